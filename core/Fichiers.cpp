@@ -1,0 +1,74 @@
+#include "core/Fichiers.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace tuv {
+
+bool fichierExiste(const std::string& chemin)
+{
+    std::error_code ec;
+    return !chemin.empty() && fs::is_regular_file(chemin, ec);
+}
+
+bool dossierExiste(const std::string& chemin)
+{
+    std::error_code ec;
+    return !chemin.empty() && fs::is_directory(chemin, ec);
+}
+
+bool copierFichier(const std::string& source, const std::string& destination)
+{
+    std::ifstream in(source, std::ios::binary);
+    if (!in)
+        return false;
+    return ecrireFichierSur(destination, [&](std::ostream& out) {
+        out << in.rdbuf();
+        return !in.bad();
+    });
+}
+
+std::vector<EntreeDossier> listerDossier(const std::string& dossier)
+{
+    std::vector<EntreeDossier> entrees;
+    std::error_code ec;
+    fs::directory_iterator it(dossier.empty() ? "." : dossier, ec), fin;
+    for (; !ec && it != fin; it.increment(ec)) {
+        std::error_code ec2;
+        entrees.push_back({it->path().filename().string(), it->is_directory(ec2)});
+    }
+    std::sort(entrees.begin(), entrees.end(),
+              [](const EntreeDossier& a, const EntreeDossier& b) { return a.nom < b.nom; });
+    return entrees;
+}
+
+bool ecrireFichierSur(const std::string& chemin, const std::function<bool(std::ostream&)>& ecrivain)
+{
+    const std::string tmp = chemin + ".tmp";
+    bool ok;
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        ok = ecrivain(out);
+        out.flush();
+        ok = ok && out.good();
+        out.close();
+        ok = ok && !out.fail();
+    }
+    if (ok) {
+        std::error_code ec;
+        fs::rename(tmp, chemin, ec);
+        ok = !ec;
+    }
+    if (!ok)
+        std::remove(tmp.c_str());
+    return ok;
+}
+
+} // namespace tuv

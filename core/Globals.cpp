@@ -1,0 +1,9 @@
+#include "core/Globals.h"
+
+CSFMLJeu* CSFMLJeuGlobal::pmonjeu = nullptr;
+sf::Mutex CSFMLJeuGlobal::mutex;
+sf::RenderTexture* CSFMLJeuGlobal::prenderTexture = nullptr;
+bool CSFMLJeuGlobal::bChargement = false;
+bool CSFMLJeuGlobal::bModeTest = false;
+CSFMLJeuChoixDec* CSFMLJeuGlobal::pChoixDec = nullptr;
+CSFMLJeuChoixPer* CSFMLJeuGlobal::pChoixPer = nullptr;

@@ -1,0 +1,10 @@
+#include "core/Services.h"
+
+#include "core/Globals.h"
+
+ServicesFondation::ServicesFondation()
+{
+    devMode = [] { return CSFMLJeuGlobal::bModeTest; };
+}
+
+ServicesFondation g_services;

@@ -1,0 +1,81 @@
+#pragma once
+// What core/ and anim/ need from the rest of the game (sounds, clock, collisions,
+// scripts, message boxes...). The game fills these hooks at start-up; each default
+// is harmless so that sprites and files can be tested without the game.
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Rect.hpp>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CSPRITE;
+class CSPRITE3;
+class CSPRITE_SIMPLE;
+class CDEC;
+class CShaderManager;
+class CForceSD;
+class CScript;
+struct CommandesJoueur;
+namespace sf { class SoundBuffer; class Texture; }
+
+// A character standing on a seesaw: where it stands and how much it weighs.
+struct Charge {
+    float x = 0;
+    float poids = 0;
+};
+
+struct ServicesFondation {
+    std::function<float()> framerateCoeff = [] { return 1.0f; };
+    std::function<float()> secondesHorloge = [] { return 0.0f; };
+    std::function<int()> modeJeu = [] { return 0; };
+    std::function<bool()> devMode;
+
+    std::function<void(const std::string&)> jouerSon = [](const std::string&) {};
+    std::function<void(const std::string&)> arreterSon = [](const std::string&) {};
+    std::function<void(const std::string&, bool)> bouclerSon = [](const std::string&, bool) {};
+    std::function<bool(const std::string&)> sonEnCours = [](const std::string&) { return false; };
+    std::function<void()> arreterSons = [] {};
+    std::function<float()> volumeEffets = [] { return 100.0f; };
+    std::function<const sf::SoundBuffer*(const std::string&)> bufferSon =
+        [](const std::string&) -> const sf::SoundBuffer* { return nullptr; };
+
+    std::function<CShaderManager*()> shaderManager = []() -> CShaderManager* { return nullptr; };
+    std::function<bool()> shadersActifs = [] { return false; };
+    std::function<bool()> particulesActives = [] { return true; };
+
+    std::function<CDEC*(const std::string&, const std::string&)> definitionJeu =
+        [](const std::string&, const std::string&) -> CDEC* { return nullptr; };
+    std::function<CSPRITE3*(const std::string&)> animGlobale =
+        [](const std::string&) -> CSPRITE3* { return nullptr; };
+    std::function<sf::Texture*(const std::string&, const std::string&)> textureCache =
+        [](const std::string&, const std::string&) -> sf::Texture* { return nullptr; };
+    std::function<CSPRITE_SIMPLE*(const std::string&)> overJeu =
+        [](const std::string&) -> CSPRITE_SIMPLE* { return nullptr; };
+
+    // Active camera rectangle, for culling; empty means "draw everything".
+    std::function<sf::FloatRect()> rectVue = [] { return sf::FloatRect(); };
+    std::function<bool(float, float, float, float)> estCollision =
+        [](float, float, float, float) { return false; };
+    std::function<bool(CSPRITE*, int, int, sf::Color)> collisionPixel =
+        [](CSPRITE*, int, int, sf::Color) { return false; };
+    std::function<void(CSPRITE*, std::vector<Charge>&)> chargesSurSprite =
+        [](CSPRITE*, std::vector<Charge>&) {};
+    std::function<void(CSPRITE*, CForceSD&)> appliquerForce = [](CSPRITE*, CForceSD&) {};
+
+    std::function<CScript*(const std::string&, CSPRITE*, int, int, bool, bool)> creerScript =
+        [](const std::string&, CSPRITE*, int, int, bool, bool) -> CScript* { return nullptr; };
+    std::function<void(CScript*)> supprimerScript = [](CScript*) {};
+    std::function<void(CScript*)> reprendreScript = [](CScript*) {};
+
+    std::function<void(const std::string&, const std::string&, const std::string&)> messageBox =
+        [](const std::string&, const std::string&, const std::string&) {};
+    std::function<void(void*, const std::string&)> notifierDialogue = [](void*, const std::string&) {};
+    std::function<void()> rafraichirDialogueChemin = [] {};
+    std::function<const CommandesJoueur*(int)> commandes =
+        [](int) -> const CommandesJoueur* { return nullptr; };
+
+    ServicesFondation();
+};
+
+extern ServicesFondation g_services;

@@ -1,0 +1,154 @@
+#include "core/Texte.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace tuv {
+
+std::string itos(int valeur) { return std::to_string(valeur); }
+
+std::string ftos(float valeur)
+{
+    char tampon[64];
+    auto res = std::to_chars(tampon, tampon + sizeof(tampon), valeur);
+    return std::string(tampon, res.ptr);
+}
+
+namespace {
+size_t sauterBlancs(const std::string& t, size_t i)
+{
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n'))
+        ++i;
+    return i;
+}
+}
+
+int stoi(const std::string& texte)
+{
+    size_t i = sauterBlancs(texte, 0);
+    bool negatif = false;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) {
+        negatif = texte[i] == '-';
+        ++i;
+    }
+    long long v = 0;
+    bool chiffre = false;
+    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i) {
+        chiffre = true;
+        if (v <= static_cast<long long>(INT_MAX) + 1)
+            v = v * 10 + (texte[i] - '0');
+    }
+    if (!chiffre)
+        return 0;
+    if (negatif)
+        v = -v;
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(v);
+}
+
+float stof(const std::string& texte)
+{
+    size_t i = sauterBlancs(texte, 0);
+    const char* debut = texte.c_str() + i;
+    const char* fin = texte.c_str() + texte.size();
+    if (debut < fin && *debut == '+')
+        ++debut;
+    float v = 0.0f;
+    auto res = std::from_chars(debut, fin, v, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        // from_chars leaves v untouched on overflow/underflow: give the clamped value.
+        double d = std::strtod(debut, nullptr);
+        if (std::fabs(d) > 1.0)
+            return d > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+        return 0.0f;
+    }
+    if (res.ec != std::errc())
+        return 0.0f;
+    return v;
+}
+
+std::string delspaces(const std::string& texte)
+{
+    std::string r;
+    r.reserve(texte.size());
+    for (char c : texte)
+        if (c != ' ' && c != '\t')
+            r += c;
+    return r;
+}
+
+std::wstring delspaces(const std::wstring& texte)
+{
+    std::wstring r;
+    r.reserve(texte.size());
+    for (wchar_t c : texte)
+        if (c != L' ' && c != L'\t')
+            r += c;
+    return r;
+}
+
+std::wstring utf8toWStr(const std::string& texte)
+{
+    std::wstring r;
+    r.reserve(texte.size());
+    const auto* s = reinterpret_cast<const unsigned char*>(texte.data());
+    size_t n = texte.size(), i = 0;
+    while (i < n) {
+        unsigned char c = s[i];
+        int suite;
+        char32_t cp, mini;
+        if (c < 0x80) { r += static_cast<wchar_t>(c); ++i; continue; }
+        if ((c & 0xE0) == 0xC0) { suite = 1; cp = c & 0x1F; mini = 0x80; }
+        else if ((c & 0xF0) == 0xE0) { suite = 2; cp = c & 0x0F; mini = 0x800; }
+        else if ((c & 0xF8) == 0xF0) { suite = 3; cp = c & 0x07; mini = 0x10000; }
+        else { r += L'\uFFFD'; ++i; continue; }
+        int k = 1;
+        for (; k <= suite && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k)
+            cp = (cp << 6) | (s[i + k] & 0x3F);
+        if (k <= suite || cp < mini || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            // Malformed: replace the lead byte (and the continuation bytes seen) once.
+            r += L'\uFFFD';
+            i += k;
+            continue;
+        }
+        r += static_cast<wchar_t>(cp);
+        i += suite + 1;
+    }
+    return r;
+}
+
+std::string wstrToUtf8(const std::wstring& texte)
+{
+    std::string r;
+    r.reserve(texte.size());
+    for (wchar_t wc : texte) {
+        auto cp = static_cast<char32_t>(wc);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            cp = 0xFFFD;
+        if (cp < 0x80) {
+            r += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            r += static_cast<char>(0xC0 | (cp >> 6));
+            r += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            r += static_cast<char>(0xE0 | (cp >> 12));
+            r += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            r += static_cast<char>(0xF0 | (cp >> 18));
+            r += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            r += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return r;
+}
+
+} // namespace tuv

@@ -1,0 +1,26 @@
+#pragma once
+// Number and text conversions shared by every file reader, writer and dialog.
+// Everything here works in the "C" conventions whatever the process locale:
+// data files must read the same on every machine.
+#include <string>
+
+// In a namespace: unqualified stoi/stof would be ambiguous with std:: ones through ADL.
+namespace tuv {
+
+
+std::string itos(int valeur);
+// Shortest text that reads back to the very same float.
+std::string ftos(float valeur);
+// Like atoi/strtod but defined for every input: no digits gives 0, never throws,
+// overflow clamps. Leading blanks and a sign are accepted; parsing stops at the
+// first other character ("12x" -> 12, "3.7" -> 3 for the integer reader).
+int stoi(const std::string& texte);
+float stof(const std::string& texte);
+// Copy without spaces and tabs.
+std::string delspaces(const std::string& texte);
+std::wstring delspaces(const std::wstring& texte);
+// UTF-8 <-> UTF-32 wide strings; malformed input becomes U+FFFD.
+std::wstring utf8toWStr(const std::string& texte);
+std::string wstrToUtf8(const std::wstring& texte);
+
+} // namespace tuv

@@ -1,0 +1,152 @@
+#include "core/TuvFile.h"
+
+#include "core/Texte.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+CTUVFile::~CTUVFile() { close(); }
+
+bool CTUVFile::open(const std::string& fichier, bool ecriture)
+{
+    close();
+    ligneCourante.clear();
+    pos = 0;
+    bDebutFichier = true;
+    if (!ecriture) {
+        in.open(fichier, std::ios::in | std::ios::binary);
+        return in.is_open();
+    }
+    cheminEcriture = fichier;
+    out.open(fichier + ".tmp", std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out.is_open())
+        cheminEcriture.clear();
+    return out.is_open();
+}
+
+bool CTUVFile::close()
+{
+    if (in.is_open())
+        in.close();
+    in.clear();
+    bool ok = true;
+    if (out.is_open()) {
+        out.flush();
+        ok = out.good();
+        out.close();
+        ok = ok && !out.fail();
+        const std::string tmp = cheminEcriture + ".tmp";
+        if (ok) {
+            std::error_code ec;
+            std::filesystem::rename(tmp, cheminEcriture, ec);
+            ok = !ec;
+        }
+        if (!ok)
+            std::remove(tmp.c_str());
+    }
+    out.clear();
+    cheminEcriture.clear();
+    return ok;
+}
+
+bool CTUVFile::lireLigne(std::string& ligne)
+{
+    if (!in.is_open() || !std::getline(in, ligne))
+        return false;
+    if (bDebutFichier) {
+        bDebutFichier = false;
+        if (ligne.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            ligne.erase(0, 3);
+    }
+    // Files written on Windows end their lines with CR LF.
+    if (!ligne.empty() && ligne.back() == '\r')
+        ligne.pop_back();
+    return true;
+}
+
+std::string CTUVFile::getKey()
+{
+    std::string ligne;
+    while (lireLigne(ligne)) {
+        if (ligne.empty() || ligne[0] == '#' || ligne[0] == '\r' || ligne[0] == '\n')
+            continue;
+        if (ligne[0] == '{' || ligne[0] == '}') {
+            ligneCourante = ligne;
+            pos = 1;
+            return std::string(1, ligne[0]);
+        }
+        size_t egal = ligne.find('=');
+        if (egal == std::string::npos)
+            continue;
+        std::string cle = tuv::delspaces(ligne.substr(0, egal));
+        // An empty key would read as the end of the file to every reader loop.
+        if (cle.empty())
+            continue;
+        ligneCourante = ligne;
+        pos = egal + 1;
+        return cle;
+    }
+    ligneCourante.clear();
+    pos = 0;
+    return "";
+}
+
+std::string CTUVFile::valeurJusqua(const std::string& separateur)
+{
+    if (pos >= ligneCourante.size())
+        return "";
+    size_t fin = separateur.empty() ? std::string::npos : ligneCourante.find(separateur, pos);
+    if (fin == std::string::npos)
+        return ligneCourante.substr(pos);
+    std::string valeur = ligneCourante.substr(pos, fin - pos);
+    pos = fin + separateur.size();
+    return valeur;
+}
+
+std::string CTUVFile::getValue() { return valeurJusqua(";"); }
+
+int CTUVFile::getValueInt() { return tuv::stoi(tuv::delspaces(getValue())); }
+
+float CTUVFile::getValueFloat() { return tuv::stof(tuv::delspaces(getValue())); }
+
+std::wstring CTUVFile::getValueW() { return tuv::utf8toWStr(getValue()); }
+
+std::string CTUVFile::getValueBetween(const std::string& prefixe, const std::string& separateur)
+{
+    if (!prefixe.empty()) {
+        size_t p = ligneCourante.find(prefixe);
+        if (p != std::string::npos)
+            pos = p + prefixe.size();
+    }
+    return valeurJusqua(separateur);
+}
+
+void CTUVFile::skipLines(int n)
+{
+    std::string ligne;
+    for (int i = 0; i < n; ++i) {
+        if (!lireLigne(ligne))
+            break;
+        ligneCourante = ligne;
+        pos = 0;
+    }
+}
+
+void CTUVFile::write(const std::string& texte)
+{
+    if (out.is_open())
+        out << texte;
+}
+
+void CTUVFile::writeLine(const std::string& texte)
+{
+    if (out.is_open())
+        out << texte << '\n' << std::flush;
+}
+
+void CTUVFile::endLine()
+{
+    if (out.is_open())
+        out << '\n' << std::flush;
+}

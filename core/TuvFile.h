@@ -1,0 +1,51 @@
+#pragma once
+// Key-and-values text files: one record per line, "KEY=value;value;value",
+// "#" comment lines, "{" and "}" block lines. Every loader and writer of the game
+// uses this object, some as a base class.
+#include <fstream>
+#include <string>
+
+class CTUVFile {
+public:
+    CTUVFile() = default;
+    virtual ~CTUVFile();
+    CTUVFile(const CTUVFile&) = delete;
+    CTUVFile& operator=(const CTUVFile&) = delete;
+
+    // Closes both streams, then opens for reading or (ecriture) for writing.
+    // Writing goes to a temporary file that replaces the target only when close()
+    // finds the whole file written: a failed write never spoils the old file.
+    bool open(const std::string& fichier, bool ecriture);
+    // Returns false when a file opened for writing could not be written completely.
+    bool close();
+
+    // Next key; "" at the end of the file (and on every later call).
+    std::string getKey();
+    // Next value up to ";". Without a further ";" the rest of the line comes back
+    // and the position stays, so a further call gives the same value again.
+    std::string getValue();
+    int getValueInt();
+    float getValueFloat();
+    std::wstring getValueW();
+    std::string getValueBetween(const std::string& prefixe, const std::string& separateur);
+    void skipLines(int n);
+
+    void write(const std::string& texte);
+    void writeLine(const std::string& texte);
+    void endLine();
+
+    const std::string& getLigneCourante() const { return ligneCourante; }
+
+protected:
+    std::ifstream in;
+    std::ofstream out;
+    std::string ligneCourante;
+    size_t pos = 0;
+
+private:
+    bool lireLigne(std::string& ligne);
+    std::string valeurJusqua(const std::string& separateur);
+
+    std::string cheminEcriture;
+    bool bDebutFichier = true;
+};

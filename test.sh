@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs every test headless under Xvfb. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh
+export CCACHE_DIR="${CCACHE_DIR:-$PWD/build/ccache}"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUV_SANITIZE=ON >/dev/null
+cmake --build build/test
+# Sounds load and play silently without a sound device.
+export ALSOFT_DRIVERS=null
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd build/test
+xvfb-run -a -s "-screen 0 1600x1000x24" ctest --output-on-failure -j"$(nproc)" "$@"

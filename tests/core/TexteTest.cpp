@@ -1,0 +1,99 @@
+#include "core/Hasard.h"
+#include "core/Texte.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <clocale>
+#include <limits>
+#include <cmath>
+#include <cstring>
+#include <random>
+
+
+
+TEST(Hasard, ClassicFifteenBitSequence)
+{
+    tuv::srand(1);
+    EXPECT_EQ(tuv::rand(), 41);
+    EXPECT_EQ(tuv::rand(), 18467);
+    EXPECT_EQ(tuv::rand(), 6334);
+    EXPECT_EQ(tuv::rand(), 26500);
+    tuv::srand(1);
+    EXPECT_EQ(tuv::rand(), 41);
+    for (int i = 0; i < 10000; ++i) {
+        int v = tuv::rand();
+        ASSERT_GE(v, 0);
+        ASSERT_LE(v, tuv::RAND_MAX_JEU);
+    }
+}
+
+TEST(Texte, NumbersNeverThrowAndClamp)
+{
+    EXPECT_EQ(tuv::stoi(""), 0);
+    EXPECT_EQ(tuv::stoi("abc"), 0);
+    EXPECT_EQ(tuv::stoi("12x"), 12);
+    EXPECT_EQ(tuv::stoi("3.7"), 3);
+    EXPECT_EQ(tuv::stoi("  -42"), -42);
+    EXPECT_EQ(tuv::stoi("+7"), 7);
+    EXPECT_EQ(tuv::stoi("99999999999999999999"), INT_MAX);
+    EXPECT_EQ(tuv::stoi("-99999999999999999999"), INT_MIN);
+    EXPECT_FLOAT_EQ(tuv::stof("1,5"), 1.0f);
+    EXPECT_FLOAT_EQ(tuv::stof(" -2.25e1"), -22.5f);
+    EXPECT_EQ(tuv::stof("x"), 0.0f);
+    EXPECT_EQ(tuv::stof(""), 0.0f);
+    EXPECT_EQ(tuv::stof("1e99"), std::numeric_limits<float>::max());
+    EXPECT_EQ(tuv::itos(-305), "-305");
+    EXPECT_EQ(tuv::delspaces(std::string(" a\tb c ")), "abc");
+}
+
+// Floats written to data files must read back to the very same bits, even when
+// the process runs under a locale whose decimal mark is ",".
+static void verifierAllerRetourFloats()
+{
+    std::mt19937 gen(12345);
+    std::uniform_int_distribution<uint32_t> bits;
+    std::vector<float> valeurs = {1e-7f, 123456.789f, -0.0f, 0.1f, 0.0f, 3.4e38f, -1.17549435e-38f};
+    while (valeurs.size() < 10000) {
+        uint32_t b = bits(gen);
+        float f;
+        std::memcpy(&f, &b, sizeof f);
+        if (std::isfinite(f))
+            valeurs.push_back(f);
+    }
+    for (float f : valeurs) {
+        std::string t = tuv::ftos(f);
+        ASSERT_EQ(t.find(','), std::string::npos) << t;
+        float g = tuv::stof(t);
+        ASSERT_EQ(std::memcmp(&f, &g, sizeof f), 0) << t;
+    }
+}
+
+TEST(Texte, FloatRoundTripIsBitIdentical)
+{
+    verifierAllerRetourFloats();
+    const char* locales[] = {"fr_FR.UTF-8", "fr_FR.utf8", "de_DE.UTF-8", "C.UTF-8"};
+    bool virgule = false;
+    for (const char* l : locales) {
+        if (std::setlocale(LC_ALL, l) && std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
+            virgule = true;
+            verifierAllerRetourFloats();
+            break;
+        }
+    }
+    std::setlocale(LC_ALL, "C");
+    if (!virgule)
+        GTEST_LOG_(INFO) << "no locale with a decimal comma installed: that sub-case is skipped";
+}
+
+TEST(Texte, Utf8Conversions)
+{
+    EXPECT_EQ(tuv::utf8toWStr("\xC3\xA9t\xC3\xA9"), L"\u00E9t\u00E9");
+    EXPECT_EQ(tuv::wstrToUtf8(L"\u00E9t\u00E9 \U0001F600"), "\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80");
+    EXPECT_EQ(tuv::utf8toWStr(tuv::wstrToUtf8(L"\U0001F600a")), L"\U0001F600a");
+    // Invalid bytes: a lone continuation byte, a truncated sequence, an overlong form.
+    EXPECT_EQ(tuv::utf8toWStr("a\x80" "b"), L"a\uFFFDb");
+    EXPECT_EQ(tuv::utf8toWStr("a\xC3"), L"a\uFFFD");
+    EXPECT_EQ(tuv::utf8toWStr("\xC0\xAF"), L"\uFFFD");
+    EXPECT_EQ(tuv::wstrToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
+}

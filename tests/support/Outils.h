@@ -1,0 +1,46 @@
+#pragma once
+// Small helpers shared by the tests: a private temporary folder and whole-file I/O.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+class DossierTemp {
+public:
+    DossierTemp()
+    {
+        static int compteur = 0;
+        chemin_ = std::filesystem::temp_directory_path() /
+                  ("tuv_test_" + std::to_string(::getpid()) + "_" + std::to_string(compteur++));
+        std::filesystem::remove_all(chemin_);
+        std::filesystem::create_directories(chemin_);
+    }
+    ~DossierTemp()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(chemin_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(chemin_, ec);
+    }
+    std::string operator/(const std::string& nom) const { return (chemin_ / nom).string(); }
+    std::string str() const { return chemin_.string(); }
+
+private:
+    std::filesystem::path chemin_;
+};
+
+inline void ecrireTexte(const std::string& chemin, const std::string& contenu)
+{
+    std::ofstream out(chemin, std::ios::binary);
+    out << contenu;
+}
+
+inline std::string lireTexte(const std::string& chemin)
+{
+    std::ifstream in(chemin, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
