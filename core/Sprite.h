@@ -1,0 +1,247 @@
+#pragma once
+// The base sprite: every decor sprite, effect, HUD item and tool sprite is one.
+// Textures are never cached here: they are fetched from the bank (pDEC) when drawn,
+// so that re-reading a definition cannot leave a live sprite pointing at freed images.
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class CDEC;
+class CSetTextures;
+class CPhysBascule;
+class CPhysG;
+class CPhysRebond;
+class CPhysEffondrement;
+class CPhysDestruction;
+class CParticules;
+class CChemin;
+class CForceSD;
+namespace sf { class RenderTarget; class Shader; class Sound; }
+
+class CSPRITE {
+public:
+    // A shader uniform as declared in the shader source, with the value the level gives it.
+    struct Uniform {
+        std::string strType;  // "float", "int", "vec2", "vec3", "vec4"
+        float fValeur = 0;    // also w of a vec4
+        int iValeur = 0;
+        float fVec2X = 0, fVec2Y = 0;
+        float fVec3X = 0, fVec3Y = 0, fVec3Z = 0;
+        float fVec4X = 0, fVec4Y = 0, fVec4Z = 0;
+        float fPhaseDiviseur = 0;  // 0 = constant, else the game clock / this is added
+    };
+    using Uniforms = std::map<std::string, Uniform>;
+
+    // An image drawn over the sprite (alert marker, label...).
+    struct Over {
+        std::string fichier;
+        int anim = 0;
+        float x = 0, y = 0;
+        float sx = 1, sy = 1;
+        float rotation = 0;
+        bool bVisible = true;
+        int plan = -1;  // -1: drawn with the sprite in its own pass
+        // The loaded image; shared so that copying a sprite or a record stays cheap and safe.
+        std::shared_ptr<sf::Texture> texture;
+        std::shared_ptr<sf::Image> image;
+        std::string fichierCharge;  // which file texture/image hold
+    };
+    using Overs = std::map<std::string, Over>;
+
+    CSPRITE();
+    CSPRITE(const CSPRITE& autre);
+    CSPRITE& operator=(const CSPRITE&) = delete;
+    virtual ~CSPRITE();
+
+    // --- placing and animation ---
+    int placer(int numAnim, int x, int y);
+    void placerImage(int anim, int frame, int x, int y);
+    virtual void animer(int numAnim = -1);
+    int setAnim(int numAnim);
+    int getNumAnim() const { return numAnim; }
+    void deplacer(int numAnim, float dx, float dy);
+    void deplacerAnime(int numAnim, float dx, float dy, int niveau);
+    void setPosInit(int x0, int y0, float maxSx, float maxSy);
+    void setScale(float sx, float sy);
+    float getSX() const { return sx; }
+    float getSY() const { return sy; }
+    void setFlip(bool h, bool v);
+    void setRotation(float deg);
+    float getAngleTotal() const { return rotangle + rotangle_virtuel + angleDynamique; }
+    void setOrigine(float ox, float oy);
+    void appliquerOrigine();
+    void setVisible(bool visible) { bVisible = visible; }
+    bool estVisible() const { return bVisible; }
+    void setColor(sf::Color c);
+    int getLargeur() const;
+    int getHauteur() const;
+    int getLargeurPx() const { return largeurPx; }
+    int getHauteurPx() const { return hauteurPx; }
+    sf::Sprite getSprite() const;
+    const sf::Texture* getTexture(int anim, int frame) const;
+    const sf::Image* getMasque(int anim, int frame) const;
+    std::string getID() const { return strID; }
+    std::string getIdDEC() const;
+    // The set of the current animation; null without bank or for an unknown number.
+    CSetTextures* getSet(int anim) const;
+    // Bounding box in level coordinates (position, origin, scale, flips, total angle).
+    sf::FloatRect getBoite() const;
+
+    // --- overlays ---
+    void Over(const std::string& nom, const std::string& fichier, int anim, float x, float y, float sx,
+              float sy, float rot, bool visible, int plan = -1);
+    void setOverVisible(const std::string& nom, bool visible);
+    void setOverFichier(const std::string& nom, const std::string& fichier);
+    void supprimerOver(const std::string& nom);
+    struct Over& getOver(const std::string& nom);
+    std::string getIdOver(float x, float y);
+    void afficherOvers(sf::RenderTarget& cible, int plan);
+
+    // --- drawing ---
+    // passe: 0 or 1; the main plane (2) is drawn twice, a POSDANSLEPLAN sprite there in pass 1.
+    virtual void afficher(sf::RenderTarget* cible, float dx, float dy, bool passe);
+    // The pass in which this sprite runs its behaviours and draws.
+    int passeDessin() const { return (plan == 2 && bPosDansLePlan) ? 1 : 0; }
+    // Per-frame behaviours and animation (step 2 of afficher), run once per frame.
+    void majComportements();
+    // Draws the current image with everything applied, without culling or behaviours.
+    virtual void dessinerImage(sf::RenderTarget& cible, float dx, float dy);
+
+    // --- sound ---
+    void setVolumeSon(float v);
+    void stopSon();
+    void gererSon();
+
+    // --- identity ---
+    std::string strID;
+    std::string type = "DEC";
+    CDEC* pDEC = nullptr;  // not owned
+    std::string strSourceDEC;
+    bool bDecDefaut = false;
+
+    // --- place ---
+    float x = 0, y = 0, x0 = 0, y0 = 0;
+    float sx = 1, sy = 1;
+    float sxMax = 1, syMax = 1;
+    float ox = 0, oy = 0;
+    float rotangle = 0;
+    float rotangle_virtuel = 0;
+    float rotationPas = 0;
+    float angleDynamique = 0;  // seesaw and sway tilt; never saved
+    int flipH = 1, flipV = 1;
+    int sens = 1;
+    sf::Color couleur = sf::Color::White;
+    sf::Sprite sprite;
+
+    // --- size ---
+    bool bTailleFixe = false;
+    int largeurFixe = 0, hauteurFixe = 0;
+    bool bAnime = false;
+
+    // --- animation ---
+    int numAnim = 0;
+    int numFrame = 0;
+    float tempsFrame = 0;
+    int sensAnim = 1;
+    int nbanimtotale = 0;
+    int nbBouclesMax = 0;
+    int niveauAnimFixe = 0;
+
+    // --- visibility ---
+    bool bVisible = true;
+    bool bVisibleDepart = true;
+
+    // --- level / editor ---
+    int plan = 0;
+    int calque = 0;
+    int groupe = 0;
+    float paramsScript[3] = {0, 0, 0};
+    int collision = 0;
+    bool bCollisionsActives = true;
+    int degats[2] = {0, 0};
+    int hitbox[4] = {0, 0, 0, 0};
+    bool bPosDansLePlan = false;
+    bool bLock = false;
+    bool bSelectionne = false;
+    bool bASupprimer = false;
+    bool bAncreKP = false;
+    bool bTemporaire = false;
+    bool bMarqueurPerso = false;
+    bool bChange = false;
+    int marqueTir = 0;
+    bool bImpact = false;
+    bool bPorteFermee = false;
+    bool bIndiceZone = false;
+    int decalageLabel = 0;
+    int numArmeFontaine = 0;
+
+    // --- behaviours (owned, null while off) ---
+    bool bPhysB = false, bPhysG = false, bPhysR = false, bPhysE = false, bPhysP = false, bPhysC = false;
+    bool bPhysDestruction = false, bPhysForce = false;
+    CPhysBascule* pPhysB = nullptr;
+    CPhysG* pPhysG = nullptr;
+    CPhysRebond* pPhysR = nullptr;
+    CPhysEffondrement* pPhysE = nullptr;
+    CParticules* pParticules = nullptr;
+    CChemin* pChemin = nullptr;
+    CPhysDestruction* pPhysDestruction = nullptr;
+    CForceSD* pForce = nullptr;
+
+    // --- sway ---
+    bool bPlante = false;
+    float planteAngleMin = 0, planteAngleMax = 0, planteVitesse = 0;
+    int planteEntier = 0;
+    float planteEchelleBase[2] = {1, 1};
+    float planteFloat2 = 0;
+    int planteEntiers[4] = {0, 0, 0, 0};
+    int planteSens = 1;  // run-time swing direction
+
+    // --- sound ---
+    std::string idSon;
+    sf::Sound* pSon = nullptr;  // owned; created on demand by the game
+    int delaiSon = 0;
+    int modeSon = 0;
+    int compteurSon = 0;
+    float volumeSon = 100;
+    bool bSonStoppe = false;
+
+    // --- shaders ---
+    std::string strShaderVert, strShaderFrag;
+    Uniforms uniformsVert, uniformsFrag;
+    bool bShader = false;
+    float valeursShader[5] = {0, 0, 0, 0, 0};
+
+    // --- shadow ---
+    bool bOmbre = false, bOmbreAvantPlan = false;
+    float ombreSX = 1, ombreSY = 1, ombreDX = 0, ombreDY = 0, ombreRotation = 0;
+
+    // --- screen effect ---
+    bool bEffetEcran = false;
+    int effetTemps1 = 0, effetTemps2 = 0;
+    float effetX = 0, effetY = 0;
+    int effetMode = 0;
+    int effetVie = 0;
+
+    // --- overlays ---
+    Overs overs;
+
+protected:
+    void appliquerEchelle();
+    void appliquerTexture();
+    void dessinerOmbre(sf::RenderTarget& cible, float dx, float dy);
+    void dessinerExtrasEditeur(sf::RenderTarget& cible, float dx, float dy);
+    void chargerImageOver(struct Over& o);
+
+    int largeurPx = 0, hauteurPx = 0;
+};
+
+// List predicate of the decor layers: deletes the sprite and says so.
+bool supprimerSD(CSPRITE* sd);
+bool supprimerSprite(CSPRITE* sd);
+bool supprimerSprite(sf::Sprite* s);
