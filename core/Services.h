@@ -16,6 +16,7 @@ class CDEC;
 class CShaderManager;
 class CForceSD;
 class CScript;
+class CPersoDef;
 struct CommandesJoueur;
 namespace sf { class SoundBuffer; class Texture; }
 
@@ -43,6 +44,11 @@ struct ServicesFondation {
     std::function<CShaderManager*()> shaderManager = []() -> CShaderManager* { return nullptr; };
     std::function<bool()> shadersActifs = [] { return false; };
     std::function<bool()> particulesActives = [] { return true; };
+
+    // Every image bank owns a character definition; core cannot build one itself.
+    // The destroy hook is only called with what the create hook returned (never null).
+    std::function<CPersoDef*(CDEC*)> creerPersoDef = [](CDEC*) -> CPersoDef* { return nullptr; };
+    std::function<void(CPersoDef*)> detruirePersoDef = [](CPersoDef*) {};
 
     std::function<CDEC*(const std::string&, const std::string&)> definitionJeu =
         [](const std::string&, const std::string&) -> CDEC* { return nullptr; };

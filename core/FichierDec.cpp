@@ -1,0 +1,269 @@
+#include "core/FichierDec.h"
+
+#include "core/Dec.h"
+#include "core/Globals.h"
+
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Lock.hpp>
+
+#include <algorithm>
+
+namespace {
+
+sf::Uint8 octet(int valeur) { return static_cast<sf::Uint8>(std::clamp(valeur, 0, 255)); }
+
+} // namespace
+
+CFichierDEC::~CFichierDEC() { libererTexturesCreuses(); }
+
+void CFichierDEC::libererTexturesCreuses()
+{
+    for (sf::Texture*& texture : pTextureCreuse) {
+        delete texture;
+        texture = nullptr;
+    }
+}
+
+// A definition is read again each time a sprite is made from it: start from the defaults
+// so that nothing of the previous read (scripts, overlays...) is doubled or left over.
+void CFichierDEC::reinitialiser()
+{
+    fichierSprite3.clear();
+    largeurFrame = 0;
+    hauteurFrame = 0;
+    numAnimDebut = -1;
+    origineX = -1;
+    origineY = -1;
+    collisions = 0;
+    echelleX = 1;
+    echelleY = 1;
+    bVisible = true;
+    libererTexturesCreuses();
+    ligneParticules.clear();
+    ligneShaderSD.clear();
+    degats[0] = degats[1] = 0;
+    bPlante = false;
+    plante = PlanteDEC();
+    scripts.clear();
+    bPosDansLePlan = false;
+    sonNom.clear();
+    sonDelai = 0;
+    sonMode = 0;
+    std::fill(std::begin(hitbox), std::end(hitbox), 0);
+    bPhysDestruction = false;
+    std::fill(std::begin(destruction), std::end(destruction), 0);
+    couleur = sf::Color::White;
+    overs.clear();
+    tempsFrame = 0;
+    planche.clear();
+    masque.clear();
+}
+
+bool CFichierDEC::chargerDEC(const std::string& fichier, CDEC* cible)
+{
+    if (!open(fichier, false))
+        return false;
+    chemin = fichier;
+    reinitialiser();
+    if (cible)
+        cible->nbAnims = 0;
+    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
+        lireCle(cle, cible);
+    close();
+    return true;
+}
+
+std::string CFichierDEC::lireIdDEC(const std::string& fichier)
+{
+    std::string valeur;
+    if (!open(fichier, false))
+        return valeur;
+    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
+        if (cle == "ID")
+            valeur = getValue();
+    close();
+    return valeur;
+}
+
+// A line with one name gives that name back on the next read: the second name is
+// then empty, not a copy of the first.
+void CFichierDEC::lireDeuxNoms(std::string& premier, std::string& second)
+{
+    const size_t avant = pos;
+    premier = getValue();
+    second = pos == avant ? std::string() : getValue();
+}
+
+std::string CFichierDEC::resteDeLaLigne() const
+{
+    return pos < ligneCourante.size() ? ligneCourante.substr(pos) : std::string();
+}
+
+void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
+{
+    if (lireCleSprite(cle, cible) || lireCleScript(cle))
+        return;
+    if (cle == "ID") {
+        id = getValue();
+        if (cible) {
+            cible->id = id;
+            if (cible->nom.empty())
+                cible->nom = id;
+        }
+    } else if (cle == "TEMPS_FRAME") {
+        tempsFrame = getValueFloat();
+    } else if (cle == "NUM_ANIM_DEBUT") {
+        numAnimDebut = getValueInt();
+    } else if (cle == "ORIGINE") {
+        origineX = getValueFloat();
+        origineY = getValueFloat();
+    } else if (cle == "ECHELLE") {
+        echelleX = getValueFloat();
+        echelleY = getValueFloat();
+    } else if (cle == "COLLISIONS") {
+        collisions = getValueInt();
+    } else if (cle == "VISIBLE") {
+        bVisible = getValueInt() != 0;
+    } else if (cle == "POSDANSLEPLAN") {
+        bPosDansLePlan = getValueInt() != 0;
+    } else if (cle == "HITBOX") {
+        for (int& marge : hitbox)
+            marge = getValueInt();
+    } else if (cle == "DEGATS") {
+        degats[0] = getValueInt();
+        degats[1] = getValueInt();
+    } else if (cle == "COLOR") {
+        const int r = getValueInt(), g = getValueInt(), b = getValueInt(), a = getValueInt();
+        couleur = sf::Color(octet(r), octet(g), octet(b), octet(a));
+    } else if (cle == "PLAYSON") {
+        sonNom = getValue();
+        sonDelai = getValueInt();
+        sonMode = getValueInt();
+    } else if (cle == "SPRITE_CREUSE") {
+        lireCreuse();
+    } else if (cle == "PARTICULESD") {
+        ligneParticules = resteDeLaLigne();
+    } else if (cle == "SHADERSD") {
+        ligneShaderSD = resteDeLaLigne();
+    } else if (cle == "PLANTE") {
+        lirePlante();
+    } else if (cle == "PHYSDESTRUCTION") {
+        lireDestruction();
+    } else if (cle == "ADD_OVER") {
+        lireOver();
+    }
+}
+
+bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
+{
+    if (cle == "PLANCHE") {
+        lireDeuxNoms(planche, masque);
+        if (cible)
+            cible->chargerPlanche(planche, masque);
+    } else if (cle == "SPRITE") {
+        const int x = getValueInt(), y = getValueInt(), nb = getValueInt();
+        const int l = getValueInt(), h = getValueInt();
+        const float vitesse = getValueFloat();
+        const int boucles = getValueInt();
+        largeurFrame = l;
+        hauteurFrame = h;
+        if (cible)
+            cible->ajouterAnimDec(x, y, nb, l, h, vitesse, boucles);
+    } else if (cle == "SPRITE2") {
+        const std::string nom = getValue();
+        if (nom == "VIDE") {
+            if (cible)
+                cible->ajouterAnimNom(nom, 0, 0, 0, 0, 0, 0, 0, false);
+            return true;
+        }
+        const int nb = getValueInt(), l = getValueInt(), h = getValueInt(), mode = getValueInt();
+        const float vitesse = getValueFloat();
+        const int boucles = getValueInt(), premier = getValueInt();
+        const bool allerRetour = getValueInt() != 0;
+        largeurFrame = l;
+        hauteurFrame = h;
+        if (cible)
+            cible->ajouterAnimNom(nom, nb, l, h, mode, vitesse, boucles, premier, allerRetour);
+    } else if (cle == "SPRITE3") {
+        fichierSprite3 = getValue();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool CFichierDEC::lireCleScript(const std::string& cle)
+{
+    if (cle == "SCRIPTRUN") {
+        ScriptRunDEC script;
+        script.fichier = getValue();
+        script.declencheur = getValueInt();
+        script.bFlag = getValueInt() != 0;
+        script.maxRuns = getValueInt();
+        scripts.push_back(script);
+    } else if (cle == "SCRIPT_DECLENCHEUR_CHRONO") {
+        if (!scripts.empty())
+            scripts.back().chrono = getValueInt();
+    } else if (cle == "SCRIPT_DESTROYONRELOAD") {
+        if (!scripts.empty())
+            scripts.back().bDetruireAuRechargement = getValueInt() != 0;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CFichierDEC::lireCreuse()
+{
+    libererTexturesCreuses();
+    std::string noms[2];
+    lireDeuxNoms(noms[0], noms[1]);
+    for (int i = 0; i < 2; ++i) {
+        if (noms[i].empty())
+            continue;
+        auto* texture = new sf::Texture;
+        bool ok;
+        {
+            sf::Lock verrou(CSFMLJeuGlobal::mutex);
+            ok = texture->loadFromFile(noms[i]);
+        }
+        if (ok)
+            pTextureCreuse[i] = texture;
+        else
+            delete texture;
+    }
+}
+
+void CFichierDEC::lirePlante()
+{
+    bPlante = true;
+    plante.angleMin = getValueFloat();
+    plante.angleMax = getValueFloat();
+    plante.vitesse = getValueFloat();
+    plante.entier = getValueInt();
+    plante.reel = getValueFloat();
+    for (int& valeur : plante.entiers)
+        valeur = getValueInt();
+}
+
+void CFichierDEC::lireDestruction()
+{
+    bPhysDestruction = true;
+    for (int& valeur : destruction)
+        valeur = getValueInt();
+}
+
+void CFichierDEC::lireOver()
+{
+    OverDEC over;
+    over.nom = getValue();
+    over.fichier = getValue();
+    over.n = getValueInt();
+    over.x = getValueInt();
+    over.y = getValueInt();
+    over.sx = getValueFloat();
+    over.sy = getValueFloat();
+    over.rot = getValueFloat();
+    over.bVisible = getValueInt() != 0;
+    overs.push_back(over);
+}
