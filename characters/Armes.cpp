@@ -1,0 +1,10 @@
+#include "characters/Armes.h"
+
+int CArmes::charger(const std::string& fichier)
+{
+    return 0;
+}
+
+void CArmes::majTirs()
+{
+}

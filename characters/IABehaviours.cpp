@@ -1,0 +1,9 @@
+#include "characters/IABehaviours.h"
+
+void CIABehaviours::majIA()
+{
+}
+
+void CIABehaviours::piloterJoueur2()
+{
+}

@@ -1,0 +1,6 @@
+#pragma once
+// Options of the two-player game, written by the menus.
+class COptionsMulti {
+public:
+    COptionsMulti() = default;
+};

@@ -1,0 +1,10 @@
+#include "game/JeuHUD.h"
+
+int CSFMLJeuHUD::dessiner(sf::RenderWindow& fenetre)
+{
+    return 0;
+}
+
+void CSFMLJeuHUD::dessinerOverlay(sf::RenderWindow& fenetre)
+{
+}
