@@ -17,6 +17,7 @@ class CShaderManager;
 class CForceSD;
 class CScript;
 class CPersoDef;
+class CPLUXControl;
 struct CommandesJoueur;
 namespace sf { class SoundBuffer; class Texture; }
 
@@ -80,6 +81,13 @@ struct ServicesFondation {
     std::function<void()> rafraichirDialogueChemin = [] {};
     std::function<const CommandesJoueur*(int)> commandes =
         [](int) -> const CommandesJoueur* { return nullptr; };
+
+    // Number of the frame being drawn (counts from 1); 0: no frame clock, every call to an
+    // animated sprite's update is a new frame. Lets shared sprites advance once per frame.
+    std::function<unsigned long()> numeroFrame = [] { return 0UL; };
+    // Screen rectangle of a dialog control that animated sprites are drawn in (relative to
+    // it, clipped to it); empty: no control.
+    std::function<sf::FloatRect(CPLUXControl*)> rectControle = [](CPLUXControl*) { return sf::FloatRect(); };
 
     ServicesFondation();
 };
