@@ -1,0 +1,106 @@
+#include "game/MenuImage.h"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Window/Window.hpp>
+#include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
+
+namespace {
+
+EtatSouris lireVraieSouris(const sf::Window& fenetre)
+{
+    EtatSouris e;
+    e.gauche = sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    e.droit = sf::Mouse::isButtonPressed(sf::Mouse::Right);
+    e.position = sf::Mouse::getPosition(fenetre);
+    return e;
+}
+
+bool ctrlGaucheJeu() { return false; }
+bool shiftGaucheJeu() { return false; }
+
+} // namespace
+
+std::function<EtatSouris(const sf::Window&)> SourisJeu::lire = lireVraieSouris;
+std::function<bool()> SourisJeu::ctrlGauche = ctrlGaucheJeu;
+std::function<bool()> SourisJeu::shiftGauche = shiftGaucheJeu;
+
+void SourisJeu::reinitialiser()
+{
+    lire = lireVraieSouris;
+    ctrlGauche = ctrlGaucheJeu;
+    shiftGauche = shiftGaucheJeu;
+}
+
+CMenuImage::CMenuImage() = default;
+
+int CMenuImage::charger(const std::string& fichier, int largeur, int hauteur, int px, int py)
+{
+    // A missing image leaves an empty texture: the grid then shows nothing and is never hovered.
+    texture.loadFromFile(fichier);
+    sprite.setTexture(texture, true);
+    // Cells are divided by, so a size below one pixel is taken as one pixel.
+    largeurCase = std::max(1, largeur);
+    hauteurCase = std::max(1, hauteur);
+    x = px;
+    y = py;
+    return 0;
+}
+
+void CMenuImage::setPosition(int px, int py)
+{
+    x = px;
+    y = py;
+}
+
+bool CMenuImage::survol(const sf::Window& fenetre)
+{
+    if (!bActif)
+        return false;
+    const EtatSouris souris = SourisJeu::lire(fenetre);
+    bGaucheRelache = bGaucheEnfonce && !souris.gauche;
+    bGaucheEnfonce = souris.gauche;
+    bDroitEnfonce = souris.droit;
+
+    index = -1;
+    const int largeur = static_cast<int>(texture.getSize().x);
+    const int hauteur = static_cast<int>(texture.getSize().y);
+    const int mx = souris.position.x;
+    const int my = souris.position.y;
+    if (!(x < mx && mx < x + largeur && y < my && my < y + hauteur))
+        return false;
+    if (largeurCase < 1 || hauteurCase < 1)
+        return false;
+    colonne = (mx - x) / largeurCase;
+    ligne = (my - y) / hauteurCase;
+    index = ligne * static_cast<int>(texture.getSize().x / static_cast<unsigned>(largeurCase)) + colonne;
+    return true;
+}
+
+int CMenuImage::dessiner(sf::RenderTarget& fenetre)
+{
+    if (!bActif)
+        return 0;
+    sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
+    fenetre.draw(sprite);
+    if (index < 0)
+        return 0;
+    sf::RectangleShape cadre(sf::Vector2f(static_cast<float>(largeurCase - 1), static_cast<float>(hauteurCase - 1)));
+    cadre.setPosition(static_cast<float>(colonne * largeurCase + x), static_cast<float>(ligne * hauteurCase + y));
+    cadre.setOutlineThickness(1);
+    if (bGaucheEnfonce || bDroitEnfonce) {
+        cadre.setOutlineColor(sf::Color(255, 0, 0, 255));
+        cadre.setFillColor(sf::Color(0, 0, 0, 128));
+    } else {
+        cadre.setOutlineColor(sf::Color(128, 128, 128, 128));
+        cadre.setFillColor(sf::Color(0, 0, 0, 32));
+    }
+    fenetre.draw(cadre);
+    return 0;
+}
+
+bool CMenuImage::clicGaucheCtrl() const { return bGaucheRelache && SourisJeu::ctrlGauche(); }
+bool CMenuImage::clicGaucheEnCoursCtrl() const { return bGaucheEnfonce && SourisJeu::ctrlGauche(); }
+bool CMenuImage::clicDroitEnCoursCtrl() const { return bDroitEnfonce && SourisJeu::ctrlGauche(); }

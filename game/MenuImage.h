@@ -1,0 +1,63 @@
+#pragma once
+// A clickable icon grid: one image cut into equal cells, drawn in window pixels over
+// the scene. The editor places one above the selected decor sprite and one above each
+// character; their owners ask it which cell the mouse is on and whether it was clicked.
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <functional>
+#include <string>
+
+namespace sf { class RenderTarget; class Window; }
+
+// The mouse as the editor gestures see it. The real mouse by default; tests replace
+// the readers to script a gesture without a pointer.
+struct EtatSouris {
+    bool gauche = false;
+    bool droit = false;
+    sf::Vector2i position;  // relative to the window
+};
+
+struct SourisJeu {
+    static std::function<EtatSouris(const sf::Window&)> lire;
+    // The game's left Control and left Shift flags, sampled once per frame by its input.
+    static std::function<bool()> ctrlGauche;
+    static std::function<bool()> shiftGauche;
+    // Back to the real mouse and the game's flags.
+    static void reinitialiser();
+};
+
+class CMenuImage {
+public:
+    CMenuImage();
+
+    int charger(const std::string& fichier, int largeurCase, int hauteurCase, int x, int y);
+    void setPosition(int x, int y);
+    void setActif(bool actif) { bActif = actif; }
+    void setIndex(int i) { index = i; }
+    int getIndex() const { return index; }
+    int getHauteurCase() const { return hauteurCase; }
+
+    // Samples the mouse once: true when it lies over the image.
+    bool survol(const sf::Window& fenetre);
+    // Draws onto the window (any target in window pixels).
+    int dessiner(sf::RenderTarget& fenetre);
+
+    bool clicGaucheCtrl() const;
+    bool clicGaucheEnCoursCtrl() const;
+    bool clicDroitEnCoursCtrl() const;
+
+    int largeurCase = 0;
+    int hauteurCase = 0;
+    bool bGaucheEnfonce = false;
+    bool bGaucheRelache = false;
+    bool bDroitEnfonce = false;
+    int index = -1;
+    int ligne = 0;
+    int colonne = 0;
+    int x = 0, y = 0;
+    bool bActif = false;
+    sf::Texture texture;
+    sf::Sprite sprite;
+};
