@@ -24,19 +24,21 @@ class CChemin;
 class CForceSD;
 namespace sf { class RenderTarget; class Shader; class Sound; }
 
-class CSPRITE {
-public:
-    // A shader uniform as declared in the shader source, with the value the level gives it.
-    struct Uniform {
-        std::string strType;  // "float", "int", "vec2", "vec3", "vec4"
-        float fValeur = 0;    // also w of a vec4
-        int iValeur = 0;
-        float fVec2X = 0, fVec2Y = 0;
-        float fVec3X = 0, fVec3Y = 0, fVec3Z = 0;
-        float fVec4X = 0, fVec4Y = 0, fVec4Z = 0;
-        float fPhaseDiviseur = 0;  // 0 = constant, else the game clock / this is added
-    };
-    using Uniforms = std::map<std::string, Uniform>;
+// A shader uniform as declared in the shader source, with the value the level gives it.
+struct UniformSD {
+    std::string strType;  // "float", "int", "vec2", "vec3", "vec4"
+    float fValeur = 0;    // also w of a vec4
+    int iValeur = 0;
+    float fVec2X = 0, fVec2Y = 0;
+    float fVec3X = 0, fVec3Y = 0, fVec3Z = 0;
+    float fVec4X = 0, fVec4Y = 0, fVec4Z = 0;
+    float fPhaseDiviseur = 0;  // 0 = constant, else the game clock / this is added
+};
+
+// Every field of a sprite. Kept apart from CSPRITE so that its copy constructor can
+// copy them all at once and then drop what a copy must not share.
+struct DonneesSprite {
+    using Uniforms = std::map<std::string, UniformSD>;
 
     // An image drawn over the sprite (alert marker, label...).
     struct Over {
@@ -54,69 +56,6 @@ public:
     };
     using Overs = std::map<std::string, Over>;
 
-    CSPRITE();
-    CSPRITE(const CSPRITE& autre);
-    CSPRITE& operator=(const CSPRITE&) = delete;
-    virtual ~CSPRITE();
-
-    // --- placing and animation ---
-    int placer(int numAnim, int x, int y);
-    void placerImage(int anim, int frame, int x, int y);
-    virtual void animer(int numAnim = -1);
-    int setAnim(int numAnim);
-    int getNumAnim() const { return numAnim; }
-    void deplacer(int numAnim, float dx, float dy);
-    void deplacerAnime(int numAnim, float dx, float dy, int niveau);
-    void setPosInit(int x0, int y0, float maxSx, float maxSy);
-    void setScale(float sx, float sy);
-    float getSX() const { return sx; }
-    float getSY() const { return sy; }
-    void setFlip(bool h, bool v);
-    void setRotation(float deg);
-    float getAngleTotal() const { return rotangle + rotangle_virtuel + angleDynamique; }
-    void setOrigine(float ox, float oy);
-    void appliquerOrigine();
-    void setVisible(bool visible) { bVisible = visible; }
-    bool estVisible() const { return bVisible; }
-    void setColor(sf::Color c);
-    int getLargeur() const;
-    int getHauteur() const;
-    int getLargeurPx() const { return largeurPx; }
-    int getHauteurPx() const { return hauteurPx; }
-    sf::Sprite getSprite() const;
-    const sf::Texture* getTexture(int anim, int frame) const;
-    const sf::Image* getMasque(int anim, int frame) const;
-    std::string getID() const { return strID; }
-    std::string getIdDEC() const;
-    // The set of the current animation; null without bank or for an unknown number.
-    CSetTextures* getSet(int anim) const;
-    // Bounding box in level coordinates (position, origin, scale, flips, total angle).
-    sf::FloatRect getBoite() const;
-
-    // --- overlays ---
-    void Over(const std::string& nom, const std::string& fichier, int anim, float x, float y, float sx,
-              float sy, float rot, bool visible, int plan = -1);
-    void setOverVisible(const std::string& nom, bool visible);
-    void setOverFichier(const std::string& nom, const std::string& fichier);
-    void supprimerOver(const std::string& nom);
-    struct Over& getOver(const std::string& nom);
-    std::string getIdOver(float x, float y);
-    void afficherOvers(sf::RenderTarget& cible, int plan);
-
-    // --- drawing ---
-    // passe: 0 or 1; the main plane (2) is drawn twice, a POSDANSLEPLAN sprite there in pass 1.
-    virtual void afficher(sf::RenderTarget* cible, float dx, float dy, bool passe);
-    // The pass in which this sprite runs its behaviours and draws.
-    int passeDessin() const { return (plan == 2 && bPosDansLePlan) ? 1 : 0; }
-    // Per-frame behaviours and animation (step 2 of afficher), run once per frame.
-    void majComportements();
-    // Draws the current image with everything applied, without culling or behaviours.
-    virtual void dessinerImage(sf::RenderTarget& cible, float dx, float dy);
-
-    // --- sound ---
-    void setVolumeSon(float v);
-    void stopSon();
-    void gererSon();
 
     // --- identity ---
     std::string strID;
@@ -210,6 +149,7 @@ public:
     int compteurSon = 0;
     float volumeSon = 100;
     bool bSonStoppe = false;
+    bool bSonJoue = false;  // modes 1 and 3: already started
 
     // --- shaders ---
     std::string strShaderVert, strShaderFrag;
@@ -231,14 +171,91 @@ public:
     // --- overlays ---
     Overs overs;
 
+
+protected:
+    int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
+    bool bAnimeCetteFrame = false;    // a behaviour already advanced the animation this frame
+};
+
+class CSPRITE : public DonneesSprite {
+public:
+    using Uniform = UniformSD;
+    CSPRITE();
+    CSPRITE(const CSPRITE& autre);
+    CSPRITE& operator=(const CSPRITE&) = delete;
+    virtual ~CSPRITE();
+
+    // --- placing and animation ---
+    int placer(int numAnim, int x, int y);
+    void placerImage(int anim, int frame, int x, int y);
+    virtual void animer(int numAnim = -1);
+    int setAnim(int numAnim);
+    int getNumAnim() const { return numAnim; }
+    void deplacer(int numAnim, float dx, float dy);
+    void deplacerAnime(int numAnim, float dx, float dy, int niveau);
+    void setPosInit(int x0, int y0, float maxSx, float maxSy);
+    void setScale(float sx, float sy);
+    float getSX() const { return sx; }
+    float getSY() const { return sy; }
+    void setFlip(bool h, bool v);
+    void setRotation(float deg);
+    float getAngleTotal() const { return rotangle + rotangle_virtuel + angleDynamique; }
+    void setOrigine(float ox, float oy);
+    void appliquerOrigine();
+    void setVisible(bool visible) { bVisible = visible; }
+    bool estVisible() const { return bVisible; }
+    void setColor(sf::Color c);
+    int getLargeur() const;
+    int getHauteur() const;
+    int getLargeurPx() const { return largeurPx; }
+    int getHauteurPx() const { return hauteurPx; }
+    sf::Sprite getSprite() const;
+    const sf::Texture* getTexture(int anim, int frame) const;
+    const sf::Image* getMasque(int anim, int frame) const;
+    std::string getID() const { return strID; }
+    std::string getIdDEC() const;
+    // The set of the current animation; null without bank or for an unknown number.
+    CSetTextures* getSet(int anim) const;
+    // Bounding box in level coordinates (position, origin, scale, flips, total angle).
+    sf::FloatRect getBoite() const;
+
+    // --- overlays ---
+    void Over(const std::string& nom, const std::string& fichier, int anim, float x, float y, float sx,
+              float sy, float rot, bool visible, int plan = -1);
+    void setOverVisible(const std::string& nom, bool visible);
+    void setOverFichier(const std::string& nom, const std::string& fichier);
+    void supprimerOver(const std::string& nom);
+    struct Over& getOver(const std::string& nom);
+    std::string getIdOver(float x, float y);
+    void afficherOvers(sf::RenderTarget& cible, int plan);
+
+    // --- drawing ---
+    // passe: 0 or 1; the main plane (2) is drawn twice, a POSDANSLEPLAN sprite there in pass 1.
+    virtual void afficher(sf::RenderTarget* cible, float dx, float dy, bool passe);
+    // The pass in which this sprite runs its behaviours and draws.
+    int passeDessin() const { return (plan == 2 && bPosDansLePlan) ? 1 : 0; }
+    // Per-frame behaviours and animation (step 2 of afficher), run once per frame.
+    void majComportements();
+    // Draws the current image with everything applied, without culling or behaviours.
+    virtual void dessinerImage(sf::RenderTarget& cible, float dx, float dy);
+
+    // --- sound ---
+    void setVolumeSon(float v);
+    void stopSon();
+    void gererSon();
+
 protected:
     void appliquerEchelle();
-    void appliquerTexture();
+    // Sets the sprite's texture from the bank now; null when the frame has none.
+    const sf::Texture* appliquerTexture();
+    // Selects an animation from its first frame with counters reset.
+    void choisirAnim(int numero);
+    void dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
     void dessinerOmbre(sf::RenderTarget& cible, float dx, float dy);
     void dessinerExtrasEditeur(sf::RenderTarget& cible, float dx, float dy);
+    void afficherOvers(sf::RenderTarget& cible, int plan, float dx, float dy);
     void chargerImageOver(struct Over& o);
-
-    int largeurPx = 0, hauteurPx = 0;
+    sf::Transform transformeDessin(float dx, float dy) const;
 };
 
 // List predicate of the decor layers: deletes the sprite and says so.

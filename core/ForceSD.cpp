@@ -1,0 +1,56 @@
+#include "core/ForceSD.h"
+
+#include "core/Hasard.h"
+#include "core/Services.h"
+
+#include <algorithm>
+
+namespace {
+
+// Value drawn from [a, b] whatever order the bounds were stored in.
+int tirage(int a, int b)
+{
+    if (a > b)
+        std::swap(a, b);
+    long long etendue = (long long)b - a + 1;
+    if (etendue <= 1)
+        return a;
+    return int(a + tuv::rand() % etendue);
+}
+
+} // namespace
+
+void CForceSD::reinitialiser()
+{
+    bNouveauCycle = true;
+    bEnForce = false;
+    compteurCycle = compteurDuree = 0;
+}
+
+void CForceSD::maj(CSPRITE* sd)
+{
+    if (ForceActive)
+        return;
+    float coeff = g_services.framerateCoeff();
+    if (!(coeff > 0 && coeff < 100))
+        coeff = 1;
+    if (bNouveauCycle || compteurCycle <= 0) {
+        longueurCycle = std::max(0, tirage(CycleMin, CycleMax));
+        duree = std::max(0, tirage(DureeMin, DureeMax));
+        signeX = (InvSensX && tuv::rand() % 2) ? -1 : 1;
+        signeY = (InvSensY && tuv::rand() % 2) ? -1 : 1;
+        limiteX = tirage(ButeeX, MaxButeeX);
+        limiteY = tirage(ButeeY, MaxButeeY);
+        compteurCycle = float(longueurCycle);
+        compteurDuree = float(duree);
+        bNouveauCycle = false;
+    }
+    // A zone without a cycle pushes all the time.
+    bEnForce = longueurCycle == 0 || compteurDuree > 0;
+    if (longueurCycle > 0) {
+        compteurCycle -= coeff;
+        compteurDuree -= coeff;
+    }
+    if (bEnForce && ModForceActif)
+        g_services.appliquerForce(sd, *this);
+}

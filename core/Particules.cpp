@@ -1,0 +1,435 @@
+#include "core/Particules.h"
+
+#include "core/Fichiers.h"
+#include "core/Hasard.h"
+#include "core/Services.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float PI = 3.14159265f;
+constexpr float GRAND = 1e6f;  // bound of every float setting: beyond it nothing sensible is drawn
+
+float aleatoire01() { return tuv::rand() / float(tuv::RAND_MAX_JEU); }
+// Uniform in [-1, 1].
+float aleatoireSigne() { return aleatoire01() * 2.0f - 1.0f; }
+
+float borneF(float v, float mini, float maxi)
+{
+    if (std::isnan(v))
+        return std::max(mini, std::min(0.0f, maxi));
+    return std::min(std::max(v, mini), maxi);
+}
+
+int borneI(int v, int mini, int maxi) { return std::min(std::max(v, mini), maxi); }
+
+sf::Uint8 octet(int v) { return sf::Uint8(borneI(v, 0, 255)); }
+
+// Shared white disc used by circle particles so that they need no file.
+const sf::Texture& texteDisque()
+{
+    static sf::Texture disque;
+    static bool fait = false;
+    if (!fait) {
+        const unsigned n = 32;
+        sf::Image img;
+        img.create(n, n, sf::Color::Transparent);
+        const float r = n / 2.0f;
+        for (unsigned j = 0; j < n; ++j)
+            for (unsigned i = 0; i < n; ++i) {
+                float dx = i + 0.5f - r, dy = j + 0.5f - r;
+                if (dx * dx + dy * dy <= r * r)
+                    img.setPixel(i, j, sf::Color::White);
+            }
+        disque.loadFromImage(img);
+        fait = true;
+    }
+    return disque;
+}
+
+std::string sansPointVirgule(std::string s)
+{
+    std::replace(s.begin(), s.end(), ';', ',');
+    return s;
+}
+
+} // namespace
+
+CParticules::CParticules() : sommets(sf::Triangles) {}
+
+CParticules::CParticules(const CParticules& a)
+    : x(a.x), y(a.y), pElementAttache(a.pElementAttache), type(a.type), velX(a.velX), velY(a.velY),
+      largeurEmetteur(a.largeurEmetteur), hauteurEmetteur(a.hauteurEmetteur), initLargeur(a.initLargeur),
+      initHauteur(a.initHauteur), forcesX(a.forcesX), forcesY(a.forcesY), nbParticules(a.nbParticules),
+      couleur(a.couleur), amplitudeDegradeCouleur(a.amplitudeDegradeCouleur),
+      strCheminTexture(a.strCheminTexture), forme(a.forme), tailleParticule(a.tailleParticule),
+      dureeVie(a.dureeVie), aleaDureeVie(a.aleaDureeVie), nbCycles(a.nbCycles), angle1(a.angle1),
+      angle2(a.angle2), bAngleAlea(a.bAngleAlea), bAngleAleaCarre(a.bAngleAleaCarre),
+      bAngleAleaDirection(a.bAngleAleaDirection), acceleration(a.acceleration), bAlphaDec(a.bAlphaDec),
+      alphaAgeDec(a.alphaAgeDec), alphaValDec(a.alphaValDec), bPause(a.bPause),
+      bPauseEmission(a.bPauseEmission), bEmetteurVisible(a.bEmetteurVisible), bRotDirection(a.bRotDirection),
+      variationRotation(a.variationRotation), bVariationTaille(a.bVariationTaille),
+      variationTaille(a.variationTaille), borneVariationTaille(a.borneVariationTaille),
+      bTailleAlea(a.bTailleAlea), tailleMin(a.tailleMin), tailleMax(a.tailleMax), aleaVitX(a.aleaVitX),
+      aleaVitY(a.aleaVitY), aleaForceX(a.aleaForceX), aleaForceY(a.aleaForceY), aleaAccel(a.aleaAccel),
+      modeCollision(a.modeCollision), forcesRefX(a.forcesRefX), forcesRefY(a.forcesRefY), decPosX(a.decPosX),
+      decPosY(a.decPosY), bForcesExterieures(a.bForcesExterieures), bNoCalcCollision(a.bNoCalcCollision),
+      bNoDrawPause(a.bNoDrawPause), bNoCalcPause(a.bNoCalcPause), bAttache(a.bAttache), bStop(a.bStop),
+      bStopDepart(a.bStopDepart), bFini(a.bFini), nbCyclesFaits(a.nbCyclesFaits), nbFinies(a.nbFinies),
+      particules(a.particules), bTexture(a.bTexture), sommets(sf::Triangles)
+{
+    if (a.bTexture)
+        texture = a.texture;
+}
+
+CParticules::~CParticules() = default;
+
+int CParticules::demarrer(int px, int py, int t)
+{
+    x = float(px);
+    y = float(py);
+    type = t;
+    preparer();
+    return 1;
+}
+
+void CParticules::preparer()
+{
+    borner();
+    bTexture = false;
+    if (!strCheminTexture.empty() && tuv::fichierExiste(strCheminTexture))
+        bTexture = texture.loadFromFile(strCheminTexture);
+    particules.assign(size_t(nbParticules), Particule());
+    reset();
+}
+
+void CParticules::setPosition(float px, float py)
+{
+    x = px;
+    y = py;
+}
+
+void CParticules::deplacer(float dx, float dy)
+{
+    for (auto& p : particules)
+        if (p.bVivante) {
+            p.x += dx;
+            p.y += dy;
+        }
+}
+
+void CParticules::reset()
+{
+    borner();
+    if (particules.size() != size_t(nbParticules))
+        particules.assign(size_t(nbParticules), Particule());
+    nbFinies = 0;
+    nbCyclesFaits = 0;
+    for (size_t i = 0; i < particules.size(); ++i) {
+        Particule& p = particules[i];
+        p = Particule();
+        naitre(p, int(i));
+        // Spread the first births over one lifetime so that the emitter does not pulse.
+        p.age = -float(tuv::rand() % std::max(1, dureeVie));
+    }
+}
+
+void CParticules::borner()
+{
+    auto f = [](float& v) { v = borneF(v, -GRAND, GRAND); };
+    for (float* v : {&x, &y, &velX, &velY, &forcesX, &forcesY, &angle1, &angle2, &acceleration,
+                     &variationRotation, &variationTaille, &borneVariationTaille, &aleaVitX, &aleaVitY,
+                     &aleaForceX, &aleaForceY, &aleaAccel, &forcesRefX, &forcesRefY})
+        f(*v);
+    tailleParticule = borneF(tailleParticule, 0, 4096);
+    if (tailleParticule <= 0)
+        tailleParticule = 1;
+    tailleMin = borneF(tailleMin, 0, 4096);
+    tailleMax = borneF(tailleMax, 0, 4096);
+    if (tailleMax < tailleMin)
+        std::swap(tailleMin, tailleMax);
+    nbParticules = borneI(nbParticules, 0, NB_PARTICULES_MAX);
+    dureeVie = borneI(dureeVie, 1, 1000000);
+    aleaDureeVie = borneI(aleaDureeVie, 0, 1000000);
+    amplitudeDegradeCouleur = borneI(amplitudeDegradeCouleur, 0, 255);
+    forme = borneI(forme, 0, 2);
+    modeCollision = borneI(modeCollision, 0, 2);
+    alphaValDec = borneI(alphaValDec, 0, 255);
+}
+
+void CParticules::naitre(Particule& p, int indice)
+{
+    largeurEmetteur = std::max(largeurEmetteur, 1);
+    hauteurEmetteur = std::max(hauteurEmetteur, 1);
+    initLargeur = std::max(initLargeur, 1);
+    initHauteur = std::max(initHauteur, 1);
+    if (bAttache && pElementAttache) {
+        x = pElementAttache->x;
+        y = pElementAttache->y;
+    }
+    float ox = x + decPosX, oy = y + decPosY;
+    if (type == 1) {
+        // Cascade: births anywhere over the emitter rectangle.
+        p.x = ox + aleatoire01() * largeurEmetteur - largeurEmetteur / 2.0f;
+        p.y = oy + aleatoire01() * hauteurEmetteur - hauteurEmetteur / 2.0f;
+    } else {
+        p.x = ox + aleatoire01() * initLargeur - initLargeur / 2.0f;
+        p.y = oy + aleatoire01() * initHauteur - initHauteur / 2.0f;
+    }
+    float a = angle1;
+    if (bAngleAlea) {
+        float t = aleatoire01();
+        if (bAngleAleaCarre)
+            t *= t;
+        a = angle1 + (angle2 - angle1) * t;
+        if (bAngleAleaDirection && tuv::rand() % 2)
+            a += 180;
+    } else if (nbParticules > 1) {
+        a = angle1 + (angle2 - angle1) * float(indice) / float(nbParticules - 1);
+    }
+    float vx = velX + aleatoireSigne() * aleaVitX;
+    float vy = velY + aleatoireSigne() * aleaVitY;
+    float c = std::cos(a * PI / 180), s = std::sin(a * PI / 180);
+    p.vx = vx * c - vy * s;
+    p.vy = vx * s + vy * c;
+    p.fx = forcesX + aleatoireSigne() * aleaForceX;
+    p.fy = forcesY + aleatoireSigne() * aleaForceY;
+    p.acc = acceleration + aleatoireSigne() * aleaAccel;
+    p.taille = bTailleAlea ? tailleMin + aleatoire01() * (tailleMax - tailleMin) : tailleParticule;
+    p.rotation = 0;
+    p.vRotation = bRotDirection ? -variationRotation : variationRotation;
+    p.vie = dureeVie + tuv::rand() % (aleaDureeVie + 1);
+    p.age = 0;
+    p.alpha = couleur.a;
+    auto varie = [this](sf::Uint8 v) {
+        if (amplitudeDegradeCouleur == 0)
+            return v;
+        return octet(v + tuv::rand() % (2 * amplitudeDegradeCouleur + 1) - amplitudeDegradeCouleur);
+    };
+    p.couleur = sf::Color(varie(couleur.r), varie(couleur.g), varie(couleur.b), couleur.a);
+    p.naissances++;
+    p.bVivante = true;
+}
+
+void CParticules::avancer(Particule& p, float coeff)
+{
+    if (p.age < 0) {
+        p.age += coeff;
+        return;
+    }
+    float fx = bForcesExterieures ? forcesX : p.fx;
+    float fy = bForcesExterieures ? forcesY : p.fy;
+    p.vx += fx * coeff;
+    p.vy += fy * coeff;
+    if (p.acc != 0) {
+        float k = std::max(0.0f, 1.0f + p.acc * coeff);
+        p.vx *= k;
+        p.vy *= k;
+    }
+    float nx = p.x + p.vx * coeff, ny = p.y + p.vy * coeff;
+    if (modeCollision != 0 && !bNoCalcCollision && g_services.estCollision(p.x, p.y, nx, ny)) {
+        if (modeCollision == 1) {
+            p.vy = -p.vy * 0.5f;
+        } else {
+            float v = std::sqrt(p.vx * p.vx + p.vy * p.vy) * 0.5f;
+            float a = aleatoire01() * 2 * PI;
+            p.vx = v * std::cos(a);
+            p.vy = -std::fabs(v * std::sin(a));
+        }
+        nx = p.x;
+        ny = p.y;
+    }
+    p.x = nx;
+    p.y = ny;
+    p.rotation += p.vRotation * coeff;
+    if (bVariationTaille) {
+        p.taille += variationTaille * coeff;
+        if (variationTaille > 0 && borneVariationTaille > 0)
+            p.taille = std::min(p.taille, borneVariationTaille);
+        else if (variationTaille < 0)
+            p.taille = std::max(p.taille, std::max(borneVariationTaille, 0.0f));
+        p.taille = std::max(p.taille, 0.0f);
+    }
+    if (bAlphaDec && p.age >= alphaAgeDec)
+        p.alpha = std::max(0.0f, p.alpha - alphaValDec * coeff);
+    p.age += coeff;
+    if (p.age >= p.vie)
+        p.bVivante = false;
+}
+
+void CParticules::majTout()
+{
+    if (bFini)
+        return;
+    float coeff = g_services.framerateCoeff();
+    if (!(coeff > 0) || coeff > 100)
+        coeff = 1;
+    bool figees = bPause && bNoCalcPause;
+    int finies = 0;
+    int cyclesMin = -1;
+    for (size_t i = 0; i < particules.size(); ++i) {
+        Particule& p = particules[i];
+        if (p.bVivante && !figees)
+            avancer(p, coeff);
+        if (!p.bVivante) {
+            bool encore = nbCycles < 0 || p.naissances < nbCycles;
+            if (encore && !bPause && !bStop)
+                naitre(p, int(i));
+            else if (!encore)
+                finies++;
+        }
+        if (cyclesMin < 0 || p.naissances < cyclesMin)
+            cyclesMin = p.naissances;
+    }
+    nbFinies = finies;
+    nbCyclesFaits = std::max(cyclesMin, 0);
+    if (!particules.empty() && nbFinies >= int(particules.size()))
+        bFini = true;
+}
+
+int CParticules::nbVivantes() const
+{
+    int n = 0;
+    for (const auto& p : particules)
+        n += (p.bVivante && p.age >= 0) ? 1 : 0;
+    return n;
+}
+
+const sf::Texture* CParticules::textureDessin()
+{
+    if (forme == 2)
+        return bTexture ? &texture : nullptr;
+    if (forme == 0)
+        return &texteDisque();
+    return nullptr;
+}
+
+void CParticules::dessiner(sf::RenderTarget& cible, float dx, float dy)
+{
+    if (bPause && bNoDrawPause)
+        return;
+    const sf::Texture* tex = textureDessin();
+    sf::Vector2f ts = tex ? sf::Vector2f(tex->getSize()) : sf::Vector2f(1, 1);
+    sommets.clear();
+    for (const auto& p : particules) {
+        if (!p.bVivante || p.age < 0 || p.taille <= 0)
+            continue;
+        float h = p.taille / 2;
+        float c = 1, s = 0;
+        if (p.rotation != 0) {
+            c = std::cos(p.rotation * PI / 180);
+            s = std::sin(p.rotation * PI / 180);
+        }
+        sf::Color col = p.couleur;
+        col.a = sf::Uint8(std::min(255.0f, std::max(0.0f, p.alpha)));
+        const float coins[4][2] = {{-h, -h}, {h, -h}, {h, h}, {-h, h}};
+        const float tc[4][2] = {{0, 0}, {ts.x, 0}, {ts.x, ts.y}, {0, ts.y}};
+        sf::Vertex v[4];
+        for (int k = 0; k < 4; ++k) {
+            v[k].position = sf::Vector2f(p.x + dx + coins[k][0] * c - coins[k][1] * s,
+                                         p.y + dy + coins[k][0] * s + coins[k][1] * c);
+            v[k].texCoords = sf::Vector2f(tc[k][0], tc[k][1]);
+            v[k].color = col;
+        }
+        for (int k : {0, 1, 2, 0, 2, 3})
+            sommets.append(v[k]);
+    }
+    if (sommets.getVertexCount() > 0) {
+        sf::RenderStates etats;
+        etats.texture = tex;
+        cible.draw(sommets, etats);
+    }
+}
+
+std::string CParticules::texte49() const
+{
+    using tuv::ftos;
+    using tuv::itos;
+    auto b = [](bool v) { return std::string(v ? "1" : "0"); };
+    const std::string valeurs[] = {
+        ftos(velX), ftos(velY), itos(largeurEmetteur), itos(hauteurEmetteur), ftos(forcesX), ftos(forcesY),
+        itos(nbParticules), itos(dureeVie), itos(aleaDureeVie), itos(forme), ftos(tailleParticule),
+        itos(couleur.r), itos(couleur.g), itos(couleur.b), itos(couleur.a), itos(amplitudeDegradeCouleur),
+        sansPointVirgule(strCheminTexture), itos(nbCycles), ftos(angle1), ftos(angle2), b(bAngleAlea),
+        ftos(acceleration), b(bAlphaDec), itos(alphaAgeDec), itos(alphaValDec), b(bEmetteurVisible),
+        b(bRotDirection), ftos(variationRotation), b(bVariationTaille), ftos(variationTaille),
+        ftos(borneVariationTaille), b(bTailleAlea), ftos(tailleMin), ftos(tailleMax), itos(modeCollision),
+        itos(initLargeur), itos(initHauteur), b(bPauseEmission), itos(decPosX), itos(decPosY),
+        b(bForcesExterieures), b(bNoCalcCollision), b(bNoDrawPause), b(bNoCalcPause), ftos(aleaVitX),
+        ftos(aleaVitY), ftos(aleaForceX), ftos(aleaForceY), ftos(aleaAccel)};
+    static_assert(sizeof(valeurs) / sizeof(valeurs[0]) == 49, "a particle line has 49 values");
+    std::string s;
+    for (const auto& v : valeurs) {
+        if (!s.empty())
+            s += ";";
+        s += v;
+    }
+    return s;
+}
+
+void CParticules::lire49(CTUVFile& f)
+{
+    auto fl = [&f] { return f.getValueFloat(); };
+    auto in = [&f] { return f.getValueInt(); };
+    auto bo = [&f] { return f.getValueInt() != 0; };
+    velX = fl();
+    velY = fl();
+    largeurEmetteur = in();
+    hauteurEmetteur = in();
+    forcesX = fl();
+    forcesY = fl();
+    forcesRefX = forcesX;
+    forcesRefY = forcesY;
+    nbParticules = in();
+    dureeVie = in();
+    aleaDureeVie = in();
+    forme = in();
+    tailleParticule = fl();
+    couleur.r = octet(in());
+    couleur.g = octet(in());
+    couleur.b = octet(in());
+    couleur.a = octet(in());
+    amplitudeDegradeCouleur = in();
+    strCheminTexture = f.getValue();
+    nbCycles = in();
+    angle1 = fl();
+    angle2 = fl();
+    bAngleAlea = bo();
+    acceleration = fl();
+    bAlphaDec = bo();
+    alphaAgeDec = in();
+    alphaValDec = in();
+    bEmetteurVisible = bo();
+    bRotDirection = bo();
+    variationRotation = fl();
+    bVariationTaille = bo();
+    variationTaille = fl();
+    borneVariationTaille = fl();
+    bTailleAlea = bo();
+    tailleMin = fl();
+    tailleMax = fl();
+    modeCollision = in();
+    initLargeur = in();
+    initHauteur = in();
+    bPauseEmission = bo();
+    decPosX = in();
+    decPosY = in();
+    bForcesExterieures = bo();
+    bNoCalcCollision = bo();
+    bNoDrawPause = bo();
+    bNoCalcPause = bo();
+    aleaVitX = fl();
+    aleaVitY = fl();
+    aleaForceX = fl();
+    aleaForceY = fl();
+    aleaAccel = fl();
+    borner();
+}

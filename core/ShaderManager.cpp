@@ -1,0 +1,177 @@
+#include "core/ShaderManager.h"
+
+#include "core/Fichiers.h"
+#include "core/Services.h"
+
+#include <SFML/Graphics/Shader.hpp>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string lireFichier(const std::string& chemin)
+{
+    std::ifstream in(chemin, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Name declared after "uniform <type> " on a line, or "".
+std::string nomDeclare(const std::string& ligne, size_t debut)
+{
+    size_t fin = ligne.find_first_of(";[= \t,\r", debut);
+    return ligne.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
+}
+
+} // namespace
+
+CShaderManager::CShaderManager() = default;
+CShaderManager::~CShaderManager() = default;
+
+sf::Shader* CShaderManager::getShader(const std::string& frag, const std::string& vert)
+{
+    if (frag.empty() && vert.empty())
+        return nullptr;
+    if (!sf::Shader::isAvailable())
+        return nullptr;
+    auto cle = std::make_pair(frag, vert);
+    auto it = cache.find(cle);
+    if (it != cache.end())
+        return it->second.get();
+    if (echecs.count(cle))
+        return nullptr;
+
+    auto shader = std::make_unique<sf::Shader>();
+    std::string sourceFrag = frag.empty() ? "" : lireFichier(dossier + frag);
+    std::string sourceVert = vert.empty() ? "" : lireFichier(dossier + vert);
+    bool ok = false;
+    if (!frag.empty() && !vert.empty())
+        ok = !sourceFrag.empty() && !sourceVert.empty() && shader->loadFromMemory(sourceVert, sourceFrag);
+    else if (!frag.empty())
+        ok = !sourceFrag.empty() && shader->loadFromMemory(sourceFrag, sf::Shader::Fragment);
+    else
+        ok = !sourceVert.empty() && shader->loadFromMemory(sourceVert, sf::Shader::Vertex);
+    if (!ok) {
+        echecs.insert(cle);
+        g_services.messageBox("ATTENTION !", "Shader illisible : " + frag + " " + vert, "");
+        return nullptr;
+    }
+    lierTexturesCommunes(*shader, sourceFrag + sourceVert);
+    sf::Shader* p = shader.get();
+    cache[cle] = std::move(shader);
+    return p;
+}
+
+void CShaderManager::lierTexturesCommunes(sf::Shader& shader, const std::string& source)
+{
+    bool veutDistortion = source.find("distortion_map") != std::string::npos;
+    bool veutTable = source.find("color_table") != std::string::npos;
+    if (!veutDistortion && !veutTable)
+        return;
+    if (!bTexturesChargees) {
+        bTexturesChargees = true;
+        auto charger = [this](const std::string& nom) {
+            auto t = std::make_unique<sf::Texture>();
+            std::string chemin = dossier + nom;
+            if (tuv::fichierExiste(chemin) && t->loadFromFile(chemin))
+                return t;
+            return std::unique_ptr<sf::Texture>();
+        };
+        distortionMap = charger("distortion_map.png");
+        colorTable = charger("color_table.png");
+    }
+    if (veutDistortion && distortionMap)
+        shader.setUniform("distortion_map", *distortionMap);
+    if (veutTable && colorTable)
+        shader.setUniform("color_table", *colorTable);
+}
+
+void CShaderManager::lireUniforms(const std::string& chemin, CSPRITE::Uniforms& vert, CSPRITE::Uniforms& frag,
+                                  int type)
+{
+    if (type != 0 && type != 1)
+        return;
+    std::ifstream in(chemin, std::ios::binary);
+    if (!in)
+        return;  // an unreadable file must not wipe the values the level gave
+    CSPRITE::Uniforms& cible = (type == 0) ? vert : frag;
+    static const char* const types[] = {"vec2", "vec3", "vec4", "float", "int"};
+    CSPRITE::Uniforms nouveau;
+    std::string ligne;
+    while (std::getline(in, ligne)) {
+        for (const char* t : types) {
+            std::string motif = std::string("uniform ") + t + " ";
+            size_t p = ligne.find(motif);
+            if (p == std::string::npos)
+                continue;
+            size_t debut = ligne.find_first_not_of(" \t", p + motif.size());
+            if (debut == std::string::npos)
+                break;
+            std::string nom = nomDeclare(ligne, debut);
+            if (nom.empty())
+                break;
+            auto ancien = cible.find(nom);
+            CSPRITE::Uniform u = (ancien != cible.end()) ? ancien->second : CSPRITE::Uniform();
+            u.strType = t;
+            nouveau[nom] = u;
+            break;
+        }
+    }
+    cible = std::move(nouveau);
+}
+
+CShaderManager::ValeurUniform CShaderManager::valeurUniform(const CSPRITE::Uniform& u, float secondes)
+{
+    ValeurUniform r;
+    float o = (u.fPhaseDiviseur == 0) ? 0.0f : secondes / u.fPhaseDiviseur;
+    if (u.strType == "float") {
+        r.n = 1;
+        r.v[0] = u.fValeur + o;
+    } else if (u.strType == "int") {
+        r.n = 1;
+        r.v[0] = float(u.iValeur) + o;
+    } else if (u.strType == "vec2") {
+        r.n = 2;
+        r.v[0] = u.fVec2X + o;
+        r.v[1] = u.fVec2Y + o;
+    } else if (u.strType == "vec3") {
+        r.n = 3;
+        r.v[0] = u.fVec3X + o;
+        r.v[1] = u.fVec3Y + o;
+        r.v[2] = u.fVec3Z + o;
+    } else if (u.strType == "vec4") {
+        r.n = 4;
+        r.v[0] = u.fVec4X + o;
+        r.v[1] = u.fVec4Y + o;
+        r.v[2] = u.fVec4Z + o;
+        r.v[3] = u.fValeur + o;
+    }
+    return r;
+}
+
+void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
+                                       const CSPRITE::Uniforms& frag, float secondes)
+{
+    for (const CSPRITE::Uniforms* m : {&vert, &frag})
+        for (const auto& [nom, u] : *m) {
+            ValeurUniform v = valeurUniform(u, secondes);
+            switch (v.n) {
+            case 1:
+                shader.setUniform(nom, v.v[0]);
+                break;
+            case 2:
+                shader.setUniform(nom, sf::Glsl::Vec2(v.v[0], v.v[1]));
+                break;
+            case 3:
+                shader.setUniform(nom, sf::Glsl::Vec3(v.v[0], v.v[1], v.v[2]));
+                break;
+            case 4:
+                shader.setUniform(nom, sf::Glsl::Vec4(v.v[0], v.v[1], v.v[2], v.v[3]));
+                break;
+            default:
+                break;
+            }
+        }
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Shader cache of the game and the reader of uniform declarations.
+// The combo-box fillers live in ShaderManagerCombos.cpp (they need the GUI layer).
+#include "core/Sprite.h"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace sf { class Shader; }
+class CPLUXControlComboBox;
+
+class CShaderManager {
+public:
+    // Values handed to the shader for one uniform: n components (1 to 4).
+    struct ValeurUniform {
+        int n = 0;
+        float v[4] = {0, 0, 0, 0};
+    };
+
+    CShaderManager();
+    ~CShaderManager();
+    CShaderManager(const CShaderManager&) = delete;
+    CShaderManager& operator=(const CShaderManager&) = delete;
+
+    // Null when both names are empty, when shaders cannot run here, or when the files do not
+    // load (reported once; the pair is not tried again).
+    sf::Shader* getShader(const std::string& frag, const std::string& vert);
+    // Rebuilds the vertex (type 0) or fragment (type 1) map from the file's declarations:
+    // kept names keep their values, new ones start at 0, undeclared ones leave.
+    void lireUniforms(const std::string& chemin, CSPRITE::Uniforms& vert, CSPRITE::Uniforms& frag, int type);
+
+    // What one uniform passes at the given game-clock time.
+    static ValeurUniform valeurUniform(const CSPRITE::Uniform& u, float secondes);
+    // Passes every vertex then fragment uniform to the shader.
+    static void appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
+                                  const CSPRITE::Uniforms& frag, float secondes);
+
+    bool remplirComboShaders(const std::string& dossier, CPLUXControlComboBox* combo, const std::string& ext);
+    void remplirComboVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m);
+
+    // Folder of the shader files (with its final "/").
+    std::string dossier = "./shaders/";
+
+private:
+    void lierTexturesCommunes(sf::Shader& shader, const std::string& source);
+
+    std::map<std::pair<std::string, std::string>, std::unique_ptr<sf::Shader>> cache;
+    std::set<std::pair<std::string, std::string>> echecs;
+    std::unique_ptr<sf::Texture> distortionMap, colorTable;
+    bool bTexturesChargees = false;
+};

@@ -1,0 +1,209 @@
+// Per-frame work and drawing of the base sprite.
+#include "core/Sprite.h"
+
+#include "core/Chemin.h"
+#include "core/ForceSD.h"
+#include "core/Particules.h"
+#include "core/Physique.h"
+#include "core/Services.h"
+#include "core/ShaderManager.h"
+#include "core/SpriteSimple.h"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
+
+#include <cmath>
+
+namespace {
+
+float coefficient()
+{
+    float c = g_services.framerateCoeff();
+    return (c > 0 && c < 100) ? c : 1.0f;
+}
+
+const sf::Color COULEUR_OMBRE(0, 0, 0, 128);
+
+void cadre(sf::RenderTarget& cible, const sf::FloatRect& r, sf::Color c)
+{
+    sf::RectangleShape forme(sf::Vector2f(r.width, r.height));
+    forme.setPosition(r.left, r.top);
+    forme.setFillColor(sf::Color::Transparent);
+    forme.setOutlineColor(c);
+    forme.setOutlineThickness(1);
+    cible.draw(forme);
+}
+
+} // namespace
+
+void CSPRITE::majComportements()
+{
+    bAnimeCetteFrame = false;
+    float coeff = coefficient();
+    if (bPhysC && pChemin)
+        pChemin->maj(int(x), int(y), this);
+    if (bPhysE && pPhysE)
+        pPhysE->maj(this);
+    if (bPhysB && pPhysB)
+        pPhysB->maj(this);
+    if (bPhysForce && pForce)
+        pForce->maj(this);
+    if (bPhysDestruction && pPhysDestruction)
+        pPhysDestruction->maj(this);
+    if (bPlante && planteVitesse != 0) {
+        float mini = std::min(planteAngleMin, planteAngleMax), maxi = std::max(planteAngleMin, planteAngleMax);
+        angleDynamique += planteSens * std::fabs(planteVitesse) * coeff;
+        if (angleDynamique >= maxi) {
+            angleDynamique = maxi;
+            planteSens = -1;
+        } else if (angleDynamique <= mini) {
+            angleDynamique = mini;
+            planteSens = 1;
+        }
+    }
+    if (rotationPas != 0 && !std::isnan(rotationPas))
+        rotangle = std::fmod(rotangle + rotationPas * coeff, 360.0f);
+    if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
+        pParticules->majTout();
+    gererSon();
+    // A behaviour that moved the sprite with deplacer has already advanced its animation.
+    if (!bAnimeCetteFrame && !bAnime)
+        animer(-1);
+}
+
+void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
+{
+    // The main plane is drawn in two passes: behaviours and the animation run in the
+    // sprite's own pass only, so once per frame.
+    if (int(passe) != passeDessin())
+        return;
+    majComportements();
+    if (!cible)
+        return;
+
+    bool dedans = true;
+    sf::FloatRect vue = g_services.rectVue();
+    if (vue.width > 0 && vue.height > 0) {
+        sf::FloatRect boite = getBoite();
+        boite.left += dx;
+        boite.top += dy;
+        dedans = boite.intersects(vue);
+    }
+    if (dedans && bVisible) {
+        const sf::Shader* shader = nullptr;
+        if ((!strShaderFrag.empty() || !strShaderVert.empty()) && g_services.shadersActifs()) {
+            if (CShaderManager* gestion = g_services.shaderManager()) {
+                sf::Shader* s = gestion->getShader(strShaderFrag, strShaderVert);
+                if (s) {
+                    CShaderManager::appliquerUniforms(*s, uniformsVert, uniformsFrag,
+                                                      g_services.secondesHorloge());
+                    shader = s;
+                }
+            }
+        }
+        if (bOmbre && !bOmbreAvantPlan)
+            dessinerOmbre(*cible, dx, dy);
+        dessinerAvec(*cible, dx, dy, shader);
+        if (bOmbre && bOmbreAvantPlan)
+            dessinerOmbre(*cible, dx, dy);
+        afficherOvers(*cible, -1, dx, dy);
+    }
+    if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
+        pParticules->dessiner(*cible, dx, dy);
+    if (g_services.modeJeu() == 2)
+        dessinerExtrasEditeur(*cible, dx, dy);
+}
+
+void CSPRITE::dessinerImage(sf::RenderTarget& cible, float dx, float dy) { dessinerAvec(cible, dx, dy, nullptr); }
+
+void CSPRITE::dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader)
+{
+    // Fetched now: a bank read again since the last frame has new textures.
+    if (!appliquerTexture())
+        return;
+    sprite.setPosition(x, y);
+    sprite.setOrigin(ox, oy);
+    sprite.setScale(sx * flipH, sy * flipV);
+    sprite.setRotation(getAngleTotal());
+    sf::RenderStates etats;
+    etats.transform.translate(dx, dy);
+    etats.shader = shader;
+    cible.draw(sprite, etats);
+}
+
+void CSPRITE::dessinerOmbre(sf::RenderTarget& cible, float dx, float dy)
+{
+    const sf::Texture* t = appliquerTexture();
+    if (!t)
+        return;
+    sf::Sprite ombre(*t);
+    ombre.setOrigin(ox, oy);
+    ombre.setPosition(x + dx + ombreDX, y + dy + ombreDY);
+    ombre.setScale(sx * flipH * ombreSX, sy * flipV * ombreSY);
+    ombre.setRotation(getAngleTotal() + ombreRotation);
+    ombre.setColor(COULEUR_OMBRE);
+    cible.draw(ombre);
+}
+
+void CSPRITE::afficherOvers(sf::RenderTarget& cible, int ovPlan) { afficherOvers(cible, ovPlan, 0, 0); }
+
+void CSPRITE::afficherOvers(sf::RenderTarget& cible, int ovPlan, float dx, float dy)
+{
+    if (overs.empty())
+        return;
+    // Overlays follow the sprite's position, rotation, scale and flips, but not its origin.
+    sf::Transform base;
+    base.translate(x + dx, y + dy);
+    base.rotate(getAngleTotal());
+    base.scale(sx * flipH, sy * flipV);
+    for (auto& [nom, o] : overs) {
+        if (!o.bVisible || o.plan != ovPlan)
+            continue;
+        if (CSPRITE_SIMPLE* simple = g_services.overJeu(o.fichier)) {
+            CSPRITE* s = simple->getSprite();
+            if (!s)
+                continue;
+            if (s->getNumAnim() != o.anim)
+                s->setAnim(o.anim);
+            sf::Transform t = base;
+            t.translate(o.x, o.y);
+            t.rotate(o.rotation);
+            t.scale(o.sx, o.sy);
+            sf::Sprite image = s->getSprite();
+            image.setPosition(0, 0);
+            image.setRotation(0);
+            image.setScale(1, 1);
+            cible.draw(image, sf::RenderStates(t));
+            continue;
+        }
+        chargerImageOver(o);
+        if (!o.texture)
+            continue;
+        sf::Sprite image(*o.texture);
+        image.setPosition(o.x, o.y);
+        image.setRotation(o.rotation);
+        image.setScale(o.sx, o.sy);
+        cible.draw(image, sf::RenderStates(base));
+    }
+}
+
+void CSPRITE::dessinerExtrasEditeur(sf::RenderTarget& cible, float dx, float dy)
+{
+    if (bPhysC && pChemin && pChemin->bAfficherChemin)
+        pChemin->dessiner(cible, dx, dy);
+    if (bPhysE && pPhysE && pPhysE->bHauteurVisible) {
+        sf::VertexArray ligne(sf::Lines, 2);
+        ligne[0] = sf::Vertex(sf::Vector2f(x0 + dx, y0 + dy), sf::Color::Red);
+        ligne[1] = sf::Vertex(sf::Vector2f(x0 + dx, y0 + dy + pPhysE->hauteur), sf::Color::Red);
+        cible.draw(ligne);
+    }
+    sf::FloatRect boite = getBoite();
+    boite.left += dx;
+    boite.top += dy;
+    if (bPhysForce && pForce && pForce->SpriteVisible)
+        cadre(cible, boite, sf::Color::Cyan);
+    if (bSelectionne)
+        cadre(cible, boite, sf::Color::Green);
+}

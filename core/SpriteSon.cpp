@@ -1,0 +1,86 @@
+// Sound of a decor sprite. Modes: 0 none; 1 once after the delay; 2 again every delay;
+// 3 looping from the start; 4 through the game's sound table only.
+// The sprite's own sf::Sound is made by the game on demand and dropped when stopped:
+// OpenAL has only a few hundred sources for the whole level.
+#include "core/Sprite.h"
+
+#include "core/Services.h"
+
+#include <SFML/Audio/Sound.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+float volumeApplique(float volumeSon)
+{
+    float effets = g_services.volumeEffets();
+    if (std::isnan(effets))
+        effets = 100;
+    return std::clamp(volumeSon * effets / 100.0f, 0.0f, 100.0f);
+}
+
+} // namespace
+
+void CSPRITE::setVolumeSon(float v)
+{
+    if (idSon.empty())
+        return;
+    volumeSon = std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, 100.0f);
+    if (pSon)
+        pSon->setVolume(volumeApplique(volumeSon));
+}
+
+void CSPRITE::stopSon()
+{
+    if (idSon.empty())
+        return;
+    if (pSon) {
+        pSon->stop();
+        delete pSon;
+        pSon = nullptr;
+    } else {
+        g_services.arreterSon(idSon);
+    }
+    bSonJoue = false;
+}
+
+void CSPRITE::gererSon()
+{
+    if (idSon.empty() || modeSon <= 0 || modeSon > 4 || bSonStoppe)
+        return;
+    compteurSon--;
+    if (compteurSon > 0)
+        return;
+    bool propre = pSon && modeSon != 4;
+    switch (modeSon) {
+    case 1:
+        if (bSonJoue)
+            return;
+        bSonJoue = true;
+        break;
+    case 3:
+        if (propre) {
+            if (pSon->getStatus() == sf::Sound::Playing)
+                return;
+            pSon->setLoop(true);
+        } else {
+            if (bSonJoue)
+                return;
+            g_services.bouclerSon(idSon, true);
+            bSonJoue = true;
+            return;
+        }
+        break;
+    default:
+        compteurSon = std::max(delaiSon, 1);
+        break;
+    }
+    if (propre) {
+        pSon->setVolume(volumeApplique(volumeSon));
+        pSon->play();
+    } else {
+        g_services.jouerSon(idSon);
+    }
+}
