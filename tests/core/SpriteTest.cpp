@@ -1,0 +1,219 @@
+#include "core/FichierDec.h"
+#include "core/Sprite.h"
+#include "support/Outils.h"
+#include "SpriteTestBanque.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+namespace {
+
+const sf::Color FOND = sf::Color::Black;
+
+struct Cible {
+    sf::RenderTexture rt;
+    Cible() { rt.create(200, 200); rt.clear(FOND); }
+    sf::Image image()
+    {
+        rt.display();
+        return rt.getTexture().copyToImage();
+    }
+};
+
+int pixelsAllumes(const sf::Image& i)
+{
+    int n = 0;
+    for (unsigned y = 0; y < i.getSize().y; ++y)
+        for (unsigned x = 0; x < i.getSize().x; ++x)
+            n += i.getPixel(x, y) != FOND;
+    return n;
+}
+
+using SpriteBase = ServicesSauves;
+
+class SpriteDessin : public ServicesSauves {
+protected:
+    void SetUp() override
+    {
+        ServicesSauves::SetUp();
+        // 4x2 green frame whose texel (3, 0) is red.
+        sf::Image img = imageUnie(4, 2, sf::Color::Green);
+        img.setPixel(3, 0, sf::Color::Red);
+        mettreImage(banque, 0, 0, img);
+        sd.pDEC = &banque;
+        sd.placer(0, 100, 100);
+    }
+    CDEC banque;
+    CSPRITE sd;
+};
+
+TEST_F(SpriteDessin, MarqueurAuPixelCalcule)
+{
+    // Origin (0, 0), scale (2, 1) flipped horizontally, then 90 degrees: texel (3, 0)
+    // covers x in [-8, -6] after scale and flip, and the rotation (x, y) -> (-y, x)
+    // sends it to x in [99, 100], y in [92, 94].
+    sd.setOrigine(0, 0);
+    sd.setScale(2, 1);
+    sd.setFlip(true, false);
+    sd.setRotation(90);
+    Cible c;
+    sd.afficher(&c.rt, 0, 0, false);
+    sf::Image i = c.image();
+    EXPECT_EQ(i.getPixel(99, 92), sf::Color::Red);
+    EXPECT_EQ(i.getPixel(99, 93), sf::Color::Red);
+    EXPECT_EQ(i.getPixel(99, 94), sf::Color::Green);
+    EXPECT_EQ(i.getPixel(100, 92), FOND);
+    EXPECT_EQ(pixelsAllumes(i), 16);  // 4x2 texels, each 2 pixels
+
+    // The centre origin rule uses whole-pixel halves of the frame.
+    sd.setOrigine(-1, 0);
+    EXPECT_EQ(sd.ox, 2);
+    EXPECT_EQ(sd.oy, 1);
+}
+
+TEST_F(SpriteDessin, RienHorsDeLaVueEtPasseSelonLePlan)
+{
+    g_services.rectVue = [] { return sf::FloatRect(0, 0, 50, 50); };
+    {
+        Cible c;
+        sd.afficher(&c.rt, 0, 0, false);
+        EXPECT_EQ(pixelsAllumes(c.image()), 0);
+    }
+    g_services.rectVue = [] { return sf::FloatRect(90, 90, 50, 50); };
+    {
+        Cible c;
+        sd.afficher(&c.rt, 0, 0, false);
+        EXPECT_EQ(pixelsAllumes(c.image()), 8);
+    }
+    // The drawing offset counts: the same sprite shifted out of the view is skipped.
+    {
+        Cible c;
+        sd.afficher(&c.rt, -80, 0, false);
+        EXPECT_EQ(pixelsAllumes(c.image()), 0);
+    }
+
+    struct Cas {
+        int plan;
+        bool posDansLePlan;
+        bool passeQuiDessine;
+    };
+    for (Cas cas : {Cas{2, true, true}, Cas{2, false, false}, Cas{1, true, false}, Cas{3, true, false}}) {
+        sd.plan = cas.plan;
+        sd.bPosDansLePlan = cas.posDansLePlan;
+        for (bool passe : {false, true}) {
+            Cible c;
+            sd.afficher(&c.rt, 0, 0, passe);
+            EXPECT_EQ(pixelsAllumes(c.image()) > 0, passe == cas.passeQuiDessine)
+                << "plan " << cas.plan << " flag " << cas.posDansLePlan << " pass " << passe;
+        }
+    }
+}
+
+TEST_F(SpriteDessin, InvisibleNeDessinePas)
+{
+    sd.setVisible(false);
+    Cible c;
+    sd.afficher(&c.rt, 0, 0, false);
+    EXPECT_EQ(pixelsAllumes(c.image()), 0);
+}
+
+TEST_F(SpriteBase, AnimationVitesseAllerRetourEtLimite)
+{
+    CDEC banque;
+    setSansImages(banque, 0, 3, 0.5f);
+    setSansImages(banque, 1, 3, 1.0f, true);
+    setSansImages(banque, 2, 3, 1.0f, false, 2);
+    CSPRITE sd;
+    sd.pDEC = &banque;
+    sd.placer(0, 0, 0);
+
+    auto appelsParChangement = [&](float coeff) {
+        g_services.framerateCoeff = [coeff] { return coeff; };
+        sd.setAnim(0);
+        int appels = 0;
+        while (sd.numFrame == 0 && appels < 100) {
+            sd.animer(-1);
+            appels++;
+        }
+        return appels;
+    };
+    EXPECT_EQ(appelsParChangement(1.0f), 2);
+    EXPECT_EQ(appelsParChangement(0.5f), 4);
+
+    g_services.framerateCoeff = [] { return 1.0f; };
+    sd.animer(1);
+    std::vector<int> frames{sd.numFrame};
+    for (int i = 0; i < 5; ++i) {
+        sd.animer(-1);
+        frames.push_back(sd.numFrame);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 1, 0, 1}));
+
+    sd.animer(2);
+    for (int i = 0; i < 20; ++i)
+        sd.animer(-1);
+    EXPECT_EQ(sd.nbanimtotale, 2);
+    EXPECT_EQ(sd.numFrame, 0);
+
+    // Out-of-range animation numbers change nothing.
+    EXPECT_EQ(sd.setAnim(7), 0);
+    EXPECT_EQ(sd.setAnim(-3), 0);
+    EXPECT_EQ(sd.getNumAnim(), 2);
+}
+
+TEST_F(SpriteBase, PlanPrincipalAvanceUneFoisParFrame)
+{
+    CDEC banque;
+    setSansImages(banque, 0, 4, 1.0f);
+    CSPRITE sd;
+    sd.pDEC = &banque;
+    sd.plan = 2;
+    sd.placer(0, 0, 0);
+    sd.afficher(nullptr, 0, 0, false);
+    sd.afficher(nullptr, 0, 0, true);
+    EXPECT_EQ(sd.numFrame, 1);
+}
+
+TEST_F(SpriteBase, CopieSansComportementNiSon)
+{
+    CSPRITE a;
+    a.bPhysE = true;
+    a.pPhysE = nullptr;
+    a.strID = "SD1";
+    a.Over("Alerte", "", 0, 1, 2, 1, 1, 0, true);
+    CSPRITE b(a);
+    EXPECT_FALSE(b.bPhysE);
+    EXPECT_EQ(b.pSon, nullptr);
+    EXPECT_EQ(b.strID, "SD1");
+    EXPECT_EQ(b.getOver("Alerte").y, 2);
+    b.supprimerOver("absent");
+    b.supprimerOver("Alerte");
+    EXPECT_TRUE(b.overs.empty());
+}
+
+// A bank read again between two frames must give the sprite the new textures, not the
+// freed ones.
+TEST_F(SpriteBase, BanqueRelueEntreDeuxFrames)
+{
+    DossierTemp d;
+    std::string dec = d / "bloc.dec";
+    ecrireTexte(dec, "ID=BLOC\nPLANCHE=" + d / "planche.png" + ";\nSPRITE=0;0;2;4;4;0.5;0\n");
+    imageUnie(8, 4, sf::Color::Red).saveToFile(d / "planche.png");
+    CDEC banque;
+    ASSERT_TRUE(banque.pFichierDEC->chargerDEC(dec, &banque));
+    CSPRITE sd;
+    sd.pDEC = &banque;
+    sd.placer(0, 10, 10);
+
+    auto couleurDessinee = [&] {
+        Cible c;
+        sd.afficher(&c.rt, 0, 0, false);
+        return c.image().getPixel(11, 11);
+    };
+    EXPECT_EQ(couleurDessinee(), sf::Color::Red);
+    imageUnie(8, 4, sf::Color::Blue).saveToFile(d / "planche.png");
+    ASSERT_TRUE(banque.pFichierDEC->chargerDEC(dec, &banque));
+    EXPECT_EQ(couleurDessinee(), sf::Color::Blue);
+    EXPECT_NE(sd.getSprite().getTexture(), nullptr);
+}
+
+} // namespace
