@@ -2,6 +2,9 @@
 
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Particules.h"
+#include "core/ShaderManager.h"
+#include "core/Sprite.h"
 
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Lock.hpp>
@@ -14,7 +17,12 @@ sf::Uint8 octet(int valeur) { return static_cast<sf::Uint8>(std::clamp(valeur, 0
 
 } // namespace
 
-CFichierDEC::~CFichierDEC() { libererTexturesCreuses(); }
+CFichierDEC::~CFichierDEC()
+{
+    libererTexturesCreuses();
+    delete pParticules;
+    delete pShaderSD;
+}
 
 void CFichierDEC::libererTexturesCreuses()
 {
@@ -41,6 +49,10 @@ void CFichierDEC::reinitialiser()
     libererTexturesCreuses();
     ligneParticules.clear();
     ligneShaderSD.clear();
+    delete pParticules;
+    pParticules = nullptr;
+    delete pShaderSD;
+    pShaderSD = nullptr;
     degats[0] = degats[1] = 0;
     bPlante = false;
     plante = PlanteDEC();
@@ -143,8 +155,14 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
         lireCreuse();
     } else if (cle == "PARTICULESD") {
         ligneParticules = resteDeLaLigne();
+        delete pParticules;
+        pParticules = new CParticules();
+        pParticules->lire49(*this);
     } else if (cle == "SHADERSD") {
         ligneShaderSD = resteDeLaLigne();
+        delete pShaderSD;
+        pShaderSD = new CSPRITE();
+        lireShaderSD(ligneShaderSD, *pShaderSD);
     } else if (cle == "PLANTE") {
         lirePlante();
     } else if (cle == "PHYSDESTRUCTION") {

@@ -2,11 +2,13 @@
 
 #include "core/Fichiers.h"
 #include "core/Services.h"
+#include "core/Texte.h"
 
 #include <SFML/Graphics/Shader.hpp>
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -174,4 +176,123 @@ void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Unifor
                 break;
             }
         }
+}
+
+// ---------------------------------------------------------------- "SHADERSD" values
+
+namespace {
+
+class Jetons {
+public:
+    explicit Jetons(const std::string& texte)
+    {
+        size_t debut = 0;
+        while (debut <= texte.size()) {
+            size_t fin = texte.find(';', debut);
+            if (fin == std::string::npos) {
+                std::string dernier = texte.substr(debut);
+                if (!dernier.empty() && dernier != "\r")
+                    liste.push_back(dernier);
+                break;
+            }
+            liste.push_back(texte.substr(debut, fin - debut));
+            debut = fin + 1;
+        }
+    }
+    bool reste() const { return i < liste.size(); }
+    size_t restants() const { return liste.size() - i; }
+    std::string texte() { return reste() ? liste[i++] : std::string(); }
+    float reel() { return tuv::stof(texte()); }
+    int entier() { return tuv::stoi(texte()); }
+
+private:
+    std::vector<std::string> liste;
+    size_t i = 0;
+};
+
+void lireUniformsSD(Jetons& j, CSPRITE::Uniforms& m)
+{
+    m.clear();
+    int n = j.entier();
+    // Each uniform takes at least two values: never loop past the line.
+    for (int k = 0; k < n && j.restants() >= 2; ++k) {
+        std::string nom = j.texte();
+        CSPRITE::Uniform u;
+        u.strType = j.texte();
+        if (u.strType == "float") {
+            u.fValeur = j.reel();
+        } else if (u.strType == "int") {
+            u.iValeur = j.entier();
+        } else if (u.strType == "vec2") {
+            u.fVec2X = j.reel();
+            u.fVec2Y = j.reel();
+        } else if (u.strType == "vec3") {
+            u.fVec3X = j.reel();
+            u.fVec3Y = j.reel();
+            u.fVec3Z = j.reel();
+        } else if (u.strType == "vec4") {
+            u.fVec4X = j.reel();
+            u.fVec4Y = j.reel();
+            u.fVec4Z = j.reel();
+            u.fValeur = j.reel();
+        } else {
+            m[nom] = u;
+            continue;
+        }
+        u.fPhaseDiviseur = j.reel();
+        m[nom] = u;
+    }
+}
+
+std::string texteUniformsSD(const std::string& nomShader, const CSPRITE::Uniforms& m)
+{
+    using tuv::ftos;
+    std::string s = nomShader + ";" + tuv::itos(nomShader.empty() ? 0 : int(m.size()));
+    if (nomShader.empty())
+        return s;
+    for (const auto& [nom, u] : m) {
+        s += ";" + nom + ";" + u.strType;
+        if (u.strType == "float")
+            s += ";" + ftos(u.fValeur);
+        else if (u.strType == "int")
+            s += ";" + tuv::itos(u.iValeur);
+        else if (u.strType == "vec2")
+            s += ";" + ftos(u.fVec2X) + ";" + ftos(u.fVec2Y);
+        else if (u.strType == "vec3")
+            s += ";" + ftos(u.fVec3X) + ";" + ftos(u.fVec3Y) + ";" + ftos(u.fVec3Z);
+        else if (u.strType == "vec4")
+            s += ";" + ftos(u.fVec4X) + ";" + ftos(u.fVec4Y) + ";" + ftos(u.fVec4Z) + ";" + ftos(u.fValeur);
+        else
+            continue;
+        s += ";" + ftos(u.fPhaseDiviseur);
+    }
+    return s;
+}
+
+} // namespace
+
+void lireShaderSD(const std::string& valeurs, DonneesSprite& sd)
+{
+    Jetons j(valeurs);
+    sd.strShaderFrag = j.texte();
+    lireUniformsSD(j, sd.uniformsFrag);
+    sd.strShaderVert = j.texte();
+    lireUniformsSD(j, sd.uniformsVert);
+    if (!j.reste())
+        return;
+    sd.bShader = j.entier() != 0;
+    for (float& v : sd.valeursShader)
+        v = j.reel();
+}
+
+std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs)
+{
+    std::string s = texteUniformsSD(sd.strShaderFrag, sd.uniformsFrag) + ";" +
+                    texteUniformsSD(sd.strShaderVert, sd.uniformsVert);
+    if (avecValeurs) {
+        s += ";" + std::string(sd.bShader ? "1" : "0");
+        for (float v : sd.valeursShader)
+            s += ";" + tuv::ftos(v);
+    }
+    return s;
 }

@@ -54,3 +54,10 @@ private:
     std::unique_ptr<sf::Texture> distortionMap, colorTable;
     bool bTexturesChargees = false;
 };
+
+// The values of a "SHADERSD" line (fragment name; count; its uniforms; vertex name; count;
+// its uniforms; optionally the shader flag and five values) into the sprite's shader fields.
+// A count larger than what the line holds reads what is there.
+void lireShaderSD(const std::string& valeurs, DonneesSprite& sd);
+// The same values as text, without a trailing ";" (the optional tail only when asked).
+std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs = false);
