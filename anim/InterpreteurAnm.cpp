@@ -1,6 +1,6 @@
 #include "anim/InterpreteurAnm.h"
 
-// (execution bodies follow once the sprite class is in)
+#include "anim/Sprite3.h"
 #include "core/Services.h"
 #include "core/Texte.h"
 
@@ -91,6 +91,170 @@ std::vector<std::string> CInterpreteurAnm::decouperArguments(const std::string& 
     return args;
 }
 
-void CInterpreteurAnm::executer(CSPRITE3&, const std::vector<std::string>&, const std::vector<std::string>&, int) {}
-void CInterpreteurAnm::executer(CSPRITE3&, const CScriptAnm&, int) {}
-CSPRITE3* CInterpreteurAnm::trouverSousSprite(CSPRITE3&, const std::string&, int) { return nullptr; }
+CSPRITE3* CInterpreteurAnm::trouverSousSprite(CSPRITE3& sprite, const std::string& nom, int anim)
+{
+    const CSPRITE3_ANIMATION* an = sprite.getAnim(anim);
+    if (!an)
+        return nullptr;
+    // The AE's own name first; an AE without one goes by its element's name.
+    for (int passe = 0; passe < 2; ++passe) {
+        for (const auto& el : an->animElems) {
+            const CSPRITE3_ELEMENT* e = sprite.getElement(el->element);
+            if (!e || !e->pSpriteLie)
+                continue;
+            const bool nomme = passe == 0 ? el->nom == nom : el->nom.empty() && e->nom == nom;
+            if (nomme)
+                return e->pSpriteLie;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+int direction(const std::string& t) { return tuv::stoi(t) < 0 ? -1 : 1; }
+bool booleen(const std::string& t) { return tuv::stoi(t) != 0; }
+
+// The shot script (SCRIPTTIR) runs once at once, with the angle as its first parameter.
+void tirer(CSPRITE3& s, float angle)
+{
+    if (s.scriptTir.empty())
+        return;
+    s.paramsScript[0] = angle;
+    g_services.creerScript(s.scriptTir, &s, 13, 1, false, true);
+}
+
+} // namespace
+
+bool CInterpreteurAnm::executerSurLien(CSPRITE3& sprite, CommandeAnm code, const std::vector<std::string>& args,
+                                       int anim)
+{
+    CSPRITE3* sous = trouverSousSprite(sprite, args[0], anim);
+    if (!sous)
+        return false;
+    switch (code) {
+    case CommandeAnm::SetElementAnimationLink:
+        sous->setAnimation2(tuv::stoi(args[1]), 0);
+        break;
+    case CommandeAnm::SetElementAnimationLink2: {
+        const int a = sous->getEtat(args[1]);
+        if (a >= 0)
+            sous->setAnimation2(a, 0);
+        break;
+    }
+    case CommandeAnm::SetElementAnimationLinkFrame:
+        sous->setFrameCourante(tuv::stoi(args[1]));
+        break;
+    case CommandeAnm::SetElementAnimationLinkArme:
+        sous->armeCourante = tuv::stoi(args[1]);
+        break;
+    case CommandeAnm::SetElementAnimationLinkDirection:
+        sous->miroir = direction(args[1]);
+        break;
+    case CommandeAnm::SetElementAnimationLinkShadersOn:
+        sous->bShadersTous = booleen(args[1]);
+        break;
+    case CommandeAnm::SetElementAnimationLinkLoopAnimation:
+        sous->bBoucle = booleen(args[1]);
+        break;
+    case CommandeAnm::SetElementAnimationLinkShoot: {
+        // The shot animation is the element's third link.
+        for (const auto& el : sprite.getAnim(anim)->animElems) {
+            const CSPRITE3_ELEMENT* e = sprite.getElement(el->element);
+            if (e && e->pSpriteLie == sous && sous->getAnim(e->lienAnim[2])) {
+                sous->setAnimation2(e->lienAnim[2], 0);
+                break;
+            }
+        }
+        tirer(*sous, tuv::stof(args[1]));
+        break;
+    }
+    case CommandeAnm::InitElementAnimationLinkViseeAuto: {
+        ViseeAutoSprite3& v = sous->viseeAuto;
+        v.angleDepart = tuv::stof(args[1]);
+        v.angleArrivee = tuv::stof(args[2]);
+        v.vitesse = tuv::stof(args[3]);
+        v.bBoucle = booleen(args[4]);
+        v.angle = v.angleDepart;
+        v.bActif = true;
+        break;
+    }
+    case CommandeAnm::StopElementAnimationLinkViseeAuto:
+        sous->viseeAuto.bActif = false;
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void CInterpreteurAnm::executerLigne(CSPRITE3& s, CommandeAnm code, const std::vector<std::string>& args, int anim)
+{
+    switch (code) {
+    case CommandeAnm::SetAnimation:
+        s.setAnimation2(tuv::stoi(args[0]), 0);
+        break;
+    case CommandeAnm::SetFrame:
+        s.setFrameCourante(tuv::stoi(args[0]));
+        break;
+    case CommandeAnm::SetDirection:
+        s.miroir = direction(args[0]);
+        break;
+    case CommandeAnm::SetArme:
+        s.armeCourante = tuv::stoi(args[0]);
+        break;
+    case CommandeAnm::Shoot:
+        tirer(s, tuv::stof(args[0]));
+        break;
+    case CommandeAnm::SetShadersOn:
+        s.bShadersTous = booleen(args[0]);
+        break;
+    case CommandeAnm::SetLoopAnimation:
+        s.bBoucle = booleen(args[0]);
+        break;
+    case CommandeAnm::PlaySound:
+        g_services.jouerSon(args[0]);
+        break;
+    case CommandeAnm::StopSound:
+        g_services.arreterSon(args[0]);
+        break;
+    case CommandeAnm::StopAllSounds:
+        g_services.arreterSons();
+        break;
+    case CommandeAnm::RunScript:
+        g_services.creerScript(args[0], &s, 13, 1, false, true);
+        break;
+    default:
+        executerSurLien(s, code, args, anim);
+        break;
+    }
+}
+
+void CInterpreteurAnm::executer(CSPRITE3& sprite, const std::vector<std::string>& commandes,
+                                const std::vector<std::string>& arguments, int anim)
+{
+    if (anim < 0)
+        anim = sprite.animCourante;
+    bool seulementSiLecture = false;
+    for (size_t i = 0; i < commandes.size(); ++i) {
+        const CommandeAnm code = trouverCommande(commandes[i]);
+        if (code == CommandeAnm::Commentaire || code == CommandeAnm::Inconnue)
+            continue;
+        if (code == CommandeAnm::ActiverSiLecture || code == CommandeAnm::DesactiverSiLecture) {
+            seulementSiLecture = code == CommandeAnm::ActiverSiLecture;
+            continue;
+        }
+        if (seulementSiLecture && !sprite.bPlay)
+            continue;
+        const std::vector<std::string> args =
+            decouperArguments(i < arguments.size() ? arguments[i] : std::string());
+        if (static_cast<int>(args.size()) < catalogue()[static_cast<size_t>(code)].nbArguments)
+            continue;
+        executerLigne(sprite, code, args, anim);
+    }
+}
+
+void CInterpreteurAnm::executer(CSPRITE3& sprite, const CScriptAnm& script, int anim)
+{
+    executer(sprite, script.commandes, script.arguments, anim);
+}

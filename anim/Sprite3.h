@@ -229,6 +229,16 @@ public:
     void dessinerAnimation(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int precision);
     void dessinerMarqueursAnimElems(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int ae);
     bool collisionHitbox(float x, float y);
+    // One AE of animation a at the current frame; t takes animation coordinates to the target.
+    void dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf::Transform& t);
+    // The same markers into a given target (the overloads above draw into the scene texture).
+    void dessinerAnimation(sf::RenderTarget& cible, CPLUXControl* ctrl, float zoom, float x, float y, int anim,
+                           int precision);
+    void dessinerMarqueursAnimElems(sf::RenderTarget& cible, CPLUXControl* ctrl, float zoom, float x, float y,
+                                    int anim, int ae);
+    // Mouse at pointLocal (animation coordinates of the current animation) with the buttons'
+    // states: runs the AE event scripts on entry, exit and button edges.
+    void gererSouris(sf::Vector2f pointLocal, bool gauche, bool droit);
 
     // ---------------------------------------------------------------- fields
     std::string nom;
@@ -257,6 +267,9 @@ public:
     int animCourante = -1;
     ViseeAutoSprite3 viseeAuto;
     sf::Texture* pTextureFeuille = nullptr;  // from the game's texture cache, not owned
+    // Run state of playback and mouse events: per animation, the frame it last moved on in.
+    std::vector<unsigned long> framesAvancees;
+    bool sourisGauche = false, sourisDroite = false;
 
     // ---------------------------------------------------------------- checked access
     // Null for a bad index.

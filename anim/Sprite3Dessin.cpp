@@ -1,0 +1,481 @@
+// Drawing of CSPRITE3: the sprite tree of an animation (anim elements with their mesh,
+// colour, shader, sub-sprite and emitter, the daughter animation), its shadow, the
+// editor's markers, the hit box and the mouse events of anim elements.
+#include "anim/Sprite3.h"
+
+#include "anim/InterpreteurAnm.h"
+#include "anim/MaillageTriangles.h"
+#include "anim/Sprite3Interne.h"
+#include "core/Globals.h"
+#include "core/Services.h"
+#include "core/ShaderManager.h"
+
+#include <SFML/Graphics/CircleShape.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Consecutive elements sharing a texture and drawn without shader go out in one draw call.
+class Lot {
+public:
+    explicit Lot(sf::RenderTarget& c) : cible(c), sommets(sf::Triangles) {}
+    ~Lot() { vider(); }
+    Lot(const Lot&) = delete;
+    Lot& operator=(const Lot&) = delete;
+
+    void ajouter(const sf::Texture* t, const sf::VertexArray& quads, const std::vector<sf::Vector2f>& decalages,
+                 const sf::Transform& tr, sf::Color couleur)
+    {
+        if (t != texture)
+            vider();
+        texture = t;
+        maillage::ajouterTriangles(sommets, quads, decalages.data(), decalages.size(), tr, couleur);
+    }
+    void vider()
+    {
+        if (sommets.getVertexCount() == 0)
+            return;
+        sf::RenderStates etats;
+        etats.texture = texture;
+        cible.draw(sommets, etats);
+        sommets.clear();
+    }
+
+    sf::RenderTarget& cible;
+
+private:
+    const sf::Texture* texture = nullptr;
+    sf::VertexArray sommets;
+};
+
+// What a whole tree drawing shares: the batch, the tint (black for the shadow) and whether
+// shaders and emitters take part.
+struct Contexte {
+    Lot& lot;
+    sf::Color teinte = sf::Color::White;
+    bool bEffets = true;
+};
+
+// Values of an AE at the animation's current frame.
+struct EtatAE {
+    const CSPRITE3_KEYANIMELEM* cle = nullptr;
+    sf::Transform pivot;      // the AE's frame: its position, turned and scaled
+    sf::Transform transform;  // element pixels -> animation coordinates (pivot, less the origin)
+    sf::Color couleur = sf::Color::White;
+    std::vector<sf::Vector2f> decalages;
+};
+
+bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat)
+{
+    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    const int f = an.frame;
+    const int k = s.getKeyframe(a, f);
+    const CSPRITE3_KEYFRAME* kf = s.getKeyframeEnForce(a, f);
+    const CSPRITE3_KEYANIMELEM* cle = s.getCle(a, f, ae);
+    if (!kf || !cle)
+        return false;
+    const int fk = kf->frame;
+    const bool lecture = s.bPlay;
+    etat.cle = cle;
+    etat.pivot = sf::Transform::Identity;
+    etat.pivot.translate(s.getXInterpole(a, ae, k, f, fk, lecture), s.getYInterpole(a, ae, k, f, fk, lecture));
+    etat.pivot.rotate(s.getRotationInterpolee(a, ae, k, f, fk, lecture));
+    etat.pivot.scale(s.getSXInterpole(a, ae, k, f, fk, lecture), s.getSYInterpole(a, ae, k, f, fk, lecture));
+    etat.transform = etat.pivot;
+    etat.transform.translate(-cle->origine);
+    etat.couleur = s.getCouleurInterpolee(a, ae, k, f, fk, lecture) * kf->couleur;
+
+    // Mesh offsets move along their slopes like the other values.
+    etat.decalages = cle->maillage;
+    if (an.bInterpolation && cle->penteMaillage.size() == cle->maillage.size()) {
+        const float ticks = (f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
+        for (size_t i = 0; i < etat.decalages.size(); ++i)
+            etat.decalages[i] += cle->penteMaillage[i] * ticks;
+    }
+    return true;
+}
+
+// Whether AE ae of animation a is drawn at all: a valid element of the current weapon (or
+// of every weapon), visible at the current frame.
+bool aeAffiche(const CSPRITE3& s, int a, int ae)
+{
+    const CSPRITE3_ANIMELEM* el = s.getAnimElem(a, ae);
+    const CSPRITE3_ELEMENT* e = el ? s.getElement(el->element) : nullptr;
+    if (!e || (e->arme != -1 && e->arme != s.armeCourante))
+        return false;
+    const CSPRITE3_KEYANIMELEM* cle = s.getCle(a, s.animations[a]->frame, ae);
+    return cle && cle->visible;
+}
+
+sf::Shader* shaderAE(const CSPRITE3& s, const CSPRITE3_ANIMELEM& el)
+{
+    if (!s.bShadersTous || !el.bShaderActif || (el.strShaderVert.empty() && el.strShaderFrag.empty()) ||
+        !g_services.shadersActifs())
+        return nullptr;
+    CShaderManager* mgr = g_services.shaderManager();
+    sf::Shader* shader = mgr ? mgr->getShader(el.strShaderFrag, el.strShaderVert) : nullptr;
+    if (shader)
+        CShaderManager::appliquerUniforms(*shader, el.uniformsVert, el.uniformsFrag, g_services.secondesHorloge());
+    return shader;
+}
+
+void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform& base, int niveau);
+
+void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Transform& base, int niveau)
+{
+    EtatAE etat;
+    if (!lireEtatAE(s, a, ae, etat))
+        return;
+    const CSPRITE3_ANIMELEM& el = *s.animations[a]->animElems[ae];
+    const CSPRITE3_ELEMENT& e = *s.elements[el.element];
+    const sf::Transform t = base * etat.transform;
+    sf::Color couleur = etat.couleur * s.couleur * ctx.teinte;
+    if (e.bCouleurGlobale)
+        couleur = couleur * s.couleurGlobale;
+
+    if (e.pSpriteLie) {
+        // The element stands for its sub-sprite: the sub-sprite's global origin sits on the
+        // AE's position.
+        const int lien = sprite3::animLiee(s, a, ae);
+        if (lien >= 0) {
+            const CSPRITE3& ss = *e.pSpriteLie;
+            Contexte sous{ctx.lot, couleur, ctx.bEffets};
+            sf::Transform ts = base * etat.pivot;
+            ts.scale(static_cast<float>(ss.miroir), 1.0f);
+            ts.translate(-ss.animations[lien]->origineGlobale);
+            dessinerArbre(ss, sous, lien, ts, niveau + 1);
+        }
+    } else {
+        const sf::Texture* texture = e.pTexture ? e.pTexture.get() : s.pTextureFeuille;
+        sf::Shader* shader = ctx.bEffets ? shaderAE(s, el) : nullptr;
+        if (shader) {
+            ctx.lot.vider();
+            sf::VertexArray sommets(sf::Triangles);
+            maillage::ajouterTriangles(sommets, e.vertices, etat.decalages.data(), etat.decalages.size(), t,
+                                       couleur);
+            sf::RenderStates etats;
+            etats.texture = texture;
+            etats.shader = shader;
+            ctx.lot.cible.draw(sommets, etats);
+        } else {
+            ctx.lot.ajouter(texture, e.vertices, etat.decalages, t, couleur);
+        }
+    }
+    if (ctx.bEffets && el.bEmetteurActif && el.pParticules && g_services.particulesActives()) {
+        ctx.lot.vider();
+        const sf::Vector2f p = t.transformPoint(etat.cle->origine);
+        el.pParticules->setPosition(p.x, p.y);
+        el.pParticules->dessiner(ctx.lot.cible);
+    }
+}
+
+void dessinerPasse(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform& base, int niveau, bool avantPlan)
+{
+    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    for (size_t ae = 0; ae < an.animElems.size(); ++ae) {
+        const int i = static_cast<int>(ae);
+        if (!aeAffiche(s, a, i))
+            continue;
+        if (static_cast<bool>(s.getCle(a, an.frame, i)->avantPlan) == avantPlan)
+            dessinerAE(s, ctx, a, i, base, niveau);
+    }
+}
+
+void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform& base, int niveau)
+{
+    if (niveau > sprite3::PROFONDEUR_MAX || !s.getAnim(a))
+        return;
+    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    sf::Transform t = base;
+    t.translate(0, sprite3::soubresaut(s, a));
+
+    const CSPRITE3_KEYFRAME* kf = s.getKeyframeEnForce(a, an.frame);
+    const bool fille = s.bDessinerFille && s.getAnim(an.fille) && an.fille != a && kf && kf->bFille;
+    sf::Transform tFille = t;
+    if (fille && an.bDeltaActif)
+        tFille.translate(kf->delta);
+    auto dessinerFille = [&](int mode) {
+        if (fille && an.modeFille == mode)
+            dessinerArbre(s, ctx, an.fille, tFille, niveau + 1);
+    };
+    dessinerFille(0);
+    if (s.bDessinerMere)
+        dessinerPasse(s, ctx, a, t, niveau, false);
+    dessinerFille(1);
+    if (s.bDessinerMere)
+        dessinerPasse(s, ctx, a, t, niveau, true);
+    dessinerFille(2);
+}
+
+// Animation coordinates -> target: at (x, y), zoomed and mirrored about the global origin.
+sf::Transform transformBase(const CSPRITE3& s, int a, float x, float y, float zoom, int miroir)
+{
+    sf::Transform t;
+    t.translate(x, y);
+    t.scale(zoom * miroir, zoom);
+    t.translate(-s.animations[a]->origineGlobale);
+    return t;
+}
+
+// With a dialog control: coordinates relative to it and drawing clipped to it. Restores
+// the target's view when done.
+class Cadrage {
+public:
+    Cadrage(sf::RenderTarget& c, CPLUXControl* ctrl) : cible(c), ancienne(c.getView())
+    {
+        if (!ctrl)
+            return;
+        const sf::FloatRect r = g_services.rectControle(ctrl);
+        const sf::Vector2u taille = c.getSize();
+        if (r.width <= 0 || r.height <= 0 || taille.x == 0 || taille.y == 0)
+            return;
+        decalage = sf::Vector2f(r.left, r.top);
+        const sf::Vector2f hg = c.mapPixelToCoords(sf::Vector2i(int(r.left), int(r.top)), ancienne);
+        const sf::Vector2f bd =
+            c.mapPixelToCoords(sf::Vector2i(int(r.left + r.width), int(r.top + r.height)), ancienne);
+        sf::View v(sf::FloatRect(hg.x, hg.y, bd.x - hg.x, bd.y - hg.y));
+        v.setViewport(sf::FloatRect(r.left / taille.x, r.top / taille.y, r.width / taille.x, r.height / taille.y));
+        c.setView(v);
+        bVue = true;
+    }
+    ~Cadrage()
+    {
+        if (bVue)
+            cible.setView(ancienne);
+    }
+    Cadrage(const Cadrage&) = delete;
+    Cadrage& operator=(const Cadrage&) = delete;
+
+    sf::Vector2f decalage;
+
+private:
+    sf::RenderTarget& cible;
+    sf::View ancienne;
+    bool bVue = false;
+};
+
+} // namespace
+
+void CSPRITE3::dessiner(sf::RenderTarget* cible, int niveau, float dx, float dy, CPLUXControl* ctrl, float zoom,
+                        float x, float y, int anim)
+{
+    const int a = getAnim(anim) ? anim : animCourante;
+    if (!cible || !getAnim(a) || !bVisible)
+        return;
+    Cadrage cadrage(*cible, ctrl);
+    Lot lot(*cible);
+    Contexte ctx{lot};
+    dessinerArbre(*this, ctx, a,
+                  transformBase(*this, a, x + dx + cadrage.decalage.x, y + dy + cadrage.decalage.y, zoom, miroir),
+                  niveau);
+}
+
+void CSPRITE3::dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf::Transform& t)
+{
+    if (!aeAffiche(*this, a, ae))
+        return;
+    Lot lot(cible);
+    Contexte ctx{lot};
+    dessinerAE(*this, ctx, a, ae, t, 0);
+}
+
+sf::Vector2f CSPRITE3::dessinerOmbre(sf::RenderTarget* cible, int niveau, sf::RenderTexture* rtOmbre, float ox,
+                                     float oy, CPLUXControl* ctrl, float echelle, float x, float y, int anim, int r,
+                                     const sf::Transform& t)
+{
+    const int a = getAnim(anim) ? anim : animCourante;
+    const CSPRITE3_ANIMATION* an = getAnim(a);
+    if (!an)
+        return sf::Vector2f(x, y);
+    const sf::Vector2f place(x + an->ombreDecalage.x * echelle, y + an->ombreDecalage.y * echelle);
+    if (!cible || !rtOmbre || !an->bOmbre || !bVisible)
+        return place;
+
+    // The silhouette, unmirrored, with the global origin at (ox, oy) of the render texture.
+    rtOmbre->clear(sf::Color::Transparent);
+    {
+        Lot lot(*rtOmbre);
+        Contexte ctx{lot, sf::Color(0, 0, 0, 128), false};
+        dessinerArbre(*this, ctx, a, transformBase(*this, a, ox, oy, echelle, 1), niveau);
+    }
+    rtOmbre->display();
+
+    Cadrage cadrage(*cible, ctrl);
+    sf::Sprite ombre(rtOmbre->getTexture());
+    ombre.setOrigin(ox, oy);
+    ombre.setPosition(place + cadrage.decalage);
+    ombre.setScale(an->ombreEcrasement.x * miroir, an->ombreEcrasement.y);
+    ombre.setRotation(static_cast<float>(an->ombreRotation + r));
+    sf::RenderStates etats(t);
+    cible->draw(ombre, etats);
+    return place;
+}
+
+// ------------------------------------------------------------------------------ editor markers
+
+namespace {
+
+sf::Vector2f positionAE(const CSPRITE3& s, int a, int ae, int f)
+{
+    const int k = s.getKeyframe(a, f);
+    const CSPRITE3_KEYFRAME* kf = s.getKeyframeEnForce(a, f);
+    if (!kf)
+        return sf::Vector2f();
+    return sf::Vector2f(s.getXInterpole(a, ae, k, f, kf->frame, false), s.getYInterpole(a, ae, k, f, kf->frame, false));
+}
+
+void ligne(sf::RenderTarget& c, sf::Vector2f p, sf::Vector2f q, sf::Color couleur)
+{
+    sf::Vertex l[2] = {sf::Vertex(p, couleur), sf::Vertex(q, couleur)};
+    c.draw(l, 2, sf::Lines);
+}
+
+void cercle(sf::RenderTarget& c, sf::Vector2f p, float rayon, sf::Color couleur)
+{
+    sf::CircleShape rond(rayon);
+    rond.setOrigin(rayon, rayon);
+    rond.setPosition(p);
+    rond.setFillColor(sf::Color::Transparent);
+    rond.setOutlineColor(couleur);
+    rond.setOutlineThickness(1);
+    c.draw(rond);
+}
+
+} // namespace
+
+void CSPRITE3::dessinerAnimation(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int precision)
+{
+    if (CSFMLJeuGlobal::prenderTexture)
+        dessinerAnimation(*CSFMLJeuGlobal::prenderTexture, ctrl, zoom, x, y, anim, precision);
+}
+
+void CSPRITE3::dessinerAnimation(sf::RenderTarget& cible, CPLUXControl* ctrl, float zoom, float x, float y, int anim,
+                                 int precision)
+{
+    const CSPRITE3_ANIMATION* an = getAnim(anim);
+    if (!an || an->nbFrames <= 0)
+        return;
+    Cadrage cadrage(cible, ctrl);
+    const sf::Transform t = transformBase(*this, anim, x + cadrage.decalage.x, y + cadrage.decalage.y, zoom, miroir);
+    const int pas = std::max(1, precision);
+    for (size_t ae = 0; ae < an->animElems.size(); ++ae) {
+        sf::VertexArray chemin(sf::LineStrip);
+        for (int f = 0; f < an->nbFrames; f += pas)
+            chemin.append(sf::Vertex(t.transformPoint(positionAE(*this, anim, int(ae), f)), sf::Color::Yellow));
+        cible.draw(chemin);
+    }
+}
+
+void CSPRITE3::dessinerMarqueursAnimElems(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int ae)
+{
+    if (CSFMLJeuGlobal::prenderTexture)
+        dessinerMarqueursAnimElems(*CSFMLJeuGlobal::prenderTexture, ctrl, zoom, x, y, anim, ae);
+}
+
+void CSPRITE3::dessinerMarqueursAnimElems(sf::RenderTarget& cible, CPLUXControl* ctrl, float zoom, float x, float y,
+                                         int anim, int ae)
+{
+    const CSPRITE3_ANIMATION* an = getAnim(anim);
+    if (!an)
+        return;
+    Cadrage cadrage(cible, ctrl);
+    const sf::Transform t = transformBase(*this, anim, x + cadrage.decalage.x, y + cadrage.decalage.y, zoom, miroir);
+    for (size_t i = 0; i < an->animElems.size(); ++i) {
+        const sf::Vector2f p = t.transformPoint(positionAE(*this, anim, int(i), an->frame));
+        const bool choisi = static_cast<int>(i) == ae;
+        cercle(cible, p, choisi ? 6.0f : 3.0f, choisi ? sf::Color::Red : sf::Color::White);
+        for (int enfant : an->animElems[i]->enfants)
+            if (getAnimElem(anim, enfant))
+                ligne(cible, p, t.transformPoint(positionAE(*this, anim, enfant, an->frame)),
+                      choisi ? sf::Color::Red : sf::Color(255, 255, 255, 128));
+    }
+}
+
+// ------------------------------------------------------------------------------ hit test, mouse
+
+bool CSPRITE3::collisionHitbox(float lx, float ly)
+{
+    const CSPRITE3_ANIMATION* an = getAnim(animCourante);
+    if (!an)
+        return false;
+    const sf::Vector2f p(lx - x + an->origineGlobale.x, ly - y + an->origineGlobale.y);
+    const sf::FloatRect& r = an->rectHitbox;
+    return p.x >= r.left && p.x < r.left + r.width && p.y >= r.top && p.y < r.top + r.height;
+}
+
+namespace {
+
+// Whether the point (animation coordinates) lies on the AE's element, mesh offsets aside.
+bool pointSurAE(const CSPRITE3& s, int a, int ae, sf::Vector2f p)
+{
+    EtatAE etat;
+    if (!lireEtatAE(s, a, ae, etat))
+        return false;
+    const CSPRITE3_ELEMENT& e = *s.elements[s.animations[a]->animElems[ae]->element];
+    const sf::Vector2f local = etat.transform.getInverse().transformPoint(p);
+    return local.x >= 0 && local.y >= 0 && local.x < e.rect.width && local.y < e.rect.height;
+}
+
+void evenement(CSPRITE3& s, int a, int ae, const char* nom)
+{
+    const auto& evts = s.animations[a]->animElems[ae]->evenements;
+    auto it = evts.find(nom);
+    if (it != evts.end())
+        CInterpreteurAnm::executer(s, it->second, a);
+}
+
+// The AE under the point, front to back: in-front AEs first, each pass from the last drawn.
+int aeSousPoint(const CSPRITE3& s, int a, sf::Vector2f p)
+{
+    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    for (int passe = 1; passe >= 0; --passe) {
+        for (int ae = static_cast<int>(an.animElems.size()) - 1; ae >= 0; --ae) {
+            if (!aeAffiche(s, a, ae) || s.getCle(a, an.frame, ae)->avantPlan != passe)
+                continue;
+            if (pointSurAE(s, a, ae, p))
+                return ae;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+void CSPRITE3::gererSouris(sf::Vector2f pointLocal, bool gauche, bool droit)
+{
+    const int a = animCourante;
+    if (!getAnim(a)) {
+        sourisGauche = gauche;
+        sourisDroite = droit;
+        return;
+    }
+    const int dessus = aeSousPoint(*this, a, pointLocal);
+    // Scripts may change the animation: events go by index, checked again each time.
+    const int nbAE = static_cast<int>(animations[a]->animElems.size());
+    for (int ae = 0; ae < nbAE && getAnimElem(a, ae); ++ae) {
+        CSPRITE3_ANIMELEM& el = *animations[a]->animElems[ae];
+        const bool estDessus = ae == dessus;
+        if (estDessus == el.bSourisDessus)
+            continue;
+        el.bSourisDessus = estDessus;
+        evenement(*this, a, ae, estDessus ? "onMouseOn" : "onMouseOut");
+    }
+    if (dessus >= 0 && getAnimElem(a, dessus)) {
+        if (gauche && !sourisGauche)
+            evenement(*this, a, dessus, "onMouseClickLeft");
+        if (!gauche && sourisGauche)
+            evenement(*this, a, dessus, "onMouseReleaseLeft");
+        if (droit && !sourisDroite)
+            evenement(*this, a, dessus, "onMouseClickRight");
+        if (!droit && sourisDroite)
+            evenement(*this, a, dessus, "onMouseReleaseRight");
+    }
+    sourisGauche = gauche;
+    sourisDroite = droit;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What playback and drawing of CSPRITE3 share, kept out of the class's interface.
+class CSPRITE3;
+
+namespace sprite3 {
+
+// A sprite tree deeper than this is a sub-sprite linking itself (directly or not).
+constexpr int PROFONDEUR_MAX = 8;
+
+// Animation the sub-sprite (ANMREF) of AE ae of animation a plays: the key's
+// KEYANIMELEM_LIENANIM, else the sub-sprite's current animation (set by the frame
+// scripts), else the element's first ELLIENANIM; -1 when none is valid.
+int animLiee(const CSPRITE3& s, int a, int ae);
+
+// Vertical offset of SOUBRESSAUT at the animation's current frame (0 outside its bounds).
+float soubresaut(const CSPRITE3& s, int a);
+
+} // namespace sprite3
