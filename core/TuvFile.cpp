@@ -67,23 +67,24 @@ bool CTUVFile::lireLigne(std::string& ligne)
 
 std::string CTUVFile::getKey()
 {
-    std::string ligne;
-    while (lireLigne(ligne)) {
+    // The line is read straight into the current line: no copy per key.
+    while (lireLigne(ligneCourante)) {
+        const std::string& ligne = ligneCourante;
         if (ligne.empty() || ligne[0] == '#' || ligne[0] == '\r' || ligne[0] == '\n')
             continue;
         if (ligne[0] == '{' || ligne[0] == '}') {
-            ligneCourante = ligne;
             pos = 1;
             return std::string(1, ligne[0]);
         }
-        size_t egal = ligne.find('=');
+        const size_t egal = ligne.find('=');
         if (egal == std::string::npos)
             continue;
-        std::string cle = tuv::delspaces(ligne.substr(0, egal));
+        std::string cle(ligne, 0, egal);
+        if (cle.find_first_of(" \t") != std::string::npos)
+            cle = tuv::delspaces(cle);
         // An empty key would read as the end of the file to every reader loop.
         if (cle.empty())
             continue;
-        ligneCourante = ligne;
         pos = egal + 1;
         return cle;
     }
@@ -104,7 +105,18 @@ std::string CTUVFile::valeurJusqua(const std::string& separateur)
     return valeur;
 }
 
-std::string CTUVFile::getValue() { return valeurJusqua(";"); }
+std::string CTUVFile::getValue()
+{
+    // The reader's hot path: a character search, no separator string.
+    if (pos >= ligneCourante.size())
+        return std::string();
+    const size_t fin = ligneCourante.find(';', pos);
+    if (fin == std::string::npos)
+        return ligneCourante.substr(pos);
+    std::string valeur(ligneCourante, pos, fin - pos);
+    pos = fin + 1;
+    return valeur;
+}
 
 int CTUVFile::getValueInt() { return tuv::stoi(tuv::delspaces(getValue())); }
 

@@ -1,0 +1,91 @@
+// Reading a large key-and-values file with CTUVFile against the plainest reader that
+// does the same work: std::getline, split on "=" and ";", values as strings.
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+#include "support/Outils.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int NB_LIGNES = 50000;
+constexpr int NB_VALEURS = 8;
+
+// Lines shaped like a level file: a key, then ints, floats and a name.
+const std::string& fichierTest()
+{
+    static DossierTemp dossier;
+    static const std::string chemin = [] {
+        const std::string p = dossier / "grand.niv";
+        std::ofstream out(p);
+        out << "# level\n\n";
+        for (int i = 0; i < NB_LIGNES; ++i) {
+            out << "SPRITE" << (i % 7) << "=";
+            for (int v = 0; v < NB_VALEURS - 1; ++v)
+                out << (v % 2 ? tuv::ftos(i * 0.25f + v) : tuv::itos(i * 3 + v)) << ";";
+            out << "nom_" << i << "\n";
+        }
+        return p;
+    }();
+    return chemin;
+}
+
+void BM_CTUVFile(benchmark::State& state)
+{
+    const std::string& chemin = fichierTest();
+    for (auto _ : state) {
+        CTUVFile f;
+        f.open(chemin, false);
+        size_t total = 0;
+        for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey()) {
+            total += cle.size();
+            for (int v = 0; v < NB_VALEURS; ++v) {
+                std::string valeur = f.getValue();
+                total += valeur.size();
+                benchmark::DoNotOptimize(valeur.data());
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * NB_LIGNES);
+}
+
+void BM_GetlineSplit(benchmark::State& state)
+{
+    const std::string& chemin = fichierTest();
+    for (auto _ : state) {
+        std::ifstream in(chemin);
+        std::string ligne;
+        size_t total = 0;
+        while (std::getline(in, ligne)) {
+            if (ligne.empty() || ligne[0] == '#')
+                continue;
+            const size_t egal = ligne.find('=');
+            if (egal == std::string::npos)
+                continue;
+            std::string cle = ligne.substr(0, egal);
+            total += cle.size();
+            size_t debut = egal + 1;
+            for (int v = 0; v < NB_VALEURS; ++v) {
+                const size_t fin = ligne.find(';', debut);
+                std::string valeur = ligne.substr(debut, fin == std::string::npos ? fin : fin - debut);
+                total += valeur.size();
+                benchmark::DoNotOptimize(valeur.data());
+                if (fin != std::string::npos)
+                    debut = fin + 1;
+            }
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * NB_LIGNES);
+}
+
+} // namespace
+
+BENCHMARK(BM_CTUVFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetlineSplit)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
