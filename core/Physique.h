@@ -49,6 +49,9 @@ public:
     // The level record's values; vitesse is not in the level file: the caller passes a default.
     CPhysEffondrement(int hauteur, int vitesse, bool bHauteurAuto);
 
+    // Speed for a level record that carries none (the level file stores only two values).
+    static constexpr int VITESSE_DEFAUT = 4;
+
     // -1 when the sprite's flag E is off, -2 when finished, else the state after the step.
     int maj(CSPRITE* sd);
 

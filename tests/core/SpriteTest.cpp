@@ -216,4 +216,53 @@ TEST_F(SpriteBase, BanqueRelueEntreDeuxFrames)
     EXPECT_NE(sd.getSprite().getTexture(), nullptr);
 }
 
+TEST_F(SpriteBase, SonSelonLeMode)
+{
+    std::vector<std::string> joues, boucles;
+    g_services.jouerSon = [&](const std::string& n) { joues.push_back(n); };
+    g_services.bouclerSon = [&](const std::string& n, bool) { boucles.push_back(n); };
+    auto appels = [](CSPRITE& sd, int n) {
+        for (int i = 0; i < n; ++i)
+            sd.gererSon();
+    };
+    struct Cas {
+        int mode;
+        int delai;
+        size_t joues;
+        size_t boucles;
+    };
+    for (Cas c : {Cas{0, 1, 0, 0}, Cas{1, 3, 1, 0}, Cas{2, 3, 3, 0}, Cas{3, 0, 0, 1}, Cas{4, 5, 2, 0}}) {
+        joues.clear();
+        boucles.clear();
+        CSPRITE sd;
+        sd.idSon = "vent";
+        sd.modeSon = c.mode;
+        sd.delaiSon = c.delai;
+        sd.compteurSon = c.delai;
+        appels(sd, 10);
+        EXPECT_EQ(joues.size(), c.joues) << "mode " << c.mode;
+        EXPECT_EQ(boucles.size(), c.boucles) << "mode " << c.mode;
+    }
+    joues.clear();
+    CSPRITE stoppe;
+    stoppe.idSon = "vent";
+    stoppe.modeSon = 2;
+    stoppe.bSonStoppe = true;
+    appels(stoppe, 10);
+    EXPECT_TRUE(joues.empty());
+
+    std::vector<std::string> arretes;
+    g_services.arreterSon = [&](const std::string& n) { arretes.push_back(n); };
+    CSPRITE sansId;
+    sansId.setVolumeSon(20);
+    sansId.stopSon();
+    EXPECT_EQ(sansId.volumeSon, 100);
+    stoppe.setVolumeSon(150);
+    EXPECT_EQ(stoppe.volumeSon, 100);
+    stoppe.setVolumeSon(-4);
+    EXPECT_EQ(stoppe.volumeSon, 0);
+    stoppe.stopSon();
+    EXPECT_EQ(arretes, std::vector<std::string>{"vent"});
+}
+
 } // namespace
