@@ -1,21 +1,426 @@
 #include "game/Vue.h"
 
-CVue::CVue(int l, int h) : largeur(l), hauteur(h) {}
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "core/Sprite.h"
+#include "level/Decor.h"
 
-int CVue::maj()
+#include <SFML/Graphics/RenderTarget.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+ContexteVue contexteAbsent() { return ContexteVue(); }
+
+CSPRITE* spriteDe(const CPerso& p) { return p.sprite; }
+
+// Every float-to-integer conversion of the camera truncates toward zero.
+int tronc(float v) { return static_cast<int>(v); }
+
+// Sign of a gap, 0 when the gap is below one scroll step.
+int signeEcart(int d, float pas)
 {
-    if (dureeTremblement > 0)
-        --dureeTremblement;
-    return -1;
+    if (std::abs(static_cast<float>(d)) < pas)
+        return 0;
+    return d >= 0 ? 1 : -1;
+}
+
+void replacer(CSPRITE& s) { s.placer(-1, tronc(s.x), tronc(s.y)); }
+
+} // namespace
+
+std::function<ContexteVue()> CVue::contexte = contexteAbsent;
+
+CVue::CVue(int l, int h)
+    : hauteur(static_cast<float>(h)), largeur(static_cast<float>(l)), sx(largeur), sy(hauteur)
+{
+}
+
+void CVue::tailleVue()
+{
+    sx = largeur * zoom;
+    sy = hauteur * zoom;
+    cx = 0;
+    cy = 0;
+}
+
+int CVue::maj() { return maj(contexte()); }
+
+int CVue::maj(const ContexteVue& c)
+{
+    if (!c.joueur || !spriteDe(*c.joueur) || !c.decor)
+        return -1;
+    switch (vuemode) {
+    case 0: mode0(c); break;
+    case 1: garderJoueur(c, true); break;
+    case 2: mode2(c); break;
+    case 3: mode3(c); break;
+    case 4: mode4(c); break;
+    case 5: mode5(c); break;
+    case 6:
+        garderJoueur(c, false);
+        tailleVue();
+        cx = (largeur - sx) / 2;
+        cy = (hauteur - sy) / 2;
+        break;
+    case 7: mode7(c); break;
+    case 8: mode8(c); break;
+    default: break;  // an unknown mode keeps the stored rectangle
+    }
+    trembler();
+    vue.reset(sf::FloatRect(x + cx, y + cy, sx, sy));
+    if (c.scene)
+        c.scene->setView(vue);
+    return 0;
+}
+
+void CVue::majDecalageBaisse(int etat)
+{
+    if (etat == 2)
+        decalageBaisse += 10.0f;
+    else if (etat == 0 || etat == 1 || (etat >= 5 && etat <= 9))
+        decalageBaisse = 0;
+}
+
+void CVue::mode0(const ContexteVue& c)
+{
+    const CPerso& p = *c.joueur;
+    const CSPRITE& s = *spriteDe(p);
+    majDecalageBaisse(p.mode);
+    const float X = static_cast<float>(c.decor->tailleJeuX);
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+    if (s.x <= largeur / 2)
+        x = 0;
+    else if (s.x > X - largeur / 2)
+        x = X - largeur;
+    else
+        x = s.x - (largeur * zoom) / 2;
+    const float pos = s.y + decalageBaisse;
+    if (pos <= hauteur / 2)
+        y = decalageBaisse;
+    else if (pos > Y - hauteur / 2)
+        y = Y - hauteur;
+    else
+        y = pos - zoom * hauteur / 2;
+    tailleVue();
+}
+
+// Modes 1, 2 and 6: the player stays inside the view. Mode 1 scrolls right and pushes the
+// player back in; modes 2 and 6 only place the sprite again where it stands.
+void CVue::garderJoueur(const ContexteVue& c, bool pousser)
+{
+    CSPRITE& s = *spriteDe(*c.joueur);
+    const float X = static_cast<float>(c.decor->tailleJeuX);
+    if (pousser && x + largeur < X)
+        x += vitesseScroll * c.framerateCoeff;
+    const float gauche = x + s.ox * s.sx - 30;
+    const float droite = x + largeur;
+    if (s.x < gauche || s.x > droite) {
+        if (pousser)
+            s.x = s.x < gauche ? gauche : droite;
+        replacer(s);
+    }
+    if (s.y < y || s.y > y + hauteur) {
+        if (pousser)
+            s.y = s.y < y ? y : y + hauteur;
+        replacer(s);
+    }
+    tailleVue();
+}
+
+void CVue::mode2(const ContexteVue& c)
+{
+    garderJoueur(c, false);
+    if (c.modeJeu != 1 || c.compteurMultiPause != 0)
+        return;
+    if (zoom > zoomBase + 0.02f) {
+        zoom -= 0.02f;
+        x += 8;
+        y += 8;
+    } else if (zoom < zoomBase - 0.02f) {
+        zoom += 0.02f;
+        x -= 8;
+        y -= 8;
+    }
+}
+
+void CVue::mode3(const ContexteVue& c)
+{
+    const CPerso& p = *c.joueur;
+    const CSPRITE& s = *spriteDe(p);
+    majDecalageBaisse(p.mode);
+    tailleVue();
+    const float X = static_cast<float>(c.decor->tailleJeuX);
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+
+    const float demiX = sx / 2;
+    if (s.x <= demiX) {
+        if (x > 0)
+            x -= vitesseScroll;
+    } else if (s.x > X - demiX) {
+        if (x < X - sx)
+            x += vitesseScroll;
+    } else {
+        const int d = tronc(s.x - (x + demiX));
+        const int signe = signeEcart(d, vitesseScroll);
+        if (std::abs(static_cast<float>(d)) > retard)
+            x = s.x - demiX - retard * signe;
+        else
+            x += signe * vitesseScroll;
+    }
+
+    const float milieu = s.y - p.hauteurHitbox * s.sx / 2;
+    const float pos = milieu + decalageBaisse;
+    const float demiY = sy / 2;
+    if (pos <= demiY) {
+        if (y > 0)
+            y -= vitesseScroll;
+    } else if (pos > Y - demiY) {
+        if (y < Y - sy)
+            y += vitesseScroll;
+    } else {
+        const int d = tronc(pos - (y + demiY));
+        const int signe = signeEcart(d, vitesseScroll);
+        if (std::abs(static_cast<float>(d)) > retard)
+            y = milieu - demiY - retard * signe;
+        else
+            y += signe * vitesseScroll;
+    }
+}
+
+void CVue::easingZoom(bool saut, bool accroupi, float coeff)
+{
+    if (saut)
+        zoomVers(zoomBase + 0.025f, 0.005f * coeff);
+    else if (accroupi)
+        zoomVers(zoomBase - 0.1f, 0.01f * coeff);
+    else
+        zoomVers(zoomBase, 0.005f * coeff);
+}
+
+void CVue::mode4(const ContexteVue& c)
+{
+    const CPerso& joueur = *c.joueur;
+    const CSPRITE& sj = *spriteDe(joueur);
+    if (c.modeJeu == 2) {
+        tailleVue();
+        x = tronc(sj.x) - sx / 2;
+        y = tronc(sj.y) - sy / 2;
+        return;
+    }
+    centreX = centreY = 0;
+    retard = 400.0f;
+    const float coeff = c.framerateCoeff;
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+
+    int nombre = 0;
+    int orientation = 0;
+    bool saut = false, accroupi = false;
+    auto compte = [](const CPerso* k) {
+        return k && k->sprite && !k->bMonte && !k->bHorsVue && spriteDe(*k)->estVisible();
+    };
+    for (const CPerso* k : c.decor->persos) {
+        if (!compte(k))
+            continue;
+        const CSPRITE& s = *spriteDe(*k);
+        centreX += s.x;
+        centreY += s.y;
+        ++nombre;
+        orientation += k->direction == 1 ? 1 : -1;
+        if (joueur.mode >= 5 && joueur.mode <= 8)
+            saut = true;
+        else if (joueur.mode >= 2 && joueur.mode <= 4)
+            accroupi = true;
+    }
+    if (nombre > 0) {
+        centreX /= nombre;
+        centreY /= nombre;
+        ecartMax = 0;
+        for (CPerso* k : c.decor->persos) {
+            if (!compte(k))
+                continue;
+            const CSPRITE& s = *spriteDe(*k);
+            const float dx = centreX - s.x, dy = centreY - s.y;
+            const float d = std::sqrt(dx * dx + dy * dy);
+            ecartMax = std::max(ecartMax, d);
+            if (d > distanceMax && std::abs(dx) > distanceMax && c.marcher) {
+                const int ancienne = k->direction;
+                c.marcher(*k, centreX > s.x ? 0 : 1);
+                k->direction = ancienne;
+            }
+            k->ecartGroupeX = dx;
+            k->ecartGroupeY = dy;
+        }
+    }
+
+    tailleVue();
+    easingZoom(saut, accroupi, coeff);
+
+    if (nombre > 0) {
+        float ecart, sens;
+        if (orientation > 0) {
+            ecart = largeur * zoom + x - centreX;
+            sens = -1;
+        } else {
+            ecart = centreX - x;
+            sens = 1;
+        }
+        if (ecart >= 2 * retard)
+            x += sens * std::max(static_cast<float>(joueur.vitesse), ecart / 60) * coeff;
+        else if (ecart >= retard)
+            x += sens * coeff;
+    }
+    const float zoneGauche = static_cast<float>(c.decor->zone[0]);
+    const float zoneDroite = static_cast<float>(c.decor->zone[2]);
+    if (x < zoneGauche)
+        x = zoneGauche;
+    else if (x > zoneDroite - zoom * largeur)
+        x = zoneDroite - zoom * largeur;
+
+    if (nombre > 0) {
+        const float v = centreY - y - sy / 1.5f;
+        if (v < 2.0f) {
+            if (y > 0)
+                y -= 10 * coeff;
+        } else if (v > 2.0f) {
+            if (y < Y - sy)
+                y += (v > 150 ? 10 : 1) * coeff;
+        }
+    }
+}
+
+void CVue::mode5(const ContexteVue& c)
+{
+    const CPerso& p = *c.joueur;
+    const CSPRITE& s = *spriteDe(p);
+    const float coeff = c.framerateCoeff;
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+    retard = 200.0f;
+    easingZoom(p.mode >= 5 && p.mode <= 8, p.mode >= 2 && p.mode <= 4, coeff);
+    tailleVue();
+
+    float ecart, sens;
+    if (p.direction == 1) {
+        ecart = sx + x - s.x;
+        sens = -1;
+    } else {
+        ecart = s.x - x;
+        sens = 1;
+    }
+    if (ecart >= 2 * retard)
+        x += sens * std::max(static_cast<float>(p.vitesse), ecart / 50) * coeff;
+    else if (ecart >= retard)
+        x += sens * coeff;
+
+    const float v = s.y - y - sy / 1.5f;
+    if (v < 4.0f) {
+        if (y > 0)
+            y -= 10 * coeff;
+    } else if (v > 4.0f) {
+        if (y < Y - sy)
+            y += (v > 150 ? 10 : 1) * coeff;
+    }
+}
+
+void CVue::mode7(const ContexteVue& c)
+{
+    const CPerso& p = *c.joueur;
+    const CSPRITE& s = *spriteDe(p);
+    const float X = static_cast<float>(c.decor->tailleJeuX);
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+    tailleVue();
+    cx = (largeur - sx) / 2;
+    cy = (hauteur - sy) / 2;
+    x = s.x - sx / 2 - cx;
+    if (sx < X) {
+        if (x + cx < 0)
+            x = -cx;
+        else if (x + cx > X - sx)
+            x = X - sx - cx;
+    } else {
+        x = 0;
+    }
+    y = (s.y - p.hauteurHitbox * s.sx / 2) - sy / 2 - cy;
+    if (cy + y > Y - sy)
+        y = Y - sy - cy;
+}
+
+// A diagnostic mode: the zoom follows the horizontal spread of the characters.
+void CVue::mode8(const ContexteVue& c)
+{
+    float xMin = 9999999, yMin = 9999999, xMax = 0, yMax = 0;
+    for (const CPerso* k : c.decor->persos) {
+        if (!k || !k->sprite || k->bMonte || k->bHorsVue)
+            continue;
+        const CSPRITE& s = *spriteDe(*k);
+        xMin = std::min(xMin, s.x);
+        xMax = std::max(xMax, s.x);
+        yMin = std::min(yMin, s.y);
+        yMax = std::max(yMax, s.y);
+    }
+    float ecart = xMax - xMin;
+    if (ecart == 0)
+        ecart = 1;
+    const float X = c.decor->tailleJeuX > 0 ? static_cast<float>(c.decor->tailleJeuX) : 1.0f;
+    const float cible = 15 * ecart / X;
+    zoom = std::clamp(cible, zoomBase - 0.2f, zoomBase);
+    const float ancienSx = sx, ancienSy = sy;
+    cx = ancienSx - largeur * zoom;
+    cy = ancienSy - hauteur * zoom;
+    sx = largeur * zoom;
+    sy = hauteur * zoom;
+}
+
+void CVue::trembler()
+{
+    if (compteurTremblement < 0)
+        return;
+    phaseTremblement = (phaseTremblement + 1) % 2;
+    const int decalage = compteurTremblement * amplitudeTremblement;
+    if (phaseTremblement == 1) {
+        y -= decalage;
+    } else {
+        y += decalage;
+        --compteurTremblement;
+    }
 }
 
 void CVue::zoomer(float pas, bool limiter)
 {
-    zoom += pas;
+    const float nouveau = zoom + pas;
+    if (limiter) {
+        const CDecor* decor = contexte().decor;
+        if (decor && largeur * nouveau >= decor->tailleJeuX && hauteur * nouveau >= decor->tailleJeuY)
+            return;
+    }
+    zoom = nouveau;
+}
+
+bool CVue::zoomVers(float cible, float pas)
+{
+    if (zoom == cible)
+        return true;
+    if (zoom < cible) {
+        zoom += pas;
+        if (zoom >= cible) {
+            zoom = cible;
+            return true;
+        }
+        return false;
+    }
+    zoom -= pas;
+    if (zoom <= cible) {
+        zoom = cible;
+        return true;
+    }
+    return false;
 }
 
 void CVue::tremblement(int duree, int amplitude)
 {
-    dureeTremblement = duree;
+    phaseTremblement = 0;
+    compteurTremblement = duree;
     amplitudeTremblement = amplitude;
 }

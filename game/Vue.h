@@ -1,19 +1,76 @@
 #pragma once
-// A camera over a level world. The camera subsystem fills in the following rules.
+// A camera over a level world: which rectangle of the level the scene shows. It follows
+// the player by one of nine view modes chosen by the level, eases its zoom, shakes on
+// request and hands its rectangle to the scene's view.
+#include <SFML/Graphics/View.hpp>
+
+#include <functional>
+
+class CPerso;
+class CDecor;
+namespace sf { class RenderTarget; }
+
+// What one camera update reads of the game (the player, the level and the clock).
+struct ContexteVue {
+    CPerso* joueur = nullptr;
+    CDecor* decor = nullptr;
+    float framerateCoeff = 1.0f;
+    int modeJeu = 1;  // 0 menu, 1 game, 2 editor
+    int compteurMultiPause = 0;
+    sf::RenderTarget* scene = nullptr;  // receives the view when set
+    // One walk step of a character towards the group (mode 4); none when unset.
+    std::function<void(CPerso&, int direction)> marcher;
+};
+
 class CVue {
 public:
     CVue(int largeur, int hauteur);
 
-    // Per-frame update; -1 when there is no player to follow.
+    // Per-frame update from the game; -1, with nothing changed, without a player.
     int maj();
+    int maj(const ContexteVue& c);
+    // Adds pas to the zoom; with limiter, refuses a zoom-out that would show the whole
+    // level in both directions.
     void zoomer(float pas, bool limiter);
+    // Moves the zoom towards cible by pas; true once it is there.
+    bool zoomVers(float cible, float pas);
     void tremblement(int duree, int amplitude);
-    bool tremblementActif() const { return dureeTremblement > 0; }
+    bool tremblementActif() const { return compteurTremblement > 0; }
 
-    float x = 0, y = 0;
-    int largeur, hauteur;
+    // Where maj() takes the game from: the game object by default, a fixture in tests.
+    static std::function<ContexteVue()> contexte;
+
+    float x = 0;
+    float y = 0;
+    float hauteur;
+    float largeur;
+    sf::View vue;
+    float zoomBase = 1.0f;
     float zoom = 1.0f;
-    float distanceMax = 80.0f;
-    int dureeTremblement = 0;
-    int amplitudeTremblement = 0;
+    int vuemode = 1;
+    float vitesseScroll = 18.0f;
+    int phaseTremblement = 0;
+    int compteurTremblement = 0;
+    int amplitudeTremblement = 2;
+    float sx, sy;
+    float cx = 0, cy = 0;
+    float decalageBaisse = 0;
+    float retard = 600.0f;
+    float centreX = 0, centreY = 0;
+    float ecartMax = 0;
+    int distanceMax = 700;
+
+private:
+    void tailleVue();
+    void majDecalageBaisse(int etat);
+    void garderJoueur(const ContexteVue& c, bool pousser);
+    void easingZoom(bool saut, bool accroupi, float coeff);
+    void mode0(const ContexteVue& c);
+    void mode2(const ContexteVue& c);
+    void mode3(const ContexteVue& c);
+    void mode4(const ContexteVue& c);
+    void mode5(const ContexteVue& c);
+    void mode7(const ContexteVue& c);
+    void mode8(const ContexteVue& c);
+    void trembler();
 };

@@ -44,6 +44,8 @@ public:
     int chronoRef = 0;
     bool niveauFini = false;
     int tailleJeuX = 0, tailleJeuY = 0;
+    int zone[4] = {100, 100, 500, 500};  // characters' zone: left, top, right, bottom ("ZONE")
+    bool bCarte = false;                  // the level has a map ("CARTE")
     std::wstring nomNiveau;
     int numNiveau = 0;
     int compteurPersoTouche = 0;
