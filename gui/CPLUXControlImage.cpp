@@ -1,0 +1,338 @@
+#include "gui/CPLUXControlImage.h"
+
+#include "gui/CPLUX.h"
+#include "gui/CPLUXDialog.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace {
+// Pictures shared by every image control, loaded once per path. A path that does not load
+// is remembered as empty so that a missing file is not retried every frame.
+std::map<std::string, std::unique_ptr<sf::Texture>>& cacheTextures()
+{
+    static auto* cache = new std::map<std::string, std::unique_ptr<sf::Texture>>;
+    return *cache;
+}
+
+const sf::Texture* chargerTexture(const std::string& chemin, bool recharger)
+{
+    auto& cache = cacheTextures();
+    auto it = cache.find(chemin);
+    if (it != cache.end() && !recharger)
+        return it->second.get();
+    auto t = std::make_unique<sf::Texture>();
+    if (!t->loadFromFile(chemin))
+        t.reset();
+    if (it == cache.end()) {
+        const sf::Texture* r = t.get();
+        cache[chemin] = std::move(t);
+        return r;
+    }
+    // Reloaded in place so that every control holding the old texture sees the new pixels.
+    if (t && it->second)
+        *it->second = *t;
+    else if (t)
+        it->second = std::move(t);
+    return it->second.get();
+}
+
+// Draws into the window clipped to r (window pixels) through a view on that rectangle.
+class Decoupe {
+public:
+    Decoupe(sf::RenderWindow& w, sf::FloatRect r) : w_(w), ancienne_(w.getView())
+    {
+        const sf::Vector2u t = w.getSize();
+        if (t.x == 0 || t.y == 0)
+            return;
+        sf::View v(r);
+        v.setViewport({r.left / t.x, r.top / t.y, r.width / t.x, r.height / t.y});
+        w.setView(v);
+    }
+    ~Decoupe() { w_.setView(ancienne_); }
+    Decoupe(const Decoupe&) = delete;
+    Decoupe& operator=(const Decoupe&) = delete;
+
+private:
+    sf::RenderWindow& w_;
+    sf::View ancienne_;
+};
+} // namespace
+
+// Picture --------------------------------------------------------------------------------------
+
+void CPLUXControlImage::setImage(const std::string& path)
+{
+    chemin_ = path;
+    spriteProgramme_ = nullptr;
+    textureFichier_ = path.empty() ? nullptr : chargerTexture(path, false);
+    bornerScroll();
+}
+
+void CPLUXControlImage::setImage(sf::Sprite* sprite)
+{
+    spriteProgramme_ = sprite;
+    textureFichier_ = nullptr;
+    bornerScroll();
+}
+
+void CPLUXControlImage::removeImage()
+{
+    spriteProgramme_ = nullptr;
+    textureFichier_ = nullptr;
+    scrollX_ = scrollY_ = 0;
+}
+
+void CPLUXControlImage::refresh()
+{
+    if (chemin_.empty())
+        return;
+    spriteProgramme_ = nullptr;
+    textureFichier_ = chargerTexture(chemin_, true);
+    bornerScroll();
+}
+
+const sf::Texture* CPLUXControlImage::texture() const
+{
+    if (spriteProgramme_)
+        return spriteProgramme_->getTexture();
+    return textureFichier_;
+}
+
+bool CPLUXControlImage::hasImage() const { return texture() != nullptr; }
+
+sf::IntRect CPLUXControlImage::rectSource() const
+{
+    if (spriteProgramme_)
+        return spriteProgramme_->getTextureRect();
+    if (textureFichier_) {
+        const sf::Vector2u t = textureFichier_->getSize();
+        return {0, 0, static_cast<int>(t.x), static_cast<int>(t.y)};
+    }
+    return {};
+}
+
+sf::Vector2f CPLUXControlImage::getImageSize() const
+{
+    if (!texture())
+        return {0.f, 0.f};
+    const sf::IntRect r = rectSource();
+    return {static_cast<float>(std::abs(r.width)), static_cast<float>(std::abs(r.height))};
+}
+
+// View -------------------------------------------------------------------------------------------
+
+void CPLUXControlImage::setScale(float s)
+{
+    if (std::isnan(s) || s < ZOOM_MIN)
+        s = ZOOM_MIN;
+    if (s > ZOOM_MAX)
+        s = ZOOM_MAX;
+    zoom_ = s;
+    bornerScroll();
+}
+
+sf::Vector2f CPLUXControlImage::facteurAffichage() const
+{
+    const sf::Vector2f taille = getImageSize();
+    if (tailleReelle_ || taille.x <= 0.f || taille.y <= 0.f)
+        return {zoom_, zoom_};
+    sf::Vector2f f(getWidth() / taille.x, getHeight() / taille.y);
+    if (garderRatio_)
+        f.x = f.y = std::min(f.x, f.y);
+    return f;
+}
+
+void CPLUXControlImage::setScroll(int x, int y)
+{
+    scrollX_ = x;
+    scrollY_ = y;
+    bornerScroll();
+}
+
+void CPLUXControlImage::bornerScroll()
+{
+    if (!tailleReelle_ || !hasImage()) {
+        scrollX_ = scrollY_ = 0;
+        return;
+    }
+    const sf::Vector2f taille = getImageSize();
+    const int maxX = std::max(0, static_cast<int>(std::ceil(taille.x - getWidth() / zoom_)));
+    const int maxY = std::max(0, static_cast<int>(std::ceil(taille.y - getHeight() / zoom_)));
+    scrollX_ = std::clamp(scrollX_, 0, maxX);
+    scrollY_ = std::clamp(scrollY_, 0, maxY);
+}
+
+void CPLUXControlImage::zoomerAutour(int delta, sf::Vector2f p)
+{
+    if (delta == 0)
+        return;
+    // The image point under p stays under p.
+    const float ix = p.x / zoom_ + scrollX_;
+    const float iy = p.y / zoom_ + scrollY_;
+    setScale(delta > 0 ? zoom_ * PAS_ZOOM : zoom_ / PAS_ZOOM);
+    scrollX_ = static_cast<int>(std::lround(ix - p.x / zoom_));
+    scrollY_ = static_cast<int>(std::lround(iy - p.y / zoom_));
+    bornerScroll();
+}
+
+bool CPLUXControlImage::onMouseWheel(int delta, CPLUXDialog* d)
+{
+    CPLUXControl::onMouseWheel(delta, d);
+    if (zoomMove_)
+        return true;
+    const sf::Vector2i souris = CPLUX::getMousePosition();
+    zoomerAutour(delta, {static_cast<float>(souris.x - getLeftScreen()),
+                         static_cast<float>(souris.y - getTopScreen())});
+    return true;
+}
+
+bool CPLUXControlImage::onMousePressLeft(sf::RenderWindow* w, int x, int y, CPLUXDialog* d)
+{
+    CPLUXControl::onMousePressLeft(w, x, y, d);
+    dernierGlisse_ = {x, y};
+    resteScroll_ = {0.f, 0.f};
+    return true;
+}
+
+void CPLUXControlImage::onMouseDrag(int x, int y)
+{
+    const sf::Vector2i d(x - dernierGlisse_.x, y - dernierGlisse_.y);
+    dernierGlisse_ = {x, y};
+    if (zoomMove_ || !tailleReelle_)
+        return;
+    // Dragging the picture moves it with the mouse: the scroll goes the other way.
+    resteScroll_ -= sf::Vector2f(d.x / zoom_, d.y / zoom_);
+    const int sx = static_cast<int>(resteScroll_.x), sy = static_cast<int>(resteScroll_.y);
+    resteScroll_ -= sf::Vector2f(static_cast<float>(sx), static_cast<float>(sy));
+    setScroll(scrollX_ + sx, scrollY_ + sy);
+}
+
+// Drawing ----------------------------------------------------------------------------------------
+
+void CPLUXControlImage::dessiner(plux::Peintre& p, float ox, float oy)
+{
+    const sf::FloatRect r = rectEcran(ox, oy);
+    p.rect(r, couleurFond_);
+    if (cadre_)
+        p.cadre(r, couleurCadre_);
+}
+
+void CPLUXControlImage::draw(sf::RenderWindow* w, int dialogLeft, int dialogTop, CPLUXDialog* d)
+{
+    plux::Peintre& p = plux::peintre();
+    const sf::FloatRect ecran = rectEcran(static_cast<float>(dialogLeft), static_cast<float>(dialogTop));
+    p.rect(ecran, couleurFond_);
+    if (w && hasImage()) {
+        // The batched background must lie under the picture.
+        p.vider(*w);
+        dessinerImage(*w, ecran);
+        if (grille_)
+            dessinerGrille(*w, ecran);
+    }
+    dessinerBarres(p, ecran);
+    if (cadre_)
+        p.cadre(ecran, couleurCadre_);
+    if (!actif_)
+        p.rect(ecran, sf::Color(242, 243, 245, 120));
+}
+
+void CPLUXControlImage::dessinerImage(sf::RenderWindow& w, sf::FloatRect ecran)
+{
+    sf::Sprite s(*texture(), rectSource());
+    if (spriteProgramme_)
+        s.setColor(spriteProgramme_->getColor());
+    const sf::Vector2f f = facteurAffichage();
+    s.setScale(f);
+    if (tailleReelle_)
+        s.setPosition(ecran.left - scrollX_ * f.x, ecran.top - scrollY_ * f.y);
+    else
+        s.setPosition(ecran.left, ecran.top);
+    Decoupe decoupe(w, ecran);
+    w.draw(s);
+}
+
+void CPLUXControlImage::dessinerGrille(sf::RenderWindow& w, sf::FloatRect ecran)
+{
+    const sf::Vector2f f = facteurAffichage();
+    const float pasX = tailleCase_ * f.x, pasY = tailleCase_ * f.y;
+    // Cells under two screen pixels would only grey the picture.
+    if (pasX < 2.f || pasY < 2.f)
+        return;
+    const sf::Vector2f taille = getImageSize();
+    const float x0 = ecran.left - (tailleReelle_ ? scrollX_ * f.x : 0.f);
+    const float y0 = ecran.top - (tailleReelle_ ? scrollY_ * f.y : 0.f);
+    const float x1 = std::min(ecran.left + ecran.width, x0 + taille.x * f.x);
+    const float y1 = std::min(ecran.top + ecran.height, y0 + taille.y * f.y);
+    const sf::Color c(255, 255, 255, 70);
+    sf::VertexArray lignes(sf::Lines);
+    const float debutX = x0 + std::max(0.f, std::floor((ecran.left - x0) / pasX)) * pasX;
+    for (float x = debutX; x <= x1; x += pasX) {
+        lignes.append({{x, std::max(y0, ecran.top)}, c});
+        lignes.append({{x, y1}, c});
+    }
+    const float debutY = y0 + std::max(0.f, std::floor((ecran.top - y0) / pasY)) * pasY;
+    for (float y = debutY; y <= y1; y += pasY) {
+        lignes.append({{std::max(x0, ecran.left), y}, c});
+        lignes.append({{x1, y}, c});
+    }
+    Decoupe decoupe(w, ecran);
+    w.draw(lignes);
+}
+
+void CPLUXControlImage::dessinerBarres(plux::Peintre& p, sf::FloatRect ecran)
+{
+    if (!tailleReelle_ || !hasImage())
+        return;
+    const sf::Vector2f taille = getImageSize() * zoom_;
+    const sf::Color fond(0, 0, 0, 40), curseur(60, 64, 72, 160);
+    const float e = 5.f;
+    if (taille.x > ecran.width + 0.5f) {
+        const float l = ecran.width * ecran.width / taille.x;
+        const float x = ecran.left + scrollX_ * zoom_ * ecran.width / taille.x;
+        p.rect({ecran.left, ecran.top + ecran.height - e, ecran.width, e}, fond);
+        p.rect({x, ecran.top + ecran.height - e, l, e}, curseur);
+    }
+    if (taille.y > ecran.height + 0.5f) {
+        const float l = ecran.height * ecran.height / taille.y;
+        const float y = ecran.top + scrollY_ * zoom_ * ecran.height / taille.y;
+        p.rect({ecran.left + ecran.width - e, ecran.top, e, ecran.height}, fond);
+        p.rect({ecran.left + ecran.width - e, y, e, l}, curseur);
+    }
+}
+
+// Zone -------------------------------------------------------------------------------------------
+
+CPLUXControlZone::CPLUXControlZone()
+{
+    deplacable_ = true;
+    redimensionnable_ = true;
+}
+
+void CPLUXControlZone::dessiner(plux::Peintre& p, float ox, float oy)
+{
+    const sf::FloatRect r = rectEcran(ox, oy);
+    if (epaisseur_ > 0.f)
+        p.cadre(r, couleur_, epaisseur_);
+    if (redimensionnable_) {
+        // The corner grip shows where a drag resizes.
+        const float g = std::min({BORD_SAISIE, r.width, r.height});
+        p.rect({r.left + r.width - g, r.top + r.height - g, g, g}, couleur_);
+    }
+}
+
+// Typed look-ups of the dialog for the kinds above ------------------------------------------------
+
+CPLUXControlImage* CPLUXDialog::ctrlImage(const std::string& id) const
+{
+    CPLUXControl* c = getControl(id);
+    return c && c->getGenre() == CPLUXControl::GENRE_IMAGE ? static_cast<CPLUXControlImage*>(c) : nullptr;
+}
+
+CPLUXControlZone* CPLUXDialog::ctrlZone(const std::string& id) const
+{
+    CPLUXControl* c = getControl(id);
+    return c && c->getGenre() == CPLUXControl::GENRE_ZONE ? static_cast<CPLUXControlZone*>(c) : nullptr;
+}

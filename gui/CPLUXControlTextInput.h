@@ -1,0 +1,56 @@
+#pragma once
+// Single-line text editor: caret, selection (Shift, mouse drag, double click, Ctrl+A),
+// Home/End, Backspace/Delete, clipboard, horizontal scrolling; every change of the text is
+// reported to the dialog, programmatic ones included.
+#include "gui/CPLUXControl.h"
+
+#include <SFML/System/Clock.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+class CPLUXControlTextInput : public CPLUXControl {
+public:
+    Genre getGenre() const override { return GENRE_SAISIE; }
+    bool isTextInput() const override { return true; }
+    bool isFocusable() const override { return true; }
+
+    size_t getCaret() const { return caret_; }
+    size_t getSelectionStart() const { return std::min(caret_, ancre_); }
+    size_t getSelectionEnd() const { return std::max(caret_, ancre_); }
+    bool hasFocus() const { return focus_; }
+    void selectAll();
+    float getScroll() const { return defilement_; }
+
+    bool onMousePressLeft(sf::RenderWindow* w, int x, int y, CPLUXDialog* d) override;
+    void onMouseDrag(int x, int y) override;
+    bool onKey(const sf::Event::KeyEvent& k) override;
+    void onTextEntered(sf::Uint32 c) override;
+    void onKeyboardFocus(bool f) override;
+    void leverChangement(CPLUXDialog* d) override;
+    void dessiner(plux::Peintre& p, float ox, float oy) override;
+
+    // Set by the list that owns this editor ("saisieCol2"): told when Enter or Escape closes it.
+    class CPLUXControlTextArea* listeProprietaire = nullptr;
+
+protected:
+    void appliquerTexte(const std::wstring& t) override;
+
+private:
+    void remplacerSelection(const std::wstring& t);
+    void effacer(bool avant);
+    void deplacer(size_t pos, bool etendre);
+    size_t caractereSous(int x);
+    size_t motPrecedent(size_t p) const;
+    size_t motSuivant(size_t p) const;
+    void changer(const std::wstring& t, size_t caret);
+    void suivreCaret();
+
+    size_t caret_ = 0;
+    size_t ancre_ = 0;
+    bool focus_ = false;
+    float defilement_ = 0.f;
+    sf::Clock horloge_;
+    sf::Clock clignote_;
+    float dernierAppui_ = -10.f;
+};

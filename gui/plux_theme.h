@@ -1,0 +1,97 @@
+#pragma once
+// The library's one look: font, colours, sizes, and the batch every dialog draws through.
+// Rectangles of a dialog go into one vertex array and its texts are drawn after them, so a
+// dialog of fifty controls costs a handful of draw calls instead of hundreds.
+#include <SFML/Graphics.hpp>
+
+#include <string>
+#include <vector>
+
+namespace plux {
+
+// "./PLUX_Res/polices/arial.ttf" in the working folder, else DejaVu Sans; loaded once.
+// When neither loads the font is empty: texts draw nothing but nothing fails.
+const sf::Font& police();
+bool policeChargee();
+
+constexpr int HAUTEUR_TITRE = 25;
+constexpr unsigned TAILLE_TEXTE = 13;
+constexpr float HAUTEUR_LIGNE = 18.f;
+constexpr float HAUTEUR_ENTETE_ONGLET = 22.f;
+
+namespace couleur {
+const sf::Color fond(242, 243, 245);
+const sf::Color bord(150, 156, 166);
+const sf::Color titreActif(52, 101, 164);
+const sf::Color titreInactif(112, 128, 150);
+const sf::Color texteTitre(255, 255, 255);
+const sf::Color texte(28, 30, 34);
+const sf::Color texteInactif(150, 152, 158);
+const sf::Color bouton(226, 229, 234);
+const sf::Color boutonSurvol(235, 240, 248);
+const sf::Color boutonEnfonce(196, 206, 222);
+const sf::Color champ(255, 255, 255);
+const sf::Color champInactif(236, 237, 239);
+const sf::Color selection(51, 153, 255);
+const sf::Color texteSelection(255, 255, 255);
+const sf::Color survol(220, 232, 248);
+const sf::Color focus(255, 160, 40);
+const sf::Color onglet(214, 219, 226);
+const sf::Color ongletActif(242, 243, 245);
+const sf::Color console(0, 0, 0, 150);
+const sf::Color texteConsole(230, 255, 230);
+const sf::Color barreOutils(40, 44, 52, 230);
+} // namespace couleur
+
+// UTF-32 wide text to SFML text without any locale.
+sf::String versSf(const std::wstring& texte);
+
+// A cached sf::Text: the glyph layout is redone only when the content, size or colour changes.
+class TexteCache {
+public:
+    void definir(const std::wstring& contenu, unsigned taille, sf::Color couleur);
+    sf::Text& texte() { return texte_; }
+    const std::wstring& contenu() const { return contenu_; }
+    float largeur();
+    // Left offset in pixels of character i (i may equal the length).
+    float positionCaractere(size_t i);
+
+private:
+    sf::Text texte_;
+    std::wstring contenu_;
+    unsigned taille_ = 0;
+    sf::Color couleur_ = sf::Color::Transparent;
+    bool pret_ = false;
+    float largeur_ = -1.f;
+};
+
+// Rectangles and texts of one dialog (or popup) collected and drawn in two passes.
+class Peintre {
+public:
+    void rect(sf::FloatRect r, sf::Color c);
+    void cadre(sf::FloatRect r, sf::Color c, float epaisseur = 1.f);
+    void ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c, float epaisseur = 1.f);
+    // The text is drawn at p, clipped to clip when clip has a size.
+    void texte(sf::Text& t, sf::Vector2f p, sf::FloatRect clip = sf::FloatRect());
+    // Draws what was collected into the target, then empties the batch.
+    void vider(sf::RenderTarget& cible);
+    bool estVide() const { return sommets_.getVertexCount() == 0 && textes_.empty(); }
+
+private:
+    struct Texte {
+        sf::Text* texte;
+        sf::FloatRect clip;
+    };
+    sf::VertexArray sommets_{sf::Triangles};
+    std::vector<Texte> textes_;
+};
+
+// The one batch the library draws through (drawing runs on the main thread only).
+Peintre& peintre();
+
+// Text clipboard: sf::Clipboard, or a private string while the test driver asks for it.
+void ecrirePressePapier(const std::wstring& texte);
+std::wstring lirePressePapier();
+void simulerPressePapier(bool oui);
+
+} // namespace plux
