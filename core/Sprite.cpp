@@ -209,6 +209,7 @@ void CSPRITE::animer(int n)
         return;
     float v = std::isnan(s->vitesse) ? 0.0f : s->vitesse;
     tempsFrame += v * coefficient();
+    const int frameAvant = numFrame;
     // A set faster than one frame per tick moves several frames, never more than a loop.
     for (int i = 0; tempsFrame >= 1 && i <= nb; ++i) {
         tempsFrame -= 1;
@@ -230,7 +231,9 @@ void CSPRITE::animer(int n)
     }
     if (tempsFrame >= 1 || tempsFrame < 0)
         tempsFrame = 0;
-    appliquerTexture();
+    // Drawing fetches the texture anyway; only a changed frame needs it now.
+    if (numFrame != frameAvant)
+        appliquerTexture();
 }
 
 void CSPRITE::deplacer(int n, float dx, float dy)

@@ -251,6 +251,11 @@ protected:
     // Selects an animation from its first frame with counters reset.
     void choisirAnim(int numero);
     void dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
+    // Texture and transform of sprite from the current state; null when there is no image.
+    const sf::Texture* preparerSprite();
+    void dessinerPrepare(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
+    // Shadow, image with its shader, shadow in front and overlays, once sprite is prepared.
+    void dessinerVisible(sf::RenderTarget& cible, float dx, float dy);
     void dessinerOmbre(sf::RenderTarget& cible, float dx, float dy);
     void dessinerExtrasEditeur(sf::RenderTarget& cible, float dx, float dy);
     void afficherOvers(sf::RenderTarget& cible, int plan, float dx, float dy);

@@ -83,32 +83,19 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     if (!cible)
         return;
 
-    bool dedans = true;
-    sf::FloatRect vue = g_services.rectVue();
-    if (vue.width > 0 && vue.height > 0) {
-        sf::FloatRect boite = getBoite();
-        boite.left += dx;
-        boite.top += dy;
-        dedans = boite.intersects(vue);
-    }
-    if (dedans && bVisible) {
-        const sf::Shader* shader = nullptr;
-        if ((!strShaderFrag.empty() || !strShaderVert.empty()) && g_services.shadersActifs()) {
-            if (CShaderManager* gestion = g_services.shaderManager()) {
-                sf::Shader* s = gestion->getShader(strShaderFrag, strShaderVert);
-                if (s) {
-                    CShaderManager::appliquerUniforms(*s, uniformsVert, uniformsFrag,
-                                                      g_services.secondesHorloge());
-                    shader = s;
-                }
-            }
+    // Fetched now: a bank read again since the last frame has new textures.
+    const sf::Texture* texture = bVisible ? preparerSprite() : nullptr;
+    if (texture) {
+        sf::FloatRect vue = g_services.rectVue();
+        bool dedans = true;
+        if (vue.width > 0 && vue.height > 0) {
+            sf::FloatRect boite = sprite.getGlobalBounds();
+            boite.left += dx;
+            boite.top += dy;
+            dedans = boite.intersects(vue);
         }
-        if (bOmbre && !bOmbreAvantPlan)
-            dessinerOmbre(*cible, dx, dy);
-        dessinerAvec(*cible, dx, dy, shader);
-        if (bOmbre && bOmbreAvantPlan)
-            dessinerOmbre(*cible, dx, dy);
-        afficherOvers(*cible, -1, dx, dy);
+        if (dedans)
+            dessinerVisible(*cible, dx, dy);
     }
     if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
         pParticules->dessiner(*cible, dx, dy);
@@ -116,21 +103,51 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
         dessinerExtrasEditeur(*cible, dx, dy);
 }
 
-void CSPRITE::dessinerImage(sf::RenderTarget& cible, float dx, float dy) { dessinerAvec(cible, dx, dy, nullptr); }
-
-void CSPRITE::dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader)
+void CSPRITE::dessinerVisible(sf::RenderTarget& cible, float dx, float dy)
 {
-    // Fetched now: a bank read again since the last frame has new textures.
-    if (!appliquerTexture())
-        return;
+    const sf::Shader* shader = nullptr;
+    if ((!strShaderFrag.empty() || !strShaderVert.empty()) && g_services.shadersActifs()) {
+        if (CShaderManager* gestion = g_services.shaderManager()) {
+            if (sf::Shader* s = gestion->getShader(strShaderFrag, strShaderVert)) {
+                CShaderManager::appliquerUniforms(*s, uniformsVert, uniformsFrag, g_services.secondesHorloge());
+                shader = s;
+            }
+        }
+    }
+    if (bOmbre && !bOmbreAvantPlan)
+        dessinerOmbre(cible, dx, dy);
+    dessinerPrepare(cible, dx, dy, shader);
+    if (bOmbre && bOmbreAvantPlan)
+        dessinerOmbre(cible, dx, dy);
+    afficherOvers(cible, -1, dx, dy);
+}
+
+const sf::Texture* CSPRITE::preparerSprite()
+{
+    const sf::Texture* t = appliquerTexture();
+    if (!t)
+        return nullptr;
     sprite.setPosition(x, y);
     sprite.setOrigin(ox, oy);
     sprite.setScale(sx * flipH, sy * flipV);
     sprite.setRotation(getAngleTotal());
+    return t;
+}
+
+void CSPRITE::dessinerPrepare(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader)
+{
     sf::RenderStates etats;
     etats.transform.translate(dx, dy);
     etats.shader = shader;
     cible.draw(sprite, etats);
+}
+
+void CSPRITE::dessinerImage(sf::RenderTarget& cible, float dx, float dy) { dessinerAvec(cible, dx, dy, nullptr); }
+
+void CSPRITE::dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader)
+{
+    if (preparerSprite())
+        dessinerPrepare(cible, dx, dy, shader);
 }
 
 void CSPRITE::dessinerOmbre(sf::RenderTarget& cible, float dx, float dy)

@@ -1,0 +1,155 @@
+// Drawing cost of decor sprites and particles against plain SFML draws.
+#include "core/Dec.h"
+#include "core/Hasard.h"
+#include "core/Particules.h"
+#include "core/Services.h"
+#include "core/SetTextures.h"
+#include "core/Sprite.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/OpenGL.hpp>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int NB_SPRITES = 5000;
+constexpr unsigned LARGEUR = 1280, HAUTEUR = 720;
+
+struct Scene {
+    sf::RenderTexture rt;
+    CDEC banque;
+    std::vector<std::unique_ptr<CSPRITE>> sprites;
+    std::vector<sf::Sprite> bruts;
+
+    Scene()
+    {
+        rt.create(LARGEUR, HAUTEUR);
+        // Two frames of 32x32 so that the animation step has work to do.
+        CSetTextures& s = banque.anim(0);
+        for (int k = 0; k < 2; ++k) {
+            sf::Image i;
+            i.create(32, 32, k ? sf::Color::Green : sf::Color::Red);
+            auto* t = new sf::Texture;
+            t->loadFromImage(i);
+            s.textures[k] = t;
+        }
+        s.nbTextures = 2;
+        s.largeur = s.hauteur = 32;
+        s.vitesse = 0.25f;
+        banque.nbAnims = 1;
+
+        tuv::srand(1);
+        for (int n = 0; n < NB_SPRITES; ++n) {
+            int x = tuv::rand() % int(LARGEUR), y = tuv::rand() % int(HAUTEUR);
+            auto sd = std::make_unique<CSPRITE>();
+            sd->pDEC = &banque;
+            sd->placer(0, x, y);
+            sd->setOrigine(-1, 0);
+            sd->setRotation(float(n % 360));
+            sprites.push_back(std::move(sd));
+
+            sf::Sprite b(*s.textures[0]);
+            b.setPosition(float(x), float(y));
+            b.setOrigin(16, 16);
+            b.setRotation(float(n % 360));
+            bruts.push_back(b);
+        }
+        g_services.rectVue = [] { return sf::FloatRect(0, 0, float(LARGEUR), float(HAUTEUR)); };
+    }
+
+    void finir()
+    {
+        rt.display();
+        glFinish();  // include the rasterising, not only the submission
+    }
+};
+
+Scene& scene()
+{
+    static Scene s;
+    return s;
+}
+
+void BM_SpritesSFMLDirects(benchmark::State& etat)
+{
+    Scene& s = scene();
+    s.rt.setActive(true);
+    for (auto _ : etat) {
+        s.rt.clear();
+        for (const sf::Sprite& b : s.bruts)
+            s.rt.draw(b);
+        s.finir();
+    }
+    etat.SetItemsProcessed(etat.iterations() * NB_SPRITES);
+}
+BENCHMARK(BM_SpritesSFMLDirects)->Unit(benchmark::kMillisecond);
+
+void BM_SpritesAfficher(benchmark::State& etat)
+{
+    Scene& s = scene();
+    s.rt.setActive(true);
+    for (auto _ : etat) {
+        s.rt.clear();
+        for (auto& sd : s.sprites)
+            sd->afficher(&s.rt, 0, 0, false);
+        s.finir();
+    }
+    etat.SetItemsProcessed(etat.iterations() * NB_SPRITES);
+}
+BENCHMARK(BM_SpritesAfficher)->Unit(benchmark::kMillisecond);
+
+// Half the sprites out of the view: culling must make this cheaper than drawing them all.
+void BM_SpritesAfficherMoitieHorsVue(benchmark::State& etat)
+{
+    Scene& s = scene();
+    s.rt.setActive(true);
+    g_services.rectVue = [] { return sf::FloatRect(0, 0, LARGEUR / 2.0f, float(HAUTEUR)); };
+    for (auto _ : etat) {
+        s.rt.clear();
+        for (auto& sd : s.sprites)
+            sd->afficher(&s.rt, 0, 0, false);
+        s.finir();
+    }
+    g_services.rectVue = [] { return sf::FloatRect(0, 0, float(LARGEUR), float(HAUTEUR)); };
+    etat.SetItemsProcessed(etat.iterations() * NB_SPRITES);
+}
+BENCHMARK(BM_SpritesAfficherMoitieHorsVue)->Unit(benchmark::kMillisecond);
+
+void BM_Particules5000(benchmark::State& etat)
+{
+    Scene& s = scene();
+    s.rt.setActive(true);
+    CParticules p;
+    p.nbParticules = 5000;
+    p.dureeVie = 120;
+    p.aleaDureeVie = 60;
+    p.velY = -3;
+    p.aleaVitX = 1;
+    p.forcesY = 0.05f;
+    p.tailleParticule = 4;
+    p.bAngleAlea = true;
+    p.angle1 = -30;
+    p.angle2 = 30;
+    p.demarrer(640, 600, 0);
+    for (int i = 0; i < 200; ++i)  // steady state: every particle born
+        p.majTout();
+    for (auto _ : etat) {
+        s.rt.clear();
+        p.majTout();
+        p.dessiner(s.rt);
+        s.finir();
+    }
+    etat.SetItemsProcessed(etat.iterations() * 5000);
+}
+BENCHMARK(BM_Particules5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
