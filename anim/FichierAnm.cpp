@@ -1,5 +1,627 @@
-// Reading and writing ".anm" files.
+// Reading and writing ".anm" files. The file is order-sensitive: an ELEMENT, ANIMATION,
+// ANIMELEM, AE_EVENT or KEYFRAME line opens a record that the following lines complete.
+// Optional lines are written only when their values differ from a new record's, so that
+// save -> load -> save gives the same bytes.
 #include "anim/Sprite3.h"
 
-bool CSPRITE3::charger(void*, sf::RenderTarget*, const std::string&, bool) { return false; }
-void CSPRITE3::sauver(const std::string&) {}
+#include "core/Fichiers.h"
+#include "core/ShaderManager.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <unordered_map>
+
+namespace {
+
+const char* const TITRE_ANM = "ATTENTION !";
+const char* const CLE_TEXTURE_EDITEUR = "ID_PROVISOIRE_EDITEUR_ANIMATION_SPRITE";
+
+// Values of one line, split on ";". A missing value reads as the field's default; numbers
+// are brought into ranges the sprite can compute with (a hand-edited file may hold anything).
+class Valeurs {
+public:
+    void decouper(const std::string& texte)
+    {
+        n = 0;
+        size_t debut = 0;
+        while (true) {
+            const size_t fin = texte.find(';', debut);
+            if (n == v.size())
+                v.emplace_back();
+            v[n++].assign(texte, debut, fin == std::string::npos ? std::string::npos : fin - debut);
+            if (fin == std::string::npos)
+                break;
+            debut = fin + 1;
+        }
+    }
+    size_t taille() const { return n; }
+    const std::string& texte(size_t i) const
+    {
+        static const std::string vide;
+        return i < n ? v[i] : vide;
+    }
+    int entier(size_t i, int defaut = 0, int mini = -BORNE, int maxi = BORNE) const
+    {
+        return i < n ? std::clamp(tuv::stoi(v[i]), mini, maxi) : defaut;
+    }
+    float reel(size_t i, float defaut = 0) const
+    {
+        if (i >= n)
+            return defaut;
+        const float x = tuv::stof(v[i]);
+        return std::isfinite(x) ? std::clamp(x, -1e9f, 1e9f) : 0.0f;
+    }
+    bool booleen(size_t i, bool defaut = false) const { return i < n ? tuv::stoi(v[i]) != 0 : defaut; }
+    unsigned char octet(size_t i, unsigned char defaut = 0) const
+    {
+        return i < n ? static_cast<unsigned char>(tuv::stoi(v[i]) != 0) : defaut;
+    }
+    sf::Color couleur(size_t i) const
+    {
+        auto c = [&](size_t k) { return static_cast<sf::Uint8>(entier(k, 255, 0, 255)); };
+        return sf::Color(c(i), c(i + 1), c(i + 2), c(i + 3));
+    }
+
+    // Frame numbers, counts and indexes: differences of two must not overflow.
+    static constexpr int BORNE = 100000000;
+
+private:
+    std::vector<std::string> v;
+    size_t n = 0;
+};
+
+enum class Cle {
+    Id, Texture, ScriptTir, GrilleVisible, GrilleCase, ReculArme, CouleurFond, CouleurGlobale, Etat,
+    Element, ElImg, AnmRef, AnmDirLien, ElLienAnim, ElTailles, ElTexCoords, ElSel, ElSelDernier,
+    Animation, NbFrames, Vitesse, Interpolation, Visee, NbFramesVisee, CerclePos, CercleRayon, CercleRayonArmes,
+    Fille, Soubressaut, Goto, EtatAnimation, RectGlobal, RectHitbox, OrigineGlobale, Ombre,
+    AnimElem, Enfants, Shader, Particule, Evenement, AeScp,
+    Keyframe, KfDelta, KfGoto, KfSens, KfSensChange, KfCouleur, KfSon, KfScript, KfScp,
+    KeyAnimElem, KaeLienAnim, KaeCouleur, KaeMaillage,
+};
+
+const std::unordered_map<std::string, Cle>& tableCles()
+{
+    static const std::unordered_map<std::string, Cle> table = {
+        {"ID", Cle::Id}, {"TEXTURE", Cle::Texture}, {"SCRIPTTIR", Cle::ScriptTir},
+        {"GRILLEVISIBLE", Cle::GrilleVisible}, {"GRILLECASE", Cle::GrilleCase}, {"RECULARME", Cle::ReculArme},
+        {"COULEURFOND", Cle::CouleurFond}, {"COULEURGLOBALE", Cle::CouleurGlobale}, {"ETAT", Cle::Etat},
+        {"ELEMENT", Cle::Element}, {"ELIMG", Cle::ElImg}, {"ANMREF", Cle::AnmRef},
+        {"ANMDIRLIEN", Cle::AnmDirLien}, {"ELLIENANIM", Cle::ElLienAnim}, {"ELTAILLES", Cle::ElTailles},
+        {"ELTEXCOORDS", Cle::ElTexCoords}, {"ELSEL", Cle::ElSel}, {"ELSELDERNIER", Cle::ElSelDernier},
+        {"ANIMATION", Cle::Animation}, {"NBFRAMESANIMATION", Cle::NbFrames}, {"VITESSEANIM", Cle::Vitesse},
+        {"INTERPOLATIONANIMATION", Cle::Interpolation}, {"VISEE", Cle::Visee},
+        {"NBFRAMESVISEE", Cle::NbFramesVisee}, {"CERCLEVISEEPOS", Cle::CerclePos},
+        {"CERCLEVISEERAYON", Cle::CercleRayon}, {"CERCLEVISEERAYON_ARMES", Cle::CercleRayonArmes},
+        {"ANIMATION_FILLE", Cle::Fille}, {"SOUBRESSAUT", Cle::Soubressaut}, {"ANIMATION_GOTO", Cle::Goto},
+        {"ETATANIMATION", Cle::EtatAnimation}, {"RECT_GLOBAL", Cle::RectGlobal},
+        {"RECT_HITBOX", Cle::RectHitbox}, {"ORIGIN_GLOBAL", Cle::OrigineGlobale}, {"OMBRE", Cle::Ombre},
+        {"ANIMELEM", Cle::AnimElem}, {"ANIMELEM_ENFANTS", Cle::Enfants}, {"ANIMELEM_SHADER", Cle::Shader},
+        {"ANIMELEM_PARTICULE", Cle::Particule}, {"AE_EVENT", Cle::Evenement}, {"AE_SCP", Cle::AeScp},
+        {"KEYFRAME", Cle::Keyframe}, {"KF_DELTA", Cle::KfDelta}, {"KF_GOTO", Cle::KfGoto},
+        {"KF_SENS", Cle::KfSens}, {"KF_SENSCHANGE", Cle::KfSensChange}, {"KF_COLOR", Cle::KfCouleur},
+        {"KF_SON", Cle::KfSon}, {"KF_SCRIPT", Cle::KfScript}, {"KF_SCP", Cle::KfScp},
+        {"KEYANIMELEM", Cle::KeyAnimElem}, {"KEYANIMELEM_LIENANIM", Cle::KaeLienAnim},
+        {"KEYANIMELEM_COLOR", Cle::KaeCouleur}, {"KEYANIMELEM_MAILLAGE", Cle::KaeMaillage},
+    };
+    return table;
+}
+
+// A name is one value of one line.
+std::string nomFichier(std::string nom)
+{
+    std::replace(nom.begin(), nom.end(), ';', ',');
+    std::replace(nom.begin(), nom.end(), '\n', ' ');
+    std::replace(nom.begin(), nom.end(), '\r', ' ');
+    return nom;
+}
+
+// Builds one line at a time and hands it to the file (no flush per line).
+class Ecrivain {
+public:
+    explicit Ecrivain(CTUVFile& f) : fichier(f) {}
+    Ecrivain& cle(const char* c)
+    {
+        s = c;
+        s += '=';
+        premier = true;
+        return *this;
+    }
+    Ecrivain& t(const std::string& v)
+    {
+        if (!premier)
+            s += ';';
+        premier = false;
+        s += v;
+        return *this;
+    }
+    Ecrivain& i(int v) { return t(tuv::itos(v)); }
+    Ecrivain& f(float v) { return t(tuv::ftos(v)); }
+    Ecrivain& c(sf::Color col) { return i(col.r).i(col.g).i(col.b).i(col.a); }
+    Ecrivain& v2(sf::Vector2f p) { return f(p.x).f(p.y); }
+    Ecrivain& r(const sf::FloatRect& rc) { return f(rc.left).f(rc.top).f(rc.width).f(rc.height); }
+    void fin()
+    {
+        s += '\n';
+        fichier.write(s);
+    }
+    void brut(const std::string& texte) { fichier.write(texte); }
+    CTUVFile& getFichier() { return fichier; }
+
+private:
+    CTUVFile& fichier;
+    std::string s;
+    bool premier = true;
+};
+
+std::string texteShader(const CSPRITE3_ANIMELEM& ae)
+{
+    DonneesSprite d;
+    d.strShaderFrag = nomFichier(ae.strShaderFrag);
+    d.strShaderVert = nomFichier(ae.strShaderVert);
+    d.uniformsFrag = ae.uniformsFrag;
+    d.uniformsVert = ae.uniformsVert;
+    return texteShaderSD(d);
+}
+
+void ecrireElement(Ecrivain& w, const CSPRITE3_ELEMENT& e)
+{
+    w.cle("ELEMENT").t(nomFichier(e.nom)).r(e.rect).v2(e.origine).i(e.nbColonnes).i(e.nbLignes).i(e.arme)
+        .i(e.elementLie).i(e.bCouleurGlobale).fin();
+    if (!e.strImage.empty())
+        w.cle("ELIMG").t(nomFichier(e.strImage)).fin();
+    if (!e.strAnmRef.empty())
+        w.cle("ANMREF").t(nomFichier(e.strAnmRef)).fin();
+    if (e.bAnmDirLien)
+        w.cle("ANMDIRLIEN").i(1).fin();
+    if (e.lienAnim[0] != -1 || e.lienAnim[1] != -1 || e.lienAnim[2] != -1)
+        w.cle("ELLIENANIM").i(e.lienAnim[0]).i(e.lienAnim[1]).i(e.lienAnim[2]).fin();
+    if (e.bTailles)
+        w.cle("ELTAILLES").i(1).fin();
+    if (e.bTexCoordsModifiees) {
+        w.cle("ELTEXCOORDS");
+        for (size_t k = 0; k < e.vertices.getVertexCount(); ++k)
+            w.v2(e.vertices[k].texCoords);
+        w.fin();
+    }
+    for (int slot = 0; slot < 3; ++slot) {
+        if (e.selections[slot].empty())
+            continue;
+        w.cle("ELSEL").i(slot + 1).i(static_cast<int>(e.selections[slot].size()));
+        for (int p : e.selections[slot])
+            w.i(p);
+        w.fin();
+    }
+    if (e.derniereSelection != 0)
+        w.cle("ELSELDERNIER").i(e.derniereSelection).fin();
+}
+
+void ecrireAnimElem(Ecrivain& w, const CSPRITE3_ANIMELEM& ae)
+{
+    w.cle("ANIMELEM").i(ae.element).t(nomFichier(ae.nom)).i(ae.verrou).i(ae.option).fin();
+    if (!ae.enfants.empty()) {
+        w.cle("ANIMELEM_ENFANTS").i(static_cast<int>(ae.enfants.size()));
+        for (int enfant : ae.enfants)
+            w.i(enfant);
+        w.fin();
+    }
+    if (!ae.bShaderActif || !ae.strShaderFrag.empty() || !ae.strShaderVert.empty())
+        w.cle("ANIMELEM_SHADER").i(ae.bShaderActif).t(texteShader(ae)).fin();
+    if (ae.pParticules)
+        w.cle("ANIMELEM_PARTICULE").i(ae.bEmetteurActif).t(ae.pParticules->texte49()).fin();
+}
+
+bool estNul(const std::vector<sf::Vector2f>& m)
+{
+    return std::all_of(m.begin(), m.end(), [](sf::Vector2f p) { return p.x == 0 && p.y == 0; });
+}
+
+void ecrireKeyframe(Ecrivain& w, const CSPRITE3_KEYFRAME& kf, const CSPRITE3_ANIMATION& anim)
+{
+    w.cle("KEYFRAME").i(kf.frame).i(kf.bFille).fin();
+    w.cle("KF_DELTA").v2(kf.delta).i(anim.bDeltaActif).fin();
+    w.cle("KF_GOTO").i(kf.gotoCible).i(kf.gotoMax).fin();
+    w.cle("KF_SENS").i(kf.sensLecture).fin();
+    w.cle("KF_SENSCHANGE").i(kf.sensChange).fin();
+    w.cle("KF_COLOR").c(kf.couleur).fin();
+    if (!kf.son.empty() || kf.bSonSiStop)
+        w.cle("KF_SON").t(nomFichier(kf.son)).i(kf.bSonSiStop).fin();
+    if (!kf.script.empty() || kf.nbExecutions != 0)
+        w.cle("KF_SCRIPT").t(nomFichier(kf.script)).i(kf.nbExecutions).fin();
+    kf.scp.ecrire(w.getFichier(), "KF_SCP");
+    for (const auto& cle : kf.cles) {
+        w.cle("KEYANIMELEM").i(cle.element).i(cle.visible).i(cle.avantPlan).v2(cle.position).v2(cle.origine)
+            .v2(cle.echelle).f(cle.rotation).fin();
+        if (cle.lienAnim != -1)
+            w.cle("KEYANIMELEM_LIENANIM").i(cle.lienAnim).fin();
+        if (cle.couleur != sf::Color::White)
+            w.cle("KEYANIMELEM_COLOR").c(cle.couleur).fin();
+        if (!estNul(cle.maillage)) {
+            w.cle("KEYANIMELEM_MAILLAGE").i(static_cast<int>(cle.maillage.size()));
+            for (const auto& p : cle.maillage)
+                w.v2(p);
+            w.fin();
+        }
+    }
+}
+
+} // namespace
+
+// ==================================================================== writing
+
+void CSPRITE3::ecrireAnm(CTUVFile& fichier) const
+{
+    Ecrivain w(fichier);
+    const std::string diese65(65, '#');
+    w.brut(diese65 + "\n#\tFichier d'animation du moteur de jeu Tuv2D v0.1 \n" + diese65 + "\n\n\n" +
+         std::string(45, '#') + "\n");
+    w.cle("ID").t(nomFichier(ID)).fin();
+    w.cle("TEXTURE").t(nomFichier(strTexture)).fin();
+    w.cle("SCRIPTTIR").t(nomFichier(scriptTir)).fin();
+    w.cle("GRILLEVISIBLE").i(bGrilleVisible).fin();
+    w.cle("GRILLECASE").i(grilleCase).fin();
+    w.cle("RECULARME").i(bReculArme).fin();
+    w.cle("COULEURFOND").c(couleurFond).fin();
+    w.cle("COULEURGLOBALE").c(couleurGlobale).fin();
+    for (const auto& [nomEtat, n] : etats)
+        w.cle("ETAT").t(nomFichier(nomEtat)).i(n).fin();
+    for (const auto& e : elements)
+        ecrireElement(w, *e);
+    for (const auto& anim : animations) {
+        const CSPRITE3_ANIMATION& a = *anim;
+        w.cle("ANIMATION").t(nomFichier(a.nom)).fin();
+        w.cle("NBFRAMESANIMATION").i(a.nbFrames).fin();
+        w.cle("VITESSEANIM").i(a.vitesse).fin();
+        w.cle("INTERPOLATIONANIMATION").i(a.bInterpolation).fin();
+        w.cle("VISEE").i(a.bVisee).fin();
+        w.cle("NBFRAMESVISEE").i(a.nbFramesVisee).fin();
+        w.cle("CERCLEVISEEPOS").v2(a.cercleViseePos).fin();
+        w.cle("CERCLEVISEERAYON").i(a.cercleViseeRayon).fin();
+        for (const auto& [arme, rayon] : a.cercleViseeRayonArmes)
+            w.cle("CERCLEVISEERAYON_ARMES").i(arme).i(rayon).fin();
+        w.cle("ANIMATION_FILLE").i(a.fille).i(a.modeFille).i(a.bFilleSuitMere).fin();
+        w.cle("SOUBRESSAUT").i(a.bSoubressaut).f(a.vitesseSoubressaut).f(a.maxSoubressaut).i(a.borneInf)
+            .i(a.borneSup).fin();
+        w.cle("ANIMATION_GOTO").i(a.nbLecturesGoto).i(a.animGoto).fin();
+        if (!a.etatJeu.empty())
+            w.cle("ETATANIMATION").t(nomFichier(a.etatJeu)).fin();
+        w.cle("RECT_GLOBAL").r(a.rectGlobal).fin();
+        w.cle("RECT_HITBOX").r(a.rectHitbox).fin();
+        w.cle("ORIGIN_GLOBAL").v2(a.origineGlobale).fin();
+        w.cle("OMBRE").i(a.bOmbre).i(a.ombreRotation).v2(a.ombreDecalage).v2(a.ombreEcrasement).fin();
+        for (const auto& ae : a.animElems) {
+            ecrireAnimElem(w, *ae);
+            for (const auto& [evenement, script] : ae->evenements) {
+                w.cle("AE_EVENT").t(nomFichier(evenement)).fin();
+                script.ecrire(fichier, "AE_SCP");
+            }
+        }
+        for (const auto& kf : a.keyframes)
+            ecrireKeyframe(w, *kf, a);
+    }
+}
+
+void CSPRITE3::sauver(const std::string& fichier)
+{
+    if (tuv::fichierExiste(fichier))
+        tuv::copierFichier(fichier, fichier + ".save");
+    CTUVFile f;
+    if (!f.open(fichier, true))
+        return;
+    ecrireAnm(f);
+    if (f.close())
+        strFichier = fichier;
+}
+
+// ==================================================================== reading
+
+bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string& fichier, bool editeur)
+{
+    CTUVFile f;
+    if (!f.open(fichier, false)) {
+        g_services.messageBox(TITRE_ANM, "ERREUR : impossible d'ouvrir le fichier " + fichier, "");
+        return false;
+    }
+    strFichier = fichier;
+    viderElements();
+    viderAnimations();
+    etats.clear();
+    lireAnm(f, proprio, cible);
+
+    for (int a = 0; a < getNbAnimations(); ++a) {
+        CSPRITE3_ANIMATION& anim = *animations[static_cast<size_t>(a)];
+        for (auto& ae : anim.animElems)
+            if (!getElement(ae->element))
+                ae->element = -1;
+        normaliser(anim);
+        recalculerPentes(a);
+    }
+    chargerTexture(editeur ? CLE_TEXTURE_EDITEUR : ID, strTexture);
+    for (int i = 0; i < getNbElements(); ++i) {
+        CSPRITE3_ELEMENT& e = *elements[static_cast<size_t>(i)];
+        if (!e.strAnmRef.empty()) {
+            e.pSpriteLie = g_services.animGlobale(e.strAnmRef);
+            if (!e.pSpriteLie)
+                g_services.messageBox("Ouverture ANM Global lié à un élément",
+                                      "ERREUR : impossible d'ouvrir le fichier " + e.strAnmRef +
+                                          " (vérifiez anmglobaux.ini)",
+                                      "");
+        }
+        if (!e.strImage.empty()) {
+            e.pTexture = std::make_unique<sf::Texture>();
+            if (!tuv::fichierExiste(e.strImage) || !e.pTexture->loadFromFile(e.strImage)) {
+                e.pTexture.reset();
+                g_services.messageBox("Ouverture Image externe liée à un élément",
+                                      "ERREUR : impossible d'ouvrir le fichier " + e.strImage +
+                                          " de l'élément n°" + tuv::itos(i),
+                                      "IDMBIMGLIEN");
+            }
+        }
+    }
+    if (!editeur)
+        for (auto& anim : animations)
+            for (auto& kf : anim->keyframes)
+                if (!kf->script.empty())
+                    kf->pScript = g_services.creerScript(kf->script, this, 13, kf->nbExecutions, false, true);
+    bAnime = true;
+    return true;
+}
+
+void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
+{
+    CSPRITE3_ELEMENT* el = nullptr;
+    CSPRITE3_ANIMATION* anim = nullptr;
+    CSPRITE3_ANIMELEM* ae = nullptr;
+    CScriptAnm* evenement = nullptr;
+    CSPRITE3_KEYFRAME* kf = nullptr;
+    CSPRITE3_KEYANIMELEM* cle = nullptr;
+    // Emitters are drawn into whatever the sprite is drawn into: they keep neither.
+    (void)proprio;
+    (void)cible;
+    Valeurs v;
+    const auto& table = tableCles();
+
+    for (std::string k = f.getKey(); !k.empty(); k = f.getKey()) {
+        auto it = table.find(k);
+        if (it == table.end())
+            continue;  // written by a later version
+        const Cle c = it->second;
+        // The script readers take the line from the file themselves.
+        if (c == Cle::AeScp) {
+            if (evenement)
+                evenement->charger(f);
+            continue;
+        }
+        if (c == Cle::KfScp) {
+            if (kf)
+                kf->scp.charger(f);
+            continue;
+        }
+        if (c == Cle::Particule) {
+            if (ae) {
+                ae->bEmetteurActif = f.getValueInt() != 0;
+                ae->pParticules = std::make_unique<CParticules>();
+                ae->pParticules->lire49(f);
+            }
+            continue;
+        }
+        v.decouper(f.getValueBetween("", ""));
+        switch (c) {
+        case Cle::Id: ID = v.texte(0); break;
+        case Cle::Texture: strTexture = v.texte(0); break;
+        case Cle::ScriptTir: scriptTir = v.texte(0); break;
+        case Cle::GrilleVisible: bGrilleVisible = v.booleen(0); break;
+        case Cle::GrilleCase: grilleCase = v.entier(0, 16); break;
+        case Cle::ReculArme: bReculArme = v.booleen(0); break;
+        case Cle::CouleurFond: couleurFond = v.couleur(0); break;
+        case Cle::CouleurGlobale: couleurGlobale = v.couleur(0); break;
+        case Cle::Etat: etats[v.texte(0)] = v.entier(1, -1); break;
+        case Cle::Element: {
+            auto e = std::make_unique<CSPRITE3_ELEMENT>();
+            e->nom = v.texte(0);
+            e->rect = sf::FloatRect(v.reel(1), v.reel(2), v.reel(3), v.reel(4));
+            e->origine = sf::Vector2f(v.reel(5), v.reel(6));
+            e->nbColonnes = v.entier(7, 2);
+            e->nbLignes = v.entier(8, 2);
+            e->arme = v.entier(9, -1);
+            e->elementLie = v.entier(10, -1);
+            e->bCouleurGlobale = v.booleen(11);
+            e->construireMaillage();
+            el = e.get();
+            elements.push_back(std::move(e));
+            break;
+        }
+        case Cle::ElImg: if (el) el->strImage = v.texte(0); break;
+        case Cle::AnmRef: if (el) el->strAnmRef = v.texte(0); break;
+        case Cle::AnmDirLien: if (el) el->bAnmDirLien = v.booleen(0); break;
+        case Cle::ElLienAnim:
+            if (el)
+                for (size_t i = 0; i < 3; ++i)
+                    el->lienAnim[i] = v.entier(i, -1);
+            break;
+        case Cle::ElTailles: if (el) el->bTailles = v.booleen(0); break;
+        case Cle::ElTexCoords:
+            if (el) {
+                const size_t n = std::min(el->vertices.getVertexCount(), v.taille() / 2);
+                for (size_t i = 0; i < n; ++i)
+                    el->vertices[i].texCoords = sf::Vector2f(v.reel(2 * i), v.reel(2 * i + 1));
+                el->bTexCoordsModifiees = true;
+            }
+            break;
+        case Cle::ElSel: {
+            const int slot = v.entier(0);
+            if (!el || slot < 1 || slot > 3)
+                break;
+            auto& sel = el->selections[slot - 1];
+            sel.clear();
+            const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)), v.taille() - 2);
+            for (size_t i = 0; i < n; ++i) {
+                const int p = v.entier(2 + i, -1);
+                if (p >= 0 && p < el->getNbPoints())
+                    sel.push_back(p);
+            }
+            break;
+        }
+        case Cle::ElSelDernier: if (el) el->derniereSelection = v.entier(0, 0, 0, 3); break;
+        case Cle::Animation:
+            animations.push_back(std::make_unique<CSPRITE3_ANIMATION>());
+            anim = animations.back().get();
+            anim->nom = v.texte(0);
+            ae = nullptr;
+            evenement = nullptr;
+            kf = nullptr;
+            cle = nullptr;
+            break;
+        default:
+            break;
+        }
+        if (!anim)
+            continue;
+        switch (c) {
+        case Cle::NbFrames: anim->nbFrames = v.entier(0, 0, 0); break;
+        case Cle::Vitesse: anim->vitesse = v.entier(0, 1); break;
+        case Cle::Interpolation: anim->bInterpolation = v.booleen(0, true); break;
+        case Cle::Visee: anim->bVisee = v.booleen(0); break;
+        case Cle::NbFramesVisee: anim->nbFramesVisee = v.entier(0, 1); break;
+        case Cle::CerclePos: anim->cercleViseePos = sf::Vector2f(v.reel(0), v.reel(1)); break;
+        case Cle::CercleRayon: anim->cercleViseeRayon = v.entier(0, 100); break;
+        case Cle::CercleRayonArmes: anim->cercleViseeRayonArmes[v.entier(0)] = v.entier(1); break;
+        case Cle::Fille:
+            anim->fille = v.entier(0, -1);
+            anim->modeFille = v.entier(1);
+            anim->bFilleSuitMere = v.booleen(2);
+            break;
+        case Cle::Soubressaut:
+            anim->bSoubressaut = v.booleen(0);
+            anim->vitesseSoubressaut = v.reel(1);
+            anim->maxSoubressaut = v.reel(2);
+            anim->borneInf = v.entier(3);
+            anim->borneSup = v.entier(4);
+            break;
+        case Cle::Goto:
+            anim->nbLecturesGoto = v.entier(0);
+            anim->animGoto = v.entier(1, -1);
+            break;
+        case Cle::EtatAnimation: anim->etatJeu = v.texte(0); break;
+        case Cle::RectGlobal: anim->rectGlobal = sf::FloatRect(v.reel(0), v.reel(1), v.reel(2), v.reel(3)); break;
+        case Cle::RectHitbox: anim->rectHitbox = sf::FloatRect(v.reel(0), v.reel(1), v.reel(2), v.reel(3)); break;
+        case Cle::OrigineGlobale: anim->origineGlobale = sf::Vector2f(v.reel(0), v.reel(1)); break;
+        case Cle::Ombre:
+            anim->bOmbre = v.booleen(0);
+            anim->ombreRotation = v.entier(1);
+            anim->ombreDecalage = sf::Vector2f(v.reel(2), v.reel(3));
+            anim->ombreEcrasement = sf::Vector2f(v.reel(4, 1), v.reel(5, 1));
+            break;
+        case Cle::AnimElem: {
+            auto nouveau = std::make_unique<CSPRITE3_ANIMELEM>();
+            nouveau->element = v.entier(0, -1);
+            nouveau->nom = v.texte(1);
+            nouveau->verrou = v.octet(2);
+            nouveau->option = v.octet(3, 1);
+            ae = nouveau.get();
+            anim->animElems.push_back(std::move(nouveau));
+            evenement = nullptr;
+            break;
+        }
+        case Cle::Enfants:
+            if (ae) {
+                ae->enfants.clear();
+                const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(0), 0)), v.taille() - 1);
+                for (size_t i = 0; i < n; ++i)
+                    ae->enfants.push_back(v.entier(1 + i, -1));
+            }
+            break;
+        case Cle::Shader:
+            if (ae) {
+                ae->bShaderActif = v.booleen(0, true);
+                const std::string tout = f.getValueBetween("", "");
+                const size_t sep = tout.find(';');
+                DonneesSprite d;
+                lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d);
+                ae->strShaderFrag = d.strShaderFrag;
+                ae->strShaderVert = d.strShaderVert;
+                ae->uniformsFrag = d.uniformsFrag;
+                ae->uniformsVert = d.uniformsVert;
+            }
+            break;
+        case Cle::Evenement:
+            evenement = ae ? &ae->evenements[v.texte(0)] : nullptr;
+            break;
+        case Cle::Keyframe: {
+            cle = nullptr;
+            const int frame = v.entier(0, 0, 0);
+            if (isKeyframe(static_cast<int>(animations.size()) - 1, frame)) {
+                kf = nullptr;  // a second keyframe at one frame could never be found
+                break;
+            }
+            auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
+            nouvelle->frame = frame;
+            nouvelle->bFille = v.octet(1, 1);
+            kf = nouvelle.get();
+            auto& kfs = anim->keyframes;
+            auto pos = std::find_if(kfs.begin(), kfs.end(), [frame](const auto& x) { return x->frame > frame; });
+            kfs.insert(pos, std::move(nouvelle));
+            break;
+        }
+        default:
+            break;
+        }
+        if (!kf)
+            continue;
+        switch (c) {
+        case Cle::KfDelta:
+            kf->delta = sf::Vector2f(v.reel(0), v.reel(1));
+            if (v.taille() > 2)
+                anim->bDeltaActif = v.octet(2);
+            break;
+        case Cle::KfGoto:
+            kf->gotoCible = v.entier(0, -1);
+            kf->gotoMax = v.entier(1);
+            break;
+        case Cle::KfSens: kf->sensLecture = v.entier(0, 1) < 0 ? -1 : 1; break;
+        case Cle::KfSensChange: kf->sensChange = v.octet(0, 1); break;
+        case Cle::KfCouleur: kf->couleur = v.couleur(0); break;
+        case Cle::KfSon:
+            kf->son = v.texte(0);
+            kf->bSonSiStop = v.octet(1);
+            break;
+        case Cle::KfScript:
+            kf->script = v.texte(0);
+            kf->nbExecutions = v.entier(1);
+            break;
+        case Cle::KeyAnimElem: {
+            // The next AE of the keyframe; a key beyond the AEs has nothing to describe.
+            cle = nullptr;
+            const size_t i = kf->cles.size();
+            if (i >= anim->animElems.size())
+                break;
+            const int e = anim->animElems[i]->element;
+            kf->cles.push_back(nouvelleCle(e, sf::Vector2f()));
+            cle = &kf->cles.back();
+            cle->element = v.entier(0, -1);
+            cle->visible = v.octet(1, 1);
+            cle->avantPlan = v.octet(2);
+            cle->position = sf::Vector2f(v.reel(3), v.reel(4));
+            cle->origine = sf::Vector2f(v.reel(5), v.reel(6));
+            cle->echelle = sf::Vector2f(v.reel(7, 1), v.reel(8, 1));
+            cle->rotation = v.reel(9);
+            break;
+        }
+        case Cle::KaeLienAnim: if (cle) cle->lienAnim = v.entier(0, -1); break;
+        case Cle::KaeCouleur: if (cle) cle->couleur = v.couleur(0); break;
+        case Cle::KaeMaillage:
+            if (cle) {
+                const size_t n = std::min(cle->maillage.size(), (v.taille() - 1) / 2);
+                for (size_t i = 0; i < n; ++i)
+                    cle->maillage[i] = sf::Vector2f(v.reel(1 + 2 * i), v.reel(2 + 2 * i));
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}

@@ -1,11 +1,13 @@
 #include "core/FichierDec.h"
 
+#include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Lock.hpp>
 
@@ -22,6 +24,7 @@ CFichierDEC::~CFichierDEC()
     libererTexturesCreuses();
     delete pParticules;
     delete pShaderSD;
+    delete pSprite3;
 }
 
 void CFichierDEC::libererTexturesCreuses()
@@ -37,6 +40,8 @@ void CFichierDEC::libererTexturesCreuses()
 void CFichierDEC::reinitialiser()
 {
     fichierSprite3.clear();
+    delete pSprite3;
+    pSprite3 = nullptr;
     largeurFrame = 0;
     hauteurFrame = 0;
     numAnimDebut = -1;
@@ -204,6 +209,14 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
             cible->ajouterAnimNom(nom, nb, l, h, mode, vitesse, boucles, premier, allerRetour);
     } else if (cle == "SPRITE3") {
         fichierSprite3 = getValue();
+        // The layered animation is read now; a file that does not open is reported by the
+        // reader and leaves no sprite.
+        delete pSprite3;
+        pSprite3 = new CSPRITE3();
+        if (!pSprite3->charger(nullptr, CSFMLJeuGlobal::prenderTexture, fichierSprite3, false)) {
+            delete pSprite3;
+            pSprite3 = nullptr;
+        }
     } else {
         return false;
     }
