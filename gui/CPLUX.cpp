@@ -4,6 +4,7 @@
 #include "core/Texte.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/CPLUXDialogFile.h"
 #include "gui/CPLUXMessageBox.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXToolBar.h"
@@ -154,9 +155,13 @@ void purger()
 
 CPLUXDialog* fabriquerDialogue(int kind)
 {
-    // The file dialogs (kinds 1, 3 and 4) come with their own controls; until then a plain one.
-    (void)kind;
-    return new CPLUXDialog;
+    // The file dialogs come with their own controls.
+    switch (kind) {
+    case 1: return new CPLUXDialogFile;
+    case 3: return new CPLUXDialogFileSave;
+    case 4: return new CPLUXDialogFileImages;
+    default: return new CPLUXDialog;
+    }
 }
 } // namespace
 
@@ -282,6 +287,9 @@ CPLUXDialog* ajouterDialogue(int* pId, CPLUXDialog* pDlg, void* owner, int kind)
     if (!d) {
         d = fabriquerDialogue(kind);
         d->setBibliotheque(true);
+        e.bibliotheque.insert(d);
+    } else if (d->isBibliotheque()) {
+        // A library dialog made by the library itself (the colour editor): freed at shutdown.
         e.bibliotheque.insert(d);
     }
     const int h = CPLUX::enregistrer(d);

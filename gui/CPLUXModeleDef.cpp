@@ -2,7 +2,10 @@
 
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
+#include "gui/CPLUXControlColor.h"
+#include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlSliderH.h"
 #include "gui/CPLUXControlTab.h"
 #include "gui/CPLUXControlTextInput.h"
 
@@ -381,11 +384,17 @@ private:
                 static_cast<CPLUXControlPanel*>(c)->setColor(lireCouleur(v));
             else if (g == G::GENRE_ENTETE_ONGLET)
                 static_cast<CPLUXControlTabHeader*>(c)->setColor(lireCouleur(v));
+            else if (g == G::GENRE_ZONE)
+                static_cast<CPLUXControlZone*>(c)->setColor(lireCouleur(v));
+            else if (g == G::GENRE_COULEUR)
+                static_cast<CPLUXControlColor*>(c)->initColor(lireCouleur(v));
             else
                 c->setTextColor(lireCouleur(v));
         } else if (cle == "IMAGE") {
             if (g == G::GENRE_CASE)
                 static_cast<CPLUXControlButtonCheck*>(c)->setImages(v[0], v.size() > 1 ? v[1] : v[0]);
+            else if (g == G::GENRE_IMAGE)
+                static_cast<CPLUXControlImage*>(c)->setImage(v[0]);
             else
                 erreur(n, "IMAGE sur un contrôle sans image");
         } else if (cle == "DONNEE") {
@@ -428,7 +437,14 @@ CPLUXControl* CPLUXModeleDef::creerControle(const std::string& genre)
         return new CPLUXControlTab;
     if (genre == "PANNEAU")
         return new CPLUXControlPanel;
-    // IMAGE, ZONE, COULEUR and CURSEUR come with their controls.
+    if (genre == "IMAGE")
+        return new CPLUXControlImage;
+    if (genre == "ZONE")
+        return new CPLUXControlZone;
+    if (genre == "COULEUR")
+        return new CPLUXControlColor;
+    if (genre == "CURSEUR")
+        return new CPLUXControlSliderH;
     return nullptr;
 }
 
