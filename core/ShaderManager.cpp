@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/Shader.hpp>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -161,7 +162,11 @@ void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Unifor
             ValeurUniform v = valeurUniform(u, secondes);
             switch (v.n) {
             case 1:
-                shader.setUniform(nom, v.v[0]);
+                // An int uniform only takes an int: a float would be refused by GL and lost.
+                if (u.strType == "int")
+                    shader.setUniform(nom, int(std::floor(v.v[0])));
+                else
+                    shader.setUniform(nom, v.v[0]);
                 break;
             case 2:
                 shader.setUniform(nom, sf::Glsl::Vec2(v.v[0], v.v[1]));

@@ -111,7 +111,10 @@ TEST_F(Shaders, ShaderIllisibleSignaleUneFoisEtSpriteDessineSans)
         GTEST_SKIP() << "no shader support here";
     DossierTemp d;
     ecrireTexte(d / "casse.frag", "void main() { ceci ne compile pas }\n");
-    ecrireTexte(d / "rouge.frag", "void main() { gl_FragColor = vec4(1.0, 0.0, 0.0, 1.0); }\n");
+    // Red only when the int uniform really arrives as an int.
+    ecrireTexte(d / "rouge.frag", "uniform int mode;\n"
+                                  "void main() { gl_FragColor = mode == 3 ? vec4(1.0, 0.0, 0.0, 1.0)"
+                                  " : vec4(0.0, 0.0, 1.0, 1.0); }\n");
     int messages = 0;
     g_services.messageBox = [&](const std::string&, const std::string&, const std::string&) { messages++; };
     CShaderManager m;
@@ -129,6 +132,8 @@ TEST_F(Shaders, ShaderIllisibleSignaleUneFoisEtSpriteDessineSans)
     CSPRITE sd;
     sd.pDEC = &banque;
     sd.placer(0, 2, 2);
+    sd.uniformsFrag["mode"].strType = "int";
+    sd.uniformsFrag["mode"].iValeur = 3;
     g_services.shadersActifs = [] { return true; };
     g_services.shaderManager = [&]() -> CShaderManager* { return &m; };
     auto dessine = [&](const std::string& frag) {

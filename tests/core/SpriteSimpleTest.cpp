@@ -63,19 +63,4 @@ TEST_F(SpriteSimple, FichierIlisibleLaisseVideEtLeDit)
     EXPECT_FLOAT_EQ(s.getSX(), 1.0f);
 }
 
-TEST_F(SpriteSimple, DessinerAvanceLAnimation)
-{
-    DossierTemp d;
-    CSPRITE_SIMPLE s;
-    ASSERT_TRUE(s.charger(ecrireDec(d, sf::Color::Red)));
-    sf::RenderTexture rt;
-    rt.create(8, 8);
-    rt.clear(sf::Color::Black);
-    s.placer(1, 1);
-    s.dessiner(rt);
-    rt.display();
-    EXPECT_EQ(rt.getTexture().copyToImage().getPixel(2, 2), sf::Color::Red);
-    EXPECT_TRUE(s.estAnimee());
-}
-
 } // namespace

@@ -108,14 +108,6 @@ TEST_F(SpriteDessin, RienHorsDeLaVueEtPasseSelonLePlan)
     }
 }
 
-TEST_F(SpriteDessin, InvisibleNeDessinePas)
-{
-    sd.setVisible(false);
-    Cible c;
-    sd.afficher(&c.rt, 0, 0, false);
-    EXPECT_EQ(pixelsAllumes(c.image()), 0);
-}
-
 TEST_F(SpriteBase, AnimationVitesseAllerRetourEtLimite)
 {
     CDEC banque;
