@@ -37,6 +37,14 @@ inline int ajouterAnim(CSPRITE3& s, const std::string& nom, int nbFrames, int vi
     return a;
 }
 
+// An element without sheet texture (playback needs no GL context); returns its index.
+inline int ajouterElementSansFeuille(CSPRITE3& s, const std::string& nom)
+{
+    s.elements.push_back(std::make_unique<CSPRITE3_ELEMENT>());
+    s.elements.back()->nom = nom;
+    return s.getNbElements() - 1;
+}
+
 // Frames shown after each of n updates.
 inline std::vector<int> frames(CSPRITE3& s, int n)
 {

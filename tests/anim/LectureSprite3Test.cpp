@@ -140,12 +140,9 @@ TEST_F(Lecture, SpritePartageAvanceUneFoisParFrame)
     const int g = ajouterAnim(global, "flamme", 10);
     global.setAnimation2(g, 0);
 
-    sf::Texture feuille;
-    s.pTextureFeuille = &feuille;
     const int a = demarrer(4);
     for (const char* nom : {"torche1", "torche2"}) {
-        s.ajouterElement(nom, 0, 0, 8, 8, 0, 0, 2, 2, -1, -1, false);
-        const int e = s.getNbElements() - 1;
+        const int e = ajouterElementSansFeuille(s, nom);
         s.elements[e]->pSpriteLie = &global;
         s.ajouterAnimElem(a, e, nom, 0, 1);
     }
@@ -167,11 +164,9 @@ TEST_F(Lecture, SpritePartageAvanceUneFoisParFrame)
 
 TEST_F(Lecture, SpriteQuiSeContientNeBouclePas)
 {
-    sf::Texture feuille;
-    s.pTextureFeuille = &feuille;
     const int a = demarrer(4);
     const int b = ajouterAnim(s, "autre", 4);
-    s.ajouterElement("moi", 0, 0, 8, 8, 0, 0, 2, 2, -1, -1, false);
+    ajouterElementSansFeuille(s, "moi");
     s.elements[0]->pSpriteLie = &s;
     s.elements[0]->lienAnim[0] = b;
     s.ajouterAnimElem(a, 0, "", 0, 1);

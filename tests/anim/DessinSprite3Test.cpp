@@ -1,0 +1,230 @@
+#include "LectureOutilsTest.h"
+
+#include "anim/MaillageTriangles.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Window/Context.hpp>
+
+namespace {
+
+const sf::Color ROUGE(255, 0, 0), VERT(0, 255, 0), NOIR(0, 0, 0);
+
+// One GL context for the whole run: Mesa leaks a little each time SFML drops its last one.
+void garderContexteDessin()
+{
+    static sf::Context* contexte = new sf::Context;
+    (void)contexte;
+}
+
+// A sheet with a red square (0..16) and a green one (16..32); a sprite with one element of
+// each colour, both shown by the animation "a" at their key positions.
+class Dessin : public AvecServices {
+protected:
+    void SetUp() override
+    {
+        garderContexteDessin();
+        sf::Image img;
+        img.create(32, 16, ROUGE);
+        for (unsigned x = 16; x < 32; ++x)
+            for (unsigned y = 0; y < 16; ++y)
+                img.setPixel(x, y, VERT);
+        ASSERT_TRUE(feuille.loadFromImage(img));
+        s.pTextureFeuille = &feuille;
+        s.ajouterElement("rouge", 0, 0, 16, 16, 0, 0, 2, 2, -1, -1, false);
+        s.ajouterElement("vert", 16, 0, 16, 16, 0, 0, 3, 3, -1, -1, false);
+        a = ajouterAnim(s, "a", 4);
+        s.ajouterAnimElem(a, 0, "", 0, 1);
+        s.ajouterAnimElem(a, 1, "", 0, 1);
+        placer(0, 10, 10);
+        placer(1, 40, 20);
+        s.setAnimation2(a, 0);
+        ASSERT_TRUE(rt.create(80, 60));
+    }
+    void placer(int ae, float x, float y, bool avantPlan = false)
+    {
+        s.setKeyAnimElemValeurs(a, 0, ae, s.getElementAnimElem(a, ae), true, x, y, 0, 0, 1, 1, 0, avantPlan);
+    }
+    sf::Image dessiner(float x = 0, float y = 0, CPLUXControl* ctrl = nullptr)
+    {
+        rt.clear(NOIR);
+        s.dessiner(&rt, 0, 0, 0, ctrl, 1.0f, x, y, a);
+        rt.display();
+        return rt.getTexture().copyToImage();
+    }
+
+    sf::Texture feuille;
+    CSPRITE3 s;
+    int a = -1;
+    sf::RenderTexture rt;
+};
+
+} // namespace
+
+TEST_F(Dessin, QuadsASesPositionsDeCle)
+{
+    sf::Image img = dessiner();
+    EXPECT_EQ(img.getPixel(11, 11), ROUGE);
+    EXPECT_EQ(img.getPixel(25, 25), ROUGE);
+    EXPECT_EQ(img.getPixel(41, 21), VERT);
+    EXPECT_EQ(img.getPixel(55, 35), VERT);
+    EXPECT_EQ(img.getPixel(9, 9), NOIR);
+    EXPECT_EQ(img.getPixel(27, 15), NOIR);
+    EXPECT_EQ(img.getPixel(56, 36), NOIR);
+
+    // Offset by the call position and by the global origin.
+    s.animations[a]->origineGlobale = sf::Vector2f(10, 10);
+    img = dessiner(5, 0);
+    EXPECT_EQ(img.getPixel(5, 0), ROUGE);
+    EXPECT_EQ(img.getPixel(4, 0), NOIR);
+    EXPECT_EQ(img.getPixel(35, 10), VERT);
+}
+
+TEST_F(Dessin, MiroirAutourDeLaPosition)
+{
+    s.miroir = -1;
+    sf::Image img = dessiner(80, 0);
+    // x -> 80 - x: red over 54..70, green over 24..40.
+    EXPECT_EQ(img.getPixel(55, 11), ROUGE);
+    EXPECT_EQ(img.getPixel(69, 25), ROUGE);
+    EXPECT_EQ(img.getPixel(25, 21), VERT);
+    EXPECT_EQ(img.getPixel(11, 11), NOIR);
+    EXPECT_EQ(img.getPixel(71, 11), NOIR);
+}
+
+TEST_F(Dessin, OrdreAvantPlanArmeEtVisibilite)
+{
+    placer(1, 10, 10);
+    EXPECT_EQ(dessiner().getPixel(12, 12), VERT);  // later AE over the earlier one
+    placer(0, 10, 10, true);
+    EXPECT_EQ(dessiner().getPixel(12, 12), ROUGE);  // in-front pass after the others
+
+    s.elements[0]->arme = 2;  // shown with weapon 2 only
+    EXPECT_EQ(dessiner().getPixel(12, 12), VERT);
+    s.armeCourante = 2;
+    EXPECT_EQ(dessiner().getPixel(12, 12), ROUGE);
+
+    s.setKeyAnimElemVisible(a, 0, 0, false, false);
+    s.setKeyAnimElemVisible(a, 0, 1, false, false);
+    EXPECT_EQ(dessiner().getPixel(12, 12), NOIR);
+}
+
+TEST_F(Dessin, CouleursMultipliees)
+{
+    s.setKeyAnimElemCouleur(a, 0, 1, sf::Color(255, 255, 255, 255));
+    s.setKeyframeCouleur(a, 0, sf::Color(255, 128, 255));
+    s.elements[1]->bCouleurGlobale = true;
+    s.setCouleurGlobale(sf::Color(0, 255, 255));
+    const sf::Image img = dessiner();
+    EXPECT_EQ(img.getPixel(11, 11).r, 255);
+    EXPECT_NEAR(img.getPixel(41, 21).g, 128, 1);
+    s.setColor(sf::Color(0, 0, 255));
+    EXPECT_EQ(dessiner().getPixel(11, 11), NOIR);
+}
+
+TEST_F(Dessin, CadreParLeControle)
+{
+    // The control sits at (20, 0), 30 wide: coordinates are relative to it and clipped to it.
+    const sf::FloatRect cadre(20, 0, 30, 60);
+    g_services.rectControle = [cadre](CPLUXControl* c) { return c ? cadre : sf::FloatRect(); };
+    int jeton = 0;  // the sprite never looks inside a control: any address stands for one
+    CPLUXControl* ctrl = reinterpret_cast<CPLUXControl*>(&jeton);
+    const sf::View avant = rt.getView();
+    const sf::Image img = dessiner(0, 0, ctrl);
+    EXPECT_EQ(img.getPixel(31, 11), ROUGE);
+    EXPECT_EQ(img.getPixel(45, 25), ROUGE);
+    EXPECT_EQ(img.getPixel(50, 25), NOIR);  // red would run to 46 + ... clipped at 50
+    EXPECT_EQ(img.getPixel(61, 21), NOIR);  // green falls outside the control
+    EXPECT_EQ(img.getPixel(11, 11), NOIR);
+    EXPECT_EQ(rt.getView().getCenter(), avant.getCenter());
+}
+
+TEST_F(Dessin, DecalageDeMaillageDeplaceLeSommetAttendu)
+{
+    // Unit check of the triangulation: only the copies of vertex 2 move.
+    const CSPRITE3_ELEMENT& e = *s.elements[0];
+    std::vector<sf::Vector2f> decalages(e.vertices.getVertexCount());
+    decalages[2] = sf::Vector2f(8, 8);
+    sf::VertexArray tri(sf::Triangles);
+    maillage::ajouterTriangles(tri, e.vertices, decalages.data(), decalages.size(), sf::Transform(), sf::Color::White);
+    ASSERT_EQ(tri.getVertexCount(), 6u);
+    const sf::Vector2f attendu[6] = {{0, 0}, {16, 0}, {24, 24}, {0, 0}, {24, 24}, {0, 16}};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(tri[i].position, attendu[i]) << i;
+    EXPECT_EQ(tri[2].texCoords, sf::Vector2f(16, 16));
+
+    // In the sprite: the bottom-right point (8) of the green 3x3 mesh pulled by (8, 8).
+    s.setPointMaillage(a, 0, 1, 8, 8, 8);
+    const sf::Image img = dessiner();
+    EXPECT_EQ(img.getPixel(40 + 21, 20 + 19), VERT);
+    EXPECT_EQ(img.getPixel(40 + 23, 20 + 17), NOIR);
+    EXPECT_EQ(img.getPixel(40 + 15, 20 + 1), VERT);  // the top-right corner stays
+    EXPECT_EQ(img.getPixel(40 + 1, 20 + 15), VERT);
+}
+
+TEST_F(Dessin, CollisionDansLaHitboxSeulement)
+{
+    s.animations[a]->rectHitbox = sf::FloatRect(5, 5, 10, 20);
+    s.animations[a]->origineGlobale = sf::Vector2f(10, 30);
+    s.x = 100;
+    s.y = 200;
+    // (lx - x + ox, ly - y + oy) in [5, 15) x [5, 25).
+    EXPECT_TRUE(s.collisionHitbox(95, 175));
+    EXPECT_TRUE(s.collisionHitbox(104.5f, 194.5f));
+    EXPECT_FALSE(s.collisionHitbox(94.5f, 180));
+    EXPECT_FALSE(s.collisionHitbox(105, 180));
+    EXPECT_FALSE(s.collisionHitbox(100, 195));
+    s.setAnimation2(-1, -1);
+    EXPECT_FALSE(s.collisionHitbox(100, 180));
+}
+
+TEST_F(Dessin, OmbreEcraseeEtDecalee)
+{
+    s.setOmbre(a, true);
+    s.setOmbreDecalage(a, 0, 10);
+    s.setOmbreEcrasement(a, 1, 0.5f);
+    sf::RenderTexture rtOmbre;
+    ASSERT_TRUE(rtOmbre.create(64, 64));
+    rt.clear(sf::Color::White);
+    const sf::Vector2f place = s.dessinerOmbre(&rt, 0, &rtOmbre, 0, 0, nullptr, 1.0f, 0, 0, a, 0, sf::Transform());
+    rt.display();
+    EXPECT_EQ(place, sf::Vector2f(0, 10));
+    const sf::Image img = rt.getTexture().copyToImage();
+    // Red square 10..26 squashed to 10/2 + 10 = 15 .. 23.
+    const sf::Color c = img.getPixel(12, 18);
+    EXPECT_LT(c.r, 200);
+    EXPECT_EQ(c.r, c.g);
+    EXPECT_EQ(img.getPixel(12, 13), sf::Color::White);
+    EXPECT_EQ(img.getPixel(12, 24), sf::Color::White);
+
+    s.setOmbre(a, false);
+    rt.clear(sf::Color::White);
+    s.dessinerOmbre(&rt, 0, &rtOmbre, 0, 0, nullptr, 1.0f, 0, 0, a, 0, sf::Transform());
+    rt.display();
+    EXPECT_EQ(rt.getTexture().copyToImage().getPixel(12, 18), sf::Color::White);
+}
+
+TEST_F(Dessin, EvenementsSourisDesElements)
+{
+    ecouter();
+    auto script = [](const char* son) {
+        CScriptAnm sc;
+        sc.commandes = {"playSound"};
+        sc.arguments = {std::string("( ") + son + " )"};
+        return sc;
+    };
+    CSPRITE3_ANIMELEM& rouge = *s.animations[a]->animElems[0];
+    rouge.evenements["onMouseOn"] = script("dessus");
+    rouge.evenements["onMouseOut"] = script("dehors");
+    rouge.evenements["onMouseClickLeft"] = script("clic");
+    rouge.evenements["onMouseReleaseLeft"] = script("relache");
+    rouge.evenements["onMouseClickRight"] = script("droit");
+
+    s.gererSouris(sf::Vector2f(12, 12), false, false);
+    s.gererSouris(sf::Vector2f(13, 12), false, false);  // still over it: nothing new
+    s.gererSouris(sf::Vector2f(13, 12), true, false);
+    s.gererSouris(sf::Vector2f(13, 12), true, true);
+    s.gererSouris(sf::Vector2f(13, 12), false, true);
+    s.gererSouris(sf::Vector2f(45, 25), false, false);  // onto the green one
+    EXPECT_EQ(sons, (std::vector<std::string>{"dessus", "clic", "droit", "relache", "dehors"}));
+}
