@@ -1,5 +1,6 @@
 #include "gui/CPLUXControl.h"
 
+#include "core/Fichiers.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlTab.h"
@@ -18,7 +19,7 @@ sf::Texture* textureCase(const std::string& chemin)
     if (it != cache->end())
         return it->second;
     auto* t = new sf::Texture;
-    if (!t->loadFromFile(chemin)) {
+    if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin)) {
         delete t;
         t = nullptr;
     }

@@ -448,8 +448,8 @@ void CPLUXDialog::ecrireVariable(CPLUXControl* c)
     const Variable& v = it->second;
     const bool coche = c->getGenre() == CPLUXControl::GENRE_CASE;
     const bool liste = estListe(c);
-    auto* l = static_cast<CPLUXControlTextArea*>(c);
-    const std::string texte = liste ? l->getTextSel() : c->getText();
+    auto* l = liste ? static_cast<CPLUXControlTextArea*>(c) : nullptr;
+    const std::string texte = l ? l->getTextSel() : c->getText();
     switch (v.type) {
     case Variable::STRING:
         *static_cast<std::string*>(v.ptr) =

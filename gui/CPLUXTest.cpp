@@ -36,6 +36,7 @@ void deplacer(sf::Vector2i p)
 void CPLUXTest::reset()
 {
     CPLUX::reset();
+    CPLUX::setSurface(nullptr);
     plux::simulerPressePapier(true);
     setModifiers(false, false, false);
     g_souris = {0, 0};

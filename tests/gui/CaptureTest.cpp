@@ -1,0 +1,145 @@
+// What the user sees: a dialog of every kind drawn into an 800x600 window under Xvfb.
+#include "DialogueEssai.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const sf::Color FOND_JEU(24, 28, 40);
+
+const char* MODELE_CAPTURE = R"(DIALOGUE=Capture
+TITRE=Propriétés du sprite
+RECT=40;40;470;270
+OPTIONS=DEPLACABLE;FERMABLE;MINIMISABLE;REDIMENSIONNABLE
+{
+CONTROLE=ONGLETS;tab
+ELEMENTS=ZmyTab:Général;ZmyTab1:Physique
+RECT=10;32;450;200
+}
+{
+CONTROLE=SAISIE;txtNom
+LIBELLE=Nom
+ONGLET=tab;0
+RECT=80;66;170;22
+}
+{
+CONTROLE=COMBO;cmbType
+LIBELLE=Type
+ONGLET=tab;0
+ELEMENTS=Décor;Personnage;Objet;Déclencheur
+RECT=80;96;170;22
+}
+{
+CONTROLE=CASE;chkVisible
+TEXTE=Visible
+ONGLET=tab;0
+RECT=20;130;110;20
+}
+{
+CONTROLE=CASE;chkSolide
+TEXTE=Solide
+ONGLET=tab;0
+RECT=20;154;110;20
+}
+{
+CONTROLE=TEXTE;lblInfo
+TEXTE=Appliqué à la sélection.
+ONGLET=tab;0
+RECT=20;184;240;20
+}
+{
+CONTROLE=LISTE;lstCalques
+ONGLET=tab;0
+ELEMENTS=Fond;Arbres;Sol;Premier plan;Effets
+COL2=1;60
+RECT=270;66;180;150
+}
+{
+CONTROLE=PANNEAU;pnlBas
+RECT=10;242;450;44
+COULEUR=228;231;236
+}
+{
+CONTROLE=BOUTON;btnOk
+TEXTE=Valider
+RECT=280;252;84;26
+}
+{
+CONTROLE=BOUTON;btnAnnuler
+TEXTE=Annuler
+RECT=370;252;84;26
+}
+{
+CONTROLE=BOUTON;btnOff
+TEXTE=Inactif
+ACTIF=0
+RECT=20;252;84;26
+}
+)";
+
+sf::Color pixel(const sf::Image& i, int x, int y) { return i.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)); }
+
+TEST(Apparence, DialogOfEveryKindLooksTidy)
+{
+    CPLUXTest::reset();
+    sf::RenderWindow fenetre(sf::VideoMode(800, 600), "capture", sf::Style::Titlebar);
+    ASSERT_TRUE(fenetre.isOpen());
+    CPLUX manager(&fenetre);
+    auto* d = new DialogueEssai;
+    CPLUX::pModeleDef->appliquerTexte(d, MODELE_CAPTURE);
+    ASSERT_TRUE(CPLUX::pModeleDef->getErreurs().empty());
+    CPLUX::addDialog(nullptr, d, nullptr, 0);
+    d->show();
+    CPLUX::setConsoleVisible(true);
+    CPLUX::setConsoleText("FPS : 60", 0);
+    CPLUX::setConsoleText("Sprites : 128", 1);
+    for (int i = 0; i < 4; ++i)
+        d->ctrlList("lstCalques")->editElement2(std::to_string(i * 10), i);
+    d->ctrlButtonCheck("chkVisible")->setCheck(true);
+    d->ctrlComboBox("cmbType")->setNumSel(1);
+    CPLUXTest::selectRow("Capture", "lstCalques", 2);
+    CPLUXTest::typeText("Capture", "txtNom", "Château d'eau");
+    CPLUXTest::key(sf::Keyboard::Left, false, true);
+    CPLUXTest::key(sf::Keyboard::Left, false, true);
+    CPLUXTest::key(sf::Keyboard::Left, false, true);
+    CPLUXTest::click("Capture", "cmbType");
+    ASSERT_FALSE(d->ctrlComboBox("cmbType")->isRoll());
+    CPLUXTest::mouseMove(700, 20);
+
+    fenetre.clear(FOND_JEU);
+    CPLUXTest::frame(&fenetre);
+    const std::string chemin = "capture_gui.png";
+    ASSERT_TRUE(CPLUXTest::screenshot(&fenetre, chemin));
+    fenetre.display();
+    sf::Image image;
+    ASSERT_TRUE(image.loadFromFile(chemin));
+    ASSERT_EQ(image.getSize(), sf::Vector2u(800, 600));
+
+    // The game shows around the dialog; the dialog has its title bar and background.
+    EXPECT_EQ(pixel(image, 700, 500), FOND_JEU);
+    EXPECT_EQ(pixel(image, d->getLeft() + 4, d->getTop() + 20), plux::couleur::titreActif);
+    EXPECT_EQ(pixel(image, d->getLeft() + 5, d->getTop() + plux::HAUTEUR_TITRE + 3), plux::couleur::fond);
+    // The selected row of the list (right part of its first column, clear of the text).
+    CPLUXControlList* liste = d->ctrlList("lstCalques");
+    const int yLigne = liste->getTopScreen() + 1 + static_cast<int>(2 * liste->hauteurLigne() + 3);
+    EXPECT_EQ(pixel(image, liste->getLeftScreen() + 105, yLigne), plux::couleur::selection);
+    // The open drop-down is drawn above the dialog, framed in the accent colour.
+    CPLUXControlComboBox* combo = d->ctrlComboBox("cmbType");
+    const sf::FloatRect r = combo->rectListe();
+    EXPECT_EQ(pixel(image, static_cast<int>(r.left), static_cast<int>(r.top + r.height / 2)),
+              plux::couleur::titreActif);
+    EXPECT_EQ(pixel(image, static_cast<int>(r.left + r.width - 6), static_cast<int>(r.top + r.height - 4)),
+              plux::couleur::champ);
+    // Opening the combo took the keyboard from the input: plain frame, white field.
+    CPLUXControl* saisie = d->getControl("txtNom");
+    EXPECT_EQ(pixel(image, saisie->getLeftScreen() + 30, saisie->getTopScreen()), plux::couleur::bord);
+    EXPECT_EQ(pixel(image, saisie->getLeftScreen() + static_cast<int>(saisie->getWidth()) - 4,
+                    saisie->getTopScreen() + 4),
+              plux::couleur::champ);
+    CPLUX::setSurface(nullptr);
+
+    delete d;
+    CPLUXTest::reset();
+}
+
+} // namespace

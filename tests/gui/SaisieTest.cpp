@@ -1,0 +1,160 @@
+// Text editing in an input, keyboard focus, and the conversions the GUI relies on.
+#include "DialogueEssai.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class Saisie : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CPLUXTest::reset();
+        d = creerEssai();
+        s = d->ctrlTextInput("txtNom");
+    }
+    void TearDown() override
+    {
+        journalCallbacks = nullptr;
+        delete d;
+        CPLUXTest::reset();
+    }
+    DialogueEssai* d = nullptr;
+    CPLUXControlTextInput* s = nullptr;
+};
+
+TEST_F(Saisie, EditingKeysAndClipboard)
+{
+    ASSERT_TRUE(CPLUXTest::typeText("Essai", "txtNom", "Bonjour"));
+    EXPECT_EQ(s->getText(), "Bonjour");
+    EXPECT_EQ(std::count(d->journal.begin(), d->journal.end(), "input:txtNom"), 7);
+
+    CPLUXTest::key(sf::Keyboard::A, true);
+    CPLUXTest::type("x");
+    EXPECT_EQ(s->getText(), "x");
+    CPLUXTest::key(sf::Keyboard::BackSpace);
+    EXPECT_EQ(s->getText(), "");
+    CPLUXTest::key(sf::Keyboard::BackSpace);
+
+    CPLUXTest::type("abcdef");
+    CPLUXTest::key(sf::Keyboard::Home);
+    CPLUXTest::key(sf::Keyboard::Right);
+    CPLUXTest::key(sf::Keyboard::Right);
+    CPLUXTest::key(sf::Keyboard::Right, false, true);
+    CPLUXTest::key(sf::Keyboard::Right, false, true);
+    EXPECT_EQ(s->getSelectionStart(), 2u);
+    EXPECT_EQ(s->getSelectionEnd(), 4u);
+    CPLUXTest::key(sf::Keyboard::C, true);
+    CPLUXTest::type("Z");
+    EXPECT_EQ(s->getText(), "abZef");
+    CPLUXTest::key(sf::Keyboard::End);
+    CPLUXTest::key(sf::Keyboard::V, true);
+    EXPECT_EQ(s->getText(), "abZefcd");
+    CPLUXTest::key(sf::Keyboard::Home);
+    CPLUXTest::key(sf::Keyboard::Delete);
+    CPLUXTest::key(sf::Keyboard::Left);
+    EXPECT_EQ(s->getText(), "bZefcd");
+    EXPECT_EQ(s->getCaret(), 0u);
+    CPLUXTest::key(sf::Keyboard::End, false, true);
+    CPLUXTest::key(sf::Keyboard::X, true);
+    EXPECT_EQ(s->getText(), "");
+    CPLUXTest::key(sf::Keyboard::V, true);
+    EXPECT_EQ(s->getText(), "bZefcd");
+
+    // Read-only: caret moves, text stays.
+    s->setReadOnly(true);
+    CPLUXTest::type("q");
+    CPLUXTest::key(sf::Keyboard::BackSpace);
+    EXPECT_EQ(s->getText(), "bZefcd");
+    s->setReadOnly(false);
+
+    d->vider();
+    CPLUXTest::key(sf::Keyboard::Return);
+    EXPECT_EQ(d->journal, (std::vector<std::string>{"enter:txtNom:bZefcd"}));
+}
+
+TEST_F(Saisie, KeyboardFocusDecidesWhoGetsTheKeys)
+{
+    sf::Event k;
+    k.type = sf::Event::KeyPressed;
+    k.key.code = sf::Keyboard::C;
+    k.key.control = k.key.shift = k.key.alt = k.key.system = false;
+    EXPECT_FALSE(CPLUX::isInput());
+    CPLUXTest::click("Essai", "txtNom");
+    EXPECT_TRUE(CPLUX::isInput());
+    // Typing "c" in a dialog belongs to the GUI, never to the game.
+    EXPECT_TRUE(CPLUX::pushEvent(k));
+    sf::Event t;
+    t.type = sf::Event::TextEntered;
+    t.text.unicode = 'c';
+    EXPECT_TRUE(CPLUX::pushEvent(t));
+    d->vider();
+    CPLUX::update(nullptr);
+    EXPECT_EQ(s->getText(), "c");
+    EXPECT_EQ(std::count(d->journal.begin(), d->journal.end(), "key"), 0);
+
+    // A press outside every dialog takes the keyboard away but keeps the focused dialog.
+    CPLUXTest::clickAt(5, 5);
+    EXPECT_FALSE(CPLUX::isInput());
+    EXPECT_EQ(CPLUX::dialogfocus, d);
+    EXPECT_FALSE(CPLUX::pushEvent(k));
+    CPLUX::update(nullptr);
+
+    // Escape drops the focus; Tab goes to the next input.
+    d->addControlTextInput("txtSuite", "", 160, 240, 100, 22);
+    CPLUXTest::click("Essai", "txtNom");
+    CPLUXTest::key(sf::Keyboard::Tab);
+    EXPECT_EQ(CPLUX::getKeyboardFocus(), d->getControl("txtSuite"));
+    CPLUXTest::key(sf::Keyboard::Escape);
+    EXPECT_FALSE(CPLUX::isInput());
+    // Hiding the dialog takes the keyboard back too.
+    CPLUXTest::click("Essai", "txtNom");
+    d->hide();
+    EXPECT_FALSE(CPLUX::isInput());
+}
+
+TEST_F(Saisie, LongTextScrollsAndAccentsSurvive)
+{
+    CPLUXTest::typeText("Essai", "txtNom", "Les élèves à l'école façonnent des châteaux très hauts");
+    EXPECT_EQ(s->getText(), "Les élèves à l'école façonnent des châteaux très hauts");
+    EXPECT_EQ(s->getTextW(), L"Les \u00e9l\u00e8ves \u00e0 l'\u00e9cole fa\u00e7onnent des ch\u00e2teaux tr\u00e8s hauts");
+    if (plux::policeChargee()) {
+        EXPECT_GT(s->getScroll(), 0.f);
+        CPLUXTest::key(sf::Keyboard::Home);
+        EXPECT_EQ(s->getScroll(), 0.f);
+    }
+    // Word jumps and deleting a word with Ctrl.
+    CPLUXTest::key(sf::Keyboard::End);
+    CPLUXTest::key(sf::Keyboard::BackSpace, true);
+    EXPECT_EQ(s->getText(), "Les élèves à l'école façonnent des châteaux très ");
+    CPLUXTest::key(sf::Keyboard::Left, true);
+    EXPECT_EQ(s->getCaret(), s->getTextW().size() - 5);
+}
+
+TEST_F(Saisie, NumbersGoThroughTheRoundTrippingConversions)
+{
+    for (float f : {0.1f, -123.456f, 1e-5f, 3.f, 16777217.f, 1.17549435e-38f}) {
+        s->setText(f);
+        EXPECT_EQ(s->getText(), CPLUX::ftos(f));
+        EXPECT_EQ(CPLUX::stof(s->getText()), f) << s->getText();
+    }
+    s->setText(0.1);
+    EXPECT_EQ(CPLUX::stof(s->getText()), 0.1f);
+    s->setText(-42);
+    EXPECT_EQ(CPLUX::stoi(s->getText()), -42);
+    EXPECT_EQ(CPLUX::stoi(""), 0);
+    EXPECT_EQ(CPLUX::stoi("abc"), 0);
+    EXPECT_EQ(CPLUX::stoi("99999999999999"), 2147483647);
+    EXPECT_EQ(CPLUX::stof(""), 0.f);
+    EXPECT_EQ(CPLUX::stof("abc"), 0.f);
+    EXPECT_NO_THROW(CPLUX::stof("1e999"));
+    EXPECT_EQ(CPLUX::delspaces(" a b\tc "), "abc");
+    EXPECT_EQ(CPLUX::itows(-7), L"-7");
+    EXPECT_EQ(CPLUX::wstrToUtf8(CPLUX::utf8toWStr("Noël")), "Noël");
+    d->getControl("btnOk")->setText(std::string("Réglé"));
+    EXPECT_EQ(d->getControl("btnOk")->getTextW(), L"R\u00e9gl\u00e9");
+}
+
+} // namespace
