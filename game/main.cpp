@@ -1,10 +1,48 @@
-// Entry point. Until the game object exists this opens the game's window and
-// keeps it open until it is closed.
+// Entry point: builds the game from "jeu.ini", loads the named sounds, runs the loop and
+// tears down in order. "--dev" turns the development switch on (editor, cheats, diagnostics).
 #include "core/Globals.h"
+#include "game/Jeu.h"
 
-#include <SFML/Graphics.hpp>
-
+#include <cstdlib>
 #include <cstring>
+#include <iostream>
+#include <string>
+
+namespace {
+
+// Automated runs: TUV_FRAMES_MAX stops after that many frames, TUV_TOUCHES="frame:key,..."
+// presses keys (F8, F9, F12, M) at those frames.
+void lireEnvironnementAutomatique(CSFMLJeu& jeu)
+{
+    if (const char* max = std::getenv("TUV_FRAMES_MAX"))
+        jeu.nbImagesMax = std::max(0L, std::atol(max));
+    const char* touches = std::getenv("TUV_TOUCHES");
+    if (!touches)
+        return;
+    std::string liste = touches;
+    size_t debut = 0;
+    while (debut < liste.size()) {
+        size_t fin = liste.find(',', debut);
+        std::string item = liste.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
+        size_t deuxPoints = item.find(':');
+        if (deuxPoints != std::string::npos) {
+            long image = std::atol(item.substr(0, deuxPoints).c_str());
+            std::string nom = item.substr(deuxPoints + 1);
+            sf::Keyboard::Key k = nom == "F8"    ? sf::Keyboard::F8
+                                  : nom == "F9"  ? sf::Keyboard::F9
+                                  : nom == "F12" ? sf::Keyboard::F12
+                                  : nom == "M"   ? sf::Keyboard::M
+                                                 : sf::Keyboard::Unknown;
+            if (k != sf::Keyboard::Unknown)
+                jeu.touchesProgrammees[image] = k;
+        }
+        if (fin == std::string::npos)
+            break;
+        debut = fin + 1;
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -12,15 +50,24 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[i], "--dev") == 0)
             CSFMLJeuGlobal::bModeTest = true;
 
-    sf::RenderWindow fenetre(sf::VideoMode(1280, 720), "Jeu");
-    fenetre.setFramerateLimit(60);
-    while (fenetre.isOpen()) {
-        sf::Event e;
-        while (fenetre.pollEvent(e))
-            if (e.type == sf::Event::Closed)
-                fenetre.close();
-        fenetre.clear(sf::Color(150, 150, 150));
-        fenetre.display();
+    auto* jeu = new CSFMLJeu();
+    CSFMLJeuGlobal::pmonjeu = jeu;
+    if (jeu->init("jeu.ini") != 0) {
+        std::cerr << "jeu: \"jeu.ini\" is missing or has no VIEWPORT line in the working folder; no window can be opened.\n";
+        delete jeu;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        return 1;
     }
+    lireEnvironnementAutomatique(*jeu);
+    if (jeu->mode != 2)
+        jeu->chargerSons();
+    jeu->boucle();
+
+    if (CSFMLJeuGlobal::pmonjeu) {
+        delete CSFMLJeuGlobal::pmonjeu;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+    }
+    // The editor's decor picker (CSFMLJeuGlobal::pChoixDec) outlives the game and is
+    // deleted here, after it, once the editor's picker class exists; until then it is null.
     return 0;
 }

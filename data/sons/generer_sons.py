@@ -1,0 +1,39 @@
+#!/usr/bin/env python3
+# Makes the game's short sound effects (16-bit mono WAV) so that they need no
+# recording tool: each one is a few summed sine tones under a decaying envelope.
+import math
+import os
+import struct
+import wave
+
+TAUX = 22050
+
+
+def ecrire(nom, duree, frequences, glissement=0.0, bruit=0.0):
+    n = int(TAUX * duree)
+    graine = 12345
+    echantillons = []
+    for i in range(n):
+        t = i / TAUX
+        enveloppe = (1.0 - i / n) ** 2
+        v = 0.0
+        for f in frequences:
+            f_t = f * (1.0 + glissement * t / duree)
+            v += math.sin(2 * math.pi * f_t * t)
+        v /= len(frequences)
+        if bruit:
+            graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
+            v = v * (1 - bruit) + bruit * (graine / 0x3FFFFFFF - 1.0)
+        echantillons.append(int(max(-1.0, min(1.0, v * enveloppe * 0.6)) * 32767))
+    chemin = os.path.join(os.path.dirname(os.path.abspath(__file__)), nom)
+    with wave.open(chemin, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(TAUX)
+        w.writeframes(struct.pack("<%dh" % n, *echantillons))
+
+
+ecrire("menu.wav", 0.08, [880.0, 1320.0])
+ecrire("saut.wav", 0.18, [330.0], glissement=1.0)
+ecrire("tir.wav", 0.15, [180.0, 95.0], glissement=-0.5, bruit=0.5)
+ecrire("explosion.wav", 0.40, [60.0, 45.0], bruit=0.8)

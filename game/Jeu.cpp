@@ -1,0 +1,363 @@
+#include "game/Jeu.h"
+
+#include "characters/Armes.h"
+#include "characters/Explosions.h"
+#include "characters/IABehaviours.h"
+#include "characters/OptionsMulti.h"
+#include "characters/Perso.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "game/JeuBarreOutils.h"
+#include "game/JeuHUD.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// "12", "-3", " 4.5": a value that reads as a number; anything else keeps the default.
+bool estNombre(const std::string& v)
+{
+    std::string s = tuv::delspaces(v);
+    size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+    bool chiffre = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(s[i])))
+            chiffre = true;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return chiffre;
+}
+
+int entierOu(const std::string& v, int defaut)
+{
+    return estNombre(v) ? tuv::stoi(tuv::delspaces(v)) : defaut;
+}
+
+bool drapeauOu(const std::string& v, bool defaut)
+{
+    return estNombre(v) ? tuv::stoi(tuv::delspaces(v)) != 0 : defaut;
+}
+
+float volumeOu(const std::string& v, float defaut)
+{
+    return estNombre(v) ? std::clamp(tuv::stof(tuv::delspaces(v)), 0.0f, 100.0f) : defaut;
+}
+
+constexpr int TAILLE_MAX_FENETRE = 16384;
+
+} // namespace
+
+CSFMLJeu::CSFMLJeu() = default;
+
+CSFMLJeu::~CSFMLJeu()
+{
+    // Nothing may call back into a half-destroyed game.
+    g_services = ServicesFondation();
+    arreterSons();
+    for (CPerso* p : persosPrecharges)
+        delete p;
+    for (CPerso* p : iasPrechargees)
+        delete p;
+    // The level worlds own their characters, the player's included.
+    delete pdecorMenu;
+    delete pdecorJeu;
+    delete pscriptEngineMenu;
+    delete pscriptEngineJeu;
+    delete parmes;
+    delete pExplosions;
+    delete pIABehaviours;
+    delete pOptionsMulti;
+    delete pMenus;
+    delete pHUD;
+    delete pBarreOutils;
+    delete pvueMenu;
+    delete pvueJeu;
+    detruireRessources();
+    for (auto& [nom, t] : imagesInfo)
+        delete t;
+    for (auto& [nom, t] : iconesBoutons)
+        delete t;
+    for (auto& [nom, t] : texturesCache)
+        delete t;
+    for (auto& [nom, s] : shaders)
+        delete s;
+    delete iconeInverse;
+    delete iconeSansSaut;
+    if (CSFMLJeuGlobal::prenderTexture) {
+        delete CSFMLJeuGlobal::prenderTexture;
+        CSFMLJeuGlobal::prenderTexture = nullptr;
+    }
+    delete pRenderTextureOmbre;
+    delete pPLUX;
+    CPLUX::setSurface(nullptr);
+    delete fenetre;
+    if (CSFMLJeuGlobal::pmonjeu == this)
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+}
+
+int CSFMLJeu::init(const std::string& fichier)
+{
+    for (CommandesJoueur& c : commandes)
+        c = CommandesJoueur();
+    installerServices();
+    chargerPolice();
+    creerObjets();
+    lireConfiguration(fichier, true);
+    lireConfiguration(fichier, false);
+    if (!fenetre)
+        return -1;
+    if (pHUD)
+        pHUD->bInfosVisible = false;
+    if (!fichierEditeur.empty()) {
+        mode = 2;
+        if (CSFMLJeuGlobal::bModeTest) {
+            pdecor = pdecorJeu;
+            pvue = pvueJeu;
+            pscriptEngine = pscriptEngineJeu;
+            pdecor->chargerNiveau(fichierEditeur, 0);
+            chargerSons();
+            CPLUX::show("JeuDialogMenuEditeur");
+        }
+    } else {
+        pMenus->chargerMenu("./menus/", "menu0.mnu");
+        pMenus->entrerMenu(0);
+    }
+    return 0;
+}
+
+// Everything that does not depend on "jeu.ini", in the order the subsystems need it.
+void CSFMLJeu::creerObjets()
+{
+    pdecorMenu = new CDecor();
+    pdecorJeu = new CDecor();
+    pdecor = pdecorMenu;
+    chargerAnimsIntegrees();
+    chargerAnimsGlobales("./anmglobaux.ini");
+    pPerso = nullptr;  // made by the level that places the player
+    parmes = new CArmes();
+    parmes->charger("./personnages/armes.arm");
+    pIABehaviours = new CIABehaviours();
+    pExplosions = new CExplosions();
+    pExplosions->charger("./explosions/explos.ini");
+    pOptionsMulti = new COptionsMulti();
+    pscriptEngineMenu = new CScriptEngine();
+    pscriptEngineJeu = new CScriptEngine();
+    pscriptEngine = pscriptEngineMenu;
+    pMenus = new CJeuMenus();
+}
+
+void CSFMLJeu::lireConfiguration(const std::string& fichier, bool premierePasse)
+{
+    if (!open(fichier, false))
+        return;
+    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
+        lireCle(cle, premierePasse);
+    CTUVFile::close();
+    if (!premierePasse && fenetre) {
+        regleFramerate.configurer(configFramerate, configVsync, configAutoFramerate);
+        appliquerFramerate();
+        appliquerVolumes();
+    }
+}
+
+void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
+{
+    if (premierePasse) {
+        if (cle == "VIEWPORT") {
+            std::string l = getValue();
+            std::string h = getValue();
+            int largeur = entierOu(l, 1280), hauteur = entierOu(h, 720);
+            if (largeur <= 0 || hauteur <= 0 || largeur > TAILLE_MAX_FENETRE || hauteur > TAILLE_MAX_FENETRE)
+                largeur = 1280, hauteur = 720;
+            if (!fenetre)
+                creerFenetre(largeur, hauteur);
+        } else if (cle == "LOADOVER") {
+            std::string nom = getValue();
+            std::string dec = getValue();
+            chargerOver(nom, dec);
+        }
+        return;
+    }
+    if (cle == "EDITEUR")
+        fichierEditeur = getValue();
+    else if (cle == "FRAMERATE")
+        configFramerate = entierOu(getValue(), configFramerate);
+    else if (cle == "VERTICALSYNCHRO")
+        configVsync = drapeauOu(getValue(), configVsync);
+    else if (cle == "AUTOFRAMERATE")
+        configAutoFramerate = drapeauOu(getValue(), configAutoFramerate);
+    else if (cle == "VOLUME_EFFETS")
+        volumeEffets = volumeOu(getValue(), volumeEffets);
+    else if (cle == "VOLUME_MUSIQUE")
+        volumeMusique = volumeOu(getValue(), volumeMusique);
+    else if (cle == "USESHADER")
+        bUseShader = drapeauOu(getValue(), bUseShader);
+    else if (cle == "USEPARTICULESARMES")
+        bUseParticulesArmes = drapeauOu(getValue(), bUseParticulesArmes);
+    else if (cle == "XINPUT")
+        bXInput = drapeauOu(getValue(), bXInput);
+    else if (cle == "IA_JOUEUR2")
+        bIAJoueur2 = drapeauOu(getValue(), bIAJoueur2);
+    else if (cle == "LOADPERSO")
+        chargerPersoIA(getValue(), false);
+    else if (cle == "LOADIA")
+        chargerPersoIA(getValue(), true);
+    else if (cle == "FREE_IAS_MEMORY")
+        bFreeIasMemory = drapeauOu(getValue(), bFreeIasMemory);
+    else if (cle == "NEVER_FREE_TEXTURES")
+        bNeverFreeTextures = drapeauOu(getValue(), bNeverFreeTextures);
+    else if (cle == "IMGINFO") {
+        std::string nom = getValue();
+        std::string image = getValue();
+        chargerImageInfo(nom, image);
+    } else if (cle == "VIE_INFINIE" && CSFMLJeuGlobal::bModeTest)
+        bVieInfinie = drapeauOu(getValue(), bVieInfinie);
+    else if (cle == "TIR_INFINI" && CSFMLJeuGlobal::bModeTest)
+        bTirInfini = drapeauOu(getValue(), bTirInfini);
+}
+
+void CSFMLJeu::creerFenetre(int largeur, int hauteur)
+{
+    largeurVue = largeur;
+    hauteurVue = hauteur;
+    fenetre = new sf::RenderWindow(sf::VideoMode(largeur, hauteur), "Jeu", sf::Style::Titlebar | sf::Style::Close);
+    fenetre->setKeyRepeatEnabled(false);
+    pvueMenu = new CVue(largeur, hauteur);
+    pvueJeu = new CVue(largeur, hauteur);
+    pvue = pdecor == pdecorJeu ? pvueJeu : pvueMenu;
+    pHUD = new CSFMLJeuHUD();
+    pPLUX = new CPLUX(fenetre);
+    CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
+    CSFMLJeuGlobal::prenderTexture->create(largeur, hauteur);
+    pRenderTextureOmbre = new sf::RenderTexture();
+    pRenderTextureOmbre->create(largeur, hauteur);
+    pBarreOutils = new CSFMLJeuBarreOutils();
+    pBarreOutils->jeu = this;
+    initPLUX();
+    appliquerFramerate();
+}
+
+void CSFMLJeu::appliquerFramerate()
+{
+    framerateCoeff = regleFramerate.getCoeff();
+    if (!fenetre)
+        return;
+    fenetre->setVerticalSyncEnabled(regleFramerate.getVsync());
+    fenetre->setFramerateLimit(regleFramerate.getVsync() ? 0 : regleFramerate.getCible());
+}
+
+void CSFMLJeu::chargerPolice()
+{
+    if (police.getInfo().family.empty() &&
+        !police.loadFromFile("./PLUX_Res/polices/arial.ttf") &&
+        !police.loadFromFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")) {
+        CPLUX::MessageBoxW("Erreur !", "Impossible de charger la police !");
+        return;
+    }
+    for (sf::Text* t : {&texte, &texteStatut, &texteFPS, &texteMessage}) {
+        t->setFont(police);
+        t->setCharacterSize(18);
+    }
+    texteMessage.setCharacterSize(26);
+}
+
+void CSFMLJeu::chargerImageInfo(const std::string& nom, const std::string& fichier)
+{
+    auto* t = new sf::Texture();
+    if (nom.empty() || !t->loadFromFile(fichier)) {
+        delete t;
+        return;
+    }
+    delete imagesInfo[nom];
+    imagesInfo[nom] = t;
+}
+
+void CSFMLJeu::chargerPersoIA(const std::string& per, bool ia)
+{
+    auto* p = new CPerso();
+    p->fichier = per;
+    (ia ? iasPrechargees : persosPrecharges).push_back(p);
+}
+
+void CSFMLJeu::afficherMessage(const std::wstring& message, int dureeFrames)
+{
+    texteMessage.setString(sf::String(message));
+    compteurMessage = std::max(0, dureeFrames);
+}
+
+void CSFMLJeu::secouerCamera(int duree, int amplitude)
+{
+    if (pvue && !pvue->tremblementActif())
+        pvue->tremblement(duree, amplitude);
+}
+
+void CSFMLJeu::menuPause()
+{
+    if (!pMenus)
+        return;
+    if (typeJeu == 0) {
+        pMenus->chargerMenu("./menus/", "menu60.mnu");
+        pMenus->entrerMenu(60);
+    } else {
+        pMenus->chargerMenu("./menus/", "menu6.mnu");
+        pMenus->entrerMenu(6);
+    }
+    mode = 0;
+}
+
+void CSFMLJeu::ajouterPersoMort(CPerso* perso)
+{
+    persosMorts.push_back(perso);
+}
+
+void CSFMLJeu::placerTexte(const std::wstring& chaine, float x, float y, sf::Text* pTexte)
+{
+    if (!pTexte || !fenetre)
+        return;
+    pTexte->setPosition(x, y);
+    pTexte->setString(sf::String(chaine));
+    dessinerTexteIcone(*fenetre, pTexte);
+}
+
+// A "~" in the text stands for a pad-button picture: two blanks leave room for it.
+void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
+{
+    if (!pTexte)
+        return;
+    sf::String s = pTexte->getString();
+    std::size_t marque = s.find(L"~");
+    if (marque == sf::String::InvalidPos) {
+        cible.draw(*pTexte);
+        return;
+    }
+    s.replace(marque, 1, L"  ");
+    pTexte->setString(s);
+    cible.draw(*pTexte);
+    // The button named by the character after the blanks, else the stick.
+    std::string nom = "Joy";
+    if (marque + 2 < s.getSize()) {
+        std::string lettre(1, static_cast<char>(s[marque + 2]));
+        if (iconesBoutons.count(lettre))
+            nom = lettre;
+    }
+    auto it = iconesBoutons.find(nom);
+    if (it == iconesBoutons.end() || !it->second)
+        return;
+    sf::Sprite icone(*it->second);
+    icone.setPosition(pTexte->findCharacterPos(marque));
+    cible.draw(icone);
+}
+
+void CSFMLJeu::dessinerIconesJoueurs(sf::RenderWindow& cible)
+{
+    // The characters' icons belong to the characters; nothing to draw without them.
+}

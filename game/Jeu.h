@@ -1,0 +1,267 @@
+#pragma once
+// The game object: owns the window, the two level worlds with their cameras and script
+// engines, the player's character, weapons, AI, explosions, menus, HUD, toolbar, the named
+// sounds and the global animations. One instance, reached as CSFMLJeuGlobal::pmonjeu.
+// It is a dialog so that it receives message-box answers, and reads "jeu.ini" as a CTUVFile.
+#include "core/Commandes.h"
+#include "core/Globals.h"
+#include "core/TuvFile.h"
+#include "game/RegleFramerate.h"
+#include "gui/CPLUXDialog.h"
+
+#include <SFML/Audio.hpp>
+#include <SFML/Graphics.hpp>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CArmes;
+class CDecor;
+class CDEC;
+class CExplosions;
+class CIABehaviours;
+class CJeuMenus;
+class COptionsMulti;
+class CPerso;
+class CScriptEngine;
+class CShaderManager;
+class CSPRITE;
+class CSPRITE3;
+class CSPRITE_SIMPLE;
+class CSFMLJeuBarreOutils;
+class CSFMLJeuHUD;
+class CVue;
+class CPLUX;
+
+class CSFMLJeu : public CPLUXDialog, public CTUVFile {
+public:
+    CSFMLJeu();
+    ~CSFMLJeu() override;
+
+    // Builds the game and reads the configuration (normally "jeu.ini"). Returns 0, or -1
+    // when the file gave no "VIEWPORT" (then there is no window).
+    int init(const std::string& fichier);
+    // Runs frames until the window closes.
+    void boucle();
+    // One frame of the main loop; false once the window is closed.
+    bool etape();
+
+    // Named sounds ------------------------------------------------------------------------
+    void chargerSons(const std::string& fichier = "sons.ini");
+    void jouerSon(const std::string& nom);
+    void arreterSon(const std::string& nom);
+    void arreterSons();
+    void bouclerSon(const std::string& nom, bool boucle);
+    // 0 stopped, 1 paused, 2 playing; 0 when absent.
+    int sonEnCours(const std::string& nom);
+    void appliquerVolumes();
+    bool attacherSon(const std::string& nom, CSPRITE* sd);
+
+    // Global animations and over-images --------------------------------------------------
+    void chargerAnimsGlobales(const std::string& fichier);
+    CSPRITE3* getAnimGlobale(const std::string& nom);
+    void animerOvers();
+    // The texture of a key, read from `chemin` the first time; null when it does not load.
+    sf::Texture* textureEnCache(const std::string& cle, const std::string& chemin);
+
+    // Services to the level, characters and scripts ---------------------------------------
+    void afficherMessage(const std::wstring& texte, int dureeFrames);
+    void secouerCamera(int duree, int amplitude);
+    void menuPause();
+    void ajouterPersoMort(CPerso* perso);
+    void chargerPersoIA(const std::string& per, bool ia);
+    void placerTexte(const std::wstring& texte, float x, float y, sf::Text* pTexte);
+    void dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte);
+    void dessinerIconesJoueurs(sf::RenderWindow& cible);
+
+    // Input -------------------------------------------------------------------------------
+    void evenements(int joueur, bool depuisIA, bool sonder);
+    void touchesJeu(sf::Keyboard::Key touche);
+    void touchesEditeur(sf::Keyboard::Key touche);
+    void resetManette(int joueur);
+
+    // Screenshots, killcam, error report ----------------------------------------------------
+    // Writes the window into "capture_<date>.png"; the name written, "" on failure.
+    std::string capturerEcran();
+    // Writes the killcam ring, oldest first, into "./killcam/"; the number of frames written.
+    int sauverKillcam();
+    // F8: captures the screen and asks for a description.
+    void demanderRapport();
+    // Writes "rapport_erreur_<date>.txt" and its screenshot; the report's name, "" on failure.
+    std::string ecrireRapport(const std::wstring& description);
+    void onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
+                   std::string text) override;
+
+    // GUI set-up ----------------------------------------------------------------------------
+    void initPLUX();
+
+    // Window, views, rendering ----------------------------------------------------------------
+    sf::RenderWindow* fenetre = nullptr;
+    int largeurVue = 0, hauteurVue = 0;
+    CVue* pvue = nullptr;
+    CVue* pvueMenu = nullptr;
+    CVue* pvueJeu = nullptr;
+    sf::RenderTexture* pRenderTextureOmbre = nullptr;
+    sf::Font police;
+    sf::Text texte;
+    sf::Text texteStatut;
+    sf::Text texteFPS;
+    CSPRITE* effetsEcran[2] = {nullptr, nullptr};
+    sf::Shader* shaderEcran = nullptr;
+    CShaderManager* pShaderManager = nullptr;
+    std::map<std::string, sf::Shader*> shaders;
+    bool bUseShader = false;
+    std::vector<sf::Texture> killcamImages;
+    int killcamTaille = 0;
+    int killcamPosition = 0;
+    sf::Clock horloge;
+
+    // Time and modes ------------------------------------------------------------------------
+    int mode = 0;
+    int typeJeu = 0;
+    float framerateCoeff = 1.0f;
+    long compteurImages = 0;
+    CRegleFramerate regleFramerate;
+    bool bFocusJeu = true;
+    // Stops the loop after that many frames (0: never); set by main for automated runs.
+    long nbImagesMax = 0;
+    // Keys pressed by the program itself at a given frame, for automated runs.
+    std::map<long, sf::Keyboard::Key> touchesProgrammees;
+
+    // Worlds, engines and owned lists --------------------------------------------------------
+    CDecor* pdecor = nullptr;
+    CDecor* pdecorMenu = nullptr;
+    CDecor* pdecorJeu = nullptr;
+    CScriptEngine* pscriptEngine = nullptr;
+    CScriptEngine*& pScriptEngine = pscriptEngine;
+    CScriptEngine* pscriptEngineMenu = nullptr;
+    CScriptEngine* pscriptEngineJeu = nullptr;
+    CArmes* parmes = nullptr;
+    CExplosions* pExplosions = nullptr;
+    CIABehaviours* pIABehaviours = nullptr;
+    COptionsMulti* pOptionsMulti = nullptr;
+    CJeuMenus* pMenus = nullptr;
+    CSFMLJeuHUD* pHUD = nullptr;
+    bool bHUDVisible = true;
+    CSFMLJeuBarreOutils* pBarreOutils = nullptr;
+    CPLUX* pPLUX = nullptr;
+    CPerso* pPerso = nullptr;
+    CPerso* pPersoDefaut = nullptr;
+    std::vector<CPerso*> persosPrecharges;
+    std::vector<CPerso*> iasPrechargees;
+    std::vector<CPerso*> persosMorts;
+    CPerso* pPersoSelection = nullptr;
+    CPerso* pPersoModele = nullptr;
+    CSPRITE3* pAnimFeu = nullptr;
+    CSPRITE3* pAnimLapin = nullptr;
+    std::map<std::string, CSPRITE3*> animsGlobales;
+    std::vector<CSPRITE3*> animsGlobalesRetirees;
+    std::map<std::string, CDEC*> definitionsSprites;
+    std::map<std::string, sf::Texture*> texturesCache;
+    std::map<std::string, CSPRITE_SIMPLE*> overs;
+    std::map<std::string, sf::Texture*> imagesInfo;
+    std::map<std::string, sf::Texture*> iconesBoutons;
+    sf::Texture* iconeInverse = nullptr;
+    sf::Texture* iconeSansSaut = nullptr;
+
+    // Sounds ---------------------------------------------------------------------------------
+    std::map<std::string, sf::Sound> sons;
+    std::map<std::string, sf::SoundBuffer> buffersSons;
+    float volumeEffets = 100.0f;
+    float volumeMusique = 100.0f;
+    bool bSonMenu = true;
+
+    // Input records ----------------------------------------------------------------------------
+    CommandesJoueur commandes[4] = {};
+    ManetteJoueur manettes[4];
+    int manetteJoueur1 = 0, manetteJoueur2 = 1;
+    bool bXInput = false;
+    bool bIAJoueur2 = false;
+    bool bShiftD = false, bCtrlD = false, bShiftG = false, bCtrlG = false;
+    bool bControleJoueurs = false;
+    bool bZoomEntree = false;
+    int paralysie[4] = {0, 0, 0, 0};
+    int chargementArmesJoueur1 = 0, chargementArmesJoueur2 = 0;
+
+    // Game rules and results -------------------------------------------------------------------
+    bool bJoue = false;
+    bool bIA = true;
+    bool bPersoIAdcd = false;
+    bool bGoChrono = false;
+    int compteurPexlon = 0;
+    int nbEtoiles = 0;
+    bool bSansFaute = false;
+    bool bNouveauRecord = false;
+    int tempsNiveau = 0;
+    int compteurMultiPause = 0;
+    int nbJoueursMultiDcd = 0;
+    int compteurFinJeu = 0;
+    int manchesGagnees[4] = {0, 0, 0, 0};
+    bool bNiveauEnCours = false;
+    unsigned char bFiltrePouvoir = 0;
+    std::string fichierJeu;
+    double execTemps = 0;
+    int vuemode_save = -1;
+    bool bFreeTextureMem = false;
+    bool bNeverFreeTextures = false;
+    bool bFreeIasMemory = false;
+
+    // Options ------------------------------------------------------------------------------------
+    bool bParticules = true;
+    bool bUseParticulesArmes = false;
+    int armesFontaine[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    bool bVieInfinie = false;
+    bool bTirInfini = false;
+
+    // Editor state ---------------------------------------------------------------------------------
+    bool bModeFantome = false;
+    bool bSizeX = false, bSizeY = false;
+    bool bLocksSelect = false;
+    bool bScriptsActifs = true;
+    bool bAfficheIAs = true;
+    bool bAfficherZonesScripts = true;
+    bool bAfficheHitboxes = false;
+    bool bAfficheGrille = false;
+    bool bModePerso = false;
+    bool bCarteJeu = true;
+
+    // On-screen message of afficherMessage.
+    sf::Text texteMessage;
+    int compteurMessage = 0;
+
+private:
+    void creerObjets();
+    void chargerAnimsIntegrees();
+    void chargerOver(const std::string& nom, const std::string& fichierDec);
+    void chargerImageInfo(const std::string& nom, const std::string& fichier);
+    void detruireRessources();
+    void lireConfiguration(const std::string& fichier, bool premierePasse);
+    void lireCle(const std::string& cle, bool premierePasse);
+    void creerFenetre(int largeur, int hauteur);
+    void appliquerFramerate();
+    void chargerPolice();
+    void installerServices();
+
+    void traiterEvenementsFenetre();
+    void toucheAppuyee(sf::Keyboard::Key touche);
+    void molette(float delta);
+    void imageMenu();
+    void imageNiveau();
+    void majGUI(bool editeur);
+    void finImage();
+    void entreesJoueurs();
+    void capturerKillcam();
+    void decompterEffetsEcran();
+    void lireClavier(int joueur, CommandesJoueur& c);
+    void lireManette(int joueur, CommandesJoueur& c);
+
+    // Values of "jeu.ini" applied once both passes are read.
+    std::string fichierEditeur;
+    int configFramerate = 30;
+    bool configVsync = false;
+    bool configAutoFramerate = false;
+
+    sf::Image imageRapport;
+    int idRapport = -1;
+};

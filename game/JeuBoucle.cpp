@@ -1,0 +1,149 @@
+// The main loop: one frame per call of etape(), in the mode the game is in.
+#include "game/Jeu.h"
+
+#include "characters/Armes.h"
+#include "characters/IABehaviours.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "game/JeuBarreOutils.h"
+#include "game/JeuHUD.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
+
+#include <cmath>
+
+void CSFMLJeu::boucle()
+{
+    while (etape()) {
+    }
+}
+
+bool CSFMLJeu::etape()
+{
+    if (!fenetre || !fenetre->isOpen())
+        return false;
+    traiterEvenementsFenetre();
+    if (!fenetre->isOpen())
+        return false;
+    if (mode == 0)
+        imageMenu();
+    else
+        imageNiveau();
+    finImage();
+    return fenetre->isOpen();
+}
+
+void CSFMLJeu::imageMenu()
+{
+    fenetre->clear(sf::Color(150, 150, 150));
+    if (pMenus) {
+        pMenus->afficher(fenetre);
+        pMenus->gererMenu();
+    }
+    majGUI(false);
+}
+
+void CSFMLJeu::imageNiveau()
+{
+    bool editeur = mode == 2;
+    if (pIABehaviours && bAfficheIAs && (!editeur || bScriptsActifs))
+        pIABehaviours->majIA();
+    if (bFocusJeu && !CPLUX::isInput())
+        entreesJoueurs();
+
+    fenetre->clear(sf::Color(150, 150, 150));
+    sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
+    if (scene && pdecor) {
+        scene->clear(pdecor->couleurFond);
+        pdecor->dessiner(fenetre);
+    }
+    if (parmes)
+        parmes->majTirs();
+    if (scene) {
+        scene->display();
+        sf::Sprite image(scene->getTexture());
+        fenetre->draw(image);
+    }
+    capturerKillcam();
+    decompterEffetsEcran();
+
+    if (pscriptEngine) {
+        if (bScriptsActifs)
+            pscriptEngine->lancerScripts();
+        pscriptEngine->dessinerPrints(fenetre);
+        if (editeur && bAfficherZonesScripts)
+            pscriptEngine->dessinerZones();
+    }
+    if (compteurMessage > 0) {
+        --compteurMessage;
+        sf::FloatRect r = texteMessage.getLocalBounds();
+        texteMessage.setPosition(std::floor((largeurVue - r.width) / 2), std::floor(hauteurVue * 0.15f));
+        fenetre->draw(texteMessage);
+    }
+    if (pvue)
+        pvue->maj();
+    if (pHUD && bHUDVisible) {
+        pHUD->dessiner(*fenetre);
+        if (bCarteJeu)
+            pHUD->dessinerOverlay(*fenetre);
+    }
+    if (editeur && pBarreOutils && pvue)
+        pBarreOutils->dessiner(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
+    majGUI(editeur);
+}
+
+void CSFMLJeu::entreesJoueurs()
+{
+    evenements(0, false, true);
+    if (mode == 1 && typeJeu == 2) {
+        if (bIAJoueur2 && pIABehaviours)
+            pIABehaviours->piloterJoueur2();
+        evenements(1, bIAJoueur2, true);
+    }
+}
+
+// Under the mutex: the GUI draws over the frame and takes its input; in the editor the
+// mouse no dialog took goes to the toolbar.
+void CSFMLJeu::majGUI(bool editeur)
+{
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    CPLUX::refreshSurface();
+    if (!bFocusJeu)
+        return;
+    bool pris = CPLUX::update(fenetre);
+    if (!pris && editeur && pBarreOutils && pvue)
+        pBarreOutils->souris(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
+}
+
+void CSFMLJeu::decompterEffetsEcran()
+{
+    for (CSPRITE*& effet : effetsEcran) {
+        if (!effet)
+            continue;
+        if (--effet->effetVie <= 0)
+            effet = nullptr;
+    }
+}
+
+void CSFMLJeu::finImage()
+{
+    ++compteurImages;
+    if (regleFramerate.image(horloge.getElapsedTime().asSeconds()))
+        appliquerFramerate();
+    if (regleFramerate.getNouvelleSeconde()) {
+        texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
+                           tuv::itos(regleFramerate.getCible()));
+        if (mode == 1 && pdecor && !pdecor->niveauFini)
+            ++pdecor->chrono;
+    }
+    {
+        sf::Lock verrou(CSFMLJeuGlobal::mutex);
+        if (!CSFMLJeuGlobal::bChargement)
+            fenetre->display();
+    }
+    if (nbImagesMax > 0 && compteurImages >= nbImagesMax)
+        fenetre->close();
+}

@@ -1,0 +1,284 @@
+// Input: window events, key handlers of the game and the editor, and the per-player
+// command records filled from the keyboard and the gamepads.
+#include "game/Jeu.h"
+
+#include "characters/Perso.h"
+#include "game/JeuHUD.h"
+#include "game/Manettes.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControl.h"
+#include "level/Decor.h"
+
+#include <cmath>
+
+namespace {
+
+// Keyboard of each player: left, right, up, down, jump, fire, melee, action, dash,
+// previous weapon, next weapon, pause.
+struct ClavierJoueur {
+    sf::Keyboard::Key gauche, droite, haut, bas, saut, tir, corps, action, dash, armePrec, armeSuiv, pause;
+};
+const ClavierJoueur CLAVIERS[2] = {
+    {sf::Keyboard::Left, sf::Keyboard::Right, sf::Keyboard::Up, sf::Keyboard::Down, sf::Keyboard::Space,
+     sf::Keyboard::X, sf::Keyboard::C, sf::Keyboard::V, sf::Keyboard::B, sf::Keyboard::A, sf::Keyboard::E,
+     sf::Keyboard::Escape},
+    {sf::Keyboard::J, sf::Keyboard::L, sf::Keyboard::I, sf::Keyboard::K, sf::Keyboard::RShift,
+     sf::Keyboard::Numpad1, sf::Keyboard::Numpad2, sf::Keyboard::Numpad3, sf::Keyboard::Numpad0,
+     sf::Keyboard::Numpad4, sf::Keyboard::Numpad6, sf::Keyboard::Pause},
+};
+
+constexpr float SEUIL_AXE = 40.0f;
+
+bool appuyee(sf::Keyboard::Key k)
+{
+    return sf::Keyboard::isKeyPressed(k);
+}
+
+// Hides a dialog that is shown, shows it otherwise.
+void basculerDialogue(const std::string& id)
+{
+    if (CPLUX::isDialogVisible(id))
+        CPLUX::hide(id);
+    else
+        CPLUX::show(id);
+}
+
+} // namespace
+
+void CSFMLJeu::traiterEvenementsFenetre()
+{
+    std::vector<sf::Event> evenements;
+    sf::Event e;
+    while (fenetre->pollEvent(e))
+        evenements.push_back(e);
+    auto programmee = touchesProgrammees.find(compteurImages);
+    if (programmee != touchesProgrammees.end()) {
+        sf::Event k;
+        k.type = sf::Event::KeyPressed;
+        k.key = sf::Event::KeyEvent{programmee->second, false, false, false, false};
+        evenements.push_back(k);
+    }
+    for (const sf::Event& ev : evenements) {
+        if (ev.type == sf::Event::Closed) {
+            fenetre->close();
+            return;
+        }
+        if (ev.type == sf::Event::LostFocus)
+            bFocusJeu = false;
+        else if (ev.type == sf::Event::GainedFocus)
+            bFocusJeu = true;
+        // What a dialog takes is not also a game command.
+        if (CPLUX::pushEvent(ev))
+            continue;
+        if (ev.type == sf::Event::KeyPressed)
+            toucheAppuyee(ev.key.code);
+        else if (ev.type == sf::Event::MouseWheelScrolled)
+            molette(ev.mouseWheelScroll.delta);
+    }
+}
+
+void CSFMLJeu::toucheAppuyee(sf::Keyboard::Key touche)
+{
+    switch (touche) {
+    case sf::Keyboard::F8:
+        demanderRapport();
+        return;
+    case sf::Keyboard::F12:
+        capturerEcran();
+        return;
+    case sf::Keyboard::F9:
+        sauverKillcam();
+        return;
+    default:
+        break;
+    }
+    if (mode == 1)
+        touchesJeu(touche);
+    else if (mode == 2)
+        touchesEditeur(touche);
+}
+
+void CSFMLJeu::molette(float delta)
+{
+    if (mode == 0 || !pvue || CPLUX::isMouseOverDialog() || delta == 0)
+        return;
+    float sens = delta > 0 ? 1.0f : -1.0f;
+    pvue->zoom += 0.1f * sens;
+    if (CSFMLJeuGlobal::bModeTest)
+        pvue->zoomer(0.025f * sens, true);
+}
+
+void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
+{
+    if (pHUD)
+        pHUD->bInfosVisible = false;
+    if (touche == sf::Keyboard::M && CSFMLJeuGlobal::bModeTest) {
+        mode = 2;
+        CPLUX::show("JeuDialogMenuEditeur");
+        bCarteJeu = true;
+    }
+}
+
+void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
+{
+    if (pHUD)
+        pHUD->bInfosVisible = true;
+    switch (touche) {
+    case sf::Keyboard::F1: basculerDialogue("JeuDialogOptionsEditeur"); break;
+    case sf::Keyboard::F2: basculerDialogue("SFMLJeuChoixDec"); break;
+    case sf::Keyboard::F3: basculerDialogue("SFMLJeuChoixPer"); break;
+    case sf::Keyboard::F5: basculerDialogue("JeuDialogPlans"); break;
+    case sf::Keyboard::F6: basculerDialogue("JeuDialogOptionsNiv"); break;
+    case sf::Keyboard::F7: basculerDialogue("JeuDialogScripts"); break;
+    case sf::Keyboard::LSystem:
+        if (CPLUX::pTB)
+            CPLUX::pTB->isMinimize() || !CPLUX::pTB->isVisible() ? CPLUX::pTB->show() : CPLUX::pTB->hide();
+        break;
+    case sf::Keyboard::M:
+        if (!CSFMLJeuGlobal::bModeTest)
+            break;
+        mode = 1;
+        if (CPLUX::pTB)
+            CPLUX::pTB->hide();
+        CPLUX::hide("JeuDialogMenuEditeur");
+        if (auto* c = dynamic_cast<CPLUXControlButtonCheck*>(
+                CPLUX::getControl("JeuDialogMenuEditeur", "myButtonCheckMenuVisible")))
+            c->setCheck(true);
+        bHUDVisible = true;
+        if (pPerso)
+            pPerso->bCollisions = true;
+        bCarteJeu = false;
+        pPersoSelection = nullptr;
+        break;
+    case sf::Keyboard::F:
+        bModeFantome = !bModeFantome;
+        afficherMessage(bModeFantome ? L"Mode fantôme activé" : L"Mode fantôme désactivé", 60);
+        break;
+    case sf::Keyboard::I:
+        if (pdecor) {
+            bool vie = false;
+            for (auto* liste : {&pdecor->persos, &pdecor->ias})
+                for (CPerso* p : *liste)
+                    if (p) {
+                        p->bVieInfinie = !p->bVieInfinie;
+                        vie = p->bVieInfinie;
+                    }
+            afficherMessage(vie ? L"Vie infinie activée" : L"Vie infinie désactivée", 60);
+        }
+        break;
+    case sf::Keyboard::O:
+        if (pPerso)
+            pPerso->bBoostInfinie = !pPerso->bBoostInfinie;
+        break;
+    case sf::Keyboard::C:
+        if (pdecor && !fichierJeu.empty())
+            pdecor->chargerNiveau(fichierJeu, 0);
+        break;
+    default:
+        break;
+    }
+    CPLUX::refresh("JeuDialogOptionsEditeur");
+}
+
+void CSFMLJeu::resetManette(int joueur)
+{
+    if (joueur >= 0 && joueur < 4)
+        manettes[joueur] = ManetteJoueur();
+}
+
+void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
+{
+    bShiftD = appuyee(sf::Keyboard::RShift);
+    bCtrlD = appuyee(sf::Keyboard::RControl);
+    bShiftG = appuyee(sf::Keyboard::LShift);
+    bCtrlG = appuyee(sf::Keyboard::LControl);
+    if (joueur < 0 || joueur > 3)
+        return;
+    CommandesJoueur& c = commandes[joueur];
+    // The computer second player's pilot writes its own record.
+    if (depuisIA)
+        return;
+    CommandesJoueur nouvelle = CommandesJoueur();
+    if (sonder) {
+        if (joueur < 2)
+            lireClavier(joueur, nouvelle);
+        if (bXInput)
+            lireManette(joueur, nouvelle);
+    }
+    // No movement before "go" of a round.
+    if (mode == 1 && typeJeu == 2 && pHUD && pHUD->compteurDepart >= 0)
+        nouvelle = CommandesJoueur();
+    // The super power is the scripts' to set and clear, not a sampled key.
+    nouvelle.bSuperPouvoir = c.bSuperPouvoir;
+    c = nouvelle;
+    if (joueur == 0 && pvue) {
+        if (c.stickGY < -SEUIL_AXE)
+            pvue->distanceMax = 700;
+        else if (c.stickGY > SEUIL_AXE)
+            pvue->distanceMax = 80;
+    }
+}
+
+void CSFMLJeu::lireClavier(int joueur, CommandesJoueur& c)
+{
+    const ClavierJoueur& k = CLAVIERS[joueur];
+    c.bGauche = appuyee(k.gauche);
+    c.bDroite = appuyee(k.droite);
+    c.bHautClavier = appuyee(k.haut);
+    c.bBasClavier = appuyee(k.bas);
+    c.bAccroupi = c.bBasClavier;
+    c.bSaut = c.bSautMaintenu = appuyee(k.saut);
+    c.bTir = c.bTirMaintenu = appuyee(k.tir);
+    c.bCorpsACorps = appuyee(k.corps);
+    c.bAction = appuyee(k.action);
+    c.bDash = appuyee(k.dash);
+    c.bArmePrecedente = appuyee(k.armePrec);
+    c.bArmeSuivante = appuyee(k.armeSuiv);
+    c.bPause = appuyee(k.pause);
+}
+
+void CSFMLJeu::lireManette(int joueur, CommandesJoueur& c)
+{
+    int manette = joueur == 0 ? manetteJoueur1 : joueur == 1 ? manetteJoueur2 : joueur;
+    ManetteJoueur& m = manettes[joueur];
+    if (manette < 0 || !joystickConnecte(static_cast<unsigned>(manette))) {
+        m.boutonsPrecedents = 0;
+        return;
+    }
+    unsigned n = static_cast<unsigned>(manette);
+    static const uint16_t MASQUES[12] = {MANETTE_A, MANETTE_B, MANETTE_X, MANETTE_Y, MANETTE_LB, MANETTE_RB,
+                                         MANETTE_BACK, MANETTE_START, MANETTE_HAUT, MANETTE_BAS, MANETTE_LS,
+                                         MANETTE_RS};
+    bool* appui[12] = {&c.bA, &c.bB, &c.bX, &c.bY, &c.bLB, &c.bRB, &c.bBack, &c.bStart,
+                       &c.bHaut, &c.bBas, &c.bLS, &c.bRS};
+    bool* relache[12] = {&c.bRelA, &c.bRelB, &c.bRelX, &c.bRelY, &c.bRelLB, &c.bRelRB, &c.bRelBack,
+                         &c.bRelStart, &c.bRelHaut, &c.bRelBas, &c.bRelLS, &c.bRelRS};
+    unsigned int boutons = 0;
+    for (int i = 0; i < 12; ++i) {
+        bool bas = joystickBouton(n, MASQUES[i]);
+        if (bas)
+            boutons |= MASQUES[i];
+        *appui[i] = bas;
+        *relache[i] = !bas && (m.boutonsPrecedents & MASQUES[i]);
+    }
+    m.boutonsPrecedents = boutons;
+    joystickGachettes(n, c.gachetteG, c.gachetteD);
+    sf::Vector2f g, d;
+    joystickSticks(n, g, d);
+    c.stickGX = g.x;
+    c.stickGY = -g.y;
+    c.stickDX = d.x;
+    c.stickDY = -d.y;
+    m.gachettes[0] = c.gachetteG;
+    m.gachettes[1] = c.gachetteD;
+    m.sticks[0] = c.stickGX;
+    m.sticks[1] = c.stickGY;
+    m.sticks[2] = c.stickDX;
+    m.sticks[3] = c.stickDY;
+    // A stick pushed beyond the threshold is a direction, as the arrows are.
+    c.bGauche |= c.stickGX < -SEUIL_AXE;
+    c.bDroite |= c.stickGX > SEUIL_AXE;
+    c.bHautClavier |= c.stickGY < -SEUIL_AXE;
+    c.bBasClavier |= c.stickGY > SEUIL_AXE;
+}

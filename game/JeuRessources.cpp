@@ -1,0 +1,114 @@
+// Resources the game keeps for its whole life: built-in and global animations, the
+// over-images of "LOADOVER".
+#include "game/Jeu.h"
+
+#include "core/Sprite.h"
+#include "core/SpriteSimple.h"
+#include "anim/Sprite3.h"
+#include "core/Fichiers.h"
+
+namespace {
+
+// A sprite read from an ".anm" file, or null when it could not be read (the sprite has
+// already said so in a message box).
+CSPRITE3* lireAnim(void* proprio, const std::string& fichier)
+{
+    auto* anim = new CSPRITE3();
+    if (anim->charger(proprio, CSFMLJeuGlobal::prenderTexture, fichier, false))
+        return anim;
+    delete anim;
+    return nullptr;
+}
+
+} // namespace
+
+// The two built-ins are optional data: a game folder without them runs without them, and
+// no box is opened for them at every start.
+void CSFMLJeu::chargerAnimsIntegrees()
+{
+    if (tuv::fichierExiste("./decors/Feu/feu.anm"))
+        pAnimFeu = lireAnim(this, "./decors/Feu/feu.anm");
+    if (tuv::fichierExiste("./lapin.anm"))
+        pAnimLapin = lireAnim(this, "./lapin.anm");
+}
+
+void CSFMLJeu::chargerAnimsGlobales(const std::string& fichier)
+{
+    CTUVFile f;
+    if (!f.open(fichier, false))
+        return;
+    // Sprites may still point at the previous animations: they stay alive until exit.
+    for (auto& [nom, anim] : animsGlobales)
+        if (anim)
+            animsGlobalesRetirees.push_back(anim);
+    animsGlobales.clear();
+    std::vector<std::string> fichiers;
+    for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey())
+        if (cle == "LOAD_ANM_EXT")
+            fichiers.push_back(f.getValue());
+    f.close();
+    // Registered before reading, so that one global animation may link another.
+    for (const std::string& fichier : fichiers) {
+        if (fichier.empty() || animsGlobales.count(fichier))
+            continue;
+        auto* anim = new CSPRITE3();
+        animsGlobales[fichier] = anim;
+        if (!anim->charger(this, CSFMLJeuGlobal::prenderTexture, fichier, false)) {
+            animsGlobales.erase(fichier);
+            animsGlobalesRetirees.push_back(anim);
+        }
+    }
+}
+
+CSPRITE3* CSFMLJeu::getAnimGlobale(const std::string& nom)
+{
+    auto it = animsGlobales.find(nom);
+    return it == animsGlobales.end() ? nullptr : it->second;
+}
+
+void CSFMLJeu::chargerOver(const std::string& nom, const std::string& fichierDec)
+{
+    if (nom.empty())
+        return;
+    auto* over = new CSPRITE_SIMPLE();
+    over->charger(fichierDec);
+    delete overs[nom];
+    overs[nom] = over;
+}
+
+void CSFMLJeu::animerOvers()
+{
+    for (auto& [nom, over] : overs)
+        if (over && over->getSprite())
+            over->getSprite()->animer();
+}
+
+sf::Texture* CSFMLJeu::textureEnCache(const std::string& cle, const std::string& chemin)
+{
+    auto it = texturesCache.find(cle);
+    if (it != texturesCache.end())
+        return it->second;
+    auto* t = new sf::Texture();
+    if (!t->loadFromFile(chemin)) {
+        delete t;
+        t = nullptr;
+    }
+    texturesCache[cle] = t;
+    return t;
+}
+
+void CSFMLJeu::detruireRessources()
+{
+    for (auto& [nom, anim] : animsGlobales)
+        delete anim;
+    animsGlobales.clear();
+    for (CSPRITE3* anim : animsGlobalesRetirees)
+        delete anim;
+    animsGlobalesRetirees.clear();
+    delete pAnimFeu;
+    delete pAnimLapin;
+    pAnimFeu = pAnimLapin = nullptr;
+    for (auto& [nom, over] : overs)
+        delete over;
+    overs.clear();
+}

@@ -1,0 +1,41 @@
+// What the foundation (sprites, animations, files) reaches of the game: see core/Services.h.
+#include "game/Jeu.h"
+
+#include "core/Services.h"
+#include "gui/CPLUX.h"
+
+void CSFMLJeu::installerServices()
+{
+    ServicesFondation& s = g_services;
+    s.framerateCoeff = [this] { return framerateCoeff; };
+    s.secondesHorloge = [this] { return horloge.getElapsedTime().asSeconds(); };
+    s.modeJeu = [this] { return mode; };
+    s.numeroFrame = [this] { return static_cast<unsigned long>(compteurImages + 1); };
+    s.jouerSon = [this](const std::string& nom) { jouerSon(nom); };
+    s.arreterSon = [this](const std::string& nom) { arreterSon(nom); };
+    s.bouclerSon = [this](const std::string& nom, bool b) { bouclerSon(nom, b); };
+    s.sonEnCours = [this](const std::string& nom) { return sonEnCours(nom) == sf::Sound::Playing; };
+    s.arreterSons = [this] { arreterSons(); };
+    s.volumeEffets = [this] { return volumeEffets; };
+    s.bufferSon = [this](const std::string& nom) -> const sf::SoundBuffer* {
+        auto it = buffersSons.find(nom);
+        return it == buffersSons.end() ? nullptr : &it->second;
+    };
+    s.shaderManager = [this] { return pShaderManager; };
+    s.shadersActifs = [this] { return bUseShader; };
+    s.particulesActives = [this] { return bParticules; };
+    s.animGlobale = [this](const std::string& nom) { return getAnimGlobale(nom); };
+    s.textureCache = [this](const std::string& cle, const std::string& chemin) {
+        return textureEnCache(cle, chemin);
+    };
+    s.overJeu = [this](const std::string& nom) -> CSPRITE_SIMPLE* {
+        auto it = overs.find(nom);
+        return it == overs.end() ? nullptr : it->second;
+    };
+    s.messageBox = [](const std::string& titre, const std::string& texte, const std::string&) {
+        CPLUX::MessageBoxW(titre, texte);
+    };
+    s.commandes = [this](int joueur) -> const CommandesJoueur* {
+        return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
+    };
+}

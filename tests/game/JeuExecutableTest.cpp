@@ -1,0 +1,65 @@
+// The real executable, started in a copy of data/ as a player would start it.
+#include "support/Outils.h"
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string dossierDonnees()
+{
+    const char* d = std::getenv("TUV_DATA_DIR");
+    return d ? d : TUV_DATA_DIR_SOURCE;
+}
+
+// Runs the game in `dossier` and gives its exit status (-1 when it did not exit normally).
+int lancerJeu(const std::string& dossier, const std::string& environnement, const std::string& arguments)
+{
+    // Leaks are checked by the in-process tests; the graphics driver's own would fail this one.
+    std::string commande = "cd '" + dossier + "' && ASAN_OPTIONS=detect_leaks=0 ALSOFT_DRIVERS=null " +
+                           environnement + " '" + TUV_JEU_EXE + "' " + arguments + " >sortie.txt 2>&1";
+    int r = std::system(commande.c_str());
+    return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+}
+
+std::vector<fs::path> captures(const std::string& dossier)
+{
+    std::vector<fs::path> r;
+    for (const auto& e : fs::directory_iterator(dossier))
+        if (e.path().filename().string().rfind("capture_", 0) == 0)
+            r.push_back(e.path());
+    return r;
+}
+
+} // namespace
+
+TEST(JeuExecutable, DemarreTourneEtCapture)
+{
+    DossierTemp d;
+    fs::copy(dossierDonnees(), d.str(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ASSERT_NE(lireTexte(d / "jeu.ini").find("VIEWPORT=1280;720"), std::string::npos);
+
+    EXPECT_EQ(lancerJeu(d.str(), "TUV_FRAMES_MAX=120 TUV_TOUCHES=60:F12", ""), 0) << lireTexte(d / "sortie.txt");
+    std::vector<fs::path> c = captures(d.str());
+    ASSERT_EQ(c.size(), 1u);
+    sf::Image image;
+    ASSERT_TRUE(image.loadFromFile(c[0].string()));
+    EXPECT_EQ(image.getSize(), sf::Vector2u(1280, 720));
+
+    // Development switch with a level to edit that does not exist.
+    ecrireTexte(d / "jeu.ini", lireTexte(d / "jeu.ini") + "EDITEUR=./niveaux/absent.niv\n");
+    EXPECT_EQ(lancerJeu(d.str(), "TUV_FRAMES_MAX=30 TUV_TOUCHES=10:M,20:M", "--dev"), 0)
+        << lireTexte(d / "sortie.txt");
+
+    // Without "jeu.ini" there is no window: an error, not a hang.
+    fs::remove(d / "jeu.ini");
+    EXPECT_NE(lancerJeu(d.str(), "TUV_FRAMES_MAX=5", ""), 0);
+    EXPECT_NE(lireTexte(d / "sortie.txt").find("jeu.ini"), std::string::npos);
+}

@@ -1,0 +1,201 @@
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "game/JeuHUD.h"
+#include "game/Manettes.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXMessageBox.h"
+#include "gui/CPLUXTest.h"
+#include "level/Decor.h"
+#include "OutilsJeu.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct Interrupteur {
+    explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
+    ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
+};
+
+std::vector<std::string> fichiersCommencantPar(const std::string& prefixe)
+{
+    std::vector<std::string> r;
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        if (e.path().filename().string().rfind(prefixe, 0) == 0)
+            r.push_back(e.path().filename().string());
+    return r;
+}
+
+} // namespace
+
+TEST(Jeu, SansViewportPasDeFenetre)
+{
+    DossierDeTravail d;
+    CSFMLJeu jeu;
+    EXPECT_EQ(jeu.init("jeu.ini"), -1);
+    EXPECT_EQ(jeu.fenetre, nullptr);
+    EXPECT_FALSE(jeu.etape());
+    ecrireTexte("jeu.ini", "FRAMERATE=60\n");
+    CSFMLJeu jeu2;
+    EXPECT_EQ(jeu2.init("jeu.ini"), -1);
+    EXPECT_EQ(CSFMLJeuGlobal::prenderTexture, nullptr);
+}
+
+TEST(Jeu, ConfigurationEnDeuxPassesEtValeursInvalides)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini",
+                "# essai\nINCONNUE=1;2\nFRAMERATE=31\nVOLUME_EFFETS=fort\nVOLUME_MUSIQUE=150\n"
+                "XINPUT=1\nUSESHADER=oui\nLOADIA=./personnages/a.per\nLOADPERSO=./personnages/b.per\n"
+                "VIE_INFINIE=1\nVIEWPORT=320;200\r\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    ASSERT_NE(jeu.fenetre, nullptr);
+    EXPECT_EQ(jeu.fenetre->getSize(), sf::Vector2u(320, 200));
+    ASSERT_NE(CSFMLJeuGlobal::prenderTexture, nullptr);
+    EXPECT_EQ(CSFMLJeuGlobal::prenderTexture->getSize(), sf::Vector2u(320, 200));
+    EXPECT_EQ(jeu.framerateCoeff, 0.5f);
+    EXPECT_EQ(jeu.volumeEffets, 100.0f);  // not a number: default
+    EXPECT_EQ(jeu.volumeMusique, 100.0f);  // clamped
+    EXPECT_TRUE(jeu.bXInput);
+    EXPECT_FALSE(jeu.bUseShader);
+    EXPECT_FALSE(jeu.bVieInfinie);  // cheats need the development switch
+    EXPECT_EQ(jeu.iasPrechargees.size(), 1u);
+    EXPECT_EQ(jeu.persosPrecharges.size(), 1u);
+    EXPECT_EQ(jeu.mode, 0);
+    EXPECT_EQ(jeu.pdecor, jeu.pdecorMenu);
+    ASSERT_NE(jeu.pHUD, nullptr);
+    EXPECT_FALSE(jeu.pHUD->bInfosVisible);
+    EXPECT_EQ(jeu.vuemode_save, -1);
+    EXPECT_TRUE(jeu.bCarteJeu);
+    EXPECT_EQ(jeu.pPersoSelection, nullptr);
+
+    // Menu and game frames, then the frame limit closes the window.
+    jeu.nbImagesMax = 4;
+    EXPECT_TRUE(jeu.etape());
+    jeu.mode = 1;
+    jeu.typeJeu = 2;
+    jeu.killcamTaille = 3;
+    EXPECT_TRUE(jeu.etape());
+    EXPECT_TRUE(jeu.etape());
+    EXPECT_FALSE(jeu.etape());
+    EXPECT_EQ(jeu.compteurImages, 4);
+    EXPECT_EQ(jeu.killcamImages.size(), 3u);
+    EXPECT_EQ(jeu.killcamPosition, 0);  // three game frames: 1, 2, 0
+}
+
+TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
+{
+    DossierDeTravail d;
+    ASSERT_TRUE(ecrireWav("un.wav", 100));
+    ecrireTexte("sons.ini", "LOADSOUND=A;un.wav\n");
+    ecrireTexte("jeu.ini", "VIEWPORT=160;120\nEDITEUR=./niveaux/absent.niv\n");
+    {
+        CSFMLJeu jeu;
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        EXPECT_EQ(jeu.mode, 2);
+        EXPECT_TRUE(jeu.sons.empty());
+        EXPECT_EQ(jeu.pdecor, jeu.pdecorMenu);
+        EXPECT_TRUE(jeu.etape());
+        jeu.touchesEditeur(sf::Keyboard::M);  // the editor's way out needs the switch
+        EXPECT_EQ(jeu.mode, 2);
+    }
+    Interrupteur dev(true);
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    EXPECT_EQ(jeu.mode, 2);
+    EXPECT_EQ(jeu.sons.size(), 1u);
+    EXPECT_EQ(jeu.pdecor, jeu.pdecorJeu);
+    EXPECT_FALSE(CSFMLJeuGlobal::bChargement);
+    EXPECT_TRUE(jeu.etape());
+    jeu.touchesEditeur(sf::Keyboard::M);
+    EXPECT_EQ(jeu.mode, 1);
+    EXPECT_FALSE(jeu.bCarteJeu);
+    jeu.touchesJeu(sf::Keyboard::M);
+    EXPECT_EQ(jeu.mode, 2);
+}
+
+TEST(Jeu, CapturesEtRapportSansEcraser)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini", "VIEWPORT=200;100\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    jeu.etape();
+
+    std::string a = jeu.capturerEcran();
+    std::string b = jeu.capturerEcran();
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a.rfind("capture_", 0), 0u);
+    sf::Image image;
+    ASSERT_TRUE(image.loadFromFile(b));
+    EXPECT_EQ(image.getSize(), sf::Vector2u(200, 100));
+
+    // F8: the description is asked in a box; "OK" writes the report and its screenshot.
+    jeu.pdecor->numNiveau = 7;
+    jeu.demanderRapport();
+    ASSERT_FALSE(CPLUX::getMessageBoxes().empty());
+    int boite = CPLUX::getMessageBoxes().back()->getHwnd();
+    ASSERT_TRUE(CPLUXTest::answerMessageBox(boite, 0, "le saut ne marche pas"));
+    jeu.onMBClose(-1, "IDMBRAPPORT", true, false, false, "deuxième");
+    jeu.onMBClose(-1, "IDMBRAPPORT", false, false, true, "annulé");
+    std::vector<std::string> rapports = fichiersCommencantPar("rapport_erreur_");
+    ASSERT_EQ(rapports.size(), 4u);  // two reports, each with its screenshot
+    std::string texte;
+    for (const std::string& r : rapports)
+        if (r.size() > 4 && r.compare(r.size() - 4, 4, ".txt") == 0)
+            texte += lireTexte(r);
+    EXPECT_NE(texte.find("le saut ne marche pas"), std::string::npos);
+    EXPECT_NE(texte.find("deuxième"), std::string::npos);
+    EXPECT_NE(texte.find("int mode=0\n"), std::string::npos);
+    EXPECT_NE(texte.find("float framerateCoeff=1\n"), std::string::npos);
+    EXPECT_NE(texte.find("int numNiveau=7\n"), std::string::npos);
+    CPLUXTest::reset();
+}
+
+TEST(Jeu, CommandesDesJoueursDepuisLaManette)
+{
+    CSFMLJeu jeu;
+    jeu.bXInput = true;
+    jeu.mode = 1;
+    EtatManette e;
+    e.bConnecte = true;
+    e.boutons = MANETTE_A | MANETTE_HAUT;
+    e.gaucheX = -32768;
+    e.gaucheY = 32767;  // pushed up
+    e.droitY = -16000;
+    e.gachetteD = 255;
+    setLecteurManette([&](unsigned n) { return n == 0 ? e : EtatManette(); });
+
+    jeu.commandes[0].bSuperPouvoir = true;
+    jeu.evenements(0, false, true);
+    const CommandesJoueur& c = jeu.commandes[0];
+    EXPECT_TRUE(c.bA && c.bHaut && !c.bB && !c.bRelA);
+    EXPECT_EQ(c.stickGX, -100.0f);
+    EXPECT_EQ(c.stickGY, -100.0f);  // stored negated
+    EXPECT_EQ(c.stickDY, 48.0f);
+    EXPECT_EQ(c.gachetteD, 1.0f);
+    EXPECT_TRUE(c.bGauche && c.bHautClavier && !c.bDroite);
+    EXPECT_TRUE(c.bSuperPouvoir);  // the scripts' flag survives sampling
+
+    e.boutons = 0;
+    jeu.evenements(0, false, true);
+    EXPECT_TRUE(c.bRelA && c.bRelHaut && !c.bA && !c.bRelB);
+    jeu.evenements(0, false, true);
+    EXPECT_FALSE(c.bRelA);
+
+    // Before "go" of a round, nothing moves.
+    CSFMLJeuHUD hud;
+    hud.compteurDepart = 10;
+    jeu.pHUD = &hud;
+    jeu.typeJeu = 2;
+    e.boutons = MANETTE_A;
+    jeu.evenements(0, false, true);
+    EXPECT_FALSE(c.bA || c.bGauche);
+    jeu.pHUD = nullptr;
+    setLecteurManette(nullptr);
+}
