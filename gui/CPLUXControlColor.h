@@ -26,6 +26,7 @@ public:
 
 private:
     sf::Color couleur_ = sf::Color::White;
+    plux::TexteCache valeurs_;
 };
 
 // The editor opened by a picker. One at a time; it closes when it loses the focus, when

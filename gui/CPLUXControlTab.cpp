@@ -33,6 +33,8 @@ CPLUXControlTabHeader* CPLUXControlTab::ajouterPage(const std::string& headerId,
     h->setId(headerId);
     h->setText(caption);
     h->tab = this;
+    // Shown only while the tab control is (a tab control may itself lie on another's page).
+    h->setParentCtrl(this);
     h->page = static_cast<int>(entetes_.size());
     h->setAnchors(true, true, false, false);
     if (parent_ && !parent_->addControl(h))
