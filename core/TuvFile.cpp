@@ -3,6 +3,7 @@
 #include "core/Texte.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -110,12 +111,13 @@ std::string CTUVFile::getValue()
     // The reader's hot path: a character search, no separator string.
     if (pos >= ligneCourante.size())
         return std::string();
-    const size_t fin = ligneCourante.find(';', pos);
-    if (fin == std::string::npos)
-        return ligneCourante.substr(pos);
-    std::string valeur(ligneCourante, pos, fin - pos);
-    pos = fin + 1;
-    return valeur;
+    const char* debut = ligneCourante.data() + pos;
+    const size_t reste = ligneCourante.size() - pos;
+    const char* fin = static_cast<const char*>(std::memchr(debut, ';', reste));
+    if (!fin)
+        return std::string(debut, reste);
+    pos += static_cast<size_t>(fin - debut) + 1;
+    return std::string(debut, fin);
 }
 
 int CTUVFile::getValueInt() { return tuv::stoi(tuv::delspaces(getValue())); }
