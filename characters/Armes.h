@@ -3,6 +3,14 @@
 #include <string>
 #include <vector>
 
+// One weapon of the list.
+class CArme {
+public:
+    std::string nom;
+    std::string nomAffiche;  // shown by the HUD beside the damage
+    int degats = 0;
+};
+
 class CArmes {
 public:
     CArmes() = default;
@@ -12,4 +20,5 @@ public:
     void majTirs();
 
     int nbArmes = 0;
+    std::vector<CArme*> armes;  // file order
 };

@@ -3,4 +3,7 @@
 class COptionsMulti {
 public:
     COptionsMulti() = default;
+
+    int nbJoueurs[2] = {2, 2};
+    int manches = 3;  // rounds a player must win
 };

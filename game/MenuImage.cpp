@@ -1,5 +1,8 @@
 #include "game/MenuImage.h"
 
+#include "core/Globals.h"
+#include "game/Jeu.h"
+
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Window/Window.hpp>
@@ -18,8 +21,8 @@ EtatSouris lireVraieSouris(const sf::Window& fenetre)
     return e;
 }
 
-bool ctrlGaucheJeu() { return false; }
-bool shiftGaucheJeu() { return false; }
+bool ctrlGaucheJeu() { return CSFMLJeuGlobal::pmonjeu && CSFMLJeuGlobal::pmonjeu->bCtrlG; }
+bool shiftGaucheJeu() { return CSFMLJeuGlobal::pmonjeu && CSFMLJeuGlobal::pmonjeu->bShiftG; }
 
 } // namespace
 

@@ -2,7 +2,9 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/Globals.h"
 #include "core/Sprite.h"
+#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -12,7 +14,22 @@
 
 namespace {
 
-ContexteVue contexteAbsent() { return ContexteVue(); }
+// The active level and player of the game; no player when there is no game.
+ContexteVue contexteJeu()
+{
+    ContexteVue c;
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return c;
+    c.joueur = jeu->pPerso;
+    c.decor = jeu->pdecor;
+    c.framerateCoeff = jeu->framerateCoeff;
+    c.modeJeu = jeu->mode;
+    c.compteurMultiPause = jeu->compteurMultiPause;
+    c.scene = CSFMLJeuGlobal::prenderTexture;
+    // The walk-back of mode 4 needs the characters' walk step, which they do not offer yet.
+    return c;
+}
 
 CSPRITE* spriteDe(const CPerso& p) { return p.sprite; }
 
@@ -31,7 +48,7 @@ void replacer(CSPRITE& s) { s.placer(-1, tronc(s.x), tronc(s.y)); }
 
 } // namespace
 
-std::function<ContexteVue()> CVue::contexte = contexteAbsent;
+std::function<ContexteVue()> CVue::contexte = contexteJeu;
 
 CVue::CVue(int l, int h)
     : hauteur(static_cast<float>(h)), largeur(static_cast<float>(l)), sx(largeur), sy(hauteur)

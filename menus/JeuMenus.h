@@ -1,6 +1,9 @@
 #pragma once
 // The menu object: front end, progression and scores.
+#include "core/SpriteSimple.h"
+
 #include <string>
+#include <vector>
 
 namespace sf { class RenderWindow; }
 
@@ -15,4 +18,10 @@ public:
     void gererMenu();
 
     int idMenu = 0;
+
+    // Read by the HUD.
+    std::string langue = "fr_";
+    CSPRITE_SIMPLE spriteEtoile, spriteEtoileVide, spriteBouclier, spriteTemps, spriteBarreProgression;
+    std::vector<std::string> joueurs;  // player names (UTF-8)
+    int joueurActif = 0;
 };

@@ -112,9 +112,10 @@ def signe(chaine, bloc, couleur):
 
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
-    ecrire(panneau(300, 80, (90, 20, 30, 210), (40, 5, 15, 210), (230, 200, 120, 255)),
+    # Light, so that the red and blue texts drawn over them read well.
+    ecrire(panneau(300, 80, (228, 222, 206, 230), (190, 182, 160, 230), (120, 90, 50, 255)),
            "menus", "multi", "HUD_MULTI")
-    ecrire(panneau(260, 110, (30, 10, 20, 190), (10, 5, 10, 190), (160, 140, 90, 255)),
+    ecrire(panneau(260, 110, (215, 210, 196, 220), (180, 172, 152, 220), (120, 90, 50, 255)),
            "menus", "multi_ext", "HUD_MULTI_EXT")
     deg = Image(64, 64)
     for j in range(64):

@@ -234,6 +234,7 @@ TEST_F(VueTest, ZoomHelpers)
     EXPECT_TRUE(vue.zoomVers(1.0f, 1.0f));
     EXPECT_FLOAT_EQ(vue.zoom, 1.0f);
 
+    const auto contexteJeu = CVue::contexte;
     CVue::contexte = [this] { return contexte; };
     // 3000 x 2000 level: zoom 2.4 covers the width (3072) but not the height (1728).
     decor.tailleJeuY = 2000;
@@ -250,7 +251,7 @@ TEST_F(VueTest, ZoomHelpers)
     decor.tailleJeuY = 700;
     vue.zoomer(0.5f, true);
     EXPECT_FLOAT_EQ(vue.zoom, 1.5f);
-    CVue::contexte = [] { return ContexteVue(); };
+    CVue::contexte = contexteJeu;
 }
 
 TEST_F(VueTest, ShakeSwingsAndFades)

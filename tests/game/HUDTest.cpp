@@ -1,0 +1,408 @@
+#include "game/HUD.h"
+
+#include "anim/Sprite3.h"
+#include "characters/Armes.h"
+#include "characters/OptionsMulti.h"
+#include "characters/Perso.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "game/MenuImage.h"
+#include "game/Vue.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+
+#include "support/Outils.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Window/Window.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const sf::Color FOND(10, 20, 30);
+
+// The game with a 3000 x 1500 level, run from the game's data folder so that the HUD
+// finds its own font and images. Stars, shield and weapon icons are plain colours.
+class HUDTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ancienDossier = std::filesystem::current_path();
+        const char* dossiers[] = {std::getenv("TUV_DATA_DIR"), "../../data", "../data", "data"};
+        for (const char* d : dossiers)
+            if (d && std::filesystem::exists(std::filesystem::path(d) / "polices")) {
+                std::filesystem::current_path(d);
+                break;
+            }
+        ASSERT_TRUE(std::filesystem::exists("./menus/multi.dec"));
+        ancienServices = g_services;
+        g_services.messageBox = [this](const std::string&, const std::string& t, const std::string&) {
+            messages.push_back(t);
+        };
+        CSFMLJeuGlobal::pmonjeu = &jeu;
+        jeu.largeurVue = 1280;
+        jeu.hauteurVue = 720;
+        jeu.pdecor = jeu.pdecorJeu = new CDecor();
+        jeu.pdecor->tailleJeuX = 3000;
+        jeu.pdecor->tailleJeuY = 1500;
+        jeu.pvue = jeu.pvueJeu = new CVue(1280, 720);
+        jeu.pMenus = new CJeuMenus();
+        jeu.parmes = new CArmes();
+        jeu.pOptionsMulti = new COptionsMulti();
+        jeu.pHUD = new CSFMLJeuHUD();
+        jeu.pMenus->spriteEtoile.charger(image("etoile", 32, sf::Color::Yellow));
+        jeu.pMenus->spriteEtoileVide.charger(image("vide", 32, sf::Color(128, 128, 128)));
+        for (int i = 1; i <= 13; ++i)
+            jeu.overs["ARME" + tuv::itos(i)] = icone(i == 7 ? sf::Color::Green : sf::Color(100, 0, 100 + i));
+        for (int i = 0; i < 5; ++i) {
+            jeu.parmes->armes.push_back(new CArme{"ARME " + tuv::itos(i), "Arme" + tuv::itos(i), 10 * i});
+        }
+        hud().charger();
+        rendu.create(1280, 720);
+    }
+    void TearDown() override
+    {
+        for (CArme* a : jeu.parmes->armes)
+            delete a;
+        for (auto& p : persos)
+            for (SlotArme* s : p->armes)
+                delete s;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        g_services = ancienServices;
+        SourisJeu::reinitialiser();
+        std::filesystem::current_path(ancienDossier);
+    }
+
+    CSFMLJeuHUD& hud() { return *jeu.pHUD; }
+
+    std::string image(const std::string& nom, int cote, sf::Color c)
+    {
+        sf::Image img;
+        img.create(cote, cote, c);
+        img.saveToFile(dossier / (nom + ".png"));
+        ecrireTexte(dossier / (nom + ".dec"), "PLANCHE=" + dossier / (nom + ".png") + "\nSPRITE=0;0;1;" +
+                                                 tuv::itos(cote) + ";" + tuv::itos(cote) + ";0;0\n");
+        return dossier / (nom + ".dec");
+    }
+    CSPRITE_SIMPLE* icone(sf::Color c)
+    {
+        auto* s = new CSPRITE_SIMPLE();
+        s->charger(image("icone" + tuv::itos(++nbIcones), 40, c));
+        return s;
+    }
+
+    // A character of the level (owned by it) with a sprite kept by the test.
+    CPerso* perso(float x, float y)
+    {
+        sprites.push_back(std::make_unique<CSPRITE3>());
+        auto* p = new CPerso();
+        p->sprite = sprites.back().get();
+        p->sprite->x = x;
+        p->sprite->y = y;
+        jeu.pdecor->persos.push_back(p);
+        persos.push_back(p);
+        return p;
+    }
+    void donnerArme(CPerso& p, int slot, int numero, int munitions, int etat = -1)
+    {
+        if (static_cast<int>(p.armes.size()) <= slot)
+            p.armes.resize(slot + 1, nullptr);
+        p.armes[slot] = new SlotArme{numero, munitions, true, etat};
+        p.nbarmesperso = static_cast<int>(p.armes.size());
+    }
+
+    sf::Image frame()
+    {
+        rendu.clear(FOND);
+        hud().dessiner(rendu);
+        rendu.display();
+        return rendu.getTexture().copyToImage();
+    }
+    static bool dessineDans(const sf::Image& img, int x0, int y0, int x1, int y1)
+    {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (img.getPixel(x, y) != FOND)
+                    return true;
+        return false;
+    }
+
+    DossierTemp dossier;
+    std::filesystem::path ancienDossier;
+    ServicesFondation ancienServices;
+    std::vector<std::string> messages;
+    int nbIcones = 0;
+    CSFMLJeu jeu;
+    std::vector<std::unique_ptr<CSPRITE3>> sprites;
+    std::vector<CPerso*> persos;
+    sf::RenderTexture rendu;
+};
+
+TEST_F(HUDTest, NoPanelDrawsNothingVisible)
+{
+    for (int cas = 0; cas < 3; ++cas) {
+        jeu.typeJeu = cas == 0 ? 3 : 0;
+        jeu.pdecor->niveauFini = cas == 1;
+        hud().bInfosVisible = cas != 2;
+        EXPECT_FALSE(dessineDans(frame(), 0, 0, 1280, 720)) << cas;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HUDTest, ChronoPanelCountdownAndSigns)
+{
+    jeu.typeJeu = 1;
+    jeu.pdecor->chrono = 11;
+    jeu.pdecor->chronoRef = 60;
+    sf::Image img = frame();
+    EXPECT_FALSE(dessineDans(img, 560, 170, 600, 300));  // no big number above 10
+    EXPECT_TRUE(dessineDans(img, 620, 340, 660, 380));   // ready sign before the player acts
+
+    jeu.pdecor->chrono = 10;
+    img = frame();
+    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 300u);
+    EXPECT_EQ(hud().texteCompteARebours.getString(), "10");
+    EXPECT_EQ(hud().texteCompteARebours.getPosition(), sf::Vector2f(590, 160));
+    bool rouge = false;
+    for (int y = 160; y < 500 && !rouge; y += 2)
+        for (int x = 590; x < 1000 && !rouge; x += 2)
+            rouge = img.getPixel(x, y) == sf::Color(200, 50, 50);
+    EXPECT_TRUE(rouge);
+    frame();
+    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 290u);
+    frame();
+    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 280u);
+    jeu.pdecor->chrono = 9;
+    frame();
+    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 300u);
+
+    // The go sign grows while no second has passed since the player acted.
+    jeu.bGoChrono = true;
+    jeu.pdecor->chrono = jeu.pdecor->chronoRef = 30;
+    frame();
+    frame();
+    EXPECT_FLOAT_EQ(hud().spriteGo.getSX(), 1.1f);
+    jeu.pdecor->chrono = 29;
+    EXPECT_FALSE(dessineDans(frame(), 620, 340, 660, 380));
+
+    // Stars by the chrono result: 2 draws the first two, an out-of-range count none.
+    jeu.nbEtoiles = 2;
+    img = frame();
+    EXPECT_EQ(img.getPixel(50 + 266 + 4, 10 + 12 + 4), sf::Color::Yellow);
+    EXPECT_EQ(img.getPixel(50 + 298 + 4, 10 + 12 + 4), sf::Color::Yellow);
+    EXPECT_NE(img.getPixel(50 + 330 + 4, 10 + 12 + 4), sf::Color::Yellow);
+    jeu.nbEtoiles = 7;
+    EXPECT_NE(frame().getPixel(50 + 266 + 4, 10 + 12 + 4), sf::Color::Yellow);
+}
+
+TEST_F(HUDTest, AdventureIconRowPulseAndDetails)
+{
+    jeu.typeJeu = 0;
+    jeu.pPerso = nullptr;
+    CPerso& p = *perso(500, 500);
+    donnerArme(p, 2, 1, 0, -1);  // no ammunition, negative reserve: not listed
+    donnerArme(p, 13, 3, 5);
+    p.armeCourante = 13;
+    sf::Image img = frame();
+    // Slot 13 is the first listed: the icon of "ARME7" at x 133, over the red frame.
+    EXPECT_EQ(img.getPixel(133, 18), sf::Color::Green);
+    EXPECT_NE(img.getPixel(153, 18), sf::Color::Green);
+
+    hud().armePulsation = 13;
+    hud().compteurPulsation = 2;
+    frame();
+    EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.58f);
+    frame();
+    EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.66f);
+    EXPECT_EQ(hud().compteurPulsation, 0);
+    EXPECT_NE(frame().getPixel(133, 18), sf::Color::Green);  // the pulse's last frame
+    EXPECT_EQ(hud().armePulsation, -1);
+    EXPECT_EQ(frame().getPixel(133, 18), sf::Color::Green);
+    EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.5f);
+
+    // Weapon details while the counter runs: the damage icon's yellow centre at (184, 68).
+    hud().compteurArme[0] = 2;
+    img = frame();
+    EXPECT_EQ(img.getPixel(184, 68), sf::Color(255, 210, 60));
+    EXPECT_EQ(img.getPixel(53, 57), sf::Color::Green);
+    EXPECT_EQ(hud().compteurArme[0], 1);
+    frame();
+    EXPECT_NE(frame().getPixel(184, 68), sf::Color(255, 210, 60));
+    EXPECT_EQ(hud().compteurArme[0], 0);
+
+    // A weapon number outside the list and a slot out of range are harmless.
+    p.armes[13]->numero = 99;
+    p.armeCourante = 40;
+    hud().compteurArme[0] = 3;
+    frame();
+}
+
+TEST_F(HUDTest, ShipBranchDrawsTheLifeBar)
+{
+    jeu.typeJeu = 0;
+    CPerso vaisseau;
+    vaisseau.bVaisseau = true;
+    vaisseau.vie = 100;
+    jeu.pPerso = &vaisseau;
+    sf::Image img = frame();
+    EXPECT_EQ(img.getPixel(58, 40), sf::Color(128, 128, 128));  // frame outline
+    const sf::Color barre = img.getPixel(100, 39);
+    EXPECT_NEAR(barre.r, 200 * 180 / 255 + 6, 8);
+    EXPECT_FALSE(img.getPixel(170, 39).r > 100);  // past the life
+    vaisseau.bVieInfinie = true;
+    EXPECT_EQ(frame().getPixel(58, 40), sf::Color::White);
+    jeu.pPerso = nullptr;
+}
+
+TEST_F(HUDTest, RoundCountdownAtBothRates)
+{
+    jeu.typeJeu = 2;
+    for (float k : {1.0f, 0.5f}) {
+        jeu.framerateCoeff = k;
+        hud().compteurDepart = static_cast<int>(90 / k);
+        int secousses = 0, visibles3 = 0, visiblesGo = 0;
+        float echelle3 = 0;
+        for (int i = 0; i < 200 / k; ++i) {
+            jeu.pvue->compteurTremblement = 0;  // no camera update here: let every step shake
+            const int c = static_cast<int>(std::floor(hud().compteurDepart * k));
+            hud().dessiner(rendu);
+            if (jeu.pvue->tremblementActif())
+                ++secousses;
+            if (c >= 61 && c <= 89) {
+                ++visibles3;
+                echelle3 = hud().sprite3.getSX();
+            }
+            if (c <= -1 && c >= -29)
+                ++visiblesGo;
+        }
+        EXPECT_EQ(secousses, 4) << k;
+        EXPECT_EQ(visibles3, static_cast<int>(29 / k)) << k;
+        EXPECT_NEAR(echelle3, 0.275f, 1e-4) << k;
+        EXPECT_EQ(visiblesGo, static_cast<int>(29 / k)) << k;
+        EXPECT_NEAR(hud().spriteGo.getSX(), 2.1f, 1e-4) << k;
+        EXPECT_EQ(static_cast<int>(std::floor(hud().compteurDepart * k)), -30) << k;
+    }
+    // The digit is drawn in the middle of the screen.
+    jeu.framerateCoeff = 1;
+    hud().compteurDepart = 45;
+    EXPECT_TRUE(dessineDans(frame(), 600, 320, 680, 400));
+    hud().compteurDepart = 60;
+    EXPECT_FALSE(dessineDans(frame(), 600, 320, 680, 400));
+}
+
+TEST_F(HUDTest, PlayerPanelsSideBySide)
+{
+    jeu.typeJeu = 2;
+    hud().compteurDepart = -30;
+    jeu.pOptionsMulti->nbJoueurs[0] = 3;
+    jeu.manchesGagnees[0] = 1;
+    CPerso& p = *perso(100, 100);
+    p.numJoueur = 0;
+    jeu.manettes[0].jauge = 100;
+    sf::Image img = frame();
+    const sf::Color bord(120, 90, 50);
+    for (int x0 : {8, 435, 862}) {
+        EXPECT_EQ(img.getPixel(x0, 5), bord) << x0;
+        EXPECT_EQ(img.getPixel(x0 + 299, 5), bord) << x0;
+        EXPECT_EQ(img.getPixel(x0 - 1, 5), FOND) << x0;
+    }
+    EXPECT_EQ(img.getPixel(8 + 65 + 2, 20), sf::Color::Yellow);             // round won
+    EXPECT_EQ(img.getPixel(8 + 81 + 2, 20), sf::Color(128, 128, 128));      // to win
+    EXPECT_EQ(img.getPixel(8 + 97 + 2, 20), sf::Color(128, 128, 128));
+    EXPECT_NE(img.getPixel(8 + 113 + 2, 20), sf::Color(128, 128, 128));
+    EXPECT_GT(img.getPixel(8 + 220, 18).g, 150);  // full gauge in green
+    EXPECT_NE(img.getPixel(435 + 220, 18).g, img.getPixel(8 + 220, 18).g);  // no character
+
+    // Seven players are drawn as four; absurd round counts stay in the panel.
+    jeu.pOptionsMulti->nbJoueurs[0] = 7;
+    jeu.pOptionsMulti->manches = 1000;
+    jeu.manchesGagnees[1] = -5;
+    img = frame();
+    EXPECT_EQ(img.getPixel(959, 5), bord);
+    EXPECT_EQ(img.getPixel(959 + 299, 5), bord);
+}
+
+TEST_F(HUDTest, MapViewBoxStaysInsideALowLevel)
+{
+    jeu.pdecor->tailleJeuY = 500;
+    hud().charger();
+    EXPECT_FLOAT_EQ(hud().carteLargeur, (3000 + 3 * 1280) / 20.0f);
+    EXPECT_FLOAT_EQ(hud().carteHauteur, 25);
+    rendu.clear(FOND);
+    hud().dessinerOverlay(rendu);
+    rendu.display();
+    const sf::Image img = rendu.getTexture().copyToImage();
+    EXPECT_NEAR(img.getPixel(60, 20).b, 128 * 250 / 255 + FOND.b * 5 / 255, 2);
+    EXPECT_LT(img.getPixel(60, 1).b, 100);  // nothing above the map
+}
+
+TEST_F(HUDTest, MapClickTeleportsAndDragPans)
+{
+    sf::Window fenetre;
+    EtatSouris souris;
+    bool ctrl = false;
+    SourisJeu::lire = [&](const sf::Window&) { return souris; };
+    SourisJeu::ctrlGauche = [&] { return ctrl; };
+    SourisJeu::shiftGauche = [] { return false; };
+    CPerso joueur;
+    jeu.pPerso = &joueur;
+    CPerso& a = *perso(100, 100);
+    CPerso& b = *perso(300, 200);
+
+    souris.position = {55, 25};
+    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));  // the level has no map
+    jeu.pdecor->bCarte = true;
+    EXPECT_TRUE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FALSE(hud().bSourisSurCarte);
+    EXPECT_TRUE(joueur.bCollisions);
+
+    souris.gauche = true;
+    EXPECT_TRUE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_TRUE(hud().bSourisSurCarte);
+    EXPECT_FALSE(joueur.bCollisions);
+    for (CPerso* p : {&a, &b}) {
+        EXPECT_FLOAT_EQ(p->sprite->x, 1000);
+        EXPECT_FLOAT_EQ(p->sprite->y, 400);
+    }
+
+    // Dragging outside the map pans the level under the mouse.
+    souris.gauche = false;
+    souris.position = {410, 305};
+    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FALSE(hud().bSourisSurCarte);
+    souris.gauche = true;
+    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FLOAT_EQ(a.sprite->x, 1000);
+    souris.position = {400, 300};
+    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FLOAT_EQ(a.sprite->x, 1020);
+    EXPECT_FLOAT_EQ(a.sprite->y, 410);
+    ctrl = true;
+    souris.position = {390, 300};
+    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FLOAT_EQ(a.sprite->x, 1020);
+    EXPECT_EQ(hud().sourisX, 390);
+    jeu.pPerso = nullptr;
+}
+
+TEST_F(HUDTest, MissingFilesAreSaidOnceAndDrawNothing)
+{
+    DossierTemp vide;
+    std::filesystem::current_path(vide.str());
+    hud().charger();
+    const size_t dits = messages.size();
+    EXPECT_EQ(dits, 10u);  // the font and nine images
+    hud().charger();
+    EXPECT_EQ(messages.size(), dits);
+    EXPECT_EQ(hud().pTexte, nullptr);
+    jeu.typeJeu = 2;
+    EXPECT_FALSE(dessineDans(frame(), 0, 0, 1280, 720));
+}
+
+} // namespace
