@@ -18,24 +18,31 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
 // Consecutive elements sharing a texture and drawn without shader go out in one draw call.
+// Vertex buffers are kept from one drawing to the next (growing them is what costs), one
+// per Lot alive at a time.
 class Lot {
 public:
-    explicit Lot(sf::RenderTarget& c) : cible(c), sommets(sf::Triangles) {}
-    ~Lot() { vider(); }
+    explicit Lot(sf::RenderTarget& c) : cible(c), sommets(prendreTampon()) {}
+    ~Lot()
+    {
+        vider();
+        --s_enCours;
+    }
     Lot(const Lot&) = delete;
     Lot& operator=(const Lot&) = delete;
 
-    void ajouter(const sf::Texture* t, const sf::VertexArray& quads, const std::vector<sf::Vector2f>& decalages,
+    void ajouter(const sf::Texture* t, const sf::VertexArray& quads, const sf::Vector2f* decalages, size_t nb,
                  const sf::Transform& tr, sf::Color couleur)
     {
         if (t != texture)
             vider();
         texture = t;
-        maillage::ajouterTriangles(sommets, quads, decalages.data(), decalages.size(), tr, couleur);
+        maillage::ajouterTriangles(sommets, quads, decalages, nb, tr, couleur);
     }
     void vider()
     {
@@ -50,8 +57,19 @@ public:
     sf::RenderTarget& cible;
 
 private:
+    static sf::VertexArray& prendreTampon()
+    {
+        static std::vector<std::unique_ptr<sf::VertexArray>> tampons;
+        if (s_enCours == tampons.size())
+            tampons.push_back(std::make_unique<sf::VertexArray>(sf::Triangles));
+        sf::VertexArray& t = *tampons[s_enCours++];
+        t.clear();
+        return t;
+    }
+    static inline size_t s_enCours = 0;
+
     const sf::Texture* texture = nullptr;
-    sf::VertexArray sommets;
+    sf::VertexArray& sommets;
 };
 
 // What a whole tree drawing shares: the batch, the tint (black for the shadow) and whether
@@ -68,10 +86,13 @@ struct EtatAE {
     sf::Transform pivot;      // the AE's frame: its position, turned and scaled
     sf::Transform transform;  // element pixels -> animation coordinates (pivot, less the origin)
     sf::Color couleur = sf::Color::White;
-    std::vector<sf::Vector2f> decalages;
+    // Mesh offsets, one per vertex: the key's own, or computed into a buffer while they move.
+    const sf::Vector2f* decalages = nullptr;
+    size_t nbDecalages = 0;
 };
 
-bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat)
+// tampon: where moving mesh offsets are computed; null when they are not needed.
+bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat, std::vector<sf::Vector2f>* tampon = nullptr)
 {
     const CSPRITE3_ANIMATION& an = *s.animations[a];
     const int f = an.frame;
@@ -92,11 +113,14 @@ bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat)
     etat.couleur = s.getCouleurInterpolee(a, ae, k, f, fk, lecture) * kf->couleur;
 
     // Mesh offsets move along their slopes like the other values.
-    etat.decalages = cle->maillage;
-    if (an.bInterpolation && cle->penteMaillage.size() == cle->maillage.size()) {
-        const float ticks = (f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
-        for (size_t i = 0; i < etat.decalages.size(); ++i)
-            etat.decalages[i] += cle->penteMaillage[i] * ticks;
+    etat.decalages = cle->maillage.data();
+    etat.nbDecalages = cle->maillage.size();
+    const float ticks = (f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
+    if (tampon && an.bInterpolation && ticks != 0 && cle->penteMaillage.size() == cle->maillage.size()) {
+        tampon->resize(cle->maillage.size());
+        for (size_t i = 0; i < cle->maillage.size(); ++i)
+            (*tampon)[i] = cle->maillage[i] + cle->penteMaillage[i] * ticks;
+        etat.decalages = tampon->data();
     }
     return true;
 }
@@ -129,8 +153,10 @@ void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform&
 
 void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Transform& base, int niveau)
 {
+    // One offsets buffer per tree level: a sub-sprite is drawn while its parent's AE is.
+    static std::vector<sf::Vector2f> tampons[sprite3::PROFONDEUR_MAX + 2];
     EtatAE etat;
-    if (!lireEtatAE(s, a, ae, etat))
+    if (!lireEtatAE(s, a, ae, etat, &tampons[std::clamp(niveau, 0, sprite3::PROFONDEUR_MAX + 1)]))
         return;
     const CSPRITE3_ANIMELEM& el = *s.animations[a]->animElems[ae];
     const CSPRITE3_ELEMENT& e = *s.elements[el.element];
@@ -157,14 +183,13 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Trans
         if (shader) {
             ctx.lot.vider();
             sf::VertexArray sommets(sf::Triangles);
-            maillage::ajouterTriangles(sommets, e.vertices, etat.decalages.data(), etat.decalages.size(), t,
-                                       couleur);
+            maillage::ajouterTriangles(sommets, e.vertices, etat.decalages, etat.nbDecalages, t, couleur);
             sf::RenderStates etats;
             etats.texture = texture;
             etats.shader = shader;
             ctx.lot.cible.draw(sommets, etats);
         } else {
-            ctx.lot.ajouter(texture, e.vertices, etat.decalages, t, couleur);
+            ctx.lot.ajouter(texture, e.vertices, etat.decalages, etat.nbDecalages, t, couleur);
         }
     }
     if (ctx.bEffets && el.bEmetteurActif && el.pParticules && g_services.particulesActives()) {
