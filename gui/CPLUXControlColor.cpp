@@ -49,12 +49,15 @@ void CPLUXControlColor::dessiner(plux::Peintre& p, float ox, float oy)
     p.cadre(r, actif_ ? plux::couleur::bord : plux::couleur::texteInactif);
     // A swatch, half of it over a dark square so that transparency shows, then the values.
     const float h = std::max(0.f, r.height - 6);
-    const sf::FloatRect s(r.left + 3, r.top + 3, std::min(h * 1.6f, r.width - 6), h);
+    const sf::FloatRect s(r.left + 3, r.top + 3, std::min(h * 1.4f, r.width - 6), h);
     p.rect({s.left + s.width / 2, s.top, s.width / 2, s.height}, sf::Color(60, 60, 60));
     p.rect(s, couleur_);
     p.cadre(s, plux::couleur::bord);
     wchar_t hex[16];
-    std::swprintf(hex, 16, L"#%02X%02X%02X%02X", couleur_.r, couleur_.g, couleur_.b, couleur_.a);
+    if (couleur_.a == 255)
+        std::swprintf(hex, 16, L"#%02X%02X%02X", couleur_.r, couleur_.g, couleur_.b);
+    else
+        std::swprintf(hex, 16, L"#%02X%02X%02X%02X", couleur_.r, couleur_.g, couleur_.b, couleur_.a);
     valeurs_.definir(hex, tailleTexte_, couleurTexteEffective());
     p.texte(valeurs_.texte(), {s.left + s.width + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
 }

@@ -169,6 +169,9 @@ void CPLUXDialogFile::actualiser()
     lstDossiers_->AddElement("..");
     std::vector<std::string> fichiers;
     for (const tuv::EntreeDossier& e : tuv::listerDossier(dossier_)) {
+        // Hidden entries, as every file browser of the system keeps them.
+        if (e.nom.empty() || e.nom[0] == '.')
+            continue;
         if (e.bDossier)
             lstDossiers_->AddElement(e.nom);
         else if (correspond(e.nom))
@@ -423,7 +426,7 @@ void CPLUXDialogImage::remplirDossiers()
     lstDossiers_->reset();
     lstDossiers_->AddElement("..");
     for (const tuv::EntreeDossier& e : tuv::listerDossier(dossier_.GetPath()))
-        if (e.bDossier)
+        if (e.bDossier && !e.nom.empty() && e.nom[0] != '.')
             lstDossiers_->AddElement(e.nom);
     txtDossier_->setText(dossier_.GetPath());
 }

@@ -22,17 +22,17 @@ RECT=796;33;140;20
 }
 {
 CONTROLE=BOUTON;myButtonOpen
-TEXTE=Open
+TEXTE=Dossier…
 RECT=656;57;138;20
 }
 {
 CONTROLE=BOUTON;myButtonOpenAnimation
-TEXTE=Open animation
+TEXTE=Charger séquence
 RECT=798;57;138;20
 }
 {
 CONTROLE=SAISIE;myTextInputPrefixe
-LIBELLE=Prefixe
+LIBELLE=Préfixe
 RECT=796;81;140;20
 }
 {
@@ -127,7 +127,7 @@ RECT=946;33;67;20
 }
 {
 CONTROLE=BOUTON;myButtonPlay
-TEXTE=Play
+TEXTE=Lecture
 RECT=1017;33;67;20
 }
 {

@@ -53,7 +53,7 @@ RECT=8;225;200;20
 }
 {
 CONTROLE=CASE;myButtonCheckLocksSelect
-TEXTE=Locks select
+TEXTE=Verrous sélection
 RECT=8;249;200;20
 }
 {

@@ -91,17 +91,17 @@ RECT=8;345;230;20
 }
 {
 CONTROLE=SAISIE;myTextInputDepH
-LIBELLE=Dep h
+LIBELLE=Dépl. h
 RECT=118;369;120;20
 }
 {
 CONTROLE=SAISIE;myTextInputDepV
-LIBELLE=Dep v
+LIBELLE=Dépl. v
 RECT=118;393;120;20
 }
 {
 CONTROLE=SAISIE;myTextInputDepVitesse
-LIBELLE=Dep vitesse
+LIBELLE=Dépl. vitesse
 RECT=358;33;120;20
 }
 {
