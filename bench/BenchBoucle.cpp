@@ -51,7 +51,25 @@ void BM_FenetreNue(benchmark::State& state)
         f->display();
     }
 }
-BENCHMARK(BM_FenetreNue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FenetreNue)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The least a game frame draws: the scene texture cleared and shown in the window.
+void BM_SceneNue(benchmark::State& state)
+{
+    sf::RenderWindow* f = banc().jeu.fenetre;
+    sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
+    for (auto _ : state) {
+        sf::Event e;
+        while (f->pollEvent(e)) {
+        }
+        f->clear(sf::Color(150, 150, 150));
+        scene->clear(sf::Color(0, 0, 64, 128));
+        scene->display();
+        f->draw(sf::Sprite(scene->getTexture()));
+        f->display();
+    }
+}
+BENCHMARK(BM_SceneNue)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_ImageMenuVide(benchmark::State& state)
 {
@@ -60,7 +78,7 @@ void BM_ImageMenuVide(benchmark::State& state)
     for (auto _ : state)
         jeu.etape();
 }
-BENCHMARK(BM_ImageMenuVide)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ImageMenuVide)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_ImageJeuNiveauVide(benchmark::State& state)
 {
@@ -70,7 +88,7 @@ void BM_ImageJeuNiveauVide(benchmark::State& state)
         jeu.etape();
     jeu.mode = 0;
 }
-BENCHMARK(BM_ImageJeuNiveauVide)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ImageJeuNiveauVide)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
 
 } // namespace
 
