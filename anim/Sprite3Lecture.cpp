@@ -173,23 +173,24 @@ void avancerFille(CSPRITE3& s, int mere)
     avancerTicks(s, m.fille, false);
 }
 
+// Aim sweep of "initElementAnimationLinkViseeAuto": while on, it alone moves the current
+// animation, one aim angle step per tick, showing the end angle before looping or stopping.
 void avancerViseeAuto(CSPRITE3& s)
 {
     ViseeAutoSprite3& v = s.viseeAuto;
-    const CSPRITE3_ANIMATION* an = s.getAnim(s.animCourante);
-    if (!v.bActif || !an)
-        return;
-    const float sensBalayage = v.angleArrivee >= v.angleDepart ? 1.0f : -1.0f;
-    v.angle += sensBalayage * std::fabs(v.vitesse) * g_services.framerateCoeff();
-    if ((v.angle - v.angleArrivee) * sensBalayage >= 0) {
-        if (v.bBoucle) {
+    const CSPRITE3_ANIMATION& an = *s.animations[s.animCourante];
+    const float c = g_services.framerateCoeff();
+    if (v.angle == v.angleArrivee) {
+        if (v.bBoucle)
             v.angle = v.angleDepart;
-        } else {
-            v.angle = v.angleArrivee;
+        else
             v.bActif = false;
-        }
+    } else if (c > 0 && std::isfinite(c)) {
+        const float pas = std::fabs(v.vitesse) * c;
+        v.angle = v.angleArrivee >= v.angleDepart ? std::min(v.angle + pas, v.angleArrivee)
+                                                  : std::max(v.angle - pas, v.angleArrivee);
     }
-    s.setFrame(s.animCourante, static_cast<int>(v.angle * std::max(1, an->nbFramesVisee)));
+    s.setFrame(s.animCourante, static_cast<int>(v.angle * std::max(1, an.nbFramesVisee)));
 }
 
 void avancer(CSPRITE3& s, int a);
@@ -219,13 +220,15 @@ void avancer(CSPRITE3& s, int a)
     Profondeur p;  // before the stamp: the outermost call opens a new frame key
     if (g_profondeur > sprite3::PROFONDEUR_MAX || !s.getAnim(a) || !marquerAvance(s, a))
         return;
-    avancerTicks(s, a, true);
+    if (s.viseeAuto.bActif && a == s.animCourante)
+        avancerViseeAuto(s);
+    else
+        avancerTicks(s, a, true);
     // ANIMATION_GOTO may have switched to another animation: the rest follows the one shown.
     const int courante = s.getAnim(s.animCourante) ? s.animCourante : a;
     const CSPRITE3_ANIMATION& an = *s.animations[courante];
     if (s.getAnim(an.fille) && an.fille != courante && marquerAvance(s, an.fille))
         avancerFille(s, courante);
-    avancerViseeAuto(s);
     avancerSousSprites(s, courante);
     majEmetteurs(s, courante);
 }
