@@ -60,9 +60,8 @@ protected:
         jeu.pMenus->spriteEtoileVide.charger(image("vide", 32, sf::Color(128, 128, 128)));
         for (int i = 1; i <= 13; ++i)
             jeu.overs["ARME" + tuv::itos(i)] = icone(i == 7 ? sf::Color::Green : sf::Color(100, 0, 100 + i));
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 5; ++i)
             jeu.parmes->armes.push_back(new CArme{"ARME " + tuv::itos(i), "Arme" + tuv::itos(i), 10 * i});
-        }
         hud().charger();
         rendu.create(1280, 720);
     }
@@ -166,7 +165,6 @@ TEST_F(HUDTest, ChronoPanelCountdownAndSigns)
 
     jeu.pdecor->chrono = 10;
     img = frame();
-    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 300u);
     EXPECT_EQ(hud().texteCompteARebours.getString(), "10");
     EXPECT_EQ(hud().texteCompteARebours.getPosition(), sf::Vector2f(590, 160));
     bool rouge = false;
@@ -174,10 +172,10 @@ TEST_F(HUDTest, ChronoPanelCountdownAndSigns)
         for (int x = 590; x < 1000 && !rouge; x += 2)
             rouge = img.getPixel(x, y) == sf::Color(200, 50, 50);
     EXPECT_TRUE(rouge);
-    frame();
-    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 290u);
-    frame();
-    EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 280u);
+    for (unsigned taille : {290u, 280u}) {
+        frame();
+        EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), taille);
+    }
     jeu.pdecor->chrono = 9;
     frame();
     EXPECT_EQ(hud().texteCompteARebours.getCharacterSize(), 300u);
@@ -191,70 +189,56 @@ TEST_F(HUDTest, ChronoPanelCountdownAndSigns)
     jeu.pdecor->chrono = 29;
     EXPECT_FALSE(dessineDans(frame(), 620, 340, 660, 380));
 
-    // Stars by the chrono result: 2 draws the first two, an out-of-range count none.
+    // Stars of the chrono result: 2 draws the first two, an out-of-range count none.
     jeu.nbEtoiles = 2;
     img = frame();
-    EXPECT_EQ(img.getPixel(50 + 266 + 4, 10 + 12 + 4), sf::Color::Yellow);
-    EXPECT_EQ(img.getPixel(50 + 298 + 4, 10 + 12 + 4), sf::Color::Yellow);
-    EXPECT_NE(img.getPixel(50 + 330 + 4, 10 + 12 + 4), sf::Color::Yellow);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(img.getPixel(320 + 32 * i, 26) == sf::Color::Yellow, i < 2) << i;
     jeu.nbEtoiles = 7;
-    EXPECT_NE(frame().getPixel(50 + 266 + 4, 10 + 12 + 4), sf::Color::Yellow);
+    EXPECT_NE(frame().getPixel(320, 26), sf::Color::Yellow);
 }
 
-TEST_F(HUDTest, AdventureIconRowPulseAndDetails)
+TEST_F(HUDTest, AdventureIconRowPulseDetailsAndShip)
 {
     jeu.typeJeu = 0;
-    jeu.pPerso = nullptr;
     CPerso& p = *perso(500, 500);
     donnerArme(p, 2, 1, 0, -1);  // no ammunition, negative reserve: not listed
     donnerArme(p, 13, 3, 5);
     p.armeCourante = 13;
-    sf::Image img = frame();
-    // Slot 13 is the first listed: the icon of "ARME7" at x 133, over the red frame.
-    EXPECT_EQ(img.getPixel(133, 18), sf::Color::Green);
-    EXPECT_NE(img.getPixel(153, 18), sf::Color::Green);
+    // Slot 13 is the first listed: the icon of "ARME7" at x 133.
+    EXPECT_EQ(frame().getPixel(133, 18), sf::Color::Green);
 
     hud().armePulsation = 13;
     hud().compteurPulsation = 2;
-    frame();
-    EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.58f);
-    frame();
-    EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.66f);
-    EXPECT_EQ(hud().compteurPulsation, 0);
+    for (float echelle : {0.58f, 0.66f}) {
+        frame();
+        EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), echelle);
+    }
     EXPECT_NE(frame().getPixel(133, 18), sf::Color::Green);  // the pulse's last frame
     EXPECT_EQ(hud().armePulsation, -1);
     EXPECT_EQ(frame().getPixel(133, 18), sf::Color::Green);
     EXPECT_FLOAT_EQ(jeu.overs["ARME7"]->getSX(), 0.5f);
 
-    // Weapon details while the counter runs: the damage icon's yellow centre at (184, 68).
+    // Weapon details while the counter runs: icon at (53, 57), damage icon centre (184, 68).
     hud().compteurArme[0] = 2;
-    img = frame();
+    sf::Image img = frame();
     EXPECT_EQ(img.getPixel(184, 68), sf::Color(255, 210, 60));
     EXPECT_EQ(img.getPixel(53, 57), sf::Color::Green);
-    EXPECT_EQ(hud().compteurArme[0], 1);
     frame();
     EXPECT_NE(frame().getPixel(184, 68), sf::Color(255, 210, 60));
     EXPECT_EQ(hud().compteurArme[0], 0);
-
-    // A weapon number outside the list and a slot out of range are harmless.
-    p.armes[13]->numero = 99;
-    p.armeCourante = 40;
+    p.armes[13]->numero = 99;  // outside the weapon list
     hud().compteurArme[0] = 3;
     frame();
-}
 
-TEST_F(HUDTest, ShipBranchDrawsTheLifeBar)
-{
-    jeu.typeJeu = 0;
+    // A ship shows its life bar instead: grey frame, red bar as long as the life.
     CPerso vaisseau;
-    vaisseau.bVaisseau = true;
     vaisseau.vie = 100;
     jeu.pPerso = &vaisseau;
-    sf::Image img = frame();
-    EXPECT_EQ(img.getPixel(58, 40), sf::Color(128, 128, 128));  // frame outline
-    const sf::Color barre = img.getPixel(100, 39);
-    EXPECT_NEAR(barre.r, 200 * 180 / 255 + 6, 8);
-    EXPECT_FALSE(img.getPixel(170, 39).r > 100);  // past the life
+    img = frame();
+    EXPECT_EQ(img.getPixel(58, 40), sf::Color(128, 128, 128));
+    EXPECT_NEAR(img.getPixel(100, 39).r, 200 * 180 / 255 + 6, 8);
+    EXPECT_LT(img.getPixel(170, 39).r, 100);
     vaisseau.bVieInfinie = true;
     EXPECT_EQ(frame().getPixel(58, 40), sf::Color::White);
     jeu.pPerso = nullptr;
@@ -267,31 +251,24 @@ TEST_F(HUDTest, RoundCountdownAtBothRates)
         jeu.framerateCoeff = k;
         hud().compteurDepart = static_cast<int>(90 / k);
         int secousses = 0, visibles3 = 0, visiblesGo = 0;
-        float echelle3 = 0;
         for (int i = 0; i < 200 / k; ++i) {
             jeu.pvue->compteurTremblement = 0;  // no camera update here: let every step shake
             const int c = static_cast<int>(std::floor(hud().compteurDepart * k));
             hud().dessiner(rendu);
-            if (jeu.pvue->tremblementActif())
-                ++secousses;
-            if (c >= 61 && c <= 89) {
-                ++visibles3;
-                echelle3 = hud().sprite3.getSX();
-            }
-            if (c <= -1 && c >= -29)
-                ++visiblesGo;
+            secousses += jeu.pvue->tremblementActif();
+            visibles3 += c >= 61 && c <= 89;
+            visiblesGo += c <= -1 && c >= -29;
         }
         EXPECT_EQ(secousses, 4) << k;
         EXPECT_EQ(visibles3, static_cast<int>(29 / k)) << k;
-        EXPECT_NEAR(echelle3, 0.275f, 1e-4) << k;
+        EXPECT_NEAR(hud().sprite3.getSX(), 0.275f, 1e-4) << k;
         EXPECT_EQ(visiblesGo, static_cast<int>(29 / k)) << k;
         EXPECT_NEAR(hud().spriteGo.getSX(), 2.1f, 1e-4) << k;
         EXPECT_EQ(static_cast<int>(std::floor(hud().compteurDepart * k)), -30) << k;
     }
-    // The digit is drawn in the middle of the screen.
     jeu.framerateCoeff = 1;
     hud().compteurDepart = 45;
-    EXPECT_TRUE(dessineDans(frame(), 600, 320, 680, 400));
+    EXPECT_TRUE(dessineDans(frame(), 600, 320, 680, 400));  // the digit, mid-screen
     hud().compteurDepart = 60;
     EXPECT_FALSE(dessineDans(frame(), 600, 320, 680, 400));
 }
@@ -299,11 +276,9 @@ TEST_F(HUDTest, RoundCountdownAtBothRates)
 TEST_F(HUDTest, PlayerPanelsSideBySide)
 {
     jeu.typeJeu = 2;
-    hud().compteurDepart = -30;
     jeu.pOptionsMulti->nbJoueurs[0] = 3;
     jeu.manchesGagnees[0] = 1;
-    CPerso& p = *perso(100, 100);
-    p.numJoueur = 0;
+    perso(100, 100)->numJoueur = 0;
     jeu.manettes[0].jauge = 100;
     sf::Image img = frame();
     const sf::Color bord(120, 90, 50);
@@ -312,12 +287,13 @@ TEST_F(HUDTest, PlayerPanelsSideBySide)
         EXPECT_EQ(img.getPixel(x0 + 299, 5), bord) << x0;
         EXPECT_EQ(img.getPixel(x0 - 1, 5), FOND) << x0;
     }
-    EXPECT_EQ(img.getPixel(8 + 65 + 2, 20), sf::Color::Yellow);             // round won
-    EXPECT_EQ(img.getPixel(8 + 81 + 2, 20), sf::Color(128, 128, 128));      // to win
-    EXPECT_EQ(img.getPixel(8 + 97 + 2, 20), sf::Color(128, 128, 128));
-    EXPECT_NE(img.getPixel(8 + 113 + 2, 20), sf::Color(128, 128, 128));
+    // One round won of three: a star, then two empty ones.
+    const sf::Color etoiles[] = {sf::Color::Yellow, sf::Color(128, 128, 128), sf::Color(128, 128, 128)};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(img.getPixel(8 + 65 + 16 * i + 2, 20), etoiles[i]) << i;
+    EXPECT_NE(img.getPixel(8 + 65 + 48 + 2, 20), etoiles[2]);
     EXPECT_GT(img.getPixel(8 + 220, 18).g, 150);  // full gauge in green
-    EXPECT_NE(img.getPixel(435 + 220, 18).g, img.getPixel(8 + 220, 18).g);  // no character
+    EXPECT_NE(img.getPixel(435 + 220, 18), img.getPixel(8 + 220, 18));  // no character
 
     // Seven players are drawn as four; absurd round counts stay in the panel.
     jeu.pOptionsMulti->nbJoueurs[0] = 7;
@@ -350,42 +326,33 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     SourisJeu::lire = [&](const sf::Window&) { return souris; };
     SourisJeu::ctrlGauche = [&] { return ctrl; };
     SourisJeu::shiftGauche = [] { return false; };
+    auto clic = [&](int mx, int my, bool gauche) {
+        souris = {gauche, false, {mx, my}};
+        return hud().clicEditeur(fenetre, rendu);
+    };
     CPerso joueur;
     jeu.pPerso = &joueur;
     CPerso& a = *perso(100, 100);
     CPerso& b = *perso(300, 200);
 
-    souris.position = {55, 25};
-    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));  // the level has no map
+    EXPECT_FALSE(clic(55, 25, false));  // the level has no map
     jeu.pdecor->bCarte = true;
-    EXPECT_TRUE(hud().clicEditeur(fenetre, rendu));
-    EXPECT_FALSE(hud().bSourisSurCarte);
+    EXPECT_TRUE(clic(55, 25, false));
     EXPECT_TRUE(joueur.bCollisions);
-
-    souris.gauche = true;
-    EXPECT_TRUE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_TRUE(clic(55, 25, true));
     EXPECT_TRUE(hud().bSourisSurCarte);
-    EXPECT_FALSE(joueur.bCollisions);
-    for (CPerso* p : {&a, &b}) {
-        EXPECT_FLOAT_EQ(p->sprite->x, 1000);
-        EXPECT_FLOAT_EQ(p->sprite->y, 400);
-    }
+    EXPECT_FALSE(joueur.bCollisions);  // character mode off first
+    for (CPerso* p : {&a, &b})
+        EXPECT_EQ(sf::Vector2f(p->sprite->x, p->sprite->y), sf::Vector2f(1000, 400));
 
-    // Dragging outside the map pans the level under the mouse.
-    souris.gauche = false;
-    souris.position = {410, 305};
-    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    // Dragging outside the map pans the level under the mouse, not with Control.
+    EXPECT_FALSE(clic(410, 305, false));
     EXPECT_FALSE(hud().bSourisSurCarte);
-    souris.gauche = true;
-    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
-    EXPECT_FLOAT_EQ(a.sprite->x, 1000);
-    souris.position = {400, 300};
-    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
-    EXPECT_FLOAT_EQ(a.sprite->x, 1020);
-    EXPECT_FLOAT_EQ(a.sprite->y, 410);
+    EXPECT_FALSE(clic(410, 305, true));
+    EXPECT_FALSE(clic(400, 300, true));
+    EXPECT_EQ(sf::Vector2f(a.sprite->x, a.sprite->y), sf::Vector2f(1020, 410));
     ctrl = true;
-    souris.position = {390, 300};
-    EXPECT_FALSE(hud().clicEditeur(fenetre, rendu));
+    EXPECT_FALSE(clic(390, 300, true));
     EXPECT_FLOAT_EQ(a.sprite->x, 1020);
     EXPECT_EQ(hud().sourisX, 390);
     jeu.pPerso = nullptr;
@@ -396,10 +363,9 @@ TEST_F(HUDTest, MissingFilesAreSaidOnceAndDrawNothing)
     DossierTemp vide;
     std::filesystem::current_path(vide.str());
     hud().charger();
-    const size_t dits = messages.size();
-    EXPECT_EQ(dits, 10u);  // the font and nine images
+    EXPECT_EQ(messages.size(), 10u);  // the font and nine images
     hud().charger();
-    EXPECT_EQ(messages.size(), dits);
+    EXPECT_EQ(messages.size(), 10u);
     EXPECT_EQ(hud().pTexte, nullptr);
     jeu.typeJeu = 2;
     EXPECT_FALSE(dessineDans(frame(), 0, 0, 1280, 720));

@@ -11,9 +11,8 @@
 
 namespace {
 
-// Mesa's software driver is unloaded when the last GL context goes, before the leak
-// check runs: its own small leaks then come from an unknown module that no suppression
-// can name. Keeping it loaded lets the "_dri.so" suppression see them.
+// Mesa's software driver is unloaded with the last GL context, before the leak check: its
+// own small leaks would then come from an unknown module that no suppression can name.
 const bool driverGarde = [] {
     for (const char* nom : {"swrast_dri.so", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"})
         if (dlopen(nom, RTLD_NOW | RTLD_NODELETE))
@@ -21,40 +20,37 @@ const bool driverGarde = [] {
     return false;
 }();
 
+// A 96 x 64 white grid of 32-pixel cells at (100, 50), with a scripted mouse.
 class MenuImageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         sf::Image image;
         image.create(96, 64, sf::Color::White);
-        chemin = dossier / "grille.png";
-        ASSERT_TRUE(image.saveToFile(chemin));
+        ASSERT_TRUE(image.saveToFile(dossier / "grille.png"));
         SourisJeu::lire = [this](const sf::Window&) { return souris; };
         SourisJeu::ctrlGauche = [this] { return ctrl; };
-        menu.charger(chemin, 32, 32, 100, 50);
+        menu.charger(dossier / "grille.png", 32, 32, 100, 50);
         menu.setActif(true);
     }
     void TearDown() override { SourisJeu::reinitialiser(); }
 
-    void placerSouris(int mx, int my, bool gauche = false, bool droit = false)
+    bool survol(int mx, int my, bool gauche = false, bool droit = false)
     {
-        souris.position = {mx, my};
-        souris.gauche = gauche;
-        souris.droit = droit;
+        souris = {gauche, droit, {mx, my}};
+        return menu.survol(fenetre);
     }
-
-    sf::Image dessiner()
+    sf::Color pixel(int x, int y)
     {
         sf::RenderTexture rt;
         rt.create(240, 160);
         rt.clear(sf::Color::Blue);
         menu.dessiner(rt);
         rt.display();
-        return rt.getTexture().copyToImage();
+        return rt.getTexture().copyToImage().getPixel(x, y);
     }
 
     DossierTemp dossier;
-    std::string chemin;
     EtatSouris souris;
     bool ctrl = false;
     sf::Window fenetre;  // never opened: the mouse comes from the test
@@ -63,98 +59,61 @@ protected:
 
 TEST_F(MenuImageTest, CellUnderTheMouseWithStrictEdges)
 {
-    placerSouris(100, 60);  // on the left edge
-    EXPECT_FALSE(menu.survol(fenetre));
-    EXPECT_EQ(menu.getIndex(), -1);
-
-    placerSouris(101, 51);
-    EXPECT_TRUE(menu.survol(fenetre));
-    EXPECT_EQ(menu.getIndex(), 0);
-
-    placerSouris(140, 90);
-    EXPECT_TRUE(menu.survol(fenetre));
+    struct Cas { int mx, my, index; } cas[] = {
+        {100, 60, -1}, {150, 50, -1}, {196, 60, -1}, {150, 114, -1},  // on the edges
+        {101, 51, 0},  {140, 90, 4},  {195, 113, 5}};
+    for (const Cas& c : cas) {
+        EXPECT_EQ(survol(c.mx, c.my), c.index >= 0) << c.mx << "," << c.my;
+        EXPECT_EQ(menu.getIndex(), c.index) << c.mx << "," << c.my;
+    }
+    survol(140, 90);
     EXPECT_EQ(menu.colonne, 1);
     EXPECT_EQ(menu.ligne, 1);
-    EXPECT_EQ(menu.getIndex(), 4);
 
-    placerSouris(195, 113);  // last pixel inside
-    EXPECT_TRUE(menu.survol(fenetre));
-    EXPECT_EQ(menu.getIndex(), 5);
-
-    for (auto p : {sf::Vector2i(196, 60), sf::Vector2i(150, 114), sf::Vector2i(150, 50)}) {
-        placerSouris(p.x, p.y);
-        EXPECT_FALSE(menu.survol(fenetre)) << p.x << "," << p.y;
-        EXPECT_EQ(menu.getIndex(), -1);
-    }
+    CMenuImage vide;  // missing image, bad cell size
+    vide.charger(dossier / "absent.png", 0, -3, 0, 0);
+    vide.setActif(true);
+    EXPECT_FALSE(vide.survol(fenetre));
+    EXPECT_EQ(vide.getIndex(), -1);
 }
 
 TEST_F(MenuImageTest, ReleaseIsReportedOnceAndOnlyWithControl)
 {
     ctrl = true;
-    placerSouris(140, 90, true);
-    menu.survol(fenetre);
+    survol(140, 90, true);
     EXPECT_TRUE(menu.clicGaucheEnCoursCtrl());
     EXPECT_FALSE(menu.clicGaucheCtrl());
-    // Held click: red outline on the top edge of cell 4.
-    EXPECT_EQ(dessiner().getPixel(150, 81), sf::Color::Red);
-
-    placerSouris(140, 90, false);
-    menu.survol(fenetre);
+    EXPECT_EQ(pixel(150, 81), sf::Color::Red);  // held: red outline on top of cell 4
+    survol(140, 90);
     EXPECT_TRUE(menu.clicGaucheCtrl());
-    EXPECT_FALSE(menu.clicGaucheEnCoursCtrl());
-    menu.survol(fenetre);
+    survol(140, 90);
     EXPECT_FALSE(menu.clicGaucheCtrl());
 
     ctrl = false;
-    placerSouris(140, 90, true);
-    menu.survol(fenetre);
-    placerSouris(140, 90, false);
-    menu.survol(fenetre);
+    survol(140, 90, true);
+    survol(140, 90);
     EXPECT_TRUE(menu.bGaucheRelache);
     EXPECT_FALSE(menu.clicGaucheCtrl());
-
     ctrl = true;
-    placerSouris(140, 90, false, true);
-    menu.survol(fenetre);
+    survol(140, 90, false, true);
     EXPECT_TRUE(menu.clicDroitEnCoursCtrl());
 }
 
 TEST_F(MenuImageTest, HighlightFollowsTheMouseAndInactiveGridIsFrozen)
 {
-    placerSouris(140, 90);
-    menu.survol(fenetre);
-    sf::Image img = dessiner();
-    const sf::Color grisClair = img.getPixel(150, 81);  // grey outline over white
-    EXPECT_LT(grisClair.r, 255);
-    EXPECT_EQ(img.getPixel(120, 60), sf::Color::White);
-    EXPECT_EQ(img.getPixel(99, 60), sf::Color::Blue);
+    survol(140, 90);
+    const sf::Color gris = pixel(150, 81);
+    EXPECT_LT(gris.r, 255);
+    EXPECT_EQ(pixel(99, 60), sf::Color::Blue);
+    survol(10, 10);
+    EXPECT_EQ(pixel(150, 81), sf::Color::White);
 
-    placerSouris(10, 10);
-    menu.survol(fenetre);
-    EXPECT_EQ(menu.getIndex(), -1);
-    EXPECT_EQ(dessiner().getPixel(150, 81), sf::Color::White);
-
-    placerSouris(140, 90, true);
-    menu.survol(fenetre);
+    survol(140, 90, true);
     menu.setActif(false);
-    placerSouris(101, 51, false);
-    EXPECT_FALSE(menu.survol(fenetre));
+    EXPECT_FALSE(survol(101, 51));
     EXPECT_EQ(menu.getIndex(), 4);
     EXPECT_TRUE(menu.bGaucheEnfonce);
-    EXPECT_EQ(dessiner().getPixel(150, 81), sf::Color::Blue);
-}
-
-TEST_F(MenuImageTest, MissingImageOrBadCellSizeIsHarmless)
-{
-    CMenuImage vide;
-    vide.charger(dossier / "absent.png", 0, -3, 0, 0);
-    vide.setActif(true);
-    placerSouris(0, 0);
-    EXPECT_FALSE(vide.survol(fenetre));
-    placerSouris(1, 1);
-    EXPECT_FALSE(vide.survol(fenetre));
-    EXPECT_EQ(vide.getIndex(), -1);
-    EXPECT_EQ(vide.getHauteurCase(), 1);
+    EXPECT_EQ(pixel(150, 81), sf::Color::Blue);
 }
 
 } // namespace
