@@ -262,6 +262,8 @@ private:
     bool configVsync = false;
     bool configAutoFramerate = false;
 
+    bool bCaptureDemandee = false;
+    bool bRapportDemande = false;
     sf::Image imageRapport;
     int idRapport = -1;
 };

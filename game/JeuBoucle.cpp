@@ -139,6 +139,11 @@ void CSFMLJeu::finImage()
         if (mode == 1 && pdecor && !pdecor->niveauFini)
             ++pdecor->chrono;
     }
+    if (bCaptureDemandee)
+        capturerEcran();
+    if (bRapportDemande)
+        demanderRapport();
+    bCaptureDemandee = bRapportDemande = false;
     {
         sf::Lock verrou(CSFMLJeuGlobal::mutex);
         if (!CSFMLJeuGlobal::bChargement)

@@ -115,7 +115,7 @@ int CSFMLJeu::sauverKillcam()
         const sf::Texture& t = killcamImages[(killcamPosition + i) % taille];
         if (t.getSize().x == 0)
             continue;
-        char numero[8];
+        char numero[16];
         std::snprintf(numero, sizeof numero, "_%03d", ecrites);
         if (enregistrerImage(t.copyToImage(), base + numero + ".png"))
             ++ecrites;

@@ -81,11 +81,12 @@ void CSFMLJeu::traiterEvenementsFenetre()
 void CSFMLJeu::toucheAppuyee(sf::Keyboard::Key touche)
 {
     switch (touche) {
+    // Both take the frame once it is drawn, just before it is shown.
     case sf::Keyboard::F8:
-        demanderRapport();
+        bRapportDemande = true;
         return;
     case sf::Keyboard::F12:
-        capturerEcran();
+        bCaptureDemandee = true;
         return;
     case sf::Keyboard::F9:
         sauverKillcam();
