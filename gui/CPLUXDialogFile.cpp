@@ -153,13 +153,26 @@ bool CPLUXDialogFile::correspond(const std::string& nom) const
     return std::find(extensions_.begin(), extensions_.end(), e) != extensions_.end();
 }
 
-bool CPLUXDialogFile::isHorsDossierTravail() const
+bool CPLUXDialogFile::estHorsDossierTravail(const std::string& dossier)
 {
     std::error_code ec;
     const std::filesystem::path travail = std::filesystem::weakly_canonical(std::filesystem::current_path(ec), ec);
-    const std::filesystem::path ici(absoluDe(dossier_));
+    const std::filesystem::path ici(absoluDe(dossier));
     const std::filesystem::path rel = ici.lexically_relative(travail);
     return rel.empty() || *rel.begin() == "..";
+}
+
+bool CPLUXDialogFile::isHorsDossierTravail() const { return estHorsDossierTravail(dossier_); }
+
+void CPLUXDialogFile::montrerDossier(CPLUXControl* texte, const std::string& dossier)
+{
+    if (estHorsDossierTravail(dossier)) {
+        texte->setText(PREFIXE_HORS_TRAVAIL + absoluDe(dossier));
+        texte->setTextColor(COULEUR_HORS_TRAVAIL);
+    } else {
+        texte->setText(dossier);
+        texte->setTextColor(plux::couleur::texte);
+    }
 }
 
 void CPLUXDialogFile::actualiser()
@@ -179,13 +192,7 @@ void CPLUXDialogFile::actualiser()
     }
     for (const std::string& f : fichiers)
         lstFichiers_->AddElement(f);
-    if (isHorsDossierTravail()) {
-        txtDossier_->setText(PREFIXE_HORS_TRAVAIL + absoluDe(dossier_));
-        txtDossier_->setTextColor(COULEUR_HORS_TRAVAIL);
-    } else {
-        txtDossier_->setText(dossier_);
-        txtDossier_->setTextColor(plux::couleur::texte);
-    }
+    montrerDossier(txtDossier_, dossier_);
     // A chosen file that is no longer listed is no longer chosen.
     if (!fichier_.empty() && lstFichiers_->getLine(fichier_) < 0)
         fichier_.clear();
@@ -312,11 +319,13 @@ void CPLUXDialogFileSave::demanderEnregistrement()
     if (nom.empty())
         return;
     if (tuv::fichierExiste(getFullPathSave()) || tuv::dossierExiste(getFullPathSave())) {
-        if (!CPLUX::getMessageBox(boiteRemplacer_))
+        if (!CPLUX::getMessageBox(boiteRemplacer_)) {
+            aRemplacer_ = getFullPathSave();
             boiteRemplacer_ = CPLUX::MessageBoxW(L"Enregistrer",
                                                  L"Le fichier « " + tuv::utf8toWStr(nom) +
                                                      L" » existe déjà.\nLe remplacer ?",
                                                  ID_BOITE_REMPLACER, this, 2);
+        }
         return;
     }
     confirmer(boutonValider_);
@@ -329,8 +338,13 @@ void CPLUXDialogFileSave::onMBClose(int handle, std::string id, bool answer1, bo
     if (handle != boiteRemplacer_)
         return;
     boiteRemplacer_ = 0;
+    if (!answer1 || getFileSave().empty())
+        return;
+    // The name or the folder changed while the question was open: ask about the new one.
+    if (getFullPathSave() != aRemplacer_)
+        demanderEnregistrement();
     // A folder of that name cannot be replaced by a file.
-    if (answer1 && !getFileSave().empty() && !tuv::dossierExiste(getFullPathSave()))
+    else if (!tuv::dossierExiste(getFullPathSave()))
         confirmer(boutonValider_);
 }
 
@@ -428,7 +442,7 @@ void CPLUXDialogImage::remplirDossiers()
     for (const tuv::EntreeDossier& e : tuv::listerDossier(dossier_.GetPath()))
         if (e.bDossier && !e.nom.empty() && e.nom[0] != '.')
             lstDossiers_->AddElement(e.nom);
-    txtDossier_->setText(dossier_.GetPath());
+    CPLUXDialogFile::montrerDossier(txtDossier_, dossier_.GetPath());
 }
 
 void CPLUXDialogImage::onCtrlListChange(CPLUXControlList* c)

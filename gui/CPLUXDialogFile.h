@@ -37,6 +37,9 @@ public:
     std::string GetFullPath() const { return GetPath() + GetFile(); }
     // True when the current folder lies outside the working folder (it is then shown so).
     bool isHorsDossierTravail() const;
+    static bool estHorsDossierTravail(const std::string& dossier);
+    // Shows a folder in a text control, marked when it lies outside the working folder.
+    static void montrerDossier(CPLUXControl* texte, const std::string& dossier);
 
     // Navigation, as the user does it: ".." goes up. Reported with code 20.
     void entrerDossier(const std::string& nom);
@@ -114,6 +117,8 @@ private:
     // The visible button: the program's "save" is reported only once the name is confirmed.
     CPLUXControlButton* enregistrer_ = nullptr;
     int boiteRemplacer_ = 0;
+    // The file the open question is about.
+    std::string aRemplacer_;
 };
 
 class CPLUXDialogFileImages : public CPLUXDialogFile {

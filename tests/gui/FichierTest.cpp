@@ -166,6 +166,15 @@ TEST_F(FichierFixture, SaveAddsTheExtensionAndNeverReplacesAFileSilently)
     CPLUXTest::frame();
     ASSERT_EQ(appelsDe("save").size(), 2u);
     EXPECT_EQ(appelsDe("save")[1].chemin, dossier + "a.niv");
+
+    // "Oui" about a.niv does not replace c.niv, typed in the meantime: c.niv is asked about.
+    ecrireTexte(tmp / "c.niv", "x");
+    CPLUXTest::click("ID_CB_SAUVER", "save");
+    f->ctrlTextInput("txtFichier")->setText("c");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().back()->getHwnd(), 0);
+    CPLUXTest::frame();
+    EXPECT_EQ(appelsDe("save").size(), 2u);
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
 }
 
 TEST_F(FichierFixture, ImageDialogReportsFolderChangesWithCode20)
