@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
+#include "gui/CPLUX.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -388,6 +389,14 @@ void CVue::mode8(const ContexteVue& c)
     cy = ancienSy - hauteur * zoom;
     sx = largeur * zoom;
     sy = hauteur * zoom;
+
+    const std::pair<int, std::pair<const wchar_t*, float>> lignes[] = {
+        {1, {L"   Vue.x (apr\u00e8s correction)=", x}}, {2, {L"   Vue.y (apr\u00e8s correction)=", y}},
+        {3, {L"sx=", sx}}, {4, {L"sy=", sy}}, {5, {L"cx=", cx}}, {6, {L"cy=", cy}},
+        {10, {L"Xmin=", xMin}}, {11, {L"Xmax=", xMax}}, {12, {L"Ymin=", yMin}}, {13, {L"Ymax=", yMax}},
+        {14, {L"diffX=", ecart}}, {15, {L"z=", cible}}, {16, {L"ZoomVue=", zoom}}};
+    for (const auto& [ligne, texte] : lignes)
+        CPLUX::setConsoleText(std::wstring(texte.first) + CPLUX::ftows(texte.second), ligne);
 }
 
 void CVue::trembler()

@@ -2,6 +2,7 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "gui/CPLUX.h"
 #include "level/Decor.h"
 
 #include <gtest/gtest.h>
@@ -183,6 +184,8 @@ TEST_F(VueTest, Mode8WithoutCharactersClampsTheZoom)
     EXPECT_FLOAT_EQ(vue.zoom, 1.3f);
     EXPECT_FLOAT_EQ(vue.sx, 1280 * 1.3f);
     EXPECT_FLOAT_EQ(vue.cx, 1280 - 1280 * 1.3f);
+    EXPECT_EQ(CPLUX::getConsoleText(16), L"ZoomVue=" + CPLUX::ftows(1.3f));
+    EXPECT_EQ(CPLUX::getConsoleText(1).substr(0, 12), L"   Vue.x (ap");
 }
 
 TEST_F(VueTest, ZoomHelpers)
