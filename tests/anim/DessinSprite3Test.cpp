@@ -53,6 +53,12 @@ protected:
         return rt.getTexture().copyToImage();
     }
 
+    static void pixels(const sf::Image& img, std::initializer_list<std::tuple<unsigned, unsigned, sf::Color>> attendus)
+    {
+        for (const auto& [x, y, c] : attendus)
+            EXPECT_EQ(img.getPixel(x, y), c) << x << "," << y;
+    }
+
     sf::Texture feuille;
     CSPRITE3 s;
     int a = -1;
@@ -61,81 +67,50 @@ protected:
 
 } // namespace
 
-TEST_F(Dessin, QuadsASesPositionsDeCle)
+TEST_F(Dessin, QuadsASesPositionsDeCleEtMiroir)
 {
-    sf::Image img = dessiner();
-    EXPECT_EQ(img.getPixel(11, 11), ROUGE);
-    EXPECT_EQ(img.getPixel(25, 25), ROUGE);
-    EXPECT_EQ(img.getPixel(41, 21), VERT);
-    EXPECT_EQ(img.getPixel(55, 35), VERT);
-    EXPECT_EQ(img.getPixel(9, 9), NOIR);
-    EXPECT_EQ(img.getPixel(27, 15), NOIR);
-    EXPECT_EQ(img.getPixel(56, 36), NOIR);
-
-    // Offset by the call position and by the global origin.
-    s.animations[a]->origineGlobale = sf::Vector2f(10, 10);
-    img = dessiner(5, 0);
-    EXPECT_EQ(img.getPixel(5, 0), ROUGE);
-    EXPECT_EQ(img.getPixel(4, 0), NOIR);
-    EXPECT_EQ(img.getPixel(35, 10), VERT);
-}
-
-TEST_F(Dessin, MiroirAutourDeLaPosition)
-{
+    pixels(dessiner(), {{11, 11, ROUGE}, {25, 25, ROUGE}, {41, 21, VERT}, {55, 35, VERT}, {9, 9, NOIR},
+                        {27, 15, NOIR}, {56, 36, NOIR}});
+    // Mirrored about the call position: x -> 80 - x.
     s.miroir = -1;
-    sf::Image img = dessiner(80, 0);
-    // x -> 80 - x: red over 54..70, green over 24..40.
-    EXPECT_EQ(img.getPixel(55, 11), ROUGE);
-    EXPECT_EQ(img.getPixel(69, 25), ROUGE);
-    EXPECT_EQ(img.getPixel(25, 21), VERT);
-    EXPECT_EQ(img.getPixel(11, 11), NOIR);
-    EXPECT_EQ(img.getPixel(71, 11), NOIR);
+    pixels(dessiner(80, 0), {{55, 11, ROUGE}, {69, 25, ROUGE}, {25, 21, VERT}, {11, 11, NOIR}, {71, 11, NOIR}});
+    // Offset by the call position less the global origin.
+    s.miroir = 1;
+    s.animations[a]->origineGlobale = sf::Vector2f(10, 10);
+    pixels(dessiner(5, 0), {{5, 0, ROUGE}, {4, 0, NOIR}, {35, 10, VERT}});
 }
 
-TEST_F(Dessin, OrdreAvantPlanArmeEtVisibilite)
+TEST_F(Dessin, OrdreAvantPlanArmeVisibiliteEtCouleur)
 {
     placer(1, 10, 10);
     EXPECT_EQ(dessiner().getPixel(12, 12), VERT);  // later AE over the earlier one
     placer(0, 10, 10, true);
     EXPECT_EQ(dessiner().getPixel(12, 12), ROUGE);  // in-front pass after the others
-
-    s.elements[0]->arme = 2;  // shown with weapon 2 only
+    s.elements[0]->arme = 2;                        // shown with weapon 2 only
     EXPECT_EQ(dessiner().getPixel(12, 12), VERT);
     s.armeCourante = 2;
-    EXPECT_EQ(dessiner().getPixel(12, 12), ROUGE);
-
     s.setKeyAnimElemVisible(a, 0, 0, false, false);
-    s.setKeyAnimElemVisible(a, 0, 1, false, false);
-    EXPECT_EQ(dessiner().getPixel(12, 12), NOIR);
-}
+    EXPECT_EQ(dessiner().getPixel(12, 12), VERT);
 
-TEST_F(Dessin, CouleursMultipliees)
-{
-    s.setKeyAnimElemCouleur(a, 0, 1, sf::Color(255, 255, 255, 255));
-    s.setKeyframeCouleur(a, 0, sf::Color(255, 128, 255));
+    // Key colour x global colour (when the element uses it) x keyframe colour x sprite colour.
     s.elements[1]->bCouleurGlobale = true;
-    s.setCouleurGlobale(sf::Color(0, 255, 255));
-    const sf::Image img = dessiner();
-    EXPECT_EQ(img.getPixel(11, 11).r, 255);
-    EXPECT_NEAR(img.getPixel(41, 21).g, 128, 1);
-    s.setColor(sf::Color(0, 0, 255));
-    EXPECT_EQ(dessiner().getPixel(11, 11), NOIR);
+    s.setCouleurGlobale(sf::Color(255, 255, 255, 255));
+    s.setKeyframeCouleur(a, 0, sf::Color(255, 128, 255));
+    EXPECT_NEAR(dessiner().getPixel(12, 12).g, 128, 1);
+    s.setCouleurGlobale(sf::Color(0, 0, 255));
+    EXPECT_EQ(dessiner().getPixel(12, 12), NOIR);
 }
 
 TEST_F(Dessin, CadreParLeControle)
 {
-    // The control sits at (20, 0), 30 wide: coordinates are relative to it and clipped to it.
-    const sf::FloatRect cadre(20, 0, 30, 60);
+    // The control sits at (20, 0), 20 wide: coordinates are relative to it and clipped to it.
+    const sf::FloatRect cadre(20, 0, 20, 60);
     g_services.rectControle = [cadre](CPLUXControl* c) { return c ? cadre : sf::FloatRect(); };
     int jeton = 0;  // the sprite never looks inside a control: any address stands for one
     CPLUXControl* ctrl = reinterpret_cast<CPLUXControl*>(&jeton);
     const sf::View avant = rt.getView();
-    const sf::Image img = dessiner(0, 0, ctrl);
-    EXPECT_EQ(img.getPixel(31, 11), ROUGE);
-    EXPECT_EQ(img.getPixel(45, 25), ROUGE);
-    EXPECT_EQ(img.getPixel(50, 25), NOIR);  // red would run to 46 + ... clipped at 50
-    EXPECT_EQ(img.getPixel(61, 21), NOIR);  // green falls outside the control
-    EXPECT_EQ(img.getPixel(11, 11), NOIR);
+    // Red runs to 46 but the control ends at 40.
+    pixels(dessiner(0, 0, ctrl), {{31, 11, ROUGE}, {39, 25, ROUGE}, {42, 15, NOIR}, {61, 21, NOIR}, {11, 11, NOIR}});
     EXPECT_EQ(rt.getView().getCenter(), avant.getCenter());
 }
 
@@ -155,11 +130,8 @@ TEST_F(Dessin, DecalageDeMaillageDeplaceLeSommetAttendu)
 
     // In the sprite: the bottom-right point (8) of the green 3x3 mesh pulled by (8, 8).
     s.setPointMaillage(a, 0, 1, 8, 8, 8);
-    const sf::Image img = dessiner();
-    EXPECT_EQ(img.getPixel(40 + 21, 20 + 19), VERT);
-    EXPECT_EQ(img.getPixel(40 + 23, 20 + 17), NOIR);
-    EXPECT_EQ(img.getPixel(40 + 15, 20 + 1), VERT);  // the top-right corner stays
-    EXPECT_EQ(img.getPixel(40 + 1, 20 + 15), VERT);
+    pixels(dessiner(), {{40 + 21, 20 + 19, VERT}, {40 + 23, 20 + 17, NOIR}, {40 + 15, 20 + 1, VERT},
+                        {40 + 1, 20 + 15, VERT}});
 }
 
 TEST_F(Dessin, CollisionDansLaHitboxSeulement)
@@ -189,13 +161,11 @@ TEST_F(Dessin, OmbreEcraseeEtDecalee)
     const sf::Vector2f place = s.dessinerOmbre(&rt, 0, &rtOmbre, 0, 0, nullptr, 1.0f, 0, 0, a, 0, sf::Transform());
     rt.display();
     EXPECT_EQ(place, sf::Vector2f(0, 10));
+    // Red square 10..26 squashed to 10/2 + 10 = 15 .. 23, a grey half-black.
     const sf::Image img = rt.getTexture().copyToImage();
-    // Red square 10..26 squashed to 10/2 + 10 = 15 .. 23.
-    const sf::Color c = img.getPixel(12, 18);
-    EXPECT_LT(c.r, 200);
-    EXPECT_EQ(c.r, c.g);
-    EXPECT_EQ(img.getPixel(12, 13), sf::Color::White);
-    EXPECT_EQ(img.getPixel(12, 24), sf::Color::White);
+    EXPECT_NEAR(img.getPixel(12, 18).r, 127, 2);
+    EXPECT_EQ(img.getPixel(12, 18).r, img.getPixel(12, 18).g);
+    pixels(img, {{12, 13, sf::Color::White}, {12, 24, sf::Color::White}});
 
     s.setOmbre(a, false);
     rt.clear(sf::Color::White);
@@ -207,24 +177,17 @@ TEST_F(Dessin, OmbreEcraseeEtDecalee)
 TEST_F(Dessin, EvenementsSourisDesElements)
 {
     ecouter();
-    auto script = [](const char* son) {
-        CScriptAnm sc;
-        sc.commandes = {"playSound"};
-        sc.arguments = {std::string("( ") + son + " )"};
-        return sc;
-    };
     CSPRITE3_ANIMELEM& rouge = *s.animations[a]->animElems[0];
-    rouge.evenements["onMouseOn"] = script("dessus");
-    rouge.evenements["onMouseOut"] = script("dehors");
-    rouge.evenements["onMouseClickLeft"] = script("clic");
-    rouge.evenements["onMouseReleaseLeft"] = script("relache");
-    rouge.evenements["onMouseClickRight"] = script("droit");
-
+    for (const char* evt : {"onMouseOn", "onMouseOut", "onMouseClickLeft", "onMouseReleaseLeft", "onMouseClickRight"}) {
+        rouge.evenements[evt].commandes = {"playSound"};
+        rouge.evenements[evt].arguments = {evt};
+    }
     s.gererSouris(sf::Vector2f(12, 12), false, false);
     s.gererSouris(sf::Vector2f(13, 12), false, false);  // still over it: nothing new
     s.gererSouris(sf::Vector2f(13, 12), true, false);
     s.gererSouris(sf::Vector2f(13, 12), true, true);
     s.gererSouris(sf::Vector2f(13, 12), false, true);
     s.gererSouris(sf::Vector2f(45, 25), false, false);  // onto the green one
-    EXPECT_EQ(sons, (std::vector<std::string>{"dessus", "clic", "droit", "relache", "dehors"}));
+    EXPECT_EQ(sons, (std::vector<std::string>{"onMouseOn", "onMouseClickLeft", "onMouseClickRight",
+                                              "onMouseReleaseLeft", "onMouseOut"}));
 }

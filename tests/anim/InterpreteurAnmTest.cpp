@@ -1,51 +1,35 @@
 #include "anim/InterpreteurAnm.h"
 
-#include <gtest/gtest.h>
+#include "LectureOutilsTest.h"
 
-TEST(InterpreteurAnm, CatalogueDansLOrdreDuCombo)
+#include <functional>
+
+using VS = std::vector<std::string>;
+
+TEST(InterpreteurAnm, CatalogueEtDecoupage)
 {
     const auto& c = CInterpreteurAnm::catalogue();
     ASSERT_EQ(c.size(), 24u);
     EXPECT_STREQ(c.front().commande, "#");
     EXPECT_STREQ(c.back().commande, "_disable_NextCmdsOnlyIfPlaying");
-    EXPECT_STREQ(c[9].commande, "initElementAnimationLinkViseeAuto [global]");
-    // Every entry is found back by its exact text.
-    for (const auto& e : c)
-        EXPECT_EQ(CInterpreteurAnm::trouverCommande(e.commande), e.code) << e.commande;
-}
-
-TEST(InterpreteurAnm, CommandesReconnues)
-{
-    EXPECT_EQ(CInterpreteurAnm::trouverCommande("# un commentaire"), CommandeAnm::Commentaire);
-    EXPECT_EQ(CInterpreteurAnm::trouverCommande("  setFrame "), CommandeAnm::SetFrame);
-    // The suffix is part of the name.
+    for (size_t i = 0; i < c.size(); ++i) {
+        EXPECT_EQ(CInterpreteurAnm::trouverCommande(c[i].commande), c[i].code) << c[i].commande;
+        EXPECT_EQ(static_cast<size_t>(c[i].code), i);
+    }
+    // The " [global]" suffix is part of the name; a "#" start makes a comment.
     EXPECT_EQ(CInterpreteurAnm::trouverCommande("initElementAnimationLinkViseeAuto"), CommandeAnm::Inconnue);
-    EXPECT_EQ(CInterpreteurAnm::trouverCommande("setframe"), CommandeAnm::Inconnue);
-    EXPECT_EQ(CInterpreteurAnm::trouverCommande(""), CommandeAnm::Inconnue);
-}
+    EXPECT_EQ(CInterpreteurAnm::trouverCommande("#playSound"), CommandeAnm::Commentaire);
 
-TEST(InterpreteurAnm, DecoupageDesArguments)
-{
-    using V = std::vector<std::string>;
-    EXPECT_EQ(CInterpreteurAnm::decouperArguments("( bras ; 3 )"), (V{"bras", "3"}));
-    EXPECT_EQ(CInterpreteurAnm::decouperArguments("(a;;2.5)"), (V{"a", "", "2.5"}));
-    EXPECT_EQ(CInterpreteurAnm::decouperArguments("  7  "), (V{"7"}));
-    EXPECT_TRUE(CInterpreteurAnm::decouperArguments("()").empty());
+    EXPECT_EQ(CInterpreteurAnm::decouperArguments("( bras ; 3 )"), (VS{"bras", "3"}));
+    EXPECT_EQ(CInterpreteurAnm::decouperArguments("(a;;2.5)"), (VS{"a", "", "2.5"}));
     EXPECT_TRUE(CInterpreteurAnm::decouperArguments("( )").empty());
-    EXPECT_TRUE(CInterpreteurAnm::decouperArguments("").empty());
-    EXPECT_EQ(CInterpreteurAnm::decouperArguments("("), V{});
+    EXPECT_TRUE(CInterpreteurAnm::decouperArguments("(").empty());
 }
-
-// ------------------------------------------------------------------------------ running scripts
-
-#include "LectureOutilsTest.h"
-#include "core/TuvFile.h"
-#include "support/Outils.h"
 
 namespace {
 
-// A sprite whose animation shows two elements: "bras" (AE named "arme") linked to a shared
-// global animation with three animations and a state, and "corps" without sub-sprite.
+// A sprite whose animation shows "corps" (no sub-sprite) and "bras" (AE named "arme"),
+// linked to a shared global animation of three animations with a state and a shot script.
 class Script : public AvecServices {
 protected:
     void SetUp() override
@@ -56,14 +40,13 @@ protected:
         global.etats["TIR"] = 1;
         global.scriptTir = "tir.scp";
         global.setAnimation2(0, 0);
-
-        const int bras = ajouterElementSansFeuille(s, "bras");
         ajouterElementSansFeuille(s, "corps");
+        const int bras = ajouterElementSansFeuille(s, "bras");
         s.elements[bras]->pSpriteLie = &global;
         s.elements[bras]->lienAnim[2] = 1;
         a = ajouterAnim(s, "a", 10);
         ajouterAnim(s, "b", 10);
-        s.ajouterAnimElem(a, 1, "", 0, 1);
+        s.ajouterAnimElem(a, 0, "", 0, 1);
         s.ajouterAnimElem(a, bras, "arme", 0, 1);
         s.setAnimation2(a, 0);
         g_services.creerScript = [this](const std::string& chemin, CSPRITE*, int declencheur, int, bool, bool) {
@@ -73,164 +56,110 @@ protected:
     }
     void lancer(const std::string& commande, const std::string& arguments)
     {
-        CInterpreteurAnm::executer(s, std::vector<std::string>{commande}, std::vector<std::string>{arguments});
+        CInterpreteurAnm::executer(s, VS{commande}, VS{arguments});
     }
 
     CSPRITE3 global, s;
     int a = -1;
-    std::vector<std::string> scripts;
+    VS scripts;
 };
 
 } // namespace
 
 TEST_F(Script, CommandesSurLeSousSpriteNommeParSonAE)
 {
-    lancer("setElementAnimationLink", "( arme ; 2 )");
-    EXPECT_EQ(global.getAnimation(), 2);
-    lancer("setElementAnimationLink2", "( arme ; TIR )");
-    EXPECT_EQ(global.getAnimation(), 1);
-    lancer("setElementAnimationLink2", "( arme ; INCONNU )");  // no such state: left as it is
-    EXPECT_EQ(global.getAnimation(), 1);
-    lancer("setElementAnimationLinkFrame", "( arme ; 7 )");
-    EXPECT_EQ(global.getFrameCourante(), 7);
-    lancer("setElementAnimationLinkArme", "( arme ; 3 )");
-    EXPECT_EQ(global.armeCourante, 3);
-    lancer("setElementAnimationLinkDirection", "( arme ; -1 )");
-    EXPECT_EQ(global.miroir, -1);
-    lancer("setElementAnimationLinkShadersOn", "( arme ; 0 )");
-    EXPECT_FALSE(global.bShadersTous);
-    lancer("setElementAnimationLinkLoopAnimation", "( arme ; 0 )");
-    EXPECT_FALSE(global.bBoucle);
+    const std::vector<std::tuple<const char*, const char*, std::function<bool()>>> cas = {
+        {"setElementAnimationLink", "( arme ; 2 )", [&] { return global.getAnimation() == 2; }},
+        {"setElementAnimationLink2", "( arme ; TIR )", [&] { return global.getAnimation() == 1; }},
+        {"setElementAnimationLink2", "( arme ; AUCUN )", [&] { return global.getAnimation() == 1; }},
+        {"setElementAnimationLinkFrame", "( arme ; 7 )", [&] { return global.getFrameCourante() == 7; }},
+        {"setElementAnimationLinkArme", "( arme ; 3 )", [&] { return global.armeCourante == 3; }},
+        {"setElementAnimationLinkDirection", "( arme ; -1 )", [&] { return global.miroir == -1; }},
+        {"setElementAnimationLinkShadersOn", "( arme ; 0 )", [&] { return !global.bShadersTous; }},
+        {"setElementAnimationLinkLoopAnimation", "( arme ; 0 )", [&] { return !global.bBoucle; }},
+        {"initElementAnimationLinkViseeAuto [global]", "( arme ; 10 ; 30 ; 2.5 ; 1 )",
+         [&] { return global.viseeAuto.bActif && global.viseeAuto.vitesse == 2.5f && global.viseeAuto.bBoucle; }},
+        {"stopElementAnimationLinkViseeAuto [global]", "( arme )", [&] { return !global.viseeAuto.bActif; }},
+        // Without an AE name the element's name stands for it; "corps" has no sub-sprite.
+        {"setElementAnimationLinkArme", "( bras ; 5 )", [&] { return global.armeCourante == 3; }},
+        {"setElementAnimationLinkArme", "( corps ; 5 )", [&] { return global.armeCourante == 3; }},
+    };
+    for (const auto& [commande, arguments, verifier] : cas) {
+        lancer(commande, arguments);
+        EXPECT_TRUE(verifier()) << commande << arguments;
+    }
+    s.animations[a]->animElems[1]->nom.clear();
+    lancer("setElementAnimationLinkArme", "( bras ; 5 )");
+    EXPECT_EQ(global.armeCourante, 5);
 
     global.setAnimation2(0, 0);
-    lancer("setElementAnimationLinkShoot", "( arme ; 45 )");
+    lancer("setElementAnimationLinkShoot", "( bras ; 45 )");
     EXPECT_EQ(global.getAnimation(), 1);  // the element's third link
     EXPECT_FLOAT_EQ(global.paramsScript[0], 45);
-    EXPECT_EQ(scripts, std::vector<std::string>{"tir.scp@13"});
-
-    lancer("initElementAnimationLinkViseeAuto [global]", "( arme ; 10 ; 30 ; 2.5 ; 1 )");
-    EXPECT_TRUE(global.viseeAuto.bActif);
-    EXPECT_FLOAT_EQ(global.viseeAuto.vitesse, 2.5f);
-    EXPECT_FLOAT_EQ(global.viseeAuto.angleArrivee, 30);
-    EXPECT_TRUE(global.viseeAuto.bBoucle);
-    lancer("stopElementAnimationLinkViseeAuto [global]", "( arme )");
-    EXPECT_FALSE(global.viseeAuto.bActif);
-}
-
-TEST_F(Script, ElementTrouveParSonNomSansNomDAE)
-{
-    s.animations[a]->animElems[1]->nom.clear();
-    lancer("setElementAnimationLink", "( bras ; 2 )");
-    EXPECT_EQ(global.getAnimation(), 2);
-    // An element without sub-sprite, or a name nobody has: nothing happens.
-    lancer("setElementAnimationLinkArme", "( corps ; 4 )");
-    lancer("setElementAnimationLinkArme", "( personne ; 4 )");
-    EXPECT_EQ(global.armeCourante, -1);
-    EXPECT_EQ(s.armeCourante, -1);
+    EXPECT_EQ(scripts, VS{"tir.scp@13"});
 }
 
 TEST_F(Script, CommandesSurLeSpriteLuiMeme)
 {
     lancer("setAnimation", "( 1 )");
-    EXPECT_EQ(s.getAnimation(), 1);
     lancer("setFrame", "( 4 )");
+    lancer("setDirection", "( -7 )");
+    EXPECT_EQ(s.getAnimation(), 1);
     EXPECT_EQ(s.getFrameCourante(), 4);
-    lancer("setDirection", "( -1 )");
     EXPECT_EQ(s.miroir, -1);
-    lancer("setArme", "( 2 )");
-    EXPECT_EQ(s.armeCourante, 2);
-    lancer("setShadersOn", "( 0 )");
-    EXPECT_FALSE(s.bShadersTous);
-    lancer("setLoopAnimation", "( 0 )");
-    EXPECT_FALSE(s.bBoucle);
+
     s.scriptTir = "mien.scp";
     lancer("shoot", "( 90 )");
     lancer("runScript", "( scripts/porte.scp )");
-    EXPECT_EQ(scripts, (std::vector<std::string>{"mien.scp@13", "scripts/porte.scp@13"}));
-    EXPECT_FLOAT_EQ(s.paramsScript[0], 90);
+    EXPECT_EQ(scripts, (VS{"mien.scp@13", "scripts/porte.scp@13"}));
 
-    int arrets = 0;
-    std::vector<std::string> arretes;
+    VS arretes;
     g_services.arreterSon = [&](const std::string& id) { arretes.push_back(id); };
-    g_services.arreterSons = [&] { arrets++; };
+    g_services.arreterSons = [&] { arretes.push_back("*"); };
     lancer("playSound", "( boum )");
     lancer("stopSound", "( boum )");
     lancer("stopAllSounds", "( )");
-    EXPECT_EQ(sons, std::vector<std::string>{"boum"});
-    EXPECT_EQ(arretes, std::vector<std::string>{"boum"});
-    EXPECT_EQ(arrets, 1);
+    EXPECT_EQ(sons, VS{"boum"});
+    EXPECT_EQ(arretes, (VS{"boum", "*"}));
 }
 
 TEST_F(Script, CommentairesArgumentsManquantsEtSeulementEnLecture)
 {
-    const std::vector<std::string> commandes = {"#",
-                                                "# playSound",
-                                                "playSound",
-                                                "setArme",
-                                                "inconnue",
-                                                "_enable_NextCmdsOnlyIfPlaying",
-                                                "playSound",
-                                                "_disable_NextCmdsOnlyIfPlaying",
-                                                "playSound"};
-    const std::vector<std::string> arguments = {" ", "( a )", "()", "( )", "( x )", "()", "( b )", "()", "( c )"};
-    s.bPlay = false;
+    const VS commandes = {"#", "# playSound", "playSound", "setArme", "inconnue", "_enable_NextCmdsOnlyIfPlaying",
+                          "playSound", "_disable_NextCmdsOnlyIfPlaying", "playSound"};
+    const VS arguments = {" ", "( a )", "()", "( )", "( x )", "()", "( b )", "()", "( c )"};
     CInterpreteurAnm::executer(s, commandes, arguments);
-    EXPECT_EQ(sons, std::vector<std::string>{"c"});
+    EXPECT_EQ(sons, VS{"c"});
     EXPECT_EQ(s.armeCourante, -1);
 
     sons.clear();
-    s.bPlay = true;
+    s.play();
     CInterpreteurAnm::executer(s, commandes, arguments);
-    EXPECT_EQ(sons, (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(sons, (VS{"b", "c"}));
 
     // The switch does not outlive its run; fewer argument texts than commands is no fault.
     sons.clear();
     s.bPlay = false;
-    CInterpreteurAnm::executer(s, std::vector<std::string>{"_enable_NextCmdsOnlyIfPlaying"}, {});
-    CInterpreteurAnm::executer(s, std::vector<std::string>{"playSound", "playSound"}, {"( d )"});
-    EXPECT_EQ(sons, std::vector<std::string>{"d"});
-}
-
-TEST_F(Script, VirgulesDecimalesRelues)
-{
-    DossierTemp dossier;
-    const std::string chemin = dossier / "script.anm";
-    CScriptAnm ecrit;
-    ecrit.commandes = {"initElementAnimationLinkViseeAuto [global]"};
-    ecrit.arguments = {"( arme ; 0 ; 90 ; 1,5 ; 0 )"};
-    {
-        CTUVFile f;
-        ASSERT_TRUE(f.open(chemin, true));
-        ecrit.ecrire(f, "KF_SCP");
-        f.close();
-    }
-    CScriptAnm lu;
-    CTUVFile f;
-    ASSERT_TRUE(f.open(chemin, false));
-    ASSERT_EQ(f.getKey(), "KF_SCP");
-    lu.charger(f);
-    CInterpreteurAnm::executer(s, lu);
-    EXPECT_FLOAT_EQ(global.viseeAuto.vitesse, 1.5f);
-    EXPECT_FLOAT_EQ(global.viseeAuto.angleArrivee, 90);
+    CInterpreteurAnm::executer(s, VS{"_enable_NextCmdsOnlyIfPlaying"}, {});
+    CInterpreteurAnm::executer(s, VS{"playSound", "playSound"}, VS{"( d )"});
+    EXPECT_EQ(sons, VS{"d"});
 }
 
 TEST_F(Script, BalayageDeViseeAutomatique)
 {
-    // The global sprite's aim animation: one frame per degree, swept 0 -> 3 at 1 degree a tick.
-    global.setAnimation2(2, 0);
+    // One frame per degree, 0 -> 3 at one degree a tick, then playback takes over again.
     global.animations[2]->nbFramesVisee = 1;
     s.play();
-    lancer("initElementAnimationLinkViseeAuto [global]", "( arme ; 0 ; 3 ; 1 ; 0 )");
     lancer("setElementAnimationLink", "( arme ; 2 )");
+    lancer("initElementAnimationLinkViseeAuto [global]", "( arme ; 0 ; 3 ; 1 ; 0 )");
     std::vector<int> vues;
     for (int i = 0; i < 5; ++i) {
         s.update(nullptr, 1, 0, 0, a);
         vues.push_back(global.getFrame(2));
     }
-    EXPECT_EQ(vues, (std::vector<int>{1, 2, 3, 3, 4}));  // then playback takes over again
-    EXPECT_FALSE(global.viseeAuto.bActif);
+    EXPECT_EQ(vues, (std::vector<int>{1, 2, 3, 3, 4}));
 
-    // Looping, backwards, two degrees a tick over two frames per degree.
+    // Looping backwards, two degrees a tick, two frames per degree.
     global.animations[2]->nbFramesVisee = 2;
     lancer("initElementAnimationLinkViseeAuto [global]", "( arme ; 4 ; 0 ; 2 ; 1 )");
     vues.clear();
