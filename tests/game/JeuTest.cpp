@@ -49,7 +49,8 @@ TEST(Jeu, ConfigurationEnDeuxPassesEtValeursInvalides)
     ecrireTexte("jeu.ini",
                 "# essai\nINCONNUE=1;2\nFRAMERATE=31\nVOLUME_EFFETS=fort\nVOLUME_MUSIQUE=150\n"
                 "XINPUT=1\nUSESHADER=oui\nLOADIA=./personnages/a.per\nLOADPERSO=./personnages/b.per\n"
-                "VIE_INFINIE=1\nVIEWPORT=320;200\r\n");
+                "VIE_INFINIE=1\nLOADOVER=etoile;./effets/absente.dec\nVIEWPORT=320;200\r\n");
+    ecrireTexte("anmglobaux.ini", "# globales\nLOAD_ANM_EXT=./absente.anm\n");
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     ASSERT_NE(jeu.fenetre, nullptr);
@@ -71,6 +72,11 @@ TEST(Jeu, ConfigurationEnDeuxPassesEtValeursInvalides)
     EXPECT_EQ(jeu.vuemode_save, -1);
     EXPECT_TRUE(jeu.bCarteJeu);
     EXPECT_EQ(jeu.pPersoSelection, nullptr);
+    // An over-image whose file is missing is there, empty; a missing animation is not.
+    EXPECT_EQ(jeu.overs.count("etoile"), 1u);
+    EXPECT_EQ(jeu.getAnimGlobale("./absente.anm"), nullptr);
+    EXPECT_TRUE(jeu.animsGlobales.empty());
+    CPLUXTest::reset();
 
     // Menu and game frames, then the frame limit closes the window.
     jeu.nbImagesMax = 4;
