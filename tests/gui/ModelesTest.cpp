@@ -285,31 +285,43 @@ TEST(Modeles, EveryModelReadsWithoutErrorAndHoldsTheControlsTheProgramUses)
     }
 }
 
+namespace {
+void verifierDisposition(CPLUXDialog* d)
+{
+    const sf::FloatRect dialogue(0, 0, static_cast<float>(d->getWidth()), static_cast<float>(d->getOuterHeight()));
+    std::vector<CPLUXControl*> places;
+    for (CPLUXControl* c : d->getControls()) {
+        if (!c->isVisible() || c->getId() == "btnClose" || c->getId() == "btnMinimize")
+            continue;
+        const sf::FloatRect r = c->getRect();
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= dialogue.width &&
+                    r.top + r.height <= dialogue.height)
+            << c->getId();
+        EXPECT_LE(largeurTexte(c), r.width) << c->getId() << " \"" << c->getText() << "\"";
+        if (!estConteneur(c))
+            places.push_back(c);
+    }
+    for (size_t i = 0; i < places.size(); ++i)
+        for (size_t j = i + 1; j < places.size(); ++j)
+            if (memePage(places[i], places[j]))
+                EXPECT_FALSE(recouvre(places[i]->getRect(), places[j]->getRect()))
+                    << places[i]->getId() << " / " << places[j]->getId();
+}
+} // namespace
+
 TEST(Modeles, ControlsLieInsideTheirDialogWithoutOverlapsAndTheirCaptionsFit)
 {
     CPLUXTest::reset();
     for (const auto& [id, liste] : ATTENDUS) {
         SCOPED_TRACE(id);
         ModeleCharge m(id);
-        const sf::FloatRect dialogue(0, 0, static_cast<float>(m.d->getWidth()),
-                                     static_cast<float>(m.d->getOuterHeight()));
-        std::vector<CPLUXControl*> places;
-        for (CPLUXControl* c : m.d->getControls()) {
-            if (!c->isVisible() || c->getId() == "btnClose" || c->getId() == "btnMinimize")
-                continue;
-            const sf::FloatRect r = c->getRect();
-            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= dialogue.width &&
-                        r.top + r.height <= dialogue.height)
-                << c->getId();
-            EXPECT_LE(largeurTexte(c), r.width) << c->getId() << " \"" << c->getText() << "\"";
-            if (!estConteneur(c))
-                places.push_back(c);
+        verifierDisposition(m.d.get());
+        // Still tidy once the user has made the dialog larger.
+        if (m.d->isRedimensionnable()) {
+            m.d->redimensionnerUtilisateur(m.d->getWidth() + 160, m.d->getHeight() + 90);
+            m.d->draw(nullptr, 0, 0, 0, 0);
+            verifierDisposition(m.d.get());
         }
-        for (size_t i = 0; i < places.size(); ++i)
-            for (size_t j = i + 1; j < places.size(); ++j)
-                if (memePage(places[i], places[j]))
-                    EXPECT_FALSE(recouvre(places[i]->getRect(), places[j]->getRect()))
-                        << places[i]->getId() << " / " << places[j]->getId();
     }
 }
 

@@ -147,7 +147,7 @@ ANCRES=1;1;1;1
 CONTROLE=IMAGE;myImagePlancheSprites
 RECT=264;58;1220;450
 ONGLET=myTab;0
-ANCRES=1;1;1;1
+ANCRES=1;1;1;0
 INFO=Planche de sprites
 }
 {
@@ -370,14 +370,12 @@ ONGLET=myTab;0
 CONTROLE=IMAGE;myImageAnimation
 RECT=264;58;520;360
 ONGLET=myTab;1
-ANCRES=1;1;1;1
 INFO=Vue animation
 }
 {
 CONTROLE=IMAGE;myImageTimeLine
 RECT=264;424;520;56
 ONGLET=myTab;1
-ANCRES=1;0;1;1
 INFO=Timeline
 }
 {
@@ -1141,7 +1139,6 @@ ONGLET=myTab;1
 CONTROLE=IMAGE;myImageEtats
 RECT=264;58;520;360
 ONGLET=myTab;2
-ANCRES=1;1;1;1
 INFO=Aperçu
 }
 {
