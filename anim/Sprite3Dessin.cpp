@@ -59,14 +59,14 @@ public:
 private:
     static sf::VertexArray& prendreTampon()
     {
-        static std::vector<std::unique_ptr<sf::VertexArray>> tampons;
+        thread_local std::vector<std::unique_ptr<sf::VertexArray>> tampons;
         if (s_enCours == tampons.size())
             tampons.push_back(std::make_unique<sf::VertexArray>(sf::Triangles));
         sf::VertexArray& t = *tampons[s_enCours++];
         t.clear();
         return t;
     }
-    static inline size_t s_enCours = 0;
+    static inline thread_local size_t s_enCours = 0;
 
     const sf::Texture* texture = nullptr;
     sf::VertexArray& sommets;
@@ -154,7 +154,7 @@ void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform&
 void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Transform& base, int niveau)
 {
     // One offsets buffer per tree level: a sub-sprite is drawn while its parent's AE is.
-    static std::vector<sf::Vector2f> tampons[sprite3::PROFONDEUR_MAX + 2];
+    thread_local std::vector<sf::Vector2f> tampons[sprite3::PROFONDEUR_MAX + 2];
     EtatAE etat;
     if (!lireEtatAE(s, a, ae, etat, &tampons[std::clamp(niveau, 0, sprite3::PROFONDEUR_MAX + 1)]))
         return;

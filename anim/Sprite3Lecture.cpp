@@ -8,6 +8,7 @@
 #include "core/Services.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -15,9 +16,11 @@ namespace {
 // A coefficient far above any real frame rate would otherwise spin through thousands of frames.
 constexpr int TICKS_MAX_PAR_APPEL = 1000;
 
-int g_profondeur = 0;
-// Without the game's frame clock, each outermost update is a frame of its own.
-unsigned long g_generation = 0;
+thread_local int g_profondeur = 0;
+// Without the game's frame clock, each outermost update is a frame of its own, numbered
+// across threads so that two never share a number.
+std::atomic<unsigned long> g_generation{0};
+thread_local unsigned long g_generationEnCours = 0;
 
 // Frame key of the call in progress: the game's frame number, else the outermost call's
 // own number (kept apart from frame numbers by the top bit).
@@ -26,14 +29,14 @@ unsigned long cleFrame()
     unsigned long n = g_services.numeroFrame();
     if (n != 0)
         return n;
-    return g_generation | (1UL << (sizeof(unsigned long) * 8 - 1));
+    return g_generationEnCours | (1UL << (sizeof(unsigned long) * 8 - 1));
 }
 
 struct Profondeur {
     Profondeur()
     {
         if (g_profondeur++ == 0)
-            ++g_generation;
+            g_generationEnCours = ++g_generation;
     }
     ~Profondeur() { --g_profondeur; }
     Profondeur(const Profondeur&) = delete;
