@@ -38,6 +38,13 @@ public:
     void setIndex(int i) { index = i; }
     int getIndex() const { return index; }
     int getHauteurCase() const { return hauteurCase; }
+    int getLargeurCase() const { return largeurCase; }
+    // Two values the owner keeps with its grid (the editor's menu stores the camera there).
+    void setValeurs(int a, int b)
+    {
+        valeurs[0] = a;
+        valeurs[1] = b;
+    }
 
     // Samples the mouse once: true when it lies over the image.
     bool survol(const sf::Window& fenetre);
@@ -60,4 +67,5 @@ public:
     bool bActif = false;
     sf::Texture texture;
     sf::Sprite sprite;
+    int valeurs[2] = {0, 0};
 };
