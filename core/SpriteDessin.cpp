@@ -127,10 +127,18 @@ const sf::Texture* CSPRITE::preparerSprite()
     const sf::Texture* t = appliquerTexture();
     if (!t)
         return nullptr;
-    sprite.setPosition(x, y);
-    sprite.setOrigin(ox, oy);
-    sprite.setScale(sx * flipH, sy * flipV);
-    sprite.setRotation(getAngleTotal());
+    // Each setter makes SFML compute the transform again: only touch what changed, so that
+    // a still sprite costs no more than a plain sf::Sprite.
+    const sf::Vector2f position(x, y), origine(ox, oy), echelle(sx * flipH, sy * flipV);
+    if (sprite.getPosition() != position)
+        sprite.setPosition(position);
+    if (sprite.getOrigin() != origine)
+        sprite.setOrigin(origine);
+    if (sprite.getScale() != echelle)
+        sprite.setScale(echelle);
+    float angle = getAngleTotal();
+    if (sprite.getRotation() != std::fmod(angle, 360.0f) && sprite.getRotation() != angle)
+        sprite.setRotation(angle);
     return t;
 }
 
