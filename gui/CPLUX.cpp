@@ -1259,7 +1259,7 @@ void CPLUX::refreshSurface()
             p.rect({0, 0, largeur + 12, 8 + 15.f * (derniere + 1)}, plux::couleur::console);
             for (int i = 0; i <= derniere; ++i, y += 15.f)
                 if (!e.console[i].empty())
-                    p.texte(e.consoleCache[i].texte(), {6, y});
+                    p.texte(e.consoleCache[i], {6, y});
             p.vider(w);
         }
     }

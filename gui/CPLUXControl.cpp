@@ -140,7 +140,7 @@ void CPLUXControl::texteCentreV(plux::Peintre& p, plux::TexteCache& t, sf::Float
     if (centreH)
         x = r.left + (r.width - t.largeur()) / 2.f;
     const float y = r.top + (r.height - hLigne) / 2.f;
-    p.texte(t.texte(), {x, y}, r);
+    p.texte(t, {x, y}, r);
 }
 
 // Button ------------------------------------------------------------------------------------
@@ -158,7 +158,8 @@ void CPLUXControlButton::dessiner(plux::Peintre& p, float ox, float oy)
     if (symbole != 0) {
         // Title-bar buttons: a glyph on the title colour, lit while pressed.
         if (enfonce_ && CPLUX::estPresse(this))
-            p.rect(r, sf::Color(255, 255, 255, 60));
+            p.rect(r, plux::melange(CPLUX::dialogfocus == parent_ ? c::titreActif : c::titreInactif,
+                                    sf::Color(255, 255, 255, 60)));
         const sf::Color g = actif_ ? c::texteTitre : sf::Color(255, 255, 255, 90);
         const float cx = r.left + r.width / 2, cy = r.top + r.height / 2;
         if (symbole == 1) {
@@ -175,10 +176,13 @@ void CPLUXControlButton::dessiner(plux::Peintre& p, float ox, float oy)
         fond = c::champInactif;
     else if (enfonce)
         fond = c::boutonEnfonce;
-    p.rect(r, actif_ ? c::bord : sf::Color(190, 193, 198));
-    p.rect({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, fond);
-    if (actif_ && !enfonce)
-        p.rect({r.left + 1, r.top + 1, r.width - 2, 1}, sf::Color(255, 255, 255, 170));
+    p.cadre(r, actif_ ? c::bord : sf::Color(190, 193, 198));
+    if (actif_ && !enfonce) {
+        p.rect({r.left + 1, r.top + 1, r.width - 2, 1}, plux::melange(fond, sf::Color(255, 255, 255, 170)));
+        p.rect({r.left + 1, r.top + 2, r.width - 2, r.height - 3}, fond);
+    } else {
+        p.rect({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, fond);
+    }
     const float decalage = enfonce ? 1.f : 0.f;
     texteCentreV(p, cache_, {r.left + decalage, r.top + decalage, r.width, r.height}, 0, true);
 }
@@ -248,7 +252,7 @@ void CPLUXControlButtonCheck::draw(sf::RenderWindow* w, int dialogLeft, int dial
     if (!couleurLabelPerso_)
         cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
     if (!texte_.empty())
-        plux::peintre().texte(cache_.texte(),
+        plux::peintre().texte(cache_,
                               {r.left + cote + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
 }
 
@@ -259,7 +263,7 @@ void CPLUXControlButtonCheck::dessiner(plux::Peintre& p, float ox, float oy)
     const float cote = 14.f;
     const sf::FloatRect boite(r.left + 1, r.top + (r.height - cote) / 2, cote, cote);
     const bool rond = !groupe.empty();
-    p.rect(boite, actif_ ? c::bord : sf::Color(190, 193, 198));
+    p.cadre(boite, actif_ ? c::bord : sf::Color(190, 193, 198));
     p.rect({boite.left + 1, boite.top + 1, cote - 2, cote - 2}, actif_ ? c::champ : c::champInactif);
     if (coche_) {
         const sf::Color m = actif_ ? c::selection : c::texteInactif;
@@ -277,7 +281,7 @@ void CPLUXControlButtonCheck::dessiner(plux::Peintre& p, float ox, float oy)
         cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
     }
     if (!texte_.empty())
-        p.texte(cache_.texte(), {r.left + cote + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
+        p.texte(cache_, {r.left + cote + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
 }
 
 // Static text and panel -----------------------------------------------------------------------
@@ -295,7 +299,7 @@ void CPLUXControlText::dessiner(plux::Peintre& p, float ox, float oy)
     if (alignerDroite)
         x = r.left + r.width - cache_.largeur() - 2.f;
     const float y = r.height > hLigne ? r.top + (std::min(r.height, 24.f) - hLigne) / 2.f : r.top;
-    p.texte(cache_.texte(), {x, y}, r);
+    p.texte(cache_, {x, y}, r);
 }
 
 void CPLUXControlPanel::dessiner(plux::Peintre& p, float ox, float oy)

@@ -329,12 +329,12 @@ void CPLUXControlTextArea::dessinerLignes(plux::Peintre& p, sf::FloatRect r, int
         const float yt = y + (h - hTexte) / 2.f;
         l.t1.definir(l.c1, tailleTexte_, coul);
         if (!l.c1.empty())
-            p.texte(l.t1.texte(), {r.left + 4, yt}, {r.left, y, largeur - col2 - 2, h});
+            p.texte(l.t1, {r.left + 4, yt}, {r.left, y, largeur - col2 - 2, h});
         if (col2 > 0) {
-            p.rect({r.left + largeur - col2, y, 1, h}, sf::Color(0, 0, 0, 40));
+            p.rect({r.left + largeur - col2, y, 1, h}, sf::Color(215, 217, 221));
             l.t2.definir(l.c2, tailleTexte_, coul);
             if (!l.c2.empty() && !(editeurOuvert() && i == ligneEditee_))
-                p.texte(l.t2.texte(), {r.left + largeur - col2 + 4, yt}, {r.left + largeur - col2, y, col2, h});
+                p.texte(l.t2, {r.left + largeur - col2 + 4, yt}, {r.left + largeur - col2, y, col2, h});
         }
     }
 }
@@ -343,7 +343,7 @@ void CPLUXControlTextArea::dessiner(plux::Peintre& p, float ox, float oy)
 {
     namespace c = plux::couleur;
     const sf::FloatRect r = rectEcran(ox, oy);
-    p.rect(r, actif_ ? c::bord : sf::Color(190, 193, 198));
+    p.cadre(r, actif_ ? c::bord : sf::Color(190, 193, 198));
     p.rect({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, actif_ ? c::champ : c::champInactif);
     const int v = lignesVisibles();
     const bool barre = getNbElements() > v;
@@ -439,7 +439,7 @@ void CPLUXControlComboBox::dessiner(plux::Peintre& p, float ox, float oy)
     namespace c = plux::couleur;
     const sf::FloatRect r = rectEcran(ox, oy);
     const bool ouvert = !isRoll();
-    p.rect(r, ouvert ? c::titreActif : (actif_ ? c::bord : sf::Color(190, 193, 198)));
+    p.cadre(r, ouvert ? c::titreActif : (actif_ ? c::bord : sf::Color(190, 193, 198)));
     p.rect({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, actif_ ? c::champ : c::champInactif);
     const float cote = std::min(r.height - 2, 18.f);
     const sf::FloatRect bouton(r.left + r.width - cote - 1, r.top + 1, cote, r.height - 2);
@@ -456,15 +456,16 @@ void CPLUXControlComboBox::dessiner(plux::Peintre& p, float ox, float oy)
     const float hTexte = static_cast<float>(tailleTexte_) * 1.2f;
     const sf::FloatRect zone(r.left + 1, r.top, r.width - cote - 4, r.height);
     if (!l.c1.empty())
-        p.texte(l.t1.texte(), {r.left + 5, r.top + (r.height - hTexte) / 2}, zone);
+        p.texte(l.t1, {r.left + 5, r.top + (r.height - hTexte) / 2}, zone);
 }
 
 void CPLUXControlComboBox::dessinerListe(plux::Peintre& p)
 {
     namespace c = plux::couleur;
     const sf::FloatRect r = rectListe();
-    p.rect({r.left + 2, r.top + 3, r.width, r.height}, sf::Color(0, 0, 0, 50));
-    p.rect(r, c::titreActif);
+    p.rect({r.left + r.width, r.top + 3, 2, r.height}, sf::Color(0, 0, 0, 50));
+    p.rect({r.left + 2, r.top + r.height, r.width - 2, 3}, sf::Color(0, 0, 0, 50));
+    p.cadre(r, c::titreActif);
     p.rect({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, c::champ);
     int survol = -1;
     const sf::Vector2i m = CPLUX::getMousePosition();

@@ -127,6 +127,6 @@ void CPLUXControlTab::dessiner(plux::Peintre& p, float ox, float oy)
     const sf::Color fond = actif_ < static_cast<int>(couleursPage_.size())
                                ? couleursPage_[static_cast<size_t>(actif_)]
                                : plux::couleur::ongletActif;
-    p.rect(e, plux::couleur::bord);
+    p.cadre(e, plux::couleur::bord);
     p.rect({e.left + 1, e.top + 1, e.width - 2, e.height - 2}, fond);
 }

@@ -276,7 +276,7 @@ void CPLUXControlTextInput::dessiner(plux::Peintre& p, float ox, float oy)
     namespace c = plux::couleur;
     const sf::FloatRect r = rectEcran(ox, oy);
     const bool focus = focus_ && CPLUX::getKeyboardFocus() == this;
-    p.rect(r, focus ? c::titreActif : (actif_ ? c::bord : sf::Color(190, 193, 198)));
+    p.cadre(r, focus ? c::titreActif : (actif_ ? c::bord : sf::Color(190, 193, 198)));
     if (focus)
         p.cadre({r.left + 1, r.top + 1, r.width - 2, r.height - 2}, sf::Color(120, 170, 230));
     const float e = focus ? 2.f : 1.f;
@@ -292,10 +292,11 @@ void CPLUXControlTextInput::dessiner(plux::Peintre& p, float ox, float oy)
         const float b = xTexte + cache_.positionCaractere(getSelectionEnd());
         const float g = std::max(a, clip.left), dr = std::min(b, clip.left + clip.width);
         if (dr > g)
-            p.rect({g, yTexte, dr - g, hLigne + 2}, sf::Color(c::selection.r, c::selection.g, c::selection.b, 110));
+            p.rect({g, yTexte, dr - g, hLigne + 2},
+                   plux::melange(c::champ, sf::Color(c::selection.r, c::selection.g, c::selection.b, 110)));
     }
     if (!texte_.empty())
-        p.texte(cache_.texte(), {xTexte, yTexte}, clip);
+        p.texte(cache_, {xTexte, yTexte}, clip);
     if (focus && !lectureSeule_ && clignote_.getElapsedTime().asMilliseconds() % 1000 < 600) {
         const float xc = xTexte + cache_.positionCaractere(caret_);
         if (xc >= clip.left - 1 && xc <= clip.left + clip.width)

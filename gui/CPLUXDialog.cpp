@@ -684,18 +684,21 @@ void CPLUXDialog::dessinerCadre(plux::Peintre& p)
     namespace c = plux::couleur;
     const float x = static_cast<float>(x_), y = static_cast<float>(y_);
     const float w = static_cast<float>(l_), h = static_cast<float>(getOuterHeight());
-    p.rect({x + 3, y + 3, w, h}, sf::Color(0, 0, 0, 45));
-    p.rect({x, y, w, h}, c::bord);
-    p.rect({x + 1, y + 1, w - 2, h - 2}, couleurFond_);
+    // Each pixel is filled once: shadow strips, frame, title bar, then the body.
+    p.rect({x + w, y + 3, 3, h}, sf::Color(0, 0, 0, 45));
+    p.rect({x + 3, y + h, w - 3, 3}, sf::Color(0, 0, 0, 45));
+    p.cadre({x, y, w, h}, c::bord);
+    const float hTitre = sansTitre_ ? 0.f : static_cast<float>(plux::HAUTEUR_TITRE);
+    p.rect({x + 1, y + hTitre + (sansTitre_ ? 1 : 0), w - 2, h - hTitre - (sansTitre_ ? 2 : 1)}, couleurFond_);
     if (!sansTitre_) {
         const bool actif = CPLUX::dialogfocus == this;
         const sf::Color t = actif ? c::titreActif : c::titreInactif;
-        p.rect({x, y, w, static_cast<float>(plux::HAUTEUR_TITRE)}, t);
-        p.rect({x, y + plux::HAUTEUR_TITRE - 1.f, w, 1}, sf::Color(0, 0, 0, 50));
+        p.rect({x, y, w, hTitre - 1}, t);
+        p.rect({x, y + hTitre - 1.f, w, 1}, plux::melange(t, sf::Color(0, 0, 0, 50)));
         cacheTitre_.definir(titre_, plux::TAILLE_TEXTE, c::texteTitre);
         if (!titre_.empty()) {
             const float lTitre = w - 8 - (btnClose_->isVisible() ? 24 : 0) - (btnMinimize_->isVisible() ? 22 : 0);
-            p.texte(cacheTitre_.texte(), {x + 8, y + 4}, {x + 4, y, std::max(lTitre, 1.f), 25.f});
+            p.texte(cacheTitre_, {x + 8, y + 4}, {x + 4, y, std::max(lTitre, 1.f), 25.f});
         }
     }
     if (redimensionnable_) {

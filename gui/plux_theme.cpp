@@ -38,6 +38,14 @@ std::wstring& pressePapierSimule()
 const sf::Font& police() { return policeChargeeUneFois().font; }
 bool policeChargee() { return policeChargeeUneFois().chargee; }
 
+sf::Color melange(sf::Color fond, sf::Color dessus)
+{
+    auto canal = [&](sf::Uint8 a, sf::Uint8 b) {
+        return static_cast<sf::Uint8>((a * (255 - dessus.a) + b * dessus.a + 127) / 255);
+    };
+    return sf::Color(canal(fond.r, dessus.r), canal(fond.g, dessus.g), canal(fond.b, dessus.b), 255);
+}
+
 sf::String versSf(const std::wstring& texte)
 {
     sf::String s;
@@ -57,10 +65,12 @@ void TexteCache::definir(const std::wstring& contenu, unsigned taille, sf::Color
     if (contenu != contenu_ || texte_.getString().isEmpty() != contenu.empty()) {
         contenu_ = contenu;
         texte_.setString(versSf(contenu));
+        quadsPrets_ = false;
     }
     if (taille != taille_) {
         taille_ = taille;
         texte_.setCharacterSize(taille);
+        quadsPrets_ = false;
     }
     if (couleur != couleur_) {
         couleur_ = couleur;
@@ -76,6 +86,54 @@ float TexteCache::largeur()
     return largeur_;
 }
 
+const std::vector<TexteCache::Quad>& TexteCache::quads()
+{
+    if (quadsPrets_)
+        return quads_;
+    // The same layout as sf::Text (regular style), done once per content and size.
+    quads_.clear();
+    quadsPrets_ = true;
+    const sf::Font& f = police();
+    if (!policeChargee() || contenu_.empty())
+        return quads_;
+    const float espace = f.getGlyph(L' ', taille_, false).advance;
+    const float interligne = f.getLineSpacing(taille_);
+    float x = 0.f, y = static_cast<float>(taille_);
+    sf::Uint32 precedent = 0;
+    for (wchar_t wc : contenu_) {
+        const sf::Uint32 c = static_cast<sf::Uint32>(wc);
+        if (c == L'\r')
+            continue;
+        x += f.getKerning(precedent, c, taille_);
+        precedent = c;
+        if (c == L' ' || c == L'\t' || c == L'\n') {
+            if (c == L' ')
+                x += espace;
+            else if (c == L'\t')
+                x += espace * 4;
+            else {
+                y += interligne;
+                x = 0;
+            }
+            continue;
+        }
+        const sf::Glyph& g = f.getGlyph(c, taille_, false);
+        const float marge = 1.f;
+        Quad q;
+        q.gauche = x + g.bounds.left - marge;
+        q.haut = y + g.bounds.top - marge;
+        q.droite = x + g.bounds.left + g.bounds.width + marge;
+        q.bas = y + g.bounds.top + g.bounds.height + marge;
+        q.u1 = static_cast<float>(g.textureRect.left) - marge;
+        q.v1 = static_cast<float>(g.textureRect.top) - marge;
+        q.u2 = static_cast<float>(g.textureRect.left + g.textureRect.width) + marge;
+        q.v2 = static_cast<float>(g.textureRect.top + g.textureRect.height) + marge;
+        quads_.push_back(q);
+        x += g.advance;
+    }
+    return quads_;
+}
+
 float TexteCache::positionCaractere(size_t i)
 {
     if (i > contenu_.size())
@@ -83,18 +141,26 @@ float TexteCache::positionCaractere(size_t i)
     return texte_.findCharacterPos(i).x - texte_.getPosition().x;
 }
 
+void Peintre::ajouterQuad(const sf::Vertex (&q)[4], bool opaque)
+{
+    if (series_.empty() || series_.back().second != opaque)
+        series_.emplace_back(sommets_.size(), opaque);
+    sommets_.push_back(q[0]);
+    sommets_.push_back(q[1]);
+    sommets_.push_back(q[2]);
+    sommets_.push_back(q[1]);
+    sommets_.push_back(q[3]);
+    sommets_.push_back(q[2]);
+}
+
 void Peintre::rect(sf::FloatRect r, sf::Color c)
 {
     if (r.width <= 0 || r.height <= 0 || c.a == 0)
         return;
-    const sf::Vector2f a(r.left, r.top), b(r.left + r.width, r.top), d(r.left, r.top + r.height),
-        e(r.left + r.width, r.top + r.height);
-    sommets_.append(sf::Vertex(a, c));
-    sommets_.append(sf::Vertex(b, c));
-    sommets_.append(sf::Vertex(d, c));
-    sommets_.append(sf::Vertex(b, c));
-    sommets_.append(sf::Vertex(e, c));
-    sommets_.append(sf::Vertex(d, c));
+    const sf::Vertex q[4] = {sf::Vertex({r.left, r.top}, c), sf::Vertex({r.left + r.width, r.top}, c),
+                             sf::Vertex({r.left, r.top + r.height}, c),
+                             sf::Vertex({r.left + r.width, r.top + r.height}, c)};
+    ajouterQuad(q, c.a == 255);
 }
 
 void Peintre::cadre(sf::FloatRect r, sf::Color c, float ep)
@@ -109,15 +175,68 @@ void Peintre::ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c, float ep)
 {
     sf::Vector2f d = b - a;
     float n = std::sqrt(d.x * d.x + d.y * d.y);
-    if (n <= 0.f)
+    if (n <= 0.f || c.a == 0)
         return;
     sf::Vector2f p(-d.y / n * ep / 2, d.x / n * ep / 2);
-    sommets_.append(sf::Vertex(a + p, c));
-    sommets_.append(sf::Vertex(b + p, c));
-    sommets_.append(sf::Vertex(a - p, c));
-    sommets_.append(sf::Vertex(b + p, c));
-    sommets_.append(sf::Vertex(b - p, c));
-    sommets_.append(sf::Vertex(a - p, c));
+    const sf::Vertex q[4] = {sf::Vertex(a + p, c), sf::Vertex(b + p, c), sf::Vertex(a - p, c),
+                             sf::Vertex(b - p, c)};
+    ajouterQuad(q, c.a == 255);
+}
+
+void Peintre::texte(TexteCache& t, sf::Vector2f p, sf::FloatRect clip)
+{
+    const std::vector<TexteCache::Quad>& quads = t.quads();
+    if (quads.empty() || t.couleur().a == 0)
+        return;
+    sf::VertexArray* lot = nullptr;
+    for (auto& g : glyphes_)
+        if (g.first == t.taille())
+            lot = &g.second;
+    if (!lot) {
+        glyphes_.emplace_back(t.taille(), sf::VertexArray(sf::Triangles));
+        lot = &glyphes_.back().second;
+    }
+    const float ox = std::round(p.x), oy = std::round(p.y);
+    const bool clipper = clip.width > 0 && clip.height > 0;
+    const float cg = clip.left, ch = clip.top, cd = clip.left + clip.width, cb = clip.top + clip.height;
+    const sf::Color c = t.couleur();
+    for (const TexteCache::Quad& q0 : quads) {
+        TexteCache::Quad q = q0;
+        q.gauche += ox;
+        q.droite += ox;
+        q.haut += oy;
+        q.bas += oy;
+        if (clipper) {
+            if (q.droite <= cg || q.gauche >= cd || q.bas <= ch || q.haut >= cb)
+                continue;
+            // Cut the glyph box and its texture box by the same fractions.
+            const float du = (q.u2 - q.u1) / (q.droite - q.gauche), dv = (q.v2 - q.v1) / (q.bas - q.haut);
+            if (q.gauche < cg) {
+                q.u1 += (cg - q.gauche) * du;
+                q.gauche = cg;
+            }
+            if (q.droite > cd) {
+                q.u2 -= (q.droite - cd) * du;
+                q.droite = cd;
+            }
+            if (q.haut < ch) {
+                q.v1 += (ch - q.haut) * dv;
+                q.haut = ch;
+            }
+            if (q.bas > cb) {
+                q.v2 -= (q.bas - cb) * dv;
+                q.bas = cb;
+            }
+        }
+        const sf::Vertex a({q.gauche, q.haut}, c, {q.u1, q.v1}), b({q.droite, q.haut}, c, {q.u2, q.v1}),
+            d({q.gauche, q.bas}, c, {q.u1, q.v2}), e({q.droite, q.bas}, c, {q.u2, q.v2});
+        lot->append(a);
+        lot->append(b);
+        lot->append(d);
+        lot->append(b);
+        lot->append(e);
+        lot->append(d);
+    }
 }
 
 void Peintre::texte(sf::Text& t, sf::Vector2f p, sf::FloatRect clip)
@@ -128,8 +247,20 @@ void Peintre::texte(sf::Text& t, sf::Vector2f p, sf::FloatRect clip)
 
 void Peintre::vider(sf::RenderTarget& cible)
 {
-    if (sommets_.getVertexCount() > 0)
-        cible.draw(sommets_);
+    for (size_t i = 0; i < series_.size(); ++i) {
+        const size_t debut = series_[i].first;
+        const size_t fin = i + 1 < series_.size() ? series_[i + 1].first : sommets_.size();
+        cible.draw(&sommets_[debut], fin - debut, sf::Triangles,
+                   series_[i].second ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default);
+    }
+    for (auto& g : glyphes_) {
+        if (g.second.getVertexCount() == 0)
+            continue;
+        sf::RenderStates etats;
+        etats.texture = &police().getTexture(g.first);
+        cible.draw(g.second, etats);
+        g.second.clear();
+    }
     const sf::View vue = cible.getView();
     const sf::Vector2u taille = cible.getSize();
     bool vueChangee = false;
@@ -150,7 +281,25 @@ void Peintre::vider(sf::RenderTarget& cible)
     if (vueChangee)
         cible.setView(vue);
     sommets_.clear();
+    series_.clear();
     textes_.clear();
+}
+
+void Peintre::abandonner()
+{
+    sommets_.clear();
+    series_.clear();
+    textes_.clear();
+    for (auto& g : glyphes_)
+        g.second.clear();
+}
+
+bool Peintre::estVide() const
+{
+    for (const auto& g : glyphes_)
+        if (g.second.getVertexCount() > 0)
+            return false;
+    return sommets_.empty() && textes_.empty();
 }
 
 Peintre& peintre()

@@ -5,6 +5,7 @@
 #include <SFML/Graphics.hpp>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plux {
@@ -40,21 +41,35 @@ const sf::Color onglet(214, 219, 226);
 const sf::Color ongletActif(242, 243, 245);
 const sf::Color console(0, 0, 0, 150);
 const sf::Color texteConsole(230, 255, 230);
-const sf::Color barreOutils(40, 44, 52, 230);
+const sf::Color barreOutils(40, 44, 52);
 } // namespace couleur
+
+// dessus drawn over fond, as one opaque colour (opaque shapes draw faster).
+sf::Color melange(sf::Color fond, sf::Color dessus);
 
 // UTF-32 wide text to SFML text without any locale.
 sf::String versSf(const std::wstring& texte);
 
-// A cached sf::Text: the glyph layout is redone only when the content, size or colour changes.
+// A cached text: the glyph layout is redone only when the content or size changes; a
+// colour change only recolours. The glyph quads are what the batch draws; the sf::Text is
+// kept for measuring and for callers that want to style a label themselves.
 class TexteCache {
 public:
     void definir(const std::wstring& contenu, unsigned taille, sf::Color couleur);
     sf::Text& texte() { return texte_; }
     const std::wstring& contenu() const { return contenu_; }
+    unsigned taille() const { return taille_; }
+    sf::Color couleur() const { return couleur_; }
     float largeur();
     // Left offset in pixels of character i (i may equal the length).
     float positionCaractere(size_t i);
+
+    // One glyph: its box relative to the text's origin and its place in the font texture.
+    struct Quad {
+        float gauche, haut, droite, bas;
+        float u1, v1, u2, v2;
+    };
+    const std::vector<Quad>& quads();
 
 private:
     sf::Text texte_;
@@ -63,6 +78,8 @@ private:
     sf::Color couleur_ = sf::Color::Transparent;
     bool pret_ = false;
     float largeur_ = -1.f;
+    std::vector<Quad> quads_;
+    bool quadsPrets_ = false;
 };
 
 // Rectangles and texts of one dialog (or popup) collected and drawn in two passes.
@@ -71,19 +88,29 @@ public:
     void rect(sf::FloatRect r, sf::Color c);
     void cadre(sf::FloatRect r, sf::Color c, float epaisseur = 1.f);
     void ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c, float epaisseur = 1.f);
-    // The text is drawn at p, clipped to clip when clip has a size.
+    // The text is drawn at p, clipped to clip when clip has a size. The cached form joins the
+    // batch (one draw call per character size); a plain sf::Text is drawn on its own.
+    void texte(TexteCache& t, sf::Vector2f p, sf::FloatRect clip = sf::FloatRect());
     void texte(sf::Text& t, sf::Vector2f p, sf::FloatRect clip = sf::FloatRect());
     // Draws what was collected into the target, then empties the batch.
     void vider(sf::RenderTarget& cible);
-    bool estVide() const { return sommets_.getVertexCount() == 0 && textes_.empty(); }
+    bool estVide() const;
+    // Forgets what was collected without drawing it (measuring the library's own work).
+    void abandonner();
 
 private:
     struct Texte {
         sf::Text* texte;
         sf::FloatRect clip;
     };
-    sf::VertexArray sommets_{sf::Triangles};
+    void ajouterQuad(const sf::Vertex (&coins)[4], bool opaque);
+    // Shapes in drawing order, cut into runs of opaque and translucent ones: opaque runs are
+    // drawn without blending, which a software rasteriser does several times faster.
+    std::vector<sf::Vertex> sommets_;
+    std::vector<std::pair<size_t, bool>> series_;
     std::vector<Texte> textes_;
+    // Glyph batches by character size (each size has its own font texture).
+    std::vector<std::pair<unsigned, sf::VertexArray>> glyphes_;
 };
 
 // The one batch the library draws through (drawing runs on the main thread only).
