@@ -106,6 +106,9 @@ CSFMLJeu::~CSFMLJeu()
 
 int CSFMLJeu::init(const std::string& fichier)
 {
+    // main sets it first; a game built elsewhere (tests, tools) is the game all the same.
+    if (!CSFMLJeuGlobal::pmonjeu)
+        CSFMLJeuGlobal::pmonjeu = this;
     for (CommandesJoueur& c : commandes)
         c = CommandesJoueur();
     installerServices();
