@@ -18,7 +18,7 @@ sf::Vector2f positionDecalee(const sf::VertexArray& quads, const sf::Vector2f* d
 } // namespace
 
 void ajouterTriangles(sf::VertexArray& sortie, const sf::VertexArray& quads, const sf::Vector2f* decalages,
-                      std::size_t nbDecalages, const sf::Transform& t, sf::Color couleur)
+                      std::size_t nbDecalages, const sf::Transform& t, sf::Color couleur, sf::Vector2f decalageTex)
 {
     // Quad corners a b c d (SFML order) become triangles a b c and a c d.
     static const std::size_t ordre[6] = {0, 1, 2, 0, 2, 3};
@@ -27,7 +27,7 @@ void ajouterTriangles(sf::VertexArray& sortie, const sf::VertexArray& quads, con
         for (std::size_t k : ordre) {
             std::size_t i = q * 4 + k;
             sortie.append(sf::Vertex(t.transformPoint(positionDecalee(quads, decalages, nbDecalages, i)), couleur,
-                                     quads[i].texCoords));
+                                     quads[i].texCoords + decalageTex));
         }
     }
 }

@@ -14,9 +14,11 @@ namespace maillage {
 // Appends to `sortie` (primitive type Triangles) six vertices per complete quad of `quads`:
 // position = t * (quad position + offset of that vertex), the quad's texture coordinates,
 // colour `couleur`. `decalages` holds one offset per vertex of `quads`; missing ones count
-// as (0, 0). A trailing incomplete quad is ignored.
+// as (0, 0). Texture coordinates are shifted by decalageTex. A trailing incomplete quad is
+// ignored.
 void ajouterTriangles(sf::VertexArray& sortie, const sf::VertexArray& quads, const sf::Vector2f* decalages,
-                      std::size_t nbDecalages, const sf::Transform& t, sf::Color couleur);
+                      std::size_t nbDecalages, const sf::Transform& t, sf::Color couleur,
+                      sf::Vector2f decalageTex = sf::Vector2f());
 
 // Bounding box of the transformed, offset vertices; (0, 0, 0, 0) for an empty mesh.
 sf::FloatRect boite(const sf::VertexArray& quads, const sf::Vector2f* decalages, std::size_t nbDecalages,

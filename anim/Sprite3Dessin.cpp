@@ -37,12 +37,12 @@ public:
     Lot& operator=(const Lot&) = delete;
 
     void ajouter(const sf::Texture* t, const sf::VertexArray& quads, const sf::Vector2f* decalages, size_t nb,
-                 const sf::Transform& tr, sf::Color couleur)
+                 const sf::Transform& tr, sf::Color couleur, sf::Vector2f decalageTex)
     {
         if (t != texture)
             vider();
         texture = t;
-        maillage::ajouterTriangles(sommets, quads, decalages, nb, tr, couleur);
+        maillage::ajouterTriangles(sommets, quads, decalages, nb, tr, couleur, decalageTex);
     }
     void vider()
     {
@@ -172,24 +172,28 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Trans
         if (lien >= 0) {
             const CSPRITE3& ss = *e.pSpriteLie;
             Contexte sous{ctx.lot, couleur, ctx.bEffets};
+            // ANMDIRLIEN: the sub-sprite faces the way its parent does, whatever its own mirror.
             sf::Transform ts = base * etat.pivot;
-            ts.scale(static_cast<float>(ss.miroir), 1.0f);
+            ts.scale(e.bAnmDirLien ? 1.0f : static_cast<float>(ss.miroir), 1.0f);
             ts.translate(-ss.animations[lien]->origineGlobale);
             dessinerArbre(ss, sous, lien, ts, niveau + 1);
         }
     } else {
+        // The mesh is textured in sheet pixels; the element's own image starts at its corner.
         const sf::Texture* texture = e.pTexture ? e.pTexture.get() : s.pTextureFeuille;
+        const sf::Vector2f decalageTex = e.pTexture ? -sf::Vector2f(e.rect.left, e.rect.top) : sf::Vector2f();
         sf::Shader* shader = ctx.bEffets ? shaderAE(s, el) : nullptr;
         if (shader) {
             ctx.lot.vider();
             sf::VertexArray sommets(sf::Triangles);
-            maillage::ajouterTriangles(sommets, e.vertices, etat.decalages, etat.nbDecalages, t, couleur);
+            maillage::ajouterTriangles(sommets, e.vertices, etat.decalages, etat.nbDecalages, t, couleur,
+                                       decalageTex);
             sf::RenderStates etats;
             etats.texture = texture;
             etats.shader = shader;
             ctx.lot.cible.draw(sommets, etats);
         } else {
-            ctx.lot.ajouter(texture, e.vertices, etat.decalages, etat.nbDecalages, t, couleur);
+            ctx.lot.ajouter(texture, e.vertices, etat.decalages, etat.nbDecalages, t, couleur, decalageTex);
         }
     }
     if (ctx.bEffets && el.bEmetteurActif && el.pParticules && g_services.particulesActives()) {

@@ -134,6 +134,30 @@ TEST_F(Dessin, DecalageDeMaillageDeplaceLeSommetAttendu)
                         {40 + 1, 20 + 15, VERT}});
 }
 
+TEST_F(Dessin, SousSpriteEtImagePropre)
+{
+    // The green element becomes a sub-sprite: a global animation showing the red square at
+    // (2, 0) of its own origin (1, 0), placed on the AE's position.
+    CSPRITE3 global;
+    global.pTextureFeuille = &feuille;
+    global.ajouterElement("r", 0, 0, 16, 16, 0, 0, 2, 2, -1, -1, false);
+    const int g = ajouterAnim(global, "g", 2);
+    global.ajouterAnimElem(g, 0, "", 0, 1);
+    global.setKeyAnimElemValeurs(g, 0, 0, 0, true, 2, 0, 0, 0, 1, 1, 0, false);
+    global.animations[g]->origineGlobale = sf::Vector2f(1, 0);
+    global.setAnimation2(g, 0);
+    s.elements[1]->pSpriteLie = &global;
+    pixels(dessiner(), {{41, 20, ROUGE}, {56, 35, ROUGE}, {40, 20, NOIR}});
+
+    // The red element drawn from its own blue image instead of the sheet.
+    sf::Image bleu;
+    bleu.create(16, 16, sf::Color::Blue);
+    s.elements[0]->pTexture = std::make_unique<sf::Texture>();
+    ASSERT_TRUE(s.elements[0]->pTexture->loadFromImage(bleu));
+    s.elements[1]->pSpriteLie = nullptr;
+    pixels(dessiner(), {{11, 11, sf::Color::Blue}, {25, 25, sf::Color::Blue}, {41, 21, VERT}});
+}
+
 TEST_F(Dessin, CollisionDansLaHitboxSeulement)
 {
     s.animations[a]->rectHitbox = sf::FloatRect(5, 5, 10, 20);
