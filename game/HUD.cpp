@@ -29,14 +29,19 @@ namespace {
 const char* const POLICE_HUD = "./polices/SF_Minced_Meat.ttf";
 const sf::Color OMBRE(119, 5, 21, 255);
 
-// A missing HUD file is said once per run, not at every level start.
-bool fichierPresent(const std::string& fichier, const std::string& message)
+// A missing or broken HUD file is said once per run, not at every level start.
+void signaler(const std::string& fichier, const std::string& message)
 {
     static std::set<std::string> signales;
-    if (tuv::fichierExiste(fichier))
-        return true;
     if (signales.insert(fichier).second)
         g_services.messageBox("ATTENTION !", message, "");
+}
+
+bool fichierPresent(const std::string& fichier, const std::string& message)
+{
+    if (tuv::fichierExiste(fichier))
+        return true;
+    signaler(fichier, message);
     return false;
 }
 
@@ -86,11 +91,13 @@ void CSFMLJeuHUD::charger()
 
     delete pTexte;
     pTexte = nullptr;
-    if (fichierPresent(POLICE_HUD, "Impossible de charger la police !") && police.loadFromFile(POLICE_HUD)) {
+    if (tuv::fichierExiste(POLICE_HUD) && police.loadFromFile(POLICE_HUD)) {
         pTexte = new sf::Text("", police, 14);
         pTexte->setStyle(sf::Text::Regular);
         pTexte->setPosition(0, 0);
         pTexte->setFillColor(OMBRE);
+    } else {
+        signaler(POLICE_HUD, "Impossible de charger la police !");
     }
 
     panneauX = 50;
