@@ -1,5 +1,6 @@
 #include "gui/CPLUXControlTab.h"
 
+#include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 
 #include <algorithm>
@@ -49,6 +50,15 @@ void CPLUXControlTab::setNumTabElemActif(int n)
 {
     if (n >= 0 && n < getNbPages())
         actif_ = n;
+    lacherClavierCache();
+}
+
+void CPLUXControlTab::lacherClavierCache()
+{
+    // Keys must not go on editing an input of a page that is no longer shown.
+    CPLUXControl* c = CPLUX::getKeyboardFocus();
+    if (c && c->getParent() == parent_ && !c->estAffiche())
+        CPLUX::setKeyboardFocus(nullptr);
 }
 
 void CPLUXControlTab::setVisibleTabElem(bool v)
@@ -109,6 +119,7 @@ void CPLUXControlTab::choisir(int page, CPLUXDialog* d)
     if (page == actif_ || page < 0 || page >= getNbPages())
         return;
     actif_ = page;
+    lacherClavierCache();
     if (d)
         d->signalerChangement(this);
 }

@@ -48,6 +48,8 @@ public:
     void oublierEntete(CPLUXControl* c);
 
 private:
+    void lacherClavierCache();
+
     std::vector<CPLUXControlTabHeader*> entetes_;
     std::vector<sf::Color> couleursPage_;
     int actif_ = 0;

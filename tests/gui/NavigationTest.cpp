@@ -1,0 +1,123 @@
+// Tabs, the wheel, hover and the toolbar: what the mouse does beyond presses.
+#include "DialogueEssai.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Survol : public DialogueEssai {
+public:
+    int entrees = 0, sorties = 0, dansControle = 0, horsControle = 0, molettes = 0, images = 0;
+    bool onDialogIn(sf::RenderWindow*, int, int) override { return ++entrees; }
+    bool onDialogOut() override { return ++sorties; }
+    bool onMouseIn(sf::RenderWindow*, int, int, CPLUXControl*) override { return ++dansControle; }
+    bool onMouseOut(sf::RenderWindow*, int, int, CPLUXControl*) override { return ++horsControle; }
+    bool onMouseWheel(int delta, CPLUXControl* c) override
+    {
+        molettes += delta;
+        return true;
+    }
+    void onFrame() override { ++images; }
+};
+
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override { CPLUXTest::reset(); }
+    void TearDown() override { CPLUXTest::reset(); }
+};
+
+TEST_F(Navigation, TabsShowTheirPagesAndReportUserChanges)
+{
+    Survol d;
+    CPLUX::pModeleDef->appliquerTexte(&d, "DIALOGUE=Onglets\nRECT=10;10;300;200\n"
+                                         "{\nCONTROLE=ONGLETS;tab\nELEMENTS=Z0:Un;Z1:Deux\nRECT=5;30;290;160\n}\n"
+                                         "{\nCONTROLE=SAISIE;s0\nONGLET=tab;0\n}\n{\nCONTROLE=SAISIE;s1\nONGLET=tab;1\n}\n");
+    CPLUX::addDialog(nullptr, &d, nullptr, 0);
+    d.show();
+    CPLUXControlTab* tab = d.ctrlTab("tab");
+    CPLUXTest::click("Onglets", "s0");
+    EXPECT_TRUE(CPLUX::isInput());
+    d.vider();
+    CPLUXTest::click("Onglets", "Z1");
+    EXPECT_EQ(d.journal, (std::vector<std::string>{"tab:tab", "press:Z1"}));
+    EXPECT_EQ(tab->getNumTabElemActif(), 1);
+    // The input of the hidden page lost the keyboard and can no longer be hit.
+    EXPECT_FALSE(CPLUX::isInput());
+    EXPECT_EQ(d.controleSous(d.getControl("s0")->getLeftScreen() + 3, d.getControl("s0")->getTopScreen() + 3),
+              d.getControl("s1"));
+    d.vider();
+    CPLUXTest::click("Onglets", "Z1");
+    tab->setNumTabElemActif(0);
+    EXPECT_EQ(d.journal, (std::vector<std::string>{"press:Z1"}));
+    tab->setVisibleTabElem(false);
+    EXPECT_FALSE(d.getControl("Z0")->estAffiche());
+    EXPECT_GT(tab->rectPage().height, 155.f);
+}
+
+TEST_F(Navigation, WheelHoverAndFrames)
+{
+    Survol d;
+    CPLUX::pModeleDef->appliquerTexte(&d, MODELE_ESSAI);
+    CPLUX::addDialog(nullptr, &d, nullptr, 0);
+    d.show();
+    CPLUXControlList* liste = d.ctrlList("lstItems");
+    for (int i = 0; i < 30; ++i)
+        liste->AddElement("ligne " + std::to_string(i));
+    const sf::Vector2i p = CPLUXTest::centre("Essai", "lstItems");
+    CPLUXTest::mouseMove(p.x, p.y);
+    CPLUXTest::mouseMove(p.x, p.y + 1);
+    EXPECT_EQ(d.entrees, 2);
+    EXPECT_EQ(d.dansControle, 2);
+    EXPECT_GE(liste->getMouseOnLine(), 0);
+
+    sf::Event e;
+    e.type = sf::Event::MouseWheelScrolled;
+    e.mouseWheelScroll.wheel = sf::Mouse::VerticalWheel;
+    e.mouseWheelScroll.delta = -2.f;
+    e.mouseWheelScroll.x = p.x;
+    e.mouseWheelScroll.y = p.y;
+    EXPECT_TRUE(CPLUX::pushEvent(e));
+    CPLUX::update(nullptr);
+    EXPECT_EQ(d.molettes, -2);
+    EXPECT_EQ(liste->getScrollPosition(), 6);
+    liste->setScrollPosition(1000);
+    EXPECT_EQ(liste->getScrollPosition(), liste->getNbElements() - liste->lignesVisibles());
+
+    CPLUXTest::mouseMove(2, 2);
+    EXPECT_EQ(d.sorties, 1);
+    EXPECT_EQ(d.horsControle, 1);
+    EXPECT_FALSE(CPLUX::isMouseOverDialog());
+    const int avant = d.images;
+    CPLUXTest::frame();
+    d.hide();
+    CPLUXTest::frame();
+    EXPECT_EQ(d.images, avant + 1);
+}
+
+TEST_F(Navigation, ToolbarTogglesListedDialogs)
+{
+    CPLUX manager;
+    DialogueEssai a, b;
+    a.setId("A");
+    a.setTitle("Alpha");
+    b.setId("B");
+    b.setVisibleInTB(false);
+    CPLUX::addDialog(nullptr, &a, nullptr, 0);
+    CPLUX::addDialog(nullptr, &b, nullptr, 0);
+    ASSERT_NE(CPLUX::pTB, nullptr);
+    EXPECT_FALSE(CPLUX::pTB->isVisible());
+    CPLUX::pTB->setVisible(true);
+    CPLUXTest::frame();
+    CPLUXControl* bouton = CPLUX::pTB->getControl("tb" + std::to_string(a.getHwnd()));
+    ASSERT_NE(bouton, nullptr);
+    EXPECT_EQ(bouton->getText(), "Alpha");
+    EXPECT_EQ(CPLUX::pTB->getControl("tb" + std::to_string(b.getHwnd())), nullptr);
+    const int x = bouton->getLeftScreen() + 5, y = bouton->getTopScreen() + 5;
+    CPLUXTest::clickAt(x, y);
+    EXPECT_TRUE(CPLUX::isDialogVisible("A"));
+    CPLUXTest::clickAt(x, y);
+    EXPECT_FALSE(CPLUX::isDialogVisible("A"));
+    EXPECT_TRUE(a.isMinimize());
+}
+
+} // namespace
