@@ -158,6 +158,18 @@ private:
     bool premier = true;
 };
 
+// A uniform of another type cannot be given to a shader, and its values could not be
+// written back in the same layout: it is dropped.
+CSPRITE::Uniforms uniformsConnus(const CSPRITE::Uniforms& m)
+{
+    CSPRITE::Uniforms r;
+    for (const auto& [nom, u] : m)
+        if (!nom.empty() && (u.strType == "float" || u.strType == "int" || u.strType == "vec2" ||
+                             u.strType == "vec3" || u.strType == "vec4"))
+            r.emplace(nom, u);
+    return r;
+}
+
 std::string texteShader(const CSPRITE3_ANIMELEM& ae)
 {
     DonneesSprite d;
@@ -419,7 +431,8 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
         case Cle::ReculArme: bReculArme = v.booleen(0); break;
         case Cle::CouleurFond: couleurFond = v.couleur(0); break;
         case Cle::CouleurGlobale: couleurGlobale = v.couleur(0); break;
-        case Cle::Etat: etats[v.texte(0)] = v.entier(1, -1); break;
+        // Map keys get the writer's replacements now, or their order would change on saving.
+        case Cle::Etat: etats[nomFichier(v.texte(0))] = v.entier(1, -1); break;
         case Cle::Element: {
             auto e = std::make_unique<CSPRITE3_ELEMENT>();
             e->nom = v.texte(0);
@@ -544,12 +557,12 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
                 lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d);
                 ae->strShaderFrag = d.strShaderFrag;
                 ae->strShaderVert = d.strShaderVert;
-                ae->uniformsFrag = d.uniformsFrag;
-                ae->uniformsVert = d.uniformsVert;
+                ae->uniformsFrag = uniformsConnus(d.uniformsFrag);
+                ae->uniformsVert = uniformsConnus(d.uniformsVert);
             }
             break;
         case Cle::Evenement:
-            evenement = ae ? &ae->evenements[v.texte(0)] : nullptr;
+            evenement = ae ? &ae->evenements[nomFichier(v.texte(0))] : nullptr;
             break;
         case Cle::Keyframe: {
             cle = nullptr;
