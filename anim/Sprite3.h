@@ -229,6 +229,9 @@ public:
     void dessinerAnimation(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int precision);
     void dessinerMarqueursAnimElems(CPLUXControl* ctrl, float zoom, float x, float y, int anim, int ae);
     bool collisionHitbox(float x, float y);
+    // The editor's form: into the scene texture (CSFMLJeuGlobal::prenderTexture), relative to
+    // and clipped by the control.
+    void dessiner(CPLUXControl* ctrl, float zoom, float x, float y, int anim);
     // One AE of animation a at the current frame; t takes animation coordinates to the target.
     void dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf::Transform& t);
     // The same markers into a given target (the overloads above draw into the scene texture).

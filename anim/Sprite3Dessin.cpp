@@ -305,6 +305,11 @@ void CSPRITE3::dessiner(sf::RenderTarget* cible, int niveau, float dx, float dy,
                   niveau);
 }
 
+void CSPRITE3::dessiner(CPLUXControl* ctrl, float zoom, float x, float y, int anim)
+{
+    dessiner(CSFMLJeuGlobal::prenderTexture, 0, 0, 0, ctrl, zoom, x, y, anim);
+}
+
 void CSPRITE3::dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf::Transform& t)
 {
     if (!aeAffiche(*this, a, ae))

@@ -134,6 +134,22 @@ TEST_F(Dessin, DecalageDeMaillageDeplaceLeSommetAttendu)
                         {40 + 1, 20 + 15, VERT}});
 }
 
+TEST_F(Dessin, AnimationFilleAvantEntreOuApres)
+{
+    // The daughter shows green where the mother shows red, and green alone at (70, 50).
+    const int d = ajouterAnim(s, "fille", 4);
+    s.ajouterAnimElem(d, 1, "", 0, 1);
+    s.ajouterAnimElem(d, 1, "", 0, 1);
+    s.setKeyAnimElemValeurs(d, 0, 0, 1, true, 10, 10, 0, 0, 1, 1, 0, false);
+    s.setKeyAnimElemValeurs(d, 0, 1, 1, true, 70, 50, 0, 0, 1, 1, 0, false);
+    s.animations[a]->fille = d;
+    pixels(dessiner(), {{12, 12, ROUGE}, {72, 52, VERT}});  // mode 0: before the mother
+    s.setModeAnimationFille(a, 2);
+    pixels(dessiner(), {{12, 12, VERT}});
+    s.setKeyframeFlag(a, 0, false);  // not shown at this keyframe
+    pixels(dessiner(), {{12, 12, ROUGE}, {72, 52, NOIR}});
+}
+
 TEST_F(Dessin, SousSpriteEtImagePropre)
 {
     // The green element becomes a sub-sprite: a global animation showing the red square at
