@@ -52,7 +52,9 @@ float volumeOu(const std::string& v, float defaut)
     return estNombre(v) ? std::clamp(tuv::stof(tuv::delspaces(v)), 0.0f, 100.0f) : defaut;
 }
 
-constexpr int TAILLE_MAX_FENETRE = 16384;
+// Beyond an 8K screen the scene texture alone would take hundreds of megabytes.
+constexpr int LARGEUR_MAX_FENETRE = 7680;
+constexpr int HAUTEUR_MAX_FENETRE = 4320;
 
 } // namespace
 
@@ -179,7 +181,7 @@ void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
             std::string l = getValue();
             std::string h = getValue();
             int largeur = entierOu(l, 1280), hauteur = entierOu(h, 720);
-            if (largeur <= 0 || hauteur <= 0 || largeur > TAILLE_MAX_FENETRE || hauteur > TAILLE_MAX_FENETRE)
+            if (largeur <= 0 || hauteur <= 0 || largeur > LARGEUR_MAX_FENETRE || hauteur > HAUTEUR_MAX_FENETRE)
                 largeur = 1280, hauteur = 720;
             if (!fenetre)
                 creerFenetre(largeur, hauteur);

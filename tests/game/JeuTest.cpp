@@ -41,6 +41,12 @@ TEST(Jeu, SansViewportPasDeFenetre)
     CSFMLJeu jeu2;
     EXPECT_EQ(jeu2.init("jeu.ini"), -1);
     EXPECT_EQ(CSFMLJeuGlobal::prenderTexture, nullptr);
+
+    // A size that cannot be a window falls back to the usual one.
+    ecrireTexte("jeu.ini", "VIEWPORT=0;99999\n");
+    CSFMLJeu jeu3;
+    ASSERT_EQ(jeu3.init("jeu.ini"), 0);
+    EXPECT_EQ(jeu3.fenetre->getSize(), sf::Vector2u(1280, 720));
 }
 
 TEST(Jeu, ConfigurationEnDeuxPassesEtValeursInvalides)
@@ -126,7 +132,7 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
 TEST(Jeu, CapturesEtRapportSansEcraser)
 {
     DossierDeTravail d;
-    ecrireTexte("jeu.ini", "VIEWPORT=200;100\n");
+    ecrireTexte("jeu.ini", "VIEWPORT=200;100\nVIEWPORT=640;480\n");
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.etape();
