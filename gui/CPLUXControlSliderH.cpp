@@ -61,7 +61,9 @@ void CPLUXControlSliderH::dessiner(plux::Peintre& p, float ox, float oy)
     const float t = max_ > min_ ? (valeur_ - min_) / (max_ - min_) : 0.f;
     const float kx = r.left + MARGE + t * piste;
     p.rect({r.left + MARGE, cy - 2, piste, 4}, plux::couleur::bord);
-    p.rect({r.left + MARGE, cy - 2, kx - r.left - MARGE, 4}, actif_ ? plux::couleur::selection : plux::couleur::texteInactif);
-    p.rect({kx - MARGE + 1, r.top + 2, 2 * MARGE - 2, r.height - 4}, actif_ ? plux::couleur::bouton : plux::couleur::champInactif);
-    p.cadre({kx - MARGE + 1, r.top + 2, 2 * MARGE - 2, r.height - 4}, plux::couleur::bord);
+    const sf::Color rempli = actif_ ? plux::couleur::selection : plux::couleur::texteInactif;
+    const sf::FloatRect bouton(kx - MARGE + 1, r.top + 2, 2 * MARGE - 2, r.height - 4);
+    p.rect({r.left + MARGE, cy - 2, kx - r.left - MARGE, 4}, rempli);
+    p.rect(bouton, actif_ ? plux::couleur::bouton : plux::couleur::champInactif);
+    p.cadre(bouton, plux::couleur::bord);
 }

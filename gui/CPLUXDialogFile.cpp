@@ -254,7 +254,10 @@ bool CPLUXDialogFile::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContro
     if (c != lstFichiers_)
         return true;
     // A second press on the same file soon after the first opens it.
-    const std::string sel = lstFichiers_->getTextSel();
+    // Only a press on the selected row counts (not one below the last row).
+    const bool surSelection =
+        lstFichiers_->getNumSel() >= 0 && lstFichiers_->getMouseOnLine() == lstFichiers_->getNumSel();
+    const std::string sel = surSelection ? lstFichiers_->getTextSel() : "";
     const bool double_ = !sel.empty() && sel == dernierClic_ &&
                          horlogeClic_.getElapsedTime().asSeconds() < DOUBLE_CLIC;
     dernierClic_ = sel;
