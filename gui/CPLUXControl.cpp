@@ -158,7 +158,7 @@ void CPLUXControlButton::dessiner(plux::Peintre& p, float ox, float oy)
     if (symbole != 0) {
         // Title-bar buttons: a glyph on the title colour, lit while pressed.
         if (enfonce_ && CPLUX::estPresse(this))
-            p.rect(r, plux::melange(CPLUX::dialogfocus == parent_ ? c::titreActif : c::titreInactif,
+            p.rect(r, plux::melange(parent_ && parent_->aTitreActif() ? c::titreActif : c::titreInactif,
                                     sf::Color(255, 255, 255, 60)));
         const sf::Color g = actif_ ? c::texteTitre : sf::Color(255, 255, 255, 90);
         const float cx = r.left + r.width / 2, cy = r.top + r.height / 2;

@@ -691,8 +691,7 @@ void CPLUXDialog::dessinerCadre(plux::Peintre& p)
     const float hTitre = sansTitre_ ? 0.f : static_cast<float>(plux::HAUTEUR_TITRE);
     p.rect({x + 1, y + hTitre + (sansTitre_ ? 1 : 0), w - 2, h - hTitre - (sansTitre_ ? 2 : 1)}, couleurFond_);
     if (!sansTitre_) {
-        const bool actif = CPLUX::dialogfocus == this;
-        const sf::Color t = actif ? c::titreActif : c::titreInactif;
+        const sf::Color t = titreActif() ? c::titreActif : c::titreInactif;
         p.rect({x, y, w, hTitre - 1}, t);
         p.rect({x, y + hTitre - 1.f, w, 1}, plux::melange(t, sf::Color(0, 0, 0, 50)));
         cacheTitre_.definir(titre_, plux::TAILLE_TEXTE, c::texteTitre);
@@ -707,6 +706,8 @@ void CPLUXDialog::dessinerCadre(plux::Peintre& p)
             p.ligne({gx - 3.f * i, gy}, {gx, gy - 3.f * i}, c::bord, 1.f);
     }
 }
+
+bool CPLUXDialog::titreActif() const { return CPLUX::dialogfocus == this; }
 
 void CPLUXDialog::dessinerControles(sf::RenderWindow* w, plux::Peintre& p)
 {

@@ -219,6 +219,7 @@ public:
     // The title-bar button under (x, y), or null.
     CPLUXControlButton* boutonTitreSous(int x, int y) const;
     bool dansTitre(int x, int y) const;
+    bool aTitreActif() const { return titreActif(); }
     bool dansPoignee(int x, int y) const;
     // A user resize: applies anchors then onResize.
     void redimensionnerUtilisateur(int w, int h);
@@ -235,6 +236,8 @@ protected:
     bool estBibliotheque_ = false;
 
     void dessinerCadre(plux::Peintre& p);
+    // Title bar in the active colour: the focused dialog.
+    virtual bool titreActif() const;
     void dessinerControles(sf::RenderWindow* w, plux::Peintre& p);
     CPLUXControl* ajouter(CPLUXControl* c, const std::string& id, float x, float y, float w, float h);
     void placerBoutonsTitre();

@@ -30,6 +30,10 @@ public:
     void onKeyPress(const sf::Event::KeyEvent& k) override;
     void onClose() override;
 
+protected:
+    // A waiting question always looks active.
+    bool titreActif() const override { return true; }
+
 private:
     std::string idBoite_;
     CPLUXDialog* proprietaire_;

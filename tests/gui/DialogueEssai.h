@@ -40,6 +40,7 @@ public:
     void onCtrlComboChange(CPLUXControlComboBox* c) override { journal.push_back("combo:" + c->getId()); }
     void onCtrlTabChange(CPLUXControlTab* c) override { journal.push_back("tab:" + c->getId()); }
     void onCtrlMove(CPLUXControl* c) override { journal.push_back("move:" + c->getId()); }
+    void onMove(int dx, int dy) override { journal.push_back("onmove:" + std::to_string(dx) + ":" + std::to_string(dy)); }
     void onMBClose(int handle, std::string id, bool a1, bool a2, bool a3, std::string text) override
     {
         journal.push_back("mb:" + std::to_string(handle) + ":" + id + ":" + (a1 ? "1" : "0") + (a2 ? "1" : "0") +

@@ -159,13 +159,14 @@ TEST_F(Dispatch, InPlaceEditorOfTheSecondColumn)
 
 TEST_F(Dispatch, DragsMoveDialogsAndControls)
 {
-    // Title bar drag moves the dialog.
+    // Title bar drag moves the dialog; onMove gets old minus new position.
     const int x0 = d->getLeft(), y0 = d->getTop();
     CPLUXTest::pressLeftAt(x0 + 40, y0 + 10);
     CPLUXTest::mouseMove(x0 + 70, y0 + 30);
     CPLUXTest::releaseLeft();
     EXPECT_EQ(d->getLeft(), x0 + 30);
     EXPECT_EQ(d->getTop(), y0 + 20);
+    EXPECT_EQ(d->journal, (J{"onmove:-30:-20"}));
 
     // A movable control follows the drag steps through the base onClicLeft.
     CPLUXControl* b = d->getControl("btnOk");
