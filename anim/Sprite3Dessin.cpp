@@ -470,7 +470,7 @@ int aeSousPoint(const CSPRITE3& s, int a, sf::Vector2f p)
     const CSPRITE3_ANIMATION& an = *s.animations[a];
     for (int passe = 1; passe >= 0; --passe) {
         for (int ae = static_cast<int>(an.animElems.size()) - 1; ae >= 0; --ae) {
-            if (!aeAffiche(s, a, ae) || s.getCle(a, an.frame, ae)->avantPlan != passe)
+            if (!aeAffiche(s, a, ae) || static_cast<bool>(s.getCle(a, an.frame, ae)->avantPlan) != (passe == 1))
                 continue;
             if (pointSurAE(s, a, ae, p))
                 return ae;
