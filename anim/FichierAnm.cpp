@@ -24,10 +24,13 @@ const char* const CLE_TEXTURE_EDITEUR = "ID_PROVISOIRE_EDITEUR_ANIMATION_SPRITE"
 // are brought into ranges the sprite can compute with (a hand-edited file may hold anything).
 class Valeurs {
 public:
-    void decouper(const std::string& texte)
+    // The values of a line read by CTUVFile::getKey: what follows its first "=".
+    void decouper(const std::string& ligne)
     {
         n = 0;
-        size_t debut = 0;
+        const size_t egal = ligne.find('=');
+        size_t debut = egal == std::string::npos ? ligne.size() : egal + 1;
+        const std::string& texte = ligne;
         while (true) {
             const size_t fin = texte.find(';', debut);
             if (n == v.size())
@@ -421,7 +424,7 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
             }
             continue;
         }
-        v.decouper(f.getValueBetween("", ""));
+        v.decouper(f.getLigneCourante());
         switch (c) {
         case Cle::Id: ID = v.texte(0); break;
         case Cle::Texture: strTexture = v.texte(0); break;
@@ -572,6 +575,7 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
                 break;
             }
             auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
+            nouvelle->cles.reserve(anim->animElems.size());
             nouvelle->frame = frame;
             nouvelle->bFille = v.octet(1, 1);
             kf = nouvelle.get();

@@ -17,7 +17,7 @@ void CSPRITE3::calculerPentes(int a, int ae, int k, int /*f*/)
     cle.pentePosition = cle.penteEchelle = sf::Vector2f();
     cle.penteRotation = 0;
     std::fill(std::begin(cle.penteCouleur), std::end(cle.penteCouleur), 0.0f);
-    cle.penteMaillage.assign(cle.maillage.size(), sf::Vector2f());
+    cle.penteMaillage.clear();  // no entry: no mesh movement (the usual case)
 
     const CSPRITE3_KEYFRAME* suivante =
         k + 1 < static_cast<int>(anim->keyframes.size()) ? anim->keyframes[static_cast<size_t>(k) + 1].get() : nullptr;
@@ -33,6 +33,9 @@ void CSPRITE3::calculerPentes(int a, int ae, int k, int /*f*/)
     cle.penteCouleur[2] = (static_cast<float>(fin.couleur.b) - cle.couleur.b) / ticks;
     cle.penteCouleur[3] = (static_cast<float>(fin.couleur.a) - cle.couleur.a) / ticks;
     const size_t n = std::min(cle.maillage.size(), fin.maillage.size());
+    if (std::equal(cle.maillage.begin(), cle.maillage.begin() + static_cast<long>(n), fin.maillage.begin()))
+        return;
+    cle.penteMaillage.resize(n);
     for (size_t i = 0; i < n; ++i)
         cle.penteMaillage[i] = (fin.maillage[i] - cle.maillage[i]) / ticks;
 }

@@ -78,7 +78,7 @@ struct CSPRITE3_KEYANIMELEM {
     sf::Vector2f penteEchelle;
     float penteRotation = 0;
     float penteCouleur[4] = {0, 0, 0, 0};
-    std::vector<sf::Vector2f> penteMaillage;
+    std::vector<sf::Vector2f> penteMaillage;  // empty when the mesh does not move
 };
 
 struct CSPRITE3_KEYFRAME {
