@@ -196,11 +196,12 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Trans
             ctx.lot.ajouter(texture, e.vertices, etat.decalages, etat.nbDecalages, t, couleur, decalageTex);
         }
     }
-    if (ctx.bEffets && el.bEmetteurActif && el.pParticules && g_services.particulesActives()) {
+    CParticules* emetteur = el.bEmetteurActif ? el.pParticules.get() : nullptr;
+    if (ctx.bEffets && emetteur && !emetteur->bFini && g_services.particulesActives()) {
         ctx.lot.vider();
         const sf::Vector2f p = t.transformPoint(etat.cle->origine);
-        el.pParticules->setPosition(p.x, p.y);
-        el.pParticules->dessiner(ctx.lot.cible);
+        emetteur->setPosition(p.x, p.y);
+        emetteur->dessiner(ctx.lot.cible);
     }
 }
 

@@ -214,7 +214,7 @@ void avancerSousSprites(CSPRITE3& s, int a)
 void majEmetteurs(CSPRITE3& s, int a)
 {
     for (auto& el : s.animations[a]->animElems)
-        if (el->bEmetteurActif && el->pParticules)
+        if (el->bEmetteurActif && el->pParticules && !el->pParticules->bFini)
             el->pParticules->majTout();
 }
 
