@@ -38,8 +38,10 @@ CPLUXControlTabHeader* CPLUXControlTab::ajouterPage(const std::string& headerId,
     h->setParentCtrl(this);
     h->page = static_cast<int>(entetes_.size());
     h->setAnchors(true, true, false, false);
-    if (parent_ && !parent_->addControl(h))
+    if (parent_ && !parent_->addControl(h)) {
+        delete h;
         return nullptr;
+    }
     entetes_.push_back(h);
     couleursPage_.push_back(plux::couleur::ongletActif);
     placerEntetes();

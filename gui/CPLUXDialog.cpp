@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 
 CPLUXDialog::CPLUXDialog()
 {
@@ -276,8 +277,10 @@ CPLUXControl* CPLUXDialog::ajouter(CPLUXControl* c, const std::string& id, float
     c->setId(id);
     c->setPosition(x, y);
     c->setVisibleDimension(w, h);
-    if (!addControl(c))
+    if (!addControl(c)) {
+        delete c;
         return nullptr;
+    }
     return c;
 }
 
@@ -330,10 +333,8 @@ bool CPLUXDialog::addControl(CPLUXControl* c)
     if (!c)
         return false;
     // Anonymous controls (labels) share the empty id and stay out of the map.
-    if (!c->getId().empty() && parId_.count(c->getId())) {
-        delete c;
+    if (!c->getId().empty() && parId_.count(c->getId()))
         return false;
-    }
     c->setParent(this);
     controles_.push_back(c);
     if (!c->getId().empty())
@@ -347,7 +348,8 @@ void CPLUXDialog::addControlUser(CPLUXControl* c, const std::string& id)
         return;
     c->setId(id);
     c->setUserCtrl(true);
-    addControl(c);
+    if (!addControl(c))
+        std::cerr << "PLUX : contrôle " << id << " déjà présent dans " << id_ << ", non ajouté\n";
 }
 
 void CPLUXDialog::delControl(const std::string& id)

@@ -121,7 +121,8 @@ public:
                                          int w, int h);
     CPLUXControlTextInput* addControlTextInput(const std::string& id, const std::string& text, int x,
                                                int y, int w, int h);
-    // Takes ownership; a control whose id is already used is refused (returns false, deleted).
+    // Takes ownership. A control whose id is already used is refused: false, and the caller
+    // keeps it (freeing it here would leave the caller's pointer dangling).
     bool addControl(CPLUXControl* c);
     void addControlUser(CPLUXControl* c, const std::string& id);
     // Leaves the map at once; the object is freed after the current update.

@@ -271,6 +271,7 @@ private:
         c->setId(id);
         c->indexModele = indexModele_++;
         if (!d_->addControl(c)) {
+            delete c;
             erreur(b.ligne, "identifiant en double : " + id);
             return;
         }

@@ -126,6 +126,13 @@ TEST_F(Dispatch, ProgrammaticChangesRaiseOnlyWhereTheProgramReliesOnIt)
     liste->editElement("x", -1);
     EXPECT_EQ(liste->getNbElements(), 4);
     EXPECT_TRUE(d->journal.empty());
+
+    // A second control under a used id is refused and stays the caller's.
+    auto* doublon = new CPLUXControlButton;
+    doublon->setId("btnOk");
+    EXPECT_FALSE(d->addControl(doublon));
+    EXPECT_NE(d->getControl("btnOk"), doublon);
+    delete doublon;
 }
 
 TEST_F(Dispatch, InPlaceEditorOfTheSecondColumn)
