@@ -1,6 +1,7 @@
 // File dialogs on a private folder: listing, choosing and opening, closing from the
 // callback, the save name and its confirmation, folder changes of the image dialog.
 #include "gui/CPLUX.h"
+#include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXDialogFile.h"
@@ -193,6 +194,20 @@ TEST_F(FichierFixture, ImageDialogReportsFolderChangesWithCode20)
     EXPECT_EQ(appels[0].code, 20);
     EXPECT_EQ(appels[0].chemin, dossier + "sub/");
     EXPECT_EQ(picker.getFolder(), dossier + "sub/");
+
+    // The image open dialog lists pictures only and previews the chosen one.
+    sf::Image petite;
+    petite.create(2, 2, sf::Color::Red);
+    ASSERT_TRUE(petite.saveToFile(tmp / "c.png"));
+    int h = 0;
+    CPLUX::addDialog(&h, nullptr, nullptr, 4, true, rappel);
+    auto* images = dynamic_cast<CPLUXDialogFileImages*>(CPLUX::dialoglist[h]);
+    ASSERT_NE(images, nullptr);
+    images->setId("ID_CB_IMAGES");
+    images->InitDossiers(tmp.str());
+    EXPECT_EQ(lignes(images, "lstFichiers"), (std::vector<std::string>{"c.png"}));
+    CPLUXTest::selectRow("ID_CB_IMAGES", "lstFichiers", 0);
+    EXPECT_TRUE(images->getImageControl()->hasImage());
 
     // Within the working folder the folder is shown as it is.
     CPLUXDialogFile ici;
