@@ -1023,7 +1023,9 @@ void traiterTexte(sf::Uint32 code)
 
 void garderDansFenetre(sf::Vector2u t)
 {
-    for (CPLUXDialog* d : etat().registre) {
+    std::vector<CPLUXDialog*> tous = etat().registre;
+    tous.insert(tous.end(), etat().boites.begin(), etat().boites.end());
+    for (CPLUXDialog* d : tous) {
         int x = std::min(d->getLeft(), static_cast<int>(t.x) - d->getWidth());
         int y = std::min(d->getTop(), static_cast<int>(t.y) - d->getOuterHeight());
         x = std::max(0, x);

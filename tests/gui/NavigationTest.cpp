@@ -120,4 +120,28 @@ TEST_F(Navigation, ToolbarTogglesListedDialogs)
     EXPECT_TRUE(a.isMinimize());
 }
 
+TEST_F(Navigation, AResizedWindowKeepsDialogsAndBoxesInside)
+{
+    DialogueEssai d;
+    CPLUX::pModeleDef->appliquerTexte(&d, MODELE_ESSAI);
+    CPLUX::addDialog(nullptr, &d, nullptr, 0);
+    d.show();
+    const int h = CPLUX::MessageBoxW("Info", "Texte");
+    CPLUXTest::pressLeft("Essai", "lstItems");
+    sf::Event e;
+    e.type = sf::Event::Resized;
+    e.size.width = 300;
+    e.size.height = 200;
+    CPLUX::pushEvent(e);
+    CPLUX::update(nullptr);
+    EXPECT_EQ(d.getLeft(), 0);
+    EXPECT_EQ(d.getTop(), 0);
+    const CPLUXMessageBox* b = CPLUX::getMessageBox(h);
+    EXPECT_LE(b->getLeft() + b->getWidth(), 300);
+    // The press in progress ended with the resize: no more drag steps.
+    d.vider();
+    CPLUXTest::mouseMove(50, 50);
+    EXPECT_TRUE(d.journal.empty());
+}
+
 } // namespace
