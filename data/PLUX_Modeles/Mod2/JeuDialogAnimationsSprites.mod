@@ -361,12 +361,6 @@ RECT=850;732;118;20
 ONGLET=myTab;0
 }
 {
-CONTROLE=COULEUR;myColorFrameElements
-LIBELLE=Couleur frame
-RECT=850;756;118;20
-ONGLET=myTab;0
-}
-{
 CONTROLE=IMAGE;myImageAnimation
 RECT=264;58;520;360
 ONGLET=myTab;1
@@ -422,717 +416,723 @@ ONGLET=myTab;1
 INFO=Animation éléments
 }
 {
-CONTROLE=SAISIE;myTextInputOptionTailleQuadrillage
-LIBELLE=Taille damier
+CONTROLE=SAISIE;myTextInputNomAnimElem
+LIBELLE=Nom AE
 RECT=374;692;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputNbRunScript
-LIBELLE=Nb exécutions
-RECT=374;716;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourX
 LIBELLE=X
-RECT=374;740;112;20
+RECT=374;716;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourY
 LIBELLE=Y
-RECT=374;764;112;20
+RECT=374;740;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourOx
 LIBELLE=Ox
-RECT=374;788;112;20
+RECT=374;764;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourOy
 LIBELLE=Oy
-RECT=374;812;112;20
+RECT=374;788;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourSx
 LIBELLE=Échelle X
-RECT=374;836;112;20
+RECT=374;812;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourSy
 LIBELLE=Échelle Y
-RECT=374;860;112;20
+RECT=374;836;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimCourAngle
 LIBELLE=Angle
-RECT=606;514;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputScriptFrame
-LIBELLE=Script frame
-RECT=606;538;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputGotoFrameAnim
-LIBELLE=Goto frame
-RECT=606;562;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputNbGotoFrameAnim
-LIBELLE=Nb goto frame
-RECT=606;586;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputDxMere
-LIBELLE=Dx mère
-RECT=606;610;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputDyMere
-LIBELLE=Dy mère
-RECT=606;634;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputScriptTir
-LIBELLE=Script tir
-RECT=606;658;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputOmbreDx
-LIBELLE=Ombre dx
-RECT=606;682;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputOmbreDy
-LIBELLE=Ombre dy
-RECT=606;706;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputZoomAnimation
-LIBELLE=Zoom
-RECT=606;730;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputPrecisionCheminAnimation
-LIBELLE=Précision chemin
-RECT=606;754;112;20
+RECT=374;860;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimFrameCour
 LIBELLE=Frame
-RECT=606;778;112;20
+RECT=606;514;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputAnimFrameNb
 LIBELLE=Nb frames
-RECT=606;802;112;20
+RECT=606;538;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputVitesseAnimCour
 LIBELLE=Vitesse
-RECT=606;826;112;20
+RECT=606;562;112;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=SAISIE;myTextInputNbFramesVisee
-LIBELLE=Frames visée
-RECT=606;850;112;20
+CONTROLE=SAISIE;myTextInputGotoFrameAnim
+LIBELLE=Goto frame
+RECT=606;586;112;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=SAISIE;myTextInputMoveAnimDx
-LIBELLE=Décaler dx
-RECT=902;58;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputMoveAnimDy
-LIBELLE=Décaler dy
-RECT=902;82;112;20
+CONTROLE=SAISIE;myTextInputNbGotoFrameAnim
+LIBELLE=Nb goto frame
+RECT=606;610;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=SAISIE;myTextInputNumFrameAppliquer
 LIBELLE=Frame cible
-RECT=902;106;112;20
+RECT=606;634;112;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=SAISIE;myTextInputOmbreRot
-LIBELLE=Ombre rot.
-RECT=902;130;112;20
+CONTROLE=SAISIE;myTextInputScriptFrame
+LIBELLE=Script frame
+RECT=606;658;112;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=SAISIE;myTextInputOmbreEcraseX
-LIBELLE=Ombre écrase X
-RECT=902;154;112;20
+CONTROLE=SAISIE;myTextInputNbRunScript
+LIBELLE=Nb exécutions
+RECT=606;682;112;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=SAISIE;myTextInputOmbreEcraseY
-LIBELLE=Ombre écrase Y
-RECT=902;178;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=SAISIE;myTextInputNomAnimElem
-LIBELLE=Nom AE
-RECT=902;202;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxAnimationMereFilles
-LIBELLE=Mère / filles
-RECT=902;226;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxAnimationFille
-LIBELLE=Anim. fille
-RECT=902;250;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxShadersVert
-LIBELLE=Shader vert.
-RECT=902;274;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxShadersFrag
-LIBELLE=Shader frag.
-RECT=902;298;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxSonFrame
-LIBELLE=Son frame
-RECT=902;322;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxAnimationLienAE
-LIBELLE=Anim. liée AE
-RECT=902;346;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxLienElementAnim
-LIBELLE=Lien AE
-RECT=902;370;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=COMBO;myComboBoxLienElementAnimTir
-LIBELLE=Lien AE tir
-RECT=902;394;112;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAEStyle
-TEXTE=Liste AE à plat
-RECT=792;418;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckPlayPauseAnim
-TEXTE=Lecture
-RECT=792;442;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckElemAnimCourVisible
-TEXTE=AE courant visible
-RECT=792;466;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAnimElementAvantPlan
-TEXTE=AE avant-plan
-RECT=792;490;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAnimElementFilleVisible
-TEXTE=AE fille visible
-RECT=792;514;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckSensLectureFrame
-TEXTE=Sens de lecture
-RECT=792;538;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckFrameSensLectureSansChangement
-TEXTE=Sens lecture fixe
-RECT=792;562;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckPlaySonSiStop
-TEXTE=Son même à l'arrêt
-RECT=792;586;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckUseSpriteColor
-TEXTE=Couleur du sprite
-RECT=792;610;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckLectureAnimBoucle
-TEXTE=Boucle
-RECT=792;634;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckReculTir
-TEXTE=Recul tir
-RECT=792;658;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckOptionQuadrillage
-TEXTE=Damier
-RECT=792;682;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckGrilleAnimation
-TEXTE=Grille
-RECT=792;706;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckModeSizeMoveRot
-TEXTE=Mode taille/pos./rot.
-RECT=792;730;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckModeMaillage
-TEXTE=Mode maillage
-RECT=792;754;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckLockAnimElemSel
-TEXTE=Verrou sélection AE
-RECT=792;778;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCadreTousElements
-TEXTE=Cadre tous AE
-RECT=792;802;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCadreSurSelection
-TEXTE=Cadre sélection
-RECT=792;826;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheRectGlobal
-TEXTE=Rect. global
-RECT=792;850;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheRectHitbox
-TEXTE=Rect. hitbox
-RECT=1024;58;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckSuiviSourisVisee
-TEXTE=Visée suit la souris
-RECT=1024;82;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckDrawHierarchie
-TEXTE=Hiérarchie
-RECT=1024;106;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheCheminAnimation
-TEXTE=Afficher chemin
-RECT=1024;130;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckTimelineVisee
-TEXTE=Timeline visée
-RECT=1024;154;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficherMere
-TEXTE=Afficher mère
-RECT=1024;178;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEVisible
-TEXTE=Copie : visible
-RECT=1024;202;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEAvplan
-TEXTE=Copie : avant-plan
-RECT=1024;226;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEPosition
-TEXTE=Copie : position
-RECT=1024;250;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEOrigine
-TEXTE=Copie : origine
-RECT=1024;274;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAERotation
-TEXTE=Copie : rotation
-RECT=1024;298;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEEchelle
-TEXTE=Copie : échelle
-RECT=1024;322;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckCAEMaillage
-TEXTE=Copie : maillage
-RECT=1024;346;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckLienTailleElemAnim
-TEXTE=Lien taille AE
-RECT=1024;370;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckLienAnmDirection
-TEXTE=Lien direction
-RECT=1024;394;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheFilleAvant
-TEXTE=Fille avant
-RECT=1024;418;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheFilleEntre
-TEXTE=Fille entre
-RECT=1024;442;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficheFilleApres
-TEXTE=Fille après
-RECT=1024;466;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAnimAvecInterpolation
-TEXTE=Avec interpolation
-RECT=1024;490;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckOmbreActive
-TEXTE=Ombre active
-RECT=1024;514;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckAfficherFille
-TEXTE=Afficher fille
-RECT=1024;538;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckDecalageMere
-TEXTE=Décalage mère
-RECT=1024;562;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckLockAnimElem
-TEXTE=AE verrouillé
-RECT=1024;586;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckVisibleAnimElem
-TEXTE=AE visible
-RECT=1024;610;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckShaderActif
-TEXTE=Shader actif
-RECT=1024;634;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=CASE;myButtonCheckEmetteurParticules
-TEXTE=Émetteur particules
-RECT=1024;658;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonShowOptionsShaders
-TEXTE=Options shaders
-RECT=1024;682;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonShowOptionsParticules
-TEXTE=Options particules
-RECT=1024;706;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonEventsAE
-TEXTE=Événements AE
-RECT=1024;730;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonScriptAnmInterne
-TEXTE=Script interne
-RECT=1024;754;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonReloadScriptFrame
-TEXTE=Recharger script
-RECT=1024;778;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonCopieAE
-TEXTE=Copier AE
-RECT=1024;802;109;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonColleAE
-TEXTE=Coller AE
-RECT=1137;802;109;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAjouterKeyAnim
-TEXTE=Ajouter clé
-RECT=1024;826;109;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonCopyKeyAnim
-TEXTE=Copier clé
-RECT=1137;826;109;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAppliquerFrame
-TEXTE=Appliquer frame
-RECT=1024;850;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAppliquerMaillageToutesFrames
-TEXTE=Maillage → toutes frames
-RECT=1256;58;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAppliquerMaillageFrameSuiv
-TEXTE=Maillage → frame suiv.
-RECT=1256;82;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAppliquerMaillageFramePrec
-TEXTE=Maillage → frame préc.
-RECT=1256;106;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonNewDelEmetteur
-TEXTE=Émetteur +/−
-RECT=1256;130;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonSelectScript
-TEXTE=Choisir script
-RECT=1256;154;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonScriptTir
-TEXTE=Script tir
-RECT=1256;178;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonAnimationFilleGo
-TEXTE=Aller à la fille
-RECT=1256;202;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonRazAxeAnimation
-TEXTE=RAZ axe
-RECT=1256;226;109;20
+CONTROLE=SAISIE;myTextInputScriptTir
+LIBELLE=Script tir
+RECT=606;706;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonAjouterElementAnimation
 TEXTE=Ajouter AE
-RECT=1369;226;109;20
+RECT=496;730;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonSupprimerElementAnimation
 TEXTE=Retirer AE
-RECT=1256;250;109;20
+RECT=609;730;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonModifierNomAnimElem
 TEXTE=Renommer AE
-RECT=1369;250;109;20
+RECT=496;754;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonMonterAnimElem
 TEXTE=Monter AE
-RECT=1256;274;109;20
+RECT=609;754;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonDescendreAnimElem
 TEXTE=Descendre AE
-RECT=1369;274;109;20
+RECT=496;778;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonFlipH
 TEXTE=Miroir H
-RECT=1256;298;109;20
+RECT=609;778;109;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonFlipV
 TEXTE=Miroir V
-RECT=1369;298;109;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonSupprimerKeyAnim
-TEXTE=Suppr. clé
-RECT=1256;322;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonInsererFrameInterpolation
-TEXTE=Insérer frame interp.
-RECT=1256;346;222;20
-ONGLET=myTab;1
-}
-{
-CONTROLE=BOUTON;myButtonSupprimerFrameInterpolation
-TEXTE=Suppr. frame interp.
-RECT=1256;370;222;20
+RECT=496;802;222;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonOriginCenter
 TEXTE=Origine au centre
-RECT=1256;394;222;20
+RECT=496;826;222;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=BOUTON;myButtonTailleUn
 TEXTE=Échelle 1
-RECT=1256;418;222;20
+RECT=496;850;222;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=BOUTON;myButtonRazMaillageElementToutesFrames
-TEXTE=RAZ maillage, toutes frames
-RECT=1256;442;222;20
+CONTROLE=CASE;myButtonCheckElemAnimCourVisible
+TEXTE=AE courant visible
+RECT=792;58;222;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=BOUTON;myButtonRazMaillageElement
-TEXTE=RAZ maillage AE
-RECT=1256;466;222;20
+CONTROLE=CASE;myButtonCheckAnimElementAvantPlan
+TEXTE=AE avant-plan
+RECT=792;82;222;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=BOUTON;myButtonCopieAESelRien
-TEXTE=Copie : rien
-RECT=1256;490;109;20
+CONTROLE=CASE;myButtonCheckAnimElementFilleVisible
+TEXTE=AE fille visible
+RECT=792;106;222;20
 ONGLET=myTab;1
 }
 {
-CONTROLE=BOUTON;myButtonCopieAESelTout
-TEXTE=Copie : tout
-RECT=1369;490;109;20
+CONTROLE=CASE;myButtonCheckLockAnimElem
+TEXTE=AE verrouillé
+RECT=792;130;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckVisibleAnimElem
+TEXTE=AE visible
+RECT=792;154;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckUseSpriteColor
+TEXTE=Couleur du sprite
+RECT=792;178;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckLienTailleElemAnim
+TEXTE=Lien taille AE
+RECT=792;202;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckLienAnmDirection
+TEXTE=Lien direction
+RECT=792;226;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxLienElementAnim
+LIBELLE=Lien AE
+RECT=902;250;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxLienElementAnimTir
+LIBELLE=Lien AE tir
+RECT=902;274;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxAnimationLienAE
+LIBELLE=Anim. liée AE
+RECT=902;298;112;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=COULEUR;myColorFrameAE
 LIBELLE=Couleur AE
-RECT=1366;514;112;20
+RECT=902;322;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonEventsAE
+TEXTE=Événements AE
+RECT=792;346;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonCopieAE
+TEXTE=Copier AE
+RECT=792;370;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonColleAE
+TEXTE=Coller AE
+RECT=905;370;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonCopieAESelRien
+TEXTE=Copie : rien
+RECT=792;394;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonCopieAESelTout
+TEXTE=Copie : tout
+RECT=905;394;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEVisible
+TEXTE=Copie : visible
+RECT=792;418;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEAvplan
+TEXTE=Copie : avant-plan
+RECT=792;442;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEPosition
+TEXTE=Copie : position
+RECT=792;466;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEOrigine
+TEXTE=Copie : origine
+RECT=792;490;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAERotation
+TEXTE=Copie : rotation
+RECT=792;514;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEEchelle
+TEXTE=Copie : échelle
+RECT=792;538;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCAEMaillage
+TEXTE=Copie : maillage
+RECT=792;562;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAjouterKeyAnim
+TEXTE=Ajouter clé
+RECT=792;586;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonCopyKeyAnim
+TEXTE=Copier clé
+RECT=905;586;109;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonSupprimerKeyAnim
+TEXTE=Suppr. clé
+RECT=792;610;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAppliquerFrame
+TEXTE=Appliquer frame
+RECT=792;634;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonInsererFrameInterpolation
+TEXTE=Insérer frame interp.
+RECT=792;658;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonSupprimerFrameInterpolation
+TEXTE=Suppr. frame interp.
+RECT=792;682;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAnimAvecInterpolation
+TEXTE=Avec interpolation
+RECT=792;706;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COULEUR;myColorFrameElements
+LIBELLE=Couleur frame
+RECT=902;730;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckPlayPauseAnim
+TEXTE=Lecture
+RECT=792;754;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckLectureAnimBoucle
+TEXTE=Boucle
+RECT=792;778;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckSensLectureFrame
+TEXTE=Sens de lecture
+RECT=792;802;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckFrameSensLectureSansChangement
+TEXTE=Sens lecture fixe
+RECT=792;826;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckPlaySonSiStop
+TEXTE=Son même à l'arrêt
+RECT=792;850;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxSonFrame
+LIBELLE=Son frame
+RECT=1134;58;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonReloadScriptFrame
+TEXTE=Recharger script
+RECT=1024;82;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonSelectScript
+TEXTE=Choisir script
+RECT=1024;106;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonScriptAnmInterne
+TEXTE=Script interne
+RECT=1024;130;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonScriptTir
+TEXTE=Script tir
+RECT=1024;154;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckReculTir
+TEXTE=Recul tir
+RECT=1024;178;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxAnimationMereFilles
+LIBELLE=Mère / filles
+RECT=1134;202;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxAnimationFille
+LIBELLE=Anim. fille
+RECT=1134;226;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAnimationFilleGo
+TEXTE=Aller à la fille
+RECT=1024;250;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputDxMere
+LIBELLE=Dx mère
+RECT=1134;274;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputDyMere
+LIBELLE=Dy mère
+RECT=1134;298;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckDecalageMere
+TEXTE=Décalage mère
+RECT=1024;322;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficherFille
+TEXTE=Afficher fille
+RECT=1024;346;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheFilleAvant
+TEXTE=Fille avant
+RECT=1024;370;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheFilleEntre
+TEXTE=Fille entre
+RECT=1024;394;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheFilleApres
+TEXTE=Fille après
+RECT=1024;418;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficherMere
+TEXTE=Afficher mère
+RECT=1024;442;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxShadersVert
+LIBELLE=Shader vert.
+RECT=1134;466;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=COMBO;myComboBoxShadersFrag
+LIBELLE=Shader frag.
+RECT=1134;490;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckShaderActif
+TEXTE=Shader actif
+RECT=1024;514;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonShowOptionsShaders
+TEXTE=Options shaders
+RECT=1024;538;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckEmetteurParticules
+TEXTE=Émetteur particules
+RECT=1024;562;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonNewDelEmetteur
+TEXTE=Émetteur +/−
+RECT=1024;586;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonShowOptionsParticules
+TEXTE=Options particules
+RECT=1024;610;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckModeSizeMoveRot
+TEXTE=Mode taille/pos./rot.
+RECT=1024;634;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckModeMaillage
+TEXTE=Mode maillage
+RECT=1024;658;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAppliquerMaillageToutesFrames
+TEXTE=Maillage → toutes frames
+RECT=1024;682;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAppliquerMaillageFrameSuiv
+TEXTE=Maillage → frame suiv.
+RECT=1024;706;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonAppliquerMaillageFramePrec
+TEXTE=Maillage → frame préc.
+RECT=1024;730;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonRazMaillageElementToutesFrames
+TEXTE=RAZ maillage, toutes frames
+RECT=1024;754;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonRazMaillageElement
+TEXTE=RAZ maillage AE
+RECT=1024;778;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreDx
+LIBELLE=Ombre dx
+RECT=1134;802;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreDy
+LIBELLE=Ombre dy
+RECT=1134;826;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreRot
+LIBELLE=Ombre rot.
+RECT=1134;850;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreEcraseX
+LIBELLE=Ombre écrase X
+RECT=1366;58;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreEcraseY
+LIBELLE=Ombre écrase Y
+RECT=1366;82;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckOmbreActive
+TEXTE=Ombre active
+RECT=1256;106;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckTimelineVisee
+TEXTE=Timeline visée
+RECT=1256;130;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputNbFramesVisee
+LIBELLE=Frames visée
+RECT=1366;154;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckSuiviSourisVisee
+TEXTE=Visée suit la souris
+RECT=1256;178;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputZoomAnimation
+LIBELLE=Zoom
+RECT=1366;202;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckGrilleAnimation
+TEXTE=Grille
+RECT=1256;226;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckOptionQuadrillage
+TEXTE=Damier
+RECT=1256;250;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputOptionTailleQuadrillage
+LIBELLE=Taille damier
+RECT=1366;274;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCadreTousElements
+TEXTE=Cadre tous AE
+RECT=1256;298;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckCadreSurSelection
+TEXTE=Cadre sélection
+RECT=1256;322;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheRectGlobal
+TEXTE=Rect. global
+RECT=1256;346;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheRectHitbox
+TEXTE=Rect. hitbox
+RECT=1256;370;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckDrawHierarchie
+TEXTE=Hiérarchie
+RECT=1256;394;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAfficheCheminAnimation
+TEXTE=Afficher chemin
+RECT=1256;418;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputPrecisionCheminAnimation
+LIBELLE=Précision chemin
+RECT=1366;442;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputMoveAnimDx
+LIBELLE=Décaler dx
+RECT=1366;466;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=SAISIE;myTextInputMoveAnimDy
+LIBELLE=Décaler dy
+RECT=1366;490;112;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=BOUTON;myButtonRazAxeAnimation
+TEXTE=RAZ axe
+RECT=1256;514;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckLockAnimElemSel
+TEXTE=Verrou sélection AE
+RECT=1256;538;222;20
+ONGLET=myTab;1
+}
+{
+CONTROLE=CASE;myButtonCheckAEStyle
+TEXTE=Liste AE à plat
+RECT=1256;562;222;20
 ONGLET=myTab;1
 }
 {
 CONTROLE=COULEUR;myColorFond
 LIBELLE=Fond de la vue
-RECT=1366;538;112;20
+RECT=1366;586;112;20
 ONGLET=myTab;1
 }
 {
