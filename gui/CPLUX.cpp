@@ -1004,7 +1004,9 @@ void traiterTouche(const sf::Event::KeyEvent& k)
             e.clavier->onKey(k);
         return;
     }
-    if (e.clavier && e.clavier->getParent() && e.clavier->getParent()->estAffiche()) {
+    if (e.clavier && !(e.clavier->getParent() && e.clavier->getParent()->estAffiche() && e.clavier->estAffiche()))
+        CPLUX::setKeyboardFocus(nullptr); // its input was hidden by the program
+    if (e.clavier) {
         e.clavier->onKey(k);
         return;
     }
@@ -1017,7 +1019,7 @@ void traiterTexte(sf::Uint32 code)
     Etat& e = etat();
     if (e.boiteAuClavier && (!e.clavier || e.clavier->getParent() != e.boiteAuClavier))
         return;
-    if (e.clavier && e.clavier->getParent() && e.clavier->getParent()->estAffiche())
+    if (e.clavier && e.clavier->getParent() && e.clavier->getParent()->estAffiche() && e.clavier->estAffiche())
         e.clavier->onTextEntered(code);
 }
 

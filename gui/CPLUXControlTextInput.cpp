@@ -297,7 +297,7 @@ void CPLUXControlTextInput::dessiner(plux::Peintre& p, float ox, float oy)
     }
     if (!texte_.empty())
         p.texte(cache_, {xTexte, yTexte}, clip);
-    if (focus && !lectureSeule_ && clignote_.getElapsedTime().asMilliseconds() % 1000 < 600) {
+    if (focus && clignote_.getElapsedTime().asMilliseconds() % 1000 < 600) {
         const float xc = xTexte + cache_.positionCaractere(caret_);
         if (xc >= clip.left - 1 && xc <= clip.left + clip.width)
             p.rect({std::round(xc), yTexte, 1.f, hLigne + 2}, c::texte);
