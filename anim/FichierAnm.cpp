@@ -397,6 +397,12 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
     // Emitters are drawn into whatever the sprite is drawn into: they keep neither.
     (void)proprio;
     (void)cible;
+    // A few lines of a hand-made file can ask for keys by the million (AEs x keyframes x
+    // mesh vertices): past this many, further AEs and keyframes are left out. A large
+    // real sprite uses a few percent of it.
+    // Counted in mesh offsets (8 bytes); a key without mesh weighs about 16 of them.
+    constexpr long COUT_CLE = 16;
+    long budget = 30000000;
     Valeurs v;
     const auto& table = tableCles();
 
@@ -474,7 +480,8 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
                 break;
             auto& sel = el->selections[slot - 1];
             sel.clear();
-            const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)), v.taille() - 2);
+            const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)),
+                                              v.taille() > 2 ? v.taille() - 2 : 0);
             for (size_t i = 0; i < n; ++i) {
                 const int p = v.entier(2 + i, -1);
                 if (p >= 0 && p < el->getNbPoints())
@@ -533,8 +540,17 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
             anim->ombreEcrasement = sf::Vector2f(v.reel(4, 1), v.reel(5, 1));
             break;
         case Cle::AnimElem: {
+            // Each AE holds a key, with one offset per vertex, in every keyframe.
+            const int e = v.entier(0, -1);
+            const long cout = (COUT_CLE + nbSommetsElement(e)) * static_cast<long>(anim->keyframes.size() + 1);
+            if (budget < cout) {
+                ae = nullptr;
+                evenement = nullptr;
+                break;
+            }
+            budget -= cout;
             auto nouveau = std::make_unique<CSPRITE3_ANIMELEM>();
-            nouveau->element = v.entier(0, -1);
+            nouveau->element = e;
             nouveau->nom = v.texte(1);
             nouveau->verrou = v.octet(2);
             nouveau->option = v.octet(3, 1);
@@ -570,10 +586,14 @@ void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
         case Cle::Keyframe: {
             cle = nullptr;
             const int frame = v.entier(0, 0, 0);
-            if (isKeyframe(static_cast<int>(animations.size()) - 1, frame)) {
+            long cout = 1;
+            for (const auto& p : anim->animElems)
+                cout += COUT_CLE + nbSommetsElement(p->element);
+            if (isKeyframe(static_cast<int>(animations.size()) - 1, frame) || budget < cout) {
                 kf = nullptr;  // a second keyframe at one frame could never be found
                 break;
             }
+            budget -= cout;
             auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
             nouvelle->cles.reserve(anim->animElems.size());
             nouvelle->frame = frame;

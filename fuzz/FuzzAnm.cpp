@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     // A few editing calls on whatever was read: indexes from the file must stay safe.
     for (int n = 0; n < s.getNbAnimations(); ++n) {
         s.setAnimation2(n, 0);
-        for (int ae = 0; ae < s.getNbAnimElems(n); ++ae) {
+        for (int ae = 0; ae < s.getNbAnimElems(n) && ae < 8; ++ae) {
             s.setKeyAnimElemPosition(n, 0, ae, 1, 1, true);
             s.setKeyAnimElemRotation(n, 0, ae, 45, true, true);
             s.setKeyAnimElemEchelle(n, 0, ae, 2, 2, true, true);
