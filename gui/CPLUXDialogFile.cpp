@@ -440,6 +440,7 @@ void CPLUXDialogImage::mettreEnPage()
 
 void CPLUXDialogImage::remplirDossiers()
 {
+    dossierListe_ = dossier_.GetPath();
     lstDossiers_->reset();
     lstDossiers_->AddElement("..");
     for (const tuv::EntreeDossier& e : tuv::listerDossier(dossier_.GetPath()))
@@ -477,5 +478,8 @@ void CPLUXDialogImage::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox,
 {
     if (tailleMiseEnPage_ != sf::Vector2i(getWidth(), getHeight()))
         mettreEnPage();
+    // The program may have moved the folder dialog elsewhere (InitDossiers).
+    if (dossierListe_ != dossier_.GetPath())
+        remplirDossiers();
     CPLUXDialog::draw(w, mouseX, mouseY, ox, oy);
 }

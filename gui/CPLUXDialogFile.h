@@ -159,4 +159,5 @@ private:
     CPLUXControlText* txtDossier_ = nullptr;
     CPLUXControlList* lstDossiers_ = nullptr;
     sf::Vector2i tailleMiseEnPage_{-1, -1};
+    std::string dossierListe_;
 };
