@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/Shader.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -164,7 +165,7 @@ void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Unifor
             case 1:
                 // An int uniform only takes an int: a float would be refused by GL and lost.
                 if (u.strType == "int")
-                    shader.setUniform(nom, int(std::floor(v.v[0])));
+                    shader.setUniform(nom, int(std::clamp(std::floor(v.v[0]), -2e9f, 2e9f)));
                 else
                     shader.setUniform(nom, v.v[0]);
                 break;

@@ -14,6 +14,7 @@
 #include <SFML/Graphics/Shader.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,9 @@ float coefficient()
 }
 
 const sf::Color COULEUR_OMBRE(0, 0, 0, 128);
+
+// Position as an int even when a broken file put the sprite out of int range.
+int entier(float v) { return std::isnan(v) ? 0 : int(std::clamp(v, -2e9f, 2e9f)); }
 
 void cadre(sf::RenderTarget& cible, const sf::FloatRect& r, sf::Color c)
 {
@@ -43,7 +47,7 @@ void CSPRITE::majComportements()
     bAnimeCetteFrame = false;
     float coeff = coefficient();
     if (bPhysC && pChemin)
-        pChemin->maj(int(x), int(y), this);
+        pChemin->maj(entier(x), entier(y), this);
     if (bPhysE && pPhysE)
         pPhysE->maj(this);
     if (bPhysB && pPhysB)
