@@ -1147,6 +1147,9 @@ void survol(sf::RenderWindow* w)
     if (c != e.survolC) {
         CPLUXControl* ancienC = e.survolC;
         e.survolC = c;
+        // Focus follows the mouse unless the dialog drives it itself (the pad in the lobby).
+        if (c && d->isFocusMouseOn() && c->isFocusable() && c->isActive() && d == CPLUX::dialogfocus)
+            CPLUX::pCtrlFocus = c;
         if (ancienC) {
             d->onMouseOut(w, p.x, p.y, ancienC);
             if (!CPLUX::estVivant(d))

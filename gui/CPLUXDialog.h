@@ -140,6 +140,7 @@ public:
     // Shows every bound variable in its control, silently.
     void afficherVariables();
 
+    // true (default): the control under the mouse becomes CPLUX::pCtrlFocus.
     void setFocusMouseOn(bool b) { focusSouris_ = b; }
     bool isFocusMouseOn() const { return focusSouris_; }
     void setDrawCadreFocus(bool b) { cadreFocus_ = b; }

@@ -83,9 +83,17 @@ TEST_F(Navigation, WheelHoverAndFrames)
     liste->setScrollPosition(1000);
     EXPECT_EQ(liste->getScrollPosition(), liste->getNbElements() - liste->lignesVisibles());
 
+    EXPECT_EQ(CPLUX::pCtrlFocus, liste);
+    // A dialog driving its focus with the pad keeps it where it is.
+    d.setFocusMouseOn(false);
+    CPLUXTest::mouseMove(CPLUXTest::centre("Essai", "btnOk").x, CPLUXTest::centre("Essai", "btnOk").y);
+    EXPECT_EQ(CPLUX::pCtrlFocus, liste);
+    d.onJoystickUp(0);
+    EXPECT_EQ(CPLUX::pCtrlFocus, d.getControl("btnOk"));
+
     CPLUXTest::mouseMove(2, 2);
     EXPECT_EQ(d.sorties, 1);
-    EXPECT_EQ(d.horsControle, 1);
+    EXPECT_EQ(d.horsControle, 2);
     EXPECT_FALSE(CPLUX::isMouseOverDialog());
     const int avant = d.images;
     CPLUXTest::frame();
