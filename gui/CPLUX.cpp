@@ -717,7 +717,8 @@ void CPLUX::ajouterAuPremierPlan(CPLUXDialog* d, int dessusHandle)
 
 void CPLUX::changerFocusDialogue(CPLUXDialog* d)
 {
-    if (dialogfocus == d)
+    // Only registered dialogs take the focus (not the toolbar, not a box).
+    if (dialogfocus == d || (d && (d->getHwnd() == 0 || getDialog(d->getHwnd()) != d)))
         return;
     CPLUXDialog* ancien = dialogfocus;
     dialogfocus = d;
