@@ -743,6 +743,10 @@ bool CPLUX::isMouseOverDialog() { return surGui(etat().sourisPush); }
 bool CPLUX::pushEvent(const sf::Event& ev)
 {
     Etat& e = etat();
+    // While the window is in the background the program may not run update: keep the
+    // queue bounded by forgetting the oldest events.
+    if (e.file.size() >= 4096)
+        e.file.pop_front();
     e.file.push_back(ev);
     switch (ev.type) {
     case sf::Event::KeyPressed:
