@@ -34,8 +34,14 @@ ContexteVue contexteJeu()
 
 CSPRITE* spriteDe(const CPerso& p) { return p.sprite; }
 
-// Every float-to-integer conversion of the camera truncates toward zero.
-int tronc(float v) { return static_cast<int>(v); }
+// Every float-to-integer conversion of the camera truncates toward zero; a position
+// thrown far away (or not a number) stays a valid integer.
+int tronc(float v)
+{
+    if (!(v > -2e9f))
+        return v != v ? 0 : -2000000000;
+    return v < 2e9f ? static_cast<int>(v) : 2000000000;
+}
 
 // Sign of a gap, 0 when the gap is below one scroll step.
 int signeEcart(int d, float pas)
