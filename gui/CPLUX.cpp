@@ -1250,6 +1250,8 @@ void CPLUX::refreshSurface()
         if (estVivant(d) && d->estAffiche())
             d->draw(surface, e.souris.x, e.souris.y, 0, 0);
     plux::Peintre& p = plux::peintre();
+    if (e.combo && !(e.combo->estAffiche() && e.combo->getParent() && e.combo->getParent()->estAffiche()))
+        fermerCombo(); // the program hid it while it was open
     if (e.combo) {
         e.combo->dessinerListe(p);
         p.vider(w);
