@@ -4,6 +4,9 @@
 #include <clocale>
 #include <cstdlib>
 
+// Kept reachable on purpose: the context must outlive every test's GL resources.
+static sf::Context* contexteGL = nullptr;
+
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "C");
@@ -11,7 +14,7 @@ int main(int argc, char** argv)
     // goes, leaking an X connection every round; after a few hundred rounds the X
     // server refuses clients. One context held for the whole run avoids that.
     if (std::getenv("DISPLAY"))
-        static_cast<void>(new sf::Context);
+        contexteGL = new sf::Context;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
