@@ -4,18 +4,10 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/Window/Context.hpp>
 
 namespace {
 
 const sf::Color ROUGE(255, 0, 0), VERT(0, 255, 0), NOIR(0, 0, 0);
-
-// One GL context for the whole run: Mesa leaks a little each time SFML drops its last one.
-void garderContexteDessin()
-{
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-}
 
 // A sheet with a red square (0..16) and a green one (16..32); a sprite with one element of
 // each colour, both shown by the animation "a" at their key positions.
@@ -23,7 +15,6 @@ class Dessin : public AvecServices {
 protected:
     void SetUp() override
     {
-        garderContexteDessin();
         sf::Image img;
         img.create(32, 16, ROUGE);
         for (unsigned x = 16; x < 32; ++x)
