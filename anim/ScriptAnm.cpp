@@ -30,8 +30,10 @@ void CScriptAnm::ecrire(CTUVFile& f, const std::string& cle) const
         std::string commande = commandes[i];
         // A command is one value of the line and a line is one line of the file.
         std::replace(commande.begin(), commande.end(), ';', ',');
-        std::replace(commande.begin(), commande.end(), '\n', ' ');
-        std::replace(args.begin(), args.end(), '\n', ' ');
+        for (std::string* t : {&commande, &args}) {
+            std::replace(t->begin(), t->end(), '\n', ' ');
+            std::replace(t->begin(), t->end(), '\r', ' ');
+        }
         f.write(cle + "=" + commande + ";" + args + "\n");
     }
 }
