@@ -7,18 +7,7 @@
 #include <SFML/Window/Window.hpp>
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 namespace {
-
-// Mesa's software driver is unloaded with the last GL context, before the leak check: its
-// own small leaks would then come from an unknown module that no suppression can name.
-const bool driverGarde = [] {
-    for (const char* nom : {"swrast_dri.so", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"})
-        if (dlopen(nom, RTLD_NOW | RTLD_NODELETE))
-            return true;
-    return false;
-}();
 
 // A 96 x 64 white grid of 32-pixel cells at (100, 50), with a scripted mouse.
 class MenuImageTest : public ::testing::Test {
