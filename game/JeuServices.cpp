@@ -2,7 +2,9 @@
 #include "game/Jeu.h"
 
 #include "core/Services.h"
+#include "game/Vue.h"
 #include "gui/CPLUX.h"
+#include "gui/CPLUXControl.h"
 
 void CSFMLJeu::installerServices()
 {
@@ -34,6 +36,17 @@ void CSFMLJeu::installerServices()
     };
     s.messageBox = [](const std::string& titre, const std::string& texte, const std::string&) {
         CPLUX::MessageBoxW(titre, texte);
+    };
+    // What the active camera shows, so that sprites outside it cost nothing to draw.
+    s.rectVue = [this] {
+        return pvue ? sf::FloatRect(pvue->x + pvue->cx, pvue->y + pvue->cy, pvue->sx, pvue->sy)
+                    : sf::FloatRect();
+    };
+    s.rectControle = [](CPLUXControl* c) {
+        if (!c)
+            return sf::FloatRect();
+        const sf::Vector2f p = c->getPositionScreen();
+        return sf::FloatRect(p.x, p.y, c->getWidth(), c->getHeight());
     };
     s.commandes = [this](int joueur) -> const CommandesJoueur* {
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
