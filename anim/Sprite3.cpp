@@ -14,6 +14,9 @@ constexpr int MAILLAGE_MAX = 32;
 
 int bornerMaillage(int n) { return std::clamp(n, 2, MAILLAGE_MAX); }
 
+// Pixel sizes of the base sprite from float rectangles that the editor may set to anything.
+int versEntier(float v) { return std::isfinite(v) ? static_cast<int>(std::clamp(v, -1e9f, 1e9f)) : 0; }
+
 } // namespace
 
 // ==================================================================== records
@@ -232,12 +235,12 @@ void CSPRITE3::setAnimation(int a, int frame, bool restart)
     const sf::FloatRect& g = anim->rectGlobal;
     const sf::FloatRect& h = anim->rectHitbox;
     bTailleFixe = true;
-    largeurFixe = static_cast<int>(g.width);
-    hauteurFixe = static_cast<int>(g.height);
-    hitbox[0] = static_cast<int>(h.left - g.left);
-    hitbox[1] = static_cast<int>(h.top - g.top);
-    hitbox[2] = static_cast<int>((g.left + g.width) - (h.left + h.width));
-    hitbox[3] = static_cast<int>((g.top + g.height) - (h.top + h.height));
+    largeurFixe = versEntier(g.width);
+    hauteurFixe = versEntier(g.height);
+    hitbox[0] = versEntier(h.left - g.left);
+    hitbox[1] = versEntier(h.top - g.top);
+    hitbox[2] = versEntier((g.left + g.width) - (h.left + h.width));
+    hitbox[3] = versEntier((g.top + g.height) - (h.top + h.height));
     ox = anim->origineGlobale.x;
     oy = anim->origineGlobale.y;
 }

@@ -50,7 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     CSPRITE3 s;
     if (!s.charger(nullptr, nullptr, entree, true))
         return 0;
+    s.sauver(a);
+    CSPRITE3 relu;
+    if (!relu.charger(nullptr, nullptr, a, true))
+        std::abort();
+    relu.sauver(b);
+    if (lire(a) != lire(b))
+        std::abort();
     // A few editing calls on whatever was read: indexes from the file must stay safe.
+    // (After the check: the reader brings absurd numbers back into range, edits need not.)
     for (int n = 0; n < s.getNbAnimations(); ++n) {
         s.setAnimation2(n, 0);
         for (int ae = 0; ae < s.getNbAnimElems(n) && ae < 8; ++ae) {
@@ -60,12 +68,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
             s.getPositionInterpolee(n, 1, ae);
         }
     }
-    s.sauver(a);
-    CSPRITE3 relu;
-    if (!relu.charger(nullptr, nullptr, a, true))
-        std::abort();
-    relu.sauver(b);
-    if (lire(a) != lire(b))
-        std::abort();
     return 0;
 }
