@@ -96,6 +96,22 @@ bool CChemin::supprimerKP(int indice)
     return true;
 }
 
+namespace {
+// Scale, colour and flips of the sprite as a key point stores them.
+void copierApparence(CAncrageKP& kp, const CSPRITE& sd)
+{
+    kp.sx = sd.sx;
+    kp.sy = sd.sy;
+    const sf::Color c = sd.sprite.getColor();
+    kp.r = c.r;
+    kp.g = c.g;
+    kp.b = c.b;
+    kp.a = c.a;
+    kp.flipH = sd.flipH != 1 ? 1 : 0;
+    kp.flipV = sd.flipV != 1 ? 1 : 0;
+}
+}
+
 bool CChemin::ajouterKP(CSPRITE* sd)
 {
     if (!sd)
@@ -104,15 +120,7 @@ bool CChemin::ajouterKP(CSPRITE* sd)
     kp->pAncre->x = kp->pAncre->x0 = sd->x;
     kp->pAncre->y = kp->pAncre->y0 = sd->y;
     kp->pAncre->rotangle = sd->rotangle;
-    kp->sx = sd->sx;
-    kp->sy = sd->sy;
-    sf::Color c = sd->sprite.getColor();
-    kp->r = c.r;
-    kp->g = c.g;
-    kp->b = c.b;
-    kp->a = c.a;
-    kp->flipH = sd->flipH != 1 ? 1 : 0;
-    kp->flipV = sd->flipV != 1 ? 1 : 0;
+    copierApparence(*kp, *sd);
     listeKP.push_back(kp);
     nbKP++;
     deselectionner();
@@ -124,15 +132,7 @@ bool CChemin::majKP(CSPRITE* sd, float v, float vs, float vr, float vc)
     CAncrageKP* kp = (numKP >= 0 && numKP < nbKP) ? getKP(numKP) : nullptr;
     if (!sd || !kp)
         return false;
-    kp->sx = sd->sx;
-    kp->sy = sd->sy;
-    sf::Color c = sd->sprite.getColor();
-    kp->r = c.r;
-    kp->g = c.g;
-    kp->b = c.b;
-    kp->a = c.a;
-    kp->flipH = sd->flipH != 1 ? 1 : 0;
-    kp->flipV = sd->flipV != 1 ? 1 : 0;
+    copierApparence(*kp, *sd);
     kp->v = v;
     kp->vs = vs;
     kp->vr = vr;

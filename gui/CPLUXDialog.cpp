@@ -63,42 +63,37 @@ void CPLUXDialog::show(int handle)
         CPLUX::ajouterAuPremierPlan(this, handle);
 }
 
+void CPLUXDialog::signalerAffichage(bool etait)
+{
+    if (etait == estAffiche())
+        return;
+    if (etait) {
+        CPLUX::controleRetire(nullptr);
+        onHide();
+    } else {
+        onShow();
+    }
+}
+
 void CPLUXDialog::hide()
 {
     const bool etait = estAffiche();
     minimise_ = true;
-    if (etait) {
-        CPLUX::controleRetire(nullptr);
-        onHide();
-    }
+    signalerAffichage(etait);
 }
 
 void CPLUXDialog::setVisible(bool v)
 {
     const bool etait = estAffiche();
     visible_ = v;
-    if (etait != estAffiche()) {
-        if (etait) {
-            CPLUX::controleRetire(nullptr);
-            onHide();
-        } else {
-            onShow();
-        }
-    }
+    signalerAffichage(etait);
 }
 
 void CPLUXDialog::setMinimize(bool m)
 {
     const bool etait = estAffiche();
     minimise_ = m;
-    if (etait != estAffiche()) {
-        if (etait) {
-            CPLUX::controleRetire(nullptr);
-            onHide();
-        } else {
-            onShow();
-        }
-    }
+    signalerAffichage(etait);
 }
 
 void CPLUXDialog::close(int code)

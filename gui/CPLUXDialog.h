@@ -244,6 +244,8 @@ protected:
     CPLUXControl* ajouter(CPLUXControl* c, const std::string& id, float x, float y, float w, float h);
     void placerBoutonsTitre();
     void ecrireVariable(CPLUXControl* c);
+    // Tells the dialog it was shown or hidden when its state changed since `etait`.
+    void signalerAffichage(bool etait);
 
     std::string id_;
     std::wstring titre_;
