@@ -40,6 +40,8 @@ public:
     static void appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
                                   const CSPRITE::Uniforms& frag, float secondes);
 
+    // The shader dialogs' combos; defined with the GUI layer (ShaderManagerCombos.cpp).
+    // false when the folder does not open, the combo then keeps what it held.
     bool remplirComboShaders(const std::string& dossier, CPLUXControlComboBox* combo, const std::string& ext);
     void remplirComboVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m);
 
