@@ -24,11 +24,17 @@ bool dossierExiste(const std::string& chemin)
 
 bool copierFichier(const std::string& source, const std::string& destination)
 {
+    // A folder opens as a stream on Linux: only regular files are copied.
+    if (!fichierExiste(source))
+        return false;
     std::ifstream in(source, std::ios::binary);
     if (!in)
         return false;
     return ecrireFichierSur(destination, [&](std::ostream& out) {
-        out << in.rdbuf();
+        // Inserting an empty stream buffer marks the output failed: an empty file is copied
+        // by writing nothing.
+        if (in.peek() != std::ifstream::traits_type::eof())
+            out << in.rdbuf();
         return !in.bad();
     });
 }

@@ -60,6 +60,11 @@ float stof(const std::string& texte)
     const char* fin = texte.c_str() + texte.size();
     if (debut < fin && *debut == '+')
         ++debut;
+    // from_chars also reads "nan" and "inf": words that are no number in a data file, and
+    // whose NaN or infinity no reader expects. A number starts with a digit or a point.
+    const char* chiffre = (debut < fin && *debut == '-') ? debut + 1 : debut;
+    if (chiffre == fin || !((*chiffre >= '0' && *chiffre <= '9') || *chiffre == '.'))
+        return 0.0f;
     float v = 0.0f;
     auto res = std::from_chars(debut, fin, v, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {

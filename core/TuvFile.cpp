@@ -15,6 +15,11 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     ligneCourante.clear();
     pos = 0;
     bDebutFichier = true;
+    // A folder opens as a stream on Linux, reads as an empty file and cannot be replaced:
+    // an empty file name under a data folder must not pass for a readable or written file.
+    std::error_code ec;
+    if (std::filesystem::is_directory(fichier, ec))
+        return false;
     if (!ecriture) {
         in.open(fichier, std::ios::in | std::ios::binary);
         return in.is_open();

@@ -277,6 +277,7 @@ TEST(FichierDEC, ReadingAgainReplacesInsteadOfAdding)
 
     // A missing file changes nothing; another file without those keys gets the defaults.
     EXPECT_FALSE(f.chargerDEC(def.d / "absent.dec", &dec));
+    EXPECT_FALSE(f.chargerDEC(def.d.str(), &dec)); // a folder, as an empty name gives
     EXPECT_EQ(f.scripts.size(), 1u);
     ecrireTexte(def.d / "nu.dec", "ID=UN\nSPRITE=0;0;1;8;8;1;0\nID=NU\n");
     ASSERT_TRUE(f.chargerDEC(def.d / "nu.dec", &dec));

@@ -43,6 +43,11 @@ TEST(Texte, NumbersNeverThrowAndClamp)
     EXPECT_EQ(tuv::stof("x"), 0.0f);
     EXPECT_EQ(tuv::stof(""), 0.0f);
     EXPECT_EQ(tuv::stof("1e99"), std::numeric_limits<float>::max());
+    // Words are no numbers in a data file: no NaN or infinity gets in through them.
+    EXPECT_EQ(tuv::stof("nan"), 0.0f);
+    EXPECT_EQ(tuv::stof("-inf"), 0.0f);
+    EXPECT_EQ(tuv::stof(" Infinity"), 0.0f);
+    EXPECT_FLOAT_EQ(tuv::stof("-.5"), -0.5f);
     EXPECT_EQ(tuv::itos(-305), "-305");
     EXPECT_EQ(tuv::delspaces(std::string(" a\tb c ")), "abc");
 }

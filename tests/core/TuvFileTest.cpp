@@ -91,6 +91,11 @@ TEST(TuvFile, WriteRoundTripAndFailures)
     EXPECT_FALSE(f.open(d / "no/such/folder/x.ini", true));
     f.writeLine("nothing"); // must do nothing
     EXPECT_TRUE(f.close());
+
+    // A folder is no file: neither readable nor writable as one.
+    EXPECT_FALSE(f.open(d.str(), false));
+    EXPECT_FALSE(f.open(d.str(), true));
+    EXPECT_FALSE(tuv::fichierExiste(d.str() + ".tmp"));
 }
 
 TEST(Fichiers, SafeWriteKeepsOldFileOnFailure)
@@ -111,6 +116,10 @@ TEST(Fichiers, SafeWriteKeepsOldFileOnFailure)
     if (::geteuid() != 0) {
         std::filesystem::permissions(d.str(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         EXPECT_FALSE(tuv::ecrireFichierSur(cible, [](std::ostream& o) { o << "neuf"; return true; }));
+        CTUVFile f;
+        EXPECT_FALSE(f.open(cible, true));
+        f.writeLine("neuf");
+        f.close();
         EXPECT_EQ(lireTexte(cible), "ancien");
         std::filesystem::permissions(d.str(), std::filesystem::perms::owner_all);
     }
@@ -119,6 +128,13 @@ TEST(Fichiers, SafeWriteKeepsOldFileOnFailure)
     EXPECT_TRUE(tuv::copierFichier(cible, cible + ".save"));
     EXPECT_EQ(lireTexte(cible + ".save"), "neuf");
     EXPECT_FALSE(tuv::copierFichier(d / "absent", d / "x"));
+    // An empty file has its backup too; a folder is not copied.
+    ecrireTexte(d / "vide", "");
+    EXPECT_TRUE(tuv::copierFichier(d / "vide", d / "vide.save"));
+    EXPECT_TRUE(tuv::fichierExiste(d / "vide.save"));
+    EXPECT_FALSE(tuv::copierFichier(d.str(), d / "dossier.save"));
+    std::filesystem::remove(d / "vide");
+    std::filesystem::remove(d / "vide.save");
 
     auto liste = tuv::listerDossier(d.str());
     ASSERT_EQ(liste.size(), 2u);
