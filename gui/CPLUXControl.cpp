@@ -49,6 +49,8 @@ sf::Vector2f CPLUXControl::getPositionScreen() const
 
 void CPLUXControl::setPosition(float x, float y)
 {
+    x = plux::bornerPosition(x);
+    y = plux::bornerPosition(y);
     const float dx = x - rect_.left, dy = y - rect_.top;
     rect_.left = x;
     rect_.top = y;
@@ -61,8 +63,8 @@ void CPLUXControl::setPosition(float x, float y)
 
 void CPLUXControl::setVisibleDimension(float w, float h)
 {
-    rect_.width = w < 0 ? 0 : w;
-    rect_.height = h < 0 ? 0 : h;
+    rect_.width = plux::bornerTaille(w);
+    rect_.height = plux::bornerTaille(h);
 }
 
 void CPLUXControl::setTab(CPLUXControlTab* tab, int page)

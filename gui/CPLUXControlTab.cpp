@@ -89,9 +89,10 @@ sf::FloatRect CPLUXControlTab::rectPage() const
 
 void CPLUXControlTab::setPosition(float x, float y)
 {
-    // Controls of the pages follow the tab.
-    const float dx = x - rect_.left, dy = y - rect_.top;
+    // Controls of the pages follow the tab (by what it really moved: positions are bounded).
+    const sf::Vector2f avant = getPosition();
     CPLUXControl::setPosition(x, y);
+    const float dx = rect_.left - avant.x, dy = rect_.top - avant.y;
     if (parent_ && (dx != 0 || dy != 0))
         for (CPLUXControl* c : parent_->getControls())
             if (c->getTab() == this && c->getParentCtrl() != this)

@@ -125,14 +125,14 @@ std::string CPLUXDialog::getTitle() const { return tuv::wstrToUtf8(titre_); }
 
 void CPLUXDialog::setPosition(int x, int y)
 {
-    x_ = x;
-    y_ = y;
+    x_ = plux::bornerPosition(x);
+    y_ = plux::bornerPosition(y);
 }
 
 void CPLUXDialog::Size(int w, int h)
 {
-    l_ = std::max(w, 0);
-    h_ = std::max(h, 0);
+    l_ = plux::bornerTaille(w);
+    h_ = plux::bornerTaille(h);
     placerBoutonsTitre();
 }
 
@@ -251,7 +251,8 @@ void CPLUXDialog::enableControl(const std::string& id)
 
 bool CPLUXDialog::isInRect(int x, int y, int rx, int ry, int w, int h)
 {
-    return rx <= x && x < rx + w && ry <= y && y < ry + h;
+    // In a wider type: the program may pass any rectangle.
+    return rx <= x && x < static_cast<long long>(rx) + w && ry <= y && y < static_cast<long long>(ry) + h;
 }
 
 void CPLUXDialog::setCheckGroup(const std::string& id)
@@ -604,8 +605,8 @@ bool CPLUXDialog::dansPoignee(int x, int y) const
 
 void CPLUXDialog::redimensionnerUtilisateur(int w, int h)
 {
-    w = std::max(w, 80);
-    h = std::max(h, 40);
+    w = plux::bornerTaille(std::max(w, 80));
+    h = plux::bornerTaille(std::max(h, 40));
     const float dw = static_cast<float>(w - l_), dh = static_cast<float>(h - h_);
     l_ = w;
     h_ = h;

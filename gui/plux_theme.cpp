@@ -4,6 +4,7 @@
 
 #include <SFML/Window/Clipboard.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace plux {
@@ -37,6 +38,14 @@ std::wstring& pressePapierSimule()
 
 const sf::Font& police() { return policeChargeeUneFois().font; }
 bool policeChargee() { return policeChargeeUneFois().chargee; }
+
+int bornerPosition(int v) { return std::clamp(v, -LIMITE_GEOMETRIE, LIMITE_GEOMETRIE); }
+int bornerTaille(int v) { return std::clamp(v, 0, LIMITE_GEOMETRIE); }
+float bornerPosition(float v)
+{
+    return std::isnan(v) ? 0.f : std::clamp(v, -static_cast<float>(LIMITE_GEOMETRIE), static_cast<float>(LIMITE_GEOMETRIE));
+}
+float bornerTaille(float v) { return std::isnan(v) ? 0.f : std::clamp(v, 0.f, static_cast<float>(LIMITE_GEOMETRIE)); }
 
 sf::Color melange(sf::Color fond, sf::Color dessus)
 {

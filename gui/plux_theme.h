@@ -20,6 +20,14 @@ constexpr unsigned TAILLE_TEXTE = 13;
 constexpr float HAUTEUR_LIGNE = 18.f;
 constexpr float HAUTEUR_ENTETE_ONGLET = 22.f;
 
+// Geometry, whoever gives it (a model file, the program), stays far inside the int range so
+// that sums of positions and sizes cannot overflow; NaN counts as 0.
+constexpr int LIMITE_GEOMETRIE = 100000;
+int bornerPosition(int v);
+int bornerTaille(int v);
+float bornerPosition(float v);
+float bornerTaille(float v);
+
 namespace couleur {
 const sf::Color fond(242, 243, 245);
 const sf::Color bord(150, 156, 166);

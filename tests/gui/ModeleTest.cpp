@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class Modele : public ::testing::Test {
@@ -135,6 +137,20 @@ TEST_F(Modele, ProblemsAreReportedAndSkipped)
     EXPECT_NE(d.ctrlButton("b1"), nullptr);
     EXPECT_EQ(d.getControl("f1"), nullptr);
     EXPECT_EQ(d.getControl("b2"), nullptr);
+
+    // Absurd geometry from a file or the program is bounded: hit tests and screen positions
+    // stay defined.
+    DialogueEssai g;
+    CPLUX::pModeleDef->appliquerTexte(&g, "DIALOGUE=Geante\nRECT=2147483647;-2147483647;2147483647;2147483647\n"
+                                          "{\nCONTROLE=BOUTON;b\nRECT=2147483647;2147483647;2147483647;9\n}\n");
+    g.addControlButton("btnNaN", "", 0, 0, 10, 10)->setPosition(NAN, NAN);
+    CPLUX::addDialog(nullptr, &g, nullptr, 0);
+    g.show();
+    CPLUXTest::clickAt(10, 10);
+    CPLUXTest::click("Geante", "b");
+    EXPECT_LE(g.getControl("b")->getLeftScreen(), 1000000);
+    EXPECT_EQ(g.getControl("btnNaN")->getLeftScreen(), g.getLeft());
+    EXPECT_FALSE(CPLUXDialog::isInRect(0, 0, 2147483647, 0, 2147483647, 10));
 }
 
 TEST_F(Modele, AutoLayoutFillsColumnsWithoutOverlap)
