@@ -123,6 +123,16 @@ CPLUXDialog* coucheSous(sf::Vector2i p)
     return nullptr;
 }
 
+// The control holding the keyboard still takes keys: since it got them the program may have
+// hidden or disabled it, its list (the column-2 editor) or its dialog.
+bool clavierUtilisable()
+{
+    const CPLUXControl* c = etat().clavier;
+    if (!c || !c->getParent() || !c->getParent()->estAffiche() || !c->estAffiche() || !c->isActive())
+        return false;
+    return !c->getParentCtrl() || c->getParentCtrl()->isActive();
+}
+
 bool surGui(sf::Vector2i p)
 {
     Etat& e = etat();
@@ -733,7 +743,7 @@ bool CPLUX::isInput()
     const Etat& e = etat();
     if (e.boiteAuClavier)
         return true;
-    return e.clavier && e.clavier->getParent() && e.clavier->getParent()->estAffiche() && e.clavier->estAffiche();
+    return clavierUtilisable();
 }
 
 bool CPLUX::isMouseOverDialog() { return surGui(etat().sourisPush); }
@@ -1009,8 +1019,8 @@ void traiterTouche(const sf::Event::KeyEvent& k)
             e.clavier->onKey(k);
         return;
     }
-    if (e.clavier && !(e.clavier->getParent() && e.clavier->getParent()->estAffiche() && e.clavier->estAffiche()))
-        CPLUX::setKeyboardFocus(nullptr); // its input was hidden by the program
+    if (e.clavier && !clavierUtilisable())
+        CPLUX::setKeyboardFocus(nullptr);
     if (e.clavier) {
         e.clavier->onKey(k);
         return;
@@ -1024,7 +1034,7 @@ void traiterTexte(sf::Uint32 code)
     Etat& e = etat();
     if (e.boiteAuClavier && (!e.clavier || e.clavier->getParent() != e.boiteAuClavier))
         return;
-    if (e.clavier && e.clavier->getParent() && e.clavier->getParent()->estAffiche() && e.clavier->estAffiche())
+    if (clavierUtilisable())
         e.clavier->onTextEntered(code);
 }
 

@@ -19,6 +19,8 @@ CPLUXControlTextArea::CPLUXControlTextArea() : editeur_(new CPLUXControlTextInpu
     editeur_->setId("saisieCol2");
     editeur_->setVisible(false);
     editeur_->listeProprietaire = this;
+    // Shown (and taking keys) only while the list is.
+    editeur_->setParentCtrl(this);
 }
 
 CPLUXControlTextArea::~CPLUXControlTextArea()

@@ -164,6 +164,12 @@ TEST_F(Dispatch, InPlaceEditorOfTheSecondColumn)
     CPLUXTest::type("9");
     CPLUXTest::key(sf::Keyboard::Return);
     EXPECT_EQ(liste->getInputCol2()->getText(), "10");
+    // Nor while the program hides the list itself.
+    CPLUXTest::clickAt(x, y);
+    ASSERT_TRUE(liste->editeurOuvert());
+    liste->setVisible(false);
+    EXPECT_FALSE(CPLUX::isInput());
+    liste->setVisible(true);
     // A right press never changes the selection.
     d->vider();
     CPLUXTest::pressRight("Essai", "lstItems", 0, 30);

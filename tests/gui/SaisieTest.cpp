@@ -109,10 +109,18 @@ TEST_F(Saisie, KeyboardFocusDecidesWhoGetsTheKeys)
     EXPECT_EQ(CPLUX::getKeyboardFocus(), d->getControl("txtSuite"));
     CPLUXTest::key(sf::Keyboard::Escape);
     EXPECT_FALSE(CPLUX::isInput());
-    // Hiding the dialog takes the keyboard back too.
+    // Hiding the dialog takes the keyboard back too, and so does disabling the input.
     CPLUXTest::click("Essai", "txtNom");
     d->hide();
     EXPECT_FALSE(CPLUX::isInput());
+    d->show();
+    CPLUXTest::click("Essai", "txtNom");
+    d->disableControl("txtNom");
+    EXPECT_FALSE(CPLUX::isInput());
+    d->vider();
+    CPLUXTest::type("z");
+    EXPECT_EQ(s->getText(), "c");
+    EXPECT_TRUE(d->journal.empty());
 }
 
 TEST_F(Saisie, LongTextScrollsAndAccentsSurvive)
