@@ -4,6 +4,7 @@
 #include "core/Sprite.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace {
 constexpr float PI = 3.14159265f;
 // How far above its top edge a character still counts as standing on a sprite.
 constexpr float TOLERANCE_DESSUS = 4;
+// Fastest collapse, px per frame at 30 fps: more leaves the level in one frame, and a speed
+// read from a file as large as an int would overflow the step.
+constexpr int VITESSE_MAX_EFFONDREMENT = 1000;
 
 float coefficient()
 {
@@ -114,7 +118,7 @@ int CPhysEffondrement::maj(CSPRITE* sd)
         return etat;
 
     // A speed of 0 or less would leave the platform hanging in mid-fall.
-    float v = vitesse > 0 ? float(vitesse) : 1.0f;
+    float v = vitesse > 0 ? float(std::min(vitesse, VITESSE_MAX_EFFONDREMENT)) : 1.0f;
     int pas = 0;
     if (etat != 2) {
         reste += v * coefficient();
@@ -125,7 +129,7 @@ int CPhysEffondrement::maj(CSPRITE* sd)
         etat = 1;
         parcouru = 0;
     } else if (etat == 1) {
-        parcouru += pas;
+        parcouru = int(std::min<long long>(static_cast<long long>(parcouru) + pas, INT_MAX));
         if (bHauteurAuto) {
             if (g_services.estCollision(sd->x, sd->y, sd->x, sd->y + pas))
                 etat = 2;
@@ -157,7 +161,7 @@ void CPhysDestruction::toucher(CSPRITE* sd, int degats)
 {
     if (!sd || !bActif || bDetruit)
         return;
-    degatsRecus += std::max(degats, 0);
+    degatsRecus = int(std::min<long long>(static_cast<long long>(degatsRecus) + std::max(degats, 0), INT_MAX));
     compteurTeinte = DUREE_TEINTE;
     sd->sprite.setColor(sf::Color(r, g, b, a));
     if (degatsRecus < resistance)

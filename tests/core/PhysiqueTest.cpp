@@ -3,6 +3,7 @@
 #include "SpriteTestBanque.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -78,6 +79,16 @@ TEST_F(Effondrement, VitesseUnTombeAussiAMoitieDeCoefficient)
     CPhysEffondrement zero(5, 0, false);
     zero.bEnAttente = false;
     EXPECT_LT(jusquAuBout(zero).second, 1000);
+    // An absurd speed falls down too, by a bounded step.
+    g_services.framerateCoeff = [] { return 1.0f; };
+    const float avant = sd.y;
+    CPhysEffondrement enorme(1 << 30, std::numeric_limits<int>::max(), false);
+    enorme.bEnAttente = false;
+    enorme.maj(&sd);
+    enorme.maj(&sd);
+    EXPECT_GT(sd.y, avant);
+    EXPECT_LT(sd.y - avant, 1e6f);
+    EXPECT_GT(enorme.parcouru, 0);
 }
 
 TEST_F(Physique, BasculePencheVersLeCotePlusLourdDansLesButees)
@@ -126,6 +137,11 @@ TEST_F(Physique, GlissementEtDestruction)
     d.toucher(&sd, 3);
     EXPECT_TRUE(d.bDetruit);
     EXPECT_EQ(sd.getNumAnim(), 1);
+    // Damage piled up past the int range still breaks the sprite.
+    CPhysDestruction solide(true, std::numeric_limits<int>::max(), 0, 0, 0, 0, true, 0, 0, 0, 255);
+    solide.toucher(&sd, 1);
+    solide.toucher(&sd, std::numeric_limits<int>::max());
+    EXPECT_TRUE(solide.bDetruit);
 }
 
 } // namespace
