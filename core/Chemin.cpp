@@ -11,12 +11,6 @@
 
 namespace {
 
-float coefficient()
-{
-    float c = g_services.framerateCoeff();
-    return (c > 0 && c < 100) ? c : 1.0f;
-}
-
 float vitesse(float propre, float globale)
 {
     float v = (propre == -1) ? globale : propre;
@@ -186,7 +180,7 @@ void CChemin::majPlateforme(CSPRITE* sd)
     float longueur = std::sqrt(float(depH) * depH + float(depV) * depV);
     if (longueur <= 0)
         return;
-    platPos += platSens * std::fabs(float(depVitesse)) * coefficient();
+    platPos += platSens * std::fabs(float(depVitesse)) * coefficientTemps();
     if (platPos >= longueur) {
         platPos = longueur;
         platSens = -1;
@@ -263,7 +257,7 @@ void CChemin::majKeyPoints(CSPRITE* sd)
     }
 
     CAncrageKP* kp = getKP(numKPCible);
-    float coeff = coefficient();
+    float coeff = coefficientTemps();
     float pas = std::fabs(vitesse(kp->v, vGlobale)) * coeff;
     legParcouru = std::min(legParcouru + pas, legLongueur);
     bool arrive = legParcouru >= legLongueur;

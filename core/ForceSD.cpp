@@ -31,9 +31,7 @@ void CForceSD::maj(CSPRITE* sd)
 {
     if (ForceActive)
         return;
-    float coeff = g_services.framerateCoeff();
-    if (!(coeff > 0 && coeff < 100))
-        coeff = 1;
+    const float coeff = coefficientTemps();
     if (bNouveauCycle || compteurCycle <= 0) {
         longueurCycle = std::max(0, tirage(CycleMin, CycleMax));
         duree = std::max(0, tirage(DureeMin, DureeMax));

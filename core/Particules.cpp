@@ -269,9 +269,7 @@ void CParticules::majTout()
 {
     if (bFini)
         return;
-    float coeff = g_services.framerateCoeff();
-    if (!(coeff > 0) || coeff > 100)
-        coeff = 1;
+    const float coeff = coefficientTemps();
     bool figees = bPause && bNoCalcPause;
     int finies = 0;
     int cyclesMin = -1;

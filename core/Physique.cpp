@@ -17,12 +17,6 @@ constexpr float TOLERANCE_DESSUS = 4;
 // read from a file as large as an int would overflow the step.
 constexpr int VITESSE_MAX_EFFONDREMENT = 1000;
 
-float coefficient()
-{
-    float c = g_services.framerateCoeff();
-    return (c > 0 && c < 100) ? c : 1.0f;
-}
-
 bool surLaBoite(const sf::FloatRect& r, int x, int y)
 {
     return x >= r.left && x <= r.left + r.width && y >= r.top - TOLERANCE_DESSUS && y <= r.top + r.height;
@@ -65,7 +59,7 @@ void CPhysBascule::maj(CSPRITE* sd)
             poidsD += c.poids;
     }
 
-    float pas = std::fabs(vitesseRot) * coefficient();
+    float pas = std::fabs(vitesseRot) * coefficientTemps();
     if (std::isnan(pas))
         pas = 0;
     float& angle = sd->angleDynamique;
@@ -121,7 +115,7 @@ int CPhysEffondrement::maj(CSPRITE* sd)
     float v = vitesse > 0 ? float(std::min(vitesse, VITESSE_MAX_EFFONDREMENT)) : 1.0f;
     int pas = 0;
     if (etat != 2) {
-        reste += v * coefficient();
+        reste += v * coefficientTemps();
         pas = int(reste);
         reste -= pas;
     }

@@ -93,3 +93,7 @@ struct ServicesFondation {
 };
 
 extern ServicesFondation g_services;
+
+// The game's time coefficient as every per-frame step uses it: 1 when the hook gives a value
+// no step can run with (0, negative, NaN or absurdly large).
+float coefficientTemps();

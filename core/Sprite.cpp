@@ -15,12 +15,6 @@
 
 namespace {
 
-float coefficient()
-{
-    float c = g_services.framerateCoeff();
-    return (c > 0 && c < 100) ? c : 1.0f;
-}
-
 // Frames of a set: its count, or what it actually holds when the count was never set.
 int nbFramesSet(const CSetTextures& s)
 {
@@ -208,7 +202,7 @@ void CSPRITE::animer(int n)
     if (nb <= 0)
         return;
     float v = std::isnan(s->vitesse) ? 0.0f : s->vitesse;
-    tempsFrame += v * coefficient();
+    tempsFrame += v * coefficientTemps();
     const int frameAvant = numFrame;
     // A set faster than one frame per tick moves several frames, never more than a loop.
     for (int i = 0; tempsFrame >= 1 && i <= nb; ++i) {

@@ -19,12 +19,6 @@
 
 namespace {
 
-float coefficient()
-{
-    float c = g_services.framerateCoeff();
-    return (c > 0 && c < 100) ? c : 1.0f;
-}
-
 const sf::Color COULEUR_OMBRE(0, 0, 0, 128);
 
 // Position as an int even when a broken file put the sprite out of int range.
@@ -45,7 +39,7 @@ void cadre(sf::RenderTarget& cible, const sf::FloatRect& r, sf::Color c)
 void CSPRITE::majComportements()
 {
     bAnimeCetteFrame = false;
-    float coeff = coefficient();
+    float coeff = coefficientTemps();
     if (bPhysC && pChemin)
         pChemin->maj(entier(x), entier(y), this);
     if (bPhysE && pPhysE)
