@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics.hpp>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,10 @@ public:
 
     void setReadOnly(bool r) { lectureSeule_ = r; }
     bool isReadOnly() const { return lectureSeule_; }
-    void setTextSize(int t) { tailleTexte_ = t > 0 ? static_cast<unsigned>(t) : plux::TAILLE_TEXTE; }
+    void setTextSize(int t)
+    {
+        tailleTexte_ = t <= 0 ? plux::TAILLE_TEXTE : std::min(static_cast<unsigned>(t), plux::TAILLE_TEXTE_MAX);
+    }
     unsigned getTextSize() const { return tailleTexte_; }
     void setTextColor(sf::Color c) { couleurTexte_ = c; }
     sf::Color getTextColor() const { return couleurTexte_; }

@@ -17,6 +17,8 @@ bool policeChargee();
 
 constexpr int HAUTEUR_TITRE = 25;
 constexpr unsigned TAILLE_TEXTE = 13;
+// Larger glyphs would not fit the font's texture (SFML then fails inside the font).
+constexpr unsigned TAILLE_TEXTE_MAX = 200;
 constexpr float HAUTEUR_LIGNE = 18.f;
 constexpr float HAUTEUR_ENTETE_ONGLET = 22.f;
 

@@ -151,6 +151,11 @@ TEST_F(Modele, ProblemsAreReportedAndSkipped)
     EXPECT_LE(g.getControl("b")->getLeftScreen(), 1000000);
     EXPECT_EQ(g.getControl("btnNaN")->getLeftScreen(), g.getLeft());
     EXPECT_FALSE(CPLUXDialog::isInRect(0, 0, 2147483647, 0, 2147483647, 10));
+
+    // So is the text size: a glyph larger than the font texture used to crash inside SFML.
+    CPLUX::pModeleDef->appliquerTexte(&g, "{\nCONTROLE=BOUTON;btnGrand\nTEXTE=Grand\nTAILLE_TEXTE=1000000\n}\n");
+    g.draw(nullptr, 0, 0, 0, 0);
+    plux::peintre().abandonner();
 }
 
 TEST_F(Modele, AutoLayoutFillsColumnsWithoutOverlap)
