@@ -253,6 +253,7 @@ private:
     void entreesJoueurs();
     void capturerKillcam();
     void decompterEffetsEcran();
+    void decompterChrono();
     void lireClavier(int joueur, CommandesJoueur& c);
     void lireManette(int joueur, CommandesJoueur& c);
 
@@ -261,6 +262,9 @@ private:
     int configFramerate = 30;
     bool configVsync = false;
     bool configAutoFramerate = false;
+
+    // Frames since the chrono last lost a second.
+    int imagesChrono = 0;
 
     bool bCaptureDemandee = false;
     bool bRapportDemande = false;

@@ -128,17 +128,33 @@ void CSFMLJeu::decompterEffetsEcran()
     }
 }
 
+// The level's chrono is the time left. It waits for the player's first action (the go)
+// and then loses one second every whole second of frames counted from the go, so the go
+// sign shows for exactly one second at either rate.
+void CSFMLJeu::decompterChrono()
+{
+    if (!bGoChrono) {
+        imagesChrono = 0;
+        return;
+    }
+    if (mode != 1 || !pdecor || pdecor->niveauFini)
+        return;
+    if (++imagesChrono < regleFramerate.getCible())
+        return;
+    imagesChrono = 0;
+    if (pdecor->chrono > 0)
+        --pdecor->chrono;
+}
+
 void CSFMLJeu::finImage()
 {
     ++compteurImages;
     if (regleFramerate.image(horloge.getElapsedTime().asSeconds()))
         appliquerFramerate();
-    if (regleFramerate.getNouvelleSeconde()) {
+    if (regleFramerate.getNouvelleSeconde())
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
                            tuv::itos(regleFramerate.getCible()));
-        if (mode == 1 && pdecor && !pdecor->niveauFini)
-            ++pdecor->chrono;
-    }
+    decompterChrono();
     if (bCaptureDemandee)
         capturerEcran();
     if (bRapportDemande)

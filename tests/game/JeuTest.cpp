@@ -211,3 +211,30 @@ TEST(Jeu, CommandesDesJoueursDepuisLaManette)
     jeu.pHUD = nullptr;
     setLecteurManette(nullptr);
 }
+
+TEST(Jeu, LeChronoDecompteUneSecondeEntiereApresLeGo)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    jeu.fenetre->setFramerateLimit(0);
+    jeu.mode = 1;
+    jeu.typeJeu = 1;
+    jeu.pdecor = jeu.pdecorJeu;
+    jeu.pdecor->chrono = jeu.pdecor->chronoRef = 20;
+    auto images = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            jeu.etape();
+    };
+    images(45);
+    EXPECT_EQ(jeu.pdecor->chrono, 20);  // the player has not acted yet
+    jeu.bGoChrono = true;
+    images(29);
+    EXPECT_EQ(jeu.pdecor->chrono, 20);
+    images(1);
+    EXPECT_EQ(jeu.pdecor->chrono, 19);  // time left goes down
+    jeu.mode = 0;
+    images(40);
+    EXPECT_EQ(jeu.pdecor->chrono, 19);  // not while a menu is up
+}
