@@ -22,6 +22,13 @@ void CRegleFramerate::fermerSecondes(long jusqua)
         int n = s == seconde ? imagesSeconde : 0;
         mesure = n;
         secondesDepuisControle.push_back(n);
+        // A driver or screen that ignores the synchronisation (or runs far above 60 Hz)
+        // would run every frame-counted motion too fast and keep a core busy: back to the
+        // frame-rate limit.
+        if (bVsync && n > SEUIL_SYNCHRO) {
+            bVsync = false;
+            bChange = true;
+        }
         long finie = s + 1;
         if (finie % PERIODE_CONTROLE != 0)
             continue;
@@ -43,7 +50,13 @@ bool CRegleFramerate::image(double secondes)
 {
     bChange = false;
     bNouvelleSeconde = false;
-    long s = static_cast<long>(std::floor(std::max(0.0, secondes)));
+    // The loop starts in the middle of a second of the clock: that piece of a second is
+    // not a slow second.
+    if (!bDemarre) {
+        bDemarre = true;
+        origine = secondes;
+    }
+    long s = static_cast<long>(std::floor(std::max(0.0, secondes - origine)));
     if (s > seconde) {
         fermerSecondes(s);
         bNouvelleSeconde = true;

@@ -15,8 +15,9 @@ public:
     bool getVsync() const { return bVsync; }
     float getCoeff() const { return 30.0f / static_cast<float>(cible); }
 
-    // Counts one frame shown at `secondes` (a clock that never goes back).
-    // Returns true when the target has just changed.
+    // Counts one frame shown at `secondes` (a clock that never goes back); seconds are
+    // counted from the first frame. Returns true when the target or the vertical sync has
+    // just changed.
     bool image(double secondes);
     // True when the last call to image() closed a second.
     bool getNouvelleSeconde() const { return bNouvelleSeconde; }
@@ -24,6 +25,8 @@ public:
     int getMesure() const { return mesure; }
 
     static constexpr int SEUIL_LENT = 50;
+    // A synchronised second with more frames than this: the screen does not hold the rate.
+    static constexpr int SEUIL_SYNCHRO = 90;
     static constexpr int PERIODE_CONTROLE = 4;
 
 private:
@@ -32,6 +35,8 @@ private:
     int cible = 30;
     bool bVsync = false;
     bool bAuto = false;
+    bool bDemarre = false;
+    double origine = 0;
     long seconde = 0;
     int imagesSeconde = 0;
     int mesure = 0;

@@ -58,6 +58,28 @@ TEST(RegleFramerate, AutoTombeA30PourDeBonApresDeuxSecondesLentes)
     EXPECT_EQ(r.getCible(), 30);
 }
 
+TEST(RegleFramerate, LesSecondesCommencentALaPremiereImage)
+{
+    CRegleFramerate r;
+    r.configurer(60, false, true);
+    double t = 0.9;  // the loop starts late in the clock's first second
+    EXPECT_EQ(jouer(r, t, 1, 60) + jouer(r, t, 1, 40) + jouer(r, t, 3, 60), 0);
+    EXPECT_EQ(r.getCible(), 60);  // one slow second only
+}
+
+TEST(RegleFramerate, UneSynchroQuiNeRetientPasRevientALaLimite)
+{
+    CRegleFramerate r;
+    r.configurer(30, true, false);
+    double t = 0;
+    EXPECT_EQ(jouer(r, t, 2, 60), 0);
+    EXPECT_TRUE(r.getVsync());
+    EXPECT_EQ(jouer(r, t, 1, 400) + jouer(r, t, 1, 60), 1);
+    EXPECT_FALSE(r.getVsync());
+    EXPECT_EQ(r.getCible(), 60);
+    EXPECT_EQ(r.getCoeff(), 0.5f);
+}
+
 TEST(RegleFramerate, SansAutoRienNeChangeEtUnArretCompteCommeLent)
 {
     CRegleFramerate fixe;
