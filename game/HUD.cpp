@@ -276,9 +276,11 @@ void CSFMLJeuHUD::quitterModePerso()
     if (!jeu.pPerso || !jeu.pPerso->bCollisions)
         return;
     jeu.pPerso->bCollisions = false;
-    // The editor toolbar's character-mode button follows (no toolbar without the dialogs).
-    if (auto* bouton = dynamic_cast<CPLUXControlButtonCheck*>(CPLUX::getControl("JeuDialogMenuEditeur", "ModePerso")))
-        bouton->setCheck(true);
+    // The editor toolbar's character-mode button shows the player's collisions (no
+    // toolbar without the dialogs).
+    if (auto* bouton = dynamic_cast<CPLUXControlButtonCheck*>(
+            CPLUX::getControl("JeuDialogMenuEditeur", "myButtonCheckModePerso")))
+        bouton->setCheck(jeu.pPerso->bCollisions);
 }
 
 // Moves a character by (dx, dy) without touching its animation.

@@ -9,6 +9,9 @@
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
 #include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControl.h"
+#include "gui/CPLUXDialog.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 
@@ -335,6 +338,13 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     CPerso& a = *perso(100, 100);
     CPerso& b = *perso(300, 200);
 
+    // The editor toolbar with its character-mode button, checked while collisions are on.
+    CPLUXDialog barre;
+    barre.setId("JeuDialogMenuEditeur");
+    CPLUX::enregistrer(&barre);
+    CPLUXControlButtonCheck* modePerso =
+        barre.addControlButtonCheck("myButtonCheckModePerso", "", "", "", 0, 0, 10, 10, true);
+
     EXPECT_FALSE(clic(55, 25, false));  // the level has no map
     jeu.pdecor->bCarte = true;
     EXPECT_TRUE(clic(55, 25, false));
@@ -342,6 +352,8 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     EXPECT_TRUE(clic(55, 25, true));
     EXPECT_TRUE(hud().bSourisSurCarte);
     EXPECT_FALSE(joueur.bCollisions);  // character mode off first
+    ASSERT_NE(modePerso, nullptr);
+    EXPECT_FALSE(modePerso->isChecked());  // and the toolbar follows
     for (CPerso* p : {&a, &b})
         EXPECT_EQ(sf::Vector2f(p->sprite->x, p->sprite->y), sf::Vector2f(1000, 400));
 
