@@ -115,7 +115,7 @@ bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat, std::vector<sf::
     // Mesh offsets move along their slopes like the other values.
     etat.decalages = cle->maillage.data();
     etat.nbDecalages = cle->maillage.size();
-    const float ticks = (f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
+    const float ticks = static_cast<float>(f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
     if (tampon && an.bInterpolation && ticks != 0 && cle->penteMaillage.size() == cle->maillage.size()) {
         tampon->resize(cle->maillage.size());
         for (size_t i = 0; i < cle->maillage.size(); ++i)

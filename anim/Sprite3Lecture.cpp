@@ -193,7 +193,9 @@ void avancerViseeAuto(CSPRITE3& s)
         v.angle = v.angleArrivee >= v.angleDepart ? std::min(v.angle + pas, v.angleArrivee)
                                                   : std::max(v.angle - pas, v.angleArrivee);
     }
-    s.setFrame(s.animCourante, static_cast<int>(v.angle * std::max(1, an.nbFramesVisee)));
+    // Clamped before the conversion: an angle far past the last frame is the last frame.
+    const float frame = std::clamp(v.angle * std::max(1, an.nbFramesVisee), -1.0f, static_cast<float>(an.nbFrames));
+    s.setFrame(s.animCourante, static_cast<int>(frame));
 }
 
 void avancer(CSPRITE3& s, int a);
@@ -260,7 +262,9 @@ float soubresaut(const CSPRITE3& s, int a)
     const CSPRITE3_ANIMATION* an = s.getAnim(a);
     if (!an || !an->bSoubressaut || an->frame < an->borneInf || an->frame > an->borneSup)
         return 0;
-    const float ticks = (an->frame - an->borneInf) * std::max(1, an->vitesse) + an->compteurTick;
+    // In float: a file's frame bounds times its speed overflow an int.
+    const float ticks =
+        (static_cast<float>(an->frame) - an->borneInf) * std::max(1, an->vitesse) + an->compteurTick;
     const float phase = ticks * an->vitesseSoubressaut * 3.14159265f / 180.0f;
     return -an->maxSoubressaut * std::fabs(std::sin(phase));
 }

@@ -123,6 +123,16 @@ TEST_F(Dessin, DecalageDeMaillageDeplaceLeSommetAttendu)
     s.setPointMaillage(a, 0, 1, 8, 8, 8);
     pixels(dessiner(), {{40 + 21, 20 + 19, VERT}, {40 + 23, 20 + 17, NOIR}, {40 + 15, 20 + 1, VERT},
                         {40 + 1, 20 + 15, VERT}});
+
+    // Ticks since the keyframe, and the jolt's, for any speed the editor accepts.
+    s.setVitesseAnim(a, 1000000000);
+    s.setFrameCourante(3);
+    dessiner();
+    CSPRITE3_ANIMATION& an = *s.animations[a];
+    an.bSoubressaut = true;
+    an.borneSup = 3;
+    an.maxSoubressaut = 2;
+    dessiner();
 }
 
 TEST_F(Dessin, AnimationFilleAvantEntreOuApres)

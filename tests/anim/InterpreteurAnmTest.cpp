@@ -168,4 +168,9 @@ TEST_F(Script, BalayageDeViseeAutomatique)
         vues.push_back(global.getFrame(2));
     }
     EXPECT_EQ(vues, (std::vector<int>{4, 0, 8, 4}));
+
+    // An angle far beyond the frames shows the last one.
+    lancer("initElementAnimationLinkViseeAuto [global]", "( arme ; 0 ; 1e30 ; 1e30 ; 0 )");
+    s.update(nullptr, 1, 0, 0, a);
+    EXPECT_EQ(global.getFrame(2), 19);
 }
