@@ -1,5 +1,6 @@
 #include "gui/CPLUXModeleDef.h"
 
+#include "core/Fichiers.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlColor.h"
@@ -469,8 +470,9 @@ bool CPLUXModeleDef::appliquerFichier(CPLUXDialog* d, const std::string& chemin)
 {
     if (!d)
         return false;
+    // A folder opens as a stream on Linux and reads as nothing: it is no model either.
     std::ifstream in(chemin, std::ios::binary);
-    if (!in) {
+    if (!tuv::fichierExiste(chemin) || !in) {
         if (d->getTitleW().empty())
             d->setTitle(d->getId());
         erreur(chemin, 0, "modèle introuvable");

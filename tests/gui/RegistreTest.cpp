@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
 
 // onCreate reads a control of a dialog declared after it: all models are applied first.
@@ -35,6 +38,7 @@ TEST_F(Registre, ReadingTheModelFolderCreatesEveryDeclaredDialog)
     DossierTemp dossier;
     ecrireTexte(dossier / "Dernier.mod", "DIALOGUE=Dernier\nTITRE=Dernier\n{\nCONTROLE=SAISIE;txtValeur\nTEXTE=7\n}\n");
     ecrireTexte(dossier / "Dialogue3.mod", "TITRE=Trois\n{\nCONTROLE=BOUTON;btnX\n}\n");
+    std::filesystem::create_directory(dossier / "Dialogue5.mod");
     CPLUX::applyTabs();
     CPLUX::pModeleDef->readFile(dossier.str());
 
@@ -56,7 +60,10 @@ TEST_F(Registre, ReadingTheModelFolderCreatesEveryDeclaredDialog)
     EXPECT_NE(CPLUX::getControl("Dialogue3", "btnX"), nullptr);
     // A missing model leaves a bare dialog titled with its id, and a note.
     EXPECT_EQ(CPLUX::getDialog("Dialogue0")->getTitle(), "Dialogue0");
-    EXPECT_FALSE(CPLUX::pModeleDef->getErreurs().empty());
+    const auto& erreurs = CPLUX::pModeleDef->getErreurs();
+    EXPECT_EQ(std::count_if(erreurs.begin(), erreurs.end(),
+                            [](const std::string& e) { return e.find("Dialogue5.mod") != std::string::npos; }),
+              1);
 
     // Unknown ids: null and no-ops.
     EXPECT_EQ(CPLUX::getDialog("Inconnu"), nullptr);
@@ -192,6 +199,23 @@ TEST_F(Registre, HandlersMayDeleteTheirOwnDialog)
     CPLUXTest::frame();
     EXPECT_EQ(CPLUX::getDialog("Essai"), nullptr);
     EXPECT_EQ(nbCallbacks, 0);
+
+    // A change handler may remove the very control that changed, while it is clicked or typed in.
+    struct Retireur : DialogueEssai {
+        void onCtrlCheckChange(CPLUXControlButtonCheck* c) override { delControl(c->getId()); }
+        void onCtrlInputChange(CPLUXControlTextInput* c) override { delControl(c->getId()); }
+    };
+    auto* r = new Retireur;
+    CPLUX::pModeleDef->appliquerTexte(r, MODELE_ESSAI);
+    CPLUX::addDialog(nullptr, r, nullptr, 0);
+    r->show();
+    CPLUXTest::click("Essai", "chkSeul");
+    CPLUXTest::typeText("Essai", "txtNom", "ab");
+    CPLUXTest::frame();
+    EXPECT_EQ(r->getControl("chkSeul"), nullptr);
+    EXPECT_EQ(r->getControl("txtNom"), nullptr);
+    EXPECT_FALSE(CPLUX::isInput());
+    delete r;
 }
 
 } // namespace
