@@ -291,10 +291,7 @@ void CVue::mode4(const ContexteVue& c)
             ecart = centreX - x;
             sens = 1;
         }
-        if (ecart >= 2 * retard)
-            x += sens * std::max(static_cast<float>(joueur.vitesse), ecart / 60) * coeff;
-        else if (ecart >= retard)
-            x += sens * coeff;
+        suivreX(ecart, sens, joueur.vitesse, 60, coeff);
     }
     const float zoneGauche = static_cast<float>(c.decor->zone[0]);
     const float zoneDroite = static_cast<float>(c.decor->zone[2]);
@@ -303,16 +300,8 @@ void CVue::mode4(const ContexteVue& c)
     else if (x > zoneDroite - zoom * largeur)
         x = zoneDroite - zoom * largeur;
 
-    if (nombre > 0) {
-        const float v = centreY - y - sy / 1.5f;
-        if (v < 2.0f) {
-            if (y > 0)
-                y -= 10 * coeff;
-        } else if (v > 2.0f) {
-            if (y < Y - sy)
-                y += (v > 150 ? 10 : 1) * coeff;
-        }
-    }
+    if (nombre > 0)
+        suivreY(centreY - y - sy / 1.5f, 2.0f, Y, coeff);
 }
 
 void CVue::mode5(const ContexteVue& c)
@@ -333,16 +322,28 @@ void CVue::mode5(const ContexteVue& c)
         ecart = s.x - x;
         sens = 1;
     }
+    suivreX(ecart, sens, p.vitesse, 50, coeff);
+    suivreY(s.y - y - sy / 1.5f, 4.0f, Y, coeff);
+}
+
+// The following modes close a horizontal gap fast when it is twice the lag, one pixel a
+// frame when it is past the lag, not at all below.
+void CVue::suivreX(float ecart, float sens, int vitesse, float diviseur, float coeff)
+{
     if (ecart >= 2 * retard)
-        x += sens * std::max(static_cast<float>(p.vitesse), ecart / 50) * coeff;
+        x += sens * std::max(static_cast<float>(vitesse), ecart / diviseur) * coeff;
     else if (ecart >= retard)
         x += sens * coeff;
+}
 
-    const float v = s.y - y - sy / 1.5f;
-    if (v < 4.0f) {
+// Vertical gap v between the followed point and two thirds down the view: up fast, down
+// slowly unless far, never past the level's top or bottom.
+void CVue::suivreY(float v, float seuil, float Y, float coeff)
+{
+    if (v < seuil) {
         if (y > 0)
             y -= 10 * coeff;
-    } else if (v > 4.0f) {
+    } else if (v > seuil) {
         if (y < Y - sy)
             y += (v > 150 ? 10 : 1) * coeff;
     }

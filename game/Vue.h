@@ -65,6 +65,8 @@ private:
     void majDecalageBaisse(int etat);
     void garderJoueur(const ContexteVue& c, bool pousser);
     void easingZoom(bool saut, bool accroupi, float coeff);
+    void suivreX(float ecart, float sens, int vitesse, float diviseur, float coeff);
+    void suivreY(float v, float seuil, float Y, float coeff);
     void mode0(const ContexteVue& c);
     void mode2(const ContexteVue& c);
     void mode3(const ContexteVue& c);
