@@ -333,33 +333,35 @@ void CSFMLJeu::placerTexte(const std::wstring& chaine, float x, float y, sf::Tex
     dessinerTexteIcone(*fenetre, pTexte);
 }
 
-// A "~" in the text stands for a pad-button picture: two blanks leave room for it.
+// Each "~" in the text stands for a pad-button picture: two blanks leave room for it.
 void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
 {
     if (!pTexte)
         return;
     sf::String s = pTexte->getString();
-    std::size_t marque = s.find(L"~");
-    if (marque == sf::String::InvalidPos) {
-        cible.draw(*pTexte);
-        return;
+    std::vector<std::size_t> marques;
+    for (std::size_t m = s.find(L"~"); m != sf::String::InvalidPos; m = s.find(L"~", m + 2)) {
+        s.replace(m, 1, L"  ");
+        marques.push_back(m);
     }
-    s.replace(marque, 1, L"  ");
-    pTexte->setString(s);
+    if (!marques.empty())
+        pTexte->setString(s);
     cible.draw(*pTexte);
-    // The button named by the character after the blanks, else the stick.
-    std::string nom = "Joy";
-    if (marque + 2 < s.getSize()) {
-        std::string lettre(1, static_cast<char>(s[marque + 2]));
-        if (iconesBoutons.count(lettre))
-            nom = lettre;
+    for (std::size_t marque : marques) {
+        // The button named by the character after the blanks, else the stick.
+        std::string nom = "Joy";
+        if (marque + 2 < s.getSize() && s[marque + 2] < 128) {
+            std::string lettre(1, static_cast<char>(s[marque + 2]));
+            if (iconesBoutons.count(lettre))
+                nom = lettre;
+        }
+        auto it = iconesBoutons.find(nom);
+        if (it == iconesBoutons.end() || !it->second)
+            continue;
+        sf::Sprite icone(*it->second);
+        icone.setPosition(pTexte->findCharacterPos(marque));
+        cible.draw(icone);
     }
-    auto it = iconesBoutons.find(nom);
-    if (it == iconesBoutons.end() || !it->second)
-        return;
-    sf::Sprite icone(*it->second);
-    icone.setPosition(pTexte->findCharacterPos(marque));
-    cible.draw(icone);
 }
 
 void CSFMLJeu::dessinerIconesJoueurs(sf::RenderWindow& cible)

@@ -238,3 +238,14 @@ TEST(Jeu, LeChronoDecompteUneSecondeEntiereApresLeGo)
     images(40);
     EXPECT_EQ(jeu.pdecor->chrono, 19);  // not while a menu is up
 }
+
+TEST(Jeu, ChaqueTildeFaitPlaceAUneIcone)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini", "VIEWPORT=160;120\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    sf::Text t("", jeu.police, 12);
+    jeu.placerTexte(L"~A puis ~B", 0, 0, &t);
+    EXPECT_EQ(t.getString(), sf::String(L"  A puis   B"));
+}
