@@ -108,15 +108,25 @@ int indexBouton(sf::Mouse::Button b)
     }
 }
 
-// The dialog-like layer under p: message boxes, the toolbar, then registered dialogs.
+bool surBarre(sf::Vector2i p) { return estDialogueAffiche(CPLUX::pTB) && CPLUX::pTB->contient(p.x, p.y); }
+
+// The open drop-down, where p shows it: the toolbar is drawn over everything, popups included.
+bool dansListeOuverte(sf::Vector2i p)
+{
+    const CPLUXControlComboBox* c = etat().combo;
+    return c && c->rectListe().contains(static_cast<float>(p.x), static_cast<float>(p.y)) && !surBarre(p);
+}
+
+// The dialog-like layer under p, in the drawing order: the toolbar, message boxes, then
+// registered dialogs.
 CPLUXDialog* coucheSous(sf::Vector2i p)
 {
     Etat& e = etat();
+    if (surBarre(p))
+        return CPLUX::pTB;
     for (auto it = e.boites.rbegin(); it != e.boites.rend(); ++it)
         if ((*it)->estAffiche() && (*it)->contient(p.x, p.y))
             return *it;
-    if (estDialogueAffiche(CPLUX::pTB) && CPLUX::pTB->contient(p.x, p.y))
-        return CPLUX::pTB;
     for (auto it = e.registre.rbegin(); it != e.registre.rend(); ++it)
         if ((*it)->estAffiche() && (*it)->contient(p.x, p.y))
             return *it;
@@ -133,13 +143,7 @@ bool clavierUtilisable()
     return !c->getParentCtrl() || c->getParentCtrl()->isActive();
 }
 
-bool surGui(sf::Vector2i p)
-{
-    Etat& e = etat();
-    if (e.combo && e.combo->rectListe().contains(static_cast<float>(p.x), static_cast<float>(p.y)))
-        return true;
-    return coucheSous(p) != nullptr;
-}
+bool surGui(sf::Vector2i p) { return dansListeOuverte(p) || coucheSous(p) != nullptr; }
 
 bool glisseEnCours()
 {
@@ -903,7 +907,7 @@ void traiterAppui(int b, sf::Vector2i p, sf::RenderWindow* w)
     Etat& e = etat();
     if (e.combo) {
         CPLUXControlComboBox* combo = e.combo;
-        if (b == 0 && combo->rectListe().contains(static_cast<float>(p.x), static_cast<float>(p.y)))
+        if (b == 0 && dansListeOuverte(p))
             combo->pressionListe(p.x, p.y);
         else
             CPLUX::fermerCombo();
@@ -988,7 +992,7 @@ void traiterMolette(int delta, sf::Vector2i p)
 {
     Etat& e = etat();
     if (e.combo) {
-        if (e.combo->rectListe().contains(static_cast<float>(p.x), static_cast<float>(p.y))) {
+        if (dansListeOuverte(p)) {
             e.combo->molletteListe(delta);
             e.sourisPrise = true;
         }

@@ -130,6 +130,27 @@ TEST_F(Navigation, ToolbarTogglesListedDialogs)
     EXPECT_TRUE(CPLUX::isDialogVisible("A"));
     CPLUXTest::clickAt(x, y);
     EXPECT_TRUE(a.isMinimize());
+
+    // The toolbar is drawn over everything: where it covers an open drop-down, a press
+    // belongs to it and chooses no entry.
+    a.show();
+    a.setPosition(10, 370);
+    auto* combo = new CPLUXControlComboBox;
+    combo->setId("cmb");
+    combo->setPosition(10, 108);
+    combo->setVisibleDimension(200, 22);
+    for (const char* e : {"a", "b", "c", "d"})
+        combo->AddElement(e);
+    a.addControl(combo);
+    CPLUXTest::click("A", "cmb");
+    ASSERT_FALSE(combo->isRoll());
+    const sf::FloatRect liste = combo->rectListe();
+    ASSERT_GT(liste.top + liste.height, CPLUX::pTB->getTop() + 2.f);
+    a.vider();
+    CPLUXTest::clickAt(static_cast<int>(liste.left) + 20, CPLUX::pTB->getTop() + 2);
+    EXPECT_TRUE(combo->isRoll());
+    EXPECT_EQ(combo->getNumSel(), -1);
+    EXPECT_TRUE(a.journal.empty());
 }
 
 TEST_F(Navigation, AResizedWindowKeepsDialogsAndBoxesInside)
