@@ -152,6 +152,13 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         bCarteJeu = false;
         pPersoSelection = nullptr;
         break;
+    case sf::Keyboard::P:
+        // The toolbar's character-mode toggle: the player's collisions off or back on.
+        if (pPerso) {
+            pPerso->bCollisions = !pPerso->bCollisions;
+            bModePerso = !pPerso->bCollisions;
+        }
+        break;
     case sf::Keyboard::F:
         bModeFantome = !bModeFantome;
         afficherMessage(bModeFantome ? L"Mode fantôme activé" : L"Mode fantôme désactivé", 60);

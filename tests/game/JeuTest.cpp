@@ -1,3 +1,4 @@
+#include "characters/Perso.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
 #include "game/JeuHUD.h"
@@ -122,9 +123,16 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
     EXPECT_EQ(jeu.pdecor, jeu.pdecorJeu);
     EXPECT_FALSE(CSFMLJeuGlobal::bChargement);
     EXPECT_TRUE(jeu.etape());
+    CPerso joueur;
+    jeu.pPerso = &joueur;
+    jeu.touchesEditeur(sf::Keyboard::P);  // character mode: the player's collisions off
+    EXPECT_TRUE(!joueur.bCollisions && jeu.bModePerso);
+    jeu.touchesEditeur(sf::Keyboard::P);
+    EXPECT_TRUE(joueur.bCollisions && !jeu.bModePerso);
     jeu.touchesEditeur(sf::Keyboard::M);
     EXPECT_EQ(jeu.mode, 1);
     EXPECT_FALSE(jeu.bCarteJeu);
+    jeu.pPerso = nullptr;
     jeu.touchesJeu(sf::Keyboard::M);
     EXPECT_EQ(jeu.mode, 2);
 }
