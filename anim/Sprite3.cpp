@@ -1,5 +1,6 @@
 #include "anim/Sprite3.h"
 
+#include "anim/Sprite3Interne.h"
 #include "core/Fichiers.h"
 #include "core/Services.h"
 
@@ -315,7 +316,7 @@ void CSPRITE3::setNbFrames(int a, int n)
     CSPRITE3_ANIMATION* anim = getAnim(a);
     if (!anim)
         return;
-    anim->nbFrames = std::max(n, 1);
+    anim->nbFrames = std::clamp(n, 1, sprite3::FRAMES_MAX);
     auto& kfs = anim->keyframes;
     for (auto it = kfs.begin(); it != kfs.end();) {
         if ((*it)->frame > anim->nbFrames) {
@@ -334,7 +335,7 @@ void CSPRITE3::setNbFrames(int a, int n)
 void CSPRITE3::insererFrame(int a, int f)
 {
     CSPRITE3_ANIMATION* anim = getAnim(a);
-    if (!anim)
+    if (!anim || anim->nbFrames >= sprite3::FRAMES_MAX)
         return;
     ++anim->nbFrames;
     for (auto& kf : anim->keyframes)

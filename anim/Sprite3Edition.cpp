@@ -1,6 +1,7 @@
 // Editing operations of CSPRITE3: elements, anim elements, keyframes and keys.
 #include "anim/Sprite3.h"
 
+#include "anim/Sprite3Interne.h"
 #include "core/Services.h"
 
 #include <algorithm>
@@ -568,7 +569,7 @@ void CSPRITE3::ajouterKeyframe(int a, int f)
 {
     CSPRITE3_ANIMATION* anim = getAnim(a);
     // A second keyframe at the same frame could never be found again.
-    if (!anim || f < 0 || isKeyframe(a, f))
+    if (!anim || f < 0 || f > sprite3::FRAMES_MAX || isKeyframe(a, f))
         return;
     auto& kfs = anim->keyframes;
     const CSPRITE3_KEYFRAME* avant = nullptr;

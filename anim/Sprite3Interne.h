@@ -7,6 +7,10 @@ namespace sprite3 {
 // A sprite tree deeper than this is a sub-sprite linking itself (directly or not).
 constexpr int PROFONDEUR_MAX = 8;
 
+// Frame counts and keyframe frames stay below this (the ".anm" reader's bound too), so
+// that frame arithmetic never overflows whatever the editor's fields hold.
+constexpr int FRAMES_MAX = 100000000;
+
 // Animation the sub-sprite (ANMREF) of AE ae of animation a plays: the key's
 // KEYANIMELEM_LIENANIM, else the sub-sprite's current animation (set by the frame
 // scripts), else the element's first ELLIENANIM; -1 when none is valid.

@@ -1,5 +1,7 @@
 #include "Sprite3Outils.h"
 
+#include <climits>
+
 namespace {
 
 class Edition : public Sprite3Test {
@@ -103,6 +105,12 @@ TEST_F(Edition, LesOperationsGardentLesInvariants)
     s.supprimerAnimation(0);
     EXPECT_EQ(s.getNbAnimations(), 1);
     verifierInvariants();
+
+    // Whatever the editor's fields hold, frame numbers stay countable.
+    s.setNbFrames(0, INT_MAX);
+    s.ajouterKeyframe(0, INT_MAX);
+    s.insererFrame(0, 0);
+    EXPECT_FALSE(s.isKeyframe(0, INT_MAX));
 }
 
 TEST_F(Edition, LesMauvaisIndexNeChangentRienEtDonnentLesDefauts)
