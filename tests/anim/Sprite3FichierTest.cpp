@@ -126,6 +126,9 @@ protected:
         EXPECT_EQ(a.couleurFond, b.couleurFond);
         EXPECT_EQ(a.couleurGlobale, b.couleurGlobale);
         EXPECT_EQ(a.grilleCase, b.grilleCase);
+        EXPECT_EQ(a.bGrilleVisible, b.bGrilleVisible);
+        EXPECT_EQ(a.bReculArme, b.bReculArme);
+        EXPECT_EQ(a.strTexture, b.strTexture);
         ASSERT_EQ(a.getNbElements(), b.getNbElements());
         for (int e = 0; e < a.getNbElements(); ++e) {
             EXPECT_EQ(a.getRectElement(e), b.getRectElement(e));
@@ -138,6 +141,10 @@ protected:
             EXPECT_EQ(ea.strImage, eb.strImage);
             EXPECT_EQ(ea.pSpriteLie, eb.pSpriteLie);
             EXPECT_EQ(ea.selections[1], eb.selections[1]);
+            EXPECT_EQ(ea.derniereSelection, eb.derniereSelection);
+            EXPECT_EQ(ea.bAnmDirLien, eb.bAnmDirLien);
+            EXPECT_EQ(ea.bTailles, eb.bTailles);
+            EXPECT_TRUE(std::equal(ea.lienAnim, ea.lienAnim + 3, eb.lienAnim));
             for (size_t v = 0; v < ea.vertices.getVertexCount(); ++v)
                 EXPECT_EQ(ea.vertices[v].texCoords, eb.vertices[v].texCoords);
         }
@@ -149,7 +156,18 @@ protected:
             EXPECT_EQ(a.isVisee(n), b.isVisee(n));
             EXPECT_EQ(a.getCercleViseeRayon(n), b.getCercleViseeRayon(n));
             EXPECT_EQ(a.animations[n]->cercleViseeRayonArmes, b.animations[n]->cercleViseeRayonArmes);
+            EXPECT_EQ(a.getNbFramesVisee(n), b.getNbFramesVisee(n));
+            EXPECT_EQ(a.getCercleViseePos(n), b.getCercleViseePos(n));
+            EXPECT_EQ(a.getModeAnimationFille(n), b.getModeAnimationFille(n));
+            EXPECT_EQ(a.hasOmbre(n), b.hasOmbre(n));
+            EXPECT_EQ(a.getOmbreRotation(n), b.getOmbreRotation(n));
+            EXPECT_EQ(a.getOmbreDecalage(n), b.getOmbreDecalage(n));
             EXPECT_EQ(a.getOmbreEcrasement(n), b.getOmbreEcrasement(n));
+            EXPECT_EQ(a.getOrigineGlobale(n), b.getOrigineGlobale(n));
+            sf::FloatRect ga, gb;
+            a.getRectGlobal(ga, n);
+            b.getRectGlobal(gb, n);
+            EXPECT_EQ(ga, gb);
             EXPECT_EQ(a.getRectHitbox(n), b.getRectHitbox(n));
             EXPECT_EQ(a.getEtatAnimation(n), b.getEtatAnimation(n));
             EXPECT_EQ(a.animations[n]->fille, b.animations[n]->fille);
@@ -158,6 +176,8 @@ protected:
             for (int ae = 0; ae < a.getNbAnimElems(n); ++ae) {
                 const CSPRITE3_ANIMELEM &pa = *a.animations[n]->animElems[ae], &pb = *b.animations[n]->animElems[ae];
                 EXPECT_EQ(a.getNomAnimElem(n, ae), b.getNomAnimElem(n, ae));
+                EXPECT_EQ(a.getAnimElemVerrou(n, ae), b.getAnimElemVerrou(n, ae));
+                EXPECT_EQ(a.getAnimElemOption(n, ae), b.getAnimElemOption(n, ae));
                 EXPECT_EQ(pa.enfants, pb.enfants);
                 EXPECT_EQ(a.getShaderFrag(n, ae), b.getShaderFrag(n, ae));
                 EXPECT_EQ(pa.uniformsFrag.size(), pb.uniformsFrag.size());
@@ -171,11 +191,18 @@ protected:
                 EXPECT_EQ(a.getKeyframeGoto(n, f), b.getKeyframeGoto(n, f));
                 EXPECT_EQ(a.getKeyframeCouleur(n, f), b.getKeyframeCouleur(n, f));
                 EXPECT_EQ(a.getKeyframeFlag(n, f), b.getKeyframeFlag(n, f));
+                EXPECT_EQ(a.isKeyframeSensInverse(n, f), b.isKeyframeSensInverse(n, f));
+                EXPECT_EQ(a.getKeyframeSensChange(n, f), b.getKeyframeSensChange(n, f));
+                EXPECT_EQ(a.getKeyframeSon(n, f), b.getKeyframeSon(n, f));
                 for (int ae = 0; ae < a.getNbAnimElems(n); ++ae) {
                     EXPECT_EQ(a.getPositionInterpolee(n, f, ae), b.getPositionInterpolee(n, f, ae));
                     EXPECT_EQ(a.getKeyAnimElemEchelle(n, f, ae), b.getKeyAnimElemEchelle(n, f, ae));
                     EXPECT_EQ(a.getKeyAnimElemRotation(n, f, ae), b.getKeyAnimElemRotation(n, f, ae));
                     EXPECT_EQ(a.getKeyAnimElemLienAnim(n, f, ae), b.getKeyAnimElemLienAnim(n, f, ae));
+                    EXPECT_EQ(a.getKeyAnimElemOrigine(n, f, ae), b.getKeyAnimElemOrigine(n, f, ae));
+                    EXPECT_EQ(a.isKeyAnimElemVisible(n, f, ae), b.isKeyAnimElemVisible(n, f, ae));
+                    EXPECT_EQ(a.isKeyAnimElemAvantPlan(n, f, ae), b.isKeyAnimElemAvantPlan(n, f, ae));
+                    EXPECT_EQ(a.getCle(n, f, ae)->couleur, b.getCle(n, f, ae)->couleur);
                     EXPECT_EQ(a.getPointMaillageInterpole(n, f, ae, 3), b.getPointMaillageInterpole(n, f, ae, 3));
                 }
             }
