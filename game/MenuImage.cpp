@@ -68,16 +68,17 @@ bool CMenuImage::survol(const sf::Window& fenetre)
     bDroitEnfonce = souris.droit;
 
     index = -1;
-    const int largeur = static_cast<int>(texture.getSize().x);
-    const int hauteur = static_cast<int>(texture.getSize().y);
-    const int mx = souris.position.x;
-    const int my = souris.position.y;
+    // In 64 bits: a grid placed by a sprite thrown far away must not overflow the sums.
+    const long long largeur = texture.getSize().x;
+    const long long hauteur = texture.getSize().y;
+    const long long mx = souris.position.x;
+    const long long my = souris.position.y;
     if (!(x < mx && mx < x + largeur && y < my && my < y + hauteur))
         return false;
     if (largeurCase < 1 || hauteurCase < 1)
         return false;
-    colonne = (mx - x) / largeurCase;
-    ligne = (my - y) / hauteurCase;
+    colonne = static_cast<int>((mx - x) / largeurCase);
+    ligne = static_cast<int>((my - y) / hauteurCase);
     index = ligne * static_cast<int>(texture.getSize().x / static_cast<unsigned>(largeurCase)) + colonne;
     return true;
 }

@@ -59,6 +59,12 @@ TEST_F(MenuImageTest, CellUnderTheMouseWithStrictEdges)
     EXPECT_EQ(menu.colonne, 1);
     EXPECT_EQ(menu.ligne, 1);
 
+    // A grid placed at the far end of the integers still finds its cells.
+    menu.setPosition(2147483600, -2147483600);
+    EXPECT_TRUE(survol(2147483640, -2147483590));
+    EXPECT_EQ(menu.getIndex(), 1);
+    menu.setPosition(100, 50);
+
     CMenuImage vide;  // missing image, bad cell size
     vide.charger(dossier / "absent.png", 0, -3, 0, 0);
     vide.setActif(true);
