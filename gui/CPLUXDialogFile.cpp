@@ -398,10 +398,12 @@ void CPLUXDialogFileImages::mettreEnPage()
 void CPLUXDialogFileImages::onClickFile()
 {
     CPLUXDialogFile::onClickFile();
-    if (GetFile().empty())
+    if (!GetFile().empty() && tuv::fichierExiste(GetFullPath()) && textureApercu_.loadFromFile(GetFullPath())) {
+        spriteApercu_.setTexture(textureApercu_, true);
+        apercu_->setImage(&spriteApercu_);
+    } else {
         apercu_->removeImage();
-    else
-        apercu_->setImage(GetFullPath());
+    }
 }
 
 // Picker base ----------------------------------------------------------------------------------------------

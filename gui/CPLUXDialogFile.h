@@ -10,6 +10,8 @@
 // A save never replaces a file silently: an existing name is confirmed first.
 #include "gui/CPLUXDialog.h"
 
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
 
 #include <string>
@@ -133,6 +135,10 @@ protected:
 
 private:
     CPLUXControlImage* apercu_ = nullptr;
+    // The previewed picture, read afresh at each choice: the shared texture cache would keep
+    // every browsed picture for good, and show a stale one after the file changed.
+    sf::Texture textureApercu_;
+    sf::Sprite spriteApercu_;
 };
 
 class CPLUXDialogImage : public CPLUXDialog {

@@ -207,7 +207,16 @@ TEST_F(FichierFixture, ImageDialogReportsFolderChangesWithCode20)
     images->InitDossiers(tmp.str());
     EXPECT_EQ(lignes(images, "lstFichiers"), (std::vector<std::string>{"c.png"}));
     CPLUXTest::selectRow("ID_CB_IMAGES", "lstFichiers", 0);
-    EXPECT_TRUE(images->getImageControl()->hasImage());
+    EXPECT_EQ(images->getImageControl()->getImageSize(), sf::Vector2f(2, 2));
+    // A picture changed on disk since is previewed as it is now.
+    petite.create(3, 3, sf::Color::Blue);
+    ASSERT_TRUE(petite.saveToFile(tmp / "c.png"));
+    CPLUX::addDialog(&h, nullptr, nullptr, 4, true, rappel);
+    auto* encore = static_cast<CPLUXDialogFileImages*>(CPLUX::dialoglist[h]);
+    encore->setId("ID_CB_IMAGES2");
+    encore->InitDossiers(tmp.str());
+    CPLUXTest::selectRow("ID_CB_IMAGES2", "lstFichiers", 0);
+    EXPECT_EQ(encore->getImageControl()->getImageSize(), sf::Vector2f(3, 3));
 
     // Within the working folder the folder is shown as it is.
     CPLUXDialogFile ici;
