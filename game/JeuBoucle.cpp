@@ -118,10 +118,11 @@ void CSFMLJeu::majGUI(bool editeur)
         pBarreOutils->souris(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
 }
 
+// A screen effect lives its count of frames; a negative life never ends.
 void CSFMLJeu::decompterEffetsEcran()
 {
     for (CSPRITE*& effet : effetsEcran) {
-        if (!effet)
+        if (!effet || effet->effetVie < 0)
             continue;
         if (--effet->effetVie <= 0)
             effet = nullptr;

@@ -1,5 +1,6 @@
 #include "characters/Perso.h"
 #include "core/Globals.h"
+#include "core/Sprite.h"
 #include "game/Jeu.h"
 #include "game/JeuHUD.h"
 #include "game/Manettes.h"
@@ -220,7 +221,7 @@ TEST(Jeu, CommandesDesJoueursDepuisLaManette)
     setLecteurManette(nullptr);
 }
 
-TEST(Jeu, LeChronoDecompteUneSecondeEntiereApresLeGo)
+TEST(Jeu, ChronoEtEffetsEcranSeDecomptentParImage)
 {
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n");
@@ -242,6 +243,19 @@ TEST(Jeu, LeChronoDecompteUneSecondeEntiereApresLeGo)
     EXPECT_EQ(jeu.pdecor->chrono, 20);
     images(1);
     EXPECT_EQ(jeu.pdecor->chrono, 19);  // time left goes down
+
+    // Screen effects live their count of frames; a negative life never ends.
+    CSPRITE toujours, court;
+    toujours.effetVie = -1;
+    court.effetVie = 2;
+    jeu.effetsEcran[0] = &toujours;
+    jeu.effetsEcran[1] = &court;
+    images(1);
+    EXPECT_EQ(jeu.effetsEcran[1], &court);
+    images(1);
+    EXPECT_EQ(jeu.effetsEcran[1], nullptr);
+    EXPECT_EQ(jeu.effetsEcran[0], &toujours);
+    jeu.effetsEcran[0] = nullptr;
     jeu.mode = 0;
     images(40);
     EXPECT_EQ(jeu.pdecor->chrono, 19);  // not while a menu is up
