@@ -69,6 +69,9 @@ void CPLUXControl::setVisibleDimension(float w, float h)
 
 void CPLUXControl::setTab(CPLUXControlTab* tab, int page)
 {
+    // A tab control on its own page could never be shown (and asking would never end).
+    if (tab == this)
+        return;
     onglet_ = tab;
     pageOnglet_ = page;
 }

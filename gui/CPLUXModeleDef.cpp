@@ -279,7 +279,9 @@ private:
         // The page first: the auto layout places the control inside it.
         if (const auto* o = b.valeur("ONGLET")) {
             CPLUXControlTab* tab = d_->ctrlTab(nettoyer((*o)[0]));
-            if (tab)
+            if (tab == c)
+                erreur(b.ligne, "onglets placés sur leur propre page : " + id);
+            else if (tab)
                 c->setTab(tab, o->size() > 1 ? tuv::stoi((*o)[1]) : 0);
             else
                 erreur(b.ligne, "onglets inconnus : " + (*o)[0]);

@@ -126,9 +126,12 @@ TEST_F(Modele, ProblemsAreReportedAndSkipped)
     DialogueEssai d;
     CPLUX::pModeleDef->appliquerTexte(&d, "TITRE=X\nFORME=ronde\n{\nCONTROLE=BOUTON;b1\nCLIGNOTE=1\n}\n"
                                           "{\nCONTROLE=SAISIE;b1\n}\n{\nCONTROLE=FUSEE;f1\n}\n{\nTEXTE=sans genre\n}\n"
-                                          "RECT=1;2\n{\nCONTROLE=BOUTON;b2\n");
+                                          "RECT=1;2\n{\nCONTROLE=ONGLETS;t\nONGLET=t;0\n}\n{\nCONTROLE=BOUTON;b2\n");
     const auto& e = CPLUX::pModeleDef->getErreurs();
-    ASSERT_EQ(e.size(), 7u);
+    ASSERT_EQ(e.size(), 8u);
+    EXPECT_NE(e[6].find("propre page"), std::string::npos);
+    // Shown as a tab control of the dialog itself (asking used to recurse for ever).
+    EXPECT_TRUE(d.getControl("t")->estAffiche());
     EXPECT_NE(e[0].find("FORME"), std::string::npos);
     EXPECT_NE(e[1].find("CLIGNOTE"), std::string::npos);
     EXPECT_NE(e[2].find("double"), std::string::npos);
