@@ -14,6 +14,9 @@
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -43,10 +46,18 @@ std::string nomLibre(const std::string& base, const std::vector<std::string>& ex
 }
 
 // The image library writes only to a path; it writes a scratch file, whose bytes then go
-// through the one safe writer of the program.
+// through the one safe writer of the program. The scratch file is created under a name
+// nobody holds, so that no file is overwritten on the way.
 bool enregistrerImage(const sf::Image& image, const std::string& chemin)
 {
-    std::string brouillon = chemin + ".brouillon.png";
+    std::string modele = chemin + ".XXXXXX.png";
+    std::vector<char> nom(modele.begin(), modele.end());
+    nom.push_back('\0');
+    const int fd = ::mkstemps(nom.data(), 4);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    const std::string brouillon = nom.data();
     if (!image.saveToFile(brouillon)) {
         std::remove(brouillon.c_str());
         return false;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -146,6 +147,17 @@ TEST(Jeu, CapturesEtRapportSansEcraser)
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.etape();
 
+    // Files that merely look like the image writer's scratch files are left alone.
+    std::vector<std::string> temoins;
+    for (std::time_t t = std::time(nullptr), s = 0; s < 3; ++s) {
+        std::time_t instant = t + s;
+        std::tm tm{};
+        localtime_r(&instant, &tm);
+        char date[64];
+        std::strftime(date, sizeof date, "%Y-%m-%d %Hh %Mm %Ss", &tm);
+        temoins.push_back(std::string("capture_") + date + ".png.brouillon.png");
+        ecrireTexte(temoins.back(), "a moi");
+    }
     std::string a = jeu.capturerEcran();
     std::string b = jeu.capturerEcran();
     ASSERT_FALSE(a.empty());
@@ -155,6 +167,8 @@ TEST(Jeu, CapturesEtRapportSansEcraser)
     sf::Image image;
     ASSERT_TRUE(image.loadFromFile(b));
     EXPECT_EQ(image.getSize(), sf::Vector2u(200, 100));
+    for (const std::string& t : temoins)
+        EXPECT_EQ(lireTexte(t), "a moi") << t;
 
     // F8: the description is asked in a box; "OK" writes the report and its screenshot.
     jeu.pdecor->numNiveau = 7;
