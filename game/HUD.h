@@ -77,6 +77,7 @@ public:
     int32_t compteurDepart = -30;
 
 private:
+    static bool slotValide(const CPerso& p);
     void texteOmbre(sf::RenderTarget& f, const std::string& chaine, float x, float y, unsigned taille);
     void texte(sf::RenderTarget& f, const std::string& chaine, float x, float y, float echelleY = 1);
     void dessinerIcone(sf::RenderTarget& f, const std::string& nom, float x, float y, float echelle);

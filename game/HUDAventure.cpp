@@ -25,12 +25,6 @@ std::string nomIconeAventure(int slot)
     return "";
 }
 
-bool slotValide(const CPerso& p)
-{
-    return p.armeCourante >= 0 && p.armeCourante < p.nbarmesperso &&
-           p.armeCourante < static_cast<int>(p.armes.size()) && p.armes[p.armeCourante];
-}
-
 const CArme* armeDuSlot(const SlotArme& slot)
 {
     CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
@@ -40,6 +34,13 @@ const CArme* armeDuSlot(const SlotArme& slot)
 }
 
 } // namespace
+
+// The current slot exists: the details and the ammunition of both panels need it.
+bool CSFMLJeuHUD::slotValide(const CPerso& p)
+{
+    return p.armeCourante >= 0 && p.armeCourante < p.nbarmesperso &&
+           p.armeCourante < static_cast<int>(p.armes.size()) && p.armes[p.armeCourante];
+}
 
 void CSFMLJeuHUD::dessinerDetailsArme(sf::RenderTarget& f, const CPerso& p, const std::string& icone, float dx)
 {

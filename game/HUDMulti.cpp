@@ -108,14 +108,12 @@ int CSFMLJeuHUD::dessinerMulti(sf::RenderTarget& f)
             if (!k || k->numJoueur != n || k->mode == 12)
                 continue;
             const std::string icone = nomIconeMulti(k->armeCourante);
-            const bool valide = k->armeCourante >= 0 && k->armeCourante < k->nbarmesperso &&
-                                k->armeCourante < static_cast<int>(k->armes.size()) && k->armes[k->armeCourante];
             if (compteurArme[n] >= 1) {
                 dessinerDetailsArme(f, *k, icone, x0 - 8);
                 --compteurArme[n];
             } else {
                 dessinerIcone(f, icone, x0 + 155, 18, 0.5f);
-                if (valide) {
+                if (slotValide(*k)) {
                     pTexte->setScale(1, 1);
                     texte(f, tuv::itos(k->armes[k->armeCourante]->munitions), x0 + 170, 12);
                 }
