@@ -1,42 +1,59 @@
 #include "gui/CPLUXControlImage.h"
 
+#include "core/Fichiers.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <memory>
 
 namespace {
-// Pictures shared by every image control, loaded once per path. A path that does not load
-// is remembered as empty so that a missing file is not retried every frame.
-std::map<std::string, std::unique_ptr<sf::Texture>>& cacheTextures()
+// Pictures shared by every image control, loaded once per path and kept while the file stays
+// as it was: a missing file is not retried, a file changed on disk is read again.
+struct ImageFichier {
+    std::unique_ptr<sf::Texture> texture;
+    std::filesystem::file_time_type date{};
+};
+
+std::map<std::string, ImageFichier>& cacheTextures()
 {
-    static auto* cache = new std::map<std::string, std::unique_ptr<sf::Texture>>;
+    static auto* cache = new std::map<std::string, ImageFichier>;
     return *cache;
+}
+
+std::filesystem::file_time_type dateDe(const std::string& chemin)
+{
+    std::error_code ec;
+    const std::filesystem::file_time_type d = std::filesystem::last_write_time(chemin, ec);
+    return ec ? std::filesystem::file_time_type::min() : d;
 }
 
 const sf::Texture* chargerTexture(const std::string& chemin, bool recharger)
 {
     auto& cache = cacheTextures();
     auto it = cache.find(chemin);
-    if (it != cache.end() && !recharger)
-        return it->second.get();
+    const std::filesystem::file_time_type date = dateDe(chemin);
+    if (it != cache.end() && !recharger && it->second.date == date)
+        return it->second.texture.get();
     auto t = std::make_unique<sf::Texture>();
-    if (!t->loadFromFile(chemin))
+    if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin))
         t.reset();
     if (it == cache.end()) {
-        const sf::Texture* r = t.get();
-        cache[chemin] = std::move(t);
-        return r;
+        ImageFichier& nouvelle = cache[chemin];
+        nouvelle.texture = std::move(t);
+        nouvelle.date = date;
+        return nouvelle.texture.get();
     }
+    it->second.date = date;
     // Reloaded in place so that every control holding the old texture sees the new pixels.
-    if (t && it->second)
-        *it->second = *t;
+    if (t && it->second.texture)
+        *it->second.texture = *t;
     else if (t)
-        it->second = std::move(t);
-    return it->second.get();
+        it->second.texture = std::move(t);
+    return it->second.texture.get();
 }
 
 // Draws into the window clipped to r (window pixels) through a view on that rectangle.

@@ -3,10 +3,13 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXTest.h"
+#include "support/Outils.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 namespace {
@@ -195,4 +198,23 @@ TEST_F(ImageFixture, MovableTextMarkerFollowsTheMouse)
     EXPECT_FLOAT_EQ(marqueur->getLeft(), 210.f);
     EXPECT_FLOAT_EQ(marqueur->getTop(), 125.f);
     EXPECT_GE(dlg.deplacements, 4);
+}
+
+TEST_F(ImageFixture, APictureIsShownAsItIsOnDisk)
+{
+    DossierTemp dossier;
+    const std::string chemin = dossier / "planche.png";
+    image->setImage(chemin);
+    EXPECT_FALSE(image->hasImage());
+    // Created, then rewritten by another tool: showing the path again shows the file as it is.
+    sf::Image png;
+    png.create(2, 2, sf::Color::Red);
+    ASSERT_TRUE(png.saveToFile(chemin));
+    image->setImage(chemin);
+    EXPECT_EQ(image->getImageSize(), sf::Vector2f(2, 2));
+    png.create(3, 3, sf::Color::Green);
+    ASSERT_TRUE(png.saveToFile(chemin));
+    std::filesystem::last_write_time(chemin, std::filesystem::last_write_time(chemin) + std::chrono::seconds(2));
+    image->setImage(chemin);
+    EXPECT_EQ(image->getImageSize(), sf::Vector2f(3, 3));
 }
