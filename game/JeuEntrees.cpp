@@ -104,10 +104,7 @@ void CSFMLJeu::molette(float delta)
 {
     if (mode == 0 || !pvue || CPLUX::isMouseOverDialog() || delta == 0)
         return;
-    float sens = delta > 0 ? 1.0f : -1.0f;
-    pvue->zoom += 0.1f * sens;
-    if (CSFMLJeuGlobal::bModeTest)
-        pvue->zoomer(0.025f * sens, true);
+    pvue->molette(delta > 0 ? 1.0f : -1.0f, CSFMLJeuGlobal::bModeTest);
 }
 
 void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)

@@ -431,6 +431,14 @@ void CVue::zoomer(float pas, bool limiter)
     zoom = nouveau;
 }
 
+void CVue::molette(float sens, bool devMode)
+{
+    zoom += 0.1f * sens;
+    if (devMode)
+        zoomer(0.025f * sens, true);
+    zoom = std::max(zoom, ZOOM_MOLETTE_MIN);
+}
+
 bool CVue::zoomVers(float cible, float pas)
 {
     if (zoom == cible)

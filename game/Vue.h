@@ -32,6 +32,11 @@ public:
     // Adds pas to the zoom; with limiter, refuses a zoom-out that would show the whole
     // level in both directions.
     void zoomer(float pas, bool limiter);
+    // One notch of the mouse wheel (sens +1 or -1): 0.1 straight onto the zoom, and in
+    // the development mode a limited 0.025 step too. Never below ZOOM_MOLETTE_MIN: a zoom
+    // of 0 shows nothing and a negative one turns the view over.
+    void molette(float sens, bool devMode);
+    static constexpr float ZOOM_MOLETTE_MIN = 0.1f;
     // Moves the zoom towards cible by pas; true once it is there.
     bool zoomVers(float cible, float pas);
     void tremblement(int duree, int amplitude);

@@ -210,6 +210,14 @@ TEST_F(VueTest, ZoomHelpers)
         vue.zoomer(c.pas, c.limite);
         EXPECT_FLOAT_EQ(vue.zoom, c.zoom) << c.pas;
     }
+
+    // The wheel zooms in by tenths but never to an empty or overturned view.
+    vue.zoom = 1;
+    for (int i = 0; i < 15; ++i)
+        vue.molette(-1, false);
+    EXPECT_FLOAT_EQ(vue.zoom, CVue::ZOOM_MOLETTE_MIN);
+    vue.molette(1, false);
+    EXPECT_NEAR(vue.zoom, 0.2f, 1e-6f);
     CVue::contexte = contexteJeu;
 }
 
