@@ -23,8 +23,9 @@ constexpr float HAUTEUR_LIGNE = 18.f;
 constexpr float HAUTEUR_ENTETE_ONGLET = 22.f;
 
 // Geometry, whoever gives it (a model file, the program), stays far inside the int range so
-// that sums of positions and sizes cannot overflow; NaN counts as 0.
-constexpr int LIMITE_GEOMETRIE = 100000;
+// that sums of positions and sizes cannot overflow; NaN counts as 0. Wide enough for the
+// editors' views (a 4096-pixel sheet at the largest zoom reaches about 200000).
+constexpr int LIMITE_GEOMETRIE = 10000000;
 int bornerPosition(int v);
 int bornerTaille(int v);
 float bornerPosition(float v);
