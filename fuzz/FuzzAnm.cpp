@@ -1,8 +1,10 @@
 // Arbitrary bytes as an ".anm" file: the animation reader must load what it can without
-// crashing or hanging, and what it loaded must save and load back to the same bytes.
+// crashing or hanging, and what it loaded must save and load back to the same bytes, play,
+// draw and answer the mouse.
 #include "anim/Sprite3.h"
 #include "core/TuvFile.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/System/Err.hpp>
 #include <SFML/Window/Context.hpp>
 
@@ -67,6 +69,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
             s.setKeyAnimElemEchelle(n, 0, ae, 2, 2, true, true);
             s.getPositionInterpolee(n, 1, ae);
         }
+    }
+    // Playback and drawing of what was read, at its first frames and at its last one.
+    static sf::RenderTexture* rt = new sf::RenderTexture;
+    static sf::RenderTexture* rtOmbre = new sf::RenderTexture;
+    static const bool cibles = rt->create(64, 64) && rtOmbre->create(64, 64);
+    (void)cibles;
+    for (int n = 0; n < relu.getNbAnimations() && n < 4; ++n) {
+        relu.setAnimation2(n, 0);
+        relu.play();
+        for (int t = 0; t < 6; ++t) {
+            relu.update(nullptr, 1, 0, 0, n);
+            relu.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
+            relu.gererSouris(sf::Vector2f(t * 4.0f, t * 4.0f), t & 1, t & 2);
+            relu.collisionHitbox(t, t);
+        }
+        relu.bBoucle = false;
+        relu.bStopFin = true;
+        relu.setFrameCourante(relu.getNbFrames(n) - 1);
+        relu.update(nullptr, 1, 0, 0, n);
+        relu.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
+        relu.dessinerOmbre(rt, 0, rtOmbre, 0, 0, nullptr, 1, 0, 0, n, 0, sf::Transform());
+        relu.dessinerMarqueursAnimElems(*rt, nullptr, 1, 0, 0, n, 0);
     }
     return 0;
 }
