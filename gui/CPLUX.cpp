@@ -2,6 +2,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Texte.h"
+#include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXDialogFile.h"
@@ -919,6 +920,9 @@ void traiterAppui(int b, sf::Vector2i p, sf::RenderWindow* w)
         e.boiteAuClavier = nullptr;
     if (!d) {
         CPLUX::setKeyboardFocus(nullptr);
+        // The colour editor is a popup: a press outside every dialog closes it as well.
+        if (CPLUXDialogCouleur* editeur = CPLUXDialogCouleur::getOuvert())
+            CPLUXDialogCouleur::oublier(editeur->getCible());
         return;
     }
     e.sourisPrise = true;

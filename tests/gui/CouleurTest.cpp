@@ -82,6 +82,11 @@ TEST_F(CouleurFixture, TheEditorReportsEveryChangeAndTheProgramsSettersStaySilen
     CPLUXTest::frame();
     EXPECT_EQ(CPLUXDialogCouleur::getOuvert(), nullptr);
     EXPECT_EQ(CPLUX::getDialog("PLUX_Couleur"), nullptr);
+    // So does a press outside every dialog, like for any popup.
+    CPLUXTest::click("dlgCouleur", "maCouleur");
+    ASSERT_NE(CPLUXDialogCouleur::getOuvert(), nullptr);
+    CPLUXTest::clickAt(790, 590);
+    EXPECT_EQ(CPLUXDialogCouleur::getOuvert(), nullptr);
 }
 
 TEST_F(CouleurFixture, TheEditorOutlivesNoPicker)
