@@ -50,10 +50,18 @@ void CPLUXToolBar::actualiser(sf::Vector2u taille)
     }
     Size(static_cast<int>(taille.x), HAUTEUR_BARRE);
     setPosition(0, static_cast<int>(taille.y) - HAUTEUR_BARRE);
+    // Every button within the window: narrower ones when there are many dialogs.
+    const float pas = handles_.empty() ? 154.f
+                                       : std::min(154.f, (static_cast<float>(taille.x) - 4.f) / handles_.size());
+    float x = 4;
     for (int h : handles_) {
         CPLUXDialog* d = CPLUX::getDialog(h);
-        if (auto* b = ctrlButton("tb" + std::to_string(h)))
+        if (auto* b = ctrlButton("tb" + std::to_string(h))) {
             b->setColor(d && d->estAffiche() ? sf::Color(120, 160, 215) : plux::couleur::bouton);
+            b->setPosition(x, 3);
+            b->setVisibleDimension(std::max(4.f, pas - 4.f), 22);
+        }
+        x += pas;
     }
 }
 

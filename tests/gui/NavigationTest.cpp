@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class Survol : public DialogueEssai {
@@ -130,6 +132,22 @@ TEST_F(Navigation, ToolbarTogglesListedDialogs)
     EXPECT_TRUE(CPLUX::isDialogVisible("A"));
     CPLUXTest::clickAt(x, y);
     EXPECT_TRUE(a.isMinimize());
+
+    // With as many dialogs as the program declares, every button stays within the window.
+    std::vector<std::unique_ptr<DialogueEssai>> autres;
+    for (int i = 0; i < 26; ++i) {
+        autres.push_back(std::make_unique<DialogueEssai>());
+        autres.back()->setId("D" + std::to_string(i));
+        CPLUX::addDialog(nullptr, autres.back().get(), nullptr, 0);
+    }
+    CPLUXTest::frame();
+    const CPLUXControl* dernier = CPLUX::pTB->getControl("tb" + std::to_string(autres.back()->getHwnd()));
+    ASSERT_NE(dernier, nullptr);
+    EXPECT_LE(dernier->getLeftScreen() + dernier->getWidth(), 800.f);
+    CPLUXTest::clickAt(dernier->getLeftScreen() + 2, dernier->getTopScreen() + 5);
+    EXPECT_TRUE(CPLUX::isDialogVisible("D25"));
+    autres.clear();
+    CPLUXTest::frame();
 
     // The toolbar is drawn over everything: where it covers an open drop-down, a press
     // belongs to it and chooses no entry.
