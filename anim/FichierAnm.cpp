@@ -380,8 +380,11 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
     if (!editeur)
         for (auto& anim : animations)
             for (auto& kf : anim->keyframes)
-                if (!kf->script.empty())
+                if (!kf->script.empty()) {
                     kf->pScript = g_services.creerScript(kf->script, this, 13, kf->nbExecutions, false, true);
+                    if (kf->pScript)
+                        g_services.pauserScript(kf->pScript);
+                }
     bAnime = true;
     return true;
 }

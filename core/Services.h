@@ -74,6 +74,8 @@ struct ServicesFondation {
         [](const std::string&, CSPRITE*, int, int, bool, bool) -> CScript* { return nullptr; };
     std::function<void(CScript*)> supprimerScript = [](CScript*) {};
     std::function<void(CScript*)> reprendreScript = [](CScript*) {};
+    // Sets a script's paused flag: a frame's script waits, paused, for its frame.
+    std::function<void(CScript*)> pauserScript = [](CScript*) {};
 
     std::function<void(const std::string&, const std::string&, const std::string&)> messageBox =
         [](const std::string&, const std::string&, const std::string&) {};

@@ -281,6 +281,31 @@ TEST_F(FichierAnm, LiensManquantsSignalesEtLectureContinue)
     EXPECT_EQ(clesTexture.size(), 0u);  // no sheet file: the cache is not asked
 }
 
+// A frame's script is made when the game loads the sprite, then waits paused for its frame;
+// the editor makes none.
+TEST_F(FichierAnm, ScriptDeFrameCreeEnPauseHorsEditeur)
+{
+    ecrireTexte(dossier / "k.anm", "ID=K\nANIMATION=a\nNBFRAMESANIMATION=4\nKEYFRAME=2\nKF_SCRIPT=kf.scp;3\n");
+    int cree = 0;
+    std::vector<CScript*> enPause;
+    auto* script = reinterpret_cast<CScript*>(&cree);
+    g_services.creerScript = [&](const std::string& f, CSPRITE*, int declencheur, int maxRuns, bool, bool) {
+        ++cree;
+        EXPECT_EQ(declencheur, 13);
+        EXPECT_EQ(maxRuns, 3);
+        return script;
+    };
+    g_services.pauserScript = [&](CScript* sc) { enPause.push_back(sc); };
+    CSPRITE3 editeur;
+    ASSERT_TRUE(editeur.charger(nullptr, nullptr, dossier / "k.anm", true));
+    EXPECT_EQ(cree, 0);
+    CSPRITE3 jeu;
+    ASSERT_TRUE(jeu.charger(nullptr, nullptr, dossier / "k.anm", false));
+    EXPECT_EQ(cree, 1);
+    EXPECT_EQ(enPause, std::vector<CScript*>{script});
+    jeu.animations[0]->keyframes[0]->pScript = nullptr;  // not a real script: nothing to release
+}
+
 // Hand-edited and truncated files load what they can and never crash.
 TEST_F(FichierAnm, EntreeAbimeeChargeCeQuiPeutLEtre)
 {
