@@ -85,7 +85,10 @@ void CSFMLJeu::animerOvers()
 
 sf::Texture* CSFMLJeu::textureEnCache(const std::string& cle, const std::string& chemin)
 {
-    auto it = texturesCache.find(cle);
+    // Sprites name their sheet by their ID (the editor by one fixed key): two files that
+    // share an ID, or have none, must still not get each other's sheet.
+    const std::string entree = cle + '\n' + chemin;
+    auto it = texturesCache.find(entree);
     if (it != texturesCache.end())
         return it->second;
     auto* t = new sf::Texture();
@@ -93,7 +96,7 @@ sf::Texture* CSFMLJeu::textureEnCache(const std::string& cle, const std::string&
         delete t;
         t = nullptr;
     }
-    texturesCache[cle] = t;
+    texturesCache[entree] = t;
     return t;
 }
 

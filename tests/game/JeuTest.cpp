@@ -285,3 +285,21 @@ TEST(Jeu, ChaqueTildeFaitPlaceAUneIcone)
     jeu.placerTexte(L"~A puis ~B", 0, 0, &t);
     EXPECT_EQ(t.getString(), sf::String(L"  A puis   B"));
 }
+
+TEST(Jeu, CacheDeTexturesParCleEtFichier)
+{
+    DossierDeTravail d;
+    sf::Image rouge, bleu;
+    rouge.create(2, 2, sf::Color::Red);
+    bleu.create(3, 3, sf::Color::Blue);
+    rouge.saveToFile("rouge.png");
+    bleu.saveToFile("bleu.png");
+    CSFMLJeu jeu;
+    sf::Texture* a = jeu.textureEnCache("", "rouge.png");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(jeu.textureEnCache("", "rouge.png"), a);  // found again
+    sf::Texture* b = jeu.textureEnCache("", "bleu.png");  // same key, another sheet
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->getSize(), sf::Vector2u(3, 3));
+    EXPECT_EQ(jeu.textureEnCache("x", "absent.png"), nullptr);
+}
