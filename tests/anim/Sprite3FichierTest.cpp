@@ -13,7 +13,6 @@ protected:
     // an emitter and keyframes with every keyframe field and mesh offsets.
     void construire(CSPRITE3& s)
     {
-        garderContexteGL();
         avecFeuille(s);
         sf::Image image;
         image.create(4, 4, sf::Color::Blue);

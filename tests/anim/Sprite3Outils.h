@@ -7,19 +7,11 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
-#include <SFML/Window/Context.hpp>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-// One GL context for the whole run: SFML would otherwise make and drop one per texture.
-inline void garderContexteGL()
-{
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-}
 
 class Sprite3Test : public ::testing::Test {
 protected:

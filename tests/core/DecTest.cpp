@@ -7,20 +7,10 @@
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector3.hpp>
-#include <SFML/Window/Context.hpp>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// SFML drops its shared GL context whenever the last texture goes and makes a new one on
-// the next; each round leaks an X connection in Mesa, and Xvfb refuses clients after a
-// few hundred. One context kept for the whole run avoids that.
-void garderContexteGL()
-{
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-}
 
 sf::Image motif(unsigned l, unsigned h, int graine)
 {
@@ -53,7 +43,6 @@ struct DefinitionComplete {
 
     DefinitionComplete()
     {
-        garderContexteGL();
         planche.saveToFile(d / "planche.png");
         masque.saveToFile(d / "masque.png");
         motif(8, 8, 20).saveToFile(d / "feuille0000.png");
@@ -79,7 +68,6 @@ struct DefinitionComplete {
 
 TEST(SetTextures, SequenceNamesMasksAndVide)
 {
-    garderContexteGL();
     EXPECT_EQ(CSetTextures::nomFichierFrame("P", 10000, 2), "P10000.png");
     EXPECT_EQ(CSetTextures::nomFichierFrame("seul.png", 0, 1), "seul.png");
     EXPECT_EQ(CSetTextures::nomFichierMasque("seul.png", 0, 1), "");
@@ -112,7 +100,6 @@ TEST(SetTextures, SequenceNamesMasksAndVide)
 
 TEST(SetTextures, SequenceMaskColoursSingleFrameAndMissingFiles)
 {
-    garderContexteGL();
     DossierTemp d;
     sf::Image frame;
     frame.create(4, 2, sf::Color::Transparent);
@@ -141,7 +128,6 @@ TEST(SetTextures, SequenceMaskColoursSingleFrameAndMissingFiles)
 
 TEST(SetTextures, DecouperInsideAndPastTheSheet)
 {
-    garderContexteGL();
     CDEC banque;
     banque.planche = motif(256, 64, 0);
     CSetTextures set;
@@ -298,7 +284,6 @@ TEST(FichierDEC, ReadingAgainReplacesInsteadOfAdding)
 
 TEST(FichierDEC, ShortLinesAndBadFiles)
 {
-    garderContexteGL();
     DossierTemp d;
     motif(16, 16, 0).saveToFile(d / "p.png");
     ecrireTexte(d / "c.dec", "PLANCHE=" + d / "p.png" + "\nSPRITE2=VIDE\nSPRITE=0;0;2;8\n"
@@ -337,7 +322,6 @@ TEST(FichierDEC, ShortLinesAndBadFiles)
 
 TEST(CDEC, BankOperations)
 {
-    garderContexteGL();
     int crees = 0, detruits = 0;
     const auto creer = g_services.creerPersoDef;
     const auto detruire = g_services.detruirePersoDef;

@@ -8,17 +8,8 @@
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
-#include <SFML/Window/Context.hpp>
 
 #include <gtest/gtest.h>
-
-// SFML drops its shared GL context with the last texture and Mesa leaks an X connection
-// each time; one context kept for the whole run avoids running out of them.
-inline void garderContexteGLSprite()
-{
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-}
 
 // Animation n of the bank: nbFrames frames at vitesse, without textures.
 inline CSetTextures& setSansImages(CDEC& banque, int n, int nbFrames, float vitesse, bool allerRetour = false,
@@ -60,7 +51,6 @@ class ServicesSauves : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        garderContexteGLSprite();
         sauvegarde = g_services;
     }
     void TearDown() override { g_services = sauvegarde; }
