@@ -320,16 +320,18 @@ void CSPRITE3::ecrireAnm(CTUVFile& fichier) const
     }
 }
 
-void CSPRITE3::sauver(const std::string& fichier)
+bool CSPRITE3::sauver(const std::string& fichier)
 {
-    if (tuv::fichierExiste(fichier))
-        tuv::copierFichier(fichier, fichier + ".save");
+    if (!tuv::copierSauvegarde(fichier))
+        return false;
     CTUVFile f;
     if (!f.open(fichier, true))
-        return;
+        return false;
     ecrireAnm(f);
-    if (f.close())
-        strFichier = fichier;
+    if (!f.close())
+        return false;
+    strFichier = fichier;
+    return true;
 }
 
 // ==================================================================== reading

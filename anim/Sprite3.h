@@ -37,8 +37,10 @@ public:
     // proprio and cible are handed to the particle emitters the file creates; editeur loads
     // the sheet under the editor's own texture key.
     bool charger(void* proprio, sf::RenderTarget* cible, const std::string& fichier, bool editeur);
-    // Keeps the previous file as fichier + ".save", then writes safely; failures are silent.
-    void sauver(const std::string& fichier);
+    // Keeps the previous file as fichier + ".save", then writes safely. False when the
+    // backup could not be made (nothing is written then) or the file could not be written
+    // whole (the old file stays): the caller tells the user.
+    bool sauver(const std::string& fichier);
     bool chargerTexture(const std::string& cle, const std::string& chemin);
     void viderElements();
     void viderAnimations();

@@ -1,7 +1,8 @@
 #include "core/Fichiers.h"
 
+#include "core/EcritureSure.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -55,26 +56,14 @@ std::vector<EntreeDossier> listerDossier(const std::string& dossier)
 
 bool ecrireFichierSur(const std::string& chemin, const std::function<bool(std::ostream&)>& ecrivain)
 {
-    const std::string tmp = chemin + ".tmp";
-    bool ok;
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        ok = ecrivain(out);
-        out.flush();
-        ok = ok && out.good();
-        out.close();
-        ok = ok && !out.fail();
-    }
-    if (ok) {
-        std::error_code ec;
-        fs::rename(tmp, chemin, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        std::remove(tmp.c_str());
-    return ok;
+    CEcritureSure ecriture;
+    // A writer that gives up or throws leaves `ecriture` unfinished: it drops its file.
+    return ecriture.ouvrir(chemin) && ecrivain(ecriture.flux()) && ecriture.valider();
+}
+
+bool copierSauvegarde(const std::string& fichier)
+{
+    return !fichierExiste(fichier) || copierFichier(fichier, fichier + ".save");
 }
 
 } // namespace tuv

@@ -18,9 +18,15 @@ struct EntreeDossier {
 // Entries of a folder (no "." or ".."), sorted by name; empty when it does not exist.
 std::vector<EntreeDossier> listerDossier(const std::string& dossier);
 
-// The one way the program writes a file: the writer fills "chemin.tmp", the stream is
-// flushed and checked, then renamed over chemin. On any failure the old file is left
-// untouched, the temporary file removed and false returned.
+// Writes a whole file through the program's one commit point (CEcritureSure): the writer
+// fills a temporary file and returns whether it wrote everything; only then is the file
+// synced and renamed over chemin. On any failure, or when the writer throws, the old file
+// is left untouched, the temporary file removed and false returned (or the exception
+// passed on).
 bool ecrireFichierSur(const std::string& chemin, const std::function<bool(std::ostream&)>& ecrivain);
+// The ".save" copy that the level, animation and state-list writers make of the file they
+// are about to replace. True when it is made or there is no file to copy; a writer that
+// gets false must not go on: the old file is then the author's only backup.
+bool copierSauvegarde(const std::string& fichier);
 
 } // namespace tuv

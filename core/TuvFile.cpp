@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <system_error>
 
-CTUVFile::~CTUVFile() { close(); }
+// An unfinished write is dropped by its CEcritureSure, never committed.
+CTUVFile::~CTUVFile() = default;
 
 bool CTUVFile::open(const std::string& fichier, bool ecriture)
 {
+    ecritureSure.abandonner();
     close();
     ligneCourante.clear();
     pos = 0;
@@ -24,11 +26,7 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
         in.open(fichier, std::ios::in | std::ios::binary);
         return in.is_open();
     }
-    cheminEcriture = fichier;
-    out.open(fichier + ".tmp", std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out.is_open())
-        cheminEcriture.clear();
-    return out.is_open();
+    return ecritureSure.ouvrir(fichier);
 }
 
 bool CTUVFile::close()
@@ -36,24 +34,8 @@ bool CTUVFile::close()
     if (in.is_open())
         in.close();
     in.clear();
-    bool ok = true;
-    if (out.is_open()) {
-        out.flush();
-        ok = out.good();
-        out.close();
-        ok = ok && !out.fail();
-        const std::string tmp = cheminEcriture + ".tmp";
-        if (ok) {
-            std::error_code ec;
-            std::filesystem::rename(tmp, cheminEcriture, ec);
-            ok = !ec;
-        }
-        if (!ok)
-            std::remove(tmp.c_str());
-    }
-    out.clear();
-    cheminEcriture.clear();
-    return ok;
+    // Nothing open for writing: nothing failed.
+    return !ecritureSure.ouverte() || ecritureSure.valider();
 }
 
 bool CTUVFile::lireLigne(std::string& ligne)
@@ -154,18 +136,18 @@ void CTUVFile::skipLines(int n)
 
 void CTUVFile::write(const std::string& texte)
 {
-    if (out.is_open())
-        out << texte;
+    if (ecritureSure.ouverte())
+        ecritureSure.flux() << texte;
 }
 
 void CTUVFile::writeLine(const std::string& texte)
 {
-    if (out.is_open())
-        out << texte << '\n' << std::flush;
+    if (ecritureSure.ouverte())
+        ecritureSure.flux() << texte << '\n';
 }
 
 void CTUVFile::endLine()
 {
-    if (out.is_open())
-        out << '\n' << std::flush;
+    if (ecritureSure.ouverte())
+        ecritureSure.flux() << '\n';
 }

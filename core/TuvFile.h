@@ -2,6 +2,8 @@
 // Key-and-values text files: one record per line, "KEY=value;value;value",
 // "#" comment lines, "{" and "}" block lines. Every loader and writer of the game
 // uses this object, some as a base class.
+#include "core/EcritureSure.h"
+
 #include <fstream>
 #include <string>
 
@@ -12,11 +14,13 @@ public:
     CTUVFile(const CTUVFile&) = delete;
     CTUVFile& operator=(const CTUVFile&) = delete;
 
-    // Closes both streams, then opens for reading or (ecriture) for writing.
-    // Writing goes to a temporary file that replaces the target only when close()
-    // finds the whole file written: a failed write never spoils the old file.
+    // Closes the file read and drops an unfinished write, then opens for reading or
+    // (ecriture) for writing. Writing goes to a temporary file that replaces the target
+    // only at close(): a write that is never closed (an early return, an exception) or
+    // fails leaves the old file as it was.
     bool open(const std::string& fichier, bool ecriture);
-    // Returns false when a file opened for writing could not be written completely.
+    // Commits a file opened for writing: false when it could not be written completely
+    // and put in place (the old file is then untouched), and every caller says so.
     bool close();
 
     // Next key; "" at the end of the file (and on every later call).
@@ -38,7 +42,7 @@ public:
 
 protected:
     std::ifstream in;
-    std::ofstream out;
+    CEcritureSure ecritureSure;
     std::string ligneCourante;
     size_t pos = 0;
 
@@ -46,6 +50,5 @@ private:
     bool lireLigne(std::string& ligne);
     std::string valeurJusqua(const std::string& separateur);
 
-    std::string cheminEcriture;
     bool bDebutFichier = true;
 };

@@ -39,7 +39,7 @@ std::string nomLibre(const std::string& base, const std::vector<std::string>& ex
         std::string nom = base + date + (n > 1 ? "_" + tuv::itos(n) : "");
         bool libre = true;
         for (const std::string& ext : extensions)
-            libre = libre && !tuv::fichierExiste(nom + ext) && !tuv::fichierExiste(nom + ext + ".tmp");
+            libre = libre && !tuv::fichierExiste(nom + ext);
         if (libre)
             return nom;
     }

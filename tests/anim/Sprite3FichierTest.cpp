@@ -1,4 +1,5 @@
 #include "Sprite3Outils.h"
+#include "support/Processus.h"
 
 #include "core/FichierDec.h"
 #include "core/Fichiers.h"
@@ -240,18 +241,44 @@ TEST_F(FichierAnm, SauverChargerSauverDonneLesMemesOctets)
     EXPECT_EQ(relu.animations[0]->bDeltaActif, 1);
 }
 
-TEST_F(FichierAnm, SauverGardeLAncienFichierEnPointSave)
+TEST_F(FichierAnm, SauverGardeLAncienFichierEnPointSaveEtDitSiElleAEchoue)
 {
     CSPRITE3 s;
     construire(s);
     const std::string p = dossier / "a.anm";
-    s.sauver(p);
+    EXPECT_TRUE(s.sauver(p));
+    EXPECT_FALSE(tuv::fichierExiste(p + ".save")) << "a new file needs no backup";
     const std::string avant = lireTexte(p);
     s.setNomAnimation(0, "course");
-    s.sauver(p);
+    EXPECT_TRUE(s.sauver(p));
     EXPECT_EQ(lireTexte(p + ".save"), avant);
-    EXPECT_NE(lireTexte(p), avant);
-    EXPECT_FALSE(tuv::fichierExiste(p + ".tmp"));
+    const std::string apres = lireTexte(p);
+    EXPECT_NE(apres, avant);
+    for (const auto& e : tuv::listerDossier(dossier.str()))
+        EXPECT_EQ(e.nom.find(".tmp"), std::string::npos) << "a temporary file was left: " << e.nom;
+
+    // Saves that cannot happen: false, and the file and its backup as they were.
+    s.setNomAnimation(0, "saut");
+    std::filesystem::remove(p + ".save");
+    std::filesystem::create_directory(p + ".save");
+    EXPECT_FALSE(s.sauver(p)) << "no backup could be made, yet the save went on";
+    EXPECT_EQ(lireTexte(p), apres);
+    std::filesystem::remove(p + ".save");
+    EXPECT_FALSE(s.sauver(dossier / "absent/a.anm"));
+    EXPECT_EQ(s.strFichier, p) << "a failed save must not rename the sprite's file";
+
+    // A full disk: the backup of a small file fits, the new file does not.
+    CSPRITE3 gros;
+    construire(gros);
+    for (int i = 0; i < 40; ++i)
+        gros.ajouterAnimation("a" + std::to_string(i), true);
+    const int code = dansUnProcessus([&] {
+        limiterDisque(dossier.str(), 16 * 1024);
+        ecrireTexte(p, "ANCIEN=1\n");
+        const bool ok = gros.sauver(p);
+        return (ok ? 1 : 0) | (lireTexte(p) != "ANCIEN=1\n" ? 2 : 0) | (lireTexte(p + ".save") != "ANCIEN=1\n" ? 4 : 0);
+    });
+    EXPECT_EQ(code, 0) << "1: reported as saved, 2: old file spoiled, 4: backup missing; >= 1000: the child died";
 }
 
 TEST_F(FichierAnm, FichierAbsentSignaleEtLaisseLeSpriteIntact)
