@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <istream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -21,6 +22,21 @@ bool dossierExiste(const std::string& chemin)
 {
     std::error_code ec;
     return !chemin.empty() && fs::is_directory(chemin, ec);
+}
+
+bool lireLigneTexte(std::istream& in, std::string& ligne, bool& debutFichier)
+{
+    if (!std::getline(in, ligne))
+        return false;
+    if (debutFichier) {
+        debutFichier = false;
+        if (ligne.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            ligne.erase(0, 3);
+    }
+    // Files written on Windows end their lines with CR LF.
+    if (!ligne.empty() && ligne.back() == '\r')
+        ligne.pop_back();
+    return true;
 }
 
 bool copierFichier(const std::string& source, const std::string& destination)

@@ -8,6 +8,9 @@ namespace tuv {
 
 bool fichierExiste(const std::string& chemin);
 bool dossierExiste(const std::string& chemin);
+// Next line of a text file without its line end: a UTF-8 byte-order mark is dropped from the
+// first line (debutFichier, cleared here) and a final CR from every line. False at the end.
+bool lireLigneTexte(std::istream& in, std::string& ligne, bool& debutFichier);
 // Byte copy, used for the ".save" backup before a tool file is overwritten.
 bool copierFichier(const std::string& source, const std::string& destination);
 

@@ -1,5 +1,6 @@
 #include "core/TuvFile.h"
 
+#include "core/Fichiers.h"
 #include "core/Texte.h"
 
 #include <cstdio>
@@ -40,17 +41,7 @@ bool CTUVFile::close()
 
 bool CTUVFile::lireLigne(std::string& ligne)
 {
-    if (!in.is_open() || !std::getline(in, ligne))
-        return false;
-    if (bDebutFichier) {
-        bDebutFichier = false;
-        if (ligne.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            ligne.erase(0, 3);
-    }
-    // Files written on Windows end their lines with CR LF.
-    if (!ligne.empty() && ligne.back() == '\r')
-        ligne.pop_back();
-    return true;
+    return in.is_open() && tuv::lireLigneTexte(in, ligne, bDebutFichier);
 }
 
 std::string CTUVFile::getKey()

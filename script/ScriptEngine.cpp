@@ -1,5 +1,23 @@
 #include "script/ScriptEngine.h"
 
+#include "core/Fichiers.h"
+
+namespace {
+const char* const CHEMIN_POLICE = "./polices/SF_Minced_Meat.ttf";
+}
+
+CScriptEngine::CScriptEngine()
+{
+    if (tuv::fichierExiste(CHEMIN_POLICE) && police.loadFromFile(CHEMIN_POLICE)) {
+        pTexte = std::make_unique<sf::Text>();
+        pTexte->setFont(police);
+        pTexte->setPosition(0, 0);
+        pTexte->setFillColor(sf::Color(255, 255, 255, 255));
+    }
+}
+
+CScriptEngine::~CScriptEngine() = default;
+
 int CScriptEngine::lancerScripts()
 {
     return 1;

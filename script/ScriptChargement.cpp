@@ -1,0 +1,235 @@
+// The compiler of ".scp" files: reads for each keyword exactly the number of arguments it
+// takes, keeps the message commands of the menus' language, turns block marks and
+// assignments into commands and finally builds the label table.
+#include "script/ScriptEngine.h"
+
+#include "core/Globals.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "menus/JeuMenus.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+struct RangMotsCles {
+    int nbArguments;
+    std::vector<const char*> motsCles;
+};
+
+// The keywords the compiler accepts, by the number of arguments it reads for them.
+const RangMotsCles TABLE_MOTS_CLES[] = {
+    {0, {"{", "}", "ATTENDRE_FIN_ANIMKP", "BACKTOMENU", "CHANGEDIRPERSO", "CHECKPOINT", "CLRPRINT",
+         "DETECTPERSO", "GETIDSD", "GETVUEX", "GETVUEY", "GETVUEZOOM", "GETZEPHGRAVPOS", "MASQUEMENU",
+         "NOPARLE", "RUNIA", "STOPIA"}},
+    {1, {":", "CMD_ZOOM", "FONTAINEDARMES", "GETIALIFE", "GETIALIFEMAX", "GETIAPOS", "GETIAPOSX",
+         "GETIAPOSY", "GETIASHOOTANGLE", "GETIDIA", "GETKPNB", "GETKPNEXTPOS", "GETKPNUM", "GETKPPOS",
+         "GETSDPOS", "GETVARIABLEFLOAT", "GETVARIABLEINT", "GETVARIABLESTRING", "GOTO", "IAEXIT",
+         "IAPATROL", "IASHOOT", "IA_VISIBLE", "INFOS_VIE", "INITIADEF", "INVERTOLITE", "ISIAALERT",
+         "ISIADETECTPERSO", "ISIAVISIBLE", "ISKPPAUSE", "ISSDVISIBLE", "JOUE", "KP_INIT", "PADSOTOLITE",
+         "PAUSE", "RELOAD", "SCRIPTRUN", "SCROLL", "SETINFOSVISIBLE", "SETMSGTXTSIZE",
+         "SETMSGTXTSTYLE", "SETWAITMESSAGEVISIBLE", "TUE_PERSO", "VOILEACTIF"}},
+    // SETIDIA takes the AI id as its second argument.
+    {2, {"ANIMKP_ONOFF", "BASCULE", "BOUGE_GROUPE", "CHUTE", "EXPLOSION", "IAANIM", "IADESTROYONRELOAD",
+         "IAMODE", "IA_POSITION", "INITIADETECTPERSO", "INITIASHOOTANGLE", "PERSO_VISIBLE",
+         "PHYSPARTICULE", "PLAYSON", "PORTE_ONOFF", "RAND", "RUNFUNCTION", "SDANIM", "SETIACHANGEDIRAUTO",
+         "SETIADETECTDIR", "SETIADUST", "SETIAFACTION", "SETIASHIP", "SETIASHOOTANGLE", "SETIASPEED",
+         "SETIASTATE", "SETIDIA", "SETKPPAUSE", "SETKPSTEPBYSTEP", "SETMSGBGPOS", "SETMSGIMGPOS",
+         "SETMSGTXTPOS", "SETSDVISIBLE", "SETVARIABLE", "TELEPORTEVERS", "TEXTURE_PER", "VIBRATION",
+         "WORLDTOSCREEN"}},
+    {3, {"CHANGE_ANIM", "DEPLACE", "EFFET_PLANTE_BOOST", "IAGENERALALERT", "PRINT", "SETMSGBG", "SETSDPOS",
+         "ZOOMVUE"}},
+    {4, {"=", "DRAWMSG", "DRAWMSG_EN", "IF", "SCALEIA", "SETETATPARTICULESSP3", "SETMSGTXTCOLOR"}},
+    {5, {"CHARGERNIV", "PARLE", "PARLE_EN", "SETSDCOLOR"}},
+    {6, {"OMBREIA"}},
+    {7, {"KPG"}},
+    {8, {"INITSHADERGLOBAL"}},
+    {9, {"IA", "VOILE"}},
+    {11, {"ADD_OVER"}},
+    {15, {"KP"}},
+};
+
+// Keywords whose compilation does more than reading their arguments.
+struct RegleSpeciale {
+    const char* motCle;
+    const char* langue;    // kept only in this language; null: always
+    int argumentCompteur;  // argument whose integer value presets nCompteur; -1: none
+    bool sortDuBloc;       // waits or jumps: the block is closed before it and reopened after
+};
+const RegleSpeciale REGLES_SPECIALES[] = {
+    {"PAUSE", nullptr, 0, true},     {"GOTO", nullptr, -1, true},   {"DRAWMSG", "fr_", -1, true},
+    {"DRAWMSG_EN", "en_", -1, true}, {"PARLE", "fr_", 1, false},    {"PARLE_EN", "en_", 1, false},
+    {"VIBRATION", nullptr, 1, false},
+};
+
+struct EntreeMotCle {
+    int nbArguments = 0;
+    const char* langue = nullptr;
+    int argumentCompteur = -1;
+    bool sortDuBloc = false;
+};
+
+// Null for a keyword outside the table.
+const EntreeMotCle* chercherMotCle(const std::string& motCle)
+{
+    static const std::unordered_map<std::string, EntreeMotCle> table = [] {
+        std::unordered_map<std::string, EntreeMotCle> t;
+        for (const RangMotsCles& rang : TABLE_MOTS_CLES)
+            for (const char* mot : rang.motsCles)
+                t[mot].nbArguments = rang.nbArguments;
+        for (const RegleSpeciale& r : REGLES_SPECIALES) {
+            EntreeMotCle& e = t[r.motCle];
+            e.langue = r.langue;
+            e.argumentCompteur = r.argumentCompteur;
+            e.sortDuBloc = r.sortDuBloc;
+        }
+        return t;
+    }();
+    const auto it = table.find(motCle);
+    return it == table.end() ? nullptr : &it->second;
+}
+
+bool estLabel(const std::string& motCle)
+{
+    return motCle.size() == 1 && motCle[0] == ':';
+}
+
+// The "=" command that stores return value p of the command before it into a variable.
+std::vector<std::wstring> argumentsRetour(const std::string& nom, size_t p)
+{
+    std::vector<std::wstring> args;
+    args.reserve(4);
+    args.push_back(tuv::utf8toWStr(nom));
+    args.push_back(std::to_wstring(p));
+    args.emplace_back(L"RETURN");
+    args.emplace_back();
+    return args;
+}
+
+int valeurEntiere(const std::wstring& argument)
+{
+    return tuv::stoi(tuv::delspaces(tuv::wstrToUtf8(argument)));
+}
+
+} // namespace
+
+int CScriptEngine::nbArgumentsMotCle(const std::string& motCle)
+{
+    const EntreeMotCle* e = chercherMotCle(motCle);
+    return e ? e->nbArguments : -1;
+}
+
+std::string CScriptEngine::langue()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    return jeu && jeu->pMenus ? jeu->pMenus->langue : std::string("fr_");
+}
+
+void CScriptEngine::chargerScript(CScript* script)
+{
+    if (!script)
+        return;
+    pScriptEnChargement = script;
+    if (fichier.open(script->strFichier)) {
+        compiler(*script);
+        fichier.close();
+    }
+    construireLabels(script);
+}
+
+void CScriptEngine::chargerScriptFlux(CScript* script, std::istream& flux)
+{
+    if (!script)
+        return;
+    pScriptEnChargement = script;
+    fichier.ouvrirFlux(flux);
+    compiler(*script);
+    fichier.close();
+    construireLabels(script);
+}
+
+void CScriptEngine::construireLabels(CScript* script)
+{
+    script->labels.clear();
+    for (size_t i = 0; i < script->commandes.size(); ++i)
+        if (estLabel(script->commandes[i]->strMotCle))
+            script->labels[tuv::wstrToUtf8(script->commandes[i]->strTexte)] = static_cast<int>(i);
+}
+
+bool CScriptEngine::lireCommande(const std::string& motCle, const std::string& prefixe,
+                                 std::wstring& texte, int& compteur, bool& sortDuBloc)
+{
+    const EntreeMotCle* e = chercherMotCle(motCle);
+    if (!e)
+        return false;
+    sortDuBloc = e->sortDuBloc;
+    // Only the message commands of the current language are kept; the other variant
+    // reads nothing.
+    if (e->langue && prefixe != e->langue)
+        return false;
+    argumentsLigne.reserve(static_cast<size_t>(e->nbArguments));
+    for (int i = 0; i < e->nbArguments; ++i)
+        argumentsLigne.push_back(fichier.getArgW());
+    if (estLabel(motCle))
+        texte = argumentsLigne[0];
+    else if (e->argumentCompteur >= 0)
+        compteur = valeurEntiere(argumentsLigne[static_cast<size_t>(e->argumentCompteur)]);
+    return true;
+}
+
+void CScriptEngine::compiler(CScript& script)
+{
+    script.commandes.clear();
+    script.nbCommandes = 0;
+    script.bEnCours = false;
+    script.numCmdCour = 0;
+    script.labels.clear();
+    script.variables.clear();
+    script.nbRunFaits = 0;
+    // An "if" left open in another file must not pair with this file's "else" or "endif".
+    fichier.pileIf.clear();
+    fichier.lignesGenerees.clear();
+    fichier.nLigneGeneree = 0;
+    const std::string prefixe = langue();
+    // Nesting of "{" ... "}"; a surplus "}" does not take it below 0, so that what follows
+    // it is outside any block.
+    int profondeur = 0;
+    for (std::string k = fichier.lireLigneSuivante(); !k.empty(); k = fichier.lireLigneSuivante()) {
+        argumentsLigne.clear();
+        std::wstring texte;
+        int compteur = 0;
+        bool garder, sortDuBloc = false;
+        if (k.size() == 1 && k[0] == '{') {
+            garder = ++profondeur == 1;
+        } else if (k.size() == 1 && k[0] == '}') {
+            profondeur = std::max(profondeur - 1, 0);
+            garder = profondeur == 0;
+        } else {
+            garder = lireCommande(k, prefixe, texte, compteur, sortDuBloc);
+        }
+        const bool horsBloc = sortDuBloc && profondeur > 0;
+        if (horsBloc)
+            script.ajouterCommande("}", {});
+        // A function assignment outside a block runs with its command in one frame.
+        const std::string& gauche = fichier.getMotCle();
+        const bool enveloppe = !gauche.empty() && profondeur == 0;
+        if (enveloppe)
+            script.ajouterCommande("{", {});
+        if (garder) {
+            script.ajouterCommande(k, std::move(argumentsLigne));
+            script.commandes.back()->nCompteur = compteur;
+            script.commandes.back()->strTexte = std::move(texte);
+        }
+        // "x;y": one "=" per name, the text read as if a ";" ended it.
+        for (size_t debut = 0, p = 0; debut < gauche.size(); ++p) {
+            const size_t fin = std::min(gauche.find(';', debut), gauche.size());
+            script.ajouterCommande("=", argumentsRetour(gauche.substr(debut, fin - debut), p));
+            debut = fin + 1;
+        }
+        if (enveloppe)
+            script.ajouterCommande("}", {});
+        if (horsBloc)
+            script.ajouterCommande("{", {});
+    }
+}

@@ -1,0 +1,181 @@
+// Compiling ".scp" files into command lists: listings against dumps written by hand, one
+// engine over several files, and what a recompilation keeps.
+#include "script/ScriptEngine.h"
+
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "menus/JeuMenus.h"
+
+#include "support/Outils.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+const std::string DOSSIER_SCP = TUV_SCP_DIR;
+
+std::string compiler(CScriptEngine& moteur, const std::string& texte)
+{
+    CScript s;
+    std::istringstream flux(texte);
+    moteur.chargerScriptFlux(&s, flux);
+    return s.listing();
+}
+
+// A game object whose menus speak the given language, for as long as it lives.
+class JeuEnLangue {
+public:
+    explicit JeuEnLangue(const std::string& langue)
+    {
+        jeu.pMenus = new CJeuMenus();
+        jeu.pMenus->langue = langue;
+        CSFMLJeuGlobal::pmonjeu = &jeu;
+    }
+    ~JeuEnLangue() { CSFMLJeuGlobal::pmonjeu = nullptr; }
+
+    CSFMLJeu jeu;
+};
+
+} // namespace
+
+TEST(ChargementScript, ListingsAttendus)
+{
+    // nom.scp compiles to nom.txt in French (the default without a game), to nom.en.txt
+    // in English when that file exists.
+    int fichiers = 0;
+    for (const auto& e : std::filesystem::directory_iterator(DOSSIER_SCP)) {
+        if (e.path().extension() != ".scp")
+            continue;
+        ++fichiers;
+        const std::string base = (e.path().parent_path() / e.path().stem()).string();
+        for (const std::string& langue : {std::string("fr_"), std::string("en_")}) {
+            const std::string attendu = base + (langue == "fr_" ? ".txt" : ".en.txt");
+            if (!std::filesystem::exists(attendu))
+                continue;
+            std::unique_ptr<JeuEnLangue> jeu;
+            if (langue == "en_")
+                jeu = std::make_unique<JeuEnLangue>(langue);
+            CScriptEngine moteur;
+            CScript s;
+            s.strFichier = e.path().string();
+            moteur.chargerScript(&s);
+            EXPECT_EQ(s.listing(), lireTexte(attendu)) << e.path().filename() << " in " << langue;
+            EXPECT_EQ(s.nbCommandes, static_cast<int>(s.commandes.size())) << e.path().filename();
+            EXPECT_EQ(moteur.pScriptEnChargement, &s);
+        }
+    }
+    EXPECT_EQ(fichiers, 4) << "a listing file went missing";
+}
+
+TEST(ChargementScript, LanguesDuJeu)
+{
+    const std::string texte = "DRAWMSG(fr;i;1;2)\nDRAWMSG_EN(en;i;1;2)\nPARLE(a;3)\nPARLE_EN(b;4)\n";
+    CScriptEngine moteur;
+    EXPECT_EQ(compiler(moteur, texte), "DRAWMSG 0 [fr] [i] [1] [2]\nPARLE 3 [a] [3] [] [] []\n")
+        << "no game object: French";
+    {
+        JeuEnLangue sansMenus("en_");
+        delete sansMenus.jeu.pMenus;
+        sansMenus.jeu.pMenus = nullptr;
+        EXPECT_EQ(compiler(moteur, texte), "DRAWMSG 0 [fr] [i] [1] [2]\nPARLE 3 [a] [3] [] [] []\n")
+            << "no menu object: French";
+    }
+    JeuEnLangue jeu("en_");
+    EXPECT_EQ(compiler(moteur, texte), "DRAWMSG_EN 0 [en] [i] [1] [2]\nPARLE_EN 4 [b] [4] [] [] []\n");
+}
+
+TEST(ChargementScript, LabelsDuScript)
+{
+    CScriptEngine moteur;
+    CScript s;
+    s.strFichier = DOSSIER_SCP + "/arguments.scp";
+    moteur.chargerScript(&s);
+    ASSERT_EQ(s.nbCommandes, 21);
+    EXPECT_EQ(s.labels, (std::unordered_map<std::string, int>{{"debut", 19}, {"L=1", 18}}))
+        << "a repeated label keeps its last index";
+    EXPECT_EQ(s.commandes[17]->strTexte, L"debut");
+    EXPECT_EQ(s.commandes[16]->strTexte, L"") << "only labels carry a text";
+}
+
+TEST(ChargementScript, PlusieursFichiersDansUnMoteur)
+{
+    CScriptEngine moteur;
+    const std::string suivant = "else\nPRINT(x;0;0)\nendif\nif (c < d)\nendif\n";
+    EXPECT_EQ(compiler(moteur, "if (a < b)\nif (e < f) then GOTO(X)\n"),
+              "IF 0 [a] [<] [b] [1]\nIF 0 [e] [<] [f] [2]\nGOTO 0 [X]\n: 0 [ENDIF2]\n");
+    // The "if" left open above pairs with nothing here; numbers go on.
+    EXPECT_EQ(compiler(moteur, suivant), "PRINT 0 [x] [0] [0]\nIF 0 [c] [<] [d] [3]\n: 0 [ENDIF3]\n");
+    CScriptEngine neuf;
+    EXPECT_EQ(compiler(neuf, suivant), "PRINT 0 [x] [0] [0]\nIF 0 [c] [<] [d] [1]\n: 0 [ENDIF1]\n");
+}
+
+TEST(ChargementScript, RecompilationGardeOuRemplace)
+{
+    DossierTemp d;
+    ecrireTexte(d / "a.scp", ":A\nn = 1\nGOTO(A)\n");
+    CScriptEngine moteur;
+    CScript s;
+    CSPRITE* sprite = reinterpret_cast<CSPRITE*>(&d);  // never dereferenced
+    s.strNom = "porte";
+    s.strFichier = d / "a.scp";
+    s.pSD = sprite;
+    s.nDeclencheur = 3;
+    s.nbRunMax = 2;
+    s.bFichierNiveau = true;
+    moteur.chargerScript(&s);
+    ASSERT_EQ(s.nbCommandes, 3);
+    s.variables["n"].type = Variable::Entier;
+    s.numCmdCour = 2;
+    s.bEnCours = true;
+    s.nbRunFaits = 1;
+
+    // A missing file or a folder keeps everything; the labels are rebuilt.
+    for (const std::string& chemin : {d / "absent.scp", d.str()}) {
+        s.strFichier = chemin;
+        s.labels.clear();
+        moteur.chargerScript(&s);
+        EXPECT_EQ(s.nbCommandes, 3) << chemin;
+        EXPECT_EQ(s.variables.count("n"), 1u) << chemin;
+        EXPECT_EQ(s.numCmdCour, 2) << chemin;
+        EXPECT_EQ(s.labels, (std::unordered_map<std::string, int>{{"A", 0}})) << chemin;
+    }
+
+    ecrireTexte(d / "b.scp", ":B\n:C\n");
+    s.strFichier = d / "b.scp";
+    moteur.chargerScript(&s);
+    EXPECT_EQ(s.listing(), ": 0 [B]\n: 0 [C]\n");
+    EXPECT_EQ(s.labels, (std::unordered_map<std::string, int>{{"B", 0}, {"C", 1}}));
+    EXPECT_TRUE(s.variables.empty());
+    EXPECT_EQ(s.numCmdCour, 0);
+    EXPECT_FALSE(s.bEnCours);
+    EXPECT_EQ(s.nbRunFaits, 0);
+    EXPECT_EQ(s.strNom, "porte") << "the settings of the script stay";
+    EXPECT_EQ(s.strFichier, d / "b.scp");
+    EXPECT_EQ(s.pSD, sprite);
+    EXPECT_EQ(s.nDeclencheur, 3);
+    EXPECT_EQ(s.nbRunMax, 2);
+    EXPECT_TRUE(s.bFichierNiveau);
+}
+
+TEST(ChargementScript, FinsDeLigneWindowsEtMarqueDOrdre)
+{
+    DossierTemp d;
+    ecrireTexte(d / "w.scp", "\xEF\xBB\xBFGOTO(A)\r\n:A\r\nif (x < 1) then PAUSE(4)\r");
+    CScriptEngine moteur;
+    CScript s;
+    s.strFichier = d / "w.scp";
+    moteur.chargerScript(&s);
+    EXPECT_EQ(s.listing(), "GOTO 0 [A]\n: 0 [A]\nIF 0 [x] [<] [1] [1]\nPAUSE 4 [4]\n: 0 [ENDIF1]\n");
+    EXPECT_EQ(s.labels.count("A"), 1u) << "no CR left in the label";
+}
+
+TEST(ChargementScript, TableDesMotsCles)
+{
+    EXPECT_EQ(CScriptEngine::nbArgumentsMotCle("KP"), 15);
+    EXPECT_EQ(CScriptEngine::nbArgumentsMotCle("SETIDIA"), 2) << "the AI id is the second argument";
+    EXPECT_EQ(CScriptEngine::nbArgumentsMotCle("NULL"), -1);
+    EXPECT_EQ(CScriptEngine::nbArgumentsMotCle("print"), -1) << "the table holds upper case only";
+}
