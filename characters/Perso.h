@@ -1,8 +1,10 @@
 #pragma once
 // A character (player, AI, turret or vehicle). The characters subsystem fills it in.
+#include <list>
 #include <string>
 #include <vector>
 
+class CSPRITE;
 class CSPRITE3;
 
 // One weapon slot of a character.
@@ -40,4 +42,29 @@ public:
     int nbarmesperso = 0;
     int numJoueur = 0;
     int numManette = 0;
+
+    // Read by the level's collision query, character boxes and dig holes.
+    bool bNoDegats = false;            // takes no decor damage (a shadow probe is running)
+    bool bSolideEnMontee = false;      // decor of collision types 1 and 3 holds it while rising
+    int compteurTouche = -1;           // hit recovery: decor damage only while negative
+    std::string derniereArme;          // weapon of the last hit ("FANTOME", "DECOR_DOMMAGES"...)
+    CPerso* dernierAttaquant = nullptr;  // not owned
+    int maxSaut = 14;                  // frames of a jump's rise
+    int vitesseSaut = 1;               // rising speed of a jump
+    int posTete[2] = {0, 0};           // head height standing, crouching
+    int posPieds = 0;                  // feet height above the sprite's position
+    int numPlanIA = 2;                 // plane of an AI
+    bool bTemporaire = false;          // meteor-like AI: its model does not count as used
+    CSPRITE* support = nullptr;        // decor sprite under the feet; not owned
+    std::list<CSPRITE*> plateformes;   // bounce pads met under the feet; not owned
+
+    // Drops every hold on a decor sprite that the level is about to free.
+    void oublierSprite(CSPRITE* sd)
+    {
+        if (support == sd)
+            support = nullptr;
+        plateformes.remove(sd);
+    }
+    // The one hit handler; decor damage calls it with (damage, direction, 0, 1).
+    void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect) {}
 };

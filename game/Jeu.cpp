@@ -6,11 +6,13 @@
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "core/Services.h"
+#include "core/ShaderManager.h"
 #include "core/Texte.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
+#include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
@@ -72,6 +74,9 @@ CSFMLJeu::~CSFMLJeu()
     // The level worlds own their characters, the player's included.
     delete pdecorMenu;
     delete pdecorJeu;
+    // After the worlds: their sprites were drawn through its shaders.
+    delete pShaderManager;
+    pShaderManager = nullptr;
     delete pscriptEngineMenu;
     delete pscriptEngineJeu;
     delete parmes;
@@ -142,6 +147,7 @@ int CSFMLJeu::init(const std::string& fichier)
 // Everything that does not depend on "jeu.ini", in the order the subsystems need it.
 void CSFMLJeu::creerObjets()
 {
+    pShaderManager = new CShaderManager();
     pdecorMenu = new CDecor();
     pdecorJeu = new CDecor();
     pdecor = pdecorMenu;
@@ -243,6 +249,10 @@ void CSFMLJeu::creerFenetre(int largeur, int hauteur)
     pPLUX = new CPLUX(fenetre);
     CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
     CSFMLJeuGlobal::prenderTexture->create(largeur, hauteur);
+    if (pdecor)
+        for (CCalqueSD* plan : pdecor->pPlans)
+            if (plan)
+                plan->creerTexture(unsigned(largeur), unsigned(hauteur));
     pRenderTextureOmbre = new sf::RenderTexture();
     pRenderTextureOmbre->create(largeur, hauteur);
     pBarreOutils = new CSFMLJeuBarreOutils();

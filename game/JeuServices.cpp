@@ -4,6 +4,7 @@
 #include "core/Services.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
+#include "level/Decor.h"
 #include "gui/CPLUXControl.h"
 
 void CSFMLJeu::installerServices()
@@ -41,6 +42,13 @@ void CSFMLJeu::installerServices()
     s.rectVue = [this] {
         return pvue ? sf::FloatRect(pvue->x + pvue->cx, pvue->y + pvue->cy, pvue->sx, pvue->sy)
                     : sf::FloatRect();
+    };
+    // Particles and collapsing platforms ask the active world as non-characters.
+    s.estCollision = [this](float x1, float y1, float x2, float y2) {
+        return pdecor && pdecor->estCollision(nullptr, x1, y1, x2, y2);
+    };
+    s.collisionPixel = [this](CSPRITE* sd, int x, int y, sf::Color c) {
+        return pdecor && pdecor->collisionPixel(sd, x, y, c);
     };
     s.rectControle = [](CPLUXControl* c) {
         if (!c)

@@ -4,6 +4,7 @@
 #include "characters/Perso.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
+#include "core/Texte.h"
 #include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
@@ -34,15 +35,6 @@ ContexteVue contexteJeu()
 
 CSPRITE* spriteDe(const CPerso& p) { return p.sprite; }
 
-// Every float-to-integer conversion of the camera truncates toward zero; a position
-// thrown far away (or not a number) stays a valid integer.
-int tronc(float v)
-{
-    if (!(v > -2e9f))
-        return v != v ? 0 : -2000000000;
-    return v < 2e9f ? static_cast<int>(v) : 2000000000;
-}
-
 // Sign of a gap, 0 when the gap is below one scroll step.
 int signeEcart(int d, float pas)
 {
@@ -51,7 +43,7 @@ int signeEcart(int d, float pas)
     return d >= 0 ? 1 : -1;
 }
 
-void replacer(CSPRITE& s) { s.placer(-1, tronc(s.x), tronc(s.y)); }
+void replacer(CSPRITE& s) { s.placer(-1, tuv::floatVersInt(s.x), tuv::floatVersInt(s.y)); }
 
 } // namespace
 
@@ -187,7 +179,7 @@ void CVue::mode3(const ContexteVue& c)
         if (x < X - sx)
             x += vitesseScroll;
     } else {
-        const int d = tronc(s.x - (x + demiX));
+        const int d = tuv::floatVersInt(s.x - (x + demiX));
         const int signe = signeEcart(d, vitesseScroll);
         if (std::abs(static_cast<float>(d)) > retard)
             x = s.x - demiX - retard * signe;
@@ -205,7 +197,7 @@ void CVue::mode3(const ContexteVue& c)
         if (y < Y - sy)
             y += vitesseScroll;
     } else {
-        const int d = tronc(pos - (y + demiY));
+        const int d = tuv::floatVersInt(pos - (y + demiY));
         const int signe = signeEcart(d, vitesseScroll);
         if (std::abs(static_cast<float>(d)) > retard)
             y = milieu - demiY - retard * signe;
@@ -230,8 +222,8 @@ void CVue::mode4(const ContexteVue& c)
     const CSPRITE& sj = *spriteDe(joueur);
     if (c.modeJeu == 2) {
         tailleVue();
-        x = tronc(sj.x) - sx / 2;
-        y = tronc(sj.y) - sy / 2;
+        x = tuv::floatVersInt(sj.x) - sx / 2;
+        y = tuv::floatVersInt(sj.y) - sy / 2;
         return;
     }
     centreX = centreY = 0;

@@ -1,15 +1,115 @@
 #include "level/Decor.h"
 
+#include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/Dec.h"
+#include "core/Fichiers.h"
+#include "core/SpriteSimple.h"
+#include "game/Jeu.h"
+#include "game/MenuImage.h"
+#include "level/CalqueSD.h"
+#include "level/Creusement.h"
+#include "level/EffetBrouillard.h"
+#include "level/EffetEtoiles.h"
+#include "level/EffetLucioles.h"
+#include "level/EffetNeige.h"
+#include "level/EffetNuagePoussiere.h"
+#include "level/EffetNuages.h"
+#include "level/EffetOrage.h"
+#include "level/EffetPluie.h"
+#include "level/FondImage.h"
 
-CDecor::CDecor() = default;
+#include <algorithm>
+
+namespace {
+
+const char* const MUSIQUE_FIN = "./musiques/blockbuster_orchestral.wav";
+const char* const ICONES_SD = "./menus/menusdec.png";
+const char* const FILTRE = "./effets/filtre.dec";
+constexpr int TAILLE_ICONE = 32;
+
+template <class T>
+void supprimer(T*& p)
+{
+    delete p;
+    p = nullptr;
+}
+
+} // namespace
+
+// Two worlds are built at every start, often in a folder without the game's data: a missing
+// file leaves its member empty without a word.
+CDecor::CDecor()
+{
+    pFondImage = new CFondImage();
+    for (CCalqueSD*& plan : pPlans)
+        plan = new CCalqueSD();
+    pPlanTravail = pPlans[PLAN_PRINCIPAL];
+    if (tuv::fichierExiste(MUSIQUE_FIN))
+        musiqueFin.openFromFile(MUSIQUE_FIN);
+    pMenuSD = new CMenuImage();
+    if (tuv::fichierExiste(ICONES_SD))
+        pMenuSD->charger(ICONES_SD, TAILLE_ICONE, TAILLE_ICONE, 0, 0);
+    pFiltre = new CSPRITE_SIMPLE();
+    if (tuv::fichierExiste(FILTRE))
+        pFiltre->charger(FILTRE);
+    pSDCreusement = new CSPRITE3();
+}
 
 CDecor::~CDecor()
 {
+    // Sprites are detached as they go, so that nothing outside keeps pointing at them.
+    viderPlans();
+    for (CCalqueSD*& plan : pPlans)
+        supprimer(plan);
+    pPlanTravail = pPlanSelection = nullptr;
+    supprimer(pMenuSD);
+    for (CCreusement* c : creusements)
+        delete c;
+    creusements.clear();
+    viderEffets();
+    supprimer(pPoussierePas);
+    for (sf::Sprite* trace : tracesPas)
+        supprimerSprite(trace);
+    tracesPas.clear();
     for (CPerso* p : persos)
-        delete p;
+        supprimerPerso(p);
+    persos.clear();
     for (CPerso* p : ias)
-        delete p;
+        supprimerPerso(p);
+    ias.clear();
+    // The characters pointed into the models: these go after them.
+    for (auto* modeles : {&modelesPersos, &modelesDEC}) {
+        for (auto& [nom, banque] : *modeles)
+            delete banque;
+        modeles->clear();
+    }
+    for (auto& [nom, texture] : texturesSprites3)
+        delete texture;
+    texturesSprites3.clear();
+    supprimer(pFondImage);
+    libererEffetsMeteo();
+    supprimer(pFiltre);
+    supprimer(pSDCreusement);
+}
+
+void CDecor::libererEffetsMeteo()
+{
+    if (pEtoiles)
+        pEtoiles->liberer();
+    if (pNuagePoussiere)
+        pNuagePoussiere->liberer();
+    if (pOrage)
+        pOrage->liberer();
+    supprimer(pPluie);
+    supprimer(pNeige);
+    supprimer(pLucioles);
+    supprimer(pBrouillard);
+    supprimer(pNuages);
+    supprimer(pEtoiles);
+    supprimer(pNuagePoussiere);
+    supprimer(pOrage);
+    bPluie = bNeige = bLucioles = bBrouillard = bNuages = bEtoiles = bNuagePoussiere = bOrage = false;
 }
 
 int CDecor::chargerNiveau(const std::string& fichier, int numero)
@@ -20,4 +120,51 @@ int CDecor::chargerNiveau(const std::string& fichier, int numero)
 
 void CDecor::dessiner(sf::RenderWindow* fenetre)
 {
+}
+
+CCalqueSD* CDecor::getPlan(int plan) const
+{
+    return plan >= 0 && plan < NB_PLANS ? pPlans[plan] : nullptr;
+}
+
+void CDecor::viderPlans()
+{
+    for (CCalqueSD* plan : pPlans)
+        if (plan)
+            plan->vider([this](CSPRITE* sd) { detacherSD(sd); });
+}
+
+void CDecor::purgerPlans()
+{
+    for (CCalqueSD* plan : pPlans)
+        if (plan)
+            plan->purger([this](CSPRITE* sd) { detacherSD(sd); });
+}
+
+void CDecor::detacherSD(CSPRITE* sd)
+{
+    if (!sd)
+        return;
+    if (pSDSelection == sd) {
+        pSDSelection = nullptr;
+        pPlanSelection = nullptr;
+    }
+    for (CCalqueSD* plan : pPlans)
+        if (plan && plan->pSDTrouve == sd)
+            plan->pSDTrouve = nullptr;
+    positionsDepart.erase(std::remove(positionsDepart.begin(), positionsDepart.end(), sd), positionsDepart.end());
+    for (auto* liste : {&persos, &ias})
+        for (CPerso* p : *liste)
+            if (p)
+                p->oublierSprite(sd);
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        for (CSPRITE*& effet : jeu->effetsEcran)
+            if (effet == sd)
+                effet = nullptr;
+}
+
+bool supprimerPerso(CPerso* perso)
+{
+    delete perso;
+    return true;
 }

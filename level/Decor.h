@@ -1,19 +1,64 @@
 #pragma once
-// A level world: what the game shell owns and reads of it so far. The level
-// subsystem fills in its loading, update and drawing.
+// A level world: one running level with its background, five planes of decor sprites,
+// characters and AIs, musics, weather and ambient effects, footprints, dig holes, one-shot
+// effects, the colour filter, the screen veil and the editor's selection. The game owns two:
+// the world behind the menus and the played or edited one.
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 #include <list>
+#include <map>
 #include <string>
+#include <vector>
 
+class CCalqueSD;
+class CCreusement;
+class CDEC;
+class CEffetBrouillard;
+class CEffetEtoiles;
+class CEffetLucioles;
+class CEffetNeige;
+class CEffetNuagePoussiere;
+class CEffetNuages;
+class CEffetOrage;
+class CEffetPluie;
+class CFondImage;
+class CMenuImage;
 class CPerso;
-namespace sf { class RenderWindow; }
+class CSPRITE;
+class CSPRITE3;
+class CSPRITE_SIMPLE;
+namespace sf { class RenderTarget; class RenderWindow; class Sprite; }
+
+// The screen veil: a coloured square laid at one depth of the drawing, fading to a target.
+struct CVoile {
+    bool bActif = false;
+    bool bArretFin = false;  // switched off when the target is reached
+    bool bFini = false;      // the target was reached and fading stopped
+    int plan = 0;            // 5 just over the background ... 0 over everything
+    sf::Color couleur = sf::Color(0, 0, 0, 0);
+    int pas = 0;             // alpha change per fading step
+    int periode = 0;         // frames between steps
+    int alphaCible = 0;
+    int compteur = 0;
+    sf::RectangleShape rectangle;
+};
+
+// Collision types of decor sprites, as level and definition files store them.
+enum class TypeCollision : int { Aucune = 0, Masque = 1, Boite = 2, BoitePoint = 3, MasqueDegats = 4, Objet = 5,
+                                 MasqueSimple = 6 };
 
 class CDecor {
 public:
+    static constexpr int NB_PLANS = 5;
+    static constexpr int PLAN_PRINCIPAL = 2;
+    static constexpr std::size_t NB_TRACES_MAX = 20;
+    static constexpr std::size_t NB_EFFETS_MAX = 10;
+
     CDecor();
     ~CDecor();
     CDecor(const CDecor&) = delete;
@@ -24,12 +69,83 @@ public:
     // The level's once-per-frame update and drawing into the scene render texture.
     void dessiner(sf::RenderWindow* fenetre);
 
+    // Planes ------------------------------------------------------------------------------
+    CCalqueSD* getPlan(int plan) const;
+    // Frees every decor sprite, or those marked for deletion, of the five planes.
+    void viderPlans();
+    void purgerPlans();
+    // Forgets every pointer to a decor sprite that is about to be freed.
+    void detacherSD(CSPRITE* sd);
+    float decalagePlanX(int plan) const;
+    float decalagePlanY(int plan) const;
+    CSPRITE3* dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan);
+    bool definitionUtilisee(const std::string& nom) const;
+    bool modelePersoUtilise(const std::string& nom) const;
+
+    // Geometry ----------------------------------------------------------------------------
+    bool collisionSpritesDecales(CSPRITE* a, CSPRITE* b, int dx1, int dy1, int dx2, int dy2) const;
+    bool collisionSprites(CSPRITE* a, CSPRITE* b) const;
+    bool collisionSD(CSPRITE* s, bool memeGroupe, int dx1, int dy1, int dx2, int dy2) const;
+    bool collisionPersos(CPerso* a, CPerso* b) const;
+    static bool intersectionSegmentRect(float x1, float y1, float x2, float y2, float gauche, float haut,
+                                        float droite, float bas);
+    static bool collisionRectTourne(float x1, float y1, float x2, float y2, float gauche, float haut,
+                                    float droite, float bas, float angle, float cx, float cy);
+    static bool pointDansRect(int x, int y, int rx, int ry, int largeur, int hauteur);
+
+    // Collisions ----------------------------------------------------------------------------
+    // The decor sprite (or the dig-hole marker) at the point or along the segment; null: free.
+    CSPRITE* testCollision(CPerso* perso, float x1, float y1, float x2, float y2);
+    bool estCollision(CPerso* perso, float x1, float y1, float x2, float y2);
+    bool degats(CPerso* perso, CSPRITE* sd, float x1, float y1, float x2, float y2);
+    bool collisionCouleur(CSPRITE* sd, float x, float y, sf::Color couleur) const;
+    bool collisionPixel(CSPRITE* sd, int x, int y, sf::Color couleur) const;
+
+    // Dig holes -------------------------------------------------------------------------------
+    void ajouterCreusement(CSPRITE* sd, int x, int y);
+    CCreusement* getCreusement(CCreusement* exclu, int x, int y) const;
+
+    // Footprints, one-shot effects, selection -------------------------------------------------
+    void ajouterTracePas(int x, int y, float echelle);
+    void afficherTracesPas(sf::RenderTarget& cible);
+    void ajouterEffet(float x, float y, float sx, float sy);
+    void afficherEffets(sf::RenderTarget& cible);
+    void afficherEffetsFenetre(sf::RenderWindow& fenetre);
+    void viderEffets();
+    void deselectionner();
+
+    // Musics --------------------------------------------------------------------------------
+    // Starts the level's music and ambience (opening them first when charger); -1 when a
+    // track could not be opened.
+    int jouerMusiques(bool charger);
+    void stopApplaudissements();
+
+    // Background and planes
+    CFondImage* pFondImage = nullptr;  // owned
+    std::string strImageChargement;
+    sf::Color couleurFond = sf::Color(0, 0, 64, 128);
+    bool bCouleurFond = true;
+    CCalqueSD* pPlans[NB_PLANS] = {};  // owned
+    int compteurMeteores = 0;
+    int nbMeteores = 0;
+    CSPRITE* pSDSelection = nullptr;
+    CCalqueSD* pPlanTravail = nullptr;
+    int numPlanTravail = 2;
+    int scrollVue = 1;
+    float vitesseScrollVue = 18;
+    float zoomVue = 1.0f;
+    float scalePersosX = 1.0f, scalePersosY = 1.0f;
+
     // Characters (owned).
     std::list<CPerso*> persos;
     std::list<CPerso*> ias;
 
     // Musics; the game's music volume applies to all five.
     bool bMusiquesStreamees = true;
+    bool bMusiqueBoucle = true;
+    bool bMusiqueAmbianceBoucle = true;
+    bool bInfos = true;
+    bool bCarte = false;  // the level has a map ("CARTE")
     sf::Music musique;
     sf::Music musiqueAmbiance;
     sf::Music musiqueFin;
@@ -37,18 +153,78 @@ public:
     sf::Sound sonMusique, sonMusiqueAmbiance;
     std::string cheminMusique, cheminMusiqueAmbiance;
 
-    bool bCouleurFond = true;
-    sf::Color couleurFond = sf::Color(0, 0, 64, 128);
-    float scalePersosX = 1.0f, scalePersosY = 1.0f;
+    CVoile voile;
+
+    // Level state
     int chrono = 0;
     int chronoRef = 0;
     bool niveauFini = false;
-    int tailleJeuX = 0, tailleJeuY = 0;
-    int zone[4] = {100, 100, 500, 500};  // characters' zone: left, top, right, bottom ("ZONE")
-    bool bCarte = false;                  // the level has a map ("CARTE")
+    std::map<std::string, CDEC*> modelesPersos;  // entries owned
+    std::map<std::string, CDEC*> modelesDEC;     // entries owned
+    std::map<std::string, sf::Texture*> texturesSprites3;  // owned
+
+    // Editor state
+    CCalqueSD* pPlanSelection = nullptr;
+    int numPlanSelection = 0;
+    CMenuImage* pMenuSD = nullptr;  // owned
+    float decalageSelectionX = 0, decalageSelectionY = 0;
+    bool bGlisser = false;
+    int calqueVisible = 1;
+    int calqueTravail = 0;
+    int clicX = 0, clicY = 0;
+    bool bSourisEnfoncee = false;
+    int ancreMenuSDX = 0, ancreMenuSDY = 0;
+
+    // Level identity and size
+    int tailleJeuX = 1280, tailleJeuY = 720;
     std::wstring nomNiveau;
-    int numNiveau = 0;
+    int numNiveau = 1;
     int compteurPersoTouche = 0;
-    // Colour filter held by a player's power.
+    int etoiles[3] = {0, 0, 0};
+    int zone[4] = {100, 100, 500, 500};  // characters' zone: left, top, right, bottom ("ZONE")
+    bool bZone = false;
+
+    // Effects
+    std::vector<CSPRITE_SIMPLE*> effets;  // owned
+    CSPRITE_SIMPLE* pPoussierePas = nullptr;  // owned
+    CEffetPluie* pPluie = nullptr;
+    bool bPluie = false;
+    CEffetNeige* pNeige = nullptr;
+    bool bNeige = false;
+    CEffetLucioles* pLucioles = nullptr;
+    bool bLucioles = false;
+    CEffetBrouillard* pBrouillard = nullptr;
+    bool bBrouillard = false;
+    CEffetNuages* pNuages = nullptr;
+    bool bNuages = false;
+    CEffetEtoiles* pEtoiles = nullptr;
+    bool bEtoiles = false;
+    CEffetNuagePoussiere* pNuagePoussiere = nullptr;
+    bool bNuagePoussiere = false;
+    CEffetOrage* pOrage = nullptr;
+    bool bOrage = false;
+    sf::Texture textureTracePas;
+    std::list<sf::Sprite*> tracesPas;  // owned
+    CSPRITE3* pSDCreusement = nullptr;  // owned: the ground of dig holes
+    std::list<CCreusement*> creusements;  // owned
+    std::string strPoussierePas = "./effets/poussiere.dec";
+    std::string strTracePas = "./effets/pasdunes.png";
+    CSPRITE_SIMPLE* pFiltre = nullptr;  // owned
     bool bFiltre = false;
+    bool bLuxVisibles = true;
+    bool bInfosVie = true;
+    int checkpointX = -1, checkpointY = -1;
+    std::vector<CSPRITE*> positionsDepart;  // the start-marker sprites; not owned
+    float scrollPlans[6][2] = {};  // camera-follow factors of planes 0-4 and the background
+
+private:
+    void libererEffetsMeteo();
+    // Box tests of collision types 2, 3 and 5.
+    bool segmentDansBoite(CSPRITE& sd, float x1, float y1, float x2, float y2) const;
+    bool pointDansBoite(CSPRITE& sd, float x, float y) const;
+    bool degatsMasque(CPerso& perso, CSPRITE* sd, float x1, float y1, float x2, float y2);
+    bool collisionCreusement(CPerso& perso, float x1, float y1, CSPRITE*& resultat) const;
 };
+
+// List predicate of the character lists: destroys the character and says so.
+bool supprimerPerso(CPerso* perso);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class CInventaire;
 namespace sf { class RenderWindow; }
 
 class CJeuMenus {
@@ -24,4 +25,6 @@ public:
     CSPRITE_SIMPLE spriteEtoile, spriteEtoileVide, spriteBouclier, spriteTemps, spriteBarreProgression;
     std::vector<std::string> joueurs;  // player names (UTF-8)
     int joueurActif = 0;
+    // Objects found by the player; the decor's object sprites report to it.
+    CInventaire* pInventaire = nullptr;
 };

@@ -9,6 +9,34 @@ import wave
 TAUX = 22050
 
 
+def sauver(nom, echantillons):
+    chemin = os.path.join(os.path.dirname(os.path.abspath(__file__)), nom)
+    os.makedirs(os.path.dirname(chemin), exist_ok=True)
+    with wave.open(chemin, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(TAUX)
+        w.writeframes(struct.pack("<%dh" % len(echantillons), *echantillons))
+
+
+def musique_fin(nom, tempo=0.5):
+    """The fanfare of a won chrono level: a rising brass-like arpeggio over held chords."""
+    accords = [(261.63, 329.63, 392.00), (349.23, 440.00, 523.25), (392.00, 493.88, 587.33),
+               (261.63, 329.63, 392.00)]
+    echantillons = []
+    for accord in accords:
+        for k in range(4):
+            note = accord[k % 3] * (2 if k == 3 else 1)
+            n = int(TAUX * tempo)
+            for i in range(n):
+                t = i / TAUX
+                attaque = min(1.0, i / 600.0) * (1.0 - 0.5 * i / n)
+                v = 0.5 * sum(math.sin(2 * math.pi * f * t) for f in accord) / 3
+                v += 0.5 * attaque * (math.sin(2 * math.pi * note * t) + 0.3 * math.sin(4 * math.pi * note * t))
+                echantillons.append(int(max(-1.0, min(1.0, v * 0.5)) * 32767))
+    sauver(nom, echantillons)
+
+
 def ecrire(nom, duree, frequences, glissement=0.0, bruit=0.0):
     n = int(TAUX * duree)
     graine = 12345
@@ -25,15 +53,11 @@ def ecrire(nom, duree, frequences, glissement=0.0, bruit=0.0):
             graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
             v = v * (1 - bruit) + bruit * (graine / 0x3FFFFFFF - 1.0)
         echantillons.append(int(max(-1.0, min(1.0, v * enveloppe * 0.6)) * 32767))
-    chemin = os.path.join(os.path.dirname(os.path.abspath(__file__)), nom)
-    with wave.open(chemin, "wb") as w:
-        w.setnchannels(1)
-        w.setsampwidth(2)
-        w.setframerate(TAUX)
-        w.writeframes(struct.pack("<%dh" % n, *echantillons))
+    sauver(nom, echantillons)
 
 
 ecrire("menu.wav", 0.08, [880.0, 1320.0])
 ecrire("saut.wav", 0.18, [330.0], glissement=1.0)
 ecrire("tir.wav", 0.15, [180.0, 95.0], glissement=-0.5, bruit=0.5)
 ecrire("explosion.wav", 0.40, [60.0, 45.0], bruit=0.8)
+musique_fin("../musiques/blockbuster_orchestral.wav")

@@ -28,6 +28,18 @@ TEST(Hasard, ClassicFifteenBitSequence)
     }
 }
 
+TEST(Texte, FloatVersIntTronqueEtBorne)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float valeur;
+        int attendu;
+    } cas[] = {{std::numeric_limits<float>::quiet_NaN(), 0}, {inf, 0}, {-inf, 0},
+               {3e9f, 2000000000}, {-3e9f, -2000000000}, {2.9f, 2}, {-2.9f, -2}, {-0.7f, 0}};
+    for (const auto& c : cas)
+        EXPECT_EQ(tuv::floatVersInt(c.valeur), c.attendu) << c.valeur;
+}
+
 TEST(Texte, NumbersNeverThrowAndClamp)
 {
     EXPECT_EQ(tuv::stoi(""), 0);

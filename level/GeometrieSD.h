@@ -1,0 +1,19 @@
+#pragma once
+// How the level sees a decor sprite: its frame size, and a level point brought back into
+// the sprite's own unturned, unscaled, unflipped frame. Shared by collisions and picking.
+#include <SFML/System/Vector2.hpp>
+
+class CSPRITE;
+
+namespace geometrie {
+
+// Size of the current frame (the explicit size of a fixed-size sprite); (0, 0) without one.
+sf::Vector2i tailleFrame(const CSPRITE& sd);
+// The point (x, y) undone of the sprite's rotation (total angle), scale and flips about its
+// anchor, in level coordinates (the anchor stays where it is). False when a scale of 0 or a
+// position that is not a number makes it meaningless: such a sprite is neither hit nor picked.
+bool versLocal(const CSPRITE& sd, float x, float y, sf::Vector2f& local);
+// Turns (x, y) about (cx, cy) by the inverse of a rotation of `degres`.
+sf::Vector2f tournerInverse(float x, float y, float cx, float cy, float degres);
+
+} // namespace geometrie

@@ -1,0 +1,196 @@
+#include "OutilsNiveau.h"
+
+#include "core/ShaderManager.h"
+#include "core/SpriteSimple.h"
+#include "game/MenuImage.h"
+#include "game/OutilsJeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXTest.h"
+#include "level/Creusement.h"
+#include "level/EffetEtoiles.h"
+#include "level/EffetLucioles.h"
+#include "level/EffetNuagePoussiere.h"
+#include "level/EffetNuages.h"
+#include "level/EffetOrage.h"
+#include "level/EffetPluie.h"
+#include "level/FondImage.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+TEST(Decor, ValeursDeConstruction)
+{
+    DossierDeTravail dossier;  // none of the world's files: it is built all the same
+    CDecor d;
+    EXPECT_EQ(d.couleurFond, sf::Color(0, 0, 64, 128));
+    EXPECT_TRUE(d.pFondImage && d.pFondImage->strFichierFond.empty()) << "no background picture to draw";
+    EXPECT_EQ(d.numNiveau, 1);
+    EXPECT_EQ(d.calqueVisible, 1);
+    EXPECT_EQ(d.calqueTravail, 0);
+    EXPECT_EQ(d.checkpointX, -1);
+    EXPECT_EQ(d.checkpointY, -1);
+    for (int n = 0; n < CDecor::NB_PLANS; ++n) {
+        ASSERT_NE(d.pPlans[n], nullptr);
+        EXPECT_TRUE(d.pPlans[n]->bVisible);
+        for (int m = 0; m < n; ++m)
+            EXPECT_NE(d.pPlans[n], d.pPlans[m]) << "five distinct planes";
+    }
+    EXPECT_EQ(d.pPlanTravail, d.pPlans[2]);
+    EXPECT_EQ(d.numPlanTravail, 2);
+    EXPECT_EQ(d.scrollVue, 1);
+    EXPECT_EQ(d.vitesseScrollVue, 18);
+    EXPECT_EQ(d.zoomVue, 1.0f);
+    EXPECT_EQ(d.tailleJeuX, 1280);
+    EXPECT_EQ(d.tailleJeuY, 720);
+    EXPECT_EQ(d.strPoussierePas, "./effets/poussiere.dec");
+    EXPECT_EQ(d.strTracePas, "./effets/pasdunes.png");
+    EXPECT_TRUE(d.bMusiquesStreamees && d.bMusiqueBoucle && d.bMusiqueAmbianceBoucle && d.bInfos);
+    EXPECT_TRUE(d.bInfosVie && d.bLuxVisibles);
+    EXPECT_FALSE(d.bFiltre || d.bZone || d.bCarte || d.voile.bActif || d.bSourisEnfoncee || d.bGlisser);
+    EXPECT_EQ(d.zone[2], 500);
+    ASSERT_NE(d.pFiltre, nullptr);
+    EXPECT_EQ(d.pFiltre->getSprite(), nullptr) << "the missing filter is left empty";
+    ASSERT_NE(d.pMenuSD, nullptr);
+    ASSERT_NE(d.pSDCreusement, nullptr);
+    EXPECT_EQ(d.musiqueFin.getDuration(), sf::Time::Zero);
+    EXPECT_EQ(d.getPlan(-1), nullptr);
+    EXPECT_EQ(d.getPlan(5), nullptr);
+    EXPECT_EQ(d.getPlan(4), d.pPlans[4]);
+}
+
+TEST(Decor, FichiersDuJeuCharges)
+{
+    DossierDeTravail dossier;
+    const std::string data = TUV_DATA_DIR_SOURCE;
+    for (const char* f : {"effets/filtre.dec", "effets/filtre.png", "menus/menusdec.png",
+                          "musiques/blockbuster_orchestral.wav", "polices/arial.ttf"}) {
+        std::filesystem::create_directories(std::filesystem::path(f).parent_path());
+        std::filesystem::copy_file(data + "/" + f, f);
+    }
+    CDecor d;
+    ASSERT_NE(d.pFiltre->getSprite(), nullptr);
+    EXPECT_EQ(d.pFiltre->pDEC->id, "FILTRE");
+    EXPECT_EQ(d.pMenuSD->texture.getSize(), sf::Vector2u(384, 32)) << "twelve 32x32 icons";
+    EXPECT_EQ(d.pMenuSD->getLargeurCase(), 32);
+    EXPECT_GT(d.musiqueFin.getDuration(), sf::seconds(1));
+    EXPECT_EQ(d.pPlans[0]->texte.getString(), "*");
+    EXPECT_EQ(d.pPlans[0]->texte.getCharacterSize(), 20u);
+}
+
+class Monde : public AvecJeu {};
+
+TEST_F(Monde, DestructionDeToutCeQuIlPossede)
+{
+    CDEC* b = banque(*decor, "B", 8, 8, [](int, int) { return VERT; });
+    for (int n = 0; n < CDecor::NB_PLANS; ++n)
+        spriteDecor(plan(n), b, float(10 * n), 0);
+    CSPRITE* sol = plan(2).sprites.front();
+    decor->ajouterCreusement(sol, 4, 4);
+    decor->ajouterTracePas(1, 2, 1.0f);
+    decor->pPoussierePas = new CSPRITE_SIMPLE();
+    decor->pPoussierePas->setDEC(b);
+    decor->ajouterEffet(5, 5, 1, 1);
+    CPerso* p = perso();
+    p->support = sol;
+    decor->ias.push_back(new CPerso());
+    decor->modelesPersos["P"] = new CDEC();
+    decor->texturesSprites3["t.png"] = new sf::Texture();
+    decor->pPluie = new CEffetPluie();
+    decor->pLucioles = new CEffetLucioles();
+    decor->pLucioles->lucioles.push_back(std::make_unique<Luciole>());
+    decor->pNuages = new CEffetNuages();
+    decor->pNuages->nuages.push_back(std::make_unique<sf::Sprite>());
+    decor->pEtoiles = new CEffetEtoiles();
+    decor->pEtoiles->etoiles.push_back(std::make_unique<Etoile>());
+    decor->pNuagePoussiere = new CEffetNuagePoussiere();
+    decor->pNuagePoussiere->pSprite = std::make_unique<CSPRITE_SIMPLE>();
+    decor->pOrage = new CEffetOrage();
+    decor->pOrage->pEclair = std::make_unique<CSPRITE_SIMPLE>();
+    jeu->effetsEcran[1] = sol;
+    decor.reset();  // AddressSanitizer and LeakSanitizer watch this
+    EXPECT_EQ(jeu->effetsEcran[1], nullptr) << "no screen effect left on a freed sprite";
+}
+
+TEST_F(Monde, SpriteLibereDetacheDeTout)
+{
+    CDEC* b = banque(*decor, "B", 8, 8, nullptr);
+    CSPRITE* marque = spriteDecor(plan(2), b, 0, 0);
+    CSPRITE* autre = spriteDecor(plan(2), b, 50, 0);
+    CSPRITE* choisi = spriteDecor(plan(3), b, 0, 0);
+    decor->positionsDepart = {marque, autre};
+    jeu->effetsEcran[0] = marque;
+    CPerso* p = perso();
+    p->support = marque;
+    p->plateformes = {marque, autre};
+    decor->pSDSelection = choisi;
+    decor->pPlanSelection = &plan(3);
+    choisi->bSelectionne = true;
+    plan(3).pSDTrouve = choisi;
+
+    marque->bASupprimer = true;
+    decor->purgerPlans();
+    EXPECT_EQ(plan(2).sprites, std::list<CSPRITE*>{autre}) << "only the marked sprite goes";
+    EXPECT_EQ(decor->positionsDepart, std::vector<CSPRITE*>{autre});
+    EXPECT_EQ(jeu->effetsEcran[0], nullptr);
+    EXPECT_EQ(p->support, nullptr);
+    EXPECT_EQ(p->plateformes, std::list<CSPRITE*>{autre});
+
+    decor->viderPlans();
+    EXPECT_TRUE(plan(3).sprites.empty());
+    EXPECT_EQ(decor->pSDSelection, nullptr);
+    EXPECT_EQ(decor->pPlanSelection, nullptr);
+    EXPECT_EQ(plan(3).pSDTrouve, nullptr);
+    decor->deselectionner();  // reads no freed sprite
+    EXPECT_TRUE(decor->positionsDepart.empty());
+
+    CSPRITE* restant = spriteDecor(plan(1), b, 0, 0);
+    restant->bSelectionne = true;
+    decor->pSDSelection = restant;
+    decor->deselectionner();
+    EXPECT_FALSE(restant->bSelectionne);
+    EXPECT_EQ(decor->pSDSelection, nullptr);
+    EXPECT_TRUE(supprimerPerso(nullptr)) << "the predicate accepts null";
+}
+
+TEST(DecorJeu, ServicesShadersEtTexturesDesPlans)
+{
+    DossierDeTravail dossier;
+    std::filesystem::create_directories("shaders");
+    ecrireTexte("shaders/bleu.frag", "void main() { gl_FragColor = vec4(0.0, 0.0, 1.0, 1.0); }\n");
+    ecrireTexte("jeu.ini", "VIEWPORT=320;200\nUSESHADER=1\n");
+    CPLUXTest::reset();
+    {
+        CSFMLJeu jeu;
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "two worlds built quietly";
+        ASSERT_NE(g_services.shaderManager(), nullptr);
+        for (CCalqueSD* plan : jeu.pdecorMenu->pPlans) {
+            ASSERT_NE(plan->pRenderTexture, nullptr) << "the active world's planes have their texture";
+            EXPECT_EQ(plan->pRenderTexture->getSize(), sf::Vector2u(320, 200));
+        }
+        EXPECT_EQ(jeu.pdecorJeu->pPlans[0]->pRenderTexture, nullptr);
+
+        CDEC* b = banque(*jeu.pdecor, "B", 16, 16, [](int x, int) { return x < 8 ? VERT : VIDE; });
+        CSPRITE* sd = spriteDecor(*jeu.pdecor->pPlans[2], b, 100, 50);
+        EXPECT_TRUE(g_services.estCollision(102, 52, 102, 52));
+        EXPECT_FALSE(g_services.estCollision(112, 52, 112, 52));
+        EXPECT_TRUE(g_services.collisionPixel(sd, 102, 52, VERT));
+        EXPECT_FALSE(g_services.collisionPixel(sd, 112, 52, VERT));
+
+        if (sf::Shader::isAvailable()) {
+            sd->strShaderFrag = "bleu.frag";
+            sf::RenderTexture& scene = *CSFMLJeuGlobal::prenderTexture;
+            scene.setView(scene.getDefaultView());
+            scene.clear(sf::Color::Black);
+            jeu.pdecor->pPlans[2]->dessiner(0, 0, false);
+            scene.display();
+            EXPECT_EQ(scene.getTexture().copyToImage().getPixel(105, 55), sf::Color::Blue)
+                << "drawn through the game's shader cache";
+        }
+        CDecor* actif = jeu.pdecor;
+        jeu.pdecor = nullptr;
+        EXPECT_FALSE(g_services.estCollision(102, 52, 102, 52)) << "no active world: nothing";
+        EXPECT_FALSE(g_services.collisionPixel(sd, 102, 52, VERT));
+        jeu.pdecor = actif;
+    }
+    CPLUXTest::reset();
+}

@@ -1,0 +1,100 @@
+#pragma once
+// Helpers of the level tests: a game object without init holding a scene texture, a level
+// world, and image banks whose sheets and collision masks are painted in code.
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "core/Dec.h"
+#include "core/Globals.h"
+#include "core/Hasard.h"
+#include "core/Services.h"
+#include "core/SetTextures.h"
+#include "game/Jeu.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+const sf::Color VERT(0, 255, 0, 255);
+const sf::Color BLEU(0, 0, 255, 255);
+const sf::Color ROUGE(255, 0, 0, 255);
+const sf::Color VIDE(0, 0, 0, 0);
+
+// A game built without init, reached as pmonjeu, drawing into a 1280x720 scene; its world.
+class AvecJeu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tuv::srand(1);
+        jeu = std::make_unique<CSFMLJeu>();
+        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
+        ASSERT_TRUE(CSFMLJeuGlobal::prenderTexture->create(1280, 720));
+        decor = std::make_unique<CDecor>();
+        jeu->pdecor = decor.get();
+    }
+    void TearDown() override
+    {
+        decor.reset();
+        jeu.reset();  // deletes the scene texture
+        CSFMLJeuGlobal::prenderTexture = nullptr;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        g_services = ServicesFondation();
+    }
+
+    CCalqueSD& plan(int n) { return *decor->pPlans[n]; }
+    // A living character, asking the query (owned by the world's list).
+    CPerso* perso(int mode = 0)
+    {
+        auto* p = new CPerso();
+        p->mode = mode;
+        decor->persos.push_back(p);
+        return p;
+    }
+
+    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<CDecor> decor;
+};
+
+// A bank of one animation of nb frames largeur x hauteur, opaque white, whose mask is
+// painted by couleurMasque(x, y) in frame coordinates (the same for every frame). The
+// world owns it through modelesDEC.
+inline CDEC* banque(CDecor& decor, const std::string& nom, int largeur, int hauteur,
+                    const std::function<sf::Color(int, int)>& couleurMasque, int nb = 1)
+{
+    auto* b = new CDEC();
+    b->nom = nom;
+    b->planche.create(unsigned(largeur * nb), unsigned(hauteur), sf::Color::White);
+    if (couleurMasque) {
+        b->pMasquePlanche = new sf::Image();
+        b->pMasquePlanche->create(unsigned(largeur * nb), unsigned(hauteur), VIDE);
+        for (int f = 0; f < nb; ++f)
+            for (int y = 0; y < hauteur; ++y)
+                for (int x = 0; x < largeur; ++x)
+                    b->pMasquePlanche->setPixel(unsigned(f * largeur + x), unsigned(y), couleurMasque(x, y));
+    }
+    b->ajouterAnimDec(0, 0, nb, largeur, hauteur, 1.0f, 0);
+    delete decor.modelesDEC[nom];
+    decor.modelesDEC[nom] = b;
+    return b;
+}
+
+// A decor sprite of that bank appended to the plane, anchored at (x, y) with its origin at
+// (ox, oy) of the frame.
+inline CSPRITE* spriteDecor(CCalqueSD& plan, CDEC* b, float x, float y, int collision = 1, float ox = 0,
+                            float oy = 0)
+{
+    auto* sd = new CSPRITE3();  // decor sprites are animated sprites drawn from their bank
+    sd->pDEC = b;
+    sd->placer(0, 0, 0);
+    sd->x = x;
+    sd->y = y;
+    sd->setOrigine(ox, oy);
+    sd->collision = collision;
+    plan.sprites.push_back(sd);
+    return sd;
+}
