@@ -3,6 +3,9 @@
 
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
+#include "tools/CSEFouet.h"
+#include "tools/CSEOpenDossier.h"
+#include "tools/CSESelectionZone.h"
 
 void listerDialogues();
 void listerDialoguesAnnexes();
@@ -11,10 +14,18 @@ void listerDialoguesAnnexes();
 // no class yet has no dialog, and CPLUX::getDialog gives null for it.
 void listerDialogues()
 {
+    if (!CSFMLJeuGlobal::bModeTest)
+        return;
+    CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
 }
 
+// Dialogs reached by id without a place in the editor's lists.
 void listerDialoguesAnnexes()
 {
+    if (!CSFMLJeuGlobal::bModeTest)
+        return;
+    CPLUX::declareDialog<CCSEOpenDossier>("CSEOpenDossier", "CCSEOpenDossier");
+    CPLUX::declareDialog<CCSEFouet>("CSEFouet", "CCSEFouet");
 }
 
 void CSFMLJeu::initPLUX()

@@ -66,6 +66,7 @@ public:
     void setSendEventOnChange(bool s) { envoi_ = s; }
     bool isSendEventOnChange() const { return envoi_; }
     void setColorCadre(sf::Color c) { couleurCadre_ = c; }
+    sf::Color getColorCadre() const { return couleurCadre_; }
     void setCadre(bool c) { cadre_ = c; }
     bool isCadre() const { return cadre_; }
 

@@ -348,6 +348,11 @@ CPLUXControlImage* CPLUXDialog::ctrlImage(const std::string& id) const
     return c && c->getGenre() == CPLUXControl::GENRE_IMAGE ? static_cast<CPLUXControlImage*>(c) : nullptr;
 }
 
+CPLUXControlImage* CPLUXDialog::addControlImage(const std::string& id)
+{
+    return static_cast<CPLUXControlImage*>(ajouter(new CPLUXControlImage, id, 0, 0, 0, 0));
+}
+
 CPLUXControlZone* CPLUXDialog::ctrlZone(const std::string& id) const
 {
     CPLUXControl* c = getControl(id);

@@ -121,6 +121,8 @@ public:
                                          int w, int h);
     CPLUXControlTextInput* addControlTextInput(const std::string& id, const std::string& text, int x,
                                                int y, int w, int h);
+    // A new image control at (0, 0), size 0 x 0, placed by the caller; null when the id is taken.
+    CPLUXControlImage* addControlImage(const std::string& id);
     // Takes ownership. A control whose id is already used is refused: false, and the caller
     // keeps it (freeing it here would leave the caller's pointer dangling).
     bool addControl(CPLUXControl* c);

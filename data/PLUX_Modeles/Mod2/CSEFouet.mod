@@ -35,16 +35,19 @@ RECT=743;57;123;20
 CONTROLE=SAISIE;myTextInputNbNoeuds
 LIBELLE=Nb nœuds
 RECT=746;81;120;20
+VAR=nbNoeuds;INT
 }
 {
 CONTROLE=SAISIE;myTextInputLongueur
 LIBELLE=Longueur
 RECT=746;105;120;20
+VAR=longueur;FLOAT
 }
 {
 CONTROLE=SAISIE;myTextInputRigidite
 LIBELLE=Rigidité
 RECT=746;129;120;20
+VAR=rigidite;INT
 }
 {
 CONTROLE=BOUTON;myButtonAjoute
@@ -83,6 +86,7 @@ GROUPE=masse
 CONTROLE=CASE;myButtonCheckKPVisible
 TEXTE=KP visibles
 RECT=616;273;250;20
+VAR=bKPVisibles;BOOL
 }
 {
 CONTROLE=CASE;myButtonCheckRepos

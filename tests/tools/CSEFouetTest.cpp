@@ -1,0 +1,235 @@
+// The whip editor on its real model, driven like a user: markers, frames, masses, strikes,
+// typed parameters, drags and the file buttons.
+#include "OutilsOutils.h"
+
+#include "core/Services.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlTextInput.h"
+#include "tools/CSEFouet.h"
+
+namespace {
+
+const char* ID = "CSEFouet";
+
+std::string texte(const char* id) { return CPLUX::getControl(ID, id)->getText(); }
+
+// What a user does to replace an input's text: click, select all, type.
+void saisir(const char* id, const std::string& t)
+{
+    CPLUXTest::click(ID, id);
+    CPLUXTest::key(sf::Keyboard::A, true);
+    if (t.empty())
+        CPLUXTest::key(sf::Keyboard::BackSpace);
+    else
+        CPLUXTest::type(t);
+}
+
+class EditeurFouet : public OutilTest {
+protected:
+    void SetUp() override
+    {
+        OutilTest::SetUp();
+        e = dialogueOutil<CCSEFouet>(ID);
+    }
+    CFouet& f() { return *e->ssFouet.pFouet; }
+    // Three markers with pauses 3, 2 and 4.
+    void troisKP()
+    {
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(CPLUXTest::click(ID, "myButtonAjoute"));
+        f().keyPoints[0].pause = 3;
+        f().keyPoints[1].pause = 2;
+        f().keyPoints[2].pause = 4;
+    }
+    std::unique_ptr<CCSEFouet> e;
+};
+
+} // namespace
+
+TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
+{
+    ASSERT_NE(e->pImageFouet, nullptr) << "the picture is taken at creation";
+    troisKP();
+    const CPLUXControl* m = e->getControl("__KP__0");
+    ASSERT_NE(m, nullptr);
+    // Centred on the picture: (8 + 300, 33 + 210) in the dialog.
+    EXPECT_EQ(m->getRect(), sf::FloatRect(301, 236, 14, 14));
+    EXPECT_EQ(m->getText(), "0");
+
+    ASSERT_TRUE(CPLUXTest::click(ID, "__KP__2"));  // the last one lies on top
+    EXPECT_EQ(e->numKPCour, 2);
+    EXPECT_EQ(e->numFrame, 5) << "pauses 3 + 2 before it";
+    EXPECT_EQ(texte("myTextNumFrame"), "Frame : 6");
+    EXPECT_EQ(texte("myTextInputKPPause"), "4");
+    EXPECT_EQ(e->getControl("__KP__2")->getColorCadre(), sf::Color(0, 0, 255, 255));
+    const int frames[][2] = {{-1, -1}, {0, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 2}, {50, 2}};
+    for (const auto& c : frames)
+        EXPECT_EQ(e->kpDeFrame(c[0]), c[1]) << "key point of frame " << c[0];
+
+    // A typed pause is at least 1; then the key point of the current frame is selected.
+    for (const char* t : {"0", "-4"}) {
+        saisir("myTextInputKPPause", t);
+        ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
+        EXPECT_EQ(f().keyPoints[2].pause, 1) << "typed " << t;
+    }
+    EXPECT_EQ(e->numKPCour, 2) << "frame 5 is now past every pause: the last key point";
+
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSupprime"));
+    EXPECT_EQ(e->getControl("__KP__2"), nullptr);
+    EXPECT_EQ(f().keyPoints.size(), 2u);
+    EXPECT_EQ(e->numKPCour, -1) << "no selection of a removed key point";
+}
+
+TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
+{
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonFrameSuiv"));
+    EXPECT_EQ(e->numFrame, 0) << "nbFrames 0";
+    EXPECT_EQ(texte("myTextNumFrame"), "Frame : 1");
+    EXPECT_FALSE(e->bLecture);
+    EXPECT_EQ(CPLUX::getConsoleText(10), L"numKPCour=-1");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonFramePrec"));
+    EXPECT_EQ(e->numFrame, -1) << "below 0: nbFrames - 1";
+    EXPECT_EQ(texte("myTextNumFrame"), "Frame : 0");
+}
+
+TEST_F(EditeurFouet, MassChecksAndStrikeChecks)
+{
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
+    EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE);
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
+    EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE) << "a second press";
+    CPLUXControlButtonCheck* plus = e->ctrlButtonCheck("myButtonCheckMassePlus");
+    plus->setCheck(false);
+    e->onCtrlCheckChange(plus);
+    EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE) << "unchecking changes nothing";
+
+    troisKP();
+    f().creer(4, 0, 0, 1.f, 0, 0.f);
+    const struct {
+        const char* check;
+        int mode;
+    } frappes[] = {{"myButtonCheckFrappe1", 1}, {"myButtonCheckFrappe2", 2}, {"myButtonCheckRepos", 0}};
+    for (const auto& c : frappes) {
+        e->numFrame = 7;
+        ASSERT_TRUE(CPLUXTest::click(ID, c.check));
+        EXPECT_EQ(e->modeFrappe, c.mode) << c.check;
+        EXPECT_FALSE(e->bFrappeEnCours) << c.check << ": prepared, not running";
+        EXPECT_EQ(e->numFrame, 0) << c.check;
+        EXPECT_EQ(f().compteurPause, 2) << c.check << ": key point 0's pause, one step counted";
+        // The one step done placed the handle of the buffer that was current on key point 0.
+        EXPECT_EQ(f().noeudsSuivants[0].x, CFouet::centreKP(f().keyPoints[0]).x) << c.check;
+        EXPECT_EQ(e->getControl("__KP__1")->getColorCadre(), sf::Color(255, 255, 255, 128)) << c.check;
+    }
+    // A strike runs: each drawn frame follows the key points and counts their pauses.
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonFrappe"));
+    EXPECT_TRUE(e->bFrappeEnCours && e->bLecture);
+    EXPECT_EQ(e->modeFrappe, CCSEFouet::FRAPPE_1);
+    for (int i = 0; i < 4; ++i)
+        e->draw(nullptr, 0, 0, 0, 0);
+    EXPECT_EQ(f().numKPActif, 2) << "pauses 3 and 2 run out after 5 steps";
+    EXPECT_EQ(f().compteurPause, 4);
+}
+
+TEST_F(EditeurFouet, TypedParametersReachTheModel)
+{
+    const struct {
+        const char* input;
+        const char* texte;
+        int nbNoeuds, rigidite;
+        float longueur;
+    } cas[] = {
+        {"myTextInputNbNoeuds", "30", 30, 2, 0.5f},
+        {"myTextInputLongueur", "2 .5", 30, 2, 2.5f},
+        {"myTextInputLongueur", "-3", 30, 2, 2.5f},
+        {"myTextInputLongueur", "abc", 30, 2, 2.5f},
+        {"myTextInputRigidite", "-3", 30, 0, 2.5f},
+        {"myTextInputRigidite", "99999999999", 30, CFouet::RIGIDITE_MAX, 2.5f},
+        {"myTextInputNbNoeuds", "99999999999", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 2.5f},
+        {"myTextInputNbNoeuds", "", 0, CFouet::RIGIDITE_MAX, 2.5f},
+    };
+    for (const auto& c : cas) {
+        saisir(c.input, c.texte);
+        EXPECT_EQ(f().nbNoeuds, c.nbNoeuds) << c.input << " " << c.texte;
+        EXPECT_EQ(f().noeuds.size(), static_cast<size_t>(c.nbNoeuds)) << c.input << " " << c.texte;
+        EXPECT_EQ(f().rigidite, c.rigidite) << c.input << " " << c.texte;
+        EXPECT_FLOAT_EQ(f().longueur, c.longueur) << c.input << " " << c.texte;
+        e->draw(nullptr, 0, 0, 0, 0);
+    }
+    saisir("myTextInputNbNoeuds", "3");
+    // Rebuilt from the dialog's corner + (10, 100) without key points, spaced by the length.
+    EXPECT_FLOAT_EQ(f().noeuds[2].x, e->getLeft() + 10 + 2 * 2.5f);
+    EXPECT_FLOAT_EQ(f().noeuds[2].y, e->getTop() + 100.f);
+}
+
+TEST_F(EditeurFouet, NodesFollowTheDialogAndTheMouse)
+{
+    f().gravite = 0.f;
+    f().creer(5, 200, 200, 1.f, 0, 0.f);
+    const sf::Vector2i avant = e->getPosition();
+    const sf::Vector2i depart(avant.x + 200, avant.y + 10);  // on the title bar
+    CPLUXTest::pressLeftAt(depart.x, depart.y);
+    CPLUXTest::mouseMove(depart.x + 30, depart.y - 15);
+    CPLUXTest::releaseLeft();
+    EXPECT_EQ(e->getPosition(), avant + sf::Vector2i(30, -15)) << "the dialog moved";
+    EXPECT_FLOAT_EQ(f().noeuds[0].x, 230.f) << "the handle moved with it";
+    EXPECT_FLOAT_EQ(f().noeuds[0].y, 185.f) << "the handle moved with it";
+
+    // A left drag on the picture puts the handle on the mouse.
+    const sf::Vector2i c = CPLUXTest::centre(ID, "myImageFouet");
+    ASSERT_TRUE(CPLUXTest::drag(ID, "myImageFouet", 40, -20, 4));
+    EXPECT_FLOAT_EQ(f().noeuds[0].x, c.x + 40.f);
+    EXPECT_FLOAT_EQ(f().noeuds[0].y, c.y - 20.f);
+
+    // A right drag holds the tip on the mouse; the tip is free again at the next right press.
+    CPLUXTest::pressRightAt(c.x, c.y);
+    CPLUXTest::mouseMove(c.x + 25, c.y + 5);
+    CPLUXTest::releaseRight();
+    EXPECT_FLOAT_EQ(f().noeudsSuivants.back().x, c.x + 25.f) << "tip of the buffer it was put in";
+    EXPECT_FLOAT_EQ(f().noeudsSuivants.back().y, c.y + 5.f);
+    EXPECT_FALSE(f().bBoutTire);
+    CPLUXTest::pressRightAt(c.x, c.y);
+    EXPECT_TRUE(f().bBoutTire);
+    CPLUXTest::releaseRight();
+}
+
+TEST_F(EditeurFouet, ReadAndSaveFouet0)
+{
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini introuvable");
+    ecrireTexte("fouet0.ini", "FOUET_NBNOEUDS=24\nFOUET_RIGIDITE=3\nFOUET_KP=100;100;2\nFOUET_KP=200;150;3\n"
+                              "FOUET_KP=300;100;4\n");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(f().nbNoeuds, 24);
+    EXPECT_EQ(f().keyPoints.size(), 3u);
+    ASSERT_NE(e->getControl("__KP__2"), nullptr);
+    EXPECT_EQ(texte("myTextInputNbNoeuds"), "24") << "the controls show the model";
+    EXPECT_EQ(texte("myTextInputRigidite"), "3");
+
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
+    std::filesystem::remove("fouet0.ini.save");
+    std::filesystem::create_directories("fouet0.ini.save/plein");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
+    EXPECT_EQ(textesBoites(), "Erreur !: Impossible d'enregistrer fouet0.ini\n");
+}
+
+TEST(EditeurFouetTemps, SixtyFramesPerSecondStepAsThirty)
+{
+    const auto coefficient = g_services.framerateCoeff;
+    CCSEFouet a, b;
+    for (CCSEFouet* e : {&a, &b})
+        e->ssFouet.pFouet->creer(12, 100, 100, 1.f, CFouet::MASSE_CROISSANTE, 0.5f);
+    g_services.framerateCoeff = [] { return 0.5f; };
+    for (int i = 0; i < 40; ++i)
+        a.draw(nullptr, 0, 0, 0, 0);
+    g_services.framerateCoeff = [] { return 1.0f; };
+    for (int i = 0; i < 20; ++i)
+        b.draw(nullptr, 0, 0, 0, 0);
+    g_services.framerateCoeff = coefficient;
+    for (size_t i = 0; i < 12; ++i) {
+        EXPECT_EQ(a.ssFouet.pFouet->noeuds[i].x, b.ssFouet.pFouet->noeuds[i].x) << "node " << i;
+        EXPECT_EQ(a.ssFouet.pFouet->noeuds[i].y, b.ssFouet.pFouet->noeuds[i].y) << "node " << i;
+    }
+    EXPECT_NE(a.ssFouet.pFouet->noeuds[11].y, 100.f) << "the chain did move";
+}

@@ -1,0 +1,183 @@
+// The whip file: exact lines, round trip, what reading keeps and bounds, the backup copy and
+// failed saves.
+#include "OutilsOutils.h"
+
+#include "gui/CPLUXControlImage.h"
+#include "tools/Fouet.h"
+
+#include <cfloat>
+#include <filesystem>
+
+namespace {
+
+// A dialog with a picture at (8, 33), 600 x 420, as in the whip editor.
+struct Scene {
+    Scene()
+    {
+        d.setPosition(60, 40);
+        image = d.addControlImage("img");
+        image->setPosition(8, 33);
+        image->setVisibleDimension(600, 420);
+    }
+    bool charger(CFouet& f, const std::string& texte)
+    {
+        ecrireTexte("fouet0.ini", texte);
+        return f.charger("fouet0.ini", &d, image, "__KP__");
+    }
+    CPLUXDialog d;
+    CPLUXControlImage* image = nullptr;
+};
+
+const char* LIGNES_DEFAUT = "FOUET_COULEUR=255;0;0;255\n"
+                            "FOUET_COULEUR_TRAINE=128;0;0;32\n"
+                            "FOUET_EPAISSEUR=1\n"
+                            "FOUET_EPAISSEUR_TRAINE=1\n"
+                            "FOUET_NBNOEUDS=0\n"
+                            "FOUET_LONGUEUR=0.5\n"
+                            "FOUET_GRAVITE=0.001\n"
+                            "FOUET_FRICTION=0.98\n"
+                            "FOUET_RAL=0.5\n"
+                            "FOUET_RIGIDITE=2\n"
+                            "FOUET_MASSE=1;0;1\n";
+
+} // namespace
+
+using FichierFouet = OutilTest;
+
+TEST_F(FichierFouet, DefaultsWriteExactlyTheirLines)
+{
+    CFouet f;
+    ASSERT_TRUE(f.sauver("fouet0.ini", nullptr));
+    EXPECT_EQ(lireTexte("fouet0.ini"), LIGNES_DEFAUT);
+}
+
+TEST_F(FichierFouet, EveryKeyAndKeyPointRoundTrips)
+{
+    Scene s;
+    CFouet f;
+    f.couleur = {1, 2, 3, 4};
+    f.couleurTraine = {5, 6, 7, 8};
+    f.epaisseur = 3;
+    f.epaisseurTraine = 4;
+    f.longueur = 7.25f;
+    f.gravite = 0.125f;
+    f.friction = 0.75f;
+    f.ral = 0.375f;
+    f.rigidite = 5;
+    f.creer(24, 0, 0, 2.5f, CFouet::MASSE_DECROISSANTE, 0.0625f);
+    f.ajouterKP(&s.d, s.image, 57, 40, 6, "__KP__");
+    f.ajouterKP(&s.d, s.image, 300, 200, 2, "__KP__");
+    ASSERT_TRUE(f.sauver("fouet0.ini", s.image));
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=57;40;6\nFOUET_KP=300;200;2\n"), std::string::npos)
+        << lireTexte("fouet0.ini");
+
+    Scene s2;
+    s2.image->setPosition(20, 50);  // another place: key points are relative to the picture
+    CFouet g;
+    ASSERT_TRUE(g.charger("fouet0.ini", &s2.d, s2.image, "__KP__"));
+    EXPECT_EQ(g.strFichier, "fouet0.ini");
+    EXPECT_EQ(g.couleur, sf::Color(1, 2, 3, 4));
+    EXPECT_EQ(g.couleurTraine, sf::Color(5, 6, 7, 8));
+    EXPECT_EQ(g.epaisseur, 3);
+    EXPECT_EQ(g.epaisseurTraine, 4);
+    EXPECT_FLOAT_EQ(g.longueur, 7.25f);
+    EXPECT_FLOAT_EQ(g.gravite, 0.125f);
+    EXPECT_FLOAT_EQ(g.friction, 0.75f);
+    EXPECT_FLOAT_EQ(g.ral, 0.375f);
+    EXPECT_EQ(g.rigidite, 5);
+    EXPECT_FLOAT_EQ(g.masse, 2.5f);
+    EXPECT_EQ(g.modeMasse, CFouet::MASSE_DECROISSANTE);
+    EXPECT_FLOAT_EQ(g.facteurMasse, 0.0625f);
+    ASSERT_EQ(g.keyPoints.size(), 2u);
+    const CPLUXControl* m = g.keyPoints[0].marqueur;
+    EXPECT_EQ(m->getLeft() + 7 - s2.image->getLeft(), 57.f) << "centre x from the picture's corner";
+    EXPECT_EQ(m->getTop() + 7 - s2.image->getTop(), 40.f) << "centre y from the picture's corner";
+    EXPECT_EQ(g.keyPoints[0].pause, 6);
+    EXPECT_EQ(g.keyPoints[1].pause, 2);
+    // The chain starts at key point 0's centre in the dialog's pixels: (20 + 57, 50 + 40).
+    ASSERT_EQ(g.nbNoeuds, 24);
+    EXPECT_FLOAT_EQ(g.noeuds[0].x, 77.f);
+    EXPECT_FLOAT_EQ(g.noeuds[0].y, 90.f);
+    EXPECT_FLOAT_EQ(g.noeuds[1].masse, 2.5f - 0.0625f) << "mode 2 masses";
+}
+
+TEST_F(FichierFouet, ReadingKeepsNodesWithoutACountAndAlwaysReplacesKeyPoints)
+{
+    Scene s;
+    CFouet f;
+    f.creer(5, 10, 20, 1.f, 0, 0.f);
+    f.ajouterKP(&s.d, s.image, 50, 50, 1, "__KP__");
+    f.ajouterKP(&s.d, s.image, 80, 50, 1, "__KP__");
+    ASSERT_TRUE(s.charger(f, "FOUET_NBNOEUDS=0\nFOUET_LONGUEUR=3\nFOUET_RAL=1\nFOUET_XYZ=5\nFOUET_RAL=2\n"));
+    EXPECT_EQ(f.nbNoeuds, 5) << "a count of 0 keeps the nodes";
+    EXPECT_FLOAT_EQ(f.noeuds[4].x, 12.f) << "at their places (spacing 0.5)";
+    EXPECT_FLOAT_EQ(f.longueur, 3.f);
+    EXPECT_FLOAT_EQ(f.ral, 2.f) << "a repeated key overwrites";
+    EXPECT_TRUE(f.keyPoints.empty()) << "the old key points go even without new ones";
+    EXPECT_EQ(s.d.getControl("__KP__0"), nullptr);
+
+    // A file that does not open leaves everything as it was.
+    f.ajouterKP(&s.d, s.image, 50, 50, 1, "__KP__");
+    EXPECT_FALSE(f.charger("absent.ini", &s.d, s.image, "__KP__"));
+    std::filesystem::create_directory("dossier.ini");
+    EXPECT_FALSE(f.charger("dossier.ini", &s.d, s.image, "__KP__"));
+    EXPECT_EQ(f.keyPoints.size(), 1u);
+    EXPECT_EQ(f.strFichier, "fouet0.ini");
+}
+
+TEST_F(FichierFouet, BadValuesAreBounded)
+{
+    Scene s;
+    const struct {
+        const char* texte;
+        int nbNoeuds, rigidite;
+        float longueur;
+    } cas[] = {
+        {"FOUET_NBNOEUDS=1000000000\nFOUET_RIGIDITE=-5\n", CFouet::NB_NOEUDS_MAX, 0, 0.5f},
+        {"FOUET_NBNOEUDS=3\nFOUET_RIGIDITE=1000000\nFOUET_LONGUEUR=nan\n", 3, CFouet::RIGIDITE_MAX, 0.f},
+        {"FOUET_NBNOEUDS=3\r\nFOUET_LONGUEUR=inf\r\n", 3, 2, 0.f},
+        {"\xEF\xBB\xBF" "FOUET_NBNOEUDS=4\nFOUET_LONGUEUR=1e40\n", 4, 2, FLT_MAX},
+    };
+    for (const auto& c : cas) {
+        CFouet f;
+        ASSERT_TRUE(s.charger(f, c.texte)) << c.texte;
+        EXPECT_EQ(f.nbNoeuds, c.nbNoeuds) << c.texte;
+        EXPECT_EQ(f.rigidite, c.rigidite) << c.texte;
+        EXPECT_FLOAT_EQ(f.longueur, c.longueur) << c.texte;
+        for (int i = 0; i < 3; ++i)
+            f.simuler(false, false);
+        EXPECT_EQ(f.liens.size(), static_cast<size_t>(2 * c.rigidite)) << c.texte;
+    }
+    CFouet f;
+    std::string beaucoup = "FOUET_COULEUR=300;-1;256;7\nFOUET_KP=10;20\n";
+    for (int i = 0; i < 100000; ++i)
+        beaucoup += "FOUET_KP=100;100;2\n";
+    ASSERT_TRUE(s.charger(f, beaucoup));
+    EXPECT_EQ(f.couleur, sf::Color(44, 255, 0, 7)) << "colours keep their low 8 bits";
+    EXPECT_EQ(f.keyPoints.size(), static_cast<size_t>(CFouet::NB_KP_MAX_FICHIER));
+    EXPECT_EQ(f.nbKPIgnores, 100001 - CFouet::NB_KP_MAX_FICHIER);
+    EXPECT_EQ(f.keyPoints[0].marqueur->getLeft() + 7 - s.image->getLeft(), 10.f) << "a two-value line";
+    ecrireTexte("fouet0.ini", std::string("\0\x01\xff=\n=;;\n", 8));
+    EXPECT_TRUE(f.charger("fouet0.ini", &s.d, s.image, "__KP__")) << "binary junk reads as nothing";
+    EXPECT_TRUE(f.keyPoints.empty());
+}
+
+TEST_F(FichierFouet, SaveKeepsABackupAndReportsFailure)
+{
+    CFouet f;
+    ASSERT_TRUE(f.sauver("fouet0.ini", nullptr));
+    f.rigidite = 7;
+    ASSERT_TRUE(f.sauver("fouet0.ini", nullptr));
+    EXPECT_EQ(lireTexte("fouet0.ini.save"), LIGNES_DEFAUT) << "the previous file";
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_RIGIDITE=7\n"), std::string::npos);
+
+    // A backup that cannot be written stops the save: the file stays as it was.
+    std::filesystem::remove("fouet0.ini.save");
+    std::filesystem::create_directories("fouet0.ini.save/plein");
+    f.rigidite = 9;
+    EXPECT_FALSE(f.sauver("fouet0.ini", nullptr));
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_RIGIDITE=7\n"), std::string::npos);
+    std::filesystem::create_directory("dossier.ini");
+    EXPECT_FALSE(f.sauver("dossier.ini", nullptr)) << "a folder is no file to write";
+    EXPECT_FALSE(f.sauver("absent/fouet0.ini", nullptr));
+}

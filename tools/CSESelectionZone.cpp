@@ -1,0 +1,379 @@
+#include "tools/CSESelectionZone.h"
+
+#include "core/Fichiers.h"
+#include "core/Texte.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlTextInput.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* ID_IMAGE = "myImage";
+constexpr const char* ID_ZONE = "myZone";
+constexpr const char* ID_DOSSIER = "myTextInputDossier";
+constexpr const char* ID_PREFIXE = "myTextInputPrefixe";
+constexpr const char* ID_NUM_DEBUT = "myTextInputNumDebut";
+constexpr const char* ID_NUM_FIN = "myTextInputNumFin";
+constexpr const char* ID_NB_DIGIT = "myTextInputNbDigit";
+constexpr const char* ID_EXT = "myTextInputExt";
+constexpr const char* ID_NB_IMAGES = "myTextInputNbImages";
+constexpr const char* ID_DECALAGE = "myTextInputDecalage";
+constexpr const char* ID_ZONE_L = "myTextInputZoneL";
+constexpr const char* ID_ZONE_H = "myTextInputZoneH";
+constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
+constexpr const char* ID_ABANDON = "myTextInputAbandonImage";
+constexpr const char* ID_BOUCLE = "myButtonCheckBoucle";
+constexpr const char* ID_SENS_INVERSE = "myButtonCheckBouclageSensInverse";
+constexpr const char* ID_OPEN = "myButtonOpen";
+constexpr const char* ID_OPEN_ANIMATION = "myButtonOpenAnimation";
+constexpr const char* ID_ENREGISTRER = "myButtonEnregistrer";
+constexpr const char* ID_PICKER = "CSEOpenDossier";
+constexpr int LIGNE_CONSOLE = 2;
+
+int versInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+
+int tailleZone(int v) { return std::clamp(v, 1, CCSESelectionZone::TAILLE_ZONE_MAX); }
+
+// Writes the image under a name of its own in the same folder (ending in ".png", which tells
+// the image library the format), then renames it over `chemin`: a failed write leaves no
+// partial file and keeps an older one whole.
+bool ecrirePng(const sf::Image& image, const std::string& chemin)
+{
+    std::string modele = chemin + ".XXXXXX.png";
+    std::vector<char> nom(modele.begin(), modele.end());
+    nom.push_back('\0');
+    const int fd = ::mkstemps(nom.data(), 4);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    const std::string brouillon = nom.data();
+    std::error_code ec;
+    if (image.saveToFile(brouillon))
+        std::filesystem::rename(brouillon, chemin, ec);
+    else
+        ec = std::make_error_code(std::errc::io_error);
+    if (ec)
+        std::remove(brouillon.c_str());
+    return !ec;
+}
+
+} // namespace
+
+CCSESelectionZone::CCSESelectionZone() = default;
+
+// The preview goes first: it shows a sprite of this dialog.
+CCSESelectionZone::~CCSESelectionZone() { pDialogApercu.reset(); }
+
+std::string CCSESelectionZone::numero4(int n)
+{
+    const std::string t = tuv::itos(n);
+    if (n <= 9)
+        return "000" + t;
+    if (n <= 99)
+        return "00" + t;
+    if (n <= 999)
+        return "0" + t;
+    return t;
+}
+
+int CCSESelectionZone::cycleAbandon(int compteur) const
+{
+    // A negative drop count reads as 0: the cycle's modulus is never 0.
+    const long long periode = static_cast<long long>(std::max(abandonImage, 0)) + 1;
+    return static_cast<int>((static_cast<long long>(compteur) + 1) % periode);
+}
+
+// Fields and controls ----------------------------------------------------------------------------------
+
+void CCSESelectionZone::onCreate()
+{
+    CPLUXDialog::onCreate();
+    auto ecrire = [this](const char* id, const std::string& texte) {
+        if (CPLUXControlTextInput* t = ctrlTextInput(id))
+            t->setText(texte);
+    };
+    ecrire(ID_DECALAGE, tuv::ftos(decalage));
+    ecrire(ID_NB_IMAGES, tuv::itos(nbImages));
+    ecrire(ID_EXT, strExt);
+    ecrire(ID_NB_DIGIT, tuv::itos(nbDigit));
+    ecrire(ID_NUM_DEBUT, tuv::itos(numDebut));
+    ecrire(ID_NUM_FIN, tuv::itos(numFin));
+    ecrire("myTextInputDebutLecture", tuv::itos(debutLecture));
+    ecrire("myTextInputFinLecture", tuv::itos(finLecture));
+    ecrire(ID_PREFIXE, strPrefixe);
+    ecrire("myTextInputVitesse", tuv::ftos(vitesse));
+    ecrire("myTextInputZoom", tuv::ftos(zoom));
+    ecrire(ID_IMAGE_COURANTE, tuv::itos(numImageCourante));
+    ecrire(ID_ABANDON, tuv::itos(abandonImage));
+    ecrire(ID_ZONE_L, tuv::itos(zoneL));
+    ecrire(ID_ZONE_H, tuv::itos(zoneH));
+    if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ID_BOUCLE))
+        c->setCheck(bBoucle);
+    if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ID_SENS_INVERSE))
+        c->setCheck(bBouclageSensInverse);
+}
+
+void CCSESelectionZone::majNbImages()
+{
+    nbImages = versInt(static_cast<long long>(numFin) - numDebut);
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_NB_IMAGES))
+        t->setText(nbImages);
+}
+
+bool CCSESelectionZone::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressLeft(w, x, y, c);
+    if (!c)
+        return true;
+    const std::string& id = c->getId();
+    if (id == ID_OPEN) {
+        CPLUX::show(ID_PICKER);
+    } else if (id == ID_OPEN_ANIMATION) {
+        bPlay = false;
+        chargerImages(std::string(strDossier));
+    } else if (id == ID_ENREGISTRER) {
+        enregistrerZones();
+    } else {
+        appuiLecture(id);
+    }
+    return true;
+}
+
+void CCSESelectionZone::saisieTexte(const std::string& id, const std::string& texte)
+{
+    if (id == ID_PREFIXE) {
+        strPrefixe = texte;
+    } else if (id == ID_NUM_DEBUT) {
+        numDebut = tuv::stoi(texte);
+        majNbImages();
+    } else if (id == ID_NUM_FIN) {
+        numFin = tuv::stoi(texte);
+        majNbImages();
+    } else if (id == ID_NB_DIGIT) {
+        nbDigit = tuv::stoi(texte);
+    } else if (id == ID_EXT) {
+        strExt = texte;
+    } else if (id == ID_DECALAGE) {
+        decalage = tuv::stof(texte);
+    } else if (id == ID_ZONE_L || id == ID_ZONE_H) {
+        (id == ID_ZONE_L ? zoneL : zoneH) = tailleZone(tuv::stoi(texte));
+        appliquerTailleZone(id == ID_ZONE_L);
+    } else if (id == ID_IMAGE_COURANTE) {
+        numImageCourante = tuv::stoi(texte);
+        afficherImage(numImageCourante);
+    } else if (id == ID_ABANDON) {
+        abandonImage = std::max(0, tuv::stoi(texte));
+    }
+}
+
+void CCSESelectionZone::onCtrlInputChange(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputChange(c);
+    // Spaces go wherever they stand: "12 5" reads 125, "my prefix" is "myprefix".
+    const std::string texte = tuv::delspaces(c->getText());
+    if (!saisieLecture(c->getId(), texte))
+        saisieTexte(c->getId(), texte);
+}
+
+void CCSESelectionZone::onCtrlCheckChange(CPLUXControlButtonCheck* c)
+{
+    CPLUXDialog::onCtrlCheckChange(c);
+    if (c->getId() == ID_BOUCLE) {
+        bBoucle = c->isChecked();
+        numImageCourante = 0;
+    } else if (c->getId() == ID_SENS_INVERSE) {
+        bBouclageSensInverse = c->isChecked();
+    }
+}
+
+// Zone geometry ----------------------------------------------------------------------------------------
+
+std::optional<float> CCSESelectionZone::rapportPremiere(bool largeur) const
+{
+    const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
+    const float taille = textures.empty() ? 0.f
+                         : static_cast<float>(largeur ? textures[0]->getSize().x : textures[0]->getSize().y);
+    const int controle = image ? tuv::floatVersInt(largeur ? image->getWidth() : image->getHeight()) : 0;
+    if (taille <= 0.f || controle <= 0) {
+        CPLUX::setConsoleText("Découpe : la première image ou \"myImage\" a une taille nulle, zone inchangée",
+                              LIGNE_CONSOLE);
+        return std::nullopt;
+    }
+    return taille / static_cast<float>(controle);
+}
+
+// A typed size in image pixels becomes the zone's size on screen.
+void CCSESelectionZone::appliquerTailleZone(bool largeur)
+{
+    CPLUXControlZone* z = ctrlZone(ID_ZONE);
+    if (!z)
+        return;
+    float taille = static_cast<float>(largeur ? zoneL : zoneH);
+    if (!textures.empty()) {
+        const std::optional<float> r = rapportPremiere(largeur);
+        if (!r)
+            return;
+        taille /= *r;
+    }
+    z->setVisibleDimension(largeur ? taille : z->getWidth(), largeur ? z->getHeight() : taille);
+}
+
+void CCSESelectionZone::onCtrlSizeChange(CPLUXControl* c)
+{
+    CPLUXDialog::onCtrlSizeChange(c);
+    if (!c || c->getId() != ID_ZONE)
+        return;
+    if (pDialogApercu) {
+        dimensionnerApercu();
+        afficherImage(numImageCourante);
+    }
+    if (textures.empty()) {
+        zoneL = tailleZone(tuv::floatVersInt(c->getWidth()));
+        zoneH = tailleZone(tuv::floatVersInt(c->getHeight()));
+    } else {
+        const std::optional<float> rl = rapportPremiere(true), rh = rapportPremiere(false);
+        if (!rl || !rh)
+            return;
+        zoneL = tailleZone(tuv::floatVersInt(*rl * c->getWidth()));
+        zoneH = tailleZone(tuv::floatVersInt(*rh * c->getHeight()));
+    }
+    // Written as the user would type them: the inputs then size the zone from them.
+    const int l = zoneL, h = zoneH;
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZONE_L))
+        t->setText(l);
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZONE_H))
+        t->setText(h);
+}
+
+std::optional<sf::IntRect> CCSESelectionZone::rectangleDecoupe(int i) const
+{
+    const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
+    const CPLUXControlZone* zone = ctrlZone(ID_ZONE);
+    if (!image || !zone || i < 0 || i >= static_cast<int>(textures.size()))
+        return std::nullopt;
+    const int largeur = tuv::floatVersInt(image->getWidth()), hauteur = tuv::floatVersInt(image->getHeight());
+    if (largeur <= 0 || hauteur <= 0)
+        return std::nullopt;
+    const sf::Vector2u t = textures[static_cast<size_t>(i)]->getSize();
+    const float sx = static_cast<float>(t.x) / static_cast<float>(largeur);
+    const float sy = static_cast<float>(t.y) / static_cast<float>(hauteur);
+    // The shift is added in display pixels, before the scaling.
+    const float x = (static_cast<float>(i) * decalage + (zone->getLeft() - image->getLeft())) * sx;
+    const float y = (zone->getTop() - image->getTop()) * sy;
+    return sf::IntRect(tuv::floatVersInt(x), tuv::floatVersInt(y), zoneL, zoneH);
+}
+
+sf::Image CCSESelectionZone::decouper(const sf::Image& source, const sf::IntRect& rect) const
+{
+    sf::Image cut;
+    cut.create(static_cast<unsigned>(tailleZone(zoneL)), static_cast<unsigned>(tailleZone(zoneH)),
+               sf::Color::Black);
+    // Only the part inside the source is copied, at its place in the cut: the image library
+    // would read past the source for a rectangle that runs off it.
+    const sf::Vector2u s = source.getSize();
+    const long long gauche = std::max<long long>(rect.left, 0);
+    const long long haut = std::max<long long>(rect.top, 0);
+    const long long droite = std::min<long long>(static_cast<long long>(rect.left) + rect.width, s.x);
+    const long long bas = std::min<long long>(static_cast<long long>(rect.top) + rect.height, s.y);
+    if (droite <= gauche || bas <= haut)
+        return cut;
+    const sf::IntRect dedans(static_cast<int>(gauche), static_cast<int>(haut), static_cast<int>(droite - gauche),
+                             static_cast<int>(bas - haut));
+    cut.copy(source, static_cast<unsigned>(gauche - rect.left), static_cast<unsigned>(haut - rect.top), dedans,
+             true);
+    return cut;
+}
+
+// Loading and showing ----------------------------------------------------------------------------------
+
+void CCSESelectionZone::chargerImages(const std::string& dossier)
+{
+    strDossier = dossier;
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_DOSSIER))
+        t->setText(strDossier);
+    // Nothing may keep pointing at the textures that go.
+    spriteImage = sf::Sprite();
+    spriteZone = sf::Sprite();
+    textures.clear();
+    const long long dernier =
+        std::min<long long>(numFin, static_cast<long long>(numDebut) + NB_IMAGES_MAX - 1);
+    int manquantes = 0;
+    for (long long n = numDebut; n <= dernier; ++n) {
+        const std::string chemin = strDossier + strPrefixe + numero4(static_cast<int>(n)) + strExt;
+        auto t = std::make_unique<sf::Texture>();
+        // Only a regular file reaches the image library.
+        if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin))
+            ++manquantes;
+        textures.push_back(std::move(t));
+    }
+    if (!textures.empty())
+        spriteImage.setTexture(*textures[0], true);
+    if (CPLUXControlZone* z = ctrlZone(ID_ZONE))
+        onCtrlSizeChange(z);
+    afficherImage(0);
+    std::string message = tuv::itos(static_cast<int>(textures.size())) + " images chargées depuis " + strDossier;
+    if (manquantes > 0)
+        message += ", " + tuv::itos(manquantes) + " absentes ou illisibles";
+    if (dernier < numFin)
+        message += " (limite de " + tuv::itos(NB_IMAGES_MAX) + " images)";
+    CPLUX::setConsoleText(message, LIGNE_CONSOLE);
+}
+
+void CCSESelectionZone::afficherImage(int i)
+{
+    if (i < 0 || i >= static_cast<int>(textures.size()))
+        return;
+    // The rectangle is the first texture's, kept: every image shows at that size.
+    spriteImage.setTexture(*textures[static_cast<size_t>(i)], false);
+    if (CPLUXControlImage* image = ctrlImage(ID_IMAGE)) {
+        image->setPathImage("");
+        image->setImage(&spriteImage);
+        image->setKeepRatio(true);
+        // Stretched over the control: the zone's conversions read the control's size as the
+        // picture's.
+        image->setDimensionImage(false);
+    }
+    if (pDialogApercu)
+        afficherApercu(i);
+}
+
+// Export -------------------------------------------------------------------------------------------------
+
+void CCSESelectionZone::enregistrerZones()
+{
+    compteurAbandon = 0;
+    if (textures.empty())
+        return;
+    if (!rectangleDecoupe(0)) {
+        CPLUX::setConsoleText("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré", LIGNE_CONSOLE);
+        return;
+    }
+    int k = 1, ecrites = 0, echecs = 0, manquantes = 0;
+    for (size_t i = 0; i < textures.size(); ++i) {
+        if (compteurAbandon == 0) {
+            const sf::Image source = textures[i]->copyToImage();
+            if (source.getSize().x == 0 || source.getSize().y == 0)
+                ++manquantes;
+            const sf::Image cut = decouper(source, *rectangleDecoupe(static_cast<int>(i)));
+            if (ecrirePng(cut, strDossier + "se_" + strPrefixe + numero4(k) + ".png"))
+                ++ecrites;
+            else
+                ++echecs;
+            ++k;
+        }
+        compteurAbandon = cycleAbandon(compteurAbandon);
+    }
+    CPLUX::setConsoleText(tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier, LIGNE_CONSOLE);
+    if (echecs > 0 || manquantes > 0)
+        CPLUX::MessageBoxW("Erreur !", tuv::itos(echecs) + " découpes non enregistrées dans " + strDossier + "\n" +
+                                           tuv::itos(manquantes) + " images source absentes ou illisibles");
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The image-sequence slicer: loads a numbered sequence of images from a folder, shows one at a
+// time under a movable, resizable zone, plays the sequence, previews the zone at a chosen
+// scale in a dialog of its own ("Aperçu"), and cuts the zone, shifted along x by a fixed step
+// per image, out of every kept image into numbered PNG files beside the sequence.
+#include "gui/CPLUXDialog.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CCSESelectionZone : public CPLUXDialog {
+public:
+    // At most this many images load (numbers beyond are not tried).
+    static constexpr int NB_IMAGES_MAX = 10000;
+    // Bounds of the cut and of the preview, in pixels.
+    static constexpr int TAILLE_ZONE_MAX = 8192;
+    static constexpr int TAILLE_APERCU_MAX = 4096;
+
+    CCSESelectionZone();
+    ~CCSESelectionZone() override;
+
+    // n as four digits at least: 7 -> "0007", 1000 -> "1000", -3 -> "000-3".
+    static std::string numero4(int n);
+
+    // Loads numDebut..numFin from the folder (a missing image keeps its place, empty).
+    void chargerImages(const std::string& dossier);
+    // Shows image i in "myImage" and, when it exists, its cut in the preview.
+    void afficherImage(int i);
+    // Cuts every kept image into strDossier + "se_" + strPrefixe + number + ".png".
+    void enregistrerZones();
+    // The cut of image i in that image's pixels; nothing when "myImage" has no size.
+    std::optional<sf::IntRect> rectangleDecoupe(int i) const;
+    // The cut of a source image: a zoneL x zoneH image, opaque black where the rectangle
+    // leaves the source or the source is transparent.
+    sf::Image decouper(const sf::Image& source, const sf::IntRect& rect) const;
+
+    // Playback and preview (CSESelectionZoneLecture.cpp).
+    void avancerLecture(float v);
+    void ouvrirApercu();
+
+    void onCreate() override;
+    void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
+    bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    void onCtrlSizeChange(CPLUXControl* c) override;
+
+    bool bPlay = false;
+    bool bBoucle = false;
+    std::string strDossier = "./Sprites/";
+    std::vector<std::unique_ptr<sf::Texture>> textures;
+    sf::Sprite spriteImage;
+    sf::Sprite spriteZone;
+    std::string strPrefixe;
+    std::string strExt = ".png";
+    int nbImages = 0;
+    int numImageCourante = 0;
+    float decalage = 0.f;
+    int abandonImage = 0;
+    int compteurAbandon = 0;
+    int nbDigit = 4;
+    int numDebut = 1;
+    int numFin = 1;
+    int debutLecture = 1;
+    int finLecture = 1;
+    float vitesse = 1.0f;
+    float cumulVitesse = 0.f;
+    bool bBouclageSensInverse = false;
+    int sensLecture = 1;
+    int zoneL = 100;
+    int zoneH = 200;
+    // Made on first use; kept (closing only hides it) until the slicer goes.
+    std::unique_ptr<CPLUXDialog> pDialogApercu;
+    float zoom = 1.0f;
+
+private:
+    // Next position in the drop cycle of abandonImage.
+    int cycleAbandon(int compteur) const;
+    // Width (or height) of the first texture over that of "myImage"; nothing, and a word on
+    // the console, when either is 0.
+    std::optional<float> rapportPremiere(bool largeur) const;
+    void appliquerTailleZone(bool largeur);
+    void majNbImages();
+    void ecrireIndex(int index);
+    void saisieTexte(const std::string& id, const std::string& texte);
+    bool saisieLecture(const std::string& id, const std::string& texte);
+    bool appuiLecture(const std::string& id);
+    void tailleReelle(float facteur);
+    sf::Vector2i tailleApercu() const;
+    void dimensionnerApercu();
+    void afficherApercu(int i);
+};

@@ -1,0 +1,205 @@
+// Playback of the slicer's sequence and the "Aperçu" preview of its zone. Playback advances
+// once per drawing of the dialog: its speed is in images per drawn frame, with no clock of
+// its own. Steps do not draw: they write the index into "myTextInputImageCourante", whose
+// change shows the image.
+#include "tools/CSESelectionZone.h"
+
+#include "core/Texte.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlTextInput.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr const char* ID_ZONE = "myZone";
+constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
+constexpr const char* ID_VITESSE = "myTextInputVitesse";
+constexpr const char* ID_ZOOM = "myTextInputZoom";
+constexpr const char* ID_DEBUT_LECTURE = "myTextInputDebutLecture";
+constexpr const char* ID_FIN_LECTURE = "myTextInputFinLecture";
+constexpr const char* ID_APERCU_IMAGE = "myImageVETailleReelle";
+
+int difference(int a, int b)
+{
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) - b, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+void CCSESelectionZone::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
+{
+    if (w)
+        CPLUXDialog::draw(w, mouseX, mouseY, ox, oy);
+    if (bPlay)
+        avancerLecture(vitesse);
+}
+
+void CCSESelectionZone::ecrireIndex(int index)
+{
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_IMAGE_COURANTE)) {
+        t->setText(index);
+    } else {
+        numImageCourante = index;
+        afficherImage(index);
+    }
+}
+
+void CCSESelectionZone::avancerLecture(float v)
+{
+    cumulVitesse += std::isfinite(v) ? v : 0.f;
+    if (cumulVitesse < 1.f)
+        return;
+    // Reset, not reduced: any speed of 1 or more gives one image per drawn frame.
+    cumulVitesse = 0.f;
+    // Outside the loaded list playback idles, still on, until the user steps or reloads.
+    if (numImageCourante < 0 || numImageCourante >= static_cast<int>(textures.size()))
+        return;
+    if (compteurAbandon == 0)
+        ecrireIndex(numImageCourante);
+    compteurAbandon = cycleAbandon(compteurAbandon);
+    numImageCourante += sensLecture;
+    // The end is nbImages, not the reading range nor the number of loaded textures.
+    if (!bBoucle) {
+        if (numImageCourante > nbImages)
+            bPlay = false;
+    } else if (sensLecture == 1) {
+        if (numImageCourante > nbImages) {
+            if (bBouclageSensInverse)
+                sensLecture = -1;
+            numImageCourante = bBouclageSensInverse ? nbImages : 0;
+        }
+    } else if (numImageCourante < 0) {
+        if (bBouclageSensInverse)
+            sensLecture = 1;
+        numImageCourante = bBouclageSensInverse ? 0 : nbImages;
+    }
+}
+
+bool CCSESelectionZone::appuiLecture(const std::string& id)
+{
+    const int premier = difference(debutLecture, numDebut), dernier = difference(finLecture, numDebut);
+    if (id == "myButtonPlay") {
+        bPlay = true;
+        compteurAbandon = 0;
+        numImageCourante = premier;
+    } else if (id == "myButtonPause") {
+        bPlay = !bPlay;
+    } else if (id == "myButtonArr") {
+        bPlay = false;
+        numImageCourante = std::max(difference(numImageCourante, 1), premier);
+        ecrireIndex(numImageCourante);
+    } else if (id == "myButtonAv") {
+        bPlay = false;
+        numImageCourante = difference(numImageCourante, -1);
+        if (numImageCourante > nbImages || numImageCourante > dernier)
+            numImageCourante = dernier;
+        ecrireIndex(numImageCourante);
+    } else if (id == "myButtonTailleReelle") {
+        tailleReelle(1.0f);
+    } else if (id == "myButtonTailleReelle05") {
+        tailleReelle(0.5f);
+    } else if (id == "myButtonApercu") {
+        ouvrirApercu();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool CCSESelectionZone::saisieLecture(const std::string& id, const std::string& texte)
+{
+    if (id == ID_VITESSE) {
+        const float v = tuv::stof(texte);
+        vitesse = std::isfinite(v) ? v : 0.f;
+    } else if (id == ID_ZOOM) {
+        // A zoom that is not above 0 would make an empty preview: the old one stays.
+        const float z = tuv::stof(texte);
+        if (z > 0.f && std::isfinite(z))
+            zoom = z;
+        afficherImage(numImageCourante);
+    } else if (id == ID_DEBUT_LECTURE) {
+        debutLecture = tuv::stoi(texte);
+    } else if (id == ID_FIN_LECTURE) {
+        finLecture = tuv::stoi(texte);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The zoom that shows the first image at its own size in the preview (times facteur).
+void CCSESelectionZone::tailleReelle(float facteur)
+{
+    if (textures.empty())
+        return;
+    const std::optional<float> r = rapportPremiere(true);
+    if (!r)
+        return;
+    zoom = facteur / *r;
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZOOM))
+        t->setText(zoom);
+    ouvrirApercu();
+}
+
+// Preview -----------------------------------------------------------------------------------------------
+
+sf::Vector2i CCSESelectionZone::tailleApercu() const
+{
+    const CPLUXControlZone* z = ctrlZone(ID_ZONE);
+    const float l = z ? z->getWidth() : static_cast<float>(zoneL), h = z ? z->getHeight() : static_cast<float>(zoneH);
+    return {std::clamp(tuv::floatVersInt(l * zoom), 1, TAILLE_APERCU_MAX),
+            std::clamp(tuv::floatVersInt(h * zoom), 1, TAILLE_APERCU_MAX)};
+}
+
+void CCSESelectionZone::dimensionnerApercu()
+{
+    const sf::Vector2i t = tailleApercu();
+    pDialogApercu->Size(t.x, t.y);
+    if (CPLUXControlImage* image = pDialogApercu->ctrlImage(ID_APERCU_IMAGE))
+        image->setVisibleDimension(static_cast<float>(t.x), static_cast<float>(t.y));
+}
+
+void CCSESelectionZone::ouvrirApercu()
+{
+    if (!pDialogApercu) {
+        const sf::Vector2i t = tailleApercu();
+        auto d = std::make_unique<CPLUXDialog>();
+        d->setTitle(L"Aperçu");
+        d->setVisible(true);
+        d->setMinimize(false);
+        d->Size(t.x, t.y);
+        d->setPosition(10, 10);
+        d->setCloseMode(2);
+        if (CPLUXControlImage* image = d->addControlImage(ID_APERCU_IMAGE)) {
+            image->setAnchors(true, true, false, false);
+            image->setUserCtrl(true);
+            image->setVisible(true);
+            image->setPosition(0, static_cast<float>(d->hauteurTitre()));
+            image->setVisibleDimension(static_cast<float>(t.x), static_cast<float>(t.y));
+        }
+        CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
+        pDialogApercu = std::move(d);
+    } else {
+        pDialogApercu->setVisible(true);
+        pDialogApercu->setMinimize(false);
+        dimensionnerApercu();
+    }
+    afficherImage(numImageCourante);
+}
+
+void CCSESelectionZone::afficherApercu(int i)
+{
+    spriteZone.setTexture(*textures[static_cast<size_t>(i)], false);
+    if (const std::optional<sf::IntRect> r = rectangleDecoupe(i))
+        spriteZone.setTextureRect(*r);
+    if (CPLUXControlImage* image = pDialogApercu->ctrlImage(ID_APERCU_IMAGE)) {
+        image->setPathImage("");
+        image->setImage(&spriteZone);
+        image->setKeepRatio(true);
+        image->setDimensionImage(false);
+    }
+}

@@ -1,0 +1,130 @@
+// The whip model's "FOUET_" key file: the look, the physics, the node count and the key
+// points (centres of their markers from the picture's corner). Node positions are not
+// stored: reading rebuilds the chain.
+#include "tools/Fouet.h"
+
+#include "core/Fichiers.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+#include "gui/CPLUX.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string texteCouleur(sf::Color c)
+{
+    return tuv::itos(c.r) + ";" + tuv::itos(c.g) + ";" + tuv::itos(c.b) + ";" + tuv::itos(c.a);
+}
+
+// Each channel keeps the low 8 bits of what the file says (300 reads as 44, -1 as 255).
+sf::Color lireCouleur(CTUVFile& f)
+{
+    sf::Uint8 v[4];
+    for (sf::Uint8& c : v)
+        c = static_cast<sf::Uint8>(static_cast<unsigned>(f.getValueInt()));
+    return sf::Color(v[0], v[1], v[2], v[3]);
+}
+
+// A marker's centre from the container's corner, in the dialog's pixels.
+sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
+{
+    if (!kp.marqueur)
+        return {0, 0};
+    const float x = kp.marqueur->getLeft() + kp.marqueur->getWidth() / 2.f - (conteneur ? conteneur->getLeft() : 0.f);
+    const float y = kp.marqueur->getTop() + kp.marqueur->getHeight() / 2.f - (conteneur ? conteneur->getTop() : 0.f);
+    return {tuv::floatVersInt(x), tuv::floatVersInt(y)};
+}
+
+} // namespace
+
+bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) const
+{
+    // The old file is the user's only backup: no new file without its copy.
+    if (tuv::fichierExiste(fichier) && !tuv::copierFichier(fichier, fichier + ".save"))
+        return false;
+    CTUVFile f;
+    if (!f.open(fichier, true))
+        return false;
+    f.writeLine("FOUET_COULEUR=" + texteCouleur(couleur));
+    f.writeLine("FOUET_COULEUR_TRAINE=" + texteCouleur(couleurTraine));
+    f.writeLine("FOUET_EPAISSEUR=" + tuv::itos(epaisseur));
+    f.writeLine("FOUET_EPAISSEUR_TRAINE=" + tuv::itos(epaisseurTraine));
+    f.writeLine("FOUET_NBNOEUDS=" + tuv::itos(nbNoeuds));
+    f.writeLine("FOUET_LONGUEUR=" + tuv::ftos(longueur));
+    f.writeLine("FOUET_GRAVITE=" + tuv::ftos(gravite));
+    f.writeLine("FOUET_FRICTION=" + tuv::ftos(friction));
+    f.writeLine("FOUET_RAL=" + tuv::ftos(ral));
+    f.writeLine("FOUET_RIGIDITE=" + tuv::itos(rigidite));
+    f.writeLine("FOUET_MASSE=" + tuv::ftos(masse) + ";" + tuv::itos(modeMasse) + ";" + tuv::ftos(facteurMasse));
+    for (const KPFouet& kp : keyPoints) {
+        const sf::Vector2i c = centreRelatif(kp, conteneur);
+        f.writeLine("FOUET_KP=" + tuv::itos(c.x) + ";" + tuv::itos(c.y) + ";" + tuv::itos(kp.pause));
+    }
+    return f.close();
+}
+
+void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
+                     const std::string& prefixe, int& nbLus)
+{
+    if (cle == "FOUET_KP") {
+        const int x = f.getValueInt(), y = f.getValueInt(), pause = f.getValueInt();
+        if (static_cast<int>(keyPoints.size()) < NB_KP_MAX_FICHIER)
+            ajouterKP(dialog, conteneur, static_cast<float>(x), static_cast<float>(y), pause, prefixe);
+        else
+            ++nbKPIgnores;
+    } else if (cle == "FOUET_NBNOEUDS") {
+        nbLus = std::clamp(f.getValueInt(), 0, NB_NOEUDS_MAX);
+    } else if (cle == "FOUET_LONGUEUR") {
+        longueur = f.getValueFloat();
+    } else if (cle == "FOUET_GRAVITE") {
+        gravite = f.getValueFloat();
+    } else if (cle == "FOUET_FRICTION") {
+        friction = f.getValueFloat();
+    } else if (cle == "FOUET_RAL") {
+        ral = f.getValueFloat();
+    } else if (cle == "FOUET_RIGIDITE") {
+        rigidite = std::clamp(f.getValueInt(), 0, RIGIDITE_MAX);
+    } else if (cle == "FOUET_MASSE") {
+        masse = f.getValueFloat();
+        modeMasse = f.getValueInt();
+        facteurMasse = f.getValueFloat();
+    } else if (cle == "FOUET_COULEUR") {
+        couleur = lireCouleur(f);
+    } else if (cle == "FOUET_COULEUR_TRAINE") {
+        couleurTraine = lireCouleur(f);
+    } else if (cle == "FOUET_EPAISSEUR") {
+        epaisseur = f.getValueInt();
+    } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
+        epaisseurTraine = f.getValueInt();
+    }
+}
+
+bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXControl* conteneur,
+                     const std::string& prefixe)
+{
+    // A folder of that name opens as an empty stream on Linux: it is no whip file either.
+    CTUVFile f;
+    if (!tuv::fichierExiste(fichier) || !f.open(fichier, false))
+        return false;
+    strFichier = fichier;
+    supprimerKP();
+    nbKPIgnores = 0;
+    int nbLus = 0;
+    for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey())
+        lireCle(f, cle, dialog, conteneur, prefixe, nbLus);
+    f.close();
+    if (nbLus > 0) {
+        // Key point 0's centre in the dialog's pixels, as the chain starts from there.
+        sf::Vector2i depart(100, 100);
+        if (!keyPoints.empty() && keyPoints[0].marqueur) {
+            const CPLUXControlText* m = keyPoints[0].marqueur;
+            depart = {tuv::floatVersInt(m->getLeft() + m->getWidth() / 2.f),
+                      tuv::floatVersInt(m->getTop() + m->getHeight() / 2.f)};
+        }
+        creer(nbLus, static_cast<float>(depart.x), static_cast<float>(depart.y), masse, modeMasse, facteurMasse);
+    }
+    if (dialog)
+        CPLUX::refresh(dialog->getId());
+    return true;
+}
