@@ -7,6 +7,9 @@
 #include <fstream>
 #include <istream>
 #include <system_error>
+#include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -68,6 +71,18 @@ std::vector<EntreeDossier> listerDossier(const std::string& dossier)
     std::sort(entrees.begin(), entrees.end(),
               [](const EntreeDossier& a, const EntreeDossier& b) { return a.nom < b.nom; });
     return entrees;
+}
+
+std::string creerFichierTemporaire(const std::string& chemin, const std::string& suffixe)
+{
+    const std::string modele = chemin + ".XXXXXX" + suffixe;
+    std::vector<char> nom(modele.begin(), modele.end());
+    nom.push_back('\0');
+    const int fd = ::mkstemps(nom.data(), static_cast<int>(suffixe.size()));
+    if (fd < 0)
+        return "";
+    ::close(fd);
+    return nom.data();
 }
 
 bool ecrireFichierSur(const std::string& chemin, const std::function<bool(std::ostream&)>& ecrivain)

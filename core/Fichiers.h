@@ -21,6 +21,10 @@ struct EntreeDossier {
 // Entries of a folder (no "." or ".."), sorted by name; empty when it does not exist.
 std::vector<EntreeDossier> listerDossier(const std::string& dossier);
 
+// Creates an empty file named chemin + ".XXXXXX" + suffixe (six random characters) that no
+// other writer holds, for a writer that needs a path of its own; its name, "" on failure.
+std::string creerFichierTemporaire(const std::string& chemin, const std::string& suffixe);
+
 // Writes a whole file through the program's one commit point (CEcritureSure): the writer
 // fills a temporary file and returns whether it wrote everything; only then is the file
 // synced and renamed over chemin. On any failure, or when the writer throws, the old file

@@ -39,3 +39,10 @@ void CSFMLJeu::initPLUX()
         CPLUX::pModeleDef->readFile("./PLUX_Modeles/Mod2/");
     CPLUX::setConsoleVisible(CSFMLJeuGlobal::bModeTest);
 }
+
+void CSFMLJeu::libererDialogues()
+{
+    // A dialog's destructor unregisters it: an id declared twice is found only once.
+    for (const auto& [id, classe] : CPLUX::getDeclaredDialogs())
+        delete CPLUX::getDialog(id);
+}

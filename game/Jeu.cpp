@@ -104,6 +104,7 @@ CSFMLJeu::~CSFMLJeu()
         CSFMLJeuGlobal::prenderTexture = nullptr;
     }
     delete pRenderTextureOmbre;
+    libererDialogues();
     delete pPLUX;
     CPLUX::setSurface(nullptr);
     delete fenetre;

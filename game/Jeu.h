@@ -95,6 +95,8 @@ public:
 
     // GUI set-up ----------------------------------------------------------------------------
     void initPLUX();
+    // Deletes the declared dialogs the GUI set-up had the library make (it never frees them).
+    void libererDialogues();
 
     // Window, views, rendering ----------------------------------------------------------------
     sf::RenderWindow* fenetre = nullptr;

@@ -50,14 +50,9 @@ std::string nomLibre(const std::string& base, const std::vector<std::string>& ex
 // nobody holds, so that no file is overwritten on the way.
 bool enregistrerImage(const sf::Image& image, const std::string& chemin)
 {
-    std::string modele = chemin + ".XXXXXX.png";
-    std::vector<char> nom(modele.begin(), modele.end());
-    nom.push_back('\0');
-    const int fd = ::mkstemps(nom.data(), 4);
-    if (fd < 0)
+    const std::string brouillon = tuv::creerFichierTemporaire(chemin, ".png");
+    if (brouillon.empty())
         return false;
-    ::close(fd);
-    const std::string brouillon = nom.data();
     if (!image.saveToFile(brouillon)) {
         std::remove(brouillon.c_str());
         return false;

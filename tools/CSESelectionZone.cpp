@@ -11,14 +11,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include <vector>
-
-#include <unistd.h>
 
 namespace {
 
-constexpr const char* ID_IMAGE = "myImage";
-constexpr const char* ID_ZONE = "myZone";
 constexpr const char* ID_DOSSIER = "myTextInputDossier";
 constexpr const char* ID_PREFIXE = "myTextInputPrefixe";
 constexpr const char* ID_NUM_DEBUT = "myTextInputNumDebut";
@@ -29,7 +24,6 @@ constexpr const char* ID_NB_IMAGES = "myTextInputNbImages";
 constexpr const char* ID_DECALAGE = "myTextInputDecalage";
 constexpr const char* ID_ZONE_L = "myTextInputZoneL";
 constexpr const char* ID_ZONE_H = "myTextInputZoneH";
-constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
 constexpr const char* ID_ABANDON = "myTextInputAbandonImage";
 constexpr const char* ID_BOUCLE = "myButtonCheckBoucle";
 constexpr const char* ID_SENS_INVERSE = "myButtonCheckBouclageSensInverse";
@@ -48,14 +42,9 @@ int tailleZone(int v) { return std::clamp(v, 1, CCSESelectionZone::TAILLE_ZONE_M
 // partial file and keeps an older one whole.
 bool ecrirePng(const sf::Image& image, const std::string& chemin)
 {
-    std::string modele = chemin + ".XXXXXX.png";
-    std::vector<char> nom(modele.begin(), modele.end());
-    nom.push_back('\0');
-    const int fd = ::mkstemps(nom.data(), 4);
-    if (fd < 0)
+    const std::string brouillon = tuv::creerFichierTemporaire(chemin, ".png");
+    if (brouillon.empty())
         return false;
-    ::close(fd);
-    const std::string brouillon = nom.data();
     std::error_code ec;
     if (image.saveToFile(brouillon))
         std::filesystem::rename(brouillon, chemin, ec);

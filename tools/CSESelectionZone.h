@@ -81,6 +81,11 @@ public:
     float zoom = 1.0f;
 
 private:
+    // Controls both halves of the dialog reach.
+    static constexpr const char* ID_IMAGE = "myImage";
+    static constexpr const char* ID_ZONE = "myZone";
+    static constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
+
     // Next position in the drop cycle of abandonImage.
     int cycleAbandon(int compteur) const;
     // Width (or height) of the first texture over that of "myImage"; nothing, and a word on

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr const char* ID_ZONE = "myZone";
-constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
 constexpr const char* ID_VITESSE = "myTextInputVitesse";
 constexpr const char* ID_ZOOM = "myTextInputZoom";
 constexpr const char* ID_DEBUT_LECTURE = "myTextInputDebutLecture";

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the HUD's images (panel backgrounds, countdown digits, start signs, weapon
 icons) and the level's (editor icons of a decor sprite, colour filter, step dust, footprint),
-and writes the ".dec" file that loads each one. Run from data/:
+and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
+(Sprites/0001.png to 0012.png). Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -260,6 +261,33 @@ def signe(chaine, bloc, couleur):
     return img
 
 
+def disque(img, cx, cy, r, c):
+    for j in range(cy - r, cy + r + 1):
+        for i in range(cx - r, cx + r + 1):
+            if (i - cx) ** 2 + (j - cy) ** 2 <= r * r:
+                img.mettre(i, j, c)
+
+
+def sequence_sprites():
+    """A walking figure on a transparent 256 x 256 background, 10 pixels further right in
+    each image: the slicer's sample, followed with a shift ("Décalage") of 10."""
+    os.makedirs("Sprites", exist_ok=True)
+    peau, tunique, jambes = (240, 200, 160, 255), (40, 110, 200, 255), (70, 50, 40, 255)
+    for n in range(12):
+        img = Image(256, 256)
+        x = 40 + 10 * n
+        pas = (-8, -4, 0, 4, 8, 4, 0, -4)[n % 8]
+        img.rect(x + 14 + pas, 150, 8, 50, jambes)
+        img.rect(x + 26 - pas, 150, 8, 50, jambes)
+        img.rect(x + 10, 90, 28, 64, tunique)
+        img.cadre(x + 10, 90, 28, 64, (20, 50, 110, 255))
+        img.rect(x + 4 - pas // 2, 96, 6, 40, peau)
+        img.rect(x + 38 + pas // 2, 96, 6, 40, peau)
+        disque(img, x + 24, 72, 16, peau)
+        img.rect(x + 28, 66, 4, 4, (30, 30, 30, 255))
+        img.png(os.path.join("Sprites", "%04d.png" % (n + 1)))
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -302,6 +330,7 @@ def main():
         img.texte((40 - largeur) // 2, 10, chaine, 3, (r, g, b, 255))
         ecrire(img, "menus/armes", "arme%d" % n, "ARME%d" % n)
     images_niveau()
+    sequence_sprites()
 
 
 if __name__ == "__main__":

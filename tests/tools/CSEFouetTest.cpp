@@ -13,16 +13,7 @@ const char* ID = "CSEFouet";
 
 std::string texte(const char* id) { return CPLUX::getControl(ID, id)->getText(); }
 
-// What a user does to replace an input's text: click, select all, type.
-void saisir(const char* id, const std::string& t)
-{
-    CPLUXTest::click(ID, id);
-    CPLUXTest::key(sf::Keyboard::A, true);
-    if (t.empty())
-        CPLUXTest::key(sf::Keyboard::BackSpace);
-    else
-        CPLUXTest::type(t);
-}
+void saisir(const char* id, const std::string& t) { ::saisir(ID, id, t); }
 
 class EditeurFouet : public OutilTest {
 protected:

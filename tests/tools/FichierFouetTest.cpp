@@ -2,7 +2,6 @@
 // failed saves.
 #include "OutilsOutils.h"
 
-#include "gui/CPLUXControlImage.h"
 #include "tools/Fouet.h"
 
 #include <cfloat>
@@ -11,21 +10,13 @@
 namespace {
 
 // A dialog with a picture at (8, 33), 600 x 420, as in the whip editor.
-struct Scene {
-    Scene()
-    {
-        d.setPosition(60, 40);
-        image = d.addControlImage("img");
-        image->setPosition(8, 33);
-        image->setVisibleDimension(600, 420);
-    }
+struct Scene : ScenePicture {
+    Scene() : ScenePicture(60, 40, 8, 33, 600, 420) {}
     bool charger(CFouet& f, const std::string& texte)
     {
         ecrireTexte("fouet0.ini", texte);
         return f.charger("fouet0.ini", &d, image, "__KP__");
     }
-    CPLUXDialog d;
-    CPLUXControlImage* image = nullptr;
 };
 
 const char* LIGNES_DEFAUT = "FOUET_COULEUR=255;0;0;255\n"

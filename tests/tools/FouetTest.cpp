@@ -2,26 +2,26 @@
 // buffers' exchange, the path of key points and their pauses.
 #include "OutilsOutils.h"
 
-#include "gui/CPLUXControlImage.h"
 #include "tools/Fouet.h"
 
 #include <cmath>
 
 namespace {
 
-// A dialog at the window's corner with a picture at (10, 20), 200 x 100: a marker added at
-// (x, y) from the picture's corner is centred on screen at (x + 10, y + 20).
-struct Scene {
-    Scene()
-    {
-        d.setPosition(0, 0);
-        image = d.addControlImage("img");
-        image->setPosition(10, 20);
-        image->setVisibleDimension(200, 100);
-    }
-    CPLUXDialog d;
-    CPLUXControlImage* image = nullptr;
+// A marker added at (x, y) from the picture's corner is centred on screen at (x + 10, y + 20).
+struct Scene : ScenePicture {
+    Scene() : ScenePicture(0, 0, 10, 20, 200, 100) {}
 };
+
+// Unit mass chain in a plain world: no friction loss unless given.
+void parametrer(CFouet& f, int rigidite, float longueur, float gravite, float friction, float ral)
+{
+    f.rigidite = rigidite;
+    f.longueur = longueur;
+    f.gravite = gravite;
+    f.friction = friction;
+    f.ral = ral;
+}
 
 void placer(CFouet& f, int i, float x, float y)
 {
@@ -67,11 +67,7 @@ TEST(Fouet, CreationPlacesNodesAlongXWithTheMassesOfEachMode)
 TEST(Fouet, OneStepOfThreeNodesWorkedByHand)
 {
     CFouet f;
-    f.rigidite = 1;
-    f.longueur = 2.f;
-    f.gravite = 0.5f;
-    f.friction = 0.5f;
-    f.ral = 0.25f;
+    parametrer(f, 1, 2.f, 0.5f, 0.5f, 0.25f);
     f.creer(3, 0.f, 0.f, 1.f, CFouet::MASSE_CONSTANTE, 0.f);
     placer(f, 1, 3.f, 4.f);
     placer(f, 2, 3.f, 10.f);
@@ -95,11 +91,7 @@ TEST(Fouet, LinksPastTheTipAreNullOrCancelTheBackwardOnes)
 {
     for (const bool tire : {true, false}) {
         CFouet f;
-        f.rigidite = 2;
-        f.longueur = 5.f;
-        f.gravite = 0.f;
-        f.friction = 1.f;
-        f.ral = 1.f;
+        parametrer(f, 2, 5.f, 0.f, 1.f, 1.f);
         f.creer(5, 0.f, 0.f, 1.f, CFouet::MASSE_CONSTANTE, 0.f);
         for (int i = 0; i < 5; ++i)
             placer(f, i, 10.f * i, 0.f);
@@ -122,9 +114,7 @@ TEST(Fouet, LinksPastTheTipAreNullOrCancelTheBackwardOnes)
 TEST(Fouet, TwoNodesOnOnePointAddNoForce)
 {
     CFouet f;
-    f.gravite = 0.f;
-    f.friction = 1.f;
-    f.ral = 1.f;
+    parametrer(f, 2, 0.5f, 0.f, 1.f, 1.f);
     f.creer(2, 30.f, 40.f, 1.f, CFouet::MASSE_CONSTANTE, 0.f);
     placer(f, 1, 30.f, 40.f);
     f.simuler(false, false);

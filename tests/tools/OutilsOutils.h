@@ -2,6 +2,7 @@
 // Helpers of the sprite-tool tests: a dialog of the program's class laid out from its real
 // model and registered as the set-up does, and the texts of the open message boxes.
 #include "game/OutilsJeu.h"
+#include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXMessageBox.h"
 #include "gui/CPLUXTest.h"
 #include "gui/ModelesOutils.h"
@@ -20,6 +21,30 @@ std::unique_ptr<T> dialogueOutil(const std::string& id)
     CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
     d->show();
     return d;
+}
+
+// A dialog at (x, y) holding a picture "img" at (gauche, haut), l x h, for key-point markers.
+struct ScenePicture {
+    ScenePicture(int x, int y, float gauche, float haut, float l, float h)
+    {
+        d.setPosition(x, y);
+        image = d.addControlImage("img");
+        image->setPosition(gauche, haut);
+        image->setVisibleDimension(l, h);
+    }
+    CPLUXDialog d;
+    CPLUXControlImage* image = nullptr;
+};
+
+// What a user does to replace an input's text: click, select all, type.
+inline void saisir(const std::string& dialogue, const std::string& id, const std::string& texte)
+{
+    CPLUXTest::click(dialogue, id);
+    CPLUXTest::key(sf::Keyboard::A, true);
+    if (texte.empty())
+        CPLUXTest::key(sf::Keyboard::BackSpace);
+    else
+        CPLUXTest::type(texte);
 }
 
 // Every text of every open message box, each box as "title: texts".

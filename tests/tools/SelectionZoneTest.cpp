@@ -1,0 +1,203 @@
+// The slicer: numbering, inputs, loading a sequence and the export of the cuts.
+#include "DecoupeOutils.h"
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+
+namespace {
+
+using Decoupe = DecoupeTest<>;
+
+std::vector<std::string> fichiers(const std::string& dossier)
+{
+    std::vector<std::string> r;
+    for (const auto& e : std::filesystem::directory_iterator(dossier))
+        r.push_back(e.path().filename().string());
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+sf::Image lire(const std::string& chemin)
+{
+    sf::Image i;
+    EXPECT_TRUE(i.loadFromFile(chemin)) << chemin;
+    return i;
+}
+
+// The cut of source at rect (left, top, w, h), pixel by pixel.
+void verifierDecoupe(const sf::Image& cut, const sf::Image& source, int gauche, int haut, unsigned l, unsigned h,
+                     const std::string& nom)
+{
+    ASSERT_EQ(cut.getSize(), sf::Vector2u(l, h)) << nom;
+    int erreurs = 0;
+    for (unsigned y = 0; y < h; ++y)
+        for (unsigned x = 0; x < l; ++x)
+            if (cut.getPixel(x, y) != attendu(source, gauche + static_cast<int>(x), haut + static_cast<int>(y)))
+                ++erreurs;
+    EXPECT_EQ(erreurs, 0) << nom << ": pixels that differ from the source at (" << gauche << ", " << haut << ")";
+}
+
+} // namespace
+
+TEST(Decoupage, FourDigitNumbering)
+{
+    const std::pair<int, const char*> cas[] = {{7, "0007"},   {42, "0042"},   {999, "0999"},
+                                               {1000, "1000"}, {12345, "12345"}, {-3, "000-3"}};
+    for (const auto& [n, texte] : cas)
+        EXPECT_EQ(CCSESelectionZone::numero4(n), texte) << n;
+}
+
+TEST_F(Decoupe, TypedValuesLoseTheirSpacesAndAreBounded)
+{
+    const struct {
+        const char* input;
+        const char* texte;
+        std::function<bool(const CCSESelectionZone&)> verifie;
+    } cas[] = {
+        {"myTextInputNumDebut", "12 5", [](auto& s) { return s.numDebut == 125 && s.nbImages == -124; }},
+        {"myTextInputNumDebut", "abc", [](auto& s) { return s.numDebut == 0 && s.nbImages == 1; }},
+        {"myTextInputNumFin", "-2147483648", [](auto& s) { return s.nbImages == INT_MIN; }},
+        {"myTextInputNumFin", "1", [](auto& s) { return s.nbImages == 1; }},
+        {"myTextInputPrefixe", "my prefix", [](auto& s) { return s.strPrefixe == "myprefix"; }},
+        {"myTextInputExt", " .bmp", [](auto& s) { return s.strExt == ".bmp"; }},
+        {"myTextInputNbDigit", "6", [](auto& s) { return s.nbDigit == 6; }},
+        {"myTextInputDecalage", "1e30", [](auto& s) { return s.decalage == 1e30f; }},
+        {"myTextInputDecalage", "nan", [](auto& s) { return s.decalage == 0.f; }},
+        {"myTextInputZoneL", "0", [](auto& s) { return s.zoneL == 1; }},
+        {"myTextInputZoneH", "100000", [](auto& s) { return s.zoneH == CCSESelectionZone::TAILLE_ZONE_MAX; }},
+        {"myTextInputAbandonImage", "-7", [](auto& s) { return s.abandonImage == 0; }},
+        {"myTextInputAbandonImage", "99999999999", [](auto& s) { return s.abandonImage == INT_MAX; }},
+        {"myTextInputVitesse", "-1", [](auto& s) { return s.vitesse == -1.f; }},
+        {"myTextInputZoom", "0", [](auto& s) { return s.zoom == 1.f; }},
+        {"myTextInputZoom", "2.5", [](auto& s) { return s.zoom == 2.5f; }},
+        {"myTextInputDossier", "ailleurs/", [](auto& s) { return s.strDossier == "./Sprites/"; }},
+    };
+    for (const auto& c : cas) {
+        saisir(ID, c.input, c.texte);
+        EXPECT_TRUE(c.verifie(*s)) << c.input << " typed \"" << c.texte << "\"";
+    }
+    EXPECT_EQ(texte("myTextInputNbImages"), "1") << "shown after each change of the numbers";
+    // The typed zone size became the zone's size (no image loaded: one to one).
+    EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getWidth(), 1.f);
+    EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getHeight(), 8192.f);
+}
+
+TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
+{
+    sequence("./Sprites/", "", ".png", 1, 1, 256, 256);
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonOpenAnimation"));
+    ASSERT_EQ(s->textures.size(), 1u);
+    EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/");
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"1 images chargées depuis ./Sprites/");
+    EXPECT_EQ(s->zoneL, 100) << "the picture shows the 256 pixels at 256: one to one";
+    EXPECT_EQ(s->zoneH, 200);
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
+    // The model's zone stands at (32, 32) from the picture's corner.
+    verifierDecoupe(lire("Sprites/se_0001.png"), motif(256, 256, 0), 32, 32, 100, 200, "se_0001.png");
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"1 découpes enregistrées dans ./Sprites/");
+    EXPECT_EQ(fichiers("Sprites"), (std::vector<std::string>{"0001.png", "se_0001.png"}));
+}
+
+TEST_F(Decoupe, NumberedSequenceCutsEveryImagePixelByPixel)
+{
+    sequence("seq/", "run_", ".bmp", 8, 12, 64, 48);
+    charger("seq/", 8, 12, "run_", ".bmp");
+    ASSERT_EQ(s->textures.size(), 5u);
+    EXPECT_EQ(s->nbImages, 4);
+    geometrie(64, 48, 10, 20, 30, 16);
+    EXPECT_EQ(s->zoneL, 30);
+    EXPECT_EQ(s->zoneH, 16);
+    s->enregistrerZones();
+    for (int k = 1; k <= 5; ++k) {
+        // BMP keeps no transparency: the source as it reads back.
+        sf::Image source = lire("seq/run_" + CCSESelectionZone::numero4(7 + k) + ".bmp");
+        const std::string nom = "se_run_" + CCSESelectionZone::numero4(k) + ".png";
+        verifierDecoupe(lire("seq/" + nom), source, 10, 20, 30, 16, nom);
+    }
+    EXPECT_FALSE(std::filesystem::exists("seq/se_run_0006.png"));
+}
+
+TEST_F(Decoupe, ShiftDropAndTransparency)
+{
+    sequence("seq/", "", ".png", 1, 6, 64, 48);
+    charger("seq/", 1, 3);
+    geometrie(64, 48, 0, 0, 20, 10);
+    saisir(ID, "myTextInputDecalage", "10");
+    s->enregistrerZones();
+    for (int k = 1; k <= 3; ++k)
+        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero4(k) + ".png"), motif(64, 48, k - 1), 10 * (k - 1), 0,
+                        20, 10, "shifted cut " + std::to_string(k));
+
+    // One image dropped after each kept one: images 0, 2 and 4 become cuts 1, 2 and 3.
+    charger("seq/", 1, 6);
+    saisir(ID, "myTextInputDecalage", "0");
+    saisir(ID, "myTextInputAbandonImage", "1");
+    s->enregistrerZones();
+    for (int k = 1; k <= 3; ++k)
+        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero4(k) + ".png"), motif(64, 48, 2 * (k - 1)), 0, 0, 20,
+                        10, "kept image " + std::to_string(2 * (k - 1)));
+    EXPECT_FALSE(std::filesystem::exists("seq/se_0004.png"));
+
+    // A drop count of -1 (set behind the inputs' back) cuts every image, without a division by 0.
+    s->abandonImage = -1;
+    s->enregistrerZones();
+    EXPECT_TRUE(std::filesystem::exists("seq/se_0006.png"));
+
+    // A zone partly off the image: black outside, the image where it overlaps.
+    geometrie(64, 48, -10, -5, 30, 20);
+    s->enregistrerZones();
+    verifierDecoupe(lire("seq/se_0001.png"), motif(64, 48, 0), -10, -5, 30, 20, "zone off the image");
+    saisir(ID, "myTextInputDecalage", "-1e30");
+    s->enregistrerZones();
+    verifierDecoupe(lire("seq/se_0002.png"), motif(64, 48, 1), -2000000000, -5, 30, 20, "shifted far away");
+}
+
+TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
+{
+    std::filesystem::create_directories("seq");
+    charger("seq/", 5, 2);
+    EXPECT_TRUE(s->textures.empty()) << "first number above the last";
+    EXPECT_EQ(texte("myTextInputNbImages"), "-3");
+
+    sequence("seq/", "", ".png", 1, 3, 32, 32);
+    std::filesystem::remove("seq/0002.png");
+    ecrireTexte("seq/0003.png", "pas une image");
+    std::filesystem::create_directory("seq/0004.png");
+    charger("seq/", 1, 4);
+    ASSERT_EQ(s->textures.size(), 4u) << "missing images keep their places";
+    EXPECT_EQ(s->textures[1]->getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(s->textures[2]->getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"4 images chargées depuis seq/, 3 absentes ou illisibles");
+    s->enregistrerZones();
+    EXPECT_EQ(textesBoites(), "Erreur !: 0 découpes non enregistrées dans seq/\n3 images source absentes ou illisibles\n");
+
+    charger("seq/", 1, 1000000000);
+    EXPECT_EQ(s->textures.size(), static_cast<size_t>(CCSESelectionZone::NB_IMAGES_MAX));
+    EXPECT_EQ(CPLUX::getConsoleText(2),
+              L"10000 images chargées depuis seq/, 9999 absentes ou illisibles (limite de 10000 images)");
+    charger("seq/", -5, 5);
+    EXPECT_EQ(s->textures.size(), 11u);
+}
+
+TEST_F(Decoupe, FailedWritesAreCountedAndLeaveNothingBehind)
+{
+    sequence("seq/", "", ".png", 1, 3, 32, 32);
+    charger("seq/", 1, 3);
+    geometrie(32, 32, 0, 0, 8, 8);
+    ecrireTexte("seq/se_0001.png", "ancien");
+    std::filesystem::create_directories("seq/se_0002.png/occupe");
+    s->enregistrerZones();
+    EXPECT_EQ(lire("seq/se_0001.png").getSize(), sf::Vector2u(8, 8)) << "an old cut is replaced";
+    EXPECT_TRUE(std::filesystem::is_directory("seq/se_0002.png/occupe")) << "what could not be replaced stays";
+    EXPECT_EQ(fichiers("seq"), (std::vector<std::string>{"0001.png", "0002.png", "0003.png", "se_0001.png",
+                                                         "se_0002.png", "se_0003.png"}))
+        << "no temporary file left";
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"2 découpes enregistrées dans seq/");
+    EXPECT_EQ(textesBoites(), "Erreur !: 1 découpes non enregistrées dans seq/\n0 images source absentes ou illisibles\n");
+
+    // A folder nobody may write in, root included.
+    s->strDossier = "/proc/";
+    s->enregistrerZones();
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"0 découpes enregistrées dans /proc/");
+}
