@@ -41,7 +41,7 @@ sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
 bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) const
 {
     // The old file is the user's only backup: no new file without its copy.
-    if (tuv::fichierExiste(fichier) && !tuv::copierFichier(fichier, fichier + ".save"))
+    if (!tuv::copierSauvegarde(fichier))
         return false;
     CTUVFile f;
     if (!f.open(fichier, true))
