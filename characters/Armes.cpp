@@ -8,3 +8,8 @@ int CArmes::charger(const std::string& fichier)
 void CArmes::majTirs()
 {
 }
+
+void CArmes::viderTirs()
+{
+    ++nbAppelsViderTirs;
+}

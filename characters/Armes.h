@@ -18,6 +18,10 @@ public:
     int charger(const std::string& fichier);
     // Per-frame update of the shots.
     void majTirs();
+    // Deletes every shot in flight.
+    void viderTirs();
+    // Calls of viderTirs, for the tests of the world switches.
+    int nbAppelsViderTirs = 0;
 
     int nbArmes = 0;
     std::vector<CArme*> armes;  // file order

@@ -21,6 +21,9 @@ public:
     ~CPerso() = default;
     CPerso(const CPerso&) = default;
 
+    // Cancels a blow and returns the character to standing (the characters subsystem fills it).
+    void resetEtat() {}
+
     std::string fichier;
     bool bCollisions = true;
     bool bVieInfinie = false;

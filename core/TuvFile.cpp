@@ -17,6 +17,7 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     close();
     ligneCourante.clear();
     pos = 0;
+    bFinDeLigne = false;
     bDebutFichier = true;
     // A folder opens as a stream on Linux, reads as an empty file and cannot be replaced:
     // an empty file name under a data folder must not pass for a readable or written file.
@@ -51,6 +52,7 @@ std::string CTUVFile::getKey()
         const std::string& ligne = ligneCourante;
         if (ligne.empty() || ligne[0] == '#' || ligne[0] == '\r' || ligne[0] == '\n')
             continue;
+        bFinDeLigne = false;
         if (ligne[0] == '{' || ligne[0] == '}') {
             pos = 1;
             return std::string(1, ligne[0]);
@@ -69,16 +71,19 @@ std::string CTUVFile::getKey()
     }
     ligneCourante.clear();
     pos = 0;
+    bFinDeLigne = false;
     return "";
 }
 
 std::string CTUVFile::valeurJusqua(const std::string& separateur)
 {
+    bFinDeLigne = true;
     if (pos >= ligneCourante.size())
         return "";
     size_t fin = separateur.empty() ? std::string::npos : ligneCourante.find(separateur, pos);
     if (fin == std::string::npos)
         return ligneCourante.substr(pos);
+    bFinDeLigne = false;
     std::string valeur = ligneCourante.substr(pos, fin - pos);
     pos = fin + separateur.size();
     return valeur;
@@ -87,6 +92,7 @@ std::string CTUVFile::valeurJusqua(const std::string& separateur)
 std::string CTUVFile::getValue()
 {
     // The reader's hot path: a character search, no separator string.
+    bFinDeLigne = true;
     if (pos >= ligneCourante.size())
         return std::string();
     const char* debut = ligneCourante.data() + pos;
@@ -94,6 +100,7 @@ std::string CTUVFile::getValue()
     const char* fin = static_cast<const char*>(std::memchr(debut, ';', reste));
     if (!fin)
         return std::string(debut, reste);
+    bFinDeLigne = false;
     pos += static_cast<size_t>(fin - debut) + 1;
     return std::string(debut, fin);
 }
@@ -122,6 +129,7 @@ void CTUVFile::skipLines(int n)
             break;
         ligneCourante = ligne;
         pos = 0;
+        bFinDeLigne = false;
     }
 }
 

@@ -39,12 +39,16 @@ public:
     void endLine();
 
     const std::string& getLigneCourante() const { return ligneCourante; }
+    // True when the last value read ended its line (no ";" after it): a further value
+    // read would only give that one again. False right after getKey.
+    bool finDeLigne() const { return bFinDeLigne; }
 
 protected:
     std::ifstream in;
     CEcritureSure ecritureSure;
     std::string ligneCourante;
     size_t pos = 0;
+    bool bFinDeLigne = false;
 
 private:
     bool lireLigne(std::string& ligne);

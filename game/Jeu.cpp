@@ -10,6 +10,7 @@
 #include "core/Texte.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
+#include "game/SourceEntrees.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace {
 
@@ -57,10 +59,12 @@ float volumeOu(const std::string& v, float defaut)
 // Beyond an 8K screen the scene texture alone would take hundreds of megabytes.
 constexpr int LARGEUR_MAX_FENETRE = 7680;
 constexpr int HAUTEUR_MAX_FENETRE = 4320;
+// Three seconds at 30 frames per second: the longest killcam ring.
+constexpr int KILLCAM_MAX = 90;
 
 } // namespace
 
-CSFMLJeu::CSFMLJeu() = default;
+CSFMLJeu::CSFMLJeu() : pSourceEntrees(std::make_unique<SourceFenetre>(*this)) {}
 
 CSFMLJeu::~CSFMLJeu()
 {
@@ -207,6 +211,8 @@ void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
         configVsync = drapeauOu(getValue(), configVsync);
     else if (cle == "AUTOFRAMERATE")
         configAutoFramerate = drapeauOu(getValue(), configAutoFramerate);
+    else if (cle == "KILLCAM")
+        optionKillcam = std::clamp(entierOu(getValue(), 0), 0, KILLCAM_MAX);
     else if (cle == "VOLUME_EFFETS")
         volumeEffets = volumeOu(getValue(), volumeEffets);
     else if (cle == "VOLUME_MUSIQUE")
@@ -265,6 +271,8 @@ void CSFMLJeu::creerFenetre(int largeur, int hauteur)
 void CSFMLJeu::appliquerFramerate()
 {
     framerateCoeff = regleFramerate.getCoeff();
+    // The ring covers the same time at both rates, also after a drop to 30 per second.
+    killcamTaille = static_cast<int>(std::trunc(optionKillcam / framerateCoeff));
     if (!fenetre)
         return;
     fenetre->setVerticalSyncEnabled(regleFramerate.getVsync());

@@ -12,7 +12,9 @@
 #include <SFML/Audio.hpp>
 #include <SFML/Graphics.hpp>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,7 @@ class CSFMLJeuBarreOutils;
 class CSFMLJeuHUD;
 class CVue;
 class CPLUX;
+class SourceEntrees;
 
 class CSFMLJeu : public CPLUXDialog, public CTUVFile {
 public:
@@ -50,6 +53,8 @@ public:
     // Named sounds ------------------------------------------------------------------------
     void chargerSons(const std::string& fichier = "sons.ini");
     void jouerSon(const std::string& nom);
+    // Hears every name played (tests set it), also the names nobody registered.
+    std::function<void(const std::string&)> espionSons;
     void arreterSon(const std::string& nom);
     void arreterSons();
     void bouclerSon(const std::string& nom, bool boucle);
@@ -76,6 +81,11 @@ public:
     void dessinerIconesJoueurs(sf::RenderWindow& cible);
 
     // Input -------------------------------------------------------------------------------
+    // The frame's one poll of the input source: each event goes to the GUI first, then to
+    // the game's keys; in menu mode what the GUI left is queued for the menus.
+    void traiterEvenementsFenetre();
+    // Key state as the input source reports it.
+    bool toucheEnfoncee(sf::Keyboard::Key touche) const;
     void evenements(int joueur, bool depuisIA, bool sonder);
     void touchesJeu(sf::Keyboard::Key touche);
     void touchesEditeur(sf::Keyboard::Key touche);
@@ -114,9 +124,12 @@ public:
     CShaderManager* pShaderManager = nullptr;
     std::map<std::string, sf::Shader*> shaders;
     bool bUseShader = false;
+    // The killcam ring: frames kept at half the window's size, oldest after killcamPosition.
     std::vector<sf::Texture> killcamImages;
     int killcamTaille = 0;
     int killcamPosition = 0;
+    // "KILLCAM": length of the ring in frames at 30 per second, 0 (off) to 90.
+    int optionKillcam = 0;
     sf::Clock horloge;
 
     // Time and modes ------------------------------------------------------------------------
@@ -130,6 +143,8 @@ public:
     long nbImagesMax = 0;
     // Keys pressed by the program itself at a given frame, for automated runs.
     std::map<long, sf::Keyboard::Key> touchesProgrammees;
+    // Where events and key states come from: the window unless a test or a replay set another.
+    std::unique_ptr<SourceEntrees> pSourceEntrees;
 
     // Worlds, engines and owned lists --------------------------------------------------------
     CDecor* pdecor = nullptr;
@@ -245,7 +260,6 @@ private:
     void chargerPolice();
     void installerServices();
 
-    void traiterEvenementsFenetre();
     void toucheAppuyee(sf::Keyboard::Key touche);
     void molette(float delta);
     void imageMenu();
@@ -267,6 +281,10 @@ private:
 
     // Frames since the chrono last lost a second.
     int imagesChrono = 0;
+
+    // Scratch of the killcam capture: the window, then the window at half size.
+    sf::Texture killcamFenetre;
+    std::unique_ptr<sf::RenderTexture> killcamReduction;
 
     bool bCaptureDemandee = false;
     bool bRapportDemande = false;

@@ -8,6 +8,7 @@
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <ctime>
@@ -92,6 +93,8 @@ std::string CSFMLJeu::capturerEcran()
     return enregistrerImage(imageFenetre(*fenetre), nom) ? nom : "";
 }
 
+// Each frame is kept at half the window's width and height (a quarter of the memory); the
+// replay scales it back up to the window.
 void CSFMLJeu::capturerKillcam()
 {
     if (typeJeu != 2 || mode != 1 || killcamTaille <= 0 || !fenetre)
@@ -101,10 +104,31 @@ void CSFMLJeu::capturerKillcam()
         killcamPosition = 0;
     }
     killcamPosition = (killcamPosition + 1) % killcamTaille;
-    sf::Texture& t = killcamImages[killcamPosition];
-    if (t.getSize() != fenetre->getSize() && !t.create(fenetre->getSize().x, fenetre->getSize().y))
+    const sf::Vector2u taille = fenetre->getSize();
+    const sf::Vector2u demi(std::max(1u, taille.x / 2), std::max(1u, taille.y / 2));
+    if (killcamFenetre.getSize() != taille && !killcamFenetre.create(taille.x, taille.y))
         return;
-    t.update(*fenetre);
+    if (!killcamReduction || killcamReduction->getSize() != demi) {
+        killcamReduction = std::make_unique<sf::RenderTexture>();
+        if (!killcamReduction->create(demi.x, demi.y)) {
+            killcamReduction.reset();
+            return;
+        }
+        killcamFenetre.setSmooth(true);
+    }
+    killcamFenetre.update(*fenetre);
+    sf::Sprite image(killcamFenetre);
+    image.setScale(static_cast<float>(demi.x) / taille.x, static_cast<float>(demi.y) / taille.y);
+    killcamReduction->clear();
+    killcamReduction->draw(image);
+    killcamReduction->display();
+    sf::Texture& t = killcamImages[killcamPosition];
+    if (t.getSize() != demi) {
+        if (!t.create(demi.x, demi.y))
+            return;
+        t.setSmooth(true);
+    }
+    t.update(killcamReduction->getTexture());
 }
 
 int CSFMLJeu::sauverKillcam()

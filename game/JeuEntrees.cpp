@@ -5,10 +5,12 @@
 #include "characters/Perso.h"
 #include "game/JeuHUD.h"
 #include "game/Manettes.h"
+#include "game/SourceEntrees.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
 #include "level/Decor.h"
+#include "menus/JeuMenus.h"
 
 #include <cmath>
 
@@ -30,11 +32,6 @@ const ClavierJoueur CLAVIERS[2] = {
 
 constexpr float SEUIL_AXE = 40.0f;
 
-bool appuyee(sf::Keyboard::Key k)
-{
-    return sf::Keyboard::isKeyPressed(k);
-}
-
 // Hides a dialog that is shown, shows it otherwise.
 void basculerDialogue(const std::string& id)
 {
@@ -48,20 +45,16 @@ void basculerDialogue(const std::string& id)
 
 void CSFMLJeu::traiterEvenementsFenetre()
 {
-    std::vector<sf::Event> evenements;
-    sf::Event e;
-    while (fenetre->pollEvent(e))
-        evenements.push_back(e);
-    auto programmee = touchesProgrammees.find(compteurImages);
-    if (programmee != touchesProgrammees.end()) {
-        sf::Event k;
-        k.type = sf::Event::KeyPressed;
-        k.key = sf::Event::KeyEvent{programmee->second, false, false, false, false};
-        evenements.push_back(k);
-    }
-    for (const sf::Event& ev : evenements) {
+    if (!pSourceEntrees)
+        return;
+    // Menu input of a frame that the menus did not run is stale by now.
+    if (pMenus)
+        pMenus->viderEvenements();
+    pSourceEntrees->debutImage(compteurImages);
+    sf::Event ev;
+    while (pSourceEntrees->evenementSuivant(ev)) {
         if (ev.type == sf::Event::Closed) {
-            fenetre->close();
+            pSourceEntrees->fermerFenetre();
             return;
         }
         if (ev.type == sf::Event::LostFocus)
@@ -75,7 +68,15 @@ void CSFMLJeu::traiterEvenementsFenetre()
             toucheAppuyee(ev.key.code);
         else if (ev.type == sf::Event::MouseWheelScrolled)
             molette(ev.mouseWheelScroll.delta);
+        // The menus never poll the window themselves: two pollers would steal each other's events.
+        if (mode == 0 && pMenus)
+            pMenus->recevoirEvenement(ev);
     }
+}
+
+bool CSFMLJeu::toucheEnfoncee(sf::Keyboard::Key touche) const
+{
+    return pSourceEntrees && pSourceEntrees->toucheEnfoncee(touche);
 }
 
 void CSFMLJeu::toucheAppuyee(sf::Keyboard::Key touche)
@@ -194,10 +195,10 @@ void CSFMLJeu::resetManette(int joueur)
 
 void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
 {
-    bShiftD = appuyee(sf::Keyboard::RShift);
-    bCtrlD = appuyee(sf::Keyboard::RControl);
-    bShiftG = appuyee(sf::Keyboard::LShift);
-    bCtrlG = appuyee(sf::Keyboard::LControl);
+    bShiftD = toucheEnfoncee(sf::Keyboard::RShift);
+    bCtrlD = toucheEnfoncee(sf::Keyboard::RControl);
+    bShiftG = toucheEnfoncee(sf::Keyboard::LShift);
+    bCtrlG = toucheEnfoncee(sf::Keyboard::LControl);
     if (joueur < 0 || joueur > 3)
         return;
     CommandesJoueur& c = commandes[joueur];
@@ -228,19 +229,19 @@ void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
 void CSFMLJeu::lireClavier(int joueur, CommandesJoueur& c)
 {
     const ClavierJoueur& k = CLAVIERS[joueur];
-    c.bGauche = appuyee(k.gauche);
-    c.bDroite = appuyee(k.droite);
-    c.bHautClavier = appuyee(k.haut);
-    c.bBasClavier = appuyee(k.bas);
+    c.bGauche = toucheEnfoncee(k.gauche);
+    c.bDroite = toucheEnfoncee(k.droite);
+    c.bHautClavier = toucheEnfoncee(k.haut);
+    c.bBasClavier = toucheEnfoncee(k.bas);
     c.bAccroupi = c.bBasClavier;
-    c.bSaut = c.bSautMaintenu = appuyee(k.saut);
-    c.bTir = c.bTirMaintenu = appuyee(k.tir);
-    c.bCorpsACorps = appuyee(k.corps);
-    c.bAction = appuyee(k.action);
-    c.bDash = appuyee(k.dash);
-    c.bArmePrecedente = appuyee(k.armePrec);
-    c.bArmeSuivante = appuyee(k.armeSuiv);
-    c.bPause = appuyee(k.pause);
+    c.bSaut = c.bSautMaintenu = toucheEnfoncee(k.saut);
+    c.bTir = c.bTirMaintenu = toucheEnfoncee(k.tir);
+    c.bCorpsACorps = toucheEnfoncee(k.corps);
+    c.bAction = toucheEnfoncee(k.action);
+    c.bDash = toucheEnfoncee(k.dash);
+    c.bArmePrecedente = toucheEnfoncee(k.armePrec);
+    c.bArmeSuivante = toucheEnfoncee(k.armeSuiv);
+    c.bPause = toucheEnfoncee(k.pause);
 }
 
 void CSFMLJeu::lireManette(int joueur, CommandesJoueur& c)

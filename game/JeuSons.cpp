@@ -32,6 +32,8 @@ void CSFMLJeu::chargerSons(const std::string& fichier)
 // audio source and the library has only a few hundred.
 void CSFMLJeu::jouerSon(const std::string& nom)
 {
+    if (espionSons)
+        espionSons(nom);
     auto it = sons.find(nom);
     if (it != sons.end())
         it->second.play();

@@ -114,8 +114,18 @@ void CDecor::libererEffetsMeteo()
 
 int CDecor::chargerNiveau(const std::string& fichier, int numero)
 {
+    ++appels.chargerNiveau;
+    appels.fichierCharge = fichier;
+    appels.numeroCharge = numero;
     numNiveau = numero;
     return 0;
+}
+
+int CDecor::demarrerNiveau(int calque)
+{
+    ++appels.demarrerNiveau;
+    appels.calqueDemarre = calque;
+    return 1;
 }
 
 void CDecor::dessiner(sf::RenderWindow* fenetre)

@@ -66,6 +66,8 @@ public:
 
     // Loads a ".niv" level into this world; always 0.
     int chargerNiveau(const std::string& fichier, int numero);
+    // Puts the loaded level into its starting state, showing layer calque; always 1.
+    int demarrerNiveau(int calque);
     // The level's once-per-frame update and drawing into the scene render texture.
     void dessiner(sf::RenderWindow* fenetre);
 
@@ -216,6 +218,19 @@ public:
     int checkpointX = -1, checkpointY = -1;
     std::vector<CSPRITE*> positionsDepart;  // the start-marker sprites; not owned
     float scrollPlans[6][2] = {};  // camera-follow factors of planes 0-4 and the background
+
+    // How often the menus and scripts called the world's entry points, and with what last:
+    // what their tests observe of a world that is not loaded.
+    struct Appels {
+        int chargerNiveau = 0;
+        std::string fichierCharge;
+        int numeroCharge = 0;
+        int demarrerNiveau = 0;
+        int calqueDemarre = 0;
+        int jouerMusiques = 0;
+        int stopApplaudissements = 0;
+    };
+    Appels appels;
 
 private:
     void libererEffetsMeteo();

@@ -31,6 +31,7 @@ bool jouerPiste(bool streamee, bool charger, const std::string& chemin, bool bou
 
 int CDecor::jouerMusiques(bool charger)
 {
+    ++appels.jouerMusiques;
     if (CCalqueSD* plan = pPlans[PLAN_PRINCIPAL])
         for (CSPRITE* sd : plan->sprites)
             if (sd)
@@ -48,6 +49,7 @@ int CDecor::jouerMusiques(bool charger)
 
 void CDecor::stopApplaudissements()
 {
+    ++appels.stopApplaudissements;
     for (CCalqueSD* plan : pPlans)
         if (plan)
             for (CSPRITE* sd : plan->sprites)

@@ -1,19 +1,235 @@
+// The menu object: construction, the switch between the two level worlds, the killcam
+// replay and the drawing of the menu screen.
 #include "menus/JeuMenus.h"
 
-int CJeuMenus::chargerMenu(const std::string& dossier, const std::string& fichier)
+#include "characters/Armes.h"
+#include "characters/Inventaire.h"
+#include "core/Fichiers.h"
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "level/Decor.h"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <cmath>
+
+namespace {
+
+// A missing file leaves the resource empty and says nothing: the menus must start in a
+// working folder that has none of them.
+void chargerSiPresent(CSPRITE_SIMPLE& s, const std::string& fichier)
 {
-    return 0;
+    if (tuv::fichierExiste(fichier))
+        s.charger(fichier);
 }
 
-void CJeuMenus::entrerMenu(int id)
+const char* const FICHIERS_POLICES[3] = {
+    "./polices/SF_Minced_Meat.ttf", "./polices/Chaos in Wisconsin.ttf", "./polices/MASQUE__.ttf"};
+
+const char* const ANIMS_VICTOIRE[8] = {
+    "./zeph_victoire.anm",    "./zeph_j2_victoire.anm",       "./vevidiz_victoire.anm",
+    "./vevidiz_j2_victoire.anm", "./vuzi_victoire.anm",       "./vuzi_j2_victoire.anm",
+    "./zadirirezi_victoire.anm", "./zadirirezi_j2_victoire.anm"};
+
+const char* const VIGNETTES[4] = {
+    "./personnages/Zeph2/vignette.dec", "./personnages/Rerodez/vignette.dec",
+    "./personnages/Vuzi3/vignette.dec", "./personnages/Zadirirezi3/vignette.dec"};
+
+} // namespace
+
+const char* IdMenu::fichier(int id)
 {
-    idMenu = id;
+    switch (id) {
+    case LANGUE: return "menu0.mnu";
+    case PRINCIPAL: return "menu1.mnu";
+    case PAUSE: return "menu6.mnu";
+    case PAUSE_AVENTURE: return "menu60.mnu";
+    case OPTIONS: return "menu_options.mnu";
+    case INVENTAIRE: return "menu_inventaire.mnu";
+    case VICTOIRE: return "menu_victoire.mnu";
+    case ECHEC: return "menu_echec.mnu";
+    case ECHEC_AVENTURE: return "menu_echec_aventure.mnu";
+    case NOUVEAU_JOUEUR: return "menu30_changerjoueur.mnu";
+    case CHANGER_JOUEUR: return "menu_changejoueur.mnu";
+    case AIDE: return "menu_aide.mnu";
+    case CHOIX_AVENTURE: return "menu320_choixniveau_aventure.mnu";
+    case CHOIX_CHRONO: return "menu330_choixniveau_chrono.mnu";
+    case CHOIX_MULTI: return "menu340_choixniveau_multi.mnu";
+    case OPTIONS_MULTI: return "menu400_optionsmulti.mnu";
+    case INTERNET: return "menu401-multiinternet.mnu";
+    case VICTOIRE_MANCHE: return "menu_victoire_manchemulti.mnu";
+    case VICTOIRE_PARTIE: return "menu_victoire_partiemulti.mnu";
+    case EXAEQUO_MANCHE: return "menu_exaequo_manchemulti.mnu";
+    case ATTENTE: return "menu_attentevantjeu.mnu";
+    default: return "";
+    }
+}
+
+CJeuMenus::CJeuMenus()
+    : nomsPersos{L"Capitaine Zeph", L"Dudizir", L"Rorezu", L"Zaruvared"}
+{
+    // "langue.ini" lives in the working folder itself, not under "./niveaux/".
+    lireLangue("langue.ini");
+    for (int i = 0; i < 3; ++i)
+        if (tuv::fichierExiste(FICHIERS_POLICES[i]))
+            polices[i].loadFromFile(FICHIERS_POLICES[i]);
+    lireJoueurs("./niveaux/joueurs.ini");
+    pInventaire = std::make_unique<CInventaire>();
+    lireScores("./niveaux/scores.scr");
+    chargerSiPresent(spriteEtoile, "./niveaux/star.dec");
+    chargerSiPresent(spriteEtoileVide, "./niveaux/star-vide.dec");
+    chargerSiPresent(spriteBouclier, "./niveaux/bouclier.dec");
+    chargerSiPresent(spriteTemps, "./niveaux/temps.dec");
+    chargerSiPresent(spriteMort, "./niveaux/mort.dec");
+    chargerSiPresent(spritePortes, "./niveaux/transition.dec");
+    chargerSiPresent(spriteBarreProgression, "./menus/barre_progression.dec");
+    chargerSiPresent(spriteMulti, "./menus/multi.dec");
+    // Built before the scene render texture: the animations get no render target.
+    for (int i = 0; i < 8; ++i)
+        if (tuv::fichierExiste(ANIMS_VICTOIRE[i]))
+            animsVictoire[i].charger(nullptr, CSFMLJeuGlobal::prenderTexture, ANIMS_VICTOIRE[i], false);
+    chargerSiPresent(spriteFilm, "./effets/film.dec");
+    for (int i = 0; i < 4; ++i)
+        chargerSiPresent(vignettes[i], VIGNETTES[i]);
+}
+
+// Lines, images, scores and the inventory are owned; members go in reverse order.
+CJeuMenus::~CJeuMenus() = default;
+
+void CJeuMenus::ouvrirMenu(int id)
+{
+    chargerMenu("./menus/", IdMenu::fichier(id));
+    entrerMenu(id);
+}
+
+void CJeuMenus::selectionnerDecorMenu()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return;
+    if (jeu->pdecorMenu)
+        jeu->pdecor = jeu->pdecorMenu;
+    if (jeu->pvueMenu)
+        jeu->pvue = jeu->pvueMenu;
+    if (jeu->pscriptEngineMenu)
+        jeu->pscriptEngine = jeu->pscriptEngineMenu;
+    if (jeu->parmes)
+        jeu->parmes->viderTirs();
+    if (jeu->pdecorMenu)
+        jeu->pdecorMenu->bInfosVie = false;
+    if (jeu->pdecorJeu)
+        jeu->pdecorJeu->stopApplaudissements();
+    if (jeu->pdecorMenu)
+        jeu->pdecorMenu->jouerMusiques(false);
+}
+
+void CJeuMenus::selectionnerDecor(bool decorJeu)
+{
+    if (!decorJeu) {
+        selectionnerDecorMenu();
+        return;
+    }
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return;
+    if (jeu->pdecorJeu)
+        jeu->pdecor = jeu->pdecorJeu;
+    if (jeu->pvueJeu)
+        jeu->pvue = jeu->pvueJeu;
+    if (jeu->pscriptEngineJeu)
+        jeu->pscriptEngine = jeu->pscriptEngineJeu;
+    if (jeu->parmes)
+        jeu->parmes->viderTirs();
+    if (jeu->pdecorJeu)
+        jeu->pdecorJeu->bInfosVie = true;
+    if (jeu->pdecorMenu)
+        jeu->pdecorMenu->stopApplaudissements();
+    if (jeu->pdecorJeu)
+        jeu->pdecorJeu->jouerMusiques(false);
+}
+
+// The replay shows the slots from the one after the write position round to the one before
+// it, one per frame, and ends by itself.
+void CJeuMenus::revoirKillcam(sf::RenderWindow* fenetre)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const int taille = jeu ? static_cast<int>(jeu->killcamImages.size()) : 0;
+    if (taille <= 0) {
+        bRevoirKillcam = false;
+        return;
+    }
+    const int position = jeu->killcamPosition;
+    if (position < 0 || position >= taille) {
+        bRevoirKillcam = false;
+        return;
+    }
+    int index = indexKillcam < 0 ? position + 1 : indexKillcam + 1;
+    if (index >= taille)
+        index = 0;
+    indexKillcam = index;
+    if (index == position) {
+        bRevoirKillcam = false;
+        return;
+    }
+    const sf::Texture& image = jeu->killcamImages[index];
+    if (!fenetre || image.getSize().x == 0 || image.getSize().y == 0)
+        return;
+    // Frames are kept at a reduced size: scaled back up to the window.
+    sf::Sprite sprite(image);
+    sprite.setScale(static_cast<float>(fenetre->getSize().x) / image.getSize().x,
+                    static_cast<float>(fenetre->getSize().y) / image.getSize().y);
+    fenetre->draw(sprite);
+    spriteFilm.dessiner(*fenetre);
 }
 
 void CJeuMenus::afficher(sf::RenderWindow* fenetre)
 {
+    if (bRevoirKillcam)
+        revoirKillcam(fenetre);
+    else
+        afficherMenu(fenetre);
 }
 
-void CJeuMenus::gererMenu()
+// The background, the cursor at the active line, then each line: its picture, text 1 in the
+// text column (in the active colour on the active line) and text 2 400 pixels further.
+void CJeuMenus::afficherMenu(sf::RenderWindow* fenetre)
 {
+    if (!fenetre)
+        return;
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    auto dessinerTexte = [&](sf::Text& t) {
+        if (jeu)
+            jeu->dessinerTexteIcone(*fenetre, &t);
+        else
+            fenetre->draw(t);
+    };
+    if (pSpriteFond)
+        fenetre->draw(*pSpriteFond);
+    if (bCurseur && pSpriteCurseur && ligneActive >= 0 && ligneActive < nbLignes) {
+        const LigneMenu& active = *lignes[ligneActive];
+        pSpriteCurseur->setPosition(static_cast<float>(active.x), static_cast<float>(active.y) - 3);
+        fenetre->draw(*pSpriteCurseur);
+    }
+    for (int i = 0; i < nbLignes; ++i) {
+        LigneMenu& l = *lignes[i];
+        const bool estActive = i == ligneActive;
+        const float x = static_cast<float>(l.x), y = static_cast<float>(l.y);
+        float colonne = x + 40;
+        if (l.pSprite) {
+            l.pSprite->setScale(estActive ? 1.1f : 1.0f, estActive ? 1.1f : 1.0f);
+            l.pSprite->setPosition(estActive ? x + 33 : x + 40, estActive ? y - 4 : y);
+            fenetre->draw(*l.pSprite);
+            colonne = x + 200;
+        }
+        if (l.pTexte1) {
+            l.pTexte1->setFillColor(estActive ? couleurLigneActive : l.couleur);
+            l.pTexte1->setPosition(colonne, y);
+            dessinerTexte(*l.pTexte1);
+            colonne += 400;
+        }
+        if (l.pTexte2) {
+            l.pTexte2->setPosition(colonne, y);
+            dessinerTexte(*l.pTexte2);
+        }
+    }
 }

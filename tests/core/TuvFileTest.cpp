@@ -56,6 +56,34 @@ TEST(TuvFile, ValuesPastTheEndOfTheLine)
     EXPECT_FLOAT_EQ(f.getValueFloat(), 1.0f);
 }
 
+// Readers of lines whose length varies ask whether the value just read was the line's last.
+TEST(TuvFile, FinDeLigneSaysWhetherAnotherValueFollows)
+{
+    DossierTemp d;
+    ecrireTexte(d / "f.ini", "A=1;b\nB=1;b;\nC=\nD=7\r\n");
+    CTUVFile f;
+    ASSERT_TRUE(f.open(d / "f.ini", false));
+    ASSERT_EQ(f.getKey(), "A");
+    EXPECT_FALSE(f.finDeLigne()) << "no value read yet after the key";
+    EXPECT_EQ(f.getValueInt(), 1);
+    EXPECT_FALSE(f.finDeLigne()) << "a ';' follows 1";
+    EXPECT_EQ(f.getValue(), "b");
+    EXPECT_TRUE(f.finDeLigne()) << "b ends the line";
+    ASSERT_EQ(f.getKey(), "B");
+    f.getValue();
+    EXPECT_EQ(f.getValue(), "b");
+    EXPECT_FALSE(f.finDeLigne()) << "a final ';' leaves an empty value after b";
+    EXPECT_EQ(f.getValue(), "");
+    EXPECT_TRUE(f.finDeLigne()) << "the empty value after the final ';' ends the line";
+    ASSERT_EQ(f.getKey(), "C");
+    EXPECT_EQ(f.getValue(), "");
+    EXPECT_TRUE(f.finDeLigne()) << "an empty line of values";
+    ASSERT_EQ(f.getKey(), "D");
+    EXPECT_FALSE(f.finDeLigne()) << "getKey starts a new line";
+    EXPECT_EQ(f.getValueInt(), 7);
+    EXPECT_TRUE(f.finDeLigne()) << "a CR LF end is still the end";
+}
+
 TEST(TuvFile, ValueBetweenAndSkipLines)
 {
     DossierTemp d;

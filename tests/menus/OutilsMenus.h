@@ -1,0 +1,125 @@
+#pragma once
+// The menu tests' bench: a fresh working folder, a bare game object (no window, no init) with
+// two level worlds, a weapon list and a scripted input source, no pad unless a test gives one.
+#include "characters/Armes.h"
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "game/Manettes.h"
+#include "game/OutilsJeu.h"
+#include "game/SourceEntrees.h"
+#include "gui/CPLUXTest.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+using Touches = SourceScriptee::Touches;
+using Evenement = std::pair<sf::Event, Touches>;
+
+// A key pressed, and held after it; a key released.
+inline Evenement appui(sf::Keyboard::Key k, Touches apres = {})
+{
+    apres.insert(k);
+    return {SourceScriptee::toucheAppuyee(k), apres};
+}
+inline Evenement relache(sf::Keyboard::Key k, Touches apres = {})
+{
+    return {SourceScriptee::toucheRelachee(k), apres};
+}
+
+class BancMenus {
+public:
+    BancMenus()
+    {
+        CPLUXTest::reset();
+        CSFMLJeuGlobal::bModeTest = false;
+        CSFMLJeuGlobal::pmonjeu = &jeu;
+        auto s = std::make_unique<SourceScriptee>();
+        source = s.get();
+        jeu.pSourceEntrees = std::move(s);
+        jeu.pdecorMenu = new CDecor();
+        jeu.pdecorJeu = new CDecor();
+        jeu.pdecor = jeu.pdecorMenu;
+        jeu.parmes = new CArmes();
+        // The pad of each frame comes from `manette` (none connected by default).
+        setLecteurManette([this](unsigned n) { return n == 0 ? manette : EtatManette(); });
+        std::filesystem::create_directories("menus");
+        std::filesystem::create_directories("niveaux");
+    }
+    ~BancMenus()
+    {
+        setLecteurManette({});
+        CSFMLJeuGlobal::bModeTest = false;
+        CPLUXTest::reset();
+    }
+
+    // Builds the menu object in the folder as it stands; the game owns it.
+    CJeuMenus& creerMenus()
+    {
+        delete jeu.pMenus;
+        jeu.pMenus = new CJeuMenus();
+        return *jeu.pMenus;
+    }
+    CJeuMenus& menus() { return jeu.pMenus ? *jeu.pMenus : creerMenus(); }
+
+    // An id that no action of the menus answers to.
+    static constexpr int SANS_ACTION = 9999;
+
+    // Writes "./menus/<prefix><nom>" and opens it as menu `id` (-1: no entrerMenu).
+    void ouvrir(const std::string& nom, const std::string& contenu, int id = SANS_ACTION,
+                const std::string& prefixe = "fr_")
+    {
+        ecrireTexte("menus/" + prefixe + nom, contenu);
+        menus().chargerMenu("./menus/", nom);
+        if (id >= 0)
+            menus().entrerMenu(id);
+    }
+
+    // One frame: events (each with the keys held after it), the keys held before them, then
+    // the game's poll and the menu's frame.
+    void image(const std::vector<Evenement>& evenements = {}, const Touches& touches = {})
+    {
+        SourceScriptee::Image& i = source->ajouterImage(touches);
+        i.evenements = evenements;
+        jeu.traiterEvenementsFenetre();
+        menus().gererMenu();
+        ++jeu.compteurImages;
+    }
+
+    // The pad's stick on the menu's scale (x right, y down) and its buttons.
+    void stick(int x, int y, uint16_t boutons = 0)
+    {
+        manette.bConnecte = true;
+        manette.gaucheX = static_cast<int16_t>(x * 327);
+        manette.gaucheY = static_cast<int16_t>(-y * 327);
+        manette.boutons = boutons;
+    }
+
+    DossierDeTravail dossier;  // first: the folder outlives the game
+    CSFMLJeu jeu;
+    SourceScriptee* source = nullptr;
+    EtatManette manette;
+};
+
+// n selectable lines of one text each, 40 pixels apart.
+inline std::string lignesSelectionnables(int n)
+{
+    std::string s;
+    for (int i = 0; i < n; ++i)
+        s += "LIGNE=10;" + std::to_string(40 * i) + ";1;;Ligne " + std::to_string(i) + ";0;20;200;200;200\n";
+    return s;
+}
+
+// A w x h image of one colour.
+inline void ecrireImage(const std::string& chemin, unsigned w, unsigned h, sf::Color c)
+{
+    sf::Image i;
+    i.create(w, h, c);
+    i.saveToFile(chemin);
+}
