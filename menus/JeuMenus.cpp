@@ -102,50 +102,40 @@ void CJeuMenus::ouvrirMenu(int id)
     entrerMenu(id);
 }
 
-void CJeuMenus::selectionnerDecorMenu()
+// Every switch deletes the shots in flight, so that no shot of one world lands in the other.
+void CJeuMenus::activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, CDecor* autre, bool infosVie)
 {
     CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
     if (!jeu)
         return;
-    if (jeu->pdecorMenu)
-        jeu->pdecor = jeu->pdecorMenu;
-    if (jeu->pvueMenu)
-        jeu->pvue = jeu->pvueMenu;
-    if (jeu->pscriptEngineMenu)
-        jeu->pscriptEngine = jeu->pscriptEngineMenu;
+    if (monde)
+        jeu->pdecor = monde;
+    if (vue)
+        jeu->pvue = vue;
+    if (scripts)
+        jeu->pscriptEngine = scripts;
     if (jeu->parmes)
         jeu->parmes->viderTirs();
-    if (jeu->pdecorMenu)
-        jeu->pdecorMenu->bInfosVie = false;
-    if (jeu->pdecorJeu)
-        jeu->pdecorJeu->stopApplaudissements();
-    if (jeu->pdecorMenu)
-        jeu->pdecorMenu->jouerMusiques(false);
+    if (monde)
+        monde->bInfosVie = infosVie;
+    if (autre)
+        autre->stopApplaudissements();
+    if (monde)
+        monde->jouerMusiques(false);
+}
+
+void CJeuMenus::selectionnerDecorMenu()
+{
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        activerMonde(jeu->pdecorMenu, jeu->pvueMenu, jeu->pscriptEngineMenu, jeu->pdecorJeu, false);
 }
 
 void CJeuMenus::selectionnerDecor(bool decorJeu)
 {
-    if (!decorJeu) {
+    if (!decorJeu)
         selectionnerDecorMenu();
-        return;
-    }
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu)
-        return;
-    if (jeu->pdecorJeu)
-        jeu->pdecor = jeu->pdecorJeu;
-    if (jeu->pvueJeu)
-        jeu->pvue = jeu->pvueJeu;
-    if (jeu->pscriptEngineJeu)
-        jeu->pscriptEngine = jeu->pscriptEngineJeu;
-    if (jeu->parmes)
-        jeu->parmes->viderTirs();
-    if (jeu->pdecorJeu)
-        jeu->pdecorJeu->bInfosVie = true;
-    if (jeu->pdecorMenu)
-        jeu->pdecorMenu->stopApplaudissements();
-    if (jeu->pdecorJeu)
-        jeu->pdecorJeu->jouerMusiques(false);
+    else if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        activerMonde(jeu->pdecorJeu, jeu->pvueJeu, jeu->pscriptEngineJeu, jeu->pdecorMenu, true);
 }
 
 // The replay shows the slots from the one after the write position round to the one before

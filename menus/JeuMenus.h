@@ -17,7 +17,10 @@
 #include <string>
 #include <vector>
 
+class CDecor;
 class CInventaire;
+class CScriptEngine;
+class CVue;
 namespace sf { class RenderWindow; }
 
 class CJeuMenus : public CTUVFile {
@@ -126,6 +129,10 @@ public:
     EntreesMenu entreesDerniereImage;
 
 private:
+    bool ecrireLignes(const std::string& fichier, const std::vector<std::string>& lignesFichier);
+    // Makes one world active with its camera and script engine; the other one is silenced.
+    void activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, CDecor* autre, bool infosVie);
+
     // Menu files
     void lireFond();
     void lireFondNiv();

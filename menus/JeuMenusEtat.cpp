@@ -29,12 +29,19 @@ bool CJeuMenus::lireLangue(const std::string& fichier)
     return true;
 }
 
-bool CJeuMenus::ecrireLangue(const std::string& fichier)
+// The file holds these lines and nothing else once all were written; else it is unchanged.
+bool CJeuMenus::ecrireLignes(const std::string& fichier, const std::vector<std::string>& lignesFichier)
 {
     if (!open(fichier, true))
         return false;
-    writeLine("LANGUE=" + langue);
+    for (const std::string& l : lignesFichier)
+        writeLine(l);
     return close();
+}
+
+bool CJeuMenus::ecrireLangue(const std::string& fichier)
+{
+    return ecrireLignes(fichier, {"LANGUE=" + langue});
 }
 
 bool CJeuMenus::lireJoueurs(const std::string& fichier)
@@ -57,12 +64,10 @@ bool CJeuMenus::lireJoueurs(const std::string& fichier)
 
 bool CJeuMenus::ecrireJoueurs(const std::string& fichier)
 {
-    if (!open(fichier, true))
-        return false;
-    writeLine("JOUEUR_ACTIF=" + tuv::itos(joueurActif));
+    std::vector<std::string> l = {"JOUEUR_ACTIF=" + tuv::itos(joueurActif)};
     for (const std::string& nom : joueurs)
-        writeLine("JOUEUR=" + nom);
-    return close();
+        l.push_back("JOUEUR=" + nom);
+    return ecrireLignes(fichier, l);
 }
 
 bool CJeuMenus::lireProgression(const std::string& fichier)
@@ -79,10 +84,7 @@ bool CJeuMenus::lireProgression(const std::string& fichier)
 
 bool CJeuMenus::ecrireProgression(const std::string& fichier)
 {
-    if (!open(fichier, true))
-        return false;
-    writeLine("NIVEAU_COURANT=" + tuv::itos(niveauCourant));
-    return close();
+    return ecrireLignes(fichier, {"NIVEAU_COURANT=" + tuv::itos(niveauCourant)});
 }
 
 // One "SCORE" line per level: unlocked; best time; player; stars; shield.
@@ -109,12 +111,11 @@ bool CJeuMenus::lireScores(const std::string& fichier)
 // Without a record the file is created empty.
 bool CJeuMenus::ecrireScores(const std::string& fichier)
 {
-    if (!open(fichier, true))
-        return false;
+    std::vector<std::string> l;
     for (const auto& s : scores)
-        writeLine("SCORE=" + std::string(s->bDebloque ? "1" : "0") + ";" + tuv::itos(s->meilleurTemps) + ";" +
-                  s->strJoueur + ";" + tuv::itos(std::clamp(s->etoiles, 0, 3)) + ";" + (s->bBouclier ? "1" : "0"));
-    return close();
+        l.push_back("SCORE=" + std::string(s->bDebloque ? "1" : "0") + ";" + tuv::itos(s->meilleurTemps) + ";" +
+                    s->strJoueur + ";" + tuv::itos(std::clamp(s->etoiles, 0, 3)) + ";" + (s->bBouclier ? "1" : "0"));
+    return ecrireLignes(fichier, l);
 }
 
 // Entries and numbers stay paired: index k of one belongs to index k of the other.

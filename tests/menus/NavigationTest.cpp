@@ -9,365 +9,223 @@
 
 using K = sf::Keyboard;
 
-TEST(NavigationMenus, RepetitionEtSonAuxQuatreImages)
+TEST(NavigationMenus, RepetitionSonEtClavierContreManette)
 {
     for (bool son : {true, false}) {
         BancMenus b;
         b.jeu.bSonMenu = son;
-        int sons = 0;
-        b.jeu.espionSons = [&](const std::string& nom) { sons += nom == "MENU"; };
+        std::string sons;
+        b.jeu.espionSons = [&](const std::string& nom) { sons += nom + " "; };
         b.ouvrir("m.mnu", lignesSelectionnables(12));
-        CJeuMenus& m = b.menus();
         std::vector<int> lignes;
-        std::vector<int> sonsApres;
-        b.stick(0, 100);  // held down on the pad, no event
+        std::vector<size_t> sonsApres;
+        b.stick(0, 100);  // held down on the pad
         for (int i = 1; i <= 9; ++i) {
-            b.image();
-            lignes.push_back(m.ligneActive);
-            sonsApres.push_back(sons);
+            b.image(i == 7 ? std::vector<Evenement>{appui(K::Down)} : std::vector<Evenement>{});
+            lignes.push_back(b.menus().ligneActive);
+            sonsApres.push_back(sons.size() / 5);
         }
-        EXPECT_EQ(lignes, (std::vector<int>{1, 1, 1, 1, 2, 2, 2, 2, 3})) << "moves at frames 1, 5 and 9";
-        if (son)
-            EXPECT_EQ(sonsApres, (std::vector<int>{0, 0, 0, 1, 1, 1, 1, 2, 2})) << "MENU after frames 4 and 8";
-        else
-            EXPECT_EQ(sons, 0) << "SONMENU off: silent";
-        b.stick(0, 0);
-        b.image();
-        EXPECT_EQ(m.compteurRepetition, 0) << "no direction: the count restarts";
+        EXPECT_EQ(lignes, (std::vector<int>{1, 1, 1, 1, 2, 2, 3, 3, 4}))
+            << "moves at frames 1, 5 and 9, and at once on the key press of frame 7";
+        EXPECT_EQ(sonsApres, (son ? std::vector<size_t>{0, 0, 0, 1, 1, 1, 1, 2, 2} : std::vector<size_t>(9, 0)))
+            << "MENU after every fourth frame held, with SONMENU on: " << sons;
     }
-}
-
-TEST(NavigationMenus, AppuiPendantUneRepetitionEtFlechesContreManette)
-{
+    // Pad up, Down held on the keyboard: the keys decide in frames with events, the pad
+    // in frames without.
     BancMenus b;
     b.ouvrir("m.mnu", lignesSelectionnables(12));
-    CJeuMenus& m = b.menus();
-    b.stick(0, 100);
-    b.image();  // moves at once: line 1
-    b.image();
-    b.image({appui(K::Down)});  // a key press moves whatever the count
-    EXPECT_EQ(m.ligneActive, 2);
-    b.image({relache(K::Down)});  // an event, no arrow held: the keyboard says "no direction"
-    EXPECT_EQ(m.compteurRepetition, 0);
-    EXPECT_EQ(m.ligneActive, 2);
-
-    // Pad up, Down held on the keyboard: the keys decide in a frame with events, the stick
-    // in a frame without.
     sf::Event souris;
     souris.type = sf::Event::MouseMoved;
     souris.mouseMove = {5, 5};
+    b.menus().ligneActive = 5;
     b.stick(0, -100);
     b.image({{souris, {K::Down}}});
-    EXPECT_EQ(m.ligneActive, 3);
-    EXPECT_FALSE(m.entreesDerniereImage.bToucheFrappee) << "a mouse move is no key press";
+    EXPECT_EQ(b.menus().ligneActive, 6);
+    EXPECT_FALSE(b.menus().entreesDerniereImage.bToucheFrappee) << "a mouse move is no key press";
     b.stick(0, 0);
     b.image();
+    EXPECT_EQ(b.menus().compteurRepetition, 0) << "no direction: the count restarts";
     b.stick(0, -100);
     b.image({}, {K::Down});
-    EXPECT_EQ(m.ligneActive, 2);
+    EXPECT_EQ(b.menus().ligneActive, 5);
 }
 
-TEST(NavigationMenus, SeuilsDeLaManette)
+TEST(NavigationMenus, ManetteSeuilsBoutonsEtMasque)
 {
     BancMenus b;
     b.ouvrir("m.mnu", lignesSelectionnables(3));
-    CJeuMenus& m = b.menus();
-    const struct {
-        int x, y;
-        bool gauche, droite, haut, bas;
-    } cas[] = {
-        {0, 31, false, false, false, true},   {0, 30, false, false, false, false},
-        {0, -31, false, false, true, false},  {0, -30, false, false, false, false},
-        {71, 0, false, true, false, false},   {70, 0, false, false, false, false},
-        {-71, 0, true, false, false, false},  {-70, 50, false, false, false, true},
-    };
-    for (const auto& c : cas) {
-        b.stick(c.x, c.y);
+    const EntreesMenu& e = b.menus().entreesDerniereImage;
+    // Stick x, y, then the directions read: left, right, up, down.
+    const int seuils[][6] = {{0, 31, 0, 0, 0, 1},  {0, 30, 0, 0, 0, 0},  {0, -31, 0, 0, 1, 0}, {0, -30, 0, 0, 0, 0},
+                             {71, 0, 0, 1, 0, 0},  {70, 0, 0, 0, 0, 0},  {-71, 0, 1, 0, 0, 0}, {-70, 50, 0, 0, 0, 1}};
+    for (const auto& s : seuils) {
+        b.stick(s[0], s[1]);
         b.image();
-        const EntreesMenu& e = m.entreesDerniereImage;
-        EXPECT_EQ(e.bGauche, c.gauche) << c.x << "," << c.y;
-        EXPECT_EQ(e.bDroite, c.droite) << c.x << "," << c.y;
-        EXPECT_EQ(e.bHaut, c.haut) << c.x << "," << c.y;
-        EXPECT_EQ(e.bBas, c.bas) << c.x << "," << c.y;
+        EXPECT_EQ((std::vector<bool>{e.bGauche, e.bDroite, e.bHaut, e.bBas}),
+                  (std::vector<bool>{s[2] != 0, s[3] != 0, s[4] != 0, s[5] != 0}))
+            << "stick " << s[0] << "," << s[1];
     }
-}
-
-TEST(NavigationMenus, ValidationAuRelachementEtMasque)
-{
-    BancMenus b;
-    b.ouvrir("m.mnu", lignesSelectionnables(3));
-    CJeuMenus& m = b.menus();
-    auto valide = [&](uint16_t boutons) {
-        b.stick(0, 0, boutons);
+    // Button A held, then up, frame by frame; the mask raised before some frames.
+    const struct {
+        uint16_t boutons;
+        bool masque;
+        bool valide;
+    } a[] = {{MANETTE_A, false, false}, {0, false, true},  {0, false, false},  // validation on release
+             {MANETTE_A, true, false},  {0, false, false}, {MANETTE_A, false, false}, {0, false, true},
+             {0, true, false},          {MANETTE_A, false, false}, {0, false, true}};  // mask lowered while up
+    for (const auto& p : a) {
+        if (p.masque)
+            b.menus().boutonsPrecedents[0] = true;
+        b.stick(0, 0, p.boutons);
         b.image();
-        return m.entreesDerniereImage.bValider;
-    };
-    EXPECT_FALSE(valide(MANETTE_A)) << "held: not yet";
-    EXPECT_TRUE(valide(0)) << "released: validation";
-    EXPECT_FALSE(valide(0));
-
-    // The button still held from the game when the menu opened: its release is masked.
-    m.boutonsPrecedents[0] = true;
-    EXPECT_FALSE(valide(MANETTE_A));
-    EXPECT_FALSE(valide(0)) << "the masked release";
-    EXPECT_FALSE(m.boutonsPrecedents[0]) << "the release lowers the mask";
-    EXPECT_FALSE(valide(MANETTE_A));
-    EXPECT_TRUE(valide(0));
-
-    // Mask raised while the button is up: the first frame lowers it, the next press counts.
-    m.boutonsPrecedents[0] = true;
-    EXPECT_FALSE(valide(0));
-    EXPECT_FALSE(m.boutonsPrecedents[0]);
-    EXPECT_FALSE(valide(MANETTE_A));
-    EXPECT_TRUE(valide(0));
-
-    // Buttons 1-7 on release; keys.
+        EXPECT_EQ(e.bValider, p.valide) << "buttons " << p.boutons << (p.masque ? " masked" : "");
+    }
+    EXPECT_FALSE(b.menus().boutonsPrecedents[0]);
     b.stick(0, 0, MANETTE_B | MANETTE_START | MANETTE_LB);
     b.image();
     b.stick(0, 0);
     b.image();
-    EXPECT_TRUE(m.entreesDerniereImage.bRetour && m.entreesDerniereImage.bRelache7 &&
-                m.entreesDerniereImage.bRelache4);
-    b.manette.bConnecte = false;
-    b.image({appui(K::A), appui(K::RShift)});
-    EXPECT_TRUE(m.entreesDerniereImage.bValider && m.entreesDerniereImage.bRelache5);
-    b.image({appui(K::B)});
-    EXPECT_TRUE(m.entreesDerniereImage.bRetour);
+    EXPECT_TRUE(e.bRetour && e.bRelache7 && e.bRelache4 && !e.bRelache2) << "buttons 1-7 act on release";
+    b.image({appui(K::A), appui(K::RShift), appui(K::B)});
+    EXPECT_TRUE(e.bValider && e.bRelache5 && e.bRetour && e.bToucheFrappee);
 }
 
-TEST(NavigationMenus, LignesNonSelectionnablesEtBouts)
+TEST(NavigationMenus, LignesBoutsGrillesEtMemoires)
 {
     BancMenus b;
+    CJeuMenus& m = b.menus();
+    auto presser = [&](sf::Keyboard::Key k) {
+        b.image({appui(k)});
+        b.image({relache(k)});
+        return m.ligneActive;
+    };
     b.ouvrir("m.mnu", "LIGNE=0;0;1;;\nLIGNE=0;0;0;;\nLIGNE=0;0;1;;\nLIGNE=0;0;1;;\nLIGNE=0;0;0;;\n");
-    CJeuMenus& m = b.menus();
-    const struct {
-        sf::Keyboard::Key touche;
-        int ligne;
-    } pas[] = {{K::Up, 0}, {K::Down, 2}, {K::Down, 3}, {K::Down, 3}, {K::Up, 2}, {K::Up, 0}, {K::Up, 0}};
-    for (const auto& p : pas) {
-        b.image({appui(p.touche)});
-        b.image({relache(p.touche)});
-        EXPECT_EQ(m.ligneActive, p.ligne) << (p.touche == K::Up ? "up" : "down");
-    }
-}
+    std::vector<int> vues;
+    for (auto k : {K::Up, K::Down, K::Down, K::Down, K::Up, K::Up})
+        vues.push_back(presser(k));
+    EXPECT_EQ(vues, (std::vector<int>{0, 2, 3, 3, 2, 0})) << "non-selectable lines skipped, no wrap";
 
-TEST(NavigationMenus, GrillesDeNiveauxEtLignesMemorisees)
-{
-    BancMenus b;
     ecrireTexte("niveaux/niveaux_aventure.ini", "NIV=./niveaux/a/;1\n");
-    CJeuMenus& m = b.menus();
-    b.ouvrir("menu320_choixniveau_aventure.mnu", lignesSelectionnables(13), 320);
+    b.ouvrir("g.mnu", lignesSelectionnables(13), 320);
     EXPECT_EQ(m.listeNiveaux.size(), 1u) << "entering 320 reads the adventure list";
-    const struct {
-        sf::Keyboard::Key touche;
-        int ligne;
-    } pas[] = {{K::Right, 5}, {K::Right, 10}, {K::Right, 10} /* 15 does not exist */,
-               {K::Left, 5},  {K::Left, 5} /* not above 5 */, {K::Down, 6}};
-    for (const auto& p : pas) {
-        b.image({appui(p.touche)});
-        b.image({relache(p.touche)});
-        EXPECT_EQ(m.ligneActive, p.ligne) << "key " << p.touche;
-    }
-    EXPECT_EQ(m.lignesMemorisees[3], 6) << "menu 320 remembers its line";
+    vues.clear();
+    for (auto k : {K::Right, K::Right, K::Right, K::Left, K::Left, K::Down})
+        vues.push_back(presser(k));
+    EXPECT_EQ(vues, (std::vector<int>{5, 10, 10, 5, 5, 6})) << "+5 to line 15 of 13 is refused; -5 needs > 5";
     m.ligneActive = 12;
-    b.image({appui(K::Left)});
-    EXPECT_EQ(m.ligneActive, 12) << "the last line moves not sideways";
-
-    b.ouvrir("menu330_choixniveau_chrono.mnu", lignesSelectionnables(8), 330);
-    EXPECT_EQ(m.ligneActive, 0) << "330 remembers nothing yet";
-    b.image({appui(K::Down)});
-    b.image({appui(K::Down)});
-    b.ouvrir("menu320_choixniveau_aventure.mnu", lignesSelectionnables(13), 320);
-    EXPECT_EQ(m.ligneActive, 6);
-    b.ouvrir("menu330_choixniveau_chrono.mnu", lignesSelectionnables(8), 330);
-    EXPECT_EQ(m.ligneActive, 2);
+    EXPECT_EQ(presser(K::Left), 12) << "the last line does not move sideways";
     EXPECT_EQ(m.lignesMemorisees[3], 6);
 
-    b.ouvrir("menu1.mnu", lignesSelectionnables(10), 1);
-    b.image({appui(K::Down)});
-    b.image({relache(K::Down)});
-    b.ouvrir("menu0.mnu", lignesSelectionnables(2), 0);
-    b.ouvrir("menu1.mnu", lignesSelectionnables(10), 1);
-    EXPECT_EQ(m.ligneActive, 1) << "menu 1 remembers its line";
-    EXPECT_EQ(m.lignesMemorisees[4], 1);
-    b.ouvrir("menu1.mnu", lignesSelectionnables(1), 1);
-    EXPECT_EQ(m.ligneActive, 0) << "a remembered line past the menu's end is not taken";
+    b.ouvrir("g.mnu", lignesSelectionnables(8), 330);
+    EXPECT_EQ(m.ligneActive, 0) << "330 remembers nothing yet";
+    presser(K::Down);
+    presser(K::Down);
+    b.ouvrir("g.mnu", lignesSelectionnables(10), 1);
+    presser(K::Down);
+    const struct {
+        int id, lignes, active;
+    } retours[] = {{320, 13, 6}, {330, 8, 2}, {1, 10, 1}, {1, 1, 0} /* past the end: not taken */};
+    for (const auto& r : retours) {
+        b.ouvrir("g.mnu", lignesSelectionnables(r.lignes), r.id);
+        EXPECT_EQ(m.ligneActive, r.active) << "menu " << r.id << " remembers its own line";
+    }
 }
 
 TEST(NavigationMenus, SaisieDuNom)
 {
     BancMenus b;
     CJeuMenus& m = b.menus();
-    b.ouvrir("menu30_changerjoueur.mnu", lignesSelectionnables(3), 30);
+    b.ouvrir("n.mnu", lignesSelectionnables(3), 30);
     m.ligneActive = 1;
     m.bSaisieTerminee = false;
     std::vector<Evenement> texte;
-    for (sf::Uint32 c : std::u32string(U"Ab\u00e9_ c-1.2 3xyz"))
+    for (sf::Uint32 c : std::u32string(U"Ab\u00e9_ c-1.2 3xyz\b"))
         texte.push_back({SourceScriptee::texte(c), {}});
     b.image(texte);
-    EXPECT_EQ(m.strNouveauJoueur, "Ab c-1.2") << "accented letters and _ are refused; 8 characters at most";
-    b.image({{SourceScriptee::texte(8), {}}});
-    EXPECT_EQ(m.strNouveauJoueur, "Ab c-1.");
-    b.image({appui(K::A)});
-    EXPECT_FALSE(m.entreesDerniereImage.bValider) << "while typing, A is a letter";
-    EXPECT_TRUE(m.entreesDerniereImage.bToucheFrappee);
-    b.image({appui(K::Return)});
-    EXPECT_TRUE(m.entreesDerniereImage.bValider);
-    b.image({appui(K::Escape)});
-    EXPECT_TRUE(m.entreesDerniereImage.bRetour);
+    EXPECT_EQ(m.strNouveauJoueur, "Ab c-1.") << "é and _ refused, 8 characters at most, then Backspace";
+    const struct {
+        sf::Keyboard::Key k;
+        bool valider, retour;
+    } touches[] = {{K::A, false, false}, {K::Return, true, false}, {K::Escape, false, true}};
+    for (const auto& t : touches) {
+        b.image({appui(t.k)});
+        EXPECT_EQ(m.entreesDerniereImage.bValider, t.valider) << "key " << t.k << " while typing";
+        EXPECT_EQ(m.entreesDerniereImage.bRetour, t.retour) << "key " << t.k << " while typing";
+    }
     m.strNouveauJoueur.clear();
     b.image({{SourceScriptee::texte(8), {}}});
-    EXPECT_EQ(m.strNouveauJoueur, "") << "backspace on an empty name";
-
     m.bSaisieTerminee = true;
     b.image({{SourceScriptee::texte('z'), {}}});
-    EXPECT_EQ(m.strNouveauJoueur, "") << "no typing once the name is done";
+    EXPECT_EQ(m.strNouveauJoueur, "") << "Backspace on nothing; no typing once done";
 }
 
-namespace {
-
-std::vector<std::string> joueurs(int n)
-{
-    std::vector<std::string> j;
-    for (int i = 0; i < n; ++i)
-        j.push_back("J" + std::to_string(i));
-    return j;
-}
-
-} // namespace
-
-TEST(NavigationMenus, LignesDesJoueurs)
+TEST(NavigationMenus, EntrerLesMenus)
 {
     BancMenus b;
     CJeuMenus& m = b.menus();
     const std::string fichier = "FOND=;20;10;1;1\nLIGNE=0;0;0;;\nLIGNE=0;40;1;;\n";
-    // Players, active index, lines added, active line expected for menus 30 and 33.
-    const struct {
-        int nb, actif, ajoutees, active;
-    } cas[] = {{0, -1, 0, 1}, {3, 1, 3, 3}, {12, 11, 12, 13}, {14, 13, 12, 1}, {14, 2, 12, 4}};
-    for (int id : {30, 33}) {
-        for (const auto& c : cas) {
-            m.joueurs = joueurs(c.nb);
-            m.joueurActif = c.actif;
-            b.ouvrir(id == 30 ? "menu30_changerjoueur.mnu" : "menu_changejoueur.mnu", fichier, id);
-            EXPECT_EQ(m.premiereLigneJoueur, 2) << id;
-            EXPECT_EQ(m.nbLignes, 2 + c.ajoutees) << id << " with " << c.nb << " players";
-            EXPECT_EQ(m.ligneActive, c.active) << id << " with " << c.nb << " players, active " << c.actif;
-            EXPECT_EQ(m.bPortesFermees, id == 33);
+    // Players, active index, then lines added and active line expected, for 30 and 33.
+    const int joueurs[][4] = {{0, -1, 0, 1}, {3, 1, 3, 3}, {12, 11, 12, 13}, {14, 13, 12, 1}, {14, 2, 12, 4}};
+    for (int id : {30, 33})
+        for (const auto& j : joueurs) {
+            m.joueurs.clear();
+            for (int i = 0; i < j[0]; ++i)
+                m.joueurs.push_back(i == 0 ? "\xC3\x89mile" : "J" + std::to_string(i));
+            m.joueurActif = j[1];
+            b.ouvrir("j.mnu", fichier, id);
+            EXPECT_EQ(m.nbLignes, 2 + j[2]) << id << " with " << j[0] << " players";
+            EXPECT_EQ(m.ligneActive, j[3]) << id << " with " << j[0] << " players, active " << j[1];
         }
-    }
-    // Positions: menu 30 in one column; menu 33 in two, the second one row lower.
-    m.joueurs = joueurs(12);
-    b.ouvrir("menu30_changerjoueur.mnu", fichier, 30);
-    EXPECT_EQ(m.lignes[2]->x, 200);
-    EXPECT_EQ(m.lignes[2]->y, 190);
-    EXPECT_EQ(m.lignes[13]->y, 190 + 40 * 11);
-    ASSERT_TRUE(m.lignes[2]->pTexte1);
-    EXPECT_EQ(m.lignes[2]->pTexte1->getCharacterSize(), 24u);
-    EXPECT_EQ(m.lignes[2]->couleur, sf::Color(100, 100, 100));
-    EXPECT_TRUE(m.lignes[2]->bSelectionnable);
-    m.joueurs[0] = "\xC3\x89mile";
-    b.ouvrir("menu_changejoueur.mnu", fichier, 33);
-    EXPECT_EQ(m.lignes[2]->x, 120);
-    EXPECT_EQ(m.lignes[2]->y, 85);
-    EXPECT_EQ(m.lignes[7]->y, 10 + 75 + 125);
-    EXPECT_EQ(m.lignes[8]->x, 370);
-    EXPECT_EQ(m.lignes[8]->y, 10 - 50 + 150);
-    EXPECT_EQ(m.lignes[2]->pTexte1->getCharacterSize(), 16u);
-    EXPECT_EQ(m.lignes[2]->couleur, sf::Color(150, 150, 150));
+    // Menu 33 with 14 players: two columns of six over the background, the second lower.
+    EXPECT_EQ(m.premiereLigneJoueur, 2);
+    EXPECT_TRUE(m.bPortesFermees);
+    const int positions[][3] = {{2, 120, 85}, {7, 120, 210}, {8, 370, 110}, {13, 370, 235}};
+    for (const auto& p : positions)
+        EXPECT_EQ(sf::Vector2i(m.lignes[p[0]]->x, m.lignes[p[0]]->y), sf::Vector2i(p[1], p[2])) << "line " << p[0];
     EXPECT_EQ(m.lignes[2]->pTexte1->getString(), sf::String(L"\u00c9mile")) << "names are UTF-8";
-}
+    EXPECT_EQ(m.lignes[2]->couleur, sf::Color(150, 150, 150));
+    b.ouvrir("j.mnu", fichier, 30);
+    EXPECT_EQ(sf::Vector2i(m.lignes[13]->x, m.lignes[13]->y), sf::Vector2i(200, 190 + 40 * 11));
+    EXPECT_EQ(m.lignes[13]->pTexte1->getCharacterSize(), 24u);
 
-TEST(NavigationMenus, EntrerChaqueMenu)
-{
-    BancMenus b;
-    CJeuMenus& m = b.menus();
     ecrireTexte("niveaux/progression.ini", "NIVEAU_COURANT=5\n");
     ecrireTexte("niveaux/niveaux_chrono.ini", "NIV=c;1\nNIV=d;2\n");
-    ecrireTexte("niveaux/niveaux_multi.ini", "NIV=m;1\n");
-    const std::string cinq = lignesSelectionnables(5);
-    // Menus that close the doors over the level.
-    for (int id : {6, 60, 20, 21, 210, 410, 420, 430}) {
+    for (int id : {0, 1, 6, 7, 10, 20, 21, 60, 100, 210, 330, 400, 401, 410, 420, 430, 1000}) {
         m.bFermeturePortes = false;
-        b.ouvrir("m.mnu", cinq, id);
-        EXPECT_EQ(m.idMenu, id);
-        EXPECT_TRUE(m.bPortesFermees && m.bFermeturePortes) << id;
-        EXPECT_EQ(m.nbLignes, id >= 410 ? 4 : 5) << id << ": without the killcam the last line goes";
+        b.ouvrir("m.mnu", lignesSelectionnables(5), id);
+        const bool portes = id == 6 || id == 60 || id == 20 || id == 21 || id == 210 || (id >= 410 && id <= 430);
+        EXPECT_TRUE(m.bPortesFermees == portes && m.bFermeturePortes == portes) << id;
+        EXPECT_EQ(m.nbLignes, (id >= 410 && id <= 430) ? 4 : 5) << id << ": without the killcam its line goes";
     }
-    for (int id : {0, 1, 7, 10, 100, 400, 401, 1000}) {
-        b.ouvrir("m.mnu", cinq, id);
-        EXPECT_FALSE(m.bPortesFermees) << id;
-    }
-    b.ouvrir("m.mnu", cinq, 1);
     EXPECT_EQ(m.niveauCourant, 5) << "menu 1 reads the progression";
-    b.ouvrir("m.mnu", cinq, 330);
-    EXPECT_EQ(m.listeNiveaux, (std::vector<std::string>{"c", "d"}));
-    b.ouvrir("m.mnu", cinq, 340);
-    EXPECT_EQ(m.numerosNiveaux, (std::vector<int>{1}));
+    EXPECT_EQ(m.listeNiveaux, (std::vector<std::string>{"c", "d"})) << "menu 330 reads the chrono list";
 
     // The language menu points at the language; the active line always exists.
     m.langue = "en_";
-    b.ouvrir("m.mnu", cinq, 0, "en_");
+    b.ouvrir("m.mnu", lignesSelectionnables(5), 0, "en_");
     EXPECT_EQ(m.ligneActive, 1);
     b.ouvrir("m.mnu", lignesSelectionnables(1), 0, "en_");
     EXPECT_EQ(m.ligneActive, 0);
-    m.langue = "fr_";
-    b.ouvrir("m.mnu", "", 0);
-    EXPECT_EQ(m.ligneActive, -1) << "an empty menu has no active line";
-
-    // Killcam off: the hidden last line hands the cursor to the last selectable one left.
-    b.ouvrir("m.mnu", "LIGNE=0;0;1;;\nLIGNE=0;0;0;;\nLIGNE=0;0;1;;\n");
+    b.ouvrir("m.mnu", "LIGNE=0;0;1;;\nLIGNE=0;0;0;;\nLIGNE=0;0;1;;\n", -1, "en_");
     m.ligneActive = 2;
     m.entrerMenu(410);
-    EXPECT_EQ(m.nbLignes, 2);
-    EXPECT_EQ(m.ligneActive, 0);
+    EXPECT_EQ(m.ligneActive, 0) << "killcam off: the last selectable line left";
     b.jeu.optionKillcam = 30;
-    b.ouvrir("m.mnu", cinq, 410);
+    b.ouvrir("m.mnu", lignesSelectionnables(5), 410, "en_");
     EXPECT_EQ(m.nbLignes, 5) << "killcam on: the replay line stays";
 }
 
-TEST(NavigationMenus, ToucheMEtInterrupteur)
-{
-    BancMenus b;
-    b.ouvrir("m.mnu", lignesSelectionnables(3));
-    CJeuMenus& m = b.menus();
-    CVue* vue = new CVue(100, 100);
-    b.jeu.pvueMenu = vue;
-    b.jeu.pvue = vue;
-    vue->vuemode = 3;
-    b.jeu.pdecor->chronoRef = 60;
-    b.jeu.pdecor->chrono = 12;
-    CPerso joueur;
-    b.jeu.pPerso = &joueur;
-    b.image({appui(K::M)});
-    EXPECT_EQ(b.jeu.mode, 0) << "no development switch: no editor";
-    EXPECT_TRUE(m.entreesDerniereImage.bToucheFrappee);
-    CSFMLJeuGlobal::bModeTest = true;
-    b.image({appui(K::M)});
-    EXPECT_EQ(b.jeu.mode, 2);
-    EXPECT_FALSE(b.jeu.bHUDVisible);
-    EXPECT_TRUE(b.jeu.bCarteJeu);
-    EXPECT_EQ(b.jeu.vuemode_save, 3);
-    EXPECT_EQ(vue->vuemode, 6);
-    EXPECT_EQ(b.jeu.pdecor->chrono, 60);
-    b.jeu.pPerso = nullptr;
-}
-
-TEST(NavigationMenus, BoiteDeMessageOuverteRetientLeClavier)
+TEST(NavigationMenus, ToucheMEtBoiteDeMessage)
 {
     BancMenus b;
     b.ouvrir("m.mnu", lignesSelectionnables(4), 0);
     CJeuMenus& m = b.menus();
     const int boite = CPLUX::MessageBoxW("Titre", "Texte");
-    ASSERT_FALSE(CPLUX::getMessageBoxes().empty());
     b.stick(0, 100, MANETTE_A);
     b.image({appui(K::Down)});
     b.stick(0, 100);
     b.image({appui(K::Return)});
-    EXPECT_EQ(m.ligneActive, 0) << "no move while the box holds the keyboard";
-    EXPECT_EQ(m.idMenu, 0) << "no validation either";
-    EXPECT_FALSE(m.entreesDerniereImage.bValider || m.entreesDerniereImage.bBas);
-    // The box takes its keys; answered, it lets the menu have the input again.
+    EXPECT_TRUE(m.ligneActive == 0 && m.idMenu == 0) << "nothing moves or validates while a box is open";
     CPLUXTest::frame();
     if (!CPLUX::getMessageBoxes().empty()) {
         ASSERT_TRUE(CPLUXTest::answerMessageBox(boite, 0));
@@ -376,5 +234,16 @@ TEST(NavigationMenus, BoiteDeMessageOuverteRetientLeClavier)
     ASSERT_TRUE(CPLUX::getMessageBoxes().empty());
     b.stick(0, 0);
     b.image({appui(K::Down)});
-    EXPECT_EQ(m.ligneActive, 1);
+    EXPECT_EQ(m.ligneActive, 1) << "answered: the menu has the keys again";
+
+    CVue* vue = new CVue(100, 100);
+    b.jeu.pvueMenu = b.jeu.pvue = vue;
+    vue->vuemode = 3;
+    b.jeu.pdecor->chronoRef = 60;
+    b.image({appui(K::M)});
+    EXPECT_EQ(b.jeu.mode, 0) << "no development switch: no editor";
+    CSFMLJeuGlobal::bModeTest = true;
+    b.image({appui(K::M)});
+    EXPECT_TRUE(b.jeu.mode == 2 && !b.jeu.bHUDVisible && b.jeu.bCarteJeu);
+    EXPECT_TRUE(b.jeu.vuemode_save == 3 && vue->vuemode == 6 && b.jeu.pdecor->chrono == 60);
 }

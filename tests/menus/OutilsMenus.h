@@ -1,6 +1,6 @@
 #pragma once
 // The menu tests' bench: a fresh working folder, a bare game object (no window, no init) with
-// two level worlds, a weapon list and a scripted input source, no pad unless a test gives one.
+// both worlds, a weapon list, a scripted input source and a pad that tests set.
 #include "characters/Armes.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
@@ -14,27 +14,21 @@
 #include <SFML/Graphics/Image.hpp>
 
 #include <filesystem>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 using Touches = SourceScriptee::Touches;
 using Evenement = std::pair<sf::Event, Touches>;
 
-// A key pressed, and held after it; a key released.
-inline Evenement appui(sf::Keyboard::Key k, Touches apres = {})
-{
-    apres.insert(k);
-    return {SourceScriptee::toucheAppuyee(k), apres};
-}
-inline Evenement relache(sf::Keyboard::Key k, Touches apres = {})
-{
-    return {SourceScriptee::toucheRelachee(k), apres};
-}
+// A key pressed and held after it; a key released.
+inline Evenement appui(sf::Keyboard::Key k) { return {SourceScriptee::toucheAppuyee(k), {k}}; }
+inline Evenement relache(sf::Keyboard::Key k) { return {SourceScriptee::toucheRelachee(k), {}}; }
 
 class BancMenus {
 public:
+    // An id no menu action answers to.
+    static constexpr int SANS_ACTION = 9999;
+
     BancMenus()
     {
         CPLUXTest::reset();
@@ -47,7 +41,6 @@ public:
         jeu.pdecorJeu = new CDecor();
         jeu.pdecor = jeu.pdecorMenu;
         jeu.parmes = new CArmes();
-        // The pad of each frame comes from `manette` (none connected by default).
         setLecteurManette([this](unsigned n) { return n == 0 ? manette : EtatManette(); });
         std::filesystem::create_directories("menus");
         std::filesystem::create_directories("niveaux");
@@ -59,7 +52,7 @@ public:
         CPLUXTest::reset();
     }
 
-    // Builds the menu object in the folder as it stands; the game owns it.
+    // The menu object built in the folder as it stands; the game owns it.
     CJeuMenus& creerMenus()
     {
         delete jeu.pMenus;
@@ -68,10 +61,7 @@ public:
     }
     CJeuMenus& menus() { return jeu.pMenus ? *jeu.pMenus : creerMenus(); }
 
-    // An id that no action of the menus answers to.
-    static constexpr int SANS_ACTION = 9999;
-
-    // Writes "./menus/<prefix><nom>" and opens it as menu `id` (-1: no entrerMenu).
+    // Writes "./menus/<prefixe><nom>", reads it and enters menu `id` (-1: not entered).
     void ouvrir(const std::string& nom, const std::string& contenu, int id = SANS_ACTION,
                 const std::string& prefixe = "fr_")
     {
@@ -81,12 +71,11 @@ public:
             menus().entrerMenu(id);
     }
 
-    // One frame: events (each with the keys held after it), the keys held before them, then
-    // the game's poll and the menu's frame.
+    // One frame: the keys held, then the events (each with the keys held after it), the
+    // game's poll and the menu's frame.
     void image(const std::vector<Evenement>& evenements = {}, const Touches& touches = {})
     {
-        SourceScriptee::Image& i = source->ajouterImage(touches);
-        i.evenements = evenements;
+        source->ajouterImage(touches).evenements = evenements;
         jeu.traiterEvenementsFenetre();
         menus().gererMenu();
         ++jeu.compteurImages;
@@ -95,6 +84,7 @@ public:
     // The pad's stick on the menu's scale (x right, y down) and its buttons.
     void stick(int x, int y, uint16_t boutons = 0)
     {
+        manette = EtatManette();
         manette.bConnecte = true;
         manette.gaucheX = static_cast<int16_t>(x * 327);
         manette.gaucheY = static_cast<int16_t>(-y * 327);
@@ -107,16 +97,15 @@ public:
     EtatManette manette;
 };
 
-// n selectable lines of one text each, 40 pixels apart.
+// n selectable lines of one text each.
 inline std::string lignesSelectionnables(int n)
 {
     std::string s;
     for (int i = 0; i < n; ++i)
-        s += "LIGNE=10;" + std::to_string(40 * i) + ";1;;Ligne " + std::to_string(i) + ";0;20;200;200;200\n";
+        s += "LIGNE=10;" + std::to_string(40 * i) + ";1;;L" + std::to_string(i) + ";0;20;200;200;200\n";
     return s;
 }
 
-// A w x h image of one colour.
 inline void ecrireImage(const std::string& chemin, unsigned w, unsigned h, sf::Color c)
 {
     sf::Image i;

@@ -50,13 +50,9 @@ TEST(ProgrammeMenus, AnglaisPuisRetoursJusquALaSortie)
     SourceScriptee& source = *s;
     jeu.pSourceEntrees = std::move(s);
     source.ajouterImage();
-    source.ajouterImage(appui(sf::Keyboard::Down).first, {sf::Keyboard::Down});
-    source.ajouterImage(relache(sf::Keyboard::Down).first, {});
-    source.ajouterImage(appui(sf::Keyboard::Return).first, {sf::Keyboard::Return});
-    source.ajouterImage(relache(sf::Keyboard::Return).first, {});
-    for (int retour = 0; retour < 2; ++retour) {
-        source.ajouterImage(appui(sf::Keyboard::Escape).first, {sf::Keyboard::Escape});
-        source.ajouterImage(relache(sf::Keyboard::Escape).first, {});
+    for (auto k : {sf::Keyboard::Down, sf::Keyboard::Return, sf::Keyboard::Escape, sf::Keyboard::Escape}) {
+        source.ajouterImage(appui(k).first, {k});
+        source.ajouterImage(relache(k).first, {});
     }
     ASSERT_TRUE(jeu.etape());
     const std::string capture = jeu.capturerEcran();
