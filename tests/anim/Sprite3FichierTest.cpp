@@ -407,4 +407,41 @@ TEST_F(FichierAnm, UnDecAvecSprite3ChargeLAnimation)
     EXPECT_EQ(messages.size(), 1u);
 }
 
+
+// What the ".anm" reader makes of odd values (hand-edited files): unlike the typed readers
+// of CTUVFile, it keeps blanks, so a number ends at its first blank.
+TEST_F(FichierAnm, ValeursLuesCommeAvant)
+{
+    const std::string quatreCents = "1" + std::string(399, '0');
+    struct Cas {
+        std::string valeur;
+        float reel;  // CERCLEVISEEPOS: clamped to +-1e9, NaN and infinities as 0
+        int entier;  // CERCLEVISEERAYON: clamped to +-1e8
+    };
+    const Cas cas[] = {
+        {"7", 7, 7},           {" 1 2", 1, 1},       {"\t-3.5", -3.5f, -3},   {"1,5", 1, 1},
+        {"nan", 0, 0},         {"+-2", -2, 0},       {"1e99", 1e9f, 1},       {"12x", 12, 12},
+        {"99999999999", 1e9f, 100000000},            {"-99999999999", -1e9f, -100000000},
+        {"", 0, 0},            {"abc", 0, 0},        {quatreCents, 1e9f, 100000000},
+    };
+    std::string texte = "  I D\t=nom avec blancs \n";
+    for (const Cas& c : cas)
+        texte += "ANIMATION=a\nCERCLEVISEEPOS=" + c.valeur + ";" + c.valeur + "\nCERCLEVISEERAYON=" + c.valeur + "\n";
+    texte += "ANIMATION=manquantes\nCERCLEVISEEPOS=5\nCERCLEVISEERAYON\n";
+    ecrireTexte(dossier / "v.anm", texte);
+    CSPRITE3 s;
+    ASSERT_TRUE(s.charger(nullptr, nullptr, dossier / "v.anm", true));
+    EXPECT_EQ(s.ID, "nom avec blancs ") << "a key with blanks is found, a text value keeps them";
+    const int n = static_cast<int>(std::size(cas));
+    ASSERT_EQ(s.getNbAnimations(), n + 1);
+    for (int i = 0; i < n; ++i) {
+        const Cas& c = cas[i];
+        const std::string nom = c.valeur.substr(0, 20);
+        EXPECT_EQ(s.getCercleViseePos(i), sf::Vector2f(c.reel, c.reel)) << "float of \"" << nom << "\"";
+        EXPECT_EQ(s.getCercleViseeRayon(i), c.entier) << "int of \"" << nom << "\"";
+    }
+    EXPECT_EQ(s.getCercleViseePos(n), sf::Vector2f(5, 0)) << "a missing value reads as its default";
+    EXPECT_EQ(s.getCercleViseeRayon(n), 100) << "a line without '=' is skipped";
+}
+
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
+
 #include <unistd.h>
 
 TEST(TuvFile, ReaderWalksKeysSkippingCommentsBlanksAndCrLf)
@@ -162,4 +165,98 @@ TEST(Fichiers, SafeWriteKeepsOldFileOnFailure)
     EXPECT_EQ(liste[0].nom, "niveau.niv");
     EXPECT_EQ(liste[1].nom, "niveau.niv.save");
     EXPECT_TRUE(tuv::listerDossier(d / "absent").empty());
+}
+
+// What the typed readers make of each value, alone on its line (so a further read of the
+// same line returns it again). Every loader reads its numbers this way: these results are
+// what the files on disk mean and must never change.
+TEST(TuvFile, TypedReadersTable)
+{
+    const float fmax = std::numeric_limits<float>::max();
+    const std::string quatreCents = "1" + std::string(399, '0');
+    const std::string fractionMinuscule = "0." + std::string(398, '0') + "1";
+    struct Cas {
+        std::string valeur;
+        int entier;
+        float reel;
+    };
+    const Cas cas[] = {
+        {"42", 42, 42.0f},
+        {" 1 2 ", 12, 12.0f},  // blanks anywhere are dropped before reading
+        {"\t-7\t", -7, -7.0f},
+        {"- 5", -5, -5.0f},
+        {"+7", 7, 7.0f},
+        {"+-3", 0, -3.0f},  // the float reader takes "+" then a signed number
+        {"3.7", 3, 3.7f},
+        {"1,5", 1, 1.0f},  // a decimal comma ends the number
+        {"1 , 5", 1, 1.0f},
+        {"-.5", 0, -0.5f},
+        {".5e1", 0, 5.0f},
+        {"12x", 12, 12.0f},
+        {"1e", 1, 1.0f},
+        {"0x1A", 0, 0.0f},
+        {"\r5", 5, 5.0f},
+        {"", 0, 0.0f},
+        {"   ", 0, 0.0f},
+        {"abc", 0, 0.0f},
+        {"-", 0, 0.0f},
+        {"nan", 0, 0.0f},
+        {"-inf", 0, 0.0f},
+        {"Infinity", 0, 0.0f},
+        {"2147483647", INT_MAX, 2147483648.0f},
+        {"2147483648", INT_MAX, 2147483648.0f},
+        {"-2147483648", INT_MIN, -2147483648.0f},
+        {"-2147483649", INT_MIN, -2147483648.0f},
+        {"99999999999999999999", INT_MAX, 1e20f},
+        {"-99999999999999999999", INT_MIN, -1e20f},
+        {"1e99", 1, fmax},
+        {"-1 e 9 9", -1, -fmax},
+        {"1e-99", 1, 0.0f},
+        {quatreCents, INT_MAX, fmax},
+        {fractionMinuscule, 0, 0.0f},
+        {std::string(1 << 20, '7'), INT_MAX, fmax},  // a line of 1 MB
+    };
+    DossierTemp d;
+    std::string texte;
+    for (const Cas& c : cas)
+        texte += "K=" + c.valeur + "\n";
+    ecrireTexte(d / "t.ini", texte);
+    CTUVFile f;
+    ASSERT_TRUE(f.open(d / "t.ini", false));
+    for (const Cas& c : cas) {
+        const std::string nom = c.valeur.substr(0, 24);
+        ASSERT_EQ(f.getKey(), "K") << nom;
+        EXPECT_EQ(f.getValueInt(), c.entier) << "int of \"" << nom << "\"";
+        EXPECT_EQ(f.getValueFloat(), c.reel) << "float of \"" << nom << "\"";
+        EXPECT_EQ(f.getValue(), c.valeur) << "text of \"" << nom << "\"";
+    }
+    EXPECT_EQ(f.getKey(), "");
+    EXPECT_EQ(f.getValueInt(), 0) << "past the end of the file";
+    EXPECT_EQ(f.getValueFloat(), 0.0f) << "past the end of the file";
+}
+
+// Several values on a line, read by the typed readers in turn, then past its end.
+TEST(TuvFile, TypedReadersWalkTheLine)
+{
+    DossierTemp d;
+    ecrireTexte(d / "l.ini", "  A\tB = 4;-2.5; ;;7\nC=1;2;\nD=;\n no equals\n\t=9\nE=5\n");
+    CTUVFile f;
+    ASSERT_TRUE(f.open(d / "l.ini", false));
+    ASSERT_EQ(f.getKey(), "AB") << "blanks inside a key are dropped";
+    EXPECT_EQ(f.getValueInt(), 4);
+    EXPECT_EQ(f.getValueFloat(), -2.5f);
+    EXPECT_EQ(f.getValueInt(), 0) << "a blank value";
+    EXPECT_EQ(f.getValueFloat(), 0.0f) << "an empty value";
+    EXPECT_EQ(f.getValueInt(), 7);
+    EXPECT_EQ(f.getValueInt(), 7) << "the last value again";
+    ASSERT_EQ(f.getKey(), "C");
+    EXPECT_EQ(f.getValueInt(), 1);
+    EXPECT_EQ(f.getValueFloat(), 2.0f);
+    EXPECT_EQ(f.getValueInt(), 0) << "past the trailing ';'";
+    EXPECT_EQ(f.getValueFloat(), 0.0f) << "past the trailing ';'";
+    ASSERT_EQ(f.getKey(), "D");
+    EXPECT_EQ(f.getValueInt(), 0);
+    EXPECT_EQ(f.getValueInt(), 0);
+    ASSERT_EQ(f.getKey(), "E") << "a line without '=' and a blank key are skipped";
+    EXPECT_EQ(f.getValueInt(), 5);
 }
