@@ -20,33 +20,32 @@ namespace {
 const char* const TITRE_ANM = "ATTENTION !";
 const char* const CLE_TEXTURE_EDITEUR = "ID_PROVISOIRE_EDITEUR_ANIMATION_SPRITE";
 
-// Values of one line, split on ";". A missing value reads as the field's default; numbers
-// are brought into ranges the sprite can compute with (a hand-edited file may hold anything).
+// Values of one line, split on ";", as views into the file's current line (read before the
+// next line is). A missing value reads as the field's default; numbers are brought into
+// ranges the sprite can compute with (a hand-edited file may hold anything).
 class Valeurs {
 public:
     // The values of a line read by CTUVFile::getKey: what follows its first "=".
-    void decouper(const std::string& ligne)
+    void decouper(std::string_view ligne)
     {
         n = 0;
         const size_t egal = ligne.find('=');
-        size_t debut = egal == std::string::npos ? ligne.size() : egal + 1;
-        const std::string& texte = ligne;
-        while (true) {
-            const size_t fin = texte.find(';', debut);
+        const char* debut = ligne.data() + (egal == std::string_view::npos ? ligne.size() : egal + 1);
+        const char* const fin = ligne.data() + ligne.size();
+        // One pass over the values: most are a few characters, shorter than a search call.
+        for (const char* c = debut;; ++c) {
+            if (c != fin && *c != ';')
+                continue;
             if (n == v.size())
                 v.emplace_back();
-            v[n++].assign(texte, debut, fin == std::string::npos ? std::string::npos : fin - debut);
-            if (fin == std::string::npos)
+            v[n++] = std::string_view(debut, static_cast<size_t>(c - debut));
+            if (c == fin)
                 break;
-            debut = fin + 1;
+            debut = c + 1;
         }
     }
     size_t taille() const { return n; }
-    const std::string& texte(size_t i) const
-    {
-        static const std::string vide;
-        return i < n ? v[i] : vide;
-    }
+    std::string texte(size_t i) const { return i < n ? std::string(v[i]) : std::string(); }
     int entier(size_t i, int defaut = 0, int mini = -BORNE, int maxi = BORNE) const
     {
         return i < n ? std::clamp(tuv::stoi(v[i]), mini, maxi) : defaut;
@@ -68,15 +67,18 @@ public:
         auto c = [&](size_t k) { return static_cast<sf::Uint8>(entier(k, 255, 0, 255)); };
         return sf::Color(c(i), c(i + 1), c(i + 2), c(i + 3));
     }
+    sf::Vector2f point(size_t i, float defaut = 0) const { return sf::Vector2f(reel(i, defaut), reel(i + 1, defaut)); }
+    sf::FloatRect rect(size_t i) const { return sf::FloatRect(reel(i), reel(i + 1), reel(i + 2), reel(i + 3)); }
 
     // Frame numbers, counts and indexes: differences of two must not overflow.
     static constexpr int BORNE = 100000000;
 
 private:
-    std::vector<std::string> v;
+    std::vector<std::string_view> v;  // kept from line to line: no allocation per line
     size_t n = 0;
 };
 
+// Keys in the order of the records they belong to: the reader dispatches on these ranges.
 enum class Cle {
     Id, Texture, ScriptTir, GrilleVisible, GrilleCase, ReculArme, CouleurFond, CouleurGlobale, Etat,
     Element, ElImg, AnmRef, AnmDirLien, ElLienAnim, ElTailles, ElTexCoords, ElSel, ElSelDernier,
@@ -87,9 +89,10 @@ enum class Cle {
     KeyAnimElem, KaeLienAnim, KaeCouleur, KaeMaillage,
 };
 
-const std::unordered_map<std::string, Cle>& tableCles()
+// Keys are compared as views into the line: no string is built per line.
+const std::unordered_map<std::string_view, Cle>& tableCles()
 {
-    static const std::unordered_map<std::string, Cle> table = {
+    static const std::unordered_map<std::string_view, Cle> table = {
         {"ID", Cle::Id}, {"TEXTURE", Cle::Texture}, {"SCRIPTTIR", Cle::ScriptTir},
         {"GRILLEVISIBLE", Cle::GrilleVisible}, {"GRILLECASE", Cle::GrilleCase}, {"RECULARME", Cle::ReculArme},
         {"COULEURFOND", Cle::CouleurFond}, {"COULEURGLOBALE", Cle::CouleurGlobale}, {"ETAT", Cle::Etat},
@@ -391,279 +394,365 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
     return true;
 }
 
-void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
-{
+// One ".anm" being read into a sprite: the records the following lines complete, and
+// one function per kind of record.
+class LecteurAnm {
+public:
+    LecteurAnm(CSPRITE3& sprite, CTUVFile& fichier) : s(sprite), f(fichier) {}
+    void lire();
+
+private:
+    bool lireLigneEntiere(Cle c);
+    void lireSprite(Cle c);
+    void lireElement(Cle c);
+    void nouvelleAnimation();
+    void lireAnimation(Cle c);
+    void nouvelAnimElem();
+    void lireAnimElem(Cle c);
+    void nouvelleKeyframe();
+    void lireKeyframe(Cle c);
+    void nouvelleCle();
+    void lireCle(Cle c);
+
+    CSPRITE3& s;
+    CTUVFile& f;
+    Valeurs v;
     CSPRITE3_ELEMENT* el = nullptr;
     CSPRITE3_ANIMATION* anim = nullptr;
     CSPRITE3_ANIMELEM* ae = nullptr;
     CScriptAnm* evenement = nullptr;
     CSPRITE3_KEYFRAME* kf = nullptr;
     CSPRITE3_KEYANIMELEM* cle = nullptr;
-    // Emitters are drawn into whatever the sprite is drawn into: they keep neither.
-    (void)proprio;
-    (void)cible;
     // A few lines of a hand-made file can ask for keys by the million (AEs x keyframes x
     // mesh vertices): past this many, further AEs and keyframes are left out. A large
     // real sprite uses a few percent of it.
     // Counted in mesh offsets (8 bytes); a key without mesh weighs about 16 of them.
-    constexpr long COUT_CLE = 16;
+    static constexpr long COUT_CLE = 16;
     long budget = 30000000;
-    Valeurs v;
-    const auto& table = tableCles();
+};
 
-    for (std::string k = f.getKey(); !k.empty(); k = f.getKey()) {
+void LecteurAnm::lire()
+{
+    const auto& table = tableCles();
+    for (std::string_view k = f.getKeyView(); !k.empty(); k = f.getKeyView()) {
         auto it = table.find(k);
         if (it == table.end())
             continue;  // written by a later version
         const Cle c = it->second;
-        // The script readers take the line from the file themselves.
-        if (c == Cle::AeScp) {
-            if (evenement)
-                evenement->charger(f);
+        if (lireLigneEntiere(c))
             continue;
-        }
-        if (c == Cle::KfScp) {
-            if (kf)
-                kf->scp.charger(f);
-            continue;
-        }
-        if (c == Cle::Particule) {
-            if (ae) {
-                ae->bEmetteurActif = f.getValueInt() != 0;
-                ae->pParticules = std::make_unique<CParticules>();
-                ae->pParticules->lire49(f);
-            }
-            continue;
-        }
         v.decouper(f.getLigneCourante());
-        switch (c) {
-        case Cle::Id: ID = v.texte(0); break;
-        case Cle::Texture: strTexture = v.texte(0); break;
-        case Cle::ScriptTir: scriptTir = v.texte(0); break;
-        case Cle::GrilleVisible: bGrilleVisible = v.booleen(0); break;
-        case Cle::GrilleCase: grilleCase = v.entier(0, 16); break;
-        case Cle::ReculArme: bReculArme = v.booleen(0); break;
-        case Cle::CouleurFond: couleurFond = v.couleur(0); break;
-        case Cle::CouleurGlobale: couleurGlobale = v.couleur(0); break;
-        // Map keys get the writer's replacements now, or their order would change on saving.
-        case Cle::Etat: etats[nomFichier(v.texte(0))] = v.entier(1, -1); break;
-        case Cle::Element: {
-            auto e = std::make_unique<CSPRITE3_ELEMENT>();
-            e->nom = v.texte(0);
-            e->rect = sf::FloatRect(v.reel(1), v.reel(2), v.reel(3), v.reel(4));
-            e->origine = sf::Vector2f(v.reel(5), v.reel(6));
-            e->nbColonnes = v.entier(7, 2);
-            e->nbLignes = v.entier(8, 2);
-            e->arme = v.entier(9, -1);
-            e->elementLie = v.entier(10, -1);
-            e->bCouleurGlobale = v.booleen(11);
-            e->construireMaillage();
-            el = e.get();
-            elements.push_back(std::move(e));
-            break;
-        }
-        case Cle::ElImg: if (el) el->strImage = v.texte(0); break;
-        case Cle::AnmRef: if (el) el->strAnmRef = v.texte(0); break;
-        case Cle::AnmDirLien: if (el) el->bAnmDirLien = v.booleen(0); break;
-        case Cle::ElLienAnim:
-            if (el)
-                for (size_t i = 0; i < 3; ++i)
-                    el->lienAnim[i] = v.entier(i, -1);
-            break;
-        case Cle::ElTailles: if (el) el->bTailles = v.booleen(0); break;
-        case Cle::ElTexCoords:
-            if (el) {
-                const size_t n = std::min(el->vertices.getVertexCount(), v.taille() / 2);
-                for (size_t i = 0; i < n; ++i)
-                    el->vertices[i].texCoords = sf::Vector2f(v.reel(2 * i), v.reel(2 * i + 1));
-                el->bTexCoordsModifiees = true;
-            }
-            break;
-        case Cle::ElSel: {
-            const int slot = v.entier(0);
-            if (!el || slot < 1 || slot > 3)
-                break;
-            auto& sel = el->selections[slot - 1];
-            sel.clear();
-            const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)),
-                                              v.taille() > 2 ? v.taille() - 2 : 0);
-            for (size_t i = 0; i < n; ++i) {
-                const int p = v.entier(2 + i, -1);
-                if (p >= 0 && p < el->getNbPoints())
-                    sel.push_back(p);
-            }
-            break;
-        }
-        case Cle::ElSelDernier: if (el) el->derniereSelection = v.entier(0, 0, 0, 3); break;
-        case Cle::Animation:
-            animations.push_back(std::make_unique<CSPRITE3_ANIMATION>());
-            anim = animations.back().get();
-            anim->nom = v.texte(0);
-            ae = nullptr;
-            evenement = nullptr;
-            kf = nullptr;
-            cle = nullptr;
-            break;
-        default:
-            break;
-        }
-        if (!anim)
+        if (c <= Cle::Etat)
+            lireSprite(c);
+        else if (c <= Cle::ElSelDernier)
+            lireElement(c);
+        else if (c == Cle::Animation)
+            nouvelleAnimation();
+        else if (!anim)
             continue;
-        switch (c) {
-        case Cle::NbFrames: anim->nbFrames = v.entier(0, 0, 0); break;
-        case Cle::Vitesse: anim->vitesse = v.entier(0, 1); break;
-        case Cle::Interpolation: anim->bInterpolation = v.booleen(0, true); break;
-        case Cle::Visee: anim->bVisee = v.booleen(0); break;
-        case Cle::NbFramesVisee: anim->nbFramesVisee = v.entier(0, 1); break;
-        case Cle::CerclePos: anim->cercleViseePos = sf::Vector2f(v.reel(0), v.reel(1)); break;
-        case Cle::CercleRayon: anim->cercleViseeRayon = v.entier(0, 100); break;
-        case Cle::CercleRayonArmes: anim->cercleViseeRayonArmes[v.entier(0)] = v.entier(1); break;
-        case Cle::Fille:
-            anim->fille = v.entier(0, -1);
-            anim->modeFille = v.entier(1);
-            anim->bFilleSuitMere = v.booleen(2);
-            break;
-        case Cle::Soubressaut:
-            anim->bSoubressaut = v.booleen(0);
-            anim->vitesseSoubressaut = v.reel(1);
-            anim->maxSoubressaut = v.reel(2);
-            anim->borneInf = v.entier(3);
-            anim->borneSup = v.entier(4);
-            break;
-        case Cle::Goto:
-            anim->nbLecturesGoto = v.entier(0);
-            anim->animGoto = v.entier(1, -1);
-            break;
-        case Cle::EtatAnimation: anim->etatJeu = v.texte(0); break;
-        case Cle::RectGlobal: anim->rectGlobal = sf::FloatRect(v.reel(0), v.reel(1), v.reel(2), v.reel(3)); break;
-        case Cle::RectHitbox: anim->rectHitbox = sf::FloatRect(v.reel(0), v.reel(1), v.reel(2), v.reel(3)); break;
-        case Cle::OrigineGlobale: anim->origineGlobale = sf::Vector2f(v.reel(0), v.reel(1)); break;
-        case Cle::Ombre:
-            anim->bOmbre = v.booleen(0);
-            anim->ombreRotation = v.entier(1);
-            anim->ombreDecalage = sf::Vector2f(v.reel(2), v.reel(3));
-            anim->ombreEcrasement = sf::Vector2f(v.reel(4, 1), v.reel(5, 1));
-            break;
-        case Cle::AnimElem: {
-            // Each AE holds a key, with one offset per vertex, in every keyframe.
-            const int e = v.entier(0, -1);
-            const long cout = (COUT_CLE + nbSommetsElement(e)) * static_cast<long>(anim->keyframes.size() + 1);
-            if (budget < cout) {
-                ae = nullptr;
-                evenement = nullptr;
-                break;
-            }
-            budget -= cout;
-            auto nouveau = std::make_unique<CSPRITE3_ANIMELEM>();
-            nouveau->element = e;
-            nouveau->nom = v.texte(1);
-            nouveau->verrou = v.octet(2);
-            nouveau->option = v.octet(3, 1);
-            ae = nouveau.get();
-            anim->animElems.push_back(std::move(nouveau));
-            evenement = nullptr;
-            break;
-        }
-        case Cle::Enfants:
-            if (ae) {
-                ae->enfants.clear();
-                const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(0), 0)), v.taille() - 1);
-                for (size_t i = 0; i < n; ++i)
-                    ae->enfants.push_back(v.entier(1 + i, -1));
-            }
-            break;
-        case Cle::Shader:
-            if (ae) {
-                ae->bShaderActif = v.booleen(0, true);
-                const std::string tout = f.getValueBetween("", "");
-                const size_t sep = tout.find(';');
-                DonneesSprite d;
-                lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d);
-                ae->strShaderFrag = d.strShaderFrag;
-                ae->strShaderVert = d.strShaderVert;
-                ae->uniformsFrag = uniformsConnus(d.uniformsFrag);
-                ae->uniformsVert = uniformsConnus(d.uniformsVert);
-            }
-            break;
-        case Cle::Evenement:
-            evenement = ae ? &ae->evenements[nomFichier(v.texte(0))] : nullptr;
-            break;
-        case Cle::Keyframe: {
-            cle = nullptr;
-            const int frame = v.entier(0, 0, 0);
-            long cout = 1;
-            for (const auto& p : anim->animElems)
-                cout += COUT_CLE + nbSommetsElement(p->element);
-            if (isKeyframe(static_cast<int>(animations.size()) - 1, frame) || budget < cout) {
-                kf = nullptr;  // a second keyframe at one frame could never be found
-                break;
-            }
-            budget -= cout;
-            auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
-            nouvelle->cles.reserve(anim->animElems.size());
-            nouvelle->frame = frame;
-            nouvelle->bFille = v.octet(1, 1);
-            kf = nouvelle.get();
-            auto& kfs = anim->keyframes;
-            auto pos = std::find_if(kfs.begin(), kfs.end(), [frame](const auto& x) { return x->frame > frame; });
-            kfs.insert(pos, std::move(nouvelle));
-            break;
-        }
-        default:
-            break;
-        }
-        if (!kf)
+        else if (c <= Cle::Ombre)
+            lireAnimation(c);
+        else if (c <= Cle::AeScp)
+            lireAnimElem(c);
+        else if (c == Cle::Keyframe)
+            nouvelleKeyframe();
+        else if (!kf)
             continue;
-        switch (c) {
-        case Cle::KfDelta:
-            kf->delta = sf::Vector2f(v.reel(0), v.reel(1));
-            if (v.taille() > 2)
-                anim->bDeltaActif = v.octet(2);
-            break;
-        case Cle::KfGoto:
-            kf->gotoCible = v.entier(0, -1);
-            kf->gotoMax = v.entier(1);
-            break;
-        case Cle::KfSens: kf->sensLecture = v.entier(0, 1) < 0 ? -1 : 1; break;
-        case Cle::KfSensChange: kf->sensChange = v.octet(0, 1); break;
-        case Cle::KfCouleur: kf->couleur = v.couleur(0); break;
-        case Cle::KfSon:
-            kf->son = v.texte(0);
-            kf->bSonSiStop = v.octet(1);
-            break;
-        case Cle::KfScript:
-            kf->script = v.texte(0);
-            kf->nbExecutions = v.entier(1);
-            break;
-        case Cle::KeyAnimElem: {
-            // The next AE of the keyframe; a key beyond the AEs has nothing to describe.
-            cle = nullptr;
-            const size_t i = kf->cles.size();
-            if (i >= anim->animElems.size())
-                break;
-            const int e = anim->animElems[i]->element;
-            kf->cles.push_back(nouvelleCle(e, sf::Vector2f()));
-            cle = &kf->cles.back();
-            cle->element = v.entier(0, -1);
-            cle->visible = v.octet(1, 1);
-            cle->avantPlan = v.octet(2);
-            cle->position = sf::Vector2f(v.reel(3), v.reel(4));
-            cle->origine = sf::Vector2f(v.reel(5), v.reel(6));
-            cle->echelle = sf::Vector2f(v.reel(7, 1), v.reel(8, 1));
-            cle->rotation = v.reel(9);
-            break;
-        }
-        case Cle::KaeLienAnim: if (cle) cle->lienAnim = v.entier(0, -1); break;
-        case Cle::KaeCouleur: if (cle) cle->couleur = v.couleur(0); break;
-        case Cle::KaeMaillage:
-            if (cle) {
-                const size_t n = std::min(cle->maillage.size(), (v.taille() - 1) / 2);
-                for (size_t i = 0; i < n; ++i)
-                    cle->maillage[i] = sf::Vector2f(v.reel(1 + 2 * i), v.reel(2 + 2 * i));
-            }
-            break;
-        default:
-            break;
-        }
+        else if (c <= Cle::KfScp)
+            lireKeyframe(c);
+        else
+            lireCle(c);
     }
+}
+
+// The script and emitter readers take the line from the file themselves.
+bool LecteurAnm::lireLigneEntiere(Cle c)
+{
+    if (c == Cle::AeScp) {
+        if (evenement)
+            evenement->charger(f);
+    } else if (c == Cle::KfScp) {
+        if (kf)
+            kf->scp.charger(f);
+    } else if (c == Cle::Particule) {
+        if (ae) {
+            ae->bEmetteurActif = f.getValueInt() != 0;
+            ae->pParticules = std::make_unique<CParticules>();
+            ae->pParticules->lire49(f);
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void LecteurAnm::lireSprite(Cle c)
+{
+    switch (c) {
+    case Cle::Id: s.ID = v.texte(0); break;
+    case Cle::Texture: s.strTexture = v.texte(0); break;
+    case Cle::ScriptTir: s.scriptTir = v.texte(0); break;
+    case Cle::GrilleVisible: s.bGrilleVisible = v.booleen(0); break;
+    case Cle::GrilleCase: s.grilleCase = v.entier(0, 16); break;
+    case Cle::ReculArme: s.bReculArme = v.booleen(0); break;
+    case Cle::CouleurFond: s.couleurFond = v.couleur(0); break;
+    case Cle::CouleurGlobale: s.couleurGlobale = v.couleur(0); break;
+    // Map keys get the writer's replacements now, or their order would change on saving.
+    case Cle::Etat: s.etats[nomFichier(v.texte(0))] = v.entier(1, -1); break;
+    default: break;
+    }
+}
+
+void LecteurAnm::lireElement(Cle c)
+{
+    if (c == Cle::Element) {
+        auto e = std::make_unique<CSPRITE3_ELEMENT>();
+        e->nom = v.texte(0);
+        e->rect = v.rect(1);
+        e->origine = v.point(5);
+        e->nbColonnes = v.entier(7, 2);
+        e->nbLignes = v.entier(8, 2);
+        e->arme = v.entier(9, -1);
+        e->elementLie = v.entier(10, -1);
+        e->bCouleurGlobale = v.booleen(11);
+        e->construireMaillage();
+        el = e.get();
+        s.elements.push_back(std::move(e));
+        return;
+    }
+    if (!el)
+        return;
+    switch (c) {
+    case Cle::ElImg: el->strImage = v.texte(0); break;
+    case Cle::AnmRef: el->strAnmRef = v.texte(0); break;
+    case Cle::AnmDirLien: el->bAnmDirLien = v.booleen(0); break;
+    case Cle::ElLienAnim:
+        for (size_t i = 0; i < 3; ++i)
+            el->lienAnim[i] = v.entier(i, -1);
+        break;
+    case Cle::ElTailles: el->bTailles = v.booleen(0); break;
+    case Cle::ElTexCoords: {
+        const size_t n = std::min(el->vertices.getVertexCount(), v.taille() / 2);
+        for (size_t i = 0; i < n; ++i)
+            el->vertices[i].texCoords = v.point(2 * i);
+        el->bTexCoordsModifiees = true;
+        break;
+    }
+    case Cle::ElSel: {
+        const int slot = v.entier(0);
+        if (slot < 1 || slot > 3)
+            break;
+        auto& sel = el->selections[slot - 1];
+        sel.clear();
+        const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)),
+                                          v.taille() > 2 ? v.taille() - 2 : 0);
+        for (size_t i = 0; i < n; ++i) {
+            const int p = v.entier(2 + i, -1);
+            if (p >= 0 && p < el->getNbPoints())
+                sel.push_back(p);
+        }
+        break;
+    }
+    case Cle::ElSelDernier: el->derniereSelection = v.entier(0, 0, 0, 3); break;
+    default: break;
+    }
+}
+
+void LecteurAnm::nouvelleAnimation()
+{
+    s.animations.push_back(std::make_unique<CSPRITE3_ANIMATION>());
+    anim = s.animations.back().get();
+    anim->nom = v.texte(0);
+    ae = nullptr;
+    evenement = nullptr;
+    kf = nullptr;
+    cle = nullptr;
+}
+
+void LecteurAnm::lireAnimation(Cle c)
+{
+    switch (c) {
+    case Cle::NbFrames: anim->nbFrames = v.entier(0, 0, 0); break;
+    case Cle::Vitesse: anim->vitesse = v.entier(0, 1); break;
+    case Cle::Interpolation: anim->bInterpolation = v.booleen(0, true); break;
+    case Cle::Visee: anim->bVisee = v.booleen(0); break;
+    case Cle::NbFramesVisee: anim->nbFramesVisee = v.entier(0, 1); break;
+    case Cle::CerclePos: anim->cercleViseePos = v.point(0); break;
+    case Cle::CercleRayon: anim->cercleViseeRayon = v.entier(0, 100); break;
+    case Cle::CercleRayonArmes: anim->cercleViseeRayonArmes[v.entier(0)] = v.entier(1); break;
+    case Cle::Fille:
+        anim->fille = v.entier(0, -1);
+        anim->modeFille = v.entier(1);
+        anim->bFilleSuitMere = v.booleen(2);
+        break;
+    case Cle::Soubressaut:
+        anim->bSoubressaut = v.booleen(0);
+        anim->vitesseSoubressaut = v.reel(1);
+        anim->maxSoubressaut = v.reel(2);
+        anim->borneInf = v.entier(3);
+        anim->borneSup = v.entier(4);
+        break;
+    case Cle::Goto:
+        anim->nbLecturesGoto = v.entier(0);
+        anim->animGoto = v.entier(1, -1);
+        break;
+    case Cle::EtatAnimation: anim->etatJeu = v.texte(0); break;
+    case Cle::RectGlobal: anim->rectGlobal = v.rect(0); break;
+    case Cle::RectHitbox: anim->rectHitbox = v.rect(0); break;
+    case Cle::OrigineGlobale: anim->origineGlobale = v.point(0); break;
+    case Cle::Ombre:
+        anim->bOmbre = v.booleen(0);
+        anim->ombreRotation = v.entier(1);
+        anim->ombreDecalage = v.point(2);
+        anim->ombreEcrasement = v.point(4, 1);
+        break;
+    default: break;
+    }
+}
+
+void LecteurAnm::nouvelAnimElem()
+{
+    // Each AE holds a key, with one offset per vertex, in every keyframe.
+    const int e = v.entier(0, -1);
+    const long cout = (COUT_CLE + s.nbSommetsElement(e)) * static_cast<long>(anim->keyframes.size() + 1);
+    evenement = nullptr;
+    if (budget < cout) {
+        ae = nullptr;
+        return;
+    }
+    budget -= cout;
+    auto nouveau = std::make_unique<CSPRITE3_ANIMELEM>();
+    nouveau->element = e;
+    nouveau->nom = v.texte(1);
+    nouveau->verrou = v.octet(2);
+    nouveau->option = v.octet(3, 1);
+    ae = nouveau.get();
+    anim->animElems.push_back(std::move(nouveau));
+}
+
+void LecteurAnm::lireAnimElem(Cle c)
+{
+    if (c == Cle::AnimElem) {
+        nouvelAnimElem();
+        return;
+    }
+    if (c == Cle::Evenement) {
+        evenement = ae ? &ae->evenements[nomFichier(v.texte(0))] : nullptr;
+        return;
+    }
+    if (!ae)
+        return;
+    if (c == Cle::Enfants) {
+        ae->enfants.clear();
+        const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(0), 0)), v.taille() - 1);
+        for (size_t i = 0; i < n; ++i)
+            ae->enfants.push_back(v.entier(1 + i, -1));
+    } else if (c == Cle::Shader) {
+        ae->bShaderActif = v.booleen(0, true);
+        const std::string tout = f.getValueBetween("", "");
+        const size_t sep = tout.find(';');
+        DonneesSprite d;
+        lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d);
+        ae->strShaderFrag = d.strShaderFrag;
+        ae->strShaderVert = d.strShaderVert;
+        ae->uniformsFrag = uniformsConnus(d.uniformsFrag);
+        ae->uniformsVert = uniformsConnus(d.uniformsVert);
+    }
+}
+
+void LecteurAnm::nouvelleKeyframe()
+{
+    cle = nullptr;
+    const int frame = v.entier(0, 0, 0);
+    long cout = 1;
+    for (const auto& p : anim->animElems)
+        cout += COUT_CLE + s.nbSommetsElement(p->element);
+    if (s.isKeyframe(static_cast<int>(s.animations.size()) - 1, frame) || budget < cout) {
+        kf = nullptr;  // a second keyframe at one frame could never be found
+        return;
+    }
+    budget -= cout;
+    auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
+    nouvelle->cles.reserve(anim->animElems.size());
+    nouvelle->frame = frame;
+    nouvelle->bFille = v.octet(1, 1);
+    kf = nouvelle.get();
+    auto& kfs = anim->keyframes;
+    // Files list keyframes in frame order: the new one usually goes last.
+    auto pos = kfs.empty() || kfs.back()->frame < frame
+                   ? kfs.end()
+                   : std::find_if(kfs.begin(), kfs.end(), [frame](const auto& x) { return x->frame > frame; });
+    kfs.insert(pos, std::move(nouvelle));
+}
+
+void LecteurAnm::lireKeyframe(Cle c)
+{
+    switch (c) {
+    case Cle::KfDelta:
+        kf->delta = v.point(0);
+        if (v.taille() > 2)
+            anim->bDeltaActif = v.octet(2);
+        break;
+    case Cle::KfGoto:
+        kf->gotoCible = v.entier(0, -1);
+        kf->gotoMax = v.entier(1);
+        break;
+    case Cle::KfSens: kf->sensLecture = v.entier(0, 1) < 0 ? -1 : 1; break;
+    case Cle::KfSensChange: kf->sensChange = v.octet(0, 1); break;
+    case Cle::KfCouleur: kf->couleur = v.couleur(0); break;
+    case Cle::KfSon:
+        kf->son = v.texte(0);
+        kf->bSonSiStop = v.octet(1);
+        break;
+    case Cle::KfScript:
+        kf->script = v.texte(0);
+        kf->nbExecutions = v.entier(1);
+        break;
+    default: break;
+    }
+}
+
+// The next AE's key in the keyframe; a key beyond the AEs has nothing to describe.
+void LecteurAnm::nouvelleCle()
+{
+    cle = nullptr;
+    const size_t i = kf->cles.size();
+    if (i >= anim->animElems.size())
+        return;
+    kf->cles.push_back(s.nouvelleCle(anim->animElems[i]->element, sf::Vector2f()));
+    cle = &kf->cles.back();
+    cle->element = v.entier(0, -1);
+    cle->visible = v.octet(1, 1);
+    cle->avantPlan = v.octet(2);
+    cle->position = v.point(3);
+    cle->origine = v.point(5);
+    cle->echelle = v.point(7, 1);
+    cle->rotation = v.reel(9);
+}
+
+void LecteurAnm::lireCle(Cle c)
+{
+    if (c == Cle::KeyAnimElem) {
+        nouvelleCle();
+        return;
+    }
+    if (!cle)
+        return;
+    if (c == Cle::KaeLienAnim) {
+        cle->lienAnim = v.entier(0, -1);
+    } else if (c == Cle::KaeCouleur) {
+        cle->couleur = v.couleur(0);
+    } else if (c == Cle::KaeMaillage) {
+        const size_t n = std::min(cle->maillage.size(), (v.taille() - 1) / 2);
+        for (size_t i = 0; i < n; ++i)
+            cle->maillage[i] = v.point(1 + 2 * i);
+    }
+}
+
+void CSPRITE3::lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible)
+{
+    // Emitters are drawn into whatever the sprite is drawn into: they keep neither.
+    (void)proprio;
+    (void)cible;
+    LecteurAnm(*this, f).lire();
 }

@@ -300,5 +300,6 @@ private:
     // Resizes every key's mesh offsets to its AE's element; drops children that are no AE.
     void normaliser(CSPRITE3_ANIMATION& anim);
     void lireAnm(CTUVFile& f, void* proprio, sf::RenderTarget* cible);
+    friend class LecteurAnm;  // the ".anm" reader makes keys the way the editor does
     void ecrireAnm(CTUVFile& f) const;
 };

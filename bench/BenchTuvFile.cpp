@@ -1,13 +1,16 @@
 // Reading a large key-and-values file with CTUVFile against the plainest reader that
-// does the same work: std::getline, split on "=" and ";", values as strings.
+// does the same work: std::getline, split on "=" and ";", values as strings; then the
+// same file read as numbers (the typed readers against std::from_chars).
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 #include "support/Outils.h"
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -83,9 +86,69 @@ void BM_GetlineSplit(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * NB_LIGNES);
 }
 
+// Keys compared as views, the numbers converted, the name kept as a string: what a loader does.
+void BM_CTUVFileNombres(benchmark::State& state)
+{
+    const std::string& chemin = fichierTest();
+    for (auto _ : state) {
+        CTUVFile f;
+        f.open(chemin, false);
+        double total = 0;
+        for (std::string_view cle = f.getKeyView(); !cle.empty(); cle = f.getKeyView()) {
+            total += cle.size();
+            for (int v = 0; v < NB_VALEURS - 1; ++v)
+                total += v % 2 ? f.getValueFloat() : f.getValueInt();
+            const std::string nom = f.getValue();
+            total += nom.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * NB_LIGNES);
+}
+
+void BM_GetlineFromChars(benchmark::State& state)
+{
+    const std::string& chemin = fichierTest();
+    for (auto _ : state) {
+        std::ifstream in(chemin);
+        std::string ligne;
+        double total = 0;
+        while (std::getline(in, ligne)) {
+            if (ligne.empty() || ligne[0] == '#')
+                continue;
+            const size_t egal = ligne.find('=');
+            if (egal == std::string::npos)
+                continue;
+            total += std::string_view(ligne.data(), egal).size();
+            size_t debut = egal + 1;
+            for (int v = 0; v < NB_VALEURS - 1; ++v) {
+                const size_t fin = ligne.find(';', debut);
+                const char* p = ligne.data() + debut;
+                const char* e = ligne.data() + (fin == std::string::npos ? ligne.size() : fin);
+                if (v % 2) {
+                    float x = 0;
+                    std::from_chars(p, e, x);
+                    total += x;
+                } else {
+                    int x = 0;
+                    std::from_chars(p, e, x);
+                    total += x;
+                }
+                debut = fin == std::string::npos ? ligne.size() : fin + 1;
+            }
+            const std::string nom = ligne.substr(debut, ligne.find(';', debut) - debut);
+            total += nom.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetItemsProcessed(state.iterations() * NB_LIGNES);
+}
+
 } // namespace
 
 BENCHMARK(BM_CTUVFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetlineSplit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CTUVFileNombres)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetlineFromChars)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,8 +1,10 @@
 #include "core/Texte.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -31,25 +33,31 @@ std::string ftos(float valeur)
 }
 
 namespace {
-size_t sauterBlancs(const std::string& t, size_t i)
-{
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\r' || t[i] == '\n'))
-        ++i;
-    return i;
-}
-}
 
-int stoi(const std::string& texte)
+bool estBlanc(char c) { return c == ' ' || c == '\t'; }
+
+// The integer reader, over the text as it stands or (sansBlancs) as if its spaces and tabs
+// had been taken out first: blanks are then stepped over by index, nothing is copied.
+template <bool sansBlancs>
+int lireEntier(std::string_view texte)
 {
-    size_t i = sauterBlancs(texte, 0);
+    const size_t n = texte.size();
+    size_t i = 0;
+    while (i < n && (estBlanc(texte[i]) || texte[i] == '\r' || texte[i] == '\n'))
+        ++i;
     bool negatif = false;
-    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) {
+    if (i < n && (texte[i] == '+' || texte[i] == '-')) {
         negatif = texte[i] == '-';
         ++i;
     }
     long long v = 0;
     bool chiffre = false;
-    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i) {
+    for (;; ++i) {
+        if constexpr (sansBlancs)
+            while (i < n && estBlanc(texte[i]))
+                ++i;
+        if (i >= n || texte[i] < '0' || texte[i] > '9')
+            break;
         chiffre = true;
         if (v <= static_cast<long long>(INT_MAX) + 1)
             v = v * 10 + (texte[i] - '0');
@@ -65,11 +73,52 @@ int stoi(const std::string& texte)
     return static_cast<int>(v);
 }
 
-float stof(const std::string& texte)
+// Short decimals ("-12.375", "0.5"), the form every writer of the game uses, read
+// without the general parser: at most 7 digits make an exact float, and at most 10
+// decimals a power of ten that is exact too, so one float division rounds the value
+// correctly, as from_chars does. False for anything else (exponent, long numbers).
+bool lireDecimalCourt(const char* debut, const char* fin, float& resultat)
 {
-    size_t i = sauterBlancs(texte, 0);
-    const char* debut = texte.c_str() + i;
-    const char* fin = texte.c_str() + texte.size();
+    const char* c = debut;
+    const bool negatif = c < fin && *c == '-';
+    if (negatif)
+        ++c;
+    uint32_t chiffres = 0;
+    int nbChiffres = 0, nbDecimales = 0;
+    bool point = false;
+    for (; c < fin; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            if (++nbChiffres > 7)
+                return false;
+            chiffres = chiffres * 10 + static_cast<uint32_t>(*c - '0');
+            nbDecimales += point;
+        } else if (*c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (nbChiffres == 0 || (c < fin && (*c == 'e' || *c == 'E')))
+        return false;
+    static const float puissances[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+    const float v = static_cast<float>(chiffres) / puissances[nbDecimales];
+    resultat = negatif ? -v : v;
+    return true;
+}
+
+} // namespace
+
+int stoi(std::string_view texte) { return lireEntier<false>(texte); }
+
+int stoiSansBlancs(std::string_view texte) { return lireEntier<true>(texte); }
+
+float stof(std::string_view texte)
+{
+    size_t i = 0;
+    while (i < texte.size() && (estBlanc(texte[i]) || texte[i] == '\r' || texte[i] == '\n'))
+        ++i;
+    const char* debut = texte.data() + i;
+    const char* fin = texte.data() + texte.size();
     if (debut < fin && *debut == '+')
         ++debut;
     // from_chars also reads "nan" and "inf": words that are no number in a data file, and
@@ -78,10 +127,13 @@ float stof(const std::string& texte)
     if (chiffre == fin || !((*chiffre >= '0' && *chiffre <= '9') || *chiffre == '.'))
         return 0.0f;
     float v = 0.0f;
+    if (lireDecimalCourt(debut, fin, v))
+        return v;
     auto res = std::from_chars(debut, fin, v, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         // from_chars leaves v untouched on overflow/underflow: give the clamped value.
-        double d = std::strtod(debut, nullptr);
+        // (strtod needs its text ended by a NUL: a rare path, the copy does not matter.)
+        double d = std::strtod(std::string(debut, fin).c_str(), nullptr);
         if (std::fabs(d) > 1.0)
             return d > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
         return 0.0f;
@@ -89,6 +141,22 @@ float stof(const std::string& texte)
     if (res.ec != std::errc())
         return 0.0f;
     return v;
+}
+
+float stofSansBlancs(std::string_view texte)
+{
+    if (std::find_if(texte.begin(), texte.end(), estBlanc) == texte.end())
+        return stof(texte);
+    // Blanks inside a number are rare (hand-written files): read a copy without them.
+    char tampon[64];
+    size_t n = 0;
+    for (char c : texte)
+        if (!estBlanc(c)) {
+            if (n == sizeof tampon)
+                return stof(delspaces(std::string(texte)));
+            tampon[n++] = c;
+        }
+    return stof(std::string_view(tampon, n));
 }
 
 std::string delspaces(const std::string& texte)

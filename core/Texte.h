@@ -3,6 +3,7 @@
 // Everything here works in the "C" conventions whatever the process locale:
 // data files must read the same on every machine.
 #include <string>
+#include <string_view>
 
 // In a namespace: unqualified stoi/stof would be ambiguous with std:: ones through ADL.
 namespace tuv {
@@ -14,8 +15,12 @@ std::string ftos(float valeur);
 // Like atoi/strtod but defined for every input: no digits gives 0, never throws,
 // overflow clamps. Leading blanks and a sign are accepted; parsing stops at the
 // first other character ("12x" -> 12, "3.7" -> 3 for the integer reader).
-int stoi(const std::string& texte);
-float stof(const std::string& texte);
+int stoi(std::string_view texte);
+float stof(std::string_view texte);
+// The same as stoi(delspaces(texte)) and stof(delspaces(texte)), without the copy: what
+// the typed readers of CTUVFile give.
+int stoiSansBlancs(std::string_view texte);
+float stofSansBlancs(std::string_view texte);
 // Copy without spaces and tabs.
 std::string delspaces(const std::string& texte);
 std::wstring delspaces(const std::wstring& texte);

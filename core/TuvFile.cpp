@@ -45,7 +45,9 @@ bool CTUVFile::lireLigne(std::string& ligne)
     return in.is_open() && tuv::lireLigneTexte(in, ligne, bDebutFichier);
 }
 
-std::string CTUVFile::getKey()
+std::string CTUVFile::getKey() { return std::string(getKeyView()); }
+
+std::string_view CTUVFile::getKeyView()
 {
     // The line is read straight into the current line: no copy per key.
     while (lireLigne(ligneCourante)) {
@@ -55,14 +57,21 @@ std::string CTUVFile::getKey()
         bFinDeLigne = false;
         if (ligne[0] == '{' || ligne[0] == '}') {
             pos = 1;
-            return std::string(1, ligne[0]);
+            return std::string_view(ligne.data(), 1);
         }
-        const size_t egal = ligne.find('=');
-        if (egal == std::string::npos)
+        // One pass up to the "=", noting whether the key holds blanks.
+        const size_t n = ligne.size();
+        size_t egal = 0;
+        bool blancs = false;
+        for (; egal < n && ligne[egal] != '='; ++egal)
+            blancs |= ligne[egal] == ' ' || ligne[egal] == '\t';
+        if (egal == n)
             continue;
-        std::string cle(ligne, 0, egal);
-        if (cle.find_first_of(" \t") != std::string::npos)
-            cle = tuv::delspaces(cle);
+        std::string_view cle(ligne.data(), egal);
+        if (blancs) {
+            cleSansBlancs = tuv::delspaces(std::string(cle));
+            cle = cleSansBlancs;
+        }
         // An empty key would read as the end of the file to every reader loop.
         if (cle.empty())
             continue;
@@ -72,7 +81,7 @@ std::string CTUVFile::getKey()
     ligneCourante.clear();
     pos = 0;
     bFinDeLigne = false;
-    return "";
+    return std::string_view();
 }
 
 std::string CTUVFile::valeurJusqua(const std::string& separateur)
@@ -89,25 +98,27 @@ std::string CTUVFile::valeurJusqua(const std::string& separateur)
     return valeur;
 }
 
-std::string CTUVFile::getValue()
+std::string CTUVFile::getValue() { return std::string(getValueView()); }
+
+std::string_view CTUVFile::getValueView()
 {
-    // The reader's hot path: a character search, no separator string.
+    // The reader's hot path: a character search, no separator string, no copy.
     bFinDeLigne = true;
     if (pos >= ligneCourante.size())
-        return std::string();
+        return std::string_view();
     const char* debut = ligneCourante.data() + pos;
     const size_t reste = ligneCourante.size() - pos;
     const char* fin = static_cast<const char*>(std::memchr(debut, ';', reste));
     if (!fin)
-        return std::string(debut, reste);
+        return std::string_view(debut, reste);
     bFinDeLigne = false;
     pos += static_cast<size_t>(fin - debut) + 1;
-    return std::string(debut, fin);
+    return std::string_view(debut, static_cast<size_t>(fin - debut));
 }
 
-int CTUVFile::getValueInt() { return tuv::stoi(tuv::delspaces(getValue())); }
+int CTUVFile::getValueInt() { return tuv::stoiSansBlancs(getValueView()); }
 
-float CTUVFile::getValueFloat() { return tuv::stof(tuv::delspaces(getValue())); }
+float CTUVFile::getValueFloat() { return tuv::stofSansBlancs(getValueView()); }
 
 std::wstring CTUVFile::getValueW() { return tuv::utf8toWStr(getValue()); }
 

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 
 class CTUVFile {
 public:
@@ -23,11 +24,18 @@ public:
     // and put in place (the old file is then untouched), and every caller says so.
     bool close();
 
-    // Next key; "" at the end of the file (and on every later call).
+    // Next key; "" at the end of the file (and on every later call). Blanks in a key
+    // are dropped.
     std::string getKey();
+    // The same key as a view, valid until the next line is read: for readers that only
+    // compare it.
+    std::string_view getKeyView();
     // Next value up to ";". Without a further ";" the rest of the line comes back
     // and the position stays, so a further call gives the same value again.
     std::string getValue();
+    // The same value as a view into the current line, valid until the next line is read.
+    std::string_view getValueView();
+    // The next value as a number, read in place; its blanks do not count ("1 2" is 12).
     int getValueInt();
     float getValueFloat();
     std::wstring getValueW();
@@ -54,5 +62,6 @@ private:
     bool lireLigne(std::string& ligne);
     std::string valeurJusqua(const std::string& separateur);
 
+    std::string cleSansBlancs;  // the current key when the line spells it with blanks
     bool bDebutFichier = true;
 };

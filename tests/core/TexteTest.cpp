@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <climits>
 #include <clocale>
 #include <limits>
@@ -101,6 +102,27 @@ TEST(Texte, FloatRoundTripIsBitIdentical)
     std::setlocale(LC_ALL, "C");
     if (!virgule)
         GTEST_LOG_(INFO) << "no locale with a decimal comma installed: that sub-case is skipped";
+}
+
+// Short decimals take a path of their own: it must round exactly as the general parser.
+TEST(Texte, ShortDecimalsReadAsTheGeneralParser)
+{
+    std::mt19937 gen(7);
+    std::uniform_int_distribution<int> chiffre(0, 9), longueur(1, 9), signe(0, 2);
+    for (int n = 0; n < 20000; ++n) {
+        std::string t = signe(gen) == 0 ? "-" : "";
+        const int nb = longueur(gen);
+        const int point = std::uniform_int_distribution<int>(0, nb)(gen);
+        for (int i = 0; i < nb; ++i) {
+            if (i == point)
+                t += '.';
+            t += static_cast<char>('0' + chiffre(gen));
+        }
+        float attendu = 0;
+        std::from_chars(t.data(), t.data() + t.size(), attendu);
+        const float lu = tuv::stof(t);
+        ASSERT_EQ(std::memcmp(&lu, &attendu, sizeof lu), 0) << t << " read as " << lu << ", not " << attendu;
+    }
 }
 
 TEST(Texte, Utf8Conversions)
