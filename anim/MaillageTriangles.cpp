@@ -23,12 +23,27 @@ void ajouterTriangles(sf::VertexArray& sortie, const sf::VertexArray& quads, con
     // Quad corners a b c d (SFML order) become triangles a b c and a c d.
     static const std::size_t ordre[6] = {0, 1, 2, 0, 2, 3};
     const std::size_t nbQuads = quads.getVertexCount() / 4;
+    if (nbQuads == 0)
+        return;
+    // The output is sized once and written in place; each corner is transformed once, with
+    // the products of sf::Transform::transformPoint.
+    const std::size_t debut = sortie.getVertexCount();
+    sortie.resize(debut + 6 * nbQuads);
+    sf::Vertex* sommet = &sortie[debut];
+    const sf::Vertex* entree = &quads[0];
+    const float* m = t.getMatrix();
     for (std::size_t q = 0; q < nbQuads; ++q) {
-        for (std::size_t k : ordre) {
-            std::size_t i = q * 4 + k;
-            sortie.append(sf::Vertex(t.transformPoint(positionDecalee(quads, decalages, nbDecalages, i)), couleur,
-                                     quads[i].texCoords + decalageTex));
+        sf::Vertex coins[4];
+        for (std::size_t k = 0; k < 4; ++k) {
+            const std::size_t i = q * 4 + k;
+            sf::Vector2f p = entree[i].position;
+            if (decalages && i < nbDecalages)
+                p += decalages[i];
+            coins[k] = sf::Vertex(sf::Vector2f(m[0] * p.x + m[4] * p.y + m[12], m[1] * p.x + m[5] * p.y + m[13]),
+                                  couleur, entree[i].texCoords + decalageTex);
         }
+        for (std::size_t k : ordre)
+            *sommet++ = coins[k];
     }
 }
 

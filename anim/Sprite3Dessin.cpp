@@ -80,6 +80,34 @@ struct Contexte {
     bool bEffets = true;
 };
 
+// Where an animation stands in this drawing: its keyframe in force and the ticks since it,
+// found once per animation instead of once per AE and value.
+struct Instant {
+    const CSPRITE3_ANIMATION* an = nullptr;
+    const CSPRITE3_KEYFRAME* kf = nullptr;  // null: the animation has no keyframe
+    float ticks = 0;                        // of the interpolated values
+    float ticksMaillage = 0;                // of the mesh offsets
+
+    const CSPRITE3_KEYANIMELEM* cle(int ae) const
+    {
+        return kf && ae >= 0 && ae < static_cast<int>(kf->cles.size()) ? &kf->cles[static_cast<size_t>(ae)]
+                                                                        : nullptr;
+    }
+};
+
+Instant instantCourant(const CSPRITE3& s, int a)
+{
+    Instant i;
+    i.an = s.animations[a].get();
+    i.kf = s.getKeyframeEnForce(a, i.an->frame);
+    if (!i.kf)
+        return i;
+    const int f = i.an->frame, fk = i.kf->frame;
+    i.ticks = sprite3::ticksInterpolation(*i.an, f, fk, s.bPlay);
+    i.ticksMaillage = static_cast<float>(f - fk) * std::max(1, i.an->vitesse) + (s.bPlay ? i.an->compteurTick : 0.0f);
+    return i;
+}
+
 // Values of an AE at the animation's current frame.
 struct EtatAE {
     const CSPRITE3_KEYANIMELEM* cle = nullptr;
@@ -91,49 +119,52 @@ struct EtatAE {
     size_t nbDecalages = 0;
 };
 
-// tampon: where moving mesh offsets are computed; null when they are not needed.
-bool lireEtatAE(const CSPRITE3& s, int a, int ae, EtatAE& etat, std::vector<sf::Vector2f>* tampon = nullptr)
+// translate(position) * rotate(angle) * scale(echelle), then the same translated by
+// -origine, written out at once: the very products the chained SFML calls make, without
+// their multiplications by 0 and 1.
+void transformsAE(sf::Vector2f position, float angle, sf::Vector2f echelle, sf::Vector2f origine, EtatAE& etat)
 {
-    const CSPRITE3_ANIMATION& an = *s.animations[a];
-    const int f = an.frame;
-    const int k = s.getKeyframe(a, f);
-    const CSPRITE3_KEYFRAME* kf = s.getKeyframeEnForce(a, f);
-    const CSPRITE3_KEYANIMELEM* cle = s.getCle(a, f, ae);
-    if (!kf || !cle)
+    const float rad = angle * 3.141592654f / 180.f;
+    const float c = std::cos(rad), s = std::sin(rad);
+    const float a00 = c * echelle.x, a01 = -s * echelle.y, a10 = s * echelle.x, a11 = c * echelle.y;
+    etat.pivot = sf::Transform(a00, a01, position.x, a10, a11, position.y, 0, 0, 1);
+    etat.transform = sf::Transform(a00, a01, a00 * -origine.x + a01 * -origine.y + position.x, a10, a11,
+                                   a10 * -origine.x + a11 * -origine.y + position.y, 0, 0, 1);
+}
+
+// tampon: where moving mesh offsets are computed; null when they are not needed.
+bool lireEtatAE(const Instant& i, int ae, EtatAE& etat, std::vector<sf::Vector2f>* tampon = nullptr)
+{
+    const CSPRITE3_KEYANIMELEM* cle = i.cle(ae);
+    if (!cle)
         return false;
-    const int fk = kf->frame;
-    const bool lecture = s.bPlay;
+    const float t = i.ticks;
     etat.cle = cle;
-    etat.pivot = sf::Transform::Identity;
-    etat.pivot.translate(s.getXInterpole(a, ae, k, f, fk, lecture), s.getYInterpole(a, ae, k, f, fk, lecture));
-    etat.pivot.rotate(s.getRotationInterpolee(a, ae, k, f, fk, lecture));
-    etat.pivot.scale(s.getSXInterpole(a, ae, k, f, fk, lecture), s.getSYInterpole(a, ae, k, f, fk, lecture));
-    etat.transform = etat.pivot;
-    etat.transform.translate(-cle->origine);
-    etat.couleur = s.getCouleurInterpolee(a, ae, k, f, fk, lecture) * kf->couleur;
+    transformsAE(cle->position + t * cle->pentePosition, cle->rotation + t * cle->penteRotation,
+                 cle->echelle + t * cle->penteEchelle, cle->origine, etat);
+    etat.couleur = sprite3::couleurInterpolee(*cle, t) * i.kf->couleur;
 
     // Mesh offsets move along their slopes like the other values.
     etat.decalages = cle->maillage.data();
     etat.nbDecalages = cle->maillage.size();
-    const float ticks = static_cast<float>(f - fk) * std::max(1, an.vitesse) + (lecture ? an.compteurTick : 0.0f);
-    if (tampon && an.bInterpolation && ticks != 0 && cle->penteMaillage.size() == cle->maillage.size()) {
+    const float ticks = i.ticksMaillage;
+    if (tampon && i.an->bInterpolation && ticks != 0 && cle->penteMaillage.size() == cle->maillage.size()) {
         tampon->resize(cle->maillage.size());
-        for (size_t i = 0; i < cle->maillage.size(); ++i)
-            (*tampon)[i] = cle->maillage[i] + cle->penteMaillage[i] * ticks;
+        for (size_t n = 0; n < cle->maillage.size(); ++n)
+            (*tampon)[n] = cle->maillage[n] + cle->penteMaillage[n] * ticks;
         etat.decalages = tampon->data();
     }
     return true;
 }
 
-// Whether AE ae of animation a is drawn at all: a valid element of the current weapon (or
-// of every weapon), visible at the current frame.
-bool aeAffiche(const CSPRITE3& s, int a, int ae)
+// Whether AE ae of animation a (whose key at the current frame is cle) is drawn at all: a
+// valid element of the current weapon (or of every weapon), visible at the current frame.
+bool aeAffiche(const CSPRITE3& s, int a, int ae, const CSPRITE3_KEYANIMELEM* cle)
 {
     const CSPRITE3_ANIMELEM* el = s.getAnimElem(a, ae);
     const CSPRITE3_ELEMENT* e = el ? s.getElement(el->element) : nullptr;
     if (!e || (e->arme != -1 && e->arme != s.armeCourante))
         return false;
-    const CSPRITE3_KEYANIMELEM* cle = s.getCle(a, s.animations[a]->frame, ae);
     return cle && cle->visible;
 }
 
@@ -151,12 +182,13 @@ sf::Shader* shaderAE(const CSPRITE3& s, const CSPRITE3_ANIMELEM& el)
 
 void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform& base, int niveau);
 
-void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Transform& base, int niveau)
+void dessinerAE(const CSPRITE3& s, Contexte& ctx, const Instant& i, int a, int ae, const sf::Transform& base,
+                int niveau)
 {
     // One offsets buffer per tree level: a sub-sprite is drawn while its parent's AE is.
     thread_local std::vector<sf::Vector2f> tampons[sprite3::PROFONDEUR_MAX + 2];
     EtatAE etat;
-    if (!lireEtatAE(s, a, ae, etat, &tampons[std::clamp(niveau, 0, sprite3::PROFONDEUR_MAX + 1)]))
+    if (!lireEtatAE(i, ae, etat, &tampons[std::clamp(niveau, 0, sprite3::PROFONDEUR_MAX + 1)]))
         return;
     const CSPRITE3_ANIMELEM& el = *s.animations[a]->animElems[ae];
     const CSPRITE3_ELEMENT& e = *s.elements[el.element];
@@ -205,15 +237,14 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, int a, int ae, const sf::Trans
     }
 }
 
-void dessinerPasse(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform& base, int niveau, bool avantPlan)
+void dessinerPasse(const CSPRITE3& s, Contexte& ctx, const Instant& i, int a, const sf::Transform& base, int niveau,
+                   bool avantPlan)
 {
-    const CSPRITE3_ANIMATION& an = *s.animations[a];
-    for (size_t ae = 0; ae < an.animElems.size(); ++ae) {
-        const int i = static_cast<int>(ae);
-        if (!aeAffiche(s, a, i))
-            continue;
-        if (static_cast<bool>(s.getCle(a, an.frame, i)->avantPlan) == avantPlan)
-            dessinerAE(s, ctx, a, i, base, niveau);
+    const int nb = static_cast<int>(i.an->animElems.size());
+    for (int ae = 0; ae < nb; ++ae) {
+        const CSPRITE3_KEYANIMELEM* cle = i.cle(ae);
+        if (aeAffiche(s, a, ae, cle) && static_cast<bool>(cle->avantPlan) == avantPlan)
+            dessinerAE(s, ctx, i, a, ae, base, niveau);
     }
 }
 
@@ -221,11 +252,12 @@ void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform&
 {
     if (niveau > sprite3::PROFONDEUR_MAX || !s.getAnim(a))
         return;
-    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    const Instant i = instantCourant(s, a);
+    const CSPRITE3_ANIMATION& an = *i.an;
     sf::Transform t = base;
     t.translate(0, sprite3::soubresaut(s, a));
 
-    const CSPRITE3_KEYFRAME* kf = s.getKeyframeEnForce(a, an.frame);
+    const CSPRITE3_KEYFRAME* kf = i.kf;
     const bool fille = s.bDessinerFille && s.getAnim(an.fille) && an.fille != a && kf && kf->bFille;
     sf::Transform tFille = t;
     if (fille && an.bDeltaActif)
@@ -236,10 +268,10 @@ void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform&
     };
     dessinerFille(0);
     if (s.bDessinerMere)
-        dessinerPasse(s, ctx, a, t, niveau, false);
+        dessinerPasse(s, ctx, i, a, t, niveau, false);
     dessinerFille(1);
     if (s.bDessinerMere)
-        dessinerPasse(s, ctx, a, t, niveau, true);
+        dessinerPasse(s, ctx, i, a, t, niveau, true);
     dessinerFille(2);
 }
 
@@ -313,11 +345,14 @@ void CSPRITE3::dessiner(CPLUXControl* ctrl, float zoom, float x, float y, int an
 
 void CSPRITE3::dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf::Transform& t)
 {
-    if (!aeAffiche(*this, a, ae))
+    if (!getAnim(a))
+        return;
+    const Instant i = instantCourant(*this, a);
+    if (!aeAffiche(*this, a, ae, i.cle(ae)))
         return;
     Lot lot(cible);
     Contexte ctx{lot};
-    dessinerAE(*this, ctx, a, ae, t, 0);
+    dessinerAE(*this, ctx, i, a, ae, t, 0);
 }
 
 sf::Vector2f CSPRITE3::dessinerOmbre(sf::RenderTarget* cible, int niveau, sf::RenderTexture* rtOmbre, float ox,
@@ -447,10 +482,10 @@ bool CSPRITE3::collisionHitbox(float lx, float ly)
 namespace {
 
 // Whether the point (animation coordinates) lies on the AE's element, mesh offsets aside.
-bool pointSurAE(const CSPRITE3& s, int a, int ae, sf::Vector2f p)
+bool pointSurAE(const CSPRITE3& s, const Instant& i, int a, int ae, sf::Vector2f p)
 {
     EtatAE etat;
-    if (!lireEtatAE(s, a, ae, etat))
+    if (!lireEtatAE(i, ae, etat))
         return false;
     const CSPRITE3_ELEMENT& e = *s.elements[s.animations[a]->animElems[ae]->element];
     const sf::Vector2f local = etat.transform.getInverse().transformPoint(p);
@@ -468,12 +503,13 @@ void evenement(CSPRITE3& s, int a, int ae, const char* nom)
 // The AE under the point, front to back: in-front AEs first, each pass from the last drawn.
 int aeSousPoint(const CSPRITE3& s, int a, sf::Vector2f p)
 {
-    const CSPRITE3_ANIMATION& an = *s.animations[a];
+    const Instant i = instantCourant(s, a);
     for (int passe = 1; passe >= 0; --passe) {
-        for (int ae = static_cast<int>(an.animElems.size()) - 1; ae >= 0; --ae) {
-            if (!aeAffiche(s, a, ae) || static_cast<bool>(s.getCle(a, an.frame, ae)->avantPlan) != (passe == 1))
+        for (int ae = static_cast<int>(i.an->animElems.size()) - 1; ae >= 0; --ae) {
+            const CSPRITE3_KEYANIMELEM* cle = i.cle(ae);
+            if (!aeAffiche(s, a, ae, cle) || static_cast<bool>(cle->avantPlan) != (passe == 1))
                 continue;
-            if (pointSurAE(s, a, ae, p))
+            if (pointSurAE(s, i, a, ae, p))
                 return ae;
         }
     }

@@ -527,34 +527,32 @@ CSPRITE3_ANIMELEM* CSPRITE3::getAnimationParNom(const std::string& nomAnim, cons
 
 // ==================================================================== keyframes
 
+// Keyframes are kept in frame order, one per frame (every edit keeps it so): lookups are
+// binary searches, so that long animations cost no more per frame than short ones.
 int CSPRITE3::getKeyframe(int a, int f) const
 {
     const CSPRITE3_ANIMATION* anim = getAnim(a);
     if (!anim)
         return 0;
-    for (size_t k = 0; k < anim->keyframes.size(); ++k)
-        if (anim->keyframes[k]->frame == f)
-            return static_cast<int>(k);
-    return getKeyframeAvant(a, f);
+    const auto& kfs = anim->keyframes;
+    auto apres = std::upper_bound(kfs.begin(), kfs.end(), f, [](int x, const auto& kf) { return x < kf->frame; });
+    return apres == kfs.begin() ? 0 : static_cast<int>(apres - kfs.begin()) - 1;
 }
 
 int CSPRITE3::getKeyframeAvant(int a, int f) const
 {
     const CSPRITE3_ANIMATION* anim = getAnim(a);
-    int resultat = 0;
-    if (anim)
-        for (size_t k = 0; k < anim->keyframes.size() && anim->keyframes[k]->frame < f; ++k)
-            resultat = static_cast<int>(k);
-    return resultat;
+    if (!anim)
+        return 0;
+    const auto& kfs = anim->keyframes;
+    auto pos = std::lower_bound(kfs.begin(), kfs.end(), f, [](const auto& kf, int x) { return kf->frame < x; });
+    return pos == kfs.begin() ? 0 : static_cast<int>(pos - kfs.begin()) - 1;
 }
 
 bool CSPRITE3::isKeyframe(int a, int f) const
 {
-    const CSPRITE3_ANIMATION* anim = getAnim(a);
-    if (!anim)
-        return false;
-    return std::any_of(anim->keyframes.begin(), anim->keyframes.end(),
-                       [f](const auto& kf) { return kf->frame == f; });
+    const CSPRITE3_KEYFRAME* kf = getKeyframeEnForce(a, f);
+    return kf && kf->frame == f;
 }
 
 int CSPRITE3::getKeyframeFrame(int a, int k) const

@@ -2,6 +2,8 @@
 // towards the next keyframe; a value at a frame is the key's plus the elapsed ticks times it.
 #include "anim/Sprite3.h"
 
+#include "anim/Sprite3Interne.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,14 +70,33 @@ Echantillon echantillon(const CSPRITE3& s, int a, int ae, int k, int f, int fk, 
     if (ae < 0 || ae >= static_cast<int>(kf.cles.size()))
         return e;
     e.cle = &kf.cles[static_cast<size_t>(ae)];
-    if (anim->bInterpolation) {
-        const float t = static_cast<float>(f - fk) * anim->vitesse + (bLecture ? anim->compteurTick : 0.0f);
-        e.ticks = std::max(t, 0.0f);  // before the first keyframe: its own values
-    }
+    e.ticks = sprite3::ticksInterpolation(*anim, f, fk, bLecture);
     return e;
 }
 
 } // namespace
+
+namespace sprite3 {
+
+float ticksInterpolation(const CSPRITE3_ANIMATION& an, int f, int fk, bool bLecture)
+{
+    if (!an.bInterpolation)
+        return 0.0f;
+    const float t = static_cast<float>(f - fk) * an.vitesse + (bLecture ? an.compteurTick : 0.0f);
+    return std::max(t, 0.0f);
+}
+
+sf::Color couleurInterpolee(const CSPRITE3_KEYANIMELEM& cle, float ticks)
+{
+    auto canal = [&](sf::Uint8 v, int i) {
+        const float x = static_cast<float>(v) + ticks * cle.penteCouleur[i];
+        return static_cast<sf::Uint8>(std::clamp(std::lround(x), 0L, 255L));
+    };
+    const sf::Color& c = cle.couleur;
+    return sf::Color(canal(c.r, 0), canal(c.g, 1), canal(c.b, 2), canal(c.a, 3));
+}
+
+} // namespace sprite3
 
 float CSPRITE3::getXInterpole(int a, int ae, int k, int f, int fk, bool bLecture) const
 {
@@ -110,14 +131,7 @@ float CSPRITE3::getRotationInterpolee(int a, int ae, int k, int f, int fk, bool 
 sf::Color CSPRITE3::getCouleurInterpolee(int a, int ae, int k, int f, int fk, bool bLecture) const
 {
     const Echantillon e = echantillon(*this, a, ae, k, f, fk, bLecture);
-    if (!e.cle)
-        return sf::Color(0, 0, 0, 0);
-    auto canal = [&](sf::Uint8 v, int i) {
-        const float x = static_cast<float>(v) + e.ticks * e.cle->penteCouleur[i];
-        return static_cast<sf::Uint8>(std::clamp(std::lround(x), 0L, 255L));
-    };
-    const sf::Color& c = e.cle->couleur;
-    return sf::Color(canal(c.r, 0), canal(c.g, 1), canal(c.b, 2), canal(c.a, 3));
+    return e.cle ? sprite3::couleurInterpolee(*e.cle, e.ticks) : sf::Color(0, 0, 0, 0);
 }
 
 float CSPRITE3::getPointXInterpole(int a, int ae, int k, int f, int fk, bool bLecture, int sommet) const

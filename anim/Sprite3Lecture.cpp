@@ -56,23 +56,15 @@ bool marquerAvance(CSPRITE3& s, int a)
     return true;
 }
 
-int indexKeyframeA(const CSPRITE3_ANIMATION& an, int f)
-{
-    for (size_t k = 0; k < an.keyframes.size(); ++k)
-        if (an.keyframes[k]->frame == f)
-            return static_cast<int>(k);
-    return -1;
-}
-
 // Rules of the keyframe standing at the frame just reached. A daughter animation only
 // follows the GOTO and direction rules: sounds and scripts belong to the mother.
 void arriveeFrame(CSPRITE3& s, int a, bool principale)
 {
     CSPRITE3_ANIMATION& an = *s.animations[a];
-    const int k = indexKeyframeA(an, an.frame);
-    if (k < 0)
+    CSPRITE3_KEYFRAME* trouvee = s.getKeyframeEnForce(a, an.frame);
+    if (!trouvee || trouvee->frame != an.frame)
         return;
-    CSPRITE3_KEYFRAME& kf = *an.keyframes[k];
+    CSPRITE3_KEYFRAME& kf = *trouvee;
     if (kf.sensChange)
         an.sens = kf.sensLecture < 0 ? -1 : 1;
     if (kf.gotoCible >= 0) {

@@ -3,14 +3,18 @@
 // same textured quads (one per mesh cell, same sizes) drawn by a plain vertex-array loop,
 // one draw per sprite. A second baseline draws one quad per element: the extra cells of a
 // mesh cost the software rasteriser of Xvfb more than anything the sprite does.
+// The same sprites with 30 and 120 keyframes show that the cost does not grow with them.
+// Both sides wait for the rendering to finish (glFinish).
 // Run under Xvfb: xvfb-run -a build/<release>/bench/bench_BenchSprite3; compare cpu_time.
 #include "anim/Sprite3.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/OpenGL.hpp>
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -21,7 +25,9 @@ constexpr int NB_ELEMENTS = 20;
 constexpr float COTE = 16;
 
 struct Scene {
-    Scene()
+    // Two keyframes (0 and 20 of 30 frames), or nbKeyframes spread over 120 frames that
+    // go back and forth between the same two poses.
+    explicit Scene(int nbKeyframes)
     {
         sf::Image img;
         img.create(512, 32, sf::Color(200, 120, 40));
@@ -29,29 +35,41 @@ struct Scene {
         rt.create(1280, 720);
         modele.pTextureFeuille = &feuille;
         modele.ajouterAnimation("marche", true);
-        modele.setNbFrames(0, 30);
-        modele.ajouterKeyframe(0, 20);
+        const int nbFrames = nbKeyframes <= 2 ? 30 : 120;
+        modele.setNbFrames(0, nbFrames);
+        std::vector<int> frames{0};
+        for (int k = 1; k < nbKeyframes; ++k)
+            frames.push_back(nbKeyframes <= 2 ? 20 : k * nbFrames / nbKeyframes);
+        for (size_t k = 1; k < frames.size(); ++k)
+            modele.ajouterKeyframe(0, frames[k]);
         for (int e = 0; e < NB_ELEMENTS; ++e) {
             const int mesh = e % 2 == 0 ? 4 : 2;
             modele.ajouterElement("e" + std::to_string(e), COTE * e, 0, COTE, COTE, COTE / 2, COTE / 2, mesh, mesh, -1,
                                   -1, false);
             modele.ajouterAnimElem(0, e, "", 0, 1);
-            modele.setKeyAnimElemValeurs(0, 0, e, e, true, (e % 5) * COTE, (e / 5) * COTE, COTE / 2, COTE / 2, 1, 1, 0,
-                                         false);
-            modele.setKeyAnimElemValeurs(0, 20, e, e, true, (e % 5) * COTE + 4, (e / 5) * COTE, COTE / 2, COTE / 2,
-                                         1, 1, 30, false);
-            if (mesh == 4)
-                modele.setPointMaillage(0, 20, e, 5, 2, 3);
+            for (size_t k = 0; k < frames.size(); ++k) {
+                const bool poseB = k % 2 == 1;
+                modele.setKeyAnimElemValeurs(0, frames[k], e, e, true, (e % 5) * COTE + (poseB ? 4 : 0),
+                                             (e / 5) * COTE, COTE / 2, COTE / 2, 1, 1, poseB ? 30.0f : 0.0f, false);
+                if (mesh == 4 && poseB)
+                    modele.setPointMaillage(0, frames[k], e, 5, 2, 3);
+            }
         }
         modele.setAnimation2(0, 0);
         modele.play();
         for (int i = 0; i < NB_SPRITES; ++i) {
             sprites.push_back(std::make_unique<CSPRITE3>(modele));
-            sprites.back()->setFrameCourante(i % 30);
+            sprites.back()->setFrameCourante(i % nbFrames);
         }
     }
 
     sf::Vector2f place(int i) const { return sf::Vector2f(40.0f + (i % 20) * 60.0f, 40.0f + (i / 20) * 65.0f); }
+
+    void finir()
+    {
+        rt.display();
+        glFinish();  // include the rasterising, not only the submission
+    }
 
     sf::Texture feuille;
     sf::RenderTexture rt;
@@ -59,10 +77,14 @@ struct Scene {
     std::vector<std::unique_ptr<CSPRITE3>> sprites;
 };
 
-Scene& scene()
+Scene& scene(int nbKeyframes = 2)
 {
-    static Scene s;
-    return s;
+    static std::map<int, std::unique_ptr<Scene>> scenes;
+    auto& s = scenes[nbKeyframes];
+    if (!s)
+        s = std::make_unique<Scene>(nbKeyframes);
+    s->rt.setActive(true);
+    return *s;
 }
 
 // Appends the cells of an n x n grid covering the element's square.
@@ -94,7 +116,7 @@ void quadsVertexArray(benchmark::State& state, bool cellules)
                                 cellules && e % 2 == 0 ? 4 : 2);
             s.rt.draw(va, etats);
         }
-        s.rt.display();
+        s.finir();
     }
     state.SetItemsProcessed(state.iterations() * NB_SPRITES * NB_ELEMENTS);
 }
@@ -105,9 +127,9 @@ BENCHMARK(BM_QuadsVertexArray)->Unit(benchmark::kMicrosecond);
 void BM_QuadsUnParElement(benchmark::State& state) { quadsVertexArray(state, false); }
 BENCHMARK(BM_QuadsUnParElement)->Unit(benchmark::kMicrosecond);
 
-void BM_Sprites3MajEtDessin(benchmark::State& state)
+void sprites3MajEtDessin(benchmark::State& state, int nbKeyframes)
 {
-    Scene& s = scene();
+    Scene& s = scene(nbKeyframes);
     for (auto _ : state) {
         s.rt.clear();
         for (int i = 0; i < NB_SPRITES; ++i) {
@@ -116,11 +138,19 @@ void BM_Sprites3MajEtDessin(benchmark::State& state)
             sp.dessiner(&s.rt, 0, 0, 0, nullptr, 1.0f, p.x, p.y, 0);
             sp.update(nullptr, 1.0f, p.x, p.y, 0);
         }
-        s.rt.display();
+        s.finir();
     }
     state.SetItemsProcessed(state.iterations() * NB_SPRITES * NB_ELEMENTS);
 }
+
+void BM_Sprites3MajEtDessin(benchmark::State& state) { sprites3MajEtDessin(state, 2); }
 BENCHMARK(BM_Sprites3MajEtDessin)->Unit(benchmark::kMicrosecond);
+
+void BM_Sprites3MajEtDessin30Keyframes(benchmark::State& state) { sprites3MajEtDessin(state, 30); }
+BENCHMARK(BM_Sprites3MajEtDessin30Keyframes)->Unit(benchmark::kMicrosecond);
+
+void BM_Sprites3MajEtDessin120Keyframes(benchmark::State& state) { sprites3MajEtDessin(state, 120); }
+BENCHMARK(BM_Sprites3MajEtDessin120Keyframes)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -56,19 +56,27 @@ void BM_CTUVFile(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * NB_LIGNES);
 }
 
+// The plainest reader's loop: each line holding a key, with the position of its "=".
+template <class Traiter>
+void lignesAvecCle(const std::string& chemin, Traiter&& traiter)
+{
+    std::ifstream in(chemin);
+    std::string ligne;
+    while (std::getline(in, ligne)) {
+        if (ligne.empty() || ligne[0] == '#')
+            continue;
+        const size_t egal = ligne.find('=');
+        if (egal != std::string::npos)
+            traiter(ligne, egal);
+    }
+}
+
 void BM_GetlineSplit(benchmark::State& state)
 {
     const std::string& chemin = fichierTest();
     for (auto _ : state) {
-        std::ifstream in(chemin);
-        std::string ligne;
         size_t total = 0;
-        while (std::getline(in, ligne)) {
-            if (ligne.empty() || ligne[0] == '#')
-                continue;
-            const size_t egal = ligne.find('=');
-            if (egal == std::string::npos)
-                continue;
+        lignesAvecCle(chemin, [&total](const std::string& ligne, size_t egal) {
             std::string cle = ligne.substr(0, egal);
             total += cle.size();
             size_t debut = egal + 1;
@@ -80,7 +88,7 @@ void BM_GetlineSplit(benchmark::State& state)
                 if (fin != std::string::npos)
                     debut = fin + 1;
             }
-        }
+        });
         benchmark::DoNotOptimize(total);
     }
     state.SetItemsProcessed(state.iterations() * NB_LIGNES);
@@ -110,15 +118,8 @@ void BM_GetlineFromChars(benchmark::State& state)
 {
     const std::string& chemin = fichierTest();
     for (auto _ : state) {
-        std::ifstream in(chemin);
-        std::string ligne;
         double total = 0;
-        while (std::getline(in, ligne)) {
-            if (ligne.empty() || ligne[0] == '#')
-                continue;
-            const size_t egal = ligne.find('=');
-            if (egal == std::string::npos)
-                continue;
+        lignesAvecCle(chemin, [&total](const std::string& ligne, size_t egal) {
             total += std::string_view(ligne.data(), egal).size();
             size_t debut = egal + 1;
             for (int v = 0; v < NB_VALEURS - 1; ++v) {
@@ -138,7 +139,7 @@ void BM_GetlineFromChars(benchmark::State& state)
             }
             const std::string nom = ligne.substr(debut, ligne.find(';', debut) - debut);
             total += nom.size();
-        }
+        });
         benchmark::DoNotOptimize(total);
     }
     state.SetItemsProcessed(state.iterations() * NB_LIGNES);

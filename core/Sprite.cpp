@@ -110,9 +110,10 @@ int CSPRITE::getHauteur() const
 
 void CSPRITE::appliquerEchelle() { sprite.setScale(sx * flipH, sy * flipV); }
 
-const sf::Texture* CSPRITE::appliquerTexture()
+const sf::Texture* CSPRITE::appliquerTexture() { return appliquerTexture(getTexture(numAnim, numFrame)); }
+
+const sf::Texture* CSPRITE::appliquerTexture(const sf::Texture* t)
 {
-    const sf::Texture* t = getTexture(numAnim, numFrame);
     if (t) {
         if (sprite.getTexture() != t || sprite.getTextureRect().width != int(t->getSize().x) ||
             sprite.getTextureRect().height != int(t->getSize().y))
@@ -225,9 +226,12 @@ void CSPRITE::animer(int n)
     }
     if (tempsFrame >= 1 || tempsFrame < 0)
         tempsFrame = 0;
-    // Drawing fetches the texture anyway; only a changed frame needs it now.
+    // The frame's texture, found once in the set already at hand: a draw that follows in
+    // the same afficher call uses it as it is.
+    auto it = s->textures.find(numFrame);
+    textureAnimee = it == s->textures.end() ? nullptr : it->second;
     if (numFrame != frameAvant)
-        appliquerTexture();
+        appliquerTexture(textureAnimee);
 }
 
 void CSPRITE::deplacer(int n, float dx, float dy)

@@ -248,11 +248,15 @@ protected:
     void appliquerEchelle();
     // Sets the sprite's texture from the bank now; null when the frame has none.
     const sf::Texture* appliquerTexture();
+    // Sets the sprite's texture to t, the current frame's (null: none).
+    const sf::Texture* appliquerTexture(const sf::Texture* t);
     // Selects an animation from its first frame with counters reset.
     void choisirAnim(int numero);
     void dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
     // Texture and transform of sprite from the current state; null when there is no image.
     const sf::Texture* preparerSprite();
+    // The same with the current frame's texture already found (null: none).
+    const sf::Texture* preparerSprite(const sf::Texture* image);
     void dessinerPrepare(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
     // Shadow, image with its shader, shadow in front and overlays, once sprite is prepared.
     void dessinerVisible(sf::RenderTarget& cible, float dx, float dy);
@@ -261,6 +265,11 @@ protected:
     void afficherOvers(sf::RenderTarget& cible, int plan, float dx, float dy);
     void chargerImageOver(struct Over& o);
     sf::Transform transformeDessin(float dx, float dy) const;
+
+private:
+    // The current frame's texture as animer found it during the afficher call in progress
+    // (null otherwise): the draw then needs no second look into the bank.
+    const sf::Texture* textureAnimee = nullptr;
 };
 
 // List predicate of the decor layers: deletes the sprite and says so.

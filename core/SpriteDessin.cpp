@@ -77,17 +77,24 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     // sprite's own pass only, so once per frame.
     if (int(passe) != passeDessin())
         return;
+    textureAnimee = nullptr;
     majComportements();
+    const sf::Texture* image = textureAnimee;
+    textureAnimee = nullptr;
     if (!cible)
         return;
 
-    // Fetched now: a bank read again since the last frame has new textures.
-    const sf::Texture* texture = bVisible ? preparerSprite() : nullptr;
+    // Fetched now (unless animer just did): a bank read again since the last frame has new
+    // textures.
+    const sf::Texture* texture =
+        bVisible ? preparerSprite(image ? image : getTexture(numAnim, numFrame)) : nullptr;
     if (texture) {
+        // The sprite's transform, computed once (SFML keeps it), serves the culling test
+        // and the draw.
         sf::FloatRect vue = g_services.rectVue();
         bool dedans = true;
         if (vue.width > 0 && vue.height > 0) {
-            sf::FloatRect boite = sprite.getGlobalBounds();
+            sf::FloatRect boite = sprite.getTransform().transformRect(sprite.getLocalBounds());
             boite.left += dx;
             boite.top += dy;
             dedans = boite.intersects(vue);
@@ -97,7 +104,11 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     }
     if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
         pParticules->dessiner(*cible, dx, dy);
-    if (g_services.modeJeu() == 2)
+    // The mode is asked only of a sprite that has something to show in the editor.
+    const bool extras = (bPhysC && pChemin && pChemin->bAfficherChemin) ||
+                        (bPhysE && pPhysE && pPhysE->bHauteurVisible) ||
+                        (bPhysForce && pForce && pForce->SpriteVisible) || bSelectionne;
+    if (extras && g_services.modeJeu() == 2)
         dessinerExtrasEditeur(*cible, dx, dy);
 }
 
@@ -120,9 +131,11 @@ void CSPRITE::dessinerVisible(sf::RenderTarget& cible, float dx, float dy)
     afficherOvers(cible, -1, dx, dy);
 }
 
-const sf::Texture* CSPRITE::preparerSprite()
+const sf::Texture* CSPRITE::preparerSprite() { return preparerSprite(getTexture(numAnim, numFrame)); }
+
+const sf::Texture* CSPRITE::preparerSprite(const sf::Texture* image)
 {
-    const sf::Texture* t = appliquerTexture();
+    const sf::Texture* t = appliquerTexture(image);
     if (!t)
         return nullptr;
     // Each setter makes SFML compute the transform again: only touch what changed, so that
@@ -134,18 +147,18 @@ const sf::Texture* CSPRITE::preparerSprite()
         sprite.setOrigin(origine);
     if (sprite.getScale() != echelle)
         sprite.setScale(echelle);
-    float angle = getAngleTotal();
-    if (sprite.getRotation() != std::fmod(angle, 360.0f) && sprite.getRotation() != angle)
+    const float angle = getAngleTotal();
+    if (sprite.getRotation() != angle && sprite.getRotation() != std::fmod(angle, 360.0f))
         sprite.setRotation(angle);
     return t;
 }
 
 void CSPRITE::dessinerPrepare(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader)
 {
-    sf::RenderStates etats;
-    etats.transform.translate(dx, dy);
-    etats.shader = shader;
-    cible.draw(sprite, etats);
+    // The move by (dx, dy) written out (what translate gives from the identity): the draw
+    // then combines it with the sprite's transform once, as a plain sf::Sprite draw does.
+    const sf::Transform decalage(1, 0, dx, 0, 1, dy, 0, 0, 1);
+    cible.draw(sprite, sf::RenderStates(sf::BlendAlpha, decalage, nullptr, shader));
 }
 
 void CSPRITE::dessinerImage(sf::RenderTarget& cible, float dx, float dy) { dessinerAvec(cible, dx, dy, nullptr); }

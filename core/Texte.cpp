@@ -145,18 +145,19 @@ float stof(std::string_view texte)
 
 float stofSansBlancs(std::string_view texte)
 {
+    // Qualified calls: with a std::string argument, ADL would pick std::stof, which throws.
     if (std::find_if(texte.begin(), texte.end(), estBlanc) == texte.end())
-        return stof(texte);
+        return tuv::stof(texte);
     // Blanks inside a number are rare (hand-written files): read a copy without them.
     char tampon[64];
     size_t n = 0;
     for (char c : texte)
         if (!estBlanc(c)) {
             if (n == sizeof tampon)
-                return stof(delspaces(std::string(texte)));
+                return tuv::stof(delspaces(std::string(texte)));
             tampon[n++] = c;
         }
-    return stof(std::string_view(tampon, n));
+    return tuv::stof(std::string_view(tampon, n));
 }
 
 std::string delspaces(const std::string& texte)

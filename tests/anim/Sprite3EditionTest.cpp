@@ -113,6 +113,33 @@ TEST_F(Edition, LesOperationsGardentLesInvariants)
     EXPECT_FALSE(s.isKeyframe(0, INT_MAX));
 }
 
+// Which keyframe is in force at each frame: at the frame, else the last before, else the
+// first. Keyframes added out of order, the first one removed (an aim animation allows it).
+TEST_F(Edition, KeyframeEnForceSelonLaFrame)
+{
+    s.ajouterAnimation("visee", true);
+    const int a = s.getNbAnimations() - 1;
+    s.setVisee(a, true);
+    s.setNbFrames(a, 40);
+    for (int f : {30, 3, 12})
+        s.ajouterKeyframe(a, f);
+    s.supprimerKeyframe(a, 0);  // keyframes now at 3, 12, 30
+    struct Cas {
+        int frame, enForce, avant;
+        bool estKeyframe;
+    };
+    const Cas cas[] = {{-5, 0, 0, false}, {0, 0, 0, false},  {3, 0, 0, true},   {4, 0, 0, false},
+                       {11, 0, 0, false}, {12, 1, 0, true},  {13, 1, 1, false}, {30, 2, 1, true},
+                       {31, 2, 2, false}, {INT_MAX, 2, 2, false}, {INT_MIN, 0, 0, false}};
+    for (const Cas& c : cas) {
+        EXPECT_EQ(s.getKeyframe(a, c.frame), c.enForce) << "keyframe in force at " << c.frame;
+        EXPECT_EQ(s.getKeyframeAvant(a, c.frame), c.avant) << "keyframe before " << c.frame;
+        EXPECT_EQ(s.isKeyframe(a, c.frame), c.estKeyframe) << "keyframe at " << c.frame;
+    }
+    EXPECT_EQ(s.getKeyframeEnForce(a, 20)->frame, 12);
+    EXPECT_EQ(s.getKeyframeEnForce(a, 1)->frame, 3) << "before the first: the first";
+}
+
 TEST_F(Edition, LesMauvaisIndexNeChangentRienEtDonnentLesDefauts)
 {
     const std::string avant = photo();

@@ -214,6 +214,9 @@ TEST(TuvFile, TypedReadersTable)
         {"1e-99", 1, 0.0f},
         {quatreCents, INT_MAX, fmax},
         {fractionMinuscule, 0, 0.0f},
+        {std::string(70, ' ') + "-2.5", -2, -2.5f},
+        {"\t2.5 " + std::string(70, '0'), 2, 2.5f},  // long once its blanks are gone
+        {" 1" + std::string(70, '0'), INT_MAX, fmax},
         {std::string(1 << 20, '7'), INT_MAX, fmax},  // a line of 1 MB
     };
     DossierTemp d;

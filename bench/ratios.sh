@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release) and checks each performance target against its baseline
+# measured in the same run: every pair runs several rounds interleaved (ours, baseline,
+# ours, ...) so that a busy machine slows both sides alike, and the median of the rounds'
+# ratios is compared with the target. Prints one line per target:
+#     name  ratio  target  PASS|FAIL
+# and exits non-zero when a target is missed. Timings are noisy: not run by CI or test.sh.
+#
+#   bench/ratios.sh [--rounds N] [--no-build] [--target name=value ...] [--only name]
+#
+# --target overrides a target (e.g. --target anm_load=1.1 to see a FAIL); --only runs one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=5
+build=1
+only=""
+declare -A override=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --rounds) rounds="$2"; shift 2 ;;
+        --no-build) build=0; shift ;;
+        --target) override["${2%%=*}"]="${2#*=}"; shift 2 ;;
+        --only) only="$2"; shift 2 ;;
+        *) echo "unknown option: $1" >&2; exit 2 ;;
+    esac
+done
+
+# The render benchmarks need a display: run the whole script inside one Xvfb.
+if [ -z "${DISPLAY:-}" ]; then
+    args=(--rounds "$rounds" --no-build)
+    [ -n "$only" ] && args+=(--only "$only")
+    for k in "${!override[@]}"; do args+=(--target "$k=${override[$k]}"); done
+    if [ "$build" = 1 ]; then
+        cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUV_BENCH=ON -DTUV_TESTS=OFF >/dev/null
+        cmake --build build/bench >/dev/null
+    fi
+    exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "${args[@]}"
+fi
+if [ "$build" = 1 ]; then
+    cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUV_BENCH=ON -DTUV_TESTS=OFF >/dev/null
+    cmake --build build/bench >/dev/null
+fi
+export ALSOFT_DRIVERS=null
+dir=build/bench/bench
+
+# The CPU time of one benchmark, in microseconds (one run, as long as Google Benchmark
+# chooses). A benchmark measuring the process's CPU time is named "name/process_time/...".
+temps() {
+    "$dir/bench_$1" --benchmark_filter="^$2(/.*)?\$" --benchmark_format=csv 2>/dev/null |
+        awk -F, -v nom="$2" '$1 == "\"" nom "\"" || index($1, "\"" nom "/") == 1 {
+            u = $5; gsub(/"/, "", u)
+            f = 1; if (u == "ns") f = 0.001; else if (u == "ms") f = 1000; else if (u == "s") f = 1e6
+            printf "%.3f\n", $4 * f }'
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+echec=0
+# name binary ours baseline target kind: "ratio" (ours / baseline) or "ms" (ours - baseline, in ms)
+verifier() {
+    local nom=$1 bin=$2 nous=$3 base=$4 cible=$5 sorte=$6
+    [ -n "$only" ] && [ "$only" != "$nom" ] && return 0
+    cible=${override[$nom]:-$cible}
+    local valeurs=() a b
+    for ((r = 0; r < rounds; ++r)); do
+        a=$(temps "$bin" "$nous")
+        b=$(temps "$bin" "$base")
+        if [ -z "$a" ] || [ -z "$b" ]; then
+            echo "$nom: no timing from bench_$bin ($nous, $base)" >&2
+            echec=1
+            return 0
+        fi
+        if [ "$sorte" = ratio ]; then
+            valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')")
+        else
+            valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')")
+        fi
+    done
+    local m verdict
+    m=$(printf '%s\n' "${valeurs[@]}" | median)
+    verdict=$(awk -v m="$m" -v c="$cible" 'BEGIN { print (m <= c) ? "PASS" : "FAIL" }')
+    [ "$verdict" = FAIL ] && echec=1
+    if [ "$sorte" = ratio ]; then
+        printf '%-26s %7.2fx %6.2fx  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}"
+    else
+        printf '%-26s %+6.2fms %5.2fms  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}"
+    fi
+}
+
+verifier number_readers   BenchTuvFile BM_CTUVFileNombres BM_GetlineFromChars 1.3 ratio
+verifier string_readers   BenchTuvFile BM_CTUVFile BM_GetlineSplit 1.2 ratio
+verifier anm_load         BenchAnm BM_ChargerAnm BM_LireOctetsCTUVFile 1.5 ratio
+verifier sprite3_200x20   BenchSprite3 BM_Sprites3MajEtDessin BM_QuadsVertexArray 1.5 ratio
+verifier sprite3_120_keyframes BenchSprite3 BM_Sprites3MajEtDessin120Keyframes BM_Sprites3MajEtDessin 1.1 ratio
+verifier sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio
+verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms
+exit "$echec"
