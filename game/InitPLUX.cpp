@@ -1,6 +1,8 @@
 // Set-up of the GUI library: the dialog classes by id and the model folder.
 #include "game/Jeu.h"
 
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
 #include "tools/CSEFouet.h"
@@ -11,12 +13,14 @@ void listerDialogues();
 void listerDialoguesAnnexes();
 
 // The editor and tool dialogs are declared here as their classes are written; an id with
-// no class yet has no dialog, and CPLUX::getDialog gives null for it.
+// no class yet has no dialog, and CPLUX::getDialog gives null for it. The editors exist only
+// with the development switch: without it nothing can show them.
 void listerDialogues()
 {
     if (!CSFMLJeuGlobal::bModeTest)
         return;
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
+    CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
 }
 
 // Dialogs reached by id without a place in the editor's lists.

@@ -107,6 +107,9 @@ public:
     void initPLUX();
     // Deletes the declared dialogs the GUI set-up had the library make (it never frees them).
     void libererDialogues();
+    // What a sprite tells the dialog it reports to (CSPRITE3::pDialogue, a CPLUXDialog*): the
+    // dialog hears it as a user event without control, while it lives.
+    static void notifierDialogue(void* dialogue, const std::string& evenement);
 
     // Window, views, rendering ----------------------------------------------------------------
     sf::RenderWindow* fenetre = nullptr;

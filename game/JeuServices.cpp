@@ -59,4 +59,13 @@ void CSFMLJeu::installerServices()
     s.commandes = [this](int joueur) -> const CommandesJoueur* {
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
     };
+    s.notifierDialogue = &CSFMLJeu::notifierDialogue;
+}
+
+void CSFMLJeu::notifierDialogue(void* dialogue, const std::string& evenement)
+{
+    // A sprite copied from an edited one keeps its dialog pointer and may outlive the dialog.
+    auto* d = static_cast<CPLUXDialog*>(dialogue);
+    if (CPLUX::estVivant(d))
+        d->onCtrlUserChange(nullptr, evenement, nullptr);
 }

@@ -193,6 +193,13 @@ void CPLUXControlTextArea::setColor(sf::Color c, int row)
     }
 }
 
+sf::Color CPLUXControlTextArea::getColor(int row) const
+{
+    if (row < 0 || row >= getNbElements() || !lignes_[static_cast<size_t>(row)]->couleurPerso)
+        return sf::Color::Transparent;
+    return lignes_[static_cast<size_t>(row)]->couleur;
+}
+
 int CPLUXControlTextArea::lignesVisibles() const
 {
     return std::max(0, static_cast<int>((rect_.height - 2) / hauteurLigne()));

@@ -65,6 +65,8 @@ public:
     void setScrollPosition(int row);
     int getScrollPosition() const { return premiere_; }
     void setColor(sf::Color c, int row);
+    // The row's own colour; transparent for a row without one (or no such row).
+    sf::Color getColor(int row) const;
     void setColorMouseOver(sf::Color c) { couleurSurvol_ = c; }
     void setColorSelection(sf::Color c) { couleurSelection_ = c; }
     CPLUXControlTextArea* getTextArea() { return this; }

@@ -11,6 +11,7 @@ class CPLUXControlTabHeader : public CPLUXControl {
 public:
     Genre getGenre() const override { return GENRE_ENTETE_ONGLET; }
     void setColor(sf::Color c) { couleur_ = c; couleurPerso_ = true; }
+    sf::Color getColor() const { return couleur_; }
     bool isFocusable() const override { return true; }
     bool onMousePressLeft(sf::RenderWindow* w, int x, int y, CPLUXDialog* d) override;
     void dessiner(plux::Peintre& p, float ox, float oy) override;

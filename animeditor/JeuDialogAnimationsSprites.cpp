@@ -1,0 +1,176 @@
+// State and lifecycle of the animation editor, and the handlers that only pass the events on.
+#include "animeditor/JeuDialogAnimationsSprites.h"
+
+#include "anim/Sprite3.h"
+#include "core/ShaderManager.h"
+
+namespace {
+sf::CircleShape cercle(float rayon, sf::Color fond, sf::Color contour)
+{
+    sf::CircleShape c(rayon, 30);
+    c.setFillColor(fond);
+    c.setOutlineColor(contour);
+    c.setOutlineThickness(1);
+    c.setRotation(0);
+    c.setPosition(0, 0);
+    return c;
+}
+} // namespace
+
+CJeuDialogAnimationsSprites::CJeuDialogAnimationsSprites() : pSprite(new CSPRITE3)
+{
+    creerPoignees();
+    preparerTextes();
+}
+
+CJeuDialogAnimationsSprites::~CJeuDialogAnimationsSprites()
+{
+    // A sprite copied from this one keeps the back pointer; the hook tests that the dialog lives.
+    delete pSprite;
+}
+
+void CJeuDialogAnimationsSprites::creerPoignees()
+{
+    const float r = static_cast<float>(rayonPoignee);
+    for (const char* cle : {"HG", "HD", "BG", "BD"})
+        mapPoignees[cle] = cercle(r, sf::Color(50, 50, 100, 200), sf::Color(255, 255, 255, 200));
+    mapPoignees["O"] = cercle(r, sf::Color(250, 50, 50, 150), sf::Color(250, 250, 250, 220));
+    mapPoignees["R"] = cercle(r, sf::Color(50, 250, 50, 200), sf::Color(0, 0, 0, 200));
+
+    for (const char* cle : {"HG", "HD", "BG", "BD"})
+        mapPoigneesHitbox[cle] = cercle(r, sf::Color(200, 200, 200, 200), sf::Color(0, 150, 150, 100));
+    mapPoigneesHitbox["O"] = cercle(r + 1, sf::Color(250, 50, 50, 150), sf::Color(0, 150, 150, 255));
+    for (const char* cle : {"HG_HB", "HD_HB", "BG_HB", "BD_HB"})
+        mapPoigneesHitbox[cle] = cercle(r, sf::Color(50, 50, 250, 150), sf::Color(250, 250, 250, 220));
+
+    cercleVisee = cercle(static_cast<float>(rayonVisee), sf::Color::Transparent, sf::Color(200, 0, 0, 100));
+    cercleVisee.setOrigin(static_cast<float>(rayonVisee), static_cast<float>(rayonVisee));
+    cercleRepere = cercle(5, sf::Color(100, 100, 100, 100), sf::Color(255, 255, 255, 200));
+    cercleRepere.setOutlineThickness(2);
+    cercleRepere.setOrigin(5, 5);
+}
+
+void CJeuDialogAnimationsSprites::preparerTextes()
+{
+    texte.setFont(getFont());
+    texte.setCharacterSize(8);
+    texte.setStyle(sf::Text::Regular);
+    texte.setFillColor(sf::Color(20, 20, 20, 150));
+    texteMessage.setFont(getFont());
+    texteMessage.setCharacterSize(16);
+    texteMessage.setStyle(sf::Text::Regular);
+    texteMessage.setFillColor(sf::Color(250, 250, 250, 250));
+}
+
+// Handlers that change nothing of the editor's state ------------------------------------------------
+
+bool CJeuDialogAnimationsSprites::onFocusOn()
+{
+    CPLUXDialog::onFocusOn();
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onFocusOff()
+{
+    CPLUXDialog::onFocusOff();
+    return true;
+}
+
+// Hiding and showing keep the sprite, the selection, the undo list and the options.
+void CJeuDialogAnimationsSprites::onShow() { CPLUXDialog::onShow(); }
+void CJeuDialogAnimationsSprites::onHide() { CPLUXDialog::onHide(); }
+void CJeuDialogAnimationsSprites::onClose() { CPLUXDialog::onClose(); }
+void CJeuDialogAnimationsSprites::onCloseCB(std::string id) { CPLUXDialog::onCloseCB(id); }
+
+bool CJeuDialogAnimationsSprites::onDialogOut()
+{
+    CPLUXDialog::onDialogOut();
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onDialogPressLeft(sf::RenderWindow* w, int x, int y)
+{
+    CPLUXDialog::onDialogPressLeft(w, x, y);
+    return true;
+}
+
+// Handlers that later parts of the editor fill ------------------------------------------------------------
+
+bool CJeuDialogAnimationsSprites::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressLeft(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onPressRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressRight(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onClicLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onClicLeft(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onClicRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onClicRight(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onMouseIn(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onMouseIn(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onMouseOut(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onMouseOut(w, x, y, c);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::onResize(int w, int h)
+{
+    CPLUXDialog::onResize(w, h);
+    return true;
+}
+
+void CJeuDialogAnimationsSprites::onCtrlMove(CPLUXControl* c) { CPLUXDialog::onCtrlMove(c); }
+
+void CJeuDialogAnimationsSprites::onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
+                                            std::string text)
+{
+    CPLUXDialog::onMBClose(handle, id, answer1, answer2, answer3, text);
+}
+
+void CJeuDialogAnimationsSprites::onCtrlInputChange(CPLUXControlTextInput* c) { CPLUXDialog::onCtrlInputChange(c); }
+
+void CJeuDialogAnimationsSprites::onCtrlInputEnterPress(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputEnterPress(c);
+}
+
+void CJeuDialogAnimationsSprites::onCtrlCheckChange(CPLUXControlButtonCheck* c) { CPLUXDialog::onCtrlCheckChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlSliderChange(CPLUXControlSliderH* c) { CPLUXDialog::onCtrlSliderChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c) { CPLUXDialog::onCtrlColorChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlSizeChange(CPLUXControl* c) { CPLUXDialog::onCtrlSizeChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlListChange(CPLUXControlList* c) { CPLUXDialog::onCtrlListChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlComboChange(CPLUXControlComboBox* c) { CPLUXDialog::onCtrlComboChange(c); }
+void CJeuDialogAnimationsSprites::onCtrlTabChange(CPLUXControlTab* c) { CPLUXDialog::onCtrlTabChange(c); }
+void CJeuDialogAnimationsSprites::onKeyPress(const sf::Event::KeyEvent& k) { CPLUXDialog::onKeyPress(k); }
+
+bool CJeuDialogAnimationsSprites::save(std::wofstream* f)
+{
+    CPLUXDialog::save(f);
+    return true;
+}
+
+// Drawing and handles that the views fill ---------------------------------------------------------------------
+
+void CJeuDialogAnimationsSprites::dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
+void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
+void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
+void CJeuDialogAnimationsSprites::majPoigneesAE(int animation, int frame, int animElem) {}

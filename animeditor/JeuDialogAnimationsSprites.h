@@ -1,0 +1,242 @@
+#pragma once
+// The animation editor ("JeuDialogAnimationsSprites"): one dialog that edits one layered
+// animated sprite (CSPRITE3) with its sheet, elements, animations, anim elements (AEs),
+// keyframes, mesh and hitboxes, and saves it as an ".anm" file. Three pages on "myTab":
+// the sheet view, the animation view with its timeline, and the preview.
+//
+// The class is spread over several files: state and lifecycle (JeuDialogAnimationsSprites.cpp),
+// creation (...Creation.cpp), general events (...Evenements.cpp), panels (...Panneaux.cpp),
+// lists and combos (...Listes.cpp), state-list files (...Etats.cpp).
+//
+// -1 means none for every selection. Every control is looked up by id and may be missing
+// from a model: the step that needs it is then skipped.
+#include "gui/CPLUXDialog.h"
+
+#include <SFML/Graphics/CircleShape.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CControlTimeline;
+class CPLUXControlZone;
+class CPLUXControlImage;
+class CPLUXControlTab;
+class CPLUXDialogFile;
+class CShaderManager;
+class CSPRITE3;
+
+// One undo step: the values that undoing a change of one AE key puts back.
+struct AnmUndoRecord {
+    std::string type;  // "FAE_..."
+    int animation = -1;
+    int frame = -1;
+    int animElem = -1;
+    float valeur1 = 0, valeur2 = 0, valeur3 = 0, valeur4 = 0;
+};
+
+class CJeuDialogAnimationsSprites : public CPLUXDialog {
+public:
+    // The pages of "myTab".
+    static constexpr int ONGLET_PLANCHE = 0;
+    static constexpr int ONGLET_ANIMATION = 1;
+    static constexpr int ONGLET_APERCU = 2;
+    // The zoom of the animation view and the preview, as the wheel changes it.
+    static constexpr float ZOOM_MIN = 0.1f;
+    static constexpr float ZOOM_MAX = 10.f;
+    static constexpr double PAS_ZOOM = 0.1;
+
+    CJeuDialogAnimationsSprites();
+    // Deletes the sprite; the timeline belongs to the dialog's controls.
+    ~CJeuDialogAnimationsSprites() override;
+
+    // Overrides, in slot order; each calls the base first.
+    bool onMouseWheel(int delta, CPLUXControl* under) override;
+    bool onFocusOn() override;
+    bool onFocusOff() override;
+    void onCreate() override;
+    void onShow() override;
+    void onHide() override;
+    void onClose() override;
+    void onCloseCB(std::string id) override;
+    void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
+    bool onDialogIn(sf::RenderWindow* w, int x, int y) override;
+    bool onDialogOut() override;
+    bool onDialogPressLeft(sf::RenderWindow* w, int x, int y) override;
+    bool onDialogPressRight(sf::RenderWindow* w, int x, int y) override;
+    bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onPressRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onClicLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onClicRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onMouseIn(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onMouseOut(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    bool onResize(int w, int h) override;
+    void onCtrlMove(CPLUXControl* c) override;
+    void onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
+                   std::string text) override;
+    void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlInputEnterPress(CPLUXControlTextInput* c) override;
+    void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    void onCtrlSliderChange(CPLUXControlSliderH* c) override;
+    void onCtrlColorChange(CPLUXControlColor* c) override;
+    void onCtrlSizeChange(CPLUXControl* c) override;
+    void onCtrlListChange(CPLUXControlList* c) override;
+    void onCtrlComboChange(CPLUXControlComboBox* c) override;
+    void onCtrlTabChange(CPLUXControlTab* c) override;
+    void onCtrlUserChange(CPLUXControl* c, std::string event, void* data) override;
+    void onKeyPress(const sf::Event::KeyEvent& k) override;
+    bool save(std::wofstream* f) override;
+
+    // Drawing of the three pages (the views and the preview).
+    void dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
+    void dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
+    void dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
+    // Places the handles of an AE at a frame.
+    void majPoigneesAE(int animation, int frame, int animElem);
+
+    // Geometry. The point (x, y) turned about (cx, cy) by minus the angle (degrees): how a
+    // point of the screen looks from an element drawn with that rotation.
+    static sf::Vector2f tournerPoint(float x, float y, float angle, float cx, float cy);
+    // A rectangle of the dialog in the pixels of the picture that image control shows, and
+    // back. A missing image control leaves the rectangle as it is.
+    sf::FloatRect ecranVersImage(const std::string& idImage, float x, float y, float l, float h) const;
+    sf::FloatRect imageVersEcran(const std::string& idImage, float x, float y, float l, float h) const;
+
+    // State lists (".eta" files): the sprite's state names alone.
+    void chargerEtats(const std::string& chemin);
+    // False when the file could not be written (the file on disk is then unchanged).
+    bool sauverEtats(const std::string& chemin);
+    // Close callbacks of the open and save dialogs: they act on the chosen file only.
+    static bool cbChargerEtats(void* owner, CPLUXDialogFile* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackSauverEtats(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+
+    // Panels.
+    void majPanneauKeyFrame();
+    void majPanneauAE();
+    void majNbExecutionsScript();
+
+    // Lists and combos.
+    void majListeElements();
+    void majCombosLienElementAnim();
+    void majListeAnimElems();
+    void ajouterArbreAnimElem(int animElem, int profondeur);
+    void ajouterLigneAnimElem(int animElem, int profondeur);
+    void colorerListeAnimElems(int frame);
+    void colorerListeAnimElemsCourante();
+    void setPanneauAELectureSeule(bool lectureSeule);
+    void majListeAnimations();
+    void majComboAnimationFille();
+    void majComboAnimationMereFilles();
+    void majComboSonFrame();
+    void majMarqueursTimeline(CSPRITE3* sprite, CControlTimeline* timeline);
+    void majComboAnimationLienAE();
+    void majComboAnmBase(bool remplir);
+    void modifierElement(bool rafraichir);
+
+    // The edited object and the controls ----------------------------------------------------
+    CSPRITE3* pSprite;  // owned, never null
+    CPLUXControlZone* pZonePlanche = nullptr;
+    sf::FloatRect rectZonePlanche;
+    CPLUXControlImage* pImagePlanche = nullptr;
+    CPLUXControlImage* pImageAnimation = nullptr;
+    CPLUXControlImage* pImageEtats = nullptr;
+    CPLUXControlTab* pTab = nullptr;
+    CControlTimeline* pTimeline = nullptr;
+
+    // Selection ------------------------------------------------------------------------------
+    int elementSel = -1;
+    int numAnimationSel = -1;
+    int numAnimElemSelPrec = -1;
+    int numAnimElemSel = -1;
+    bool bNomsVisibles = false;
+    int espacementElements = 0;
+    int nombreElements = 1;
+    int numKeyFrameSel = 0;
+    // 0 one point, 1 its row, 2 its column, 3 both.
+    int modeSelectionMaillage = 0;
+
+    // Animation view geometry and options ---------------------------------------------------------
+    int centreVueX = 0, centreVueY = 0;
+    bool bQuadrillage = true;
+    bool bGrilleAnimation = true;
+    int tailleQuadrillage = 50;
+    float zoom = 1.0f;
+    sf::Text texte;
+
+    // Drags and mesh ---------------------------------------------------------------------------------
+    bool bChercherCercleMaillage = true;
+    bool bDebutDrag = true;
+    bool bDragPoigneesAE[6] = {false, false, false, false, false, false};
+    bool bDragPoigneesHitbox[10] = {false, false, false, false, false, false, false, false, false, false};
+    std::map<std::string, sf::CircleShape> mapPoignees;
+    int rayonPoignee = 3;
+    std::map<int, sf::CircleShape> selectionMaillage;
+    int rayonCercleMaillageSel = 3;
+    std::map<int, sf::CircleShape> mapCerclesMaillage;
+    int rayonCercleMaillage = 3;
+    std::map<std::string, sf::CircleShape> mapPoigneesHitbox;
+    sf::CircleShape cercleVisee;
+    int rayonVisee = 100;
+    sf::CircleShape cercleRepere;
+    bool bModeMaillage = false;
+    int numCercleMaillageAESel = -1;
+    int numCercleMaillageElementSel = -1;
+
+    // Display options and secondary selections ----------------------------------------------------------
+    bool bLockAnimElemSel = false;
+    bool bCadreTousElements = false;
+    bool bCadreSurSelection = true;
+    bool bAfficheRectGlobal = true;
+    bool bAfficheRectHitbox = true;
+    bool bSuiviSourisVisee = false;
+    bool bDrawHierarchie = true;
+    int numAnimElemSurvol = -1;
+    int numAnimationMere = -1;
+    int numAnimationFilleSel = -1;
+    bool bNouvelleMere = true;
+    int numAnimationComboMereFilles = 0;
+    int numLigneMereFilles = 0;
+    bool bAfficheCheminAnimation = false;
+    int precisionCheminAnimation = 10;
+    int styleAE = 0;
+
+    // Copy buffers, undo and status message ----------------------------------------------------------------
+    int numAnimationCopieAE = -1, numAnimElemCopieAE = -1, numFrameCopieAE = -1;
+    bool bCopieFrame = false;
+    int numAnimationCopie = -1, numFrameCopie = -1, numAnimElemCopie = -1;
+    std::list<AnmUndoRecord> listeAnnulations;
+    int dureeMessage = 0;
+    sf::Text texteMessage;
+
+private:
+    void creerPoignees();
+    void preparerTextes();
+    void viderSprite();
+    void lierVues();
+    void placerTimeline();
+    void remplirOptionsVue();
+    void remplirOptionsAffichage();
+    void remplirOngletsEtCombos();
+    void remplirCombosArmes();
+    void changerZoomVue(int delta);
+    void replacerZonePlanche();
+    void frameChoisie(CControlTimeline* timeline);
+    void testerSurvol(int x, int y);
+    void retargeterScriptFrame(int animation, int frame);
+    // A tree of AEs under root, depth first; an AE already on the way down is not listed again.
+    void ajouterArbre(int racine, int profondeur, int& reste);
+
+    // Shader lists come from the game's manager, or from this one while the game has none.
+    std::unique_ptr<CShaderManager> shadersPropres_;
+    // The frame script dialog's last target: (sprite, animation, keyframe frame or -1).
+    struct CibleScript {
+        const CSPRITE3* sprite = nullptr;
+        int animation = -1;
+        int frame = -1;
+        bool valide = false;
+    } cibleScript_;
+};

@@ -1,0 +1,144 @@
+// State-list files (".eta"): the names of the sprite's game states alone, so that sprites can
+// share one list. Reading links every state to no animation; the user links them again.
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
+
+#include "anim/Sprite3.h"
+#include "core/Fichiers.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXDialogFile.h"
+
+#include <algorithm>
+
+namespace {
+const char* const CLE_ETATS = "ETATS";
+
+// The names of an "ETATS=n;name;name..." line, at most n, empty ones left out. The line is
+// split here rather than value by value: past the last value the reader repeats it, and a
+// count of two billion would then read two billion names.
+std::vector<std::string> nomsDeLaLigne(const std::string& ligne)
+{
+    std::vector<std::string> valeurs;
+    const size_t egal = ligne.find('=');
+    std::string reste = egal == std::string::npos ? std::string() : ligne.substr(egal + 1);
+    for (size_t debut = 0;;) {
+        const size_t fin = reste.find(';', debut);
+        valeurs.push_back(reste.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut));
+        if (fin == std::string::npos)
+            break;
+        debut = fin + 1;
+    }
+    const long long n = tuv::stoi(tuv::delspaces(valeurs.front()));
+    std::vector<std::string> noms;
+    for (size_t i = 1; i < valeurs.size() && static_cast<long long>(i) <= n; ++i)
+        if (!valeurs[i].empty())
+            noms.push_back(valeurs[i]);
+    return noms;
+}
+
+// A name is one value of its line: ";" and line breaks cannot be stored in it.
+std::string nomEcrit(std::string nom)
+{
+    std::replace(nom.begin(), nom.end(), ';', ',');
+    for (char& c : nom)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return nom;
+}
+// The owner the file dialog was opened with: the editor, while it lives.
+CJeuDialogAnimationsSprites* editeurVivant(void* owner)
+{
+    auto* d = static_cast<CPLUXDialog*>(owner);
+    return CPLUX::estVivant(d) ? dynamic_cast<CJeuDialogAnimationsSprites*>(d) : nullptr;
+}
+} // namespace
+
+void CJeuDialogAnimationsSprites::chargerEtats(const std::string& chemin)
+{
+    CTUVFile f;
+    if (!f.open(chemin, false))
+        return;
+    bool lu = false;
+    std::map<std::string, int> etats;
+    for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey()) {
+        if (cle != CLE_ETATS)
+            continue;
+        // Each line replaces the list: the last one wins.
+        etats.clear();
+        for (const std::string& nom : nomsDeLaLigne(f.getLigneCourante()))
+            etats[nom] = -1;
+        lu = true;
+    }
+    f.close();
+    if (!lu)
+        return;
+    pSprite->etats = std::move(etats);
+    CPLUXControlComboBox* combo = ctrlComboBox(IdAnm::myComboBoxEtatJeu);
+    CPLUXControlList* liste = ctrlList(IdAnm::myListEtats);
+    if (combo) {
+        combo->reset();
+        combo->AddElement("(vide)");
+    }
+    if (liste)
+        liste->reset();
+    for (const auto& etat : pSprite->etats) {
+        if (combo)
+            combo->AddElement(etat.first);
+        if (liste)
+            liste->AddElement(etat.first);
+    }
+}
+
+bool CJeuDialogAnimationsSprites::sauverEtats(const std::string& chemin)
+{
+    if (chemin.empty())
+        return false;
+    // The previous file is kept as it was; without its copy it is not replaced.
+    if (tuv::fichierExiste(chemin) && !tuv::copierFichier(chemin, chemin + ".save"))
+        return false;
+    CTUVFile f;
+    if (!f.open(chemin, true))
+        return false;
+    const std::string diese65(65, '#');
+    f.writeLine(diese65);
+    f.writeLine("#\tFichier d'animation du moteur de jeu Tuv2D v0.1 ");
+    f.writeLine(diese65);
+    f.writeLine("");
+    f.writeLine("");
+    f.writeLine(std::string(45, '#'));
+    f.write(std::string(CLE_ETATS) + "=" + CPLUX::itos(static_cast<int>(pSprite->etats.size())));
+    for (const auto& etat : pSprite->etats)
+        f.write(";" + nomEcrit(etat.first));
+    f.writeLine("");
+    return f.close();
+}
+
+bool CJeuDialogAnimationsSprites::cbChargerEtats(void* owner, CPLUXDialogFile* dlg, CPLUXControl* ctrl, int code)
+{
+    const bool choisi = (!ctrl && code == 15) || (ctrl && ctrl->getId() == "open" && code == 0);
+    CJeuDialogAnimationsSprites* editeur = editeurVivant(owner);
+    if (!choisi || !dlg || !editeur)
+        return true;
+    editeur->chargerEtats(dlg->GetPath() + dlg->GetFile());
+    dlg->close(0);
+    return true;
+}
+
+bool CJeuDialogAnimationsSprites::callbackSauverEtats(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code)
+{
+    if (!ctrl || ctrl->getId() != "save" || code != 0 || !dlg)
+        return true;
+    CJeuDialogAnimationsSprites* editeur = editeurVivant(owner);
+    CPLUXDialogFile* fichier = dlg->commeDialogFile();
+    if (!editeur || !fichier)
+        return true;
+    auto* sauvegarde = dynamic_cast<CPLUXDialogFileSave*>(fichier);
+    const std::string chemin = fichier->GetPath() + (sauvegarde ? sauvegarde->getFileSave() : fichier->GetFile());
+    if (!editeur->sauverEtats(chemin))
+        CPLUX::MessageBoxW("Erreur !", "Impossible d'enregistrer le fichier " + chemin);
+    dlg->close(0);
+    return true;
+}

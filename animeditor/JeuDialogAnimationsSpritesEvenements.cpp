@@ -1,0 +1,213 @@
+// General events of the animation editor: the wheel's zoom, drawing by page, the timeline's
+// and the sprite's events, the hover test over the anim elements; and the geometry they share.
+#include "animeditor/ControlTimeline.h"
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
+
+#include "anim/Sprite3.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlTab.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Truncation toward zero of a coordinate that hand-made data may have sent anywhere.
+int tronquer(float v)
+{
+    if (std::isnan(v))
+        return 0;
+    return static_cast<int>(std::clamp(v, -2.0e9f, 2.0e9f));
+}
+} // namespace
+
+// Geometry ---------------------------------------------------------------------------------------
+
+sf::Vector2f CJeuDialogAnimationsSprites::tournerPoint(float x, float y, float angle, float cx, float cy)
+{
+    if (angle == 0)
+        return {x, y};
+    const float t = static_cast<float>(angle * 0.017453293);
+    const float dx = x - cx, dy = y - cy;
+    const float c = std::cos(t), s = std::sin(t);
+    return {cx + dx * c + dy * s, cy - dx * s + dy * c};
+}
+
+sf::FloatRect CJeuDialogAnimationsSprites::ecranVersImage(const std::string& idImage, float x, float y, float l,
+                                                          float h) const
+{
+    const CPLUXControlImage* i = ctrlImage(idImage);
+    if (!i)
+        return {x, y, l, h};
+    const float z = i->getScale();
+    return {(x - i->getLeft()) / z + static_cast<float>(i->getScrollX()),
+            (y - i->getTop()) / z + static_cast<float>(i->getScrollY()), l / z, h / z};
+}
+
+sf::FloatRect CJeuDialogAnimationsSprites::imageVersEcran(const std::string& idImage, float x, float y, float l,
+                                                          float h) const
+{
+    const CPLUXControlImage* i = ctrlImage(idImage);
+    if (!i)
+        return {x, y, l, h};
+    const float z = i->getScale();
+    return {x * z + i->getLeft() - static_cast<float>(i->getScrollX()) * z,
+            y * z + i->getTop() - static_cast<float>(i->getScrollY()) * z, l * z, h * z};
+}
+
+// Wheel ----------------------------------------------------------------------------------------------
+
+bool CJeuDialogAnimationsSprites::onMouseWheel(int delta, CPLUXControl* under)
+{
+    CPLUXDialog::onMouseWheel(delta, under);
+    if (!under)
+        return true;
+    if (under == pImagePlanche) {
+        // The image zoomed itself: the zone follows the same sheet pixels.
+        replacerZonePlanche();
+    } else if (under == pZonePlanche && pZonePlanche) {
+        if (pImagePlanche)
+            pImagePlanche->onMouseWheel(delta, this);
+        replacerZonePlanche();
+    } else if (under == pImageAnimation || under == pImageEtats) {
+        changerZoomVue(delta);
+    }
+    return true;
+}
+
+void CJeuDialogAnimationsSprites::replacerZonePlanche()
+{
+    if (!pImagePlanche)
+        return;
+    if (pZonePlanche) {
+        const sf::FloatRect r = imageVersEcran(IdAnm::myImagePlancheSprites, rectZonePlanche.left,
+                                               rectZonePlanche.top, rectZonePlanche.width, rectZonePlanche.height);
+        pZonePlanche->setPosition(r.left, r.top);
+        pZonePlanche->setVisibleDimension(r.width, r.height);
+    }
+    if (CPLUXControl* c = getControl(IdAnm::myTextInputZoomImagePlanche))
+        c->setText(CPLUX::ftos(pImagePlanche->getScale()));
+}
+
+// One zoom for the animation view and the preview, 0.1 a notch between 0.1 and 10.
+void CJeuDialogAnimationsSprites::changerZoomVue(int delta)
+{
+    double z = zoom;
+    if (delta < 0)
+        z = std::min(z + PAS_ZOOM, static_cast<double>(ZOOM_MAX));
+    else
+        z = std::max(z - PAS_ZOOM, static_cast<double>(ZOOM_MIN));
+    zoom = static_cast<float>(z);
+    if (CPLUXControl* c = getControl(IdAnm::myTextInputZoomAnimation))
+        c->setText(zoom);
+}
+
+// Drawing ------------------------------------------------------------------------------------------------
+
+void CJeuDialogAnimationsSprites::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
+{
+    CPLUXDialog::draw(w, mouseX, mouseY, ox, oy);
+    if (!pTab)
+        return;
+    switch (pTab->getNumTabElemActif()) {
+    case ONGLET_PLANCHE: dessinerPlanche(w, mouseX, mouseY, ox, oy); break;
+    case ONGLET_ANIMATION: dessinerVue(w, mouseX, mouseY, ox, oy); break;
+    case ONGLET_APERCU: dessinerApercu(w, mouseX, mouseY, ox, oy); break;
+    default: break;
+    }
+}
+
+bool CJeuDialogAnimationsSprites::onDialogPressRight(sf::RenderWindow* w, int x, int y)
+{
+    CPLUXDialog::onDialogPressRight(w, x, y);
+    for (CPLUXControlImage* i : {pImagePlanche, pImageAnimation, pImageEtats})
+        if (i)
+            i->refresh();
+    return true;
+}
+
+// User events ----------------------------------------------------------------------------------------------
+
+void CJeuDialogAnimationsSprites::onCtrlUserChange(CPLUXControl* c, std::string event, void* data)
+{
+    CPLUXDialog::onCtrlUserChange(c, event, data);
+    if (event == "framechanged") {
+        auto* t = dynamic_cast<CControlTimeline*>(c);
+        frameChoisie(t ? t : pTimeline);
+    } else if (event == "CSPRITE3_bPlay_changed") {
+        if (CPLUXControlButtonCheck* b = ctrlButtonCheck(IdAnm::myButtonCheckPlayPauseAnim))
+            b->setCheck(pSprite->bPlay);
+    }
+}
+
+// A frame chosen on the timeline: between keyframes the AE's values are read-only.
+void CJeuDialogAnimationsSprites::frameChoisie(CControlTimeline* timeline)
+{
+    if (!timeline)
+        return;
+    const int f = timeline->getFrameSel();
+    if (CPLUXControl* c = getControl(IdAnm::myTextInputAnimFrameCour))
+        c->setText(CPLUX::itos(f));
+    if (timeline->isMarqueurSel()) {
+        numKeyFrameSel = f;
+        setPanneauAELectureSeule(false);
+    } else {
+        numKeyFrameSel = -1;
+        setPanneauAELectureSeule(true);
+    }
+    colorerListeAnimElems(f);
+    majComboAnimationLienAE();
+    pSprite->setFrameCourante(f);
+    majPanneauAE();
+    majPanneauKeyFrame();
+    majPoigneesAE(numAnimationSel, pSprite->getFrameCourante(), numAnimElemSel);
+}
+
+// Hover test -------------------------------------------------------------------------------------------------
+
+bool CJeuDialogAnimationsSprites::onDialogIn(sf::RenderWindow* w, int x, int y)
+{
+    CPLUXDialog::onDialogIn(w, x, y);
+    if (pTab && pTab->getNumTabElemActif() == ONGLET_ANIMATION && !bLockAnimElemSel &&
+        numAnimationSel >= 0 && numAnimationSel < pSprite->getNbAnimations())
+        testerSurvol(x - getLeft(), y - getTop());
+    return true;
+}
+
+// The topmost shown AE under (x, y), dialog pixels, becomes numAnimElemSurvol; an AE tied to
+// another weapon than the sprite's is passed over.
+void CJeuDialogAnimationsSprites::testerSurvol(int x, int y)
+{
+    const int a = numAnimationSel, f = pSprite->getFrameCourante();
+    const CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
+    if (!kf || !pImageAnimation)
+        return;
+    const float z = zoom;
+    for (int i = static_cast<int>(kf->cles.size()) - 1; i >= 0; --i) {
+        if (!pSprite->isKeyAnimElemVisible(a, f, i) || !pSprite->getAnimElemOption(a, i))
+            continue;
+        const sf::Vector2f p = pSprite->getPositionInterpolee(a, f, i);
+        const sf::Vector2f o = pSprite->getKeyAnimElemOrigine(a, f, i);
+        const sf::Vector2f s = pSprite->getKeyAnimElemEchelle(a, f, i);
+        const float r = pSprite->getKeyAnimElemRotation(a, f, i);
+        const int e = pSprite->getElementAnimElem(a, i);
+        const sf::FloatRect R = pSprite->getRectElement(e);
+        const float W = R.width * std::fabs(s.x), H = R.height * std::fabs(s.y);
+        const float ox = o.x * s.x * z + (s.x < 0 ? W * z : 0.f);
+        const float oy = o.y * s.y * z + (s.y < 0 ? H * z : 0.f);
+        const sf::Vector2f ancre(pImageAnimation->getLeft() + p.x * z + static_cast<float>(centreVueX),
+                                 pImageAnimation->getTop() + p.y * z + static_cast<float>(centreVueY));
+        const sf::Vector2f m =
+            tournerPoint(static_cast<float>(x), static_cast<float>(y), r, ancre.x, ancre.y);
+        if (!isInRect(tronquer(m.x), tronquer(m.y), tronquer(ancre.x - ox), tronquer(ancre.y - oy),
+                      tronquer(W * z), tronquer(H * z)))
+            continue;
+        const CSPRITE3_ELEMENT* el = pSprite->getElement(e);
+        const int arme = el ? el->arme : -1;
+        if (arme == -1 || arme == pSprite->armeCourante) {
+            numAnimElemSurvol = i;
+            return;
+        }
+    }
+}

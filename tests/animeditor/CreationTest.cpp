@@ -1,0 +1,206 @@
+// The editor as it comes up: its defaults, the controls its creation fills, the timeline laid
+// over its placeholder, missing pieces (no game, a model without some controls), opening it
+// from the game with and without the development switch, and its fit in the game's window.
+#include "OutilsEditeur.h"
+
+#include <filesystem>
+
+namespace {
+struct Interrupteur {
+    explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
+    ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
+};
+} // namespace
+
+TEST_F(EditeurTest, DefaultsAfterConstructionAndAfterCreation)
+{
+    const CJeuDialogAnimationsSprites neuf;
+    Editeur e;
+    for (const CJeuDialogAnimationsSprites* d : {&neuf, static_cast<const CJeuDialogAnimationsSprites*>(e.d.get())}) {
+        SCOPED_TRACE(d == &neuf ? "constructed" : "created");
+        ASSERT_NE(d->pSprite, nullptr);
+        const std::pair<const char*, std::pair<int, int>> entiers[] = {
+            {"elementSel", {d->elementSel, -1}},           {"numAnimationSel", {d->numAnimationSel, -1}},
+            {"numAnimElemSel", {d->numAnimElemSel, -1}},   {"numAnimElemSelPrec", {d->numAnimElemSelPrec, -1}},
+            {"numKeyFrameSel", {d->numKeyFrameSel, 0}},    {"nombreElements", {d->nombreElements, 1}},
+            {"tailleQuadrillage", {d->tailleQuadrillage, 50}}, {"rayonCercleMaillage", {d->rayonCercleMaillage, 3}},
+            {"rayonCercleMaillageSel", {d->rayonCercleMaillageSel, 3}}, {"rayonVisee", {d->rayonVisee, 100}},
+            {"precisionCheminAnimation", {d->precisionCheminAnimation, 10}}, {"dureeMessage", {d->dureeMessage, 0}},
+            {"numAnimationMere", {d->numAnimationMere, -1}}, {"numCercleMaillageAESel", {d->numCercleMaillageAESel, -1}}};
+        for (const auto& [nom, v] : entiers)
+            EXPECT_EQ(v.first, v.second) << nom;
+        EXPECT_EQ(d->zoom, 1.0f);
+        EXPECT_TRUE(d->bQuadrillage && d->bCadreSurSelection && d->bAfficheRectHitbox && d->bDrawHierarchie &&
+                    d->bNouvelleMere && d->bDebutDrag)
+            << "a flag that starts on is off";
+        EXPECT_FALSE(d->bNomsVisibles || d->bModeMaillage || d->bLockAnimElemSel || d->bCopieFrame)
+            << "a flag that starts off is on";
+        EXPECT_EQ(d->texteMessage.getCharacterSize(), 16u);
+    }
+    // The fifteen handle circles and the two single ones.
+    EXPECT_EQ(neuf.mapPoignees.size() + neuf.mapPoigneesHitbox.size(), 15u);
+    const std::tuple<const sf::CircleShape*, float, sf::Color, sf::Color> cercles[] = {
+        {&neuf.mapPoignees.at("HG"), 3.f, {50, 50, 100, 200}, {255, 255, 255, 200}},
+        {&neuf.mapPoignees.at("R"), 3.f, {50, 250, 50, 200}, {0, 0, 0, 200}},
+        {&neuf.mapPoigneesHitbox.at("O"), 4.f, {250, 50, 50, 150}, {0, 150, 150, 255}},
+        {&neuf.mapPoigneesHitbox.at("BG_HB"), 3.f, {50, 50, 250, 150}, {250, 250, 250, 220}},
+        {&neuf.cercleVisee, 100.f, sf::Color::Transparent, {200, 0, 0, 100}},
+        {&neuf.cercleRepere, 5.f, {100, 100, 100, 100}, {255, 255, 255, 200}}};
+    for (const auto& [c, rayon, fond, contour] : cercles) {
+        EXPECT_EQ(c->getRadius(), rayon);
+        EXPECT_EQ(c->getFillColor(), fond) << "radius " << rayon;
+        EXPECT_EQ(c->getOutlineColor(), contour) << "radius " << rayon;
+    }
+    EXPECT_EQ(neuf.cercleVisee.getOrigin(), sf::Vector2f(100, 100));
+    EXPECT_EQ(neuf.cercleRepere.getOrigin(), sf::Vector2f(5, 5));
+}
+
+TEST_F(EditeurTest, CreationBindsAndFillsTheControls)
+{
+    DossierTemp dossier;
+    std::filesystem::create_directory(dossier / "shaders");
+    for (const char* f : {"eau.frag", "onde.vert", "flou.frag"})
+        ecrireTexte(dossier / ("shaders/" + std::string(f)), "");
+    DansDossier ici(dossier.str());
+    JeuEssai jeu;
+    jeu.armes({"Pistolet", "Fusil", "\xC3\xA9p\xC3\xA9\x65"});
+    Editeur e;
+
+    EXPECT_EQ(e->pSprite->pDialogue, static_cast<void*>(static_cast<CPLUXDialog*>(e.d.get())));
+    const std::pair<const CPLUXControl*, const char*> liens[] = {
+        {e->pImagePlanche, IdAnm::myImagePlancheSprites}, {e->pImageAnimation, IdAnm::myImageAnimation},
+        {e->pImageEtats, IdAnm::myImageEtats}, {e->pTab, IdAnm::myTab}, {e->pZonePlanche, IdAnm::myZone},
+        {e->pTimeline, IdAnm::maTimelineSpriteAnimation}};
+    for (const auto& [champ, id] : liens)
+        EXPECT_TRUE(champ && champ == e.ctrl(id)) << id;
+    EXPECT_TRUE(e->pImageAnimation->isZoomMove() && e->pImageEtats->isZoomMove());
+    EXPECT_EQ(e->pImageAnimation->getColorCadre(), e->pSprite->couleurFond);
+    EXPECT_EQ(e->centreVueY, static_cast<int>(e->pImageAnimation->getHeight()) / 2);
+
+    const CControlTimeline* t = e->pTimeline;
+    const CPLUXControl* place = e.ctrl(IdAnm::myImageTimeLine);
+    EXPECT_EQ(t->getRect(), place->getRect()) << "the timeline lies over its placeholder";
+    EXPECT_TRUE(t->getTab() == e->pTab && t->getTabPage() == CJeuDialogAnimationsSprites::ONGLET_ANIMATION);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(t->getAnchor(i), place->getAnchor(i)) << "anchor " << i;
+    EXPECT_EQ(t->getColorCadre(), sf::Color(100, 50, 50, 150));
+    EXPECT_TRUE(t->isCadre() && t->isVisible() && t->getLargeurFrame() == 5 && t->getNbFrames() == 0);
+
+    const std::pair<const char*, const char*> textes[] = {
+        {IdAnm::myTextInputVitesseAnimCour, "1"}, {IdAnm::myTextInputOptionTailleQuadrillage, "50"},
+        {IdAnm::myTextInputAnimFrameNb, "0"},     {IdAnm::myTextInputZoomAnimation, "1"},
+        {IdAnm::myTextInputElementNombre, "1"},   {IdAnm::myTextInputPrecisionCheminAnimation, "10"}};
+    for (const auto& [id, attendu] : textes)
+        EXPECT_EQ(e.texte(id), attendu) << id;
+    const std::pair<const char*, bool> cases[] = {
+        {IdAnm::myButtonCheckGrilleAnimation, true}, {IdAnm::myButtonCheckModeSizeMoveRot, true},
+        {IdAnm::myButtonCheckModeMaillage, false},   {IdAnm::myButtonCheckDrawHierarchie, false},
+        {IdAnm::myButtonCheckAEStyle, true},         {IdAnm::myButtonCheckLectureAnimBoucle, false}};
+    for (const auto& [id, attendu] : cases)
+        EXPECT_EQ(e.coche(id), attendu) << id;
+    EXPECT_FALSE(e->pSprite->bBoucle) << "the loop check and the sprite's loop flag go together";
+
+    const std::pair<const char*, std::vector<std::string>> combos[] = {
+        {IdAnm::myComboBoxArmes, {"(sans arme)", "Pistolet", "Fusil", "\xC3\xA9p\xC3\xA9\x65"}},
+        {IdAnm::myComboBoxEtatsListeArmes, {"(sans arme)", "Pistolet", "Fusil", "\xC3\xA9p\xC3\xA9\x65"}},
+        {IdAnm::myComboBoxEtatJeu, {"(vide)"}},
+        {IdAnm::myComboBoxShadersFrag, {"(sans shader)", "eau.frag", "flou.frag"}},
+        {IdAnm::myComboBoxShadersVert, {"(sans shader)", "onde.vert"}}};
+    for (const auto& [id, lignes] : combos)
+        EXPECT_EQ(textesDe(e.combo(id)), lignes) << id;
+    EXPECT_EQ(e.combo(IdAnm::myComboBoxArmes)->getNumSel(), 0);
+    EXPECT_EQ(e.liste(IdAnm::myListEtats)->getNbElements(), 0);
+    const std::pair<const char*, sf::Color> onglets[] = {{IdAnm::ZmyTab, {100, 200, 100, 30}},
+                                                         {IdAnm::ZmyTab1, {200, 100, 100, 30}},
+                                                         {IdAnm::ZmyTab2, {100, 100, 200, 30}}};
+    for (const auto& [id, c] : onglets)
+        EXPECT_EQ(static_cast<CPLUXControlTabHeader*>(e.ctrl(id))->getColor(), c) << id;
+    EXPECT_FALSE(e.ctrl(IdAnm::myTextInputAnimCourAngle)->isReadOnly());
+}
+
+TEST_F(EditeurTest, NoGameNoShaderFolderAndMissingControlsAreSkipped)
+{
+    DossierTemp vide;
+    DansDossier ici(vide.str());
+    std::string modele = texteModeleEditeur();
+    const std::string cle = "CONTROLE=COMBO;myComboBoxShadersFrag\n";
+    modele.insert(modele.find(cle) + cle.size(), "ELEMENTS=ancien\n");
+    {
+        Editeur e(modele);
+        ASSERT_EQ(e.combo(IdAnm::myComboBoxShadersFrag)->getNbElements(), 1) << "no ./shaders: left as it was";
+        EXPECT_EQ(e.combo(IdAnm::myComboBoxArmes)->getNbElements(), 1) << "no game: no weapons";
+        EXPECT_EQ(e.combo(IdAnm::myComboBoxArmeElement)->getText(0), "(aucune)");
+    }
+    const std::vector<std::string> absents = {
+        IdAnm::myZone,           IdAnm::myImagePlancheSprites,        IdAnm::myImageTimeLine,
+        IdAnm::myTab,            IdAnm::myComboBoxArmes,              IdAnm::myListEtats,
+        IdAnm::myImageAnimation, IdAnm::myTextInputAnimCourX,         IdAnm::myComboBoxSonFrame,
+        IdAnm::myImageEtats,     IdAnm::myListAnimationElements,      IdAnm::myButtonCheckPlayPauseAnim,
+        IdAnm::myTextInputNbRunScript};
+    Editeur e(modeleSans(absents));
+    EXPECT_EQ(e->pTab, nullptr);
+    EXPECT_EQ(e->pZonePlanche, nullptr);
+    ASSERT_NE(e->pTimeline, nullptr) << "the timeline exists without its placeholder";
+    // The handlers run without the controls they would fill.
+    e->onCtrlUserChange(e->pTimeline, "framechanged", nullptr);
+    e->onCtrlUserChange(nullptr, "CSPRITE3_bPlay_changed", nullptr);
+    e->onMouseWheel(-1, e.ctrl(IdAnm::myTextInputZoomAnimation));
+    e->onDialogIn(nullptr, 400, 300);
+    e->majNbExecutionsScript();
+    e->majListeAnimElems();
+    EXPECT_EQ(e->zoom, 1.0f);
+}
+
+TEST_F(EditeurTest, TheGameOpensTheEditorOnlyWithTheDevelopmentSwitch)
+{
+    for (const bool dev : {true, false}) {
+        SCOPED_TRACE(dev ? "switch on" : "switch off");
+        DossierTemp dossier;
+        std::filesystem::create_directories(dossier / "PLUX_Modeles/Mod2");
+        ecrireTexte(dossier / "PLUX_Modeles/Mod2/JeuDialogAnimationsSprites.mod", texteModeleEditeur());
+        ecrireTexte(dossier / "jeu.ini", "VIEWPORT=1280;720\n");
+        DansDossier ici(dossier.str());
+        Interrupteur interrupteur(dev);
+        CSFMLJeu jeu;
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        CPLUXDialog* editeur = CPLUX::getDialog(IdAnm::DIALOGUE);
+        if (!dev) {
+            EXPECT_EQ(editeur, nullptr) << "without the switch the editor does not exist";
+            continue;
+        }
+        ASSERT_NE(dynamic_cast<CJeuDialogAnimationsSprites*>(editeur), nullptr);
+        EXPECT_FALSE(editeur->estAffiche()) << "created hidden";
+        EXPECT_TRUE(editeur->isCreate());
+        CPLUX::pTB->show();
+        CPLUXTest::frame(jeu.fenetre);
+        const CPLUXControl* b = CPLUX::pTB->getControl("tb" + std::to_string(editeur->getHwnd()));
+        ASSERT_NE(b, nullptr) << "a toolbar button for the editor";
+        CPLUXTest::clickAt(b->getLeftScreen() + static_cast<int>(b->getWidth() / 2),
+                           b->getTopScreen() + static_cast<int>(b->getHeight() / 2));
+        EXPECT_TRUE(editeur->estAffiche()) << "the toolbar button shows it";
+    }
+}
+
+TEST_F(EditeurTest, EveryControlOfEveryPageFitsTheGameWindowWhereShowPutsIt)
+{
+    sf::RenderWindow fenetre(sf::VideoMode(1280, 720), "editeur", sf::Style::None);
+    CPLUX::setSurface(&fenetre);
+    Editeur e;
+    e->show();
+    const sf::FloatRect ecran(0, 0, 1280, 720);
+    EXPECT_GE(e->getLeft(), 0);
+    EXPECT_LE(e->getTop() + e->getOuterHeight(), 720) << "the title bar included";
+    int vus = 0;
+    for (const CPLUXControl* c : e->getControls()) {
+        if (!c->isVisible())
+            continue;
+        const sf::Vector2f p = c->getPositionScreen();
+        const sf::FloatRect r(p.x, p.y, c->getWidth(), c->getHeight());
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= ecran.width &&
+                    r.top + r.height <= ecran.height)
+            << c->getId() << " at " << r.left << "," << r.top << " " << r.width << "x" << r.height;
+        ++vus;
+    }
+    EXPECT_GE(vus, 207 + 3 + 1) << "the model's controls, the page headers and the timeline";
+    CPLUX::setSurface(nullptr);
+}

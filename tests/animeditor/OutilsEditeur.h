@@ -1,0 +1,147 @@
+#pragma once
+// The animation editor as the GUI set-up makes it (its real model applied, registered, then
+// onCreate), a game object without init for what the editor reads of the game, and sprites
+// built in code.
+#include "anim/Sprite3.h"
+#include "animeditor/ControlTimeline.h"
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
+#include "characters/Armes.h"
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlColor.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTab.h"
+#include "gui/CPLUXModeleDef.h"
+#include "gui/CPLUXTest.h"
+#include "support/Outils.h"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+inline std::string dossierData()
+{
+    const char* d = std::getenv("TUV_DATA_DIR");
+    return d ? d : std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/")) + "/data";
+}
+
+inline std::string texteModeleEditeur() { return lireTexte(dossierData() + "/PLUX_Modeles/Mod2/JeuDialogAnimationsSprites.mod"); }
+
+// The model's text without the blocks of the given controls.
+inline std::string modeleSans(const std::vector<std::string>& ids)
+{
+    std::string t = texteModeleEditeur();
+    for (const std::string& id : ids) {
+        const size_t p = t.find(";" + id + "\n");
+        if (p == std::string::npos)
+            continue;
+        const size_t debut = t.rfind("{\n", p);
+        const size_t fin = t.find("}\n", p) + 2;
+        t.erase(debut, fin - debut);
+    }
+    return t;
+}
+
+// The first column of every line of a list or combo.
+inline std::vector<std::string> textesDe(const CPLUXControlTextArea* c)
+{
+    std::vector<std::string> r;
+    for (int i = 0; c && i < c->getNbElements(); ++i)
+        r.push_back(c->getText(i));
+    return r;
+}
+
+// The working folder of the test (the editor reads "./shaders", the timeline its font).
+class DansDossier {
+public:
+    explicit DansDossier(const std::string& d)
+    {
+        char tampon[4096];
+        ancien_ = ::getcwd(tampon, sizeof tampon) ? tampon : ".";
+        if (::chdir(d.c_str()) != 0)
+            ancien_.clear();
+    }
+    ~DansDossier()
+    {
+        if (!ancien_.empty() && ::chdir(ancien_.c_str()) != 0)
+            return;
+    }
+
+private:
+    std::string ancien_;
+};
+
+struct Editeur {
+    explicit Editeur(const std::string& modele = texteModeleEditeur()) : d(new CJeuDialogAnimationsSprites)
+    {
+        d->setId(IdAnm::DIALOGUE);
+        CPLUX::pModeleDef->appliquerTexte(d.get(), modele, "JeuDialogAnimationsSprites.mod");
+        CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
+    }
+    CJeuDialogAnimationsSprites* operator->() const { return d.get(); }
+    CPLUXControl* ctrl(const char* id) const { return d->getControl(id); }
+    std::string texte(const char* id) const { return d->getControl(id)->getText(); }
+    bool coche(const char* id) const { return d->ctrlButtonCheck(id)->isChecked(); }
+    CPLUXControlComboBox* combo(const char* id) const { return d->ctrlComboBox(id); }
+    CPLUXControlList* liste(const char* id) const { return d->ctrlList(id); }
+    std::unique_ptr<CJeuDialogAnimationsSprites> d;
+};
+
+// A game object that ran no init: only the fields a test fills.
+struct JeuEssai {
+    JeuEssai() { CSFMLJeuGlobal::pmonjeu = &jeu; }
+    ~JeuEssai()
+    {
+        if (jeu.parmes)
+            jeu.parmes->armes.clear();  // the weapons below belong to the test
+    }
+    void armes(std::initializer_list<const char*> noms)
+    {
+        jeu.parmes = new CArmes;
+        for (const char* n : noms) {
+            stock.push_back(std::make_unique<CArme>());
+            stock.back()->nom = n;
+            jeu.parmes->armes.push_back(stock.back().get());
+        }
+    }
+    std::vector<std::unique_ptr<CArme>> stock;
+    CSFMLJeu jeu;
+};
+
+// Every editor test starts from an empty library and leaves it so.
+class EditeurTest : public ::testing::Test {
+protected:
+    void SetUp() override { CPLUXTest::reset(); }
+    void TearDown() override { CPLUXTest::reset(); }
+};
+
+// A sprite sheet stand-in: elements need a sheet texture to be added.
+struct Planche {
+    Planche() { texture.create(64, 64); }
+    void donner(CSPRITE3& s) { s.pTextureFeuille = &texture; }
+    sf::Texture texture;
+};
+
+// Elements "tete" (20 x 10) and "corps" (30 x 30); animation 0 "marche" of 10 frames with
+// keyframes at 0 and 5, one AE per element, both at (0, 0); the current animation.
+inline void spriteEssai(CSPRITE3& s, Planche& planche)
+{
+    planche.donner(s);
+    s.ajouterElement("tete", 0, 0, 20, 10, 0, 0, 2, 2, -1, -1, false);
+    s.ajouterElement("corps", 0, 10, 30, 30, 0, 0, 2, 2, -1, -1, false);
+    s.ajouterAnimation("marche", true);
+    s.setNbFrames(0, 10);
+    s.ajouterAnimElem(0, 0, "", 0, 1);
+    s.ajouterAnimElem(0, 1, "", 0, 1);
+    s.ajouterKeyframe(0, 5);
+    s.setAnimation(0, 0, true);
+}
