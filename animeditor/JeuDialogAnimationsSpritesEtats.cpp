@@ -96,8 +96,8 @@ bool CJeuDialogAnimationsSprites::sauverEtats(const std::string& chemin)
 {
     if (chemin.empty())
         return false;
-    // The previous file is kept as it was; without its copy it is not replaced.
-    if (tuv::fichierExiste(chemin) && !tuv::copierFichier(chemin, chemin + ".save"))
+    // Without its ".save" copy the previous file is not replaced.
+    if (!tuv::copierSauvegarde(chemin))
         return false;
     CTUVFile f;
     if (!f.open(chemin, true))

@@ -155,6 +155,7 @@ TEST_F(EditeurTest, TheGameOpensTheEditorOnlyWithTheDevelopmentSwitch)
 {
     for (const bool dev : {true, false}) {
         SCOPED_TRACE(dev ? "switch on" : "switch off");
+        CPLUXTest::reset();  // declarations are the library's: one game per run
         DossierTemp dossier;
         std::filesystem::create_directories(dossier / "PLUX_Modeles/Mod2");
         ecrireTexte(dossier / "PLUX_Modeles/Mod2/JeuDialogAnimationsSprites.mod", texteModeleEditeur());
