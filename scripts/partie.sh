@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Prepares the folder the game plays in, then starts the game there.
+#   scripts/partie.sh DATA COPY GAME [--neuf] [--dev] [game arguments...]
+# Without --dev the game plays in COPY, refreshed from DATA at each start, so that playing
+# never changes the tracked files: every file of DATA is copied over COPY except those that
+# DATA/.gitignore lists (what the game writes: players, scores, screenshots...), which are
+# never copied from DATA and never deleted from COPY. --neuf deletes COPY first (a fresh
+# start) and is not passed on. With --dev the game runs in DATA itself, so that the editors
+# save into the project. GAME "-" prepares the folder and prints it instead of starting.
+set -euo pipefail
+if [ $# -lt 3 ]; then
+  echo "usage: $0 DATA COPY GAME [--neuf] [--dev] [arguments...]" >&2
+  exit 2
+fi
+donnees=$1 copie=$2 jeu=$3
+shift 3
+neuf=0 dev=0 args=()
+for a in "$@"; do
+  case "$a" in
+    --neuf) neuf=1 ;;
+    --dev) dev=1; args+=("$a") ;;
+    *) args+=("$a") ;;
+  esac
+done
+
+motifs=()
+if [ -f "$donnees/.gitignore" ]; then
+  while IFS= read -r ligne || [ -n "$ligne" ]; do
+    ligne=${ligne%$'\r'}
+    [[ -z "$ligne" || "$ligne" == \#* ]] && continue
+    motifs+=("$ligne")
+  done < "$donnees/.gitignore"
+fi
+
+# True when the path (relative to DATA) is one the game writes, by the simple patterns of
+# .gitignore: "dir/" names a folder at any depth, a pattern with "/" is taken from the top,
+# any other pattern matches a file name at any depth.
+ignore() {
+  local chemin=$1 nom=${1##*/} m
+  for m in "${motifs[@]}"; do
+    if [[ "$m" == */ ]]; then
+      m=${m%/}
+      [[ "/$chemin" == */$m/* ]] && return 0
+    elif [[ "$m" == */* ]]; then
+      # shellcheck disable=SC2053
+      [[ "$chemin" == ${m#/} ]] && return 0
+    else
+      # shellcheck disable=SC2053
+      [[ "$nom" == $m ]] && return 0
+    fi
+  done
+  return 1
+}
+
+if [ "$dev" -eq 1 ]; then
+  dossier=$donnees
+else
+  [ "$neuf" -eq 1 ] && rm -rf "$copie"
+  mkdir -p "$copie"
+  while IFS= read -r -d '' f; do
+    rel=${f#"$donnees"/}
+    ignore "$rel" && continue
+    mkdir -p "$copie/$(dirname "$rel")"
+    cmp -s "$f" "$copie/$rel" || cp -p "$f" "$copie/$rel"
+  done < <(find "$donnees" -type f -print0)
+  dossier=$copie
+fi
+
+if [ "$jeu" = "-" ]; then
+  echo "$dossier"
+  exit 0
+fi
+jeu=$(cd "$(dirname "$jeu")" && pwd)/$(basename "$jeu")
+cd "$dossier"
+exec "$jeu" ${args[@]+"${args[@]}"}
