@@ -76,7 +76,7 @@ void BM_GetlineDecoupe(benchmark::State& state)
     for (auto _ : state) {
         std::ifstream in(chemin);
         std::string ligne;
-        std::vector<std::vector<std::wstring>> lignes;
+        std::vector<std::pair<std::string, std::vector<std::wstring>>> lignes;
         while (std::getline(in, ligne)) {
             const size_t p = ligne.find('(');
             std::vector<std::wstring> args;
@@ -89,7 +89,7 @@ void BM_GetlineDecoupe(benchmark::State& state)
                     debut = fin + 1;
                 }
             }
-            lignes.push_back(std::move(args));
+            lignes.emplace_back(ligne.substr(0, p), std::move(args));
         }
         benchmark::DoNotOptimize(lignes.data());
     }

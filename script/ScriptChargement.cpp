@@ -9,7 +9,8 @@
 #include "menus/JeuMenus.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 namespace {
 
@@ -64,30 +65,65 @@ const RegleSpeciale REGLES_SPECIALES[] = {
 };
 
 struct EntreeMotCle {
+    std::string motCle;
     int nbArguments = 0;
     const char* langue = nullptr;
     int argumentCompteur = -1;
     bool sortDuBloc = false;
 };
 
+// The keyword table as an open-addressing hash table: every statement looks its keyword up,
+// and this costs a fraction of a general-purpose map.
+class TableMotsCles {
+public:
+    TableMotsCles()
+    {
+        for (const RangMotsCles& rang : TABLE_MOTS_CLES)
+            for (const char* mot : rang.motsCles)
+                entrees.push_back({mot, rang.nbArguments});
+        for (const RegleSpeciale& r : REGLES_SPECIALES)
+            for (EntreeMotCle& e : entrees)
+                if (e.motCle == r.motCle) {
+                    e.langue = r.langue;
+                    e.argumentCompteur = r.argumentCompteur;
+                    e.sortDuBloc = r.sortDuBloc;
+                }
+        cases.fill(-1);
+        for (size_t i = 0; i < entrees.size(); ++i) {
+            size_t c = hacher(entrees[i].motCle);
+            while (cases[c] >= 0)
+                c = (c + 1) % cases.size();
+            cases[c] = static_cast<int>(i);
+        }
+    }
+
+    const EntreeMotCle* chercher(const std::string& motCle) const
+    {
+        for (size_t c = hacher(motCle); cases[c] >= 0; c = (c + 1) % cases.size())
+            if (entrees[static_cast<size_t>(cases[c])].motCle == motCle)
+                return &entrees[static_cast<size_t>(cases[c])];
+        return nullptr;
+    }
+
+private:
+    // FNV-1a; the table stays under a quarter full, so probes are short.
+    static size_t hacher(const std::string& t)
+    {
+        uint32_t h = 2166136261u;
+        for (char c : t)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h % 512;
+    }
+
+    std::vector<EntreeMotCle> entrees;
+    std::array<int, 512> cases{};
+};
+
 // Null for a keyword outside the table.
 const EntreeMotCle* chercherMotCle(const std::string& motCle)
 {
-    static const std::unordered_map<std::string, EntreeMotCle> table = [] {
-        std::unordered_map<std::string, EntreeMotCle> t;
-        for (const RangMotsCles& rang : TABLE_MOTS_CLES)
-            for (const char* mot : rang.motsCles)
-                t[mot].nbArguments = rang.nbArguments;
-        for (const RegleSpeciale& r : REGLES_SPECIALES) {
-            EntreeMotCle& e = t[r.motCle];
-            e.langue = r.langue;
-            e.argumentCompteur = r.argumentCompteur;
-            e.sortDuBloc = r.sortDuBloc;
-        }
-        return t;
-    }();
-    const auto it = table.find(motCle);
-    return it == table.end() ? nullptr : &it->second;
+    static const TableMotsCles table;
+    return table.chercher(motCle);
 }
 
 bool estLabel(const std::string& motCle)

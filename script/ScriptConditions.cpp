@@ -74,8 +74,8 @@ void CScriptFile::copierCondition(size_t longueur, int n)
 {
     const std::string& condition = strLigne;
     const std::string fin = ";" + tuv::itos(n) + ")";
-    std::string r;
-    r.reserve(longueur + fin.size() + 8);
+    std::string& r = tampon;
+    r.clear();
     bool guillemets = false;
     bool fermee = false;
     // The condition ends at its first ")" outside quotes; without one, the whole text is
@@ -107,7 +107,7 @@ void CScriptFile::copierCondition(size_t longueur, int n)
     }
     if (!fermee)
         r += fin;
-    strLigne = std::move(r);
+    strLigne.swap(r);
 }
 
 bool CScriptFile::traiterElse(std::string& motCle)

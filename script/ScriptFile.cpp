@@ -134,15 +134,24 @@ bool CScriptFile::lireLigneFichier(std::string& ligne)
 
 bool CScriptFile::ligneGeneree(std::string& motCle)
 {
-    strLigne = lignesGenerees[nLigneGeneree];
-    nettoyerEnPlace(strLigne);
+    strLigne.swap(lignesGenerees[nLigneGeneree]);
     strGauche.clear();
-    const bool trouve = separerMotCle(motCle, false);
+    const bool trouve = decouper(motCle, false, true);
     if (++nLigneGeneree >= lignesGenerees.size()) {
         nLigneGeneree = 0;
         lignesGenerees.clear();
     }
     return trouve && !motCle.empty();
+}
+
+namespace {
+bool peutEtreConditionnelle(const std::string& ligne)
+{
+    size_t debut = 0;
+    while (debut < ligne.size() && (ligne[debut] == ' ' || ligne[debut] == '\t'))
+        ++debut;
+    return (debut < ligne.size() && ligne[debut] == 'e') || ligne.find("if (") != npos;
+}
 }
 
 std::string CScriptFile::lireLigneSuivante()
@@ -160,18 +169,20 @@ std::string CScriptFile::lireLigneSuivante()
         if (!lireLigneFichier(strLigne))
             return std::string();
         strGauche.clear();
-        texte_scp::couperCommentaire(strLigne);
-        const bool si = traiterIf();
-        if (!si) {
+        bool si = false;
+        // Only a line holding "if (" or beginning with "e" can be a conditional line; the
+        // others lose their comment with their blanks.
+        if (peutEtreConditionnelle(strLigne)) {
+            texte_scp::couperCommentaire(strLigne);
+            si = traiterIf();
             // An else or endif line makes nothing more; NULL when it queued lines.
-            if (traiterElse(motCle) || traiterEndif(motCle))
+            if (!si && (traiterElse(motCle) || traiterEndif(motCle)))
                 break;
-            if (!motCle.empty())
+            if (!si && !motCle.empty())
                 continue;
         }
-        nettoyerEnPlace(strLigne);
         // A statement without keyword ("(x)", "=(x)") is no statement.
-        if (separerMotCle(motCle, si) && !motCle.empty())
+        if (decouper(motCle, si, true) && !motCle.empty())
             break;
     }
     for (char& c : motCle)
@@ -180,37 +191,83 @@ std::string CScriptFile::lireLigneSuivante()
     return motCle;
 }
 
-std::string CScriptFile::nettoyerLigne(const std::string& ligne)
-{
-    std::string r = ligne;
-    nettoyerEnPlace(r);
-    return r;
+namespace {
+// Characters the line walks stop at; every other byte is copied or passed at once.
+enum : unsigned char { Autre, Blanc, Guillemet, Diese, Fermante, Egal, Ouvrante };
+struct TableCaracteres {
+    unsigned char classe[256] = {};
+    TableCaracteres()
+    {
+        classe[static_cast<unsigned char>(' ')] = classe[static_cast<unsigned char>('\t')] = Blanc;
+        classe[static_cast<unsigned char>('"')] = Guillemet;
+        classe[static_cast<unsigned char>('#')] = Diese;
+        classe[static_cast<unsigned char>(')')] = Fermante;
+        classe[static_cast<unsigned char>('=')] = Egal;
+        classe[static_cast<unsigned char>('(')] = Ouvrante;
+    }
+    unsigned char operator()(char c) const { return classe[static_cast<unsigned char>(c)]; }
+};
+const TableCaracteres classeDe;
 }
 
-void CScriptFile::nettoyerEnPlace(std::string& ligne)
+std::string CScriptFile::nettoyerLigne(const std::string& ligne)
 {
-    size_t fin = 0;
+    std::string r;
+    r.reserve(ligne.size());
     bool guillemets = false;
-    for (size_t i = 0; i < ligne.size(); ++i) {
-        const char c = ligne[i];
-        if (c == '"')
+    for (char c : ligne) {
+        const unsigned char k = classeDe(c);
+        if (k == Guillemet)
             guillemets = !guillemets;
-        else if (!guillemets && (c == ' ' || c == '\t'))
+        else if (!guillemets && k == Blanc)
             continue;
-        else if (!guillemets && c == '#')
+        else if (!guillemets && k == Diese)
             break;
-        ligne[fin++] = c;
+        r += c;
     }
-    ligne.resize(fin);
+    return r;
 }
 
 bool CScriptFile::separerMotCle(std::string& motCle, bool sansAffectation)
 {
-    const size_t fin = texte_scp::chercherHorsGuillemets(strLigne, ')');
-    if (fin != npos)
-        strLigne.erase(fin);
-    if (!sansAffectation)
-        traiterAffectation();
+    return decouper(motCle, sansAffectation, false);
+}
+
+bool CScriptFile::decouper(std::string& motCle, bool sansAffectation, bool nettoyer)
+{
+    // One walk (removing blanks and the comment when asked) cuts the line at its closing ")"
+    // and finds, before it, the first "=" and "(" outside quotes and the first "(" at all
+    // (the keyword's end). Through a plain pointer: writes through the string would make
+    // every step reload it.
+    size_t egal = npos, parenthese = npos, p = npos;
+    bool guillemets = false;
+    char* t = strLigne.data();
+    const size_t n = strLigne.size();
+    size_t fin = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = t[i];
+        const unsigned char k = classeDe(c);
+        if (k != Autre) {
+            if (k == Guillemet) {
+                guillemets = !guillemets;
+            } else if (!guillemets && nettoyer && k == Blanc) {
+                continue;
+            } else if (!guillemets && ((nettoyer && k == Diese) || k == Fermante)) {
+                break;
+            } else if (k == Ouvrante) {
+                if (p == npos)
+                    p = fin;
+                if (!guillemets && parenthese == npos)
+                    parenthese = fin;
+            } else if (k == Egal && !guillemets && egal == npos) {
+                egal = fin;
+            }
+        }
+        t[fin++] = c;
+    }
+    strLigne.resize(fin);
+    if (!sansAffectation && traiterAffectation(egal, parenthese))
+        p = strLigne.find('(');
     if (strLigne.empty() || strLigne[0] == '\n' || strLigne[0] == '\r') {
         motCle.clear();
         return false;
@@ -220,7 +277,6 @@ bool CScriptFile::separerMotCle(std::string& motCle, bool sansAffectation)
         nPosArg = 1;
         return true;
     }
-    const size_t p = strLigne.find('(');
     if (p == npos)
         return false;
     motCle.assign(strLigne, 0, p);
@@ -232,20 +288,22 @@ bool CScriptFile::separerMotCle(std::string& motCle, bool sansAffectation)
 
 void CScriptFile::traiterAffectation()
 {
+    traiterAffectation(texte_scp::chercherHorsGuillemets(strLigne, '='),
+                       texte_scp::chercherHorsGuillemets(strLigne, '('));
+}
+
+bool CScriptFile::traiterAffectation(size_t e, size_t parenthese)
+{
     strGauche.clear();
     if (strLigne.empty() || strLigne[0] == ':' || strLigne[0] == '{' || strLigne[0] == '}')
-        return;
-    const size_t e = texte_scp::chercherHorsGuillemets(strLigne, '=');
-    if (e == npos)
-        return;
+        return false;
     // A "=" inside a command's arguments ("SETVARIABLE(x;a=b)", "IF(a;<=;b;1)") is text.
-    const size_t parenthese = texte_scp::chercherHorsGuillemets(strLigne, '(');
-    if (parenthese != npos && parenthese < e)
-        return;
+    if (e == npos || (parenthese != npos && parenthese < e))
+        return false;
     if (parenthese != npos) {
         strGauche = tuv::delspaces(strLigne.substr(0, e));
         strLigne.erase(0, e + 1);
-        return;
+        return true;
     }
     const std::string nom = strLigne.substr(0, e);
     // A "-" just after "=" is the sign of the first operand.
@@ -267,20 +325,22 @@ void CScriptFile::traiterAffectation()
         op.assign(1, strLigne[k]);
         b = strLigne.substr(k + 1);
     }
-    std::string ligne;
-    ligne.reserve(strLigne.size() + 6);
+    std::string& ligne = tampon;
+    ligne.clear();
     ligne.append("=(").append(nom).append(1, ';').append(a).append(1, ';').append(op).append(1, ';').append(b);
-    strLigne = std::move(ligne);
+    strLigne.swap(ligne);
+    return true;
 }
 
 namespace {
 // UTF-8 text between two indexes as a wide string; plain ASCII needs no decoding.
 std::wstring versWide(const std::string& t, size_t debut, size_t fin)
 {
+    const auto* source = reinterpret_cast<const unsigned char*>(t.data());
     for (size_t i = debut; i < fin; ++i)
-        if (static_cast<unsigned char>(t[i]) >= 0x80)
+        if (source[i] >= 0x80)
             return tuv::utf8toWStr(t.substr(debut, fin - debut));
-    return std::wstring(t.begin() + static_cast<std::ptrdiff_t>(debut), t.begin() + static_cast<std::ptrdiff_t>(fin));
+    return std::wstring(source + debut, source + fin);
 }
 }
 

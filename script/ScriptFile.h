@@ -47,7 +47,6 @@ public:
     static std::wstring supprimerCarW(const std::wstring& texte, wchar_t c);
     // Blanks and tabs removed and a "#" comment cut, outside double quotes.
     static std::string nettoyerLigne(const std::string& ligne);
-    static void nettoyerEnPlace(std::string& ligne);
 
     bool separerMotCle(std::string& motCle, bool sansAffectation);
     void traiterAffectation();
@@ -75,6 +74,10 @@ public:
 private:
     // Next line of the input without its line end, byte-order mark or final CR.
     bool lireLigneFichier(std::string& ligne);
+    // separerMotCle, first removing blanks and the comment when nettoyer is set.
+    bool decouper(std::string& motCle, bool sansAffectation, bool nettoyer);
+    // With the first "=" and "(" outside quotes already found; true when it rewrote the line.
+    bool traiterAffectation(size_t egal, size_t parenthese);
     // True when the next generated line made a statement.
     bool ligneGeneree(std::string& motCle);
     // Rewrites the first longueur characters of the line, "if (" a op b ")", into the IF
@@ -86,6 +89,8 @@ private:
     std::istream* entree = nullptr;
     bool bDebutFichier = true;
     CTUVFile sortie;
+    // Scratch line swapped with strLigne by the rewritings, so that lines reuse its room.
+    std::string tampon;
 };
 
 // Helpers on script text, shared by the reader and the conditional rewriting.

@@ -189,6 +189,13 @@ TEST(ScriptFile, LectureDesArguments)
     f.setLigne("");
     EXPECT_EQ(f.lireArg(), "");
 
+    EXPECT_EQ(CScriptFile::nettoyerLigne(" a\tb \"c #d\" # e"), "ab\"c #d\"");
+    std::string motCle;
+    f.setLigne("x;y=GETIAPOS(1)junk");
+    ASSERT_TRUE(f.separerMotCle(motCle, false));
+    EXPECT_EQ(motCle, "GETIAPOS");
+    EXPECT_EQ(f.getMotCle(), "x;y");
+    EXPECT_EQ(f.getArgW(), L"1");
     EXPECT_EQ(CScriptFile::supprimerCar("\"a\"b\"", '"'), "ab");
     EXPECT_EQ(CScriptFile::supprimerCarW(L"\"a\"", L'"'), L"a");
 }
