@@ -1,28 +1,115 @@
 #pragma once
-// The weapon list of "./personnages/armes.arm" and the shots in flight.
+// The weapon list of "./personnages/armes.arm" and the shots in flight. One list, made and
+// loaded by the game at start; a weapon is addressed everywhere by its index in it.
+#include "characters/RefPerso.h"
+#include "characters/FichierValeurs.h"
+
+#include <SFML/Graphics/Color.hpp>
+
+#include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
-// One weapon of the list.
+class CDEC;
+class CParticules;
+class CPerso;
+class CSPRITE;
+
+// One weapon (one "ARME" line and the keys after it). Its images, banks and emitters
+// belong to it.
 class CArme {
 public:
-    std::string nom;
+    CArme();
+    ~CArme();
+    CArme(const CArme&) = delete;
+    CArme& operator=(const CArme&) = delete;
+
+    std::string nom;         // "ARME 1" ... compared by the rules of shots and deaths
     std::string nomAffiche;  // shown by the HUD beside the damage
+    int dureeRecul = 0, amplitudeRecul = 0;  // camera shake at each shot
+    std::string son;
+    float vitesse = 0;  // pixels per frame
     int degats = 0;
+    int munitions = 0;  // a full load
+    int portee = 0;     // pixels
+    // The shot, the muzzle flash, the impact on the decor, the impact on a character: each
+    // sprite is bound to its own bank.
+    std::unique_ptr<CSPRITE> pSpriteTir, pSpriteCanon, pSpriteImpactMur, pSpriteImpactPerso;
+    std::unique_ptr<CDEC> pDecTir, pDecCanon, pDecImpactMur, pDecImpactPerso;
+    std::unique_ptr<CParticules> pParticulesTir, pParticulesTir2;  // may be null
+    sf::Color couleur = sf::Color::White;
+    int cadenceTir = 10;
 };
 
-class CArmes {
+// One shot in flight; its behaviour comes with the shots' update.
+class CTir {
+public:
+    CTir() = default;
+    ~CTir();
+    CTir(const CTir&) = delete;
+    CTir& operator=(const CTir&) = delete;
+
+    int x = 0, y = 0;
+    int xDepart = 0, yDepart = 0;
+    float vitesse = 0;
+    CParticules* pParticules = nullptr;  // owned, may be null
+    int direction = 0;  // 0 right, 1 left
+    float angle = 0;    // degrees, clockwise from straight up
+    int porteeRestante = 0;
+    RefPerso pTireur;   // not owned; null once the shooter is freed
+    int numArme = 0;
+    bool bFini = false;
+    int etat = 0;  // 0 flying, 1 muzzle flash, 2 impact on decor, 3 impact on a character
+    int frame = 0;
+    float accumulateur = 0;
+    int nbFrames = 0;
+    float vitesseAnim = 0;
+    int nbBouclesMax = 1;
+    int nbBoucles = 0;
+    int minuterie = 0;
+    int vibrations = 10, sensVibration = 1;
+    bool bDansDecor = false;
+    int etatParticules = 0;
+    int nbContacts = 0;
+    int minuterie2 = 0;
+};
+
+class CArmes : public CFichierValeurs {
 public:
     CArmes() = default;
-    // Reads the weapon file; 0 in every case.
+    ~CArmes() override;
+
+    // Reads the weapon file; 0 in every case. A file that does not open leaves the list
+    // as it was (empty at start).
     int charger(const std::string& fichier);
     // Per-frame update of the shots.
     void majTirs();
-    // Deletes every shot in flight.
+    // Ends the shots of a character that are still in their muzzle flash (the character is
+    // being freed).
+    void supprimerTirsDe(CPerso* perso);
+    // Frees every shot.
     void viderTirs();
     // Calls of viderTirs, for the tests of the world switches.
     int nbAppelsViderTirs = 0;
+    // Weapon i, or null when i is not an index of the list.
+    const CArme* arme(int i) const;
 
+    std::vector<CArme*> armes;  // file order; owned
     int nbArmes = 0;
-    std::vector<CArme*> armes;  // file order
+    std::list<CTir*> tirs;      // owned
+    std::list<CPerso*>::iterator itPerso;  // the impact test's cursor over the level's characters
+
+private:
+    void nouvelleArme();
+    void lireCle(const std::string& cle);
+    void lireSpriteTir(CDEC& banque, CSPRITE& sprite);
+    void lireOrigine(CSPRITE& sprite);
+    void lireEmetteur(std::unique_ptr<CParticules>& emetteur);
+    void viderArmes();
+
+    CArme* courante = nullptr;  // the weapon of the latest ARME line
 };
+
+// The game's weapon list, null without a game.
+CArmes* armesDuJeu();

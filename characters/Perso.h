@@ -1,66 +1,90 @@
 #pragma once
-// A character (player, AI, turret or vehicle). The characters subsystem fills it in.
+// A character: the hero of a player, an AI enemy, a controllable turret, a vehicle, or a
+// part attached to one of these. It is made empty and filled from a character definition
+// (CPersoDef::appliquer), or copied from a model character (the AIs of a level).
+//
+// A character owns its sprites, emitters, icon menu, weapon slots, messages, captures and
+// children; a copy shares none of them with its model. It does not own what it stands on
+// (support, plateformes) nor the characters it refers to (RefPerso fields).
+#include "characters/MessagePerso.h"
+#include "characters/RefPerso.h"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
 #include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CMenuImage;
+class CParticules;
+class CPersoDef;
 class CSPRITE;
 class CSPRITE3;
+class CSPRITE_SIMPLE;
 
-// One weapon slot of a character.
+// One weapon slot of a character (a plain record, copied member by member).
 struct SlotArme {
+    // Stances of positionsTir, and the angles of each stance in their order.
+    static constexpr int NB_POSITIONS = 27;
+    static constexpr int POSITIONS_PAR_POSTURE = 9;  // 0, 180, 45, 90, 135, 30, 70, 110, 150 degrees
+
     int numero = 0;       // index in the game's weapon list
     int munitions = 0;    // -1 unlimited
     bool bPossedee = false;
     int etatSlot = -1;    // reload countdown; a slot with no ammunition is still listed while >= 0
+    int option = 0;       // third value of the ".per" ARME line
+    int typeTir = 0;      // fourth value: the firing pattern
+    int cadence = 0;
+    int rechargeAuto = -1;
+    int premierSprite[2] = {-1, -1};
+    // Firing origins from the sprite position: standing, crouched, crouch-walking.
+    int positionsTir[NB_POSITIONS][2] = {};
+};
+
+// A snapshot of the scene around the character.
+struct CapturePerso {
+    sf::Texture texture;
+    int x = 0, y = 0, largeur = 0, hauteur = 0;
 };
 
 class CPerso {
 public:
-    CPerso() = default;
-    ~CPerso() = default;
-    CPerso(const CPerso&) = default;
+    // An empty character with the defaults; a missing font is reported (once per run).
+    CPerso();
+    // Construction from a model: the model's settings, fresh sprites, emitters, slots and
+    // children. Reads no file.
+    CPerso(const CPerso& modele);
+    CPerso& operator=(const CPerso&) = delete;
+    ~CPerso();
 
-    // Cancels a blow and returns the character to standing (the characters subsystem fills it).
+    // Defaults that construction does not set itself; makes the owned sprites, the icon
+    // menu and the texts.
+    void init();
+    // Frees the icon menu, the weapon slots, the three sprites and the messages.
+    void liberer();
+    // Appends one slot per weapon line of the definition; true.
+    bool copierArmes(const CPersoDef& def);
+
+    // States and animations (PersoEtats.cpp) -------------------------------------------
+    // 0 when the character is dead (nothing changes), else 1.
+    int setEtat(int etat);
+    void setDirection(int d);
+    // Plays animation n of the sprite (-1 keeps the current one) and moves it by (dx, dy),
+    // the children with it.
+    void setAnimation(int numero, float dx, float dy);
+    void setAnimationFixe();
+    void animerTouche();
+    std::string getNomAnimation() const;
+    bool estVisible() const;
+
+    // Cancels a blow and returns the character to standing (a later step of the characters
+    // fills it).
     void resetEtat() {}
-
-    std::string fichier;
-    bool bCollisions = true;
-    bool bVieInfinie = false;
-    bool bBoostInfinie = false;
-
-    // Read by the camera and the HUD.
-    CSPRITE3* sprite = nullptr;  // the character's animated sprite
-    int mode = 0;                // state: 2-4 crouching, 5-8 in the air, 12 dead
-    int direction = 1;           // 0 right, 1 left
-    int vitesse = 1;             // walking speed
-    int hauteurHitbox = 0;
-    bool bMonte = false;         // mounted: the camera's group framing leaves it out
-    bool bHorsVue = false;       // left out of the group framing as well
-    float ecartGroupeX = 0, ecartGroupeY = 0;  // offset from the group centre (camera mode 4)
-    bool bVaisseau = true;
-    int vie = 100;
-    std::vector<SlotArme*> armes;
-    int armeCourante = -1;
-    int nbarmesperso = 0;
-    int numJoueur = 0;
-    int numManette = 0;
-
-    // Read by the level's collision query, character boxes and dig holes.
-    bool bNoDegats = false;            // takes no decor damage (a shadow probe is running)
-    bool bSolideEnMontee = false;      // decor of collision types 1 and 3 holds it while rising
-    int compteurTouche = -1;           // hit recovery: decor damage only while negative
-    std::string derniereArme;          // weapon of the last hit ("FANTOME", "DECOR_DOMMAGES"...)
-    CPerso* dernierAttaquant = nullptr;  // not owned
-    int maxSaut = 14;                  // frames of a jump's rise
-    int vitesseSaut = 1;               // rising speed of a jump
-    int posTete[2] = {0, 0};           // head height standing, crouching
-    int posPieds = 0;                  // feet height above the sprite's position
-    int numPlanIA = 2;                 // plane of an AI
-    bool bTemporaire = false;          // meteor-like AI: its model does not count as used
-    CSPRITE* support = nullptr;        // decor sprite under the feet; not owned
-    std::list<CSPRITE*> plateformes;   // bounce pads met under the feet; not owned
-
     // Drops every hold on a decor sprite that the level is about to free.
     void oublierSprite(CSPRITE* sd)
     {
@@ -68,6 +92,188 @@ public:
             support = nullptr;
         plateformes.remove(sd);
     }
-    // The one hit handler; decor damage calls it with (damage, direction, 0, 1).
+    // The one hit handler; decor damage calls it with (damage, direction, 0, 1). A later step
+    // of the characters fills it.
     void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect) {}
+
+    // Fonts, the spirit prototype and the "missing font" report are shared by every
+    // character of a run; the game drops them when it is destroyed (its texture cache,
+    // which the spirit's sheet comes from, goes with it).
+    static void libererRessourcesPartagees();
+
+    // ---- fields, in their documented order --------------------------------------------
+    bool bCoup = false;
+    float tempsCoup = 0;
+    int etapeCoup = 0;
+    int degatsCoup = 25;
+    int compteurRecul = 0;
+    int compteurDash2 = 0;
+    int compteurDash = 0;
+    bool bnodash = false;
+    bool bDashPossible = false;
+    bool bDetectionDevant = false;
+    bool bDemiTourAuto = false;
+    CParticules* particuleTouche = nullptr;  // owned
+    CParticules* particuleMort = nullptr;    // owned
+    CParticules* particuleFin = nullptr;     // owned
+    CParticules* particuleLien = nullptr;    // owned
+    float reel1 = 0, reel2 = 0;
+    CSPRITE3* spriteEsprit = nullptr;  // owned
+    bool bToucheTete = false;
+    bool bTirTete = false;
+    bool bTirJambes = false;
+    bool bFlecheGenou = false;
+    bool drapeau6 = false;
+    float reel3 = 0, reel4 = 0;
+    std::string derniereArme;
+    float reel5 = 0, reel6 = 0;
+    // Without aiming, then aiming at 0, 30, 45, 70, 90, 110, 135, 150 and 180 degrees.
+    int animArret[10] = {0, 1, 0, 2, 0, 3, 0, 4, 0, 5};
+    int animMarche[10] = {6, 7, 0, 8, 0, 9, 0, 10, 0, 11};
+    int animAction = 12;
+    int animTouche = 13;
+    int animMort = 14;
+    int animSautAsc[10] = {15, 16, 0, 17, 0, 18, 0, 19, 0, 20};
+    int animSautDsc[10] = {21, 22, 0, 23, 0, 24, 0, 25, 0, 26};
+    int animSautReception = 27;
+    int animSautReceptionArme = 28;
+    int compteurTouche = -1;
+    sf::Color couleur = sf::Color::White;
+    int compteurClignote = 0;
+    RefPerso dernierAttaquant;
+    int compteurAlerte = 0;
+    CMenuImage* menuPerso = nullptr;  // owned
+    float decalageSourisX = 0, decalageSourisY = 0;
+    bool bSaisiSouris = false;
+    std::string chaine1;
+    bool bActionTourelle = false;
+    int compteur5 = 0, compteur6 = 0, compteur7 = 0, compteur8 = 0, compteur9 = 0, compteur10 = 0,
+        compteur11 = 0;
+    bool bSautEnCours = false;
+    bool bParalyse = false;
+    bool bDetection = false;
+    int numJoueur = 0;
+    int numJoueurBis = 0;
+    int faction = 0;
+    std::list<CSPRITE*> plateformes;  // not owned
+    std::string id;
+    std::string sonDegats = "TOUCHE";
+    std::string chaine2;
+    bool bPoussiere = false;
+    int distancePatrouille = 0;
+    bool bChuteVaisseauMort = false;
+    int modeIA = -1;
+    int compteur14 = 1, compteur15 = 1;
+    bool bDel = false;
+    int numPlanIA = 2;
+    int compteurDetection = 0;
+    int periodeDetection = 15;
+    RefPerso pPersoDetecte;
+    bool bMortTerminee = false;
+    bool bDetruireAuRechargement = false;
+    std::string fichierScriptIA;
+    bool drapeau13 = false;
+    bool bMortLancee = false;
+    bool bSupprimerMort = true;
+    bool bMarche = false;
+    bool bVaisseau = true;
+    bool bVieInfinie = false;
+    bool bBoostInfini = false;
+    bool bMunitionsInfinies = false;
+    bool bCreeParScript = false;
+    bool bVieVisible = true;
+    float tempsTeleportation = 0;
+    int maxSaut = 14;
+    int maxSautAuto = 16;
+    int maxEscalier = 40;
+    bool bOmbre = true;
+    bool bOmbreDynamique = true;
+    int correctionY = 25;
+    int ombreYFixe = 0;
+    float ombreEchelle = 0.3f;
+    float ombreMinScale = 0.15f;
+    float ombreHmax = 350;
+    CSPRITE* support = nullptr;  // not owned
+    std::vector<CPerso*> enfants;  // owned; an entry may be null
+    int nbEnfants = 0;
+    RefPerso porteur;
+    bool bDevantParent = true;
+    RefPerso tourelle;
+    bool bTourelle = false;
+    bool bNoDegats = false;
+    bool drapeau19 = false;
+    int vitesse = 1;
+    int vitesseCourante = 1;
+    int vitesseBas = 1;
+    int vitesseChute = 1;
+    int vitesseSaut = 1;
+    int direction = 1;  // 0 right, 1 left
+    int compteur21 = 1;
+    int mode = 0;       // state, EtatPerso (characters/EtatsPerso.h)
+    int compteurSaut = 0;
+    int compteurSautAuto = 0;
+    int poids = 10;
+    int vie = 100;
+    int vieMax = 100;
+    std::list<MessagePerso*> messages;  // owned
+    int visee = -1;
+    float angleVisee = -1;
+    int vieParalysie = 100;
+    bool bBouclier = false;
+    bool bBouclierActif = false;
+    int bouclierEnergie = 100;
+    CSPRITE_SIMPLE* spriteSimple = nullptr;  // owned: the shield's light sprite
+    CSPRITE3* sprite = nullptr;              // owned: the character's animated sprite
+    CSPRITE* spriteBouclier = nullptr;       // owned: the explosion sprite
+    sf::Sprite image;
+    int compteurCadence = 0;
+    int decalagePlateforme = 0;
+    bool bOverlayEditeur = true;
+    bool bCollisions = true;
+    bool bSansDegats = false;
+    int nbTirs = 0;
+    int distanceRecul = 2;
+    int modeCollisions = 0;
+    int degats[2] = {0, 0};
+    bool bInversionGD = false;
+    bool bPasdesaut = false;
+    int posTete[2] = {0, 0};  // standing, crouched
+    int posPieds = 0;
+    int posMitrailleuse[2] = {0, 0};
+    int dernierePosParticules[2] = {0, 0};
+    std::string chaine4;
+    int compteur25 = 0, pasVertical = 0;
+    std::vector<SlotArme*> armes;  // owned
+    int armeCourante = -1;
+    int nbarmesperso = 0;
+    float reserveBouclier = 100;
+    float usureBouclier = 0.05f;
+    int directionPoussee = 0;
+    // Fonts are shared by every character that uses the same file.
+    std::shared_ptr<const sf::Font> policeTexte;  // "./polices/arial.ttf"
+    sf::Text texte;
+    std::shared_ptr<const sf::Font> policeFeu;    // cheminPolice
+    sf::Text texteFeu;
+    std::string cheminPolice = "./polices/chp-fire.ttf";
+    int compteurMort = 0;
+    std::vector<CapturePerso> captures;
+    int compteur27 = 50;
+
+    // ---- read by the level writer, the camera and the HUD ------------------------------
+    std::string fichier;        // the ".per" file the character was made from
+    int hauteurHitbox = 0;      // height of the hit box, framed by the camera
+    bool bMonte = false;        // mounted: the camera's group framing leaves it out
+    bool bHorsVue = false;      // left out of the group framing as well
+    float ecartGroupeX = 0, ecartGroupeY = 0;  // offset from the group centre (camera mode 4)
+    int numManette = 0;         // the pad shown by the two-player HUD
+    bool bSolideEnMontee = false;  // decor of collision types 1 and 3 holds it while rising
+    bool bTemporaire = false;      // meteor-like AI: its model does not count as used
+
+private:
+    // Copies the model's emitters and children into this character.
+    void copierEmetteurs(const CPerso& modele);
+    void copierEnfants(const CPerso& modele);
+    void copierReglages(const CPerso& m);
+    // The texts of the character; signalerEchec: say (once per run) that the font is missing.
+    void chargerPolices(bool signalerEchec);
 };

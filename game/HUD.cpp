@@ -61,7 +61,7 @@ CVue* cameraJeu(CSFMLJeu& jeu) { return jeu.pvueJeu ? jeu.pvueJeu : jeu.pvue; }
 
 } // namespace
 
-bool messageTermine(MessagePerso* m) { return m && m->restant < 1; }
+bool messageTermine(MessagePerso* m) { return m && m->compteur < 1; }
 
 bool supprimerMessage(MessagePerso* m)
 {
@@ -283,14 +283,8 @@ void CSFMLJeuHUD::quitterModePerso()
         bouton->setCheck(jeu.pPerso->bCollisions);
 }
 
-// Moves a character by (dx, dy) without touching its animation.
-void CSFMLJeuHUD::deplacerPerso(CPerso& p, float dx, float dy)
-{
-    if (!p.sprite)
-        return;
-    p.sprite->x += dx;
-    p.sprite->y += dy;
-}
+// Moves a character by (dx, dy), with the characters attached to it.
+void CSFMLJeuHUD::deplacerPerso(CPerso& p, float dx, float dy) { p.setAnimation(-1, dx, dy); }
 
 bool CSFMLJeuHUD::clicEditeur(const sf::Window& souris, sf::RenderTarget& cible)
 {

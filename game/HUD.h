@@ -2,6 +2,7 @@
 // The in-game HUD drawn over the scene in game and editor modes: a panel per game type
 // (adventure, chrono, two-player rounds), the countdowns and start signs, and the map of
 // the whole level, which also answers the editor's mouse.
+#include "characters/MessagePerso.h"
 #include "core/SpriteSimple.h"
 
 #include <SFML/Graphics/Font.hpp>
@@ -14,15 +15,6 @@
 class CPerso;
 struct SlotArme;
 namespace sf { class RenderTarget; class RenderWindow; class Window; }
-
-// A floating text of a character; the character owns its list of them.
-struct MessagePerso {
-    int32_t restant = 0;  // frames left
-    int32_t valeur = 0;
-    int32_t x = 0, y = 0;
-    int32_t pasX = 0;
-    std::string texte;  // UTF-8
-};
 
 // List predicates of the characters' messages.
 bool messageTermine(MessagePerso* m);

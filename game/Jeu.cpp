@@ -5,6 +5,7 @@
 #include "characters/IABehaviours.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
+#include "characters/PersoDef.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Texte.h"
@@ -68,8 +69,10 @@ CSFMLJeu::CSFMLJeu() : pSourceEntrees(std::make_unique<SourceFenetre>(*this)) {}
 
 CSFMLJeu::~CSFMLJeu()
 {
-    // Nothing may call back into a half-destroyed game.
+    // Nothing may call back into a half-destroyed game; the banks freed below still free
+    // their character definitions.
     g_services = ServicesFondation();
+    installerHooksPersoDef();
     arreterSons();
     for (CPerso* p : persosPrecharges)
         delete p;
@@ -112,6 +115,8 @@ CSFMLJeu::~CSFMLJeu()
     delete pPLUX;
     CPLUX::setSurface(nullptr);
     delete fenetre;
+    // The shared spirit sprite points into the texture cache freed above.
+    CPerso::libererRessourcesPartagees();
     if (CSFMLJeuGlobal::pmonjeu == this)
         CSFMLJeuGlobal::pmonjeu = nullptr;
 }
@@ -308,7 +313,15 @@ void CSFMLJeu::chargerImageInfo(const std::string& nom, const std::string& fichi
 void CSFMLJeu::chargerPersoIA(const std::string& per, bool ia)
 {
     auto* p = new CPerso();
-    p->fichier = per;
+    {
+        // The emitters and the ".anm" go straight into the character.
+        CPersoDef def;
+        def.pPerso = p;
+        def.charger(per, false, pdecor);
+        def.appliquer(*p, CPersoDef::Usage::Prechargement);
+    }
+    p->fichier = per;  // also when the file could not be read: the level writer names it
+    p->visee = (typeJeu == 2 || p->bVaisseau) ? 1 : -1;
     (ia ? iasPrechargees : persosPrecharges).push_back(p);
 }
 

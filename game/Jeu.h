@@ -3,6 +3,7 @@
 // engines, the player's character, weapons, AI, explosions, menus, HUD, toolbar, the named
 // sounds and the global animations. One instance, reached as CSFMLJeuGlobal::pmonjeu.
 // It is a dialog so that it receives message-box answers, and reads "jeu.ini" as a CTUVFile.
+#include "characters/RefPerso.h"
 #include "core/Commandes.h"
 #include "core/Globals.h"
 #include "core/TuvFile.h"
@@ -166,13 +167,14 @@ public:
     bool bHUDVisible = true;
     CSFMLJeuBarreOutils* pBarreOutils = nullptr;
     CPLUX* pPLUX = nullptr;
-    CPerso* pPerso = nullptr;
+    // Checked references: they read null once their character is freed.
+    RefPerso pPerso;  // the player, followed by the camera
     CPerso* pPersoDefaut = nullptr;
     std::vector<CPerso*> persosPrecharges;
     std::vector<CPerso*> iasPrechargees;
     std::vector<CPerso*> persosMorts;
-    CPerso* pPersoSelection = nullptr;
-    CPerso* pPersoModele = nullptr;
+    RefPerso pPersoSelection;  // the editor's selected AI
+    RefPerso pPersoModele;     // the model of the editor's placement
     CSPRITE3* pAnimFeu = nullptr;
     CSPRITE3* pAnimLapin = nullptr;
     std::map<std::string, CSPRITE3*> animsGlobales;

@@ -175,7 +175,7 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         break;
     case sf::Keyboard::O:
         if (pPerso)
-            pPerso->bBoostInfinie = !pPerso->bBoostInfinie;
+            pPerso->bBoostInfini = !pPerso->bBoostInfini;
         break;
     case sf::Keyboard::C:
         if (pdecor && !fichierJeu.empty())

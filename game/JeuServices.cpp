@@ -1,6 +1,7 @@
 // What the foundation (sprites, animations, files) reaches of the game: see core/Services.h.
 #include "game/Jeu.h"
 
+#include "characters/PersoDef.h"
 #include "core/Services.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
@@ -60,6 +61,8 @@ void CSFMLJeu::installerServices()
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
     };
     s.notifierDialogue = &CSFMLJeu::notifierDialogue;
+    // Every image bank of the game owns a character definition.
+    installerHooksPersoDef();
 }
 
 void CSFMLJeu::notifierDialogue(void* dialogue, const std::string& evenement)

@@ -1,5 +1,6 @@
 #include "game/MenuImage.h"
 
+#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
 
@@ -42,14 +43,28 @@ CMenuImage::CMenuImage() = default;
 int CMenuImage::charger(const std::string& fichier, int largeur, int hauteur, int px, int py)
 {
     // A missing image leaves an empty texture: the grid then shows nothing and is never hovered.
-    texture.loadFromFile(fichier);
-    sprite.setTexture(texture, true);
+    if (!tuv::fichierExiste(fichier) || !texture.loadFromFile(fichier))
+        texture = sf::Texture();
+    pTexturePartagee = nullptr;
+    placerGrille(largeur, hauteur, px, py);
+    return 0;
+}
+
+int CMenuImage::charger(const sf::Texture& partagee, int largeur, int hauteur, int px, int py)
+{
+    pTexturePartagee = &partagee;
+    placerGrille(largeur, hauteur, px, py);
+    return 0;
+}
+
+void CMenuImage::placerGrille(int largeur, int hauteur, int px, int py)
+{
+    sprite.setTexture(image(), true);
     // Cells are divided by, so a size below one pixel is taken as one pixel.
     largeurCase = std::max(1, largeur);
     hauteurCase = std::max(1, hauteur);
     x = px;
     y = py;
-    return 0;
 }
 
 void CMenuImage::setPosition(int px, int py)
@@ -69,8 +84,8 @@ bool CMenuImage::survol(const sf::Window& fenetre)
 
     index = -1;
     // In 64 bits: a grid placed by a sprite thrown far away must not overflow the sums.
-    const long long largeur = texture.getSize().x;
-    const long long hauteur = texture.getSize().y;
+    const long long largeur = image().getSize().x;
+    const long long hauteur = image().getSize().y;
     const long long mx = souris.position.x;
     const long long my = souris.position.y;
     if (!(x < mx && mx < x + largeur && y < my && my < y + hauteur))
@@ -79,7 +94,7 @@ bool CMenuImage::survol(const sf::Window& fenetre)
         return false;
     colonne = static_cast<int>((mx - x) / largeurCase);
     ligne = static_cast<int>((my - y) / hauteurCase);
-    index = ligne * static_cast<int>(texture.getSize().x / static_cast<unsigned>(largeurCase)) + colonne;
+    index = ligne * static_cast<int>(image().getSize().x / static_cast<unsigned>(largeurCase)) + colonne;
     return true;
 }
 

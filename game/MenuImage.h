@@ -32,7 +32,11 @@ class CMenuImage {
 public:
     CMenuImage();
 
+    // Reads the grid's own copy of the image.
     int charger(const std::string& fichier, int largeurCase, int hauteurCase, int x, int y);
+    // The same grid on an image shared by many menus (every character's menu shows one
+    // image); the texture must outlive the menu.
+    int charger(const sf::Texture& partagee, int largeurCase, int hauteurCase, int x, int y);
     void setPosition(int x, int y);
     void setActif(bool actif) { bActif = actif; }
     void setIndex(int i) { index = i; }
@@ -65,7 +69,12 @@ public:
     int colonne = 0;
     int x = 0, y = 0;
     bool bActif = false;
-    sf::Texture texture;
+    sf::Texture texture;                          // the file form's own image
+    const sf::Texture* pTexturePartagee = nullptr;  // the shared form's image, not owned
     sf::Sprite sprite;
     int valeurs[2] = {0, 0};
+
+private:
+    const sf::Texture& image() const { return pTexturePartagee ? *pTexturePartagee : texture; }
+    void placerGrille(int largeur, int hauteur, int px, int py);
 };

@@ -2,11 +2,13 @@
 """Draws the HUD's images (panel backgrounds, countdown digits, start signs, weapon
 icons) and the level's (editor icons of a decor sprite, colour filter, step dust, footprint),
 and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
-(Sprites/0001.png to 0012.png). Run from data/:
+(Sprites/0001.png to 0012.png); and the characters' sheets, the weapons' sheet, the spirit,
+the shadow and the characters' icon menu. Run from data/:
 
     python3 outils/generer_images_hud.py
 
 Only the standard library: a tiny PNG writer and a 5x7 block font."""
+import math
 import os
 import struct
 import zlib
@@ -288,6 +290,141 @@ def sequence_sprites():
         img.png(os.path.join("Sprites", "%04d.png" % (n + 1)))
 
 
+def ellipse(img, cx, cy, rx, ry, c):
+    """A filled ellipse of radii rx, ry about (cx, cy) (pixel centres tested)."""
+    for j in range(img.h):
+        for i in range(img.l):
+            if ((i + 0.5 - cx) / rx) ** 2 + ((j + 0.5 - cy) / ry) ** 2 <= 1:
+                img.mettre(i, j, c)
+
+
+def planche_perso(peau, corps, jambes):
+    """The parts of a character, each drawn upright, then the death overlays: head (0, 0,
+    12 x 12), body (12, 0, 14 x 22), front arm (26, 0, 5 x 18), back arm (31, 0, 5 x 18),
+    front leg (36, 0, 6 x 26), back leg (42, 0, 6 x 26), weapon (48, 0, 14 x 5); fire (0,
+    32, 32 x 32), arrow (32, 32, 24 x 8), arrow in the head (32, 40, 24 x 8), spikes (64, 32,
+    32 x 16). personnages/heros.anm and garde.anm cut the sheet at these places."""
+    img = Image(96, 64)
+    sombre = tuple(max(0, v - 40) if k < 3 else v for k, v in enumerate(corps))
+    img.rect(1, 1, 10, 11, peau)                          # head
+    img.rect(3, 4, 2, 2, (30, 30, 40, 255))
+    img.rect(7, 4, 2, 2, (30, 30, 40, 255))
+    img.rect(1, 0, 10, 3, jambes)                         # hair
+    img.rect(12, 0, 14, 22, corps)                        # body
+    img.rect(12, 18, 14, 4, (60, 40, 20, 255))            # belt
+    img.rect(26, 0, 5, 14, corps)                         # front arm
+    img.rect(26, 14, 5, 4, peau)
+    img.rect(31, 0, 5, 14, sombre)                        # back arm
+    img.rect(31, 14, 5, 4, peau)
+    img.rect(36, 0, 6, 22, jambes)                        # front leg
+    img.rect(36, 22, 6, 4, (30, 20, 10, 255))
+    darker = tuple(max(0, v - 25) if k < 3 else v for k, v in enumerate(jambes))
+    img.rect(42, 0, 6, 22, darker)                        # back leg
+    img.rect(42, 22, 6, 4, (30, 20, 10, 255))
+    img.rect(48, 0, 14, 3, (70, 70, 75, 255))             # weapon
+    img.rect(48, 3, 4, 2, (90, 60, 30, 255))
+    for j in range(32):
+        for i in range(32):
+            if abs(i - 16) < (j + 2) // 2 and (i * 7 + j * 3) % 5 != 0:
+                img.mettre(i, 32 + j, (250, 120 + (j * 4) % 100, 20, 230))
+    img.rect(32, 35, 20, 2, (120, 80, 40, 255))
+    img.rect(52, 34, 4, 4, (200, 200, 200, 255))
+    img.rect(32, 43, 20, 2, (120, 80, 40, 255))
+    img.rect(52, 42, 4, 4, (200, 40, 40, 255))
+    for k in range(4):
+        for j in range(16):
+            img.rect(64 + 8 * k + j // 4, 32 + 15 - j, 8 - 2 * (j // 4), 1, (170, 170, 180, 255))
+    return img
+
+
+def planche_esprit():
+    """Four 32 x 32 frames of the spirit that leaves a dead player, fading out."""
+    img = Image(128, 32)
+    for n in range(4):
+        alpha = 220 - 50 * n
+        ellipse(img, 32 * n + 16, 12, 9, 9, (200, 230, 255, alpha))
+        img.rect(32 * n + 8, 12, 17, 14 - 2 * n, (200, 230, 255, alpha))
+        img.rect(32 * n + 12, 9, 2, 3, (20, 30, 80, 255))
+        img.rect(32 * n + 18, 9, 2, 3, (20, 30, 80, 255))
+    return img
+
+
+def planche_armes():
+    """Rows of 16 x 16 frames (four per row): bullet, flame, arrow, grenade, muzzle flash,
+    impact on the decor, impact on a character. personnages/armes.arm cuts them."""
+    img = Image(64, 112)
+    for n in range(4):
+        x = 16 * n
+        img.rect(x + 4, 6, 8, 4, (255, 230, 80 + 40 * n, 255))                    # bullet
+        ellipse(img, x + 8, 16 + 8, 4 + n, 3 + n // 2, (255, 140 - 20 * n, 20, 230))  # flame
+        img.rect(x + 1, 32 + 7, 12, 2, (140, 90, 40, 255))                         # arrow
+        img.rect(x + 12, 32 + 6, 3, 4, (210, 210, 210, 255))
+        ellipse(img, x + 8, 48 + 8, 4, 4, (90 + 20 * n, 100, 90, 255))              # grenade
+        ellipse(img, x + 8, 64 + 8, 3 + 2 * n, 2 + n, (255, 250, 180, 240 - 40 * n))  # muzzle flash
+        ellipse(img, x + 8, 80 + 8, 2 + 2 * n, 2 + 2 * n, (200, 190, 170, 230 - 50 * n))  # wall
+        ellipse(img, x + 8, 96 + 8, 2 + 2 * n, 2 + 2 * n, (220, 30, 30, 230 - 50 * n))    # character
+    return img
+
+
+def menus_perso():
+    """The editor's icon menu above each character: ten 32 x 32 cells (overlay, collisions,
+    scale, rotation, -, properties, mirror H, mirror V, -, remove)."""
+    img = Image(320, 32)
+    fond, trait = (40, 40, 48, 220), (230, 230, 230, 255)
+    for n in range(10):
+        img.rect(32 * n + 1, 1, 30, 30, fond)
+        img.cadre(32 * n + 1, 1, 30, 30, (120, 120, 130, 255))
+    x = 0
+    img.cadre(x + 8, 8, 16, 16, trait)                  # overlay: a frame over the character
+    img.rect(x + 12, 12, 8, 8, (120, 200, 255, 255))
+    x = 32
+    img.rect(x + 6, 18, 20, 6, trait)                   # collisions: a block under a ball
+    ellipse(img, x + 16, 12, 5, 5, (255, 200, 60, 255))
+    x = 64
+    img.cadre(x + 6, 14, 12, 12, trait)                 # scale: a small and a large square
+    img.cadre(x + 6, 6, 20, 20, (160, 160, 160, 255))
+    x = 96
+    for a in range(40):                                 # rotation: an open circle
+        t = a / 40 * 5.5
+        img.rect(x + 16 + int(9 * math.cos(t)), 16 + int(9 * math.sin(t)), 2, 2, trait)
+    x = 160
+    img.rect(x + 10, 7, 4, 18, trait)                   # properties: a "P"
+    img.cadre(x + 10, 7, 12, 10, trait, 3)
+    x = 192
+    img.rect(x + 15, 5, 2, 22, (160, 160, 160, 255))   # mirror H: two facing triangles
+    for j in range(12):
+        img.rect(x + 13 - j // 2 - 1, 10 + j, j // 2 + 1, 1, trait)
+        img.rect(x + 18, 10 + j, j // 2 + 1, 1, trait)
+    x = 224
+    img.rect(x + 5, 15, 22, 2, (160, 160, 160, 255))   # mirror V
+    for j in range(6):
+        w = 12 - 2 * j
+        img.rect(x + 16 - w // 2, 13 - j, w, 1, trait)
+        img.rect(x + 16 - w // 2, 18 + j, w, 1, trait)
+    x = 288
+    for k in range(16):                                 # remove: a red cross
+        img.rect(x + 8 + k, 8 + k, 3, 3, (230, 50, 50, 255))
+        img.rect(x + 23 - k, 8 + k, 3, 3, (230, 50, 50, 255))
+    return img
+
+
+def ombre():
+    img = Image(64, 16)
+    for a, (rx, ry) in ((50, (31, 7)), (80, (24, 5)), (110, (16, 3))):
+        ellipse(img, 32, 8, rx, ry, (0, 0, 0, a))
+    return img
+
+
+def images_personnages():
+    os.makedirs("personnages", exist_ok=True)
+    planche_perso((250, 210, 170, 255), (60, 120, 220, 255), (40, 50, 90, 255)).png("personnages/heros.png")
+    planche_perso((230, 190, 150, 255), (160, 40, 40, 255), (70, 60, 50, 255)).png("personnages/garde.png")
+    planche_armes().png("personnages/armes.png")
+    planche_esprit().png("zeph_esprit.png")
+    menus_perso().png("menus/menusperso.png")
+    ecrire(ombre(), "effets", "ombre", "OMBRE", (32, 8))
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -331,6 +468,7 @@ def main():
         ecrire(img, "menus/armes", "arme%d" % n, "ARME%d" % n)
     images_niveau()
     sequence_sprites()
+    images_personnages()
 
 
 if __name__ == "__main__":

@@ -63,18 +63,19 @@ protected:
         jeu.pMenus->spriteEtoileVide.charger(image("vide", 32, sf::Color(128, 128, 128)));
         for (int i = 1; i <= 13; ++i)
             jeu.overs["ARME" + tuv::itos(i)] = icone(i == 7 ? sf::Color::Green : sf::Color(100, 0, 100 + i));
-        for (int i = 0; i < 5; ++i)
-            jeu.parmes->armes.push_back(new CArme{"ARME " + tuv::itos(i), "Arme" + tuv::itos(i), 10 * i});
+        for (int i = 0; i < 5; ++i) {
+            auto* arme = new CArme();
+            arme->nom = "ARME " + tuv::itos(i);
+            arme->nomAffiche = "Arme" + tuv::itos(i);
+            arme->degats = 10 * i;
+            jeu.parmes->armes.push_back(arme);
+        }
+        jeu.parmes->nbArmes = 5;
         hud().charger();
         rendu.create(1280, 720);
     }
     void TearDown() override
     {
-        for (CArme* a : jeu.parmes->armes)
-            delete a;
-        for (auto& p : persos)
-            for (SlotArme* s : p->armes)
-                delete s;
         CSFMLJeuGlobal::pmonjeu = nullptr;
         g_services = ancienServices;
         SourisJeu::reinitialiser();
@@ -99,12 +100,10 @@ protected:
         return s;
     }
 
-    // A character of the level (owned by it) with a sprite kept by the test.
+    // A character of the level (owned by it).
     CPerso* perso(float x, float y)
     {
-        sprites.push_back(std::make_unique<CSPRITE3>());
         auto* p = new CPerso();
-        p->sprite = sprites.back().get();
         p->sprite->x = x;
         p->sprite->y = y;
         jeu.pdecor->persos.push_back(p);
@@ -141,7 +140,6 @@ protected:
     std::vector<std::string> messages;
     int nbIcones = 0;
     CSFMLJeu jeu;
-    std::vector<std::unique_ptr<CSPRITE3>> sprites;
     std::vector<CPerso*> persos;
     sf::RenderTexture rendu;
 };

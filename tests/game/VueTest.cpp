@@ -29,10 +29,8 @@ protected:
 
     CPerso* ajouterPerso(float px, float py, int direction = 0)
     {
-        sprites.push_back(std::make_unique<CSPRITE3>());
         persos.push_back(std::make_unique<CPerso>());
         CPerso* p = persos.back().get();
-        p->sprite = sprites.back().get();
         p->sprite->x = px;
         p->sprite->y = py;
         p->direction = direction;
@@ -42,7 +40,6 @@ protected:
     void placer(float px, float py) { joueur->sprite->x = px, joueur->sprite->y = py; }
     int maj() { return vue.maj(contexte); }
 
-    std::vector<std::unique_ptr<CSPRITE3>> sprites;
     std::vector<std::unique_ptr<CPerso>> persos;
     CDecor decor;
     CPerso* joueur;

@@ -1,0 +1,199 @@
+// Where characters meet the game shell: the preloaded characters of "jeu.ini", what each
+// maker copies from a definition, the shipped character files, and the shell's seams
+// (floating messages, the editor's boost key, the HUD map's drag).
+#include "OutilsPersos.h"
+
+#include "characters/Explosions.h"
+#include "core/Dec.h"
+#include "core/Particules.h"
+#include "core/SetTextures.h"
+#include "game/HUD.h"
+#include "game/MenuImage.h"
+#include "game/Vue.h"
+#include "level/Decor.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Window/Window.hpp>
+
+#include <type_traits>
+
+namespace {
+
+class JeuPersosTest : public PersosTest {
+protected:
+    // The shipped data, copied: the game reads and may write relative paths.
+    void avecDonnees()
+    {
+        std::filesystem::copy(dossierDonnees(), ".", std::filesystem::copy_options::recursive |
+                                                         std::filesystem::copy_options::overwrite_existing);
+    }
+};
+
+TEST_F(JeuPersosTest, PreloadedCharactersComeFromTheirFiles)
+{
+    avecDonnees();
+    ecrireTexte("jeu.ini", "LOADPERSO=./personnages/heros.per\nLOADIA=./personnages/garde.per\n"
+                           "LOADIA=./personnages/absent.per\n");
+    jeu.reset();
+    CSFMLJeuGlobal::pmonjeu = nullptr;
+    {
+        CSFMLJeu j;
+        j.init("jeu.ini");  // no window: the configuration is read all the same
+        ASSERT_NE(j.parmes, nullptr);
+        EXPECT_GE(j.parmes->nbArmes, 22);
+        ASSERT_EQ(j.persosPrecharges.size(), 1u);
+        ASSERT_EQ(j.iasPrechargees.size(), 2u);
+        const CPerso& heros = *j.persosPrecharges[0];
+        EXPECT_EQ(heros.fichier, "./personnages/heros.per");
+        EXPECT_EQ(heros.visee, 1) << "a vehicle-mode character starts aiming";
+        EXPECT_EQ(heros.vie, 100);
+        EXPECT_EQ(heros.vitesseCourante, 6);
+        EXPECT_EQ(heros.maxEscalier, 16);
+        ASSERT_EQ(heros.armes.size(), 2u);
+        EXPECT_EQ(heros.armes[0]->munitions, j.parmes->arme(1)->munitions);
+        EXPECT_EQ(heros.armes[1]->numero, 7);
+        ASSERT_NE(heros.particuleTouche, nullptr) << "the emitters are read straight into the character";
+        EXPECT_EQ(heros.particuleTouche->pElementAttache, heros.sprite);
+        EXPECT_TRUE(heros.sprite->bAnime);
+        EXPECT_EQ(heros.hauteurHitbox, 56) << "the RECT_HITBOX height of animation 0";
+        const CPerso& garde = *j.iasPrechargees[0];
+        EXPECT_EQ(garde.fichier, "./personnages/garde.per");
+        EXPECT_EQ(garde.modeIA, 1);
+        EXPECT_EQ(garde.degats[0], 10);
+        EXPECT_EQ(j.iasPrechargees[1]->fichier, "./personnages/absent.per") << "a missing file still gives a character";
+        EXPECT_TRUE(messages.empty()) << messages.front();
+    }
+    // The game freed its banks' definitions with itself: the leak checker tells.
+}
+
+TEST_F(JeuPersosTest, EveryMakerCopiesTheDefinitionItsWay)
+{
+    std::filesystem::create_directories("p");
+    feuille("p/perso.png", 64, 64);
+    ecrireTexte("p/sans.per", "ID=PLAT\nPLANCHE=p/perso.png;\nSPRITE=0;0;20;40;1;0;0\nHITBOX=2;5;2;7\n"
+                              "VITESSE=4\nORIGINE=-1;8.7\nSON_DEGATS=\nEXPLOSION=BOUM;1;2;3\n"
+                              "ANIM_PERSO_MORT=9\nPATROUILLE=50\nADD_OVER=chapeau;chapeau.png;0;1;2;1;1;0;1\n");
+    CDecor decor;
+    decor.modelesPersos["PLAT"] = new CDEC();
+    CPersoDef def;
+    def.charger("p/sans.per", false, &decor);
+    CDEC explosion;
+    explosion.chargerPlanche("p/perso.png", "");
+    explosion.ajouterAnim(0, 0, 30, 10, 1, 0, 0);
+    jeu->pExplosions = new CExplosions();
+    jeu->pExplosions->explosions["BOUM"] = &explosion;
+
+    struct Cas {
+        CPersoDef::Usage usage;
+        int vitesseCourante, origineY, animMort, patrouille;
+        bool explosion;
+    } cas[] = {
+        {CPersoDef::Usage::Prechargement, 4, 0, 14, 0, false},
+        {CPersoDef::Usage::Perso3, 4, 0, 14, 0, false},
+        {CPersoDef::Usage::CreationIA, 1, 8, 9, 50, true},
+    };
+    for (const Cas& c : cas) {
+        CPerso p;
+        p.sprite->pDEC = decor.modelesPersos["PLAT"];
+        p.sprite->setOrigine(0, 0);
+        p.direction = 1;  // the sheet faces right (DIRECTION_PLANCHE 0)
+        def.appliquer(p, c.usage);
+        const int u = static_cast<int>(c.usage);
+        EXPECT_EQ(p.fichier, "p/sans.per") << u;
+        EXPECT_EQ(p.hauteurHitbox, 40 - 5 - 7) << u << ": the frame less the top and bottom margins";
+        EXPECT_EQ(std::vector<int>(p.sprite->hitbox, p.sprite->hitbox + 4), (std::vector<int>{2, 5, 2, 7}));
+        EXPECT_EQ(p.vitesse, 4);
+        EXPECT_EQ(p.vitesseCourante, c.vitesseCourante) << u;
+        EXPECT_EQ(p.sonDegats, "TOUCHE") << "an empty sound keeps the character's";
+        EXPECT_EQ(p.sprite->ox, 10.0f) << u << ": -1 gives half the width";
+        EXPECT_EQ(p.sprite->oy, static_cast<float>(c.origineY)) << u << ": a given y is the AI creation's only";
+        EXPECT_EQ(p.animMort, c.animMort) << u;
+        EXPECT_EQ(p.distancePatrouille, c.patrouille) << u;
+        EXPECT_EQ(p.sprite->flipH, c.explosion ? -1 : 1) << u << ": mirrored when facing away from the sheet";
+        EXPECT_EQ(p.sprite->overs.count("chapeau"), c.explosion ? 1u : 0u) << u;
+        EXPECT_EQ(p.spriteBouclier->pDEC, c.explosion ? &explosion : nullptr) << u;
+        if (c.explosion) {
+            EXPECT_EQ(sf::Vector2f(p.spriteBouclier->ox, p.spriteBouclier->oy), sf::Vector2f(15, 5));
+            EXPECT_EQ(sf::Vector2f(p.spriteBouclier->getSX(), p.spriteBouclier->getSY()), sf::Vector2f(2, 3));
+        }
+    }
+    jeu->pExplosions->explosions.clear();
+}
+
+TEST_F(JeuPersosTest, TheShippedAnimationsNameEveryState)
+{
+    const std::filesystem::path d = dossierDonnees();
+    const char* etats[] = {"ARRET_VISEE", "MARCHE_VISEE", "BAISSE", "BAISSE_MARCHE_VISEE", "ARRET_BAISSE_VISEE",
+                           "SAUT_MONTE", "CHUTE", "TOUCHE", "SAUT_RECEPTION", "ACTION", "DASH", "PARALYSE",
+                           "VICTOIRE", "MORT", "MORT_2", "MORT_4", "MORT_5_EXPLO"};
+    for (const char* nom : {"personnages/heros.anm", "personnages/garde.anm"}) {
+        CSPRITE3 s;
+        ASSERT_TRUE(s.charger(nullptr, nullptr, (d / nom).string(), false)) << nom;
+        for (const char* e : etats) {
+            const int a = s.getEtat(e);
+            EXPECT_TRUE(a >= 0 && a < s.getNbAnimations()) << nom << " " << e;
+        }
+        const int mort = s.getEtat("MORT");
+        for (const char* surimpression : {"mort_feu", "mort_fleche", "mort_fleche_tete", "mort_piques"})
+            EXPECT_NE(s.getAnimationParNom(s.getAnim(mort)->nom, surimpression), nullptr) << nom << " " << surimpression;
+        EXPECT_GT(s.getRectHitbox(0).height, 0) << nom;
+    }
+    CSPRITE3 esprit;
+    ASSERT_TRUE(esprit.charger(nullptr, nullptr, (d / "zeph_esprit.anm").string(), false));
+    EXPECT_GE(esprit.getNbAnimations(), 4);
+    EXPECT_NE(esprit.getOrigineGlobale(0), sf::Vector2f(0, 0));
+    EXPECT_TRUE(messages.empty()) << messages.front();
+}
+
+TEST_F(JeuPersosTest, FloatingMessagesHaveOneDeclaration)
+{
+    static_assert(std::is_same_v<decltype(MessagePerso::compteur), int32_t>);
+    MessagePerso m{0, 12, 3, 4, -2, "aie"};
+    EXPECT_TRUE(messageTermine(&m));
+    m.compteur = 1;
+    EXPECT_FALSE(messageTermine(&m));
+    EXPECT_EQ(m.valeur + m.decalageX + m.decalageY + m.derive, 17);
+}
+
+TEST_F(JeuPersosTest, EditorKeyOTogglesThePlayersInfiniteBoost)
+{
+    CPerso joueur;
+    jeu->pPerso = &joueur;
+    jeu->touchesEditeur(sf::Keyboard::O);
+    EXPECT_TRUE(joueur.bBoostInfini);
+    jeu->touchesEditeur(sf::Keyboard::O);
+    EXPECT_FALSE(joueur.bBoostInfini);
+    jeu->pPerso = nullptr;
+}
+
+TEST_F(JeuPersosTest, DraggingTheLevelMovesAttachedCharactersToo)
+{
+    jeu->pdecor = jeu->pdecorJeu = new CDecor();
+    jeu->pvue = jeu->pvueJeu = new CVue(1280, 720);
+    jeu->pHUD = new CSFMLJeuHUD();
+    jeu->pdecor->bCarte = true;
+    auto* parent = new CPerso();
+    auto* enfant = new CPerso();
+    parent->enfants.push_back(enfant);
+    parent->nbEnfants = 1;
+    parent->sprite->x = 100;
+    enfant->sprite->x = 130;
+    jeu->pdecor->persos.push_back(parent);  // the child is its parent's, not the level's
+    EtatSouris souris;
+    SourisJeu::lire = [&souris](const sf::Window&) { return souris; };
+    SourisJeu::ctrlGauche = SourisJeu::shiftGauche = [] { return false; };
+    sf::Window fenetre;
+    sf::RenderTexture rendu;
+    rendu.create(64, 64);
+    for (const auto& [x, gauche] : {std::pair<int, bool>{400, false}, {400, true}, {390, true}}) {
+        souris = {gauche, false, {x, 300}};
+        jeu->pHUD->clicEditeur(fenetre, rendu);
+    }
+    SourisJeu::reinitialiser();
+    const float dx = parent->sprite->x - 100;
+    EXPECT_NE(dx, 0.0f) << "the drag moved nothing";
+    EXPECT_EQ(enfant->sprite->x - 130, dx) << "the attached character stays with its parent";
+    EXPECT_EQ(enfant->sprite->y, parent->sprite->y);
+}
+
+} // namespace

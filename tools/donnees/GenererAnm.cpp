@@ -1,0 +1,253 @@
+// Writes the animated sprites the game ships: the hero's and the guard's ".anm" files and the
+// spirit that leaves a dead player. Their sheets come from data/outils/generer_images_hud.py,
+// whose layout the cuts below follow. Run from data/ with a display (a GL context is needed
+// to hold a sheet texture):
+//
+//     xvfb-run -a ../build/test/tools/donnees/generer_anm
+#include "anim/Sprite3.h"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A cut of the sheet, in sheet pixels.
+struct Cadre {
+    const char* nom;
+    float x, y, l, h;
+};
+
+// An animation whose one anim element shows another element at each keyframe.
+struct Animation {
+    const char* nom;
+    std::vector<int> images;  // element of each keyframe
+    int framesParImage;
+};
+
+void bornerAnimation(CSPRITE3& s, int n, sf::FloatRect global, sf::FloatRect hitbox, sf::Vector2f origine)
+{
+    CSPRITE3_ANIMATION& anim = *s.getAnim(n);
+    anim.rectGlobal = global;
+    anim.rectHitbox = hitbox;
+    anim.origineGlobale = origine;
+}
+
+void ajouterAnimation(CSPRITE3& s, const Animation& a, sf::FloatRect global, sf::FloatRect hitbox,
+                      sf::Vector2f origine)
+{
+    s.ajouterAnimation(a.nom, true);
+    const int n = s.getNbAnimations() - 1;
+    s.setNbFrames(n, static_cast<int>(a.images.size()) * a.framesParImage);
+    s.setInterpolation(n, false);
+    s.ajouterAnimElem(n, a.images.front(), "corps", 0, 1);
+    for (size_t k = 0; k < a.images.size(); ++k) {
+        const int f = static_cast<int>(k) * a.framesParImage;
+        s.ajouterKeyframe(n, f);
+        s.setKeyAnimElemValeurs(n, f, 0, a.images[k], true, 0, 0, 0, 0, 1, 1, 0, false);
+    }
+    bornerAnimation(s, n, global, hitbox, origine);
+}
+
+void ajouterElements(CSPRITE3& s, const std::vector<Cadre>& cadres)
+{
+    for (const Cadre& c : cadres)
+        s.ajouterElement(c.nom, c.x, c.y, c.l, c.h, 0, 0, 2, 2, -1, -1, false);
+}
+
+// ---------------------------------------------------------------- the characters' figure
+
+// Elements of a character's sheet (outils/generer_images_hud.py draws them upright).
+enum Partie { TETE, CORPS, BRAS_AVANT, BRAS_ARRIERE, JAMBE_AVANT, JAMBE_ARRIERE, ARME, FEU, FLECHE, FLECHE_TETE, PIQUES };
+// Drawing order of the anim elements: what is behind first.
+const Partie ORDRE[] = {JAMBE_ARRIERE, BRAS_ARRIERE, CORPS, TETE, JAMBE_AVANT, ARME, BRAS_AVANT};
+constexpr int NB_MEMBRES = 7;
+
+// A stance of the figure, in the animation's frame (32 x 64, feet at (16, 64)).
+struct Pose {
+    float dx = 0, baisse = 0;    // hips shifted right, lowered
+    float penche = 0;            // body turned about the hips (degrees, clockwise)
+    float brasAvant = -80, brasArriere = 10;    // arms from hanging down
+    float jambeAvant = 0, jambeArriere = 0;     // legs from straight down
+};
+
+sf::Vector2f tourner(sf::Vector2f v, float degres)
+{
+    const float r = degres * 3.14159265f / 180.0f;
+    return {v.x * std::cos(r) - v.y * std::sin(r), v.x * std::sin(r) + v.y * std::cos(r)};
+}
+
+// The keys of the figure's seven anim elements at keyframe f of animation a.
+void poser(CSPRITE3& s, int a, int f, const Pose& p)
+{
+    s.ajouterKeyframe(a, f);
+    const sf::Vector2f hanches(16 + p.dx, 37 + p.baisse);
+    const sf::Vector2f epaules = hanches + tourner({0, -20}, p.penche);
+    const sf::Vector2f cou = hanches + tourner({0, -22}, p.penche);
+    const sf::Vector2f main = epaules + tourner({0, 16}, p.brasAvant);
+    const float jambe = std::max(0.4f, (27 - p.baisse) / 26);  // crouching folds the legs
+    struct Cle {
+        sf::Vector2f position, origine;
+        float sy, rotation;
+    } cles[NB_MEMBRES] = {
+        {hanches + sf::Vector2f(2, 0), {3, 0}, jambe, p.jambeArriere},
+        {epaules, {2.5f, 1}, 1, p.brasArriere},
+        {hanches, {7, 22}, 1, p.penche},
+        {cou, {6, 12}, 1, p.penche},
+        {hanches + sf::Vector2f(-2, 0), {3, 0}, jambe, p.jambeAvant},
+        {main, {2, 2.5f}, 1, p.brasAvant + 90},
+        {epaules, {2.5f, 1}, 1, p.brasAvant},
+    };
+    for (int ae = 0; ae < NB_MEMBRES; ++ae) {
+        const Cle& c = cles[ae];
+        s.setKeyAnimElemValeurs(a, f, ae, ORDRE[ae], true, c.position.x, c.position.y, c.origine.x, c.origine.y, 1,
+                                c.sy, c.rotation, false);
+    }
+}
+
+// An animation of the figure: its poses, one keyframe each, so many frames apart.
+void animerFigure(CSPRITE3& s, const char* nom, const std::vector<Pose>& poses, int ecart)
+{
+    s.ajouterAnimation(nom, true);
+    const int a = s.getNbAnimations() - 1;
+    s.setNbFrames(a, static_cast<int>(poses.size()) * ecart);
+    s.setVitesseAnim(a, 2);
+    for (Partie e : ORDRE)
+        s.ajouterAnimElem(a, e, "", 0, 1);
+    for (size_t k = 0; k < poses.size(); ++k)
+        poser(s, a, static_cast<int>(k) * ecart, poses[k]);
+    bornerAnimation(s, a, sf::FloatRect(0, 0, 32, 64), sf::FloatRect(6, 8, 20, 56), sf::Vector2f(16, 64));
+}
+
+// A character of seven parts: one animation per group of states, the death one carrying
+// the four overlays that the killing weapon shows.
+void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feuille)
+{
+    ajouterElements(s, {{"tete", 0, 0, 12, 12}, {"corps", 12, 0, 14, 22}, {"bras_avant", 26, 0, 5, 18},
+                        {"bras_arriere", 31, 0, 5, 18}, {"jambe_avant", 36, 0, 6, 26},
+                        {"jambe_arriere", 42, 0, 6, 26}, {"arme", 48, 0, 14, 5}, {"mort_feu", 0, 32, 32, 32},
+                        {"mort_fleche", 32, 32, 24, 8}, {"mort_fleche_tete", 32, 40, 24, 8},
+                        {"mort_piques", 64, 32, 32, 16}});
+    Pose debout, souffle;
+    souffle.baisse = 1;
+    auto pas = [](float jambe, float bras) {
+        Pose p;
+        p.jambeAvant = jambe;
+        p.jambeArriere = -jambe;
+        p.brasArriere = 10 - bras;
+        return p;
+    };
+    Pose baisse;
+    baisse.baisse = 12;
+    baisse.jambeAvant = -30;
+    baisse.jambeArriere = 20;
+    Pose saut = baisse;
+    saut.baisse = -4;
+    Pose chute;
+    chute.jambeAvant = 15;
+    chute.jambeArriere = -10;
+    chute.brasArriere = 60;
+    Pose recul;
+    recul.penche = -15;
+    recul.brasAvant = -150;
+    recul.brasArriere = 150;
+    Pose dash;
+    dash.penche = 20;
+    dash.jambeArriere = -40;
+    Pose victoire;
+    victoire.brasAvant = -170;
+    victoire.brasArriere = 170;
+    Pose frappe;
+    frappe.brasAvant = -130;
+    Pose frappe2;
+    frappe2.brasAvant = -40;
+    frappe2.penche = 10;
+    Pose mort;
+    mort.baisse = 24;
+    mort.penche = -90;
+    mort.jambeAvant = -90;
+    mort.jambeArriere = -80;
+    mort.brasAvant = -170;
+    mort.brasArriere = -160;
+    animerFigure(s, "ARRET", {debout, souffle}, 12);
+    animerFigure(s, "MARCHE", {pas(25, 20), debout, pas(-25, -20), debout}, 4);
+    animerFigure(s, "BAISSE", {baisse}, 1);
+    animerFigure(s, "BAISSE_MARCHE", {baisse, pas(15, 10), baisse}, 5);
+    animerFigure(s, "SAUT", {saut}, 1);
+    animerFigure(s, "CHUTE", {chute}, 1);
+    animerFigure(s, "TOUCHE", {recul, debout}, 4);
+    animerFigure(s, "MORT", {mort}, 1);
+    const int animMort = s.getNbAnimations() - 1;
+    const sf::Vector2f places[4] = {{0, 30}, {20, 54}, {-2, 52}, {0, 48}};
+    for (int i = 0; i < 4; ++i) {
+        s.ajouterAnimElem(animMort, FEU + i, "", 0, 1);
+        s.setKeyAnimElemValeurs(animMort, 0, NB_MEMBRES + i, FEU + i, false, places[i].x, places[i].y, 0, 0, 1, 1, 0,
+                                true);
+    }
+    animerFigure(s, "VICTOIRE", {victoire, debout}, 8);
+    animerFigure(s, "COUP", {frappe, frappe2, debout}, 3);
+    animerFigure(s, "DASH", {dash}, 1);
+    animerFigure(s, "RECEPTION", {baisse, debout}, 3);
+    // One animation serves several states.
+    const std::pair<const char*, const char*> etats[] = {
+        {"ARRET_VISEE", "ARRET"}, {"ACTION", "ARRET"}, {"PARALYSE", "ARRET"}, {"MARCHE_VISEE", "MARCHE"},
+        {"BAISSE", "BAISSE"}, {"ARRET_BAISSE_VISEE", "BAISSE"}, {"BAISSE_MARCHE_VISEE", "BAISSE_MARCHE"},
+        {"SAUT_MONTE", "SAUT"}, {"CHUTE", "CHUTE"}, {"TOUCHE", "TOUCHE"}, {"MORT", "MORT"}, {"MORT_2", "MORT"},
+        {"MORT_4", "MORT"}, {"MORT_5_EXPLO", "MORT"}, {"VICTOIRE", "VICTOIRE"}, {"COUP_0", "COUP"},
+        {"DASH", "DASH"}, {"SAUT_RECEPTION", "RECEPTION"},
+    };
+    for (const auto& [etat, anim] : etats)
+        for (int a = 0; a < s.getNbAnimations(); ++a)
+            if (s.getAnim(a)->nom == anim)
+                s.etats[etat] = a;
+    s.ID = id;
+    s.strTexture = feuille;
+}
+
+// The spirit: four 32 x 32 frames, one animation each, placed by its centre.
+void construireEsprit(CSPRITE3& s)
+{
+    ajouterElements(s, {{"esprit0", 0, 0, 32, 32}, {"esprit1", 32, 0, 32, 32}, {"esprit2", 64, 0, 32, 32},
+                        {"esprit3", 96, 0, 32, 32}});
+    const char* noms[4] = {"APPARITION", "FLOTTE", "MONTE", "DISPARITION"};
+    for (int i = 0; i < 4; ++i)
+        ajouterAnimation(s, {noms[i], {i}, 10}, sf::FloatRect(0, 0, 32, 32), sf::FloatRect(8, 4, 16, 24),
+                         sf::Vector2f(16, 16));
+    s.ID = "ZEPH_ESPRIT";
+    s.strTexture = "./zeph_esprit.png";
+}
+
+bool ecrire(CSPRITE3& s, const std::string& fichier)
+{
+    // The files are generated: no ".save" copy of the previous ones is kept.
+    std::remove(fichier.c_str());
+    const bool ok = s.sauver(fichier);
+    std::cout << (ok ? "written: " : "NOT written: ") << fichier << "\n";
+    return ok;
+}
+
+} // namespace
+
+int main()
+{
+    // Elements are cut only from a sprite that has a sheet; the sheet's pixels are not needed.
+    sf::Texture feuille;
+    bool ok = true;
+    for (const auto& [id, nom] : {std::pair<const char*, const char*>{"HEROS", "heros"}, {"GARDE", "garde"}}) {
+        CSPRITE3 s;
+        s.pTextureFeuille = &feuille;
+        construirePerso(s, id, std::string("./personnages/") + nom + ".png");
+        ok = ecrire(s, std::string("./personnages/") + nom + ".anm") && ok;
+    }
+    CSPRITE3 esprit;
+    esprit.pTextureFeuille = &feuille;
+    construireEsprit(esprit);
+    ok = ecrire(esprit, "./zeph_esprit.anm") && ok;
+    return ok ? 0 : 1;
+}
