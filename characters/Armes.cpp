@@ -40,6 +40,7 @@ CArmes::~CArmes()
 
 void CArmes::viderTirs()
 {
+    ++nbAppelsViderTirs;
     for (CTir* t : tirs)
         delete t;
     tirs.clear();
@@ -166,9 +167,4 @@ void CArmes::lireEmetteur(std::unique_ptr<CParticules>& emetteur)
     e->bPause = e->bPauseEmission;
     e->demarrer(0, 0, 0);
     emetteur = std::move(e);
-}
-
-void CArmes::viderTirs()
-{
-    ++nbAppelsViderTirs;
 }

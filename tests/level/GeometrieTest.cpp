@@ -56,8 +56,10 @@ TEST_F(Geometrie, BoitesDeSprites)
 
 TEST_F(Geometrie, BoitesDePersos)
 {
+    // A character drawn with a sprite of the test (its own is freed first).
     auto persoSur = [&](CSPRITE3* s) {
         CPerso* p = perso();
+        delete p->sprite;
         p->sprite = s;
         return p;
     };
@@ -170,6 +172,7 @@ TEST_F(Geometrie, DefinitionsEtModelesUtilises)
     CSPRITE3 s;
     s.pDEC = &modele;
     auto* ia = new CPerso();
+    delete ia->sprite;
     ia->sprite = &s;
     ia->bTemporaire = true;
     decor->ias.push_back(ia);
@@ -177,7 +180,9 @@ TEST_F(Geometrie, DefinitionsEtModelesUtilises)
     ia->bTemporaire = false;
     EXPECT_TRUE(decor->modelePersoUtilise("METEORE"));
     ia->sprite = nullptr;
-    perso()->sprite = &s;
+    CPerso* joueur = perso();
+    delete joueur->sprite;
+    joueur->sprite = &s;
     EXPECT_TRUE(decor->modelePersoUtilise("METEORE"));
     decor->persos.back()->sprite = nullptr;
 }
