@@ -2,6 +2,7 @@
 
 #include "core/FichierDec.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
 
@@ -29,12 +30,12 @@ void CDEC::chargerPlanche(const std::string& fichierPlanche, const std::string& 
     // A failed sf::Image load keeps the old size over emptied pixels: load aside and
     // keep an empty sheet on failure, so that cutting never reads past the pixels.
     sf::Image lue;
-    planche = lue.loadFromFile(fichierPlanche) ? lue : sf::Image();
+    planche = tuv::chargerMedia(lue, fichierPlanche) ? lue : sf::Image();
     delete pMasquePlanche;
     pMasquePlanche = nullptr;
     if (!fichierMasque.empty()) {
         sf::Image masque;
-        if (masque.loadFromFile(fichierMasque))
+        if (tuv::chargerMedia(masque, fichierMasque))
             pMasquePlanche = new sf::Image(masque);
     }
 }

@@ -3,6 +3,7 @@
 #include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Particules.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
@@ -256,7 +257,7 @@ void CFichierDEC::lireCreuse()
         bool ok;
         {
             sf::Lock verrou(CSFMLJeuGlobal::mutex);
-            ok = texture->loadFromFile(noms[i]);
+            ok = tuv::chargerMedia(*texture, noms[i]);
         }
         if (ok)
             pTextureCreuse[i] = texture;

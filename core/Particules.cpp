@@ -2,6 +2,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Hasard.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
@@ -105,8 +106,7 @@ void CParticules::preparer()
 {
     borner();
     bTexture = false;
-    if (!strCheminTexture.empty() && tuv::fichierExiste(strCheminTexture))
-        bTexture = texture.loadFromFile(strCheminTexture);
+    bTexture = tuv::chargerMedia(texture, strCheminTexture);
     particules.assign(size_t(nbParticules), Particule());
     reset();
 }

@@ -2,6 +2,7 @@
 
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -176,14 +177,14 @@ int CSetTextures::chargerSequence(const std::string& nom, int nbFrames, int larg
         textures[nbTextures] = texture;
         {
             sf::Lock verrou(CSFMLJeuGlobal::mutex);
-            texture->loadFromFile(fichier);
+            tuv::chargerMedia(*texture, fichier);
         }
         ++nbTextures;
         if (modeMasque > 0) {
             sf::Image* image = imageNoire(largeur, hauteur);
             images[nbImages] = image;
             sf::Image lue;
-            if (lue.loadFromFile(modeMasque == 4 ? nomFichierMasque(nom, n, nbFrames) : fichier)) {
+            if (tuv::chargerMedia(lue, modeMasque == 4 ? nomFichierMasque(nom, n, nbFrames) : fichier)) {
                 *image = lue;
                 if (modeMasque != 4)
                     colorierMasque(*image, largeur, hauteur, modeMasque);

@@ -1,6 +1,7 @@
 #include "core/ShaderManager.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/Texte.h"
 
@@ -14,8 +15,11 @@
 
 namespace {
 
+// A shader source that is not a regular file reads as empty: a FIFO would block for ever.
 std::string lireFichier(const std::string& chemin)
 {
+    if (!tuv::fichierExiste(chemin))
+        return "";
     std::ifstream in(chemin, std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
@@ -79,7 +83,7 @@ void CShaderManager::lierTexturesCommunes(sf::Shader& shader, const std::string&
         auto charger = [this](const std::string& nom) {
             auto t = std::make_unique<sf::Texture>();
             std::string chemin = dossier + nom;
-            if (tuv::fichierExiste(chemin) && t->loadFromFile(chemin))
+            if (tuv::chargerMedia(*t, chemin))
                 return t;
             return std::unique_ptr<sf::Texture>();
         };
@@ -97,8 +101,10 @@ void CShaderManager::lireUniforms(const std::string& chemin, CSPRITE::Uniforms& 
 {
     if (type != 0 && type != 1)
         return;
-    std::ifstream in(chemin, std::ios::binary);
-    if (!in)
+    std::ifstream in;
+    if (tuv::fichierExiste(chemin))
+        in.open(chemin, std::ios::binary);
+    if (!in.is_open())
         return;  // an unreadable file must not wipe the values the level gave
     CSPRITE::Uniforms& cible = (type == 0) ? vert : frag;
     static const char* const types[] = {"vec2", "vec3", "vec4", "float", "int"};

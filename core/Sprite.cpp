@@ -4,6 +4,7 @@
 #include "core/Dec.h"
 #include "core/FichierDec.h"
 #include "core/ForceSD.h"
+#include "core/Media.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
 #include "core/Services.h"
@@ -375,7 +376,7 @@ void CSPRITE::chargerImageOver(struct Over& o)
     if (o.fichier.empty())
         return;
     auto image = std::make_shared<sf::Image>();
-    if (!image->loadFromFile(o.fichier))
+    if (!tuv::chargerMedia(*image, o.fichier))
         return;
     auto texture = std::make_shared<sf::Texture>();
     if (!texture->loadFromImage(*image))

@@ -21,8 +21,10 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     bDebutFichier = true;
     // A folder opens as a stream on Linux, reads as an empty file and cannot be replaced:
     // an empty file name under a data folder must not pass for a readable or written file.
+    // Nor is anything else but a regular file read: a FIFO blocks for ever, a device may
+    // never end.
     std::error_code ec;
-    if (std::filesystem::is_directory(fichier, ec))
+    if (ecriture ? std::filesystem::is_directory(fichier, ec) : !std::filesystem::is_regular_file(fichier, ec))
         return false;
     if (!ecriture) {
         in.open(fichier, std::ios::in | std::ios::binary);

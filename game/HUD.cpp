@@ -1,12 +1,13 @@
 #include "game/HUD.h"
 
+#include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
-#include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/FichierDec.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
@@ -91,7 +92,7 @@ void CSFMLJeuHUD::charger()
 
     delete pTexte;
     pTexte = nullptr;
-    if (tuv::fichierExiste(POLICE_HUD) && police.loadFromFile(POLICE_HUD)) {
+    if (tuv::chargerMedia(police, POLICE_HUD)) {
         pTexte = new sf::Text("", police, 14);
         pTexte->setStyle(sf::Text::Regular);
         pTexte->setPosition(0, 0);

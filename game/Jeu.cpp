@@ -6,6 +6,7 @@
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Texte.h"
@@ -287,8 +288,8 @@ void CSFMLJeu::appliquerFramerate()
 void CSFMLJeu::chargerPolice()
 {
     if (police.getInfo().family.empty() &&
-        !police.loadFromFile("./PLUX_Res/polices/arial.ttf") &&
-        !police.loadFromFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")) {
+        !tuv::chargerMedia(police, "./PLUX_Res/polices/arial.ttf") &&
+        !tuv::chargerMedia(police, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")) {
         CPLUX::MessageBoxW("Erreur !", "Impossible de charger la police !");
         return;
     }
@@ -302,7 +303,7 @@ void CSFMLJeu::chargerPolice()
 void CSFMLJeu::chargerImageInfo(const std::string& nom, const std::string& fichier)
 {
     auto* t = new sf::Texture();
-    if (nom.empty() || !t->loadFromFile(fichier)) {
+    if (nom.empty() || !tuv::chargerMedia(*t, fichier)) {
         delete t;
         return;
     }

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/TuvFile.h"
 #include "game/RegleFramerate.h"
+#include "game/VoixSons.h"
 #include "gui/CPLUXDialog.h"
 
 #include <SFML/Audio.hpp>
@@ -95,14 +96,18 @@ public:
     // Screenshots, killcam, error report ----------------------------------------------------
     // Writes the window into "capture_<date>.png"; the name written, "" on failure.
     std::string capturerEcran();
-    // Writes the killcam ring, oldest first, into "./killcam/"; the number of frames written.
-    int sauverKillcam();
+    // Writes the killcam ring, oldest first, into "./killcam/"; false when a frame could
+    // not be written.
+    bool sauverKillcam();
     // F8: captures the screen and asks for a description.
     void demanderRapport();
     // Writes "rapport_erreur_<date>.txt" and its screenshot; the report's name, "" on failure.
     std::string ecrireRapport(const std::wstring& description);
     void onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
                    std::string text) override;
+    // Tells the user that a save did not happen, for the saves whose feature has no
+    // message box of its own: on standard error.
+    static void signalerEchec(const std::string& message);
 
     // GUI set-up ----------------------------------------------------------------------------
     void initPLUX();
@@ -188,8 +193,9 @@ public:
     sf::Texture* iconeSansSaut = nullptr;
 
     // Sounds ---------------------------------------------------------------------------------
-    std::map<std::string, sf::Sound> sons;
+    // The loaded sounds by name; the voices of voixSons play them.
     std::map<std::string, sf::SoundBuffer> buffersSons;
+    CVoixSons voixSons;
     float volumeEffets = 100.0f;
     float volumeMusique = 100.0f;
     bool bSonMenu = true;

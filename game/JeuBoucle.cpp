@@ -156,8 +156,8 @@ void CSFMLJeu::finImage()
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
                            tuv::itos(regleFramerate.getCible()));
     decompterChrono();
-    if (bCaptureDemandee)
-        capturerEcran();
+    if (bCaptureDemandee && capturerEcran().empty())
+        signalerEchec("Impossible d'enregistrer la capture d'écran");
     if (bRapportDemande)
         demanderRapport();
     bCaptureDemandee = bRapportDemande = false;

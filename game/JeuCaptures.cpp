@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <ctime>
 #include <fstream>
+#include <iostream>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -131,15 +132,16 @@ void CSFMLJeu::capturerKillcam()
     t.update(killcamReduction->getTexture());
 }
 
-int CSFMLJeu::sauverKillcam()
+bool CSFMLJeu::sauverKillcam()
 {
     int taille = static_cast<int>(killcamImages.size());
     if (taille == 0)
-        return 0;
+        return true;
     std::error_code ec;
     std::filesystem::create_directories("./killcam", ec);
     std::string base = nomLibre("./killcam/killcam_", {"_000.png"});
     int ecrites = 0;
+    bool ok = true;
     // Oldest first: the slot after the write position.
     for (int i = 1; i <= taille; ++i) {
         const sf::Texture& t = killcamImages[(killcamPosition + i) % taille];
@@ -149,8 +151,10 @@ int CSFMLJeu::sauverKillcam()
         std::snprintf(numero, sizeof numero, "_%03d", ecrites);
         if (enregistrerImage(t.copyToImage(), base + numero + ".png"))
             ++ecrites;
+        else
+            ok = false;
     }
-    return ecrites;
+    return ok;
 }
 
 void CSFMLJeu::demanderRapport()
@@ -162,8 +166,13 @@ void CSFMLJeu::demanderRapport()
 
 void CSFMLJeu::onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3, std::string text)
 {
-    if (id == "IDMBRAPPORT" && answer1)
-        ecrireRapport(tuv::utf8toWStr(text));
+    if (id == "IDMBRAPPORT" && answer1 && ecrireRapport(tuv::utf8toWStr(text)).empty())
+        signalerEchec("Impossible d'écrire le rapport d'erreur");
+}
+
+void CSFMLJeu::signalerEchec(const std::string& message)
+{
+    std::cerr << "ERREUR : " << message << std::endl;
 }
 
 std::string CSFMLJeu::ecrireRapport(const std::wstring& description)
@@ -231,7 +240,8 @@ std::string CSFMLJeu::ecrireRapport(const std::wstring& description)
     });
     if (!ok)
         return "";
-    if (imageRapport.getSize().x > 0)
-        enregistrerImage(imageRapport, nom + ".png");
+    // The report stands without its picture: it is kept, and the missing picture said.
+    if (imageRapport.getSize().x > 0 && !enregistrerImage(imageRapport, nom + ".png"))
+        signalerEchec("Impossible d'enregistrer la capture du rapport d'erreur");
     return nom + ".txt";
 }

@@ -90,7 +90,8 @@ void CSFMLJeu::toucheAppuyee(sf::Keyboard::Key touche)
         bCaptureDemandee = true;
         return;
     case sf::Keyboard::F9:
-        sauverKillcam();
+        if (!sauverKillcam())
+            signalerEchec("Impossible d'enregistrer toutes les images de la killcam");
         return;
     default:
         break;

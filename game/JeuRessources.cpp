@@ -2,10 +2,11 @@
 // over-images of "LOADOVER".
 #include "game/Jeu.h"
 
-#include "core/Sprite.h"
-#include "core/SpriteSimple.h"
 #include "anim/Sprite3.h"
 #include "core/Fichiers.h"
+#include "core/Media.h"
+#include "core/Sprite.h"
+#include "core/SpriteSimple.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ sf::Texture* CSFMLJeu::textureEnCache(const std::string& cle, const std::string&
     if (it != texturesCache.end())
         return it->second;
     auto* t = new sf::Texture();
-    if (!t->loadFromFile(chemin)) {
+    if (!tuv::chargerMedia(*t, chemin)) {
         delete t;
         t = nullptr;
     }

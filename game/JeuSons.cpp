@@ -1,6 +1,7 @@
 // Named sounds: "sons.ini", playing by name, volumes, and sounds attached to decor sprites.
 #include "game/Jeu.h"
 
+#include "core/Media.h"
 #include "core/Sprite.h"
 #include "level/Decor.h"
 
@@ -14,13 +15,9 @@ void CSFMLJeu::chargerSons(const std::string& fichier)
                 continue;
             std::string nom = f.getValue();
             std::string chemin = f.getValue();
-            sf::SoundBuffer& buffer = buffersSons[nom];
-            // A file that does not load leaves the name silent; nothing is reported.
-            buffer.loadFromFile(chemin);
-            sf::Sound& son = sons[nom];
-            son.setBuffer(buffer);
-            // Sounds loaded after "jeu.ini" must still follow its volume.
-            son.setVolume(volumeEffets);
+            // A file that does not load (or is no file) leaves the name silent; nothing is
+            // reported.
+            tuv::chargerMedia(buffersSons[nom], chemin);
         }
         f.close();
     }
@@ -28,47 +25,32 @@ void CSFMLJeu::chargerSons(const std::string& fichier)
     CSFMLJeuGlobal::bChargement = false;
 }
 
-// A name never loaded is silent. It is not added to the map: every sf::Sound holds an
-// audio source and the library has only a few hundred.
+// A name never loaded is silent and is not added to the list; a name whose file did not
+// load takes no voice from the others.
 void CSFMLJeu::jouerSon(const std::string& nom)
 {
     if (espionSons)
         espionSons(nom);
-    auto it = sons.find(nom);
-    if (it != sons.end())
-        it->second.play();
+    auto it = buffersSons.find(nom);
+    if (it != buffersSons.end() && it->second.getSampleCount() > 0)
+        voixSons.jouer(nom, it->second, volumeEffets);
 }
 
-void CSFMLJeu::arreterSon(const std::string& nom)
-{
-    auto it = sons.find(nom);
-    if (it != sons.end())
-        it->second.stop();
-}
+void CSFMLJeu::arreterSon(const std::string& nom) { voixSons.arreter(nom); }
 
-void CSFMLJeu::arreterSons()
-{
-    for (auto& [nom, son] : sons)
-        son.stop();
-}
+void CSFMLJeu::arreterSons() { voixSons.arreterTout(); }
 
 void CSFMLJeu::bouclerSon(const std::string& nom, bool boucle)
 {
-    auto it = sons.find(nom);
-    if (it != sons.end())
-        it->second.setLoop(boucle);
+    if (buffersSons.count(nom))
+        voixSons.boucler(nom, boucle);
 }
 
-int CSFMLJeu::sonEnCours(const std::string& nom)
-{
-    auto it = sons.find(nom);
-    return it == sons.end() ? 0 : static_cast<int>(it->second.getStatus());
-}
+int CSFMLJeu::sonEnCours(const std::string& nom) { return voixSons.statut(nom); }
 
 void CSFMLJeu::appliquerVolumes()
 {
-    for (auto& [nom, son] : sons)
-        son.setVolume(volumeEffets);
+    voixSons.setVolume(volumeEffets);
     for (CDecor* d : {pdecorMenu, pdecorJeu}) {
         if (!d)
             continue;

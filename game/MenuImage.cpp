@@ -2,6 +2,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "game/Jeu.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -43,7 +44,7 @@ CMenuImage::CMenuImage() = default;
 int CMenuImage::charger(const std::string& fichier, int largeur, int hauteur, int px, int py)
 {
     // A missing image leaves an empty texture: the grid then shows nothing and is never hovered.
-    if (!tuv::fichierExiste(fichier) || !texture.loadFromFile(fichier))
+    if (!tuv::chargerMedia(texture, fichier))
         texture = sf::Texture();
     pTexturePartagee = nullptr;
     placerGrille(largeur, hauteur, px, py);

@@ -1,6 +1,7 @@
 #include "gui/CPLUXControl.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlTab.h"
@@ -19,7 +20,7 @@ sf::Texture* textureCase(const std::string& chemin)
     if (it != cache->end())
         return it->second;
     auto* t = new sf::Texture;
-    if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin)) {
+    if (!tuv::chargerMedia(*t, chemin)) {
         delete t;
         t = nullptr;
     }

@@ -1,6 +1,7 @@
 #include "gui/CPLUXControlImage.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 
@@ -39,7 +40,7 @@ const sf::Texture* chargerTexture(const std::string& chemin, bool recharger)
     if (it != cache.end() && !recharger && it->second.date == date)
         return it->second.texture.get();
     auto t = std::make_unique<sf::Texture>();
-    if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin))
+    if (!tuv::chargerMedia(*t, chemin))
         t.reset();
     if (it == cache.end()) {
         ImageFichier& nouvelle = cache[chemin];

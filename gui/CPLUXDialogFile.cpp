@@ -1,6 +1,7 @@
 #include "gui/CPLUXDialogFile.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
@@ -398,7 +399,7 @@ void CPLUXDialogFileImages::mettreEnPage()
 void CPLUXDialogFileImages::onClickFile()
 {
     CPLUXDialogFile::onClickFile();
-    if (!GetFile().empty() && tuv::fichierExiste(GetFullPath()) && textureApercu_.loadFromFile(GetFullPath())) {
+    if (!GetFile().empty() && tuv::chargerMedia(textureApercu_, GetFullPath())) {
         spriteApercu_.setTexture(textureApercu_, true);
         apercu_->setImage(&spriteApercu_);
     } else {

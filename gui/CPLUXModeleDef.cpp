@@ -472,9 +472,12 @@ bool CPLUXModeleDef::appliquerFichier(CPLUXDialog* d, const std::string& chemin)
 {
     if (!d)
         return false;
-    // A folder opens as a stream on Linux and reads as nothing: it is no model either.
-    std::ifstream in(chemin, std::ios::binary);
-    if (!tuv::fichierExiste(chemin) || !in) {
+    // A folder opens as a stream on Linux and reads as nothing, and opening a FIFO blocks:
+    // neither is a model. Checked before the stream is opened.
+    std::ifstream in;
+    if (tuv::fichierExiste(chemin))
+        in.open(chemin, std::ios::binary);
+    if (!in.is_open()) {
         if (d->getTitleW().empty())
             d->setTitle(d->getId());
         erreur(chemin, 0, "modèle introuvable");

@@ -1,6 +1,7 @@
 #include "gui/plux_theme.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 
 #include <SFML/Window/Clipboard.hpp>
 
@@ -21,8 +22,8 @@ Police& policeChargeeUneFois()
         auto* r = new Police;
         // Tested first so that SFML does not complain about a file that is simply absent.
         for (const char* chemin : {"./PLUX_Res/polices/arial.ttf", "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"})
-            if (!r->chargee && tuv::fichierExiste(chemin))
-                r->chargee = r->font.loadFromFile(chemin);
+            if (!r->chargee)
+                r->chargee = tuv::chargerMedia(r->font, chemin);
         return r;
     }();
     return *p;

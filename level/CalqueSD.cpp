@@ -4,6 +4,7 @@
 #include "core/Dec.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "core/ShaderManager.h"
@@ -25,7 +26,7 @@ bool chargerPolicePlan(sf::Font& police)
 {
     for (const char* chemin : {"./polices/arial.ttf", "./PLUX_Res/polices/arial.ttf",
                                "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"})
-        if (tuv::fichierExiste(chemin) && police.loadFromFile(chemin))
+        if (tuv::chargerMedia(police, chemin))
             return true;
     return false;
 }

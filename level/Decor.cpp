@@ -4,6 +4,7 @@
 #include "characters/Perso.h"
 #include "core/Dec.h"
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/SpriteSimple.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
@@ -45,8 +46,7 @@ CDecor::CDecor()
     for (CCalqueSD*& plan : pPlans)
         plan = new CCalqueSD();
     pPlanTravail = pPlans[PLAN_PRINCIPAL];
-    if (tuv::fichierExiste(MUSIQUE_FIN))
-        musiqueFin.openFromFile(MUSIQUE_FIN);
+    tuv::chargerMedia(musiqueFin, MUSIQUE_FIN);
     pMenuSD = new CMenuImage();
     if (tuv::fichierExiste(ICONES_SD))
         pMenuSD->charger(ICONES_SD, TAILLE_ICONE, TAILLE_ICONE, 0, 0);

@@ -1,4 +1,5 @@
 // The level's music and ambience, streamed or played from memory, and the silence at its end.
+#include "core/Media.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
 #include "level/CalqueSD.h"
@@ -12,14 +13,14 @@ bool jouerPiste(bool streamee, bool charger, const std::string& chemin, bool bou
                 sf::SoundBuffer& buffer, sf::Sound& son)
 {
     if (streamee) {
-        if (charger && !musique.openFromFile(chemin))
+        if (charger && !tuv::chargerMedia(musique, chemin))
             return false;
         musique.setLoop(boucle);
         musique.play();
         return true;
     }
     if (charger) {
-        buffer.loadFromFile(chemin);
+        tuv::chargerMedia(buffer, chemin);
         son.setBuffer(buffer);
     }
     son.setLoop(boucle);

@@ -1,6 +1,7 @@
 #include "level/FondImage.h"
 
 #include "core/Globals.h"
+#include "core/Media.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -9,7 +10,7 @@ void CFondImage::charger(const std::string& fichier)
     // A failed load may keep the old size over emptied pixels: read aside, keep it only whole.
     auto image = std::make_unique<sf::Image>();
     sf::Image lue;
-    if (lue.loadFromFile(fichier))
+    if (tuv::chargerMedia(lue, fichier))
         *image = lue;
     pImage = std::move(image);
     strFichierFond = fichier;

@@ -6,6 +6,7 @@
 #include "characters/Inventaire.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
 
@@ -71,8 +72,7 @@ CJeuMenus::CJeuMenus()
     // "langue.ini" lives in the working folder itself, not under "./niveaux/".
     lireLangue("langue.ini");
     for (int i = 0; i < 3; ++i)
-        if (tuv::fichierExiste(FICHIERS_POLICES[i]))
-            polices[i].loadFromFile(FICHIERS_POLICES[i]);
+        tuv::chargerMedia(polices[i], FICHIERS_POLICES[i]);
     lireJoueurs("./niveaux/joueurs.ini");
     pInventaire = std::make_unique<CInventaire>();
     lireScores("./niveaux/scores.scr");

@@ -3,6 +3,7 @@
 
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
@@ -22,8 +23,7 @@ bool estChoixNiveau(const std::string& fichier)
 std::unique_ptr<sf::Texture> chargerImage(const std::string& fichier)
 {
     auto t = std::make_unique<sf::Texture>();
-    if (tuv::fichierExiste(fichier))
-        t->loadFromFile(fichier);
+    tuv::chargerMedia(*t, fichier);
     return t;
 }
 

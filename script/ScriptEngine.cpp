@@ -1,6 +1,7 @@
 #include "script/ScriptEngine.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 
 namespace {
 const char* const CHEMIN_POLICE = "./polices/SF_Minced_Meat.ttf";
@@ -8,7 +9,7 @@ const char* const CHEMIN_POLICE = "./polices/SF_Minced_Meat.ttf";
 
 CScriptEngine::CScriptEngine()
 {
-    if (tuv::fichierExiste(CHEMIN_POLICE) && police.loadFromFile(CHEMIN_POLICE)) {
+    if (tuv::chargerMedia(police, CHEMIN_POLICE)) {
         pTexte = std::make_unique<sf::Text>();
         pTexte->setFont(police);
         pTexte->setPosition(0, 0);

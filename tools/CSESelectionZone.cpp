@@ -1,6 +1,7 @@
 #include "tools/CSESelectionZone.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
@@ -300,7 +301,7 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
         const std::string chemin = strDossier + strPrefixe + numero4(static_cast<int>(n)) + strExt;
         auto t = std::make_unique<sf::Texture>();
         // Only a regular file reaches the image library.
-        if (!tuv::fichierExiste(chemin) || !t->loadFromFile(chemin))
+        if (!tuv::chargerMedia(*t, chemin))
             ++manquantes;
         textures.push_back(std::move(t));
     }

@@ -1,5 +1,6 @@
 #include "core/Fichiers.h"
 #include "core/TuvFile.h"
+#include "support/ChienDeGarde.h"
 #include "support/Outils.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <climits>
 #include <limits>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 TEST(TuvFile, ReaderWalksKeysSkippingCommentsBlanksAndCrLf)
@@ -126,6 +128,14 @@ TEST(TuvFile, WriteRoundTripAndFailures)
     // A folder is no file: neither readable nor writable as one.
     EXPECT_FALSE(f.open(d.str(), false));
     EXPECT_FALSE(f.open(d.str(), true));
+    // Nor is a FIFO or a device, which would block or never end.
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    {
+        ChienDeGarde garde(std::chrono::seconds(1), "reading a FIFO");
+        EXPECT_FALSE(f.open(d / "tube", false));
+        EXPECT_FALSE(f.open("/dev/zero", false));
+    }
+    std::filesystem::remove(d / "tube");
     EXPECT_FALSE(tuv::fichierExiste(d.str() + ".tmp"));
 }
 

@@ -12,8 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -111,7 +116,7 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
         CSFMLJeu jeu;
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         EXPECT_EQ(jeu.mode, 2);
-        EXPECT_TRUE(jeu.sons.empty());
+        EXPECT_TRUE(jeu.buffersSons.empty());
         EXPECT_EQ(jeu.pdecor, jeu.pdecorMenu);
         EXPECT_TRUE(jeu.etape());
         jeu.touchesEditeur(sf::Keyboard::M);  // the editor's way out needs the switch
@@ -121,7 +126,7 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     EXPECT_EQ(jeu.mode, 2);
-    EXPECT_EQ(jeu.sons.size(), 1u);
+    EXPECT_EQ(jeu.buffersSons.size(), 1u);
     EXPECT_EQ(jeu.pdecor, jeu.pdecorJeu);
     EXPECT_FALSE(CSFMLJeuGlobal::bChargement);
     EXPECT_TRUE(jeu.etape());
@@ -190,6 +195,48 @@ TEST(Jeu, CapturesEtRapportSansEcraser)
     EXPECT_NE(texte.find("float framerateCoeff=1\n"), std::string::npos);
     EXPECT_NE(texte.find("int numNiveau=7\n"), std::string::npos);
     CPLUXTest::reset();
+}
+
+TEST(Jeu, UneCaptureOuUnRapportQuiNePeutSEcrireEstSignale)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini", "VIEWPORT=200;100\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    jeu.etape();
+    jeu.killcamImages.assign(2, sf::Texture());
+    ASSERT_TRUE(jeu.killcamImages[0].create(4, 4));
+
+    // No byte can be written to a file (SIGXFSZ ignored, so that writes fail instead).
+    std::stringstream erreurs;
+    std::streambuf* ancienneSortie = std::cerr.rdbuf(erreurs.rdbuf());
+    auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit ancienneLimite{};
+    ::getrlimit(RLIMIT_FSIZE, &ancienneLimite);
+    rlimit zero{0, ancienneLimite.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &zero);
+    jeu.touchesProgrammees[jeu.compteurImages] = sf::Keyboard::F12;
+    jeu.etape();
+    jeu.touchesProgrammees[jeu.compteurImages] = sf::Keyboard::F9;
+    jeu.etape();
+    jeu.demanderRapport();
+    jeu.onMBClose(-1, "IDMBRAPPORT", true, false, false, "rien ne s'écrit");
+    ::setrlimit(RLIMIT_FSIZE, &ancienneLimite);
+    std::signal(SIGXFSZ, ancienSignal);
+    std::cerr.rdbuf(ancienneSortie);
+    CPLUXTest::reset();
+
+    const std::string dit = erreurs.str();
+    EXPECT_NE(dit.find("capture d'écran"), std::string::npos) << "F12 failed silently: " << dit;
+    EXPECT_NE(dit.find("killcam"), std::string::npos) << "F9 failed silently: " << dit;
+    EXPECT_NE(dit.find("rapport d'erreur"), std::string::npos) << "the report failed silently: " << dit;
+    EXPECT_TRUE(fichiersCommencantPar("capture_").empty());
+    EXPECT_TRUE(fichiersCommencantPar("rapport_erreur_").empty());
+    for (const auto& e : std::filesystem::recursive_directory_iterator("."))
+        EXPECT_EQ(e.path().string().find(".tmp"), std::string::npos) << "left behind: " << e.path();
+    // Once the disk takes bytes again, so do the saves.
+    EXPECT_TRUE(jeu.sauverKillcam());
+    EXPECT_FALSE(jeu.capturerEcran().empty());
 }
 
 TEST(Jeu, CommandesDesJoueursDepuisLaManette)

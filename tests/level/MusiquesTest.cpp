@@ -69,8 +69,8 @@ TEST_F(Musiques, SilenceDeFinDeNiveau)
         sd->compteurSon = 0;
     }
     ASSERT_TRUE(jeu->buffersSons["APPLAUDISSEMENTS"].loadFromFile("ambiance.wav"));
-    jeu->sons["APPLAUDISSEMENTS"].setBuffer(jeu->buffersSons["APPLAUDISSEMENTS"]);
-    jeu->sons["APPLAUDISSEMENTS"].play();
+    jeu->jouerSon("APPLAUDISSEMENTS");
+    ASSERT_NE(jeu->voixSons.voixDe("APPLAUDISSEMENTS"), nullptr);
     ASSERT_TRUE(decor->musiqueFin.openFromFile("musique.wav"));
     decor->musiqueFin.play();
     decor->cheminMusique = "musique.wav";
@@ -84,8 +84,7 @@ TEST_F(Musiques, SilenceDeFinDeNiveau)
     decor->stopApplaudissements();
     for (const sf::SoundSource* s : std::initializer_list<const sf::SoundSource*>{
              &decor->musique, &decor->musiqueAmbiance, &decor->sonMusique, &decor->sonMusiqueAmbiance,
-             &decor->musiqueFin, &jeu->sons["APPLAUDISSEMENTS"]})
+             &decor->musiqueFin, jeu->voixSons.voixDe("APPLAUDISSEMENTS")})
         EXPECT_FALSE(joue(*s));
     EXPECT_EQ(arretes, (std::vector<std::string>{"CLOCHE2", "CLOCHE4"})) << "every plane's sprites fall silent";
-    jeu->sons.clear();
 }

@@ -1,0 +1,47 @@
+#pragma once
+// Every media load of the program (sounds, music, images, textures, fonts, shaders) goes
+// through chargerMedia. SFML's decoders take any path: the sound decoder loops for ever on
+// a folder, and every decoder blocks for ever on a FIFO. Only regular files reach them;
+// any other path loads nothing, exactly as a missing file does.
+#include "core/Fichiers.h"
+
+#include <string>
+#include <type_traits>
+#include <utility>
+
+namespace tuv {
+
+namespace detail {
+
+template <class Media, class = void>
+struct estFlux : std::false_type {};
+// Music is streamed from its file: it is opened, not loaded.
+template <class Media>
+struct estFlux<Media, std::void_t<decltype(std::declval<Media&>().openFromFile(std::string()))>> : std::true_type {};
+
+template <class T>
+bool cheminValide(const T& argument)
+{
+    if constexpr (std::is_convertible_v<const T&, std::string>)
+        return fichierExiste(argument);
+    else
+        return true;
+}
+
+} // namespace detail
+
+// media.loadFromFile(chemin, autres...) (openFromFile for music) when chemin, and every
+// further argument that is a path (a shader's second source), names a regular file; false
+// without calling SFML otherwise.
+template <class Media, class... Autres>
+bool chargerMedia(Media& media, const std::string& chemin, const Autres&... autres)
+{
+    if (!fichierExiste(chemin) || !(detail::cheminValide(autres) && ...))
+        return false;
+    if constexpr (detail::estFlux<Media>::value)
+        return media.openFromFile(chemin);
+    else
+        return media.loadFromFile(chemin, autres...);
+}
+
+} // namespace tuv
