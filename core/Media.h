@@ -1,6 +1,6 @@
 #pragma once
 // Every media load of the program (sounds, music, images, textures, fonts, shaders) goes
-// through chargerMedia. SFML's decoders take any path: the sound decoder loops for ever on
+// through chargerMedia, every image written through ecrireImage. SFML's decoders take any path: the sound decoder loops for ever on
 // a folder, and every decoder blocks for ever on a FIFO. Only regular files reach them;
 // any other path loads nothing, exactly as a missing file does.
 #include "core/Fichiers.h"
@@ -8,6 +8,10 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+
+namespace sf {
+class Image;
+}
 
 namespace tuv {
 
@@ -43,5 +47,11 @@ bool chargerMedia(Media& media, const std::string& chemin, const Autres&... autr
     else
         return media.loadFromFile(chemin, autres...);
 }
+
+// Writes an image as a PNG through the program's one commit point. The image library
+// writes only to a path: it fills a scratch file of a name nobody holds, whose bytes then
+// go through ecrireFichierSur, so that no file is overwritten on the way. False on failure,
+// the old file then untouched.
+bool ecrireImage(const sf::Image& image, const std::string& chemin);
 
 } // namespace tuv

@@ -4,6 +4,7 @@
 
 #include "characters/Perso.h"
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
@@ -47,28 +48,6 @@ std::string nomLibre(const std::string& base, const std::vector<std::string>& ex
     }
 }
 
-// The image library writes only to a path; it writes a scratch file, whose bytes then go
-// through the one safe writer of the program. The scratch file is created under a name
-// nobody holds, so that no file is overwritten on the way.
-bool enregistrerImage(const sf::Image& image, const std::string& chemin)
-{
-    const std::string brouillon = tuv::creerFichierTemporaire(chemin, ".png");
-    if (brouillon.empty())
-        return false;
-    if (!image.saveToFile(brouillon)) {
-        std::remove(brouillon.c_str());
-        return false;
-    }
-    std::ifstream in(brouillon, std::ios::binary);
-    std::stringstream octets;
-    octets << in.rdbuf();
-    in.close();
-    std::remove(brouillon.c_str());
-    std::string donnees = octets.str();
-    return !donnees.empty() &&
-           tuv::ecrireFichierSur(chemin, [&](std::ostream& out) { return bool(out.write(donnees.data(), donnees.size())); });
-}
-
 sf::Image imageFenetre(sf::RenderWindow& fenetre)
 {
     sf::Texture t;
@@ -91,7 +70,7 @@ std::string CSFMLJeu::capturerEcran()
     if (!fenetre)
         return "";
     std::string nom = nomLibre("capture_", {".png"}) + ".png";
-    return enregistrerImage(imageFenetre(*fenetre), nom) ? nom : "";
+    return tuv::ecrireImage(imageFenetre(*fenetre), nom) ? nom : "";
 }
 
 // Each frame is kept at half the window's width and height (a quarter of the memory); the
@@ -149,7 +128,7 @@ bool CSFMLJeu::sauverKillcam()
             continue;
         char numero[16];
         std::snprintf(numero, sizeof numero, "_%03d", ecrites);
-        if (enregistrerImage(t.copyToImage(), base + numero + ".png"))
+        if (tuv::ecrireImage(t.copyToImage(), base + numero + ".png"))
             ++ecrites;
         else
             ok = false;
@@ -241,7 +220,7 @@ std::string CSFMLJeu::ecrireRapport(const std::wstring& description)
     if (!ok)
         return "";
     // The report stands without its picture: it is kept, and the missing picture said.
-    if (imageRapport.getSize().x > 0 && !enregistrerImage(imageRapport, nom + ".png"))
+    if (imageRapport.getSize().x > 0 && !tuv::ecrireImage(imageRapport, nom + ".png"))
         signalerEchec("Impossible d'enregistrer la capture du rapport d'erreur");
     return nom + ".txt";
 }

@@ -38,24 +38,6 @@ int versInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_
 
 int tailleZone(int v) { return std::clamp(v, 1, CCSESelectionZone::TAILLE_ZONE_MAX); }
 
-// Writes the image under a name of its own in the same folder (ending in ".png", which tells
-// the image library the format), then renames it over `chemin`: a failed write leaves no
-// partial file and keeps an older one whole.
-bool ecrirePng(const sf::Image& image, const std::string& chemin)
-{
-    const std::string brouillon = tuv::creerFichierTemporaire(chemin, ".png");
-    if (brouillon.empty())
-        return false;
-    std::error_code ec;
-    if (image.saveToFile(brouillon))
-        std::filesystem::rename(brouillon, chemin, ec);
-    else
-        ec = std::make_error_code(std::errc::io_error);
-    if (ec)
-        std::remove(brouillon.c_str());
-    return !ec;
-}
-
 } // namespace
 
 CCSESelectionZone::CCSESelectionZone() = default;
@@ -354,7 +336,7 @@ void CCSESelectionZone::enregistrerZones()
             if (source.getSize().x == 0 || source.getSize().y == 0)
                 ++manquantes;
             const sf::Image cut = decouper(source, *rectangleDecoupe(static_cast<int>(i)));
-            if (ecrirePng(cut, strDossier + "se_" + strPrefixe + numero4(k) + ".png"))
+            if (tuv::ecrireImage(cut, strDossier + "se_" + strPrefixe + numero4(k) + ".png"))
                 ++ecrites;
             else
                 ++echecs;
