@@ -29,10 +29,16 @@ public:
     CPerso& operator*() const { return *get(); }
     explicit operator bool() const { return get() != nullptr; }
 
+    // Comparisons with null, plain pointers (const or not, either side) and other references:
+    // one exact overload for each, so that no compiler finds two equally good.
     friend bool operator==(const RefPerso& a, std::nullptr_t) { return a.get() == nullptr; }
     friend bool operator!=(const RefPerso& a, std::nullptr_t) { return a.get() != nullptr; }
     friend bool operator==(std::nullptr_t, const RefPerso& a) { return a.get() == nullptr; }
     friend bool operator!=(std::nullptr_t, const RefPerso& a) { return a.get() != nullptr; }
+    friend bool operator==(const RefPerso& a, CPerso* p) { return a.get() == p; }
+    friend bool operator!=(const RefPerso& a, CPerso* p) { return a.get() != p; }
+    friend bool operator==(CPerso* p, const RefPerso& a) { return a.get() == p; }
+    friend bool operator!=(CPerso* p, const RefPerso& a) { return a.get() != p; }
     friend bool operator==(const RefPerso& a, const CPerso* p) { return a.get() == p; }
     friend bool operator!=(const RefPerso& a, const CPerso* p) { return a.get() != p; }
     friend bool operator==(const CPerso* p, const RefPerso& a) { return a.get() == p; }
