@@ -11,6 +11,7 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Particules.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "core/TuvFile.h"
 
@@ -48,7 +49,7 @@ sf::Texture* textureEnCache(const std::string&, const std::string& chemin)
     auto& t = cache[chemin];
     if (!t) {
         t = std::make_unique<sf::Texture>();
-        if (!t->loadFromFile(chemin))
+        if (!tuv::chargerMedia(*t, chemin))
             return nullptr;
     }
     return t.get();

@@ -3,8 +3,8 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/PersoDef.h"
-#include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Particules.h"
 #include "core/Services.h"
 #include "core/Sprite.h"
@@ -48,7 +48,7 @@ std::shared_ptr<const sf::Font> police(const std::string& chemin)
         return it->second;
     auto f = std::make_shared<sf::Font>();
     std::shared_ptr<const sf::Font> lue;
-    if (tuv::fichierExiste(chemin) && f->loadFromFile(chemin))
+    if (tuv::chargerMedia(*f, chemin))
         lue = f;
     polices[chemin] = lue;
     return lue;

@@ -7,6 +7,7 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Globals.h"
+#include "core/Media.h"
 #include "core/Services.h"
 #include "game/Jeu.h"
 #include "support/Outils.h"
@@ -22,14 +23,18 @@
 #include <string>
 #include <vector>
 
-// The shipped data folder (the fonts and the files the game ships).
+// The shipped data folder (the fonts and the files the game ships), found once from the
+// folder the tests start in.
 inline std::filesystem::path dossierDonnees()
 {
-    const char* candidats[] = {std::getenv("TUV_DATA_DIR"), "../../data", "../data", "data"};
-    for (const char* d : candidats)
-        if (d && std::filesystem::exists(std::filesystem::path(d) / "polices"))
-            return std::filesystem::absolute(d);
-    return {};
+    static const std::filesystem::path dossier = [] {
+        const char* candidats[] = {std::getenv("TUV_DATA_DIR"), "../../data", "../data", "data"};
+        for (const char* d : candidats)
+            if (d && std::filesystem::exists(std::filesystem::path(d) / "polices"))
+                return std::filesystem::absolute(d);
+        return std::filesystem::path();
+    }();
+    return dossier;
 }
 
 class PersosTest : public ::testing::Test {
@@ -37,6 +42,7 @@ protected:
     void SetUp() override
     {
         ancienDossier = std::filesystem::current_path();
+        dossierDonnees();  // before leaving the starting folder
         std::filesystem::current_path(dossier.str());
         sauvegarde = g_services;
         installerHooksPersoDef();
@@ -52,7 +58,7 @@ protected:
             auto& t = textures[chemin];
             if (!t) {
                 t = std::make_unique<sf::Texture>();
-                if (!t->loadFromFile(chemin))
+                if (!tuv::chargerMedia(*t, chemin))
                     return nullptr;
             }
             return t.get();
