@@ -3,6 +3,7 @@
 set -euo pipefail
 PAQUETS=(cmake ninja-build g++ ccache pkg-config libsfml-dev libgl-dev
          libgtest-dev libgmock-dev libbenchmark-dev
+         libcpp-httplib-dev libsqlite3-dev
          xvfb xauth fonts-dejavu-core)
 manquants=()
 for p in "${PAQUETS[@]}"; do

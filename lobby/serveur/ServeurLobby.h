@@ -1,0 +1,65 @@
+#pragma once
+// The lobby server: the five scripts the game calls, under its service path, over HTTP/1.1.
+// Players are keyed by the address of their connection, never by a field, so that a client
+// edits and removes only its own records. The list text is cached until the store changes.
+#include "lobby/serveur/StockJoueurs.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace httplib { struct Request; struct Response; }
+
+struct ConfigServeurLobby {
+    std::string adresse = "127.0.0.1";
+    int port = 8080;  // 0: a free port
+    std::string chemin = "/duelix";
+    int64_t expiration = 600;  // seconds without add or edit before a record goes
+    size_t maxJoueurs = 10000;
+};
+
+class CServeurLobby {
+public:
+    // Seconds; injectable so that tests can move time.
+    using Horloge = std::function<int64_t()>;
+
+    CServeurLobby(ConfigServeurLobby config, CStockJoueurs& stock, Horloge horloge = {});
+    ~CServeurLobby();
+    CServeurLobby(const CServeurLobby&) = delete;
+    CServeurLobby& operator=(const CServeurLobby&) = delete;
+
+    // Sweeps expired records, binds and serves on a thread of its own: the port bound, or -1
+    // with the reason in `erreur` (port in use, bad address).
+    int demarrer(std::string& erreur);
+    // Stops serving and joins; nothing when not started.
+    void arreter();
+
+    // Runs the sweep when the last one is 10 s old or more (also called by each request).
+    void balayer(bool forcer = false);
+
+    static int64_t horlogeSysteme();
+
+private:
+    class Http;
+    void installerRoutes();
+    void ajouter(const httplib::Request& req, httplib::Response& res, bool avecEtat);
+    void deconnecter(const httplib::Request& req, httplib::Response& res);
+    void lister(const httplib::Request& req, httplib::Response& res);
+    std::string texteListe();
+
+    ConfigServeurLobby config_;
+    CStockJoueurs& stock_;
+    Horloge horloge_;
+    std::unique_ptr<Http> http_;
+    std::thread fil_;
+
+    std::mutex mutex_;  // the cache and the sweep time
+    int64_t dernierBalayage_ = 0;
+    bool balaye_ = false;
+    uint64_t generationCache_ = 0;
+    bool cacheValide_ = false;
+    std::string cache_;
+};

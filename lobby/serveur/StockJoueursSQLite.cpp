@@ -1,0 +1,194 @@
+#include "lobby/serveur/StockJoueursSQLite.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+// Resets a statement when the step is over, whatever the way out.
+struct Etape {
+    explicit Etape(sqlite3_stmt* s) : st(s) {}
+    ~Etape()
+    {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+    }
+    sqlite3_stmt* st;
+};
+
+void lier(sqlite3_stmt* st, int i, const std::string& t)
+{
+    sqlite3_bind_text(st, i, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+}
+
+std::string colonne(sqlite3_stmt* st, int i)
+{
+    const unsigned char* t = sqlite3_column_text(st, i);
+    return t ? std::string(reinterpret_cast<const char*>(t), static_cast<size_t>(sqlite3_column_bytes(st, i)))
+             : std::string();
+}
+
+} // namespace
+
+CStockJoueursSQLite::CStockJoueursSQLite(std::string chemin, size_t maxJoueurs)
+    : chemin_(std::move(chemin)), max_(maxJoueurs)
+{
+}
+
+CStockJoueursSQLite::~CStockJoueursSQLite() { fermer(); }
+
+void CStockJoueursSQLite::fermer()
+{
+    for (sqlite3_stmt** st :
+         {&stCompter_, &stExiste_, &stEnregistrer_, &stRetirer_, &stLister_, &stExpirer_}) {
+        sqlite3_finalize(*st);
+        *st = nullptr;
+    }
+    if (base_)
+        sqlite3_close(base_);
+    base_ = nullptr;
+}
+
+bool CStockJoueursSQLite::preparer(const char* sql, sqlite3_stmt** st, std::string& erreur)
+{
+    if (sqlite3_prepare_v2(base_, sql, -1, st, nullptr) == SQLITE_OK)
+        return true;
+    erreur = sqlite3_errmsg(base_);
+    return false;
+}
+
+bool CStockJoueursSQLite::ouvrir(std::string& erreur)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    fermer();
+    if (sqlite3_open_v2(chemin_.c_str(), &base_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
+        erreur = base_ ? sqlite3_errmsg(base_) : "mémoire insuffisante";
+        fermer();
+        return false;
+    }
+    sqlite3_busy_timeout(base_, 2000);
+    // The first statement reads the file: a text file is refused here.
+    const char* schema =
+        "PRAGMA journal_mode=WAL;"
+        "PRAGMA synchronous=NORMAL;"
+        "CREATE TABLE IF NOT EXISTS joueurs ("
+        " id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo TEXT NOT NULL, groupe TEXT NOT NULL,"
+        " niveau INTEGER NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
+        " port INTEGER NOT NULL, vu INTEGER NOT NULL, UNIQUE (ipwan, iplan, port));"
+        "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);";
+    char* message = nullptr;
+    if (sqlite3_exec(base_, schema, nullptr, nullptr, &message) != SQLITE_OK) {
+        erreur = message ? message : sqlite3_errmsg(base_);
+        sqlite3_free(message);
+        fermer();
+        return false;
+    }
+    const bool ok =
+        preparer("SELECT COUNT(*) FROM joueurs", &stCompter_, erreur) &&
+        preparer("SELECT 1 FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
+        preparer("INSERT INTO joueurs (pseudo, groupe, niveau, etat, ipwan, iplan, port, vu)"
+                 " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"
+                 " ON CONFLICT (ipwan, iplan, port) DO UPDATE SET pseudo=excluded.pseudo,"
+                 " groupe=excluded.groupe, niveau=excluded.niveau, etat=excluded.etat, vu=excluded.vu",
+                 &stEnregistrer_, erreur) &&
+        preparer("DELETE FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stRetirer_, erreur) &&
+        preparer("SELECT id, pseudo, groupe, niveau, etat, ipwan, iplan, port FROM joueurs"
+                 " WHERE vu >= ?1 ORDER BY id",
+                 &stLister_, erreur) &&
+        preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur);
+    if (!ok)
+        fermer();
+    return ok;
+}
+
+bool CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    if (!base_)
+        return false;
+    {
+        Etape e(stCompter_);
+        if (sqlite3_step(stCompter_) != SQLITE_ROW)
+            return false;
+        if (static_cast<size_t>(sqlite3_column_int64(stCompter_, 0)) >= max_) {
+            Etape x(stExiste_);
+            lier(stExiste_, 1, f.ipwan);
+            lier(stExiste_, 2, f.iplan);
+            sqlite3_bind_int(stExiste_, 3, f.port);
+            if (sqlite3_step(stExiste_) != SQLITE_ROW)
+                return false;  // full, and a new key
+        }
+    }
+    Etape e(stEnregistrer_);
+    lier(stEnregistrer_, 1, f.pseudo);
+    lier(stEnregistrer_, 2, f.groupe);
+    sqlite3_bind_int(stEnregistrer_, 3, f.niveau);
+    sqlite3_bind_int(stEnregistrer_, 4, f.etat);
+    lier(stEnregistrer_, 5, f.ipwan);
+    lier(stEnregistrer_, 6, f.iplan);
+    sqlite3_bind_int(stEnregistrer_, 7, f.port);
+    sqlite3_bind_int64(stEnregistrer_, 8, maintenant);
+    if (sqlite3_step(stEnregistrer_) != SQLITE_DONE)
+        return false;
+    ++generation_;
+    return true;
+}
+
+bool CStockJoueursSQLite::retirer(const std::string& ipwan, const std::string& iplan, int port)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    if (!base_)
+        return false;
+    Etape e(stRetirer_);
+    lier(stRetirer_, 1, ipwan);
+    lier(stRetirer_, 2, iplan);
+    sqlite3_bind_int(stRetirer_, 3, port);
+    if (sqlite3_step(stRetirer_) != SQLITE_DONE || sqlite3_changes(base_) == 0)
+        return false;
+    ++generation_;
+    return true;
+}
+
+std::vector<lobby::FicheJoueur> CStockJoueursSQLite::lister(int64_t depuis)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    std::vector<lobby::FicheJoueur> r;
+    if (!base_)
+        return r;
+    Etape e(stLister_);
+    sqlite3_bind_int64(stLister_, 1, depuis);
+    while (sqlite3_step(stLister_) == SQLITE_ROW) {
+        lobby::FicheJoueur f;
+        f.id = sqlite3_column_int64(stLister_, 0);
+        f.pseudo = colonne(stLister_, 1);
+        f.groupe = colonne(stLister_, 2);
+        f.niveau = sqlite3_column_int(stLister_, 3);
+        f.etat = sqlite3_column_int(stLister_, 4);
+        f.ipwan = colonne(stLister_, 5);
+        f.iplan = colonne(stLister_, 6);
+        f.port = sqlite3_column_int(stLister_, 7);
+        r.push_back(std::move(f));
+    }
+    return r;
+}
+
+int CStockJoueursSQLite::expirer(int64_t avant)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    if (!base_)
+        return 0;
+    Etape e(stExpirer_);
+    sqlite3_bind_int64(stExpirer_, 1, avant);
+    if (sqlite3_step(stExpirer_) != SQLITE_DONE)
+        return 0;
+    const int n = sqlite3_changes(base_);
+    if (n > 0)
+        ++generation_;
+    return n;
+}
+
+uint64_t CStockJoueursSQLite::generation()
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    return generation_;
+}

@@ -1,0 +1,94 @@
+// The lobby server program: options, start, and a clean stop on SIGINT or SIGTERM.
+#include "lobby/serveur/ServeurLobby.h"
+#include "lobby/serveur/StockJoueursSQLite.h"
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include <pthread.h>
+
+namespace {
+
+const char* USAGE =
+    "usage : serveur_lobby [--adresse A] [--port P] [--chemin C] [--base F] [--expiration S] [--max-joueurs N]\n"
+    "  --adresse      adresse IPv4 d'écoute (127.0.0.1 : cette machine seulement ; 0.0.0.0 : le réseau)\n"
+    "  --port         port TCP (8080 ; 0 : un port libre)\n"
+    "  --chemin       chemin du service (/duelix)\n"
+    "  --base         fichier SQLite (lobby.sqlite ; :memory: : en mémoire)\n"
+    "  --expiration   secondes sans nouvelle avant qu'un joueur disparaisse (600)\n"
+    "  --max-joueurs  nombre de joueurs au plus (10000)\n";
+
+int usage(const std::string& raison)
+{
+    std::cerr << "serveur_lobby : " << raison << "\n" << USAGE;
+    return 2;
+}
+
+bool lireOptions(int argc, char** argv, ConfigServeurLobby& c, std::string& base, std::string& raison)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string o = argv[i];
+        if (i + 1 >= argc) {
+            raison = "option sans valeur ou inconnue : " + o;
+            return false;
+        }
+        const std::string v = argv[++i];
+        long long n = 0;
+        if (o == "--adresse" && lobby::estIpv4(v))
+            c.adresse = v;
+        else if (o == "--port" && lobby::lireEntier(v, 0, 65535, n))
+            c.port = static_cast<int>(n);
+        else if (o == "--chemin" && lobby::cheminServiceValide(v) && v.back() != '/')
+            c.chemin = v;
+        else if (o == "--base" && !v.empty())
+            base = v;
+        else if (o == "--expiration" && lobby::lireEntier(v, 1, 86400 * 365, n))
+            c.expiration = n;
+        else if (o == "--max-joueurs" && lobby::lireEntier(v, 1, 100000000, n))
+            c.maxJoueurs = static_cast<size_t>(n);
+        else {
+            raison = "option inconnue ou valeur invalide : " + o + " " + v;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ConfigServeurLobby config;
+    std::string base = "lobby.sqlite", raison;
+    if (!lireOptions(argc, argv, config, base, raison))
+        return usage(raison);
+
+    // The signals are taken by sigwait below: block them before any thread starts.
+    sigset_t signaux;
+    sigemptyset(&signaux);
+    sigaddset(&signaux, SIGINT);
+    sigaddset(&signaux, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signaux, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    CStockJoueursSQLite stock(base, config.maxJoueurs);
+    std::string erreur;
+    if (!stock.ouvrir(erreur)) {
+        std::cerr << "serveur_lobby : base " << base << " : " << erreur << "\n";
+        return 1;
+    }
+    CServeurLobby serveur(config, stock);
+    const int port = serveur.demarrer(erreur);
+    if (port < 0) {
+        std::cerr << "serveur_lobby : " << erreur << "\n";
+        return 1;
+    }
+    std::cout << "Serveur du salon : http://" << config.adresse << ":" << port << config.chemin << " (base " << base
+              << ")" << std::endl;
+    int recu = 0;
+    sigwait(&signaux, &recu);
+    serveur.arreter();
+    return 0;
+}
