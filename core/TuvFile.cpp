@@ -11,7 +11,7 @@
 // An unfinished write is dropped by its CEcritureSure, never committed.
 CTUVFile::~CTUVFile() = default;
 
-bool CTUVFile::open(const std::string& fichier, bool ecriture)
+void CTUVFile::reinitialiser()
 {
     ecritureSure.abandonner();
     close();
@@ -19,6 +19,11 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     pos = 0;
     bFinDeLigne = false;
     bDebutFichier = true;
+}
+
+bool CTUVFile::open(const std::string& fichier, bool ecriture)
+{
+    reinitialiser();
     // A folder opens as a stream on Linux, reads as an empty file and cannot be replaced:
     // an empty file name under a data folder must not pass for a readable or written file.
     // Nor is anything else but a regular file read: a FIFO blocks for ever, a device may
@@ -33,8 +38,18 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     return ecritureSure.ouvrir(fichier);
 }
 
+void CTUVFile::openTexte(const std::string& t)
+{
+    reinitialiser();
+    texte.clear();
+    texte.str(t);
+    bTexte = true;
+}
+
 bool CTUVFile::close()
 {
+    bTexte = false;
+    texte.str(std::string());
     if (in.is_open())
         in.close();
     in.clear();
@@ -44,6 +59,8 @@ bool CTUVFile::close()
 
 bool CTUVFile::lireLigne(std::string& ligne)
 {
+    if (bTexte)
+        return tuv::lireLigneTexte(texte, ligne, bDebutFichier);
     return in.is_open() && tuv::lireLigneTexte(in, ligne, bDebutFichier);
 }
 

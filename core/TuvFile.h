@@ -5,6 +5,7 @@
 #include "core/EcritureSure.h"
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ public:
     // only at close(): a write that is never closed (an early return, an exception) or
     // fails leaves the old file as it was.
     bool open(const std::string& fichier, bool ecriture);
+    // Reads a text held in memory (an answer of a server) under every rule of open() for
+    // reading: CR LF, a BOM, "#" lines, empty keys, the last value repeated on a short line.
+    void openTexte(const std::string& texte);
     // Commits a file opened for writing: false when it could not be written completely
     // and put in place (the old file is then untouched), and every caller says so.
     bool close();
@@ -53,12 +57,15 @@ public:
 
 protected:
     std::ifstream in;
+    std::istringstream texte;
+    bool bTexte = false;
     CEcritureSure ecritureSure;
     std::string ligneCourante;
     size_t pos = 0;
     bool bFinDeLigne = false;
 
 private:
+    void reinitialiser();
     bool lireLigne(std::string& ligne);
     std::string valeurJusqua(const std::string& separateur);
 

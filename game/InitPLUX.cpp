@@ -5,6 +5,7 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
+#include "lobby/JeuDialogInternet.h"
 #include "tools/CSEFouet.h"
 #include "tools/CSEOpenDossier.h"
 #include "tools/CSESelectionZone.h"
@@ -17,6 +18,8 @@ void listerDialoguesAnnexes();
 // with the development switch: without it nothing can show them.
 void listerDialogues()
 {
+    // Players open the lobby from the main menu: declared in every run.
+    CPLUX::declareDialog<CJeuDialogInternet>("JeuDialogInternet", "CJeuDialogInternet");
     if (!CSFMLJeuGlobal::bModeTest)
         return;
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");

@@ -1,0 +1,293 @@
+#include "lobby/ClientHttpLobby.h"
+
+#include "lobby/ProtocoleLobby.h"
+
+#include <SFML/Network/IpAddress.hpp>
+#include <SFML/Network/SocketSelector.hpp>
+#include <SFML/Network/TcpSocket.hpp>
+#include <SFML/System/Clock.hpp>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const sf::Time TRANCHE = sf::milliseconds(50);
+
+// sf::TcpSocket connects with one blocking wait; this one connects in slices so that a
+// cancellation is seen at once, then hands the connected descriptor to SFML.
+class SocketLobby : public sf::TcpSocket {
+public:
+    bool connecter(const sf::IpAddress& ip, unsigned short port, sf::Time delai, const std::atomic<bool>* annulation)
+    {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return false;
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        a.sin_addr.s_addr = htonl(ip.toInteger());
+        int r = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        sf::Clock horloge;
+        while (r != 0) {
+            if (errno != EINPROGRESS && errno != EINTR) {
+                ::close(fd);
+                return false;
+            }
+            const sf::Time reste = delai - horloge.getElapsedTime();
+            if (reste <= sf::Time::Zero || (annulation && annulation->load())) {
+                ::close(fd);
+                return false;
+            }
+            pollfd p{fd, POLLOUT, 0};
+            const int n = ::poll(&p, 1, std::min(reste, TRANCHE).asMilliseconds() + 1);
+            if (n > 0) {
+                int erreur = 0;
+                socklen_t l = sizeof erreur;
+                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &erreur, &l);
+                if (erreur != 0) {
+                    ::close(fd);
+                    return false;
+                }
+                r = 0;
+            } else {
+                errno = EINPROGRESS;
+            }
+        }
+        create(fd);
+        setBlocking(true);
+        return true;
+    }
+};
+
+// The body read as it comes, by Content-Length, chunks, or up to the close.
+class LecteurCorps {
+public:
+    enum Mode { LONGUEUR, MORCEAUX, FERMETURE };
+    enum Etat { INCOMPLET, COMPLET, INVALIDE };
+
+    LecteurCorps(Mode m, size_t longueur, size_t max) : mode_(m), longueur_(longueur), max_(max) {}
+
+    // Takes what came after the headers; INVALIDE when too large or malformed.
+    Etat ajouter(const char* d, size_t n, bool ferme)
+    {
+        if (mode_ == LONGUEUR) {
+            corps.append(d, std::min(n, longueur_ - corps.size()));
+            if (corps.size() >= longueur_)
+                return COMPLET;
+            return ferme ? INVALIDE : INCOMPLET;
+        }
+        if (mode_ == FERMETURE) {
+            corps.append(d, n);
+            if (corps.size() > max_)
+                return INVALIDE;
+            return ferme ? COMPLET : INCOMPLET;
+        }
+        brut_.append(d, n);
+        const Etat e = decouper();
+        return (e == INCOMPLET && ferme) ? INVALIDE : e;
+    }
+
+    std::string corps;
+
+private:
+    Etat decouper()
+    {
+        for (;;) {
+            if (reste_ == 0) {
+                const size_t fin = brut_.find("\r\n", pos_);
+                if (fin == std::string::npos)
+                    return brut_.size() - pos_ > 1024 ? INVALIDE : INCOMPLET;
+                const std::string ligne = brut_.substr(pos_, fin - pos_);
+                if (finChunks_) {
+                    // Trailer lines up to an empty one.
+                    pos_ = fin + 2;
+                    if (ligne.empty())
+                        return COMPLET;
+                    continue;
+                }
+                size_t taille = 0;
+                const size_t chiffres = ligne.find_first_not_of("0123456789abcdefABCDEF");
+                const size_t n = chiffres == std::string::npos ? ligne.size() : chiffres;
+                if (n == 0 || n > 8)
+                    return INVALIDE;
+                taille = std::stoul(ligne.substr(0, n), nullptr, 16);
+                pos_ = fin + 2;
+                if (taille == 0) {
+                    finChunks_ = true;
+                    continue;
+                }
+                if (corps.size() + taille > max_)
+                    return INVALIDE;
+                reste_ = taille + 2;  // the data, then its CR LF
+            }
+            const size_t dispo = brut_.size() - pos_;
+            if (dispo == 0)
+                return INCOMPLET;
+            const size_t pris = std::min(dispo, reste_);
+            const size_t donnees = reste_ > 2 ? std::min(pris, reste_ - 2) : 0;
+            corps.append(brut_, pos_, donnees);
+            pos_ += pris;
+            reste_ -= pris;
+            if (pos_ > 64 * 1024) {
+                brut_.erase(0, pos_);
+                pos_ = 0;
+            }
+        }
+    }
+
+    Mode mode_;
+    size_t longueur_;
+    size_t max_;
+    std::string brut_;
+    size_t pos_ = 0;
+    size_t reste_ = 0;
+    bool finChunks_ = false;
+};
+
+std::string minuscules(std::string t)
+{
+    for (char& c : t)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return t;
+}
+
+// Status and body mode from the header block (without its final empty line).
+bool lireEntetes(const std::string& entetes, size_t maxCorps, int& statut, LecteurCorps::Mode& mode, size_t& longueur)
+{
+    if (entetes.size() < 12 || entetes.compare(0, 7, "HTTP/1.") != 0 || entetes[8] != ' ')
+        return false;
+    long long s;
+    if (!lobby::lireEntier(entetes.substr(9, 3), 100, 599, s) || (entetes.size() > 12 && entetes[12] != ' ' &&
+                                                                   entetes[12] != '\r'))
+        return false;
+    statut = static_cast<int>(s);
+    mode = LecteurCorps::FERMETURE;
+    longueur = 0;
+    size_t debut = entetes.find("\r\n");
+    while (debut != std::string::npos && debut + 2 < entetes.size()) {
+        const size_t fin = entetes.find("\r\n", debut + 2);
+        const std::string ligne = entetes.substr(debut + 2, (fin == std::string::npos ? entetes.size() : fin) - debut - 2);
+        debut = fin;
+        const size_t dp = ligne.find(':');
+        if (dp == std::string::npos)
+            continue;
+        const std::string nom = minuscules(ligne.substr(0, dp));
+        std::string valeur = ligne.substr(dp + 1);
+        valeur.erase(0, valeur.find_first_not_of(" \t"));
+        valeur.erase(valeur.find_last_not_of(" \t") + 1);
+        if (nom == "transfer-encoding" && minuscules(valeur).find("chunked") != std::string::npos) {
+            mode = LecteurCorps::MORCEAUX;
+        } else if (nom == "content-length" && mode != LecteurCorps::MORCEAUX) {
+            long long l;
+            if (!lobby::lireEntier(valeur, 0, 999999999999LL, l) || static_cast<size_t>(l) > maxCorps)
+                return false;
+            mode = LecteurCorps::LONGUEUR;
+            longueur = static_cast<size_t>(l);
+        }
+    }
+    // No body for these, whatever the headers say.
+    if (statut < 200 || statut == 204 || statut == 304) {
+        mode = LecteurCorps::LONGUEUR;
+        longueur = 0;
+    }
+    return true;
+}
+
+} // namespace
+
+ReponseHttp CClientHttpLobby::get(const std::string& url, const std::string& uri)
+{
+    return executer(url, "GET", uri, nullptr);
+}
+
+ReponseHttp CClientHttpLobby::post(const std::string& url, const std::string& uri, const std::string& formulaire)
+{
+    return executer(url, "POST", uri, &formulaire);
+}
+
+ReponseHttp CClientHttpLobby::executer(const std::string& url, const std::string& methode, const std::string& uri,
+                                       const std::string* formulaire)
+{
+    ReponseHttp rep;
+    sf::Clock horloge;
+    std::string hote;
+    int port = 0;
+    if (!lobby::lireAdresseBase(url, hote, port))
+        return rep;
+    uint32_t ip4 = 0;
+    // A dotted address is never handed to the resolver; a name is resolved here, off the frame.
+    const sf::IpAddress ip = lobby::lireIpv4(hote, ip4) ? sf::IpAddress(ip4) : sf::IpAddress(hote);
+    SocketLobby socket;
+    if (ip == sf::IpAddress::None || annule() ||
+        !socket.connecter(ip, static_cast<unsigned short>(port), std::min(limites.connexion, limites.total), annulation_))
+        return rep;
+
+    std::string requete = methode + " " + uri + " HTTP/1.1\r\nHost: " + hote + (port != 80 ? ":" + std::to_string(port) : "") +
+                          "\r\nConnection: close\r\nUser-Agent: tuv-salon\r\n";
+    if (formulaire)
+        requete += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
+                   std::to_string(formulaire->size()) + "\r\n\r\n" + *formulaire;
+    else
+        requete += "\r\n";
+    if (socket.send(requete.data(), requete.size()) != sf::Socket::Done)
+        return rep;
+
+    sf::SocketSelector selecteur;
+    selecteur.add(socket);
+    std::string entetes;
+    std::unique_ptr<LecteurCorps> corps;
+    char tampon[8192];
+    for (;;) {
+        const sf::Time reste = limites.total - horloge.getElapsedTime();
+        if (reste <= sf::Time::Zero || annule())
+            return {SANS_REPONSE, {}};
+        if (!selecteur.wait(std::min(reste, TRANCHE)))
+            continue;
+        std::size_t n = 0;
+        const sf::Socket::Status s = socket.receive(tampon, sizeof tampon, n);
+        const bool ferme = s != sf::Socket::Done;
+        const char* d = tampon;
+        if (!corps) {
+            entetes.append(tampon, n);
+            // Refused as soon as the first bytes are not an HTTP/1.x status line.
+            if (entetes.compare(0, std::min<size_t>(entetes.size(), 7), "HTTP/1.", 0, std::min<size_t>(entetes.size(), 7)) != 0)
+                return {REPONSE_INVALIDE, {}};
+            const size_t fin = entetes.find("\r\n\r\n");
+            if (fin == std::string::npos) {
+                if (entetes.size() > limites.entetes || ferme)
+                    return {REPONSE_INVALIDE, {}};
+                continue;
+            }
+            if (fin + 4 > limites.entetes)
+                return {REPONSE_INVALIDE, {}};
+            LecteurCorps::Mode mode;
+            size_t longueur;
+            if (!lireEntetes(entetes.substr(0, fin), limites.corps, rep.statut, mode, longueur))
+                return {REPONSE_INVALIDE, {}};
+            corps = std::make_unique<LecteurCorps>(mode, longueur, limites.corps);
+            const std::string suite = entetes.substr(fin + 4);
+            entetes.clear();
+            const LecteurCorps::Etat e = corps->ajouter(suite.data(), suite.size(), ferme);
+            if (e == LecteurCorps::COMPLET)
+                return {rep.statut, std::move(corps->corps)};
+            if (e == LecteurCorps::INVALIDE)
+                return {REPONSE_INVALIDE, {}};
+            continue;
+        }
+        const LecteurCorps::Etat e = corps->ajouter(d, n, ferme);
+        if (e == LecteurCorps::COMPLET)
+            return {rep.statut, std::move(corps->corps)};
+        if (e == LecteurCorps::INVALIDE)
+            return {REPONSE_INVALIDE, {}};
+    }
+}

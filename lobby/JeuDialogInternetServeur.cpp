@@ -1,0 +1,320 @@
+// The lobby's requests to its server: registration, update, removal, the player list and the
+// public address. Each runs on the lobby's worker; its answer is applied by onFrame. Nothing
+// here runs a program or writes a file: answers are read from memory.
+#include "lobby/JeuDialogInternet.h"
+
+#include "core/Globals.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTab.h"
+#include "lobby/ClientHttpLobby.h"
+#include "lobby/ProtocoleLobby.h"
+#include "lobby/ReseauLobby.h"
+#include "menus/JeuMenus.h"
+
+#include <memory>
+
+namespace {
+
+const sf::Color ROUGE(255, 0, 0, 255);
+const sf::Color GRIS(100, 100, 100, 255);
+const sf::Color VERT(0, 200, 0, 255);
+const sf::Color BLEU(0, 0, 200, 255);
+
+// The "IP" answer of the server: its last "IP" line, when it holds a dotted address.
+std::string lireReponseIp(int statut, const std::string& corps)
+{
+    std::string ip = "0.0.0.0";
+    if (statut != 200)
+        return ip;
+    CTUVFile f;
+    f.openTexte(corps);
+    for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey())
+        if (cle == "IP") {
+            const std::string v = f.getValue();
+            ip = lobby::estIpv4(v) ? v : "0.0.0.0";
+        }
+    return ip;
+}
+
+std::wstring texteEtat(int etat)
+{
+    return etat == 0 ? L"en attente d'un joueur" : etat == 1 ? L"en jeu" : L"???";
+}
+
+} // namespace
+
+void CJeuDialogInternet::poster(std::function<void(CClientHttpLobby&)> travail, std::function<void()> suite)
+{
+    const unsigned g = generation_;
+    reseau().poster(std::move(travail), suite ? [this, g, suite] {
+        if (g == generation_)
+            suite();
+    } : std::function<void()>());
+}
+
+std::string CJeuDialogInternet::corpsJoueur(bool avecEtat) const
+{
+    lobby::ChampsFormulaire champs = {{"pseudo", tuv::wstrToUtf8(strPseudo)},
+                                      {"groupe", strGroupe},
+                                      {"niveau", std::to_string(numNiveau)},
+                                      {"iplan", ipLanLiee_},
+                                      {"port", std::to_string(portLie_)}};
+    if (avecEtat)
+        champs.emplace_back("etat", bEnJeu ? "1" : "0");
+    return lobby::encoderFormulaire(champs);
+}
+
+// The name, group and port typed: false, with the reason shown, when one is refused.
+bool CJeuDialogInternet::lireChampsSaisis(std::wstring& pseudo, std::string& groupe, int& port)
+{
+    const CPLUXControl* cPort = getControl("myTextInputPortUDP");
+    const CPLUXControl* cPseudo = getControl("myTextInputPseudo");
+    const CPLUXControl* cGroupe = getControl("myTextInputGroupe");
+    long long p = portUDP;
+    if (cPort && !lobby::lireEntier(tuv::delspaces(cPort->getText()), 1, 65535, p)) {
+        montrerStatut("Port UDP invalide (1 à 65535)");
+        return false;
+    }
+    port = static_cast<int>(p);
+    pseudo = cPseudo ? cPseudo->getTextW() : strPseudo;
+    groupe = cGroupe ? cGroupe->getText() : strGroupe;
+    if (!lobby::pseudoValide(pseudo)) {
+        montrerStatut("Pseudo refusé : 1 à 32 caractères, sans « ; » ni caractère de contrôle");
+        return false;
+    }
+    if (!lobby::groupeValide(groupe)) {
+        montrerStatut("Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
+        return false;
+    }
+    return true;
+}
+
+void CJeuDialogInternet::connexionServeur(std::string url, std::string chemin)
+{
+    if (bConnexionEnCours)
+        return;
+    if (CPLUXControlTab* t = ctrlTab("myTab"))
+        t->setNumTabElemActif(0);
+    std::string hote;
+    int portServeur = 0;
+    if (!lobby::lireAdresseBase(url, hote, portServeur) || !lobby::cheminServiceValide(chemin)) {
+        montrerStatut("Adresse du serveur invalide (SERVEUR_LOBBY de jeu.ini)");
+        return initOptions();
+    }
+    std::wstring pseudo;
+    std::string groupe;
+    int port = 0;
+    if (!lireChampsSaisis(pseudo, groupe, port))
+        return initOptions();
+    delier();
+    // Bound before the registration: a port already taken must not pass for connected.
+    if (socketUDP.bind(static_cast<unsigned short>(port)) != sf::Socket::Done) {
+        montrerStatut("Port UDP " + std::to_string(port) + " indisponible");
+        return initOptions();
+    }
+    socketUDP.setBlocking(false);
+    portUDP = port;
+    portLie_ = port;
+    strPseudo = pseudo;
+    strGroupe = groupe;
+    ipLan = sf::IpAddress::getLocalAddress();
+    ipLanLiee_ = ipLan.toString();
+    bConnexionEnCours = true;
+    montrerStatut("Connexion en cours…");
+    auto ipwan = std::make_shared<std::string>();
+    auto statut = std::make_shared<int>(CClientHttpLobby::SANS_REPONSE);
+    const std::string corps = corpsJoueur(false);
+    poster(
+        [url, chemin, corps, ipwan, statut](CClientHttpLobby& client) {
+            const ReponseHttp ip = client.get(url, chemin + "/giveip.php");
+            *ipwan = lireReponseIp(ip.statut, ip.corps);
+            *statut = client.post(url, chemin + "/addjoueur.php", corps).statut;
+        },
+        [this, ipwan, statut] { appliquerConnexion(*statut, *ipwan); });
+}
+
+void CJeuDialogInternet::appliquerConnexion(int statut, const std::string& ipwan)
+{
+    bConnexionEnCours = false;
+    uint32_t ip = 0;
+    ipWan = lobby::lireIpv4(ipwan, ip) ? sf::IpAddress(ip) : sf::IpAddress::Any;
+    if (CPLUXControl* c = getControl("myTextInputIPLan"))
+        c->setText(ipLan.toString());
+    if (CPLUXControl* c = getControl("myTextInputIPWan"))
+        c->setText(ipWan.toString());
+    if (statut == 200) {
+        bConnecte = true;
+        bEnregistre = true;
+        modeLobby = 0;
+        bEnJeu = false;
+        horlogeMaintien_.restart();
+        montrerStatut("Connexion ok (200)");
+        refreshListeJoueurs(strUrlServeur, strCheminService);
+        if (CPLUXControlButton* b = ctrlButton("myButtonConnexionServeur"))
+            b->setButtonText("Déconnexion");
+    } else {
+        delier();
+        montrerStatut("Erreur de connexion (code erreur=" + std::to_string(statut) + ")");
+    }
+    initOptions();
+}
+
+void CJeuDialogInternet::editJoueur(std::string url, std::string chemin)
+{
+    // Sent only while registered, with the name and group as they were accepted.
+    if (!bEnregistre || !lobby::pseudoValide(strPseudo) || !lobby::groupeValide(strGroupe))
+        return;
+    const std::string corps = corpsJoueur(true);
+    poster([url, chemin, corps](CClientHttpLobby& c) { c.post(url, chemin + "/editjoueur.php", corps); }, {});
+}
+
+void CJeuDialogInternet::delier()
+{
+    socketUDP.unbind();
+    file_.clear();
+    sondes_.clear();
+}
+
+void CJeuDialogInternet::deconnexion(std::string url, std::string chemin)
+{
+    // Removes the record under the address and port it was registered with; a connection
+    // still on its way may have registered it too.
+    if (bEnregistre || bConnexionEnCours) {
+        const std::string corps =
+            lobby::encoderFormulaire({{"iplan", ipLanLiee_}, {"port", std::to_string(portLie_)}});
+        reseau().poster([url, chemin, corps](CClientHttpLobby& c) { c.post(url, chemin + "/deconnexionjoueur.php", corps); },
+                        {});
+    }
+    ++generation_;
+    bEnregistre = bConnexionEnCours = bRafraichissementEnCours = false;
+    listeJoueurs.clear();
+    demandesEnvoyees.clear();
+    demandesRecues.clear();
+    montrerStatut("hors ligne");
+    for (const char* id : {"myListJoueursEnLigne", "myListDemandesDeJeu"})
+        if (CPLUXControlList* l = ctrlList(id))
+            l->reset();
+    if (CPLUXControlButton* b = ctrlButton("myButtonConnexionServeur"))
+        b->setButtonText("Connexion au serveur");
+    bConnecte = false;
+    delier();
+}
+
+void CJeuDialogInternet::refreshListeJoueurs(std::string url, std::string chemin)
+{
+    if (!bConnecte || bRafraichissementEnCours)
+        return;
+    bRafraichissementEnCours = true;
+    auto reponse = std::make_shared<ReponseHttp>();
+    poster([url, chemin, reponse](CClientHttpLobby& c) { *reponse = c.get(url, chemin + "/sendlistjoueurs.php"); },
+           [this, reponse] {
+               bRafraichissementEnCours = false;
+               appliquerListe(reponse->statut, reponse->corps);
+           });
+}
+
+void CJeuDialogInternet::getIpWan(std::string url, std::string chemin)
+{
+    auto ip = std::make_shared<std::string>("0.0.0.0");
+    poster(
+        [url, chemin, ip](CClientHttpLobby& c) {
+            const ReponseHttp r = c.get(url, chemin + "/giveip.php");
+            *ip = lireReponseIp(r.statut, r.corps);
+        },
+        [this, ip] {
+            uint32_t a = 0;
+            ipWan = lobby::lireIpv4(*ip, a) ? sf::IpAddress(a) : sf::IpAddress::Any;
+            if (CPLUXControl* c = getControl("myTextInputIPWan"))
+                c->setText(ipWan.toString());
+        });
+}
+
+void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
+{
+    CPLUXControlList* liste = ctrlList("myListJoueursEnLigne");
+    if (liste) {
+        liste->setVisibleCol2(true);
+        liste->setLargeurCol2(80);
+        liste->reset();
+    }
+    numJoueurPing = 0;
+    // Emptied on a failure too, so that the lines always match the records.
+    listeJoueurs.clear();
+    if (statut != 200)
+        return;
+    CTUVFile f;
+    f.openTexte(corps);
+    std::vector<std::string> valeurs;
+    size_t lignes = 0;
+    for (std::string cle = f.getKey(); !cle.empty() && lignes < lobby::LIGNES_LISTE_MAX; cle = f.getKey()) {
+        if (cle != "J")
+            continue;
+        ++lignes;
+        // Nine values read means more than eight on the line: the line is dropped.
+        valeurs.clear();
+        do
+            valeurs.push_back(f.getValue());
+        while (!f.finDeLigne() && valeurs.size() < 9);
+        lobby::FicheJoueur fiche;
+        if (!lobby::ficheDepuisValeurs(valeurs, fiche))
+            continue;
+        if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
+            continue;
+        if (numNiveau != 0 && fiche.niveau != numNiveau)
+            continue;
+        ajouterLigneJoueur({tuv::utf8toWStr(fiche.pseudo), fiche.ipwan, fiche.iplan, fiche.port, fiche.etat});
+    }
+}
+
+void CJeuDialogInternet::ajouterLigneJoueur(const JoueurEnLigne& j)
+{
+    listeJoueurs.push_back(j);
+    CPLUXControlList* liste = ctrlList("myListJoueursEnLigne");
+    if (!liste)
+        return;
+    const int n = liste->getNbElements();
+    liste->AddElement(j.pseudo + L" (" + texteEtat(j.etat) + L")");
+    sf::Color c = BLEU;
+    if (estSoi(j))
+        c = ROUGE;
+    else if (j.etat == 1)
+        c = GRIS;
+    else if (isDemandeEnvoyee(j.ipwan, j.iplan, j.port))
+        c = VERT;
+    liste->setColor(c, n);
+}
+
+void CJeuDialogInternet::pingJoueurs(int index)
+{
+    if (index < 0 || index >= static_cast<int>(listeJoueurs.size()))
+        return;
+    const JoueurEnLigne& j = listeJoueurs[static_cast<size_t>(index)];
+    ping(j.ipwan, j.port);
+}
+
+void CJeuDialogInternet::onKeyPress(const sf::Event::KeyEvent& k)
+{
+    if (k.code == sf::Keyboard::F5)
+        refreshListeJoueurs(strUrlServeur, strCheminService);
+}
+
+void CJeuDialogInternet::onJoystickBtnBRelease(int pad)
+{
+    const CPLUXControlTab* t = ctrlTab("myTab");
+    if (!t || t->getNumTabElemActif() == 0) {
+        deconnexion(strUrlServeur, strCheminService);
+        hide();
+        CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        if (jeu && jeu->pMenus) {
+            jeu->pMenus->chargerMenu("./menus/", "menu1.mnu");
+            jeu->pMenus->entrerMenu(1);
+        }
+    } else {
+        deconnexion(strUrlServeur, strCheminService);
+        connexionServeur(strUrlServeur, strCheminService);
+    }
+}
