@@ -132,7 +132,9 @@ void CJeuDialogInternet::connexionServeur(std::string url, std::string chemin)
         [url, chemin, corps, ipwan, statut](CClientHttpLobby& client) {
             const ReponseHttp ip = client.get(url, chemin + "/giveip.php");
             *ipwan = lireReponseIp(ip.statut, ip.corps);
-            *statut = client.post(url, chemin + "/addjoueur.php", corps).statut;
+            // A server that did not answer in time is not asked a second time.
+            if (ip.statut != CClientHttpLobby::SANS_REPONSE)
+                *statut = client.post(url, chemin + "/addjoueur.php", corps).statut;
         },
         [this, ipwan, statut] { appliquerConnexion(*statut, *ipwan); });
 }

@@ -2,8 +2,9 @@
 """Draws the HUD's images (panel backgrounds, countdown digits, start signs, weapon
 icons) and the level's (editor icons of a decor sprite, colour filter, step dust, footprint),
 and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
-(Sprites/0001.png to 0012.png); and the characters' sheets, the weapons' sheet, the spirit,
-the shadow and the characters' icon menu. Run from data/:
+(Sprites/0001.png to 0012.png); the characters' sheets, the weapons' sheet, the spirit,
+the shadow and the characters' icon menu; the online lobby's character pictures and level
+miniatures. Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -425,6 +426,92 @@ def images_personnages():
     ecrire(ombre(), "effets", "ombre", "OMBRE", (32, 8))
 
 
+def personnage(peau, corps, bord, cheveux, large):
+    """A character's bust on a soft background, 92 x 100 (the lobby's picture)."""
+    img = Image(92, 100, (46, 52, 70, 255))
+    for j in range(100):
+        img.rect(0, j, 92, 1, (46 + j // 4, 52 + j // 5, 70 + j // 3, 255))
+    demi = 22 if large else 15
+    img.rect(46 - demi, 62, 2 * demi, 38, corps)
+    img.cadre(46 - demi, 62, 2 * demi, 38, bord, 2)
+    img.rect(40, 52, 12, 12, peau)
+    disque(img, 46, 38, 17, peau)
+    img.rect(38, 34, 4, 4, (30, 30, 30, 255))
+    img.rect(50, 34, 4, 4, (30, 30, 30, 255))
+    img.rect(40, 46, 12, 2, (140, 60, 60, 255))
+    for i in range(29, 64):
+        haut = 18 if large else 14
+        img.rect(i, haut + abs(i - 46) // 4, 1, 8, cheveux)
+    return img
+
+
+def miniature(ciel, sol, relief, detail):
+    """A level's miniature, 300 x 160: sky, relief, ground and one detail of its own."""
+    img = Image(300, 160)
+    for j in range(110):
+        t = j / 110
+        img.rect(0, j, 300, 1, tuple(int(ciel[0][k] * (1 - t) + ciel[1][k] * t) for k in range(3)) + (255,))
+    for i in range(300):
+        h = relief(i)
+        img.rect(i, 110 - h, 1, h, sol[0])
+    img.rect(0, 110, 300, 50, sol[1])
+    img.rect(0, 110, 300, 3, sol[0])
+    detail(img)
+    img.cadre(0, 0, 300, 160, (20, 20, 20, 255), 2)
+    return img
+
+
+def images_lobby():
+    os.makedirs("personnages/vignettes", exist_ok=True)
+    personnage((240, 200, 160, 255), (40, 150, 90, 255), (20, 80, 50, 255), (230, 200, 70, 255),
+               False).png("personnages/vignettes/zeph.png")
+    personnage((200, 150, 110, 255), (190, 60, 50, 255), (100, 30, 25, 255), (60, 40, 30, 255),
+               True).png("personnages/vignettes/vevidiz.png")
+
+    def arbres(img):
+        for x in range(20, 300, 55):
+            img.rect(x + 8, 78, 6, 32, (90, 60, 30, 255))
+            disque(img, x + 11, 70, 16, (40, 130, 50, 255))
+
+    def soleil(img):
+        disque(img, 240, 30, 18, (250, 220, 90, 255))
+        for x in (60, 140):
+            img.rect(x, 70, 8, 40, (60, 150, 70, 255))
+            img.rect(x - 8, 82, 8, 4, (60, 150, 70, 255))
+            img.rect(x - 8, 74, 4, 10, (60, 150, 70, 255))
+
+    def sapins(img):
+        for x in range(30, 300, 70):
+            for k in range(4):
+                img.rect(x - 4 * k, 78 + 8 * k, 8 * k + 8, 8, (30, 90, 60, 255))
+        for x in range(5, 300, 23):
+            img.rect(x, (x * 7) % 100, 2, 2, (255, 255, 255, 255))
+
+    def immeubles(img):
+        for n, x in enumerate(range(10, 300, 48)):
+            h = 40 + (n * 23) % 50
+            img.rect(x, 110 - h, 36, h, (40, 40, 60, 255))
+            for j in range(110 - h + 6, 104, 10):
+                for i in range(x + 5, x + 32, 9):
+                    img.rect(i, j, 4, 5, (250, 220, 110, 255))
+        disque(img, 50, 25, 12, (235, 235, 220, 255))
+
+    scenes = [
+        (((120, 180, 240), (200, 230, 250)), ((70, 150, 60, 255), (110, 80, 50, 255)),
+         lambda i: 20 + (i * 13) % 9, arbres),
+        (((240, 180, 90), (250, 230, 170)), ((220, 180, 110, 255), (200, 160, 90, 255)),
+         lambda i: 10 + abs((i % 120) - 60) // 3, soleil),
+        (((150, 170, 210), (230, 235, 245)), ((245, 245, 250, 255), (210, 215, 230, 255)),
+         lambda i: 15 + abs((i % 150) - 75) * 2 // 3, sapins),
+        (((15, 20, 50), (60, 50, 90)), ((50, 50, 60, 255), (30, 30, 35, 255)),
+         lambda i: 0, immeubles),
+    ]
+    for n, (ciel, sol, relief, detail) in enumerate(scenes):
+        dossier = "niveaux/niveau%d" % (1000 + n)
+        os.makedirs(dossier, exist_ok=True)
+        miniature(ciel, sol, relief, detail).png(os.path.join(dossier, "mini.png"))
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -469,6 +556,7 @@ def main():
     images_niveau()
     sequence_sprites()
     images_personnages()
+    images_lobby()
 
 
 if __name__ == "__main__":

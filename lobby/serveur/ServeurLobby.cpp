@@ -125,6 +125,9 @@ int CServeurLobby::demarrer(std::string& erreur)
     }
     http_->elargirFile();
     fil_ = std::thread([this] { http_->listen_after_bind(); });
+    // stop() is lost on a server not yet running: wait until it runs.
+    while (!http_->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return port;
 }
 

@@ -1,0 +1,148 @@
+// The lobby's HTTP client against a raw responder that answers as badly as it is told to:
+// the status it reports, the memory it keeps, the deadline it holds.
+#include "lobby/ClientHttpLobby.h"
+
+#include <SFML/Network/TcpListener.hpp>
+#include <SFML/Network/TcpSocket.hpp>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace {
+
+// Accepts one connection, reads the request, then plays `reponse` on the socket.
+class Repondeur {
+public:
+    explicit Repondeur(std::function<void(sf::TcpSocket&)> reponse) : reponse_(std::move(reponse))
+    {
+        ecoute_.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+        fil_ = std::thread([this] {
+            sf::TcpSocket s;
+            if (ecoute_.accept(s) != sf::Socket::Done)
+                return;
+            std::string requete;
+            char t[4096];
+            std::size_t n = 0;
+            while (requete.find("\r\n\r\n") == std::string::npos && s.receive(t, sizeof t, n) == sf::Socket::Done)
+                requete.append(t, n);
+            recu = requete;
+            reponse_(s);
+        });
+    }
+    ~Repondeur()
+    {
+        fil_.join();
+    }
+    std::string url() const { return "http://127.0.0.1:" + std::to_string(ecoute_.getLocalPort()); }
+    std::string recu;
+
+private:
+    std::function<void(sf::TcpSocket&)> reponse_;
+    sf::TcpListener ecoute_;
+    std::thread fil_;
+};
+
+void ecrire(sf::TcpSocket& s, const std::string& t) { s.send(t.data(), t.size()); }
+
+// Writes until the client goes, at most `octets`.
+void inonder(sf::TcpSocket& s, const std::string& entete, size_t octets)
+{
+    ecrire(s, entete);
+    const std::string bloc(64 * 1024, 'x');
+    for (size_t envoye = 0; envoye < octets; envoye += bloc.size())
+        if (s.send(bloc.data(), bloc.size()) != sf::Socket::Done)
+            return;
+}
+
+} // namespace
+
+TEST(ClientHttpLobby, BadAnswersGiveTheirStatusWithinTheDeadline)
+{
+    const std::string ok = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello";
+    const struct {
+        const char* quoi;
+        std::function<void(sf::TcpSocket&)> reponse;
+        int statut;
+        const char* corps;
+    } cas[] = {
+        {"a good answer", [&](sf::TcpSocket& s) { ecrire(s, ok); }, 200, "hello"},
+        {"HTTP/1.0 up to the close", [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.0 200 OK\r\n\r\nIP=1.2.3.4\n"); }, 200,
+         "IP=1.2.3.4\n"},
+        {"garbage", [](sf::TcpSocket& s) { ecrire(s, "SSH-2.0-OpenSSH\r\n\r\n"); }, 1000, ""},
+        {"500", [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.1 500 Oops\r\nContent-Length: 0\r\n\r\n"); }, 500, ""},
+        {"302 is not followed",
+         [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.1 302 Found\r\nLocation: http://1.2.3.4/\r\nContent-Length: 0\r\n\r\n"); },
+         302, ""},
+        {"silence", [](sf::TcpSocket& s) { std::this_thread::sleep_for(std::chrono::milliseconds(900)); }, 1001, ""},
+        {"a dripping body",
+         [](sf::TcpSocket& s) {
+             ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n");
+             for (int i = 0; i < 18; ++i) {
+                 ecrire(s, "x");
+                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
+             }
+         },
+         1001, ""},
+        {"100 MB", [](sf::TcpSocket& s) { inonder(s, "HTTP/1.1 200 OK\r\n\r\n", 100u << 20); }, 1000, ""},
+        {"100 MB announced", [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\n"); },
+         1000, ""},
+        {"a short body", [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc"); }, 1000, ""},
+        {"chunked",
+         [](sf::TcpSocket& s) {
+             ecrire(s, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nJ=1;\r\n");
+             ecrire(s, "3;ext=1\r\nabc\r\n0\r\n\r\n");
+         },
+         200, "J=1;abc"},
+        {"bad chunk size", [](sf::TcpSocket& s) { ecrire(s, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n"); },
+         1000, ""},
+        {"a 1 MB header", [](sf::TcpSocket& s) { inonder(s, "HTTP/1.1 200 OK\r\nX: ", 1u << 20); }, 1000, ""},
+        {"closed at once", [](sf::TcpSocket& s) { s.disconnect(); }, 1000, ""},
+    };
+    for (const auto& c : cas) {
+        Repondeur r(c.reponse);
+        CClientHttpLobby client;
+        client.limites.total = sf::milliseconds(700);
+        const auto debut = std::chrono::steady_clock::now();
+        const ReponseHttp rep = client.post(r.url(), "/duelix/addjoueur.php", "pseudo=a%26b");
+        const auto duree = std::chrono::steady_clock::now() - debut;
+        EXPECT_EQ(rep.statut, c.statut) << c.quoi;
+        EXPECT_EQ(rep.corps, c.corps) << c.quoi;
+        EXPECT_LT(duree, std::chrono::milliseconds(700 + 300)) << c.quoi << ": the deadline holds";
+        EXPECT_LE(rep.corps.capacity(), (1u << 20) + 64 * 1024) << c.quoi << ": memory bounded";
+        if (std::string(c.quoi) == "a good answer") {
+            EXPECT_NE(r.recu.find("POST /duelix/addjoueur.php HTTP/1.1\r\n"), std::string::npos) << r.recu;
+            EXPECT_NE(r.recu.find("Host: 127.0.0.1:"), std::string::npos);
+            EXPECT_NE(r.recu.find("Connection: close\r\n"), std::string::npos);
+            EXPECT_NE(r.recu.find("Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 12\r\n"),
+                      std::string::npos);
+        }
+    }
+}
+
+TEST(ClientHttpLobby, ClosedPortAndBadAddressGiveNoAnswer)
+{
+    sf::TcpListener l;
+    l.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+    const std::string url = "http://127.0.0.1:" + std::to_string(l.getLocalPort());
+    l.close();
+    CClientHttpLobby client;
+    EXPECT_EQ(client.get(url, "/").statut, 1001) << "closed port";
+    EXPECT_EQ(client.get("https://127.0.0.1", "/").statut, 1001) << "not an address it can reach";
+}
+
+TEST(ClientHttpLobby, CancellationIsSeenAtOnce)
+{
+    std::atomic<bool> annule{false};
+    Repondeur r([](sf::TcpSocket&) { std::this_thread::sleep_for(std::chrono::milliseconds(400)); });
+    std::thread stop([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        annule = true;
+    });
+    CClientHttpLobby client(&annule);
+    const auto debut = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.get(r.url(), "/").statut, 1001);
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(100 + 150));
+    stop.join();
+}

@@ -1,0 +1,214 @@
+// The rules both sides of the lobby share, as tables of inputs and what they must give.
+#include "core/TuvFile.h"
+#include "lobby/ProtocoleLobby.h"
+#include "support/Outils.h"
+
+#include <gtest/gtest.h>
+
+using namespace lobby;
+
+TEST(ProtocoleLobby, FormValuesAreEncodedAndDecodedBack)
+{
+    const std::pair<std::string, std::string> cas[] = {
+        {"Joueur", "Joueur"},
+        {"a b", "a+b"},
+        {"a&b=c+d%", "a%26b%3Dc%2Bd%25"},
+        {"$(touch x)", "%24%28touch+x%29"},
+        {"`|>\"'", "%60%7C%3E%22%27"},
+        {"-._~", "-._~"},
+        {"\xC3\xA9", "%C3%A9"},
+        {";", "%3B"},
+    };
+    for (const auto& [clair, code] : cas) {
+        EXPECT_EQ(encoderValeur(clair), code) << clair;
+        ChampsFormulaire lu;
+        ASSERT_TRUE(decoderFormulaire("k=" + code, lu)) << code;
+        ASSERT_EQ(lu.size(), 1u);
+        EXPECT_EQ(lu[0].second, clair) << "decoded back from " << code;
+    }
+    EXPECT_EQ(encoderFormulaire({{"pseudo", "a&b"}, {"port", "8000"}}), "pseudo=a%26b&port=8000");
+    ChampsFormulaire lu;
+    EXPECT_TRUE(decoderFormulaire("a=1&&b=&c=x", lu)) << "empty pairs are skipped, empty values kept";
+    EXPECT_EQ(lu.size(), 3u);
+    for (const char* mauvais : {"a=%G1", "a=%4", "a=%", "a", "a=1&b"})
+        EXPECT_FALSE(decoderFormulaire(mauvais, lu)) << mauvais;
+}
+
+TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
+{
+    const std::string trenteDeux(32, 'x');
+    const struct {
+        std::string texte;
+        bool pseudo, groupe;
+    } cas[] = {
+        {"Joueur", true, true},
+        {"", false, true},
+        {trenteDeux, true, true},
+        {trenteDeux + "x", false, false},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", true, true},
+        {"a;b", false, false},
+        {"a\tb", false, false},
+        {"a\x7F", false, false},
+        {std::string("a\0b", 3), false, false},
+        {"a\rb", false, false},
+        {"\xC3", false, false},          // cut sequence
+        {"\xC0\xAF", false, false},      // overlong
+        {"\xED\xA0\x80", false, false},  // surrogate
+        {"\xF4\x90\x80\x80", false, false},
+        {"&=+%\"'$`|> ", true, true},
+        {"$(touch pwned)", true, true},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(pseudoValide(c.texte), c.pseudo) << "pseudo [" << c.texte << "]";
+        EXPECT_EQ(groupeValide(c.texte), c.groupe) << "groupe [" << c.texte << "]";
+    }
+    EXPECT_TRUE(pseudoValide(std::wstring(32, L'\u00E9')));
+    EXPECT_FALSE(pseudoValide(std::wstring(1, static_cast<wchar_t>(0x110000))));
+}
+
+TEST(ProtocoleLobby, DottedAddressesAndNumbers)
+{
+    const struct {
+        const char* texte;
+        bool ok;
+        uint32_t valeur;
+    } cas[] = {
+        {"127.0.0.1", true, 0x7F000001},  {"0.0.0.0", true, 0},           {"255.255.255.255", true, 0xFFFFFFFF},
+        {"1.2.3", false, 0},              {"256.1.1.1", false, 0},        {"a.b.c.d", false, 0},
+        {"1.2.3.4.5", false, 0},          {"01.2.3.4", false, 0},         {" 1.2.3.4", false, 0},
+        {"1.2.3.4 ", false, 0},           {"host.example", false, 0},     {"-1.2.3.4", false, 0},
+        {"", false, 0},                   {"1..3.4", false, 0},
+    };
+    for (const auto& c : cas) {
+        uint32_t v = 12345;
+        EXPECT_EQ(lireIpv4(c.texte, v), c.ok) << c.texte;
+        if (c.ok) {
+            EXPECT_EQ(v, c.valeur) << c.texte;
+            EXPECT_EQ(texteIpv4(v), c.texte);
+        }
+    }
+    long long n = 0;
+    EXPECT_TRUE(lireEntier("65535", 1, 65535, n) && n == 65535);
+    for (const char* mauvais : {"0", "65536", "8000x", "-1", "+5", " 5", "", "99999999999999999999"})
+        EXPECT_FALSE(lireEntier(mauvais, 1, 65535, n)) << mauvais;
+}
+
+TEST(ProtocoleLobby, ListLinesBecomeRecordsOnlyWhenEveryValueChecks)
+{
+    auto valeurs = [](std::vector<std::string> v) { return v; };
+    FicheJoueur f;
+    ASSERT_TRUE(ficheDepuisValeurs(valeurs({"12", "Joueur2", "amis", "0", "0", "203.0.113.7", "192.168.1.20", "8000"}), f));
+    EXPECT_EQ(f.id, 12);
+    EXPECT_EQ(f.pseudo, "Joueur2");
+    EXPECT_EQ(f.groupe, "amis");
+    EXPECT_EQ(f.port, 8000);
+    EXPECT_EQ(ligneListe(f), "J=12;Joueur2;amis;0;0;203.0.113.7;192.168.1.20;8000\n");
+    const std::vector<std::string> base = {"1", "N", "", "3", "1", "1.2.3.4", "10.0.0.1", "9000"};
+    EXPECT_TRUE(ficheDepuisValeurs(base, f));
+    const struct {
+        size_t i;
+        const char* valeur;
+    } mauvais[] = {{0, "x"},   {1, ""},           {2, "ggggggggggggggggggggggggggggggggg"}, {3, "1001"}, {3, "-1"},
+                   {4, "2"},   {5, "host.example"}, {6, "1.2.3"},                   {7, "0"},    {7, "70000"},
+                   {7, "-1"},  {1, "a\x01"}};
+    for (const auto& m : mauvais) {
+        std::vector<std::string> v = base;
+        v[m.i] = m.valeur;
+        EXPECT_FALSE(ficheDepuisValeurs(v, f)) << "value " << m.i << " = " << m.valeur;
+    }
+    std::vector<std::string> sept(base.begin(), base.end() - 1), neuf = base;
+    neuf.push_back("x");
+    EXPECT_FALSE(ficheDepuisValeurs(sept, f));
+    EXPECT_FALSE(ficheDepuisValeurs(neuf, f));
+}
+
+TEST(ProtocoleLobby, BaseAddressesAndServicePaths)
+{
+    const struct {
+        const char* url;
+        bool ok;
+        const char* hote;
+        int port;
+    } cas[] = {
+        {"http://h:8080", true, "h", 8080},
+        {"http://127.0.0.1", true, "127.0.0.1", 80},
+        {"http://lobby.example.org:81", true, "lobby.example.org", 81},
+        {"https://h", false, "", 0},
+        {"http://h:0", false, "", 0},
+        {"http://h:65536", false, "", 0},
+        {"http://h/x", false, "", 0},
+        {"http://h :80", false, "", 0},
+        {"http:// h", false, "", 0},
+        {"http://", false, "", 0},
+        {"http://1.2.3", false, "", 0},
+        {"http://a;b", false, "", 0},
+        {"ftp://h", false, "", 0},
+    };
+    for (const auto& c : cas) {
+        std::string hote;
+        int port = 0;
+        EXPECT_EQ(lireAdresseBase(c.url, hote, port), c.ok) << c.url;
+        if (c.ok) {
+            EXPECT_TRUE(hote == c.hote && port == c.port) << c.url << " -> " << hote << ":" << port;
+        }
+    }
+    std::string hote;
+    int port;
+    EXPECT_FALSE(lireAdresseBase("http://" + std::string(250, 'a'), hote, port)) << "over 255 characters";
+    for (const char* ok : {"/duelix", "/a/b-c._~"})
+        EXPECT_TRUE(cheminServiceValide(ok)) << ok;
+    for (const char* non : {"", "duelix", "/a b", "/a?b", "/a;b", "/%41"})
+        EXPECT_FALSE(cheminServiceValide(non)) << non;
+    EXPECT_FALSE(cheminServiceValide("/" + std::string(64, 'a')));
+}
+
+TEST(ProtocoleLobby, ProbesReadOnlyAtTheirExactShape)
+{
+    const auto q = encoderSonde(GenreSonde::QUESTION, 0x01020304);
+    const unsigned char attendu[] = {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 1, 1, 2, 3, 4};
+    EXPECT_EQ(std::vector<unsigned char>(q.begin(), q.end()), std::vector<unsigned char>(attendu, attendu + 12));
+    GenreSonde g;
+    uint32_t s = 0;
+    EXPECT_TRUE(lireSonde(q.data(), q.size(), g, s) && g == GenreSonde::QUESTION && s == 0x01020304);
+    EXPECT_FALSE(lireSonde(q.data(), 11, g, s)) << "short";
+    std::vector<unsigned char> long13(q.begin(), q.end());
+    long13.push_back(0);
+    EXPECT_FALSE(lireSonde(long13.data(), long13.size(), g, s)) << "long";
+    auto autre = q;
+    autre[7] = 3;
+    EXPECT_FALSE(lireSonde(autre.data(), autre.size(), g, s)) << "kind 3";
+    EXPECT_TRUE(marqueSonde(long13.data(), long13.size()));
+}
+
+TEST(ProtocoleLobby, TextInMemoryReadsAsTheSameBytesInAFile)
+{
+    DossierTemp d;
+    const std::string textes[] = {
+        "J=1;a;b;0;0;1.2.3.4;5.6.7.8;9\nIP=1.2.3.4\n",
+        "\xEF\xBB\xBFIP=1.1.1.1\r\nJ=2;x\r\n",
+        "# commentaire\n\n=vide\nK = a;b\nJ=3;court\n{\n}\nFIN=1;2;3;",
+        "",
+        "X=1",
+    };
+    for (const std::string& t : textes) {
+        ecrireTexte(d / "f.txt", t);
+        CTUVFile fichier, memoire;
+        ASSERT_TRUE(fichier.open(d / "f.txt", false));
+        memoire.openTexte(t);
+        for (int k = 0; k < 12; ++k) {
+            const std::string a = fichier.getKey(), b = memoire.getKey();
+            ASSERT_EQ(a, b) << "key " << k << " of [" << t << "]";
+            if (a.empty())
+                break;
+            for (int v = 0; v < 4; ++v) {
+                EXPECT_EQ(fichier.getValue(), memoire.getValue()) << "value " << v << " of key " << a;
+                EXPECT_EQ(fichier.finDeLigne(), memoire.finDeLigne()) << "end of line after value " << v;
+            }
+        }
+    }
+    CTUVFile f;
+    f.openTexte("A=1\n");
+    f.openTexte("B=2\n");
+    EXPECT_EQ(f.getKey(), "B") << "a second text replaces the first";
+    EXPECT_EQ(f.getKey(), "");
+}

@@ -1,0 +1,328 @@
+// The lobby server in-process, as tables of requests with the status and the effect each must
+// have; its store in a file across a restart; its program started as a player would.
+#include "OutilsLobby.h"
+
+#include "support/Processus.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string CHEMIN = "/duelix";
+const std::string CORPS = "pseudo=A&groupe=g&niveau=3&iplan=10.0.0.1&port=8000";
+
+struct Requete {
+    const char* methode;
+    std::string script;
+    std::string corps;
+};
+
+ReponseHttp envoyer(const ServeurEssai& s, const Requete& r)
+{
+    CClientHttpLobby c;
+    const std::string uri = r.script.empty() || r.script[0] == '/' ? r.script : CHEMIN + "/" + r.script;
+    return std::string(r.methode) == "GET" ? c.get(s.url(), uri) : c.post(s.url(), uri, r.corps);
+}
+
+std::string liste(const ServeurEssai& s) { return envoyer(s, {"GET", "sendlistjoueurs.php", ""}).corps; }
+
+} // namespace
+
+TEST(ServeurLobby, EachBadFieldAloneIsRefusedAndChangesNothing)
+{
+    ServeurEssai s;
+    const std::string sansPort = "pseudo=A&groupe=g&niveau=3&iplan=10.0.0.1";
+    const struct {
+        const char* quoi;
+        Requete r;
+        int statut;
+    } cas[] = {
+        {"pseudo missing", {"POST", "addjoueur.php", "groupe=g&niveau=3&iplan=10.0.0.1&port=8000"}, 400},
+        {"port missing", {"POST", "addjoueur.php", sansPort}, 400},
+        {"iplan missing", {"POST", "deconnexionjoueur.php", "port=8000"}, 400},
+        {"etat missing", {"POST", "editjoueur.php", CORPS}, 400},
+        {"pseudo repeated", {"POST", "addjoueur.php", CORPS + "&pseudo=B"}, 400},
+        {"unknown field", {"POST", "addjoueur.php", CORPS + "&ipwan=1.2.3.4"}, 400},
+        {"empty pseudo", {"POST", "addjoueur.php", "pseudo=&groupe=g&niveau=3&iplan=10.0.0.1&port=8000"}, 400},
+        {"33 characters", {"POST", "addjoueur.php", "pseudo=" + std::string(33, 'a') + "&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"group of 33", {"POST", "addjoueur.php", "pseudo=a&groupe=" + std::string(33, 'a') + "&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"not UTF-8", {"POST", "addjoueur.php", "pseudo=%FF&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"semicolon", {"POST", "addjoueur.php", "pseudo=a%3Bb&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"CR", {"POST", "addjoueur.php", "pseudo=a%0Db&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"LF", {"POST", "addjoueur.php", "pseudo=a&groupe=%0A&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"NUL", {"POST", "addjoueur.php", "pseudo=a%00&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"bad escape", {"POST", "addjoueur.php", "pseudo=a%G0&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"port 0", {"POST", "addjoueur.php", sansPort + "&port=0"}, 400},
+        {"port 65536", {"POST", "addjoueur.php", sansPort + "&port=65536"}, 400},
+        {"port 8000x", {"POST", "addjoueur.php", sansPort + "&port=8000x"}, 400},
+        {"niveau 1001", {"POST", "addjoueur.php", "pseudo=A&groupe=g&niveau=1001&iplan=10.0.0.1&port=8000"}, 400},
+        {"etat 2", {"POST", "editjoueur.php", CORPS + "&etat=2"}, 400},
+        {"iplan 1.2.3", {"POST", "addjoueur.php", "pseudo=A&groupe=g&niveau=3&iplan=1.2.3&port=8000"}, 400},
+        {"iplan 256.1.1.1", {"POST", "addjoueur.php", "pseudo=A&groupe=g&niveau=3&iplan=256.1.1.1&port=8000"}, 400},
+        {"iplan a.b.c.d", {"POST", "addjoueur.php", "pseudo=A&groupe=g&niveau=3&iplan=a.b.c.d&port=8000"}, 400},
+        {"junk body", {"POST", "addjoueur.php", "\x01\x02garbage"}, 400},
+        {"body over 4 KiB", {"POST", "addjoueur.php", CORPS + "&x=" + std::string(4200, 'a')}, 413},
+        {"another path", {"GET", "/duelix/autre.php", ""}, 404},
+        {"outside the service", {"GET", "/giveip.php", ""}, 404},
+        {"GET of a form", {"GET", "addjoueur.php", ""}, 405},
+        {"POST of the list", {"POST", "sendlistjoueurs.php", CORPS}, 405},
+        {"URI over 8 KiB", {"GET", "/duelix/giveip.php?x=" + std::string(9000, 'a'), ""}, 414},
+    };
+    for (const auto& c : cas) {
+        const ReponseHttp r = envoyer(s, c.r);
+        EXPECT_EQ(r.statut, c.statut) << c.quoi << ": " << r.corps;
+        if (r.statut == 400) {
+            EXPECT_EQ(std::count(r.corps.begin(), r.corps.end(), '\n'), 1) << c.quoi << ": one line of reason";
+        }
+    }
+    EXPECT_EQ(liste(s), "") << "no bad request stored anything";
+}
+
+TEST(ServeurLobby, TheFiveScriptsAndTheirEffects)
+{
+    ServeurEssai s;
+    EXPECT_EQ(liste(s), "");
+    const ReponseHttp ip = envoyer(s, {"GET", "giveip.php", ""});
+    EXPECT_EQ(ip.statut, 200);
+    EXPECT_EQ(ip.corps, "IP=127.0.0.1\n");
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", "pseudo=B&groupe=&niveau=0&iplan=10.0.0.2&port=8001"}).statut, 200);
+    EXPECT_EQ(liste(s), "J=1;A;g;3;0;127.0.0.1;10.0.0.1;8000\nJ=2;B;;0;0;127.0.0.1;10.0.0.2;8001\n");
+    EXPECT_EQ(envoyer(s, {"POST", "editjoueur.php", "pseudo=A2&groupe=h&niveau=0&iplan=10.0.0.1&port=8000&etat=1"}).statut,
+              200);
+    EXPECT_EQ(liste(s), "J=1;A2;h;0;1;127.0.0.1;10.0.0.1;8000\nJ=2;B;;0;0;127.0.0.1;10.0.0.2;8001\n")
+        << "edited in place: id kept, the cache follows";
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+    EXPECT_EQ(liste(s).substr(0, 38), "J=1;A;g;3;0;127.0.0.1;10.0.0.1;8000\nJ=") << "a new add replaces, etat back to 0";
+
+    // Another router's player with the same local address and port: out of reach from here.
+    lobby::FicheJoueur autre{0, "Loin", "", 0, 0, "203.0.113.7", "10.0.0.1", 8000};
+    ASSERT_TRUE(s.stock.enregistrer(autre, s.maintenant));
+    EXPECT_EQ(envoyer(s, {"POST", "deconnexionjoueur.php", "iplan=10.0.0.1&port=8000"}).statut, 200);
+    EXPECT_EQ(envoyer(s, {"POST", "deconnexionjoueur.php", "iplan=10.0.0.1&port=8000"}).statut, 200)
+        << "removing an absent record is no error";
+    const std::string l = liste(s);
+    const std::string premiere = "J=2;B;;0;0;127.0.0.1;10.0.0.2;8001\n", fin = ";Loin;;0;0;203.0.113.7;10.0.0.1;8000\n";
+    EXPECT_TRUE(l.compare(0, premiere.size(), premiere) == 0 && l.size() > fin.size() &&
+                l.compare(l.size() - fin.size(), fin.size(), fin) == 0 && std::count(l.begin(), l.end(), '\n') == 2)
+        << l;
+}
+
+TEST(ServeurLobby, NamesComeBackByteForByte)
+{
+    ServeurEssai s;
+    const char* noms[] = {"a&b", "x=y", "1+1", "100%", "\"q'", "$(touch x)", "\xC3\xA9t\xC3\xA9", "a b", "`|>"};
+    int port = 1;
+    std::string attendu;
+    for (const char* n : noms) {
+        const std::string corps = lobby::encoderFormulaire(
+            {{"pseudo", n}, {"groupe", n}, {"niveau", "0"}, {"iplan", "1.1.1.1"}, {"port", std::to_string(port)}});
+        ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", corps}).statut, 200) << n;
+        attendu += "J=" + std::to_string(port) + ";" + n + ";" + n + ";0;0;127.0.0.1;1.1.1.1;" + std::to_string(port) + "\n";
+        ++port;
+    }
+    EXPECT_EQ(liste(s), attendu);
+}
+
+TEST(ServeurLobby, RecordsExpireOnTheInjectedClockAndComeBackWithAnEdit)
+{
+    ServeurEssai s;
+    const int64_t t0 = s.maintenant;
+    ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+    s.maintenant = t0 + 599;
+    EXPECT_NE(liste(s), "") << "listed at 599 s";
+    s.maintenant = t0 + 610;
+    EXPECT_EQ(liste(s), "") << "gone after 610 s";
+    EXPECT_EQ(envoyer(s, {"POST", "editjoueur.php", CORPS + "&etat=0"}).statut, 200);
+    EXPECT_EQ(liste(s), "J=2;A;g;3;0;127.0.0.1;10.0.0.1;8000\n") << "a keep-alive brings it back";
+}
+
+TEST(ServeurLobby, FullServerAnswers503ButStillEditsItsPlayers)
+{
+    ServeurEssai s(":memory:", 2);
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", "pseudo=a&groupe=&niveau=0&iplan=1.1.1.1&port=1"}).statut, 200);
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", "pseudo=b&groupe=&niveau=0&iplan=1.1.1.1&port=2"}).statut, 200);
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", "pseudo=c&groupe=&niveau=0&iplan=1.1.1.1&port=3"}).statut, 503);
+    EXPECT_EQ(envoyer(s, {"POST", "editjoueur.php", "pseudo=B&groupe=&niveau=0&iplan=1.1.1.1&port=2&etat=1"}).statut,
+              200);
+}
+
+TEST(ServeurLobby, FileBaseKeepsPlayersAcrossARestartAndSweepsAtStart)
+{
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite";
+    int64_t t0;
+    {
+        ServeurEssai s(base);
+        t0 = s.maintenant;
+        ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+    }
+    {
+        ServeurEssai s(base);
+        s.maintenant = t0 + 100;
+        EXPECT_EQ(liste(s), "J=1;A;g;3;0;127.0.0.1;10.0.0.1;8000\n") << "kept in the file";
+    }
+    CStockJoueursSQLite stock(base, 100);
+    std::string erreur;
+    ASSERT_TRUE(stock.ouvrir(erreur));
+    ConfigServeurLobby c;
+    c.port = 0;
+    CServeurLobby serveur(c, stock, [t0] { return t0 + 1000; });
+    ASSERT_GT(serveur.demarrer(erreur), 0);
+    EXPECT_TRUE(stock.lister(0).empty()) << "expired records swept at start";
+}
+
+TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
+{
+    ServeurEssai s;
+    constexpr int CLIENTS = 50, REQUETES = 20;
+    std::vector<std::vector<double>> durees(CLIENTS);
+    std::atomic<int> erreurs{0};
+    std::vector<std::thread> fils;
+    for (int c = 0; c < CLIENTS; ++c)
+        fils.emplace_back([&, c] {
+            CClientHttpLobby client;
+            const std::string corps = "pseudo=c" + std::to_string(c) + "&groupe=&niveau=0&iplan=10.0.0.1&port=" +
+                                      std::to_string(c + 1);
+            for (int r = 0; r < REQUETES; ++r) {
+                const auto debut = std::chrono::steady_clock::now();
+                ReponseHttp rep;
+                if (r == 0)
+                    rep = client.post(s.url(), CHEMIN + "/addjoueur.php", corps);
+                else if (r == REQUETES - 1)
+                    rep = client.post(s.url(), CHEMIN + "/deconnexionjoueur.php",
+                                      "iplan=10.0.0.1&port=" + std::to_string(c + 1));
+                else if (r % 3 == 0)
+                    rep = client.post(s.url(), CHEMIN + "/editjoueur.php", corps + "&etat=1");
+                else
+                    rep = client.get(s.url(), CHEMIN + (r % 3 == 1 ? "/sendlistjoueurs.php" : "/giveip.php"));
+                if (rep.statut != 200)
+                    ++erreurs;
+                durees[c].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
+            }
+        });
+    for (auto& f : fils)
+        f.join();
+    EXPECT_EQ(erreurs, 0);
+    std::vector<double> toutes;
+    for (const auto& v : durees)
+        toutes.insert(toutes.end(), v.begin(), v.end());
+    std::sort(toutes.begin(), toutes.end());
+    std::printf("[load] %zu requests: p50 %.2f ms, p99 %.2f ms, worst %.2f ms\n", toutes.size(),
+                toutes[toutes.size() / 2], toutes[toutes.size() * 99 / 100], toutes.back());
+    EXPECT_EQ(liste(s), "") << "every client removed itself";
+}
+
+// The program ------------------------------------------------------------------------------
+
+namespace {
+
+struct Programme {
+    explicit Programme(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), TUV_SERVEUR_EXE);
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        int sortie[2], erreur[2];
+        if (::pipe(sortie) != 0 || ::pipe(erreur) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, sortie[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, erreur[1], 2);
+        posix_spawn_file_actions_addclose(&actions, sortie[0]);
+        posix_spawn_file_actions_addclose(&actions, erreur[0]);
+        if (posix_spawn(&pid, TUV_SERVEUR_EXE, &actions, nullptr, argv.data(), environ) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(sortie[1]);
+        ::close(erreur[1]);
+        out = ::fdopen(sortie[0], "r");
+        err = ::fdopen(erreur[0], "r");
+    }
+    ~Programme()
+    {
+        if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        if (out)
+            std::fclose(out);
+        if (err)
+            std::fclose(err);
+    }
+    static std::string ligne(FILE* f)
+    {
+        char tampon[512] = {};
+        return f && std::fgets(tampon, sizeof tampon, f) ? tampon : "";
+    }
+    static std::string tout(FILE* f)
+    {
+        std::string r;
+        for (std::string l = ligne(f); !l.empty(); l = ligne(f))
+            r += l;
+        return r;
+    }
+    pid_t pid = -1;
+    FILE* out = nullptr;
+    FILE* err = nullptr;
+};
+
+} // namespace
+
+TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
+{
+    Programme p({"--port", "0", "--base", ":memory:"});
+    ASSERT_GT(p.pid, 0);
+    const std::string l = Programme::ligne(p.out);
+    const std::string debut = "Serveur du salon : http://127.0.0.1:";
+    ASSERT_EQ(l.compare(0, debut.size(), debut), 0) << l;
+    const int port = std::atoi(l.c_str() + debut.size());
+    EXPECT_NE(l.find("/duelix (base :memory:)"), std::string::npos) << l;
+    CClientHttpLobby c;
+    EXPECT_EQ(c.get("http://127.0.0.1:" + std::to_string(port), "/duelix/giveip.php").corps, "IP=127.0.0.1\n");
+    ::kill(p.pid, SIGTERM);
+    const auto debutArret = std::chrono::steady_clock::now();
+    int etat = 0;
+    while (::waitpid(p.pid, &etat, WNOHANG) == 0 && std::chrono::steady_clock::now() - debutArret < std::chrono::seconds(2))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "stopped within 2 s with status 0";
+}
+
+TEST(ServeurLobby, ProgramRefusesBadOptionsAndABaseThatIsText)
+{
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    } cas[] = {
+        {{"--port", "65536"}, 2, "usage"},
+        {{"--port"}, 2, "usage"},
+        {{"--adresse", "localhost"}, 2, "usage"},
+        {{"--inconnue", "1"}, 2, "usage"},
+        {{"--expiration", "0"}, 2, "usage"},
+    };
+    for (const auto& c : cas) {
+        Programme p(c.args);
+        const std::string e = Programme::tout(p.err);
+        EXPECT_EQ(attendreProcessus(p.pid), c.code) << c.args[0];
+        p.pid = -1;
+        EXPECT_NE(e.find(c.message), std::string::npos) << e;
+    }
+    DossierTemp d;
+    ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
+    Programme p({"--port", "0", "--base", d / "texte.sqlite"});
+    const std::string e = Programme::tout(p.err);
+    EXPECT_EQ(attendreProcessus(p.pid), 1) << e;
+    p.pid = -1;
+    EXPECT_NE(e.find("base"), std::string::npos) << e;
+    EXPECT_EQ(lireTexte(d / "texte.sqlite"), std::string(4096, 'x')) << "the file is left as it was";
+}
