@@ -333,7 +333,8 @@ void CPLUXControlTextArea::dessinerLignes(plux::Peintre& p, sf::FloatRect r, int
         else if (i == survol)
             p.rect({r.left, y, largeur, h}, couleurSurvol_);
         sf::Color coul = l.couleurPerso ? l.couleur : couleurTexteEffective();
-        if (choisie)
+        // White text on a solid selection; a light, translucent one keeps the row's colour.
+        if (choisie && (!actif_ || couleurSelection_.a >= 128))
             coul = c::texteSelection;
         const float yt = y + (h - hTexte) / 2.f;
         l.t1.definir(l.c1, tailleTexte_, coul);

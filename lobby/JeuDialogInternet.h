@@ -5,6 +5,7 @@
 // (CReseauLobby) and their answers are applied by onFrame; the socket is drained each frame.
 #include "gui/CPLUXDialog.h"
 #include "lobby/JoueurEnLigne.h"
+#include "lobby/ProtocoleLobby.h"
 
 #include <SFML/Network/IpAddress.hpp>
 #include <SFML/Network/Packet.hpp>
@@ -109,6 +110,10 @@ public:
     void onJoystickBtnARelease(int pad) override;
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
     void onFrame() override;
+
+    // The "J" lines of a list answer that pass every check, in order, at most 10,000 lines
+    // read; the rest is dropped.
+    static void lireListe(const std::string& corps, std::vector<lobby::FicheJoueur>& fiches);
 
     // For tests and the status line -----------------------------------------------------------
     // Waits, at most that long, until every queued server request has its answer; the next

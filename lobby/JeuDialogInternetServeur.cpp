@@ -248,6 +248,19 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
     listeJoueurs.clear();
     if (statut != 200)
         return;
+    std::vector<lobby::FicheJoueur> fiches;
+    lireListe(corps, fiches);
+    for (const lobby::FicheJoueur& fiche : fiches) {
+        if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
+            continue;
+        if (numNiveau != 0 && fiche.niveau != numNiveau)
+            continue;
+        ajouterLigneJoueur({tuv::utf8toWStr(fiche.pseudo), fiche.ipwan, fiche.iplan, fiche.port, fiche.etat});
+    }
+}
+
+void CJeuDialogInternet::lireListe(const std::string& corps, std::vector<lobby::FicheJoueur>& fiches)
+{
     CTUVFile f;
     f.openTexte(corps);
     std::vector<std::string> valeurs;
@@ -262,13 +275,8 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
             valeurs.push_back(f.getValue());
         while (!f.finDeLigne() && valeurs.size() < 9);
         lobby::FicheJoueur fiche;
-        if (!lobby::ficheDepuisValeurs(valeurs, fiche))
-            continue;
-        if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
-            continue;
-        if (numNiveau != 0 && fiche.niveau != numNiveau)
-            continue;
-        ajouterLigneJoueur({tuv::utf8toWStr(fiche.pseudo), fiche.ipwan, fiche.iplan, fiche.port, fiche.etat});
+        if (lobby::ficheDepuisValeurs(valeurs, fiche))
+            fiches.push_back(std::move(fiche));
     }
 }
 

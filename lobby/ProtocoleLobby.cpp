@@ -174,17 +174,37 @@ bool texteValide(const std::u32string& points, size_t min, size_t max, bool sans
     return true;
 }
 
-bool pseudoValide(const std::string& utf8)
+namespace {
+
+// The field rule straight on UTF-8: decodes as decoderUtf8 does, checks as texteValide does.
+bool champValide(const std::string& utf8, size_t min, size_t max)
 {
-    std::u32string p;
-    return decoderUtf8(utf8, p) && texteValide(p, 1, PSEUDO_MAX);
+    size_t points = 0;
+    for (size_t i = 0; i < utf8.size(); ++points) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7F || c == ';')
+                return false;
+            ++i;
+            continue;
+        }
+        // Rare: a multibyte character is checked by the full decoder.
+        size_t fin = i + 1;
+        while (fin < utf8.size() && (static_cast<unsigned char>(utf8[fin]) & 0xC0) == 0x80)
+            ++fin;
+        std::u32string p;
+        if (!decoderUtf8(utf8.substr(i, fin - i), p) || p.size() != 1 || !texteValide(p, 1, 1))
+            return false;
+        i = fin;
+    }
+    return points >= min && points <= max;
 }
 
-bool groupeValide(const std::string& utf8)
-{
-    std::u32string p;
-    return decoderUtf8(utf8, p) && texteValide(p, 0, GROUPE_MAX);
-}
+} // namespace
+
+bool pseudoValide(const std::string& utf8) { return champValide(utf8, 1, PSEUDO_MAX); }
+
+bool groupeValide(const std::string& utf8) { return champValide(utf8, 0, GROUPE_MAX); }
 
 bool pseudoValide(const std::wstring& texte)
 {
@@ -197,11 +217,14 @@ bool pseudoValide(const std::wstring& texte)
 bool lireEntier(const std::string& texte, long long min, long long max, long long& valeur)
 {
     // More than 12 digits cannot be within any bound used here, and cannot overflow below.
-    if (texte.empty() || texte.size() > 12 || texte.find_first_not_of("0123456789") != std::string::npos)
+    if (texte.empty() || texte.size() > 12)
         return false;
     long long v = 0;
-    for (char c : texte)
+    for (char c : texte) {
+        if (c < '0' || c > '9')
+            return false;
         v = v * 10 + (c - '0');
+    }
     if (v < min || v > max)
         return false;
     valeur = v;
@@ -211,18 +234,23 @@ bool lireEntier(const std::string& texte, long long min, long long max, long lon
 bool lireIpv4(const std::string& texte, uint32_t& adresse)
 {
     uint32_t r = 0;
-    size_t debut = 0;
+    size_t i = 0;
+    const size_t n = texte.size();
     for (int partie = 0; partie < 4; ++partie) {
-        const size_t fin = partie < 3 ? texte.find('.', debut) : texte.size();
-        if (fin == std::string::npos)
+        if (partie > 0 && (i >= n || texte[i++] != '.'))
             return false;
-        const std::string morceau = texte.substr(debut, fin - debut);
-        long long v;
-        if (morceau.size() > 3 || (morceau.size() > 1 && morceau[0] == '0') || !lireEntier(morceau, 0, 255, v))
+        const size_t debut = i;
+        uint32_t v = 0;
+        while (i < n && i - debut < 4 && texte[i] >= '0' && texte[i] <= '9')
+            v = v * 10 + uint32_t(texte[i++] - '0');
+        const size_t chiffres = i - debut;
+        // One to three digits, no leading zero, at most 255.
+        if (chiffres == 0 || chiffres > 3 || (chiffres > 1 && texte[debut] == '0') || v > 255)
             return false;
-        r = (r << 8) | static_cast<uint32_t>(v);
-        debut = fin + 1;
+        r = (r << 8) | v;
     }
+    if (i != n)
+        return false;
     adresse = r;
     return true;
 }
@@ -233,7 +261,7 @@ std::string texteIpv4(uint32_t a)
            '.' + std::to_string(a & 255);
 }
 
-bool ficheDepuisValeurs(const std::vector<std::string>& v, FicheJoueur& f)
+bool ficheDepuisValeurs(std::vector<std::string>& v, FicheJoueur& f)
 {
     long long id, niveau, etat, port;
     if (v.size() != 8 || !lireEntier(v[0], 0, 999999999999LL, id) || !pseudoValide(v[1]) || !groupeValide(v[2]) ||
@@ -241,12 +269,12 @@ bool ficheDepuisValeurs(const std::vector<std::string>& v, FicheJoueur& f)
         !estIpv4(v[6]) || !lireEntier(v[7], 1, 65535, port))
         return false;
     f.id = id;
-    f.pseudo = v[1];
-    f.groupe = v[2];
+    f.pseudo = std::move(v[1]);
+    f.groupe = std::move(v[2]);
     f.niveau = static_cast<int>(niveau);
     f.etat = static_cast<int>(etat);
-    f.ipwan = v[5];
-    f.iplan = v[6];
+    f.ipwan = std::move(v[5]);
+    f.iplan = std::move(v[6]);
     f.port = static_cast<int>(port);
     return true;
 }

@@ -60,7 +60,8 @@ std::string texteIpv4(uint32_t adresse);
 
 // The values of one "J" line after its key, checked: exactly eight values, a name and group
 // passing the rule, niveau 0-1000 and etat 0-1 in decimal, dotted addresses, a port 1-65535.
-bool ficheDepuisValeurs(const std::vector<std::string>& valeurs, FicheJoueur& fiche);
+// The texts are moved into the record when they pass.
+bool ficheDepuisValeurs(std::vector<std::string>& valeurs, FicheJoueur& fiche);
 // "J=<id>;<pseudo>;<groupe>;<niveau>;<etat>;<ipwan>;<iplan>;<port>\n".
 std::string ligneListe(const FicheJoueur& fiche);
 

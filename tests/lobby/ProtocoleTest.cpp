@@ -1,5 +1,6 @@
 // The rules both sides of the lobby share, as tables of inputs and what they must give.
 #include "core/TuvFile.h"
+#include "lobby/JeuDialogInternet.h"
 #include "lobby/ProtocoleLobby.h"
 #include "support/Outils.h"
 
@@ -95,16 +96,17 @@ TEST(ProtocoleLobby, DottedAddressesAndNumbers)
 
 TEST(ProtocoleLobby, ListLinesBecomeRecordsOnlyWhenEveryValueChecks)
 {
-    auto valeurs = [](std::vector<std::string> v) { return v; };
     FicheJoueur f;
-    ASSERT_TRUE(ficheDepuisValeurs(valeurs({"12", "Joueur2", "amis", "0", "0", "203.0.113.7", "192.168.1.20", "8000"}), f));
+    std::vector<std::string> exemple = {"12", "Joueur2", "amis", "0", "0", "203.0.113.7", "192.168.1.20", "8000"};
+    ASSERT_TRUE(ficheDepuisValeurs(exemple, f));
     EXPECT_EQ(f.id, 12);
     EXPECT_EQ(f.pseudo, "Joueur2");
     EXPECT_EQ(f.groupe, "amis");
     EXPECT_EQ(f.port, 8000);
     EXPECT_EQ(ligneListe(f), "J=12;Joueur2;amis;0;0;203.0.113.7;192.168.1.20;8000\n");
     const std::vector<std::string> base = {"1", "N", "", "3", "1", "1.2.3.4", "10.0.0.1", "9000"};
-    EXPECT_TRUE(ficheDepuisValeurs(base, f));
+    std::vector<std::string> copie = base;
+    EXPECT_TRUE(ficheDepuisValeurs(copie, f));
     const struct {
         size_t i;
         const char* valeur;
@@ -211,4 +213,37 @@ TEST(ProtocoleLobby, TextInMemoryReadsAsTheSameBytesInAFile)
     f.openTexte("B=2\n");
     EXPECT_EQ(f.getKey(), "B") << "a second text replaces the first";
     EXPECT_EQ(f.getKey(), "");
+}
+
+TEST(ProtocoleLobby, ListAnswersKeepOnlyWholeCheckedLines)
+{
+    const std::string bonne = "J=1;a;g;0;0;1.2.3.4;10.0.0.1;8000";
+    const struct {
+        const char* quoi;
+        std::string texte;
+        size_t fiches;
+    } cas[] = {
+        {"one line", bonne + "\n", 1},
+        {"CR LF and a BOM", "\xEF\xBB\xBF" + bonne + "\r\n" + bonne + "\r\n", 2},
+        {"7 values", "J=1;a;g;0;0;1.2.3.4;8000\n", 0},
+        {"9 values", bonne + ";9\n", 0},
+        {"a trailing ;", bonne + ";\n", 0},
+        {"host name", "J=1;a;g;0;0;host.example;10.0.0.1;8000\n", 0},
+        {"other keys and comments", "# x\nIP=1.2.3.4\nK=1\n" + bonne + "\n", 1},
+        {"not a list", "<html><body>404</body></html>", 0},
+        {"empty", "", 0},
+    };
+    for (const auto& c : cas) {
+        std::vector<lobby::FicheJoueur> f;
+        CJeuDialogInternet::lireListe(c.texte, f);
+        EXPECT_EQ(f.size(), c.fiches) << c.quoi;
+    }
+    std::string grande;
+    for (int i = 0; i < 20000; ++i)
+        grande += "J=" + std::to_string(i) + ";p" + std::to_string(i) + ";;0;0;1.2.3.4;10.0.0.1;" +
+                  std::to_string(i % 60000 + 1) + "\n";
+    std::vector<lobby::FicheJoueur> f;
+    CJeuDialogInternet::lireListe(grande, f);
+    EXPECT_EQ(f.size(), 10000u) << "at most 10,000 lines used";
+    EXPECT_EQ(f.back().pseudo, "p9999");
 }

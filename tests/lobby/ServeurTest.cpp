@@ -1,5 +1,6 @@
 // The lobby server in-process, as tables of requests with the status and the effect each must
 // have; its store in a file across a restart; its program started as a player would.
+#include "ChargeLobby.h"
 #include "OutilsLobby.h"
 
 #include "support/Processus.h"
@@ -181,41 +182,11 @@ TEST(ServeurLobby, FileBaseKeepsPlayersAcrossARestartAndSweepsAtStart)
 TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
 {
     ServeurEssai s;
-    constexpr int CLIENTS = 50, REQUETES = 20;
-    std::vector<std::vector<double>> durees(CLIENTS);
-    std::atomic<int> erreurs{0};
-    std::vector<std::thread> fils;
-    for (int c = 0; c < CLIENTS; ++c)
-        fils.emplace_back([&, c] {
-            CClientHttpLobby client;
-            const std::string corps = "pseudo=c" + std::to_string(c) + "&groupe=&niveau=0&iplan=10.0.0.1&port=" +
-                                      std::to_string(c + 1);
-            for (int r = 0; r < REQUETES; ++r) {
-                const auto debut = std::chrono::steady_clock::now();
-                ReponseHttp rep;
-                if (r == 0)
-                    rep = client.post(s.url(), CHEMIN + "/addjoueur.php", corps);
-                else if (r == REQUETES - 1)
-                    rep = client.post(s.url(), CHEMIN + "/deconnexionjoueur.php",
-                                      "iplan=10.0.0.1&port=" + std::to_string(c + 1));
-                else if (r % 3 == 0)
-                    rep = client.post(s.url(), CHEMIN + "/editjoueur.php", corps + "&etat=1");
-                else
-                    rep = client.get(s.url(), CHEMIN + (r % 3 == 1 ? "/sendlistjoueurs.php" : "/giveip.php"));
-                if (rep.statut != 200)
-                    ++erreurs;
-                durees[c].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());
-            }
-        });
-    for (auto& f : fils)
-        f.join();
-    EXPECT_EQ(erreurs, 0);
-    std::vector<double> toutes;
-    for (const auto& v : durees)
-        toutes.insert(toutes.end(), v.begin(), v.end());
-    std::sort(toutes.begin(), toutes.end());
-    std::printf("[load] %zu requests: p50 %.2f ms, p99 %.2f ms, worst %.2f ms\n", toutes.size(),
-                toutes[toutes.size() / 2], toutes[toutes.size() * 99 / 100], toutes.back());
+    const ResultatCharge r = chargerServeur(s.url(), 50, 20);
+    EXPECT_EQ(r.erreurs, 0);
+    ASSERT_EQ(r.millisecondes.size(), 1000u);
+    std::printf("[load] 1000 requests: p50 %.2f ms, p99 %.2f ms, worst %.2f ms\n", r.centile(0.5), r.centile(0.99),
+                r.millisecondes.back());
     EXPECT_EQ(liste(s), "") << "every client removed itself";
 }
 
