@@ -12,6 +12,7 @@
 #include "core/Texte.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
+#include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -386,6 +387,11 @@ void CPerso::liberer()
 
 CPerso::~CPerso()
 {
+    // Its scripts go first, while its sprites can still be told apart from others.
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu})
+            if (e)
+                e->oublierPerso(this);
     liberer();
     delete particuleTouche;
     delete particuleMort;

@@ -99,6 +99,14 @@ int CSPRITE::getLargeur() const
     return s ? s->largeur : 0;
 }
 
+sf::Vector2i CSPRITE::getTaille() const
+{
+    if (bTailleFixe)
+        return {largeurFixe, hauteurFixe};
+    const CSetTextures* s = getSet(0);
+    return s ? sf::Vector2i(s->largeur, s->hauteur) : sf::Vector2i(0, 0);
+}
+
 int CSPRITE::getHauteur() const
 {
     if (bTailleFixe)

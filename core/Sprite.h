@@ -58,10 +58,7 @@ struct DonneesSprite {
 
 
     // --- identity ---
-    std::string strID;
-    std::string type = "DEC";
     CDEC* pDEC = nullptr;  // not owned
-    std::string strSourceDEC;
     bool bDecDefaut = false;
 
     // --- place ---
@@ -76,7 +73,6 @@ struct DonneesSprite {
     int flipH = 1, flipV = 1;
     int sens = 1;
     sf::Color couleur = sf::Color::White;
-    sf::Sprite sprite;
 
     // --- size ---
     bool bTailleFixe = false;
@@ -98,13 +94,16 @@ struct DonneesSprite {
 
     // --- level / editor ---
     int plan = 0;
+    // Zone number, hit-box margins and zone cue together: the scripts' trigger test reads
+    // them for every zone script each frame.
     int calque = 0;
+    int hitbox[4] = {0, 0, 0, 0};
+    bool bIndiceZone = false;
     int groupe = 0;
     float paramsScript[3] = {0, 0, 0};
     int collision = 0;
     bool bCollisionsActives = true;
     int degats[2] = {0, 0};
-    int hitbox[4] = {0, 0, 0, 0};
     bool bPosDansLePlan = false;
     bool bLock = false;
     bool bSelectionne = false;
@@ -116,9 +115,13 @@ struct DonneesSprite {
     int marqueTir = 0;
     bool bImpact = false;
     bool bPorteFermee = false;
-    bool bIndiceZone = false;
     int decalageLabel = 0;
     int numArmeFontaine = 0;
+
+    // --- identity, by name (after the fields the per-frame loops read) ---
+    std::string strID;
+    std::string type = "DEC";
+    std::string strSourceDEC;
 
     // --- behaviours (owned, null while off) ---
     bool bPhysB = false, bPhysG = false, bPhysR = false, bPhysE = false, bPhysP = false, bPhysC = false;
@@ -171,6 +174,10 @@ struct DonneesSprite {
     // --- overlays ---
     Overs overs;
 
+    // The drawable, last: the fields above that the per-frame loops read (place, size,
+    // animation, zone, hit box) then share fewer cache lines.
+    sf::Sprite sprite;
+
 
 protected:
     int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
@@ -207,6 +214,8 @@ public:
     void setColor(sf::Color c);
     int getLargeur() const;
     int getHauteur() const;
+    // Both at once (one look-up in the bank).
+    sf::Vector2i getTaille() const;
     int getLargeurPx() const { return largeurPx; }
     int getHauteurPx() const { return hauteurPx; }
     sf::Sprite getSprite() const;

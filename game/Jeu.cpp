@@ -89,6 +89,7 @@ CSFMLJeu::~CSFMLJeu()
     pShaderManager = nullptr;
     delete pscriptEngineMenu;
     delete pscriptEngineJeu;
+    pscriptEngine = pscriptEngineMenu = pscriptEngineJeu = nullptr;
     delete parmes;
     delete pExplosions;
     delete pIABehaviours;

@@ -62,6 +62,10 @@ void CSFMLJeu::imageNiveau()
     }
     if (parmes)
         parmes->majTirs();
+    // The zones go into the scene before it is shown: drawn after, they would be cleared
+    // with it at the next frame without ever reaching the window.
+    if (scene && pscriptEngine && editeur && bAfficherZonesScripts)
+        pscriptEngine->dessinerZones(*scene);
     if (scene) {
         scene->display();
         sf::Sprite image(scene->getTexture());
@@ -74,8 +78,6 @@ void CSFMLJeu::imageNiveau()
         if (bScriptsActifs)
             pscriptEngine->lancerScripts();
         pscriptEngine->dessinerPrints(fenetre);
-        if (editeur && bAfficherZonesScripts)
-            pscriptEngine->dessinerZones();
     }
     if (compteurMessage > 0) {
         --compteurMessage;

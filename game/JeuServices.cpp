@@ -1,11 +1,13 @@
 // What the foundation (sprites, animations, files) reaches of the game: see core/Services.h.
 #include "game/Jeu.h"
 
+#include "animeditor/JeuDialogAnimationsSprites.h"
 #include "characters/PersoDef.h"
 #include "core/Services.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "script/ScriptEngine.h"
 #include "gui/CPLUXControl.h"
 
 void CSFMLJeu::installerServices()
@@ -63,6 +65,7 @@ void CSFMLJeu::installerServices()
     s.notifierDialogue = &CSFMLJeu::notifierDialogue;
     // Every image bank of the game owns a character definition.
     installerHooksPersoDef();
+#include "animeditor/JeuDialogAnimationsSprites.h"
 }
 
 void CSFMLJeu::notifierDialogue(void* dialogue, const std::string& evenement)

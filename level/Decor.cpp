@@ -19,6 +19,7 @@
 #include "level/EffetOrage.h"
 #include "level/EffetPluie.h"
 #include "level/FondImage.h"
+#include "script/ScriptEngine.h"
 
 #include <algorithm>
 
@@ -167,10 +168,15 @@ void CDecor::detacherSD(CSPRITE* sd)
         for (CPerso* p : *liste)
             if (p)
                 p->oublierSprite(sd);
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
         for (CSPRITE*& effet : jeu->effetsEcran)
             if (effet == sd)
                 effet = nullptr;
+        // Its scripts go with it, and what a restart kept of its level-file scripts.
+        for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu})
+            if (e)
+                e->supprimerScriptsSD(sd);
+    }
 }
 
 bool supprimerPerso(CPerso* perso)

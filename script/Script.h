@@ -1,6 +1,7 @@
 #pragma once
 // One script of a level world: its compiled commands, labels, variables, return values,
 // on-screen texts and trigger. Created and owned by the script engine.
+#include "characters/RefPerso.h"
 #include "script/ScriptCommand.h"
 
 #include <SFML/Graphics/Color.hpp>
@@ -14,6 +15,24 @@
 
 class CSPRITE;
 class CPerso;
+
+// Trigger types (`nDeclencheur`), as level, definition and animation files store them.
+namespace declencheur {
+constexpr int ZONE_JOUEUR = 0;     // a visible player character stands in the zone
+constexpr int ZONE_CAMERA = 1;     // the camera position lies in the zone
+constexpr int IMMEDIAT = 2;        // at once, while runs are left
+constexpr int BOUTON_A = 3;        // 3-10: a button of the first player, a player in the zone
+constexpr int BOUTON_B = 4;
+constexpr int BOUTON_X = 5;
+constexpr int BOUTON_Y = 6;        // also shows the zone cue while a player stands there
+constexpr int BOUTON_RB = 7;
+constexpr int BOUTON_LB = 8;
+constexpr int BOUTON_START = 9;
+constexpr int BOUTON_BACK = 10;
+constexpr int ZONE_IA = 11;        // an AI stands in the zone
+constexpr int CHRONO = 12;         // a countdown of nChrono seconds
+constexpr int IMMEDIAT_PAUSE = 13; // at once, paused after each run (frame scripts)
+} // namespace declencheur
 
 class CScript {
 public:
@@ -29,24 +48,31 @@ public:
     // empty one), in UTF-8. For tests and the script monitor.
     std::string listing() const;
 
-    std::string strNom;
-    std::string strFichier;  // the ".scp" path, used unchanged
-    CSPRITE* pSD = nullptr;  // decor sprite the script is attached to
-    bool bRelease = false;   // button triggers fire on release
-    int nbRunMax = -1;       // -1: no limit
-    int nbRunFaits = 0;
+    // What the run loop reads of every script each frame comes first, on as few cache lines
+    // as may be: a level holds thousands of idle zone scripts.
+    int nDeclencheur = 0;      // the trigger type (see declencheur above)
+    // Its removal was asked during a pass: it takes no step until the pass is over.
+    bool bSupprime = false;
     bool bEnCours = false;
-    std::vector<std::unique_ptr<CScriptCommand>> commandes;
-    int nbCommandes = 0;  // always commandes.size()
-    int numCmdCour = 0;
     bool bPause = false;
+    bool bRelease = false;     // button triggers fire on release
+    bool bDetruireFin = false; // removed once its runs are spent
+    int nbRunMax = -1;         // -1: no limit
+    int nbRunFaits = 0;
+    int numCmdCour = 0;
+    int nbCommandes = 0;       // always commandes.size()
+    CSPRITE* pSD = nullptr;    // decor sprite the script is attached to
+    std::vector<std::unique_ptr<CScriptCommand>> commandes;
+    RefPerso pIAPropre;        // the AI whose character file started the script
+
+    std::string strNom;
+    std::string strFichier;    // the ".scp" path, used unchanged
     bool bDeclareDEC = false;  // declared by a ".dec" or ".anm" file, not saved with the level
     bool bActif = true;        // kept with the record; nothing in the scripts reads it
     bool bSupprimerAuRedemarrage = false;
-    bool bDetruireFin = false;
-    CPerso* pPersoDeclencheur = nullptr;
-    CPerso* pIACourante = nullptr;  // the script's current AI
-    CPerso* pIAPropre = nullptr;    // the AI whose character file started the script
+    // Characters are checked references: null once the character is freed.
+    RefPerso pPersoDeclencheur;  // the character whose presence fired the trigger
+    RefPerso pIACourante;        // the script's current AI
     int nChrono = 0;
     int nCompteChrono = 0;
     std::unordered_map<std::string, int> labels;
@@ -63,8 +89,16 @@ public:
     int nStyleTexte = 0;
     int nTailleTexte = 14;
 
-    int nDeclencheur = 0;
     // Made from a "SCRIPTRUN" line of the level file: the level writer saves exactly these.
     // Kept when the script is recompiled or restarted.
     bool bFichierNiveau = false;
+
+    // Run state the engine keeps beside the fields above.
+    // A "{" of this script is open: its next step runs on within the frame. Cleared by "}"
+    // and when a run ends.
+    bool bBlocOuvert = false;
+    // Started by SCRIPTRUN: counts against the engine's cap on such scripts.
+    bool bScriptRun = false;
+    // Order in which the engine made it (from 1); 0 for a script the engine did not make.
+    unsigned numCreation = 0;
 };

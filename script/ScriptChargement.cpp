@@ -166,6 +166,16 @@ void CScriptEngine::chargerScript(CScript* script)
 {
     if (!script)
         return;
+    // A step may be running one of the script's commands: the new ones wait for the pass's end.
+    if (passeEnCours() && contient(script)) {
+        const unsigned numero = script->numCreation;
+        apresPasse([this, numero] {
+            const int i = indexCreation(numero);
+            if (i >= 0)
+                chargerScript(scripts[static_cast<size_t>(i)].get());
+        });
+        return;
+    }
     pScriptEnChargement = script;
     if (fichier.open(script->strFichier)) {
         compiler(*script);
@@ -219,6 +229,7 @@ void CScriptEngine::compiler(CScript& script)
     script.commandes.clear();
     script.nbCommandes = 0;
     script.bEnCours = false;
+    script.bBlocOuvert = false;
     script.numCmdCour = 0;
     script.labels.clear();
     script.variables.clear();

@@ -26,4 +26,8 @@ public:
     std::wstring strTexte;  // label name of a ":" command
     std::vector<std::wstring> arguments;
     int32_t bFait = 0;
+    // The dispatcher's handler for strMotCle, looked up on the first step and kept: -2 not
+    // yet looked up, -1 no handler (the command is passed over). The keyword never changes
+    // after the command is made.
+    int indexCommande = -2;
 };

@@ -1,0 +1,176 @@
+// The command dispatcher: one step of a running script, the keyword table its handlers
+// register into, the block and label marks, the commands it runs itself and the end of a run.
+#include "script/ScriptEngine.h"
+
+#include "core/Globals.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "level/Decor.h"
+
+#include <climits>
+
+namespace {
+
+constexpr int NON_RESOLUE = -2;
+constexpr int SANS_COMMANDE = -1;
+
+// The keyword table as the dispatcher uses it: keyword -> index, index -> handler. A command
+// keeps its index, so that a step costs one lookup per command over the whole game.
+struct Repartiteur {
+    std::unordered_map<std::string, int> index;
+    std::vector<CommandeScript> commandes;
+};
+
+} // namespace
+
+// Every handler family registers here, one line per keyword.
+void CScriptEngine::enregistrerCommandes(TableCommandes& t)
+{
+    enregistrerValeurs(t);
+    enregistrerTextes(t);
+    enregistrerInline(t);
+}
+
+void CScriptEngine::enregistrerInline(TableCommandes& t)
+{
+    t["BACKTOMENU"] = &CScriptEngine::cmdBACKTOMENU;
+    t["STOPIA"] = &CScriptEngine::cmdSTOPIA;
+    t["RUNIA"] = &CScriptEngine::cmdRUNIA;
+    t["BASCULE"] = &CScriptEngine::cmdBASCULE;
+    t["CHECKPOINT"] = &CScriptEngine::cmdCHECKPOINT;
+}
+
+const TableCommandes& CScriptEngine::tableCommandes()
+{
+    static const TableCommandes table = [] {
+        TableCommandes t;
+        enregistrerCommandes(t);
+        return t;
+    }();
+    return table;
+}
+
+int CScriptEngine::executerCommande(CScript* s)
+{
+    if (!s)
+        return -1;
+    // A single step asked from outside a pass (the monitor) holds removals like a pass.
+    ++nPasse;
+    bSegmentsAJour = false;
+    bBloc = s->bBlocOuvert ? 1 : 0;
+    const int r = etape(s);
+    s->bBlocOuvert = bBloc != 0;
+    --nPasse;
+    if (nPasse == 0)
+        executerActionsDifferees();
+    return r;
+}
+
+int CScriptEngine::etape(CScript* s)
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (jeu && jeu->commandes[0].bRelX)
+        bPasserPause = 1;
+    if (s->numCmdCour < 0 || s->numCmdCour >= static_cast<int>(s->commandes.size())) {
+        s->pPersoDeclencheur = nullptr;
+        s->bEnCours = false;
+        bBloc = 0;
+        return -1;
+    }
+    CScriptCommand& c = *s->commandes[static_cast<size_t>(s->numCmdCour)];
+    if (c.strMotCle != "=")
+        s->retours.clear();
+    lancerCommande(s, c);
+    if (s->numCmdCour >= static_cast<int>(s->commandes.size()))
+        finirRun(s, true);
+    return 1;
+}
+
+void CScriptEngine::lancerCommande(CScript* s, CScriptCommand& c)
+{
+    const std::string& k = c.strMotCle;
+    if (k.size() == 1 && (k[0] == '{' || k[0] == '}' || k[0] == ':')) {
+        if (k[0] != ':')
+            bBloc = k[0] == '{' ? 1 : 0;
+        ++s->numCmdCour;
+        return;
+    }
+    static const Repartiteur repartiteur = [] {
+        Repartiteur r;
+        for (const auto& [motCle, commande] : tableCommandes()) {
+            r.index[motCle] = static_cast<int>(r.commandes.size());
+            r.commandes.push_back(commande);
+        }
+        return r;
+    }();
+    if (c.indexCommande == NON_RESOLUE) {
+        const auto it = repartiteur.index.find(k);
+        c.indexCommande = it == repartiteur.index.end() ? SANS_COMMANDE : it->second;
+    }
+    if (c.indexCommande < 0 || c.indexCommande >= static_cast<int>(repartiteur.commandes.size())) {
+        ++s->numCmdCour;  // a keyword without handler is passed over
+        return;
+    }
+    (this->*repartiteur.commandes[static_cast<size_t>(c.indexCommande)])(s);
+}
+
+void CScriptEngine::finirRun(CScript* s, bool courant)
+{
+    if (s->nbRunFaits < INT_MAX)
+        ++s->nbRunFaits;
+    s->numCmdCour = 0;
+    s->bEnCours = false;
+    s->bBlocOuvert = false;
+    s->pPersoDeclencheur = nullptr;
+    bPasserPause = 0;
+    if (courant)
+        bBloc = 0;
+    if (s->nDeclencheur == declencheur::IMMEDIAT_PAUSE)
+        s->bPause = true;
+    rafraichirMoniteur();
+}
+
+// ---------------------------------------------------------------- commands run inline
+
+void CScriptEngine::cmdBACKTOMENU(CScript* s)
+{
+    marquerFait(s);
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        jeu->menuPause();
+    ++s->numCmdCour;
+}
+
+void CScriptEngine::cmdSTOPIA(CScript* s)
+{
+    marquerFait(s);
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        jeu->bIA = false;
+    ++s->numCmdCour;
+}
+
+void CScriptEngine::cmdRUNIA(CScript* s)
+{
+    marquerFait(s);
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        jeu->bIA = true;
+    ++s->numCmdCour;
+}
+
+void CScriptEngine::cmdBASCULE(CScript* s)
+{
+    marquerFait(s);
+    ++s->numCmdCour;
+}
+
+// Without a decor sprite the restart point stays where it is.
+void CScriptEngine::cmdCHECKPOINT(CScript* s)
+{
+    marquerFait(s);
+    CDecor* d = monde();
+    if (s->pSD && d) {
+        d->checkpointX = tuv::floatVersInt(s->pSD->x);
+        d->checkpointY = tuv::floatVersInt(s->pSD->y);
+    }
+    ++s->numCmdCour;
+}
