@@ -95,5 +95,7 @@ verifier sprite3_200x20   BenchSprite3 BM_Sprites3MajEtDessin BM_QuadsVertexArra
 verifier sprite3_120_keyframes BenchSprite3 BM_Sprites3MajEtDessin120Keyframes BM_Sprites3MajEtDessin 1.1 ratio
 verifier sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio
 verifier lobby_list_1000  BenchLobby BM_ListeServeur BM_ListeFichier 2.0 ratio
+verifier script_zones_2000   BenchScripts BM_PasseScriptsZones BM_ZonesBrutes 2.0 ratio
+verifier script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
 verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms
 exit "$echec"
