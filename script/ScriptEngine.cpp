@@ -209,17 +209,11 @@ void CScriptEngine::oublierPerso(CPerso* perso)
     for (const CSPRITE* sd : {sprite, esprit})
         if (sd)
             oublierAbandonnes(sd);
+    // Its other references (current AI, triggering character) read as null by themselves.
     std::vector<CScript*> partants;
-    for (const auto& s : scripts) {
-        if (s->pIACourante == perso)
-            s->pIACourante = nullptr;
-        if (s->pPersoDeclencheur == perso)
-            s->pPersoDeclencheur = nullptr;
-        if (s->pIAPropre == perso || (s->pSD && (s->pSD == sprite || s->pSD == esprit))) {
-            s->pIAPropre = nullptr;
+    for (const auto& s : scripts)
+        if (s->pIAPropre == perso || (s->pSD && (s->pSD == sprite || s->pSD == esprit)))
             partants.push_back(s.get());
-        }
-    }
     for (CScript* s : partants)
         retirerScript(s);
 }

@@ -162,20 +162,6 @@ TEST_F(Declencheurs, Chrono)
     EXPECT_TRUE(libre->bEnCours);
 }
 
-TEST_F(Declencheurs, ScriptDeFrameEnPause)
-{
-    installerServicesScripts(*jeu);
-    CScript* s = script("BASCULE()", declencheur::IMMEDIAT_PAUSE);
-    images(2);
-    EXPECT_EQ(s->nbRunFaits, 1);
-    EXPECT_TRUE(s->bPause) << "pauses after its run";
-    images(5);
-    EXPECT_EQ(s->nbRunFaits, 1);
-    g_services.reprendreScript(s);
-    images(2);
-    EXPECT_EQ(s->nbRunFaits, 2);
-}
-
 TEST_F(Declencheurs, Zones)
 {
     CSPRITE* r = sprite(0, 0);
@@ -248,6 +234,8 @@ TEST_F(Declencheurs, IALibereeAvecSesScripts)
     ia->sprite->pDEC = decor->modelesDEC["x"] = new CDEC();
     CScript* autreMonde = jeu->pscriptEngineMenu->creerScript("", ia->sprite, 13, -1, false, true);
     CScript* esprit = script("BASCULE()", declencheur::IMMEDIAT_PAUSE, 1, ia->spriteEsprit);
+    CScript* courante = script("BASCULE()");
+    courante->pIACourante = ia;
     perso(0, 0);
     images(2);
     liberer(ia);
@@ -255,6 +243,8 @@ TEST_F(Declencheurs, IALibereeAvecSesScripts)
     EXPECT_FALSE(moteur->contient(surSprite));
     EXPECT_FALSE(moteur->contient(esprit)) << "its spirit's scripts too";
     EXPECT_FALSE(jeu->pscriptEngineMenu->contient(autreMonde)) << "in both engines";
+    ASSERT_TRUE(moteur->contient(courante)) << "a script it was only the current AI of stays";
+    EXPECT_EQ(courante->pIACourante, nullptr);
     images(3);
 
     MoniteurEspion moniteur;

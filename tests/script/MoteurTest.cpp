@@ -173,24 +173,6 @@ TEST_F(Moteur, SuppressionsPendantUnePasse)
     EXPECT_FALSE(moteur->contient(seul));
 }
 
-TEST_F(Moteur, OublierPerso)
-{
-    CPerso* ia = new CPerso();
-    decor->ias.push_back(ia);
-    CScript* propre = script("BASCULE()");
-    propre->pIAPropre = ia;
-    CScript* surSprite = script("BASCULE()", declencheur::IMMEDIAT_PAUSE, 1, ia->sprite);
-    CScript* courante = script("BASCULE()");
-    courante->pIACourante = ia;
-    courante->pPersoDeclencheur = ia;
-    moteur->oublierPerso(ia);
-    EXPECT_FALSE(moteur->contient(propre));
-    EXPECT_FALSE(moteur->contient(surSprite));
-    ASSERT_TRUE(moteur->contient(courante)) << "only its own AI's scripts go";
-    EXPECT_EQ(courante->pIACourante, nullptr);
-    EXPECT_EQ(courante->pPersoDeclencheur, nullptr);
-}
-
 // The foundation's hooks: creation in the active engine; pause, resume and removal only of
 // scripts an engine holds.
 TEST_F(Moteur, CrochetsDeLaFondation)
@@ -230,8 +212,16 @@ TEST_F(Moteur, ScriptDeKeyframeAttendSaFrame)
     EXPECT_TRUE(s->bPause);
     images(3);
     EXPECT_EQ(s->nbRunFaits, 0) << "paused: it takes no step until its frame";
-    g_services.reprendreScript(s);  // what reaching the frame does
-    images(3);
+    // Played, the sprite resumes it when it reaches the keyframe's frame.
+    anim.play();
+    int frameReprise = -1;
+    for (int tick = 0; tick < 40 && frameReprise < 0; ++tick) {
+        anim.update(nullptr, 1, 0, 0, 0);
+        if (!s->bPause)
+            frameReprise = anim.getFrame(0);
+    }
+    EXPECT_EQ(frameReprise, anim.animations[0]->keyframes[0]->frame);
+    images(2);
     EXPECT_EQ(s->nbRunFaits, 1);
     EXPECT_TRUE(s->bPause) << "paused again after its run";
 }
