@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <iostream>
 
 namespace {
 
@@ -247,24 +246,11 @@ void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
         std::string image = getValue();
         chargerImageInfo(nom, image);
     } else if (cle == "SERVEUR_LOBBY") {
-        lireServeurLobby();
+        CJeuDialogInternet::lireCleServeur(*this);
     } else if (cle == "VIE_INFINIE" && CSFMLJeuGlobal::bModeTest)
         bVieInfinie = drapeauOu(getValue(), bVieInfinie);
     else if (cle == "TIR_INFINI" && CSFMLJeuGlobal::bModeTest)
         bTirInfini = drapeauOu(getValue(), bTirInfini);
-}
-
-// "SERVEUR_LOBBY=<base address>;<service path>": a value that does not pass keeps the lobby's
-// default server, and the player is told why on the console.
-void CSFMLJeu::lireServeurLobby()
-{
-    const std::string url = tuv::delspaces(getValue());
-    const std::string chemin = finDeLigne() ? std::string("/duelix") : tuv::delspaces(getValue());
-    auto* lobby = dynamic_cast<CJeuDialogInternet*>(CPLUX::getDialog("JeuDialogInternet"));
-    if (lobby && !lobby->configurerServeur(url, chemin))
-        std::cerr << "jeu.ini : SERVEUR_LOBBY=" << url << ";" << chemin
-                  << " refusé (http://hôte[:port];/chemin attendu), serveur par défaut " << lobby->strUrlServeur
-                  << lobby->strCheminService << "\n";
 }
 
 void CSFMLJeu::creerFenetre(int largeur, int hauteur)

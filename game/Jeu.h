@@ -266,7 +266,6 @@ private:
     void detruireRessources();
     void lireConfiguration(const std::string& fichier, bool premierePasse);
     void lireCle(const std::string& cle, bool premierePasse);
-    void lireServeurLobby();
     void creerFenetre(int largeur, int hauteur);
     void appliquerFramerate();
     void chargerPolice();

@@ -2,6 +2,8 @@
 #include "lobby/JeuDialogInternet.h"
 
 #include "core/Services.h"
+#include "core/Texte.h"
+#include "core/TuvFile.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
@@ -14,6 +16,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <algorithm>
+#include <iostream>
 
 namespace {
 
@@ -86,6 +89,17 @@ bool CJeuDialogInternet::configurerServeur(const std::string& url, const std::st
     strUrlServeur = url;
     strCheminService = chemin;
     return true;
+}
+
+void CJeuDialogInternet::lireCleServeur(CTUVFile& f)
+{
+    const std::string url = tuv::delspaces(f.getValue());
+    const std::string chemin = f.finDeLigne() ? std::string("/duelix") : tuv::delspaces(f.getValue());
+    auto* lobby = dynamic_cast<CJeuDialogInternet*>(CPLUX::getDialog("JeuDialogInternet"));
+    if (lobby && !lobby->configurerServeur(url, chemin))
+        std::cerr << "jeu.ini : SERVEUR_LOBBY=" << url << ";" << chemin
+                  << " refusé (http://hôte[:port];/chemin attendu), serveur par défaut " << lobby->strUrlServeur
+                  << lobby->strCheminService << "\n";
 }
 
 int CJeuDialogInternet::frames(int a30fps)

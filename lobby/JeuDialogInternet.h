@@ -21,6 +21,7 @@
 
 class CReseauLobby;
 class CClientHttpLobby;
+class CTUVFile;
 
 class CJeuDialogInternet : public CPLUXDialog {
 public:
@@ -74,6 +75,10 @@ public:
     void initOptions();
     // The server of "SERVEUR_LOBBY": false, and the address kept, when either part is invalid.
     bool configurerServeur(const std::string& url, const std::string& chemin);
+    // The values of the line "SERVEUR_LOBBY=<base address>[;<service path>]" that the file has
+    // just read, handed to the lobby "JeuDialogInternet"; a value that does not pass keeps the
+    // default, and the console says why.
+    static void lireCleServeur(CTUVFile& fichier);
 
     // Server requests ------------------------------------------------------------------------
     void connexionServeur(std::string url, std::string chemin);

@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "core/Services.h"
+#include "core/TuvFile.h"
 #include "game/Jeu.h"
 #include "gui/CPLUXControlTab.h"
 #include "gui/CPLUXMessageBox.h"
@@ -508,4 +509,28 @@ TEST_F(LobbyTest, GamepadAndFocusedControls)
         EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "");
     }
     CSFMLJeuGlobal::pmonjeu = nullptr;
+}
+
+TEST_F(LobbyTest, JeuIniNamesTheServerOrKeepsTheDefault)
+{
+    Lobby a("JeuDialogInternet", "http://127.0.0.1:8080", 8000, L"A");
+    CTUVFile jeuIni;
+    const struct {
+        const char* ligne;
+        const char* attendu;
+    } cas[] = {
+        {"SERVEUR_LOBBY=http://192.168.1.10:8081;/salon", "http://192.168.1.10:8081/salon"},
+        {"SERVEUR_LOBBY=http://lobby.example.org", "http://lobby.example.org/duelix"},
+        {"SERVEUR_LOBBY=https://h;/duelix", "http://lobby.example.org/duelix"},
+        {"SERVEUR_LOBBY=http://h:0;/duelix", "http://lobby.example.org/duelix"},
+        {"SERVEUR_LOBBY=http://h;duelix", "http://lobby.example.org/duelix"},
+        {"SERVEUR_LOBBY=http://h$(touch pwned);/duelix", "http://lobby.example.org/duelix"},
+    };
+    for (const auto& c : cas) {
+        jeuIni.openTexte(std::string(c.ligne) + "\n");
+        ASSERT_EQ(jeuIni.getKey(), "SERVEUR_LOBBY");
+        CJeuDialogInternet::lireCleServeur(jeuIni);
+        EXPECT_EQ(a.d->strUrlServeur + a.d->strCheminService, c.attendu) << c.ligne;
+    }
+    EXPECT_TRUE(fichiersDuDossier().empty());
 }
