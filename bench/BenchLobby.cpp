@@ -45,14 +45,14 @@ void BM_ListeServeur(benchmark::State& state)
 {
     Salon salon(1000);
     CClientHttpLobby client;
+    // As the lobby keeps its list from one refresh to the next.
+    std::vector<JoueurEnLigne> joueurs;
     for (auto _ : state) {
         const ReponseHttp r = client.get(salon.url(), "/duelix/sendlistjoueurs.php");
-        std::vector<lobby::FicheJoueur> fiches;
-        CJeuDialogInternet::lireListe(r.corps, fiches);
-        std::vector<JoueurEnLigne> joueurs;
-        joueurs.reserve(fiches.size());
-        for (const auto& f : fiches)
-            joueurs.push_back({tuv::utf8toWStr(f.pseudo), f.ipwan, f.iplan, f.port, f.etat});
+        joueurs.clear();
+        CJeuDialogInternet::lireListe(r.corps, [&](lobby::FicheJoueur& f) {
+            joueurs.push_back({tuv::utf8toWStr(f.pseudo), std::move(f.ipwan), std::move(f.iplan), f.port, f.etat});
+        });
         if (joueurs.size() != 1000)
             state.SkipWithError("list incomplete");
         benchmark::DoNotOptimize(joueurs.data());
@@ -119,10 +119,13 @@ void BM_ListeServeurLectureSeule(benchmark::State& state)
     Salon salon(1000);
     CClientHttpLobby client;
     const ReponseHttp r = client.get(salon.url(), "/duelix/sendlistjoueurs.php");
+    std::vector<JoueurEnLigne> joueurs;
     for (auto _ : state) {
-        std::vector<lobby::FicheJoueur> fiches;
-        CJeuDialogInternet::lireListe(r.corps, fiches);
-        benchmark::DoNotOptimize(fiches.data());
+        joueurs.clear();
+        CJeuDialogInternet::lireListe(r.corps, [&](lobby::FicheJoueur& f) {
+            joueurs.push_back({tuv::utf8toWStr(f.pseudo), std::move(f.ipwan), std::move(f.iplan), f.port, f.etat});
+        });
+        benchmark::DoNotOptimize(joueurs.data());
     }
 }
 BENCHMARK(BM_ListeServeurLectureSeule)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);

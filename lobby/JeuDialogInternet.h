@@ -116,9 +116,9 @@ public:
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
     void onFrame() override;
 
-    // The "J" lines of a list answer that pass every check, in order, at most 10,000 lines
-    // read; the rest is dropped.
-    static void lireListe(const std::string& corps, std::vector<lobby::FicheJoueur>& fiches);
+    // Hands each "J" line of a list answer that passes every check to `chaque`, in order, at
+    // most 10,000 lines read; the rest is dropped.
+    static void lireListe(const std::string& corps, const std::function<void(lobby::FicheJoueur&)>& chaque);
 
     // For tests and the status line -----------------------------------------------------------
     // Waits, at most that long, until every queued server request has its answer; the next

@@ -248,18 +248,17 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
     listeJoueurs.clear();
     if (statut != 200)
         return;
-    std::vector<lobby::FicheJoueur> fiches;
-    lireListe(corps, fiches);
-    for (const lobby::FicheJoueur& fiche : fiches) {
+    lireListe(corps, [this](lobby::FicheJoueur& fiche) {
         if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
-            continue;
+            return;
         if (numNiveau != 0 && fiche.niveau != numNiveau)
-            continue;
-        ajouterLigneJoueur({tuv::utf8toWStr(fiche.pseudo), fiche.ipwan, fiche.iplan, fiche.port, fiche.etat});
-    }
+            return;
+        ajouterLigneJoueur({tuv::utf8toWStr(fiche.pseudo), std::move(fiche.ipwan), std::move(fiche.iplan), fiche.port,
+                            fiche.etat});
+    });
 }
 
-void CJeuDialogInternet::lireListe(const std::string& corps, std::vector<lobby::FicheJoueur>& fiches)
+void CJeuDialogInternet::lireListe(const std::string& corps, const std::function<void(lobby::FicheJoueur&)>& chaque)
 {
     CTUVFile f;
     f.openTexte(corps);
@@ -276,7 +275,7 @@ void CJeuDialogInternet::lireListe(const std::string& corps, std::vector<lobby::
         while (!f.finDeLigne() && valeurs.size() < 9);
         lobby::FicheJoueur fiche;
         if (lobby::ficheDepuisValeurs(valeurs, fiche))
-            fiches.push_back(std::move(fiche));
+            chaque(fiche);
     }
 }
 

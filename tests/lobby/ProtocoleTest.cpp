@@ -235,7 +235,7 @@ TEST(ProtocoleLobby, ListAnswersKeepOnlyWholeCheckedLines)
     };
     for (const auto& c : cas) {
         std::vector<lobby::FicheJoueur> f;
-        CJeuDialogInternet::lireListe(c.texte, f);
+        CJeuDialogInternet::lireListe(c.texte, [&](lobby::FicheJoueur& x) { f.push_back(x); });
         EXPECT_EQ(f.size(), c.fiches) << c.quoi;
     }
     std::string grande;
@@ -243,7 +243,7 @@ TEST(ProtocoleLobby, ListAnswersKeepOnlyWholeCheckedLines)
         grande += "J=" + std::to_string(i) + ";p" + std::to_string(i) + ";;0;0;1.2.3.4;10.0.0.1;" +
                   std::to_string(i % 60000 + 1) + "\n";
     std::vector<lobby::FicheJoueur> f;
-    CJeuDialogInternet::lireListe(grande, f);
+    CJeuDialogInternet::lireListe(grande, [&](lobby::FicheJoueur& x) { f.push_back(x); });
     EXPECT_EQ(f.size(), 10000u) << "at most 10,000 lines used";
     EXPECT_EQ(f.back().pseudo, "p9999");
 }
