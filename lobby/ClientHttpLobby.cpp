@@ -203,6 +203,41 @@ bool lireEntetes(const std::string& entetes, size_t maxCorps, int& statut, Lecte
     return true;
 }
 
+// The answer as it comes: the status line and headers, then the body.
+class LecteurReponse {
+public:
+    LecteurReponse(size_t maxEntetes, size_t maxCorps) : maxEntetes_(maxEntetes), maxCorps_(maxCorps) {}
+
+    LecteurCorps::Etat ajouter(const char* d, size_t n, bool ferme)
+    {
+        if (corps)
+            return corps->ajouter(d, n, ferme);
+        entetes_.append(d, n);
+        // Refused as soon as the first bytes are not an HTTP/1.x status line.
+        const size_t debut = std::min<size_t>(entetes_.size(), 7);
+        if (entetes_.compare(0, debut, "HTTP/1.", 0, debut) != 0)
+            return LecteurCorps::INVALIDE;
+        const size_t fin = entetes_.find("\r\n\r\n");
+        if (fin == std::string::npos)
+            return entetes_.size() > maxEntetes_ || ferme ? LecteurCorps::INVALIDE : LecteurCorps::INCOMPLET;
+        LecteurCorps::Mode mode;
+        size_t longueur;
+        if (fin + 4 > maxEntetes_ || !lireEntetes(entetes_.substr(0, fin), maxCorps_, statut, mode, longueur))
+            return LecteurCorps::INVALIDE;
+        corps = std::make_unique<LecteurCorps>(mode, longueur, maxCorps_);
+        const std::string suite = entetes_.substr(fin + 4);
+        entetes_.clear();
+        return corps->ajouter(suite.data(), suite.size(), ferme);
+    }
+
+    int statut = 0;
+    std::unique_ptr<LecteurCorps> corps;
+
+private:
+    size_t maxEntetes_, maxCorps_;
+    std::string entetes_;
+};
+
 } // namespace
 
 ReponseHttp CClientHttpLobby::get(const std::string& url, const std::string& uri)
@@ -244,8 +279,7 @@ ReponseHttp CClientHttpLobby::executer(const std::string& url, const std::string
 
     sf::SocketSelector selecteur;
     selecteur.add(socket);
-    std::string entetes;
-    std::unique_ptr<LecteurCorps> corps;
+    LecteurReponse lecteur(limites.entetes, limites.corps);
     char tampon[8192];
     for (;;) {
         const sf::Time reste = limites.total - horloge.getElapsedTime();
@@ -254,40 +288,11 @@ ReponseHttp CClientHttpLobby::executer(const std::string& url, const std::string
         if (!selecteur.wait(std::min(reste, TRANCHE)))
             continue;
         std::size_t n = 0;
-        const sf::Socket::Status s = socket.receive(tampon, sizeof tampon, n);
-        const bool ferme = s != sf::Socket::Done;
-        const char* d = tampon;
-        if (!corps) {
-            entetes.append(tampon, n);
-            // Refused as soon as the first bytes are not an HTTP/1.x status line.
-            if (entetes.compare(0, std::min<size_t>(entetes.size(), 7), "HTTP/1.", 0, std::min<size_t>(entetes.size(), 7)) != 0)
-                return {REPONSE_INVALIDE, {}};
-            const size_t fin = entetes.find("\r\n\r\n");
-            if (fin == std::string::npos) {
-                if (entetes.size() > limites.entetes || ferme)
-                    return {REPONSE_INVALIDE, {}};
-                continue;
-            }
-            if (fin + 4 > limites.entetes)
-                return {REPONSE_INVALIDE, {}};
-            LecteurCorps::Mode mode;
-            size_t longueur;
-            if (!lireEntetes(entetes.substr(0, fin), limites.corps, rep.statut, mode, longueur))
-                return {REPONSE_INVALIDE, {}};
-            corps = std::make_unique<LecteurCorps>(mode, longueur, limites.corps);
-            const std::string suite = entetes.substr(fin + 4);
-            entetes.clear();
-            const LecteurCorps::Etat e = corps->ajouter(suite.data(), suite.size(), ferme);
-            if (e == LecteurCorps::COMPLET)
-                return {rep.statut, std::move(corps->corps)};
-            if (e == LecteurCorps::INVALIDE)
-                return {REPONSE_INVALIDE, {}};
-            continue;
+        const bool ferme = socket.receive(tampon, sizeof tampon, n) != sf::Socket::Done;
+        switch (lecteur.ajouter(tampon, n, ferme)) {
+        case LecteurCorps::COMPLET: return {lecteur.statut, std::move(lecteur.corps->corps)};
+        case LecteurCorps::INVALIDE: return {REPONSE_INVALIDE, {}};
+        case LecteurCorps::INCOMPLET: break;
         }
-        const LecteurCorps::Etat e = corps->ajouter(d, n, ferme);
-        if (e == LecteurCorps::COMPLET)
-            return {rep.statut, std::move(corps->corps)};
-        if (e == LecteurCorps::INVALIDE)
-            return {REPONSE_INVALIDE, {}};
     }
 }

@@ -109,7 +109,7 @@ TEST(ClientHttpLobby, BadAnswersGiveTheirStatusWithinTheDeadline)
         const auto duree = std::chrono::steady_clock::now() - debut;
         EXPECT_EQ(rep.statut, c.statut) << c.quoi;
         EXPECT_EQ(rep.corps, c.corps) << c.quoi;
-        EXPECT_LT(duree, std::chrono::milliseconds(700 + 300)) << c.quoi << ": the deadline holds";
+        EXPECT_LT(duree, std::chrono::milliseconds(700 + 600)) << c.quoi << ": the deadline holds";
         EXPECT_LE(rep.corps.capacity(), (1u << 20) + 64 * 1024) << c.quoi << ": memory bounded";
         if (std::string(c.quoi) == "a good answer") {
             EXPECT_NE(r.recu.find("POST /duelix/addjoueur.php HTTP/1.1\r\n"), std::string::npos) << r.recu;
@@ -143,6 +143,6 @@ TEST(ClientHttpLobby, CancellationIsSeenAtOnce)
     CClientHttpLobby client(&annule);
     const auto debut = std::chrono::steady_clock::now();
     EXPECT_EQ(client.get(r.url(), "/").statut, 1001);
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(100 + 150));
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(100 + 250)) << "well before the answer at 400 ms";
     stop.join();
 }
