@@ -180,7 +180,7 @@ std::wstring delspaces(const std::wstring& texte)
     return r;
 }
 
-std::wstring utf8toWStr(const std::string& texte)
+std::wstring utf8toWStr(std::string_view texte)
 {
     std::wstring r;
     r.reserve(texte.size());

@@ -25,7 +25,7 @@ float stofSansBlancs(std::string_view texte);
 std::string delspaces(const std::string& texte);
 std::wstring delspaces(const std::wstring& texte);
 // UTF-8 <-> UTF-32 wide strings; malformed input becomes U+FFFD.
-std::wstring utf8toWStr(const std::string& texte);
+std::wstring utf8toWStr(std::string_view texte);
 std::string wstrToUtf8(const std::wstring& texte);
 // Float to int toward zero, clamped to +-2,000,000,000 so that sums such as x + width stay
 // inside int; NaN and infinities give 0. Every position or size taken to an integer goes

@@ -139,7 +139,7 @@ int CTUVFile::getValueInt() { return tuv::stoiSansBlancs(getValueView()); }
 
 float CTUVFile::getValueFloat() { return tuv::stofSansBlancs(getValueView()); }
 
-std::wstring CTUVFile::getValueW() { return tuv::utf8toWStr(getValue()); }
+std::wstring CTUVFile::getValueW() { return tuv::utf8toWStr(getValueView()); }
 
 std::string CTUVFile::getValueBetween(const std::string& prefixe, const std::string& separateur)
 {
