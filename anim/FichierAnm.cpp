@@ -11,9 +11,9 @@
 #include "core/TuvFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -89,10 +89,51 @@ enum class Cle {
     KeyAnimElem, KaeLienAnim, KaeCouleur, KaeMaillage,
 };
 
-// Keys are compared as views into the line: no string is built per line.
-const std::unordered_map<std::string_view, Cle>& tableCles()
+// Keys are looked up as views into the line (no string is built per line), in a table
+// indexed by a cheap mix of the key's length and three of its characters, probed in turn:
+// no hashing call, no division.
+class TableCles {
+public:
+    TableCles(std::initializer_list<std::pair<std::string_view, Cle>> cles)
+    {
+        for (const auto& [cle, valeur] : cles) {
+            size_t i = indice(cle);
+            while (!cases[i].cle.empty())
+                i = (i + 1) % TAILLE;
+            cases[i] = {cle, valeur};
+        }
+    }
+    // Null for a key of no record (written by a later version).
+    const Cle* trouver(std::string_view cle) const
+    {
+        for (size_t i = indice(cle);; i = (i + 1) % TAILLE) {
+            if (cases[i].cle.empty())
+                return nullptr;
+            if (cases[i].cle == cle)
+                return &cases[i].valeur;
+        }
+    }
+
+private:
+    static constexpr size_t TAILLE = 128;  // a power of two, over twice the keys
+    static size_t indice(std::string_view cle)
+    {
+        const size_t n = cle.size();
+        if (n == 0)
+            return 0;
+        auto car = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(cle[i])); };
+        return (n * 31 + car(0) * 7 + car(n / 2) * 3 + car(n - 1)) % TAILLE;
+    }
+    struct Case {
+        std::string_view cle;
+        Cle valeur = Cle::Id;
+    };
+    std::array<Case, TAILLE> cases{};
+};
+
+const TableCles& tableCles()
 {
-    static const std::unordered_map<std::string_view, Cle> table = {
+    static const TableCles table = {
         {"ID", Cle::Id}, {"TEXTURE", Cle::Texture}, {"SCRIPTTIR", Cle::ScriptTir},
         {"GRILLEVISIBLE", Cle::GrilleVisible}, {"GRILLECASE", Cle::GrilleCase}, {"RECULARME", Cle::ReculArme},
         {"COULEURFOND", Cle::CouleurFond}, {"COULEURGLOBALE", Cle::CouleurGlobale}, {"ETAT", Cle::Etat},
@@ -410,6 +451,7 @@ private:
     void nouvelAnimElem();
     void lireAnimElem(Cle c);
     void nouvelleKeyframe();
+    long coutKeyframe();
     void lireKeyframe(Cle c);
     void nouvelleCle();
     void lireCle(Cle c);
@@ -429,16 +471,23 @@ private:
     // Counted in mesh offsets (8 bytes); a key without mesh weighs about 16 of them.
     static constexpr long COUT_CLE = 16;
     long budget = 30000000;
+    // What a keyframe of the current animation costs, counted again only when its AEs or
+    // the elements change.
+    struct {
+        const CSPRITE3_ANIMATION* anim = nullptr;
+        size_t nbAE = 0, nbElements = 0;
+        long cout = 0;
+    } coutCompte;
 };
 
 void LecteurAnm::lire()
 {
     const auto& table = tableCles();
     for (std::string_view k = f.getKeyView(); !k.empty(); k = f.getKeyView()) {
-        auto it = table.find(k);
-        if (it == table.end())
+        const Cle* trouvee = table.trouver(k);
+        if (!trouvee)
             continue;  // written by a later version
-        const Cle c = it->second;
+        const Cle c = *trouvee;
         if (lireLigneEntiere(c))
             continue;
         v.decouper(f.getLigneCourante());
@@ -664,9 +713,7 @@ void LecteurAnm::nouvelleKeyframe()
 {
     cle = nullptr;
     const int frame = v.entier(0, 0, 0);
-    long cout = 1;
-    for (const auto& p : anim->animElems)
-        cout += COUT_CLE + s.nbSommetsElement(p->element);
+    const long cout = coutKeyframe();
     if (s.isKeyframe(static_cast<int>(s.animations.size()) - 1, frame) || budget < cout) {
         kf = nullptr;  // a second keyframe at one frame could never be found
         return;
@@ -683,6 +730,17 @@ void LecteurAnm::nouvelleKeyframe()
                    ? kfs.end()
                    : std::find_if(kfs.begin(), kfs.end(), [frame](const auto& x) { return x->frame > frame; });
     kfs.insert(pos, std::move(nouvelle));
+}
+
+long LecteurAnm::coutKeyframe()
+{
+    auto& c = coutCompte;
+    if (c.anim != anim || c.nbAE != anim->animElems.size() || c.nbElements != s.elements.size()) {
+        c = {anim, anim->animElems.size(), s.elements.size(), 1};
+        for (const auto& p : anim->animElems)
+            c.cout += COUT_CLE + s.nbSommetsElement(p->element);
+    }
+    return c.cout;
 }
 
 void LecteurAnm::lireKeyframe(Cle c)

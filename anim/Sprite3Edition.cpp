@@ -60,6 +60,10 @@ void CSPRITE3::normaliser(CSPRITE3_ANIMATION& anim)
         auto& enf = ae->enfants;
         enf.erase(std::remove_if(enf.begin(), enf.end(), [n](int i) { return i < 0 || i >= n; }), enf.end());
     }
+    // Mesh sizes per AE, counted once for every keyframe.
+    std::vector<size_t> sommets(static_cast<size_t>(n));
+    for (size_t i = 0; i < sommets.size(); ++i)
+        sommets[i] = static_cast<size_t>(nbSommetsElement(anim.animElems[i]->element));
     for (auto& kf : anim.keyframes) {
         if (static_cast<int>(kf->cles.size()) > n)
             kf->cles.resize(static_cast<size_t>(n));
@@ -68,9 +72,8 @@ void CSPRITE3::normaliser(CSPRITE3_ANIMATION& anim)
             const CSPRITE3_ELEMENT* el = getElement(e);
             kf->cles.push_back(nouvelleCle(e, el ? el->origine : sf::Vector2f()));
         }
-        for (int i = 0; i < n; ++i)
-            kf->cles[static_cast<size_t>(i)].maillage.resize(
-                static_cast<size_t>(nbSommetsElement(anim.animElems[static_cast<size_t>(i)]->element)));
+        for (size_t i = 0; i < sommets.size(); ++i)
+            kf->cles[i].maillage.resize(sommets[i]);
     }
 }
 
