@@ -21,6 +21,22 @@ namespace {
 
 const sf::Color COULEUR_OMBRE(0, 0, 0, 128);
 
+// sprite.getGlobalBounds() from the transform SFML keeps, with the products and sums of
+// sf::Transform::transformRect, without its calls per corner.
+sf::FloatRect boiteGlobale(const sf::Sprite& sprite)
+{
+    const sf::IntRect r = sprite.getTextureRect();
+    const float l = static_cast<float>(std::abs(r.width)), h = static_cast<float>(std::abs(r.height));
+    const float* m = sprite.getTransform().getMatrix();
+    const float xs[4] = {m[0] * 0 + m[4] * 0 + m[12], m[0] * 0 + m[4] * h + m[12], m[0] * l + m[4] * 0 + m[12],
+                         m[0] * l + m[4] * h + m[12]};
+    const float ys[4] = {m[1] * 0 + m[5] * 0 + m[13], m[1] * 0 + m[5] * h + m[13], m[1] * l + m[5] * 0 + m[13],
+                         m[1] * l + m[5] * h + m[13]};
+    const auto [x0, x1] = std::minmax_element(xs, xs + 4);
+    const auto [y0, y1] = std::minmax_element(ys, ys + 4);
+    return sf::FloatRect(*x0, *y0, *x1 - *x0, *y1 - *y0);
+}
+
 // Position as an int even when a broken file put the sprite out of int range.
 int entier(float v) { return std::isnan(v) ? 0 : int(std::clamp(v, -2e9f, 2e9f)); }
 
@@ -94,7 +110,7 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
         sf::FloatRect vue = g_services.rectVue();
         bool dedans = true;
         if (vue.width > 0 && vue.height > 0) {
-            sf::FloatRect boite = sprite.getTransform().transformRect(sprite.getLocalBounds());
+            sf::FloatRect boite = boiteGlobale(sprite);
             boite.left += dx;
             boite.top += dy;
             dedans = boite.intersects(vue);
