@@ -211,8 +211,10 @@ void CSPRITE::animer(int n)
     int nb = nbFramesSet(*s);
     if (nb <= 0)
         return;
-    float v = std::isnan(s->vitesse) ? 0.0f : s->vitesse;
-    tempsFrame += v * coefficientTemps();
+    // The time coefficient is asked only of a set that moves (a still one adds nothing).
+    const float v = std::isnan(s->vitesse) ? 0.0f : s->vitesse;
+    if (v != 0)
+        tempsFrame += v * coefficientTemps();
     const int frameAvant = numFrame;
     // A set faster than one frame per tick moves several frames, never more than a loop.
     for (int i = 0; tempsFrame >= 1 && i <= nb; ++i) {

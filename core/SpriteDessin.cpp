@@ -55,7 +55,6 @@ void cadre(sf::RenderTarget& cible, const sf::FloatRect& r, sf::Color c)
 void CSPRITE::majComportements()
 {
     bAnimeCetteFrame = false;
-    float coeff = coefficientTemps();
     if (bPhysC && pChemin)
         pChemin->maj(entier(x), entier(y), this);
     if (bPhysE && pPhysE)
@@ -68,7 +67,7 @@ void CSPRITE::majComportements()
         pPhysDestruction->maj(this);
     if (bPlante && planteVitesse != 0) {
         float mini = std::min(planteAngleMin, planteAngleMax), maxi = std::max(planteAngleMin, planteAngleMax);
-        angleDynamique += planteSens * std::fabs(planteVitesse) * coeff;
+        angleDynamique += planteSens * std::fabs(planteVitesse) * coefficientTemps();
         if (angleDynamique >= maxi) {
             angleDynamique = maxi;
             planteSens = -1;
@@ -78,7 +77,7 @@ void CSPRITE::majComportements()
         }
     }
     if (rotationPas != 0 && !std::isnan(rotationPas))
-        rotangle = std::fmod(rotangle + rotationPas * coeff, 360.0f);
+        rotangle = std::fmod(rotangle + rotationPas * coefficientTemps(), 360.0f);
     if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
         pParticules->majTout();
     gererSon();
