@@ -4,7 +4,8 @@
 # ours, ...) so that a busy machine slows both sides alike, and the median of the rounds'
 # ratios is compared with the target. Prints one line per target:
 #     name  ratio  target  PASS|FAIL
-# and exits non-zero when a target is missed. Timings are noisy: not run by CI or test.sh.
+# then the median times of both sides and every round's ratio, and exits non-zero when a
+# target is missed. Timings are noisy: not run by CI or test.sh.
 #
 #   bench/ratios.sh [--rounds N] [--no-build] [--target name=value ...] [--only name]
 #
@@ -63,7 +64,7 @@ verifier() {
     local nom=$1 bin=$2 nous=$3 base=$4 cible=$5 sorte=$6 facteur=${7:-1}
     [ -n "$only" ] && [ "$only" != "$nom" ] && return 0
     cible=${override[$nom]:-$cible}
-    local valeurs=() a b
+    local valeurs=() nos=() bases=() a b
     for ((r = 0; r < rounds * facteur; ++r)); do
         a=$(temps "$bin" "$nous")
         b=$(temps "$bin" "$base")
@@ -72,20 +73,26 @@ verifier() {
             echec=1
             return 0
         fi
+        nos+=("$a")
+        bases+=("$b")
         if [ "$sorte" = ratio ]; then
             valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')")
         else
             valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')")
         fi
     done
-    local m verdict
+    local m verdict mn mb
     m=$(printf '%s\n' "${valeurs[@]}" | median)
+    mn=$(printf '%s\n' "${nos[@]}" | median)
+    mb=$(printf '%s\n' "${bases[@]}" | median)
     verdict=$(awk -v m="$m" -v c="$cible" 'BEGIN { print (m <= c) ? "PASS" : "FAIL" }')
     [ "$verdict" = FAIL ] && echec=1
+    local figures
+    figures=$(awk -v a="$mn" -v b="$mb" 'BEGIN { printf "ours %.2f ms, baseline %.2f ms", a / 1000, b / 1000 }')
     if [ "$sorte" = ratio ]; then
-        printf '%-26s %7.2fx %6.2fx  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}"
+        printf '%-22s %6.2fx %6.2fx  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}"
     else
-        printf '%-26s %+6.2fms %5.2fms  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}"
+        printf '%-22s %+6.2fms %5.2fms  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}"
     fi
 }
 
