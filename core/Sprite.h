@@ -88,6 +88,17 @@ struct DonneesSprite {
     int nbBouclesMax = 0;
     int niveauAnimFixe = 0;
 
+protected:
+    // Beside the animation fields, which every frame reads too: a frame of a level's
+    // thousands of sprites touches fewer cache lines of each.
+    int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
+    bool bAnimeCetteFrame = false;    // a behaviour already advanced the animation this frame
+    // The current frame's texture as animer found it during the afficher call in progress
+    // (null otherwise): the draw then needs no second look into the bank.
+    const sf::Texture* textureAnimee = nullptr;
+
+public:
+
     // --- visibility ---
     bool bVisible = true;
     bool bVisibleDepart = true;
@@ -177,11 +188,6 @@ struct DonneesSprite {
     // The drawable, last: the fields above that the per-frame loops read (place, size,
     // animation, zone, hit box) then share fewer cache lines.
     sf::Sprite sprite;
-
-
-protected:
-    int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
-    bool bAnimeCetteFrame = false;    // a behaviour already advanced the animation this frame
 };
 
 class CSPRITE : public DonneesSprite {
@@ -274,11 +280,6 @@ protected:
     void afficherOvers(sf::RenderTarget& cible, int plan, float dx, float dy);
     void chargerImageOver(struct Over& o);
     sf::Transform transformeDessin(float dx, float dy) const;
-
-private:
-    // The current frame's texture as animer found it during the afficher call in progress
-    // (null otherwise): the draw then needs no second look into the bank.
-    const sf::Texture* textureAnimee = nullptr;
 };
 
 // List predicate of the decor layers: deletes the sprite and says so.

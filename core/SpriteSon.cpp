@@ -48,7 +48,8 @@ void CSPRITE::stopSon()
 
 void CSPRITE::gererSon()
 {
-    if (idSon.empty() || modeSon <= 0 || modeSon > 4 || bSonStoppe)
+    // The mode first: most sprites have no sound, and the name lies further in the sprite.
+    if (modeSon <= 0 || modeSon > 4 || bSonStoppe || idSon.empty())
         return;
     compteurSon--;
     if (compteurSon > 0)
