@@ -5,8 +5,9 @@
 #include "anim/Sprite3.h"
 
 #include "core/Fichiers.h"
-#include "core/ShaderManager.h"
+#include "core/Media.h"
 #include "core/Services.h"
+#include "core/ShaderManager.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 
@@ -414,7 +415,7 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
         }
         if (!e.strImage.empty()) {
             e.pTexture = std::make_unique<sf::Texture>();
-            if (!tuv::fichierExiste(e.strImage) || !e.pTexture->loadFromFile(e.strImage)) {
+            if (!tuv::chargerMedia(*e.pTexture, e.strImage)) {
                 e.pTexture.reset();
                 g_services.messageBox("Ouverture Image externe liée à un élément",
                                       "ERREUR : impossible d'ouvrir le fichier " + e.strImage +

@@ -1,6 +1,7 @@
 #include "animeditor/ControlTimeline.h"
 
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 
@@ -51,7 +52,7 @@ CControlTimeline::CControlTimeline()
 {
     // The ruler scrolls itself with the wheel: the image base must neither zoom nor scroll.
     setZoomMove(true);
-    if (tuv::fichierExiste(POLICE) && police.loadFromFile(POLICE)) {
+    if (tuv::chargerMedia(police, POLICE)) {
         bPolice = true;
         texte.setFont(police);
         texte.setCharacterSize(10);

@@ -1,12 +1,16 @@
-// Arbitrary bytes as an ".anm" file: the animation reader must load what it can without
-// crashing or hanging, and what it loaded must save and load back to the same bytes, play,
-// draw and answer the mouse.
+// Arbitrary bytes as an ".anm" file. In editor mode the animation reader must load what it
+// can without crashing or hanging, and what it loaded must save and load back to the same
+// bytes, take edits, play, draw and answer the mouse. In game mode, with the game's hooks
+// given (a texture cache, global animations for ANMREF, one of which is the sprite itself),
+// what it loaded must play and draw.
 #include "anim/Sprite3.h"
+#include "core/Services.h"
 #include "core/TuvFile.h"
 
+#include "FuzzOutils.h"
+
 #include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/System/Err.hpp>
-#include <SFML/Window/Context.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,14 +18,7 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
-
-std::string chemin(const char* nom)
-{
-    return "/tmp/fuzz_anm_" + std::to_string(::getpid()) + "_" + nom;
-}
 
 std::string lire(const std::string& fichier)
 {
@@ -31,33 +28,86 @@ std::string lire(const std::string& fichier)
     return ss.str();
 }
 
+sf::RenderTexture& cible()
+{
+    static sf::RenderTexture* rt = [] {
+        auto* r = new sf::RenderTexture;
+        r->create(64, 64);
+        return r;
+    }();
+    return *rt;
+}
+
+// Playback and drawing of what was read, at its first frames and at its last one.
+void jouerEtDessiner(CSPRITE3& s)
+{
+    static sf::RenderTexture* rtOmbre = [] {
+        auto* r = new sf::RenderTexture;
+        r->create(64, 64);
+        return r;
+    }();
+    sf::RenderTexture* rt = &cible();
+    for (int n = 0; n < s.getNbAnimations() && n < 4; ++n) {
+        s.setAnimation2(n, 0);
+        s.play();
+        for (int t = 0; t < 6; ++t) {
+            s.update(nullptr, 1, 0, 0, n);
+            s.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
+            s.gererSouris(sf::Vector2f(t * 4.0f, t * 4.0f), t & 1, t & 2);
+            s.collisionHitbox(t, t);
+        }
+        s.bBoucle = false;
+        s.bStopFin = true;
+        s.setFrameCourante(s.getNbFrames(n) - 1);
+        s.update(nullptr, 1, 0, 0, n);
+        s.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
+        s.dessinerOmbre(rt, 0, rtOmbre, 0, 0, nullptr, 1, 0, 0, n, 0, sf::Transform());
+        s.dessinerMarqueursAnimElems(*rt, nullptr, 1, 0, 0, n, 0);
+    }
+}
+
+// The game's hooks: one sheet for every texture key, and for ANMREF a small global
+// animation or, for half of the names, the sprite being read (a link to itself).
+void chargerEnJeu(const std::string& entree)
+{
+    static sf::Texture* feuille = [] {
+        auto* t = new sf::Texture;
+        t->create(64, 64);
+        return t;
+    }();
+    g_services.textureCache = [](const std::string&, const std::string&) { return feuille; };
+    static CSPRITE3* globale = [] {
+        auto* g = new CSPRITE3;
+        g->chargerTexture("globale", "globale.png");
+        g->ajouterElement("e", 0, 0, 16, 16, 8, 8, 2, 2, -1, -1, false);
+        g->ajouterAnimation("a", true);
+        g->ajouterAnimElem(0, 0, "", 0, 1);
+        return g;
+    }();
+    CSPRITE3 s;
+    g_services.animGlobale = [&s](const std::string& nom) { return nom.size() % 2 ? &s : globale; };
+    if (s.charger(nullptr, &cible(), entree, false))
+        jouerEtDessiner(s);
+    g_services = ServicesFondation();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
-    // An element image that happens to exist needs a GL context; keep one for the run.
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-    static const bool silence = [] {
-        sf::err().rdbuf(nullptr);
-        return true;
-    }();
-    (void)silence;
-
-    const std::string entree = chemin("entree.anm"), a = chemin("a.anm"), b = chemin("b.anm");
-    {
-        std::ofstream out(entree, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(donnees), static_cast<std::streamsize>(taille));
-    }
+    fuzz::preparer();
+    const std::string entree = fuzz::ecrireEntree("entree.anm", donnees, taille);
+    const std::string a = fuzz::chemin("a.anm"), b = fuzz::chemin("b.anm");
+    chargerEnJeu(entree);
     CSPRITE3 s;
     if (!s.charger(nullptr, nullptr, entree, true))
         return 0;
-    s.sauver(a);
+    if (!s.sauver(a))
+        std::abort();
     CSPRITE3 relu;
     if (!relu.charger(nullptr, nullptr, a, true))
         std::abort();
-    relu.sauver(b);
-    if (lire(a) != lire(b))
+    if (!relu.sauver(b) || lire(a) != lire(b))
         std::abort();
     // A few editing calls on whatever was read: indexes from the file must stay safe.
     // (After the check: the reader brings absurd numbers back into range, edits need not.)
@@ -70,27 +120,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
             s.getPositionInterpolee(n, 1, ae);
         }
     }
-    // Playback and drawing of what was read, at its first frames and at its last one.
-    static sf::RenderTexture* rt = new sf::RenderTexture;
-    static sf::RenderTexture* rtOmbre = new sf::RenderTexture;
-    static const bool cibles = rt->create(64, 64) && rtOmbre->create(64, 64);
-    (void)cibles;
-    for (int n = 0; n < relu.getNbAnimations() && n < 4; ++n) {
-        relu.setAnimation2(n, 0);
-        relu.play();
-        for (int t = 0; t < 6; ++t) {
-            relu.update(nullptr, 1, 0, 0, n);
-            relu.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
-            relu.gererSouris(sf::Vector2f(t * 4.0f, t * 4.0f), t & 1, t & 2);
-            relu.collisionHitbox(t, t);
-        }
-        relu.bBoucle = false;
-        relu.bStopFin = true;
-        relu.setFrameCourante(relu.getNbFrames(n) - 1);
-        relu.update(nullptr, 1, 0, 0, n);
-        relu.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
-        relu.dessinerOmbre(rt, 0, rtOmbre, 0, 0, nullptr, 1, 0, 0, n, 0, sf::Transform());
-        relu.dessinerMarqueursAnimElems(*rt, nullptr, 1, 0, 0, n, 0);
-    }
+    jouerEtDessiner(relu);
     return 0;
 }

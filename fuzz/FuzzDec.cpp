@@ -4,21 +4,12 @@
 #include "core/FichierDec.h"
 #include "core/TuvFile.h"
 
-#include <SFML/Window/Context.hpp>
+#include "FuzzOutils.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
-
-const std::string& cheminEntree()
-{
-    static const std::string chemin = "/tmp/fuzz_dec_" + std::to_string(::getpid()) + ".dec";
-    return chemin;
-}
 
 void parcourir(const std::string& chemin)
 {
@@ -40,17 +31,12 @@ void parcourir(const std::string& chemin)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
-    // Textures need a GL context; keeping one avoids making a new one for every input.
-    static sf::Context* contexte = new sf::Context;
-    (void)contexte;
-    {
-        std::ofstream out(cheminEntree(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(donnees), static_cast<std::streamsize>(taille));
-    }
-    parcourir(cheminEntree());
+    fuzz::preparer();
+    const std::string entree = fuzz::ecrireEntree("entree.dec", donnees, taille);
+    parcourir(entree);
     CDEC dec;
-    dec.pFichierDEC->chargerDEC(cheminEntree(), &dec);
-    dec.pFichierDEC->chargerDEC(cheminEntree(), &dec);
-    dec.pFichierDEC->lireIdDEC(cheminEntree());
+    dec.pFichierDEC->chargerDEC(entree, &dec);
+    dec.pFichierDEC->chargerDEC(entree, &dec);
+    dec.pFichierDEC->lireIdDEC(entree);
     return 0;
 }

@@ -47,6 +47,9 @@ public:
     // Builds the game and reads the configuration (normally "jeu.ini"). Returns 0, or -1
     // when the file gave no "VIEWPORT" (then there is no window).
     int init(const std::string& fichier);
+    // One of init's two passes over the configuration: the first makes the window (unless
+    // there is one) and the over-images, the second reads every other key.
+    void lireConfiguration(const std::string& fichier, bool premierePasse);
     // Runs frames until the window closes.
     void boucle();
     // One frame of the main loop; false once the window is closed.
@@ -264,7 +267,6 @@ private:
     void chargerOver(const std::string& nom, const std::string& fichierDec);
     void chargerImageInfo(const std::string& nom, const std::string& fichier);
     void detruireRessources();
-    void lireConfiguration(const std::string& fichier, bool premierePasse);
     void lireCle(const std::string& cle, bool premierePasse);
     void creerFenetre(int largeur, int hauteur);
     void appliquerFramerate();

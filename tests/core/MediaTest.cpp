@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -56,23 +55,13 @@ TEST(Media, SeulUnFichierOrdinaireArriveAuxDecodeurs)
     EXPECT_EQ(erreurs.str(), "") << "a refused path reached SFML";
 }
 
-TEST(Media, UnVraiFichierSeChargeToujours)
+TEST(Media, UnVraiFichierArriveAvecSesAutresArguments)
 {
     DossierTemp d;
     sf::Image image;
     image.create(3, 2, sf::Color::Green);
     ASSERT_TRUE(image.saveToFile(d / "vert.png"));
-    std::vector<int16_t> echantillons(441, 1000);
-    sf::SoundBuffer son;
-    ASSERT_TRUE(son.loadFromSamples(echantillons.data(), echantillons.size(), 1, 44100) && son.saveToFile(d / "bip.wav"));
-
-    sf::Image relue;
-    EXPECT_TRUE(tuv::chargerMedia(relue, d / "vert.png"));
-    EXPECT_EQ(relue.getSize(), sf::Vector2u(3, 2));
     sf::Texture partie;
     EXPECT_TRUE(tuv::chargerMedia(partie, d / "vert.png", sf::IntRect(0, 0, 2, 1)));
     EXPECT_EQ(partie.getSize(), sf::Vector2u(2, 1)) << "the further arguments must reach SFML";
-    sf::Music musique;
-    EXPECT_TRUE(tuv::chargerMedia(musique, d / "bip.wav"));
-    EXPECT_EQ(musique.getSampleRate(), 44100u);
 }

@@ -1,0 +1,196 @@
+# Modèle de dialogue "JeuDialogPhysCheminOptions"
+# Une clé par ligne, valeurs séparées par ";" ; un bloc { } par contrôle,
+# dans l'ordre de dessin et de tabulation. Positions dans le dialogue, barre de titre comprise.
+
+DIALOGUE=JeuDialogPhysCheminOptions
+TITRE=Options du chemin
+RECT=60;60;726;396
+OPTIONS=DEPLACABLE;REDIMENSIONNABLE;FERMABLE;MINIMISABLE
+{
+CONTROLE=CASE;myButtonCheckAR
+TEXTE=Aller-retour
+RECT=8;33;230;20
+GROUPE=parcours
+}
+{
+CONTROLE=CASE;myButtonCheckAS
+TEXTE=Aller simple
+RECT=8;57;230;20
+GROUPE=parcours
+}
+{
+CONTROLE=CASE;myButtonCheckB
+TEXTE=Boucle
+RECT=8;81;230;20
+GROUPE=parcours
+}
+{
+CONTROLE=CASE;myButtonCheckAnimationKP
+TEXTE=Animation KP
+RECT=8;105;230;20
+}
+{
+CONTROLE=CASE;myButtonCheckAnimationPlateforme
+TEXTE=Animation plateforme
+RECT=8;129;230;20
+}
+{
+CONTROLE=CASE;myButtonCheckPause
+TEXTE=Pause
+RECT=8;153;230;20
+}
+{
+CONTROLE=CASE;myButtonCheckPauseAll
+TEXTE=Pause tous
+RECT=8;177;230;20
+}
+{
+CONTROLE=CASE;myButtonCheckFH
+TEXTE=Miroir H
+RECT=8;201;230;20
+}
+{
+CONTROLE=CASE;myButtonCheckFV
+TEXTE=Miroir V
+RECT=8;225;230;20
+}
+{
+CONTROLE=BOUTON;myButtonKPOK
+TEXTE=OK point
+RECT=8;249;230;20
+}
+{
+CONTROLE=BOUTON;myButtonMAJ
+TEXTE=Mettre à jour
+RECT=8;273;230;20
+}
+{
+CONTROLE=BOUTON;myButtonG
+TEXTE=<
+RECT=8;297;113;20
+}
+{
+CONTROLE=BOUTON;myButtonD
+TEXTE=>
+RECT=125;297;113;20
+}
+{
+CONTROLE=BOUTON;myButtonSuppr
+TEXTE=Supprimer
+RECT=8;321;113;20
+}
+{
+CONTROLE=BOUTON;myButtonNouveau
+TEXTE=Nouveau
+RECT=125;321;113;20
+}
+{
+CONTROLE=TEXTE;myTextNum
+TEXTE=N° 0
+RECT=8;345;230;20
+}
+{
+CONTROLE=SAISIE;myTextInputDepH
+LIBELLE=Dépl. h
+RECT=118;369;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputDepV
+LIBELLE=Dépl. v
+RECT=118;393;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputDepVitesse
+LIBELLE=Dépl. vitesse
+RECT=358;33;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputSx
+LIBELLE=SX
+RECT=358;57;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputSy
+LIBELLE=SY
+RECT=358;81;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputR
+LIBELLE=R
+RECT=358;105;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputCR
+LIBELLE=Rouge
+RECT=358;129;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputCG
+LIBELLE=Vert
+RECT=358;153;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputCB
+LIBELLE=Bleu
+RECT=358;177;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputCA
+LIBELLE=Alpha
+RECT=358;201;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputV
+LIBELLE=V
+RECT=358;225;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVS
+LIBELLE=Vitesse S
+RECT=358;249;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVR
+LIBELLE=Vitesse R
+RECT=358;273;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVC
+LIBELLE=Vitesse C
+RECT=358;297;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVGlobale
+LIBELLE=V globale
+RECT=358;321;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVGlobaleC
+LIBELLE=V globale c
+RECT=358;345;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVGlobaleS
+LIBELLE=V globale s
+RECT=358;369;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputVGlobaleR
+LIBELLE=V globale r
+RECT=358;393;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputNBChemin
+LIBELLE=Nb chemin
+RECT=598;33;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputX
+LIBELLE=X
+RECT=598;57;120;20
+}
+{
+CONTROLE=SAISIE;myTextInputY
+LIBELLE=Y
+RECT=598;81;120;20
+}

@@ -1,0 +1,348 @@
+# Modèle de dialogue "JeuDialogSprite"
+# Une clé par ligne, valeurs séparées par ";" ; un bloc { } par contrôle,
+# dans l'ordre de dessin et de tabulation. Positions dans le dialogue, barre de titre comprise.
+
+DIALOGUE=JeuDialogSprite
+TITRE=Propriétés du sprite
+RECT=40;40;926;468
+OPTIONS=DEPLACABLE;REDIMENSIONNABLE;FERMABLE;MINIMISABLE
+{
+CONTROLE=TEXTE;myTextStatusSon
+TEXTE=Son : arrêté
+RECT=8;33;220;20
+}
+{
+CONTROLE=COMBO;myComboBoxShader
+LIBELLE=Shader
+RECT=118;57;110;20
+}
+{
+CONTROLE=COMBO;myComboBoxShaderFrag
+LIBELLE=Shader frag.
+RECT=118;81;110;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysB
+TEXTE=Bascule (B)
+RECT=8;105;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysG
+TEXTE=Glisse (G)
+RECT=8;129;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysR
+TEXTE=Rebond (R)
+RECT=8;153;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysE
+TEXTE=Effondrement (E)
+RECT=8;177;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysP
+TEXTE=Particules (P)
+RECT=8;201;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysC
+TEXTE=Chemin (C)
+RECT=8;225;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysDestruction
+TEXTE=Phys destruction
+RECT=8;249;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckPhysForce
+TEXTE=Phys force
+RECT=8;273;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckSprVisible
+TEXTE=Sprite visible
+RECT=8;297;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckAvantPlan
+TEXTE=Avant plan
+RECT=8;321;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckCollisionsActives
+TEXTE=Collisions actives
+RECT=8;345;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckDECdefaut
+TEXTE=DEC par défaut
+RECT=8;369;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckOmbre
+TEXTE=Ombre
+RECT=8;393;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckOmbreAVP
+TEXTE=Ombre AVP
+RECT=8;417;220;20
+}
+{
+CONTROLE=CASE;myButtonCheckSonLocal
+TEXTE=Son local
+RECT=8;441;220;20
+}
+{
+CONTROLE=SAISIE;myTextInputPoids
+LIBELLE=Poids
+RECT=118;465;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputRotV
+LIBELLE=Rot. v
+RECT=348;33;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputRot
+LIBELLE=Rot.
+RECT=348;57;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputRotAnim
+LIBELLE=Rot. anim.
+RECT=348;81;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputCollision
+LIBELLE=Collision
+RECT=348;105;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputX
+LIBELLE=X
+RECT=348;129;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputY
+LIBELLE=Y
+RECT=348;153;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputSX
+LIBELLE=SX
+RECT=348;177;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputSY
+LIBELLE=SY
+RECT=348;201;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOx
+LIBELLE=Ox
+RECT=348;225;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOy
+LIBELLE=Oy
+RECT=348;249;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputXi
+LIBELLE=Xi
+RECT=348;273;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputYi
+LIBELLE=Yi
+RECT=348;297;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputPlan
+LIBELLE=Plan
+RECT=348;321;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputID
+LIBELLE=ID
+RECT=348;345;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputDEC
+LIBELLE=DEC
+RECT=348;369;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputFichierDEC
+LIBELLE=Fichier DEC
+RECT=348;393;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputCalque
+LIBELLE=Calque
+RECT=348;417;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputGroupe
+LIBELLE=Groupe
+RECT=348;441;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputParam1
+LIBELLE=Param 1
+RECT=348;465;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputParam2
+LIBELLE=Param 2
+RECT=578;33;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputParam3
+LIBELLE=Param 3
+RECT=578;57;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreSX
+LIBELLE=Ombre SX
+RECT=578;81;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreSY
+LIBELLE=Ombre SY
+RECT=578;105;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreOfX
+LIBELLE=Ombre décal. X
+RECT=578;129;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreOfY
+LIBELLE=Ombre décal. Y
+RECT=578;153;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputOmbreRotation
+LIBELLE=Ombre rotation
+RECT=578;177;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputIdSon
+LIBELLE=ID son
+RECT=578;201;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputModeSon
+LIBELLE=Mode son
+RECT=578;225;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputDelaisSon
+LIBELLE=Délais son
+RECT=578;249;110;20
+}
+{
+CONTROLE=SAISIE;myTextInputVolumeSon
+LIBELLE=Volume son
+RECT=578;273;110;20
+}
+{
+CONTROLE=BOUTON;myButtonOptC
+TEXTE=Options chemin
+RECT=468;297;220;20
+}
+{
+CONTROLE=BOUTON;myButtonOptE
+TEXTE=Options effondr.
+RECT=468;321;220;20
+}
+{
+CONTROLE=BOUTON;myButtonOptB
+TEXTE=Options bascule
+RECT=468;345;220;20
+}
+{
+CONTROLE=BOUTON;myButtonOptP
+TEXTE=Options particules
+RECT=468;369;220;20
+}
+{
+CONTROLE=BOUTON;myButtonOptForce
+TEXTE=Options force
+RECT=468;393;220;20
+}
+{
+CONTROLE=BOUTON;myButtonScripts
+TEXTE=Scripts
+RECT=468;417;220;20
+}
+{
+CONTROLE=BOUTON;myButtonShaderOptions
+TEXTE=Options du shader
+RECT=468;441;220;20
+}
+{
+CONTROLE=BOUTON;myButtonPlayPauseSon
+TEXTE=Lecture / pause son
+RECT=468;465;220;20
+}
+{
+CONTROLE=BOUTON;myButtonVolume
+TEXTE=Appliquer le volume
+RECT=698;33;220;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreOfXMoins
+TEXTE=Ox −
+RECT=698;57;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreOfXPlus
+TEXTE=Ox +
+RECT=810;57;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreOfYMoins
+TEXTE=Oy −
+RECT=698;81;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreOfYPlus
+TEXTE=Oy +
+RECT=810;81;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreRotMoins
+TEXTE=Rot −
+RECT=698;105;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreRotPlus
+TEXTE=Rot +
+RECT=810;105;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreSXMoins
+TEXTE=SX −
+RECT=698;129;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreSXPlus
+TEXTE=SX +
+RECT=810;129;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreSYMoins
+TEXTE=SY −
+RECT=698;153;108;20
+}
+{
+CONTROLE=BOUTON;myButtonOmbreSYPlus
+TEXTE=SY +
+RECT=810;153;108;20
+}
