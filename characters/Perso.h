@@ -11,6 +11,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -20,12 +21,15 @@
 #include <string>
 #include <vector>
 
+struct CommandesJoueur;
+class CDecor;
 class CMenuImage;
 class CParticules;
 class CPersoDef;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
+namespace sf { class RenderTarget; }
 
 // One weapon slot of a character (a plain record, copied member by member).
 struct SlotArme {
@@ -82,16 +86,80 @@ public:
     std::string getNomAnimation() const;
     bool estVisible() const;
 
-    // Cancels a blow and returns the character to standing (a later step of the characters
-    // fills it).
-    void resetEtat() {}
-    // Drops every hold on a decor sprite that the level is about to free.
-    void oublierSprite(CSPRITE* sd)
-    {
-        if (support == sd)
-            support = nullptr;
-        plateformes.remove(sd);
-    }
+    // Drops every hold on a decor sprite that the level is about to free (the children's too).
+    void oublierSprite(CSPRITE* sd);
+
+    // Movement (PersoMouvement.cpp) --------------------------------------------------------
+    // Steps of one frame; none reads input. Every step does nothing for a character whose
+    // sprite has neither an image bank nor a layered animation. Distances are scaled by the
+    // frame coefficient, counts of frames divided by it, so that 30 and 60 frames per second
+    // play alike.
+    // One walk step toward direction (0 right, 1 left); 1 when blocked.
+    int marcher(int direction, float facteur);
+    // Horizontal step while rising (states 5, 8) or crouch-walking (state 3).
+    int deplacerEnSaut(int direction);
+    // Horizontal step while falling (states 6, 7).
+    int deplacerEnLAir(int direction);
+    int gererSaut();
+    // Bounce-pad rise (state 8).
+    int gererSautMontee();
+    // Gravity: falls and lands (state 10).
+    int tomber();
+    // tomber() while the character collides; 1 without falling otherwise.
+    int gererChute();
+    // States 10 and 11.
+    int gererReception();
+    // Ground contact: follows the platform under the feet, climbs onto it, steps down a small
+    // drop or starts a fall. sol: what the caller found under the feet, null to look.
+    int poserAuSol(CSPRITE* sol = nullptr);
+    int baisser();
+    // Back to standing (a blow is cancelled): only where the head has room.
+    int resetEtat();
+    int gererAction();
+    int gererDash(int direction);
+    // One frame of push back after a hit, toward p, the character still facing the hit.
+    int majPoussee(int p);
+    // One frame of recoil after firing, away from facing f.
+    int majRecul(int f);
+    // An AI's patrol step; 0 without a patrol.
+    int demiTour();
+    // Launches the character from a bounce pad it stands on; once per frame, from drawing.
+    int testRebond();
+    int victoire();
+    // Takes the controllable turret found touching the character, or leaves the one it holds.
+    int utiliserTourelle();
+    // The same with the turret the search found (null: none).
+    int utiliserTourelle(CPerso* proche);
+    int lacherTourelle();
+
+    // Platforms, effects and shadows (PersoPlateformes.cpp) -------------------------------
+    // Reacts to the decor sprite under the feet at (x, y): slide, bounce pad, moving platform,
+    // collapse. 10 when the character is to be removed, 9 when its sprite is hidden, else 0.
+    int suivrePlateforme(int x, int y, CSPRITE* plateforme);
+    // Digs into the ground under the feet; 0.
+    int creuser();
+    // Keeps the emitters on the character and updates them; draws them into cible when given.
+    void majParticules(sf::RenderTarget* cible = nullptr);
+    // The shadow on the ground below, into the scene texture: layered and plain sprites.
+    void dessinerOmbre();
+    void dessinerOmbreSprite();
+    void afficherTexte(const std::wstring& chaine, int dx, int dy);
+    // Appends a snapshot of the scene around the character to captures.
+    void capturerIcone();
+
+    // The player's command step (PersoCommandes.cpp) ----------------------------------------
+    // One frame of the character of a player who gives these commands.
+    void appliquerCommandes(const CommandesJoueur& c);
+    // One frame while the game is not running: falls end, everyone else stands.
+    void etapeArret();
+
+    // Members other steps of the characters fill --------------------------------------------
+    // Advances a melee blow by one frame with the displacement the calling step would have
+    // made; until the blows are written, ends the blow.
+    int coup(float dx, float dy);
+    // The controllable turret touching the character: its collision value (0: none) and itself.
+    int chercherTourelle();
+    CPerso* getTourelleProche();
     // The one hit handler; decor damage calls it with (damage, direction, 0, 1). A later step
     // of the characters fills it.
     void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect) {}
@@ -100,6 +168,15 @@ public:
     // character of a run; the game drops them when it is destroyed (its texture cache,
     // which the spirit's sheet comes from, goes with it).
     static void libererRessourcesPartagees();
+
+    // Limits applied where values of ".per" files and scripts are used (the fields keep them).
+    static constexpr int LIMITE_COMPTE = 1000;     // maxEscalier, maxSaut, maxSautAuto
+    static constexpr int LIMITE_VITESSE = 1000;
+    static constexpr int LIMITE_HAUTEUR = 10000;   // posTete, posPieds
+    // Decor probes asked by every character since start, and when set the segments asked
+    // (x1, y1, x2, y2 in a rectangle's four fields): what the movement benchmark replays.
+    static unsigned long nbSondes;
+    static std::vector<sf::FloatRect>* journalSondes;
 
     // ---- fields, in their documented order --------------------------------------------
     bool bCoup = false;
@@ -268,8 +345,47 @@ public:
     int numManette = 0;         // the pad shown by the two-player HUD
     bool bSolideEnMontee = false;  // decor of collision types 1 and 3 holds it while rising
     bool bTemporaire = false;      // meteor-like AI: its model does not count as used
+    bool bActionPrecedente = false;  // the action command was held last frame: one press acts once
 
 private:
+    // Movement helpers (PersoMouvement.cpp): the foot point, head heights (0 standing,
+    // 1 crouched), the probe of the body column at (dx, dy) and of a segment, the animation of
+    // a family by aim, turning, and the limits that keep absurd file values from hanging a frame.
+    static CDecor* decorActif();
+    bool peutBouger() const;
+    float piedsY() const;
+    float tete(int i) const;
+    CSPRITE* colonne(float dx, float dy, float h);
+    CSPRITE* segment(float x1, float y1, float x2, float y2);
+    void jouerFamille(const int famille[10], float dx, float dy);
+    // The first free column at (dx, k) climbing from k = debut to -maxEscalier; 1 when none.
+    int chercherMontee(float dx, float h, int debut);
+    // The ground at (dx, k) for k = 1 .. maxEscalier - 1 (k = 0 is known free); -1 when none.
+    int chercherSol(float dx, float h, CSPRITE*& sol);
+    // Something above the head once it has risen by montee.
+    bool plafond(float montee);
+    // Room to stand up where the feet are.
+    bool teteLibre();
+    bool boucleTerminee() const;
+    void passerEtat(int etat);
+    void tourner(int d);
+    // A count of frames at 30 fps as frames at the current rate (at least 1).
+    static int dureeFrames(int frames);
+    void animerMarche(float dx, float dy, bool bloque);
+    int deplacerHorizontal(int d, float distance, const int famille[10]);
+    void prendre(CPerso& tourelle);
+    // The ground below the shadow: its distance from y0 probing every pas pixels down to portee,
+    // -1 when none.
+    float chercherOmbre(float y0, int pas, int portee);
+    // Footprints on soft ground and dust at the feet; atterrissage: the landing's larger marks.
+    void marquerSol(bool atterrissage);
+    // Ground that takes footprints and can be dug: its definition has a dig texture.
+    static bool solMeuble(const CSPRITE* sd);
+    // Command step helpers (PersoCommandes.cpp).
+    bool reglesSaut(const CommandesJoueur& c);
+    void deplacerLibrement(const CommandesJoueur& c);
+    void brancheEtat(int dir, bool saut, bool accroupi);
+
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);
     void copierEnfants(const CPerso& modele);
@@ -277,3 +393,8 @@ private:
     // The texts of the character; signalerEchec: say (once per run) that the font is missing.
     void chargerPolices(bool signalerEchec);
 };
+
+// The state of a decor sprite's bounce pad (0 idle, 1 pressed, 2 launch); 0 without one or off.
+int getEtatRebond(const CSPRITE* sd);
+// The first AI of the active level whose id is exactly id; null when none.
+CPerso* trouverPersoParId(const std::string& id);

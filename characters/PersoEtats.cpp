@@ -112,18 +112,15 @@ void CPerso::setDirection(int d)
 {
     if (mode == EtatPerso::MORT || !sprite)
         return;
-    if (d != direction) {
-        sprite->flipH = -sprite->flipH;
-        sprite->setScale(sprite->getSX(), sprite->getSY());
-        direction = d;
-    }
-    sprite->miroir = d == 1 ? -1 : 1;
+    tourner(d);
 }
 
 void CPerso::setAnimation(int numero, float dx, float dy)
 {
+    // Numbered animations are the image bank's: a layered sprite plays the animation its
+    // state chose by name and only moves.
     if (sprite)
-        sprite->deplacerAnime(numero, dx, dy, bMortTerminee ? 0 : 1);
+        sprite->deplacerAnime(sprite->bAnime ? -1 : numero, dx, dy, bMortTerminee ? 0 : 1);
     const size_t nb = std::min(enfants.size(), static_cast<size_t>(std::max(0, nbEnfants)));
     for (size_t i = 0; i < nb; ++i)
         if (enfants[i])

@@ -94,6 +94,10 @@ public:
     void evenements(int joueur, bool depuisIA, bool sonder);
     void touchesJeu(sf::Keyboard::Key touche);
     void touchesEditeur(sf::Keyboard::Key touche);
+    // The command step of a player (0 or 1) for this frame, after its input: the player's
+    // character obeys its record while the level runs; while it does not, every character of
+    // the level is stopped (on player 0's step).
+    void commandesJoueur(int joueur);
     void resetManette(int joueur);
 
     // Screenshots, killcam, error report ----------------------------------------------------

@@ -100,10 +100,12 @@ void CSFMLJeu::imageNiveau()
 void CSFMLJeu::entreesJoueurs()
 {
     evenements(0, false, true);
+    commandesJoueur(0);
     if (mode == 1 && typeJeu == 2) {
         if (bIAJoueur2 && pIABehaviours)
             pIABehaviours->piloterJoueur2();
         evenements(1, bIAJoueur2, true);
+        commandesJoueur(1);
     }
 }
 

@@ -117,6 +117,8 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
         mode = 2;
         CPLUX::show("JeuDialogMenuEditeur");
         bCarteJeu = true;
+        if (pPerso)
+            pPerso->resetEtat();
     }
 }
 

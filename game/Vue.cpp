@@ -29,7 +29,12 @@ ContexteVue contexteJeu()
     c.modeJeu = jeu->mode;
     c.compteurMultiPause = jeu->compteurMultiPause;
     c.scene = CSFMLJeuGlobal::prenderTexture;
-    // The walk-back of mode 4 needs the characters' walk step, which they do not offer yet.
+    // Mode 4 walks a straggler one step back toward the group; it keeps facing its way.
+    c.marcher = [](CPerso& p, int direction) {
+        const int avant = p.direction;
+        p.marcher(direction, 1);
+        p.setDirection(avant);
+    };
     return c;
 }
 
