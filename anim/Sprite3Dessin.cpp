@@ -7,6 +7,7 @@
 #include "anim/MaillageTriangles.h"
 #include "anim/Sprite3Interne.h"
 #include "core/Globals.h"
+#include "core/LotFormes.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 
@@ -400,13 +401,7 @@ sf::Vector2f positionAE(const CSPRITE3& s, int a, int ae, int f)
     return sf::Vector2f(s.getXInterpole(a, ae, k, f, kf->frame, false), s.getYInterpole(a, ae, k, f, kf->frame, false));
 }
 
-void ligne(sf::RenderTarget& c, sf::Vector2f p, sf::Vector2f q, sf::Color couleur)
-{
-    sf::Vertex l[2] = {sf::Vertex(p, couleur), sf::Vertex(q, couleur)};
-    c.draw(l, 2, sf::Lines);
-}
-
-void cercle(sf::RenderTarget& c, sf::Vector2f p, float rayon, sf::Color couleur)
+void cercle(CLotFormes& lot, sf::Vector2f p, float rayon, sf::Color couleur)
 {
     sf::CircleShape rond(rayon);
     rond.setOrigin(rayon, rayon);
@@ -414,7 +409,7 @@ void cercle(sf::RenderTarget& c, sf::Vector2f p, float rayon, sf::Color couleur)
     rond.setFillColor(sf::Color::Transparent);
     rond.setOutlineColor(couleur);
     rond.setOutlineThickness(1);
-    c.draw(rond);
+    lot.forme(rond);
 }
 
 } // namespace
@@ -456,15 +451,18 @@ void CSPRITE3::dessinerMarqueursAnimElems(sf::RenderTarget& cible, CPLUXControl*
         return;
     Cadrage cadrage(cible, ctrl);
     const sf::Transform t = transformBase(*this, anim, x + cadrage.decalage.x, y + cadrage.decalage.y, zoom, miroir);
+    // One draw for all the circles and one for all the lines.
+    thread_local CLotFormes lot;
     for (size_t i = 0; i < an->animElems.size(); ++i) {
         const sf::Vector2f p = t.transformPoint(positionAE(*this, anim, int(i), an->frame));
         const bool choisi = static_cast<int>(i) == ae;
-        cercle(cible, p, choisi ? 6.0f : 3.0f, choisi ? sf::Color::Red : sf::Color::White);
+        cercle(lot, p, choisi ? 6.0f : 3.0f, choisi ? sf::Color::Red : sf::Color::White);
         for (int enfant : an->animElems[i]->enfants)
             if (getAnimElem(anim, enfant))
-                ligne(cible, p, t.transformPoint(positionAE(*this, anim, enfant, an->frame)),
-                      choisi ? sf::Color::Red : sf::Color(255, 255, 255, 128));
+                lot.ligne(p, t.transformPoint(positionAE(*this, anim, enfant, an->frame)),
+                          choisi ? sf::Color::Red : sf::Color(255, 255, 255, 128));
     }
+    lot.vider(cible);
 }
 
 // ------------------------------------------------------------------------------ hit test, mouse

@@ -2,6 +2,7 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 
 #include "anim/Sprite3.h"
+#include "core/LotFormes.h"
 #include "core/ShaderManager.h"
 
 namespace {
@@ -17,7 +18,8 @@ sf::CircleShape cercle(float rayon, sf::Color fond, sf::Color contour)
 }
 } // namespace
 
-CJeuDialogAnimationsSprites::CJeuDialogAnimationsSprites() : pSprite(new CSPRITE3)
+CJeuDialogAnimationsSprites::CJeuDialogAnimationsSprites()
+    : pSprite(new CSPRITE3), lot_(std::make_unique<CLotFormes>())
 {
     creerPoignees();
     preparerTextes();
@@ -157,7 +159,6 @@ void CJeuDialogAnimationsSprites::onCtrlCheckChange(CPLUXControlButtonCheck* c) 
 void CJeuDialogAnimationsSprites::onCtrlSliderChange(CPLUXControlSliderH* c) { CPLUXDialog::onCtrlSliderChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c) { CPLUXDialog::onCtrlColorChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlSizeChange(CPLUXControl* c) { CPLUXDialog::onCtrlSizeChange(c); }
-void CJeuDialogAnimationsSprites::onCtrlListChange(CPLUXControlList* c) { CPLUXDialog::onCtrlListChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlComboChange(CPLUXControlComboBox* c) { CPLUXDialog::onCtrlComboChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlTabChange(CPLUXControlTab* c) { CPLUXDialog::onCtrlTabChange(c); }
 void CJeuDialogAnimationsSprites::onKeyPress(const sf::Event::KeyEvent& k) { CPLUXDialog::onKeyPress(k); }
@@ -167,10 +168,3 @@ bool CJeuDialogAnimationsSprites::save(std::wofstream* f)
     CPLUXDialog::save(f);
     return true;
 }
-
-// Drawing and handles that the views fill ---------------------------------------------------------------------
-
-void CJeuDialogAnimationsSprites::dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
-void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
-void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) {}
-void CJeuDialogAnimationsSprites::majPoigneesAE(int animation, int frame, int animElem) {}

@@ -6,7 +6,11 @@
 //
 // The class is spread over several files: state and lifecycle (JeuDialogAnimationsSprites.cpp),
 // creation (...Creation.cpp), general events (...Evenements.cpp), panels (...Panneaux.cpp),
-// lists and combos (...Listes.cpp), state-list files (...Etats.cpp).
+// lists and combos (...Listes.cpp), state-list files (...Etats.cpp), the sheet view
+// (...Planche.cpp), the animation view and the anim elements on it (...Vue.cpp), its grids,
+// rectangles and their handles (...Grilles.cpp), the handles and hit tests (...Poignees.cpp),
+// the mesh selection (...Maillage.cpp), the selection lists (...Selection.cpp) and the
+// preview (...Apercu.cpp).
 //
 // -1 means none for every selection. Every control is looked up by id and may be missing
 // from a model: the step that needs it is then skipped.
@@ -20,9 +24,12 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+class CCiseaux;
 class CControlTimeline;
+class CLotFormes;
 class CPLUXControlZone;
 class CPLUXControlImage;
 class CPLUXControlTab;
@@ -95,8 +102,52 @@ public:
     void dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
-    // Places the handles of an AE at a frame.
+    // Shapes of the views, each drawn into cible at once (the views collect them and draw
+    // them together).
+    void dessinerMaillagePlanche(sf::RenderTarget& cible, int element);
+    void dessinerContourElement(sf::RenderTarget& cible, int element);
+    void dessinerCadreAE(sf::RenderTarget& cible, int animElem);
+    void dessinerMaillageAE(sf::RenderTarget& cible, int animElem);
+    void dessinerPoigneesAE(sf::RenderTarget& cible, int animElem);
+
+    // Grids of the animation view, its aim dial (the origin marker) and the status message.
+    // casesDamier: the first and last column (or row) of checkerboard cells of side cote for
+    // an origin that far from the view's edge in a view that wide, before the view cuts
+    // them; pasRegle: the rulers' step in sprite pixels at a zoom.
+    static std::pair<long long, long long> casesDamier(double origine, double cote, double taille);
+    static double pasRegle(float zoom);
+    void dessinerDamier(sf::RenderWindow* w);
+    void dessinerRegles(sf::RenderWindow* w);
+    void dessinerRepereOrigine(sf::RenderWindow* w);
+    // Shown over the animation view for 120 drawings at 30 frames per second (4 seconds).
+    void afficherMessage(const std::wstring& message);
+
+    // The global rectangle, the global origin and the hitbox of an animation, with their
+    // handles and the shadow marker. deplacerPoigneesRect: a drag step of the animation view
+    // (mouse in window pixels); true when it grabbed or moved one of them.
+    void placerPoigneesRect(int animation);
+    void dessinerRectsAnimation(sf::RenderWindow* w);
+    bool deplacerPoigneesRect(int x, int y);
+
+    // Places the handles of an AE at a frame, and its mesh circles.
     void majPoigneesAE(int animation, int frame, int animElem);
+    void majPoigneesMaillageAE(int animation, int frame, int animElem);
+    // The mesh circles of the selected sheet element.
+    void creerPoigneesMaillagePlanche();
+    void placerPoigneesMaillagePlanche(int element);
+    void dessinerPoigneesMaillagePlanche(sf::RenderTarget& cible);
+    // Hit tests of an image control; (x, y) in dialog pixels, a rectangle in image pixels.
+    int getElementSousSouris(const std::string& idImage, int x, int y) const;
+    bool isRectVisible(const std::string& idImage, int x, int y, int l, int h) const;
+
+    // Mesh points of the selected AE: their circles, selection and picking in the views.
+    void initSelectionMaillage();
+    void appliquerTailleMaillage();
+    void basculerPointMaillage(int mode, int point);
+    void selectionnerDansVue(sf::RenderWindow* w, int mouseX, int mouseY, CPLUXControl* c);
+    void finDragCercleMaillagePlanche(sf::RenderWindow* w, int mouseX, int mouseY, CPLUXControl* c);
+    // Moves one mesh point of the selected AE by the drag step (the drags fill it).
+    void deplacerPointMaillage(int point);
 
     // Geometry. The point (x, y) turned about (cx, cy) by minus the angle (degrees): how a
     // point of the screen looks from an element drawn with that rotation.
@@ -213,6 +264,51 @@ public:
     sf::Text texteMessage;
 
 private:
+    // An AE at a frame as the view shows it: its key's origin and its (interpolated)
+    // position, scale and rotation; valide is false when there is nothing to show.
+    struct ValeursAE {
+        bool valide = false;
+        sf::Vector2f position, origine, echelle{1, 1};
+        float rotation = 0;
+        int element = -1;
+        // Interpolated from this keyframe (its index and frame).
+        bool interpolee = false;
+        int keyframe = 0, frameKeyframe = 0;
+    };
+    ValeursAE valeursAE(int animation, int frame, int animElem);
+    // The offset of the daughter animation's KF_DELTA where the view draws the AEs.
+    sf::Vector2f decalageFille(int animation, int frame) const;
+    // Where an AE's position lands in the animation view: window pixels, or dialog pixels.
+    sf::Vector2f placeEcranAE(sf::Vector2f position, bool ecran) const;
+    // A mesh point of an AE's element: its texture coordinates and its offset at the frame.
+    sf::Vector2f pointAE(int animation, int frame, int animElem, int point) const;
+    // The topmost shown AE of the keyframe in force under (x, y), dialog pixels; -1 none.
+    int animElemSous(int x, int y, int frame, bool sansVerrouilles);
+    // The shapes collected for the views' next drawing.
+    void collecterMaillagePlanche(int element);
+    void collecterContourElement(int element);
+    void collecterLabelElement(int element, const sf::Text& modele);
+    void collecterCadreAE(int animElem);
+    void collecterMaillageAE(int animElem);
+    void collecterPoigneesAE(int animElem);
+    void collecterPoigneesMaillagePlanche();
+    void collecterDamier();
+    void collecterRegles();
+    void collecterRepereOrigine();
+    void collecterRectsAnimation();
+    void dessinerApercusElements(sf::RenderWindow& w);
+    void dessinerSpriteVue(sf::RenderWindow& w, CCiseaux& ciseaux);
+    void suivreSourisVisee();
+    void redessinerBoutonsMode(sf::RenderWindow& w, int ox, int oy);
+    void pannerVue();
+    bool saisirCercleMaillageAE(sf::Vector2f souris, int frame);
+    // The three branches of onCtrlListChange.
+    void elementChoisi(CPLUXControlList* l);
+    void animationChoisie(CPLUXControlList* l);
+    void viseeChoisie(int animation);
+    void animElemChoisi(CPLUXControlList* l);
+    void panneauxAnimElem(int animation, int animElem);
+
     void creerPoignees();
     void preparerTextes();
     void viderSprite();
@@ -232,6 +328,7 @@ private:
 
     // Shader lists come from the game's manager, or from this one while the game has none.
     std::unique_ptr<CShaderManager> shadersPropres_;
+    std::unique_ptr<CLotFormes> lot_;
     // The frame script dialog's last target: (sprite, animation, keyframe frame or -1).
     struct CibleScript {
         const CSPRITE3* sprite = nullptr;

@@ -12,16 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-// Truncation toward zero of a coordinate that hand-made data may have sent anywhere.
-int tronquer(float v)
-{
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::clamp(v, -2.0e9f, 2.0e9f));
-}
-} // namespace
-
 // Geometry ---------------------------------------------------------------------------------------
 
 sf::Vector2f CJeuDialogAnimationsSprites::tournerPoint(float x, float y, float angle, float cx, float cy)
@@ -179,35 +169,7 @@ bool CJeuDialogAnimationsSprites::onDialogIn(sf::RenderWindow* w, int x, int y)
 // another weapon than the sprite's is passed over.
 void CJeuDialogAnimationsSprites::testerSurvol(int x, int y)
 {
-    const int a = numAnimationSel, f = pSprite->getFrameCourante();
-    const CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
-    if (!kf || !pImageAnimation)
-        return;
-    const float z = zoom;
-    for (int i = static_cast<int>(kf->cles.size()) - 1; i >= 0; --i) {
-        if (!pSprite->isKeyAnimElemVisible(a, f, i) || !pSprite->getAnimElemOption(a, i))
-            continue;
-        const sf::Vector2f p = pSprite->getPositionInterpolee(a, f, i);
-        const sf::Vector2f o = pSprite->getKeyAnimElemOrigine(a, f, i);
-        const sf::Vector2f s = pSprite->getKeyAnimElemEchelle(a, f, i);
-        const float r = pSprite->getKeyAnimElemRotation(a, f, i);
-        const int e = pSprite->getElementAnimElem(a, i);
-        const sf::FloatRect R = pSprite->getRectElement(e);
-        const float W = R.width * std::fabs(s.x), H = R.height * std::fabs(s.y);
-        const float ox = o.x * s.x * z + (s.x < 0 ? W * z : 0.f);
-        const float oy = o.y * s.y * z + (s.y < 0 ? H * z : 0.f);
-        const sf::Vector2f ancre(pImageAnimation->getLeft() + p.x * z + static_cast<float>(centreVueX),
-                                 pImageAnimation->getTop() + p.y * z + static_cast<float>(centreVueY));
-        const sf::Vector2f m =
-            tournerPoint(static_cast<float>(x), static_cast<float>(y), r, ancre.x, ancre.y);
-        if (!isInRect(tronquer(m.x), tronquer(m.y), tronquer(ancre.x - ox), tronquer(ancre.y - oy),
-                      tronquer(W * z), tronquer(H * z)))
-            continue;
-        const CSPRITE3_ELEMENT* el = pSprite->getElement(e);
-        const int arme = el ? el->arme : -1;
-        if (arme == -1 || arme == pSprite->armeCourante) {
-            numAnimElemSurvol = i;
-            return;
-        }
-    }
+    const int ae = animElemSous(x, y, pSprite->getFrameCourante(), false);
+    if (ae >= 0)
+        numAnimElemSurvol = ae;
 }

@@ -4,6 +4,7 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
+#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
@@ -28,14 +29,6 @@ constexpr int MAX_FILLES = 19;
 // Lines of the AE tree: children shared by several parents in a hand-made file could
 // otherwise multiply the lines beyond any use.
 constexpr int MAX_LIGNES_ARBRE = 20000;
-
-// Events switched off while the program sets a combo's selection.
-void selectionner(CPLUXControlComboBox* c, int ligne)
-{
-    c->setSendEventOnChange(false);
-    c->setNumSel(ligne >= 0 && ligne < c->getNbElements() ? ligne : 0);
-    c->setSendEventOnChange(true);
-}
 
 const CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
 
@@ -97,7 +90,7 @@ void CJeuDialogAnimationsSprites::majCombosLienElementAnim()
         if (!c)
             continue;
         remplirAnimations(c, *source, -1);
-        selectionner(c, e ? std::max(0, e->lienAnim[lien] + 1) : 0);
+        editeur::choisirLigne(c, e ? std::max(0, e->lienAnim[lien] + 1) : 0);
     }
 }
 
@@ -323,7 +316,7 @@ void CJeuDialogAnimationsSprites::majComboAnimationMereFilles()
         c->setColor(VERT_FILLE, n);
         d = fille->fille;
     }
-    selectionner(c, numLigneMereFilles);
+    editeur::choisirLigne(c, numLigneMereFilles);
 }
 
 void CJeuDialogAnimationsSprites::majComboSonFrame()
@@ -371,7 +364,7 @@ void CJeuDialogAnimationsSprites::majComboAnimationLienAE()
             pSprite->getKeyAnimElemLienAnim(numAnimationSel, pSprite->getFrameCourante(), numAnimElemSel);
         ligne = n >= 0 ? n + 1 : 0;
     }
-    selectionner(c, ligne);
+    editeur::choisirLigne(c, ligne);
 }
 
 // Global animations: column 1 their ID, column 2 their key in the game's map (the ".anm" path).
@@ -398,5 +391,5 @@ void CJeuDialogAnimationsSprites::majComboAnmBase(bool remplir)
         for (int i = 1; i < c->getNbElements() && ligne == 0; ++i)
             if (c->getTextCol2(i) == e->strAnmRef)
                 ligne = i;
-    selectionner(c, ligne);
+    editeur::choisirLigne(c, ligne);
 }

@@ -2,7 +2,10 @@
 // Small steps the editors repeat on a control found by id: each does nothing when the model
 // lacks that control.
 #include "gui/CPLUXControlColor.h"
+#include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialog.h"
+
+#include <string>
 
 namespace editeur {
 
@@ -25,6 +28,27 @@ inline void colorer(const CPLUXDialog& d, const char* id, sf::Color c)
 {
     if (CPLUXControlColor* col = d.ctrlColor(id))
         col->setColor(c);
+}
+
+// Sends a combo to a line without reporting the change; line 0 (none) when it has no such line.
+inline void choisirLigne(CPLUXControlComboBox* c, long long ligne)
+{
+    c->setSendEventOnChange(false);
+    c->setNumSel(ligne >= 0 && ligne < c->getNbElements() ? static_cast<int>(ligne) : 0);
+    c->setSendEventOnChange(true);
+}
+
+inline void choisirLigne(const CPLUXDialog& d, const char* id, long long ligne)
+{
+    if (CPLUXControlComboBox* c = d.ctrlComboBox(id))
+        choisirLigne(c, ligne);
+}
+
+// The line reading the text; line 0 when the text is empty or no line reads it.
+inline void choisirTexte(const CPLUXDialog& d, const char* id, const std::string& texte)
+{
+    if (CPLUXControlComboBox* c = d.ctrlComboBox(id))
+        choisirLigne(c, texte.empty() ? 0 : c->getLine(texte));
 }
 
 } // namespace editeur

@@ -106,41 +106,7 @@ const std::vector<TexteCache::Quad>& TexteCache::quads()
     const sf::Font& f = police();
     if (!policeChargee() || contenu_.empty())
         return quads_;
-    const float espace = f.getGlyph(L' ', taille_, false).advance;
-    const float interligne = f.getLineSpacing(taille_);
-    float x = 0.f, y = static_cast<float>(taille_);
-    sf::Uint32 precedent = 0;
-    for (wchar_t wc : contenu_) {
-        const sf::Uint32 c = static_cast<sf::Uint32>(wc);
-        if (c == L'\r')
-            continue;
-        x += f.getKerning(precedent, c, taille_);
-        precedent = c;
-        if (c == L' ' || c == L'\t' || c == L'\n') {
-            if (c == L' ')
-                x += espace;
-            else if (c == L'\t')
-                x += espace * 4;
-            else {
-                y += interligne;
-                x = 0;
-            }
-            continue;
-        }
-        const sf::Glyph& g = f.getGlyph(c, taille_, false);
-        const float marge = 1.f;
-        Quad q;
-        q.gauche = x + g.bounds.left - marge;
-        q.haut = y + g.bounds.top - marge;
-        q.droite = x + g.bounds.left + g.bounds.width + marge;
-        q.bas = y + g.bounds.top + g.bounds.height + marge;
-        q.u1 = static_cast<float>(g.textureRect.left) - marge;
-        q.v1 = static_cast<float>(g.textureRect.top) - marge;
-        q.u2 = static_cast<float>(g.textureRect.left + g.textureRect.width) + marge;
-        q.v2 = static_cast<float>(g.textureRect.top + g.textureRect.height) + marge;
-        quads_.push_back(q);
-        x += g.advance;
-    }
+    CLotFormes::disposer(f, taille_, versSf(contenu_), quads_);
     return quads_;
 }
 

@@ -2,6 +2,8 @@
 // The library's one look: font, colours, sizes, and the batch every dialog draws through.
 // Rectangles of a dialog go into one vertex array and its texts are drawn after them, so a
 // dialog of fifty controls costs a handful of draw calls instead of hundreds.
+#include "core/LotFormes.h"
+
 #include <SFML/Graphics.hpp>
 
 #include <string>
@@ -76,10 +78,7 @@ public:
     float positionCaractere(size_t i);
 
     // One glyph: its box relative to the text's origin and its place in the font texture.
-    struct Quad {
-        float gauche, haut, droite, bas;
-        float u1, v1, u2, v2;
-    };
+    using Quad = CLotFormes::QuadGlyphe;
     const std::vector<Quad>& quads();
 
 private:

@@ -131,6 +131,29 @@ struct Planche {
     sf::Texture texture;
 };
 
+// An editor of its own, its sprite given a sheet, the modifier keys up before and after.
+class EditeurSeulTest : public EditeurTest {
+protected:
+    void SetUp() override
+    {
+        EditeurTest::SetUp();
+        CPLUXTest::setModifiers(false, false, false);
+        e = std::make_unique<Editeur>();
+        planche.donner(s());
+    }
+    void TearDown() override
+    {
+        e.reset();
+        CPLUXTest::setModifiers(false, false, false);
+        EditeurTest::TearDown();
+    }
+    CJeuDialogAnimationsSprites& d() { return *e->d; }
+    CSPRITE3& s() { return *d().pSprite; }
+
+    std::unique_ptr<Editeur> e;
+    Planche planche;
+};
+
 // Elements "tete" (20 x 10) and "corps" (30 x 30); animation 0 "marche" of 10 frames with
 // keyframes at 0 and 5, one AE per element, both at (0, 0); the current animation.
 inline void spriteEssai(CSPRITE3& s, Planche& planche)

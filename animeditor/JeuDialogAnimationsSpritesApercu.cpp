@@ -1,0 +1,57 @@
+// The preview (tab 2): the sprite plays as the first player's character would, its animation
+// chosen each frame from the player's input and its state names, the animation list following.
+#include "animeditor/Ciseaux.h"
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
+#include "animeditor/OutilsControles.h"
+
+#include "anim/Sprite3.h"
+#include "core/Globals.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlList.h"
+
+#include <algorithm>
+
+namespace {
+// The shadow shrinks as the character rises: by 1 of zoom per 20 of vertical speed.
+constexpr float OMBRE_PAR_VITESSE = 20.f;
+// The character is drawn this many pixels higher per unit of vertical speed.
+constexpr float HAUTEUR_PAR_VITESSE = 34.f;
+} // namespace
+
+void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
+{
+    if (!w || !pImageAnimation)
+        return;
+    CCiseaux ciseaux(*w, CCiseaux::rectangle(*w, *this, *pImageAnimation, ox, oy));
+    if (!ciseaux.actif())
+        return;
+    pSprite->play();
+    editeur::cocher(*this, IdAnm::myButtonCheckLectureAnimBoucle, pSprite->bBoucle);
+    // The keyboard is the player's unless a text input holds it; without a game, no input.
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (jeu)
+        jeu->evenements(0, false, !CPLUX::isInput());
+    pSprite->updateEtatJoueur(0);
+    const int courante = pSprite->getAnimation();
+    if (courante != numAnimationSel && pSprite->getAnim(courante))
+        if (CPLUXControlList* l = ctrlList(IdAnm::myListAnimations))
+            l->setNumSel(courante);
+
+    const sf::Vector2f g = pSprite->getOrigineGlobaleCourante();
+    const float v = pSprite->vitesseVerticale;
+    const float cx = static_cast<float>(centreVueX), cy = static_cast<float>(centreVueY);
+    // High enough, the shadow is gone (a negative size would turn it over).
+    const float echelleOmbre = std::max(0.f, zoom - v / OMBRE_PAR_VITESSE);
+    ciseaux.suspendre();
+    pSprite->dessinerOmbre(w, 0, jeu ? jeu->pRenderTextureOmbre : nullptr, g.x * zoom, g.y * zoom, pImageAnimation,
+                           echelleOmbre, cx, cy, numAnimationMere, 0, sf::Transform::Identity);
+    ciseaux.reprendre();
+    const int a = pSprite->getAnimation();
+    pSprite->dessiner(w, 0, 0, 0, pImageEtats, zoom, cx,
+                      static_cast<float>(tuv::floatVersInt(cy - v * HAUTEUR_PAR_VITESSE)), a);
+    pSprite->update(pImageEtats, zoom, cx, cy, a);
+}

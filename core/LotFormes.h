@@ -1,0 +1,61 @@
+#pragma once
+// Many small shapes, lines and texts collected into a few vertex arrays and drawn together:
+// drawn one by one through SFML, each costs a draw call, and an invisible fill costs its
+// triangles all the same (editor overlays draw hundreds a frame). The pixels are those SFML's
+// own shapes and texts would give: a shape's fill is the same fan and its outline the same
+// extruded strip, a text the same glyph quads; a fully transparent part is left out.
+//
+// What is collected is drawn by vider(), shapes first, then lines, then texts: a caller whose
+// layers must overlap in another order empties the batch between them.
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Shape.hpp>
+#include <SFML/Graphics/Transform.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
+#include <SFML/System/String.hpp>
+
+#include <vector>
+
+class CLotFormes {
+public:
+    // A convex polygon of n points, placed by t, filled and outlined as an sf::ConvexShape of
+    // those points with that transform. Fewer than 3 points draw nothing, as in SFML.
+    void polygone(const sf::Vector2f* points, size_t n, const sf::Transform& t, sf::Color fond, sf::Color contour,
+                  float epaisseur);
+    // Any SFML shape (circle, rectangle, convex shape), as it would draw itself.
+    void forme(const sf::Shape& s);
+    // An axis-aligned rectangle of one colour without outline (a sf::RectangleShape's pixels).
+    void rectangle(const sf::FloatRect& r, sf::Color c);
+    // A one-pixel line, as CPLUX::drawLine draws it.
+    void ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c);
+    // A text laid out as an sf::Text of that font, size and colour (regular style) at p.
+    void texte(const sf::Font& police, unsigned taille, sf::Color c, const sf::String& s, sf::Vector2f p);
+    void texte(const sf::Text& modele, const sf::String& s, sf::Vector2f p);
+
+    void vider(sf::RenderTarget& cible);
+    bool estVide() const;
+
+    // One glyph of a text laid out as sf::Text lays it (regular style): its box from the
+    // text's origin, padded by a pixel as SFML pads it, and its place in the font's texture.
+    struct QuadGlyphe {
+        float gauche, haut, droite, bas;
+        float u1, v1, u2, v2;
+    };
+    // Appends the glyphs of s to quads.
+    static void disposer(const sf::Font& police, unsigned taille, const sf::String& s, std::vector<QuadGlyphe>& quads);
+
+private:
+    struct LotGlyphes {
+        const sf::Font* police;
+        unsigned taille;
+        sf::VertexArray sommets;
+    };
+    LotGlyphes& lot(const sf::Font& police, unsigned taille);
+
+    sf::VertexArray triangles_{sf::Triangles};
+    sf::VertexArray lignes_{sf::Lines};
+    std::vector<LotGlyphes> glyphes_;
+    std::vector<sf::Vector2f> points_;  // a shape's points, kept between calls
+    std::vector<QuadGlyphe> quads_;     // a text's glyphs, likewise
+};

@@ -1,0 +1,107 @@
+// A batch of shapes, lines and texts draws the pixels SFML draws for each of them alone:
+// fills, outlines, the triangles it leaves out, glyphs.
+#include "core/LotFormes.h"
+
+#include <SFML/Graphics.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+const sf::Color FOND(40, 60, 80);
+
+sf::Image dessin(const std::function<void(sf::RenderTarget&)>& f)
+{
+    sf::RenderTexture rt;
+    rt.create(120, 90);
+    rt.clear(FOND);
+    f(rt);
+    rt.display();
+    return rt.getTexture().copyToImage();
+}
+
+// Pixels that differ, and by more than the rounding of a blend.
+int differences(const sf::Image& a, const sf::Image& b)
+{
+    int n = 0;
+    for (unsigned x = 0; x < a.getSize().x; ++x)
+        for (unsigned y = 0; y < a.getSize().y; ++y) {
+            const sf::Color p = a.getPixel(x, y), q = b.getPixel(x, y);
+            n += std::abs(p.r - q.r) > 1 || std::abs(p.g - q.g) > 1 || std::abs(p.b - q.b) > 1;
+        }
+    return n;
+}
+
+sf::Font& police()
+{
+    static sf::Font f;
+    const char* d = std::getenv("TUV_DATA_DIR");
+    static const bool ok = f.loadFromFile(std::string(d ? d : "data") + "/PLUX_Res/polices/arial.ttf");
+    EXPECT_TRUE(ok) << "the font of the GUI";
+    return f;
+}
+} // namespace
+
+TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
+{
+    sf::CircleShape poignee(3, 30);
+    poignee.setFillColor({50, 50, 100, 200});
+    poignee.setOutlineColor({255, 255, 255, 200});
+    poignee.setOutlineThickness(1);
+    poignee.setOrigin(-7.3f, 4.6f);
+    poignee.setRotation(213);
+    poignee.setPosition(30.4f, 20.7f);
+    sf::CircleShape repere(6, 30);
+    repere.setFillColor(sf::Color::Transparent);
+    repere.setOutlineColor(sf::Color::Red);
+    repere.setOutlineThickness(1);
+    repere.setPosition(70.5f, 10);
+    sf::RectangleShape rect({60.5f, -30.25f});
+    rect.setFillColor({255, 255, 255, 0});
+    rect.setOutlineColor({0, 200, 100, 200});
+    rect.setOutlineThickness(3);
+    rect.setPosition(20, 80);
+    sf::ConvexShape cadre(6);
+    const sf::Vector2f points[] = {{0, 0}, {20, 0}, {40, 0}, {40, 20}, {20, 20}, {0, 20}};
+    for (size_t i = 0; i < 6; ++i)
+        cadre.setPoint(i, points[i]);
+    cadre.setFillColor({250, 250, 50, 50});
+    cadre.setOutlineColor({250, 250, 50, 180});
+    cadre.setOutlineThickness(5);
+    cadre.setOrigin(10, 5);
+    cadre.setRotation(30);
+    cadre.setPosition(75, 50);
+    const std::vector<const sf::Shape*> formes = {&poignee, &repere, &rect, &cadre};
+
+    const sf::Image sfml = dessin([&](sf::RenderTarget& c) {
+        for (const sf::Shape* f : formes)
+            c.draw(*f);
+    });
+    const sf::Image lot = dessin([&](sf::RenderTarget& c) {
+        CLotFormes l;
+        for (const sf::Shape* f : formes)
+            l.forme(*f);
+        l.vider(c);
+        EXPECT_TRUE(l.estVide()) << "drawing empties the batch";
+    });
+    EXPECT_EQ(differences(sfml, lot), 0) << "shapes, the empty triangles left out";
+
+    const sf::Image lignes = dessin([&](sf::RenderTarget& c) {
+        const sf::Vertex l[] = {sf::Vertex({5, 5}, sf::Color::Yellow), sf::Vertex({100, 60}, sf::Color::Yellow)};
+        c.draw(l, 2, sf::Lines);
+        sf::Text t("-1250", police(), 8);
+        t.setFillColor({50, 50, 50, 150});
+        t.setPosition(11, 41);
+        c.draw(t);
+    });
+    const sf::Image lotLignes = dessin([&](sf::RenderTarget& c) {
+        CLotFormes l;
+        l.ligne({5, 5}, {100, 60}, sf::Color::Yellow);
+        l.texte(police(), 8, {50, 50, 50, 150}, "-1250", {11, 41});
+        l.vider(c);
+    });
+    EXPECT_EQ(differences(lignes, lotLignes), 0) << "a line and a text";
+}
