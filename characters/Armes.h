@@ -15,6 +15,7 @@ class CDEC;
 class CParticules;
 class CPerso;
 class CSPRITE;
+namespace sf { class RenderTarget; }
 
 // One weapon (one "ARME" line and the keys after it). Its images, banks and emitters
 // belong to it.
@@ -90,6 +91,9 @@ public:
     void supprimerTirsDe(CPerso* perso);
     // Frees every shot.
     void viderTirs();
+    // Draws every shot in flight and advances its images; 0. (A later step of the weapons
+    // fills it.)
+    int afficherTirs(sf::RenderTarget& cible) { return 0; }
     // Calls of viderTirs, for the tests of the world switches.
     int nbAppelsViderTirs = 0;
     // Weapon i, or null when i is not an index of the list.

@@ -272,6 +272,7 @@ void CPerso::copierReglages(const CPerso& m)
     vitesseChute = m.vitesseChute;
     vitesseSaut = m.vitesseSaut;
     direction = m.direction;
+    directionInitiale = m.directionInitiale;
     mode = m.mode;
     compteurSaut = m.compteurSaut;
     compteurSautAuto = m.compteurSautAuto;

@@ -164,6 +164,14 @@ public:
     // of the characters fills it.
     void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect) {}
 
+    // Owned by later steps of the characters; until they land these do nothing ----------
+    // Draws the character (its look for this frame); a code telling why nothing was drawn.
+    int dessiner(sf::RenderTarget& cible) { return 0; }
+    // Makes slot i current when 0 <= i < nbarmesperso.
+    void selectArme(int i) {}
+    // Selects the next usable weapon; 1 when a slot is current afterwards.
+    int armeSuivante() { return 0; }
+
     // Fonts, the spirit prototype and the "missing font" report are shared by every
     // character of a run; the game drops them when it is destroyed (its texture cache,
     // which the spirit's sheet comes from, goes with it).
@@ -346,6 +354,11 @@ public:
     bool bSolideEnMontee = false;  // decor of collision types 1 and 3 holds it while rising
     bool bTemporaire = false;      // meteor-like AI: its model does not count as used
     bool bActionPrecedente = false;  // the action command was held last frame: one press acts once
+    int directionInitiale = 1;     // the facing it was made or placed with; revival returns to it
+    bool bSupprime = false;        // removed by the editor: persoASupprimer takes it out of the list
+    // Velocity given by force zones, in pixels per frame at 30 per second; the movement
+    // steps move the character by it.
+    float vitesseForceX = 0, vitesseForceY = 0;
 
 private:
     // Movement helpers (PersoMouvement.cpp): the foot point, head heights (0 standing,

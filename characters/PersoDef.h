@@ -165,6 +165,7 @@ private:
     CDEC* banqueDe(const std::string& cle) const;
     void copierVersPersonnage(CPerso& p, Usage usage) const;
     void copierCreationIA(CPerso& p) const;
+    void copierEmetteursIA(CPerso& p) const;
     void placerOrigine(CPerso& p, Usage usage) const;
 
     bool bApercuEnCours = false;

@@ -6,6 +6,7 @@
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Particules.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
@@ -135,4 +136,22 @@ void CPersoDef::copierCreationIA(CPerso& p) const
         s.setScale(echelleExplosionX, echelleExplosionY);
     }
     p.bSupprimerMort = bSupprimerMort != 0;
+    copierEmetteursIA(p);
+}
+
+// Each emitter of the definition becomes the character's own copy, following its sprite; a
+// copy replaces the emitter the character already had in that slot.
+void CPersoDef::copierEmetteursIA(CPerso& p) const
+{
+    const std::unique_ptr<CParticules>* sources[4] = {&particuleTouche, &particuleMort, &particuleFin, &particuleLien};
+    CParticules** cibles[4] = {&p.particuleTouche, &p.particuleMort, &p.particuleFin, &p.particuleLien};
+    for (int i = 0; i < 4; ++i) {
+        if (!*sources[i])
+            continue;
+        auto* copie = new CParticules(**sources[i]);
+        copie->bAttache = true;
+        copie->pElementAttache = p.sprite;
+        delete *cibles[i];
+        *cibles[i] = copie;
+    }
 }

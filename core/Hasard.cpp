@@ -16,3 +16,11 @@ int rand()
 void srand(unsigned int graine) { etat = graine; }
 
 } // namespace tuv
+
+namespace tuv {
+
+int randModulo(long long n) { return n > 0 ? static_cast<int>(rand() % n) : 0; }
+
+float randFraction() { return static_cast<float>(rand()) / RAND_MAX_JEU; }
+
+} // namespace tuv

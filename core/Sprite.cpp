@@ -180,7 +180,11 @@ void CSPRITE::placerImage(int anim, int frame, int px, int py)
     const sf::Texture* t = getTexture(anim, frame);
     if (t)
         sprite.setTexture(*t, true);
-    sprite.setPosition(float(px), float(py));
+    // The sprite is put back there, not only its image: characters and decor are drawn and
+    // collide from x and y.
+    x = float(px);
+    y = float(py);
+    sprite.setPosition(x, y);
     sprite.setRotation(getAngleTotal());
     appliquerEchelle();
 }

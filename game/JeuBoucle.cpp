@@ -51,15 +51,17 @@ void CSFMLJeu::imageNiveau()
     bool editeur = mode == 2;
     if (pIABehaviours && bAfficheIAs && (!editeur || bScriptsActifs))
         pIABehaviours->majIA();
+    // "FREE_IAS_MEMORY": finished AIs leave the level as soon as they are done.
+    if (bFreeIasMemory && pdecor)
+        pdecor->purgerIAs();
     if (bFocusJeu && !CPLUX::isInput())
         entreesJoueurs();
 
     fenetre->clear(sf::Color(150, 150, 150));
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
-    if (scene && pdecor) {
-        scene->clear(pdecor->couleurFond);
+    // The level clears the scene to its own colour.
+    if (scene && pdecor)
         pdecor->dessiner(fenetre);
-    }
     if (parmes)
         parmes->majTirs();
     // The zones go into the scene before it is shown: drawn after, they would be cleared

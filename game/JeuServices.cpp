@@ -53,6 +53,15 @@ void CSFMLJeu::installerServices()
     s.collisionPixel = [this](CSPRITE* sd, int x, int y, sf::Color c) {
         return pdecor && pdecor->collisionPixel(sd, x, y, c);
     };
+    // Seesaws weigh, and force zones push, the characters of the active world.
+    s.chargesSurSprite = [this](CSPRITE* sd, std::vector<Charge>& charges) {
+        if (pdecor)
+            pdecor->chargesSurSprite(sd, charges);
+    };
+    s.appliquerForce = [this](CSPRITE* sd, CForceSD& force) {
+        if (pdecor)
+            pdecor->appliquerForce(sd, force);
+    };
     s.rectControle = [](CPLUXControl* c) {
         if (!c)
             return sf::FloatRect();

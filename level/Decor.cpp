@@ -129,10 +129,6 @@ int CDecor::demarrerNiveau(int calque)
     return 1;
 }
 
-void CDecor::dessiner(sf::RenderWindow* fenetre)
-{
-}
-
 CCalqueSD* CDecor::getPlan(int plan) const
 {
     return plan >= 0 && plan < NB_PLANS ? pPlans[plan] : nullptr;

@@ -27,12 +27,15 @@ class CEffetNuages;
 class CEffetOrage;
 class CEffetPluie;
 class CFondImage;
+class CForceSD;
 class CMenuImage;
 class CPerso;
+class CPersoDef;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
-namespace sf { class RenderTarget; class RenderWindow; class Sprite; }
+namespace sf { class RenderTarget; class RenderTexture; class RenderWindow; class Sprite; }
+struct Charge;
 
 // The screen veil: a coloured square laid at one depth of the drawing, fading to a target.
 struct CVoile {
@@ -58,6 +61,17 @@ public:
     static constexpr int PLAN_PRINCIPAL = 2;
     static constexpr std::size_t NB_TRACES_MAX = 20;
     static constexpr std::size_t NB_EFFETS_MAX = 10;
+    // Levels of the drawing order at which AIs and the veil lie: the background, then the
+    // planes from the farthest (4) to the nearest (0).
+    static constexpr int NIVEAU_FOND = 5;
+    static constexpr int NB_NIVEAUX = 6;
+    // AI behaviour of the fire meteors.
+    static constexpr int MODE_IA_METEORE = 103;
+    static constexpr const char* MODELE_METEORE = "METEORE_FEU";
+    // The counts of the editor's switches.
+    static constexpr int NB_GOUTTES = 200;
+    static constexpr int NB_GROUPES_NUAGES = 6;
+    static constexpr int CHUTE_NEIGE = 10, DERIVE_NEIGE = 2;
 
     CDecor();
     ~CDecor();
@@ -68,8 +82,56 @@ public:
     int chargerNiveau(const std::string& fichier, int numero);
     // Puts the loaded level into its starting state, showing layer calque; always 1.
     int demarrerNiveau(int calque);
-    // The level's once-per-frame update and drawing into the scene render texture.
+    // The level's once-per-frame update and drawing into the scene render texture, back to
+    // front (DecorDessin.cpp). fenetre is not used.
     void dessiner(sf::RenderWindow* fenetre);
+    // The frame's meteor timer: relaunches the showers every 600 frames at 30 per second.
+    void majMeteores();
+
+    // AI characters (DecorIA.cpp) -------------------------------------------------------------
+    // An AI made from the level's character model of that name with its attached characters,
+    // appended to ias unless attache (a child, owned by its carrier); null when nothing was made.
+    CPerso* creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int inutilise,
+                    int flottant, int valeur, bool attache);
+    // A copy of an existing character appended to ias; null when nothing was added.
+    CPerso* ajouterIA(CPerso* modele, int x, int y);
+    // The game's preloaded AI model ("LOADIA") whose sprite has that id; null when none.
+    CPerso* getModeleIA(const std::string& nom) const;
+    // Tests of the purges: a finished AI (never a meteor, which the showers bring back), a
+    // character removed by the editor.
+    bool iaASupprimer(const CPerso* perso) const;
+    bool persoASupprimer(const CPerso* perso) const;
+    // Destroys the characters of ias (persos) that the test marks; how many went.
+    int purgerIAs();
+    int purgerPersos();
+    // The one way the world frees a character: out of persos or ias, out of its carrier's
+    // children (the slot stays, null), then deleted.
+    void detruirePerso(CPerso* perso);
+    // Brings a player's character back to a playable state (DecorRanimer.cpp).
+    void ranimerPerso(CPerso* perso, int armeSlot);
+
+    // Meteor showers (DecorMeteores.cpp) ------------------------------------------------------
+    // Adds n inert meteors above the level; the first relaunch comes 200 frames later.
+    void lancerMeteores(int n);
+    // Brings every meteor back to life above the level, all from one side.
+    void relancerMeteores();
+
+    // Weather switches (DecorMeteo.cpp): on makes the effect at the level size, replacing an
+    // old one; off frees it. Counts are held to 0..10,000.
+    void activerPluie(bool actif);
+    void activerNeige(bool actif, int nbFlocons, float zoom);
+    void activerLucioles(bool actif, int nbLucioles);
+    void activerBrouillard(bool actif);
+    void activerNuages(bool actif);
+    void activerEtoiles(bool actif, int nbEtoiles);
+    void activerNuagePoussiere(bool actif);
+    void activerOrage(bool actif);
+
+    // Forces on characters (DecorForces.cpp) -------------------------------------------------
+    // Where the characters standing on the sprite stand, and their weights.
+    void chargesSurSprite(CSPRITE* sd, std::vector<Charge>& charges) const;
+    // Hands the zone's force to the characters in its scope whose box meets the sprite's.
+    void appliquerForce(CSPRITE* sd, const CForceSD& force);
 
     // Planes ------------------------------------------------------------------------------
     CCalqueSD* getPlan(int plan) const;
@@ -89,6 +151,8 @@ public:
     bool collisionSprites(CSPRITE* a, CSPRITE* b) const;
     bool collisionSD(CSPRITE* s, bool memeGroupe, int dx1, int dy1, int dx2, int dy2) const;
     bool collisionPersos(CPerso* a, CPerso* b) const;
+    // The character's hit box in level coordinates (empty without a sprite).
+    static sf::FloatRect rectPerso(const CPerso& p);
     static bool intersectionSegmentRect(float x1, float y1, float x2, float y2, float gauche, float haut,
                                         float droite, float bas);
     static bool collisionRectTourne(float x1, float y1, float x2, float y2, float gauche, float haut,
@@ -233,6 +297,23 @@ public:
     Appels appels;
 
 private:
+    // What one frame reads of the game and the camera.
+    struct ContexteImage;
+    ContexteImage contexteImage() const;
+    void dessinerLointain(const ContexteImage& c);
+    void dessinerPrincipal(const ContexteImage& c);
+    void dessinerProche(const ContexteImage& c);
+    void dessinerFinImage(const ContexteImage& c);
+    void dessinerIAs(int niveau, const ContexteImage& c);
+    void dessinerVoile(int niveau, const ContexteImage& c);
+    void dessinerZone(sf::RenderTexture& scene);
+    // AI creation along one chain of attached models (a model met again on it is not made).
+    struct ChaineIA;
+    CPerso* creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int flottant,
+                    int valeur, bool attache, ChaineIA& chaine);
+    void creerEnfants(CPerso& parent, CDEC& banque, float sx, float sy, ChaineIA& chaine);
+    void creerScriptsIA(CPerso& ia, const CPersoDef& def);
+    int purger(std::list<CPerso*>& liste, bool (CDecor::*aSupprimer)(const CPerso*) const);
     void libererEffetsMeteo();
     // Box tests of collision types 2, 3 and 5.
     bool segmentDansBoite(CSPRITE& sd, float x1, float y1, float x2, float y2) const;

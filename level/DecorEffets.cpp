@@ -8,6 +8,7 @@
 #include "core/Texte.h"
 #include "game/Jeu.h"
 #include "gui/CPLUX.h"
+#include "level/ContexteNiveau.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -21,16 +22,6 @@ namespace {
 
 // A footprint loses one alpha about every 5 frames at 30 frames per second.
 constexpr int FRAMES_PAR_PALIER_TRACE = 5;
-
-// The game's time coefficient; 1 without a game or with a value no step can run with.
-float coefficientJeu()
-{
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu)
-        return coefficientTemps();
-    const float c = jeu->framerateCoeff;
-    return std::isfinite(c) && c > 0 && c <= 100 ? c : 1.0f;
-}
 
 bool effetFini(const CSPRITE_SIMPLE* e) { return !e || !e->pSprite || e->pSprite->nbanimtotale >= 1; }
 
@@ -51,7 +42,7 @@ void CDecor::ajouterTracePas(int x, int y, float echelle)
 void CDecor::afficherTracesPas(sf::RenderTarget& cible)
 {
     // Faded in frames: at 60 frames per second a step comes half as often.
-    const int periode = std::max(1, tuv::floatVersInt(float(FRAMES_PAR_PALIER_TRACE) / coefficientJeu()));
+    const int periode = niveau::images(FRAMES_PAR_PALIER_TRACE);
     for (sf::Sprite* trace : tracesPas) {
         if (tuv::rand() % periode == 0) {
             sf::Color c = trace->getColor();

@@ -99,6 +99,14 @@ bool CDecor::collisionSD(CSPRITE* s, bool memeGroupe, int dx1, int dy1, int dx2,
     return false;
 }
 
+sf::FloatRect CDecor::rectPerso(const CPerso& p)
+{
+    if (!p.sprite)
+        return {};
+    const Boite b = ::boitePerso(p);
+    return {b.gauche, b.haut, b.largeur, b.hauteur};
+}
+
 bool CDecor::collisionPersos(CPerso* a, CPerso* b) const
 {
     if (!a || !b || !a->sprite || !b->sprite)

@@ -5,8 +5,22 @@
 
 #include <vector>
 
+namespace sf { class RenderTarget; }
+
 class CEffetNeige {
 public:
+    static constexpr const char* IMAGE = "./effets/neige.png";
+
+    // Loads the flake image.
+    CEffetNeige();
+    // Makes the flakes over a level of that size seen at that zoom: the area is the level's
+    // width times the zoom and its height plus 100.
+    void creer(int n, int chute, int derive, int largeurNiveau, int hauteurNiveau, float zoom);
+    // Makes n flakes (0 to 10,000) over an area of that size.
+    void creerFlocons(int n, int chute, int derive, int largeur, int hauteur);
+    // Moves, turns and draws every flake into the scene; cible is not used.
+    void afficher(sf::RenderTarget* cible);
+
     unsigned char drapeau = 1;
     sf::Texture texture;
     int vitesseChute = 0;

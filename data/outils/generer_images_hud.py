@@ -4,7 +4,8 @@ icons) and the level's (editor icons of a decor sprite, colour filter, step dust
 and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
 (Sprites/0001.png to 0012.png); the characters' sheets, the weapons' sheet, the spirit,
 the shadow and the characters' icon menu; the online lobby's character pictures and level
-miniatures. Run from data/:
+miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
+cloud and the lightning) and the fire meteor's sheet. Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -512,6 +513,132 @@ def images_lobby():
         miniature(ciel, sol, relief, detail).png(os.path.join(dossier, "mini.png"))
 
 
+def doux(img, cx, cy, r, couleur, alpha_max, puissance=1.5):
+    """A soft disc: opaque at the centre, fading to nothing at radius r (added over img)."""
+    for j in range(int(cy - r) - 1, int(cy + r) + 2):
+        for i in range(int(cx - r) - 1, int(cx + r) + 2):
+            if not (0 <= i < img.l and 0 <= j < img.h):
+                continue
+            d = (((i - cx) ** 2 + (j - cy) ** 2) ** 0.5) / r
+            if d >= 1:
+                continue
+            a = alpha_max * (1 - d) ** puissance
+            ancien = img.px[j * img.l + i]
+            # Laid over what is there, as a painter would.
+            total = a + ancien[3] * (1 - a / 255.0)
+            if total <= 0:
+                continue
+            mix = [int(round((couleur[k] * a + ancien[k] * ancien[3] * (1 - a / 255.0)) / total)) for k in range(3)]
+            img.px[j * img.l + i] = mix + [int(round(total))]
+
+
+def hasard(graine):
+    """A repeatable sequence of fractions, so that the images never change between runs."""
+    etat = graine
+    while True:
+        etat = (etat * 1103515245 + 12345) % 2147483648
+        yield etat / 2147483648.0
+
+
+def eclair(img, x0, y0, longueur, couleur, epaisseur, graine):
+    """A jagged bolt from (x0, y0) down `longueur` pixels, with one branch; the same seed
+    gives the same bolt."""
+    tirage = hasard(graine)
+    x, y = x0, y0
+    points = [(x, y)]
+    while y < y0 + longueur:
+        x = min(max(x + int(next(tirage) * 24) - 12, x0 - 22), x0 + 22)
+        y += 10 + int(next(tirage) * 16)
+        points.append((x, y))
+    for (xa, ya), (xb, yb) in zip(points, points[1:]):
+        img.trait(xa, ya, xb, yb, couleur, epaisseur)
+    bx, by = points[len(points) // 3]
+    for k in range(4):
+        nx, ny = bx + 6 + int(next(tirage) * 6), by + 12 + int(next(tirage) * 8)
+        img.trait(bx, by, nx, ny, couleur, max(1, epaisseur - 1))
+        bx, by = nx, ny
+
+
+def images_meteo():
+    os.makedirs("effets", exist_ok=True)
+    os.makedirs("halos", exist_ok=True)
+    # Rain: a thin drop and its splash.
+    goutte = Image(4, 24)
+    for j in range(24):
+        a = int(70 + 170 * j / 23)
+        goutte.rect(1, j, 2, 1, (215, 225, 255, a))
+    goutte.png("effets/pluie.png")
+    eclabousse = Image(16, 8)
+    for i, j in ((2, 4), (4, 2), (7, 1), (8, 1), (11, 2), (13, 4)):
+        eclabousse.rect(i, j, 2, 2, (210, 225, 255, 220))
+    eclabousse.rect(1, 6, 14, 2, (200, 215, 255, 160))
+    eclabousse.png("effets/pluie_fin.png")
+    # Snow: a soft white flake with six short arms.
+    flocon = Image(32, 32)
+    doux(flocon, 15.5, 15.5, 9, (255, 255, 255), 255, 1.0)
+    for k in range(6):
+        a = k * math.pi / 3
+        flocon.trait(16, 16, int(16 + 14 * math.cos(a)), int(16 + 14 * math.sin(a)), (255, 255, 255, 230), 2)
+    flocon.png("effets/neige.png")
+    # A firefly's halo.
+    halo = Image(64, 64)
+    doux(halo, 31.5, 31.5, 32, (255, 240, 150), 255, 2.0)
+    doux(halo, 31.5, 31.5, 6, (255, 255, 230), 255, 0.5)
+    halo.png("halos/halo1.png")
+    # Fog: soft banks, half transparent at most, over 600 x 400.
+    brouillard = Image(600, 400)
+    tirage = hasard(7)
+    for _ in range(26):
+        cx, cy = next(tirage) * 600, 80 + next(tirage) * 260
+        doux(brouillard, cx, cy, 40 + next(tirage) * 60, (225, 228, 235), 60, 1.6)
+    brouillard.png("effets/brouillard.png")
+    # A cloud puff, 50 x 50, drawn about its centre.
+    nuage = Image(50, 50)
+    doux(nuage, 24.5, 24.5, 25, (255, 255, 255), 255, 1.2)
+    nuage.png("effets/nuage.png")
+    # Four stars: a dot, a small cross, a four-point star, a bright one with a glow.
+    for n, taille in enumerate((4, 8, 12, 16)):
+        etoile = Image(taille, taille)
+        c = (taille - 1) / 2.0
+        doux(etoile, c, c, taille / 2.0, (255, 255, 240), 255, 1.0 + n * 0.5)
+        if n >= 1:
+            etoile.rect(0, int(c), taille, 1 + (taille > 8), (255, 255, 255, 220))
+            etoile.rect(int(c), 0, 1 + (taille > 8), taille, (255, 255, 255, 220))
+        etoile.png("halos/etoile%d.png" % n)
+    # The dust cloud: eight 128 x 64 frames of puffs drifting left and thinning, looping.
+    poussiere = Image(8 * 128, 64)
+    tirage = hasard(11)
+    bouffees = [(next(tirage) * 70 + 28, next(tirage) * 20 + 22, next(tirage) * 10 + 18) for _ in range(12)]
+    for n in range(8):
+        for k, (bx, by, r) in enumerate(bouffees):
+            x = bx - n * 2 + math.sin((n + k) * math.pi / 4) * 4
+            y = by + math.cos((n + k) * math.pi / 4) * 3
+            doux(poussiere, n * 128 + x, y, r, (170, 140, 100), 70, 1.0)
+    poussiere.png("effets/poussiere2.png")
+    with open("effets/poussiere2.dec", "w") as f:
+        f.write("ID=NUAGEPOUSSIERE\nPLANCHE=./effets/poussiere2.png;\nSPRITE=0;0;8;128;64;0.05;0\n")
+    # Lightning: six 64 x 256 frames; the first is empty (no stroke running), then the bolt
+    # strikes and fades.
+    foudre = Image(6 * 64, 256)
+    for n, alpha in enumerate((0, 255, 255, 200, 130, 60)):
+        if alpha:
+            eclair(foudre, n * 64 + 30, 0, 240, (200, 210, 255, alpha // 2), 5, 3)
+            eclair(foudre, n * 64 + 30, 0, 240, (255, 255, 255, alpha), 2, 3)
+    foudre.png("effets/eclair1.png")
+    with open("effets/eclair1.dec", "w") as f:
+        f.write("ID=ECLAIR\nPLANCHE=./effets/eclair1.png;\nSPRITE=0;0;6;64;256;1;0\n")
+    # The fire meteor's sheet: two 48 x 64 frames of a burning rock with its flame above.
+    meteore = Image(2 * 48, 64)
+    for n in range(2):
+        x0 = n * 48
+        doux(meteore, x0 + 24, 30 - n * 3, 22, (255, 120, 20), 200, 1.0)
+        doux(meteore, x0 + 24, 38, 15, (255, 220, 80), 255, 0.7)
+        meteore.disque(x0 + 24, 48, 11, (90, 60, 50, 255))
+        meteore.disque(x0 + 21, 45, 4, (140, 100, 80, 255))
+    os.makedirs("personnages", exist_ok=True)
+    meteore.png("personnages/meteore.png")
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -557,6 +684,7 @@ def main():
     sequence_sprites()
     images_personnages()
     images_lobby()
+    images_meteo()
 
 
 if __name__ == "__main__":

@@ -56,8 +56,26 @@ def ecrire(nom, duree, frequences, glissement=0.0, bruit=0.0):
     sauver(nom, echantillons)
 
 
+def tonnerre(nom, duree, grondement, graine):
+    """Thunder: low-passed noise with a sharp crack and a long rumbling tail."""
+    n = int(TAUX * duree)
+    echantillons = []
+    filtre = 0.0
+    for i in range(n):
+        t = i / TAUX
+        graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
+        bruit = graine / 0x3FFFFFFF - 1.0
+        # The more it rumbles, the lower the noise.
+        filtre += (bruit - filtre) * (0.5 if t < 0.05 else grondement)
+        enveloppe = min(1.0, i / 200.0) * (1.0 - i / n) ** 1.5 * (1.0 + 0.3 * math.sin(2 * math.pi * 3.0 * t))
+        echantillons.append(int(max(-1.0, min(1.0, filtre * enveloppe * 1.8)) * 32767))
+    sauver(nom, echantillons)
+
+
 ecrire("menu.wav", 0.08, [880.0, 1320.0])
 ecrire("saut.wav", 0.18, [330.0], glissement=1.0)
 ecrire("tir.wav", 0.15, [180.0, 95.0], glissement=-0.5, bruit=0.5)
 ecrire("explosion.wav", 0.40, [60.0, 45.0], bruit=0.8)
+tonnerre("tonerre1.wav", 1.2, 0.08, 4242)
+tonnerre("tonerre2.wav", 2.0, 0.04, 777)
 musique_fin("../musiques/blockbuster_orchestral.wav")

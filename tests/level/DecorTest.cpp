@@ -94,10 +94,10 @@ TEST_F(Monde, DestructionDeToutCeQuIlPossede)
     decor->ias.push_back(new CPerso());
     decor->modelesPersos["P"] = new CDEC();
     decor->texturesSprites3["t.png"] = new sf::Texture();
-    decor->pPluie = new CEffetPluie();
-    decor->pLucioles = new CEffetLucioles();
+    decor->pPluie = new CEffetPluie(0, 0, 0);
+    decor->pLucioles = new CEffetLucioles(0, 0, 0);
     decor->pLucioles->lucioles.push_back(std::make_unique<Luciole>());
-    decor->pNuages = new CEffetNuages();
+    decor->pNuages = new CEffetNuages(0, 0, 0);
     decor->pNuages->nuages.push_back(std::make_unique<sf::Sprite>());
     decor->pEtoiles = new CEffetEtoiles();
     decor->pEtoiles->etoiles.push_back(std::make_unique<Etoile>());

@@ -28,7 +28,6 @@ protected:
         }
         return n;
     }
-    sf::RenderTexture& scene() { return *CSFMLJeuGlobal::prenderTexture; }
 };
 
 } // namespace

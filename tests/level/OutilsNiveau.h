@@ -9,6 +9,7 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "game/Jeu.h"
+#include "game/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 
@@ -47,6 +48,26 @@ protected:
     }
 
     CCalqueSD& plan(int n) { return *decor->pPlans[n]; }
+    sf::RenderTexture& scene() { return *CSFMLJeuGlobal::prenderTexture; }
+    // The active camera at (x, y) with a 1280x720 view, the scene looking where it looks.
+    CVue& camera(float x, float y)
+    {
+        if (!jeu->pvueJeu)
+            jeu->pvueJeu = new CVue(1280, 720);
+        jeu->pvue = jeu->pvueJeu;
+        jeu->largeurVue = 1280;
+        jeu->hauteurVue = 720;
+        jeu->pvue->x = x;
+        jeu->pvue->y = y;
+        scene().setView(sf::View(sf::FloatRect(x, y, 1280, 720)));
+        return *jeu->pvue;
+    }
+    // What the scene shows now.
+    sf::Image photo()
+    {
+        scene().display();
+        return scene().getTexture().copyToImage();
+    }
     // A living character, asking the query (owned by the world's list).
     CPerso* perso(int mode = 0)
     {
@@ -80,6 +101,16 @@ inline CDEC* banque(CDecor& decor, const std::string& nom, int largeur, int haut
     b->ajouterAnimDec(0, 0, nb, largeur, hauteur, 1.0f, 0);
     delete decor.modelesDEC[nom];
     decor.modelesDEC[nom] = b;
+    return b;
+}
+
+// A bank of one frame painted in one colour.
+inline CDEC* banqueCouleur(CDecor& decor, const std::string& nom, int largeur, int hauteur, sf::Color couleur)
+{
+    CDEC* b = banque(decor, nom, largeur, hauteur, nullptr);
+    sf::Image image;
+    image.create(unsigned(largeur), unsigned(hauteur), couleur);
+    b->anims[0]->textures[0]->loadFromImage(image);
     return b;
 }
 

@@ -1,5 +1,5 @@
-// Writes the animated sprites the game ships: the hero's and the guard's ".anm" files and the
-// spirit that leaves a dead player. Their sheets come from data/outils/generer_images_hud.py,
+// Writes the animated sprites the game ships: the hero's and the guard's ".anm" files, the
+// spirit that leaves a dead player and the fire meteor. Their sheets come from data/outils/generer_images_hud.py,
 // whose layout the cuts below follow. Run from data/ with a display (a GL context is needed
 // to hold a sheet texture):
 //
@@ -223,6 +223,20 @@ void construireEsprit(CSPRITE3& s)
     s.strTexture = "./zeph_esprit.png";
 }
 
+// The fire meteor: a burning rock of two flickering frames, placed by its foot. Every state
+// a falling, exploding AI passes through plays that one animation.
+void construireMeteore(CSPRITE3& s)
+{
+    ajouterElements(s, {{"meteore0", 0, 0, 48, 64}, {"meteore1", 48, 0, 48, 64}});
+    ajouterAnimation(s, {"ARRET", {0, 1}, 4}, sf::FloatRect(0, 0, 48, 64), sf::FloatRect(12, 34, 24, 26),
+                     sf::Vector2f(24, 60));
+    for (const char* etat : {"ARRET", "ARRET_VISEE", "MARCHE_VISEE", "CHUTE", "SAUT_MONTE", "TOUCHE", "MORT",
+                             "MORT_2", "MORT_4", "MORT_5_EXPLO"})
+        s.etats[etat] = 0;
+    s.ID = "METEORE_FEU";
+    s.strTexture = "./personnages/meteore.png";
+}
+
 bool ecrire(CSPRITE3& s, const std::string& fichier)
 {
     // The files are generated: no ".save" copy of the previous ones is kept.
@@ -249,5 +263,9 @@ int main()
     esprit.pTextureFeuille = &feuille;
     construireEsprit(esprit);
     ok = ecrire(esprit, "./zeph_esprit.anm") && ok;
+    CSPRITE3 meteore;
+    meteore.pTextureFeuille = &feuille;
+    construireMeteore(meteore);
+    ok = ecrire(meteore, "./personnages/meteore.anm") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,42 @@
+#include "level/ContexteNiveau.h"
+
+#include "characters/Perso.h"
+#include "core/Globals.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace niveau {
+
+int bornerCompte(long long n) { return static_cast<int>(std::clamp<long long>(n, 0, NB_PARTICULES_MAX)); }
+
+float coefficient()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return coefficientTemps();
+    const float c = jeu->framerateCoeff;
+    return std::isfinite(c) && c > 0 && c <= 100 ? c : 1.0f;
+}
+
+int images(long long n) { return std::max(1, tuv::floatVersInt(static_cast<float>(n) / coefficient())); }
+
+sf::RenderTexture* scene() { return CSFMLJeuGlobal::prenderTexture; }
+
+CVue* camera()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    return jeu ? jeu->pvue : nullptr;
+}
+
+CPerso* joueur()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    CPerso* p = jeu ? jeu->pPerso.get() : nullptr;
+    return p && p->sprite ? p : nullptr;
+}
+
+} // namespace niveau

@@ -1,0 +1,104 @@
+// Revival of a player's character: alive, full life, its weapon, no death marks, at the
+// level's respawn point or its own start.
+#include "anim/Sprite3.h"
+#include "characters/Armes.h"
+#include "characters/EtatsPerso.h"
+#include "characters/Perso.h"
+#include "core/Globals.h"
+#include "core/Particules.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "level/Decor.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TYPE_JEU_MULTI = 2;
+// The death overlays of the sprite's animations: arrow, arrow in the head, spikes, fire.
+const char* const SURIMPRESSIONS_MORT[] = {"mort_fleche", "mort_fleche_tete", "mort_piques", "mort_feu"};
+// Overs left by hits and by picked-up crystals.
+const char* const OVERS_BLESSURES[] = {"SANG", "OVER_FLECHE"};
+const char* const OVERS_CRISTAUX[] = {"LUX21", "CRISTAL", "CRISTAL1", "CRISTAL2", "CRISTAL3"};
+
+void remettreEnVie(CPerso& p)
+{
+    p.bVaisseau = false;
+    p.mode = EtatPerso::ARRET;
+    p.setEtat(EtatPerso::ARRET);
+    p.bDel = p.bMortTerminee = p.bMortLancee = false;
+    p.bPasdesaut = p.bInversionGD = p.bTourelle = p.bParalyse = false;
+    p.vie = p.vieMax;
+    p.compteurClignote = 0;
+    p.compteurTouche = -1;
+}
+
+void oublierCoups(CPerso& p)
+{
+    p.compteurMort = 0;
+    p.derniereArme.clear();
+    p.bToucheTete = p.bTirTete = p.bTirJambes = p.bFlecheGenou = false;
+    p.captures.clear();
+    p.bCoup = false;
+    p.tempsCoup = 0;
+    p.etapeCoup = 0;
+}
+
+// The current slot gets its weapon's full load again.
+void recharger(CPerso& p)
+{
+    if (p.armeCourante < 0 || p.armeCourante >= static_cast<int>(p.armes.size()) || !p.armes[p.armeCourante])
+        return;
+    const CArmes* liste = armesDuJeu();
+    const CArme* arme = liste ? liste->arme(p.armes[p.armeCourante]->numero) : nullptr;
+    if (arme)
+        p.armes[p.armeCourante]->munitions = arme->munitions;
+}
+
+// The hit and end emitters always stop; the death emitter only outside a two-player round.
+void arreterEmetteurs(CPerso& p)
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const bool manchesVides = !jeu || std::all_of(std::begin(jeu->manchesGagnees), std::end(jeu->manchesGagnees),
+                                                  [](int n) { return n == 0; });
+    for (CParticules* e : {p.particuleTouche, manchesVides ? p.particuleMort : nullptr, p.particuleFin})
+        if (e)
+            e->bStop = true;
+}
+
+} // namespace
+
+void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
+{
+    if (!perso || !perso->sprite)
+        return;
+    CPerso& p = *perso;
+    CSPRITE3& s = *p.sprite;
+    remettreEnVie(p);
+    if (armeSlot >= 0 && armeSlot < p.nbarmesperso)
+        p.selectArme(armeSlot);
+    oublierCoups(p);
+    for (const char* nom : SURIMPRESSIONS_MORT)
+        s.appliquerAnimElemsParNom(nom, false, true);
+    s.setCouleurGlobale(sf::Color(255, 255, 255, 255));
+    p.vitesseCourante = p.vitesse;
+    recharger(p);
+    s.sprite.setColor(s.couleur);
+    const bool sansReprise = checkpointX == -1 || checkpointY == -1;
+    const int x = sansReprise ? tuv::floatVersInt(s.x0) : checkpointX;
+    const int y = sansReprise ? tuv::floatVersInt(s.y0) : checkpointY;
+    s.placerImage(0, 0, x, y);
+    s.setScale(s.sxMax, s.syMax);
+    p.setDirection(p.directionInitiale);
+    s.rotangle = 0;
+    for (const char* nom : OVERS_BLESSURES)
+        s.supprimerOver(nom);
+    p.lacherTourelle();
+    arreterEmetteurs(p);
+    for (const char* nom : OVERS_CRISTAUX)
+        s.supprimerOver(nom);
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
+    s.setVisible(!multi);
+    s.bTailleFixe = multi;
+}
