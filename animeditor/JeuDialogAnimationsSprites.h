@@ -296,6 +296,8 @@ private:
     void collecterRegles();
     void collecterRepereOrigine();
     void collecterRectsAnimation();
+    void collecterSurSprite(int animation);
+    bool saisirPoigneeRect(int x, int y);
     void dessinerApercusElements(sf::RenderWindow& w);
     void dessinerSpriteVue(sf::RenderWindow& w, CCiseaux& ciseaux);
     void suivreSourisVisee();
@@ -306,6 +308,7 @@ private:
     void elementChoisi(CPLUXControlList* l);
     void animationChoisie(CPLUXControlList* l);
     void viseeChoisie(int animation);
+    void panneauAnimation(int animation);
     void animElemChoisi(CPLUXControlList* l);
     void panneauxAnimElem(int animation, int animElem);
 

@@ -296,39 +296,14 @@ bool CJeuDialogAnimationsSprites::deplacerPoigneesRect(int x, int y)
     CSPRITE3_ANIMATION* an = pSprite->getAnim(a);
     if (!an || !pImageAnimation)
         return false;
-    const float z = zoom;
     bool* saisie = bDragPoigneesHitbox;
     if (bDebutDrag) {
-        std::fill(saisie, saisie + NB_POIGNEES_RECT, false);
-        const sf::Vector2f m(static_cast<float>(x - getLeft()), static_cast<float>(y - getTop()));
-        const sf::Vector2f vue(pImageAnimation->getLeft() + static_cast<float>(centreVueX),
-                               pImageAnimation->getTop() + static_cast<float>(centreVueY));
-        auto aPortee = [&](int i) {
-            const sf::Vector2f o = mapPoigneesHitbox[CLES_RECT[i]].getOrigin();
-            const sf::Vector2f d(m.x - (vue.x - o.x * z), m.y - (vue.y - o.y * z));
-            return std::sqrt(d.x * d.x + d.y * d.y) <= static_cast<float>(rayonPoignee);
-        };
-        auto premiere = [&](int debut, bool montrees) {
-            for (int i = debut; montrees && i < debut + 4; ++i)
-                if (aPortee(i))
-                    return saisie[i] = true;
-            return false;
-        };
-        if (CPLUX::isKeyCtrlPress()) {
-            saisie[O] = bAfficheRectGlobal && aPortee(O);
-        } else {
-            premiere(HG, bAfficheRectGlobal);
-            if (!premiere(HG_HB, bAfficheRectHitbox) && pSprite->hasOmbre(a)) {
-                const sf::Vector2f r = cercleRepere.getPosition();
-                const sf::Vector2f d(m.x - (r.x - static_cast<float>(getLeft())), m.y - (r.y - static_cast<float>(getTop())));
-                saisie[OMBRE] = std::sqrt(d.x * d.x + d.y * d.y) <= PORTEE_OMBRE;
-            }
-        }
-        if (std::none_of(saisie, saisie + NB_POIGNEES_RECT, [](bool b) { return b; }))
+        if (!saisirPoigneeRect(x, y))
             return false;
         bDebutDrag = false;
     }
     // A zoom that no drag can divide by moves nothing.
+    const float z = zoom;
     const sf::Vector2f delta = pImageAnimation->getDragDelta();
     const sf::Vector2f d = z > 0 && std::isfinite(z) ? sf::Vector2f(delta.x / z, delta.y / z) : sf::Vector2f();
     if (saisie[OMBRE]) {
@@ -349,4 +324,38 @@ bool CJeuDialogAnimationsSprites::deplacerPoigneesRect(int x, int y)
         return false;
     placerPoigneesRect(a);
     return true;
+}
+
+// Sets the grab flag of what lies under the mouse (window pixels); false when nothing does.
+bool CJeuDialogAnimationsSprites::saisirPoigneeRect(int x, int y)
+{
+    bool* saisie = bDragPoigneesHitbox;
+    std::fill(saisie, saisie + NB_POIGNEES_RECT, false);
+    const float z = zoom;
+    const sf::Vector2f m(static_cast<float>(x - getLeft()), static_cast<float>(y - getTop()));
+    const sf::Vector2f vue(pImageAnimation->getLeft() + static_cast<float>(centreVueX),
+                           pImageAnimation->getTop() + static_cast<float>(centreVueY));
+    auto aPortee = [&](int i) {
+        const sf::Vector2f o = mapPoigneesHitbox[CLES_RECT[i]].getOrigin();
+        const sf::Vector2f d(m.x - (vue.x - o.x * z), m.y - (vue.y - o.y * z));
+        return std::sqrt(d.x * d.x + d.y * d.y) <= static_cast<float>(rayonPoignee);
+    };
+    auto premiere = [&](int debut, bool montrees) {
+        for (int i = debut; montrees && i < debut + 4; ++i)
+            if (aPortee(i))
+                return saisie[i] = true;
+        return false;
+    };
+    if (CPLUX::isKeyCtrlPress()) {
+        saisie[O] = bAfficheRectGlobal && aPortee(O);
+    } else {
+        premiere(HG, bAfficheRectGlobal);
+        if (!premiere(HG_HB, bAfficheRectHitbox) && pSprite->hasOmbre(numAnimationSel)) {
+            const sf::Vector2f r = cercleRepere.getPosition();
+            const sf::Vector2f d(m.x - (r.x - static_cast<float>(getLeft())),
+                                 m.y - (r.y - static_cast<float>(getTop())));
+            saisie[OMBRE] = std::sqrt(d.x * d.x + d.y * d.y) <= PORTEE_OMBRE;
+        }
+    }
+    return std::any_of(saisie, saisie + NB_POIGNEES_RECT, [](bool b) { return b; });
 }

@@ -65,7 +65,8 @@ void CJeuDialogAnimationsSprites::elementChoisi(CPLUXControlList* l)
         for (const char* id : SAISIES_ELEMENT)
             afficher(*this, id, "");
         cocher(*this, IdAnm::myButtonCheckUseSpriteColor, false);
-        for (const char* id : {IdAnm::myComboBoxLienElement, IdAnm::myComboBoxArmeElement, IdAnm::myComboBoxLienElementAnim})
+        for (const char* id :
+             {IdAnm::myComboBoxLienElement, IdAnm::myComboBoxArmeElement, IdAnm::myComboBoxLienElementAnim})
             choisirLigne(*this, id, 0);
         afficher(*this, IdAnm::myTextInputElementImageExt, "");
     } else {
@@ -138,7 +139,26 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     }
     if (pSprite->isVisee(a))
         viseeChoisie(a);
+    panneauAnimation(a);
+    majComboAnimationFille();
+    choisirLigne(*this, IdAnm::myComboBoxAnimationFille, an->fille + 1LL);
+    if (bNouvelleMere) {
+        numAnimationMere = a;
+        numAnimationFilleSel = -1;
+        numAnimationComboMereFilles = 0;
+        numLigneMereFilles = 0;
+    }
+    bNouvelleMere = true;
+    choisirTexte(*this, IdAnm::myComboBoxEtatJeu, pSprite->getEtatAnimation(a));
+    majComboAnimationMereFilles();
+    majComboAnimationLienAE();
+    majMarqueursTimeline(pSprite, pTimeline);
+}
 
+// Bounce, shadow, daughter and the animation that follows.
+void CJeuDialogAnimationsSprites::panneauAnimation(int a)
+{
+    const CSPRITE3_ANIMATION* an = pSprite->getAnim(a);
     cocher(*this, IdAnm::myButtonCheckViseeMarcheSoubressaut, an->bSoubressaut);
     afficher(*this, IdAnm::myTextInputSoubressautBorneInf, an->borneInf);
     afficher(*this, IdAnm::myTextInputSoubressautBorneSup, an->borneSup);
@@ -159,19 +179,6 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
         cocher(*this, IdAnm::myButtonCheckDecalageMere, fille->bDeltaActif != 0);
     afficher(*this, IdAnm::myTextInputNbLecturesAvantNouvelleAnim, std::to_string(an->nbLecturesGoto + 1LL));
     afficher(*this, IdAnm::myTextInputNumAnimACharger, std::to_string(an->animGoto + 1LL));
-    majComboAnimationFille();
-    choisirLigne(*this, IdAnm::myComboBoxAnimationFille, an->fille + 1LL);
-    if (bNouvelleMere) {
-        numAnimationMere = a;
-        numAnimationFilleSel = -1;
-        numAnimationComboMereFilles = 0;
-        numLigneMereFilles = 0;
-    }
-    bNouvelleMere = true;
-    choisirTexte(*this, IdAnm::myComboBoxEtatJeu, pSprite->getEtatAnimation(a));
-    majComboAnimationMereFilles();
-    majComboAnimationLienAE();
-    majMarqueursTimeline(pSprite, pTimeline);
 }
 
 // An aim animation shorter than its degrees gets a frame count of its frames per degree times

@@ -79,25 +79,7 @@ void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, i
     dessinerSpriteVue(*w, ciseaux);
     if (pTimeline)
         pTimeline->setFrameLecture(pSprite->getFrame(a));
-
-    if (bCadreTousElements) {
-        for (int ae = 0; ae < pSprite->getNbAnimElems(a); ++ae)
-            collecterCadreAE(ae);
-    } else if (bCadreSurSelection) {
-        collecterCadreAE(numAnimElemSel);
-    }
-    if (bCadreSurSelection) {
-        collecterMaillageAE(numAnimElemSel);
-        collecterPoigneesAE(numAnimElemSel);
-    }
-    collecterRectsAnimation();
-    // The hover test sets it again at the next mouse move.
-    if (numAnimElemSurvol != -1) {
-        collecterCadreAE(numAnimElemSurvol);
-        numAnimElemSurvol = -1;
-    }
-    if (bGrilleAnimation && pSprite->isVisee(a))
-        collecterRepereOrigine();
+    collecterSurSprite(a);
     lot_->vider(*w);
 
     if (pSprite->bPlay) {
@@ -122,6 +104,30 @@ void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, i
         w->draw(texteMessage);
     }
     redessinerBoutonsMode(*w, ox, oy);
+}
+
+// Over the sprite: the frames, the selection's mesh and handles, the rectangles, the hovered
+// AE's frame and the aim dial.
+void CJeuDialogAnimationsSprites::collecterSurSprite(int a)
+{
+    if (bCadreTousElements) {
+        for (int ae = 0; ae < pSprite->getNbAnimElems(a); ++ae)
+            collecterCadreAE(ae);
+    } else if (bCadreSurSelection) {
+        collecterCadreAE(numAnimElemSel);
+    }
+    if (bCadreSurSelection) {
+        collecterMaillageAE(numAnimElemSel);
+        collecterPoigneesAE(numAnimElemSel);
+    }
+    collecterRectsAnimation();
+    // The hover test sets it again at the next mouse move.
+    if (numAnimElemSurvol != -1) {
+        collecterCadreAE(numAnimElemSurvol);
+        numAnimElemSurvol = -1;
+    }
+    if (bGrilleAnimation && pSprite->isVisee(a))
+        collecterRepereOrigine();
 }
 
 // The sprite, its global origin on the view's centre: its path, its shadow and the shadow's
@@ -167,8 +173,9 @@ void CJeuDialogAnimationsSprites::suivreSourisVisee()
         return;
     const sf::Vector2f c = pSprite->getCercleViseePos(a);
     const sf::Vector2i m = CPLUX::getMousePosition();
-    const double angle = std::atan2(static_cast<double>(centreVueY) + pImageAnimation->getTopScreen() + zoom * c.y - m.y,
-                                    static_cast<double>(centreVueX) + pImageAnimation->getLeftScreen() + zoom * c.x - m.x);
+    const double angle =
+        std::atan2(static_cast<double>(centreVueY) + pImageAnimation->getTopScreen() + zoom * c.y - m.y,
+                   static_cast<double>(centreVueX) + pImageAnimation->getLeftScreen() + zoom * c.x - m.x);
     int d = floatVersInt(static_cast<float>(57.3 * angle + 270.0)) % 360;
     if (d >= 181)
         d = 360 - d;
@@ -224,7 +231,8 @@ void CJeuDialogAnimationsSprites::dessinerPoigneesAE(sf::RenderTarget& cible, in
 void CJeuDialogAnimationsSprites::collecterCadreAE(int ae)
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante();
-    if (!pSprite->getAnim(a) || ae < 0 || f < 0 || f >= pSprite->getNbFrames(a) || !pSprite->isKeyAnimElemVisible(a, f, ae))
+    if (!pSprite->getAnim(a) || ae < 0 || f < 0 || f >= pSprite->getNbFrames(a) ||
+        !pSprite->isKeyAnimElemVisible(a, f, ae))
         return;
     const ValeursAE v = valeursAE(a, f, ae);
     const CSPRITE3_ELEMENT* e = v.valide ? pSprite->getElement(v.element) : nullptr;

@@ -82,6 +82,7 @@ TEST_F(CapturesVuesTest, TheViewsAsTheUserSeesThem)
     e->bAfficheCheminAnimation = true;
     e->precisionCheminAnimation = 2;
     s.setKeyAnimElemPosition(0, 10, 0, 130, 50, false);
+    s.setKeyAnimElemPosition(0, 10, 2, 230, 60, false);
     s.setFrameCourante(5);
     e->majPoigneesAE(0, 5, 0);
     capturer("animation_maillage");

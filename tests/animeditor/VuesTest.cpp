@@ -93,7 +93,8 @@ TEST_F(VuesPixelsTest, SheetOutlinesMeshLabelsAndTheNextElementsOfARow)
     const sf::Image sansNoms = image();
     d().bNomsVisibles = true;
     const sf::Image avecNoms = image();
-    EXPECT_GT(differences(sansNoms, avecNoms, {X + 128, Y + 1, 40, 14}), 10) << "the third name at its element's corner";
+    EXPECT_GT(differences(sansNoms, avecNoms, {X + 128, Y + 1, 40, 14}), 10)
+        << "the third name at its element's corner";
     EXPECT_EQ(differences(sansNoms, avecNoms, {X + 160, Y + 60, 100, 30}), 0) << "and nowhere else there";
 
     // A zone of 100 x 50 ending 150 pixels before the view's right edge: the next element of
@@ -206,7 +207,8 @@ TEST_F(VuesPixelsTest, RectanglesHandlesAndTheScissor)
     d().bAfficheRectGlobal = d().bAfficheRectHitbox = true;
     const sf::Image avec = image();
     EXPECT_TRUE(procheDe(px(avec, bord.x, bord.y), melange(px(sans, bord.x, bord.y), {0, 200, 100, 200})));
-    EXPECT_TRUE(procheDe(px(avec, bordHitbox.x, bordHitbox.y), melange(px(sans, bordHitbox.x, bordHitbox.y), {0, 0, 180, 200})));
+    EXPECT_TRUE(procheDe(px(avec, bordHitbox.x, bordHitbox.y),
+                         melange(px(sans, bordHitbox.x, bordHitbox.y), {0, 0, 180, 200})));
     EXPECT_NE(px(avec, poignee.x, poignee.y), px(sans, poignee.x, poignee.y)) << "a handle on the corner";
     d().bAfficheRectGlobal = false;
     const sf::Image cache = image();
@@ -290,7 +292,11 @@ TEST_F(VuesPixelsTest, AimDialAndMouseFollowing)
         int frames;
         sf::Vector2f souris;
         int attendue;
-    } table[] = {{181, {0, -50}, 0}, {181, {50, 0}, 90}, {181, {0, 50}, 179 /* 57.3 is a little above 180 / pi */}, {181, {-50, 0}, 90}, {179, {50, 0}, 7}};
+    } table[] = {{181, {0, -50}, 0},
+                 {180, {50, 0}, 90},
+                 {181, {0, 50}, 179 /* 57.3 is a little above 180 / pi */},
+                 {181, {-50, 0}, 90},
+                 {179, {50, 0}, 7}};
     for (const Cas& c : table) {
         s().setNbFrames(1, c.frames);
         s().setFrame(1, 7);
