@@ -111,5 +111,6 @@ verifier anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeu
 verifier anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio 3
 # The whole process's CPU time, the software renderer's threads included: the noisiest
 # pair, given more rounds.
+verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
 verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
 exit "$echec"

@@ -387,6 +387,7 @@ private:
     void animerMarche(float dx, float dy, bool bloque);
     int deplacerHorizontal(int d, float distance, const int famille[10]);
     void prendre(CPerso& tourelle);
+    int resterDebout();
     // The ground below the shadow: its distance from y0 probing every pas pixels down to portee,
     // -1 when none.
     float chercherOmbre(float y0, int pas, int portee);

@@ -183,8 +183,10 @@ void CPerso::brancheEtat(int dir, bool saut, bool accroupi)
         if (!bCoup) {
             if (dir >= 0)
                 marcher(dir, 1);
-            else if (mode == ARRET || mode == MARCHE)
-                resetEtat();  // standing: stays on its platform, or falls when the ground goes
+            else if (mode == MARCHE)
+                resetEtat();  // the walk stops
+            else if (mode == ARRET)
+                resterDebout();  // stays on its platform, or falls when the ground goes
         }
         if (saut)
             gererSaut();

@@ -520,6 +520,18 @@ int CPerso::resetEtat()
     return 0;
 }
 
+// A frame of standing still: the standing pose (a plain sprite coming back from another one
+// switches to it) and the ground contact, which plays it once and follows the platform.
+int CPerso::resterDebout()
+{
+    if (!peutBouger())
+        return 0;
+    const int debout = animArret[entreeVisee(visee)];
+    if (!sprite->bAnime && sprite->getNumAnim() != debout)
+        sprite->setAnim(debout);
+    return poserAuSol(nullptr);
+}
+
 int CPerso::gererAction()
 {
     if (!peutBouger())

@@ -417,11 +417,153 @@ def ombre():
     return img
 
 
+# The plain-sprite character "bloc": its 47 numbered animations, in the order of the ".per"
+# animation numbers (the defaults of the ANIM keys, then dash, victory, crouch, fixed, melee).
+# Each: (name, colour, height of the block, aim angle or None, how the frames move).
+BLOC_L, BLOC_H, BLOC_IMAGES = 32, 48, 3
+BLEU, VERT_B, CYAN, VIOLET = (60, 110, 220, 255), (60, 180, 90, 255), (60, 200, 210, 255), (150, 80, 200, 255)
+TEAL = (40, 150, 140, 255)
+
+
+def animations_bloc():
+    a = []
+    angles = [None, 0, 30, 45, 70, 90, 110, 135, 150, 180]
+    for nom, couleur, mouvement in (("ARRET", BLEU, "souffle"), ("MARCHE", VERT_B, "pas")):
+        a += [(nom, couleur, 48, ang, mouvement) for ang in angles[:1] + [0, 45, 90, 135, 180]]
+    a += [("ACTION", (220, 200, 40, 255), 48, None, "leve"), ("TOUCHE", (220, 50, 40, 255), 48, None, "tremble"),
+          ("MORT", (110, 110, 110, 255), 14, None, "immobile")]
+    for nom, couleur in (("SAUT_ASC", CYAN), ("SAUT_DSC", VIOLET)):
+        a += [(nom, couleur, 44, ang, "immobile") for ang in (None, 0, 45, 90, 135, 180)]
+    a += [("RECEPTION", (230, 140, 40, 255), 40, None, "reception"),
+          ("RECEPTION_ARME", (230, 140, 40, 255), 40, 90, "reception")]
+    a += [("DASH", (235, 235, 235, 255), 40, ang, "trainee") for ang in (0, 45, 90, 135, 180)]
+    a += [("VICTOIRE", (240, 200, 60, 255), 48, 0, "leve")]
+    a += [("BAISSE", TEAL, 32, None, "descend"), ("BAISSE_MARCHE", TEAL, 30, None, "pas"),
+          ("BAISSE_ARRET", TEAL, 30, None, "immobile"), ("BAISSE_VISEE", TEAL, 32, 90, "descend")]
+    a += [("BAISSE_ARRET", TEAL, 30, ang, "immobile") for ang in (0, 45, 90, 135, 180)]
+    a += [("FIXE", (140, 100, 60, 255), 48, None, "immobile")]
+    a += [("COUP", (210, 60, 200, 255), 48, ang, "frappe") for ang in (60, 120)]
+    return a
+
+
+def planche_bloc():
+    """Each animation on its own row of three 32 x 48 frames: a block standing on the bottom
+    of its frame, facing right (its eye), with a line toward its aim (0 up, 90 ahead, 180 down)."""
+    anims = animations_bloc()
+    img = Image(BLOC_L * BLOC_IMAGES, BLOC_H * len(anims))
+    for n, (nom, couleur, hauteur, angle, mouvement) in enumerate(anims):
+        sombre = tuple(max(0, v - 70) if k < 3 else v for k, v in enumerate(couleur))
+        for f in range(BLOC_IMAGES):
+            x0, y0 = f * BLOC_L, n * BLOC_H
+            h, dx, bras = hauteur, 0, 0
+            if mouvement == "souffle":
+                h -= f % 2
+            elif mouvement == "pas":
+                dx = (f - 1) * 2
+            elif mouvement == "descend":
+                h = hauteur + (2 - f) * 6
+            elif mouvement == "reception":
+                h = hauteur + f * 4
+            elif mouvement == "tremble":
+                dx = (-2, 2, 0)[f]
+            elif mouvement == "leve":
+                bras = f * 4
+            elif mouvement == "frappe":
+                dx = f * 3
+            largeur = 28 if nom != "MORT" else 32
+            gauche = x0 + (BLOC_L - largeur) // 2 + dx
+            haut = y0 + BLOC_H - h
+            img.rect(gauche, haut, largeur, h, couleur)
+            img.cadre(gauche, haut, largeur, h, sombre, 2)
+            if nom != "MORT":
+                img.rect(gauche + largeur - 9, haut + 4, 4, 4, (250, 250, 250, 255))   # eye
+                img.rect(gauche + largeur - 8, haut + 5, 2, 2, (20, 20, 30, 255))
+            if mouvement == "trainee":
+                for k in range(3):
+                    img.rect(x0, haut + 8 + 8 * k, 4 + 2 * f, 2, sombre)
+            if angle is not None:
+                cx, cy = gauche + largeur // 2, haut + min(14, h // 2)
+                r = math.radians(angle)
+                img.trait(cx, cy, cx + round(12 * math.sin(r)), cy - round(12 * math.cos(r)) - bras,
+                          (30, 30, 30, 255), 3)
+    return img, anims
+
+
+def per_bloc(anims):
+    lignes = ["#" * 65,
+              "# Un personnage dessine d'un bloc : des images numerotees d'une planche, sans .anm.",
+              "# Genere par outils/generer_images_hud.py.",
+              "#" * 65,
+              "ID=BLOC",
+              "PLANCHE=./personnages/bloc.png;",
+              "DIRECTION_PLANCHE=0",
+              "VIE=80;80",
+              "VITESSE=5",
+              "VITESSE_BAS=2",
+              "VITESSE_CHUTE=10",
+              "VITESSE_SAUT=8",
+              "MAX_SAUT=12",
+              "MAX_SAUT_AUTO=16",
+              "MAX_ESCALIER=14",
+              "POSITIONTETE=46;30",
+              "POSITIONPIEDS=0",
+              "HITBOX=2;0;2;0",
+              "# Une animation par ligne de la planche : gauche;haut;largeur;hauteur;images;vitesse;option."]
+    for n, (nom, _, _, angle, _) in enumerate(anims):
+        lignes.append("# %d %s%s" % (n, nom, "" if angle is None else " %d" % angle))
+        lignes.append("SPRITE=0;%d;%d;%d;%d;0.25;0" % (n * BLOC_H, BLOC_L, BLOC_H, BLOC_IMAGES))
+    with open("personnages/bloc.per", "w") as f:
+        f.write("\n".join(lignes) + "\n")
+
+
+def planche_tourelle():
+    """A turret: a grey base and a barrel pointing right, 64 x 48, and its seat marker, an X
+    button shown while the turret is free."""
+    img = Image(64, 48)
+    img.rect(12, 28, 40, 20, (110, 115, 120, 255))
+    img.cadre(12, 28, 40, 20, (60, 62, 66, 255), 2)
+    img.disque(32, 26, 10, (140, 145, 150, 255))
+    img.rect(32, 22, 30, 7, (70, 72, 76, 255))
+    over = Image(24, 24)
+    over.disque(11.5, 11.5, 11, (40, 90, 200, 230))
+    over.trait(7, 7, 16, 16, (250, 250, 250, 255), 3)
+    over.trait(16, 7, 7, 16, (250, 250, 250, 255), 3)
+    return img, over
+
+
+def per_tourelle():
+    lignes = ["#" * 65,
+              "# Une tourelle qu'un joueur prend et quitte avec l'action.",
+              "# Genere par outils/generer_images_hud.py.",
+              "#" * 65,
+              "ID=TOURELLE_CONTROLABLE",
+              "PLANCHE=./personnages/tourelle.png;",
+              "DIRECTION_PLANCHE=0",
+              "VIE=200;200",
+              "VITESSE=0",
+              "VITESSE_CHUTE=10",
+              "POSITIONTETE=40;40",
+              "# Le signe du bouton X au-dessus du siege, cache tant que la tourelle est tenue.",
+              "ADD_OVER=OVERXBAS;./personnages/tourelle_x.png;0;0;-64;1;1;0;1",
+              "SPRITE=0;0;64;48;1;0;0",
+              "ARME=2;1;0;0",
+              "XYTIRDEBOUT90=30;-22"]
+    with open("personnages/tourelle.per", "w") as f:
+        f.write("\n".join(lignes) + "\n")
+
+
 def images_personnages():
     os.makedirs("personnages", exist_ok=True)
     planche_perso((250, 210, 170, 255), (60, 120, 220, 255), (40, 50, 90, 255)).png("personnages/heros.png")
     planche_perso((230, 190, 150, 255), (160, 40, 40, 255), (70, 60, 50, 255)).png("personnages/garde.png")
     planche_armes().png("personnages/armes.png")
+    bloc, anims = planche_bloc()
+    bloc.png("personnages/bloc.png")
+    per_bloc(anims)
+    tourelle, over = planche_tourelle()
+    tourelle.png("personnages/tourelle.png")
+    over.png("personnages/tourelle_x.png")
+    per_tourelle()
     planche_esprit().png("zeph_esprit.png")
     menus_perso().png("menus/menusperso.png")
     ecrire(ombre(), "effets", "ombre", "OMBRE", (32, 8))

@@ -70,21 +70,6 @@ TEST_F(Commandes, ChaqueEtatVaASaBranche)
     EXPECT_EQ(x(q), 104);
 }
 
-TEST_F(Commandes, SautTenuSurTremplinEtendUneFois)
-{
-    CPerso* p = perso(100, 300);
-    p->mode = EtatPerso::REBOND;
-    p->maxSautAuto = 16;
-    p->vitesseSaut = 9;
-    const CommandesJoueur saut = avec(&CommandesJoueur::bSautMaintenu);
-    p->appliquerCommandes(saut);
-    EXPECT_EQ(p->compteurSaut, -16 + 1);
-    EXPECT_EQ(p->compteurSautAuto, 4);
-    p->appliquerCommandes(saut);
-    EXPECT_EQ(p->compteurSaut, -16 + 2) << "extended once per bounce";
-    EXPECT_EQ(y(p), 282);
-}
-
 TEST_F(Commandes, ConditionsDuDash)
 {
     struct Cas {
@@ -172,6 +157,7 @@ TEST_F(Commandes, ActionUneFoisParAppui)
     for (int i = 0; i < 3; ++i)
         p->appliquerCommandes(action);
     EXPECT_EQ(p->mode, EtatPerso::ARRET);
+    EXPECT_EQ(p->sprite->getNumAnim(), p->animArret[0]) << "back in its standing pose";
     p->appliquerCommandes(action);
     EXPECT_EQ(p->mode, EtatPerso::ARRET) << "held down, it does not start again";
     p->appliquerCommandes(CommandesJoueur{});

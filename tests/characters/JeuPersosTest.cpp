@@ -145,6 +145,47 @@ TEST_F(JeuPersosTest, TheShippedAnimationsNameEveryState)
     EXPECT_TRUE(messages.empty()) << messages.front();
 }
 
+TEST_F(JeuPersosTest, TheShippedMovementFiles)
+{
+    avecDonnees();
+    // The hero aims standing and walking (one frame per degree, the legs walking in a daughter
+    // animation), and casts a shadow in states 0 to 2.
+    CSPRITE3 s;
+    ASSERT_TRUE(s.charger(nullptr, nullptr, "./personnages/heros.anm", false));
+    for (const char* e : {"ARRET_VISEE", "MARCHE_VISEE"}) {
+        EXPECT_TRUE(s.isVisee(s.getEtat(e))) << e;
+        EXPECT_EQ(s.getNbFrames(s.getEtat(e)), 181) << e;
+    }
+    EXPECT_NE(s.getAnim(s.getAnim(s.getEtat("MARCHE_VISEE"))->fille), nullptr) << "the walking legs";
+    for (const char* e : {"ARRET_VISEE", "MARCHE_VISEE", "BAISSE"})
+        EXPECT_TRUE(s.hasOmbre(s.getEtat(e))) << e;
+    EXPECT_FALSE(s.hasOmbre(s.getEtat("CHUTE"))) << "in the air the character's code looks for the ground";
+
+    // The plain-sprite character: its 47 numbered animations go into the bank of its ID.
+    CDecor decor;
+    CDEC* bloc = new CDEC();
+    decor.modelesPersos["BLOC"] = bloc;
+    CPersoDef defBloc;
+    defBloc.charger("./personnages/bloc.per", false, &decor);
+    EXPECT_EQ(bloc->nbAnims, 47);
+    for (int a : {0, 29, 34, 44, 46})
+        EXPECT_EQ(bloc->nbFramesAnim(a), 3) << "animation " << a;
+    EXPECT_EQ(defBloc.fichierSprite3, "") << "no layered sprite";
+
+    // The turret shows its seat marker while free; the hero knows where to sit at it.
+    decor.modelesPersos["TOURELLE_CONTROLABLE"] = new CDEC();
+    CPersoDef defTourelle;
+    defTourelle.charger("./personnages/tourelle.per", false, &decor);
+    EXPECT_EQ(defTourelle.id, "TOURELLE_CONTROLABLE");
+    ASSERT_EQ(defTourelle.overs.size(), 1u);
+    EXPECT_EQ(defTourelle.overs[0].nom, "OVERXBAS");
+    EXPECT_TRUE(std::filesystem::exists(defTourelle.overs[0].fichier));
+    CPersoDef defHeros;
+    defHeros.charger("./personnages/heros.per", false, &decor);
+    EXPECT_GT(defHeros.posMitrailleuse[0], 0) << "behind the turret";
+    EXPECT_TRUE(messages.empty()) << messages.front();
+}
+
 TEST_F(JeuPersosTest, FloatingMessagesHaveOneDeclaration)
 {
     static_assert(std::is_same_v<decltype(MessagePerso::compteur), int32_t>);

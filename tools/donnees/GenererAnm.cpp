@@ -83,8 +83,9 @@ sf::Vector2f tourner(sf::Vector2f v, float degres)
     return {v.x * std::cos(r) - v.y * std::sin(r), v.x * std::sin(r) + v.y * std::cos(r)};
 }
 
-// The keys of the figure's seven anim elements at keyframe f of animation a.
-void poser(CSPRITE3& s, int a, int f, const Pose& p)
+// The keys of the figure's seven anim elements at keyframe f of animation a; sansJambes
+// hides the legs (a daughter animation walks them).
+void poser(CSPRITE3& s, int a, int f, const Pose& p, bool sansJambes = false)
 {
     s.ajouterKeyframe(a, f);
     const sf::Vector2f hanches(16 + p.dx, 37 + p.baisse);
@@ -106,8 +107,9 @@ void poser(CSPRITE3& s, int a, int f, const Pose& p)
     };
     for (int ae = 0; ae < NB_MEMBRES; ++ae) {
         const Cle& c = cles[ae];
-        s.setKeyAnimElemValeurs(a, f, ae, ORDRE[ae], true, c.position.x, c.position.y, c.origine.x, c.origine.y, 1,
-                                c.sy, c.rotation, false);
+        const bool jambe = ORDRE[ae] == JAMBE_AVANT || ORDRE[ae] == JAMBE_ARRIERE;
+        s.setKeyAnimElemValeurs(a, f, ae, ORDRE[ae], !(sansJambes && jambe), c.position.x, c.position.y, c.origine.x,
+                                c.origine.y, 1, c.sy, c.rotation, false);
     }
 }
 
@@ -123,6 +125,44 @@ void animerFigure(CSPRITE3& s, const char* nom, const std::vector<Pose>& poses, 
     for (size_t k = 0; k < poses.size(); ++k)
         poser(s, a, static_cast<int>(k) * ecart, poses[k]);
     bornerAnimation(s, a, sf::FloatRect(0, 0, 32, 64), sf::FloatRect(6, 8, 20, 56), sf::Vector2f(16, 64));
+}
+
+// An aim animation: one frame per degree from straight up (0) to straight down (180), the
+// front arm and the weapon pointing there; the drawing shows the frame of the aim angle.
+// A walking one hides its legs and walks them in a daughter animation drawn behind it.
+void animerVisee(CSPRITE3& s, const char* nom, const Pose& base, int filleJambes)
+{
+    s.ajouterAnimation(nom, true);
+    const int a = s.getNbAnimations() - 1;
+    s.setNbFrames(a, 181);
+    s.setVisee(a, true);
+    s.setNbFramesVisee(a, 1);
+    s.setCercleViseePos(a, 16, 17);  // the shoulders; shots leave at the weapon's end
+    s.setCercleViseeRayon(a, 24);
+    for (Partie e : ORDRE)
+        s.ajouterAnimElem(a, e, "", 0, 1);
+    for (int angle = 0; angle <= 180; angle += 45) {
+        Pose p = base;
+        p.brasAvant = static_cast<float>(angle - 180);  // from hanging down to the aim
+        poser(s, a, angle, p, filleJambes >= 0);
+    }
+    bornerAnimation(s, a, sf::FloatRect(0, 0, 32, 64), sf::FloatRect(6, 8, 20, 56), sf::Vector2f(16, 64));
+    if (filleJambes >= 0) {
+        s.getAnim(a)->fille = filleJambes;
+        s.setModeAnimationFille(a, 0);
+    }
+}
+
+// The shadow under the feet: the silhouette turned over (165 degrees, as plain sprites cast
+// theirs) and flattened.
+void ombrer(CSPRITE3& s, const std::string& nom)
+{
+    for (int a = 0; a < s.getNbAnimations(); ++a)
+        if (s.getAnim(a)->nom == nom) {
+            s.setOmbre(a, true);
+            s.setOmbreRotation(a, 165);
+            s.setOmbreEcrasement(a, -1, 0.3f);
+        }
 }
 
 // A character of seven parts: one animation per group of states, the death one carrying
@@ -176,7 +216,6 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
     mort.brasAvant = -170;
     mort.brasArriere = -160;
     animerFigure(s, "ARRET", {debout, souffle}, 12);
-    animerFigure(s, "MARCHE", {pas(25, 20), debout, pas(-25, -20), debout}, 4);
     animerFigure(s, "BAISSE", {baisse}, 1);
     animerFigure(s, "BAISSE_MARCHE", {baisse, pas(15, 10), baisse}, 5);
     animerFigure(s, "SAUT", {saut}, 1);
@@ -194,9 +233,15 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
     animerFigure(s, "COUP", {frappe, frappe2, debout}, 3);
     animerFigure(s, "DASH", {dash}, 1);
     animerFigure(s, "RECEPTION", {baisse, debout}, 3);
+    // Standing and walking aim where the drawing says; the legs walk on their own.
+    animerVisee(s, "ARRET_VISEE", debout, -1);
+    animerFigure(s, "MARCHE_JAMBES", {pas(25, 20), debout, pas(-25, -20), debout}, 4);
+    animerVisee(s, "MARCHE_VISEE", debout, s.getNbAnimations() - 1);
+    for (const char* nom : {"ARRET_VISEE", "MARCHE_VISEE", "BAISSE"})
+        ombrer(s, nom);
     // One animation serves several states.
     const std::pair<const char*, const char*> etats[] = {
-        {"ARRET_VISEE", "ARRET"}, {"ACTION", "ARRET"}, {"PARALYSE", "ARRET"}, {"MARCHE_VISEE", "MARCHE"},
+        {"ARRET_VISEE", "ARRET_VISEE"}, {"ACTION", "ARRET"}, {"PARALYSE", "ARRET"}, {"MARCHE_VISEE", "MARCHE_VISEE"},
         {"BAISSE", "BAISSE"}, {"ARRET_BAISSE_VISEE", "BAISSE"}, {"BAISSE_MARCHE_VISEE", "BAISSE_MARCHE"},
         {"SAUT_MONTE", "SAUT"}, {"CHUTE", "CHUTE"}, {"TOUCHE", "TOUCHE"}, {"MORT", "MORT"}, {"MORT_2", "MORT"},
         {"MORT_4", "MORT"}, {"MORT_5_EXPLO", "MORT"}, {"VICTOIRE", "VICTOIRE"}, {"COUP_0", "COUP"},
