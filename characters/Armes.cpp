@@ -38,14 +38,6 @@ CArmes::~CArmes()
     viderArmes();
 }
 
-void CArmes::viderTirs()
-{
-    ++nbAppelsViderTirs;
-    for (CTir* t : tirs)
-        delete t;
-    tirs.clear();
-}
-
 void CArmes::viderArmes()
 {
     for (CArme* a : armes)
@@ -73,10 +65,6 @@ int CArmes::charger(const std::string& fichier)
     close();
     return 0;
 }
-
-void CArmes::majTirs() {}
-
-void CArmes::supprimerTirsDe(CPerso* perso) {}
 
 void CArmes::nouvelleArme()
 {

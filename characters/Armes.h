@@ -43,9 +43,20 @@ public:
     int cadenceTir = 10;
 };
 
-// One shot in flight; its behaviour comes with the shots' update.
+// How a weapon's shots behave, told by its identifier ("ARME 1" ...); any other identifier
+// flies straight.
+enum class GenreTir { Normal, Feu, Fusil, Mine, Laser, Rocker, Fleche, Grenade, Eclats, Missile };
+GenreTir genreTir(const std::string& nom);
+
+// One shot in flight (Tirs.cpp, TirsImpact.cpp, TirsDessin.cpp).
 class CTir {
 public:
+    // States (etat).
+    static constexpr int VOL = 0;           // flying
+    static constexpr int CANON = 1;         // muzzle flash
+    static constexpr int IMPACT_DECOR = 2;  // impact on the decor
+    static constexpr int IMPACT_PERSO = 3;  // impact on a character
+
     CTir() = default;
     ~CTir();
     CTir(const CTir&) = delete;
@@ -74,6 +85,14 @@ public:
     int etatParticules = 0;
     int nbContacts = 0;
     int minuterie2 = 0;
+
+    GenreTir genre = GenreTir::Normal;  // of weapon numArme, fixed when fired
+    bool bFragment = false;  // made by an explosion: it never makes fragments itself
+    bool bAllume = false;    // a missile has ignited
+    // Above 30 frames per second a frame is a part of a 30-per-second frame: the part of one
+    // already flown (the range is counted as each begins), and the sub-steps owed.
+    float tempsVol = 0;
+    float resteSousPas = 0;
 };
 
 class CArmes : public CFichierValeurs {
@@ -84,16 +103,28 @@ public:
     // Reads the weapon file; 0 in every case. A file that does not open leaves the list
     // as it was (empty at start).
     int charger(const std::string& fichier);
-    // Per-frame update of the shots.
+    // Fires a shot of weapon numArme from (x, y); angle -1 asks for the weapon's own. 1, or 0
+    // (nothing made) without a shooter, for a weapon number outside the list, or when the list
+    // is full.
+    int tirer(int numArme, int x, int y, int direction, float angle, bool bSon, CPerso* tireur);
+    // Per-frame update of the shots: flight, impacts, fragments.
     void majTirs();
+    // Draws every shot into the target (the level's scene) and plays its image; 0.
+    int afficherTirs(sf::RenderTarget& cible);
+    // Detonates every mine.
+    void declencherExplosions();
     // Ends the shots of a character that are still in their muzzle flash (the character is
     // being freed).
     void supprimerTirsDe(CPerso* perso);
     // Frees every shot.
     void viderTirs();
-    // Draws every shot in flight and advances its images; 0. (A later step of the weapons
-    // fills it.)
-    int afficherTirs(sf::RenderTarget& cible) { return 0; }
+    // The impact test of a shot where it stands: 0 nothing, 1 decor, 2 a character, 4 a
+    // player (with head and knee zones), 6 a grenade's bounce.
+    int testerImpact(CTir* t);
+    // Whether a flying shot is coming at the character from closer than distance.
+    bool tirMenace(CPerso* perso, int distance);
+    // Whether the shot's 2 x 2 square meets the character's box.
+    bool toucheTir(CPerso* perso, CTir* t);
     // Calls of viderTirs, for the tests of the world switches.
     int nbAppelsViderTirs = 0;
     // Weapon i, or null when i is not an index of the list.
@@ -104,7 +135,27 @@ public:
     std::list<CTir*> tirs;      // owned
     std::list<CPerso*>::iterator itPerso;  // the impact test's cursor over the level's characters
 
+    // A shot list this long takes no more shots.
+    static constexpr std::size_t NB_TIRS_MAX = 4096;
+    // Grenades and missiles burst into shots of this weapon.
+    static constexpr int ARME_FRAGMENTS = 21;
+
 private:
+    // Flight and impacts (Tirs.cpp).
+    CTir* creerTir(int numArme, int x, int y, int direction, float angle, bool bSon, CPerso* tireur);
+    void voler(CTir& t, const CArme& a, float coeff);
+    void piloter(CTir& t, const CArme& a, float coeff);
+    bool parcourir(CTir& t, float coeff);
+    int sousPas(CTir& t, float coeff);
+    void impact(CTir& t, const CArme& a, int resultat);
+    void eclater(CTir& t, int nombre);
+    void majImpactMur(CTir& t, float coeff);
+    // Impact tests (TirsImpact.cpp).
+    int testerDecor(CTir& t, const CArme& a);
+    int testerPersos(CTir& t, const CArme& a);
+    void coupCommun(CPerso& p, CTir& t, const CArme& a);
+    void coupJoueur(CPerso& p, CTir& t, const CArme& a);
+
     void nouvelleArme();
     void lireCle(const std::string& cle);
     void lireSpriteTir(CDEC& banque, CSPRITE& sprite);

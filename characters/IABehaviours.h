@@ -3,6 +3,8 @@
 // computer second player.
 #include <string>
 
+class CPerso;
+
 class CIABehaviours {
 public:
     CIABehaviours() = default;
@@ -11,4 +13,7 @@ public:
     // Whether a character of the level's AI list has this id (a later step of the AI fills
     // it).
     bool persoExiste(const std::string& id) const { return false; }
+    // Alerts (mode 1) or calms (mode 0) the AIs of faction 2 within rayon of (x, y); source
+    // is the AI that gave the alert, or null. Not built yet: it does nothing.
+    void alerteGenerale(CPerso* source, int x, int y, int mode, int rayon);
 };

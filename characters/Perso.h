@@ -157,20 +157,33 @@ public:
     // Advances a melee blow by one frame with the displacement the calling step would have
     // made; until the blows are written, ends the blow.
     int coup(float dx, float dy);
-    // The controllable turret touching the character: its collision value (0: none) and itself.
+    // The one hit handler; decor damage calls it with (damage, direction, 0, 1). So far its
+    // damage step and the start of the hit state (PersoCoups.cpp).
+    void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect);
+
+    // Weapons and firing (PersoTir.cpp) ------------------------------------------------------
+    void selectArme(int i);
+    // 1 when a slot is current afterwards, 0 when there is no choice.
+    int armeSuivante();
+    int armePrecedente();
+    // The firing origin of the current slot from the sprite position, for the aim step and
+    // the state; (0, 0) without a current slot.
+    void getPositionTir(int& x, int& y, const int& signe);
+    // Fires the current slot; the ammunition left (-1 unlimited), or 0 when nothing could be
+    // fired.
+    int tirer(int sansEffet);
+    // Points the controlled turret and, with bTir, fires it.
+    void tirerTourelle(bool bTir);
+    // The collision value with the first controllable turret touching the character, and
+    // that turret; 0 and null when none.
     int chercherTourelle();
     CPerso* getTourelleProche();
-    // The one hit handler; decor damage calls it with (damage, direction, 0, 1). A later step
-    // of the characters fills it.
-    void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect) {}
+    // The weapons and crystals a dead AI shows over its sprite.
+    void lacherCristaux();
 
     // Owned by later steps of the characters; until they land these do nothing ----------
     // Draws the character (its look for this frame); a code telling why nothing was drawn.
     int dessiner(sf::RenderTarget& cible) { return 0; }
-    // Makes slot i current when 0 <= i < nbarmesperso.
-    void selectArme(int i) {}
-    // Selects the next usable weapon; 1 when a slot is current afterwards.
-    int armeSuivante() { return 0; }
 
     // Fonts, the spirit prototype and the "missing font" report are shared by every
     // character of a run; the game drops them when it is destroyed (its texture cache,
@@ -359,6 +372,8 @@ public:
     // Velocity given by force zones, in pixels per frame at 30 per second; the movement
     // steps move the character by it.
     float vitesseForceX = 0, vitesseForceY = 0;
+    // The weapon keys as the last command step saw them: a held key switches once.
+    bool bArmeSuivanteAvant = false, bArmePrecedenteAvant = false;
 
 private:
     // Movement helpers (PersoMouvement.cpp): the foot point, head heights (0 standing,
@@ -399,6 +414,18 @@ private:
     bool reglesSaut(const CommandesJoueur& c);
     void deplacerLibrement(const CommandesJoueur& c);
     void brancheEtat(int dir, bool saut, bool accroupi);
+    // The firing part of the command step: aim, fire at the slot's cadence, weapon switching,
+    // or the turret held (PersoTir.cpp).
+    void commandesTir(const CommandesJoueur& c);
+    void deciderVisee(const CommandesJoueur& c);
+    void tirCadence(const CommandesJoueur& c);
+    // The two steps of the hit handler this far: life lost, and the hit state started.
+    void subirDegats(int degats, int indirect);
+    void commencerTouche();
+    // Firing (PersoTir.cpp).
+    int refuserTir(int munitions);
+    void tirVise(const SlotArme& s, int signe);
+    void tirVaisseau(const SlotArme& s, int signe);
 
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);

@@ -44,7 +44,9 @@ void CPerso::appliquerCommandes(const CommandesJoueur& c)
         if (compteurRecul > 0)
             majRecul(direction);
     }
-    // The hits' death and hit handling, then the weapons' aim decoding, take their place here.
+    // The hits' death and hit handling take their place here; then the weapons: aim, fire,
+    // switches (before the state's branch, which may reset the aim step).
+    commandesTir(c);
     int dir = -1;
     if (c.bGauche != c.bDroite)
         dir = c.bGauche ? 1 : 0;

@@ -44,9 +44,7 @@ CDEC* banqueExplosion(const std::string& nom)
     const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
     if (nom.empty() || !jeu || !jeu->pExplosions)
         return nullptr;
-    const auto& explosions = jeu->pExplosions->explosions;
-    auto it = explosions.find(nom);
-    return it == explosions.end() ? nullptr : it->second;
+    return jeu->pExplosions->banque(nom);
 }
 
 } // namespace

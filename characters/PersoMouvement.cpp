@@ -759,7 +759,3 @@ int CPerso::coup(float, float)
     bCoup = false;
     return 0;
 }
-
-int CPerso::chercherTourelle() { return 0; }
-
-CPerso* CPerso::getTourelleProche() { return nullptr; }

@@ -1,8 +1,11 @@
 // Arbitrary bytes as a ".per" character file and as the weapon file: the weapon list reads
 // them, then three definitions read them (for a level's bank, into a character being built,
 // in the picker's preview), the character is made from the definition in each maker's way,
-// copied, and everything is freed.
+// copied, and everything is freed. The same bytes are then read as explosions and as
+// multiplayer options.
 #include "characters/Armes.h"
+#include "characters/Explosions.h"
+#include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
@@ -91,5 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         def.charger(cheminEntree(), true, &decor);
     }
     CPersoDef::banqueApercu = [] { return static_cast<CDEC*>(nullptr); };
+
+    // The same bytes as explosions (read twice: names defined again) and as multiplayer options.
+    {
+        CExplosions explosions;
+        explosions.charger(cheminEntree());
+        explosions.charger(cheminEntree());
+        for (const auto& [nom, banque] : explosions.explosions)
+            if (!banque || explosions.sonsExplosions.count(nom) != 1)
+                std::abort();
+    }
+    COptionsMulti options;
+    options.charger(cheminEntree());
     return 0;
 }

@@ -172,7 +172,7 @@ void CSFMLJeu::creerObjets()
     pIABehaviours = new CIABehaviours();
     pExplosions = new CExplosions();
     pExplosions->charger("./explosions/explos.ini");
-    pOptionsMulti = new COptionsMulti();
+    pOptionsMulti = new COptionsMulti(armesFontaine);
     pscriptEngineMenu = new CScriptEngine();
     pscriptEngineJeu = new CScriptEngine();
     pscriptEngine = pscriptEngineMenu;

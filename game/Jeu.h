@@ -245,7 +245,8 @@ public:
     // Options ------------------------------------------------------------------------------------
     bool bParticules = true;
     bool bUseParticulesArmes = false;
-    int armesFontaine[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    // 1: a weapon fountain may offer that weapon; the multiplayer options edit the same nine.
+    int armesFontaine[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
     bool bVieInfinie = false;
     bool bTirInfini = false;
 

@@ -41,9 +41,8 @@ Boite boitePerso(const CPerso& p)
 {
     const CSPRITE3& s = *p.sprite;
     if (s.bAnime) {
-        const sf::FloatRect h = s.getRectHitbox(s.getAnimation());
-        const float gauche = s.miroir == 1 ? h.left * s.sx + s.x : s.x - (h.left + h.width) * s.sx;
-        return {gauche, h.top * s.sy + s.y, h.width * s.sx, h.height * s.sy};
+        const sf::FloatRect h = geometrie::boiteAnimee(s);
+        return {h.left, h.top, h.width, h.height};
     }
     const bool accroupi = p.mode == ETAT_BAISSE || p.mode == ETAT_BAISSE_MARCHE || p.mode == ETAT_BAISSE_VISEE;
     return boiteSprite(s, 0, 0, accroupi ? p.posTete[0] - p.posTete[1] : 0);

@@ -1,5 +1,6 @@
 #include "level/GeometrieSD.h"
 
+#include "anim/Sprite3.h"
 #include "core/SetTextures.h"
 #include "core/Sprite.h"
 
@@ -33,6 +34,13 @@ bool versLocal(const CSPRITE& sd, float x, float y, sf::Vector2f& local)
     local.x = sd.flipH * (t.x - sd.x) / sd.sx + sd.x;
     local.y = sd.flipV * (t.y - sd.y) / sd.sy + sd.y;
     return std::isfinite(local.x) && std::isfinite(local.y);
+}
+
+sf::FloatRect boiteAnimee(const CSPRITE3& s)
+{
+    const sf::FloatRect h = s.getRectHitbox(s.getAnimation());
+    const float gauche = s.miroir == 1 ? h.left * s.sx + s.x : s.x - (h.left + h.width) * s.sx;
+    return {gauche, h.top * s.sy + s.y, h.width * s.sx, h.height * s.sy};
 }
 
 } // namespace geometrie

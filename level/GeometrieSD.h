@@ -1,9 +1,11 @@
 #pragma once
 // How the level sees a decor sprite: its frame size, and a level point brought back into
 // the sprite's own unturned, unscaled, unflipped frame. Shared by collisions and picking.
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 
 class CSPRITE;
+class CSPRITE3;
 
 namespace geometrie {
 
@@ -15,5 +17,8 @@ sf::Vector2i tailleFrame(const CSPRITE& sd);
 bool versLocal(const CSPRITE& sd, float x, float y, sf::Vector2f& local);
 // Turns (x, y) about (cx, cy) by the inverse of a rotation of `degres`.
 sf::Vector2f tournerInverse(float x, float y, float cx, float cy, float degres);
+// The hit box of a layered sprite's current animation in level coordinates, scaled and
+// mirrored as the sprite is drawn.
+sf::FloatRect boiteAnimee(const CSPRITE3& s);
 
 } // namespace geometrie

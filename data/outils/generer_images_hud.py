@@ -5,7 +5,8 @@ and writes the ".dec" file that loads each one; also the sample sequence of the 
 (Sprites/0001.png to 0012.png); the characters' sheets, the weapons' sheet, the spirit,
 the shadow and the characters' icon menu; the online lobby's character pictures and level
 miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
-cloud and the lightning) and the fire meteor's sheet. Run from data/:
+cloud and the lightning) and the fire meteor's sheet; the explosions' sequences, the rocker
+weapon's rock and the loot a dead enemy shows. Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -779,6 +780,53 @@ def images_meteo():
         meteore.disque(x0 + 21, 45, 4, (140, 100, 80, 255))
     os.makedirs("personnages", exist_ok=True)
     meteore.png("personnages/meteore.png")
+def boule_de_feu(taille, n, nb, fumee=False):
+    """Frame n of nb of an explosion: a fireball that swells and fades into smoke."""
+    img = Image(taille, taille)
+    c = taille / 2
+    t = (n + 1) / nb
+    couches = ((1.0, (90, 85, 80)), (0.75, (230, 110, 30)), (0.45, (255, 220, 90)))
+    if fumee:
+        couches = ((1.0, (120, 120, 120)), (0.6, (160, 160, 160)))
+    for k, (part, (r, g, b)) in enumerate(couches):
+        rayon = c * (0.25 + 0.7 * t) * part * (1 - 0.5 * t * k / len(couches))
+        alpha = int(max(0, 240 * (1 - t) + 40 * (1 - k)))
+        ellipse(img, c, c, max(1.0, rayon), max(1.0, rayon * 0.9), (r, g, b, min(255, alpha)))
+    return img
+
+
+def cristal(couleur):
+    """A crystal a dead enemy leaves, 48 x 72, its centre at its middle."""
+    img = Image(48, 72)
+    r, g, b = couleur
+    for j in range(72):
+        demi = int(22 * (1 - abs(j - 30) / (30 if j < 30 else 42)))
+        img.rect(24 - demi, j, 2 * demi, 1, (r, g, b, 235))
+        img.rect(24 - demi // 3, j, max(1, demi // 2), 1, (min(255, r + 90), min(255, g + 90), min(255, b + 90), 255))
+    return img
+
+
+def images_tirs():
+    """The explosions' numbered sequences (explos.ini), the rock the rocker weapon leaves and
+    the weapon and crystal a dead enemy shows (LOADOVER of jeu.ini)."""
+    os.makedirs("explosions", exist_ok=True)
+    for nom, taille, nb, fumee in (("explosion1_", 64, 8, False), ("explosion2_", 96, 8, False),
+                                   ("fumee_", 48, 6, True)):
+        for n in range(nb):
+            boule_de_feu(taille, n, nb, fumee).png("explosions/%s%04d.png" % (nom, n))
+    rocher = Image(40, 28)
+    ellipse(rocher, 20, 18, 19, 10, (110, 100, 90, 255))
+    ellipse(rocher, 14, 14, 9, 8, (140, 130, 115, 255))
+    ellipse(rocher, 27, 16, 8, 7, (125, 115, 100, 255))
+    rocher.rect(16, 10, 6, 2, (175, 165, 150, 255))
+    ecrire(rocher, "decors/Divers", "rocker", "ROCKER", (20, 27))
+    halo = Image(96, 96)
+    for rayon, alpha in ((46, 40), (34, 80), (22, 140), (12, 220)):
+        ellipse(halo, 48, 48, rayon, rayon, (255, 240, 160, alpha))
+    ecrire(halo, "effets", "lux21", "LUX21", (48, 48))
+    for nom, couleur in (("cristal", (120, 220, 255)), ("cristal1", (255, 90, 90)), ("cristal2", (90, 230, 120)),
+                         ("cristal3", (250, 210, 70))):
+        ecrire(cristal(couleur), "effets", nom, nom.upper(), (24, 36))
 
 
 def main():
@@ -827,6 +875,7 @@ def main():
     images_personnages()
     images_lobby()
     images_meteo()
+    images_tirs()
 
 
 if __name__ == "__main__":

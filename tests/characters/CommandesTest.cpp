@@ -157,7 +157,8 @@ TEST_F(Commandes, ActionUneFoisParAppui)
     for (int i = 0; i < 3; ++i)
         p->appliquerCommandes(action);
     EXPECT_EQ(p->mode, EtatPerso::ARRET);
-    EXPECT_EQ(p->sprite->getNumAnim(), p->animArret[0]) << "back in its standing pose";
+    // The command step aims straight ahead (step 1, the 90-degree entry) when no aim key is held.
+    EXPECT_EQ(p->sprite->getNumAnim(), p->animArret[5]) << "back in its standing pose";
     p->appliquerCommandes(action);
     EXPECT_EQ(p->mode, EtatPerso::ARRET) << "held down, it does not start again";
     p->appliquerCommandes(CommandesJoueur{});

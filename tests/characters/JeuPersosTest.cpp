@@ -49,9 +49,11 @@ TEST_F(JeuPersosTest, PreloadedCharactersComeFromTheirFiles)
         EXPECT_EQ(heros.vie, 100);
         EXPECT_EQ(heros.vitesseCourante, 6);
         EXPECT_EQ(heros.maxEscalier, 16);
-        ASSERT_EQ(heros.armes.size(), 2u);
+        ASSERT_EQ(heros.armes.size(), 5u);
         EXPECT_EQ(heros.armes[0]->munitions, j.parmes->arme(1)->munitions);
         EXPECT_EQ(heros.armes[1]->numero, 7);
+        EXPECT_EQ(j.parmes->arme(heros.armes[3]->numero)->nom, "ARME 9") << "the hero carries grenades";
+        EXPECT_EQ(j.parmes->arme(heros.armes[4]->numero)->nom, "ARME 10") << "and missiles";
         ASSERT_NE(heros.particuleTouche, nullptr) << "the emitters are read straight into the character";
         EXPECT_EQ(heros.particuleTouche->pElementAttache, heros.sprite);
         EXPECT_TRUE(heros.sprite->bAnime);

@@ -116,12 +116,16 @@ TEST_F(Collisions, DegatsDuDecor)
     EXPECT_EQ(tester(p, rougeAuDessus.x, rougeAuDessus.y), sd);
     EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES") << "red 5 pixels above the point hurts";
     EXPECT_EQ(p->dernierAttaquant, p) << "the character is its own last hitter";
+    EXPECT_GE(p->compteurTouche, 0) << "the hit starts the recovery timer";
+    // Each hit below comes once the recovery is over.
     p->derniereArme.clear();
+    p->compteurTouche = -1;
     EXPECT_EQ(tester(p, R.x, R.y), nullptr) << "red hurts but never blocks";
     EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES");
 
     p->derniereArme = "FANTOME";
     p->dernierAttaquant = nullptr;
+    p->compteurTouche = -1;
     tester(p, R.x, R.y);
     EXPECT_EQ(p->derniereArme, "FANTOME") << "the ghost's blow keeps its name";
     EXPECT_EQ(p->dernierAttaquant, nullptr);
@@ -133,6 +137,7 @@ TEST_F(Collisions, DegatsDuDecor)
     EXPECT_EQ(p->derniereArme, "") << "and hurts nobody";
 
     p->bNoDegats = false;
+    p->compteurTouche = -1;
     EXPECT_TRUE(decor->degats(p, sd, 105, 150, 145, 110)) << "green at the first end";
     EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES") << "red at the far end of the segment hurts";
 }

@@ -49,6 +49,8 @@ TEST_F(Moteur, Suppressions)
 
 TEST_F(Moteur, RedemarrageEtFontaines)
 {
+    // Only weapon 2 offered (a game offers all nine by default).
+    std::fill(std::begin(jeu->armesFontaine), std::end(jeu->armesFontaine), 0);
     jeu->armesFontaine[2] = 1;
     CSPRITE* fontaine = sprite(0, 0);
     fontaine->setAnim(1);
