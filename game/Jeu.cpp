@@ -6,6 +6,7 @@
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
+#include "core/Dec.h"
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
@@ -83,6 +84,10 @@ CSFMLJeu::~CSFMLJeu()
     // The level worlds own their characters, the player's included.
     delete pdecorMenu;
     delete pdecorJeu;
+    // After the worlds: their key-point anchors draw from these.
+    for (auto& [nom, banque] : definitionsSprites)
+        delete banque;
+    definitionsSprites.clear();
     // After the worlds: their sprites were drawn through its shaders.
     delete pShaderManager;
     pShaderManager = nullptr;

@@ -74,6 +74,9 @@ public:
     void animerOvers();
     // The texture of a key, read from `chemin` the first time; null when it does not load.
     sf::Texture* textureEnCache(const std::string& cle, const std::string& chemin);
+    // The game's sprite definition of that name (definitionsSprites), read from `fichier` the
+    // first time; null when it does not load (said once on standard error).
+    CDEC* definitionSprite(const std::string& nom, const std::string& fichier);
 
     // Services to the level, characters and scripts ---------------------------------------
     void afficherMessage(const std::wstring& texte, int dureeFrames);
@@ -191,7 +194,7 @@ public:
     CSPRITE3* pAnimLapin = nullptr;
     std::map<std::string, CSPRITE3*> animsGlobales;
     std::vector<CSPRITE3*> animsGlobalesRetirees;
-    std::map<std::string, CDEC*> definitionsSprites;
+    std::map<std::string, CDEC*> definitionsSprites;  // owned; null: the file did not load
     std::map<std::string, sf::Texture*> texturesCache;
     std::map<std::string, CSPRITE_SIMPLE*> overs;
     std::map<std::string, sf::Texture*> imagesInfo;

@@ -3,12 +3,17 @@
 
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/FichierDec.h"
 #include "core/Services.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 #include "gui/CPLUXControl.h"
+
+#include <iostream>
+#include <memory>
 
 void CSFMLJeu::installerServices()
 {
@@ -72,9 +77,30 @@ void CSFMLJeu::installerServices()
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
     };
     s.notifierDialogue = &CSFMLJeu::notifierDialogue;
+    s.definitionJeu = [this](const std::string& nom, const std::string& fichier) {
+        return definitionSprite(nom, fichier);
+    };
     // Every image bank of the game owns a character definition.
     installerHooksPersoDef();
-#include "animeditor/JeuDialogAnimationsSprites.h"
+    installerServicesScripts(*this);
+}
+
+// The game's own sprite definitions (key-point anchors...), read once by name and kept
+// until the game ends. A file that does not load gives null, is reported once and is not
+// read again.
+CDEC* CSFMLJeu::definitionSprite(const std::string& nom, const std::string& fichier)
+{
+    auto it = definitionsSprites.find(nom);
+    if (it != definitionsSprites.end())
+        return it->second;
+    auto banque = std::make_unique<CDEC>();
+    if (!banque->pFichierDEC || !banque->pFichierDEC->chargerDEC(fichier, banque.get())) {
+        std::cerr << "Définition " << nom << " : impossible de lire " << fichier << '\n';
+        definitionsSprites[nom] = nullptr;
+        return nullptr;
+    }
+    banque->nom = nom;
+    return definitionsSprites[nom] = banque.release();
 }
 
 void CSFMLJeu::notifierDialogue(void* dialogue, const std::string& evenement)

@@ -12,6 +12,7 @@
 
 #include <list>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,13 @@ class CEffetNuagePoussiere;
 class CEffetNuages;
 class CEffetOrage;
 class CEffetPluie;
+class CFichierNiveau;
 class CFondImage;
 class CForceSD;
 class CMenuImage;
 class CPerso;
 class CPersoDef;
+class CScriptEngine;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
@@ -148,6 +151,38 @@ public:
     CSPRITE3* creerSDFichier(const std::string& fichier, CCalqueSD* plan);
     bool definitionUtilisee(const std::string& nom) const;
     bool modelePersoUtilise(const std::string& nom) const;
+    // Position 0-4 of the plane among this world's; 0 for any other plane.
+    int indexPlan(const CCalqueSD* plan) const;
+
+    // Decor sprites made from definitions (DecorCreationSD.cpp) -----------------------------
+    // Every sprite uses this world's own copy of its definition in modelesDEC, never the
+    // caller's object. A sprite of the definition at (x, y) less the plane's scroll offset,
+    // appended to the plane; its ".dec" is read again into the world's copy at each call.
+    // Null without a definition or a plane.
+    CSPRITE3* creerSD(CDEC* definition, int x, int y, CCalqueSD* plan);
+    // The same from a ".dec" file, at the player's position ((500, 500) without a player).
+    CSPRITE3* creerSDFichier(const std::string& fichier, CCalqueSD* plan);
+    // The sprite of the level file's last "SD" record, appended to the plane; null when its
+    // definition name is empty or names no definition preloaded in modelesDEC.
+    CSPRITE3* creerSDNiveau(CFichierNiveau* fichier, CCalqueSD* plan);
+    // The script engine of this world: the game's engine of this world, else the active one;
+    // null without a game.
+    CScriptEngine* moteurScripts() const;
+
+    // What a level load needs of the world (DecorChargement.cpp) ------------------------------
+    // Back to its construction value, every field that a level-wide line of a level file
+    // sets: a file that leaves a setting out gets the default, not the previous level's. The
+    // background is emptied in place (dialogs may be bound to its fields); the weather goes.
+    void reinitialiserReglages();
+    // "FREE_TEXTURE_MEM": empties both model maps. A definition nothing uses any more is
+    // deleted at once; one still used by a sprite or a character waits in
+    // definitionsRetirees until a later load or the world's end finds it unused.
+    void retirerModeles();
+    // Deletes the retired definitions that nothing uses any more.
+    void libererDefinitionsRetirees();
+    // Whether a sprite of either world, or a character of either world or of the game's
+    // preloaded ones, draws from the bank.
+    static bool banqueUtilisee(const CDEC* banque);
 
     // Geometry ----------------------------------------------------------------------------
     bool collisionSpritesDecales(CSPRITE* a, CSPRITE* b, int dx1, int dy1, int dx2, int dy2) const;
@@ -188,6 +223,7 @@ public:
     // track could not be opened.
     int jouerMusiques(bool charger);
     void stopApplaudissements();
+
 
     // Background and planes
     CFondImage* pFondImage = nullptr;  // owned
@@ -231,6 +267,8 @@ public:
     std::map<std::string, CDEC*> modelesPersos;  // entries owned
     std::map<std::string, CDEC*> modelesDEC;     // entries owned
     std::map<std::string, sf::Texture*> texturesSprites3;  // owned
+    // Definitions taken out of the model maps while something still drew from them.
+    std::vector<std::unique_ptr<CDEC>> definitionsRetirees;
 
     // Editor state
     CCalqueSD* pPlanSelection = nullptr;

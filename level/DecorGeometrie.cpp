@@ -153,13 +153,11 @@ CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
 {
     if (!modele || !plan)
         return nullptr;
-    int i = 0;
-    for (int n = 0; n < NB_PLANS; ++n)
-        if (pPlans[n] == plan)
-            i = n;
+    const int i = indexPlan(plan);
     const int px = tuv::floatVersInt(float(x) - decalagePlanX(i));
     const int py = tuv::floatVersInt(float(y) - decalagePlanY(i));
     auto* copie = new CSPRITE3(*modele);
+    copie->bDecDefaut = true;
     copie->placer(0, px, py);
     copie->setPosInit(px, py, -1, -1);
     copie->plan = i;

@@ -48,6 +48,8 @@ public:
     void afficherMenu(sf::RenderWindow* fenetre);
     // Draws the next frame of the killcam replay; clears bRevoirKillcam after the last.
     void revoirKillcam(sf::RenderWindow* fenetre);
+    // The level-title banner of the loading screen (a later step of the menus draws it).
+    void afficherTitreNiveau(sf::RenderWindow& fenetre) {}
 
     // Input ------------------------------------------------------------------------------
     // One frame of menu input, movement and action.

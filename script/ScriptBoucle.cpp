@@ -220,8 +220,7 @@ inline CPerso* CScriptEngine::persoDansZone(const ZoneScript& z, bool ias, bool 
 bool CScriptEngine::chronoEcoule(CScript& s)
 {
     if (s.nCompteChrono < 1) {
-        const double images = static_cast<double>(s.nChrono) * 30.0 / coefficient();
-        s.nCompteChrono = tuv::floatVersInt(static_cast<float>(images));
+        s.nCompteChrono = imagesChrono(s.nChrono);
         return true;
     }
     if (!s.pSD || s.pSD->getNumAnim() == 1)

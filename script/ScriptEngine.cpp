@@ -408,6 +408,11 @@ void CScriptEngine::avancerScript(CScript* script)
         finirRun(script, false);
 }
 
+int CScriptEngine::imagesChrono(int secondes) const
+{
+    return tuv::floatVersInt(static_cast<float>(static_cast<double>(secondes) * 30.0 / coefficient()));
+}
+
 int CScriptEngine::imagesAuTaux(int n) const
 {
     const int r = tuv::floatVersInt(static_cast<float>(static_cast<double>(n) / coefficient()));

@@ -114,6 +114,8 @@ public:
     // A count of frames at 30 per second as a count at the current rate: trunc(n / coeff),
     // at least 1 when n >= 1.
     int imagesAuTaux(int n) const;
+    // A chrono period in seconds as the countdown of trigger 12: trunc(seconds x 30 / coeff).
+    int imagesChrono(int secondes) const;
     // Runs the action now, or after the pass when a pass or a single step is running.
     void apresPasse(std::function<void()> action);
     bool passeEnCours() const { return nPasse > 0; }

@@ -1,0 +1,263 @@
+// The level reader: the two passes over a ".niv" file, the key table, the loading screen and
+// the end of a load. The keys themselves are read in FichierNiveauReglages.cpp (level-wide),
+// FichierNiveauPersos.cpp (characters and AIs) and FichierNiveauSD.cpp (decor sprites).
+#include "level/FichierNiveau.h"
+
+#include "core/Globals.h"
+#include "core/Media.h"
+#include "core/Particules.h"
+#include "core/Sprite.h"
+#include "core/SpriteSimple.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <ctime>
+#include <iostream>
+
+namespace {
+
+// The progress bar of the loading screen and its colour.
+const sf::Vector2f POSITION_BARRE(380, 653);
+constexpr float HAUTEUR_BARRE = 34;
+const sf::Color COULEUR_BARRE(200, 50, 50, 200);
+constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
+
+} // namespace
+
+CFichierNiveau::CFichierNiveau()
+{
+    if (tuv::chargerMedia(police, FICHIER_POLICE)) {
+        pTexte = std::make_unique<sf::Text>();
+        pTexte->setFont(police);
+        pTexte->setCharacterSize(20);
+        pTexte->setStyle(sf::Text::Regular);
+        pTexte->setPosition(0, 0);
+        pTexte->setFillColor(sf::Color(119, 5, 21, 255));
+    }
+    horloge = [this] { return horlogeChargement.getElapsedTime().asMicroseconds() / 1000.0; };
+}
+
+CFichierNiveau::~CFichierNiveau() = default;
+
+const CFichierNiveau::TableCles& CFichierNiveau::tableCles()
+{
+    static const TableCles table = [] {
+        TableCles t;
+        enregistrerReglages(t);
+        enregistrerPersos(t);
+        enregistrerSD(t);
+        return t;
+    }();
+    return table;
+}
+
+bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
+{
+    const std::time_t debut = std::time(nullptr);
+    commencer(cible);
+    nbClesComptees = compterCles(fichier);
+    const bool ouvert = open(fichier, false);
+    if (ouvert) {
+        if (estMondeJeu()) {
+            pJeu->fichierJeu = fichier;
+            pJeu->bJoue = true;
+        }
+        nbClesLues = 0;
+        cible.positionsDepart.clear();
+        lireCles();
+        close();
+    }
+    finir();
+    if (pJeu) {
+        pJeu->execTemps = std::difftime(std::time(nullptr), debut);
+        std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(pJeu->execTemps))) + L" secondes";
+        if (!nomsInconnus.empty()) {
+            std::string noms;
+            for (const std::string& n : nomsInconnus)
+                noms += (noms.empty() ? "" : ", ") + n;
+            statut += L"\nNon préchargés : " + tuv::utf8toWStr(noms);
+        }
+        pJeu->texteStatut.setString(sf::String(statut));
+    }
+    return ouvert;
+}
+
+// Contexts cleared, the settings of the previous level forgotten (History-free loads: a file
+// that leaves a setting out gets the world's default).
+void CFichierNiveau::commencer(CDecor& cible)
+{
+    pCible = &cible;
+    pJeu = CSFMLJeuGlobal::pmonjeu;
+    pSDCourant = nullptr;
+    pIACourante = nullptr;
+    pScriptCourant = nullptr;
+    pJoueur = nullptr;
+    nomsInconnus.clear();
+    typeJeuLu = pJeu ? pJeu->typeJeu : 0;
+    cible.libererDefinitionsRetirees();
+    cible.reinitialiserReglages();
+    cible.bInfos = true;
+    cible.cheminMusique.clear();
+    cible.cheminMusiqueAmbiance.clear();
+    debutEcran = horloge();
+}
+
+int CFichierNiveau::compterCles(const std::string& fichier)
+{
+    if (!open(fichier, false))
+        return 0;
+    int n = 0;
+    for (bool fin = false; !fin; ++n)
+        fin = getKeyView().empty();
+    close();
+    return n;
+}
+
+void CFichierNiveau::lireCles()
+{
+    const TableCles& table = tableCles();
+    for (;;) {
+        const std::string_view cle = getKeyView();
+        ++nbClesLues;
+        if (cle.empty())
+            break;
+        cleCourante.assign(cle.data(), cle.size());
+        auto it = table.find(cle);
+        if (it != table.end())
+            (this->*(it->second))();
+        etapeEcran();
+    }
+    etapeEcran();
+}
+
+float CFichierNiveau::largeurBarre(int lus, int comptes)
+{
+    if (comptes <= 0)
+        return 0;
+    return std::min(static_cast<float>(lus) / static_cast<float>(comptes) * 100.0f * 5.0f, LARGEUR_BARRE_MAX);
+}
+
+// Nothing at all until the period has passed since the last step that ran: long files are
+// not slowed by drawing.
+void CFichierNiveau::etapeEcran()
+{
+    const double maintenant = horloge();
+    if (maintenant - debutEcran < PERIODE_ECRAN_MS)
+        return;
+    debutEcran = maintenant;
+    if (CSFMLJeuGlobal::bChargement || !pJeu || !pJeu->fenetre)
+        return;
+    dessinerEcran(*pJeu->fenetre);
+}
+
+void CFichierNiveau::dessinerEcran(sf::RenderWindow& fenetre)
+{
+    if (pSpriteChargement) {
+        fenetre.clear(couleurChargement);
+        fenetre.draw(*pSpriteChargement);
+    }
+    if (pCible->bInfos) {
+        CJeuMenus* menus = pJeu->pMenus;
+        if (menus)
+            menus->afficherTitreNiveau(fenetre);
+        if (nbClesComptees >= 1) {
+            derniereLargeurBarre = largeurBarre(nbClesLues, nbClesComptees);
+            sf::RectangleShape barre(sf::Vector2f(derniereLargeurBarre, HAUTEUR_BARRE));
+            barre.setPosition(POSITION_BARRE);
+            barre.setFillColor(COULEUR_BARRE);
+            fenetre.draw(barre);
+            if (menus) {
+                CSPRITE_SIMPLE& s = menus->spriteBarreProgression;
+                s.setScale(1, 1);
+                s.placer(BARRE_SPRITE_X, BARRE_SPRITE_Y);
+                s.dessiner(fenetre);
+            }
+        }
+    }
+    if (pSpriteChargement || pCible->bInfos) {
+        fenetre.display();
+        ++nbEcransChargement;
+    }
+}
+
+// The world's camera takes the level's view settings; the level dialog reads the level.
+void CFichierNiveau::finir()
+{
+    // One thread: nothing can be loading in the background while the reader runs.
+    assert(!CSFMLJeuGlobal::bChargement);
+    CDecor& d = *pCible;
+    CVue* vue = nullptr;
+    if (pJeu)
+        vue = &d == pJeu->pdecorJeu ? pJeu->pvueJeu : &d == pJeu->pdecorMenu ? pJeu->pvueMenu
+                                     : &d == pJeu->pdecor                 ? pJeu->pvue
+                                                                          : nullptr;
+    if (vue) {
+        vue->x = vue->y = 0;
+        vue->vuemode = d.scrollVue;
+        vue->vitesseScroll = d.vitesseScrollVue;
+        vue->zoom = vue->zoomBase = d.zoomVue;
+        if (d.pFiltre)
+            d.pFiltre->setScale(vue->largeur * vue->zoom, vue->hauteur * vue->zoom);
+    }
+    CPLUX::refresh(DIALOGUE_OPTIONS);
+    if (!nomsInconnus.empty()) {
+        std::cerr << "Niveau : modèles ou définitions non préchargés :";
+        for (const std::string& n : nomsInconnus)
+            std::cerr << ' ' << n;
+        std::cerr << '\n';
+    }
+}
+
+void CFichierNiveau::signalerInconnu(const std::string& nom)
+{
+    if (std::find(nomsInconnus.begin(), nomsInconnus.end(), nom) == nomsInconnus.end())
+        nomsInconnus.push_back(nom);
+}
+
+bool CFichierNiveau::estMondeJeu() const
+{
+    if (!pJeu || !pCible)
+        return false;
+    return pCible == pJeu->pdecorJeu || (!pJeu->pdecorJeu && pCible == pJeu->pdecor);
+}
+
+CScriptEngine* CFichierNiveau::moteur() const { return pCible ? pCible->moteurScripts() : nullptr; }
+
+float CFichierNiveau::reel()
+{
+    const float v = getValueFloat();
+    return std::isfinite(v) ? v : 0.0f;
+}
+
+sf::Color CFichierNiveau::couleur()
+{
+    const sf::Uint8 r = octet(), g = octet(), b = octet(), a = octet();
+    return sf::Color(r, g, b, a);
+}
+
+void CFichierNiveau::lireParticulesSD(CParticules* emetteur, CSPRITE* sprite)
+{
+    if (!emetteur)
+        return;
+    emetteur->lire49(*this);
+    emetteur->bPause = emetteur->bPauseEmission;
+    emetteur->bAttache = sprite != nullptr;
+    emetteur->pElementAttache = sprite;
+    if (sprite)
+        emetteur->demarrer(tuv::floatVersInt(sprite->x), tuv::floatVersInt(sprite->y), 0);
+    else
+        emetteur->demarrer(0, 0, 0);
+}

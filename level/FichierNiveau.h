@@ -1,0 +1,227 @@
+#pragma once
+// A ".niv" level file, read into a level world. One object lives for one load (or one save):
+// it keeps the objects that the lines of the file refine (the current decor sprite, AI and
+// script), the values of the last character, AI and decor-sprite lines, and the loading
+// screen shown while the file is read (picture, level title, progress bar).
+//
+// The reader fills the world it is given, and writes the game's own fields (level file,
+// game type, camera mode, player...) only when that world is the game's played one: a level
+// read behind the menus leaves the game as it was. It runs without a window: the loading
+// screen is drawn only when the game has one.
+#include "core/TuvFile.h"
+
+#include <SFML/Config.hpp>
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/System/Clock.hpp>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CChemin;
+class CDecor;
+class CDEC;
+class CForceSD;
+class CParticules;
+class CPerso;
+class CSFMLJeu;
+class CScript;
+class CScriptEngine;
+class CSPRITE;
+namespace sf { class Sprite; class Text; class Texture; class RenderWindow; }
+
+class CFichierNiveau : public CTUVFile {
+public:
+    // The loading screen is drawn at most once per this many milliseconds of reading.
+    static constexpr double PERIODE_ECRAN_MS = 33.34;
+    static constexpr float LARGEUR_BARRE_MAX = 520.0f;
+    static constexpr const char* FICHIER_POLICE = "./polices/SF_Minced_Meat.ttf";
+    static constexpr const char* FICHIER_BOUCLIER = "./personnages/bouclierperso.dec";
+    static constexpr const char* DIALOGUE_OPTIONS = "JeuDialogOptionsNiv";
+
+    CFichierNiveau();
+    ~CFichierNiveau() override;
+
+    // Reads the level file into cible. False when the file did not open: the world then
+    // stays as the caller left it, and the end of the load (camera, dialog, load time) runs
+    // all the same.
+    bool chargerNiveau(const std::string& fichier, CDecor& cible);
+    // The rest of the current "PARTICULESD" line into emetteur (nothing without one), then
+    // the emitter restarts at the sprite's position, attached to it (at (0, 0) without one).
+    void lireParticulesSD(CParticules* emetteur, CSPRITE* sprite);
+    // Width of the loading screen's progress bar after lus of comptes keys.
+    static float largeurBarre(int lus, int comptes);
+
+    // ---- contexts, loading screen and scratch records, in their documented order ----------
+    CSPRITE* pSDCourant = nullptr;   // what the decor-sprite lines refine; not owned
+    CPerso* pIACourante = nullptr;   // what the AI lines refine; not owned
+    sf::Font police;
+    std::unique_ptr<sf::Text> pTexte;  // made when the font loaded
+    std::unique_ptr<sf::Texture> pTextureChargement;
+    std::unique_ptr<sf::Sprite> pSpriteChargement;
+    sf::Color couleurChargement = sf::Color(0, 0, 0, 255);
+    sf::Clock horlogeChargement;
+    CScript* pScriptCourant = nullptr;  // made by the last "SCRIPTRUN" line; not owned
+    int persoX = 0, persoY = 0;
+    int persoDirection = 0;
+    float persoSX = 1, persoSY = 1;
+    int persoPoids = 0;
+    std::string nomIA;
+    int iaX = 0, iaY = 0, iaDirection = 0;
+    float iaSX = 1, iaSY = 1;
+    int iaPoids = 0, iaFlag = 0, iaValeur9 = 0;
+    std::string fichierFond;
+    // The decor-sprite record: the values of the last "SD" line.
+    std::string nomSD;
+    int sdX = 0, sdY = 0;
+    int sdPlan = 0;
+    int sdOrigineX = 0, sdOrigineY = 0;  // kept for the writer; the creation ignores them
+    float sdRotation = 0, sdVitesseRotation = 0;
+    int sdFlipV = 1, sdFlipH = 1;
+    float sdSX = 1, sdSY = 1;
+    // Behaviour flags: seesaw, collapse, bounce, slide, particles, path, destruction.
+    int sdBascule = 0, sdEffondrement = 0, sdRebond = 0, sdGlisse = 0, sdParticules = 0, sdChemin = 0,
+        sdDestruction = 0;
+    // Collapse: height, speed, automatic height. The file holds the first and the third.
+    int sdEffondrementValeurs[3] = {0, 0, 0};
+    int sdButeeGauche = 0, sdButeeDroite = 0, sdPivot = 0, sdLargeurPivot = 0;
+    float sdVitesseBascule = 0;
+    int sdPoidsBascule = 0, sdCPG = 0, sdCPD = 0;
+    std::string cleCourante;
+
+    // ---- beyond the record ------------------------------------------------------------------
+    // The loading screen's clock, in milliseconds from any origin; tests inject their own.
+    std::function<double()> horloge;
+    // How many times the loading screen was shown, and the width of its last progress bar
+    // (-1: none drawn yet).
+    int nbEcransChargement = 0;
+    float derniereLargeurBarre = -1;
+    // The player made by the last "PERSO" or "PERSO3" line of this file: what "BOUCLIER",
+    // "DIRECTION", "PERSO_COLOR" and "NUMJOUEUR" change. None before such a line.
+    CPerso* pJoueur = nullptr;
+    // Names of "PERSO" and "SD" lines that no "TEXTURE_PER" or "TEXTURE_DEC" line preloaded,
+    // each once, in the order met; reported at the end of the load.
+    std::vector<std::string> nomsInconnus;
+
+private:
+    using Lecteur = void (CFichierNiveau::*)();
+    using TableCles = std::unordered_map<std::string_view, Lecteur>;
+    static const TableCles& tableCles();
+    static void enregistrerReglages(TableCles& t);
+    static void enregistrerPersos(TableCles& t);
+    static void enregistrerSD(TableCles& t);
+
+    // Load stages (FichierNiveau.cpp).
+    void commencer(CDecor& cible);
+    int compterCles(const std::string& fichier);
+    void lireCles();
+    void etapeEcran();
+    void dessinerEcran(sf::RenderWindow& fenetre);
+    void finir();
+    void signalerInconnu(const std::string& nom);
+
+    // Values of the current line. Floats that are not finite read as 0.
+    int entier() { return getValueInt(); }
+    float reel();
+    bool drapeau() { return getValueInt() != 0; }
+    // Low 8 bits: 300 gives 44.
+    sf::Uint8 octet() { return static_cast<sf::Uint8>(getValueInt() & 0xFF); }
+    sf::Color couleur();
+
+    // The game's fields that the file sets go to the game only for its played world.
+    bool estMondeJeu() const;
+    CScriptEngine* moteur() const;
+
+    // Level-wide lines (FichierNiveauReglages.cpp).
+    void lireNom();
+    void lireInfos();
+    void lireMusique();
+    void lireMusiqueAmbiance();
+    void lireImageChargement();
+    void lireCouleurChargement();
+    void lireFond();
+    void lierDialogueFond();
+    void lireFondCouleur();
+    void lireTailleJeu();
+    void lireChrono();
+    void lireEtoiles();
+    void lireCarte();
+    void lireScriptRun();
+    void lireScriptChrono();
+    void lireScrollVue();
+    void lireShaderBlur();
+    template <int K>
+    void lireScrollPlan();
+    void lirePluie();
+    void lireNeige();
+    void lireLucioles();
+    void lireBrouillard();
+    void lireNuages();
+    void lireEtoilesEffet();
+    void lireNuagePoussiere();
+    void lireOrage();
+    void lirePoussierePas();
+    void lireTracePas();
+    void lireFreeTextureMem();
+    void lireScalePersos();
+    void lireTexturePer();
+    void lireTextureDec();
+    void lireTypeJeu();
+    void lireZone();
+
+    // Character and AI lines (FichierNiveauPersos.cpp).
+    void lirePerso3();
+    void lirePerso();
+    void lireValeursPerso(CPerso& p);
+    void ajouterJoueur(CPerso* p);
+    void viserEtArmer(CPerso& p, bool bDrapeau);
+    void chargerBouclier(CPerso& p, const std::string& fichier);
+    void lierExplosion(CPerso& p, const std::string& nom, float sx, float sy, int drapeau);
+    void copierEmetteurs(CPerso& p, const CDEC& banque);
+    void lireBouclier();
+    void lireDirection();
+    void lirePersoCouleur();
+    void lireNumJoueur();
+    void lireIA();
+    void lireIdIA();
+    void lireIdRespawn();
+    void lireNumPlanIA();
+    void lirePatrouille();
+    void lireOmbreIA();
+
+    // Decor-sprite lines (FichierNiveauSD.cpp).
+    void lireSD();
+    void lireRecordSD();
+    void habillerSD(CSPRITE& sd);
+    void lireLock();
+    void lireShaderSD();
+    void lirePosDansLePlan();
+    void lireCheminSimple();
+    void lireKPG();
+    void lireKP();
+    void lireForceSD();
+    void lireValeursForce(CForceSD& f);
+    void lireParticulesCourant();
+    void lireCalqueSD();
+    void lireOmbreSD();
+    void lireGroupeSD();
+    void lireParamScriptSD();
+    void lireIdSD();
+    void lireRotSD();
+    void lireColSD();
+    void lireCollision();
+    void lireVolumeSon();
+    void lireDecDefaut();
+    CChemin& chemin(CSPRITE& sd);
+
+    CDecor* pCible = nullptr;      // the world being filled during chargerNiveau
+    CSFMLJeu* pJeu = nullptr;      // the game, when there is one
+    int nbClesComptees = 0;
+    int nbClesLues = 0;
+    double debutEcran = 0;         // clock reading of the last loading-screen step that ran
+    int typeJeuLu = 0;             // the game type of this file (what "TYPEJEU" said last)
+};

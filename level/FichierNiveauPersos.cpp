@@ -1,0 +1,291 @@
+// Character and AI lines of a ".niv" file: the players ("PERSO3" from a character file,
+// "PERSO" from a preloaded model) with their refinements, and the AIs with theirs.
+#include "level/FichierNiveau.h"
+
+#include "anim/Sprite3.h"
+#include "characters/EtatsPerso.h"
+#include "characters/Explosions.h"
+#include "characters/Perso.h"
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/Particules.h"
+#include "core/SetTextures.h"
+#include "core/SpriteSimple.h"
+#include "game/Jeu.h"
+#include "level/Decor.h"
+
+namespace {
+
+constexpr int FRAME_DEPART_PERSO3 = 90;
+// Where the shield's bubble is centred: x on the picture, y from the character's head.
+constexpr float BOUCLIER_ORIGINE_X = 83;
+constexpr int BOUCLIER_DECALAGE_Y = 115;
+constexpr int TYPE_JEU_MULTI = 2;
+
+} // namespace
+
+void CFichierNiveau::enregistrerPersos(TableCles& t)
+{
+    // "ROTIA" and "VITESSEIA" are written after an AI but never read back: stored levels
+    // play without them.
+    t["PERSO3"] = &CFichierNiveau::lirePerso3;
+    t["PERSO"] = &CFichierNiveau::lirePerso;
+    t["BOUCLIER"] = &CFichierNiveau::lireBouclier;
+    t["DIRECTION"] = &CFichierNiveau::lireDirection;
+    t["PERSO_COLOR"] = &CFichierNiveau::lirePersoCouleur;
+    t["NUMJOUEUR"] = &CFichierNiveau::lireNumJoueur;
+    t["IA"] = &CFichierNiveau::lireIA;
+    t["IDIA"] = &CFichierNiveau::lireIdIA;
+    t["IDRESPAWN"] = &CFichierNiveau::lireIdRespawn;
+    t["NUMPLANIA"] = &CFichierNiveau::lireNumPlanIA;
+    t["PATROUILLE"] = &CFichierNiveau::lirePatrouille;
+    t["OMBREIA"] = &CFichierNiveau::lireOmbreIA;
+}
+
+// x, y, facing, scale, weight and flag of a "PERSO" or "PERSO3" line (after its name).
+void CFichierNiveau::lireValeursPerso(CPerso& p)
+{
+    persoX = entier();
+    persoY = entier();
+    persoDirection = entier();
+    persoSX = reel();
+    persoSY = reel();
+    persoPoids = entier();
+    p.bVaisseau = drapeau();
+    p.sprite->setPosInit(persoX, persoY, persoSX, persoSY);
+}
+
+// Falling, aiming as the flag says (ahead in two-player rounds whatever the flag) with its
+// first weapon. The state comes first: an animated character's state change drops its aim.
+void CFichierNiveau::viserEtArmer(CPerso& p, bool bDrapeau)
+{
+    p.setEtat(EtatPerso::CHUTE);
+    p.visee = (typeJeuLu == TYPE_JEU_MULTI || bDrapeau) ? 1 : -1;
+    p.armeSuivante();
+}
+
+void CFichierNiveau::ajouterJoueur(CPerso* p)
+{
+    pCible->persos.push_back(p);
+    pJoueur = p;
+    // The game follows the player of the world it plays, not one read behind the menus.
+    if (pJeu && pCible == pJeu->pdecor)
+        pJeu->pPerso = p;
+    pSDCourant = p->sprite;
+}
+
+void CFichierNiveau::lirePerso3()
+{
+    auto* p = new CPerso();
+    if (!p->sprite)
+        p->sprite = new CSPRITE3();
+    CSPRITE3& s = *p->sprite;
+    s.bMarqueurPerso = true;
+    p->fichier = getValue();
+    lireValeursPerso(*p);
+    s.setScale(persoSX, persoSY);
+    {
+        // The character's emitters and animated sprite are read straight into it.
+        CPersoDef def;
+        def.pPerso = p;
+        def.charger(p->fichier, false, pCible);
+        p->direction = persoDirection;
+        def.appliquer(*p, CPersoDef::Usage::Perso3);
+    }
+    // An animated sprite takes the origin of each animation chosen; the character's, set
+    // above, is put back once the state and the first animation are chosen.
+    const float ox = s.ox, oy = s.oy;
+    s.placer(-1, persoX, persoY);
+    viserEtArmer(*p, p->bVaisseau);
+    ajouterJoueur(p);
+    s.setAnimation2(0, -1);
+    s.setFrameCourante(FRAME_DEPART_PERSO3);
+    s.bBoucle = true;
+    s.play();
+    s.ox = ox;
+    s.oy = oy;
+    s.appliquerOrigine();
+}
+
+// A player from a model that a "TEXTURE_PER" line preloaded; an unknown model makes nobody,
+// and the lines that refine a player are then ignored until the next one.
+void CFichierNiveau::lirePerso()
+{
+    const std::string nom = getValue();
+    auto it = pCible->modelesPersos.find(nom);
+    CDEC* banque = it == pCible->modelesPersos.end() ? nullptr : it->second;
+    if (!banque || !banque->pPersoDef) {
+        signalerInconnu(nom);
+        pSDCourant = nullptr;
+        pJoueur = nullptr;
+        return;
+    }
+    const CPersoDef& def = *banque->pPersoDef;
+    auto* p = new CPerso();
+    if (!p->sprite)
+        p->sprite = new CSPRITE3();
+    CSPRITE3& s = *p->sprite;
+    s.bMarqueurPerso = false;
+    lireValeursPerso(*p);
+    s.pDEC = banque;
+    p->direction = persoDirection;
+    if (def.directionPlanche != persoDirection)
+        s.flipH = -s.flipH;
+    s.setScale(persoSX, persoSY);
+    def.appliquer(*p, CPersoDef::Usage::Perso3);
+    s.placer(-1, persoX, persoY);
+    s.setColor(sf::Color(255, 255, 255, 255));
+    viserEtArmer(*p, p->bVaisseau);
+    if (!def.explosion.empty())
+        lierExplosion(*p, def.explosion, def.echelleExplosionX, def.echelleExplosionY, def.bSupprimerMort);
+    p->poids = persoPoids;
+    for (const CPersoDef::Over& o : def.overs)
+        s.Over(o.nom, o.fichier, o.parametre, static_cast<float>(o.x), static_cast<float>(o.y), o.sx, o.sy,
+               o.rotation, o.bFlag, -1);
+    chargerBouclier(*p, FICHIER_BOUCLIER);
+    if (p->bVaisseau)
+        p->armeSuivante();
+    copierEmetteurs(*p, *banque);
+    ajouterJoueur(p);
+}
+
+void CFichierNiveau::lierExplosion(CPerso& p, const std::string& nom, float sx, float sy, int drapeau)
+{
+    CDEC* banque = nullptr;
+    if (pJeu && pJeu->pExplosions) {
+        const auto& explosions = pJeu->pExplosions->explosions;
+        auto it = explosions.find(nom);
+        banque = it == explosions.end() ? nullptr : it->second;
+    }
+    if (banque && p.spriteBouclier) {
+        CSPRITE& e = *p.spriteBouclier;
+        e.pDEC = banque;
+        const CSetTextures* a = banque->trouverAnim(0);
+        e.setOrigine(a ? static_cast<float>(a->largeur / 2) : 0.0f, a ? static_cast<float>(a->hauteur / 2) : 0.0f);
+        e.setScale(sx, sy);
+    }
+    p.bSupprimerMort = drapeau != 0;
+}
+
+// The bubble drawn around the character, twice its size, centred on its body.
+void CFichierNiveau::chargerBouclier(CPerso& p, const std::string& fichier)
+{
+    if (!p.spriteSimple)
+        p.spriteSimple = new CSPRITE_SIMPLE();
+    p.spriteSimple->charger(fichier);
+    if (CSPRITE* b = p.spriteSimple->getSprite())
+        b->setOrigine(BOUCLIER_ORIGINE_X, static_cast<float>(p.posTete[0] / 4 + BOUCLIER_DECALAGE_Y));
+    if (p.sprite)
+        p.spriteSimple->setScale(2 * p.sprite->getSX(), 2 * p.sprite->getSY());
+}
+
+// Each emitter of the model becomes the character's own copy, following its sprite.
+void CFichierNiveau::copierEmetteurs(CPerso& p, const CDEC& banque)
+{
+    const CPersoDef& def = *banque.pPersoDef;
+    const std::unique_ptr<CParticules>* sources[4] = {&def.particuleTouche, &def.particuleMort, &def.particuleFin,
+                                                      &def.particuleLien};
+    CParticules** cibles[4] = {&p.particuleTouche, &p.particuleMort, &p.particuleFin, &p.particuleLien};
+    for (int i = 0; i < 4; ++i) {
+        if (!*sources[i])
+            continue;
+        auto* copie = new CParticules(**sources[i]);
+        copie->bAttache = true;
+        copie->pElementAttache = p.sprite;
+        delete *cibles[i];
+        *cibles[i] = copie;
+    }
+}
+
+void CFichierNiveau::lireBouclier()
+{
+    const std::string fichier = getValue();
+    if (pJoueur)
+        chargerBouclier(*pJoueur, fichier);
+}
+
+void CFichierNiveau::lireDirection()
+{
+    const int d = entier();
+    if (!pJoueur)
+        return;
+    pJoueur->compteur21 = d;
+    pJoueur->setDirection(d);
+}
+
+void CFichierNiveau::lirePersoCouleur()
+{
+    const sf::Color c = couleur();
+    if (pJoueur && pJoueur->sprite)
+        pJoueur->sprite->setColor(c);
+}
+
+void CFichierNiveau::lireNumJoueur()
+{
+    const int n = entier();
+    if (pJoueur)
+        pJoueur->numJoueur = pJoueur->numJoueurBis = n;
+}
+
+// An AI made by the world's AI creation from its preloaded model; none when nothing was
+// made, so that the AI lines after it are ignored.
+void CFichierNiveau::lireIA()
+{
+    nomIA = getValue();
+    iaX = entier();
+    iaY = entier();
+    iaDirection = entier();
+    iaSX = reel();
+    iaSY = reel();
+    iaPoids = entier();
+    iaFlag = entier();
+    iaValeur9 = entier();
+    pIACourante = pCible->creerIA(nomIA, iaX, iaY, iaDirection, iaSX, iaSY, iaPoids, iaFlag, iaValeur9, false);
+    pSDCourant = pIACourante ? pIACourante->sprite : nullptr;
+}
+
+void CFichierNiveau::lireIdIA()
+{
+    const std::string id = getValue();
+    if (pIACourante)
+        pIACourante->id = id;
+}
+
+void CFichierNiveau::lireIdRespawn()
+{
+    const std::string id = getValue();
+    if (pIACourante)
+        pIACourante->chaine2 = id;
+}
+
+void CFichierNiveau::lireNumPlanIA()
+{
+    const int n = entier();
+    if (pIACourante)
+        pIACourante->numPlanIA = n;
+}
+
+void CFichierNiveau::lirePatrouille()
+{
+    const int n = entier();
+    if (pIACourante)
+        pIACourante->distancePatrouille = n;
+}
+
+void CFichierNiveau::lireOmbreIA()
+{
+    const bool bOmbre = drapeau(), bDynamique = drapeau();
+    const int yFixe = entier();
+    const float echelle = reel(), minimum = reel(), hMax = reel();
+    const int correction = entier();
+    if (!pIACourante)
+        return;
+    CPerso& p = *pIACourante;
+    p.bOmbre = bOmbre;
+    p.bOmbreDynamique = bDynamique;
+    p.ombreYFixe = yFixe;
+    p.ombreEchelle = echelle;
+    p.ombreMinScale = minimum;
+    p.ombreHmax = hMax;
+    p.correctionY = correction;
+}

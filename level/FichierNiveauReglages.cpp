@@ -1,0 +1,311 @@
+// Level-wide lines of a ".niv" file: name, musics, loading screen, background, size, camera,
+// planes, chrono, weather, preloaded models and definitions, game type and zone.
+#include "level/FichierNiveau.h"
+
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/FichierDec.h"
+#include "core/Globals.h"
+#include "core/Media.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXDialog.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+#include "level/FondImage.h"
+#include "script/ScriptEngine.h"
+
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Lock.hpp>
+
+#include <algorithm>
+
+void CFichierNiveau::enregistrerReglages(TableCles& t)
+{
+    // "LOGO_TIMER" and "TEXTE" are read by no one: like every unknown key they are skipped.
+    t["NOM"] = &CFichierNiveau::lireNom;
+    t["INFOS"] = &CFichierNiveau::lireInfos;
+    t["MUSIQUE"] = &CFichierNiveau::lireMusique;
+    t["MUSIQUE_AMBIANCE"] = &CFichierNiveau::lireMusiqueAmbiance;
+    t["IMAGECHARGEMENT"] = &CFichierNiveau::lireImageChargement;
+    t["COULEURCHARGEMENT"] = &CFichierNiveau::lireCouleurChargement;
+    t["FOND"] = &CFichierNiveau::lireFond;
+    t["FONDCOULEUR"] = &CFichierNiveau::lireFondCouleur;
+    t["TAILLEJEU"] = &CFichierNiveau::lireTailleJeu;
+    t["CHRONO"] = &CFichierNiveau::lireChrono;
+    t["ETOILES"] = &CFichierNiveau::lireEtoiles;
+    t["CARTE"] = &CFichierNiveau::lireCarte;
+    t["SCRIPTRUN"] = &CFichierNiveau::lireScriptRun;
+    t["SCRIPT_DECLENCHEUR_CHRONO"] = &CFichierNiveau::lireScriptChrono;
+    t["SCROLLVUE"] = &CFichierNiveau::lireScrollVue;
+    t["SHADERBLUR"] = &CFichierNiveau::lireShaderBlur;
+    t["SCROLLPLAN0"] = &CFichierNiveau::lireScrollPlan<0>;
+    t["SCROLLPLAN1"] = &CFichierNiveau::lireScrollPlan<1>;
+    t["SCROLLPLAN2"] = &CFichierNiveau::lireScrollPlan<2>;
+    t["SCROLLPLAN3"] = &CFichierNiveau::lireScrollPlan<3>;
+    t["SCROLLPLAN4"] = &CFichierNiveau::lireScrollPlan<4>;
+    t["SCROLLPLAN5"] = &CFichierNiveau::lireScrollPlan<5>;
+    t["EFFET_PLUIE"] = &CFichierNiveau::lirePluie;
+    t["EFFET_NEIGE"] = &CFichierNiveau::lireNeige;
+    t["EFFET_LUCIOLES"] = &CFichierNiveau::lireLucioles;
+    t["EFFET_BROUILLARD"] = &CFichierNiveau::lireBrouillard;
+    t["EFFET_NUAGES"] = &CFichierNiveau::lireNuages;
+    t["EFFET_ETOILES"] = &CFichierNiveau::lireEtoilesEffet;
+    t["EFFET_NUAGEPOUSSIERE"] = &CFichierNiveau::lireNuagePoussiere;
+    t["EFFET_ORAGE"] = &CFichierNiveau::lireOrage;
+    t["POUSSIERE_PAS"] = &CFichierNiveau::lirePoussierePas;
+    t["TRACE_PAS"] = &CFichierNiveau::lireTracePas;
+    t["FREE_TEXTURE_MEM"] = &CFichierNiveau::lireFreeTextureMem;
+    t["SCALE_PERSOS"] = &CFichierNiveau::lireScalePersos;
+    t["TEXTURE_PER"] = &CFichierNiveau::lireTexturePer;
+    t["TEXTURE_DEC"] = &CFichierNiveau::lireTextureDec;
+    t["TYPEJEU"] = &CFichierNiveau::lireTypeJeu;
+    t["ZONE"] = &CFichierNiveau::lireZone;
+}
+
+void CFichierNiveau::lireNom()
+{
+    pCible->nomNiveau = getValueW();
+    pCible->numNiveau = entier();
+}
+
+void CFichierNiveau::lireInfos() { pCible->bInfos = drapeau(); }
+
+void CFichierNiveau::lireMusique()
+{
+    pCible->cheminMusique = getValue();
+    pCible->bMusiqueBoucle = drapeau();
+}
+
+void CFichierNiveau::lireMusiqueAmbiance()
+{
+    pCible->cheminMusiqueAmbiance = getValue();
+    pCible->bMusiqueAmbianceBoucle = drapeau();
+}
+
+// A picture that does not load shows as an empty texture.
+void CFichierNiveau::lireImageChargement()
+{
+    pCible->strImageChargement = getValue();
+    pSpriteChargement.reset();
+    pTextureChargement = std::make_unique<sf::Texture>();
+    tuv::chargerMedia(*pTextureChargement, pCible->strImageChargement);
+    pSpriteChargement = std::make_unique<sf::Sprite>(*pTextureChargement);
+    pSpriteChargement->setPosition(0, 0);
+}
+
+void CFichierNiveau::lireCouleurChargement() { couleurChargement = couleur(); }
+
+void CFichierNiveau::lireFond()
+{
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    fichierFond = getValue();
+    const int x0 = entier(), y0 = entier();
+    const float s = reel();
+    CFondImage& fond = *pCible->pFondImage;
+    if (!fichierFond.empty()) {
+        fond.charger(fichierFond);
+        pCible->bCouleurFond = false;
+        fond.x0 = x0;
+        fond.y0 = y0;
+        fond.s = s;
+    }
+    lierDialogueFond();
+}
+
+// The level dialog edits the background's fields in place (looked up again for each one).
+void CFichierNiveau::lierDialogueFond()
+{
+    const std::string prefixe = "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->";
+    CFondImage& fond = *pCible->pFondImage;
+    if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
+        d->setMapVar(prefixe + "strFichierFond", &fond.strFichierFond);
+    if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
+        d->setMapVar(prefixe + "shader_blur_radius", &fond.shader_blur_radius);
+    if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
+        d->setMapVar(prefixe + "x0", &fond.x0);
+    if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
+        d->setMapVar(prefixe + "y0", &fond.y0);
+    if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
+        d->setMapVar(prefixe + "s", &fond.s);
+}
+
+void CFichierNiveau::lireFondCouleur()
+{
+    pCible->couleurFond = couleur();
+    pCible->bCouleurFond = true;
+}
+
+void CFichierNiveau::lireTailleJeu()
+{
+    pCible->tailleJeuX = entier();
+    pCible->tailleJeuY = entier();
+}
+
+void CFichierNiveau::lireChrono() { pCible->chronoRef = pCible->chrono = entier(); }
+
+void CFichierNiveau::lireEtoiles()
+{
+    for (int& e : pCible->etoiles)
+        e = entier();
+}
+
+void CFichierNiveau::lireCarte()
+{
+    pCible->bCarte = drapeau();
+    if (estMondeJeu())
+        pJeu->bCarteJeu = pCible->bCarte;
+}
+
+// A script of the level (before any object line) or of the sprite the line follows; the
+// writer saves exactly the scripts flagged here.
+void CFichierNiveau::lireScriptRun()
+{
+    const std::string fichier = getValue();
+    const int declencheur = entier();
+    const bool bRelease = drapeau();
+    const int nbRunMax = entier();
+    CScriptEngine* e = moteur();
+    pScriptCourant = e ? e->creerScript(fichier, pSDCourant, declencheur, nbRunMax, bRelease, false) : nullptr;
+    if (pScriptCourant)
+        pScriptCourant->bFichierNiveau = true;
+}
+
+void CFichierNiveau::lireScriptChrono()
+{
+    const int n = entier();
+    CScriptEngine* e = moteur();
+    if (!pScriptCourant || !e)
+        return;
+    pScriptCourant->nChrono = n;
+    pScriptCourant->nCompteChrono = e->imagesChrono(n);
+}
+
+void CFichierNiveau::lireScrollVue()
+{
+    pCible->scrollVue = entier();
+    if (estMondeJeu())
+        pJeu->vuemode_save = pCible->scrollVue;
+    pCible->vitesseScrollVue = static_cast<float>(entier());
+    pCible->zoomVue = reel();
+}
+
+void CFichierNiveau::lireShaderBlur()
+{
+    const int n = entier();
+    const float rayon = reel();
+    if (n >= 0 && n < CDecor::NB_PLANS)
+        pCible->pPlans[n]->rayonFlou = rayon;
+    else if (n == CDecor::NB_PLANS)
+        pCible->pFondImage->shader_blur_radius = rayon;
+}
+
+template <int K>
+void CFichierNiveau::lireScrollPlan()
+{
+    pCible->scrollPlans[K][0] = reel();
+    pCible->scrollPlans[K][1] = reel();
+}
+
+// Weather: the effect of each line replaces the level's effect of that kind, at the level
+// size read so far.
+void CFichierNiveau::lirePluie() { pCible->activerPluie(drapeau()); }
+
+void CFichierNiveau::lireNeige()
+{
+    const bool actif = drapeau();
+    const int n = entier();
+    // The snow spans the level as the level's own zoom shows it ("SCROLLVUE" comes first).
+    pCible->activerNeige(actif, n, pCible->zoomVue);
+}
+
+void CFichierNiveau::lireLucioles()
+{
+    const bool actif = drapeau();
+    const int n = entier();
+    pCible->activerLucioles(actif, n);
+}
+
+void CFichierNiveau::lireBrouillard() { pCible->activerBrouillard(drapeau()); }
+
+void CFichierNiveau::lireNuages() { pCible->activerNuages(drapeau()); }
+
+void CFichierNiveau::lireEtoilesEffet()
+{
+    const bool actif = drapeau();
+    pCible->activerEtoiles(actif, actif ? entier() : 0);
+}
+
+void CFichierNiveau::lireNuagePoussiere() { pCible->activerNuagePoussiere(drapeau()); }
+
+void CFichierNiveau::lireOrage() { pCible->activerOrage(drapeau()); }
+
+void CFichierNiveau::lirePoussierePas() { pCible->strPoussierePas = getValue(); }
+
+void CFichierNiveau::lireTracePas() { pCible->strTracePas = getValue(); }
+
+void CFichierNiveau::lireFreeTextureMem()
+{
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    const bool liberer = drapeau();
+    if (estMondeJeu())
+        pJeu->bFreeTextureMem = liberer;
+    if (liberer && !(pJeu && pJeu->bNeverFreeTextures))
+        pCible->retirerModeles();
+}
+
+// Always the game's world, whichever world is being read.
+void CFichierNiveau::lireScalePersos()
+{
+    CDecor* d = pJeu && pJeu->pdecorJeu ? pJeu->pdecorJeu : pCible;
+    d->scalePersosX = reel();
+    d->scalePersosY = reel();
+}
+
+// A model already filed under the name stays as it is: its file is not read again.
+void CFichierNiveau::lireTexturePer()
+{
+    const std::string fichier = getValue();
+    const std::string nom = getValue();
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    CDEC*& entree = pCible->modelesPersos[nom];
+    if (entree)
+        return;
+    entree = new CDEC();
+    entree->nom = nom;
+    if (CPersoDef* def = entree->pPersoDef) {
+        def->id = nom;
+        def->cleDefinition = nom;
+        def->charger(fichier, false, pCible);
+    }
+}
+
+void CFichierNiveau::lireTextureDec()
+{
+    const std::string fichier = getValue();
+    const std::string nom = getValue();
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    CDEC*& entree = pCible->modelesDEC[nom];
+    if (entree)
+        return;
+    entree = new CDEC();
+    entree->nom = nom;
+    entree->pFichierDEC->id = nom;
+    entree->pFichierDEC->chargerDEC(fichier, entree);
+}
+
+void CFichierNiveau::lireTypeJeu()
+{
+    typeJeuLu = entier();
+    if (estMondeJeu())
+        pJeu->typeJeu = typeJeuLu;
+}
+
+void CFichierNiveau::lireZone()
+{
+    pCible->bZone = drapeau();
+    for (int& v : pCible->zone)
+        v = entier();
+}

@@ -1,0 +1,131 @@
+#pragma once
+// Shared set-up of the level-file tests: a private working folder holding the fonts and the
+// assets each test writes, a game object without init with both worlds, their script engines
+// and cameras, and a reader run on a level text.
+#include "anim/Sprite3.h"
+#include "characters/Armes.h"
+#include "characters/Explosions.h"
+#include "characters/Perso.h"
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/Globals.h"
+#include "core/Hasard.h"
+#include "core/Services.h"
+#include "game/Jeu.h"
+#include "game/Vue.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+#include "level/FichierNiveau.h"
+#include "script/ScriptEngine.h"
+#include "support/Outils.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#ifndef TUV_DATA_DIR_SOURCE
+#define TUV_DATA_DIR_SOURCE "data"
+#endif
+
+// A plain picture of that size, its folder made.
+inline void peindre(const std::string& chemin, unsigned l, unsigned h, sf::Color c = sf::Color::Green)
+{
+    const std::filesystem::path p(chemin);
+    if (p.has_parent_path())
+        std::filesystem::create_directories(p.parent_path());
+    sf::Image img;
+    img.create(l, h, c);
+    img.saveToFile(chemin);
+}
+
+inline void ecrireFichier(const std::string& chemin, const std::string& contenu)
+{
+    const std::filesystem::path p(chemin);
+    if (p.has_parent_path())
+        std::filesystem::create_directories(p.parent_path());
+    ecrireTexte(chemin, contenu);
+}
+
+// A one-line script, so that scripts compile to something.
+inline void ecrireScript(const std::string& chemin) { ecrireFichier(chemin, "PRINT(\"x\";10;10)\n"); }
+
+class NiveauTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ancienDossier = std::filesystem::current_path();
+        std::filesystem::current_path(dossier.str());
+        std::filesystem::create_directories("polices");
+        for (const char* f : {"arial.ttf", "chp-fire.ttf", "SF_Minced_Meat.ttf"})
+            std::filesystem::copy_file(std::filesystem::path(TUV_DATA_DIR_SOURCE) / "polices" / f,
+                                       std::string("polices/") + f,
+                                       std::filesystem::copy_options::overwrite_existing);
+        sauvegarde = g_services;
+        installerHooksPersoDef();
+        tuv::srand(1);
+        CPerso::libererRessourcesPartagees();
+        jeu = std::make_unique<CSFMLJeu>();
+        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        jeu->pdecorJeu = new CDecor();
+        jeu->pdecorMenu = new CDecor();
+        jeu->pdecor = jeu->pdecorJeu;
+        jeu->pscriptEngineJeu = new CScriptEngine();
+        jeu->pscriptEngineMenu = new CScriptEngine();
+        jeu->pscriptEngine = jeu->pscriptEngineJeu;
+        jeu->pvueJeu = new CVue(1280, 720);
+        jeu->pvueMenu = new CVue(1280, 720);
+        jeu->pvue = jeu->pvueJeu;
+        jeu->pExplosions = new CExplosions();
+        jeu->parmes = new CArmes();
+        installerServicesScripts(*jeu);
+    }
+    void TearDown() override
+    {
+        jeu.reset();
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        CPerso::libererRessourcesPartagees();
+        g_services = sauvegarde;
+        std::filesystem::current_path(ancienDossier);
+    }
+
+    CDecor& monde() { return *jeu->pdecorJeu; }
+    CScriptEngine& moteur() { return *jeu->pscriptEngineJeu; }
+    CCalqueSD& plan(int n) { return *monde().pPlans[n]; }
+
+    // Reads the level text into the world (the game world by default).
+    bool charger(const std::string& niveau, CDecor* cible = nullptr)
+    {
+        ecrireFichier("niveau.niv", niveau);
+        lecteur = std::make_unique<CFichierNiveau>();
+        return lecteur->chargerNiveau("niveau.niv", cible ? *cible : monde());
+    }
+    // What a level load does before the reader runs: the world's sprites, characters and
+    // scripts go.
+    void vider(CDecor& d)
+    {
+        d.viderPlans();
+        for (auto* liste : {&d.ias, &d.persos}) {
+            for (CPerso* p : *liste)
+                delete p;
+            liste->clear();
+        }
+        for (CScriptEngine* e : {jeu->pscriptEngineJeu, jeu->pscriptEngineMenu})
+            e->viderScripts();
+    }
+
+    std::vector<CSPRITE*> sprites(int n)
+    {
+        return std::vector<CSPRITE*>(plan(n).sprites.begin(), plan(n).sprites.end());
+    }
+
+    DossierTemp dossier;
+    std::filesystem::path ancienDossier;
+    ServicesFondation sauvegarde;
+    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<CFichierNiveau> lecteur;
+};
