@@ -71,6 +71,9 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     nbClesComptees = compterCles(fichier);
     const bool ouvert = open(fichier, false);
     if (ouvert) {
+        // A file that leaves a setting out gets the world's default, not the previous
+        // level's; a file that does not open leaves the world as the caller left it.
+        cible.reinitialiserReglages();
         if (estMondeJeu()) {
             pJeu->fichierJeu = fichier;
             pJeu->bJoue = true;
@@ -95,8 +98,7 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     return ouvert;
 }
 
-// Contexts cleared, the settings of the previous level forgotten (History-free loads: a file
-// that leaves a setting out gets the world's default).
+// Contexts cleared; the loading screen's clock starts.
 void CFichierNiveau::commencer(CDecor& cible)
 {
     pCible = &cible;
@@ -108,7 +110,6 @@ void CFichierNiveau::commencer(CDecor& cible)
     nomsInconnus.clear();
     typeJeuLu = pJeu ? pJeu->typeJeu : 0;
     cible.libererDefinitionsRetirees();
-    cible.reinitialiserReglages();
     cible.bInfos = true;
     cible.cheminMusique.clear();
     cible.cheminMusiqueAmbiance.clear();

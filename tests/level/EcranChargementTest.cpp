@@ -1,0 +1,153 @@
+// The loading screen's pacing with an injected clock and a window (under Xvfb), the level
+// dialog's bound variables, and the game's own sprite definitions for key-point anchors.
+#include "level/OutilsFichierNiveau.h"
+
+#include "core/Chemin.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlTextInput.h"
+#include "gui/CPLUXDialog.h"
+#include "gui/CPLUXModeleDef.h"
+#include "gui/CPLUXTest.h"
+#include "level/FondImage.h"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+namespace {
+
+std::string lignes(int n)
+{
+    std::string texte;
+    for (int i = 0; i < n; ++i)
+        texte += "CHRONO=" + std::to_string(i) + "\n";
+    return texte;
+}
+
+class EcranChargement : public NiveauTest {
+protected:
+    // Reads the level with a clock that moves pas milliseconds at each reading.
+    // A loading flag set from the start is cleared at finChargement ms, before the load ends.
+    int chargerAvecHorloge(const std::string& niveau, double pas, double finChargement = -1)
+    {
+        ecrireFichier("niveau.niv", niveau);
+        lecteur = std::make_unique<CFichierNiveau>();
+        double t = 0;
+        CSFMLJeuGlobal::bChargement = finChargement >= 0;
+        lecteur->horloge = [&t, pas, finChargement] {
+            const double r = t;
+            t += pas;
+            if (r >= finChargement)
+                CSFMLJeuGlobal::bChargement = false;
+            return r;
+        };
+        lecteur->chargerNiveau("niveau.niv", monde());
+        return lecteur->nbEcransChargement;
+    }
+};
+
+// The level options dialog as the reader sees it: five text fields bound by name.
+class DialogueOptions : public CPLUXDialog {
+public:
+    DialogueOptions()
+    {
+        setId("JeuDialogOptionsNiv");
+        CPLUX::enregistrer(this);
+    }
+    void onRefresh() override { ++nbRafraichissements; }
+    int nbRafraichissements = 0;
+};
+
+} // namespace
+
+TEST_F(EcranChargement, LargeurDeLaBarre)
+{
+    const struct {
+        int lus, comptes;
+        float largeur;
+    } cas[] = {{0, 10, 0}, {5, 10, 250}, {10, 10, 500}, {11, 10, 520}, {30, 10, 520}, {1, 0, 0}};
+    for (const auto& c : cas)
+        EXPECT_FLOAT_EQ(CFichierNiveau::largeurBarre(c.lus, c.comptes), c.largeur)
+            << c.lus << " keys read of " << c.comptes;
+}
+
+TEST_F(EcranChargement, AuPlusUneImageParPeriode)
+{
+    jeu->fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "chargement");
+    // 40 lines and the end: the clock reads 10, 20, ... 410 ms after the lines; the screen
+    // shows at 40, 80, ... 400 ms.
+    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10), 10) << "once per 33.34 ms of reading";
+    EXPECT_NEAR(lecteur->derniereLargeurBarre, 40.0f / 41.0f * 500.0f, 0.01f)
+        << "the bar at the last screen: 40 keys read of 41 counted";
+    EXPECT_EQ(chargerAvecHorloge(lignes(40), 0), 0) << "no time passed: never drawn";
+    EXPECT_EQ(chargerAvecHorloge("", 40), 1) << "an empty file: the end only";
+    EXPECT_FLOAT_EQ(lecteur->derniereLargeurBarre, 500) << "one key counted, one read";
+    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10, 410), 0) << "never while something is loading";
+    EXPECT_EQ(chargerAvecHorloge("INFOS=0\n" + lignes(40), 10), 0) << "no title, no picture: nothing shown";
+    peindre("image.png", 4, 4);
+    EXPECT_EQ(chargerAvecHorloge("INFOS=0\nIMAGECHARGEMENT=./image.png\n" + lignes(40), 10), 10)
+        << "the picture alone is shown";
+    EXPECT_EQ(lecteur->derniereLargeurBarre, -1) << "without the title there is no bar";
+    delete jeu->fenetre;
+    jeu->fenetre = nullptr;
+    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10), 0) << "no window: the reader runs headless";
+}
+
+TEST_F(EcranChargement, VariablesDuDialogueDesOptions)
+{
+    CPLUXTest::reset();
+    {
+        DialogueOptions d;
+        const std::string p = "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->";
+        std::string modele;
+        const char* vars[5][3] = {{"f", "strFichierFond", "STRING"}, {"r", "shader_blur_radius", "FLOAT"},
+                                  {"x", "x0", "INT"}, {"y", "y0", "INT"}, {"s", "s", "FLOAT"}};
+        for (int i = 0; i < 5; ++i)
+            modele += std::string("{\nCONTROLE=SAISIE;") + vars[i][0] + "\nVAR=" + p + vars[i][1] + ";" + vars[i][2] +
+                      "\nRECT=10;" + std::to_string(10 + 30 * i) + ";100;20\n}\n";
+        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modele));
+        peindre("niveaux/fond.png", 8, 8);
+        ASSERT_TRUE(charger("FOND=./niveaux/fond.png;5;-6;1.5\nSHADERBLUR=5;2.5\n"));
+        EXPECT_EQ(d.nbRafraichissements, 1) << "each load ends with one refresh";
+        d.afficherVariables();
+        const char* attendus[5] = {"./niveaux/fond.png", "2.5", "5", "-6", "1.5"};
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(d.ctrlTextInput(vars[i][0])->getText(), attendus[i]) << vars[i][1] << " is bound";
+        ASSERT_TRUE(charger("NOM=x;1\n"));
+        EXPECT_EQ(d.nbRafraichissements, 2);
+    }
+    CPLUXTest::reset();
+}
+
+// Key points of paths draw their anchors from one bank of the game, read once.
+TEST(DefinitionsDuJeu, AncresDePointsCles)
+{
+    DossierTemp dossier;
+    const std::filesystem::path ancien = std::filesystem::current_path();
+    std::filesystem::current_path(dossier.str());
+    ecrireTexte("jeu.ini", "FRAMERATE=30\n");
+    peindre("effets/ancrage_kp.png", 8, 8);
+    ecrireFichier("effets/ancrage_kp.dec", "ID=ANCRE\nPLANCHE=./effets/ancrage_kp.png;\nSPRITE=0;0;1;8;8;0;0\n");
+    CPLUXTest::reset();
+    {
+        CSFMLJeu jeu;
+        jeu.init("jeu.ini");
+        CAncrageKP a, b;
+        ASSERT_NE(a.pAncre->pDEC, nullptr) << "the anchor's bank is read";
+        EXPECT_EQ(a.pAncre->pDEC, b.pAncre->pDEC) << "and shared";
+        EXPECT_EQ(jeu.definitionsSprites["SPRITE_ANCRAGE_KP"], a.pAncre->pDEC) << "kept by the game";
+    }
+    std::filesystem::remove("effets/ancrage_kp.dec");
+    {
+        CSFMLJeu jeu;
+        jeu.init("jeu.ini");
+        testing::internal::CaptureStderr();
+        CAncrageKP a, b;
+        const std::string erreurs = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(a.pAncre->pDEC, nullptr) << "a file that does not load gives none";
+        EXPECT_EQ(b.pAncre->pDEC, nullptr);
+        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << "reported once: " << erreurs;
+        EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "without a message box";
+    }
+    CSFMLJeuGlobal::pmonjeu = nullptr;
+    CPLUXTest::reset();
+    std::filesystem::current_path(ancien);
+}

@@ -1,0 +1,346 @@
+// The reader's edge cases: lines read or skipped, origins and aims of players, decor-sprite
+// records, unknown names, failures, a world loaded twice, two worlds, freed definitions.
+#include "level/OutilsFichierNiveau.h"
+
+#include "core/Chemin.h"
+#include "core/FichierDec.h"
+#include "core/ForceSD.h"
+#include "core/Particules.h"
+#include "core/Physique.h"
+#include "core/Texte.h"
+#include "level/FondImage.h"
+
+#include <sstream>
+
+namespace {
+
+const std::string DEFINITIONS = "TEXTURE_DEC=./decors/bloc.dec;BLOC\nTEXTURE_PER=./personnages/garde.per;GARDE\n";
+// A decor sprite of BLOC at (x, y) in plane 2 without behaviours.
+std::string sd(int x, int y, const std::string& nom = "BLOC")
+{
+    return "SD=" + nom + ";" + std::to_string(x) + ";" + std::to_string(y) + ";2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n";
+}
+
+class Cas : public NiveauTest {
+protected:
+    void SetUp() override
+    {
+        NiveauTest::SetUp();
+        peindre("decors/bloc.png", 40, 20);
+        ecrireFichier("decors/bloc.dec", "ID=BLOC\nPLANCHE=./decors/bloc.png;\nSPRITE=0;0;2;20;20;0;0\n");
+        peindre("personnages/garde.png", 30, 50);
+        ecrireFichier("personnages/garde.per", "ID=GARDE\nPLANCHE=./personnages/garde.png;\nSPRITE=0;0;30;50;1;0;0\n"
+                                                "ORIGINE=-1;-1\nDIRECTION_PLANCHE=1\nPOSITIONTETE=40;30\n");
+    }
+    CSPRITE* premier(int n) { return plan(n).sprites.empty() ? nullptr : plan(n).sprites.front(); }
+};
+
+} // namespace
+
+TEST_F(Cas, LignesLuesEtIgnorees)
+{
+    // "=x" has an empty key: skipped, the lines after it are read.
+    ASSERT_TRUE(charger("NOM=a;2\n=x\nCHRONO=5\n"));
+    EXPECT_EQ(monde().chrono, 5) << "a line with an empty key no longer ends the read";
+    // A plane number beyond the background: the radius is dropped.
+    ASSERT_TRUE(charger("SHADERBLUR=7;9\nSHADERBLUR=-1;9\n"));
+    for (CCalqueSD* p : monde().pPlans)
+        EXPECT_FLOAT_EQ(p->rayonFlou, 0) << "SHADERBLUR=7 changes no plane";
+    EXPECT_FLOAT_EQ(monde().pFondImage->shader_blur_radius, 0) << "nor the background";
+    // An empty file reads nothing and still ends the load.
+    ASSERT_TRUE(charger(""));
+    EXPECT_EQ(jeu->texteStatut.getString().toAnsiString(), "Temps chargement = 0 secondes");
+    // A definition preloaded twice under one name is read once.
+    peindre("decors/autre.png", 90, 10);
+    ecrireFichier("decors/autre.dec", "ID=AUTRE\nPLANCHE=./decors/autre.png;\nSPRITE=0;0;9;10;10;0;0\n");
+    ASSERT_TRUE(charger("TEXTURE_DEC=./decors/bloc.dec;X\nTEXTURE_DEC=./decors/autre.dec;X\n"));
+    EXPECT_EQ(monde().modelesDEC["X"]->nbFramesAnim(0), 2) << "the second line keeps the first file";
+    // CR LF, a byte-order mark, and a last line without line end.
+    ASSERT_TRUE(charger("\xEF\xBB\xBFNOM=crlf;3\r\nCHRONO=8\r\nETOILES=1;2;3"));
+    EXPECT_EQ(monde().nomNiveau, L"crlf");
+    EXPECT_EQ(monde().chrono, 8);
+    EXPECT_EQ(monde().etoiles[2], 3);
+    // A short line repeats its last value; extra values are ignored.
+    ASSERT_TRUE(charger("ZONE=1;5\nTAILLEJEU=10;20;30;40\n"));
+    EXPECT_EQ(std::vector<int>(monde().zone, monde().zone + 4), (std::vector<int>{5, 5, 5, 5}));
+    EXPECT_EQ(monde().tailleJeuY, 20);
+}
+
+TEST_F(Cas, OrigineEtViseeDesJoueurs)
+{
+    ecrireFichier("personnages/heros.per", "ID=HEROS\nORIGINE=-1;-1\n");
+    struct Ligne {
+        const char* ligne;
+        int typeJeu;
+        float oy;
+        int visee;
+    } lignes[] = {
+        {"PERSO=GARDE;0;0;1;1;1;10;0", 0, 50, -1},
+        {"PERSO=GARDE;0;0;1;1;1;10;1", 0, 25, 1},
+        {"PERSO=GARDE;0;0;1;1;1;10;0", 2, 50, 1},
+    };
+    for (const Ligne& l : lignes) {
+        vider(monde());
+        ASSERT_TRUE(charger(DEFINITIONS + "TYPEJEU=" + std::to_string(l.typeJeu) + "\n" + l.ligne));
+        ASSERT_EQ(monde().persos.size(), 1u) << l.ligne;
+        const CPerso& p = *monde().persos.front();
+        EXPECT_FLOAT_EQ(p.sprite->oy, l.oy) << l.ligne << ": flag 0 at the feet, 1 at the centre";
+        EXPECT_EQ(p.visee, l.visee) << l.ligne << " in game type " << l.typeJeu;
+        EXPECT_EQ(p.sprite->flipH, 1) << "facing the sheet's way: not mirrored";
+    }
+    vider(monde());
+    ASSERT_TRUE(charger(DEFINITIONS + "PERSO=GARDE;0;0;0;1;1;10;0\nPERSO=GARDE;5;5;1;1;1;10;0\n"));
+    ASSERT_EQ(monde().persos.size(), 2u) << "two players";
+    EXPECT_EQ(monde().persos.front()->sprite->flipH, -1) << "facing away from the sheet: mirrored";
+    EXPECT_EQ(jeu->pPerso.get(), monde().persos.back()) << "the second is the player";
+}
+
+TEST_F(Cas, JoueurAbsentOuInconnu)
+{
+    // The game's player from an earlier level was freed with it: never used.
+    ASSERT_TRUE(charger(DEFINITIONS + "PERSO=GARDE;0;0;1;1;1;10;0\n"));
+    vider(monde());
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(charger(DEFINITIONS + "NUMJOUEUR=3\nDIRECTION=0\nPERSO_COLOR=1;1;1;1\nBOUCLIER=./x.dec\n"
+                                      "PERSO=FANTOME;1;1;1;1;1;1;0\nNUMJOUEUR=2\nCOLSD=1;2;3;4\n"
+                                      "SD=RIEN;0;0;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nIDSD=x\nLOCK=1\n"
+                                      "PERSO=FANTOME;2;2;1;1;1;1;0\n"));
+    const std::string erreurs = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(monde().persos.empty()) << "an unknown model makes no player";
+    EXPECT_TRUE(plan(2).sprites.empty()) << "an unknown definition makes no sprite";
+    EXPECT_EQ(lecteur->nomsInconnus, (std::vector<std::string>{"FANTOME", "RIEN"})) << "each name once";
+    EXPECT_NE(erreurs.find("FANTOME"), std::string::npos) << "reported on standard error";
+    EXPECT_EQ(erreurs.find("FANTOME"), erreurs.rfind("FANTOME")) << "once";
+    EXPECT_NE(jeu->texteStatut.getString().toAnsiString().find("RIEN"), std::string::npos)
+        << "and in the status text";
+    EXPECT_EQ(monde().modelesDEC.count("RIEN"), 0u) << "the lookup leaves no empty entry";
+}
+
+TEST_F(Cas, EnregistrementsDeSprites)
+{
+    // Seesaw 0 and collapse 1: exactly two more values.
+    ASSERT_TRUE(charger(DEFINITIONS + "SD=BLOC;0;0;2;0;0;0;0;5;-7;1;1;0;1;0;0;0;0;0;40;1;999\n"));
+    ASSERT_NE(premier(2), nullptr);
+    EXPECT_EQ(premier(2)->flipV, 1) << "a flip is a sign";
+    EXPECT_EQ(premier(2)->flipH, -1);
+    ASSERT_NE(premier(2)->pPhysE, nullptr);
+    EXPECT_EQ(premier(2)->pPhysE->hauteur, 40);
+    EXPECT_TRUE(premier(2)->pPhysE->bHauteurAuto);
+    EXPECT_EQ(premier(2)->pPhysB, nullptr);
+    // An unknown uniform type reads nothing more: its values become the next name and type.
+    vider(monde());
+    ASSERT_TRUE(charger(DEFINITIONS + sd(0, 0) + "SHADERSD=f.frag;2;a;mat2;1;2;;0\n"));
+    const auto& u = premier(2)->uniformsFrag;
+    ASSERT_EQ(u.size(), 2u);
+    EXPECT_EQ(u.at("a").strType, "mat2");
+    EXPECT_EQ(u.at("1").strType, "2");
+    // "KP" without a path is ignored; the sprite stays where "SD" put it.
+    vider(monde());
+    ASSERT_TRUE(charger(DEFINITIONS + sd(10, 20) + "KP=150;250;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"));
+    EXPECT_EQ(premier(2)->pChemin, nullptr);
+    EXPECT_FLOAT_EQ(premier(2)->x, 10);
+    // A short emitter line repeats its last value into the missing ones.
+    vider(monde());
+    ASSERT_TRUE(charger(DEFINITIONS + "SD=BLOC;7;8;2;0;0;0;0;1;1;1;1;0;0;0;0;1;0;0\nPARTICULESD=1;2;3\n"));
+    const CParticules& p = *premier(2)->pParticules;
+    EXPECT_FLOAT_EQ(p.velX, 1);
+    EXPECT_FLOAT_EQ(p.velY, 2);
+    EXPECT_EQ(p.largeurEmetteur, 3);
+    EXPECT_EQ(p.hauteurEmetteur, 3);
+    EXPECT_FLOAT_EQ(p.aleaAccel, 3);
+    EXPECT_FLOAT_EQ(p.x, 7) << "restarted at the sprite's position";
+    EXPECT_FLOAT_EQ(p.y, 8);
+    // Value 38 sets the emission pause and its running copy, or clears both.
+    for (int pause : {1, 0}) {
+        vider(monde());
+        std::string valeurs;
+        for (int i = 1; i <= 49; ++i)
+            valeurs += (i > 1 ? ";" : "") + std::string(i == 38 ? std::to_string(pause) : i == 17 ? "" : "1");
+        ASSERT_TRUE(charger(DEFINITIONS + "SD=BLOC;7;8;2;0;0;0;0;1;1;1;1;0;0;0;0;1;0;0\nPARTICULESD=" + valeurs));
+        EXPECT_EQ(premier(2)->pParticules->bPauseEmission, pause == 1) << "value 38 = " << pause;
+        EXPECT_EQ(premier(2)->pParticules->bPause, pause == 1) << "its running copy, value 38 = " << pause;
+    }
+    // A particle line for a sprite without emitter changes nothing.
+    vider(monde());
+    ASSERT_TRUE(charger(DEFINITIONS + sd(0, 0) + "PARTICULESD=1;2;3\n"));
+    EXPECT_EQ(premier(2)->pParticules, nullptr);
+}
+
+// A second zone replaces the first, whose scripts leave the engine.
+TEST_F(Cas, SecondeZoneDeForce)
+{
+    for (const char* s : {"a", "b", "c"})
+        ecrireScript(std::string("./scripts/") + s + ".scp");
+    const std::string zone = "0;0;0;0;1;1;./scripts/%s.scp;0;1;1;0;;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\n";
+    auto ligne = [&zone](const char* s) {
+        std::string l = zone;
+        return "FORCESD=" + l.replace(l.find("%s"), 2, s);
+    };
+    ASSERT_TRUE(charger(DEFINITIONS + sd(0, 0) + ligne("a") + ligne("b")));
+    ASSERT_NE(premier(2)->pForce, nullptr);
+    EXPECT_EQ(premier(2)->pForce->Script, "./scripts/b.scp");
+    ASSERT_EQ(moteur().scripts.size(), 1u) << "the first zone's script left the engine";
+    EXPECT_EQ(moteur().scripts[0]->strFichier, "./scripts/b.scp");
+    EXPECT_EQ(premier(2)->pForce->pScript, moteur().scripts[0].get());
+}
+
+TEST_F(Cas, FichierAbsent)
+{
+    CDecor& d = monde();
+    d.scrollVue = 5;
+    d.vitesseScrollVue = 7;
+    d.zoomVue = 2;
+    d.chrono = 44;
+    jeu->fichierJeu = "avant.niv";
+    jeu->bJoue = false;
+    CFichierNiveau f;
+    EXPECT_FALSE(f.chargerNiveau("absent.niv", d)) << "a file that does not open";
+    EXPECT_EQ(jeu->fichierJeu, "avant.niv");
+    EXPECT_FALSE(jeu->bJoue);
+    EXPECT_EQ(d.chrono, 44) << "the world stays as it was";
+    EXPECT_EQ(jeu->pvueJeu->vuemode, 5) << "the camera is still set from the world";
+    EXPECT_FLOAT_EQ(jeu->pvueJeu->vitesseScroll, 7);
+    EXPECT_FLOAT_EQ(jeu->pvueJeu->zoom, 2);
+    EXPECT_FALSE(jeu->texteStatut.getString().isEmpty()) << "the load time is still shown";
+}
+
+// A world that held another level ends as a fresh world reading the same file.
+TEST_F(Cas, ChargementSansHistorique)
+{
+    peindre("niveaux/fond.png", 8, 8);
+    const std::string premierNiveau =
+        DEFINITIONS + "NOM=Un;4\nTAILLEJEU=900;800\nSCROLLVUE=4;20;2\nSCROLLPLAN3=0.5;0.5\nZONE=1;1;2;3;4\nCHRONO=60\n"
+                      "ETOILES=1;2;3\nCARTE=1\nFONDCOULEUR=1;2;3;4\nFOND=./niveaux/fond.png;5;6;2\nSHADERBLUR=2;3\n"
+                      "SHADERBLUR=5;1\nIMAGECHARGEMENT=./niveaux/fond.png\nPOUSSIERE_PAS=./a.dec\nTRACE_PAS=./a.png\n"
+                      "MUSIQUE=./m.ogg;0\nINFOS=0\n" +
+        sd(1, 1);
+    const std::string second = DEFINITIONS + "NOM=Deux;9\n" + sd(5, 6) + "IDSD=seul\n";
+    auto releve = [](CDecor& d) {
+        std::ostringstream o;
+        o << tuv::wstrToUtf8(d.nomNiveau) << '|' << d.numNiveau << '|' << d.tailleJeuX << ',' << d.tailleJeuY << '|'
+          << d.scrollVue << ',' << d.vitesseScrollVue << ',' << d.zoomVue << '|';
+        for (auto& p : d.scrollPlans)
+            o << p[0] << ',' << p[1] << ';';
+        o << '|' << d.bZone;
+        for (int z : d.zone)
+            o << ',' << z;
+        o << '|' << d.chrono << ',' << d.chronoRef << '|' << d.etoiles[0] << d.etoiles[1] << d.etoiles[2] << '|'
+          << d.bCarte << '|' << int(d.couleurFond.r) << ',' << int(d.couleurFond.a) << ',' << d.bCouleurFond << '|'
+          << d.pFondImage->strFichierFond << ',' << d.pFondImage->x0 << ',' << d.pFondImage->y0 << ','
+          << d.pFondImage->s << ',' << d.pFondImage->shader_blur_radius << ',' << (d.pFondImage->pTexture != nullptr)
+          << '|' << d.strImageChargement << '|' << d.strPoussierePas << '|' << d.strTracePas << '|' << d.cheminMusique
+          << ',' << d.bInfos << '|';
+        for (CCalqueSD* p : d.pPlans)
+            o << p->rayonFlou << ',' << p->sprites.size() << ';';
+        for (CCalqueSD* p : d.pPlans)
+            for (CSPRITE* s : p->sprites)
+                o << s->strSourceDEC << '@' << s->x << ',' << s->y << ',' << s->strID << ';';
+        return o.str();
+    };
+    ASSERT_TRUE(charger(premierNiveau));
+    vider(monde());
+    ASSERT_TRUE(charger(second));
+    const std::string apres = releve(monde());
+    CDecor neuf;
+    vider(*jeu->pdecorJeu);
+    ASSERT_TRUE(charger(second, &neuf));
+    EXPECT_EQ(apres, releve(neuf)) << "the previous level leaves nothing behind";
+    EXPECT_EQ(monde().pFondImage->pTexture, nullptr) << "no picture without FOND";
+}
+
+// Loading behind the menus while the game world is active changes only the menu world and
+// its camera, and the game world's character scale.
+TEST_F(Cas, DeuxMondes)
+{
+    ecrireScript("./scripts/s.scp");
+    jeu->typeJeu = 0;
+    jeu->fichierJeu = "jeu.niv";
+    jeu->vuemode_save = 2;
+    jeu->bCarteJeu = false;
+    CPerso* joueur = new CPerso();
+    monde().persos.push_back(joueur);
+    jeu->pPerso = joueur;
+    CDecor& menu = *jeu->pdecorMenu;
+    ASSERT_TRUE(charger(DEFINITIONS + "TYPEJEU=2\nSCROLLVUE=6;3;0.5\nCARTE=1\nNOM=Menu;1\nSCALE_PERSOS=2;3\n"
+                                      "SCRIPTRUN=./scripts/s.scp;2;0;1\nPERSO=GARDE;0;0;1;1;1;10;0\n" +
+                            sd(1, 2),
+                        &menu));
+    EXPECT_EQ(menu.nomNiveau, L"Menu");
+    EXPECT_EQ(menu.persos.size(), 1u) << "the player goes to the menu world";
+    EXPECT_EQ(menu.pPlans[2]->sprites.size(), 1u);
+    EXPECT_EQ(menu.persos.front()->visee, 1) << "the file's own game type (two-player) sets the aim";
+    EXPECT_EQ(jeu->pvueMenu->vuemode, 6) << "the menu camera";
+    EXPECT_EQ(jeu->pvueJeu->vuemode, 1) << "the game camera is untouched";
+    EXPECT_EQ(jeu->typeJeu, 0);
+    EXPECT_EQ(jeu->fichierJeu, "jeu.niv");
+    EXPECT_EQ(jeu->vuemode_save, 2);
+    EXPECT_FALSE(jeu->bCarteJeu);
+    EXPECT_EQ(jeu->pPerso.get(), joueur) << "the game's player stays";
+    EXPECT_EQ(monde().persos.size(), 1u);
+    EXPECT_TRUE(monde().pPlans[2]->sprites.empty());
+    EXPECT_TRUE(moteur().scripts.empty()) << "no script in the game world's engine";
+    EXPECT_EQ(jeu->pscriptEngineMenu->scripts.size(), 1u) << "the menu world's engine has it";
+    EXPECT_FLOAT_EQ(monde().scalePersosX, 2) << "SCALE_PERSOS is the game world's";
+    EXPECT_FLOAT_EQ(menu.scalePersosX, 1);
+}
+
+// "FREE_TEXTURE_MEM": the definitions leave the maps; nothing drawn from one is freed under it.
+TEST_F(Cas, LiberationDesDefinitions)
+{
+    const std::string niveau = "FREE_TEXTURE_MEM=1\n" + DEFINITIONS + "PERSO=GARDE;0;0;1;1;1;10;0\n" + sd(1, 1);
+    ASSERT_TRUE(charger(niveau));
+    CDEC* garde = monde().modelesPersos["GARDE"];
+    // A preloaded game character drawing from the level's model keeps it alive.
+    auto* precharge = new CPerso();
+    precharge->sprite->pDEC = garde;
+    jeu->persosPrecharges.push_back(precharge);
+    for (int i = 0; i < 3; ++i) {
+        vider(monde());
+        ASSERT_TRUE(charger(niveau)) << "load " << i;
+        EXPECT_EQ(monde().modelesDEC.size(), 1u) << "the file's definitions, read again";
+        EXPECT_NE(monde().modelesPersos["GARDE"], garde) << "a new model under the name";
+    }
+    ASSERT_EQ(monde().definitionsRetirees.size(), 1u) << "only the model still in use waits";
+    EXPECT_EQ(monde().definitionsRetirees.front().get(), garde);
+    jeu->persosPrecharges.clear();
+    delete precharge;
+    vider(monde());
+    ASSERT_TRUE(charger("NOM=x;1\n"));
+    EXPECT_TRUE(monde().definitionsRetirees.empty()) << "freed at the next load once unused";
+    // The game's guard keeps every definition in its map.
+    jeu->bNeverFreeTextures = true;
+    ASSERT_TRUE(charger(niveau));
+    ASSERT_TRUE(charger(niveau));
+    EXPECT_EQ(monde().modelesDEC.size(), 1u);
+    EXPECT_TRUE(monde().definitionsRetirees.empty());
+}
+
+// Bad input: the load returns and keeps everything in range (run under the sanitizers).
+TEST_F(Cas, EntreesAbsurdes)
+{
+    const std::string niveau =
+        DEFINITIONS +
+        "TAILLEJEU=99999999999999;-99999999999999\nSCROLLVUE=x;y;nan\nEFFET_NEIGE=1;-5\nEFFET_ETOILES=1;99999999999\n"
+        "EFFET_LUCIOLES=1;2147483648\nSD=BLOC;1e30;-1e30;2;0;0;inf;nan;5;-7;1e39;-1e39;1;1;1;1;1;1;1;"
+        "-9;9;9;9;9;9;9;9;9;9\nKPG=7;1;1;1;1;1;-5\nKP=1e30;-1e30;1;1;nan;300;300;300;300;1;1;1;1;1;1\n"
+        "SHADERSD=a.frag;2147483647;x;vec4\nCALQUESD=-3\nPARTICULESD=1;1;1;1;1;1;999999999\n"
+        "FORCESD=1\nOMBRESD=x\nIDSD=a;b\nCOLSD=-1;-1;-1;-1\nVOLUMESON=1e20\n"
+        "PERSO=GARDE;99999999999;-99999999999;7;nan;inf;5;9\nBOUCLIER=./absent.dec\nDIRECTION=5\n"
+        "IA=GARDE;1;1;1;1;1;1;1;1\nIDIA=x\nOMBREIA=1\nSCRIPTRUN=./scripts/absent.scp;99;1;-1\n"
+        "SCRIPT_DECLENCHEUR_CHRONO=2147483647\nTEXTURE_PER=./absent.per;P\nTEXTURE_DEC=./absent.dec;D\n"
+        "SD=D;0;0;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nFOND=./absent.png;1;1;1\n";
+    ASSERT_TRUE(charger(niveau));
+    CSPRITE* s = premier(2);
+    ASSERT_NE(s, nullptr);
+    EXPECT_FLOAT_EQ(s->x, 2e9f) << "a key point far away is clamped before truncation";
+    EXPECT_FLOAT_EQ(s->y, -2e9f);
+    EXPECT_FLOAT_EQ(s->rotangle_virtuel, 0) << "a float that is not finite reads as 0";
+    EXPECT_LE(s->pParticules->nbParticules, CParticules::NB_PARTICULES_MAX);
+    EXPECT_EQ(s->strID, "a") << "a name cut at \";\"";
+    EXPECT_EQ(s->couleur, sf::Color(255, 255, 255, 255)) << "COLSD -1 keeps its low 8 bits";
+    EXPECT_EQ(monde().pFondImage->strFichierFond, "./absent.png") << "a missing picture keeps its name";
+    // Read again after a level whose characters and sprites were freed.
+    vider(monde());
+    ASSERT_TRUE(charger(niveau));
+    EXPECT_EQ(monde().persos.size(), 1u);
+}
