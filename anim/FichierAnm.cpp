@@ -8,6 +8,7 @@
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
+#include "core/TableVues.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 
@@ -90,47 +91,7 @@ enum class Cle {
     KeyAnimElem, KaeLienAnim, KaeCouleur, KaeMaillage,
 };
 
-// Keys are looked up as views into the line (no string is built per line), in a table
-// indexed by a cheap mix of the key's length and three of its characters, probed in turn:
-// no hashing call, no division.
-class TableCles {
-public:
-    TableCles(std::initializer_list<std::pair<std::string_view, Cle>> cles)
-    {
-        for (const auto& [cle, valeur] : cles) {
-            size_t i = indice(cle);
-            while (!cases[i].cle.empty())
-                i = (i + 1) % TAILLE;
-            cases[i] = {cle, valeur};
-        }
-    }
-    // Null for a key of no record (written by a later version).
-    const Cle* trouver(std::string_view cle) const
-    {
-        for (size_t i = indice(cle);; i = (i + 1) % TAILLE) {
-            if (cases[i].cle.empty())
-                return nullptr;
-            if (cases[i].cle == cle)
-                return &cases[i].valeur;
-        }
-    }
-
-private:
-    static constexpr size_t TAILLE = 128;  // a power of two, over twice the keys
-    static size_t indice(std::string_view cle)
-    {
-        const size_t n = cle.size();
-        if (n == 0)
-            return 0;
-        auto car = [&](size_t i) { return static_cast<size_t>(static_cast<unsigned char>(cle[i])); };
-        return (n * 31 + car(0) * 7 + car(n / 2) * 3 + car(n - 1)) % TAILLE;
-    }
-    struct Case {
-        std::string_view cle;
-        Cle valeur = Cle::Id;
-    };
-    std::array<Case, TAILLE> cases{};
-};
+using TableCles = TableVues<Cle>;
 
 const TableCles& tableCles()
 {

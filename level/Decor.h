@@ -224,7 +224,6 @@ public:
     int jouerMusiques(bool charger);
     void stopApplaudissements();
 
-
     // Background and planes
     CFondImage* pFondImage = nullptr;  // owned
     std::string strImageChargement;

@@ -47,7 +47,6 @@ CFichierNiveau::CFichierNiveau()
         pTexte->setPosition(0, 0);
         pTexte->setFillColor(sf::Color(119, 5, 21, 255));
     }
-    horloge = [this] { return horlogeChargement.getElapsedTime().asMicroseconds() / 1000.0; };
 }
 
 CFichierNiveau::~CFichierNiveau() = default;
@@ -68,7 +67,8 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
 {
     const std::time_t debut = std::time(nullptr);
     commencer(cible);
-    nbClesComptees = compterCles(fichier);
+    // Only the progress bar uses the count: without a window there is none to draw.
+    nbClesComptees = (pJeu && pJeu->fenetre) ? compterCles(fichier) : 0;
     const bool ouvert = open(fichier, false);
     if (ouvert) {
         // A file that leaves a setting out gets the world's default, not the previous
@@ -113,7 +113,7 @@ void CFichierNiveau::commencer(CDecor& cible)
     cible.bInfos = true;
     cible.cheminMusique.clear();
     cible.cheminMusiqueAmbiance.clear();
-    debutEcran = horloge();
+    debutEcran = maintenant();
 }
 
 int CFichierNiveau::compterCles(const std::string& fichier)
@@ -136,10 +136,10 @@ void CFichierNiveau::lireCles()
         if (cle.empty())
             break;
         cleCourante.assign(cle.data(), cle.size());
-        auto it = table.find(cle);
-        if (it != table.end())
-            (this->*(it->second))();
-        etapeEcran();
+        if (const Lecteur* lecteur = table.trouver(cle))
+            (this->*(*lecteur))();
+        if (nbClesLues % LIGNES_PAR_RELEVE == 0)
+            etapeEcran();
     }
     etapeEcran();
 }
@@ -155,10 +155,10 @@ float CFichierNiveau::largeurBarre(int lus, int comptes)
 // not slowed by drawing.
 void CFichierNiveau::etapeEcran()
 {
-    const double maintenant = horloge();
-    if (maintenant - debutEcran < PERIODE_ECRAN_MS)
+    const double t = maintenant();
+    if (t - debutEcran < PERIODE_ECRAN_MS)
         return;
-    debutEcran = maintenant;
+    debutEcran = t;
     if (CSFMLJeuGlobal::bChargement || !pJeu || !pJeu->fenetre)
         return;
     dessinerEcran(*pJeu->fenetre);
@@ -236,6 +236,13 @@ bool CFichierNiveau::estMondeJeu() const
 }
 
 CScriptEngine* CFichierNiveau::moteur() const { return pCible ? pCible->moteurScripts() : nullptr; }
+
+double CFichierNiveau::maintenant() const
+{
+    if (horloge)
+        return horloge();
+    return static_cast<double>(horlogeChargement.getElapsedTime().asMicroseconds()) / 1000.0;
+}
 
 float CFichierNiveau::reel()
 {

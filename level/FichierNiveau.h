@@ -8,6 +8,7 @@
 // game type, camera mode, player...) only when that world is the game's played one: a level
 // read behind the menus leaves the game as it was. It runs without a window: the loading
 // screen is drawn only when the game has one.
+#include "core/TableVues.h"
 #include "core/TuvFile.h"
 
 #include <SFML/Config.hpp>
@@ -19,7 +20,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class CChemin;
@@ -36,8 +36,11 @@ namespace sf { class Sprite; class Text; class Texture; class RenderWindow; }
 
 class CFichierNiveau : public CTUVFile {
 public:
-    // The loading screen is drawn at most once per this many milliseconds of reading.
+    // The loading screen is drawn at most once per this many milliseconds of reading; the
+    // clock is read once per LIGNES_PAR_RELEVE lines (and after the last), so that a long
+    // file pays almost nothing for it.
     static constexpr double PERIODE_ECRAN_MS = 33.34;
+    static constexpr int LIGNES_PAR_RELEVE = 16;
     static constexpr float LARGEUR_BARRE_MAX = 520.0f;
     static constexpr const char* FICHIER_POLICE = "./polices/SF_Minced_Meat.ttf";
     static constexpr const char* FICHIER_BOUCLIER = "./personnages/bouclierperso.dec";
@@ -94,7 +97,8 @@ public:
     std::string cleCourante;
 
     // ---- beyond the record ------------------------------------------------------------------
-    // The loading screen's clock, in milliseconds from any origin; tests inject their own.
+    // The loading screen's clock, in milliseconds from any origin; tests inject their own
+    // (empty: horlogeChargement).
     std::function<double()> horloge;
     // How many times the loading screen was shown, and the width of its last progress bar
     // (-1: none drawn yet).
@@ -109,7 +113,7 @@ public:
 
 private:
     using Lecteur = void (CFichierNiveau::*)();
-    using TableCles = std::unordered_map<std::string_view, Lecteur>;
+    using TableCles = TableVues<Lecteur, 256>;
     static const TableCles& tableCles();
     static void enregistrerReglages(TableCles& t);
     static void enregistrerPersos(TableCles& t);
@@ -123,6 +127,7 @@ private:
     void dessinerEcran(sf::RenderWindow& fenetre);
     void finir();
     void signalerInconnu(const std::string& nom);
+    double maintenant() const;
 
     // Values of the current line. Floats that are not finite read as 0.
     int entier() { return getValueInt(); }

@@ -28,18 +28,18 @@ void CFichierNiveau::enregistrerPersos(TableCles& t)
 {
     // "ROTIA" and "VITESSEIA" are written after an AI but never read back: stored levels
     // play without them.
-    t["PERSO3"] = &CFichierNiveau::lirePerso3;
-    t["PERSO"] = &CFichierNiveau::lirePerso;
-    t["BOUCLIER"] = &CFichierNiveau::lireBouclier;
-    t["DIRECTION"] = &CFichierNiveau::lireDirection;
-    t["PERSO_COLOR"] = &CFichierNiveau::lirePersoCouleur;
-    t["NUMJOUEUR"] = &CFichierNiveau::lireNumJoueur;
-    t["IA"] = &CFichierNiveau::lireIA;
-    t["IDIA"] = &CFichierNiveau::lireIdIA;
-    t["IDRESPAWN"] = &CFichierNiveau::lireIdRespawn;
-    t["NUMPLANIA"] = &CFichierNiveau::lireNumPlanIA;
-    t["PATROUILLE"] = &CFichierNiveau::lirePatrouille;
-    t["OMBREIA"] = &CFichierNiveau::lireOmbreIA;
+    t.ajouter("PERSO3", &CFichierNiveau::lirePerso3);
+    t.ajouter("PERSO", &CFichierNiveau::lirePerso);
+    t.ajouter("BOUCLIER", &CFichierNiveau::lireBouclier);
+    t.ajouter("DIRECTION", &CFichierNiveau::lireDirection);
+    t.ajouter("PERSO_COLOR", &CFichierNiveau::lirePersoCouleur);
+    t.ajouter("NUMJOUEUR", &CFichierNiveau::lireNumJoueur);
+    t.ajouter("IA", &CFichierNiveau::lireIA);
+    t.ajouter("IDIA", &CFichierNiveau::lireIdIA);
+    t.ajouter("IDRESPAWN", &CFichierNiveau::lireIdRespawn);
+    t.ajouter("NUMPLANIA", &CFichierNiveau::lireNumPlanIA);
+    t.ajouter("PATROUILLE", &CFichierNiveau::lirePatrouille);
+    t.ajouter("OMBREIA", &CFichierNiveau::lireOmbreIA);
 }
 
 // x, y, facing, scale, weight and flag of a "PERSO" or "PERSO3" line (after its name).

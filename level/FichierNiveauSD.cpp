@@ -25,25 +25,25 @@
 
 void CFichierNiveau::enregistrerSD(TableCles& t)
 {
-    t["SD"] = &CFichierNiveau::lireSD;
-    t["LOCK"] = &CFichierNiveau::lireLock;
-    t["SHADERSD"] = &CFichierNiveau::lireShaderSD;
-    t["POSDANSLEPLAN"] = &CFichierNiveau::lirePosDansLePlan;
-    t["CHEMINSIMPLE"] = &CFichierNiveau::lireCheminSimple;
-    t["KPG"] = &CFichierNiveau::lireKPG;
-    t["KP"] = &CFichierNiveau::lireKP;
-    t["FORCESD"] = &CFichierNiveau::lireForceSD;
-    t["PARTICULESD"] = &CFichierNiveau::lireParticulesCourant;
-    t["CALQUESD"] = &CFichierNiveau::lireCalqueSD;
-    t["OMBRESD"] = &CFichierNiveau::lireOmbreSD;
-    t["GROUPESD"] = &CFichierNiveau::lireGroupeSD;
-    t["PARAM_SCRIPT_SD"] = &CFichierNiveau::lireParamScriptSD;
-    t["IDSD"] = &CFichierNiveau::lireIdSD;
-    t["ROTSD"] = &CFichierNiveau::lireRotSD;
-    t["COLSD"] = &CFichierNiveau::lireColSD;
-    t["COLLISION"] = &CFichierNiveau::lireCollision;
-    t["VOLUMESON"] = &CFichierNiveau::lireVolumeSon;
-    t["DECDEFAUT"] = &CFichierNiveau::lireDecDefaut;
+    t.ajouter("SD", &CFichierNiveau::lireSD);
+    t.ajouter("LOCK", &CFichierNiveau::lireLock);
+    t.ajouter("SHADERSD", &CFichierNiveau::lireShaderSD);
+    t.ajouter("POSDANSLEPLAN", &CFichierNiveau::lirePosDansLePlan);
+    t.ajouter("CHEMINSIMPLE", &CFichierNiveau::lireCheminSimple);
+    t.ajouter("KPG", &CFichierNiveau::lireKPG);
+    t.ajouter("KP", &CFichierNiveau::lireKP);
+    t.ajouter("FORCESD", &CFichierNiveau::lireForceSD);
+    t.ajouter("PARTICULESD", &CFichierNiveau::lireParticulesCourant);
+    t.ajouter("CALQUESD", &CFichierNiveau::lireCalqueSD);
+    t.ajouter("OMBRESD", &CFichierNiveau::lireOmbreSD);
+    t.ajouter("GROUPESD", &CFichierNiveau::lireGroupeSD);
+    t.ajouter("PARAM_SCRIPT_SD", &CFichierNiveau::lireParamScriptSD);
+    t.ajouter("IDSD", &CFichierNiveau::lireIdSD);
+    t.ajouter("ROTSD", &CFichierNiveau::lireRotSD);
+    t.ajouter("COLSD", &CFichierNiveau::lireColSD);
+    t.ajouter("COLLISION", &CFichierNiveau::lireCollision);
+    t.ajouter("VOLUMESON", &CFichierNiveau::lireVolumeSon);
+    t.ajouter("DECDEFAUT", &CFichierNiveau::lireDecDefaut);
 }
 
 // The values of an "SD" line into the record; the seesaw's and the collapse's only when

@@ -553,6 +553,20 @@ def per_tourelle():
         f.write("\n".join(lignes) + "\n")
 
 
+def bouclier():
+    """The shield bubble drawn around a character: 166 x 166, half transparent, lighter at
+    its rim, with a highlight at the top left."""
+    img = Image(166, 166)
+    for j in range(166):
+        for i in range(166):
+            d = ((i - 82.5) ** 2 + (j - 82.5) ** 2) ** 0.5
+            if d <= 82:
+                a = 60 + int(100 * (d / 82) ** 4)
+                img.mettre(i, j, (120, 190, 255, a))
+    img.disque(55, 50, 14, (230, 245, 255, 150))
+    return img
+
+
 def images_personnages():
     os.makedirs("personnages", exist_ok=True)
     planche_perso((250, 210, 170, 255), (60, 120, 220, 255), (40, 50, 90, 255)).png("personnages/heros.png")
@@ -568,6 +582,8 @@ def images_personnages():
     planche_esprit().png("zeph_esprit.png")
     menus_perso().png("menus/menusperso.png")
     ecrire(ombre(), "effets", "ombre", "OMBRE", (32, 8))
+    bouclier().png("personnages/bouclierperso.png")
+    dec_anime("personnages/bouclierperso.dec", "./personnages/bouclierperso.png", "BOUCLIERPERSO", 1, 166, 166, 0, 0)
 
 
 def personnage(peau, corps, bord, cheveux, large):

@@ -72,23 +72,23 @@ TEST_F(EcranChargement, LargeurDeLaBarre)
 TEST_F(EcranChargement, AuPlusUneImageParPeriode)
 {
     jeu->fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "chargement");
-    // 40 lines and the end: the clock reads 10, 20, ... 410 ms after the lines; the screen
-    // shows at 40, 80, ... 400 ms.
-    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10), 10) << "once per 33.34 ms of reading";
-    EXPECT_NEAR(lecteur->derniereLargeurBarre, 40.0f / 41.0f * 500.0f, 0.01f)
-        << "the bar at the last screen: 40 keys read of 41 counted";
-    EXPECT_EQ(chargerAvecHorloge(lignes(40), 0), 0) << "no time passed: never drawn";
+    // The clock is read after every 16th line and after the last: 160 lines and the end read
+    // 20, 40, ... 220 ms; the screen shows at 40, 80, 120, 160 and 200 ms.
+    EXPECT_EQ(chargerAvecHorloge(lignes(160), 20), 5) << "once per 33.34 ms of reading";
+    EXPECT_NEAR(lecteur->derniereLargeurBarre, 160.0f / 161.0f * 500.0f, 0.01f)
+        << "the bar at the last screen: 160 keys read of 161 counted";
+    EXPECT_EQ(chargerAvecHorloge(lignes(160), 0), 0) << "no time passed: never drawn";
     EXPECT_EQ(chargerAvecHorloge("", 40), 1) << "an empty file: the end only";
     EXPECT_FLOAT_EQ(lecteur->derniereLargeurBarre, 500) << "one key counted, one read";
-    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10, 410), 0) << "never while something is loading";
-    EXPECT_EQ(chargerAvecHorloge("INFOS=0\n" + lignes(40), 10), 0) << "no title, no picture: nothing shown";
+    EXPECT_EQ(chargerAvecHorloge(lignes(160), 20, 220), 0) << "never while something is loading";
+    EXPECT_EQ(chargerAvecHorloge("INFOS=0\n" + lignes(160), 20), 0) << "no title, no picture: nothing shown";
     peindre("image.png", 4, 4);
-    EXPECT_EQ(chargerAvecHorloge("INFOS=0\nIMAGECHARGEMENT=./image.png\n" + lignes(40), 10), 10)
+    EXPECT_EQ(chargerAvecHorloge("INFOS=0\nIMAGECHARGEMENT=./image.png\n" + lignes(160), 20), 5)
         << "the picture alone is shown";
     EXPECT_EQ(lecteur->derniereLargeurBarre, -1) << "without the title there is no bar";
     delete jeu->fenetre;
     jeu->fenetre = nullptr;
-    EXPECT_EQ(chargerAvecHorloge(lignes(40), 10), 0) << "no window: the reader runs headless";
+    EXPECT_EQ(chargerAvecHorloge(lignes(160), 20), 0) << "no window: the reader runs headless";
 }
 
 TEST_F(EcranChargement, VariablesDuDialogueDesOptions)
