@@ -94,6 +94,15 @@ public:
     // AI creation sets the character's bVaisseau and direction first (the origin and the
     // mirroring follow them), and starts the definition's scripts itself afterwards.
     void appliquer(CPerso& p, Usage usage) const;
+    // Pieces of the AI creation's column that the level's "PERSO" lines take too:
+    // - one over per "ADD_OVER" line on the sprite;
+    void ajouterOvers(CSPRITE& s) const;
+    // - the explosion shown at death ("EXPLOSION"), when the game's list has it: the
+    //   character's explosion sprite takes its bank, centred, at the line's scale;
+    void lierExplosion(CPerso& p) const;
+    // - each emitter of the definition as the character's own copy, following its sprite,
+    //   replacing what the character had in that slot.
+    void copierEmetteurs(CPerso& p) const;
 
     // The character picker's image bank (the picker sets it); null: preview sprite lines add
     // nothing.
@@ -165,7 +174,6 @@ private:
     CDEC* banqueDe(const std::string& cle) const;
     void copierVersPersonnage(CPerso& p, Usage usage) const;
     void copierCreationIA(CPerso& p) const;
-    void copierEmetteursIA(CPerso& p) const;
     void placerOrigine(CPerso& p, Usage usage) const;
 
     bool bApercuEnCours = false;

@@ -117,29 +117,38 @@ void CPersoDef::copierCreationIA(CPerso& p) const
     p.animTouche = animations[ANIM_TOUCHE];
     p.animMort = animations[ANIM_MORT];
     if (p.sprite) {
-        for (const Over& o : overs)
-            p.sprite->Over(o.nom, o.fichier, o.parametre, static_cast<float>(o.x), static_cast<float>(o.y), o.sx,
-                           o.sy, o.rotation, o.bFlag);
+        ajouterOvers(*p.sprite);
         // The sheet faces one way; a character facing the other is drawn mirrored.
         if (p.direction != directionPlanche) {
             p.sprite->flipH = -p.sprite->flipH;
             p.sprite->setScale(p.sprite->getSX(), p.sprite->getSY());
         }
     }
-    if (CDEC* banque = banqueExplosion(explosion); banque && p.spriteBouclier) {
-        CSPRITE& s = *p.spriteBouclier;
-        s.pDEC = banque;
-        const CSetTextures* a = banque->trouverAnim(0);
-        s.setOrigine(a ? static_cast<float>(a->largeur / 2) : 0.0f, a ? static_cast<float>(a->hauteur / 2) : 0.0f);
-        s.setScale(echelleExplosionX, echelleExplosionY);
-    }
+    lierExplosion(p);
     p.bSupprimerMort = bSupprimerMort != 0;
-    copierEmetteursIA(p);
+    copierEmetteurs(p);
 }
 
-// Each emitter of the definition becomes the character's own copy, following its sprite; a
-// copy replaces the emitter the character already had in that slot.
-void CPersoDef::copierEmetteursIA(CPerso& p) const
+void CPersoDef::ajouterOvers(CSPRITE& s) const
+{
+    for (const Over& o : overs)
+        s.Over(o.nom, o.fichier, o.parametre, static_cast<float>(o.x), static_cast<float>(o.y), o.sx, o.sy, o.rotation,
+               o.bFlag);
+}
+
+void CPersoDef::lierExplosion(CPerso& p) const
+{
+    CDEC* banque = banqueExplosion(explosion);
+    if (!banque || !p.spriteBouclier)
+        return;
+    CSPRITE& s = *p.spriteBouclier;
+    s.pDEC = banque;
+    const CSetTextures* a = banque->trouverAnim(0);
+    s.setOrigine(a ? static_cast<float>(a->largeur / 2) : 0.0f, a ? static_cast<float>(a->hauteur / 2) : 0.0f);
+    s.setScale(echelleExplosionX, echelleExplosionY);
+}
+
+void CPersoDef::copierEmetteurs(CPerso& p) const
 {
     const std::unique_ptr<CParticules>* sources[4] = {&particuleTouche, &particuleMort, &particuleFin, &particuleLien};
     CParticules** cibles[4] = {&p.particuleTouche, &p.particuleMort, &p.particuleFin, &p.particuleLien};

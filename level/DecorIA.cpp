@@ -134,13 +134,8 @@ void CDecor::creerEnfants(CPerso& parent, CDEC& banque, float sx, float sy, Chai
 // engine is the one of this world.
 void CDecor::creerScriptsIA(CPerso& ia, const CPersoDef& def)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || def.scripts.empty())
-        return;
-    CScriptEngine* moteur = this == jeu->pdecorJeu    ? jeu->pscriptEngineJeu
-                            : this == jeu->pdecorMenu ? jeu->pscriptEngineMenu
-                                                      : jeu->pscriptEngine;
-    if (!moteur)
+    CScriptEngine* moteur = moteurScripts();
+    if (!moteur || def.scripts.empty())
         return;
     for (const auto& d : def.scripts) {
         if (!d)

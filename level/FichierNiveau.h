@@ -185,8 +185,6 @@ private:
     void ajouterJoueur(CPerso* p);
     void viserEtArmer(CPerso& p, bool bDrapeau);
     void chargerBouclier(CPerso& p, const std::string& fichier);
-    void lierExplosion(CPerso& p, const std::string& nom, float sx, float sy, int drapeau);
-    void copierEmetteurs(CPerso& p, const CDEC& banque);
     void lireBouclier();
     void lireDirection();
     void lirePersoCouleur();

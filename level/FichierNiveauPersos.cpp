@@ -4,12 +4,9 @@
 
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
-#include "characters/Explosions.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
-#include "core/Particules.h"
-#include "core/SetTextures.h"
 #include "core/SpriteSimple.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
@@ -89,7 +86,7 @@ void CFichierNiveau::lirePerso3()
         CPersoDef def;
         def.pPerso = p;
         def.charger(p->fichier, false, pCible);
-        p->direction = persoDirection;
+        p->direction = p->directionInitiale = persoDirection;
         def.appliquer(*p, CPersoDef::Usage::Perso3);
     }
     // An animated sprite takes the origin of each animation chosen; the character's, set
@@ -128,7 +125,7 @@ void CFichierNiveau::lirePerso()
     s.bMarqueurPerso = false;
     lireValeursPerso(*p);
     s.pDEC = banque;
-    p->direction = persoDirection;
+    p->direction = p->directionInitiale = persoDirection;
     if (def.directionPlanche != persoDirection)
         s.flipH = -s.flipH;
     s.setScale(persoSX, persoSY);
@@ -136,35 +133,17 @@ void CFichierNiveau::lirePerso()
     s.placer(-1, persoX, persoY);
     s.setColor(sf::Color(255, 255, 255, 255));
     viserEtArmer(*p, p->bVaisseau);
-    if (!def.explosion.empty())
-        lierExplosion(*p, def.explosion, def.echelleExplosionX, def.echelleExplosionY, def.bSupprimerMort);
+    if (!def.explosion.empty()) {
+        def.lierExplosion(*p);
+        p->bSupprimerMort = def.bSupprimerMort != 0;
+    }
     p->poids = persoPoids;
-    for (const CPersoDef::Over& o : def.overs)
-        s.Over(o.nom, o.fichier, o.parametre, static_cast<float>(o.x), static_cast<float>(o.y), o.sx, o.sy,
-               o.rotation, o.bFlag, -1);
+    def.ajouterOvers(s);
     chargerBouclier(*p, FICHIER_BOUCLIER);
     if (p->bVaisseau)
         p->armeSuivante();
-    copierEmetteurs(*p, *banque);
+    def.copierEmetteurs(*p);
     ajouterJoueur(p);
-}
-
-void CFichierNiveau::lierExplosion(CPerso& p, const std::string& nom, float sx, float sy, int drapeau)
-{
-    CDEC* banque = nullptr;
-    if (pJeu && pJeu->pExplosions) {
-        const auto& explosions = pJeu->pExplosions->explosions;
-        auto it = explosions.find(nom);
-        banque = it == explosions.end() ? nullptr : it->second;
-    }
-    if (banque && p.spriteBouclier) {
-        CSPRITE& e = *p.spriteBouclier;
-        e.pDEC = banque;
-        const CSetTextures* a = banque->trouverAnim(0);
-        e.setOrigine(a ? static_cast<float>(a->largeur / 2) : 0.0f, a ? static_cast<float>(a->hauteur / 2) : 0.0f);
-        e.setScale(sx, sy);
-    }
-    p.bSupprimerMort = drapeau != 0;
 }
 
 // The bubble drawn around the character, twice its size, centred on its body.
@@ -179,24 +158,6 @@ void CFichierNiveau::chargerBouclier(CPerso& p, const std::string& fichier)
         p.spriteSimple->setScale(2 * p.sprite->getSX(), 2 * p.sprite->getSY());
 }
 
-// Each emitter of the model becomes the character's own copy, following its sprite.
-void CFichierNiveau::copierEmetteurs(CPerso& p, const CDEC& banque)
-{
-    const CPersoDef& def = *banque.pPersoDef;
-    const std::unique_ptr<CParticules>* sources[4] = {&def.particuleTouche, &def.particuleMort, &def.particuleFin,
-                                                      &def.particuleLien};
-    CParticules** cibles[4] = {&p.particuleTouche, &p.particuleMort, &p.particuleFin, &p.particuleLien};
-    for (int i = 0; i < 4; ++i) {
-        if (!*sources[i])
-            continue;
-        auto* copie = new CParticules(**sources[i]);
-        copie->bAttache = true;
-        copie->pElementAttache = p.sprite;
-        delete *cibles[i];
-        *cibles[i] = copie;
-    }
-}
-
 void CFichierNiveau::lireBouclier()
 {
     const std::string fichier = getValue();
@@ -209,7 +170,7 @@ void CFichierNiveau::lireDirection()
     const int d = entier();
     if (!pJoueur)
         return;
-    pJoueur->compteur21 = d;
+    pJoueur->directionInitiale = d;
     pJoueur->setDirection(d);
 }
 

@@ -166,6 +166,26 @@ TEST_F(Cas, EnregistrementsDeSprites)
     EXPECT_EQ(premier(2)->pParticules, nullptr);
 }
 
+TEST_F(Cas, MeteoEtIA)
+{
+    ASSERT_TRUE(charger("TAILLEJEU=500;400\nEFFET_PLUIE=1\nEFFET_PLUIE=1\nEFFET_NEIGE=0;30\nEFFET_ETOILES=0\n"));
+    EXPECT_TRUE(monde().bPluie && monde().pPluie) << "two rain lines: one rain";
+    EXPECT_FALSE(monde().bNeige || monde().pNeige) << "flag 0 makes nothing";
+    EXPECT_FALSE(monde().bEtoiles || monde().pEtoiles);
+    ASSERT_TRUE(charger("EFFET_NUAGEPOUSSIERE=1\n"));
+    ASSERT_TRUE(charger("NOM=suivant;1\n"));
+    EXPECT_FALSE(monde().bNuagePoussiere || monde().pNuagePoussiere) << "the previous level's dust cloud is gone";
+    EXPECT_FALSE(monde().bPluie || monde().pPluie) << "and its rain";
+    // AI lines: before any AI, for a model never preloaded, and after a decor sprite.
+    ASSERT_TRUE(charger(DEFINITIONS + "IDIA=avant\nIA=INCONNU;1;1;1;1;1;1;0;0\nIDIA=perdu\nPATROUILLE=5\n"
+                                      "IA=GARDE;5;5;1;1;1;1;0;0\n" +
+                        sd(0, 0) + "OMBREIA=0;0;7;1;1;1;1\nIDIA=garde\n"));
+    ASSERT_EQ(monde().ias.size(), 1u) << "an unknown model makes no AI";
+    EXPECT_EQ(monde().ias.front()->id, "garde") << "AI lines after a decor sprite still reach the AI";
+    EXPECT_EQ(monde().ias.front()->ombreYFixe, 7);
+    EXPECT_EQ(monde().ias.front()->distancePatrouille, 0) << "lines after an unknown model change nothing";
+}
+
 // A second zone replaces the first, whose scripts leave the engine.
 TEST_F(Cas, SecondeZoneDeForce)
 {

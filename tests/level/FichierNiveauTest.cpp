@@ -9,6 +9,10 @@
 #include "core/Particules.h"
 #include "core/Physique.h"
 #include "core/SpriteSimple.h"
+#include "level/EffetEtoiles.h"
+#include "level/EffetLucioles.h"
+#include "level/EffetNeige.h"
+#include "level/EffetPluie.h"
 #include "level/FondImage.h"
 
 namespace {
@@ -39,6 +43,8 @@ std::string niveauComplet()
                        "SCROLLVUE=3;12;0.75\n"
                        "SCROLLPLAN0=1.5;0.25\nSCROLLPLAN1=1.25;0.5\nSCROLLPLAN2=1;1\n"
                        "SCROLLPLAN3=0.75;0.5\nSCROLLPLAN4=0.5;0.25\nSCROLLPLAN5=0.125;0\n"
+                       "EFFET_PLUIE=1\nEFFET_NEIGE=1;250\nEFFET_LUCIOLES=1;40\nEFFET_BROUILLARD=1\nEFFET_NUAGES=1\n"
+                       "EFFET_ETOILES=1;120\nEFFET_NUAGEPOUSSIERE=1\nEFFET_ORAGE=1\n"
                        "TYPEJEU=1\n"
                        "ZONE=1;10;20;300;400\n"
                        "MUSIQUE=./musiques/theme.ogg;0\n"
@@ -64,6 +70,8 @@ std::string niveauComplet()
                        "NUMJOUEUR=1\n"
                        "SCRIPTRUN=./scripts/garde.scp;0;0;1\n\n"
                        "PERSO3=./personnages/heros.per;600;700;1;1;1;12;0\n\n"
+                       "IA=GARDE;700;800;0;1.5;0.5;50;1;3\nIDIA=g1\nIDRESPAWN=r1\nNUMPLANIA=3\nROTIA=45\n"
+                       "PATROUILLE=120\nVITESSEIA=9\nOMBREIA=0;1;300;0.5;0.2;400;30\n\n"
                        "SD=BLOC;100;200;2;16;8;12.5;0.25;-1;1;1.5;0.5;1;1;1;1;1;1;1;-10;20;16;8;1.5;30;5;6;40;1\n"
                        "DECDEFAUT=0\nCOLLISION=3\nPOSDANSLEPLAN=0\nIDSD=porte\nCALQUESD=2\nGROUPESD=7\n"
                        "SHADERSD=./shaders/ondes.frag;1;amp;vec4;1;2;3;4;0.5;;0\n"
@@ -207,6 +215,20 @@ TEST_F(NiveauComplet, ReglagesDuNiveau)
     EXPECT_EQ(d.modelesDEC.size(), 3u) << "NEVER_FREE_TEXTURES keeps the definitions";
     EXPECT_FLOAT_EQ(jeu->pdecorJeu->scalePersosX, 1.25f) << "SCALE_PERSOS";
     EXPECT_FLOAT_EQ(jeu->pdecorJeu->scalePersosY, 0.75f) << "SCALE_PERSOS";
+    // Weather, at the level size read so far.
+    EXPECT_TRUE(d.bPluie && d.pPluie) << "EFFET_PLUIE";
+    ASSERT_TRUE(d.bNeige && d.pNeige) << "EFFET_NEIGE";
+    EXPECT_EQ(d.pNeige->nbFlocons, 250);
+    EXPECT_EQ(d.pNeige->largeur, 3000) << "the level's width at the level's own zoom";
+    EXPECT_EQ(d.pNeige->hauteur, 1600);
+    ASSERT_TRUE(d.bLucioles && d.pLucioles) << "EFFET_LUCIOLES";
+    EXPECT_EQ(d.pLucioles->nbLucioles, 40);
+    EXPECT_TRUE(d.bBrouillard && d.pBrouillard) << "EFFET_BROUILLARD";
+    EXPECT_TRUE(d.bNuages && d.pNuages) << "EFFET_NUAGES";
+    ASSERT_TRUE(d.bEtoiles && d.pEtoiles) << "EFFET_ETOILES";
+    EXPECT_EQ(d.pEtoiles->nbEtoiles, 120);
+    EXPECT_TRUE(d.bNuagePoussiere && d.pNuagePoussiere) << "EFFET_NUAGEPOUSSIERE";
+    EXPECT_TRUE(d.bOrage && d.pOrage) << "EFFET_ORAGE";
     // End of the load: the game's camera takes the level's view; the game its level file.
     const CVue& v = *jeu->pvueJeu;
     EXPECT_EQ(v.vuemode, 3) << "camera mode";
@@ -254,7 +276,7 @@ TEST_F(NiveauComplet, JoueurDUnModele)
     EXPECT_FLOAT_EQ(s.sy, 2);
     // Made facing right (0) on a sheet facing left (mirrored), then turned by DIRECTION=1.
     EXPECT_EQ(g.direction, 1) << "DIRECTION";
-    EXPECT_EQ(g.compteur21, 1) << "DIRECTION keeps the requested direction";
+    EXPECT_EQ(g.directionInitiale, 1) << "DIRECTION: the facing revival returns to";
     EXPECT_EQ(s.flipH, 1) << "turning back to the sheet's side undoes the mirror";
     EXPECT_TRUE(g.bVaisseau) << "the eighth value is the character's flag";
     EXPECT_EQ(g.visee, 1) << "flag 1 aims ahead";
@@ -328,6 +350,31 @@ TEST_F(NiveauComplet, JoueurDUnFichier)
     EXPECT_EQ(s.getFrameCourante(), 0) << "frame 90 lies beyond the animation";
     EXPECT_TRUE(s.bPlay);
     EXPECT_EQ(h.numJoueur, 0) << "refinements came before this player";
+}
+
+TEST_F(NiveauComplet, IA)
+{
+    ASSERT_EQ(monde().ias.size(), 1u) << "IA: made by the world's AI creation";
+    const CPerso& ia = *monde().ias.front();
+    EXPECT_EQ(ia.sprite->pDEC, monde().modelesPersos["GARDE"]);
+    EXPECT_FLOAT_EQ(ia.sprite->x, 700);
+    EXPECT_FLOAT_EQ(ia.sprite->sx, 1.5f);
+    EXPECT_TRUE(ia.bVaisseau) << "the eighth value: floating";
+    EXPECT_EQ(ia.id, "g1") << "IDIA";
+    EXPECT_EQ(ia.chaine2, "r1") << "IDRESPAWN";
+    EXPECT_EQ(ia.numPlanIA, 3) << "NUMPLANIA";
+    EXPECT_EQ(ia.distancePatrouille, 120) << "PATROUILLE";
+    EXPECT_FLOAT_EQ(ia.sprite->rotangle, 0) << "ROTIA is not read";
+    EXPECT_EQ(ia.vitesse, 7) << "VITESSEIA is not read: the model's speed";
+    EXPECT_FALSE(ia.bOmbre) << "OMBREIA";
+    EXPECT_TRUE(ia.bOmbreDynamique);
+    EXPECT_EQ(ia.ombreYFixe, 300);
+    EXPECT_FLOAT_EQ(ia.ombreEchelle, 0.5f);
+    EXPECT_FLOAT_EQ(ia.ombreMinScale, 0.2f);
+    EXPECT_FLOAT_EQ(ia.ombreHmax, 400);
+    EXPECT_EQ(ia.correctionY, 30);
+    EXPECT_TRUE(monde().persos.size() == 2 && jeu->pPerso.get() == monde().persos.back())
+        << "an AI line does not change the player";
 }
 
 TEST_F(NiveauComplet, SpriteDecorEtSesComportements)
