@@ -129,8 +129,6 @@ int CDecor::demarrerNiveau(int calque)
     return 1;
 }
 
-CSPRITE3* CDecor::creerSDFichier(const std::string& fichier, CCalqueSD* plan) { return nullptr; }
-
 CCalqueSD* CDecor::getPlan(int plan) const
 {
     return plan >= 0 && plan < NB_PLANS ? pPlans[plan] : nullptr;

@@ -146,9 +146,6 @@ public:
     float decalagePlanX(int plan) const;
     float decalagePlanY(int plan) const;
     CSPRITE3* dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan);
-    // A decor sprite made from a ".dec" file on that plane; null until the level's sprite
-    // creation is built.
-    CSPRITE3* creerSDFichier(const std::string& fichier, CCalqueSD* plan);
     bool definitionUtilisee(const std::string& nom) const;
     bool modelePersoUtilise(const std::string& nom) const;
     // Position 0-4 of the plane among this world's; 0 for any other plane.
