@@ -148,9 +148,10 @@ protected:
         ecrireAssets();
         jeu->bCarteJeu = false;
         jeu->bNeverFreeTextures = true;  // "FREE_TEXTURE_MEM=1" then keeps the models
-        boum.planche.create(42, 13, sf::Color::Red);
-        boum.ajouterAnimDec(0, 0, 2, 21, 13, 1, 0);
-        jeu->pExplosions->explosions["BOUM"] = &boum;
+        boum = new CDEC();  // the game's explosion list owns it
+        boum->planche.create(42, 13, sf::Color::Red);
+        boum->ajouterAnimDec(0, 0, 2, 21, 13, 1, 0);
+        jeu->pExplosions->explosions["BOUM"] = boum;
         ASSERT_TRUE(charger(niveauComplet())) << "the level file did not open";
     }
     CSPRITE* spriteID(int plan, const std::string& source)
@@ -160,7 +161,7 @@ protected:
                 return sd;
         return nullptr;
     }
-    CDEC boum;
+    CDEC* boum = nullptr;
 };
 
 } // namespace
@@ -303,7 +304,7 @@ TEST_F(NiveauComplet, JoueurDUnModele)
     EXPECT_EQ(g.numJoueurBis, 1) << "NUMJOUEUR sets the saved copy too";
     EXPECT_EQ(g.mode, 7) << "falling";
     // Explosion, overlays, shield and emitters from the model.
-    EXPECT_EQ(g.spriteBouclier->pDEC, &boum) << "EXPLOSION binds the explosion's bank";
+    EXPECT_EQ(g.spriteBouclier->pDEC, boum) << "EXPLOSION binds the explosion's bank";
     EXPECT_FLOAT_EQ(g.spriteBouclier->ox, 10) << "centred on the explosion's frame";
     EXPECT_FLOAT_EQ(g.spriteBouclier->oy, 6);
     EXPECT_FLOAT_EQ(g.spriteBouclier->sx, 2);
