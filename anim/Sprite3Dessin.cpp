@@ -261,7 +261,9 @@ void dessinerArbre(const CSPRITE3& s, Contexte& ctx, int a, const sf::Transform&
     const CSPRITE3_KEYFRAME* kf = i.kf;
     const bool fille = s.bDessinerFille && s.getAnim(an.fille) && an.fille != a && kf && kf->bFille;
     sf::Transform tFille = t;
-    if (fille && an.bDeltaActif)
+    // The daughter carries the flag that lets the mother's KF_DELTA move it, as the editor's
+    // check and origin marker read it.
+    if (fille && s.getAnim(an.fille)->bDeltaActif)
         tFille.translate(kf->delta);
     auto dessinerFille = [&](int mode) {
         if (fille && an.modeFille == mode)

@@ -1,12 +1,43 @@
 #pragma once
-// The dialog that binds scripts to the mouse events of an anim element ("JeuDialogEventsAnm").
-// The animation editor tells it which anim element it shows whenever the selection changes.
+// The mouse events of one anim element ("JeuDialogEventsAnm"): the six events, marked where
+// the AE has a script for them; scripts are made and deleted here and edited in the
+// anim-script editor ("JeuDialogScriptAnm"), which this dialog targets at the chosen event.
+// The animation editor binds it to its selected AE whenever that selection changes.
 #include "gui/CPLUXDialog.h"
 
+#include <string>
+
 class CSPRITE3;
+struct CSPRITE3_ANIMELEM;
 
 class CJeuDialogEventsAnm : public CPLUXDialog {
 public:
-    // The anim element animElem of animation `animation` of the sprite; -1 for none.
+    static constexpr const char* ID = "JeuDialogEventsAnm";
+    // The events, in list order: the keys of the AE's map of event scripts.
+    static constexpr const char* EVENEMENTS[] = {"onMouseClickLeft",   "onMouseClickRight", "onMouseReleaseLeft",
+                                                 "onMouseReleaseRight", "onMouseOn",         "onMouseOut"};
+
+    // Binds the dialog to AE animElem of animation `animation` of the sprite (-1: none),
+    // refills the list and targets the script editor at the selected event.
     void setElement(CSPRITE3* sprite, int animation, int animElem);
+
+    void onCreate() override;
+    void onCtrlListChange(CPLUXControlList* c) override;
+    bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+
+    // Not owned: the animation editor's sprite.
+    CSPRITE3* pSprite = nullptr;
+    int numAnimation = -1;
+    int numAnimElem = -1;
+
+private:
+    // The AE bound, null when the sprite, the animation or the AE is missing.
+    CSPRITE3_ANIMELEM* animElem() const;
+    // The script editor on the selected event's script; cleared when it has none.
+    void retargeterScript();
+    void effacerScript();
+    void marquerLigne(int ligne, bool script);
+    void nouveauScript();
+    void supprimerScript();
+    void basculerDialogueScript();
 };

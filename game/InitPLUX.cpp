@@ -3,6 +3,8 @@
 
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
+#include "animeditor/JeuDialogEventsAnm.h"
+#include "animeditor/JeuDialogScriptAnm.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
 #include "lobby/JeuDialogInternet.h"
@@ -24,6 +26,8 @@ void listerDialogues()
         return;
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
+    CPLUX::declareDialog<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID, "CJeuDialogScriptAnm");
+    CPLUX::declareDialog<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID, "CJeuDialogEventsAnm");
 }
 
 // Dialogs reached by id without a place in the editor's lists.

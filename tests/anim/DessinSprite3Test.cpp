@@ -147,8 +147,14 @@ TEST_F(Dessin, AnimationFilleAvantEntreOuApres)
     pixels(dessiner(), {{12, 12, ROUGE}, {72, 52, VERT}});  // mode 0: before the mother
     s.setModeAnimationFille(a, 2);
     pixels(dessiner(), {{12, 12, VERT}});
+    // The mother's KF_DELTA moves the daughter only when the daughter carries the flag.
+    s.setKeyframeDelta(a, 0, 5, 0);
+    s.animations[a]->bDeltaActif = 1;
+    pixels(dessiner(), {{12, 12, VERT}, {28, 12, NOIR}});
+    s.animations[d]->bDeltaActif = 1;
+    pixels(dessiner(), {{12, 12, ROUGE}, {28, 12, VERT}});
     s.setKeyframeFlag(a, 0, false);  // not shown at this keyframe
-    pixels(dessiner(), {{12, 12, ROUGE}, {72, 52, NOIR}});
+    pixels(dessiner(), {{12, 12, ROUGE}, {72, 52, NOIR}, {28, 12, NOIR}});
 }
 
 TEST_F(Dessin, SousSpriteEtImagePropre)

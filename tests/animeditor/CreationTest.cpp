@@ -3,6 +3,9 @@
 // from the game with and without the development switch, and its fit in the game's window.
 #include "OutilsEditeur.h"
 
+#include "animeditor/JeuDialogEventsAnm.h"
+#include "animeditor/JeuDialogScriptAnm.h"
+
 #include <filesystem>
 
 namespace {
@@ -159,16 +162,26 @@ TEST_F(EditeurTest, TheGameOpensTheEditorOnlyWithTheDevelopmentSwitch)
         DossierTemp dossier;
         std::filesystem::create_directories(dossier / "PLUX_Modeles/Mod2");
         ecrireTexte(dossier / "PLUX_Modeles/Mod2/JeuDialogAnimationsSprites.mod", texteModeleEditeur());
+        for (const char* id : {"JeuDialogScriptAnm", "JeuDialogEventsAnm"})
+            ecrireTexte(dossier / ("PLUX_Modeles/Mod2/" + std::string(id) + ".mod"),
+                        lireTexte(dossierData() + "/PLUX_Modeles/Mod2/" + id + ".mod"));
         ecrireTexte(dossier / "jeu.ini", "VIEWPORT=1280;720\n");
         DansDossier ici(dossier.str());
         Interrupteur interrupteur(dev);
         CSFMLJeu jeu;
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         CPLUXDialog* editeur = CPLUX::getDialog(IdAnm::DIALOGUE);
+        CPLUXDialog* script = CPLUX::getDialog("JeuDialogScriptAnm");
+        CPLUXDialog* evenements = CPLUX::getDialog("JeuDialogEventsAnm");
         if (!dev) {
             EXPECT_EQ(editeur, nullptr) << "without the switch the editor does not exist";
+            EXPECT_EQ(script, nullptr) << "nor its script editor";
+            EXPECT_EQ(evenements, nullptr) << "nor its events dialog";
             continue;
         }
+        EXPECT_NE(dynamic_cast<CJeuDialogScriptAnm*>(script), nullptr);
+        EXPECT_NE(dynamic_cast<CJeuDialogEventsAnm*>(evenements), nullptr);
+        EXPECT_EQ(script->ctrlComboBox("myComboBoxScpCmds")->getNbElements(), 24) << "created: the catalogue filled";
         ASSERT_NE(dynamic_cast<CJeuDialogAnimationsSprites*>(editeur), nullptr);
         EXPECT_FALSE(editeur->estAffiche()) << "created hidden";
         EXPECT_TRUE(editeur->isCreate());

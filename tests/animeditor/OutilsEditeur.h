@@ -96,6 +96,18 @@ struct Editeur {
     std::unique_ptr<CJeuDialogAnimationsSprites> d;
 };
 
+// Another dialog of the editor, made as the GUI set-up makes it from its model in data/.
+template <class T>
+std::unique_ptr<T> dialogueModele(const std::string& id)
+{
+    auto d = std::make_unique<T>();
+    d->setId(id);
+    CPLUX::pModeleDef->appliquerTexte(d.get(), lireTexte(dossierData() + "/PLUX_Modeles/Mod2/" + id + ".mod"),
+                                      id + ".mod");
+    CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
+    return d;
+}
+
 // A game object that ran no init: only the fields a test fills.
 struct JeuEssai {
     JeuEssai() { CSFMLJeuGlobal::pmonjeu = &jeu; }
