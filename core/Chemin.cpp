@@ -32,7 +32,9 @@ float rapprocher(float a, float b, float pas)
 CAncrageKP::CAncrageKP()
 {
     pAncre = new CSPRITE();
-    pAncre->pDEC = g_services.definitionJeu("SPRITE_ANCRAGE_KP", "./effets/ancrage_kp.dec");
+    // Made once: a level of paths makes thousands of key points.
+    static const std::string nom = "SPRITE_ANCRAGE_KP", fichier = "./effets/ancrage_kp.dec";
+    pAncre->pDEC = g_services.definitionJeu(nom, fichier);
     pAncre->bAncreKP = true;
     pAncre->placer(0, 0, 0);
 }
