@@ -127,6 +127,8 @@ public:
     bool toucheTir(CPerso* perso, CTir* t);
     // Calls of viderTirs, for the tests of the world switches.
     int nbAppelsViderTirs = 0;
+    // Calls of declencherExplosions, for the tests of the ends of rounds.
+    int nbAppelsDeclencherExplosions = 0;
     // Weapon i, or null when i is not an index of the list.
     const CArme* arme(int i) const;
 

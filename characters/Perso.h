@@ -180,6 +180,8 @@ public:
     CPerso* getTourelleProche();
     // The weapons and crystals a dead AI shows over its sprite.
     void lacherCristaux();
+    // One frame of a dead character's death (a later step of the characters fills it).
+    int mourir() { return 0; }
 
     // Owned by later steps of the characters; until they land these do nothing ----------
     // Draws the character (its look for this frame); a code telling why nothing was drawn.

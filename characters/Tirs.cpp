@@ -381,6 +381,7 @@ void CArmes::majImpactMur(CTir& t, float c)
 
 void CArmes::declencherExplosions()
 {
+    ++nbAppelsDeclencherExplosions;
     for (CTir* t : tirs) {
         const CArme* a = arme(t->numArme);
         if (!a || t->genre != GenreTir::Mine)

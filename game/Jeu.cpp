@@ -11,6 +11,7 @@
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Texte.h"
+#include "game/FinNiveau.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceEntrees.h"
@@ -65,10 +66,17 @@ constexpr int LARGEUR_MAX_FENETRE = 7680;
 constexpr int HAUTEUR_MAX_FENETRE = 4320;
 // Three seconds at 30 frames per second: the longest killcam ring.
 constexpr int KILLCAM_MAX = 90;
+// The eliminated players' icons on the end-of-round screens, laid out for 1280 pixels.
+constexpr float LARGEUR_ECRAN_MENUS = 1280;
+constexpr float ECART_ICONES = 160;
+constexpr float Y_ICONES = 470;
 
 } // namespace
 
-CSFMLJeu::CSFMLJeu() : pSourceEntrees(std::make_unique<SourceFenetre>(*this)) {}
+CSFMLJeu::CSFMLJeu()
+    : pSourceEntrees(std::make_unique<SourceFenetre>(*this)), pFinNiveau(std::make_unique<CFinNiveau>())
+{
+}
 
 CSFMLJeu::~CSFMLJeu()
 {
@@ -406,7 +414,22 @@ void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
     }
 }
 
+// Each eliminated character's last snapshot, 160 pixels apart around the middle of the
+// screen; a character without one leaves its place empty.
 void CSFMLJeu::dessinerIconesJoueurs(sf::RenderWindow& cible)
 {
-    // The characters' icons belong to the characters; nothing to draw without them.
+    const float n = static_cast<float>(persosMorts.size());
+    for (std::size_t i = 0; i < persosMorts.size(); ++i) {
+        const CPerso* p = persosMorts[i];
+        if (!p || p->captures.empty())
+            continue;
+        const sf::Texture& image = p->captures.back().texture;
+        const sf::Vector2u taille = image.getSize();
+        if (taille.x == 0 || taille.y == 0)
+            continue;
+        sf::Sprite icone(image);
+        icone.setOrigin(taille.x / 2.0f, 0);
+        icone.setPosition(std::floor(LARGEUR_ECRAN_MENUS / 2.0f + ECART_ICONES * (i - (n - 1) / 2.0f)), Y_ICONES);
+        cible.draw(icone);
+    }
 }

@@ -24,6 +24,7 @@ class CArmes;
 class CDecor;
 class CDEC;
 class CExplosions;
+class CFinNiveau;
 class CIABehaviours;
 class CJeuMenus;
 class COptionsMulti;
@@ -164,6 +165,8 @@ public:
     std::map<long, sf::Keyboard::Key> touchesProgrammees;
     // Where events and key states come from: the window unless a test or a replay set another.
     std::unique_ptr<SourceEntrees> pSourceEntrees;
+    // The end of the level being played and the pause after it.
+    std::unique_ptr<CFinNiveau> pFinNiveau;
 
     // Worlds, engines and owned lists --------------------------------------------------------
     CDecor* pdecor = nullptr;
@@ -236,6 +239,10 @@ public:
     int nbJoueursMultiDcd = 0;
     int compteurFinJeu = 0;
     int manchesGagnees[4] = {0, 0, 0, 0};
+    // The end-of-round screen animates the eliminated players' icons (its back toggles it).
+    bool bAnimerIconesJoueurs = false;
+    // The last player character that left the level through IAEXIT: the winner of a won level.
+    RefPerso pPersoSorti;
     bool bNiveauEnCours = false;
     unsigned char bFiltrePouvoir = 0;
     std::string fichierJeu;
@@ -291,6 +298,10 @@ private:
     void capturerKillcam();
     void decompterEffetsEcran();
     void decompterChrono();
+    // The end of a level or round (game/FinNiveau.cpp).
+    void finNiveau();
+    // Player 1's pause and inventory commands, in game mode.
+    void commandesMenus();
     void lireClavier(int joueur, CommandesJoueur& c);
     void lireManette(int joueur, CommandesJoueur& c);
 
@@ -302,6 +313,10 @@ private:
 
     // Frames since the chrono last lost a second.
     int imagesChrono = 0;
+    // Escape and Tab as last seen in game mode; held while the menus run, so that a key
+    // still down on the return to the game does not open its menu again.
+    bool bPausePrecedente = true;
+    bool bInventairePrecedent = true;
 
     // Scratch of the killcam capture: the window, then the window at half size.
     sf::Texture killcamFenetre;

@@ -38,6 +38,7 @@ bool CSFMLJeu::etape()
 
 void CSFMLJeu::imageMenu()
 {
+    bPausePrecedente = bInventairePrecedent = true;
     fenetre->clear(sf::Color(150, 150, 150));
     if (pMenus) {
         pMenus->afficher(fenetre);
@@ -97,17 +98,45 @@ void CSFMLJeu::imageNiveau()
     if (editeur && pBarreOutils && pvue)
         pBarreOutils->dessiner(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
     majGUI(editeur);
+    // The doors open over the whole finished frame, GUI included.
+    if (pMenus && pMenus->bOuverturePortes)
+        pMenus->ouvrirPortes(fenetre);
 }
 
 void CSFMLJeu::entreesJoueurs()
 {
     evenements(0, false, true);
     commandesJoueur(0);
+    if (mode == 1)
+        commandesMenus();
     if (mode == 1 && typeJeu == 2) {
         if (bIAJoueur2 && pIABehaviours)
             pIABehaviours->piloterJoueur2();
         evenements(1, bIAJoueur2, true);
         commandesJoueur(1);
+    }
+}
+
+// Escape (as it goes down) or the release of START pauses; Tab (as it goes down) or the
+// release of BACK opens the inventory, except in the two-player game. Acting on a pad
+// button's release keeps the menu from seeing that release as one of its own buttons.
+void CSFMLJeu::commandesMenus()
+{
+    const CommandesJoueur& c = commandes[0];
+    const bool pause = c.bPause && !bPausePrecedente;
+    const bool tab = toucheEnfoncee(sf::Keyboard::Tab);
+    const bool inventaire = (tab && !bInventairePrecedent) || c.bRelBack;
+    bPausePrecedente = c.bPause;
+    bInventairePrecedent = tab;
+    // Not during the pause that ends a level: its menu is on its way.
+    if (!pMenus || (pdecor && pdecor->niveauFini))
+        return;
+    if (pause || c.bRelStart) {
+        menuPause();
+    } else if (inventaire && typeJeu != 2) {
+        pMenus->chargerMenu("./menus/", IdMenu::fichier(IdMenu::INVENTAIRE));
+        pMenus->idMenu = IdMenu::INVENTAIRE;
+        mode = 0;
     }
 }
 
@@ -162,6 +191,8 @@ void CSFMLJeu::finImage()
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
                            tuv::itos(regleFramerate.getCible()));
     decompterChrono();
+    if (mode == 1)
+        finNiveau();
     if (bCaptureDemandee && capturerEcran().empty())
         signalerEchec("Impossible d'enregistrer la capture d'écran");
     if (bRapportDemande)

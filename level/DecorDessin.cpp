@@ -77,6 +77,7 @@ CDecor::ContexteImage CDecor::contexteImage() const
 
 void CDecor::dessiner(sf::RenderWindow*)
 {
+    ++appels.dessiner;
     const ContexteImage c = contexteImage();
     if (!c.scene)
         return;

@@ -173,7 +173,7 @@ void CFichierNiveau::dessinerEcran(sf::RenderWindow& fenetre)
     if (pCible->bInfos) {
         CJeuMenus* menus = pJeu->pMenus;
         if (menus)
-            menus->afficherTitreNiveau(fenetre);
+            menus->afficherTitreNiveau(&fenetre);
         if (nbClesComptees >= 1) {
             derniereLargeurBarre = largeurBarre(nbClesLues, nbClesComptees);
             sf::RectangleShape barre(sf::Vector2f(derniereLargeurBarre, HAUTEUR_BARRE));

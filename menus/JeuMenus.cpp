@@ -1,5 +1,5 @@
-// The menu object: construction, the switch between the two level worlds, the killcam
-// replay and the drawing of the menu screen.
+// The menu object: construction, the switch between the two level worlds and the killcam
+// replay.
 #include "menus/JeuMenus.h"
 
 #include "characters/Armes.h"
@@ -170,56 +170,4 @@ void CJeuMenus::revoirKillcam(sf::RenderWindow* fenetre)
                     static_cast<float>(fenetre->getSize().y) / image.getSize().y);
     fenetre->draw(sprite);
     spriteFilm.dessiner(*fenetre);
-}
-
-void CJeuMenus::afficher(sf::RenderWindow* fenetre)
-{
-    if (bRevoirKillcam)
-        revoirKillcam(fenetre);
-    else
-        afficherMenu(fenetre);
-}
-
-// The background, the cursor at the active line, then each line: its picture, text 1 in the
-// text column (in the active colour on the active line) and text 2 400 pixels further.
-void CJeuMenus::afficherMenu(sf::RenderWindow* fenetre)
-{
-    if (!fenetre)
-        return;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    auto dessinerTexte = [&](sf::Text& t) {
-        if (jeu)
-            jeu->dessinerTexteIcone(*fenetre, &t);
-        else
-            fenetre->draw(t);
-    };
-    if (pSpriteFond)
-        fenetre->draw(*pSpriteFond);
-    if (bCurseur && pSpriteCurseur && ligneActive >= 0 && ligneActive < nbLignes) {
-        const LigneMenu& active = *lignes[ligneActive];
-        pSpriteCurseur->setPosition(static_cast<float>(active.x), static_cast<float>(active.y) - 3);
-        fenetre->draw(*pSpriteCurseur);
-    }
-    for (int i = 0; i < nbLignes; ++i) {
-        LigneMenu& l = *lignes[i];
-        const bool estActive = i == ligneActive;
-        const float x = static_cast<float>(l.x), y = static_cast<float>(l.y);
-        float colonne = x + 40;
-        if (l.pSprite) {
-            l.pSprite->setScale(estActive ? 1.1f : 1.0f, estActive ? 1.1f : 1.0f);
-            l.pSprite->setPosition(estActive ? x + 33 : x + 40, estActive ? y - 4 : y);
-            fenetre->draw(*l.pSprite);
-            colonne = x + 200;
-        }
-        if (l.pTexte1) {
-            l.pTexte1->setFillColor(estActive ? couleurLigneActive : l.couleur);
-            l.pTexte1->setPosition(colonne, y);
-            dessinerTexte(*l.pTexte1);
-            colonne += 400;
-        }
-        if (l.pTexte2) {
-            l.pTexte2->setPosition(colonne, y);
-            dessinerTexte(*l.pTexte2);
-        }
-    }
 }

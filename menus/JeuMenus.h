@@ -42,14 +42,40 @@ public:
     // Reads the file of menu `id` and enters it.
     void ouvrirMenu(int id);
 
-    // Drawing ----------------------------------------------------------------------------
+    // Drawing (JeuMenusDessin.cpp, JeuMenusExtras.cpp) ----------------------------------------
     // One frame of the menu screen, or of the killcam replay while it runs.
     void afficher(sf::RenderWindow* fenetre);
+    // The live level behind the menu, the scene, the doors, the background, the cursor and
+    // each line after the extras its menu draws for it.
     void afficherMenu(sf::RenderWindow* fenetre);
     // Draws the next frame of the killcam replay; clears bRevoirKillcam after the last.
     void revoirKillcam(sf::RenderWindow* fenetre);
-    // The level-title banner of the loading screen (a later step of the menus draws it).
-    void afficherTitreNiveau(sf::RenderWindow& fenetre) {}
+    // Every text the menu object draws goes through here: drawn through the game's
+    // dessinerTexteIcone (a "~" becomes a pad button) and recorded while a log is set. A
+    // null window draws nothing but still records.
+    void dessinerTexte(sf::RenderWindow* fenetre, sf::Text& texte);
+    struct TexteDessine {
+        std::wstring chaine;
+        sf::Vector2f position;
+        unsigned taille = 0;
+        sf::Color couleur;
+    };
+    std::vector<TexteDessine>* journalTextes = nullptr;
+
+    // Doors and banner (JeuMenusPortes.cpp); a null window draws nothing, the doors still move.
+    // One frame of the opening, over a game frame.
+    void ouvrirPortes(sf::RenderWindow* fenetre);
+    // One frame of the closing, with the banner.
+    void fermerPortes(sf::RenderWindow* fenetre);
+    // The closed doors, the banner and the active world's one-shot effects.
+    void portesFermees(sf::RenderWindow* fenetre);
+    void afficherTitreNiveau(sf::RenderWindow* fenetre);
+    // The banner's text: the current level's name, else "Editeur" in the editor, else the
+    // end of the demo.
+    sf::String titreNiveau() const;
+    // Headline, victory animations, rounds and lost clones of menus 410, 420 and 430
+    // (JeuMenusFinPartie.cpp).
+    void messageFinPartie(sf::RenderWindow* fenetre);
 
     // Input ------------------------------------------------------------------------------
     // One frame of menu input, movement and action.
@@ -57,6 +83,19 @@ public:
     // Window events that the GUI did not take, queued by the game for the next gererMenu.
     void recevoirEvenement(const sf::Event& e) { evenements.push_back(e); }
     void viderEvenements() { evenements.clear(); }
+
+    // Handlers of menus 210 and 60 and of the multiplayer options menu 400, given the
+    // frame's input.
+    void gererMenuEchecAventure(bool bValider, bool bRetour);
+    void gererMenuPauseAventure(bool bValider, bool bRetour, bool bRelache7, bool bDroite, bool bGauche,
+                                bool bToucheFrappee);
+    void lancerPartieMulti(bool bValider, bool bRetour, bool bRelache2, bool bDroite, bool bGauche,
+                           bool bToucheFrappee);
+    // Entry i of the level list can be started: it exists, its record is unlocked and its
+    // level file is there.
+    bool niveauChoisissable(int i) const;
+    // The level file of entry i of the list ("" outside it).
+    std::string fichierNiveauListe(int i) const;
 
     // State files (each returns false when the file could not be read or written) -------
     bool lireLangue(const std::string& fichier);
@@ -68,6 +107,10 @@ public:
     bool lireScores(const std::string& fichier);
     bool ecrireScores(const std::string& fichier);
     bool lireListeNiveaux(const std::string& fichier);
+    // The scores of the list of a level-choice menu (320, 330 or 340), then a record for
+    // every entry that has none: unlocked for the first entry and for the whole
+    // two-player list, locked otherwise, without a best time.
+    void lireScoresListe(int id);
     // Tells the player that a file could not be saved.
     void signalerEchecEcriture(const std::string& fichier);
 
@@ -98,6 +141,7 @@ public:
     std::unique_ptr<sf::Texture> pTextureFond;
     std::unique_ptr<sf::Sprite> pSpriteFond;
     std::string strFondNiv;
+    bool bFondNiv = false;  // the current menu has a live level behind it ("FONDNIV")
     std::unique_ptr<sf::Texture> pTextureCurseur;
     std::unique_ptr<sf::Sprite> pSpriteCurseur;
     CSPRITE_SIMPLE spriteEtoile, spriteEtoileVide, spriteMort, spriteBouclier, spriteTemps;
@@ -110,6 +154,7 @@ public:
     bool bPortesFermees = false;
     int portesX = -640, portesY = 0;
     std::vector<std::unique_ptr<ScoreNiveau>> scores;
+    std::string fichierScores;  // the file `scores` came from, which the score rule writes
     std::vector<std::string> listeNiveaux;
     std::vector<std::string> nomsNiveaux;
     std::vector<int> numerosNiveaux;
@@ -159,9 +204,68 @@ private:
     void bornerLigneActive();
     int* ligneMemorisee(int id);
 
-    // The action table of the current menu, at the end of gererMenu.
+    // The action table of the current menu, at the end of gererMenu (JeuMenusActions.cpp):
+    // one function per menu, the first row that applies acts.
     void actionMenu(const EntreesMenu& e);
     void fermerFenetre();
+    void actionLangue(const EntreesMenu& e);
+    void actionPrincipal(const EntreesMenu& e);
+    void actionOptions(const EntreesMenu& e);
+    void actionAide(const EntreesMenu& e);
+    void actionInternet(const EntreesMenu& e);
+    void actionNouveauJoueur(const EntreesMenu& e);
+    void actionChangerJoueur(const EntreesMenu& e);
+    void actionChoixNiveau(const EntreesMenu& e);
+    void actionAttente(const EntreesMenu& e);
+    void actionPause(const EntreesMenu& e);
+    void actionPauseAventure(const EntreesMenu& e);
+    void actionVictoire(const EntreesMenu& e);
+    void actionEchec(const EntreesMenu& e);
+    void actionEchecAventure(const EntreesMenu& e);
+    void actionFinManche(const EntreesMenu& e);
+    void actionFinPartie(const EntreesMenu& e);
+    void actionOptionsMulti(const EntreesMenu& e);
+    void actionInventaire(const EntreesMenu& e);
+    // Shared steps of the actions.
+    void reprendre();
+    void recommencer(int numero);
+    void choisirNiveauSelonType();
+    void changerJoueurDepuis(int menu);
+    bool pasVolume(bool effets, bool droite, bool gauche);
+    void lancerNiveauListe(int i, bool choix);
+    void mancheSuivante();
+    void revoirSiPossible();
+    void ecrireJoueursOuSignaler();
+    void effacerJoueur(int e);
+    void deplacerSelectionInventaire(bool haut);
+
+    // Multiplayer options and round start (JeuMenusManche.cpp).
+    void changerOptionMulti(int ligne, int pas);
+    void bornerOptionsMulti(int pas);
+    void regleArmesMulti();
+    void demarrerManche();
+    std::vector<sf::Vector2i> pointsDepart() const;
+    void creerClones(int joueur, sf::Vector2i depart, int arme);
+
+    // Drawing (JeuMenusDessin.cpp, JeuMenusExtras.cpp).
+    void dessinerNiveauVivant(sf::RenderWindow* fenetre);
+    void dessinerScene(sf::RenderWindow* fenetre);
+    void dessinerLigne(sf::RenderWindow* fenetre, int i);
+    void dessinerExtras(sf::RenderWindow* fenetre, int i);
+    void extraJoueurActif(sf::RenderWindow* fenetre);
+    void extraVolumes(sf::RenderWindow* fenetre);
+    void extraInventaire(sf::RenderWindow* fenetre);
+    void extraVictoire(sf::RenderWindow* fenetre);
+    void extraNouveauJoueur(sf::RenderWindow* fenetre);
+    void extraChoixNiveau(sf::RenderWindow* fenetre, int i);
+    void extraOptionsMulti(sf::RenderWindow* fenetre, int i);
+    void extraPortraits(sf::RenderWindow* fenetre, int y, int choix, sf::Color cadre);
+    void extraCases(sf::RenderWindow* fenetre, int y, int nb, const bool* actives, int curseur);
+    void extraChapeau(sf::RenderWindow* fenetre, int y, int chapeau);
+    void dessinerPortes(sf::RenderWindow* fenetre, int x);
+    // A text in the first font, drawn through dessinerTexte.
+    void texte(sf::RenderWindow* fenetre, const sf::String& chaine, float x, float y, unsigned taille,
+               sf::Color couleur);
 
     std::deque<sf::Event> evenements;
 };

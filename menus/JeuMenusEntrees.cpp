@@ -237,7 +237,8 @@ void CJeuMenus::deplacerVerticalement(const EntreesMenu& e)
                 }
         }
     }
-    if (++compteurRepetition >= CADENCE_REPETITION) {
+    // In the inventory the same counter also paces the selection, which restarts it.
+    if (++compteurRepetition >= CADENCE_REPETITION && idMenu != IdMenu::INVENTAIRE) {
         compteurRepetition = 0;
         CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
         if (jeu && jeu->bSonMenu)
@@ -321,12 +322,15 @@ void CJeuMenus::entrerMenu(int id)
         break;
     case IdMenu::CHOIX_AVENTURE:
         lireListeNiveaux("./niveaux/niveaux_aventure.ini");
+        lireScoresListe(id);
         break;
     case IdMenu::CHOIX_CHRONO:
         lireListeNiveaux("./niveaux/niveaux_chrono.ini");
+        lireScoresListe(id);
         break;
     case IdMenu::CHOIX_MULTI:
         lireListeNiveaux("./niveaux/niveaux_multi.ini");
+        lireScoresListe(id);
         break;
     case IdMenu::NOUVEAU_JOUEUR:
         ajouterLignesJoueurs(false);

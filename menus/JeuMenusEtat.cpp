@@ -91,6 +91,7 @@ bool CJeuMenus::ecrireProgression(const std::string& fichier)
 bool CJeuMenus::lireScores(const std::string& fichier)
 {
     scores.clear();
+    fichierScores = fichier;
     if (!open(fichier, false))
         return false;
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
@@ -133,6 +134,24 @@ bool CJeuMenus::lireListeNiveaux(const std::string& fichier)
     }
     close();
     return true;
+}
+
+// Each level list keeps its records in a file of its own: adventure level k and chrono
+// level k are different levels.
+void CJeuMenus::lireScoresListe(int id)
+{
+    const bool multi = id == IdMenu::CHOIX_MULTI;
+    lireScores(id == IdMenu::CHOIX_AVENTURE ? "./niveaux/scores_aventure.scr"
+               : multi                      ? "./niveaux/scores_multi.scr"
+                                            : "./niveaux/scores.scr");
+    // No two-player result ever unlocks a level: that whole list is open from the start.
+    for (size_t i = scores.size(); i < listeNiveaux.size(); ++i) {
+        auto s = std::make_unique<ScoreNiveau>();
+        s->bDebloque = i == 0 || multi;
+        s->meilleurTemps = SANS_MEILLEUR_TEMPS;
+        s->strJoueur = "---";
+        scores.push_back(std::move(s));
+    }
 }
 
 void CJeuMenus::signalerEchecEcriture(const std::string& fichier)

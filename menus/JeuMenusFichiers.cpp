@@ -46,6 +46,7 @@ void CJeuMenus::chargerMenu(const std::string& dossier, const std::string& fichi
     indexKillcam = -1;
     nbLignes = 0;
     ligneActive = -1;
+    bFondNiv = false;
     pSpriteFond.reset();
     pTextureFond.reset();
     if (!open(dossier + langue + fichier, false))
@@ -97,6 +98,7 @@ void CJeuMenus::lireFondNiv()
 {
     const std::string niveau = valeurLigne();
     fondX = fondY = 0;
+    bFondNiv = true;
     selectionnerDecorMenu();
     // For data authors: a value that only extends the previous one (the old name followed
     // by more characters) keeps the level running behind the menu; it is not reloaded.

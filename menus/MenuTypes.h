@@ -22,6 +22,9 @@ struct LigneMenu {
     sf::Color couleur;  // the first text's colour; opaque black without text
 };
 
+// A best time of this value or more means the level has none yet.
+constexpr int SANS_MEILLEUR_TEMPS = 999;
+
 // Best result of one level, by index in the level list being played.
 struct ScoreNiveau {
     bool bDebloque = false;

@@ -112,3 +112,32 @@ inline void ecrireImage(const std::string& chemin, unsigned w, unsigned h, sf::C
     i.create(w, h, c);
     i.saveToFile(chemin);
 }
+
+// Every menu a test may reach, under "./menus/fr_": `nb` selectable lines, the first naming
+// its file, so that a test sees which file is on screen.
+inline void ecrireMenus(int nb = 12)
+{
+    for (int id : {0, 1, 6, 60, 7, 10, 20, 21, 210, 30, 33, 100, 320, 330, 340, 400, 401, 410, 420, 430, 1000}) {
+        std::string s;
+        for (int i = 0; i < nb; ++i)
+            s += "LIGNE=10;" + std::to_string(40 * i) + ";1;;" + (i == 0 ? std::string(IdMenu::fichier(id)) : "L" + std::to_string(i)) +
+                 ";0;20;200;200;200\n";
+        ecrireTexte(std::string("menus/fr_") + IdMenu::fichier(id), s);
+    }
+}
+
+// The file of the menu on screen, as its first line names it ("" without lines).
+inline std::string fichierAffiche(const CJeuMenus& m)
+{
+    return m.lignes.empty() || !m.lignes[0]->pTexte1 ? std::string() : m.lignes[0]->pTexte1->getString().toAnsiString();
+}
+
+// One press of pad buttons: held for a frame, released the next.
+inline void boutons(BancMenus& b, uint16_t masque)
+{
+    b.stick(0, 0, masque);
+    b.image();
+    b.stick(0, 0, 0);
+    b.image();
+}
+

@@ -1,0 +1,204 @@
+// One frame of the menu screen: the live level behind it, the scene, the doors, the
+// background, the cursor, then each line after the extras its menu draws for it.
+#include "menus/JeuMenus.h"
+
+#include "characters/EtatsPerso.h"
+#include "characters/Perso.h"
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "game/Vue.h"
+#include "level/Decor.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+
+namespace {
+
+CSFMLJeu* jeu()
+{
+    return CSFMLJeuGlobal::pmonjeu;
+}
+
+bool estChoixNiveau(int id)
+{
+    return id == IdMenu::CHOIX_AVENTURE || id == IdMenu::CHOIX_CHRONO || id == IdMenu::CHOIX_MULTI;
+}
+
+const sf::Color VERROU(255, 0, 0, 50);
+
+} // namespace
+
+void CJeuMenus::afficher(sf::RenderWindow* fenetre)
+{
+    if (bRevoirKillcam)
+        revoirKillcam(fenetre);
+    else
+        afficherMenu(fenetre);
+}
+
+void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
+{
+    if (journalTextes)
+        journalTextes->push_back(
+            {t.getString().toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor()});
+    if (!fenetre)
+        return;
+    CSFMLJeu* j = jeu();
+    if (!j) {
+        fenetre->draw(t);
+        return;
+    }
+    // The game's drawing replaces the "~" markers by blanks in the text itself; menu lines
+    // are drawn from the same text every frame and keep theirs.
+    const sf::String chaine = t.getString();
+    j->dessinerTexteIcone(*fenetre, &t);
+    t.setString(chaine);
+}
+
+void CJeuMenus::texte(sf::RenderWindow* fenetre, const sf::String& chaine, float x, float y, unsigned taille,
+                      sf::Color couleur)
+{
+    sf::Text t(chaine, polices[0], taille);
+    t.setFillColor(couleur);
+    t.setPosition(x, y);
+    dessinerTexte(fenetre, t);
+}
+
+void CJeuMenus::afficherMenu(sf::RenderWindow* fenetre)
+{
+    dessinerNiveauVivant(fenetre);
+    dessinerScene(fenetre);
+    if (bPortesFermees) {
+        if (bFermeturePortes)
+            fermerPortes(fenetre);
+        else
+            portesFermees(fenetre);
+    }
+    if (fenetre && pSpriteFond)
+        fenetre->draw(*pSpriteFond);
+    if (fenetre && bCurseur && pSpriteCurseur && ligneActive >= 0 && ligneActive < nbLignes) {
+        const LigneMenu& active = *lignes[static_cast<size_t>(ligneActive)];
+        pSpriteCurseur->setPosition(static_cast<float>(active.x), static_cast<float>(active.y) - 3);
+        fenetre->draw(*pSpriteCurseur);
+    }
+    for (int i = 0; i < nbLignes; ++i) {
+        dessinerExtras(fenetre, i);
+        dessinerLigne(fenetre, i);
+    }
+}
+
+// Only a menu with a live level behind it ("FONDNIV") updates that level: the characters
+// hold a still pose and the level plays on. Any other menu leaves the world as it stands.
+void CJeuMenus::dessinerNiveauVivant(sf::RenderWindow* fenetre)
+{
+    CSFMLJeu* j = jeu();
+    if (!bFondNiv || !j || !j->pdecor)
+        return;
+    for (CPerso* p : j->pdecor->persos) {
+        if (!p)
+            continue;
+        if (p->mode == EtatPerso::MORT)
+            p->mourir();
+        else if (p->mode == EtatPerso::VICTOIRE)
+            p->victoire();
+        else
+            p->resetEtat();
+    }
+    j->pdecor->dessiner(fenetre);
+    if (j->pvue)
+        j->pvue->maj();
+    if (CSFMLJeuGlobal::prenderTexture)
+        CSFMLJeuGlobal::prenderTexture->display();
+}
+
+// Without a live level the window shows whatever the scene texture last held.
+void CJeuMenus::dessinerScene(sf::RenderWindow* fenetre)
+{
+    sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
+    if (!fenetre || !scene)
+        return;
+    sf::Sprite image(scene->getTexture());
+    sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    fenetre->draw(image);
+}
+
+// The picture (enlarged on the active line; in the level lists tinted red when locked),
+// text 1 in the text column and text 2 400 pixels further.
+void CJeuMenus::dessinerLigne(sf::RenderWindow* fenetre, int i)
+{
+    LigneMenu& l = *lignes[static_cast<size_t>(i)];
+    const bool active = i == ligneActive;
+    const float x = static_cast<float>(l.x), y = static_cast<float>(l.y);
+    float colonne = x + 40;
+    if (l.pSprite) {
+        l.pSprite->setScale(active ? 1.1f : 1.0f, active ? 1.1f : 1.0f);
+        l.pSprite->setPosition(active ? x + 33 : x + 40, active ? y - 4 : y);
+        // Only the level lists' pictures stand for levels with a record.
+        if (estChoixNiveau(idMenu) && i >= 1 && i - 1 < static_cast<int>(scores.size()) && scores[static_cast<size_t>(i - 1)])
+            l.pSprite->setColor(scores[static_cast<size_t>(i - 1)]->bDebloque ? sf::Color::White : VERROU);
+        if (fenetre)
+            fenetre->draw(*l.pSprite);
+        colonne = x + 200;
+    }
+    if (l.pTexte1) {
+        l.pTexte1->setFillColor(active ? couleurLigneActive : l.couleur);
+        l.pTexte1->setPosition(colonne, y);
+        dessinerTexte(fenetre, *l.pTexte1);
+        colonne += 400;
+    }
+    if (l.pTexte2) {
+        l.pTexte2->setPosition(colonne, y);
+        dessinerTexte(fenetre, *l.pTexte2);
+    }
+}
+
+// What the menu shows besides its lines. Extras that stand beside every line are drawn once,
+// before the first line: drawn again before each line, translucent bars would thicken and
+// animated icons would run as many times faster as the menu has lines.
+void CJeuMenus::dessinerExtras(sf::RenderWindow* fenetre, int i)
+{
+    switch (idMenu) {
+    case IdMenu::PRINCIPAL:
+        if (i == 0)
+            extraJoueurActif(fenetre);
+        break;
+    case IdMenu::OPTIONS:
+    case IdMenu::PAUSE:
+    case IdMenu::PAUSE_AVENTURE:
+        if (i == 0)
+            extraVolumes(fenetre);
+        break;
+    case IdMenu::INVENTAIRE:
+        if (i == 0)
+            extraInventaire(fenetre);
+        break;
+    case IdMenu::VICTOIRE:
+        if (i == 0)
+            extraVictoire(fenetre);
+        break;
+    case IdMenu::NOUVEAU_JOUEUR:
+        if (i == 0 && ligneActive == 1 && !bSaisieTerminee)
+            extraNouveauJoueur(fenetre);
+        break;
+    case IdMenu::ATTENTE:
+        if (i == 0)
+            afficherTitreNiveau(fenetre);
+        break;
+    case IdMenu::CHOIX_AVENTURE:
+    case IdMenu::CHOIX_CHRONO:
+    case IdMenu::CHOIX_MULTI:
+        extraChoixNiveau(fenetre, i);
+        break;
+    case IdMenu::OPTIONS_MULTI:
+        extraOptionsMulti(fenetre, i);
+        break;
+    case IdMenu::VICTOIRE_MANCHE:
+    case IdMenu::VICTOIRE_PARTIE:
+    case IdMenu::EXAEQUO_MANCHE:
+        if (i == 0)
+            messageFinPartie(fenetre);
+        break;
+    default:
+        break;
+    }
+}
