@@ -93,11 +93,11 @@ void CFinNiveau::detecter(CSFMLJeu& jeu)
     }
     if (jeu.typeJeu != 0 && jeu.typeJeu != 1)
         return;
-    // Characters that leave are taken out of the list later: the count is kept from before
-    // the first one left.
-    if (jeu.compteurPexlon == 0)
-        nbPersosDepart_ = std::max<int>(1, static_cast<int>(std::count_if(
-                                               decor.persos.begin(), decor.persos.end(), [](CPerso* p) { return p; })));
+    // Characters that leave are taken out of the list a frame later: the count is kept from
+    // before the first one left (a new level starts with no one out).
+    const int presents = static_cast<int>(
+        std::count_if(decor.persos.begin(), decor.persos.end(), [](const CPerso* p) { return p != nullptr; }));
+    nbPersosDepart_ = std::max(1, jeu.compteurPexlon == 0 ? presents : std::max(nbPersosDepart_, presents));
     jeu.tempsNiveau = tempsNiveau(decor.chronoRef, decor.chrono);
     if (jeu.compteurPexlon >= nbPersosDepart_)
         commencer(jeu, Issue::Gagne, IdMenu::VICTOIRE, jeu.pPersoSorti);
@@ -153,8 +153,11 @@ void CFinNiveau::commencer(CSFMLJeu& jeu, Issue issue, int menu, CPerso* vainque
         decor.musiqueAmbiance.stop();
         decor.sonMusique.stop();
         decor.sonMusiqueAmbiance.stop();
-        decor.musiqueFin.setLoop(true);
-        decor.musiqueFin.play();
+        // A music that did not open has nothing to play (and SFML would complain).
+        if (decor.musiqueFin.getDuration() > sf::Time::Zero) {
+            decor.musiqueFin.setLoop(true);
+            decor.musiqueFin.play();
+        }
     }
     const float k = coefficient(jeu);
     pasZoom_ = (victoire ? ZOOM_VICTOIRE : ZOOM_DEFAITE) * k;

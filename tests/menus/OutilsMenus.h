@@ -141,3 +141,31 @@ inline void boutons(BancMenus& b, uint16_t masque)
     b.image();
 }
 
+
+// A one-image ".dec" of a plain colour, its picture beside it.
+inline void ecrireIcone(const std::string& dec, sf::Color c, unsigned l = 8, unsigned h = 8)
+{
+    const std::string png = dec.substr(0, dec.size() - 4) + ".png";
+    std::filesystem::create_directories(std::filesystem::path(dec).parent_path());
+    ecrireImage(png, l, h, c);
+    ecrireTexte(dec, "ID=ICONE\nPLANCHE=" + png + "\nSPRITE=0;0;1;" + std::to_string(l) + ";" + std::to_string(h) + ";0;0\n");
+}
+
+// What the window shows now.
+inline sf::Image ecran(sf::RenderWindow& f)
+{
+    sf::Texture t;
+    t.create(f.getSize().x, f.getSize().y);
+    t.update(f);
+    return t.copyToImage();
+}
+
+// The texts a frame drew, by string.
+inline const CJeuMenus::TexteDessine* texteDessine(const std::vector<CJeuMenus::TexteDessine>& journal,
+                                                  const std::wstring& chaine)
+{
+    for (const auto& t : journal)
+        if (t.chaine == chaine)
+            return &t;
+    return nullptr;
+}

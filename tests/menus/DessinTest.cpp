@@ -1,0 +1,317 @@
+// The menu screen: pixels probed in a 1280 x 720 window and the texts from the log.
+#include "OutilsMenus.h"
+
+#include "characters/OptionsMulti.h"
+#include "characters/Perso.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const sf::Color JAUNE(255, 255, 0), GRIS(90, 90, 90), BLEU(0, 0, 255), VERT(0, 255, 0), MAGENTA(255, 0, 255);
+const sf::Color NOIR = sf::Color::Black;
+
+// The menu icons in plain colours (full star yellow, empty star grey, shield blue, clock
+// green, progress bar magenta), and a window to draw into.
+struct BancDessin {
+    BancDessin()
+    {
+        ecrireIcone("niveaux/star.dec", JAUNE);
+        ecrireIcone("niveaux/star-vide.dec", GRIS);
+        ecrireIcone("niveaux/bouclier.dec", BLEU);
+        ecrireIcone("niveaux/temps.dec", VERT);
+        ecrireIcone("niveaux/mort.dec", sf::Color(120, 0, 0));
+        ecrireIcone("menus/barre_progression.dec", MAGENTA);
+        b.creerMenus().journalTextes = &journal;
+        b.jeu.pOptionsMulti = new COptionsMulti();
+    }
+    CJeuMenus& m() { return b.menus(); }
+    // Writes and opens menu `id` from its lines.
+    void ouvrir(int id, const std::string& contenu)
+    {
+        ecrireTexte(std::string("menus/fr_") + IdMenu::fichier(id), contenu);
+        m().ouvrirMenu(id);
+    }
+    sf::Image dessiner()
+    {
+        journal.clear();
+        fenetre.clear(NOIR);
+        m().afficherMenu(&fenetre);
+        return ecran(fenetre);
+    }
+    const CJeuMenus::TexteDessine* texte(const std::wstring& s) const { return texteDessine(journal, s); }
+
+    BancMenus b;
+    std::vector<CJeuMenus::TexteDessine> journal;
+    sf::RenderWindow fenetre{sf::VideoMode(1280, 720), "menus", sf::Style::None};
+};
+
+// The colour of a translucent fill over black.
+sf::Color surNoir(sf::Color c)
+{
+    return sf::Color(static_cast<sf::Uint8>(c.r * c.a / 255), static_cast<sf::Uint8>(c.g * c.a / 255),
+                     static_cast<sf::Uint8>(c.b * c.a / 255));
+}
+
+bool proche(sf::Color a, sf::Color b)
+{
+    return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
+}
+
+std::string lignesImages(int n, int y0)
+{
+    std::string s = "CURSEUR=./curseur.png\n";
+    for (int i = 0; i < n; ++i)
+        s += "LIGNE=100;" + std::to_string(y0 + 100 * i) + ";1;./image.png;\n";
+    return s;
+}
+
+} // namespace
+
+TEST(DessinMenus, CurseurImageActiveEtVerrou)
+{
+    BancDessin t;
+    ecrireImage("curseur.png", 6, 6, sf::Color::Cyan);
+    ecrireImage("image.png", 20, 20, sf::Color(255, 128, 0));
+    ecrireTexte("niveaux/niveaux_aventure.ini", "NIV=./a/;1\nNIV=./b/;2\nNIV=./c/;3\n");
+    ecrireTexte("niveaux/scores_aventure.scr", "SCORE=1;999;---;0;0\nSCORE=0;999;---;0;0\nSCORE=0;999;---;0;0\n");
+    t.ouvrir(320, lignesImages(3, 100));
+    t.m().ligneActive = 1;
+    sf::Image i = t.dessiner();
+    // Line 1 at (100, 200): cursor from (100, 197), picture 22 wide from (133, 196).
+    EXPECT_EQ(i.getPixel(101, 198), sf::Color::Cyan);
+    EXPECT_EQ(i.getPixel(101, 196), NOIR) << "the cursor stands 3 pixels above the line";
+    EXPECT_EQ(i.getPixel(154, 217), sf::Color(255, 128, 0)) << "active picture at 1.1 from (x + 33, y - 4)";
+    EXPECT_EQ(i.getPixel(155, 218), NOIR);
+    EXPECT_EQ(i.getPixel(132, 240), sf::Color::White) << "the selection frame";
+    // Line 0 (no record) and line 2 (locked, red at alpha 50), both from (x + 40, y).
+    EXPECT_EQ(i.getPixel(141, 101), sf::Color(255, 128, 0)) << "line 0 is never tinted";
+    EXPECT_EQ(i.getPixel(139, 101), NOIR);
+    EXPECT_TRUE(proche(i.getPixel(141, 301), sf::Color(50, 0, 0))) << "locked: (255, 0, 0, 50)";
+    t.m().scores[1]->bDebloque = true;
+    i = t.dessiner();
+    EXPECT_EQ(i.getPixel(141, 301), sf::Color(255, 128, 0)) << "unlocked: untinted";
+}
+
+TEST(DessinMenus, BarresDeVolume)
+{
+    BancDessin t;
+    t.b.jeu.volumeEffets = 50;
+    t.b.jeu.volumeMusique = 0;
+    const sf::Color barre = surNoir(sf::Color(200, 50, 50, 200));
+    // Menu, end of the effects bar, its y, then an icon pixel of each bar.
+    const struct {
+        int menu, finBarre, yBarre;
+        sf::Vector2u iconeEffets, iconeMusique, barreMusique;
+    } cas[] = {{7, 620 + 260, 200, {884, 208}, {884, 259}, {621, 255}},
+               {6, 580 + 130, 356, {711, 357}, {711, 382}, {581, 380}},
+               {60, 580 + 130, 366, {711, 367}, {711, 392}, {581, 390}}};
+    for (const auto& c : cas) {
+        t.ouvrir(c.menu, "LIGNE=10;10;1;;\nLIGNE=10;50;1;;\n");
+        const sf::Image i = t.dessiner();
+        EXPECT_TRUE(proche(i.getPixel(c.finBarre - 2, c.yBarre), barre)) << "menu " << c.menu << ": factor x 50";
+        EXPECT_EQ(i.getPixel(c.finBarre + 1, c.yBarre - 2), NOIR) << "menu " << c.menu;
+        EXPECT_EQ(i.getPixel(c.iconeEffets.x, c.iconeEffets.y), MAGENTA) << "menu " << c.menu;
+        EXPECT_EQ(i.getPixel(c.iconeMusique.x, c.iconeMusique.y), MAGENTA) << "menu " << c.menu << ": icon at volume 0";
+        EXPECT_EQ(i.getPixel(c.barreMusique.x, c.barreMusique.y), NOIR) << "menu " << c.menu << ": no bar at 0";
+    }
+}
+
+TEST(DessinMenus, MeilleursTempsEtVictoire)
+{
+    BancDessin t;
+    ecrireTexte("niveaux/niveaux_chrono.ini", "NIV=./a/;1\nNIV=./b/;2\nNIV=./c/;3\nNIV=./d/;4\n");
+    ecrireTexte("niveaux/scores.scr",
+                "SCORE=1;998;Zo;3;1\nSCORE=1;999;Al;3;1\nSCORE=1;50;Bo;0;0\nSCORE=1;-7;Cy;2;0\n");
+    std::string lignes = "LIGNE=0;0;0;;Chrono;0;20;200;200;200\n";
+    for (int i = 1; i <= 4; ++i)
+        lignes += "LIGNE=100;" + std::to_string(100 * i) + ";1;;\n";
+    t.ouvrir(330, lignes);
+    sf::Image i = t.dessiner();
+    EXPECT_TRUE(t.texte(L"998") && t.texte(L"998")->position == sf::Vector2f(335, 128)) << "998 is a best time";
+    EXPECT_TRUE(t.texte(L"(Zo)") && t.texte(L"(Zo)")->position == sf::Vector2f(385, 128));
+    EXPECT_FALSE(t.texte(L"999") || t.texte(L"(Al)")) << "999 is none";
+    EXPECT_TRUE(t.texte(L"0") && t.texte(L"(Cy)")) << "a negative time is drawn as 0";
+    // Stars of line k at (x + 216 + 32 (k - 1), y + 61); shield at (x + 296, y + 45).
+    auto etoiles = [&](int ligne) {
+        std::string r;
+        for (int k = 0; k < 3; ++k) {
+            const sf::Color c = i.getPixel(316 + 32 * k + 2, 100 * ligne + 63);
+            r += c == JAUNE ? 'J' : c == GRIS ? 'G' : '.';
+        }
+        return r;
+    };
+    EXPECT_EQ(etoiles(1), "JJJ");
+    EXPECT_EQ(etoiles(2), "...");
+    EXPECT_EQ(etoiles(3), "GGG");
+    EXPECT_EQ(etoiles(4), "JJG");
+    EXPECT_EQ(i.getPixel(398, 147), BLEU);
+    EXPECT_EQ(i.getPixel(398, 347), NOIR) << "no shield on line 3";
+    EXPECT_EQ(i.getPixel(302, 121), VERT) << "the clock at (x + 200, y + 19)";
+
+    // Menu 20: title, clock, time, stars earned, shield, record; relative to FOND.
+    ecrireImage("f.png", 2, 2, NOIR);
+    t.m().nomsNiveaux = {"Été"};
+    t.m().indexNiveau = 0;
+    for (bool riche : {true, false}) {
+        t.b.jeu.tempsNiveau = 42;
+        t.b.jeu.nbEtoiles = riche ? 3 : 0;
+        t.b.jeu.bSansFaute = t.b.jeu.bNouveauRecord = riche;
+        t.m().langue = riche ? "fr_" : "en_";
+        ecrireTexte(std::string("menus/") + (riche ? "fr_" : "en_") + "menu_victoire.mnu",
+                    "FOND=./f.png;100;50;0;0\nLIGNE=0;0;1;;\n");
+        t.m().ouvrirMenu(20);
+        t.m().bPortesFermees = false;
+        i = t.dessiner();
+        const std::string nom = riche ? "3 stars, shield, record" : "nothing earned";
+        EXPECT_TRUE(t.texte(riche ? L"Été terminé avec succés !" : L"Été done !")) << nom;
+        EXPECT_TRUE(t.texte(L"42") && t.texte(L"42")->position == sf::Vector2f(202, 125)) << nom;
+        EXPECT_EQ(i.getPixel(172, 117), VERT) << nom;
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(i.getPixel(288 + 32 * k, 133), riche ? JAUNE : NOIR) << nom << " star " << k;
+        EXPECT_EQ(i.getPixel(368, 117), riche ? BLEU : NOIR) << nom;
+        EXPECT_EQ(t.texte(L"Record battu !") != nullptr, riche) << nom;
+        EXPECT_FALSE(t.texte(L"New best score !")) << nom;
+    }
+}
+
+TEST(DessinMenus, NouveauJoueurEtOptionsMulti)
+{
+    BancDessin t;
+    for (int nb : {10, 11}) {
+        t.m().joueurs.assign(static_cast<size_t>(nb), "j");
+        t.ouvrir(30, "LIGNE=100;100;1;;\nLIGNE=100;150;1;;\n");
+        t.m().ligneActive = 1;
+        t.m().bSaisieTerminee = false;
+        t.m().strNouveauJoueur = "Zo";
+        const sf::Image i = t.dessiner();
+        EXPECT_EQ(t.texte(L"Zo") != nullptr, nb == 10) << nb << " players: the name box";
+        EXPECT_EQ(t.texte(L"Liste des joueurs pleine...") != nullptr, nb == 11) << nb << " players";
+        EXPECT_EQ(i.getPixel(500, 139), nb == 10 ? sf::Color::White : NOIR) << "the box's frame";
+    }
+
+    COptionsMulti& o = *t.b.jeu.pOptionsMulti;
+    o.nbClones[1] = 1;
+    o.optionMenu = 4;
+    o.reglageJ1 = 4;
+    o.reglageJ2 = 9;  // out of range by hand: drawn as 4
+    int* armes = t.b.jeu.armesFontaine;
+    std::fill(armes, armes + 9, 1);
+    armes[4] = 0;
+    std::string lignes;
+    for (int l = 0; l <= 12; ++l)
+        lignes += "LIGNE=10;" + std::to_string(60 + 50 * l) + ";1;;\n";
+    t.ouvrir(400, lignes);
+    const sf::Image i = t.dessiner();
+    const float yClones = 60 + 50 * 4, yArmes = 60 + 50 * 10;
+    EXPECT_TRUE(t.texte(L"1") && t.texte(L"1")->position == sf::Vector2f(700, yClones));
+    EXPECT_FALSE(t.texte(L"2") && t.texte(L"2")->position.y == yClones) << "clone maximum 1: only \"1\"";
+    EXPECT_EQ(i.getPixel(934, static_cast<unsigned>(yArmes) + 20), sf::Color::Red) << "cursor on a disabled weapon";
+    EXPECT_EQ(i.getPixel(960, static_cast<unsigned>(yArmes) + 20), NOIR) << "a disabled weapon has no square";
+    EXPECT_TRUE(proche(i.getPixel(720, static_cast<unsigned>(yArmes) + 20), surNoir(sf::Color(200, 200, 200, 200))));
+    int boutiques = 0;
+    for (const auto& e : t.journal)
+        boutiques += e.chaine == L"Munitions :  50%" && e.position.x == 1100 && e.taille == 10u;
+    EXPECT_EQ(boutiques, 2) << "hat 4 for both players, the second clamped";
+    EXPECT_TRUE(t.texte(L"Headshot : non") && t.texte(L"non") && t.texte(L"oui")) << "yes/no options in French";
+}
+
+TEST(DessinMenus, FinsDeMancheEtIcones)
+{
+    BancDessin t;
+    COptionsMulti& o = *t.b.jeu.pOptionsMulti;
+    o.choixJ1 = 2;
+    o.choixJ2 = 1;
+    o.manches = 3;
+    t.b.jeu.manchesGagnees[0] = 4;
+    ecrireImage("f.png", 2, 2, NOIR);
+    const struct {
+        int menu, gagnant;
+        const char* langue;
+        const wchar_t* titre;
+    } cas[] = {{420, 0, "fr_", L"Partie gagnée par Rorezu !"}, {420, 1, "en_", L"Dudizir won the game !"},
+               {410, 1, "fr_", L"Manche gagnée par Dudizir !"}, {410, 0, "en_", L"Round win by Rorezu !"},
+               {430, -1, "fr_", L"Tout le monde est mort !"},   {430, -1, "en_", L"Everybody is dead !"}};
+    for (const auto& c : cas) {
+        t.m().langue = c.langue;
+        t.m().gagnant = c.gagnant;
+        // The last line (the replay's) is hidden without the killcam.
+        ecrireTexte(std::string("menus/") + c.langue + IdMenu::fichier(c.menu),
+                    "FOND=./f.png;100;50;0;0\nLIGNE=0;0;1;;\nLIGNE=0;0;1;;\n");
+        t.m().ouvrirMenu(c.menu);
+        t.m().bPortesFermees = false;
+        const sf::Image i = t.dessiner();
+        const auto* titre = t.texte(c.titre);
+        ASSERT_TRUE(titre) << c.menu << " " << c.langue;
+        EXPECT_TRUE(titre->position == sf::Vector2f(140, 80) && titre->taille == 20u);
+        EXPECT_TRUE(t.texte(L"Rorezu :") && t.texte(L"Dudizir :")) << "one line per player";
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(i.getPixel(382 + 34 * k, 138), JAUNE) << "more rounds won than MANCHES: full stars only";
+        EXPECT_EQ(i.getPixel(382 + 34 * 2, 166), GRIS) << "player 2: three empty places";
+    }
+    // In a draw hero 2 faces the other way: player 1 (hero 2) first, player 2 second.
+    EXPECT_EQ(t.m().animsVictoire[4].miroir, -1);
+    EXPECT_EQ(t.m().animsVictoire[3].miroir, -1);
+    o.choixJ2 = 2;
+    t.m().messageFinPartie(nullptr);
+    EXPECT_EQ(t.m().animsVictoire[5].miroir, 1) << "hero 2 on the left in a draw";
+    t.m().idMenu = 410;
+    t.m().messageFinPartie(nullptr);
+    EXPECT_TRUE(t.m().animsVictoire[4].miroir == 1 && t.m().animsVictoire[5].miroir == 1);
+
+    // The eliminated players' last snapshots, 160 apart around the middle; a character
+    // without one leaves its place empty.
+    CPerso a, sans, c;
+    for (auto [p, couleur] : {std::pair{&a, sf::Color::Red}, std::pair{&c, BLEU}}) {
+        sf::Image image;
+        image.create(140, 200, couleur);
+        p->captures.emplace_back();
+        p->captures.emplace_back();
+        p->captures.back().texture.loadFromImage(image);
+    }
+    t.b.jeu.persosMorts = {&a, &sans, &c};
+    t.fenetre.clear(NOIR);
+    t.b.jeu.dessinerIconesJoueurs(t.fenetre);
+    const sf::Image i = ecran(t.fenetre);
+    EXPECT_EQ(i.getPixel(480, 570), sf::Color::Red);
+    EXPECT_EQ(i.getPixel(640, 570), NOIR);
+    EXPECT_EQ(i.getPixel(800, 570), BLEU);
+    EXPECT_EQ(i.getPixel(409, 570), NOIR) << "140 wide, centred on 480";
+    t.b.jeu.persosMorts.clear();
+}
+
+TEST(DessinMenus, NiveauVivantSeulementAvecFondNiv)
+{
+    BancDessin t;
+    CSFMLJeu& jeu = t.b.jeu;
+    CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
+    CSFMLJeuGlobal::prenderTexture->create(1280, 720);
+    CSFMLJeuGlobal::prenderTexture->clear(sf::Color(0, 80, 0));
+    CSFMLJeuGlobal::prenderTexture->display();
+    jeu.pdecor = jeu.pdecorJeu;
+    t.ouvrir(6, "LIGNE=10;10;1;;\n");
+    sf::Image i = t.dessiner();
+    EXPECT_EQ(i.getPixel(900, 600), sf::Color(0, 80, 0)) << "the last scene shows behind the menu";
+    EXPECT_EQ(jeu.pdecorJeu->appels.dessiner, 0) << "the game world is left as it stands";
+    t.ouvrir(1, "FONDNIV=./niveaux/fond.niv\nLIGNE=10;10;1;;\n");
+    EXPECT_EQ(jeu.pdecor, jeu.pdecorMenu);
+    t.dessiner();
+    t.dessiner();
+    EXPECT_EQ(jeu.pdecorMenu->appels.dessiner, 2) << "the live level plays on behind the menu";
+    t.ouvrir(7, "LIGNE=10;10;1;;\n");
+    t.dessiner();
+    EXPECT_EQ(jeu.pdecorMenu->appels.dessiner, 2) << "each load clears the flag";
+
+    // Menu 10: the three tabs small, the current one larger.
+    t.ouvrir(10, "LIGNE=10;10;0;;A;0;20;1;1;1\nLIGNE=10;40;0;;B;0;20;1;1;1\nLIGNE=10;70;0;;C;0;20;1;1;1\n");
+    t.m().ongletInventaire = 1;
+    t.dessiner();
+    EXPECT_TRUE(t.texte(L"A")->taille == 10u && t.texte(L"B")->taille == 15u && t.texte(L"C")->taille == 10u);
+    t.ouvrir(10, "LIGNE=10;10;0;;A;0;20;1;1;1\n");
+    t.m().ongletInventaire = 2;
+    t.dessiner();
+    EXPECT_EQ(t.texte(L"A")->taille, 10u) << "a shorter file: only the lines it has";
+}
