@@ -96,6 +96,11 @@ CJeuMenus::CJeuMenus()
 // Lines, images, scores and the inventory are owned; members go in reverse order.
 CJeuMenus::~CJeuMenus() = default;
 
+CSFMLJeu* CJeuMenus::jeu()
+{
+    return CSFMLJeuGlobal::pmonjeu;
+}
+
 void CJeuMenus::ouvrirMenu(int id)
 {
     chargerMenu("./menus/", IdMenu::fichier(id));

@@ -25,11 +25,6 @@ constexpr int JOUEURS_AVANT_AJOUT_MAX = 10;
 // of the line movement, which adds its own step in the same frame).
 constexpr int CADENCE_INVENTAIRE = 5;
 
-CSFMLJeu* jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 } // namespace
 
 void CJeuMenus::fermerFenetre()

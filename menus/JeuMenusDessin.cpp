@@ -14,11 +14,6 @@
 
 namespace {
 
-CSFMLJeu* jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 bool estChoixNiveau(int id)
 {
     return id == IdMenu::CHOIX_AVENTURE || id == IdMenu::CHOIX_CHRONO || id == IdMenu::CHOIX_MULTI;

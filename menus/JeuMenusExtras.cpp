@@ -17,11 +17,6 @@
 
 namespace {
 
-CSFMLJeu* jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 const sf::Color ORANGE(255, 180, 0, 255);
 const sf::Color JAUNE_TEMPS(200, 200, 100, 255);
 const sf::Color BLANC(255, 255, 255, 255);

@@ -41,15 +41,10 @@ constexpr int ECART_CLONES = 20;
 constexpr int IMAGE_ARRIVEE = 90;
 const char* const FICHIER_BOUCLIER = "./personnages/bouclierperso.dec";
 
-CSFMLJeu* jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 // The game's fountain flags, which the options screen edits.
 int* armesFontaine()
 {
-    return jeu() ? jeu()->armesFontaine : nullptr;
+    return CJeuMenus::jeu() ? CJeuMenus::jeu()->armesFontaine : nullptr;
 }
 
 } // namespace

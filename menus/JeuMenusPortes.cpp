@@ -17,14 +17,9 @@ constexpr int PORTES_FERMEES = 0;
 // Whole pixels per frame, not scaled by the frame rate: a transition takes 65 frames.
 constexpr int PAS_PORTES = 10;
 
-CSFMLJeu* jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 void jouer(const char* son)
 {
-    if (CSFMLJeu* j = jeu())
+    if (CSFMLJeu* j = CJeuMenus::jeu())
         j->jouerSon(son);
 }
 
