@@ -219,7 +219,7 @@ void CJeuMenus::extraOptionsMulti(sf::RenderWindow* fenetre, int i)
     } else if (i == d + 8) {
         bool actives[COptionsMulti::NB_ARMES_FONTAINE];
         for (int k = 0; k < COptionsMulti::NB_ARMES_FONTAINE; ++k)
-            actives[k] = j->armesFontaine[k] != 0;
+            actives[k] = o->armesFontaine[k] != 0;
         extraCases(fenetre, y, COptionsMulti::NB_ARMES_FONTAINE, actives, std::clamp(o->optionMenu, 0, 8));
     } else if (i == d + 9 || i == d + 10) {
         extraChapeau(fenetre, y, i == d + 9 ? o->reglageJ1 : o->reglageJ2);

@@ -41,10 +41,12 @@ constexpr int ECART_CLONES = 20;
 constexpr int IMAGE_ARRIVEE = 90;
 const char* const FICHIER_BOUCLIER = "./personnages/bouclierperso.dec";
 
-// The game's fountain flags, which the options screen edits.
+// The fountain flags of the options, which are the game's: the fountains offer only the
+// weapons the options screen leaves on.
 int* armesFontaine()
 {
-    return CJeuMenus::jeu() ? CJeuMenus::jeu()->armesFontaine : nullptr;
+    CSFMLJeu* j = CJeuMenus::jeu();
+    return j && j->pOptionsMulti ? j->pOptionsMulti->armesFontaine : nullptr;
 }
 
 } // namespace

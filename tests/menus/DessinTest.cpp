@@ -26,7 +26,7 @@ struct BancDessin {
         ecrireIcone("niveaux/mort.dec", sf::Color(120, 0, 0));
         ecrireIcone("menus/barre_progression.dec", MAGENTA);
         b.creerMenus().journalTextes = &journal;
-        b.jeu.pOptionsMulti = new COptionsMulti();
+        b.jeu.pOptionsMulti = new COptionsMulti(b.jeu.armesFontaine);
     }
     CJeuMenus& m() { return b.menus(); }
     // Writes and opens menu `id` from its lines.

@@ -35,7 +35,7 @@ struct BancFin {
         ecrireTexte("niveaux/niveaux_aventure.ini", "NIV=./niveaux/a/;1\nNIV=./niveaux/b/;2\n");
         ecrireTexte("niveaux/niveaux_multi.ini", "NIV=./niveaux/a/;1\nNIV=./niveaux/b/;2\n");
         CSFMLJeu& j = b.jeu;
-        j.pOptionsMulti = new COptionsMulti();
+        j.pOptionsMulti = new COptionsMulti(j.armesFontaine);
         j.pvueJeu = new CVue(1280, 720);
         j.pvue = j.pvueJeu;
         j.pdecor = j.pdecorJeu;

@@ -42,7 +42,7 @@ struct BancManche {
     {
         ecrireMenus(13);
         CSFMLJeu& jeu = b.jeu;
-        jeu.pOptionsMulti = new COptionsMulti();
+        jeu.pOptionsMulti = new COptionsMulti(jeu.armesFontaine);
         jeu.pscriptEngineJeu = new CScriptEngine();
         jeu.pscriptEngineMenu = new CScriptEngine();
         jeu.pscriptEngine = jeu.pscriptEngineMenu;
@@ -120,6 +120,10 @@ TEST(MancheMulti, BornesDesOptionsEtArmes)
     o.optionMenu = 4;
     t.m().lancerPartieMulti(false, false, true, false, false, false);
     EXPECT_EQ(armes[4], 0) << "X switches the weapon under the cursor";
+    std::set<int> offertes;
+    for (int i = 0; i < 300; ++i)
+        offertes.insert(t.b.jeu.pscriptEngineJeu->choisirArmeAuHasard());
+    EXPECT_EQ(offertes, (std::set<int>{0, 1, 2, 6, 7, 8})) << "the fountains offer only the weapons left on";
     // A held direction steps at once, then every fourth frame.
     o.manches = 1;
     t.m().compteurRepetitionMulti = 0;
