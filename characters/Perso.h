@@ -144,7 +144,9 @@ public:
     void dessinerOmbre();
     void dessinerOmbreSprite();
     void afficherTexte(const std::wstring& chaine, int dx, int dy);
-    // Appends a snapshot of the scene around the character to captures.
+    // Appends a snapshot of the scene around the character to captures, which keeps the last
+    // NB_CAPTURES_MAX.
+    static constexpr std::size_t NB_CAPTURES_MAX = 8;
     void capturerIcone();
 
     // The player's command step (PersoCommandes.cpp) ----------------------------------------
@@ -154,13 +156,6 @@ public:
     void etapeArret();
 
     // Members other steps of the characters fill --------------------------------------------
-    // Advances a melee blow by one frame with the displacement the calling step would have
-    // made; until the blows are written, ends the blow.
-    int coup(float dx, float dy);
-    // The one hit handler; decor damage calls it with (damage, direction, 0, 1). So far its
-    // damage step and the start of the hit state (PersoCoups.cpp).
-    void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect);
-
     // Weapons and firing (PersoTir.cpp) ------------------------------------------------------
     void selectArme(int i);
     // 1 when a slot is current afterwards, 0 when there is no choice.
@@ -183,9 +178,37 @@ public:
     // One frame of a dead character's death (a later step of the characters fills it).
     int mourir() { return 0; }
 
-    // Owned by later steps of the characters; until they land these do nothing ----------
-    // Draws the character (its look for this frame); a code telling why nothing was drawn.
-    int dessiner(sf::RenderTarget& cible) { return 0; }
+    // Hits, damage and death (PersoCoups.cpp, PersoMort.cpp) -------------------------------
+    // The one hit handler; decor damage calls it with (damage, direction, 0, 1). indirect:
+    // 0 a shot, a kick or the spirit; 1 decor damage and indirect blows; 2 AI contact.
+    void prendreCoup(int degats, int directionPoussee, int inutilise, int indirect);
+    // One frame of a dead character: 2 once its death is over, -2 with infinite life, 0 for
+    // an AI whose death was taken over, else 1.
+    int mourir();
+    // The same, under the name the menus use.
+    int arreter() { return mourir(); }
+    // The hit timer, once per drawn frame: the hit animation replays, then the fall state,
+    // then the sprite's own colour comes back.
+    void majTouche();
+    // The character's spirit leaves it; elimine: its player has just been eliminated.
+    void libererEsprit(bool elimine);
+
+    // Melee blows (PersoMelee.cpp) ------------------------------------------------------------
+    // Advances a melee blow by one frame with the displacement the calling step would have
+    // made (plain sprites only); -1 when a plain sprite's bank lacks the blow animation.
+    int coup(float dx, float dy);
+    // Starts a blow where the rules allow it; true when it started.
+    bool commencerCoup();
+
+    // Drawing (PersoDessin.cpp, PersoDessinEditeur.cpp, PersoShader.cpp) ------------------------
+    // The per-frame look of the character into the scene: 10 removed, 0 nothing to draw,
+    // 9 hidden, 8 an AI far outside the camera, 1 drawn.
+    int dessiner(sf::RenderTarget& cible);
+    // Draws the character when its bDevantParent equals plan; 1 when it drew.
+    int dessinerSiPlan(sf::RenderTarget& cible, bool plan);
+    // The thick line from (ax, ay) to (bx, by) through the definition's link shader.
+    void appliquerShader(sf::RenderTarget& cible, float ax, float ay, float bx, float by, sf::Color remplissage,
+                         sf::Color contour, int epaisseur, bool avecShader);
 
     // Fonts, the spirit prototype and the "missing font" report are shared by every
     // character of a run; the game drops them when it is destroyed (its texture cache,
@@ -421,13 +444,54 @@ private:
     void commandesTir(const CommandesJoueur& c);
     void deciderVisee(const CommandesJoueur& c);
     void tirCadence(const CommandesJoueur& c);
-    // The two steps of the hit handler this far: life lost, and the hit state started.
+    // Two steps of the hit handler: life lost, and the hit state started.
     void subirDegats(int degats, int indirect);
     void commencerTouche();
     // Firing (PersoTir.cpp).
     int refuserTir(int munitions);
     void tirVise(const SlotArme& s, int signe);
     void tirVaisseau(const SlotArme& s, int signe);
+
+    // Hits (PersoCoups.cpp, PersoMort.cpp).
+    bool superPouvoir() const;
+    void ajouterMessage(int degats, bool vivant);
+    void lancerShaderCoup();
+    void mortOuParalysie();
+    void mortJoueurMulti();
+    void eliminerJoueur();
+    void mortGenerale();
+    void saigner();
+    int animationMort();
+    void explosionMort();
+    // Melee (PersoMelee.cpp).
+    int coupSimple(float dx, float dy);
+    int coupAnime();
+    int frapper(CPerso& victime, int indirect);
+    void finCoup(bool arret);
+    // Drawing steps (PersoDessin.cpp, PersoDessinEditeur.cpp).
+    const SlotArme* slotCourant() const;
+    int codeDessin() const;
+    void majVisee();
+    void rechargerArmes();
+    void dessinerLienCamera(sf::RenderTarget& cible);
+    int dessinerOmbreEtEnfoncement();
+    void dessinerArme(sf::RenderTarget& cible, int couche);
+    void dessinerEnfants(sf::RenderTarget& cible, bool plan);
+    void dessinerCorps(sf::RenderTarget& cible, int coupe);
+    void dessinerMortOuMunitions(sf::RenderTarget& cible);
+    void dessinerBouclier(sf::RenderTarget& cible);
+    void dessinerMasque(sf::RenderTarget& cible);
+    void dessinerDessus(sf::RenderTarget& cible);
+    void dessinerIcone(sf::RenderTarget& cible);
+    void dessinerClignotement(sf::RenderTarget& cible);
+    void dessinerMessages(sf::RenderTarget& cible);
+    void dessinerBarreVie(sf::RenderTarget& cible);
+    void dessinerOverlayEditeur(sf::RenderTarget& cible);
+    void dessinerHitbox(sf::RenderTarget& cible, float zoom);
+    void dessinerCheminEditeur(sf::RenderTarget& cible);
+    void afficherConsole();
+    // The sprite's size in pixels: a plain sprite's frame, a layered sprite's global rectangle.
+    sf::Vector2f taillePixels() const;
 
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);
@@ -437,6 +501,9 @@ private:
     void chargerPolices(bool signalerEchec);
 };
 
+// The animation of a state name. A name the sprite lacks is added with index 0, and a
+// name mapped to -1 (a state list's unassigned state) plays animation 0 as well.
+int animationEtat(CSPRITE3& s, const std::string& nom);
 // The state of a decor sprite's bounce pad (0 idle, 1 pressed, 2 launch); 0 without one or off.
 int getEtatRebond(const CSPRITE* sd);
 // The first AI of the active level whose id is exactly id; null when none.

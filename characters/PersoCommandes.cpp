@@ -34,6 +34,11 @@ void CPerso::appliquerCommandes(const CommandesJoueur& c)
     bMarche = false;
     if (!peutBouger())
         return;
+    // A dead player only goes through its death.
+    if (mode == MORT && estVisible()) {
+        mourir();
+        return;
+    }
     if (!bCollisions) {
         deplacerLibrement(c);
         return;
@@ -44,8 +49,9 @@ void CPerso::appliquerCommandes(const CommandesJoueur& c)
         if (compteurRecul > 0)
             majRecul(direction);
     }
-    // The hits' death and hit handling take their place here; then the weapons: aim, fire,
-    // switches (before the state's branch, which may reset the aim step).
+    if (c.bCorpsACorps)
+        commencerCoup();
+    // The weapons: aim, fire, switches (before the state's branch, which may reset the aim step).
     commandesTir(c);
     int dir = -1;
     if (c.bGauche != c.bDroite)

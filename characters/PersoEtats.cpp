@@ -36,17 +36,9 @@ const AnimEtat ANIMS_ETATS[EtatPerso::NB_ETATS] = {
     {"VICTOIRE", PREMIERE_FRAME},           {nullptr, FRAME_GARDEE},
 };
 
-// The animation of a state name. A name the sprite lacks is added with index 0, and a
-// name mapped to -1 (a state list's unassigned state) plays animation 0 as well.
-int animationDe(CSPRITE3& s, const std::string& nom)
-{
-    const int a = s.etats[nom];
-    return a < 0 ? 0 : a;
-}
-
 void jouer(CSPRITE3& s, const std::string& nom, int frame, bool restart)
 {
-    s.setAnimation(animationDe(s, nom), frame, restart);
+    s.setAnimation(animationEtat(s, nom), frame, restart);
 }
 
 bool estExplosive(const std::string& arme) { return arme == "ARME 4" || arme == "ARME 9" || arme == "ARME 10"; }
@@ -64,6 +56,12 @@ std::string surimpressionMort(const std::string& arme, bool bTete)
 }
 
 } // namespace
+
+int animationEtat(CSPRITE3& s, const std::string& nom)
+{
+    const int a = s.etats[nom];
+    return a < 0 ? 0 : a;
+}
 
 int CPerso::setEtat(int etat)
 {

@@ -752,10 +752,3 @@ int CPerso::lacherTourelle()
     return 0;
 }
 
-// ---------------------------------------------------------------- members other steps fill
-
-int CPerso::coup(float, float)
-{
-    bCoup = false;
-    return 0;
-}

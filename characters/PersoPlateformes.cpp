@@ -202,6 +202,9 @@ void CPerso::capturerIcone()
     capture.y = y;
     capture.largeur = l;
     capture.hauteur = h;
+    // An eliminated player is shown by its last capture: a few are enough.
+    if (captures.size() >= NB_CAPTURES_MAX)
+        captures.erase(captures.begin(), captures.end() - (NB_CAPTURES_MAX - 1));
     captures.push_back(std::move(capture));
 }
 

@@ -20,6 +20,9 @@ public:
     int nbBoucles = 0;    // loop limit
     bool bAllerRetour = false;
 
+    // The frames the animation plays: the count read from its file, else its textures.
+    int nbFrames() const { return nbTextures > 0 ? nbTextures : int(textures.size()); }
+
     CSetTextures() = default;
     ~CSetTextures();
     CSetTextures(const CSetTextures&) = delete;

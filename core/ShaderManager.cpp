@@ -132,10 +132,13 @@ void CShaderManager::lireUniforms(const std::string& chemin, CSPRITE::Uniforms& 
     cible = std::move(nouveau);
 }
 
-CShaderManager::ValeurUniform CShaderManager::valeurUniform(const CSPRITE::Uniform& u, float secondes)
+CShaderManager::ValeurUniform CShaderManager::valeurUniform(const CSPRITE::Uniform& u, float secondes,
+                                                          bool periodesEntieres)
 {
     ValeurUniform r;
     float o = (u.fPhaseDiviseur == 0) ? 0.0f : secondes / u.fPhaseDiviseur;
+    if (periodesEntieres)
+        o = u.fPhaseDiviseur > 0 && std::isfinite(o) ? std::trunc(o) : 0.0f;
     if (u.strType == "float") {
         r.n = 1;
         r.v[0] = u.fValeur + o;
@@ -162,11 +165,11 @@ CShaderManager::ValeurUniform CShaderManager::valeurUniform(const CSPRITE::Unifo
 }
 
 void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
-                                       const CSPRITE::Uniforms& frag, float secondes)
+                                       const CSPRITE::Uniforms& frag, float secondes, bool periodesEntieres)
 {
     for (const CSPRITE::Uniforms* m : {&vert, &frag})
         for (const auto& [nom, u] : *m) {
-            ValeurUniform v = valeurUniform(u, secondes);
+            ValeurUniform v = valeurUniform(u, secondes, periodesEntieres);
             switch (v.n) {
             case 1:
                 // An int uniform only takes an int: a float would be refused by GL and lost.

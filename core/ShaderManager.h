@@ -34,11 +34,13 @@ public:
     // kept names keep their values, new ones start at 0, undeclared ones leave.
     void lireUniforms(const std::string& chemin, CSPRITE::Uniforms& vert, CSPRITE::Uniforms& frag, int type);
 
-    // What one uniform passes at the given game-clock time.
-    static ValeurUniform valeurUniform(const CSPRITE::Uniform& u, float secondes);
+    // What one uniform passes at the given game-clock time: its values plus the clock over its
+    // period (nothing added without a period). periodesEntieres: plus the whole number of
+    // periods elapsed instead, so that the values step (a period of 0 or below adds 0).
+    static ValeurUniform valeurUniform(const CSPRITE::Uniform& u, float secondes, bool periodesEntieres = false);
     // Passes every vertex then fragment uniform to the shader.
     static void appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
-                                  const CSPRITE::Uniforms& frag, float secondes);
+                                  const CSPRITE::Uniforms& frag, float secondes, bool periodesEntieres = false);
 
     // The shader dialogs' combos; defined with the GUI layer (ShaderManagerCombos.cpp).
     // false when the folder does not open, the combo then keeps what it held.

@@ -14,15 +14,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Frames of a set: its count, or what it actually holds when the count was never set.
-int nbFramesSet(const CSetTextures& s)
-{
-    return s.nbTextures > 0 ? s.nbTextures : int(s.textures.size());
-}
-
-} // namespace
 
 CSPRITE::CSPRITE() = default;
 
@@ -212,7 +203,7 @@ void CSPRITE::animer(int n)
     int limite = s->nbBoucles > 0 ? s->nbBoucles : nbBouclesMax;
     if (limite > 0 && nbanimtotale >= limite)
         return;
-    int nb = nbFramesSet(*s);
+    int nb = s->nbFrames();
     if (nb <= 0)
         return;
     // The time coefficient is asked only of a set that moves (a still one adds nothing).

@@ -10,6 +10,7 @@
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
+#include "core/SpriteSimple.h"
 #include "core/Texte.h"
 #include "game/FinNiveau.h"
 #include "game/JeuBarreOutils.h"

@@ -202,8 +202,9 @@ public:
     std::map<std::string, CSPRITE_SIMPLE*> overs;
     std::map<std::string, sf::Texture*> imagesInfo;
     std::map<std::string, sf::Texture*> iconesBoutons;
-    sf::Texture* iconeInverse = nullptr;
-    sf::Texture* iconeSansSaut = nullptr;
+    // Status icons over a character: inverted controls, no jump (null when their file is missing).
+    CSPRITE_SIMPLE* iconeInverse = nullptr;
+    CSPRITE_SIMPLE* iconeSansSaut = nullptr;
 
     // Sounds ---------------------------------------------------------------------------------
     // The loaded sounds by name; the voices of voixSons play them.

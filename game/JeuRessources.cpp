@@ -21,6 +21,16 @@ CSPRITE3* lireAnim(void* proprio, const std::string& fichier)
     return nullptr;
 }
 
+// A status icon from its ".dec" file, placed on animation 0; null when the file is missing.
+CSPRITE_SIMPLE* lireIcone(const std::string& fichier)
+{
+    if (!tuv::fichierExiste(fichier))
+        return nullptr;
+    auto* icone = new CSPRITE_SIMPLE();
+    icone->charger(fichier);
+    return icone;
+}
+
 } // namespace
 
 // The two built-ins are optional data: a game folder without them runs without them, and
@@ -31,6 +41,8 @@ void CSFMLJeu::chargerAnimsIntegrees()
         pAnimFeu = lireAnim(this, "./decors/Feu/feu.anm");
     if (tuv::fichierExiste("./lapin.anm"))
         pAnimLapin = lireAnim(this, "./lapin.anm");
+    iconeInverse = lireIcone("./effets/icone_inverse.dec");
+    iconeSansSaut = lireIcone("./effets/icone_sans_saut.dec");
 }
 
 void CSFMLJeu::chargerAnimsGlobales(const std::string& fichier)

@@ -64,6 +64,9 @@ public:
     float centreX = 0, centreY = 0;
     float ecartMax = 0;
     int distanceMax = 700;
+    // The point the adventure player's link line runs to: x, y, the fade value and the count
+    // that chooses its colours. Nothing sets them yet: the line stays invisible.
+    float pointShader[4] = {0, 0, 0, 0};
 
 private:
     void tailleVue();

@@ -322,6 +322,7 @@ public:
     bool bFiltre = false;
     bool bLuxVisibles = true;
     bool bInfosVie = true;
+    bool bMasques = false;  // the editor shows the collision masks of characters
     int checkpointX = -1, checkpointY = -1;
     std::vector<CSPRITE*> positionsDepart;  // the start-marker sprites; not owned
     float scrollPlans[6][2] = {};  // camera-follow factors of planes 0-4 and the background

@@ -134,6 +134,8 @@ public:
     // Steps taken by the last pass, and the most it was allowed.
     int nbEtapesPasse = 0;
     int borneEtapesPasse = 0;
+    // A DRAWMSG box is shown and waits in this pass (melee reads it on the active engine).
+    bool bMessageAffiche = false;
 
     // ---- dispatcher (ScriptCommandes.cpp) ---------------------------------------------------
     // One step of a running script: -1 when its index was outside its commands, else 1.

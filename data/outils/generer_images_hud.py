@@ -6,7 +6,8 @@ and writes the ".dec" file that loads each one; also the sample sequence of the 
 the shadow and the characters' icon menu; the online lobby's character pictures and level
 miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
 cloud and the lightning) and the fire meteor's sheet; the explosions' sequences, the rocker
-weapon's rock and the loot a dead enemy shows. Run from data/:
+weapon's rock and the loot a dead enemy shows; the combat images (the fire of a burnt body,
+the empty-weapon rabbit, blood, the two status icons). Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -845,6 +846,90 @@ def images_tirs():
         ecrire(cristal(couleur), "effets", nom, nom.upper(), (24, 36))
 
 
+def planche_feu():
+    """Four 32 x 64 frames of flames licking up from the ground (decors/Feu/feu.anm), as
+    large as a character's box, which they cover."""
+    img = Image(128, 64)
+    for n in range(4):
+        for j in range(64):
+            for i in range(32):
+                onde = math.sin((j + 6 * n) * 0.45) * 3 + math.sin((i + 3 * n) * 0.9)
+                largeur = (j / 64.0) * 13 + onde
+                if abs(i - 15.5) < largeur:
+                    chaud = 1 - abs(i - 15.5) / max(largeur, 1)
+                    c = (255, int(90 + 150 * chaud * j / 64), int(40 * chaud), int(140 + 110 * j / 64))
+                    img.mettre(32 * n + i, j, c)
+    return img
+
+
+def planche_lapin():
+    """Two 24 x 24 frames of the rabbit that pops out of an empty weapon (lapin.anm)."""
+    img = Image(48, 24)
+    blanc, rose, oeil = (245, 245, 245, 255), (240, 160, 180, 255), (30, 30, 40, 255)
+    for n in range(2):
+        x = 24 * n
+        oreille = 1 if n else 0
+        img.rect(x + 8 - oreille, 1, 3, 9, blanc)
+        img.rect(x + 13 + oreille, 1, 3, 9, blanc)
+        img.rect(x + 9 - oreille, 3, 1, 6, rose)
+        img.rect(x + 14 + oreille, 3, 1, 6, rose)
+        img.disque(x + 12, 13, 6, blanc)
+        img.rect(x + 9, 12, 2, 2, oeil)
+        img.rect(x + 14, 12, 2, 2, oeil)
+        img.rect(x + 11, 16, 2, 1, rose)
+        img.rect(x + 6, 19, 12, 5, blanc)
+    return img
+
+
+def sang():
+    """The blood over a body killed in an adventure level: a splash, 32 x 32."""
+    img = Image(32, 32)
+    graine = hasard(99)
+    for k in range(14):
+        cx, cy = 16 + (next(graine) - 0.5) * 20, 16 + (next(graine) - 0.5) * 20
+        img.disque(cx, cy, 2 + next(graine) * 4, (150 + int(next(graine) * 60), 0, 10, 230))
+    return img
+
+
+def icone_etat(dessin, nb=4):
+    """A status icon of nb 24 x 24 frames, pulsing: its drawing over a round badge."""
+    img = Image(24 * nb, 24)
+    for n in range(nb):
+        r = 10 + (1 if n % 2 else 0)
+        img.disque(24 * n + 11.5, 11.5, r, (30, 30, 40, 220))
+        dessin(img, 24 * n)
+    return img
+
+
+def fleches_inversees(img, x):
+    rouge = (240, 80, 60, 255)
+    img.trait(x + 5, 8, x + 18, 8, rouge)
+    img.trait(x + 5, 8, x + 9, 4, rouge)
+    img.trait(x + 5, 8, x + 9, 12, rouge)
+    img.trait(x + 5, 15, x + 18, 15, rouge)
+    img.trait(x + 18, 15, x + 14, 11, rouge)
+    img.trait(x + 18, 15, x + 14, 19, rouge)
+
+
+def sans_saut(img, x):
+    blanc, rouge = (230, 230, 230, 255), (240, 60, 50, 255)
+    img.trait(x + 11, 18, x + 11, 6, blanc)
+    img.trait(x + 11, 6, x + 7, 10, blanc)
+    img.trait(x + 11, 6, x + 15, 10, blanc)
+    img.trait(x + 4, 4, x + 19, 19, rouge)
+
+
+def images_combat():
+    os.makedirs("decors/Feu", exist_ok=True)
+    planche_feu().png("decors/Feu/feu.png")
+    planche_lapin().png("lapin.png")
+    ecrire(sang(), "effets", "sang", "SANG", (16, 16))
+    icone_etat(fleches_inversees).png("effets/icone_inverse.png")
+    dec_anime("effets/icone_inverse.dec", "./effets/icone_inverse.png", "ICONE_INVERSE", 4, 24, 24, "0.25", 0)
+    icone_etat(sans_saut).png("effets/icone_sans_saut.png")
+    dec_anime("effets/icone_sans_saut.dec", "./effets/icone_sans_saut.png", "ICONE_SANS_SAUT", 4, 24, 24, "0.25", 0)
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -892,6 +977,7 @@ def main():
     images_lobby()
     images_meteo()
     images_tirs()
+    images_combat()
 
 
 if __name__ == "__main__":

@@ -89,3 +89,13 @@ ecrire("tourelle.wav", 0.25, [220.0, 330.0], glissement=0.4)
 ecrire("explosion_grosse.wav", 0.80, [40.0, 30.0], bruit=0.9)
 ecrire("fumee.wav", 0.35, [90.0], bruit=0.9)
 musique_fin("../musiques/blockbuster_orchestral.wav")
+# Hits and deaths: a dull thud, the whoosh of a push back, a wet splash, the spirit's rising
+# wail, its fury, the kick, a shot ringing on a helmet and the head shot's crack.
+ecrire("touche.wav", 0.12, [140.0, 90.0], glissement=-0.4, bruit=0.3)
+ecrire("dash.wav", 0.20, [500.0], glissement=-0.7, bruit=0.7)
+ecrire("splash.wav", 0.35, [120.0, 70.0], glissement=-0.3, bruit=0.85)
+ecrire("fantome.wav", 0.90, [440.0, 443.0, 660.0], glissement=0.6)
+ecrire("fureur.wav", 0.50, [110.0, 116.0, 220.0], glissement=0.3, bruit=0.2)
+ecrire("kickass.wav", 0.18, [90.0, 180.0], glissement=-0.6, bruit=0.4)
+ecrire("tirdanscasque.wav", 0.30, [1800.0, 2710.0, 3300.0])
+ecrire("headshot.wav", 0.25, [240.0, 1200.0], glissement=-0.8, bruit=0.6)

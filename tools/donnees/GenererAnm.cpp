@@ -1,5 +1,6 @@
 // Writes the animated sprites the game ships: the hero's and the guard's ".anm" files, the
-// spirit that leaves a dead player and the fire meteor. Their sheets come from data/outils/generer_images_hud.py,
+// spirit that leaves a dead player, the fire meteor, the fire of a burnt body and the rabbit
+// of an empty weapon. Their sheets come from data/outils/generer_images_hud.py,
 // whose layout the cuts below follow. Run from data/ with a display (a GL context is needed
 // to hold a sheet texture):
 //
@@ -233,6 +234,8 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
     animerFigure(s, "COUP", {frappe, frappe2, debout}, 3);
     animerFigure(s, "DASH", {dash}, 1);
     animerFigure(s, "RECEPTION", {baisse, debout}, 3);
+    animerFigure(s, "COUP_TOUCHE", {frappe2, frappe, debout}, 3);
+    animerFigure(s, "COUP_RETOUR", {frappe2, debout}, 3);
     // Standing and walking aim where the drawing says; the legs walk on their own.
     animerVisee(s, "ARRET_VISEE", debout, -1);
     animerFigure(s, "MARCHE_JAMBES", {pas(25, 20), debout, pas(-25, -20), debout}, 4);
@@ -245,7 +248,10 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
         {"BAISSE", "BAISSE"}, {"ARRET_BAISSE_VISEE", "BAISSE"}, {"BAISSE_MARCHE_VISEE", "BAISSE_MARCHE"},
         {"SAUT_MONTE", "SAUT"}, {"CHUTE", "CHUTE"}, {"TOUCHE", "TOUCHE"}, {"MORT", "MORT"}, {"MORT_2", "MORT"},
         {"MORT_4", "MORT"}, {"MORT_5_EXPLO", "MORT"}, {"VICTOIRE", "VICTOIRE"}, {"COUP_0", "COUP"},
-        {"DASH", "DASH"}, {"SAUT_RECEPTION", "RECEPTION"},
+        {"DASH", "DASH"}, {"SAUT_RECEPTION", "RECEPTION"}, {"COUP_0_TOUCHE", "COUP_TOUCHE"},
+        {"COUP_0_RETOUR", "COUP_RETOUR"},
+        // A finished death returns to "ARRET": the body stays down, its overlays on.
+        {"ARRET", "MORT"},
     };
     for (const auto& [etat, anim] : etats)
         for (int a = 0; a < s.getNbAnimations(); ++a)
@@ -282,6 +288,29 @@ void construireMeteore(CSPRITE3& s)
     s.strTexture = "./personnages/meteore.png";
 }
 
+// The fire over a body burnt to death: four 32 x 64 frames, as large as a character's box.
+void construireFeu(CSPRITE3& s)
+{
+    ajouterElements(s, {{"feu0", 0, 0, 32, 64}, {"feu1", 32, 0, 32, 64}, {"feu2", 64, 0, 32, 64},
+                        {"feu3", 96, 0, 32, 64}});
+    ajouterAnimation(s, {"FEU", {0, 1, 2, 3}, 3}, sf::FloatRect(0, 0, 32, 64), sf::FloatRect(0, 0, 32, 64),
+                     sf::Vector2f(16, 64));
+    s.etats["FEU"] = 0;
+    s.ID = "FEU";
+    s.strTexture = "./decors/Feu/feu.png";
+}
+
+// The rabbit that hops at the feet of a character whose weapon is empty: two 24 x 24 frames.
+void construireLapin(CSPRITE3& s)
+{
+    ajouterElements(s, {{"lapin0", 0, 0, 24, 24}, {"lapin1", 24, 0, 24, 24}});
+    ajouterAnimation(s, {"LAPIN", {0, 1}, 6}, sf::FloatRect(0, 0, 24, 24), sf::FloatRect(0, 0, 24, 24),
+                     sf::Vector2f(12, 24));
+    s.etats["LAPIN"] = 0;
+    s.ID = "LAPIN";
+    s.strTexture = "./lapin.png";
+}
+
 bool ecrire(CSPRITE3& s, const std::string& fichier)
 {
     // The files are generated: no ".save" copy of the previous ones is kept.
@@ -312,5 +341,13 @@ int main()
     meteore.pTextureFeuille = &feuille;
     construireMeteore(meteore);
     ok = ecrire(meteore, "./personnages/meteore.anm") && ok;
+    CSPRITE3 feu;
+    feu.pTextureFeuille = &feuille;
+    construireFeu(feu);
+    ok = ecrire(feu, "./decors/Feu/feu.anm") && ok;
+    CSPRITE3 lapin;
+    lapin.pTextureFeuille = &feuille;
+    construireLapin(lapin);
+    ok = ecrire(lapin, "./lapin.anm") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,435 @@
+// The character drawing, read back from the scene's pixels: return codes, life bars,
+// messages, aim, reload, shield, weapon images, the built-in animations, status icons and
+// the editor overlay with the key points of a path.
+#include "OutilsCombat.h"
+#include "OutilsPersos.h"
+
+#include "characters/Armes.h"
+#include "core/Chemin.h"
+#include "core/SpriteSimple.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+#include "support/Outils.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace EtatPerso;
+
+// Alpha 180 of 255: the background (0, 0, 0, 180) over white gives 75; a value's colour c
+// over that background gives c x 0.706 + 22.
+const sf::Color FOND_BARRE(75, 75, 75);
+
+class Dessin : public Combat {
+protected:
+    void SetUp() override
+    {
+        Combat::SetUp();
+        bloc(0, 500, 2000, 40);
+        scene().clear(sf::Color::White);
+    }
+    sf::RenderTexture& scene() { return *CSFMLJeuGlobal::prenderTexture; }
+    sf::Color pixel(unsigned x, unsigned y)
+    {
+        scene().display();
+        return scene().getTexture().copyToImage().getPixel(x, y);
+    }
+    // Textures read through the game's cache, from the folder the test stands in.
+    void avecTextures()
+    {
+        g_services.textureCache = [this](const std::string&, const std::string& chemin) -> sf::Texture* {
+            auto& t = textures[chemin];
+            if (!t) {
+                t = std::make_unique<sf::Texture>();
+                if (!t->loadFromFile(chemin))
+                    return nullptr;
+            }
+            return t.get();
+        };
+    }
+    // An animation the game ships, read from the data folder.
+    CSPRITE3* animLivree(const std::string& fichier)
+    {
+        avecTextures();
+        const auto ancien = std::filesystem::current_path();
+        std::filesystem::current_path(dossierDonnees());
+        auto* a = new CSPRITE3();
+        const bool ok = a->charger(nullptr, &scene(), fichier, false);
+        std::filesystem::current_path(ancien);
+        EXPECT_TRUE(ok) << fichier;
+        return a;
+    }
+    // A weapon list of one weapon of full load 10, and a current slot of that weapon.
+    SlotArme& slot(CPerso& p, int munitions, int rechargeAuto = -1)
+    {
+        if (!jeu->parmes) {
+            jeu->parmes = new CArmes();
+            jeu->parmes->armes.push_back(new CArme());
+            jeu->parmes->armes.back()->munitions = 10;
+            jeu->parmes->nbArmes = 1;
+        }
+        auto* s = new SlotArme();
+        s->munitions = munitions;
+        s->rechargeAuto = rechargeAuto;
+        p.armes.push_back(s);
+        p.nbarmesperso = 1;
+        p.armeCourante = 0;
+        return *s;
+    }
+
+    // A one-pixel line of the key points passes within a pixel of (x, y).
+    bool trait(unsigned x, unsigned y)
+    {
+        scene().display();
+        const sf::Image img = scene().getTexture().copyToImage();
+        for (unsigned j = y - 1; j <= y + 1; ++j)
+            for (unsigned i = x - 1; i <= x + 1; ++i)
+                if (img.getPixel(i, j) == sf::Color(80, 80, 80))
+                    return true;
+        return false;
+    }
+
+    std::map<std::string, std::unique_ptr<sf::Texture>> textures;
+};
+
+bool proche(sf::Color a, sf::Color b) { return std::abs(a.r - b.r) <= 3 && std::abs(a.g - b.g) <= 3 && std::abs(a.b - b.b) <= 3; }
+
+std::filesystem::path donnee(const std::string& f) { return dossierDonnees() / f; }
+
+} // namespace
+
+TEST_F(Dessin, CodesDeRetour)
+{
+    CPerso* supprime = ia(100, 500);
+    supprime->bDel = true;
+    CPerso* sansImage = ia(100, 500);
+    sansImage->sprite->pDEC = nullptr;
+    CPerso* cache = ia(100, 500);
+    cache->sprite->setVisible(false);
+    CPerso* presDeLaVue = ia(1500, 500);   // the view is 1280 wide: half a view more is 1920
+    CPerso* loinDeLaVue = ia(2000, 500);
+    CPerso* joueurLoin = perso(2000, 500);
+    CPerso* vu = ia(300, 500);
+    const std::pair<CPerso*, int> cas[] = {{supprime, 10}, {sansImage, 0},    {cache, 9},     {presDeLaVue, 1},
+                                           {loinDeLaVue, 8}, {joueurLoin, 1}, {vu, 1}};
+    for (const auto& [p, code] : cas)
+        EXPECT_EQ(p->dessiner(scene()), code) << "AI at x " << p->sprite->x;
+}
+
+TEST_F(Dessin, BarresDeVie)
+{
+    struct Cas {
+        const char* cas;
+        int modeIA, numJoueur, vie, vieMax;
+        bool paralyse;
+        int typeJeu;
+        bool barre;
+        sf::Color avant;  // at the bar's left end
+    } cas[] = {
+        {"AI above 200", 0, 1, 150, 300, false, 0, true, sf::Color(22, 202, 22)},
+        {"AI of 200", 0, 1, 100, 200, false, 0, true, sf::Color(202, 22, 22)},
+        {"AI of 1 at 0", 0, 1, 0, 1, false, 0, true, FOND_BARRE},
+        {"AI of 0", 0, 1, -5, 0, false, 0, false, sf::Color::White},
+        {"player 0", -1, 0, 50, 100, false, 0, true, sf::Color(202, 22, 22)},
+        {"player 1", -1, 1, 50, 100, false, 0, true, sf::Color(22, 22, 202)},
+        {"paralysed player 0", -1, 0, 100, 100, true, 2, true, sf::Color(131, 22, 22)},
+        {"paralysed player 1", -1, 1, 100, 100, true, 2, true, sf::Color(22, 22, 131)},
+        {"full life, adventure", -1, 0, 100, 100, false, 0, false, sf::Color::White},
+        {"full life, rounds", -1, 0, 100, 100, false, 2, true, sf::Color(202, 22, 22)},
+    };
+    for (const Cas& k : cas) {
+        CPerso* p = perso(100, 500);
+        p->modeIA = k.modeIA;
+        p->numJoueur = k.numJoueur;
+        p->vie = k.vie;
+        p->vieMax = k.vieMax;
+        p->bParalyse = k.paralyse;
+        p->vieParalysie = 50;
+        jeu->typeJeu = k.typeJeu;
+        EXPECT_EQ(p->dessiner(scene()), 1) << k.cas;
+        // The sprite's top is 500 - 64: the bar lies from y 434, x 60 to 140.
+        EXPECT_TRUE(proche(pixel(61, 436), k.avant)) << k.cas;
+        const sf::Color fin = pixel(139, 436);
+        EXPECT_TRUE(proche(fin, k.barre ? FOND_BARRE : sf::Color::White) || proche(fin, k.avant))
+            << k.cas << ": " << int(fin.r) << "," << int(fin.g) << "," << int(fin.b);
+        TearDown();
+        SetUp();
+    }
+    CPerso* p = ia(100, 500);
+    p->vie = 10;
+    decor->bInfosVie = false;
+    p->dessiner(scene());
+    EXPECT_EQ(pixel(61, 436), sf::Color::White) << "the level hides life bars";
+}
+
+TEST_F(Dessin, MessagesFlottantsAuxDeuxCadences)
+{
+    for (float c : COEFFICIENTS) {
+        coefficient(c);
+        CPerso* p = perso(100, 500);
+        p->prendreCoup(25, 0, 0, 1);
+        ASSERT_EQ(p->messages.size(), 1u);
+        MessagePerso& m = *p->messages.front();
+        m.decalageX = m.decalageY = 0;
+        m.derive = 3;
+        p->dessiner(scene());
+        EXPECT_EQ(p->texteFeu.getString().toAnsiString(), "25") << "an empty text shows the damage";
+        EXPECT_EQ(p->texteFeu.getFillColor(), sf::Color(255, 150, 0, 200));
+        EXPECT_EQ(p->texteFeu.getCharacterSize(), 30u);
+        EXPECT_FLOAT_EQ(p->texteFeu.getRotation(), 9);
+        for (int i = 1; i < images(10); ++i)
+            p->dessiner(scene());
+        EXPECT_EQ(m.decalageX, 30) << "drift 3 per frame at 30 fps, at " << c;
+        EXPECT_EQ(m.decalageY, 100) << "10 per frame at 30 fps, at " << c;
+        const int vie = c == 1.0f ? 45 : 75;
+        for (int i = images(10); i < vie - 1; ++i)
+            p->dessiner(scene());
+        EXPECT_EQ(p->messages.size(), 1u) << "alive until its last frame at " << c;
+        p->dessiner(scene());
+        EXPECT_TRUE(p->messages.empty()) << "gone after " << vie << " frames at " << c;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(Dessin, Visee)
+{
+    CPerso* p = perso(100, 500);
+    anime(*p, {"ARRET_VISEE"}, 181);
+    p->sprite->setVisee(0, true);
+    p->sprite->bPlay = false;  // the frame stays where the aim put it
+    p->angleVisee = 270;
+    p->dessiner(scene());
+    EXPECT_FLOAT_EQ(p->angleVisee, 90) << "folded to the right side";
+    EXPECT_EQ(p->sprite->miroir, -1) << "facing left";
+    EXPECT_EQ(p->sprite->getFrame(0), 90);
+    p->angleVisee = -1;
+    p->sprite->miroir = -1;
+    p->dessiner(scene());
+    EXPECT_EQ(p->sprite->miroir, -1) << "without aim the facing stays";
+}
+
+TEST_F(Dessin, RechargementAutomatiqueAuxDeuxCadences)
+{
+    struct Cas {
+        int rechargeAuto, images30, munitions;
+    } cas[] = {{0, 5, 5}, {2, 9, 3}, {0, 20, 10}, {-1, 10, 0}};
+    for (float c : COEFFICIENTS)
+        for (const Cas& k : cas) {
+            coefficient(c);
+            CPerso* p = perso(100, 500);
+            SlotArme& s = slot(*p, 0, k.rechargeAuto);
+            for (int i = 0; i < images(k.images30); ++i)
+                p->dessiner(scene());
+            EXPECT_EQ(s.munitions, k.munitions) << "every " << k.rechargeAuto << " + 1 frames at 30 fps, at " << c;
+            TearDown();
+            SetUp();
+        }
+}
+
+TEST_F(Dessin, BouclierQuiSEteint)
+{
+    for (float c : COEFFICIENTS) {
+        coefficient(c);
+        CPerso* p = perso(100, 500);
+        p->bBouclier = p->bBouclierActif = true;
+        p->reserveBouclier = 0.5f;
+        p->usureBouclier = 0.25f;
+        for (int i = 1; i < images(2); ++i)
+            p->dessiner(scene());
+        EXPECT_TRUE(p->bBouclierActif) << "at " << c;
+        p->dessiner(scene());
+        EXPECT_FALSE(p->bBouclierActif) << "spent in two frames at 30 fps, at " << c;
+        EXPECT_FLOAT_EQ(p->reserveBouclier, 0);
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(Dessin, ImagesDArmeDerriereEtDevant)
+{
+    // Body (white, 32 x 64), weapon in front (red, 8 x 8), weapon behind (blue, 64 x 64).
+    auto* b = new CDEC();
+    b->planche.create(128, 64, sf::Color::White);
+    for (unsigned y = 0; y < 64; ++y)
+        for (unsigned x = 32; x < 128; ++x)
+            b->planche.setPixel(x, y, x < 40 ? sf::Color::Red : x >= 64 ? sf::Color::Blue : sf::Color::Black);
+    b->ajouterAnimDec(0, 0, 1, 32, 64, 1, 0);
+    b->ajouterAnimDec(32, 0, 1, 8, 8, 1, 0);
+    b->ajouterAnimDec(64, 0, 1, 64, 64, 1, 0);
+    decor->modelesDEC["ARMES"] = b;
+    CPerso* p = perso(100, 500);
+    p->sprite->pDEC = b;
+    p->sprite->placer(0, 100, 500);
+    SlotArme& s = slot(*p, 5);
+    s.premierSprite[0] = 2;
+    s.premierSprite[1] = 1;
+    p->dessiner(scene());
+    EXPECT_EQ(pixel(130, 470), sf::Color::Blue) << "the weapon behind shows past the body";
+    EXPECT_EQ(pixel(110, 470), sf::Color::White) << "and is hidden by it";
+    EXPECT_EQ(pixel(86, 440), sf::Color::Red) << "the weapon in front covers the body";
+    p->armeCourante = 3;
+    scene().clear(sf::Color::White);
+    p->dessiner(scene());
+    EXPECT_EQ(pixel(130, 470), sf::Color::White) << "a slot index outside the list: no weapon image";
+}
+
+TEST_F(Dessin, FeuApresUneMortParLeFeuEtLapinDUneArmeVide)
+{
+    jeu->pAnimFeu = animLivree("./decors/Feu/feu.anm");
+    jeu->pAnimLapin = animLivree("./lapin.anm");
+    CPerso* brule = ia(100, 500);
+    brule->mode = MORT;
+    brule->derniereArme = "ARME 1";
+    brule->dessiner(scene());
+    const sf::Color feu = pixel(100, 496);
+    EXPECT_NE(feu, sf::Color::White) << "flames over the body";
+    EXPECT_GT(feu.r, feu.b) << "orange";
+    CPerso* tue = ia(300, 500);
+    tue->mode = MORT;
+    tue->derniereArme = "ARME 2";
+    tue->dessiner(scene());
+    EXPECT_EQ(pixel(300, 496), sf::Color::White) << "another weapon leaves the body as it is";
+
+    CPerso* vide = perso(500, 500);
+    slot(*vide, 0);
+    vide->dessiner(scene());
+    // The rabbit (24 x 24, its origin at its feet) hops at the character's feet: its left eye.
+    EXPECT_EQ(pixel(497, 488), sf::Color(30, 30, 40)) << "the rabbit of an empty weapon";
+    CPerso* charge = perso(700, 500);
+    slot(*charge, 1);
+    charge->dessiner(scene());
+    EXPECT_EQ(pixel(697, 488), sf::Color::White) << "no rabbit while ammunition is left";
+}
+
+TEST(IconesEtat, ChargeesAuDemarrageQuandLesFichiersExistent)
+{
+    const auto ancien = std::filesystem::current_path();
+    for (bool presents : {true, false}) {
+        DossierTemp d;
+        std::filesystem::current_path(d.str());
+        if (presents) {
+            std::filesystem::create_directories("effets");
+            for (const char* f : {"icone_inverse.dec", "icone_inverse.png", "icone_sans_saut.dec",
+                                  "icone_sans_saut.png"})
+                std::filesystem::copy_file(donnee(std::string("effets/") + f), std::string("effets/") + f);
+        }
+        {
+            CSFMLJeu jeu;
+            EXPECT_EQ(jeu.init("jeu.ini"), -1) << "no window without VIEWPORT";
+            EXPECT_EQ(jeu.iconeInverse != nullptr, presents);
+            EXPECT_EQ(jeu.iconeSansSaut != nullptr, presents);
+            if (presents)
+                EXPECT_EQ(jeu.iconeInverse->pDEC->trouverAnim(0)->nbFrames(), 4) << "the shipped icon's frames";
+        }
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        std::filesystem::current_path(ancien);
+    }
+}
+
+TEST_F(Dessin, IconesDEtatAuDessusDeLaTete)
+{
+    avecTextures();
+    const auto ancien = std::filesystem::current_path();
+    std::filesystem::current_path(dossierDonnees());
+    jeu->iconeInverse = new CSPRITE_SIMPLE();
+    ASSERT_TRUE(jeu->iconeInverse->charger("./effets/icone_inverse.dec"));
+    jeu->iconeSansSaut = new CSPRITE_SIMPLE();
+    ASSERT_TRUE(jeu->iconeSansSaut->charger("./effets/icone_sans_saut.dec"));
+    std::filesystem::current_path(ancien);
+    struct Cas {
+        float x;
+        bool inverse, sansSaut, mort, icone;
+    } cas[] = {{100, true, false, false, true}, {300, false, true, false, true}, {500, true, true, true, false},
+               {700, false, false, false, false}};
+    for (const Cas& k : cas) {
+        CPerso* p = perso(k.x, 500);
+        p->posTete[0] = 60;
+        p->bInversionGD = k.inverse;
+        p->bPasdesaut = k.sansSaut;
+        if (k.mort)
+            p->mode = MORT;
+        p->dessiner(scene());
+        // The icon's top-left corner is 50 pixels above the head; inside its dark badge.
+        EXPECT_EQ(pixel(unsigned(k.x) + 3, 401) != sf::Color::White, k.icone) << "character at " << k.x;
+    }
+}
+
+TEST_F(Dessin, OverlayDeLEditeur)
+{
+    jeu->mode = 2;
+    CPerso* p = perso(100, 500);
+    p->posTete[0] = 60;
+    p->sprite->hitbox[0] = p->sprite->hitbox[2] = 4;
+    p->sprite->hitbox[1] = 6;
+    p->sprite->y0 = 500;
+    p->distancePatrouille = 50;
+    jeu->pPersoSelection = p;
+    p->dessiner(scene());
+    EXPECT_EQ(pixel(83, 470), sf::Color::Red) << "the sprite's box: 84 to 116, outlined outside";
+    EXPECT_EQ(pixel(87, 470), sf::Color::Blue) << "the hit box: 4 pixels in from each side";
+    EXPECT_EQ(pixel(100, 441), sf::Color::Blue) << "and 6 from the top";
+    EXPECT_EQ(pixel(100, 440), sf::Color::Red) << "the head point";
+    EXPECT_EQ(pixel(103, 503), sf::Color::Red) << "the origin point's wide outline";
+    EXPECT_EQ(pixel(102, 502), sf::Color::Blue) << "under the feet point's";
+    const sf::Color barre = pixel(55, 501);
+    EXPECT_TRUE(barre.r == barre.g && barre.g == barre.b && barre.r < 255) << "the grey patrol bar";
+
+    CPerso* anime = perso(300, 500);
+    Combat::anime(*anime, {"ARRET_VISEE"});
+    anime->sprite->getAnim(0)->rectHitbox = sf::FloatRect(-5, -60, 20, 60);
+    jeu->bAfficheHitboxes = true;
+    anime->dessiner(scene());
+    EXPECT_EQ(pixel(294, 470), sf::Color::Blue) << "a layered hit box from its rectangle: 295 to 315";
+    anime->sprite->miroir = -1;
+    scene().clear(sf::Color::White);
+    anime->dessiner(scene());
+    EXPECT_EQ(pixel(284, 470), sf::Color::Blue) << "mirrored: 285 to 305";
+
+    jeu->mode = 1;
+    scene().clear(sf::Color::White);
+    p->dessiner(scene());
+    EXPECT_EQ(pixel(83, 470), sf::Color::White) << "no overlay in the game";
+}
+
+TEST_F(Dessin, PointsClesDuChemin)
+{
+    jeu->mode = 2;
+    for (int mode : {2, 0}) {
+        scene().clear(sf::Color::Black);
+        CPerso* p = perso(100, 600);
+        p->sprite->bPhysC = true;
+        p->sprite->pChemin = new CChemin();
+        CChemin& c = *p->sprite->pChemin;
+        c.modeParcours = mode;
+        c.numKP = 2;
+        const sf::Vector2f points[3] = {{300, 200}, {500, 200}, {400, 350}};
+        for (const sf::Vector2f& v : points) {
+            auto* kp = new CAncrageKP();
+            kp->pAncre->x = v.x;
+            kp->pAncre->y = v.y;
+            c.listeKP.push_back(kp);
+        }
+        p->dessiner(scene());
+        EXPECT_EQ(pixel(300, 180), sf::Color(80, 80, 80)) << "a ghost of the character at the first point";
+        EXPECT_TRUE(trait(400, 200)) << "the line from the first to the second point";
+        EXPECT_EQ(trait(350, 275), mode == 2) << "the closing line in loop mode " << mode;
+        EXPECT_EQ(jeu->texte.getString().toAnsiString(), "KP 3");
+        EXPECT_EQ(jeu->texte.getFillColor(), sf::Color(255, 0, 0, 255)) << "the current point's label is red";
+        TearDown();
+        SetUp();
+        jeu->mode = 2;
+    }
+}
+
+TEST_F(Dessin, LignesDeConsole)
+{
+    CPerso* p = perso(100, 500);
+    p->sprite->ID = "VEVIDIZv3";
+    p->visee = 4;
+    p->angleVisee = 180;
+    p->dessiner(scene());
+    EXPECT_EQ(CPLUX::getConsoleText(11), L"visee=4");
+    EXPECT_EQ(CPLUX::getConsoleText(12).rfind(L"anglevisee=180", 0), 0u);
+}
