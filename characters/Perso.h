@@ -16,6 +16,7 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
 #include <list>
 #include <memory>
 #include <string>
@@ -175,8 +176,11 @@ public:
     CPerso* getTourelleProche();
     // The weapons and crystals a dead AI shows over its sprite.
     void lacherCristaux();
-    // One frame of a dead character's death (a later step of the characters fills it).
-    int mourir() { return 0; }
+    // The slots in use (nbarmesperso, within the list), the current one (null when its index
+    // is outside them), and whether the character's player has its super power on.
+    int nbSlots() const { return std::min(std::max(0, nbarmesperso), static_cast<int>(armes.size())); }
+    SlotArme* slotCourant() const;
+    bool superPouvoir() const;
 
     // Hits, damage and death (PersoCoups.cpp, PersoMort.cpp) -------------------------------
     // The one hit handler; decor damage calls it with (damage, direction, 0, 1). indirect:
@@ -453,7 +457,6 @@ private:
     void tirVaisseau(const SlotArme& s, int signe);
 
     // Hits (PersoCoups.cpp, PersoMort.cpp).
-    bool superPouvoir() const;
     void ajouterMessage(int degats, bool vivant);
     void lancerShaderCoup();
     void mortOuParalysie();
@@ -469,7 +472,6 @@ private:
     int frapper(CPerso& victime, int indirect);
     void finCoup(bool arret);
     // Drawing steps (PersoDessin.cpp, PersoDessinEditeur.cpp).
-    const SlotArme* slotCourant() const;
     int codeDessin() const;
     void majVisee();
     void rechargerArmes();

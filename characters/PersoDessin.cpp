@@ -53,11 +53,9 @@ float arrondi(float v) { return std::round(v); }
 
 } // namespace
 
-const SlotArme* CPerso::slotCourant() const
+SlotArme* CPerso::slotCourant() const
 {
-    if (armeCourante < 0 || armeCourante >= static_cast<int>(armes.size()))
-        return nullptr;
-    return armes[static_cast<size_t>(armeCourante)];
+    return armeCourante >= 0 && armeCourante < nbSlots() ? armes[static_cast<size_t>(armeCourante)] : nullptr;
 }
 
 int CPerso::codeDessin() const

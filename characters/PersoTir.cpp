@@ -30,13 +30,6 @@ enum IndiceAngle { A0 = 0, A180 = 1, A45 = 2, A90 = 3, A135 = 4, A30 = 5, A70 = 
 
 CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
 
-int nbSlots(const CPerso& p) { return std::min(std::max(0, p.nbarmesperso), int(p.armes.size())); }
-
-SlotArme* slotCourant(const CPerso& p)
-{
-    return p.armeCourante >= 0 && p.armeCourante < nbSlots(p) ? p.armes[size_t(p.armeCourante)] : nullptr;
-}
-
 Posture posture(int mode)
 {
     switch (mode) {
@@ -92,11 +85,6 @@ void montrerNomArme(int joueur)
         j->pHUD->compteurArme[joueur] = std::max(1, tuv::floatVersInt(DUREE_NOM_ARME / coefficientTemps()));
 }
 
-bool superPouvoir(int joueur)
-{
-    CSFMLJeu* j = jeu();
-    return j && joueur >= 0 && joueur < 4 && j->commandes[joueur].bSuperPouvoir;
-}
 
 int typeJeu() { return jeu() ? jeu()->typeJeu : 0; }
 
@@ -104,7 +92,7 @@ int typeJeu() { return jeu() ? jeu()->typeJeu : 0; }
 
 void CPerso::selectArme(int i)
 {
-    if (i < 0 || i >= nbSlots(*this))
+    if (i < 0 || i >= nbSlots())
         return;
     armeCourante = i;
     if (sprite)
@@ -117,13 +105,13 @@ namespace {
 // slots); with a single slot there is no choice (0); -1 leaves the walk to the caller.
 int debutChoixArme(CPerso& p)
 {
-    if (!slotCourant(p)) {
-        if (nbSlots(p) < 1)
+    if (!p.slotCourant()) {
+        if (p.nbSlots() < 1)
             return 0;
         p.selectArme(0);
         return 1;
     }
-    return nbSlots(p) < 2 ? 0 : -1;
+    return p.nbSlots() < 2 ? 0 : -1;
 }
 
 } // namespace
@@ -134,7 +122,7 @@ int CPerso::armeSuivante()
     const int debut = debutChoixArme(*this);
     if (debut >= 0)
         return debut;
-    const int nb = nbSlots(*this);
+    const int nb = nbSlots();
     const int depart = armeCourante;
     for (int i = (depart + 1) % nb; i != depart; i = (i + 1) % nb) {
         const SlotArme& s = *armes[size_t(i)];
@@ -152,7 +140,7 @@ int CPerso::armePrecedente()
     const int debut = debutChoixArme(*this);
     if (debut >= 0)
         return debut;
-    const int nb = nbSlots(*this);
+    const int nb = nbSlots();
     // Each step's slot becomes current, owned or not; a full cycle ends on the start.
     const int depart = armeCourante;
     int i = depart;
@@ -167,7 +155,7 @@ int CPerso::armePrecedente()
 void CPerso::getPositionTir(int& x, int& y, const int& signe)
 {
     x = y = 0;
-    const SlotArme* s = slotCourant(*this);
+    const SlotArme* s = slotCourant();
     if (!s)
         return;
     if (visee == 6) {
@@ -189,9 +177,9 @@ void CPerso::getPositionTir(int& x, int& y, const int& signe)
 
 int CPerso::tirer(int)
 {
-    if (sprite && (sprite->ID == "ZADIRIREZI_J1" || sprite->ID == "ZADIRIREZI_J2") && superPouvoir(numJoueur))
+    if (sprite && (sprite->ID == "ZADIRIREZI_J1" || sprite->ID == "ZADIRIREZI_J2") && superPouvoir())
         return 0;
-    SlotArme* s = slotCourant(*this);
+    SlotArme* s = slotCourant();
     if (!s) {
         armeCourante = -1;
         if (sprite)
@@ -225,7 +213,7 @@ int CPerso::refuserTir(int munitions)
     if (munitions != 0)
         return munitions;
     g_services.jouerSon("TIRVIDE");
-    if (modeIA == -1 && typeJeu() == 0 && armeCourante != SLOT_DE_SECOURS && nbSlots(*this) > SLOT_DE_SECOURS) {
+    if (modeIA == -1 && typeJeu() == 0 && armeCourante != SLOT_DE_SECOURS && nbSlots() > SLOT_DE_SECOURS) {
         selectArme(SLOT_DE_SECOURS);
         montrerNomArme(numJoueur);
     }
@@ -338,7 +326,7 @@ void CPerso::tirerTourelle(bool bTir)
     const bool present = d && std::any_of(d->persos.begin(), d->persos.end(), [this](const CPerso* p) {
         return p && p->numJoueur == numJoueur && !p->bTourelle;
     });
-    SlotArme* s = slotCourant(*this);
+    SlotArme* s = slotCourant();
     if (present && s && s->bPossedee && s->munitions > 0 && compteurCadence < s->cadence && !bMunitionsInfinies)
         --s->munitions;
 }
@@ -361,7 +349,7 @@ void CPerso::lacherCristaux()
     if (!sprite)
         return;
     const float sx = sprite->sx, sy = sprite->sy;
-    for (int i = 0; i < nbSlots(*this); ++i) {
+    for (int i = 0; i < nbSlots(); ++i) {
         const SlotArme& s = *armes[size_t(i)];
         if (!s.bPossedee || (s.munitions == 0 && s.rechargeAuto < 0))
             continue;
@@ -456,7 +444,7 @@ void CPerso::deciderVisee(const CommandesJoueur& c)
 // cooldown, in 30-per-second frames.
 void CPerso::tirCadence(const CommandesJoueur& c)
 {
-    const SlotArme* s = slotCourant(*this);
+    const SlotArme* s = slotCourant();
     const int limite = std::max(1, tuv::floatVersInt(float(s ? s->cadence : 0) / coefficientTemps()));
     bool tire = false;
     if (compteurCadence <= 0 && c.bTirMaintenu) {

@@ -244,7 +244,8 @@ TEST_F(Tirs, FriendlyFireAndProtection)
         t->minuterie = 0;
         EXPECT_EQ(liste().testerImpact(t), c.attendu) << "case " << n;
         const int degats = liste().arme(c.arme)->degats;
-        EXPECT_EQ(v->vie + v->vieParalysie, c.attendu ? 200 - degats : 200) << "case " << n;
+        // A body takes no more damage, only a message.
+        EXPECT_EQ(v->vie + v->vieParalysie, c.attendu && !c.morte ? 200 - degats : 200) << "case " << n;
         if (c.attendu)
             EXPECT_EQ(v->dernierAttaquant, tireur) << "case " << n;
         jeu->commandes[c.numVictime].bSuperPouvoir = false;
@@ -284,14 +285,17 @@ TEST_F(Tirs, HeadAndKneeZonesOfPlayers)
     for (const Cas& c : cas) {
         viderPersos();
         CPerso* v = perso(100, 100, 1);
+        v->vie = v->vieMax = 1000;  // the losses are read whole: nobody dies of them
         jeu->pOptionsMulti->reglageJ2 = c.reglage;
         CTir* t = enVol(c.arme, 104, c.y, 0, 90, tireur);
         EXPECT_EQ(liste().testerImpact(t), 4);
         const std::string nom = "weapon " + std::to_string(c.arme) + " setting " + std::to_string(c.reglage) +
                                 " at y " + std::to_string(c.y);
-        EXPECT_EQ(100 - v->vie, c.perte) << nom;
-        EXPECT_EQ(v->bTirTete, c.tete) << nom;
-        EXPECT_EQ(v->bTirJambes, c.genou) << nom;
+        EXPECT_EQ(1000 - v->vie, c.perte) << nom;
+        // The hit's message consumes the zone: a head shot leaves its mark unless a helmet
+        // stopped it, a knee shot its arrow.
+        EXPECT_EQ(v->bToucheTete, c.tete && c.reglage != 1 && c.reglage != 4) << nom;
+        EXPECT_EQ(v->bFlecheGenou, c.genou) << nom;
         EXPECT_EQ(v->derniereArme, liste().arme(c.arme)->nom) << nom;
         EXPECT_EQ(std::make_pair(v->reel5, v->reel6), std::make_pair(-4.0f, float(100 - c.y))) << nom;
     }
@@ -465,7 +469,7 @@ TEST_F(Tirs, DamageStepAndHitState)
         {"", "", 0, false, true, false, false, 0, 30, 100, 100},
         {"", "", 0, false, false, true, false, 0, 30, 100, 100},
         {"", "", 2, false, false, false, true, 0, 30, 100, 70},
-        {"", "", 2, false, false, false, true, 1, 30, 70, 100},
+        {"", "", 2, false, false, false, true, 1, 30, 100, 100},  // indirect on a paralysed one: ignored
         {"TEUZJ1", "", 2, true, false, false, false, 0, 5, 100, 100},
         {"TEUZJ2", "", 2, true, false, false, false, 0, 30, 95, 100},
         {"VEVIDIZv3", "", 2, true, false, false, false, 0, 30, 85, 100},
