@@ -120,15 +120,6 @@ const TableCles& tableCles()
     return table;
 }
 
-// A name is one value of one line.
-std::string nomFichier(std::string nom)
-{
-    std::replace(nom.begin(), nom.end(), ';', ',');
-    std::replace(nom.begin(), nom.end(), '\n', ' ');
-    std::replace(nom.begin(), nom.end(), '\r', ' ');
-    return nom;
-}
-
 // Builds one line at a time and hands it to the file (no flush per line).
 class Ecrivain {
 public:
@@ -182,8 +173,8 @@ CSPRITE::Uniforms uniformsConnus(const CSPRITE::Uniforms& m)
 std::string texteShader(const CSPRITE3_ANIMELEM& ae)
 {
     DonneesSprite d;
-    d.strShaderFrag = nomFichier(ae.strShaderFrag);
-    d.strShaderVert = nomFichier(ae.strShaderVert);
+    d.strShaderFrag = CSPRITE3::nomFichier(ae.strShaderFrag);
+    d.strShaderVert = CSPRITE3::nomFichier(ae.strShaderVert);
     d.uniformsFrag = ae.uniformsFrag;
     d.uniformsVert = ae.uniformsVert;
     return texteShaderSD(d);
@@ -191,12 +182,12 @@ std::string texteShader(const CSPRITE3_ANIMELEM& ae)
 
 void ecrireElement(Ecrivain& w, const CSPRITE3_ELEMENT& e)
 {
-    w.cle("ELEMENT").t(nomFichier(e.nom)).r(e.rect).v2(e.origine).i(e.nbColonnes).i(e.nbLignes).i(e.arme)
+    w.cle("ELEMENT").t(CSPRITE3::nomFichier(e.nom)).r(e.rect).v2(e.origine).i(e.nbColonnes).i(e.nbLignes).i(e.arme)
         .i(e.elementLie).i(e.bCouleurGlobale).fin();
     if (!e.strImage.empty())
-        w.cle("ELIMG").t(nomFichier(e.strImage)).fin();
+        w.cle("ELIMG").t(CSPRITE3::nomFichier(e.strImage)).fin();
     if (!e.strAnmRef.empty())
-        w.cle("ANMREF").t(nomFichier(e.strAnmRef)).fin();
+        w.cle("ANMREF").t(CSPRITE3::nomFichier(e.strAnmRef)).fin();
     if (e.bAnmDirLien)
         w.cle("ANMDIRLIEN").i(1).fin();
     if (e.lienAnim[0] != -1 || e.lienAnim[1] != -1 || e.lienAnim[2] != -1)
@@ -223,7 +214,7 @@ void ecrireElement(Ecrivain& w, const CSPRITE3_ELEMENT& e)
 
 void ecrireAnimElem(Ecrivain& w, const CSPRITE3_ANIMELEM& ae)
 {
-    w.cle("ANIMELEM").i(ae.element).t(nomFichier(ae.nom)).i(ae.verrou).i(ae.option).fin();
+    w.cle("ANIMELEM").i(ae.element).t(CSPRITE3::nomFichier(ae.nom)).i(ae.verrou).i(ae.option).fin();
     if (!ae.enfants.empty()) {
         w.cle("ANIMELEM_ENFANTS").i(static_cast<int>(ae.enfants.size()));
         for (int enfant : ae.enfants)
@@ -250,9 +241,9 @@ void ecrireKeyframe(Ecrivain& w, const CSPRITE3_KEYFRAME& kf, const CSPRITE3_ANI
     w.cle("KF_SENSCHANGE").i(kf.sensChange).fin();
     w.cle("KF_COLOR").c(kf.couleur).fin();
     if (!kf.son.empty() || kf.bSonSiStop)
-        w.cle("KF_SON").t(nomFichier(kf.son)).i(kf.bSonSiStop).fin();
+        w.cle("KF_SON").t(CSPRITE3::nomFichier(kf.son)).i(kf.bSonSiStop).fin();
     if (!kf.script.empty() || kf.nbExecutions != 0)
-        w.cle("KF_SCRIPT").t(nomFichier(kf.script)).i(kf.nbExecutions).fin();
+        w.cle("KF_SCRIPT").t(CSPRITE3::nomFichier(kf.script)).i(kf.nbExecutions).fin();
     kf.scp.ecrire(w.getFichier(), "KF_SCP");
     for (const auto& cle : kf.cles) {
         w.cle("KEYANIMELEM").i(cle.element).i(cle.visible).i(cle.avantPlan).v2(cle.position).v2(cle.origine)
@@ -273,6 +264,15 @@ void ecrireKeyframe(Ecrivain& w, const CSPRITE3_KEYFRAME& kf, const CSPRITE3_ANI
 } // namespace
 
 // ==================================================================== writing
+
+// A name is one value of one line.
+std::string CSPRITE3::nomFichier(std::string nom)
+{
+    std::replace(nom.begin(), nom.end(), ';', ',');
+    std::replace(nom.begin(), nom.end(), '\n', ' ');
+    std::replace(nom.begin(), nom.end(), '\r', ' ');
+    return nom;
+}
 
 void CSPRITE3::ecrireAnm(CTUVFile& fichier) const
 {
@@ -509,7 +509,7 @@ void LecteurAnm::lireSprite(Cle c)
     case Cle::CouleurFond: s.couleurFond = v.couleur(0); break;
     case Cle::CouleurGlobale: s.couleurGlobale = v.couleur(0); break;
     // Map keys get the writer's replacements now, or their order would change on saving.
-    case Cle::Etat: s.etats[nomFichier(v.texte(0))] = v.entier(1, -1); break;
+    case Cle::Etat: s.etats[CSPRITE3::nomFichier(v.texte(0))] = v.entier(1, -1); break;
     default: break;
     }
 }
@@ -648,7 +648,7 @@ void LecteurAnm::lireAnimElem(Cle c)
         return;
     }
     if (c == Cle::Evenement) {
-        evenement = ae ? &ae->evenements[nomFichier(v.texte(0))] : nullptr;
+        evenement = ae ? &ae->evenements[CSPRITE3::nomFichier(v.texte(0))] : nullptr;
         return;
     }
     if (!ae)

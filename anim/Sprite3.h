@@ -42,6 +42,10 @@ public:
     // whole (the old file stays): the caller tells the user.
     bool sauver(const std::string& fichier);
     bool chargerTexture(const std::string& cle, const std::string& chemin);
+    // A name as the file holds it: ";" (which separates values) becomes "," and line breaks
+    // become spaces. Whatever stores a name the file will hold stores it so, and reads back
+    // the name it stored.
+    static std::string nomFichier(std::string nom);
     void viderElements();
     void viderAnimations();
     // Looks every ANMREF up again by its key: to be called after the game re-reads its map

@@ -98,30 +98,6 @@ bool CJeuDialogAnimationsSprites::onDialogPressLeft(sf::RenderWindow* w, int x, 
 
 // Handlers that later parts of the editor fill ------------------------------------------------------------
 
-bool CJeuDialogAnimationsSprites::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
-{
-    CPLUXDialog::onPressLeft(w, x, y, c);
-    return true;
-}
-
-bool CJeuDialogAnimationsSprites::onPressRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
-{
-    CPLUXDialog::onPressRight(w, x, y, c);
-    return true;
-}
-
-bool CJeuDialogAnimationsSprites::onClicLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
-{
-    CPLUXDialog::onClicLeft(w, x, y, c);
-    return true;
-}
-
-bool CJeuDialogAnimationsSprites::onClicRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
-{
-    CPLUXDialog::onClicRight(w, x, y, c);
-    return true;
-}
-
 bool CJeuDialogAnimationsSprites::onMouseIn(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
 {
     CPLUXDialog::onMouseIn(w, x, y, c);
@@ -140,7 +116,6 @@ bool CJeuDialogAnimationsSprites::onResize(int w, int h)
     return true;
 }
 
-void CJeuDialogAnimationsSprites::onCtrlMove(CPLUXControl* c) { CPLUXDialog::onCtrlMove(c); }
 
 void CJeuDialogAnimationsSprites::onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
                                             std::string text)
@@ -158,7 +133,6 @@ void CJeuDialogAnimationsSprites::onCtrlInputEnterPress(CPLUXControlTextInput* c
 void CJeuDialogAnimationsSprites::onCtrlCheckChange(CPLUXControlButtonCheck* c) { CPLUXDialog::onCtrlCheckChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlSliderChange(CPLUXControlSliderH* c) { CPLUXDialog::onCtrlSliderChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c) { CPLUXDialog::onCtrlColorChange(c); }
-void CJeuDialogAnimationsSprites::onCtrlSizeChange(CPLUXControl* c) { CPLUXDialog::onCtrlSizeChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlComboChange(CPLUXControlComboBox* c) { CPLUXDialog::onCtrlComboChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlTabChange(CPLUXControlTab* c) { CPLUXDialog::onCtrlTabChange(c); }
 void CJeuDialogAnimationsSprites::onKeyPress(const sf::Event::KeyEvent& k) { CPLUXDialog::onKeyPress(k); }

@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -39,12 +40,36 @@ class CSPRITE3;
 
 // One undo step: the values that undoing a change of one AE key puts back.
 struct AnmUndoRecord {
-    std::string type;  // "FAE_..."
+    // The kinds, and what valeur1..4 hold: MOVE position; SCALE scale, then position; ROT
+    // rotation; ORIGIN origin; MAILLE a mesh point's offset, then the point; VISIBLE and AVP
+    // the flag; FLIPH and FLIPV the scale.
+    static constexpr const char* FAE_MOVE = "FAE_MOVE";
+    static constexpr const char* FAE_SCALE = "FAE_SCALE";
+    static constexpr const char* FAE_ROT = "FAE_ROT";
+    static constexpr const char* FAE_ORIGIN = "FAE_ORIGIN";
+    static constexpr const char* FAE_MAILLE = "FAE_MAILLE";
+    static constexpr const char* FAE_VISIBLE = "FAE_VISIBLE";
+    static constexpr const char* FAE_AVP = "FAE_AVP";
+    static constexpr const char* FAE_FLIPH = "FAE_FLIPH";
+    static constexpr const char* FAE_FLIPV = "FAE_FLIPV";
+    // What the edit did to the AE's children, which undoing does again: their positions
+    // followed (moved, scaled or turned with it; their visibility with it), and their scales
+    // or rotations followed. An edit that left them alone records 0.
+    static constexpr int ENFANTS_POSITIONS = 1;
+    static constexpr int ENFANTS_ECHELLES = 2;
+    static constexpr int ENFANTS_TOUS = ENFANTS_POSITIONS | ENFANTS_ECHELLES;
+
+    std::string type;
     int animation = -1;
     int frame = -1;
     int animElem = -1;
     float valeur1 = 0, valeur2 = 0, valeur3 = 0, valeur4 = 0;
+    int enfants = ENFANTS_TOUS;
 };
+
+// The handle of the selected AE that a drag of the animation view holds; none: the drag
+// moves the AE.
+enum class PoigneeAE { Aucune, HG, HD, BG, BD, O, R };
 
 class CJeuDialogAnimationsSprites : public CPLUXDialog {
 public:
@@ -56,6 +81,8 @@ public:
     static constexpr float ZOOM_MIN = 0.1f;
     static constexpr float ZOOM_MAX = 10.f;
     static constexpr double PAS_ZOOM = 0.1;
+    // The key the sheet texture is loaded under while the editor holds it.
+    static constexpr const char* CLE_TEXTURE = "ID_PROVISOIRE_EDITEUR_ANIMATION_SPRITE";
 
     CJeuDialogAnimationsSprites();
     // Deletes the sprite; the timeline belongs to the dialog's controls.
@@ -187,6 +214,72 @@ public:
     void majComboAnimationLienAE();
     void majComboAnmBase(bool remplir);
     void modifierElement(bool rafraichir);
+    // The state combo and list: "(vide)", then the sprite's state names.
+    void remplirListesEtats();
+
+    // Undo -------------------------------------------------------------------------------------
+    static constexpr size_t MAX_ANNULATIONS = 25;
+    // Called before the change, with the values it replaces. enfants: what the change does to
+    // the AE's children (AnmUndoRecord::ENFANTS_...); inputs and checks, which move no child,
+    // pass 0.
+    void ajouterAnnulation(const std::string& type, int animation, int frame, int animElem, float v1, float v2,
+                           float v3, float v4, int enfants = AnmUndoRecord::ENFANTS_TOUS);
+    // Takes the newest record back: restores it when its AE and a keyframe at its frame still
+    // exist, removes it either way. Nothing on an empty list.
+    void annulerDerniereAction();
+    // Undo records, copy buffers and the dialogs bound to an AE hold indexes. After a change
+    // that renumbers or removes what they name: -1 forgets everything (another sprite, or
+    // elements or animations gone); an animation forgets its undo records, and with
+    // animElems (an AE removed or moved) also the copy buffers naming it and the dialogs.
+    void oublierReferences(int animation, bool animElems = false);
+    // The shader, particle, events and frame-script dialogs let go of the sprite's data.
+    void detacherDialoguesLies();
+
+    // Keyframes ----------------------------------------------------------------------------------
+    // Writes the AE panel into the selected keyframe.
+    void appliquerPanneauAE();
+    // A keyframe at the current frame, when it has none: interpolated from the keyframe
+    // before it, or a copy of that keyframe.
+    void ajouterKeyframeInterpolee();
+    void copierKeyframePrecedente();
+    // The checked channels of the selected AE's panel into the keyframe at frameCible, or
+    // into every keyframe with -1.
+    void appliquerAEKeyframes(int frameCible);
+    // Selects frame f on the timeline and runs what choosing it there runs: after keyframes
+    // or frames changed, the selection and the panels name what the frame now holds.
+    void allerAFrame(int f);
+
+    // Files ---------------------------------------------------------------------------------------
+    // Reads the file into the sprite; false, and nothing changed, when it does not open.
+    bool ouvrirAnm(const std::string& chemin);
+    void nouvelleAnimation();
+    void enregistrerAnm();
+    void sauverAnmSous(const std::string& chemin);
+    // Into an existing file, under that file's identifier and sheet; as a new file, under
+    // those of the export panel. The edited sprite keeps its own identity.
+    void exporterAnm(const std::string& chemin);
+    void exporterNouveauAnm(const std::string& chemin);
+    // Every running sprite of the edited identifier reads the edited file again.
+    void appliquerAuJeu();
+    // An element's own image: loaded at once; an empty path removes it.
+    void chargerImageElement(int e, const std::string& chemin);
+    // The script of the keyframe at the current frame: made again from that file, or removed
+    // with an empty one.
+    void choisirScriptFrame(const std::string& chemin);
+    // A failed save opens the "Erreur !" box; a saved file is named over the view.
+    void signalerSauvegarde(bool ok, const std::string& chemin);
+    // Close callbacks of the file dialogs: they act on the chosen file only (see ...Fichiers.cpp).
+    // The owner a file dialog was opened with: the editor, while it lives; else null.
+    static CJeuDialogAnimationsSprites* editeurDe(void* owner);
+    static bool callbackOuvrirANM(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackSauverANM(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackExporterANM(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackExporterNouveauANM(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackOuvrirPlanche(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackImageElement(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackOuvrirScriptFrame(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackOuvrirScriptTir(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
+    static bool callbackExportPlanche(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
 
     // The edited object and the controls ----------------------------------------------------
     CSPRITE3* pSprite;  // owned, never null
@@ -221,7 +314,10 @@ public:
     // Drags and mesh ---------------------------------------------------------------------------------
     bool bChercherCercleMaillage = true;
     bool bDebutDrag = true;
-    bool bDragPoigneesAE[6] = {false, false, false, false, false, false};
+    PoigneeAE poigneeAE = PoigneeAE::Aucune;
+    // Set by a press of the animation view: the first step of the drag that moves the AE
+    // records where it was.
+    bool bAnnulationDeplacement = false;
     bool bDragPoigneesHitbox[10] = {false, false, false, false, false, false, false, false, false, false};
     std::map<std::string, sf::CircleShape> mapPoignees;
     int rayonPoignee = 3;
@@ -264,6 +360,81 @@ public:
     sf::Text texteMessage;
 
 private:
+    // Left presses: a table from control id to action, each Part's buttons registered in
+    // their own file.
+    struct AppuiGauche {
+        sf::RenderWindow* fenetre;
+        int x, y;  // window pixels
+        CPLUXControl* controle;
+    };
+    using ActionBouton = void (*)(CJeuDialogAnimationsSprites&, const AppuiGauche&);
+    using TableBoutons = std::unordered_map<std::string, ActionBouton>;
+    static const TableBoutons& tableBoutons();
+    static void boutonsFichiers(TableBoutons& t);
+    static void boutonsPlanche(TableBoutons& t);
+    static void boutonsAnimations(TableBoutons& t);
+    static void boutonsKeyframes(TableBoutons& t);
+    static void boutonsAnimElems(TableBoutons& t);
+
+    // Sheet and element buttons.
+    void appuiPlanche(int x, int y);
+    void ajouterElements();
+    void supprimerElementSel();
+    void centrerOrigineElement();
+    void zoneDeplacee(bool taille);
+    // Animation and AE buttons.
+    void lierAnimElems();
+    void allerAFille();
+    void centrerVue();
+    void ajouterAnimation();
+    void supprimerAnimationSel();
+    void ajouterAnimElemSel();
+    void supprimerAnimElemSel();
+    void renommerAnimElem();
+    void deplacerAnimElem(int sens);
+    void choisirLigneAnimElem(int animElem);
+    // Keyframe, frame, mesh and timeline buttons.
+    void retournerAE(bool horizontal);
+    void supprimerKeyframeSel();
+    void changerFrames(bool inserer);
+    void defilerTimeline(int sens);
+    void centrerOrigineAE();
+    void tailleUnAE();
+    void razMaillageAE(bool toutesKeyframes);
+    // AE copy, shader, particle, state and script-dialog buttons.
+    void collerAE();
+    void appliquerVersKeyframeVoisine(int sens);
+    void montrerOptionsShaders();
+    void montrerOptionsParticules();
+    void basculerEmetteur(sf::RenderWindow* fenetre);
+    void ajouterEtat();
+    void remplirCombosShaders();
+    // File buttons without a dialog.
+    void rechargerPlanche();
+    void rechargerAnimsGlobales();
+    void prendreIdentifiant();
+
+    // Drags of the animation view: the handle the first step takes, then each step's edit.
+    enum class ChoixDrag { Editer, Panner };
+    ChoixDrag choisirPoigneeAE(sf::Vector2f souris);
+    void etapeEditionAE(bool premierPas);
+    void editerEchelleAE(int a, int f, int ae, sf::Vector2f d);
+    void editerRotationAE(int a, int f, int ae, sf::Vector2f d, bool premierPas);
+    void deplacerAE(int a, int f, int ae);
+    void pannerVueSansDeselection(CPLUXControlImage* image);
+    // Where an AE's position lands in the view (dialog pixels), and its rotation there.
+    sf::Vector2f ancreAE(int animation, int frame, int animElem, float* rotation);
+    // Modifier keys as the children flags of an edit: Control spares the positions, Alt the
+    // scales and rotations.
+    static int enfantsSelonTouches();
+
+    // Keyframe edits: the refresh that follows them, and keyframe creation.
+    void rafraichirKeyframes(int frame);
+    void creerKeyframe(bool interpolee);
+    // The selection and everything shown of the sprite start over (open, reload, New).
+    void reinitialiserEdition();
+    void afficherSprite();
+
     // An AE at a frame as the view shows it: its key's origin and its (interpolated)
     // position, scale and rotation; valide is false when there is nothing to show.
     struct ValeursAE {
@@ -324,6 +495,7 @@ private:
     void changerZoomVue(int delta);
     void replacerZonePlanche();
     void frameChoisie(CControlTimeline* timeline);
+    void frameChoisie(int frame, bool keyframe);
     void testerSurvol(int x, int y);
     void retargeterScriptFrame(int animation, int frame);
     // A tree of AEs under root, depth first; an AE already on the way down is not listed again.

@@ -191,16 +191,7 @@ void CJeuDialogAnimationsSprites::remplirOngletsEtCombos()
     couleurOnglet(*this, IdAnm::ZmyTab1, sf::Color(200, 100, 100, 30));
     couleurOnglet(*this, IdAnm::ZmyTab2, sf::Color(100, 100, 200, 30));
 
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    CShaderManager* shaders = jeu ? jeu->pShaderManager : nullptr;
-    if (!shaders) {
-        if (!shadersPropres_)
-            shadersPropres_ = std::make_unique<CShaderManager>();
-        shaders = shadersPropres_.get();
-    }
-    shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersFrag), "frag");
-    shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersVert), "vert");
-
+    remplirCombosShaders();
     remplirCombosArmes();
     if (CPLUXControlList* l = ctrlList(IdAnm::myListEtats))
         l->reset();
@@ -213,6 +204,21 @@ void CJeuDialogAnimationsSprites::remplirOngletsEtCombos()
         pImageEtats->removeImage();
         pImageEtats->setZoomMove(true);
     }
+}
+
+// The shader files of "./shaders", listed by the game's shader manager (by the editor's own
+// while the game has none).
+void CJeuDialogAnimationsSprites::remplirCombosShaders()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    CShaderManager* shaders = jeu ? jeu->pShaderManager : nullptr;
+    if (!shaders) {
+        if (!shadersPropres_)
+            shadersPropres_ = std::make_unique<CShaderManager>();
+        shaders = shadersPropres_.get();
+    }
+    shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersFrag), "frag");
+    shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersVert), "vert");
 }
 
 void CJeuDialogAnimationsSprites::remplirCombosArmes()

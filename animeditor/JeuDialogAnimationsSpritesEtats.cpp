@@ -38,22 +38,6 @@ std::vector<std::string> nomsDeLaLigne(const std::string& ligne)
             noms.push_back(valeurs[i]);
     return noms;
 }
-
-// A name is one value of its line: ";" and line breaks cannot be stored in it.
-std::string nomEcrit(std::string nom)
-{
-    std::replace(nom.begin(), nom.end(), ';', ',');
-    for (char& c : nom)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    return nom;
-}
-// The owner the file dialog was opened with: the editor, while it lives.
-CJeuDialogAnimationsSprites* editeurVivant(void* owner)
-{
-    auto* d = static_cast<CPLUXDialog*>(owner);
-    return CPLUX::estVivant(d) ? dynamic_cast<CJeuDialogAnimationsSprites*>(d) : nullptr;
-}
 } // namespace
 
 void CJeuDialogAnimationsSprites::chargerEtats(const std::string& chemin)
@@ -76,6 +60,11 @@ void CJeuDialogAnimationsSprites::chargerEtats(const std::string& chemin)
     if (!lu)
         return;
     pSprite->etats = std::move(etats);
+    remplirListesEtats();
+}
+
+void CJeuDialogAnimationsSprites::remplirListesEtats()
+{
     CPLUXControlComboBox* combo = ctrlComboBox(IdAnm::myComboBoxEtatJeu);
     CPLUXControlList* liste = ctrlList(IdAnm::myListEtats);
     if (combo) {
@@ -111,7 +100,7 @@ bool CJeuDialogAnimationsSprites::sauverEtats(const std::string& chemin)
     f.writeLine(std::string(45, '#'));
     f.write(std::string(CLE_ETATS) + "=" + CPLUX::itos(static_cast<int>(pSprite->etats.size())));
     for (const auto& etat : pSprite->etats)
-        f.write(";" + nomEcrit(etat.first));
+        f.write(";" + CSPRITE3::nomFichier(etat.first));
     f.writeLine("");
     return f.close();
 }
@@ -119,7 +108,7 @@ bool CJeuDialogAnimationsSprites::sauverEtats(const std::string& chemin)
 bool CJeuDialogAnimationsSprites::cbChargerEtats(void* owner, CPLUXDialogFile* dlg, CPLUXControl* ctrl, int code)
 {
     const bool choisi = (!ctrl && code == 15) || (ctrl && ctrl->getId() == "open" && code == 0);
-    CJeuDialogAnimationsSprites* editeur = editeurVivant(owner);
+    CJeuDialogAnimationsSprites* editeur = editeurDe(owner);
     if (!choisi || !dlg || !editeur)
         return true;
     editeur->chargerEtats(dlg->GetPath() + dlg->GetFile());
@@ -131,14 +120,13 @@ bool CJeuDialogAnimationsSprites::callbackSauverEtats(void* owner, CPLUXDialog* 
 {
     if (!ctrl || ctrl->getId() != "save" || code != 0 || !dlg)
         return true;
-    CJeuDialogAnimationsSprites* editeur = editeurVivant(owner);
+    CJeuDialogAnimationsSprites* editeur = editeurDe(owner);
     CPLUXDialogFile* fichier = dlg->commeDialogFile();
     if (!editeur || !fichier)
         return true;
     auto* sauvegarde = dynamic_cast<CPLUXDialogFileSave*>(fichier);
     const std::string chemin = fichier->GetPath() + (sauvegarde ? sauvegarde->getFileSave() : fichier->GetFile());
-    if (!editeur->sauverEtats(chemin))
-        CPLUX::MessageBoxW("Erreur !", "Impossible d'enregistrer le fichier " + chemin);
+    editeur->signalerSauvegarde(editeur->sauverEtats(chemin), chemin);
     dlg->close(0);
     return true;
 }

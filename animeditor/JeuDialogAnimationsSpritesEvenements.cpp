@@ -131,15 +131,18 @@ void CJeuDialogAnimationsSprites::onCtrlUserChange(CPLUXControl* c, std::string 
     }
 }
 
-// A frame chosen on the timeline: between keyframes the AE's values are read-only.
 void CJeuDialogAnimationsSprites::frameChoisie(CControlTimeline* timeline)
 {
-    if (!timeline)
-        return;
-    const int f = timeline->getFrameSel();
+    if (timeline)
+        frameChoisie(timeline->getFrameSel(), timeline->isMarqueurSel());
+}
+
+// A frame chosen on the timeline: between keyframes the AE's values are read-only.
+void CJeuDialogAnimationsSprites::frameChoisie(int f, bool keyframe)
+{
     if (CPLUXControl* c = getControl(IdAnm::myTextInputAnimFrameCour))
         c->setText(CPLUX::itos(f));
-    if (timeline->isMarqueurSel()) {
+    if (keyframe) {
         numKeyFrameSel = f;
         setPanneauAELectureSeule(false);
     } else {

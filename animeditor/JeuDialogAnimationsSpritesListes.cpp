@@ -111,7 +111,9 @@ void CJeuDialogAnimationsSprites::modifierElement(bool rafraichir)
     const CPLUXControl* nom = getControl(IdAnm::myTextInputNomElement);
     const CPLUXControlButtonCheck* couleur = ctrlButtonCheck(IdAnm::myButtonCheckUseSpriteColor);
     const int lie = ligne(IdAnm::myComboBoxLienElement, e->elementLie);
-    pSprite->setElement(elementSel, nom ? nom->getText() : e->nom, nombre(IdAnm::myTextInputElementX, e->rect.left),
+    // Stored as the file will hold it.
+    const std::string nomElement = nom ? CSPRITE3::nomFichier(nom->getText()) : e->nom;
+    pSprite->setElement(elementSel, nomElement, nombre(IdAnm::myTextInputElementX, e->rect.left),
                         nombre(IdAnm::myTextInputElementY, e->rect.top), nombre(IdAnm::myTextInputElementL, e->rect.width),
                         nombre(IdAnm::myTextInputElementH, e->rect.height),
                         nombre(IdAnm::myTextInputElementOx, e->origine.x),

@@ -191,15 +191,8 @@ void CJeuDialogAnimationsSprites::pannerVue()
     numAnimElemSel = -1;
     if (CPLUXControlList* l = ctrlList(IdAnm::myListAnimationElements); l && l->getNumSel() != -1)
         l->setNumSel(-1);
-    if (!pImageAnimation)
-        return;
-    const sf::Vector2f d = pImageAnimation->getDragDelta();
-    centreVueX = floatVersInt(static_cast<float>(centreVueX) + d.x);
-    centreVueY = floatVersInt(static_cast<float>(centreVueY) + d.y);
+    pannerVueSansDeselection(pImageAnimation);
 }
-
-// The drags fill it.
-void CJeuDialogAnimationsSprites::deplacerPointMaillage(int) {}
 
 // Sheet view --------------------------------------------------------------------------------------------------
 //

@@ -1,0 +1,163 @@
+// Anim-element copy, shader, particle, state and script-dialog buttons of the animation
+// editor: an AE copied and pasted into another animation, its checked channels applied to
+// other keyframes, the shader and particle dialogs opened on it, its emitter added or
+// removed, the shader lists read again, a state name added, the script dialogs shown or
+// hidden. A dialog that is not there is left alone.
+#include "animeditor/IdsAnimationsSprites.h"
+#include "animeditor/JeuDialogAnimationsSprites.h"
+#include "animeditor/JeuDialogEventsAnm.h"
+#include "animeditor/JeuDialogScriptAnm.h"
+#include "editor/JeuDialogPhysParticulesOptions.h"
+#include "editor/JeuDialogShaderVERT.h"
+
+#include "anim/Sprite3.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+
+namespace {
+const char* const CANAUX[] = {IdAnm::myButtonCheckCAEVisible,  IdAnm::myButtonCheckCAEAvplan,
+                              IdAnm::myButtonCheckCAEPosition, IdAnm::myButtonCheckCAEOrigine,
+                              IdAnm::myButtonCheckCAERotation, IdAnm::myButtonCheckCAEEchelle,
+                              IdAnm::myButtonCheckCAEMaillage};
+
+void cocherCanaux(const CPLUXDialog& d, bool b)
+{
+    for (const char* id : CANAUX)
+        if (CPLUXControlButtonCheck* c = d.ctrlButtonCheck(id))
+            c->setCheck(b);
+}
+
+// Shown when hidden, hidden when shown; the dialog when it has just been shown.
+template <class Dialogue>
+Dialogue* basculer(const char* id)
+{
+    auto* d = dynamic_cast<Dialogue*>(CPLUX::getDialog(id));
+    if (!d)
+        return nullptr;
+    if (CPLUX::isDialogVisible(id)) {
+        CPLUX::hide(id);
+        return nullptr;
+    }
+    CPLUX::show(id);
+    return d;
+}
+} // namespace
+
+void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
+{
+    using D = CJeuDialogAnimationsSprites;
+    t[IdAnm::myButtonCopieAE] = [](D& d, const AppuiGauche&) {
+        d.numAnimationCopieAE = d.numAnimationSel;
+        d.numAnimElemCopieAE = d.numAnimElemSel;
+        d.numFrameCopieAE = d.pSprite->getFrameCourante();
+    };
+    t[IdAnm::myButtonColleAE] = [](D& d, const AppuiGauche&) { d.collerAE(); };
+    t[IdAnm::myButtonCopieAESelRien] = [](D& d, const AppuiGauche&) { cocherCanaux(d, false); };
+    t[IdAnm::myButtonCopieAESelTout] = [](D& d, const AppuiGauche&) { cocherCanaux(d, true); };
+    t[IdAnm::myButtonAppliquerFrame] = [](D& d, const AppuiGauche&) {
+        const CPLUXControl* c = d.getControl(IdAnm::myTextInputNumFrameAppliquer);
+        const int n = c ? CPLUX::stoi(c->getText()) : -1;
+        if (n >= 0 && n < d.pSprite->getNbFrames(d.numAnimationSel))
+            d.appliquerAEKeyframes(n);
+    };
+    t[IdAnm::myButtonAppliquerMaillageToutesFrames] = [](D& d, const AppuiGauche&) { d.appliquerAEKeyframes(-1); };
+    t[IdAnm::myButtonAppliquerMaillageFrameSuiv] = [](D& d, const AppuiGauche&) { d.appliquerVersKeyframeVoisine(1); };
+    t[IdAnm::myButtonAppliquerMaillageFramePrec] = [](D& d, const AppuiGauche&) { d.appliquerVersKeyframeVoisine(-1); };
+    t[IdAnm::myButtonShowOptionsShaders] = [](D& d, const AppuiGauche&) { d.montrerOptionsShaders(); };
+    t[IdAnm::myButtonShowOptionsParticules] = [](D& d, const AppuiGauche&) { d.montrerOptionsParticules(); };
+    t[IdAnm::myButtonReloadShaders] = [](D& d, const AppuiGauche&) { d.remplirCombosShaders(); };
+    t[IdAnm::myButtonNewDelEmetteur] = [](D& d, const AppuiGauche& p) { d.basculerEmetteur(p.fenetre); };
+    t[IdAnm::myButtonAddEtat] = [](D& d, const AppuiGauche&) { d.ajouterEtat(); };
+    t[IdAnm::myButtonScriptAnmInterne] = [](D&, const AppuiGauche&) {
+        basculer<CJeuDialogScriptAnm>("JeuDialogScriptAnm");
+    };
+    t[IdAnm::myButtonEventsAE] = [](D& d, const AppuiGauche&) {
+        if (auto* evenements = basculer<CJeuDialogEventsAnm>("JeuDialogEventsAnm"))
+            evenements->setElement(d.pSprite, d.numAnimationSel, d.numAnimElemSel);
+    };
+}
+
+// What the copied AE is now (not when it was copied), appended to the selected animation.
+void CJeuDialogAnimationsSprites::collerAE()
+{
+    if (!pSprite->getAnimElem(numAnimationCopieAE, numAnimElemCopieAE) || !pSprite->getAnim(numAnimationSel))
+        return;
+    pSprite->collerAnimElem(numAnimationCopieAE, numAnimationSel, numAnimElemCopieAE, numFrameCopieAE);
+    majListeAnimElems();
+}
+
+// Into the keyframe after (1) or before (-1) the one in force at the current frame.
+void CJeuDialogAnimationsSprites::appliquerVersKeyframeVoisine(int sens)
+{
+    const CSPRITE3_ANIMATION* anim = pSprite->getAnim(numAnimationSel);
+    if (!anim)
+        return;
+    const int k = pSprite->getKeyframe(numAnimationSel, pSprite->getFrameCourante());
+    const int voisine = k + sens, n = static_cast<int>(anim->keyframes.size());
+    if (k < 0 || k >= n || voisine < 0 || voisine >= n)
+        return;
+    appliquerAEKeyframes(pSprite->getKeyframeFrame(numAnimationSel, voisine));
+}
+
+void CJeuDialogAnimationsSprites::montrerOptionsShaders()
+{
+    CSPRITE3_ANIMELEM* ae = pSprite->getAnimElem(numAnimationSel, numAnimElemSel);
+    auto* dialogue = dynamic_cast<CJeuDialogShaderVERT*>(CPLUX::getDialog("JeuDialogShader"));
+    if (!ae || !dialogue)
+        return;
+    dialogue->disableControl("btnMinimize");
+    dialogue->show(getHwnd());
+    dialogue->pUniformsVert = &ae->uniformsVert;
+    dialogue->pUniformsFrag = &ae->uniformsFrag;
+    dialogue->init();
+}
+
+void CJeuDialogAnimationsSprites::montrerOptionsParticules()
+{
+    CSPRITE3_ANIMELEM* ae = pSprite->getAnimElem(numAnimationSel, numAnimElemSel);
+    auto* dialogue =
+        dynamic_cast<CJeuDialogPhysParticulesOptions*>(CPLUX::getDialog("JeuDialogPhysParticulesOptions"));
+    if (!ae || !dialogue)
+        return;
+    dialogue->disableControl("btnMinimize");
+    dialogue->show(getHwnd());
+    dialogue->init(ae->pParticules.get(), pSprite);
+}
+
+// The particle dialog lets go of an emitter before it is deleted.
+void CJeuDialogAnimationsSprites::basculerEmetteur(sf::RenderWindow* fenetre)
+{
+    const int a = numAnimationSel, ae = numAnimElemSel;
+    if (!pSprite->getAnimElem(a, ae))
+        return;
+    CPLUXControlButton* bouton = ctrlButton(IdAnm::myButtonNewDelEmetteur);
+    if (pSprite->hasEmetteur(a, ae)) {
+        if (auto* dialogue =
+                dynamic_cast<CJeuDialogPhysParticulesOptions*>(CPLUX::getDialog("JeuDialogPhysParticulesOptions")))
+            dialogue->init(nullptr, nullptr);
+        pSprite->supprimerEmetteur(a, ae);
+        if (bouton)
+            bouton->setButtonText("New");
+    } else {
+        pSprite->ajouterEmetteur(fenetre, nullptr, a, ae);
+        if (bouton)
+            bouton->setButtonText("Del");
+    }
+}
+
+// A name already there goes back to no animation; the lists name it once.
+void CJeuDialogAnimationsSprites::ajouterEtat()
+{
+    const CPLUXControl* saisie = getControl(IdAnm::myTextInputNomEtat);
+    const std::string nom = CSPRITE3::nomFichier(saisie ? saisie->getText() : std::string());
+    if (nom.empty())
+        return;
+    const bool nouveau = pSprite->etats.count(nom) == 0;
+    pSprite->etats[nom] = -1;
+    if (!nouveau)
+        return;
+    if (CPLUXControlComboBox* c = ctrlComboBox(IdAnm::myComboBoxEtatJeu))
+        c->AddElement(nom);
+    if (CPLUXControlList* l = ctrlList(IdAnm::myListEtats))
+        l->AddElement(nom);
+}

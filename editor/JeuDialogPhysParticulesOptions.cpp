@@ -1,0 +1,4 @@
+#include "editor/JeuDialogPhysParticulesOptions.h"
+
+// The parameter inputs are filled from the emitter once the dialog has them.
+void CJeuDialogPhysParticulesOptions::init(CParticules*, CSPRITE*) {}
