@@ -9,8 +9,11 @@
 // lists and combos (...Listes.cpp), state-list files (...Etats.cpp), the sheet view
 // (...Planche.cpp), the animation view and the anim elements on it (...Vue.cpp), its grids,
 // rectangles and their handles (...Grilles.cpp), the handles and hit tests (...Poignees.cpp),
-// the mesh selection (...Maillage.cpp), the selection lists (...Selection.cpp) and the
-// preview (...Apercu.cpp).
+// the mesh selection (...Maillage.cpp), the selection lists (...Selection.cpp), the
+// preview (...Apercu.cpp), undo (...Annulation.cpp), keyframe edits (...Keyframes.cpp), the
+// mouse in the views (...Souris.cpp), the buttons by group (...BoutonsFichiers.cpp, which
+// holds the dispatch, ...BoutonsPlanche.cpp, ...BoutonsAnimations.cpp,
+// ...BoutonsKeyframes.cpp, ...BoutonsAnimElems.cpp) and the files (...Fichiers.cpp).
 //
 // -1 means none for every selection. Every control is looked up by id and may be missing
 // from a model: the step that needs it is then skipped.

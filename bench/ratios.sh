@@ -114,6 +114,7 @@ verifier shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
 verifier level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0 ratio
 verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
 verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
+verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio
 # The whole process's CPU time, the software renderer's threads included: the noisiest
 # pair, given more rounds.
 verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
