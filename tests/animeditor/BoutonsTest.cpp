@@ -5,6 +5,7 @@
 #include "OutilsEdition.h"
 
 #include "animeditor/JeuDialogEventsAnm.h"
+#include "animeditor/JeuDialogScriptAnm.h"
 #include "editor/JeuDialogPhysParticulesOptions.h"
 #include "editor/JeuDialogShaderVERT.h"
 
@@ -300,10 +301,29 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     EXPECT_EQ(shaders.pUniformsVert, &s().getAnimElem(1, 0)->uniformsVert);
     EXPECT_EQ(shaders.pUniformsFrag, &s().getAnimElem(1, 0)->uniformsFrag);
     EXPECT_TRUE(shaders.estAffiche());
+    // With the events and script dialogs: shown and bound, then hidden, at each press.
+    auto evenements = dialogueModele<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID);
+    auto script = dialogueModele<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID);
+    evenements->hide();
+    script->hide();
+    appuyer(IdAnm::myButtonEventsAE);
+    EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogEventsAnm::ID));
+    EXPECT_EQ(evenements->pSprite, &s());
+    EXPECT_EQ(evenements->numAnimation, 1);
+    EXPECT_EQ(evenements->numAnimElem, 0);
+    appuyer(IdAnm::myButtonScriptAnmInterne);
+    EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID));
+    appuyer(IdAnm::myButtonScriptAnmInterne);
+    EXPECT_FALSE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID));
+
+    // The AE goes: every dialog lets go of it.
     appuyer(IdAnm::myButtonSupprimerElementAnimation);
     EXPECT_EQ(shaders.pUniformsVert, nullptr);
     EXPECT_EQ(shaders.pUniformsFrag, nullptr);
     EXPECT_EQ(shaders.iListeCourante, -1);
+    EXPECT_EQ(evenements->numAnimElem, -1);
+    appuyer(IdAnm::myButtonEventsAE);
+    EXPECT_FALSE(CPLUX::isDialogVisible(CJeuDialogEventsAnm::ID));
 }
 
 // After each deletion or move, pasting and undoing name no other AE than before.
