@@ -111,6 +111,7 @@ verifier anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeu
 verifier anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio 3
 verifier shots_2000_update BenchTirs BM_MajTirs BM_SondesBrutes 1.5 ratio
 verifier shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
+verifier characters_300_draw BenchDessinPersos BM_DessinerPersos BM_DessinDirect 1.3 ratio
 verifier level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0 ratio
 verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
 verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio

@@ -17,6 +17,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <algorithm>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -503,6 +504,8 @@ private:
     void chargerPolices(bool signalerEchec);
 };
 
+// Every character of the active level: players, then AIs.
+void pourChaquePerso(const std::function<void(CPerso&)>& f);
 // The animation of a state name. A name the sprite lacks is added with index 0, and a
 // name mapped to -1 (a state list's unassigned state) plays animation 0 as well.
 int animationEtat(CSPRITE3& s, const std::string& nom);

@@ -26,14 +26,10 @@ constexpr int INDIRECT = 1, DIRECT = 0;
 // Every character of the active level (players, then AIs) but c.
 void pourChaqueAutre(const CPerso& c, const std::function<void(CPerso&)>& f)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    CDecor* d = jeu ? jeu->pdecor : nullptr;
-    if (!d)
-        return;
-    for (auto* liste : {&d->persos, &d->ias})
-        for (CPerso* p : *liste)
-            if (p && p != &c)
-                f(*p);
+    pourChaquePerso([&](CPerso& p) {
+        if (&p != &c)
+            f(p);
+    });
 }
 
 bool chevauche(CPerso& a, CPerso& b)

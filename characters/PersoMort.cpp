@@ -39,19 +39,6 @@ void relancer(CParticules* e)
     e->reset();
 }
 
-// Every character of the active level: players, then AIs.
-void pourChaquePerso(const std::function<void(CPerso&)>& f)
-{
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    CDecor* d = jeu ? jeu->pdecor : nullptr;
-    if (!d)
-        return;
-    for (auto* liste : {&d->persos, &d->ias})
-        for (CPerso* p : *liste)
-            if (p)
-                f(*p);
-}
-
 COptionsMulti* options()
 {
     CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
@@ -74,6 +61,18 @@ std::string nomExplosion(const CPerso& p)
 }
 
 } // namespace
+
+void pourChaquePerso(const std::function<void(CPerso&)>& f)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    CDecor* d = jeu ? jeu->pdecor : nullptr;
+    if (!d)
+        return;
+    for (auto* liste : {&d->persos, &d->ias})
+        for (CPerso* p : *liste)
+            if (p)
+                f(*p);
+}
 
 // Step 10 of a hit: what a life at 0 or below, or a paralysis worn down, does.
 void CPerso::mortOuParalysie()

@@ -10,15 +10,7 @@ namespace {
 
 using namespace EtatPerso;
 
-class Coups : public Combat {
-protected:
-    // A player standing on the ground.
-    CPerso* joueur(float x = 100)
-    {
-        bloc(0, 500, 2000, 40);
-        return perso(x, 500);
-    }
-};
+class Coups : public Combat {};
 
 struct LigneMessage {
     const char* cas;
@@ -60,7 +52,7 @@ TEST_F(Coups, TableDesMessagesEnFrancaisEtEnAnglais)
             jeu->pMenus = new CJeuMenus();
             jeu->pMenus->langue = langue;
             moteur();
-            CPerso* p = joueur();
+            CPerso* p = surLeSol();
             CPerso* autre = ia(300, 500);
             p->mode = l.mort ? MORT : ARRET;
             p->derniereArme = l.arme;
@@ -89,7 +81,7 @@ TEST_F(Coups, TableDesMessagesEnFrancaisEtEnAnglais)
 TEST_F(Coups, LeShaderDuCoupEstUnScriptDUneCommande)
 {
     moteur();
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     p->numJoueur = 1;
     p->derniereArme = "COUP DE PIED";
     p->prendreCoup(25, 1, 0, 0);
@@ -115,7 +107,7 @@ TEST_F(Coups, PousseeEtSecousseAuxDeuxCadences)
     for (float c : COEFFICIENTS)
         for (const Cas& k : cas) {
             coefficient(c);
-            CPerso* p = joueur();
+            CPerso* p = surLeSol();
             p->derniereArme = k.arme;
             p->bTirTete = k.tete;
             p->bTirJambes = k.jambes;
@@ -136,7 +128,7 @@ TEST_F(Coups, PousseeEtSecousseAuxDeuxCadences)
 
 TEST_F(Coups, CasLimites)
 {
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     p->bVieInfinie = true;
     p->prendreCoup(500, 0, 0, 0);
     EXPECT_EQ(p->vie, 100) << "infinite life: no damage";
@@ -188,7 +180,7 @@ TEST_F(Coups, CasLimites)
 
 TEST_F(Coups, MortEnAventureEtMortDUneIA)
 {
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     CPerso* a = ia(300, 500);
     CPerso* cachee = ia(400, 500);
     cachee->sprite->setVisible(false);
@@ -207,7 +199,7 @@ TEST_F(Coups, MortEnAventureEtMortDUneIA)
 
     TearDown();
     SetUp();
-    p = joueur();
+    p = surLeSol();
     a = ia(300, 500);
     a->bChuteVaisseauMort = true;
     a->bVaisseau = true;
@@ -224,7 +216,7 @@ TEST_F(Coups, CycleDuJeuADeux)
     COptionsMulti& o = *jeu->pOptionsMulti;
     o.drapeauxPartie[0] = true;
     o.nbClones[0] = 3;
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     p->vie = 10;
     p->prendreCoup(20, 0, 0, 0);
     EXPECT_TRUE(p->bParalyse) << "paralysed at 0 life";
@@ -277,7 +269,7 @@ TEST_F(Coups, EspritLibere)
     } cas[] = {{false, "ARME 2", false, 3, 0}, {true, "ARME 2", false, -1, -10}, {true, "FANTOME", false, 3, 0},
                {false, "ARME 2", true, 0, 0}, {true, "FANTOME", true, -1, -10}};
     for (const Cas& k : cas) {
-        CPerso* p = joueur();
+        CPerso* p = surLeSol();
         CSPRITE3& e = *p->spriteEsprit;
         while (e.getNbAnimations() < 4)
             e.ajouterAnimation("ESPRIT", true);

@@ -8,11 +8,6 @@ using namespace EtatPerso;
 
 class Melee : public Combat {
 protected:
-    CPerso* frappeur(float x = 100)
-    {
-        bloc(0, 500, 2000, 40);
-        return perso(x, 500);
-    }
     // Runs the blow until it ends (at most 50 frames); the frames it took.
     static int jusquAuBout(CPerso& p)
     {
@@ -41,7 +36,7 @@ TEST_F(Melee, LeCoupNeCommencePasPartout)
                {"bounce", 0, REBOND, false, false, false},       {"action", 0, ACTION, false, false, false},
                {"script message", 0, ARRET, true, false, false}, {"blow running", 0, ARRET, false, true, false}};
     for (const Cas& k : cas) {
-        CPerso* p = frappeur();
+        CPerso* p = surLeSol();
         jeu->typeJeu = k.typeJeu;
         p->mode = k.etat;
         moteur().bMessageAffiche = k.message;
@@ -52,7 +47,7 @@ TEST_F(Melee, LeCoupNeCommencePasPartout)
         TearDown();
         SetUp();
     }
-    CPerso* p = frappeur();
+    CPerso* p = surLeSol();
     anime(*p, {"ARRET_VISEE", "COUP_0"});
     CommandesJoueur c = {};
     c.bCorpsACorps = true;
@@ -67,7 +62,7 @@ TEST_F(Melee, SpriteSimpleAnimations45Et46AuxDeuxCadences)
 {
     for (float c : COEFFICIENTS) {
         coefficient(c);
-        CPerso* p = frappeur();
+        CPerso* p = surLeSol();
         ASSERT_TRUE(p->commencerCoup());
         p->coup(3, 0);
         EXPECT_EQ(p->sprite->getNumAnim(), 45) << "first blow";
@@ -90,7 +85,7 @@ TEST_F(Melee, SpriteSimpleAnimations45Et46AuxDeuxCadences)
 
 TEST_F(Melee, SpriteSimpleFrappeLesEnnemisQuIlTouche)
 {
-    CPerso* p = frappeur();
+    CPerso* p = surLeSol();
     CPerso* ennemi = ia(100, 500, 1);
     CPerso* loin = ia(600, 500, 1);
     CPerso* equipier = perso(100, 500);
@@ -113,7 +108,7 @@ TEST_F(Melee, SpriteSimpleFrappeLesEnnemisQuIlTouche)
 
 TEST_F(Melee, BanqueSansAnimationDeCoup)
 {
-    CPerso* p = frappeur();
+    CPerso* p = surLeSol();
     auto* banque = new CDEC();
     banque->planche.create(32, 64, sf::Color::White);
     for (int i = 0; i < 45; ++i)
@@ -131,7 +126,7 @@ TEST_F(Melee, BanqueSansAnimationDeCoup)
 
 TEST_F(Melee, SpriteAnimeTouchePersonneOuPlusieurs)
 {
-    CPerso* p = frappeur();
+    CPerso* p = surLeSol();
     anime(*p, {"ARRET_VISEE", "COUP_0", "COUP_0_TOUCHE", "COUP_0_RETOUR"});
     p->commencerCoup();
     EXPECT_EQ(jusquAuBout(*p), 5) << "COUP_0 loops in two frames, strikes, COUP_0_RETOUR loops";
@@ -167,7 +162,7 @@ TEST_F(Melee, SpriteAnimeTouchePersonneOuPlusieurs)
 
 TEST_F(Melee, SpriteAnimeSansEtatsDeCoup)
 {
-    CPerso* p = frappeur();
+    CPerso* p = surLeSol();
     anime(*p, {"ARRET_VISEE", "MARCHE_VISEE"});
     p->mode = MARCHE;
     p->commencerCoup();

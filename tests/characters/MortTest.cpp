@@ -10,11 +10,6 @@ using namespace EtatPerso;
 
 class Mort : public Combat {
 protected:
-    CPerso* joueur(float x = 100)
-    {
-        bloc(0, 500, 2000, 40);
-        return perso(x, 500);
-    }
     sf::RenderTexture& scene() { return *CSFMLJeuGlobal::prenderTexture; }
 };
 
@@ -29,7 +24,7 @@ TEST_F(Mort, MinuterieDuCoupAuxDeuxCadences)
     } cas[] = {{1.0f, 5, 41}, {0.5f, 9, 81}};
     for (const Cas& k : cas) {
         coefficient(k.coeff);
-        CPerso* p = joueur();
+        CPerso* p = surLeSol();
         p->couleur = sf::Color(255, 0, 0);
         p->prendreCoup(1, 0, 0, 0);
         EXPECT_EQ(p->mode, TOUCHE) << "at " << k.coeff;
@@ -56,7 +51,7 @@ TEST_F(Mort, MinuterieDuCoupAuxDeuxCadences)
 
 TEST_F(Mort, CodesDeLEtapeDeMort)
 {
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     p->mode = MORT;
     p->compteurTouche = 12;
     p->nbTirs = 3;
@@ -160,7 +155,7 @@ TEST_F(Mort, ExplosionEtEnfants)
 TEST_F(Mort, JoueurEliminePasseAuJeu)
 {
     jeu->typeJeu = 2;
-    CPerso* p = joueur();
+    CPerso* p = surLeSol();
     p->mode = MORT;
     p->compteurMort = 12;
     for (int i = 0; i < 12; ++i)

@@ -26,6 +26,12 @@ protected:
         jeu->typeJeu = 0;
     }
 
+    // A player standing on the ground of the level, its feet at (x, 500).
+    CPerso* surLeSol(float x = 100)
+    {
+        bloc(0, 500, 2000, 40);
+        return perso(x, 500);
+    }
     int joues(const std::string& nom) const { return int(std::count(sons.begin(), sons.end(), nom)); }
     CScriptEngine& moteur()
     {
