@@ -13,6 +13,7 @@
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/GeometrieSD.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -185,10 +186,8 @@ void CPerso::dessinerHitbox(sf::RenderTarget& cible, float zoom)
               s.getAngleTotal(), sf::Color::Blue, zoom);
         return;
     }
-    const sf::FloatRect r = s.getRectHitbox(s.getAnimation());
-    const float gauche = s.miroir == 1 ? s.x + r.left * sx : s.x - (r.left + r.width) * sx;
-    cadre(cible, {gauche, s.y + r.top * sy}, {r.width * sx, r.height * sy}, {0, 0}, s.getAngleTotal(),
-          sf::Color::Blue, zoom);
+    const sf::FloatRect r = geometrie::boiteAnimee(s);
+    cadre(cible, {r.left, r.top}, {r.width, r.height}, {0, 0}, s.getAngleTotal(), sf::Color::Blue, zoom);
 }
 
 // The path of the character's sprite: its rectangle, or a ghost of the character at each key

@@ -38,7 +38,12 @@ bool versLocal(const CSPRITE& sd, float x, float y, sf::Vector2f& local)
 
 sf::FloatRect boiteAnimee(const CSPRITE3& s)
 {
-    const sf::FloatRect h = s.getRectHitbox(s.getAnimation());
+    // The rectangle is in the animation's frame, whose global origin stands at the sprite's
+    // position (as the drawing places it).
+    sf::FloatRect h = s.getRectHitbox(s.getAnimation());
+    const sf::Vector2f o = s.getOrigineGlobaleCourante();
+    h.left -= o.x;
+    h.top -= o.y;
     const float gauche = s.miroir == 1 ? h.left * s.sx + s.x : s.x - (h.left + h.width) * s.sx;
     return {gauche, h.top * s.sy + s.y, h.width * s.sx, h.height * s.sy};
 }

@@ -17,8 +17,8 @@ sf::Vector2i tailleFrame(const CSPRITE& sd);
 bool versLocal(const CSPRITE& sd, float x, float y, sf::Vector2f& local);
 // Turns (x, y) about (cx, cy) by the inverse of a rotation of `degres`.
 sf::Vector2f tournerInverse(float x, float y, float cx, float cy, float degres);
-// The hit box of a layered sprite's current animation in level coordinates, scaled and
-// mirrored as the sprite is drawn.
+// The hit box of a layered sprite's current animation in level coordinates (its rectangle
+// less the animation's global origin), scaled and mirrored as the sprite is drawn.
 sf::FloatRect boiteAnimee(const CSPRITE3& s);
 
 } // namespace geometrie

@@ -386,6 +386,14 @@ TEST_F(Dessin, OverlayDeLEditeur)
     scene().clear(sf::Color::White);
     anime->dessiner(scene());
     EXPECT_EQ(pixel(284, 470), sf::Color::Blue) << "mirrored: 285 to 305";
+    // As the ".anm" files give it: in the frame, whose global origin stands at the feet.
+    anime->sprite->miroir = 1;
+    anime->sprite->getAnim(0)->origineGlobale = sf::Vector2f(16, 64);
+    anime->sprite->getAnim(0)->rectHitbox = sf::FloatRect(6, 8, 20, 56);
+    scene().clear(sf::Color::White);
+    anime->dessiner(scene());
+    EXPECT_EQ(pixel(289, 470), sf::Color::Blue) << "300 - 16 + 6: the box stands on the body";
+    EXPECT_EQ(pixel(300, 443), sf::Color::Blue) << "500 - 64 + 8";
 
     jeu->mode = 1;
     scene().clear(sf::Color::White);

@@ -1,6 +1,7 @@
 // The link line: the values its uniforms pass, when it is drawn and with what program, and the
 // adventure player's line to the camera's shader point.
 #include "OutilsCombat.h"
+#include "OutilsPersos.h"
 
 #include "characters/PersoDef.h"
 #include "core/ShaderManager.h"
@@ -134,6 +135,9 @@ TEST_F(Lien, LeProgrammeDuCacheColoreLaLigne)
     ligne(*p);
     EXPECT_EQ(pixel(100, 102), sf::Color(0, 255, 255)) << "the line takes the program's colour and uniform";
     EXPECT_EQ(jeu->shaders.count("vert.frag-"), 1u);
+    sf::Shader livre;
+    EXPECT_TRUE(livre.loadFromFile((dossierDonnees() / "shaders/lien.frag").string(), sf::Shader::Fragment))
+        << "the shipped link shader compiles";
 }
 
 TEST_F(Lien, LigneDuJoueurVersLePointDeLaCamera)
