@@ -16,4 +16,7 @@ public:
     // Alerts (mode 1) or calms (mode 0) the AIs of faction 2 within rayon of (x, y); source
     // is the AI that gave the alert, or null. Not built yet: it does nothing.
     void alerteGenerale(CPerso* source, int x, int y, int mode, int rayon);
+    // Maps the AI's aim angle onto its aim step within angleMax (-1 resets); 1 when the angle
+    // was clamped or reset. Filled with the AI behaviours; 0 yet.
+    int initAngleTir(CPerso* ia, int angleMax) { return 0; }
 };

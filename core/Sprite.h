@@ -154,6 +154,9 @@ public:
     float planteFloat2 = 0;
     int planteEntiers[4] = {0, 0, 0, 0};
     int planteSens = 1;  // run-time swing direction
+    // Multipliers of the lowest angle, the highest angle and the speed of the sway (set for
+    // the whole level by a script command; 1 leaves the sprite's own values).
+    float planteMultAngleMin = 1, planteMultAngleMax = 1, planteMultVitesse = 1;
 
     // --- sound ---
     std::string idSon;

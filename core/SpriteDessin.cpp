@@ -65,9 +65,10 @@ void CSPRITE::majComportements()
         pForce->maj(this);
     if (bPhysDestruction && pPhysDestruction)
         pPhysDestruction->maj(this);
-    if (bPlante && planteVitesse != 0) {
-        float mini = std::min(planteAngleMin, planteAngleMax), maxi = std::max(planteAngleMin, planteAngleMax);
-        angleDynamique += planteSens * std::fabs(planteVitesse) * coefficientTemps();
+    if (bPlante && planteVitesse * planteMultVitesse != 0) {
+        const float bas = planteAngleMin * planteMultAngleMin, haut = planteAngleMax * planteMultAngleMax;
+        float mini = std::min(bas, haut), maxi = std::max(bas, haut);
+        angleDynamique += planteSens * std::fabs(planteVitesse * planteMultVitesse) * coefficientTemps();
         if (angleDynamique >= maxi) {
             angleDynamique = maxi;
             planteSens = -1;

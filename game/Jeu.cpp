@@ -128,6 +128,7 @@ CSFMLJeu::~CSFMLJeu()
         CSFMLJeuGlobal::prenderTexture = nullptr;
     }
     delete pRenderTextureOmbre;
+    sceneIntermediaire.reset();
     libererDialogues();
     delete pPLUX;
     CPLUX::setSurface(nullptr);
@@ -259,6 +260,8 @@ void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
         std::string nom = getValue();
         std::string image = getValue();
         chargerImageInfo(nom, image);
+    } else if (cle == "FONDINFO" || cle == "BULLE" || cle == "IMGPARLE" || cle == "IMGPARLE2") {
+        lireRessourceMessages(cle);
     } else if (cle == "SERVEUR_LOBBY") {
         CJeuDialogInternet::lireCleServeur(*this);
     } else if (cle == "VIE_INFINIE" && CSFMLJeuGlobal::bModeTest)
@@ -327,6 +330,32 @@ void CSFMLJeu::chargerImageInfo(const std::string& nom, const std::string& fichi
     }
     delete imagesInfo[nom];
     imagesInfo[nom] = t;
+    // The pad's buttons are also the pictures of the "~" marker of texts, each map owning
+    // its own texture.
+    for (const char* bouton : {"A", "B", "X", "Y", "Joy"})
+        if (nom == bouton) {
+            delete iconesBoutons[nom];
+            iconesBoutons[nom] = new sf::Texture(*t);
+        }
+}
+
+// The resources of the message commands, in both engines, each with its own copy.
+void CSFMLJeu::lireRessourceMessages(const std::string& cle)
+{
+    const std::string premier = getValue();
+    const std::string second = cle == "IMGPARLE" || cle == "IMGPARLE2" ? getValue() : std::string();
+    for (CScriptEngine* e : {pscriptEngineMenu, pscriptEngineJeu}) {
+        if (!e)
+            continue;
+        if (cle == "FONDINFO")
+            e->chargerFondMessage(premier);
+        else if (cle == "BULLE")
+            e->chargerBulle(premier);
+        else if (cle == "IMGPARLE")
+            e->ajouterImageParle(premier, second);
+        else
+            e->ajouterImageParle2(premier, second);
+    }
 }
 
 void CSFMLJeu::chargerPersoIA(const std::string& per, bool ia)

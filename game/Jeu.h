@@ -129,6 +129,8 @@ public:
     static void notifierDialogue(void* dialogue, const std::string& evenement);
 
     // Window, views, rendering ----------------------------------------------------------------
+    // Copies the scene into the window, through the running screen effects' shaders.
+    void afficherScene(const sf::RenderTexture& scene);
     sf::RenderWindow* fenetre = nullptr;
     int largeurVue = 0, hauteurVue = 0;
     CVue* pvue = nullptr;
@@ -140,7 +142,9 @@ public:
     sf::Text texteStatut;
     sf::Text texteFPS;
     CSPRITE* effetsEcran[2] = {nullptr, nullptr};
-    sf::Shader* shaderEcran = nullptr;
+    sf::Shader* shaderEcran = nullptr;  // the screen effect's shader of the frame, not owned
+    // The result of slot 0's pass while both screen effects run; made once.
+    std::unique_ptr<sf::RenderTexture> sceneIntermediaire;
     CShaderManager* pShaderManager = nullptr;
     std::map<std::string, sf::Shader*> shaders;
     bool bUseShader = false;
@@ -191,6 +195,8 @@ public:
     std::vector<CPerso*> persosPrecharges;
     std::vector<CPerso*> iasPrechargees;
     std::vector<CPerso*> persosMorts;
+    // The last player character that left the level through IAEXIT: the winner of a won level.
+    RefPerso pPersoSorti;
     RefPerso pPersoSelection;  // the editor's selected AI
     RefPerso pPersoModele;     // the model of the editor's placement
     CSPRITE3* pAnimFeu = nullptr;
@@ -282,6 +288,7 @@ private:
     void chargerAnimsIntegrees();
     void chargerOver(const std::string& nom, const std::string& fichierDec);
     void chargerImageInfo(const std::string& nom, const std::string& fichier);
+    void lireRessourceMessages(const std::string& cle);
     void detruireRessources();
     void lireCle(const std::string& cle, bool premierePasse);
     void creerFenetre(int largeur, int hauteur);
@@ -293,6 +300,7 @@ private:
     void molette(float delta);
     void imageMenu();
     void imageNiveau();
+    void preparerShaderEcran(sf::Shader& shader, const CSPRITE& sd);
     void majGUI(bool editeur);
     void finImage();
     void entreesJoueurs();

@@ -3,6 +3,8 @@
 
 #include "characters/Armes.h"
 #include "characters/IABehaviours.h"
+#include "core/Services.h"
+#include "core/ShaderManager.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "game/JeuBarreOutils.h"
@@ -71,8 +73,7 @@ void CSFMLJeu::imageNiveau()
         pscriptEngine->dessinerZones(*scene);
     if (scene) {
         scene->display();
-        sf::Sprite image(scene->getTexture());
-        fenetre->draw(image);
+        afficherScene(*scene);
     }
     capturerKillcam();
     decompterEffetsEcran();
@@ -151,6 +152,58 @@ void CSFMLJeu::majGUI(bool editeur)
     bool pris = CPLUX::update(fenetre);
     if (!pris && editeur && pBarreOutils && pvue)
         pBarreOutils->souris(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
+}
+
+// The scene into the window, through the shader of each screen effect that runs: slot 0's
+// pass first, slot 1's over its result. Without shaders, or when a shader does not load,
+// the plain copy.
+void CSFMLJeu::afficherScene(const sf::RenderTexture& scene)
+{
+    CSPRITE* effets[2] = {};
+    sf::Shader* passes[2] = {};
+    int n = 0;
+    for (CSPRITE* sd : effetsEcran) {
+        if (!sd || !sd->bEffetEcran || !bUseShader || !pShaderManager)
+            continue;
+        if (sf::Shader* shader = pShaderManager->getShader(sd->strShaderFrag, sd->strShaderVert)) {
+            effets[n] = sd;
+            passes[n++] = shader;
+        }
+    }
+    shaderEcran = n > 0 ? passes[n - 1] : nullptr;
+    sf::Sprite image(scene.getTexture());
+    if (n == 2) {
+        const sf::Vector2u taille = scene.getSize();
+        if (!sceneIntermediaire || sceneIntermediaire->getSize() != taille) {
+            sceneIntermediaire = std::make_unique<sf::RenderTexture>();
+            if (!sceneIntermediaire->create(taille.x, taille.y))
+                sceneIntermediaire.reset();
+        }
+        if (sceneIntermediaire) {
+            preparerShaderEcran(*passes[0], *effets[0]);
+            sceneIntermediaire->clear(sf::Color::Transparent);
+            sceneIntermediaire->draw(image, sf::RenderStates(sf::BlendNone, sf::Transform(), nullptr, passes[0]));
+            sceneIntermediaire->display();
+            image.setTexture(sceneIntermediaire->getTexture(), true);
+        }
+    }
+    if (n == 0) {
+        fenetre->draw(image);
+        return;
+    }
+    preparerShaderEcran(*passes[n - 1], *effets[n - 1]);
+    fenetre->draw(image, passes[n - 1]);
+}
+
+// The sprite's own uniforms, then the effect's values.
+void CSFMLJeu::preparerShaderEcran(sf::Shader& shader, const CSPRITE& sd)
+{
+    CShaderManager::appliquerUniforms(shader, sd.uniformsVert, sd.uniformsFrag, g_services.secondesHorloge());
+    shader.setUniform("texture", sf::Shader::CurrentTexture);
+    shader.setUniform("effetTemps1", static_cast<float>(sd.effetTemps1));
+    shader.setUniform("effetTemps2", static_cast<float>(sd.effetTemps2));
+    shader.setUniform("effetPoint", sf::Glsl::Vec2(sd.effetX, sd.effetY));
+    shader.setUniform("effetMode", sd.effetMode);
 }
 
 // A screen effect lives its count of frames; a negative life never ends.

@@ -133,6 +133,9 @@ public:
     std::string strEntreeNiveau;
     std::string strFichierNiveau;
     std::string strNiveauCharge;
+    // The level folder ("./niveaux/" and a folder) and path that CHARGERNIV asked for last.
+    std::string strDossierNiveau;
+    std::string strCheminNiveau;
     int numNiveau = 0;
     int numNiveauCharge = 0;
     int niveauCourant = 0;

@@ -119,8 +119,7 @@ bool CScriptEngine::estFiltre(const CScript& s) const { return filtre(s, CSFMLJe
 
 int CScriptEngine::lancerScripts()
 {
-    nbAnimKPImage = 0;
-    nbPorteImage = 0;
+    debutPasseCommandes();
     bBloc = 0;
     nettoyer();
     ++nPasse;

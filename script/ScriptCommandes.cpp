@@ -30,6 +30,11 @@ void CScriptEngine::enregistrerCommandes(TableCommandes& t)
     enregistrerValeurs(t);
     enregistrerTextes(t);
     enregistrerInline(t);
+    enregistrerIA(t);
+    enregistrerChemins(t);
+    enregistrerSprites(t);
+    enregistrerMessages(t);
+    enregistrerVue(t);
 }
 
 void CScriptEngine::enregistrerInline(TableCommandes& t)

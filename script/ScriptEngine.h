@@ -6,6 +6,7 @@
 // as it has commands, scripts made during the pass take none, and nothing destroys or
 // recompiles a script while a pass (or a single step asked from outside) runs: such
 // operations wait in a queue that runs once the pass is over.
+#include "core/SpriteSimple.h"
 #include "script/Script.h"
 #include "script/ScriptFile.h"
 
@@ -23,6 +24,7 @@
 
 namespace sf { class RenderWindow; class RenderTarget; }
 class CPLUXControlList;
+class CPerso;
 class CSPRITE3;
 class CDecor;
 class CSFMLJeu;
@@ -191,6 +193,122 @@ public:
     void dessinerZones(sf::RenderTarget& cible);
     void remplirListeVariables(const CScript* script, CPLUXControlList* liste) const;
 
+    // ---- message resources (ScriptMessages.cpp) ------------------------------------------------
+    // Filled from "jeu.ini" ("FONDINFO", "BULLE", "IMGPARLE", "IMGPARLE2") for each engine,
+    // each with its own copy; false when the file did not load (the old resource stays).
+    bool chargerFondMessage(const std::string& fichier);
+    bool chargerBulle(const std::string& fichier);
+    bool ajouterImageParle(const std::string& nom, const std::string& fichier);
+    bool ajouterImageParle2(const std::string& nom, const std::string& fichierDec);
+
+    // ---- handlers of the command families -------------------------------------------------
+    // AI and character commands (ScriptIA.cpp).
+    void cmdSETIASTATE(CScript* s);
+    void cmdIAPATROL(CScript* s);
+    void cmdSETIDIA(CScript* s);
+    void cmdIASHOOT(CScript* s);
+    void cmdINITIADEF(CScript* s);
+    void cmdISIADETECTPERSO(CScript* s);
+    void cmdISIAALERT(CScript* s);
+    void cmdGETIDIA(CScript* s);
+    void cmdGETIALIFE(CScript* s);
+    void cmdGETIALIFEMAX(CScript* s);
+    void cmdGETIAPOSX(CScript* s);
+    void cmdGETIAPOSY(CScript* s);
+    void cmdGETIAPOS(CScript* s);
+    void cmdGETIASHOOTANGLE(CScript* s);
+    void cmdISIAVISIBLE(CScript* s);
+    void cmdINITIADETECTPERSO(CScript* s);
+    void cmdSETIADETECTDIR(CScript* s);
+    void cmdSETIACHANGEDIRAUTO(CScript* s);
+    void cmdSETIASHIP(CScript* s);
+    void cmdSETIADUST(CScript* s);
+    void cmdSETIASPEED(CScript* s);
+    void cmdSETIASHOOTANGLE(CScript* s);
+    void cmdSETIAFACTION(CScript* s);
+    void cmdIAGENERALALERT(CScript* s);
+    void cmdINITIASHOOTANGLE(CScript* s);
+    void cmdIADESTROYONRELOAD(CScript* s);
+    void cmdIAMODE(CScript* s);
+    void cmdIAANIM(CScript* s);
+    void cmdIA_POSITION(CScript* s);
+    void cmdIA_VISIBLE(CScript* s);
+    void cmdOMBREIA(CScript* s);
+    void cmdIA(CScript* s);
+    void cmdSCALEIA(CScript* s);
+    void cmdTEXTURE_PER(CScript* s);
+    void cmdCHANGEDIRPERSO(CScript* s);
+    void cmdTUE_PERSO(CScript* s);
+    void cmdIAEXIT(CScript* s);
+    void cmdGETZEPHGRAVPOS(CScript* s);
+    void cmdPERSO_VISIBLE(CScript* s);
+    void cmdINFOS_VIE(CScript* s);
+    void cmdSETINFOSVISIBLE(CScript* s);
+    // Key points, paths, groups, doors, teleporters and walks (ScriptChemins.cpp).
+    void cmdKP_INIT(CScript* s);
+    void cmdKPG(CScript* s);
+    void cmdKP(CScript* s);
+    void cmdATTENDRE_FIN_ANIMKP(CScript* s);
+    void cmdANIMKP_ONOFF(CScript* s);
+    void cmdSETKPPAUSE(CScript* s);
+    void cmdSETKPSTEPBYSTEP(CScript* s);
+    void cmdISKPPAUSE(CScript* s);
+    void cmdGETKPNUM(CScript* s);
+    void cmdGETKPNB(CScript* s);
+    void cmdGETKPPOS(CScript* s);
+    void cmdGETKPNEXTPOS(CScript* s);
+    void cmdBOUGE_GROUPE(CScript* s);
+    void cmdPORTE_ONOFF(CScript* s);
+    void cmdTELEPORTEVERS(CScript* s);
+    void cmdDEPLACE(CScript* s);
+    // Decor sprites and pickups (ScriptSprites.cpp).
+    void cmdSETSDVISIBLE(CScript* s);
+    void cmdSETSDPOS(CScript* s);
+    void cmdSETSDCOLOR(CScript* s);
+    void cmdISSDVISIBLE(CScript* s);
+    void cmdGETSDPOS(CScript* s);
+    void cmdGETIDSD(CScript* s);
+    void cmdSDANIM(CScript* s);
+    void cmdCHANGE_ANIM(CScript* s);
+    void cmdPHYSPARTICULE(CScript* s);
+    void cmdSETETATPARTICULESSP3(CScript* s);
+    void cmdADD_OVER(CScript* s);
+    void cmdCHUTE(CScript* s);
+    void cmdFONTAINEDARMES(CScript* s);
+    void cmdINVERTOLITE(CScript* s);
+    void cmdPADSOTOLITE(CScript* s);
+    // Messages and dialogue (ScriptMessages.cpp).
+    void cmdSETMSGBG(CScript* s);
+    void cmdSETMSGBGPOS(CScript* s);
+    void cmdSETMSGIMGPOS(CScript* s);
+    void cmdSETMSGTXTPOS(CScript* s);
+    void cmdSETMSGTXTCOLOR(CScript* s);
+    void cmdSETMSGTXTSIZE(CScript* s);
+    void cmdSETMSGTXTSTYLE(CScript* s);
+    void cmdDRAWMSG(CScript* s);
+    void cmdPARLE(CScript* s);
+    void cmdNOPARLE(CScript* s);
+    void cmdSETWAITMESSAGEVISIBLE(CScript* s);
+    // View, sound, effects and level changes (ScriptVue.cpp).
+    void cmdGETVUEX(CScript* s);
+    void cmdGETVUEY(CScript* s);
+    void cmdGETVUEZOOM(CScript* s);
+    void cmdWORLDTOSCREEN(CScript* s);
+    void cmdSCROLL(CScript* s);
+    void cmdZOOMVUE(CScript* s);
+    void cmdCMD_ZOOM(CScript* s);
+    void cmdRUNFUNCTION(CScript* s);
+    void cmdVIBRATION(CScript* s);
+    void cmdJOUE(CScript* s);
+    void cmdPLAYSON(CScript* s);
+    void cmdEXPLOSION(CScript* s);
+    void cmdEFFET_PLANTE_BOOST(CScript* s);
+    void cmdVOILEACTIF(CScript* s);
+    void cmdVOILE(CScript* s);
+    void cmdINITSHADERGLOBAL(CScript* s);
+    void cmdRELOAD(CScript* s);
+    void cmdCHARGERNIV(CScript* s);
+
     // ---- compiler (ScriptChargement.cpp) ------------------------------------------------------
     // Compiles the script's file into its commands. A file that does not open (or a folder)
     // leaves the script as it was; only its labels are rebuilt. On a script of the engine
@@ -220,6 +338,28 @@ public:
     int nbAnimKPImage = 0;
     int nbPorteImage = 0;
     std::vector<ScriptAbandonne> scriptsAbandonnes;
+
+    // State of the handler families. Message resources: the message-box background, the
+    // speech bubble, the still and the animated speaker images by name.
+    sf::Texture textureFondMessage;
+    sf::Texture textureBulle;
+    std::map<std::string, std::unique_ptr<sf::Texture>> imagesParle;
+    std::map<std::string, std::unique_ptr<CSPRITE_SIMPLE>> spritesParle;
+    uint8_t octetMessages = 0;  // kept with the record; nothing reads it
+    // Speech layout: box x, box y and the text's offset from the box.
+    int nBulleX = 100, nBulleY = 500;
+    int nReserve1080 = 1080, nReserve200 = 200;  // kept with the record; nothing reads them
+    int nDecalageTexteBulle = 250;
+    // Frames left of the running CHARGERNIV fade.
+    int nCompteurFondu = 255;
+    // CHANGEDIRPERSO: degrees per step at 30 frames per second, and the turn so far (for
+    // every script of the engine).
+    int nPasTourne = 5;
+    float fCumulTourne = 0;
+    // A DRAWMSG box is shown and waits in this pass (melee reads it on the active engine).
+    bool bMessageAffiche = false;
+    // A ZOOMVUE has already moved on the scripts standing on ZOOMVUE in this pass.
+    bool bZoomVueImage = false;
 
 private:
     void compiler(CScript& script);
@@ -260,6 +400,43 @@ private:
     void lireSegmentsPersos();
     std::vector<SegmentPerso> segmentsJoueurs, segmentsIAs;
     bool bSegmentsAJour = false;
+
+    // Per-pass state of the handlers, cleared when a pass starts.
+    void debutPasseCommandes();
+    // The game, null without one.
+    static CSFMLJeu* leJeu();
+    // The active level's player characters, then its AIs (a copy: a step may change them).
+    static std::vector<CPerso*> persosDuNiveau();
+    // Where an AI command finds its AI when its id argument is empty.
+    enum class SiVide { Chercher, Courante, Propre };
+    // The AI named by argument k (the empty id names the current or own AI as asked).
+    CPerso* iaArg(const CScript* s, int k, SiVide siVide) const;
+    // The target rule of the path commands: empty = the current AI's sprite, else the
+    // script's sprite; otherwise the sprite of the AI of that id, else the decor sprite.
+    CSPRITE* spriteCible(const CScript* s, int k) const;
+    // The decor sprite of argument k; with propre, the empty id names the script's own.
+    CSPRITE* sdArg(const CScript* s, int k, bool propre) const;
+    // Handlers sharing a body.
+    void pousserIA(CScript* s, SiVide siVide, void (*lire)(CScript*, CPerso*));
+    void drapeauIA(CScript* s, SiVide siVide, bool CPerso::*champ);
+    void lireKP(CScript* s, bool suivant);
+    void pastille(CScript* s, bool CPerso::*garde, bool CPerso::*autre);
+    void dessinerMessage(CScript* s, sf::RenderWindow& f);
+    void dessinerBulle(CScript* s, sf::RenderWindow& f, int& decalage);
+    void changerNiveau(const std::string& chemin, const std::string& dossier, int zone);
+    bool bougerMembre(CSPRITE* sd, float dx, float dy, int direction);
+    void ecraserPersos();
+    static void enregistrerIA(TableCommandes& t);
+    static void enregistrerChemins(TableCommandes& t);
+    static void enregistrerSprites(TableCommandes& t);
+    static void enregistrerMessages(TableCommandes& t);
+    static void enregistrerVue(TableCommandes& t);
+    // The level change CHARGERNIV asked for in this pass (the last one asked wins).
+    struct ChangementNiveau {
+        std::string chemin, dossier;
+        int zone = 0;
+    };
+    std::unique_ptr<ChangementNiveau> changementNiveau;
 
     // Dispatcher.
     int etape(CScript* s);
