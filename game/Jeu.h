@@ -131,6 +131,8 @@ public:
     // Window, views, rendering ----------------------------------------------------------------
     // Copies the scene into the window, through the running screen effects' shaders.
     void afficherScene(const sf::RenderTexture& scene);
+    // Counts the screen effects' lives down by a frame; a slot whose life ends is emptied.
+    void decompterEffetsEcran();
     sf::RenderWindow* fenetre = nullptr;
     int largeurVue = 0, hauteurVue = 0;
     CVue* pvue = nullptr;
@@ -305,7 +307,6 @@ private:
     void finImage();
     void entreesJoueurs();
     void capturerKillcam();
-    void decompterEffetsEcran();
     void decompterChrono();
     // The end of a level or round (game/FinNiveau.cpp).
     void finNiveau();

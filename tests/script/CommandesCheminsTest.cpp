@@ -1,0 +1,446 @@
+// Key-point paths built and read by scripts, groups pushed against a wall at both frame
+// rates, doors with their switches, teleporters and walks.
+#include "script/OutilsCommandes.h"
+
+#include "characters/EtatsPerso.h"
+#include "core/Chemin.h"
+#include "core/SpriteSimple.h"
+
+namespace {
+
+class CommandesChemins : public Commandes {
+protected:
+    void SetUp() override
+    {
+        Commandes::SetUp();
+        ia = perso(0, 0, true);
+        ia->id = "patrouille";
+    }
+
+    // A path of n key points 100 pixels apart on x, on the AI's sprite.
+    CScript* construireChemin(int n)
+    {
+        std::string texte = "{\nKP_INIT(1)\nKPG(0;10;0;0;0;0;-1)\n";
+        for (int i = 0; i < n; ++i)
+            texte += "KP(" + std::to_string(100 * (i + 1)) + ";50;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1)\n";
+        CScript* s = lancer(texte + "}");
+        s->pIACourante = ia;
+        images(1);
+        return s;
+    }
+
+    // The level's one-shot effects need the step-dust bank.
+    void avecEffets()
+    {
+        CDEC*& b = decor->modelesDEC["poussiere"];
+        b = new CDEC();
+        b->anim(0);
+        decor->pPoussierePas = new CSPRITE_SIMPLE();
+        decor->pPoussierePas->setDEC(b);
+    }
+
+    CPerso* ia = nullptr;
+};
+
+} // namespace
+
+TEST_F(CommandesChemins, ConstructionEtLecture)
+{
+    EXPECT_EQ(lire("GETKPNB(patrouille)"), "-|-") << "no path: nothing pushed";
+    CScript* s = lancer("{\nKP_INIT(1)\nKPG(2;3.5;1;0.5;20;1;4)\n"
+                        "KP(120.7;-40.2;2;0.5;30;300;-8;20;255;1;0;-1;-1;-1;-1)\n"
+                        "KP(400;60;1;1;0;255;255;255;255;0;0;2;-1;-1;-1)\n}");
+    s->pIACourante = ia;
+    ia->sprite->setColor(sf::Color::White);
+    images(1);
+    CChemin* c = ia->sprite->pChemin;
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(ia->sprite->bPhysC);
+    EXPECT_EQ(c->modeParcours, 2);
+    EXPECT_FLOAT_EQ(c->vGlobale, 3.5f);
+    EXPECT_FLOAT_EQ(c->vGlobaleR, 1);
+    EXPECT_FLOAT_EQ(c->vGlobaleS, 0.5f);
+    EXPECT_FLOAT_EQ(c->vGlobaleC, 20);
+    EXPECT_TRUE(c->bPause && c->bPauseDepart);
+    EXPECT_EQ(c->nbChemin, 4);
+    EXPECT_EQ(c->nbKP, 2);
+    // The first key point placed the sprite and gave it its look; the second only appended.
+    EXPECT_EQ(ia->sprite->x, 120);
+    EXPECT_EQ(ia->sprite->y, -40);
+    EXPECT_FLOAT_EQ(ia->sprite->getSX(), 2);
+    EXPECT_FLOAT_EQ(ia->sprite->getSY(), 0.5f);
+    EXPECT_FLOAT_EQ(ia->sprite->rotangle, 30);
+    EXPECT_EQ(ia->sprite->couleur, sf::Color(255, 0, 20, 255)) << "KP colours are clamped to 0..255";
+    EXPECT_EQ(ia->sprite->flipH, -1);
+    EXPECT_EQ(ia->sprite->flipV, 1);
+    EXPECT_FLOAT_EQ(c->getKP(1)->v, 2);
+
+    EXPECT_EQ(lire("GETKPNB(patrouille)"), "i2|-");
+    EXPECT_EQ(lire("GETKPNUM(patrouille)"), "i1|-") << "index -1 reads 1";
+    EXPECT_EQ(lire("GETKPPOS(patrouille)"), "f120.7|f-40.2") << "index -1: the first key point";
+    EXPECT_EQ(lire("GETKPNEXTPOS(patrouille)"), "f120.7|f-40.2");
+    c->numKP = 1;
+    c->numKPCible = 0;
+    EXPECT_EQ(lire("GETKPNUM(patrouille)"), "i2|-");
+    EXPECT_EQ(lire("GETKPPOS(patrouille)"), "f400|f60");
+    EXPECT_EQ(lire("ISKPPAUSE(patrouille)"), "i1|-");
+    // The empty target is the current AI's sprite; SETKPPAUSE and SETKPSTEPBYSTEP switch.
+    CScript* t = lancer("{\nSETKPPAUSE(0)\nSETKPSTEPBYSTEP(1)\n}");
+    t->pIACourante = ia;
+    images(1);
+    EXPECT_FALSE(c->bPause);
+    EXPECT_TRUE(c->bPasAPas);
+    // An empty path answers the "NULL" pair; KP_INIT(0) removes the path.
+    s = lancer("{\nKP_INIT(1)\n}");
+    s->pIACourante = ia;
+    images(1);
+    EXPECT_EQ(lire("GETKPPOS(patrouille)"), "sNULL|sNULL");
+    EXPECT_EQ(lire("GETKPNEXTPOS(patrouille)"), "sNULL|sNULL");
+    s = lancer("{\nKP_INIT(0)\n}");
+    s->pIACourante = ia;
+    images(1);
+    EXPECT_EQ(ia->sprite->pChemin, nullptr);
+    EXPECT_FALSE(ia->sprite->bPhysC);
+    // Without a current AI the path commands only advance.
+    s = lancer("{\nKP_INIT(1)\nKPG(0;1;1;1;1;0;1)\nKP(1;2;1;1;0;0;0;0;0;0;0;0;0;0;0)\n}");
+    images(1);
+    EXPECT_FALSE(s->bEnCours);
+}
+
+TEST_F(CommandesChemins, AttendreFinAnimKP)
+{
+    construireChemin(2);
+    CChemin* c = ia->sprite->pChemin;
+    CScript* s = lancer("ATTENDRE_FIN_ANIMKP()");
+    s->pIACourante = ia;
+    int attente = 0;
+    while (s->bEnCours && attente < 100) {
+        c->maj(0, 0, ia->sprite);
+        images(1);
+        ++attente;
+    }
+    EXPECT_EQ(c->nbLegsFaits, 1);
+    EXPECT_EQ(attente, 10) << "100 pixels at 10 a frame; the step of the last one sees the leg done";
+    // A one-point path can never finish a leg; nor can a limit of 0 legs.
+    construireChemin(1);
+    s = lancer("ATTENDRE_FIN_ANIMKP()");
+    s->pIACourante = ia;
+    images(1);
+    EXPECT_FALSE(s->bEnCours);
+    construireChemin(3);
+    ia->sprite->pChemin->nbChemin = 0;
+    s = lancer("ATTENDRE_FIN_ANIMKP()");
+    s->pIACourante = ia;
+    images(1);
+    EXPECT_FALSE(s->bEnCours);
+    // A paused path keeps waiting: another script may resume it.
+    construireChemin(3);
+    ia->sprite->pChemin->bPause = true;
+    s = lancer("ATTENDRE_FIN_ANIMKP()");
+    s->pIACourante = ia;
+    images(5);
+    EXPECT_TRUE(s->bEnCours);
+}
+
+TEST_F(CommandesChemins, AnimKPOnOffAuRang)
+{
+    CSPRITE* plate = spriteDeType(0, 0, "PLATE");
+    plate->pChemin = new CChemin();
+    plate->idSon = "MOTEUR";
+    CSPRITE* interrupteur = spriteDeType(500, 0, "LEVIER");
+    CSPRITE* autreLevier = spriteDeType(700, 0, "LEVIER");
+    autreLevier->setAnim(1);
+    CScript* premier = lancer("ANIMKP_ONOFF(PLATE;2)");
+    images(1);
+    EXPECT_FALSE(plate->pChemin->bPause) << "rank 2 as the first call of the pass does nothing";
+    EXPECT_FALSE(premier->bEnCours);
+    EXPECT_EQ(interrupteur->getNumAnim(), 0);
+
+    CScript* a = script("ANIMKP_ONOFF(AUTRE;1)", declencheur::IMMEDIAT, 1);
+    CScript* b = script("ANIMKP_ONOFF(PLATE;2)", declencheur::IMMEDIAT, 1, interrupteur);
+    moteur->creerScript("", autreLevier, declencheur::ZONE_JOUEUR, -1, false, false);
+    images(2);
+    EXPECT_FALSE(a->bEnCours || b->bEnCours);
+    EXPECT_TRUE(plate->pChemin->bPause) << "as the second call it toggles the path";
+    EXPECT_EQ(compterSons("MOTEUR"), 0);
+    EXPECT_EQ(interrupteur->getNumAnim(), 1) << "the switches of one kind change together";
+    EXPECT_EQ(autreLevier->getNumAnim(), 0);
+    lancer("ANIMKP_ONOFF(PLATE;0)");
+    images(1);
+    EXPECT_FALSE(plate->pChemin->bPause);
+    EXPECT_EQ(compterSons("MOTEUR"), 1) << "running again: its sound plays (looping)";
+}
+
+namespace {
+
+class BougeGroupe : public CommandesChemins {
+protected:
+    void SetUp() override
+    {
+        CommandesChemins::SetUp();
+        avecEffets();
+        mur = sprite(100, 0, 100, 500);
+        mur->collision = 1;
+        a = sprite(300, 100);
+        b = sprite(300, 300);
+        a->groupe = b->groupe = 5;
+    }
+    CSPRITE* mur = nullptr;
+    CSPRITE* a = nullptr;
+    CSPRITE* b = nullptr;
+};
+
+} // namespace
+
+TEST_F(BougeGroupe, VersLeMurAuxDeuxTaux)
+{
+    for (const float coeff : {1.0f, 0.5f}) {
+        taux(coeff);
+        a->x = b->x = 300;
+        sons.clear();
+        decor->viderEffets();
+        CSPRITE* levier = spriteAnime(900, 0);
+        CScript* s = lancer("BOUGE_GROUPE(5;2)", levier);
+        std::vector<float> xs;
+        while (s->bEnCours && xs.size() < 40) {
+            images(1);
+            xs.push_back(a->x);
+            if (s->bEnCours) {
+                EXPECT_EQ(levier->getNumAnim(), 1) << "its lever shows the move";
+            }
+        }
+        const float pas = 12 * coeff;
+        const size_t attendu = coeff == 1.0f ? 9 : 17;
+        ASSERT_EQ(xs.size(), attendu) << coeff;
+        for (size_t i = 0; i + 1 < xs.size(); ++i)
+            EXPECT_FLOAT_EQ(xs[i], 300 - pas * float(i + 1)) << coeff << " frame " << i;
+        EXPECT_FLOAT_EQ(a->x, 200) << "crept against the wall";
+        EXPECT_FLOAT_EQ(b->x, 200);
+        EXPECT_EQ(compterSons("CHOC"), 2) << "one per member";
+        ASSERT_EQ(decor->effets.size(), 2u);
+        EXPECT_EQ(decor->effets[0]->getSprite()->x, 150) << "left of the member by half its width";
+        EXPECT_EQ(decor->effets[0]->getSprite()->y, 100);
+        EXPECT_FALSE(a->bImpact || b->bImpact) << "cleared once the group stops";
+        EXPECT_EQ(levier->getNumAnim(), 0);
+    }
+}
+
+TEST_F(BougeGroupe, AutresScriptsSurLeGroupe)
+{
+    // The first script to step moves the group and moves on the others standing on the same
+    // group; one standing on the last command of its run closes the run, counted.
+    CSPRITE* c = sprite(2000, 100);
+    c->groupe = 6;
+    CScript* meneur = script("BOUGE_GROUPE(5;2)", declencheur::IMMEDIAT, 1);
+    CScript* suiveur = script("BOUGE_GROUPE(5;2)\nPAUSE(50)", declencheur::IMMEDIAT, 1);
+    CScript* fin = script("BOUGE_GROUPE(5;2)", declencheur::IMMEDIAT, 1);
+    CScript* autreGroupe = script("BOUGE_GROUPE(6;2)", declencheur::IMMEDIAT, 1);
+    images(2);
+    EXPECT_EQ(suiveur->numCmdCour, 1);
+    EXPECT_EQ(fin->nbRunFaits, 1);
+    EXPECT_FALSE(fin->bEnCours);
+    EXPECT_TRUE(meneur->bEnCours);
+    EXPECT_EQ(meneur->numCmdCour, 0);
+    EXPECT_FLOAT_EQ(a->x, 288) << "moved once, by the leader";
+    EXPECT_TRUE(autreGroupe->bEnCours) << "another group is not moved on";
+    EXPECT_EQ(autreGroupe->numCmdCour, 0);
+}
+
+TEST_F(BougeGroupe, Ecrasement)
+{
+    // A character under the wall (collision 2 crushes) dies when the group stops.
+    mur->collision = 2;
+    CPerso* victime = perso(150, 450);
+    victime->posPieds = 0;
+    CPerso* loin = perso(1000, 450);
+    a->x = b->x = 212;
+    lancer("BOUGE_GROUPE(5;2)");
+    images(3);
+    EXPECT_EQ(victime->vie, 0);
+    EXPECT_EQ(victime->mode, EtatPerso::MORT);
+    EXPECT_EQ(loin->vie, 100);
+}
+
+TEST_F(BougeGroupe, DirectionsInvalidesEtVide)
+{
+    for (const char* d : {"7", "-1", "2.5", "1e9"}) {
+        CScript* s = lancer(std::string("BOUGE_GROUPE(5;") + d + ")");
+        images(1);
+        EXPECT_FALSE(s->bEnCours) << "direction " << d << " ends at once";
+        EXPECT_FLOAT_EQ(a->x, 300);
+    }
+    // Pushed up into empty space: blocked once far out of the level, silently.
+    CScript* s = lancer("BOUGE_GROUPE(5;1)");
+    int n = 0;
+    while (s->bEnCours && n < 1000) {
+        images(1);
+        ++n;
+    }
+    EXPECT_FALSE(s->bEnCours);
+    EXPECT_LT(a->y, -720);
+    EXPECT_EQ(compterSons("CHOC"), 0);
+    // A level without a size: 10,000 pixels.
+    decor->tailleJeuX = decor->tailleJeuY = 0;
+    a->y = 100;
+    b->y = 300;
+    s = lancer("BOUGE_GROUPE(5;3)");
+    n = 0;
+    while (s->bEnCours && n < 2000) {
+        images(1);
+        ++n;
+    }
+    EXPECT_FALSE(s->bEnCours);
+    EXPECT_GT(a->x, 10000);
+    // A script declared by a definition reads group and direction from its sprite.
+    CSPRITE* porteur = spriteAnime(0, 600);
+    porteur->paramsScript[0] = 5;
+    porteur->paramsScript[1] = 7;
+    CScript* dec = moteur->creerScript("", porteur, declencheur::IMMEDIAT, 1, false, true);
+    std::istringstream flux("BOUGE_GROUPE(9;2)");
+    moteur->chargerScriptFlux(dec, flux);
+    images(2);
+    EXPECT_FALSE(dec->bEnCours) << "direction 7 from the sprite's parameters";
+}
+
+TEST_F(CommandesChemins, PortesEtInterrupteurs)
+{
+    CSPRITE* porte = spriteDeType(400, 0, "PORTE", 100, 300);
+    porte->collision = 2;
+    porte->setAnim(1);  // open
+    CSPRITE* porte2 = spriteDeType(800, 0, "PORTE", 100, 300);
+    porte2->setAnim(0);
+    porte2->bPorteFermee = true;
+    CSPRITE* levier = spriteDeType(0, 0, "LEVIER");
+    levier->idSon = "CLIC";
+    CSPRITE* levier2 = spriteDeType(200, 0, "LEVIER");
+    moteur->creerScript("", levier2, declencheur::ZONE_JOUEUR, -1, false, false);
+    std::istringstream flux("PORTE_ONOFF(PORTE;1)");
+    moteur->chargerScriptFlux(moteur->scripts.back().get(), flux);
+
+    CPerso* dedans = perso(450, 250);
+    dedans->posPieds = 0;
+    CScript* s = lancer("PORTE_ONOFF(PORTE;1)", levier);
+    images(1);
+    EXPECT_FALSE(s->bEnCours) << "it still ends";
+    EXPECT_EQ(porte->getNumAnim(), 1) << "someone stands in the open door: nothing switches";
+    EXPECT_EQ(porte2->getNumAnim(), 0);
+    EXPECT_FALSE(porte->bPorteFermee);
+    moteur->supprimerScriptPtr(s);  // one script per switch
+
+    dedans->sprite->x = 2000;
+    s = lancer("PORTE_ONOFF(PORTE;1)", levier);
+    images(1);
+    EXPECT_EQ(porte->getNumAnim(), 0);
+    EXPECT_TRUE(porte->bPorteFermee) << "closed";
+    EXPECT_EQ(porte2->getNumAnim(), 1);
+    EXPECT_FALSE(porte2->bPorteFermee) << "opened";
+    EXPECT_EQ(levier->getNumAnim(), 1) << "the switches whose script drives these doors";
+    EXPECT_EQ(levier2->getNumAnim(), 1);
+    EXPECT_EQ(compterSons("CLIC"), 2) << "the running script's sound, once per switch";
+    // Rank 2 as the first call of a pass does nothing.
+    s = lancer("PORTE_ONOFF(PORTE;2)", levier);
+    images(1);
+    EXPECT_EQ(porte->getNumAnim(), 0);
+}
+
+TEST_F(CommandesChemins, TeleporteVersAuxDeuxTaux)
+{
+    jeu->mode = 1;
+    CSPRITE* depart = spriteAnime(0, 0);
+    CSPRITE* arrivee = spriteAnime(1000, 200);
+    arrivee->hitbox[0] = 10;  // left
+    arrivee->hitbox[1] = 20;  // top
+    arrivee->hitbox[2] = 30;  // right
+    arrivee->hitbox[3] = 0;   // bottom
+    arrivee->setFlip(true, false);
+    arrivee->setScale(2, 1);
+    depart->idSon = "TELEPORT";
+    constexpr int JAMAIS = 99;  // a trigger that never fires: the arrival only answers
+    CScript* cible = moteur->creerScript("", arrivee, JAMAIS, -1, false, false);
+    std::istringstream flux("TELEPORTEVERS(7;1)");
+    moteur->chargerScriptFlux(cible, flux);
+    CPerso* voyageur = perso(10, 10);
+
+    for (const float coeff : {1.0f, 0.5f}) {
+        taux(coeff);
+        voyageur->sprite->x = voyageur->sprite->y = 10;
+        voyageur->tempsTeleportation = 0;
+        CScript* s = lancer("TELEPORTEVERS(1;7)", depart);
+        s->pPersoDeclencheur = voyageur;
+        images(1);
+        // Flipped: the box starts W - left - w = 100 - 10 - 60 = 30 pixels in, scaled by 2.
+        EXPECT_EQ(voyageur->sprite->x, 1000 + 60 + 60) << coeff;
+        EXPECT_EQ(voyageur->sprite->y, 200 + 20 + 40);
+        EXPECT_FLOAT_EQ(voyageur->tempsTeleportation, 60 / coeff);
+        const int attente = coeff == 1.0f ? 60 : 120;
+        for (int i = 0; i < attente; ++i) {
+            voyageur->sprite->x = 10;
+            s = lancer("TELEPORTEVERS(1;7)", depart);
+            s->pPersoDeclencheur = voyageur;
+            images(1);
+            EXPECT_EQ(moteur->variablesGlobales["var_compteurTeleportation"], std::to_string(attente - i));
+            ASSERT_EQ(voyageur->sprite->x, 10) << "refused during the countdown, frame " << i;
+            voyageur->tempsTeleportation -= 1;  // what the character's drawing does each frame
+        }
+        s = lancer("TELEPORTEVERS(1;7)", depart);
+        s->pPersoDeclencheur = voyageur;
+        images(1);
+        EXPECT_EQ(voyageur->sprite->x, 1120) << "accepted once the countdown is over";
+    }
+    EXPECT_EQ(compterSons("TELEPORT"), 4);
+    // An unknown destination, or the editor: nothing moves.
+    voyageur->tempsTeleportation = 0;
+    voyageur->sprite->x = 10;
+    CScript* s = lancer("TELEPORTEVERS(1;8)", depart);
+    s->pPersoDeclencheur = voyageur;
+    images(1);
+    EXPECT_EQ(voyageur->sprite->x, 10);
+}
+
+TEST_F(CommandesChemins, Deplace)
+{
+    CPerso* joueur = perso(100, 100);
+    joueur->vitesse = 4;
+    jeu->pPerso = joueur;
+    ia->vitesse = 5;
+    ia->sprite->x = ia->sprite->y = 0;
+    CScript* s = lancer("DEPLACE(;100;100)");
+    images(1);
+    EXPECT_FALSE(s->bEnCours) << "to its own position: ends in the same frame";
+    // Two scripts walk two characters to their own targets.
+    CScript* s1 = lancer("DEPLACE(patrouille;30;40)");
+    CScript* s2 = lancer("DEPLACE(;100;160)");
+    int n = 0;
+    while ((s1->bEnCours || s2->bEnCours) && n < 100) {
+        images(1);
+        ++n;
+    }
+    EXPECT_NEAR(ia->sprite->x, 30, 0.01) << "3, 4, 5 steps of 5";
+    EXPECT_NEAR(ia->sprite->y, 40, 0.01);
+    EXPECT_NEAR(joueur->sprite->x, 100, 0.01);
+    EXPECT_NEAR(joueur->sprite->y, 160, 0.01);
+    // At 60 frames per second the same walk takes twice the frames.
+    for (const float coeff : {1.0f, 0.5f}) {
+        taux(coeff);
+        joueur->sprite->y = 0;
+        s = lancer("DEPLACE(;100;40)");
+        n = 0;
+        while (s->bEnCours && n < 100) {
+            images(1);
+            ++n;
+        }
+        EXPECT_EQ(n, coeff == 1.0f ? 11 : 21) << coeff;
+    }
+    // A speed of 0, or an AI that disappears during the walk, ends it.
+    joueur->vitesse = 0;
+    s = lancer("DEPLACE(;500;500)");
+    images(1);
+    EXPECT_FALSE(s->bEnCours);
+    s = lancer("DEPLACE(patrouille;500;0)");
+    images(2);
+    decor->ias.remove(ia);
+    delete ia;
+    images(1);
+    EXPECT_FALSE(s->bEnCours);
+    EXPECT_EQ(joueur->sprite->x, 100) << "the player does not take over its walk";
+}

@@ -1,0 +1,303 @@
+// Message boxes and speech bubbles drawn into a window under Xvfb: places of the background,
+// speaker image, lines and prompt (probed pixels), the waits on B and X at both frame rates,
+// NOPARLE in both languages, the look commands, and the resources read from "jeu.ini".
+#include "script/OutilsCommandes.h"
+
+#include "support/Outils.h"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <filesystem>
+
+namespace {
+
+// A plain PNG of one colour.
+std::string ecrireImage(const DossierTemp& d, const std::string& nom, unsigned l, unsigned h, sf::Color c)
+{
+    sf::Image image;
+    image.create(l, h, c);
+    const std::string chemin = d / nom;
+    image.saveToFile(chemin);
+    return chemin;
+}
+
+bool proche(sf::Color a, sf::Color b, int tolerance = 12)
+{
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
+}
+
+// Text pixels (light grey) in a band of rows, right of x.
+bool texteDans(const sf::Image& img, unsigned x0, unsigned y0, unsigned y1)
+{
+    for (unsigned y = y0; y < y1; ++y)
+        for (unsigned x = x0; x < x0 + 200; ++x) {
+            const sf::Color c = img.getPixel(x, y);
+            if (c.g > 150 && c.b > 150)
+                return true;
+        }
+    return false;
+}
+
+class CommandesMessages : public Commandes {
+protected:
+    void SetUp() override
+    {
+        // The engines load their font from the game's data folder.
+        avant = std::filesystem::current_path();
+        const char* d = std::getenv("TUV_DATA_DIR");
+        std::filesystem::current_path(d ? d : "../../data");
+        Commandes::SetUp();
+        jeu->fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "messages", sf::Style::None);
+        fond = ecrireImage(dossier, "fond.png", 200, 100, sf::Color(255, 0, 0));
+        tilde = ecrireImage(dossier, "tilde.png", 30, 20, sf::Color(0, 0, 255));
+        boutonB = ecrireImage(dossier, "b.png", 30, 20, sf::Color(255, 255, 0));
+        visage = ecrireImage(dossier, "visage.png", 40, 40, sf::Color(0, 255, 0));
+        bulle = ecrireImage(dossier, "bulle.png", 400, 150, sf::Color(255, 0, 255));
+    }
+    void TearDown() override
+    {
+        Commandes::TearDown();
+        std::filesystem::current_path(avant);
+    }
+
+    // What the window shows, after clearing it and running n frames.
+    sf::Image capture(int n = 1)
+    {
+        sf::RenderWindow& f = *jeu->fenetre;
+        f.clear(sf::Color::Black);
+        images(n);
+        sf::Texture t;
+        t.create(f.getSize().x, f.getSize().y);
+        t.update(f);
+        return t.copyToImage();
+    }
+
+    void infos()
+    {
+        std::ofstream ini(dossier / "infos.ini");
+        ini << "IMGINFO=Tilde;" << tilde << "\nIMGINFO=B;" << boutonB << "\n";
+        ini.close();
+        jeu->lireConfiguration(dossier / "infos.ini", false);
+    }
+
+    std::filesystem::path avant;
+    DossierTemp dossier;
+    std::string fond, tilde, boutonB, visage, bulle;
+};
+
+} // namespace
+
+TEST_F(CommandesMessages, DrawMsgPlacesEtAttente)
+{
+    infos();
+    ASSERT_TRUE(moteur->chargerFondMessage(fond));
+    ASSERT_TRUE(moteur->ajouterImageParle("chef", visage));
+    CScript* s = lancer("DRAWMSG(chef;Premiere ligne;Deuxieme ligne;Troisieme ligne)\nBASCULE()");
+    const sf::Image img = capture();
+    EXPECT_TRUE(proche(img.getPixel(370, 140), sf::Color(230, 0, 0))) << "background at (180, 50), alpha 230";
+    EXPECT_TRUE(proche(img.getPixel(179, 140), sf::Color::Black)) << "nothing left of it";
+    EXPECT_TRUE(proche(img.getPixel(200, 90), sf::Color(0, 255, 0))) << "speaker image at (180, 70)";
+    EXPECT_TRUE(proche(img.getPixel(260, 125), sf::Color(0, 0, 255))) << "tilde at (250, 115)";
+    EXPECT_TRUE(proche(img.getPixel(300, 125), sf::Color(255, 255, 0))) << "B at (290, 115)";
+    EXPECT_TRUE(proche(img.getPixel(340, 125), sf::Color(0, 0, 255))) << "tilde at (330, 115)";
+    EXPECT_TRUE(texteDans(img, 250, 10, 30)) << "line 1 at y 10";
+    EXPECT_TRUE(texteDans(img, 250, 45, 65)) << "line 2 at y 45";
+    EXPECT_TRUE(texteDans(img, 250, 80, 100)) << "line 3 at y 80";
+    EXPECT_FALSE(texteDans(img, 250, 30, 44)) << "35 pixels apart, nothing between";
+    EXPECT_TRUE(moteur->bMessageAffiche) << "shown and waiting";
+    images(20);
+    EXPECT_EQ(s->numCmdCour, 0) << "waits for B";
+    jeu->commandes[0].bRelB = true;
+    images(1);
+    jeu->commandes[0].bRelB = false;
+    EXPECT_EQ(s->numCmdCour, 1);
+    images(1);
+    EXPECT_FALSE(moteur->bMessageAffiche) << "cleared by the next pass";
+    const sf::Image apres = capture();
+    EXPECT_TRUE(proche(apres.getPixel(370, 140), sf::Color::Black)) << "the box is gone";
+}
+
+TEST_F(CommandesMessages, DrawMsgLocuteurs)
+{
+    infos();
+    CScript* s = lancer("DRAWMSG(B;ligne;;)");
+    sf::Image img = capture();
+    EXPECT_TRUE(proche(img.getPixel(200, 80), sf::Color(255, 255, 0))) << "an info image as the speaker";
+    EXPECT_FALSE(texteDans(img, 250, 45, 100)) << "empty lines are skipped";
+    s->numCmdCour = 0;
+    s->commandes[0]->arguments[0] = L"inconnu";
+    img = capture();
+    EXPECT_TRUE(proche(img.getPixel(200, 80), sf::Color::Black)) << "an unknown speaker: no image";
+
+    // An animated speaker placed at the image position.
+    std::ofstream dec(dossier / "parleur.dec");
+    dec << "ID=PARLEUR\nPLANCHE=" << ecrireImage(dossier, "planche.png", 96, 32, sf::Color(0, 200, 200))
+        << ";\nSPRITE=0;0;3;32;32;0.5;0\n";
+    dec.close();
+    ASSERT_TRUE(moteur->ajouterImageParle2("anime", dossier / "parleur.dec"));
+    s->commandes[0]->arguments[0] = L"anime";
+    img = capture();
+    EXPECT_TRUE(proche(img.getPixel(190, 80), sf::Color(0, 200, 200))) << "animated speaker at (180, 70)";
+    EXPECT_FALSE(moteur->ajouterImageParle2("absent", dossier / "absent.dec"));
+    EXPECT_FALSE(moteur->ajouterImageParle("absent", dossier / "absent.png"));
+    EXPECT_FALSE(moteur->chargerFondMessage(dossier.str())) << "a folder loads nothing";
+}
+
+TEST_F(CommandesMessages, LookDuMessage)
+{
+    moteur->chargerFondMessage(fond);
+    CScript* s = lancer("{\nSETMSGBGPOS(500;400)\nSETMSGIMGPOS(10;20)\nSETMSGTXTPOS(30;40)\n"
+                        "SETMSGTXTCOLOR(260;-3;0;255)\nSETMSGTXTSTYLE(ITALIC)\nSETMSGTXTSIZE(-5)\n"
+                        "SETMSGBG(" + fond + ";2;0.5)\n}\nDRAWMSG(;texte;;)");
+    images(1);
+    EXPECT_EQ(s->nPosFondX, 500);
+    EXPECT_EQ(s->nPosFondY, 400);
+    EXPECT_EQ(s->nPosImageX, 10);
+    EXPECT_EQ(s->nPosTexteY, 40);
+    EXPECT_EQ(s->couleurTexte, sf::Color(4, 253, 0, 255)) << "260 gives 4, -3 gives 253";
+    EXPECT_EQ(s->nStyleTexte, sf::Text::Italic);
+    EXPECT_EQ(s->nTailleTexte, 1);
+    EXPECT_FLOAT_EQ(s->fEchelleFondX, 2);
+    const sf::Image img = capture();
+    EXPECT_TRUE(proche(img.getPixel(880, 440), sf::Color(230, 0, 0))) << "the background scaled by 2 x 0.5";
+    EXPECT_TRUE(proche(img.getPixel(880, 460), sf::Color::Black));
+
+    for (const char* style : {"BOLD", "UNDERLINED", "REGULAR", "BOLDER"}) {
+        CScript* t = lancer(std::string("{\nSETMSGTXTSTYLE(") + style + ")\nSETMSGTXTSIZE(100000)\n}");
+        images(1);
+        EXPECT_EQ(t->nStyleTexte, std::string(style) == "BOLD"         ? sf::Text::Bold
+                                  : std::string(style) == "UNDERLINED" ? sf::Text::Underlined
+                                                                       : sf::Text::Regular)
+            << style;
+        EXPECT_EQ(t->nTailleTexte, 256);
+        t->commandes.back()->strMotCle = "DRAWMSG";
+        t->commandes.back()->arguments = {L"", L"WWWW"};
+        t->numCmdCour = static_cast<int>(t->commandes.size()) - 1;
+        t->bEnCours = true;
+        capture();  // draws at 256 pixels without trouble
+    }
+}
+
+TEST_F(CommandesMessages, ParleDureeAuxDeuxTaux)
+{
+    moteur->chargerBulle(bulle);
+    moteur->ajouterImageParle("chef", visage);
+    for (const float coeff : {1.0f, 0.5f}) {
+        taux(coeff);
+        CScript* s = lancer("PARLE(chef;300;Bonjour;;)");
+        s->nbRunMax = 2;
+        for (int passage = 0; passage < 2; ++passage) {
+            int n = 0;
+            while (s->bEnCours && n < 200) {
+                images(1);
+                ++n;
+            }
+            EXPECT_EQ(n, coeff == 1.0f ? 30 : 60) << coeff << ", pass " << passage;
+            images(1);
+        }
+    }
+    taux(1);
+    // Places: the bubble at (250, 470), a still portrait at (50, 515) at half size, the
+    // first line at (350, 520).
+    CScript* s = lancer("PARLE(chef;300;Bonjour;;)");
+    const sf::Image img = capture();
+    EXPECT_TRUE(proche(img.getPixel(640, 600), sf::Color(200, 0, 200))) << "bubble tinted alpha 200";
+    EXPECT_TRUE(proche(img.getPixel(249, 600), sf::Color::Black));
+    EXPECT_TRUE(proche(img.getPixel(65, 530), sf::Color(0, 255, 0))) << "portrait";
+    EXPECT_TRUE(proche(img.getPixel(71, 530), sf::Color::Black)) << "at half size";
+    // A release of B ends it at once.
+    jeu->commandes[0].bRelB = true;
+    images(1);
+    jeu->commandes[0].bRelB = false;
+    EXPECT_FALSE(s->bEnCours);
+}
+
+TEST_F(CommandesMessages, ParleSansFinEtX)
+{
+    infos();
+    moteur->chargerBulle(bulle);
+    CScript* s = lancer("PARLE(;-1;Une;Deux;)");
+    const sf::Image img = capture();
+    // Two lines: the "B" picture stands at (350, 500 + 100).
+    EXPECT_TRUE(proche(img.getPixel(360, 610), sf::Color(255, 255, 0))) << "B under the last line";
+    images(50);
+    EXPECT_TRUE(s->bEnCours) << "-1 waits for B";
+    jeu->commandes[0].bRelB = true;
+    images(1);
+    jeu->commandes[0].bRelB = false;
+    EXPECT_FALSE(s->bEnCours);
+
+    // After a release of X the bubble ends in its first frame without being drawn.
+    s = lancer("PARLE(;-1;Une;Deux;)");
+    jeu->commandes[0].bRelX = true;
+    const sf::Image rien = capture();
+    jeu->commandes[0].bRelX = false;
+    EXPECT_FALSE(s->bEnCours);
+    EXPECT_TRUE(proche(rien.getPixel(640, 600), sf::Color::Black)) << "nothing drawn";
+}
+
+TEST_F(CommandesMessages, NoParleDansLesDeuxLangues)
+{
+    CScript* fr = lancer("PARLE(;-1;fr;;)\nBASCULE()\nBASCULE()");
+    CScript* en = moteur->creerScript("", nullptr, declencheur::IMMEDIAT, 1, false, false);
+    en->ajouterCommande("PARLE_EN", {L"", L"-1", L"en"});
+    en->ajouterCommande("BASCULE", {});
+    en->ajouterCommande("BASCULE", {});
+    CScript* autre = lancer("PAUSE(100)");
+    images(2);
+    ASSERT_TRUE(fr->bEnCours && en->bEnCours);
+    ASSERT_EQ(fr->numCmdCour, 0);
+    lancer("NOPARLE()");
+    images(1);
+    EXPECT_EQ(fr->numCmdCour, 1) << "moved on past PARLE";
+    EXPECT_EQ(en->numCmdCour, 1) << "and past PARLE_EN";
+    EXPECT_EQ(autre->numCmdCour, 0) << "a script on another command stays";
+}
+
+TEST_F(CommandesMessages, RessourcesDeJeuIni)
+{
+    std::ofstream dec(dossier / "parleur.dec");
+    dec << "ID=PARLEUR\nPLANCHE=" << ecrireImage(dossier, "planche.png", 96, 32, sf::Color(0, 200, 200))
+        << ";\nSPRITE=0;0;3;32;32;0.5;0\n";
+    dec.close();
+    const std::string boutonA = ecrireImage(dossier, "a.png", 16, 16, sf::Color(255, 128, 0));
+    {
+        std::ofstream ini(dossier / "jeu.ini");
+        ini << "FONDINFO=" << fond << "\nBULLE=" << bulle << "\nIMGPARLE=chef;" << visage
+            << "\nIMGPARLE2=anime;" << (dossier / "parleur.dec") << "\nIMGPARLE=absent;" << (dossier / "non.png")
+            << "\nIMGINFO=A;" << boutonA << "\nIMGINFO=Tilde;" << tilde << "\n";
+    }
+    jeu->lireConfiguration(dossier / "jeu.ini", false);
+    for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu}) {
+        EXPECT_EQ(e->textureFondMessage.getSize(), sf::Vector2u(200, 100));
+        EXPECT_EQ(e->textureBulle.getSize(), sf::Vector2u(400, 150));
+        ASSERT_EQ(e->imagesParle.count("chef"), 1u);
+        EXPECT_EQ(e->imagesParle.count("absent"), 0u);
+        ASSERT_EQ(e->spritesParle.count("anime"), 1u);
+    }
+    EXPECT_NE(jeu->pscriptEngineMenu->imagesParle["chef"].get(), jeu->pscriptEngineJeu->imagesParle["chef"].get())
+        << "each engine its own copy";
+    EXPECT_NE(jeu->pscriptEngineMenu->spritesParle["anime"].get(), jeu->pscriptEngineJeu->spritesParle["anime"].get());
+    // SETMSGBG in one engine leaves the other's background.
+    lancer("SETMSGBG(" + visage + ";1;1)");
+    images(1);
+    EXPECT_EQ(jeu->pscriptEngineJeu->textureFondMessage.getSize(), sf::Vector2u(40, 40));
+    EXPECT_EQ(jeu->pscriptEngineMenu->textureFondMessage.getSize(), sf::Vector2u(200, 100));
+
+    // IMGINFO: the pad names also give the "~" marker its picture.
+    EXPECT_EQ(jeu->imagesInfo.count("A"), 1u);
+    ASSERT_EQ(jeu->iconesBoutons.count("A"), 1u);
+    EXPECT_NE(jeu->iconesBoutons["A"], jeu->imagesInfo["A"]) << "its own texture";
+    EXPECT_EQ(jeu->iconesBoutons.count("Tilde"), 0u);
+    sf::RenderWindow& f = *jeu->fenetre;
+    f.clear(sf::Color::Black);
+    moteur->pTexte->setCharacterSize(20);
+    moteur->pTexte->setFillColor(sf::Color::White);
+    jeu->placerTexte(L"~A", 600, 300, moteur->pTexte.get());
+    sf::Texture t;
+    t.create(1280, 720);
+    t.update(f);
+    const sf::Image img = t.copyToImage();
+    EXPECT_TRUE(proche(img.getPixel(606, 306), sf::Color(255, 128, 0))) << "the A picture at the marker";
+}
