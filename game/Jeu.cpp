@@ -427,6 +427,17 @@ void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
     if (!marques.empty())
         pTexte->setString(s);
     cible.draw(*pTexte);
+    // A picture stands as high as the text and is centred on its capital letters.
+    const float echelle = pTexte->getScale().y;
+    const float taillePolice = static_cast<float>(pTexte->getCharacterSize());
+    const float hauteurLigne = taillePolice * echelle;
+    float milieuCapitales = taillePolice * 0.6f * echelle;
+    if (const sf::Font* police = pTexte->getFont()) {
+        const sf::FloatRect a =
+            police->getGlyph(U'A', pTexte->getCharacterSize(), (pTexte->getStyle() & sf::Text::Bold) != 0).bounds;
+        if (a.height > 0)
+            milieuCapitales = (taillePolice + a.top + a.height / 2) * echelle;
+    }
     for (std::size_t marque : marques) {
         // The button named by the character after the blanks, else the stick.
         std::string nom = "Joy";
@@ -436,10 +447,18 @@ void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
                 nom = lettre;
         }
         auto it = iconesBoutons.find(nom);
-        if (it == iconesBoutons.end() || !it->second)
+        if (it == iconesBoutons.end() || !it->second || it->second->getSize().x == 0 || it->second->getSize().y == 0)
+            continue;
+        // The picture is fitted into its two blanks, so that it reads at any size of text.
+        const sf::Vector2f debut = pTexte->findCharacterPos(marque);
+        const float largeur = pTexte->findCharacterPos(marque + 2).x - debut.x;
+        const sf::Vector2f taille(it->second->getSize());
+        const float k = std::min(largeur / taille.x, hauteurLigne / taille.y);
+        if (!(k > 0))
             continue;
         sf::Sprite icone(*it->second);
-        icone.setPosition(pTexte->findCharacterPos(marque));
+        icone.setScale(k, k);
+        icone.setPosition(debut.x + (largeur - taille.x * k) / 2, debut.y + milieuCapitales - taille.y * k / 2);
         cible.draw(icone);
     }
 }

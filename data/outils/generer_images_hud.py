@@ -15,7 +15,10 @@ Only the standard library: a tiny PNG writer and a 5x7 block font."""
 import math
 import os
 import struct
+import sys
 import zlib
+
+import images_messages
 
 POLICE = {
     "0": ["01110", "10001", "10011", "10101", "11001", "10001", "01110"],
@@ -36,6 +39,8 @@ POLICE = {
     "D": ["11100", "10010", "10001", "10001", "10001", "10010", "11100"],
     "Y": ["10001", "10001", "01010", "00100", "00100", "00100", "00100"],
     "!": ["00100", "00100", "00100", "00100", "00100", "00000", "00100"],
+    "B": ["11110", "10001", "10001", "11110", "10001", "10001", "11110"],
+    "X": ["10001", "10001", "01010", "00100", "01010", "10001", "10001"],
 }
 
 
@@ -978,6 +983,7 @@ def main():
     images_meteo()
     images_tirs()
     images_combat()
+    images_messages.dessiner(sys.modules[__name__])
 
 
 if __name__ == "__main__":

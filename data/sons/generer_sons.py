@@ -76,6 +76,7 @@ ecrire("menu.wav", 0.08, [880.0, 1320.0])
 ecrire("saut.wav", 0.18, [330.0], glissement=1.0)
 ecrire("tir.wav", 0.15, [180.0, 95.0], glissement=-0.5, bruit=0.5)
 ecrire("explosion.wav", 0.40, [60.0, 45.0], bruit=0.8)
+ecrire("choc.wav", 0.22, [110.0, 70.0], glissement=-0.6, bruit=0.45)
 tonnerre("tonerre1.wav", 1.2, 0.08, 4242)
 tonnerre("tonerre2.wav", 2.0, 0.04, 777)
 # The shots' sounds: an empty click, a missile's ignition, a grenade's bounce, an arrow

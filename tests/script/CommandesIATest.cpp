@@ -170,14 +170,23 @@ TEST_F(CommandesIA, TexturePerPuisIA)
     EXPECT_EQ(valeur(second, "a"), "i2");
     EXPECT_EQ(def->id, "GARDIEN_TEST") << "the file is read once";
 
-    CScript* ia = lancer("IA(gardien;250;300;1;1.5;1.5;0;1;2)\n{\nx ; y = GETIAPOS()\n}");
-    ia->pIAPropre = nullptr;
+    // IA makes an AI from that model, which becomes the current one.
+    CScript* ia = lancer("IA(gardien;250;300;1;1.5;2;0;1;2)\n{\nx ; y = GETIAPOS(GARDIEN_TEST)\n}");
     images(2);
     CPerso* cree = ia->pIACourante.get();
-    if (!cree)
-        GTEST_SKIP() << "the level does not make AIs from its models yet";
+    ASSERT_NE(cree, nullptr) << "made from the model";
+    EXPECT_EQ(std::count(decor->ias.begin(), decor->ias.end(), cree), 1);
+    EXPECT_EQ(valeur(ia, "x"), "f250");
+    EXPECT_EQ(valeur(ia, "y"), "f300");
     EXPECT_TRUE(cree->bCreeParScript);
     EXPECT_EQ(cree->fichierScriptIA, ia->strFichier);
+    EXPECT_TRUE(cree->bVaisseau);
+    EXPECT_EQ(cree->modeCollisions, 2);
+    EXPECT_FLOAT_EQ(cree->sprite->getSY(), 2);
+    CScript* rate = lancer("IA(inconnu;0;0;0;1;1;0;0;0)");
+    rate->pIACourante = garde;
+    images(1);
+    EXPECT_EQ(rate->pIACourante, nullptr) << "nothing made: no current AI";
 }
 
 TEST_F(CommandesIA, ScaleIAImageParImage)

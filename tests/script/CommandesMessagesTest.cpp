@@ -299,5 +299,59 @@ TEST_F(CommandesMessages, RessourcesDeJeuIni)
     t.create(1280, 720);
     t.update(f);
     const sf::Image img = t.copyToImage();
-    EXPECT_TRUE(proche(img.getPixel(606, 306), sf::Color(255, 128, 0))) << "the A picture at the marker";
+    // The picture fits the two blanks left for it, on the line.
+    const auto x0 = static_cast<unsigned>(moteur->pTexte->findCharacterPos(0).x);
+    const auto x2 = static_cast<unsigned>(moteur->pTexte->findCharacterPos(2).x);
+    int orange = 0, dehors = 0;
+    for (unsigned y = 290; y < 330; ++y)
+        for (unsigned x = 590; x < 640; ++x)
+            if (proche(img.getPixel(x, y), sf::Color(255, 128, 0), 30))
+                ++(x >= x0 && x <= x2 && y >= 300 && y <= 320 ? orange : dehors);
+    EXPECT_GT(orange, 20) << "the A picture at the marker";
+    EXPECT_EQ(dehors, 0) << "and nowhere else";
+}
+
+// The shipped resources, as "jeu.ini" names them: a message box and a speech bubble drawn with
+// the layout a level script gives them stay inside the 1280 x 720 window. With
+// TUV_CAPTURES_MESSAGES set to a folder, the two frames are written there to be looked at.
+TEST_F(CommandesMessages, RessourcesLivrees)
+{
+    std::ifstream livre("jeu.ini");
+    std::ofstream ini(dossier / "messages.ini");
+    for (std::string ligne; std::getline(livre, ligne);)
+        for (const char* cle : {"FONDINFO=", "BULLE=", "IMGPARLE=", "IMGPARLE2=", "IMGINFO="})
+            if (ligne.rfind(cle, 0) == 0)
+                ini << ligne << "\n";
+    ini.close();
+    jeu->lireConfiguration(dossier / "messages.ini", false);
+    ASSERT_GT(moteur->textureFondMessage.getSize().x, 0u);
+    ASSERT_GT(moteur->textureBulle.getSize().x, 0u);
+    ASSERT_EQ(moteur->imagesParle.count("guide"), 1u);
+    ASSERT_EQ(moteur->spritesParle.count("robot"), 1u);
+    for (const char* nom : {"Tilde", "A", "B", "X", "Y", "Joy"})
+        EXPECT_EQ(jeu->imagesInfo.count(nom), 1u) << nom;
+    EXPECT_EQ(jeu->iconesBoutons.size(), 5u);
+
+    CScript* s = lancer("{\nSETMSGBGPOS(160;0)\nSETMSGIMGPOS(176;16)\nSETMSGTXTSIZE(22)\n}\n"
+                        "DRAWMSG(guide;\"Bienvenue au village !\";\"Appuie sur ~A pour sauter,\";"
+                        "\"puis sur ~B pour parler.\")\n"
+                        "PARLE(robot;-1;\"Bip bip... je garde la porte.\";\"Trouve le levier pour l'ouvrir.\";)");
+    images(1);
+    const char* dossierCaptures = std::getenv("TUV_CAPTURES_MESSAGES");
+    for (const char* nom : {"drawmsg", "parle"}) {
+        const sf::Image img = capture();
+        // Everything drawn lies inside the window: the border rows and columns stay black.
+        int allumes = 0;
+        for (unsigned x = 0; x < 1280; ++x)
+            for (unsigned y : {0u, 719u})
+                allumes += img.getPixel(x, y) != sf::Color::Black;
+        EXPECT_LT(allumes, 800) << nom << ": only the box's top edge may touch the window's";
+        EXPECT_EQ(img.getPixel(1279, 360), sf::Color::Black) << nom;
+        if (dossierCaptures)
+            img.saveToFile(std::string(dossierCaptures) + "/" + nom + ".png");
+        jeu->commandes[0].bRelB = true;
+        images(1);
+        jeu->commandes[0].bRelB = false;
+    }
+    EXPECT_FALSE(s->bEnCours);
 }
