@@ -320,6 +320,7 @@ TEST_F(CommandesIA, IAShoot)
     auto* slot = new SlotArme();
     slot->munitions = 5;
     garde->armes.push_back(slot);
+    garde->nbarmesperso = 1;
     garde->armeCourante = -1;
     lancer("IASHOOT(garde)");
     images(1);

@@ -280,7 +280,9 @@ TEST_F(Fontaine, OptionsDeChargement)
 
 TEST_F(Fontaine, PriseEtReArmement)
 {
-    jeu->armesFontaine[0] = 1;
+    for (int& drapeau : jeu->armesFontaine)
+        drapeau = 0;
+    jeu->armesFontaine[0] = 1;  // the only weapon offered
     EXPECT_EQ(prendre(joueur), 60);
     // Taken: gives nothing until mode 2 re-arms it.
     joueur->armes[0]->munitions = 1;
