@@ -105,6 +105,8 @@ verifier sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 
 verifier lobby_list_1000  BenchLobby BM_ListeServeur BM_ListeFichier 2.0 ratio
 verifier script_zones_2000   BenchScripts BM_PasseScriptsZones BM_ZonesBrutes 2.0 ratio
 verifier script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
+verifier script_getsdpos_200 BenchCommandes BM_GetSDPosScripts BM_RechercheLineaire 1.3 ratio
+verifier script_drawmsg_frame BenchCommandes BM_ImageDrawMsg BM_DessinSFML 1.5 ratio
 verifier level_frame      BenchDecorDessin BM_DessinerNiveau BM_DessinBrut 1.5 ratio
 # The editor's views against the sprite they show: the whole process's CPU time, noisy too.
 verifier anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeul 1.5 ratio 3

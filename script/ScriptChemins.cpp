@@ -11,6 +11,7 @@
 #include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "script/CommandesOutils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +25,6 @@ constexpr float PAS_GROUPE = 12.0f;
 constexpr float MARGE_SANS_TAILLE = 10000.0f;
 // TELEPORTEVERS refuses a new jump for two seconds.
 constexpr float ATTENTE_TELEPORT = 60.0f;
-
-int octet(int v) { return std::clamp(v, 0, 255); }
 
 // A zone number the level shows: 0 (every zone) or the level's own.
 bool zoneActive(const CSPRITE& sd, const CDecor& d) { return sd.calque == 0 || sd.calque == d.calqueVisible; }
@@ -119,10 +118,10 @@ void CScriptEngine::cmdKP(CScript* s)
     kp->sx = getArgFloat(s, 2);
     kp->sy = getArgFloat(s, 3);
     kp->pAncre->setRotation(getArgFloat(s, 4));
-    kp->r = octet(getArgInt(s, 5));
-    kp->g = octet(getArgInt(s, 6));
-    kp->b = octet(getArgInt(s, 7));
-    kp->a = octet(getArgInt(s, 8));
+    kp->r = commandes::canalBorne(getArgInt(s, 5));
+    kp->g = commandes::canalBorne(getArgInt(s, 6));
+    kp->b = commandes::canalBorne(getArgInt(s, 7));
+    kp->a = commandes::canalBorne(getArgInt(s, 8));
     kp->flipH = getArgInt(s, 9);
     kp->flipV = getArgInt(s, 10);
     kp->v = getArgFloat(s, 11);

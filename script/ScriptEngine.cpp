@@ -35,6 +35,8 @@ CScriptEngine::CScriptEngine()
     pTexte->setFont(police);
     pTexte->setPosition(0, 0);
     pTexte->setFillColor(sf::Color(255, 255, 255, 255));
+    for (sf::Text& ligne : textesLignes)
+        ligne.setFont(police);
 }
 
 CScriptEngine::~CScriptEngine()

@@ -345,6 +345,9 @@ public:
     sf::Texture textureBulle;
     std::map<std::string, std::unique_ptr<sf::Texture>> imagesParle;
     std::map<std::string, std::unique_ptr<CSPRITE_SIMPLE>> spritesParle;
+    // The three lines of the message being shown: one text each, so that a line that stays
+    // the same from frame to frame is not laid out again.
+    sf::Text textesLignes[3];
     uint8_t octetMessages = 0;  // kept with the record; nothing reads it
     // Speech layout: box x, box y and the text's offset from the box.
     int nBulleX = 100, nBulleY = 500;
@@ -411,6 +414,9 @@ private:
     enum class SiVide { Chercher, Courante, Propre };
     // The AI named by argument k (the empty id names the current or own AI as asked).
     CPerso* iaArg(const CScript* s, int k, SiVide siVide) const;
+    // The AI of the level with that id or, when enfant is not empty, its attached character of
+    // that id; the last match in list order wins. Null when none.
+    CPerso* iaOuEnfant(const std::string& id, const std::string& enfant) const;
     // The target rule of the path commands: empty = the current AI's sprite, else the
     // script's sprite; otherwise the sprite of the AI of that id, else the decor sprite.
     CSPRITE* spriteCible(const CScript* s, int k) const;

@@ -105,6 +105,23 @@ void CScriptEngine::debutPasseCommandes()
     bZoomVueImage = false;
 }
 
+CPerso* CScriptEngine::iaOuEnfant(const std::string& id, const std::string& enfant) const
+{
+    CPerso* cible = nullptr;
+    if (const CDecor* d = monde())
+        for (CPerso* ia : d->ias) {
+            if (!ia || ia->id != id)
+                continue;
+            if (enfant.empty())
+                cible = ia;
+            else
+                for (CPerso* e : ia->enfants)
+                    if (e && e->id == enfant)
+                        cible = e;
+        }
+    return cible;
+}
+
 CPerso* CScriptEngine::iaArg(const CScript* s, int k, SiVide siVide) const
 {
     const std::string id = getArgString(s, k);

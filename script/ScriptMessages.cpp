@@ -9,6 +9,7 @@
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
+#include "script/CommandesOutils.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -30,8 +31,6 @@ const sf::Color TEINTE_BULLE(255, 255, 255, 200);
 constexpr int DUREE_SANS_FIN = -1;
 constexpr int DECOMPTE_PAR_IMAGE = 10;  // of the duration, at 30 frames per second
 constexpr int TAILLE_TEXTE_MAX = 256;
-
-sf::Uint8 canal(int v) { return static_cast<sf::Uint8>(((v % 256) + 256) % 256); }
 
 void dessinerTexture(sf::RenderWindow& f, const sf::Texture& t, float x, float y, float echelle = 1.0f,
                      sf::Color teinte = sf::Color::White)
@@ -86,23 +85,20 @@ void CScriptEngine::enregistrerMessages(TableCommandes& t)
 
 // ---------------------------------------------------------------- resources
 
-bool CScriptEngine::chargerFondMessage(const std::string& fichier)
+namespace {
+// The texture from the file; a file that does not load leaves the old one.
+bool remplacerTexture(sf::Texture& texture, const std::string& fichier)
 {
     sf::Texture t;
     if (!tuv::chargerMedia(t, fichier))
         return false;
-    textureFondMessage = t;
+    texture = t;
     return true;
 }
+} // namespace
 
-bool CScriptEngine::chargerBulle(const std::string& fichier)
-{
-    sf::Texture t;
-    if (!tuv::chargerMedia(t, fichier))
-        return false;
-    textureBulle = t;
-    return true;
-}
+bool CScriptEngine::chargerFondMessage(const std::string& fichier) { return remplacerTexture(textureFondMessage, fichier); }
+bool CScriptEngine::chargerBulle(const std::string& fichier) { return remplacerTexture(textureBulle, fichier); }
 
 bool CScriptEngine::ajouterImageParle(const std::string& nom, const std::string& fichier)
 {
@@ -160,8 +156,8 @@ void CScriptEngine::cmdSETMSGTXTPOS(CScript* s)
 void CScriptEngine::cmdSETMSGTXTCOLOR(CScript* s)
 {
     marquerFait(s);
-    s->couleurTexte = sf::Color(canal(getArgInt(s, 0)), canal(getArgInt(s, 1)), canal(getArgInt(s, 2)),
-                                canal(getArgInt(s, 3)));
+    s->couleurTexte = sf::Color(commandes::canalModulo(getArgInt(s, 0)), commandes::canalModulo(getArgInt(s, 1)),
+                                commandes::canalModulo(getArgInt(s, 2)), commandes::canalModulo(getArgInt(s, 3)));
     ++s->numCmdCour;
 }
 
@@ -209,15 +205,16 @@ void CScriptEngine::dessinerMessage(CScript* s, sf::RenderWindow& f)
     } else {
         dessinerInfo(f, jeu, locuteur, ix, iy);
     }
-    sf::Text& texte = *pTexte;
-    texte.setStyle(static_cast<sf::Uint32>(s->nStyleTexte));
-    texte.setCharacterSize(static_cast<unsigned>(std::clamp(s->nTailleTexte, 1, TAILLE_TEXTE_MAX)));
-    texte.setFillColor(s->couleurTexte);
     const float tx = static_cast<float>(s->nPosTexteX), ty = static_cast<float>(s->nPosTexteY);
     for (int k = 1; k <= 3; ++k) {
         const std::wstring ligne = getArgWString(s, k);
-        if (!ligne.empty())
-            jeu.placerTexte(ligne, tx, ty + static_cast<float>(INTERLIGNE_MESSAGE * (k - 1)), &texte);
+        if (ligne.empty())
+            continue;
+        sf::Text& texte = textesLignes[k - 1];
+        texte.setStyle(static_cast<sf::Uint32>(s->nStyleTexte));
+        texte.setCharacterSize(static_cast<unsigned>(std::clamp(s->nTailleTexte, 1, TAILLE_TEXTE_MAX)));
+        texte.setFillColor(s->couleurTexte);
+        jeu.placerTexte(ligne, tx, ty + static_cast<float>(INTERLIGNE_MESSAGE * (k - 1)), &texte);
     }
     const float py = ty + DECALAGE_INVITE;
     dessinerInfo(f, jeu, "Tilde", tx, py);
@@ -257,19 +254,17 @@ void CScriptEngine::dessinerBulle(CScript* s, sf::RenderWindow& f, int& decalage
         dessinerTexture(f, *fixe->second, static_cast<float>(T + X - 300), static_cast<float>(Y + 15), 0.5f);
     }
     dessinerTexture(f, textureBulle, static_cast<float>(X + 150), static_cast<float>(Y - 30), 1.0f, TEINTE_BULLE);
-    sf::Text& texte = *pTexte;
-    texte.setStyle(sf::Text::Regular);
-    texte.setCharacterSize(TAILLE_BULLE);
-    texte.setFillColor(COULEUR_BULLE);
     const float x = static_cast<float>(T + X);
-    const std::wstring premiere = getArgWString(s, 2);
-    if (!premiere.empty())
-        jeu.placerTexte(premiere, x, static_cast<float>(Y + 20), &texte);
-    decalage = premiere.empty() ? 20 : 60;
-    for (int k = 3; k <= 4; ++k) {
+    decalage = 20;
+    for (int k = 2; k <= 4; ++k) {
         const std::wstring ligne = getArgWString(s, k);
         if (ligne.empty())
             continue;
+        sf::Text& texte = textesLignes[k - 2];
+        texte.setStyle(sf::Text::Regular);
+        texte.setCharacterSize(TAILLE_BULLE);
+        texte.setFillColor(COULEUR_BULLE);
+        // Lines 40 apart from Y + 20, the empty ones taking no room.
         jeu.placerTexte(ligne, x, static_cast<float>(Y + decalage), &texte);
         decalage += 40;
     }

@@ -11,6 +11,7 @@
 #include "game/HUD.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
+#include "script/CommandesOutils.h"
 
 #include <cmath>
 
@@ -28,9 +29,6 @@ constexpr int PARTICULES_REPRISE = 2;
 // The HUD shows the name of a weapon taken for five seconds.
 constexpr float DUREE_NOM_ARME = 150.0f;
 constexpr int NB_JOUEURS_HUD = 4;
-
-// A colour channel taken modulo 256 into 0..255, also for negative values.
-sf::Uint8 canal(int v) { return static_cast<sf::Uint8>(((v % 256) + 256) % 256); }
 
 // A full load of the weapon of slot s, adjusted by the player's weapon-load option.
 int chargePleine(const SlotArme& slot, int numJoueur, const CSFMLJeu& jeu)
@@ -112,8 +110,8 @@ void CScriptEngine::cmdSETSDCOLOR(CScript* s)
 {
     marquerFait(s);
     if (CSPRITE* sd = sdArg(s, 4, true))
-        sd->setColor(sf::Color(canal(getArgInt(s, 0)), canal(getArgInt(s, 1)), canal(getArgInt(s, 2)),
-                               canal(getArgInt(s, 3))));
+        sd->setColor(sf::Color(commandes::canalModulo(getArgInt(s, 0)), commandes::canalModulo(getArgInt(s, 1)),
+                               commandes::canalModulo(getArgInt(s, 2)), commandes::canalModulo(getArgInt(s, 3))));
     ++s->numCmdCour;
 }
 
@@ -222,24 +220,11 @@ void CScriptEngine::cmdSETETATPARTICULESSP3(CScript* s)
     ++s->numCmdCour;
 }
 
-// The overlay goes on the AI of that id, or on its child of that id; the last match wins.
+// The overlay goes on the AI of that id, or on its child of that id.
 void CScriptEngine::cmdADD_OVER(CScript* s)
 {
     marquerFait(s);
-    const std::string id = getArgString(s, 2), enfant = getArgString(s, 3);
-    CPerso* cible = nullptr;
-    if (CDecor* d = monde())
-        for (CPerso* ia : d->ias) {
-            if (!ia || ia->id != id)
-                continue;
-            if (enfant.empty()) {
-                cible = ia;
-                continue;
-            }
-            for (CPerso* e : ia->enfants)
-                if (e && e->id == enfant)
-                    cible = e;
-        }
+    CPerso* cible = iaOuEnfant(getArgString(s, 2), getArgString(s, 3));
     if (cible && cible->sprite)
         cible->sprite->Over(getArgString(s, 0), getArgString(s, 1), 0, static_cast<float>(getArgInt(s, 4)),
                             static_cast<float>(getArgInt(s, 5)), getArgFloat(s, 6), getArgFloat(s, 7),

@@ -14,6 +14,7 @@
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
+#include "script/CommandesOutils.h"
 
 #include <algorithm>
 #include <climits>
@@ -46,9 +47,6 @@ CVue* vueDuJeu()
     const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
     return jeu ? jeu->pvue : nullptr;
 }
-
-int octet(int v) { return std::clamp(v, 0, 255); }
-sf::Uint8 canal(int v) { return static_cast<sf::Uint8>(((v % 256) + 256) % 256); }
 
 } // namespace
 
@@ -244,29 +242,15 @@ void CScriptEngine::cmdPLAYSON(CScript* s)
 
 // ---------------------------------------------------------------- effects
 
-// The AI of that id (or its child of that id; the last match wins) starts exploding.
+// The AI of that id (or its child of that id) starts exploding.
 void CScriptEngine::cmdEXPLOSION(CScript* s)
 {
     marquerFait(s);
-    const std::string id = getArgString(s, 0), enfant = getArgString(s, 1);
-    CPerso* cible = nullptr;
-    if (CDecor* d = monde())
-        for (CPerso* ia : d->ias) {
-            if (!ia || ia->id != id)
-                continue;
-            if (enfant.empty())
-                cible = ia;
-            else
-                for (CPerso* e : ia->enfants)
-                    if (e && e->id == enfant)
-                        cible = e;
-        }
-    if (cible) {
+    if (CPerso* cible = iaOuEnfant(getArgString(s, 0), getArgString(s, 1))) {
         cible->bMortLancee = true;
         if (cible->spriteBouclier)
             cible->spriteBouclier->nbanimtotale = 0;
-        CSFMLJeu* jeu = leJeu();
-        if (jeu)
+        if (CSFMLJeu* jeu = leJeu())
             jeu->jouerSon("EXPLOSION");
         const CVue* v = vueDuJeu();
         cible->compteur5 = v ? tuv::floatVersInt(std::round(v->x)) : 0;
@@ -314,8 +298,8 @@ void CScriptEngine::cmdVOILE(CScript* s)
         v.bFini = false;
         v.compteur = 0;
         v.plan = getArgInt(s, 0);
-        v.couleur = sf::Color(sf::Uint8(octet(getArgInt(s, 1))), sf::Uint8(octet(getArgInt(s, 2))),
-                              sf::Uint8(octet(getArgInt(s, 3))), sf::Uint8(octet(getArgInt(s, 4))));
+        v.couleur = sf::Color(commandes::canalBorne(getArgInt(s, 1)), commandes::canalBorne(getArgInt(s, 2)),
+                              commandes::canalBorne(getArgInt(s, 3)), commandes::canalBorne(getArgInt(s, 4)));
         v.periode = getArgInt(s, 5);
         v.pas = getArgInt(s, 6);
         v.alphaCible = getArgInt(s, 7);
@@ -444,9 +428,10 @@ void CScriptEngine::cmdCHARGERNIV(CScript* s)
         --nCompteurFondu;
         const int t = std::clamp(tuv::floatVersInt(static_cast<float>(nCompteurFondu) * coefficient()), 0, 255);
         if (joueur && joueur->sprite)
-            joueur->sprite->setColor(sf::Color(canal(255 - t), canal(255 - t), canal(255 - t), canal(t)));
+            joueur->sprite->setColor(sf::Color(commandes::canalModulo(255 - t), commandes::canalModulo(255 - t),
+                                               commandes::canalModulo(255 - t), commandes::canalModulo(t)));
         if (s->pSD)
-            s->pSD->setColor(sf::Color(canal(255 - t), 255, canal(255 - t), 255));
+            s->pSD->setColor(sf::Color(commandes::canalModulo(255 - t), 255, commandes::canalModulo(255 - t), 255));
         if (nCompteurFondu > 0)
             return;
         c->nEtat = 0;

@@ -102,8 +102,9 @@ TEST_P(Scenario, NeufCentsImages)
         image(n);
         if (HasFatalFailure())
             return;
-        if (n == enImages(300))
+        if (n == enImages(300)) {
             EXPECT_TRUE(moteur->bMessageAffiche) << "the message waits for B";
+        }
     }
     EXPECT_EQ(porteOuverte, enImages(100) + 1) << "the lever opens the door in the frame after A";
     EXPECT_FALSE(porte->bPorteFermee);
