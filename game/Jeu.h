@@ -197,8 +197,6 @@ public:
     std::vector<CPerso*> persosPrecharges;
     std::vector<CPerso*> iasPrechargees;
     std::vector<CPerso*> persosMorts;
-    // The last player character that left the level through IAEXIT: the winner of a won level.
-    RefPerso pPersoSorti;
     RefPerso pPersoSelection;  // the editor's selected AI
     RefPerso pPersoModele;     // the model of the editor's placement
     CSPRITE3* pAnimFeu = nullptr;
