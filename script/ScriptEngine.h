@@ -359,8 +359,6 @@ public:
     // every script of the engine).
     int nPasTourne = 5;
     float fCumulTourne = 0;
-    // A DRAWMSG box is shown and waits in this pass (melee reads it on the active engine).
-    bool bMessageAffiche = false;
     // A ZOOMVUE has already moved on the scripts standing on ZOOMVUE in this pass.
     bool bZoomVueImage = false;
 
