@@ -1,29 +1,89 @@
 #pragma once
-// The inventory of found objects, held by the menu object.
+// The inventory of found objects, held by the menu object. Levels hide objects in breakable
+// decor sprites whose definition id names an object of "./objets/inventaire.inv"; breaking one
+// counts the object and shows a discovery message for three seconds. The menus list the
+// objects held by category and use them. Counts live in memory only.
+#include "characters/FichierValeurs.h"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CDEC;
 class CSPRITE;
-namespace sf { class RenderWindow; }
+namespace sf { class RenderTarget; }
 
-class CInventaire {
+struct ObjetInventaire {
+    std::string nom;
+    int categorie = 0;  // index in CInventaire::categories
+    int nombre = 0;     // how many are held
+    bool drapeau = false;
+    std::wstring nomAffiche;
+    std::wstring description;
+    std::string fichier;  // the ".dec" of its image
+};
+
+class CInventaire : public CFichierValeurs {
 public:
-    // Counts the object that the decor sprite stands for as found.
-    void objetTrouve(CSPRITE* sd) {}
+    static constexpr const char* FICHIER = "./objets/inventaire.inv";
+    static constexpr const char* FICHIER_TROUVE = "./objets/trouve.dec";
+    static constexpr const char* FICHIER_POLICE = "./polices/SF_Minced_Meat.ttf";
 
-    // What the inventory menu moves and asks; a later step of the characters fills them.
-    // Recomputes nbObjetsCategorie.
-    void compterObjets() {}
-    // Makes the image of the selected object.
-    void chargerSprites() {}
-    // Uses the selected object on the player.
-    void utiliserObjet() {}
-    // Draws the inventory screen.
-    void dessinerListe(sf::RenderWindow& fenetre) {}
+    // Reads the font, the object file and the discovery animation; anything missing leaves
+    // that part empty, with nothing reported.
+    CInventaire();
+    ~CInventaire() override;
 
+    // Reads the categories, the discovery text and the objects (cleared first); 0.
+    int lireObjets(const std::string& fichier);
+    // nbObjetsCategorie: the held objects of the selected category.
+    void compterObjets();
+    // The broken decor sprite stands for an object: it is counted, the sprite goes and the
+    // discovery message starts. A sprite that names no object changes nothing.
+    void objetTrouve(CSPRITE* sd);
+    // The image of the selected object.
+    void chargerSprites();
+    // One of that object less; the selection stays on a held object. An unknown name does
+    // nothing.
+    void retirerObjet(const std::string& nom);
+    // Uses the selected object on the player: "BONMIAM" and "MOUSSE" heal.
+    void utiliserObjet();
+    // The discovery message, once per frame while it lasts (window pixels).
+    void dessinerDecouverte(sf::RenderTarget& fenetre);
+    // The inventory screen's two columns and the selected object (window pixels).
+    void dessinerListe(sf::RenderTarget& fenetre);
+    // Where the menu draws its cursor: beside the selected category or object.
+    sf::Vector2f positionCurseur() const;
+    // The selected object (the objetCourant-th held one of the selected category); null none.
+    ObjetInventaire* objetSelectionne();
+
+    sf::Text texte;
+    sf::Font police;
+    std::unique_ptr<CDEC> pDecObjet;
+    std::unique_ptr<CSPRITE> pSpriteObjet;
+    std::unique_ptr<CDEC> pDecTrouve;
+    std::unique_ptr<CSPRITE> pSpriteTrouve;
+    int compteurDecouverte = 0;
     int colonne = 0;  // 0 categories, 1 objects
     std::vector<std::wstring> categories;
     int categorieCourante = 0;
+    std::wstring messageDecouverte;
+    std::string nomObjet;
+    std::map<std::string, ObjetInventaire> objets;
     int objetCourant = 0;
     int nbObjetsCategorie = 0;
+
+private:
+    // The held objects of the selected category, in name order.
+    std::vector<ObjetInventaire*> objetsCategorie();
+    void ligne(sf::RenderTarget& cible, const sf::String& chaine, float x, float y, unsigned taille, sf::Color couleur);
+    void ligneDouble(sf::RenderTarget& cible, const sf::String& chaine, unsigned taille);
+    std::wstring valeurW() { return finDeLigne() ? std::wstring() : getValueW(); }
+    // Frames of the discovery message, and of its first text.
+    int dureeDecouverte = 90;
 };

@@ -31,7 +31,7 @@ class CPersoDef;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
-namespace sf { class RenderTarget; }
+namespace sf { class RenderTarget; class RenderWindow; }
 
 // One weapon slot of a character (a plain record, copied member by member).
 struct SlotArme {
@@ -214,6 +214,19 @@ public:
     // The thick line from (ax, ay) to (bx, by) through the definition's link shader.
     void appliquerShader(sf::RenderTarget& cible, float ax, float ay, float bx, float by, sf::Color remplissage,
                          sf::Color contour, int epaisseur, bool avecShader);
+
+    // The level editor (PersoEditeur.cpp) --------------------------------------------------
+    // The character's icon menu and mouse in the editor, the camera at (camX, camY): true when
+    // the mouse is over the menu, which then acts on its own clicks.
+    bool dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY);
+    // Placing an AI: Shift with the right button adds one at the mouse, the left button drags
+    // this one; 1 while it is dragged.
+    int placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY);
+    // The drag alone: true while the left button holds the character.
+    bool dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY);
+    // Moves the children (and theirs) by (dx, dy); depart: each takes its new place as its
+    // start position.
+    void deplacerEnfants(float dx, float dy, bool depart);
 
     // Fonts, the spirit prototype and the "missing font" report are shared by every
     // character of a run; the game drops them when it is destroyed (its texture cache,
@@ -402,6 +415,10 @@ public:
     // Velocity given by force zones, in pixels per frame at 30 per second; the movement
     // steps move the character by it.
     float vitesseForceX = 0, vitesseForceY = 0;
+    // The computer pilot gives this character its aim: the command step keeps it.
+    bool bViseePilotee = false;
+    // The right button was down at the editor's last placing step: one AI placed per press.
+    bool bDroitPlacement = false;
     // The weapon keys as the last command step saw them: a held key switches once.
     bool bArmeSuivanteAvant = false, bArmePrecedenteAvant = false;
 
@@ -495,6 +512,12 @@ private:
     void afficherConsole();
     // The sprite's size in pixels: a plain sprite's frame, a layered sprite's global rectangle.
     sf::Vector2f taillePixels() const;
+    // Editor helpers (PersoEditeur.cpp).
+    void actionMenuPerso(int index);
+    void modifierEchelle(float pas);
+    void tournerEditeur(float pas);
+    int glisser(const sf::Vector2f& souris, bool gauche);
+    void placerDepuisChoix(CDecor& decor, int x, int y);
 
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);

@@ -389,8 +389,8 @@ void CPerso::commandesTir(const CommandesJoueur& c)
 {
     if (mode == EtatPerso::MORT)
         return;
-    // Chrono levels are run without aiming.
-    if (typeJeu() != 1)
+    // Chrono levels are run without aiming; the computer pilot sets its character's aim itself.
+    if (typeJeu() != 1 && !bViseePilotee)
         deciderVisee(c);
     if (mode == EtatPerso::CONTROLE_TOURELLE && tourelle)
         tirerTourelle(c.bTirMaintenu);

@@ -16,10 +16,21 @@ class CDEC;
 class CShaderManager;
 class CForceSD;
 class CScript;
+class CPerso;
 class CPersoDef;
 class CPLUXControl;
 struct CommandesJoueur;
 namespace sf { class SoundBuffer; class Texture; }
+
+// What the editor's pickers show now: the decor picker's definition (its name and ".dec" file)
+// and the character picker's ".per" file with the name its definition carries. Empty: nothing
+// is chosen (no picker, or an empty list).
+struct ChoixEditeur {
+    std::string nomDecor;
+    std::string fichierDecor;
+    std::string fichierPerso;
+    std::string nomPerso;
+};
 
 // A character standing on a seesaw: where it stands and how much it weighs.
 struct Charge {
@@ -81,6 +92,9 @@ struct ServicesFondation {
         [](const std::string&, const std::string&, const std::string&) {};
     std::function<void(void*, const std::string&)> notifierDialogue = [](void*, const std::string&) {};
     std::function<void()> rafraichirDialogueChemin = [] {};
+    // The character dialog takes the character; basculer: shown when minimised, else hidden.
+    std::function<void(CPerso*, bool)> editerPerso = [](CPerso*, bool) {};
+    std::function<ChoixEditeur()> choixEditeur = [] { return ChoixEditeur(); };
     std::function<const CommandesJoueur*(int)> commandes =
         [](int) -> const CommandesJoueur* { return nullptr; };
 

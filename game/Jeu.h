@@ -102,6 +102,8 @@ public:
     // character obeys its record while the level runs; while it does not, every character of
     // the level is stopped (on player 0's step).
     void commandesJoueur(int joueur);
+    // The computer drives the second player this frame ("IA_JOUEUR2" in a two-player game).
+    bool pilotee() const;
     void resetManette(int joueur);
 
     // Screenshots, killcam, error report ----------------------------------------------------

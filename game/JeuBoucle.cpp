@@ -3,6 +3,7 @@
 
 #include "characters/Armes.h"
 #include "characters/IABehaviours.h"
+#include "characters/Inventaire.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
@@ -96,6 +97,8 @@ void CSFMLJeu::imageNiveau()
         if (bCarteJeu)
             pHUD->dessinerOverlay(*fenetre);
     }
+    if (pMenus && pMenus->pInventaire)
+        pMenus->pInventaire->dessinerDecouverte(*fenetre);
     if (editeur && pBarreOutils && pvue)
         pBarreOutils->dessiner(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
     majGUI(editeur);

@@ -2,6 +2,7 @@
 // the chrono, and the stop of every character while the level is not running.
 #include "game/Jeu.h"
 
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "level/Decor.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 const char* const ID_TOURELLE = "TOURELLE_CONTROLABLE";
 constexpr int MODE_JEU = 1;
+constexpr int TYPE_MULTI = 2;
 
 // Any command but pause: the player has acted.
 bool commandeDonnee(const CommandesJoueur& c)
@@ -69,5 +71,18 @@ void CSFMLJeu::commandesJoueur(int joueur)
     // Without control (before the level's go, during its end) the record counts as empty:
     // the steps still run, so that a falling character lands.
     static const CommandesJoueur AUCUNE = {};
+    // The computer pilot aims for the second player's character and turns it to its target:
+    // before the step, which fires with that aim, and again after it, walking having turned it.
+    const CIABehaviours* pilote = joueur == 1 && pilotee() ? pIABehaviours : nullptr;
+    perso->bViseePilotee = pilote != nullptr;
+    if (pilote) {
+        perso->visee = pilote->viseeJ2;
+        perso->angleVisee = static_cast<float>(pilote->angleJ2);
+        perso->setDirection(pilote->directionJ2);
+    }
     perso->appliquerCommandes(bControleJoueurs ? commandes[joueur] : AUCUNE);
+    if (pilote)
+        perso->setDirection(pilote->directionJ2);
 }
+
+bool CSFMLJeu::pilotee() const { return mode == MODE_JEU && typeJeu == TYPE_MULTI && bIAJoueur2 && pIABehaviours; }

@@ -2,6 +2,7 @@
 // command records filled from the keyboard and the gamepads.
 #include "game/Jeu.h"
 
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "game/JeuHUD.h"
 #include "game/Manettes.h"
@@ -39,6 +40,20 @@ void basculerDialogue(const std::string& id)
         CPLUX::hide(id);
     else
         CPLUX::show(id);
+}
+
+// The pilot's bytes as the record's commands; bytes 5 and 7 (the "W" commands) have no field.
+void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
+{
+    const unsigned char* o = pilote.commandesPilote;
+    c.bGauche = o[CIABehaviours::PILOTE_GAUCHE] != 0;
+    c.bDroite = o[CIABehaviours::PILOTE_DROITE] != 0;
+    c.bHautClavier = o[CIABehaviours::PILOTE_HAUT] != 0;
+    c.bBasClavier = c.bAccroupi = o[CIABehaviours::PILOTE_BAS] != 0;
+    c.bTir = c.bTirMaintenu = o[CIABehaviours::PILOTE_TIR] != 0;
+    c.bSaut = c.bSautMaintenu = o[CIABehaviours::PILOTE_SAUT] != 0;
+    c.bB = o[CIABehaviours::PILOTE_ACTION] != 0;
+    c.bRelX = o[CIABehaviours::PILOTE_MORT] != 0;
 }
 
 } // namespace
@@ -205,11 +220,12 @@ void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
     if (joueur < 0 || joueur > 3)
         return;
     CommandesJoueur& c = commandes[joueur];
-    // The computer second player's pilot writes its own record.
-    if (depuisIA)
-        return;
     CommandesJoueur nouvelle = CommandesJoueur();
-    if (sonder) {
+    if (depuisIA) {
+        // The computer second player: its pilot's bytes in place of keys and pads.
+        if (pIABehaviours)
+            copierPilote(*pIABehaviours, nouvelle);
+    } else if (sonder) {
         if (joueur < 2)
             lireClavier(joueur, nouvelle);
         if (bXInput)

@@ -120,7 +120,11 @@ void CDecor::creerEnfants(CPerso& parent, CDEC& banque, float sx, float sy, Chai
             dx = -dx;
         }
         const int dy = tuv::floatVersInt(static_cast<float>(e.i2) * sy);
-        CPerso* enfant = creerIA(e.s1, dx, dy, direction, sx * e.f1, sy * e.f2, e.i5, e.i6, true, chaine);
+        // The offsets are from the carrier, which has been placed already and moves its
+        // children with it from now on.
+        const int px = parent.sprite ? tuv::floatVersInt(parent.sprite->x) : 0;
+        const int py = parent.sprite ? tuv::floatVersInt(parent.sprite->y) : 0;
+        CPerso* enfant = creerIA(e.s1, px + dx, py + dy, direction, sx * e.f1, sy * e.f2, e.i5, e.i6, true, chaine);
         if (!enfant)
             continue;
         parent.enfants.push_back(enfant);
@@ -159,8 +163,11 @@ CPerso* CDecor::ajouterIA(CPerso* modele, int x, int y)
     auto* copie = new CPerso(*modele);
     if (!copie->sprite)
         copie->sprite = new CSPRITE3();
+    const float dx = static_cast<float>(x) - copie->sprite->x, dy = static_cast<float>(y) - copie->sprite->y;
     copie->sprite->placer(0, x, y);
     copie->sprite->setPosInit(x, y, -1, -1);
+    // The children copied from the model's come along.
+    copie->deplacerEnfants(dx, dy, true);
     if (anime) {
         ias.push_back(copie);
         return copie;

@@ -111,14 +111,14 @@ TEST_F(IA, PersonnagesAttaches)
     struct Cas {
         int direction;
         int x, facing;
-    } cas[] = {{0, 15, 0}, {1, -15, 1}};
+    } cas[] = {{0, 515, 0}, {1, 485, 1}};
     for (const Cas& c : cas) {
         CPerso* tank = decor->creerIA("TANK", 500, 500, c.direction, 1.5f, 2.0f, 0, 0, 0, false);
         ASSERT_NE(tank, nullptr);
         ASSERT_EQ(tank->nbEnfants, 1);
         CPerso* canon = tank->enfants[0];
-        EXPECT_EQ(canon->sprite->x, c.x) << "offset x 10 x 1.5, negated under a flipped parent";
-        EXPECT_EQ(canon->sprite->y, -40) << "offset y -20 x 2";
+        EXPECT_EQ(canon->sprite->x, c.x) << "carrier x plus offset 10 x 1.5, negated under a flipped parent";
+        EXPECT_EQ(canon->sprite->y, 460) << "carrier y plus offset -20 x 2";
         EXPECT_EQ(canon->direction, c.facing);
         EXPECT_EQ(canon->sprite->sx, 3.0f);
         EXPECT_EQ(canon->sprite->sy, 2.0f);

@@ -1,0 +1,270 @@
+// A character in the level editor: its icon menu (overlay, collisions, scale, rotation,
+// properties, mirrors, removal) and the mouse gestures that drag an AI and place new ones.
+// The mouse and the left Control and Shift keys are read through SourisJeu, so that tests
+// script a gesture.
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/Fichiers.h"
+#include "core/Globals.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "game/Jeu.h"
+#include "game/MenuImage.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Cells of the icon menu ("./menus/menusperso.png").
+enum CaseMenu {
+    CASE_OVERLAY = 0,
+    CASE_COLLISIONS = 1,
+    CASE_ECHELLE = 2,
+    CASE_ROTATION = 3,
+    CASE_PROPRIETES = 5,
+    CASE_MIROIR_H = 6,
+    CASE_MIROIR_V = 7,
+    CASE_SUPPRIMER = 9,
+};
+
+constexpr float PAS_ECHELLE = 0.1f, ECHELLE_MIN = 0.1f, ECHELLE_MAX = 10;  // per frame at 30 fps
+constexpr float PAS_ROTATION = 1;                                         // degrees per frame at 30 fps
+const char* const DIALOGUE_PERSO = "JeuDialogPerso";
+const char* const CHOIX_PERSO = "SFMLJeuChoixPer";
+
+// The mouse in level pixels: the camera's corner plus the window position through the zoom.
+sf::Vector2f sourisNiveau(const EtatSouris& souris, int camX, int camY)
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const CVue* vue = jeu ? jeu->pvue : nullptr;
+    const float zoom = vue ? vue->zoom : 1.0f;
+    const float cx = vue ? vue->cx : 0.0f, cy = vue ? vue->cy : 0.0f;
+    return {std::round(static_cast<float>(camX) + static_cast<float>(souris.position.x) * zoom + cx),
+            std::round(static_cast<float>(camY) + static_cast<float>(souris.position.y) * zoom + cy)};
+}
+
+// The size the mouse can grab: a plain sprite's frame, a layered sprite's global rectangle.
+sf::Vector2f tailleSaisie(const CSPRITE3& s)
+{
+    if (s.bAnime) {
+        sf::FloatRect r;
+        s.getRectGlobal(r, s.getAnimation());
+        return {r.width, r.height};
+    }
+    return {static_cast<float>(s.getLargeurPx()), static_cast<float>(s.getHauteurPx())};
+}
+
+bool choixPersoAffiche() { return CPLUX::getFocusId() == CHOIX_PERSO && CPLUX::isDialogVisible(CHOIX_PERSO); }
+
+} // namespace
+
+bool CPerso::dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!sprite || !menuPerso || !jeu)
+        return false;
+    CMenuImage& menu = *menuPerso;
+    if (menu.survol(fenetre)) {
+        const int i = menu.getIndex();
+        if (menu.clicGaucheCtrl())
+            actionMenuPerso(i);
+        if (menu.clicGaucheEnCoursCtrl()) {
+            if (i == CASE_ECHELLE)
+                modifierEchelle(-PAS_ECHELLE);
+            else if (i == CASE_ROTATION)
+                tournerEditeur(-PAS_ROTATION);
+        }
+        if (menu.clicDroitEnCoursCtrl()) {
+            if (i == CASE_ECHELLE)
+                modifierEchelle(PAS_ECHELLE);
+            else if (i == CASE_ROTATION)
+                tournerEditeur(PAS_ROTATION);
+        }
+        return true;
+    }
+    const bool ia = modeIA != -1;
+    if (ia)
+        placerPersoEditeur(fenetre, camX, camY);
+    // The editor's two character switches are its character mode and its show-AIs flag: the
+    // AIs' menus while not in character mode, the player's while the AIs are hidden.
+    const bool modePerso = jeu->bModePerso, iasAffichees = jeu->bAfficheIAs;
+    const bool joueur = jeu->pPerso == this;
+    menu.setActif(jeu->pPersoSelection != nullptr &&
+                  ((modePerso && !iasAffichees && joueur) || (!modePerso && (ia || !iasAffichees))));
+    return false;
+}
+
+// A left click with left Control on a cell of the menu.
+void CPerso::actionMenuPerso(int index)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    switch (index) {
+    case CASE_OVERLAY: bOverlayEditeur = !bOverlayEditeur; break;
+    case CASE_COLLISIONS:
+        bCollisions = !bCollisions;
+        if (bCollisions)
+            tomber();
+        break;
+    case CASE_PROPRIETES:
+        if (CPLUX::getDialog(DIALOGUE_PERSO))
+            g_services.editerPerso(this, true);
+        break;
+    case CASE_MIROIR_H:
+        sprite->flipH = -sprite->flipH;
+        sprite->setScale(sprite->getSX(), sprite->getSY());
+        direction = direction == 0 ? 1 : 0;
+        break;
+    case CASE_MIROIR_V:
+        sprite->flipV = -sprite->flipV;
+        sprite->setScale(sprite->getSX(), sprite->getSY());
+        break;
+    case CASE_SUPPRIMER:
+        // The level's pass over its AIs frees it.
+        if (modeIA != -1 && jeu && jeu->pPersoSelection) {
+            jeu->pPersoSelection->bDel = true;
+            jeu->pPersoSelection = nullptr;
+        }
+        break;
+    default: break;
+    }
+}
+
+// Held with left Control: the scale of the axes the editor's switches allow, kept within
+// 0.1 .. 10, as much per second at every frame rate.
+void CPerso::modifierEchelle(float pas)
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return;
+    const float p = pas * coefficientTemps();
+    auto borner = [p](float e) {
+        if (p < 0)
+            return e > ECHELLE_MIN ? std::max(ECHELLE_MIN, e + p) : e;
+        return e < ECHELLE_MAX ? std::min(ECHELLE_MAX, e + p) : e;
+    };
+    float sx = sprite->getSX(), sy = sprite->getSY();
+    if (jeu->bSizeX)
+        sx = borner(sx);
+    if (jeu->bSizeY)
+        sy = borner(sy);
+    sprite->setScale(sx, sy);
+}
+
+void CPerso::tournerEditeur(float pas)
+{
+    float angle = std::fmod(sprite->rotangle + pas * coefficientTemps(), 360.0f);
+    if (angle < 0)
+        angle += 360;
+    sprite->setRotation(angle);
+}
+
+int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!sprite || !jeu || !jeu->pdecor)
+        return 0;
+    const EtatSouris souris = SourisJeu::lire(fenetre);
+    const sf::Vector2f m = sourisNiveau(souris, camX, camY);
+    // One character per press of the right button, however long it is held.
+    const bool pression = souris.droit && !bDroitPlacement;
+    bDroitPlacement = souris.droit;
+    if (pression && SourisJeu::shiftGauche() && !bSaisiSouris) {
+        const int x = tuv::floatVersInt(m.x), y = tuv::floatVersInt(m.y);
+        if (choixPersoAffiche()) {
+            placerDepuisChoix(*jeu->pdecor, x, y);
+        } else if (CPerso* modele = jeu->pPersoModele) {
+            jeu->pdecor->ajouterIA(modele, x, y);
+            bSaisiSouris = true;
+        }
+    }
+    return glisser(m, souris.gauche);
+}
+
+bool CPerso::dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY)
+{
+    if (!sprite || !CSFMLJeuGlobal::pmonjeu)
+        return false;
+    const EtatSouris souris = SourisJeu::lire(fenetre);
+    return glisser(sourisNiveau(souris, camX, camY), souris.gauche) == 1;
+}
+
+// The drag: grabbed where the left button went down over the sprite, then following the mouse;
+// a carried character stays on its carrier. An AI's start position follows it.
+int CPerso::glisser(const sf::Vector2f& m, bool gauche)
+{
+    if (!gauche) {
+        bSaisiSouris = false;
+        if (menuPerso)
+            menuPerso->setActif(true);
+        return 0;
+    }
+    CSPRITE3& s = *sprite;
+    if (!bSaisiSouris) {
+        const sf::Vector2f t = tailleSaisie(s);
+        if (std::fabs(m.x - s.x) > t.x / 2 * std::fabs(s.sx) || std::fabs(m.y - s.y) > t.y / 2 * std::fabs(s.sy))
+            return 0;
+        bSaisiSouris = true;
+        decalageSourisX = m.x - s.x;
+        decalageSourisY = m.y - s.y;
+    }
+    if (porteur)
+        return 1;
+    const float avantX = s.x, avantY = s.y;
+    const int x = tuv::floatVersInt(m.x - decalageSourisX), y = tuv::floatVersInt(m.y - decalageSourisY);
+    s.placer(0, x, y);
+    const bool ia = modeIA != -1;
+    if (ia)
+        s.setPosInit(x, y, -1, -1);
+    deplacerEnfants(s.x - avantX, s.y - avantY, ia);
+    return 1;
+}
+
+void CPerso::deplacerEnfants(float dx, float dy, bool depart)
+{
+    const size_t nb = std::min(enfants.size(), static_cast<size_t>(std::max(0, nbEnfants)));
+    for (size_t i = 0; i < nb; ++i) {
+        CPerso* e = enfants[i];
+        if (!e || !e->sprite)
+            continue;
+        CSPRITE3& s = *e->sprite;
+        s.x += dx;
+        s.y += dy;
+        s.sprite.setPosition(s.x, s.y);
+        if (depart)
+            s.setPosInit(tuv::floatVersInt(s.x), tuv::floatVersInt(s.y), -1, -1);
+        e->deplacerEnfants(dx, dy, depart);
+    }
+}
+
+// Places the character the picker shows: its definition is read into the level's models the
+// first time, then an AI of it is made at the mouse and becomes the model of the next clicks.
+void CPerso::placerDepuisChoix(CDecor& decor, int x, int y)
+{
+    const ChoixEditeur choix = g_services.choixEditeur();
+    const std::string& nom = choix.nomPerso;
+    if (nom.empty())
+        return;
+    auto it = decor.modelesPersos.find(nom);
+    if (it == decor.modelesPersos.end() || !it->second) {
+        if (!tuv::fichierExiste(choix.fichierPerso))
+            return;
+        auto* banque = new CDEC();
+        banque->nom = nom;
+        delete decor.modelesPersos[nom];
+        decor.modelesPersos[nom] = banque;
+        if (CPersoDef* def = banque->pPersoDef) {
+            def->id = nom;
+            def->cleDefinition = nom;
+            def->charger(choix.fichierPerso, false, &decor);
+        }
+    }
+    if (CPerso* ia = decor.creerIA(nom, x, y, 0, 1, 1, 0, 0, 0, false))
+        if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+            jeu->pPersoModele = ia;
+}
