@@ -27,6 +27,17 @@ protected:
         p->bCollisions = true;
         return p;
     }
+    // A current slot with unlimited ammunition: nbTirs counts the shots fired.
+    static void armer(CPerso& p)
+    {
+        auto* s = new SlotArme();
+        s->munitions = -1;
+        s->bPossedee = true;
+        s->cadence = 10;
+        p.armes.push_back(s);
+        p.nbarmesperso = 1;
+        p.armeCourante = 0;
+    }
     // Frees every character of the level.
     void vider()
     {
