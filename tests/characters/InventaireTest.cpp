@@ -1,0 +1,224 @@
+// The inventory of found objects: its file, finds, use and removal, the discovery message's
+// lifetime at both frame rates, and what the message and the list draw (under Xvfb).
+#include "OutilsPersos.h"
+
+#include "characters/Inventaire.h"
+#include "core/Dec.h"
+#include "core/FichierDec.h"
+#include "core/Sprite.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+namespace {
+
+const char* const INVENTAIRE = "CAT=0;Nourriture\n"
+                               "# a comment\n"
+                               "MESSAGE_DECOUVERTE=Objet trouvé !\n"
+                               "CAT=7;Soins\n"
+                               "OBJ=BONMIAM;0;Bon miam;Un gâteau;./objets/bonmiam.dec\n"
+                               "OBJ=MOUSSE;1;Mousse;Elle soigne;\n"
+                               "OBJ=PERDU;5;Perdu;Sans catégorie;\n"
+                               "OBJ=POMME;0;Pomme;Croquante;\n"
+                               "OBJ=POMME;0;Pomme verte;Acide;\n"
+                               "INCONNU=1;2\n";
+
+class Inventaire : public PersosTest {
+protected:
+    void SetUp() override
+    {
+        PersosTest::SetUp();
+        std::filesystem::create_directories("objets");
+        ecrireTexte("objets/inventaire.inv", INVENTAIRE);
+        feuille("objets/trouve.png", 40, 40, sf::Color::Red);
+        ecrireTexte("objets/trouve.dec", "ID=TROUVE\nPLANCHE=./objets/trouve.png;\nSPRITE=0;0;1;40;40;0;0\n");
+        feuille("objets/bonmiam.png", 30, 30, sf::Color::Blue);
+        ecrireTexte("objets/bonmiam.dec", "ID=BONMIAM\nPLANCHE=./objets/bonmiam.png;\nSPRITE=0;0;1;30;30;0;0\n");
+        std::filesystem::create_directories("polices");
+        std::filesystem::copy_file(dossierDonnees() / "polices" / "SF_Minced_Meat.ttf", "polices/SF_Minced_Meat.ttf");
+        g_services.framerateCoeff = [this] { return coeff; };
+    }
+    void TearDown() override
+    {
+        banques.clear();  // while the definition hooks are the game's
+        PersosTest::TearDown();
+    }
+    // A decor sprite whose definition has that id.
+    std::unique_ptr<CSPRITE> objet(const std::string& id)
+    {
+        auto b = std::make_unique<CDEC>();
+        b->nom = id;
+        b->pFichierDEC->id = id;
+        auto sd = std::make_unique<CSPRITE>();
+        sd->pDEC = b.get();
+        banques.push_back(std::move(b));
+        return sd;
+    }
+    float coeff = 1.0f;
+    std::vector<std::unique_ptr<CDEC>> banques;
+};
+
+TEST_F(Inventaire, LectureDuFichier)
+{
+    CInventaire inv;
+    ASSERT_EQ(inv.categories.size(), 2u);
+    EXPECT_EQ(inv.categories[0], L"Nourriture");
+    EXPECT_EQ(inv.categories[1], L"Soins") << "numbered by order, the CAT value unused";
+    EXPECT_EQ(inv.messageDecouverte, L"Objet trouvé !") << "UTF-8 text";
+    ASSERT_EQ(inv.objets.size(), 4u);
+    EXPECT_EQ(inv.objets["POMME"].nomAffiche, L"Pomme verte") << "the later line wins";
+    EXPECT_EQ(inv.objets["BONMIAM"].description, L"Un gâteau");
+    EXPECT_EQ(inv.objets["BONMIAM"].fichier, "./objets/bonmiam.dec");
+    EXPECT_EQ(inv.objets["MOUSSE"].categorie, 1);
+    EXPECT_EQ(inv.objets["MOUSSE"].nombre, 0);
+    EXPECT_NE(inv.pSpriteTrouve, nullptr);
+
+    struct Cas {
+        const char* nom;
+        const char* texte;
+        size_t categories, objets;
+    } cas[] = {
+        {"empty", "", 0, 0},
+        {"values cut short", "OBJ=A\nCAT=\nOBJ=B;x;;\n", 1, 2},
+        {"no equals sign", "CAT 0 Nourriture\nOBJ\n", 0, 0},
+    };
+    for (const Cas& c : cas) {
+        ecrireTexte("autre.inv", c.texte);
+        inv.lireObjets("autre.inv");
+        EXPECT_EQ(inv.categories.size(), c.categories) << c.nom;
+        EXPECT_EQ(inv.objets.size(), c.objets) << c.nom;
+    }
+    EXPECT_EQ(inv.lireObjets("absent.inv"), 0);
+    EXPECT_TRUE(inv.objets.empty()) << "a missing file: no objects";
+
+    std::filesystem::remove_all("objets");
+    std::filesystem::remove_all("polices");
+    CInventaire vide;
+    EXPECT_TRUE(vide.categories.empty());
+    EXPECT_EQ(vide.pSpriteTrouve, nullptr) << "no trouve.dec: no discovery image";
+    EXPECT_TRUE(messages.empty()) << "nothing reported";
+}
+
+TEST_F(Inventaire, TrouverUtiliserRetirer)
+{
+    CInventaire inv;
+    auto inconnu = objet("CAILLOU");
+    inv.objetTrouve(inconnu.get());
+    EXPECT_EQ(inv.compteurDecouverte, 0) << "a sprite that names no object shows nothing";
+    EXPECT_TRUE(inconnu->bVisible);
+
+    auto miam = objet("BONMIAM");
+    inv.objetTrouve(miam.get());
+    EXPECT_FALSE(miam->bVisible) << "the found sprite disappears";
+    EXPECT_EQ(inv.compteurDecouverte, 90);
+    EXPECT_EQ(inv.nomObjet, "BONMIAM");
+    EXPECT_EQ(inv.nbObjetsCategorie, 1);
+    inv.objetTrouve(objet("BONMIAM").get());
+    EXPECT_EQ(inv.objets["BONMIAM"].nombre, 2);
+    inv.chargerSprites();
+    ASSERT_NE(inv.pSpriteObjet, nullptr) << "the selected object's image";
+    EXPECT_EQ(inv.pSpriteObjet->x, 160);
+
+    // Use: "BONMIAM" heals 10, "MOUSSE" 25, capped at the maximum; without a player nothing.
+    auto* joueur = new CPerso();
+    jeu->pPerso = joueur;
+    joueur->vie = 50;
+    inv.utiliserObjet();
+    EXPECT_EQ(joueur->vie, 60);
+    EXPECT_EQ(inv.objets["BONMIAM"].nombre, 1);
+    inv.objetTrouve(objet("MOUSSE").get());
+    inv.categorieCourante = 1;
+    inv.compterObjets();
+    inv.colonne = 1;
+    joueur->vie = 90;
+    inv.utiliserObjet();
+    EXPECT_EQ(joueur->vie, 100) << "90 + 25 held to 100";
+    EXPECT_EQ(inv.objets["MOUSSE"].nombre, 0);
+    EXPECT_EQ(inv.colonne, 0) << "the last object of the category gone, back to the categories";
+    EXPECT_EQ(inv.nbObjetsCategorie, 0);
+    inv.objetTrouve(objet("POMME").get());
+    inv.categorieCourante = 0;
+    inv.objetCourant = 1;  // POMME, after BONMIAM
+    inv.utiliserObjet();
+    EXPECT_EQ(inv.objets["POMME"].nombre, 1) << "other objects are not used";
+    jeu->pPerso = nullptr;
+    delete joueur;
+    inv.objetCourant = 0;
+    inv.utiliserObjet();
+    EXPECT_EQ(inv.objets["BONMIAM"].nombre, 1);
+
+    // Removing: an unknown name adds nothing; the selection stays on a held object.
+    inv.retirerObjet("RIEN");
+    EXPECT_EQ(inv.objets.count("RIEN"), 0u);
+    inv.objetCourant = 1;
+    inv.retirerObjet("POMME");
+    EXPECT_EQ(inv.objetCourant, 0);
+    EXPECT_EQ(inv.nbObjetsCategorie, 1);
+}
+
+TEST_F(Inventaire, DureeDuMessageAuxDeuxCadences)
+{
+    sf::RenderTexture rt;
+    ASSERT_TRUE(rt.create(1280, 720));
+    for (float c : {1.0f, 0.5f}) {
+        coeff = c;
+        CInventaire inv;
+        inv.objetTrouve(objet("BONMIAM").get());
+        int premier = 0, total = 0;
+        while (inv.compteurDecouverte > 0 && total < 1000) {
+            inv.dessinerDecouverte(rt);
+            if (inv.texte.getString() == L"Objet trouvé !")
+                ++premier;
+            else
+                EXPECT_EQ(inv.texte.getString(), L"Bon miam");
+            ++total;
+        }
+        EXPECT_EQ(total, static_cast<int>(90 / c)) << "three seconds at " << c;
+        EXPECT_EQ(premier, static_cast<int>(20 / c)) << "the first text at " << c;
+    }
+}
+
+bool dessine(const sf::Image& img, int x0, int y0, int x1, int y1)
+{
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (img.getPixel(unsigned(x), unsigned(y)) != sf::Color::Black)
+                return true;
+    return false;
+}
+
+TEST_F(Inventaire, CeQueDessinentLeMessageEtLaListe)
+{
+    sf::RenderTexture rt;
+    ASSERT_TRUE(rt.create(1280, 720));
+    CInventaire inv;
+    inv.objetTrouve(objet("BONMIAM").get());
+    rt.clear(sf::Color::Black);
+    inv.dessinerDecouverte(rt);
+    rt.display();
+    sf::Image img = rt.getTexture().copyToImage();
+    EXPECT_EQ(img.getPixel(465, 335), sf::Color::Red) << "the discovery image at (450, 320)";
+    EXPECT_EQ(img.getPixel(445, 335), sf::Color::Black);
+    EXPECT_TRUE(dessine(img, 529, 411, 760, 445)) << "the text near (529, 411)";
+    EXPECT_FALSE(dessine(img, 0, 400, 440, 445));
+
+    inv.objetTrouve(objet("POMME").get());
+    inv.chargerSprites();
+    rt.clear(sf::Color::Black);
+    inv.dessinerListe(rt);
+    rt.display();
+    img = rt.getTexture().copyToImage();
+    EXPECT_EQ(img.getPixel(170, 410), sf::Color::Blue) << "the selected object's image at (160, 400)";
+    EXPECT_TRUE(dessine(img, 200, 150, 330, 172)) << "category 0";
+    EXPECT_TRUE(dessine(img, 200, 180, 330, 198)) << "category 1";
+    EXPECT_TRUE(dessine(img, 450, 150, 600, 168)) << "object 0";
+    EXPECT_TRUE(dessine(img, 450, 178, 600, 194)) << "object 1";
+    EXPECT_FALSE(dessine(img, 450, 206, 600, 224)) << "no third object";
+    EXPECT_TRUE(dessine(img, 370, 475, 480, 495)) << "the selected object's name";
+    EXPECT_TRUE(dessine(img, 370, 500, 480, 516)) << "and its description";
+    EXPECT_EQ(inv.positionCurseur(), sf::Vector2f(170, 150));
+    inv.colonne = 1;
+    inv.objetCourant = 1;
+    EXPECT_EQ(inv.positionCurseur(), sf::Vector2f(430, 178));
+}
+
+} // namespace
