@@ -2,6 +2,7 @@
 // decor sprites, against a plain loop that asks the level the very same collision questions
 // (recorded in a first frame) with no character logic around them. The difference is what
 // the movement steps cost beyond their probes.
+#include "BanquesBench.h"
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr int NB_SPRITES = 2000;
 constexpr int NB_PERSOS = 500;
 constexpr int BLOC_L = 64, BLOC_H = 32;
-const sf::Color VERT(0, 255, 0, 255);
 
 enum class Role { Marche, Saut, Chute };
 
@@ -42,21 +42,6 @@ struct Acteur {
     std::vector<sf::FloatRect> sondes;  // its probes of one frame
 };
 
-// A bank of nb animations of one frame l x h; with a mask, all solid.
-CDEC* banque(const char* nom, int l, int h, bool masque, int nb = 1)
-{
-    auto* b = new CDEC();
-    b->nom = nom;
-    b->planche.create(unsigned(l), unsigned(h), sf::Color::White);
-    if (masque) {
-        b->pMasquePlanche = new sf::Image();
-        b->pMasquePlanche->create(unsigned(l), unsigned(h), VERT);
-    }
-    for (int a = 0; a < nb; ++a)
-        b->ajouterAnimDec(0, 0, 1, l, h, 1.0f, 0);
-    return b;
-}
-
 struct Monde {
     sf::Context contexte;  // the banks' textures need one
     std::unique_ptr<CSFMLJeu> jeu = std::make_unique<CSFMLJeu>();
@@ -71,7 +56,7 @@ struct Monde {
         CSFMLJeuGlobal::pmonjeu = jeu.get();
         jeu->pdecor = decor;
         // A floor of blocks, every third one a step of 8 pixels.
-        CDEC* sol = banque("SOL", BLOC_L, BLOC_H, true);
+        CDEC* sol = banqueBench("SOL", BLOC_L, BLOC_H, true);
         decor->modelesDEC["SOL"] = sol;
         for (int n = 0; n < NB_SPRITES; ++n) {
             auto* sd = new CSPRITE3();
@@ -80,7 +65,7 @@ struct Monde {
             sd->collision = 1;
             decor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites.push_back(sd);
         }
-        CDEC* corps = banque("PERSO", 32, 64, false, 47);  // the numbered animations of a character
+        CDEC* corps = banqueBench("PERSO", 32, 64, false, 47);  // the numbered animations of a character
         decor->modelesDEC["PERSO"] = corps;
         commandes[int(Role::Marche)].bDroite = true;
         commandes[int(Role::Saut)].bSautMaintenu = true;

@@ -121,5 +121,6 @@ verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSpr
 # The whole process's CPU time, the software renderer's threads included: the noisiest
 # pair, given more rounds.
 verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
+verifier ai_500            BenchIA BM_MajIA BM_SondesSeules 1.3 ratio
 verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
 exit "$echec"

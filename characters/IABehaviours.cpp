@@ -62,6 +62,8 @@ int pasDuSecteur(float a)
 
 } // namespace
 
+std::vector<float>* CIABehaviours::journalSondes = nullptr;
+
 // The ranges and the alert's length are the fields' own values; the alert counts detections,
 // so it lasts as many seconds at every frame rate.
 CIABehaviours::CIABehaviours() = default;
@@ -289,6 +291,10 @@ bool CIABehaviours::visible(float x, float y, int angle, int distance, CDecor& d
     for (int parcouru = 0; parcouru < distance; parcouru += static_cast<int>(PAS_VISEE)) {
         x += dx;
         y += dy;
+        if (journalSondes) {
+            journalSondes->push_back(x);
+            journalSondes->push_back(y);
+        }
         const CSPRITE* sd = decor.testCollision(nullptr, x, y, x, y);
         if (sd && masqueLaVue(*sd))
             return false;

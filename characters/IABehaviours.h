@@ -90,6 +90,10 @@ public:
     int porteeAlerteForte = 2000;  // range in the first half
     int dureeAlerte = 30;          // in detections, at every frame rate
 
+    // When set, the points every line of sight probes are appended to it (the benchmark
+    // replays them).
+    static std::vector<float>* journalSondes;
+
 private:
     // The generic AI (IABehaviours.cpp).
     void iaGenerique(CPerso& ia);

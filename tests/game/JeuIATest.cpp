@@ -36,21 +36,8 @@ TEST(JeuIA, UneImageAvecLeSecondJoueurPilote)
     jeu.bJoue = jeu.bControleJoueurs = true;
     jeu.pHUD->compteurDepart = -1;
 
-    auto* banque = new CDEC();
-    banque->planche.create(8, 8, sf::Color::White);
-    banque->ajouterAnimDec(0, 0, 1, 8, 8, 1.0f, 0);
-    jeu.pdecor->modelesDEC["PERSO"] = banque;
     CPerso* joueurs[2];
-    for (int j = 0; j < 2; ++j) {
-        auto* p = new CPerso();
-        p->sprite->pDEC = banque;
-        p->sprite->x = 100.0f + 200.0f * j;
-        p->bVaisseau = false;
-        p->vitesseChute = 5;
-        p->numJoueur = p->numJoueurBis = j;
-        jeu.pdecor->persos.push_back(p);
-        joueurs[j] = p;
-    }
+    deuxJoueurs(*jeu.pdecor, joueurs);
     jeu.pPerso = joueurs[0];
     jeu.etape();
     EXPECT_TRUE(jeu.commandes[1].bGauche) << "the pilot chases the first player, on the left";

@@ -1,5 +1,9 @@
 #pragma once
 // Helpers of the game tests: a temporary working folder, small WAV files, a game object.
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "core/Dec.h"
+#include "level/Decor.h"
 #include "support/Outils.h"
 
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -31,6 +35,26 @@ private:
     DossierTemp dossier_;
     std::string ancien_;
 };
+
+// Two players' characters in mid-air at x 100 and 300, drawn from one 8 x 8 bank of the
+// level (the level owns them); player numbers 0 and 1.
+inline void deuxJoueurs(CDecor& decor, CPerso* (&joueurs)[2])
+{
+    auto* banque = new CDEC();
+    banque->planche.create(8, 8, sf::Color::White);
+    banque->ajouterAnimDec(0, 0, 1, 8, 8, 1.0f, 0);
+    decor.modelesDEC["PERSO"] = banque;
+    for (int j = 0; j < 2; ++j) {
+        auto* p = new CPerso();
+        p->sprite->pDEC = banque;
+        p->sprite->x = 100.0f + 200.0f * j;
+        p->bVaisseau = false;
+        p->vitesseChute = 5;
+        p->numJoueur = p->numJoueurBis = j;
+        decor.persos.push_back(p);
+        joueurs[j] = p;
+    }
+}
 
 // A mono 16-bit WAV of `echantillons` samples.
 inline bool ecrireWav(const std::string& chemin, std::size_t echantillons)
