@@ -165,9 +165,8 @@ void CIABehaviours::canonViser(CPerso& canon, CPerso& base)
 // drawn kicked back.
 void CIABehaviours::canonTirer(CPerso& canon, CPerso& base)
 {
-    const int i = canon.armeCourante;
-    if (i >= 0 && i < static_cast<int>(canon.armes.size()) && canon.armes[static_cast<size_t>(i)])
-        canon.armes[static_cast<size_t>(i)]->munitions = -1;
+    if (SlotArme* s = canon.slotCourant())
+        s->munitions = -1;
     base.distanceRecul = canon.direction == 0 ? RECUL_BASE : -RECUL_BASE;
     base.nbTirs = TIRS_RECUL;
     canon.compteurCadence = ia::frames(CADENCE_CANON);

@@ -43,18 +43,10 @@ sf::Vector2f pointVisee(const CPerso& p)
 
 float distance(sf::Vector2f a, sf::Vector2f b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
-const SlotArme* slotCourant(const CPerso& p)
-{
-    const int i = p.armeCourante;
-    if (i < 0 || i >= static_cast<int>(p.armes.size()))
-        return nullptr;
-    return p.armes[static_cast<size_t>(i)];
-}
-
 // The name of the weapon of the character's current slot; "" without one.
 std::string nomArme(const CPerso& p)
 {
-    const SlotArme* s = slotCourant(p);
+    const SlotArme* s = p.slotCourant();
     const CArmes* liste = armesDuJeu();
     const CArme* a = s && liste ? liste->arme(s->numero) : nullptr;
     return a ? a->nom : std::string();
@@ -236,7 +228,7 @@ void CIABehaviours::choisirAngleJ2()
 
 void CIABehaviours::deciderTir(CPerso* tireur, bool cibleVue)
 {
-    const SlotArme* s = tireur ? slotCourant(*tireur) : nullptr;
+    const SlotArme* s = tireur ? tireur->slotCourant() : nullptr;
     if (!cibleVue || !s || !(s->munitions == -1 || s->munitions > 0) || !s->bPossedee ||
         tireur->compteurCadence >= s->cadence)
         return;
@@ -253,7 +245,7 @@ void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std:
     CScriptEngine* moteur = j ? j->pscriptEngine : nullptr;
     if (!moteur || j1.empty())
         return;
-    const SlotArme* slotJ1 = slotCourant(*j1.back());
+    const SlotArme* slotJ1 = j1.back()->slotCourant();
     const bool j1Vide = !slotJ1 || slotJ1->munitions <= 0;
     float meilleure = -1;
     for (const auto& script : moteur->scripts) {
