@@ -18,10 +18,7 @@ TEST(JeuCommandes, ChaqueJoueurAgitApresSesEntrees)
 {
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n");
-    // What every character loads: a missing file would open a message box, which holds the keys.
-    std::filesystem::create_directories("polices");
-    for (const char* f : {"polices/arial.ttf", "polices/chp-fire.ttf", "zeph_esprit.anm", "zeph_esprit.png"})
-        std::filesystem::copy_file(std::string(TUV_DATA_DIR_SOURCE) + "/" + f, f);
+    fichiersPersos();
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.fenetre->setFramerateLimit(0);

@@ -22,9 +22,7 @@ TEST(JeuIA, UneImageAvecLeSecondJoueurPilote)
 {
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\nIA_JOUEUR2=1\n");
-    std::filesystem::create_directories("polices");
-    for (const char* f : {"polices/arial.ttf", "polices/chp-fire.ttf", "zeph_esprit.anm", "zeph_esprit.png"})
-        std::filesystem::copy_file(std::string(TUV_DATA_DIR_SOURCE) + "/" + f, f);
+    fichiersPersos();
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.fenetre->setFramerateLimit(0);

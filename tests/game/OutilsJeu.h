@@ -9,6 +9,7 @@
 #include <SFML/Audio/SoundBuffer.hpp>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,17 @@ private:
     DossierTemp dossier_;
     std::string ancien_;
 };
+
+// What every character loads, copied into the working folder: a missing file would open a
+// message box, which holds the keys. Only the game's test binary knows the data folder.
+#ifdef TUV_DATA_DIR_SOURCE
+inline void fichiersPersos()
+{
+    std::filesystem::create_directories("polices");
+    for (const char* f : {"polices/arial.ttf", "polices/chp-fire.ttf", "zeph_esprit.anm", "zeph_esprit.png"})
+        std::filesystem::copy_file(std::string(TUV_DATA_DIR_SOURCE) + "/" + f, f);
+}
+#endif
 
 // Two players' characters in mid-air at x 100 and 300, drawn from one 8 x 8 bank of the
 // level (the level owns them); player numbers 0 and 1.
