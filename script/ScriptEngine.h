@@ -108,6 +108,9 @@ public:
     // The animation editor's current animated sprite, first candidate of chercherSprite3;
     // the animation editor sets it (null while it has none or does not exist).
     static std::function<CSPRITE3*()> spriteEditeurAnimations;
+    // How CHARGERNIV changes the level, after the pass: the world's restart (redemarrer) with
+    // the zone, or its load of the path. The level world's own calls; tests may watch them.
+    static std::function<void(CDecor& monde, const std::string& chemin, int zone, bool redemarrer)> changerMonde;
 
     // ---- services of the handlers ---------------------------------------------------------
     // Moves another script on by one command; past its last command its run closes as a

@@ -372,6 +372,14 @@ void CScriptEngine::cmdRELOAD(CScript* s)
 
 // ---------------------------------------------------------------- CHARGERNIV
 
+std::function<void(CDecor&, const std::string&, int, bool)> CScriptEngine::changerMonde =
+    [](CDecor& monde, const std::string& chemin, int zone, bool redemarrer) {
+        if (redemarrer)
+            monde.demarrerNiveau(zone);
+        else
+            monde.chargerNiveau(chemin, zone);
+    };
+
 // The change itself, after the pass: the menus learn the new folder and path, then the level
 // restarts when it is the one loaded, or the new one is loaded.
 void CScriptEngine::changerNiveau(const std::string& chemin, const std::string& dossier, int zone)
@@ -398,10 +406,8 @@ void CScriptEngine::changerNiveau(const std::string& chemin, const std::string& 
             menus->strDossierNiveau = c.dossier;
             menus->strCheminNiveau = c.chemin;
         }
-        if (menus && c.chemin == menus->strNiveauCharge)
-            d->demarrerNiveau(c.zone);
-        else
-            d->chargerNiveau(c.chemin, c.zone);
+        if (changerMonde)
+            changerMonde(*d, c.chemin, c.zone, menus && c.chemin == menus->strNiveauCharge);
     });
 }
 

@@ -40,6 +40,13 @@ protected:
         sd->groupe = 1;
         CSPRITE* mur = spriteAnime(-300, 0, "mur");
         mur->collision = 1;
+        // CHARGERNIV's change is recorded, not made: this level stays for every keyword.
+        CScriptEngine::changerMonde = [this](CDecor&, const std::string&, int, bool) { ++changements; };
+    }
+    void TearDown() override
+    {
+        CScriptEngine::changerMonde = defaut;
+        Commandes::TearDown();
     }
 
     // Each keyword once per argument set, three frames each, then the scripts go.
@@ -76,6 +83,8 @@ protected:
     CPerso* joueur = nullptr;
     CPerso* ia = nullptr;
     CSPRITE* sd = nullptr;
+    int changements = 0;
+    const decltype(CScriptEngine::changerMonde) defaut = CScriptEngine::changerMonde;
 };
 
 std::vector<std::wstring> repete(const std::wstring& v, size_t n = 16) { return std::vector<std::wstring>(n, v); }
@@ -118,4 +127,5 @@ TEST_F(RobustesseCommandes, ToutMotCleAvecDesArgumentsHostiles)
         ia->id = "ia";
         jeu->mode = 1;
     }
+    EXPECT_GT(changements, 0) << "CHARGERNIV asked for changes";
 }
