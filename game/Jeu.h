@@ -252,7 +252,11 @@ public:
     bool bAnimerIconesJoueurs = false;
     // The last player character that left the level through IAEXIT: the winner of a won level.
     RefPerso pPersoSorti;
-    bool bNiveauEnCours = false;
+    // Reset by level start and load; no rule reads them yet: the hit rule's per-player table,
+    // the two per-level counters and the game counter.
+    int tableCoups[4] = {0, 0, 0, 0};
+    int compteursNiveau[2] = {0, 0};
+    int compteurJeu = 0;
     unsigned char bFiltrePouvoir = 0;
     std::string fichierJeu;
     double execTemps = 0;

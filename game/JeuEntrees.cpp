@@ -197,7 +197,14 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         break;
     case sf::Keyboard::C:
         if (pdecor && !fichierJeu.empty())
-            pdecor->chargerNiveau(fichierJeu, 0);
+            pdecor->chargerNiveau(fichierJeu, pdecor->optionChargement);
+        break;
+    case sf::Keyboard::R:
+        // Without a level file nothing is written, and the failure message says so.
+        if (pdecor && !fichierJeu.empty())
+            pdecor->sauverNiveau(fichierJeu.c_str());
+        else
+            afficherMessage(L"Erreur : Sauvegarde du niveau non effectuée", 200);
         break;
     default:
         break;

@@ -113,21 +113,6 @@ void CDecor::libererEffetsMeteo()
     bPluie = bNeige = bLucioles = bBrouillard = bNuages = bEtoiles = bNuagePoussiere = bOrage = false;
 }
 
-int CDecor::chargerNiveau(const std::string& fichier, int numero)
-{
-    ++appels.chargerNiveau;
-    appels.fichierCharge = fichier;
-    appels.numeroCharge = numero;
-    numNiveau = numero;
-    return 0;
-}
-
-int CDecor::demarrerNiveau(int calque)
-{
-    ++appels.demarrerNiveau;
-    appels.calqueDemarre = calque;
-    return 1;
-}
 
 CCalqueSD* CDecor::getPlan(int plan) const
 {

@@ -9,6 +9,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <list>
 #include <map>
@@ -37,7 +38,7 @@ class CScriptEngine;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
-namespace sf { class RenderTarget; class RenderTexture; class RenderWindow; class Sprite; }
+namespace sf { class RenderTarget; class RenderTexture; class RenderWindow; class Sprite; class Window; }
 struct Charge;
 
 // The screen veil: a coloured square laid at one depth of the drawing, fading to a target.
@@ -81,10 +82,29 @@ public:
     CDecor(const CDecor&) = delete;
     CDecor& operator=(const CDecor&) = delete;
 
-    // Loads a ".niv" level into this world; always 0.
-    int chargerNiveau(const std::string& fichier, int numero);
-    // Puts the loaded level into its starting state, showing layer calque; always 1.
+    // Level load, start and restart (DecorChargerNiveau.cpp, DecorDemarrer.cpp) -------------
+    // Empties the world and loads a ".niv" level into it, showing sub-layer calque (kept in
+    // optionChargement for the editor's reload); always 0. A file that does not read leaves an
+    // empty world and says so in a message box.
+    int chargerNiveau(const std::string& fichier, int calque);
+    // Puts the loaded level into its starting state, showing sub-layer calque; always 1.
     int demarrerNiveau(int calque);
+    // The first respawn sprite of the main plane with that id has been reached (animation 1).
+    bool respawnActif(const std::string& id) const;
+    // The weapon slot revived players start with: 9 adventure, 0 chrono, else a fountain's draw.
+    int armeDeDepart() const;
+    // Pads of players 1 and 2: the first two connected pads, else 0 and 1.
+    void affecterManettes();
+    // Two-player game: the two halves of persos exchange their start positions.
+    void echangerPositionsMulti();
+
+    // Editor (DecorEditeur.cpp, DecorMenuSD.cpp) ---------------------------------------------
+    // Picking, dragging and right-click placing under the mouse; true while a gesture runs.
+    bool souris(sf::Window* fenetre, int camX, int camY);
+    // The selected sprite's icon strip, else the picking; true when the mouse is over the strip.
+    bool gererMenuSD(sf::Window* fenetre, int camX, int camY);
+    // Writes this world as a level file and tells the user how it went; true when written.
+    bool sauverNiveau(const char* fichier);
     // The level's once-per-frame update and drawing into the scene render texture, back to
     // front (DecorDessin.cpp). fenetre is not used.
     void dessiner(sf::RenderWindow* fenetre);
@@ -283,6 +303,7 @@ public:
     int clicX = 0, clicY = 0;
     bool bSourisEnfoncee = false;
     int ancreMenuSDX = 0, ancreMenuSDY = 0;
+    int optionChargement = 0;  // the sub-layer of the last load, which the editor's reload reuses
 
     // Level identity and size
     int tailleJeuX = 1280, tailleJeuY = 720;
@@ -360,6 +381,26 @@ private:
     void creerScriptsIA(CPerso& ia, const CPersoDef& def);
     int purger(std::list<CPerso*>& liste, bool (CDecor::*aSupprimer)(const CPerso*) const);
     void libererEffetsMeteo();
+    // Stages of a load and of a start.
+    void viderNiveau();
+    void preparerNiveau(const std::string& fichier, int calque);
+    void armerJoueursCharges();
+    void rembobinerSD();
+    void ranimerIAs();
+    void ranimerIA(CPerso& ia);
+    void remplacerMeteores();
+    void reprendreJeu(bool chargement);
+    void placerCamera();
+    void viderTracesPas();
+    void cacherMenusEditeur();
+    // Editor helpers: the world point under the mouse, the placing of a right click, a new
+    // selection, and the strip's actions.
+    sf::Vector2i pointSouris(const sf::Window* fenetre, int camX, int camY) const;
+    bool placerClicDroit(int mx, int my);
+    bool selectionner(int mx, int my, int camX, int camY);
+    void actionMenuSD(int index, bool clic, bool gauche);
+    void changerPlanSelection(int sens);
+    void supprimerSelection();
     // Box tests of collision types 2, 3 and 5.
     bool segmentDansBoite(CSPRITE& sd, float x1, float y1, float x2, float y2) const;
     bool pointDansBoite(CSPRITE& sd, float x, float y) const;

@@ -161,6 +161,7 @@ CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
     copie->placer(0, px, py);
     copie->setPosInit(px, py, -1, -1);
     copie->plan = i;
+    copie->bSelectionne = false;
     plan->sprites.push_back(copie);
     return copie;
 }

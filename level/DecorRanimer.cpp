@@ -4,6 +4,7 @@
 #include "characters/Armes.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "core/Chemin.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/Texte.h"
@@ -55,6 +56,8 @@ void recharger(CPerso& p)
         p.armes[p.armeCourante]->munitions = arme->munitions;
 }
 
+void placerAuDepart(CSPRITE3& s) { s.placerImage(0, 0, tuv::floatVersInt(s.x0), tuv::floatVersInt(s.y0)); }
+
 // The hit and end emitters always stop; the death emitter only outside a two-player round.
 void arreterEmetteurs(CPerso& p)
 {
@@ -85,9 +88,10 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     recharger(p);
     s.sprite.setColor(s.couleur);
     const bool sansReprise = checkpointX == -1 || checkpointY == -1;
-    const int x = sansReprise ? tuv::floatVersInt(s.x0) : checkpointX;
-    const int y = sansReprise ? tuv::floatVersInt(s.y0) : checkpointY;
-    s.placerImage(0, 0, x, y);
+    if (sansReprise)
+        placerAuDepart(s);
+    else
+        s.placerImage(0, 0, checkpointX, checkpointY);
     s.setScale(s.sxMax, s.syMax);
     p.setDirection(p.directionInitiale);
     s.rotangle = 0;
@@ -101,4 +105,29 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
     s.setVisible(!multi);
     s.bTailleFixe = multi;
+}
+
+// An AI back at its start, alive with its first weapon loaded; controllable turrets keep their
+// visibility. Its attached characters go back to their own starts.
+void CDecor::ranimerIA(CPerso& ia)
+{
+    ia.mode = EtatPerso::ARRET;
+    if (ia.sprite && ia.id != "TOURELLE_CONTROLABLE")
+        ia.sprite->setVisible(true);
+    ia.bDel = ia.bMortTerminee = ia.bPasdesaut = ia.bInversionGD = ia.bParalyse = ia.bMortLancee = false;
+    ia.vie = ia.vieMax;
+    ia.compteurClignote = 0;
+    ia.compteurTouche = -1;
+    if (ia.sprite)
+        placerAuDepart(*ia.sprite);
+    ia.armeCourante = 0;
+    recharger(ia);
+    for (CPerso* enfant : ia.enfants)
+        if (enfant && enfant->sprite)
+            placerAuDepart(*enfant->sprite);
+    if (ia.sprite && ia.sprite->pChemin)
+        ia.sprite->pChemin->reinitialiser();
+    for (CParticules* e : {ia.particuleTouche, ia.particuleMort, ia.particuleFin})
+        if (e)
+            e->bStop = true;
 }

@@ -294,6 +294,11 @@ void CScriptEngine::redemarrerScript(CScript& s)
     s.numCmdCour = 0;
     s.bBlocOuvert = false;
     chargerScript(&s);
+    preparerFontaines(s);
+}
+
+void CScriptEngine::preparerFontaines(CScript& s)
+{
     for (const auto& c : s.commandes) {
         if (c->strMotCle != "FONTAINEDARMES" || !s.pSD)
             continue;

@@ -97,6 +97,8 @@ public:
     int choisirArmeAuHasard();
     // Shows weapon w (0-8) on the fountain of the script's sprite; other values change nothing.
     void afficherArmeFontaine(CScript* script, int w);
+    // Each weapon fountain of the script: its sprite at animation 0 with its lights and a drawn weapon.
+    void preparerFontaines(CScript& script);
 
     // ---- lookups shared by the handlers ---------------------------------------------------
     void setVariableGlobale(const std::string& nom, const std::string& valeur);

@@ -1,0 +1,289 @@
+// Level start and restart: a loaded level back to its starting state. Decor sprites rewound,
+// players revived, AIs brought back or left dead by the respawn rules, meteors launched anew,
+// the game's per-level counters, pads, camera, HUD and music reset.
+#include "anim/Sprite3.h"
+#include "characters/Armes.h"
+#include "characters/Perso.h"
+#include "core/Chemin.h"
+#include "core/Globals.h"
+#include "core/Particules.h"
+#include "core/Texte.h"
+#include "game/HUD.h"
+#include "game/Jeu.h"
+#include "game/Manettes.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControl.h"
+#include "level/CalqueSD.h"
+#include "level/ContexteNiveau.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
+
+#include <SFML/Window/Joystick.hpp>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1, TYPE_MULTI = 2;
+constexpr int SLOT_AVENTURE = 9, SLOT_CHRONO = 0;
+constexpr int NB_MANETTES = 4;
+constexpr int VUE_GROUPE = 4;           // the camera mode that frames every player
+constexpr int RECUL_VUE_GROUPE = 200;   // it starts this far left of the respawn point
+constexpr int ATTENTE_METEORES = 200;   // frames at 30 per second before the first shower
+constexpr int COMPTE_DEPART = 90;       // the HUD's round countdown, frames at 30 per second
+const char* const ID_RESPAWN = "RESPAWN";
+const char* const DIALOGUE_MENU_EDITEUR = "JeuDialogMenuEditeur";
+
+} // namespace
+
+bool CDecor::respawnActif(const std::string& id) const
+{
+    for (const CSPRITE* sd : pPlans[PLAN_PRINCIPAL]->sprites)
+        if (sd && sd->getIdDEC() == ID_RESPAWN && sd->getID() == id)
+            return sd->getNumAnim() == 1;
+    return false;
+}
+
+int CDecor::armeDeDepart() const
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const int type = jeu ? jeu->typeJeu : TYPE_AVENTURE;
+    if (type == TYPE_AVENTURE)
+        return SLOT_AVENTURE;
+    if (type == TYPE_CHRONO)
+        return SLOT_CHRONO;
+    return jeu && jeu->pscriptEngine ? jeu->pscriptEngine->choisirArmeAuHasard() : SLOT_CHRONO;
+}
+
+void CDecor::affecterManettes()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return;
+    jeu->manetteJoueur1 = 0;
+    jeu->manetteJoueur2 = 1;
+    const bool xinput = jeu->bXInput && !CSFMLJeuGlobal::bModeTest;
+    auto connectee = [xinput](int m) {
+        return xinput ? joystickConnecte(static_cast<unsigned>(m)) : sf::Joystick::isConnected(static_cast<unsigned>(m));
+    };
+    int premiere = -1;
+    for (int m = 0; m < NB_MANETTES && premiere < 0; ++m)
+        if (connectee(m))
+            premiere = m;
+    if (premiere >= 0)
+        jeu->manetteJoueur1 = premiere;
+    for (int m = 0; m < NB_MANETTES; ++m)
+        if (m != jeu->manetteJoueur1 && connectee(m)) {
+            jeu->manetteJoueur2 = m;
+            break;
+        }
+}
+
+void CDecor::echangerPositionsMulti()
+{
+    const std::vector<CPerso*> joueurs(persos.begin(), persos.end());
+    const size_t h = joueurs.size() / 2;
+    if (joueurs.size() < 2)
+        return;
+    for (size_t i = 0; i < h; ++i) {
+        CPerso* a = joueurs[i];
+        CPerso* b = joueurs[i + h];
+        if (!a || !b || !a->sprite || !b->sprite)
+            continue;
+        CSPRITE3& sa = *a->sprite;
+        CSPRITE3& sb = *b->sprite;
+        const int ax = tuv::floatVersInt(sb.x), ay = tuv::floatVersInt(sb.y);
+        const int bx = tuv::floatVersInt(sa.x), by = tuv::floatVersInt(sa.y);
+        for (auto [s, x, y] : {std::tuple{&sa, ax, ay}, std::tuple{&sb, bx, by}}) {
+            s->setPosInit(x, y, -1, -1);
+            s->placer(1, x, y);
+        }
+    }
+}
+
+// Main-plane sprites back at their start: place, animation 0, paths, emitters, collisions and
+// (adventure) visibility. Respawn points keep their animation while a checkpoint is set.
+void CDecor::rembobinerSD()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const bool aventure = !jeu || jeu->typeJeu == TYPE_AVENTURE;
+    const bool reprise = checkpointX != -1 || checkpointY != -1;
+    for (CSPRITE* sd : pPlans[PLAN_PRINCIPAL]->sprites) {
+        if (!sd)
+            continue;
+        if (!(reprise && sd->getIdDEC() == ID_RESPAWN)) {
+            sd->placerImage(0, 0, tuv::floatVersInt(sd->x0), tuv::floatVersInt(sd->y0));
+            sd->setAnim(0);
+        }
+        if (sd->pChemin)
+            sd->pChemin->reinitialiser();
+        if (sd->pParticules) {
+            sd->pParticules->bStop = sd->pParticules->bStopDepart;
+            sd->pParticules->preparer();
+        }
+        sd->bCollisionsActives = true;
+        if (aventure)
+            sd->bVisible = sd->bVisibleDepart;
+    }
+}
+
+// Which AIs come back: one the scripts told not to is removed; one tied to a respawn point
+// the player reached stays as it was when it had died before; every other one comes back.
+void CDecor::ranimerIAs()
+{
+    static const char* const OVERS_CRISTAUX[] = {"LUX21", "CRISTAL", "CRISTAL1", "CRISTAL2", "CRISTAL3"};
+    for (CPerso* ia : ias) {
+        if (!ia)
+            continue;
+        if (ia->bDetruireAuRechargement) {
+            ia->bDel = true;
+            continue;
+        }
+        if (!respawnActif(ia->chaine2)) {
+            // Its death tripled the top of its hit box.
+            if (ia->bMortTerminee && ia->sprite)
+                ia->sprite->hitbox[1] /= 3;
+            ranimerIA(*ia);
+        } else if (!ia->bDel && !ia->bMortTerminee) {
+            ranimerIA(*ia);
+        }
+        if (ia->sprite)
+            for (const char* nom : OVERS_CRISTAUX)
+                ia->sprite->supprimerOver(nom);
+    }
+}
+
+// The previous run's meteors go; the level's count of new ones comes later in the start.
+void CDecor::remplacerMeteores()
+{
+    std::vector<CPerso*> meteores;
+    for (CPerso* ia : ias)
+        if (ia && ia->modeIA == MODE_IA_METEORE)
+            meteores.push_back(ia);
+    for (CPerso* m : meteores)
+        detruirePerso(m);
+    compteurMeteores = niveau::images(ATTENTE_METEORES);
+}
+
+void CDecor::viderTracesPas()
+{
+    for (sf::Sprite* trace : tracesPas)
+        supprimerSprite(trace);
+    tracesPas.clear();
+}
+
+// The game's side of a start or a load: player, per-level flags and counters, pads, HUD. Only
+// for the world the game shows: a level read behind the menus leaves the game as it was.
+void CDecor::reprendreJeu(bool chargement)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    deselectionner();
+    numPlanTravail = PLAN_PRINCIPAL;
+    pPlanTravail = pPlans[PLAN_PRINCIPAL];
+    compteurPersoTouche = 0;
+    niveauFini = false;
+    // The dust cloud tints the level through the filter: it stays on while the cloud is.
+    bFiltre = bNuagePoussiere;
+    voile.bActif = false;
+    if (!jeu || (jeu->pdecor && jeu->pdecor != this))
+        return;
+    jeu->pPerso = persos.empty() ? jeu->pPersoDefaut : persos.front();
+    jeu->pPersoSelection = nullptr;
+    jeu->compteurPexlon = 0;
+    jeu->bPersoIAdcd = jeu->bGoChrono = false;
+    jeu->bSansFaute = true;
+    jeu->bJoue = jeu->bControleJoueurs = jeu->bIA = true;
+    if (chargement)
+        jeu->bZoomEntree = true;
+    jeu->compteurJeu = 0;
+    jeu->compteurMultiPause = 0;
+    jeu->nbJoueursMultiDcd = 0;
+    std::fill(std::begin(jeu->tableCoups), std::end(jeu->tableCoups), 0);
+    for (int j = 0; j < NB_MANETTES; ++j)
+        jeu->resetManette(j);
+    if (jeu->pHUD)
+        jeu->pHUD->charger();
+    if (jeu->pMenus) {
+        jeu->pMenus->bFermeturePortes = false;
+        jeu->pMenus->bOuverturePortes = jeu->pMenus->bPortesFermees = true;
+        if (chargement)
+            jeu->pMenus->portesX = 0;
+    }
+    jeu->persosMorts.clear();
+    if (jeu->parmes)
+        jeu->parmes->viderTirs();
+}
+
+// The active camera at its level zoom over the respawn point (the level's origin without one).
+void CDecor::placerCamera()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pvue || (jeu->pdecor && jeu->pdecor != this))
+        return;
+    CVue& vue = *jeu->pvue;
+    vue.zoom = vue.zoomBase;
+    if (CSFMLJeuGlobal::bModeTest)
+        CPLUX::refresh("JeuDialogScripts");
+    if (checkpointX == -1 && checkpointY == -1) {
+        vue.x = vue.y = 0;
+    } else if (scrollVue == VUE_GROUPE) {
+        vue.x = static_cast<float>(checkpointX - RECUL_VUE_GROUPE);
+        vue.y = 0;
+    } else {
+        vue.x = static_cast<float>(checkpointX);
+        vue.y = static_cast<float>(checkpointY);
+    }
+    vue.maj();
+}
+
+void CDecor::cacherMenusEditeur()
+{
+    CPLUX::hide(DIALOGUE_MENU_EDITEUR);
+    if (auto* c = dynamic_cast<CPLUXControlButtonCheck*>(CPLUX::getControl(DIALOGUE_MENU_EDITEUR,
+                                                                          "myButtonCheckMenuVisible"))) {
+        c->setCheck(true);
+        CPLUX::hide("JeuDialogMenu");
+    }
+}
+
+int CDecor::demarrerNiveau(int calque)
+{
+    ++appels.demarrerNiveau;
+    appels.calqueDemarre = calque;
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    calqueVisible = calque;
+    affecterManettes();
+    purgerPlans();
+    if (jeu)
+        std::fill(std::begin(jeu->compteursNiveau), std::end(jeu->compteursNiveau), 0);
+    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr)
+        e->initFontainesDArmes();
+    viderTracesPas();
+    rembobinerSD();
+    const int arme = armeDeDepart();
+    for (CPerso* p : persos)
+        ranimerPerso(p, arme);
+    ranimerIAs();
+    remplacerMeteores();
+    chrono = chronoRef;
+    reprendreJeu(false);
+    placerCamera();
+    if (nbMeteores > 0)
+        lancerMeteores(nbMeteores);
+    if (jeu && jeu->typeJeu == TYPE_MULTI)
+        echangerPositionsMulti();
+    musiqueFin.stop();
+    jouerMusiques(false);
+    if (jeu && jeu->pHUD && (!jeu->pdecor || jeu->pdecor == this))
+        jeu->pHUD->compteurDepart = niveau::images(COMPTE_DEPART);
+    for (CPerso* p : persos)
+        if (p && p->sprite)
+            p->setDirection(p->sprite->x > static_cast<float>(tailleJeuX / 2) ? 1 : 0);
+    for (CCalqueSD* plan : pPlans)
+        plan->afficherCalque(calqueVisible);
+    cacherMenusEditeur();
+    return 1;
+}

@@ -1,0 +1,171 @@
+// The editor's mouse over the running level: Ctrl+click selects the decor sprite under the
+// mouse (planes asked from the nearest), a drag moves it, a right click places the picker's
+// definition or character, or a copy of the selected sprite or character.
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/FichierDec.h"
+#include "core/Globals.h"
+#include "core/Services.h"
+#include "core/Texte.h"
+#include "game/HUD.h"
+#include "game/Jeu.h"
+#include "game/MenuImage.h"
+#include "game/Vue.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXDialog.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+
+#include <SFML/Window/Window.hpp>
+
+namespace {
+
+const char* const CHOIX_DEC = "SFMLJeuChoixDec";
+const char* const CHOIX_PER = "SFMLJeuChoixPer";
+
+bool dialogueVisible(const char* id)
+{
+    const CPLUXDialog* d = CPLUX::getDialog(id);
+    return d && d->isVisible();
+}
+
+const CVue* cameraJeu()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return nullptr;
+    return jeu->pvue ? jeu->pvue : jeu->pvueJeu;
+}
+
+} // namespace
+
+sf::Vector2i CDecor::pointSouris(const sf::Window* fenetre, int camX, int camY) const
+{
+    const EtatSouris e = SourisJeu::lire(*fenetre);
+    const CVue* vue = cameraJeu();
+    const float zoom = vue ? vue->zoom : 1.0f;
+    const float cx = vue ? vue->cx : 0.0f, cy = vue ? vue->cy : 0.0f;
+    return {tuv::floatVersInt(static_cast<float>(camX) + static_cast<float>(e.position.x) * zoom + cx),
+            tuv::floatVersInt(static_cast<float>(camY) + static_cast<float>(e.position.y) * zoom + cy)};
+}
+
+// What a right click places, first that applies: the decor picker's definition, a copy of the
+// selected sprite, the character picker's character, a copy of the selected character.
+bool CDecor::placerClicDroit(int mx, int my)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (dialogueVisible(CHOIX_DEC)) {
+        const ChoixEditeur choix = g_services.choixEditeur();
+        if (choix.nomDecor.empty())
+            return false;
+        CDEC transitoire;
+        transitoire.nom = choix.nomDecor;
+        transitoire.pFichierDEC->chemin = choix.fichierDecor;
+        return creerSD(&transitoire, mx, my, pPlanTravail) != nullptr;
+    }
+    if (pSDSelection)
+        return dupliquerSD(dynamic_cast<CSPRITE3*>(pSDSelection), mx, my, pPlanSelection) != nullptr;
+    if (dialogueVisible(CHOIX_PER)) {
+        const ChoixEditeur choix = g_services.choixEditeur();
+        if (choix.nomPerso.empty())
+            return false;
+        CDEC*& banque = modelesPersos[choix.nomPerso];
+        if (!banque)
+            banque = new CDEC();
+        banque->nom = choix.nomPerso;
+        CPersoDef* def = banque->pPersoDef;
+        if (!def)
+            return false;
+        def->id = def->cleDefinition = choix.nomPerso;
+        def->charger(choix.fichierPerso, false, this);
+        return creerIA(choix.nomPerso, mx, my, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0,
+                       def->collisions, false) != nullptr;
+    }
+    if (CPerso* modele = jeu ? jeu->pPersoSelection.get() : nullptr)
+        return ajouterIA(modele, mx, my) != nullptr;
+    return false;
+}
+
+// A Ctrl+click: the sprite under the mouse, asked from plane 0 (nearest) to 4.
+bool CDecor::selectionner(int mx, int my, int camX, int camY)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (pSDSelection)
+        pSDSelection->bSelectionne = false;
+    numPlanSelection = 0;
+    CSPRITE* trouve = nullptr;
+    for (int i = 0; i < NB_PLANS && !trouve; ++i) {
+        const float dx = static_cast<float>(tuv::floatVersInt(decalagePlanX(i)));
+        const float dy = static_cast<float>(tuv::floatVersInt(decalagePlanY(i)));
+        if (!pPlans[i]->choisirSprite(nullptr, mx, my, dx, dy))
+            continue;
+        trouve = pPlans[i]->pSDTrouve;
+        pPlanSelection = pPlans[i];
+        numPlanSelection = i;
+    }
+    if (!trouve) {
+        pSDSelection = nullptr;
+        pPlanSelection = nullptr;
+        bSourisEnfoncee = false;
+        CPLUX::refresh("JeuDialogSprite");
+        return false;
+    }
+    pSDSelection = trouve;
+    trouve->bSelectionne = true;
+    bSourisEnfoncee = true;
+    decalageSelectionX = static_cast<float>(mx) - trouve->x;
+    decalageSelectionY = static_cast<float>(my) - trouve->y;
+    // The strip is anchored under the click, in the hit plane's scrolled frame.
+    const int ox = tuv::floatVersInt(decalagePlanX(numPlanSelection));
+    const int oy = tuv::floatVersInt(decalagePlanY(numPlanSelection));
+    ancreMenuSDX = camX != 0 ? mx + ox / camX : mx;
+    ancreMenuSDY = camY != 0 ? my + oy / camY : my;
+    pMenuSD->setActif(true);
+    CPLUX::refresh("JeuDialogScripts");
+    CPLUX::refresh("JeuDialogSprite");
+    if (jeu)
+        jeu->pPersoSelection = nullptr;
+    return true;
+}
+
+bool CDecor::souris(sf::Window* fenetre, int camX, int camY)
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!fenetre || (jeu && jeu->pHUD && jeu->pHUD->bSourisSurCarte))
+        return false;
+    const EtatSouris e = SourisJeu::lire(*fenetre);
+    const sf::Vector2i m = pointSouris(fenetre, camX, camY);
+    bool resultat = true;
+    if (e.droit) {
+        if (!bSourisEnfoncee) {
+            clicX = m.x;
+            clicY = m.y;
+            placerClicDroit(m.x, m.y);
+            bSourisEnfoncee = true;
+        }
+    } else if (!e.gauche) {
+        bSourisEnfoncee = false;
+        pMenuSD->setActif(true);
+        resultat = false;
+    } else if (bSourisEnfoncee) {
+        if (pSDSelection && !pSDSelection->bLock) {
+            pMenuSD->setActif(false);
+            const int x = tuv::floatVersInt(static_cast<float>(m.x) - decalageSelectionX);
+            const int y = tuv::floatVersInt(static_cast<float>(m.y) - decalageSelectionY);
+            pSDSelection->placer(0, x, y);
+            // A collapsing sprite falls from where it was put down, not from where it is dragged.
+            if (!pSDSelection->bPhysE)
+                pSDSelection->setPosInit(x, y, -1, -1);
+        }
+    } else if (SourisJeu::ctrlGauche()) {
+        clicX = m.x;
+        clicY = m.y;
+        resultat = selectionner(m.x, m.y, camX, camY);
+    } else {
+        resultat = false;
+    }
+    bGlisser = bSourisEnfoncee && pSDSelection != nullptr;
+    return resultat;
+}
