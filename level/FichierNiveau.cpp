@@ -200,12 +200,7 @@ void CFichierNiveau::finir()
     // One thread: nothing can be loading in the background while the reader runs.
     assert(!CSFMLJeuGlobal::bChargement);
     CDecor& d = *pCible;
-    CVue* vue = nullptr;
-    if (pJeu)
-        vue = &d == pJeu->pdecorJeu ? pJeu->pvueJeu : &d == pJeu->pdecorMenu ? pJeu->pvueMenu
-                                     : &d == pJeu->pdecor                 ? pJeu->pvue
-                                                                          : nullptr;
-    if (vue) {
+    if (CVue* vue = vueDe(d)) {
         vue->x = vue->y = 0;
         vue->vuemode = d.scrollVue;
         vue->vitesseScroll = d.vitesseScrollVue;
@@ -220,6 +215,15 @@ void CFichierNiveau::finir()
             std::cerr << ' ' << n;
         std::cerr << '\n';
     }
+}
+
+CVue* CFichierNiveau::vueDe(const CDecor& d) const
+{
+    if (!pJeu)
+        return nullptr;
+    return &d == pJeu->pdecorJeu ? pJeu->pvueJeu : &d == pJeu->pdecorMenu ? pJeu->pvueMenu
+                                  : &d == pJeu->pdecor                 ? pJeu->pvue
+                                                                       : nullptr;
 }
 
 void CFichierNiveau::signalerInconnu(const std::string& nom)

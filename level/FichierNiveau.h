@@ -15,8 +15,10 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/System/Clock.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,6 +34,7 @@ class CSFMLJeu;
 class CScript;
 class CScriptEngine;
 class CSPRITE;
+class CVue;
 namespace sf { class Sprite; class Text; class Texture; class RenderWindow; }
 
 class CFichierNiveau : public CTUVFile {
@@ -58,6 +61,30 @@ public:
     void lireParticulesSD(CParticules* emetteur, CSPRITE* sprite);
     // Width of the loading screen's progress bar after lus of comptes keys.
     static float largeurBarre(int lus, int comptes);
+
+    // ---- the writer (FichierNiveauEcriture.cpp, FichierNiveauEcritureSD.cpp) ----------------
+    // The empty level the editor starts from, which no save may overwrite.
+    static constexpr const char* NIVEAU_VIDE = "./niveaux/niveau-vide.niv";
+    // Writes the active level world (source: that world) to fichier. False when refused (the
+    // empty template), when the ".save" copy of the old file or the file itself could not be
+    // made, or when the file was not written whole: the old file, its ".save" and the game's
+    // fichierJeu are then as they were.
+    bool sauverNiveau(const std::string& fichier);
+    bool sauverNiveau(const std::string& fichier, CDecor& source);
+    // One sprite's records; each tests its own condition. sauverSD is true when the "SD"
+    // line was written (the sprite has a source name); it rewinds a key-point path.
+    bool sauverSD(CSPRITE* sd, int plan);
+    void sauverShaderSD(CSPRITE* sd);
+    void sauverParticulesSD(CSPRITE* sd);
+    void sauverForceSD(CSPRITE* sd);
+    void sauverOmbreSD(CSPRITE* sd);
+    bool sauverChemin(CSPRITE* sd);
+    // What the last save left out or changed, for the save message; "" when nothing.
+    std::wstring bilanSauvegarde() const;
+    // Groups left out because their creating line could not be written, and text values
+    // whose ";" or line breaks were replaced.
+    int nbObjetsIgnores = 0;
+    int nbTextesCorriges = 0;
 
     // ---- contexts, loading screen and scratch records, in their documented order ----------
     CSPRITE* pSDCourant = nullptr;   // what the decor-sprite lines refine; not owned
@@ -110,6 +137,10 @@ public:
     // Names of "PERSO" and "SD" lines that no "TEXTURE_PER" or "TEXTURE_DEC" line preloaded,
     // each once, in the order met; reported at the end of the load.
     std::vector<std::string> nomsInconnus;
+
+protected:
+    // Every line of a save goes through here.
+    virtual void ecrireLigne(const std::string& ligne) { writeLine(ligne); }
 
 private:
     using Lecteur = void (CFichierNiveau::*)();
@@ -220,6 +251,44 @@ private:
     void lireVolumeSon();
     void lireDecDefaut();
     CChemin& chemin(CSPRITE& sd);
+
+    // The camera a level of that world is shown through; null when none.
+    CVue* vueDe(const CDecor& d) const;
+
+    // Writer (FichierNiveauEcriture.cpp): the line being built, key first, values after.
+    void cle(const char* nom);
+    void valeur(int v);
+    void valeur(float v);
+    void valeurTexte(const std::string& texte);
+    void finLigne();
+    void ligneVide() { ecrireLigne(std::string()); }
+    // ";" would cut the value and a line break the record: both are replaced (and counted).
+    std::string texteSur(const std::string& texte);
+    void ecrireEntete();
+    void ecrireReglages();
+    void ecrireMeteo();
+    void ecrireModeles();
+    void ecrirePersos();
+    void ecrireIAs();
+    void ecrirePlans();
+    void ecrireScripts(const CSPRITE* proprietaire);
+    void grouperScripts();
+    // Sprite records (FichierNiveauEcritureSD.cpp).
+    bool ecrireGroupeSD(CSPRITE* sd, int plan);
+    void ecrireReglagesSD(CSPRITE& sd, int plan);
+    sf::Vector2i positionSauvee(CSPRITE& sd, bool rembobiner);
+    // A "SCRIPTRUN" line to write: a live level-file script or one a restart dropped.
+    struct ScriptSauve {
+        unsigned numCreation = 0;
+        std::string fichier;
+        int declencheur = 0;
+        bool bRelease = false;
+        int nbRunMax = -1;
+        int nChrono = 0;
+    };
+    std::string ligneEcrite;
+    std::map<const CSPRITE*, std::vector<ScriptSauve>> scriptsParSD;
+    CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau
     CSFMLJeu* pJeu = nullptr;      // the game, when there is one

@@ -1,0 +1,199 @@
+// The level writer's decor-sprite records: a sprite's group in the order the reader applies
+// it, and the records that complete a sprite, a character or an AI (shader, emitter, force
+// zone, shadow, path).
+#include "level/FichierNiveau.h"
+
+#include "anim/Sprite3.h"
+#include "core/Chemin.h"
+#include "core/Dec.h"
+#include "core/ForceSD.h"
+#include "core/Particules.h"
+#include "core/Physique.h"
+#include "core/ShaderManager.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "level/Decor.h"
+
+#include <memory>
+
+namespace {
+
+bool blanc(const sf::Color& c) { return c == sf::Color(255, 255, 255, 255); }
+
+bool doitCorriger(const std::string& t) { return t.find_first_of(";\r\n") != std::string::npos; }
+
+} // namespace
+
+// Where a sprite, a character or an AI is written: its start, or for a key-point path the
+// first key point ((0, 0) without anchor); without any key point, its start. rembobiner: the
+// path starts again from that key point.
+sf::Vector2i CFichierNiveau::positionSauvee(CSPRITE& sd, bool rembobiner)
+{
+    CChemin* c = sd.bPhysC ? sd.pChemin : nullptr;
+    if (!c || c->typeAnimation != 0 || c->listeKP.empty())
+        return {tuv::floatVersInt(sd.x0), tuv::floatVersInt(sd.y0)};
+    if (rembobiner)
+        c->deselectionner();
+    const CAncrageKP* premier = c->listeKP.front();
+    if (!premier || !premier->pAncre)
+        return {0, 0};
+    return {tuv::floatVersInt(premier->pAncre->x), tuv::floatVersInt(premier->pAncre->y)};
+}
+
+// The source name: the definition the sprite's bank is filed under, else the name an
+// animated sprite without bank keeps.
+bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan)
+{
+    if (!sd)
+        return false;
+    const auto* s3 = dynamic_cast<const CSPRITE3*>(sd);
+    const std::string nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : std::string();
+    const sf::Vector2i pos = positionSauvee(*sd, true);
+    if (nom.empty())
+        return false;
+    cle("SD"), valeurTexte(nom), valeur(pos.x), valeur(pos.y), valeur(plan);
+    valeur(tuv::floatVersInt(sd->ox)), valeur(tuv::floatVersInt(sd->oy)), valeur(sd->rotangle);
+    valeur(sd->rotangle_virtuel), valeur(sd->flipV), valeur(sd->flipH), valeur(sd->sxMax), valeur(sd->syMax);
+    for (bool b : {sd->bPhysB, sd->bPhysE, sd->bPhysR, sd->bPhysG, sd->bPhysP, sd->bPhysC, sd->bPhysDestruction})
+        valeur(int(b));
+    if (sd->bPhysB) {
+        const CPhysBascule defaut;
+        const CPhysBascule& b = sd->pPhysB ? *sd->pPhysB : defaut;
+        valeur(b.buteeGauche), valeur(b.buteeDroite), valeur(b.pivot), valeur(b.largeurPivot);
+        valeur(b.vitesseRot), valeur(b.poidsBascule), valeur(b.cpg), valeur(b.cpd);
+    }
+    if (sd->bPhysE) {
+        const CPhysEffondrement defaut;
+        const CPhysEffondrement& e = sd->pPhysE ? *sd->pPhysE : defaut;
+        valeur(e.hauteur), valeur(int(e.bHauteurAuto));
+    }
+    finLigne();
+    return true;
+}
+
+// A group without its "SD" line is left out whole: its records would land on the previous sprite.
+bool CFichierNiveau::ecrireGroupeSD(CSPRITE* sd, int plan)
+{
+    if (!sauverSD(sd, plan))
+        return false;
+    ecrireReglagesSD(*sd, plan);
+    sauverShaderSD(sd);
+    if (sd->paramsScript[0] != 0.0f || sd->paramsScript[1] != 0.0f || sd->paramsScript[2] != 0.0f)
+        cle("PARAM_SCRIPT_SD"), valeur(sd->paramsScript[0]), valeur(sd->paramsScript[1]),
+            valeur(sd->paramsScript[2]), finLigne();
+    if (!sd->idSon.empty())
+        cle("VOLUMESON"), valeur(sd->volumeSon), finLigne();
+    if (sd->bLock)
+        ecrireLigne("LOCK=1");
+    if (sd->rotationPas != 0.0f)
+        cle("ROTSD"), valeur(sd->rotationPas), finLigne();
+    if (!blanc(sd->couleur))
+        cle("COLSD"), valeur(int(sd->couleur.r)), valeur(int(sd->couleur.g)), valeur(int(sd->couleur.b)),
+            valeur(int(sd->couleur.a)), finLigne();
+    sauverParticulesSD(sd);
+    sauverForceSD(sd);
+    sauverOmbreSD(sd);
+    sauverChemin(sd);
+    ecrireScripts(sd);
+    return true;
+}
+
+void CFichierNiveau::ecrireReglagesSD(CSPRITE& sd, int plan)
+{
+    if (plan == CDecor::PLAN_PRINCIPAL) {
+        if (!sd.bDecDefaut)
+            ecrireLigne("DECDEFAUT=0"), cle("COLLISION"), valeur(sd.collision), finLigne();
+        if (sd.bPosDansLePlan)
+            ecrireLigne("POSDANSLEPLAN=1");
+    }
+    if (!sd.strID.empty())
+        cle("IDSD"), valeurTexte(sd.strID), finLigne();
+    if (sd.calque != 0)
+        cle("CALQUESD"), valeur(sd.calque), finLigne();
+    if (sd.groupe != 0)
+        cle("GROUPESD"), valeur(sd.groupe), finLigne();
+}
+
+void CFichierNiveau::sauverShaderSD(CSPRITE* sd)
+{
+    if (!sd || (sd->strShaderFrag.empty() && sd->strShaderVert.empty()))
+        return;
+    bool corriger = doitCorriger(sd->strShaderFrag) || doitCorriger(sd->strShaderVert);
+    for (const auto* m : {&sd->uniformsFrag, &sd->uniformsVert})
+        for (const auto& [nom, u] : *m)
+            corriger = corriger || doitCorriger(nom) || doitCorriger(u.strType);
+    if (!corriger) {
+        ecrireLigne("SHADERSD=" + texteShaderSD(*sd));
+        return;
+    }
+    // Rare: names that would break the record are written from a corrected copy.
+    DonneesSprite copie;
+    copie.strShaderFrag = texteSur(sd->strShaderFrag);
+    copie.strShaderVert = texteSur(sd->strShaderVert);
+    for (auto [de, vers] : {std::pair{&sd->uniformsFrag, &copie.uniformsFrag},
+                            std::pair{&sd->uniformsVert, &copie.uniformsVert}})
+        for (const auto& [nom, u] : *de) {
+            UniformSD v = u;
+            v.strType = texteSur(u.strType);
+            (*vers)[texteSur(nom)] = v;
+        }
+    ecrireLigne("SHADERSD=" + texteShaderSD(copie));
+}
+
+void CFichierNiveau::sauverParticulesSD(CSPRITE* sd)
+{
+    if (!sd || !sd->pParticules)
+        return;
+    if (!doitCorriger(sd->pParticules->strCheminTexture)) {
+        ecrireLigne("PARTICULESD=" + sd->pParticules->texte49());
+        return;
+    }
+    CParticules copie(*sd->pParticules);
+    copie.strCheminTexture = texteSur(copie.strCheminTexture);
+    ecrireLigne("PARTICULESD=" + copie.texte49());
+}
+
+void CFichierNiveau::sauverForceSD(CSPRITE* sd)
+{
+    if (!sd || !sd->pForce)
+        return;
+    const CForceSD& f = *sd->pForce;
+    cle("FORCESD"), valeur(f.CycleMax), valeur(f.CycleMin), valeur(f.DureeMax), valeur(f.DureeMin);
+    valeur(f.ForceX), valeur(f.ForceY), valeurTexte(f.Script), valeur(f.portee), valeur(int(f.ForceActive));
+    valeur(int(f.SpriteVisible)), valeur(f.modeForce), valeurTexte(f.ScriptFermeture), valeur(int(f.InvSensX));
+    valeur(int(f.InvSensY)), valeur(f.ButeeX), valeur(f.ButeeY), valeur(f.MaxButeeX), valeur(f.MaxButeeY);
+    valeur(int(f.Attracteur)), valeur(int(f.AccelDistance)), valeur(f.ModifAngleMax), valeur(f.RayonAttraction);
+    valeur(f.RayonAttracteur), valeur(f.EcartAngle), valeur(f.AccelerationDistance), valeur(int(f.ModForceActif));
+    valeur(int(f.DisparitionImpact)), valeur(int(f.bDrapeau)), finLigne();
+}
+
+void CFichierNiveau::sauverOmbreSD(CSPRITE* sd)
+{
+    if (!sd || !sd->bOmbre)
+        return;
+    cle("OMBRESD"), valeur(sd->ombreSX), valeur(sd->ombreSY), valeur(sd->ombreDX), valeur(sd->ombreDY);
+    valeur(sd->ombreRotation), valeur(int(sd->bOmbreAvantPlan)), finLigne();
+}
+
+bool CFichierNiveau::sauverChemin(CSPRITE* sd)
+{
+    if (!sd || !sd->bPhysC || !sd->pChemin)
+        return true;
+    const CChemin& c = *sd->pChemin;
+    if (c.typeAnimation == 1) {
+        cle("CHEMINSIMPLE"), valeur(c.depH), valeur(c.depV), valeur(c.depVitesse), finLigne();
+        return true;
+    }
+    cle("KPG"), valeur(c.modeParcours), valeur(c.vGlobale), valeur(c.vGlobaleR), valeur(c.vGlobaleS);
+    valeur(c.vGlobaleC), valeur(int(c.bPauseDepart)), valeur(c.nbChemin), finLigne();
+    for (const CAncrageKP* kp : c.listeKP) {
+        if (!kp)
+            continue;
+        const CSPRITE* a = kp->pAncre;
+        cle("KP"), valeur(a ? a->x : 0.0f), valeur(a ? a->y : 0.0f), valeur(kp->sx), valeur(kp->sy);
+        valeur(a ? a->rotangle : 0.0f), valeur(kp->r), valeur(kp->g), valeur(kp->b), valeur(kp->a);
+        valeur(kp->flipH), valeur(kp->flipV), valeur(kp->v), valeur(kp->vs), valeur(kp->vr), valeur(kp->vc);
+        finLigne();
+    }
+    return true;
+}
