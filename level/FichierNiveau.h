@@ -15,7 +15,6 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/System/Clock.hpp>
-#include <SFML/System/Vector2.hpp>
 
 #include <functional>
 #include <map>
@@ -276,7 +275,14 @@ private:
     // Sprite records (FichierNiveauEcritureSD.cpp).
     bool ecrireGroupeSD(CSPRITE* sd, int plan);
     void ecrireReglagesSD(CSPRITE& sd, int plan);
-    sf::Vector2i positionSauvee(CSPRITE& sd, bool rembobiner);
+    // What a key-point path drives: written as at its first key point.
+    struct PlaceSauvee {
+        int x = 0, y = 0;
+        float rotation = 0;
+        sf::Color couleur = sf::Color::White;
+        int flipH = 1, flipV = 1;
+    };
+    PlaceSauvee placeSauvee(CSPRITE& sd, bool rembobiner);
     // A "SCRIPTRUN" line to write: a live level-file script or one a restart dropped.
     struct ScriptSauve {
         unsigned numCreation = 0;

@@ -280,7 +280,7 @@ void CFichierNiveau::ecrirePersos()
                 continue;
             }
             CSPRITE3& s = *p->sprite;
-            const sf::Vector2i pos = positionSauvee(s, false);
+            const PlaceSauvee pos = placeSauvee(s, false);
             cle(s.bMarqueurPerso ? "PERSO3" : "PERSO");
             valeurTexte(s.bMarqueurPerso ? p->fichier : s.pDEC->nom);
             valeur(pos.x), valeur(pos.y), valeur(p->directionInitiale), valeur(s.sxMax), valeur(s.syMax);
@@ -308,7 +308,7 @@ void CFichierNiveau::ecrireIAs()
             continue;
         }
         CSPRITE3& s = *ia->sprite;
-        const sf::Vector2i pos = positionSauvee(s, true);
+        const PlaceSauvee pos = placeSauvee(s, true);
         cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->directionInitiale);
         valeur(s.sxMax), valeur(s.syMax), valeur(ia->poids), valeur(int(ia->bVaisseau)), valeur(ia->modeCollisions);
         finLigne();
@@ -318,8 +318,8 @@ void CFichierNiveau::ecrireIAs()
             cle("IDRESPAWN"), valeurTexte(ia->chaine2), finLigne();
         if (ia->numPlanIA != CDecor::PLAN_PRINCIPAL)
             cle("NUMPLANIA"), valeur(ia->numPlanIA), finLigne();
-        if (s.rotangle != 0.0f)
-            cle("ROTIA"), valeur(s.rotangle), finLigne();
+        if (pos.rotation != 0.0f)
+            cle("ROTIA"), valeur(pos.rotation), finLigne();
         if (ia->distancePatrouille != 0)
             cle("PATROUILLE"), valeur(ia->distancePatrouille), finLigne();
         const CPersoDef* def = s.pDEC->pPersoDef;

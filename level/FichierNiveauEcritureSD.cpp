@@ -24,20 +24,27 @@ bool doitCorriger(const std::string& t) { return t.find_first_of(";\r\n") != std
 
 } // namespace
 
-// Where a sprite, a character or an AI is written: its start, or for a key-point path the
-// first key point ((0, 0) without anchor); without any key point, its start. rembobiner: the
-// path starts again from that key point.
-sf::Vector2i CFichierNiveau::positionSauvee(CSPRITE& sd, bool rembobiner)
+// Where a sprite, a character or an AI is written, with what its path drives (rotation,
+// colour, flips): its own, or for a key-point path those of the first key point ((0, 0)
+// without anchor), where the path takes it back; without any key point, its own.
+// rembobiner: the path starts again from there.
+CFichierNiveau::PlaceSauvee CFichierNiveau::placeSauvee(CSPRITE& sd, bool rembobiner)
 {
+    PlaceSauvee p{tuv::floatVersInt(sd.x0), tuv::floatVersInt(sd.y0), sd.rotangle, sd.couleur, sd.flipH, sd.flipV};
     CChemin* c = sd.bPhysC ? sd.pChemin : nullptr;
-    if (!c || c->typeAnimation != 0 || c->listeKP.empty())
-        return {tuv::floatVersInt(sd.x0), tuv::floatVersInt(sd.y0)};
+    if (!c || c->typeAnimation != 0 || c->listeKP.empty() || !c->listeKP.front())
+        return p;
     if (rembobiner)
         c->deselectionner();
-    const CAncrageKP* premier = c->listeKP.front();
-    if (!premier || !premier->pAncre)
-        return {0, 0};
-    return {tuv::floatVersInt(premier->pAncre->x), tuv::floatVersInt(premier->pAncre->y)};
+    const CAncrageKP& kp = *c->listeKP.front();
+    const CSPRITE* a = kp.pAncre;
+    p.x = a ? tuv::floatVersInt(a->x) : 0;
+    p.y = a ? tuv::floatVersInt(a->y) : 0;
+    p.rotation = a ? a->rotangle : 0.0f;
+    p.couleur = sf::Color(sf::Uint8(kp.r & 0xFF), sf::Uint8(kp.g & 0xFF), sf::Uint8(kp.b & 0xFF), sf::Uint8(kp.a & 0xFF));
+    p.flipH = kp.flipH != 0 ? -1 : 1;
+    p.flipV = kp.flipV != 0 ? -1 : 1;
+    return p;
 }
 
 // The source name: the definition the sprite's bank is filed under, else the name an
@@ -48,12 +55,12 @@ bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan)
         return false;
     const auto* s3 = dynamic_cast<const CSPRITE3*>(sd);
     const std::string nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : std::string();
-    const sf::Vector2i pos = positionSauvee(*sd, true);
+    const PlaceSauvee pos = placeSauvee(*sd, true);
     if (nom.empty())
         return false;
     cle("SD"), valeurTexte(nom), valeur(pos.x), valeur(pos.y), valeur(plan);
-    valeur(tuv::floatVersInt(sd->ox)), valeur(tuv::floatVersInt(sd->oy)), valeur(sd->rotangle);
-    valeur(sd->rotangle_virtuel), valeur(sd->flipV), valeur(sd->flipH), valeur(sd->sxMax), valeur(sd->syMax);
+    valeur(tuv::floatVersInt(sd->ox)), valeur(tuv::floatVersInt(sd->oy)), valeur(pos.rotation);
+    valeur(sd->rotangle_virtuel), valeur(pos.flipV), valeur(pos.flipH), valeur(sd->sxMax), valeur(sd->syMax);
     for (bool b : {sd->bPhysB, sd->bPhysE, sd->bPhysR, sd->bPhysG, sd->bPhysP, sd->bPhysC, sd->bPhysDestruction})
         valeur(int(b));
     if (sd->bPhysB) {
@@ -87,9 +94,9 @@ bool CFichierNiveau::ecrireGroupeSD(CSPRITE* sd, int plan)
         ecrireLigne("LOCK=1");
     if (sd->rotationPas != 0.0f)
         cle("ROTSD"), valeur(sd->rotationPas), finLigne();
-    if (!blanc(sd->couleur))
-        cle("COLSD"), valeur(int(sd->couleur.r)), valeur(int(sd->couleur.g)), valeur(int(sd->couleur.b)),
-            valeur(int(sd->couleur.a)), finLigne();
+    const sf::Color c = placeSauvee(*sd, false).couleur;
+    if (!blanc(c))
+        cle("COLSD"), valeur(int(c.r)), valeur(int(c.g)), valeur(int(c.b)), valeur(int(c.a)), finLigne();
     sauverParticulesSD(sd);
     sauverForceSD(sd);
     sauverOmbreSD(sd);

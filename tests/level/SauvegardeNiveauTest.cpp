@@ -1,0 +1,173 @@
+// The level writer: a canonical level, written by hand in the writer's exact form, loads and
+// saves back to the same bytes, twice; the mended writing rules on small levels built in code;
+// the save's safety (template, ".save" copy, failures).
+#include "level/OutilsSauvegarde.h"
+
+#include "core/Chemin.h"
+#include "core/ForceSD.h"
+#include "core/Particules.h"
+#include "core/Physique.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXMessageBox.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+const char* const PARTICULES =
+    "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;1;2.5;1;0.1;4;1;1;6;1;"
+    "2;3;1;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
+const char* const FORCE =
+    "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;6;50;60;1;1;0.05;300;40;15;"
+    "0.5;0;1;1";
+// Every uniform type of both shaders, in name order; "m" of an unknown type keeps no value.
+const char* const SHADERS = "./shaders/f.frag;6;a;float;1.5;0;b;int;3;2;c;vec2;1;2;0.5;d;vec3;1;2;3;0;"
+                            "e;vec4;1;2;3;4;0.25;m;mat2;./shaders/v.vert;1;g;float;0.1;0";
+
+// The canonical level: every record kind, in the order and with the empty lines the writer
+// uses; planes 3 and 4 empty, so that it ends with the empty line after plane 3.
+std::string niveauCanonique()
+{
+    return std::string("#################################################################\n"
+                       "#\tGNOP fichier de données\n"
+                       "#\tNe pas éditer : fichier généré par l'éditeur GNOP\n"
+                       "#################################################################\n"
+                       "\n"
+                       "INFOS=0\nIMAGECHARGEMENT=./niveaux/chargement.png\n\n"
+                       "NOM=For\xc3\xaat \xc3\xa9t\xc3\xa9;7\n\n"
+                       "TAILLEJEU=4000;1500\nSCROLLVUE=3;12;0.75\n\n"
+                       "SCROLLPLAN0=1.5;0.25\nSCROLLPLAN1=1.25;0.5\nSCROLLPLAN2=1;1\n"
+                       "SCROLLPLAN3=0.75;0.5\nSCROLLPLAN4=0.5;0.25\nSCROLLPLAN5=0.125;0\n\n"
+                       "TYPEJEU=0\n\n"
+                       "ZONE=1;10;20;300;400\n\n"
+                       "MUSIQUE=./musiques/theme.ogg;0\nMUSIQUE_AMBIANCE=./musiques/vent.ogg;1\n\n"
+                       "CHRONO=95\n\n"
+                       "ETOILES=30;60;90\n\n"
+                       "CARTE=1\n\n"
+                       "FONDCOULEUR=12;34;56;78\nFOND=./niveaux/fond.png;-30;40;1.5\nFONDCOULEUR=12;34;56;78\n\n"
+                       "SHADERBLUR=0;1.5\nSHADERBLUR=1;2\nSHADERBLUR=2;0\nSHADERBLUR=3;2.5\nSHADERBLUR=4;3\n"
+                       "SHADERBLUR=5;4.5\n\n"
+                       "EFFET_PLUIE=1\nEFFET_NEIGE=1;250\nEFFET_LUCIOLES=1;40\nEFFET_BROUILLARD=1\nEFFET_NUAGES=1\n"
+                       "EFFET_ETOILES=1;120\nEFFET_NUAGEPOUSSIERE=1\nEFFET_ORAGE=1\n\n"
+                       "POUSSIERE_PAS=./effets/sable.dec\nTRACE_PAS=./effets/neige_pas.png\n\n"
+                       "FREE_TEXTURE_MEM=0\n\n"
+                       "TEXTURE_PER=./personnages/garde.per;GARDE\n\n"
+                       "TEXTURE_DEC=./decors/boite.dec;BOITE\nTEXTURE_DEC=./decors/dalle.dec;DALLE\n\n"
+                       "SCRIPTRUN=./scripts/niveau.scp;2;0;-1\nSCRIPT_DECLENCHEUR_CHRONO=4\n"
+                       // Players: from a model, with a simple path and a script; from a file.
+                       "PERSO=GARDE;400;500;1;1.5;2;33;1\nNUMJOUEUR=1\nPERSO_COLOR=1;2;3;200\n"
+                       "CHEMINSIMPLE=10;20;3\nSCRIPTRUN=./scripts/garde.scp;0;0;1\n\n"
+                       "PERSO3=./personnages/heros.per;600;700;0;1;1;10;0\nNUMJOUEUR=2\n"
+                       "PERSO_COLOR=255;255;255;255\n\n\n\n"
+                       // The AI, on a key-point path (written at its first key point).
+                       "IA=GARDE;700;800;0;1.5;0.5;80;1;3\nIDIA=g1\nIDRESPAWN=r1\nNUMPLANIA=3\nPATROUILLE=120\n"
+                       "OMBREIA=0;1;300;0.5;0.2;400;30\nKPG=0;1.5;0.5;0.25;8;0;-1\n"
+                       "KP=700;800;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"
+                       "KP=900;800;1.5;1.5;10;255;0;0;255;1;0;2;-1;-1;-1\n"
+                       "SCRIPTRUN=./scripts/ia.scp;3;1;4\n\n\n"
+                       // Plane 0: the plain 19 values, a colour and a shadow.
+                       "SD=DALLE;100;50;0;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nCOLSD=10;20;30;40\n"
+                       "OMBRESD=1.1;0.9;4;-5;15;1\n\n"
+                       // Plane 1: collapse only (21 values), the per-sprite records and shaders.
+                       "SD=BOITE;200;60;1;16;32;10;0.5;-1;1;2;3;0;1;0;0;0;0;0;40;1\n"
+                       "IDSD=porte\nCALQUESD=2\nGROUPESD=7\nSHADERSD=") +
+           SHADERS +
+           "\nPARAM_SCRIPT_SD=0;4;0\nVOLUMESON=75\nLOCK=1\nROTSD=2.5\n"
+           "SCRIPTRUN=./scripts/boite.scp;3;1;4\nSCRIPT_DECLENCHEUR_CHRONO=3\n\n"
+           // Plane 2: seesaw only (27), both behaviours (29) with emitter and force zone, a
+           // key-point path and a simple one.
+           "SD=BOITE;300;400;2;16;32;0;0;1;-1;1;1;1;0;0;0;0;0;0;-10;20;16;8;1.5;30;5;6\n"
+           "DECDEFAUT=0\nCOLLISION=3\nPOSDANSLEPLAN=1\nVOLUMESON=100\n"
+           "SD=DALLE;500;400;2;32;0;0;0;1;1;1;1;1;1;1;1;1;0;1;-1;-1;-1;0;1.5;0;0;0;12;0\n"
+           "PARTICULESD=" +
+           PARTICULES + "\nFORCESD=" + FORCE +
+           "\nOMBRESD=1;1;0;0;0;0\nSCRIPTRUN=./scripts/dalle.scp;12;0;-1\n"
+           "SD=DALLE;600;300;2;32;0;0;0;1;1;1;1;0;0;0;0;0;1;0\n"
+           "KPG=2;1.5;0.5;0.25;8;0;3\nKP=600;300;1.25;0.75;0;255;255;255;255;0;0;2;0.5;1.5;-1\n"
+           "KP=700.5;250;1;1;30;255;128;64;200;1;0;-1;-1;-1;-1\nKP=800;100;2;2;90;0;0;0;255;0;1;3;-1;-1;-1\n"
+           "SCRIPTRUN=./scripts/chemin.scp;2;0;-1\n"
+           "SD=BOITE;900;400;2;16;32;0;0;1;1;1;1;0;0;0;0;0;1;0\nVOLUMESON=100\nCHEMINSIMPLE=10;-20;3\n\n\n";
+}
+
+std::vector<std::string> lignesSD(const std::string& texte)
+{
+    std::vector<std::string> r;
+    for (const std::string& l : lignes(texte))
+        if (l.rfind("SD=", 0) == 0)
+            r.push_back(l);
+    return r;
+}
+
+size_t nbValeurs(const std::string& ligne) { return std::count(ligne.begin(), ligne.end(), ';') + 1; }
+
+class SauvegardeCanonique : public SauvegardeTest {
+protected:
+    void SetUp() override
+    {
+        SauvegardeTest::SetUp();
+        peindre("niveaux/fond.png", 64, 32);
+        ecrireFichier("canonique.niv", niveauCanonique());
+    }
+    // The sprite and the AI that follow a key-point path, moved half-way along it.
+    void avancerChemins()
+    {
+        for (CSPRITE* sd : sprites(2))
+            if (sd->pChemin && sd->pChemin->typeAnimation == 0)
+                for (int i = 0; i < 20; ++i)
+                    sd->pChemin->maj(0, 0, sd);
+        for (CPerso* ia : monde().ias)
+            for (int i = 0; i < 20; ++i)
+                ia->sprite->pChemin->maj(0, 0, ia->sprite);
+    }
+};
+
+} // namespace
+
+TEST_F(SauvegardeCanonique, UnAllerRetourDonneLesMemesOctets)
+{
+    monde().chargerNiveau("canonique.niv", 0);
+    avancerChemins();
+    ASSERT_TRUE(monde().sauverNiveau("A.niv")) << "the first save failed";
+    const std::string a = lireTexte("A.niv");
+    EXPECT_EQ(a, niveauCanonique()) << "the save of the canonical level differs: "
+                                    << premiereDifference(a, niveauCanonique());
+    ASSERT_TRUE(chargerPuisSauver("A.niv", "B.niv")) << "the second save failed";
+    EXPECT_EQ(lireTexte("B.niv"), a) << "a saved level does not save again to the same bytes: "
+                                     << premiereDifference(lireTexte("B.niv"), a);
+    EXPECT_EQ(jeu->fichierJeu, "B.niv") << "the saved file becomes the level file";
+}
+
+TEST_F(SauvegardeCanonique, CompteDesValeursEtCheminsRembobines)
+{
+    monde().chargerNiveau("canonique.niv", 0);
+    avancerChemins();
+    CSPRITE* surChemin = sprites(2)[2];
+    CPerso* ia = monde().ias.front();
+    ASSERT_NE(surChemin->x, 600) << "the path sprite did not move along its path";
+    ASSERT_NE(ia->sprite->x, 700) << "nor the AI";
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    const std::vector<std::string> sd = lignesSD(lireTexte("A.niv"));
+    const size_t attendus[] = {19, 21, 27, 29, 19, 19};
+    ASSERT_EQ(sd.size(), std::size(attendus)) << "one SD line per sprite";
+    for (size_t i = 0; i < sd.size(); ++i)
+        EXPECT_EQ(nbValeurs(sd[i]), attendus[i]) << "values, the name included, of " << sd[i];
+    EXPECT_EQ(surChemin->pChemin->numKP, -1) << "a save rewinds a sprite's key-point path";
+    EXPECT_EQ(ia->sprite->pChemin->numKP, -1) << "and an AI's";
+}
+
+TEST_F(SauvegardeTest, FlottantsRelusALIdentique)
+{
+    const float valeurs[] = {0.1f, 1.0f / 3.0f, 123456.78f, -0.0625f, 3.4e38f, 1.17549435e-38f};
+    ecrireFichier("petit.niv", "TEXTURE_DEC=./decors/dalle.dec;DALLE\n"
+                               "SD=DALLE;100;50;0;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n");
+    for (float v : valeurs) {
+        monde().chargerNiveau("petit.niv", 0);
+        sprites(0)[0]->ombreSX = v;
+        sprites(0)[0]->bOmbre = true;
+        ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+        monde().chargerNiveau("A.niv", 0);
+        ASSERT_EQ(sprites(0).size(), 1u);
+        EXPECT_EQ(sprites(0)[0]->ombreSX, v) << "a float does not read back bit for bit";
+    }
+}
