@@ -256,6 +256,7 @@ private:
 
     // Writer (FichierNiveauEcriture.cpp): the line being built, key first, values after.
     void cle(const char* nom);
+    void separer();
     void valeur(int v);
     void valeur(float v);
     void valeurTexte(const std::string& texte);
@@ -293,6 +294,7 @@ private:
         int nChrono = 0;
     };
     std::string ligneEcrite;
+    bool bPremiereValeur = true;
     std::map<const CSPRITE*, std::vector<ScriptSauve>> scriptsParSD;
     CDecor* pSource = nullptr;
 

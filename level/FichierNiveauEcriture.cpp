@@ -52,12 +52,19 @@ void CFichierNiveau::cle(const char* nom)
 {
     ligneEcrite.assign(nom);
     ligneEcrite += '=';
+    bPremiereValeur = true;
+}
+
+void CFichierNiveau::separer()
+{
+    if (!bPremiereValeur)
+        ligneEcrite += ';';
+    bPremiereValeur = false;
 }
 
 void CFichierNiveau::valeur(int v)
 {
-    if (ligneEcrite.back() != '=')
-        ligneEcrite += ';';
+    separer();
     char tampon[16];
     const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
     ligneEcrite.append(tampon, r.ptr);
@@ -67,8 +74,7 @@ void CFichierNiveau::valeur(int v)
 // 0, which is what the reader would make of it.
 void CFichierNiveau::valeur(float v)
 {
-    if (ligneEcrite.back() != '=')
-        ligneEcrite += ';';
+    separer();
     char tampon[32];
     const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::isfinite(v) ? v : 0.0f);
     ligneEcrite.append(tampon, r.ptr);
@@ -76,8 +82,7 @@ void CFichierNiveau::valeur(float v)
 
 void CFichierNiveau::valeurTexte(const std::string& texte)
 {
-    if (ligneEcrite.back() != '=')
-        ligneEcrite += ';';
+    separer();
     ligneEcrite += texteSur(texte);
 }
 

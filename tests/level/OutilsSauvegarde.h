@@ -1,6 +1,8 @@
 #pragma once
 // Shared set-up of the level-save tests: the definitions, characters and scripts a level
 // names, written into the working folder of NiveauTest, and a load-and-save round.
+#include "gui/CPLUX.h"
+#include "gui/CPLUXMessageBox.h"
 #include "level/OutilsFichierNiveau.h"
 
 #include <sstream>
@@ -55,12 +57,33 @@ inline std::string premiereDifference(const std::string& a, const std::string& b
     return a == b ? "" : "same lines, other bytes";
 }
 
+// Titles of the message boxes shown, which are then closed.
+inline std::vector<std::string> fermerBoites()
+{
+    std::vector<std::string> titres;
+    for (CPLUXMessageBox* b : std::vector<CPLUXMessageBox*>(CPLUX::getMessageBoxes())) {
+        titres.push_back(b->getTitle());
+        delete b;
+    }
+    return titres;
+}
+
+inline bool contient(const std::string& texte, const std::string& morceau)
+{
+    return texte.find(morceau) != std::string::npos;
+}
+
 class SauvegardeTest : public NiveauTest {
 protected:
     void SetUp() override
     {
         NiveauTest::SetUp();
         ecrireAssetsSauvegarde();
+    }
+    void TearDown() override
+    {
+        fermerBoites();
+        NiveauTest::TearDown();
     }
     // Loads the file into the game world as the game does, then saves the world to sortie.
     bool chargerPuisSauver(const std::string& fichier, const std::string& sortie)

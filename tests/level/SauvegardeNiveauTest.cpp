@@ -171,3 +171,155 @@ TEST_F(SauvegardeTest, FlottantsRelusALIdentique)
         EXPECT_EQ(sprites(0)[0]->ombreSX, v) << "a float does not read back bit for bit";
     }
 }
+
+namespace {
+
+// A level of one box with a trigger-2 script, a level script of trigger 2 too, a guard.
+const char* const NIVEAU_SCRIPTS = "TEXTURE_PER=./personnages/garde.per;GARDE\n"
+                                   "TEXTURE_DEC=./decors/boite.dec;BOITE\n"
+                                   "SCRIPTRUN=./scripts/niveau.scp;2;0;-1\n"
+                                   "IA=GARDE;700;800;0;1;1;80;1;3\n"
+                                   "SD=BOITE;200;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\n"
+                                   "SCRIPTRUN=./scripts/boite.scp;2;0;-1\nSCRIPT_DECLENCHEUR_CHRONO=5\n";
+
+// Fails its stream after a number of lines, as a full disk would half-way.
+class FichierQuiEchoue : public CFichierNiveau {
+public:
+    explicit FichierQuiEchoue(int n) : reste(n) {}
+    void ecrireLigne(const std::string& ligne) override
+    {
+        CFichierNiveau::ecrireLigne(ligne);
+        if (--reste == 0)
+            ecritureSure.flux().setstate(std::ios::badbit);
+    }
+    int reste;
+};
+
+} // namespace
+
+TEST_F(SauvegardeTest, CeQuiCasseraitLeFichierEstEcarteOuCorrige)
+{
+    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    monde().chargerNiveau("n.niv", 0);
+    sprites(2)[0]->strID = "a;b\nc";
+    auto* sansNom = new CSPRITE3();  // no bank and no definition name: no "SD" line
+    sansNom->strID = "orphelin";
+    plan(0).sprites.push_back(sansNom);
+    auto* joueur = new CPerso();  // neither a model's bank nor a character file
+    joueur->numJoueur = 5;
+    monde().persos.push_back(joueur);
+    auto* copie = new CPerso();  // an AI copied from a layered model has no bank
+    copie->id = "copie";
+    monde().ias.push_back(copie);
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    const std::string a = lireTexte("A.niv");
+    EXPECT_TRUE(contient(a, "IDSD=a,b c\n")) << "\";\" and line breaks replaced in a value";
+    for (const char* absent : {"orphelin", "NUMJOUEUR=5", "IDIA=copie"})
+        EXPECT_FALSE(contient(a, absent)) << "a group without its creating line is left out: " << absent;
+    const std::string message = jeu->texteMessage.getString().toAnsiString();
+    EXPECT_TRUE(contient(message, "3 objet")) << "the save says how many objects it left out: " << message;
+    EXPECT_TRUE(contient(message, "1 texte")) << "and how many values it changed: " << message;
+    monde().chargerNiveau("A.niv", 0);
+    EXPECT_EQ(sprites(2)[0]->strID, "a,b c") << "the file reads back";
+}
+
+TEST_F(SauvegardeTest, SeulsLesScriptsDuFichierSontEcrits)
+{
+    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    monde().chargerNiveau("n.niv", 0);
+    CSPRITE* boite = sprites(2)[0];
+    // Made during play: a SCRIPTRUN command's, a hit rule's, a definition's.
+    moteur().creerScript("./scripts/commande.scp", boite, 2, -1, false, false);
+    moteur().creerScript("./scripts/coup.scp", monde().ias.front()->sprite, 0, 1, false, false);
+    moteur().creerScript("./scripts/definition.scp", boite, 12, 0, false, true);
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    const std::string a = lireTexte("A.niv");
+    for (const char* absent : {"commande.scp", "coup.scp", "definition.scp"})
+        EXPECT_FALSE(contient(a, absent)) << "a script made during play is not saved: " << absent;
+    EXPECT_TRUE(contient(a, "\nSD=BOITE;200;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\nVOLUMESON=100\n"
+                            "SCRIPTRUN=./scripts/boite.scp;2;0;-1\nSCRIPT_DECLENCHEUR_CHRONO=5\n"))
+        << "the sprite's own script follows it, with its chrono period";
+    EXPECT_TRUE(contient(a, "TEXTURE_DEC=./decors/boite.dec;BOITE\n\nSCRIPTRUN=./scripts/niveau.scp;2;0;-1\n"))
+        << "the level's script right after the definitions";
+}
+
+TEST_F(SauvegardeTest, UnRedemarrageNePerdPasLesScriptsDuFichier)
+{
+    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    ASSERT_TRUE(chargerPuisSauver("n.niv", "A.niv"));
+    const std::string a = lireTexte("A.niv");
+    monde().chargerNiveau("A.niv", 0);
+    monde().demarrerNiveau(1);
+    monde().demarrerNiveau(1);
+    ASSERT_EQ(moteur().nbScripts, 0) << "a start drops trigger-2 scripts";
+    ASSERT_TRUE(monde().sauverNiveau("B.niv"));
+    EXPECT_EQ(lireTexte("B.niv"), a) << "both lines stay in their places: " << premiereDifference(lireTexte("B.niv"), a);
+    ecrireFichier("autre.niv", "TEXTURE_DEC=./decors/boite.dec;BOITE\n");
+    monde().chargerNiveau("autre.niv", 0);
+    EXPECT_TRUE(moteur().scriptsAbandonnes.empty()) << "another level forgets what the restarts dropped";
+}
+
+TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
+{
+    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    monde().chargerNiveau("n.niv", 0);
+    jeu->pvue->zoom = 2.5f;  // the editor's wheel
+    CPerso& ia = *monde().ias.front();
+    ia.sprite->rotangle = 30;
+    ia.vitesse = 12;
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    std::string a = lireTexte("A.niv");
+    EXPECT_TRUE(contient(a, "\nSCROLLVUE=1;18;1\n")) << "the level's zoom, not the editor's";
+    EXPECT_TRUE(contient(a, "\nROTIA=30\n")) << "rotation of the AI";
+    EXPECT_TRUE(contient(a, "\nVITESSEIA=12\n")) << "speed of the AI, other than its model's";
+
+    // Two players' rounds: the characters' scale instead of player groups.
+    jeu->typeJeu = 2;
+    monde().persos.push_back(new CPerso());
+    monde().scalePersosX = 1.5f;
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    a = lireTexte("A.niv");
+    EXPECT_TRUE(contient(a, "\nSCALE_PERSOS=1.5;1\n\n\nIA=")) << "the scale, two empty lines, the AIs";
+    EXPECT_FALSE(contient(a, "NUMJOUEUR")) << "no player group in a two-player level";
+
+    // A model nothing uses any more is not preloaded.
+    monde().detruirePerso(&ia);
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_PER")) << "the guard's model is no longer used";
+}
+
+TEST_F(SauvegardeTest, LeModeleVideNEstJamaisRemplace)
+{
+    ecrireFichier("niveaux/niveau-vide.niv", "modele");
+    ecrireFichier("niveaux/niveau-vide.niv.save", "ancien");
+    for (const char* chemin : {"./niveaux/niveau-vide.niv", "niveaux/niveau-vide.niv", "./niveaux/../niveaux//niveau-vide.niv"}) {
+        EXPECT_FALSE(monde().sauverNiveau(chemin)) << chemin;
+        EXPECT_EQ(fermerBoites(), std::vector<std::string>{"ATTENTION !"}) << "the box asks for another file";
+    }
+    EXPECT_EQ(lireTexte("niveaux/niveau-vide.niv"), "modele");
+    EXPECT_EQ(lireTexte("niveaux/niveau-vide.niv.save"), "ancien");
+}
+
+TEST_F(SauvegardeTest, CopieDeLAncienFichierEtEchecs)
+{
+    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    monde().chargerNiveau("n.niv", 0);
+    ASSERT_TRUE(monde().sauverNiveau("neuf.niv"));
+    EXPECT_FALSE(std::filesystem::exists("neuf.niv.save")) << "a new file has no backup";
+    const std::string premier = lireTexte("neuf.niv");
+    ASSERT_TRUE(monde().sauverNiveau("neuf.niv"));
+    EXPECT_EQ(lireTexte("neuf.niv"), premier) << "two saves without change are identical";
+    EXPECT_EQ(lireTexte("neuf.niv.save"), premier) << "the backup is a byte copy of the old file";
+
+    std::filesystem::create_directory("dossier.niv");
+    for (const char* chemin : {"absent/n.niv", "dossier.niv"}) {
+        EXPECT_FALSE(monde().sauverNiveau(chemin)) << chemin;
+        EXPECT_EQ(jeu->fichierJeu, "neuf.niv") << "the level file stays the last saved one";
+        EXPECT_EQ(jeu->texteMessage.getString().toAnsiString().rfind("Erreur : Sauvegarde du niveau", 0), 0u)
+            << "the failure is shown";
+    }
+    FichierQuiEchoue coupe(20);
+    EXPECT_FALSE(coupe.sauverNiveau("neuf.niv", monde())) << "a stream failing half-way";
+    EXPECT_EQ(lireTexte("neuf.niv"), premier) << "the old file is whole";
+    EXPECT_EQ(lireTexte("neuf.niv.save"), premier) << "and so is its backup";
+}
