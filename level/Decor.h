@@ -156,12 +156,6 @@ public:
     // Hands the zone's force to the characters in its scope whose box meets the sprite's.
     void appliquerForce(CSPRITE* sd, const CForceSD& force);
 
-    // Level start (a later step of the level world fills them).
-    // The weapon slot that revived players start with.
-    int armeDeDepart() { return 0; }
-    // Two-player game: the two halves of persos exchange their start positions.
-    void echangerPositionsMulti() {}
-
     // Planes ------------------------------------------------------------------------------
     CCalqueSD* getPlan(int plan) const;
     // Frees every decor sprite, or those marked for deletion, of the five planes.
