@@ -157,8 +157,9 @@ TEST(MancheMulti, ClonesPointsDeDepartEtScript)
     EXPECT_EQ(monde.nbMeteores, 15) << "the drop option";
     const std::vector<CPerso*> j1 = t.clones(0), j2 = t.clones(1);
     ASSERT_TRUE(j1.size() == 2u && j2.size() == 2u);
-    // No start marker: (300, 400) and (600, 400), 20 pixels between clones.
-    const int attendus[2][2] = {{300, 320}, {600, 620}};
+    // No start marker: (300, 400) and (600, 400), 20 pixels between clones; then the two
+    // halves of the list exchange their places.
+    const int attendus[2][2] = {{600, 620}, {300, 320}};
     for (int p = 0; p < 2; ++p)
         for (int c = 0; c < 2; ++c) {
             const CPerso& k = *(p == 0 ? j1 : j2)[static_cast<size_t>(c)];
@@ -207,8 +208,10 @@ TEST(MancheMulti, UnPointDeDepartDeuxPrechargesEtChapeaux)
     const std::vector<CPerso*> j1 = t.clones(0), j2 = t.clones(1);
     ASSERT_TRUE(j1.size() == 3u && j2.size() == 3u);
     EXPECT_TRUE(j1[0]->fichier == "P0" && j2[0]->fichier == "P1") << "hero 3 not preloaded: player p's own character";
-    EXPECT_EQ(j1[2]->sprite->x, 1040) << "player 1 from the one marker";
-    EXPECT_EQ(j2[0]->sprite->x, 1060) << "player 2 a team's width to its right";
+    // Player 1 from the one marker (1000, 1020, 1040), player 2 a team's width to its right
+    // (1060, 1080, 1100); then the teams exchange their places pair by pair.
+    EXPECT_EQ(j1[2]->sprite->x, 1100) << "player 1's third clone in player 2's third place";
+    EXPECT_EQ(j2[0]->sprite->x, 1000) << "player 2's first clone on the marker";
     EXPECT_EQ(j2[0]->direction, 1) << "beyond half the level: facing left";
     EXPECT_EQ(chapeaux(*j1[1]->sprite), "0010") << "hat 3";
     EXPECT_EQ(chapeaux(*j2[1]->sprite), "0000") << "hat 0 shows none";
@@ -239,6 +242,9 @@ TEST(MancheMulti, DeuxPointsOtolitesEtBouclier)
     t.o().nbClones[0] = 1;
     t.o().padsOtolite[0] = true;
     t.o().invertolites[0] = false;
+    // The level is the one the game world holds: each round restarts it, and the markers
+    // and pads placed here stay (a load would replace them by the file's).
+    t.m().strNiveauCharge = t.m().strFichierNiveau;
     std::set<int> vus;
     for (unsigned graine : {1u, 2u, 3u, 4u, 5u, 6u}) {
         tuv::srand(graine);
