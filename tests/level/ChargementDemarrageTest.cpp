@@ -1,0 +1,212 @@
+// Level load and start: what a load empties and rebuilds, the game's fields both reset, the
+// respawn rules of a restart, meteors, camera, HUD countdown, background bindings, and the
+// editor's save and reload keys.
+#include "level/OutilsSauvegarde.h"
+
+#include "game/HUD.h"
+#include "gui/CPLUXControlTextInput.h"
+#include "gui/CPLUXModeleDef.h"
+#include "gui/CPLUXTest.h"
+#include "level/Creusement.h"
+#include "menus/JeuMenus.h"
+
+#include <SFML/Window/Keyboard.hpp>
+
+namespace {
+
+// A player from a model, a guard, a box on the main plane with a level-file script, and a
+// respawn point "r1" the guard is tied to.
+const char* const NIVEAU = "TEXTURE_PER=./personnages/garde.per;GARDE\n"
+                           "TEXTURE_DEC=./decors/boite.dec;BOITE\n"
+                           "TEXTURE_DEC=./decors/respawn.dec;RESPAWN\n"
+                           "PERSO=GARDE;100;500;0;1;1;33;0\n"
+                           "IA=GARDE;3000;800;0;1;1;80;1;3\nIDRESPAWN=r1\n"
+                           "SD=BOITE;200;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\n"
+                           "SCRIPTRUN=./scripts/boite.scp;0;0;-1\n"
+                           "SD=RESPAWN;900;60;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nIDSD=r1\n";
+
+class ChargementTest : public SauvegardeTest {
+protected:
+    void SetUp() override
+    {
+        SauvegardeTest::SetUp();
+        peindre("decors/respawn.png", 16, 8);
+        ecrireFichier("decors/respawn.dec", "ID=RESPAWN\nPLANCHE=./decors/respawn.png;\nSPRITE=0;0;1;8;8;0;0\nSPRITE=8;0;1;8;8;0;0\n");
+        ecrireFichier("n.niv", NIVEAU);
+        jeu->pHUD = new CSFMLJeuHUD();
+    }
+    struct Comptes {
+        size_t sprites, ias, persos, scripts, tirs, trous, effets, traces;
+        bool operator==(const Comptes& o) const
+        {
+            return std::tie(sprites, ias, persos, scripts, tirs, trous, effets, traces) ==
+                   std::tie(o.sprites, o.ias, o.persos, o.scripts, o.tirs, o.trous, o.effets, o.traces);
+        }
+    };
+    Comptes compter()
+    {
+        CDecor& d = monde();
+        size_t n = 0;
+        for (const CCalqueSD* p : d.pPlans)
+            n += p->sprites.size();
+        return {n, d.ias.size(), d.persos.size(), moteur().scripts.size(), jeu->parmes->tirs.size(),
+                d.creusements.size(), d.effets.size(), d.tracesPas.size()};
+    }
+    // A meteor model among the game's preloaded AIs.
+    void modeleMeteore()
+    {
+        auto* m = new CPerso();
+        m->sprite->ID = CDecor::MODELE_METEORE;
+        m->sprite->bAnime = true;
+        m->modeIA = CDecor::MODE_IA_METEORE;
+        jeu->iasPrechargees.push_back(m);
+    }
+};
+
+} // namespace
+
+TEST_F(ChargementTest, DeuxChargementsDonnentLeMemeMonde)
+{
+    monde().chargerNiveau("n.niv", 0);
+    const Comptes premier = compter();
+    ASSERT_EQ(premier.sprites, 2u);
+    ASSERT_TRUE(premier.ias == 1 && premier.persos == 1 && premier.scripts == 1);
+    // What play leaves behind, and the editor's selections.
+    monde().ajouterTracePas(100, 100, 1);
+    monde().ajouterCreusement(sprites(2)[0], 200, 60);
+    monde().pSDSelection = sprites(2)[0];
+    jeu->pPersoSelection = monde().ias.front();
+    jeu->parmes->tirs.push_back(new CTir());
+    monde().activerOrage(true);
+    monde().chargerNiveau("n.niv", 0);
+    EXPECT_TRUE(compter() == premier) << "nothing of the first load remains";
+    EXPECT_EQ(monde().pSDSelection, nullptr);
+    EXPECT_FALSE(jeu->pPersoSelection) << "the selected AI went with its level";
+    EXPECT_EQ(jeu->pPerso, monde().persos.front()) << "the level's first character plays";
+    EXPECT_FALSE(monde().bOrage || monde().pOrage) << "the storm is off unless the level turns it on";
+    const CPerso& joueur = *monde().persos.front();
+    EXPECT_EQ(joueur.visee, 1) << "adventure: aiming forward";
+
+    monde().chargerNiveau("absent.niv", 0);
+    EXPECT_EQ(fermerBoites(), std::vector<std::string>{"Erreur !"}) << "a missing file is said";
+    EXPECT_TRUE(monde().persos.empty() && monde().ias.empty() && sprites(2).empty()) << "and leaves an empty world";
+    EXPECT_FALSE(jeu->pPerso) << "no default character: no player";
+}
+
+TEST_F(ChargementTest, ChampsDuJeuAuDemarrageEtAuChargement)
+{
+    for (bool chargement : {false, true}) {
+        monde().chargerNiveau("n.niv", 0);
+        CSFMLJeu& j = *jeu;
+        j.bJoue = j.bControleJoueurs = j.bSansFaute = j.bZoomEntree = false;
+        j.tableCoups[2] = j.compteursNiveau[1] = j.compteurJeu = j.manchesGagnees[3] = 4;
+        j.nbJoueursMultiDcd = j.compteurMultiPause = 5;
+        j.bGoChrono = j.bPersoIAdcd = true;
+        chargement ? monde().chargerNiveau("n.niv", 2) : monde().demarrerNiveau(2);
+        const char* quoi = chargement ? "load" : "start";
+        EXPECT_TRUE(j.bJoue && j.bControleJoueurs && j.bSansFaute) << quoi << " sets the running flags";
+        EXPECT_EQ(j.bZoomEntree, chargement) << "only the load sets the zoom input";
+        EXPECT_TRUE(j.tableCoups[2] == 0 && j.compteurJeu == 0 && j.nbJoueursMultiDcd == 0 &&
+                    j.compteurMultiPause == 0 && !j.bGoChrono && !j.bPersoIAdcd)
+            << quoi << " resets the counters";
+        EXPECT_EQ(j.compteursNiveau[1], chargement ? 4 : 0) << "the per-level counters at a start";
+        EXPECT_EQ(j.manchesGagnees[3], chargement ? 0 : 4) << "the rounds table at a load";
+        EXPECT_EQ(monde().calqueVisible, 2) << quoi;
+        EXPECT_EQ(j.pMenus, nullptr);
+    }
+}
+
+TEST_F(ChargementTest, RedemarrageRespawnEtIA)
+{
+    monde().chargerNiveau("n.niv", 0);
+    CSPRITE* respawn = sprites(2)[1];
+    CPerso& garde = *monde().ias.front();
+    CPerso& joueur = *monde().persos.front();
+    // The player reached the respawn point; the guard tied to it had died before.
+    respawn->setAnim(1);
+    monde().checkpointX = 950;
+    monde().checkpointY = 40;
+    garde.bMortTerminee = true;
+    garde.sprite->hitbox[1] = 30;
+    monde().demarrerNiveau(1);
+    EXPECT_EQ(respawn->getNumAnim(), 1) << "a reached respawn point keeps its animation";
+    EXPECT_TRUE(garde.bMortTerminee) << "killed before the point was reached: stays dead";
+    EXPECT_EQ(joueur.sprite->x, 950) << "the player comes back at the checkpoint";
+    EXPECT_TRUE(jeu->pvue->x == 950 && jeu->pvue->y == 40) << "and so does the camera";
+    // Without the checkpoint the guard comes back, its tripled hit box divided again.
+    monde().checkpointX = monde().checkpointY = -1;
+    respawn->setAnim(0);
+    monde().demarrerNiveau(1);
+    EXPECT_TRUE(!garde.bMortTerminee && garde.vie == garde.vieMax && garde.sprite->x == 3000);
+    EXPECT_EQ(garde.sprite->hitbox[1], 10);
+    EXPECT_TRUE(jeu->pvue->x == 0 && jeu->pvue->y == 0) << "no checkpoint: the level's origin";
+    garde.bDetruireAuRechargement = true;
+    monde().demarrerNiveau(1);
+    EXPECT_TRUE(garde.bDel) << "told not to come back";
+}
+
+TEST_F(ChargementTest, MeteoresCompteurEtFiltre)
+{
+    modeleMeteore();
+    monde().nbMeteores = 3;
+    monde().chargerNiveau("n.niv", 0);
+    monde().activerNuagePoussiere(true);
+    for (int i = 0; i < 100; ++i)
+        monde().demarrerNiveau(1);
+    EXPECT_EQ(monde().ias.size(), 4u) << "the guard and 3 meteors after 100 restarts";
+    EXPECT_EQ(moteur().scripts.size(), 1u) << "the box's script stays alone: none piles up";
+    EXPECT_TRUE(monde().bFiltre) << "the dust cloud keeps its tint";
+    for (float coeff : {1.0f, 0.5f}) {
+        jeu->framerateCoeff = coeff;
+        monde().demarrerNiveau(1);
+        EXPECT_EQ(jeu->pHUD->compteurDepart, coeff == 1.0f ? 90 : 180) << "three seconds at " << coeff;
+        EXPECT_EQ(monde().compteurMeteores, coeff == 1.0f ? 200 : 400) << "the meteors' timer is armed";
+    }
+}
+
+TEST_F(ChargementTest, LesVariablesDuFondSontDeliees)
+{
+    CPLUXTest::reset();
+    {
+        struct Dialogue : CPLUXDialog {
+            Dialogue()
+            {
+                setId("JeuDialogOptionsNiv");
+                CPLUX::enregistrer(this);
+            }
+        } d;
+        const std::string p = "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->";
+        const char* vars[5][2] = {{"strFichierFond", "STRING"}, {"shader_blur_radius", "FLOAT"},
+                                  {"x0", "INT"}, {"y0", "INT"}, {"s", "FLOAT"}};
+        std::string modele;
+        for (int i = 0; i < 5; ++i)
+            modele += "{\nCONTROLE=SAISIE;c" + std::to_string(i) + "\nVAR=" + p + vars[i][0] + ";" + vars[i][1] +
+                      "\nRECT=10;" + std::to_string(10 + 30 * i) + ";100;20\n}\n";
+        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modele));
+        peindre("niveaux/fond.png", 8, 8);
+        ecrireFichier("fond.niv", "FOND=./niveaux/fond.png;5;-6;1.5\n");
+        monde().chargerNiveau("fond.niv", 0);
+        monde().chargerNiveau("n.niv", 0);
+        for (int i = 0; i < 5; ++i)
+            d.ctrlTextInput("c" + std::to_string(i))->setText("tel quel");
+        d.afficherVariables();
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(d.ctrlTextInput("c" + std::to_string(i))->getText(), "tel quel") << vars[i][0] << " unbound";
+    }
+    CPLUXTest::reset();
+}
+
+TEST_F(ChargementTest, ToucheDeSauvegardeEtDeRechargement)
+{
+    jeu->mode = 2;
+    jeu->touchesEditeur(sf::Keyboard::R);
+    EXPECT_EQ(jeu->texteMessage.getString().toAnsiString().rfind("Erreur : Sauvegarde", 0), 0u)
+        << "without a level file nothing is written, and the author is told";
+    monde().chargerNiveau("n.niv", 3);
+    jeu->fichierJeu = "r.niv";
+    jeu->touchesEditeur(sf::Keyboard::R);
+    EXPECT_TRUE(std::filesystem::exists("r.niv")) << "R saves the level to its file";
+    jeu->touchesEditeur(sf::Keyboard::C);
+    EXPECT_EQ(monde().appels.fichierCharge, "r.niv") << "C reloads the level file";
+    EXPECT_EQ(monde().appels.numeroCharge, 3) << "with the last load's sub-layer";
+}
