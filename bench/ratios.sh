@@ -115,6 +115,7 @@ verifier shots_2000_update BenchTirs BM_MajTirs BM_SondesBrutes 1.5 ratio
 verifier shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
 verifier characters_300_draw BenchDessinPersos BM_DessinerPersos BM_DessinDirect 1.3 ratio
 verifier level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0 ratio
+verifier level_save       BenchSauverNiveau BM_SauverNiveau BM_EcrireLignesOfstream 2.0 ratio
 verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
 verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
 verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio

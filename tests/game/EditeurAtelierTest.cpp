@@ -9,6 +9,7 @@
 #include "game/JeuBarreOutils.h"
 #include "game/MenuImage.h"
 #include "game/Vue.h"
+#include "gui/CPLUXTest.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "OutilsJeu.h"
@@ -75,4 +76,6 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
     }
     SourisJeu::reinitialiser();
     CSFMLJeuGlobal::bModeTest = false;
+    // The development switch set the GUI up: its dialogs would keep the keyboard.
+    CPLUXTest::reset();
 }

@@ -1,0 +1,158 @@
+// The level writer against a plain write of the same lines:
+// - saving a world of 5,000 decor sprites of 20 definitions (every fifth with a shader, every
+//   seventh on a key-point path, every twentieth with an emitter, every fiftieth with a force
+//   zone, every tenth with a level-file script) and 200 AIs: the ".save" copy, the lines
+//   formatted from the live objects, the safe write (temporary file, sync, rename);
+// - writing the lines of that very file, already formatted, with a plain std::ofstream.
+// The save must stay within 2 times the plain write. Run under Xvfb (the definitions' images
+// make textures): xvfb-run -a build/<release>/bench/bench_BenchSauverNiveau; compare cpu_time.
+#include "characters/PersoDef.h"
+#include "core/Globals.h"
+#include "core/Services.h"
+#include "game/Jeu.h"
+#include "game/Vue.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+#include "level/FichierNiveau.h"
+#include "script/ScriptEngine.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Window/Context.hpp>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int NB_SPRITES = 5000;
+constexpr int NB_IAS = 200;
+constexpr int NB_DEFINITIONS = 20;
+const char* const PARTICULES = "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;"
+                               "1;2.5;1;0.1;4;1;1;6;1;2;3;0;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
+const char* const FORCE = "120;60;40;20;1.5;-2.5;;2;1;1;1;;1;0;5;6;50;60;1;1;0.05;300;40;15;0.5;0;1;1";
+
+void ecrireDefinitions(std::ofstream& niv)
+{
+    for (int d = 0; d < NB_DEFINITIONS; ++d) {
+        const std::string nom = "D" + std::to_string(d);
+        sf::Image image;
+        image.create(4 * 32, 32, sf::Color(10 * d, 100, 200));
+        image.saveToFile("decors/" + nom + ".png");
+        std::ofstream dec("decors/" + nom + ".dec");
+        dec << "ID=" << nom << "\nPLANCHE=./decors/" << nom << ".png;\nSPRITE=0;0;4;32;32;0.2;0\nORIGINE=-1;-1\n";
+        niv << "TEXTURE_DEC=./decors/" << nom << ".dec;" << nom << "\n";
+    }
+    sf::Image garde;
+    garde.create(60, 50, sf::Color::Red);
+    garde.saveToFile("garde.png");
+    std::ofstream("garde.per") << "ID=GARDE\nPLANCHE=./garde.png;\nSPRITE=0;0;30;50;2;0.2;0\nIA=4\nVITESSE=7\n";
+    niv << "TEXTURE_PER=./garde.per;GARDE\n";
+}
+
+void ecrireSprite(std::ofstream& niv, int i)
+{
+    const int chemin = i % 7 == 0, emetteur = i % 20 == 0;
+    niv << "SD=D" << i % NB_DEFINITIONS << ";" << (i * 37) % 20000 << ";" << (i * 13) % 2000 << ";" << i % 5
+        << ";16;16;" << (i % 4) * 15 << ";0;1;" << (i % 2 ? -1 : 1) << ";1;1;0;0;0;0;" << emetteur << ";" << chemin
+        << ";0\n";
+    if (i % 3 == 0)
+        niv << "IDSD=sprite" << i << "\nGROUPESD=" << i % 9 << "\n";
+    if (i % 5 == 0)
+        niv << "SHADERSD=./shaders/ondes.frag;2;amp;float;0.5;2;dir;vec2;1;0;0;;0\n";
+    if (i % 4 == 0)
+        niv << "COLSD=255;" << i % 256 << ";128;255\nOMBRESD=1;0.5;4;-4;0;0\n";
+    if (emetteur)
+        niv << "PARTICULESD=" << PARTICULES << "\n";
+    if (i % 50 == 0)
+        niv << "FORCESD=" << FORCE << "\n";
+    if (chemin)
+        niv << "KPG=0;0.9;0.1;0.1;10;0;-1\nKP=" << i << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\nKP=" << i + 200
+            << ";150;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n";
+    if (i % 10 == 0)
+        niv << "SCRIPTRUN=./scripts/s" << i % 4 << ".scp;0;0;-1\n";
+}
+
+// The level and its definitions in a folder of their own, made once, and loaded into the
+// game world of a game without window.
+struct Monde {
+    sf::Context contexte;
+    std::filesystem::path dossier;
+    std::unique_ptr<CSFMLJeu> jeu;
+    std::vector<std::string> lignes;  // the saved file's lines, for the baseline
+    Monde()
+    {
+        dossier = std::filesystem::temp_directory_path() / ("bench_sauver_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dossier / "decors");
+        std::filesystem::create_directories(dossier / "scripts");
+        std::filesystem::current_path(dossier);
+        for (int s = 0; s < 4; ++s)
+            std::ofstream("scripts/s" + std::to_string(s) + ".scp") << "PRINT(\"x\";10;10)\n";
+        {
+            std::ofstream niv("niveau.niv");
+            niv << "NOM=Banc;1\nTAILLEJEU=20000;2000\nSCROLLVUE=1;18;1\n";
+            ecrireDefinitions(niv);
+            for (int a = 0; a < NB_IAS; ++a)
+                niv << "IA=GARDE;" << a * 90 << ";500;" << a % 2 << ";1;1;80;1;0\nOMBREIA=1;1;0;0.3;0.15;350;25\n";
+            for (int i = 0; i < NB_SPRITES; ++i)
+                ecrireSprite(niv, i);
+        }
+        installerHooksPersoDef();
+        jeu = std::make_unique<CSFMLJeu>();
+        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        jeu->pdecorJeu = jeu->pdecor = new CDecor();
+        jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
+        jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
+        CFichierNiveau().chargerNiveau("niveau.niv", *jeu->pdecorJeu);
+        sauver();
+        std::ifstream in("sortie.niv");
+        for (std::string l; std::getline(in, l);)
+            lignes.push_back(l);
+    }
+    ~Monde()
+    {
+        jeu.reset();
+        std::filesystem::remove_all(dossier);
+    }
+    bool sauver() { return CFichierNiveau().sauverNiveau("sortie.niv", *jeu->pdecorJeu); }
+};
+
+Monde& monde()
+{
+    static Monde m;
+    return m;
+}
+
+void BM_SauverNiveau(benchmark::State& state)
+{
+    Monde& m = monde();
+    if (m.lignes.size() < NB_SPRITES + NB_IAS)
+        state.SkipWithError("the level did not load");
+    for (auto _ : state)
+        if (!m.sauver())
+            state.SkipWithError("the save failed");
+}
+
+void BM_EcrireLignesOfstream(benchmark::State& state)
+{
+    const Monde& m = monde();
+    for (auto _ : state) {
+        std::ofstream out("simple.niv");
+        for (const std::string& l : m.lignes)
+            out << l << '\n';
+        out.close();
+        benchmark::DoNotOptimize(out.good());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SauverNiveau)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EcrireLignesOfstream)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
