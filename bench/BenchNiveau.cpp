@@ -5,6 +5,7 @@
 // - walking the same file with CTUVFile alone: every key and every value of every line.
 // The load must stay within 3 times the walk. Run under Xvfb (the definitions' images make
 // textures): xvfb-run -a build/<release>/bench/bench_BenchNiveau; compare cpu_time.
+#include "NiveauGenere.h"
 #include "characters/PersoDef.h"
 #include "core/Globals.h"
 #include "core/Services.h"
@@ -30,10 +31,7 @@
 
 namespace {
 
-constexpr int NB_SPRITES = 5000;
-constexpr int NB_DEFINITIONS = 20;
-const char* const PARTICULES = "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;"
-                               "1;2.5;1;0.1;4;1;1;6;1;2;3;0;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
+using banc::NB_SPRITES;
 
 // The level and its definitions in a folder of their own, made once.
 struct Niveau {
@@ -45,34 +43,9 @@ struct Niveau {
         std::filesystem::current_path(dossier);
         std::ofstream niv("niveau.niv");
         niv << "NOM=Banc;1\nTAILLEJEU=20000;2000\nSCROLLVUE=1;18;1\n";
-        for (int d = 0; d < NB_DEFINITIONS; ++d) {
-            const std::string nom = "D" + std::to_string(d);
-            sf::Image image;
-            image.create(4 * 32, 32, sf::Color(10 * d, 100, 200));
-            image.saveToFile("decors/" + nom + ".png");
-            std::ofstream dec("decors/" + nom + ".dec");
-            dec << "ID=" << nom << "\nPLANCHE=./decors/" << nom << ".png;\nSPRITE=0;0;4;32;32;0.2;0\n"
-                << "ORIGINE=-1;-1\nHITBOX=1;2;3;4\nCOLLISIONS=" << (d % 3) << "\nCOLOR=255;255;255;255\n";
-            niv << "TEXTURE_DEC=./decors/" << nom << ".dec;" << nom << "\n";
-        }
-        for (int i = 0; i < NB_SPRITES; ++i) {
-            const int chemin = i % 7 == 0, emetteur = i % 20 == 0;
-            niv << "SD=D" << i % NB_DEFINITIONS << ";" << (i * 37) % 20000 << ";" << (i * 13) % 2000 << ";" << i % 5
-                << ";16;16;" << (i % 4) * 15 << ";0;1;" << (i % 2 ? -1 : 1) << ";1;1;0;0;0;0;" << emetteur << ";"
-                << chemin << ";0\n";
-            if (i % 3 == 0)
-                niv << "IDSD=sprite" << i << "\nGROUPESD=" << i % 9 << "\n";
-            if (i % 5 == 0)
-                niv << "SHADERSD=./shaders/ondes.frag;2;amp;float;0.5;2;dir;vec2;1;0;0;;0\n";
-            if (i % 4 == 0)
-                niv << "COLSD=255;" << i % 256 << ";128;255\nOMBRESD=1;0.5;4;-4;0;0\n";
-            if (emetteur)
-                niv << "PARTICULESD=" << PARTICULES << "\n";
-            if (chemin)
-                niv << "KPG=0;0.9;0.1;0.1;10;0;-1\nKP=" << i << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"
-                    << "KP=" << i + 200 << ";150;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\nKP=" << i + 400
-                    << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n";
-        }
+        banc::ecrireDefinitions(niv);
+        for (int i = 0; i < NB_SPRITES; ++i)
+            banc::ecrireSprite(niv, i);
     }
     ~Niveau() { std::filesystem::remove_all(dossier); }
 };

@@ -6,6 +6,7 @@
 // - writing the lines of that very file, already formatted, with a plain std::ofstream.
 // The save must stay within 2 times the plain write. Run under Xvfb (the definitions' images
 // make textures): xvfb-run -a build/<release>/bench/bench_BenchSauverNiveau; compare cpu_time.
+#include "NiveauGenere.h"
 #include "characters/PersoDef.h"
 #include "core/Globals.h"
 #include "core/Services.h"
@@ -31,24 +32,13 @@
 
 namespace {
 
-constexpr int NB_SPRITES = 5000;
+using banc::NB_SPRITES;
 constexpr int NB_IAS = 200;
-constexpr int NB_DEFINITIONS = 20;
-const char* const PARTICULES = "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;"
-                               "1;2.5;1;0.1;4;1;1;6;1;2;3;0;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
 const char* const FORCE = "120;60;40;20;1.5;-2.5;;2;1;1;1;;1;0;5;6;50;60;1;1;0.05;300;40;15;0.5;0;1;1";
 
-void ecrireDefinitions(std::ofstream& niv)
+void ecrireModeles(std::ofstream& niv)
 {
-    for (int d = 0; d < NB_DEFINITIONS; ++d) {
-        const std::string nom = "D" + std::to_string(d);
-        sf::Image image;
-        image.create(4 * 32, 32, sf::Color(10 * d, 100, 200));
-        image.saveToFile("decors/" + nom + ".png");
-        std::ofstream dec("decors/" + nom + ".dec");
-        dec << "ID=" << nom << "\nPLANCHE=./decors/" << nom << ".png;\nSPRITE=0;0;4;32;32;0.2;0\nORIGINE=-1;-1\n";
-        niv << "TEXTURE_DEC=./decors/" << nom << ".dec;" << nom << "\n";
-    }
+    banc::ecrireDefinitions(niv);
     sf::Image garde;
     garde.create(60, 50, sf::Color::Red);
     garde.saveToFile("garde.png");
@@ -56,25 +46,12 @@ void ecrireDefinitions(std::ofstream& niv)
     niv << "TEXTURE_PER=./garde.per;GARDE\n";
 }
 
+// The shared sprite, with a force zone every fiftieth and a level-file script every tenth.
 void ecrireSprite(std::ofstream& niv, int i)
 {
-    const int chemin = i % 7 == 0, emetteur = i % 20 == 0;
-    niv << "SD=D" << i % NB_DEFINITIONS << ";" << (i * 37) % 20000 << ";" << (i * 13) % 2000 << ";" << i % 5
-        << ";16;16;" << (i % 4) * 15 << ";0;1;" << (i % 2 ? -1 : 1) << ";1;1;0;0;0;0;" << emetteur << ";" << chemin
-        << ";0\n";
-    if (i % 3 == 0)
-        niv << "IDSD=sprite" << i << "\nGROUPESD=" << i % 9 << "\n";
-    if (i % 5 == 0)
-        niv << "SHADERSD=./shaders/ondes.frag;2;amp;float;0.5;2;dir;vec2;1;0;0;;0\n";
-    if (i % 4 == 0)
-        niv << "COLSD=255;" << i % 256 << ";128;255\nOMBRESD=1;0.5;4;-4;0;0\n";
-    if (emetteur)
-        niv << "PARTICULESD=" << PARTICULES << "\n";
+    banc::ecrireSprite(niv, i);
     if (i % 50 == 0)
         niv << "FORCESD=" << FORCE << "\n";
-    if (chemin)
-        niv << "KPG=0;0.9;0.1;0.1;10;0;-1\nKP=" << i << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\nKP=" << i + 200
-            << ";150;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n";
     if (i % 10 == 0)
         niv << "SCRIPTRUN=./scripts/s" << i % 4 << ".scp;0;0;-1\n";
 }
@@ -97,7 +74,7 @@ struct Monde {
         {
             std::ofstream niv("niveau.niv");
             niv << "NOM=Banc;1\nTAILLEJEU=20000;2000\nSCROLLVUE=1;18;1\n";
-            ecrireDefinitions(niv);
+            ecrireModeles(niv);
             for (int a = 0; a < NB_IAS; ++a)
                 niv << "IA=GARDE;" << a * 90 << ";500;" << a % 2 << ";1;1;80;1;0\nOMBREIA=1;1;0;0.3;0.15;350;25\n";
             for (int i = 0; i < NB_SPRITES; ++i)

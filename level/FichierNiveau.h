@@ -139,7 +139,7 @@ public:
 
 protected:
     // Every line of a save goes through here.
-    virtual void ecrireLigne(const std::string& ligne) { writeLine(ligne); }
+    virtual void ecrireLigne(const std::string& ligne);
 
 private:
     using Lecteur = void (CFichierNiveau::*)();
@@ -262,6 +262,7 @@ private:
     void valeurTexte(const std::string& texte);
     void finLigne();
     void ligneVide() { ecrireLigne(std::string()); }
+    void viderTampon();
     // ";" would cut the value and a line break the record: both are replaced (and counted).
     std::string texteSur(const std::string& texte);
     void ecrireEntete();
@@ -284,6 +285,7 @@ private:
         int flipH = 1, flipV = 1;
     };
     PlaceSauvee placeSauvee(CSPRITE& sd, bool rembobiner);
+    bool sauverSD(CSPRITE& sd, int plan, const PlaceSauvee& place);
     // A "SCRIPTRUN" line to write: a live level-file script or one a restart dropped.
     struct ScriptSauve {
         unsigned numCreation = 0;
@@ -294,6 +296,7 @@ private:
         int nChrono = 0;
     };
     std::string ligneEcrite;
+    std::string tamponEcriture;
     bool bPremiereValeur = true;
     std::map<const CSPRITE*, std::vector<ScriptSauve>> scriptsParSD;
     CDecor* pSource = nullptr;

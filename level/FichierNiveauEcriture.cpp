@@ -28,6 +28,7 @@
 #include <cmath>
 #include <filesystem>
 #include <set>
+#include <unordered_set>
 
 namespace {
 
@@ -74,6 +75,13 @@ void CFichierNiveau::valeur(int v)
 // 0, which is what the reader would make of it.
 void CFichierNiveau::valeur(float v)
 {
+    // Most values are whole numbers: written as the integer they are, far faster and the
+    // same text.
+    constexpr float ENTIER_MAX = 16777216.0f;  // every integer up to 2^24 is a float
+    if (std::fabs(v) <= ENTIER_MAX && v == std::trunc(v) && !(v == 0.0f && std::signbit(v))) {
+        valeur(static_cast<int>(v));
+        return;
+    }
     separer();
     char tampon[32];
     const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::isfinite(v) ? v : 0.0f);
@@ -87,6 +95,22 @@ void CFichierNiveau::valeurTexte(const std::string& texte)
 }
 
 void CFichierNiveau::finLigne() { ecrireLigne(ligneEcrite); }
+
+// Lines are gathered and handed to the stream in large pieces.
+void CFichierNiveau::ecrireLigne(const std::string& ligne)
+{
+    constexpr size_t TAILLE_BLOC = 1 << 16;
+    tamponEcriture += ligne;
+    tamponEcriture += '\n';
+    if (tamponEcriture.size() >= TAILLE_BLOC)
+        viderTampon();
+}
+
+void CFichierNiveau::viderTampon()
+{
+    write(tamponEcriture);
+    tamponEcriture.clear();
+}
 
 std::string CFichierNiveau::texteSur(const std::string& texte)
 {
@@ -143,6 +167,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     ecrirePersos();
     ecrireIAs();
     ecrirePlans();
+    viderTampon();
     scriptsParSD.clear();
     if (!close())
         return false;
@@ -243,7 +268,8 @@ void CFichierNiveau::ecrireMeteo()
 void CFichierNiveau::ecrireModeles()
 {
     const CDecor& d = *pSource;
-    std::set<std::string> persos, decors;
+    std::set<std::string> persos;
+    std::unordered_set<const CDEC*> decors;
     auto utiliser = [&persos](const CPerso* p) {
         if (p && p->sprite && p->sprite->pDEC)
             persos.insert(p->sprite->pDEC->nom);
@@ -256,14 +282,14 @@ void CFichierNiveau::ecrireModeles()
     for (const CCalqueSD* plan : d.pPlans)
         for (const CSPRITE* sd : plan->sprites)
             if (sd && sd->pDEC && !sd->bAncreKP && !sd->bTemporaire)
-                decors.insert(sd->pDEC->nom);
+                decors.insert(sd->pDEC);
     for (const auto& [nom, banque] : d.modelesPersos)
         if (banque && persos.count(nom))
             cle("TEXTURE_PER"), valeurTexte(banque->pPersoDef ? banque->pPersoDef->nomFichier : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
     for (const auto& [nom, banque] : d.modelesDEC)
-        if (banque && decors.count(nom))
+        if (banque && decors.count(banque))
             cle("TEXTURE_DEC"), valeurTexte(banque->pFichierDEC ? banque->pFichierDEC->chemin : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
@@ -374,6 +400,8 @@ void CFichierNiveau::grouperScripts()
 
 void CFichierNiveau::ecrireScripts(const CSPRITE* proprietaire)
 {
+    if (scriptsParSD.empty())
+        return;
     auto it = scriptsParSD.find(proprietaire);
     if (it == scriptsParSD.end())
         return;

@@ -49,13 +49,14 @@ CFichierNiveau::PlaceSauvee CFichierNiveau::placeSauvee(CSPRITE& sd, bool rembob
 
 // The source name: the definition the sprite's bank is filed under, else the name an
 // animated sprite without bank keeps.
-bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan)
+bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan) { return sd && sauverSD(*sd, plan, placeSauvee(*sd, true)); }
+
+bool CFichierNiveau::sauverSD(CSPRITE& s, int plan, const PlaceSauvee& pos)
 {
-    if (!sd)
-        return false;
+    CSPRITE* sd = &s;
     const auto* s3 = dynamic_cast<const CSPRITE3*>(sd);
-    const std::string nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : std::string();
-    const PlaceSauvee pos = placeSauvee(*sd, true);
+    static const std::string sansNom;
+    const std::string& nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : sansNom;
     if (nom.empty())
         return false;
     cle("SD"), valeurTexte(nom), valeur(pos.x), valeur(pos.y), valeur(plan);
@@ -81,7 +82,8 @@ bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan)
 // A group without its "SD" line is left out whole: its records would land on the previous sprite.
 bool CFichierNiveau::ecrireGroupeSD(CSPRITE* sd, int plan)
 {
-    if (!sauverSD(sd, plan))
+    const PlaceSauvee place = placeSauvee(*sd, true);
+    if (!sauverSD(*sd, plan, place))
         return false;
     ecrireReglagesSD(*sd, plan);
     sauverShaderSD(sd);
@@ -94,7 +96,7 @@ bool CFichierNiveau::ecrireGroupeSD(CSPRITE* sd, int plan)
         ecrireLigne("LOCK=1");
     if (sd->rotationPas != 0.0f)
         cle("ROTSD"), valeur(sd->rotationPas), finLigne();
-    const sf::Color c = placeSauvee(*sd, false).couleur;
+    const sf::Color c = place.couleur;
     if (!blanc(c))
         cle("COLSD"), valeur(int(c.r)), valeur(int(c.g)), valeur(int(c.b)), valeur(int(c.a)), finLigne();
     sauverParticulesSD(sd);

@@ -17,9 +17,7 @@
 
 namespace {
 
-const char* const PARTICULES =
-    "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;1;2.5;1;0.1;4;1;1;6;1;"
-    "2;3;1;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
+const char* const PARTICULES = PARTICULES_TEST;
 const char* const FORCE = "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;6;50;60;"
                           "1;1;0.05;300;40;15;0.5;0;1;1";
 
@@ -124,18 +122,7 @@ void ecrireAssets()
     ecrireFichier("personnages/bouclierperso.dec", "ID=BOUCLIERPERSO\nPLANCHE=./personnages/bouclierperso.png;\n"
                                                          "SPRITE=0;0;1;166;166;0;0\n");
     ecrireFichier("personnages/bulle.dec", "ID=BULLE\nPLANCHE=./personnages/bulle.png;\nSPRITE=0;0;1;10;10;0;0\n");
-    ecrireFichier("personnages/heros.per", "ID=HEROS\nSPRITE3=./personnages/heros.anm\nORIGINE=-1;-1\n"
-                                                 "VITESSE=6\nPOIDS=10\n");
-    // The hero: one animation of 4 frames whose global rectangle is 24 x 40.
-    peindre("personnages/heros.png", 64, 64);
-    CSPRITE3 heros;
-    heros.ID = "HEROS";
-    heros.strTexture = "./personnages/heros.png";
-    heros.ajouterElement("corps", 0, 0, 24, 40, 0, 0, 2, 2, -1, -1, false);
-    heros.ajouterAnimation("ARRET", true);
-    heros.setNbFrames(0, 4);
-    heros.getAnim(0)->rectGlobal = sf::FloatRect(-12, -40, 24, 40);
-    heros.sauver("personnages/heros.anm");
+    ecrireHeros();
     for (const char* s : {"niveau", "garde", "def", "force", "fermeture", "porte"})
         ecrireScript(std::string("./scripts/") + s + ".scp");
 }

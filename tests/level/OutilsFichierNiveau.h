@@ -54,6 +54,28 @@ inline void ecrireFichier(const std::string& chemin, const std::string& contenu)
 // A one-line script, so that scripts compile to something.
 inline void ecrireScript(const std::string& chemin) { ecrireFichier(chemin, "PRINT(\"x\";10;10)\n"); }
 
+// The 49 values of an emitter that every field of a "PARTICULESD" line changes.
+inline const char* const PARTICULES_TEST =
+    "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;1;2.5;1;0.1;4;1;1;6;1;"
+    "2;3;1;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
+
+// The animated hero of "PERSO3" lines: one animation of 4 frames whose global rectangle is
+// 24 x 40, and its character file.
+inline void ecrireHeros()
+{
+    ecrireFichier("personnages/heros.per", "ID=HEROS\nSPRITE3=./personnages/heros.anm\nORIGINE=-1;-1\n"
+                                           "VITESSE=6\nPOIDS=10\n");
+    peindre("personnages/heros.png", 64, 64);
+    CSPRITE3 heros;
+    heros.ID = "HEROS";
+    heros.strTexture = "./personnages/heros.png";
+    heros.ajouterElement("corps", 0, 0, 24, 40, 0, 0, 2, 2, -1, -1, false);
+    heros.ajouterAnimation("ARRET", true);
+    heros.setNbFrames(0, 4);
+    heros.getAnim(0)->rectGlobal = sf::FloatRect(-12, -40, 24, 40);
+    heros.sauver("personnages/heros.anm");
+}
+
 class NiveauTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -14,23 +14,13 @@ inline void ecrireAssetsSauvegarde()
     peindre("decors/boite.png", 32, 32);
     peindre("decors/dalle.png", 64, 16);
     peindre("personnages/garde.png", 60, 50);
-    peindre("personnages/heros.png", 64, 64);
     ecrireFichier("decors/boite.dec", "ID=BOITE\nPLANCHE=./decors/boite.png;\nSPRITE=0;0;1;32;32;0;0\n"
                                       "ORIGINE=16;32\nCOLLISIONS=1\nPLAYSON=SON_BOITE;0;0\n");
     ecrireFichier("decors/dalle.dec", "ID=DALLE\nPLANCHE=./decors/dalle.png;\nSPRITE=0;0;1;64;16;0;0\n"
                                       "ORIGINE=32;0\nCOLLISIONS=2\n");
     ecrireFichier("personnages/garde.per", "ID=GARDE\nPLANCHE=./personnages/garde.png;\nSPRITE=0;0;30;50;2;0.2;0\n"
                                            "ORIGINE=-1;-1\nIA=4\nVITESSE=7\nPOIDS=80\n");
-    ecrireFichier("personnages/heros.per", "ID=HEROS\nSPRITE3=./personnages/heros.anm\nORIGINE=-1;-1\n"
-                                           "VITESSE=6\nPOIDS=10\n");
-    CSPRITE3 heros;
-    heros.ID = "HEROS";
-    heros.strTexture = "./personnages/heros.png";
-    heros.ajouterElement("corps", 0, 0, 24, 40, 0, 0, 2, 2, -1, -1, false);
-    heros.ajouterAnimation("ARRET", true);
-    heros.setNbFrames(0, 4);
-    heros.getAnim(0)->rectGlobal = sf::FloatRect(-12, -40, 24, 40);
-    heros.sauver("personnages/heros.anm");
+    ecrireHeros();
     for (const char* s : {"niveau", "garde", "ia", "boite", "dalle", "force", "fermeture", "chemin"})
         ecrireScript(std::string("./scripts/") + s + ".scp");
 }
