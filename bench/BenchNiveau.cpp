@@ -57,12 +57,7 @@ struct Monde {
     std::unique_ptr<CSFMLJeu> jeu;
     Monde()
     {
-        installerHooksPersoDef();
-        jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
-        jeu->pdecorJeu = jeu->pdecor = new CDecor();
-        jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
-        jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
+        jeu = banc::jeuSansFenetre();
         charger();  // the definitions are read once, as by a level loaded before
         vider();
     }

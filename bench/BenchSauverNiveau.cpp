@@ -80,12 +80,7 @@ struct Monde {
             for (int i = 0; i < NB_SPRITES; ++i)
                 ecrireSprite(niv, i);
         }
-        installerHooksPersoDef();
-        jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
-        jeu->pdecorJeu = jeu->pdecor = new CDecor();
-        jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
-        jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
+        jeu = banc::jeuSansFenetre();
         CFichierNiveau().chargerNiveau("niveau.niv", *jeu->pdecorJeu);
         sauver();
         std::ifstream in("sortie.niv");

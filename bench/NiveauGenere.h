@@ -2,9 +2,17 @@
 // The generated level of the level benchmarks: 20 definitions and 5,000 decor sprites (every
 // fifth with a shader, every seventh on a three-point key-point path, every twentieth with
 // a particle emitter, and ids, colours, shadows and groups here and there).
+#include "characters/PersoDef.h"
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "game/Vue.h"
+#include "level/Decor.h"
+#include "script/ScriptEngine.h"
+
 #include <SFML/Graphics/Image.hpp>
 
 #include <fstream>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -49,6 +57,18 @@ inline void ecrireSprite(std::ostream& niv, int i)
         niv << "KPG=0;0.9;0.1;0.1;10;0;-1\nKP=" << i << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"
             << "KP=" << i + 200 << ";150;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\nKP=" << i + 400
             << ";100;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n";
+}
+
+// A game without window whose game world, engine and camera are the active ones.
+inline std::unique_ptr<CSFMLJeu> jeuSansFenetre()
+{
+    installerHooksPersoDef();
+    auto jeu = std::make_unique<CSFMLJeu>();
+    CSFMLJeuGlobal::pmonjeu = jeu.get();
+    jeu->pdecorJeu = jeu->pdecor = new CDecor();
+    jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
+    jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
+    return jeu;
 }
 
 } // namespace banc
