@@ -2,6 +2,7 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/Services.h"
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
@@ -90,9 +91,11 @@ void CSFMLJeuBarreOutils::choisirIA(sf::RenderWindow& fenetre, int camX, int cam
             }
         }
     }
-    if (!jeu->pPersoSelection)
+    CPerso* selection = jeu->pPersoSelection.get();
+    if (!selection)
         return;
     // The character dialog and the script monitor show the selected AI when they exist.
-    CPLUX::refresh("JeuDialogPerso");
+    if (CPLUX::getDialog("JeuDialogPerso"))
+        g_services.editerPerso(selection, false);
     CPLUX::refresh("JeuDialogScripts");
 }
