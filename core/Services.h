@@ -95,6 +95,12 @@ struct ServicesFondation {
     // The character dialog takes the character; basculer: shown when minimised, else hidden.
     std::function<void(CPerso*, bool)> editerPerso = [](CPerso*, bool) {};
     std::function<ChoixEditeur()> choixEditeur = [] { return ChoixEditeur(); };
+    // The decor-sprite dialogs (filled by the editor): refill the sprite properties dialog from
+    // the selection; detach the shader variables dialog from the maps it edits; forget every
+    // pointer a dialog holds into a decor sprite about to be freed (its maps, its emitter).
+    std::function<void()> rafraichirDialogueSprite = [] {};
+    std::function<void()> detacherDialogueShader = [] {};
+    std::function<void(CSPRITE*)> oublierSpriteDialogues = [](CSPRITE*) {};
     std::function<const CommandesJoueur*(int)> commandes =
         [](int) -> const CommandesJoueur* { return nullptr; };
 

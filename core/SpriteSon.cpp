@@ -5,6 +5,7 @@
 #include "core/Sprite.h"
 
 #include "core/Services.h"
+#include "core/Texte.h"
 
 #include <SFML/Audio/Sound.hpp>
 
@@ -75,7 +76,8 @@ void CSPRITE::gererSon()
         }
         break;
     default:
-        compteurSon = std::max(delaiSon, 1);
+        // The delay counts frames at 30 per second: at 60 the same period takes twice as many.
+        compteurSon = std::max(tuv::floatVersInt(std::trunc(static_cast<float>(delaiSon) / coefficientTemps())), 1);
         break;
     }
     if (propre) {

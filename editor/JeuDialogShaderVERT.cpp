@@ -1,4 +1,186 @@
 #include "editor/JeuDialogShaderVERT.h"
 
-// The variable lists and value inputs are filled from the tables once the dialog has them.
-void CJeuDialogShaderVERT::init() {}
+#include "animeditor/OutilsControles.h"
+#include "core/Globals.h"
+#include "core/ShaderManager.h"
+#include "core/Texte.h"
+#include "editor/IdsSprite.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTextInput.h"
+
+namespace {
+
+using U = CSPRITE::Uniform;
+
+const char* const SAISIES_VALEUR[4] = {IdSprite::myTextInputV1, IdSprite::myTextInputV2, IdSprite::myTextInputV3,
+                                       IdSprite::myTextInputV4};
+
+// Which value inputs a type shows and the field each one edits; an "int" shows iValeur alone.
+// A vec4's w is fValeur.
+struct Composantes {
+    const char* type;
+    int nb;
+    bool entier;
+    float U::*champs[4];
+};
+const Composantes COMPOSANTES[] = {
+    {"float", 1, false, {&U::fValeur, nullptr, nullptr, nullptr}},
+    {"int", 1, true, {nullptr, nullptr, nullptr, nullptr}},
+    {"vec2", 2, false, {&U::fVec2X, &U::fVec2Y, nullptr, nullptr}},
+    {"vec3", 3, false, {&U::fVec3X, &U::fVec3Y, &U::fVec3Z, nullptr}},
+    {"vec4", 4, false, {&U::fVec4X, &U::fVec4Y, &U::fVec4Z, &U::fValeur}},
+};
+
+const Composantes* composantesDe(const std::string& type)
+{
+    for (const Composantes& c : COMPOSANTES)
+        if (type == c.type)
+            return &c;
+    return nullptr;
+}
+
+// The index (0-3) of a value input, -1 for another control.
+int indexSaisie(const std::string& id)
+{
+    for (int i = 0; i < 4; ++i)
+        if (id == SAISIES_VALEUR[i])
+            return i;
+    return -1;
+}
+
+// The game's shader manager fills the list, or a private one: the filler keeps no state.
+// The filler selects the first row without telling the dialog, and choosing the selected row
+// again tells nothing either: the first variable could not be chosen. The list is left
+// without a selected row, so that choosing any row shows its variable.
+void remplirVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m)
+{
+    if (!combo)
+        return;
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (jeu && jeu->pShaderManager) {
+        jeu->pShaderManager->remplirComboVariables(combo, m);
+    } else {
+        CShaderManager outil;
+        outil.remplirComboVariables(combo, m);
+    }
+    combo->setNumSel(-1);
+}
+
+} // namespace
+
+void CJeuDialogShaderVERT::init()
+{
+    if (pUniformsVert) {
+        remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarVert), *pUniformsVert);
+        iListeCourante = 0;
+    }
+    if (pUniformsFrag) {
+        remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarFrag), *pUniformsFrag);
+        iListeCourante = 0;
+    }
+    if (pUniformsVert || pUniformsFrag)
+        return;
+    iListeCourante = -1;
+    bRemplissage = true;
+    CPLUX::setTextTI(this, IdSprite::myTextInputPhaseDiviseur, "");
+    for (const char* id : SAISIES_VALEUR)
+        CPLUX::setTextTI(this, id, "");
+    bRemplissage = false;
+}
+
+bool CJeuDialogShaderVERT::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressLeft(w, x, y, c);
+    if (c && c->getId() == IdSprite::myButtonFermer)
+        close();
+    return true;
+}
+
+void CJeuDialogShaderVERT::onCtrlComboChange(CPLUXControlComboBox* c)
+{
+    CPLUXDialog::onCtrlComboChange(c);
+    if (!c || !pUniformsVert || !pUniformsFrag)
+        return;
+    const std::string& id = c->getId();
+    CSPRITE::Uniforms* m = nullptr;
+    int liste = -1;
+    if (id == IdSprite::myComboBoxVarFrag) {
+        m = pUniformsFrag;
+        liste = 1;
+    } else if (id == IdSprite::myComboBoxVarVert) {
+        m = pUniformsVert;
+        liste = 0;
+    } else {
+        return;
+    }
+    if (c->getNbElements() < 1)
+        return;
+    const std::string nom = c->getTextSel();
+    iListeCourante = liste;
+    auto it = m->find(nom);
+    if (it == m->end())
+        return;
+    bRemplissage = true;
+    editeur::afficher(*this, IdSprite::myTextNomVar, nom);
+    editeur::afficher(*this, IdSprite::myTextVType, it->second.strType);
+    editeur::afficher(*this, IdSprite::myTextInputPhaseDiviseur, it->second.fPhaseDiviseur);
+    afficherValeurs(it->second);
+    bRemplissage = false;
+}
+
+void CJeuDialogShaderVERT::afficherValeurs(const CSPRITE::Uniform& u)
+{
+    const Composantes* t = composantesDe(u.strType);
+    if (!t)
+        return;
+    for (int i = 0; i < 4; ++i)
+        if (CPLUXControl* s = getControl(SAISIES_VALEUR[i]))
+            s->setVisible(i < t->nb);
+    if (t->entier) {
+        editeur::afficher(*this, SAISIES_VALEUR[0], u.iValeur);
+        return;
+    }
+    for (int i = 0; i < t->nb; ++i)
+        editeur::afficher(*this, SAISIES_VALEUR[i], u.*(t->champs[i]));
+}
+
+std::string CJeuDialogShaderVERT::texteDe(const char* id) const
+{
+    return isCtrlIdExist(id) ? getControl(id)->getText() : std::string();
+}
+
+void CJeuDialogShaderVERT::onCtrlInputChange(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputChange(c);
+    if (!c || bRemplissage)
+        return;
+    const float v = tuv::stof(tuv::delspaces(c->getText()));
+    const std::string nom = texteDe(IdSprite::myTextNomVar);
+    const std::string type = texteDe(IdSprite::myTextVType);
+    CSPRITE::Uniforms* m = iListeCourante == 0 ? pUniformsVert : iListeCourante == 1 ? pUniformsFrag : nullptr;
+    if (!m)
+        return;
+    auto it = m->find(nom);
+    if (it != m->end())
+        ecrireValeur(c->getId(), v, type, it->second);
+}
+
+// The type is the one the label shows, which the choice of the variable wrote.
+void CJeuDialogShaderVERT::ecrireValeur(const std::string& idSaisie, float v, const std::string& type,
+                                        CSPRITE::Uniform& u) const
+{
+    if (idSaisie == IdSprite::myTextInputPhaseDiviseur) {
+        u.fPhaseDiviseur = v;
+        return;
+    }
+    const int i = indexSaisie(idSaisie);
+    const Composantes* t = composantesDe(type);
+    if (i < 0 || !t || i >= t->nb)
+        return;
+    if (t->entier)
+        u.iValeur = tuv::floatVersInt(v);
+    else
+        u.*(t->champs[i]) = v;
+}

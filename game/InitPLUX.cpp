@@ -5,6 +5,9 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
+#include "editor/IdsSprite.h"
+#include "editor/JeuDialogShaderVERT.h"
+#include "editor/JeuDialogSprite.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
 #include "lobby/JeuDialogInternet.h"
@@ -24,6 +27,8 @@ void listerDialogues()
     CPLUX::declareDialog<CJeuDialogInternet>("JeuDialogInternet", "CJeuDialogInternet");
     if (!CSFMLJeuGlobal::bModeTest)
         return;
+    CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
+    CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
     CPLUX::declareDialog<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID, "CJeuDialogScriptAnm");

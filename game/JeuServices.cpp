@@ -6,6 +6,7 @@
 #include "core/Dec.h"
 #include "core/FichierDec.h"
 #include "core/Services.h"
+#include "editor/LiensDialogues.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
@@ -83,6 +84,7 @@ void CSFMLJeu::installerServices()
     // Every image bank of the game owns a character definition.
     installerHooksPersoDef();
     installerServicesScripts(*this);
+    installerLiensDialogues();
 }
 
 // The game's own sprite definitions (key-point anchors...), read once by name and kept

@@ -31,7 +31,38 @@ sf::Texture* textureCase(const std::string& chemin)
 
 CPLUXControl::CPLUXControl() = default;
 
-CPLUXControl::~CPLUXControl() { CPLUX::controleRetire(this); }
+CPLUXControl::~CPLUXControl()
+{
+    oublierLibelle();
+    CPLUX::controleRetire(this);
+}
+
+void CPLUXControl::setVisible(bool v)
+{
+    visible_ = v;
+    if (libelle_)
+        libelle_->visible_ = v;
+}
+
+void CPLUXControl::setLibelle(CPLUXControl* libelle)
+{
+    oublierLibelle();
+    if (!libelle || libelle == this)
+        return;
+    libelle->oublierLibelle();
+    libelle_ = libelle;
+    libelle->libelleDe_ = this;
+    libelle->visible_ = visible_;
+}
+
+void CPLUXControl::oublierLibelle()
+{
+    if (libelle_)
+        libelle_->libelleDe_ = nullptr;
+    if (libelleDe_)
+        libelleDe_->libelle_ = nullptr;
+    libelle_ = libelleDe_ = nullptr;
+}
 
 int CPLUXControl::getLeftScreen() const
 {

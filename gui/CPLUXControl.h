@@ -59,8 +59,13 @@ public:
     virtual void setPosition(float x, float y);
     virtual void setVisibleDimension(float w, float h);
 
-    void setVisible(bool v) { visible_ = v; }
+    // A caption linked to the control (setLibelle) is shown and hidden with it.
+    void setVisible(bool v);
     bool isVisible() const { return visible_; }
+    // The caption a model gives the control; the link goes when either of them leaves.
+    void setLibelle(CPLUXControl* libelle);
+    CPLUXControl* getLibelle() const { return libelle_; }
+    void oublierLibelle();
     void setActive(bool a) { actif_ = a; }
     bool isActive() const { return actif_; }
     void setSendEventOnChange(bool s) { envoi_ = s; }
@@ -193,6 +198,8 @@ protected:
     bool deplacable_ = false;
     bool redimensionnable_ = false;
     CPLUXControl* parentCtrl_ = nullptr;
+    CPLUXControl* libelle_ = nullptr;    // this control's caption
+    CPLUXControl* libelleDe_ = nullptr;  // the control this caption belongs to
     bool lectureSeule_ = false;
     unsigned tailleTexte_ = plux::TAILLE_TEXTE;
     sf::Color couleurTexte_ = plux::couleur::texte;

@@ -367,6 +367,7 @@ void CPLUXDialog::delControl(const std::string& id)
             static_cast<CPLUXControlTab*>(autre)->oublierEntete(c);
     }
     CPLUX::controleRetire(c);
+    c->oublierLibelle();
     c->setParent(nullptr);
     CPLUX::supprimerPlusTard(c);
 }

@@ -294,6 +294,7 @@ private:
             label->setTab(c->getTab(), c->getTabPage());
             label->alignerDroite = true;
             d_->addControl(label);
+            c->setLibelle(label);
         }
         float hauteur = c->getGenre() == CPLUXControl::GENRE_ONGLETS ? 0.f : hauteurParDefaut(c->getGenre());
         if (const auto* h = b.valeur("HAUTEUR"))
@@ -317,7 +318,6 @@ private:
         for (size_t i = 0; i < b.cles.size(); ++i)
             cleControle(b.lignes[i], c, b.cles[i].first, b.cles[i].second);
         if (label) {
-            label->setVisible(c->isVisible());
             label->setAnchors(c->getAnchor(0), c->getAnchor(1), c->getAnchor(2) && !c->getAnchor(0),
                               c->getAnchor(3) && !c->getAnchor(1));
         }

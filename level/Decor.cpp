@@ -5,6 +5,7 @@
 #include "core/Dec.h"
 #include "core/Fichiers.h"
 #include "core/Media.h"
+#include "core/Services.h"
 #include "core/SpriteSimple.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
@@ -137,6 +138,8 @@ void CDecor::detacherSD(CSPRITE* sd)
 {
     if (!sd)
         return;
+    // The editor's dialogs may hold its maps or its emitter.
+    g_services.oublierSpriteDialogues(sd);
     if (pSDSelection == sd) {
         pSDSelection = nullptr;
         pPlanSelection = nullptr;

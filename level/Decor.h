@@ -374,6 +374,8 @@ private:
     void creerEnfants(CPerso& parent, CDEC& banque, float sx, float sy, ChaineIA& chaine);
     void creerScriptsIA(CPerso& ia, const CPersoDef& def);
     int purger(std::list<CPerso*>& liste, bool (CDecor::*aSupprimer)(const CPerso*) const);
+    // Forgets the character's sprites (its attached characters' too) before they are freed.
+    void oublierSpritesPerso(const CPerso& perso);
     void libererEffetsMeteo();
     // Stages of a load and of a start.
     void viderNiveau();

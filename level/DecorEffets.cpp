@@ -98,4 +98,5 @@ void CDecor::deselectionner()
         pSDSelection = nullptr;
     }
     CPLUX::refresh("JeuDialogScripts");
+    g_services.rafraichirDialogueSprite();
 }

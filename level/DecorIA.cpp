@@ -7,6 +7,7 @@
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
@@ -224,5 +225,22 @@ void CDecor::detruirePerso(CPerso* perso)
     ias.remove(perso);
     if (CPerso* porteur = perso->porteur.get())
         std::replace(porteur->enfants.begin(), porteur->enfants.end(), perso, static_cast<CPerso*>(nullptr));
+    oublierSpritesPerso(*perso);
     delete perso;
+}
+
+// The editor can select a character's own sprite (the AI dialog does): neither the selection
+// nor a dialog may keep it. The attached characters go with their carrier.
+void CDecor::oublierSpritesPerso(const CPerso& perso)
+{
+    if (perso.sprite) {
+        g_services.oublierSpriteDialogues(perso.sprite);
+        if (pSDSelection == perso.sprite) {
+            pSDSelection = nullptr;
+            pPlanSelection = nullptr;
+        }
+    }
+    for (const CPerso* enfant : perso.enfants)
+        if (enfant)
+            oublierSpritesPerso(*enfant);
 }

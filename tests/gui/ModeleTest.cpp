@@ -194,6 +194,27 @@ TEST_F(Modele, AutoLayoutFillsColumnsWithoutOverlap)
     EXPECT_EQ(rects.size(), 13u + 8u);
 }
 
+TEST_F(Modele, ACaptionIsShownAndHiddenWithItsControl)
+{
+    DialogueEssai d;
+    CPLUX::pModeleDef->appliquerTexte(&d, "{\nCONTROLE=SAISIE;txtA\nLIBELLE=Valeur\nVISIBLE=0\n}\n"
+                                          "{\nCONTROLE=SAISIE;txtB\nLIBELLE=Autre\n}\n");
+    CPLUXControl* a = d.getControl("txtA");
+    CPLUXControl* libelle = a->getLibelle();
+    ASSERT_NE(libelle, nullptr);
+    EXPECT_NE(libelle, d.getControl("txtB")->getLibelle());
+    EXPECT_FALSE(libelle->isVisible()) << "VISIBLE=0 left the caption shown";
+    a->setVisible(true);
+    EXPECT_TRUE(libelle->isVisible());
+    a->setVisible(false);
+    EXPECT_FALSE(libelle->isVisible());
+    // The control goes; its caption stays, on its own (AddressSanitizer watches).
+    d.delControl("txtA");
+    CPLUXTest::frame();
+    libelle->setVisible(true);
+    EXPECT_TRUE(libelle->isVisible());
+}
+
 TEST_F(Modele, AnchorsFollowAUserResize)
 {
     auto* d = new DialogueEssai;

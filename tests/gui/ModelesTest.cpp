@@ -81,7 +81,7 @@ const std::pair<const char*, const char*> ATTENDUS[] = {
      "myButtonScripts myButtonShaderOptions myButtonPlayPauseSon myButtonVolume myButtonOmbreSXPlus "
      "myButtonOmbreSXMoins myButtonOmbreSYPlus myButtonOmbreSYMoins myButtonOmbreOfXPlus "
      "myButtonOmbreOfXMoins myButtonOmbreOfYPlus myButtonOmbreOfYMoins myButtonOmbreRotPlus "
-     "myButtonOmbreRotMoins "},
+     "myButtonOmbreRotMoins COULEUR myColor "},
     {"JeuDialogShader",
      "SAISIE myTextInputV1 myTextInputV2 myTextInputV3 myTextInputV4 myTextInputPhaseDiviseur COMBO "
      "myComboBoxVarVert myComboBoxVarFrag TEXTE myTextNomVar myTextVType BOUTON myButtonFermer "},

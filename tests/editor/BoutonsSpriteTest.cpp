@@ -1,0 +1,145 @@
+// Buttons of the sprite properties dialog: shadow steps, volume, play and pause, the dialogs
+// it shows; and the choice of the sprite's shaders.
+#include "OutilsSprite.h"
+
+#include <SFML/Audio/Sound.hpp>
+
+namespace {
+
+class Boutons : public DialoguesSprite {
+protected:
+    void SetUp() override
+    {
+        DialoguesSprite::SetUp();
+        dlg().init();
+    }
+};
+
+} // namespace
+
+TEST_F(Boutons, ShadowStepsShowTheirValue)
+{
+    const struct {
+        const char* bouton;
+        float* champ;
+        float depart;
+        int fois;
+        const char* saisie;
+        const char* montre;
+    } cas[] = {
+        {ids::myButtonOmbreOfXPlus, &sd->ombreDX, 0, 3, ids::myTextInputOmbreOfX, "6"},
+        {ids::myButtonOmbreOfXMoins, &sd->ombreDX, 1, 1, ids::myTextInputOmbreOfX, "-1"},
+        {ids::myButtonOmbreOfYPlus, &sd->ombreDY, -4, 1, ids::myTextInputOmbreOfY, "-2"},
+        {ids::myButtonOmbreOfYMoins, &sd->ombreDY, 0, 2, ids::myTextInputOmbreOfY, "-4"},
+        {ids::myButtonOmbreSXPlus, &sd->ombreSX, 1, 1, ids::myTextInputOmbreSX, "1.01"},
+        {ids::myButtonOmbreSXMoins, &sd->ombreSX, 0.005f, 1, ids::myTextInputOmbreSX, "-0.005"},
+        {ids::myButtonOmbreSYPlus, &sd->ombreSY, 0.5f, 1, ids::myTextInputOmbreSY, "0.51"},
+        {ids::myButtonOmbreSYMoins, &sd->ombreSY, 0.5f, 1, ids::myTextInputOmbreSY, "0.49"},
+        {ids::myButtonOmbreRotPlus, &sd->ombreRotation, 0, 1, ids::myTextInputOmbreRotation, "0.1"},
+        {ids::myButtonOmbreRotMoins, &sd->ombreRotation, 0, 1, ids::myTextInputOmbreRotation, "-0.1"},
+    };
+    for (const auto& c : cas) {
+        *c.champ = c.depart;
+        for (int i = 0; i < c.fois; ++i)
+            cliquer(c.bouton);
+        EXPECT_EQ(texte(c.saisie), c.montre) << c.bouton;
+        EXPECT_EQ(*c.champ, tuv::stof(c.montre)) << c.bouton << ": what the input shows went back";
+    }
+}
+
+TEST_F(Boutons, VolumeAndPlayPause)
+{
+    brancherSons();
+    sd->idSon = "cloche";
+    sd->modeSon = 1;
+    for (const auto& [tape, volume] : {std::pair<const char*, float>{"abc", 0}, {"150", 100}, {" 42.5", 42.5f}}) {
+        saisir(ids::myTextInputVolumeSon, tape);
+        cliquer(ids::myButtonVolume);
+        EXPECT_FLOAT_EQ(sd->volumeSon, volume) << tape;
+    }
+
+    jeu->jouerSon("cloche");
+    dlg().init();
+    ASSERT_TRUE(dlg().bSonEnLecture);
+    cliquer(ids::myButtonPlayPauseSon);
+    EXPECT_FALSE(dlg().bSonEnLecture);
+    EXPECT_EQ(jeu->sonEnCours("cloche"), sf::Sound::Stopped);
+    EXPECT_EQ(ctrl(ids::myTextStatusSon)->getTextW(), L"(son stoppé)");
+    EXPECT_TRUE(sd->bSonStoppe);
+    cliquer(ids::myButtonPlayPauseSon);
+    EXPECT_TRUE(dlg().bSonEnLecture);
+    EXPECT_EQ(jeu->sonEnCours("cloche"), sf::Sound::Playing);
+    EXPECT_EQ(ctrl(ids::myTextStatusSon)->getTextW(), L"(lecture en cours)");
+
+    // Without a sound id both buttons leave the sprite alone.
+    sd->idSon = "";
+    sd->volumeSon = 30;
+    cliquer(ids::myButtonVolume);
+    cliquer(ids::myButtonPlayPauseSon);
+    EXPECT_FLOAT_EQ(sd->volumeSon, 30);
+    EXPECT_TRUE(dlg().bSonEnLecture);
+    jeu->arreterSons();
+}
+
+TEST_F(Boutons, ShowButtonsWorkWithAndWithoutSelection)
+{
+    auto chemin = dialogueCree<CJeuDialogPhysCheminOptions>(ids::DIALOGUE_CHEMIN);
+    auto effondrement = dialogueCree<CJeuDialogPhysEffondrementOptions>(ids::DIALOGUE_EFFONDREMENT);
+    auto bascule = dialogueCree<CJeuDialogPhysBasculeOptions>(ids::DIALOGUE_BASCULE);
+    auto force = dialogueCree<CJeuDialogPhysForceOptions>(ids::DIALOGUE_FORCE);
+    auto scripts = dialogueCree<CPLUXDialog>(ids::DIALOGUE_SCRIPTS);
+    const std::pair<const char*, const char*> boutons[] = {
+        {ids::myButtonOptC, ids::DIALOGUE_CHEMIN},      {ids::myButtonOptE, ids::DIALOGUE_EFFONDREMENT},
+        {ids::myButtonOptB, ids::DIALOGUE_BASCULE},     {ids::myButtonOptP, ids::DIALOGUE_PARTICULES},
+        {ids::myButtonOptForce, ids::DIALOGUE_FORCE},   {ids::myButtonScripts, ids::DIALOGUE_SCRIPTS},
+        {ids::myButtonShaderOptions, ids::DIALOGUE_SHADER},
+    };
+    for (bool selection : {true, false}) {
+        decor->pSDSelection = selection ? sd : nullptr;
+        for (const auto& [bouton, dialogue] : boutons) {
+            CPLUX::hide(dialogue);
+            dialSprite->show();  // on top: the button is under the mouse
+            ASSERT_FALSE(CPLUX::isDialogVisible(dialogue)) << dialogue;
+            cliquer(bouton);
+            EXPECT_TRUE(CPLUX::isDialogVisible(dialogue)) << bouton << (selection ? "" : " without a selection");
+        }
+    }
+}
+
+TEST_F(Boutons, ShaderChoiceReadsTheFileAndAttachesTheVariables)
+{
+    DossierDeTravail dossier;
+    std::filesystem::create_directories("shaders");
+    ecrireTexte("shaders/a.frag", "uniform vec3 foo;\nuniform float Amp;\nvoid main() {}\n");
+    jeu->pShaderManager = new CShaderManager();
+    sd->uniformsFrag["ancienne"].strType = "float";
+    dlg().init();
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
+    EXPECT_EQ(sd->strShaderFrag, "a.frag");
+    ASSERT_EQ(sd->uniformsFrag.size(), 2u) << "the map is the file's";
+    EXPECT_EQ(sd->uniformsFrag["foo"].strType, "vec3");
+    EXPECT_EQ(sd->uniformsFrag["Amp"].strType, "float");
+    EXPECT_EQ(dialShader->pUniformsVert, &sd->uniformsVert);
+    EXPECT_EQ(dialShader->pUniformsFrag, &sd->uniformsFrag);
+    auto* variables = dialShader->ctrlComboBox(ids::myComboBoxVarFrag);
+    EXPECT_EQ(textesDe(variables), (std::vector<std::string>{"Amp", "foo"}));
+    EXPECT_EQ(variables->getTextCol2(1), "(vec3)");
+
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 0));
+    EXPECT_EQ(sd->strShaderFrag, "");
+    EXPECT_TRUE(sd->uniformsFrag.empty());
+
+    // Without a selection or a manager the combos change nothing.
+    for (int cas = 0; cas < 2; ++cas) {
+        if (cas == 0) {
+            decor->pSDSelection = nullptr;
+        } else {
+            decor->pSDSelection = sd;
+            delete jeu->pShaderManager;
+            jeu->pShaderManager = nullptr;
+        }
+        ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
+        EXPECT_EQ(sd->strShaderFrag, "") << cas;
+        EXPECT_TRUE(sd->uniformsFrag.empty()) << cas;
+    }
+}
