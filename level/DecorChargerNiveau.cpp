@@ -69,8 +69,10 @@ void CDecor::viderNiveau()
     compteurMeteores = niveau::images(ATTENTE_METEORES);
     if (jeu && jeu->parmes)
         jeu->parmes->viderTirs();
-    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr)
+    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr) {
+        e->bMessageAffiche = false;
         e->viderScripts();
+    }
 }
 
 // The players as the game type starts them: facing the middle of the level, aiming, with the

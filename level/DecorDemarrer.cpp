@@ -259,8 +259,10 @@ int CDecor::demarrerNiveau(int calque)
     purgerPlans();
     if (jeu)
         std::fill(std::begin(jeu->compteursNiveau), std::end(jeu->compteursNiveau), 0);
-    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr)
+    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr) {
+        e->bMessageAffiche = false;
         e->initFontainesDArmes();
+    }
     viderTracesPas();
     rembobinerSD();
     const int arme = armeDeDepart();

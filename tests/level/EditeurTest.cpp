@@ -258,4 +258,34 @@ TEST_F(EditeurTest, BarreDOutils)
     etat.gauche = true;
     barre.souris(fenetreRendu, 0, 0);
     EXPECT_EQ(decor->pSDSelection, sd) << "off the map and without Shift: the level's picking";
+
+    // Over the player's icon menu, neither the sprite's strip nor the picking is reached.
+    decor->deselectionner();
+    joueur->menuPerso->charger(icones, 32, 32, 590, 390);
+    joueur->menuPerso->setActif(true);
+    etat = {false, false, {610, 410}};
+    barre.souris(fenetreRendu, 0, 0);
+    etat.gauche = true;
+    barre.souris(fenetreRendu, 0, 0);
+    EXPECT_EQ(decor->pSDSelection, nullptr) << "the player's menu took the mouse";
+
+    // With Shift over an AI that is not selected: it becomes the selected one, the decor
+    // selection goes and the character dialog shows it.
+    decor->pSDSelection = sd;
+    auto* ia = new CPerso();
+    ia->modeIA = 1;
+    ia->sprite->pDEC = b;
+    ia->sprite->placer(0, 200, 200);
+    decor->ias.push_back(ia);
+    CPLUXDialog dialoguePerso;
+    dialoguePerso.setId("JeuDialogPerso");
+    CPLUX::enregistrer(&dialoguePerso);
+    CPerso* edite = nullptr;
+    g_services.editerPerso = [&edite](CPerso* p, bool) { edite = p; };
+    shift = true;
+    etat = {true, false, {200, 200}};
+    barre.souris(fenetreRendu, 0, 0);
+    EXPECT_EQ(jeu->pPersoSelection, ia) << "Shift and the left button over the AI";
+    EXPECT_EQ(decor->pSDSelection, nullptr) << "the decor selection is cleared";
+    EXPECT_EQ(edite, ia) << "the character dialog takes it";
 }
