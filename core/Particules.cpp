@@ -185,7 +185,8 @@ void CParticules::naitre(Particule& p, int indice)
         p.y = oy + aleatoire01() * initHauteur - initHauteur / 2.0f;
     }
     float a = angle1;
-    if (bAngleAlea) {
+    // Each random mode draws on its own: squared toward angle1, or turned half the time.
+    if (bAngleAlea || bAngleAleaCarre || bAngleAleaDirection) {
         float t = aleatoire01();
         if (bAngleAleaCarre)
             t *= t;

@@ -117,3 +117,179 @@ constexpr const wchar_t* SON_EN_LECTURE = L"(lecture en cours)";
 constexpr const wchar_t* SON_INCONNU = L"?";
 
 } // namespace IdSprite
+
+// The option dialogs of the behaviours, one namespace each: some ids are shared between
+// dialogs ("myButtonCheckPause", "myTextInputX").
+namespace IdSprite {
+
+// Particle emitter options.
+namespace Particules {
+constexpr const char* myTextInputVelX = "myTextInputVelX";
+constexpr const char* myTextInputVelY = "myTextInputVelY";
+constexpr const char* myTextInputForcesX = "myTextInputForcesX";
+constexpr const char* myTextInputForcesY = "myTextInputForcesY";
+constexpr const char* myTextInputTailleParticule = "myTextInputTailleParticule";
+constexpr const char* myTextInputDureeVie = "myTextInputDureeVie";
+constexpr const char* myTextInputLargeurEmetteur = "myTextInputLargeurEmetteur";
+constexpr const char* myTextInputR = "myTextInputR";
+constexpr const char* myTextInputG = "myTextInputG";
+constexpr const char* myTextInputB = "myTextInputB";
+constexpr const char* myTextInputA = "myTextInputA";
+constexpr const char* myTextInputHauteurEmetteur = "myTextInputHauteurEmetteur";
+constexpr const char* myTextInputAleaDureeVie = "myTextInputAleaDureeVie";
+constexpr const char* myTextInputAmplitudeDegradeCouleur = "myTextInputAmplitudeDegradeCouleur";
+constexpr const char* myTextInputNbParticules = "myTextInputNbParticules";
+constexpr const char* myTextInputNbCycles = "myTextInputNbCycles";
+constexpr const char* myTextInputAngle1 = "myTextInputAngle1";
+constexpr const char* myTextInputAngle2 = "myTextInputAngle2";
+constexpr const char* myTextInputAlphaAgeDec = "myTextInputAlphaAgeDec";
+constexpr const char* myTextInputAcceleration = "myTextInputAcceleration";
+constexpr const char* myTextInputAlphaValDec = "myTextInputAlphaValDec";
+constexpr const char* myTextInputCheminTexture = "myTextInputCheminTexture";
+constexpr const char* myTextInputVariationRotation = "myTextInputVariationRotation";
+constexpr const char* myTextInputVariationTaille = "myTextInputVariationTaille";
+constexpr const char* myTextInputBorneVariationTaille = "myTextInputBorneVariationTaille";
+constexpr const char* myTextInputTailleMin = "myTextInputTailleMin";
+constexpr const char* myTextInputTailleMax = "myTextInputTailleMax";
+constexpr const char* myTextInputInitLargeur = "myTextInputInitLargeur";
+constexpr const char* myTextInputInitHauteur = "myTextInputInitHauteur";
+constexpr const char* myTextInputDecPosX = "myTextInputDecPosX";
+constexpr const char* myTextInputDecPosY = "myTextInputDecPosY";
+constexpr const char* myTextInputAleaVitX = "myTextInputAleaVitX";
+constexpr const char* myTextInputAleaVitY = "myTextInputAleaVitY";
+constexpr const char* myTextInputAleaForceX = "myTextInputAleaForceX";
+constexpr const char* myTextInputAleaForceY = "myTextInputAleaForceY";
+constexpr const char* myTextInputAleaAccel = "myTextInputAleaAccel";
+constexpr const char* myColorParticules = "myColorParticules";
+constexpr const char* myButtonCheckFontaine = "myButtonCheckFontaine";
+constexpr const char* myButtonCheckCascade = "myButtonCheckCascade";
+constexpr const char* myButtonCheckCollisionSans = "myButtonCheckCollisionSans";
+constexpr const char* myButtonCheckCollisionSimple = "myButtonCheckCollisionSimple";
+constexpr const char* myButtonCheckCollisionAlea = "myButtonCheckCollisionAlea";
+constexpr const char* myButtonCheckAngleAlea = "myButtonCheckAngleAlea";
+constexpr const char* myButtonCheckAngleAleaCarre = "myButtonCheckAngleAleaCarre";
+constexpr const char* myButtonCheckAngleAleaDirection = "myButtonCheckAngleAleaDirection";
+constexpr const char* myButtonCheckAlphaDec = "myButtonCheckAlphaDec";
+constexpr const char* myButtonCheckCarree = "myButtonCheckCarree";
+constexpr const char* myButtonCheckCercle = "myButtonCheckCercle";
+constexpr const char* myButtonCheckTexture = "myButtonCheckTexture";
+constexpr const char* myButtonCheckPause = "myButtonCheckPause";
+constexpr const char* myButtonCheckEmetteurVisible = "myButtonCheckEmetteurVisible";
+constexpr const char* myButtonCheckVariationTaille = "myButtonCheckVariationTaille";
+constexpr const char* myButtonCheckTailleAlea = "myButtonCheckTailleAlea";
+constexpr const char* myButtonCheckRotDirection = "myButtonCheckRotDirection";
+constexpr const char* myButtonCheckForcesExterieures = "myButtonCheckForcesExterieures";
+constexpr const char* myButtonCheckNoCalcCollision = "myButtonCheckNoCalcCollision";
+constexpr const char* myButtonCheckNoDrawPause = "myButtonCheckNoDrawPause";
+constexpr const char* myButtonCheckNoCalcPause = "myButtonCheckNoCalcPause";
+constexpr const char* myButtonInit = "myButtonInit";
+constexpr const char* myButtonTestArmeParticule = "myButtonTestArmeParticule";
+} // namespace Particules
+
+// Collapse options.
+namespace Effondrement {
+constexpr const char* myTextInputVitesse = "myTextInputVitesse";
+constexpr const char* myTextInputHauteur = "myTextInputHauteur";
+constexpr const char* myButtonCheckHauteurAuto = "myButtonCheckHauteurAuto";
+constexpr const char* myButtonCheckHauteurVisible = "myButtonCheckHauteurVisible";
+constexpr const char* myButtonRAZPos = "myButtonRAZPos";
+constexpr const char* myButtonPosInit = "myButtonPosInit";
+constexpr const char* myButtonRAZPosTous = "myButtonRAZPosTous";
+} // namespace Effondrement
+
+// Key-point path options.
+namespace Chemin {
+constexpr const char* myButtonCheckAnimationKP = "myButtonCheckAnimationKP";
+constexpr const char* myButtonCheckAnimationPlateforme = "myButtonCheckAnimationPlateforme";
+constexpr const char* myTextInputDepH = "myTextInputDepH";
+constexpr const char* myTextInputDepV = "myTextInputDepV";
+constexpr const char* myTextInputDepVitesse = "myTextInputDepVitesse";
+constexpr const char* myButtonCheck = "myButtonCheck";
+constexpr const char* myButtonCheckPause = "myButtonCheckPause";
+constexpr const char* myButtonCheckPauseAll = "myButtonCheckPauseAll";
+constexpr const char* myTextInputSx = "myTextInputSx";
+constexpr const char* myTextInputSy = "myTextInputSy";
+constexpr const char* myTextInputR = "myTextInputR";
+constexpr const char* myTextInputCR = "myTextInputCR";
+constexpr const char* myTextInputCG = "myTextInputCG";
+constexpr const char* myTextInputCB = "myTextInputCB";
+constexpr const char* myTextInputCA = "myTextInputCA";
+constexpr const char* myTextInputV = "myTextInputV";
+constexpr const char* myTextInputVS = "myTextInputVS";
+constexpr const char* myTextInputVR = "myTextInputVR";
+constexpr const char* myTextInputVC = "myTextInputVC";
+constexpr const char* myButtonCheckFH = "myButtonCheckFH";
+constexpr const char* myButtonCheckFV = "myButtonCheckFV";
+constexpr const char* myTextInputVGlobale = "myTextInputVGlobale";
+constexpr const char* myTextInputVGlobaleC = "myTextInputVGlobaleC";
+constexpr const char* myTextInputVGlobaleS = "myTextInputVGlobaleS";
+constexpr const char* myTextInputVGlobaleR = "myTextInputVGlobaleR";
+constexpr const char* myTextInputNBChemin = "myTextInputNBChemin";
+constexpr const char* myButtonCheckAR = "myButtonCheckAR";
+constexpr const char* myButtonCheckAS = "myButtonCheckAS";
+constexpr const char* myButtonCheckB = "myButtonCheckB";
+constexpr const char* myTextNum = "myTextNum";
+constexpr const char* myTextInputX = "myTextInputX";
+constexpr const char* myTextInputY = "myTextInputY";
+constexpr const char* myButtonG = "myButtonG";
+constexpr const char* myButtonD = "myButtonD";
+constexpr const char* myButtonSuppr = "myButtonSuppr";
+constexpr const char* myButtonNouveau = "myButtonNouveau";
+constexpr const char* myButtonMAJ = "myButtonMAJ";
+constexpr const char* myButtonKPOK = "myButtonKPOK";
+} // namespace Chemin
+
+// Seesaw options.
+namespace Bascule {
+constexpr const char* myTextInputPivot = "myTextInputPivot";
+constexpr const char* myTextInputLargeurPivot = "myTextInputLargeurPivot";
+constexpr const char* myTextInputButeeGauche = "myTextInputButeeGauche";
+constexpr const char* myTextInputButeeDroite = "myTextInputButeeDroite";
+constexpr const char* myTextInputVitesseRot = "myTextInputVitesseRot";
+constexpr const char* myTextInputPoidsBascule = "myTextInputPoidsBascule";
+constexpr const char* myTextInputCPG = "myTextInputCPG";
+constexpr const char* myTextInputCPD = "myTextInputCPD";
+constexpr const char* myButtonOk = "myButtonOk";
+constexpr const char* myButtonAnnuler = "myButtonAnnuler";
+} // namespace Bascule
+
+// Force zone options.
+namespace Force {
+constexpr const char* myTextInputCycleMax = "myTextInputCycleMax";
+constexpr const char* myTextInputCycleMin = "myTextInputCycleMin";
+constexpr const char* myTextInputDureeMax = "myTextInputDureeMax";
+constexpr const char* myTextInputDureeMin = "myTextInputDureeMin";
+constexpr const char* myTextInputForceX = "myTextInputForceX";
+constexpr const char* myTextInputForceY = "myTextInputForceY";
+constexpr const char* myTextInputScript = "myTextInputScript";
+constexpr const char* myTextInputScriptFermeture = "myTextInputScriptFermeture";
+constexpr const char* myTextInputButeeX = "myTextInputButeeX";
+constexpr const char* myTextInputButeeY = "myTextInputButeeY";
+constexpr const char* myTextInputMaxButeeX = "myTextInputMaxButeeX";
+constexpr const char* myTextInputMaxButeeY = "myTextInputMaxButeeY";
+constexpr const char* myTextInputModifAngleMax = "myTextInputModifAngleMax";
+constexpr const char* myTextInputRayonAttraction = "myTextInputRayonAttraction";
+constexpr const char* myTextInputRayonAttracteur = "myTextInputRayonAttracteur";
+constexpr const char* myTextInputEcartAngle = "myTextInputEcartAngle";
+constexpr const char* myTextInputAccelerationDistance = "myTextInputAccelerationDistance";
+constexpr const char* myButtonCheckLocal = "myButtonCheckLocal";
+constexpr const char* myButtonCheckTousPlans = "myButtonCheckTousPlans";
+constexpr const char* myButtonCheckCePlan = "myButtonCheckCePlan";
+constexpr const char* myButtonCheckForceActive = "myButtonCheckForceActive";
+constexpr const char* myButtonCheckSpriteVisible = "myButtonCheckSpriteVisible";
+constexpr const char* myButtonCheckForceValeur = "myButtonCheckForceValeur";
+constexpr const char* myButtonCheckForceMult = "myButtonCheckForceMult";
+constexpr const char* myButtonCheckForceAjout = "myButtonCheckForceAjout";
+constexpr const char* myButtonCheckInvSensX = "myButtonCheckInvSensX";
+constexpr const char* myButtonCheckInvSensY = "myButtonCheckInvSensY";
+constexpr const char* myButtonCheckAttracteur = "myButtonCheckAttracteur";
+constexpr const char* myButtonCheckAccelDistance = "myButtonCheckAccelDistance";
+constexpr const char* myButtonCheckModForceActif = "myButtonCheckModForceActif";
+constexpr const char* myButtonCheckDisparitionImpact = "myButtonCheckDisparitionImpact";
+constexpr const char* myButtonInitScript = "myButtonInitScript";
+constexpr const char* myButtonInitScriptFermeture = "myButtonInitScriptFermeture";
+} // namespace Force
+
+// What the path dialog's counter reads with no key point to count.
+constexpr const char* COMPTEUR_INCONNU = "??? / ???";
+} // namespace IdSprite

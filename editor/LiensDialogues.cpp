@@ -4,6 +4,7 @@
 #include "core/Services.h"
 #include "core/Sprite.h"
 #include "editor/IdsSprite.h"
+#include "editor/JeuDialogPhysCheminOptions.h"
 #include "editor/JeuDialogPhysParticulesOptions.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/JeuDialogSprite.h"
@@ -13,6 +14,13 @@ void installerLiensDialogues()
     g_services.rafraichirDialogueSprite = [] { rafraichirDialogueSprite(); };
     g_services.detacherDialogueShader = [] { detacherDialogueShader(); };
     g_services.oublierSpriteDialogues = [](CSPRITE* sd) { oublierSpriteDialogues(sd); };
+    g_services.rafraichirDialogueChemin = [] { rafraichirDialogueChemin(); };
+}
+
+void rafraichirDialogueChemin()
+{
+    if (auto* d = dialogue<CJeuDialogPhysCheminOptions>(IdSprite::DIALOGUE_CHEMIN))
+        d->rafraichirEnMarche();
 }
 
 void rafraichirDialogueSprite()

@@ -10,7 +10,8 @@
 class CParticules;
 class CSPRITE;
 
-// Fills rafraichirDialogueSprite, detacherDialogueShader and oublierSpriteDialogues.
+// Fills rafraichirDialogueSprite, detacherDialogueShader, oublierSpriteDialogues and
+// rafraichirDialogueChemin.
 void installerLiensDialogues();
 
 // The dialog of that id as its class; null when it is absent or of another class.
@@ -22,6 +23,9 @@ T* dialogue(const std::string& id)
 
 // Refills "JeuDialogSprite" from the selection.
 void rafraichirDialogueSprite();
+// Refills "JeuDialogPhysCheminOptions" for the path that sets out for its next key point,
+// leaving alone the input being typed into.
+void rafraichirDialogueChemin();
 // "JeuDialogShader" edits no map any more (its list and controls are left as they are).
 void detacherDialogueShader();
 // The sprite is about to be freed: the shader dialog is detached when it edits one of its

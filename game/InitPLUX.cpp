@@ -6,6 +6,11 @@
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
 #include "editor/IdsSprite.h"
+#include "editor/JeuDialogPhysBasculeOptions.h"
+#include "editor/JeuDialogPhysCheminOptions.h"
+#include "editor/JeuDialogPhysEffondrementOptions.h"
+#include "editor/JeuDialogPhysForceOptions.h"
+#include "editor/JeuDialogPhysParticulesOptions.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/JeuDialogSprite.h"
 #include "gui/CPLUX.h"
@@ -27,7 +32,14 @@ void listerDialogues()
     CPLUX::declareDialog<CJeuDialogInternet>("JeuDialogInternet", "CJeuDialogInternet");
     if (!CSFMLJeuGlobal::bModeTest)
         return;
+    CPLUX::declareDialog<CJeuDialogPhysEffondrementOptions>(IdSprite::DIALOGUE_EFFONDREMENT,
+                                                            "CJeuDialogPhysEffondrementOptions");
+    CPLUX::declareDialog<CJeuDialogPhysBasculeOptions>(IdSprite::DIALOGUE_BASCULE, "CJeuDialogPhysBasculeOptions");
+    CPLUX::declareDialog<CJeuDialogPhysCheminOptions>(IdSprite::DIALOGUE_CHEMIN, "CJeuDialogPhysCheminOptions");
+    CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
+                                                          "CJeuDialogPhysParticulesOptions");
     CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
+    CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
     CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");

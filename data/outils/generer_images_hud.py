@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the HUD's images (panel backgrounds, countdown digits, start signs, weapon
-icons) and the level's (editor icons of a decor sprite, colour filter, step dust, footprint),
-and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
+icons) and the level's (editor icons of a decor sprite, colour filter, step dust, footprint,
+particle dot), and writes the ".dec" file that loads each one; also the sample sequence of the image slicer
 (Sprites/0001.png to 0012.png); the characters' sheets, the weapons' sheet, the spirit,
 the shadow and the characters' icon menu; the online lobby's character pictures and level
 miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
@@ -253,6 +253,10 @@ def images_niveau():
             if d <= 1.0:
                 pas.mettre(i, j, (120, 96, 60, 170) if d < 0.55 else (200, 176, 130, 140))
     pas.png("effets/pasdunes.png")
+    # The particle of the "Texture" shape in a fresh editor: a soft white dot, 16 x 16.
+    particule = Image(16, 16)
+    doux(particule, 7.5, 7.5, 8, (255, 255, 255), 255, 1.2)
+    particule.png("effets/particule.png")
 
 
 def panneau(l, h, haut, bas, bord):

@@ -200,3 +200,58 @@ TEST_F(Particules, AttacheSuitLeSpriteEtDessine)
 }
 
 } // namespace
+
+// Each random-angle mode draws on its own: uniform, squared toward angle1, or turned by half
+// a turn about half the time; without any, the angles are spread by particle index.
+TEST_F(Particules, ModesDAngleAleatoire)
+{
+    struct Cas {
+        const char* nom;
+        bool alea, carre, direction;
+        int sousMilieu;    // births below 45 degrees (of 1000), within 60
+        int retournees;    // births turned into 180..270, within 60
+    };
+    // Uniform: half below the middle. Squared: t^2 < 1/2 for t < 0.707.
+    const Cas cas[] = {
+        {"alea", true, false, false, 500, 0},
+        {"carre", false, true, false, 707, 0},
+        {"direction", false, false, true, 500, 500},
+    };
+    for (const Cas& c : cas) {
+        tuv::srand(7);
+        CParticules p;
+        p.velX = 1;
+        p.velY = 0;
+        p.angle2 = 90;
+        p.nbParticules = 1000;
+        p.bAngleAlea = c.alea;
+        p.bAngleAleaCarre = c.carre;
+        p.bAngleAleaDirection = c.direction;
+        p.demarrer(0, 0, 0);
+        int sous = 0, retournees = 0;
+        for (const auto& q : p.getParticules()) {
+            float a = std::atan2(q.vy, q.vx) * 180 / 3.14159265f;
+            if (a < -1)
+                a += 360;
+            if (a >= 179) {
+                retournees++;
+                a -= 180;
+            }
+            ASSERT_TRUE(a > -0.01f && a < 90.01f) << c.nom << ": angle " << a << " outside its range";
+            sous += a < 45 ? 1 : 0;
+        }
+        EXPECT_NEAR(sous, c.sousMilieu, 60) << c.nom << ": births below 45 degrees";
+        EXPECT_NEAR(retournees, c.retournees, 60) << c.nom << ": births turned by 180 degrees";
+    }
+    // None: particle i of 1000 at 90 * i / 999 degrees.
+    CParticules p;
+    p.velX = 1;
+    p.velY = 0;
+    p.angle2 = 90;
+    p.nbParticules = 1000;
+    p.demarrer(0, 0, 0);
+    const auto& q = p.getParticules();
+    for (size_t i : {size_t(0), size_t(333), size_t(999)})
+        EXPECT_NEAR(std::atan2(q[i].vy, q[i].vx) * 180 / 3.14159265f, 90.0f * i / 999, 0.01f)
+            << "particle " << i << " without random mode";
+}

@@ -111,7 +111,8 @@ TEST(DeclarationDialogues, OnlyWithTheDevelopmentSwitch)
         {
             CSFMLJeu jeu;
             ASSERT_EQ(jeu.init("jeu.ini"), 0);
-            for (const char* id : {ids::DIALOGUE, ids::DIALOGUE_SHADER}) {
+            for (const char* id : {ids::DIALOGUE, ids::DIALOGUE_SHADER, ids::DIALOGUE_EFFONDREMENT, ids::DIALOGUE_BASCULE,
+                                   ids::DIALOGUE_CHEMIN, ids::DIALOGUE_PARTICULES, ids::DIALOGUE_FORCE}) {
                 CPLUXDialog* d = CPLUX::getDialog(id);
                 ASSERT_EQ(d != nullptr, dev) << id << (dev ? " missing" : " without the switch");
                 if (!d)
@@ -123,6 +124,13 @@ TEST(DeclarationDialogues, OnlyWithTheDevelopmentSwitch)
             if (dev) {
                 EXPECT_NE(dynamic_cast<CJeuDialogSprite*>(CPLUX::getDialog(ids::DIALOGUE)), nullptr);
                 EXPECT_NE(dynamic_cast<CJeuDialogShaderVERT*>(CPLUX::getDialog(ids::DIALOGUE_SHADER)), nullptr);
+                EXPECT_NE(dynamic_cast<CJeuDialogPhysEffondrementOptions*>(CPLUX::getDialog(ids::DIALOGUE_EFFONDREMENT)),
+                          nullptr);
+                EXPECT_NE(dynamic_cast<CJeuDialogPhysBasculeOptions*>(CPLUX::getDialog(ids::DIALOGUE_BASCULE)), nullptr);
+                EXPECT_NE(dynamic_cast<CJeuDialogPhysCheminOptions*>(CPLUX::getDialog(ids::DIALOGUE_CHEMIN)), nullptr);
+                EXPECT_NE(dynamic_cast<CJeuDialogPhysParticulesOptions*>(CPLUX::getDialog(ids::DIALOGUE_PARTICULES)),
+                          nullptr);
+                EXPECT_NE(dynamic_cast<CJeuDialogPhysForceOptions*>(CPLUX::getDialog(ids::DIALOGUE_FORCE)), nullptr);
             }
         }
         CSFMLJeuGlobal::pmonjeu = nullptr;

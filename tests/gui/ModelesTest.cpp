@@ -106,7 +106,7 @@ const std::pair<const char*, const char*> ATTENDUS[] = {
      "SAISIE myTextInputHauteur myTextInputVitesse CASE myButtonCheckHauteurAuto "
      "myButtonCheckHauteurVisible BOUTON myButtonRAZPos myButtonPosInit myButtonRAZPosTous "},
     {"JeuDialogPhysCheminOptions",
-     "CASE myButtonCheckAR myButtonCheckAS myButtonCheckB myButtonCheckAnimationKP "
+     "CASE myButtonCheck myButtonCheckAR myButtonCheckAS myButtonCheckB myButtonCheckAnimationKP "
      "myButtonCheckAnimationPlateforme myButtonCheckPause myButtonCheckPauseAll myButtonCheckFH "
      "myButtonCheckFV SAISIE myTextInputDepH myTextInputDepV myTextInputDepVitesse myTextInputSx "
      "myTextInputSy myTextInputR myTextInputCR myTextInputCG myTextInputCB myTextInputCA myTextInputV "

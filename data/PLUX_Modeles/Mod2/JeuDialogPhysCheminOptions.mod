@@ -28,11 +28,13 @@ GROUPE=parcours
 CONTROLE=CASE;myButtonCheckAnimationKP
 TEXTE=Animation KP
 RECT=8;105;230;20
+GROUPE=animation
 }
 {
 CONTROLE=CASE;myButtonCheckAnimationPlateforme
 TEXTE=Animation plateforme
 RECT=8;129;230;20
+GROUPE=animation
 }
 {
 CONTROLE=CASE;myButtonCheckPause
@@ -193,4 +195,9 @@ RECT=598;57;120;20
 CONTROLE=SAISIE;myTextInputY
 LIBELLE=Y
 RECT=598;81;120;20
+}
+{
+CONTROLE=CASE;myButtonCheck
+TEXTE=Afficher le chemin
+RECT=488;105;230;20
 }

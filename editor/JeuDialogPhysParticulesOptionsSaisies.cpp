@@ -1,0 +1,169 @@
+// Write-back of the particle emitter options dialog: typed values, checks and the colour go
+// into the live emitter at once; the restart and the weapon test.
+#include "editor/JeuDialogPhysParticulesOptions.h"
+
+#include "animeditor/OutilsControles.h"
+#include "characters/Armes.h"
+#include "characters/Perso.h"
+#include "core/Globals.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "editor/ChampsParticules.h"
+#include "game/Jeu.h"
+#include "gui/CPLUXControlColor.h"
+#include "gui/CPLUXControlTextInput.h"
+
+#include <memory>
+
+using namespace champsParticules;
+
+namespace {
+
+template <class T, size_t N>
+const T* ligne(const T (&table)[N], const std::string& id)
+{
+    for (const T& l : table)
+        if (id == l.id)
+            return &l;
+    return nullptr;
+}
+
+void ecrire(CParticules& p, const Saisie& s, const std::string& texte)
+{
+    switch (s.genre) {
+    case Genre::Reel:
+        p.*s.reel = tuv::stof(texte);
+        if (s.copie)
+            p.*s.copie = p.*s.reel;
+        break;
+    case Genre::Entier:
+    case Genre::Compte: p.*s.entier = tuv::stoi(texte); break;
+    case Genre::Canal: p.couleur.*s.canal = sf::Uint8(tuv::stoi(texte) & 0xFF); break;
+    case Genre::Chemin: p.strCheminTexture = texte; break;
+    }
+}
+
+} // namespace
+
+void CJeuDialogPhysParticulesOptions::redemarrer(int type)
+{
+    if (pProprietaire)
+        pParticules->demarrer(tuv::floatVersInt(pProprietaire->x), tuv::floatVersInt(pProprietaire->y), type);
+    else
+        pParticules->demarrer(0, 0, 0);
+    // A restart is a new start: an emitter that had lived its cycles emits again.
+    pParticules->bFini = false;
+}
+
+bool CJeuDialogPhysParticulesOptions::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressLeft(w, x, y, c);
+    if (!c || !pParticules)
+        return true;
+    const std::string& id = c->getId();
+    if (id == ids::myButtonInit)
+        redemarrer(pParticules->type);
+    else if (id == ids::myButtonTestArmeParticule)
+        testerArme();
+    return true;
+}
+
+// The player's current weapon gets a copy of the emitter, which then belongs to it: later
+// edits do not reach it. The copy follows no sprite, as a weapon's emitter read from the
+// weapons file does: every shot copies it, and must not emit at (or read) the decor sprite.
+void CJeuDialogPhysParticulesOptions::testerArme()
+{
+    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!pProprietaire || !jeu || !jeu->parmes)
+        return;
+    const CPerso* joueur = jeu->pPerso.get();
+    const SlotArme* slot = joueur ? joueur->slotCourant() : nullptr;
+    const auto& armes = jeu->parmes->armes;
+    if (!slot || slot->numero < 0 || slot->numero >= static_cast<int>(armes.size()) || !armes[size_t(slot->numero)])
+        return;
+    auto copie = std::make_unique<CParticules>(*pParticules);
+    copie->pElementAttache = nullptr;
+    copie->bAttache = false;
+    // Shots in flight hold their own copies: the weapon's former emitter can go.
+    armes[size_t(slot->numero)]->pParticulesTir = std::move(copie);
+}
+
+void CJeuDialogPhysParticulesOptions::onCtrlInputChange(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputChange(c);
+    if (!c || bRemplissage || !pParticules)
+        return;
+    const Saisie* s = ligne(SAISIES, c->getId());
+    if (!s)
+        return;
+    ecrire(*pParticules, *s, tuv::delspaces(c->getText()));
+    // A half-typed value must not reach the next births (a negative random life, a huge
+    // colour amplitude): the emitter keeps only values it can run with.
+    pParticules->borner();
+    if (s->genre == Genre::Canal)
+        editeur::colorer(*this, ids::myColorParticules, pParticules->couleur);
+    else if (s->genre == Genre::Compte)
+        redemarrer(pParticules->type);
+}
+
+void CJeuDialogPhysParticulesOptions::onCtrlCheckChange(CPLUXControlButtonCheck* c)
+{
+    CPLUXDialog::onCtrlCheckChange(c);
+    const Case* k = c && pParticules ? ligne(CASES, c->getId()) : nullptr;
+    if (!k)
+        return;
+    CParticules& p = *pParticules;
+    const bool etat = c->isChecked();
+    switch (k->genre) {
+    case GenreCase::Emission: {
+        if (!pProprietaire)
+            return;
+        // The owner's flag claims the emitter only when its slot holds it: the animation
+        // editor's sprite carries its emitters in its anim elements, not in that slot.
+        const bool possede = pProprietaire->pParticules == pParticules;
+        redemarrer(k->valeur);
+        if (k->valeur == 0)
+            p.pElementAttache = pProprietaire;
+        if (possede)
+            pProprietaire->bPhysP = true;
+        break;
+    }
+    case GenreCase::Choix:
+        if (etat)
+            p.*k->entier = k->valeur;
+        break;
+    case GenreCase::Angle:
+        for (const Case& autre : CASES)
+            if (autre.genre == GenreCase::Angle)
+                p.*autre.drapeau = !etat;
+        p.*k->drapeau = etat;
+        break;
+    case GenreCase::Drapeau:
+        p.*k->drapeau = etat;
+        if (k->drapeau2)
+            p.*k->drapeau2 = etat;
+        break;
+    }
+    p.borner();
+}
+
+void CJeuDialogPhysParticulesOptions::onCtrlColorChange(CPLUXControlColor* c)
+{
+    CPLUXDialog::onCtrlColorChange(c);
+    if (!c || !pParticules || c->getId() != ids::myColorParticules)
+        return;
+    pParticules->couleur = c->getColor();
+    afficherCanaux();
+}
+
+void CJeuDialogPhysParticulesOptions::afficherCanaux()
+{
+    const bool avant = bRemplissage;
+    bRemplissage = true;
+    const sf::Color& col = pParticules->couleur;
+    editeur::afficher(*this, ids::myTextInputR, tuv::itos(col.r));
+    editeur::afficher(*this, ids::myTextInputG, tuv::itos(col.g));
+    editeur::afficher(*this, ids::myTextInputB, tuv::itos(col.b));
+    editeur::afficher(*this, ids::myTextInputA, tuv::itos(col.a));
+    bRemplissage = avant;
+}
