@@ -124,4 +124,6 @@ verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSpr
 verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
 verifier ai_500            BenchIA BM_MajIA BM_SondesSeules 1.3 ratio
 verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
+# Editor frames with 5,000 particles, one key typed per frame into the particle options.
+verifier particle_dialog_typing BenchDialogueParticules BM_EtapeSaisieParticules BM_EtapeDialogueCache 1.2 ratio 3
 exit "$echec"
