@@ -4,6 +4,7 @@
 #include "OutilsOptions.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -18,15 +19,17 @@ protected:
         CPLUX::setSurface(&fenetre);
         camera(0, 0);
         g_services.modeJeu = [] { return 2; };
-        // The key-point anchors from the game's definition file.
+        // The key-point anchors from the game's definition file, read in the data folder.
+        donnees.emplace(dossierData());
         g_services.definitionJeu = [this](const std::string& nom, const std::string& fichier) {
-            return jeu->definitionSprite(nom, dossierData() + "/" + fichier.substr(2));
+            return jeu->definitionSprite(nom, fichier);
         };
     }
     void TearDown() override
     {
         CPLUX::setSurface(nullptr);
         DialoguesOptions::TearDown();
+        donnees.reset();
     }
     CSPRITE* poser(const char* nom, int l, int h, sf::Color c, float x, float y)
     {
@@ -64,6 +67,7 @@ protected:
     }
     sf::RenderWindow fenetre;
     std::string dossier;
+    std::optional<DansDossier> donnees;
 };
 
 } // namespace
@@ -99,7 +103,7 @@ TEST_F(CapturesOptions, TheOptionsAsTheAuthorSeesThem)
     texture->pParticules = new CParticules();
     texture->pParticules->forme = 2;
     texture->pParticules->tailleParticule = 16;
-    texture->pParticules->strCheminTexture = dossierData() + "/effets/particule.png";
+    texture->pParticules->strCheminTexture = "./effets/particule.png";
     texture->pParticules->nbParticules = 200;
     texture->pParticules->demarrer(520, 660, 0);
     texture->pParticules->pElementAttache = texture;
@@ -107,6 +111,7 @@ TEST_F(CapturesOptions, TheOptionsAsTheAuthorSeesThem)
     sd->bPhysP = true;
     sd->pParticules = new CParticules();
     sd->pParticules->nbParticules = 300;
+    sd->pParticules->aleaVitX = 0.5f;
     sd->pParticules->demarrer(350, 660, 0);
 
     // The emitter becomes a red square fountain through its dialog.

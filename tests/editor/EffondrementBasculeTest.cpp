@@ -166,13 +166,10 @@ TEST_F(Effondrement, SeesawOkWritesAndCancelRefills)
     } cas[] = {
         {idb::myTextInputPivot, "1 5", [](const CPhysBascule& b) { return float(b.pivot); }, 1},
         {idb::myTextInputLargeurPivot, "  15", [](const CPhysBascule& b) { return float(b.largeurPivot); }, 15},
-        {idb::myTextInputButeeGauche, "20", [](const CPhysBascule& b) { return float(b.buteeGauche); }, 20},
-        {idb::myTextInputButeeDroite, "-99999999999", [](const CPhysBascule& b) { return float(b.buteeDroite); },
-         -2147483648.0f},
         {idb::myTextInputVitesseRot, "2.75", [](const CPhysBascule& b) { return b.vitesseRot; }, 2.75f},
         {idb::myTextInputPoidsBascule, "2.75", [](const CPhysBascule& b) { return float(b.poidsBascule); }, 2},
         {idb::myTextInputCPG, "abc", [](const CPhysBascule& b) { return float(b.cpg); }, 0},
-        {idb::myTextInputCPD, "7", [](const CPhysBascule& b) { return float(b.cpd); }, 7},
+        {idb::myTextInputCPD, "-99999999999", [](const CPhysBascule& b) { return float(b.cpd); }, -2147483648.0f},
     };
     for (const auto& c : cas)
         saisirDans(*dialBascule, c.id, c.saisie);
@@ -182,9 +179,9 @@ TEST_F(Effondrement, SeesawOkWritesAndCancelRefills)
 
     // Without a selection "myButtonOk" writes nothing and the fill keeps the texts.
     decor->pSDSelection = nullptr;
-    saisirDans(*dialBascule, idb::myTextInputCPD, "9");
+    saisirDans(*dialBascule, idb::myTextInputCPG, "9");
     cliquerDans(*dialBascule, idb::myButtonOk);
     dialBascule->init();
-    EXPECT_EQ(sd->pPhysB->cpd, 7);
-    EXPECT_EQ(texteDe(*dialBascule, idb::myTextInputCPD), "9");
+    EXPECT_EQ(sd->pPhysB->cpg, 0);
+    EXPECT_EQ(texteDe(*dialBascule, idb::myTextInputCPG), "9");
 }

@@ -9,6 +9,34 @@
 #include "core/Physique.h"
 #include "gui/CPLUXControlColor.h"
 
+// Every input of the particle options with a distinct value that the emitter keeps as typed
+// (the larger size bound first: the emitter swaps reversed bounds), and whether a fill
+// without emitter empties it.
+struct SaisieParticules {
+    const char* id;
+    const char* texte;
+    bool videSansEmetteur;
+};
+namespace idp = IdSprite::Particules;
+inline const SaisieParticules SAISIES_PARTICULES[] = {
+    {idp::myTextInputVelX, "1.5", true}, {idp::myTextInputVelY, "-2.25", true}, {idp::myTextInputForcesX, "0.125", true},
+    {idp::myTextInputForcesY, "0.375", true}, {idp::myTextInputTailleParticule, "3.5", true},
+    {idp::myTextInputDureeVie, "90", true}, {idp::myTextInputLargeurEmetteur, "30", true}, {idp::myTextInputR, "1", true},
+    {idp::myTextInputG, "2", true}, {idp::myTextInputB, "3", true}, {idp::myTextInputA, "4", true},
+    {idp::myTextInputHauteurEmetteur, "5", true}, {idp::myTextInputAleaDureeVie, "12", true},
+    {idp::myTextInputAmplitudeDegradeCouleur, "9", true}, {idp::myTextInputNbParticules, "77", true},
+    {idp::myTextInputNbCycles, "6", true}, {idp::myTextInputAngle1, "-45", true}, {idp::myTextInputAngle2, "45.5", true},
+    {idp::myTextInputAlphaAgeDec, "20", true}, {idp::myTextInputAcceleration, "0.0625", true},
+    {idp::myTextInputAlphaValDec, "13", true}, {idp::myTextInputCheminTexture, "effets/etincelle.png", false},
+    {idp::myTextInputVariationRotation, "2.5", false}, {idp::myTextInputVariationTaille, "-0.25", false},
+    {idp::myTextInputBorneVariationTaille, "0.5", false}, {idp::myTextInputTailleMax, "7.5", false},
+    {idp::myTextInputTailleMin, "1.25", false}, {idp::myTextInputInitLargeur, "14", true},
+    {idp::myTextInputInitHauteur, "8", true}, {idp::myTextInputDecPosX, "-3", true}, {idp::myTextInputDecPosY, "11", true},
+    {idp::myTextInputAleaVitX, "0.75", true}, {idp::myTextInputAleaVitY, "1.75", true},
+    {idp::myTextInputAleaForceX, "1.125", true}, {idp::myTextInputAleaForceY, "2.75", true},
+    {idp::myTextInputAleaAccel, "0.03125", true},
+};
+
 class DialoguesOptions : public DialoguesSprite {
 protected:
     void SetUp() override
