@@ -16,13 +16,11 @@
 #include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
-#include "support/Outils.h"
+#include "game/OutilsJeu.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-
-#include <unistd.h>
 
 namespace {
 
@@ -31,10 +29,6 @@ namespace idp = IdSprite::Particules;
 struct Banc {
     Banc()
     {
-        char tampon[4096];
-        ancien = ::getcwd(tampon, sizeof tampon) ? tampon : ".";
-        if (::chdir(dossier.str().c_str()) != 0)
-            return;
         std::filesystem::copy(std::string(TUV_DATA_DIR_SOURCE) + "/PLUX_Modeles", "PLUX_Modeles",
                               std::filesystem::copy_options::recursive);
         ecrireTexte("jeu.ini", "VIEWPORT=1280;720\nFRAMERATE=60\nEDITEUR=./niveaux/banc.niv\n");
@@ -63,12 +57,6 @@ struct Banc {
         jeu.pdecor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites.push_back(sd);
         jeu.pdecor->pSDSelection = sd;
     }
-    ~Banc()
-    {
-        if (::chdir(ancien.c_str()) != 0)
-            return;
-    }
-
     // The dialog shown over the level (or hidden) and filled from the selected emitter.
     void montrer(bool visible)
     {
@@ -109,8 +97,7 @@ struct Banc {
             c->onTextEntered(static_cast<sf::Uint32>(t));
     }
 
-    DossierTemp dossier;
-    std::string ancien;
+    DossierDeTravail dossier;
     CSFMLJeu jeu;
     CJeuDialogPhysParticulesOptions* dialogue = nullptr;
     CSPRITE* sd = nullptr;  // the level's

@@ -205,11 +205,28 @@ TEST_F(Particules, AttacheSuitLeSpriteEtDessine)
 // a turn about half the time; without any, the angles are spread by particle index.
 TEST_F(Particules, ModesDAngleAleatoire)
 {
+    // 1000 births of velocity (1, 0) turned by an angle drawn between 0 and 90 degrees.
+    auto angles = [](bool alea, bool carre, bool direction) {
+        tuv::srand(7);
+        CParticules p;
+        p.velX = 1;
+        p.velY = 0;
+        p.angle2 = 90;
+        p.nbParticules = 1000;
+        p.bAngleAlea = alea;
+        p.bAngleAleaCarre = carre;
+        p.bAngleAleaDirection = direction;
+        p.demarrer(0, 0, 0);
+        std::vector<float> r;
+        for (const auto& q : p.getParticules())
+            r.push_back(std::atan2(q.vy, q.vx) * 180 / 3.14159265f);
+        return r;
+    };
     struct Cas {
         const char* nom;
         bool alea, carre, direction;
-        int sousMilieu;    // births below 45 degrees (of 1000), within 60
-        int retournees;    // births turned into 180..270, within 60
+        int sousMilieu;  // births below 45 degrees (of 1000), within 60
+        int retournees;  // births turned into 180..270, within 60
     };
     // Uniform: half below the middle. Squared: t^2 < 1/2 for t < 0.707.
     const Cas cas[] = {
@@ -218,19 +235,8 @@ TEST_F(Particules, ModesDAngleAleatoire)
         {"direction", false, false, true, 500, 500},
     };
     for (const Cas& c : cas) {
-        tuv::srand(7);
-        CParticules p;
-        p.velX = 1;
-        p.velY = 0;
-        p.angle2 = 90;
-        p.nbParticules = 1000;
-        p.bAngleAlea = c.alea;
-        p.bAngleAleaCarre = c.carre;
-        p.bAngleAleaDirection = c.direction;
-        p.demarrer(0, 0, 0);
         int sous = 0, retournees = 0;
-        for (const auto& q : p.getParticules()) {
-            float a = std::atan2(q.vy, q.vx) * 180 / 3.14159265f;
+        for (float a : angles(c.alea, c.carre, c.direction)) {
             if (a < -1)
                 a += 360;
             if (a >= 179) {
@@ -243,15 +249,7 @@ TEST_F(Particules, ModesDAngleAleatoire)
         EXPECT_NEAR(sous, c.sousMilieu, 60) << c.nom << ": births below 45 degrees";
         EXPECT_NEAR(retournees, c.retournees, 60) << c.nom << ": births turned by 180 degrees";
     }
-    // None: particle i of 1000 at 90 * i / 999 degrees.
-    CParticules p;
-    p.velX = 1;
-    p.velY = 0;
-    p.angle2 = 90;
-    p.nbParticules = 1000;
-    p.demarrer(0, 0, 0);
-    const auto& q = p.getParticules();
+    const std::vector<float> parIndice = angles(false, false, false);
     for (size_t i : {size_t(0), size_t(333), size_t(999)})
-        EXPECT_NEAR(std::atan2(q[i].vy, q[i].vx) * 180 / 3.14159265f, 90.0f * i / 999, 0.01f)
-            << "particle " << i << " without random mode";
+        EXPECT_NEAR(parIndice[i], 90.0f * i / 999, 0.01f) << "particle " << i << " without random mode";
 }
