@@ -6,6 +6,7 @@
 #include "characters/Perso.h"
 #include "core/Globals.h"
 #include "core/Media.h"
+#include "core/Services.h"
 #include "core/SpriteSimple.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
@@ -48,6 +49,9 @@ void CDecor::viderNiveau()
 {
     CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
     stopApplaudissements();
+    // The shader variables dialog edits the maps of a sprite about to go.
+    if (CSFMLJeuGlobal::bModeTest)
+        g_services.detacherDialogueShader();
     affecterManettes();
     if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_OPTIONS))
         for (const char* nom : VARIABLES_FOND)

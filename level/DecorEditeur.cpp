@@ -109,7 +109,7 @@ bool CDecor::selectionner(int mx, int my, int camX, int camY)
         pSDSelection = nullptr;
         pPlanSelection = nullptr;
         bSourisEnfoncee = false;
-        CPLUX::refresh("JeuDialogSprite");
+        g_services.rafraichirDialogueSprite();
         return false;
     }
     pSDSelection = trouve;
@@ -124,7 +124,7 @@ bool CDecor::selectionner(int mx, int my, int camX, int camY)
     ancreMenuSDY = camY != 0 ? my + oy / camY : my;
     pMenuSD->setActif(true);
     CPLUX::refresh("JeuDialogScripts");
-    CPLUX::refresh("JeuDialogSprite");
+    g_services.rafraichirDialogueSprite();
     if (jeu)
         jeu->pPersoSelection = nullptr;
     return true;

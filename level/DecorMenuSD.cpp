@@ -2,6 +2,7 @@
 // plane moves, order, flips, delete), and the level save the editor's dialogs and keys call.
 #include "anim/Sprite3.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
@@ -99,10 +100,12 @@ void CDecor::supprimerSelection()
     CSPRITE* sd = pSDSelection;
     pPlanSelection->sprites.remove(sd);
     // Nothing may keep pointing at it: selection, start markers, characters' ground,
-    // screen effects, its scripts.
+    // screen effects, its scripts, the editor's dialogs.
     detacherSD(sd);
+    g_services.detacherDialogueShader();
     delete sd;
     pSDSelection = nullptr;
+    g_services.rafraichirDialogueSprite();
 }
 
 void CDecor::actionMenuSD(int index, bool clic, bool gauche)
@@ -178,7 +181,7 @@ bool CDecor::gererMenuSD(sf::Window* fenetre, int camX, int camY)
             tuv::floatVersInt((static_cast<float>(ancreMenuSDX - camX) - cx) / zoom),
             tuv::floatVersInt((static_cast<float>(ancreMenuSDY + 1 + menu.getHauteurCase() - camY) - cy) / zoom));
     if (pSDSelection != avant)
-        CPLUX::refresh(DIALOGUE_SPRITE);
+        g_services.rafraichirDialogueSprite();
     return false;
 }
 

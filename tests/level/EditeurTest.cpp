@@ -197,8 +197,11 @@ TEST_F(EditeurTest, IconesDeLaSelection)
     clicIcone(PLAN_SUIVANT);
     clicIcone(PLAN_SUIVANT);
     EXPECT_EQ(decor->numPlanSelection, 4) << "no plane beyond the farthest";
-    // Delete: its scripts, the selection and the start marker go.
+    // Delete: its scripts, the selection, the start marker and the shader dialog's hold go.
+    int detachements = 0;
+    g_services.detacherDialogueShader = [&detachements] { ++detachements; };
     clicIcone(SUPPRIMER);
+    EXPECT_EQ(detachements, 1) << "the shader variables dialog lets the sprite go";
     EXPECT_TRUE(plan(4).sprites.empty() && decor->pSDSelection == nullptr && decor->positionsDepart.empty());
     EXPECT_TRUE(jeu->pscriptEngine->scripts.empty()) << "its scripts went with it";
     delete jeu->pscriptEngine;
