@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1, TYPE_MULTI = 2;
+constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1;
 constexpr int SLOT_AVENTURE = 9;
 constexpr int ATTENTE_METEORES = 200;
 constexpr int COMPTE_DEPART = 90;
@@ -85,11 +85,7 @@ void CDecor::armerJoueursCharges()
 {
     const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
     const int type = jeu ? jeu->typeJeu : TYPE_AVENTURE;
-    int arme = 0;
-    if (type == TYPE_AVENTURE)
-        arme = SLOT_AVENTURE;
-    else if (type == TYPE_MULTI && jeu && jeu->pscriptEngine)
-        arme = jeu->pscriptEngine->choisirArmeAuHasard();
+    const int arme = armeDeDepart();
     for (CPerso* p : persos) {
         if (!p || !p->sprite)
             continue;

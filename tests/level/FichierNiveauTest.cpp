@@ -18,8 +18,7 @@
 namespace {
 
 const char* const PARTICULES = PARTICULES_TEST;
-const char* const FORCE = "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;6;50;60;"
-                          "1;1;0.05;300;40;15;0.5;0;1;1";
+const char* const FORCE = FORCE_TEST;
 
 // The level: "TEXTURE" lines first, then every other key.
 std::string niveauComplet()

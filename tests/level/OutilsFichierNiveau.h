@@ -59,6 +59,10 @@ inline const char* const PARTICULES_TEST =
     "0.5;-1.5;12;6;0.25;0.125;40;50;10;1;3.5;200;100;50;255;20;;-1;10;80;1;0.5;1;20;5;0;1;2.5;1;0.1;4;1;1;6;1;"
     "2;3;1;7;-8;1;0;1;0;0.5;0.25;0.125;0.0625;0.75";
 
+// The values of a "FORCESD" line with both of its scripts.
+inline const char* const FORCE_TEST = "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;"
+                                      "6;50;60;1;1;0.05;300;40;15;0.5;0;1;1";
+
 // The animated hero of "PERSO3" lines: one animation of 4 frames whose global rectangle is
 // 24 x 40, and its character file.
 inline void ecrireHeros()

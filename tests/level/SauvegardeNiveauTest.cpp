@@ -16,9 +16,7 @@
 namespace {
 
 const char* const PARTICULES = PARTICULES_TEST;
-const char* const FORCE =
-    "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;6;50;60;1;1;0.05;300;40;15;"
-    "0.5;0;1;1";
+const char* const FORCE = FORCE_TEST;
 // Every uniform type of both shaders, in name order; "m" of an unknown type keeps no value.
 const char* const SHADERS = "./shaders/f.frag;6;a;float;1.5;0;b;int;3;2;c;vec2;1;2;0.5;d;vec3;1;2;3;0;"
                             "e;vec4;1;2;3;4;0.25;m;mat2;./shaders/v.vert;1;g;float;0.1;0";

@@ -2,6 +2,7 @@
 // rates, sounds, control, the veil, explosions, weapon refills, level changes after the pass,
 // and the screen effect drawn through a test shader under Xvfb.
 #include "script/OutilsCommandes.h"
+#include "support/Outils.h"
 
 #include "characters/Armes.h"
 #include "core/ShaderManager.h"
@@ -11,6 +12,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 namespace {
@@ -306,8 +308,8 @@ TEST_F(CommandesVue, ExplosionEtReload)
 
 namespace {
 
-// The level changes CHARGERNIV asks for are recorded here instead of being made, unless a
-// test makes them replace the scripts as a load does.
+// The level changes CHARGERNIV asks for are recorded here, and made by the world's real load
+// and restart only when a test asks for it.
 class ChargerNiveau : public Commandes {
 protected:
     struct Changement {
@@ -327,8 +329,8 @@ protected:
             EXPECT_EQ(&monde, decor);
             EXPECT_FALSE(moteur->passeEnCours()) << "never under a running step";
             changements.push_back({chemin, zone, redemarrer});
-            if (remplacerScripts)
-                moteur->viderScripts();
+            if (reel)
+                defaut(monde, chemin, zone, redemarrer);
         };
     }
     void TearDown() override
@@ -339,7 +341,7 @@ protected:
 
     CPerso* joueur = nullptr;
     std::vector<Changement> changements;
-    bool remplacerScripts = false;
+    bool reel = false;
     const decltype(CScriptEngine::changerMonde) defaut = CScriptEngine::changerMonde;
 };
 
@@ -386,22 +388,52 @@ TEST_F(ChargerNiveau, RedemarrerOuCharger)
     EXPECT_FALSE(changements[3].redemarrer);
 }
 
-// A load replaces the scripts, the running one among them: it is never used once freed
-// (AddressSanitizer watches), and the next frames run what the level made.
-TEST_F(ChargerNiveau, LeChargementRemplaceLesScripts)
+// The level file the real load reads, in a private working folder.
+class ChargerNiveauReel : public ChargerNiveau {
+protected:
+    void SetUp() override
+    {
+        ChargerNiveau::SetUp();
+        reel = true;
+        std::filesystem::current_path(dossier.str());
+        std::filesystem::create_directories("niveaux/monde1");
+        std::filesystem::create_directories("scripts");
+        ecrireTexte("scripts/niveau.scp", "SETVARIABLE(niveau;3)\n");
+        ecrireTexte("niveaux/monde1/niveau3.niv", "SCRIPTRUN=./scripts/niveau.scp;2;0;1\n");
+    }
+    void TearDown() override
+    {
+        ChargerNiveau::TearDown();
+        std::filesystem::current_path(ancien);
+    }
+    const std::filesystem::path ancien = std::filesystem::current_path();
+    DossierTemp dossier;
+};
+
+// The load replaces the scripts, the running one among them: it is never used once freed
+// (AddressSanitizer watches), and the next frames run the level's own script. Asking for the
+// level the world holds restarts it instead.
+TEST_F(ChargerNiveauReel, LeChargementRemplaceLesScripts)
 {
-    remplacerScripts = true;
     script("CHARGERNIV(monde1/;niveau3.niv;0;0;1)\nBASCULE()", declencheur::IMMEDIAT, 1);
     script("SETVARIABLE(apres;oui)", declencheur::IMMEDIAT, 1);
     images(2);
-    EXPECT_EQ(changements.size(), 1u);
-    EXPECT_EQ(moteur->nbScripts, 0);
+    ASSERT_EQ(changements.size(), 1u);
+    EXPECT_EQ(decor->appels.chargerNiveau, 1) << "another level: loaded";
+    ASSERT_EQ(moteur->scripts.size(), 1u) << "only the level's script is left";
+    EXPECT_EQ(moteur->scripts.front()->strFichier, "./scripts/niveau.scp");
     EXPECT_EQ(moteur->variablesGlobales["apres"], "oui") << "the pass went on after the command";
-    CScript* suivant = lancer("SETVARIABLE(niveau;3)");
+    EXPECT_EQ(jeu->pMenus->strNiveauCharge, "./niveaux/monde1/niveau3.niv") << "the world holds the new level";
+    EXPECT_EQ(jeu->pMenus->numNiveauCharge, 1);
+    images(2);
+    EXPECT_EQ(moteur->variablesGlobales["niveau"], "3") << "the level's script ran";
+
+    lancer("CHARGERNIV(monde1/;niveau3.niv;0;0;2)");
     images(1);
-    EXPECT_FALSE(suivant->bEnCours);
-    EXPECT_EQ(moteur->variablesGlobales["niveau"], "3");
-    EXPECT_EQ(changements.size(), 1u);
+    ASSERT_EQ(changements.size(), 2u);
+    EXPECT_TRUE(changements[1].redemarrer);
+    EXPECT_EQ(decor->appels.demarrerNiveau, 1) << "the same level: restarted";
+    EXPECT_EQ(decor->appels.chargerNiveau, 1) << "and not read again";
 }
 
 TEST_F(ChargerNiveau, FonduAuxDeuxTaux)
