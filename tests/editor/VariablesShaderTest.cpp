@@ -8,6 +8,7 @@
 
 namespace {
 
+using U = CSPRITE::Uniform;
 const char* const V[4] = {ids::myTextInputV1, ids::myTextInputV2, ids::myTextInputV3, ids::myTextInputV4};
 
 class Variables : public DialoguesSprite {
@@ -16,39 +17,25 @@ protected:
     {
         DialoguesSprite::SetUp();
         dialShader->show();
-        U& f = vert["f"];
-        f.strType = "float";
-        f.fValeur = 1.5f;
-        f.fPhaseDiviseur = 4;
-        vert["i"].strType = "int";
-        vert["i"].iValeur = 7;
-        U& v2 = vert["v2"];
-        v2.strType = "vec2";
-        v2.fVec2X = 1, v2.fVec2Y = 2;
-        U& v3 = vert["v3"];
-        v3.strType = "vec3";
-        v3.fVec3X = 1, v3.fVec3Y = 2, v3.fVec3Z = 3;
-        U& v4 = vert["v4"];
-        v4.strType = "vec4";
-        v4.fVec4X = 1, v4.fVec4Y = 2, v4.fVec4Z = 3, v4.fValeur = 4;
-        vert["x"].strType = "mat4";
-        frag["f"].strType = "float";
-        attacher();
-    }
-    using U = CSPRITE::Uniform;
-    void attacher()
-    {
+        for (const char* t : {"float", "int", "vec2", "vec3", "vec4"})
+            vert[t].strType = t;  // rows 0 to 4
+        vert["z"].strType = "mat4";
+        vert["float"].fValeur = 1.5f;
+        vert["int"].iValeur = 7;
+        vert["vec2"].fVec2X = 1, vert["vec2"].fVec2Y = 2;
+        vert["vec3"].fVec3X = 1, vert["vec3"].fVec3Y = 2, vert["vec3"].fVec3Z = 3;
+        vert["vec4"].fVec4X = 1, vert["vec4"].fVec4Y = 2, vert["vec4"].fVec4Z = 3, vert["vec4"].fValeur = 4;
+        frag["float"].strType = "float";
         dialShader->pUniformsVert = &vert;
         dialShader->pUniformsFrag = &frag;
         dialShader->init();
     }
-    // Rows of "myComboBoxVarVert": f, i, v2, v3, v4, x.
     void choisir(int ligne, const char* combo = ids::myComboBoxVarVert)
     {
         ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE_SHADER, combo, ligne)) << ligne;
     }
     void taper(const char* id, const std::string& t) { saisir(ids::DIALOGUE_SHADER, id, t); }
-    CPLUXControl* s(const char* id) const { return dialShader->getControl(id); }
+    CPLUXControl* c(const char* id) const { return dialShader->getControl(id); }
 
     CSPRITE::Uniforms vert, frag;
 };
@@ -57,40 +44,29 @@ protected:
 
 TEST_F(Variables, TheChoiceShowsTheInputsOfItsType)
 {
-    const struct {
-        int ligne;
-        const char* type;
-        std::vector<std::string> valeurs;  // the shown inputs, V1 first
-    } cas[] = {
-        {0, "float", {"1.5"}},
-        {1, "int", {"7"}},
-        {2, "vec2", {"1", "2"}},
-        {3, "vec3", {"1", "2", "3"}},
-        {4, "vec4", {"1", "2", "3", "4"}},
-    };
-    for (const auto& c : cas) {
-        choisir(c.ligne);
-        EXPECT_EQ(s(ids::myTextVType)->getText(), c.type);
+    const std::vector<std::string> montres[] = {{"1.5"}, {"7"}, {"1", "2"}, {"1", "2", "3"}, {"1", "2", "3", "4"}};
+    for (int ligne = 0; ligne < 5; ++ligne) {
+        choisir(ligne);
+        const std::string type = c(ids::myTextVType)->getText();
+        EXPECT_EQ(c(ids::myTextNomVar)->getText(), type) << ligne;
         for (size_t i = 0; i < 4; ++i) {
-            const bool visible = i < c.valeurs.size();
-            EXPECT_EQ(s(V[i])->isVisible(), visible) << c.type << " V" << i + 1;
-            EXPECT_EQ(s(V[i])->getLibelle()->isVisible(), visible) << c.type << " caption of V" << i + 1;
+            const bool visible = i < montres[ligne].size();
+            EXPECT_EQ(c(V[i])->isVisible(), visible) << type << " V" << i + 1;
+            EXPECT_EQ(c(V[i])->getLibelle()->isVisible(), visible) << type << " caption of V" << i + 1;
             if (visible)
-                EXPECT_EQ(s(V[i])->getText(), c.valeurs[i]) << c.type << " V" << i + 1;
+                EXPECT_EQ(c(V[i])->getText(), montres[ligne][i]) << type << " V" << i + 1;
         }
     }
-    EXPECT_EQ(s(ids::myTextNomVar)->getText(), "v4");
-    EXPECT_FLOAT_EQ(vert["v4"].fValeur, 4) << "showing a value wrote it";
+    EXPECT_FLOAT_EQ(vert["vec4"].fValeur, 4) << "showing a value changed it";
 
-    // A type the dialog does not know: name, type and period, and the inputs as they were.
+    // A type the dialog does not know: name, type and period; the inputs as they were.
+    vert["z"].fPhaseDiviseur = 3;
     choisir(5);
-    EXPECT_EQ(s(ids::myTextNomVar)->getText(), "x");
-    EXPECT_EQ(s(ids::myTextVType)->getText(), "mat4");
-    EXPECT_EQ(s(ids::myTextInputPhaseDiviseur)->getText(), "0");
-    EXPECT_TRUE(s(ids::myTextInputV4)->isVisible());
+    EXPECT_EQ(c(ids::myTextVType)->getText(), "mat4");
+    EXPECT_EQ(c(ids::myTextInputPhaseDiviseur)->getText(), "3");
+    EXPECT_TRUE(c(ids::myTextInputV4)->isVisible() && c(ids::myTextInputV4)->getText() == "4");
     taper(ids::myTextInputV1, "9");
-    EXPECT_FLOAT_EQ(vert["x"].fValeur, 0);
-    EXPECT_FLOAT_EQ(vert["x"].fVec4X, 0);
+    EXPECT_TRUE(vert["z"].fValeur == 0 && vert["z"].fVec4X == 0) << "an unknown type took a value";
 }
 
 TEST_F(Variables, TypedValuesGoIntoTheChosenVariable)
@@ -98,72 +74,64 @@ TEST_F(Variables, TypedValuesGoIntoTheChosenVariable)
     const struct {
         int ligne;
         const char* saisie;
-        const char* texte;
+        const char* tape;
         float (*lire)(const U&);
-        const char* nom;
         float attendu;
     } cas[] = {
-        {3, ids::myTextInputV3, "0.5", [](const U& u) { return u.fVec3Z; }, "v3", 0.5f},
-        {4, ids::myTextInputV4, "-3", [](const U& u) { return u.fValeur; }, "v4", -3},
-        {1, ids::myTextInputV1, "2.9", [](const U& u) { return float(u.iValeur); }, "i", 2},
-        {1, ids::myTextInputV1, "-2.9", [](const U& u) { return float(u.iValeur); }, "i", -2},
-        {0, ids::myTextInputV1, "1 .5", [](const U& u) { return u.fValeur; }, "f", 1.5f},
-        {0, ids::myTextInputV1, "1,5", [](const U& u) { return u.fValeur; }, "f", 1},
-        {0, ids::myTextInputV1, "", [](const U& u) { return u.fValeur; }, "f", 0},
-        {2, ids::myTextInputV2, "abc", [](const U& u) { return u.fVec2Y; }, "v2", 0},
+        {3, ids::myTextInputV3, "0.5", [](const U& u) { return u.fVec3Z; }, 0.5f},
+        {4, ids::myTextInputV4, "-3", [](const U& u) { return u.fValeur; }, -3},
+        {1, ids::myTextInputV1, "2.9", [](const U& u) { return float(u.iValeur); }, 2},
+        {1, ids::myTextInputV1, "-2.9", [](const U& u) { return float(u.iValeur); }, -2},
+        {0, ids::myTextInputV1, "1 .5", [](const U& u) { return u.fValeur; }, 1.5f},
+        {0, ids::myTextInputV1, "1,5", [](const U& u) { return u.fValeur; }, 1},
+        {2, ids::myTextInputV2, "abc", [](const U& u) { return u.fVec2Y; }, 0},
+        {0, ids::myTextInputV1, "", [](const U& u) { return u.fValeur; }, 0},
     };
-    for (const auto& c : cas) {
-        choisir(c.ligne);
-        taper(c.saisie, c.texte);
-        EXPECT_FLOAT_EQ(c.lire(vert[c.nom]), c.attendu) << c.nom << " <- \"" << c.texte << "\"";
+    for (const auto& k : cas) {
+        choisir(k.ligne);
+        taper(k.saisie, k.tape);
+        const std::string nom = c(ids::myTextNomVar)->getText();
+        EXPECT_FLOAT_EQ(k.lire(vert[nom]), k.attendu) << nom << " <- \"" << k.tape << "\"";
     }
     for (int ligne = 0; ligne < 5; ++ligne) {
         choisir(ligne);
         taper(ids::myTextInputPhaseDiviseur, "2");
-        const std::string nom = s(ids::myTextNomVar)->getText();
-        EXPECT_FLOAT_EQ(vert[nom].fPhaseDiviseur, 2) << nom;
+        EXPECT_FLOAT_EQ(vert[c(ids::myTextNomVar)->getText()].fPhaseDiviseur, 2) << "period of row " << ligne;
     }
-
-    // The fragment choice edits the fragment map, though the vertex map has the same name.
+    // A fragment choice edits the fragment map, though the vertex map has the same name.
     choisir(0, ids::myComboBoxVarFrag);
     EXPECT_EQ(dialShader->iListeCourante, 1);
     taper(ids::myTextInputV1, "8");
-    EXPECT_FLOAT_EQ(frag["f"].fValeur, 8);
-    EXPECT_FLOAT_EQ(vert["f"].fValeur, 0);
+    EXPECT_TRUE(frag["float"].fValeur == 8 && vert["float"].fValeur == 0);
 }
 
-TEST_F(Variables, DetachedAndEmptyAndClosed)
+TEST_F(Variables, DetachedEmptyAndClosed)
 {
     choisir(0);
-    dialShader->pUniformsVert = dialShader->pUniformsFrag = nullptr;  // what a level load does
+    dialShader->pUniformsVert = dialShader->pUniformsFrag = nullptr;  // as a level load leaves it
     choisir(2);
-    EXPECT_EQ(s(ids::myTextNomVar)->getText(), "f") << "a detached choice showed something";
-    EXPECT_EQ(dialShader->iListeCourante, 0);
+    EXPECT_TRUE(c(ids::myTextNomVar)->getText() == "float" && dialShader->iListeCourante == 0);
     taper(ids::myTextInputV1, "5");
-    EXPECT_FLOAT_EQ(vert["f"].fValeur, 1.5f) << "a detached dialog wrote";
+    EXPECT_FLOAT_EQ(vert["float"].fValeur, 1.5f) << "a detached dialog wrote";
     dialShader->init();
     EXPECT_EQ(dialShader->iListeCourante, -1);
     for (const char* id : {ids::myTextInputPhaseDiviseur, V[0], V[1], V[2], V[3]})
-        EXPECT_EQ(s(id)->getText(), "") << id;
+        EXPECT_EQ(c(id)->getText(), "") << id;
 
-    // A shader without uniforms: an empty list with nothing selected.
-    CSPRITE::Uniforms vide;
+    CSPRITE::Uniforms vide;  // a shader without uniforms
     dialShader->pUniformsVert = &vide;
     dialShader->pUniformsFrag = &frag;
     dialShader->init();
     auto* combo = dialShader->ctrlComboBox(ids::myComboBoxVarVert);
-    EXPECT_EQ(combo->getNbElements(), 0);
-    EXPECT_EQ(combo->getNumSel(), -1);
+    EXPECT_TRUE(combo->getNbElements() == 0 && combo->getNumSel() == -1);
     EXPECT_EQ(dialShader->ctrlComboBox(ids::myComboBoxVarFrag)->getNbElements(), 1);
-
     ASSERT_TRUE(CPLUXTest::click(ids::DIALOGUE_SHADER, ids::myButtonFermer));
     EXPECT_FALSE(CPLUX::isDialogVisible(ids::DIALOGUE_SHADER));
-    EXPECT_EQ(frag.size(), 1u);
-    EXPECT_EQ(dialShader->pUniformsFrag, &frag) << "closing keeps the maps";
+    EXPECT_TRUE(frag.size() == 1 && dialShader->pUniformsFrag == &frag) << "closing changed the maps";
 }
 
-// The level's drawing passes what the dialog wrote: a tint typed into "luminosite" lights the
-// next drawn pixel, and a period of 2 adds 0.5 per second of the game clock.
+// The drawing passes what the dialog wrote: a value typed into "luminosite" lights the next
+// drawn pixel, and a period of 2 adds 0.5 per second of the game clock.
 TEST_F(Variables, ATypedValueShowsInTheNextDrawing)
 {
     if (!sf::Shader::isAvailable()) {
@@ -181,8 +149,7 @@ TEST_F(Variables, ATypedValueShowsInTheNextDrawing)
     sd->x = sd->y = 0;
     dlg().init();
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
-    ASSERT_EQ(sd->strShaderFrag, "teinte.frag");
-    auto vert = [this] {
+    auto vertDessine = [this] {
         sf::RenderTexture rt;
         rt.create(16, 16);
         rt.clear(sf::Color::Black);
@@ -190,17 +157,16 @@ TEST_F(Variables, ATypedValueShowsInTheNextDrawing)
         rt.display();
         return rt.getTexture().copyToImage().getPixel(2, 2).g;
     };
-    EXPECT_EQ(vert(), 0) << "red without a tint";
+    EXPECT_EQ(vertDessine(), 0) << "red without a tint";
     dialShader->show();
-    ASSERT_EQ(textesDe(dialShader->ctrlComboBox(ids::myComboBoxVarFrag)),
-              (std::vector<std::string>{"inverser", "luminosite", "teinte"}));
+    ASSERT_EQ(dialShader->ctrlComboBox(ids::myComboBoxVarFrag)->getText(1), "luminosite");
     choisir(1, ids::myComboBoxVarFrag);
     taper(ids::myTextInputV1, "0.5");
-    EXPECT_NEAR(vert(), 128, 2);
+    EXPECT_NEAR(vertDessine(), 128, 2);
     taper(ids::myTextInputV1, "0");
     taper(ids::myTextInputPhaseDiviseur, "2");
     for (float t : {0.0f, 0.4f, 0.8f}) {
         secondes = t;
-        EXPECT_NEAR(vert(), t * 0.5f * 255, 2) << t << " s";
+        EXPECT_NEAR(vertDessine(), t * 0.5f * 255, 2) << t << " s";
     }
 }
