@@ -53,8 +53,9 @@ TEST_F(Variables, TheChoiceShowsTheInputsOfItsType)
             const bool visible = i < montres[ligne].size();
             EXPECT_EQ(c(V[i])->isVisible(), visible) << type << " V" << i + 1;
             EXPECT_EQ(c(V[i])->getLibelle()->isVisible(), visible) << type << " caption of V" << i + 1;
-            if (visible)
+            if (visible) {
                 EXPECT_EQ(c(V[i])->getText(), montres[ligne][i]) << type << " V" << i + 1;
+            }
         }
     }
     EXPECT_FLOAT_EQ(vert["vec4"].fValeur, 4) << "showing a value changed it";

@@ -14,7 +14,7 @@ namespace {
 
 namespace ids = IdSprite;
 
-class AllerRetour : public NiveauTest {
+class AllerRetourSprite : public NiveauTest {
 protected:
     void SetUp() override
     {
@@ -44,8 +44,9 @@ protected:
     }
     void cocher(const char* id, bool etat)
     {
-        if (sprite->ctrlButtonCheck(id)->isChecked() != etat)
+        if (sprite->ctrlButtonCheck(id)->isChecked() != etat) {
             ASSERT_TRUE(CPLUXTest::click(ids::DIALOGUE, id)) << id;
+        }
     }
     // A uniform of the shader dialog: chosen in its list, then its inputs typed, V1 first.
     void uniforme(const char* liste, int ligne, std::vector<std::string> valeurs, const char* periode = nullptr)
@@ -70,7 +71,7 @@ protected:
 
 } // namespace
 
-TEST_F(AllerRetour, WhatTheDialogsWriteTheLevelFileKeeps)
+TEST_F(AllerRetourSprite, WhatTheDialogsWriteTheLevelFileKeeps)
 {
     ecrireFichier("depart.niv", "TEXTURE_DEC=./decors/boite.dec;BOITE\n\nSD=BOITE;300;400;2;16;32;0;0;1;1;1;1;0;0;0;0;"
                                 "0;0;0\n");
