@@ -3,7 +3,7 @@
 # and runs every test headless under Xvfb. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/deps.sh
+./scripts/deps.sh --tests
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/build/ccache}"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUV_SANITIZE=ON >/dev/null
 cmake --build build/test

@@ -276,6 +276,11 @@ void CSFMLJeu::creerFenetre(int largeur, int hauteur)
     hauteurVue = hauteur;
     fenetre = new sf::RenderWindow(sf::VideoMode(largeur, hauteur), "Jeu", sf::Style::Titlebar | sf::Style::Close);
     fenetre->setKeyRepeatEnabled(false);
+    // SFML leaves a new window where the window manager puts it, on some desktops partly below
+    // the screen: the game's window is centred on the desktop.
+    const sf::VideoMode bureau = sf::VideoMode::getDesktopMode();
+    fenetre->setPosition(sf::Vector2i(std::max(0, (static_cast<int>(bureau.width) - largeur) / 2),
+                                      std::max(0, (static_cast<int>(bureau.height) - hauteur) / 2)));
     pvueMenu = new CVue(largeur, hauteur);
     pvueJeu = new CVue(largeur, hauteur);
     pvue = pdecor == pdecorJeu ? pvueJeu : pvueMenu;

@@ -3,6 +3,8 @@
 #include "core/Globals.h"
 #include "game/Jeu.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -76,13 +78,46 @@ void lireEnvironnementAutomatique(CSFMLJeu& jeu)
     }
 }
 
+const char* const AIDE =
+    "usage: jeu [--dev]      (./run.sh [--neuf] [--dev] starts it)\n"
+    "Plays the game in the working folder (jeu.ini, menus, levels...).\n"
+    "  --dev    development switch: level editor, animation editor, tools, cheats\n"
+    "  --neuf   (./run.sh) starts from a fresh copy of data/: players, scores and\n"
+    "           progression start over\n"
+    "  --help   this text\n";
+
+// Without a display the window library would abort: say it in one line instead.
+bool ecranDisponible()
+{
+    const char* nom = std::getenv("DISPLAY");
+    if (!nom || !*nom)
+        return false;
+    Display* ecran = XOpenDisplay(nullptr);
+    if (!ecran)
+        return false;
+    XCloseDisplay(ecran);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--dev") == 0)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--dev") == 0) {
             CSFMLJeuGlobal::bModeTest = true;
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << AIDE;
+            return 0;
+        } else {
+            std::cerr << "jeu: unknown argument \"" << argv[i] << "\" (jeu --help lists them)\n";
+            return 2;
+        }
+    }
+    if (!ecranDisponible()) {
+        std::cerr << "jeu: no display to open the window on (DISPLAY is not set or cannot be reached)\n";
+        return 1;
+    }
 
     auto* jeu = new CSFMLJeu();
     CSFMLJeuGlobal::pmonjeu = jeu;

@@ -7,7 +7,9 @@ the shadow and the characters' icon menu; the online lobby's character pictures 
 miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
 cloud and the lightning) and the fire meteor's sheet; the explosions' sequences, the rocker
 weapon's rock and the loot a dead enemy shows; the combat images (the fire of a burnt body,
-the empty-weapon rabbit, blood, the two status icons). Run from data/:
+the empty-weapon rabbit, blood, the two status icons); through outils/images_decors.py, the
+levels' decor sheets and masks, their mechanisms, backgrounds and list pictures. Run from
+data/:
 
     python3 outils/generer_images_hud.py
 
@@ -1019,6 +1021,12 @@ def main():
     images_combat()
     images_messages.dessiner(sys.modules[__name__])
     images_atelier()
+    # The levels' decor, mechanisms, halos and list pictures (outils/images_decors.py).
+    from images_decors import images_decors
+    images_decors()
+    # The heroes of the two-player game, their hats and portraits (outils/images_heros.py).
+    from images_heros import images_heros
+    images_heros()
 
 
 if __name__ == "__main__":

@@ -100,3 +100,69 @@ ecrire("fureur.wav", 0.50, [110.0, 116.0, 220.0], glissement=0.3, bruit=0.2)
 ecrire("kickass.wav", 0.18, [90.0, 180.0], glissement=-0.6, bruit=0.4)
 ecrire("tirdanscasque.wav", 0.30, [1800.0, 2710.0, 3300.0])
 ecrire("headshot.wav", 0.25, [240.0, 1200.0], glissement=-0.8, bruit=0.6)
+
+
+def bruit_filtre(nom, duree, coupure, enveloppe, graine, ton=None):
+    """Noise through a one-pole low-pass filter, shaped by `enveloppe(t)` (t from 0 to 1),
+    with an optional tone (frequency in Hz, or a function of t) under it."""
+    n = int(TAUX * duree)
+    filtre, phase, echantillons = 0.0, 0.0, []
+    for i in range(n):
+        t = i / n
+        graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
+        filtre += (graine / 0x3FFFFFFF - 1.0 - filtre) * (coupure(t) if callable(coupure) else coupure)
+        v = filtre * 2.0
+        if ton:
+            phase += 2 * math.pi * (ton(t) if callable(ton) else ton) / TAUX
+            v = 0.6 * v + 0.5 * math.sin(phase)
+        echantillons.append(int(max(-1.0, min(1.0, v * enveloppe(t) * 0.7)) * 32767))
+    sauver(nom, echantillons)
+
+
+def carillon(nom, notes, duree_note, timbre=3):
+    """Bell-like notes one after the other, each ringing on under the next."""
+    n = int(TAUX * duree_note * (len(notes) + 2))
+    somme = [0.0] * n
+    for k, f in enumerate(notes):
+        debut = int(TAUX * duree_note * k)
+        for i in range(n - debut):
+            t = i / TAUX
+            a = math.exp(-t * 5.0)
+            somme[debut + i] += a * (math.sin(2 * math.pi * f * t) + 0.4 * math.sin(2 * math.pi * f * timbre * t))
+    sauver(nom, [int(max(-1.0, min(1.0, v * 0.35)) * 32767) for v in somme])
+
+
+def applaudissements(nom, duree, graine):
+    """Many claps: short bursts of bright noise at random moments, a crowd swelling and fading."""
+    n = int(TAUX * duree)
+    somme = [0.0] * n
+    for _ in range(int(duree * 60)):
+        graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
+        debut = graine % (n - 800)
+        for i in range(700):
+            graine = (graine * 1103515245 + 12345) & 0x7FFFFFFF
+            somme[debut + i] += (graine / 0x3FFFFFFF - 1.0) * math.exp(-i / 120.0)
+    foule = [min(1.0, 3 * i / n) * min(1.0, 2.5 * (1 - i / n)) for i in range(n)]
+    sauver(nom, [int(max(-1.0, min(1.0, somme[i] * foule[i] * 0.25)) * 32767) for i in range(n)])
+
+
+# The menus' doors: sliding shut, and the clang of closing; the applause of a won level.
+bruit_filtre("portes.wav", 0.9, 0.05, lambda t: min(1.0, t * 8) * (1 - t), 31, ton=lambda t: 70 + 30 * t)
+bruit_filtre("portes_fermeture.wav", 0.5, lambda t: 0.6 if t < 0.04 else 0.08,
+             lambda t: (1 - t) ** 3, 32, ton=55)
+applaudissements("applaudissements.wav", 2.5, 33)
+# The levels' decor: a torch's crackle, a fan's wind, a bounce pad's spring, a slab
+# crumbling, a door opening, a flag raised, the exit, a weapon taken, a pickup, the vortex
+# of the two-player rounds.
+bruit_filtre("feu.wav", 1.0, 0.3, lambda t: 0.5 + 0.5 * abs(math.sin(t * 37)) ** 8, 34)
+bruit_filtre("vent.wav", 1.2, lambda t: 0.02 + 0.03 * math.sin(t * math.pi), lambda t: math.sin(t * math.pi), 35)
+ecrire("rebond.wav", 0.30, [220.0, 330.0], glissement=2.0)
+bruit_filtre("eboulement.wav", 0.7, 0.12, lambda t: (1 - t) ** 1.5, 36, ton=lambda t: 60 - 20 * t)
+bruit_filtre("porte_ouverture.wav", 0.6, 0.06, lambda t: min(1.0, t * 20) * (1 - t), 37,
+             ton=lambda t: 90 + 60 * t)
+carillon("drapeau.wav", [523.25, 659.25, 783.99], 0.09)
+carillon("sortie.wav", [392.0, 523.25, 659.25, 783.99, 1046.5], 0.08)
+carillon("arme_prise.wav", [659.25, 987.77], 0.06, timbre=2)
+carillon("pastille.wav", [880.0, 1318.5], 0.05, timbre=5)
+bruit_filtre("vortex.wav", 1.0, lambda t: 0.02 + 0.2 * t, lambda t: math.sin(t * math.pi), 38,
+             ton=lambda t: 200 + 600 * t)

@@ -1,15 +1,18 @@
 // Writes the animated sprites the game ships: the hero's and the guard's ".anm" files, the
 // spirit that leaves a dead player, the fire meteor, the fire of a burnt body and the rabbit
-// of an empty weapon. Their sheets come from data/outils/generer_images_hud.py,
+// of an empty weapon; and the levels' musics and ambiences (Musiques.cpp). Their sheets come
+// from data/outils/generer_images_hud.py,
 // whose layout the cuts below follow. Run from data/ with a display (a GL context is needed
 // to hold a sheet texture):
 //
 //     xvfb-run -a ../build/test/tools/donnees/generer_anm
 #include "anim/Sprite3.h"
+#include "tools/donnees/Musiques.h"
 
 #include <SFML/Graphics/Texture.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -65,10 +68,20 @@ void ajouterElements(CSPRITE3& s, const std::vector<Cadre>& cadres)
 // ---------------------------------------------------------------- the characters' figure
 
 // Elements of a character's sheet (outils/generer_images_hud.py draws them upright).
-enum Partie { TETE, CORPS, BRAS_AVANT, BRAS_ARRIERE, JAMBE_AVANT, JAMBE_ARRIERE, ARME, FEU, FLECHE, FLECHE_TETE, PIQUES };
+enum Partie { TETE, CORPS, BRAS_AVANT, BRAS_ARRIERE, JAMBE_AVANT, JAMBE_ARRIERE, ARME, FEU, FLECHE, FLECHE_TETE, PIQUES,
+              CHAPEAU1 };
 // Drawing order of the anim elements: what is behind first.
 const Partie ORDRE[] = {JAMBE_ARRIERE, BRAS_ARRIERE, CORPS, TETE, JAMBE_AVANT, ARME, BRAS_AVANT};
 constexpr int NB_MEMBRES = 7;
+
+// The figure being built: the heroes of the two-player game wear one of four hats, anim
+// elements "chapeau1" to "chapeau4" over the head, hidden until the round start shows the
+// player's; the victory animations draw the figure three times as large.
+struct Gabarit {
+    int nbChapeaux = 0;
+    float echelle = 1;
+};
+Gabarit gabarit;
 
 // A stance of the figure, in the animation's frame (32 x 64, feet at (16, 64)).
 struct Pose {
@@ -109,9 +122,23 @@ void poser(CSPRITE3& s, int a, int f, const Pose& p, bool sansJambes = false)
     for (int ae = 0; ae < NB_MEMBRES; ++ae) {
         const Cle& c = cles[ae];
         const bool jambe = ORDRE[ae] == JAMBE_AVANT || ORDRE[ae] == JAMBE_ARRIERE;
-        s.setKeyAnimElemValeurs(a, f, ae, ORDRE[ae], !(sansJambes && jambe), c.position.x, c.position.y, c.origine.x,
-                                c.origine.y, 1, c.sy, c.rotation, false);
+        const float e = gabarit.echelle;
+        s.setKeyAnimElemValeurs(a, f, ae, ORDRE[ae], !(sansJambes && jambe), c.position.x * e, c.position.y * e,
+                                c.origine.x, c.origine.y, e, c.sy * e, c.rotation, false);
     }
+    // The hats sit on the head, turned with it.
+    const sf::Vector2f chapeau = (cou + tourner({0, -9}, p.penche)) * gabarit.echelle;
+    for (int k = 0; k < gabarit.nbChapeaux; ++k)
+        s.setKeyAnimElemValeurs(a, f, NB_MEMBRES + k, CHAPEAU1 + k, false, chapeau.x, chapeau.y, 7, 10, gabarit.echelle,
+                                gabarit.echelle, p.penche, false);
+}
+
+void ajouterMembres(CSPRITE3& s, int a)
+{
+    for (Partie e : ORDRE)
+        s.ajouterAnimElem(a, e, "", 0, 1);
+    for (int k = 0; k < gabarit.nbChapeaux; ++k)
+        s.ajouterAnimElem(a, CHAPEAU1 + k, "chapeau" + std::to_string(k + 1), 0, 1);
 }
 
 // An animation of the figure: its poses, one keyframe each, so many frames apart.
@@ -121,11 +148,12 @@ void animerFigure(CSPRITE3& s, const char* nom, const std::vector<Pose>& poses, 
     const int a = s.getNbAnimations() - 1;
     s.setNbFrames(a, static_cast<int>(poses.size()) * ecart);
     s.setVitesseAnim(a, 2);
-    for (Partie e : ORDRE)
-        s.ajouterAnimElem(a, e, "", 0, 1);
+    ajouterMembres(s, a);
     for (size_t k = 0; k < poses.size(); ++k)
         poser(s, a, static_cast<int>(k) * ecart, poses[k]);
-    bornerAnimation(s, a, sf::FloatRect(0, 0, 32, 64), sf::FloatRect(6, 8, 20, 56), sf::Vector2f(16, 64));
+    const float e = gabarit.echelle;
+    bornerAnimation(s, a, sf::FloatRect(0, 0, 32 * e, 64 * e), sf::FloatRect(6 * e, 8 * e, 20 * e, 56 * e),
+                    sf::Vector2f(16 * e, 64 * e));
 }
 
 // An aim animation: one frame per degree from straight up (0) to straight down (180), the
@@ -140,8 +168,7 @@ void animerVisee(CSPRITE3& s, const char* nom, const Pose& base, int filleJambes
     s.setNbFramesVisee(a, 1);
     s.setCercleViseePos(a, 16, 17);  // the shoulders; shots leave at the weapon's end
     s.setCercleViseeRayon(a, 24);
-    for (Partie e : ORDRE)
-        s.ajouterAnimElem(a, e, "", 0, 1);
+    ajouterMembres(s, a);
     for (int angle = 0; angle <= 180; angle += 45) {
         Pose p = base;
         p.brasAvant = static_cast<float>(angle - 180);  // from hanging down to the aim
@@ -168,13 +195,34 @@ void ombrer(CSPRITE3& s, const std::string& nom)
 
 // A character of seven parts: one animation per group of states, the death one carrying
 // the four overlays that the killing weapon shows.
-void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feuille)
+// Lying on the back, arms thrown up: a dead character, or both heroes when everybody died.
+Pose poseCouchee()
+{
+    Pose p;
+    p.baisse = 24;
+    p.penche = -90;
+    p.jambeAvant = -90;
+    p.jambeArriere = -80;
+    p.brasAvant = -170;
+    p.brasArriere = -160;
+    return p;
+}
+
+void ajouterElementsFigure(CSPRITE3& s)
 {
     ajouterElements(s, {{"tete", 0, 0, 12, 12}, {"corps", 12, 0, 14, 22}, {"bras_avant", 26, 0, 5, 18},
                         {"bras_arriere", 31, 0, 5, 18}, {"jambe_avant", 36, 0, 6, 26},
                         {"jambe_arriere", 42, 0, 6, 26}, {"arme", 48, 0, 14, 5}, {"mort_feu", 0, 32, 32, 32},
                         {"mort_fleche", 32, 32, 24, 8}, {"mort_fleche_tete", 32, 40, 24, 8},
                         {"mort_piques", 64, 32, 32, 16}});
+    if (gabarit.nbChapeaux > 0)
+        ajouterElements(s, {{"chapeau1", 64, 0, 14, 10}, {"chapeau2", 80, 0, 14, 10}, {"chapeau3", 64, 12, 14, 10},
+                            {"chapeau4", 80, 12, 14, 10}});
+}
+
+void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feuille)
+{
+    ajouterElementsFigure(s);
     Pose debout, souffle;
     souffle.baisse = 1;
     auto pas = [](float jambe, float bras) {
@@ -209,13 +257,7 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
     Pose frappe2;
     frappe2.brasAvant = -40;
     frappe2.penche = 10;
-    Pose mort;
-    mort.baisse = 24;
-    mort.penche = -90;
-    mort.jambeAvant = -90;
-    mort.jambeArriere = -80;
-    mort.brasAvant = -170;
-    mort.brasArriere = -160;
+    const Pose mort = poseCouchee();
     animerFigure(s, "ARRET", {debout, souffle}, 12);
     animerFigure(s, "BAISSE", {baisse}, 1);
     animerFigure(s, "BAISSE_MARCHE", {baisse, pas(15, 10), baisse}, 5);
@@ -227,8 +269,8 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
     const sf::Vector2f places[4] = {{0, 30}, {20, 54}, {-2, 52}, {0, 48}};
     for (int i = 0; i < 4; ++i) {
         s.ajouterAnimElem(animMort, FEU + i, "", 0, 1);
-        s.setKeyAnimElemValeurs(animMort, 0, NB_MEMBRES + i, FEU + i, false, places[i].x, places[i].y, 0, 0, 1, 1, 0,
-                                true);
+        s.setKeyAnimElemValeurs(animMort, 0, NB_MEMBRES + gabarit.nbChapeaux + i, FEU + i, false, places[i].x,
+                                places[i].y, 0, 0, 1, 1, 0, true);
     }
     animerFigure(s, "VICTOIRE", {victoire, debout}, 8);
     animerFigure(s, "COUP", {frappe, frappe2, debout}, 3);
@@ -257,6 +299,29 @@ void construirePerso(CSPRITE3& s, const std::string& id, const std::string& feui
         for (int a = 0; a < s.getNbAnimations(); ++a)
             if (s.getAnim(a)->nom == anim)
                 s.etats[etat] = a;
+    s.ID = id;
+    s.strTexture = feuille;
+}
+
+// The victory animations of the end-of-round screens, the figure three times as large:
+// 0 the winner cheering, 1 the loser's bowed head, 2 both lying when everybody died.
+void construireVictoire(CSPRITE3& s, const std::string& id, const std::string& feuille)
+{
+    ajouterElementsFigure(s);
+    Pose debout, bras;
+    bras.brasAvant = -170;
+    bras.brasArriere = 170;
+    Pose saut = bras;
+    saut.baisse = -6;
+    Pose baisse;
+    baisse.baisse = 8;
+    baisse.penche = 25;
+    baisse.brasAvant = -20;
+    baisse.brasArriere = 20;
+    const Pose couche = poseCouchee();
+    animerFigure(s, "VICTOIRE", {bras, saut, bras, debout}, 6);
+    animerFigure(s, "DEFAITE", {baisse, debout}, 20);
+    animerFigure(s, "MORTS", {couche}, 1);
     s.ID = id;
     s.strTexture = feuille;
 }
@@ -349,5 +414,31 @@ int main()
     lapin.pTextureFeuille = &feuille;
     construireLapin(lapin);
     ok = ecrire(lapin, "./lapin.anm") && ok;
+    // The four heroes of the two-player game (and the chrono levels), each in the colours of
+    // player 1 and of player 2, with their hats; their victory animations for the menus.
+    const char* heros[4][3] = {{"Zeph2", "zeph", "zeph"},
+                               {"Rerodez", "rerodez", "vevidiz"},
+                               {"Vuzi3", "vuzi", "vuzi"},
+                               {"Zadirirezi3", "zadirirezi", "zadirirezi"}};
+    for (const auto& h : heros)
+        for (const std::string j2 : {"", "_j2"}) {
+            const std::string dossier = std::string("./personnages/") + h[0] + "/";
+            const std::string feuilleHeros = dossier + h[1] + j2 + ".png";
+            std::string id = std::string(h[1]) + j2;
+            for (char& c : id)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            gabarit = {4, 1};
+            CSPRITE3 s;
+            s.pTextureFeuille = &feuille;
+            construirePerso(s, id, feuilleHeros);
+            ok = ecrire(s, dossier + h[1] + j2 + ".anm") && ok;
+            gabarit = {4, 3};
+            CSPRITE3 v;
+            v.pTextureFeuille = &feuille;
+            construireVictoire(v, id + "_VICTOIRE", feuilleHeros);
+            ok = ecrire(v, std::string("./") + h[2] + j2 + "_victoire.anm") && ok;
+        }
+    gabarit = {};
+    ok = ecrireMusiques() && ok;
     return ok ? 0 : 1;
 }

@@ -57,7 +57,7 @@ void construireAtelier(CDecor& d)
     for (auto [x, y] : {std::pair{520, 592}, std::pair{584, 592}, std::pair{552, 528}})
         poser(d, "caisse", x, y);
     if (CSPRITE3* floue = poser(d, "caisse", 1150, 592)) {
-        floue->strShaderFrag = "./shaders/flou.frag";
+        floue->strShaderFrag = "flou.frag";
         UniformSD& rayon = floue->uniformsFrag["rayon"];
         rayon.strType = "float";
         rayon.fValeur = 1.5f;

@@ -1,0 +1,120 @@
+// Every shipped file through the game's own readers, in a game made from the shipped
+// "jeu.ini": nothing may open a message box or be left unknown, and the animation files
+// must be exactly what their writer writes.
+#include "support/PiloteJeu.h"
+
+#include "anim/Sprite3.h"
+#include "characters/PersoDef.h"
+#include "core/Dec.h"
+#include "core/FichierDec.h"
+#include "level/Decor.h"
+#include "level/FichierNiveau.h"
+#include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The files of the working folder with that extension, as "./dir/name" paths.
+std::vector<std::string> fichiers(const std::string& extension)
+{
+    std::vector<std::string> liste;
+    for (const auto& e : fs::recursive_directory_iterator("."))
+        if (e.is_regular_file() && e.path().extension() == extension)
+            liste.push_back(e.path().generic_string());
+    std::sort(liste.begin(), liste.end());
+    return liste;
+}
+
+std::string boites() { return PiloteJeu::boitesOuvertes(); }
+
+} // namespace
+
+TEST(Lecture, ChaqueFichierSeLitSansMessage)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer()) << "the shipped jeu.ini opens no window";
+    CSFMLJeu& j = *p.jeu;
+    j.chargerSons();
+    EXPECT_EQ(j.persosPrecharges.size(), 8u) << "the eight heroes of LOADPERSO";
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "at start:" << boites();
+
+    for (const std::string& f : fichiers(".mnu")) {
+        const std::string nom = fs::path(f).filename().string();
+        j.pMenus->langue = nom.substr(0, 3);
+        j.pMenus->chargerMenu("./menus/", nom.substr(3));
+        EXPECT_GT(j.pMenus->nbLignes, 0) << f << " has no line";
+    }
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the menus:" << boites();
+
+    for (const std::string& f : fichiers(".niv")) {
+        CDecor monde;
+        CFichierNiveau lecteur;
+        EXPECT_TRUE(lecteur.chargerNiveau(f, monde)) << f;
+        EXPECT_TRUE(lecteur.nomsInconnus.empty()) << f << " names unknown models, first " << lecteur.nomsInconnus[0];
+    }
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the levels:" << boites();
+
+    for (const std::string& f : fichiers(".dec")) {
+        CDEC banque;
+        CFichierDEC lecteur;
+        EXPECT_TRUE(lecteur.chargerDEC(f, &banque)) << f;
+        EXPECT_FALSE(lecteur.id.empty()) << f << " has no ID";
+    }
+    for (const std::string& f : fichiers(".per")) {
+        CPersoDef def;
+        def.charger(f, false, j.pdecorJeu);
+        EXPECT_FALSE(def.id.empty()) << f << " has no ID";
+    }
+    for (const std::string& f : fichiers(".scp")) {
+        CScriptEngine moteur;
+        CScript* s = moteur.creerScript(f, nullptr, 2, 1, false, false);
+        ASSERT_NE(s, nullptr) << f;
+        EXPECT_GT(s->nbCommandes, 0) << f << " compiles to nothing";
+    }
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the definitions:" << boites();
+}
+
+// An animation file read and written again is the same file, byte for byte: the shipped
+// files are exactly as the writer writes them.
+TEST(Lecture, LesAnimationsSontCommeLesEcritLEditeur)
+{
+    PiloteJeu p;
+    for (const std::string& f : fichiers(".anm")) {
+        CSPRITE3 s;
+        ASSERT_TRUE(s.charger(nullptr, nullptr, f, false)) << f;
+        const std::string copie = p.dossier / "copie.anm";
+        ASSERT_TRUE(s.sauver(copie)) << f;
+        EXPECT_EQ(lireTexte(copie), lireTexte(f)) << f << " changes when saved again";
+        fs::remove(copie);
+        fs::remove(copie + ".save");
+    }
+}
+
+// A level read and written again is the same file: the shipped levels are exactly as the
+// editor saves them, so that opening one in the editor and saving it changes nothing.
+TEST(Lecture, LesNiveauxSontCommeLesEcritLEditeur)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.pMenus->selectionnerDecor(true);
+    for (const std::string& f : fichiers(".niv")) {
+        j.pdecorJeu->chargerNiveau(f, 1);
+        const std::string copie = p.dossier / "copie.niv";
+        CFichierNiveau ecrivain;
+        ASSERT_TRUE(ecrivain.sauverNiveau(copie, *j.pdecorJeu)) << f;
+        EXPECT_EQ(lireTexte(copie), lireTexte(f)) << f << " changes when saved again";
+        fs::remove(copie);
+        fs::remove(copie + ".save");
+    }
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << boites();
+}
