@@ -96,13 +96,7 @@ bool CJeuDialogAnimationsSprites::onDialogPressLeft(sf::RenderWindow* w, int x, 
     return true;
 }
 
-// Handlers that later parts of the editor fill ------------------------------------------------------------
-
-bool CJeuDialogAnimationsSprites::onMouseIn(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
-{
-    CPLUXDialog::onMouseIn(w, x, y, c);
-    return true;
-}
+// Handlers that only pass the event on ---------------------------------------------------------------
 
 bool CJeuDialogAnimationsSprites::onMouseOut(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
 {
@@ -110,32 +104,7 @@ bool CJeuDialogAnimationsSprites::onMouseOut(sf::RenderWindow* w, int x, int y, 
     return true;
 }
 
-bool CJeuDialogAnimationsSprites::onResize(int w, int h)
-{
-    CPLUXDialog::onResize(w, h);
-    return true;
-}
-
-
-void CJeuDialogAnimationsSprites::onMBClose(int handle, std::string id, bool answer1, bool answer2, bool answer3,
-                                            std::string text)
-{
-    CPLUXDialog::onMBClose(handle, id, answer1, answer2, answer3, text);
-}
-
-void CJeuDialogAnimationsSprites::onCtrlInputChange(CPLUXControlTextInput* c) { CPLUXDialog::onCtrlInputChange(c); }
-
-void CJeuDialogAnimationsSprites::onCtrlInputEnterPress(CPLUXControlTextInput* c)
-{
-    CPLUXDialog::onCtrlInputEnterPress(c);
-}
-
-void CJeuDialogAnimationsSprites::onCtrlCheckChange(CPLUXControlButtonCheck* c) { CPLUXDialog::onCtrlCheckChange(c); }
 void CJeuDialogAnimationsSprites::onCtrlSliderChange(CPLUXControlSliderH* c) { CPLUXDialog::onCtrlSliderChange(c); }
-void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c) { CPLUXDialog::onCtrlColorChange(c); }
-void CJeuDialogAnimationsSprites::onCtrlComboChange(CPLUXControlComboBox* c) { CPLUXDialog::onCtrlComboChange(c); }
-void CJeuDialogAnimationsSprites::onCtrlTabChange(CPLUXControlTab* c) { CPLUXDialog::onCtrlTabChange(c); }
-void CJeuDialogAnimationsSprites::onKeyPress(const sf::Event::KeyEvent& k) { CPLUXDialog::onKeyPress(k); }
 
 bool CJeuDialogAnimationsSprites::save(std::wofstream* f)
 {

@@ -40,6 +40,7 @@ class CPLUXControlTab;
 class CPLUXDialogFile;
 class CShaderManager;
 class CSPRITE3;
+struct CSPRITE3_ELEMENT;
 
 // One undo step: the values that undoing a change of one AE key puts back.
 struct AnmUndoRecord {
@@ -284,6 +285,20 @@ public:
     static bool callbackOuvrirScriptTir(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
     static bool callbackExportPlanche(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
 
+    // Keys, inputs, combos and checks ------------------------------------------------------------
+    // The questions whose answers onMBClose takes.
+    static constexpr const char* IDMB_CHANGE_NBFRAMES = "IDMB_CHANGE_NBFRAMES";
+    static constexpr const char* IDMBANIMAUTO = "IDMBANIMAUTO";
+    // The mode of the animation view (mesh or size-move-turn), shown by its two checks.
+    void setModeMaillage(bool maillage);
+    // The frame count of an animation, within the sprite's bounds; the timeline and the count
+    // input show what the sprite stored.
+    void changerNbFrames(int animation, long long n);
+    // The selection zone over the sheet pixels of rectZonePlanche, at the sheet's zoom.
+    void placerZonePlanche();
+    // The game's shader manager, else the editor's own.
+    CShaderManager* gestionnaireShaders();
+
     // The edited object and the controls ----------------------------------------------------
     CSPRITE3* pSprite;  // owned, never null
     CPLUXControlZone* pZonePlanche = nullptr;
@@ -501,6 +516,15 @@ private:
     void frameChoisie(int frame, bool keyframe);
     void testerSurvol(int x, int y);
     void retargeterScriptFrame(int animation, int frame);
+    // Keys: the Control shortcuts, and the saved mesh selections (Shift, Shift+Control).
+    bool toucheControle(sf::Keyboard::Key code, int onglet);
+    void copierFrameCourante();
+    void collerFrame();
+    bool toucheSelectionMaillage(sf::Keyboard::Key code, bool controle);
+    void sauverSelectionMaillage(CSPRITE3_ELEMENT& element, int slot);
+    void restaurerSelectionMaillage(CSPRITE3_ELEMENT& element, int slot);
+    // The answer to "IDMBANIMAUTO": one frame per AE, each showing its AE alone.
+    void creerAnimationSimple(int animation);
     // A tree of AEs under root, depth first; an AE already on the way down is not listed again.
     void ajouterArbre(int racine, int profondeur, int& reste);
 

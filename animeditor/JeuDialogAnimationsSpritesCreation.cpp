@@ -210,15 +210,18 @@ void CJeuDialogAnimationsSprites::remplirOngletsEtCombos()
 // while the game has none).
 void CJeuDialogAnimationsSprites::remplirCombosShaders()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    CShaderManager* shaders = jeu ? jeu->pShaderManager : nullptr;
-    if (!shaders) {
-        if (!shadersPropres_)
-            shadersPropres_ = std::make_unique<CShaderManager>();
-        shaders = shadersPropres_.get();
-    }
+    CShaderManager* shaders = gestionnaireShaders();
     shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersFrag), "frag");
     shaders->remplirComboShaders("./shaders", ctrlComboBox(IdAnm::myComboBoxShadersVert), "vert");
+}
+
+CShaderManager* CJeuDialogAnimationsSprites::gestionnaireShaders()
+{
+    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu; jeu && jeu->pShaderManager)
+        return jeu->pShaderManager;
+    if (!shadersPropres_)
+        shadersPropres_ = std::make_unique<CShaderManager>();
+    return shadersPropres_.get();
 }
 
 void CJeuDialogAnimationsSprites::remplirCombosArmes()

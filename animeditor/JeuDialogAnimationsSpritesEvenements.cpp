@@ -70,14 +70,19 @@ void CJeuDialogAnimationsSprites::replacerZonePlanche()
 {
     if (!pImagePlanche)
         return;
-    if (pZonePlanche) {
-        const sf::FloatRect r = imageVersEcran(IdAnm::myImagePlancheSprites, rectZonePlanche.left,
-                                               rectZonePlanche.top, rectZonePlanche.width, rectZonePlanche.height);
-        pZonePlanche->setPosition(r.left, r.top);
-        pZonePlanche->setVisibleDimension(r.width, r.height);
-    }
+    placerZonePlanche();
     if (CPLUXControl* c = getControl(IdAnm::myTextInputZoomImagePlanche))
         c->setText(CPLUX::ftos(pImagePlanche->getScale()));
+}
+
+void CJeuDialogAnimationsSprites::placerZonePlanche()
+{
+    if (!pImagePlanche || !pZonePlanche)
+        return;
+    const sf::FloatRect r = imageVersEcran(IdAnm::myImagePlancheSprites, rectZonePlanche.left, rectZonePlanche.top,
+                                           rectZonePlanche.width, rectZonePlanche.height);
+    pZonePlanche->setPosition(r.left, r.top);
+    pZonePlanche->setVisibleDimension(r.width, r.height);
 }
 
 // One zoom for the animation view and the preview, 0.1 a notch between 0.1 and 10.

@@ -23,6 +23,13 @@ void afficher(const CPLUXDialog& d, const char* id, const T& valeur)
         c->setText(valeur);
 }
 
+// The text of a control; empty when the model lacks it.
+inline std::string texte(const CPLUXDialog& d, const char* id)
+{
+    const CPLUXControl* c = d.getControl(id);
+    return c ? c->getText() : std::string();
+}
+
 // Silent: filling a colour reports no change.
 inline void colorer(const CPLUXDialog& d, const char* id, sf::Color c)
 {

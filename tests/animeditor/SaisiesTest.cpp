@@ -1,0 +1,279 @@
+// The editor's text inputs: validated ones acting on Enter (frames, speeds, play counts, zoom,
+// grid, aim frames, anim-element values with their undo), live ones acting on every change
+// (the sheet zone, the sheet zoom and grid, the batch of elements, the bounce, the path).
+#include "OutilsManip.h"
+
+#include "gui/CPLUXMessageBox.h"
+
+#include <climits>
+#include <functional>
+
+namespace {
+class SaisiesTest : public ManipTest {
+protected:
+    void SetUp() override
+    {
+        ManipTest::SetUp();
+        animation(0);
+    }
+    // The newest message box, answered by its button (0 "Oui", 1 "Non"); false without one.
+    bool repondre(int bouton)
+    {
+        const auto& boites = CPLUX::getMessageBoxes();
+        return !boites.empty() && CPLUXTest::answerMessageBox(boites.back()->getHwnd(), bouton);
+    }
+};
+} // namespace
+
+TEST_F(SaisiesTest, ValidatedInputsOnEnter)
+{
+    struct Cas {
+        const char* id;
+        const char* texte;
+        std::function<void()> verifier;
+    };
+    const CSPRITE3_ANIMATION& an = *s().getAnim(0);
+    const Cas table[] = {
+        {IdAnm::myTextInputNbLecturesAvantNouvelleAnim, "1", [&] { EXPECT_EQ(an.nbLecturesGoto, 0); }},
+        {IdAnm::myTextInputNumAnimACharger, "1", [&] { EXPECT_EQ(an.animGoto, 0); }},
+        {IdAnm::myTextInputNumAnimACharger, "-2147483648", [&] { EXPECT_EQ(an.animGoto, INT_MIN); }},
+        {IdAnm::myTextInputVitesseAnimCour, "3", [&] { EXPECT_EQ(an.vitesse, 3); }},
+        {IdAnm::myTextInputZoomAnimation, "2.5", [&] { EXPECT_EQ(d().zoom, 2.5f); }},
+        {IdAnm::myTextInputZoomAnimation, "0",
+         [&] {
+             EXPECT_EQ(d().zoom, 2.5f) << "ignored";
+             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "2.5") << "the input shows the zoom again";
+         }},
+        {IdAnm::myTextInputZoomAnimation, "-2", [&] { EXPECT_EQ(d().zoom, 2.5f) << "ignored"; }},
+        {IdAnm::myTextInputZoomAnimation, "20",
+         [&] {
+             EXPECT_EQ(d().zoom, 10.f) << "within the wheel's bounds";
+             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "10");
+         }},
+        {IdAnm::myTextInputZoomAnimation, "abc", [&] { EXPECT_EQ(d().zoom, 10.f) << "no number: ignored"; }},
+        {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
+        {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
+        {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
+        {IdAnm::myTextInputNbFramesVisee, "0", [&] { EXPECT_EQ(an.nbFramesVisee, 1); }},
+        {IdAnm::myTextInputNbFramesVisee, "-3", [&] { EXPECT_EQ(an.nbFramesVisee, 1); }},
+        {IdAnm::myTextInputNbFramesVisee, "2.9",
+         [&] {
+             EXPECT_EQ(an.nbFramesVisee, 2);
+             EXPECT_EQ(an.nbFrames, 10) << "not an aim animation: the count stays";
+             EXPECT_EQ(d().pTimeline->getNbFramesParDegre(), 2);
+         }},
+        {IdAnm::myTextInputMoveAnimDx, "4",
+         [&] { EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(4, -1)) << "by (Dx, Dy)"; }},
+        {IdAnm::myTextInputDxMere, "6", [&] { EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2)); }},
+        {IdAnm::myTextInputGotoFrameAnim, "3",
+         [&] { EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4)) << "target and count read together"; }},
+        {IdAnm::myTextInputOmbreRot, "45", [&] { EXPECT_EQ(an.ombreRotation, 45); }},
+        {IdAnm::myTextInputOmbreDx, "7", [&] { EXPECT_EQ(an.ombreDecalage, sf::Vector2f(7, -8)); }},
+        {IdAnm::myTextInputOmbreEcraseY, "0.5", [&] { EXPECT_EQ(an.ombreEcrasement, sf::Vector2f(1.5f, 0.5f)); }},
+        {IdAnm::myTextInputScriptTir, "tir.scp", [&] { EXPECT_EQ(s().scriptTir, "tir.scp"); }},
+        {IdAnm::myTextInputAnimFrameNb, "15",
+         [&] {
+             EXPECT_EQ(an.nbFrames, 15);
+             EXPECT_EQ(d().pTimeline->getNbFrames(), 15);
+         }},
+        {IdAnm::myTextInputAnimFrameNb, "999999999999",
+         [&] {
+             EXPECT_EQ(an.nbFrames, 100000000) << "the sprite's own limit";
+             EXPECT_EQ(d().pTimeline->getNbFrames(), 100000000);
+             EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "100000000") << "the count stored";
+         }},
+    };
+    // Values the rows above read beside the one typed.
+    frame(5);
+    e->ctrl(IdAnm::myTextInputMoveAnimDy)->setText("-1");
+    e->ctrl(IdAnm::myTextInputDyMere)->setText("2");
+    e->ctrl(IdAnm::myTextInputNbGotoFrameAnim)->setText("4");
+    e->ctrl(IdAnm::myTextInputOmbreDy)->setText("-8");
+    e->ctrl(IdAnm::myTextInputOmbreEcraseX)->setText("1.5");
+    for (const Cas& c : table) {
+        SCOPED_TRACE(std::string(c.id) + " = " + c.texte);
+        saisir(c.id, c.texte);
+        c.verifier();
+    }
+}
+
+TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
+{
+    // A smaller count is asked for: "Non" keeps the animation, "Oui" drops the keyframes beyond.
+    s().ajouterKeyframe(0, 8);
+    saisir(IdAnm::myTextInputAnimFrameNb, "10");
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "the same count asks nothing";
+    saisir(IdAnm::myTextInputAnimFrameNb, "6");
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    EXPECT_EQ(CPLUX::getMessageBoxes().back()->getBoxId(), "IDMB_CHANGE_NBFRAMES");
+    EXPECT_EQ(CPLUX::getMessageBoxes().back()->getTitleW(), L"ATTENTION !");
+    ASSERT_TRUE(repondre(1));
+    EXPECT_EQ(s().getNbFrames(0), 10);
+    EXPECT_TRUE(s().isKeyframe(0, 8));
+    saisir(IdAnm::myTextInputAnimFrameNb, "6");
+    ASSERT_TRUE(repondre(0));
+    EXPECT_EQ(s().getNbFrames(0), 6);
+    EXPECT_FALSE(s().isKeyframe(0, 8)) << "dropped with the frames beyond";
+    EXPECT_TRUE(s().isKeyframe(0, 5));
+    EXPECT_EQ(d().pTimeline->getNbFrames(), 6);
+    EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "6");
+
+    // Aim animations: a frame per degree of a half turn.
+    s().setVisee(0, true);
+    saisir(IdAnm::myTextInputNbFramesVisee, "3");
+    EXPECT_EQ(s().getNbFrames(0), 540);
+    EXPECT_EQ(d().pTimeline->getNbFrames(), 540);
+    EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "540");
+    saisir(IdAnm::myTextInputNbFramesVisee, "99999999999");
+    EXPECT_EQ(s().getNbFrames(0), 100000000) << "within the sprite's limit";
+    saisir(IdAnm::myTextInputNbFramesVisee, "1");
+    EXPECT_EQ(s().getNbFrames(0), 180);
+    EXPECT_TRUE(s().isKeyframe(0, 5));
+
+    // The current frame: the timeline, the panels and the selected keyframe follow it.
+    saisir(IdAnm::myTextInputAnimFrameCour, "5");
+    EXPECT_EQ(s().getFrameCourante(), 5);
+    EXPECT_EQ(d().numKeyFrameSel, 5);
+    EXPECT_EQ(d().pTimeline->getFrameSel(), 5);
+    for (const char* t : {"179", "7"}) {
+        saisir(IdAnm::myTextInputAnimFrameCour, t);
+        EXPECT_EQ(s().getFrameCourante(), std::stoi(t));
+        EXPECT_EQ(d().numKeyFrameSel, -1) << t << " is no keyframe";
+    }
+    for (const char* t : {"180", "-4", "abc"}) {
+        saisir(IdAnm::myTextInputAnimFrameCour, t);
+        EXPECT_EQ(s().getFrameCourante(), 0) << t << ": frame 0";
+        EXPECT_EQ(d().numKeyFrameSel, 0) << t << ": keyframe 0";
+        EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameCour), "0");
+    }
+}
+
+TEST_F(SaisiesTest, WithoutAnAnimationTheInputsShowTheirDefault)
+{
+    s().setAnimation2(-1, -1);
+    e->liste(IdAnm::myListAnimations)->setNumSel(-1);
+    ASSERT_EQ(d().numAnimationSel, -1);
+    for (const auto& [id, defaut] : {std::pair{IdAnm::myTextInputAnimFrameCour, "0"},
+                                     std::pair{IdAnm::myTextInputAnimFrameNb, "0"},
+                                     std::pair{IdAnm::myTextInputVitesseAnimCour, "1"}}) {
+        saisir(id, "7");
+        EXPECT_EQ(texte(id), defaut) << id;
+    }
+    saisir(IdAnm::myTextInputAnimCourX, "7");
+    saisir(IdAnm::myTextInputElementImageExterne, "image.png");
+    EXPECT_TRUE(d().listeAnnulations.empty()) << "nothing to record without an animation";
+    EXPECT_EQ(s().getAnim(0)->vitesse, 1);
+    EXPECT_EQ(s().getNbFrames(0), 10);
+    EXPECT_TRUE(s().getElement(0)->strImage.empty());
+}
+
+TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildren)
+{
+    // AE 0 has AE 1 as its child; the panel moves AE 0 alone.
+    s().getAnimElem(0, 0)->enfants = {1};
+    s().setKeyAnimElemValeurs(0, 5, 0, 0, true, 10, 20, 1, 2, 1, 1, 30, false);
+    s().setKeyAnimElemValeurs(0, 5, 1, 1, true, 50, 60, 0, 0, 1, 1, 0, false);
+    frame(5);
+    animElem(0);
+    struct Cas {
+        const char* id;
+        const char* texte;
+        const char* type;
+    } table[] = {
+        {IdAnm::myTextInputAnimCourX, "15", AnmUndoRecord::FAE_MOVE},
+        {IdAnm::myTextInputAnimCourY, "25", AnmUndoRecord::FAE_MOVE},
+        {IdAnm::myTextInputAnimCourOx, "3", AnmUndoRecord::FAE_ORIGIN},
+        {IdAnm::myTextInputAnimCourSy, "2", AnmUndoRecord::FAE_SCALE},
+        {IdAnm::myTextInputAnimCourAngle, "90", AnmUndoRecord::FAE_ROT},
+    };
+    for (const auto& c : table) {
+        SCOPED_TRACE(c.id);
+        const CSPRITE3_KEYANIMELEM avant = *s().getCle(0, 5, 0);
+        saisir(c.id, c.texte);
+        ASSERT_EQ(d().listeAnnulations.size(), 1u) << "one record";
+        EXPECT_EQ(d().listeAnnulations.back().type, c.type);
+        EXPECT_EQ(d().listeAnnulations.back().enfants, 0);
+        EXPECT_NE(s().getCle(0, 5, 0)->position + s().getCle(0, 5, 0)->origine +
+                      s().getCle(0, 5, 0)->echelle + sf::Vector2f(s().getCle(0, 5, 0)->rotation, 0),
+                  avant.position + avant.origine + avant.echelle + sf::Vector2f(avant.rotation, 0))
+            << "the keyframe took the input";
+        touche(sf::Keyboard::Z, true);
+        const CSPRITE3_KEYANIMELEM& apres = *s().getCle(0, 5, 0);
+        EXPECT_EQ(apres.position, avant.position);
+        EXPECT_EQ(apres.origine, avant.origine);
+        EXPECT_EQ(apres.echelle, avant.echelle);
+        EXPECT_EQ(apres.rotation, avant.rotation);
+        EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(50, 60)) << "the child never moved";
+        d().majPanneauAE();
+    }
+    // Off a keyframe the record is pushed all the same; nothing is written.
+    frame(7);
+    saisir(IdAnm::myTextInputAnimCourX, "99");
+    EXPECT_EQ(d().listeAnnulations.size(), 1u);
+    EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
+}
+
+TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)
+{
+    page(CJeuDialogAnimationsSprites::ONGLET_PLANCHE);
+    const CPLUXControlImage* planche = d().pImagePlanche;
+    for (const float z : {1.f, 2.f}) {
+        SCOPED_TRACE("sheet zoom " + std::to_string(z));
+        saisir(IdAnm::myTextInputZoomImagePlanche, z == 1.f ? "1" : "2", false);
+        ASSERT_EQ(planche->getScale(), z);
+        saisir(IdAnm::myTextInputElementX, "10", false);
+        saisir(IdAnm::myTextInputElementY, "6", false);
+        saisir(IdAnm::myTextInputElementL, "30", false);
+        saisir(IdAnm::myTextInputElementH, "12.5", false);
+        EXPECT_EQ(d().rectZonePlanche, sf::FloatRect(10, 6, 30, 12.5f));
+        const sf::FloatRect zone = d().pZonePlanche->getRect();
+        EXPECT_FLOAT_EQ(zone.left, planche->getLeft() + 10 * z);
+        EXPECT_FLOAT_EQ(zone.top, planche->getTop() + 6 * z);
+        EXPECT_FLOAT_EQ(zone.width, 30 * z);
+        EXPECT_FLOAT_EQ(zone.height, 12.5f * z);
+    }
+    // A half-typed zoom is no zoom; cells below a pixel are none either.
+    for (const char* t : {"0", "0.", "-1", ""})
+        saisir(IdAnm::myTextInputZoomImagePlanche, t, false);
+    EXPECT_EQ(planche->getScale(), 2.f);
+    saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "24", false);
+    saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "0", false);
+    saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "0.5", false);
+    EXPECT_EQ(planche->getGridCellSize(), 24.f);
+}
+
+TEST_F(SaisiesTest, LiveInputsAndThePanelsThatFillThem)
+{
+    const std::tuple<const char*, const char*, std::function<int()>, int> table[] = {
+        {IdAnm::myTextInputElementNombre, "0", [&] { return d().nombreElements; }, 1},
+        {IdAnm::myTextInputElementNombre, "4", [&] { return d().nombreElements; }, 4},
+        {IdAnm::myTextInputElementEspace, "-5", [&] { return d().espacementElements; }, 0},
+        {IdAnm::myTextInputPrecisionCheminAnimation, "0", [&] { return d().precisionCheminAnimation; }, 1},
+        {IdAnm::myTextInputSoubressautBorneInf, "2.9", [&] { return s().getAnim(0)->borneInf; }, 2},
+        {IdAnm::myTextInputSoubressautBorneSup, "1e40", [&] { return s().getAnim(0)->borneSup; }, 2000000000},
+    };
+    for (const auto& [id, t, valeur, attendu] : table) {
+        saisir(id, t, false);
+        EXPECT_EQ(valeur(), attendu) << id << " = " << t;
+    }
+    saisir(IdAnm::myTextInputSoubressautMax, "1.25", false);
+    EXPECT_EQ(s().getAnim(0)->maxSoubressaut, 1.25f);
+
+    // Choosing an element and an animation fills these inputs, which report each change:
+    // the element, the zone and the bounce stay exactly as they were.
+    CSPRITE3_ELEMENT& el = *s().getElement(1);
+    el.rect = {3.3f, 7.7f, 20.1f, 10.9f};
+    CSPRITE3_ANIMATION& an = *s().getAnim(0);
+    an.borneInf = 2;
+    an.borneSup = 7;
+    an.maxSoubressaut = 0.3f;
+    an.vitesseSoubressaut = 1.7f;
+    element(1);
+    animation(0);
+    EXPECT_EQ(el.rect, sf::FloatRect(3.3f, 7.7f, 20.1f, 10.9f));
+    EXPECT_EQ(d().rectZonePlanche, el.rect);
+    EXPECT_EQ(an.borneInf, 2);
+    EXPECT_EQ(an.borneSup, 7);
+    EXPECT_EQ(an.maxSoubressaut, 0.3f);
+    EXPECT_EQ(an.vitesseSoubressaut, 1.7f);
+}
