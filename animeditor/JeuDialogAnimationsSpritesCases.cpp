@@ -121,6 +121,41 @@ void sonSiArret(D& d, bool coche)
 // The list's colours follow the frame shown, keyframe or not.
 void colorerAE(D& d) { d.colorerListeAnimElemsCourante(); }
 
+void verrouAE(D& d, bool coche)
+{
+    if (!animElem(d))
+        return;
+    d.pSprite->setAnimElemVerrou(d.numAnimationSel, d.numAnimElemSel, coche);
+    colorerAE(d);
+}
+
+// Shown and pickable in the editor.
+void optionAE(D& d, bool coche)
+{
+    CSPRITE3_ANIMELEM* ae = d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel);
+    if (!ae)
+        return;
+    ae->option = coche;
+    colorerAE(d);
+}
+
+// The daughter's own flag lets the mother's KF_DELTA move it.
+void decalageMere(D& d, bool coche)
+{
+    const CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
+    if (CSPRITE3_ANIMATION* fille = an ? d.pSprite->getAnim(an->fille) : nullptr)
+        fille->bDeltaActif = coche;
+}
+
+void sensInverse(D& d, bool coche)
+{
+    if (!animation(d))
+        return;
+    d.pSprite->setKeyframeSensInverse(d.numAnimationSel, frame(d), coche);
+    d.majMarqueursTimeline(d.pSprite, d.pTimeline);
+    afficher(d, IdAnm::myTextInputAnimFrameNb, d.pSprite->getNbFrames(d.numAnimationSel));
+}
+
 const Table& casesSprite()
 {
     static const Table table = {
@@ -192,28 +227,9 @@ const Table& casesAnimation()
              if (CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel))
                  an->bSoubressaut = c;
          }},
-        {IdAnm::myButtonCheckLockAnimElem,
-         [](D& d, bool c) {
-             if (!animElem(d))
-                 return;
-             d.pSprite->setAnimElemVerrou(d.numAnimationSel, d.numAnimElemSel, c);
-             colorerAE(d);
-         }},
-        // The daughter's own flag lets the mother's KF_DELTA move it.
-        {IdAnm::myButtonCheckDecalageMere,
-         [](D& d, bool c) {
-             const CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
-             if (CSPRITE3_ANIMATION* fille = an ? d.pSprite->getAnim(an->fille) : nullptr)
-                 fille->bDeltaActif = c;
-         }},
-        {IdAnm::myButtonCheckVisibleAnimElem,
-         [](D& d, bool c) {
-             CSPRITE3_ANIMELEM* ae = d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel);
-             if (!ae)
-                 return;
-             ae->option = c;
-             colorerAE(d);
-         }},
+        {IdAnm::myButtonCheckLockAnimElem, verrouAE},
+        {IdAnm::myButtonCheckDecalageMere, decalageMere},
+        {IdAnm::myButtonCheckVisibleAnimElem, optionAE},
         {IdAnm::myButtonCheckShaderActif,
          [](D& d, bool c) { d.pSprite->setShaderActif(d.numAnimationSel, d.numAnimElemSel, c); }},
         {IdAnm::myButtonCheckAnimAvecInterpolation,
@@ -224,14 +240,7 @@ const Table& casesAnimation()
                        d.pSprite->isKeyAnimElemVisible(d.numAnimationSel, frame(d), d.numAnimElemSel));
          }},
         {IdAnm::myButtonCheckTimelineVisee, visee},
-        {IdAnm::myButtonCheckSensLectureFrame,
-         [](D& d, bool c) {
-             if (!animation(d))
-                 return;
-             d.pSprite->setKeyframeSensInverse(d.numAnimationSel, frame(d), c);
-             d.majMarqueursTimeline(d.pSprite, d.pTimeline);
-             afficher(d, IdAnm::myTextInputAnimFrameNb, d.pSprite->getNbFrames(d.numAnimationSel));
-         }},
+        {IdAnm::myButtonCheckSensLectureFrame, sensInverse},
         {IdAnm::myButtonCheckEmetteurParticules,
          [](D& d, bool c) {
              if (animation(d))
