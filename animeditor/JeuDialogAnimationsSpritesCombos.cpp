@@ -9,6 +9,7 @@
 #include "anim/Sprite3.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
+#include "editor/JeuDialogShaderVERT.h"
 #include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
@@ -41,6 +42,12 @@ void shader(D& d, CPLUXControlComboBox& c, int ligne, bool vertex)
         uniforms.clear();
     else
         shaders->lireUniforms(shaders->dossier + nom, ae->uniformsVert, ae->uniformsFrag, vertex ? 0 : 1);
+    // The shader variables dialog shows the AE's uniforms, when there is one.
+    if (auto* variables = dynamic_cast<CJeuDialogShaderVERT*>(CPLUX::getDialog("JeuDialogShader"))) {
+        variables->pUniformsVert = &ae->uniformsVert;
+        variables->pUniformsFrag = &ae->uniformsFrag;
+        variables->init();
+    }
 }
 
 // The element shows the global animation of that key (the second column); the reference is

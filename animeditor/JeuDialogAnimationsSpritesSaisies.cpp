@@ -269,27 +269,11 @@ const Table& saisiesValidees()
 
 // Live inputs ------------------------------------------------------------------------------------------
 
-void zoneX(D& d, const std::string& t)
+// One side of the zone, in sheet pixels; the zone control follows.
+template <float sf::FloatRect::*cote>
+void zone(D& d, const std::string& t)
 {
-    d.rectZonePlanche.left = CPLUX::stof(t);
-    d.placerZonePlanche();
-}
-
-void zoneY(D& d, const std::string& t)
-{
-    d.rectZonePlanche.top = CPLUX::stof(t);
-    d.placerZonePlanche();
-}
-
-void zoneL(D& d, const std::string& t)
-{
-    d.rectZonePlanche.width = CPLUX::stof(t);
-    d.placerZonePlanche();
-}
-
-void zoneH(D& d, const std::string& t)
-{
-    d.rectZonePlanche.height = CPLUX::stof(t);
+    d.rectZonePlanche.*cote = CPLUX::stof(t);
     d.placerZonePlanche();
 }
 
@@ -322,10 +306,10 @@ const Table& saisiesLive()
          [](D& d, const std::string& t) { d.espacementElements = std::max(0, CPLUX::stoi(t)); }},
         {IdAnm::myTextInputElementNombre,
          [](D& d, const std::string& t) { d.nombreElements = std::max(1, CPLUX::stoi(t)); }},
-        {IdAnm::myTextInputElementX, zoneX},
-        {IdAnm::myTextInputElementY, zoneY},
-        {IdAnm::myTextInputElementL, zoneL},
-        {IdAnm::myTextInputElementH, zoneH},
+        {IdAnm::myTextInputElementX, zone<&sf::FloatRect::left>},
+        {IdAnm::myTextInputElementY, zone<&sf::FloatRect::top>},
+        {IdAnm::myTextInputElementL, zone<&sf::FloatRect::width>},
+        {IdAnm::myTextInputElementH, zone<&sf::FloatRect::height>},
         {IdAnm::myTextInputZoomImagePlanche, zoomPlanche},
         {IdAnm::myTextInputTailleCaseGrillePlanche, caseGrillePlanche},
         {IdAnm::myTextInputSoubressautBorneInf,

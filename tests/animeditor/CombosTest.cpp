@@ -4,6 +4,7 @@
 
 #include "core/Services.h"
 #include "core/ShaderManager.h"
+#include "editor/JeuDialogShaderVERT.h"
 
 #include <SFML/Audio/SoundBuffer.hpp>
 
@@ -193,6 +194,9 @@ TEST_F(CombosTest, ShadersReadTheirUniformsAndLineZeroClearsTheStage)
     DansDossier ici(dossier.str());
     d().gestionnaireShaders()->remplirComboShaders("./shaders", e->combo(IdAnm::myComboBoxShadersVert), "vert");
     d().gestionnaireShaders()->remplirComboShaders("./shaders", e->combo(IdAnm::myComboBoxShadersFrag), "frag");
+    CJeuDialogShaderVERT variables;
+    variables.setId("JeuDialogShader");
+    CPLUX::addDialog(nullptr, &variables, nullptr, 0);
     animElem(1);
     const CSPRITE3_ANIMELEM& ae = *s().getAnimElem(0, 1);
     const int vert = e->combo(IdAnm::myComboBoxShadersVert)->getLine("onde.vert");
@@ -205,6 +209,8 @@ TEST_F(CombosTest, ShadersReadTheirUniformsAndLineZeroClearsTheStage)
     EXPECT_EQ(ae.strShaderFrag, "eau.frag");
     EXPECT_EQ(ae.uniformsVert.count("amplitude"), 1u);
     EXPECT_EQ(ae.uniformsFrag.count("centre"), 1u);
+    EXPECT_EQ(variables.pUniformsVert, &s().getAnimElem(0, 1)->uniformsVert) << "the variables dialog shows them";
+    EXPECT_EQ(variables.pUniformsFrag, &s().getAnimElem(0, 1)->uniformsFrag);
     choisir(IdAnm::myComboBoxShadersVert, 0);
     EXPECT_EQ(ae.strShaderVert, "");
     EXPECT_TRUE(ae.uniformsVert.empty()) << "the stage's uniforms go with it";

@@ -1,6 +1,7 @@
 // The editor's text inputs: validated ones acting on Enter (frames, speeds, play counts, zoom,
 // grid, aim frames, anim-element values with their undo), live ones acting on every change
 // (the sheet zone, the sheet zoom and grid, the batch of elements, the bounce, the path).
+#include "OutilsEdition.h"
 #include "OutilsManip.h"
 
 #include "gui/CPLUXMessageBox.h"
@@ -269,4 +270,35 @@ TEST_F(SaisiesTest, LiveInputsAndThePanelsThatFillThem)
     EXPECT_EQ(an.borneSup, 7);
     EXPECT_EQ(an.maxSoubressaut, 0.3f);
     EXPECT_EQ(an.vitesseSoubressaut, 1.7f);
+}
+
+// Enter in either image input loads the picture at once: the view shows it in place of the
+// sheet; an empty path gives the sheet back.
+TEST_F(EditionTest, TheElementImageInputsShowThePictureInTheView)
+{
+    DossierTemp dossier;
+    sf::Image vert;
+    vert.create(100, 50, sf::Color(0, 200, 0));
+    ASSERT_TRUE(vert.saveToFile(dossier / "vert.png"));
+    d().zoom = 1;
+    d().centreVueX = d().centreVueY = 100;
+    d().bQuadrillage = d().bGrilleAnimation = d().bCadreSurSelection = false;
+    const sf::Vector2i p = ecran({50, 25});
+    const sf::Color feuille = image().getPixel(p.x, p.y);
+    e->liste(IdAnm::myListElementsPlanche)->setNumSel(0);
+    for (const char* id : {IdAnm::myTextInputElementImageExt, IdAnm::myTextInputElementImageExterne}) {
+        SCOPED_TRACE(id);
+        for (const std::string& chemin : {dossier / "vert.png", std::string()}) {
+            d().pTab->setNumTabElemActif(CJeuDialogAnimationsSprites::ONGLET_PLANCHE);
+            ASSERT_TRUE(CPLUXTest::click(IdAnm::DIALOGUE, id));
+            CPLUXTest::key(sf::Keyboard::A, true);
+            CPLUXTest::key(sf::Keyboard::BackSpace);
+            CPLUXTest::type(chemin);
+            CPLUXTest::key(sf::Keyboard::Return);
+            d().pTab->setNumTabElemActif(CJeuDialogAnimationsSprites::ONGLET_ANIMATION);
+            EXPECT_EQ(s().getElement(0)->strImage, chemin);
+            EXPECT_TRUE(procheDe(image().getPixel(p.x, p.y), chemin.empty() ? feuille : sf::Color(0, 200, 0)))
+                << (chemin.empty() ? "the sheet again" : "the element's own picture");
+        }
+    }
 }
