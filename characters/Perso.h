@@ -100,6 +100,9 @@ public:
     int marcher(int direction, float facteur);
     // Horizontal step while rising (states 5, 8) or crouch-walking (state 3).
     int deplacerEnSaut(int direction);
+    // Moves the character by the push force zones left in vitesseForceX/Y, where the decor
+    // lets it, then lets the push fade.
+    void subirPoussee();
     // Horizontal step while falling (states 6, 7).
     int deplacerEnLAir(int direction);
     int gererSaut();

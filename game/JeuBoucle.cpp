@@ -60,6 +60,9 @@ void CSFMLJeu::imageNiveau()
         pdecor->purgerIAs();
     if (bFocusJeu && !CPLUX::isInput())
         entreesJoueurs();
+    // The push the force zones gave last frame, once the characters took their own steps.
+    if (pdecor && (!editeur || bScriptsActifs))
+        pdecor->pousserPersos();
 
     fenetre->clear(sf::Color(150, 150, 150));
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;

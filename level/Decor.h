@@ -155,6 +155,8 @@ public:
     void chargesSurSprite(CSPRITE* sd, std::vector<Charge>& charges) const;
     // Hands the zone's force to the characters in its scope whose box meets the sprite's.
     void appliquerForce(CSPRITE* sd, const CForceSD& force);
+    // One frame of the zones' push for every character and AI of the world.
+    void pousserPersos();
 
     // Planes ------------------------------------------------------------------------------
     CCalqueSD* getPlan(int plan) const;

@@ -90,3 +90,11 @@ void CDecor::appliquerForce(CSPRITE* sd, const CForceSD& f)
     for (CPerso* p : ias)
         pousser(p, p ? p->numPlanIA : 0);
 }
+
+void CDecor::pousserPersos()
+{
+    for (const auto* liste : {&persos, &ias})
+        for (CPerso* p : *liste)
+            if (p && !p->bDel)
+                p->subirPoussee();
+}

@@ -124,6 +124,10 @@ TEST(ServicesNiveau, BasculeEtZoneDeForce)
     force.modeForce = 2;  // added while below the drawn limit, here 0: never
     force.maj(&zone);
     EXPECT_EQ(a->vitesseForceX, 3);
+    const float xAvant = a->sprite->x;
+    EXPECT_TRUE(l.jeu.etape());
+    EXPECT_GT(a->sprite->x, xAvant) << "the game's frame moves the character by the zone's push";
+    EXPECT_LT(a->vitesseForceX, 3) << "and the push fades once used";
 
     l.jeu.pdecor = nullptr;
     charges.clear();
