@@ -19,12 +19,7 @@ protected:
         fenetre.create(sf::VideoMode(1280, 720), "captures", sf::Style::None);
         CPLUX::setSurface(&fenetre);
         sauvegarde = g_services;
-        g_services.rectControle = [](CPLUXControl* c) {
-            if (!c)
-                return sf::FloatRect();
-            const sf::Vector2f p = c->getPositionScreen();
-            return sf::FloatRect(p.x, p.y, c->getWidth(), c->getHeight());
-        };
+        g_services.rectControle = rectEcran;
         // The sheet is read from its file into a texture of the test.
         g_services.textureCache = [this](const std::string&, const std::string& chemin) {
             return feuille.loadFromFile(chemin) ? &feuille : nullptr;

@@ -4,9 +4,11 @@
 
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
+#include "core/Services.h"
 #include "gui/CPLUXMessageBox.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 class CapturesSaisiesTest : public ManipTest {
@@ -16,6 +18,9 @@ protected:
         dossier = std::filesystem::absolute("animeditor").string();
         std::filesystem::create_directories(dossier);
         ManipTest::SetUp();
+        // The game tells the sprite drawings where the view lies on the window.
+        ancienRect = g_services.rectControle;
+        g_services.rectControle = rectEcran;
         // A sheet of coloured blocks, so that the sprite shows.
         sf::Image image;
         image.create(64, 64, sf::Color(40, 120, 200));
@@ -23,7 +28,11 @@ protected:
             for (unsigned y = 10; y < 40; ++y)
                 image.setPixel(x, y, sf::Color(220, 140, 40));
         planche.texture.loadFromImage(image);
-        s().setKeyAnimElemValeurs(0, 0, 1, 1, true, 0, 12, 0, 0, 2, 2, 0, false);
+        // Both AEs shown on both keyframes, so the captures show the sprite at frame 5.
+        for (int f : {0, 5}) {
+            s().setKeyAnimElemValeurs(0, f, 0, 0, true, 0, -12, 0, 0, 2, 2, 0, false);
+            s().setKeyAnimElemValeurs(0, f, 1, 1, true, 0, 12, 0, 0, 2, 2, 0, false);
+        }
         s().getKeyframeEnForce(0, 5)->scp.commandes = {"#", "setElementAnimationLink", "playSound", "setFrame"};
         s().getKeyframeEnForce(0, 5)->scp.arguments = {" ouverture de la bouche", "( tete ; 1 )", "( pas )", "( 2 )"};
         CScriptAnm& clic = s().getAnimElem(0, 1)->evenements["onMouseClickLeft"];
@@ -40,6 +49,7 @@ protected:
     {
         ev.reset();
         sc.reset();
+        g_services.rectControle = ancienRect;
         ManipTest::TearDown();
     }
     void capturer(const std::string& nom)
@@ -50,6 +60,7 @@ protected:
     }
 
     std::string dossier;
+    std::function<sf::FloatRect(CPLUXControl*)> ancienRect;
     std::unique_ptr<CJeuDialogScriptAnm> sc;
     std::unique_ptr<CJeuDialogEventsAnm> ev;
 };

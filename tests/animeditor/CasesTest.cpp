@@ -36,6 +36,11 @@ TEST_F(CasesTest, EachCheckWritesItsFlag)
          [&] { return s().getAnimElemVerrou(0, 1) && e->liste(IdAnm::myListAnimationElements)->getColor(1).g == 170; }},
         {IdAnm::myButtonCheckVisibleAnimElem, false, [&] { return s().getAnimElem(0, 1)->option == 0; }},
         {IdAnm::myButtonCheckUseSpriteColor, true, [&] { return s().getElement(1)->bCouleurGlobale; }},
+        // The two edit-mode checks always show opposite states.
+        {IdAnm::myButtonCheckModeMaillage, true,
+         [&] { return d().bModeMaillage && !e->coche(IdAnm::myButtonCheckModeSizeMoveRot); }},
+        {IdAnm::myButtonCheckModeSizeMoveRot, true,
+         [&] { return !d().bModeMaillage && !e->coche(IdAnm::myButtonCheckModeMaillage); }},
         // No sub-sprite: only the flag is stored.
         {IdAnm::myButtonCheckLienTailleElemAnim, true,
          [&] { return s().getElement(1)->bTailles && s().getElement(1)->rect == sf::FloatRect(0, 10, 30, 30); }},
@@ -60,16 +65,6 @@ TEST_F(CasesTest, PlaybackModeDaughterAimAndListStyle)
     e->d->ctrlButtonCheck(IdAnm::myButtonCheckPlayPauseAnim)->setCheck(true);
     cocherCase(IdAnm::myButtonCheckPlayPauseAnim, false);
     EXPECT_EQ(s().getFrameCourante(), 0) << "stopped: rewound";
-
-    // The two mode checks set the mode on any change and always show it.
-    for (const auto& [id, maillage] : {std::pair{IdAnm::myButtonCheckModeMaillage, true},
-                                       std::pair{IdAnm::myButtonCheckModeMaillage, true},
-                                       std::pair{IdAnm::myButtonCheckModeSizeMoveRot, false}}) {
-        basculer(id);
-        EXPECT_EQ(d().bModeMaillage, maillage) << id;
-        EXPECT_EQ(e->coche(IdAnm::myButtonCheckModeMaillage), maillage);
-        EXPECT_NE(e->coche(IdAnm::myButtonCheckModeSizeMoveRot), e->coche(IdAnm::myButtonCheckModeMaillage));
-    }
 
     // The daughter's drawing mode: a tick chooses it, an untick changes nothing.
     const std::pair<const char*, int> modes[] = {{IdAnm::myButtonCheckAfficheFilleApres, 2},

@@ -136,6 +136,15 @@ protected:
     void TearDown() override { CPLUXTest::reset(); }
 };
 
+// A control's rectangle on the window, as the game tells the sprite drawings where a view is.
+inline sf::FloatRect rectEcran(CPLUXControl* c)
+{
+    if (!c)
+        return sf::FloatRect();
+    const sf::Vector2f p = c->getPositionScreen();
+    return sf::FloatRect(p.x, p.y, c->getWidth(), c->getHeight());
+}
+
 // A sprite sheet stand-in: elements need a sheet texture to be added.
 struct Planche {
     Planche() { texture.create(64, 64); }

@@ -92,12 +92,7 @@ protected:
         fenetre.create(sf::VideoMode(1280, 720), "vues", sf::Style::None);
         CPLUX::setSurface(&fenetre);
         ancienRect = g_services.rectControle;
-        g_services.rectControle = [](CPLUXControl* c) {
-            if (!c)
-                return sf::FloatRect();
-            const sf::Vector2f p = c->getPositionScreen();
-            return sf::FloatRect(p.x, p.y, c->getWidth(), c->getHeight());
-        };
+        g_services.rectControle = rectEcran;
     }
     void TearDown() override
     {

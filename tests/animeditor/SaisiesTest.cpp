@@ -142,25 +142,6 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     }
 }
 
-TEST_F(SaisiesTest, WithoutAnAnimationTheInputsShowTheirDefault)
-{
-    s().setAnimation2(-1, -1);
-    e->liste(IdAnm::myListAnimations)->setNumSel(-1);
-    ASSERT_EQ(d().numAnimationSel, -1);
-    for (const auto& [id, defaut] : {std::pair{IdAnm::myTextInputAnimFrameCour, "0"},
-                                     std::pair{IdAnm::myTextInputAnimFrameNb, "0"},
-                                     std::pair{IdAnm::myTextInputVitesseAnimCour, "1"}}) {
-        saisir(id, "7");
-        EXPECT_EQ(texte(id), defaut) << id;
-    }
-    saisir(IdAnm::myTextInputAnimCourX, "7");
-    saisir(IdAnm::myTextInputElementImageExterne, "image.png");
-    EXPECT_TRUE(d().listeAnnulations.empty()) << "nothing to record without an animation";
-    EXPECT_EQ(s().getAnim(0)->vitesse, 1);
-    EXPECT_EQ(s().getNbFrames(0), 10);
-    EXPECT_TRUE(s().getElement(0)->strImage.empty());
-}
-
 TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildren)
 {
     // AE 0 has AE 1 as its child; the panel moves AE 0 alone.

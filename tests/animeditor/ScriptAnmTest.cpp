@@ -165,16 +165,6 @@ TEST_F(ScriptAnmTest, TheComboOffersTheInterpretersCatalogueAndNothingTargetedDi
     EXPECT_EQ(s.getAnimElem(0, 0)->evenements.size(), evenements) << "looking an event up made no entry";
 }
 
-TEST_F(ScriptAnmTest, SecondColumnsFollowTheDialogWidthAbove599)
-{
-    const std::tuple<int, int, int> table[] = {{600, 300, 350}, {800, 500, 550}, {599, 500, 550}, {300, 500, 550}};
-    for (const auto& [largeur, liste_, combo_] : table) {
-        sc->redimensionnerUtilisateur(largeur, 300);
-        EXPECT_EQ(liste()->getLargeurCol2(), liste_) << largeur << " wide";
-        EXPECT_EQ(combo()->getLargeurCol2(), combo_) << largeur << " wide";
-    }
-}
-
 TEST_F(ScriptAnmTest, EveryLineOperationLeavesTheScriptHoldingTheListsLinesInOrder)
 {
     struct Etape {
