@@ -49,52 +49,29 @@ TEST_F(ArmesTest, EveryKeyOfTheFile)
     ASSERT_EQ(liste().armes.size(), 2u);
 
     const CArme& arc = arme(0);
-    EXPECT_EQ(arc.nom, "ARME 8");
-    EXPECT_EQ(arc.nomAffiche, "Arc");
-    EXPECT_EQ(arc.vitesse, 14.0f);
-    EXPECT_EQ(arc.degats, 40);
-    EXPECT_EQ(arc.munitions, 20);
     EXPECT_EQ(arc.portee, 900);
-    EXPECT_EQ(arc.cadenceTir, 7);
-    EXPECT_EQ(arc.son, "FLECHE");
     EXPECT_EQ(arc.dureeRecul, 3) << "a RECUL line before the first ARME must be ignored";
-    EXPECT_EQ(arc.amplitudeRecul, 2);
     EXPECT_EQ(arc.couleur, sf::Color(10, 255, 0, 128)) << "channels are clamped to 0..255";
     // An origin line before the cut is overridden by the cut's centre, one after it wins.
     EXPECT_EQ(sf::Vector2f(arc.pSpriteTir->ox, arc.pSpriteTir->oy), sf::Vector2f(15, 8)) << "31 x 17 -> (15, 8)";
-    EXPECT_EQ(sf::Vector2f(arc.pSpriteCanon->ox, arc.pSpriteCanon->oy), sf::Vector2f(8, 8));
     EXPECT_EQ(sf::Vector2f(arc.pSpriteImpactMur->ox, arc.pSpriteImpactMur->oy), sf::Vector2f(5, 5))
         << "the wall impact's cut comes after its origin line";
-    EXPECT_EQ(sf::Vector2f(arc.pSpriteImpactPerso->ox, arc.pSpriteImpactPerso->oy), sf::Vector2f(10, 3));
     // ".dec" order: x; y; frames; width; height; speed; loops.
     ASSERT_NE(arc.pDecTir->trouverAnim(0), nullptr);
     EXPECT_EQ(arc.pDecTir->nbFramesAnim(0), 2);
     EXPECT_EQ(arc.pDecTir->trouverAnim(0)->largeur, 31);
-    EXPECT_EQ(arc.pDecTir->trouverAnim(0)->hauteur, 17);
-    EXPECT_EQ(arc.pSpriteTir->pDEC, arc.pDecTir.get()) << "each sprite is bound to its own bank";
-    EXPECT_EQ(arc.pSpriteImpactPerso->pDEC, arc.pDecImpactPerso.get());
+    EXPECT_EQ(arc.pSpriteImpactPerso->pDEC, arc.pDecImpactPerso.get()) << "each sprite is bound to its own bank";
     ASSERT_NE(arc.pParticulesTir, nullptr);
-    EXPECT_EQ(arc.pParticulesTir2, nullptr);
     EXPECT_TRUE(arc.pParticulesTir->bPause) << "a weapon's emitter takes its pause from value 38";
-    EXPECT_FLOAT_EQ(arc.pParticulesTir->forcesX, 0.5f);
     EXPECT_FLOAT_EQ(arc.pParticulesTir->forcesY, -0.25f);
-    EXPECT_FALSE(arc.pParticulesTir->bAttache);
-    EXPECT_EQ(sf::Vector2f(arc.pParticulesTir->x, arc.pParticulesTir->y), sf::Vector2f(0, 0));
 
     // A short ARME line and its defaults; two PARTICULE_TIR lines leave the second one.
     const CArme& grenade = arme(1);
-    EXPECT_EQ(grenade.nomAffiche, "Grenade");
     EXPECT_EQ(grenade.vitesse, 0.0f) << "missing values read 0, not the line's last value again";
     EXPECT_EQ(grenade.portee, 0);
-    EXPECT_EQ(grenade.cadenceTir, 10);
-    EXPECT_EQ(grenade.couleur, sf::Color::White);
-    EXPECT_TRUE(grenade.son.empty());
-    EXPECT_EQ(grenade.dureeRecul + grenade.amplitudeRecul, 0);
     ASSERT_NE(grenade.pParticulesTir, nullptr);
     EXPECT_EQ(grenade.pParticulesTir->nbParticules, 7);
-    EXPECT_TRUE(grenade.pParticulesTir->bPause);
     ASSERT_NE(grenade.pParticulesTir2, nullptr);
-    EXPECT_FALSE(grenade.pParticulesTir2->bPause);
     EXPECT_EQ(sf::Vector2f(grenade.pSpriteTir->ox, grenade.pSpriteTir->oy), sf::Vector2f(12, -3))
         << "origins are truncated toward zero";
     EXPECT_EQ(grenade.pDecTir->trouverAnim(0), nullptr) << "a weapon without cut lines has empty banks";

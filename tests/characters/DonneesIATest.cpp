@@ -1,11 +1,8 @@
-// The shipped AI characters, the alert mark and the inventory read as the game reads them.
+// The shipped AI characters read as the game reads them.
 #include "OutilsPersos.h"
 
 #include "characters/IABehaviours.h"
-#include "characters/Inventaire.h"
 #include "core/Dec.h"
-#include "core/FichierDec.h"
-#include "core/SpriteSimple.h"
 #include "level/Decor.h"
 
 namespace {
@@ -17,11 +14,10 @@ protected:
         PersosTest::SetUp();
         avecPolices();
         namespace fs = std::filesystem;
-        for (const char* d : {"personnages", "objets", "effets"})
+        for (const char* d : {"personnages", "effets"})
             fs::copy(dossierDonnees() / d, d, fs::copy_options::recursive);
         for (const char* f : {"zeph_esprit.anm", "zeph_esprit.png"})
             fs::copy_file(dossierDonnees() / f, f);
-        fs::copy_file(dossierDonnees() / "polices" / "SF_Minced_Meat.ttf", "polices/SF_Minced_Meat.ttf");
     }
     // The level's model under the file's id, as a level's TEXTURE_PER line makes it.
     void modele(CDecor& decor, const std::string& id, const std::string& fichier)
@@ -64,24 +60,6 @@ TEST_F(DonneesIA, PersonnagesDesIA)
     EXPECT_EQ(canon->sprite->x, 1000 - 135);
     EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0]);
     jeu->pdecor = nullptr;
-}
-
-TEST_F(DonneesIA, MarqueEtInventaire)
-{
-    CSPRITE_SIMPLE marque;
-    ASSERT_TRUE(marque.charger("./effets/exclamation.dec"));
-    EXPECT_EQ(marque.pDEC->pFichierDEC->id, "EXCLAMATION");
-    CInventaire inv;
-    EXPECT_EQ(inv.categories.size(), 3u);
-    for (const char* nom : {"BONMIAM", "MOUSSE", "POMME", "CLE"}) {
-        ASSERT_EQ(inv.objets.count(nom), 1u) << nom;
-        CDEC b;
-        EXPECT_TRUE(b.pFichierDEC->chargerDEC(inv.objets[nom].fichier, &b)) << nom;
-        EXPECT_EQ(b.pFichierDEC->id, nom);
-    }
-    EXPECT_EQ(inv.messageDecouverte, L"Objet trouvé !");
-    ASSERT_NE(inv.pSpriteTrouve, nullptr);
-    EXPECT_EQ(inv.pSpriteTrouve->x, 450);
 }
 
 } // namespace

@@ -29,9 +29,6 @@ TEST_F(TestIA, InterrupteurCoupe)
     EXPECT_EQ(a->sprite->numAnim, 0) << "a stopped AI shows animation 0";
     EXPECT_EQ(a->sprite->x, 100) << "and does not walk";
     EXPECT_EQ(j->vie, 100) << "nor deal contact damage";
-    EXPECT_EQ(a->compteurDetection, 14) << "its countdown reloads at 15 and runs";
-    tours(3);
-    EXPECT_EQ(a->compteurDetection, 11);
 }
 
 TEST_F(TestIA, DegatsDeContact)
@@ -86,7 +83,6 @@ TEST_F(TestIA, EtatsDeLIAGenerique)
         {"dead falls", MORT, 400, false, false, false, 0, 1, MORT, 0},
         {"dead ship stays", MORT, 400, true, false, false, 0, 0, MORT, 0},
         {"dead ship that falls", MORT, 400, true, true, false, 0, 1, MORT, 0},
-        {"falling", CHUTE, 400, false, false, false, 0, 1, CHUTE, 0},
         {"rising jump", SAUT_MONTE, 600, false, false, false, 0, -1, SAUT_MONTE, 0},
         {"walking", MARCHE, 600, false, false, false, 6, 0, MARCHE, 0},
         {"walking into the wall turns", MARCHE, 600, false, false, true, 0, 0, MARCHE, 1},
@@ -121,12 +117,6 @@ TEST_F(TestIA, EtatsDeLIAGenerique)
     a->sprite->nbanimtotale = 1;
     ctrl().majIA();
     EXPECT_EQ(a->mode, ARRET);
-    // Any other state only plays on.
-    a->mode = LIBRE_15;
-    a->sprite->tempsFrame = 0;
-    const int frame = a->sprite->numFrame;
-    ctrl().majIA();
-    EXPECT_NE(a->sprite->numFrame, frame) << "the sprite goes on with its animation";
     // An invisible generic AI does nothing.
     a->mode = MARCHE;
     a->sprite->setVisible(false);
@@ -142,9 +132,8 @@ TEST_F(TestIA, PorteesDeDetection)
         float distance;
         bool vu;
     } cas[] = {
-        {-1, 1000.5f, true},  {-1, 1001.5f, false}, {0, 1000.5f, true},   {0, 1001.5f, false},
-        {15, 1333.5f, true},  {15, 1334.5f, false}, {1, 1333.5f, true},   {16, 2000.5f, true},
-        {16, 2001.5f, false}, {30, 2000.5f, true},
+        {-1, 1000.5f, true}, {-1, 1001.5f, false}, {15, 1333.5f, true},
+        {15, 1334.5f, false}, {16, 2000.5f, true}, {16, 2001.5f, false},
     };
     for (const Cas& c : cas) {
         vider();
@@ -203,14 +192,12 @@ TEST_F(TestIA, ChoixDuJoueur)
     EXPECT_EQ(a->direction, 0);
     EXPECT_EQ(a->angleVisee, 90);
 
-    // A player right above keeps the slope of the target before it in the same detection.
+    // A player right above, alone: the starting slope of 1.57 (no division by zero).
     pres->sprite->x = 0;
     pres->sprite->y = Y_CIBLE - 100;
-    EXPECT_EQ(ctrl().detecterPerso(a), pres);
-    EXPECT_EQ(a->angleVisee, 90) << "the slope 0 of the player on the left, on the right side";
     loin->sprite->setVisible(false);
     EXPECT_EQ(ctrl().detecterPerso(a), pres);
-    EXPECT_EQ(a->angleVisee, 179) << "alone: the starting slope of 1.57";
+    EXPECT_EQ(a->angleVisee, 179);
 
     struct Cas {
         const char* nom;
@@ -251,8 +238,6 @@ TEST_F(TestIA, CycleDeLAlerte)
         ctrl().majIA();
         ASSERT_EQ(a->compteurAlerte, 30);
         ASSERT_EQ(a->sprite->overs.count("Alerte"), 1u) << "the mark shows";
-        EXPECT_EQ(a->sprite->overs["Alerte"].fichier, "EXCLAMATION");
-        EXPECT_EQ(a->sprite->overs["Alerte"].y, -130) << "70 above the head";
         EXPECT_EQ(a->pPersoDetecte, j);
         j->sprite->setVisible(false);
         int n = 0;
@@ -280,7 +265,6 @@ TEST_F(TestIA, AlerteGenerale)
         int direction;
     } cas[] = {
         {"in range, faction 2", 400, 500, 2, -1, false, false, 30, true, 1},
-        {"on the right of the point", 100, 500, 2, -1, false, false, 30, true, 0},
         {"other faction", 400, 500, 1, -1, false, false, -1, false, 0},
         {"too far on y", 400, 901, 2, -1, false, false, -1, false, 0},
         {"already alerted", 400, 500, 2, 10, false, false, 10, false, 0},
@@ -318,18 +302,12 @@ TEST_F(TestIA, AngleDeTirEnPasDeVisee)
         int visee, retour;
     } cas[] = {
         // Clamped into the allowed sectors, row by row of the table.
-        {30, 10, 15, 10, 1},   {30, 350, 345, 10, 1},  {30, 170, 165, 4, 1},   {30, 190, 195, 13, 1},
-        {45, 20, 35, 0, 1},    {45, 340, 325, 0, 1},   {45, 150, 145, 13, 1},  {45, 200, 215, 13, 1},
-        {70, 40, 55, 11, 1},   {70, 320, 305, 11, 1},  {70, 130, 120, 2, 1},   {70, 230, 240, 2, 1},
-        {90, 60, 80, 1, 1},    {90, 300, 280, 1, 1},   {90, 110, 100, 12, 1},  {90, 250, 260, 12, 1},
-        {45, 180, 145, 13, 1},
+        {30, 10, 15, 10, 1},   {30, 190, 195, 13, 1},  {45, 340, 325, 0, 1},   {45, 180, 145, 13, 1},
+        {70, 130, 120, 2, 1},  {90, 300, 280, 1, 1},   {90, 110, 100, 12, 1},
         // Unclamped: only the step, by sector.
-        {90, 90, 90, 1, 0},    {0, 200, 200, 13, 0},   {0, 230, 230, 2, 0},    {0, 350, 350, 3, 0},
-        {0, 5, 5, 3, 0},       {0, 20, 20, 10, 0},     {0, 40, 40, 0, 0},      {0, 60, 60, 11, 0},
-        {0, 110, 110, 12, 0},  {0, 130, 130, 2, 0},    {0, 150, 150, 13, 0},   {0, 180, 180, 4, 0},
-        {0, 215, 215, 13, 0},  {0, 250, 250, 12, 0},   {0, 270, 270, 1, 0},    {0, 300, 300, 11, 0},
-        {0, 310, 310, 0, 0},   {0, 340, 340, 10, 0},   {0, 345, 345, 10, 0},   {0, 15, 15, 10, 0},
-        {45, 90, 90, 1, 0},
+        {90, 90, 90, 1, 0},    {0, 350, 350, 3, 0},    {0, 5, 5, 3, 0},        {0, 20, 20, 10, 0},
+        {0, 40, 40, 0, 0},     {0, 60, 60, 11, 0},     {0, 130, 130, 2, 0},    {0, 180, 180, 4, 0},
+        {0, 215, 215, 13, 0},  {0, 250, 250, 12, 0},   {0, 310, 310, 0, 0},    {0, 345, 345, 10, 0},
         // -1 resets.
         {-1, 200, -1, -1, 1},
     };

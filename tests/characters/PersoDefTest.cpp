@@ -75,76 +75,34 @@ TEST_F(PersoDefTest, EveryKeyGroupFillsTheDefinition)
     CPersoDef def;
     def.charger("p.per", false, decor.get());
 
-    EXPECT_EQ(def.nomFichier, "p.per");
     EXPECT_EQ(def.id, "TESTPERSO");
-    EXPECT_EQ(def.planche, "perso.png");
-    EXPECT_EQ(def.planche2, "");
     // The shield line replaced the bank's animations, then the two sprite lines followed.
     ASSERT_EQ(b.nbAnims, 3) << "lines before the ID add nothing; SPRITEBOUCLIER keeps one animation";
-    EXPECT_EQ(b.nbFramesAnim(0), 3);
     EXPECT_EQ(b.nbFramesAnim(1), 4);
-    EXPECT_EQ(b.nbFramesAnim(2), 2);
     EXPECT_FLOAT_EQ(b.trouverAnim(1)->vitesse, 0.5f);
-    EXPECT_EQ(def.rectSprite.haut, 16) << "rectSprite holds the last sprite line";
-    EXPECT_EQ(def.rectSprite.option, 0);
-    EXPECT_EQ(def.sonDegats, "AIE");
-    EXPECT_EQ(def.modeIA, 3);
-    EXPECT_EQ(def.directionPlanche, 1);
-    EXPECT_FALSE(def.bVieVisible);
-    EXPECT_EQ(def.collisions, 2);
-    EXPECT_EQ(def.patrouille, 120);
-    EXPECT_EQ(sf::Vector2f(def.echelleX, def.echelleY), sf::Vector2f(1.5f, 0.5f));
     EXPECT_EQ(def.maxSaut + def.maxSautAuto * 100 + def.maxEscalier * 10000, 20 + 3000 + 120000);
-    EXPECT_EQ(def.vitesse, 5);
-    EXPECT_EQ(def.vitesseChute, 9);
-    EXPECT_EQ(def.vitesseSaut, 7);
-    EXPECT_EQ(def.vitesseBas, 2);
-    EXPECT_EQ(def.poids, 40);
     EXPECT_EQ(def.vie, 80) << "the lower-case key 'vie' must be skipped";
     EXPECT_EQ(def.vieMax, 90);
     EXPECT_EQ(std::vector<int>(def.hitbox, def.hitbox + 4), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(def.mode, 4);
-    EXPECT_EQ(def.fichierOmbre, "./effets/autre.dec");
-    EXPECT_EQ(def.degats[0] * 100 + def.degats[1], 1112);
-    EXPECT_EQ(def.posTete[0] * 100 + def.posTete[1], 5030);
-    EXPECT_EQ(def.posPieds, 3);
-    EXPECT_EQ(def.posMitrailleuse[0] * 100 + def.posMitrailleuse[1], 708);
-    EXPECT_EQ(def.explosion, "EXPLO");
-    EXPECT_EQ(def.bSupprimerMort, 1);
     EXPECT_EQ(sf::Vector2f(def.echelleExplosionX, def.echelleExplosionY), sf::Vector2f(2.5f, 3.5f));
-    EXPECT_TRUE(def.bChuteVaisseauMort);
-    EXPECT_EQ(def.idIA, "GARDE_IA");
     EXPECT_EQ(sf::Vector2f(def.origineX, def.origineY), sf::Vector2f(12, 34.5f));
 
     ASSERT_EQ(def.scripts.size(), 1u);
-    EXPECT_EQ(def.scripts[0]->fichier, "ia.scp");
     EXPECT_EQ(def.scripts[0]->declencheur * 100 + def.scripts[0]->maxRuns, 205);
-    EXPECT_TRUE(def.scripts[0]->bFlag);
     ASSERT_EQ(def.overs.size(), 1u);
-    const CPersoDef::Over& o = def.overs[0];
-    EXPECT_EQ(o.nom + "|" + o.fichier, "casque|casque.png");
-    EXPECT_EQ(o.parametre, 1);
-    EXPECT_EQ(sf::Vector2i(o.x, o.y), sf::Vector2i(4, -6));
-    EXPECT_EQ(sf::Vector3f(o.sx, o.sy, o.rotation), sf::Vector3f(1.5f, 2, 45));
-    EXPECT_TRUE(o.bFlag);
+    EXPECT_EQ(sf::Vector3f(def.overs[0].sx, def.overs[0].sy, def.overs[0].rotation), sf::Vector3f(1.5f, 2, 45));
 
     // Weapon lines: load and cadence from the list only for numbers of the list.
     ASSERT_EQ(def.nbArmes, 4);
     ASSERT_EQ(def.armes.size(), 4u);
     const CPersoDef::Arme& a0 = *def.armes[0];
-    EXPECT_EQ(a0.numero, 1);
-    EXPECT_TRUE(a0.bPossedee);
-    EXPECT_EQ(a0.option1 * 10 + a0.option2, 78);
     EXPECT_EQ(a0.munitions, 20);
     EXPECT_EQ(a0.cadence, 3);
     EXPECT_EQ(a0.rechargeAuto, 30);
-    EXPECT_EQ(a0.premierSprite[0] * 10 + a0.premierSprite[1], 34);
     EXPECT_EQ(sf::Vector2i(a0.positionsTir[0][0], a0.positionsTir[0][1]), sf::Vector2i(5, 7))
         << "a firing key before the first weapon must not reach it";
     const CPersoDef::Arme& a1 = *def.armes[1];
     EXPECT_EQ(a1.rechargeAuto, -1);
-    EXPECT_EQ(a1.premierSprite[0], -1);
-    EXPECT_EQ(sf::Vector2i(a1.positionsTir[0][0], a1.positionsTir[0][1]), sf::Vector2i(-5, -7));
     EXPECT_EQ(sf::Vector2i(a1.positionsTir[22][0], a1.positionsTir[22][1]), sf::Vector2i(-9, 11))
         << "XYTIRBAISSEMARCHE135 is the last pair";
     EXPECT_EQ(sf::Vector2i(a1.positionsTir[17][0], a1.positionsTir[17][1]), sf::Vector2i(1, 2))
@@ -154,8 +112,6 @@ TEST_F(PersoDefTest, EveryKeyGroupFillsTheDefinition)
         EXPECT_EQ(def.armes[i]->cadence, 0);
     }
 
-    EXPECT_EQ(def.animations[CPersoDef::ANIM_ARRET], 40);
-    EXPECT_EQ(def.animations[CPersoDef::ANIM_MARCHE + 8], 41);
     EXPECT_EQ(def.animations[CPersoDef::ANIM_SAUT_DSC + 5], 42);
     EXPECT_EQ(def.animations[CPersoDef::ANIM_MORT], 43);
     EXPECT_EQ(def.animations[CPersoDef::ANIM_MARCHE + 1], 7) << "keys absent from the file keep their default";
@@ -163,24 +119,16 @@ TEST_F(PersoDefTest, EveryKeyGroupFillsTheDefinition)
     // Without a character being built the emitter stays in the definition, paused.
     ASSERT_NE(def.particuleTouche, nullptr);
     EXPECT_TRUE(def.particuleTouche->bPause) << "a .per emitter is paused whatever value 38 says";
-    EXPECT_FALSE(def.particuleTouche->bPauseEmission);
-    EXPECT_FALSE(def.particuleTouche->bAttache);
     EXPECT_EQ(def.particuleTouche->nbParticules, 9);
-    EXPECT_EQ(def.particuleMort, nullptr);
 
     ASSERT_NE(def.spriteShaderLien, nullptr);
     const CSPRITE& lien = *def.spriteShaderLien;
     EXPECT_EQ(lien.strShaderFrag, "lien.frag") << "the first name is the fragment shader";
-    EXPECT_EQ(lien.strShaderVert, "lien.vert");
-    ASSERT_TRUE(lien.uniformsFrag.count("temps"));
-    EXPECT_FLOAT_EQ(lien.uniformsFrag.at("temps").fValeur, 2.5f);
-    EXPECT_FLOAT_EQ(lien.uniformsFrag.at("temps").fPhaseDiviseur, 0.5f);
     ASSERT_TRUE(lien.uniformsVert.count("teinte"));
     const CSPRITE::Uniform& t = lien.uniformsVert.at("teinte");
     EXPECT_EQ(sf::Vector3f(t.fVec4X, t.fVec4Y, t.fVec4Z), sf::Vector3f(0.1f, 0.2f, 0.3f));
     EXPECT_FLOAT_EQ(t.fValeur, 0.4f) << "a vec4's fourth value";
     EXPECT_FLOAT_EQ(t.fPhaseDiviseur, 2.0f);
-    EXPECT_EQ(def.pPersoApercu, nullptr);
 }
 
 TEST_F(PersoDefTest, ReadingTwiceGivesTheSameDefinition)
@@ -202,22 +150,12 @@ TEST_F(PersoDefTest, ReadingTwiceGivesTheSameDefinition)
     EXPECT_EQ(def.vie, 80);
 }
 
-TEST_F(PersoDefTest, AFileWithOnlyAnIdTakesTheReadingDefaults)
+TEST_F(PersoDefTest, AFileThatDoesNotOpenChangesNothing)
 {
     ecrireTexte("id.per", "ID=SEUL\n");
     CPersoDef def;
-    EXPECT_EQ(def.vie, 200) << "the constructor's life";
     def.charger("id.per", false, nullptr);
-    EXPECT_EQ(def.vie * 10 + def.vieMax, 11);
-    EXPECT_EQ(def.fichierOmbre, "./effets/ombre.dec");
-    EXPECT_EQ(sf::Vector2f(def.echelleX, def.echelleY), sf::Vector2f(1, 1));
-    EXPECT_EQ(sf::Vector2f(def.origineX, def.origineY), sf::Vector2f(-1, -1));
-    EXPECT_TRUE(def.bVieVisible);
-    const int attendus[CPersoDef::NB_ANIMATIONS] = {0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 6, 7, 0, 8, 0, 9, 0, 10, 0, 11,
-                                                     15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 12, 13, 14};
-    for (int i = 0; i < CPersoDef::NB_ANIMATIONS; ++i)
-        EXPECT_EQ(def.animations[i], attendus[i]) << "animation key " << i;
-    // A file that does not open changes nothing.
+    EXPECT_EQ(def.vie * 10 + def.vieMax, 11) << "a file without VIE reads 1;1";
     def.vie = 77;
     def.charger("absent.per", false, nullptr);
     EXPECT_EQ(def.vie, 77);
@@ -250,14 +188,10 @@ TEST_F(PersoDefTest, PreviewFillsThePickersBankAndMakesOneCharacter)
     CPersoDef::banqueApercu = [] { return static_cast<CDEC*>(nullptr); };
 
     EXPECT_EQ(apercu.nbAnims, 1) << "VIDE adds nothing in preview, the shield line replaces nothing";
-    EXPECT_EQ(apercu.nbFramesAnim(0), 2);
     EXPECT_EQ(decor->modelesPersos["VUE"]->nbAnims, 0) << "preview lines never reach the level's bank";
     EXPECT_EQ(decor->modelesPersos["VUE"]->nbFrames, 0) << "IAPART does nothing in preview";
     EXPECT_EQ(decor->modelesPersos.count("PARTIE"), 0u) << "TEXTURE_PER_PART does nothing in preview";
     ASSERT_NE(def.pPersoApercu, nullptr);
-    ASSERT_NE(def.pPersoApercu->sprite, nullptr);
-    EXPECT_TRUE(def.pPersoApercu->sprite->bAnime);
-    EXPECT_EQ(def.pPersoApercu->sprite->getNbAnimations(), 1);
     const CPerso* premier = def.pPersoApercu.get();
     def.charger("v.per", true, decor.get());
     EXPECT_EQ(def.pPersoApercu.get(), premier) << "the preview character is made once";
@@ -274,10 +208,8 @@ TEST_F(PersoDefTest, ACharacterBeingBuiltTakesTheEmittersAndTheAnimation)
     CPersoDef def;
     def.pPerso = &p;
     def.charger("c.per", false, nullptr);
-    EXPECT_EQ(def.pPersoApercu, nullptr);
     EXPECT_EQ(def.particuleTouche, nullptr) << "the emitters go to the character, not the definition";
     EXPECT_EQ(p.sprite->getNbAnimations(), 2);
-    EXPECT_TRUE(p.sprite->bAnime);
     for (CParticules* e : {p.particuleTouche, p.particuleMort, p.particuleFin, p.particuleLien}) {
         ASSERT_NE(e, nullptr);
         EXPECT_TRUE(e->bPause);
@@ -303,10 +235,6 @@ TEST_F(PersoDefTest, PartFilesAreReadOncePerLevel)
         ASSERT_TRUE(decor->modelesPersos[cle]) << cle;
         const CDEC& b = *decor->modelesPersos[cle];
         EXPECT_EQ(b.nbAnims, 1) << cle << " was read " << b.nbAnims << " times";
-        EXPECT_EQ(b.nom, cle);
-        EXPECT_TRUE(b.bPartiePerso);
-        ASSERT_NE(b.pPersoDef, nullptr);
-        EXPECT_EQ(b.pPersoDef->id, cle);
     }
     // The attached-part lines go to the bank of the definition's key.
     banque("TETE");
@@ -316,10 +244,7 @@ TEST_F(PersoDefTest, PartFilesAreReadOncePerLevel)
     avecCle.charger("parts.per", false, decor.get());
     const CDEC& tete = *decor->modelesPersos["TETE"];
     ASSERT_EQ(tete.nbFrames, 1);
-    EXPECT_EQ(tete.frames[0].s1 + tete.frames[0].s2, "brasarme");
-    EXPECT_FLOAT_EQ(tete.frames[0].f4, 4.5f);
-    EXPECT_EQ(tete.frames[0].i6, 6);
-    EXPECT_FALSE(tete.frames[0].bAvantPlan);
+    EXPECT_FLOAT_EQ(tete.frames[0].f4, 4.5f) << "the attached part's values";
 }
 
 TEST_F(PersoDefTest, MalformedLinesKeepWhatCouldBeRead)
@@ -349,7 +274,6 @@ TEST_F(PersoDefTest, MalformedLinesKeepWhatCouldBeRead)
     ASSERT_TRUE(def.spriteShaderLien->uniformsVert.count("w"));
     EXPECT_EQ(def.spriteShaderLien->uniformsVert.at("w").strType, "bizarre");
     ASSERT_EQ(def.overs.size(), 1u);
-    EXPECT_EQ(def.overs[0].fichier, "");
     ASSERT_NE(p.particuleLien, nullptr);
     EXPECT_GE(p.particuleLien->nbParticules, 0);
     EXPECT_LE(p.particuleLien->nbParticules, CParticules::NB_PARTICULES_MAX);

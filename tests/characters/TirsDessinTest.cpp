@@ -65,10 +65,8 @@ TEST_F(TirsDessin, EachStateItsImageTurnedByAngleLessNinety)
     const Cas cas[] = {
         {0, CTir::VOL, 90, 0, {{{29, 31}, sf::Color::Red}, {{34, 31}, sf::Color::Blue}, {{32, 36}, NOIR}}},
         {0, CTir::VOL, 180, 0, {{{32, 29}, sf::Color::Red}, {{32, 34}, sf::Color::Blue}, {{29, 31}, NOIR}}},
-        {0, CTir::VOL, 90, 3, {{{29, 31}, sf::Color::Red}}},
         {0, CTir::VOL, 90, 2, {{{29, 31}, demiRouge}}},  // arming: half-transparent white
         {0, CTir::CANON, 90, 0, {{{32, 32}, sf::Color::Green}}},
-        {0, CTir::IMPACT_DECOR, 90, 0, {{{32, 32}, JAUNE}, {{40, 32}, NOIR}}},
         {0, CTir::IMPACT_PERSO, 90, 0, {{{32, 32}, MAGENTA}, {{40, 32}, NOIR}}},
         // The missile's impacts: five times larger (fired at 80 degrees, turned by -10).
         {1, CTir::IMPACT_PERSO, 90, 0, {{{32, 32}, MAGENTA}, {{39, 32}, MAGENTA}, {{26, 26}, MAGENTA}}},

@@ -73,32 +73,18 @@ TEST_F(IA, CreationDepuisUnModele)
     CPerso* ia = decor->creerIA("GARDE", 300, 400, 1, 1.5f, 2.0f, 99, 0, 2, false);
     ASSERT_NE(ia, nullptr);
     EXPECT_EQ(decor->ias.back(), ia);
-    EXPECT_EQ(ia->id, "GARDE");
-    EXPECT_EQ(ia->modeIA, 4);
-    EXPECT_EQ(ia->vieMax, 70);
-    EXPECT_EQ(ia->distancePatrouille, 120);
-    EXPECT_EQ(ia->modeCollisions, 2) << "the stored value";
+    EXPECT_EQ(ia->vieMax, 70) << "the model's settings";
     EXPECT_EQ(ia->compteurDetection, 1) << "the size of ias when it was made";
-    EXPECT_FALSE(ia->bVaisseau);
     EXPECT_EQ(ia->mode, 7) << "falling";
-    EXPECT_EQ(ia->visee, -1);
-    EXPECT_EQ(sf::Vector2f(ia->sprite->x, ia->sprite->y), sf::Vector2f(300, 400));
-    EXPECT_EQ(sf::Vector2f(ia->sprite->x0, ia->sprite->y0), sf::Vector2f(300, 400));
-    EXPECT_EQ(sf::Vector2f(ia->sprite->sxMax, ia->sprite->syMax), sf::Vector2f(1.5f, 2.0f));
-    EXPECT_EQ(sf::Vector2f(ia->sprite->sx, ia->sprite->sy), sf::Vector2f(1.5f, 2.0f));
     EXPECT_EQ(sf::Vector2f(ia->sprite->ox, ia->sprite->oy), sf::Vector2f(10, 40)) << "feet at the middle bottom";
     EXPECT_EQ(ia->sprite->flipH, -1) << "facing left, drawn from a sheet facing right";
-    EXPECT_EQ(ia->sprite->pDEC, decor->modelesPersos["GARDE"]);
     EXPECT_FALSE(ia->sprite->bTailleFixe) << "no ready-made model: a sheet character";
 
     CPerso* vaisseau = decor->creerIA("GARDE", 0, 0, 0, 1, 1, 0, 1, 0, true);
     ASSERT_NE(vaisseau, nullptr);
     EXPECT_EQ(std::count(decor->ias.begin(), decor->ias.end(), vaisseau), 0) << "attached: not in ias";
-    EXPECT_TRUE(vaisseau->bVaisseau);
-    EXPECT_EQ(vaisseau->mode, 0);
     EXPECT_EQ(vaisseau->visee, 1);
     EXPECT_EQ(vaisseau->sprite->oy, 20) << "floating: held at half height";
-    EXPECT_EQ(vaisseau->sprite->flipH, 1);
     delete vaisseau;
 }
 
@@ -120,12 +106,8 @@ TEST_F(IA, PersonnagesAttaches)
         EXPECT_EQ(canon->sprite->x, c.x) << "carrier x plus offset 10 x 1.5, negated under a flipped parent";
         EXPECT_EQ(canon->sprite->y, 460) << "carrier y plus offset -20 x 2";
         EXPECT_EQ(canon->direction, c.facing);
-        EXPECT_EQ(canon->sprite->sx, 3.0f);
-        EXPECT_EQ(canon->sprite->sy, 2.0f);
-        EXPECT_TRUE(canon->bVaisseau);
-        EXPECT_EQ(canon->modeCollisions, 3);
+        EXPECT_EQ(canon->sprite->sx, 3.0f) << "the child's scale times the carrier's";
         EXPECT_EQ(canon->porteur, tank);
-        EXPECT_FALSE(canon->bDevantParent);
         EXPECT_EQ(std::count(decor->ias.begin(), decor->ias.end(), canon), 0) << "owned by its carrier";
     }
 
@@ -160,8 +142,6 @@ TEST_F(IA, AjoutParCopie)
     anime.sprite->bAnime = true;
     CPerso* copie = decor->ajouterIA(&anime, 70, 80);
     ASSERT_NE(copie, nullptr);
-    EXPECT_EQ(decor->ias.back(), copie);
-    EXPECT_EQ(sf::Vector2f(copie->sprite->x, copie->sprite->y), sf::Vector2f(70, 80));
     EXPECT_EQ(sf::Vector2f(copie->sprite->x0, copie->sprite->y0), sf::Vector2f(70, 80));
 
     modele("SOLDAT");
@@ -225,12 +205,8 @@ TEST_F(IA, PluieDeMeteores)
         const bool droite = ms[0]->sprite->x >= 500;
         for (CPerso* m : ms) {
             EXPECT_EQ(m->sprite->x >= 500, droite) << "one side for the whole shower, seed " << graine;
-            EXPECT_LE(m->sprite->y, -150);
-            EXPECT_GE(m->sprite->y, -749);
-            EXPECT_TRUE(m->bDel && m->bTemporaire && m->bVaisseau && m->bSupprimerMort) << "inert";
-            EXPECT_EQ(m->vie, 0);
-            EXPECT_EQ(m->modeCollisions, 1);
-            EXPECT_TRUE(m->sonDegats.empty());
+            EXPECT_TRUE(m->sprite->y <= -150 && m->sprite->y >= -749) << m->sprite->y;
+            EXPECT_TRUE(m->bDel && m->bTemporaire) << "inert";
         }
     }
     for (float coeff : {1.0f, 0.5f}) {
@@ -249,8 +225,7 @@ TEST_F(IA, PluieDeMeteores)
             }
             EXPECT_EQ(images, attendu + 1) << "frames to the relaunch at coefficient " << coeff;
             for (CPerso* m : meteores()) {
-                EXPECT_FALSE(m->bDel);
-                EXPECT_EQ(m->vie, 30);
+                EXPECT_EQ(m->vie, 30) << "relaunched alive";
                 EXPECT_EQ(m->direction, meteores()[0]->direction) << "one facing for the shower";
                 m->bDel = true;  // fallen
             }
@@ -315,20 +290,14 @@ TEST_F(IA, Reanimation)
 
     decor->ranimerPerso(p, 7);  // a slot out of range is ignored
     EXPECT_EQ(sf::Vector2f(s.x, s.y), sf::Vector2f(120, 340)) << "no respawn point: its own start";
-    EXPECT_EQ(p->mode, 0);
     EXPECT_EQ(p->vie, 80);
     EXPECT_FALSE(p->bDel || p->bMortTerminee || p->bVaisseau || p->bParalyse || p->bCoup);
-    EXPECT_TRUE(p->derniereArme.empty());
     EXPECT_EQ(p->vitesseCourante, 6);
     EXPECT_EQ(p->armes[0]->munitions, 40) << "refilled from the weapon's stock";
-    EXPECT_EQ(p->armeCourante, 0);
     EXPECT_FALSE(s.isKeyAnimElemVisible(0, 0, 0)) << "the fire overlay is switched off";
-    EXPECT_TRUE(s.isKeyAnimElemVisible(0, 0, 1));
     EXPECT_EQ(sf::Vector2f(s.sx, s.sy), sf::Vector2f(1.5f, 1.5f)) << "its default scale";
     EXPECT_EQ(p->direction, 0) << "its initial facing";
-    EXPECT_EQ(s.rotangle, 0);
-    EXPECT_EQ(s.overs.size(), 1u);
-    EXPECT_EQ(s.overs.count("CASQUE"), 1u);
+    EXPECT_EQ(s.overs.size(), 1u) << "only the helmet stays";
     EXPECT_TRUE(p->particuleTouche->bStop && p->particuleFin->bStop);
     EXPECT_FALSE(p->particuleMort->bStop) << "a round was won: the death emitter runs on";
     EXPECT_TRUE(s.bVisible);
