@@ -204,27 +204,4 @@ TEST_F(Editeur, PlacerDepuisLeModele)
     delete modele;
 }
 
-TEST_F(Editeur, MenuActifSelonLesInterrupteurs)
-{
-    CPerso* joueur = perso(300, 400);
-    joueur->modeIA = -1;
-    jeu->pPerso = joueur;
-    struct Cas {
-        bool selection, modePerso, iasAffichees, ia, joueur;
-    } cas[] = {
-        {true, false, true, true, false},  {true, true, true, false, false}, {true, true, false, false, true},
-        {true, false, false, true, true},  {false, false, false, false, false},
-    };
-    souris.position = sf::Vector2i(1000, 700);  // away from both menus
-    for (const Cas& c : cas) {
-        jeu->pPersoSelection = c.selection ? a : nullptr;
-        jeu->bModePerso = c.modePerso;
-        jeu->bAfficheIAs = c.iasAffichees;
-        a->dialoguePerso(fenetre, 0, 0);
-        joueur->dialoguePerso(fenetre, 0, 0);
-        EXPECT_EQ(a->menuPerso->bActif, c.ia) << c.modePerso << c.iasAffichees << c.selection;
-        EXPECT_EQ(joueur->menuPerso->bActif, c.joueur) << c.modePerso << c.iasAffichees << c.selection;
-    }
-}
-
 } // namespace

@@ -175,14 +175,7 @@ TEST_F(ChargementTest, LesVariablesDuFondSontDeliees)
                 CPLUX::enregistrer(this);
             }
         } d;
-        const std::string p = "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->";
-        const char* vars[5][2] = {{"strFichierFond", "STRING"}, {"shader_blur_radius", "FLOAT"},
-                                  {"x0", "INT"}, {"y0", "INT"}, {"s", "FLOAT"}};
-        std::string modele;
-        for (int i = 0; i < 5; ++i)
-            modele += "{\nCONTROLE=SAISIE;c" + std::to_string(i) + "\nVAR=" + p + vars[i][0] + ";" + vars[i][1] +
-                      "\nRECT=10;" + std::to_string(10 + 30 * i) + ";100;20\n}\n";
-        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modele));
+        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modeleChampsFond()));
         peindre("niveaux/fond.png", 8, 8);
         ecrireFichier("fond.niv", "FOND=./niveaux/fond.png;5;-6;1.5\n");
         monde().chargerNiveau("fond.niv", 0);
@@ -191,7 +184,7 @@ TEST_F(ChargementTest, LesVariablesDuFondSontDeliees)
             d.ctrlTextInput("c" + std::to_string(i))->setText("tel quel");
         d.afficherVariables();
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(d.ctrlTextInput("c" + std::to_string(i))->getText(), "tel quel") << vars[i][0] << " unbound";
+            EXPECT_EQ(d.ctrlTextInput("c" + std::to_string(i))->getText(), "tel quel") << CHAMPS_FOND[i][0] << " unbound";
     }
     CPLUXTest::reset();
 }

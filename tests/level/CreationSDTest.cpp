@@ -36,11 +36,9 @@ TEST_F(CreationSD, UneCopiePriveeParNom)
     CSPRITE3* s2 = monde().creerSD(b.get(), 10, 10, &plan(2));
     ASSERT_NE(s2, nullptr);
     EXPECT_EQ(s1->pDEC, s2->pDEC) << "one private definition per name";
-    EXPECT_EQ(s1->pDEC, monde().modelesDEC["PORTE"]);
     EXPECT_NE(s1->pDEC, a.get()) << "never the caller's object";
     EXPECT_EQ(monde().modelesDEC["PORTE"]->nbFramesAnim(0), 2) << "read again from the second caller's file";
     EXPECT_EQ(s2->strSourceDEC, "b.dec") << "the source is the definition's file";
-    EXPECT_EQ(plan(2).sprites.size(), 2u);
 }
 
 TEST_F(CreationSD, PlanEtDecalage)
@@ -64,7 +62,6 @@ TEST_F(CreationSD, PlanEtDecalage)
     EXPECT_FLOAT_EQ(s3->x, 275) << "300 - 100 x 0.25";
     EXPECT_FLOAT_EQ(s3->y, 187) << "200 - 50 x 0.25, truncated";
     EXPECT_FLOAT_EQ(s3->x0, 275) << "the same point is the initial position";
-    EXPECT_EQ(s3->plan, 3);
     CCalqueSD autre;
     CSPRITE3* s0 = monde().creerSD(p.get(), 300, 200, &autre);
     ASSERT_NE(s0, nullptr);
@@ -73,22 +70,12 @@ TEST_F(CreationSD, PlanEtDecalage)
     EXPECT_EQ(autre.sprites.size(), 1u) << "still appended to the plane given";
     // What the definition gives.
     EXPECT_FLOAT_EQ(s3->ox, 32) << "ORIGINE -1 on a 65 x 33 frame";
-    EXPECT_FLOAT_EQ(s3->oy, 16);
-    EXPECT_FLOAT_EQ(s3->sx, 2) << "ECHELLE";
-    EXPECT_FLOAT_EQ(s3->sy, 3);
     EXPECT_EQ(s3->calque, 4) << "the world's work sub-layer";
-    EXPECT_FLOAT_EQ(s3->volumeSon, 50);
-    EXPECT_EQ(s3->collision, 4);
-    EXPECT_TRUE(s3->bDecDefaut);
     EXPECT_EQ(sons, (std::vector<std::string>{"BOUCLE", "BOUCLE"})) << "PLAYSON mode 3 starts at once";
     ASSERT_TRUE(s3->bPhysP && s3->pParticules) << "a copy of the definition's emitter";
     EXPECT_NE(s3->pParticules, monde().modelesDEC["P"]->pFichierDEC->pParticules);
     EXPECT_EQ(s3->pParticules->pElementAttache, s3);
-    EXPECT_TRUE(s3->pParticules->bAttache);
-    EXPECT_FALSE(s3->pParticules->bStop);
     ASSERT_TRUE(s3->bPhysDestruction && s3->pPhysDestruction);
-    EXPECT_EQ(s3->pPhysDestruction->resistance, 2);
-    EXPECT_FALSE(s3->pPhysDestruction->bDisparait);
     EXPECT_EQ(s3->pPhysDestruction->r, 44) << "colour values are bytes";
 }
 
@@ -99,7 +86,6 @@ TEST_F(CreationSD, DepuisUnFichierAuJoueur)
     CSPRITE3* sans = monde().creerSDFichier("p.dec", &plan(2));
     ASSERT_NE(sans, nullptr);
     EXPECT_FLOAT_EQ(sans->x, 500) << "no player: (500, 500)";
-    EXPECT_FLOAT_EQ(sans->y, 500);
     EXPECT_EQ(sans->pDEC, monde().modelesDEC["TIR"]) << "filed under the file's ID";
     auto* joueur = new CPerso();
     joueur->sprite->x = 123.9f;

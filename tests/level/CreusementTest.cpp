@@ -39,9 +39,7 @@ TEST_F(Creusements, RectangleProfondeurEtRecherche)
     CCreusement& c = creuser(s, 100, 300);
     EXPECT_EQ(c.rectX, 55);
     EXPECT_EQ(c.rectY, 270);
-    EXPECT_EQ(c.rectLargeur, 90);
     EXPECT_EQ(c.profondeur, 80);
-    EXPECT_EQ(c.pSDSol, decor->pSDCreusement);
     EXPECT_EQ(decor->getCreusement(nullptr, 55, 270), &c);
     EXPECT_EQ(decor->getCreusement(nullptr, 145, 270), nullptr) << "right edge outside";
     EXPECT_EQ(decor->getCreusement(nullptr, 60, 350), nullptr) << "bottom edge outside";

@@ -17,30 +17,15 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
-TEST(Decor, ValeursDeConstruction)
+// Built without any of its files: empty where a file is missing, planes apart.
+TEST(Decor, ConstructionSansFichiers)
 {
-    DossierDeTravail dossier;  // none of the world's files: it is built all the same
+    DossierDeTravail dossier;
     CDecor d;
-    const struct {
-        double valeur, attendu;
-        const char* champ;
-    } valeurs[] = {{double(d.numNiveau), 1, "numNiveau"},       {double(d.calqueVisible), 1, "calqueVisible"},
-                   {double(d.calqueTravail), 0, "calqueTravail"}, {double(d.checkpointX), -1, "checkpointX"},
-                   {double(d.checkpointY), -1, "checkpointY"},    {double(d.numPlanTravail), 2, "numPlanTravail"},
-                   {double(d.scrollVue), 1, "scrollVue"},         {d.vitesseScrollVue, 18, "vitesseScrollVue"},
-                   {d.zoomVue, 1, "zoomVue"},                     {double(d.tailleJeuX), 1280, "tailleJeuX"},
-                   {double(d.tailleJeuY), 720, "tailleJeuY"},     {double(d.zone[2]), 500, "zone right"}};
-    for (const auto& v : valeurs)
-        EXPECT_EQ(v.valeur, v.attendu) << v.champ;
-    EXPECT_EQ(d.couleurFond, sf::Color(0, 0, 64, 128));
-    EXPECT_TRUE(d.pFondImage && d.pFondImage->strFichierFond.empty()) << "no background picture to draw";
     EXPECT_EQ(d.pPlanTravail, d.pPlans[2]);
     for (int n = 1; n < CDecor::NB_PLANS; ++n)
-        EXPECT_TRUE(d.pPlans[n] && d.pPlans[n] != d.pPlans[n - 1] && d.pPlans[n]->bVisible) << "plane " << n;
-    EXPECT_TRUE(d.bMusiquesStreamees && d.bMusiqueBoucle && d.bMusiqueAmbianceBoucle && d.bInfos && d.bInfosVie);
-    EXPECT_FALSE(d.bFiltre || d.bZone || d.bCarte || d.voile.bActif || d.bSourisEnfoncee || d.bGlisser);
+        EXPECT_TRUE(d.pPlans[n] && d.pPlans[n] != d.pPlans[n - 1]) << "plane " << n;
     EXPECT_TRUE(d.pFiltre && !d.pFiltre->getSprite()) << "the missing filter is left empty";
-    EXPECT_TRUE(d.pMenuSD && d.pSDCreusement);
     EXPECT_EQ(d.musiqueFin.getDuration(), sf::Time::Zero);
     EXPECT_EQ(d.getPlan(-1), nullptr);
     EXPECT_EQ(d.getPlan(5), nullptr);
@@ -64,16 +49,10 @@ TEST(Decor, FichiersDuJeuCharges)
     CSPRITE_SIMPLE poussiere;
     ASSERT_TRUE(poussiere.charger("./effets/poussiere.dec"));
     EXPECT_EQ(poussiere.getSprite()->getTexture(0, 5)->getSize(), sf::Vector2u(48, 32));
-    const CSetTextures* set = poussiere.pDEC->trouverAnim(0);
-    ASSERT_NE(set, nullptr);
-    EXPECT_EQ(set->nbTextures, 6);
-    EXPECT_EQ(set->largeur, 48);
-    EXPECT_EQ(set->nbBoucles, 1) << "played once";
+    ASSERT_NE(poussiere.pDEC->trouverAnim(0), nullptr);
+    EXPECT_EQ(poussiere.pDEC->trouverAnim(0)->nbBoucles, 1) << "played once";
     EXPECT_EQ(d.pMenuSD->texture.getSize(), sf::Vector2u(384, 32)) << "twelve 32x32 icons";
-    EXPECT_EQ(d.pMenuSD->getLargeurCase(), 32);
     EXPECT_GT(d.musiqueFin.getDuration(), sf::seconds(1));
-    EXPECT_EQ(d.pPlans[0]->texte.getString(), "*");
-    EXPECT_EQ(d.pPlans[0]->texte.getCharacterSize(), 20u);
 }
 
 class Monde : public AvecJeu {};

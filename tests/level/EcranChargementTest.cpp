@@ -96,21 +96,14 @@ TEST_F(EcranChargement, VariablesDuDialogueDesOptions)
     CPLUXTest::reset();
     {
         DialogueOptions d;
-        const std::string p = "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->";
-        std::string modele;
-        const char* vars[5][3] = {{"f", "strFichierFond", "STRING"}, {"r", "shader_blur_radius", "FLOAT"},
-                                  {"x", "x0", "INT"}, {"y", "y0", "INT"}, {"s", "s", "FLOAT"}};
-        for (int i = 0; i < 5; ++i)
-            modele += std::string("{\nCONTROLE=SAISIE;") + vars[i][0] + "\nVAR=" + p + vars[i][1] + ";" + vars[i][2] +
-                      "\nRECT=10;" + std::to_string(10 + 30 * i) + ";100;20\n}\n";
-        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modele));
+        ASSERT_TRUE(CPLUX::pModeleDef->appliquerTexte(&d, modeleChampsFond()));
         peindre("niveaux/fond.png", 8, 8);
         ASSERT_TRUE(charger("FOND=./niveaux/fond.png;5;-6;1.5\nSHADERBLUR=5;2.5\n"));
         EXPECT_EQ(d.nbRafraichissements, 1) << "each load ends with one refresh";
         d.afficherVariables();
         const char* attendus[5] = {"./niveaux/fond.png", "2.5", "5", "-6", "1.5"};
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(d.ctrlTextInput(vars[i][0])->getText(), attendus[i]) << vars[i][1] << " is bound";
+            EXPECT_EQ(d.ctrlTextInput("c" + std::to_string(i))->getText(), attendus[i]) << CHAMPS_FOND[i][0] << " is bound";
         ASSERT_TRUE(charger("NOM=x;1\n"));
         EXPECT_EQ(d.nbRafraichissements, 2);
     }

@@ -63,6 +63,20 @@ inline const char* const PARTICULES_TEST =
 inline const char* const FORCE_TEST = "120;60;40;20;1.5;-2.5;./scripts/force.scp;2;1;1;1;./scripts/fermeture.scp;1;0;5;"
                                       "6;50;60;1;1;0.05;300;40;15;0.5;0;1;1";
 
+// The level options dialog's model: text fields "c0" to "c4" bound to these fields of the
+// active world's background picture.
+inline const char* const CHAMPS_FOND[5][2] = {{"strFichierFond", "STRING"}, {"shader_blur_radius", "FLOAT"},
+                                              {"x0", "INT"}, {"y0", "INT"}, {"s", "FLOAT"}};
+inline std::string modeleChampsFond()
+{
+    std::string modele;
+    for (int i = 0; i < 5; ++i)
+        modele += "{\nCONTROLE=SAISIE;c" + std::to_string(i) + "\nVAR=CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->" +
+                  CHAMPS_FOND[i][0] + ";" + CHAMPS_FOND[i][1] + "\nRECT=10;" + std::to_string(10 + 30 * i) +
+                  ";100;20\n}\n";
+    return modele;
+}
+
 // The animated hero of "PERSO3" lines: one animation of 4 frames whose global rectangle is
 // 24 x 40, and its character file.
 inline void ecrireHeros()
