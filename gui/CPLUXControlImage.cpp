@@ -4,6 +4,7 @@
 #include "core/Media.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
+#include "gui/DecoupeVue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,26 +58,6 @@ const sf::Texture* chargerTexture(const std::string& chemin, bool recharger)
     return it->second.texture.get();
 }
 
-// Draws into the window clipped to r (window pixels) through a view on that rectangle.
-class Decoupe {
-public:
-    Decoupe(sf::RenderWindow& w, sf::FloatRect r) : w_(w), ancienne_(w.getView())
-    {
-        const sf::Vector2u t = w.getSize();
-        if (t.x == 0 || t.y == 0)
-            return;
-        sf::View v(r);
-        v.setViewport({r.left / t.x, r.top / t.y, r.width / t.x, r.height / t.y});
-        w.setView(v);
-    }
-    ~Decoupe() { w_.setView(ancienne_); }
-    Decoupe(const Decoupe&) = delete;
-    Decoupe& operator=(const Decoupe&) = delete;
-
-private:
-    sf::RenderWindow& w_;
-    sf::View ancienne_;
-};
 } // namespace
 
 // Picture --------------------------------------------------------------------------------------
@@ -268,7 +249,7 @@ void CPLUXControlImage::dessinerImage(sf::RenderWindow& w, sf::FloatRect ecran)
         s.setPosition(ecran.left - scrollX_ * f.x, ecran.top - scrollY_ * f.y);
     else
         s.setPosition(ecran.left, ecran.top);
-    Decoupe decoupe(w, ecran);
+    CDecoupeVue decoupe(w, ecran);
     w.draw(s);
 }
 
@@ -296,7 +277,7 @@ void CPLUXControlImage::dessinerGrille(sf::RenderWindow& w, sf::FloatRect ecran)
         lignes.append({{std::max(x0, ecran.left), y}, c});
         lignes.append({{x1, y}, c});
     }
-    Decoupe decoupe(w, ecran);
+    CDecoupeVue decoupe(w, ecran);
     w.draw(lignes);
 }
 

@@ -431,14 +431,20 @@ void CPLUXDialogImage::mettreEnPage()
 {
     // Model buttons sit above the preview and value fields under the folder list.
     const float l = static_cast<float>(getWidth());
-    const float t = static_cast<float>(hauteurTitre());
-    image_->setPosition(8, t + 34);
+    const float t = static_cast<float>(hauteurTitre() + hautApercu_);
+    image_->setPosition(8, t);
     image_->setVisibleDimension(l - 16, 200);
-    txtDossier_->setPosition(8, t + 240);
+    txtDossier_->setPosition(8, t + 206);
     txtDossier_->setVisibleDimension(l - 16, 18);
-    lstDossiers_->setPosition(8, t + 260);
+    lstDossiers_->setPosition(8, t + 226);
     lstDossiers_->setVisibleDimension(l - 16, 120);
     tailleMiseEnPage_ = {getWidth(), getHeight()};
+}
+
+void CPLUXDialogImage::setHautApercu(int haut)
+{
+    hautApercu_ = std::max(0, haut);
+    mettreEnPage();
 }
 
 void CPLUXDialogImage::remplirDossiers()

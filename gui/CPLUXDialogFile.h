@@ -149,6 +149,10 @@ public:
     // The folder dialog whose callback reports folder changes (code 20); never shown itself.
     CPLUXDialogFile* getDialogDossier() { return &dossier_; }
     std::string getFolder() const { return dossier_.GetPath(); }
+    // Top of the preview in dialog pixels under the title bar; the folder line and list
+    // follow it. A picker keeps a band above it for its own lines.
+    void setHautApercu(int haut);
+    int getHautApercu() const { return hautApercu_; }
 
     void onCreate() override;
     void onCtrlListChange(CPLUXControlList* c) override;
@@ -166,4 +170,5 @@ private:
     CPLUXControlList* lstDossiers_ = nullptr;
     sf::Vector2i tailleMiseEnPage_{-1, -1};
     std::string dossierListe_;
+    int hautApercu_ = 34;
 };

@@ -24,8 +24,13 @@ inline CPLUXDialog* dialogueDuModele(const std::string& id)
         return new CPLUXDialogFile;
     if (id == "JeuDialogSauverNiv")
         return new CPLUXDialogFileSave;
-    if (id == "SFMLJeuChoixPer" || id == "SFMLJeuChoixDec")
-        return new CPLUXDialogImage;
+    if (id == "SFMLJeuChoixPer" || id == "SFMLJeuChoixDec") {
+        // The pickers keep the band of their three lines and their buttons above the preview
+        // (CSFMLJeuChoix::HAUT_APERCU).
+        auto* d = new CPLUXDialogImage;
+        d->setHautApercu(105);
+        return d;
+    }
     return new CPLUXDialog;
 }
 
