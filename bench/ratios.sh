@@ -119,6 +119,7 @@ verifier level_save       BenchSauverNiveau BM_SauverNiveau BM_EcrireLignesOfstr
 verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
 verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
 verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio
+verifier picker_list_2000  BenchChoixDec BM_ChargerListeChoixDec BM_ListeBrute 1.5 ratio
 # The whole process's CPU time, the software renderer's threads included: the noisiest
 # pair, given more rounds.
 verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio

@@ -6,13 +6,17 @@
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
 #include "editor/IdsSprite.h"
+#include "editor/JeuDialogChargerNiv.h"
 #include "editor/JeuDialogPhysBasculeOptions.h"
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "editor/JeuDialogPhysEffondrementOptions.h"
 #include "editor/JeuDialogPhysForceOptions.h"
 #include "editor/JeuDialogPhysParticulesOptions.h"
+#include "editor/JeuDialogSauverNiv.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/JeuDialogSprite.h"
+#include "editor/SFMLJeuChoixDec.h"
+#include "editor/SFMLJeuChoixPer.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXModeleDef.h"
 #include "lobby/JeuDialogInternet.h"
@@ -35,13 +39,17 @@ void listerDialogues()
     CPLUX::declareDialog<CJeuDialogPhysEffondrementOptions>(IdSprite::DIALOGUE_EFFONDREMENT,
                                                             "CJeuDialogPhysEffondrementOptions");
     CPLUX::declareDialog<CJeuDialogPhysBasculeOptions>(IdSprite::DIALOGUE_BASCULE, "CJeuDialogPhysBasculeOptions");
+    CPLUX::declareDialog<CJeuDialogSauverNiv>(CJeuDialogSauverNiv::ID, "CJeuDialogSauverNiv");
     CPLUX::declareDialog<CJeuDialogPhysCheminOptions>(IdSprite::DIALOGUE_CHEMIN, "CJeuDialogPhysCheminOptions");
+    CPLUX::declareDialog<CJeuDialogChargerNiv>(CJeuDialogChargerNiv::ID, "CJeuDialogChargerNiv");
     CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
                                                           "CJeuDialogPhysParticulesOptions");
     CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
     CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
     CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
+    CPLUX::declareDialog<CSFMLJeuChoixPer>(CSFMLJeuChoixPer::ID, "CSFMLJeuChoixPer");
+    CPLUX::declareDialog<CSFMLJeuChoixDec>(CSFMLJeuChoixDec::ID, "CSFMLJeuChoixDec");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
     CPLUX::declareDialog<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID, "CJeuDialogScriptAnm");
     CPLUX::declareDialog<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID, "CJeuDialogEventsAnm");
@@ -70,7 +78,11 @@ void CSFMLJeu::initPLUX()
 
 void CSFMLJeu::libererDialogues()
 {
-    // A dialog's destructor unregisters it: an id declared twice is found only once.
-    for (const auto& [id, classe] : CPLUX::getDeclaredDialogs())
-        delete CPLUX::getDialog(id);
+    // A dialog's destructor unregisters it: an id declared twice is found only once. The two
+    // pickers outlive the game: main deletes them after it.
+    for (const auto& [id, classe] : CPLUX::getDeclaredDialogs()) {
+        CPLUXDialog* d = CPLUX::getDialog(id);
+        if (d && d != CSFMLJeuGlobal::pChoixDec && d != CSFMLJeuGlobal::pChoixPer)
+            delete d;
+    }
 }

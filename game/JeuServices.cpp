@@ -7,6 +7,7 @@
 #include "core/FichierDec.h"
 #include "core/Services.h"
 #include "editor/LiensDialogues.h"
+#include "editor/SFMLJeuChoix.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
@@ -78,6 +79,8 @@ void CSFMLJeu::installerServices()
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
     };
     s.notifierDialogue = &CSFMLJeu::notifierDialogue;
+    // What the level editor's right click places: the pickers' current files.
+    s.choixEditeur = &CSFMLJeuChoix::choixCourant;
     s.definitionJeu = [this](const std::string& nom, const std::string& fichier) {
         return definitionSprite(nom, fichier);
     };

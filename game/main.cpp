@@ -1,6 +1,7 @@
 // Entry point: builds the game from "jeu.ini", loads the named sounds, runs the loop and
 // tears down in order. "--dev" turns the development switch on (editor, cheats, diagnostics).
 #include "core/Globals.h"
+#include "editor/SFMLJeuChoix.h"
 #include "game/Jeu.h"
 
 #include <X11/Xlib.h>
@@ -125,6 +126,7 @@ int main(int argc, char** argv)
         std::cerr << "jeu: \"jeu.ini\" is missing or has no VIEWPORT line in the working folder; no window can be opened.\n";
         delete jeu;
         CSFMLJeuGlobal::pmonjeu = nullptr;
+        CSFMLJeuChoix::libererSelecteurs();
         return 1;
     }
     garderPiloteGLJusquALaFin();
@@ -137,7 +139,6 @@ int main(int argc, char** argv)
         delete CSFMLJeuGlobal::pmonjeu;
         CSFMLJeuGlobal::pmonjeu = nullptr;
     }
-    // The editor's decor picker (CSFMLJeuGlobal::pChoixDec) outlives the game and is
-    // deleted here, after it, once the editor's picker class exists; until then it is null.
+    CSFMLJeuChoix::libererSelecteurs();
     return 0;
 }

@@ -25,11 +25,8 @@ namespace {
 const char* const CHOIX_DEC = "SFMLJeuChoixDec";
 const char* const CHOIX_PER = "SFMLJeuChoixPer";
 
-bool dialogueVisible(const char* id)
-{
-    const CPLUXDialog* d = CPLUX::getDialog(id);
-    return d && d->isVisible();
-}
+// Shown on screen: a minimised dialog (every declared one starts so) is not.
+bool dialogueVisible(const char* id) { return CPLUX::isDialogVisible(id); }
 
 const CVue* cameraJeu()
 {

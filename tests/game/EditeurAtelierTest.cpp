@@ -5,6 +5,7 @@
 #include "characters/Perso.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
+#include "editor/SFMLJeuChoix.h"
 #include "game/Jeu.h"
 #include "game/JeuBarreOutils.h"
 #include "game/MenuImage.h"
@@ -74,6 +75,8 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         EXPECT_EQ(lireTexte("vide.niv"), lireTexte("niveaux/niveau-vide.niv")) << "the empty level too";
         CSFMLJeuGlobal::pmonjeu = nullptr;
     }
+    // As main does: the editor's pickers outlive the game.
+    CSFMLJeuChoix::libererSelecteurs();
     SourisJeu::reinitialiser();
     CSFMLJeuGlobal::bModeTest = false;
     // The development switch set the GUI up: its dialogs would keep the keyboard.

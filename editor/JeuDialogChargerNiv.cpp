@@ -1,0 +1,44 @@
+#include "editor/JeuDialogChargerNiv.h"
+
+#include "core/Globals.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+
+namespace {
+const char* const OPTIONS_NIV = "JeuDialogOptionsNiv";
+}
+
+CJeuDialogChargerNiv::CJeuDialogChargerNiv()
+{
+    addExtension("niv");
+    InitDossiers(DOSSIER_NIVEAUX);
+}
+
+bool CJeuDialogChargerNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialogFile::onPressLeft(w, x, y, c);
+    if (!c)
+        return true;
+    // "open" without a chosen file would load the folder: the running level would be
+    // emptied for nothing.
+    if (c->getId() == BOUTON_OUVRIR && !GetFile().empty())
+        chargerNiveau(GetPath(), GetFile());
+    else if (c->getId() == BOUTON_NOUVEAU)
+        chargerNiveau(DOSSIER_NIVEAUX, FICHIER_VIDE);
+    return true;
+}
+
+void CJeuDialogChargerNiv::chargerNiveau(const std::string& dossier, const std::string& fichier)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pdecor)
+        return;
+    jeu->pdecor->chargerNiveau(dossier + fichier, 1);
+    CPLUX::refresh(OPTIONS_NIV);
+    if (jeu->pMenus) {
+        jeu->pMenus->strDossierNiveau = dossier;
+        jeu->pMenus->strCheminNiveau = dossier + fichier;
+    }
+}
