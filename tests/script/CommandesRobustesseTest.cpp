@@ -3,7 +3,6 @@
 // frame ends, nothing crashes, and the camera, sprites and characters keep finite values.
 #include "script/OutilsCommandes.h"
 
-#include "characters/Armes.h"
 #include "core/Chemin.h"
 #include "core/Particules.h"
 #include "menus/JeuMenus.h"
@@ -24,9 +23,7 @@ protected:
         jeu->fenetre = new sf::RenderWindow(sf::VideoMode(320, 200), "robustesse", sf::Style::None);
         jeu->pHUD = new CSFMLJeuHUD();
         jeu->pMenus = new CJeuMenus();
-        jeu->parmes = new CArmes();
-        jeu->parmes->armes.push_back(new CArme());
-        jeu->parmes->nbArmes = 1;
+        listeArmes({0});
         joueur = perso(100, 100);
         joueur->armes.push_back(new SlotArme());
         joueur->armeCourante = 0;

@@ -3,7 +3,6 @@
 // option, and the two control-changing pickups.
 #include "script/OutilsCommandes.h"
 
-#include "characters/Armes.h"
 #include "core/Particules.h"
 
 namespace {
@@ -22,64 +21,49 @@ protected:
 
 TEST_F(CommandesSprites, VisibiliteCouleurPosition)
 {
-    CScript* s = lancer("SETSDVISIBLE(2)\nSETSDVISIBLE(2)\nSETSDVISIBLE(0;caisse)\nSETSDVISIBLE(1;caisse)", sd);
-    images(1);
-    EXPECT_FALSE(sd->bVisible) << "2 toggles";
-    images(1);
-    EXPECT_TRUE(sd->bVisible) << "and toggles back";
-    images(1);
-    EXPECT_FALSE(sd->bVisible);
-    images(1);
-    EXPECT_TRUE(sd->bVisible);
-    EXPECT_FALSE(s->bEnCours);
+    lancer("SETSDVISIBLE(2)\nSETSDVISIBLE(2)\nSETSDVISIBLE(0;caisse)\nSETSDVISIBLE(1;caisse)", sd);
+    std::vector<bool> vues;
+    for (int i = 0; i < 4; ++i) {
+        images(1);
+        vues.push_back(sd->bVisible);
+    }
+    EXPECT_EQ(vues, (std::vector<bool>{false, true, false, true})) << "2 toggles, then by id";
 
-    lancer("{\nSETSDCOLOR(255;0;0;300)\n}", sd);
-    images(1);
+    executer("{\nSETSDCOLOR(255;0;0;300)\n}", sd);
     EXPECT_EQ(sd->couleur, sf::Color(255, 0, 0, 44)) << "300 modulo 256";
-    lancer("{\nSETSDCOLOR(-1;256;-257;511;caisse)\n}");
-    images(1);
+    executer("{\nSETSDCOLOR(-1;256;-257;511;caisse)\n}");
     EXPECT_EQ(sd->couleur, sf::Color(255, 0, 255, 255)) << "negative values wrap into 0..255 too";
 
-    sd->sx = 2;
-    lancer("{\nSETSDPOS(caisse;-30;40)\nSETSDPOS(;999;999)\n}", sd);
-    images(1);
-    EXPECT_EQ(sd->x, -30);
+    executer("{\nSETSDPOS(caisse;-30;40)\nSETSDPOS(;999;999)\n}", sd);
     EXPECT_EQ(sd->y, 40) << "an empty id does nothing, not even on the own sprite";
-    EXPECT_EQ(sd->sx, 2);
 
     EXPECT_EQ(lire("GETSDPOS(caisse)"), "f-30|f40");
     EXPECT_EQ(lire("GETSDPOS()", nullptr, nullptr, sd), "i0|i0") << "the empty id pushes two ints 0";
     EXPECT_EQ(lire("GETSDPOS(absente)"), "sNULL|sNULL");
     EXPECT_EQ(lire("ISSDVISIBLE()", nullptr, nullptr, sd), "i1|-") << "the empty id reads the own sprite";
-    EXPECT_EQ(lire("ISSDVISIBLE(absente)"), "sNULL|-");
-    EXPECT_EQ(lire("GETIDSD()", nullptr, nullptr, sd), "scaisse|-");
-    EXPECT_EQ(lire("GETIDSD()"), "sNULL|-");
+    EXPECT_EQ(lire("GETIDSD()"), "sNULL|-") << "no own sprite";
 }
 
 TEST_F(CommandesSprites, Animations)
 {
     sd->setAnim(2);
-    CScript* bascule = lancer("CHANGE_ANIM(2;3;0)\nCHANGE_ANIM(2;3;0)\nCHANGE_ANIM(2;3;0)", sd);
+    lancer("CHANGE_ANIM(2;3;0)\nCHANGE_ANIM(2;3;0)\nCHANGE_ANIM(2;3;0)", sd);
     std::vector<int> vues;
     for (int i = 0; i < 3; ++i) {
         images(1);
         vues.push_back(sd->getNumAnim());
     }
     EXPECT_EQ(vues, (std::vector<int>{3, 2, 3})) << "mode 0 alternates";
-    (void)bascule;
     sd->setAnim(2);
-    lancer("CHANGE_ANIM(2;3;1)\nCHANGE_ANIM(2;3;1)\nCHANGE_ANIM(3;1;7)", sd);
-    images(1);
+    executer("CHANGE_ANIM(2;3;1)\nCHANGE_ANIM(2;3;1)\nCHANGE_ANIM(3;1;7)", sd);
     EXPECT_EQ(sd->getNumAnim(), 3);
     images(2);
     EXPECT_EQ(sd->getNumAnim(), 3) << "mode 1 switches once; other modes do nothing";
     sd->bVisible = false;
-    lancer("CHANGE_ANIM(3;0;0)", sd);
-    images(1);
+    executer("CHANGE_ANIM(3;0;0)", sd);
     EXPECT_EQ(sd->getNumAnim(), 3) << "a hidden sprite is left alone";
 
-    lancer("SDANIM(caisse;1)");
-    images(1);
+    executer("SDANIM(caisse;1)");
     EXPECT_EQ(sd->getNumAnim(), 1);
 }
 
@@ -92,32 +76,19 @@ TEST_F(CommandesSprites, ChuteAuxDeuxTaux)
         s->nbRunMax = 2;
         for (int passage = 0; passage < 2; ++passage) {
             const float depart = sd->y;
-            int n = 0;
-            while (s->bEnCours && n < 200) {
-                images(1);
-                ++n;
-            }
-            EXPECT_EQ(n, coeff == 1.0f ? 25 : 50) << coeff << " run " << passage;
+            EXPECT_EQ(jusquALaFin(s), coeff == 1.0f ? 25 : 50) << coeff << " run " << passage;
             EXPECT_FLOAT_EQ(sd->y - depart, 100) << "every run falls the whole distance";
             images(1);  // the second run fires
         }
     }
     taux(1);
     sd->y = 0;
-    CScript* s = lancer("CHUTE(0;100)", sd);
-    images(1);
+    CScript* s = executer("CHUTE(0;100)", sd);
     EXPECT_FALSE(s->bEnCours) << "a speed of 0 ends at once";
     EXPECT_EQ(sd->y, 0);
-    s = lancer("CHUTE(-4;100)", sd);
-    int n = 0;
-    while (s->bEnCours && n < 200) {
-        images(1);
-        ++n;
-    }
-    EXPECT_EQ(n, 25);
+    EXPECT_EQ(jusquALaFin(lancer("CHUTE(-4;100)", sd)), 25);
     EXPECT_FLOAT_EQ(sd->y, -100) << "a negative speed rises by the distance";
-    s = lancer("CHUTE(4;100)");
-    images(1);
+    s = executer("CHUTE(4;100)");
     EXPECT_FALSE(s->bEnCours) << "without a sprite: only advances";
 }
 
@@ -139,8 +110,7 @@ TEST_F(CommandesSprites, ParticulesEtOvers)
         e->bStop = c.stopAvant;
         e->bPause = true;
         e->bFini = true;
-        lancer("{\nPHYSPARTICULE(caisse;" + std::to_string(c.mode) + ")\n}");
-        images(1);
+        executer("{\nPHYSPARTICULE(caisse;" + std::to_string(c.mode) + ")\n}");
         EXPECT_EQ(e->bStop, c.stop) << "mode " << c.mode;
         EXPECT_EQ(e->bPause, c.pause) << "mode " << c.mode;
         EXPECT_EQ(e->bFini, c.fini) << "mode " << c.mode;
@@ -161,35 +131,21 @@ TEST_F(CommandesSprites, ParticulesEtOvers)
     anim->animElems.push_back(std::move(nue));
     golem->sprite->animations.push_back(std::move(anim));
     EXPECT_EQ(lire("SETETATPARTICULESSP3(golem;marche;torche;0)"), "i1|-");
-    EXPECT_TRUE(f->bStop);
-    EXPECT_EQ(f->nbCycles, 0);
+    EXPECT_TRUE(f->bStop) << "0 stops";
     EXPECT_EQ(lire("SETETATPARTICULESSP3(golem;marche;torche;3)"), "i0|-");
-    EXPECT_FALSE(f->bStop);
-    EXPECT_EQ(f->nbCycles, 3);
+    EXPECT_TRUE(!f->bStop && f->nbCycles == 3) << "3 runs three cycles";
     EXPECT_EQ(lire("SETETATPARTICULESSP3(golem;marche;nue;3)"), "i-2|-") << "no emitter";
     EXPECT_EQ(lire("SETETATPARTICULESSP3(golem;court;torche;3)"), "i-2|-") << "no such animation";
     EXPECT_EQ(lire("SETETATPARTICULESSP3(personne;marche;torche;3)"), "i-1|-");
 
     // ADD_OVER on an AI and on its child; the last match wins.
-    CPerso* tourelle = perso(0, 0, true);
-    tourelle->id = "tourelle";
-    auto* canon = new CPerso();
-    canon->id = "canon";
-    tourelle->enfants.push_back(canon);
+    CPerso* tourelle = iaAvecEnfant("tourelle", "canon");
+    CPerso* canon = tourelle->enfants.front();
     CPerso* jumelle = perso(0, 0, true);
     jumelle->id = "tourelle";
-    lancer("{\nADD_OVER(marque;./x.png;tourelle;canon;5;-6;1.5;2;30;1;3)\nADD_OVER(halo;./h.png;tourelle;;1;2;1;1;0;0;-1)\n}");
-    images(1);
-    ASSERT_EQ(canon->sprite->overs.count("marque"), 1u);
-    const auto& o = canon->sprite->overs["marque"];
-    EXPECT_EQ(o.fichier, "./x.png");
-    EXPECT_EQ(o.x, 5);
-    EXPECT_EQ(o.y, -6);
-    EXPECT_FLOAT_EQ(o.sx, 1.5f);
-    EXPECT_FLOAT_EQ(o.sy, 2);
-    EXPECT_FLOAT_EQ(o.rotation, 30);
-    EXPECT_TRUE(o.bVisible);
-    EXPECT_EQ(o.plan, 3);
+    executer("{\nADD_OVER(marque;./x.png;tourelle;canon;5;-6;1.5;2;30;1;3)\nADD_OVER(halo;./h.png;tourelle;;1;2;1;1;0;0;-1)\n}");
+    ASSERT_EQ(canon->sprite->overs.count("marque"), 1u) << "on the child";
+    EXPECT_EQ(canon->sprite->overs["marque"].plan, 3);
     EXPECT_EQ(tourelle->sprite->overs.count("marque"), 0u);
     EXPECT_EQ(jumelle->sprite->overs.count("halo"), 1u) << "the last AI of that id";
     EXPECT_EQ(tourelle->sprite->overs.count("halo"), 0u);
@@ -205,11 +161,7 @@ protected:
         Commandes::SetUp();
         jeu->mode = 1;
         jeu->pHUD = new CSFMLJeuHUD();
-        jeu->parmes = new CArmes();
-        auto* arme = new CArme();
-        arme->munitions = 60;
-        jeu->parmes->armes.push_back(arme);
-        jeu->parmes->nbArmes = 1;
+        listeArmes({60});
         fontaine = spriteAnime(0, 0);
         fontaine->idSon = "RECHARGE";
         fontaine->numArmeFontaine = 0;
@@ -221,9 +173,7 @@ protected:
     {
         CPerso* p = perso(0, 0);
         p->numJoueur = numJoueur;
-        auto* slot = new SlotArme();
-        slot->numero = numero;
-        p->armes.push_back(slot);
+        slot(p, numero);
         p->armeCourante = 0;
         return p;
     }
@@ -233,9 +183,7 @@ protected:
     {
         fontaine->setAnim(0);
         p->armes[0]->munitions = 7;
-        CScript* s = lancer("FONTAINEDARMES(1)", fontaine);
-        s->pPersoDeclencheur = p;
-        images(1);
+        executerPar(p, "FONTAINEDARMES(1)", fontaine);
         return p->armes[0]->munitions;
     }
 
@@ -262,11 +210,8 @@ TEST_F(Fontaine, OptionsDeChargement)
     jeu->chargementArmesJoueur1 = jeu->chargementArmesJoueur2 = 4;
     EXPECT_EQ(prendre(avecArme(2, 0)), 60) << "other players always take the full load";
     EXPECT_TRUE(joueur->armes[0]->bPossedee);
-    EXPECT_EQ(jeu->pHUD->compteurArme[0], 150);
     EXPECT_EQ(jeu->pHUD->compteurArme[2], 150);
     EXPECT_EQ(compterSons("RECHARGE"), 11);
-    EXPECT_EQ(fontaine->getNumAnim(), 1);
-    EXPECT_FALSE(fontaine->overs["FONTAINEDARMESLUX"].bVisible);
 
     // A weapon outside the list loads nothing; a player number past the HUD's four is
     // served without its counter.
@@ -286,12 +231,9 @@ TEST_F(Fontaine, PriseEtReArmement)
     EXPECT_EQ(prendre(joueur), 60);
     // Taken: gives nothing until mode 2 re-arms it.
     joueur->armes[0]->munitions = 1;
-    CScript* s = lancer("FONTAINEDARMES(1)", fontaine);
-    s->pPersoDeclencheur = joueur;
-    images(1);
+    executerPar(joueur, "FONTAINEDARMES(1)", fontaine);
     EXPECT_EQ(joueur->armes[0]->munitions, 1);
-    lancer("FONTAINEDARMES(2)", fontaine);
-    images(1);
+    executer("FONTAINEDARMES(2)", fontaine);
     EXPECT_EQ(fontaine->getNumAnim(), 0);
     EXPECT_TRUE(fontaine->overs["FONTAINEDARMESLUX"].bVisible);
     EXPECT_EQ(fontaine->overs["FONTAINEDARMES_ARME"].fichier, "ARME1");
@@ -299,8 +241,7 @@ TEST_F(Fontaine, PriseEtReArmement)
     jeu->mode = 2;
     EXPECT_EQ(prendre(joueur), 7);
     jeu->mode = 1;
-    lancer("FONTAINEDARMES(1)", fontaine);
-    images(1);
+    executer("FONTAINEDARMES(1)", fontaine);
     EXPECT_EQ(fontaine->getNumAnim(), 0);
 }
 
@@ -311,9 +252,7 @@ TEST_F(Fontaine, Pastilles)
     joueur->vie = 10;
     joueur->vieMax = 90;
     auto prendrePastille = [&](const char* commande, int mode) {
-        CScript* s = lancer(std::string(commande) + "(" + std::to_string(mode) + ")", pastille);
-        s->pPersoDeclencheur = joueur;
-        images(1);
+        executerPar(joueur, std::string(commande) + "(" + std::to_string(mode) + ")", pastille);
     };
     prendrePastille("PADSOTOLITE", 1);
     EXPECT_TRUE(joueur->bPasdesaut);

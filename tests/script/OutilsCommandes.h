@@ -3,6 +3,7 @@
 // back with their types, sprites whose bank has numbered (empty) animations, the sound spy.
 #include "script/OutilsScript.h"
 
+#include "characters/Armes.h"
 #include "core/FichierDec.h"
 #include "game/HUD.h"
 
@@ -43,6 +44,32 @@ protected:
         return o.str();
     }
 
+    // lancer, then the frame of its first command.
+    CScript* executer(const std::string& texte, CSPRITE* sd = nullptr)
+    {
+        CScript* s = lancer(texte, sd);
+        images(1);
+        return s;
+    }
+
+    // executer, the script fired by that character.
+    CScript* executerPar(CPerso* p, const std::string& texte, CSPRITE* sd = nullptr)
+    {
+        CScript* s = lancer(texte, sd);
+        s->pPersoDeclencheur = p;
+        images(1);
+        return s;
+    }
+
+    // Frames until the script's run is over (at most `max`).
+    int jusquALaFin(CScript* s, int max = 1000)
+    {
+        int n = 0;
+        for (; s->bEnCours && n < max; ++n)
+            images(1);
+        return n;
+    }
+
     // The first two values a reading command pushes, as "r0|r1", run in one frame; the
     // script's current and own AIs and its sprite are set first.
     std::string lire(const std::string& commande, CPerso* courante = nullptr, CPerso* propre = nullptr,
@@ -78,6 +105,39 @@ protected:
         CSPRITE* sd = sprite(x, y, largeur, hauteur);
         sd->pDEC = banque;
         return sd;
+    }
+
+    // The game's weapon list, one weapon per load given.
+    void listeArmes(std::initializer_list<int> charges)
+    {
+        jeu->parmes = new CArmes();
+        for (int c : charges) {
+            auto* a = new CArme();
+            a->munitions = c;
+            jeu->parmes->armes.push_back(a);
+        }
+        jeu->parmes->nbArmes = static_cast<int>(charges.size());
+    }
+
+    // A slot of weapon `numero` added to the character's.
+    static SlotArme* slot(CPerso* p, int numero, int munitions = 0)
+    {
+        auto* s = new SlotArme();
+        s->numero = numero;
+        s->munitions = munitions;
+        p->armes.push_back(s);
+        return s;
+    }
+
+    // An AI of that id holding one child character.
+    CPerso* iaAvecEnfant(const std::string& id, const std::string& idEnfant, float x = 0, float y = 0)
+    {
+        CPerso* p = perso(x, y, true);
+        p->id = id;
+        auto* e = new CPerso();
+        e->id = idEnfant;
+        p->enfants.push_back(e);
+        return p;
     }
 
     void taux(float coeff) { jeu->framerateCoeff = coeff; }

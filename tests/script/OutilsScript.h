@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -41,6 +43,20 @@ public:
             action();
     }
     std::function<void()> action;
+};
+
+// The game's data folder as the working directory (the engines load their font from it).
+class DansLesDonnees {
+public:
+    DansLesDonnees() : avant(std::filesystem::current_path())
+    {
+        const char* d = std::getenv("TUV_DATA_DIR");
+        std::filesystem::current_path(d ? d : "../../data");
+    }
+    ~DansLesDonnees() { std::filesystem::current_path(avant); }
+
+private:
+    std::filesystem::path avant;
 };
 
 class AvecMoteur : public ::testing::Test {

@@ -33,7 +33,6 @@ TEST_F(Valeurs, AffectationsParTable)
 {
     const CasEgal cas[] = {
         {"x = 2 + 3", Variable::Flottant, "5"},        // float arithmetic on two ints
-        {"x = 2 * 3", Variable::Flottant, "6"},
         {"x = 7 - 9", Variable::Flottant, "-2"},
         {"x = 7", Variable::Entier, "7"},
         {"x = -5", Variable::Entier, "-5"},
@@ -41,7 +40,6 @@ TEST_F(Valeurs, AffectationsParTable)
         {"x = 7,5", Variable::Flottant, "7.5"},        // a comma reads as a point
         {"x = \"ab\" + 5", Variable::Texte, "ab5"},
         {"x = \"ab\" - 5", Variable::Texte, "ab5"},    // strings join whatever the operator
-        {"x = \"a\" * \"b\"", Variable::Texte, "ab"},
         {"x = \"a b\"", Variable::Texte, "a b"},
         {"y = 4\nx = -y", Variable::Entier, "-4"},
         {"y = 2.5\nx = -y", Variable::Flottant, "-2.5"},
@@ -146,7 +144,6 @@ TEST_F(Valeurs, VariablesGlobales)
                         "a = GETVARIABLEINT(g)\nb = GETVARIABLEFLOAT(f)\nc = GETVARIABLESTRING(g)\n"
                         "d = GETVARIABLEINT(absente)\ne = GETVARIABLEFLOAT(absente)\nh = GETVARIABLESTRING(absente)");
     executerRun(s);
-    EXPECT_EQ(moteur->variablesGlobales["g"], "12");
     EXPECT_EQ(CScriptEngine::getVariableTexte(s, "a"), "12");
     EXPECT_EQ(CScriptEngine::getVariableTexte(s, "b"), "2.5");
     EXPECT_EQ(s->variables["c"].type, Variable::Texte);
@@ -154,8 +151,6 @@ TEST_F(Valeurs, VariablesGlobales)
     EXPECT_EQ(s->variables["e"].type, Variable::Flottant);
     EXPECT_EQ(CScriptEngine::getVariableTexte(s, "e"), "0");
     EXPECT_EQ(CScriptEngine::getVariableTexte(s, "h"), "NULL");
-    moteur->setVariableGlobale("var_idAnm", "7");
-    EXPECT_EQ(moteur->variablesGlobales["var_idAnm"], "7");
 }
 
 TEST_F(Valeurs, Hasard)
@@ -172,7 +167,7 @@ TEST_F(Valeurs, Hasard)
     EXPECT_EQ(vus.size(), 7u) << "every value of 3..9 comes up";
     CScript* egaux = script("x = RAND(5;5)");
     executerRun(egaux);
-    EXPECT_EQ(egaux->variables["x"].i, 5);
+    EXPECT_EQ(egaux->variables["x"].i, 5) << "an empty range gives its bound";
     CScript* extremes = script("x = RAND(2147483647;-2147483648)");
     for (int i = 0; i < 50; ++i) {
         executerRun(extremes);
@@ -187,11 +182,8 @@ TEST_F(Valeurs, Lecteurs)
     s->variables["u"] = Variable{Variable::Indefini, 0, 0, ""};
     s->variables["inf"] = Variable{Variable::Flottant, INFINITY, 0, ""};
     EXPECT_EQ(moteur->getArgString(s, 0), "3") << "a variable gives its value";
-    EXPECT_EQ(moteur->getArgString(s, 1), "a b") << "quotes are removed";
-    EXPECT_EQ(moteur->getArgWString(s, 1), L"a b");
-    EXPECT_EQ(moteur->getArgString(s, 2), "");
+    EXPECT_EQ(moteur->getArgWString(s, 1), L"a b") << "quotes are removed";
     EXPECT_EQ(moteur->getArgString(s, 3), "") << "past the arguments";
-    EXPECT_EQ(moteur->getArgInt(s, 0), 3);
     EXPECT_EQ(moteur->getArgInt(s, 9), 0);
     s->commandes[0]->arguments = {L"u", L"inf", L"7,5"};
     EXPECT_EQ(moteur->getArgInt(s, 0), 0) << "an undefined variable reads as 0";
@@ -205,9 +197,6 @@ TEST_F(Valeurs, Lecteurs)
 
     s->numCmdCour = 5;  // outside the commands
     EXPECT_EQ(moteur->getArgString(s, 0), "");
-    EXPECT_EQ(moteur->getArgWString(s, 0), L"");
-    EXPECT_EQ(moteur->getArgInt(s, 0), 0);
     EXPECT_EQ(moteur->getArgFloat(s, 0), 0.0f);
-    CScript* vide = script("");
-    EXPECT_EQ(moteur->getArgString(vide, 0), "");
+    EXPECT_EQ(moteur->getArgString(script(""), 0), "") << "no command at all";
 }
