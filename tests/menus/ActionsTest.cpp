@@ -90,17 +90,11 @@ TEST(ActionsMenus, TableDesLignes)
     }
 }
 
-TEST(ActionsMenus, LangueEtRetoursDesPauses)
+TEST(ActionsMenus, RetoursDesPauses)
 {
     BancMenus b;
     ecrireMenus();
     CJeuMenus& m = b.menus();
-    m.langue = "fr_";
-    m.ouvrirMenu(0);
-    m.ligneActive = 2;
-    entree(b, "V");
-    EXPECT_EQ(m.langue, "fr_") << "another line keeps the language";
-    EXPECT_EQ(lireTexte("langue.ini"), "LANGUE=fr_\n") << "and still writes it";
 
     // Resume makes the game world active again; restart counts on the game world.
     for (int menu : {6, 60}) {

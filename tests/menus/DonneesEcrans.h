@@ -1,7 +1,6 @@
 #pragma once
-// Test data of the menu screens: small menus for every screen the shipped data does not have
-// yet, plain icons, and three lists of 15 levels. The screen captures and the screen
-// benchmark draw them.
+// Data of the menu screens: small menus for every screen the shipped data does not have yet,
+// plain icons, and three lists of 15 levels. The screen benchmark draws them.
 #include "OutilsMenus.h"
 
 namespace ecrans {

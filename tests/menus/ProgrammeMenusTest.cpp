@@ -73,8 +73,6 @@ TEST(ProgrammeMenus, AnglaisPuisRetoursJusquALaSortie)
     const sf::Color cadre = image.getPixel(341, 300);
     EXPECT_GT(cadre.r, 200) << "the panel of fond_menu.png at (340, 80)";
     EXPECT_GT(cadre.g, 150);
-    if (const char* garder = std::getenv("TUV_GARDER_CAPTURE"))
-        std::filesystem::copy_file(capture, garder, std::filesystem::copy_options::overwrite_existing);
 
     if (git) {
         EXPECT_EQ(sortieCommande("git status --porcelain"), "") << "what the game wrote is ignored by git";

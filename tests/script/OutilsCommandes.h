@@ -61,6 +61,14 @@ protected:
         return s;
     }
 
+    // A frame in which the first player releases that button.
+    void relacher(bool CommandesJoueur::*bouton)
+    {
+        jeu->commandes[0].*bouton = true;
+        images(1);
+        jeu->commandes[0].*bouton = false;
+    }
+
     // Frames until the script's run is over (at most `max`).
     int jusquALaFin(CScript* s, int max = 1000)
     {
