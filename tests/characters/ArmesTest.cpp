@@ -10,15 +10,6 @@
 
 namespace {
 
-// 49 particle values: forces 0.5 and -0.25 (values 5 and 6), 12 particles, pause (value 38).
-std::string particules(int nb, int pause)
-{
-    std::string v = "1;2;3;4;0.5;-0.25;" + std::to_string(nb);
-    for (int i = 8; i <= 49; ++i)
-        v += ";" + std::string(i == 17 ? "" : i == 38 ? std::to_string(pause) : "1");
-    return v;
-}
-
 class ArmesTest : public PersosTest {
 protected:
     CArmes& liste() { return *jeu->parmes; }

@@ -1,10 +1,9 @@
 // The character drawing, read back from the scene's pixels: return codes, life bars,
-// messages, reload, shield, weapon images and the editor overlay with the key points of a path.
+// messages, reload, shield, weapon images and the editor overlay.
 #include "OutilsCombat.h"
 #include "OutilsPersos.h"
 
 #include "characters/Armes.h"
-#include "core/Chemin.h"
 #include "level/Decor.h"
 #include "support/Outils.h"
 
@@ -48,18 +47,6 @@ protected:
         p.nbarmesperso = 1;
         p.armeCourante = 0;
         return *s;
-    }
-
-    // A one-pixel line of the key points passes within a pixel of (x, y).
-    bool trait(unsigned x, unsigned y)
-    {
-        scene().display();
-        const sf::Image img = scene().getTexture().copyToImage();
-        for (unsigned j = y - 1; j <= y + 1; ++j)
-            for (unsigned i = x - 1; i <= x + 1; ++i)
-                if (img.getPixel(i, j) == sf::Color(80, 80, 80))
-                    return true;
-        return false;
     }
 };
 
@@ -260,33 +247,4 @@ TEST_F(Dessin, OverlayDeLEditeur)
     scene().clear(sf::Color::White);
     p->dessiner(scene());
     EXPECT_EQ(pixel(83, 470), sf::Color::White) << "no overlay in the game";
-}
-
-TEST_F(Dessin, PointsClesDuChemin)
-{
-    jeu->mode = 2;
-    for (int mode : {2, 0}) {
-        scene().clear(sf::Color::Black);
-        CPerso* p = perso(100, 600);
-        p->sprite->bPhysC = true;
-        p->sprite->pChemin = new CChemin();
-        CChemin& c = *p->sprite->pChemin;
-        c.modeParcours = mode;
-        c.numKP = 2;
-        const sf::Vector2f points[3] = {{300, 200}, {500, 200}, {400, 350}};
-        for (const sf::Vector2f& v : points) {
-            auto* kp = new CAncrageKP();
-            kp->pAncre->x = v.x;
-            kp->pAncre->y = v.y;
-            c.listeKP.push_back(kp);
-        }
-        p->dessiner(scene());
-        EXPECT_EQ(pixel(300, 180), sf::Color(80, 80, 80)) << "a ghost of the character at the first point";
-        EXPECT_TRUE(trait(400, 200)) << "the line from the first to the second point";
-        EXPECT_EQ(trait(350, 275), mode == 2) << "the closing line in loop mode " << mode;
-        EXPECT_EQ(jeu->texte.getFillColor(), sf::Color(255, 0, 0, 255)) << "the current point's label is red";
-        TearDown();
-        SetUp();
-        jeu->mode = 2;
-    }
 }

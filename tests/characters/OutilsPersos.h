@@ -37,6 +37,16 @@ inline std::filesystem::path dossierDonnees()
     return dossier;
 }
 
+// The 49 values of an emitter line: forces 0.5 and -0.25 (values 5 and 6), that count of
+// particles (value 7) and that pause (value 38).
+inline std::string particules(int nb, int pause)
+{
+    std::string v = "0;-1;4;4;0.5;-0.25;" + std::to_string(nb);
+    for (int i = 8; i <= 49; ++i)
+        v += ";" + std::string(i == 17 ? "" : i == 38 ? std::to_string(pause) : "1");
+    return v;
+}
+
 class PersosTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -11,15 +11,6 @@
 
 namespace {
 
-// 49 particle values with that count of particles and that pause (value 38).
-std::string particules(int nb, int pause)
-{
-    std::string v = "0;-1;4;4;0.5;-0.25;" + std::to_string(nb);
-    for (int i = 8; i <= 49; ++i)
-        v += ";" + std::string(i == 17 ? "" : i == 38 ? std::to_string(pause) : "1");
-    return v;
-}
-
 class PersoDefTest : public PersosTest {
 protected:
     void SetUp() override
