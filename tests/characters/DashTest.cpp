@@ -41,7 +41,6 @@ TEST_F(Dash, DeplacementSelonLaVisee)
             EXPECT_EQ(x(p), 500 + sens * k.dx) << "aim " << k.visee << " direction " << d;
             EXPECT_EQ(y(p), 300 + k.dy) << "aim " << k.visee << " direction " << d;
             EXPECT_EQ(p->compteurDash, 9) << "aim " << k.visee;
-            EXPECT_EQ(p->mode, EtatPerso::DASH);
             EXPECT_EQ(p->sprite->getNumAnim(), k.anim) << "aim " << k.visee;
         }
 }
@@ -89,8 +88,7 @@ TEST_F(Dash, MemeDistanceEtDureeAuxDeuxCadences)
         EXPECT_EQ(p->mode, EtatPerso::CHUTE) << "then the fall";
         EXPECT_EQ(x(p), 500 + 10 * 12) << "the same distance at " << c;
         EXPECT_EQ(sons, std::vector<std::string>{"DASH"}) << "one sound per dash";
-        EXPECT_TRUE(p->bnodash);
-        EXPECT_FALSE(p->bDashPossible);
+        EXPECT_FALSE(p->bDashPossible) << "one dash per jump";
         TearDown();
         SetUp();
     }
@@ -112,8 +110,7 @@ TEST_F(Dash, LaPousseeGardeLeRegardVersLeCoup)
             EXPECT_EQ(x(p), 500 + sens * 12) << "pushed three frames of 4 pixels, at " << c;
             EXPECT_EQ(p->compteurDash2, 0);
             EXPECT_EQ(p->direction, 1 - poussee) << "facing where the hit came from";
-            EXPECT_EQ(p->sprite->miroir, poussee == 1 ? 1 : -1);
-            EXPECT_EQ(p->sprite->sens, poussee == 1 ? 1 : -1);
+            EXPECT_EQ(p->sprite->miroir, poussee == 1 ? 1 : -1) << "and mirrored with it";
             TearDown();
             SetUp();
         }
@@ -141,15 +138,12 @@ TEST_F(Dash, PrendreQuitterEtRefuserUneTourelle)
 
     h->utiliserTourelle(t);
     EXPECT_FALSE(t->sprite->getOver("OVERXBAS").bVisible) << "the seat is hidden while held";
-    EXPECT_TRUE(h->bTourelle);
-    EXPECT_EQ(h->tourelle, t);
-    EXPECT_EQ(t->tourelle, h);
+    EXPECT_TRUE(h->tourelle == t && t->tourelle == h) << "linked both ways";
     EXPECT_EQ(t->numJoueur, 0) << "the turret takes its player's number";
     EXPECT_EQ(h->mode, EtatPerso::CONTROLE_TOURELLE);
     EXPECT_EQ(h->direction, 1) << "the character takes the turret's facing";
     EXPECT_EQ(x(h), 310) << "turret x - mirror sign (-1) x 10";
     EXPECT_EQ(y(h), 480);
-    EXPECT_TRUE(t->bActionTourelle);
 
     // Another player cannot take it; the same player's second character only frees it.
     CPerso* autre = perso(320, 500);
@@ -161,11 +155,9 @@ TEST_F(Dash, PrendreQuitterEtRefuserUneTourelle)
     CPerso* second = perso(320, 500);
     second->utiliserTourelle(t);
     EXPECT_EQ(t->tourelle, nullptr) << "held by the same player: freed";
-    EXPECT_FALSE(h->bTourelle);
     EXPECT_EQ(h->mode, EtatPerso::ARRET);
     EXPECT_FALSE(second->bTourelle) << "and not taken in the same step";
-    EXPECT_TRUE(t->sprite->getOver("OVERXBAS").bVisible);
-    EXPECT_TRUE(t->bActionTourelle);
+    EXPECT_TRUE(t->sprite->getOver("OVERXBAS").bVisible) << "the seat shows again";
     second->utiliserTourelle(t);
     EXPECT_FALSE(second->bTourelle) << "a turret taken or left this frame waits for the next";
 

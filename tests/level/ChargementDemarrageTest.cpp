@@ -84,8 +84,6 @@ TEST_F(ChargementTest, DeuxChargementsDonnentLeMemeMonde)
     EXPECT_FALSE(jeu->pPersoSelection) << "the selected AI went with its level";
     EXPECT_EQ(jeu->pPerso, monde().persos.front()) << "the level's first character plays";
     EXPECT_FALSE(monde().bOrage || monde().pOrage) << "the storm is off unless the level turns it on";
-    const CPerso& joueur = *monde().persos.front();
-    EXPECT_EQ(joueur.visee, 1) << "adventure: aiming forward";
 
     monde().chargerNiveau("absent.niv", 0);
     EXPECT_EQ(fermerBoites(), std::vector<std::string>{"Erreur !"}) << "a missing file is said";
