@@ -307,8 +307,9 @@ void CSFMLJeu::appliquerFramerate()
     killcamTaille = static_cast<int>(std::trunc(optionKillcam / framerateCoeff));
     if (!fenetre)
         return;
-    fenetre->setVerticalSyncEnabled(regleFramerate.getVsync());
-    fenetre->setFramerateLimit(regleFramerate.getVsync() ? 0 : regleFramerate.getCible());
+    // A replay runs as fast as it can: its clock counts frames, not real time.
+    fenetre->setVerticalSyncEnabled(regleFramerate.getVsync() && !bRejeu);
+    fenetre->setFramerateLimit(regleFramerate.getVsync() || bRejeu ? 0 : regleFramerate.getCible());
 }
 
 void CSFMLJeu::chargerPolice()

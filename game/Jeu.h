@@ -109,6 +109,12 @@ public:
     // Screenshots, killcam, error report ----------------------------------------------------
     // Writes the window into "capture_<date>.png"; the name written, "" on failure.
     std::string capturerEcran();
+    // The window's last frame saved under that name; false when it could not be written.
+    bool capturerEcranSous(const std::string& fichier);
+    // Seconds of the game's clock: real time, or the frames counted in replay mode.
+    double secondesJeu() const;
+    // Replays the input file (JEU_REJOUER) instead of the window's; false when it cannot be read.
+    bool rejouer(const std::string& fichier);
     // Writes the killcam ring, oldest first, into "./killcam/"; false when a frame could
     // not be written.
     bool sauverKillcam();
@@ -159,6 +165,9 @@ public:
     // "KILLCAM": length of the ring in frames at 30 per second, 0 (off) to 90.
     int optionKillcam = 0;
     sf::Clock horloge;
+    // Replay mode (JEU_REJOUER): every frame counts exactly 1 / FRAMERATE seconds of game
+    // time and the loop does not wait, so that a run is reproducible and fast.
+    bool bRejeu = false;
 
     // Time and modes ------------------------------------------------------------------------
     int mode = 0;

@@ -10,6 +10,7 @@
 #include "core/Texte.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
+#include "game/SourceRejouee.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
@@ -17,6 +18,8 @@
 #include "script/ScriptEngine.h"
 
 #include <cmath>
+#include <iostream>
+#include <memory>
 
 void CSFMLJeu::boucle()
 {
@@ -241,10 +244,34 @@ void CSFMLJeu::decompterChrono()
         --pdecor->chrono;
 }
 
+double CSFMLJeu::secondesJeu() const
+{
+    if (bRejeu)
+        return static_cast<double>(compteurImages) / regleFramerate.getCible();
+    return horloge.getElapsedTime().asSeconds();
+}
+
+bool CSFMLJeu::rejouer(const std::string& fichier)
+{
+    auto source = std::make_unique<SourceRejouee>([this](const std::string& f) { return capturerEcranSous(f); },
+                                                  [this] {
+                                                      if (fenetre)
+                                                          fenetre->close();
+                                                  });
+    if (!source->charger(fichier))
+        return false;
+    if (source->lignesRejetees() > 0)
+        std::cerr << "jeu: " << source->lignesRejetees() << " line(s) of " << fichier << " do not read; skipped\n";
+    pSourceEntrees = std::move(source);
+    bRejeu = true;
+    appliquerFramerate();
+    return true;
+}
+
 void CSFMLJeu::finImage()
 {
     ++compteurImages;
-    if (regleFramerate.image(horloge.getElapsedTime().asSeconds()))
+    if (regleFramerate.image(secondesJeu()))
         appliquerFramerate();
     if (regleFramerate.getNouvelleSeconde())
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
@@ -257,6 +284,8 @@ void CSFMLJeu::finImage()
     if (bRapportDemande)
         demanderRapport();
     bCaptureDemandee = bRapportDemande = false;
+    if (pSourceEntrees)
+        pSourceEntrees->finImage();
     {
         sf::Lock verrou(CSFMLJeuGlobal::mutex);
         if (!CSFMLJeuGlobal::bChargement)

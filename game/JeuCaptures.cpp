@@ -70,7 +70,12 @@ std::string CSFMLJeu::capturerEcran()
     if (!fenetre)
         return "";
     std::string nom = nomLibre("capture_", {".png"}) + ".png";
-    return tuv::ecrireImage(imageFenetre(*fenetre), nom) ? nom : "";
+    return capturerEcranSous(nom) ? nom : "";
+}
+
+bool CSFMLJeu::capturerEcranSous(const std::string& fichier)
+{
+    return fenetre && tuv::ecrireImage(imageFenetre(*fenetre), fichier);
 }
 
 // Each frame is kept at half the window's width and height (a quarter of the memory); the

@@ -21,7 +21,7 @@ void CSFMLJeu::installerServices()
 {
     ServicesFondation& s = g_services;
     s.framerateCoeff = [this] { return framerateCoeff; };
-    s.secondesHorloge = [this] { return horloge.getElapsedTime().asSeconds(); };
+    s.secondesHorloge = [this] { return static_cast<float>(secondesJeu()); };
     s.modeJeu = [this] { return mode; };
     s.numeroFrame = [this] { return static_cast<unsigned long>(compteurImages + 1); };
     s.jouerSon = [this](const std::string& nom) { jouerSon(nom); };

@@ -24,6 +24,8 @@ public:
     // Whether the key is held, as it is after the last event taken.
     virtual bool toucheEnfoncee(sf::Keyboard::Key k) const = 0;
     virtual void fermerFenetre() = 0;
+    // The frame is drawn and about to be shown.
+    virtual void finImage() {}
 };
 
 // The window itself, plus the keys that automated runs press at given frames.

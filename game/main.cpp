@@ -48,14 +48,19 @@ void garderPiloteGLJusquALaFin()
 }
 
 // Automated runs: TUV_FRAMES_MAX stops after that many frames, TUV_TOUCHES="frame:key,..."
-// presses keys (F8, F9, F12, M) at those frames.
-void lireEnvironnementAutomatique(CSFMLJeu& jeu)
+// presses keys (F8, F9, F12, M) at those frames, JEU_REJOUER replays an input file (see
+// game/SourceRejouee.h) on the replay clock. False when the replay cannot be read.
+bool lireEnvironnementAutomatique(CSFMLJeu& jeu)
 {
+    if (const char* rejeu = std::getenv("JEU_REJOUER"); rejeu && *rejeu && !jeu.rejouer(rejeu)) {
+        std::cerr << "jeu: cannot read the replay \"" << rejeu << "\"\n";
+        return false;
+    }
     if (const char* max = std::getenv("TUV_FRAMES_MAX"))
         jeu.nbImagesMax = std::max(0L, std::atol(max));
     const char* touches = std::getenv("TUV_TOUCHES");
     if (!touches)
-        return;
+        return true;
     std::string liste = touches;
     size_t debut = 0;
     while (debut < liste.size()) {
@@ -77,6 +82,7 @@ void lireEnvironnementAutomatique(CSFMLJeu& jeu)
             break;
         debut = fin + 1;
     }
+    return true;
 }
 
 const char* const AIDE =
@@ -130,7 +136,11 @@ int main(int argc, char** argv)
         return 1;
     }
     garderPiloteGLJusquALaFin();
-    lireEnvironnementAutomatique(*jeu);
+    if (!lireEnvironnementAutomatique(*jeu)) {
+        delete jeu;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        return 1;
+    }
     if (jeu->mode != 2)
         jeu->chargerSons();
     jeu->boucle();

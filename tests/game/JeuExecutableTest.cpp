@@ -64,3 +64,39 @@ TEST(JeuExecutable, DemarreTourneEtCapture)
     EXPECT_NE(lancerJeu(d.str(), "TUV_FRAMES_MAX=5", ""), 0);
     EXPECT_NE(lireTexte(d / "sortie.txt").find("jeu.ini"), std::string::npos);
 }
+
+// A replay file drives the real executable on its frame clock: English, the options
+// (volume up, a capture), then "quit" from the main menu.
+TEST(JeuExecutable, RejoueUnFichierDEntrees)
+{
+    DossierTemp d;
+    fs::copy(dossierDonnees(), d.str(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    std::string rejeu;
+    long image = 5;
+    auto touche = [&](const char* nom) {
+        rejeu += "TOUCHE=" + std::to_string(image) + ";" + nom + ";1\nTOUCHE=" + std::to_string(image + 2) + ";" +
+                 nom + ";0\n";
+        image += 12;
+    };
+    touche("Down");    // menu 0: English
+    touche("Return");
+    for (int i = 0; i < 6; ++i)
+        touche("Down");  // menu 1 opens on line 1; options on line 7
+    touche("Return");
+    touche("Right");     // effects volume up
+    rejeu += "CAPTURE=" + std::to_string(image) + ";options.png\n";
+    touche("Escape");
+    for (int i = 0; i < 8; ++i)
+        touche("Down");  // to the last line, quit
+    touche("Return");
+    // Neither reached when "quit" closed the game.
+    rejeu += "CAPTURE=" + std::to_string(image + 60) + ";apres.png\nFIN=" + std::to_string(image + 300) + "\n";
+    ecrireTexte(d / "rejeu.txt", rejeu);
+
+    EXPECT_EQ(lancerJeu(d.str(), "JEU_REJOUER=rejeu.txt TUV_FRAMES_MAX=2000", ""), 0) << lireTexte(d / "sortie.txt");
+    EXPECT_EQ(lireTexte(d / "langue.ini"), "LANGUE=en_\n");
+    sf::Image options;
+    EXPECT_TRUE(options.loadFromFile(d / "options.png")) << "the capture of the replay";
+    EXPECT_FALSE(fs::exists(d / "apres.png")) << "the game went on after quit";
+    EXPECT_EQ(lireTexte(d / "sortie.txt").find("do not read"), std::string::npos) << lireTexte(d / "sortie.txt");
+}

@@ -57,7 +57,7 @@ public:
     }
 
     // A copy of the data set in a temporary folder, made the working folder.
-    explicit PiloteJeu(int framerate = 30)
+    explicit PiloteJeu(int framerate = 30) : framerate(framerate)
     {
         namespace fs = std::filesystem;
         ancien = fs::current_path();
@@ -163,4 +163,5 @@ public:
     std::unique_ptr<CSFMLJeu> jeu;
     SourcePilote* source = nullptr;
     long images = 0;
+    int framerate;
 };

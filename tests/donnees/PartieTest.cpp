@@ -1,0 +1,259 @@
+// The shipped game played in process, as a player would: from the first menu through a
+// level to its end screen, driven by conditions on the game's state (never a timeline),
+// each step with its own timeout.
+#include "support/PiloteJeu.h"
+
+#include "characters/OptionsMulti.h"
+#include "characters/Perso.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
+#include "menus/MenuTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Partie : public PiloteJeu {
+public:
+    using PiloteJeu::PiloteJeu;
+
+    CJeuMenus& menus() { return *jeu->pMenus; }
+
+    // Frames until the condition holds. False, with what went wrong in `echec`, on a
+    // timeout, a closed window or an open message box (it would hold the keyboard).
+    bool etape(const std::string& nom, const std::function<bool()>& condition, int maximum)
+    {
+        for (int i = 0; i < maximum; ++i) {
+            if (condition())
+                return true;
+            if (!CPLUX::getMessageBoxes().empty())
+                return echouer(nom + ": a message box opened " + boitesOuvertes());
+            if (!image())
+                return echouer(nom + ": the window closed");
+        }
+        return condition() || echouer(nom + ": not within " + std::to_string(maximum) + " frames (menu " +
+                                      std::to_string(menus().idMenu) + ", mode " + std::to_string(jeu->mode) + ")");
+    }
+
+    // A key struck as a player strikes it: pressed and held for one frame, then released.
+    void appuyer(sf::Keyboard::Key k)
+    {
+        frapper(k);
+        tenir(k, true);
+        image();
+        tenir(k, false);
+        image();
+    }
+
+    // The cursor of the current menu brought to a line, which is then validated.
+    bool choisir(int ligne)
+    {
+        const int menu = menus().idMenu;
+        for (int i = 0; i < 40 && menus().ligneActive != ligne; ++i)
+            appuyer(menus().ligneActive < ligne ? sf::Keyboard::Down : sf::Keyboard::Up);
+        if (menus().ligneActive != ligne)
+            return echouer("menu " + std::to_string(menu) + ": line " + std::to_string(ligne) + " cannot be reached");
+        appuyer(sf::Keyboard::Return);
+        return true;
+    }
+
+    bool menu(int id, int maximum = 300)
+    {
+        return etape("menu " + std::to_string(id), [&] { return menus().idMenu == id; }, maximum);
+    }
+
+    // Changes a file of the copy; false when the pattern is not in it.
+    bool remplacer(const std::string& fichier, const std::string& motif, const std::string& par)
+    {
+        const std::string texte = lireTexte(dossier / fichier);
+        const std::string nouveau = std::regex_replace(texte, std::regex(motif), par);
+        ecrireTexte(dossier / fichier, nouveau);
+        return nouveau != texte;
+    }
+
+    bool echouer(const std::string& texte)
+    {
+        echec = texte;
+        return false;
+    }
+
+    // The player's road from menu 0 (French) to the first level of a list: a new player
+    // "TESTEUR", then line `ligneListe` of menu 1, the list's menu and its level 1 (for two
+    // players, the options menu 400 too), menu 1000 and the level started.
+    bool jusquAuNiveau(int ligneListe, int menuListe)
+    {
+        if (!(menu(0) && choisir(0) && menu(1) && choisir(1) && menu(30) && choisir(1)))
+            return false;
+        for (char c : std::string("TESTEUR"))
+            taper(static_cast<sf::Uint32>(c));
+        appuyer(sf::Keyboard::Return);
+        appuyer(sf::Keyboard::Escape);
+        if (!(menu(1) && choisir(ligneListe) && menu(menuListe) && choisir(1)))
+            return false;
+        if (menuListe == IdMenu::CHOIX_MULTI && !(menu(IdMenu::OPTIONS_MULTI) && choisir(1)))
+            return false;
+        return menu(1000) && demarrer1000();
+    }
+    bool demarrer1000()
+    {
+        appuyer(sf::Keyboard::Return);
+        return etape("the level starts", [&] { return jeu->mode == 1 && jeu->pPerso; }, 600);
+    }
+
+    // The decor sprites of the running level with that id.
+    std::vector<CSPRITE*> marqueurs(const std::string& id) const
+    {
+        std::vector<CSPRITE*> r;
+        for (CCalqueSD* plan : jeu->pdecor->pPlans)
+            if (plan)
+                for (CSPRITE* sd : plan->sprites)
+                    if (sd->strID == id)
+                        r.push_back(sd);
+        return r;
+    }
+
+    // A living enemy stands in the zone.
+    bool ennemiDans(const sf::FloatRect& zone) const
+    {
+        for (CPerso* ia : jeu->pdecor->ias)
+            if (ia && ia->sprite && ia->vie > 0 && !ia->bMortLancee && zone.intersects(ia->sprite->getBoite()))
+                return true;
+        return false;
+    }
+
+    // Plays the level holding right: jumps over each "PILOTE_SAUTER" marker and, at each
+    // "PILOTE_TIRER" marker, stops while its zone holds an enemy, firing when `tirer`.
+    // Runs until `fin` holds; `debut` is the frame of the first move.
+    bool jouer(bool tirer, const std::function<bool()>& fin, int maximum)
+    {
+        const std::vector<CSPRITE*> sauts = marqueurs("PILOTE_SAUTER"), tirs = marqueurs("PILOTE_TIRER");
+        debut = images;
+        tenir(sf::Keyboard::Right, true);
+        int i = 0;
+        sf::FloatRect position;
+        const bool fini = etape("play", [&] {
+            if (fin())
+                return true;
+            CPerso* perso = jeu->pPerso;
+            const sf::FloatRect corps = perso && perso->sprite ? perso->sprite->getBoite() : sf::FloatRect();
+            bool sauter = false, viser = false;
+            for (CSPRITE* m : sauts)
+                sauter |= m->getBoite().intersects(corps);
+            for (CSPRITE* m : tirs)
+                viser |= m->getBoite().intersects(corps) && ennemiDans(m->getBoite());
+            // Keys held and let go for the same time at both rates.
+            const int pas = ++i * 30 / framerate;
+            tenir(sf::Keyboard::Right, !viser);
+            tenir(sf::Keyboard::Space, sauter && pas % 8 < 4);
+            tenir(sf::Keyboard::X, tirer && viser && pas % 4 < 2);
+            if (corps.left != 0)
+                position = corps;
+            return false;
+        }, maximum);
+        if (!fini)
+            echec += " at (" + std::to_string(position.left) + ", " + std::to_string(position.top) + ")";
+        return fini;
+    }
+
+    std::string echec;
+    long debut = 0;
+};
+
+// The first adventure level played to its end; the frames from the first move to the win.
+long gagnerLePremierNiveau(Partie& p)
+{
+    if (!p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE) ||
+        !p.jouer(true, [&] { return p.jeu->pdecor->niveauFini; }, 6000))
+        return -1;
+    return p.images - p.debut;
+}
+
+} // namespace
+
+TEST(Partie, LePremierNiveauGagneSauveSonTempsEtLaProgression)
+{
+    Partie p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    CJeuMenus& m = p.menus();
+    const long images = gagnerLePremierNiveau(p);
+    ASSERT_GE(images, 0) << p.echec;
+    for (CSPRITE* zone : p.marqueurs("PILOTE_TIRER"))
+        EXPECT_FALSE(p.ennemiDans(zone->getBoite())) << "the guard was shot";
+    std::vector<CJeuMenus::TexteDessine> journal;
+    m.journalTextes = &journal;
+    ASSERT_TRUE(p.menu(IdMenu::VICTOIRE, 600)) << p.echec;
+    p.image();
+    m.journalTextes = nullptr;
+    p.capturer(p.ancien / "victoire_aventure01.png");
+
+    EXPECT_EQ(m.nbLignes, 5) << "the lines of fr_menu_victoire.mnu";
+    ASSERT_GE(m.lignes.size(), 4u);
+    EXPECT_EQ(m.lignes[2]->pTexte1->getString(), "Niveau suivant") << "French victory menu";
+    std::wstring textes;
+    for (const auto& t : journal)
+        textes += t.chaine + L"|";
+    EXPECT_NE(textes.find(L"Premiers pas terminé avec succés !"), std::wstring::npos) << sf::String(textes).toAnsiString();
+    EXPECT_NE(textes.find(L"|" + std::to_wstring(j.tempsNiveau) + L"|"), std::wstring::npos) << "the time is shown";
+
+    const double secondes = static_cast<double>(images) / 30.0;
+    EXPECT_LE(std::abs(j.tempsNiveau - secondes), 1.0) << "saved " << j.tempsNiveau << " s, played " << secondes << " s";
+    const std::string premier = "SCORE=1;" + std::to_string(j.tempsNiveau) + ";TESTEUR;" + std::to_string(j.nbEtoiles) +
+                                ";" + (j.bSansFaute ? "1" : "0") + "\n";
+    EXPECT_EQ(lireTexte("niveaux/scores_aventure.scr"), premier + "SCORE=1;999;---;0;0\nSCORE=0;999;---;0;0\n")
+        << "level 1 won, level 2 unlocked, level 3 locked as created";
+    EXPECT_EQ(lireTexte("niveaux/progression.ini"), "NIVEAU_COURANT=1\n");
+    EXPECT_EQ(lireTexte("niveaux/joueurs.ini"), "JOUEUR_ACTIF=0\nJOUEUR=TESTEUR\n");
+    EXPECT_EQ(lireTexte("langue.ini"), "LANGUE=fr_\n");
+
+    ASSERT_TRUE(p.choisir(2) && p.menu(1000)) << p.echec;
+    EXPECT_EQ(m.titreNiveau(), sf::String(L"Les grottes")) << "menu 1000 names level 2";
+    EXPECT_EQ(j.pdecorJeu->nomNiveau, L"Les grottes") << "level 2 is loaded behind it";
+}
+
+// Waiting before the guard without shooting, the guard made a shooter in the copy (the
+// tutorial's guard only wakes when hit): the hero falls, menu 210 opens, and "restart from
+// the start" puts a living hero back at the level's start.
+TEST(Partie, UneDefaiteOuvreLeMenuDEchec)
+{
+    Partie p;
+    ASSERT_TRUE(p.remplacer("personnages/garde.per", "\nIA=1\n", "\nIA=100\n"));
+    ASSERT_TRUE(p.demarrer());
+    ASSERT_TRUE(p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE)) << p.echec;
+    ASSERT_TRUE(p.jouer(false, [&] { return p.menus().idMenu == IdMenu::ECHEC_AVENTURE; }, 3000)) << p.echec;
+    p.tenir(sf::Keyboard::Right, false);
+    ASSERT_TRUE(p.choisir(3)) << p.echec;
+    EXPECT_TRUE(p.etape("restart", [&] {
+        CPerso* h = p.jeu->pPerso;
+        return p.jeu->mode == 1 && !p.jeu->pdecor->niveauFini && h && h->vie > 0 && h->sprite->x < 400;
+    }, 300)) << p.echec;
+}
+
+// Chrono level 1 with a short chrono in the copy: one step, then the time runs out.
+TEST(Partie, LeChronoEcouleOuvreLeMenu21)
+{
+    Partie p;
+    ASSERT_TRUE(p.remplacer("niveaux/chrono01/niveau.niv", "\nCHRONO=[0-9]+", "\nCHRONO=3"));
+    ASSERT_TRUE(p.demarrer());
+    ASSERT_TRUE(p.jusquAuNiveau(4, IdMenu::CHOIX_CHRONO)) << p.echec;
+    p.appuyer(sf::Keyboard::Right);
+    ASSERT_TRUE(p.menu(IdMenu::ECHEC, 600)) << p.echec;
+}
+
+// Two players: both sides' clones in the arena, and 300 frames of play.
+TEST(Partie, DeuxJoueursDansLArene)
+{
+    Partie p;
+    ASSERT_TRUE(p.demarrer());
+    ASSERT_TRUE(p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI)) << p.echec;
+    const int clones = p.jeu->pOptionsMulti->nbClones[0];
+    EXPECT_EQ(p.jeu->pdecor->persos.size(), static_cast<size_t>(2 * clones)) << clones << " clones a side";
+    ASSERT_TRUE(p.etape("300 frames", [&, debut = p.images] { return p.images - debut >= 300; }, 400)) << p.echec;
+    EXPECT_EQ(p.jeu->mode, 1);
+}
+
