@@ -27,6 +27,16 @@ bool dossierExiste(const std::string& chemin)
     return !chemin.empty() && fs::is_directory(chemin, ec);
 }
 
+bool memeFichier(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    std::error_code ea, eb;
+    const fs::path ca = fs::weakly_canonical(a, ea);
+    const fs::path cb = fs::weakly_canonical(b, eb);
+    return !ea && !eb && ca == cb;
+}
+
 bool lireLigneTexte(std::istream& in, std::string& ligne, bool& debutFichier)
 {
     if (!std::getline(in, ligne))

@@ -8,6 +8,9 @@ namespace tuv {
 
 bool fichierExiste(const std::string& chemin);
 bool dossierExiste(const std::string& chemin);
+// Whether the two paths name the same file ("./a/b.niv" and "a/b.niv"), whether it exists
+// or not.
+bool memeFichier(const std::string& a, const std::string& b);
 // Next line of a text file without its line end: a UTF-8 byte-order mark is dropped from the
 // first line (debutFichier, cleared here) and a final CR from every line. False at the end.
 bool lireLigneTexte(std::istream& in, std::string& ligne, bool& debutFichier);

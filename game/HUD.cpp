@@ -11,11 +11,10 @@
 #include "core/Services.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
+#include "editor/Editeur.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
 #include "game/Vue.h"
-#include "gui/CPLUX.h"
-#include "gui/CPLUXControl.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 
@@ -277,11 +276,8 @@ void CSFMLJeuHUD::quitterModePerso()
     if (!jeu.pPerso || !jeu.pPerso->bCollisions)
         return;
     jeu.pPerso->bCollisions = false;
-    // The editor toolbar's character-mode button shows the player's collisions (no
-    // toolbar without the dialogs).
-    if (auto* bouton = dynamic_cast<CPLUXControlButtonCheck*>(
-            CPLUX::getControl("JeuDialogMenuEditeur", "myButtonCheckModePerso")))
-        bouton->setCheck(jeu.pPerso->bCollisions);
+    // The editor toolbar shows the player's collisions (no toolbar without the dialogs).
+    editeur::rafraichirBarre();
 }
 
 // Moves a character by (dx, dy), with the characters attached to it.

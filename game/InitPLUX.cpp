@@ -5,13 +5,20 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
+#include "editor/Editeur.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogChargerNiv.h"
+#include "editor/JeuDialogListeSD.h"
+#include "editor/JeuDialogMenu.h"
+#include "editor/JeuDialogMenuEditeur.h"
+#include "editor/JeuDialogOptionsEditeur.h"
+#include "editor/JeuDialogOptionsNiv.h"
 #include "editor/JeuDialogPhysBasculeOptions.h"
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "editor/JeuDialogPhysEffondrementOptions.h"
 #include "editor/JeuDialogPhysForceOptions.h"
 #include "editor/JeuDialogPhysParticulesOptions.h"
+#include "editor/JeuDialogPlans.h"
 #include "editor/JeuDialogSauverNiv.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/JeuDialogSprite.h"
@@ -45,11 +52,15 @@ void listerDialogues()
     CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
                                                           "CJeuDialogPhysParticulesOptions");
     CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
+    CPLUX::declareDialog<CJeuDialogListeSD>(editeur::id::LISTE_SD, "CJeuDialogListeSD");
     CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
     CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
     CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
     CPLUX::declareDialog<CSFMLJeuChoixPer>(CSFMLJeuChoixPer::ID, "CSFMLJeuChoixPer");
     CPLUX::declareDialog<CSFMLJeuChoixDec>(CSFMLJeuChoixDec::ID, "CSFMLJeuChoixDec");
+    CPLUX::declareDialog<CJeuDialogOptionsNiv>(editeur::id::OPTIONS_NIV, "CJeuDialogOptionsNiv");
+    CPLUX::declareDialog<CJeuDialogOptionsEditeur>(editeur::id::OPTIONS_EDITEUR, "CJeuDialogOptionsEditeur");
+    CPLUX::declareDialog<CJeuDialogMenuEditeur>(editeur::id::MENU_EDITEUR, "CJeuDialogMenuEditeur");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
     CPLUX::declareDialog<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID, "CJeuDialogScriptAnm");
     CPLUX::declareDialog<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID, "CJeuDialogEventsAnm");
@@ -60,6 +71,8 @@ void listerDialoguesAnnexes()
 {
     if (!CSFMLJeuGlobal::bModeTest)
         return;
+    CPLUX::declareDialog<CJeuDialogMenu>(editeur::id::MENU, "CJeuDialogMenu");
+    CPLUX::declareDialog<CJeuDialogPlans>(editeur::id::PLANS, "CJeuDialogPlans");
     CPLUX::declareDialog<CCSEOpenDossier>("CSEOpenDossier", "CCSEOpenDossier");
     CPLUX::declareDialog<CCSEFouet>("CSEFouet", "CCSEFouet");
 }

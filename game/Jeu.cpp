@@ -12,6 +12,7 @@
 #include "core/ShaderManager.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
+#include "editor/Editeur.h"
 #include "game/FinNiveau.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
@@ -163,7 +164,8 @@ int CSFMLJeu::init(const std::string& fichier)
             pscriptEngine = pscriptEngineJeu;
             pdecor->chargerNiveau(fichierEditeur, 0);
             chargerSons();
-            CPLUX::show("JeuDialogMenuEditeur");
+            CPLUX::show(editeur::id::MENU_EDITEUR);
+            editeur::rafraichirBarre();
         }
     } else {
         pMenus->chargerMenu("./menus/", "menu0.mnu");

@@ -8,6 +8,8 @@
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
+#include "editor/Editeur.h"
+#include "editor/JeuDialogMenuEditeur.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceRejouee.h"
@@ -276,6 +278,9 @@ void CSFMLJeu::finImage()
     if (regleFramerate.getNouvelleSeconde())
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
                            tuv::itos(regleFramerate.getCible()));
+    if (mode == 2)
+        if (auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(editeur::id::MENU_EDITEUR)))
+            barre->setFPS();
     decompterChrono();
     if (mode == 1)
         finNiveau();

@@ -4,6 +4,8 @@
 
 #include "characters/IABehaviours.h"
 #include "characters/Perso.h"
+#include "editor/Editeur.h"
+#include "editor/JeuDialogMenuEditeur.h"
 #include "game/JeuHUD.h"
 #include "game/Manettes.h"
 #include "game/SourceEntrees.h"
@@ -32,15 +34,6 @@ const ClavierJoueur CLAVIERS[2] = {
 };
 
 constexpr float SEUIL_AXE = 40.0f;
-
-// Hides a dialog that is shown, shows it otherwise.
-void basculerDialogue(const std::string& id)
-{
-    if (CPLUX::isDialogVisible(id))
-        CPLUX::hide(id);
-    else
-        CPLUX::show(id);
-}
 
 // The pilot's bytes as the record's commands; bytes 5 and 7 (the "W" commands) have no field.
 void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
@@ -130,7 +123,7 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
         pHUD->bInfosVisible = false;
     if (touche == sf::Keyboard::M && CSFMLJeuGlobal::bModeTest) {
         mode = 2;
-        CPLUX::show("JeuDialogMenuEditeur");
+        CPLUX::show(editeur::id::MENU_EDITEUR);
         bCarteJeu = true;
         if (pPerso)
             pPerso->resetEtat();
@@ -141,13 +134,8 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
 {
     if (pHUD)
         pHUD->bInfosVisible = true;
-    switch (touche) {
-    case sf::Keyboard::F1: basculerDialogue("JeuDialogOptionsEditeur"); break;
-    case sf::Keyboard::F2: basculerDialogue("SFMLJeuChoixDec"); break;
-    case sf::Keyboard::F3: basculerDialogue("SFMLJeuChoixPer"); break;
-    case sf::Keyboard::F5: basculerDialogue("JeuDialogPlans"); break;
-    case sf::Keyboard::F6: basculerDialogue("JeuDialogOptionsNiv"); break;
-    case sf::Keyboard::F7: basculerDialogue("JeuDialogScripts"); break;
+    // The function keys that open the editor's dialogs do nothing more.
+    switch (editeur::toucheDialogue(touche) ? sf::Keyboard::Unknown : touche) {
     case sf::Keyboard::LSystem:
         if (CPLUX::pTB)
             CPLUX::pTB->isMinimize() || !CPLUX::pTB->isVisible() ? CPLUX::pTB->show() : CPLUX::pTB->hide();
@@ -158,9 +146,9 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         mode = 1;
         if (CPLUX::pTB)
             CPLUX::pTB->hide();
-        CPLUX::hide("JeuDialogMenuEditeur");
+        CPLUX::hide(editeur::id::MENU_EDITEUR);
         if (auto* c = dynamic_cast<CPLUXControlButtonCheck*>(
-                CPLUX::getControl("JeuDialogMenuEditeur", "myButtonCheckMenuVisible")))
+                CPLUX::getControl(editeur::id::MENU_EDITEUR, CJeuDialogMenuEditeur::CASE_MENU_VISIBLE)))
             c->setCheck(true);
         bHUDVisible = true;
         if (pPerso)
@@ -195,21 +183,13 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         if (pPerso)
             pPerso->bBoostInfini = !pPerso->bBoostInfini;
         break;
-    case sf::Keyboard::C:
-        if (pdecor && !fichierJeu.empty())
-            pdecor->chargerNiveau(fichierJeu, pdecor->optionChargement);
-        break;
-    case sf::Keyboard::R:
-        // Without a level file nothing is written, and the failure message says so.
-        if (pdecor && !fichierJeu.empty())
-            pdecor->sauverNiveau(fichierJeu.c_str());
-        else
-            afficherMessage(L"Erreur : Sauvegarde du niveau non effectuée", 200);
-        break;
+    case sf::Keyboard::C: editeur::rechargerNiveau(); break;
+    case sf::Keyboard::R: editeur::sauvegardeRapide(); break;
     default:
         break;
     }
-    CPLUX::refresh("JeuDialogOptionsEditeur");
+    editeur::rafraichirBarre();
+    CPLUX::refresh(editeur::id::OPTIONS_EDITEUR);
 }
 
 void CSFMLJeu::resetManette(int joueur)

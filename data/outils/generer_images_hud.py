@@ -7,9 +7,9 @@ the shadow and the characters' icon menu; the online lobby's character pictures 
 miniatures; the weather's images (rain, snow, halos, fog, clouds, stars, the drifting dust
 cloud and the lightning) and the fire meteor's sheet; the explosions' sequences, the rocker
 weapon's rock and the loot a dead enemy shows; the combat images (the fire of a burnt body,
-the empty-weapon rabbit, blood, the two status icons); through outils/images_decors.py, the
-levels' decor sheets and masks, their mechanisms, backgrounds and list pictures. Run from
-data/:
+the empty-weapon rabbit, blood, the two status icons); the check boxes of the editor's
+"Options" window; through outils/images_decors.py, the levels' decor sheets and masks,
+their mechanisms, backgrounds and list pictures. Run from data/:
 
     python3 outils/generer_images_hud.py
 
@@ -971,6 +971,20 @@ def images_atelier():
                                "COLLISIONS=1"]) + "\n")
 
 
+# The check boxes of the editor's stand-alone options window: 15 x 15, light strokes for its
+# dark background, ticked and empty.
+def cases_options():
+    os.makedirs("PLUX_Res/images", exist_ok=True)
+    trait = (235, 238, 245, 255)
+    for nom, coche in (("bouton_check_on", True), ("bouton_check_off", False)):
+        img = Image(15, 15)
+        img.cadre(1, 1, 13, 13, trait, 2)
+        if coche:
+            img.trait(4, 7, 6, 10, trait, 2)
+            img.trait(6, 10, 11, 4, trait, 2)
+        img.png("PLUX_Res/images/%s.png" % nom)
+
+
 def main():
     # Player panel: drawn at half height, 300 x 40 on screen.
     # Light, so that the red and blue texts drawn over them read well.
@@ -1027,6 +1041,7 @@ def main():
     # The heroes of the two-player game, their hats and portraits (outils/images_heros.py).
     from images_heros import images_heros
     images_heros()
+    cases_options()
 
 
 if __name__ == "__main__":

@@ -6,12 +6,12 @@
 #include "characters/Perso.h"
 #include "core/Services.h"
 #include "core/Texte.h"
+#include "editor/JeuDialogMenuEditeur.h"
 #include "game/Jeu.h"
 #include "game/MenuImage.h"
 #include "game/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
-#include "gui/CPLUXDialog.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 
@@ -337,7 +337,7 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     CPerso& b = *perso(300, 200);
 
     // The editor toolbar with its character-mode button, checked while collisions are on.
-    CPLUXDialog barre;
+    CJeuDialogMenuEditeur barre;
     barre.setId("JeuDialogMenuEditeur");
     CPLUX::enregistrer(&barre);
     CPLUXControlButtonCheck* modePerso =

@@ -27,8 +27,10 @@ const std::pair<const char*, const char*> ATTENDUS[] = {
      "myButtonOptionsNiv myButtonPlans myButtonScripts myButtonChemins myButtonListeSD myButtonListeIA "
      "myButtonPropIA myButtonPropSD myButtonAnimations myButtonReseauInternet "},
     {"JeuDialogOptionsEditeur",
-     "CASE myButtonCheckLumieres BOUTON myButtonChargePosIAs myButtonChargeNiv myButtonChargeNivSaufPerso "
-     "myButtonSauveNiv myButtonModeJeu "},
+     "CASE myButtonCheckLumieres myButtonCheckCarteJeu myButtonCheckModeFantome myButtonCheckSizeX "
+     "myButtonCheckSizeY myButtonCheckLocksSelect myButtonCheckScriptsActifs myButtonCheckAfficheIAs "
+     "myButtonCheckAfficheHitboxes myButtonCheckAfficheGrille BOUTON myButtonChargePosIAs myButtonChargeNiv "
+     "myButtonChargeNivSaufPerso myButtonSauveNiv myButtonModeJeu "},
     {"JeuDialogPerso",
      "CASE myButtonCheckCollisionsPersoIAs myButtonCheckVieVisible myButtonCheckVaisseau "
      "myButtonCheckOmbre myButtonCheckOmbreDynamique myButtonCheckOmbreFixePosY SAISIE "

@@ -78,6 +78,6 @@ RECT=8;345;200;20
 }
 {
 CONTROLE=CASE;myButtonCheckMenuVisible
-TEXTE=Menu visible
+TEXTE=Menu masqué
 RECT=8;369;200;20
 }

@@ -1,0 +1,207 @@
+#include "editor/Editeur.h"
+
+#include "anim/Sprite3.h"
+#include "characters/Perso.h"
+#include "core/Fichiers.h"
+#include "core/Globals.h"
+#include "core/Sprite.h"
+#include "core/Texte.h"
+#include "editor/JeuDialogMenuEditeur.h"
+#include "editor/JeuDialogOptionsNiv.h"
+#include "editor/JeuDialogPerso.h"
+#include "editor/JeuDialogPhysCheminOptions.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+#include "level/CalqueSD.h"
+#include "level/Decor.h"
+
+namespace editeur {
+
+namespace {
+
+constexpr int DUREE_MESSAGE = 200;
+const wchar_t* const ECHEC_SAUVEGARDE = L"Erreur : Sauvegarde du niveau non effectuée";
+
+// The editor's counts of the effects whose switch takes one.
+constexpr int NB_FLOCONS = 1000;
+constexpr int NB_LUCIOLES = 500;
+constexpr int NB_ETOILES = 1000;
+
+// Each effect of Meteo, in its order: the level's flag and the level's switch.
+struct EffetEditeur {
+    bool CDecor::*drapeau;
+    void (*appliquer)(CDecor&, bool);
+};
+const EffetEditeur EFFETS[] = {
+    {&CDecor::bPluie, [](CDecor& d, bool a) { d.activerPluie(a); }},
+    {&CDecor::bNeige, [](CDecor& d, bool a) { d.activerNeige(a, NB_FLOCONS, 1.0f); }},
+    {&CDecor::bLucioles, [](CDecor& d, bool a) { d.activerLucioles(a, NB_LUCIOLES); }},
+    {&CDecor::bBrouillard, [](CDecor& d, bool a) { d.activerBrouillard(a); }},
+    {&CDecor::bNuages, [](CDecor& d, bool a) { d.activerNuages(a); }},
+    {&CDecor::bNuagePoussiere, [](CDecor& d, bool a) { d.activerNuagePoussiere(a); }},
+    {&CDecor::bEtoiles, [](CDecor& d, bool a) { d.activerEtoiles(a, NB_ETOILES); }},
+};
+
+struct ToucheDialogue {
+    sf::Keyboard::Key touche;
+    const char* dialogue;
+};
+const ToucheDialogue TOUCHES[] = {
+    {sf::Keyboard::F1, id::OPTIONS_EDITEUR}, {sf::Keyboard::F2, id::CHOIX_DEC}, {sf::Keyboard::F3, id::CHOIX_PER},
+    {sf::Keyboard::F5, id::PLANS},           {sf::Keyboard::F6, id::OPTIONS_NIV}, {sf::Keyboard::F7, id::SCRIPTS},
+};
+
+// The send flag is off while f fills c.
+template <class F>
+void enSilence(CPLUXControl* c, F f)
+{
+    if (!c)
+        return;
+    const bool envoi = c->isSendEventOnChange();
+    c->setSendEventOnChange(false);
+    f(*c);
+    c->setSendEventOnChange(envoi);
+}
+
+void echecSauvegarde(CSFMLJeu& jeu) { jeu.afficherMessage(ECHEC_SAUVEGARDE, DUREE_MESSAGE); }
+
+} // namespace
+
+bool basculerDialogue(const std::string& dialogue)
+{
+    if (CPLUX::isDialogVisible(dialogue)) {
+        CPLUX::hide(dialogue);
+        return false;
+    }
+    CPLUX::show(dialogue);
+    return CPLUX::isDialogVisible(dialogue);
+}
+
+void rafraichirBarre()
+{
+    if (auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(id::MENU_EDITEUR)))
+        barre->refreshChecks();
+}
+
+bool toucheDialogue(sf::Keyboard::Key touche)
+{
+    if (touche == sf::Keyboard::F4) {
+        ouvrirDialogueChemins();
+        return true;
+    }
+    for (const ToucheDialogue& t : TOUCHES)
+        if (t.touche == touche) {
+            basculerDialogue(t.dialogue);
+            return true;
+        }
+    return false;
+}
+
+void remplirTexte(CPLUXControl* c, const std::string& texte)
+{
+    enSilence(c, [&](CPLUXControl& ctrl) { ctrl.setText(texte); });
+}
+
+void remplirTexte(CPLUXControl* c, int valeur)
+{
+    enSilence(c, [&](CPLUXControl& ctrl) { ctrl.setText(valeur); });
+}
+
+void remplirSelection(CPLUXControl* c, int ligne)
+{
+    if (auto* liste = dynamic_cast<CPLUXControlList*>(c))
+        enSilence(c, [&](CPLUXControl&) { liste->setNumSel(ligne); });
+}
+
+int entierSaisi(const std::string& texte) { return tuv::stoiSansBlancs(texte); }
+
+void ouvrirDialogueChemins()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    CDecor* decor = jeu ? jeu->pdecor : nullptr;
+    if (decor && !decor->pSDSelection) {
+        auto* dialoguePerso = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog(id::PERSO));
+        CPerso* perso = dialoguePerso ? dialoguePerso->pPerso.get() : nullptr;
+        // A character's sprite belongs to no plane.
+        if (perso && perso->sprite) {
+            decor->pSDSelection = perso->sprite;
+            decor->pPlanSelection = nullptr;
+        }
+    }
+    if (basculerDialogue(id::CHEMIN))
+        if (auto* chemin = dynamic_cast<CJeuDialogPhysCheminOptions*>(CPLUX::getDialog(id::CHEMIN)))
+            chemin->init();
+}
+
+void rechargerNiveau()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pdecor || jeu->fichierJeu.empty())
+        return;
+    if (!tuv::fichierExiste(jeu->fichierJeu)) {
+        CPLUX::MessageBoxW(std::string("Erreur !"), "Impossible de charger le niveau : " + jeu->fichierJeu);
+        return;
+    }
+    jeu->pdecor->chargerNiveau(jeu->fichierJeu, jeu->pdecor->optionChargement);
+}
+
+bool sauvegardeRapide()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu)
+        return false;
+    const std::string fichier = jeu->fichierJeu;
+    if (!jeu->pdecor || fichier.empty()) {
+        echecSauvegarde(*jeu);
+        return false;
+    }
+    // A path typed in the level options may name another level: it is not replaced unasked.
+    auto* options = dynamic_cast<CJeuDialogOptionsNiv*>(CPLUX::getDialog(id::OPTIONS_NIV));
+    if (options && tuv::fichierExiste(fichier) && !tuv::memeFichier(fichier, options->fichierNiveau)) {
+        auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(id::MENU_EDITEUR));
+        if (barre)
+            barre->demanderRemplacement(fichier);
+        else
+            echecSauvegarde(*jeu);
+        return false;
+    }
+    return ecrireNiveau(fichier);
+}
+
+bool ecrireNiveau(const std::string& fichier)
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pdecor) {
+        if (jeu)
+            echecSauvegarde(*jeu);
+        return false;
+    }
+    const bool ecrit = jeu->pdecor->sauverNiveau(fichier.c_str());
+    if (ecrit)
+        retenirFichierNiveau(fichier);
+    return ecrit;
+}
+
+void retenirFichierNiveau(const std::string& fichier)
+{
+    if (auto* options = dynamic_cast<CJeuDialogOptionsNiv*>(CPLUX::getDialog(id::OPTIONS_NIV)))
+        options->fichierNiveau = fichier;
+}
+
+void appliquerLumieres(CDecor& decor)
+{
+    for (CCalqueSD* plan : decor.pPlans) {
+        if (!plan)
+            continue;
+        for (CSPRITE* sd : plan->sprites)
+            if (sd && sd->type == "LUX")
+                sd->bVisible = decor.bLuxVisibles;
+    }
+}
+
+void appliquerMeteo(CDecor& d, Meteo effet, bool actif) { EFFETS[static_cast<int>(effet)].appliquer(d, actif); }
+
+bool meteoActive(const CDecor& d, Meteo effet) { return d.*EFFETS[static_cast<int>(effet)].drapeau; }
+
+} // namespace editeur

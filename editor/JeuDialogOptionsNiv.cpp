@@ -1,0 +1,146 @@
+#include "editor/JeuDialogOptionsNiv.h"
+
+#include "core/Globals.h"
+#include "editor/Editeur.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTextInput.h"
+#include "level/Decor.h"
+
+namespace {
+
+constexpr const char* CASE_ZONE = "myButtonCheckZonePersos";
+constexpr const char* CASE_CARTE = "myButtonCheckCarteJeu";
+constexpr const char* SAISIE_CHEMIN = "myTextInputCheminFichierNiv";
+constexpr const char* COMBO_VUE = "myComboBox";
+
+// The integer inputs and the field of the running level or game each one edits.
+struct SaisieEntier {
+    const char* id;
+    int& (*champ)(CSFMLJeu& jeu, CDecor& decor);
+};
+const SaisieEntier ENTIERS[] = {
+    {"myTextInputXHG", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[0]; }},
+    {"myTextInputYHG", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[1]; }},
+    {"myTextInputXBD", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[2]; }},
+    {"myTextInputYBD", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[3]; }},
+    {"myTextInputTypeJeu", [](CSFMLJeu& j, CDecor&) -> int& { return j.typeJeu; }},
+};
+
+struct CaseMeteo {
+    const char* id;
+    editeur::Meteo effet;
+};
+const CaseMeteo METEO[] = {
+    {"myButtonCheckPGPluie", editeur::Meteo::Pluie},
+    {"myButtonCheckPGNeige", editeur::Meteo::Neige},
+    {"myButtonCheckPGLucioles", editeur::Meteo::Lucioles},
+    {"myButtonCheckPGBrouillard", editeur::Meteo::Brouillard},
+    {"myButtonCheckPGNuages", editeur::Meteo::Nuages},
+    {"myButtonCheckPGPoussiere", editeur::Meteo::Poussiere},
+    {"myButtonCheckPGEtoiles", editeur::Meteo::Etoiles},
+};
+
+void cocher(CPLUXControlButtonCheck* c, bool coche)
+{
+    if (c)
+        c->setCheck(coche);
+}
+
+} // namespace
+
+void CJeuDialogOptionsNiv::init()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pdecor)
+        return;
+    for (const SaisieEntier& s : ENTIERS)
+        editeur::remplirTexte(getControl(s.id), s.champ(*jeu, *jeu->pdecor));
+    editeur::remplirTexte(getControl(SAISIE_CHEMIN), jeu->fichierJeu);
+    remplirCases();
+    fichierNiveau = jeu->fichierJeu;
+}
+
+void CJeuDialogOptionsNiv::remplirCases()
+{
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!jeu || !jeu->pdecor)
+        return;
+    const CDecor& d = *jeu->pdecor;
+    cocher(ctrlButtonCheck(CASE_ZONE), d.bZone);
+    cocher(ctrlButtonCheck(CASE_CARTE), jeu->bCarteJeu);
+    for (const CaseMeteo& m : METEO)
+        cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
+    if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
+        vue->setNumSel(jeu->vuemode_save);
+}
+
+void CJeuDialogOptionsNiv::onShow()
+{
+    CPLUXDialog::onShow();
+    remplirCases();
+}
+
+void CJeuDialogOptionsNiv::onRefresh()
+{
+    CPLUXDialog::onRefresh();
+    init();
+}
+
+bool CJeuDialogOptionsNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
+{
+    CPLUXDialog::onPressLeft(w, x, y, c);
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!c || !jeu || !jeu->pdecor)
+        return true;
+    CDecor& d = *jeu->pdecor;
+    auto* coche = dynamic_cast<CPLUXControlButtonCheck*>(c);
+    for (const CaseMeteo& m : METEO)
+        if (coche && c->getId() == m.id) {
+            editeur::appliquerMeteo(d, m.effet, coche->isChecked());
+            coche->setCheck(editeur::meteoActive(d, m.effet));
+            return true;
+        }
+    if (c->getId() == CASE_ZONE) {
+        d.bZone = !d.bZone;
+        cocher(coche, d.bZone);
+    }
+    return true;
+}
+
+void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputChange(c);
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!c || !jeu || !jeu->pdecor)
+        return;
+    const std::string texte = c->getText();
+    if (c->getId() == SAISIE_CHEMIN) {
+        jeu->fichierJeu = texte;
+        return;
+    }
+    for (const SaisieEntier& s : ENTIERS)
+        if (c->getId() == s.id) {
+            s.champ(*jeu, *jeu->pdecor) = editeur::entierSaisi(texte);
+            return;
+        }
+}
+
+void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)
+{
+    CPLUXDialog::onCtrlCheckChange(c);
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (!c || !jeu || !jeu->pdecor || c->getId() != CASE_CARTE)
+        return;
+    jeu->pdecor->bCarte = jeu->bCarteJeu = c->isChecked();
+    CPLUX::refresh(editeur::id::OPTIONS_EDITEUR);
+}
+
+void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
+{
+    CPLUXDialog::onCtrlComboChange(c);
+    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    if (c && jeu && jeu->pdecor && c->getId() == COMBO_VUE)
+        jeu->vuemode_save = c->getNumSel();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The level options dialog ("JeuDialogOptionsNiv"): the characters zone, the game type, the
+// level file's path, the seven weather and ambient effects, the game map and the saved view
+// mode of the running level, each change written into the game or the level at once. The
+// level reader refills it at the end of every load (CPLUX::refresh reaches init).
+#include "gui/CPLUXDialog.h"
+
+#include <string>
+
+class CJeuDialogOptionsNiv : public CPLUXDialog {
+public:
+    // Every control from the running level and the game; the level's file is noted as the
+    // one the level stands for.
+    void init();
+
+    void onShow() override;
+    void onRefresh() override;
+    bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    void onCtrlComboChange(CPLUXControlComboBox* c) override;
+
+    // The file the running level was last read from or written to: a quick save to another
+    // existing file asks first.
+    std::string fichierNiveau;
+
+private:
+    // The checks and the view mode from the level and the game.
+    void remplirCases();
+};

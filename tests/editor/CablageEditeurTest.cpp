@@ -1,0 +1,94 @@
+// The game's set-up and frames with the editor: no editor dialog without the development
+// switch; with it, the toolbar at the editor start, its frame-rate text in editor mode only,
+// and the editor keys.
+#include "OutilsEditeurNiveau.h"
+
+#include <filesystem>
+
+namespace {
+
+struct Interrupteur {
+    explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
+    ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
+};
+
+// A working folder with the dialogs' models and a "jeu.ini" that starts in the editor;
+// vertical sync instead of a frame limit, so that frames do not wait.
+void preparerDossier()
+{
+    namespace fs = std::filesystem;
+    fs::create_directories("PLUX_Modeles");
+    fs::copy(dossierModeles(), "PLUX_Modeles/Mod2", fs::copy_options::recursive);
+    ecrireTexte("jeu.ini", "VIEWPORT=640;360\nVERTICALSYNCHRO=1\nEDITEUR=./niveaux/absent.niv\n");
+}
+
+const char* const EDITEUR[] = {"JeuDialogMenuEditeur", "JeuDialogMenu", "JeuDialogOptionsEditeur",
+                               "JeuDialogOptionsNiv", "JeuDialogPlans", "JeuDialogListeSD"};
+
+} // namespace
+
+TEST(CablageEditeur, WithoutTheSwitchNoEditorDialogExists)
+{
+    CPLUXTest::reset();
+    DossierDeTravail dossier;
+    preparerDossier();
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    EXPECT_EQ(jeu.mode, 2);
+    for (const char* id : EDITEUR)
+        EXPECT_EQ(CPLUX::getDialog(id), nullptr) << id;
+    const sf::Keyboard::Key touches[] = {sf::Keyboard::F1, sf::Keyboard::F4, sf::Keyboard::F5, sf::Keyboard::F6,
+                                         sf::Keyboard::M, sf::Keyboard::R, sf::Keyboard::C};
+    for (int i = 0; i < 7; ++i)
+        jeu.touchesProgrammees[10 * i + 5] = touches[i];
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(jeu.etape()) << "frame " << i;
+    EXPECT_EQ(jeu.mode, 2) << "M needs the switch";
+    CPLUXTest::reset();
+}
+
+TEST(CablageEditeur, WithTheSwitchTheToolbarAndTheKeys)
+{
+    CPLUXTest::reset();
+    DossierDeTravail dossier;
+    preparerDossier();
+    Interrupteur dev(true);
+    {
+        CSFMLJeu jeu;
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        for (const char* id : EDITEUR)
+            EXPECT_NE(CPLUX::getDialog(id), nullptr) << id << " declared and made";
+        EXPECT_TRUE(CPLUX::isDialogVisible(editeur::id::MENU_EDITEUR)) << "the editor start shows the toolbar";
+        EXPECT_FALSE(CPLUX::isDialogVisible(editeur::id::MENU)) << "\"Menu masqué\" keeps the menu hidden";
+        CPLUXControl* fps = CPLUX::getControl(editeur::id::MENU_EDITEUR, CJeuDialogMenuEditeur::TEXTE_FPS);
+
+        // The rate text follows texteFPS in editor mode only.
+        jeu.texteFPS.setString("FPS : 12 / 30");
+        ASSERT_TRUE(jeu.etape());
+        EXPECT_EQ(fps->getTextW(), jeu.texteFPS.getString().toWideString());
+        jeu.mode = 1;
+        fps->setText("avant");
+        ASSERT_TRUE(jeu.etape());
+        EXPECT_EQ(fps->getText(), "avant") << "not while playing";
+        jeu.mode = 2;
+
+        // Keys, one per frame: F1, F5, F6 open their dialogs; M leaves the editor, M comes back.
+        const long debut = jeu.compteurImages;
+        const sf::Keyboard::Key touches[] = {sf::Keyboard::F1, sf::Keyboard::F5, sf::Keyboard::F6, sf::Keyboard::F4};
+        for (int i = 0; i < 4; ++i)
+            jeu.touchesProgrammees[debut + i] = touches[i];
+        for (int i = 0; i < 4; ++i)
+            ASSERT_TRUE(jeu.etape());
+        for (const char* id : {"JeuDialogOptionsEditeur", "JeuDialogPlans", "JeuDialogOptionsNiv"})
+            EXPECT_TRUE(CPLUX::isDialogVisible(id)) << id << " opened by its key";
+        jeu.touchesProgrammees[jeu.compteurImages] = sf::Keyboard::M;
+        ASSERT_TRUE(jeu.etape());
+        EXPECT_EQ(jeu.mode, 1);
+        EXPECT_FALSE(CPLUX::isDialogVisible(editeur::id::MENU_EDITEUR)) << "playing hides the toolbar";
+        jeu.touchesProgrammees[jeu.compteurImages] = sf::Keyboard::M;
+        ASSERT_TRUE(jeu.etape());
+        EXPECT_EQ(jeu.mode, 2);
+        EXPECT_TRUE(CPLUX::isDialogVisible(editeur::id::MENU_EDITEUR)) << "editing shows it again";
+    }
+    CPLUXTest::reset();
+}

@@ -1,0 +1,136 @@
+// The level options: the fill at the end of a load, typed numbers and path, the weather
+// checks, the zone, the map and the view mode, and nothing without a level.
+#include "OutilsEditeurNiveau.h"
+
+#include "gui/CPLUXControlList.h"
+#include "level/EffetEtoiles.h"
+#include "level/EffetLucioles.h"
+#include "level/EffetNeige.h"
+#include "level/EffetNuages.h"
+#include "level/EffetPluie.h"
+
+#include <climits>
+#include <functional>
+#include <tuple>
+
+namespace {
+const char* const NIV = editeur::id::OPTIONS_NIV;
+} // namespace
+
+class OptionsNiveau : public EditeurNiveauTest {
+protected:
+    std::string texte(const std::string& id) { return CPLUX::getControl(NIV, id)->getText(); }
+};
+
+TEST_F(OptionsNiveau, RefreshFillsEveryControlFromTheLevel)
+{
+    const int zone[4] = {10, -20, 300, 400};
+    std::copy(zone, zone + 4, decor().zone);
+    decor().bZone = true;
+    decor().activerPluie(true);
+    jeu->typeJeu = 1;
+    jeu->fichierJeu = "./niveaux/mon niveau.niv";
+    jeu->bCarteJeu = false;
+    jeu->vuemode_save = 3;
+    CPLUX::refresh(NIV);  // what the level reader does at the end of a load
+    const std::pair<const char*, const char*> textes[] = {
+        {"myTextInputXHG", "10"}, {"myTextInputYHG", "-20"}, {"myTextInputXBD", "300"}, {"myTextInputYBD", "400"},
+        {"myTextInputTypeJeu", "1"}, {"myTextInputCheminFichierNiv", "./niveaux/mon niveau.niv"}};
+    for (const auto& [id, attendu] : textes)
+        EXPECT_EQ(texte(id), attendu) << id;
+    EXPECT_TRUE(coche(NIV, "myButtonCheckZonePersos"));
+    EXPECT_FALSE(coche(NIV, "myButtonCheckCarteJeu"));
+    EXPECT_TRUE(coche(NIV, "myButtonCheckPGPluie")) << "the weather checks show the level's flags";
+    EXPECT_FALSE(coche(NIV, "myButtonCheckPGNeige"));
+    EXPECT_EQ(dialogue(NIV)->ctrlComboBox("myComboBox")->getNumSel(), 3);
+    EXPECT_EQ(dialogue<CJeuDialogOptionsNiv>(NIV)->fichierNiveau, jeu->fichierJeu) << "the level's file is noted";
+}
+
+TEST_F(OptionsNiveau, TypedNumbersAndPath)
+{
+    const int& xhg = decor().zone[0];
+    const int& ybd = decor().zone[3];
+    const int& type = jeu->typeJeu;
+    const std::tuple<const char*, const char*, const int&, int> cas[] = {
+        {"myTextInputXHG", "abc", xhg, 0},           {"myTextInputXHG", "-5", xhg, -5},
+        {"myTextInputXHG", " 1 2", xhg, 12},         {"myTextInputXHG", "12x", xhg, 12},
+        {"myTextInputYBD", "99999999999", ybd, INT_MAX}, {"myTextInputYBD", "1e40", ybd, 1},
+        {"myTextInputTypeJeu", "2", type, 2},        {"myTextInputTypeJeu", "", type, 0},
+    };
+    for (const auto& [id, tape, champ, attendu] : cas) {
+        ASSERT_TRUE(saisir(NIV, id, tape));
+        EXPECT_EQ(champ, attendu) << id << " typed \"" << tape << "\"";
+    }
+    saisir(NIV, "myTextInputCheminFichierNiv", " ./niveaux/a b.niv ");
+    EXPECT_EQ(jeu->fichierJeu, " ./niveaux/a b.niv ") << "the path is stored as typed";
+}
+
+TEST_F(OptionsNiveau, WeatherChecksMakeAndFreeTheirEffectTwice)
+{
+    decor().tailleJeuX = 2000;
+    decor().tailleJeuY = 900;
+    CDecor& d = decor();
+    const std::pair<const char*, std::function<bool()>> meteo[] = {
+        {"myButtonCheckPGPluie",
+         [&] { return d.bPluie && d.pPluie && d.pPluie->nbGouttes == 200 && d.pPluie->largeur == 2000; }},
+        {"myButtonCheckPGNeige",
+         [&] { return d.bNeige && d.pNeige && d.pNeige->nbFlocons == 1000 && d.pNeige->hauteur == 1000; }},
+        {"myButtonCheckPGLucioles", [&] { return d.bLucioles && d.pLucioles && d.pLucioles->nbLucioles == 500; }},
+        {"myButtonCheckPGBrouillard", [&] { return d.bBrouillard && d.pBrouillard; }},
+        {"myButtonCheckPGNuages", [&] { return d.bNuages && d.pNuages && d.pNuages->nbGroupes == 6; }},
+        {"myButtonCheckPGPoussiere", [&] { return d.bNuagePoussiere && d.pNuagePoussiere; }},
+        {"myButtonCheckPGEtoiles", [&] { return d.bEtoiles && d.pEtoiles && d.pEtoiles->nbEtoiles == 1000; }},
+    };
+    const std::function<bool()> aucun = [&] {
+        return !d.bPluie && !d.pPluie && !d.bNeige && !d.pNeige && !d.bLucioles && !d.pLucioles && !d.bBrouillard &&
+               !d.pBrouillard && !d.bNuages && !d.pNuages && !d.bNuagePoussiere && !d.pNuagePoussiere &&
+               !d.bEtoiles && !d.pEtoiles;
+    };
+    for (int tour = 0; tour < 2; ++tour)
+        for (const auto& [id, actif] : meteo) {
+            SCOPED_TRACE(id);
+            presser(NIV, id);
+            EXPECT_TRUE(actif()) << "on: made with its count over the level size, flag set";
+            EXPECT_TRUE(coche(NIV, id));
+            presser(NIV, id);
+            EXPECT_TRUE(aucun()) << "off: freed, slot empty, flag clear";
+            EXPECT_FALSE(coche(NIV, id));
+        }
+    // The zone's check inverts the level's flag; twice gives it back.
+    presser(NIV, "myButtonCheckZonePersos");
+    EXPECT_TRUE(d.bZone);
+    presser(NIV, "myButtonCheckZonePersos");
+    EXPECT_FALSE(d.bZone);
+}
+
+TEST_F(OptionsNiveau, MapAndViewMode)
+{
+    decor().bCarte = true;
+    presser(NIV, "myButtonCheckCarteJeu");  // shown checked: the game's map is on
+    EXPECT_FALSE(decor().bCarte || jeu->bCarteJeu) << "the level's and the game's map flags together";
+    EXPECT_FALSE(coche(editeur::id::OPTIONS_EDITEUR, "myButtonCheckCarteJeu")) << "the editor options refreshed";
+    presser(NIV, "myButtonCheckCarteJeu");
+    EXPECT_TRUE(decor().bCarte && jeu->bCarteJeu);
+    EXPECT_TRUE(coche(editeur::id::OPTIONS_EDITEUR, "myButtonCheckCarteJeu"));
+
+    ASSERT_EQ(decor().pSDSelection, nullptr);
+    ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 2));
+    EXPECT_EQ(jeu->vuemode_save, 2) << "stored without any decor sprite selected";
+}
+
+TEST_F(OptionsNiveau, NothingWithoutALevel)
+{
+    jeu->pdecor = nullptr;  // the world stays the game's
+    jeu->fichierJeu = "garde.niv";
+    CPLUX::refresh(NIV);
+    for (const char* id : {"myTextInputXHG", "myTextInputTypeJeu", "myTextInputCheminFichierNiv"})
+        saisir(NIV, id, "7");
+    for (const char* id : {"myButtonCheckPGPluie", "myButtonCheckZonePersos", "myButtonCheckCarteJeu"})
+        presser(NIV, id);
+    CPLUXTest::chooseEntry(NIV, "myComboBox", 4);
+    EXPECT_EQ(jeu->fichierJeu, "garde.niv");
+    EXPECT_EQ(jeu->typeJeu, 0);
+    EXPECT_EQ(jeu->vuemode_save, -1);
+    EXPECT_TRUE(jeu->bCarteJeu);
+    EXPECT_FALSE(jeu->pdecorJeu->bPluie || jeu->pdecorJeu->pPluie);
+}
