@@ -152,7 +152,8 @@ bool sauvegardeRapide()
     if (!jeu)
         return false;
     const std::string fichier = jeu->fichierJeu;
-    if (!jeu->pdecor || fichier.empty()) {
+    // A path of blanks is a slip of the keyboard, not a file name.
+    if (!jeu->pdecor || tuv::delspaces(fichier).empty()) {
         echecSauvegarde(*jeu);
         return false;
     }

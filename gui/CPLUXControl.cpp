@@ -286,11 +286,21 @@ void CPLUXControlButtonCheck::draw(sf::RenderWindow* w, int dialogLeft, int dial
     w->draw(s);
     const float cote = rect_.height;
     const sf::FloatRect r = rectEcran(static_cast<float>(dialogLeft), static_cast<float>(dialogTop));
-    if (!couleurLabelPerso_)
-        cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
+    preparerLabel();
     if (!texte_.empty())
         plux::peintre().texte(cache_,
                               {r.left + cote + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
+}
+
+// A label recoloured through getLabelText keeps that colour, with pictures or the drawn box.
+void CPLUXControlButtonCheck::preparerLabel()
+{
+    if (couleurLabelPerso_) {
+        const sf::Color garde = cache_.texte().getFillColor();
+        cache_.definir(texte_, tailleTexte_, garde);
+    } else {
+        cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
+    }
 }
 
 void CPLUXControlButtonCheck::dessiner(plux::Peintre& p, float ox, float oy)
@@ -311,12 +321,7 @@ void CPLUXControlButtonCheck::dessiner(plux::Peintre& p, float ox, float oy)
             p.ligne({boite.left + 5.5f, boite.top + 10.5f}, {boite.left + 11, boite.top + 3.5f}, m, 2.2f);
         }
     }
-    if (couleurLabelPerso_) {
-        const sf::Color garde = cache_.texte().getFillColor();
-        cache_.definir(texte_, tailleTexte_, garde);
-    } else {
-        cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
-    }
+    preparerLabel();
     if (!texte_.empty())
         p.texte(cache_, {r.left + cote + 6, r.top + (r.height - tailleTexte_ * 1.2f) / 2}, r);
 }

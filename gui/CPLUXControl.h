@@ -250,6 +250,8 @@ protected:
     void appliquerTexte(const std::wstring& t) override;
 
 private:
+    void preparerLabel();
+
     bool coche_ = false;
     bool couleurLabelPerso_ = false;
     sf::Texture* imageOn_ = nullptr;

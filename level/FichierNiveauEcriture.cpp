@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <set>
 #include <unordered_set>
 
@@ -34,16 +33,6 @@ namespace {
 
 constexpr int TYPE_JEU_MULTI = 2;
 const std::string LIGNE_DIESES(65, '#');
-
-bool memeFichier(const std::string& a, const std::string& b)
-{
-    if (a == b)
-        return true;
-    std::error_code ea, eb;
-    const auto ca = std::filesystem::weakly_canonical(a, ea);
-    const auto cb = std::filesystem::weakly_canonical(b, eb);
-    return !ea && !eb && ca == cb;
-}
 
 } // namespace
 
@@ -149,7 +138,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     nbObjetsIgnores = nbTextesCorriges = 0;
     if (fichier.empty())
         return false;
-    if (memeFichier(fichier, NIVEAU_VIDE)) {
+    if (tuv::memeFichier(fichier, NIVEAU_VIDE)) {
         CPLUX::MessageBoxW(std::string("ATTENTION !"),
                            std::string("Vous devez créer un nouveau fichier pour la sauvegarde de ce niveau."));
         return false;

@@ -3,7 +3,7 @@
 // and the editor keys.
 #include "OutilsEditeurNiveau.h"
 
-#include <filesystem>
+#include "gui/CPLUXMessageBox.h"
 
 namespace {
 
@@ -11,16 +11,6 @@ struct Interrupteur {
     explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
     ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
 };
-
-// A working folder with the dialogs' models and a "jeu.ini" that starts in the editor;
-// vertical sync instead of a frame limit, so that frames do not wait.
-void preparerDossier()
-{
-    namespace fs = std::filesystem;
-    fs::create_directories("PLUX_Modeles");
-    fs::copy(dossierModeles(), "PLUX_Modeles/Mod2", fs::copy_options::recursive);
-    ecrireTexte("jeu.ini", "VIEWPORT=640;360\nVERTICALSYNCHRO=1\nEDITEUR=./niveaux/absent.niv\n");
-}
 
 const char* const EDITEUR[] = {"JeuDialogMenuEditeur", "JeuDialogMenu", "JeuDialogOptionsEditeur",
                                "JeuDialogOptionsNiv", "JeuDialogPlans", "JeuDialogListeSD"};
@@ -31,7 +21,7 @@ TEST(CablageEditeur, WithoutTheSwitchNoEditorDialogExists)
 {
     CPLUXTest::reset();
     DossierDeTravail dossier;
-    preparerDossier();
+    copierDonnees("./niveaux/atelier.niv");
     CSFMLJeu jeu;
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     EXPECT_EQ(jeu.mode, 2);
@@ -51,13 +41,14 @@ TEST(CablageEditeur, WithTheSwitchTheToolbarAndTheKeys)
 {
     CPLUXTest::reset();
     DossierDeTravail dossier;
-    preparerDossier();
+    copierDonnees("./niveaux/atelier.niv");
     Interrupteur dev(true);
     {
         CSFMLJeu jeu;
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         for (const char* id : EDITEUR)
             EXPECT_NE(CPLUX::getDialog(id), nullptr) << id << " declared and made";
+        EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "the shipped level and data load without a word";
         EXPECT_TRUE(CPLUX::isDialogVisible(editeur::id::MENU_EDITEUR)) << "the editor start shows the toolbar";
         EXPECT_FALSE(CPLUX::isDialogVisible(editeur::id::MENU)) << "\"Menu masqué\" keeps the menu hidden";
         CPLUXControl* fps = CPLUX::getControl(editeur::id::MENU_EDITEUR, CJeuDialogMenuEditeur::TEXTE_FPS);

@@ -28,6 +28,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,15 @@ inline sf::RenderWindow& fenetreEditeur()
 {
     static sf::RenderWindow fenetre(sf::VideoMode(1280, 720), "editeur", sf::Style::None);
     return fenetre;
+}
+
+// The shipped data copied into the working folder, its "jeu.ini" starting the editor on that
+// level, with vertical sync instead of a frame limit so that frames do not wait.
+inline void copierDonnees(const std::string& niveau)
+{
+    const std::string donnees = dossierModeles() + "../../";
+    std::filesystem::copy(donnees, ".", std::filesystem::copy_options::recursive);
+    ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "VERTICALSYNCHRO=1\nEDITEUR=" + niveau + "\n");
 }
 
 // The six dialogs of the level editor's frame, as listerDialogues declares them.

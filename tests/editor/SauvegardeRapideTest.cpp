@@ -1,0 +1,103 @@
+// The quick save of the toolbar, the editor options and the key R: written at once to a new
+// path or to the level's own file, asked first over another existing file, refused where the
+// writer cannot write, and always told.
+#include "OutilsEditeurNiveau.h"
+
+#include "gui/CPLUXMessageBox.h"
+
+#include <filesystem>
+
+namespace {
+
+const char* const BARRE = editeur::id::MENU_EDITEUR;
+
+std::wstring message(const CSFMLJeu& jeu) { return jeu.texteMessage.getString().toWideString(); }
+bool reussi(const CSFMLJeu& jeu) { return message(jeu).rfind(L"Sauvegarde du niveau effectuée", 0) == 0; }
+bool echoue(const CSFMLJeu& jeu) { return message(jeu).rfind(L"Erreur : Sauvegarde du niveau non effectuée", 0) == 0; }
+
+// The texts of the last message box.
+std::wstring texteBoite()
+{
+    std::wstring t;
+    if (!CPLUX::getMessageBoxes().empty())
+        for (const CPLUXControl* c : CPLUX::getMessageBoxes().back()->getControls())
+            t += c->getTextW() + L"|";
+    return t;
+}
+
+} // namespace
+
+class SauvegardeRapide : public EditeurNiveauTest {
+protected:
+    void SetUp() override
+    {
+        EditeurNiveauTest::SetUp();
+        CPLUX::show(BARRE);
+    }
+    void sauvegarder() { presser(BARRE, CJeuDialogMenuEditeur::BOUTON_SAUVEGARDE); }
+};
+
+TEST_F(SauvegardeRapide, WritesTheLevelFileAndTellsHowItWent)
+{
+    jeu->fichierJeu = "a.niv";
+    sauvegarder();
+    EXPECT_TRUE(reussi(*jeu)) << "a new path saves at once";
+    EXPECT_EQ(jeu->compteurMessage, 200);
+    const std::string ecrit = lireTexte("a.niv");
+    EXPECT_NE(ecrit.find("TAILLEJEU="), std::string::npos) << "a level file";
+    sauvegarder();
+    EXPECT_EQ(lireTexte("a.niv.save"), ecrit) << "the second save keeps the first as .save";
+
+    // Where nothing can be written the writer fails, and the message says so.
+    std::filesystem::create_directories("dossier");
+    for (const char* chemin : {"", "   ", "dossier", "absent/x.niv"}) {
+        jeu->fichierJeu = chemin;
+        jeu->texteMessage.setString("");
+        sauvegarder();
+        EXPECT_TRUE(echoue(*jeu)) << "\"" << chemin << "\"";
+    }
+    EXPECT_FALSE(std::filesystem::exists("absent")) << "no folder made";
+
+    // The key R and the editor options' button are the same save.
+    jeu->fichierJeu = "r.niv";
+    jeu->touchesEditeur(sf::Keyboard::R);
+    EXPECT_TRUE(std::filesystem::exists("r.niv"));
+    jeu->fichierJeu = "options.niv";
+    presser(editeur::id::OPTIONS_EDITEUR, "myButtonSauveNiv");
+    EXPECT_TRUE(std::filesystem::exists("options.niv"));
+
+    jeu->fichierJeu = "./niveaux/niveau-vide.niv";
+    sauvegarder();
+    EXPECT_TRUE(echoue(*jeu)) << "the template is never overwritten";
+    EXPECT_NE(texteBoite().find(L"Vous devez créer un nouveau fichier"), std::wstring::npos) << texteBoite();
+}
+
+TEST_F(SauvegardeRapide, AnotherLevelsFileIsReplacedOnlyOnYes)
+{
+    ecrireTexte("autre.niv", "NOM=Autre;2\n");
+    editeur::retenirFichierNiveau("mien.niv");  // the level stands for its own file
+    jeu->fichierJeu = "autre.niv";               // typed in the level options
+    sauvegarder();
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "asked first";
+    CPLUXMessageBox* boite = CPLUX::getMessageBoxes()[0];
+    EXPECT_EQ(boite->getBoxId(), CJeuDialogMenuEditeur::BOITE_REMPLACER);
+    EXPECT_EQ(boite->getTitleW(), L"Enregistrer");
+    EXPECT_NE(texteBoite().find(L"Le fichier « autre.niv » existe déjà.\nLe remplacer ?"), std::wstring::npos)
+        << texteBoite();
+    sauvegarder();
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "one question at a time";
+    ASSERT_TRUE(CPLUXTest::answerMessageBox(boite->getHwnd(), 1));  // "Non"
+    EXPECT_EQ(lireTexte("autre.niv"), "NOM=Autre;2\n") << "left byte for byte";
+    EXPECT_FALSE(std::filesystem::exists("autre.niv.save"));
+
+    sauvegarder();
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);  // "Oui"
+    EXPECT_TRUE(reussi(*jeu));
+    EXPECT_NE(lireTexte("autre.niv"), "NOM=Autre;2\n") << "replaced";
+    EXPECT_EQ(dialogue<CJeuDialogOptionsNiv>(editeur::id::OPTIONS_NIV)->fichierNiveau, "autre.niv")
+        << "the level now stands for the file it was written to";
+    sauvegarder();
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "its own file: saved at once";
+    EXPECT_TRUE(std::filesystem::exists("autre.niv.save"));
+}

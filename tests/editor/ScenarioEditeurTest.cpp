@@ -1,0 +1,219 @@
+// The author's road through the editor, on a copy of data/ started as `./run.sh --dev` with
+// "EDITEUR=./niveaux/atelier.niv": frames through etape(), dialogs through CPLUXTest, keys
+// through touchesProgrammees, the level's mouse through SourisJeu. Screenshots of what the
+// author sees go to "editor/" beside the test binary.
+#include "OutilsEditeurNiveau.h"
+
+#include "editor/SFMLJeuEditeurOptions.h"
+#include "game/Vue.h"
+#include "gui/CPLUXControlList.h"
+#include "gui/CPLUXMessageBox.h"
+
+#include <SFML/Graphics/Sprite.hpp>
+
+#include <cmath>
+
+namespace {
+
+const char* const BARRE = editeur::id::MENU_EDITEUR;
+const char* const MENU = editeur::id::MENU;
+const char* const NIV = editeur::id::OPTIONS_NIV;
+const char* const OPTIONS = editeur::id::OPTIONS_EDITEUR;
+const char* const PLANS = editeur::id::PLANS;
+
+// Resolved before any test leaves the starting folder.
+const std::string DOSSIER_CAPTURES = std::filesystem::absolute("editor").string();
+
+class Scenario : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CPLUXTest::reset();
+        copierDonnees("./niveaux/atelier.niv");
+        CSFMLJeuGlobal::bModeTest = true;
+        SourisJeu::lire = [this](const sf::Window&) { return souris; };
+        SourisJeu::ctrlGauche = [] { return true; };
+        SourisJeu::shiftGauche = [] { return false; };
+        jeu = std::make_unique<CSFMLJeu>();
+        CSFMLJeuGlobal::pmonjeu = jeu.get();
+    }
+    void TearDown() override
+    {
+        jeu.reset();
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+        CSFMLJeuGlobal::bModeTest = false;
+        SourisJeu::reinitialiser();
+        CPLUXTest::reset();
+    }
+    // Test binaries share one X server: another's window may take the focus, which would
+    // leave the mouse to nobody.
+    void image()
+    {
+        jeu->bFocusJeu = true;
+        ASSERT_TRUE(jeu->etape());
+    }
+    void touche(sf::Keyboard::Key k)
+    {
+        CPLUX::setKeyboardFocus(nullptr);  // the keys go to the game, not to a text input
+        jeu->touchesProgrammees[jeu->compteurImages] = k;
+        image();
+    }
+    void bouton(const char* dlg, const char* id)
+    {
+        ASSERT_TRUE(CPLUXTest::click(dlg, id)) << dlg << " " << id;
+    }
+    // The text of an input replaced as the author types it.
+    void taper(const char* dlg, const char* id, const std::string& texte)
+    {
+        ASSERT_TRUE(CPLUXTest::click(dlg, id)) << id;
+        CPLUXTest::key(sf::Keyboard::A, true);
+        CPLUXTest::type(texte);
+    }
+    std::string texte(const char* dlg, const char* id) { return CPLUX::getControl(dlg, id)->getText(); }
+    bool coche(const char* dlg, const char* id)
+    {
+        auto* c = dynamic_cast<CPLUXControlButtonCheck*>(CPLUX::getControl(dlg, id));
+        return c && c->isChecked();
+    }
+    // A left or right click of the level at a level point, one frame down and one up; the
+    // GUI's pointer rests where no dialog is.
+    void clicNiveau(float x, float y, bool droit)
+    {
+        CPLUXTest::mouseMove(1275, 5);
+        const CVue& vue = *jeu->pvue;
+        const sf::Vector2i p(static_cast<int>((x - std::trunc(vue.x) - vue.cx) / vue.zoom),
+                             static_cast<int>((y - std::trunc(vue.y) - vue.cy) / vue.zoom));
+        souris = {!droit, droit, p};
+        image();
+        souris = {false, false, p};
+        image();
+    }
+    void capturer(const std::string& nom)
+    {
+        sf::RenderWindow& f = *jeu->fenetre;
+        f.clear(sf::Color(150, 150, 150));
+        f.draw(sf::Sprite(CSFMLJeuGlobal::prenderTexture->getTexture()));
+        CPLUX::refreshSurface();
+        std::filesystem::create_directories(DOSSIER_CAPTURES);
+        EXPECT_TRUE(CPLUXTest::screenshot(&f, DOSSIER_CAPTURES + "/" + nom + ".png")) << nom;
+    }
+
+    DossierDeTravail dossier;
+    EtatSouris souris;
+    std::unique_ptr<CSFMLJeu> jeu;
+};
+
+} // namespace
+
+TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
+{
+    ASSERT_EQ(jeu->init("jeu.ini"), 0);
+    ASSERT_TRUE(jeu->pPerso) << "the workshop's hero";
+    image();
+    CDecor& monde = *jeu->pdecor;
+
+    // The toolbar shows the flags.
+    ASSERT_TRUE(CPLUX::isDialogVisible(BARRE));
+    EXPECT_TRUE(coche(BARRE, "myButtonCheckAfficheIAs") && coche(BARRE, "myButtonCheckModePerso"));
+    EXPECT_FALSE(coche(BARRE, "myButtonCheckAfficheGrille"));
+    capturer("barre");
+    bouton(BARRE, "myButtonCheckVieInfinie");
+    bouton(BARRE, "myButtonCheckAfficheGrille");
+    capturer("barre_cochee");
+
+    // Unchecking "Menu masqué" shows the main menu; its buttons and the keys open the dialogs.
+    bouton(BARRE, "myButtonCheckMenuVisible");
+    ASSERT_TRUE(CPLUX::isDialogVisible(MENU));
+    bouton(MENU, "myButtonOptionsEditeur");
+    touche(sf::Keyboard::F6);
+    bouton(MENU, "myButtonPlans");
+    for (const char* id : {OPTIONS, NIV, PLANS})
+        EXPECT_TRUE(CPLUX::isDialogVisible(id)) << id;
+    capturer("menu_et_dialogues");
+    touche(sf::Keyboard::F5);
+    EXPECT_FALSE(CPLUX::isDialogVisible(PLANS)) << "F5 closes what the button opened";
+
+    // Ctrl+click selects a box, a right click copies it.
+    CCalqueSD& principal = *monde.pPlans[CDecor::PLAN_PRINCIPAL];
+    ASSERT_EQ(principal.sprites.size(), 7u);
+    clicNiveau(552, 540, false);
+    ASSERT_NE(monde.pSDSelection, nullptr) << "Ctrl+click selects the box";
+    EXPECT_EQ(monde.pSDSelection->getIdDEC(), "CAISSE");
+    clicNiveau(300, 300, true);
+    EXPECT_EQ(principal.sprites.size(), 8u) << "a right click copies it";
+
+    // Level options: zone, game type, view mode, map and rain.
+    bouton(NIV, "myButtonCheckZonePersos");
+    const std::pair<const char*, const char*> zone[] = {
+        {"myTextInputXHG", "100"}, {"myTextInputYHG", "50"}, {"myTextInputXBD", "900"}, {"myTextInputYBD", "600"},
+        {"myTextInputTypeJeu", "1"}};
+    for (const auto& [id, valeur] : zone)
+        taper(NIV, id, valeur);
+    ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 2));
+    if (!coche(NIV, "myButtonCheckCarteJeu"))
+        bouton(NIV, "myButtonCheckCarteJeu");
+    bouton(NIV, "myButtonCheckPGPluie");
+    EXPECT_TRUE(monde.bZone && monde.bPluie && monde.pPluie && monde.bCarte && jeu->bCarteJeu);
+    EXPECT_EQ((std::vector<int>{monde.zone[0], monde.zone[1], monde.zone[2], monde.zone[3]}),
+              (std::vector<int>{100, 50, 900, 600}));
+    EXPECT_EQ(jeu->typeJeu, 1);
+    EXPECT_EQ(jeu->vuemode_save, 2);
+    image();
+    capturer("options_niveau_pluie");
+
+    // Plane 3 hidden, then shown.
+    bouton(MENU, "myButtonPlans");
+    bouton(PLANS, "chkPlanV3");
+    EXPECT_FALSE(monde.pPlans[3]->bVisible);
+    capturer("plans_plan3_cache");
+    bouton(PLANS, "chkPlanV3");
+    EXPECT_TRUE(monde.pPlans[3]->bVisible);
+
+    // A new path, "Sauvegarde" writes it; the reload reads it back into the same values.
+    taper(NIV, "myTextInputCheminFichierNiv", "./niveaux/essai.niv");
+    bouton(BARRE, "myButtonSauvegarde");
+    ASSERT_TRUE(std::filesystem::exists("niveaux/essai.niv")) << "a new path saves at once";
+    bouton(OPTIONS, "myButtonChargeNiv");
+    image();
+    EXPECT_EQ(principal.sprites.size(), 8u) << "the copied box came back";
+    EXPECT_FALSE(CPLUX::isDialogVisible(BARRE) || CPLUX::isDialogVisible(MENU)) << "a load hides them";
+    for (const auto& [id, valeur] : zone)
+        EXPECT_EQ(texte(NIV, id), valeur) << id;
+    EXPECT_EQ(texte(NIV, "myTextInputCheminFichierNiv"), "./niveaux/essai.niv");
+    EXPECT_EQ(CPLUX::getDialog(NIV)->ctrlComboBox("myComboBox")->getNumSel(), 2);
+    EXPECT_TRUE(coche(NIV, "myButtonCheckZonePersos") && coche(NIV, "myButtonCheckPGPluie") &&
+                coche(NIV, "myButtonCheckCarteJeu"));
+
+    // The library toolbar brings the editor toolbar back.
+    touche(sf::Keyboard::LSystem);
+    ASSERT_TRUE(CPLUX::pTB->estAffiche());
+    CPLUXTest::frame(jeu->fenetre);
+    auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(BARRE));
+    ASSERT_NE(barre, nullptr);
+    for (const CPLUXDialog* d : {static_cast<CPLUXDialog*>(barre), barre->getOptions()->pDialog}) {
+        const CPLUXControl* b = CPLUX::pTB->getControl("tb" + std::to_string(d->getHwnd()));
+        ASSERT_NE(b, nullptr) << "a button for " << d->getTitle();
+        CPLUXTest::clickAt(b->getLeftScreen() + static_cast<int>(b->getWidth() / 2),
+                           b->getTopScreen() + static_cast<int>(b->getHeight() / 2));
+        EXPECT_TRUE(d->estAffiche()) << d->getTitle() << " shown from the library toolbar";
+    }
+    bouton(BARRE, "myButtonCheckMenuVisible");
+    bouton(MENU, "myButtonListeSD");
+    capturer("liste_sd");
+    barre->getOptions()->pDialog->show();  // above the others
+    capturer("options_autonomes");
+    barre->getOptions()->pDialog->hide();
+
+    // Written again from the editor options: the same bytes as the copy the first save left.
+    bouton(OPTIONS, "myButtonSauveNiv");
+    EXPECT_EQ(lireTexte("niveaux/essai.niv"), lireTexte("niveaux/essai.niv.save"));
+
+    // Another level's file typed back: the save asks, and "Non" leaves it untouched.
+    const std::string atelier = lireTexte("niveaux/atelier.niv");
+    taper(NIV, "myTextInputCheminFichierNiv", "./niveaux/atelier.niv");
+    bouton(BARRE, "myButtonSauvegarde");
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "asked first";
+    capturer("question_remplacer");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 1);
+    EXPECT_EQ(lireTexte("niveaux/atelier.niv"), atelier);
+}
