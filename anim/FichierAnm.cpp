@@ -388,11 +388,8 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
     if (!editeur)
         for (auto& anim : animations)
             for (auto& kf : anim->keyframes)
-                if (!kf->script.empty()) {
-                    kf->pScript = g_services.creerScript(kf->script, this, 13, kf->nbExecutions, false, true);
-                    if (kf->pScript)
-                        g_services.pauserScript(kf->pScript);
-                }
+                if (!kf->script.empty())
+                    kf->creerScript(kf->script, this);
     bAnime = true;
     return true;
 }

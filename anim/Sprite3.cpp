@@ -110,10 +110,36 @@ CSPRITE3_ANIMATION::CSPRITE3_ANIMATION(const CSPRITE3_ANIMATION& autre)
     for (const auto& kf : autre.keyframes) {
         keyframes.push_back(std::make_unique<CSPRITE3_KEYFRAME>(*kf));
         keyframes.back()->pScript = nullptr;  // belongs to the script engine
+        keyframes.back()->numScript = 0;
     }
 }
 
 CSPRITE3_ANIMATION::~CSPRITE3_ANIMATION() = default;
+
+void CSPRITE3_KEYFRAME::creerScript(const std::string& chemin, CSPRITE* sd)
+{
+    pScript = g_services.creerScript(chemin, sd, 13, nbExecutions, false, true);
+    numScript = g_services.numeroScript(pScript);
+    if (pScript)
+        g_services.pauserScript(pScript);
+}
+
+void CSPRITE3_KEYFRAME::supprimerScript()
+{
+    if (CScript* s = scriptVivant())
+        g_services.supprimerScript(s);
+    pScript = nullptr;
+    numScript = 0;
+}
+
+CScript* CSPRITE3_KEYFRAME::scriptVivant()
+{
+    if (pScript && g_services.numeroScript(pScript) != numScript) {
+        pScript = nullptr;
+        numScript = 0;
+    }
+    return pScript;
+}
 
 // ==================================================================== lifecycle
 
@@ -144,10 +170,7 @@ void CSPRITE3::viderAnimations()
 {
     for (auto& a : animations)
         for (auto& kf : a->keyframes)
-            if (kf->pScript) {
-                g_services.supprimerScript(kf->pScript);
-                kf->pScript = nullptr;
-            }
+            kf->supprimerScript();
     animations.clear();
 }
 
@@ -266,8 +289,7 @@ void CSPRITE3::supprimerAnimation(int a)
     if (!getAnim(a))
         return;
     for (auto& kf : animations[static_cast<size_t>(a)]->keyframes)
-        if (kf->pScript)
-            g_services.supprimerScript(kf->pScript);
+        kf->supprimerScript();
     animations.erase(animations.begin() + a);
     // Animation numbers stored elsewhere follow the list.
     auto renumeroter = [a](int& n) {
@@ -320,8 +342,7 @@ void CSPRITE3::setNbFrames(int a, int n)
     auto& kfs = anim->keyframes;
     for (auto it = kfs.begin(); it != kfs.end();) {
         if ((*it)->frame > anim->nbFrames) {
-            if ((*it)->pScript)
-                g_services.supprimerScript((*it)->pScript);
+            (*it)->supprimerScript();
             it = kfs.erase(it);
         } else {
             ++it;

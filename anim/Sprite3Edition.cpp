@@ -606,8 +606,7 @@ void CSPRITE3::supprimerKeyframe(int a, int f)
     const int k = getKeyframe(a, f);
     if (k == 0 && !anim->bVisee)
         return;
-    if (CScript* s = anim->keyframes[static_cast<size_t>(k)]->pScript)
-        g_services.supprimerScript(s);
+    anim->keyframes[static_cast<size_t>(k)]->supprimerScript();
     anim->keyframes.erase(anim->keyframes.begin() + k);
     recalculerPentes(a);
 }
@@ -618,8 +617,7 @@ void CSPRITE3::supprimerKeyframes(int a)
     if (!anim)
         return;
     for (auto& kf : anim->keyframes)
-        if (kf->pScript)
-            g_services.supprimerScript(kf->pScript);
+        kf->supprimerScript();
     anim->keyframes.clear();
 }
 

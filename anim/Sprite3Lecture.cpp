@@ -79,8 +79,8 @@ void arriveeFrame(CSPRITE3& s, int a, bool principale)
         return;
     if (!kf.son.empty() && !(kf.bSonSiStop && g_services.sonEnCours(kf.son)))
         g_services.jouerSon(kf.son);
-    if (kf.pScript)
-        g_services.reprendreScript(kf.pScript);
+    if (CScript* script = kf.scriptVivant())
+        g_services.reprendreScript(script);
     if (s.bScriptsFrames && kf.scp.getNbLignes() > 0)
         CInterpreteurAnm::executer(s, kf.scp, a);
 }

@@ -95,8 +95,17 @@ struct CSPRITE3_KEYFRAME {
     std::string script;  // KF_SCRIPT path
     int nbExecutions = 0;
     CScript* pScript = nullptr;  // made and owned by the script engine; never copied
+    unsigned numScript = 0;      // its creation number: the engine may give a freed script's address to a new one
     CScriptAnm scp;              // KF_SCP
     std::vector<CSPRITE3_KEYANIMELEM> cles;  // one per AE, AE order
+
+    // Makes the keyframe's script (trigger 13: one run, then it waits paused for its frame).
+    void creerScript(const std::string& chemin, CSPRITE* sd);
+    // Removes it from its engine, if the engine still holds that very script.
+    void supprimerScript();
+    // The script while its engine still holds it; null (and forgotten) once the engine freed
+    // it, even if a new script now stands at the same address.
+    CScript* scriptVivant();
 };
 
 struct CSPRITE3_ANIMELEM {

@@ -372,15 +372,11 @@ void D::choisirScriptFrame(const std::string& chemin)
         return;
     CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
     if (kf->pScript || chemin.empty()) {
-        if (kf->pScript)
-            g_services.supprimerScript(kf->pScript);
-        kf->pScript = nullptr;
+        kf->supprimerScript();
         kf->script.clear();
     }
     if (!chemin.empty()) {
-        kf->pScript = g_services.creerScript(chemin, nullptr, 13, kf->nbExecutions, false, true);
-        if (kf->pScript)
-            g_services.pauserScript(kf->pScript);
+        kf->creerScript(chemin, nullptr);
         kf->script = chemin;
     }
     rafraichirKeyframes(f);

@@ -92,13 +92,11 @@ void CJeuDialogAnimationsSprites::majNbExecutionsScript()
     if (!kf || !saisie)
         return;
     kf->nbExecutions = CPLUX::stoi(saisie->getText());
-    if (!kf->pScript)
+    if (!kf->scriptVivant())
         return;
-    // Made again with the new count; trigger 13 runs it once, then it waits paused for its frame.
-    g_services.supprimerScript(kf->pScript);
-    kf->pScript = g_services.creerScript(kf->script, nullptr, 13, kf->nbExecutions, false, true);
-    if (kf->pScript)
-        g_services.pauserScript(kf->pScript);
+    // Made again with the new count.
+    kf->supprimerScript();
+    kf->creerScript(kf->script, nullptr);
 }
 
 // Anim-element panel ----------------------------------------------------------------------------------

@@ -87,6 +87,10 @@ struct ServicesFondation {
     std::function<void(CScript*)> reprendreScript = [](CScript*) {};
     // Sets a script's paused flag: a frame's script waits, paused, for its frame.
     std::function<void(CScript*)> pauserScript = [](CScript*) {};
+    // Creation number of a script an engine holds, 0 for any other pointer. A number is never
+    // given twice while a freed script's address may be: a sprite that keeps a script's pointer
+    // keeps its number too, and follows the pointer only while both still match.
+    std::function<unsigned(const CScript*)> numeroScript = [](const CScript*) { return 0U; };
 
     std::function<void(const std::string&, const std::string&, const std::string&)> messageBox =
         [](const std::string&, const std::string&, const std::string&) {};

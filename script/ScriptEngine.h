@@ -464,10 +464,11 @@ private:
     // Depth of passes and outside single steps; the queue runs when it falls back to 0.
     int nPasse = 0;
     std::vector<std::function<void()>> actionsDifferees;
-    unsigned numCreationSuivant = 1;
+    // Shared by the game's engines: a number names one script only, whichever engine made it.
+    static inline unsigned numCreationSuivant = 1;
 };
 
-// The four script hooks of the foundation (creation in the active engine; pause, resume and
-// removal only of a script one of the game's two engines holds). CSFMLJeu::init calls it;
+// The script hooks of the foundation (creation in the active engine; pause, resume, removal and
+// creation number only of a script one of the game's two engines holds). CSFMLJeu::init calls it;
 // tests that skip init call it themselves.
 void installerServicesScripts(CSFMLJeu& jeu);

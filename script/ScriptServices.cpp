@@ -33,6 +33,7 @@ void installerServicesScripts(CSFMLJeu& jeu)
         if (moteurDe(jeu, script))
             script->bPause = false;
     };
+    s.numeroScript = [&jeu](const CScript* script) { return moteurDe(jeu, script) ? script->numCreation : 0U; };
     s.supprimerScript = [&jeu](CScript* script) {
         if (CScriptEngine* e = moteurDe(jeu, script))
             e->supprimerScriptPtr(script);

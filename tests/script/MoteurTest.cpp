@@ -5,6 +5,7 @@
 #include "support/Outils.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 
 namespace {
@@ -18,6 +19,15 @@ std::vector<std::string> fichiers(const CScriptEngine& m)
 }
 
 using Noms = std::vector<std::string>;
+
+// An animation whose keyframe at frame 2 holds a script of 3 runs, loaded outside the editor.
+void chargerAnimAScript(CSPRITE3& anim, const DossierTemp& dossier)
+{
+    ecrireTexte(dossier / "kf.scp", "BASCULE()\n");
+    ecrireTexte(dossier / "k.anm", "ID=K\nANIMATION=a\nNBFRAMESANIMATION=4\nKEYFRAME=2\nKF_SCRIPT=" +
+                                       (dossier / "kf.scp") + ";3\n");
+    ASSERT_TRUE(anim.charger(nullptr, nullptr, dossier / "k.anm", false));
+}
 
 } // namespace
 
@@ -184,11 +194,8 @@ TEST_F(Moteur, ScriptDeKeyframeAttendSaFrame)
 {
     installerServicesScripts(*jeu);
     DossierTemp dossier;
-    ecrireTexte(dossier / "kf.scp", "BASCULE()\n");
-    ecrireTexte(dossier / "k.anm", "ID=K\nANIMATION=a\nNBFRAMESANIMATION=4\nKEYFRAME=2\nKF_SCRIPT=" +
-                                       (dossier / "kf.scp") + ";3\n");
     CSPRITE3 anim;
-    ASSERT_TRUE(anim.charger(nullptr, nullptr, dossier / "k.anm", false));
+    chargerAnimAScript(anim, dossier);
     ASSERT_EQ(moteur->nbScripts, 1);
     CScript* s = moteur->scripts[0].get();
     images(3);
@@ -205,4 +212,29 @@ TEST_F(Moteur, ScriptDeKeyframeAttendSaFrame)
     images(2);
     EXPECT_EQ(s->nbRunFaits, 1);
     EXPECT_TRUE(s->bPause) << "paused again after its run";
+}
+
+// A level load frees the keyframe's script, and the engine's next script may get its address
+// (forced here by building it in the freed block): the keyframe leaves that newcomer alone.
+TEST_F(Moteur, KeyframeIgnoreUnScriptNeASonAdresse)
+{
+    installerServicesScripts(*jeu);
+    DossierTemp dossier;
+    CSPRITE3 anim;
+    chargerAnimAScript(anim, dossier);
+    ASSERT_EQ(moteur->nbScripts, 1);
+    std::unique_ptr<CScript> bloc = std::move(moteur->scripts[0]);
+    moteur->viderScripts();
+    CScript* nouveau = bloc.get();
+    nouveau->~CScript();
+    new (nouveau) CScript();
+    nouveau->numCreation = script("BASCULE()\n")->numCreation;  // the number the engine gave it
+    nouveau->bPause = true;
+    moteur->scripts[0] = std::move(bloc);
+    anim.play();
+    for (int tick = 0; tick < 40; ++tick)
+        anim.update(nullptr, 1, 0, 0, 0);
+    EXPECT_TRUE(nouveau->bPause) << "the keyframe's frame resumed the newcomer";
+    anim.viderAnimations();
+    EXPECT_TRUE(moteur->contient(nouveau)) << "the keyframe's removal took the newcomer";
 }
