@@ -118,6 +118,8 @@ verifier level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0
 verifier level_save       BenchSauverNiveau BM_SauverNiveau BM_EcrireLignesOfstream 2.0 ratio
 verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
 verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
+verifier monitor_requests_2000 BenchMoniteurScripts BM_DemandesPuisImage BM_ReconstructionPuisImage 1.2 ratio
+verifier monitor_rebuild_2000  BenchMoniteurScripts BM_Reconstruction BM_LignesBrutes 3.0 ratio
 verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio
 verifier picker_list_2000  BenchChoixDec BM_ChargerListeChoixDec BM_ListeBrute 1.5 ratio
 # The whole process's CPU time, the software renderer's threads included: the noisiest

@@ -1,14 +1,28 @@
 #pragma once
 // Properties of one character of the running level ("JeuDialogPerso"): the player or an AI,
-// edited in place. The callers point it at its character, then refill it with init.
+// edited in place. The callers point it at its character, then refill it with init; every
+// change of a control is written straight into the character, its sprite or its bank.
 #include "characters/RefPerso.h"
 #include "gui/CPLUXDialog.h"
 
+class CPerso;
+
 class CJeuDialogPerso : public CPLUXDialog {
 public:
-    // Refills the controls from the character.
-    void init() {}
+    // Refills the controls from the character, silently; all empty without one.
+    void init();
+
+    bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
+    void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
 
     // The character being edited; reads null once that character is freed.
     RefPerso pPerso;
 };
+
+namespace editeur {
+// The hook of a character's icon menu (g_services.editerPerso): the character dialog takes
+// the character and is refilled; with basculer it is shown when minimised, hidden otherwise.
+// Nothing without the dialog.
+void editerPerso(CPerso* perso, bool basculer);
+} // namespace editeur

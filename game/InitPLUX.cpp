@@ -13,6 +13,7 @@
 #include "editor/JeuDialogMenuEditeur.h"
 #include "editor/JeuDialogOptionsEditeur.h"
 #include "editor/JeuDialogOptionsNiv.h"
+#include "editor/JeuDialogPerso.h"
 #include "editor/JeuDialogPhysBasculeOptions.h"
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "editor/JeuDialogPhysEffondrementOptions.h"
@@ -20,6 +21,7 @@
 #include "editor/JeuDialogPhysParticulesOptions.h"
 #include "editor/JeuDialogPlans.h"
 #include "editor/JeuDialogSauverNiv.h"
+#include "editor/JeuDialogScripts.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/JeuDialogSprite.h"
 #include "editor/SFMLJeuChoixDec.h"
@@ -51,6 +53,7 @@ void listerDialogues()
     CPLUX::declareDialog<CJeuDialogChargerNiv>(CJeuDialogChargerNiv::ID, "CJeuDialogChargerNiv");
     CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
                                                           "CJeuDialogPhysParticulesOptions");
+    CPLUX::declareDialog<CJeuDialogScripts>(editeur::id::SCRIPTS, "CJeuDialogScripts");
     CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
     CPLUX::declareDialog<CJeuDialogListeSD>(editeur::id::LISTE_SD, "CJeuDialogListeSD");
     CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
@@ -72,6 +75,7 @@ void listerDialoguesAnnexes()
     if (!CSFMLJeuGlobal::bModeTest)
         return;
     CPLUX::declareDialog<CJeuDialogMenu>(editeur::id::MENU, "CJeuDialogMenu");
+    CPLUX::declareDialog<CJeuDialogPerso>(editeur::id::PERSO, "CJeuDialogPerso");
     CPLUX::declareDialog<CJeuDialogPlans>(editeur::id::PLANS, "CJeuDialogPlans");
     CPLUX::declareDialog<CCSEOpenDossier>("CSEOpenDossier", "CCSEOpenDossier");
     CPLUX::declareDialog<CCSEFouet>("CSEFouet", "CCSEFouet");

@@ -6,6 +6,7 @@
 #include "core/Dec.h"
 #include "core/FichierDec.h"
 #include "core/Services.h"
+#include "editor/JeuDialogPerso.h"
 #include "editor/LiensDialogues.h"
 #include "editor/SFMLJeuChoix.h"
 #include "game/Vue.h"
@@ -79,6 +80,7 @@ void CSFMLJeu::installerServices()
         return joueur >= 0 && joueur < 4 ? &commandes[joueur] : nullptr;
     };
     s.notifierDialogue = &CSFMLJeu::notifierDialogue;
+    s.editerPerso = &editeur::editerPerso;
     // What the level editor's right click places: the pickers' current files.
     s.choixEditeur = &CSFMLJeuChoix::choixCourant;
     s.definitionJeu = [this](const std::string& nom, const std::string& fichier) {

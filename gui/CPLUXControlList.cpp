@@ -9,6 +9,8 @@
 
 namespace {
 constexpr float LARGEUR_BARRE = 10.f;
+// The first column always keeps room for a short number, scroll bar shown or not.
+constexpr float LARGEUR_COL1_MIN = 40.f;
 constexpr int LIGNES_LISTE_COMBO = 10;
 } // namespace
 
@@ -222,7 +224,10 @@ int CPLUXControlTextArea::ligneSous(int yEcran) const
 
 float CPLUXControlTextArea::largeurColonne2() const
 {
-    return col2Visible_ ? std::min(static_cast<float>(largeurCol2_), rect_.width / 2) : 0.f;
+    if (!col2Visible_)
+        return 0.f;
+    const float place = std::max(0.f, rect_.width - LARGEUR_COL1_MIN - LARGEUR_BARRE - 1);
+    return std::min(static_cast<float>(largeurCol2_), place);
 }
 
 sf::FloatRect CPLUXControlTextArea::rectBarre(float ox, float oy) const
@@ -337,14 +342,15 @@ void CPLUXControlTextArea::dessinerLignes(plux::Peintre& p, sf::FloatRect r, int
         if (choisie && (!actif_ || couleurSelection_.a >= 128))
             coul = c::texteSelection;
         const float yt = y + (h - hTexte) / 2.f;
-        l.t1.definir(l.c1, tailleTexte_, coul);
+        Ligne::Textes& t = l.caches();
+        t.t1.definir(l.c1, tailleTexte_, coul);
         if (!l.c1.empty())
-            p.texte(l.t1, {r.left + 4, yt}, {r.left, y, largeur - col2 - 2, h});
+            p.texte(t.t1, {r.left + 4, yt}, {r.left, y, largeur - col2 - 2, h});
         if (col2 > 0) {
             p.rect({r.left + largeur - col2, y, 1, h}, sf::Color(215, 217, 221));
-            l.t2.definir(l.c2, tailleTexte_, coul);
+            t.t2.definir(l.c2, tailleTexte_, coul);
             if (!l.c2.empty() && !(editeurOuvert() && i == ligneEditee_))
-                p.texte(l.t2, {r.left + largeur - col2 + 4, yt}, {r.left + largeur - col2, y, col2, h});
+                p.texte(t.t2, {r.left + largeur - col2 + 4, yt}, {r.left + largeur - col2, y, col2, h});
         }
     }
 }
@@ -462,11 +468,12 @@ void CPLUXControlComboBox::dessiner(plux::Peintre& p, float ox, float oy)
         return;
     Ligne& l = *lignes_[static_cast<size_t>(sel_)];
     const sf::Color coul = l.couleurPerso && actif_ ? l.couleur : couleurTexteEffective();
-    l.t1.definir(l.c1, tailleTexte_, coul);
+    plux::TexteCache& t1 = l.caches().t1;
+    t1.definir(l.c1, tailleTexte_, coul);
     const float hTexte = static_cast<float>(tailleTexte_) * 1.2f;
     const sf::FloatRect zone(r.left + 1, r.top, r.width - cote - 4, r.height);
     if (!l.c1.empty())
-        p.texte(l.t1, {r.left + 5, r.top + (r.height - hTexte) / 2}, zone);
+        p.texte(t1, {r.left + 5, r.top + (r.height - hTexte) / 2}, zone);
 }
 
 void CPLUXControlComboBox::dessinerListe(plux::Peintre& p)

@@ -104,7 +104,17 @@ protected:
         bool aCol2 = false;
         bool couleurPerso = false;
         sf::Color couleur;
-        plux::TexteCache t1, t2;
+        // Made when the row is first drawn: long lists show only a few of their rows.
+        struct Textes {
+            plux::TexteCache t1, t2;
+        };
+        std::unique_ptr<Textes> textes;
+        Textes& caches()
+        {
+            if (!textes)
+                textes = std::make_unique<Textes>();
+            return *textes;
+        }
     };
     std::vector<std::unique_ptr<Ligne>> lignes_;
     std::deque<std::wstring> col2EnAttente_;

@@ -474,6 +474,9 @@ void CPLUXDialog::ecrireVariable(CPLUXControl* c)
 
 void CPLUXDialog::afficherVariables()
 {
+    // Refreshes can come by the thousand in a frame: nothing to walk without variables.
+    if (variables_.empty())
+        return;
     for (CPLUXControl* c : controles_) {
         if (c->varNom.empty())
             continue;

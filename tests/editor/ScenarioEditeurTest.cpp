@@ -8,6 +8,7 @@
 #include "game/Vue.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
+#include "script/Script.h"
 
 #include <SFML/Graphics/Sprite.hpp>
 
@@ -216,4 +217,79 @@ TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
     capturer("question_remplacer");
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 1);
     EXPECT_EQ(lireTexte("niveaux/atelier.niv"), atelier);
+}
+
+TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
+{
+    // The empty level with one AI of the hero's model, and a script for the monitor to run.
+    ecrireTexte("niveaux/ia.niv", lireTexte("niveaux/niveau-vide.niv") +
+                                      "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
+    ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/ia.niv\n");
+    ecrireTexte("niveaux/scripts/essai.scp", "SETVARIABLE(a;1)\nSETVARIABLE(b;2)\nPAUSE(100)\n");
+    ASSERT_EQ(jeu->init("jeu.ini"), 0);
+    image();
+    const char* const PERSO = editeur::id::PERSO;
+    const char* const SCRIPTS = editeur::id::SCRIPTS;
+    ASSERT_EQ(jeu->pdecor->ias.size(), 1u);
+    CPerso* ia = jeu->pdecor->ias.front();
+
+    // Shift and a click on the AI fill the character dialog; the author edits what levels keep.
+    SourisJeu::shiftGauche = [] { return true; };
+    clicNiveau(ia->sprite->x, ia->sprite->y - 20, false);
+    SourisJeu::shiftGauche = [] { return false; };
+    ASSERT_EQ(jeu->pPersoSelection.get(), ia);
+    CPLUX::show(PERSO);
+    EXPECT_EQ(texte(PERSO, "myTextInputXi"), "640") << "the dialog shows the AI";
+    taper(PERSO, "myTextInputId", "garde 7");
+    taper(PERSO, "myTextInputDistancePatrouille", " 8 0");
+    taper(PERSO, "myTextInputOmbreEchelle", "0.5");
+    taper(PERSO, "myTextInputXi", "700");
+    capturer("dialogue_perso");
+    CPLUX::hide(PERSO);
+
+    // F7: a new script on an empty sprite, set up, read again from its file and stepped once.
+    touche(sf::Keyboard::F7);
+    bouton(SCRIPTS, "myButtonNew");
+    ASSERT_NE(jeu->pdecor->pSDSelection, nullptr);
+    taper(SCRIPTS, "myTextInputScript", "./niveaux/scripts/essai.scp");
+    ASSERT_TRUE(CPLUXTest::chooseEntry(SCRIPTS, "myComboBox", declencheur::CHRONO));
+    taper(SCRIPTS, "myTextInputChrono", "5");
+    taper(SCRIPTS, "myTextInputNbRun", "1");
+    bouton(SCRIPTS, "myButtonReload");
+    CPLUXControlList* commandes = CPLUX::getDialog(SCRIPTS)->ctrlList("myListCommandes");
+    ASSERT_EQ(commandes->getNbElements(), 3) << "its file's commands";
+    EXPECT_EQ(commandes->getTextCol2(2), "PAUSE(100)");
+    bouton(SCRIPTS, "myButtonCmdRun");
+    image();
+    EXPECT_EQ(texte(SCRIPTS, "myTextInputNumCmdCour"), "1") << "one command run";
+    capturer("moniteur");
+    touche(sf::Keyboard::F7);
+
+    // Saved under a new path, then loaded back: the AI and the script as they were edited.
+    touche(sf::Keyboard::F6);
+    taper(NIV, "myTextInputCheminFichierNiv", "./niveaux/essai2.niv");
+    bouton(BARRE, "myButtonSauvegarde");
+    EXPECT_NE(lireTexte("niveaux/essai2.niv").find("SCRIPTRUN=./niveaux/scripts/essai.scp;12;0;1\n"
+                                                   "SCRIPT_DECLENCHEUR_CHRONO=5\n"),
+              std::string::npos);
+    touche(sf::Keyboard::F1);
+    bouton(OPTIONS, "myButtonChargeNiv");
+    image();
+    ASSERT_EQ(jeu->pdecor->ias.size(), 1u);
+    ia = jeu->pdecor->ias.front();
+    EXPECT_EQ(ia->id, "garde7") << "typed with a blank, stored without";
+    EXPECT_EQ(ia->distancePatrouille, 80);
+    EXPECT_EQ(ia->ombreEchelle, 0.5f);
+    EXPECT_EQ(ia->sprite->x0, 700.f);
+    for (CSPRITE* sd : jeu->pdecor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites)
+        if (sd->getIdDEC() == "SDVIDE")
+            jeu->pdecor->pSDSelection = sd;
+    touche(sf::Keyboard::F7);
+    EXPECT_EQ(texte(SCRIPTS, "myTextInputScript"), "./niveaux/scripts/essai.scp") << "the empty sprite's script";
+    EXPECT_EQ(texte(SCRIPTS, "myTextInputChrono"), "5");
+    EXPECT_EQ(texte(SCRIPTS, "myTextInputNbRun"), "1");
+    EXPECT_EQ(CPLUX::getDialog(SCRIPTS)->ctrlComboBox("myComboBox")->getNumSel(), declencheur::CHRONO);
+    touche(sf::Keyboard::F7);
+    bouton(OPTIONS, "myButtonSauveNiv");
+    EXPECT_EQ(lireTexte("niveaux/essai2.niv"), lireTexte("niveaux/essai2.niv.save"));
 }

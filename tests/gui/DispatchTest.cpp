@@ -177,6 +177,33 @@ TEST_F(Dispatch, InPlaceEditorOfTheSecondColumn)
     EXPECT_EQ(liste->getNumSel(), 0);
 }
 
+TEST_F(Dispatch, SecondColumnTakesItsWidthWhileTheFirstKeepsFortyPixels)
+{
+    // The in-place editor covers exactly the second column.
+    struct Cas {
+        float largeurListe;
+        int demandee, attendue;
+    };
+    const Cas cas[] = {{200, 70, 70}, {200, 390, 149}, {450, 390, 390}, {30, 390, 0}};
+    CPLUXControlList* liste = d->ctrlList("lstItems");
+    d->Size(480, 300);
+    for (const Cas& c : cas) {
+        liste->setVisibleDimension(c.largeurListe, 110);
+        liste->setLargeurCol2(c.demandee);
+        CPLUXTest::selectRow("Essai", "lstItems", 0);
+        const int x = liste->getLeftScreen() + static_cast<int>(c.largeurListe) - 2;
+        CPLUXTest::clickAt(x, liste->getTopScreen() + 8);
+        if (c.attendue == 0) {
+            EXPECT_FALSE(liste->editeurOuvert()) << "a list of " << c.largeurListe << " has no second column";
+            continue;
+        }
+        ASSERT_TRUE(liste->editeurOuvert()) << c.largeurListe;
+        EXPECT_EQ(liste->getInputCol2()->getWidth(), c.attendue)
+            << "list " << c.largeurListe << " wide, column asked " << c.demandee;
+        CPLUXTest::key(sf::Keyboard::Escape);
+    }
+}
+
 TEST_F(Dispatch, DragsMoveDialogsAndControls)
 {
     // Title bar drag moves the dialog; onMove gets old minus new position.

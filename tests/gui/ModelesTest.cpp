@@ -338,6 +338,20 @@ TEST(Modeles, GeometryTheProgramDependsOn)
             EXPECT_EQ(m.d->getControl(p)->getRect(), sf::FloatRect(m.d->getControl(p)->getPosition(), {300, 160}));
     }
     {
+        // The script monitor: whole on a 1280x720 screen, its lists wide enough for a number
+        // column and a 390-pixel second column, its status fields only shown.
+        ModeleCharge m("JeuDialogScripts");
+        EXPECT_LE(m.d->getLeft() + m.d->getWidth(), 1280);
+        EXPECT_LE(m.d->getTop() + m.d->getOuterHeight(), 720);
+        for (const char* l : {"myListScripts", "myListCommandes", "myListVariables", "myListObjets"})
+            EXPECT_GE(m.d->getControl(l)->getWidth(), 450) << l;
+        for (const char* s : {"myTextInputPos", "myTextInputNumCmdCour", "myTextInputCmdCour",
+                              "myTextInputNbLancementsFaits", "myTextInputScriptRun"})
+            EXPECT_TRUE(m.d->getControl(s)->isReadOnly()) << s;
+        for (const char* s : {"myTextInputScript", "myTextInputNbRun", "myTextInputChrono"})
+            EXPECT_FALSE(m.d->getControl(s)->isReadOnly()) << s;
+    }
+    {
         ModeleCharge m("CSESelectionZone");
         const sf::FloatRect image = m.d->getControl("myImage")->getRect();
         const sf::FloatRect zone = m.d->getControl("myZone")->getRect();
