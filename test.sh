@@ -12,6 +12,9 @@ export ALSOFT_DRIVERS=null
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# The software renderer draws in the calling thread: fewer threads for LeakSanitizer's tracer to
+# stop at exit, and parallel test binaries do not compete with its worker threads.
+export LP_NUM_THREADS=0
 cd build/test
 # The window tests share one X server: under heavy load one can lose the focus to another
 # binary's window, or LeakSanitizer's tracer can fail at exit. A binary that fails is run once
