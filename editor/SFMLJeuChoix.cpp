@@ -5,6 +5,7 @@
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
+#include "editor/Editeur.h"
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "gui/CPLUX.h"
@@ -16,17 +17,6 @@
 namespace {
 
 const char* const POLICE = "./polices/arial.ttf";
-
-// Fills a value field without the fill coming back as the author's change.
-void remplir(CPLUXControl* c, const std::string& texte)
-{
-    if (!c)
-        return;
-    const bool envoi = c->isSendEventOnChange();
-    c->setSendEventOnChange(false);
-    c->setText(texte);
-    c->setSendEventOnChange(envoi);
-}
 
 } // namespace
 
@@ -91,14 +81,14 @@ void CSFMLJeuChoix::pager(int sens)
 void CSFMLJeuChoix::remplirValeurs()
 {
     const bool apercu = nbFichiers > 0 && pApercu && pDEC;
-    remplir(getControl(SAISIE_VITESSE), apercu ? tuv::ftos(pApercu->tempsFrame) : "");
+    editeur::remplirTexte(getControl(SAISIE_VITESSE), apercu ? tuv::ftos(pApercu->tempsFrame) : "");
     remplirNumAnim();
-    remplir(getControl(TEXTE_NB_ANIMS), "/ " + tuv::itos(apercu ? pDEC->nbAnims : 0));
+    editeur::remplirTexte(getControl(TEXTE_NB_ANIMS), "/ " + tuv::itos(apercu ? pDEC->nbAnims : 0));
 }
 
 void CSFMLJeuChoix::remplirNumAnim()
 {
-    remplir(getControl(SAISIE_NUM_ANIM), pApercu ? tuv::itos(pApercu->getNumAnim()) : "");
+    editeur::remplirTexte(getControl(SAISIE_NUM_ANIM), pApercu ? tuv::itos(pApercu->getNumAnim()) : "");
 }
 
 void CSFMLJeuChoix::rappel(CPLUXControl* c, int code)

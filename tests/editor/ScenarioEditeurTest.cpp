@@ -4,10 +4,13 @@
 // author sees go to "editor/" beside the test binary.
 #include "OutilsEditeurNiveau.h"
 
+#include "editor/SFMLJeuChoixDec.h"
+#include "editor/SFMLJeuChoixPer.h"
 #include "editor/SFMLJeuEditeurOptions.h"
 #include "game/Vue.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
+#include "menus/JeuMenus.h"
 #include "script/Script.h"
 
 #include <SFML/Graphics/Sprite.hpp>
@@ -41,6 +44,7 @@ protected:
     void TearDown() override
     {
         jeu.reset();
+        CSFMLJeuChoix::libererSelecteurs();  // as main does, after the game
         CSFMLJeuGlobal::pmonjeu = nullptr;
         CSFMLJeuGlobal::bModeTest = false;
         SourisJeu::reinitialiser();
@@ -292,4 +296,116 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     touche(sf::Keyboard::F7);
     bouton(OPTIONS, "myButtonSauveNiv");
     EXPECT_EQ(lireTexte("niveaux/essai2.niv"), lireTexte("niveaux/essai2.niv.save"));
+}
+
+// From the empty level: two boxes and an AI placed through the pickers, saved under a new
+// name with the save dialog, opened again with the open dialog and written again byte for
+// byte; saving over it asks first.
+TEST_F(Scenario, PlaceFromThePickersSaveAsAndOpenAgain)
+{
+    const char* const CHARGER = editeur::id::CHARGER_NIV;
+    const char* const SAUVER = editeur::id::SAUVER_NIV;
+    const char* const CHOIX_DEC = editeur::id::CHOIX_DEC;
+    const char* const CHOIX_PER = editeur::id::CHOIX_PER;
+    ASSERT_EQ(jeu->init("jeu.ini"), 0);
+    image();
+    CDecor& monde = *jeu->pdecor;
+    // The editor toolbar (from the library toolbar) and the main menu (unchecking "Menu
+    // masqué"), brought back after a load hides them.
+    const auto menu = [&] {
+        if (!CPLUX::isDialogVisible(BARRE)) {
+            if (!CPLUX::pTB->estAffiche())
+                touche(sf::Keyboard::LSystem);
+            CPLUXTest::frame(jeu->fenetre);
+            const CPLUXControl* b = CPLUX::pTB->getControl("tb" + std::to_string(CPLUX::getDialog(BARRE)->getHwnd()));
+            ASSERT_NE(b, nullptr);
+            CPLUXTest::clickAt(b->getLeftScreen() + static_cast<int>(b->getWidth() / 2),
+                               b->getTopScreen() + static_cast<int>(b->getHeight() / 2));
+        }
+        if (!CPLUX::isDialogVisible(MENU))
+            bouton(BARRE, "myButtonCheckMenuVisible");
+        ASSERT_TRUE(CPLUX::isDialogVisible(BARRE) && CPLUX::isDialogVisible(MENU));
+    };
+    menu();
+    bouton(MENU, "myButtonCharger");
+    bouton(CHARGER, "myButtonNouveau");
+    image();
+    ASSERT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
+    bouton(CHARGER, "annuler");
+    ASSERT_FALSE(CPLUX::isDialogVisible(CHARGER));
+    // Where the level shows on screen: clicks well inside the window, left of the pickers.
+    const CVue& vue = *jeu->pvue;
+    // A right click there, after a frame with the buttons up so that it is a new press.
+    const auto clicDroit = [&](float dx, float dy) {
+        image();
+        clicNiveau(std::trunc(vue.x) + vue.cx + dx * vue.zoom, std::trunc(vue.y) + vue.cy + dy * vue.zoom, true);
+    };
+    touche(sf::Keyboard::F5);
+    taper(PLANS, "myTextInputCalqueTravail", "3");
+    touche(sf::Keyboard::F5);
+    ASSERT_EQ(monde.calqueTravail, 3);
+
+    touche(sf::Keyboard::F2);
+    ASSERT_TRUE(CPLUX::isDialogVisible(CHOIX_DEC));
+    CSFMLJeuChoixDec& decors = *CSFMLJeuGlobal::pChoixDec;
+    for (int i = 0; i < decors.nbFichiers && decors.pDEC->nom != "CAISSE"; ++i)
+        bouton(CHOIX_DEC, "btnRight");
+    ASSERT_EQ(decors.fichiers[decors.numFichier], "./decors/caisse.dec");
+    capturer("choix_decor_caisse");
+    const size_t avant = monde.pPlanTravail->sprites.size();
+    for (float dx : {200.f, 300.f})
+        clicDroit(dx, 300);
+    ASSERT_EQ(monde.pPlanTravail->sprites.size(), avant + 2) << "two boxes in the work plane";
+    for (auto it = std::next(monde.pPlanTravail->sprites.begin(), avant); it != monde.pPlanTravail->sprites.end(); ++it)
+        EXPECT_TRUE((*it)->getIdDEC() == "CAISSE" && (*it)->calque == 3) << "a box of the work layer";
+    touche(sf::Keyboard::F2);
+
+    touche(sf::Keyboard::F3);
+    CSFMLJeuChoixPer& persos = *CSFMLJeuGlobal::pChoixPer;
+    for (int i = 0; i < persos.nbFichiers && persos.fichiers[persos.numFichier] != "./personnages/heros.per"; ++i)
+        bouton(CHOIX_PER, "btnRight");
+    ASSERT_EQ(persos.fichiers[persos.numFichier], "./personnages/heros.per");
+    capturer("choix_personnage_heros");
+    clicDroit(400, 300);
+    ASSERT_EQ(monde.ias.size(), 1u) << "an AI of heros.per";
+    touche(sf::Keyboard::F3);
+    touche(sf::Keyboard::F6);
+    taper(NIV, "myTextInputTypeJeu", "1");
+    touche(sf::Keyboard::F6);
+
+    // Saved as "essai" with the save dialog, then opened again.
+    menu();
+    bouton(MENU, "myButtonSauver");
+    taper(SAUVER, "txtFichier", "essai");
+    bouton(SAUVER, "btnEnregistrer");
+    ASSERT_TRUE(std::filesystem::exists("niveaux/essai.niv"));
+    EXPECT_EQ(jeu->fichierJeu, "./niveaux/essai.niv");
+    EXPECT_EQ(texte(NIV, "myTextInputCheminFichierNiv"), "./niveaux/essai.niv");
+    bouton(SAUVER, "annuler");
+    bouton(MENU, "myButtonCharger");
+    auto* ouvrir = CPLUX::getDialog(CHARGER)->commeDialogFile();
+    ouvrir->actualiser();
+    ASSERT_TRUE(CPLUXTest::selectRow(CHARGER, "lstFichiers", ouvrir->ctrlList("lstFichiers")->getLine("essai.niv")));
+    bouton(CHARGER, "open");
+    image();
+    size_t caisses = 0;
+    for (const CSPRITE* s : monde.pPlans[CDecor::PLAN_PRINCIPAL]->sprites)
+        caisses += s->getIdDEC() == "CAISSE" && s->calque == 3;
+    EXPECT_EQ(caisses, 2u) << "both boxes of layer 3 read back";
+    EXPECT_EQ(monde.ias.size(), 1u) << "the AI read back";
+    EXPECT_EQ(jeu->typeJeu, 1);
+    EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/essai.niv");
+
+    // "Sauvegarde" writes the same bytes; the save dialog asks before replacing, "Non" keeps it.
+    menu();
+    bouton(BARRE, "myButtonSauvegarde");
+    EXPECT_EQ(lireTexte("niveaux/essai.niv"), lireTexte("niveaux/essai.niv.save"));
+    const std::string ecrit = lireTexte("niveaux/essai.niv");
+    bouton(MENU, "myButtonSauver");
+    taper(SAUVER, "txtFichier", "essai");
+    bouton(SAUVER, "btnEnregistrer");
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "asked first";
+    capturer("sauver_remplacer");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 1);
+    EXPECT_EQ(lireTexte("niveaux/essai.niv"), ecrit);
 }
