@@ -197,6 +197,27 @@ TEST(Jeu, CapturesEtRapportSansEcraser)
     CPLUXTest::reset();
 }
 
+// Some desktops leave a new window partly below the screen: the game's whole window lies on
+// the desktop, centred.
+TEST(Jeu, LaFenetreEstEntiereSurLeBureau)
+{
+    DossierDeTravail d;
+    ecrireTexte("jeu.ini", "VIEWPORT=1280;720\n");
+    CSFMLJeu jeu;
+    ASSERT_EQ(jeu.init("jeu.ini"), 0);
+    jeu.etape();
+    const sf::VideoMode bureau = sf::VideoMode::getDesktopMode();
+    const sf::Vector2i p = jeu.fenetre->getPosition();
+    const sf::Vector2u t = jeu.fenetre->getSize();
+    EXPECT_EQ(t, sf::Vector2u(1280, 720));
+    EXPECT_GE(p.x, 0) << "left edge on the desktop";
+    EXPECT_GE(p.y, 0) << "top edge on the desktop";
+    EXPECT_LE(p.x + static_cast<int>(t.x), static_cast<int>(bureau.width)) << "right edge on the desktop";
+    EXPECT_LE(p.y + static_cast<int>(t.y), static_cast<int>(bureau.height)) << "bottom edge on the desktop";
+    if (bureau.width >= t.x && bureau.height >= t.y)
+        EXPECT_NEAR(p.x, (static_cast<int>(bureau.width) - 1280) / 2, 1) << "centred";
+}
+
 TEST(Jeu, UneCaptureOuUnRapportQuiNePeutSEcrireEstSignale)
 {
     DossierDeTravail d;
