@@ -9,7 +9,7 @@
 #include "core/Media.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"

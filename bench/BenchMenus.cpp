@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/TuvFile.h"
 #include "game/Jeu.h"
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 #include "game/SourceEntrees.h"
 #include "menus/JeuMenus.h"
 #include "support/Outils.h"

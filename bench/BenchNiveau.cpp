@@ -11,7 +11,7 @@
 #include "core/Services.h"
 #include "core/TuvFile.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"

@@ -5,7 +5,7 @@
 #include "characters/PersoDef.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 

@@ -4,7 +4,7 @@
 
 #include "characters/IAOutils.h"
 #include "core/Dec.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 #include <cmath>

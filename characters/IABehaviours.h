@@ -4,7 +4,7 @@
 // keeps its alert), sounds general alerts, maps aim angles onto aim steps, and computes the
 // commands of a computer-driven second player. It works on the game's active level and needs
 // no window.
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 
 #include <string>
 #include <vector>

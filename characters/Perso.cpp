@@ -11,7 +11,7 @@
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>

@@ -7,7 +7,7 @@
 // children; a copy shares none of them with its model. It does not own what it stands on
 // (support, plateformes) nor the characters it refers to (RefPerso fields).
 #include "characters/MessagePerso.h"
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>

@@ -11,7 +11,7 @@
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
 

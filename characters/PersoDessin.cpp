@@ -11,7 +11,7 @@
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
 

@@ -11,8 +11,8 @@
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
-#include "game/Vue.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 

@@ -13,7 +13,7 @@
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
 

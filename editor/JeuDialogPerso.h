@@ -2,7 +2,7 @@
 // Properties of one character of the running level ("JeuDialogPerso"): the player or an AI,
 // edited in place. The callers point it at its character, then refill it with init; every
 // change of a control is written straight into the character, its sprite or its bank.
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 #include "gui/CPLUXDialog.h"
 
 class CPerso;

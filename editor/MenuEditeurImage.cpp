@@ -2,8 +2,8 @@
 
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
-#include "game/Vue.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 CMenuEditeurImage::CMenuEditeurImage() : pMenu(std::make_unique<CMenuImage>())

@@ -9,7 +9,7 @@
 #include "characters/Perso.h"
 #include "characters/EtatsPerso.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 

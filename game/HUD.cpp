@@ -13,8 +13,8 @@
 #include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
-#include "game/Vue.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 

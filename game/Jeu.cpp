@@ -17,7 +17,7 @@
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceEntrees.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"

@@ -3,7 +3,7 @@
 // engines, the player's character, weapons, AI, explosions, menus, HUD, toolbar, the named
 // sounds and the global animations. One instance, reached as CSFMLJeuGlobal::pmonjeu.
 // It is a dialog so that it receives message-box answers, and reads "jeu.ini" as a CTUVFile.
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 #include "core/Commandes.h"
 #include "core/Globals.h"
 #include "core/TuvFile.h"

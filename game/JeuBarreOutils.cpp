@@ -6,8 +6,8 @@
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
-#include "game/Vue.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 

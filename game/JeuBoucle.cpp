@@ -13,7 +13,7 @@
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceRejouee.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"

@@ -9,7 +9,7 @@
 #include "editor/JeuDialogPerso.h"
 #include "editor/LiensDialogues.h"
 #include "editor/SFMLJeuChoix.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"

@@ -10,7 +10,7 @@
 //   CAPTURE=frame;file.png       the window at the end of that frame, saved as a PNG
 //   FIN=frame                    the window closes at that frame
 // Lines that do not read are skipped and counted, so that a bad file never stops the game.
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 #include "game/SourceEntrees.h"
 
 #include <deque>

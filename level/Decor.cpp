@@ -8,7 +8,7 @@
 #include "core/Services.h"
 #include "core/SpriteSimple.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "level/CalqueSD.h"
 #include "level/Creusement.h"
 #include "level/EffetBrouillard.h"

@@ -5,7 +5,7 @@
 #include "core/Dec.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"

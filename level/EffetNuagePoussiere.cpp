@@ -3,7 +3,7 @@
 #include "core/Hasard.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"
 #include "level/EffetsCommuns.h"

@@ -10,7 +10,7 @@
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"

@@ -13,7 +13,7 @@
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"

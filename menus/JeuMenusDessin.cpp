@@ -6,7 +6,7 @@
 #include "characters/Perso.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>

@@ -6,9 +6,9 @@
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 #include "game/SourceEntrees.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 

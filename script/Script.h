@@ -1,7 +1,7 @@
 #pragma once
 // One script of a level world: its compiled commands, labels, variables, return values,
 // on-screen texts and trigger. Created and owned by the script engine.
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 #include "script/ScriptCommand.h"
 
 #include <SFML/Graphics/Color.hpp>

@@ -9,7 +9,7 @@
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 #include <algorithm>

@@ -13,7 +13,7 @@
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 #include <SFML/System/Lock.hpp>

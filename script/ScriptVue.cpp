@@ -10,7 +10,7 @@
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"

@@ -4,7 +4,7 @@
 
 #include "characters/EtatsPerso.h"
 #include "core/Commandes.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 
 namespace {
 

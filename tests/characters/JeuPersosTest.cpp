@@ -7,8 +7,8 @@
 #include "core/Particules.h"
 #include "core/SetTextures.h"
 #include "game/HUD.h"
-#include "game/MenuImage.h"
-#include "game/Vue.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>

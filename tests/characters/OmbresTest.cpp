@@ -3,7 +3,7 @@
 #include "OutilsMouvement.h"
 
 #include "characters/EtatsPerso.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 
 #include <cmath>
 

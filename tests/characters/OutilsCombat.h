@@ -5,7 +5,7 @@
 
 #include "characters/EtatsPerso.h"
 #include "characters/OptionsMulti.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>

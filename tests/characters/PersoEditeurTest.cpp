@@ -3,7 +3,7 @@
 #include "OutilsIA.h"
 
 #include "characters/EtatsPerso.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 

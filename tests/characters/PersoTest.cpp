@@ -6,7 +6,7 @@
 #include "core/Particules.h"
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 
 #include <algorithm>
 #include <new>

@@ -7,7 +7,7 @@
 #include "core/ForceSD.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXMessageBox.h"
 

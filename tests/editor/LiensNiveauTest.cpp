@@ -3,7 +3,7 @@
 #include "OutilsSprite.h"
 
 #include "core/Particules.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 
 #include <filesystem>
 #include <set>

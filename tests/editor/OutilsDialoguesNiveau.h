@@ -13,7 +13,7 @@
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"

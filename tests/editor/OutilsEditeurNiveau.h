@@ -16,7 +16,7 @@
 #include "editor/JeuDialogOptionsNiv.h"
 #include "editor/JeuDialogPlans.h"
 #include "game/Jeu.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"

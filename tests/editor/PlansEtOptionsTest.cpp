@@ -3,7 +3,7 @@
 
 #include "editor/MenuEditeurImage.h"
 #include "editor/SFMLJeuEditeurOptions.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/EffetNeige.h"
 #include "level/EffetPluie.h"
 

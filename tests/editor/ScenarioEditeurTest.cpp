@@ -7,7 +7,7 @@
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "editor/SFMLJeuEditeurOptions.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
 #include "menus/JeuMenus.h"

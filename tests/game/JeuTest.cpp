@@ -3,7 +3,7 @@
 #include "core/Sprite.h"
 #include "game/Jeu.h"
 #include "game/JeuHUD.h"
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXMessageBox.h"
 #include "gui/CPLUXTest.h"

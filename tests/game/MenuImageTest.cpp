@@ -1,4 +1,4 @@
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 
 #include "support/Outils.h"
 

@@ -1,4 +1,4 @@
-#include "game/Vue.h"
+#include "level/Vue.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"

@@ -2,7 +2,7 @@
 
 #include "core/ShaderManager.h"
 #include "core/SpriteSimple.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"

@@ -6,7 +6,7 @@
 #include "core/Physique.h"
 #include "game/HUD.h"
 #include "game/JeuBarreOutils.h"
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"
 #include "script/ScriptEngine.h"

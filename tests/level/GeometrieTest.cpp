@@ -1,6 +1,6 @@
 #include "OutilsNiveau.h"
 
-#include "game/Vue.h"
+#include "level/Vue.h"
 
 #include <cmath>
 

@@ -12,7 +12,7 @@
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"

@@ -9,7 +9,7 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 

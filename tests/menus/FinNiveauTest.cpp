@@ -6,7 +6,7 @@
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "game/FinNiveau.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "OutilsMenus.h"
 
 #include "characters/Perso.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The menu object: construction, killcam replay, the KILLCAM option and the world switch.
 #include "OutilsMenus.h"
 
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "script/ScriptEngine.h"
 

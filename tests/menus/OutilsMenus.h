@@ -4,7 +4,7 @@
 #include "characters/Armes.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 #include "game/OutilsJeu.h"
 #include "game/SourceEntrees.h"
 #include "gui/CPLUXTest.h"

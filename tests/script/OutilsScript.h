@@ -10,7 +10,7 @@
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "game/Vue.h"
+#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"

@@ -1,4 +1,4 @@
-#include "game/Manettes.h"
+#include "core/Manettes.h"
 
 #include <SFML/Window/Joystick.hpp>
 

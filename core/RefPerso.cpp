@@ -1,4 +1,4 @@
-#include "characters/RefPerso.h"
+#include "core/RefPerso.h"
 
 #include <unordered_map>
 

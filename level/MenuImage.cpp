@@ -1,4 +1,4 @@
-#include "game/MenuImage.h"
+#include "level/MenuImage.h"
 
 #include "core/Fichiers.h"
 #include "core/Globals.h"
