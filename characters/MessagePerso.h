@@ -12,3 +12,11 @@ struct MessagePerso {
     int32_t derive = 0;     // sideways drift per frame
     std::string texte;      // UTF-8, often empty
 };
+
+// List predicates of the characters' messages.
+inline bool messageTermine(MessagePerso* m) { return m && m->compteur < 1; }
+inline bool supprimerMessage(MessagePerso* m)
+{
+    delete m;
+    return true;
+}

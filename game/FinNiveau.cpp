@@ -5,12 +5,12 @@
 #include "game/FinNiveau.h"
 
 #include "characters/Armes.h"
+#include "characters/EtatsPerso.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
-#include "characters/EtatsPerso.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 
 #include <algorithm>

@@ -13,9 +13,9 @@
 #include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "game/Jeu.h"
+#include "level/Decor.h"
 #include "level/MenuImage.h"
 #include "level/Vue.h"
-#include "level/Decor.h"
 #include "menus/JeuMenus.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -60,14 +60,6 @@ void chargerSprite(CSPRITE_SIMPLE& s, const std::string& fichier)
 CVue* cameraJeu(CSFMLJeu& jeu) { return jeu.pvueJeu ? jeu.pvueJeu : jeu.pvue; }
 
 } // namespace
-
-bool messageTermine(MessagePerso* m) { return m && m->compteur < 1; }
-
-bool supprimerMessage(MessagePerso* m)
-{
-    delete m;
-    return true;
-}
 
 CSFMLJeuHUD::CSFMLJeuHUD() : rectangle(sf::Vector2f(0, 0))
 {

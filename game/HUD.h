@@ -16,10 +16,6 @@ class CPerso;
 struct SlotArme;
 namespace sf { class RenderTarget; class RenderWindow; class Window; }
 
-// List predicates of the characters' messages.
-bool messageTermine(MessagePerso* m);
-bool supprimerMessage(MessagePerso* m);
-
 class CSFMLJeuHUD {
 public:
     CSFMLJeuHUD();

@@ -3,8 +3,10 @@
 // engines, the player's character, weapons, AI, explosions, menus, HUD, toolbar, the named
 // sounds and the global animations. One instance, reached as CSFMLJeuGlobal::pmonjeu.
 // It is a dialog so that it receives message-box answers, and reads "jeu.ini" as a CTUVFile.
-#include "core/RefPerso.h"
+// What the folders below game/ see of it are its facets (core/EtatJeu.h): their fields live
+// there, and it answers their services.
 #include "core/Commandes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/TuvFile.h"
 #include "game/RegleFramerate.h"
@@ -40,7 +42,14 @@ class CVue;
 class CPLUX;
 class SourceEntrees;
 
-class CSFMLJeu : public CPLUXDialog, public CTUVFile {
+// CPLUXDialog stays the first base: a dialog pointer of the game is its address.
+class CSFMLJeu : public CPLUXDialog,
+                 public CTUVFile,
+                 public MondeJeu,
+                 public PartieJeu,
+                 public OptionsJeu,
+                 public AffichageJeu,
+                 public ServicesJeu {
 public:
     CSFMLJeu();
     ~CSFMLJeu() override;
@@ -58,21 +67,21 @@ public:
 
     // Named sounds ------------------------------------------------------------------------
     void chargerSons(const std::string& fichier = "sons.ini");
-    void jouerSon(const std::string& nom);
+    void jouerSon(const std::string& nom) override;
     // Hears every name played (tests set it), also the names nobody registered.
     std::function<void(const std::string&)> espionSons;
-    void arreterSon(const std::string& nom);
-    void arreterSons();
-    void bouclerSon(const std::string& nom, bool boucle);
+    void arreterSon(const std::string& nom) override;
+    void arreterSons() override;
+    void bouclerSon(const std::string& nom, bool boucle) override;
     // 0 stopped, 1 paused, 2 playing; 0 when absent.
-    int sonEnCours(const std::string& nom);
-    void appliquerVolumes();
-    bool attacherSon(const std::string& nom, CSPRITE* sd);
+    int sonEnCours(const std::string& nom) override;
+    void appliquerVolumes() override;
+    bool attacherSon(const std::string& nom, CSPRITE* sd) override;
 
     // Global animations and over-images --------------------------------------------------
-    void chargerAnimsGlobales(const std::string& fichier);
-    CSPRITE3* getAnimGlobale(const std::string& nom);
-    void animerOvers();
+    void chargerAnimsGlobales(const std::string& fichier) override;
+    CSPRITE3* getAnimGlobale(const std::string& nom) override;
+    void animerOvers() override;
     // The texture of a key, read from `chemin` the first time; null when it does not load.
     sf::Texture* textureEnCache(const std::string& cle, const std::string& chemin);
     // The game's sprite definition of that name (definitionsSprites), read from `fichier` the
@@ -80,22 +89,51 @@ public:
     CDEC* definitionSprite(const std::string& nom, const std::string& fichier);
 
     // Services to the level, characters and scripts ---------------------------------------
-    void afficherMessage(const std::wstring& texte, int dureeFrames);
-    void secouerCamera(int duree, int amplitude);
-    void menuPause();
-    void ajouterPersoMort(CPerso* perso);
+    void afficherMessage(const std::wstring& texte, int dureeFrames) override;
+    void secouerCamera(int duree, int amplitude) override;
+    void menuPause() override;
+    void ajouterPersoMort(CPerso* perso) override;
     void chargerPersoIA(const std::string& per, bool ia);
-    void placerTexte(const std::wstring& texte, float x, float y, sf::Text* pTexte);
-    void dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte);
-    void dessinerIconesJoueurs(sf::RenderWindow& cible);
+    void placerTexte(const std::wstring& texte, float x, float y, sf::Text* pTexte) override;
+    void dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte) override;
+    void dessinerIconesJoueurs(sf::RenderWindow& cible) override;
+    void afficherStatut(const std::wstring& texte) override;
+    const sf::Font* policeJeu() const override { return &police; }
+    sf::Text* texteJeu() override { return &texte; }
+    sf::Text* texteFPSJeu() override { return &texteFPS; }
+    std::vector<std::string> nomsSons() const override;
+    std::vector<std::pair<std::string, CSPRITE3*>> listeAnimsGlobales() const override;
+    void fermerFenetre() override;
+    int nbImagesKillcam() const override { return static_cast<int>(killcamImages.size()); }
+    int positionKillcam() const override { return killcamPosition; }
+    const sf::Texture* imageKillcam(int index) const override;
+    void poserEffetEcran(int slot, CSPRITE* sd) override;
+    void spriteSupprime(CSPRITE* sd) override;
+
+    // The HUD's and the menus' parts of the services (game/JeuServicesInterface.cpp).
+    void chargerHUD() override;
+    void armerCompteDepart(int images) override;
+    bool sourisSurCarte() const override;
+    void afficherNomArme(int joueur, int images) override;
+    void pulserArme(int slot, int images) override;
+    void montrerInfos(bool visible) override;
+    void montrerAttente(bool visible) override;
+    std::string langue() const override;
+    void objetTrouve(CSPRITE* sd) override;
+    void niveauCharge(const std::string& fichier, int calque) override;
+    std::string fichierNiveauCharge() const override;
+    void niveauChoisi(const std::string& dossier, const std::string& chemin) override;
+    void ouvrirPortes(bool chargement) override;
+    void afficherTitreNiveau(sf::RenderWindow& fenetre) override;
+    CSPRITE_SIMPLE* spriteBarreProgression() override;
 
     // Input -------------------------------------------------------------------------------
     // The frame's one poll of the input source: each event goes to the GUI first, then to
     // the game's keys; in menu mode what the GUI left is queued for the menus.
     void traiterEvenementsFenetre();
     // Key state as the input source reports it.
-    bool toucheEnfoncee(sf::Keyboard::Key touche) const;
-    void evenements(int joueur, bool depuisIA, bool sonder);
+    bool toucheEnfoncee(sf::Keyboard::Key touche) const override;
+    void evenements(int joueur, bool depuisIA, bool sonder) override;
     void touchesJeu(sf::Keyboard::Key touche);
     void touchesEditeur(sf::Keyboard::Key touche);
     // The command step of a player (0 or 1) for this frame, after its input: the player's
@@ -104,7 +142,7 @@ public:
     void commandesJoueur(int joueur);
     // The computer drives the second player this frame ("IA_JOUEUR2" in a two-player game).
     bool pilotee() const;
-    void resetManette(int joueur);
+    void resetManette(int joueur) override;
 
     // Screenshots, killcam, error report ----------------------------------------------------
     // Writes the window into "capture_<date>.png"; the name written, "" on failure.
@@ -141,12 +179,6 @@ public:
     void afficherScene(const sf::RenderTexture& scene);
     // Counts the screen effects' lives down by a frame; a slot whose life ends is emptied.
     void decompterEffetsEcran();
-    sf::RenderWindow* fenetre = nullptr;
-    int largeurVue = 0, hauteurVue = 0;
-    CVue* pvue = nullptr;
-    CVue* pvueMenu = nullptr;
-    CVue* pvueJeu = nullptr;
-    sf::RenderTexture* pRenderTextureOmbre = nullptr;
     sf::Font police;
     sf::Text texte;
     sf::Text texteStatut;
@@ -155,24 +187,17 @@ public:
     sf::Shader* shaderEcran = nullptr;  // the screen effect's shader of the frame, not owned
     // The result of slot 0's pass while both screen effects run; made once.
     std::unique_ptr<sf::RenderTexture> sceneIntermediaire;
-    CShaderManager* pShaderManager = nullptr;
-    std::map<std::string, sf::Shader*> shaders;
     bool bUseShader = false;
     // The killcam ring: frames kept at half the window's size, oldest after killcamPosition.
     std::vector<sf::Texture> killcamImages;
     int killcamTaille = 0;
     int killcamPosition = 0;
-    // "KILLCAM": length of the ring in frames at 30 per second, 0 (off) to 90.
-    int optionKillcam = 0;
     sf::Clock horloge;
     // Replay mode (JEU_REJOUER): every frame counts exactly 1 / FRAMERATE seconds of game
     // time and the loop does not wait, so that a run is reproducible and fast.
     bool bRejeu = false;
 
     // Time and modes ------------------------------------------------------------------------
-    int mode = 0;
-    int typeJeu = 0;
-    float framerateCoeff = 1.0f;
     long compteurImages = 0;
     CRegleFramerate regleFramerate;
     bool bFocusJeu = true;
@@ -186,113 +211,23 @@ public:
     std::unique_ptr<CFinNiveau> pFinNiveau;
 
     // Worlds, engines and owned lists --------------------------------------------------------
-    CDecor* pdecor = nullptr;
-    CDecor* pdecorMenu = nullptr;
-    CDecor* pdecorJeu = nullptr;
-    CScriptEngine* pscriptEngine = nullptr;
-    CScriptEngine*& pScriptEngine = pscriptEngine;
-    CScriptEngine* pscriptEngineMenu = nullptr;
-    CScriptEngine* pscriptEngineJeu = nullptr;
-    CArmes* parmes = nullptr;
-    CExplosions* pExplosions = nullptr;
-    CIABehaviours* pIABehaviours = nullptr;
-    COptionsMulti* pOptionsMulti = nullptr;
-    CJeuMenus* pMenus = nullptr;
     CSFMLJeuHUD* pHUD = nullptr;
-    bool bHUDVisible = true;
     CSFMLJeuBarreOutils* pBarreOutils = nullptr;
     CPLUX* pPLUX = nullptr;
-    // Checked references: they read null once their character is freed.
-    RefPerso pPerso;  // the player, followed by the camera
-    CPerso* pPersoDefaut = nullptr;
-    std::vector<CPerso*> persosPrecharges;
-    std::vector<CPerso*> iasPrechargees;
-    std::vector<CPerso*> persosMorts;
-    RefPerso pPersoSelection;  // the editor's selected AI
-    RefPerso pPersoModele;     // the model of the editor's placement
-    CSPRITE3* pAnimFeu = nullptr;
-    CSPRITE3* pAnimLapin = nullptr;
     std::map<std::string, CSPRITE3*> animsGlobales;
     std::vector<CSPRITE3*> animsGlobalesRetirees;
     std::map<std::string, CDEC*> definitionsSprites;  // owned; null: the file did not load
     std::map<std::string, sf::Texture*> texturesCache;
-    std::map<std::string, CSPRITE_SIMPLE*> overs;
-    std::map<std::string, sf::Texture*> imagesInfo;
     std::map<std::string, sf::Texture*> iconesBoutons;
-    // Status icons over a character: inverted controls, no jump (null when their file is missing).
-    CSPRITE_SIMPLE* iconeInverse = nullptr;
-    CSPRITE_SIMPLE* iconeSansSaut = nullptr;
 
     // Sounds ---------------------------------------------------------------------------------
     // The loaded sounds by name; the voices of voixSons play them.
     std::map<std::string, sf::SoundBuffer> buffersSons;
     CVoixSons voixSons;
-    float volumeEffets = 100.0f;
-    float volumeMusique = 100.0f;
-    bool bSonMenu = true;
 
     // Input records ----------------------------------------------------------------------------
-    CommandesJoueur commandes[4] = {};
     ManetteJoueur manettes[4];
-    int manetteJoueur1 = 0, manetteJoueur2 = 1;
-    bool bXInput = false;
     bool bIAJoueur2 = false;
-    bool bShiftD = false, bCtrlD = false, bShiftG = false, bCtrlG = false;
-    bool bControleJoueurs = false;
-    bool bZoomEntree = false;
-    int paralysie[4] = {0, 0, 0, 0};
-    int chargementArmesJoueur1 = 0, chargementArmesJoueur2 = 0;
-
-    // Game rules and results -------------------------------------------------------------------
-    bool bJoue = false;
-    bool bIA = true;
-    bool bPersoIAdcd = false;
-    bool bGoChrono = false;
-    int compteurPexlon = 0;
-    int nbEtoiles = 0;
-    bool bSansFaute = false;
-    bool bNouveauRecord = false;
-    int tempsNiveau = 0;
-    int compteurMultiPause = 0;
-    int nbJoueursMultiDcd = 0;
-    int compteurFinJeu = 0;
-    int manchesGagnees[4] = {0, 0, 0, 0};
-    // The end-of-round screen animates the eliminated players' icons (its back toggles it).
-    bool bAnimerIconesJoueurs = false;
-    // The last player character that left the level through IAEXIT: the winner of a won level.
-    RefPerso pPersoSorti;
-    // Reset by level start and load; no rule reads them yet: the hit rule's per-player table,
-    // the two per-level counters and the game counter.
-    int tableCoups[4] = {0, 0, 0, 0};
-    int compteursNiveau[2] = {0, 0};
-    int compteurJeu = 0;
-    unsigned char bFiltrePouvoir = 0;
-    std::string fichierJeu;
-    double execTemps = 0;
-    int vuemode_save = -1;
-    bool bFreeTextureMem = false;
-    bool bNeverFreeTextures = false;
-    bool bFreeIasMemory = false;
-
-    // Options ------------------------------------------------------------------------------------
-    bool bParticules = true;
-    bool bUseParticulesArmes = false;
-    // 1: a weapon fountain may offer that weapon; the multiplayer options edit the same nine.
-    int armesFontaine[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-    bool bVieInfinie = false;
-    bool bTirInfini = false;
-
-    // Editor state ---------------------------------------------------------------------------------
-    bool bModeFantome = false;
-    bool bSizeX = false, bSizeY = false;
-    bool bLocksSelect = false;
-    bool bScriptsActifs = true;
-    bool bAfficheIAs = true;
-    bool bAfficherZonesScripts = true;
-    bool bAfficheHitboxes = false;
-    bool bAfficheGrille = false;
-    bool bModePerso = false;
-    bool bCarteJeu = true;
 
     // On-screen message of afficherMessage.
     sf::Text texteMessage;

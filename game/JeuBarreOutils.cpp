@@ -6,10 +6,10 @@
 #include "core/Texte.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
-#include "level/MenuImage.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 

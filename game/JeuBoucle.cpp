@@ -13,9 +13,9 @@
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceRejouee.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
 

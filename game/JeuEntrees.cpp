@@ -4,15 +4,15 @@
 
 #include "characters/IABehaviours.h"
 #include "characters/Perso.h"
+#include "core/Manettes.h"
 #include "editor/Editeur.h"
 #include "editor/JeuDialogMenuEditeur.h"
 #include "game/JeuHUD.h"
-#include "core/Manettes.h"
 #include "game/SourceEntrees.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 
 #include <cmath>

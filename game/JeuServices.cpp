@@ -9,11 +9,11 @@
 #include "editor/JeuDialogPerso.h"
 #include "editor/LiensDialogues.h"
 #include "editor/SFMLJeuChoix.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
-#include "level/Decor.h"
-#include "script/ScriptEngine.h"
 #include "gui/CPLUXControl.h"
+#include "level/Decor.h"
+#include "level/Vue.h"
+#include "script/ScriptEngine.h"
 
 #include <iostream>
 #include <memory>
