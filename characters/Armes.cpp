@@ -1,14 +1,14 @@
 #include "characters/Armes.h"
 
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
-CArmes* armesDuJeu() { return CSFMLJeuGlobal::pmonjeu ? CSFMLJeuGlobal::pmonjeu->parmes : nullptr; }
+CArmes* armesDuJeu() { return faceJeu::monde() ? faceJeu::monde()->parmes : nullptr; }
 
 CArme::CArme()
     : pSpriteTir(new CSPRITE), pSpriteCanon(new CSPRITE), pSpriteImpactMur(new CSPRITE),

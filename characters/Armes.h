@@ -1,8 +1,8 @@
 #pragma once
 // The weapon list of "./personnages/armes.arm" and the shots in flight. One list, made and
 // loaded by the game at start; a weapon is addressed everywhere by its index in it.
-#include "core/RefPerso.h"
 #include "characters/FichierValeurs.h"
+#include "core/RefPerso.h"
 
 #include <SFML/Graphics/Color.hpp>
 

@@ -4,8 +4,8 @@
 
 #include "characters/IAOutils.h"
 #include "core/Dec.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <cmath>
 
@@ -71,10 +71,10 @@ CIABehaviours::CIABehaviours() = default;
 BordsVue bordsVue()
 {
     BordsVue b;
-    const CSFMLJeu* j = ia::jeu();
+    const AffichageJeu* j = faceJeu::affichage();
     if (!j)
         return b;
-    if (const CVue* v = j->pvue) {
+    if (const CVue* v = faceJeu::monde()->pvue) {
         b.gauche = v->x + v->cx;
         b.largeur = v->largeur;
         b.hauteur = v->hauteur;
@@ -90,7 +90,7 @@ BordsVue bordsVue()
 
 void CIABehaviours::majIA()
 {
-    CSFMLJeu* j = ia::jeu();
+    PartieJeu* j = faceJeu::partie();
     CDecor* d = ia::decor();
     if (!j || !d)
         return;
@@ -242,7 +242,7 @@ void CIABehaviours::majAlerte(CPerso& ia)
 
 CPerso* CIABehaviours::detecterPerso(CPerso* ia)
 {
-    CSFMLJeu* j = ia::jeu();
+    OptionsJeu* j = faceJeu::options();
     CDecor* d = ia::decor();
     if (!ia || !ia->sprite || !d || (j && j->bModeFantome))
         return nullptr;

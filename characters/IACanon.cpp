@@ -44,7 +44,7 @@ void auRepos(CPerso& canon)
 
 void jouerTourelle()
 {
-    if (CSFMLJeu* j = ia::jeu())
+    if (ServicesJeu* j = faceJeu::services())
         j->jouerSon(SON_TOURELLE);
 }
 

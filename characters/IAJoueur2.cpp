@@ -241,7 +241,7 @@ void CIABehaviours::deciderTir(CPerso* tireur, bool cibleVue)
 void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std::vector<CPerso*>& j2, float& cx,
                                       float& cy)
 {
-    CSFMLJeu* j = ia::jeu();
+    MondeJeu* j = faceJeu::monde();
     CScriptEngine* moteur = j ? j->pscriptEngine : nullptr;
     if (!moteur || j1.empty())
         return;

@@ -5,20 +5,19 @@
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace ia {
 
-inline CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
-inline CDecor* decor() { return jeu() ? jeu()->pdecor : nullptr; }
+inline CDecor* decor() { return faceJeu::monde() ? faceJeu::monde()->pdecor : nullptr; }
 
 // The time coefficient: 1 at 30 frames per second, 0.5 at 60.
 inline float coeff() { return coefficientTemps(); }

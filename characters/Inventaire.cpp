@@ -4,6 +4,7 @@
 
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
@@ -11,7 +12,6 @@
 #include "core/Services.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -170,7 +170,7 @@ void CInventaire::retirerObjet(const std::string& nom)
 
 void CInventaire::utiliserObjet()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CPerso* joueur = jeu ? jeu->pPerso.get() : nullptr;
     ObjetInventaire* o = objetSelectionne();
     if (!joueur || !o)

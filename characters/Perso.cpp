@@ -3,6 +3,7 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/PersoDef.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Particules.h"
@@ -10,7 +11,6 @@
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/MenuImage.h"
 #include "script/ScriptEngine.h"
 
@@ -389,7 +389,7 @@ void CPerso::liberer()
 CPerso::~CPerso()
 {
     // Its scripts go first, while its sprites can still be told apart from others.
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (MondeJeu* jeu = faceJeu::monde())
         for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu})
             if (e)
                 e->oublierPerso(this);
@@ -403,7 +403,7 @@ CPerso::~CPerso()
         delete enfant;
     enfants.clear();
     // The game's list of eliminated players holds characters it does not own.
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
+    if (MondeJeu* jeu = faceJeu::monde()) {
         auto& morts = jeu->persosMorts;
         morts.erase(std::remove(morts.begin(), morts.end(), this), morts.end());
     }

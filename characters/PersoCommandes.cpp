@@ -5,10 +5,10 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Commandes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <algorithm>
 
@@ -23,7 +23,7 @@ constexpr int TYPE_CHRONO = 1;
 
 bool niveauChrono()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     return jeu && jeu->typeJeu == TYPE_CHRONO;
 }
 
@@ -85,7 +85,7 @@ bool CPerso::reglesSaut(const CommandesJoueur& c)
             passerEtat(DASH);
             compteurDash = dureeFrames(DUREE_DASH);
             bnodash = true;
-            if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+            if (ServicesJeu* jeu = faceJeu::services())
                 jeu->secouerCamera(SECOUSSE_DASH_DUREE, SECOUSSE_DASH_AMPLITUDE);
             g_services.jouerSon("DASH");
             bDashPossible = false;

@@ -5,14 +5,13 @@
 #include "characters/EtatsPerso.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Particules.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Vue.h"
-#include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
@@ -50,21 +49,21 @@ int diviseurSuperPouvoir(const CPerso& p)
 
 int typeJeu()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     return jeu ? jeu->typeJeu : 0;
 }
 
 // French while there is no menu object, or while its language is French.
 bool enFrancais()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    return !jeu || !jeu->pMenus || jeu->pMenus->langue == "fr_";
+    const ServicesJeu* jeu = faceJeu::services();
+    return !jeu || jeu->langue() == "fr_";
 }
 
 // The camera backs off and jumps on a direct hit, unless it is already backing off.
 void secousseCamera()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CVue* vue = jeu ? jeu->pvue : nullptr;
     if (!vue || vue->zoom < vue->zoomBase - MARGE_ZOOM)
         return;
@@ -96,7 +95,7 @@ struct LigneMessage {
 
 bool CPerso::superPouvoir() const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     return jeu && numJoueur >= 0 && numJoueur < 4 && jeu->commandes[numJoueur].bSuperPouvoir;
 }
 
@@ -175,7 +174,7 @@ void CPerso::ajouterMessage(int degats, bool vivant)
     static const LigneMessage GENOU = {"Fleche dans le genou !", "Arrow in the knee !", nullptr, false};
     static const LigneMessage RIEN = {"", "", nullptr, false};
 
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const COptionsMulti* o = jeu ? jeu->pOptionsMulti : nullptr;
     // A gone attacker counts as another character.
     const bool parLuiMeme = dernierAttaquant.get() == this;
@@ -217,7 +216,7 @@ void CPerso::ajouterMessage(int degats, bool vivant)
 // screen shader at the character.
 void CPerso::lancerShaderCoup()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CScriptEngine* moteur = jeu ? jeu->pscriptEngine : nullptr;
     if (!moteur)
         return;

@@ -5,11 +5,11 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ const int ENTREES_SAUT[6] = {0, 1, 3, 5, 7, 9};
 
 CDEC* banqueExplosion(const std::string& nom)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (nom.empty() || !jeu || !jeu->pExplosions)
         return nullptr;
     return jeu->pExplosions->banque(nom);

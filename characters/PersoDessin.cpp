@@ -6,14 +6,14 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -66,7 +66,7 @@ int CPerso::codeDessin() const
         return 0;
     if (!sprite->estVisible())
         return 9;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? jeu->pvue : nullptr;
     if (modeIA != -1 && vue && vue->sx > 0 && vue->sy > 0) {
         // The camera's rectangle widened by half of it on each side.
@@ -111,7 +111,7 @@ int CPerso::dessiner(sf::RenderTarget& cible)
 // Steps after the body: what is drawn over the character, and the editor's views.
 void CPerso::dessinerDessus(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const bool editeur = jeu && jeu->mode == 2;
     if (editeur && bOverlayEditeur)
         dessinerOverlayEditeur(cible);
@@ -142,7 +142,7 @@ void CPerso::majVisee()
 // Slots that refill by themselves gain one unit every rechargeAuto + 1 frames at 30 fps.
 void CPerso::rechargerArmes()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CArmes* liste = jeu ? jeu->parmes : nullptr;
     if (!liste)
         return;
@@ -165,8 +165,8 @@ void CPerso::rechargerArmes()
 // The adventure player is joined to the camera's shader point.
 void CPerso::dessinerLienCamera(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (modeIA != -1 || bVaisseau || !jeu || jeu->typeJeu != TYPE_AVENTURE || !jeu->pvue)
+    const MondeJeu* jeu = faceJeu::monde();
+    if (modeIA != -1 || bVaisseau || !jeu || faceJeu::partie()->typeJeu != TYPE_AVENTURE || !jeu->pvue)
         return;
     const float* p = jeu->pvue->pointShader;
     const float demiTete = arrondi(static_cast<float>(posTete[0]) * sprite->getSY() * 0.5f);
@@ -184,7 +184,7 @@ int CPerso::dessinerOmbreEtEnfoncement()
 {
     int coupe = -1;
     if (!sprite->bAnime) {
-        const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        const MondeJeu* jeu = faceJeu::monde();
         const CDecor* d = jeu ? jeu->pdecor : nullptr;
         const float sy = sprite->getSY();
         const CCreusement* trou =
@@ -264,7 +264,7 @@ void CPerso::dessinerCorps(sf::RenderTarget& cible, int coupe)
 // rabbit.
 void CPerso::dessinerMortOuMunitions(sf::RenderTarget& cible)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return;
     const float sx = sprite->getSX(), sy = sprite->getSY();
@@ -307,7 +307,7 @@ void CPerso::dessinerBouclier(sf::RenderTarget& cible)
 // The editor's mask view: the collision mask of the current frame, placed like the sprite.
 void CPerso::dessinerMasque(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor || !jeu->pdecor->bMasques || !sprite->pDEC)
         return;
     const sf::Image* masque = sprite->getMasque(sprite->getNumAnim(), sprite->numFrame);
@@ -324,7 +324,7 @@ void CPerso::dessinerMasque(sf::RenderTarget& cible)
 
 void CPerso::dessinerIcone(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const AffichageJeu* jeu = faceJeu::affichage();
     if (!jeu || mode == MORT)
         return;
     CSPRITE_SIMPLE* icone = bInversionGD ? jeu->iconeInverse : bPasdesaut ? jeu->iconeSansSaut : nullptr;

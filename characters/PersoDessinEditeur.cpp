@@ -5,15 +5,14 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -35,7 +34,7 @@ const sf::Color FANTOME_KP(255, 255, 255, 80);
 
 float zoomCamera()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pvue ? jeu->pvue->zoom : 1.0f;
 }
 
@@ -93,9 +92,9 @@ sf::Vector2f CPerso::taillePixels() const
 
 void CPerso::dessinerBarreVie(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const bool infos = !jeu || !jeu->pdecor || jeu->pdecor->bInfosVie;
-    const bool manches = jeu && jeu->typeJeu == TYPE_MULTI;
+    const bool manches = jeu && faceJeu::partie()->typeJeu == TYPE_MULTI;
     if (!infos || !(vie < vieMax || manches) || bDel || !bVieVisible || bMortLancee || mode == MORT ||
         (modeIA == -1 && bVaisseau) || vieMax <= 0)
         return;
@@ -145,7 +144,7 @@ void CPerso::dessinerMessages(sf::RenderTarget& cible)
 
 void CPerso::dessinerOverlayEditeur(sf::RenderTarget& cible)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const float zoom = zoomCamera();
     const CSPRITE3& s = *sprite;
     const float sx = s.getSX(), sy = s.getSY();
@@ -162,7 +161,7 @@ void CPerso::dessinerOverlayEditeur(sf::RenderTarget& cible)
             cadre(cible, {s.x - t.x * sx * 0.5f, s.y - t.y * sy}, {t.x * sx, t.y * sy}, {0, 0}, s.getAngleTotal(),
                   sf::Color::Red, zoom);
     }
-    if (selectionne || (jeu && jeu->bAfficheHitboxes))
+    if (selectionne || (jeu && faceJeu::options()->bAfficheHitboxes))
         dessinerHitbox(cible, zoom);
     cadre(cible, {s.x, s.y}, {1, 1}, {0, 0}, 0, sf::Color::Red, 3 * zoom, sf::Color::Red);
     const bool accroupi = mode == BAISSE_MARCHE || mode == ARRET_BAISSE;
@@ -194,7 +193,7 @@ void CPerso::dessinerHitbox(sf::RenderTarget& cible, float zoom)
 // point with the lines between them and their labels.
 void CPerso::dessinerCheminEditeur(sf::RenderTarget& cible)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     CSPRITE3& s = *sprite;
     const CChemin* c = s.bPhysC ? s.pChemin : nullptr;
     if (!jeu || !c || !c->bAfficherChemin)
@@ -224,11 +223,12 @@ void CPerso::dessinerCheminEditeur(sf::RenderTarget& cible)
             CPLUX::drawLine(&cible, precedent, p, FANTOME_KP, zoom);
         else
             premier = p;
-        jeu->texte.setString("KP " + std::to_string(n));
-        jeu->texte.setCharacterSize(TAILLE_KP);
-        jeu->texte.setFillColor(n - 1 == c->numKP ? sf::Color(255, 0, 0, 255) : sf::Color::White);
-        jeu->texte.setPosition(p);
-        cible.draw(jeu->texte);
+        sf::Text& texte = *jeu->texteJeu();
+        texte.setString("KP " + std::to_string(n));
+        texte.setCharacterSize(TAILLE_KP);
+        texte.setFillColor(n - 1 == c->numKP ? sf::Color(255, 0, 0, 255) : sf::Color::White);
+        texte.setPosition(p);
+        cible.draw(texte);
         precedent = p;
     }
     if (c->modeParcours == 2 && n > 1)

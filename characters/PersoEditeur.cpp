@@ -6,15 +6,15 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/MenuImage.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,7 @@ const char* const CHOIX_PERSO = "SFMLJeuChoixPer";
 // The mouse in level pixels: the camera's corner plus the window position through the zoom.
 sf::Vector2f sourisNiveau(const EtatSouris& souris, int camX, int camY)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? jeu->pvue : nullptr;
     const float zoom = vue ? vue->zoom : 1.0f;
     const float cx = vue ? vue->cx : 0.0f, cy = vue ? vue->cy : 0.0f;
@@ -66,7 +66,7 @@ bool choixPersoAffiche() { return CPLUX::getFocusId() == CHOIX_PERSO && CPLUX::i
 
 bool CPerso::dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    OptionsJeu* jeu = faceJeu::options();
     if (!sprite || !menuPerso || !jeu)
         return false;
     CMenuImage& menu = *menuPerso;
@@ -94,8 +94,8 @@ bool CPerso::dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY)
     // The editor's two character switches are its character mode and its show-AIs flag: the
     // AIs' menus while not in character mode, the player's while the AIs are hidden.
     const bool modePerso = jeu->bModePerso, iasAffichees = jeu->bAfficheIAs;
-    const bool joueur = jeu->pPerso == this;
-    menu.setActif(jeu->pPersoSelection != nullptr &&
+    const bool joueur = faceJeu::monde()->pPerso == this;
+    menu.setActif(faceJeu::monde()->pPersoSelection != nullptr &&
                   ((modePerso && !iasAffichees && joueur) || (!modePerso && (ia || !iasAffichees))));
     return false;
 }
@@ -103,7 +103,7 @@ bool CPerso::dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY)
 // A left click with left Control on a cell of the menu.
 void CPerso::actionMenuPerso(int index)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     switch (index) {
     case CASE_OVERLAY: bOverlayEditeur = !bOverlayEditeur; break;
     case CASE_COLLISIONS:
@@ -139,7 +139,7 @@ void CPerso::actionMenuPerso(int index)
 // 0.1 .. 10, as much per second at every frame rate.
 void CPerso::modifierEchelle(float pas)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const OptionsJeu* jeu = faceJeu::options();
     if (!jeu)
         return;
     const float p = pas * coefficientTemps();
@@ -166,7 +166,7 @@ void CPerso::tournerEditeur(float pas)
 
 int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!sprite || !jeu || !jeu->pdecor)
         return 0;
     const EtatSouris souris = SourisJeu::lire(fenetre);
@@ -265,6 +265,6 @@ void CPerso::placerDepuisChoix(CDecor& decor, int x, int y)
         }
     }
     if (CPerso* ia = decor.creerIA(nom, x, y, 0, 1, 1, 0, 0, 0, false))
-        if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        if (MondeJeu* jeu = faceJeu::monde())
             jeu->pPersoModele = ia;
 }

@@ -2,11 +2,11 @@
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <algorithm>
 
@@ -134,8 +134,8 @@ void CPerso::animerTouche()
     if (joueur)
         compteurClignote = std::max(1, tuv::floatVersInt(DUREE_CLIGNOTEMENT / coefficientTemps()));
     setAnimation(animTouche, 0, 0);
-    if (joueur && CSFMLJeuGlobal::pmonjeu)
-        CSFMLJeuGlobal::pmonjeu->bSansFaute = false;
+    if (PartieJeu* partie = joueur ? faceJeu::partie() : nullptr)
+        partie->bSansFaute = false;
     if (bTourelle) {
         bTourelle = false;
         if (CPerso* lie = tourelle)

@@ -5,10 +5,10 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 
@@ -34,7 +34,7 @@ void pourChaqueAutre(const CPerso& c, const std::function<void(CPerso&)>& f)
 
 bool chevauche(CPerso& a, CPerso& b)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pdecor && jeu->pdecor->collisionPersos(&a, &b);
 }
 
@@ -42,8 +42,8 @@ bool chevauche(CPerso& a, CPerso& b)
 
 bool CPerso::commencerCoup()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || jeu->typeJeu == TYPE_CHRONO || bCoup)
+    const MondeJeu* jeu = faceJeu::monde();
+    if (!jeu || faceJeu::partie()->typeJeu == TYPE_CHRONO || bCoup)
         return false;
     // A script message on screen keeps the hands still.
     if (jeu->pscriptEngine && jeu->pscriptEngine->bMessageAffiche)

@@ -8,12 +8,12 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Particules.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <algorithm>
@@ -41,7 +41,7 @@ void relancer(CParticules* e)
 
 COptionsMulti* options()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pOptionsMulti : nullptr;
 }
 
@@ -51,7 +51,7 @@ std::string nomExplosion(const CPerso& p)
 {
     if (p.sprite && p.sprite->pDEC && p.sprite->pDEC->pPersoDef)
         return p.sprite->pDEC->pPersoDef->explosion;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pExplosions || !p.spriteBouclier || !p.spriteBouclier->pDEC)
         return "";
     for (const auto& [nom, banque] : jeu->pExplosions->explosions)
@@ -64,7 +64,7 @@ std::string nomExplosion(const CPerso& p)
 
 void pourChaquePerso(const std::function<void(CPerso&)>& f)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CDecor* d = jeu ? jeu->pdecor : nullptr;
     if (!d)
         return;
@@ -77,7 +77,7 @@ void pourChaquePerso(const std::function<void(CPerso&)>& f)
 // Step 10 of a hit: what a life at 0 or below, or a paralysis worn down, does.
 void CPerso::mortOuParalysie()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     if (jeu && jeu->typeJeu == TYPE_MULTI) {
         if (vie <= 0 && modeIA == -1) {
             mortJoueurMulti();
@@ -118,7 +118,7 @@ void CPerso::mortOuParalysie()
 // paralysis count reaches the number of clones.
 void CPerso::mortJoueurMulti()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     const COptionsMulti* o = options();
     const bool joueurValide = numJoueur >= 0 && numJoueur < 4;
     if (joueurValide)
@@ -144,7 +144,7 @@ void CPerso::mortJoueurMulti()
 // Every character of the player dies with it.
 void CPerso::eliminerJoueur()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     const COptionsMulti* o = options();
     ++jeu->nbJoueursMultiDcd;
     const int joueur = numJoueur;
@@ -228,11 +228,11 @@ void CPerso::majTouche()
 
 int CPerso::mourir()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     const bool joueur = modeIA == -1;
     if (jeu && jeu->typeJeu == TYPE_MULTI && joueur) {
         if (compteurMort == 0) {
-            jeu->ajouterPersoMort(this);
+            faceJeu::services()->ajouterPersoMort(this);
             compteurMort = -1;
         } else if (compteurMort > 0) {
             capturerIcone();
@@ -306,7 +306,7 @@ void CPerso::explosionMort()
     bMortLancee = true;
     if (spriteBouclier)
         spriteBouclier->nbanimtotale = 0;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pExplosions)
         return;
     // Lookups never add a name: an unknown explosion plays nothing.

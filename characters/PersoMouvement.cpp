@@ -10,12 +10,12 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Physique.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
 
@@ -77,7 +77,7 @@ unsigned long CPerso::nbSondes = 0;
 
 CDecor* CPerso::decorActif()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pdecor : nullptr;
 }
 std::vector<sf::FloatRect>* CPerso::journalSondes = nullptr;

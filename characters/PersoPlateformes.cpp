@@ -6,16 +6,16 @@
 #include "characters/Perso.h"
 #include "core/Chemin.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -44,7 +44,7 @@ float tronque(float v) { return static_cast<float>(tuv::floatVersInt(v)); }
 
 bool particulesActives()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const OptionsJeu* jeu = faceJeu::options();
     return jeu ? jeu->bParticules : g_services.particulesActives();
 }
 
@@ -64,13 +64,8 @@ int getEtatRebond(const CSPRITE* sd)
 
 CPerso* trouverPersoParId(const std::string& id)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || !jeu->pdecor)
-        return nullptr;
-    for (CPerso* p : jeu->pdecor->ias)
-        if (p && p->id == id)
-            return p;
-    return nullptr;
+    const MondeJeu* jeu = faceJeu::monde();
+    return jeu && jeu->pdecor ? jeu->pdecor->iaParId(id) : nullptr;
 }
 
 void CPerso::oublierSprite(CSPRITE* sd)
@@ -178,7 +173,7 @@ void CPerso::capturerIcone()
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
     if (!scene || !sprite)
         return;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? jeu->pvue : nullptr;
     const sf::Vector2u taille = scene->getSize();
     // The view, never beyond the scene texture: nothing is read outside it.
@@ -239,7 +234,7 @@ void CPerso::dessinerOmbre()
     if (!sprite->hasOmbre(a))
         return;
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    AffichageJeu* jeu = faceJeu::affichage();
     sf::RenderTexture* rtOmbre = jeu ? jeu->pRenderTextureOmbre : nullptr;
     float y = tronque(sprite->y), echelle = sprite->getSX();
     if (mode >= EtatPerso::BAISSE_MARCHE || bVaisseau) {

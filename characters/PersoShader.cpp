@@ -4,10 +4,10 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
-#include "game/Jeu.h"
 
 #include <SFML/Graphics/ConvexShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -19,7 +19,7 @@ namespace {
 // missing), else the shader cache's; null when neither has one.
 sf::Shader* programmeLien(const std::string& frag, const std::string& vert)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    AffichageJeu* jeu = faceJeu::affichage();
     if (!jeu)
         return nullptr;
     auto it = jeu->shaders.find(frag + "-" + vert);

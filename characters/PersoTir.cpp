@@ -7,12 +7,11 @@
 #include "characters/Perso.h"
 #include "characters/TirsCommun.h"
 #include "core/Commandes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <algorithm>
@@ -28,7 +27,6 @@ constexpr float DUREE_NOM_ARME = 150;  // frames at 30 per second
 enum Posture { DEBOUT = 0, ACCROUPI = 1, ACCROUPI_MARCHE = 2, SANS_POSTURE = -1 };
 enum IndiceAngle { A0 = 0, A180 = 1, A45 = 2, A90 = 3, A135 = 4, A30 = 5, A70 = 6, A110 = 7, A150 = 8 };
 
-CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
 
 Posture posture(int mode)
 {
@@ -80,13 +78,12 @@ void tournerPosition(int& x, int& y, float degres)
 // The weapon name is shown as long at 60 frames per second as at 30.
 void montrerNomArme(int joueur)
 {
-    CSFMLJeu* j = jeu();
-    if (j && j->pHUD && joueur >= 0 && joueur < 4)
-        j->pHUD->compteurArme[joueur] = std::max(1, tuv::floatVersInt(DUREE_NOM_ARME / coefficientTemps()));
+    if (ServicesJeu* j = faceJeu::services())
+        j->afficherNomArme(joueur, std::max(1, tuv::floatVersInt(DUREE_NOM_ARME / coefficientTemps())));
 }
 
 
-int typeJeu() { return jeu() ? jeu()->typeJeu : 0; }
+int typeJeu() { return faceJeu::partie() ? faceJeu::partie()->typeJeu : 0; }
 
 } // namespace
 
@@ -322,7 +319,7 @@ void CPerso::tirerTourelle(bool bTir)
     t->angleVisee = a;
     t->tirer(0);
     // The turret's shot costs its gunner a unit of the weapon in hand.
-    CDecor* d = jeu() ? jeu()->pdecor : nullptr;
+    CDecor* d = faceJeu::monde() ? faceJeu::monde()->pdecor : nullptr;
     const bool present = d && std::any_of(d->persos.begin(), d->persos.end(), [this](const CPerso* p) {
         return p && p->numJoueur == numJoueur && !p->bTourelle;
     });
@@ -333,7 +330,7 @@ void CPerso::tirerTourelle(bool bTir)
 
 CPerso* CPerso::getTourelleProche()
 {
-    CDecor* d = jeu() ? jeu()->pdecor : nullptr;
+    CDecor* d = faceJeu::monde() ? faceJeu::monde()->pdecor : nullptr;
     if (!d)
         return nullptr;
     for (CPerso* ia : d->ias)

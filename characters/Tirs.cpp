@@ -12,11 +12,11 @@
 #include "characters/Perso.h"
 #include "characters/TirsCommun.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Particules.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <cmath>
 
@@ -46,11 +46,9 @@ GenreTir genreTir(const std::string& nom)
 
 namespace tirs {
 
-CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
+CDecor* decorActif() { return faceJeu::monde() ? faceJeu::monde()->pdecor : nullptr; }
 
-CDecor* decorActif() { return jeu() ? jeu()->pdecor : nullptr; }
-
-bool particulesArmes() { return jeu() && jeu()->bUseParticulesArmes; }
+bool particulesArmes() { return faceJeu::options() && faceJeu::options()->bUseParticulesArmes; }
 
 void jouer(const std::string& son)
 {
@@ -60,8 +58,8 @@ void jouer(const std::string& son)
 
 void secouer(int duree, int amplitude)
 {
-    if (jeu())
-        jeu()->secouerCamera(duree, amplitude);
+    if (ServicesJeu* jeu = faceJeu::services())
+        jeu->secouerCamera(duree, amplitude);
 }
 
 void montrerImage(CTir& t, const CDEC* banque)
@@ -310,8 +308,8 @@ int CArmes::sousPas(CTir& t, float c)
 
 void CArmes::impact(CTir& t, const CArme& a, int r)
 {
-    CSFMLJeu* j = jeu();
-    if (j && j->typeJeu == 0 && j->pIABehaviours)
+    MondeJeu* j = faceJeu::monde();
+    if (j && faceJeu::partie()->typeJeu == 0 && j->pIABehaviours)
         j->pIABehaviours->alerteGenerale(nullptr, t.x, t.y, 1, 500);
     if (t.genre == GenreTir::Missile)
         secouer(8, 14);

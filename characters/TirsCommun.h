@@ -5,12 +5,10 @@
 
 class CDecor;
 class CDEC;
-class CSFMLJeu;
 class CTir;
 
 namespace tirs {
 
-CSFMLJeu* jeu();
 CDecor* decorActif();
 // The game option "USEPARTICULESARMES".
 bool particulesArmes();

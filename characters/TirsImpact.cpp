@@ -8,10 +8,10 @@
 #include "characters/Perso.h"
 #include "characters/TirsCommun.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Physique.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"
 
@@ -75,7 +75,7 @@ void trembler(CTir& t)
 // The protection of the super power: its player's record holds the flag.
 bool protege(const CPerso& p)
 {
-    CSFMLJeu* j = jeu();
+    PartieJeu* j = faceJeu::partie();
     if (!j || p.numJoueur < 0 || p.numJoueur >= 4 || !j->commandes[p.numJoueur].bSuperPouvoir || !p.sprite)
         return false;
     return p.sprite->ID == "ZADIRIREZI_J1" || p.sprite->ID == "ZADIRIREZI_J2";
@@ -175,7 +175,7 @@ int CArmes::testerDecor(CTir& t, const CArme& a)
     if (t.etat == CTir::VOL) {
         if (sd->bPhysDestruction && sd->pPhysDestruction)
             sd->pPhysDestruction->toucher(sd, a.degats);
-        if (jeu() && jeu()->typeJeu != 0 && sd->marqueTir == 0)
+        if (faceJeu::partie() && faceJeu::partie()->typeJeu != 0 && sd->marqueTir == 0)
             sd->marqueTir = 2;
     }
     if (t.genre == GenreTir::Fleche && t.vibrations > 0)
@@ -242,7 +242,7 @@ void CArmes::coupJoueur(CPerso& p, CTir& t, const CArme& a)
     p.reel3 = s.x;
     p.reel4 = s.y;
     p.bTirTete = p.bTirJambes = false;
-    const COptionsMulti* options = jeu() ? jeu()->pOptionsMulti : nullptr;
+    const COptionsMulti* options = faceJeu::monde() ? faceJeu::monde()->pOptionsMulti : nullptr;
     const int reglage = !options ? 0 : p.numJoueur == 0 ? options->reglageJ1 : p.numJoueur == 1 ? options->reglageJ2 : 0;
     if (t.genre == GenreTir::Fleche || t.genre == GenreTir::Laser || t.genre == GenreTir::Fusil) {
         const float h = hauteurPixels(s), q = h / 5;

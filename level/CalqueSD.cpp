@@ -2,6 +2,7 @@
 
 #include "anim/Sprite3.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Media.h"
@@ -9,7 +10,6 @@
 #include "core/SetTextures.h"
 #include "core/ShaderManager.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"
 
@@ -34,13 +34,13 @@ bool chargerPolicePlan(sf::Font& police)
 // Sub-layer shown in the editor: the active world's.
 int calqueVisibleActif()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pdecor ? jeu->pdecor->calqueVisible : 1;
 }
 
 bool locksSelect()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    OptionsJeu* jeu = faceJeu::options();
     return jeu && jeu->bLocksSelect;
 }
 

@@ -1,10 +1,10 @@
 #include "level/ContexteNiveau.h"
 
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ int bornerCompte(long long n) { return static_cast<int>(std::clamp<long long>(n,
 
 float coefficient()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     if (!jeu)
         return coefficientTemps();
     const float c = jeu->framerateCoeff;
@@ -28,13 +28,13 @@ sf::RenderTexture* scene() { return CSFMLJeuGlobal::prenderTexture; }
 
 CVue* camera()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pvue : nullptr;
 }
 
 CPerso* joueur()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     CPerso* p = jeu ? jeu->pPerso.get() : nullptr;
     return p && p->sprite ? p : nullptr;
 }

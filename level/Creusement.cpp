@@ -3,10 +3,10 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -21,7 +21,7 @@ const sf::Color VERT(0, 255, 0, 255);
 
 bool modeEditeur()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     return jeu && jeu->mode == 2;
 }
 
@@ -60,7 +60,7 @@ void rectangle(sf::RenderTarget& cible, sf::Vector2f taille, sf::Vector2f origin
 CCreusement::CCreusement()
 {
     // The hole stops where a jump of the player could no longer get out of it.
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (jeu && jeu->pPerso)
         profondeurMax = float(jeu->pPerso->maxSaut) * float(jeu->pPerso->vitesseSaut) - 10.0f;
 }

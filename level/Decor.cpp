@@ -3,12 +3,11 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/SpriteSimple.h"
-#include "game/Jeu.h"
-#include "level/MenuImage.h"
 #include "level/CalqueSD.h"
 #include "level/Creusement.h"
 #include "level/EffetBrouillard.h"
@@ -20,6 +19,7 @@
 #include "level/EffetOrage.h"
 #include "level/EffetPluie.h"
 #include "level/FondImage.h"
+#include "level/MenuImage.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
@@ -152,15 +152,10 @@ void CDecor::detacherSD(CSPRITE* sd)
         for (CPerso* p : *liste)
             if (p)
                 p->oublierSprite(sd);
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
-        for (CSPRITE*& effet : jeu->effetsEcran)
-            if (effet == sd)
-                effet = nullptr;
-        // Its scripts go with it, and what a restart kept of its level-file scripts.
-        for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu})
-            if (e)
-                e->supprimerScriptsSD(sd);
-    }
+    // It leaves the game's screen effects; its scripts go with it, and what a restart kept of
+    // its level-file scripts.
+    if (ServicesJeu* jeu = faceJeu::services())
+        jeu->spriteSupprime(sd);
 }
 
 bool supprimerPerso(CPerso* perso)

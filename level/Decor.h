@@ -120,6 +120,8 @@ public:
     CPerso* ajouterIA(CPerso* modele, int x, int y);
     // The game's preloaded AI model ("LOADIA") whose sprite has that id; null when none.
     CPerso* getModeleIA(const std::string& nom) const;
+    // The first AI of the level with exactly that id; null when none.
+    CPerso* iaParId(const std::string& id) const;
     // Tests of the purges: a finished AI (never a meteor, which the showers bring back), a
     // character removed by the editor.
     bool iaASupprimer(const CPerso* perso) const;

@@ -3,9 +3,9 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/SpriteSimple.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FondImage.h"
@@ -47,7 +47,7 @@ bool mondeUtilise(const CDecor* d, const CDEC* banque)
 
 bool CDecor::banqueUtilisee(const CDEC* banque)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return false;
     if (mondeUtilise(jeu->pdecorMenu, banque) || mondeUtilise(jeu->pdecorJeu, banque) ||
@@ -116,7 +116,7 @@ void CDecor::reinitialiserReglages()
     fond.s = 1.0f;
     fond.shader_blur_radius = 0.0f;
     libererEffetsMeteo();
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecorJeu || jeu->pdecorJeu == this)
         scalePersosX = scalePersosY = 1.0f;
 }

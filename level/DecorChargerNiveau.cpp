@@ -4,12 +4,11 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/SpriteSimple.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
@@ -17,7 +16,6 @@
 #include "level/Creusement.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
-#include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
@@ -40,14 +38,14 @@ const char* const VARIABLES_FOND[] = {
     "CSFMLJeuGlobal::pmonjeu->pdecor->pFondImage->s",
 };
 
-bool estMondeActif(const CSFMLJeu* jeu, const CDecor* d) { return jeu && (!jeu->pdecor || jeu->pdecor == d); }
+bool estMondeActif(const MondeJeu* jeu, const CDecor* d) { return jeu && (!jeu->pdecor || jeu->pdecor == d); }
 
 } // namespace
 
 // Everything of the previous level goes; the meteor count, a game setting, comes back at once.
 void CDecor::viderNiveau()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     stopApplaudissements();
     // The shader variables dialog edits the maps of a sprite about to go.
     if (CSFMLJeuGlobal::bModeTest)
@@ -83,7 +81,7 @@ void CDecor::viderNiveau()
 // start weapon (adventure: only slot 9 owned).
 void CDecor::armerJoueursCharges()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const int type = jeu ? jeu->typeJeu : TYPE_AVENTURE;
     const int arme = armeDeDepart();
     for (CPerso* p : persos) {
@@ -102,10 +100,10 @@ void CDecor::armerJoueursCharges()
 
 void CDecor::preparerNiveau(const std::string& fichier, int calque)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     checkpointX = checkpointY = -1;
     reprendreJeu(true);
-    if (estMondeActif(jeu, this))
+    if (estMondeActif(faceJeu::monde(), this))
         std::fill(std::begin(jeu->manchesGagnees), std::end(jeu->manchesGagnees), 0);
     viderTracesPas();
     if (!strTracePas.empty())
@@ -120,23 +118,21 @@ void CDecor::preparerNiveau(const std::string& fichier, int calque)
         CPLUX::refresh("JeuDialogScripts");
     musiqueFin.stop();
     jouerMusiques(true);
-    if (estMondeActif(jeu, this) && jeu->pHUD)
-        jeu->pHUD->compteurDepart = niveau::images(COMPTE_DEPART);
+    if (estMondeActif(faceJeu::monde(), this))
+        faceJeu::services()->armerCompteDepart(niveau::images(COMPTE_DEPART));
     armerJoueursCharges();
-    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr)
+    if (CScriptEngine* e = jeu ? faceJeu::monde()->pscriptEngine : nullptr)
         for (const auto& s : e->scripts)
             if (s)
                 e->preparerFontaines(*s);
     for (CCalqueSD* plan : pPlans)
         plan->afficherCalque(calqueVisible);
     if (jeu)
-        jeu->appliquerVolumes();
+        faceJeu::services()->appliquerVolumes();
     cacherMenusEditeur();
     // "Restart", and choosing this level again, act on the level the game world holds.
-    if (jeu && jeu->pMenus && this == jeu->pdecorJeu) {
-        jeu->pMenus->strNiveauCharge = fichier;
-        jeu->pMenus->numNiveauCharge = calque;
-    }
+    if (jeu && this == faceJeu::monde()->pdecorJeu)
+        faceJeu::services()->niveauCharge(fichier, calque);
 }
 
 int CDecor::chargerNiveau(const std::string& fichier, int calque)

@@ -5,14 +5,13 @@
 #include "characters/Inventaire.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"
-#include "menus/JeuMenus.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,10 +155,9 @@ bool CDecor::degats(CPerso* perso, CSPRITE* sd, float x1, float y1, float x2, fl
             return masqueSolide();
         return degatsMasque(*perso, sd, x1, y1, x2, y2);
     case TypeCollision::Objet: {
-        CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-        if (perso && jeu && perso == jeu->pPerso && segmentDansBoite(*sd, x1, y1, x2, y2) && jeu->pMenus &&
-            jeu->pMenus->pInventaire)
-            jeu->pMenus->pInventaire->objetTrouve(sd);
+        MondeJeu* jeu = faceJeu::monde();
+        if (perso && jeu && perso == jeu->pPerso && segmentDansBoite(*sd, x1, y1, x2, y2))
+            faceJeu::services()->objetTrouve(sd);
         return false;
     }
     case TypeCollision::MasqueSimple:

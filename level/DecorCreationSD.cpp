@@ -5,6 +5,7 @@
 #include "characters/Perso.h"
 #include "core/Chemin.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
@@ -13,7 +14,6 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
@@ -151,7 +151,7 @@ int CDecor::indexPlan(const CCalqueSD* plan) const
 
 CScriptEngine* CDecor::moteurScripts() const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return nullptr;
     if (this == jeu->pdecorJeu && jeu->pscriptEngineJeu)
@@ -230,7 +230,7 @@ CSPRITE3* CDecor::creerSDFichier(const std::string& fichier, CCalqueSD* plan)
     transitoire.nom = transitoire.pFichierDEC->lireIdDEC(fichier);
     transitoire.pFichierDEC->chemin = fichier;
     int x = POSITION_SANS_JOUEUR, y = POSITION_SANS_JOUEUR;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (const CPerso* joueur = jeu ? jeu->pPerso.get() : nullptr; joueur && joueur->sprite) {
         x = tuv::floatVersInt(joueur->sprite->x);
         y = tuv::floatVersInt(joueur->sprite->y);

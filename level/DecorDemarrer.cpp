@@ -5,19 +5,17 @@
 #include "characters/Armes.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
+#include "core/Manettes.h"
 #include "core/Particules.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
-#include "core/Manettes.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
 #include "level/CalqueSD.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"
-#include "menus/JeuMenus.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Window/Joystick.hpp>
@@ -49,8 +47,8 @@ bool CDecor::respawnActif(const std::string& id) const
 
 int CDecor::armeDeDepart() const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    const int type = jeu ? jeu->typeJeu : TYPE_AVENTURE;
+    const MondeJeu* jeu = faceJeu::monde();
+    const int type = jeu ? faceJeu::partie()->typeJeu : TYPE_AVENTURE;
     if (type == TYPE_AVENTURE)
         return SLOT_AVENTURE;
     if (type == TYPE_CHRONO)
@@ -60,7 +58,7 @@ int CDecor::armeDeDepart() const
 
 void CDecor::affecterManettes()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     if (!jeu)
         return;
     jeu->manetteJoueur1 = 0;
@@ -108,7 +106,7 @@ void CDecor::echangerPositionsMulti()
 // (adventure) visibility. Respawn points keep their animation while a checkpoint is set.
 void CDecor::rembobinerSD()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const bool aventure = !jeu || jeu->typeJeu == TYPE_AVENTURE;
     const bool reprise = checkpointX != -1 || checkpointY != -1;
     for (CSPRITE* sd : pPlans[PLAN_PRINCIPAL]->sprites) {
@@ -179,7 +177,7 @@ void CDecor::viderTracesPas()
 // for the world the game shows: a level read behind the menus leaves the game as it was.
 void CDecor::reprendreJeu(bool chargement)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     deselectionner();
     numPlanTravail = PLAN_PRINCIPAL;
     pPlanTravail = pPlans[PLAN_PRINCIPAL];
@@ -188,10 +186,10 @@ void CDecor::reprendreJeu(bool chargement)
     // The dust cloud tints the level through the filter: it stays on while the cloud is.
     bFiltre = bNuagePoussiere;
     voile.bActif = false;
-    if (!jeu || (jeu->pdecor && jeu->pdecor != this))
+    if (!jeu || (faceJeu::monde()->pdecor && faceJeu::monde()->pdecor != this))
         return;
-    jeu->pPerso = persos.empty() ? jeu->pPersoDefaut : persos.front();
-    jeu->pPersoSelection = nullptr;
+    faceJeu::monde()->pPerso = persos.empty() ? faceJeu::monde()->pPersoDefaut : persos.front();
+    faceJeu::monde()->pPersoSelection = nullptr;
     jeu->compteurPexlon = 0;
     jeu->bPersoIAdcd = jeu->bGoChrono = false;
     jeu->bSansFaute = true;
@@ -203,24 +201,18 @@ void CDecor::reprendreJeu(bool chargement)
     jeu->nbJoueursMultiDcd = 0;
     std::fill(std::begin(jeu->tableCoups), std::end(jeu->tableCoups), 0);
     for (int j = 0; j < NB_MANETTES; ++j)
-        jeu->resetManette(j);
-    if (jeu->pHUD)
-        jeu->pHUD->charger();
-    if (jeu->pMenus) {
-        jeu->pMenus->bFermeturePortes = false;
-        jeu->pMenus->bOuverturePortes = jeu->pMenus->bPortesFermees = true;
-        if (chargement)
-            jeu->pMenus->portesX = 0;
-    }
-    jeu->persosMorts.clear();
-    if (jeu->parmes)
-        jeu->parmes->viderTirs();
+        faceJeu::services()->resetManette(j);
+    faceJeu::services()->chargerHUD();
+    faceJeu::services()->ouvrirPortes(chargement);
+    faceJeu::monde()->persosMorts.clear();
+    if (faceJeu::monde()->parmes)
+        faceJeu::monde()->parmes->viderTirs();
 }
 
 // The active camera at its level zoom over the respawn point (the level's origin without one).
 void CDecor::placerCamera()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pvue || (jeu->pdecor && jeu->pdecor != this))
         return;
     CVue& vue = *jeu->pvue;
@@ -253,13 +245,13 @@ int CDecor::demarrerNiveau(int calque)
 {
     ++appels.demarrerNiveau;
     appels.calqueDemarre = calque;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     calqueVisible = calque;
     affecterManettes();
     purgerPlans();
     if (jeu)
         std::fill(std::begin(jeu->compteursNiveau), std::end(jeu->compteursNiveau), 0);
-    if (CScriptEngine* e = jeu ? jeu->pscriptEngine : nullptr) {
+    if (CScriptEngine* e = jeu ? faceJeu::monde()->pscriptEngine : nullptr) {
         e->bMessageAffiche = false;
         e->initFontainesDArmes();
     }
@@ -279,8 +271,8 @@ int CDecor::demarrerNiveau(int calque)
         echangerPositionsMulti();
     musiqueFin.stop();
     jouerMusiques(false);
-    if (jeu && jeu->pHUD && (!jeu->pdecor || jeu->pdecor == this))
-        jeu->pHUD->compteurDepart = niveau::images(COMPTE_DEPART);
+    if (jeu && (!faceJeu::monde()->pdecor || faceJeu::monde()->pdecor == this))
+        faceJeu::services()->armerCompteDepart(niveau::images(COMPTE_DEPART));
     for (CPerso* p : persos)
         if (p && p->sprite)
             p->setDirection(p->sprite->x > static_cast<float>(tailleJeuX / 2) ? 1 : 0);

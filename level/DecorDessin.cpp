@@ -4,11 +4,10 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/ContexteNiveau.h"
@@ -23,6 +22,7 @@
 #include "level/EffetOrage.h"
 #include "level/EffetPluie.h"
 #include "level/FondImage.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -43,7 +43,7 @@ constexpr int ECART_ETIQUETTE_X = -50, ECART_ETIQUETTE_Y = -20;
 
 struct CDecor::ContexteImage {
     sf::RenderTexture* scene = nullptr;
-    CSFMLJeu* jeu = nullptr;
+    MondeJeu* jeu = nullptr;  // the game's world, null without a game
     int mode = MODE_JEU;
     bool afficheIAs = true;
     float x = 0, y = 0;  // the active camera's left and top
@@ -57,11 +57,11 @@ CDecor::ContexteImage CDecor::contexteImage() const
 {
     ContexteImage c;
     c.scene = niveau::scene();
-    c.jeu = CSFMLJeuGlobal::pmonjeu;
+    c.jeu = faceJeu::monde();
     if (c.jeu) {
-        c.mode = c.jeu->mode;
-        c.afficheIAs = c.jeu->bAfficheIAs;
-        c.largeurVue = c.jeu->largeurVue;
+        c.mode = faceJeu::partie()->mode;
+        c.afficheIAs = faceJeu::options()->bAfficheIAs;
+        c.largeurVue = faceJeu::affichage()->largeurVue;
     }
     if (const CVue* vue = niveau::camera()) {
         c.x = vue->x;
@@ -177,7 +177,7 @@ void CDecor::dessinerProche(const ContexteImage& c)
 void CDecor::dessinerFinImage(const ContexteImage& c)
 {
     if (c.jeu)
-        c.jeu->animerOvers();
+        faceJeu::services()->animerOvers();
     majMeteores();
     dessinerIAs(0, c);
     dessinerVoile(0, c);

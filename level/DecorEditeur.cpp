@@ -5,18 +5,17 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
-#include "level/MenuImage.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 
 #include <SFML/Window/Window.hpp>
 
@@ -30,7 +29,7 @@ bool dialogueVisible(const char* id) { return CPLUX::isDialogVisible(id); }
 
 const CVue* cameraJeu()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return nullptr;
     return jeu->pvue ? jeu->pvue : jeu->pvueJeu;
@@ -52,7 +51,7 @@ sf::Vector2i CDecor::pointSouris(const sf::Window* fenetre, int camX, int camY) 
 // selected sprite, the character picker's character, a copy of the selected character.
 bool CDecor::placerClicDroit(int mx, int my)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (dialogueVisible(CHOIX_DEC)) {
         const ChoixEditeur choix = g_services.choixEditeur();
         if (choix.nomDecor.empty())
@@ -88,7 +87,7 @@ bool CDecor::placerClicDroit(int mx, int my)
 // A Ctrl+click: the sprite under the mouse, asked from plane 0 (nearest) to 4.
 bool CDecor::selectionner(int mx, int my, int camX, int camY)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (pSDSelection)
         pSDSelection->bSelectionne = false;
     numPlanSelection = 0;
@@ -129,8 +128,8 @@ bool CDecor::selectionner(int mx, int my, int camX, int camY)
 
 bool CDecor::souris(sf::Window* fenetre, int camX, int camY)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!fenetre || (jeu && jeu->pHUD && jeu->pHUD->bSourisSurCarte))
+    const ServicesJeu* jeu = faceJeu::services();
+    if (!fenetre || (jeu && jeu->sourisSurCarte()))
         return false;
     const EtatSouris e = SourisJeu::lire(*fenetre);
     const sf::Vector2i m = pointSouris(fenetre, camX, camY);

@@ -6,7 +6,6 @@
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"

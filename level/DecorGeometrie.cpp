@@ -3,12 +3,12 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/GeometrieSD.h"
+#include "level/Vue.h"
 
 #include <cmath>
 #include <limits>
@@ -51,7 +51,7 @@ Boite boitePerso(const CPerso& p)
 // Where the active camera stands; the origin without a game.
 sf::Vector2f positionCamera()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pvue)
         return {0, 0};
     return {jeu->pvue->x, jeu->pvue->y};
@@ -84,7 +84,7 @@ bool CDecor::collisionSD(CSPRITE* s, bool memeGroupe, int dx1, int dy1, int dx2,
     CCalqueSD* plan = getPlan(PLAN_PRINCIPAL);
     if (!s || !plan)
         return false;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     const int calque = jeu && jeu->pdecor ? jeu->pdecor->calqueVisible : calqueVisible;
     const Boite boite = boiteSprite(*s, float(dx1), float(dy1));
     for (CSPRITE* t : plan->sprites) {

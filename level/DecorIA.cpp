@@ -6,10 +6,10 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 
@@ -33,7 +33,7 @@ CPerso* modeleDe(const CDEC& banque)
 
 bool idPris(const std::string& id)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pIABehaviours && jeu->pIABehaviours->persoExiste(id);
 }
 
@@ -185,11 +185,19 @@ CPerso* CDecor::ajouterIA(CPerso* modele, int x, int y)
 
 CPerso* CDecor::getModeleIA(const std::string& nom) const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return nullptr;
     for (CPerso* p : jeu->iasPrechargees)
         if (p && p->sprite && p->sprite->ID == nom)
+            return p;
+    return nullptr;
+}
+
+CPerso* CDecor::iaParId(const std::string& id) const
+{
+    for (CPerso* p : ias)
+        if (p && p->id == id)
             return p;
     return nullptr;
 }

@@ -1,18 +1,18 @@
 // The selected decor sprite's icon strip in the editor (scale, rotate, lock, properties,
 // plane moves, order, flips, delete), and the level save the editor's dialogs and keys call.
 #include "anim/Sprite3.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/MenuImage.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
+#include "level/MenuImage.h"
+#include "level/Vue.h"
 
 #include <SFML/Window/Window.hpp>
 
@@ -60,7 +60,7 @@ float tourner(float angle, bool positif)
 // The held icons: scale on the axes the editor enables, or rotate; left up, right down.
 static void tenirIcone(CSPRITE& sd, int index, bool gauche)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const OptionsJeu* jeu = faceJeu::options();
     if (index == ICONE_ROTATION) {
         sd.setRotation(tourner(sd.rotangle, gauche));
         return;
@@ -173,7 +173,7 @@ bool CDecor::gererMenuSD(sf::Window* fenetre, int camX, int camY)
     }
     // One cell and one pixel below the anchor, in window pixels; not placed through a zoom
     // that cannot be divided by.
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? (jeu->pvue ? jeu->pvue : jeu->pvueJeu) : nullptr;
     const float zoom = vue ? vue->zoom : 1.0f;
     const float cx = vue ? vue->cx : 0.0f, cy = vue ? vue->cy : 0.0f;
@@ -195,7 +195,7 @@ bool CDecor::sauverNiveau(const char* fichier)
         ecrit = f.sauverNiveau(fichier, *this);
         bilan = f.bilanSauvegarde();
     }
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (ServicesJeu* jeu = faceJeu::services())
         jeu->afficherMessage(ecrit ? L"Sauvegarde du niveau effectuée" + bilan
                                    : L"Erreur : Sauvegarde du niveau non effectuée" + bilan,
                              200);

@@ -1,7 +1,7 @@
 // The weather switches: the level reader and the editor's option dialogs turn each effect on
 // (made anew at the level size) or off (freed).
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "level/EffetBrouillard.h"
 #include "level/EffetEtoiles.h"
@@ -75,7 +75,7 @@ void CDecor::activerNuagePoussiere(bool actif)
     if (nuage)
         nuage->charger(*this);
     // The tint goes with the cloud, unless a player's power holds the filter.
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     if (!actif && pNuagePoussiere && pNuagePoussiere->pSprite && !(jeu && jeu->bFiltrePouvoir))
         bFiltre = false;
     remplacer(pNuagePoussiere, nuage);

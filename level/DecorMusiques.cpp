@@ -1,7 +1,7 @@
 // The level's music and ambience, streamed or played from memory, and the silence at its end.
+#include "core/EtatJeu.h"
 #include "core/Media.h"
 #include "core/Sprite.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 
@@ -62,6 +62,6 @@ void CDecor::stopApplaudissements()
     sonMusique.stop();
     sonMusiqueAmbiance.stop();
     musiqueFin.stop();
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (ServicesJeu* jeu = faceJeu::services())
         jeu->arreterSon("APPLAUDISSEMENTS");
 }

@@ -5,10 +5,10 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <algorithm>
@@ -61,7 +61,7 @@ void placerAuDepart(CSPRITE3& s) { s.placerImage(0, 0, tuv::floatVersInt(s.x0), 
 // The hit and end emitters always stop; the death emitter only outside a two-player round.
 void arreterEmetteurs(CPerso& p)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const bool manchesVides = !jeu || std::all_of(std::begin(jeu->manchesGagnees), std::end(jeu->manchesGagnees),
                                                   [](int n) { return n == 0; });
     for (CParticules* e : {p.particuleTouche, manchesVides ? p.particuleMort : nullptr, p.particuleFin})
@@ -101,7 +101,7 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     arreterEmetteurs(p);
     for (const char* nom : OVERS_CRISTAUX)
         s.supprimerOver(nom);
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
     s.setVisible(!multi);
     s.bTailleFixe = multi;

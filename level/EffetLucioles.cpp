@@ -3,9 +3,9 @@
 #include "core/Hasard.h"
 #include "core/Media.h"
 #include "core/Texte.h"
-#include "level/Vue.h"
 #include "level/ContexteNiveau.h"
 #include "level/LotSprites.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

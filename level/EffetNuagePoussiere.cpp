@@ -3,10 +3,10 @@
 #include "core/Hasard.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "level/Vue.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"
 #include "level/EffetsCommuns.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

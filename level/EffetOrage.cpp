@@ -1,9 +1,9 @@
 #include "level/EffetOrage.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Sprite.h"
-#include "game/Jeu.h"
 #include "level/ContexteNiveau.h"
 #include "level/Decor.h"
 #include "level/EffetsCommuns.h"
@@ -38,7 +38,7 @@ void CEffetOrage::afficher()
         --compteurFlash;
     } else {
         // A player's power and the dust cloud hold the filter on for themselves.
-        const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        const PartieJeu* jeu = faceJeu::partie();
         const bool pouvoir = jeu && jeu->bFiltrePouvoir;
         if (!pouvoir && !pDecor->bNuagePoussiere)
             pDecor->bFiltre = false;
@@ -63,7 +63,7 @@ void CEffetOrage::frapper()
     pEclair->setScale(static_cast<float>(a), static_cast<float>(b));
     effets::avancerEtDessiner(*pEclair, niveau::scene());
     if (a == ECHELLE_MAX && b == ECHELLE_MAX)
-        if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        if (ServicesJeu* jeu = faceJeu::services())
             jeu->jouerSon("TONERRE1");
 }
 
@@ -72,7 +72,7 @@ void CEffetOrage::flash()
     if (pDecor->pFiltre && pDecor->pFiltre->getSprite())
         pDecor->pFiltre->getSprite()->setColor(COULEUR_FLASH);
     pDecor->bFiltre = true;
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
+    if (ServicesJeu* jeu = faceJeu::services()) {
         jeu->jouerSon("TONERRE2");
         jeu->secouerCamera(DUREE_SECOUSSE, AMPLITUDE_SECOUSSE);
     }

@@ -3,17 +3,16 @@
 // FichierNiveauPersos.cpp (characters and AIs) and FichierNiveauSD.cpp (decor sprites).
 #include "level/FichierNiveau.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Particules.h"
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
-#include "menus/JeuMenus.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -68,15 +67,15 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     const std::time_t debut = std::time(nullptr);
     commencer(cible);
     // Only the progress bar uses the count: without a window there is none to draw.
-    nbClesComptees = (pJeu && pJeu->fenetre) ? compterCles(fichier) : 0;
+    nbClesComptees = (pJeu && faceJeu::affichage()->fenetre) ? compterCles(fichier) : 0;
     const bool ouvert = open(fichier, false);
     if (ouvert) {
         // A file that leaves a setting out gets the world's default, not the previous
         // level's; a file that does not open leaves the world as the caller left it.
         cible.reinitialiserReglages();
         if (estMondeJeu()) {
-            pJeu->fichierJeu = fichier;
-            pJeu->bJoue = true;
+            faceJeu::partie()->fichierJeu = fichier;
+            faceJeu::partie()->bJoue = true;
         }
         nbClesLues = 0;
         cible.positionsDepart.clear();
@@ -85,15 +84,15 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     }
     finir();
     if (pJeu) {
-        pJeu->execTemps = std::difftime(std::time(nullptr), debut);
-        std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(pJeu->execTemps))) + L" secondes";
+        faceJeu::partie()->execTemps = std::difftime(std::time(nullptr), debut);
+        std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(faceJeu::partie()->execTemps))) + L" secondes";
         if (!nomsInconnus.empty()) {
             std::string noms;
             for (const std::string& n : nomsInconnus)
                 noms += (noms.empty() ? "" : ", ") + n;
             statut += L"\nNon préchargés : " + tuv::utf8toWStr(noms);
         }
-        pJeu->texteStatut.setString(sf::String(statut));
+        faceJeu::services()->afficherStatut(statut);
     }
     return ouvert;
 }
@@ -102,13 +101,13 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
 void CFichierNiveau::commencer(CDecor& cible)
 {
     pCible = &cible;
-    pJeu = CSFMLJeuGlobal::pmonjeu;
+    pJeu = faceJeu::monde();
     pSDCourant = nullptr;
     pIACourante = nullptr;
     pScriptCourant = nullptr;
     pJoueur = nullptr;
     nomsInconnus.clear();
-    typeJeuLu = pJeu ? pJeu->typeJeu : 0;
+    typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
     cible.libererDefinitionsRetirees();
     cible.bInfos = true;
     cible.cheminMusique.clear();
@@ -159,9 +158,9 @@ void CFichierNiveau::etapeEcran()
     if (t - debutEcran < PERIODE_ECRAN_MS)
         return;
     debutEcran = t;
-    if (CSFMLJeuGlobal::bChargement || !pJeu || !pJeu->fenetre)
+    if (CSFMLJeuGlobal::bChargement || !pJeu || !faceJeu::affichage()->fenetre)
         return;
-    dessinerEcran(*pJeu->fenetre);
+    dessinerEcran(*faceJeu::affichage()->fenetre);
 }
 
 void CFichierNiveau::dessinerEcran(sf::RenderWindow& fenetre)
@@ -171,17 +170,17 @@ void CFichierNiveau::dessinerEcran(sf::RenderWindow& fenetre)
         fenetre.draw(*pSpriteChargement);
     }
     if (pCible->bInfos) {
-        CJeuMenus* menus = pJeu->pMenus;
-        if (menus)
-            menus->afficherTitreNiveau(&fenetre);
+        ServicesJeu* jeu = faceJeu::services();
+        if (jeu)
+            jeu->afficherTitreNiveau(fenetre);
         if (nbClesComptees >= 1) {
             derniereLargeurBarre = largeurBarre(nbClesLues, nbClesComptees);
             sf::RectangleShape barre(sf::Vector2f(derniereLargeurBarre, HAUTEUR_BARRE));
             barre.setPosition(POSITION_BARRE);
             barre.setFillColor(COULEUR_BARRE);
             fenetre.draw(barre);
-            if (menus) {
-                CSPRITE_SIMPLE& s = menus->spriteBarreProgression;
+            if (CSPRITE_SIMPLE* sprite = jeu ? jeu->spriteBarreProgression() : nullptr) {
+                CSPRITE_SIMPLE& s = *sprite;
                 s.setScale(1, 1);
                 s.placer(BARRE_SPRITE_X, BARRE_SPRITE_Y);
                 s.dessiner(fenetre);

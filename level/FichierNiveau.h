@@ -29,7 +29,7 @@ class CDEC;
 class CForceSD;
 class CParticules;
 class CPerso;
-class CSFMLJeu;
+struct MondeJeu;
 class CScript;
 class CScriptEngine;
 class CSPRITE;
@@ -302,7 +302,7 @@ private:
     CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau
-    CSFMLJeu* pJeu = nullptr;      // the game, when there is one
+    MondeJeu* pJeu = nullptr;      // the game's world, when there is a game
     int nbClesComptees = 0;
     int nbClesLues = 0;
     double debutEcran = 0;         // clock reading of the last loading-screen step that ran

@@ -7,13 +7,12 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -21,6 +20,7 @@
 #include "level/EffetLucioles.h"
 #include "level/EffetNeige.h"
 #include "level/FondImage.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
@@ -129,7 +129,7 @@ std::wstring CFichierNiveau::bilanSauvegarde() const
 
 bool CFichierNiveau::sauverNiveau(const std::string& fichier)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pdecor && sauverNiveau(fichier, *jeu->pdecor);
 }
 
@@ -147,7 +147,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     if (!tuv::copierSauvegarde(fichier) || !open(fichier, true))
         return false;
     pCible = pSource = &source;
-    pJeu = CSFMLJeuGlobal::pmonjeu;
+    pJeu = faceJeu::monde();
     grouperScripts();
     ecrireEntete();
     ecrireReglages();
@@ -161,7 +161,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     if (!close())
         return false;
     if (estMondeJeu())
-        pJeu->fichierJeu = fichier;
+        faceJeu::partie()->fichierJeu = fichier;
     return true;
 }
 
@@ -186,7 +186,7 @@ void CFichierNiveau::ecrireReglages()
     // The camera holds the level's values since its load; its zoom base, not the zoom the
     // editor's wheel changes.
     const CVue* vue = vueDe(d);
-    const int mode = estMondeJeu() && pJeu->vuemode_save >= 0 ? pJeu->vuemode_save : d.scrollVue;
+    const int mode = estMondeJeu() && faceJeu::options()->vuemode_save >= 0 ? faceJeu::options()->vuemode_save : d.scrollVue;
     cle("SCROLLVUE"), valeur(mode), valeur(tuv::floatVersInt(vue ? vue->vitesseScroll : d.vitesseScrollVue));
     valeur(vue ? vue->zoomBase : d.zoomVue), finLigne();
     ligneVide();
@@ -195,7 +195,7 @@ void CFichierNiveau::ecrireReglages()
     for (int k = 0; k < 6; ++k)
         cle(SCROLLPLANS[k]), valeur(d.scrollPlans[k][0]), valeur(d.scrollPlans[k][1]), finLigne();
     ligneVide();
-    cle("TYPEJEU"), valeur(pJeu ? pJeu->typeJeu : 0), finLigne();
+    cle("TYPEJEU"), valeur(pJeu ? faceJeu::partie()->typeJeu : 0), finLigne();
     ligneVide();
     cle("ZONE"), valeur(int(d.bZone));
     for (int v : d.zone)
@@ -248,7 +248,7 @@ void CFichierNiveau::ecrireMeteo()
     cle("POUSSIERE_PAS"), valeurTexte(d.strPoussierePas), finLigne();
     cle("TRACE_PAS"), valeurTexte(d.strTracePas), finLigne();
     ligneVide();
-    cle("FREE_TEXTURE_MEM"), valeur(int(pJeu && pJeu->bFreeTextureMem)), finLigne();
+    cle("FREE_TEXTURE_MEM"), valeur(int(pJeu && faceJeu::options()->bFreeTextureMem)), finLigne();
     ligneVide();
 }
 
@@ -290,7 +290,7 @@ void CFichierNiveau::ecrireModeles()
 void CFichierNiveau::ecrirePersos()
 {
     const CDecor& d = *pSource;
-    if (pJeu && pJeu->typeJeu == TYPE_JEU_MULTI) {
+    if (pJeu && faceJeu::partie()->typeJeu == TYPE_JEU_MULTI) {
         const CDecor& monde = pJeu->pdecorJeu ? *pJeu->pdecorJeu : d;
         cle("SCALE_PERSOS"), valeur(monde.scalePersosX), valeur(monde.scalePersosY), finLigne();
     } else {

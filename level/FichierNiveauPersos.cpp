@@ -1,5 +1,6 @@
 // Character and AI lines of a ".niv" file: the players ("PERSO3" from a character file,
 // "PERSO" from a preloaded model) with their refinements, and the AIs with theirs.
+#include "core/EtatJeu.h"
 #include "level/FichierNiveau.h"
 
 #include "anim/Sprite3.h"
@@ -8,7 +9,6 @@
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "core/SpriteSimple.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 namespace {

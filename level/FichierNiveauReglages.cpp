@@ -4,11 +4,11 @@
 
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
@@ -156,7 +156,7 @@ void CFichierNiveau::lireCarte()
 {
     pCible->bCarte = drapeau();
     if (estMondeJeu())
-        pJeu->bCarteJeu = pCible->bCarte;
+        faceJeu::options()->bCarteJeu = pCible->bCarte;
 }
 
 // A script of the level (before any object line) or of the sprite the line follows; the
@@ -187,7 +187,7 @@ void CFichierNiveau::lireScrollVue()
 {
     pCible->scrollVue = entier();
     if (estMondeJeu())
-        pJeu->vuemode_save = pCible->scrollVue;
+        faceJeu::options()->vuemode_save = pCible->scrollVue;
     pCible->vitesseScrollVue = static_cast<float>(entier());
     pCible->zoomVue = reel();
 }
@@ -251,8 +251,8 @@ void CFichierNiveau::lireFreeTextureMem()
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
     const bool liberer = drapeau();
     if (estMondeJeu())
-        pJeu->bFreeTextureMem = liberer;
-    if (liberer && !(pJeu && pJeu->bNeverFreeTextures))
+        faceJeu::options()->bFreeTextureMem = liberer;
+    if (liberer && !(pJeu && faceJeu::options()->bNeverFreeTextures))
         pCible->retirerModeles();
 }
 
@@ -300,7 +300,7 @@ void CFichierNiveau::lireTypeJeu()
 {
     typeJeuLu = entier();
     if (estMondeJeu())
-        pJeu->typeJeu = typeJeuLu;
+        faceJeu::partie()->typeJeu = typeJeuLu;
 }
 
 void CFichierNiveau::lireZone()

@@ -1,6 +1,7 @@
 // Decor-sprite lines of a ".niv" file: "SD" makes a decor sprite in one of the five planes;
 // the lines after it (or after a character or AI line) refine the current sprite: shaders,
 // path, force zone, particles, shadow and per-sprite settings.
+#include "core/EtatJeu.h"
 #include "level/FichierNiveau.h"
 
 #include "anim/Sprite3.h"
@@ -14,7 +15,6 @@
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
@@ -112,7 +112,7 @@ void CFichierNiveau::habillerSD(CSPRITE& sd)
     if (auto* s3 = dynamic_cast<CSPRITE3*>(&sd))
         s3->setCouleurGlobale(def.couleur);
     if (pJeu)
-        pJeu->attacherSon(def.sonNom, &sd);
+        faceJeu::services()->attacherSon(def.sonNom, &sd);
 }
 
 void CFichierNiveau::lireLock()

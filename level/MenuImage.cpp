@@ -1,9 +1,9 @@
 #include "level/MenuImage.h"
 
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Media.h"
-#include "game/Jeu.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -23,8 +23,8 @@ EtatSouris lireVraieSouris(const sf::Window& fenetre)
     return e;
 }
 
-bool ctrlGaucheJeu() { return CSFMLJeuGlobal::pmonjeu && CSFMLJeuGlobal::pmonjeu->bCtrlG; }
-bool shiftGaucheJeu() { return CSFMLJeuGlobal::pmonjeu && CSFMLJeuGlobal::pmonjeu->bShiftG; }
+bool ctrlGaucheJeu() { return faceJeu::partie() && faceJeu::partie()->bCtrlG; }
+bool shiftGaucheJeu() { return faceJeu::partie() && faceJeu::partie()->bShiftG; }
 
 } // namespace
 

@@ -2,10 +2,10 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -20,11 +20,11 @@ namespace {
 ContexteVue contexteJeu()
 {
     ContexteVue c;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     if (!jeu)
         return c;
-    c.joueur = jeu->pPerso;
-    c.decor = jeu->pdecor;
+    c.joueur = faceJeu::monde()->pPerso;
+    c.decor = faceJeu::monde()->pdecor;
     c.framerateCoeff = jeu->framerateCoeff;
     c.modeJeu = jeu->mode;
     c.compteurMultiPause = jeu->compteurMultiPause;

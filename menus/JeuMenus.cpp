@@ -4,12 +4,13 @@
 
 #include "characters/Armes.h"
 #include "characters/Inventaire.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Media.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cmath>
@@ -96,11 +97,6 @@ CJeuMenus::CJeuMenus()
 // Lines, images, scores and the inventory are owned; members go in reverse order.
 CJeuMenus::~CJeuMenus() = default;
 
-CSFMLJeu* CJeuMenus::jeu()
-{
-    return CSFMLJeuGlobal::pmonjeu;
-}
-
 void CJeuMenus::ouvrirMenu(int id)
 {
     chargerMenu("./menus/", IdMenu::fichier(id));
@@ -110,7 +106,7 @@ void CJeuMenus::ouvrirMenu(int id)
 // Every switch deletes the shots in flight, so that no shot of one world lands in the other.
 void CJeuMenus::activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, CDecor* autre, bool infosVie)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return;
     if (monde)
@@ -131,7 +127,7 @@ void CJeuMenus::activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, C
 
 void CJeuMenus::selectionnerDecorMenu()
 {
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (MondeJeu* jeu = faceJeu::monde())
         activerMonde(jeu->pdecorMenu, jeu->pvueMenu, jeu->pscriptEngineMenu, jeu->pdecorJeu, false);
 }
 
@@ -139,7 +135,7 @@ void CJeuMenus::selectionnerDecor(bool decorJeu)
 {
     if (!decorJeu)
         selectionnerDecorMenu();
-    else if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    else if (MondeJeu* jeu = faceJeu::monde())
         activerMonde(jeu->pdecorJeu, jeu->pvueJeu, jeu->pscriptEngineJeu, jeu->pdecorMenu, true);
 }
 
@@ -147,13 +143,13 @@ void CJeuMenus::selectionnerDecor(bool decorJeu)
 // it, one per frame, and ends by itself.
 void CJeuMenus::revoirKillcam(sf::RenderWindow* fenetre)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    const int taille = jeu ? static_cast<int>(jeu->killcamImages.size()) : 0;
+    const ServicesJeu* jeu = faceJeu::services();
+    const int taille = jeu ? jeu->nbImagesKillcam() : 0;
     if (taille <= 0) {
         bRevoirKillcam = false;
         return;
     }
-    const int position = jeu->killcamPosition;
+    const int position = jeu->positionKillcam();
     if (position < 0 || position >= taille) {
         bRevoirKillcam = false;
         return;
@@ -166,7 +162,7 @@ void CJeuMenus::revoirKillcam(sf::RenderWindow* fenetre)
         bRevoirKillcam = false;
         return;
     }
-    const sf::Texture& image = jeu->killcamImages[index];
+    const sf::Texture& image = *jeu->imageKillcam(index);
     if (!fenetre || image.getSize().x == 0 || image.getSize().y == 0)
         return;
     // Frames are kept at a reduced size: scaled back up to the window.

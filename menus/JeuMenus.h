@@ -19,7 +19,6 @@
 
 class CDecor;
 class CInventaire;
-class CSFMLJeu;
 class CScriptEngine;
 class CVue;
 namespace sf { class RenderWindow; }
@@ -29,9 +28,6 @@ public:
     // Loads the fonts, icons, animations and the state files; does not open a menu.
     CJeuMenus();
     ~CJeuMenus() override;
-
-    // The game the menus belong to (CSFMLJeuGlobal::pmonjeu), null without one.
-    static CSFMLJeu* jeu();
 
     // World switches --------------------------------------------------------------------
     // true: the game world becomes the active one; false: the menu world.

@@ -4,10 +4,9 @@
 #include "menus/JeuMenus.h"
 
 #include "characters/Inventaire.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
-#include "game/SourceEntrees.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -29,9 +28,8 @@ constexpr int CADENCE_INVENTAIRE = 5;
 
 void CJeuMenus::fermerFenetre()
 {
-    CSFMLJeu* j = jeu();
-    if (j && j->pSourceEntrees)
-        j->pSourceEntrees->fermerFenetre();
+    if (ServicesJeu* j = faceJeu::services())
+        j->fermerFenetre();
 }
 
 void CJeuMenus::actionMenu(const EntreesMenu& e)
@@ -71,35 +69,35 @@ void CJeuMenus::actionMenu(const EntreesMenu& e)
 // made the menu world active: the game world takes over again.
 void CJeuMenus::reprendre()
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!j)
         return;
     if (j->pdecor != j->pdecorJeu)
         selectionnerDecor(true);
     bOuverturePortes = true;
-    j->mode = 1;
+    faceJeu::partie()->mode = 1;
 }
 
 void CJeuMenus::recommencer(int numero)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!j)
         return;
     selectionnerDecor(true);
     if (j->pdecor)
         j->pdecor->demarrerNiveau(numero);
-    j->mode = 1;
+    faceJeu::partie()->mode = 1;
 }
 
 // The number the game world's level was last loaded or started with.
-static int dernierNumero(const CSFMLJeu* j, int defaut)
+static int dernierNumero(const MondeJeu* j, int defaut)
 {
     return j && j->pdecorJeu ? j->pdecorJeu->calqueVisible : defaut;
 }
 
 void CJeuMenus::choisirNiveauSelonType()
 {
-    const int type = jeu() ? jeu()->typeJeu : 0;
+    const int type = faceJeu::partie() ? faceJeu::partie()->typeJeu : 0;
     ouvrirMenu(type == 0 ? IdMenu::CHOIX_AVENTURE : type == 1 ? IdMenu::CHOIX_CHRONO : IdMenu::OPTIONS_MULTI);
 }
 
@@ -113,13 +111,13 @@ void CJeuMenus::changerJoueurDepuis(int menu)
 // much per frame at 60, so a second of holding moves it by 30 at either rate).
 bool CJeuMenus::pasVolume(bool effets, bool droite, bool gauche)
 {
-    CSFMLJeu* j = jeu();
+    OptionsJeu* j = faceJeu::options();
     if (!j || (!droite && !gauche))
         return false;
     float& volume = effets ? j->volumeEffets : j->volumeMusique;
-    const float pas = j->framerateCoeff > 0 ? j->framerateCoeff : 1.0f;
+    const float pas = faceJeu::partie()->framerateCoeff > 0 ? faceJeu::partie()->framerateCoeff : 1.0f;
     volume = droite ? std::min(100.0f, volume + pas) : std::max(0.0f, volume - pas);
-    j->appliquerVolumes();
+    faceJeu::services()->appliquerVolumes();
     return true;
 }
 
@@ -144,7 +142,7 @@ bool CJeuMenus::niveauChoisissable(int i) const
 // otherwise; then the wait before play.
 void CJeuMenus::lancerNiveauListe(int i, bool choix)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!j || CSFMLJeuGlobal::bChargement || i < 0 || i >= static_cast<int>(listeNiveaux.size()))
         return;
     strEntreeNiveau = listeNiveaux[static_cast<size_t>(i)];
@@ -167,7 +165,7 @@ void CJeuMenus::lancerNiveauListe(int i, bool choix)
 
 void CJeuMenus::mancheSuivante()
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!j)
         return;
     if (j->pdecor != j->pdecorJeu)
@@ -175,14 +173,14 @@ void CJeuMenus::mancheSuivante()
     if (j->pdecor)
         j->pdecor->demarrerNiveau(numNiveau);
     bOuverturePortes = true;
-    j->mode = 1;
+    faceJeu::partie()->mode = 1;
 }
 
 // The replay line is hidden without the killcam, and an empty ring has nothing to show.
 void CJeuMenus::revoirSiPossible()
 {
-    CSFMLJeu* j = jeu();
-    if (j && j->optionKillcam > 0 && !j->killcamImages.empty())
+    OptionsJeu* j = faceJeu::options();
+    if (j && j->optionKillcam > 0 && faceJeu::services()->nbImagesKillcam() > 0)
         bRevoirKillcam = true;
 }
 
@@ -369,7 +367,7 @@ void CJeuMenus::actionChoixNiveau(const EntreesMenu& e)
 // A held A or X from the menu does not fire or jump in the first frame of play.
 void CJeuMenus::actionAttente(const EntreesMenu& e)
 {
-    CSFMLJeu* j = jeu();
+    PartieJeu* j = faceJeu::partie();
     if (!e.bValider || !j)
         return;
     j->mode = 1;
@@ -381,14 +379,14 @@ void CJeuMenus::actionAttente(const EntreesMenu& e)
 
 void CJeuMenus::actionPause(const EntreesMenu& e)
 {
-    CSFMLJeu* j = jeu();
+    PartieJeu* j = faceJeu::partie();
     if (e.bValider) {
         switch (ligneActive) {
         case 0: reprendre(); return;
         case 1:
             if (j)
                 std::fill(std::begin(j->manchesGagnees), std::end(j->manchesGagnees), 0);
-            recommencer(dernierNumero(j, numNiveau));
+            recommencer(dernierNumero(faceJeu::monde(), numNiveau));
             return;
         case 2: choisirNiveauSelonType(); return;
         case 3: changerJoueurDepuis(IdMenu::PAUSE); return;
@@ -409,7 +407,7 @@ void CJeuMenus::actionPauseAventure(const EntreesMenu& e)
 void CJeuMenus::gererMenuPauseAventure(bool bValider, bool bRetour, bool bRelache7, bool bDroite, bool bGauche,
                                        bool /*bToucheFrappee*/)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (bValider) {
         switch (ligneActive) {
         case 0: reprendre(); return;
@@ -418,7 +416,7 @@ void CJeuMenus::gererMenuPauseAventure(bool bValider, bool bRetour, bool bRelach
             if (j && j->pdecorJeu)
                 j->pdecorJeu->checkpointX = j->pdecorJeu->checkpointY = -1;
             [[fallthrough]];
-        case 1: recommencer(dernierNumero(j, numNiveau)); return;
+        case 1: recommencer(dernierNumero(faceJeu::monde(), numNiveau)); return;
         case 3: choisirNiveauSelonType(); return;
         case 4: changerJoueurDepuis(IdMenu::PAUSE_AVENTURE); return;
         default: break;
@@ -479,7 +477,7 @@ void CJeuMenus::actionEchecAventure(const EntreesMenu& e)
 
 void CJeuMenus::gererMenuEchecAventure(bool bValider, bool bRetour)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (bValider) {
         switch (ligneActive) {
         case 3:
@@ -505,7 +503,7 @@ void CJeuMenus::actionFinManche(const EntreesMenu& e)
     } else if (e.bRelache2) {
         revoirSiPossible();
     } else if (e.bRetour) {
-        if (CSFMLJeu* j = jeu())
+        if (PartieJeu* j = faceJeu::partie())
             j->bAnimerIconesJoueurs = !j->bAnimerIconesJoueurs;
     }
 }
@@ -515,7 +513,7 @@ void CJeuMenus::actionFinPartie(const EntreesMenu& e)
     if (e.bValider && ligneActive == 1) {
         ouvrirMenu(IdMenu::OPTIONS_MULTI);
     } else if (e.bRelache3 && !e.bValider) {
-        if (CSFMLJeu* j = jeu())
+        if (PartieJeu* j = faceJeu::partie())
             std::fill(std::begin(j->manchesGagnees), std::end(j->manchesGagnees), 0);
         mancheSuivante();
     } else if (e.bRelache2 || e.bRetour) {
@@ -540,7 +538,7 @@ void CJeuMenus::actionInventaire(const EntreesMenu& e)
         if (inv->nbObjetsCategorie > 0)
             inv->utiliserObjet();
     } else if (e.bRetour || e.bRelache6) {
-        if (CSFMLJeu* j = jeu())
+        if (PartieJeu* j = faceJeu::partie())
             j->mode = 1;
     } else if (e.bRelache4) {
         ongletInventaire = ongletInventaire <= 0 ? 2 : ongletInventaire - 1;

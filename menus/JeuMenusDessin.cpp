@@ -4,13 +4,14 @@
 
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/System/Lock.hpp>
 
 namespace {
 
@@ -38,7 +39,7 @@ void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
             {t.getString().toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor()});
     if (!fenetre)
         return;
-    CSFMLJeu* j = jeu();
+    ServicesJeu* j = faceJeu::services();
     if (!j) {
         fenetre->draw(t);
         return;
@@ -86,7 +87,7 @@ void CJeuMenus::afficherMenu(sf::RenderWindow* fenetre)
 // hold a still pose and the level plays on. Any other menu leaves the world as it stands.
 void CJeuMenus::dessinerNiveauVivant(sf::RenderWindow* fenetre)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!bFondNiv || !j || !j->pdecor)
         return;
     for (CPerso* p : j->pdecor->persos) {

@@ -3,14 +3,13 @@
 #include "menus/JeuMenus.h"
 
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "core/Texte.h"
-#include "game/Jeu.h"
 #include "core/Manettes.h"
-#include "game/SourceEntrees.h"
-#include "level/Vue.h"
+#include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Window/Joystick.hpp>
 
@@ -108,7 +107,7 @@ void CJeuMenus::lireManette(EntreesMenu& e)
 // in a frame with events the keyboard decides, in a frame without them the pad.
 void CJeuMenus::traiterEvenements(EntreesMenu& e, bool bloque)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     std::deque<sf::Event> file;
     file.swap(evenements);
     for (const sf::Event& ev : file) {
@@ -178,34 +177,34 @@ void CJeuMenus::saisirCaractere(sf::Uint32 c)
 
 void CJeuMenus::redimensionner(unsigned largeur, unsigned hauteur)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || !jeu->fenetre)
+    MondeJeu* jeu = faceJeu::monde();
+    if (!jeu || !faceJeu::affichage()->fenetre)
         return;
     const float l = static_cast<float>(largeur), h = static_cast<float>(hauteur);
     if (!jeu->pvue) {
-        jeu->fenetre->setView(sf::View(sf::FloatRect(0, 0, l, h)));
+        faceJeu::affichage()->fenetre->setView(sf::View(sf::FloatRect(0, 0, l, h)));
         return;
     }
     jeu->pvue->vue.setSize(l, h);
     jeu->pvue->vue.setCenter(l / 2, h / 2);
-    jeu->fenetre->setView(jeu->pvue->vue);
+    faceJeu::affichage()->fenetre->setView(jeu->pvue->vue);
 }
 
 // The running level goes to the editor with a fixed camera and the editor's menu toggled.
 void CJeuMenus::basculerEditeur()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return;
     if (jeu->pdecor)
         jeu->pdecor->chrono = jeu->pdecor->chronoRef;
-    jeu->mode = 2;
-    jeu->bHUDVisible = false;
-    jeu->bCarteJeu = true;
+    faceJeu::partie()->mode = 2;
+    faceJeu::options()->bHUDVisible = false;
+    faceJeu::options()->bCarteJeu = true;
     if (jeu->pPerso)
         jeu->pPerso->resetEtat();
     if (jeu->pvue) {
-        jeu->vuemode_save = jeu->pvue->vuemode;
+        faceJeu::options()->vuemode_save = jeu->pvue->vuemode;
         jeu->pvue->vuemode = 6;
     }
     if (CPLUX::isDialogVisible("JeuDialogMenuEditeur"))
@@ -240,9 +239,9 @@ void CJeuMenus::deplacerVerticalement(const EntreesMenu& e)
     // In the inventory the same counter also paces the selection, which restarts it.
     if (++compteurRepetition >= CADENCE_REPETITION && idMenu != IdMenu::INVENTAIRE) {
         compteurRepetition = 0;
-        CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        OptionsJeu* jeu = faceJeu::options();
         if (jeu && jeu->bSonMenu)
-            jeu->jouerSon("MENU");
+            faceJeu::services()->jouerSon("MENU");
     }
 }
 
@@ -297,7 +296,7 @@ void CJeuMenus::entrerMenu(int id)
 {
     bPortesFermees = false;
     idMenu = id;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    OptionsJeu* jeu = faceJeu::options();
     switch (id) {
     case IdMenu::LANGUE:
         ligneActive = langue == "fr_" ? 0 : 1;

@@ -5,10 +5,10 @@
 
 #include "characters/Inventaire.h"
 #include "characters/OptionsMulti.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -93,7 +93,7 @@ void CJeuMenus::extraJoueurActif(sf::RenderWindow* fenetre)
 
 void CJeuMenus::extraVolumes(sf::RenderWindow* fenetre)
 {
-    CSFMLJeu* j = jeu();
+    OptionsJeu* j = faceJeu::options();
     if (!j)
         return;
     for (const Barres& b : BARRES) {
@@ -130,7 +130,7 @@ void CJeuMenus::extraInventaire(sf::RenderWindow* fenetre)
 
 void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
 {
-    CSFMLJeu* j = jeu();
+    PartieJeu* j = faceJeu::partie();
     const float fx = static_cast<float>(fondX), fy = static_cast<float>(fondY);
     const bool francais = langue == "fr_";
     sf::String titre;
@@ -189,7 +189,7 @@ void CJeuMenus::extraChoixNiveau(sf::RenderWindow* fenetre, int i)
 
 void CJeuMenus::extraOptionsMulti(sf::RenderWindow* fenetre, int i)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     const COptionsMulti* o = j ? j->pOptionsMulti : nullptr;
     if (!o)
         return;
@@ -244,7 +244,7 @@ void CJeuMenus::extraCases(sf::RenderWindow* fenetre, int y, int nb, const bool*
         if (k == curseur)
             cadre(fenetre, x, y - 5.0f, 50, 50, ROUGE, 2);
     }
-    CSFMLJeu* j = jeu();
+    AffichageJeu* j = faceJeu::affichage();
     for (int k = 1; k <= nb && j; ++k) {
         // find, not []: a missing picture must not be added to the map as null.
         const auto it = j->overs.find("ARME" + tuv::itos(k));
@@ -261,7 +261,7 @@ void CJeuMenus::extraChapeau(sf::RenderWindow* fenetre, int y, int chapeau)
     const float x = 695.0f + 60 * chapeau;
     cadre(fenetre, x, y - 5.0f, 50, 50, BLANC, 2, GRIS_CASE);
     cadre(fenetre, x, y - 5.0f, 50, 50, ROUGE, 2);
-    CSFMLJeu* j = jeu();
+    AffichageJeu* j = faceJeu::affichage();
     for (int k = 0; k <= 4 && j; ++k) {
         const auto it = j->overs.find("CHAPEAU" + tuv::itos(k));
         if (it == j->overs.end() || !it->second || !it->second->getSprite())

@@ -1,11 +1,11 @@
 // Menu files: ".mnu" files of "./menus/", one per language, read into the menu's lines.
 #include "menus/JeuMenus.h"
 
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <algorithm>
@@ -105,7 +105,7 @@ void CJeuMenus::lireFondNiv()
     if (!strFondNiv.empty() && niveau.compare(0, strFondNiv.size(), strFondNiv) == 0)
         return;
     strFondNiv = niveau;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (jeu && jeu->pdecor && !niveau.empty())
         jeu->pdecor->chargerNiveau(niveau, 1);
 }

@@ -4,8 +4,8 @@
 #include "menus/JeuMenus.h"
 
 #include "characters/OptionsMulti.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -27,7 +27,7 @@ bool herosValide(int h)
 
 void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
 {
-    CSFMLJeu* j = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* j = faceJeu::monde();
     if (!j || !j->pOptionsMulti)
         return;
     const COptionsMulti& o = *j->pOptionsMulti;
@@ -69,7 +69,7 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
         a.bBoucle = true;
         if (fenetre) {
             const sf::Vector2f origine = a.getOrigineGlobaleCourante();
-            a.dessinerOmbre(fenetre, 0, j->pRenderTextureOmbre, origine.x, origine.y, nullptr, 1.0f, p.x, p.y, p.anim,
+            a.dessinerOmbre(fenetre, 0, faceJeu::affichage()->pRenderTextureOmbre, origine.x, origine.y, nullptr, 1.0f, p.x, p.y, p.anim,
                             0, sf::Transform());
             a.dessiner(fenetre, 0, 0, 0, nullptr, 1.0f, p.x, p.y, p.anim);
         }
@@ -89,7 +89,7 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
         }
         const float y = fy + 80 + 28.0f * i;
         texte(fenetre, ligne, fx + 70, y, 16, couleur);
-        const int gagnees = std::clamp(j->manchesGagnees[i], 0, ETOILES_MAX);
+        const int gagnees = std::clamp(faceJeu::partie()->manchesGagnees[i], 0, ETOILES_MAX);
         const int yIcone = fondY + 86 + 28 * i;
         for (int k = 0; k < std::max(gagnees, manches); ++k)
             if (fenetre) {
@@ -98,7 +98,7 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
                 etoile.placer(fondX + 280 + 34 * k, yIcone);
                 etoile.dessiner(*fenetre);
             }
-        const int perdus = std::clamp(j->paralysie[i], 0, CLONES_PERDUS_MAX);
+        const int perdus = std::clamp(faceJeu::partie()->paralysie[i], 0, CLONES_PERDUS_MAX);
         for (int k = 0; k < perdus && fenetre; ++k) {
             spriteMort.setScale(1, 1);
             spriteMort.placer(fondX + 470 + 32 * k, yIcone);
@@ -106,5 +106,5 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
         }
     }
     if (fenetre)
-        j->dessinerIconesJoueurs(*fenetre);
+        faceJeu::services()->dessinerIconesJoueurs(*fenetre);
 }

@@ -8,12 +8,12 @@
 #include "characters/EtatsPerso.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -45,7 +45,7 @@ const char* const FICHIER_BOUCLIER = "./personnages/bouclierperso.dec";
 // weapons the options screen leaves on.
 int* armesFontaine()
 {
-    CSFMLJeu* j = CJeuMenus::jeu();
+    MondeJeu* j = faceJeu::monde();
     return j && j->pOptionsMulti ? j->pOptionsMulti->armesFontaine : nullptr;
 }
 
@@ -54,7 +54,7 @@ int* armesFontaine()
 void CJeuMenus::lancerPartieMulti(bool bValider, bool bRetour, bool bRelache2, bool bDroite, bool bGauche,
                                   bool bToucheFrappee)
 {
-    COptionsMulti* o = jeu() ? jeu()->pOptionsMulti : nullptr;
+    COptionsMulti* o = faceJeu::monde() ? faceJeu::monde()->pOptionsMulti : nullptr;
     if (bValider) {
         demarrerManche();
     } else if (bDroite || bGauche) {
@@ -83,7 +83,7 @@ void CJeuMenus::lancerPartieMulti(bool bValider, bool bRetour, bool bRelache2, b
 // The option of a line takes one step; a yes/no option is toggled.
 void CJeuMenus::changerOptionMulti(int ligne, int pas)
 {
-    COptionsMulti* o = jeu() ? jeu()->pOptionsMulti : nullptr;
+    COptionsMulti* o = faceJeu::monde() ? faceJeu::monde()->pOptionsMulti : nullptr;
     if (!o)
         return;
     const int d = decalageOptionsMulti;
@@ -117,7 +117,7 @@ void CJeuMenus::changerOptionMulti(int ligne, int pas)
 // Every value back within its range; the starting weapons within the weapon list.
 void CJeuMenus::bornerOptionsMulti(int /*pas*/)
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     COptionsMulti* o = j ? j->pOptionsMulti : nullptr;
     if (!o)
         return;
@@ -134,7 +134,7 @@ void CJeuMenus::bornerOptionsMulti(int /*pas*/)
 // While the first yes/no option is on, weapons 3 and 5 stay off.
 void CJeuMenus::regleArmesMulti()
 {
-    COptionsMulti* o = jeu() ? jeu()->pOptionsMulti : nullptr;
+    COptionsMulti* o = faceJeu::monde() ? faceJeu::monde()->pOptionsMulti : nullptr;
     int* armes = armesFontaine();
     if (!o || !armes || !o->drapeauxMenu[0])
         return;
@@ -147,7 +147,7 @@ void CJeuMenus::regleArmesMulti()
 // both start from it, player 2 a team's width to the right.
 std::vector<sf::Vector2i> CJeuMenus::pointsDepart() const
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     const CDecor* decor = j ? j->pdecor : nullptr;
     const int nb = decor ? static_cast<int>(decor->positionsDepart.size()) : 0;
     if (nb == 0)
@@ -167,13 +167,13 @@ std::vector<sf::Vector2i> CJeuMenus::pointsDepart() const
 
 void CJeuMenus::demarrerManche()
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (!j || !j->pOptionsMulti || CSFMLJeuGlobal::bChargement)
         return;
     COptionsMulti& o = *j->pOptionsMulti;
     selectionnerDecor(true);
     CDecor* decor = j->pdecor;
-    std::fill(std::begin(j->manchesGagnees), std::end(j->manchesGagnees), 0);
+    std::fill(std::begin(faceJeu::partie()->manchesGagnees), std::end(faceJeu::partie()->manchesGagnees), 0);
     if (!decor)
         return;
     // The world frees its characters; every reference to them reads null afterwards.
@@ -224,7 +224,7 @@ void CJeuMenus::demarrerManche()
 // player 2's, for each hero), hidden until the arrival script shows them.
 void CJeuMenus::creerClones(int p, sf::Vector2i depart, int arme)
 {
-    CSFMLJeu& j = *jeu();
+    MondeJeu& j = *faceJeu::monde();
     const COptionsMulti& o = *j.pOptionsMulti;
     CDecor& decor = *j.pdecor;
     const int heros = std::clamp(p == 1 ? o.choixJ1 : o.choixJ2, 0, CHOIX_MAX);

@@ -2,9 +2,9 @@
 // and the banner that names the level while they are closed.
 #include "menus/JeuMenus.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -19,7 +19,7 @@ constexpr int PAS_PORTES = 10;
 
 void jouer(const char* son)
 {
-    if (CSFMLJeu* j = CJeuMenus::jeu())
+    if (ServicesJeu* j = faceJeu::services())
         j->jouerSon(son);
 }
 
@@ -67,7 +67,7 @@ void CJeuMenus::fermerPortes(sf::RenderWindow* fenetre)
     portesX = PORTES_FERMEES;
     jouer("PORTES_FERMETURE");
     // A puff of dust where the doors meet, shown over them until it has played once.
-    if (CSFMLJeu* j = jeu(); j && j->pdecor)
+    if (MondeJeu* j = faceJeu::monde(); j && j->pdecor)
         j->pdecor->ajouterEffet(550, 360, 0.5f, 4.0f);
 }
 
@@ -75,7 +75,7 @@ void CJeuMenus::portesFermees(sf::RenderWindow* fenetre)
 {
     dessinerPortes(fenetre, PORTES_FERMEES);
     afficherTitreNiveau(fenetre);
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     if (fenetre && j && j->pdecor)
         j->pdecor->afficherEffetsFenetre(*fenetre);
 }
@@ -88,7 +88,7 @@ sf::String CJeuMenus::titreNiveau() const
         const std::string& nom = nomsNiveaux[static_cast<size_t>(indexNiveau)];
         return sf::String::fromUtf8(nom.begin(), nom.end());
     }
-    if (jeu() && jeu()->mode == 2)
+    if (faceJeu::partie() && faceJeu::partie()->mode == 2)
         return francais ? L"Editeur" : L"Editor";
     return francais ? L"Fin de la démo :(" : L"End of the demo :(";
 }

@@ -5,12 +5,12 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Commandes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +31,7 @@ const BoutonDeclencheur BOUTONS[] = {
 
 bool boutonDeclencheur(int type, bool release)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     if (!jeu || type < declencheur::BOUTON_A || type > declencheur::BOUTON_BACK)
         return false;
     const BoutonDeclencheur& b = BOUTONS[type - declencheur::BOUTON_A];
@@ -41,7 +41,7 @@ bool boutonDeclencheur(int type, bool release)
 // The camera position, truncated, inside the zone, edges included.
 bool cameraDans(const ZoneScript& z)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!z.valide || !jeu || !jeu->pvue)
         return false;
     const long long cx = tuv::floatVersInt(jeu->pvue->x), cy = tuv::floatVersInt(jeu->pvue->y);
@@ -53,13 +53,13 @@ bool cameraDans(const ZoneScript& z)
 
 CDecor* CScriptEngine::monde()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pdecor : nullptr;
 }
 
 float CScriptEngine::coefficient()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     const float c = jeu ? jeu->framerateCoeff : 1.0f;
     return (c > 0 && c < 100) ? c : 1.0f;
 }
@@ -107,15 +107,15 @@ ZoneScript CScriptEngine::zoneScript(const CScript& script, bool arrondir)
 
 namespace {
 // A sprite of another zone than the level's, or an own AI while the game's AI switch is off.
-inline bool filtre(const CScript& s, const CSFMLJeu* jeu)
+inline bool filtre(const CScript& s, const MondeJeu* jeu)
 {
     if (s.pSD && s.pSD->calque != 0 && jeu && jeu->pdecor && s.pSD->calque != jeu->pdecor->calqueVisible)
         return true;
-    return s.pIAPropre && jeu && !jeu->bAfficheIAs;
+    return s.pIAPropre && jeu && !faceJeu::options()->bAfficheIAs;
 }
 } // namespace
 
-bool CScriptEngine::estFiltre(const CScript& s) const { return filtre(s, CSFMLJeuGlobal::pmonjeu); }
+bool CScriptEngine::estFiltre(const CScript& s) const { return filtre(s, faceJeu::monde()); }
 
 int CScriptEngine::lancerScripts()
 {
@@ -133,7 +133,7 @@ int CScriptEngine::lancerScripts()
         // The bound: no script present at the start takes more steps than it has commands.
         if (i < presents)
             borneEtapesPasse += static_cast<int>(s->commandes.size());
-        if (s->bSupprime || filtre(*s, CSFMLJeuGlobal::pmonjeu))
+        if (s->bSupprime || filtre(*s, faceJeu::monde()))
             continue;
         if (s->bEnCours) {
             if (i < presents && !s->commandes.empty() && !s->bPause)

@@ -1,12 +1,11 @@
 // The compiler of ".scp" files: reads for each keyword exactly the number of arguments it
 // takes, keeps the message commands of the menus' language, turns block marks and
 // assignments into commands and finally builds the label table.
+#include "core/EtatJeu.h"
 #include "script/ScriptEngine.h"
 
 #include "core/Globals.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
-#include "menus/JeuMenus.h"
 
 #include <algorithm>
 #include <array>
@@ -158,8 +157,8 @@ int CScriptEngine::nbArgumentsMotCle(const std::string& motCle)
 
 std::string CScriptEngine::langue()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    return jeu && jeu->pMenus ? jeu->pMenus->langue : std::string("fr_");
+    const ServicesJeu* jeu = faceJeu::services();
+    return jeu ? jeu->langue() : std::string("fr_");
 }
 
 void CScriptEngine::chargerScript(CScript* script)

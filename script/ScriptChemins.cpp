@@ -6,9 +6,9 @@
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "script/CommandesOutils.h"
@@ -160,7 +160,7 @@ void CScriptEngine::cmdANIMKP_ONOFF(CScript* s)
 {
     marquerFait(s);
     ++nbAnimKPImage;
-    CSFMLJeu* jeu = leJeu();
+    ServicesJeu* jeu = faceJeu::services();
     CDecor* d = monde();
     CCalqueSD* plan = d ? d->getPlan(CDecor::PLAN_PRINCIPAL) : nullptr;
     if (getArgInt(s, 1) > nbAnimKPImage || !plan) {
@@ -296,7 +296,7 @@ bool CScriptEngine::bougerMembre(CSPRITE* sd, float dx, float dy, int direction)
             ex = direction == GAUCHE ? px - l / 2 : px + l / 2;
         }
         d->ajouterEffet(static_cast<float>(ex), static_cast<float>(ey), 1.0f, 1.0f);
-        if (CSFMLJeu* jeu = leJeu())
+        if (ServicesJeu* jeu = faceJeu::services())
             jeu->jouerSon("CHOC");
         sd->bImpact = true;
     }
@@ -446,7 +446,7 @@ void CScriptEngine::cmdTELEPORTEVERS(CScript* s)
 {
     marquerFait(s);
     CPerso* p = s->pPersoDeclencheur.get();
-    CSFMLJeu* jeu = leJeu();
+    PartieJeu* jeu = faceJeu::partie();
     CDecor* d = monde();
     if (!p || !p->sprite || !d) {
         ++s->numCmdCour;
@@ -492,7 +492,7 @@ void CScriptEngine::cmdDEPLACE(CScript* s)
 {
     CScriptCommand* c = commandeCourante(s);
     c->bFait = 1;
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     const std::string id = getArgString(s, 0);
     CPerso* p = chercherIA(id);
     const bool parId = p != nullptr;

@@ -2,10 +2,10 @@
 // register into, the block and label marks, the commands it runs itself and the end of a run.
 #include "script/ScriptEngine.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include <climits>
@@ -74,7 +74,7 @@ int CScriptEngine::executerCommande(CScript* s)
 
 int CScriptEngine::etape(CScript* s)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const PartieJeu* jeu = faceJeu::partie();
     if (jeu && jeu->commandes[0].bRelX)
         bPasserPause = 1;
     if (s->numCmdCour < 0 || s->numCmdCour >= static_cast<int>(s->commandes.size())) {
@@ -141,7 +141,7 @@ void CScriptEngine::finirRun(CScript* s, bool courant)
 void CScriptEngine::cmdBACKTOMENU(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (ServicesJeu* jeu = faceJeu::services())
         jeu->menuPause();
     ++s->numCmdCour;
 }
@@ -149,7 +149,7 @@ void CScriptEngine::cmdBACKTOMENU(CScript* s)
 void CScriptEngine::cmdSTOPIA(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (PartieJeu* jeu = faceJeu::partie())
         jeu->bIA = false;
     ++s->numCmdCour;
 }
@@ -157,7 +157,7 @@ void CScriptEngine::cmdSTOPIA(CScript* s)
 void CScriptEngine::cmdRUNIA(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (PartieJeu* jeu = faceJeu::partie())
         jeu->bIA = true;
     ++s->numCmdCour;
 }

@@ -4,12 +4,12 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Media.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -313,7 +313,7 @@ void CScriptEngine::preparerFontaines(CScript& s)
 
 int CScriptEngine::choisirArmeAuHasard()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const OptionsJeu* jeu = faceJeu::options();
     if (!jeu)
         return -1;
     const int* drapeaux = jeu->armesFontaine;
@@ -361,18 +361,13 @@ CScript* CScriptEngine::getScriptNom(const std::string& nom) const
 
 CPerso* CScriptEngine::chercherIA(const std::string& id) const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || !jeu->pdecor)
-        return nullptr;
-    for (CPerso* p : jeu->pdecor->ias)
-        if (p && p->id == id)
-            return p;
-    return nullptr;
+    const MondeJeu* jeu = faceJeu::monde();
+    return jeu && jeu->pdecor ? jeu->pdecor->iaParId(id) : nullptr;
 }
 
 CSPRITE* CScriptEngine::chercherSD(const std::string& id) const
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return nullptr;
     for (CCalqueSD* plan : jeu->pdecor->pPlans)
@@ -388,7 +383,7 @@ CSPRITE3* CScriptEngine::chercherSprite3(const std::string& nom) const
     if (spriteEditeurAnimations)
         if (CSPRITE3* s = spriteEditeurAnimations(); s && s->nom == nom)
             return s;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return nullptr;
     for (CPerso* p : jeu->pdecor->ias)
@@ -399,7 +394,7 @@ CSPRITE3* CScriptEngine::chercherSprite3(const std::string& nom) const
 
 int CScriptEngine::jouerSonSD(CSPRITE* sd)
 {
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu; jeu && sd)
+    if (ServicesJeu* jeu = faceJeu::services(); jeu && sd)
         jeu->jouerSon(sd->idSon);
     return 1;
 }

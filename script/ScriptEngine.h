@@ -27,7 +27,7 @@ class CPLUXControlList;
 class CPerso;
 class CSPRITE3;
 class CDecor;
-class CSFMLJeu;
+struct MondeJeu;
 
 class CScriptEngine;
 // A command handler: runs the script's current command (see executerCommande).
@@ -409,8 +409,6 @@ private:
 
     // Per-pass state of the handlers, cleared when a pass starts.
     void debutPasseCommandes();
-    // The game, null without one.
-    static CSFMLJeu* leJeu();
     // The active level's player characters, then its AIs (a copy: a step may change them).
     static std::vector<CPerso*> persosDuNiveau();
     // Where an AI command finds its AI when its id argument is empty.
@@ -471,4 +469,4 @@ private:
 // The script hooks of the foundation (creation in the active engine; pause, resume, removal and
 // creation number only of a script one of the game's two engines holds). CSFMLJeu::init calls it;
 // tests that skip init call it themselves.
-void installerServicesScripts(CSFMLJeu& jeu);
+void installerServicesScripts(MondeJeu& jeu);

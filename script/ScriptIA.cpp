@@ -9,12 +9,11 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/System/Lock.hpp>
 
@@ -85,7 +84,6 @@ void CScriptEngine::enregistrerIA(TableCommandes& t)
 
 // ---------------------------------------------------------------- shared lookups
 
-CSFMLJeu* CScriptEngine::leJeu() { return CSFMLJeuGlobal::pmonjeu; }
 
 std::vector<CPerso*> CScriptEngine::persosDuNiveau()
 {
@@ -166,7 +164,7 @@ void CScriptEngine::cmdSETIASTATE(CScript* s)
 void CScriptEngine::cmdIAPATROL(CScript* s)
 {
     marquerFait(s);
-    const CSFMLJeu* jeu = leJeu();
+    const PartieJeu* jeu = faceJeu::partie();
     if (CPerso* ia = iaArg(s, 0, SiVide::Courante); ia && !(jeu && jeu->mode == 2))
         ia->demiTour();
     ++s->numCmdCour;
@@ -231,7 +229,7 @@ void CScriptEngine::cmdSETIAFACTION(CScript* s)
 void CScriptEngine::cmdIAGENERALALERT(CScript* s)
 {
     marquerFait(s);
-    const CSFMLJeu* jeu = leJeu();
+    const MondeJeu* jeu = faceJeu::monde();
     CPerso* ia = iaArg(s, 2, SiVide::Courante);
     if (ia && ia->sprite && jeu && jeu->pIABehaviours)
         jeu->pIABehaviours->alerteGenerale(ia, tuv::floatVersInt(ia->sprite->x), tuv::floatVersInt(ia->sprite->y),
@@ -242,7 +240,7 @@ void CScriptEngine::cmdIAGENERALALERT(CScript* s)
 void CScriptEngine::cmdINITIASHOOTANGLE(CScript* s)
 {
     marquerFait(s);
-    const CSFMLJeu* jeu = leJeu();
+    const MondeJeu* jeu = faceJeu::monde();
     CPerso* ia = iaArg(s, 1, SiVide::Propre);
     ajouterRetourInt(s, ia && jeu && jeu->pIABehaviours ? jeu->pIABehaviours->initAngleTir(ia, getArgInt(s, 0)) : 0);
     ++s->numCmdCour;
@@ -353,7 +351,7 @@ void CScriptEngine::cmdISIAVISIBLE(CScript* s)
 void CScriptEngine::cmdGETZEPHGRAVPOS(CScript* s)
 {
     marquerFait(s);
-    const CSFMLJeu* jeu = leJeu();
+    const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? jeu->pvue : nullptr;
     ajouterRetourFloat(s, vue ? vue->centreX : 0.0f);
     ajouterRetourFloat(s, vue ? vue->centreY : 0.0f);
@@ -416,7 +414,7 @@ void CScriptEngine::cmdIA(CScript* s)
 void CScriptEngine::cmdSCALEIA(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     CPerso* p = chercherIA(getArgString(s, 0));
     if (!p && jeu)
         p = jeu->pPerso.get();
@@ -479,7 +477,7 @@ void CScriptEngine::cmdTEXTURE_PER(CScript* s)
 void CScriptEngine::cmdCHANGEDIRPERSO(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     CPerso* p = jeu ? jeu->pPerso.get() : nullptr;
     if (!p || !p->sprite)
         return;
@@ -500,7 +498,7 @@ void CScriptEngine::cmdCHANGEDIRPERSO(CScript* s)
 void CScriptEngine::cmdTUE_PERSO(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     if (CPerso* p = jeu ? jeu->pPerso.get() : nullptr) {
         p->vie = 0;
         p->setEtat(EtatPerso::MORT);
@@ -513,7 +511,7 @@ void CScriptEngine::cmdTUE_PERSO(CScript* s)
 void CScriptEngine::cmdIAEXIT(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    PartieJeu* jeu = faceJeu::partie();
     CPerso* p = s->pPersoDeclencheur.get();
     if (!jeu || jeu->mode == 2 || !p) {
         ++s->numCmdCour;
@@ -527,7 +525,7 @@ void CScriptEngine::cmdIAEXIT(CScript* s)
     CDecor* d = monde();
     if (d && std::find(d->persos.begin(), d->persos.end(), p) != d->persos.end())
         jeu->pPersoSorti = p;
-    if (jeu->pPerso == p) {
+    if (faceJeu::monde()->pPerso == p) {
         CPerso* suivant = nullptr;
         if (d)
             for (CPerso* q : d->persos)
@@ -535,7 +533,7 @@ void CScriptEngine::cmdIAEXIT(CScript* s)
                     suivant = q;
                     break;
                 }
-        jeu->pPerso = suivant;
+        faceJeu::monde()->pPerso = suivant;
     }
     ++s->numCmdCour;
 }
@@ -567,7 +565,7 @@ void CScriptEngine::cmdINFOS_VIE(CScript* s)
 void CScriptEngine::cmdSETINFOSVISIBLE(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = leJeu(); jeu && jeu->pHUD)
-        jeu->pHUD->bInfosVisible = getArgInt(s, 0) != 0;
+    if (ServicesJeu* jeu = faceJeu::services())
+        jeu->montrerInfos(getArgInt(s, 0) != 0);
     ++s->numCmdCour;
 }

@@ -3,12 +3,11 @@
 // Texts and images are kept by the engine: a frame loads nothing and makes no text object.
 #include "script/ScriptEngine.h"
 
+#include "core/EtatJeu.h"
 #include "core/Media.h"
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
 #include "script/CommandesOutils.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -44,7 +43,7 @@ void dessinerTexture(sf::RenderWindow& f, const sf::Texture& t, float x, float y
     f.draw(image);
 }
 
-void dessinerInfo(sf::RenderWindow& f, const CSFMLJeu& jeu, const std::string& nom, float x, float y)
+void dessinerInfo(sf::RenderWindow& f, const AffichageJeu& jeu, const std::string& nom, float x, float y)
 {
     const auto it = jeu.imagesInfo.find(nom);
     if (it != jeu.imagesInfo.end() && it->second)
@@ -184,7 +183,7 @@ void CScriptEngine::cmdSETMSGTXTSTYLE(CScript* s)
 
 void CScriptEngine::dessinerMessage(CScript* s, sf::RenderWindow& f)
 {
-    CSFMLJeu& jeu = *leJeu();
+    ServicesJeu& jeu = *faceJeu::services();
     const VueFenetre vue(f);
     if (textureFondMessage.getSize().x > 0) {
         sf::Sprite fond(textureFondMessage);
@@ -203,7 +202,7 @@ void CScriptEngine::dessinerMessage(CScript* s, sf::RenderWindow& f)
     } else if (const auto fixe = imagesParle.find(locuteur); fixe != imagesParle.end()) {
         dessinerTexture(f, *fixe->second, ix, iy);
     } else {
-        dessinerInfo(f, jeu, locuteur, ix, iy);
+        dessinerInfo(f, *faceJeu::affichage(), locuteur, ix, iy);
     }
     const float tx = static_cast<float>(s->nPosTexteX), ty = static_cast<float>(s->nPosTexteY);
     for (int k = 1; k <= 3; ++k) {
@@ -217,19 +216,19 @@ void CScriptEngine::dessinerMessage(CScript* s, sf::RenderWindow& f)
         jeu.placerTexte(ligne, tx, ty + static_cast<float>(INTERLIGNE_MESSAGE * (k - 1)), &texte);
     }
     const float py = ty + DECALAGE_INVITE;
-    dessinerInfo(f, jeu, "Tilde", tx, py);
-    dessinerInfo(f, jeu, "B", tx + PAS_INVITE, py);
-    dessinerInfo(f, jeu, "Tilde", tx + 2 * PAS_INVITE, py);
+    dessinerInfo(f, *faceJeu::affichage(), "Tilde", tx, py);
+    dessinerInfo(f, *faceJeu::affichage(), "B", tx + PAS_INVITE, py);
+    dessinerInfo(f, *faceJeu::affichage(), "Tilde", tx + 2 * PAS_INVITE, py);
 }
 
 // Shows the box until the first player releases B.
 void CScriptEngine::cmdDRAWMSG(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    AffichageJeu* jeu = faceJeu::affichage();
     if (jeu && jeu->fenetre)
         dessinerMessage(s, *jeu->fenetre);
-    if (jeu && jeu->commandes[0].bRelB) {
+    if (jeu && faceJeu::partie()->commandes[0].bRelB) {
         ++s->numCmdCour;
         return;
     }
@@ -241,7 +240,7 @@ void CScriptEngine::cmdDRAWMSG(CScript* s)
 // Portrait, bubble and lines; decalage: where a fourth line would stand.
 void CScriptEngine::dessinerBulle(CScript* s, sf::RenderWindow& f, int& decalage)
 {
-    CSFMLJeu& jeu = *leJeu();
+    ServicesJeu& jeu = *faceJeu::services();
     const VueFenetre vue(f);
     const int X = nBulleX, Y = nBulleY, T = nDecalageTexteBulle;
     const std::string locuteur = getArgString(s, 0);
@@ -287,11 +286,11 @@ void CScriptEngine::cmdPARLE(CScript* s)
         c->nCompteur = getArgInt(s, 1);
         c->nEtat = 1;
     }
-    CSFMLJeu* jeu = leJeu();
+    AffichageJeu* jeu = faceJeu::affichage();
     int decalage = 20;
     if (jeu && jeu->fenetre)
         dessinerBulle(s, *jeu->fenetre, decalage);
-    const bool relacheB = jeu && jeu->commandes[0].bRelB;
+    const bool relacheB = jeu && faceJeu::partie()->commandes[0].bRelB;
     if (c->nCompteur == DUREE_SANS_FIN) {
         if (jeu && jeu->fenetre) {
             const VueFenetre vue(*jeu->fenetre);
@@ -327,7 +326,7 @@ void CScriptEngine::cmdNOPARLE(CScript* s)
 void CScriptEngine::cmdSETWAITMESSAGEVISIBLE(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = leJeu(); jeu && jeu->pHUD)
-        jeu->pHUD->bAttenteVisible = getArgInt(s, 0) == 1;
+    if (ServicesJeu* jeu = faceJeu::services())
+        jeu->montrerAttente(getArgInt(s, 0) == 1);
     ++s->numCmdCour;
 }

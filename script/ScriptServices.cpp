@@ -1,14 +1,14 @@
 // The script hooks of the foundation: animated sprites create the scripts of their frames and
 // shots, pause them until their frame comes, resume and remove them.
+#include "core/EtatJeu.h"
 #include "script/ScriptEngine.h"
 
 #include "core/Services.h"
-#include "game/Jeu.h"
 
 namespace {
 // The engine of the game that holds the script: sprites may keep a pointer to a script that
 // an engine has since removed, and such a pointer must not be followed.
-CScriptEngine* moteurDe(const CSFMLJeu& jeu, const CScript* s)
+CScriptEngine* moteurDe(const MondeJeu& jeu, const CScript* s)
 {
     for (CScriptEngine* e : {jeu.pscriptEngineMenu, jeu.pscriptEngineJeu})
         if (e && e->contient(s))
@@ -17,7 +17,7 @@ CScriptEngine* moteurDe(const CSFMLJeu& jeu, const CScript* s)
 }
 } // namespace
 
-void installerServicesScripts(CSFMLJeu& jeu)
+void installerServicesScripts(MondeJeu& jeu)
 {
     ServicesFondation& s = g_services;
     s.creerScript = [&jeu](const std::string& fichier, CSPRITE* sd, int declencheur, int nbRunMax, bool bRelease,

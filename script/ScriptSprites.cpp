@@ -5,11 +5,10 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Particules.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 #include "script/CommandesOutils.h"
 
@@ -31,14 +30,14 @@ constexpr float DUREE_NOM_ARME = 150.0f;
 constexpr int NB_JOUEURS_HUD = 4;
 
 // A full load of the weapon of slot s, adjusted by the player's weapon-load option.
-int chargePleine(const SlotArme& slot, int numJoueur, const CSFMLJeu& jeu)
+int chargePleine(const SlotArme& slot, int numJoueur, const MondeJeu& monde, const PartieJeu& partie)
 {
-    const CArme* arme = jeu.parmes && slot.numero >= 0 && slot.numero < jeu.parmes->nbArmes
-                            ? jeu.parmes->arme(slot.numero)
+    const CArme* arme = monde.parmes && slot.numero >= 0 && slot.numero < monde.parmes->nbArmes
+                            ? monde.parmes->arme(slot.numero)
                             : nullptr;
     const int charge = arme ? arme->munitions : 0;
-    const int option = numJoueur == 0 ? jeu.chargementArmesJoueur1
-                       : numJoueur == 1 ? jeu.chargementArmesJoueur2
+    const int option = numJoueur == 0 ? partie.chargementArmesJoueur1
+                       : numJoueur == 1 ? partie.chargementArmesJoueur2
                                         : 0;
     switch (option) {
     case 2: return static_cast<int>(charge * 1.25);
@@ -265,7 +264,7 @@ void CScriptEngine::cmdCHUTE(CScript* s)
 void CScriptEngine::cmdFONTAINEDARMES(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    PartieJeu* jeu = faceJeu::partie();
     CSPRITE* sd = s->pSD;
     CDecor* d = monde();
     const int mode = getArgInt(s, 0);
@@ -291,13 +290,13 @@ void CScriptEngine::cmdFONTAINEDARMES(CScript* s)
                 continue;
             p->selectArme(sd->numArmeFontaine);
             if (SlotArme* slot = slotCourant(*p)) {
-                slot->munitions = chargePleine(*slot, p->numJoueur, *jeu);
+                slot->munitions = chargePleine(*slot, p->numJoueur, *faceJeu::monde(), *faceJeu::partie());
                 slot->bPossedee = true;
             }
         }
         jouerSonSD(sd);
-        if (jeu->pHUD && preneur->numJoueur >= 0 && preneur->numJoueur < NB_JOUEURS_HUD)
-            jeu->pHUD->compteurArme[preneur->numJoueur] = tuv::floatVersInt(DUREE_NOM_ARME / coefficient());
+        if (preneur->numJoueur >= 0 && preneur->numJoueur < NB_JOUEURS_HUD)
+            faceJeu::services()->afficherNomArme(preneur->numJoueur, tuv::floatVersInt(DUREE_NOM_ARME / coefficient()));
     }
     ++s->numCmdCour;
 }
@@ -307,7 +306,7 @@ void CScriptEngine::cmdFONTAINEDARMES(CScript* s)
 void CScriptEngine::pastille(CScript* s, bool CPerso::*drapeau, bool CPerso::*autre)
 {
     marquerFait(s);
-    const CSFMLJeu* jeu = leJeu();
+    const PartieJeu* jeu = faceJeu::partie();
     CSPRITE* sd = s->pSD;
     if (jeu && jeu->mode == 1 && sd && sd->bVisible) {
         const int mode = getArgInt(s, 0);

@@ -1,12 +1,12 @@
 // On-screen texts (PRINT, CLRPRINT), pauses (PAUSE), started scripts (SCRIPTRUN), the two
 // drawings of the frame (the scripts' texts, the editor's view of trigger zones) and the
 // script monitor's variable list.
+#include "core/EtatJeu.h"
 #include "script/ScriptEngine.h"
 
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlList.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -28,9 +28,9 @@ void CScriptEngine::cmdPRINT(CScript* s)
     marquerFait(s);
     if (s->prints.size() < NB_PRINTS_MAX) {
         // The game's text font; the engine's own when there is no game.
-        const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        const ServicesJeu* jeu = faceJeu::services();
         sf::Text t;
-        t.setFont(jeu ? jeu->police : police);
+        t.setFont(jeu ? *jeu->policeJeu() : police);
         t.setString(sf::String(getArgWString(s, 0)));
         t.setPosition(static_cast<float>(getArgInt(s, 1)), static_cast<float>(getArgInt(s, 2)));
         s->prints.push_back(t);

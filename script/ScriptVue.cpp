@@ -6,14 +6,12 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
-#include "game/HUD.h"
-#include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
-#include "menus/JeuMenus.h"
+#include "level/Vue.h"
 #include "script/CommandesOutils.h"
 
 #include <algorithm>
@@ -44,7 +42,7 @@ constexpr int COMPTEUR_EXPLOSION = 8;
 
 CVue* vueDuJeu()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pvue : nullptr;
 }
 
@@ -158,7 +156,7 @@ void CScriptEngine::cmdZOOMVUE(CScript* s)
 void CScriptEngine::cmdCMD_ZOOM(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = leJeu())
+    if (PartieJeu* jeu = faceJeu::partie())
         jeu->bZoomEntree = getArgInt(s, 0) == 1;
     ++s->numCmdCour;
 }
@@ -166,7 +164,7 @@ void CScriptEngine::cmdCMD_ZOOM(CScript* s)
 void CScriptEngine::cmdRUNFUNCTION(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    ServicesJeu* jeu = faceJeu::services();
     CVue* v = vueDuJeu();
     const std::string nom = getArgString(s, 0);
     if (nom == "vibration" && jeu) {
@@ -218,7 +216,7 @@ void CScriptEngine::cmdVIBRATION(CScript* s)
 void CScriptEngine::cmdJOUE(CScript* s)
 {
     marquerFait(s);
-    if (CSFMLJeu* jeu = leJeu())
+    if (PartieJeu* jeu = faceJeu::partie())
         jeu->bControleJoueurs = getArgInt(s, 0) != 0;
     ++s->numCmdCour;
 }
@@ -226,7 +224,7 @@ void CScriptEngine::cmdJOUE(CScript* s)
 void CScriptEngine::cmdPLAYSON(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    ServicesJeu* jeu = faceJeu::services();
     const std::string son = getArgString(s, 0);
     const int mode = getArgInt(s, 1);
     if (jeu && !(mode == SON_SI_LIBRE && jeu->sonEnCours(son) == SON_JOUE)) {
@@ -250,7 +248,7 @@ void CScriptEngine::cmdEXPLOSION(CScript* s)
         cible->bMortLancee = true;
         if (cible->spriteBouclier)
             cible->spriteBouclier->nbanimtotale = 0;
-        if (CSFMLJeu* jeu = leJeu())
+        if (ServicesJeu* jeu = faceJeu::services())
             jeu->jouerSon("EXPLOSION");
         const CVue* v = vueDuJeu();
         cible->compteur5 = v ? tuv::floatVersInt(std::round(v->x)) : 0;
@@ -314,9 +312,9 @@ void CScriptEngine::cmdVOILE(CScript* s)
 void CScriptEngine::cmdINITSHADERGLOBAL(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    ServicesJeu* jeu = faceJeu::services();
     if (CSPRITE* sd = jeu ? chercherSD(getArgString(s, 0)) : nullptr) {
-        jeu->effetsEcran[getArgInt(s, 6) != 0 ? 1 : 0] = sd;
+        jeu->poserEffetEcran(getArgInt(s, 6), sd);
         sd->bEffetEcran = getArgInt(s, 1) != 0;
         sd->effetTemps1 = sd->effetTemps2 = getArgInt(s, 2);
         sd->effetX = static_cast<float>(getArgInt(s, 3));
@@ -332,7 +330,7 @@ void CScriptEngine::cmdINITSHADERGLOBAL(CScript* s)
 void CScriptEngine::cmdRELOAD(CScript* s)
 {
     marquerFait(s);
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     const int numero = getArgInt(s, 0);
     size_t slot = 0;
     if (CPerso* joueur = jeu ? jeu->pPerso.get() : nullptr; joueur && !joueur->armes.empty()) {
@@ -356,12 +354,10 @@ void CScriptEngine::cmdRELOAD(CScript* s)
         a->bPossedee = true;
         dernier = p;
     }
-    if (jeu && jeu->pHUD) {
-        const int duree = tuv::floatVersInt(std::round(DUREE_MESSAGE_ARME / coefficient()));
-        jeu->pHUD->compteurPulsation = duree;
-        jeu->pHUD->armePulsation = static_cast<int>(slot);
+    if (ServicesJeu* services = jeu ? faceJeu::services() : nullptr) {
+        services->pulserArme(static_cast<int>(slot), tuv::floatVersInt(std::round(DUREE_MESSAGE_ARME / coefficient())));
         if (!dernier || dernier->armeCourante == static_cast<int>(slot))
-            jeu->pHUD->compteurArme[0] = tuv::floatVersInt(DUREE_MESSAGE_ARME / coefficient());
+            services->afficherNomArme(0, tuv::floatVersInt(DUREE_MESSAGE_ARME / coefficient()));
     }
     if (s->pSD) {
         s->pSD->supprimerOver("0-LUX21" + tuv::itos(numero));
@@ -397,17 +393,14 @@ void CScriptEngine::changerNiveau(const std::string& chemin, const std::string& 
             return;
         const ChangementNiveau c = *changementNiveau;
         changementNiveau.reset();
-        CSFMLJeu* jeu = leJeu();
+        ServicesJeu* jeu = faceJeu::services();
         CDecor* d = monde();
         if (!d)
             return;
-        CJeuMenus* menus = jeu ? jeu->pMenus : nullptr;
-        if (menus) {
-            menus->strDossierNiveau = c.dossier;
-            menus->strCheminNiveau = c.chemin;
-        }
+        if (jeu)
+            jeu->niveauChoisi(c.dossier, c.chemin);
         if (changerMonde)
-            changerMonde(*d, c.chemin, c.zone, menus && c.chemin == menus->strNiveauCharge);
+            changerMonde(*d, c.chemin, c.zone, jeu && c.chemin == jeu->fichierNiveauCharge());
     });
 }
 
@@ -420,7 +413,7 @@ void CScriptEngine::cmdCHARGERNIV(CScript* s)
     c->bFait = 1;
     if (getArgInt(s, 2) != 0)
         return;
-    CSFMLJeu* jeu = leJeu();
+    MondeJeu* jeu = faceJeu::monde();
     CPerso* joueur = jeu ? jeu->pPerso.get() : nullptr;
     if (joueur)
         joueur->bSansDegats = true;
@@ -430,7 +423,7 @@ void CScriptEngine::cmdCHARGERNIV(CScript* s)
             nCompteurFondu = tuv::floatVersInt(FONDU_DEPART / coefficient());
         }
         if (jeu)
-            jeu->bControleJoueurs = false;
+            faceJeu::partie()->bControleJoueurs = false;
         --nCompteurFondu;
         const int t = std::clamp(tuv::floatVersInt(static_cast<float>(nCompteurFondu) * coefficient()), 0, 255);
         if (joueur && joueur->sprite)

@@ -7,9 +7,9 @@
 #include "core/Particules.h"
 #include "core/SetTextures.h"
 #include "game/HUD.h"
+#include "level/Decor.h"
 #include "level/MenuImage.h"
 #include "level/Vue.h"
-#include "level/Decor.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Window.hpp>

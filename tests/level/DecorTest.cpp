@@ -2,7 +2,6 @@
 
 #include "core/ShaderManager.h"
 #include "core/SpriteSimple.h"
-#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"
@@ -14,6 +13,7 @@
 #include "level/EffetOrage.h"
 #include "level/EffetPluie.h"
 #include "level/FondImage.h"
+#include "level/MenuImage.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

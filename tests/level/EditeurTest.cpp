@@ -6,9 +6,9 @@
 #include "core/Physique.h"
 #include "game/HUD.h"
 #include "game/JeuBarreOutils.h"
-#include "level/MenuImage.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"
+#include "level/MenuImage.h"
 #include "script/ScriptEngine.h"
 #include "support/Outils.h"
 

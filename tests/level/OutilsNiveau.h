@@ -9,9 +9,9 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

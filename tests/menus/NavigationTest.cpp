@@ -2,8 +2,8 @@
 #include "OutilsMenus.h"
 
 #include "characters/Perso.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
+#include "level/Vue.h"
 
 #include <gtest/gtest.h>
 

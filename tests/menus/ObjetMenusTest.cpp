@@ -1,8 +1,8 @@
 // The menu object: construction, killcam replay, the KILLCAM option and the world switch.
 #include "OutilsMenus.h"
 
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>

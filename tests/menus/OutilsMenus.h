@@ -3,8 +3,8 @@
 // both worlds, a weapon list, a scripted input source and a pad that tests set.
 #include "characters/Armes.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "core/Manettes.h"
+#include "game/Jeu.h"
 #include "game/OutilsJeu.h"
 #include "game/SourceEntrees.h"
 #include "gui/CPLUXTest.h"

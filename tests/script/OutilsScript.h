@@ -10,11 +10,11 @@
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <gtest/gtest.h>
