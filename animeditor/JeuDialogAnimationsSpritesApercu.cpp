@@ -6,9 +6,9 @@
 #include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
@@ -32,7 +32,7 @@ void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX
     pSprite->play();
     editeur::cocher(*this, IdAnm::myButtonCheckLectureAnimBoucle, pSprite->bBoucle);
     // The keyboard is the player's unless a text input holds it; without a game, no input.
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     if (jeu)
         jeu->evenements(0, false, !CPLUX::isInput());
     pSprite->updateEtatJoueur(0);
@@ -47,7 +47,7 @@ void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX
     // High enough, the shadow is gone (a negative size would turn it over).
     const float echelleOmbre = std::max(0.f, zoom - v / OMBRE_PAR_VITESSE);
     ciseaux.suspendre();
-    pSprite->dessinerOmbre(w, 0, jeu ? jeu->pRenderTextureOmbre : nullptr, g.x * zoom, g.y * zoom, pImageAnimation,
+    pSprite->dessinerOmbre(w, 0, jeu ? faceJeu::affichage()->pRenderTextureOmbre : nullptr, g.x * zoom, g.y * zoom, pImageAnimation,
                            echelleOmbre, cx, cy, numAnimationMere, 0, sf::Transform::Identity);
     ciseaux.reprendre();
     const int a = pSprite->getAnimation();

@@ -6,8 +6,8 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 
 #include "anim/Sprite3.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXDialogFile.h"
@@ -137,7 +137,7 @@ void CJeuDialogAnimationsSprites::rechargerPlanche()
 // the new map (the old ones may be gone).
 void CJeuDialogAnimationsSprites::rechargerAnimsGlobales()
 {
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (ServicesJeu* jeu = faceJeu::services())
         jeu->chargerAnimsGlobales("./anmglobaux.ini");
     majComboAnmBase(true);
     pSprite->relierAnimsGlobales();

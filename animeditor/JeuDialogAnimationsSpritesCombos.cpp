@@ -7,10 +7,10 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 
 #include "anim/Sprite3.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
 #include "editor/JeuDialogShaderVERT.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 
@@ -62,7 +62,7 @@ void anmBase(D& d, CPLUXControlComboBox& c, int)
         return;
     }
     const std::string cle = c.getTextSelCol2();
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     CSPRITE3* p = jeu && !cle.empty() ? jeu->getAnimGlobale(cle) : nullptr;
     if (p == el->pSpriteLie)
         return;
@@ -140,7 +140,7 @@ void sonFrame(D& d, CPLUXControlComboBox& c, int ligne)
         return;
     if (ligne > 0) {
         kf->son = c.getTextSel();
-        if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
+        if (ServicesJeu* jeu = faceJeu::services()) {
             jeu->arreterSons();
             jeu->jouerSon(kf->son);
         }

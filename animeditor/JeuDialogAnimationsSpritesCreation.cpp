@@ -7,9 +7,9 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlImage.h"
@@ -217,7 +217,7 @@ void CJeuDialogAnimationsSprites::remplirCombosShaders()
 
 CShaderManager* CJeuDialogAnimationsSprites::gestionnaireShaders()
 {
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu; jeu && jeu->pShaderManager)
+    if (AffichageJeu* jeu = faceJeu::affichage(); jeu && jeu->pShaderManager)
         return jeu->pShaderManager;
     if (!shadersPropres_)
         shadersPropres_ = std::make_unique<CShaderManager>();
@@ -226,7 +226,7 @@ CShaderManager* CJeuDialogAnimationsSprites::gestionnaireShaders()
 
 void CJeuDialogAnimationsSprites::remplirCombosArmes()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CArmes* armes = jeu ? jeu->parmes : nullptr;
     for (const char* id : {IdAnm::myComboBoxArmes, IdAnm::myComboBoxEtatsListeArmes}) {
         CPLUXControlComboBox* c = ctrlComboBox(id);

@@ -9,12 +9,12 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXDialogFile.h"
@@ -314,7 +314,7 @@ void D::exporterNouveauAnm(const std::string& chemin)
 
 void D::appliquerAuJeu()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     const std::string fichier = pSprite->strFichier;
     if (!jeu || fichier.empty())
         return;

@@ -8,8 +8,8 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 
@@ -30,7 +30,6 @@ constexpr int MAX_FILLES = 19;
 // otherwise multiply the lines beyond any use.
 constexpr int MAX_LIGNES_ARBRE = 20000;
 
-const CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
 
 // "(aucune)" (second column "-1"), then the animations of the sprite, the one being edited grey.
 void remplirAnimations(CPLUXControlComboBox* c, const CSPRITE3& sprite, int grisee)
@@ -71,8 +70,8 @@ void CJeuDialogAnimationsSprites::majListeElements()
     if (CPLUXControlComboBox* c = ctrlComboBox(IdAnm::myComboBoxArmeElement)) {
         c->reset();
         c->AddElement(L"(aucune)");
-        if (jeu() && jeu()->parmes)
-            for (const CArme* a : jeu()->parmes->armes)
+        if (faceJeu::monde() && faceJeu::monde()->parmes)
+            for (const CArme* a : faceJeu::monde()->parmes->armes)
                 if (a)
                     c->AddElement(CPLUX::utf8toWStr(a->nom));
         c->setNumSel(0);
@@ -326,9 +325,9 @@ void CJeuDialogAnimationsSprites::majComboSonFrame()
     if (CPLUXControlComboBox* c = ctrlComboBox(IdAnm::myComboBoxSonFrame)) {
         c->reset();
         c->AddElement(L"(aucun)");
-        if (jeu())
-            for (const auto& son : jeu()->buffersSons)
-                c->AddElement(CPLUX::utf8toWStr(son.first));
+        if (const ServicesJeu* jeu = faceJeu::services())
+            for (const std::string& son : jeu->nomsSons())
+                c->AddElement(CPLUX::utf8toWStr(son));
     }
     if (pSprite->getAnim(numAnimationSel))
         majPanneauKeyFrame();
@@ -381,8 +380,8 @@ void CJeuDialogAnimationsSprites::majComboAnmBase(bool remplir)
         c->AddElement("(courant)");
         c->AddElementCol2("");
         c->setColor(VERT, 0);
-        if (jeu())
-            for (const auto& [chemin, anm] : jeu()->animsGlobales) {
+        if (const ServicesJeu* jeu = faceJeu::services())
+            for (const auto& [chemin, anm] : jeu->listeAnimsGlobales()) {
                 c->AddElement(anm ? anm->ID : std::string());
                 c->AddElementCol2(chemin);
             }

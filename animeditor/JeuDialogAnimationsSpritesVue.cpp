@@ -8,9 +8,9 @@
 #include "core/LotFormes.h"
 
 #include "anim/Sprite3.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 
@@ -146,7 +146,7 @@ void CJeuDialogAnimationsSprites::dessinerSpriteVue(sf::RenderWindow& w, CCiseau
         pSprite->dessinerAnimation(w, pImageAnimation, zoom, x, y, numAnimationMere, pas);
     }
     if (pSprite->bDessinerMere) {
-        const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        const AffichageJeu* jeu = faceJeu::affichage();
         // The silhouette goes through a render texture, which may share the window's context.
         ciseaux.suspendre();
         const sf::Vector2f ombre =

@@ -2,6 +2,7 @@
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
@@ -10,7 +11,6 @@
 #include "editor/JeuDialogOptionsNiv.h"
 #include "editor/JeuDialogPerso.h"
 #include "editor/JeuDialogPhysCheminOptions.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "level/CalqueSD.h"
@@ -64,7 +64,7 @@ void enSilence(CPLUXControl* c, F f)
     c->setSendEventOnChange(envoi);
 }
 
-void echecSauvegarde(CSFMLJeu& jeu) { jeu.afficherMessage(ECHEC_SAUVEGARDE, DUREE_MESSAGE); }
+void echecSauvegarde() { faceJeu::services()->afficherMessage(ECHEC_SAUVEGARDE, DUREE_MESSAGE); }
 
 } // namespace
 
@@ -118,7 +118,7 @@ int entierSaisi(const std::string& texte) { return tuv::stoiSansBlancs(texte); }
 
 void ouvrirDialogueChemins()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CDecor* decor = jeu ? jeu->pdecor : nullptr;
     if (decor && !decor->pSDSelection) {
         auto* dialoguePerso = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog(id::PERSO));
@@ -136,25 +136,25 @@ void ouvrirDialogueChemins()
 
 void rechargerNiveau()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (!jeu || !jeu->pdecor || jeu->fichierJeu.empty())
+    PartieJeu* jeu = faceJeu::partie();
+    if (!jeu || !faceJeu::monde()->pdecor || jeu->fichierJeu.empty())
         return;
     if (!tuv::fichierExiste(jeu->fichierJeu)) {
         CPLUX::MessageBoxW(std::string("Erreur !"), "Impossible de charger le niveau : " + jeu->fichierJeu);
         return;
     }
-    jeu->pdecor->chargerNiveau(jeu->fichierJeu, jeu->pdecor->optionChargement);
+    faceJeu::monde()->pdecor->chargerNiveau(jeu->fichierJeu, faceJeu::monde()->pdecor->optionChargement);
 }
 
 bool sauvegardeRapide()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    PartieJeu* jeu = faceJeu::partie();
     if (!jeu)
         return false;
     const std::string fichier = jeu->fichierJeu;
     // A path of blanks is a slip of the keyboard, not a file name.
-    if (!jeu->pdecor || tuv::delspaces(fichier).empty()) {
-        echecSauvegarde(*jeu);
+    if (!faceJeu::monde()->pdecor || tuv::delspaces(fichier).empty()) {
+        echecSauvegarde();
         return false;
     }
     // A path typed in the level options may name another level: it is not replaced unasked.
@@ -164,7 +164,7 @@ bool sauvegardeRapide()
         if (barre)
             barre->demanderRemplacement(fichier);
         else
-            echecSauvegarde(*jeu);
+            echecSauvegarde();
         return false;
     }
     return ecrireNiveau(fichier);
@@ -172,10 +172,10 @@ bool sauvegardeRapide()
 
 bool ecrireNiveau(const std::string& fichier)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor) {
         if (jeu)
-            echecSauvegarde(*jeu);
+            echecSauvegarde();
         return false;
     }
     const bool ecrit = jeu->pdecor->sauverNiveau(fichier.c_str());

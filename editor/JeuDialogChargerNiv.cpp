@@ -1,7 +1,7 @@
 #include "editor/JeuDialogChargerNiv.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
@@ -32,7 +32,7 @@ bool CJeuDialogChargerNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXC
 
 void CJeuDialogChargerNiv::chargerNiveau(const std::string& dossier, const std::string& fichier)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return;
     jeu->pdecor->chargerNiveau(dossier + fichier, 1);

@@ -1,11 +1,11 @@
 #include "editor/JeuDialogMenuEditeur.h"
 
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "editor/SFMLJeuEditeurOptions.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXMessageBox.h"
 #include "level/Decor.h"
@@ -27,7 +27,7 @@ enum class Ecriture {
 // One check button: shown from the game's flag or the player's (neither for the menu's).
 struct CaseBarre {
     const char* id;
-    bool CSFMLJeu::*drapeauJeu;
+    bool OptionsJeu::*drapeauJeu;
     bool CPerso::*drapeauJoueur;
     Ecriture ecriture;
 };
@@ -36,15 +36,15 @@ const CaseBarre CASES[] = {
     {"myButtonCheckVieInfinie", nullptr, &CPerso::bVieInfinie, Ecriture::TousLesPersos},
     {"myButtonCheckMunitionsInfinie", nullptr, &CPerso::bMunitionsInfinies, Ecriture::TousLesPersos},
     {"myButtonCheckBoostInfinie", nullptr, &CPerso::bBoostInfini, Ecriture::Joueur},
-    {"myButtonCheckModeFantome", &CSFMLJeu::bModeFantome, nullptr, Ecriture::Jeu},
+    {"myButtonCheckModeFantome", &OptionsJeu::bModeFantome, nullptr, Ecriture::Jeu},
     {"myButtonCheckModePerso", nullptr, &CPerso::bCollisions, Ecriture::ModePerso},
-    {"myButtonCheckSizeX", &CSFMLJeu::bSizeX, nullptr, Ecriture::Jeu},
-    {"myButtonCheckSizeY", &CSFMLJeu::bSizeY, nullptr, Ecriture::Jeu},
-    {"myButtonCheckLocksSelect", &CSFMLJeu::bLocksSelect, nullptr, Ecriture::Jeu},
-    {"myButtonCheckScriptsActifs", &CSFMLJeu::bScriptsActifs, nullptr, Ecriture::Inverser},
-    {"myButtonCheckAfficheIAs", &CSFMLJeu::bAfficheIAs, nullptr, Ecriture::Jeu},
-    {"myButtonCheckAfficheHitboxes", &CSFMLJeu::bAfficheHitboxes, nullptr, Ecriture::Jeu},
-    {"myButtonCheckAfficheGrille", &CSFMLJeu::bAfficheGrille, nullptr, Ecriture::Jeu},
+    {"myButtonCheckSizeX", &OptionsJeu::bSizeX, nullptr, Ecriture::Jeu},
+    {"myButtonCheckSizeY", &OptionsJeu::bSizeY, nullptr, Ecriture::Jeu},
+    {"myButtonCheckLocksSelect", &OptionsJeu::bLocksSelect, nullptr, Ecriture::Jeu},
+    {"myButtonCheckScriptsActifs", &OptionsJeu::bScriptsActifs, nullptr, Ecriture::Inverser},
+    {"myButtonCheckAfficheIAs", &OptionsJeu::bAfficheIAs, nullptr, Ecriture::Jeu},
+    {"myButtonCheckAfficheHitboxes", &OptionsJeu::bAfficheHitboxes, nullptr, Ecriture::Jeu},
+    {"myButtonCheckAfficheGrille", &OptionsJeu::bAfficheGrille, nullptr, Ecriture::Jeu},
     {CJeuDialogMenuEditeur::CASE_MENU_VISIBLE, nullptr, nullptr, Ecriture::Menu},
 };
 // The first five rows show only while the game has a player, the ghost mode included.
@@ -59,13 +59,13 @@ void afficherMenu(bool masque)
 }
 
 // The row's flag as the check shows it; false when it has no source now.
-bool source(const CaseBarre& c, CSFMLJeu& jeu, bool& valeur)
+bool source(const CaseBarre& c, const OptionsJeu& options, const MondeJeu& monde, bool& valeur)
 {
     if (c.drapeauJeu) {
-        valeur = jeu.*c.drapeauJeu;
+        valeur = options.*c.drapeauJeu;
         return true;
     }
-    CPerso* joueur = jeu.pPerso.get();
+    CPerso* joueur = monde.pPerso.get();
     if (c.drapeauJoueur && joueur) {
         valeur = joueur->*c.drapeauJoueur;
         return true;
@@ -73,14 +73,14 @@ bool source(const CaseBarre& c, CSFMLJeu& jeu, bool& valeur)
     return false;
 }
 
-void ecrire(const CaseBarre& c, CSFMLJeu& jeu, bool coche)
+void ecrire(const CaseBarre& c, OptionsJeu& options, const MondeJeu& monde, bool coche)
 {
-    CPerso* joueur = jeu.pPerso.get();
+    CPerso* joueur = monde.pPerso.get();
     switch (c.ecriture) {
-    case Ecriture::Jeu: jeu.*c.drapeauJeu = coche; break;
+    case Ecriture::Jeu: options.*c.drapeauJeu = coche; break;
     case Ecriture::TousLesPersos:
-        if (jeu.pdecor)
-            for (auto* liste : {&jeu.pdecor->persos, &jeu.pdecor->ias})
+        if (monde.pdecor)
+            for (auto* liste : {&monde.pdecor->persos, &monde.pdecor->ias})
                 for (CPerso* p : *liste)
                     if (p)
                         p->*c.drapeauJoueur = coche;
@@ -92,10 +92,10 @@ void ecrire(const CaseBarre& c, CSFMLJeu& jeu, bool coche)
     case Ecriture::ModePerso:
         if (joueur) {
             joueur->bCollisions = !joueur->bCollisions;
-            jeu.bModePerso = !joueur->bCollisions;
+            options.bModePerso = !joueur->bCollisions;
         }
         break;
-    case Ecriture::Inverser: jeu.*c.drapeauJeu = !(jeu.*c.drapeauJeu); break;
+    case Ecriture::Inverser: options.*c.drapeauJeu = !(options.*c.drapeauJeu); break;
     case Ecriture::Menu: afficherMenu(coche); break;
     }
 }
@@ -107,24 +107,24 @@ CJeuDialogMenuEditeur::~CJeuDialogMenuEditeur() = default;
 
 void CJeuDialogMenuEditeur::setFPS()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     CPLUXControl* texte = getControl(TEXTE_FPS);
     if (!jeu || !texte)
         return;
     // Before the loop's first measure the model's text stays.
-    const std::wstring fps = jeu->texteFPS.getString().toWideString();
+    const std::wstring fps = jeu->texteFPSJeu()->getString().toWideString();
     if (!fps.empty() && texte->getTextW() != fps)
         texte->setText(fps);
 }
 
 void CJeuDialogMenuEditeur::refreshChecks()
 {
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu) {
+    if (MondeJeu* jeu = faceJeu::monde()) {
         const bool avecJoueur = jeu->pPerso != nullptr;
         for (int i = 0; i < static_cast<int>(std::size(CASES)); ++i) {
             bool valeur = false;
             CPLUXControlButtonCheck* c = ctrlButtonCheck(CASES[i].id);
-            if (c && (avecJoueur || i >= NB_CASES_JOUEUR) && source(CASES[i], *jeu, valeur))
+            if (c && (avecJoueur || i >= NB_CASES_JOUEUR) && source(CASES[i], *faceJeu::options(), *jeu, valeur))
                 c->setCheck(valeur);
         }
     }
@@ -139,7 +139,7 @@ void CJeuDialogMenuEditeur::onCreate()
     if (CPLUXControlButtonCheck* menu = ctrlButtonCheck(CASE_MENU_VISIBLE))
         menu->setCheck(true);
     pOptions = std::make_unique<CSFMLJeuEditeurOptions>();
-    pOptions->pjeu = CSFMLJeuGlobal::pmonjeu;
+    pOptions->pjeu = faceJeu::monde();
     pOptions->afficherDrapeaux();
 }
 
@@ -161,14 +161,14 @@ bool CJeuDialogMenuEditeur::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUX
 void CJeuDialogMenuEditeur::onCtrlCheckChange(CPLUXControlButtonCheck* c)
 {
     CPLUXDialog::onCtrlCheckChange(c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
-    if (c && jeu)
+    OptionsJeu* options = faceJeu::options();
+    if (c && options)
         for (const CaseBarre& ligne : CASES)
             if (c->getId() == ligne.id) {
-                ecrire(ligne, *jeu, c->isChecked());
+                ecrire(ligne, *options, *faceJeu::monde(), c->isChecked());
                 // A toggle may have found the check stale: it shows the flag again.
                 bool valeur = false;
-                if (source(ligne, *jeu, valeur))
+                if (source(ligne, *options, *faceJeu::monde(), valeur))
                     c->setCheck(valeur);
                 break;
             }

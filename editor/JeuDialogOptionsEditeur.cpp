@@ -3,10 +3,10 @@
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "editor/Editeur.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -15,18 +15,18 @@ namespace {
 // The game's flags its check buttons show, by the names the model binds them to.
 struct DrapeauLie {
     const char* nom;
-    bool CSFMLJeu::*drapeau;
+    bool OptionsJeu::*drapeau;
 };
 const DrapeauLie DRAPEAUX[] = {
-    {"CSFMLJeuGlobal::pmonjeu->bCarteJeu", &CSFMLJeu::bCarteJeu},
-    {"CSFMLJeuGlobal::pmonjeu->bModeFantome", &CSFMLJeu::bModeFantome},
-    {"CSFMLJeuGlobal::pmonjeu->bSizeX", &CSFMLJeu::bSizeX},
-    {"CSFMLJeuGlobal::pmonjeu->bSizeY", &CSFMLJeu::bSizeY},
-    {"CSFMLJeuGlobal::pmonjeu->bLocksSelect", &CSFMLJeu::bLocksSelect},
-    {"CSFMLJeuGlobal::pmonjeu->bScriptsActifs", &CSFMLJeu::bScriptsActifs},
-    {"CSFMLJeuGlobal::pmonjeu->bAfficheIAs", &CSFMLJeu::bAfficheIAs},
-    {"CSFMLJeuGlobal::pmonjeu->bAfficheHitboxes", &CSFMLJeu::bAfficheHitboxes},
-    {"CSFMLJeuGlobal::pmonjeu->bAfficheGrille", &CSFMLJeu::bAfficheGrille},
+    {"CSFMLJeuGlobal::pmonjeu->bCarteJeu", &OptionsJeu::bCarteJeu},
+    {"CSFMLJeuGlobal::pmonjeu->bModeFantome", &OptionsJeu::bModeFantome},
+    {"CSFMLJeuGlobal::pmonjeu->bSizeX", &OptionsJeu::bSizeX},
+    {"CSFMLJeuGlobal::pmonjeu->bSizeY", &OptionsJeu::bSizeY},
+    {"CSFMLJeuGlobal::pmonjeu->bLocksSelect", &OptionsJeu::bLocksSelect},
+    {"CSFMLJeuGlobal::pmonjeu->bScriptsActifs", &OptionsJeu::bScriptsActifs},
+    {"CSFMLJeuGlobal::pmonjeu->bAfficheIAs", &OptionsJeu::bAfficheIAs},
+    {"CSFMLJeuGlobal::pmonjeu->bAfficheHitboxes", &OptionsJeu::bAfficheHitboxes},
+    {"CSFMLJeuGlobal::pmonjeu->bAfficheGrille", &OptionsJeu::bAfficheGrille},
 };
 
 enum class Bouton { Lumieres, ChargePosIAs, ChargeNiv, ChargeNivSaufPerso, SauveNiv, ModeJeu };
@@ -49,7 +49,7 @@ const BoutonOptions BOUTONS[] = {
 void CJeuDialogOptionsEditeur::onCreate()
 {
     CPLUXDialog::onCreate();
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+    if (OptionsJeu* jeu = faceJeu::options())
         for (const DrapeauLie& d : DRAPEAUX)
             setMapVar(d.nom, &(jeu->*d.drapeau));
     afficherVariables();
@@ -64,7 +64,7 @@ void CJeuDialogOptionsEditeur::onShow()
 bool CJeuDialogOptionsEditeur::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
 {
     CPLUXDialog::onPressLeft(w, x, y, c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!c || !jeu)
         return true;
     for (const BoutonOptions& b : BOUTONS) {
@@ -121,7 +121,7 @@ void CJeuDialogOptionsEditeur::replacerIA(CPerso& ia)
 // the reload gave it.
 void CJeuDialogOptionsEditeur::rechargerSaufJoueur()
 {
-    CSFMLJeu& jeu = *CSFMLJeuGlobal::pmonjeu;
+    MondeJeu& jeu = *faceJeu::monde();
     int x = 0, y = 0;
     if (CPerso* joueur = jeu.pPerso.get(); joueur && joueur->sprite) {
         x = tuv::floatVersInt(joueur->sprite->x);
@@ -137,20 +137,20 @@ void CJeuDialogOptionsEditeur::basculerModeJeu()
 {
     if (!CSFMLJeuGlobal::bModeTest)
         return;
-    CSFMLJeu& jeu = *CSFMLJeuGlobal::pmonjeu;
+    OptionsJeu& jeu = *faceJeu::options();
     if (!CPLUX::pTB || !CPLUX::pTB->estAffiche()) {
-        jeu.mode = 2;
+        faceJeu::partie()->mode = 2;
         jeu.bHUDVisible = false;
         jeu.bCarteJeu = true;
-        if (CPerso* joueur = jeu.pPerso.get())
+        if (CPerso* joueur = faceJeu::monde()->pPerso.get())
             joueur->resetEtat();
     } else {
-        jeu.mode = 1;
+        faceJeu::partie()->mode = 1;
         CPLUX::pTB->setVisible(false);
         CPLUX::minimizeAll();
         jeu.bHUDVisible = true;
         jeu.bCarteJeu = false;
-        jeu.pPersoSelection = nullptr;
+        faceJeu::monde()->pPersoSelection = nullptr;
     }
     afficherVariables();
 }

@@ -1,8 +1,8 @@
 #include "editor/JeuDialogOptionsNiv.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "editor/Editeur.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -18,14 +18,14 @@ constexpr const char* COMBO_VUE = "myComboBox";
 // The integer inputs and the field of the running level or game each one edits.
 struct SaisieEntier {
     const char* id;
-    int& (*champ)(CSFMLJeu& jeu, CDecor& decor);
+    int& (*champ)(PartieJeu& partie, CDecor& decor);
 };
 const SaisieEntier ENTIERS[] = {
-    {"myTextInputXHG", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[0]; }},
-    {"myTextInputYHG", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[1]; }},
-    {"myTextInputXBD", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[2]; }},
-    {"myTextInputYBD", [](CSFMLJeu&, CDecor& d) -> int& { return d.zone[3]; }},
-    {"myTextInputTypeJeu", [](CSFMLJeu& j, CDecor&) -> int& { return j.typeJeu; }},
+    {"myTextInputXHG", [](PartieJeu&, CDecor& d) -> int& { return d.zone[0]; }},
+    {"myTextInputYHG", [](PartieJeu&, CDecor& d) -> int& { return d.zone[1]; }},
+    {"myTextInputXBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[2]; }},
+    {"myTextInputYBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[3]; }},
+    {"myTextInputTypeJeu", [](PartieJeu& j, CDecor&) -> int& { return j.typeJeu; }},
 };
 
 struct CaseMeteo {
@@ -52,28 +52,28 @@ void cocher(CPLUXControlButtonCheck* c, bool coche)
 
 void CJeuDialogOptionsNiv::init()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return;
     for (const SaisieEntier& s : ENTIERS)
-        editeur::remplirTexte(getControl(s.id), s.champ(*jeu, *jeu->pdecor));
-    editeur::remplirTexte(getControl(SAISIE_CHEMIN), jeu->fichierJeu);
+        editeur::remplirTexte(getControl(s.id), s.champ(*faceJeu::partie(), *jeu->pdecor));
+    editeur::remplirTexte(getControl(SAISIE_CHEMIN), faceJeu::partie()->fichierJeu);
     remplirCases();
-    fichierNiveau = jeu->fichierJeu;
+    fichierNiveau = faceJeu::partie()->fichierJeu;
 }
 
 void CJeuDialogOptionsNiv::remplirCases()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return;
     const CDecor& d = *jeu->pdecor;
     cocher(ctrlButtonCheck(CASE_ZONE), d.bZone);
-    cocher(ctrlButtonCheck(CASE_CARTE), jeu->bCarteJeu);
+    cocher(ctrlButtonCheck(CASE_CARTE), faceJeu::options()->bCarteJeu);
     for (const CaseMeteo& m : METEO)
         cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
     if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
-        vue->setNumSel(jeu->vuemode_save);
+        vue->setNumSel(faceJeu::options()->vuemode_save);
 }
 
 void CJeuDialogOptionsNiv::onShow()
@@ -91,7 +91,7 @@ void CJeuDialogOptionsNiv::onRefresh()
 bool CJeuDialogOptionsNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
 {
     CPLUXDialog::onPressLeft(w, x, y, c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!c || !jeu || !jeu->pdecor)
         return true;
     CDecor& d = *jeu->pdecor;
@@ -112,17 +112,17 @@ bool CJeuDialogOptionsNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXC
 void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!c || !jeu || !jeu->pdecor)
         return;
     const std::string texte = c->getText();
     if (c->getId() == SAISIE_CHEMIN) {
-        jeu->fichierJeu = texte;
+        faceJeu::partie()->fichierJeu = texte;
         return;
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            s.champ(*jeu, *jeu->pdecor) = editeur::entierSaisi(texte);
+            s.champ(*faceJeu::partie(), *jeu->pdecor) = editeur::entierSaisi(texte);
             return;
         }
 }
@@ -130,17 +130,17 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
 void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)
 {
     CPLUXDialog::onCtrlCheckChange(c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!c || !jeu || !jeu->pdecor || c->getId() != CASE_CARTE)
         return;
-    jeu->pdecor->bCarte = jeu->bCarteJeu = c->isChecked();
+    jeu->pdecor->bCarte = faceJeu::options()->bCarteJeu = c->isChecked();
     CPLUX::refresh(editeur::id::OPTIONS_EDITEUR);
 }
 
 void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
 {
     CPLUXDialog::onCtrlComboChange(c);
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (c && jeu && jeu->pdecor && c->getId() == COMBO_VUE)
-        jeu->vuemode_save = c->getNumSel();
+        faceJeu::options()->vuemode_save = c->getNumSel();
 }

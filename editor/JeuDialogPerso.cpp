@@ -4,11 +4,11 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "editor/JeuDialogSprite.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/Decor.h"
@@ -204,7 +204,7 @@ bool CJeuDialogPerso::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContro
         editeur::remplirTexte(getControl("myTextInputYi"), tuv::ftos(sprite.y0));
     } else if (c->getId() == BOUTON_SPRITE) {
         // The sprite dialog edits the level's selection; a character's sprite is in no plane.
-        CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        MondeJeu* jeu = faceJeu::monde();
         if (jeu && jeu->pdecor) {
             jeu->pdecor->pSDSelection = &sprite;
             jeu->pdecor->pPlanSelection = nullptr;

@@ -3,12 +3,12 @@
 
 #include "animeditor/OutilsControles.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
@@ -139,7 +139,7 @@ void CJeuDialogPhysCheminOptions::onCtrlInputChange(CPLUXControlTextInput* c)
 
 void CJeuDialogPhysCheminOptions::pauserTous(bool pause)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return;
     for (const CCalqueSD* plan : jeu->pdecor->pPlans)

@@ -3,13 +3,13 @@
 #include "editor/JeuDialogPhysEffondrementOptions.h"
 
 #include "animeditor/OutilsControles.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Physique.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -30,7 +30,7 @@ CPhysEffondrement* effondrementSelection()
 // Each visible sprite of the main plane whose collapse is on, in list order.
 void pourChaquePlateforme(const std::function<void(CSPRITE&)>& f)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CCalqueSD* plan = jeu && jeu->pdecor ? jeu->pdecor->pPlans[CDecor::PLAN_PRINCIPAL] : nullptr;
     if (!plan)
         return;

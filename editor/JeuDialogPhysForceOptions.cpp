@@ -2,13 +2,13 @@
 #include "editor/JeuDialogPhysForceOptions.h"
 
 #include "animeditor/OutilsControles.h"
+#include "core/EtatJeu.h"
 #include "core/ForceSD.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "script/Script.h"
 #include "script/ScriptEngine.h"
@@ -160,7 +160,7 @@ void CJeuDialogPhysForceOptions::onCtrlCheckChange(CPLUXControlButtonCheck* c)
 // made again rather than reloaded: the zone's pointer is then stale.
 void CJeuDialogPhysForceOptions::preparerScript(CScript*& script, const std::string& fichier, CSPRITE& sd)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     CScriptEngine* moteur = jeu ? jeu->pscriptEngine : nullptr;
     if (!moteur)
         return;

@@ -5,11 +5,11 @@
 #include "animeditor/OutilsControles.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/ChampsParticules.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlTextInput.h"
 
@@ -73,7 +73,7 @@ bool CJeuDialogPhysParticulesOptions::onPressLeft(sf::RenderWindow* w, int x, in
 // weapons file does: every shot copies it, and must not emit at (or read) the decor sprite.
 void CJeuDialogPhysParticulesOptions::testerArme()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (!pProprietaire || !jeu || !jeu->parmes)
         return;
     const CPerso* joueur = jeu->pPerso.get();

@@ -1,9 +1,9 @@
 #include "editor/JeuDialogPlans.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "editor/Editeur.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -24,7 +24,7 @@ std::string idPlan(const char* prefixe, int n) { return prefixe + std::to_string
 
 CDecor* decorCourant()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pdecor : nullptr;
 }
 

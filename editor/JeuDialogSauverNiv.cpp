@@ -1,7 +1,7 @@
 #include "editor/JeuDialogSauverNiv.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -21,7 +21,7 @@ bool CJeuDialogSauverNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXCo
     CPLUXDialogFileSave::onPressLeft(w, x, y, c);
     if (!c || c->getId() != BOUTON_SAUVER || getFileSave().empty())
         return true;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return true;
     // The level world tells the author how the save went.

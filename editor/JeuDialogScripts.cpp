@@ -3,10 +3,10 @@
 #include "editor/JeuDialogScripts.h"
 
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "editor/Editeur.h"
 #include "editor/IdsScripts.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "level/Decor.h"
@@ -97,11 +97,9 @@ void ajouterLigne(CPLUXControlList& l, int numero, const std::string& texte)
     l.AddElementCol2(texte);
 }
 
-CSFMLJeu* jeu() { return CSFMLJeuGlobal::pmonjeu; }
-
 CDecor* decor()
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     return j ? j->pdecor : nullptr;
 }
 
@@ -109,7 +107,7 @@ CDecor* decor()
 
 CScriptEngine* CJeuDialogScripts::moteur()
 {
-    CSFMLJeu* j = jeu();
+    MondeJeu* j = faceJeu::monde();
     return j ? j->pscriptEngine : nullptr;
 }
 
@@ -170,7 +168,7 @@ void CJeuDialogScripts::refreshListeScripts()
     if (m && !m->scripts.empty()) {
         const CDecor* d = decor();
         const CSPRITE* selection = d ? d->pSDSelection : nullptr;
-        const CPerso* perso = jeu()->pPersoSelection.get();
+        const CPerso* perso = faceJeu::monde()->pPersoSelection.get();
         for (size_t i = 0; i < m->scripts.size(); ++i) {
             const CScript& s = *m->scripts[i];
             if (s.pSD == selection || (!selection && !perso) || (perso && s.pIAPropre == perso)) {

@@ -5,10 +5,10 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "editor/IdsScripts.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -100,7 +100,7 @@ void CJeuDialogScripts::choisirDansListe(int ligne)
 
 void CJeuDialogScripts::nouveau()
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CScriptEngine* m = moteur();
     CDecor* d = jeu ? jeu->pdecor : nullptr;
     if (!m || !d)
@@ -145,7 +145,7 @@ void CJeuDialogScripts::recharger()
     CScript* s = scriptAffiche();
     if (!s)
         return;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     if (jeu->parmes)
         jeu->parmes->viderTirs();
     auto* suppr = dynamic_cast<CPLUXControlButtonCheck*>(CPLUX::getControl(ids::DIALOGUE, ids::CASE_SUPPR_OBJETS));
@@ -160,7 +160,7 @@ void CJeuDialogScripts::recharger()
 
 void CJeuDialogScripts::supprimerObjetsDe(const CScript& s)
 {
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    MondeJeu* jeu = faceJeu::monde();
     CDecor* d = jeu->pdecor;
     CScriptEngine* m = moteur();
     if (!d || !m || d->ias.empty())

@@ -1,11 +1,11 @@
 #include "editor/JeuDialogShaderVERT.h"
 
 #include "animeditor/OutilsControles.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -58,7 +58,7 @@ void remplirVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m)
 {
     if (!combo)
         return;
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    AffichageJeu* jeu = faceJeu::affichage();
     if (jeu && jeu->pShaderManager) {
         jeu->pShaderManager->remplirComboVariables(combo, m);
     } else {

@@ -3,6 +3,7 @@
 
 #include "animeditor/OutilsControles.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/FichierDec.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
@@ -15,7 +16,6 @@
 #include "editor/JeuDialogPhysParticulesOptions.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/LiensDialogues.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlList.h"
 #include "level/Decor.h"
@@ -155,7 +155,7 @@ int statutSon(const CSPRITE& sd)
 {
     if (sd.pSon)
         return sd.pSon->getStatus();
-    CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    ServicesJeu* jeu = faceJeu::services();
     return jeu ? jeu->sonEnCours(sd.idSon) : sf::Sound::Stopped;
 }
 
@@ -173,7 +173,7 @@ const wchar_t* texteStatut(int statut)
 
 CSPRITE* CJeuDialogSprite::selection()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu && jeu->pdecor ? jeu->pdecor->pSDSelection : nullptr;
 }
 
@@ -219,7 +219,7 @@ void CJeuDialogSprite::remplirSprite(CSPRITE& sd)
 // does not list leaves it on no line, never on the previous sprite's shader.
 void CJeuDialogSprite::remplirShaders(const CSPRITE& sd)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const AffichageJeu* jeu = faceJeu::affichage();
     CShaderManager* gestion = jeu ? jeu->pShaderManager : nullptr;
     if (!gestion)
         return;

@@ -3,6 +3,7 @@
 #include "editor/JeuDialogSprite.h"
 
 #include "animeditor/OutilsControles.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
@@ -10,7 +11,6 @@
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogShaderVERT.h"
 #include "editor/LiensDialogues.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 
@@ -127,7 +127,7 @@ void CJeuDialogSprite::onCtrlComboChange(CPLUXControlComboBox* c)
 // variables dialog edits the sprite's two maps. "(sans shader)" empties the stage.
 void CJeuDialogSprite::choisirShader(CSPRITE& sd, const CPLUXControlComboBox& combo, bool fragment)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const AffichageJeu* jeu = faceJeu::affichage();
     CShaderManager* gestion = jeu ? jeu->pShaderManager : nullptr;
     if (!gestion)
         return;

@@ -5,6 +5,7 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/EtatJeu.h"
 #include "core/ForceSD.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
@@ -13,7 +14,6 @@
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/LiensDialogues.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/Decor.h"
@@ -55,7 +55,7 @@ void changerCalque(CSPRITE& s, const std::string& t)
     if (calque == s.calque)
         return;
     s.calque = calque;
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     const CDecor* decor = jeu ? jeu->pdecor : nullptr;
     s.bVisible = calque == 0 || (decor && calque == decor->calqueVisible);
 }
@@ -127,7 +127,7 @@ void basculer(bool& drapeau, T*& slot, bool etat)
 
 CPerso* joueur()
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pPerso.get() : nullptr;
 }
 
@@ -150,7 +150,7 @@ void elaguerPlateformes()
 // The zone's scripts belong to the engine; without the zone nothing would stop them.
 void supprimerScriptsForce(const CForceSD& force)
 {
-    const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+    const MondeJeu* jeu = faceJeu::monde();
     if (CScriptEngine* moteur = jeu ? jeu->pscriptEngine : nullptr)
         for (CScript* s : {force.pScript, force.pScriptFermeture})
             if (s)
@@ -234,7 +234,7 @@ bool CJeuDialogSprite::basculerComportement(CSPRITE& sd, const std::string& id, 
 void CJeuDialogSprite::basculerSonLocal(CSPRITE& sd, bool etat)
 {
     if (etat) {
-        if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu)
+        if (ServicesJeu* jeu = faceJeu::services())
             jeu->attacherSon(sd.idSon, &sd);
     } else if (sd.pSon) {
         sd.pSon->stop();

@@ -1,10 +1,10 @@
 #include "editor/MenuEditeurImage.h"
 
+#include "core/EtatJeu.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
+#include "level/Decor.h"
 #include "level/MenuImage.h"
 #include "level/Vue.h"
-#include "level/Decor.h"
 
 CMenuEditeurImage::CMenuEditeurImage() : pMenu(std::make_unique<CMenuImage>())
 {

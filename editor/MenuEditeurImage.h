@@ -7,7 +7,7 @@
 #include <memory>
 
 class CMenuImage;
-class CSFMLJeu;
+struct MondeJeu;
 namespace sf { class RenderTarget; class Window; }
 
 class CMenuEditeurImage {
@@ -29,7 +29,7 @@ public:
     int decalageX = 400;
     int decalageY = 0;
     int largeurCase = 0, hauteurCase = 0;
-    CSFMLJeu* pjeu = nullptr;  // not owned
+    MondeJeu* pjeu = nullptr;  // the game's world facet, not owned
     CPLUXDialogFileImages dialogueImages;
     CPLUXDialogFileSave dialogueSauver;
 };

@@ -4,10 +4,10 @@
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUXControlImage.h"
 
 namespace {
@@ -60,7 +60,7 @@ void CSFMLJeuChoixPer::chargerApercu()
         def->pPerso = pPerso;
         // The preview's sprite lines go into this picker's bank, for this reading only.
         CPersoDef::banqueApercu = [this] { return pDEC; };
-        const CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        const MondeJeu* jeu = faceJeu::monde();
         def->charger(fichiers[numFichier], true, jeu ? jeu->pdecor : nullptr);
         CPersoDef::banqueApercu = nullptr;
         pDEC->nom = def->id;

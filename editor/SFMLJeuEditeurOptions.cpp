@@ -1,7 +1,7 @@
 #include "editor/SFMLJeuEditeurOptions.h"
 
+#include "core/EtatJeu.h"
 #include "editor/Editeur.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -35,10 +35,10 @@ constexpr int CASE_X = 10, CASE_LARGEUR = 150, CASE_HAUTEUR = 15;
 const sf::Color FOND(45, 50, 62);
 
 // The flag the check shows; none without a level (the grid's needs only the game).
-std::optional<bool> drapeau(const CaseOptions& c, const CSFMLJeu& jeu)
+std::optional<bool> drapeau(const CaseOptions& c, const MondeJeu& jeu, const OptionsJeu& options)
 {
     if (c.cible == Cible::Grille)
-        return jeu.bAfficheGrille;
+        return options.bAfficheGrille;
     if (!jeu.pdecor)
         return std::nullopt;
     const CDecor& d = *jeu.pdecor;
@@ -51,13 +51,13 @@ std::optional<bool> drapeau(const CaseOptions& c, const CSFMLJeu& jeu)
 }
 
 // Inverts the check's flag; false when there was nothing to switch.
-bool inverser(const CaseOptions& c, CSFMLJeu& jeu)
+bool inverser(const CaseOptions& c, MondeJeu& jeu, OptionsJeu& options)
 {
     CDecor* d = jeu.pdecor;
     if (!d)
         return false;
     switch (c.cible) {
-    case Cible::Grille: jeu.bAfficheGrille = !jeu.bAfficheGrille; break;
+    case Cible::Grille: options.bAfficheGrille = !options.bAfficheGrille; break;
     case Cible::Masques: d->bMasques = !d->bMasques; break;
     case Cible::Lumieres:
         d->bLuxVisibles = !d->bLuxVisibles;
@@ -105,7 +105,7 @@ void CSFMLJeuEditeurOptions::afficherDrapeaux()
         return;
     for (const CaseOptions& c : CASES) {
         CPLUXControlButtonCheck* b = pDialog->ctrlButtonCheck(c.id);
-        if (const std::optional<bool> v = drapeau(c, *pjeu); b && v)
+        if (const std::optional<bool> v = drapeau(c, *pjeu, *faceJeu::options()); b && v)
             b->setCheck(*v);
     }
 }
@@ -117,7 +117,7 @@ bool CSFMLJeuEditeurOptions::callback(void* owner, CPLUXDialog* dlg, CPLUXContro
         return true;
     for (const CaseOptions& c : CASES)
         if (ctrl->getId() == c.id) {
-            if (inverser(c, *moi->pjeu))
+            if (inverser(c, *moi->pjeu, *faceJeu::options()))
                 moi->afficherDrapeaux();
             break;
         }

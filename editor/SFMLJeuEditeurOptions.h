@@ -4,7 +4,7 @@
 // window is a library dialog that it owns; the events come through its callback.
 #include "gui/CPLUXDialog.h"
 
-class CSFMLJeu;
+struct MondeJeu;
 
 class CSFMLJeuEditeurOptions : public CPLUXDialog {
 public:
@@ -23,5 +23,5 @@ public:
     static bool callback(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);
 
     CPLUXDialog* pDialog = nullptr;  // owned
-    CSFMLJeu* pjeu = nullptr;        // not owned
+    MondeJeu* pjeu = nullptr;        // the game's world facet, not owned
 };

@@ -1,8 +1,8 @@
 #include "editor/SFMLJeuOuvrir.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "editor/DialogueFichierPropre.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 namespace {
@@ -23,7 +23,7 @@ bool CSFMLJeuOuvrir::rappel(void*, CPLUXDialogFile* dlg, CPLUXControl* c, int co
     // Without a chosen file the folder itself would be loaded: the level emptied for nothing.
     if (!c || c->getId() != "open" || code != 0 || !dlg || dlg->GetFile().empty())
         return false;
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu; jeu && jeu->pdecor)
+    if (MondeJeu* jeu = faceJeu::monde(); jeu && jeu->pdecor)
         jeu->pdecor->chargerNiveau(dlg->GetPath() + dlg->GetFile(), 1);
     return false;
 }

@@ -1,8 +1,8 @@
 #include "editor/SFMLJeuSauver.h"
 
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "editor/DialogueFichierPropre.h"
-#include "game/Jeu.h"
 #include "level/Decor.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool CSFMLJeuSauver::rappel(void*, CPLUXDialogFile* dlg, CPLUXControl* c, int co
     auto* f = dynamic_cast<CPLUXDialogFileSave*>(dlg);
     if (!c || c->getId() != "save" || code != 0 || !f)
         return true;
-    if (CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu; jeu && jeu->pdecor)
+    if (MondeJeu* jeu = faceJeu::monde(); jeu && jeu->pdecor)
         jeu->pdecor->sauverNiveau((f->GetPath() + f->getFileSave()).c_str());
     return true;
 }

@@ -1,12 +1,12 @@
 // The lobby's requests to its server: registration, update, removal, the player list and the
 // public address. Each runs on the lobby's worker; its answer is applied by onFrame. Nothing
 // here runs a program or writes a file: answers are read from memory.
+#include "core/EtatJeu.h"
 #include "lobby/JeuDialogInternet.h"
 
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
@@ -317,7 +317,7 @@ void CJeuDialogInternet::onJoystickBtnBRelease(int pad)
     if (!t || t->getNumTabElemActif() == 0) {
         deconnexion(strUrlServeur, strCheminService);
         hide();
-        CSFMLJeu* jeu = CSFMLJeuGlobal::pmonjeu;
+        MondeJeu* jeu = faceJeu::monde();
         if (jeu && jeu->pMenus) {
             jeu->pMenus->chargerMenu("./menus/", "menu1.mnu");
             jeu->pMenus->entrerMenu(1);

@@ -7,9 +7,9 @@
 #include "core/ForceSD.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
-#include "level/MenuImage.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXMessageBox.h"
+#include "level/MenuImage.h"
 
 #include <SFML/Audio/Sound.hpp>
 

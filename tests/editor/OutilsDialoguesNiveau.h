@@ -13,13 +13,13 @@
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "game/Jeu.h"
-#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
 #include "menus/JeuMenus.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>

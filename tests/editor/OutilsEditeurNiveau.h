@@ -16,7 +16,6 @@
 #include "editor/JeuDialogOptionsNiv.h"
 #include "editor/JeuDialogPlans.h"
 #include "game/Jeu.h"
-#include "level/MenuImage.h"
 #include "game/OutilsJeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"
@@ -24,6 +23,7 @@
 #include "gui/ModelesOutils.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <gtest/gtest.h>

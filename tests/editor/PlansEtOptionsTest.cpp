@@ -3,9 +3,9 @@
 
 #include "editor/MenuEditeurImage.h"
 #include "editor/SFMLJeuEditeurOptions.h"
-#include "level/Vue.h"
 #include "level/EffetNeige.h"
 #include "level/EffetPluie.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>

@@ -7,9 +7,9 @@
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "editor/SFMLJeuEditeurOptions.h"
-#include "level/Vue.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "script/Script.h"
 
