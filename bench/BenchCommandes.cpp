@@ -9,9 +9,9 @@
 #include "core/Media.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>

@@ -9,7 +9,6 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/EffetBrouillard.h"
@@ -19,6 +18,7 @@
 #include "level/EffetNuages.h"
 #include "level/EffetPluie.h"
 #include "level/LotSprites.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>

@@ -2,9 +2,9 @@
 // the same file with CTUVFile alone, and one menu frame with 10 events against only taking
 // the 10 events from the input source.
 #include "core/Globals.h"
+#include "core/Manettes.h"
 #include "core/TuvFile.h"
 #include "game/Jeu.h"
-#include "core/Manettes.h"
 #include "game/SourceEntrees.h"
 #include "menus/JeuMenus.h"
 #include "support/Outils.h"

@@ -11,10 +11,10 @@
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/Image.hpp>

@@ -5,8 +5,8 @@
 #include "characters/PersoDef.h"
 #include "core/Globals.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/Image.hpp>

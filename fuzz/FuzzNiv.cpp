@@ -12,10 +12,10 @@
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
-#include "level/Vue.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <cstdint>
