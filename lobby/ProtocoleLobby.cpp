@@ -174,9 +174,37 @@ bool texteValide(const std::u32string& points, size_t min, size_t max, bool sans
     return true;
 }
 
+bool caractereInvisible(char32_t c)
+{
+    // Sorted, inclusive.
+    static const char32_t plages[][2] = {
+        {0x0080, 0x009F},   {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x0600, 0x0605},   {0x061C, 0x061C},
+        {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x08E2, 0x08E2},   {0x115F, 0x1160},   {0x17B4, 0x17B5},
+        {0x180B, 0x180F},   {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
+        {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+    };
+    for (const auto& p : plages) {
+        if (c < p[0])
+            return false;
+        if (c <= p[1])
+            return true;
+    }
+    return false;
+}
+
+char32_t premierInvisible(const std::u32string& points)
+{
+    for (char32_t c : points)
+        if (caractereInvisible(c))
+            return c;
+    return 0;
+}
+
 namespace {
 
-// The field rule straight on UTF-8: decodes as decoderUtf8 does, checks as texteValide does.
+// The field rule straight on UTF-8: decodes as decoderUtf8 does, checks as texteValide does,
+// and refuses invisible characters.
 bool champValide(const std::string& utf8, size_t min, size_t max)
 {
     size_t points = 0;
@@ -193,7 +221,8 @@ bool champValide(const std::string& utf8, size_t min, size_t max)
         while (fin < utf8.size() && (static_cast<unsigned char>(utf8[fin]) & 0xC0) == 0x80)
             ++fin;
         std::u32string p;
-        if (!decoderUtf8(utf8.substr(i, fin - i), p) || p.size() != 1 || !texteValide(p, 1, 1))
+        if (!decoderUtf8(utf8.substr(i, fin - i), p) || p.size() != 1 || !texteValide(p, 1, 1) ||
+            caractereInvisible(p[0]))
             return false;
         i = fin;
     }
@@ -211,7 +240,7 @@ bool pseudoValide(const std::wstring& texte)
     std::u32string p;
     for (wchar_t c : texte)
         p += static_cast<char32_t>(c);
-    return texteValide(p, 1, PSEUDO_MAX);
+    return texteValide(p, 1, PSEUDO_MAX) && premierInvisible(p) == 0;
 }
 
 bool lireEntier(const std::string& texte, long long min, long long max, long long& valeur)

@@ -42,6 +42,14 @@ bool decoderUtf8(const std::string& texte, std::u32string& points);
 // The field rule: between min and max code points, none below U+0020 nor U+007F, and (when
 // sansPointVirgule) no ";", the separator of the list lines.
 bool texteValide(const std::u32string& points, size_t min, size_t max, bool sansPointVirgule = true);
+// Characters that show nothing or change how the text around them is laid out: C1 controls,
+// bidirectional controls and marks (U+202E...), zero-width characters, line and paragraph
+// separators, fillers, variation selectors, tags and the other format characters. A name
+// holding one could pass for another player's in the lists.
+bool caractereInvisible(char32_t c);
+// The first such character of a text, or 0.
+char32_t premierInvisible(const std::u32string& points);
+// Names and groups: the field rule, and no invisible character.
 bool pseudoValide(const std::string& utf8);
 bool groupeValide(const std::string& utf8);
 bool pseudoValide(const std::wstring& texte);

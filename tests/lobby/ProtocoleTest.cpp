@@ -58,6 +58,16 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
         {"\xF4\x90\x80\x80", false, false},
         {"&=+%\"'$`|> ", true, true},
         {"$(touch pwned)", true, true},
+        // Invisible and layout characters: a name must look like what it is.
+        {"admin\xE2\x80\xAEnimda", false, false},   // U+202E right-to-left override
+        {"a\xE2\x81\xA6" "b", false, false},      // U+2066 left-to-right isolate
+        {"a\xE2\x80\x8B" "b", false, false},      // U+200B zero width space
+        {"a\xC2\xAD" "b", false, false},           // U+00AD soft hyphen
+        {"a\xC2\x85" "b", false, false},           // U+0085, a C1 control
+        {"\xEF\xBB\xBF" "a", false, false},        // U+FEFF
+        {"a\xF3\xA0\x80\x81", false, false},       // U+E0001 language tag
+        {"\xE2\x80\xA9", false, false},             // U+2029 paragraph separator
+        {"\xE2\x80\xAF\xE2\x82\xAC\xF0\x9F\x99\x82", true, true},  // narrow space, euro, emoji
     };
     for (const auto& c : cas) {
         EXPECT_EQ(pseudoValide(c.texte), c.pseudo) << "pseudo [" << c.texte << "]";
@@ -65,6 +75,7 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
     }
     EXPECT_TRUE(pseudoValide(std::wstring(32, L'\u00E9')));
     EXPECT_FALSE(pseudoValide(std::wstring(1, static_cast<wchar_t>(0x110000))));
+    EXPECT_FALSE(pseudoValide(std::wstring(L"ab\u202Ec"))) << "the game's own check refuses it too";
 }
 
 TEST(ProtocoleLobby, DottedAddressesAndNumbers)
