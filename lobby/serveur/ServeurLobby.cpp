@@ -1,27 +1,75 @@
 #include "lobby/serveur/ServeurLobby.h"
 
+#include "lobby/serveur/BoucleHttp.h"
+
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <vector>
 
-#include <sys/socket.h>
-
 using lobby::ChampsFormulaire;
 using lobby::FicheJoueur;
-
-// cpp-httplib listens with a backlog of 5: at a burst of connections the kernel drops SYNs,
-// and clients retry after 1, 3, 7 s. Listening again on the bound socket widens the queue.
-class CServeurLobby::Http : public httplib::Server {
-public:
-    bool elargirFile() { return ::listen(svr_sock_, 1024) == 0; }
-};
 
 namespace {
 
 constexpr size_t CORPS_MAX = 4096;
 constexpr int64_t INTERVALLE_BALAYAGE = 10;
+constexpr int REQUETES_PAR_CONNEXION = 5;
+constexpr int DELAI_INACTIF_S = 2;
+
+// One whole request already read, as the library's input; its answer, as its output.
+class FluxMemoire : public httplib::Stream {
+public:
+    FluxMemoire(const RequeteHttp& q, std::string& sortie) : q_(q), sortie_(sortie) {}
+    bool is_readable() const override { return true; }
+    bool is_writable() const override { return true; }
+    ssize_t read(char* p, size_t n) override
+    {
+        n = std::min(n, q_.octets.size() - lu_);
+        q_.octets.copy(p, n, lu_);
+        lu_ += n;
+        return static_cast<ssize_t>(n);
+    }
+    ssize_t write(const char* p, size_t n) override
+    {
+        sortie_.append(p, n);
+        return static_cast<ssize_t>(n);
+    }
+    void get_remote_ip_and_port(std::string& ip, int& port) const override
+    {
+        ip = q_.ip;
+        port = q_.port;
+    }
+    void get_local_ip_and_port(std::string& ip, int& port) const override
+    {
+        ip = q_.ipLocale;
+        port = q_.portLocal;
+    }
+    socket_t socket() const override { return INVALID_SOCKET; }
+
+private:
+    const RequeteHttp& q_;
+    std::string& sortie_;
+    size_t lu_ = 0;
+};
+
+} // namespace
+
+// The library parses, routes and writes the answers; the connections are the loop's.
+class CServeurLobby::Http : public httplib::Server {
+public:
+    void repondre(const RequeteHttp& q, std::string& reponse, bool& fermer)
+    {
+        FluxMemoire flux(q, reponse);
+        bool fermee = false;
+        const bool ecrite = process_request(flux, q.derniere, fermee, nullptr);
+        fermer = !ecrite || fermee || q.derniere;
+    }
+};
+
+namespace {
 
 void refuser(httplib::Response& res, int statut, const std::string& raison)
 {
@@ -71,7 +119,8 @@ bool lirePort(const std::string& t, int& port)
 } // namespace
 
 CServeurLobby::CServeurLobby(ConfigServeurLobby config, CStockJoueurs& stock, Horloge horloge)
-    : config_(std::move(config)), stock_(stock), horloge_(horloge ? std::move(horloge) : Horloge(&horlogeSysteme))
+    : config_(std::move(config)), stock_(stock), horloge_(horloge ? std::move(horloge) : Horloge(&horlogeSysteme)),
+      limiteur_(config_.ajoutsParMinute)
 {
 }
 
@@ -94,6 +143,7 @@ void CServeurLobby::balayer(bool forcer)
         dernierBalayage_ = maintenant;
     }
     stock_.expirer(maintenant - config_.expiration);
+    limiteur_.oublier(maintenant);
 }
 
 int CServeurLobby::demarrer(std::string& erreur)
@@ -105,29 +155,22 @@ int CServeurLobby::demarrer(std::string& erreur)
     balayer(true);
     http_ = std::make_unique<Http>();
     http_->set_payload_max_length(CORPS_MAX);
-    http_->set_read_timeout(5, 0);
-    http_->set_write_timeout(5, 0);
-    http_->set_keep_alive_timeout(5);
+    // What the answers announce; the loop holds to it.
+    http_->set_keep_alive_max_count(REQUETES_PAR_CONNEXION);
+    http_->set_keep_alive_timeout(DELAI_INACTIF_S);
     installerRoutes();
-    int port = config_.port;
-    if (port == 0) {
-        port = http_->bind_to_any_port(config_.adresse);
-        if (port <= 0)
-            port = -1;
-    } else if (!http_->bind_to_port(config_.adresse, port)) {
-        port = -1;
-    }
-    if (port < 0) {
-        erreur = "impossible d'écouter sur " + config_.adresse + ":" + std::to_string(config_.port) +
-                 " (port occupé ou adresse invalide)";
+    CBoucleHttp::Config c;
+    c.delaiInactif = std::chrono::seconds(DELAI_INACTIF_S);
+    c.requetesParConnexion = REQUETES_PAR_CONNEXION;
+    c.limites.corps = CORPS_MAX;
+    boucle_ = std::make_unique<CBoucleHttp>(
+        c, [this](const RequeteHttp& q, std::string& r, bool& fermer) { http_->repondre(q, r, fermer); });
+    const int port = boucle_->ecouter(config_.adresse, config_.port, erreur);
+    if (port < 0 || !boucle_->demarrer(erreur)) {
+        boucle_.reset();
         http_.reset();
         return -1;
     }
-    http_->elargirFile();
-    fil_ = std::thread([this] { http_->listen_after_bind(); });
-    // stop() is lost on a server not yet running: wait until it runs.
-    while (!http_->is_running())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return port;
 }
 
@@ -135,9 +178,7 @@ void CServeurLobby::arreter()
 {
     if (!http_)
         return;
-    http_->stop();
-    if (fil_.joinable())
-        fil_.join();
+    boucle_.reset();
     http_.reset();
 }
 
@@ -205,8 +246,22 @@ void CServeurLobby::ajouter(const httplib::Request& req, httplib::Response& res,
     f.etat = static_cast<int>(etat);
     f.ipwan = req.remote_addr;
     f.iplan = v["iplan"];
-    if (!stock_.enregistrer(f, horloge_()))
+    const int64_t maintenant = horloge_();
+    if (!limiteur_.prendre(f.ipwan, maintenant))
+        return refuser(res, 429,
+                       "trop de requêtes : " + std::to_string(limiteur_.parMinute()) +
+                           " ajouts ou modifications par minute et par adresse au plus");
+    const Enregistrement e =
+        stock_.enregistrer(f, maintenant, {config_.joueursParAdresse, maintenant - config_.expiration});
+    if (e != Enregistrement::FAIT)
+        limiteur_.rendre(f.ipwan);
+    if (e == Enregistrement::ADRESSE_PLEINE)
+        return refuser(res, 429, "trop de joueurs pour cette adresse : " +
+                                     std::to_string(config_.joueursParAdresse) + " au plus");
+    if (e == Enregistrement::COMPLET)
         return refuser(res, 503, "salon complet");
+    if (e == Enregistrement::ERREUR)
+        return refuser(res, 503, "base indisponible");
     res.set_content("OK\n", "text/plain; charset=utf-8");
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The lobby server: the five scripts the game calls, under its service path, over HTTP/1.1.
 // Players are keyed by the address of their connection, never by a field, so that a client
-// edits and removes only its own records. The list text is cached until the store changes.
+// edits and removes only its own records, and one address has only so many records and so
+// many adds and edits a minute. The list text is cached until the store changes.
+#include "lobby/serveur/LimiteurAdresses.h"
 #include "lobby/serveur/StockJoueurs.h"
 
 #include <cstdint>
@@ -9,9 +11,9 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 namespace httplib { struct Request; struct Response; }
+class CBoucleHttp;
 
 struct ConfigServeurLobby {
     std::string adresse = "127.0.0.1";
@@ -19,6 +21,10 @@ struct ConfigServeurLobby {
     std::string chemin = "/duelix";
     int64_t expiration = 600;  // seconds without add or edit before a record goes
     size_t maxJoueurs = 10000;
+    // Live records of one client address: two games on one machine, a few behind one router.
+    size_t joueursParAdresse = 8;
+    // Adds and edits of one client address in any 60 seconds; a game sends a few an hour.
+    int ajoutsParMinute = 60;
 };
 
 class CServeurLobby {
@@ -31,7 +37,7 @@ public:
     CServeurLobby(const CServeurLobby&) = delete;
     CServeurLobby& operator=(const CServeurLobby&) = delete;
 
-    // Sweeps expired records, binds and serves on a thread of its own: the port bound, or -1
+    // Sweeps expired records, binds and serves on threads of its own: the port bound, or -1
     // with the reason in `erreur` (port in use, bad address).
     int demarrer(std::string& erreur);
     // Stops serving and joins; nothing when not started.
@@ -53,8 +59,9 @@ private:
     ConfigServeurLobby config_;
     CStockJoueurs& stock_;
     Horloge horloge_;
+    CLimiteurAdresses limiteur_;
     std::unique_ptr<Http> http_;
-    std::thread fil_;
+    std::unique_ptr<CBoucleHttp> boucle_;
 
     std::mutex mutex_;  // the cache and the sweep time
     int64_t dernierBalayage_ = 0;

@@ -7,13 +7,33 @@
 #include <string>
 #include <vector>
 
+// What became of a record handed to the store.
+enum class Enregistrement {
+    FAIT,
+    COMPLET,         // a new key, and the store holds its maximum
+    ADRESSE_PLEINE,  // a new key, and its ipwan has its maximum of live records
+    ERREUR,          // the storage failed
+};
+
+// At most `max` records seen at or after `depuis` per ipwan, for new keys; 0: no limit.
+struct PlafondAdresse {
+    size_t max = 0;
+    int64_t depuis = 0;
+};
+
 class CStockJoueurs {
 public:
     virtual ~CStockJoueurs() = default;
     // Adds the record of its key (ipwan, iplan, port) or replaces it, keeping its id, and
-    // marks it seen at `maintenant` (seconds). false when the store is full and the key new,
-    // or on a storage error.
-    virtual bool enregistrer(const lobby::FicheJoueur& fiche, int64_t maintenant) = 0;
+    // marks it seen at `maintenant` (seconds). A key already there is always replaced; a new
+    // one only within the store's maximum and the address's. Nothing changes unless FAIT.
+    virtual Enregistrement enregistrer(const lobby::FicheJoueur& fiche, int64_t maintenant,
+                                       PlafondAdresse plafond) = 0;
+    // The same with no limit per address: true when done.
+    bool enregistrer(const lobby::FicheJoueur& fiche, int64_t maintenant)
+    {
+        return enregistrer(fiche, maintenant, PlafondAdresse{}) == Enregistrement::FAIT;
+    }
     // true when a record was removed.
     virtual bool retirer(const std::string& ipwan, const std::string& iplan, int port) = 0;
     // Records seen at or after `depuis`, by id.

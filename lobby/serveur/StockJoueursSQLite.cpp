@@ -39,7 +39,7 @@ CStockJoueursSQLite::~CStockJoueursSQLite() { fermer(); }
 void CStockJoueursSQLite::fermer()
 {
     for (sqlite3_stmt** st :
-         {&stCompter_, &stExiste_, &stEnregistrer_, &stRetirer_, &stLister_, &stExpirer_}) {
+         {&stCompter_, &stExiste_, &stCompterAdresse_, &stEnregistrer_, &stRetirer_, &stLister_, &stExpirer_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
@@ -85,7 +85,8 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     }
     const bool ok =
         preparer("SELECT COUNT(*) FROM joueurs", &stCompter_, erreur) &&
-        preparer("SELECT 1 FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
+        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
+        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND vu>=?2", &stCompterAdresse_, erreur) &&
         preparer("INSERT INTO joueurs (pseudo, groupe, niveau, etat, ipwan, iplan, port, vu)"
                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"
                  " ON CONFLICT (ipwan, iplan, port) DO UPDATE SET pseudo=excluded.pseudo,"
@@ -101,22 +102,37 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     return ok;
 }
 
-bool CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant)
+int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
+{
+    Etape e(st);
+    return sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+}
+
+Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant, PlafondAdresse plafond)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
     if (!base_)
-        return false;
-    {
-        Etape e(stCompter_);
-        if (sqlite3_step(stCompter_) != SQLITE_ROW)
-            return false;
-        if (static_cast<size_t>(sqlite3_column_int64(stCompter_, 0)) >= max_) {
-            Etape x(stExiste_);
-            lier(stExiste_, 1, f.ipwan);
-            lier(stExiste_, 2, f.iplan);
-            sqlite3_bind_int(stExiste_, 3, f.port);
-            if (sqlite3_step(stExiste_) != SQLITE_ROW)
-                return false;  // full, and a new key
+        return Enregistrement::ERREUR;
+    lier(stExiste_, 1, f.ipwan);
+    lier(stExiste_, 2, f.iplan);
+    sqlite3_bind_int(stExiste_, 3, f.port);
+    const int64_t existe = compter(stExiste_);
+    if (existe < 0)
+        return Enregistrement::ERREUR;
+    if (existe == 0) {
+        const int64_t total = compter(stCompter_);
+        if (total < 0)
+            return Enregistrement::ERREUR;
+        if (static_cast<size_t>(total) >= max_)
+            return Enregistrement::COMPLET;
+        if (plafond.max > 0) {
+            lier(stCompterAdresse_, 1, f.ipwan);
+            sqlite3_bind_int64(stCompterAdresse_, 2, plafond.depuis);
+            const int64_t n = compter(stCompterAdresse_);
+            if (n < 0)
+                return Enregistrement::ERREUR;
+            if (static_cast<size_t>(n) >= plafond.max)
+                return Enregistrement::ADRESSE_PLEINE;
         }
     }
     Etape e(stEnregistrer_);
@@ -129,9 +145,9 @@ bool CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maint
     sqlite3_bind_int(stEnregistrer_, 7, f.port);
     sqlite3_bind_int64(stEnregistrer_, 8, maintenant);
     if (sqlite3_step(stEnregistrer_) != SQLITE_DONE)
-        return false;
+        return Enregistrement::ERREUR;
     ++generation_;
-    return true;
+    return Enregistrement::FAIT;
 }
 
 bool CStockJoueursSQLite::retirer(const std::string& ipwan, const std::string& iplan, int port)
@@ -187,8 +203,4 @@ int CStockJoueursSQLite::expirer(int64_t avant)
     return n;
 }
 
-uint64_t CStockJoueursSQLite::generation()
-{
-    std::lock_guard<std::mutex> verrou(mutex_);
-    return generation_;
-}
+uint64_t CStockJoueursSQLite::generation() { return generation_; }

@@ -3,6 +3,7 @@
 // ever bound to prepared statements. One mutex: the server's handlers run on its threads.
 #include "lobby/serveur/StockJoueurs.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 
@@ -21,7 +22,8 @@ public:
     // open or is not a base.
     bool ouvrir(std::string& erreur);
 
-    bool enregistrer(const lobby::FicheJoueur& fiche, int64_t maintenant) override;
+    using CStockJoueurs::enregistrer;
+    Enregistrement enregistrer(const lobby::FicheJoueur& fiche, int64_t maintenant, PlafondAdresse plafond) override;
     bool retirer(const std::string& ipwan, const std::string& iplan, int port) override;
     std::vector<lobby::FicheJoueur> lister(int64_t depuis) override;
     int expirer(int64_t avant) override;
@@ -29,6 +31,8 @@ public:
 
 private:
     bool preparer(const char* sql, sqlite3_stmt** st, std::string& erreur);
+    // A count from a statement whose parameters are bound; -1 on a storage error.
+    static int64_t compter(sqlite3_stmt* st);
     void fermer();
 
     std::string chemin_;
@@ -37,9 +41,11 @@ private:
     sqlite3* base_ = nullptr;
     sqlite3_stmt* stCompter_ = nullptr;
     sqlite3_stmt* stExiste_ = nullptr;
+    sqlite3_stmt* stCompterAdresse_ = nullptr;
     sqlite3_stmt* stEnregistrer_ = nullptr;
     sqlite3_stmt* stRetirer_ = nullptr;
     sqlite3_stmt* stLister_ = nullptr;
     sqlite3_stmt* stExpirer_ = nullptr;
-    uint64_t generation_ = 0;
+    // Read by every list request without the lock.
+    std::atomic<uint64_t> generation_{0};
 };

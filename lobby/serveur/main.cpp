@@ -8,17 +8,22 @@
 #include <string>
 
 #include <pthread.h>
+#include <sys/resource.h>
 
 namespace {
 
 const char* USAGE =
     "usage : serveur_lobby [--adresse A] [--port P] [--chemin C] [--base F] [--expiration S] [--max-joueurs N]\n"
+    "                      [--joueurs-par-adresse N] [--ajouts-par-minute N]\n"
     "  --adresse      adresse IPv4 d'écoute (127.0.0.1 : cette machine seulement ; 0.0.0.0 : le réseau)\n"
     "  --port         port TCP (8080 ; 0 : un port libre)\n"
     "  --chemin       chemin du service (/duelix)\n"
     "  --base         fichier SQLite (lobby.sqlite ; :memory: : en mémoire)\n"
     "  --expiration   secondes sans nouvelle avant qu'un joueur disparaisse (600)\n"
-    "  --max-joueurs  nombre de joueurs au plus (10000)\n";
+    "  --max-joueurs  nombre de joueurs au plus (10000)\n"
+    "  --joueurs-par-adresse  joueurs au plus par adresse de client (8)\n"
+    "  --ajouts-par-minute    ajouts et modifications au plus par adresse de client et par minute (60)\n"
+    "  --help         cette aide\n";
 
 int usage(const std::string& raison)
 {
@@ -48,6 +53,10 @@ bool lireOptions(int argc, char** argv, ConfigServeurLobby& c, std::string& base
             c.expiration = n;
         else if (o == "--max-joueurs" && lobby::lireEntier(v, 1, 100000000, n))
             c.maxJoueurs = static_cast<size_t>(n);
+        else if (o == "--joueurs-par-adresse" && lobby::lireEntier(v, 1, 100000000, n))
+            c.joueursParAdresse = static_cast<size_t>(n);
+        else if (o == "--ajouts-par-minute" && lobby::lireEntier(v, 1, 100000000, n))
+            c.ajoutsParMinute = static_cast<int>(n);
         else {
             raison = "option inconnue ou valeur invalide : " + o + " " + v;
             return false;
@@ -56,14 +65,29 @@ bool lireOptions(int argc, char** argv, ConfigServeurLobby& c, std::string& base
     return true;
 }
 
+// Each connection is a descriptor: take all the system allows, not the shell's default.
+void leverLimiteDescripteurs()
+{
+    rlimit l{};
+    if (::getrlimit(RLIMIT_NOFILE, &l) == 0 && l.rlim_cur < l.rlim_max) {
+        l.rlim_cur = l.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &l);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << USAGE;
+        return 0;
+    }
     ConfigServeurLobby config;
     std::string base = "lobby.sqlite", raison;
     if (!lireOptions(argc, argv, config, base, raison))
         return usage(raison);
+    leverLimiteDescripteurs();
 
     // The signals are taken by sigwait below: block them before any thread starts.
     sigset_t signaux;

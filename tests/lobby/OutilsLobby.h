@@ -22,7 +22,10 @@
 #include <string>
 
 struct ServeurEssai {
-    explicit ServeurEssai(const std::string& base = ":memory:", size_t max = 10000)
+    // Every client of a test speaks from 127.0.0.1: the limits per address are the defaults
+    // unless a test needs more players there.
+    explicit ServeurEssai(const std::string& base = ":memory:", size_t max = 10000, size_t parAdresse = 8,
+                          int parMinute = 60)
         : stock(base, max)
     {
         std::string erreur;
@@ -30,6 +33,8 @@ struct ServeurEssai {
         ConfigServeurLobby c;
         c.port = 0;
         c.maxJoueurs = max;
+        c.joueursParAdresse = parAdresse;
+        c.ajoutsParMinute = parMinute;
         serveur = std::make_unique<CServeurLobby>(c, stock, [this] { return maintenant.load(); });
         port = serveur->demarrer(erreur);
         EXPECT_GT(port, 0) << erreur;

@@ -58,6 +58,8 @@ TEST(ServeurLobby, EachBadFieldAloneIsRefusedAndChangesNothing)
         {"CR", {"POST", "addjoueur.php", "pseudo=a%0Db&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"LF", {"POST", "addjoueur.php", "pseudo=a&groupe=%0A&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"NUL", {"POST", "addjoueur.php", "pseudo=a%00&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"U+202E", {"POST", "addjoueur.php", "pseudo=a%E2%80%AEb&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
+        {"zero width", {"POST", "addjoueur.php", "pseudo=a&groupe=%E2%80%8B&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"bad escape", {"POST", "addjoueur.php", "pseudo=a%G0&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"port 0", {"POST", "addjoueur.php", sansPort + "&port=0"}, 400},
         {"port 65536", {"POST", "addjoueur.php", sansPort + "&port=65536"}, 400},
@@ -117,7 +119,7 @@ TEST(ServeurLobby, TheFiveScriptsAndTheirEffects)
 
 TEST(ServeurLobby, NamesComeBackByteForByte)
 {
-    ServeurEssai s;
+    ServeurEssai s(":memory:", 10000, 16);
     const char* noms[] = {"a&b", "x=y", "1+1", "100%", "\"q'", "$(touch x)", "\xC3\xA9t\xC3\xA9", "a b", "`|>"};
     int port = 1;
     std::string attendu;
@@ -181,7 +183,7 @@ TEST(ServeurLobby, FileBaseKeepsPlayersAcrossARestartAndSweepsAtStart)
 
 TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
 {
-    ServeurEssai s;
+    ServeurEssai s(":memory:", 10000, 50, 1000);  // fifty players behind one address
     const ResultatCharge r = chargerServeur(s.url(), 50, 20);
     EXPECT_EQ(r.erreurs, 0);
     ASSERT_EQ(r.millisecondes.size(), 1000u);

@@ -1,0 +1,105 @@
+#pragma once
+// The lobby server's connections. One thread accepts, reads and writes every socket without
+// ever blocking on one, and hands only whole requests to a few workers: a connection that
+// dawdles or says nothing costs a socket, never a worker. Each connection has one deadline
+// at a time: for its next request to begin (idle), for the request to arrive whole from its
+// first byte, for its answer to be taken; past it the connection closes. Small answers leave
+// at once (TCP_NODELAY on every connection).
+#include "lobby/serveur/DecoupeRequete.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+struct RequeteHttp {
+    std::string octets;  // one whole request, as received
+    std::string ip;      // the client's address and port
+    int port = 0;
+    std::string ipLocale;  // the address and port listened on
+    int portLocal = 0;
+    // The connection closes after this answer (the request's framing or the count per
+    // connection says so): the answer should say it.
+    bool derniere = false;
+};
+
+class CBoucleHttp {
+public:
+    using Duree = std::chrono::milliseconds;
+    struct Config {
+        Duree delaiInactif{2000};   // from the connection or the last answer to a first byte
+        Duree delaiRequete{2000};   // from the first byte to the whole request
+        Duree delaiEcriture{5000};  // for the client to take the whole answer
+        int travailleurs = 4;
+        int requetesParConnexion = 5;
+        CDecoupeRequete::Limites limites;
+    };
+    // Runs on a worker: the answer's bytes, and `fermer` set when the connection must close
+    // after it. An empty answer closes the connection at once.
+    using Traiteur = std::function<void(const RequeteHttp&, std::string& reponse, bool& fermer)>;
+
+    CBoucleHttp(Config config, Traiteur traiteur);
+    ~CBoucleHttp();
+    CBoucleHttp(const CBoucleHttp&) = delete;
+    CBoucleHttp& operator=(const CBoucleHttp&) = delete;
+
+    // Binds and listens on an IPv4 address (port 0: a free one): the port, or -1 with the
+    // reason. Connections wait in the queue until demarrer().
+    int ecouter(const std::string& adresse, int port, std::string& erreur);
+    // Starts the thread and the workers; false when not listening or out of resources.
+    bool demarrer(std::string& erreur);
+    // Closes every connection and joins; nothing when not started.
+    void arreter();
+
+private:
+    using Horloge = std::chrono::steady_clock;
+    struct Connexion;
+    struct Fait {
+        uint64_t id;
+        std::string reponse;
+        bool fermer;
+    };
+
+    void boucle();
+    void travailler();
+    void accepter(Horloge::time_point maintenant);
+    void lire(Connexion& c, Horloge::time_point maintenant);
+    void decouper(Connexion& c);
+    void prendreFaits(Horloge::time_point maintenant);
+    void ecrire(Connexion& c, Horloge::time_point maintenant);
+    void attendreRequete(Connexion& c, Horloge::time_point maintenant);
+    void vider(Connexion& c);
+    void fermer(uint64_t id);
+    void surveiller(Connexion& c, uint32_t evenements);
+    void balayer(Horloge::time_point maintenant);
+
+    Config config_;
+    Traiteur traiteur_;
+    int ecoute_ = -1;
+    int epoll_ = -1;
+    int reveil_ = -1;
+    std::string adresse_;
+    int port_ = 0;
+    bool ecouteSuspendue_ = false;
+    Horloge::time_point repriseEcoute_;
+
+    // The loop thread's own.
+    std::unordered_map<uint64_t, std::unique_ptr<Connexion>> connexions_;
+    uint64_t prochainId_ = 2;
+
+    std::atomic<bool> arret_{false};
+    std::thread fil_;
+    std::vector<std::thread> travailleurs_;
+    std::mutex mutex_;  // the two queues
+    std::condition_variable signal_;
+    std::deque<std::pair<uint64_t, RequeteHttp>> taches_;
+    std::deque<Fait> faits_;
+};

@@ -1,0 +1,272 @@
+#!/usr/bin/env python3
+"""Load on the lobby server: honest players beside slow and idle connections.
+
+Starts serveur_lobby on a free loopback port with a fresh base, holds --lents connections
+that dawdle (half send a request one header line a second, half connect and say nothing),
+opening a new one whenever the server closes one, and runs --clients honest players for
+--duree seconds. Each player registers once, then asks the list and its address and edits
+its record (at most once every 2 s), --pause seconds apart, each request on a new
+connection as the game does, or every other player on a kept-open one. Every player and every dawdler speaks from a
+loopback address of its own (127.0.1.x and up), as players behind different routers do.
+
+Prints the latency of the players' requests (p50, p99, worst), the errors (any answer
+other than 200, or none within 3 s) and the rows lost: records missing or not as their
+last accepted edit left them, once in the running server and again after a kill -9 and a
+restart on the same base.
+
+    scripts/charge_lobby.py                               # 500 dawdlers, 200 players, 30 s
+    scripts/charge_lobby.py --lents 8 --clients 1 --duree 10   # one player beside 8 dawdlers
+    scripts/charge_lobby.py --serveur /tmp/old/serveur_lobby
+
+Standard library only; never run by the tests.
+"""
+import argparse
+import http.client
+import multiprocessing
+import os
+import resource
+import selectors
+import signal
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+RACINE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CHEMIN = "/duelix"
+DELAI_CLIENT = 3.0  # the game's client gives up after 3 s
+EDITION_MIN = 2.0  # seconds between two edits of one player
+
+
+def adresse(bloc, i):
+    """The i-th loopback address of a block (127.<bloc>.x.y), never .0 nor .255."""
+    return "127.%d.%d.%d" % (bloc, 1 + i // 250, 1 + i % 250)
+
+
+def demarrer(exe, base):
+    p = subprocess.Popen([exe, "--port", "0", "--base", base], stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE, text=True)
+    ligne = p.stdout.readline()
+    debut = "Serveur du salon : http://127.0.0.1:"
+    if not ligne.startswith(debut):
+        p.kill()
+        sys.exit("serveur_lobby did not start: " + ligne + p.stderr.read())
+    return p, int(ligne[len(debut):].split("/")[0])
+
+
+def requete(conn, methode, script, corps=None, fermer=False):
+    entetes = {"Content-Type": "application/x-www-form-urlencoded"} if corps is not None else {}
+    if fermer:
+        entetes["Connection"] = "close"  # as the game's client asks
+    conn.request(methode, CHEMIN + script, body=corps, headers=entetes)
+    r = conn.getresponse()
+    return r.status, r.read().decode("utf-8", "replace")
+
+
+# Dawdlers -----------------------------------------------------------------------------------
+
+def retardataires(port, n, fin, sortie):
+    """Holds n dawdling connections until fin; puts (mean held, opened) on sortie."""
+    sel = selectors.DefaultSelector()
+    prochains = {}  # socket -> (index, time of its next line or None when idle)
+    ouvertes = [0]
+
+    def ouvrir(i):
+        s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        s.setblocking(False)
+        try:
+            s.bind((adresse(2, i), 0))
+            s.connect_ex(("127.0.0.1", port))
+        except OSError:
+            s.close()
+            return
+        ouvertes[0] += 1
+        lent = i % 2 == 0
+        prochains[s] = (i, time.monotonic() if lent else None, 0)
+        sel.register(s, selectors.EVENT_READ)
+
+    def fermer(s):
+        sel.unregister(s)
+        s.close()
+        i = prochains.pop(s)[0]
+        if time.monotonic() < fin:
+            ouvrir(i)
+
+    for i in range(n):
+        ouvrir(i)
+    somme, mesures = 0, 0
+    while time.monotonic() < fin:
+        for cle, _ in sel.select(timeout=0.1):
+            try:
+                if not cle.fileobj.recv(4096):
+                    fermer(cle.fileobj)
+            except OSError:
+                fermer(cle.fileobj)
+        maintenant = time.monotonic()
+        for s, (i, quand, lignes) in list(prochains.items()):
+            if quand is None or quand > maintenant:
+                continue
+            t = (b"POST %s/addjoueur.php HTTP/1.1\r\n" % CHEMIN.encode() if lignes == 0
+                 else b"X-Lent-%d: %d\r\n" % (lignes, lignes))
+            try:
+                s.send(t)
+                prochains[s] = (i, maintenant + 1.0, lignes + 1)
+            except BlockingIOError:
+                prochains[s] = (i, maintenant + 0.1, lignes)
+            except OSError:
+                fermer(s)
+        somme += len(prochains)
+        mesures += 1
+    for s in list(prochains):
+        sel.unregister(s)
+        s.close()
+    sortie.put((somme / max(1, mesures), ouvertes[0]))
+
+
+# Honest players -----------------------------------------------------------------------------
+
+def joueur(port, i, fin, pause, resultat):
+    source = (adresse(1, i), 0)
+    garder = i % 2 == 0
+    conn = None
+    corps = "pseudo=h%de%d&groupe=charge&niveau=0&iplan=10.0.0.1&port=8000"
+    lat, erreurs, etat, edition = [], 0, None, 0.0
+
+    def une(methode, script, c=None):
+        nonlocal conn, erreurs
+        t = time.monotonic()
+        try:
+            if conn is None or not garder:
+                conn = http.client.HTTPConnection("127.0.0.1", port, timeout=DELAI_CLIENT,
+                                                  source_address=source)
+            statut, texte = requete(conn, methode, script, c, not garder)
+        except (OSError, http.client.HTTPException):
+            statut, texte = 0, ""
+            conn.close()
+            conn = None
+        lat.append(time.monotonic() - t)
+        if not garder and conn is not None:
+            conn.close()
+            conn = None
+        if statut != 200:
+            erreurs += 1
+        return statut, texte
+
+    n = 0
+    if une("POST", "/addjoueur.php", corps % (i, 0))[0] == 200:
+        etat = 0
+    while time.monotonic() < fin:
+        n += 1
+        if etat is not None and time.monotonic() - edition >= EDITION_MIN:
+            edition = time.monotonic()
+            if une("POST", "/editjoueur.php", corps % (i, etat + 1) + "&etat=0")[0] == 200:
+                etat += 1
+        elif n % 2:
+            une("GET", "/sendlistjoueurs.php")
+        else:
+            une("GET", "/giveip.php")
+        if pause:
+            time.sleep(pause)
+    if conn is not None:
+        conn.close()
+    resultat.append((lat, erreurs, (adresse(1, i), "h%de%d" % (i, etat)) if etat is not None else None))
+
+
+def groupe_joueurs(port, indices, fin, pause, sortie):
+    import threading
+    resultat = []
+    fils = [threading.Thread(target=joueur, args=(port, i, fin, pause, resultat)) for i in indices]
+    for f in fils:
+        f.start()
+    for f in fils:
+        f.join()
+    sortie.put(resultat)
+
+
+def rangs_perdus(port, attendus):
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+    statut, texte = requete(conn, "GET", "/sendlistjoueurs.php")
+    conn.close()
+    if statut != 200:
+        return len(attendus)
+    vus = {}
+    for ligne in texte.splitlines():
+        v = ligne[2:].split(";")
+        if ligne.startswith("J=") and len(v) == 8:
+            vus[v[5]] = v[1]
+    return sum(1 for ip, pseudo in attendus if vus.get(ip) != pseudo)
+
+
+def centile(v, p):
+    return v[min(len(v) - 1, int(len(v) * p))] if v else float("nan")
+
+
+def main():
+    a = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    a.add_argument("--serveur", default=os.path.join(RACINE, "build/release/serveur_lobby"),
+                   help="the program (build/release/serveur_lobby, built when missing)")
+    a.add_argument("--lents", type=int, default=500, help="dawdling connections held (500)")
+    a.add_argument("--clients", type=int, default=200, help="honest players (200)")
+    a.add_argument("--duree", type=float, default=30, help="seconds of load (30)")
+    a.add_argument("--pause", type=float, default=0.1,
+                   help="seconds a player waits between requests (0.1: ten a second, far above the game)")
+    a.add_argument("--processus", type=int, default=4, help="processes the players are spread on (4)")
+    o = a.parse_args()
+    if not os.path.exists(o.serveur) and o.serveur == a.get_default("serveur"):
+        subprocess.run(["cmake", "-S", RACINE, "-B", os.path.join(RACINE, "build/release"), "-G", "Ninja",
+                        "-DCMAKE_BUILD_TYPE=Release", "-DTUV_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
+        subprocess.run(["cmake", "--build", os.path.join(RACINE, "build/release"), "--target", "serveur_lobby"],
+                       check=True)
+    dur = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
+    resource.setrlimit(resource.RLIMIT_NOFILE, (dur, dur))
+
+    with tempfile.TemporaryDirectory() as dossier:
+        base = os.path.join(dossier, "lobby.sqlite")
+        serveur, port = demarrer(o.serveur, base)
+        try:
+            ctx = multiprocessing.get_context("fork")
+            sortie = ctx.Queue()
+            fin = time.monotonic() + 1 + o.duree
+            procs = [ctx.Process(target=retardataires, args=(port, o.lents, fin, sortie))] if o.lents else []
+            procs[0].start() if procs else None
+            time.sleep(1)  # the dawdlers in place first
+            k = max(1, min(o.processus, o.clients))
+            for g in range(k):
+                indices = list(range(g, o.clients, k))
+                p = ctx.Process(target=groupe_joueurs, args=(port, indices, fin, o.pause, sortie))
+                p.start()
+                procs.append(p)
+            lat, erreurs, attendus, tenues, ouvertes = [], 0, [], 0.0, 0
+            for _ in procs:
+                r = sortie.get()
+                if isinstance(r, tuple):
+                    tenues, ouvertes = r
+                    continue
+                for l, e, f in r:
+                    lat += l
+                    erreurs += e
+                    if f:
+                        attendus.append(f)
+            for p in procs:
+                p.join()
+            perdus = rangs_perdus(port, attendus)
+            serveur.send_signal(signal.SIGKILL)
+            serveur.wait()
+            serveur, port = demarrer(o.serveur, base)
+            perdus_kill = rangs_perdus(port, attendus)
+        finally:
+            serveur.kill()
+            serveur.wait()
+    lat.sort()
+    print("dawdlers: %d asked, %.0f held on average, %d connections opened" % (o.lents, tenues, ouvertes))
+    print("players: %d for %.0f s, %d requests, %.0f a second" % (o.clients, o.duree, len(lat), len(lat) / o.duree))
+    print("latency: p50 %.1f ms, p99 %.1f ms, worst %.1f ms" % (centile(lat, .5) * 1e3, centile(lat, .99) * 1e3,
+                                                               (lat[-1] if lat else 0) * 1e3))
+    print("errors: %d" % erreurs)
+    print("rows lost: %d running, %d after kill -9 and restart (of %d)" % (perdus, perdus_kill, len(attendus)))
+    return 0 if erreurs == 0 and perdus == 0 and perdus_kill == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

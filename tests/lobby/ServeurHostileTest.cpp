@@ -1,0 +1,119 @@
+// The lobby server under clients that dawdle, say nothing, or flood it from one address.
+// Bounds are generous: they prove a deadline exists, not how fast it is kept.
+#include "OutilsLobby.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const int ATTENTE_MAX_MS = 10000;
+
+// A raw connection to the test server.
+struct Brute {
+    explicit Brute(int port) : fd(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(static_cast<uint16_t>(port));
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    }
+    ~Brute() { ::close(fd); }
+    void envoyer(const std::string& t) { ::send(fd, t.data(), t.size(), MSG_NOSIGNAL); }
+    // Reads for at most `ms`: true when the server closed; what it sent goes to `recu`.
+    bool fermee(int ms, std::string* recu = nullptr)
+    {
+        char b[4096];
+        for (pollfd p{fd, POLLIN, 0}; ::poll(&p, 1, ms) > 0;) {
+            const ssize_t n = ::recv(fd, b, sizeof b, 0);
+            if (n <= 0)
+                return true;
+            if (recu)
+                recu->append(b, static_cast<size_t>(n));
+        }
+        return false;
+    }
+    int fd;
+};
+
+std::string ajout(int port, const std::string& pseudo)
+{
+    return "pseudo=" + pseudo + "&groupe=&niveau=0&iplan=10.0.0.1&port=" + std::to_string(port);
+}
+
+} // namespace
+
+TEST(ServeurHostile, DawdlersHoldNoWorkerAndAreClosedAtTheirDeadline)
+{
+    ServeurEssai s;
+    // More of each kind than the server has workers: silent, half a request line, headers
+    // without their end.
+    std::vector<std::unique_ptr<Brute>> lents;
+    for (int i = 0; i < 24; ++i) {
+        lents.push_back(std::make_unique<Brute>(s.port));
+        if (i % 3 == 1)
+            lents.back()->envoyer("GET /duelix/giv");
+        if (i % 3 == 2)
+            lents.back()->envoyer("POST /duelix/addjoueur.php HTTP/1.1\r\nHost: x\r\n");
+    }
+    Brute gardee(s.port);
+    gardee.envoyer("GET /duelix/giveip.php HTTP/1.1\r\nHost: x\r\n\r\n");
+    CClientHttpLobby client;
+    EXPECT_EQ(client.get(s.url(), "/duelix/giveip.php").statut, 200) << "answered beside 24 dawdlers";
+    for (auto& l : lents)
+        EXPECT_TRUE(l->fermee(ATTENTE_MAX_MS)) << "a dawdler closed by the server";
+    std::string recu;
+    EXPECT_TRUE(gardee.fermee(ATTENTE_MAX_MS, &recu)) << "a kept-open connection closed once idle";
+    EXPECT_EQ(recu.substr(0, 15), "HTTP/1.1 200 OK") << "after its answer";
+
+    // A header line every 100 ms keeps a connection busy, never idle: the request's own
+    // deadline closes it.
+    Brute goutte(s.port);
+    goutte.envoyer("POST /duelix/addjoueur.php HTTP/1.1\r\n");
+    bool fermee = false;
+    for (int i = 0; i < ATTENTE_MAX_MS / 100 && !fermee; ++i) {
+        goutte.envoyer("X-" + std::to_string(i) + ": 1\r\n");
+        fermee = goutte.fermee(100);
+    }
+    EXPECT_TRUE(fermee) << "a request that never ends is cut";
+}
+
+TEST(ServeurHostile, AFloodFromOneAddressIsRefusedWith429AndChangesNothing)
+{
+    ServeurEssai s;  // the defaults: 8 players and 60 adds or edits a minute per address
+    CClientHttpLobby c;
+    std::map<int, int> statuts;
+    std::string raison;
+    for (int port = 1; port <= 1000; ++port) {
+        const ReponseHttp r = c.post(s.url(), "/duelix/addjoueur.php", ajout(port, "p" + std::to_string(port)));
+        ++statuts[r.statut];
+        if (r.statut == 429)
+            raison = r.corps;
+    }
+    EXPECT_EQ(statuts, (std::map<int, int>{{200, 8}, {429, 992}}));
+    EXPECT_EQ(raison, "trop de joueurs pour cette adresse : 8 au plus\n");
+    const std::string liste = c.get(s.url(), "/duelix/sendlistjoueurs.php").corps;
+    EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), 8);
+    EXPECT_EQ(liste.substr(liste.size() - 33), "J=8;p8;;0;0;127.0.0.1;10.0.0.1;8\n") << "the first eight kept";
+
+    // Edits count with the adds: 52 more in this minute, then refused and not applied.
+    int faites = 0;
+    for (int k = 1; k <= 100; ++k) {
+        const std::string corps = ajout(1, "e" + std::to_string(k)) + "&etat=0";
+        faites += c.post(s.url(), "/duelix/editjoueur.php", corps).statut == 200;
+    }
+    EXPECT_EQ(faites, 52);
+    EXPECT_EQ(c.get(s.url(), "/duelix/sendlistjoueurs.php").corps.substr(0, 36),
+              "J=1;e52;;0;0;127.0.0.1;10.0.0.1;1\nJ=")
+        << "the 52nd edit is the last applied";
+    s.maintenant += 60;
+    EXPECT_EQ(c.post(s.url(), "/duelix/editjoueur.php", ajout(1, "neuf") + "&etat=0").statut, 200)
+        << "a minute later the address may edit again";
+}
