@@ -16,6 +16,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 
 namespace {
@@ -32,7 +33,33 @@ const char* const CASES_CLONES[] = {"myButtonCheckClone1", "myButtonCheckClone2"
                                     "myButtonCheckClone4"};
 const char* const IMAGES_NIVEAUX[] = {"myImageNiv1", "myImageNiv2", "myImageNiv3", "myImageNiv4"};
 
+std::string refusChamp(const std::string& champ, const std::string& regle, bool valide, const std::u32string& points)
+{
+    if (valide)
+        return {};
+    if (const char32_t c = lobby::premierInvisible(points)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        return champ + " refusé : caractère invisible ou de mise en forme (" + code + ")";
+    }
+    return champ + " refusé : " + regle;
+}
+
 } // namespace
+
+std::string CJeuDialogInternet::refusPseudo(const std::wstring& pseudo)
+{
+    return refusChamp("Pseudo", "1 à 32 caractères, sans « ; » ni caractère de contrôle", lobby::pseudoValide(pseudo),
+                      std::u32string(pseudo.begin(), pseudo.end()));
+}
+
+std::string CJeuDialogInternet::refusGroupe(const std::string& groupe)
+{
+    std::u32string points;
+    lobby::decoderUtf8(groupe, points);
+    return refusChamp("Groupe", "32 caractères au plus, sans « ; » ni caractère de contrôle",
+                      lobby::groupeValide(groupe), points);
+}
 
 CJeuDialogInternet::CJeuDialogInternet() = default;
 
@@ -243,12 +270,12 @@ void CJeuDialogInternet::onCtrlInputEnterPress(CPLUXControlTextInput* c)
         std::string groupe = strGroupe;
         if (id == "myTextInputPseudo") {
             pseudo = c->getTextW();
-            if (!lobby::pseudoValide(pseudo))
-                return montrerStatut("Pseudo refusé : 1 à 32 caractères, sans « ; » ni caractère de contrôle");
+            if (const std::string refus = refusPseudo(pseudo); !refus.empty())
+                return montrerStatut(refus);
         } else {
             groupe = c->getText();
-            if (!lobby::groupeValide(groupe))
-                return montrerStatut("Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
+            if (const std::string refus = refusGroupe(groupe); !refus.empty())
+                return montrerStatut(refus);
         }
         strPseudo = pseudo;
         strGroupe = groupe;
@@ -277,8 +304,8 @@ void CJeuDialogInternet::onCtrlCheckChange(CPLUXControlButtonCheck* c)
     const bool coche = c->isChecked();
     if (id == "myButtonCheckGroupeUse") {
         if (CPLUXControl* g = getControl("myTextInputGroupe")) {
-            if (!lobby::groupeValide(g->getText()))
-                return montrerStatut("Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
+            if (const std::string refus = refusGroupe(g->getText()); !refus.empty())
+                return montrerStatut(refus);
             strGroupe = g->getText();
         }
         bGroupeUse = coche;

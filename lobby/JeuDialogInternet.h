@@ -141,6 +141,10 @@ private:
         sf::Time envoi;
     };
 
+    // Why a typed name or group is refused (shown on the status line); empty when it passes.
+    static std::string refusPseudo(const std::wstring& pseudo);
+    static std::string refusGroupe(const std::string& groupe);
+
     // Server side.
     CReseauLobby& reseau();
     void poster(std::function<void(CClientHttpLobby&)> travail, std::function<void()> suite);
@@ -158,6 +162,8 @@ private:
     void envoyerPaquet(sf::Packet& p, const std::string& ipwan, int port);
     void envoyerDemande(const JoueurEnLigne& a, int code);
     bool lireDemande(const Datagramme& d, JoueurEnLigne& r) const;
+    void garderDemandeLue(const JoueurEnLigne& r);
+    bool deAdversaire(const Datagramme& d) const;
     bool lireOptions(const Datagramme& d);
     void afficherOptionsRecues();
     void ajouterLigneChat(const std::wstring& texte, sf::Color couleur);
@@ -183,7 +189,10 @@ private:
     sf::Clock horlogeMaintien_;
 
     sf::Clock horloge_;
+    // Read each frame, handled every few: the partner's datagrams while paired, and before
+    // that the game requests that passed their checks, one per player.
     std::deque<Datagramme> file_;
+    std::deque<JoueurEnLigne> demandesLues_;
     std::vector<Sonde> sondes_;
     uint32_t sequenceSonde_ = 0;
     sf::Time debutSecondeReponses_;

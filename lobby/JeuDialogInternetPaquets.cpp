@@ -19,8 +19,12 @@ const sf::Color VERT(0, 200, 0, 255);
 const sf::Color BLEU(0, 0, 200, 255);
 
 constexpr size_t DATAGRAMME_MAX = 1024;
-constexpr int LECTURES_PAR_IMAGE = 32;
+// More than the socket's buffer holds: each frame empties it, however fast others send.
+constexpr int LECTURES_PAR_IMAGE = 1024;
 constexpr size_t FILE_MAX = 16;
+// Requests waiting for an answer, one per player.
+constexpr size_t DEMANDES_MAX = 32;
+constexpr int LIGNE_CONSOLE = 4;
 constexpr int REPONSES_PAR_SECONDE = 30;
 const sf::Time DELAI_SONDE = sf::seconds(1);
 
@@ -108,23 +112,54 @@ bool CJeuDialogInternet::lireDemande(const Datagramme& d, JoueurEnLigne& r) cons
     return true;
 }
 
+void CJeuDialogInternet::garderDemandeLue(const JoueurEnLigne& r)
+{
+    // A player's newest packet stands for it; many players at once keep the newest.
+    for (JoueurEnLigne& l : demandesLues_)
+        if (l.ipwan == r.ipwan && l.iplan == r.iplan && l.port == r.port) {
+            l = r;
+            return;
+        }
+    if (demandesLues_.size() >= DEMANDES_MAX)
+        demandesLues_.pop_front();
+    demandesLues_.push_back(r);
+}
+
 void CJeuDialogInternet::receiveDemandes()
 {
-    while (!file_.empty()) {
-        const Datagramme d = std::move(file_.front());
-        file_.pop_front();
-        JoueurEnLigne r;
-        if (lireDemande(d, r))
-            return traiteDemandeJeu(r);
+    // A pairing ends the lobby: what came after it is not for this screen.
+    while (!demandesLues_.empty() && modeLobby == 0) {
+        const JoueurEnLigne r = std::move(demandesLues_.front());
+        demandesLues_.pop_front();
+        traiteDemandeJeu(r);
     }
+    demandesLues_.clear();
 }
 
 void CJeuDialogInternet::traiteDemandeJeu(JoueurEnLigne r)
 {
     if (r.etat <= 0) {
+        CPLUXControlList* l = ctrlList("myListDemandesDeJeu");
+        const std::wstring ligne = r.pseudo + L" veut jouer avec vous (clic droit pour accepter)";
+        const int deja = indexDemandeRecue(r.ipwan, r.iplan, r.port);
+        if (deja >= 0) {
+            demandesRecues[static_cast<size_t>(deja)] = r;
+            if (l)
+                l->editElement(ligne, deja);
+            return;
+        }
+        if (demandesRecues.size() >= DEMANDES_MAX) {
+            CPLUX::setConsoleText(L"Salon : " + std::to_wstring(DEMANDES_MAX) +
+                                      L" demandes de jeu au plus, la plus ancienne est retirée (" +
+                                      demandesRecues.front().pseudo + L")",
+                                  LIGNE_CONSOLE);
+            demandesRecues.erase(demandesRecues.begin());
+            if (l)
+                l->delLine(0);
+        }
         demandesRecues.push_back(r);
-        if (CPLUXControlList* l = ctrlList("myListDemandesDeJeu"))
-            l->AddElement(r.pseudo + L" veut jouer avec vous (clic droit pour accepter)");
+        if (l)
+            l->AddElement(ligne);
         return;
     }
     const int recue = indexDemandeRecue(r.ipwan, r.iplan, r.port);
@@ -188,6 +223,8 @@ void CJeuDialogInternet::accepteDemandeJeu(JoueurEnLigne r, bool envoyer)
             envoyerDemande(d, 1);
     demandesEnvoyees.clear();
     demandesRecues.clear();
+    demandesLues_.clear();
+    file_.clear();
     for (const char* id : {"myListDemandesDeJeu", "myListChat"})
         if (CPLUXControlList* l = ctrlList(id))
             l->reset();
@@ -211,10 +248,15 @@ void CJeuDialogInternet::sendOptions()
     strMessage.clear();
 }
 
-bool CJeuDialogInternet::lireOptions(const Datagramme& d)
+bool CJeuDialogInternet::deAdversaire(const Datagramme& d) const
 {
     uint32_t ip = 0;
-    if (!lobby::lireIpv4(adversaire.ipwan, ip) || d.ip != ip || d.port != adversaire.port)
+    return lobby::lireIpv4(adversaire.ipwan, ip) && d.ip == ip && d.port == adversaire.port;
+}
+
+bool CJeuDialogInternet::lireOptions(const Datagramme& d)
+{
+    if (!deAdversaire(d))
         return false;
     sf::Packet p;
     p.append(d.octets.data(), d.octets.size());
@@ -243,11 +285,12 @@ bool CJeuDialogInternet::lireOptions(const Datagramme& d)
 
 void CJeuDialogInternet::receiveOptions()
 {
+    // Every packet the partner sent since the last time: none of its chat lines is lost.
     bool recu = false;
-    while (!file_.empty() && !recu) {
+    while (!file_.empty()) {
         const Datagramme d = std::move(file_.front());
         file_.pop_front();
-        recu = lireOptions(d);
+        recu = lireOptions(d) || recu;
     }
     if (recu) {
         nbEchecsReception = 0;
@@ -370,8 +413,15 @@ void CJeuDialogInternet::lireSocket()
             traiterSonde(d);
             continue;
         }
-        if (file_.size() >= FILE_MAX)
-            file_.pop_front();
-        file_.push_back(std::move(d));
+        // Sorted before anything is kept: a third party's datagrams never displace the
+        // partner's, and only a request that passed its checks takes a place.
+        JoueurEnLigne r;
+        if (modeLobby == 1 && deAdversaire(d)) {
+            if (file_.size() >= FILE_MAX)
+                file_.pop_front();
+            file_.push_back(std::move(d));
+        } else if (modeLobby == 0 && lireDemande(d, r)) {
+            garderDemandeLue(r);
+        }
     }
 }

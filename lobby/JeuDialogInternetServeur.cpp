@@ -82,15 +82,12 @@ bool CJeuDialogInternet::lireChampsSaisis(std::wstring& pseudo, std::string& gro
     port = static_cast<int>(p);
     pseudo = cPseudo ? cPseudo->getTextW() : strPseudo;
     groupe = cGroupe ? cGroupe->getText() : strGroupe;
-    if (!lobby::pseudoValide(pseudo)) {
-        montrerStatut("Pseudo refusé : 1 à 32 caractères, sans « ; » ni caractère de contrôle");
-        return false;
-    }
-    if (!lobby::groupeValide(groupe)) {
-        montrerStatut("Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
-        return false;
-    }
-    return true;
+    std::string refus = refusPseudo(pseudo);
+    if (refus.empty())
+        refus = refusGroupe(groupe);
+    if (!refus.empty())
+        montrerStatut(refus);
+    return refus.empty();
 }
 
 void CJeuDialogInternet::connexionServeur(std::string url, std::string chemin)
@@ -178,6 +175,7 @@ void CJeuDialogInternet::delier()
 {
     socketUDP.unbind();
     file_.clear();
+    demandesLues_.clear();
     sondes_.clear();
 }
 

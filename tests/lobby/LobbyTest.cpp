@@ -460,7 +460,9 @@ TEST_F(LobbyTest, PollsFollowTheFrameRate)
         a.d->compteurFrame = 0;
         std::vector<int> recues;
         for (int n = 1; n <= 20; ++n) {
-            sf::Packet p = demande(L"P" + std::to_wstring(n), LOCAL, LOCAL, pair.getLocalPort(), 0);
+            // Twenty players behind one machine: a request each.
+            const std::string iplan = "10.0.0." + std::to_string(n);
+            sf::Packet p = demande(L"P" + std::to_wstring(n), LOCAL, iplan, pair.getLocalPort(), 0);
             pair.send(p, sf::IpAddress::LocalHost, static_cast<unsigned short>(a.d->portLie()));
             const size_t avant = a.d->demandesRecues.size();
             a.image();
