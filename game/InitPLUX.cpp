@@ -38,35 +38,39 @@ void listerDialoguesAnnexes();
 
 // The editor and tool dialogs are declared here as their classes are written; an id with
 // no class yet has no dialog, and CPLUX::getDialog gives null for it. The editors exist only
-// with the development switch: without it nothing can show them.
+// with the development switch: without it nothing can show them. The order is that in which
+// the library creates them, and so the order of their onCreate.
 void listerDialogues()
 {
+    const bool dev = CSFMLJeuGlobal::bModeTest;
+    if (dev) {
+        CPLUX::declareDialog<CJeuDialogPhysEffondrementOptions>(IdSprite::DIALOGUE_EFFONDREMENT,
+                                                                "CJeuDialogPhysEffondrementOptions");
+        CPLUX::declareDialog<CJeuDialogPhysBasculeOptions>(IdSprite::DIALOGUE_BASCULE, "CJeuDialogPhysBasculeOptions");
+        CPLUX::declareDialog<CJeuDialogSauverNiv>(CJeuDialogSauverNiv::ID, "CJeuDialogSauverNiv");
+        CPLUX::declareDialog<CJeuDialogPhysCheminOptions>(IdSprite::DIALOGUE_CHEMIN, "CJeuDialogPhysCheminOptions");
+        CPLUX::declareDialog<CJeuDialogChargerNiv>(CJeuDialogChargerNiv::ID, "CJeuDialogChargerNiv");
+        CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
+                                                              "CJeuDialogPhysParticulesOptions");
+        CPLUX::declareDialog<CJeuDialogScripts>(editeur::id::SCRIPTS, "CJeuDialogScripts");
+        CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
+        CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
+        CPLUX::declareDialog<CJeuDialogListeSD>(editeur::id::LISTE_SD, "CJeuDialogListeSD");
+        CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
+        CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
+        CPLUX::declareDialog<CSFMLJeuChoixPer>(CSFMLJeuChoixPer::ID, "CSFMLJeuChoixPer");
+        CPLUX::declareDialog<CSFMLJeuChoixDec>(CSFMLJeuChoixDec::ID, "CSFMLJeuChoixDec");
+        CPLUX::declareDialog<CJeuDialogOptionsNiv>(editeur::id::OPTIONS_NIV, "CJeuDialogOptionsNiv");
+        CPLUX::declareDialog<CJeuDialogOptionsEditeur>(editeur::id::OPTIONS_EDITEUR, "CJeuDialogOptionsEditeur");
+    }
     // Players open the lobby from the main menu: declared in every run.
     CPLUX::declareDialog<CJeuDialogInternet>("JeuDialogInternet", "CJeuDialogInternet");
-    if (!CSFMLJeuGlobal::bModeTest)
+    if (!dev)
         return;
-    CPLUX::declareDialog<CJeuDialogPhysEffondrementOptions>(IdSprite::DIALOGUE_EFFONDREMENT,
-                                                            "CJeuDialogPhysEffondrementOptions");
-    CPLUX::declareDialog<CJeuDialogPhysBasculeOptions>(IdSprite::DIALOGUE_BASCULE, "CJeuDialogPhysBasculeOptions");
-    CPLUX::declareDialog<CJeuDialogSauverNiv>(CJeuDialogSauverNiv::ID, "CJeuDialogSauverNiv");
-    CPLUX::declareDialog<CJeuDialogPhysCheminOptions>(IdSprite::DIALOGUE_CHEMIN, "CJeuDialogPhysCheminOptions");
-    CPLUX::declareDialog<CJeuDialogChargerNiv>(CJeuDialogChargerNiv::ID, "CJeuDialogChargerNiv");
-    CPLUX::declareDialog<CJeuDialogPhysParticulesOptions>(IdSprite::DIALOGUE_PARTICULES,
-                                                          "CJeuDialogPhysParticulesOptions");
-    CPLUX::declareDialog<CJeuDialogScripts>(editeur::id::SCRIPTS, "CJeuDialogScripts");
-    CPLUX::declareDialog<CJeuDialogSprite>(IdSprite::DIALOGUE, "CJeuDialogSprite");
-    CPLUX::declareDialog<CJeuDialogListeSD>(editeur::id::LISTE_SD, "CJeuDialogListeSD");
-    CPLUX::declareDialog<CJeuDialogPhysForceOptions>(IdSprite::DIALOGUE_FORCE, "CJeuDialogPhysForceOptions");
-    CPLUX::declareDialog<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER, "CJeuDialogShaderVERT");
-    CPLUX::declareDialog<CCSESelectionZone>("CSESelectionZone", "CCSESelectionZone");
-    CPLUX::declareDialog<CSFMLJeuChoixPer>(CSFMLJeuChoixPer::ID, "CSFMLJeuChoixPer");
-    CPLUX::declareDialog<CSFMLJeuChoixDec>(CSFMLJeuChoixDec::ID, "CSFMLJeuChoixDec");
-    CPLUX::declareDialog<CJeuDialogOptionsNiv>(editeur::id::OPTIONS_NIV, "CJeuDialogOptionsNiv");
-    CPLUX::declareDialog<CJeuDialogOptionsEditeur>(editeur::id::OPTIONS_EDITEUR, "CJeuDialogOptionsEditeur");
     CPLUX::declareDialog<CJeuDialogMenuEditeur>(editeur::id::MENU_EDITEUR, "CJeuDialogMenuEditeur");
+    CPLUX::declareDialog<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID, "CJeuDialogEventsAnm");
     CPLUX::declareDialog<CJeuDialogAnimationsSprites>(IdAnm::DIALOGUE, "CJeuDialogAnimationsSprites");
     CPLUX::declareDialog<CJeuDialogScriptAnm>(CJeuDialogScriptAnm::ID, "CJeuDialogScriptAnm");
-    CPLUX::declareDialog<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID, "CJeuDialogEventsAnm");
 }
 
 // Dialogs reached by id without a place in the editor's lists.

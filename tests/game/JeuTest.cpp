@@ -38,6 +38,8 @@ std::vector<std::string> fichiersCommencantPar(const std::string& prefixe)
 
 } // namespace
 
+void listerDialogues();
+
 TEST(Jeu, SansViewportPasDeFenetre)
 {
     DossierDeTravail d;
@@ -370,4 +372,42 @@ TEST(Jeu, CacheDeTexturesParCleEtFichier)
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->getSize(), sf::Vector2u(3, 3));
     EXPECT_EQ(jeu.textureEnCache("x", "absent.png"), nullptr);
+}
+
+TEST(Jeu, DialoguesDeclaresDansLOrdreAvecEtSansInterrupteur)
+{
+    using Paires = std::vector<std::pair<std::string, std::string>>;
+    const Paires attendues = {
+        {"JeuDialogPhysEffondrementOptions", "CJeuDialogPhysEffondrementOptions"},
+        {"JeuDialogPhysBasculeOptions", "CJeuDialogPhysBasculeOptions"},
+        {"JeuDialogSauverNiv", "CJeuDialogSauverNiv"},
+        {"JeuDialogPhysCheminOptions", "CJeuDialogPhysCheminOptions"},
+        {"JeuDialogChargerNiv", "CJeuDialogChargerNiv"},
+        {"JeuDialogPhysParticulesOptions", "CJeuDialogPhysParticulesOptions"},
+        {"JeuDialogScripts", "CJeuDialogScripts"},
+        {"JeuDialogSprite", "CJeuDialogSprite"},
+        {"JeuDialogPhysForceOptions", "CJeuDialogPhysForceOptions"},
+        {"JeuDialogListeSD", "CJeuDialogListeSD"},
+        {"JeuDialogShader", "CJeuDialogShaderVERT"},
+        {"CSESelectionZone", "CCSESelectionZone"},
+        {"SFMLJeuChoixPer", "CSFMLJeuChoixPer"},
+        {"SFMLJeuChoixDec", "CSFMLJeuChoixDec"},
+        {"JeuDialogOptionsNiv", "CJeuDialogOptionsNiv"},
+        {"JeuDialogOptionsEditeur", "CJeuDialogOptionsEditeur"},
+        {"JeuDialogInternet", "CJeuDialogInternet"},
+        {"JeuDialogMenuEditeur", "CJeuDialogMenuEditeur"},
+        {"JeuDialogEventsAnm", "CJeuDialogEventsAnm"},
+        {"JeuDialogAnimationsSprites", "CJeuDialogAnimationsSprites"},
+        {"JeuDialogScriptAnm", "CJeuDialogScriptAnm"},
+    };
+    CPLUXTest::reset();
+    listerDialogues();  // players reach the lobby without the switch
+    EXPECT_EQ(CPLUX::getDeclaredDialogs(), Paires({{"JeuDialogInternet", "CJeuDialogInternet"}}));
+    CPLUXTest::reset();
+    {
+        Interrupteur dev(true);
+        listerDialogues();
+    }
+    EXPECT_EQ(CPLUX::getDeclaredDialogs(), attendues);
+    CPLUXTest::reset();
 }
