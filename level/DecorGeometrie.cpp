@@ -181,8 +181,9 @@ bool CDecor::modelePersoUtilise(const std::string& nom) const
     for (const CPerso* p : persos)
         if (utilise(p))
             return true;
+    // AIs made during play (meteors, script commands) are not written with the level.
     for (const CPerso* p : ias)
-        if (p && !p->bTemporaire && utilise(p))
+        if (p && !p->bTemporaire && !p->bCreeParScript && utilise(p))
             return true;
     return false;
 }

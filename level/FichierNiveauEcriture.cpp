@@ -26,8 +26,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <set>
-#include <unordered_set>
 
 namespace {
 
@@ -257,28 +255,13 @@ void CFichierNiveau::ecrireMeteo()
 void CFichierNiveau::ecrireModeles()
 {
     const CDecor& d = *pSource;
-    std::set<std::string> persos;
-    std::unordered_set<const CDEC*> decors;
-    auto utiliser = [&persos](const CPerso* p) {
-        if (p && p->sprite && p->sprite->pDEC)
-            persos.insert(p->sprite->pDEC->nom);
-    };
-    for (const CPerso* p : d.persos)
-        utiliser(p);
-    for (const CPerso* p : d.ias)
-        if (p && !p->bTemporaire && !p->bCreeParScript)
-            utiliser(p);
-    for (const CCalqueSD* plan : d.pPlans)
-        for (const CSPRITE* sd : plan->sprites)
-            if (sd && sd->pDEC && !sd->bAncreKP && !sd->bTemporaire)
-                decors.insert(sd->pDEC);
     for (const auto& [nom, banque] : d.modelesPersos)
-        if (banque && persos.count(nom))
+        if (banque && d.modelePersoUtilise(nom))
             cle("TEXTURE_PER"), valeurTexte(banque->pPersoDef ? banque->pPersoDef->nomFichier : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
     for (const auto& [nom, banque] : d.modelesDEC)
-        if (banque && decors.count(banque))
+        if (banque && d.definitionUtilisee(nom))
             cle("TEXTURE_DEC"), valeurTexte(banque->pFichierDEC ? banque->pFichierDEC->chemin : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
@@ -303,7 +286,7 @@ void CFichierNiveau::ecrirePersos()
             const PlaceSauvee pos = placeSauvee(s, false);
             cle(s.bMarqueurPerso ? "PERSO3" : "PERSO");
             valeurTexte(s.bMarqueurPerso ? p->fichier : s.pDEC->nom);
-            valeur(pos.x), valeur(pos.y), valeur(p->directionInitiale), valeur(s.sxMax), valeur(s.syMax);
+            valeur(pos.x), valeur(pos.y), valeur(p->direction), valeur(s.sxMax), valeur(s.syMax);
             valeur(p->poids), valeur(int(p->bVaisseau)), finLigne();
             cle("NUMJOUEUR"), valeur(p->numJoueur), finLigne();
             cle("PERSO_COLOR"), valeur(int(s.couleur.r)), valeur(int(s.couleur.g)), valeur(int(s.couleur.b));
@@ -329,7 +312,7 @@ void CFichierNiveau::ecrireIAs()
         }
         CSPRITE3& s = *ia->sprite;
         const PlaceSauvee pos = placeSauvee(s, true);
-        cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->directionInitiale);
+        cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->direction);
         valeur(s.sxMax), valeur(s.syMax), valeur(ia->poids), valeur(int(ia->bVaisseau)), valeur(ia->modeCollisions);
         finLigne();
         if (!ia->id.empty())

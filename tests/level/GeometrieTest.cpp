@@ -175,6 +175,9 @@ TEST_F(Geometrie, DefinitionsEtModelesUtilises)
     decor->ias.push_back(ia);
     EXPECT_FALSE(decor->modelePersoUtilise("METEORE")) << "a temporary AI does not count";
     ia->bTemporaire = false;
+    ia->bCreeParScript = true;
+    EXPECT_FALSE(decor->modelePersoUtilise("METEORE")) << "nor one a script made";
+    ia->bCreeParScript = false;
     EXPECT_TRUE(decor->modelePersoUtilise("METEORE"));
     ia->sprite = nullptr;
     CPerso* joueur = perso();

@@ -52,7 +52,7 @@ std::string niveauCanonique()
                        "TEXTURE_DEC=./decors/boite.dec;BOITE\nTEXTURE_DEC=./decors/dalle.dec;DALLE\n\n"
                        "SCRIPTRUN=./scripts/niveau.scp;2;0;-1\nSCRIPT_DECLENCHEUR_CHRONO=4\n"
                        // Players: from a model, with a simple path and a script; from a file.
-                       "PERSO=GARDE;400;500;1;1.5;2;33;1\nNUMJOUEUR=1\nPERSO_COLOR=1;2;3;200\n"
+                       "PERSO=GARDE;400;500;0;1.5;2;33;1\nNUMJOUEUR=1\nPERSO_COLOR=1;2;3;200\n"
                        "CHEMINSIMPLE=10;20;3\nSCRIPTRUN=./scripts/garde.scp;0;0;1\n\n"
                        "PERSO3=./personnages/heros.per;600;700;0;1;1;10;0\nNUMJOUEUR=2\n"
                        "PERSO_COLOR=255;255;255;255\n\n\n\n"
@@ -257,17 +257,44 @@ TEST_F(SauvegardeTest, UnRedemarrageNePerdPasLesScriptsDuFichier)
 
 TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
 {
-    ecrireFichier("n.niv", NIVEAU_SCRIPTS);
+    // A hero on the right half of a 1280-pixel level, written facing right, faces left once
+    // loaded: so it is saved, and saved again.
+    ecrireFichier("n.niv", std::string(NIVEAU_SCRIPTS) + "PERSO3=./personnages/heros.per;1000;700;0;1;1;10;0\n");
+    ASSERT_TRUE(chargerPuisSauver("n.niv", "A.niv"));
+    std::string a = lireTexte("A.niv");
+    EXPECT_TRUE(contient(a, "\nPERSO3=./personnages/heros.per;1000;700;1;")) << "the hero's facing since the load";
+    ASSERT_TRUE(chargerPuisSauver("A.niv", "B.niv"));
+    EXPECT_EQ(lireTexte("B.niv"), a) << premiereDifference(lireTexte("B.niv"), a);
+
     monde().chargerNiveau("n.niv", 0);
     jeu->pvue->zoom = 2.5f;  // the editor's wheel
     CPerso& ia = *monde().ias.front();
     ia.sprite->rotangle = 30;
     ia.vitesse = 12;
+    ia.setDirection(1);
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
-    std::string a = lireTexte("A.niv");
+    a = lireTexte("A.niv");
     EXPECT_TRUE(contient(a, "\nSCROLLVUE=1;18;1\n")) << "the level's zoom, not the editor's";
     EXPECT_TRUE(contient(a, "\nROTIA=30\n")) << "rotation of the AI";
     EXPECT_TRUE(contient(a, "\nVITESSEIA=12\n")) << "speed of the AI, other than its model's";
+    EXPECT_TRUE(contient(a, "\nIA=GARDE;700;800;1;")) << "the AI's facing of the moment";
+
+    // A definition is preloaded while a sprite names it, by its bank's name or by its id.
+    CSPRITE& boite = *sprites(2)[0];
+    CDEC homonyme;  // not the world's bank object, but of the same name
+    homonyme.nom = "BOITE";
+    CDEC* banque = boite.pDEC;
+    boite.pDEC = &homonyme;
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    EXPECT_TRUE(contient(lireTexte("A.niv"), "\nTEXTURE_DEC=./decors/boite.dec;BOITE\n")) << "by the bank's name";
+    homonyme.nom = "AUTRE";
+    boite.strID = "BOITE";
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    EXPECT_TRUE(contient(lireTexte("A.niv"), "\nTEXTURE_DEC=./decors/boite.dec;BOITE\n")) << "by the sprite's id";
+    boite.strID.clear();
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_DEC")) << "no sprite names it";
+    boite.pDEC = banque;
 
     // Two players' rounds: the characters' scale instead of player groups.
     jeu->typeJeu = 2;
