@@ -101,6 +101,7 @@ void CDecor::reinitialiserReglages()
     couleurFond = sf::Color(0, 0, 64, 128);
     bCouleurFond = true;
     strImageChargement.clear();
+    bMusiqueBoucle = bMusiqueAmbianceBoucle = true;
     strPoussierePas = "./effets/poussiere.dec";
     strTracePas = "./effets/pasdunes.png";
     for (CCalqueSD* plan : pPlans)

@@ -223,7 +223,7 @@ TEST_F(Cas, ChargementSansHistorique)
         DEFINITIONS + "NOM=Un;4\nTAILLEJEU=900;800\nSCROLLVUE=4;20;2\nSCROLLPLAN3=0.5;0.5\nZONE=1;1;2;3;4\nCHRONO=60\n"
                       "ETOILES=1;2;3\nCARTE=1\nFONDCOULEUR=1;2;3;4\nFOND=./niveaux/fond.png;5;6;2\nSHADERBLUR=2;3\n"
                       "SHADERBLUR=5;1\nIMAGECHARGEMENT=./niveaux/fond.png\nPOUSSIERE_PAS=./a.dec\nTRACE_PAS=./a.png\n"
-                      "MUSIQUE=./m.ogg;0\nINFOS=0\n" +
+                      "MUSIQUE=./m.ogg;0\nMUSIQUE_AMBIANCE=./v.ogg;0\nINFOS=0\n" +
         sd(1, 1);
     const std::string second = DEFINITIONS + "NOM=Deux;9\n" + sd(5, 6) + "IDSD=seul\n";
     auto releve = [](CDecor& d) {
@@ -240,7 +240,8 @@ TEST_F(Cas, ChargementSansHistorique)
           << d.pFondImage->strFichierFond << ',' << d.pFondImage->x0 << ',' << d.pFondImage->y0 << ','
           << d.pFondImage->s << ',' << d.pFondImage->shader_blur_radius << ',' << (d.pFondImage->pTexture != nullptr)
           << '|' << d.strImageChargement << '|' << d.strPoussierePas << '|' << d.strTracePas << '|' << d.cheminMusique
-          << ',' << d.bInfos << '|';
+          << ',' << d.bMusiqueBoucle << ',' << d.cheminMusiqueAmbiance << ',' << d.bMusiqueAmbianceBoucle << ','
+          << d.bInfos << '|';
         for (CCalqueSD* p : d.pPlans)
             o << p->rayonFlou << ',' << p->sprites.size() << ';';
         for (CCalqueSD* p : d.pPlans)
