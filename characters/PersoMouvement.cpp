@@ -393,8 +393,11 @@ int CPerso::tomber()
             support = sol;
             // The feet stop above the next probe; the next ground contact lifts them out.
             dy = o + std::max(pas - 1, 0.0f);
-            // A victory pose stays one: its animation must not restart on each landing.
-            if (mode != MORT && mode != VICTOIRE)
+            // A victory pose lands too; victoire() then takes it back to its pose, whose
+            // animation must not restart on each landing.
+            if (mode == VICTOIRE)
+                mode = RECEPTION_CHUTE;
+            else if (mode != MORT)
                 passerEtat(RECEPTION_CHUTE);
             break;
         }
@@ -651,9 +654,13 @@ int CPerso::victoire()
 {
     if (!peutBouger())
         return 0;
+    const bool enPose = mode == VICTOIRE;
     if (bCollisions)
         tomber();
-    passerEtat(VICTOIRE);
+    if (enPose && mode == RECEPTION_CHUTE)
+        mode = VICTOIRE;  // the pose goes on where it was
+    else
+        passerEtat(VICTOIRE);
     // A layered sprite plays the state's named animation; a plain one its numbered pose.
     if (!sprite->bAnime)
         sprite->animer(ANIM_VICTOIRE);

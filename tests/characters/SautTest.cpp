@@ -36,13 +36,13 @@ protected:
     }
 };
 
-// A layered sprite of three looping two-frame animations named for the states it plays.
+// A layered sprite of four looping two-frame animations named for the states it plays.
 CSPRITE3* spriteAnime()
 {
     auto* s = new CSPRITE3();
     s->bAnime = true;
-    const char* noms[] = {"ARRET_VISEE", "CHUTE", "SAUT_RECEPTION"};
-    for (int a = 0; a < 3; ++a) {
+    const char* noms[] = {"ARRET_VISEE", "CHUTE", "SAUT_RECEPTION", "VICTOIRE"};
+    for (int a = 0; a < 4; ++a) {
         s->ajouterAnimation(noms[a], true);
         s->setNbFrames(a, 2);
         s->setVitesseAnim(a, 1);
@@ -149,7 +149,7 @@ TEST_F(Saut, MortsEtVainqueursTombentPixelParPixel)
         {EtatPerso::MORT, 0, 311, EtatPerso::MORT},        // first step beyond 10: 11
         {EtatPerso::MORT, 305, 305, EtatPerso::MORT},      // stops at the ground, still dead
         {EtatPerso::VICTOIRE, 0, 311, EtatPerso::VICTOIRE},
-        {EtatPerso::VICTOIRE, 305, 305, EtatPerso::VICTOIRE},
+        {EtatPerso::VICTOIRE, 305, 305, EtatPerso::RECEPTION_CHUTE},  // victoire() sets 18 again
     };
     for (const Cas& k : cas) {
         if (k.sol > 0)
@@ -158,10 +158,7 @@ TEST_F(Saut, MortsEtVainqueursTombentPixelParPixel)
         p->vitesseChute = 10;
         p->mode = k.etat;
         const unsigned long avant = CPerso::nbSondes;
-        if (k.etat == EtatPerso::VICTOIRE)
-            p->victoire();
-        else
-            p->tomber();
+        p->tomber();
         EXPECT_EQ(y(p), k.yFinal) << "state " << k.etat << " ground " << k.sol;
         EXPECT_EQ(p->mode, k.etatFinal) << "state " << k.etat << " ground " << k.sol;
         if (k.sol == 0) {
@@ -173,4 +170,21 @@ TEST_F(Saut, MortsEtVainqueursTombentPixelParPixel)
         TearDown();
         SetUp();
     }
+
+    // A winner on the ground lands and is back in its pose each frame; the pose plays on.
+    bloc(0, 500, 2000, 40);
+    CPerso* p = perso(100, 500);
+    delete p->sprite;
+    p->sprite = spriteAnime();
+    p->sprite->x = 100;
+    p->sprite->y = 500;
+    std::vector<int> frames;
+    for (int i = 0; i < 4; ++i) {
+        p->victoire();
+        EXPECT_EQ(p->mode, EtatPerso::VICTOIRE);
+        frames.push_back(p->sprite->getFrameCourante());
+        p->sprite->update(nullptr, 1, 0, 0, -1);
+    }
+    EXPECT_EQ(p->getNomAnimation(), "VICTOIRE");
+    EXPECT_EQ(frames, (std::vector<int>{0, 1, 0, 1})) << "the victory animation is not restarted by each landing";
 }
