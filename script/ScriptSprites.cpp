@@ -284,8 +284,10 @@ void CScriptEngine::cmdFONTAINEDARMES(CScript* s)
         sd->setAnim(PRIS);
         sd->setOverVisible("FONTAINEDARMESLUX", false);
         sd->setOverVisible("FONTAINEDARMES_ARME", false);
-        // Every character of that player (the AIs are not the player's).
-        for (CPerso* p : std::vector<CPerso*>(d->persos.begin(), d->persos.end())) {
+        // Every character of that player's number, the AIs included (theirs is 0 unless set).
+        std::vector<CPerso*> servis(d->persos.begin(), d->persos.end());
+        servis.insert(servis.end(), d->ias.begin(), d->ias.end());
+        for (CPerso* p : servis) {
             if (!p || p->numJoueur != preneur->numJoueur)
                 continue;
             p->selectArme(sd->numArmeFontaine);

@@ -183,6 +183,19 @@ TEST_F(Fontaine, OptionsDeChargement)
     EXPECT_EQ(prendre(avecArme(2, 0)), 60) << "other players always take the full load";
     EXPECT_EQ(jeu->pHUD->compteurArme[2], 150);
 
+    // The AIs of the taker's number are served too; an AI's number is 0 unless set.
+    CPerso* iaDuJoueur1 = perso(0, 0, true);
+    CPerso* iaDuJoueur2 = perso(0, 0, true);
+    iaDuJoueur2->numJoueur = 1;
+    for (CPerso* ia : {iaDuJoueur1, iaDuJoueur2}) {
+        slot(ia, 0, 7);
+        ia->armeCourante = 0;
+    }
+    EXPECT_EQ(prendre(joueur), 30);
+    EXPECT_EQ(iaDuJoueur1->armes[0]->munitions, 30) << "player 1's option applies to the AI";
+    EXPECT_TRUE(iaDuJoueur1->armes[0]->bPossedee);
+    EXPECT_EQ(iaDuJoueur2->armes[0]->munitions, 7) << "another number's AI is not served";
+
     // A weapon outside the list loads nothing; a player number past the HUD's four is
     // served without its counter.
     joueur->armes[0]->numero = 5;
