@@ -158,6 +158,8 @@ std::string CScriptFile::lireLigneSuivante()
 {
     bDernierArg = false;
     std::string motCle;
+    // A stray else or endif on the file's last line ends it with "NULL"; the next call gives "".
+    bool elseOuEndifSeul = false;
     for (;;) {
         motCle.clear();
         if (!lignesGenerees.empty()) {
@@ -167,7 +169,8 @@ std::string CScriptFile::lireLigneSuivante()
             continue;
         }
         if (!lireLigneFichier(strLigne))
-            return std::string();
+            return elseOuEndifSeul ? "NULL" : std::string();
+        elseOuEndifSeul = false;
         strGauche.clear();
         bool si = false;
         // Only a line holding "if (" or beginning with "e" can be a conditional line; the
@@ -178,8 +181,10 @@ std::string CScriptFile::lireLigneSuivante()
             // An else or endif line makes nothing more; NULL when it queued lines.
             if (!si && (traiterElse(motCle) || traiterEndif(motCle)))
                 break;
-            if (!si && !motCle.empty())
+            if (!si && !motCle.empty()) {
+                elseOuEndifSeul = true;
                 continue;
+            }
         }
         // A statement without keyword ("(x)", "=(x)") is no statement.
         if (decouper(motCle, si, true) && !motCle.empty())

@@ -12,7 +12,7 @@
 namespace {
 
 // One entry per statement handed out: "KEYWORD|arguments", "names=KEYWORD|arguments" for a
-// function assignment, "NULL" for an else or endif line that queued labels.
+// function assignment, "NULL" for an else or endif line that queued labels or ended the file.
 std::vector<std::string> instructions(CScriptFile& f, const std::string& texte)
 {
     std::istringstream flux(texte);
@@ -108,9 +108,10 @@ TEST(ScriptFile, ConditionnellesSurPlusieursLignes)
         {"only the exact lower-case if (", "IF (a<b)\nif(a<b)\nIf (a<b)",
          {"IF|a<b", "IF|a<b", "IF|a<b"}},
         {"elseif is no else line", "if (a<b)\nelseif\nendif", {"IF|a;<;b;1", "NULL", ":|ENDIF1"}},
-        {"quoted if ( opens nothing", "PRINT(\"if (x)\";0;0)\nendif", {"PRINT|\"if (x)\";0;0"}},
+        {"quoted if ( opens nothing", "PRINT(\"if (x)\";0;0)\nendif", {"PRINT|\"if (x)\";0;0", "NULL"}},
         {"commented if ( opens nothing", "GOTO(A) # see if (x) then", {"GOTO|A"}},
-        {"a word ending in if is no conditional", "diff (x)\nendif", {"DIFF|x"}},
+        {"a word ending in if is no conditional", "diff (x)\nendif", {"DIFF|x", "NULL"}},
+        {"stray else on the last line", "GOTO(A)\n  else # nothing open", {"GOTO|A", "NULL"}},
         {"missing parenthesis", "if (a<b", {"IF|a;<;b;1"}},
     });
 }
@@ -121,7 +122,7 @@ TEST(ScriptFile, ConditionnellesSurUneLigne)
         {"then and else", "if (x == 3) then GOTO(L1) else GOTO(L2)",
          {"IF|x;=;3;1", "GOTO|L1", "GOTO|ENDIF1", ":|ELSE1", "GOTO|L2", ":|ENDIF1"}},
         {"then only, no number left open", "if (x >= 3) then GOTO(L1)\nendif",
-         {"IF|x;>=;3;1", "GOTO|L1", ":|ENDIF1"}},
+         {"IF|x;>=;3;1", "GOTO|L1", ":|ENDIF1", "NULL"}},
         {"then at the end of the line", "if (a < b) then", {"IF|a;<;b;1", ":|ENDIF1"}},
         {"empty then-statement with an else", "if (a < b) then else GOTO(B)",
          {"IF|a;<;b;1", "GOTO|ENDIF1", ":|ELSE1", "GOTO|B", ":|ENDIF1"}},
