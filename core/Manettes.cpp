@@ -24,14 +24,6 @@ EtatManette lire(unsigned int manette)
 
 constexpr int ZONE_MORTE = 7848;
 
-// -100..100 of the window library to the 16-bit range, so that the dead zone and the
-// division keep their meaning.
-int16_t versBrut(float position)
-{
-    float v = std::round(position * 327.67f);
-    return static_cast<int16_t>(std::clamp(v, -32768.0f, 32767.0f));
-}
-
 uint8_t versGachette(float position)
 {
     float v = (position + 100.0f) / 200.0f * 255.0f;
@@ -44,6 +36,14 @@ float axe(unsigned int manette, sf::Joystick::Axis a)
 }
 
 } // namespace
+
+// -100..100 of the window library to the 16-bit range, so that the dead zone and the
+// division keep their meaning.
+int16_t positionVersBrut(float position)
+{
+    float v = std::round(position * 327.67f);
+    return static_cast<int16_t>(std::clamp(v, -32768.0f, 32767.0f));
+}
 
 void setLecteurManette(LecteurManette l)
 {
@@ -70,10 +70,10 @@ EtatManette lireManetteSFML(unsigned int manette)
     else if (pov < -50)
         e.boutons |= MANETTE_BAS;
     // The window library's y axes grow downwards; the raw form has up positive.
-    e.gaucheX = versBrut(axe(manette, sf::Joystick::X));
-    e.gaucheY = versBrut(-axe(manette, sf::Joystick::Y));
-    e.droitX = versBrut(axe(manette, sf::Joystick::U));
-    e.droitY = versBrut(-axe(manette, sf::Joystick::V));
+    e.gaucheX = positionVersBrut(axe(manette, sf::Joystick::X));
+    e.gaucheY = positionVersBrut(-axe(manette, sf::Joystick::Y));
+    e.droitX = positionVersBrut(axe(manette, sf::Joystick::U));
+    e.droitY = positionVersBrut(-axe(manette, sf::Joystick::V));
     // A trigger axis rests at -100; a pad without one reads released.
     e.gachetteG = sf::Joystick::hasAxis(manette, sf::Joystick::Z) ? versGachette(axe(manette, sf::Joystick::Z)) : 0;
     e.gachetteD = sf::Joystick::hasAxis(manette, sf::Joystick::R) ? versGachette(axe(manette, sf::Joystick::R)) : 0;
@@ -107,6 +107,12 @@ sf::Vector2f convertirStick(int rawX, int rawY)
     if (mortX && mortY)
         return sf::Vector2f(0, 0);
     return sf::Vector2f(static_cast<float>(rawX / 327), static_cast<float>(rawY / 327));
+}
+
+sf::Vector2i joystickStickGaucheBrut(unsigned int manette)
+{
+    const EtatManette e = lire(manette);
+    return e.bConnecte ? sf::Vector2i(e.gaucheX, e.gaucheY) : sf::Vector2i(0, 0);
 }
 
 void joystickSticks(unsigned int manette, sf::Vector2f& gauche, sf::Vector2f& droit)

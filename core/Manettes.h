@@ -42,5 +42,11 @@ bool joystickBouton(unsigned int manette, uint16_t masque);
 void joystickGachettes(unsigned int manette, float& gauche, float& droite);
 void joystickSticks(unsigned int manette, sf::Vector2f& gauche, sf::Vector2f& droit);
 
+// The left stick's raw reading, up positive, without dead zone or scaling; (0, 0) when
+// the pad is not connected. The menus compare it with their thresholds in raw units.
+sf::Vector2i joystickStickGaucheBrut(unsigned int manette);
+// A position of the window library's -100..100 scale in raw units, rounded.
+int16_t positionVersBrut(float position);
+
 // One stick: (0, 0) when both axes lie in the dead zone, else raw / 327 truncated.
 sf::Vector2f convertirStick(int rawX, int rawY);

@@ -94,13 +94,15 @@ void CJeuMenus::lireManette(EntreesMenu& e)
     }
     for (int b = 0; b < 8; ++b)
         boutonsPrecedents[b + 1] = bas[b];
-    sf::Vector2f gauche, droit;
-    joystickSticks(static_cast<unsigned>(manette), gauche, droit);
-    const float y = -gauche.y;  // the reader gives up positive; the menu's Y grows downwards
-    e.bDroite = gauche.x > SEUIL_X;
-    e.bGauche = gauche.x < -SEUIL_X;
-    e.bBas = y > SEUIL_Y;
-    e.bHaut = y < -SEUIL_Y;
+    // The stick's position as the window library gives it, compared in raw units: the game's
+    // conversion (dead zone, whole numbers) would read 30.5 as 30, not above the threshold.
+    const sf::Vector2i brut = joystickStickGaucheBrut(static_cast<unsigned>(manette));
+    const int y = -brut.y;  // the reader gives up positive; the menu's Y grows downwards
+    const int seuilX = positionVersBrut(SEUIL_X), seuilY = positionVersBrut(SEUIL_Y);
+    e.bDroite = brut.x > seuilX;
+    e.bGauche = brut.x < -seuilX;
+    e.bBas = y > seuilY;
+    e.bHaut = y < -seuilY;
 }
 
 // The events the GUI left this frame. After each one the arrow keys replace the directions:

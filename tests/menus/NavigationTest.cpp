@@ -55,9 +55,11 @@ TEST(NavigationMenus, ManetteSeuilsBoutonsEtMasque)
     BancMenus b;
     b.ouvrir("m.mnu", lignesSelectionnables(3));
     const EntreesMenu& e = b.menus().entreesDerniereImage;
-    // Stick x, y, then the directions read: left, right, up, down.
-    const int seuils[][6] = {{0, 31, 0, 0, 0, 1},  {0, 30, 0, 0, 0, 0},  {0, -31, 0, 0, 1, 0}, {0, -30, 0, 0, 0, 0},
-                             {71, 0, 0, 1, 0, 0},  {70, 0, 0, 0, 0, 0},  {-71, 0, 1, 0, 0, 0}, {-70, 50, 0, 0, 0, 1}};
+    // Stick x, y, then the directions read: left, right, up, down. Above the thresholds,
+    // not at them: 30.5 is no whole number, yet beyond 30.
+    const float seuils[][6] = {{0, 30.5f, 0, 0, 0, 1}, {0, 30, 0, 0, 0, 0},   {0, -30.5f, 0, 0, 1, 0},
+                               {0, -30, 0, 0, 0, 0},   {70.5f, 0, 0, 1, 0, 0}, {70, 0, 0, 0, 0, 0},
+                               {-70.5f, 0, 1, 0, 0, 0}, {-70, 50, 0, 0, 0, 1}};
     for (const auto& s : seuils) {
         b.stick(s[0], s[1]);
         b.image();

@@ -13,6 +13,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -81,13 +82,14 @@ public:
         ++jeu.compteurImages;
     }
 
-    // The pad's stick on the menu's scale (x right, y down) and its buttons.
-    void stick(int x, int y, uint16_t boutons = 0)
+    // The pad's stick on the menu's scale (x right, y down), raw as the window library's
+    // positions are read (100 is 32767), and its buttons.
+    void stick(float x, float y, uint16_t boutons = 0)
     {
         manette = EtatManette();
         manette.bConnecte = true;
-        manette.gaucheX = static_cast<int16_t>(x * 327);
-        manette.gaucheY = static_cast<int16_t>(-y * 327);
+        manette.gaucheX = static_cast<int16_t>(std::lround(x * 327.67f));
+        manette.gaucheY = static_cast<int16_t>(std::lround(-y * 327.67f));
         manette.boutons = boutons;
     }
 
