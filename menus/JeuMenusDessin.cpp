@@ -148,37 +148,32 @@ void CJeuMenus::dessinerLigne(sf::RenderWindow* fenetre, int i)
     }
 }
 
-// What the menu shows besides its lines. Extras that stand beside every line are drawn once,
-// before the first line: drawn again before each line, translucent bars would thicken and
-// animated icons would run as many times faster as the menu has lines.
+// What the menu shows besides its lines, before line i. An extra of every line is drawn
+// again before each one, at the same place: it stays over the lines before it.
 void CJeuMenus::dessinerExtras(sf::RenderWindow* fenetre, int i)
 {
     switch (idMenu) {
     case IdMenu::PRINCIPAL:
-        if (i == 0)
-            extraJoueurActif(fenetre);
+        extraJoueurActif(fenetre);
         break;
     case IdMenu::OPTIONS:
     case IdMenu::PAUSE:
     case IdMenu::PAUSE_AVENTURE:
-        if (i == 0)
-            extraVolumes(fenetre);
+        extraVolumes(fenetre);
         break;
     case IdMenu::INVENTAIRE:
-        if (i == 0)
-            extraInventaire(fenetre);
+        extraInventaire(fenetre);
         break;
     case IdMenu::VICTOIRE:
         if (i == 0)
             extraVictoire(fenetre);
         break;
     case IdMenu::NOUVEAU_JOUEUR:
-        if (i == 0 && ligneActive == 1 && !bSaisieTerminee)
+        if (ligneActive == 1 && !bSaisieTerminee)
             extraNouveauJoueur(fenetre);
         break;
     case IdMenu::ATTENTE:
-        if (i == 0)
-            afficherTitreNiveau(fenetre);
+        afficherTitreNiveau(fenetre);
         break;
     case IdMenu::CHOIX_AVENTURE:
     case IdMenu::CHOIX_CHRONO:
@@ -186,7 +181,8 @@ void CJeuMenus::dessinerExtras(sf::RenderWindow* fenetre, int i)
         extraChoixNiveau(fenetre, i);
         break;
     case IdMenu::OPTIONS_MULTI:
-        extraOptionsMulti(fenetre, i);
+        for (int ligne = 0; ligne < nbLignes; ++ligne)
+            extraOptionsMulti(fenetre, ligne);
         break;
     case IdMenu::VICTOIRE_MANCHE:
     case IdMenu::VICTOIRE_PARTIE:

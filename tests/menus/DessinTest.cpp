@@ -49,11 +49,17 @@ struct BancDessin {
     sf::RenderWindow fenetre{sf::VideoMode(1280, 720), "menus", sf::Style::None};
 };
 
-// The colour of a translucent fill over black.
-sf::Color surNoir(sf::Color c)
+// The colour of a translucent fill drawn `fois` times over black.
+sf::Color surNoir(sf::Color c, int fois = 1)
 {
-    return sf::Color(static_cast<sf::Uint8>(c.r * c.a / 255), static_cast<sf::Uint8>(c.g * c.a / 255),
-                     static_cast<sf::Uint8>(c.b * c.a / 255));
+    float r = 0, g = 0, b = 0;
+    const float a = c.a / 255.0f;
+    for (int k = 0; k < fois; ++k) {
+        r = c.r * a + r * (1 - a);
+        g = c.g * a + g * (1 - a);
+        b = c.b * a + b * (1 - a);
+    }
+    return sf::Color(static_cast<sf::Uint8>(r), static_cast<sf::Uint8>(g), static_cast<sf::Uint8>(b));
 }
 
 bool proche(sf::Color a, sf::Color b)
@@ -94,12 +100,13 @@ TEST(DessinMenus, CurseurImageActiveEtVerrou)
     EXPECT_EQ(i.getPixel(141, 301), sf::Color(255, 128, 0)) << "unlocked: untinted";
 }
 
-TEST(DessinMenus, BarresDeVolume)
+// The extras of every line are drawn again before each line, at the same place.
+TEST(DessinMenus, BarresDeVolumeEtExtrasAChaqueLigne)
 {
     BancDessin t;
     t.b.jeu.volumeEffets = 50;
     t.b.jeu.volumeMusique = 0;
-    const sf::Color barre = surNoir(sf::Color(200, 50, 50, 200));
+    const sf::Color barre = surNoir(sf::Color(200, 50, 50, 200), 2);  // one layer per line
     // Menu, end of the effects bar, its y, the music icon, then where the music bar would start.
     const struct {
         int menu, finBarre, yBarre;
@@ -115,6 +122,12 @@ TEST(DessinMenus, BarresDeVolume)
         EXPECT_EQ(i.getPixel(c.iconeMusique.x, c.iconeMusique.y), MAGENTA) << "menu " << c.menu << ": icon at volume 0";
         EXPECT_EQ(i.getPixel(c.barreMusique.x, c.barreMusique.y), NOIR) << "menu " << c.menu << ": no bar at 0";
     }
+    t.ouvrir(1, "LIGNE=10;10;1;;\nLIGNE=10;50;1;;\nLIGNE=10;90;1;;\n");
+    t.dessiner();
+    int noms = 0;
+    for (const auto& e : t.journal)
+        noms += e.chaine == L"(Créez un nouveau joueur...)" && e.position == sf::Vector2f(680, 240);
+    EXPECT_EQ(noms, 3) << "the active player's name before each of the three lines";
 }
 
 TEST(DessinMenus, MeilleursTempsEtVictoire)
@@ -202,7 +215,7 @@ TEST(DessinMenus, NouveauJoueurEtOptionsMulti)
     int boutiques = 0;
     for (const auto& e : t.journal)
         boutiques += e.chaine == L"Munitions :  50%" && e.position.x == 1100 && e.taille == 10u;
-    EXPECT_EQ(boutiques, 2) << "hat 4 for both players, the second clamped";
+    EXPECT_EQ(boutiques, 2 * 13) << "hat 4 for both players, the second clamped; before each of the 13 lines";
     EXPECT_TRUE(t.texte(L"Headshot : non") && t.texte(L"non") && t.texte(L"oui")) << "yes/no options in French";
 }
 
