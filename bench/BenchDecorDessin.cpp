@@ -80,7 +80,7 @@ struct Niveau {
                 decor->scrollPlans[n][a] = SCROLL[n][a];
         creerDecor();
         decor->activerPluie(true);
-        decor->activerNeige(true, 1000, 1.0f);
+        decor->activerNeige(true, 1000, 1.0f, decor->tailleJeuY + 100);
         decor->activerLucioles(true, 500);
         decor->activerNuages(true);
         decor->activerEtoiles(true, 1000);

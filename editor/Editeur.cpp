@@ -31,16 +31,16 @@ constexpr int NB_ETOILES = 1000;
 // Each effect of Meteo, in its order: the level's flag and the level's switch.
 struct EffetEditeur {
     bool CDecor::*drapeau;
-    void (*appliquer)(CDecor&, bool);
+    void (*appliquer)(CDecor&, bool, int hauteurNeige);
 };
 const EffetEditeur EFFETS[] = {
-    {&CDecor::bPluie, [](CDecor& d, bool a) { d.activerPluie(a); }},
-    {&CDecor::bNeige, [](CDecor& d, bool a) { d.activerNeige(a, NB_FLOCONS, 1.0f); }},
-    {&CDecor::bLucioles, [](CDecor& d, bool a) { d.activerLucioles(a, NB_LUCIOLES); }},
-    {&CDecor::bBrouillard, [](CDecor& d, bool a) { d.activerBrouillard(a); }},
-    {&CDecor::bNuages, [](CDecor& d, bool a) { d.activerNuages(a); }},
-    {&CDecor::bNuagePoussiere, [](CDecor& d, bool a) { d.activerNuagePoussiere(a); }},
-    {&CDecor::bEtoiles, [](CDecor& d, bool a) { d.activerEtoiles(a, NB_ETOILES); }},
+    {&CDecor::bPluie, [](CDecor& d, bool a, int) { d.activerPluie(a); }},
+    {&CDecor::bNeige, [](CDecor& d, bool a, int h) { d.activerNeige(a, NB_FLOCONS, 1.0f, h); }},
+    {&CDecor::bLucioles, [](CDecor& d, bool a, int) { d.activerLucioles(a, NB_LUCIOLES); }},
+    {&CDecor::bBrouillard, [](CDecor& d, bool a, int) { d.activerBrouillard(a); }},
+    {&CDecor::bNuages, [](CDecor& d, bool a, int) { d.activerNuages(a); }},
+    {&CDecor::bNuagePoussiere, [](CDecor& d, bool a, int) { d.activerNuagePoussiere(a); }},
+    {&CDecor::bEtoiles, [](CDecor& d, bool a, int) { d.activerEtoiles(a, NB_ETOILES); }},
 };
 
 struct ToucheDialogue {
@@ -201,7 +201,10 @@ void appliquerLumieres(CDecor& decor)
     }
 }
 
-void appliquerMeteo(CDecor& d, Meteo effet, bool actif) { EFFETS[static_cast<int>(effet)].appliquer(d, actif); }
+void appliquerMeteo(CDecor& d, Meteo effet, bool actif, int hauteurNeige)
+{
+    EFFETS[static_cast<int>(effet)].appliquer(d, actif, hauteurNeige);
+}
 
 bool meteoActive(const CDecor& d, Meteo effet) { return d.*EFFETS[static_cast<int>(effet)].drapeau; }
 

@@ -80,9 +80,10 @@ void retenirFichierNiveau(const std::string& fichier);
 void appliquerLumieres(CDecor& decor);
 
 // The weather and ambient effects the editor switches, made with the editor's counts over
-// the level size (on) or freed (off). The flag follows.
+// the level size (on) or freed (off). The flag follows. The snow falls over `hauteurNeige`
+// pixels, which each dialog chooses.
 enum class Meteo { Pluie, Neige, Lucioles, Brouillard, Nuages, Poussiere, Etoiles };
-void appliquerMeteo(CDecor& decor, Meteo effet, bool actif);
+void appliquerMeteo(CDecor& decor, Meteo effet, bool actif, int hauteurNeige);
 bool meteoActive(const CDecor& decor, Meteo effet);
 
 } // namespace editeur

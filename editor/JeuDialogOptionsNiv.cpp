@@ -98,7 +98,8 @@ bool CJeuDialogOptionsNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXC
     auto* coche = dynamic_cast<CPLUXControlButtonCheck*>(c);
     for (const CaseMeteo& m : METEO)
         if (coche && c->getId() == m.id) {
-            editeur::appliquerMeteo(d, m.effet, coche->isChecked());
+            // The level's own snow covers the level's height.
+            editeur::appliquerMeteo(d, m.effet, coche->isChecked(), d.tailleJeuY);
             coche->setCheck(editeur::meteoActive(d, m.effet));
             return true;
         }

@@ -4,6 +4,7 @@
 #include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
+#include "level/EffetNeige.h"
 
 #include <optional>
 
@@ -63,7 +64,10 @@ bool inverser(const CaseOptions& c, MondeJeu& jeu, OptionsJeu& options)
         d->bLuxVisibles = !d->bLuxVisibles;
         editeur::appliquerLumieres(*d);
         break;
-    case Cible::Meteo: editeur::appliquerMeteo(*d, c.meteo, !editeur::meteoActive(*d, c.meteo)); break;
+    case Cible::Meteo:
+        editeur::appliquerMeteo(*d, c.meteo, !editeur::meteoActive(*d, c.meteo),
+                                CEffetNeige::hauteurAvecMarge(d->tailleJeuY));
+        break;
     }
     return true;
 }

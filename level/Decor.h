@@ -142,9 +142,10 @@ public:
     void relancerMeteores();
 
     // Weather switches (DecorMeteo.cpp): on makes the effect at the level size, replacing an
-    // old one; off frees it. Counts are held to 0..10,000.
+    // old one; off frees it. Counts are held to 0..10,000. The snow falls over the level's
+    // width at that zoom and `hauteur` pixels.
     void activerPluie(bool actif);
-    void activerNeige(bool actif, int nbFlocons, float zoom);
+    void activerNeige(bool actif, int nbFlocons, float zoom, int hauteur);
     void activerLucioles(bool actif, int nbLucioles);
     void activerBrouillard(bool actif);
     void activerNuages(bool actif);

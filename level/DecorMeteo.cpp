@@ -30,11 +30,11 @@ void CDecor::activerPluie(bool actif)
     bPluie = actif;
 }
 
-void CDecor::activerNeige(bool actif, int nbFlocons, float zoom)
+void CDecor::activerNeige(bool actif, int nbFlocons, float zoom, int hauteur)
 {
     CEffetNeige* neige = actif ? new CEffetNeige() : nullptr;
     if (neige)
-        neige->creer(nbFlocons, CHUTE_NEIGE, DERIVE_NEIGE, tailleJeuX, tailleJeuY, zoom);
+        neige->creer(nbFlocons, CHUTE_NEIGE, DERIVE_NEIGE, tailleJeuX, hauteur, zoom);
     remplacer(pNeige, neige);
     bNeige = actif;
 }

@@ -24,11 +24,14 @@ constexpr int RETOUR_ETENDUE = 4500;
 
 CEffetNeige::CEffetNeige() { tuv::chargerMedia(texture, IMAGE); }
 
-void CEffetNeige::creer(int n, int chute, int d, int largeurNiveau, int hauteurNiveau, float zoom)
+void CEffetNeige::creer(int n, int chute, int d, int largeurNiveau, int hauteur, float zoom)
 {
-    const int l = tuv::floatVersInt(static_cast<float>(largeurNiveau) * zoom);
-    const int h = static_cast<int>(std::min<long long>(static_cast<long long>(hauteurNiveau) + 100, INT_MAX));
-    creerFlocons(n, chute, d, l, h);
+    creerFlocons(n, chute, d, tuv::floatVersInt(static_cast<float>(largeurNiveau) * zoom), hauteur);
+}
+
+int CEffetNeige::hauteurAvecMarge(int hauteurNiveau)
+{
+    return static_cast<int>(std::min<long long>(static_cast<long long>(hauteurNiveau) + 100, INT_MAX));
 }
 
 void CEffetNeige::creerFlocons(int n, int chute, int d, int l, int h)

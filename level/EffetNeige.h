@@ -13,9 +13,11 @@ public:
 
     // Loads the flake image.
     CEffetNeige();
-    // Makes the flakes over a level of that size seen at that zoom: the area is the level's
-    // width times the zoom and its height plus 100.
-    void creer(int n, int chute, int derive, int largeurNiveau, int hauteurNiveau, float zoom);
+    // Makes the flakes over a level of that width seen at that zoom: the area is the level's
+    // width times the zoom and `hauteur` high.
+    void creer(int n, int chute, int derive, int largeurNiveau, int hauteur, float zoom);
+    // The height of a level plus the 100 pixels below it where falling flakes leave it.
+    static int hauteurAvecMarge(int hauteurNiveau);
     // Makes n flakes (0 to 10,000) over an area of that size.
     void creerFlocons(int n, int chute, int derive, int largeur, int hauteur);
     // Moves, turns and draws every flake into the scene; cible is not used.

@@ -13,6 +13,7 @@
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/EffetNeige.h"
 #include "level/FondImage.h"
 #include "script/ScriptEngine.h"
 
@@ -218,7 +219,7 @@ void CFichierNiveau::lireNeige()
     const bool actif = drapeau();
     const int n = entier();
     // The snow spans the level as the level's own zoom shows it ("SCROLLVUE" comes first).
-    pCible->activerNeige(actif, n, pCible->zoomVue);
+    pCible->activerNeige(actif, n, pCible->zoomVue, CEffetNeige::hauteurAvecMarge(pCible->tailleJeuY));
 }
 
 void CFichierNiveau::lireLucioles()

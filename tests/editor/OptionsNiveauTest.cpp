@@ -74,7 +74,7 @@ TEST_F(OptionsNiveau, WeatherChecksMakeAndFreeTheirEffectTwice)
         {"myButtonCheckPGPluie",
          [&] { return d.bPluie && d.pPluie && d.pPluie->nbGouttes == 200 && d.pPluie->largeur == 2000; }},
         {"myButtonCheckPGNeige",
-         [&] { return d.bNeige && d.pNeige && d.pNeige->nbFlocons == 1000 && d.pNeige->hauteur == 1000; }},
+         [&] { return d.bNeige && d.pNeige && d.pNeige->nbFlocons == 1000 && d.pNeige->hauteur == 900; }},
         {"myButtonCheckPGLucioles", [&] { return d.bLucioles && d.pLucioles && d.pLucioles->nbLucioles == 500; }},
         {"myButtonCheckPGBrouillard", [&] { return d.bBrouillard && d.pBrouillard; }},
         {"myButtonCheckPGNuages", [&] { return d.bNuages && d.pNuages && d.pNuages->nbGroupes == 6; }},

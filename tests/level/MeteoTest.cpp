@@ -141,9 +141,9 @@ TEST_F(Meteo, BrouillardAuxDeuxCadences)
 TEST_F(Meteo, NeigeAutourDuJoueur)
 {
     CEffetNeige neige;
-    neige.creer(50, 10, 2, 1000, 200, 1.5f);
+    neige.creer(50, 10, 2, 1000, CEffetNeige::hauteurAvecMarge(200), 1.5f);
     EXPECT_EQ(neige.largeur, 1500) << "the level's width times the zoom";
-    EXPECT_EQ(neige.hauteur, 300);
+    EXPECT_EQ(neige.hauteur, 300) << "the level's height and 100 below it";
     for (sf::Sprite& f : neige.flocons)
         f.setPosition(100, 301);
     neige.afficher(nullptr);
@@ -300,7 +300,7 @@ TEST_F(Meteo, NiveauSansTaille)
         decor->tailleJeuX = decor->tailleJeuY = taille;
         for (int n : {0, -3, INT_MAX}) {
             decor->activerPluie(true);
-            decor->activerNeige(true, n, 1.0f);
+            decor->activerNeige(true, n, 1.0f, taille);
             decor->activerLucioles(true, n);
             decor->activerBrouillard(true);
             decor->activerNuages(true);
