@@ -152,10 +152,9 @@ void CParticules::borner()
     tailleParticule = borneF(tailleParticule, 0, 4096);
     if (tailleParticule <= 0)
         tailleParticule = 1;
+    // The size bounds stay as typed, even reversed: births take the pair in order.
     tailleMin = borneF(tailleMin, 0, 4096);
     tailleMax = borneF(tailleMax, 0, 4096);
-    if (tailleMax < tailleMin)
-        std::swap(tailleMin, tailleMax);
     nbParticules = borneI(nbParticules, 0, NB_PARTICULES_MAX);
     dureeVie = borneI(dureeVie, 1, 1000000);
     aleaDureeVie = borneI(aleaDureeVie, 0, 1000000);
@@ -204,7 +203,8 @@ void CParticules::naitre(Particule& p, int indice)
     p.fx = forcesX + aleatoireSigne() * aleaForceX;
     p.fy = forcesY + aleatoireSigne() * aleaForceY;
     p.acc = acceleration + aleatoireSigne() * aleaAccel;
-    p.taille = bTailleAlea ? tailleMin + aleatoire01() * (tailleMax - tailleMin) : tailleParticule;
+    const float petite = std::min(tailleMin, tailleMax), grande = std::max(tailleMin, tailleMax);
+    p.taille = bTailleAlea ? petite + aleatoire01() * (grande - petite) : tailleParticule;
     p.rotation = 0;
     p.vRotation = bRotDirection ? -variationRotation : variationRotation;
     p.vie = dureeVie + tuv::rand() % (aleaDureeVie + 1);

@@ -119,8 +119,14 @@ TEST_F(Particules, ValeursAbsurdesBornees)
     CParticules p;
     p.nbParticules = std::numeric_limits<int>::max();
     p.velX = std::numeric_limits<float>::quiet_NaN();
+    p.bTailleAlea = true;
+    p.tailleMin = 7;  // reversed bounds are kept, and born in order
+    p.tailleMax = 3;
     p.demarrer(0, 0, 1);
     EXPECT_EQ(int(p.getParticules().size()), CParticules::NB_PARTICULES_MAX);
+    EXPECT_TRUE(p.tailleMin == 7 && p.tailleMax == 3);
+    for (const auto& q : p.getParticules())
+        ASSERT_TRUE(q.taille >= 3 && q.taille <= 7) << q.taille;
     p.majTout();
     for (const auto& q : p.getParticules())
         ASSERT_FALSE(std::isnan(q.x));

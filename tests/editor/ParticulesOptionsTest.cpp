@@ -40,6 +40,8 @@ const char* const CASES[] = {
     idp::myButtonCheckTailleAlea, idp::myButtonCheckRotDirection,
 };
 
+float taillesMinMax(const CParticules& p) { return p.tailleMin * 100 + p.tailleMax; }
+
 std::vector<sf::Vector2f> positions(const CParticules& p)
 {
     std::vector<sf::Vector2f> r;
@@ -110,6 +112,11 @@ TEST_F(Particules, TypedValuesGoIntoTheLiveEmitter)
         {idp::myTextInputVelY, "1 e", [](const CParticules& p) { return p.velY; }, 1},
         {idp::myTextInputLargeurEmetteur, "-4", [](const CParticules& p) { return float(p.largeurEmetteur); }, -4},
         {idp::myTextInputDureeVie, "abc", [](const CParticules& p) { return float(p.dureeVie); }, 1},
+        // Sizes stay as typed in either order (minimum x 100 + maximum), even reversed.
+        {idp::myTextInputTailleMin, "9", taillesMinMax, 901},
+        {idp::myTextInputTailleMax, "20", taillesMinMax, 920},
+        {idp::myTextInputTailleMax, "3", taillesMinMax, 903},
+        {idp::myTextInputTailleMin, "2", taillesMinMax, 203},
     };
     for (const auto& c : cas) {
         saisirDans(dlgP(), c.id, c.saisie);
