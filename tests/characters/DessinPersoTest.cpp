@@ -115,6 +115,27 @@ TEST_F(Dessin, BarresDeVie)
     EXPECT_EQ(pixel(61, 436), sf::Color::White) << "the level hides life bars";
 }
 
+// A player's ring after a hit: counter 11 draws radius 5 x 10 around the head (100, 440),
+// in the player's colour at alpha 70 over the white scene.
+TEST_F(Dessin, AnneauDeClignotementParJoueur)
+{
+    const std::pair<int, sf::Color> cas[] = {
+        {0, sf::Color(255, 185, 185)}, {1, sf::Color(185, 185, 255)}, {2, sf::Color::White}};
+    for (const auto& [numJoueur, couleur] : cas) {
+        CPerso* p = perso(100, 500);
+        p->modeIA = -1;
+        p->numJoueur = numJoueur;
+        p->vie = p->vieMax = 100;
+        p->compteurClignote = 11;
+        p->dessiner(scene());
+        EXPECT_EQ(p->compteurClignote, 10);
+        EXPECT_TRUE(proche(pixel(130, 410), couleur)) << "player number " << numJoueur;
+        EXPECT_EQ(pixel(100, 385), sf::Color::White) << "no further than 50 from the head";
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(Dessin, MessagesFlottantsAuxDeuxCadences)
 {
     for (float c : COEFFICIENTS) {

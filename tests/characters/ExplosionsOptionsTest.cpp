@@ -7,6 +7,7 @@
 #include "core/SetTextures.h"
 #include "script/ScriptEngine.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -61,9 +62,14 @@ TEST_F(ExplosionsOptions, MultiplayerOptionsReader)
     EXPECT_TRUE(o.padsOtolite[0] && !o.padsOtolite[1]) << "a missing second flag reads off";
     EXPECT_EQ(o.armesDepart, 4);
     EXPECT_EQ(o.reglageJ1, 3) << "fields without a key keep their values";
+    o.nbClones[0] = o.nbClones[1] = 1;
+    std::fill(std::begin(o.drapeauxMenu), std::end(o.drapeauxMenu), true);
     EXPECT_EQ(o.charger("absent.ini"), 1);
     EXPECT_EQ(o.manches, 3) << "a missing file brings the defaults back";
     EXPECT_TRUE(o.minesAuto);
+    EXPECT_EQ(std::vector<int>(o.nbClones, o.nbClones + 2), (std::vector<int>{2, 4}));
+    EXPECT_EQ(std::vector<bool>(o.drapeauxMenu, o.drapeauxMenu + 4), (std::vector<bool>{false, false, true, false}))
+        << "the menu's four yes/no options: off, off, on, off";
 
     // The game's fountain flags and the options' are one storage.
     CSFMLJeu frais;

@@ -24,6 +24,7 @@ TEST_F(TestIA, TrajetsParSecondeAuxDeuxCadences)
         {TypeIA::TRAVERSEUR, 100, 300, 280, 300},
         {TypeIA::ONDULANT_H, 100, 150, 280, 240},  // below the band: steps of 3 down
         {TypeIA::ONDULANT_V, 100, 100, 100, 340},  // steps of 8, no horizontal move
+        {TypeIA::ONDULANT_V, 100, 130, 100, 160},  // within 250 of the middle (360): steps of 1
     };
     for (float c : COEFFICIENTS)
         for (const Cas& k : cas) {

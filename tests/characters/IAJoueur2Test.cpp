@@ -100,6 +100,19 @@ TEST_F(Pilote, ViseEtTireSurLePremierJoueur)
     viser();
     EXPECT_EQ(ctrl().angleJ2, 94);
     EXPECT_FALSE(appuis(CIABehaviours::PILOTE_TIR, 20).empty());
+
+    // Aim steps either side of 113: slopes 220 / 500 (angle 113, level) and 230 / 500 (114,
+    // diagonal down).
+    const struct {
+        float y;
+        int angle, visee;
+    } pentes[] = {{780, 113, 1}, {790, 114, 2}};
+    for (const auto& p : pentes) {
+        j1->sprite->y = p.y;
+        viser();
+        EXPECT_EQ(ctrl().angleJ2, p.angle);
+        EXPECT_EQ(ctrl().viseeJ2, p.visee) << "angle " << p.angle;
+    }
 }
 
 TEST_F(Pilote, LaMineNeViseJamais)

@@ -115,12 +115,15 @@ TEST_F(Inventaire, TrouverUtiliserRetirer)
     EXPECT_EQ(joueur->vie, 60);
     EXPECT_EQ(inv.objets["BONMIAM"].nombre, 1);
     inv.objetTrouve(objet("MOUSSE").get());
+    inv.objetTrouve(objet("MOUSSE").get());
     inv.categorieCourante = 1;
     inv.compterObjets();
     inv.colonne = 1;
-    joueur->vie = 90;
+    joueur->vie = 70;
     inv.utiliserObjet();
-    EXPECT_EQ(joueur->vie, 100) << "90 + 25 held to 100";
+    EXPECT_EQ(joueur->vie, 95);
+    inv.utiliserObjet();
+    EXPECT_EQ(joueur->vie, 100) << "95 + 25 held to 100";
     EXPECT_EQ(inv.colonne, 0) << "the last object of the category gone, back to the categories";
     inv.objetTrouve(objet("POMME").get());
     inv.categorieCourante = 0;

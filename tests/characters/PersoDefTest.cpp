@@ -219,7 +219,8 @@ TEST_F(PersoDefTest, PartFilesAreReadOncePerLevel)
     ecrireTexte("moi.per", partie("P1", "moi.per", "P1"));
     ecrireTexte("b.per", partie("P2", "c.per", "P3"));
     ecrireTexte("c.per", partie("P3", "b.per", "P2"));
-    ecrireTexte("tete.per", "ID=TETE\nTEXTURE_PER_PART=moi.per;P1\nTEXTURE_PER_PART=b.per;P2\n");
+    ecrireTexte("tete.per",
+                "ID=TETE\nTEXTURE_PER_PART=moi.per;P1\nTEXTURE_PER_PART=b.per;P2\nTEXTURE_PER_PART=absent.per;P4\n");
     CPersoDef def;
     def.charger("tete.per", false, decor.get());
     for (const char* cle : {"P1", "P2", "P3"}) {
@@ -227,6 +228,11 @@ TEST_F(PersoDefTest, PartFilesAreReadOncePerLevel)
         const CDEC& b = *decor->modelesPersos[cle];
         EXPECT_EQ(b.nbAnims, 1) << cle << " was read " << b.nbAnims << " times";
     }
+    // A part whose file is missing is still filed under its key, with the key as its id.
+    const CDEC* sansFichier = decor->modelesPersos["P4"];
+    ASSERT_TRUE(sansFichier && sansFichier->pPersoDef);
+    EXPECT_EQ(sansFichier->nom, "P4");
+    EXPECT_EQ(sansFichier->pPersoDef->id, "P4");
     // The attached-part lines go to the bank of the definition's key.
     banque("TETE");
     ecrireTexte("parts.per", "IAPARTAVP=0\nIAPART=bras;arme;1;2;3;1.5;2.5;3.5;4.5;4;5;6\nIAPARTAVP=0\n");

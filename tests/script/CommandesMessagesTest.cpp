@@ -98,7 +98,10 @@ TEST_F(CommandesMessages, DrawMsgPlacesEtAttente)
     EXPECT_TRUE(proche(img.getPixel(179, 140), sf::Color::Black)) << "nothing left of it";
     EXPECT_TRUE(proche(img.getPixel(200, 90), sf::Color(0, 255, 0))) << "speaker image at (180, 70)";
     EXPECT_TRUE(proche(img.getPixel(260, 125), sf::Color(0, 0, 255))) << "tilde at (250, 115)";
-    EXPECT_TRUE(proche(img.getPixel(300, 125), sf::Color(255, 255, 0))) << "B at (290, 115)";
+    const sf::Color jaune(255, 255, 0), bleu(0, 0, 255);
+    EXPECT_TRUE(proche(img.getPixel(290, 125), jaune) && !proche(img.getPixel(289, 125), jaune)) << "B at (290, 115)";
+    EXPECT_TRUE(proche(img.getPixel(330, 125), bleu) && !proche(img.getPixel(329, 125), bleu))
+        << "tilde again at (330, 115), 40 further";
     for (unsigned y : {10u, 45u, 80u})
         EXPECT_TRUE(texteDans(img, 250, y, y + 20)) << "a line at y " << y << ", 35 pixels apart";
     images(20);
