@@ -58,6 +58,31 @@ sf::Packet demande(const std::wstring& pseudo, const std::string& ipwan, const s
     return p;
 }
 
+// The frames, of n of the lobby, after which the socket held one of its delay probes; without
+// a lobby, only empties the socket.
+std::vector<int> sondesRecues(sf::UdpSocket& s, Lobby* l, int n = 0)
+{
+    s.setBlocking(false);
+    std::vector<int> r;
+    for (int i = 0; i <= n; ++i) {
+        if (l && i > 0)
+            l->image();
+        bool sonde = false;
+        char octets[2048];
+        std::size_t recus = 0;
+        sf::IpAddress ip;
+        unsigned short port = 0;
+        while (s.receive(octets, sizeof octets, recus, ip, port) == sf::Socket::Done) {
+            lobby::GenreSonde genre;
+            uint32_t sequence = 0;
+            sonde |= lobby::lireSonde(octets, recus, genre, sequence) && genre == lobby::GenreSonde::QUESTION;
+        }
+        if (sonde && i > 0)
+            r.push_back(i);
+    }
+    return r;
+}
+
 sf::Packet options(const std::wstring& msg, sf::Int32 clones, sf::Int32 image, sf::Int32 couleur, sf::Int32 perso,
                    sf::Int32 mode)
 {
@@ -102,126 +127,210 @@ TEST_F(LobbyTest, AFreshLobbyHoldsItsDefaultsAndLooksPlayersUpByAddress)
     EXPECT_EQ(d.strUrlServeur + d.strCheminService, "http://192.168.1.10:8080/salon");
 }
 
-TEST_F(LobbyTest, TwoPlayersMeetPairChooseOptionsAndChat)
-{
-    ServeurEssai srv;
-    Lobby a("JeuDialogInternet", srv.url(), portUdpLibre(), L"$(touch pwned)");
-    Lobby b("JeuDialogInternetB", srv.url(), portUdpLibre(), L"`touch pwned`");
-    Lobby c("JeuDialogInternetC", srv.url(), portUdpLibre(), L"| touch pwned");
-    for (Lobby* l : {&a, &b, &c}) {
-        l->connecter();
-        EXPECT_EQ(l->texte("myTextStatus"), "Connexion ok (200)");
-        EXPECT_EQ(l->texte("myButtonConnexionServeur"), "Déconnexion");
-    }
-    for (Lobby* l : {&a, &b, &c}) {
-        sf::Event::KeyEvent f5{};
-        f5.code = sf::Keyboard::F5;
-        l->d->onKeyPress(f5);
-    }
-    images({&a, &b, &c}, 50);
-    ASSERT_EQ(a.d->listeJoueurs.size(), 3u);
-    const int ia = ligneDe(a, a), ib = ligneDe(a, b);
-    ASSERT_TRUE(ia >= 0 && ib >= 0);
-    EXPECT_EQ(a.liste("myListJoueursEnLigne")->getTextW(ia), L"$(touch pwned) (en attente d'un joueur)");
-    EXPECT_EQ(couleurLigne(a, "myListJoueursEnLigne", ia), sf::Color(255, 0, 0)) << "own line red";
-    EXPECT_EQ(couleurLigne(a, "myListJoueursEnLigne", ib), sf::Color(0, 0, 200)) << "a waiting player blue";
-    const std::regex delai(R"(\(\d+ ms\))");
-    EXPECT_TRUE(std::regex_match(a.liste("myListJoueursEnLigne")->getTextCol2(ib), delai))
-        << "A measured B: [" << a.liste("myListJoueursEnLigne")->getTextCol2(ib) << "]";
-    EXPECT_TRUE(std::regex_match(b.liste("myListJoueursEnLigne")->getTextCol2(ligneDe(b, a)), delai));
+namespace {
 
-    // A asks B; B accepts: the side that asked is the master.
-    a.droit("myListJoueursEnLigne", ib);
-    EXPECT_EQ(couleurLigne(a, "myListJoueursEnLigne", ib), sf::Color(0, 200, 0));
-    a.droit("myListJoueursEnLigne", ib);
-    EXPECT_EQ(a.d->demandesEnvoyees.size(), 1u) << "asked once";
-    images({&b}, 4);
-    ASSERT_EQ(b.d->demandesRecues.size(), 1u);
-    EXPECT_EQ(b.liste("myListDemandesDeJeu")->getTextW(0),
+// Three connected players whose names are shell metacharacters, each listing the three with
+// their delays; A and B may pair. Nothing may run and nothing may be written.
+class Salon : public LobbyTest {
+protected:
+    void SetUp() override
+    {
+        LobbyTest::SetUp();
+        srv = std::make_unique<ServeurEssai>();
+        a = std::make_unique<Lobby>("JeuDialogInternet", srv->url(), portUdpLibre(), L"$(touch pwned)");
+        b = std::make_unique<Lobby>("JeuDialogInternetB", srv->url(), portUdpLibre(), L"`touch pwned`");
+        c = std::make_unique<Lobby>("JeuDialogInternetC", srv->url(), portUdpLibre(), L"| touch pwned");
+        for (Lobby* l : tous()) {
+            l->connecter();
+            EXPECT_EQ(l->texte("myTextStatus"), "Connexion ok (200)");
+            EXPECT_EQ(l->texte("myButtonConnexionServeur"), "Déconnexion");
+        }
+        for (Lobby* l : tous()) {
+            sf::Event::KeyEvent f5{};
+            f5.code = sf::Keyboard::F5;
+            l->d->onKeyPress(f5);
+        }
+        images({a.get(), b.get(), c.get()}, 50);
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(fichiersDuDossier().empty()) << "nothing written, nothing run in the working folder";
+        c.reset();
+        b.reset();
+        a.reset();
+        srv.reset();
+        LobbyTest::TearDown();
+    }
+    std::vector<Lobby*> tous() { return {a.get(), b.get(), c.get()}; }
+    // A asks B, B accepts, A takes the acceptance.
+    void apparier()
+    {
+        a->droit("myListJoueursEnLigne", ligneDe(*a, *b));
+        images({b.get()}, 4);
+        ASSERT_EQ(b->d->demandesRecues.size(), 1u);
+        b->droit("myListDemandesDeJeu", 0);
+        images({a.get()}, 4);
+        ASSERT_EQ(a->d->modeLobby, 1);
+    }
+    void cocher(Lobby& l, const char* id)
+    {
+        l.d->ctrlButtonCheck(id)->setCheck(true);
+        l.d->onCtrlCheckChange(l.d->ctrlButtonCheck(id));
+    }
+    std::unique_ptr<ServeurEssai> srv;
+    std::unique_ptr<Lobby> a, b, c;
+};
+
+} // namespace
+
+TEST_F(Salon, ConnectedPlayersListEachOtherWithTheirDelays)
+{
+    ASSERT_EQ(a->d->listeJoueurs.size(), 3u);
+    const int ia = ligneDe(*a, *a), ib = ligneDe(*a, *b);
+    ASSERT_TRUE(ia >= 0 && ib >= 0);
+    EXPECT_EQ(a->liste("myListJoueursEnLigne")->getTextW(ia), L"$(touch pwned) (en attente d'un joueur)");
+    EXPECT_EQ(couleurLigne(*a, "myListJoueursEnLigne", ia), sf::Color(255, 0, 0)) << "own line red";
+    EXPECT_EQ(couleurLigne(*a, "myListJoueursEnLigne", ib), sf::Color(0, 0, 200)) << "a waiting player blue";
+    const std::regex delai(R"(\(\d+ ms\))");
+    EXPECT_TRUE(std::regex_match(a->liste("myListJoueursEnLigne")->getTextCol2(ib), delai))
+        << "A measured B: [" << a->liste("myListJoueursEnLigne")->getTextCol2(ib) << "]";
+    EXPECT_TRUE(std::regex_match(b->liste("myListJoueursEnLigne")->getTextCol2(ligneDe(*b, *a)), delai));
+}
+
+TEST_F(Salon, TheAskerBecomesTheMasterAndTheOthersHearThePairIsInAGame)
+{
+    const int ib = ligneDe(*a, *b);
+    a->droit("myListJoueursEnLigne", ib);
+    EXPECT_EQ(couleurLigne(*a, "myListJoueursEnLigne", ib), sf::Color(0, 200, 0));
+    a->droit("myListJoueursEnLigne", ib);
+    EXPECT_EQ(a->d->demandesEnvoyees.size(), 1u) << "asked once";
+    images({b.get()}, 4);
+    ASSERT_EQ(b->d->demandesRecues.size(), 1u);
+    EXPECT_EQ(b->liste("myListDemandesDeJeu")->getTextW(0),
               L"$(touch pwned) veut jouer avec vous (clic droit pour accepter)");
-    b.droit("myListDemandesDeJeu", 0);
-    EXPECT_EQ(b.d->modeLobby, 1);
-    EXPECT_FALSE(b.d->bMaitre);
-    EXPECT_EQ(b.ctrl("myTextGameMaster")->getTextW(), L"$(touch pwned) est le maître du jeu !");
-    images({&a}, 4);
-    ASSERT_EQ(a.d->modeLobby, 1) << "A took B's acceptance";
-    EXPECT_TRUE(a.d->bMaitre);
-    EXPECT_EQ(a.ctrl("myTextGameMaster")->getTextW(), L"Vous êtes le maître du jeu !");
-    for (Lobby* l : {&a, &b}) {
+    // A player that B does not list asks B too.
+    sf::UdpSocket inconnu;
+    ASSERT_EQ(inconnu.bind(sf::Socket::AnyPort, sf::IpAddress::LocalHost), sf::Socket::Done);
+    inconnu.setBlocking(false);
+    sf::Packet p = demande(L"X", LOCAL, LOCAL, inconnu.getLocalPort(), 0);
+    inconnu.send(p, sf::IpAddress::LocalHost, static_cast<unsigned short>(b->d->portLie()));
+    images({b.get()}, 4);
+    ASSERT_EQ(b->d->demandesRecues.size(), 2u);
+
+    // B accepts A: the side that asked is the master.
+    b->droit("myListDemandesDeJeu", 0);
+    EXPECT_EQ(b->d->modeLobby, 1);
+    EXPECT_FALSE(b->d->bMaitre);
+    EXPECT_EQ(b->ctrl("myTextGameMaster")->getTextW(), L"$(touch pwned) est le maître du jeu !");
+    sf::Packet avis;
+    sf::IpAddress ip;
+    unsigned short port = 0;
+    ASSERT_EQ(inconnu.receive(avis, ip, port), sf::Socket::Done) << "the player who had asked hears it too";
+    std::wstring pseudo;
+    std::string ipwan, iplan;
+    sf::Int32 portB = 0, code = -1;
+    avis >> pseudo >> ipwan >> iplan >> portB >> code;
+    EXPECT_TRUE(pseudo == L"`touch pwned`" && code == 1) << "B is in a game";
+    images({a.get()}, 4);
+    ASSERT_EQ(a->d->modeLobby, 1) << "A took B's acceptance";
+    EXPECT_TRUE(a->d->bMaitre);
+    EXPECT_EQ(a->ctrl("myTextGameMaster")->getTextW(), L"Vous êtes le maître du jeu !");
+    for (Lobby* l : {a.get(), b.get()}) {
         EXPECT_EQ(l->d->ctrlTab("myTab")->getNumTabElemActif(), 1);
         EXPECT_EQ(l->liste("myListDemandesDeJeu")->getNbElements(), 0);
         EXPECT_EQ(l->liste("myListChat")->getNbElements(), 0);
         EXPECT_TRUE(l->d->bEnJeu);
     }
-    images({&c}, 8);
-    for (const Lobby* l : {&a, &b}) {
-        const int j = ligneDe(c, *l);
-        EXPECT_EQ(c.d->listeJoueurs[size_t(j)].etat, 1) << "C heard that both are in a game";
-        EXPECT_EQ(couleurLigne(c, "myListJoueursEnLigne", j), sf::Color(100, 100, 100));
+    // Each side's own line says it is in a game, and stays red, also once the list is read again.
+    EXPECT_EQ(a->liste("myListJoueursEnLigne")->getTextW(ligneDe(*a, *a)), L"$(touch pwned) (en jeu)");
+    EXPECT_EQ(couleurLigne(*b, "myListJoueursEnLigne", ligneDe(*b, *b)), sf::Color(255, 0, 0));
+    a->presser("myButtonRefreshList");
+    a->image();
+    EXPECT_EQ(a->liste("myListJoueursEnLigne")->getTextW(ligneDe(*a, *a)), L"$(touch pwned) (en jeu)");
+    EXPECT_EQ(couleurLigne(*a, "myListJoueursEnLigne", ligneDe(*a, *a)), sf::Color(255, 0, 0));
+    images({c.get()}, 8);
+    for (const Lobby* l : {a.get(), b.get()}) {
+        const int j = ligneDe(*c, *l);
+        EXPECT_EQ(c->d->listeJoueurs[size_t(j)].etat, 1) << "C heard that both are in a game";
+        EXPECT_EQ(couleurLigne(*c, "myListJoueursEnLigne", j), sf::Color(100, 100, 100));
     }
+}
 
-    // Options go from the master; the other side's buttons follow, colours reversed.
-    a.d->ctrlButtonCheck("myButtonCheckCouleurBleue")->setCheck(true);
-    a.d->onCtrlCheckChange(a.d->ctrlButtonCheck("myButtonCheckCouleurBleue"));
-    a.d->ctrlButtonCheck("myButtonCheckClone3")->setCheck(true);
-    a.d->onCtrlCheckChange(a.d->ctrlButtonCheck("myButtonCheckClone3"));
-    a.presser("myImageNiv3");
-    b.presser("myImageNiv1");
-    b.presser("myImagePerso2");
-    b.d->ctrlButtonCheck("myButtonCheckModeMort")->setCheck(true);
-    b.d->onCtrlCheckChange(b.d->ctrlButtonCheck("myButtonCheckModeMort"));
-    EXPECT_EQ(b.d->modeJeu, 0) << "only the master sets the options";
-    a.saisir("myTextInputMsgChat", std::string("> pwned"));
-    a.presser("myButtonSendMsg");
-    EXPECT_EQ(a.texte("myTextInputMsgChat"), "");
-    images({&a, &b}, 8);
-    EXPECT_EQ(b.d->numCouleur, 1);
-    EXPECT_EQ(b.d->nbClones, 3);
-    EXPECT_EQ(b.d->numImageNiveau, 2);
-    EXPECT_EQ(b.d->numPerso, 1) << "each side chooses its own character";
-    EXPECT_EQ(a.d->numPersoAdv, 1);
-    EXPECT_TRUE(b.coche("myButtonCheckCouleurRouge") && b.coche("myButtonCheckClone3"));
-    a.d->ctrlButtonCheck("myButtonCheckCouleurRouge")->setCheck(true);
-    a.d->onCtrlCheckChange(a.d->ctrlButtonCheck("myButtonCheckCouleurRouge"));
-    images({&a, &b}, 8);
-    EXPECT_TRUE(b.coche("myButtonCheckCouleurBleue")) << "colour 0 checks Bleue on the other side";
-    ASSERT_EQ(b.liste("myListChat")->getNbElements(), 1);
-    EXPECT_EQ(b.liste("myListChat")->getText(0), "> pwned");
-    EXPECT_EQ(couleurLigne(b, "myListChat", 0), b.d->couleurMaitre) << "the master's line in its colour";
-    b.saisir("myTextInputMsgChat", std::wstring(250, L'z'));
-    b.d->onCtrlInputEnterPress(b.d->ctrlTextInput("myTextInputMsgChat"));
-    images({&a, &b}, 8);
-    ASSERT_EQ(a.liste("myListChat")->getNbElements(), 2);
-    EXPECT_EQ(a.liste("myListChat")->getTextW(1), std::wstring(200, L'z')) << "cut to 200 characters";
-    EXPECT_EQ(couleurLigne(a, "myListChat", 1), a.d->couleurAutre);
-    images({&a, &b}, 100);
-    EXPECT_TRUE(std::regex_match(a.texte("myTextInputPing"), std::regex(R"(\d+ ms)"))) << a.texte("myTextInputPing");
+TEST_F(Salon, OnlyTheMasterSetsTheOptionsAndTheOtherSideFollows)
+{
+    apparier();
+    cocher(*a, "myButtonCheckCouleurBleue");
+    cocher(*a, "myButtonCheckClone3");
+    a->presser("myImageNiv3");
+    b->presser("myImageNiv4");
+    EXPECT_EQ(b->d->numImageNiveau, 0) << "the other side's level pictures choose nothing";
+    b->presser("myImagePerso2");
+    cocher(*b, "myButtonCheckModeMort");
+    EXPECT_EQ(b->d->modeJeu, 0) << "only the master sets the options";
+    images({a.get(), b.get()}, 8);
+    EXPECT_EQ(b->d->numCouleur, 1);
+    EXPECT_EQ(b->d->nbClones, 3);
+    EXPECT_EQ(b->d->numImageNiveau, 2);
+    EXPECT_EQ(b->d->numPerso, 1) << "each side chooses its own character";
+    EXPECT_EQ(a->d->numPersoAdv, 1);
+    EXPECT_TRUE(b->coche("myButtonCheckCouleurRouge") && b->coche("myButtonCheckClone3"))
+        << "colour 1 checks Rouge on the other side";
+    cocher(*a, "myButtonCheckCouleurRouge");
+    images({a.get(), b.get()}, 8);
+    EXPECT_TRUE(b->coche("myButtonCheckCouleurBleue")) << "colour 0 checks Bleue on the other side";
+}
 
-    // Right presses while paired do nothing.
-    const size_t envoyees = a.d->demandesEnvoyees.size();
-    a.droit("myListJoueursEnLigne", ligneDe(a, c));
-    EXPECT_EQ(a.d->demandesEnvoyees.size(), envoyees);
+TEST_F(Salon, ChatLinesCrossInTheirAuthorsColour)
+{
+    apparier();
+    a->saisir("myTextInputMsgChat", std::string("> pwned"));
+    a->presser("myButtonSendMsg");
+    EXPECT_EQ(a->texte("myTextInputMsgChat"), "");
+    images({a.get(), b.get()}, 8);
+    ASSERT_EQ(b->liste("myListChat")->getNbElements(), 1);
+    EXPECT_EQ(b->liste("myListChat")->getText(0), "> pwned");
+    EXPECT_EQ(couleurLigne(*b, "myListChat", 0), b->d->couleurMaitre) << "the master's line in its colour";
+    b->saisir("myTextInputMsgChat", std::wstring(250, L'z'));
+    b->d->onCtrlInputEnterPress(b->d->ctrlTextInput("myTextInputMsgChat"));
+    images({a.get(), b.get()}, 8);
+    ASSERT_EQ(a->liste("myListChat")->getNbElements(), 2);
+    EXPECT_EQ(a->liste("myListChat")->getTextW(1), std::wstring(200, L'z')) << "cut to 200 characters";
+    EXPECT_EQ(couleurLigne(*a, "myListChat", 1), a->d->couleurAutre);
+}
 
+TEST_F(Salon, APairMeasuresItsDelayAndRefusesOtherRequests)
+{
+    apparier();
+    images({a.get(), b.get()}, 100);
+    EXPECT_TRUE(std::regex_match(a->texte("myTextInputPing"), std::regex(R"(\d+ ms)"))) << a->texte("myTextInputPing");
+    const size_t envoyees = a->d->demandesEnvoyees.size();
+    a->droit("myListJoueursEnLigne", ligneDe(*a, *c));
+    EXPECT_EQ(a->d->demandesEnvoyees.size(), envoyees) << "right presses while paired do nothing";
+}
+
+TEST_F(Salon, ASilentPartnerIsReportedOnceAndTheGameCanBeCancelled)
+{
+    apparier();
+    images({a.get(), b.get()}, 8);
     // B goes: A reports it once, at the 21st empty poll.
-    b.presser("myButtonConnexionServeur");
-    EXPECT_FALSE(b.d->bConnecte);
-    EXPECT_EQ(b.d->modeLobby, 1) << "disconnection leaves the pairing";
-    images({&a}, 8);  // what B sent before it went
-    a.d->nbEchecsReception = 0;
-    a.d->compteurFrame = 1;
+    b->presser("myButtonConnexionServeur");
+    EXPECT_FALSE(b->d->bConnecte);
+    EXPECT_EQ(b->d->modeLobby, 1) << "disconnection leaves the pairing";
+    images({a.get()}, 8);  // what B sent before it went
+    a->d->nbEchecsReception = 0;
+    a->d->compteurFrame = 1;
     for (int poll = 1; poll <= 30; ++poll) {
-        images({&a}, 4);
+        images({a.get()}, 4);
         EXPECT_EQ(CPLUX::getMessageBoxes().size(), poll >= 21 ? 1u : 0u) << "after poll " << poll;
     }
     ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
     EXPECT_NE(textesBoites().find("`touch pwned` n'est pas connecté !"), std::string::npos) << textesBoites();
 
     // "myButtonAnnulerJeu": back to connected.
-    a.presser("myButtonAnnulerJeu");
-    images({&a}, 3);
-    EXPECT_TRUE(a.d->bConnecte && a.d->modeLobby == 0 && !a.d->bEnJeu);
-    EXPECT_EQ(a.d->ctrlTab("myTab")->getNumTabElemActif(), 0);
-    EXPECT_TRUE(fichiersDuDossier().empty()) << "nothing written, nothing run in the working folder";
+    a->presser("myButtonAnnulerJeu");
+    images({a.get()}, 3);
+    EXPECT_TRUE(a->d->bConnecte && a->d->modeLobby == 0 && !a->d->bEnJeu);
+    EXPECT_EQ(a->d->ctrlTab("myTab")->getNumTabElemActif(), 0);
 }
 
 TEST_F(LobbyTest, ListsKeepTheGroupAndLevelAndColourEachLine)
@@ -271,6 +380,17 @@ TEST_F(LobbyTest, ListsKeepTheGroupAndLevelAndColourEachLine)
     }
     EXPECT_EQ(couleurLigne(a, "myListJoueursEnLigne", ligneDe(a, a)),
               sf::Color(255, 0, 0));
+    a.droit("myListJoueursEnLigne", a.d->indexJoueurListe("203.0.113.9", "10.0.0.1", 4));
+    EXPECT_EQ(a.d->demandesEnvoyees.size(), 1u) << "no request to a player in a game";
+
+    // "Demander à tous" asks every waiting player listed, then reads the list again.
+    srv.stock.enregistrer({0, "amis6", "amis", 0, 0, "203.0.113.9", "10.0.0.1", 6}, srv.maintenant);
+    a.presser("myButtonDemandeTous");
+    a.image();
+    EXPECT_EQ(a.d->demandesEnvoyees.size(), 2u) << "amis3b asked; amis0 was, amis3 plays, amis6 was not listed";
+    ASSERT_EQ(a.d->listeJoueurs.size(), 5u) << "the list read again holds amis6";
+    EXPECT_EQ(couleurLigne(a, "myListJoueursEnLigne", a.d->indexJoueurListe("203.0.113.9", "10.0.0.1", 5)),
+              sf::Color(0, 200, 0));
 }
 
 TEST_F(LobbyTest, RefusedConnectionsSaySoAndSendNothing)
@@ -471,6 +591,21 @@ TEST_F(LobbyTest, PollsFollowTheFrameRate)
         }
         const std::vector<int> attendu = coef == 1.0f ? std::vector<int>{5, 9, 13, 17} : std::vector<int>{9, 17};
         EXPECT_EQ(recues, attendu) << "coefficient " << coef;
+
+        // Delay probes: a listed player every 15 frames (at 30 per second), the partner every 100.
+        const JoueurEnLigne partenaire = {L"P", LOCAL, LOCAL, static_cast<int>(pair.getLocalPort()), 0};
+        a.d->listeJoueurs = {partenaire};
+        a.d->numJoueurPing = 0;
+        a.d->compteurPing = 100;
+        sondesRecues(pair, nullptr);
+        const std::vector<int> liste = coef == 1.0f ? std::vector<int>{1, 16, 31, 46, 61} : std::vector<int>{1, 31, 61};
+        EXPECT_EQ(sondesRecues(pair, &a, 61), liste) << "coefficient " << coef;
+        if (coef == 1.0f) {
+            a.d->modeLobby = 1;
+            a.d->adversaire = partenaire;
+            a.d->compteurPing = 100;
+            EXPECT_EQ(sondesRecues(pair, &a, 201), (std::vector<int>{1, 101, 201}));
+        }
     }
     g_services.framerateCoeff = [] { return 1.0f; };
 }
