@@ -230,7 +230,8 @@ void CJeuDialogInternet::accepteDemandeJeu(JoueurEnLigne r, bool envoyer)
             l->reset();
     modeLobby = 1;
     nbEchecsReception = 0;
-    compteurPing = 100;
+    // The partner is probed at once, at any frame rate.
+    compteurPing = frames(100);
     if (CPLUXControl* c = getControl("myTextNomJ1"))
         c->setText(strPseudo);
     if (CPLUXControl* c = getControl("myTextNomJ2"))

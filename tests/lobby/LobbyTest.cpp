@@ -600,12 +600,11 @@ TEST_F(LobbyTest, PollsFollowTheFrameRate)
         sondesRecues(pair, nullptr);
         const std::vector<int> liste = coef == 1.0f ? std::vector<int>{1, 16, 31, 46, 61} : std::vector<int>{1, 31, 61};
         EXPECT_EQ(sondesRecues(pair, &a, 61), liste) << "coefficient " << coef;
-        if (coef == 1.0f) {
-            a.d->modeLobby = 1;
-            a.d->adversaire = partenaire;
-            a.d->compteurPing = 100;
-            EXPECT_EQ(sondesRecues(pair, &a, 201), (std::vector<int>{1, 101, 201}));
-        }
+        // The partner from the pairing on: probed at once, then every 100 frames at 30 per second.
+        a.d->accepteDemandeJeu(partenaire, false);
+        sondesRecues(pair, nullptr);
+        const std::vector<int> partenaireSondes = coef == 1.0f ? std::vector<int>{1, 101, 201} : std::vector<int>{1, 201};
+        EXPECT_EQ(sondesRecues(pair, &a, 201), partenaireSondes) << "coefficient " << coef;
     }
     g_services.framerateCoeff = [] { return 1.0f; };
 }
