@@ -15,12 +15,32 @@ manquants=()
 for p in "${PAQUETS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
 done
+# apt-get, waiting for the package manager's lock when another process holds it (another
+# apt-get, an unattended upgrade, a software centre): tried again every 5 seconds for up to
+# 5 minutes. Any other failure, or a lock still held then, stops the script.
+ESSAIS_VERROU=60
+apt_attente() {
+  local erreurs essai rc verrou
+  erreurs=$(mktemp)
+  for ((essai = 1; ; essai++)); do
+    rc=0 verrou=0
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get "$@" 2> "$erreurs" || rc=$?
+    [ "$rc" -ne 0 ] && grep -qiE "could not get lock|unable to acquire|unable to lock" "$erreurs" && verrou=1
+    [ "$verrou" -eq 0 ] || [ "$essai" -ge "$ESSAIS_VERROU" ] && break
+    [ "$essai" -eq 1 ] && echo "Another process holds the package manager's lock: waiting for it (up to 5 minutes)..."
+    sleep 5
+  done
+  cat "$erreurs" >&2
+  rm -f "$erreurs"
+  [ "$verrou" -eq 1 ] && echo "The package manager is still busy after 5 minutes: run this again once it is free." >&2
+  return "$rc"
+}
 if [ ${#manquants[@]} -gt 0 ]; then
   echo "Installing: ${manquants[*]}"
   SUDO=""
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${manquants[@]}"
+  apt_attente update -qq
+  apt_attente install -y -qq "${manquants[@]}"
 fi
 # A locale with a decimal comma, so the tests can prove the data files ignore the locale.
 if [ "$tests" -eq 1 ] && [ "$(id -u)" -eq 0 ] && command -v locale-gen >/dev/null && ! locale -a 2>/dev/null | grep -qi '^fr_FR.utf-\?8$'; then
