@@ -4,8 +4,10 @@
 # Without --dev the game plays in COPY, refreshed from DATA at each start, so that playing
 # never changes the tracked files: every file of DATA is copied over COPY except those that
 # DATA/.gitignore lists (what the game writes: players, scores, screenshots...), which are
-# never copied from DATA and never deleted from COPY. --neuf deletes COPY first (a fresh
-# start) and is not passed on. With --dev the game runs in DATA itself, so that the editors
+# never copied from DATA and never deleted from COPY, and "jeu.ini", which the player may
+# edit in COPY: it is refreshed only while it is still the copy the last start made (kept in
+# COPY/.origine/), and an edited one is kept. --neuf deletes COPY first (a fresh start) and
+# is not passed on. With --dev the game runs in DATA itself, so that the editors
 # save into the project. GAME "-" prepares the folder and prints it instead of starting.
 set -euo pipefail
 if [ $# -lt 3 ]; then
@@ -52,6 +54,23 @@ ignore() {
   return 1
 }
 
+# The player's own settings: DATA's file reaches COPY while COPY's is the one the last start
+# copied; an edited one stays, and the start says when DATA's has changed since.
+EDITABLES=(jeu.ini)
+copierEditable() {
+  local source=$1 cible=$copie/$2 origine=$copie/.origine/$2
+  mkdir -p "$(dirname "$origine")"
+  if [ -f "$cible" ] && ! cmp -s "$cible" "$source" && ! { [ -f "$origine" ] && cmp -s "$cible" "$origine"; }; then
+    if ! { [ -f "$origine" ] && cmp -s "$source" "$origine"; }; then
+      echo "$cible: kept as you edited it; $source has changed (remove yours to take it)." >&2
+    fi
+    [ -f "$origine" ] || cp -p "$source" "$origine"
+    return 0
+  fi
+  cmp -s "$source" "$cible" || cp -p "$source" "$cible"
+  cmp -s "$source" "$origine" || cp -p "$source" "$origine"
+}
+
 if [ "$dev" -eq 1 ]; then
   dossier=$donnees
 else
@@ -61,6 +80,10 @@ else
     rel=${f#"$donnees"/}
     ignore "$rel" && continue
     mkdir -p "$copie/$(dirname "$rel")"
+    if [[ " ${EDITABLES[*]} " == *" $rel "* ]]; then
+      copierEditable "$f" "$rel"
+      continue
+    fi
     cmp -s "$f" "$copie/$rel" || cp -p "$f" "$copie/$rel"
   done < <(find "$donnees" -type f -print0)
   dossier=$copie

@@ -16,6 +16,7 @@ mkdir -p "$d/niveaux" "$d/killcam" "$d/menus"
 printf 'langue.ini\nniveaux/scores*.scr\nkillcam/\n*.save\n' > "$d/.gitignore"
 echo "MENU=1" > "$d/menus/fr_menu0.mnu"
 echo "NIVEAU=1" > "$d/niveaux/niveau1.niv"
+echo "FRAMERATE=30" > "$d/jeu.ini"
 
 dossier=$("$script" "$d" "$c" -)
 verifier "the first start names the copy as the working folder" [ "$dossier" = "$c" ]
@@ -35,6 +36,16 @@ verifier "a score written in play survives the next start" grep -q "SCORE=12" "$
 verifier "a level changed in data/ is refreshed" grep -q "NIVEAU=2" "$c/niveaux/niveau1.niv"
 verifier "killcam frames of data/ are not copied" [ ! -e "$c/killcam/0001.png" ]
 verifier "backup copies of data/ are not copied" [ ! -e "$c/niveaux/niveau1.niv.save" ]
+
+# jeu.ini follows data/ until the player edits it in the copy; then it is theirs.
+echo "FRAMERATE=60" > "$d/jeu.ini"
+"$script" "$d" "$c" - > /dev/null
+verifier "an unedited jeu.ini follows data/" grep -q "FRAMERATE=60" "$c/jeu.ini"
+echo "IA_JOUEUR2=1" >> "$c/jeu.ini"
+echo "FRAMERATE=25" > "$d/jeu.ini"
+"$script" "$d" "$c" - > /dev/null 2> "$tmp/dit"
+verifier "an edited jeu.ini survives the next start" grep -q "IA_JOUEUR2=1" "$c/jeu.ini"
+verifier "which says that data/ has another" grep -q "jeu.ini: kept" "$tmp/dit"
 
 "$script" "$d" "$c" - --neuf > /dev/null
 verifier "--neuf forgets the language chosen in play" [ ! -e "$c/langue.ini" ]
