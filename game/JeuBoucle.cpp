@@ -153,13 +153,16 @@ void CSFMLJeu::commandesMenus()
 }
 
 // Under the mutex: the GUI draws over the frame and takes its input; in the editor the
-// mouse no dialog took goes to the toolbar.
+// mouse no dialog took goes to the toolbar. Without the focus the input is left alone, but
+// the dialogs' own work goes on: an unfocused lobby still answers its peers and the server.
 void CSFMLJeu::majGUI(bool editeur)
 {
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
     CPLUX::refreshSurface();
-    if (!bFocusJeu)
+    if (!bFocusJeu) {
+        CPLUX::updateSansEntrees();
         return;
+    }
     bool pris = CPLUX::update(fenetre);
     if (!pris && editeur && pBarreOutils && pvue)
         pBarreOutils->souris(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));

@@ -1254,6 +1254,13 @@ bool CPLUX::update(sf::RenderWindow* w)
     return prise;
 }
 
+void CPLUX::updateSansEntrees()
+{
+    entrerDispatch();
+    images();
+    sortirDispatch();
+}
+
 void CPLUX::refreshSurface()
 {
     Etat& e = etat();

@@ -118,6 +118,9 @@ public:
     static bool pushEvent(const sf::Event& e);
     // Processes the queued events; true when the GUI took the mouse this frame.
     static bool update(sf::RenderWindow* w);
+    // Only the shown dialogs' per-frame step (onFrame), no input: for a window without the
+    // focus, whose dialogs may still have work of their own (the lobby's network).
+    static void updateSansEntrees();
     static void refreshSurface();
     static bool isInput();
     static bool isMouseOverDialog();

@@ -10,6 +10,7 @@
 #include "gui/CPLUXControlTab.h"
 #include "gui/CPLUXMessageBox.h"
 #include "menus/JeuMenus.h"
+#include "support/PiloteJeu.h"
 
 #include <SFML/Network/Packet.hpp>
 #include <SFML/Network/TcpListener.hpp>
@@ -645,6 +646,27 @@ TEST_F(LobbyTest, GamepadAndFocusedControls)
         EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "");
     }
     CSFMLJeuGlobal::pmonjeu = nullptr;
+}
+
+// Two games on one machine: the one whose window lost the focus still hears its peers.
+TEST_F(LobbyTest, AGameWithoutTheFocusStillHearsItsPeers)
+{
+    ServeurEssai srv;
+    PiloteJeu pilote;
+    ASSERT_TRUE(pilote.demarrer());
+    auto* lobby = dynamic_cast<CJeuDialogInternet*>(CPLUX::getDialog("JeuDialogInternet"));
+    ASSERT_TRUE(lobby && lobby->configurerServeur(srv.url(), "/duelix"));
+    lobby->getControl("myTextInputPortUDP")->setText(std::to_string(portUdpLibre()));
+    lobby->show();
+    lobby->onPressLeft(nullptr, 0, 0, lobby->getControl("myButtonConnexionServeur"));
+    ASSERT_TRUE(pilote.attendre([&] { return lobby->attendreReseau(8000) && lobby->bConnecte; }, 5));
+    pilote.source->file.push_back(sf::Event{sf::Event::LostFocus, {}});
+    sf::UdpSocket pair;
+    ASSERT_EQ(pair.bind(sf::Socket::AnyPort, sf::IpAddress::LocalHost), sf::Socket::Done);
+    sf::Packet p = demande(L"Voisin", LOCAL, LOCAL, pair.getLocalPort(), 0);
+    pair.send(p, sf::IpAddress::LocalHost, static_cast<unsigned short>(lobby->portLie()));
+    EXPECT_TRUE(pilote.attendre([&] { return lobby->ctrlList("myListDemandesDeJeu")->getNbElements() == 1; }, 30));
+    EXPECT_FALSE(pilote.jeu->bFocusJeu) << "heard without the focus";
 }
 
 TEST_F(LobbyTest, JeuIniNamesTheServerOrKeepsTheDefault)
