@@ -246,7 +246,9 @@ bool CJeuDialogInternet::onPressRight(sf::RenderWindow* w, int x, int y, CPLUXCo
     CPLUXControlList* liste = ctrlList(c->getId());
     if (!liste || liste != c)
         return true;
-    const int ligne = liste->getNumSel();
+    // The line clicked, not the one selected: a right click does not select, and the first
+    // right click on a line must reach that line's player. Below the lines: nothing.
+    const int ligne = liste->ligneSous(y);
     if (ligne < 0)
         return true;
     if (c->getId() == "myListJoueursEnLigne") {

@@ -163,9 +163,11 @@ protected:
         LobbyTest::TearDown();
     }
     std::vector<Lobby*> tous() { return {a.get(), b.get(), c.get()}; }
-    // A asks B, B accepts, A takes the acceptance.
+    // A asks B by a right click on B's line (its own line selected), B accepts, A takes the
+    // acceptance.
     void apparier()
     {
+        a->liste("myListJoueursEnLigne")->setNumSel(ligneDe(*a, *a));
         a->droit("myListJoueursEnLigne", ligneDe(*a, *b));
         images({b.get()}, 4);
         ASSERT_EQ(b->d->demandesRecues.size(), 1u);

@@ -74,11 +74,16 @@ struct Lobby {
     void saisir(const std::string& id, const std::wstring& t) { ctrl(id)->setText(t); }
     std::string texte(const std::string& id) const { return ctrl(id)->getText(); }
     void presser(const std::string& id) { d->onPressLeft(nullptr, 0, 0, ctrl(id)); }
-    // Right press on a line of a list.
-    void droit(const std::string& liste, int ligne)
+    // Right press in the middle of a line of a list, scrolled into view, whatever line is
+    // selected.
+    void droit(const std::string& id, int ligne)
     {
-        this->liste(liste)->setNumSel(ligne);
-        d->onPressRight(nullptr, 0, 0, ctrl(liste));
+        CPLUXControlList* l = liste(id);
+        if (ligne < l->getScrollPosition() || ligne >= l->getScrollPosition() + l->lignesVisibles())
+            l->setScrollPosition(ligne);
+        const float h = l->hauteurLigne();
+        const int y = l->getTopScreen() + 1 + static_cast<int>(h * (float(ligne - l->getScrollPosition()) + 0.5f));
+        d->onPressRight(nullptr, l->getLeftScreen() + 10, y, ctrl(id));
     }
     // One frame, once every request queued so far has its answer.
     void image()
