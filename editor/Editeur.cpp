@@ -8,13 +8,14 @@
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/JeuDialogMenuEditeur.h"
-#include "editor/JeuDialogOptionsNiv.h"
 #include "editor/JeuDialogPerso.h"
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+
+#include <climits>
 
 namespace editeur {
 
@@ -64,7 +65,15 @@ void enSilence(CPLUXControl* c, F f)
     c->setSendEventOnChange(envoi);
 }
 
-void echecSauvegarde() { faceJeu::services()->afficherMessage(ECHEC_SAUVEGARDE, DUREE_MESSAGE); }
+// Why a quick save did not write, after the failure message.
+const wchar_t* const SANS_FICHIER =
+    L"\nCe niveau n'a pas de fichier : enregistrez-le sous un nom (« Sauver ») ou tapez son chemin (F6)";
+
+void echecSauvegarde(const std::wstring& raison = L"")
+{
+    if (ServicesJeu* services = faceJeu::services())
+        services->afficherMessage(ECHEC_SAUVEGARDE + raison, DUREE_MESSAGE);
+}
 
 } // namespace
 
@@ -116,6 +125,21 @@ void remplirSelection(CPLUXControl* c, int ligne)
 
 int entierSaisi(const std::string& texte) { return tuv::stoiSansBlancs(texte); }
 
+bool lireEntierSaisi(const std::string& texte, int& valeur)
+{
+    const std::string t = tuv::delspaces(texte);
+    const size_t debut = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    constexpr size_t CHIFFRES_MAX = 10;
+    if (t.size() == debut || t.size() - debut > CHIFFRES_MAX ||
+        t.find_first_not_of("0123456789", debut) != std::string::npos)
+        return false;
+    const long long v = std::stoll(t);
+    if (v < INT_MIN || v > INT_MAX)
+        return false;
+    valeur = static_cast<int>(v);
+    return true;
+}
+
 void ouvrirDialogueChemins()
 {
     MondeJeu* jeu = faceJeu::monde();
@@ -136,35 +160,42 @@ void ouvrirDialogueChemins()
 
 void rechargerNiveau()
 {
-    PartieJeu* jeu = faceJeu::partie();
-    if (!jeu || !faceJeu::monde()->pdecor || jeu->fichierJeu.empty())
+    MondeJeu* jeu = faceJeu::monde();
+    if (!jeu || !jeu->pdecor || jeu->pdecor->fichierSaisi.empty())
         return;
-    if (!tuv::fichierExiste(jeu->fichierJeu)) {
-        CPLUX::MessageBoxW(std::string("Erreur !"), "Impossible de charger le niveau : " + jeu->fichierJeu);
+    const std::string fichier = jeu->pdecor->fichierSaisi;
+    if (!tuv::fichierExiste(fichier)) {
+        CPLUX::MessageBoxW(std::string("Erreur !"), "Impossible de charger le niveau : " + fichier);
         return;
     }
-    faceJeu::monde()->pdecor->chargerNiveau(jeu->fichierJeu, faceJeu::monde()->pdecor->optionChargement);
+    jeu->pdecor->chargerNiveau(fichier, jeu->pdecor->optionChargement);
 }
 
 bool sauvegardeRapide()
 {
-    PartieJeu* jeu = faceJeu::partie();
+    MondeJeu* jeu = faceJeu::monde();
     if (!jeu)
         return false;
-    const std::string fichier = jeu->fichierJeu;
-    // A path of blanks is a slip of the keyboard, not a file name.
-    if (!faceJeu::monde()->pdecor || tuv::delspaces(fichier).empty()) {
+    if (!jeu->pdecor) {
         echecSauvegarde();
         return false;
     }
+    // The level being edited goes to its own file: each world (the game's, the menus') has
+    // one, so that a level edited from a menu is never written over the game's level.
+    const CDecor& niveau = *jeu->pdecor;
+    const std::string fichier = niveau.fichierSaisi;
+    // A path of blanks is a slip of the keyboard, not a file name.
+    if (tuv::delspaces(fichier).empty()) {
+        echecSauvegarde(SANS_FICHIER);
+        return false;
+    }
     // A path typed in the level options may name another level: it is not replaced unasked.
-    auto* options = dynamic_cast<CJeuDialogOptionsNiv*>(CPLUX::getDialog(id::OPTIONS_NIV));
-    if (options && tuv::fichierExiste(fichier) && !tuv::memeFichier(fichier, options->fichierNiveau)) {
+    if (tuv::fichierExiste(fichier) && !tuv::memeFichier(fichier, niveau.fichierNiveau)) {
         auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(id::MENU_EDITEUR));
         if (barre)
             barre->demanderRemplacement(fichier);
         else
-            echecSauvegarde();
+            echecSauvegarde(L"\n« " + tuv::utf8toWStr(fichier) + L" » est le fichier d'un autre niveau");
         return false;
     }
     return ecrireNiveau(fichier);
@@ -178,16 +209,7 @@ bool ecrireNiveau(const std::string& fichier)
             echecSauvegarde();
         return false;
     }
-    const bool ecrit = jeu->pdecor->sauverNiveau(fichier.c_str());
-    if (ecrit)
-        retenirFichierNiveau(fichier);
-    return ecrit;
-}
-
-void retenirFichierNiveau(const std::string& fichier)
-{
-    if (auto* options = dynamic_cast<CJeuDialogOptionsNiv*>(CPLUX::getDialog(id::OPTIONS_NIV)))
-        options->fichierNiveau = fichier;
+    return jeu->pdecor->sauverNiveau(fichier.c_str());
 }
 
 void appliquerLumieres(CDecor& decor)

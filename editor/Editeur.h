@@ -54,27 +54,29 @@ void remplirSelection(CPLUXControl* c, int ligne);
 // A number typed by the author: blanks removed, then read as atoi would ("12x" gives 12, text
 // gives 0), clamped instead of overflowing.
 int entierSaisi(const std::string& texte);
+// The same, strictly: true, with the value, only when the text without its blanks is a sign
+// and digits that fit an int.
+bool lireEntierSaisi(const std::string& texte, int& valeur);
 
 // "myButtonChemins" and F4: with no decor sprite selected, the sprite of the character that
 // the character dialog holds becomes the selection (in no plane); then the path dialog is
 // toggled and refilled when it was shown.
 void ouvrirDialogueChemins();
 
-// Reads the level file being edited again with the load option of its last load. A level
-// file that is not there is not loaded (the level would be emptied): the load's error box
-// says so.
+// Reads the running level's file (its fichierSaisi) again with the load option of its last
+// load. A level file that is not there is not loaded (the level would be emptied): the
+// load's error box says so.
 void rechargerNiveau();
 
 // The quick save of the toolbar, of the editor options and of the key R: writes the running
-// level to the game's level file. When that file is not the one the level was read from or
-// last written to and another file stands there, the toolbar asks first. The level world's
-// message tells the author what happened. True when written now.
+// level (the menus' as well as the game's) to its own file, or to the path typed in the level
+// options. When that path is not the file the level was read from or last written to and
+// another file stands there, the toolbar asks first. A level without a file is not written,
+// and the message says why; otherwise the level world's message tells the author what
+// happened. True when written now.
 bool sauvegardeRapide();
 // The writing itself, once nothing needs asking; true when written.
 bool ecrireNiveau(const std::string& fichier);
-// The file the running level now stands for, written to it (the level options dialog keeps
-// it; also "Level editor 3"'s save dialog tells it).
-void retenirFichierNiveau(const std::string& fichier);
 
 // Every light sprite (type exactly "LUX") of the five planes takes the level's bLuxVisibles.
 void appliquerLumieres(CDecor& decor);

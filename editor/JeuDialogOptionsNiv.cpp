@@ -2,6 +2,7 @@
 
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
+#include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
@@ -15,6 +16,14 @@ constexpr const char* CASE_CARTE = "myButtonCheckCarteJeu";
 constexpr const char* SAISIE_CHEMIN = "myTextInputCheminFichierNiv";
 constexpr const char* COMBO_VUE = "myComboBox";
 
+// The game's own type is its played world's; another world (the menus') keeps its own.
+int& typeJeu(PartieJeu& partie, CDecor& d)
+{
+    const MondeJeu* m = faceJeu::monde();
+    const bool mondeJeu = m && (&d == m->pdecorJeu || (!m->pdecorJeu && &d == m->pdecor));
+    return mondeJeu ? partie.typeJeu : d.typeJeu;
+}
+
 // The integer inputs and the field of the running level or game each one edits.
 struct SaisieEntier {
     const char* id;
@@ -25,8 +34,15 @@ const SaisieEntier ENTIERS[] = {
     {"myTextInputYHG", [](PartieJeu&, CDecor& d) -> int& { return d.zone[1]; }},
     {"myTextInputXBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[2]; }},
     {"myTextInputYBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[3]; }},
-    {"myTextInputTypeJeu", [](PartieJeu& j, CDecor&) -> int& { return j.typeJeu; }},
+    {"myTextInputTypeJeu", typeJeu},
 };
+
+// What may still become a number as the author types on: nothing, or a sign alone.
+bool nombreEnCours(const std::string& texte)
+{
+    const std::string t = tuv::delspaces(texte);
+    return t.empty() || t == "-" || t == "+";
+}
 
 struct CaseMeteo {
     const char* id;
@@ -57,9 +73,8 @@ void CJeuDialogOptionsNiv::init()
         return;
     for (const SaisieEntier& s : ENTIERS)
         editeur::remplirTexte(getControl(s.id), s.champ(*faceJeu::partie(), *jeu->pdecor));
-    editeur::remplirTexte(getControl(SAISIE_CHEMIN), faceJeu::partie()->fichierJeu);
+    editeur::remplirTexte(getControl(SAISIE_CHEMIN), jeu->pdecor->fichierSaisi);
     remplirCases();
-    fichierNiveau = faceJeu::partie()->fichierJeu;
 }
 
 void CJeuDialogOptionsNiv::remplirCases()
@@ -76,10 +91,11 @@ void CJeuDialogOptionsNiv::remplirCases()
         vue->setNumSel(faceJeu::options()->vuemode_save);
 }
 
+// The level shown may have changed since the last load (a menu's level, the game's).
 void CJeuDialogOptionsNiv::onShow()
 {
     CPLUXDialog::onShow();
-    remplirCases();
+    init();
 }
 
 void CJeuDialogOptionsNiv::onRefresh()
@@ -118,14 +134,25 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
         return;
     const std::string texte = c->getText();
     if (c->getId() == SAISIE_CHEMIN) {
-        faceJeu::partie()->fichierJeu = texte;
+        jeu->pdecor->fichierSaisi = texte;
         return;
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            s.champ(*faceJeu::partie(), *jeu->pdecor) = editeur::entierSaisi(texte);
+            int& champ = s.champ(*faceJeu::partie(), *jeu->pdecor);
+            if (!editeur::lireEntierSaisi(texte, champ) && !nombreEnCours(texte))
+                refuser(*c, champ);
             return;
         }
+}
+
+// The text goes, the value stays, and the author is told.
+void CJeuDialogOptionsNiv::refuser(CPLUXControlTextInput& saisie, int valeur)
+{
+    const std::string texte = saisie.getText();
+    editeur::remplirTexte(&saisie, valeur);
+    CPLUX::MessageBoxW(std::string("Options du niveau"),
+                       "« " + texte + " » n'est pas un nombre entier : la valeur reste " + std::to_string(valeur) + ".");
 }
 
 void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -2,15 +2,15 @@
 // The level options dialog ("JeuDialogOptionsNiv"): the characters zone, the game type, the
 // level file's path, the seven weather and ambient effects, the game map and the saved view
 // mode of the running level, each change written into the game or the level at once. The
-// level reader refills it at the end of every load (CPLUX::refresh reaches init).
+// level reader refills it at the end of every load (CPLUX::refresh reaches init). A number
+// field whose text cannot become a number is refused: the value stays, and a box says so.
 #include "gui/CPLUXDialog.h"
 
 #include <string>
 
 class CJeuDialogOptionsNiv : public CPLUXDialog {
 public:
-    // Every control from the running level and the game; the level's file is noted as the
-    // one the level stands for.
+    // Every control from the running level and the game.
     void init();
 
     void onShow() override;
@@ -20,11 +20,8 @@ public:
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
     void onCtrlComboChange(CPLUXControlComboBox* c) override;
 
-    // The file the running level was last read from or written to: a quick save to another
-    // existing file asks first.
-    std::string fichierNiveau;
-
 private:
     // The checks and the view mode from the level and the game.
     void remplirCases();
+    void refuser(CPLUXControlTextInput& saisie, int valeur);
 };

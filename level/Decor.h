@@ -281,6 +281,12 @@ public:
 
     CVoile voile;
 
+    // Its file: the one it was last read from or written to (empty: none yet), and the one
+    // the editor's quick save writes: the same, unless the author typed another path.
+    std::string fichierNiveau, fichierSaisi;
+    // The game type its file gives ("TYPEJEU"); the game world's is also the game's own type.
+    int typeJeu = 0;
+
     // Level state
     int chrono = 0;
     int chronoRef = 0;

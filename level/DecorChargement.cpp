@@ -95,6 +95,7 @@ void CDecor::reinitialiserReglages()
     zone[0] = zone[1] = 100;
     zone[2] = zone[3] = 500;
     bZone = false;
+    typeJeu = 0;
     chrono = chronoRef = 0;
     std::fill(std::begin(etoiles), std::end(etoiles), 0);
     bCarte = false;

@@ -194,6 +194,8 @@ bool CDecor::sauverNiveau(const char* fichier)
         CFichierNiveau f;
         ecrit = f.sauverNiveau(fichier, *this);
         bilan = f.bilanSauvegarde();
+        if (!ecrit)
+            bilan += L"\n« " + tuv::utf8toWStr(fichier) + L" » n'a pas pu être écrit";
     }
     if (ServicesJeu* jeu = faceJeu::services())
         jeu->afficherMessage(ecrit ? L"Sauvegarde du niveau effectuée" + bilan

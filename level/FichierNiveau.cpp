@@ -73,6 +73,7 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
         // A file that leaves a setting out gets the world's default, not the previous
         // level's; a file that does not open leaves the world as the caller left it.
         cible.reinitialiserReglages();
+        cible.fichierNiveau = cible.fichierSaisi = fichier;
         if (estMondeJeu()) {
             faceJeu::partie()->fichierJeu = fichier;
             faceJeu::partie()->bJoue = true;
@@ -236,6 +237,14 @@ bool CFichierNiveau::estMondeJeu() const
     if (!pJeu || !pCible)
         return false;
     return pCible == pJeu->pdecorJeu || (!pJeu->pdecorJeu && pCible == pJeu->pdecor);
+}
+
+// Only the game world's type is the game's: another world (the menus') keeps its own.
+int CFichierNiveau::typeJeuEcrit() const
+{
+    if (estMondeJeu())
+        return faceJeu::partie()->typeJeu;
+    return pCible ? pCible->typeJeu : 0;
 }
 
 CScriptEngine* CFichierNiveau::moteur() const { return pCible ? pCible->moteurScripts() : nullptr; }

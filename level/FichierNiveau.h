@@ -64,10 +64,10 @@ public:
     // ---- the writer (FichierNiveauEcriture.cpp, FichierNiveauEcritureSD.cpp) ----------------
     // The empty level the editor starts from, which no save may overwrite.
     static constexpr const char* NIVEAU_VIDE = "./niveaux/niveau-vide.niv";
-    // Writes the active level world (source: that world) to fichier. False when refused (the
-    // empty template), when the ".save" copy of the old file or the file itself could not be
-    // made, or when the file was not written whole: the old file, its ".save" and the game's
-    // fichierJeu are then as they were.
+    // Writes the active level world (source: that world) to fichier, which becomes the
+    // world's file. False when refused (the empty template), when the ".save" copy of the old
+    // file or the file itself could not be made, or when the file was not written whole: the
+    // old file, its ".save", the world's file and the game's fichierJeu are then as they were.
     bool sauverNiveau(const std::string& fichier);
     bool sauverNiveau(const std::string& fichier, CDecor& source);
     // One sprite's records; each tests its own condition. sauverSD is true when the "SD"
@@ -169,6 +169,8 @@ private:
 
     // The game's fields that the file sets go to the game only for its played world.
     bool estMondeJeu() const;
+    // The game type a save writes: the game's for its played world, the world's own otherwise.
+    int typeJeuEcrit() const;
     CScriptEngine* moteur() const;
 
     // Level-wide lines (FichierNiveauReglages.cpp).

@@ -158,6 +158,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     scriptsParSD.clear();
     if (!close())
         return false;
+    source.fichierNiveau = source.fichierSaisi = fichier;
     if (estMondeJeu())
         faceJeu::partie()->fichierJeu = fichier;
     return true;
@@ -193,7 +194,7 @@ void CFichierNiveau::ecrireReglages()
     for (int k = 0; k < 6; ++k)
         cle(SCROLLPLANS[k]), valeur(d.scrollPlans[k][0]), valeur(d.scrollPlans[k][1]), finLigne();
     ligneVide();
-    cle("TYPEJEU"), valeur(pJeu ? faceJeu::partie()->typeJeu : 0), finLigne();
+    cle("TYPEJEU"), valeur(typeJeuEcrit()), finLigne();
     ligneVide();
     cle("ZONE"), valeur(int(d.bZone));
     for (int v : d.zone)
@@ -273,8 +274,8 @@ void CFichierNiveau::ecrireModeles()
 void CFichierNiveau::ecrirePersos()
 {
     const CDecor& d = *pSource;
-    if (pJeu && faceJeu::partie()->typeJeu == TYPE_JEU_MULTI) {
-        const CDecor& monde = pJeu->pdecorJeu ? *pJeu->pdecorJeu : d;
+    if (typeJeuEcrit() == TYPE_JEU_MULTI) {
+        const CDecor& monde = pJeu && pJeu->pdecorJeu ? *pJeu->pdecorJeu : d;
         cle("SCALE_PERSOS"), valeur(monde.scalePersosX), valeur(monde.scalePersosY), finLigne();
     } else {
         for (CPerso* p : d.persos) {

@@ -299,7 +299,7 @@ void CFichierNiveau::lireTextureDec()
 
 void CFichierNiveau::lireTypeJeu()
 {
-    typeJeuLu = entier();
+    typeJeuLu = pCible->typeJeu = entier();
     if (estMondeJeu())
         faceJeu::partie()->typeJeu = typeJeuLu;
 }

@@ -54,14 +54,14 @@ TEST_F(OptionsEditeur, ReloadUsesTheLastLoadOptionAndNeverEmptiesTheLevelForAMis
 {
     presser(OPTIONS, "myButtonChargeNiv");
     EXPECT_EQ(decor().appels.chargerNiveau, 0) << "no level file: nothing to read";
-    jeu->fichierJeu = "absent.niv";
+    decor().fichierSaisi = "absent.niv";
     presser(OPTIONS, "myButtonChargeNiv");
     EXPECT_EQ(decor().appels.chargerNiveau, 0) << "a missing file would leave an empty level";
     ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "the load's error box says why";
     EXPECT_EQ(CPLUX::getMessageBoxes()[0]->getTitle(), "Erreur !");
 
     ecrireTexte("niveau.niv", "NOM=essai;1\n");
-    jeu->fichierJeu = "niveau.niv";
+    decor().fichierSaisi = "niveau.niv";
     decor().optionChargement = 3;
     presser(OPTIONS, "myButtonChargeNiv");
     EXPECT_EQ(decor().appels.chargerNiveau, 1);

@@ -3,6 +3,7 @@
 #include "OutilsEditeurNiveau.h"
 
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXMessageBox.h"
 #include "level/EffetEtoiles.h"
 #include "level/EffetLucioles.h"
 #include "level/EffetNeige.h"
@@ -29,7 +30,7 @@ TEST_F(OptionsNiveau, RefreshFillsEveryControlFromTheLevel)
     decor().bZone = true;
     decor().activerPluie(true);
     jeu->typeJeu = 1;
-    jeu->fichierJeu = "./niveaux/mon niveau.niv";
+    decor().fichierSaisi = "./niveaux/mon niveau.niv";
     jeu->bCarteJeu = false;
     jeu->vuemode_save = 3;
     CPLUX::refresh(NIV);  // what the level reader does at the end of a load
@@ -43,26 +44,51 @@ TEST_F(OptionsNiveau, RefreshFillsEveryControlFromTheLevel)
     EXPECT_TRUE(coche(NIV, "myButtonCheckPGPluie")) << "the weather checks show the level's flags";
     EXPECT_FALSE(coche(NIV, "myButtonCheckPGNeige"));
     EXPECT_EQ(dialogue(NIV)->ctrlComboBox("myComboBox")->getNumSel(), 3);
-    EXPECT_EQ(dialogue<CJeuDialogOptionsNiv>(NIV)->fichierNiveau, jeu->fichierJeu) << "the level's file is noted";
 }
 
+// A text that is no number is refused: a box says so and the field shows the value kept. An
+// empty field or a sign alone may still become one: the value stays, silently.
 TEST_F(OptionsNiveau, TypedNumbersAndPath)
 {
     const int& xhg = decor().zone[0];
     const int& ybd = decor().zone[3];
     const int& type = jeu->typeJeu;
-    const std::tuple<const char*, const char*, const int&, int> cas[] = {
-        {"myTextInputXHG", "abc", xhg, 0},           {"myTextInputXHG", "-5", xhg, -5},
-        {"myTextInputXHG", " 1 2", xhg, 12},         {"myTextInputXHG", "12x", xhg, 12},
-        {"myTextInputYBD", "99999999999", ybd, INT_MAX}, {"myTextInputYBD", "1e40", ybd, 1},
-        {"myTextInputTypeJeu", "2", type, 2},        {"myTextInputTypeJeu", "", type, 0},
+    const std::tuple<const char*, const char*, const int&, int, bool> cas[] = {
+        {"myTextInputXHG", "-5", xhg, -5, false},  {"myTextInputXHG", " 1 2", xhg, 12, false},
+        {"myTextInputXHG", "abc", xhg, 12, true},  {"myTextInputXHG", "12x", xhg, 12, true},
+        {"myTextInputXHG", "-", xhg, 12, false},   {"myTextInputYBD", "2147483647", ybd, INT_MAX, false},
+        {"myTextInputYBD", "2147483648", ybd, INT_MAX, true}, {"myTextInputYBD", "1e40", ybd, INT_MAX, true},
+        {"myTextInputTypeJeu", "99", type, 99, false},        {"myTextInputTypeJeu", "", type, 99, false},
     };
-    for (const auto& [id, tape, champ, attendu] : cas) {
+    for (const auto& [id, tape, champ, attendu, refuse] : cas) {
         ASSERT_TRUE(saisir(NIV, id, tape));
         EXPECT_EQ(champ, attendu) << id << " typed \"" << tape << "\"";
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << tape << "\" refused or not";
+        if (refuse) {
+            EXPECT_EQ(texte(id), std::to_string(attendu)) << "\"" << tape << "\" gives way to the value kept";
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        }
     }
     saisir(NIV, "myTextInputCheminFichierNiv", " ./niveaux/a b.niv ");
-    EXPECT_EQ(jeu->fichierJeu, " ./niveaux/a b.niv ") << "the path is stored as typed";
+    EXPECT_EQ(decor().fichierSaisi, " ./niveaux/a b.niv ") << "the path is stored as typed";
+}
+
+// A level edited from a menu has its own type and file: a type typed on one menu level goes
+// neither to the game nor to the next level loaded there, and R saves the level shown.
+TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeAndFile)
+{
+    ecrireTexte("a.niv", "TYPEJEU=1\n");
+    ecrireTexte("b.niv", "NOM=b;1\n");
+    jeu->pdecor = jeu->pdecorMenu = new CDecor();  // the game deletes it
+    jeu->pdecor->chargerNiveau("a.niv", 1);
+    EXPECT_EQ(texte("myTextInputTypeJeu"), "1");
+    saisir(NIV, "myTextInputTypeJeu", "99");
+    jeu->pdecor->chargerNiveau("b.niv", 1);
+    EXPECT_EQ(texte("myTextInputTypeJeu"), "0") << "refreshed from the level loaded";
+    EXPECT_EQ(texte("myTextInputCheminFichierNiv"), "b.niv");
+    jeu->touchesEditeur(sf::Keyboard::R);
+    EXPECT_NE(lireTexte("b.niv").find("\nTYPEJEU=0\n"), std::string::npos) << "R saved b.niv with its own type";
+    EXPECT_EQ(jeu->typeJeu, 0) << "the game's type never moved";
 }
 
 TEST_F(OptionsNiveau, WeatherChecksMakeAndFreeTheirEffectTwice)
@@ -121,14 +147,14 @@ TEST_F(OptionsNiveau, MapAndViewMode)
 TEST_F(OptionsNiveau, NothingWithoutALevel)
 {
     jeu->pdecor = nullptr;  // the world stays the game's
-    jeu->fichierJeu = "garde.niv";
+    jeu->pdecorJeu->fichierSaisi = "garde.niv";
     CPLUX::refresh(NIV);
     for (const char* id : {"myTextInputXHG", "myTextInputTypeJeu", "myTextInputCheminFichierNiv"})
         saisir(NIV, id, "7");
     for (const char* id : {"myButtonCheckPGPluie", "myButtonCheckZonePersos", "myButtonCheckCarteJeu"})
         presser(NIV, id);
     CPLUXTest::chooseEntry(NIV, "myComboBox", 4);
-    EXPECT_EQ(jeu->fichierJeu, "garde.niv");
+    EXPECT_EQ(jeu->pdecorJeu->fichierSaisi, "garde.niv");
     EXPECT_EQ(jeu->typeJeu, 0);
     EXPECT_EQ(jeu->vuemode_save, -1);
     EXPECT_TRUE(jeu->bCarteJeu);

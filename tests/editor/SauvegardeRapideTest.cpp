@@ -3,6 +3,7 @@
 // writer cannot write, and always told.
 #include "OutilsEditeurNiveau.h"
 
+#include "core/Texte.h"
 #include "gui/CPLUXMessageBox.h"
 
 #include <filesystem>
@@ -39,7 +40,7 @@ protected:
 
 TEST_F(SauvegardeRapide, WritesTheLevelFileAndTellsHowItWent)
 {
-    jeu->fichierJeu = "a.niv";
+    decor().fichierSaisi = "a.niv";
     sauvegarder();
     EXPECT_TRUE(reussi(*jeu)) << "a new path saves at once";
     EXPECT_EQ(jeu->compteurMessage, 200);
@@ -48,25 +49,29 @@ TEST_F(SauvegardeRapide, WritesTheLevelFileAndTellsHowItWent)
     sauvegarder();
     EXPECT_EQ(lireTexte("a.niv.save"), ecrit) << "the second save keeps the first as .save";
 
-    // Where nothing can be written the writer fails, and the message says so.
+    // Without a file, or where nothing can be written, the message says so and why.
     std::filesystem::create_directories("dossier");
-    for (const char* chemin : {"", "   ", "dossier", "absent/x.niv"}) {
-        jeu->fichierJeu = chemin;
+    const std::pair<const char*, const wchar_t*> echecs[] = {{"", L"n'a pas de fichier"},
+        {"   ", L"n'a pas de fichier"}, {"dossier", L"« dossier » n'a pas pu être écrit"},
+        {"absent/x.niv", L"« absent/x.niv » n'a pas pu être écrit"}};
+    for (const auto& [chemin, pourquoi] : echecs) {
+        decor().fichierSaisi = chemin;
         jeu->texteMessage.setString("");
         sauvegarder();
-        EXPECT_TRUE(echoue(*jeu)) << "\"" << chemin << "\"";
+        EXPECT_TRUE(echoue(*jeu) && message(*jeu).find(pourquoi) != std::wstring::npos)
+            << "\"" << chemin << "\": " << tuv::wstrToUtf8(message(*jeu));
     }
     EXPECT_FALSE(std::filesystem::exists("absent")) << "no folder made";
 
     // The key R and the editor options' button are the same save.
-    jeu->fichierJeu = "r.niv";
+    decor().fichierSaisi = "r.niv";
     jeu->touchesEditeur(sf::Keyboard::R);
     EXPECT_TRUE(std::filesystem::exists("r.niv"));
-    jeu->fichierJeu = "options.niv";
+    decor().fichierSaisi = "options.niv";
     presser(editeur::id::OPTIONS_EDITEUR, "myButtonSauveNiv");
     EXPECT_TRUE(std::filesystem::exists("options.niv"));
 
-    jeu->fichierJeu = "./niveaux/niveau-vide.niv";
+    decor().fichierSaisi = "./niveaux/niveau-vide.niv";
     sauvegarder();
     EXPECT_TRUE(echoue(*jeu)) << "the template is never overwritten";
     EXPECT_NE(texteBoite().find(L"Vous devez créer un nouveau fichier"), std::wstring::npos) << texteBoite();
@@ -75,8 +80,8 @@ TEST_F(SauvegardeRapide, WritesTheLevelFileAndTellsHowItWent)
 TEST_F(SauvegardeRapide, AnotherLevelsFileIsReplacedOnlyOnYes)
 {
     ecrireTexte("autre.niv", "NOM=Autre;2\n");
-    editeur::retenirFichierNiveau("mien.niv");  // the level stands for its own file
-    jeu->fichierJeu = "autre.niv";               // typed in the level options
+    decor().fichierNiveau = "mien.niv";  // the level stands for its own file
+    decor().fichierSaisi = "autre.niv";  // typed in the level options
     sauvegarder();
     ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "asked first";
     CPLUXMessageBox* boite = CPLUX::getMessageBoxes()[0];
@@ -95,8 +100,7 @@ TEST_F(SauvegardeRapide, AnotherLevelsFileIsReplacedOnlyOnYes)
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);  // "Oui"
     EXPECT_TRUE(reussi(*jeu));
     EXPECT_NE(lireTexte("autre.niv"), "NOM=Autre;2\n") << "replaced";
-    EXPECT_EQ(dialogue<CJeuDialogOptionsNiv>(editeur::id::OPTIONS_NIV)->fichierNiveau, "autre.niv")
-        << "the level now stands for the file it was written to";
+    EXPECT_EQ(decor().fichierNiveau, "autre.niv") << "the level now stands for the file it was written to";
     sauvegarder();
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "its own file: saved at once";
     EXPECT_TRUE(std::filesystem::exists("autre.niv.save"));

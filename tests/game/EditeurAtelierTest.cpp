@@ -41,7 +41,7 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         EXPECT_TRUE(jeu.pPerso) << "the hero";
 
         // Saved as it was opened: the shipped file is in the writer's form.
-        jeu.fichierJeu = "tel_quel.niv";
+        monde.fichierSaisi = "tel_quel.niv";
         jeu.touchesEditeur(sf::Keyboard::R);
         EXPECT_EQ(lireTexte("tel_quel.niv"), lireTexte("niveaux/atelier.niv"));
 
@@ -63,7 +63,7 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         image(fenetre(300, 300), false, false);
         EXPECT_EQ(principal.sprites.size(), 8u) << "a right click copies it";
 
-        jeu.fichierJeu = "copie.niv";
+        monde.fichierSaisi = "copie.niv";
         jeu.touchesEditeur(sf::Keyboard::R);
         monde.chargerNiveau("copie.niv", 0);
         EXPECT_EQ(principal.sprites.size(), 8u) << "the copy is in the file";

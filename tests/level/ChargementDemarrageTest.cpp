@@ -194,7 +194,7 @@ TEST_F(ChargementTest, ToucheDeSauvegardeEtDeRechargement)
     EXPECT_EQ(jeu->texteMessage.getString().toAnsiString().rfind("Erreur : Sauvegarde", 0), 0u)
         << "without a level file nothing is written, and the author is told";
     monde().chargerNiveau("n.niv", 3);
-    jeu->fichierJeu = "r.niv";
+    monde().fichierSaisi = "r.niv";
     jeu->touchesEditeur(sf::Keyboard::R);
     EXPECT_TRUE(std::filesystem::exists("r.niv")) << "R saves the level to its file";
     jeu->touchesEditeur(sf::Keyboard::C);

@@ -283,6 +283,7 @@ TEST_F(Cas, DeuxMondes)
     EXPECT_EQ(jeu->pvueJeu->vuemode, 1) << "the game camera is untouched";
     EXPECT_TRUE(jeu->typeJeu == 0 && jeu->fichierJeu == "jeu.niv" && jeu->vuemode_save == 2 && !jeu->bCarteJeu)
         << "the game's fields are untouched";
+    EXPECT_TRUE(menu.typeJeu == 2 && menu.fichierNiveau == "niveau.niv") << "the menu world keeps its own";
     EXPECT_EQ(jeu->pPerso.get(), joueur) << "the game's player stays";
     EXPECT_TRUE(monde().pPlans[2]->sprites.empty());
     EXPECT_TRUE(moteur().scripts.empty()) << "no script in the game world's engine";
