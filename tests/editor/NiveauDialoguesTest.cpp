@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The empty level with a game type, a zone and three boxes of the main plane.
+// The empty level (its ground, two sprites, and its hero) with a game type, a zone and three
+// boxes of the main plane.
 std::string niveauAvecCaisses()
 {
     std::string n = lireTexte("niveaux/niveau-vide.niv");
@@ -68,7 +69,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     ecrireTexte("niveaux/essai.niv", niveauAvecCaisses());
     ASSERT_TRUE(choisir(CJeuDialogChargerNiv::ID, "essai.niv"));
     ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "open"));
-    EXPECT_EQ(nbSprites(), 3u) << "its sprites";
+    EXPECT_EQ(nbSprites(), 5u) << "its sprites: the ground and the boxes";
     EXPECT_EQ(jeu->typeJeu, 1);
     EXPECT_EQ(jeu->pdecor->zone[0], 10);
     EXPECT_EQ(jeu->pMenus->strDossierNiveau, "./niveaux/") << "the menu object's level folder";
@@ -76,7 +77,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogChargerNiv::ID)) << "the dialog stays open";
 
     ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "myButtonNouveau"));
-    EXPECT_EQ(nbSprites(), 0u) << "the empty level";
+    EXPECT_EQ(nbSprites(), 2u) << "the empty level: its ground";
     EXPECT_EQ(jeu->typeJeu, 0);
     EXPECT_EQ(jeu->pMenus->strDossierNiveau, "./niveaux/");
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
@@ -89,7 +90,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     d->InitDossiers("./niveaux/");
     presser(CJeuDialogChargerNiv::ID, "open");
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
-    EXPECT_EQ(nbSprites(), 0u);
+    EXPECT_EQ(nbSprites(), 2u);
 }
 
 TEST_F(NiveauDialoguesTest, ABrokenLevelChosenIsReportedAndTheEditorGoesOn)
@@ -117,7 +118,7 @@ TEST_F(NiveauDialoguesTest, SaveWritesTheTypedNameInTheShownFolderOnly)
 
     enregistrer("essai");
     EXPECT_TRUE(fs::is_regular_file("niveaux/essai.niv"));
-    EXPECT_EQ(jeu->fichierJeu, "./niveaux/essai.niv") << "the level now stands for the written file";
+    EXPECT_EQ(jeu->pdecor->fichierNiveau, "./niveaux/essai.niv") << "the level now stands for the written file";
     EXPECT_EQ(message().rfind(L"Sauvegarde du niveau effectuée", 0), 0u) << "the writer's message";
     EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogSauverNiv::ID));
 
@@ -166,10 +167,10 @@ TEST_F(NiveauDialoguesTest, AFailedSaveIsToldAndChangesNothing)
     fs::create_directories("niveaux/parti");
     CPLUX::getDialog(CJeuDialogSauverNiv::ID)->commeDialogFile()->InitDossiers("./niveaux/parti/");
     fs::remove("niveaux/parti");  // removed while shown
-    jeu->fichierJeu = "./niveaux/avant.niv";
+    jeu->pdecor->fichierNiveau = "./niveaux/avant.niv";
     enregistrer("essai");
     EXPECT_FALSE(fs::exists("niveaux/parti"));
-    EXPECT_EQ(jeu->fichierJeu, "./niveaux/avant.niv");
+    EXPECT_EQ(jeu->pdecor->fichierNiveau, "./niveaux/avant.niv");
     EXPECT_EQ(message().rfind(L"Erreur : Sauvegarde du niveau non effectuée", 0), 0u);
 }
 
@@ -206,7 +207,7 @@ TEST_F(NiveauDialoguesTest, TheSelfRegisteringPairAsBuilt)
     }
     EXPECT_EQ(nbSprites(), 0u);
     EXPECT_FALSE(CSFMLJeuOuvrir::rappel(ouvrir.get(), &o, o.getControl("open"), 0));
-    EXPECT_EQ(nbSprites(), 3u) << "folder + file loaded";
+    EXPECT_EQ(nbSprites(), 5u) << "folder + file loaded";
     CPLUXDialogFileSave& s = *sauver->pDialogFichier;
     s.InitDossiers("./niveaux/");
     s.getControl("txtFichier")->setText("copie.niv");

@@ -16,6 +16,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 
 #include <cmath>
+#include <regex>
 
 namespace {
 
@@ -225,9 +226,11 @@ TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
 
 TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
 {
-    // The empty level with one AI of the hero's model, and a script for the monitor to run.
-    ecrireTexte("niveaux/ia.niv", lireTexte("niveaux/niveau-vide.niv") +
-                                      "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
+    // The empty level with one AI of the hero's model instead of the hero (who would draw the
+    // AI away from the click), and a script for the monitor to run.
+    const std::regex heros("(PERSO3|NUMJOUEUR|PERSO_COLOR)=[^\n]*\n");
+    const std::string vide = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), heros, "");
+    ecrireTexte("niveaux/ia.niv", vide + "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
     ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/ia.niv\n");
     ecrireTexte("niveaux/scripts/essai.scp", "SETVARIABLE(a;1)\nSETVARIABLE(b;2)\nPAUSE(100)\n");
     ASSERT_EQ(jeu->init("jeu.ini"), 0);
@@ -298,17 +301,22 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     EXPECT_EQ(lireTexte("niveaux/essai2.niv"), lireTexte("niveaux/essai2.niv.save"));
 }
 
-// From the empty level: two boxes and an AI placed through the pickers, saved under a new
-// name with the save dialog, opened again with the open dialog and written again byte for
-// byte; saving over it asks first.
-TEST_F(Scenario, PlaceFromThePickersSaveAsAndOpenAgain)
+// A new author's road: M on the language menu, "Nouveau niveau", two boxes and an AI placed
+// through the pickers, saved under a new name with the save dialog, saved again with R, opened
+// again with the open dialog and written again byte for byte; saving over it asks first; then
+// played: the empty level's hero stands on its ground.
+TEST_F(Scenario, FromTheMenuPlaceSaveAsOpenAgainAndPlay)
 {
     const char* const CHARGER = editeur::id::CHARGER_NIV;
     const char* const SAUVER = editeur::id::SAUVER_NIV;
     const char* const CHOIX_DEC = editeur::id::CHOIX_DEC;
     const char* const CHOIX_PER = editeur::id::CHOIX_PER;
+    ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=\n");
     ASSERT_EQ(jeu->init("jeu.ini"), 0);
     image();
+    ASSERT_EQ(jeu->mode, 0) << "the language menu";
+    touche(sf::Keyboard::M);
+    ASSERT_EQ(jeu->mode, 2) << "M in a menu edits the menus' level";
     CDecor& monde = *jeu->pdecor;
     // The editor toolbar (from the library toolbar) and the main menu (unchecking "Menu
     // masqué"), brought back after a load hides them.
@@ -379,9 +387,13 @@ TEST_F(Scenario, PlaceFromThePickersSaveAsAndOpenAgain)
     taper(SAUVER, "txtFichier", "essai");
     bouton(SAUVER, "btnEnregistrer");
     ASSERT_TRUE(std::filesystem::exists("niveaux/essai.niv"));
-    EXPECT_EQ(jeu->fichierJeu, "./niveaux/essai.niv");
+    EXPECT_EQ(monde.fichierNiveau, "./niveaux/essai.niv");
     EXPECT_EQ(texte(NIV, "myTextInputCheminFichierNiv"), "./niveaux/essai.niv");
     bouton(SAUVER, "annuler");
+    touche(sf::Keyboard::R);
+    EXPECT_EQ(jeu->texteMessage.getString().toWideString().rfind(L"Sauvegarde du niveau effectuée", 0), 0u)
+        << "R saves the level being edited";
+    EXPECT_EQ(lireTexte("niveaux/essai.niv"), lireTexte("niveaux/essai.niv.save"));
     bouton(MENU, "myButtonCharger");
     auto* ouvrir = CPLUX::getDialog(CHARGER)->commeDialogFile();
     ouvrir->actualiser();
@@ -393,7 +405,7 @@ TEST_F(Scenario, PlaceFromThePickersSaveAsAndOpenAgain)
         caisses += s->getIdDEC() == "CAISSE" && s->calque == 3;
     EXPECT_EQ(caisses, 2u) << "both boxes of layer 3 read back";
     EXPECT_EQ(monde.ias.size(), 1u) << "the AI read back";
-    EXPECT_EQ(jeu->typeJeu, 1);
+    EXPECT_EQ(monde.typeJeu, 1);
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/essai.niv");
 
     // "Sauvegarde" writes the same bytes; the save dialog asks before replacing, "Non" keeps it.
@@ -408,4 +420,23 @@ TEST_F(Scenario, PlaceFromThePickersSaveAsAndOpenAgain)
     capturer("sauver_remplacer");
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 1);
     EXPECT_EQ(lireTexte("niveaux/essai.niv"), ecrit);
+    bouton(SAUVER, "annuler");
+
+    // M plays it: the empty level's hero lands on its ground and is drawn there, over the sky.
+    touche(sf::Keyboard::M);
+    ASSERT_TRUE(jeu->mode == 1 && jeu->pPerso) << "playing, with a hero";
+    const CSPRITE& heros = *jeu->pPerso->sprite;
+    for (int i = 0; i < 60 && std::fabs(heros.y - 656) > 2; ++i)
+        image();
+    EXPECT_NEAR(heros.y, 656, 2) << "standing on the ground";
+    capturer("niveau_joue");
+    const sf::Image scene = CSFMLJeuGlobal::prenderTexture->getTexture().copyToImage();
+    const auto hx = unsigned((heros.x - std::trunc(vue.x) - vue.cx) / vue.zoom);
+    const auto hy = unsigned((heros.y - std::trunc(vue.y) - vue.cy) / vue.zoom);
+    ASSERT_TRUE(hx - 16 < 1200 && hy - 60 < 600) << "on screen: " << hx << "," << hy;
+    int points = 0;
+    for (unsigned y = hy - 60; y < hy; ++y)
+        for (unsigned x = hx - 16; x < hx + 16; ++x)
+            points += scene.getPixel(x, y) != scene.getPixel(hx, 10);
+    EXPECT_GT(points, 300) << "the hero's pixels, where he stands";
 }

@@ -1,7 +1,7 @@
 // Writes the levels the game ships, through the game's own level writer so that they are in
-// its exact form: the empty level the editor starts from ("niveau-vide.niv": a fresh world)
-// and the workshop ("atelier.niv": ground, boxes, a platform on a key-point path, a box with
-// a shader uniform, the hero). Run from data/ with a display (the definitions' sheets are
+// its exact form: the empty level the editor starts from ("niveau-vide.niv": the hero on the
+// ground, so that every new level can be played at once) and the workshop ("atelier.niv":
+// ground, boxes, a platform on a key-point path, a box with a shader uniform, the hero). Run from data/ with a display (the definitions' sheets are
 // loaded into textures):
 //
 //     xvfb-run -a ../build/test/tools/donnees/generer_niveaux
@@ -45,15 +45,29 @@ void cheminPlateforme(CSPRITE& sd)
     sd.pChemin->nbKP = 2;
 }
 
+// The ground across the view, and the hero standing on it at the left.
+void solEtHeros(CDecor& d)
+{
+    d.tailleJeuX = 1280;
+    d.tailleJeuY = 720;
+    for (int x : {320, 960})
+        poser(d, "sol", x, 656);
+    auto* heros = new CPerso();
+    heros->fichier = "./personnages/heros.per";
+    heros->sprite->bMarqueurPerso = true;
+    heros->sprite->setPosInit(200, 500, 1, 1);
+    heros->directionInitiale = 0;
+    heros->poids = 10;
+    heros->bVaisseau = false;
+    d.persos.push_back(heros);
+}
+
 void construireAtelier(CDecor& d)
 {
     d.nomNiveau = L"Atelier";
     d.numNiveau = 1;
-    d.tailleJeuX = 1280;
-    d.tailleJeuY = 720;
     d.bCarte = true;
-    for (int x : {320, 960})
-        poser(d, "sol", x, 656);
+    solEtHeros(d);
     for (auto [x, y] : {std::pair{520, 592}, std::pair{584, 592}, std::pair{552, 528}})
         poser(d, "caisse", x, y);
     if (CSPRITE3* floue = poser(d, "caisse", 1150, 592)) {
@@ -64,14 +78,6 @@ void construireAtelier(CDecor& d)
     }
     if (CSPRITE3* plateforme = poser(d, "plateforme", 760, 480))
         cheminPlateforme(*plateforme);
-    auto* heros = new CPerso();
-    heros->fichier = "./personnages/heros.per";
-    heros->sprite->bMarqueurPerso = true;
-    heros->sprite->setPosInit(200, 500, 1, 1);
-    heros->directionInitiale = 0;
-    heros->poids = 10;
-    heros->bVaisseau = false;
-    d.persos.push_back(heros);
 }
 
 bool ecrire(CDecor& d, const std::string& fichier)
@@ -96,6 +102,7 @@ int main()
     bool ok = true;
     {
         CDecor vide;
+        solEtHeros(vide);
         ok = ecrire(vide, "./niveaux/niveau-vide.niv") && ok;
     }
     CDecor atelier;
