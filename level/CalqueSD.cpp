@@ -98,6 +98,7 @@ int CCalqueSD::mettreDevant(CSPRITE* sd)
     auto it = std::find(sprites.begin(), sprites.end(), sd);
     if (it != sprites.end())
         sprites.splice(sprites.end(), sprites, it);
+    index.invalider();
     return int(sprites.size());
 }
 
@@ -106,11 +107,13 @@ CSPRITE* CCalqueSD::mettreDerriere(CSPRITE* sd)
     auto it = std::find(sprites.begin(), sprites.end(), sd);
     if (it != sprites.end())
         sprites.splice(sprites.begin(), sprites, it);
+    index.invalider();
     return sprites.empty() ? nullptr : sprites.front();
 }
 
 void CCalqueSD::purger(const Detacheur& avantLiberation)
 {
+    index.invalider();
     for (auto it = sprites.begin(); it != sprites.end();) {
         CSPRITE* sd = *it;
         if (!sd || !sd->bASupprimer) {
@@ -131,6 +134,7 @@ void CCalqueSD::vider(const Detacheur& avantLiberation)
     // Taken out of the list first: a detacher walking the planes never meets a freed sprite.
     std::list<CSPRITE*> anciens;
     anciens.swap(sprites);
+    index.invalider();
     pSDTrouve = nullptr;
     for (CSPRITE* sd : anciens) {
         if (avantLiberation && sd)
@@ -245,8 +249,9 @@ bool CCalqueSD::choisirSprite(sf::RenderWindow* fenetre, int x, int y, float dx,
         return false;
     const bool verrous = locksSelect();
     const int calque = calqueVisibleActif();
-    for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) {
-        CSPRITE* sd = *it;
+    CIndexSD::Parcours candidats = index.sous(float(x) - dx, float(y) - dy);
+    CSPRITE* sd = nullptr;
+    while (candidats.suivant(sd)) {
         if (!sd || (verrous && sd->bLock) || (sd->calque != 0 && sd->calque != calque))
             continue;
         if (spriteSousPoint(*sd, float(x), float(y), dx, dy)) {

@@ -5,6 +5,8 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include "level/IndexSD.h"
+
 #include <functional>
 #include <list>
 #include <memory>
@@ -42,6 +44,9 @@ public:
     static bool spriteSousPoint(CSPRITE& sd, float x, float y, float dx, float dy);
 
     std::list<CSPRITE*> sprites;  // owned, in drawing order
+    // Where the sprites lie, for the queries by place (collisions, overlaps, picking). Whoever
+    // adds, removes, reorders or moves sprites in the middle of a frame invalidates it.
+    CIndexSD index{sprites};
     CSPRITE* pSDTrouve = nullptr;
     bool bVisible = true;
     sf::Font police;

@@ -134,10 +134,18 @@ void CDecor::purgerPlans()
             plan->purger([this](CSPRITE* sd) { detacherSD(sd); });
 }
 
+void CDecor::invaliderIndex()
+{
+    for (CCalqueSD* plan : pPlans)
+        if (plan)
+            plan->index.invalider();
+}
+
 void CDecor::detacherSD(CSPRITE* sd)
 {
     if (!sd)
         return;
+    invaliderIndex();
     // The editor's dialogs may hold its maps or its emitter.
     g_services.oublierSpriteDialogues(sd);
     if (pSDSelection == sd) {

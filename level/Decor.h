@@ -168,6 +168,9 @@ public:
     void purgerPlans();
     // Forgets every pointer to a decor sprite that is about to be freed.
     void detacherSD(CSPRITE* sd);
+    // Sprites were added, removed, moved or resized in the middle of a frame: the planes'
+    // queries by place look at them again.
+    void invaliderIndex();
     float decalagePlanX(int plan) const;
     float decalagePlanY(int plan) const;
     CSPRITE3* dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan);

@@ -89,18 +89,25 @@ CSPRITE* CDecor::testCollision(CPerso* perso, float x1, float y1, float x2, floa
     const CDEC* banque = nullptr;
     int anim = -1;
     sf::Vector2i taille;
-    for (CSPRITE* sd : plan->sprites) {
+    // The plane's sprites that may be near either end, in list order: the first hit wins.
+    CIndexSD::Parcours candidats = plan->index.pres(x1, y1, x2, y2);
+    CSPRITE* sd = nullptr;
+    while (candidats.suivant(sd)) {
         if (!sd || !sd->bVisible || sd->collision == 0)
             continue;
-        if (sd->bTailleFixe || sd->pDEC != banque || sd->numAnim != anim || !banque) {
-            taille = geometrie::tailleFrame(*sd);
-            banque = sd->bTailleFixe ? nullptr : sd->pDEC;
-            anim = sd->numAnim;
+        if (!candidats.dejaProche()) {
+            if (sd->bTailleFixe || sd->pDEC != banque || sd->numAnim != anim || !banque) {
+                taille = geometrie::tailleFrame(*sd);
+                banque = sd->bTailleFixe ? nullptr : sd->pDEC;
+                anim = sd->numAnim;
+            }
+            const float r = std::max(float(taille.x) * sd->sx, float(taille.y) * sd->sy);
+            const bool proche1 = std::fabs(x1 - sd->x) < r && std::fabs(y1 - sd->y) < r;
+            const bool proche2 = std::fabs(x2 - sd->x) < r && std::fabs(y2 - sd->y) < r;
+            if (!proche1 && !proche2)
+                continue;
         }
-        const float r = std::max(float(taille.x) * sd->sx, float(taille.y) * sd->sy);
-        const bool proche1 = std::fabs(x1 - sd->x) < r && std::fabs(y1 - sd->y) < r;
-        const bool proche2 = std::fabs(x2 - sd->x) < r && std::fabs(y2 - sd->y) < r;
-        if ((proche1 || proche2) && degats(perso, sd, x1, y1, x2, y2))
+        if (degats(perso, sd, x1, y1, x2, y2))
             return sd;
     }
     return nullptr;

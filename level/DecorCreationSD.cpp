@@ -190,6 +190,8 @@ CSPRITE3* CDecor::creerSD(CDEC* definition, int x, int y, CCalqueSD* plan)
     prive->nom = cle;
     prive->pFichierDEC->id = cle;
     prive->pFichierDEC->chargerDEC(chemin, prive);
+    // The definition read again may give other frame sizes to the sprites already using it.
+    invaliderIndex();
     const CFichierDEC& def = *prive->pFichierDEC;
 
     CSPRITE3* sd = nouveauSD(*prive);

@@ -257,6 +257,8 @@ int CDecor::demarrerNiveau(int calque)
     }
     viderTracesPas();
     rembobinerSD();
+    // Every sprite went back to its start.
+    invaliderIndex();
     const int arme = armeDeDepart();
     for (CPerso* p : persos)
         ranimerPerso(p, arme);

@@ -131,6 +131,8 @@ bool CDecor::souris(sf::Window* fenetre, int camX, int camY)
     const ServicesJeu* jeu = faceJeu::services();
     if (!fenetre || (jeu && jeu->sourisSurCarte()))
         return false;
+    // The dialogs may have changed sprites since the frame began, and a drag moves one.
+    invaliderIndex();
     const EtatSouris e = SourisJeu::lire(*fenetre);
     const sf::Vector2i m = pointSouris(fenetre, camX, camY);
     bool resultat = true;
@@ -163,5 +165,6 @@ bool CDecor::souris(sf::Window* fenetre, int camX, int camY)
         resultat = false;
     }
     bGlisser = bSourisEnfoncee && pSDSelection != nullptr;
+    invaliderIndex();
     return resultat;
 }

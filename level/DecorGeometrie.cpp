@@ -10,6 +10,7 @@
 #include "level/GeometrieSD.h"
 #include "level/Vue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -87,7 +88,14 @@ bool CDecor::collisionSD(CSPRITE* s, bool memeGroupe, int dx1, int dy1, int dx2,
     MondeJeu* jeu = faceJeu::monde();
     const int calque = jeu && jeu->pdecor ? jeu->pdecor->calqueVisible : calqueVisible;
     const Boite boite = boiteSprite(*s, float(dx1), float(dy1));
-    for (CSPRITE* t : plan->sprites) {
+    // Only sprites whose own box (moved by dx2, dy2) may meet this one's, in list order.
+    const float gauche = std::min(boite.gauche, boite.gauche + boite.largeur) - float(dx2);
+    const float droite = std::max(boite.gauche, boite.gauche + boite.largeur) - float(dx2);
+    const float haut = std::min(boite.haut, boite.haut + boite.hauteur) - float(dy2);
+    const float bas = std::max(boite.haut, boite.haut + boite.hauteur) - float(dy2);
+    CIndexSD::Parcours candidats = plan->index.chevauchant(gauche, haut, droite, bas);
+    CSPRITE* t = nullptr;
+    while (candidats.suivant(t)) {
         // A sprite of the plane does not collide with itself.
         if (!t || t == s || !t->bVisible || (t->calque != 0 && t->calque != calque) || t->collision == 0 ||
             t->getAngleTotal() != 0 || (memeGroupe && t->groupe == s->groupe))

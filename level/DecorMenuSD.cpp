@@ -157,6 +157,8 @@ bool CDecor::gererMenuSD(sf::Window* fenetre, int camX, int camY)
         return false;
     CMenuImage& menu = *pMenuSD;
     if (menu.survol(*fenetre)) {
+        // The strip scales, turns, moves, reorders or deletes the selection.
+        invaliderIndex();
         if (menu.clicGaucheCtrl())
             actionMenuSD(menu.getIndex(), true, true);
         else if (menu.clicGaucheEnCoursCtrl())

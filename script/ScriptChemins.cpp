@@ -371,8 +371,12 @@ void CScriptEngine::cmdBOUGE_GROUPE(CScript* s)
     ++s->numCmdCour;
     if (s->pSD)
         s->pSD->setAnim(0);
-    if (d)
+    // The members' own overlap tests skip their group, so the moves above needed no new look
+    // at the plane until now.
+    if (d) {
+        d->invaliderIndex();
         ecraserPersos();
+    }
 }
 
 // ---------------------------------------------------------------- doors and teleporters

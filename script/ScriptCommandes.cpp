@@ -65,6 +65,10 @@ int CScriptEngine::executerCommande(CScript* s)
     bSegmentsAJour = false;
     bBloc = s->bBlocOuvert ? 1 : 0;
     const int r = etape(s);
+    // A command may move, show, create or remove any decor sprite: the level's queries by
+    // place look at the sprites again before they answer.
+    if (CDecor* d = monde())
+        d->invaliderIndex();
     s->bBlocOuvert = bBloc != 0;
     --nPasse;
     if (nPasse == 0)
