@@ -1,7 +1,9 @@
-// One level frame (CDecor::dessiner) of an 8,000 x 1,600 level with 2,000 decor sprites over
-// the five planes and six weather effects, against a plain baseline that draws the same
-// visible decor images as sf::Sprite one by one and the same weather quads with one vertex
-// array per texture. Both sides wait for the rendering to finish (glFinish).
+// One level frame (CDecor::dessiner) of a level 1,600 high with 2,000, 8,000 or 32,000 decor
+// sprites over the five planes, 4 pixels of width per sprite (past x = 32,767 from 8,192
+// sprites on: the same view, a longer level), and six weather effects over its first 8,000
+// pixels; against a plain baseline that draws the same visible decor images as sf::Sprite
+// one by one and the same weather quads with one vertex array per texture. Both sides wait
+// for the rendering to finish (glFinish).
 #include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
@@ -25,6 +27,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/OpenGL.hpp>
+#include <SFML/Window/Context.hpp>
 
 #include <benchmark/benchmark.h>
 
@@ -35,8 +38,8 @@
 
 namespace {
 
-constexpr int LARGEUR_NIVEAU = 8000, HAUTEUR_NIVEAU = 1600;
-constexpr int NB_SPRITES = 2000;
+constexpr int LARGEUR_METEO = 8000, HAUTEUR_NIVEAU = 1600;
+constexpr int LARGEUR_PAR_SPRITE = 4;
 constexpr float CAMERA_X = 3000, CAMERA_Y = 600;
 const float SCROLL[6][2] = {{-0.2f, 0}, {-0.1f, 0}, {0, 0}, {0.2f, 0.1f}, {0.4f, 0.2f}, {0.6f, 0.3f}};
 
@@ -45,7 +48,11 @@ struct SpriteBrut {
     int plan;
 };
 
+// A draw over the whole level: the game's generator gives 15 bits, two draws give 30.
+int tirage(int borne) { return int(((long(tuv::rand()) << 15) | tuv::rand()) % borne); }
+
 struct Niveau {
+    int nbSprites;
     std::unique_ptr<CSFMLJeu> jeu;
     std::unique_ptr<CDecor> decor;
     std::vector<std::unique_ptr<CDEC>> banques;
@@ -53,7 +60,7 @@ struct Niveau {
     std::map<const sf::Texture*, sf::VertexArray> meteo;  // the weather's quads by texture
     sf::FloatRect vue{CAMERA_X, CAMERA_Y, 1280, 720};
 
-    Niveau()
+    explicit Niveau(int nb) : nbSprites(nb)
     {
         // The effects read their images from the game's data folder.
         if (chdir(TUV_DATA_DIR_SOURCE) != 0)
@@ -73,7 +80,7 @@ struct Niveau {
         g_services.rectVue = [this] { return vue; };
         decor = std::make_unique<CDecor>();
         jeu->pdecor = decor.get();
-        decor->tailleJeuX = LARGEUR_NIVEAU;
+        decor->tailleJeuX = LARGEUR_METEO;
         decor->tailleJeuY = HAUTEUR_NIVEAU;
         for (int n = 0; n < 6; ++n)
             for (int a = 0; a < 2; ++a)
@@ -85,10 +92,20 @@ struct Niveau {
         decor->activerNuages(true);
         decor->activerEtoiles(true, 1000);
         decor->activerBrouillard(true);
+        decor->tailleJeuX = LARGEUR_PAR_SPRITE * nbSprites;
         preparerMeteoBrute();
     }
+    ~Niveau()
+    {
+        if (jeu)
+            jeu->pdecor = nullptr;
+        decor.reset();
+        jeu.reset();  // deletes the scene texture
+        CSFMLJeuGlobal::prenderTexture = nullptr;
+        CSFMLJeuGlobal::pmonjeu = nullptr;
+    }
 
-    // Eight 64 to 176 pixel images, 400 sprites per plane spread over the level.
+    // Eight 64 to 176 pixel images, a fifth of the sprites per plane spread over the level.
     void creerDecor()
     {
         for (int i = 0; i < 8; ++i) {
@@ -99,12 +116,13 @@ struct Niveau {
             banques.push_back(std::move(b));
         }
         tuv::srand(5);
-        for (int n = 0; n < NB_SPRITES; ++n) {
-            const int plan = 4 - n / (NB_SPRITES / 5);
+        const int largeur = LARGEUR_PAR_SPRITE * nbSprites;
+        for (int n = 0; n < nbSprites; ++n) {
+            const int plan = 4 - n / (nbSprites / 5);
             CDEC& b = *banques[size_t(tuv::rand() % 8)];
             auto* sd = new CSPRITE3();
             sd->pDEC = &b;
-            sd->placer(0, tuv::rand() % LARGEUR_NIVEAU, tuv::rand() % HAUTEUR_NIVEAU);
+            sd->placer(0, tirage(largeur), tuv::rand() % HAUTEUR_NIVEAU);
             sd->plan = plan;
             decor->pPlans[plan]->sprites.push_back(sd);
             bruts.push_back({sf::Sprite(*b.anims[0]->textures[0]), plan});
@@ -175,30 +193,38 @@ struct Niveau {
     }
 };
 
-Niveau& niveau()
+// One level at a time. The context kept between them keeps the display open.
+Niveau& niveau(int nb)
 {
-    static Niveau n;
-    return n;
+    static sf::Context contexte;
+    static std::unique_ptr<Niveau> n;
+    if (!n || n->nbSprites != nb) {
+        n.reset();
+        n = std::make_unique<Niveau>(nb);
+    }
+    return *n;
 }
+
+void tailles(benchmark::internal::Benchmark* b) { b->Arg(2000)->Arg(8000)->Arg(32000); }
 
 void BM_DessinerNiveau(benchmark::State& etat)
 {
-    Niveau& n = niveau();
+    Niveau& n = niveau(int(etat.range(0)));
     for (auto _ : etat) {
         n.decor->dessiner(nullptr);
         CSFMLJeuGlobal::prenderTexture->display();
         glFinish();
     }
 }
-BENCHMARK(BM_DessinerNiveau)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DessinerNiveau)->Apply(tailles)->Unit(benchmark::kMillisecond);
 
 void BM_DessinBrut(benchmark::State& etat)
 {
-    Niveau& n = niveau();
+    Niveau& n = niveau(int(etat.range(0)));
     for (auto _ : etat)
         n.dessinerBrut();
 }
-BENCHMARK(BM_DessinBrut)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DessinBrut)->Apply(tailles)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

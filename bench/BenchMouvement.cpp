@@ -9,6 +9,7 @@
 #include "core/Commandes.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -28,6 +29,10 @@ constexpr int NB_PERSOS = 500;
 constexpr int BLOC_L = 64, BLOC_H = 32;
 
 enum class Role { Marche, Saut, Chute };
+
+// The game's frame clock, one tick per measured frame: the level's index looks at the plane
+// once per frame.
+unsigned long imageCourante = 1;
 
 // Where a character starts each measured frame.
 struct Depart {
@@ -55,6 +60,7 @@ struct Monde {
     {
         CSFMLJeuGlobal::pmonjeu = jeu.get();
         jeu->pdecor = decor;
+        g_services.numeroFrame = [] { return imageCourante; };
         // A floor of blocks, every third one a step of 8 pixels.
         CDEC* sol = banqueBench("SOL", BLOC_L, BLOC_H, true);
         decor->modelesDEC["SOL"] = sol;
@@ -115,6 +121,7 @@ struct Monde {
     // One frame of every character, from its start.
     void image()
     {
+        ++imageCourante;
         for (Acteur& a : acteurs) {
             remettre(a);
             a.perso->appliquerCommandes(commandes[int(a.role)]);
@@ -182,6 +189,7 @@ void BM_SondesSeules(benchmark::State& etat)
 {
     Monde& m = monde();
     for (auto _ : etat) {
+        ++imageCourante;
         int touches = 0;
         for (Acteur& a : m.acteurs) {
             m.remettre(a);  // as the frame does, so that both sides pay it
