@@ -1,86 +1,194 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release) and checks each performance target against its baseline
 # measured in the same run: every pair runs several rounds interleaved (ours, baseline,
-# ours, ...) so that a busy machine slows both sides alike, and the median of the rounds'
-# ratios is compared with the target. Prints one line per target:
-#     name  ratio  target  PASS|FAIL
-# then the median times of both sides and every round's ratio, and exits non-zero when a
-# target is missed. Timings are noisy: not run by CI or test.sh.
+# ours, ...) so that a busy machine slows both sides alike, and the median of the rounds is
+# compared with the target. Prints one line per target:
+#     name  value  target  PASS|FAIL   (medians of both sides; every round)
+# A benchmark that aborts, prints no timing or runs out of time gives
+#     name  -  target  FAIL (aborted: <its last error line>)  log: <file>
+# and the next target runs; its error output stays in that log (build/bench/journaux/). Exits non-zero when any
+# line is FAIL. Timings are noisy: not run by CI or test.sh.
 #
-#   bench/ratios.sh [--rounds N] [--no-build] [--target name=value ...] [--only name]
+#   bench/ratios.sh [--rounds N] [--no-build] [--target name=value ...] [--only name[,name...]]
+#                   [--timeout seconds] [--dir folder] [--targets file]
 #
-# --target overrides a target (e.g. --target anm_load=1.1 to see a FAIL); --only runs one.
-set -euo pipefail
+# --target overrides a target (e.g. --target anm_load=1.1 to see a FAIL); --only runs some
+# (repeatable); --timeout bounds each benchmark run (600 s); --dir takes the benchmark
+# binaries from another folder and --targets the table from a file (the tests use both).
+set -uo pipefail
 cd "$(dirname "$0")/.."
+
+# name  binary  ours  baseline  target  kind  [rounds factor]
+# kind: "ratio" (ours / baseline), "ms" (ours - baseline, ms of CPU time), "abs" (ours alone,
+# ms of CPU time; baseline "-"). A benchmark with arguments is named with them ("BM_X/5000").
+read -r -d '' CIBLES <<'FIN'
+number_readers   BenchTuvFile BM_CTUVFileNombres BM_GetlineFromChars 1.3 ratio
+string_readers   BenchTuvFile BM_CTUVFile BM_GetlineSplit 1.2 ratio
+anm_load         BenchAnm BM_ChargerAnm BM_LireOctetsCTUVFile 1.5 ratio
+sprite3_200x20   BenchSprite3 BM_Sprites3MajEtDessin BM_QuadsVertexArray 1.5 ratio
+sprite3_120_keyframes BenchSprite3 BM_Sprites3MajEtDessin120Keyframes BM_Sprites3MajEtDessin 1.1 ratio
+sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio
+lobby_list_1000  BenchLobby BM_ListeServeur BM_ListeFichier 2.0 ratio
+script_zones_2000   BenchScripts BM_PasseScriptsZones BM_ZonesBrutes 2.0 ratio
+script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
+script_getsdpos_200 BenchCommandes BM_GetSDPosScripts BM_RechercheLineaire 1.3 ratio
+script_drawmsg_frame BenchCommandes BM_ImageDrawMsg BM_DessinSFML 1.5 ratio
+level_frame      BenchDecorDessin BM_DessinerNiveau/2000 BM_DessinBrut/2000 1.5 ratio
+# The heaviest shipped level's frame against the same images drawn by plain SFML calls.
+level_frame_heaviest BenchNiveauxLivres BM_ImageNiveauLePlusLourd BM_SpritesBruts 1.5 ratio
+# The collision query against a plain grid calling the same per-sprite test; then its cost
+# per query at 80,000 sprites against 5,000 (flat, not linear).
+collision_query  BenchCollisions BM_CollisionsTestCollision/5000 BM_CollisionsGrilleBrute/5000 1.5 ratio
+collision_query_80000 BenchCollisions BM_CollisionsTestCollision/80000 BM_CollisionsTestCollision/5000 2.0 ratio
+# The editor's views against the sprite they show: the whole process's CPU time, noisy too.
+anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeul 1.5 ratio 3
+anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio 3
+shots_2000_update BenchTirs BM_MajTirs BM_SondesBrutes 1.5 ratio
+shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
+characters_300_draw BenchDessinPersos BM_DessinerPersos BM_DessinDirect 1.3 ratio
+level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0 ratio
+level_save       BenchSauverNiveau BM_SauverNiveau BM_EcrireLignesOfstream 2.0 ratio
+menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
+menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
+monitor_requests_2000 BenchMoniteurScripts BM_DemandesPuisImage BM_ReconstructionPuisImage 1.2 ratio
+monitor_rebuild_2000  BenchMoniteurScripts BM_Reconstruction BM_LignesBrutes 3.0 ratio
+anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio
+picker_list_2000  BenchChoixDec BM_ChargerListeChoixDec BM_ListeBrute 1.5 ratio
+# The whole process's CPU time, the software renderer's threads included: the noisiest
+# pair, given more rounds.
+movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
+# 500 characters' whole frame, collision probes included, in CPU time.
+movement_500_frame BenchMouvement BM_MouvementPersos - 3.0 abs
+ai_500            BenchIA BM_MajIA BM_SondesSeules 1.3 ratio
+empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
+# Editor frames with 5,000 particles, one key typed per frame into the particle options.
+particle_dialog_typing BenchDialogueParticules BM_EtapeSaisieParticules BM_EtapeDialogueCache 1.2 ratio 3
+FIN
 
 rounds=5
 build=1
-only=""
+delai=600
+dir=build/bench/bench
+fichierCibles=""
+only=()
 declare -A override=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --rounds) rounds="$2"; shift 2 ;;
         --no-build) build=0; shift ;;
         --target) override["${2%%=*}"]="${2#*=}"; shift 2 ;;
-        --only) only="$2"; shift 2 ;;
+        --only) IFS=, read -r -a noms <<<"$2"; only+=("${noms[@]}"); shift 2 ;;
+        --timeout) delai="$2"; shift 2 ;;
+        --dir) dir="$2"; shift 2 ;;
+        --targets) fichierCibles="$2"; shift 2 ;;
         *) echo "unknown option: $1" >&2; exit 2 ;;
     esac
 done
+[ -n "$fichierCibles" ] && CIBLES=$(cat "$fichierCibles")
+
+construire() {
+    cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUV_BENCH=ON -DTUV_TESTS=OFF >/dev/null &&
+        cmake --build build/bench >/dev/null ||
+        echo "the benchmarks did not build: the targets of the missing binaries fail" >&2
+}
 
 # The render benchmarks need a display: run the whole script inside one Xvfb.
 if [ -z "${DISPLAY:-}" ]; then
-    args=(--rounds "$rounds" --no-build)
-    [ -n "$only" ] && args+=(--only "$only")
+    args=(--rounds "$rounds" --no-build --timeout "$delai" --dir "$dir")
+    [ ${#only[@]} -gt 0 ] && args+=(--only "$(IFS=,; echo "${only[*]}")")
+    [ -n "$fichierCibles" ] && args+=(--targets "$fichierCibles")
     for k in "${!override[@]}"; do args+=(--target "$k=${override[$k]}"); done
-    if [ "$build" = 1 ]; then
-        cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUV_BENCH=ON -DTUV_TESTS=OFF >/dev/null
-        cmake --build build/bench >/dev/null
-    fi
+    [ "$build" = 1 ] && construire
     exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "${args[@]}"
 fi
-if [ "$build" = 1 ]; then
-    cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUV_BENCH=ON -DTUV_TESTS=OFF >/dev/null
-    cmake --build build/bench >/dev/null
-fi
+[ "$build" = 1 ] && construire
 export ALSOFT_DRIVERS=null
-dir=build/bench/bench
+journaux="$(dirname "$dir")/journaux"
+mkdir -p "$journaux"
 
 # The CPU time of one benchmark, in microseconds (one run, as long as Google Benchmark
-# chooses). A benchmark measuring the process's CPU time is named "name/process_time/...".
+# chooses), on standard output; its error output appended to the log. A benchmark measuring
+# the process's CPU time is named "name/process_time/...". Fails, saying why on its last
+# line of the log, when the binary is missing, aborts, times out or prints no timing.
 temps() {
-    "$dir/bench_$1" --benchmark_filter="^$2(/.*)?\$" --benchmark_format=csv 2>/dev/null |
-        awk -F, -v nom="$2" '$1 == "\"" nom "\"" || index($1, "\"" nom "/") == 1 {
+    local bin="$dir/bench_$1" nom=$2 log=$3 sortie statut valeur
+    if [ ! -x "$bin" ]; then
+        echo "ratios.sh: no benchmark binary $bin" >>"$log"
+        return 1
+    fi
+    sortie=$(timeout -k 10 "$delai" "$bin" --benchmark_filter="^$nom(/.*)?\$" --benchmark_format=csv 2>>"$log")
+    statut=$?
+    if [ "$statut" = 124 ] || [ "$statut" = 137 ]; then
+        echo "ratios.sh: timed out after $delai s" >>"$log"
+        return 1
+    fi
+    valeur=$(awk -F, -v nom="$nom" '$1 == "\"" nom "\"" || index($1, "\"" nom "/") == 1 {
+            if ($9 == "true") { m = $10; gsub(/"/, "", m); print "error: " m; next }
             u = $5; gsub(/"/, "", u)
             f = 1; if (u == "ns") f = 0.001; else if (u == "ms") f = 1000; else if (u == "s") f = 1e6
-            printf "%.3f\n", $4 * f }'
+            printf "%.3f\n", $4 * f }' <<<"$sortie")
+    if [ "$statut" != 0 ]; then
+        echo "ratios.sh: exit status $statut" >>"$log"
+        return 1
+    fi
+    if [[ "$valeur" == error:* ]]; then
+        echo "ratios.sh: $nom: $valeur" >>"$log"
+        return 1
+    fi
+    if [ "$(wc -l <<<"$valeur")" != 1 ] || [ -z "$valeur" ]; then
+        echo "ratios.sh: no single timing for $nom in the output of $bin" >>"$log"
+        return 1
+    fi
+    echo "$valeur"
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+choisie() {
+    [ ${#only[@]} -eq 0 ] && return 0
+    local n
+    for n in "${only[@]}"; do [ "$n" = "$1" ] && return 0; done
+    return 1
+}
+
+# Why a run failed: the benchmark's own last error line (not Google Benchmark's banner), then
+# what this script saw (exit status, time out, no timing).
+derniereErreur() {
+    local propre raison
+    raison=$(grep '^ratios.sh: ' "$1" | tail -n 1)
+    raison=${raison#ratios.sh: }
+    propre=$(grep -Ev '^ratios.sh: |^[[:space:]]*$|^Run on |^Running |^CPU Caches:|^  L[0-9]|^Load Average:|^\*\*\*WARNING|^[0-9]{4}-[0-9]{2}-[0-9]{2}T' "$1" |
+        tail -n 1)
+    if [ -n "$propre" ] && [[ "$raison" == "exit status"* ]]; then
+        echo "$propre ($raison)"
+    else
+        echo "$raison"
+    fi
+}
+
 echec=0
-# name binary ours baseline target kind [rounds factor]
-# kind: "ratio" (ours / baseline) or "ms" (ours - baseline, in ms of CPU time)
 verifier() {
     local nom=$1 bin=$2 nous=$3 base=$4 cible=$5 sorte=$6 facteur=${7:-1}
-    [ -n "$only" ] && [ "$only" != "$nom" ] && return 0
+    choisie "$nom" || return 0
     cible=${override[$nom]:-$cible}
-    local valeurs=() nos=() bases=() a b
+    local log="$journaux/$nom.log" valeurs=() nos=() bases=() a b r
+    : >"$log"
     for ((r = 0; r < rounds * facteur; ++r)); do
-        a=$(temps "$bin" "$nous")
-        b=$(temps "$bin" "$base")
-        if [ -z "$a" ] || [ -z "$b" ]; then
-            echo "$nom: no timing from bench_$bin ($nous, $base)" >&2
+        a=$(temps "$bin" "$nous" "$log") && { [ "$sorte" = abs ] && b=1 || b=$(temps "$bin" "$base" "$log"); }
+        if [ $? != 0 ]; then
+            printf '%-22s %7s %7s  FAIL (aborted: %s)  log: %s\n' "$nom" - "$cible" "$(derniereErreur "$log")" "$log"
             echec=1
             return 0
         fi
         nos+=("$a")
         bases+=("$b")
-        if [ "$sorte" = ratio ]; then
-            valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')")
-        else
-            valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')")
-        fi
+        case "$sorte" in
+            ratio) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')") ;;
+            ms) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')") ;;
+            *) valeurs+=("$(awk -v a="$a" 'BEGIN { printf "%.3f", a / 1000 }')") ;;
+        esac
     done
+    rm -f "$log"
     local m verdict mn mb
     m=$(printf '%s\n' "${valeurs[@]}" | median)
     mn=$(printf '%s\n' "${nos[@]}" | median)
@@ -89,44 +197,16 @@ verifier() {
     [ "$verdict" = FAIL ] && echec=1
     local figures
     figures=$(awk -v a="$mn" -v b="$mb" 'BEGIN { printf "ours %.2f ms, baseline %.2f ms", a / 1000, b / 1000 }')
-    if [ "$sorte" = ratio ]; then
-        printf '%-22s %6.2fx %6.2fx  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}"
-    else
-        printf '%-22s %+6.2fms %5.2fms  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}"
-    fi
+    case "$sorte" in
+        ratio) printf '%-22s %6.2fx %6.2fx  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}" ;;
+        ms) printf '%-22s %+6.2fms %5.2fms  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}" ;;
+        *) printf '%-22s %6.2fms %5.2fms  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}" ;;
+    esac
 }
 
-verifier number_readers   BenchTuvFile BM_CTUVFileNombres BM_GetlineFromChars 1.3 ratio
-verifier string_readers   BenchTuvFile BM_CTUVFile BM_GetlineSplit 1.2 ratio
-verifier anm_load         BenchAnm BM_ChargerAnm BM_LireOctetsCTUVFile 1.5 ratio
-verifier sprite3_200x20   BenchSprite3 BM_Sprites3MajEtDessin BM_QuadsVertexArray 1.5 ratio
-verifier sprite3_120_keyframes BenchSprite3 BM_Sprites3MajEtDessin120Keyframes BM_Sprites3MajEtDessin 1.1 ratio
-verifier sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio
-verifier lobby_list_1000  BenchLobby BM_ListeServeur BM_ListeFichier 2.0 ratio
-verifier script_zones_2000   BenchScripts BM_PasseScriptsZones BM_ZonesBrutes 2.0 ratio
-verifier script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
-verifier script_getsdpos_200 BenchCommandes BM_GetSDPosScripts BM_RechercheLineaire 1.3 ratio
-verifier script_drawmsg_frame BenchCommandes BM_ImageDrawMsg BM_DessinSFML 1.5 ratio
-verifier level_frame      BenchDecorDessin BM_DessinerNiveau BM_DessinBrut 1.5 ratio
-# The editor's views against the sprite they show: the whole process's CPU time, noisy too.
-verifier anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeul 1.5 ratio 3
-verifier anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio 3
-verifier shots_2000_update BenchTirs BM_MajTirs BM_SondesBrutes 1.5 ratio
-verifier shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
-verifier characters_300_draw BenchDessinPersos BM_DessinerPersos BM_DessinDirect 1.3 ratio
-verifier level_load       BenchNiveau BM_ChargerNiveau BM_LireNiveauCTUVFile 3.0 ratio
-verifier level_save       BenchSauverNiveau BM_SauverNiveau BM_EcrireLignesOfstream 2.0 ratio
-verifier menu_options_multi BenchEcransMenus BM_MenuOptionsMulti BM_BaseOptionsMulti 2.0 ratio
-verifier menu_chrono_list  BenchEcransMenus BM_MenuChrono BM_BaseChrono 2.0 ratio
-verifier monitor_requests_2000 BenchMoniteurScripts BM_DemandesPuisImage BM_ReconstructionPuisImage 1.2 ratio
-verifier monitor_rebuild_2000  BenchMoniteurScripts BM_Reconstruction BM_LignesBrutes 3.0 ratio
-verifier anim_editor_undo     BenchAnimEditeur BM_AjouterAnnulation BM_CopierSprite 2.0 ratio
-verifier picker_list_2000  BenchChoixDec BM_ChargerListeChoixDec BM_ListeBrute 1.5 ratio
-# The whole process's CPU time, the software renderer's threads included: the noisiest
-# pair, given more rounds.
-verifier movement_500      BenchMouvement BM_MouvementPersos BM_SondesSeules 1.3 ratio
-verifier ai_500            BenchIA BM_MajIA BM_SondesSeules 1.3 ratio
-verifier empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
-# Editor frames with 5,000 particles, one key typed per frame into the particle options.
-verifier particle_dialog_typing BenchDialogueParticules BM_EtapeSaisieParticules BM_EtapeDialogueCache 1.2 ratio 3
+while read -r ligne; do
+    case "$ligne" in '' | '#'*) continue ;; esac
+    # shellcheck disable=SC2086
+    verifier $ligne
+done <<<"$CIBLES"
 exit "$echec"
