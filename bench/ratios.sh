@@ -109,15 +109,21 @@ mkdir -p "$journaux"
 # The CPU time of one benchmark, in microseconds (one run, as long as Google Benchmark
 # chooses), on standard output; its error output appended to the log. A benchmark measuring
 # the process's CPU time is named "name/process_time/...". Fails, saying why on its last
-# line of the log, when the binary is missing, aborts, times out or prints no timing.
+# line of the log, when the binary is missing, aborts, times out or prints no timing. A run
+# that fails otherwise than by time is made once more (the X server shared by the whole run
+# now and then refuses a connection on a busy machine); the log keeps both.
 temps() {
-    local bin="$dir/bench_$1" nom=$2 log=$3 sortie statut valeur
+    local bin="$dir/bench_$1" nom=$2 log=$3 sortie statut valeur essai
     if [ ! -x "$bin" ]; then
         echo "ratios.sh: no benchmark binary $bin" >>"$log"
         return 1
     fi
-    sortie=$(timeout -k 10 "$delai" "$bin" --benchmark_filter="^$nom(/.*)?\$" --benchmark_format=csv 2>>"$log")
-    statut=$?
+    for essai in 1 2; do
+        sortie=$(timeout -k 10 "$delai" "$bin" --benchmark_filter="^$nom(/.*)?\$" --benchmark_format=csv 2>>"$log")
+        statut=$?
+        { [ "$statut" = 0 ] || [ "$statut" = 124 ] || [ "$statut" = 137 ]; } && break
+        [ "$essai" = 1 ] && echo "ratios.sh: exit status $statut, run again" >>"$log"
+    done
     if [ "$statut" = 124 ] || [ "$statut" = 137 ]; then
         echo "ratios.sh: timed out after $delai s" >>"$log"
         return 1
