@@ -64,6 +64,11 @@ bool CSPRITE_SIMPLE::charger(const std::string& fichierDec)
     pSprite = new CSPRITE();
     pSprite->pDEC = pDEC;
     pSprite->placer(0, 0, 0);
+    // The point the definition names ("ORIGINE") is where the sprite is placed; without it
+    // the top-left corner is.
+    const CFichierDEC& def = *pDEC->pFichierDEC;
+    if (def.origineX >= 0 && def.origineY >= 0)
+        pSprite->setOrigine(def.origineX, def.origineY);
     bCharge = true;
     return true;
 }

@@ -15,7 +15,8 @@ public:
     CSPRITE_SIMPLE& operator=(const CSPRITE_SIMPLE& autre);
     ~CSPRITE_SIMPLE();
 
-    // Reads a ".dec" into a definition of its own; an unreadable file leaves it empty.
+    // Reads a ".dec" into a definition of its own, the sprite placed by the definition's
+    // "ORIGINE" when it names one; an unreadable file leaves it empty.
     bool charger(const std::string& fichierDec);
     // Uses a definition that is already loaded, without taking it over.
     void setDEC(CDEC* banque);

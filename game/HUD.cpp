@@ -51,10 +51,8 @@ void chargerSprite(CSPRITE_SIMPLE& s, const std::string& fichier)
         s = CSPRITE_SIMPLE();
         return;
     }
-    s.charger(fichier);
     // A sign shown at the centre of the screen is placed by the point its definition names.
-    if (s.pSprite && s.pDEC && s.pDEC->pFichierDEC && s.pDEC->pFichierDEC->origineX >= 0)
-        s.pSprite->setOrigine(s.pDEC->pFichierDEC->origineX, s.pDEC->pFichierDEC->origineY);
+    s.charger(fichier);
 }
 
 CVue* cameraJeu(CSFMLJeu& jeu) { return jeu.pvueJeu ? jeu.pvueJeu : jeu.pvue; }

@@ -11,11 +11,11 @@
 
 namespace {
 
-const sf::Color JAUNE(255, 255, 0), GRIS(90, 90, 90), BLEU(0, 0, 255), VERT(0, 255, 0), MAGENTA(255, 0, 255);
+const sf::Color JAUNE(255, 255, 0), GRIS(90, 90, 90), BLEU(0, 0, 255), VERT(0, 255, 0);
 const sf::Color NOIR = sf::Color::Black;
 
 // The menu icons in plain colours (full star yellow, empty star grey, shield blue, clock
-// green, progress bar magenta), and a window to draw into.
+// green), the shipped frame of the volume bars, and a window to draw into.
 struct BancDessin {
     BancDessin()
     {
@@ -24,7 +24,8 @@ struct BancDessin {
         ecrireIcone("niveaux/bouclier.dec", BLEU);
         ecrireIcone("niveaux/temps.dec", VERT);
         ecrireIcone("niveaux/mort.dec", sf::Color(120, 0, 0));
-        ecrireIcone("menus/barre_progression.dec", MAGENTA);
+        for (const char* f : {"menus/barre_progression.dec", "menus/barre_progression.png"})
+            std::filesystem::copy_file(std::string(std::getenv("TUV_DATA_DIR")) + "/" + f, f);
         b.creerMenus().journalTextes = &journal;
         b.jeu.pOptionsMulti = new COptionsMulti(b.jeu.armesFontaine);
     }
@@ -106,21 +107,23 @@ TEST(DessinMenus, BarresDeVolumeEtExtrasAChaqueLigne)
     BancDessin t;
     t.b.jeu.volumeEffets = 50;
     t.b.jeu.volumeMusique = 0;
-    const sf::Color barre = surNoir(sf::Color(200, 50, 50, 200), 2);  // one layer per line
-    // Menu, end of the effects bar, its y, the music icon, then where the music bar would start.
+    const sf::Color barre = surNoir(sf::Color(200, 50, 50, 200), 2), cadre(60, 30, 10);  // a bar layer per line
+    // Menu, end of the effects bar, its y, where the music bar would start and end (the
+    // frame's dark sides) and its middle row.
     const struct {
-        int menu, finBarre, yBarre;
-        sf::Vector2u iconeMusique, barreMusique;
-    } cas[] = {{7, 620 + 260, 200, {884, 259}, {621, 255}},
-               {6, 580 + 130, 356, {711, 382}, {581, 380}},
-               {60, 580 + 130, 366, {711, 392}, {581, 390}}};
+        int menu, finBarre, yBarre, debutMusique, finMusique, yMusique;
+    } cas[] = {{7, 620 + 260, 200, 620, 1139, 257},
+               {6, 580 + 130, 356, 580, 839, 382},
+               {60, 580 + 130, 366, 580, 839, 392}};
     for (const auto& c : cas) {
         t.ouvrir(c.menu, "LIGNE=10;10;1;;\nLIGNE=10;50;1;;\n");
         const sf::Image i = t.dessiner();
         EXPECT_TRUE(proche(i.getPixel(c.finBarre - 2, c.yBarre), barre)) << "menu " << c.menu << ": factor x 50";
-        EXPECT_EQ(i.getPixel(c.finBarre + 1, c.yBarre - 2), NOIR) << "menu " << c.menu;
-        EXPECT_EQ(i.getPixel(c.iconeMusique.x, c.iconeMusique.y), MAGENTA) << "menu " << c.menu << ": icon at volume 0";
-        EXPECT_EQ(i.getPixel(c.barreMusique.x, c.barreMusique.y), NOIR) << "menu " << c.menu << ": no bar at 0";
+        const unsigned y = c.yMusique;
+        EXPECT_TRUE(i.getPixel(c.debutMusique, y) == cadre && i.getPixel(c.finMusique, y) == cadre &&
+                    i.getPixel(c.debutMusique - 1, y) == NOIR && i.getPixel(c.finMusique + 1, y) == NOIR)
+            << "menu " << c.menu << ": the frame at volume 0 spans the whole bar";
+        EXPECT_EQ(i.getPixel(c.debutMusique + 8, y), NOIR) << "menu " << c.menu << ": no bar at 0";
     }
     t.ouvrir(1, "LIGNE=10;10;1;;\nLIGNE=10;50;1;;\nLIGNE=10;90;1;;\n");
     t.dessiner();
