@@ -3,10 +3,21 @@
 #include "gui/CPLUX.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
-constexpr int HAUTEUR_BARRE = 28;
+// One row of buttons; rows are added while the buttons do not fit the window's width.
+constexpr int HAUTEUR_RANGEE = 25, HAUTEUR_BOUTON = 22, MARGE = 3;
+constexpr int MARGE_TEXTE = 8, LARGEUR_MIN = 48;
+constexpr unsigned TAILLE_TEXTE = 12;
+
+// Each button as wide as its whole label.
+float largeurBouton(const std::wstring& titre)
+{
+    const sf::Text t(plux::versSf(titre), plux::police(), TAILLE_TEXTE);
+    return std::max(static_cast<float>(LARGEUR_MIN), std::ceil(t.getLocalBounds().width) + 2 * MARGE_TEXTE);
 }
+} // namespace
 
 CPLUXToolBar::CPLUXToolBar()
 {
@@ -33,36 +44,39 @@ void CPLUXToolBar::actualiser(sf::Vector2u taille)
         for (int h : handles_)
             delControl("tb" + std::to_string(h));
         handles_ = tries;
-        float x = 4;
         for (int h : handles_) {
             CPLUXDialog* d = CPLUX::getDialog(h);
-            std::wstring titre = d->getTitleW().empty() ? CPLUX::utf8toWStr(d->getId()) : d->getTitleW();
-            if (titre.size() > 22)
-                titre = titre.substr(0, 21) + L"\u2026";
-            auto* b = addControlButton("tb" + std::to_string(h), "", static_cast<int>(x), 3, 150, 22);
+            const std::wstring titre = d->getTitleW().empty() ? CPLUX::utf8toWStr(d->getId()) : d->getTitleW();
+            auto* b = addControlButton("tb" + std::to_string(h), "", 0, 0, static_cast<int>(largeurBouton(titre)),
+                                       HAUTEUR_BOUTON);
             if (b) {
                 b->setText(titre);
                 b->setData(std::to_string(h));
-                b->setTextSize(12);
+                b->setTextSize(TAILLE_TEXTE);
             }
-            x += 154;
         }
     }
-    Size(static_cast<int>(taille.x), HAUTEUR_BARRE);
-    setPosition(0, static_cast<int>(taille.y) - HAUTEUR_BARRE);
-    // Every button within the window: narrower ones when there are many dialogs.
-    const float pas = handles_.empty() ? 154.f
-                                       : std::min(154.f, (static_cast<float>(taille.x) - 4.f) / handles_.size());
-    float x = 4;
+    // Every button whole and within the window: as many rows as the labels need.
+    const float largeurFenetre = static_cast<float>(taille.x);
+    float x = MARGE, y = MARGE;
     for (int h : handles_) {
         CPLUXDialog* d = CPLUX::getDialog(h);
-        if (auto* b = ctrlButton("tb" + std::to_string(h))) {
-            b->setColor(d && d->estAffiche() ? sf::Color(120, 160, 215) : plux::couleur::bouton);
-            b->setPosition(x, 3);
-            b->setVisibleDimension(std::max(4.f, pas - 4.f), 22);
+        auto* b = ctrlButton("tb" + std::to_string(h));
+        if (!b)
+            continue;
+        const float l = std::min(static_cast<float>(b->getWidth()), largeurFenetre - 2 * MARGE);
+        if (x > MARGE && x + l > largeurFenetre - MARGE) {
+            x = MARGE;
+            y += HAUTEUR_RANGEE;
         }
-        x += pas;
+        b->setColor(d && d->estAffiche() ? sf::Color(120, 160, 215) : plux::couleur::bouton);
+        b->setPosition(x, y);
+        b->setVisibleDimension(l, HAUTEUR_BOUTON);
+        x += l + MARGE;
     }
+    const int hauteur = static_cast<int>(y) + HAUTEUR_RANGEE;
+    Size(static_cast<int>(taille.x), hauteur);
+    setPosition(0, static_cast<int>(taille.y) - hauteur);
 }
 
 bool CPLUXToolBar::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)

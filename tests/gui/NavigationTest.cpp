@@ -1,6 +1,8 @@
 // Tabs, the wheel, hover and the toolbar: what the mouse does beyond presses.
 #include "DialogueEssai.h"
 
+#include "gui/plux_theme.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -133,17 +135,24 @@ TEST_F(Navigation, ToolbarTogglesListedDialogs)
     CPLUXTest::clickAt(x, y);
     EXPECT_TRUE(a.isMinimize());
 
-    // With as many dialogs as the program declares, every button stays within the window.
+    // With as many dialogs as the program declares, every button stays within the window and
+    // shows its whole title.
     std::vector<std::unique_ptr<DialogueEssai>> autres;
     for (int i = 0; i < 26; ++i) {
         autres.push_back(std::make_unique<DialogueEssai>());
         autres.back()->setId("D" + std::to_string(i));
+        autres.back()->setTitle("Options du comportement " + std::to_string(i));
         CPLUX::addDialog(nullptr, autres.back().get(), nullptr, 0);
     }
     CPLUXTest::frame();
+    for (const auto& d : autres) {
+        const CPLUXControl* b = CPLUX::pTB->getControl("tb" + std::to_string(d->getHwnd()));
+        const sf::Text titre(plux::versSf(b->getTextW()), plux::police(), 12);
+        EXPECT_TRUE(b->getWidth() >= titre.getLocalBounds().width && b->getLeftScreen() + b->getWidth() <= 800.f &&
+                    b->getTopScreen() + b->getHeight() <= 600.f)
+            << d->getTitle() << ": cut or off the window";
+    }
     const CPLUXControl* dernier = CPLUX::pTB->getControl("tb" + std::to_string(autres.back()->getHwnd()));
-    ASSERT_NE(dernier, nullptr);
-    EXPECT_LE(dernier->getLeftScreen() + dernier->getWidth(), 800.f);
     CPLUXTest::clickAt(dernier->getLeftScreen() + 2, dernier->getTopScreen() + 5);
     EXPECT_TRUE(CPLUX::isDialogVisible("D25"));
     autres.clear();
