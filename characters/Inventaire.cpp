@@ -78,6 +78,8 @@ CInventaire::~CInventaire() = default;
 int CInventaire::lireObjets(const std::string& fichier)
 {
     categories.clear();
+    categoriesEn.clear();
+    messageDecouverteEn.clear();
     objets.clear();
     if (!tuv::fichierExiste(fichier) || !open(fichier, false))
         return 0;
@@ -95,6 +97,21 @@ int CInventaire::lireObjets(const std::string& fichier)
             o.description = valeurW();
             o.fichier = valeur();
             objets[o.nom] = o;
+        } else if (cle == "CAT_EN") {
+            const int i = valeurEntier();
+            if (i >= 0 && i < static_cast<int>(categories.size())) {
+                categoriesEn.resize(categories.size());
+                categoriesEn[static_cast<size_t>(i)] = valeurW();
+            }
+        } else if (cle == "MESSAGE_DECOUVERTE_EN") {
+            messageDecouverteEn = valeurW();
+        } else if (cle == "OBJ_EN") {
+            // After the object's own line, which it completes.
+            const auto it = objets.find(valeur());
+            if (it != objets.end()) {
+                it->second.nomAfficheEn = valeurW();
+                it->second.descriptionEn = valeurW();
+            }
         }
     }
     close();
@@ -187,13 +204,16 @@ void CInventaire::utiliserObjet()
 }
 
 void CInventaire::ligne(sf::RenderTarget& cible, const sf::String& chaine, float x, float y, unsigned taille,
-                        sf::Color couleur)
+                        sf::Color couleur, const std::function<void(sf::Text&)>& dessinerTexte)
 {
     texte.setString(chaine);
     texte.setCharacterSize(taille);
     texte.setFillColor(couleur);
     texte.setPosition(x, y);
-    cible.draw(texte);
+    if (dessinerTexte)
+        dessinerTexte(texte);
+    else
+        cible.draw(texte);
 }
 
 void CInventaire::ligneDouble(sf::RenderTarget& cible, const sf::String& chaine, unsigned taille)
@@ -209,32 +229,36 @@ void CInventaire::dessinerDecouverte(sf::RenderTarget& fenetre)
     animerEtDessiner(pSpriteTrouve.get(), fenetre);
     const int dureeMessage = std::max(1, tuv::floatVersInt(DUREE_MESSAGE / coefficientTemps()));
     if (compteurDecouverte > dureeDecouverte - dureeMessage) {
-        ligneDouble(fenetre, messageDecouverte, TAILLE_MESSAGE);
+        ligneDouble(fenetre, traduit(messageDecouverte, messageDecouverteEn), TAILLE_MESSAGE);
     } else if (!nomObjet.empty()) {
         auto it = objets.find(nomObjet);
-        ligneDouble(fenetre, it == objets.end() ? std::wstring() : it->second.nomAffiche, TAILLE_NOM);
+        const ObjetInventaire* o = it == objets.end() ? nullptr : &it->second;
+        ligneDouble(fenetre, o ? traduit(o->nomAffiche, o->nomAfficheEn) : std::wstring(), TAILLE_NOM);
     }
     --compteurDecouverte;
 }
 
-void CInventaire::dessinerListe(sf::RenderTarget& fenetre)
+void CInventaire::dessinerListe(sf::RenderTarget& fenetre, const std::function<void(sf::Text&)>& dessinerTexte)
 {
     const std::vector<ObjetInventaire*> liste = objetsCategorie();
     if (objetCourant >= 0 && objetCourant < static_cast<int>(liste.size()))
         animerEtDessiner(pSpriteObjet.get(), fenetre);
     for (size_t i = 0; i < categories.size(); ++i) {
         const bool choisie = static_cast<int>(i) == categorieCourante;
-        ligne(fenetre, categories[i], X_CATEGORIES, Y_LISTE + PAS_CATEGORIES * static_cast<float>(i), choisie ? 20 : 14,
-              choisie ? COULEUR_CHOIX : COULEUR_AUTRE);
+        ligne(fenetre, nomCategorie(i), X_CATEGORIES, Y_LISTE + PAS_CATEGORIES * static_cast<float>(i),
+              choisie ? 20 : 14, choisie ? COULEUR_CHOIX : COULEUR_AUTRE, dessinerTexte);
     }
     for (size_t j = 0; j < liste.size(); ++j) {
         const ObjetInventaire& o = *liste[j];
         const bool choisi = static_cast<int>(j) == objetCourant;
-        ligne(fenetre, o.nomAffiche + L"  [ " + std::to_wstring(o.nombre) + L" ]", X_OBJETS,
-              Y_LISTE + PAS_OBJETS * static_cast<float>(j), choisi ? 16 : 12, choisi ? COULEUR_CHOIX : COULEUR_AUTRE);
+        const std::wstring& nom = traduit(o.nomAffiche, o.nomAfficheEn);
+        ligne(fenetre, nom + L"  [ " + std::to_wstring(o.nombre) + L" ]", X_OBJETS,
+              Y_LISTE + PAS_OBJETS * static_cast<float>(j), choisi ? 16 : 12, choisi ? COULEUR_CHOIX : COULEUR_AUTRE,
+              dessinerTexte);
         if (choisi) {
-            ligne(fenetre, o.nomAffiche, POSITION_NOM_CHOISI.x, POSITION_NOM_CHOISI.y, 16, COULEUR_CHOIX);
-            ligne(fenetre, o.description, POSITION_DESCRIPTION.x, POSITION_DESCRIPTION.y, 14, COULEUR_DESCRIPTION);
+            ligne(fenetre, nom, POSITION_NOM_CHOISI.x, POSITION_NOM_CHOISI.y, 16, COULEUR_CHOIX, dessinerTexte);
+            ligne(fenetre, traduit(o.description, o.descriptionEn), POSITION_DESCRIPTION.x, POSITION_DESCRIPTION.y, 14,
+                  COULEUR_DESCRIPTION, dessinerTexte);
         }
     }
 }

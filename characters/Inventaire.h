@@ -9,6 +9,7 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,6 +27,7 @@ struct ObjetInventaire {
     std::wstring nomAffiche;
     std::wstring description;
     std::string fichier;  // the ".dec" of its image
+    std::wstring nomAfficheEn, descriptionEn;  // the English texts; empty: the French ones
 };
 
 class CInventaire : public CFichierValeurs {
@@ -55,8 +57,9 @@ public:
     void utiliserObjet();
     // The discovery message, once per frame while it lasts (window pixels).
     void dessinerDecouverte(sf::RenderTarget& fenetre);
-    // The inventory screen's two columns and the selected object (window pixels).
-    void dessinerListe(sf::RenderTarget& fenetre);
+    // The inventory screen's two columns and the selected object (window pixels), each text
+    // through `dessinerTexte` when given.
+    void dessinerListe(sf::RenderTarget& fenetre, const std::function<void(sf::Text&)>& dessinerTexte = {});
     // Where the menu draws its cursor: beside the selected category or object.
     sf::Vector2f positionCurseur() const;
     // The selected object (the objetCourant-th held one of the selected category); null none.
@@ -77,11 +80,25 @@ public:
     std::map<std::string, ObjetInventaire> objets;
     int objetCourant = 0;
     int nbObjetsCategorie = 0;
+    // The texts shown are the English ones ("CAT_EN", "MESSAGE_DECOUVERTE_EN" and "OBJ_EN"
+    // lines) where the file gives them; the menu object sets it with its language.
+    bool bAnglais = false;
+    std::vector<std::wstring> categoriesEn;
+    std::wstring messageDecouverteEn;
 
 private:
     // The held objects of the selected category, in name order.
     std::vector<ObjetInventaire*> objetsCategorie();
-    void ligne(sf::RenderTarget& cible, const sf::String& chaine, float x, float y, unsigned taille, sf::Color couleur);
+    void ligne(sf::RenderTarget& cible, const sf::String& chaine, float x, float y, unsigned taille, sf::Color couleur,
+               const std::function<void(sf::Text&)>& dessinerTexte = {});
+    const std::wstring& traduit(const std::wstring& francais, const std::wstring& anglais) const
+    {
+        return bAnglais && !anglais.empty() ? anglais : francais;
+    }
+    std::wstring nomCategorie(size_t i) const
+    {
+        return traduit(categories[i], i < categoriesEn.size() ? categoriesEn[i] : std::wstring());
+    }
     void ligneDouble(sf::RenderTarget& cible, const sf::String& chaine, unsigned taille);
     std::wstring valeurW() { return finDeLigne() ? std::wstring() : getValueW(); }
     // Frames of the discovery message, and of its first text.

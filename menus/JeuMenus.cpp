@@ -76,6 +76,7 @@ CJeuMenus::CJeuMenus()
         tuv::chargerMedia(polices[i], FICHIERS_POLICES[i]);
     lireJoueurs("./niveaux/joueurs.ini");
     pInventaire = std::make_unique<CInventaire>();
+    changerLangue(langue);
     lireScores("./niveaux/scores.scr");
     chargerSiPresent(spriteEtoile, "./niveaux/star.dec");
     chargerSiPresent(spriteEtoileVide, "./niveaux/star-vide.dec");
@@ -96,6 +97,13 @@ CJeuMenus::CJeuMenus()
 
 // Lines, images, scores and the inventory are owned; members go in reverse order.
 CJeuMenus::~CJeuMenus() = default;
+
+void CJeuMenus::changerLangue(const std::string& prefixe)
+{
+    langue = prefixe;
+    if (pInventaire)
+        pInventaire->bAnglais = langue == "en_";
+}
 
 void CJeuMenus::ouvrirMenu(int id)
 {

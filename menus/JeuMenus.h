@@ -97,6 +97,9 @@ public:
     // The level file of entry i of the list ("" outside it).
     std::string fichierNiveauListe(int i) const;
 
+    // The language prefix of the menu files ("fr_" or "en_"), which the inventory follows.
+    void changerLangue(const std::string& prefixe);
+
     // State files (each returns false when the file could not be read or written) -------
     bool lireLangue(const std::string& fichier);
     bool ecrireLangue(const std::string& fichier);

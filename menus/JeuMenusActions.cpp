@@ -208,9 +208,9 @@ void CJeuMenus::actionLangue(const EntreesMenu& e)
 {
     if (e.bValider) {
         if (ligneActive == 0)
-            langue = "fr_";
+            changerLangue("fr_");
         else if (ligneActive == 1)
-            langue = "en_";
+            changerLangue("en_");
         if (!ecrireLangue("langue.ini"))
             signalerEchecEcriture("langue.ini");
         ouvrirMenu(IdMenu::PRINCIPAL);

@@ -125,7 +125,7 @@ void CJeuMenus::extraInventaire(sf::RenderWindow* fenetre)
         lignes[static_cast<size_t>(ongletInventaire)]->pTexte1)
         lignes[static_cast<size_t>(ongletInventaire)]->pTexte1->setCharacterSize(15);
     if (ongletInventaire == 0 && fenetre && pInventaire)
-        pInventaire->dessinerListe(*fenetre);
+        pInventaire->dessinerListe(*fenetre, [&](sf::Text& t) { dessinerTexte(fenetre, t); });
 }
 
 void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
@@ -274,6 +274,7 @@ void CJeuMenus::extraChapeau(sf::RenderWindow* fenetre, int y, int chapeau)
     const sf::String oui = francais ? "oui" : "yes", non = francais ? "non" : "no";
     const float fy = static_cast<float>(y);
     texte(fenetre, sf::String(francais ? "Munitions : " : "Ammo : ") + b.munitions, 1100, fy, 10, ORANGE);
-    texte(fenetre, sf::String("Headshot : ") + (b.tete ? oui : non), 1100, fy + 14, 10, ORANGE);
+    texte(fenetre, sf::String(francais ? L"Tir à la tête : " : L"Headshot : ") + (b.tete ? oui : non), 1100, fy + 14, 10,
+          ORANGE);
     texte(fenetre, sf::String(francais ? "Blessures : " : "Damages : ") + b.blessures, 1100, fy + 28, 10, ORANGE);
 }

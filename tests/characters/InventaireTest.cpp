@@ -20,6 +20,7 @@ const char* const INVENTAIRE = "CAT=0;Nourriture\n"
                                "OBJ=PERDU;5;Perdu;Sans catégorie;\n"
                                "OBJ=POMME;0;Pomme;Croquante;\n"
                                "OBJ=POMME;0;Pomme verte;Acide;\n"
+                               "CAT_EN=0;Food\nCAT_EN=9;Nowhere\nOBJ_EN=POMME;Green apple;Sour\n"
                                "INCONNU=1;2\n";
 
 class Inventaire : public PersosTest {
@@ -65,6 +66,14 @@ TEST_F(Inventaire, LectureDuFichier)
     EXPECT_EQ(inv.messageDecouverte, L"Objet trouvé !") << "UTF-8 text";
     ASSERT_EQ(inv.objets.size(), 4u);
     EXPECT_EQ(inv.objets["POMME"].nomAffiche, L"Pomme verte") << "the later line wins";
+    // In English, the English texts where the file gives them, else the French ones.
+    inv.bAnglais = true;
+    inv.objets["POMME"].nombre = 1;
+    inv.compterObjets();
+    std::vector<std::wstring> textes;
+    sf::RenderTexture rt;
+    inv.dessinerListe(rt, [&](sf::Text& t) { textes.push_back(t.getString().toWideString()); });
+    EXPECT_EQ(textes, (std::vector<std::wstring>{L"Food", L"Soins", L"Green apple  [ 1 ]", L"Green apple", L"Sour"}));
 
     struct Cas {
         const char* nom;

@@ -550,7 +550,8 @@ void Verificateur::verifier()
             sonsJoues_.emplace(l.valeurs[0], "explosions/explos.ini");
     }
     if (existe("objets/inventaire.inv"))
-        verifierCles("objets/inventaire.inv", {{"CAT", {2}}, {"MESSAGE_DECOUVERTE", {1}}, {"OBJ", {5}}});
+        verifierCles("objets/inventaire.inv", {{"CAT", {2}}, {"MESSAGE_DECOUVERTE", {1}}, {"OBJ", {5}}, {"CAT_EN", {2}},
+                                               {"MESSAGE_DECOUVERTE_EN", {1}}, {"OBJ_EN", {3}}});
     verifierArmes("personnages/armes.arm");
 
     std::vector<std::string> fichiers;

@@ -219,7 +219,7 @@ TEST(DessinMenus, NouveauJoueurEtOptionsMulti)
     for (const auto& e : t.journal)
         boutiques += e.chaine == L"Munitions :  50%" && e.position.x == 1100 && e.taille == 10u;
     EXPECT_EQ(boutiques, 2 * 13) << "hat 4 for both players, the second clamped; before each of the 13 lines";
-    EXPECT_TRUE(t.texte(L"Headshot : non") && t.texte(L"non") && t.texte(L"oui")) << "yes/no options in French";
+    EXPECT_TRUE(t.texte(L"Tir à la tête : non") && t.texte(L"non") && t.texte(L"oui")) << "yes/no options in French";
 }
 
 TEST(DessinMenus, FinsDeMancheEtIcones)
