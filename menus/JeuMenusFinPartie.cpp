@@ -34,8 +34,15 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
     const float fx = static_cast<float>(fondX), fy = static_cast<float>(fondY);
     const bool francais = langue == "fr_";
     const int heros[2] = {o.choixJ1, o.choixJ2};
+    // Two players on the same hero are told apart as the HUD names them.
+    const bool memeHeros = heros[0] == heros[1];
     auto nom = [&](int joueur) {
-        return herosValide(heros[joueur]) ? sf::String(nomsPersos[heros[joueur]]) : sf::String();
+        if (!herosValide(heros[joueur]))
+            return sf::String();
+        sf::String n = nomsPersos[heros[joueur]];
+        if (memeHeros)
+            n += (francais ? L" (J" : L" (P") + std::to_wstring(joueur + 1) + L")";
+        return n;
     };
     const sf::String gagnantNom = nom(gagnant == 0 ? 0 : 1);
     sf::String titre;

@@ -255,6 +255,7 @@ TEST(DessinMenus, FinsDeMancheEtIcones)
     o.choixJ2 = 2;
     t.m().messageFinPartie(nullptr);
     EXPECT_EQ(t.m().animsVictoire[5].miroir, 1) << "hero 2 on the left in a draw";
+    EXPECT_TRUE(t.texte(L"Rorezu (J1) :") && t.texte(L"Rorezu (J2) :")) << "both players on one hero, told apart";
     t.m().idMenu = 410;
     t.m().messageFinPartie(nullptr);
     EXPECT_TRUE(t.m().animsVictoire[4].miroir == 1 && t.m().animsVictoire[5].miroir == 1);
