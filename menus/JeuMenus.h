@@ -59,6 +59,7 @@ public:
         sf::Vector2f position;
         unsigned taille = 0;
         sf::Color couleur;
+        sf::FloatRect bornes;  // what was drawn, pad pictures included
     };
     std::vector<TexteDessine>* journalTextes = nullptr;
 

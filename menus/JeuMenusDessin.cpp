@@ -34,20 +34,18 @@ void CJeuMenus::afficher(sf::RenderWindow* fenetre)
 
 void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
 {
+    // The game's drawing replaces the "~" markers by blanks in the text itself, where it
+    // draws their pictures; menu lines are drawn from the same text every frame and keep
+    // their markers.
+    const sf::String chaine = t.getString();
+    ServicesJeu* j = faceJeu::services();
+    if (fenetre && j)
+        j->dessinerTexteIcone(*fenetre, &t);
+    else if (fenetre)
+        fenetre->draw(t);
     if (journalTextes)
         journalTextes->push_back(
-            {t.getString().toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor()});
-    if (!fenetre)
-        return;
-    ServicesJeu* j = faceJeu::services();
-    if (!j) {
-        fenetre->draw(t);
-        return;
-    }
-    // The game's drawing replaces the "~" markers by blanks in the text itself; menu lines
-    // are drawn from the same text every frame and keep theirs.
-    const sf::String chaine = t.getString();
-    j->dessinerTexteIcone(*fenetre, &t);
+            {chaine.toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor(), t.getGlobalBounds()});
     t.setString(chaine);
 }
 

@@ -204,15 +204,42 @@ def ecrire_dec(img, dossier, nom, ident, origine=None):
         f.write("\n".join(lignes) + "\n")
 
 
+def attente(l, h, bandeau):
+    """The screen before a level starts: the closed doors of the transitions, which then open
+    over the level, and the band of the prompt at (x, y, width, height)."""
+    img = Image(l, h)
+    gauche = porte(l // 2, h)
+    img.coller(gauche, 0, 0)
+    for j in range(h):
+        for i in range(l // 2):
+            img.px[j * l + l - 1 - i] = list(gauche.px[j * gauche.l + i])
+    x, y, lb, hb = bandeau
+    b = fond(lb, hb, None)
+    for j in range(hb):
+        for i in range(lb):
+            dessus, dessous = b.px[j * lb + i], img.px[(y + j) * l + x + i]
+            a = dessus[3] / 255.0
+            img.px[(y + j) * l + x + i] = [int(dessus[k] * a + dessous[k] * (1 - a)) for k in range(3)] + [255]
+    return img
+
+
 def main():
     os.makedirs("menus", exist_ok=True)
     fond(600, 560).png(os.path.join("menus", "fond_menu.png"))
+    # The main menu is wider: the active player's name stands right of its lines.
+    fond(880, 560).png(os.path.join("menus", "fond_principal.png"))
     curseur(32, 44, 25).png(os.path.join("menus", "curseur.png"))
     fond(1000, 640).png(os.path.join("menus", "fond_large.png"))
-    fond(1040, 700, 70).png(os.path.join("menus", "fond_options_multi.png"))
+    # The two-player options: the portraits, the nine weapons and the hats' values reach
+    # x = 1230 and the rows fill the height of the window.
+    fond(1230, 710, 62).png(os.path.join("menus", "fond_options_multi.png"))
     fond(560, 380, 52).png(os.path.join("menus", "fond_pause.png"))
-    fond(920, 440, 62).png(os.path.join("menus", "fond_manche.png"))
-    fond(600, 70, None).png(os.path.join("menus", "fond_attente.png"))
+    # A won level: its title, time, stars and record above the rule.
+    fond(700, 380, 116).png(os.path.join("menus", "fond_victoire.png"))
+    # The end of a round: the eliminated players' pictures stand below it, from y = 470.
+    fond(920, 360, 62).png(os.path.join("menus", "fond_manche.png"))
+    attente(1280, 720, (340, 600, 600, 70)).png(os.path.join("menus", "fond_attente.png"))
+    fond(600, 70, None).png(os.path.join("menus", "fond_bandeau.png"))
     icones_editeur().png(os.path.join("menus", "menusediteur.png"))
     # The volume bar's frame is placed by its centre (menus 6, 7 and 60 scale it).
     ecrire_dec(barre(520, 32), "menus", "barre_progression", "BARRE_PROGRESSION", (260, 16))

@@ -1,11 +1,13 @@
 // The shipped game played in process, as a player would: from the first menu through a
 // level to its end screen, driven by conditions on the game's state (never a timeline),
-// each step with its own timeout.
+// each step with its own timeout; and every shipped menu drawn as a player sees it.
 #include "support/PiloteJeu.h"
 
 #include "characters/EtatsPerso.h"
+#include "characters/Inventaire.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
+#include "core/Sprite.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
@@ -325,4 +327,81 @@ TEST(Partie, LePremierNiveauSeGagneA60ImagesParSeconde)
     Partie p(60);
     ASSERT_TRUE(p.demarrer());
     EXPECT_GE(gagnerLePremierNiveau(p), 0) << "at 60 fps: " << p.echec;
+}
+
+// Every shipped menu in both languages with the longest values it shows (players of eight wide
+// letters, a full list in French, three-digit times, every mark, both players on the hero of the
+// longest name): each text lies inside the panel that its file's "FOND" line gives, clear of the
+// panel's frame, or inside the level banner; no text or line picture crosses the title rule.
+TEST(Ecrans, ChaqueTexteDansSonPanneau)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CJeuMenus& m = *p.jeu->pMenus;
+    p.jeu->tempsNiveau = 998;
+    p.jeu->nbEtoiles = 3;
+    p.jeu->bSansFaute = p.jeu->bNouveauRecord = true;
+    p.jeu->pOptionsMulti->choixJ1 = p.jeu->pOptionsMulti->choixJ2 = 0;
+    for (auto& objet : m.pInventaire->objets)
+        objet.second.nombre = 99;
+    m.pInventaire->compterObjets();
+    m.pInventaire->colonne = 1;
+    const auto dans = [](sf::FloatRect r, sf::FloatRect cadre) {
+        sf::FloatRect commun;
+        return cadre.intersects(r, commun) && commun == r;
+    };
+    std::vector<CJeuMenus::TexteDessine> textes;
+    m.journalTextes = &textes;
+    std::string nomLong;
+    for (const std::string langue : {"fr_", "en_"})
+        for (int id : {0, 1, 7, 6, 60, 10, 30, 33, 100, 320, 330, 340, 20, 21, 210, 400, 401, 410, 420, 430, 1000}) {
+            m.changerLangue(langue);
+            m.joueurs.assign(langue == "fr_" ? 12 : 10, "WWWWWWWW");
+            m.joueurActif = langue == "fr_" ? -1 : 9;
+            m.strNouveauJoueur = "WWWWWWWW";
+            m.ouvrirMenu(id);
+            m.bSaisieTerminee = id != IdMenu::NOUVEAU_JOUEUR;
+            m.ligneActive = m.bSaisieTerminee ? m.ligneActive : 1;
+            for (auto& s : m.scores)
+                *s = {true, 998, "WWWWWWWW", 3, true};
+            for (const std::string& n : m.nomsNiveaux)
+                nomLong = n.size() > nomLong.size() ? n : nomLong;
+            m.nomsNiveaux = {nomLong};
+            m.indexNiveau = 0;
+            textes.clear();
+            m.afficherMenu(p.jeu->fenetre);
+            for (const auto& l : m.lignes)
+                if (l->pSprite)
+                    textes.push_back({L"(picture)", {}, 0, {}, l->pSprite->getGlobalBounds()});
+
+            const std::string fichier = "menus/" + langue + IdMenu::fichier(id), contenu = lireTexte(fichier);
+            std::smatch f;
+            ASSERT_TRUE(std::regex_search(contenu, f, std::regex("FOND=([^;]*);(\\d+);(\\d+);(\\d+);(\\d+)")));
+            const sf::FloatRect fond(std::stof(f[2]), std::stof(f[3]), std::stof(f[4]), std::stof(f[5]));
+            const sf::FloatRect dedans(fond.left + 9, fond.top + 9, fond.width - 18, fond.height - 18);
+            sf::Image image;
+            ASSERT_TRUE(image.loadFromFile(f[1]));
+            EXPECT_EQ(sf::Vector2f(image.getSize()), sf::Vector2f(fond.width, fond.height)) << fichier << ": FOND's size";
+            EXPECT_TRUE(dans(fond, {0, 0, 1280, 720})) << fichier << ": the panel leaves the window";
+            std::vector<bool> regle(image.getSize().y);  // the rows of a gold line across the panel
+            for (unsigned y = 0; y < regle.size(); ++y) {
+                unsigned dores = 0;
+                for (unsigned x = 0; x < image.getSize().x; ++x)
+                    dores += image.getPixel(x, y) == sf::Color(230, 190, 90, 200);
+                regle[y] = dores > image.getSize().x / 2;
+            }
+            for (const auto& t : textes) {
+                const auto utf8 = sf::String(t.chaine).toUtf8();
+                const std::string nom = fichier + ": \"" + std::string(utf8.begin(), utf8.end()) + "\" at " +
+                                        std::to_string(t.bornes.left) + ", " + std::to_string(t.bornes.top);
+                const sf::FloatRect banniere = m.spriteMulti.getSprite()->getSprite().getGlobalBounds();
+                EXPECT_TRUE(t.bornes.width == 0 || dans(t.bornes, dedans) ||
+                            (t.chaine != L"(picture)" && dans(t.bornes, banniere)))
+                    << nom << " leaves its panel";
+                bool coupe = false;
+                for (float y = t.bornes.top - fond.top; y < t.bornes.top + t.bornes.height - fond.top; ++y)
+                    coupe = coupe || (y >= 0 && y < static_cast<float>(regle.size()) && regle[static_cast<size_t>(y)]);
+                EXPECT_FALSE(coupe) << nom << " crosses the title rule";
+            }
+        }
 }
