@@ -149,10 +149,12 @@ public:
     void dessinerOmbre();
     void dessinerOmbreSprite();
     void afficherTexte(const std::wstring& chaine, int dx, int dy);
-    // Appends a snapshot of the scene around the character to captures, which keeps the last
-    // NB_CAPTURES_MAX.
+    // Asks for a snapshot of the scene around the character, which prendreCapture appends
+    // to captures (keeping the last NB_CAPTURES_MAX) once the frame's scene is whole: taken
+    // at once, in the middle of the level's drawing, it would hold the far planes only.
     static constexpr std::size_t NB_CAPTURES_MAX = 8;
-    void capturerIcone();
+    void capturerIcone() { bCaptureDemandee = true; }
+    void prendreCapture();
 
     // The player's command step (PersoCommandes.cpp) ----------------------------------------
     // One frame of the character of a player who gives these commands.
@@ -401,6 +403,7 @@ public:
     std::string cheminPolice = "./polices/chp-fire.ttf";
     int compteurMort = 0;
     std::vector<CapturePerso> captures;
+    bool bCaptureDemandee = false;
     int compteur27 = 50;
 
     // ---- read by the level writer, the camera and the HUD ------------------------------

@@ -35,9 +35,8 @@ constexpr float OMBRE_SPRITE_REDUCTION = 0.0005f;
 constexpr float OMBRE_HAUTEUR_SONDE = 50;
 constexpr float OMBRE_FIXE_DECALAGE = 0.125f;  // a fixed shadow slides this much per pixel of height
 constexpr float OMBRE_HAUT_IMAGE = 1.2f;       // a standing plain sprite casts its top 1/1.2 only
-// A capture: 140 x 200 pixels, its corner this far left of and above the character.
+// A capture: 140 x 200 pixels around the character.
 constexpr int CAPTURE_L = 140, CAPTURE_H = 200;
-constexpr float CAPTURE_DX = 120, CAPTURE_DY = 250;
 constexpr float MARGE_PLATEFORME = 5;
 
 float tronque(float v) { return static_cast<float>(tuv::floatVersInt(v)); }
@@ -168,29 +167,34 @@ void CPerso::afficherTexte(const std::wstring& chaine, int dx, int dy)
     scene->draw(texte);
 }
 
-void CPerso::capturerIcone()
+void CPerso::prendreCapture()
 {
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
-    if (!scene || !sprite)
+    if (!bCaptureDemandee || !scene || !sprite)
         return;
+    bCaptureDemandee = false;
     const MondeJeu* jeu = faceJeu::monde();
     const CVue* vue = jeu ? jeu->pvue : nullptr;
     const sf::Vector2u taille = scene->getSize();
     // The view, never beyond the scene texture: nothing is read outside it.
     int largeur = static_cast<int>(taille.x), hauteur = static_cast<int>(taille.y);
-    float zoom = 1;
     if (vue) {
         largeur = std::min(largeur, tuv::floatVersInt(vue->largeur));
         hauteur = std::min(hauteur, tuv::floatVersInt(vue->hauteur));
-        if (std::isfinite(vue->zoom) && vue->zoom > 0)
-            zoom = vue->zoom;
     }
     const int l = std::clamp(CAPTURE_L, 0, std::max(0, largeur));
     const int h = std::clamp(CAPTURE_H, 0, std::max(0, hauteur));
     if (l == 0 || h == 0)
         return;
-    const int x = std::clamp(tuv::floatVersInt((sprite->x - CAPTURE_DX) / zoom), 0, largeur - l);
-    const int y = std::clamp(tuv::floatVersInt((sprite->y - CAPTURE_DY) / zoom), 0, hauteur - h);
+    // Centred on the character where the camera's view puts it in the scene: a rectangle at
+    // fixed offsets from its position, in level coordinates, would cut out a piece of
+    // scenery without it once the camera has moved, or for a hero smaller than those
+    // offsets assume.
+    const sf::FloatRect boite = sprite->getBoite();
+    const sf::Vector2i centre =
+        scene->mapCoordsToPixel({boite.left + boite.width / 2, boite.top + boite.height / 2});
+    const int x = std::clamp(centre.x - l / 2, 0, largeur - l);
+    const int y = std::clamp(centre.y - h / 2, 0, hauteur - h);
     CapturePerso capture;
     capture.texture.loadFromImage(scene->getTexture().copyToImage(), sf::IntRect(x, y, l, h));
     capture.x = x;

@@ -90,6 +90,10 @@ void CDecor::dessiner(sf::RenderWindow*)
     dessinerPrincipal(c);
     dessinerProche(c);
     dessinerFinImage(c);
+    // The scene is whole: the snapshots asked for during the frame can be taken.
+    for (CPerso* p : persos)
+        if (p)
+            p->prendreCapture();
 }
 
 // The background, the storm, clouds and stars, planes 4 and 3 with the far fireflies and rain.

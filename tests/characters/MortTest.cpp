@@ -156,7 +156,7 @@ TEST_F(Mort, JoueurEliminePasseAuJeu)
     CPerso* p = surLeSol();
     p->mode = MORT;
     p->compteurMort = 12;
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 12; ++i, p->prendreCapture())  // the frame ends
         EXPECT_EQ(p->mourir(), 1);
     EXPECT_EQ(p->captures.size(), CPerso::NB_CAPTURES_MAX) << "the last captures only";
     EXPECT_TRUE(jeu->persosMorts.empty()) << "not yet handed over";

@@ -120,19 +120,29 @@ TEST_F(Ombres, CaptureDansLaVueEtRechercheParId)
     CVue vue(1280, 720);
     jeu->pvue = &vue;
     CPerso* p = perso(50, 60);
-    p->capturerIcone();
+    // Asked during the frame, taken once its scene is whole.
+    const auto capturer = [p] { p->capturerIcone(), p->prendreCapture(); };
+    capturer();
     ASSERT_EQ(p->captures.size(), 1u);
     EXPECT_EQ(p->captures.back().texture.getSize(), sf::Vector2u(140, 200));
     p->sprite->x = 1270;
     p->sprite->y = 1000;
-    p->capturerIcone();
+    capturer();
     EXPECT_EQ(p->captures.back().x, 1280 - 140) << "kept inside the view";
     EXPECT_EQ(p->captures.back().y, 720 - 200);
+    // Centred on the character where the camera's view shows it.
+    sf::RenderTexture& scene = *CSFMLJeuGlobal::prenderTexture;
+    scene.setView(sf::View(sf::FloatRect(1000, 300, 1280, 720)));
+    p->sprite->x = 1600;
+    capturer();
+    const sf::FloatRect b = p->sprite->getBoite();
+    EXPECT_NEAR(p->captures.back().x, b.left + b.width / 2 - 1000 - 70, 1) << "the camera moved";
+    scene.setView(scene.getDefaultView());
 
     // A view smaller than a capture: cut to the view, never read outside the scene.
     vue.largeur = 100;
     vue.hauteur = 150;
-    p->capturerIcone();
+    capturer();
     EXPECT_EQ(p->captures.back().x, 0);
     EXPECT_EQ(p->captures.back().texture.getSize(), sf::Vector2u(100, 150));
     jeu->pvue = nullptr;
