@@ -8,10 +8,12 @@ def dessiner(g):
     """The level scripts' message box and speech bubble, two speakers (a still one and an
     animated one of four frames), the pad pictures of the texts' "~" marker with the
     prompt's tilde, and the anchor of key points."""
-    fond = g.Image(780, 150)
-    fond.rect(4, 4, 772, 142, (18, 26, 52, 225))
-    fond.cadre(1, 1, 778, 148, (190, 205, 235, 255), 3)
-    fond.cadre(7, 7, 766, 136, (70, 90, 140, 255), 1)
+    # The message box holds three lines 35 pixels apart and the prompt 105 pixels under the
+    # first line.
+    fond = g.Image(780, 160)
+    fond.rect(4, 4, 772, 152, (18, 26, 52, 225))
+    fond.cadre(1, 1, 778, 158, (190, 205, 235, 255), 3)
+    fond.cadre(7, 7, 766, 146, (70, 90, 140, 255), 1)
     fond.png("menus/fond_message.png")
 
     def arrondi(img, x, y, l, h, r, c):
@@ -21,14 +23,17 @@ def dessiner(g):
                 if dx * dx + dy * dy <= r * r:
                     img.mettre(x + i, y + j, c)
 
-    bulle = g.Image(540, 170)
-    bord, papier = (60, 60, 70, 255), (250, 248, 238, 255)
+    # The speech bubble: three lines 40 pixels apart from 50 pixels under its top, 420 pixels
+    # wide from 100 pixels in. It stands where the hero often walks: its paper lets him show
+    # through, the dark text stays readable on it.
+    bulle = g.Image(540, 190)
+    bord, papier = (60, 60, 70, 255), (250, 248, 238, 150)
     for k in range(30):  # the tail, down to the speaker on the left, outlined
-        bulle.rect(38 - k, 136 + k, 34 - k, 1, bord)
-    arrondi(bulle, 0, 0, 540, 140, 22, bord)
-    arrondi(bulle, 2, 2, 536, 136, 20, papier)
+        bulle.rect(38 - k, 156 + k, 34 - k, 1, bord)
+    arrondi(bulle, 0, 0, 540, 160, 22, bord)
+    arrondi(bulle, 2, 2, 536, 156, 20, papier)
     for k in range(27):
-        bulle.rect(40 - k, 136 + k, 29 - k, 1, papier)
+        bulle.rect(40 - k, 156 + k, 29 - k, 1, papier)
     bulle.png("menus/bulle.png")
     g.personnage((240, 205, 170, 255), (70, 110, 190, 255), (30, 50, 100, 255), (120, 80, 40, 255),
                  False).png("menus/parleur_guide.png")
