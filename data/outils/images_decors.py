@@ -209,16 +209,18 @@ def rocher(l, h, pierre, graine):
     return img, masque_de(img)
 
 
-def colline(l, h, couleur, graine, pics=False):
-    """A far range of hills (or peaks) for the background planes."""
-    img = Image(l, h)
+def colline(l, h, couleur, graine, pics=False, dessous=0):
+    """A far range of hills (or peaks) for the background planes, `h` high above its base
+    line and going on `dessous` pixels below it, so that no parallax step shows its bottom
+    edge above the ground. Copies laid side by side, every other one mirrored, join."""
+    img = Image(l, h + dessous)
     for i in range(l):
         if pics:
             y = h * (0.15 + 0.35 * abs(math.sin(i * 0.006 + graine)) + 0.15 * lisse(i, 0, 40, graine))
         else:
             y = h * (0.3 + 0.25 * math.sin(i * 0.008 + graine) + 0.15 * lisse(i, 0, 60, graine))
-        for j in range(int(y), h):
-            f = 0.9 + 0.15 * lisse(i, j, 25, graine) + 0.15 * (j - y) / h
+        for j in range(int(y), h + dessous):
+            f = 0.9 + 0.15 * lisse(i, j, 25, graine) + 0.15 * min(j - y, h) / h
             c = teinte(couleur, f)
             if pics and j < y + 18 + 10 * lisse(i, 0, 15, graine):
                 c = melange(c, (245, 248, 255, 255), 0.8)
@@ -504,7 +506,7 @@ def theme_prairie():
         "arbre": arbre(200, 280, (100, 70, 40, 255), (60, 140, 50, 255), 15),
         "buisson": buisson(112, 56, (50, 130, 50, 255), 16, fleurs=(240, 90, 120, 255)),
         "fleurs": buisson(96, 32, (70, 160, 60, 255), 17, fleurs=(250, 230, 80, 255)),
-        "colline": colline(768, 240, (110, 160, 90, 255), 18),
+        "colline": colline(768, 240, (110, 160, 90, 255), 18, dessous=200),
         "fond": fond,
         "panneau": panneau_bois(),
     }
