@@ -239,6 +239,7 @@ void CVue::mode4(const ContexteVue& c)
     int nombre = 0;
     int orientation = 0;
     bool saut = false, accroupi = false;
+    float gaucheGroupe = sj.x, droiteGroupe = sj.x;
     auto compte = [](const CPerso* k) {
         return k && k->sprite && !k->bMonte && !k->bHorsVue && spriteDe(*k)->estVisible();
     };
@@ -248,6 +249,8 @@ void CVue::mode4(const ContexteVue& c)
         const CSPRITE& s = *spriteDe(*k);
         centreX += s.x;
         centreY += s.y;
+        gaucheGroupe = std::min(gaucheGroupe, s.x);
+        droiteGroupe = std::max(droiteGroupe, s.x);
         ++nombre;
         orientation += k->direction == 1 ? 1 : -1;
         if (joueur.mode >= 5 && joueur.mode <= 8)
@@ -290,15 +293,33 @@ void CVue::mode4(const ContexteVue& c)
         }
         suivreX(ecart, sens, joueur.vitesse, 60, coeff);
     }
-    const float zoneGauche = static_cast<float>(c.decor->zone[0]);
-    const float zoneDroite = static_cast<float>(c.decor->zone[2]);
-    if (x < zoneGauche)
-        x = zoneGauche;
-    else if (x > zoneDroite - zoom * largeur)
-        x = zoneDroite - zoom * largeur;
+    garderEnVue(gaucheGroupe, droiteGroupe, sj.x);
+    bornerAuGroupe(*c.decor);
 
     if (nombre > 0)
         suivreY(centreY - y - sy / 1.5f, 2.0f, Y, coeff);
+}
+
+// The lead towards the side the group faces must not push anyone out of the view: the whole
+// group stays in it while it fits, else player 1's hero does.
+void CVue::garderEnVue(float gauche, float droite, float heros)
+{
+    constexpr float MARGE = 100;
+    const float l = largeur * zoom;
+    if (droite - gauche + 2 * MARGE > l)
+        gauche = droite = heros;
+    x = std::max(droite + MARGE - l, std::min(x, gauche - MARGE));
+}
+
+// The group's view stays within the characters' zone when the level uses one ("ZONE" with a
+// first value of 1), else within the level. A band narrower than the view keeps its left
+// edge: clamping to both ends of it would flip the view between them every frame.
+void CVue::bornerAuGroupe(const CDecor& decor)
+{
+    const bool zone = decor.bZone;
+    const float gauche = zone ? static_cast<float>(decor.zone[0]) : 0.0f;
+    const float droite = static_cast<float>(zone ? decor.zone[2] : decor.tailleJeuX);
+    x = std::max(gauche, std::min(x, droite - zoom * largeur));
 }
 
 void CVue::mode5(const ContexteVue& c)

@@ -75,6 +75,8 @@ private:
     void easingZoom(bool saut, bool accroupi, float coeff);
     void suivreX(float ecart, float sens, int vitesse, float diviseur, float coeff);
     void suivreY(float v, float seuil, float Y, float coeff);
+    void garderEnVue(float gauche, float droite, float heros);
+    void bornerAuGroupe(const CDecor& decor);
     void mode0(const ContexteVue& c);
     void mode2(const ContexteVue& c);
     void mode3(const ContexteVue& c);

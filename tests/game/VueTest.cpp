@@ -139,17 +139,51 @@ TEST_P(VueTest, Mode4FramesTheGroupAndWalksStraysBack)
     EXPECT_EQ(pas, (std::vector<std::pair<CPerso*, int>>{{joueur, 0}, {autre, 1}}));
     EXPECT_EQ(autre->direction, 0);  // former facing restored
     EXPECT_FLOAT_EQ(autre->ecartGroupeX, -500);
-    // Both face right: gap 1500, step max(speed, 1500 / 60); vertical gap 20: one pixel.
-    EXPECT_FLOAT_EQ(vue.x, 25 * k);
+    // Both face right: the lead would put the view at 25; both kept in view with 100 pixels
+    // to spare it starts at 2000 + 100 - 1280. Vertical gap 20: one pixel.
+    EXPECT_FLOAT_EQ(vue.x, 820);
     EXPECT_FLOAT_EQ(vue.y, 1 * k);
 
     pas.clear();
     autre->bMonte = true;  // left out of the group
+    decor.bZone = true;
     decor.zone[0] = 300;
+    vue.x = 0;
     maj();
     EXPECT_FLOAT_EQ(vue.centreX, 1000);
     EXPECT_TRUE(pas.empty());
     EXPECT_FLOAT_EQ(vue.x, 300);  // clamped to the zone
+}
+
+// A group too wide for the view keeps player 1's hero in it, whatever side the lead favours.
+TEST_F(VueTest, Mode4KeepsTheHeroInView)
+{
+    vue.vuemode = 4;
+    decor.zone[2] = 3000;
+    placer(2900, 500);
+    ajouterPerso(100, 500, 1);
+    ajouterPerso(150, 500, 1);
+    maj();
+    EXPECT_FLOAT_EQ(vue.x, 2900 + 100 - 1280) << "the hero 100 pixels inside the right edge";
+}
+
+// "ZONE=0;..." says the level has no characters' zone: the view keeps to the level, and
+// a zone narrower than the view holds its left edge instead of flipping between its ends.
+TEST_F(VueTest, Mode4ZoneUnusedOrNarrowHoldsStill)
+{
+    vue.vuemode = 4;
+    decor.zone[0] = decor.zone[2] = 0;
+    struct Cas { bool zone; float px, depart, x; } cas[] = {
+        {false, 200, -500, 0}, {false, 2900, 2900, 3000 - 1280}, {true, 2900, 2900, 0}};
+    for (const Cas& c : cas) {
+        decor.bZone = c.zone;
+        placer(c.px, 500);
+        vue.x = c.depart;
+        for (int i = 0; i < 3; ++i) {
+            maj();
+            EXPECT_FLOAT_EQ(vue.x, c.x) << "zone " << c.zone << ", player at " << c.px << ", frame " << i;
+        }
+    }
 }
 
 TEST_P(VueTest, Mode5LooksAheadAndZoomEases)
