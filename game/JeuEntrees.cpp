@@ -12,6 +12,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
 #include "level/Vue.h"
 #include "menus/JeuMenus.h"
 
@@ -49,6 +50,14 @@ void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
     c.bRelX = o[CIABehaviours::PILOTE_MORT] != 0;
 }
 
+void boutonSourisAppuye(sf::Mouse::Button b)
+{
+    if (b == sf::Mouse::Left)
+        SourisJeu::bGaucheAppuye = true;
+    else if (b == sf::Mouse::Right)
+        SourisJeu::bDroitAppuye = true;
+}
+
 } // namespace
 
 void CSFMLJeu::traiterEvenementsFenetre()
@@ -59,6 +68,7 @@ void CSFMLJeu::traiterEvenementsFenetre()
     if (pMenus)
         pMenus->viderEvenements();
     pSourceEntrees->debutImage(compteurImages);
+    SourisJeu::debutImage();
     sf::Event ev;
     while (pSourceEntrees->evenementSuivant(ev)) {
         if (ev.type == sf::Event::Closed) {
@@ -74,6 +84,8 @@ void CSFMLJeu::traiterEvenementsFenetre()
             continue;
         if (ev.type == sf::Event::KeyPressed)
             toucheAppuyee(ev.key.code);
+        else if (ev.type == sf::Event::MouseButtonPressed)
+            boutonSourisAppuye(ev.mouseButton.button);
         else if (ev.type == sf::Event::MouseWheelScrolled)
             molette(ev.mouseWheelScroll.delta);
         // The menus never poll the window themselves: two pollers would steal each other's events.
@@ -117,11 +129,13 @@ void CSFMLJeu::molette(float delta)
     pvue->molette(delta > 0 ? 1.0f : -1.0f, CSFMLJeuGlobal::bModeTest);
 }
 
+// The HUD's panels go with the switch to the editor and come back with the switch to play;
+// the keys of play leave them as they are.
 void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
 {
-    if (pHUD)
-        pHUD->bInfosVisible = false;
     if (touche == sf::Keyboard::M && CSFMLJeuGlobal::bModeTest) {
+        if (pHUD)
+            pHUD->bInfosVisible = false;
         mode = 2;
         CPLUX::show(editeur::id::MENU_EDITEUR);
         bCarteJeu = true;
@@ -132,8 +146,6 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
 
 void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
 {
-    if (pHUD)
-        pHUD->bInfosVisible = true;
     // The function keys that open the editor's dialogs do nothing more.
     switch (editeur::toucheDialogue(touche) ? sf::Keyboard::Unknown : touche) {
     case sf::Keyboard::LSystem:
@@ -144,6 +156,8 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         if (!CSFMLJeuGlobal::bModeTest)
             break;
         mode = 1;
+        if (pHUD)
+            pHUD->bInfosVisible = true;
         if (CPLUX::pTB)
             CPLUX::pTB->hide();
         CPLUX::hide(editeur::id::MENU_EDITEUR);

@@ -17,8 +17,8 @@ namespace {
 EtatSouris lireVraieSouris(const sf::Window& fenetre)
 {
     EtatSouris e;
-    e.gauche = sf::Mouse::isButtonPressed(sf::Mouse::Left);
-    e.droit = sf::Mouse::isButtonPressed(sf::Mouse::Right);
+    e.gauche = SourisJeu::bGaucheAppuye || sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    e.droit = SourisJeu::bDroitAppuye || sf::Mouse::isButtonPressed(sf::Mouse::Right);
     e.position = sf::Mouse::getPosition(fenetre);
     return e;
 }
@@ -31,6 +31,8 @@ bool shiftGaucheJeu() { return faceJeu::partie() && faceJeu::partie()->bShiftG; 
 std::function<EtatSouris(const sf::Window&)> SourisJeu::lire = lireVraieSouris;
 std::function<bool()> SourisJeu::ctrlGauche = ctrlGaucheJeu;
 std::function<bool()> SourisJeu::shiftGauche = shiftGaucheJeu;
+bool SourisJeu::bGaucheAppuye = false;
+bool SourisJeu::bDroitAppuye = false;
 
 void SourisJeu::reinitialiser()
 {

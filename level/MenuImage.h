@@ -20,7 +20,11 @@ struct EtatSouris {
 };
 
 struct SourisJeu {
+    // The real reader reports a button as down in the frame whose events pressed it, even
+    // when it was let go before the frame read it: a short click is not lost.
     static std::function<EtatSouris(const sf::Window&)> lire;
+    static bool bGaucheAppuye, bDroitAppuye;  // pressed by an event of this frame
+    static void debutImage() { bGaucheAppuye = bDroitAppuye = false; }
     // The game's left Control and left Shift flags, sampled once per frame by its input.
     static std::function<bool()> ctrlGauche;
     static std::function<bool()> shiftGauche;
