@@ -51,9 +51,11 @@ public:
     // Draws the next frame of the killcam replay; clears bRevoirKillcam after the last.
     void revoirKillcam(sf::RenderWindow* fenetre);
     // Every text the menu object draws goes through here: drawn through the game's
-    // dessinerTexteIcone (a "~" becomes a pad button) and recorded while a log is set. A
+    // dessinerTexteIcone (a "~" becomes a pad button; for a keyboard player "~A" reads
+    // "[A]", the key of the same letter) and recorded, as drawn, while a log is set. A
     // null window draws nothing but still records.
     void dessinerTexte(sf::RenderWindow* fenetre, sf::Text& texte);
+    static sf::String touchesClavier(const sf::String& texte);
     struct TexteDessine {
         std::wstring chaine;
         sf::Vector2f position;
@@ -178,6 +180,8 @@ public:
     bool bCurseur = true;
     int compteurRepetition = 0;
     int compteurRepetitionMulti = 0;
+    // The player last used the keyboard (or has no pad): the hints name keys, not pad buttons.
+    bool bClavierUtilise = true;
     // The input that the last gererMenu read; rebuilt from nothing each frame, kept only
     // so that tests can see it.
     EntreesMenu entreesDerniereImage;

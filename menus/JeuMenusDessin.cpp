@@ -22,7 +22,29 @@ bool estChoixNiveau(int id)
 
 const sf::Color VERROU(255, 0, 0, 50);
 
+// The pad buttons that have a key of the same letter in the menus.
+bool boutonAvecTouche(sf::Uint32 c)
+{
+    return c == 'A' || c == 'B' || c == 'X' || c == 'Y';
+}
+
 } // namespace
+
+// "~A" (a pad button's picture followed by its letter) becomes "[A]": the key a keyboard
+// player presses for it. Other marks keep their picture.
+sf::String CJeuMenus::touchesClavier(const sf::String& s)
+{
+    sf::String r;
+    for (std::size_t i = 0; i < s.getSize(); ++i) {
+        if (s[i] == '~' && i + 1 < s.getSize() && boutonAvecTouche(s[i + 1])) {
+            r += sf::String("[") + s[i + 1] + sf::String("]");
+            ++i;
+        } else {
+            r += s[i];
+        }
+    }
+    return r;
+}
 
 void CJeuMenus::afficher(sf::RenderWindow* fenetre)
 {
@@ -34,10 +56,13 @@ void CJeuMenus::afficher(sf::RenderWindow* fenetre)
 
 void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
 {
-    // The game's drawing replaces the "~" markers by blanks in the text itself, where it
-    // draws their pictures; menu lines are drawn from the same text every frame and keep
-    // their markers.
+    // The keyboard's reading and the game's drawing both change the text itself (the drawing
+    // replaces the "~" markers by blanks where it draws their pictures); menu lines are drawn
+    // from the same text every frame and keep their markers.
     const sf::String chaine = t.getString();
+    if (bClavierUtilise)
+        t.setString(touchesClavier(chaine));
+    const sf::String lu = t.getString();
     ServicesJeu* j = faceJeu::services();
     if (fenetre && j)
         j->dessinerTexteIcone(*fenetre, &t);
@@ -45,7 +70,7 @@ void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
         fenetre->draw(t);
     if (journalTextes)
         journalTextes->push_back(
-            {chaine.toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor(), t.getGlobalBounds()});
+            {lu.toWideString(), t.getPosition(), t.getCharacterSize(), t.getFillColor(), t.getGlobalBounds()});
     t.setString(chaine);
 }
 

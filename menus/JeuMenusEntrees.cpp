@@ -81,6 +81,7 @@ void CJeuMenus::lireManette(EntreesMenu& e)
     if (manette < 0) {
         for (int b = 1; b < 9; ++b)
             boutonsPrecedents[b] = false;
+        bClavierUtilise = true;
         return;
     }
     bool bas[8];
@@ -105,15 +106,19 @@ void CJeuMenus::lireManette(EntreesMenu& e)
     e.bGauche = brut.x < -seuilX;
     e.bBas = y > seuilY;
     e.bHaut = y < -seuilY;
+    if (e.bDroite || e.bGauche || e.bBas || e.bHaut || std::find(bas, bas + 8, true) != bas + 8)
+        bClavierUtilise = false;
 }
 
 // The events the GUI left this frame. After each one the arrow keys replace the directions:
-// in a frame with events the keyboard decides, in a frame without them the pad.
+// in a frame with events the keyboard decides, in a frame without them the pad. An arrow
+// pressed in the frame counts as held in it even when it was let go before the frame ended.
 void CJeuMenus::traiterEvenements(EntreesMenu& e, bool bloque)
 {
     ServicesJeu* jeu = faceJeu::services();
     std::deque<sf::Event> file;
     file.swap(evenements);
+    bool flecheFrappee[2] = {false, false};  // left, right
     for (const sf::Event& ev : file) {
         switch (ev.type) {
         case sf::Event::Closed:
@@ -123,8 +128,14 @@ void CJeuMenus::traiterEvenements(EntreesMenu& e, bool bloque)
             redimensionner(ev.size.width, ev.size.height);
             break;
         case sf::Event::KeyPressed:
-            if (!bloque)
-                touche(ev.key, e);
+            if (bloque)
+                break;
+            touche(ev.key, e);
+            bClavierUtilise = true;
+            e.appuisHaut += ev.key.code == sf::Keyboard::Up;
+            e.appuisBas += ev.key.code == sf::Keyboard::Down;
+            flecheFrappee[0] |= ev.key.code == sf::Keyboard::Left;
+            flecheFrappee[1] |= ev.key.code == sf::Keyboard::Right;
             break;
         case sf::Event::TextEntered:
             if (!bloque && saisieEnCours())
@@ -140,6 +151,10 @@ void CJeuMenus::traiterEvenements(EntreesMenu& e, bool bloque)
         e.bHaut = jeu->toucheEnfoncee(sf::Keyboard::Up);
         e.bBas = jeu->toucheEnfoncee(sf::Keyboard::Down);
     }
+    e.bHaut |= e.appuisHaut > 0;
+    e.bBas |= e.appuisBas > 0;
+    e.bGauche |= flecheFrappee[0];
+    e.bDroite |= flecheFrappee[1];
 }
 
 void CJeuMenus::touche(const sf::Event::KeyEvent& k, EntreesMenu& e)
@@ -156,6 +171,9 @@ void CJeuMenus::touche(const sf::Event::KeyEvent& k, EntreesMenu& e)
     case sf::Keyboard::Return: e.bValider = true; break;
     case sf::Keyboard::B:
     case sf::Keyboard::Escape: e.bRetour = true; break;
+    // The pad's X and Y have the keys of the same letters.
+    case sf::Keyboard::X: e.bRelache2 = true; break;
+    case sf::Keyboard::Y: e.bRelache3 = true; break;
     case sf::Keyboard::LShift: e.bRelache4 = true; break;
     case sf::Keyboard::RShift: e.bRelache5 = true; break;
     case sf::Keyboard::M:
@@ -218,28 +236,28 @@ void CJeuMenus::basculerEditeur()
 }
 
 // Up or down moves to the nearest selectable line that way, at once and then every fourth
-// frame held; a key press moves at once whatever the count. No wrap at either end.
+// frame held; each press of an arrow moves once whatever the count. No wrap at either end.
 void CJeuMenus::deplacerVerticalement(const EntreesMenu& e)
 {
     if (!e.bHaut && !e.bBas) {
         compteurRepetition = 0;
         return;
     }
-    if (compteurRepetition == 0 || e.bToucheFrappee) {
-        if (e.bHaut) {
-            for (int i = ligneActive - 1; i >= 0; --i)
-                if (i < nbLignes && lignes[i]->bSelectionnable) {
-                    ligneActive = i;
-                    break;
-                }
-        } else if (ligneActive < nbLignes - 1) {
-            for (int i = ligneActive + 1; i < nbLignes; ++i)
-                if (lignes[i]->bSelectionnable) {
-                    ligneActive = i;
-                    break;
-                }
-        }
-    }
+    int pas = e.bHaut ? -e.appuisHaut : e.appuisBas;
+    if (pas == 0 && (compteurRepetition == 0 || e.bToucheFrappee))
+        pas = e.bHaut ? -1 : 1;
+    for (; pas < 0; ++pas)
+        for (int i = ligneActive - 1; i >= 0; --i)
+            if (i < nbLignes && lignes[i]->bSelectionnable) {
+                ligneActive = i;
+                break;
+            }
+    for (; pas > 0 && ligneActive < nbLignes - 1; --pas)
+        for (int i = ligneActive + 1; i < nbLignes; ++i)
+            if (lignes[i]->bSelectionnable) {
+                ligneActive = i;
+                break;
+            }
     // In the inventory the same counter also paces the selection, which restarts it.
     if (++compteurRepetition >= CADENCE_REPETITION && idMenu != IdMenu::INVENTAIRE) {
         compteurRepetition = 0;

@@ -38,10 +38,14 @@ struct ScoreNiveau {
 struct EntreesMenu {
     bool bValider = false;  // pad button 0 released, A or Return pressed
     bool bRetour = false;   // pad button 1 released, B or Escape pressed
+    // Pad buttons 2 to 7 released; the keys X, Y, LShift and RShift stand for buttons 2 to 5.
     bool bRelache2 = false, bRelache3 = false, bRelache4 = false;
     bool bRelache5 = false, bRelache6 = false, bRelache7 = false;
     bool bGauche = false, bDroite = false, bHaut = false, bBas = false;
     bool bToucheFrappee = false;  // a key-press event arrived
+    // Presses of the up and down arrows this frame, counted from the events: a key pressed
+    // and released between two frames is no longer held when the frame reads the keys.
+    int appuisHaut = 0, appuisBas = 0;
 };
 
 // Menu ids: the number in each menu's file name, which the actions test.
