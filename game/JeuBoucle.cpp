@@ -68,6 +68,8 @@ void CSFMLJeu::imageNiveau()
     // The push the force zones gave last frame, once the characters took their own steps.
     if (pdecor && (!editeur || bScriptsActifs))
         pdecor->pousserPersos();
+    if (pdecor && mode == 1)
+        pdecor->tuerPersosTombes();
 
     fenetre->clear(sf::Color(150, 150, 150));
     sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;

@@ -160,6 +160,8 @@ public:
     void appliquerForce(CSPRITE* sd, const CForceSD& force);
     // One frame of the zones' push for every character and AI of the world.
     void pousserPersos();
+    // Kills the players' characters that have fallen below the level's bottom.
+    void tuerPersosTombes();
 
     // Planes ------------------------------------------------------------------------------
     CCalqueSD* getPlan(int plan) const;

@@ -1,7 +1,8 @@
-// What the decor's behaviours ask of the characters: who weighs on a seesaw, and whom a force
-// zone pushes. The foundation reaches these through g_services (chargesSurSprite,
+// What the decor's behaviours ask of the characters: who weighs on a seesaw, whom a force
+// zone pushes, and who has fallen out of the level. The foundation reaches these through g_services (chargesSurSprite,
 // appliquerForce), which the game points at its active world.
 #include "anim/Sprite3.h"
+#include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/ForceSD.h"
 #include "core/Services.h"
@@ -97,4 +98,23 @@ void CDecor::pousserPersos()
         for (CPerso* p : *liste)
             if (p && !p->bDel)
                 p->subirPoussee();
+}
+
+// A player's character whose feet have gone below the level's bottom has fallen out of it:
+// nothing can catch it any more, so the fall kills it as the decor's damage would, and the
+// level's rules follow (the failure menu, the checkpoint, the round's count).
+void CDecor::tuerPersosTombes()
+{
+    const float bas = static_cast<float>(tailleJeuY);
+    for (CPerso* p : persos) {
+        if (!p || p->bDel || !p->sprite || !p->bCollisions || p->mode == EtatPerso::MORT || p->vie <= 0)
+            continue;
+        if (p->sprite->y <= bas || p->compteurTouche >= 0)
+            continue;
+        if (p->derniereArme != "FANTOME") {
+            p->derniereArme = "DECOR_DOMMAGES";
+            p->dernierAttaquant = p;
+        }
+        p->prendreCoup(p->vie, p->direction, 0, 1);
+    }
 }
