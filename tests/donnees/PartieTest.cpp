@@ -8,14 +8,17 @@
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "core/Sprite.h"
+#include "game/JeuHUD.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "menus/MenuTypes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -60,12 +63,19 @@ public:
         image();
     }
 
-    // The cursor of the current menu brought to a line, which is then validated.
+    // A key pressed and released between two frames, as a quick tap comes.
+    void taperTouche(sf::Keyboard::Key k)
+    {
+        frapper(k);
+        image();
+    }
+
+    // The cursor of the current menu brought to a line by taps, which is then validated.
     bool choisir(int ligne)
     {
         const int menu = menus().idMenu;
         for (int i = 0; i < 40 && menus().ligneActive != ligne; ++i)
-            appuyer(menus().ligneActive < ligne ? sf::Keyboard::Down : sf::Keyboard::Up);
+            taperTouche(menus().ligneActive < ligne ? sf::Keyboard::Down : sf::Keyboard::Up);
         if (menus().ligneActive != ligne)
             return echouer("menu " + std::to_string(menu) + ": line " + std::to_string(ligne) + " cannot be reached");
         appuyer(sf::Keyboard::Return);
@@ -105,9 +115,9 @@ public:
         appuyer(sf::Keyboard::Escape);
         return menu(1) && choisir(ligneListe) && menu(menuListe);
     }
-    bool jusquAuNiveau(int ligneListe, int menuListe)
+    bool jusquAuNiveau(int ligneListe, int menuListe, int niveau = 1)
     {
-        if (!(jusquALaListe(ligneListe, menuListe) && choisir(1)))
+        if (!(jusquALaListe(ligneListe, menuListe) && choisir(niveau)))
             return false;
         if (menuListe == IdMenu::CHOIX_MULTI && !(menu(IdMenu::OPTIONS_MULTI) && choisir(1)))
             return false;
@@ -177,6 +187,15 @@ public:
         if (!fini)
             echec += " at (" + std::to_string(position.left) + ", " + std::to_string(position.top) + ")";
         return fini;
+    }
+
+    sf::Image imageFenetre() const
+    {
+        sf::Texture t;
+        if (!jeu->fenetre || !t.create(jeu->fenetre->getSize().x, jeu->fenetre->getSize().y))
+            return {};
+        t.update(*jeu->fenetre);
+        return t.copyToImage();
     }
 
     std::string echec;
@@ -256,7 +275,18 @@ TEST(Partie, UneDefaiteOuvreLeMenuDEchec)
     }, 300)) << p.echec;
 }
 
-// Chrono level 1 with a short chrono in the copy: one step, then the time runs out.
+// White pixels in a rectangle of the window: the HUD writes its texts in white.
+int pixelsBlancs(const sf::Image& image, sf::IntRect r)
+{
+    int n = 0;
+    for (int y = r.top; y < r.top + r.height; ++y)
+        for (int x = r.left; x < r.left + r.width; ++x)
+            n += image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) == sf::Color::White;
+    return n;
+}
+
+// Chrono level 1 with a short chrono in the copy: one step, the HUD (the player's name top
+// right of the chrono panel) still there 50 frames later, then the time runs out.
 TEST(Partie, LeChronoEcouleOuvreLeMenu21)
 {
     Partie p;
@@ -264,19 +294,61 @@ TEST(Partie, LeChronoEcouleOuvreLeMenu21)
     ASSERT_TRUE(p.demarrer());
     ASSERT_TRUE(p.jusquAuNiveau(4, IdMenu::CHOIX_CHRONO)) << p.echec;
     p.appuyer(sf::Keyboard::Right);
+    p.etape("50 frames", [] { return false; }, 50);
+    EXPECT_GT(pixelsBlancs(p.imageFenetre(), {500, 10, 120, 30}), 20) << "the HUD's player name is drawn";
     ASSERT_TRUE(p.menu(IdMenu::ECHEC, 600)) << p.echec;
 }
 
-// Two players: both sides' clones in the arena, and 300 frames of play.
-TEST(Partie, DeuxJoueursDansLArene)
+// Differing pixels between two frames of the same size, as a fraction of them.
+double ecartImages(const sf::Image& a, const sf::Image& b)
 {
-    Partie p;
-    ASSERT_TRUE(p.demarrer());
-    ASSERT_TRUE(p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI)) << p.echec;
-    const int clones = p.jeu->pOptionsMulti->nbClones[0];
-    EXPECT_EQ(p.jeu->pdecor->persos.size(), static_cast<size_t>(2 * clones)) << clones << " clones a side";
-    ASSERT_TRUE(p.etape("300 frames", [&, debut = p.images] { return p.images - debut >= 300; }, 400)) << p.echec;
-    EXPECT_EQ(p.jeu->mode, 1);
+    const sf::Vector2u t = a.getSize();
+    if (t != b.getSize() || t.x == 0 || t.y == 0)
+        return 1;
+    long n = 0;
+    for (unsigned y = 0; y < t.y; ++y)
+        for (unsigned x = 0; x < t.x; ++x)
+            n += a.getPixel(x, y) != b.getPixel(x, y);
+    return static_cast<double>(n) / (t.x * t.y);
+}
+
+// Two players, each arena at the keyboard: the hero walks as soon as the round starts when
+// the direction was held through "3, 2, 1"; then, with no key held and the view at rest,
+// eight frames in a row differ by under 5 % of their pixels and player 1's hero is in view.
+TEST(Partie, DeuxJoueursDansLesArenes)
+{
+    for (int arene : {1, 2}) {
+        Partie p;
+        ASSERT_TRUE(p.demarrer());
+        ASSERT_TRUE(p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene)) << p.echec;
+        CSFMLJeu& j = *p.jeu;
+        const int clones = j.pOptionsMulti->nbClones[0];
+        EXPECT_EQ(j.pdecor->persos.size(), static_cast<size_t>(2 * clones)) << clones << " clones a side";
+        CPerso* heros = j.pPerso;
+        const bool versLaDroite = heros->sprite->x < static_cast<float>(j.pdecor->tailleJeuX / 2);
+        const sf::Keyboard::Key sens = versLaDroite ? sf::Keyboard::Right : sf::Keyboard::Left;
+        p.tenir(sens, true);
+        ASSERT_TRUE(p.etape("go", [&] { return j.pHUD->compteurDepart < 0; }, 200)) << p.echec;
+        const float auDepart = heros->sprite->x;
+        p.etape("walk", [] { return false; }, 10);
+        EXPECT_GT(std::abs(heros->sprite->x - auDepart), 20) << "arena " << arene << ": held through the countdown";
+        p.tenir(sens, false);
+        // The view eases towards the side the group faces, a pixel a frame: it comes to rest.
+        float x = -1;
+        EXPECT_TRUE(p.etape("the view rests", [&] { return std::exchange(x, j.pvue->x) == j.pvue->x; }, 2000))
+            << "arena " << arene << ": " << p.echec;
+        sf::Image avant = p.imageFenetre();
+        for (int i = 0; i < 8; ++i) {
+            p.image();
+            const sf::Image apres = p.imageFenetre();
+            EXPECT_LT(ecartImages(avant, apres), 0.05) << "arena " << arene << ", frame " << i;
+            avant = apres;
+        }
+        const CVue& vue = *j.pvue;
+        EXPECT_TRUE(heros->sprite->x > vue.x && heros->sprite->x < vue.x + vue.largeur * vue.zoom)
+            << "arena " << arene << ": hero at " << heros->sprite->x << ", view from " << vue.x;
+        p.capturer(p.ancien / ("arene" + std::to_string(arene) + ".png"));
+    }
 }
 
 
