@@ -12,7 +12,8 @@ using K = sf::Keyboard;
 namespace {
 
 // One input of a frame: "V" validate, "R" back (with "+haut", "+bas", "+gauche" or
-// "+droite" for a key held with it), "Bn" the release of pad button n, "B3+B2" both.
+// "+droite" for a key held with it), "Bn" the release of pad button n, "B3+B2" both, "X"
+// and "Y" those keys.
 void entree(BancMenus& b, const std::string& e)
 {
     const std::map<std::string, K::Key> tenues = {{"haut", K::Up}, {"bas", K::Down}, {"gauche", K::Left}, {"droite", K::Right}};
@@ -20,6 +21,11 @@ void entree(BancMenus& b, const std::string& e)
                                                  {"B7", MANETTE_START}, {"B3+B2", MANETTE_X | MANETTE_Y}};
     if (pad.count(e)) {
         boutons(b, pad.at(e));
+        return;
+    }
+    if (e == "X" || e == "Y") {  // the keys of the pad's X and Y
+        const K::Key k = e == "X" ? K::X : K::Y;
+        b.image({{SourceScriptee::toucheAppuyee(k), {k}}});
         return;
     }
     const K::Key touche = e[0] == 'V' ? K::Return : K::Escape;
@@ -193,7 +199,7 @@ TEST(ActionsMenus, Joueurs)
     for (const auto& e : effacements) {
         ouvrir30({"a", "b", "c", "d"}, e.actif);
         m.ligneActive = m.premiereLigneJoueur + e.efface;
-        entree(b, "B2");
+        entree(b, e.efface == 2 ? "X" : "B2");
         const size_t reste = e.efface == 0 ? 4u : 3u;
         EXPECT_EQ(m.joueurs.size(), reste) << "erase " << e.efface;
         EXPECT_EQ(m.joueurActif, e.actifApres) << "erase " << e.efface << " with " << e.actif << " active";
@@ -308,8 +314,8 @@ TEST(ActionsMenus, FinsDeMancheEtKillcam)
     EXPECT_EQ(jeu.pdecorJeu->appels.calqueDemarre, 6);
     jeu.mode = 0;
     m.ouvrirMenu(430);
-    entree(b, "B2");
-    EXPECT_TRUE(m.bRevoirKillcam) << "B2 replays";
+    entree(b, "X");
+    EXPECT_TRUE(m.bRevoirKillcam) << "the key X replays as B2 does";
     jeu.optionKillcam = 0;
     m.ouvrirMenu(410);
     entree(b, "B2");
@@ -322,8 +328,8 @@ TEST(ActionsMenus, FinsDeMancheEtKillcam)
     entree(b, "R");
     EXPECT_TRUE(jeu.bAnimerIconesJoueurs) << "back toggles the icons' animation";
     jeu.manchesGagnees[0] = 2;
-    entree(b, "B3");
-    EXPECT_TRUE(jeu.mode == 1 && jeu.manchesGagnees[0] == 0) << "420 B3: a new game";
+    entree(b, "Y");
+    EXPECT_TRUE(jeu.mode == 1 && jeu.manchesGagnees[0] == 0) << "420, the key Y as B3: a new game";
 }
 
 TEST(ActionsMenus, InventaireEtSalon)

@@ -235,18 +235,22 @@ TEST(DessinMenus, FinsDeMancheEtIcones)
         int menu, gagnant;
         const char* langue;
         const wchar_t* titre;
-    } cas[] = {{420, 0, "fr_", L"Partie gagnée par Rorezu !"}, {410, 0, "en_", L"Round win by Rorezu !"},
-               {430, -1, "fr_", L"Tout le monde est mort !"}};
+        const char* indice;       // a hint line of the file, UTF-8
+        const wchar_t* auClavier;  // as a keyboard player reads it
+    } cas[] = {{420, 0, "fr_", L"Partie gagnée par Rorezu !", "~Y : nouvelle partie", L"[Y] : nouvelle partie"},
+               {410, 0, "en_", L"Round win by Rorezu !", "~X: watch the end again", L"[X]: watch the end again"},
+               {430, -1, "fr_", L"Tout le monde est mort !", "~A ou Entrée ~B", L"[A] ou Entrée [B]"}};
     for (const auto& c : cas) {
         t.m().langue = c.langue;
         t.m().gagnant = c.gagnant;
         // The last line (the replay's) is hidden without the killcam.
         ecrireTexte(std::string("menus/") + c.langue + IdMenu::fichier(c.menu),
-                    "FOND=./f.png;100;50;0;0\nLIGNE=0;0;1;;\nLIGNE=0;0;1;;\n");
+                    std::string("FOND=./f.png;100;50;0;0\nLIGNE=0;0;1;;") + c.indice + ";0;18;9;9;9\nLIGNE=0;0;1;;\n");
         t.m().ouvrirMenu(c.menu);
         t.m().bPortesFermees = false;
         const sf::Image i = t.dessiner();
         EXPECT_TRUE(t.texte(c.titre)) << c.menu << " " << c.langue;
+        EXPECT_TRUE(t.texte(c.auClavier)) << c.menu << " " << c.langue << ": the hint names the keys";
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(i.getPixel(382 + 34 * k, 138), JAUNE) << "more rounds won than MANCHES: full stars only";
         EXPECT_EQ(i.getPixel(382 + 34 * 2, 166), GRIS) << "player 2: three empty places";

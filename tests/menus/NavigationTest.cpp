@@ -96,9 +96,10 @@ TEST(NavigationMenus, LignesBoutsGrillesEtMemoires)
 {
     BancMenus b;
     CJeuMenus& m = b.menus();
+    // A tap: pressed and released between two frames, never seen held.
     auto presser = [&](sf::Keyboard::Key k) {
-        b.image({appui(k)});
-        b.image({relache(k)});
+        b.image({appui(k), relache(k)});
+        b.image();
         return m.ligneActive;
     };
     b.ouvrir("m.mnu", "LIGNE=0;0;1;;\nLIGNE=0;0;0;;\nLIGNE=0;0;1;;\nLIGNE=0;0;1;;\nLIGNE=0;0;0;;\n");
