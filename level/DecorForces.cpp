@@ -1,6 +1,7 @@
 // What the decor's behaviours ask of the characters: who weighs on a seesaw, whom a force
-// zone pushes, and who has fallen out of the level. The foundation reaches these through g_services (chargesSurSprite,
-// appliquerForce), which the game points at its active world.
+// zone pushes, and who has fallen out of the level. The foundation reaches the first two
+// through g_services (chargesSurSprite, appliquerForce), which the game points at its
+// active world.
 #include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"

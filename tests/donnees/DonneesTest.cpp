@@ -1,6 +1,12 @@
-// The shipped data set: every rule of the checker over data/, and the behaviours the levels
-// must show between them.
+// The shipped data set: every rule of the checker over data/, the behaviours the levels
+// must show between them, and no way out of a level but death.
 #include "donnees/Verificateur.h"
+#include "support/PiloteJeu.h"
+
+#include "characters/EtatsPerso.h"
+#include "characters/Perso.h"
+#include "level/Decor.h"
+#include "menus/JeuMenus.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +54,46 @@ TEST(Donnees, LesNiveauxMontrentChaqueComportement)
     for (const char* effet : {"pluie", "neige", "lucioles", "brouillard", "nuages", "etoiles", "nuagepoussiere", "orage"})
         meteo += nombre(effet) > 0;
     EXPECT_GE(meteo, 4) << "weather effects used by the levels";
+}
+
+// Every shipped level, its hero dropped near each edge walking out and below the bottom,
+// frames of commands without drawing: a wall stops him within the level, or he dies.
+TEST(Donnees, AucunNiveauNeSeQuitteSansMourir)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.mode = 1;
+    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
+        if (e.path().extension() != ".niv")
+            continue;
+        const std::string niveau = "./" + e.path().string();
+        j.pdecor = j.pdecorJeu;
+        j.pdecor->chargerNiveau(niveau, 1);
+        if (j.typeJeu == 2) {  // the players' teams come with the round
+            j.pMenus->strFichierNiveau = j.pMenus->strNiveauCharge = niveau;
+            j.pMenus->lancerPartieMulti(true, false, false, false, false, false);
+        }
+        CPerso* heros = j.pdecor->persos.empty() ? nullptr : j.pPerso;
+        if (!heros || !heros->sprite)
+            continue;  // the menus' backdrop, the editor's empty level
+        const float l = static_cast<float>(j.pdecor->tailleJeuX), h = static_cast<float>(j.pdecor->tailleJeuY);
+        struct Cas { float x, y; bool droite; } cas[] = {
+            {40, h / 4, false}, {40, h / 2, false}, {l - 40, h / 4, true}, {l - 40, h / 2, true}, {l / 2, h + 20, true}};
+        for (const Cas& c : cas) {
+            j.pdecor->ranimerPerso(heros, heros->armeCourante);
+            heros->sprite->x = c.x;
+            heros->sprite->y = c.y;
+            heros->setEtat(EtatPerso::CHUTE);
+            CommandesJoueur marche{};
+            (c.droite ? marche.bDroite : marche.bGauche) = true;
+            for (int i = 0; i < 300 && heros->vie > 0; ++i) {
+                heros->appliquerCommandes(marche);
+                j.pdecor->tuerPersosTombes();
+            }
+            const float x = heros->sprite->x, y = heros->sprite->y;
+            EXPECT_TRUE(heros->vie <= 0 || (x >= 0 && x <= l && y <= h))
+                << niveau << ": from (" << c.x << ", " << c.y << ") the hero is out at (" << x << ", " << y << ")";
+        }
+    }
 }

@@ -299,33 +299,6 @@ TEST(Partie, LeChronoEcouleOuvreLeMenu21)
     ASSERT_TRUE(p.menu(IdMenu::ECHEC, 600)) << p.echec;
 }
 
-// Chrono level 2 (unlocked in the copy): walking against either edge of the level stops the
-// hero there; a hero who drops between two rooftops falls out of the level and dies, and the
-// run is lost.
-TEST(Partie, LesBordsDuChrono2ArretentOuTuent)
-{
-    Partie p;
-    ecrireTexte(p.dossier / "niveaux/scores.scr", "SCORE=1;999;---;0;0\nSCORE=1;999;---;0;0\n");
-    ASSERT_TRUE(p.demarrer());
-    ASSERT_TRUE(p.jusquAuNiveau(4, IdMenu::CHOIX_CHRONO, 2)) << p.echec;
-    CSFMLJeu& j = *p.jeu;
-    CPerso* heros = j.pPerso;
-    const float largeur = static_cast<float>(j.pdecor->tailleJeuX);
-    for (auto [x, sens] : {std::pair{40.0f, sf::Keyboard::Left}, std::pair{largeur - 60, sf::Keyboard::Right}}) {
-        heros->sprite->x = x;
-        heros->sprite->y = 650;
-        p.tenir(sens, true);
-        p.etape("walk", [] { return false; }, 60);
-        p.tenir(sens, false);
-        EXPECT_TRUE(heros->sprite->x >= 0 && heros->sprite->x <= largeur && heros->sprite->y < 1000)
-            << "stopped at the edge, at (" << heros->sprite->x << ", " << heros->sprite->y << ")";
-    }
-    heros->sprite->x = 820;  // between the first rooftops (0 to 768) and the next (880)
-    heros->sprite->y = 600;
-    EXPECT_TRUE(p.menu(IdMenu::ECHEC, 300)) << "a fall out of the level loses the run: " << p.echec;
-    EXPECT_LE(heros->vie, 0);
-}
-
 // Differing pixels between two frames of the same size, as a fraction of them.
 double ecartImages(const sf::Image& a, const sf::Image& b)
 {
