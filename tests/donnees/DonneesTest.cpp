@@ -5,6 +5,7 @@
 
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "menus/JeuMenus.h"
 
@@ -54,6 +55,37 @@ TEST(Donnees, LesNiveauxMontrentChaqueComportement)
     for (const char* effet : {"pluie", "neige", "lucioles", "brouillard", "nuages", "etoiles", "nuagepoussiere", "orage"})
         meteo += nombre(effet) > 0;
     EXPECT_GE(meteo, 4) << "weather effects used by the levels";
+}
+
+// A hero dropped anywhere over the cave's spikes, and ending among them (not on the walls
+// around), is hurt: no spot of the bed or of the walls' feet is safe.
+TEST(Donnees, NulNeSeTientIndemneDansLesPiques)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.mode = 1;
+    j.pdecor = j.pdecorJeu;
+    j.pdecor->chargerNiveau("./niveaux/aventure02/niveau.niv", 2);
+    CPerso& heros = *j.pPerso;
+    int essais = 0;
+    for (CSPRITE* pics : j.pdecor->pPlans[2]->sprites) {
+        if (pics->getIdDEC() != "GROTTE_PICS")
+            continue;
+        const sf::FloatRect boite = pics->getBoite();
+        for (float x = boite.left - 8; x < boite.left + boite.width + 8; ++x) {
+            j.pdecor->ranimerPerso(&heros, heros.armeCourante);
+            heros.sprite->x = x;
+            heros.sprite->y = boite.top - 100;
+            heros.setEtat(EtatPerso::CHUTE);
+            for (int i = 0; i < 40; ++i)
+                heros.appliquerCommandes(CommandesJoueur{});
+            if (heros.sprite->y > boite.top && ++essais)
+                EXPECT_LT(heros.vie, heros.vieMax) << "unhurt among the spikes at (" << heros.sprite->x << ", "
+                                                   << heros.sprite->y << ")";
+        }
+    }
+    EXPECT_GT(essais, 400) << "most drops end among the spikes, some on the moving platforms";
 }
 
 // Every shipped level, its hero dropped near each edge walking out and below the bottom,

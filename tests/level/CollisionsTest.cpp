@@ -117,11 +117,13 @@ TEST_F(Collisions, DegatsDuDecor)
     EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES") << "red 5 pixels above the point hurts";
     EXPECT_EQ(p->dernierAttaquant, p) << "the character is its own last hitter";
     EXPECT_GE(p->compteurTouche, 0) << "the hit starts the recovery timer";
-    // Each hit below comes once the recovery is over.
+    // Still standing in red once the hit timer has run down: hurt again.
     p->derniereArme.clear();
-    p->compteurTouche = -1;
+    for (int i = 0; i < 100 && p->compteurTouche >= 0; ++i)
+        p->majTouche();
     EXPECT_EQ(tester(p, R.x, R.y), nullptr) << "red hurts but never blocks";
-    EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES");
+    EXPECT_EQ(p->derniereArme, "DECOR_DOMMAGES") << "hurt again after the recovery";
+    // Each hit below comes once the recovery is over.
 
     p->derniereArme = "FANTOME";
     p->dernierAttaquant = nullptr;
