@@ -15,10 +15,12 @@ struct CommandesJoueur {
     bool bRelHaut, bRelBas, bRelLS, bRelRS;
     // 21-24
     bool bRelLB, bRelRB, bRelBack, bRelStart;
-    // 25-47: keyboard and derived commands
+    // 25-47: keyboard and derived commands. bEntree: player 1 pressed Return in play; the
+    // key's event marks the record in use, and the next record, built in the same frame,
+    // takes it as the pad's B pressed and released.
     bool bGauche, bDroite, bHautClavier, bBasClavier, bSaut, bAccroupi, bTir, bCorpsACorps,
         bAction, bDash, bArmeSuivante, bArmePrecedente, bPause, bTirMaintenu, bSautMaintenu,
-        bReserve40, bReserve41, bReserve42, bReserve43, bReserve44, bReserve45, bReserve46,
+        bEntree, bReserve41, bReserve42, bReserve43, bReserve44, bReserve45, bReserve46,
         bReserve47;
     // 48
     bool bSuperPouvoir;

@@ -185,6 +185,9 @@ public:
     virtual void menuPause() {}
     virtual void ajouterPersoMort(CPerso* perso) {}
     virtual void placerTexte(const std::wstring& texte, float x, float y, sf::Text* pTexte) {}
+    // What a keyboard player reads for the pad's B in play, whose work the key Return does;
+    // empty while a pad is in use, whose button picture then shows.
+    virtual std::wstring toucheBClavier() const { return {}; }
     virtual void dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte) {}
     virtual void dessinerIconesJoueurs(sf::RenderWindow& cible) {}
     // The game's font and its shared text object; null without a game.

@@ -421,6 +421,13 @@ void CSFMLJeu::placerTexte(const std::wstring& chaine, float x, float y, sf::Tex
     dessinerTexteIcone(*fenetre, pTexte);
 }
 
+std::wstring CSFMLJeu::toucheBClavier() const
+{
+    if (!pMenus || !pMenus->bClavierUtilise)
+        return {};
+    return pMenus->langue == "en_" ? L"[Return]" : L"[Entrée]";
+}
+
 // Each "~" in the text stands for a pad-button picture: two blanks leave room for it.
 void CSFMLJeu::dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte)
 {

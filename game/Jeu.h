@@ -95,6 +95,7 @@ public:
     void ajouterPersoMort(CPerso* perso) override;
     void chargerPersoIA(const std::string& per, bool ia);
     void placerTexte(const std::wstring& texte, float x, float y, sf::Text* pTexte) override;
+    std::wstring toucheBClavier() const override;
     void dessinerTexteIcone(sf::RenderWindow& cible, sf::Text* pTexte) override;
     void dessinerIconesJoueurs(sf::RenderWindow& cible) override;
     void afficherStatut(const std::wstring& texte) override;

@@ -133,6 +133,8 @@ void CSFMLJeu::molette(float delta)
 // the keys of play leave them as they are.
 void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
 {
+    if (touche == sf::Keyboard::Return)
+        commandes[0].bEntree = true;
     if (touche == sf::Keyboard::M && CSFMLJeuGlobal::bModeTest) {
         if (pHUD)
             pHUD->bInfosVisible = false;
@@ -232,6 +234,11 @@ void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
         if (bXInput)
             lireManette(joueur, nouvelle);
     }
+    // Player 1's Return is the pad's B in play: what waits on B (a script's message box, a
+    // bubble without end) takes it from the keyboard too. A press, not the key held, so that
+    // the Return that started the level closes nothing.
+    if (joueur == 0 && c.bEntree)
+        nouvelle.bB = nouvelle.bRelB = true;
     // No movement before "go" of a round.
     if (mode == 1 && typeJeu == 2 && pHUD && pHUD->compteurDepart >= 0)
         nouvelle = CommandesJoueur();

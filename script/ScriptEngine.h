@@ -350,9 +350,10 @@ public:
     sf::Texture textureBulle;
     std::map<std::string, std::unique_ptr<sf::Texture>> imagesParle;
     std::map<std::string, std::unique_ptr<CSPRITE_SIMPLE>> spritesParle;
-    // The three lines of the message being shown: one text each, so that a line that stays
-    // the same from frame to frame is not laid out again.
-    sf::Text textesLignes[3];
+    // The three lines of the message being shown, then its prompt as a keyboard player reads
+    // it: one text each, so that a line that stays the same from frame to frame is not laid
+    // out again.
+    sf::Text textesLignes[4];
     uint8_t octetMessages = 0;  // kept with the record; nothing reads it
     // Speech layout: box x, box y and the text's offset from the box.
     int nBulleX = 100, nBulleY = 500;
@@ -430,6 +431,7 @@ private:
     void pastille(CScript* s, bool CPerso::*garde, bool CPerso::*autre);
     void dessinerMessage(CScript* s, sf::RenderWindow& f);
     void dessinerBulle(CScript* s, sf::RenderWindow& f, int& decalage);
+    void dessinerInviteBulle(sf::RenderWindow& f, int decalage);
     void changerNiveau(const std::string& chemin, const std::string& dossier, int zone);
     bool bougerMembre(CSPRITE* sd, float dx, float dy, int direction);
     void ecraserPersos();

@@ -50,6 +50,17 @@ void dessinerInfo(sf::RenderWindow& f, const AffichageJeu& jeu, const std::strin
         dessinerTexture(f, *it->second, x, y);
 }
 
+// A keyboard player reads the key that does the pad's B: "~B" (its picture and letter)
+// becomes that key's name.
+std::wstring auClavier(std::wstring ligne, const std::wstring& touche)
+{
+    if (touche.empty())
+        return ligne;
+    for (std::size_t m = ligne.find(L"~B"); m != std::wstring::npos; m = ligne.find(L"~B", m + touche.size()))
+        ligne.replace(m, 2, touche);
+    return ligne;
+}
+
 // Draws in window pixels whatever view the frame left, and puts that view back.
 class VueFenetre {
 public:
@@ -205,23 +216,28 @@ void CScriptEngine::dessinerMessage(CScript* s, sf::RenderWindow& f)
         dessinerInfo(f, *faceJeu::affichage(), locuteur, ix, iy);
     }
     const float tx = static_cast<float>(s->nPosTexteX), ty = static_cast<float>(s->nPosTexteY);
-    for (int k = 1; k <= 3; ++k) {
-        const std::wstring ligne = getArgWString(s, k);
+    const std::wstring touche = jeu.toucheBClavier();
+    for (int k = 1; k <= 4; ++k) {
+        const std::wstring ligne = k < 4 ? auClavier(getArgWString(s, k), touche) : touche;
         if (ligne.empty())
             continue;
         sf::Text& texte = textesLignes[k - 1];
         texte.setStyle(static_cast<sf::Uint32>(s->nStyleTexte));
         texte.setCharacterSize(static_cast<unsigned>(std::clamp(s->nTailleTexte, 1, TAILLE_TEXTE_MAX)));
         texte.setFillColor(s->couleurTexte);
-        jeu.placerTexte(ligne, tx, ty + static_cast<float>(INTERLIGNE_MESSAGE * (k - 1)), &texte);
+        // The keyboard's prompt stands where the pad's pictures would.
+        const int y = k < 4 ? INTERLIGNE_MESSAGE * (k - 1) : DECALAGE_INVITE;
+        jeu.placerTexte(ligne, tx, ty + static_cast<float>(y), &texte);
     }
+    if (!touche.empty())
+        return;
     const float py = ty + DECALAGE_INVITE;
     dessinerInfo(f, *faceJeu::affichage(), "Tilde", tx, py);
     dessinerInfo(f, *faceJeu::affichage(), "B", tx + PAS_INVITE, py);
     dessinerInfo(f, *faceJeu::affichage(), "Tilde", tx + 2 * PAS_INVITE, py);
 }
 
-// Shows the box until the first player releases B.
+// Shows the box until the first player releases B (on the keyboard: presses Return).
 void CScriptEngine::cmdDRAWMSG(CScript* s)
 {
     marquerFait(s);
@@ -254,9 +270,10 @@ void CScriptEngine::dessinerBulle(CScript* s, sf::RenderWindow& f, int& decalage
     }
     dessinerTexture(f, textureBulle, static_cast<float>(X + 150), static_cast<float>(Y - 30), 1.0f, TEINTE_BULLE);
     const float x = static_cast<float>(T + X);
+    const std::wstring touche = jeu.toucheBClavier();
     decalage = 20;
     for (int k = 2; k <= 4; ++k) {
-        const std::wstring ligne = getArgWString(s, k);
+        const std::wstring ligne = auClavier(getArgWString(s, k), touche);
         if (ligne.empty())
             continue;
         sf::Text& texte = textesLignes[k - 2];
@@ -292,11 +309,8 @@ void CScriptEngine::cmdPARLE(CScript* s)
         dessinerBulle(s, *jeu->fenetre, decalage);
     const bool relacheB = jeu && faceJeu::partie()->commandes[0].bRelB;
     if (c->nCompteur == DUREE_SANS_FIN) {
-        if (jeu && jeu->fenetre) {
-            const VueFenetre vue(*jeu->fenetre);
-            dessinerInfo(*jeu->fenetre, *jeu, "B", static_cast<float>(nDecalageTexteBulle + nBulleX),
-                         static_cast<float>(nBulleY + decalage));
-        }
+        if (jeu && jeu->fenetre)
+            dessinerInviteBulle(*jeu->fenetre, decalage);
         if (relacheB)
             finir();
         return;
@@ -305,6 +319,23 @@ void CScriptEngine::cmdPARLE(CScript* s)
     c->nCompteur = c->nCompteur > INT_MIN + decompte ? c->nCompteur - decompte : INT_MIN;
     if (c->nCompteur <= 0 || relacheB)
         finir();
+}
+
+// Under the last line of a bubble without end: the pad's B, or the key a keyboard player
+// presses for it.
+void CScriptEngine::dessinerInviteBulle(sf::RenderWindow& f, int decalage)
+{
+    ServicesJeu& jeu = *faceJeu::services();
+    const VueFenetre vue(f);
+    const float x = static_cast<float>(nDecalageTexteBulle + nBulleX), y = static_cast<float>(nBulleY + decalage);
+    const std::wstring touche = jeu.toucheBClavier();
+    if (touche.empty())
+        return dessinerInfo(f, *faceJeu::affichage(), "B", x, y);
+    sf::Text& texte = textesLignes[3];
+    texte.setStyle(sf::Text::Regular);
+    texte.setCharacterSize(TAILLE_BULLE);
+    texte.setFillColor(COULEUR_BULLE);
+    jeu.placerTexte(touche, x, y, &texte);
 }
 
 // Moves on every script standing on a speech bubble, in either language.

@@ -292,6 +292,11 @@ TEST(Jeu, CommandesDesJoueursDepuisLaManette)
     EXPECT_TRUE(c.bRelA && c.bRelHaut && !c.bA && !c.bRelB);
     jeu.evenements(0, false, true);
     EXPECT_FALSE(c.bRelA);
+    jeu.touchesJeu(sf::Keyboard::Return);
+    jeu.evenements(0, false, true);
+    EXPECT_TRUE(c.bB && c.bRelB) << "player 1's Return in play: the pad's B pressed and released";
+    jeu.evenements(0, false, true);
+    EXPECT_FALSE(c.bRelB) << "once a press";
 
     // Before "go" of a round, nothing moves.
     CSFMLJeuHUD hud;

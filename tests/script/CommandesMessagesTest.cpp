@@ -3,6 +3,7 @@
 // NOPARLE in both languages, the look commands, and the resources read from "jeu.ini".
 #include "script/OutilsCommandes.h"
 
+#include "menus/JeuMenus.h"
 #include "support/Outils.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -197,6 +198,23 @@ TEST_F(CommandesMessages, ParleSansFinEtX)
     const sf::Image rien = capture();
     EXPECT_FALSE(s->bEnCours);
     EXPECT_TRUE(proche(rien.getPixel(640, 600), sf::Color::Black)) << "nothing drawn";
+}
+
+// A keyboard player (the menus' last input) reads the key Return where the pad's B shows.
+TEST_F(CommandesMessages, AuClavierLaToucheEntree)
+{
+    infos();
+    jeu->pMenus = new CJeuMenus();
+    lancer("DRAWMSG(;Une;;\"~B : fermer\")");
+    const sf::Image img = capture();
+    EXPECT_EQ(moteur->textesLignes[2].getString().toWideString(), L"[Entrée] : fermer") << "\"~B\" in a line";
+    EXPECT_EQ(moteur->textesLignes[3].getString().toWideString(), L"[Entrée]") << "the prompt";
+    EXPECT_TRUE(texteDans(img, 250, 115, 140) && !proche(img.getPixel(300, 125), sf::Color(255, 255, 0)))
+        << "the prompt's text in place of the pad's pictures";
+    jeu->pMenus->langue = "en_";
+    lancer("PARLE(;-1;Une;;)");
+    capture();
+    EXPECT_EQ(moteur->textesLignes[3].getString().toWideString(), L"[Return]") << "under a bubble without end, in English";
 }
 
 TEST_F(CommandesMessages, NoParleDansLesDeuxLangues)
