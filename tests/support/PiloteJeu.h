@@ -4,6 +4,7 @@
 // and a pilot that holds keys, sends key presses and steps the main loop one frame at a
 // time. The frame rate of the copy's "jeu.ini" can be chosen.
 #include "core/Globals.h"
+#include "core/Hasard.h"
 #include "game/Jeu.h"
 #include "game/SourceEntrees.h"
 #include "gui/CPLUX.h"
@@ -82,6 +83,7 @@ public:
     // The game made and initialised from the copy's "jeu.ini", its input taken by the pilot.
     bool demarrer()
     {
+        tuv::srand(1);  // as a new process starts: a game does not depend on the one before
         jeu = std::make_unique<CSFMLJeu>();
         CSFMLJeuGlobal::pmonjeu = jeu.get();
         if (jeu->init("jeu.ini") != 0)
