@@ -23,6 +23,20 @@ std::string dossierDonnees()
     return d ? d : "data";
 }
 
+// The hero alive again and dropped at (x, y), then frames of that command without drawing;
+// a fall below the level's bottom kills as in the game's frame.
+void lacher(CSFMLJeu& j, CPerso& heros, float x, float y, const CommandesJoueur& commande, int images)
+{
+    j.pdecor->ranimerPerso(&heros, heros.armeCourante);
+    heros.sprite->x = x;
+    heros.sprite->y = y;
+    heros.setEtat(EtatPerso::CHUTE);
+    for (int i = 0; i < images && heros.vie > 0; ++i) {
+        heros.appliquerCommandes(commande);
+        j.pdecor->tuerPersosTombes();
+    }
+}
+
 } // namespace
 
 TEST(Donnees, LeDossierSuitSesFormats)
@@ -57,45 +71,17 @@ TEST(Donnees, LesNiveauxMontrentChaqueComportement)
     EXPECT_GE(meteo, 4) << "weather effects used by the levels";
 }
 
-// A hero dropped anywhere over the cave's spikes, and ending among them (not on the walls
-// around), is hurt: no spot of the bed or of the walls' feet is safe.
-TEST(Donnees, NulNeSeTientIndemneDansLesPiques)
+// Every shipped level, frames of its hero's commands without drawing: dropped near each edge
+// walking out, or below the bottom, he is stopped by a wall within the level or dies; dropped
+// anywhere over a hurting decor (the cave's spikes) and ending among it, not on the walls
+// around, he is hurt.
+TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
 {
     PiloteJeu p;
     ASSERT_TRUE(p.demarrer());
     CSFMLJeu& j = *p.jeu;
     j.mode = 1;
-    j.pdecor = j.pdecorJeu;
-    j.pdecor->chargerNiveau("./niveaux/aventure02/niveau.niv", 2);
-    CPerso& heros = *j.pPerso;
-    int essais = 0;
-    for (CSPRITE* pics : j.pdecor->pPlans[2]->sprites) {
-        if (pics->getIdDEC() != "GROTTE_PICS")
-            continue;
-        const sf::FloatRect boite = pics->getBoite();
-        for (float x = boite.left - 8; x < boite.left + boite.width + 8; ++x) {
-            j.pdecor->ranimerPerso(&heros, heros.armeCourante);
-            heros.sprite->x = x;
-            heros.sprite->y = boite.top - 100;
-            heros.setEtat(EtatPerso::CHUTE);
-            for (int i = 0; i < 40; ++i)
-                heros.appliquerCommandes(CommandesJoueur{});
-            if (heros.sprite->y > boite.top && ++essais)
-                EXPECT_LT(heros.vie, heros.vieMax) << "unhurt among the spikes at (" << heros.sprite->x << ", "
-                                                   << heros.sprite->y << ")";
-        }
-    }
-    EXPECT_GT(essais, 400) << "most drops end among the spikes, some on the moving platforms";
-}
-
-// Every shipped level, its hero dropped near each edge walking out and below the bottom,
-// frames of commands without drawing: a wall stops him within the level, or he dies.
-TEST(Donnees, AucunNiveauNeSeQuitteSansMourir)
-{
-    PiloteJeu p;
-    ASSERT_TRUE(p.demarrer());
-    CSFMLJeu& j = *p.jeu;
-    j.mode = 1;
+    int parmiLesPiques = 0;
     for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
         if (e.path().extension() != ".niv")
             continue;
@@ -108,24 +94,27 @@ TEST(Donnees, AucunNiveauNeSeQuitteSansMourir)
         }
         CPerso* heros = j.pdecor->persos.empty() ? nullptr : j.pPerso;
         if (!heros || !heros->sprite)
-            continue;  // the menus' backdrop, the editor's empty level
+            continue;  // the menus' backdrop
         const float l = static_cast<float>(j.pdecor->tailleJeuX), h = static_cast<float>(j.pdecor->tailleJeuY);
         struct Cas { float x, y; bool droite; } cas[] = {
             {40, h / 4, false}, {40, h / 2, false}, {l - 40, h / 4, true}, {l - 40, h / 2, true}, {l / 2, h + 20, true}};
         for (const Cas& c : cas) {
-            j.pdecor->ranimerPerso(heros, heros->armeCourante);
-            heros->sprite->x = c.x;
-            heros->sprite->y = c.y;
-            heros->setEtat(EtatPerso::CHUTE);
             CommandesJoueur marche{};
             (c.droite ? marche.bDroite : marche.bGauche) = true;
-            for (int i = 0; i < 300 && heros->vie > 0; ++i) {
-                heros->appliquerCommandes(marche);
-                j.pdecor->tuerPersosTombes();
-            }
+            lacher(j, *heros, c.x, c.y, marche, 300);
             const float x = heros->sprite->x, y = heros->sprite->y;
             EXPECT_TRUE(heros->vie <= 0 || (x >= 0 && x <= l && y <= h))
                 << niveau << ": from (" << c.x << ", " << c.y << ") the hero is out at (" << x << ", " << y << ")";
         }
+        for (CSPRITE* sd : j.pdecor->pPlans[2]->sprites) {
+            const sf::FloatRect boite = sd->getBoite();
+            for (float x = boite.left - 8; sd->collision == 4 && x < boite.left + boite.width + 8; ++x) {
+                lacher(j, *heros, x, boite.top - 100, CommandesJoueur{}, 40);
+                if (heros->sprite->y > boite.top && ++parmiLesPiques)
+                    EXPECT_LT(heros->vie, heros->vieMax) << niveau << ": unhurt among the spikes at ("
+                                                         << heros->sprite->x << ", " << heros->sprite->y << ")";
+            }
+        }
     }
+    EXPECT_GT(parmiLesPiques, 400) << "drops that ended among the spikes (some end on moving platforms)";
 }
