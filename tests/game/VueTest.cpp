@@ -155,18 +155,6 @@ TEST_P(VueTest, Mode4FramesTheGroupAndWalksStraysBack)
     EXPECT_FLOAT_EQ(vue.x, 300);  // clamped to the zone
 }
 
-// A group too wide for the view keeps player 1's hero in it, whatever side the lead favours.
-TEST_F(VueTest, Mode4KeepsTheHeroInView)
-{
-    vue.vuemode = 4;
-    decor.zone[2] = 3000;
-    placer(2900, 500);
-    ajouterPerso(100, 500, 1);
-    ajouterPerso(150, 500, 1);
-    maj();
-    EXPECT_FLOAT_EQ(vue.x, 2900 + 100 - 1280) << "the hero 100 pixels inside the right edge";
-}
-
 // "ZONE=0;..." says the level has no characters' zone: the view keeps to the level, and
 // a zone narrower than the view holds its left edge instead of flipping between its ends.
 TEST_F(VueTest, Mode4ZoneUnusedOrNarrowHoldsStill)

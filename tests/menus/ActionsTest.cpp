@@ -23,12 +23,7 @@ void entree(BancMenus& b, const std::string& e)
         boutons(b, pad.at(e));
         return;
     }
-    if (e == "X" || e == "Y") {  // the keys of the pad's X and Y
-        const K::Key k = e == "X" ? K::X : K::Y;
-        b.image({{SourceScriptee::toucheAppuyee(k), {k}}});
-        return;
-    }
-    const K::Key touche = e[0] == 'V' ? K::Return : K::Escape;
+    const K::Key touche = e == "X" ? K::X : e == "Y" ? K::Y : e[0] == 'V' ? K::Return : K::Escape;
     Touches apres = {touche};
     if (e.size() > 2)
         apres.insert(tenues.at(e.substr(2)));

@@ -137,15 +137,16 @@ public:
         source->file.push_back(e);
     }
 
-    // The window's last frame as a PNG.
-    bool capturer(const std::string& chemin) const
+    // The window's last frame (empty without a window), or that frame as a PNG.
+    sf::Image imageFenetre() const
     {
         sf::Texture t;
         if (!jeu->fenetre || !t.create(jeu->fenetre->getSize().x, jeu->fenetre->getSize().y))
-            return false;
+            return {};
         t.update(*jeu->fenetre);
-        return t.copyToImage().saveToFile(chemin);
+        return t.copyToImage();
     }
+    bool capturer(const std::string& chemin) const { return imageFenetre().saveToFile(chemin); }
 
     // The titles and texts of the message boxes open; empty when none is.
     static std::string boitesOuvertes()
