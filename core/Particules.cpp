@@ -56,12 +56,6 @@ const sf::Texture& texteDisque()
     return disque;
 }
 
-std::string sansPointVirgule(std::string s)
-{
-    std::replace(s.begin(), s.end(), ';', ',');
-    return s;
-}
-
 } // namespace
 
 CParticules::CParticules() : sommets(sf::Triangles) {}
@@ -350,28 +344,42 @@ void CParticules::dessiner(sf::RenderTarget& cible, float dx, float dy)
 
 std::string CParticules::texte49() const
 {
-    using tuv::ftos;
-    using tuv::itos;
-    auto b = [](bool v) { return std::string(v ? "1" : "0"); };
-    const std::string valeurs[] = {
-        ftos(velX), ftos(velY), itos(largeurEmetteur), itos(hauteurEmetteur), ftos(forcesX), ftos(forcesY),
-        itos(nbParticules), itos(dureeVie), itos(aleaDureeVie), itos(forme), ftos(tailleParticule),
-        itos(couleur.r), itos(couleur.g), itos(couleur.b), itos(couleur.a), itos(amplitudeDegradeCouleur),
-        sansPointVirgule(strCheminTexture), itos(nbCycles), ftos(angle1), ftos(angle2), b(bAngleAlea),
-        ftos(acceleration), b(bAlphaDec), itos(alphaAgeDec), itos(alphaValDec), b(bEmetteurVisible),
-        b(bRotDirection), ftos(variationRotation), b(bVariationTaille), ftos(variationTaille),
-        ftos(borneVariationTaille), b(bTailleAlea), ftos(tailleMin), ftos(tailleMax), itos(modeCollision),
-        itos(initLargeur), itos(initHauteur), b(bPauseEmission), itos(decPosX), itos(decPosY),
-        b(bForcesExterieures), b(bNoCalcCollision), b(bNoDrawPause), b(bNoCalcPause), ftos(aleaVitX),
-        ftos(aleaVitY), ftos(aleaForceX), ftos(aleaForceY), ftos(aleaAccel)};
-    static_assert(sizeof(valeurs) / sizeof(valeurs[0]) == 49, "a particle line has 49 values");
     std::string s;
-    for (const auto& v : valeurs) {
-        if (!s.empty())
-            s += ";";
-        s += v;
-    }
+    ajouterTexte49(s);
     return s;
+}
+
+// Appended value by value: a level holds thousands of emitters, and no value is ever empty,
+// so every one but the first follows a ";".
+void CParticules::ajouterTexte49(std::string& s) const
+{
+    int n = 0;
+    auto f = [&s, &n](float v) {
+        if (n++ > 0)
+            s += ';';
+        tuv::ajouterReel(s, v);
+    };
+    auto i = [&s, &n](int v) {
+        if (n++ > 0)
+            s += ';';
+        tuv::ajouterEntier(s, v);
+    };
+    auto b = [&i](bool v) { i(v ? 1 : 0); };
+    f(velX), f(velY), i(largeurEmetteur), i(hauteurEmetteur), f(forcesX), f(forcesY);
+    i(nbParticules), i(dureeVie), i(aleaDureeVie), i(forme), f(tailleParticule);
+    i(couleur.r), i(couleur.g), i(couleur.b), i(couleur.a), i(amplitudeDegradeCouleur);
+    s += ';';
+    ++n;
+    const size_t debut = s.size();
+    s += strCheminTexture;
+    std::replace(s.begin() + static_cast<std::ptrdiff_t>(debut), s.end(), ';', ',');
+    i(nbCycles), f(angle1), f(angle2), b(bAngleAlea);
+    f(acceleration), b(bAlphaDec), i(alphaAgeDec), i(alphaValDec), b(bEmetteurVisible);
+    b(bRotDirection), f(variationRotation), b(bVariationTaille), f(variationTaille);
+    f(borneVariationTaille), b(bTailleAlea), f(tailleMin), f(tailleMax), i(modeCollision);
+    i(initLargeur), i(initHauteur), b(bPauseEmission), i(decPosX), i(decPosY);
+    b(bForcesExterieures), b(bNoCalcCollision), b(bNoDrawPause), b(bNoCalcPause), f(aleaVitX);
+    f(aleaVitY), f(aleaForceX), f(aleaForceY), f(aleaAccel);
 }
 
 void CParticules::lire49(CTUVFile& f)

@@ -47,6 +47,8 @@ public:
 
     // The 49 values of a particle line, in file order, without a trailing ";".
     std::string texte49() const;
+    // The same text added at the end of s.
+    void ajouterTexte49(std::string& s) const;
     // Reads the 49 values from the current line; out-of-range values are clamped.
     void lire49(CTUVFile& f);
     // Brings every setting back into a range the emitter can run with (files may hold anything).

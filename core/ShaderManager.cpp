@@ -259,29 +259,38 @@ void lireUniformsSD(Jetons& j, CSPRITE::Uniforms& m)
     }
 }
 
-std::string texteUniformsSD(const std::string& nomShader, const CSPRITE::Uniforms& m)
+void ajouterUniformsSD(std::string& s, const std::string& nomShader, const CSPRITE::Uniforms& m)
 {
-    using tuv::ftos;
-    std::string s = nomShader + ";" + tuv::itos(nomShader.empty() ? 0 : int(m.size()));
+    auto reel = [&s](float v) {
+        s += ';';
+        tuv::ajouterReel(s, v);
+    };
+    s += nomShader;
+    s += ';';
+    tuv::ajouterEntier(s, nomShader.empty() ? 0 : int(m.size()));
     if (nomShader.empty())
-        return s;
+        return;
     for (const auto& [nom, u] : m) {
-        s += ";" + nom + ";" + u.strType;
-        if (u.strType == "float")
-            s += ";" + ftos(u.fValeur);
-        else if (u.strType == "int")
-            s += ";" + tuv::itos(u.iValeur);
-        else if (u.strType == "vec2")
-            s += ";" + ftos(u.fVec2X) + ";" + ftos(u.fVec2Y);
-        else if (u.strType == "vec3")
-            s += ";" + ftos(u.fVec3X) + ";" + ftos(u.fVec3Y) + ";" + ftos(u.fVec3Z);
-        else if (u.strType == "vec4")
-            s += ";" + ftos(u.fVec4X) + ";" + ftos(u.fVec4Y) + ";" + ftos(u.fVec4Z) + ";" + ftos(u.fValeur);
-        else
+        s += ';';
+        s += nom;
+        s += ';';
+        s += u.strType;
+        if (u.strType == "float") {
+            reel(u.fValeur);
+        } else if (u.strType == "int") {
+            s += ';';
+            tuv::ajouterEntier(s, u.iValeur);
+        } else if (u.strType == "vec2") {
+            reel(u.fVec2X), reel(u.fVec2Y);
+        } else if (u.strType == "vec3") {
+            reel(u.fVec3X), reel(u.fVec3Y), reel(u.fVec3Z);
+        } else if (u.strType == "vec4") {
+            reel(u.fVec4X), reel(u.fVec4Y), reel(u.fVec4Z), reel(u.fValeur);
+        } else {
             continue;
-        s += ";" + ftos(u.fPhaseDiviseur);
+        }
+        reel(u.fPhaseDiviseur);
     }
-    return s;
 }
 
 } // namespace
@@ -302,12 +311,21 @@ void lireShaderSD(const std::string& valeurs, DonneesSprite& sd)
 
 std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs)
 {
-    std::string s = texteUniformsSD(sd.strShaderFrag, sd.uniformsFrag) + ";" +
-                    texteUniformsSD(sd.strShaderVert, sd.uniformsVert);
-    if (avecValeurs) {
-        s += ";" + std::string(sd.bShader ? "1" : "0");
-        for (float v : sd.valeursShader)
-            s += ";" + tuv::ftos(v);
-    }
+    std::string s;
+    ajouterTexteShaderSD(s, sd, avecValeurs);
     return s;
+}
+
+void ajouterTexteShaderSD(std::string& s, const DonneesSprite& sd, bool avecValeurs)
+{
+    ajouterUniformsSD(s, sd.strShaderFrag, sd.uniformsFrag);
+    s += ';';
+    ajouterUniformsSD(s, sd.strShaderVert, sd.uniformsVert);
+    if (avecValeurs) {
+        s += sd.bShader ? ";1" : ";0";
+        for (float v : sd.valeursShader) {
+            s += ';';
+            tuv::ajouterReel(s, v);
+        }
+    }
 }

@@ -65,3 +65,5 @@ private:
 void lireShaderSD(const std::string& valeurs, DonneesSprite& sd);
 // The same values as text, without a trailing ";" (the optional tail only when asked).
 std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs = false);
+// The same text added at the end of s.
+void ajouterTexteShaderSD(std::string& s, const DonneesSprite& sd, bool avecValeurs = false);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace tuv {
@@ -30,6 +31,70 @@ std::string ftos(float valeur)
     char tampon[64];
     auto res = std::to_chars(tampon, tampon + sizeof(tampon), valeur);
     return std::string(tampon, res.ptr);
+}
+
+char* ecrireEntier(char* p, int valeur)
+{
+    // Most values of a data file are a digit or two.
+    if (valeur >= 0 && valeur < 10) {
+        *p = static_cast<char>('0' + valeur);
+        return p + 1;
+    }
+    if (valeur >= 10 && valeur < 100) {
+        p[0] = static_cast<char>('0' + valeur / 10);
+        p[1] = static_cast<char>('0' + valeur % 10);
+        return p + 2;
+    }
+    return std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr;
+}
+
+namespace {
+
+// The last texts made by ecrireReel, by the float's bits: a level or an animation writes the
+// same few fractions (scales, speeds, colours) thousands of times, and the shortest text
+// costs some hundred instructions to find. Per thread, so that no writer waits for another.
+struct TexteReel {
+    uint32_t bits = 0;
+    uint8_t taille = 0;  // 0: empty
+    char texte[TAILLE_NOMBRE_MAX - 5] = {};
+};
+thread_local TexteReel textesReels[256];
+
+} // namespace
+
+char* ecrireReel(char* p, float valeur)
+{
+    // A whole number under 100,000 has the same shortest text as the integer (from 100,000
+    // on, "1e+05" is shorter); -0 keeps its sign.
+    if (std::fabs(valeur) < 100000.0f && valeur == std::trunc(valeur) && !(valeur == 0.0f && std::signbit(valeur)))
+        return ecrireEntier(p, static_cast<int>(valeur));
+    uint32_t bits;
+    std::memcpy(&bits, &valeur, sizeof bits);
+    TexteReel& t = textesReels[(bits * 2654435761u) >> 24];
+    if (t.taille != 0 && t.bits == bits) {
+        std::memcpy(p, t.texte, t.taille);
+        return p + t.taille;
+    }
+    char* fin = std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr;
+    const size_t taille = static_cast<size_t>(fin - p);
+    if (taille <= sizeof t.texte) {
+        t.bits = bits;
+        t.taille = static_cast<uint8_t>(taille);
+        std::memcpy(t.texte, p, taille);
+    }
+    return fin;
+}
+
+void ajouterEntier(std::string& s, int valeur)
+{
+    char tampon[TAILLE_NOMBRE_MAX];
+    s.append(tampon, static_cast<size_t>(ecrireEntier(tampon, valeur) - tampon));
+}
+
+void ajouterReel(std::string& s, float valeur)
+{
+    char tampon[TAILLE_NOMBRE_MAX];
+    s.append(tampon, static_cast<size_t>(ecrireReel(tampon, valeur) - tampon));
 }
 
 namespace {

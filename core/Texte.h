@@ -12,6 +12,14 @@ namespace tuv {
 std::string itos(int valeur);
 // Shortest text that reads back to the very same float.
 std::string ftos(float valeur);
+// The texts of itos and ftos written from p, which has room for TAILLE_NOMBRE_MAX bytes; the
+// end of the text. For writers that format many numbers.
+constexpr size_t TAILLE_NOMBRE_MAX = 32;
+char* ecrireEntier(char* p, int valeur);
+char* ecrireReel(char* p, float valeur);
+// The same texts added at the end of s.
+void ajouterEntier(std::string& s, int valeur);
+void ajouterReel(std::string& s, float valeur);
 // Like atoi/strtod but defined for every input: no digits gives 0, never throws,
 // overflow clamps. Leading blanks and a sign are accepted; parsing stops at the
 // first other character ("12x" -> 12, "3.7" -> 3 for the integer reader).

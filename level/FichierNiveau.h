@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CChemin;
@@ -139,7 +140,7 @@ public:
 
 protected:
     // Every line of a save goes through here.
-    virtual void ecrireLigne(const std::string& ligne);
+    virtual void ecrireLigne(std::string_view ligne);
 
 private:
     using Lecteur = void (CFichierNiveau::*)();
@@ -257,16 +258,19 @@ private:
     CVue* vueDe(const CDecor& d) const;
 
     // Writer (FichierNiveauEcriture.cpp): the line being built, key first, values after.
+    char* placeLigne(size_t n);  // room for n more bytes at the end of the line
+    void ajouterLigne(std::string_view texte);
     void cle(const char* nom);
     void separer();
     void valeur(int v);
     void valeur(float v);
     void valeurTexte(const std::string& texte);
     void finLigne();
-    void ligneVide() { ecrireLigne(std::string()); }
+    void ligneVide() { ecrireLigne(std::string_view()); }
     void viderTampon();
     // ";" would cut the value and a line break the record: both are replaced (and counted).
     std::string texteSur(const std::string& texte);
+    static bool aCorriger(std::string_view texte);
     void ecrireEntete();
     void ecrireReglages();
     void ecrireMeteo();
@@ -276,6 +280,7 @@ private:
     void ecrirePlans();
     void ecrireScripts(const CSPRITE* proprietaire);
     void grouperScripts();
+    void rassemblerSprites(const CDecor& source);
     // Sprite records (FichierNiveauEcritureSD.cpp).
     bool ecrireGroupeSD(CSPRITE* sd, int plan);
     void ecrireReglagesSD(CSPRITE& sd, int plan);
@@ -297,10 +302,20 @@ private:
         int nbRunMax = -1;
         int nChrono = 0;
     };
+    // The line being built: the first nLigne bytes of ligneEcrite, which only ever grows.
     std::string ligneEcrite;
+    size_t nLigne = 0;
+    std::string ligneEntiere;  // a record whose text is made whole (shader, emitter)
     std::string tamponEcriture;
     bool bPremiereValeur = true;
-    std::map<const CSPRITE*, std::vector<ScriptSauve>> scriptsParSD;
+    // The sprites of each plane during a save, and how far ahead of the one written the
+    // walks fetch them.
+    std::vector<CSPRITE*> spritesPlans[5];
+    static constexpr size_t AVANCE_PARCOURS = 4;
+    // The scripts to write, by owner (null: the level's own) then creation order, and their
+    // owners alone, which the search reads.
+    std::vector<std::pair<const CSPRITE*, ScriptSauve>> scriptsParSD;
+    std::vector<const CSPRITE*> proprietairesScripts;
     CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau

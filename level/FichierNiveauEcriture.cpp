@@ -24,8 +24,9 @@
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -36,26 +37,44 @@ const std::string LIGNE_DIESES(65, '#');
 
 // ---------------------------------------------------------------- the line being built
 
+// A save writes some hundred thousand values: each is formatted straight into the line,
+// which lives in the first nLigne bytes of ligneEcrite, a string that only ever grows.
+char* CFichierNiveau::placeLigne(size_t n)
+{
+    if (nLigne + n > ligneEcrite.size())
+        ligneEcrite.resize(std::max(2 * ligneEcrite.size(), nLigne + n + 256));
+    return ligneEcrite.data() + nLigne;
+}
+
+void CFichierNiveau::ajouterLigne(std::string_view texte)
+{
+    std::memcpy(placeLigne(texte.size()), texte.data(), texte.size());
+    nLigne += texte.size();
+}
+
 void CFichierNiveau::cle(const char* nom)
 {
-    ligneEcrite.assign(nom);
-    ligneEcrite += '=';
+    nLigne = 0;
+    ajouterLigne(nom);
+    ajouterLigne("=");
     bPremiereValeur = true;
 }
 
 void CFichierNiveau::separer()
 {
     if (!bPremiereValeur)
-        ligneEcrite += ';';
+        ajouterLigne(";");
     bPremiereValeur = false;
 }
 
 void CFichierNiveau::valeur(int v)
 {
-    separer();
-    char tampon[16];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
-    ligneEcrite.append(tampon, r.ptr);
+    char* debut = placeLigne(1 + tuv::TAILLE_NOMBRE_MAX);
+    char* p = debut;
+    if (!bPremiereValeur)
+        *p++ = ';';
+    bPremiereValeur = false;
+    nLigne += static_cast<size_t>(tuv::ecrireEntier(p, v) - debut);
 }
 
 // Shortest text that reads back to the same float; a value that is not finite is written as
@@ -65,28 +84,46 @@ void CFichierNiveau::valeur(float v)
     // Most values are whole numbers: written as the integer they are, far faster and the
     // same text.
     constexpr float ENTIER_MAX = 16777216.0f;  // every integer up to 2^24 is a float
-    if (std::fabs(v) <= ENTIER_MAX && v == std::trunc(v) && !(v == 0.0f && std::signbit(v))) {
-        valeur(static_cast<int>(v));
-        return;
+    if (std::fabs(v) <= ENTIER_MAX) {
+        const int entier = static_cast<int>(v);
+        if (static_cast<float>(entier) == v && !(entier == 0 && std::signbit(v))) {
+            valeur(entier);
+            return;
+        }
     }
-    separer();
-    char tampon[32];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::isfinite(v) ? v : 0.0f);
-    ligneEcrite.append(tampon, r.ptr);
+    char* debut = placeLigne(1 + tuv::TAILLE_NOMBRE_MAX);
+    char* p = debut;
+    if (!bPremiereValeur)
+        *p++ = ';';
+    bPremiereValeur = false;
+    nLigne += static_cast<size_t>(tuv::ecrireReel(p, std::isfinite(v) ? v : 0.0f) - debut);
 }
 
+// Copied as it is, then corrected in place in the rare text that needs it.
 void CFichierNiveau::valeurTexte(const std::string& texte)
 {
     separer();
-    ligneEcrite += texteSur(texte);
+    char* debut = placeLigne(texte.size());
+    std::memcpy(debut, texte.data(), texte.size());
+    nLigne += texte.size();
+    if (!aCorriger(texte))
+        return;
+    ++nbTextesCorriges;
+    for (char* c = debut; c != debut + texte.size(); ++c)
+        if (*c == ';')
+            *c = ',';
+        else if (*c == '\r' || *c == '\n')
+            *c = ' ';
 }
 
-void CFichierNiveau::finLigne() { ecrireLigne(ligneEcrite); }
+void CFichierNiveau::finLigne() { ecrireLigne(std::string_view(ligneEcrite.data(), nLigne)); }
 
 // Lines are gathered and handed to the stream in large pieces.
-void CFichierNiveau::ecrireLigne(const std::string& ligne)
+void CFichierNiveau::ecrireLigne(std::string_view ligne)
 {
     constexpr size_t TAILLE_BLOC = 1 << 16;
+    if (tamponEcriture.capacity() < TAILLE_BLOC)
+        tamponEcriture.reserve(2 * TAILLE_BLOC);
     tamponEcriture += ligne;
     tamponEcriture += '\n';
     if (tamponEcriture.size() >= TAILLE_BLOC)
@@ -99,9 +136,17 @@ void CFichierNiveau::viderTampon()
     tamponEcriture.clear();
 }
 
+bool CFichierNiveau::aCorriger(std::string_view texte)
+{
+    for (char c : texte)
+        if (c == ';' || c == '\r' || c == '\n')
+            return true;
+    return false;
+}
+
 std::string CFichierNiveau::texteSur(const std::string& texte)
 {
-    if (texte.find_first_of(";\r\n") == std::string::npos)
+    if (!aCorriger(texte))
         return texte;
     ++nbTextesCorriges;
     std::string s = texte;
@@ -146,6 +191,7 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
         return false;
     pCible = pSource = &source;
     pJeu = faceJeu::monde();
+    rassemblerSprites(source);
     grouperScripts();
     ecrireEntete();
     ecrireReglages();
@@ -156,6 +202,9 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     ecrirePlans();
     viderTampon();
     scriptsParSD.clear();
+    proprietairesScripts.clear();
+    for (std::vector<CSPRITE*>& plan : spritesPlans)
+        plan.clear();
     if (!close())
         return false;
     source.fichierNiveau = source.fichierSaisi = fichier;
@@ -225,9 +274,8 @@ void CFichierNiveau::ecrireMeteo()
 {
     const CDecor& d = *pSource;
     for (int k = 0; k < CDecor::NB_PLANS; ++k) {
-        ligneEcrite = "SHADERBLUR=" + tuv::itos(k) + ";";
-        ligneEcrite += tuv::ftos(std::isfinite(d.pPlans[k]->rayonFlou) ? d.pPlans[k]->rayonFlou : 0.0f);
-        finLigne();
+        const float r = d.pPlans[k]->rayonFlou;
+        ecrireLigne("SHADERBLUR=" + tuv::itos(k) + ";" + tuv::ftos(std::isfinite(r) ? r : 0.0f));
     }
     if (d.pFondImage) {
         const float r = d.pFondImage->shader_blur_radius;
@@ -339,12 +387,44 @@ void CFichierNiveau::ecrireIAs()
     ligneVide();
 }
 
+// The planes' lists once into arrays, which the walks below read ahead in. A list is a chain
+// of scattered nodes, each a wait on memory: the five chains are followed side by side, so
+// that their waits overlap.
+void CFichierNiveau::rassemblerSprites(const CDecor& source)
+{
+    using Iterateur = std::list<CSPRITE*>::const_iterator;
+    static_assert(sizeof spritesPlans / sizeof spritesPlans[0] == CDecor::NB_PLANS, "one array per plane");
+    Iterateur it[CDecor::NB_PLANS], fin[CDecor::NB_PLANS];
+    for (int k = 0; k < CDecor::NB_PLANS; ++k) {
+        spritesPlans[k].clear();
+        spritesPlans[k].reserve(source.pPlans[k]->sprites.size());
+        it[k] = source.pPlans[k]->sprites.begin();
+        fin[k] = source.pPlans[k]->sprites.end();
+    }
+    for (bool reste = true; reste;) {
+        reste = false;
+        for (int k = 0; k < CDecor::NB_PLANS; ++k)
+            if (it[k] != fin[k]) {
+                spritesPlans[k].push_back(*it[k]++);
+                reste = true;
+            }
+    }
+}
+
+// A sprite is some twenty cache lines scattered in memory and the writer reads all over it:
+// the sprites a few places ahead are fetched while one is written, which halves the walk.
 void CFichierNiveau::ecrirePlans()
 {
     for (int k = 0; k < CDecor::NB_PLANS; ++k) {
-        for (CSPRITE* sd : pSource->pPlans[k]->sprites)
+        const std::vector<CSPRITE*>& plan = spritesPlans[k];
+        for (size_t i = 0; i < plan.size(); ++i) {
+            if (i + AVANCE_PARCOURS < plan.size() && plan[i + AVANCE_PARCOURS])
+                for (size_t o = 0; o < sizeof(CSPRITE); o += 64)
+                    __builtin_prefetch(reinterpret_cast<const char*>(plan[i + AVANCE_PARCOURS]) + o);
+            CSPRITE* sd = plan[i];
             if (sd && !sd->bAncreKP && !sd->bTemporaire && !ecrireGroupeSD(sd, k))
                 ++nbObjetsIgnores;
+        }
         if (k < CDecor::NB_PLANS - 1)
             ligneVide();
     }
@@ -357,28 +437,36 @@ void CFichierNiveau::ecrirePlans()
 void CFichierNiveau::grouperScripts()
 {
     scriptsParSD.clear();
+    proprietairesScripts.clear();
     const CScriptEngine* e = pSource->moteurScripts();
     if (!e)
         return;
     for (const auto& s : e->scripts)
         if (s && s->bFichierNiveau && !s->bSupprime)
-            scriptsParSD[s->pSD].push_back(
-                {s->numCreation, s->strFichier, s->nDeclencheur, s->bRelease, s->nbRunMax, s->nChrono});
+            scriptsParSD.push_back(
+                {s->pSD, {s->numCreation, s->strFichier, s->nDeclencheur, s->bRelease, s->nbRunMax, s->nChrono}});
     for (const ScriptAbandonne& a : e->scriptsAbandonnes)
-        scriptsParSD[a.pSD].push_back({a.numCreation, a.strFichier, a.nDeclencheur, a.bRelease, a.nbRunMax, a.nChrono});
-    for (auto& [sd, liste] : scriptsParSD)
-        std::stable_sort(liste.begin(), liste.end(),
-                         [](const ScriptSauve& a, const ScriptSauve& b) { return a.numCreation < b.numCreation; });
+        scriptsParSD.push_back({a.pSD, {a.numCreation, a.strFichier, a.nDeclencheur, a.bRelease, a.nbRunMax, a.nChrono}});
+    // By owner, then in creation order: a small sorted array that every sprite searches
+    // without leaving the cache.
+    std::stable_sort(scriptsParSD.begin(), scriptsParSD.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return std::less<const CSPRITE*>()(a.first, b.first);
+        return a.second.numCreation < b.second.numCreation;
+    });
+    for (const auto& [sd, script] : scriptsParSD)
+        proprietairesScripts.push_back(sd);
 }
 
 void CFichierNiveau::ecrireScripts(const CSPRITE* proprietaire)
 {
-    if (scriptsParSD.empty())
+    const auto debut = std::lower_bound(proprietairesScripts.begin(), proprietairesScripts.end(), proprietaire,
+                                        std::less<const CSPRITE*>());
+    if (debut == proprietairesScripts.end() || *debut != proprietaire)
         return;
-    auto it = scriptsParSD.find(proprietaire);
-    if (it == scriptsParSD.end())
-        return;
-    for (const ScriptSauve& s : it->second) {
+    for (auto it = scriptsParSD.begin() + (debut - proprietairesScripts.begin());
+         it != scriptsParSD.end() && it->first == proprietaire; ++it) {
+        const ScriptSauve& s = it->second;
         cle("SCRIPTRUN"), valeurTexte(s.fichier), valeur(s.declencheur), valeur(int(s.bRelease));
         valeur(s.nbRunMax), finLigne();
         if (s.nChrono != 0)

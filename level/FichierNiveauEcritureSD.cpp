@@ -20,8 +20,6 @@ namespace {
 
 bool blanc(const sf::Color& c) { return c == sf::Color(255, 255, 255, 255); }
 
-bool doitCorriger(const std::string& t) { return t.find_first_of(";\r\n") != std::string::npos; }
-
 } // namespace
 
 // Where a sprite, a character or an AI is written, with what its path drives (rotation,
@@ -54,8 +52,8 @@ bool CFichierNiveau::sauverSD(CSPRITE* sd, int plan) { return sd && sauverSD(*sd
 bool CFichierNiveau::sauverSD(CSPRITE& s, int plan, const PlaceSauvee& pos)
 {
     CSPRITE* sd = &s;
-    const auto* s3 = dynamic_cast<const CSPRITE3*>(sd);
     static const std::string sansNom;
+    const auto* s3 = sd->pDEC ? nullptr : dynamic_cast<const CSPRITE3*>(sd);
     const std::string& nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : sansNom;
     if (nom.empty())
         return false;
@@ -127,12 +125,14 @@ void CFichierNiveau::sauverShaderSD(CSPRITE* sd)
 {
     if (!sd || (sd->strShaderFrag.empty() && sd->strShaderVert.empty()))
         return;
-    bool corriger = doitCorriger(sd->strShaderFrag) || doitCorriger(sd->strShaderVert);
+    bool corriger = aCorriger(sd->strShaderFrag) || aCorriger(sd->strShaderVert);
     for (const auto* m : {&sd->uniformsFrag, &sd->uniformsVert})
         for (const auto& [nom, u] : *m)
-            corriger = corriger || doitCorriger(nom) || doitCorriger(u.strType);
+            corriger = corriger || aCorriger(nom) || aCorriger(u.strType);
     if (!corriger) {
-        ecrireLigne("SHADERSD=" + texteShaderSD(*sd));
+        ligneEntiere.assign("SHADERSD=");
+        ajouterTexteShaderSD(ligneEntiere, *sd);
+        ecrireLigne(ligneEntiere);
         return;
     }
     // Rare: names that would break the record are written from a corrected copy.
@@ -153,8 +153,10 @@ void CFichierNiveau::sauverParticulesSD(CSPRITE* sd)
 {
     if (!sd || !sd->pParticules)
         return;
-    if (!doitCorriger(sd->pParticules->strCheminTexture)) {
-        ecrireLigne("PARTICULESD=" + sd->pParticules->texte49());
+    if (!aCorriger(sd->pParticules->strCheminTexture)) {
+        ligneEntiere.assign("PARTICULESD=");
+        sd->pParticules->ajouterTexte49(ligneEntiere);
+        ecrireLigne(ligneEntiere);
         return;
     }
     CParticules copie(*sd->pParticules);

@@ -182,7 +182,7 @@ const char* const NIVEAU_SCRIPTS = "TEXTURE_PER=./personnages/garde.per;GARDE\n"
 class FichierQuiEchoue : public CFichierNiveau {
 public:
     explicit FichierQuiEchoue(int n) : reste(n) {}
-    void ecrireLigne(const std::string& ligne) override
+    void ecrireLigne(std::string_view ligne) override
     {
         CFichierNiveau::ecrireLigne(ligne);
         if (--reste == 0)
