@@ -33,20 +33,7 @@ std::string ftos(float valeur)
     return std::string(tampon, res.ptr);
 }
 
-char* ecrireEntier(char* p, int valeur)
-{
-    // Most values of a data file are a digit or two.
-    if (valeur >= 0 && valeur < 10) {
-        *p = static_cast<char>('0' + valeur);
-        return p + 1;
-    }
-    if (valeur >= 10 && valeur < 100) {
-        p[0] = static_cast<char>('0' + valeur / 10);
-        p[1] = static_cast<char>('0' + valeur % 10);
-        return p + 2;
-    }
-    return std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr;
-}
+char* ecrireEntierLong(char* p, int valeur) { return std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr; }
 
 namespace {
 

@@ -15,7 +15,21 @@ std::string ftos(float valeur);
 // The texts of itos and ftos written from p, which has room for TAILLE_NOMBRE_MAX bytes; the
 // end of the text. For writers that format many numbers.
 constexpr size_t TAILLE_NOMBRE_MAX = 32;
-char* ecrireEntier(char* p, int valeur);
+char* ecrireEntierLong(char* p, int valeur);
+inline char* ecrireEntier(char* p, int valeur)
+{
+    // Most values of a data file are a digit or two.
+    if (valeur >= 0 && valeur < 10) {
+        *p = static_cast<char>('0' + valeur);
+        return p + 1;
+    }
+    if (valeur >= 10 && valeur < 100) {
+        p[0] = static_cast<char>('0' + valeur / 10);
+        p[1] = static_cast<char>('0' + valeur % 10);
+        return p + 2;
+    }
+    return ecrireEntierLong(p, valeur);
+}
 char* ecrireReel(char* p, float valeur);
 // The same texts added at the end of s.
 void ajouterEntier(std::string& s, int valeur);

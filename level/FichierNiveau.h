@@ -9,6 +9,7 @@
 // read behind the menus leaves the game as it was. It runs without a window: the loading
 // screen is drawn only when the game has one.
 #include "core/TableVues.h"
+#include "core/Texte.h"
 #include "core/TuvFile.h"
 
 #include <SFML/Config.hpp>
@@ -16,11 +17,13 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/System/Clock.hpp>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -258,12 +261,39 @@ private:
     CVue* vueDe(const CDecor& d) const;
 
     // Writer (FichierNiveauEcriture.cpp): the line being built, key first, values after.
-    char* placeLigne(size_t n);  // room for n more bytes at the end of the line
+    // Room for n more bytes at the end of the line.
+    char* placeLigne(size_t n)
+    {
+        if (nLigne + n > ligneEcrite.size())
+            agrandirLigne(n);
+        return ligneEcrite.data() + nLigne;
+    }
+    void agrandirLigne(size_t n);
     void ajouterLigne(std::string_view texte);
     void cle(const char* nom);
     void separer();
-    void valeur(int v);
-    void valeur(float v);
+    // Here, so that every writer's file inlines them: a save writes some hundred thousand.
+    void valeur(int v)
+    {
+        char* debut = placeLigne(1 + tuv::TAILLE_NOMBRE_MAX);
+        char* p = debut;
+        if (!bPremiereValeur)
+            *p++ = ';';
+        bPremiereValeur = false;
+        nLigne += static_cast<size_t>(tuv::ecrireEntier(p, v) - debut);
+    }
+    // Most floats are whole numbers: written as the integer they are, far faster and the same
+    // text (every integer up to 2^24 is a float).
+    void valeur(float v)
+    {
+        if (std::fabs(v) <= 16777216.0f) {
+            const int entier = static_cast<int>(v);
+            if (static_cast<float>(entier) == v && !(entier == 0 && std::signbit(v)))
+                return valeur(entier);
+        }
+        valeurFractionnaire(v);
+    }
+    void valeurFractionnaire(float v);
     void valeurTexte(const std::string& texte);
     void finLigne();
     void ligneVide() { ecrireLigne(std::string_view()); }
@@ -275,6 +305,7 @@ private:
     void ecrireReglages();
     void ecrireMeteo();
     void ecrireModeles();
+    std::unordered_map<std::string_view, bool> definitionsUtilisees() const;
     void ecrirePersos();
     void ecrireIAs();
     void ecrirePlans();

@@ -27,6 +27,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <unordered_set>
 
 namespace {
 
@@ -39,12 +40,7 @@ const std::string LIGNE_DIESES(65, '#');
 
 // A save writes some hundred thousand values: each is formatted straight into the line,
 // which lives in the first nLigne bytes of ligneEcrite, a string that only ever grows.
-char* CFichierNiveau::placeLigne(size_t n)
-{
-    if (nLigne + n > ligneEcrite.size())
-        ligneEcrite.resize(std::max(2 * ligneEcrite.size(), nLigne + n + 256));
-    return ligneEcrite.data() + nLigne;
-}
+void CFichierNiveau::agrandirLigne(size_t n) { ligneEcrite.resize(std::max(2 * ligneEcrite.size(), nLigne + n + 256)); }
 
 void CFichierNiveau::ajouterLigne(std::string_view texte)
 {
@@ -67,30 +63,10 @@ void CFichierNiveau::separer()
     bPremiereValeur = false;
 }
 
-void CFichierNiveau::valeur(int v)
-{
-    char* debut = placeLigne(1 + tuv::TAILLE_NOMBRE_MAX);
-    char* p = debut;
-    if (!bPremiereValeur)
-        *p++ = ';';
-    bPremiereValeur = false;
-    nLigne += static_cast<size_t>(tuv::ecrireEntier(p, v) - debut);
-}
-
 // Shortest text that reads back to the same float; a value that is not finite is written as
 // 0, which is what the reader would make of it.
-void CFichierNiveau::valeur(float v)
+void CFichierNiveau::valeurFractionnaire(float v)
 {
-    // Most values are whole numbers: written as the integer they are, far faster and the
-    // same text.
-    constexpr float ENTIER_MAX = 16777216.0f;  // every integer up to 2^24 is a float
-    if (std::fabs(v) <= ENTIER_MAX) {
-        const int entier = static_cast<int>(v);
-        if (static_cast<float>(entier) == v && !(entier == 0 && std::signbit(v))) {
-            valeur(entier);
-            return;
-        }
-    }
     char* debut = placeLigne(1 + tuv::TAILLE_NOMBRE_MAX);
     char* p = debut;
     if (!bPremiereValeur)
@@ -309,12 +285,44 @@ void CFichierNiveau::ecrireModeles()
             cle("TEXTURE_PER"), valeurTexte(banque->pPersoDef ? banque->pPersoDef->nomFichier : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
+    const std::unordered_map<std::string_view, bool> decors = definitionsUtilisees();
     for (const auto& [nom, banque] : d.modelesDEC)
-        if (banque && d.definitionUtilisee(nom))
+        if (banque && decors.at(nom))
             cle("TEXTURE_DEC"), valeurTexte(banque->pFichierDEC ? banque->pFichierDEC->chemin : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
     ecrireScripts(nullptr);
+}
+
+// For each definition model, whether a sprite still uses it, by its definition or by its id
+// (what CDecor::definitionUtilisee tells of one name), in one walk over the sprites.
+std::unordered_map<std::string_view, bool> CFichierNiveau::definitionsUtilisees() const
+{
+    std::unordered_map<std::string_view, bool> utilisees;
+    for (const auto& [nom, banque] : pSource->modelesDEC)
+        utilisees.emplace(nom, false);
+    const bool sansNom = utilisees.count(std::string_view()) > 0;
+    std::unordered_set<const CDEC*> definitions;
+    for (const std::vector<CSPRITE*>& plan : spritesPlans)
+        for (size_t i = 0; i < plan.size(); ++i) {
+            if (i + AVANCE_PARCOURS < plan.size() && plan[i + AVANCE_PARCOURS]) {
+                __builtin_prefetch(&plan[i + AVANCE_PARCOURS]->pDEC);
+                __builtin_prefetch(&plan[i + AVANCE_PARCOURS]->strID);
+            }
+            const CSPRITE* sd = plan[i];
+            if (!sd)
+                continue;
+            if (sd->pDEC)
+                definitions.insert(sd->pDEC);
+            if (sd->strID.empty() && !sansNom)
+                continue;
+            if (auto it = utilisees.find(sd->strID); it != utilisees.end())
+                it->second = true;
+        }
+    for (const CDEC* dec : definitions)
+        if (auto it = utilisees.find(dec->nom); it != utilisees.end())
+            it->second = true;
+    return utilisees;
 }
 
 // A player's group, unless its creating line cannot be written: its other records would
@@ -460,11 +468,22 @@ void CFichierNiveau::grouperScripts()
 
 void CFichierNiveau::ecrireScripts(const CSPRITE* proprietaire)
 {
-    const auto debut = std::lower_bound(proprietairesScripts.begin(), proprietairesScripts.end(), proprietaire,
-                                        std::less<const CSPRITE*>());
-    if (debut == proprietairesScripts.end() || *debut != proprietaire)
+    // A binary search without branches: the owners are unpredictable, and a mispredicted
+    // branch per step would cost more than the search.
+    size_t n = proprietairesScripts.size();
+    if (n == 0)
         return;
-    for (auto it = scriptsParSD.begin() + (debut - proprietairesScripts.begin());
+    const std::less<const CSPRITE*> avant;
+    const CSPRITE* const* base = proprietairesScripts.data();
+    while (n > 1) {
+        const size_t moitie = n / 2;
+        base = avant(base[moitie], proprietaire) ? base + moitie : base;
+        n -= moitie;
+    }
+    base += avant(*base, proprietaire);  // the first owner not before it
+    if (base == proprietairesScripts.data() + proprietairesScripts.size() || *base != proprietaire)
+        return;
+    for (auto it = scriptsParSD.begin() + (base - proprietairesScripts.data());
          it != scriptsParSD.end() && it->first == proprietaire; ++it) {
         const ScriptSauve& s = it->second;
         cle("SCRIPTRUN"), valeurTexte(s.fichier), valeur(s.declencheur), valeur(int(s.bRelease));
