@@ -234,10 +234,15 @@ std::wstring delspaces(const std::wstring& texte)
 
 std::wstring utf8toWStr(std::string_view texte)
 {
-    std::wstring r;
-    r.reserve(texte.size());
     const auto* s = reinterpret_cast<const unsigned char*>(texte.data());
     size_t n = texte.size(), i = 0;
+    // Most texts are ASCII: widened at once.
+    while (i < n && s[i] < 0x80)
+        ++i;
+    if (i == n)
+        return std::wstring(s, s + n);
+    std::wstring r(s, s + i);
+    r.reserve(texte.size());
     while (i < n) {
         unsigned char c = s[i];
         int suite;

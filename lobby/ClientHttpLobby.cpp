@@ -3,7 +3,6 @@
 #include "lobby/ProtocoleLobby.h"
 
 #include <SFML/Network/IpAddress.hpp>
-#include <SFML/Network/SocketSelector.hpp>
 #include <SFML/Network/TcpSocket.hpp>
 #include <SFML/System/Clock.hpp>
 
@@ -11,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -22,6 +22,11 @@
 namespace {
 
 const sf::Time TRANCHE = sf::milliseconds(50);
+// A kept connection idle longer than this is closed rather than used: the server closes its
+// idle ones after two seconds.
+const sf::Time INACTIVITE_MAX = sf::seconds(1);
+// A player list of a thousand lines comes in one or two reads.
+constexpr size_t TAILLE_LECTURE = 64 * 1024;
 
 // sf::TcpSocket connects with one blocking wait; this one connects in slices so that a
 // cancellation is seen at once, then hands the connected descriptor to SFML.
@@ -67,6 +72,8 @@ public:
         setBlocking(true);
         return true;
     }
+
+    int descripteur() const { return static_cast<int>(getHandle()); }
 };
 
 // The body read as it comes, by Content-Length, chunks, or up to the close.
@@ -75,13 +82,19 @@ public:
     enum Mode { LONGUEUR, MORCEAUX, FERMETURE };
     enum Etat { INCOMPLET, COMPLET, INVALIDE };
 
-    LecteurCorps(Mode m, size_t longueur, size_t max) : mode_(m), longueur_(longueur), max_(max) {}
+    LecteurCorps(Mode m, size_t longueur, size_t max) : mode_(m), longueur_(longueur), max_(max)
+    {
+        if (m == LONGUEUR)
+            corps.reserve(longueur);
+    }
 
     // Takes what came after the headers; INVALIDE when too large or malformed.
     Etat ajouter(const char* d, size_t n, bool ferme)
     {
         if (mode_ == LONGUEUR) {
-            corps.append(d, std::min(n, longueur_ - corps.size()));
+            const size_t pris = std::min(n, longueur_ - corps.size());
+            corps.append(d, pris);
+            surplus = surplus || pris < n;
             if (corps.size() >= longueur_)
                 return COMPLET;
             return ferme ? INVALIDE : INCOMPLET;
@@ -94,10 +107,16 @@ public:
         }
         brut_.append(d, n);
         const Etat e = decouper();
+        surplus = e == COMPLET && pos_ < brut_.size();
         return (e == INCOMPLET && ferme) ? INVALIDE : e;
     }
 
+    // Whether the connection can serve another request: the end of the body was known and
+    // nothing came after it.
+    bool reutilisable() const { return mode_ != FERMETURE && !surplus; }
+
     std::string corps;
+    bool surplus = false;  // bytes past the end of the answer
 
 private:
     Etat decouper()
@@ -161,11 +180,15 @@ std::string minuscules(std::string t)
     return t;
 }
 
-// Status and body mode from the header block (without its final empty line).
-bool lireEntetes(const std::string& entetes, size_t maxCorps, int& statut, LecteurCorps::Mode& mode, size_t& longueur)
+// Status, body mode and whether the server closes the connection after this answer (an
+// HTTP/1.0 server, or "Connection: close"), from the header block without its final empty
+// line.
+bool lireEntetes(const std::string& entetes, size_t maxCorps, int& statut, LecteurCorps::Mode& mode, size_t& longueur,
+                 bool& fermeture)
 {
     if (entetes.size() < 12 || entetes.compare(0, 7, "HTTP/1.") != 0 || entetes[8] != ' ')
         return false;
+    fermeture = entetes[7] != '1';
     long long s;
     if (!lobby::lireEntier(entetes.substr(9, 3), 100, 599, s) || (entetes.size() > 12 && entetes[12] != ' ' &&
                                                                    entetes[12] != '\r'))
@@ -185,7 +208,9 @@ bool lireEntetes(const std::string& entetes, size_t maxCorps, int& statut, Lecte
         std::string valeur = ligne.substr(dp + 1);
         valeur.erase(0, valeur.find_first_not_of(" \t"));
         valeur.erase(valeur.find_last_not_of(" \t") + 1);
-        if (nom == "transfer-encoding" && minuscules(valeur).find("chunked") != std::string::npos) {
+        if (nom == "connection" && minuscules(valeur).find("close") != std::string::npos) {
+            fermeture = true;
+        } else if (nom == "transfer-encoding" && minuscules(valeur).find("chunked") != std::string::npos) {
             mode = LecteurCorps::MORCEAUX;
         } else if (nom == "content-length" && mode != LecteurCorps::MORCEAUX) {
             long long l;
@@ -212,23 +237,29 @@ public:
     {
         if (corps)
             return corps->ajouter(d, n, ferme);
-        entetes_.append(d, n);
+        // Only what can still be headers is kept here; the body goes straight to its reader.
+        const size_t avant = entetes_.size();
+        entetes_.append(d, std::min(n, maxEntetes_ + 4 - std::min(avant, maxEntetes_ + 4)));
         // Refused as soon as the first bytes are not an HTTP/1.x status line.
         const size_t debut = std::min<size_t>(entetes_.size(), 7);
         if (entetes_.compare(0, debut, "HTTP/1.", 0, debut) != 0)
             return LecteurCorps::INVALIDE;
-        const size_t fin = entetes_.find("\r\n\r\n");
+        // The empty line may straddle two reads.
+        const size_t fin = entetes_.find("\r\n\r\n", avant >= 3 ? avant - 3 : 0);
         if (fin == std::string::npos)
             return entetes_.size() > maxEntetes_ || ferme ? LecteurCorps::INVALIDE : LecteurCorps::INCOMPLET;
         LecteurCorps::Mode mode;
         size_t longueur;
-        if (fin + 4 > maxEntetes_ || !lireEntetes(entetes_.substr(0, fin), maxCorps_, statut, mode, longueur))
+        if (fin + 4 > maxEntetes_ ||
+            !lireEntetes(entetes_.substr(0, fin), maxCorps_, statut, mode, longueur, fermeture_))
             return LecteurCorps::INVALIDE;
         corps = std::make_unique<LecteurCorps>(mode, longueur, maxCorps_);
-        const std::string suite = entetes_.substr(fin + 4);
         entetes_.clear();
-        return corps->ajouter(suite.data(), suite.size(), ferme);
+        const size_t debutCorps = fin + 4 - avant;  // in this read: the end was not in the earlier ones
+        return corps->ajouter(d + debutCorps, n - debutCorps, ferme);
     }
+
+    bool reutilisable() const { return corps && corps->reutilisable() && !fermeture_; }
 
     int statut = 0;
     std::unique_ptr<LecteurCorps> corps;
@@ -236,9 +267,33 @@ public:
 private:
     size_t maxEntetes_, maxCorps_;
     std::string entetes_;
+    bool fermeture_ = false;
 };
 
 } // namespace
+
+// A kept connection to one server.
+struct CClientHttpLobby::Connexion {
+    SocketLobby socket;
+    std::vector<char> tampon;  // what one read takes
+    std::string hote;
+    int port = 0;
+    sf::Clock inactive;
+
+    // Still worth a request: recently used, and nothing waiting on it (an end of stream or
+    // bytes no request asked for).
+    bool utilisable(const std::string& h, int p) const
+    {
+        if (h != hote || p != port || inactive.getElapsedTime() > INACTIVITE_MAX)
+            return false;
+        pollfd f{socket.descripteur(), POLLIN, 0};
+        return ::poll(&f, 1, 0) == 0;
+    }
+};
+
+CClientHttpLobby::CClientHttpLobby(const std::atomic<bool>* annulation) : annulation_(annulation) {}
+
+CClientHttpLobby::~CClientHttpLobby() = default;
 
 ReponseHttp CClientHttpLobby::get(const std::string& url, const std::string& uri)
 {
@@ -253,45 +308,86 @@ ReponseHttp CClientHttpLobby::post(const std::string& url, const std::string& ur
 ReponseHttp CClientHttpLobby::executer(const std::string& url, const std::string& methode, const std::string& uri,
                                        const std::string* formulaire)
 {
-    ReponseHttp rep;
     sf::Clock horloge;
     std::string hote;
     int port = 0;
     if (!lobby::lireAdresseBase(url, hote, port))
-        return rep;
-    uint32_t ip4 = 0;
-    // A dotted address is never handed to the resolver; a name is resolved here, off the frame.
-    const sf::IpAddress ip = lobby::lireIpv4(hote, ip4) ? sf::IpAddress(ip4) : sf::IpAddress(hote);
-    SocketLobby socket;
-    if (ip == sf::IpAddress::None || annule() ||
-        !socket.connecter(ip, static_cast<unsigned short>(port), std::min(limites.connexion, limites.total), annulation_))
-        return rep;
-
+        return {};
     std::string requete = methode + " " + uri + " HTTP/1.1\r\nHost: " + hote + (port != 80 ? ":" + std::to_string(port) : "") +
-                          "\r\nConnection: close\r\nUser-Agent: tuv-salon\r\n";
+                          "\r\nUser-Agent: tuv-salon\r\n";
     if (formulaire)
         requete += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                    std::to_string(formulaire->size()) + "\r\n\r\n" + *formulaire;
     else
         requete += "\r\n";
-    if (socket.send(requete.data(), requete.size()) != sf::Socket::Done)
-        return rep;
+    // A kept connection the server closed meanwhile gets the request a second time, over a
+    // new one; a new connection's silence is the answer.
+    for (int essai = 0; essai < 2; ++essai) {
+        const bool gardee = connexion_ && connexion_->utilisable(hote, port);
+        if (!gardee) {
+            connexion_.reset();
+            uint32_t ip4 = 0;
+            // A dotted address is never handed to the resolver; a name is resolved here, off the frame.
+            const sf::IpAddress ip = lobby::lireIpv4(hote, ip4) ? sf::IpAddress(ip4) : sf::IpAddress(hote);
+            auto c = std::make_unique<Connexion>();
+            const sf::Time delai = std::min(limites.connexion, limites.total - horloge.getElapsedTime());
+            if (ip == sf::IpAddress::None || annule() ||
+                !c->socket.connecter(ip, static_cast<unsigned short>(port), delai, annulation_))
+                return {};
+            c->hote = hote;
+            c->port = port;
+            connexion_ = std::move(c);
+        }
+        bool muette = false;
+        ReponseHttp r = echanger(requete, horloge, gardee, muette);
+        if (!muette)
+            return r;
+    }
+    return {};
+}
 
-    sf::SocketSelector selecteur;
-    selecteur.add(socket);
+ReponseHttp CClientHttpLobby::echanger(const std::string& requete, const sf::Clock& horloge, bool gardee, bool& muette)
+{
+    SocketLobby& socket = connexion_->socket;
+    muette = false;
+    if (socket.send(requete.data(), requete.size()) != sf::Socket::Done) {
+        muette = gardee;
+        connexion_.reset();
+        return {};
+    }
     LecteurReponse lecteur(limites.entetes, limites.corps);
-    char tampon[8192];
+    std::vector<char>& tampon = connexion_->tampon;
+    tampon.resize(TAILLE_LECTURE);
+    bool recu = false;
     for (;;) {
         const sf::Time reste = limites.total - horloge.getElapsedTime();
-        if (reste <= sf::Time::Zero || annule())
+        if (reste <= sf::Time::Zero || annule()) {
+            connexion_.reset();
             return {SANS_REPONSE, {}};
-        if (!selecteur.wait(std::min(reste, TRANCHE)))
+        }
+        // What has come is taken at once; only an empty socket is waited on.
+        const ssize_t lu = ::recv(socket.descripteur(), tampon.data(), tampon.size(), MSG_DONTWAIT);
+        if (lu < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+            pollfd f{socket.descripteur(), POLLIN, 0};
+            ::poll(&f, 1, std::min(reste, TRANCHE).asMilliseconds() + 1);
             continue;
-        std::size_t n = 0;
-        const bool ferme = socket.receive(tampon, sizeof tampon, n) != sf::Socket::Done;
-        switch (lecteur.ajouter(tampon, n, ferme)) {
-        case LecteurCorps::COMPLET: return {lecteur.statut, std::move(lecteur.corps->corps)};
-        case LecteurCorps::INVALIDE: return {REPONSE_INVALIDE, {}};
+        }
+        const std::size_t n = lu > 0 ? static_cast<std::size_t>(lu) : 0;
+        const bool ferme = lu <= 0;
+        if (ferme && n == 0 && !recu && gardee) {
+            muette = true;
+            connexion_.reset();
+            return {};
+        }
+        recu = true;
+        switch (lecteur.ajouter(tampon.data(), n, ferme)) {
+        case LecteurCorps::COMPLET:
+            if (ferme || !lecteur.reutilisable())
+                connexion_.reset();
+            else
+                connexion_->inactive.restart();
+            return {lecteur.statut, std::move(lecteur.corps->corps)};
+        case LecteurCorps::INVALIDE: connexion_.reset(); return {REPONSE_INVALIDE, {}};
         case LecteurCorps::INCOMPLET: break;
         }
     }

@@ -15,7 +15,11 @@
 #include "lobby/ReseauLobby.h"
 #include "menus/JeuMenus.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -38,6 +42,48 @@ std::string lireReponseIp(int statut, const std::string& corps)
             ip = lobby::estIpv4(v) ? v : "0.0.0.0";
         }
     return ip;
+}
+
+// The values of a line, split at ";" eight bytes at a time (a byte-by-byte search mispredicts
+// at every value), at most MAX_VALEURS: the last one then takes the rest of the line. Their
+// number.
+constexpr size_t MAX_VALEURS = 9;
+size_t decouperValeurs(std::string_view ligne, std::string_view (&valeurs)[MAX_VALEURS])
+{
+    static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the first byte of a word is its lowest");
+    constexpr uint64_t UNS = 0x0101010101010101ULL, HAUTS = 0x8080808080808080ULL;
+    size_t n = 0, debut = 0;
+    for (size_t i = 0; i < ligne.size(); i += 8) {
+        uint64_t mot = 0;  // past the end of the line: zeros, never ";"
+        std::memcpy(&mot, ligne.data() + i, std::min<size_t>(8, ligne.size() - i));
+        // A high bit for each byte that is ";" (exact: no carry runs between bytes); the first
+        // byte in memory is the lowest.
+        const uint64_t x = mot ^ (UNS * ';');
+        uint64_t trouves = ~(((x & ~HAUTS) + ~HAUTS) | x) & HAUTS;
+        for (; trouves != 0; trouves &= trouves - 1) {
+            const size_t pv = i + static_cast<size_t>(__builtin_ctzll(trouves)) / 8;
+            valeurs[n++] = ligne.substr(debut, pv - debut);
+            debut = pv + 1;
+            if (n == MAX_VALEURS - 1)
+                break;
+        }
+        if (n == MAX_VALEURS - 1)
+            break;
+    }
+    valeurs[n++] = ligne.substr(debut);
+    return n;
+}
+
+// Whether a key is "J", blanks apart.
+bool cleJ(std::string_view cle)
+{
+    bool j = false;
+    for (char c : cle)
+        if (c == 'J' && !j)
+            j = true;
+        else if (c != ' ' && c != '\t')
+            return false;
+    return j;
 }
 
 std::wstring texteEtat(int etat)
@@ -256,23 +302,30 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
     });
 }
 
+// Read in place under the reading rules of every data file (a BOM, CR LF, "#" lines, blanks
+// dropped from a key): a list of thousands of lines is not copied line by line.
 void CJeuDialogInternet::lireListe(const std::string& corps, const std::function<void(lobby::FicheJoueur&)>& chaque)
 {
-    CTUVFile f;
-    f.openTexte(corps);
-    std::vector<std::string> valeurs;
+    std::string_view reste(corps);
+    if (reste.substr(0, 3) == "\xEF\xBB\xBF")
+        reste.remove_prefix(3);
+    std::string_view valeurs[MAX_VALEURS];
+    lobby::FicheJoueur fiche;
     size_t lignes = 0;
-    for (std::string cle = f.getKey(); !cle.empty() && lignes < lobby::LIGNES_LISTE_MAX; cle = f.getKey()) {
-        if (cle != "J")
+    while (!reste.empty() && lignes < lobby::LIGNES_LISTE_MAX) {
+        const size_t finLigne = std::min(reste.find('\n'), reste.size());
+        std::string_view ligne = reste.substr(0, finLigne);
+        reste.remove_prefix(std::min(finLigne + 1, reste.size()));
+        if (!ligne.empty() && ligne.back() == '\r')
+            ligne.remove_suffix(1);
+        const size_t egal = ligne.find('=');
+        if (ligne.empty() || ligne[0] == '#' || ligne[0] == '\r' || ligne[0] == '{' || ligne[0] == '}' ||
+            egal == std::string_view::npos || !cleJ(ligne.substr(0, egal)))
             continue;
         ++lignes;
         // Nine values read means more than eight on the line: the line is dropped.
-        valeurs.clear();
-        do
-            valeurs.push_back(f.getValue());
-        while (!f.finDeLigne() && valeurs.size() < 9);
-        lobby::FicheJoueur fiche;
-        if (lobby::ficheDepuisValeurs(valeurs, fiche))
+        const size_t n = decouperValeurs(ligne.substr(egal + 1), valeurs);
+        if (lobby::ficheDepuisValeurs(valeurs, n, fiche))
             chaque(fiche);
     }
 }

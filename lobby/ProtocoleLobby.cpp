@@ -205,7 +205,7 @@ namespace {
 
 // The field rule straight on UTF-8: decodes as decoderUtf8 does, checks as texteValide does,
 // and refuses invisible characters.
-bool champValide(const std::string& utf8, size_t min, size_t max)
+bool champValide(std::string_view utf8, size_t min, size_t max)
 {
     size_t points = 0;
     for (size_t i = 0; i < utf8.size(); ++points) {
@@ -221,7 +221,7 @@ bool champValide(const std::string& utf8, size_t min, size_t max)
         while (fin < utf8.size() && (static_cast<unsigned char>(utf8[fin]) & 0xC0) == 0x80)
             ++fin;
         std::u32string p;
-        if (!decoderUtf8(utf8.substr(i, fin - i), p) || p.size() != 1 || !texteValide(p, 1, 1) ||
+        if (!decoderUtf8(std::string(utf8.substr(i, fin - i)), p) || p.size() != 1 || !texteValide(p, 1, 1) ||
             caractereInvisible(p[0]))
             return false;
         i = fin;
@@ -231,9 +231,9 @@ bool champValide(const std::string& utf8, size_t min, size_t max)
 
 } // namespace
 
-bool pseudoValide(const std::string& utf8) { return champValide(utf8, 1, PSEUDO_MAX); }
+bool pseudoValide(std::string_view utf8) { return champValide(utf8, 1, PSEUDO_MAX); }
 
-bool groupeValide(const std::string& utf8) { return champValide(utf8, 0, GROUPE_MAX); }
+bool groupeValide(std::string_view utf8) { return champValide(utf8, 0, GROUPE_MAX); }
 
 bool pseudoValide(const std::wstring& texte)
 {
@@ -243,7 +243,7 @@ bool pseudoValide(const std::wstring& texte)
     return texteValide(p, 1, PSEUDO_MAX) && premierInvisible(p) == 0;
 }
 
-bool lireEntier(const std::string& texte, long long min, long long max, long long& valeur)
+bool lireEntier(std::string_view texte, long long min, long long max, long long& valeur)
 {
     // More than 12 digits cannot be within any bound used here, and cannot overflow below.
     if (texte.empty() || texte.size() > 12)
@@ -260,7 +260,7 @@ bool lireEntier(const std::string& texte, long long min, long long max, long lon
     return true;
 }
 
-bool lireIpv4(const std::string& texte, uint32_t& adresse)
+bool lireIpv4(std::string_view texte, uint32_t& adresse)
 {
     uint32_t r = 0;
     size_t i = 0;
@@ -290,20 +290,26 @@ std::string texteIpv4(uint32_t a)
            '.' + std::to_string(a & 255);
 }
 
-bool ficheDepuisValeurs(std::vector<std::string>& v, FicheJoueur& f)
+bool ficheDepuisValeurs(const std::string_view* v, size_t n, FicheJoueur& f)
 {
     long long id, niveau, etat, port;
-    if (v.size() != 8 || !lireEntier(v[0], 0, 999999999999LL, id) || !pseudoValide(v[1]) || !groupeValide(v[2]) ||
+    if (n != 8 || !lireEntier(v[0], 0, 999999999999LL, id) || !pseudoValide(v[1]) || !groupeValide(v[2]) ||
         !lireEntier(v[3], 0, NIVEAU_MAX, niveau) || !lireEntier(v[4], 0, 1, etat) || !estIpv4(v[5]) ||
         !estIpv4(v[6]) || !lireEntier(v[7], 1, 65535, port))
         return false;
+    // Appended to emptied strings: a record reused line after line keeps its buffers, and an
+    // append is cheaper than a general assignment.
+    auto copier = [](std::string& s, std::string_view t) {
+        s.clear();
+        s.append(t.data(), t.size());
+    };
     f.id = id;
-    f.pseudo = std::move(v[1]);
-    f.groupe = std::move(v[2]);
+    copier(f.pseudo, v[1]);
+    copier(f.groupe, v[2]);
     f.niveau = static_cast<int>(niveau);
     f.etat = static_cast<int>(etat);
-    f.ipwan = std::move(v[5]);
-    f.iplan = std::move(v[6]);
+    copier(f.ipwan, v[5]);
+    copier(f.iplan, v[6]);
     f.port = static_cast<int>(port);
     return true;
 }

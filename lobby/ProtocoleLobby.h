@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,16 +51,16 @@ bool caractereInvisible(char32_t c);
 // The first such character of a text, or 0.
 char32_t premierInvisible(const std::u32string& points);
 // Names and groups: the field rule, and no invisible character.
-bool pseudoValide(const std::string& utf8);
-bool groupeValide(const std::string& utf8);
+bool pseudoValide(std::string_view utf8);
+bool groupeValide(std::string_view utf8);
 bool pseudoValide(const std::wstring& texte);
 
 // Decimal digits only, within [min, max].
-bool lireEntier(const std::string& texte, long long min, long long max, long long& valeur);
+bool lireEntier(std::string_view texte, long long min, long long max, long long& valeur);
 // Four decimal parts 0-255 separated by "." and nothing else (no leading zero, no sign, no
 // host name): the address as a number in host order.
-bool lireIpv4(const std::string& texte, uint32_t& adresse);
-inline bool estIpv4(const std::string& texte)
+bool lireIpv4(std::string_view texte, uint32_t& adresse);
+inline bool estIpv4(std::string_view texte)
 {
     uint32_t a;
     return lireIpv4(texte, a);
@@ -68,8 +69,8 @@ std::string texteIpv4(uint32_t adresse);
 
 // The values of one "J" line after its key, checked: exactly eight values, a name and group
 // passing the rule, niveau 0-1000 and etat 0-1 in decimal, dotted addresses, a port 1-65535.
-// The texts are moved into the record when they pass.
-bool ficheDepuisValeurs(std::vector<std::string>& valeurs, FicheJoueur& fiche);
+// The texts are copied into the record when they pass.
+bool ficheDepuisValeurs(const std::string_view* valeurs, size_t n, FicheJoueur& fiche);
 // "J=<id>;<pseudo>;<groupe>;<niveau>;<etat>;<ipwan>;<iplan>;<port>\n".
 std::string ligneListe(const FicheJoueur& fiche);
 

@@ -108,16 +108,16 @@ TEST(ProtocoleLobby, DottedAddressesAndNumbers)
 TEST(ProtocoleLobby, ListLinesBecomeRecordsOnlyWhenEveryValueChecks)
 {
     FicheJoueur f;
-    std::vector<std::string> exemple = {"12", "Joueur2", "amis", "0", "0", "203.0.113.7", "192.168.1.20", "8000"};
-    ASSERT_TRUE(ficheDepuisValeurs(exemple, f));
+    const std::vector<std::string_view> exemple = {"12", "Joueur2",     "amis",         "0",
+                                                   "0",  "203.0.113.7", "192.168.1.20", "8000"};
+    ASSERT_TRUE(ficheDepuisValeurs(exemple.data(), exemple.size(), f));
     EXPECT_EQ(f.id, 12);
     EXPECT_EQ(f.pseudo, "Joueur2");
     EXPECT_EQ(f.groupe, "amis");
     EXPECT_EQ(f.port, 8000);
     EXPECT_EQ(ligneListe(f), "J=12;Joueur2;amis;0;0;203.0.113.7;192.168.1.20;8000\n");
-    const std::vector<std::string> base = {"1", "N", "", "3", "1", "1.2.3.4", "10.0.0.1", "9000"};
-    std::vector<std::string> copie = base;
-    EXPECT_TRUE(ficheDepuisValeurs(copie, f));
+    const std::vector<std::string_view> base = {"1", "N", "", "3", "1", "1.2.3.4", "10.0.0.1", "9000"};
+    EXPECT_TRUE(ficheDepuisValeurs(base.data(), base.size(), f));
     const struct {
         size_t i;
         const char* valeur;
@@ -125,14 +125,14 @@ TEST(ProtocoleLobby, ListLinesBecomeRecordsOnlyWhenEveryValueChecks)
                    {4, "2"},   {5, "host.example"}, {6, "1.2.3"},                   {7, "0"},    {7, "70000"},
                    {7, "-1"},  {1, "a\x01"}};
     for (const auto& m : mauvais) {
-        std::vector<std::string> v = base;
+        std::vector<std::string_view> v = base;
         v[m.i] = m.valeur;
-        EXPECT_FALSE(ficheDepuisValeurs(v, f)) << "value " << m.i << " = " << m.valeur;
+        EXPECT_FALSE(ficheDepuisValeurs(v.data(), v.size(), f)) << "value " << m.i << " = " << m.valeur;
     }
-    std::vector<std::string> sept(base.begin(), base.end() - 1), neuf = base;
+    std::vector<std::string_view> sept(base.begin(), base.end() - 1), neuf = base;
     neuf.push_back("x");
-    EXPECT_FALSE(ficheDepuisValeurs(sept, f));
-    EXPECT_FALSE(ficheDepuisValeurs(neuf, f));
+    EXPECT_FALSE(ficheDepuisValeurs(sept.data(), sept.size(), f));
+    EXPECT_FALSE(ficheDepuisValeurs(neuf.data(), neuf.size(), f));
 }
 
 TEST(ProtocoleLobby, BaseAddressesAndServicePaths)
@@ -241,6 +241,8 @@ TEST(ProtocoleLobby, ListAnswersKeepOnlyWholeCheckedLines)
         {"a trailing ;", bonne + ";\n", 0},
         {"host name", "J=1;a;g;0;0;host.example;10.0.0.1;8000\n", 0},
         {"other keys and comments", "# x\nIP=1.2.3.4\nK=1\n" + bonne + "\n", 1},
+        {"blanks in the key, no final line end", " J\t" + bonne.substr(1), 1},
+        {"keys that only look like J", "JJ" + bonne.substr(1) + "\n{\n}" + bonne.substr(1) + "\n\r\r\n=1\n", 0},
         {"not a list", "<html><body>404</body></html>", 0},
         {"empty", "", 0},
     };
