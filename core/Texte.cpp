@@ -125,6 +125,8 @@ int lireEntier(std::string_view texte)
     return static_cast<int>(v);
 }
 
+} // namespace
+
 // Short decimals ("-12.375", "0.5"), the form every writer of the game uses, read
 // without the general parser: at most 7 digits make an exact float, and at most 10
 // decimals a power of ten that is exact too, so one float division rounds the value
@@ -157,8 +159,6 @@ bool lireDecimalCourt(const char* debut, const char* fin, float& resultat)
     resultat = negatif ? -v : v;
     return true;
 }
-
-} // namespace
 
 int stoi(std::string_view texte) { return lireEntier<false>(texte); }
 

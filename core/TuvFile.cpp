@@ -135,9 +135,54 @@ std::string_view CTUVFile::getValueView()
     return std::string_view(debut, static_cast<size_t>(fin - debut));
 }
 
-int CTUVFile::getValueInt() { return tuv::stoiSansBlancs(getValueView()); }
+// A level holds some hundred thousand numbers, nearly all a few digits: those are read in
+// place, as the general readers would read them; anything else (blanks, a sign "+", an
+// exponent, long numbers, other characters) goes to the general readers.
+int CTUVFile::getValueInt()
+{
+    const char* d = ligneCourante.data();
+    const size_t n = ligneCourante.size();
+    const size_t debut = pos + (pos < n && d[pos] == '-');
+    size_t i = debut;
+    int v = 0;
+    for (; i < n && i - debut < 9 && d[i] >= '0' && d[i] <= '9'; ++i)
+        v = v * 10 + (d[i] - '0');
+    if (i == debut || (i < n && d[i] != ';'))
+        return tuv::stoiSansBlancs(getValueView());
+    const bool negatif = debut != pos;
+    passerValeur(i);
+    return negatif ? -v : v;
+}
 
-float CTUVFile::getValueFloat() { return tuv::stofSansBlancs(getValueView()); }
+float CTUVFile::getValueFloat()
+{
+    const char* d = ligneCourante.data();
+    const size_t n = ligneCourante.size();
+    size_t i = pos + (pos < n && d[pos] == '-');
+    int chiffres = 0;
+    bool point = false;
+    for (; i < n; ++i)
+        if (d[i] >= '0' && d[i] <= '9')
+            ++chiffres;
+        else if (d[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    float v = 0;
+    if (chiffres == 0 || chiffres > 7 || (i < n && d[i] != ';') || !tuv::lireDecimalCourt(d + pos, d + i, v))
+        return tuv::stofSansBlancs(getValueView());
+    passerValeur(i);
+    return v;
+}
+
+// What getValueView does after a value ending at fin: past its ";", or the position stays at
+// the end of the line.
+void CTUVFile::passerValeur(size_t fin)
+{
+    bFinDeLigne = fin >= ligneCourante.size();
+    if (!bFinDeLigne)
+        pos = fin + 1;
+}
 
 std::wstring CTUVFile::getValueW() { return tuv::utf8toWStr(getValueView()); }
 

@@ -67,6 +67,7 @@ protected:
 private:
     void reinitialiser();
     bool lireLigne(std::string& ligne);
+    void passerValeur(size_t fin);
     std::string valeurJusqua(const std::string& separateur);
 
     std::string cleSansBlancs;  // the current key when the line spells it with blanks

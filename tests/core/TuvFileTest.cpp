@@ -1,4 +1,5 @@
 #include "core/Fichiers.h"
+#include "core/Texte.h"
 #include "core/TuvFile.h"
 #include "support/ChienDeGarde.h"
 #include "support/Outils.h"
@@ -6,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <iterator>
 #include <limits>
+#include <random>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -272,4 +275,34 @@ TEST(TuvFile, TypedReadersWalkTheLine)
     EXPECT_EQ(f.getValueInt(), 0);
     ASSERT_EQ(f.getKey(), "E") << "a line without '=' and a blank key are skipped";
     EXPECT_EQ(f.getValueInt(), 5);
+}
+
+// The typed readers read short numbers in place: over random lines they must give what the
+// general readers give from the value's text, and leave the line where getValueView leaves it.
+TEST(TuvFile, TypedReadersAgreeWithTheGeneralReaders)
+{
+    const char* const morceaux[] = {"0", "7", "12", "-", "+", ".", "5", "999999999", "1234567", "e3", " ", "x", ";"};
+    std::mt19937 gen(47);
+    std::string texte;
+    for (int l = 0; l < 3000; ++l) {
+        texte += "K=";
+        for (int m = static_cast<int>(gen() % 12); m > 0; --m)
+            texte += morceaux[gen() % std::size(morceaux)];
+        texte += '\n';
+    }
+    CTUVFile rapide, general;
+    rapide.openTexte(texte);
+    general.openTexte(texte);
+    while (!rapide.getKey().empty()) {
+        ASSERT_EQ(general.getKey(), "K");
+        for (int v = 0; v < 4; ++v) {
+            const bool reel = gen() % 2;
+            const std::string valeur(general.getValueView());
+            if (reel)
+                ASSERT_EQ(rapide.getValueFloat(), tuv::stofSansBlancs(valeur)) << rapide.getLigneCourante();
+            else
+                ASSERT_EQ(rapide.getValueInt(), tuv::stoiSansBlancs(valeur)) << rapide.getLigneCourante();
+            ASSERT_EQ(rapide.finDeLigne(), general.finDeLigne()) << rapide.getLigneCourante();
+        }
+    }
 }
