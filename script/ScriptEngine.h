@@ -132,6 +132,7 @@ public:
     // ---- run loop (ScriptBoucle.cpp) ------------------------------------------------------
     // One pass over the scripts; 1.
     int lancerScripts();
+    void prefetcherScripts(size_t i) const;
     // The trigger zone of the script's decor sprite, in whole pixels: truncated as the
     // triggers use it, or rounded as the editor's view draws it.
     static ZoneScript zoneScript(const CScript& script, bool arrondir = false);
