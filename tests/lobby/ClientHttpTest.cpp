@@ -114,11 +114,44 @@ TEST(ClientHttpLobby, BadAnswersGiveTheirStatusWithinTheDeadline)
         if (std::string(c.quoi) == "a good answer") {
             EXPECT_NE(r.recu.find("POST /duelix/addjoueur.php HTTP/1.1\r\n"), std::string::npos) << r.recu;
             EXPECT_NE(r.recu.find("Host: 127.0.0.1:"), std::string::npos);
-            EXPECT_NE(r.recu.find("Connection: close\r\n"), std::string::npos);
+            EXPECT_EQ(r.recu.find("Connection: close"), std::string::npos) << "the connection may serve another";
             EXPECT_NE(r.recu.find("Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 12\r\n"),
                       std::string::npos);
         }
     }
+}
+
+// One client's requests share a connection while the server keeps it; one the server closed
+// is replaced without the caller seeing it.
+TEST(ClientHttpLobby, ConnectionKeptBetweenRequests)
+{
+    sf::TcpListener ecoute;
+    ecoute.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+    std::thread serveur([&] {
+        // Connection k answers "k" to two requests, then closes.
+        for (int k = 1; k <= 2; ++k) {
+            sf::TcpSocket s;
+            if (ecoute.accept(s) != sf::Socket::Done)
+                return;
+            std::string lu;
+            char t[4096];
+            std::size_t n = 0;
+            for (int requetes = 0; requetes < 2 && s.receive(t, sizeof t, n) == sf::Socket::Done;) {
+                lu.append(t, n);
+                for (size_t fin; (fin = lu.find("\r\n\r\n")) != std::string::npos; ++requetes) {
+                    lu.erase(0, fin + 4);
+                    ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\n" + std::to_string(k));
+                }
+            }
+        }
+    });
+    CClientHttpLobby client;
+    const std::string url = "http://127.0.0.1:" + std::to_string(ecoute.getLocalPort());
+    std::string corps;
+    for (int i = 0; i < 4; ++i)
+        corps += client.get(url, "/liste").corps;
+    EXPECT_EQ(corps, "1122") << "two requests per connection, the closed one replaced";
+    serveur.join();
 }
 
 TEST(ClientHttpLobby, ClosedPortAndBadAddressGiveNoAnswer)
