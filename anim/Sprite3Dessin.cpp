@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -403,15 +404,26 @@ sf::Vector2f positionAE(const CSPRITE3& s, int a, int ae, int f)
     return sf::Vector2f(s.getXInterpole(a, ae, k, f, kf->frame, false), s.getYInterpole(a, ae, k, f, kf->frame, false));
 }
 
+// An outlined circle of that radius centred on p: an sf::CircleShape's points, taken once per
+// radius (a shape made per marker recomputes its points and outline at every setter).
 void cercle(CLotFormes& lot, sf::Vector2f p, float rayon, sf::Color couleur)
 {
-    sf::CircleShape rond(rayon);
-    rond.setOrigin(rayon, rayon);
-    rond.setPosition(p);
-    rond.setFillColor(sf::Color::Transparent);
-    rond.setOutlineColor(couleur);
-    rond.setOutlineThickness(1);
-    lot.forme(rond);
+    struct Contour {
+        float rayon;
+        std::vector<sf::Vector2f> points;
+    };
+    thread_local std::vector<Contour> contours;
+    auto it = std::find_if(contours.begin(), contours.end(), [rayon](const Contour& c) { return c.rayon == rayon; });
+    if (it == contours.end()) {
+        const sf::CircleShape rond(rayon);
+        Contour c{rayon, {}};
+        for (size_t i = 0; i < rond.getPointCount(); ++i)
+            c.points.push_back(rond.getPoint(i));
+        it = contours.insert(contours.end(), std::move(c));
+    }
+    sf::Transform t;
+    t.translate(p.x - rayon, p.y - rayon);
+    lot.polygone(it->points.data(), it->points.size(), t, sf::Color::Transparent, couleur, 1);
 }
 
 } // namespace

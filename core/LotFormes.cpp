@@ -209,19 +209,26 @@ bool videDePixels(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d
     if (aire == 0)
         return true;
     const float sens = aire > 0 ? 1.f : -1.f;
-    // Signed distance of p to the edge (p0, p1), positive inside.
-    auto dedans = [sens](sf::Vector2f p0, sf::Vector2f p1, sf::Vector2f p) {
+    // Signed distance of p to an edge, positive inside; each edge's length once, not per pixel.
+    struct Bord {
+        sf::Vector2f p0, e;
+        float l;
+    };
+    auto bord = [](sf::Vector2f p0, sf::Vector2f p1) {
         const sf::Vector2f e = p1 - p0;
-        const float l = std::sqrt(e.x * e.x + e.y * e.y);
-        if (l == 0)
+        return Bord{p0, e, std::sqrt(e.x * e.x + e.y * e.y)};
+    };
+    const Bord bords[3] = {bord(a, b), bord(b, c), bord(c, a)};
+    auto dedans = [sens](const Bord& d, sf::Vector2f p) {
+        if (d.l == 0)
             return true;
-        return sens * (e.x * (p.y - p0.y) - e.y * (p.x - p0.x)) / l >= -MARGE;
+        return sens * (d.e.x * (p.y - d.p0.y) - d.e.y * (p.x - d.p0.x)) / d.l >= -MARGE;
     };
     const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
     for (float i = std::floor(x0 - dx - MARGE); i <= x1 - dx + MARGE; ++i)
         for (float j = std::floor(y0 - dy - MARGE); j <= y1 - dy + MARGE; ++j) {
             const sf::Vector2f p(i + dx, j + dy);
-            if (dedans(a, b, p) && dedans(b, c, p) && dedans(c, a, p))
+            if (dedans(bords[0], p) && dedans(bords[1], p) && dedans(bords[2], p))
                 return false;
         }
     return true;
