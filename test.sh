@@ -19,4 +19,6 @@ cd build/test
 # The window tests share one X server: under heavy load one can lose the focus to another
 # binary's window, or LeakSanitizer's tracer can fail at exit. A binary that fails is run once
 # more, and the run fails only when it fails twice (its first failure stays in the log).
-xvfb-run -a -s "-screen 0 1600x1000x24" ctest --output-on-failure --repeat until-pass:2 -j"$(nproc)" "$@"
+# -noreset: the server would otherwise reset whenever its last client leaves and drop the
+# connections made during the reset.
+xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" ctest --output-on-failure --repeat until-pass:2 -j"$(nproc)" "$@"

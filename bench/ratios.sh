@@ -97,14 +97,17 @@ construire() {
         echo "the benchmarks did not build: the targets of the missing binaries fail" >&2
 }
 
-# The render benchmarks need a display: run the whole script inside one Xvfb.
+# The render benchmarks need a display: run the whole script inside one Xvfb. -noreset: by
+# default the server resets itself whenever its last client leaves, and drops any connection
+# made meanwhile; a benchmark process ending and the next one starting (or SFML closing and
+# opening its display between two benchmarks of one binary) would now and then hit that reset.
 if [ -z "${DISPLAY:-}" ]; then
     args=(--rounds "$rounds" --no-build --timeout "$delai" --dir "$dir")
     [ ${#only[@]} -gt 0 ] && args+=(--only "$(IFS=,; echo "${only[*]}")")
     [ -n "$fichierCibles" ] && args+=(--targets "$fichierCibles")
     for k in "${!override[@]}"; do args+=(--target "$k=${override[$k]}"); done
     [ "$build" = 1 ] && construire
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "${args[@]}"
+    exec xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" "$0" "${args[@]}"
 fi
 [ "$build" = 1 ] && construire
 export ALSOFT_DRIVERS=null
@@ -114,21 +117,16 @@ mkdir -p "$journaux"
 # The CPU time of one benchmark, in microseconds (one run, as long as Google Benchmark
 # chooses), on standard output; its error output appended to the log. A benchmark measuring
 # the process's CPU time is named "name/process_time/...". Fails, saying why on its last
-# line of the log, when the binary is missing, aborts, times out or prints no timing. A run
-# that fails otherwise than by time is made once more (the X server shared by the whole run
-# now and then refuses a connection on a busy machine); the log keeps both.
+# line of the log, when the binary is missing, aborts, times out or prints no timing. Each
+# run is made once: a failure is never hidden by running again.
 temps() {
-    local bin="$dir/bench_$1" nom=$2 log=$3 sortie statut valeur essai
+    local bin="$dir/bench_$1" nom=$2 log=$3 sortie statut valeur
     if [ ! -x "$bin" ]; then
         echo "ratios.sh: no benchmark binary $bin" >>"$log"
         return 1
     fi
-    for essai in 1 2; do
-        sortie=$(timeout -k 10 "$delai" "$bin" --benchmark_filter="^$nom(/.*)?\$" --benchmark_format=csv 2>>"$log")
-        statut=$?
-        { [ "$statut" = 0 ] || [ "$statut" = 124 ] || [ "$statut" = 137 ]; } && break
-        [ "$essai" = 1 ] && echo "ratios.sh: exit status $statut, run again" >>"$log"
-    done
+    sortie=$(timeout -k 10 "$delai" "$bin" --benchmark_filter="^$nom(/.*)?\$" --benchmark_format=csv 2>>"$log")
+    statut=$?
     if [ "$statut" = 124 ] || [ "$statut" = 137 ]; then
         echo "ratios.sh: timed out after $delai s" >>"$log"
         return 1

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # bench/ratios.sh over fake benchmarks: one that aborts, one silent, one too slow and a
 # missing binary each give a FAIL line naming their last error and their log, and the
-# targets after them still run; the exit status says a target failed.
+# targets after them still run, the aborted one run once only; the exit status says a target
+# failed.
 set -uo pipefail
 racine="$(cd "$(dirname "$0")/../.." && pwd)"
 tmp=$(mktemp -d)
@@ -13,7 +14,7 @@ ligne() { echo 'name,iterations,real_time,cpu_time,time_unit,bytes_per_second,it
 case "$1" in
     *BM_Bon*) ligne BM_Bon 2 ;;
     *BM_Base*) ligne BM_Base 1 ;;
-    *BM_Avorte*) echo "assertion failed: the plane is empty" >&2; kill -ABRT $$ ;;
+    *BM_Avorte*) echo run >>"$(dirname "$0")/avorte.runs"; echo "assertion failed: the plane is empty" >&2; kill -ABRT $$ ;;
     *BM_Muet*) ;;
     *BM_Lent*) sleep 30 ;;
 esac
@@ -41,6 +42,7 @@ attendre "^absent +- +1.5 +FAIL \(aborted: no benchmark binary $tmp/bin/bench_Ma
 attendre "^bon +2.00x +2.50x +PASS"
 attendre "^trop +2.00ms +1.00ms +FAIL"
 grep -q "assertion failed" "$tmp/journaux/avorte.log" || { echo "the abort's error output is not in its log" >&2; erreurs=1; }
+[ "$(wc -l <"$tmp/bin/avorte.runs")" = 1 ] || { echo "the aborted benchmark was run again" >&2; erreurs=1; }
 [ "$statut" != 0 ] || { echo "exit status 0 with failed targets" >&2; erreurs=1; }
 seules=$("$racine/bench/ratios.sh" --no-build --rounds 1 --dir "$tmp/bin" --targets "$tmp/cibles" --only bon,trop)
 [ "$(wc -l <<<"$seules")" = 2 ] || { echo "--only bon,trop ran: $seules" >&2; erreurs=1; }
