@@ -14,18 +14,6 @@ namespace tuv {
 
 std::string itos(int valeur) { return std::to_string(valeur); }
 
-int floatVersInt(float valeur)
-{
-    constexpr float LIMITE = 2e9f;
-    if (!std::isfinite(valeur))
-        return 0;
-    if (valeur >= LIMITE)
-        return 2000000000;
-    if (valeur <= -LIMITE)
-        return -2000000000;
-    return static_cast<int>(valeur);
-}
-
 std::string ftos(float valeur)
 {
     char tampon[64];

@@ -2,6 +2,7 @@
 // Number and text conversions shared by every file reader, writer and dialog.
 // Everything here works in the "C" conventions whatever the process locale:
 // data files must read the same on every machine.
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -54,7 +55,16 @@ std::wstring utf8toWStr(std::string_view texte);
 std::string wstrToUtf8(const std::wstring& texte);
 // Float to int toward zero, clamped to +-2,000,000,000 so that sums such as x + width stay
 // inside int; NaN and infinities give 0. Every position or size taken to an integer goes
-// through it: a sprite thrown far away must not make the conversion undefined.
-int floatVersInt(float valeur);
+// through it: a sprite thrown far away must not make the conversion undefined. Inline: the
+// characters' and the collision query's steps convert every coordinate they probe.
+inline int floatVersInt(float valeur)
+{
+    constexpr float LIMITE = 2e9f;
+    if (valeur > -LIMITE && valeur < LIMITE)  // false for NaN too
+        return static_cast<int>(valeur);
+    if (!std::isfinite(valeur))
+        return 0;
+    return valeur > 0 ? 2000000000 : -2000000000;
+}
 
 } // namespace tuv

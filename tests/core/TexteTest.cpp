@@ -36,7 +36,8 @@ TEST(Texte, FloatVersIntTronqueEtBorne)
         float valeur;
         int attendu;
     } cas[] = {{std::numeric_limits<float>::quiet_NaN(), 0}, {inf, 0}, {-inf, 0},
-               {3e9f, 2000000000}, {-3e9f, -2000000000}, {2.9f, 2}, {-2.9f, -2}, {-0.7f, 0}};
+               {3e9f, 2000000000}, {-3e9f, -2000000000}, {2e9f, 2000000000}, {-2e9f, -2000000000},
+               {1999999872.0f, 1999999872}, {2.9f, 2}, {-2.9f, -2}, {-0.7f, 0}};
     for (const auto& c : cas)
         EXPECT_EQ(tuv::floatVersInt(c.valeur), c.attendu) << c.valeur;
 }
