@@ -8,7 +8,13 @@
 
 #include <SFML/System/Lock.hpp>
 
-CDEC::CDEC() : pFichierDEC(new CFichierDEC)
+#include <atomic>
+
+namespace {
+std::atomic<std::uint64_t> derniereSerie{0};
+} // namespace
+
+CDEC::CDEC() : pFichierDEC(new CFichierDEC), serie(++derniereSerie)
 {
     if (g_services.creerPersoDef)
         pPersoDef = g_services.creerPersoDef(this);

@@ -4,6 +4,7 @@
 // describe the sprite (".dec" decor definition, ".per" character definition).
 #include <SFML/Graphics/Image.hpp>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,13 +38,18 @@ public:
     CFichierDEC* pFichierDEC = nullptr; // owned, always made
     CPersoDef* pPersoDef = nullptr;     // owned, made through g_services.creerPersoDef
     CPerso* pPersoModele = nullptr;     // not owned
-    std::map<int, CSetTextures*> anims; // owned
+    // Owned. A number, once given a set, keeps that very set for the bank's whole life (sets
+    // are emptied and filled again, never replaced or removed): sprites keep the set they
+    // found under the bank's serial number.
+    std::map<int, CSetTextures*> anims;
     int nbAnims = 0;                    // next animation number to fill
     sf::Image planche;
     sf::Image* pMasquePlanche = nullptr; // owned, null without a mask sheet
     bool bPartiePerso = false;
     std::vector<PartieAttachee> frames;
     int nbFrames = 0;
+    // Unique to this bank in the run (never 0), unlike its address, which a later bank can take.
+    const std::uint64_t serie;
 
     CDEC();
     ~CDEC();

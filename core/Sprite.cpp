@@ -189,6 +189,19 @@ int CSPRITE::setAnim(int n)
     return 1;
 }
 
+CSetTextures* CSPRITE::setDuNumero()
+{
+    if (pDEC && pDEC->serie == serieSetAnime && numAnim == numSetAnime)
+        return setAnime;
+    CSetTextures* s = getSet(numAnim);
+    if (s) {
+        setAnime = s;
+        serieSetAnime = pDEC->serie;
+        numSetAnime = numAnim;
+    }
+    return s;
+}
+
 void CSPRITE::animer(int n)
 {
     bAnimeCetteFrame = true;
@@ -197,7 +210,7 @@ void CSPRITE::animer(int n)
         appliquerTexture();
         return;
     }
-    const CSetTextures* s = getSet(numAnim);
+    const CSetTextures* s = setDuNumero();
     if (!s)
         return;
     int limite = s->nbBoucles > 0 ? s->nbBoucles : nbBouclesMax;

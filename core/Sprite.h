@@ -8,6 +8,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -96,6 +97,10 @@ protected:
     // The current frame's texture as animer found it during the afficher call in progress
     // (null otherwise): the draw then needs no second look into the bank.
     const sf::Texture* textureAnimee = nullptr;
+    // The set animer last found, for the bank of that serial number and that animation number.
+    CSetTextures* setAnime = nullptr;
+    std::uint64_t serieSetAnime = 0;
+    int numSetAnime = 0;
 
 public:
 
@@ -270,6 +275,8 @@ protected:
     const sf::Texture* appliquerTexture(const sf::Texture* t);
     // Selects an animation from its first frame with counters reset.
     void choisirAnim(int numero);
+    // getSet(numAnim), kept from the last call while the bank and the number stay.
+    CSetTextures* setDuNumero();
     void dessinerAvec(sf::RenderTarget& cible, float dx, float dy, const sf::Shader* shader);
     // Texture and transform of sprite from the current state; null when there is no image.
     const sf::Texture* preparerSprite();

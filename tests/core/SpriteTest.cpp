@@ -152,6 +152,30 @@ TEST_F(SpriteBase, AnimationVitesseAllerRetourEtLimite)
     EXPECT_EQ(sd.getNumAnim(), 2);
 }
 
+// The set animer keeps follows the sprite's bank and number: another bank with the same number,
+// or a number given a set only after the sprite asked for it.
+TEST_F(SpriteBase, AnimationSuitBanqueEtNumero)
+{
+    CDEC a, b;
+    setSansImages(a, 0, 1, 1.0f);
+    setSansImages(b, 0, 3, 1.0f);
+    CSPRITE sd;
+    sd.pDEC = &a;
+    sd.placer(0, 0, 0);
+    sd.animer(-1);
+    EXPECT_EQ(sd.numFrame, 0);
+    sd.pDEC = &b;
+    sd.animer(-1);
+    EXPECT_EQ(sd.numFrame, 1);
+    sd.numAnim = 5;
+    sd.numFrame = 0;
+    sd.animer(-1);
+    EXPECT_EQ(sd.numFrame, 0);
+    setSansImages(b, 5, 3, 1.0f);
+    sd.animer(-1);
+    EXPECT_EQ(sd.numFrame, 1);
+}
+
 TEST_F(SpriteBase, PlanPrincipalAvanceUneFoisParFrame)
 {
     CDEC banque;
