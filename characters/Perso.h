@@ -432,17 +432,20 @@ private:
     // Movement helpers (PersoMouvement.cpp): the foot point, head heights (0 standing,
     // 1 crouched), the probe of the body column at (dx, dy) and of a segment, the animation of
     // a family by aim, turning, and the limits that keep absurd file values from hanging a frame.
+    // A step that probes several times looks up the level once and hands it to the probes
+    // (null: no level, nothing is ever hit).
     static CDecor* decorActif();
     bool peutBouger() const;
     float piedsY() const;
     float tete(int i) const;
-    CSPRITE* colonne(float dx, float dy, float h);
+    CSPRITE* colonne(CDecor* decor, float dx, float dy, float h);
     CSPRITE* segment(float x1, float y1, float x2, float y2);
+    CSPRITE* segment(CDecor* decor, float x1, float y1, float x2, float y2);
     void jouerFamille(const int famille[10], float dx, float dy);
     // The first free column at (dx, k) climbing from k = debut to -maxEscalier; 1 when none.
-    int chercherMontee(float dx, float h, int debut);
+    int chercherMontee(CDecor* decor, float dx, float h, int debut);
     // The ground at (dx, k) for k = 1 .. maxEscalier - 1 (k = 0 is known free); -1 when none.
-    int chercherSol(float dx, float h, CSPRITE*& sol);
+    int chercherSol(CDecor* decor, float dx, float h, CSPRITE*& sol);
     // Something above the head once it has risen by montee.
     bool plafond(float montee);
     // Room to stand up where the feet are.
@@ -452,6 +455,7 @@ private:
     void tourner(int d);
     // A count of frames at 30 fps as frames at the current rate (at least 1).
     static int dureeFrames(int frames);
+    static int dureeFrames(int frames, float coeff);
     void animerMarche(float dx, float dy, bool bloque);
     int deplacerHorizontal(int d, float distance, const int famille[10]);
     void prendre(CPerso& tourelle);

@@ -94,14 +94,16 @@ bool CPerso::reglesSaut(const CommandesJoueur& c)
         }
     }
     bool saut = false;
-    const float minimum = static_cast<float>(std::clamp(maxSaut, 0, LIMITE_COMPTE)) /
-                          (FRACTION_SAUT_MINIMUM * coefficientTemps());
+    // The minimum rise, asked only of a released jump.
+    const auto minimum = [this] {
+        return static_cast<float>(std::clamp(maxSaut, 0, LIMITE_COMPTE)) / (FRACTION_SAUT_MINIMUM * coefficientTemps());
+    };
     if (tenu) {
         if (mode != CHUTE_SAUT && mode != CHUTE) {
             saut = true;
             bSautEnCours = true;
         }
-    } else if (bSautEnCours && static_cast<float>(compteurSaut) <= minimum) {
+    } else if (bSautEnCours && static_cast<float>(compteurSaut) <= minimum()) {
         // Released early: the jump goes on to its minimum height, and a second press dashes.
         if (!niveauChrono())
             bDashPossible = true;

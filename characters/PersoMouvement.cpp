@@ -82,10 +82,12 @@ CDecor* CPerso::decorActif()
 }
 std::vector<sf::FloatRect>* CPerso::journalSondes = nullptr;
 
-int CPerso::dureeFrames(int frames)
+int CPerso::dureeFrames(int frames) { return dureeFrames(frames, coefficientTemps()); }
+
+int CPerso::dureeFrames(int frames, float coeff)
 {
     const int n = std::clamp(frames, 0, LIMITE_COMPTE);
-    return std::max(1, tuv::floatVersInt(static_cast<float>(n) / coefficientTemps()));
+    return std::max(1, tuv::floatVersInt(static_cast<float>(n) / coeff));
 }
 
 bool CPerso::peutBouger() const
@@ -106,9 +108,10 @@ float CPerso::tete(int i) const
     return std::clamp(h, -1e6f, 1e6f);
 }
 
-CSPRITE* CPerso::segment(float x1, float y1, float x2, float y2)
+CSPRITE* CPerso::segment(float x1, float y1, float x2, float y2) { return segment(decorActif(), x1, y1, x2, y2); }
+
+CSPRITE* CPerso::segment(CDecor* d, float x1, float y1, float x2, float y2)
 {
-    CDecor* d = decorActif();
     if (!d)
         return nullptr;
     ++nbSondes;
@@ -117,27 +120,27 @@ CSPRITE* CPerso::segment(float x1, float y1, float x2, float y2)
     return d->testCollision(this, x1, y1, x2, y2);
 }
 
-CSPRITE* CPerso::colonne(float dx, float dy, float h)
+CSPRITE* CPerso::colonne(CDecor* d, float dx, float dy, float h)
 {
     const float x = tronque(sprite->x + dx);
     const float y = tronque(piedsY() + dy);
-    return segment(x, y, x, tronque(y - h));
+    return segment(d, x, y, x, tronque(y - h));
 }
 
-int CPerso::chercherMontee(float dx, float h, int debut)
+int CPerso::chercherMontee(CDecor* d, float dx, float h, int debut)
 {
     const int escalier = std::clamp(maxEscalier, 0, LIMITE_COMPTE);
     for (int k = debut; k >= -escalier; --k)
-        if (!colonne(dx, static_cast<float>(k), h))
+        if (!colonne(d, dx, static_cast<float>(k), h))
             return k;
     return 1;
 }
 
-int CPerso::chercherSol(float dx, float h, CSPRITE*& sol)
+int CPerso::chercherSol(CDecor* d, float dx, float h, CSPRITE*& sol)
 {
     const int escalier = std::clamp(maxEscalier, 0, LIMITE_COMPTE);
     for (int k = 1; k < escalier; ++k)
-        if ((sol = colonne(dx, static_cast<float>(k), h)))
+        if ((sol = colonne(d, dx, static_cast<float>(k), h)))
             return k;
     return -1;
 }
@@ -206,12 +209,13 @@ int CPerso::marcher(int d, float facteur)
     const int xPied = tuv::floatVersInt(sprite->x), yPied = tuv::floatVersInt(piedsY());
     float dx = 0, dy = 0;  // the last offset walked to
     bool bloque = false;
+    CDecor* const decor = decorActif();
     for (int i = 0; static_cast<float>(i) * pas <= distance; ++i) {
         const float o = sens * static_cast<float>(i) * pas;
-        if (CSPRITE* obstacle = colonne(o, 0, h)) {
+        if (CSPRITE* obstacle = colonne(decor, o, 0, h)) {
             support = obstacle;
             suivrePlateforme(xPied, yPied, obstacle);
-            const int k = chercherMontee(o, h, -1);
+            const int k = chercherMontee(decor, o, h, -1);
             if (k > 0) {
                 bloque = true;
                 break;
@@ -219,7 +223,7 @@ int CPerso::marcher(int d, float facteur)
             dy = static_cast<float>(k + 1);  // the feet stay one pixel inside the step
         } else {
             CSPRITE* sol = nullptr;
-            const int k = chercherSol(o, h, sol);
+            const int k = chercherSol(decor, o, h, sol);
             if (k >= 0) {
                 support = sol;
                 suivrePlateforme(xPied, yPied, sol);
@@ -244,7 +248,9 @@ int CPerso::marcher(int d, float facteur)
 // A blocked walk stops at the last free offset it probed: it never moves backwards.
 void CPerso::animerMarche(float dx, float dy, bool bloque)
 {
-    const float decal = bloque ? 0.0f : static_cast<float>(decalagePlateforme) * coefficientTemps();
+    // Without a slide the offset is 0 whatever the frame rate: the clock is not asked.
+    const float decal =
+        bloque || decalagePlateforme == 0 ? 0.0f : static_cast<float>(decalagePlateforme) * coefficientTemps();
     if (mode == TOUCHE)
         jouerFamille(bloque ? animArret : animSautDsc, decal + dx, dy);
     else if (bCoup)
@@ -289,7 +295,7 @@ int CPerso::deplacerHorizontal(int d, float distance, const int famille[10])
     // Crouch-walking, the feet rest one pixel inside the ground: the crouched body is probed
     // from just above them, else the ground itself would block every step.
     const bool auSol = mode == BAISSE_MARCHE;
-    const bool bloque = colonne(dx, auSol ? -1.0f : 0.0f, tete(auSol ? 1 : 0)) != nullptr;
+    const bool bloque = colonne(decorActif(), dx, auSol ? -1.0f : 0.0f, tete(auSol ? 1 : 0)) != nullptr;
     if (bCoup)
         coup(bloque ? 0 : dx, 0);
     else
@@ -332,7 +338,8 @@ int CPerso::gererSaut()
         return 0;
     support = nullptr;
     if (mode == SAUT_MONTE) {
-        const float montee = static_cast<float>(vitesseBornee(vitesseSaut)) * coefficientTemps();
+        const float coeff = coefficientTemps();
+        const float montee = static_cast<float>(vitesseBornee(vitesseSaut)) * coeff;
         if (plafond(montee)) {
             passerEtat(CHUTE_SAUT);
             return 0;
@@ -342,7 +349,7 @@ int CPerso::gererSaut()
             coup(0, -montee);
         else
             jouerFamille(animSautAsc, 0, -montee);
-        if (compteurSaut >= dureeFrames(maxSaut))
+        if (compteurSaut >= dureeFrames(maxSaut, coeff))
             passerEtat(CHUTE_SAUT);
     } else if (mode == CHUTE_SAUT) {
         --compteurSaut;
@@ -360,7 +367,8 @@ int CPerso::gererSautMontee()
     if (!peutBouger() || mode != REBOND)
         return 0;
     support = nullptr;
-    const float montee = static_cast<float>(vitesseBornee(vitesseSaut)) * coefficientTemps();
+    const float coeff = coefficientTemps();
+    const float montee = static_cast<float>(vitesseBornee(vitesseSaut)) * coeff;
     if (plafond(montee)) {
         passerEtat(CHUTE_SAUT);
         return 0;
@@ -368,7 +376,7 @@ int CPerso::gererSautMontee()
     ++compteurSautAuto;
     ++compteurSaut;
     jouerFamille(animSautAsc, 0, -montee);
-    if (compteurSaut >= dureeFrames(maxSautAuto))
+    if (compteurSaut >= dureeFrames(maxSautAuto, coeff))
         passerEtat(CHUTE_SAUT);
     return 0;
 }
@@ -387,9 +395,10 @@ int CPerso::tomber()
     const float h = tete(1);
     float dy = -1;
     int i = 0;
+    CDecor* const decor = decorActif();
     for (; static_cast<float>(i) * pas <= distance; ++i) {
         const float o = static_cast<float>(i) * pas;
-        if (CSPRITE* sol = colonne(0, o, h)) {
+        if (CSPRITE* sol = colonne(decor, 0, o, h)) {
             support = sol;
             // The feet stop above the next probe; the next ground contact lifts them out.
             dy = o + std::max(pas - 1, 0.0f);
@@ -450,9 +459,10 @@ int CPerso::poserAuSol(CSPRITE* sol)
     const float h = tete(baisse ? 1 : 0);
     const int xPied = tuv::floatVersInt(sprite->x), yPied = tuv::floatVersInt(piedsY());
     support = sol;
-    if (!sol && !(sol = colonne(0, 0, h))) {
+    CDecor* const decor = decorActif();
+    if (!sol && !(sol = colonne(decor, 0, 0, h))) {
         CSPRITE* bas = nullptr;
-        const int k = chercherSol(0, h, bas);
+        const int k = chercherSol(decor, 0, h, bas);
         if (k < 0) {
             decalagePlateforme = 0;
             if (mode != SAUT_MONTE)
@@ -468,7 +478,7 @@ int CPerso::poserAuSol(CSPRITE* sol)
     support = sol;
     suivrePlateforme(xPied, yPied, sol);
     const float decal = static_cast<float>(decalagePlateforme) * coefficientTemps();
-    const int k = chercherMontee(decal, h, 0);
+    const int k = chercherMontee(decor, decal, h, 0);
     if (k <= 0 && !bCoup)
         setAnimation(-1, decal, static_cast<float>(k + 1));
     return 0;
@@ -574,7 +584,8 @@ int CPerso::gererDash(int d)
     }
     dx *= sens;
     const float h = tete(0);
-    if (colonne(dx, dy, h)) {
+    CDecor* const decor = decorActif();
+    if (colonne(decor, dx, dy, h)) {
         // Blocked ahead: straight up (or down for a downward aim) when that way is free.
         if (visee == 0 || visee == 1) {
             dx = 0;
@@ -583,7 +594,7 @@ int CPerso::gererDash(int d)
             dx = 0;
             dy = 4 * v;
         }
-        if (colonne(dx, dy, h)) {
+        if (colonne(decor, dx, dy, h)) {
             passerEtat(CHUTE);
             compteurDash = 0;
             return 0;

@@ -83,7 +83,11 @@ void montrerNomArme(int joueur)
 }
 
 
-int typeJeu() { return faceJeu::partie() ? faceJeu::partie()->typeJeu : 0; }
+int typeJeu()
+{
+    const PartieJeu* partie = faceJeu::partie();
+    return partie ? partie->typeJeu : 0;
+}
 
 } // namespace
 
@@ -441,17 +445,17 @@ void CPerso::deciderVisee(const CommandesJoueur& c)
 // cooldown, in 30-per-second frames.
 void CPerso::tirCadence(const CommandesJoueur& c)
 {
+    const bool pret = compteurCadence <= 0;
+    if (pret && !c.bTirMaintenu)
+        return;  // neither a shot nor a cooldown: the slot and the clock are not asked
+    // The cadence of the slot as it was before the shot.
     const SlotArme* s = slotCourant();
     const int limite = std::max(1, tuv::floatVersInt(float(s ? s->cadence : 0) / coefficientTemps()));
-    bool tire = false;
-    if (compteurCadence <= 0 && c.bTirMaintenu) {
+    if (pret) {
         compteurCadence = 0;
         tirer(0);
-        tire = true;
     }
-    if (tire || compteurCadence > 0) {
-        ++compteurCadence;
-        if (compteurCadence >= limite)
-            compteurCadence = 0;
-    }
+    ++compteurCadence;
+    if (compteurCadence >= limite)
+        compteurCadence = 0;
 }

@@ -121,5 +121,10 @@ struct ServicesFondation {
 extern ServicesFondation g_services;
 
 // The game's time coefficient as every per-frame step uses it: 1 when the hook gives a value
-// no step can run with (0, negative, NaN or absurdly large).
-float coefficientTemps();
+// no step can run with (0, negative, NaN or absurdly large). Inline: the characters' and
+// sprites' steps ask it several times per frame each.
+inline float coefficientTemps()
+{
+    const float c = g_services.framerateCoeff ? g_services.framerateCoeff() : 1.0f;
+    return (c > 0 && c < 100) ? c : 1.0f;
+}
