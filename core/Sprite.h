@@ -134,14 +134,27 @@ public:
     int decalageLabel = 0;
     int numArmeFontaine = 0;
 
-    // --- identity, by name (after the fields the per-frame loops read) ---
+    // --- what every frame's draw asks of each sprite, together ---
+    // The behaviours' switches (their objects below), the sway's, the sound mode, the
+    // shaders' names, the shadow's switches, the overlays and the drawable follow the fields
+    // the per-frame loops read: a frame of thousands of sprites then touches a few cache
+    // lines of each, the rest of the sprite (names, behaviours' objects and settings, sound,
+    // uniforms) lying after them.
+    bool bPhysB = false, bPhysG = false, bPhysR = false, bPhysE = false, bPhysP = false, bPhysC = false;
+    bool bPhysDestruction = false, bPhysForce = false;
+    bool bPlante = false;
+    bool bOmbre = false, bOmbreAvantPlan = false;
+    int modeSon = 0;
+    std::string strShaderVert, strShaderFrag;
+    Overs overs;
+    sf::Sprite sprite;
+
+    // --- identity, by name ---
     std::string strID;
     std::string type = "DEC";
     std::string strSourceDEC;
 
-    // --- behaviours (owned, null while off) ---
-    bool bPhysB = false, bPhysG = false, bPhysR = false, bPhysE = false, bPhysP = false, bPhysC = false;
-    bool bPhysDestruction = false, bPhysForce = false;
+    // --- behaviours (owned, null while off; their switches above) ---
     CPhysBascule* pPhysB = nullptr;
     CPhysG* pPhysG = nullptr;
     CPhysRebond* pPhysR = nullptr;
@@ -151,8 +164,7 @@ public:
     CPhysDestruction* pPhysDestruction = nullptr;
     CForceSD* pForce = nullptr;
 
-    // --- sway ---
-    bool bPlante = false;
+    // --- sway (its switch above) ---
     float planteAngleMin = 0, planteAngleMax = 0, planteVitesse = 0;
     int planteEntier = 0;
     float planteEchelleBase[2] = {1, 1};
@@ -163,24 +175,21 @@ public:
     // the whole level by a script command; 1 leaves the sprite's own values).
     float planteMultAngleMin = 1, planteMultAngleMax = 1, planteMultVitesse = 1;
 
-    // --- sound ---
+    // --- sound (its mode above) ---
     std::string idSon;
     sf::Sound* pSon = nullptr;  // owned; created on demand by the game
     int delaiSon = 0;
-    int modeSon = 0;
     int compteurSon = 0;
     float volumeSon = 100;
     bool bSonStoppe = false;
     bool bSonJoue = false;  // modes 1 and 3: already started
 
-    // --- shaders ---
-    std::string strShaderVert, strShaderFrag;
+    // --- shaders (their names above) ---
     Uniforms uniformsVert, uniformsFrag;
     bool bShader = false;
     float valeursShader[5] = {0, 0, 0, 0, 0};
 
-    // --- shadow ---
-    bool bOmbre = false, bOmbreAvantPlan = false;
+    // --- shadow (its switches above) ---
     float ombreSX = 1, ombreSY = 1, ombreDX = 0, ombreDY = 0, ombreRotation = 0;
 
     // --- screen effect ---
@@ -189,13 +198,6 @@ public:
     float effetX = 0, effetY = 0;
     int effetMode = 0;
     int effetVie = 0;
-
-    // --- overlays ---
-    Overs overs;
-
-    // The drawable, last: the fields above that the per-frame loops read (place, size,
-    // animation, zone, hit box) then share fewer cache lines.
-    sf::Sprite sprite;
 };
 
 class CSPRITE : public DonneesSprite {
