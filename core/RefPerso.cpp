@@ -38,9 +38,4 @@ RefPerso& RefPerso::operator=(CPerso* p)
     return *this;
 }
 
-CPerso* RefPerso::get() const
-{
-    if (!ptr)
-        return nullptr;
-    return serieDe(ptr) == serie ? ptr : nullptr;
-}
+CPerso* RefPerso::vivant() const { return serieDe(ptr) == serie ? ptr : nullptr; }

@@ -22,8 +22,9 @@ public:
         return *this;
     }
 
-    // The character, or null when it is gone (or was never set).
-    CPerso* get() const;
+    // The character, or null when it is gone (or was never set). Inline for the empty
+    // reference, which most holders keep most of the time.
+    CPerso* get() const { return ptr ? vivant() : nullptr; }
     operator CPerso*() const { return get(); }
     CPerso* operator->() const { return get(); }
     CPerso& operator*() const { return *get(); }
@@ -53,6 +54,9 @@ public:
     static uint64_t serieDe(const CPerso* p);
 
 private:
+    // ptr while it still holds the character it was given, null otherwise.
+    CPerso* vivant() const;
+
     CPerso* ptr = nullptr;
     uint64_t serie = 0;
 };

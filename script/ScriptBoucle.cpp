@@ -122,9 +122,12 @@ bool CScriptEngine::estFiltre(const CScript& s) const { return filtre(s, faceJeu
 // fetched while this one runs.
 void CScriptEngine::prefetcherScripts(size_t i) const
 {
-    constexpr size_t AVANCE_SCRIPT = 8, AVANCE_SPRITE = 4;
-    if (i + AVANCE_SCRIPT < scripts.size())
-        __builtin_prefetch(scripts[i + AVANCE_SCRIPT].get());
+    constexpr size_t AVANCE_SCRIPT = 16, AVANCE_SPRITE = 8;
+    if (i + AVANCE_SCRIPT < scripts.size()) {
+        const CScript* s = scripts[i + AVANCE_SCRIPT].get();
+        __builtin_prefetch(s);
+        __builtin_prefetch(&s->pIAPropre);  // the filter's, on the next line
+    }
     if (i + AVANCE_SPRITE < scripts.size())
         if (const CSPRITE* sd = scripts[i + AVANCE_SPRITE]->pSD) {
             __builtin_prefetch(&sd->pDEC);
