@@ -71,10 +71,11 @@ TEST(Donnees, LesNiveauxMontrentChaqueComportement)
     EXPECT_GE(meteo, 4) << "weather effects used by the levels";
 }
 
-// Every shipped level, frames of its hero's commands without drawing: dropped near each edge
-// walking out, or below the bottom, he is stopped by a wall within the level or dies; dropped
-// anywhere over a hurting decor (the cave's spikes) and ending among it, not on the walls
-// around, he is hurt.
+// Every shipped level, frames of its hero's commands without drawing: dropped onto each
+// platform, he stands on it, and its ground has no crack he would fall through; dropped near
+// each edge walking out, or below the bottom, he is stopped by a wall within the level or dies;
+// dropped anywhere over a hurting decor (the cave's spikes) and ending among it, not on the
+// walls around, he is hurt.
 TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
 {
     PiloteJeu p;
@@ -95,6 +96,25 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
         CPerso* heros = j.pdecor->persos.empty() ? nullptr : j.pPerso;
         if (!heros || !heros->sprite)
             continue;  // the menus' backdrop
+        const auto& plan = j.pdecor->pPlans[2]->sprites;
+        for (CSPRITE* sd : plan) {
+            const sf::FloatRect boite = sd->getBoite();
+            // A platform holds the hero whatever the height he falls from (a fall probes every
+            // 8 pixels).
+            for (int d = 0; sd->collision == 3 && d < 8; ++d) {
+                lacher(j, *heros, boite.left + boite.width / 2, boite.top - 60 - static_cast<float>(d), {}, 40);
+                EXPECT_LT(heros->sprite->y, boite.top + boite.height)
+                    << niveau << ": through the platform at x = " << boite.left << ", from 60 + " << d;
+            }
+            // Two pieces of ground with a crack between them narrower than a body.
+            for (CSPRITE* autre : plan) {
+                const sf::FloatRect b = autre->getBoite();
+                const float fente = b.left - (boite.left + boite.width);
+                EXPECT_FALSE(sd->collision == 1 && autre->collision == 1 && fente > 0 && fente < 32 &&
+                             std::abs(b.top - boite.top) < 32)
+                    << niveau << ": a crack of " << fente << " pixels at x = " << b.left;
+            }
+        }
         const float l = static_cast<float>(j.pdecor->tailleJeuX), h = static_cast<float>(j.pdecor->tailleJeuY);
         struct Cas { float x, y; bool droite; } cas[] = {
             {40, h / 4, false}, {40, h / 2, false}, {l - 40, h / 4, true}, {l - 40, h / 2, true}, {l / 2, h + 20, true}};
@@ -106,13 +126,14 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
             EXPECT_TRUE(heros->vie <= 0 || (x >= 0 && x <= l && y <= h))
                 << niveau << ": from (" << c.x << ", " << c.y << ") the hero is out at (" << x << ", " << y << ")";
         }
-        for (CSPRITE* sd : j.pdecor->pPlans[2]->sprites) {
+        for (CSPRITE* sd : plan) {
             const sf::FloatRect boite = sd->getBoite();
             for (float x = boite.left - 8; sd->collision == 4 && x < boite.left + boite.width + 8; ++x) {
                 lacher(j, *heros, x, boite.top - 100, CommandesJoueur{}, 40);
-                if (heros->sprite->y > boite.top && ++parmiLesPiques)
+                if (heros->sprite->y > boite.top && ++parmiLesPiques) {
                     EXPECT_LT(heros->vie, heros->vieMax) << niveau << ": unhurt among the spikes at ("
                                                          << heros->sprite->x << ", " << heros->sprite->y << ")";
+                }
             }
         }
     }
