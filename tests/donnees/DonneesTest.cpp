@@ -4,9 +4,11 @@
 #include "support/PiloteJeu.h"
 
 #include "characters/EtatsPerso.h"
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 #include "menus/JeuMenus.h"
 
 #include <gtest/gtest.h>
@@ -138,4 +140,42 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
         }
     }
     EXPECT_GT(parmiLesPiques, 400) << "drops that ended among the spikes (some end on moving platforms)";
+}
+
+// Every AI a shipped level lists is made, and one that starts on the ground is still on it
+// after walking a while in view (none walks on over a pit).
+TEST(Donnees, LesIAMarchentSurLeSol)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.mode = 1;
+    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
+        if (e.path().extension() != ".niv")
+            continue;
+        const std::string niveau = "./" + e.path().string();
+        j.pdecor = j.pdecorJeu;
+        j.pdecor->chargerNiveau(niveau, 1);
+        const std::string texte = lireTexte(e.path());
+        size_t lignes = 0;
+        for (size_t i = texte.find("\nIA="); i != std::string::npos; i = texte.find("\nIA=", i + 1))
+            ++lignes;
+        EXPECT_EQ(j.pdecor->ias.size(), lignes) << niveau << ": an AI of the file is missing";
+        auto auSol = [&](const CPerso& ia) {
+            for (float k = 0; k < 12; ++k)
+                if (j.pdecor->estCollision(nullptr, ia.sprite->x, ia.sprite->y + k, ia.sprite->x, ia.sprite->y + k))
+                    return true;
+            return ia.vie <= 0 || ia.bDel;
+        };
+        for (CPerso* ia : j.pdecor->ias) {
+            bool sol = ia && ia->sprite && auSol(*ia);
+            for (int i = 0; sol && i < 300; ++i) {
+                j.pvue->x = ia->sprite->x - j.pvue->largeur / 2;
+                j.pIABehaviours->majIA();
+                sol = auSol(*ia);
+                EXPECT_TRUE(sol) << niveau << ": " << ia->id << " walks in the air at (" << ia->sprite->x << ", "
+                                 << ia->sprite->y << ")";
+            }
+        }
+    }
 }
