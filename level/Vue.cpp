@@ -341,7 +341,12 @@ void CVue::mode5(const ContexteVue& c)
         sens = 1;
     }
     suivreX(ecart, sens, p.vitesse, 50, coeff);
+    // The look-ahead only moves the way the player faces: a hero knocked back, or one that
+    // takes over elsewhere (the next hero of a chrono level), is brought back into view.
+    garderEnVue(s.x, s.x, s.x);
     suivreY(s.y - y - sy / 1.5f, 4.0f, Y, coeff);
+    // A zoom that eased back out after a hit does not show below the level's bottom.
+    y = std::min(y, std::max(0.0f, Y - sy));
 }
 
 // The following modes close a horizontal gap fast when it is twice the lag, one pixel a

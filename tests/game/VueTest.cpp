@@ -189,6 +189,16 @@ TEST_P(VueTest, Mode5LooksAheadAndZoomEases)
         maj();
         EXPECT_FLOAT_EQ(vue.zoom, zoom) << etat;
     }
+    // A hero knocked back behind the view, or one taking over away from it, is shown at once;
+    // the view never shows below the level's bottom.
+    joueur->mode = 0;
+    for (float px : {vue.x - 300, vue.x + 2500}) {
+        placer(px, 1400);
+        vue.y = 900;
+        maj();
+        EXPECT_TRUE(px > vue.x && px < vue.x + vue.largeur * vue.zoom) << px << " not in view from " << vue.x;
+        EXPECT_LE(vue.y + vue.hauteur * vue.zoom, 1500.0f);
+    }
 }
 
 TEST_F(VueTest, Mode8WithoutCharactersClampsTheZoom)
