@@ -103,14 +103,15 @@ void CDecor::pousserPersos()
 
 // A player's character whose feet have gone below the level's bottom has fallen out of it:
 // nothing can catch it any more, so the fall kills it as the decor's damage would, and the
-// level's rules follow (the failure menu, the checkpoint, the round's count).
+// level's rules follow (the failure menu, the checkpoint, the round's count). Feet that land
+// a few pixels into ground lying near the bottom are held by it: they stand, not fall.
 void CDecor::tuerPersosTombes()
 {
     const float bas = static_cast<float>(tailleJeuY);
     for (CPerso* p : persos) {
         if (!p || p->bDel || !p->sprite || !p->bCollisions || p->mode == EtatPerso::MORT || p->vie <= 0)
             continue;
-        if (p->sprite->y <= bas || p->compteurTouche >= 0)
+        if (p->sprite->y <= bas || p->compteurTouche >= 0 || p->support)
             continue;
         if (p->derniereArme != "FANTOME") {
             p->derniereArme = "DECOR_DOMMAGES";

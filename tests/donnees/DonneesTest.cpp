@@ -74,7 +74,8 @@ TEST(Donnees, LesNiveauxMontrentChaqueComportement)
 }
 
 // Every shipped level, frames of its hero's commands without drawing: dropped onto each
-// platform, he stands on it, and its ground has no crack he would fall through; dropped near
+// platform, or onto ground just above the level's bottom, he stands on it, and its ground has
+// no crack he would fall through; dropped near
 // each edge walking out, or below the bottom, he is stopped by a wall within the level or dies;
 // dropped anywhere over a hurting decor (the cave's spikes) and ending among it, not on the
 // walls around, he is hurt.
@@ -107,6 +108,13 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
                 lacher(j, *heros, boite.left + boite.width / 2, boite.top - 60 - static_cast<float>(d), {}, 40);
                 EXPECT_LT(heros->sprite->y, boite.top + boite.height)
                     << niveau << ": through the platform at x = " << boite.left << ", from 60 + " << d;
+            }
+            // Ground just above the level's bottom holds the hero as any other.
+            const bool fond = sd->collision == 1 && static_cast<float>(j.pdecor->tailleJeuY) - boite.top < 40;
+            for (int d = 0; fond && d < 8; ++d) {
+                lacher(j, *heros, boite.left + boite.width / 2, boite.top - 100 - static_cast<float>(d), {}, 40);
+                EXPECT_GT(heros->vie, 0) << niveau << ": dies on the ground at (" << heros->sprite->x << ", "
+                                         << heros->sprite->y << ")";
             }
             // Two pieces of ground with a crack between them narrower than a body.
             for (CSPRITE* autre : plan) {
