@@ -104,14 +104,16 @@ void CDecor::pousserPersos()
 // A player's character whose feet have gone below the level's bottom has fallen out of it:
 // nothing can catch it any more, so the fall kills it as the decor's damage would, and the
 // level's rules follow (the failure menu, the checkpoint, the round's count). Feet that land
-// a few pixels into ground lying near the bottom are held by it: they stand, not fall.
+// a few pixels into ground lying near the bottom are held by it: they stand, not fall, whether
+// or not the last step noted what they stand on.
 void CDecor::tuerPersosTombes()
 {
     const float bas = static_cast<float>(tailleJeuY);
     for (CPerso* p : persos) {
         if (!p || p->bDel || !p->sprite || !p->bCollisions || p->mode == EtatPerso::MORT || p->vie <= 0)
             continue;
-        if (p->sprite->y <= bas || p->compteurTouche >= 0 || p->support)
+        const float x = p->sprite->x, y = p->sprite->y;
+        if (y <= bas || p->compteurTouche >= 0 || p->support || estCollision(nullptr, x, y, x, y))
             continue;
         if (p->derniereArme != "FANTOME") {
             p->derniereArme = "DECOR_DOMMAGES";
