@@ -56,6 +56,18 @@ void recharger(CPerso& p)
         p.armes[p.armeCourante]->munitions = arme->munitions;
 }
 
+// A round's drawn start weapon is one of the nine fountain weapons, which a hero carrying fewer
+// slots may not have: he then takes his first weapon rather than start the round unable to fire.
+void premiereArme(CPerso& p)
+{
+    const int nb = std::min(p.nbarmesperso, static_cast<int>(p.armes.size()));
+    for (int i = 0; i < nb; ++i)
+        if (p.armes[static_cast<size_t>(i)] && p.armes[static_cast<size_t>(i)]->bPossedee) {
+            p.selectArme(i);
+            return;
+        }
+}
+
 void placerAuDepart(CSPRITE3& s) { s.placerImage(0, 0, tuv::floatVersInt(s.x0), tuv::floatVersInt(s.y0)); }
 
 // The hit and end emitters always stop; the death emitter only outside a two-player round.
@@ -77,9 +89,13 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
         return;
     CPerso& p = *perso;
     CSPRITE3& s = *p.sprite;
+    const PartieJeu* jeu = faceJeu::partie();
+    const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
     remettreEnVie(p);
     if (armeSlot >= 0 && armeSlot < p.nbarmesperso)
         p.selectArme(armeSlot);
+    else if (multi && p.armeCourante < 0)
+        premiereArme(p);
     oublierCoups(p);
     for (const char* nom : SURIMPRESSIONS_MORT)
         s.appliquerAnimElemsParNom(nom, false, true);
@@ -101,8 +117,6 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     arreterEmetteurs(p);
     for (const char* nom : OVERS_CRISTAUX)
         s.supprimerOver(nom);
-    const PartieJeu* jeu = faceJeu::partie();
-    const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
     s.setVisible(!multi);
     s.bTailleFixe = multi;
 }
