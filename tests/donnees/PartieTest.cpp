@@ -487,3 +487,22 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
             }
         }
 }
+
+// The hero's kick (C) reaches the first level's guard standing a step in front of him.
+TEST(Partie, LeCoupDuHerosAtteintLeGardeDevantLui)
+{
+    Partie p;
+    ASSERT_TRUE(p.demarrer());
+    ASSERT_TRUE(p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE)) << p.echec;
+    CSFMLJeu& j = *p.jeu;
+    ASSERT_FALSE(j.pdecor->ias.empty());
+    CPerso& garde = *j.pdecor->ias.front();
+    CPerso& heros = *j.pPerso;
+    p.etape("the level runs", [] { return false; }, 150);
+    heros.sprite->placer(-1, garde.sprite->x - 30, garde.sprite->y);
+    heros.setDirection(0);
+    const int vie = garde.vie;
+    p.appuyer(sf::Keyboard::C);
+    EXPECT_TRUE(p.etape("the kick lands", [&] { return garde.vie < vie; }, 60))
+        << "guard at 30 px: " << vie << " -> " << garde.vie;
+}
