@@ -50,7 +50,8 @@ void CJeuMenus::afficher(sf::RenderWindow* fenetre)
 {
     if (bRevoirKillcam)
         revoirKillcam(fenetre);
-    else
+    // The frame on which the replay ends shows the menu again rather than an empty window.
+    if (!bRevoirKillcam)
         afficherMenu(fenetre);
 }
 
