@@ -90,18 +90,13 @@ TEST_F(Melee, SpriteSimpleFrappeLesEnnemisQuIlTouche)
     mort->mode = MORT;
     CPerso* cache = ia(100, 500, 1);
     cache->sprite->setVisible(false);
-    // A level's enemies carry the hero's number 0: their contact mode makes them enemies.
-    CPerso* garde = ia(110, 500, 0);
-    garde->modeCollisions = 1;
-    CPerso* inerte = ia(100, 500, 0);
     p->degatsCoup = 30;
     p->commencerCoup();
     jusquAuBout(*p);
     EXPECT_EQ(ennemi->vie, 70) << "the enemy touched";
     EXPECT_EQ(ennemi->derniereArme, "COUP DE PIED");
-    EXPECT_EQ(garde->vie, 70) << "a level's guard, of the hero's number, is an enemy";
-    for (const CPerso* q : {loin, equipier, paralyse, mort, cache, inerte})
-        EXPECT_EQ(q->vie, 100) << "far, team-mate, paralysed, dead, hidden or without contact: spared";
+    for (const CPerso* q : {loin, equipier, paralyse, mort, cache})
+        EXPECT_EQ(q->vie, 100) << "far, team-mate, paralysed, dead or hidden: spared";
     EXPECT_EQ(p->mode, ARRET) << "a plain sprite's blow keeps the state";
 }
 

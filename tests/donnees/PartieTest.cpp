@@ -492,17 +492,12 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
 TEST(Partie, LeCoupDuHerosAtteintLeGardeDevantLui)
 {
     Partie p;
-    ASSERT_TRUE(p.demarrer());
-    ASSERT_TRUE(p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE)) << p.echec;
-    CSFMLJeu& j = *p.jeu;
-    ASSERT_FALSE(j.pdecor->ias.empty());
-    CPerso& garde = *j.pdecor->ias.front();
-    CPerso& heros = *j.pPerso;
+    ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE) && !p.jeu->pdecor->ias.empty()) << p.echec;
+    CPerso& garde = *p.jeu->pdecor->ias.front();
     p.etape("the level runs", [] { return false; }, 150);
-    heros.sprite->placer(-1, garde.sprite->x - 30, garde.sprite->y);
-    heros.setDirection(0);
+    p.jeu->pPerso->sprite->placer(-1, garde.sprite->x - 30, garde.sprite->y);
+    p.jeu->pPerso->setDirection(0);
     const int vie = garde.vie;
     p.appuyer(sf::Keyboard::C);
-    EXPECT_TRUE(p.etape("the kick lands", [&] { return garde.vie < vie; }, 60))
-        << "guard at 30 px: " << vie << " -> " << garde.vie;
+    EXPECT_TRUE(p.etape("the kick lands", [&] { return garde.vie < vie; }, 60)) << "guard 30 px away";
 }
