@@ -247,6 +247,12 @@ void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std:
         return;
     const SlotArme* slotJ1 = j1.back()->slotCourant();
     const bool j1Vide = !slotJ1 || slotJ1->munitions <= 0;
+    // A computer player whose own weapon is empty can no longer fire: any weapon on offer is
+    // worth fetching, or it would stand by its target with an empty gun until the round ends.
+    const bool j2Vide = std::any_of(j2.begin(), j2.end(), [](const CPerso* s) {
+        const SlotArme* a = s->slotCourant();
+        return !a || (a->munitions != -1 && a->munitions <= 0);
+    });
     float meilleure = -1;
     for (const auto& script : moteur->scripts) {
         if (!script || script->numCmdCour < 0 || script->numCmdCour >= static_cast<int>(script->commandes.size()))
@@ -257,7 +263,7 @@ void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std:
             !sd || sd->getNumAnim() != 0)
             continue;
         const int arme = sd->numArmeFontaine;
-        if (!j1Vide && arme != 1 && arme != 2 && arme != 4)
+        if (!j1Vide && !j2Vide && arme != 1 && arme != 2 && arme != 4)
             continue;
         const sf::Vector2f f(std::trunc(sd->x), std::trunc(sd->y));
         for (CPerso* s : j2) {

@@ -232,15 +232,17 @@ TEST_F(Pilote, FontainesDArmes)
         const char* nom;
         int armeFontaine, munitionsJ1, animFontaine;
         bool fontaine;
+        int munitionsJ2 = 10;
     } cas[] = {
         {"weapon 1 on offer", 1, 10, 0, true},   {"weapon 4 on offer", 4, 10, 0, true},
         {"weapon 3, first player armed", 3, 10, 0, false}, {"weapon 3, first player empty", 3, 0, 0, true},
-        {"nothing on offer", 1, 10, 1, false},
+        {"weapon 3, the computer's gun empty", 3, 10, 0, true, 0}, {"nothing on offer", 1, 10, 1, false},
     };
     for (const Cas& c : cas) {
         sd->numArmeFontaine = c.armeFontaine;
         sd->numAnim = c.animFontaine;
         j1->armes[0]->munitions = c.munitionsJ1;
+        j2->armes[0]->munitions = c.munitionsJ2;
         j2->sprite->x = 150;
         ctrl().piloterJoueur2();
         EXPECT_EQ(ctrl().bCibleFontaine, c.fontaine) << c.nom;
