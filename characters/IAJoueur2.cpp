@@ -72,6 +72,22 @@ int viseeDeAngle(int a)
     return 0;
 }
 
+bool chargee(const SlotArme* a) { return a && a->bPossedee && (a->munitions == -1 || a->munitions > 0); }
+
+// A computer player whose weapon is empty takes its first loaded one, as a player would press
+// the next-weapon key; it keeps the empty one when it has nothing else.
+void prendreArmeChargee(CPerso& s)
+{
+    const SlotArme* courante = s.slotCourant();
+    if (!courante || chargee(courante))
+        return;
+    for (int i = 0; i < s.nbSlots(); ++i)
+        if (chargee(s.armes[static_cast<size_t>(i)])) {
+            s.selectArme(i);
+            return;
+        }
+}
+
 } // namespace
 
 void CIABehaviours::piloterJoueur2()
@@ -97,6 +113,8 @@ void CIABehaviours::piloterJoueur2()
         else if (p->numJoueurBis == 1)
             j2.push_back(p);
     }
+    for (CPerso* s : j2)
+        prendreArmeChargee(*s);
     if (sequenceSaut()) {
         viserJoueur1(j1, j2);
         sauterMenace(j2);

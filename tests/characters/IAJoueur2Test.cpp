@@ -252,6 +252,11 @@ TEST_F(Pilote, FontainesDArmes)
         EXPECT_EQ(octet(CIABehaviours::PILOTE_GAUCHE), c.fontaine ? 1 : 0) << c.nom;
         EXPECT_EQ(octet(CIABehaviours::PILOTE_DROITE), c.fontaine ? 0 : 1) << c.nom;
     }
+    j2->armes.push_back(new SlotArme{1, 5, true});
+    j2->nbarmesperso = 2;
+    j2->armes[0]->munitions = 0;
+    ctrl().piloterJoueur2();
+    EXPECT_EQ(j2->armeCourante, 1) << "an empty gun: the computer takes its loaded weapon";
     // Without a first player fountains are not considered.
     decor->persos.remove(j1);
     delete j1;
