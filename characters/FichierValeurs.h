@@ -2,7 +2,8 @@
 // A key-and-values reader whose values end with their line: a value asked for past the
 // last one of the line is empty (0 as a number), where CTUVFile::getValue would hand the
 // last one again. The character and weapon files read short lines through it, so that a
-// missing value never takes its neighbour's.
+// missing value never takes its neighbour's. Integers are held to tuv::VALEUR_FICHIER_MAX.
+#include "core/Texte.h"
 #include "core/TuvFile.h"
 
 #include <string>
@@ -10,7 +11,7 @@
 class CFichierValeurs : public CTUVFile {
 protected:
     std::string valeur() { return finDeLigne() ? std::string() : getValue(); }
-    int valeurEntier() { return finDeLigne() ? 0 : getValueInt(); }
+    int valeurEntier() { return finDeLigne() ? 0 : tuv::bornerValeurFichier(getValueInt()); }
     float valeurReel() { return finDeLigne() ? 0.0f : getValueFloat(); }
     bool valeurDrapeau() { return valeurEntier() != 0; }
 };

@@ -7,6 +7,7 @@
 #include "core/Particules.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
+#include "core/Texte.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -19,6 +20,8 @@ namespace {
 sf::Uint8 octet(int valeur) { return static_cast<sf::Uint8>(std::clamp(valeur, 0, 255)); }
 
 } // namespace
+
+int CFichierDEC::entier() { return tuv::bornerValeurFichier(getValueInt()); }
 
 CFichierDEC::~CFichierDEC()
 {
@@ -131,7 +134,7 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
     } else if (cle == "TEMPS_FRAME") {
         tempsFrame = getValueFloat();
     } else if (cle == "NUM_ANIM_DEBUT") {
-        numAnimDebut = getValueInt();
+        numAnimDebut = entier();
     } else if (cle == "ORIGINE") {
         origineX = getValueFloat();
         origineY = getValueFloat();
@@ -139,24 +142,24 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
         echelleX = getValueFloat();
         echelleY = getValueFloat();
     } else if (cle == "COLLISIONS") {
-        collisions = getValueInt();
+        collisions = entier();
     } else if (cle == "VISIBLE") {
-        bVisible = getValueInt() != 0;
+        bVisible = entier() != 0;
     } else if (cle == "POSDANSLEPLAN") {
-        bPosDansLePlan = getValueInt() != 0;
+        bPosDansLePlan = entier() != 0;
     } else if (cle == "HITBOX") {
         for (int& marge : hitbox)
-            marge = getValueInt();
+            marge = entier();
     } else if (cle == "DEGATS") {
-        degats[0] = getValueInt();
-        degats[1] = getValueInt();
+        degats[0] = entier();
+        degats[1] = entier();
     } else if (cle == "COLOR") {
-        const int r = getValueInt(), g = getValueInt(), b = getValueInt(), a = getValueInt();
+        const int r = entier(), g = entier(), b = entier(), a = entier();
         couleur = sf::Color(octet(r), octet(g), octet(b), octet(a));
     } else if (cle == "PLAYSON") {
         sonNom = getValue();
-        sonDelai = getValueInt();
-        sonMode = getValueInt();
+        sonDelai = entier();
+        sonMode = entier();
     } else if (cle == "SPRITE_CREUSE") {
         lireCreuse();
     } else if (cle == "PARTICULESD") {
@@ -185,10 +188,10 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
         if (cible)
             cible->chargerPlanche(planche, masque);
     } else if (cle == "SPRITE") {
-        const int x = getValueInt(), y = getValueInt(), nb = getValueInt();
-        const int l = getValueInt(), h = getValueInt();
+        const int x = entier(), y = entier(), nb = entier();
+        const int l = entier(), h = entier();
         const float vitesse = getValueFloat();
-        const int boucles = getValueInt();
+        const int boucles = entier();
         largeurFrame = l;
         hauteurFrame = h;
         if (cible)
@@ -200,10 +203,10 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
                 cible->ajouterAnimNom(nom, 0, 0, 0, 0, 0, 0, 0, false);
             return true;
         }
-        const int nb = getValueInt(), l = getValueInt(), h = getValueInt(), mode = getValueInt();
+        const int nb = entier(), l = entier(), h = entier(), mode = entier();
         const float vitesse = getValueFloat();
-        const int boucles = getValueInt(), premier = getValueInt();
-        const bool allerRetour = getValueInt() != 0;
+        const int boucles = entier(), premier = entier();
+        const bool allerRetour = entier() != 0;
         largeurFrame = l;
         hauteurFrame = h;
         if (cible)
@@ -229,16 +232,16 @@ bool CFichierDEC::lireCleScript(const std::string& cle)
     if (cle == "SCRIPTRUN") {
         ScriptRunDEC script;
         script.fichier = getValue();
-        script.declencheur = getValueInt();
-        script.bFlag = getValueInt() != 0;
-        script.maxRuns = getValueInt();
+        script.declencheur = entier();
+        script.bFlag = entier() != 0;
+        script.maxRuns = entier();
         scripts.push_back(script);
     } else if (cle == "SCRIPT_DECLENCHEUR_CHRONO") {
         if (!scripts.empty())
-            scripts.back().chrono = getValueInt();
+            scripts.back().chrono = entier();
     } else if (cle == "SCRIPT_DESTROYONRELOAD") {
         if (!scripts.empty())
-            scripts.back().bDetruireAuRechargement = getValueInt() != 0;
+            scripts.back().bDetruireAuRechargement = entier() != 0;
     } else {
         return false;
     }
@@ -272,17 +275,17 @@ void CFichierDEC::lirePlante()
     plante.angleMin = getValueFloat();
     plante.angleMax = getValueFloat();
     plante.vitesse = getValueFloat();
-    plante.entier = getValueInt();
+    plante.entier = entier();
     plante.reel = getValueFloat();
     for (int& valeur : plante.entiers)
-        valeur = getValueInt();
+        valeur = entier();
 }
 
 void CFichierDEC::lireDestruction()
 {
     bPhysDestruction = true;
     for (int& valeur : destruction)
-        valeur = getValueInt();
+        valeur = entier();
 }
 
 void CFichierDEC::lireOver()
@@ -290,12 +293,12 @@ void CFichierDEC::lireOver()
     OverDEC over;
     over.nom = getValue();
     over.fichier = getValue();
-    over.n = getValueInt();
-    over.x = getValueInt();
-    over.y = getValueInt();
+    over.n = entier();
+    over.x = entier();
+    over.y = entier();
     over.sx = getValueFloat();
     over.sy = getValueFloat();
     over.rot = getValueFloat();
-    over.bVisible = getValueInt() != 0;
+    over.bVisible = entier() != 0;
     overs.push_back(over);
 }

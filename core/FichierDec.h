@@ -94,6 +94,8 @@ public:
     std::string lireIdDEC(const std::string& fichier);
 
 private:
+    // The next value as an integer, held to tuv::VALEUR_FICHIER_MAX.
+    int entier();
     void reinitialiser();
     void libererTexturesCreuses();
     void lireCle(const std::string& cle, CDEC* cible);

@@ -385,7 +385,7 @@ void CParticules::ajouterTexte49(std::string& s) const
 void CParticules::lire49(CTUVFile& f)
 {
     auto fl = [&f] { return f.getValueFloat(); };
-    auto in = [&f] { return f.getValueInt(); };
+    auto in = [&f] { return tuv::bornerValeurFichier(f.getValueInt()); };
     auto bo = [&f] { return f.getValueInt() != 0; };
     velX = fl();
     velY = fl();

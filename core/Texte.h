@@ -66,5 +66,11 @@ inline int floatVersInt(float valeur)
         return 0;
     return valeur > 0 ? 2000000000 : -2000000000;
 }
+// The bound of an integer that a data file gives for a size, margin, offset, position, speed
+// or amount, applied where the file is read: no shipped file comes near it, and sums and
+// differences of a few such values, or of one with a position that floatVersInt gave, stay
+// inside int.
+constexpr int VALEUR_FICHIER_MAX = 1000000;
+int bornerValeurFichier(int valeur);
 
 } // namespace tuv

@@ -163,8 +163,9 @@ private:
     void signalerInconnu(const std::string& nom);
     double maintenant() const;
 
-    // Values of the current line. Floats that are not finite read as 0.
-    int entier() { return getValueInt(); }
+    // Values of the current line. Floats that are not finite read as 0; integers are held to
+    // tuv::VALEUR_FICHIER_MAX.
+    int entier() { return tuv::bornerValeurFichier(getValueInt()); }
     float reel();
     bool drapeau() { return getValueInt() != 0; }
     // Low 8 bits: 300 gives 44.

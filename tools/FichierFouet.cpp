@@ -68,7 +68,8 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
                      const std::string& prefixe, int& nbLus)
 {
     if (cle == "FOUET_KP") {
-        const int x = f.getValueInt(), y = f.getValueInt(), pause = f.getValueInt();
+        const int x = tuv::bornerValeurFichier(f.getValueInt()), y = tuv::bornerValeurFichier(f.getValueInt());
+        const int pause = tuv::bornerValeurFichier(f.getValueInt());
         if (static_cast<int>(keyPoints.size()) < NB_KP_MAX_FICHIER)
             ajouterKP(dialog, conteneur, static_cast<float>(x), static_cast<float>(y), pause, prefixe);
         else
@@ -94,9 +95,9 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
     } else if (cle == "FOUET_COULEUR_TRAINE") {
         couleurTraine = lireCouleur(f);
     } else if (cle == "FOUET_EPAISSEUR") {
-        epaisseur = f.getValueInt();
+        epaisseur = tuv::bornerValeurFichier(f.getValueInt());
     } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
-        epaisseurTraine = f.getValueInt();
+        epaisseurTraine = tuv::bornerValeurFichier(f.getValueInt());
     }
 }
 

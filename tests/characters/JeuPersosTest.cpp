@@ -2,6 +2,7 @@
 // maker copies from a definition, the shipped character files, and the HUD map's drag.
 #include "OutilsPersos.h"
 
+#include "characters/EtatsPerso.h"
 #include "characters/Explosions.h"
 #include "core/Dec.h"
 #include "core/Particules.h"
@@ -105,6 +106,36 @@ TEST_F(JeuPersosTest, EveryMakerCopiesTheDefinitionItsWay)
         }
     }
     jeu->pExplosions->explosions.clear();
+}
+
+// Numbers of a ".per" at the limits of int are held where they are read, so that the hit box
+// of a crouching character (frame less margins, less the head's drop) is a plain sum.
+TEST_F(JeuPersosTest, MarginsAtTheLimitsOfIntGiveABoundedHitBox)
+{
+    std::filesystem::create_directories("p");
+    feuille("p/perso.png", 64, 64);
+    struct Cas {
+        const char *haut, *bas;
+        float marge;
+    } cas[] = {{"2147483647", "-2147483648", 1e6f}, {"99999999999999999999", "-99999999999999999999", 1e6f},
+               {"-2147483648", "2147483647", -1e6f}};
+    for (const Cas& c : cas) {
+        const std::string h = c.haut, b = c.bas;
+        ecrireTexte("p/l.per", "ID=PLAT\nPLANCHE=p/perso.png;\nSPRITE=0;0;20;40;1;0;0\nHITBOX=" + h + ";" + h + ";" + h +
+                                   ";" + h + "\nPOSITIONTETE=" + h + ";" + b + "\nORIGINE=0;0\n");
+        CDecor decor;
+        decor.modelesPersos["PLAT"] = new CDEC();
+        CPersoDef def;
+        def.charger("p/l.per", false, &decor);
+        CPerso p;
+        p.sprite->pDEC = decor.modelesPersos["PLAT"];
+        def.appliquer(p, CPersoDef::Usage::CreationIA);
+        EXPECT_EQ(p.hauteurHitbox, c.marge > 0 ? 0 : 2000040) << h << ": 40 less two margins, at least 0";
+        p.mode = EtatPerso::BAISSE;
+        const sf::FloatRect r = decor.rectPerso(p);
+        EXPECT_EQ(sf::Vector2f(r.width, r.height), sf::Vector2f(20 - 2 * c.marge, 40 - 4 * c.marge))
+            << h << ": the crouching top margin is the margin and twice the head's drop";
+    }
 }
 
 // The shipped characters: every state has its animation, the hero aims and casts a shadow, the
