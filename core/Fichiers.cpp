@@ -60,13 +60,31 @@ bool copierFichier(const std::string& source, const std::string& destination)
     std::ifstream in(source, std::ios::binary);
     if (!in)
         return false;
+    // Block by block, each write checked: inserting a whole stream buffer stops silently
+    // at the first write that fails (a full disk) and would commit a cut copy.
     return ecrireFichierSur(destination, [&](std::ostream& out) {
-        // Inserting an empty stream buffer marks the output failed: an empty file is copied
-        // by writing nothing.
-        if (in.peek() != std::ifstream::traits_type::eof())
-            out << in.rdbuf();
-        return !in.bad();
+        std::vector<char> bloc(64 * 1024);
+        while (in) {
+            in.read(bloc.data(), static_cast<std::streamsize>(bloc.size()));
+            if (in.gcount() > 0 && !out.write(bloc.data(), in.gcount()))
+                return false;
+        }
+        return in.eof() && !in.bad();
     });
+}
+
+bool lireFichier(const std::string& chemin, std::string& octets)
+{
+    octets.clear();
+    if (!fichierExiste(chemin))
+        return false;
+    std::ifstream in(chemin, std::ios::binary);
+    std::vector<char> bloc(64 * 1024);
+    while (in) {
+        in.read(bloc.data(), static_cast<std::streamsize>(bloc.size()));
+        octets.append(bloc.data(), static_cast<size_t>(in.gcount()));
+    }
+    return in.eof() && !in.bad();
 }
 
 std::vector<EntreeDossier> listerDossier(const std::string& dossier)

@@ -14,8 +14,12 @@ bool memeFichier(const std::string& a, const std::string& b);
 // Next line of a text file without its line end: a UTF-8 byte-order mark is dropped from the
 // first line (debutFichier, cleared here) and a final CR from every line. False at the end.
 bool lireLigneTexte(std::istream& in, std::string& ligne, bool& debutFichier);
-// Byte copy, used for the ".save" backup before a tool file is overwritten.
+// Byte copy through the safe write, used for the ".save" backup before a tool file is
+// overwritten: false, and the destination untouched, when any read or write fails.
 bool copierFichier(const std::string& source, const std::string& destination);
+// The whole content of a regular file; false (and octets empty or partial) when it is not
+// one or a read fails.
+bool lireFichier(const std::string& chemin, std::string& octets);
 
 struct EntreeDossier {
     std::string nom;

@@ -3,8 +3,18 @@
 #include <SFML/Graphics/Image.hpp>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <ostream>
+
+namespace {
+
+// A PNG file ends with its IEND chunk: an empty length, the name and its fixed checksum.
+bool pngEntier(const std::string& octets)
+{
+    static const std::string FIN("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
+    return octets.size() > FIN.size() && octets.compare(octets.size() - FIN.size(), FIN.size(), FIN) == 0;
+}
+
+} // namespace
 
 namespace tuv {
 
@@ -14,15 +24,11 @@ bool ecrireImage(const sf::Image& image, const std::string& chemin)
     if (brouillon.empty())
         return false;
     std::string octets;
-    if (image.saveToFile(brouillon)) {
-        std::ifstream in(brouillon, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        octets = ss.str();
-    }
+    const bool lu = image.saveToFile(brouillon) && lireFichier(brouillon, octets);
     std::remove(brouillon.c_str());
-    // The image library does not check its writes: an empty scratch file is a failed one.
-    return !octets.empty() &&
+    // The image library does not check its writes: a scratch file cut short by a full disk
+    // lacks the end of the PNG.
+    return lu && pngEntier(octets) &&
            ecrireFichierSur(chemin, [&](std::ostream& out) { return bool(out.write(octets.data(), octets.size())); });
 }
 

@@ -1,13 +1,12 @@
 #include "game/SourceRejouee.h"
 
+#include "core/Fichiers.h"
 #include "core/TuvFile.h"
 
 #include <SFML/System/String.hpp>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 namespace {
@@ -74,12 +73,11 @@ sf::Keyboard::Key SourceRejouee::touche(const std::string& nom)
 
 bool SourceRejouee::charger(const std::string& fichier)
 {
-    std::ifstream in(fichier, std::ios::binary);
-    if (!in)
+    // Only a regular file read whole: a FIFO would block, a failed read cut the replay.
+    std::string texte;
+    if (!tuv::lireFichier(fichier, texte))
         return false;
-    std::ostringstream texte;
-    texte << in.rdbuf();
-    lireTexte(texte.str());
+    lireTexte(texte);
     return true;
 }
 

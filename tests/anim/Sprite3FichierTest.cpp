@@ -279,6 +279,19 @@ TEST_F(FichierAnm, SauverGardeLAncienFichierEnPointSaveEtDitSiElleAEchoue)
         return (ok ? 1 : 0) | (lireTexte(p) != "ANCIEN=1\n" ? 2 : 0) | (lireTexte(p + ".save") != "ANCIEN=1\n" ? 4 : 0);
     });
     EXPECT_EQ(code, 0) << "1: reported as saved, 2: old file spoiled, 4: backup missing; >= 1000: the child died";
+
+    // The backup of a large file does not fit: the previous backup stays, nothing is saved.
+    const std::string ancien = "ANCIEN=" + std::string(30000, 'a') + "\n";
+    ecrireTexte(p, ancien);
+    ecrireTexte(p + ".save", "PRECEDENT=1\n");
+    const int copie = dansUnProcessus([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{16 * 1024, 16 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        const bool ok = s.sauver(p);
+        return (ok ? 1 : 0) | (lireTexte(p) != ancien ? 2 : 0) | (lireTexte(p + ".save") != "PRECEDENT=1\n" ? 4 : 0);
+    });
+    EXPECT_EQ(copie, 0) << "1: reported as saved, 2: old file replaced, 4: previous backup spoiled; >= 1000: the child died";
 }
 
 TEST_F(FichierAnm, FichierAbsentSignaleEtLaisseLeSpriteIntact)

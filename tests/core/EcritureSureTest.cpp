@@ -2,10 +2,12 @@
 // either the old one or the new one, whole, and a failure is reported.
 #include "core/EcritureSure.h"
 #include "core/Fichiers.h"
+#include "core/Media.h"
 #include "core/TuvFile.h"
 #include "support/Outils.h"
 #include "support/Processus.h"
 
+#include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -123,7 +125,12 @@ TEST(EcritureSure, DisquePleinLaSauvegardeEchoueEtLeDit)
     DossierTemp d;
     const std::string cible = d / "perso.per";
     // Bits of the child's exit code: what went wrong there.
-    enum : int { SAUVE_QUAND_MEME = 1, ANCIEN_PERDU = 2, RESTE_TEMPORAIRE = 4, PETIT_REFUSE = 8 };
+    enum : int { SAUVE_QUAND_MEME = 1, ANCIEN_PERDU = 2, RESTE_TEMPORAIRE = 4, PETIT_REFUSE = 8, IMAGE_COUPEE = 16 };
+    // Noise does not compress: its PNG is far larger than the room left.
+    sf::Image bruit;
+    bruit.create(200, 200);
+    for (unsigned i = 0; i < 200 * 200; ++i)
+        bruit.setPixel(i % 200, i / 200, sf::Color(sf::Uint32(i * 2654435761u)));
     const int code = dansUnProcessus([&] {
         limiterDisque(d.str(), 32 * 1024);
         ecrireTexte(cible, ANCIEN);
@@ -133,6 +140,8 @@ TEST(EcritureSure, DisquePleinLaSauvegardeEchoueEtLeDit)
             r |= SAUVE_QUAND_MEME;
         if (lireTexte(cible) != ANCIEN)
             r |= ANCIEN_PERDU;
+        if (tuv::ecrireImage(bruit, d / "capture.png") || tuv::fichierExiste(d / "capture.png"))
+            r |= IMAGE_COUPEE;
         if (noms(d.str()) != std::vector<std::string>{"perso.per"})
             r |= RESTE_TEMPORAIRE;
         // What fits is still saved.
@@ -144,7 +153,8 @@ TEST(EcritureSure, DisquePleinLaSauvegardeEchoueEtLeDit)
     EXPECT_EQ(code & ANCIEN_PERDU, 0) << "the old file was spoiled by the failed save";
     EXPECT_EQ(code & RESTE_TEMPORAIRE, 0) << "the failed save left a temporary file";
     EXPECT_EQ(code & PETIT_REFUSE, 0) << "a save that fits failed after the failed one";
-    EXPECT_LT(code, 16) << "the child process died: " << code;
+    EXPECT_EQ(code & IMAGE_COUPEE, 0) << "an image cut short by the full disk was kept";
+    EXPECT_LT(code, 32) << "the child process died: " << code;
 }
 
 TEST(EcritureSure, DeuxEcrivainsDuMemeFichierDonnentLUnOuLAutreEntier)
