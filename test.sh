@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs every test headless under Xvfb. Exits non-zero on any failure.
+# and runs every test headless, each test binary under an Xvfb of its own
+# (tests/support/x_prive.sh). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh --tests
@@ -16,9 +17,4 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # stop at exit, and parallel test binaries do not compete with its worker threads.
 export LP_NUM_THREADS=0
 cd build/test
-# The window tests share one X server: under heavy load one can lose the focus to another
-# binary's window, or LeakSanitizer's tracer can fail at exit. A binary that fails is run once
-# more, and the run fails only when it fails twice (its first failure stays in the log).
-# -noreset: the server would otherwise reset whenever its last client leaves and drop the
-# connections made during the reset.
-xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" ctest --output-on-failure --repeat until-pass:2 -j"$(nproc)" "$@"
+ctest --output-on-failure -j"$(nproc)" "$@"
