@@ -10,6 +10,7 @@
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
 #include "script/ScriptEngine.h"
+#include "support/SourceSansFocus.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ TEST(CablageEditeur, WithoutTheSwitchNoEditorDialogExists)
     DossierDeTravail dossier;
     copierDonnees("./niveaux/atelier.niv");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     EXPECT_EQ(jeu.mode, 2);
     for (const char* id : EDITEUR)
@@ -63,6 +65,7 @@ TEST(CablageEditeur, WithTheSwitchTheToolbarAndTheKeys)
     Interrupteur dev(true);
     {
         CSFMLJeu jeu;
+        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         for (const char* id : EDITEUR)
             EXPECT_NE(CPLUX::getDialog(id), nullptr) << id << " declared and made";
@@ -110,6 +113,7 @@ TEST(CablageEditeur, TheEngineAndTheIconMenuReachTheMonitorAndTheCharacterDialog
     ecrireTexte("fin.scp", "SETVARIABLE(x;1)\n");
     Interrupteur dev(true);
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     auto* mon = dynamic_cast<CJeuDialogScripts*>(CPLUX::getDialog(IdScripts::DIALOGUE));
     auto* perso = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog(editeur::id::PERSO));

@@ -10,6 +10,7 @@
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXMessageBox.h"
 #include "level/MenuImage.h"
+#include "support/SourceSansFocus.h"
 
 #include <SFML/Audio/Sound.hpp>
 
@@ -24,6 +25,7 @@ TEST(CapturesDialoguesSprite, OverTheWorkshopLevel)
     CSFMLJeuGlobal::bModeTest = true;
     {
         CSFMLJeu jeu;
+        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
         CSFMLJeuGlobal::pmonjeu = &jeu;
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         auto* dlg = dynamic_cast<CJeuDialogSprite*>(CPLUX::getDialog(ids::DIALOGUE));

@@ -9,6 +9,7 @@
 #include "gui/CPLUXTest.h"
 #include "level/Decor.h"
 #include "OutilsJeu.h"
+#include "support/SourceSansFocus.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,7 @@ TEST(Jeu, ConfigurationEnDeuxPassesEtValeursInvalides)
                 "VIE_INFINIE=1\nLOADOVER=etoile;./effets/absente.dec\nVIEWPORT=320;200\r\n");
     ecrireTexte("anmglobaux.ini", "# globales\nLOAD_ANM_EXT=./absente.anm\n");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     ASSERT_NE(jeu.fenetre, nullptr);
     EXPECT_EQ(jeu.fenetre->getSize(), sf::Vector2u(320, 200));
@@ -116,6 +118,7 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
     ecrireTexte("jeu.ini", "VIEWPORT=160;120\nEDITEUR=./niveaux/absent.niv\n");
     {
         CSFMLJeu jeu;
+        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         EXPECT_EQ(jeu.mode, 2);
         EXPECT_TRUE(jeu.buffersSons.empty());
@@ -126,6 +129,7 @@ TEST(Jeu, EditeurSansInterrupteurNeChargeRien)
     }
     Interrupteur dev(true);
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     EXPECT_EQ(jeu.mode, 2);
     EXPECT_EQ(jeu.buffersSons.size(), 1u);
@@ -151,6 +155,7 @@ TEST(Jeu, CapturesEtRapportSansEcraser)
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=200;100\nVIEWPORT=640;480\n");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.etape();
 
@@ -206,6 +211,7 @@ TEST(Jeu, LaFenetreEstEntiereSurLeBureau)
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=1280;720\n");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.etape();
     const sf::VideoMode bureau = sf::VideoMode::getDesktopMode();
@@ -225,6 +231,7 @@ TEST(Jeu, UneCaptureOuUnRapportQuiNePeutSEcrireEstSignale)
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=200;100\n");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.etape();
     jeu.killcamImages.assign(2, sf::Texture());
@@ -315,6 +322,7 @@ TEST(Jeu, ChronoEtEffetsEcranSeDecomptentParImage)
     DossierDeTravail d;
     ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n");
     CSFMLJeu jeu;
+    jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     jeu.fenetre->setFramerateLimit(0);
     jeu.mode = 1;

@@ -10,6 +10,7 @@
 #include "game/Jeu.h"
 #include "level/Decor.h"
 #include "OutilsJeu.h"
+#include "support/SourceSansFocus.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ struct JeuLance {
     explicit JeuLance(const std::string& ini)
     {
         ecrireTexte("jeu.ini", "VIEWPORT=320;200\n" + ini);
+        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
         ok = jeu.init("jeu.ini") == 0;
         if (!ok)
             return;

@@ -4,6 +4,7 @@
 #include "gui/CPLUX.h"
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
+#include "support/SourceSansFocus.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -86,6 +87,7 @@ TEST(ObjetMenus, OptionKillcam)
         ecrireTexte("jeu.ini", "VIEWPORT=64;48\nFRAMERATE=" + std::to_string(c.images) + "\n" +
                                    (c.valeur ? std::string("KILLCAM=") + c.valeur + "\n" : ""));
         CSFMLJeu jeu;
+        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         const std::string nom = std::string(c.valeur ? c.valeur : "absent") + " at " + std::to_string(c.images);
         EXPECT_TRUE(jeu.optionKillcam == c.option && jeu.killcamTaille == c.taille) << nom;
