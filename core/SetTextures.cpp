@@ -181,7 +181,9 @@ int CSetTextures::chargerSequence(const std::string& nom, int nbFrames, int larg
         }
         ++nbTextures;
         if (modeMasque > 0) {
-            sf::Image* image = imageNoire(largeur, hauteur);
+            // A mask whose file does not load stays empty, which nothing collides with: a
+            // frame-sized black image would let a file ask for 128 MB at every line.
+            auto* image = new sf::Image;
             images[nbImages] = image;
             sf::Image lue;
             if (tuv::chargerMedia(lue, modeMasque == 4 ? nomFichierMasque(nom, n, nbFrames) : fichier)) {
