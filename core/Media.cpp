@@ -18,6 +18,20 @@ bool pngEntier(const std::string& octets)
 
 namespace tuv {
 
+namespace {
+
+std::function<std::string(const std::string&)>& remplacant()
+{
+    static std::function<std::string(const std::string&)> f;
+    return f;
+}
+
+} // namespace
+
+void remplacerMedias(std::function<std::string(const std::string&)> f) { remplacant() = std::move(f); }
+
+std::string detail::cheminMedia(const std::string& chemin) { return remplacant() ? remplacant()(chemin) : chemin; }
+
 bool ecrireImage(const sf::Image& image, const std::string& chemin)
 {
     const std::string brouillon = creerFichierTemporaire(chemin, ".png");

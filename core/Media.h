@@ -5,6 +5,7 @@
 // any other path loads nothing, exactly as a missing file does.
 #include "core/Fichiers.h"
 
+#include <functional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -15,7 +16,16 @@ class Image;
 
 namespace tuv {
 
+// For the fuzz targets, which read the same few media files at every input: a function that
+// names the file to decode in place of an existing media file (a small stand-in of the same
+// kind), so that decoding pictures and sounds does not take most of a run. The game never
+// sets it: each file is then decoded itself.
+void remplacerMedias(std::function<std::string(const std::string&)> remplacant);
+
 namespace detail {
+
+// The file chargerMedia decodes for chemin: chemin itself unless remplacerMedias was given.
+std::string cheminMedia(const std::string& chemin);
 
 template <class Media, class = void>
 struct estFlux : std::false_type {};
@@ -43,9 +53,9 @@ bool chargerMedia(Media& media, const std::string& chemin, const Autres&... autr
     if (!fichierExiste(chemin) || !(detail::cheminValide(autres) && ...))
         return false;
     if constexpr (detail::estFlux<Media>::value)
-        return media.openFromFile(chemin);
+        return media.openFromFile(detail::cheminMedia(chemin));
     else
-        return media.loadFromFile(chemin, autres...);
+        return media.loadFromFile(detail::cheminMedia(chemin), autres...);
 }
 
 // Writes an image as a PNG through the program's one commit point. The image library

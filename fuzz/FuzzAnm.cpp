@@ -32,7 +32,7 @@ sf::RenderTexture& cible()
 {
     static sf::RenderTexture* rt = [] {
         auto* r = new sf::RenderTexture;
-        r->create(64, 64);
+        r->create(16, 16);
         return r;
     }();
     return *rt;
@@ -43,19 +43,20 @@ void jouerEtDessiner(CSPRITE3& s)
 {
     static sf::RenderTexture* rtOmbre = [] {
         auto* r = new sf::RenderTexture;
-        r->create(64, 64);
+        r->create(16, 16);
         return r;
     }();
     sf::RenderTexture* rt = &cible();
     for (int n = 0; n < s.getNbAnimations() && n < 4; ++n) {
         s.setAnimation2(n, 0);
         s.play();
+        // Drawn once its frames ran: a draw costs far more than a step.
         for (int t = 0; t < 6; ++t) {
             s.update(nullptr, 1, 0, 0, n);
-            s.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
             s.gererSouris(sf::Vector2f(t * 4.0f, t * 4.0f), t & 1, t & 2);
             s.collisionHitbox(t, t);
         }
+        s.dessiner(rt, 0, 0, 0, nullptr, 1, 32, 32, n);
         s.bBoucle = false;
         s.bStopFin = true;
         s.setFrameCourante(s.getNbFrames(n) - 1);

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         // Where the controls stand once laid out: clicking may move or hide them.
         std::vector<sf::Vector2i> centres;
         for (const CPLUXControl* c : d->getControls())
-            if (c && centres.size() < 64)
+            if (c && centres.size() < 24)
                 centres.push_back({c->getLeftScreen() + static_cast<int>(c->getWidth() / 2),
                                    c->getTopScreen() + static_cast<int>(c->getHeight() / 2)});
         for (const sf::Vector2i& p : centres) {

@@ -11,7 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     fuzz::preparer();
     const std::string chemin = fuzz::ecrireEntree("sons.ini", donnees, taille);
-    CSFMLJeu jeu;
+    // One game for the run: each input starts from no sound at all.
+    static CSFMLJeu* partie = new CSFMLJeu;
+    CSFMLJeu& jeu = *partie;
+    jeu.arreterSons();
+    jeu.buffersSons.clear();
     jeu.chargerSons(chemin);
     int n = 0;
     for (const auto& [nom, buffer] : jeu.buffersSons) {
