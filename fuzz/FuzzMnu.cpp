@@ -1,0 +1,69 @@
+// Arbitrary bytes as a ".mnu" menu file, read as a plain menu and as the adventure level list
+// (whose selectable lines name the levels), then laid out and drawn as several menus draw it
+// (no window: the texts are recorded), and walked up and down with the keys. The menus belong
+// to a game without worlds: a "FONDNIV" level is the level reader's part, fuzzed on its own.
+#include "game/Jeu.h"
+#include "menus/JeuMenus.h"
+#include "menus/MenuTypes.h"
+
+#include "FuzzOutils.h"
+
+#include <SFML/Window/Event.hpp>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+CJeuMenus& menus()
+{
+    static CJeuMenus* m = [] {
+        auto* jeu = new CSFMLJeu;
+        CSFMLJeuGlobal::pmonjeu = jeu;
+        jeu->pMenus = new CJeuMenus;
+        return jeu->pMenus;
+    }();
+    return *m;
+}
+
+void touche(CJeuMenus& m, sf::Keyboard::Key k)
+{
+    sf::Event e;
+    e.type = sf::Event::KeyPressed;
+    e.key = {k, false, false, false, false};
+    m.recevoirEvenement(e);
+    m.gererMenu();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+{
+    fuzz::preparer();
+    CJeuMenus& m = menus();
+    m.langue = "fr_";
+    const std::string liste = IdMenu::fichier(IdMenu::CHOIX_AVENTURE);
+    fuzz::ecrireEntree("fr_menu.mnu", donnees, taille);
+    fuzz::ecrireEntree("fr_" + liste, donnees, taille);
+    std::vector<CJeuMenus::TexteDessine> journal;
+    m.journalTextes = &journal;
+    for (const std::string& fichier : {std::string("menu.mnu"), liste}) {
+        m.chargerMenu(fuzz::chemin(""), fichier);
+        if (m.nbLignes != static_cast<int>(m.lignes.size()) || m.ligneActive >= m.nbLignes)
+            std::abort();
+        for (int id : {IdMenu::PRINCIPAL, IdMenu::OPTIONS, IdMenu::CHOIX_AVENTURE, IdMenu::VICTOIRE}) {
+            m.idMenu = id;
+            m.afficherMenu(nullptr);
+        }
+        // A menu no action answers: the keys only move the active line.
+        m.idMenu = 9999;
+        for (sf::Keyboard::Key k : {sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Up, sf::Keyboard::Return})
+            touche(m, k);
+        if (m.ligneActive >= m.nbLignes)
+            std::abort();
+    }
+    m.journalTextes = nullptr;
+    return 0;
+}
