@@ -74,10 +74,16 @@ private:
     sf::VertexArray& sommets;
 };
 
-// What a whole tree drawing shares: the batch, the tint (black for the shadow) and whether
-// shaders and emitters take part.
+// Sub-sprites one drawing may draw. A sprite may link itself or share its sub-sprites: each
+// level of links multiplies the sub-sprites drawn, and eight levels of ten links would be a
+// hundred million; what a real sprite links stays far below this.
+constexpr int SOUS_SPRITES_MAX = 256;
+
+// What a whole tree drawing shares: the batch, the sub-sprites it may still draw, the tint
+// (black for the shadow) and whether shaders and emitters take part.
 struct Contexte {
     Lot& lot;
+    int& sousSpritesRestants;
     sf::Color teinte = sf::Color::White;
     bool bEffets = true;
 };
@@ -203,9 +209,10 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, const Instant& i, int a, int a
         // The element stands for its sub-sprite: the sub-sprite's global origin sits on the
         // AE's position.
         const int lien = sprite3::animLiee(s, a, ae);
-        if (lien >= 0) {
+        if (lien >= 0 && ctx.sousSpritesRestants > 0) {
+            --ctx.sousSpritesRestants;
             const CSPRITE3& ss = *e.pSpriteLie;
-            Contexte sous{ctx.lot, couleur, ctx.bEffets};
+            Contexte sous{ctx.lot, ctx.sousSpritesRestants, couleur, ctx.bEffets};
             // ANMDIRLIEN: the sub-sprite faces the way its parent does, whatever its own mirror.
             sf::Transform ts = base * etat.pivot;
             ts.scale(e.bAnmDirLien ? 1.0f : static_cast<float>(ss.miroir), 1.0f);
@@ -336,7 +343,8 @@ void CSPRITE3::dessiner(sf::RenderTarget* cible, int niveau, float dx, float dy,
         return;
     Cadrage cadrage(*cible, ctrl);
     Lot lot(*cible);
-    Contexte ctx{lot};
+    int restants = SOUS_SPRITES_MAX;
+    Contexte ctx{lot, restants};
     dessinerArbre(*this, ctx, a,
                   transformBase(*this, a, x + dx + cadrage.decalage.x, y + dy + cadrage.decalage.y, zoom, miroir),
                   niveau);
@@ -355,7 +363,8 @@ void CSPRITE3::dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf:
     if (!aeAffiche(*this, a, ae, i.cle(ae)))
         return;
     Lot lot(cible);
-    Contexte ctx{lot};
+    int restants = SOUS_SPRITES_MAX;
+    Contexte ctx{lot, restants};
     dessinerAE(*this, ctx, i, a, ae, t, 0);
 }
 
@@ -375,7 +384,8 @@ sf::Vector2f CSPRITE3::dessinerOmbre(sf::RenderTarget* cible, int niveau, sf::Re
     rtOmbre->clear(sf::Color::Transparent);
     {
         Lot lot(*rtOmbre);
-        Contexte ctx{lot, sf::Color(0, 0, 0, 128), false};
+        int restants = SOUS_SPRITES_MAX;
+        Contexte ctx{lot, restants, sf::Color(0, 0, 0, 128), false};
         dessinerArbre(*this, ctx, a, transformBase(*this, a, ox, oy, echelle, 1), niveau);
     }
     rtOmbre->display();

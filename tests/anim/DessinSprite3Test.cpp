@@ -181,6 +181,20 @@ TEST_F(Dessin, SousSpriteEtImagePropre)
     pixels(dessiner(), {{11, 11, sf::Color::Blue}, {25, 25, sf::Color::Blue}, {41, 21, VERT}});
 }
 
+// Eight AEs linking the sprite itself: every level of links would draw eight times the
+// copies of the one above (eight levels: over a hundred million). The drawing ends, with the
+// sprite's own square where it was.
+TEST_F(Dessin, SpriteLieASoiMemeDessineUnNombreBorneDeCopies)
+{
+    s.elements[1]->pSpriteLie = &s;
+    placer(1, 0, 0);
+    for (int ae = 2; ae < 9; ++ae) {
+        s.ajouterAnimElem(a, 1, "", 0, 1);
+        placer(ae, 0, 0);
+    }
+    pixels(dessiner(), {{11, 11, ROUGE}, {25, 25, ROUGE}, {27, 27, NOIR}});
+}
+
 TEST_F(Dessin, CollisionDansLaHitboxSeulement)
 {
     s.animations[a]->rectHitbox = sf::FloatRect(5, 5, 10, 20);
