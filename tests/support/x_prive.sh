@@ -4,7 +4,7 @@
 # (-displayfd), which no two starts can race for, and goes when the command ends.
 set -u
 dossier=$(mktemp -d "${TMPDIR:-/tmp}/x_prive.XXXXXX")
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$dossier/affichage" 2>"$dossier/journal" &
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$dossier/affichage" 2>"$dossier/journal" &
 serveur=$!
 fin() {
   kill "$serveur" 2>/dev/null
