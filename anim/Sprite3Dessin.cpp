@@ -77,7 +77,7 @@ private:
 // Sub-sprites one drawing may draw. A sprite may link itself or share its sub-sprites: each
 // level of links multiplies the sub-sprites drawn, and eight levels of ten links would be a
 // hundred million; what a real sprite links stays far below this.
-constexpr int SOUS_SPRITES_MAX = 256;
+constexpr int SOUS_SPRITES_MAX = 64;
 
 // What a whole tree drawing shares: the batch, the sub-sprites it may still draw, the tint
 // (black for the shadow) and whether shaders and emitters take part.
