@@ -8,6 +8,7 @@
 
 #include <SFML/System/Lock.hpp>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -74,10 +75,26 @@ CSetTextures& CDEC::prochainSet()
     return set;
 }
 
+long long CDEC::pixelsMasques() const
+{
+    long long total = 0;
+    for (const auto& [numero, set] : anims)
+        total += static_cast<long long>(set->images.size()) * std::max(set->largeur, 0) * std::max(set->hauteur, 0);
+    return total;
+}
+
 void CDEC::ajouterAnim(int gauche, int haut, int largeur, int hauteur, int nbFrames, float vitesse, int option)
 {
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
-    prochainSet().decouper(this, gauche, haut, nbFrames, largeur, hauteur, vitesse, option);
+    CSetTextures& set = prochainSet();
+    // Each mask frame is a whole frame-sized image, even past the mask sheet: one line may ask
+    // for 128 MB, and a file has as many lines as it likes. Past the bank's bound a line
+    // makes no frame, as a line past a line's bound does.
+    if (pMasquePlanche && CSetTextures::dimensionsAcceptables(nbFrames, largeur, hauteur) && nbFrames > 0 &&
+        largeur > 0 && hauteur > 0 &&
+        pixelsMasques() + static_cast<long long>(nbFrames) * largeur * hauteur > PIXELS_MASQUES_MAX)
+        nbFrames = 0;
+    set.decouper(this, gauche, haut, nbFrames, largeur, hauteur, vitesse, option);
 }
 
 void CDEC::ajouterAnimDec(int x, int y, int nbFrames, int largeur, int hauteur, float vitesse, int nbBoucles)

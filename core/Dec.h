@@ -80,6 +80,12 @@ public:
     // Number of frames of an animation (0 when missing).
     int nbFramesAnim(int numero) const;
 
+    // Mask pixels all the bank's cut animations may hold together: 64 MB of images, some
+    // eighteen times the largest frame of the shipped data.
+    static constexpr long long PIXELS_MASQUES_MAX = 1LL << 24;
+    // Mask pixels the bank's animations hold now.
+    long long pixelsMasques() const;
+
 private:
     // The set that the next fill goes to, emptied.
     CSetTextures& prochainSet();

@@ -170,6 +170,24 @@ TEST(SetTextures, DecouperInsideAndPastTheSheet)
     EXPECT_EQ(set.nbImages, 0);
 }
 
+// Every mask frame is a frame-sized image, even past the mask sheet: the lines of a bank
+// together stay within its bound; a line past it makes no frame; a refilled line counts once.
+TEST(Dec, MasksOfAllLinesBoundedTogether)
+{
+    CDEC banque;
+    banque.planche = motif(8, 8, 0);
+    banque.pMasquePlanche = new sf::Image(motif(8, 8, 1));
+    banque.ajouterAnimDec(0, 0, 2, 1024, 4096, 1.0f, 0);  // 8 Mpixels: half the bound
+    banque.ajouterAnimDec(0, 0, 2, 4096, 1024, 1.0f, 0);  // the other half
+    banque.ajouterAnimDec(0, 0, 1, 1, 1, 1.0f, 0);        // one pixel too many
+    EXPECT_EQ(banque.nbFramesAnim(0), 2);
+    EXPECT_EQ(banque.nbFramesAnim(1), 2) << "the bound is for all lines, reached exactly";
+    EXPECT_EQ(banque.nbFramesAnim(2), 0) << "a line past the bound made masks";
+    banque.nbAnims = 0;
+    banque.ajouterAnimDec(0, 0, 2, 1024, 4096, 1.0f, 0);
+    EXPECT_EQ(banque.nbFramesAnim(0), 2) << "the masks a line replaces were counted";
+}
+
 TEST(FichierDEC, EveryKeyAsWritten)
 {
     DefinitionComplete def;
