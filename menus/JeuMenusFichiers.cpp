@@ -77,9 +77,11 @@ std::string CJeuMenus::valeurLigne()
     return finDeLigne() ? std::string() : getValue();
 }
 
+// Held to +-1,000,000 as every integer of the game's files: the background's place is added
+// to each line's and to the drawing offsets of the menu's extras.
 int CJeuMenus::entierLigne()
 {
-    return finDeLigne() ? 0 : getValueInt();
+    return finDeLigne() ? 0 : tuv::bornerValeurFichier(getValueInt());
 }
 
 void CJeuMenus::lireFond()

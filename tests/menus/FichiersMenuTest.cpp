@@ -96,11 +96,12 @@ TEST(FichiersMenu, FondCurseurEtCeQuiSeReporte)
     EXPECT_FALSE(m.pSpriteFond) << "the background does not";
     EXPECT_FALSE(m.bCurseur);
     EXPECT_EQ(m.pTextureCurseur.get(), curseur) << "NOCURSEUR keeps the image";
-    b.ouvrir("c.mnu", "FOND=;-100;10;1;1\nLIGNE=-2147483647;2147483647;1;;\n");
+    b.ouvrir("c.mnu", "FOND=;2147483647;-100;1;1\nLIGNE=2147483647;-2147483648;1;;\n");
     EXPECT_FALSE(m.bCurseur) << "a menu without cursor keys keeps the state of the one before";
     EXPECT_EQ(m.couleurLigneActive, sf::Color(1, 2, 3));
-    EXPECT_EQ(decrire(m), (std::vector<std::string>{"-2147483648,2147483647 sel - - 0/0/0"}))
-        << "the offset never overflows a position";
+    EXPECT_EQ(m.fondX, 1000000) << "the offset, added to the extras' places, is held";
+    EXPECT_EQ(decrire(m), (std::vector<std::string>{"2000000,-1000100 sel - - 0/0/0"}))
+        << "numbers held to 1,000,000 either way: their sums never overflow";
     b.ouvrir("d.mnu", "CURSEUR=./menus/f.png\nLIGNEACTIVECOULEUR=300;-1;256\n");
     EXPECT_TRUE(m.bCurseur);
     EXPECT_EQ(m.couleurLigneActive, sf::Color(44, 255, 0));
