@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         m.niveauChoisissable(i);
         m.fichierNiveauListe(i);
     }
-    // A value the line reader cannot give back (a name ending in a carriage return, taken for
-    // a Windows line end) changes once; what the game wrote then reads back as it was.
+    // What the readers correct (an active player past the list, stars past 3) changes once;
+    // what the game wrote then reads back as it was.
     const Etat relu = lire(m, reecrire(m));
     if (!(lire(m, reecrire(m)) == relu))
         std::abort();

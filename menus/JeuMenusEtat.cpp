@@ -52,8 +52,13 @@ bool CJeuMenus::lireJoueurs(const std::string& fichier)
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         if (cle == "JOUEUR_ACTIF")
             joueurActif = getValueInt();
-        else if (cle == "JOUEUR")
-            joueurs.push_back(getValue());
+        else if (cle == "JOUEUR") {
+            // Every carriage return ending the line goes, not only the one of a Windows line
+            // end: a name written with one more would lose one at each save.
+            std::string nom = getValue();
+            nom.erase(nom.find_last_not_of('\r') + 1);
+            joueurs.push_back(nom);
+        }
     }
     close();
     // A negative or too large index selects the last player; no player gives -1.

@@ -22,7 +22,7 @@ TEST(EtatMenus, AllersRetoursOctetParOctet)
     } cas[] = {
         {"langue.ini", "\xEF\xBB\xBF# old\r\nLANGUE=en_\r\n", "LANGUE=en_\n", &CJeuMenus::lireLangue,
          &CJeuMenus::ecrireLangue},
-        {"niveaux/joueurs.ini", "JOUEUR_ACTIF=1\r\nJOUEUR=Anne\r\nAUTRE=1\r\nJOUEUR=Bob \r\n",
+        {"niveaux/joueurs.ini", "JOUEUR_ACTIF=1\r\nJOUEUR=Anne\r\nAUTRE=1\r\nJOUEUR=Bob \r\r\r\n",
          "JOUEUR_ACTIF=1\nJOUEUR=Anne\nJOUEUR=Bob \n", &CJeuMenus::lireJoueurs, &CJeuMenus::ecrireJoueurs},
         {"niveaux/progression.ini", "NIVEAU_COURANT=2\nNIVEAU_COURANT=4", "NIVEAU_COURANT=4\n",
          &CJeuMenus::lireProgression, &CJeuMenus::ecrireProgression},
