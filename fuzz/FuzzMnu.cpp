@@ -8,8 +8,10 @@
 
 #include "FuzzOutils.h"
 
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -17,14 +19,21 @@
 
 namespace {
 
+// The game's menus, made once, with their fonts as loaded. A font keeps every glyph it drew at
+// every size it was asked (up to 1000 pixels): over thousands of inputs that holds gigabytes,
+// where the game asks its few menu files for a few sizes. Each input starts from fonts that
+// drew nothing, copied from those (a copy shares the font file, not the drawn glyphs).
 CJeuMenus& menus()
 {
+    static std::vector<sf::Font>* neuves = nullptr;
     static CJeuMenus* m = [] {
         auto* jeu = new CSFMLJeu;
         CSFMLJeuGlobal::pmonjeu = jeu;
         jeu->pMenus = new CJeuMenus;
+        neuves = new std::vector<sf::Font>(std::begin(jeu->pMenus->polices), std::end(jeu->pMenus->polices));
         return jeu->pMenus;
     }();
+    std::copy(neuves->begin(), neuves->end(), std::begin(m->polices));
     return *m;
 }
 

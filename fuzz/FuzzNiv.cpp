@@ -1,6 +1,6 @@
-// Arbitrary bytes as a ".niv" level file, read into a game world holding two preloaded decor
-// definitions and a character model, then read again into the same world once its sprites,
-// characters and scripts are freed (as a level load does), and freed.
+// Arbitrary bytes as a ".niv" level file, read into the game's world holding two preloaded
+// decor definitions and a character model, then read again into the same world once its
+// sprites, characters, effects and scripts are freed (as a level load does), and freed again.
 #include "FuzzOutils.h"
 
 #include "characters/Armes.h"
@@ -10,6 +10,7 @@
 #include "core/Chemin.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "core/Sprite.h"
 #include "game/Jeu.h"
 #include "level/CalqueSD.h"
@@ -18,13 +19,15 @@
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
+#include <SFML/Graphics/Texture.hpp>
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-// A game with its two worlds' engines and cameras, made once.
+// A game with its two worlds' engines and cameras and a texture cache, made once.
 CSFMLJeu& jeu()
 {
     static CSFMLJeu* j = [] {
@@ -40,6 +43,10 @@ CSFMLJeu& jeu()
         CSFMLJeuGlobal::pmonjeu = nouveau;
         installerHooksPersoDef();
         installerServicesScripts(*nouveau);
+        // The game's texture cache: a character's icon menu takes its image there.
+        static sf::Texture* feuille = new sf::Texture;
+        feuille->create(64, 64);
+        g_services.textureCache = [](const std::string&, const std::string&) { return feuille; };
         return nouveau;
     }();
     return *j;
@@ -54,9 +61,41 @@ CDEC* banque(const std::string& nom, unsigned largeur, unsigned hauteur, int nbF
     return b;
 }
 
+// The game's world, made once as the game makes it (a world loads its planes' fonts: most of
+// an input's time if made at each), holding two preloaded decor definitions and a character
+// model.
+CDecor& monde()
+{
+    static CDecor* d = [] {
+        CSFMLJeu& j = jeu();
+        auto* m = new CDecor();
+        j.pdecorJeu = j.pdecor = m;
+        m->modelesDEC["BLOC"] = banque("BLOC", 32, 16, 4);
+        m->modelesDEC["HERBE"] = banque("HERBE", 20, 10, 3);
+        m->modelesPersos["GARDE"] = banque("GARDE", 30, 50, 2);
+        return m;
+    }();
+    return *d;
+}
+
+// The models an input added go with it; the preloaded ones stay, as in the game.
+void oublierModeles(CDecor& d)
+{
+    for (auto* modeles : {&d.modelesPersos, &d.modelesDEC})
+        for (auto it = modeles->begin(); it != modeles->end();) {
+            if (it->first == "BLOC" || it->first == "HERBE" || it->first == "GARDE") {
+                ++it;
+                continue;
+            }
+            delete it->second;
+            it = modeles->erase(it);
+        }
+}
+
 // What a level load frees before the reader runs.
 void vider(CDecor& d)
 {
+    d.viderEffets();
     d.viderPlans();
     for (auto* liste : {&d.ias, &d.persos}) {
         for (CPerso* p : *liste)
@@ -83,20 +122,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     fuzz::preparer();
     const std::string chemin = fuzz::ecrireEntree("niveau.niv", donnees, taille);
-    CSFMLJeu& j = jeu();
-    auto* monde = new CDecor();
-    j.pdecorJeu = j.pdecor = monde;
-    monde->modelesDEC["BLOC"] = banque("BLOC", 32, 16, 4);
-    monde->modelesDEC["HERBE"] = banque("HERBE", 20, 10, 3);
-    monde->modelesPersos["GARDE"] = banque("GARDE", 30, 50, 2);
+    CDecor& m = monde();
     for (int passe = 0; passe < 2; ++passe) {
         CFichierNiveau f;
         f.horloge = [] { return 0.0; };
-        f.chargerNiveau(chemin, *monde);
-        verifier(*monde);
-        vider(*monde);
+        f.chargerNiveau(chemin, m);
+        verifier(m);
+        vider(m);
     }
-    j.pdecorJeu = j.pdecor = nullptr;
-    delete monde;
+    oublierModeles(m);
     return 0;
 }

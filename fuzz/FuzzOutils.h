@@ -101,11 +101,9 @@ inline std::string remplacant(const std::string& fichier)
 // pictures and sounds, and SFML's console messages silenced (bad input makes thousands).
 inline void preparer()
 {
-    static sf::Context* contexte = nullptr;
-    static sf::SoundBuffer* son = nullptr;
+    [[maybe_unused]] static const sf::Context* contexte = new sf::Context;
+    [[maybe_unused]] static const sf::SoundBuffer* son = new sf::SoundBuffer;
     static const bool fait = [] {
-        contexte = new sf::Context;
-        son = new sf::SoundBuffer;
         tuv::remplacerMedias(remplacant);
         sf::err().rdbuf(nullptr);
         return true;

@@ -9,10 +9,13 @@
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "game/Jeu.h"
 #include "level/Decor.h"
 
 #include "FuzzOutils.h"
+
+#include <SFML/Graphics/Texture.hpp>
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,7 +23,8 @@
 
 namespace {
 
-// A game holding only a weapon list, so that weapon lines meet real weapons.
+// A game holding only a weapon list, so that weapon lines meet real weapons, and its texture
+// cache (a character's icon menu takes its image there).
 CSFMLJeu& jeu()
 {
     static CSFMLJeu* j = [] {
@@ -28,9 +32,26 @@ CSFMLJeu& jeu()
         nouveau->parmes = new CArmes;
         CSFMLJeuGlobal::pmonjeu = nouveau;
         installerHooksPersoDef();
+        static sf::Texture* feuille = new sf::Texture;
+        feuille->create(64, 64);
+        g_services.textureCache = [](const std::string&, const std::string&) { return feuille; };
         return nouveau;
     }();
     return *j;
+}
+
+// The world whose banks the definitions fill, made once as the game makes its worlds (a world
+// loads its planes' fonts: most of an input's time if made at each), emptied of the banks of
+// the input before.
+CDecor& monde()
+{
+    static CDecor* d = new CDecor();
+    for (auto* modeles : {&d->modelesPersos, &d->modelesDEC}) {
+        for (auto& [nom, banque] : *modeles)
+            delete banque;
+        modeles->clear();
+    }
+    return *d;
 }
 
 void verifier(const CPerso& p)
@@ -50,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     if (armes.nbArmes != static_cast<int>(armes.armes.size()))
         std::abort();
 
-    CDecor decor;
+    CDecor& decor = monde();
     const std::string cle = CPersoDef().lireNom(entree);
     decor.modelesPersos[cle] = new CDEC();
     {
