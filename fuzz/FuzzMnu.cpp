@@ -21,10 +21,12 @@ namespace {
 
 // The game's menus, made once, with their fonts as loaded. A font keeps every glyph it drew at
 // every size it was asked (up to 1000 pixels): over thousands of inputs that holds gigabytes,
-// where the game asks its few menu files for a few sizes. Each input starts from fonts that
-// drew nothing, copied from those (a copy shares the font file, not the drawn glyphs).
+// where the game asks its few menu files for a few sizes. Every hundred inputs the fonts start
+// again from copies that drew nothing (a copy shares the font file, not the drawn glyphs);
+// at every input, drawing big glyphs again would take most of the run.
 CJeuMenus& menus()
 {
+    static unsigned entrees = 0;
     static std::vector<sf::Font>* neuves = nullptr;
     static CJeuMenus* m = [] {
         auto* jeu = new CSFMLJeu;
@@ -33,7 +35,8 @@ CJeuMenus& menus()
         neuves = new std::vector<sf::Font>(std::begin(jeu->pMenus->polices), std::end(jeu->pMenus->polices));
         return jeu->pMenus;
     }();
-    std::copy(neuves->begin(), neuves->end(), std::begin(m->polices));
+    if (++entrees % 100 == 0)
+        std::copy(neuves->begin(), neuves->end(), std::begin(m->polices));
     return *m;
 }
 

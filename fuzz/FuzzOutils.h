@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <string>
 
@@ -98,7 +99,8 @@ inline std::string remplacant(const std::string& fichier)
 // Once per process: a GL context and an audio resource kept for the whole run (textures need
 // a context, sounds the audio device: making either per input takes milliseconds, the
 // device's thread sleeping as it stops), small stand-ins decoded in place of the data's
-// pictures and sounds, and SFML's console messages silenced (bad input makes thousands).
+// pictures and sounds, and SFML's and the readers' console messages silenced (bad input makes
+// thousands a second; the sanitizers and libFuzzer write to the error output themselves).
 inline void preparer()
 {
     [[maybe_unused]] static const sf::Context* contexte = new sf::Context;
@@ -106,6 +108,8 @@ inline void preparer()
     static const bool fait = [] {
         tuv::remplacerMedias(remplacant);
         sf::err().rdbuf(nullptr);
+        std::cerr.rdbuf(nullptr);
+        std::clog.rdbuf(nullptr);
         return true;
     }();
     (void)fait;
