@@ -109,20 +109,22 @@ TEST_F(JeuPersosTest, EveryMakerCopiesTheDefinitionItsWay)
 }
 
 // Numbers of a ".per" at the limits of int are held where they are read, so that the hit box
-// of a crouching character (frame less margins, less the head's drop) is a plain sum.
+// of a crouching character (frame less margins, less the head's drop) is a plain sum; an
+// origin at the limits of float is held to +-2e9 as it becomes a pixel.
 TEST_F(JeuPersosTest, MarginsAtTheLimitsOfIntGiveABoundedHitBox)
 {
     std::filesystem::create_directories("p");
     feuille("p/perso.png", 64, 64);
     struct Cas {
-        const char *haut, *bas;
+        const char *haut, *bas, *origine;
         float marge;
-    } cas[] = {{"2147483647", "-2147483648", 1e6f}, {"99999999999999999999", "-99999999999999999999", 1e6f},
-               {"-2147483648", "2147483647", -1e6f}};
+    } cas[] = {{"2147483647", "-2147483648", "3.4028235e38;-3.4028235e38", 1e6f},
+               {"99999999999999999999", "-99999999999999999999", "1e99;-1e99", 1e6f},
+               {"-2147483648", "2147483647", "-1e99;1e99", -1e6f}};
     for (const Cas& c : cas) {
         const std::string h = c.haut, b = c.bas;
         ecrireTexte("p/l.per", "ID=PLAT\nPLANCHE=p/perso.png;\nSPRITE=0;0;20;40;1;0;0\nHITBOX=" + h + ";" + h + ";" + h +
-                                   ";" + h + "\nPOSITIONTETE=" + h + ";" + b + "\nORIGINE=0;0\n");
+                                   ";" + h + "\nPOSITIONTETE=" + h + ";" + b + "\nORIGINE=" + c.origine + "\n");
         CDecor decor;
         decor.modelesPersos["PLAT"] = new CDEC();
         CPersoDef def;
@@ -131,6 +133,7 @@ TEST_F(JeuPersosTest, MarginsAtTheLimitsOfIntGiveABoundedHitBox)
         p.sprite->pDEC = decor.modelesPersos["PLAT"];
         def.appliquer(p, CPersoDef::Usage::CreationIA);
         EXPECT_EQ(p.hauteurHitbox, c.marge > 0 ? 0 : 2000040) << h << ": 40 less two margins, at least 0";
+        EXPECT_EQ(sf::Vector2f(p.sprite->ox, p.sprite->oy), c.marge * sf::Vector2f(2000, -2000)) << c.origine;
         p.mode = EtatPerso::BAISSE;
         const sf::FloatRect r = decor.rectPerso(p);
         EXPECT_EQ(sf::Vector2f(r.width, r.height), sf::Vector2f(20 - 2 * c.marge, 40 - 4 * c.marge))
