@@ -18,7 +18,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     fuzz::preparer();
-    static sf::RenderWindow* fenetre = new sf::RenderWindow(sf::VideoMode(640, 480), "fuzz", sf::Style::None);
+    static sf::RenderWindow* fenetre = new sf::RenderWindow(sf::VideoMode(320, 240), "fuzz", sf::Style::None);
     static CPLUX* bibliotheque = new CPLUX(fenetre);
     (void)bibliotheque;
     CPLUXTest::reset();
