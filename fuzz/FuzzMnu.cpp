@@ -3,6 +3,7 @@
 // (no window: the texts are recorded), and walked up and down with the keys. The menus belong
 // to a game without worlds: a "FONDNIV" level is the level reader's part, fuzzed on its own.
 #include "game/Jeu.h"
+#include "game/SourceEntrees.h"
 #include "menus/JeuMenus.h"
 #include "menus/MenuTypes.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -31,6 +33,9 @@ CJeuMenus& menus()
     static CJeuMenus* m = [] {
         auto* jeu = new CSFMLJeu;
         CSFMLJeuGlobal::pmonjeu = jeu;
+        // Keys held are asked of a source that holds none: the window's asks the X server at
+        // every key, a round trip each.
+        jeu->pSourceEntrees = std::make_unique<SourceScriptee>();
         jeu->pMenus = new CJeuMenus;
         neuves = new std::vector<sf::Font>(std::begin(jeu->pMenus->polices), std::end(jeu->pMenus->polices));
         return jeu->pMenus;
