@@ -1,6 +1,8 @@
 // Arbitrary bytes as a ".mnu" menu file, read as a plain menu and as the adventure level list
 // (whose selectable lines name the levels), then laid out and drawn as several menus draw it
-// (no window: the texts are recorded), and walked up and down with the keys. The menus belong
+// (no window, and no record of the texts: measuring one renders its glyphs, up to 1000 pixels
+// high, the font's work rather than the reader's, and most of a run), and walked up and down
+// with the keys. Every text a line holds keeps to the game's size cap. The menus belong
 // to a game without worlds: a "FONDNIV" level is the level reader's part, fuzzed on its own.
 #include "game/Jeu.h"
 #include "game/SourceEntrees.h"
@@ -20,6 +22,9 @@
 #include <vector>
 
 namespace {
+
+// The size the menu reader holds a text to (the font would render glyphs of any size asked).
+constexpr unsigned TAILLE_TEXTE_MAX = 1000;
 
 // The game's menus, made once, with their fonts as loaded. A font keeps every glyph it drew at
 // every size it was asked (up to 1000 pixels): over thousands of inputs that holds gigabytes,
@@ -64,12 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     const std::string liste = IdMenu::fichier(IdMenu::CHOIX_AVENTURE);
     fuzz::ecrireEntree("fr_menu.mnu", donnees, taille);
     fuzz::ecrireEntree("fr_" + liste, donnees, taille);
-    std::vector<CJeuMenus::TexteDessine> journal;
-    m.journalTextes = &journal;
     for (const std::string& fichier : {std::string("menu.mnu"), liste}) {
         m.chargerMenu(fuzz::chemin(""), fichier);
         if (m.nbLignes != static_cast<int>(m.lignes.size()) || m.ligneActive >= m.nbLignes)
             std::abort();
+        for (const auto& ligne : m.lignes)
+            for (const sf::Text* t : {ligne->pTexte1.get(), ligne->pTexte2.get()})
+                if (t && t->getCharacterSize() > TAILLE_TEXTE_MAX)
+                    std::abort();
         for (int id : {IdMenu::PRINCIPAL, IdMenu::OPTIONS, IdMenu::CHOIX_AVENTURE, IdMenu::VICTOIRE}) {
             m.idMenu = id;
             m.afficherMenu(nullptr);
@@ -81,6 +88,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         if (m.ligneActive >= m.nbLignes)
             std::abort();
     }
-    m.journalTextes = nullptr;
     return 0;
 }

@@ -96,13 +96,18 @@ inline std::string remplacant(const std::string& fichier)
     return fichier;
 }
 
-// Once per process: a GL context and an audio resource kept for the whole run (textures need
-// a context, sounds the audio device: making either per input takes milliseconds, the
-// device's thread sleeping as it stops), small stand-ins decoded in place of the data's
-// pictures and sounds, and SFML's and the readers' console messages silenced (bad input makes
-// thousands a second; the sanitizers and libFuzzer write to the error output themselves).
+// Once per process: the software renderer kept to one thread, a GL context and an audio
+// resource kept for the whole run (textures need a context, sounds the audio device: making
+// either per input takes milliseconds, the device's thread sleeping as it stops), small
+// stand-ins decoded in place of the data's pictures and sounds, and SFML's and the readers'
+// console messages silenced (bad input makes thousands a second; the sanitizers and
+// libFuzzer write to the error output themselves).
 inline void preparer()
 {
+    // The software renderer draws in the calling thread unless told otherwise: its worker
+    // threads, woken for every draw of small pictures, cost more processor time than they
+    // share. A value the run's environment gives wins.
+    [[maybe_unused]] static const int unFil = ::setenv("LP_NUM_THREADS", "0", 0);
     [[maybe_unused]] static const sf::Context* contexte = new sf::Context;
     [[maybe_unused]] static const sf::SoundBuffer* son = new sf::SoundBuffer;
     static const bool fait = [] {
