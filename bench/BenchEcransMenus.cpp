@@ -13,6 +13,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 struct Banc {
@@ -74,8 +76,9 @@ void dessinerMenu(benchmark::State& state, int id)
 
 // The same number of draws, built once: texts as the menu logged them, sprites of the
 // menu's picture sizes (scene and background, cursor, then the small ones), rectangles.
+// extrasParLigne: the menu draws every line's pictures and squares again before each line.
 void dessinerBase(benchmark::State& state, int id, int nbVignettes, sf::Vector2u tailleVignette, int nbIcones,
-                  int nbRectangles)
+                  int nbRectangles, bool extrasParLigne = false)
 {
     Banc& b = banc();
     std::vector<sf::Text> textes;
@@ -103,12 +106,17 @@ void dessinerBase(benchmark::State& state, int id, int nbVignettes, sf::Vector2u
         r.setFillColor(sf::Color(200, 200, 200, 200));
         r.setOutlineThickness(2);
     }
+    const int passes = extrasParLigne ? std::max(1, b.jeu.pMenus->nbLignes) : 1;
     for (auto _ : state) {
         b.jeu.fenetre->clear();
-        for (const auto& s : sprites)
-            b.jeu.fenetre->draw(s);
-        for (const auto& r : rectangles)
-            b.jeu.fenetre->draw(r);
+        for (size_t i = 0; i < 3; ++i)  // scene, background, cursor
+            b.jeu.fenetre->draw(sprites[i]);
+        for (int p = 0; p < passes; ++p) {
+            for (size_t i = 3; i < sprites.size(); ++i)
+                b.jeu.fenetre->draw(sprites[i]);
+            for (const auto& r : rectangles)
+                b.jeu.fenetre->draw(r);
+        }
         for (const auto& t : textes)
             b.jeu.fenetre->draw(t);
         glFinish();
@@ -116,9 +124,9 @@ void dessinerBase(benchmark::State& state, int id, int nbVignettes, sf::Vector2u
 }
 
 // Menu 400: 8 portraits and 9 weapon pictures; 2 portrait frames, the clone and round frames,
-// 8 weapon squares and the cursor, and two squares per hat.
+// 8 weapon squares and the cursor, and two squares per hat; all of them again before each line.
 void BM_MenuOptionsMulti(benchmark::State& state) { dessinerMenu(state, IdMenu::OPTIONS_MULTI); }
-void BM_BaseOptionsMulti(benchmark::State& state) { dessinerBase(state, IdMenu::OPTIONS_MULTI, 8, {92, 100}, 9, 17); }
+void BM_BaseOptionsMulti(benchmark::State& state) { dessinerBase(state, IdMenu::OPTIONS_MULTI, 8, {92, 100}, 9, 17, true); }
 // Menu 330: 15 level pictures, and per level a clock, three stars and a shield; one frame.
 void BM_MenuChrono(benchmark::State& state) { dessinerMenu(state, IdMenu::CHOIX_CHRONO); }
 void BM_BaseChrono(benchmark::State& state) { dessinerBase(state, IdMenu::CHOIX_CHRONO, 15, {140, 80}, 75, 1); }
