@@ -39,6 +39,20 @@ void lacher(CSFMLJeu& j, CPerso& heros, float x, float y, const CommandesJoueur&
     }
 }
 
+// Every shipped level in turn, loaded into the game's own world.
+template <class F>
+void pourChaqueNiveau(CSFMLJeu& j, F f)
+{
+    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
+        if (e.path().extension() != ".niv")
+            continue;
+        const std::string niveau = "./" + e.path().string();
+        j.pdecor = j.pdecorJeu;
+        j.pdecor->chargerNiveau(niveau, 1);
+        f(niveau, e.path());
+    }
+}
+
 } // namespace
 
 TEST(Donnees, LeDossierSuitSesFormats)
@@ -86,19 +100,14 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
     CSFMLJeu& j = *p.jeu;
     j.mode = 1;
     int parmiLesPiques = 0;
-    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
-        if (e.path().extension() != ".niv")
-            continue;
-        const std::string niveau = "./" + e.path().string();
-        j.pdecor = j.pdecorJeu;
-        j.pdecor->chargerNiveau(niveau, 1);
+    pourChaqueNiveau(j, [&](const std::string& niveau, const std::filesystem::path&) {
         if (j.typeJeu == 2) {  // the players' teams come with the round
             j.pMenus->strFichierNiveau = j.pMenus->strNiveauCharge = niveau;
             j.pMenus->lancerPartieMulti(true, false, false, false, false, false);
         }
         CPerso* heros = j.pdecor->persos.empty() ? nullptr : j.pPerso;
         if (!heros || !heros->sprite)
-            continue;  // the menus' backdrop
+            return;  // the menus' backdrop
         const auto& plan = j.pdecor->pPlans[2]->sprites;
         for (CSPRITE* sd : plan) {
             const sf::FloatRect boite = sd->getBoite();
@@ -146,7 +155,7 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
                 }
             }
         }
-    }
+    });
     EXPECT_GT(parmiLesPiques, 400) << "drops that ended among the spikes (some end on moving platforms)";
 }
 
@@ -158,13 +167,8 @@ TEST(Donnees, LesIAMarchentSurLeSol)
     ASSERT_TRUE(p.demarrer());
     CSFMLJeu& j = *p.jeu;
     j.mode = 1;
-    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
-        if (e.path().extension() != ".niv")
-            continue;
-        const std::string niveau = "./" + e.path().string();
-        j.pdecor = j.pdecorJeu;
-        j.pdecor->chargerNiveau(niveau, 1);
-        const std::string texte = lireTexte(e.path());
+    pourChaqueNiveau(j, [&](const std::string& niveau, const std::filesystem::path& chemin) {
+        const std::string texte = lireTexte(chemin);
         size_t lignes = 0;
         for (size_t i = texte.find("\nIA="); i != std::string::npos; i = texte.find("\nIA=", i + 1))
             ++lignes;
@@ -185,5 +189,5 @@ TEST(Donnees, LesIAMarchentSurLeSol)
                                  << ia->sprite->y << ")";
             }
         }
-    }
+    });
 }
