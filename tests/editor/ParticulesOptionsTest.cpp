@@ -79,8 +79,9 @@ TEST_F(Particules, TheFillShowsEveryValueAndWritesNothingBack)
     dlgP().init(nullptr, nullptr);
     EXPECT_EQ(dlgP().pParticules, nullptr);
     for (const SaisieParticules& t : SAISIES_PARTICULES)
-        if (std::string(t.id) != idp::myTextInputCheminTexture)
+        if (std::string(t.id) != idp::myTextInputCheminTexture) {
             EXPECT_EQ(texteDe(dlgP(), t.id), t.videSansEmetteur ? "" : t.texte) << t.id << " without emitter";
+        }
     for (size_t i = 0; i < std::size(CASES); ++i)
         EXPECT_EQ(cocheDe(dlgP(), CASES[i]), i >= 10 && cochees.count(CASES[i])) << CASES[i] << " without emitter";
 
@@ -267,7 +268,8 @@ TEST_F(Particules, AColourChangeShowsAtOnce)
     const sf::Image img = rt.getTexture().copyToImage();
     int vus = 0;
     for (const auto& q : e->getParticules())
-        if (q.bVivante && q.age >= 0 && ++vus)
+        if (q.bVivante && q.age >= 0 && ++vus) {
             EXPECT_EQ(img.getPixel(unsigned(q.x), unsigned(q.y)), sf::Color::Red) << "particle at " << q.x << ", " << q.y;
+        }
     EXPECT_GT(vus, 0) << "no particle alive to look at";
 }
