@@ -16,7 +16,9 @@ namespace {
 
 constexpr size_t CORPS_MAX = 4096;
 constexpr int64_t INTERVALLE_BALAYAGE = 10;
-constexpr int REQUETES_PAR_CONNEXION = 5;
+// Requests per connection (announced as Keep-Alive max): enough that a lobby refreshing its
+// list keeps its connection instead of opening a new one every few refreshes.
+constexpr int REQUETES_PAR_CONNEXION = 100;
 constexpr int DELAI_INACTIF_S = 2;
 
 // One whole request already read, as the library's input; its answer, as its output.
