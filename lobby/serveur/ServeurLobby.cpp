@@ -287,20 +287,22 @@ void CServeurLobby::deconnecter(const httplib::Request& req, httplib::Response& 
 void CServeurLobby::lister(const httplib::Request&, httplib::Response& res)
 {
     balayer();
-    res.set_content(texteListe(), "text/plain; charset=utf-8");
+    res.set_content("", 0, "text/plain; charset=utf-8");
+    texteListe(res.body);
 }
 
-std::string CServeurLobby::texteListe()
+void CServeurLobby::texteListe(std::string& sortie)
 {
     const uint64_t g = stock_.generation();
     std::lock_guard<std::mutex> verrou(mutex_);
-    if (cacheValide_ && g == generationCache_)
-        return cache_;
-    std::string texte;
-    for (const FicheJoueur& f : stock_.lister(horloge_() - config_.expiration))
-        texte += lobby::ligneListe(f);
-    cache_ = std::move(texte);
-    generationCache_ = g;
-    cacheValide_ = true;
-    return cache_;
+    if (!cacheValide_ || g != generationCache_) {
+        std::string texte;
+        for (const FicheJoueur& f : stock_.lister(horloge_() - config_.expiration))
+            texte += lobby::ligneListe(f);
+        cache_ = std::move(texte);
+        generationCache_ = g;
+        cacheValide_ = true;
+    }
+    // Copied once, straight into the answer: the list is the largest thing the server sends.
+    sortie = cache_;
 }

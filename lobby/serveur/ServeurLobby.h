@@ -54,7 +54,8 @@ private:
     void ajouter(const httplib::Request& req, httplib::Response& res, bool avecEtat);
     void deconnecter(const httplib::Request& req, httplib::Response& res);
     void lister(const httplib::Request& req, httplib::Response& res);
-    std::string texteListe();
+    // The list's text (the cache, remade when the store changed) into `sortie`.
+    void texteListe(std::string& sortie);
 
     ConfigServeurLobby config_;
     CStockJoueurs& stock_;
