@@ -21,14 +21,14 @@ constexpr uint64_t ID_REVEIL = 1;
 constexpr auto PAS = std::chrono::milliseconds(50);
 // After the system refused a socket (too many open), accepting waits this long.
 constexpr auto PAUSE_ECOUTE = std::chrono::milliseconds(100);
-constexpr int EVENEMENTS_MAX = 256;
 constexpr int ACCEPTATIONS_PAR_TOUR = 128;
 constexpr size_t LECTURE = 16 * 1024;
-// Reads per wake-up of one connection: no client keeps the thread to itself.
+// Reads per event of one connection: no client keeps a worker to itself.
 constexpr int LECTURES_PAR_TOUR = 4;
 constexpr int FILE_ECOUTE = 1024;
+constexpr uint32_t EN_LECTURE = EPOLLIN | EPOLLRDHUP;
 
-enum class Etat { LECTURE, TRAITEMENT, ECRITURE, FERMETURE };
+enum class Etat { LECTURE, ECRITURE, FERMETURE };
 
 } // namespace
 
@@ -36,8 +36,10 @@ struct CBoucleHttp::Connexion {
     explicit Connexion(CDecoupeRequete::Limites l) : decoupe(l) {}
     int fd = -1;
     uint64_t id = 0;
+    // Written by the worker that holds the connection; read by the sweep when none does.
     Etat etat = Etat::LECTURE;
-    uint32_t surveille = 0;  // the events asked of epoll; 0: not registered
+    uint32_t surveille = EN_LECTURE;  // the events it waits for
+    bool tenue = false;               // a worker has it (under mutex_)
     std::string ip;
     int port = 0;
     std::string lu;  // from the start of the request under way
@@ -90,16 +92,20 @@ bool CBoucleHttp::demarrer(std::string& erreur)
         return false;
     }
     epoll_ = ::epoll_create1(EPOLL_CLOEXEC);
+    epollConnexions_ = ::epoll_create1(EPOLL_CLOEXEC);
     reveil_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     epoll_event e{};
     e.events = EPOLLIN;
     e.data.u64 = ID_ECOUTE;
-    bool ok = epoll_ >= 0 && reveil_ >= 0 && ::epoll_ctl(epoll_, EPOLL_CTL_ADD, ecoute_, &e) == 0;
+    bool ok = epoll_ >= 0 && epollConnexions_ >= 0 && reveil_ >= 0 &&
+              ::epoll_ctl(epoll_, EPOLL_CTL_ADD, ecoute_, &e) == 0;
+    // Never read: once written, it wakes the thread and every worker until they are gone.
     e.data.u64 = ID_REVEIL;
-    ok = ok && ::epoll_ctl(epoll_, EPOLL_CTL_ADD, reveil_, &e) == 0;
+    ok = ok && ::epoll_ctl(epoll_, EPOLL_CTL_ADD, reveil_, &e) == 0 &&
+         ::epoll_ctl(epollConnexions_, EPOLL_CTL_ADD, reveil_, &e) == 0;
     if (!ok) {
         erreur = std::string("epoll : ") + std::strerror(errno);
-        for (int* fd : {&epoll_, &reveil_})
+        for (int* fd : {&epoll_, &epollConnexions_, &reveil_})
             if (*fd >= 0)
                 ::close(std::exchange(*fd, -1));
         return false;
@@ -115,11 +121,7 @@ void CBoucleHttp::arreter()
 {
     if (!fil_.joinable())
         return;
-    {
-        std::lock_guard<std::mutex> verrou(mutex_);
-        arret_ = true;
-    }
-    signal_.notify_all();
+    arret_ = true;
     const uint64_t un = 1;
     (void)!::write(reveil_, &un, sizeof un);
     fil_.join();
@@ -129,64 +131,20 @@ void CBoucleHttp::arreter()
     for (auto& [id, c] : connexions_)
         ::close(c->fd);
     connexions_.clear();
-    taches_.clear();
-    faits_.clear();
-    ::close(std::exchange(epoll_, -1));
-    ::close(std::exchange(reveil_, -1));
-}
-
-void CBoucleHttp::travailler()
-{
-    for (;;) {
-        std::pair<uint64_t, RequeteHttp> t;
-        {
-            std::unique_lock<std::mutex> verrou(mutex_);
-            signal_.wait(verrou, [this] { return arret_ || !taches_.empty(); });
-            if (arret_)
-                return;
-            t = std::move(taches_.front());
-            taches_.pop_front();
-        }
-        Fait f{t.first, {}, true};
-        try {
-            traiteur_(t.second, f.reponse, f.fermer);
-        } catch (...) {
-            f.reponse.clear();  // closed without an answer
-        }
-        {
-            std::lock_guard<std::mutex> verrou(mutex_);
-            faits_.push_back(std::move(f));
-        }
-        const uint64_t un = 1;
-        (void)!::write(reveil_, &un, sizeof un);
-    }
+    for (int* fd : {&epoll_, &epollConnexions_, &reveil_})
+        ::close(std::exchange(*fd, -1));
 }
 
 void CBoucleHttp::boucle()
 {
-    epoll_event evenements[EVENEMENTS_MAX];
+    epoll_event evenements[2];
     auto prochainBalayage = Horloge::now() + PAS;
     while (!arret_) {
-        const int n = ::epoll_wait(epoll_, evenements, EVENEMENTS_MAX, static_cast<int>(PAS.count()));
+        const int n = ::epoll_wait(epoll_, evenements, 2, static_cast<int>(PAS.count()));
         const auto maintenant = Horloge::now();
-        for (int i = 0; i < n; ++i) {
-            const uint64_t id = evenements[i].data.u64;
-            if (id == ID_ECOUTE) {
+        for (int i = 0; i < n; ++i)
+            if (evenements[i].data.u64 == ID_ECOUTE)
                 accepter(maintenant);
-            } else if (id == ID_REVEIL) {
-                uint64_t compte;
-                (void)!::read(reveil_, &compte, sizeof compte);
-                prendreFaits(maintenant);
-            } else if (auto it = connexions_.find(id); it != connexions_.end()) {
-                Connexion& c = *it->second;
-                if (c.etat == Etat::ECRITURE)
-                    ecrire(c, maintenant);
-                else if (c.etat == Etat::FERMETURE)
-                    vider(c);
-                else if (c.etat == Etat::LECTURE)
-                    lire(c, maintenant);
-            }
-        }
         if (maintenant >= prochainBalayage) {
             balayer(maintenant);
             prochainBalayage = maintenant + PAS;
@@ -194,16 +152,33 @@ void CBoucleHttp::boucle()
     }
 }
 
-void CBoucleHttp::surveiller(Connexion& c, uint32_t evenements)
+void CBoucleHttp::travailler()
 {
-    if (evenements == c.surveille)
-        return;
-    epoll_event e{};
-    e.events = evenements;
-    e.data.u64 = c.id;
-    const int op = evenements == 0 ? EPOLL_CTL_DEL : c.surveille == 0 ? EPOLL_CTL_ADD : EPOLL_CTL_MOD;
-    ::epoll_ctl(epoll_, op, c.fd, &e);
-    c.surveille = evenements;
+    while (!arret_) {
+        // One event at a time: the others stay for the other workers.
+        epoll_event e;
+        if (::epoll_wait(epollConnexions_, &e, 1, static_cast<int>(PAS.count())) != 1 || e.data.u64 == ID_REVEIL)
+            continue;
+        Connexion* c = nullptr;
+        {
+            std::lock_guard<std::mutex> verrou(mutex_);
+            const auto it = connexions_.find(e.data.u64);
+            if (it == connexions_.end())
+                continue;  // closed by the sweep meanwhile
+            c = it->second.get();
+            c->tenue = true;
+        }
+        if (!servir(*c, Horloge::now()))
+            continue;
+        // Handed back and watched again together: the sweep never closes a socket that a
+        // worker still uses, nor one whose number could be reused before it is watched.
+        std::lock_guard<std::mutex> verrou(mutex_);
+        c->tenue = false;
+        epoll_event r{};
+        r.events = c->surveille | EPOLLONESHOT;
+        r.data.u64 = c->id;
+        ::epoll_ctl(epollConnexions_, EPOLL_CTL_MOD, c->fd, &r);
+    }
 }
 
 void CBoucleHttp::accepter(Horloge::time_point maintenant)
@@ -229,148 +204,169 @@ void CBoucleHttp::accepter(Horloge::time_point maintenant)
         ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &un, sizeof un);
         auto c = std::make_unique<Connexion>(config_.limites);
         c->fd = fd;
-        c->id = prochainId_++;
         char texte[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &a.sin_addr, texte, sizeof texte);
         c->ip = texte;
         c->port = ntohs(a.sin_port);
         c->echeance = maintenant + config_.delaiInactif;
-        surveiller(*c, EPOLLIN | EPOLLRDHUP);
+        epoll_event e{};
+        e.events = EN_LECTURE | EPOLLONESHOT;
+        std::lock_guard<std::mutex> verrou(mutex_);
+        c->id = prochainId_++;
+        e.data.u64 = c->id;
+        if (::epoll_ctl(epollConnexions_, EPOLL_CTL_ADD, fd, &e) != 0) {
+            ::close(fd);
+            continue;
+        }
         connexions_.emplace(c->id, std::move(c));
     }
 }
 
-void CBoucleHttp::lire(Connexion& c, Horloge::time_point maintenant)
+bool CBoucleHttp::servir(Connexion& c, Horloge::time_point maintenant)
+{
+    if (c.etat == Etat::FERMETURE)
+        return vider(c);
+    if (c.etat == Etat::ECRITURE) {
+        if (!ecrire(c, maintenant))
+            return false;
+        // The answer still waits for the socket, or the connection closes: nothing to read.
+        if (c.etat != Etat::LECTURE)
+            return true;
+    }
+    return lire(c, maintenant);
+}
+
+bool CBoucleHttp::lire(Connexion& c, Horloge::time_point maintenant)
 {
     char tampon[LECTURE];
-    for (int k = 0; k < LECTURES_PAR_TOUR; ++k) {
+    for (int lectures = 0;;) {
+        // What came already may hold whole requests: each is answered before reading on.
+        if (!c.lu.empty()) {
+            const CDecoupeRequete::Resultat r = c.decoupe.avancer(c.lu);
+            if (r.complet) {
+                if (!repondre(c, r.taille, r.fermer))
+                    return false;
+                // Once answered, a connection with nothing left is watched again rather than
+                // read: its next bytes wake a worker.
+                if (c.etat != Etat::LECTURE || c.lu.empty())
+                    return true;
+                continue;
+            }
+        }
+        if (lectures == LECTURES_PAR_TOUR)
+            return true;
         const ssize_t n = ::recv(c.fd, tampon, sizeof tampon, 0);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return;
-        if (n <= 0)
-            return fermer(c.id);  // closed, or reset, whatever was under way
+            return true;
+        if (n <= 0) {
+            // Closed, or reset, whatever was under way.
+            std::lock_guard<std::mutex> verrou(mutex_);
+            fermer(c);
+            return false;
+        }
+        ++lectures;
         if (!c.enRequete) {
             c.enRequete = true;
             c.echeance = maintenant + config_.delaiRequete;
         }
         c.lu.append(tampon, static_cast<size_t>(n));
-        decouper(c);
-        if (c.etat != Etat::LECTURE)
-            return;
     }
 }
 
-void CBoucleHttp::decouper(Connexion& c)
+bool CBoucleHttp::repondre(Connexion& c, size_t taille, bool fermerApres)
 {
-    const CDecoupeRequete::Resultat r = c.decoupe.avancer(c.lu);
-    if (!r.complet)
-        return;
     RequeteHttp q;
-    q.octets = c.lu.substr(0, r.taille);
-    c.lu.erase(0, r.taille);
+    q.octets = c.lu.substr(0, taille);
+    c.lu.erase(0, taille);
     q.ip = c.ip;
     q.port = c.port;
     q.ipLocale = adresse_;
     q.portLocal = port_;
-    q.derniere = r.fermer || ++c.requetes >= config_.requetesParConnexion;
-    c.fermerApres = q.derniere;
+    q.derniere = fermerApres || ++c.requetes >= config_.requetesParConnexion;
     c.decoupe.recommencer();
     c.enRequete = false;
-    c.etat = Etat::TRAITEMENT;
-    // Nothing is read while a worker answers; a reset is seen when the answer is written.
-    surveiller(c, 0);
-    {
-        std::lock_guard<std::mutex> verrou(mutex_);
-        taches_.emplace_back(c.id, std::move(q));
+    bool fermerReponse = true;
+    c.reponse.clear();
+    try {
+        traiteur_(q, c.reponse, fermerReponse);
+    } catch (...) {
+        c.reponse.clear();  // closed without an answer
     }
-    signal_.notify_one();
+    if (c.reponse.empty()) {
+        std::lock_guard<std::mutex> verrou(mutex_);
+        fermer(c);
+        return false;
+    }
+    c.envoye = 0;
+    c.fermerApres = q.derniere || fermerReponse;
+    c.etat = Etat::ECRITURE;
+    // From the answer's end: the time a handler took is not the client's.
+    const auto maintenant = Horloge::now();
+    c.echeance = maintenant + config_.delaiEcriture;
+    return ecrire(c, maintenant);
 }
 
-void CBoucleHttp::prendreFaits(Horloge::time_point maintenant)
-{
-    std::deque<Fait> faits;
-    {
-        std::lock_guard<std::mutex> verrou(mutex_);
-        faits.swap(faits_);
-    }
-    for (Fait& f : faits) {
-        const auto it = connexions_.find(f.id);
-        if (it == connexions_.end())
-            continue;
-        Connexion& c = *it->second;
-        if (f.reponse.empty()) {
-            fermer(c.id);
-            continue;
-        }
-        c.reponse = std::move(f.reponse);
-        c.envoye = 0;
-        c.fermerApres = c.fermerApres || f.fermer;
-        c.etat = Etat::ECRITURE;
-        c.echeance = maintenant + config_.delaiEcriture;
-        ecrire(c, maintenant);
-    }
-}
-
-void CBoucleHttp::ecrire(Connexion& c, Horloge::time_point maintenant)
+bool CBoucleHttp::ecrire(Connexion& c, Horloge::time_point maintenant)
 {
     while (c.envoye < c.reponse.size()) {
         const ssize_t n = ::send(c.fd, c.reponse.data() + c.envoye, c.reponse.size() - c.envoye, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return surveiller(c, EPOLLOUT);
-        if (n <= 0)
-            return fermer(c.id);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            c.surveille = EPOLLOUT;
+            return true;
+        }
+        if (n <= 0) {
+            std::lock_guard<std::mutex> verrou(mutex_);
+            fermer(c);
+            return false;
+        }
         c.envoye += static_cast<size_t>(n);
     }
     c.reponse.clear();
     c.reponse.shrink_to_fit();
-    if (!c.fermerApres)
-        return attendreRequete(c, maintenant);
+    c.surveille = EN_LECTURE;
+    c.echeance = maintenant + config_.delaiInactif;
+    if (!c.fermerApres) {
+        c.etat = Etat::LECTURE;
+        if (!c.lu.empty()) {
+            // The next request came with the last one.
+            c.enRequete = true;
+            c.echeance = maintenant + config_.delaiRequete;
+        }
+        return true;
+    }
     // The answer leaves before the close: what the client still sends is read and dropped
     // for a while, so that the close does not reset the connection under the answer.
     ::shutdown(c.fd, SHUT_WR);
     c.lu.clear();
     c.etat = Etat::FERMETURE;
-    c.echeance = maintenant + config_.delaiInactif;
-    surveiller(c, EPOLLIN | EPOLLRDHUP);
+    return true;
 }
 
-void CBoucleHttp::attendreRequete(Connexion& c, Horloge::time_point maintenant)
-{
-    c.etat = Etat::LECTURE;
-    c.echeance = maintenant + config_.delaiInactif;
-    surveiller(c, EPOLLIN | EPOLLRDHUP);
-    if (c.lu.empty())
-        return;
-    // The next request came with the last one.
-    c.enRequete = true;
-    c.echeance = maintenant + config_.delaiRequete;
-    decouper(c);
-}
-
-void CBoucleHttp::vider(Connexion& c)
+bool CBoucleHttp::vider(Connexion& c)
 {
     char tampon[LECTURE];
     for (int k = 0; k < LECTURES_PAR_TOUR; ++k) {
         const ssize_t n = ::recv(c.fd, tampon, sizeof tampon, 0);
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
-            return;
-        if (n <= 0)
-            return fermer(c.id);
+            return true;
+        if (n <= 0) {
+            std::lock_guard<std::mutex> verrou(mutex_);
+            fermer(c);
+            return false;
+        }
     }
+    return true;
 }
 
-void CBoucleHttp::fermer(uint64_t id)
+void CBoucleHttp::fermer(Connexion& c)
 {
-    const auto it = connexions_.find(id);
-    if (it == connexions_.end())
-        return;
     // close() also takes the socket out of epoll.
-    ::close(it->second->fd);
-    connexions_.erase(it);
+    ::close(c.fd);
+    connexions_.erase(c.id);
 }
 
 void CBoucleHttp::balayer(Horloge::time_point maintenant)
@@ -382,10 +378,14 @@ void CBoucleHttp::balayer(Horloge::time_point maintenant)
         ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
         ecouteSuspendue_ = false;
     }
-    std::vector<uint64_t> echues;
-    for (const auto& [id, c] : connexions_)
-        if (c->etat != Etat::TRAITEMENT && maintenant >= c->echeance)
-            echues.push_back(id);
-    for (uint64_t id : echues)
-        fermer(id);
+    std::lock_guard<std::mutex> verrou(mutex_);
+    for (auto it = connexions_.begin(); it != connexions_.end();) {
+        Connexion& c = *it->second;
+        if (!c.tenue && maintenant >= c.echeance) {
+            ::close(c.fd);
+            it = connexions_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }

@@ -1,17 +1,18 @@
 #pragma once
-// The lobby server's connections. One thread accepts, reads and writes every socket without
-// ever blocking on one, and hands only whole requests to a few workers: a connection that
-// dawdles or says nothing costs a socket, never a worker. Each connection has one deadline
-// at a time: for its next request to begin (idle), for the request to arrive whole from its
-// first byte, for its answer to be taken; past it the connection closes. Small answers leave
-// at once (TCP_NODELAY on every connection).
+// The lobby server's connections, on non-blocking sockets. One thread accepts them and closes
+// those past their deadline; a few workers wait for the connections' events, read, answer and
+// write. A worker takes a connection for one event only (EPOLLONESHOT): what it reads or writes
+// is what the socket holds at once, never a wait, so a connection that dawdles or says nothing
+// costs a socket, never a worker. The worker woken by a request answers it itself: one
+// wake-up per request. Each connection has one deadline at a time: for its next request to
+// begin (idle), for the request to arrive whole from its first byte, for its answer to be
+// taken; past it the connection closes. Small answers leave at once (TCP_NODELAY on every
+// connection).
 #include "lobby/serveur/DecoupeRequete.h"
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -62,44 +63,37 @@ public:
 private:
     using Horloge = std::chrono::steady_clock;
     struct Connexion;
-    struct Fait {
-        uint64_t id;
-        std::string reponse;
-        bool fermer;
-    };
 
     void boucle();
     void travailler();
     void accepter(Horloge::time_point maintenant);
-    void lire(Connexion& c, Horloge::time_point maintenant);
-    void decouper(Connexion& c);
-    void prendreFaits(Horloge::time_point maintenant);
-    void ecrire(Connexion& c, Horloge::time_point maintenant);
-    void attendreRequete(Connexion& c, Horloge::time_point maintenant);
-    void vider(Connexion& c);
-    void fermer(uint64_t id);
-    void surveiller(Connexion& c, uint32_t evenements);
+    // On a worker, the connection taken: what its event allows, then false once closed.
+    bool servir(Connexion& c, Horloge::time_point maintenant);
+    bool lire(Connexion& c, Horloge::time_point maintenant);
+    // The request of `taille` bytes at the start of c.lu answered here, then written.
+    bool repondre(Connexion& c, size_t taille, bool fermerApres);
+    bool ecrire(Connexion& c, Horloge::time_point maintenant);
+    bool vider(Connexion& c);
+    // The caller holds mutex_.
+    void fermer(Connexion& c);
     void balayer(Horloge::time_point maintenant);
 
     Config config_;
     Traiteur traiteur_;
     int ecoute_ = -1;
-    int epoll_ = -1;
-    int reveil_ = -1;
+    int epoll_ = -1;            // the listening socket and reveil_: the thread's
+    int epollConnexions_ = -1;  // the connections and reveil_: the workers'
+    int reveil_ = -1;           // readable once stopping
     std::string adresse_;
     int port_ = 0;
     bool ecouteSuspendue_ = false;
     Horloge::time_point repriseEcoute_;
 
-    // The loop thread's own.
+    std::mutex mutex_;  // the map, which connection a worker holds, and each one's watch
     std::unordered_map<uint64_t, std::unique_ptr<Connexion>> connexions_;
     uint64_t prochainId_ = 2;
 
     std::atomic<bool> arret_{false};
     std::thread fil_;
     std::vector<std::thread> travailleurs_;
-    std::mutex mutex_;  // the two queues
-    std::condition_variable signal_;
-    std::deque<std::pair<uint64_t, RequeteHttp>> taches_;
-    std::deque<Fait> faits_;
 };
