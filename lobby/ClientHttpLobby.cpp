@@ -359,17 +359,24 @@ ReponseHttp CClientHttpLobby::echanger(const std::string& requete, const sf::Clo
     std::vector<char>& tampon = connexion_->tampon;
     tampon.resize(TAILLE_LECTURE);
     bool recu = false;
+    // The answer cannot be there yet: it is waited on before the first read.
+    bool attendre = true;
     for (;;) {
         const sf::Time reste = limites.total - horloge.getElapsedTime();
         if (reste <= sf::Time::Zero || annule()) {
             connexion_.reset();
             return {SANS_REPONSE, {}};
         }
+        if (attendre) {
+            pollfd f{socket.descripteur(), POLLIN, 0};
+            attendre = ::poll(&f, 1, std::min(reste, TRANCHE).asMilliseconds() + 1) == 0;
+            if (attendre)
+                continue;
+        }
         // What has come is taken at once; only an empty socket is waited on.
         const ssize_t lu = ::recv(socket.descripteur(), tampon.data(), tampon.size(), MSG_DONTWAIT);
         if (lu < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
-            pollfd f{socket.descripteur(), POLLIN, 0};
-            ::poll(&f, 1, std::min(reste, TRANCHE).asMilliseconds() + 1);
+            attendre = true;
             continue;
         }
         const std::size_t n = lu > 0 ? static_cast<std::size_t>(lu) : 0;
