@@ -1,5 +1,7 @@
 #include "lobby/ProtocoleLobby.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace lobby {
@@ -207,6 +209,27 @@ namespace {
 // and refuses invisible characters.
 bool champValide(std::string_view utf8, size_t min, size_t max)
 {
+    // Most names are printable ASCII: eight bytes checked at a time, then counted by length.
+    constexpr uint64_t UNS = 0x0101010101010101ULL, HAUTS = 0x8080808080808080ULL;
+    auto egaux = [](uint64_t mot, unsigned char c) {
+        const uint64_t x = mot ^ (UNS * c);
+        return ~(((x & ~HAUTS) + ~HAUTS) | x) & HAUTS;
+    };
+    bool ascii = true;
+    size_t k = 0;
+    for (; k + 8 <= utf8.size() && ascii; k += 8) {
+        uint64_t mot;
+        std::memcpy(&mot, utf8.data() + k, 8);
+        // Below 0x20 (no false alarm when no byte is), 0x80 and above, DEL, ";".
+        const uint64_t refus = ((mot - UNS * 0x20) & ~mot) | mot | egaux(mot, 0x7F) | egaux(mot, ';');
+        ascii = (refus & HAUTS) == 0;
+    }
+    for (; k < utf8.size() && ascii; ++k) {
+        const unsigned char c = static_cast<unsigned char>(utf8[k]);
+        ascii = c >= 0x20 && c < 0x7F && c != ';';
+    }
+    if (ascii)
+        return utf8.size() >= min && utf8.size() <= max;
     size_t points = 0;
     for (size_t i = 0; i < utf8.size(); ++points) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -262,20 +285,28 @@ bool lireEntier(std::string_view texte, long long min, long long max, long long&
 
 bool lireIpv4(std::string_view texte, uint32_t& adresse)
 {
+    const size_t n = texte.size();
+    // Past the end: no digit.
+    auto chiffre = [&](size_t i) { return i < n ? static_cast<unsigned>(static_cast<unsigned char>(texte[i]) - '0') : 10u; };
     uint32_t r = 0;
     size_t i = 0;
-    const size_t n = texte.size();
     for (int partie = 0; partie < 4; ++partie) {
         if (partie > 0 && (i >= n || texte[i++] != '.'))
             return false;
-        const size_t debut = i;
-        uint32_t v = 0;
-        while (i < n && i - debut < 4 && texte[i] >= '0' && texte[i] <= '9')
-            v = v * 10 + uint32_t(texte[i++] - '0');
-        const size_t chiffres = i - debut;
         // One to three digits, no leading zero, at most 255.
-        if (chiffres == 0 || chiffres > 3 || (chiffres > 1 && texte[debut] == '0') || v > 255)
+        unsigned v = chiffre(i);
+        if (v > 9)
             return false;
+        if (const unsigned d1 = chiffre(++i); d1 <= 9) {
+            if (v == 0)
+                return false;
+            v = v * 10 + d1;
+            if (const unsigned d2 = chiffre(++i); d2 <= 9) {
+                v = v * 10 + d2;
+                if (v > 255 || chiffre(++i) <= 9)
+                    return false;
+            }
+        }
         r = (r << 8) | v;
     }
     if (i != n)
