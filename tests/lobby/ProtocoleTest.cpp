@@ -47,11 +47,11 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
         {trenteDeux, true, true},
         {trenteDeux + "x", false, false},
         {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", true, true},
-        {"a;b", false, false},
-        {"a\tb", false, false},
-        {"a\x7F", false, false},
+        {"Jou;eur12", false, false},
+        {"Joueur12\tb", false, false},
+        {"abcdefg\x7F", false, false},
         {std::string("a\0b", 3), false, false},
-        {"a\rb", false, false},
+        {"Joueur\r12", false, false},
         {"\xC3", false, false},          // cut sequence
         {"\xC0\xAF", false, false},      // overlong
         {"\xED\xA0\x80", false, false},  // surrogate
@@ -89,7 +89,8 @@ TEST(ProtocoleLobby, DottedAddressesAndNumbers)
         {"1.2.3", false, 0},              {"256.1.1.1", false, 0},        {"a.b.c.d", false, 0},
         {"1.2.3.4.5", false, 0},          {"01.2.3.4", false, 0},         {" 1.2.3.4", false, 0},
         {"1.2.3.4 ", false, 0},           {"host.example", false, 0},     {"-1.2.3.4", false, 0},
-        {"", false, 0},                   {"1..3.4", false, 0},
+        {"", false, 0},                   {"1..3.4", false, 0},          {"1.2.3.1000", false, 0},
+        {"1.2.3.00", false, 0},
     };
     for (const auto& c : cas) {
         uint32_t v = 12345;
@@ -245,11 +246,20 @@ TEST(ProtocoleLobby, ListAnswersKeepOnlyWholeCheckedLines)
         {"keys that only look like J", "JJ" + bonne.substr(1) + "\n{\n}" + bonne.substr(1) + "\n\r\r\n=1\n", 0},
         {"not a list", "<html><body>404</body></html>", 0},
         {"empty", "", 0},
+        {"longest names, past 64 bytes", "J=123456;" + std::string(32, 'p') + ";" + std::string(32, 'g') +
+                                             ";1000;1;255.255.255.255;203.0.113.254;65535\r\n" + bonne,
+         2},
     };
     for (const auto& c : cas) {
         std::vector<lobby::FicheJoueur> f;
         CJeuDialogInternet::lireListe(c.texte, [&](lobby::FicheJoueur& x) { f.push_back(x); });
         EXPECT_EQ(f.size(), c.fiches) << c.quoi;
+        if (f.size() == 2 && f[0].id == 123456) {
+            EXPECT_TRUE(f[0].pseudo == std::string(32, 'p') && f[0].groupe == std::string(32, 'g') &&
+                        f[0].niveau == 1000 && f[0].iplan == "203.0.113.254" && f[0].port == 65535 &&
+                        f[1].pseudo == "a")
+                << "values split where the separators are";
+        }
     }
     std::string grande;
     for (int i = 0; i < 20000; ++i)

@@ -63,15 +63,19 @@ TEST(ServeurHostile, DawdlersHoldNoWorkerAndAreClosedAtTheirDeadline)
         if (i % 3 == 2)
             lents.back()->envoyer("POST /duelix/addjoueur.php HTTP/1.1\r\nHost: x\r\n");
     }
+    // Two requests in one segment: both answered, in order, on the kept connection.
     Brute gardee(s.port);
-    gardee.envoyer("GET /duelix/giveip.php HTTP/1.1\r\nHost: x\r\n\r\n");
+    gardee.envoyer("GET /duelix/giveip.php HTTP/1.1\r\nHost: x\r\n\r\nGET /duelix/nulle HTTP/1.1\r\nHost: x\r\n\r\n");
     CClientHttpLobby client;
     EXPECT_EQ(client.get(s.url(), "/duelix/giveip.php").statut, 200) << "answered beside 24 dawdlers";
     for (auto& l : lents)
         EXPECT_TRUE(l->fermee(ATTENTE_MAX_MS)) << "a dawdler closed by the server";
     std::string recu;
     EXPECT_TRUE(gardee.fermee(ATTENTE_MAX_MS, &recu)) << "a kept-open connection closed once idle";
-    EXPECT_EQ(recu.substr(0, 15), "HTTP/1.1 200 OK") << "after its answer";
+    EXPECT_EQ(recu.substr(0, 15), "HTTP/1.1 200 OK") << "after its answers";
+    const size_t seconde = recu.find("HTTP/1.1 ", 15);
+    EXPECT_EQ(recu.substr(seconde == std::string::npos ? 0 : seconde, 12), "HTTP/1.1 404")
+        << "the second request answered after the first";
 
     // A header line every 100 ms keeps a connection busy, never idle: the request's own
     // deadline closes it.
