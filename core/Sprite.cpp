@@ -245,12 +245,18 @@ void CSPRITE::animer(int n)
     }
     if (tempsFrame >= 1 || tempsFrame < 0)
         tempsFrame = 0;
+    // Outside afficher (a character's step moves it with deplacerAnime) nobody reads the
+    // texture of a frame that stayed: the sprite already shows it.
+    if (numFrame == frameAvant && !bTextureVoulue)
+        return;
     // The frame's texture, found once in the set already at hand: a draw that follows in
     // the same afficher call uses it as it is.
     auto it = s->textures.find(numFrame);
-    textureAnimee = it == s->textures.end() ? nullptr : it->second;
+    const sf::Texture* texture = it == s->textures.end() ? nullptr : it->second;
+    if (bTextureVoulue)
+        textureAnimee = texture;
     if (numFrame != frameAvant)
-        appliquerTexture(textureAnimee);
+        appliquerTexture(texture);
 }
 
 void CSPRITE::deplacer(int n, float dx, float dy)

@@ -94,6 +94,7 @@ protected:
     // thousands of sprites touches fewer cache lines of each.
     int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
     bool bAnimeCetteFrame = false;    // a behaviour already advanced the animation this frame
+    bool bTextureVoulue = false;      // within afficher's behaviours: animer keeps the texture for the draw
     // The current frame's texture as animer found it during the afficher call in progress
     // (null otherwise): the draw then needs no second look into the bank.
     const sf::Texture* textureAnimee = nullptr;

@@ -99,7 +99,9 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     for (size_t o = 0; o < sizeof sprite; o += 64)
         __builtin_prefetch(drawable + o);
     textureAnimee = nullptr;
+    bTextureVoulue = true;
     majComportements();
+    bTextureVoulue = false;
     const sf::Texture* image = textureAnimee;
     textureAnimee = nullptr;
     if (!cible)
