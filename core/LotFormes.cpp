@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -18,11 +19,11 @@ sf::Vector2f normale(sf::Vector2f a, sf::Vector2f b)
 
 float scalaire(sf::Vector2f a, sf::Vector2f b) { return a.x * b.x + a.y * b.y; }
 
-void triangle(sf::VertexArray& v, sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color couleur)
+void triangle(std::vector<sf::Vertex>& v, sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color couleur)
 {
-    v.append(sf::Vertex(a, couleur));
-    v.append(sf::Vertex(b, couleur));
-    v.append(sf::Vertex(c, couleur));
+    v.push_back({a, couleur});
+    v.push_back({b, couleur});
+    v.push_back({c, couleur});
 }
 
 } // namespace
@@ -41,46 +42,52 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
         maxi.y = std::max(maxi.y, p[i].y);
     }
     const sf::Vector2f centre((mini.x + maxi.x) / 2, (mini.y + maxi.y) / 2);
+    dedans_.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        dedans_[i] = t.transformPoint(p[i]);
     if (fond.a != 0) {
         const sf::Vector2f c = t.transformPoint(centre);
         for (size_t i = 0; i < n; ++i)
-            triangle(triangles_, c, t.transformPoint(p[i]), t.transformPoint(p[(i + 1) % n]), fond);
+            triangle(triangles_, c, dedans_[i], dedans_[(i + 1) % n], fond);
     }
     if (epaisseur == 0.f || contour.a == 0)
         return;
-    // Each point extruded along the mean of its two edges' outward normals, as SFML does; the
-    // strip joins them, closed on the first point.
-    sf::Vector2f premierDedans, premierDehors, dedans, dehors;
-    for (size_t i = 0; i <= n; ++i) {
-        const size_t k = i % n;
-        sf::Vector2f a, b;
-        if (i < n) {
-            const sf::Vector2f p0 = p[(k + n - 1) % n], p1 = p[k], p2 = p[(k + 1) % n];
-            sf::Vector2f n1 = normale(p0, p1), n2 = normale(p1, p2);
-            if (scalaire(n1, centre - p1) > 0)
-                n1 = -n1;
-            if (scalaire(n2, centre - p1) > 0)
-                n2 = -n2;
-            const float facteur = 1.f + scalaire(n1, n2);
-            // Two edges folding back on each other: SFML would divide by zero.
-            const sf::Vector2f m = facteur != 0.f ? (n1 + n2) / facteur : n1;
-            a = t.transformPoint(p1);
-            b = t.transformPoint(p1 + m * epaisseur);
-            if (i == 0) {
-                premierDedans = a;
-                premierDehors = b;
-            }
-        } else {
-            a = premierDedans;
-            b = premierDehors;
-        }
-        if (i > 0) {
-            triangle(triangles_, dedans, dehors, a, contour);
-            triangle(triangles_, dehors, a, b, contour);
-        }
-        dedans = a;
-        dehors = b;
+    const std::vector<sf::Vector2f>& extrudes = extruder(p, n, centre, epaisseur);
+    dehors_.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        dehors_[i] = t.transformPoint(extrudes[i]);
+    // The strip joins the points to their extruded places, closed on the first point.
+    for (size_t i = 1; i <= n; ++i) {
+        const size_t u = i - 1, v = i % n;
+        triangle(triangles_, dedans_[u], dehors_[u], dedans_[v], contour);
+        triangle(triangles_, dehors_[u], dedans_[v], dehors_[v], contour);
     }
+}
+
+// Each point moved along the mean of its two edges' outward normals, as SFML does. Kept for
+// the next polygon of the same points (markers and handles are many copies of one circle).
+const std::vector<sf::Vector2f>& CLotFormes::extruder(const sf::Vector2f* p, size_t n, sf::Vector2f centre,
+                                                      float epaisseur)
+{
+    if (epaisseurExtrudee_ == epaisseur && extrudesDe_.size() == n &&
+        std::memcmp(p, extrudesDe_.data(), n * sizeof(sf::Vector2f)) == 0)
+        return extrudes_;
+    extrudesDe_.assign(p, p + n);
+    epaisseurExtrudee_ = epaisseur;
+    extrudes_.resize(n);
+    for (size_t k = 0; k < n; ++k) {
+        const sf::Vector2f p0 = p[(k + n - 1) % n], p1 = p[k], p2 = p[(k + 1) % n];
+        sf::Vector2f n1 = normale(p0, p1), n2 = normale(p1, p2);
+        if (scalaire(n1, centre - p1) > 0)
+            n1 = -n1;
+        if (scalaire(n2, centre - p1) > 0)
+            n2 = -n2;
+        const float facteur = 1.f + scalaire(n1, n2);
+        // Two edges folding back on each other: SFML would divide by zero.
+        const sf::Vector2f m = facteur != 0.f ? (n1 + n2) / facteur : n1;
+        extrudes_[k] = p1 + m * epaisseur;
+    }
+    return extrudes_;
 }
 
 void CLotFormes::forme(const sf::Shape& s)
@@ -205,40 +212,46 @@ bool videDePixels(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d
     const float y0 = std::min({a.y, b.y, c.y}), y1 = std::max({a.y, b.y, c.y});
     if (!(x1 - x0 <= COTE_MAX && y1 - y0 <= COTE_MAX))
         return false;
+    // The pixel centres the bounds hold, with the margin: often none for a sliver.
+    const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
+    const float i0 = std::ceil(x0 - dx - MARGE), i1 = std::floor(x1 - dx + MARGE);
+    const float j0 = std::ceil(y0 - dy - MARGE), j1 = std::floor(y1 - dy + MARGE);
+    if (i0 > i1 || j0 > j1)
+        return true;
     const float aire = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
     if (aire == 0)
         return true;
     const float sens = aire > 0 ? 1.f : -1.f;
-    // Signed distance of p to an edge, positive inside; each edge's length once, not per pixel.
+    // Each edge as u x + v y + w, the signed distance to it times its length, positive inside;
+    // a point within the margin outside counts as inside. A point edge excludes nothing.
     struct Bord {
-        sf::Vector2f p0, e;
-        float l;
+        float u, v, w, seuil;
     };
-    auto bord = [](sf::Vector2f p0, sf::Vector2f p1) {
-        const sf::Vector2f e = p1 - p0;
-        return Bord{p0, e, std::sqrt(e.x * e.x + e.y * e.y)};
+    auto bord = [sens](sf::Vector2f p0, sf::Vector2f p1) {
+        const float ex = p1.x - p0.x, ey = p1.y - p0.y;
+        const float l = std::sqrt(ex * ex + ey * ey);
+        const float u = -sens * ey, v = sens * ex;
+        return l == 0 ? Bord{0, 0, 0, 0} : Bord{u, v, -(u * p0.x + v * p0.y), -MARGE * l};
     };
     const Bord bords[3] = {bord(a, b), bord(b, c), bord(c, a)};
-    auto dedans = [sens](const Bord& d, sf::Vector2f p) {
-        if (d.l == 0)
-            return true;
-        return sens * (d.e.x * (p.y - d.p0.y) - d.e.y * (p.x - d.p0.x)) / d.l >= -MARGE;
-    };
-    const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
-    for (float i = std::floor(x0 - dx - MARGE); i <= x1 - dx + MARGE; ++i)
-        for (float j = std::floor(y0 - dy - MARGE); j <= y1 - dy + MARGE; ++j) {
-            const sf::Vector2f p(i + dx, j + dy);
-            if (dedans(bords[0], p) && dedans(bords[1], p) && dedans(bords[2], p))
+    for (float i = i0; i <= i1; ++i)
+        for (float j = j0; j <= j1; ++j) {
+            const float px = i + dx, py = j + dy;
+            bool dedans = true;
+            for (const Bord& e : bords)
+                dedans = dedans && e.u * px + e.v * py + e.w >= e.seuil;
+            if (dedans)
                 return false;
         }
     return true;
 }
 
 // Removes the triangles that draw nothing (outlines of small circles are mostly such slivers).
-void elaguer(sf::VertexArray& t, sf::Vector2f decalage)
+void elaguer(std::vector<sf::Vertex>& t, sf::Vector2f decalage)
 {
+    const size_t n = t.size() / 3 * 3;
     size_t garde = 0;
-    for (size_t i = 0; i + 2 < t.getVertexCount(); i += 3) {
+    for (size_t i = 0; i < n; i += 3) {
         if (videDePixels(t[i].position, t[i + 1].position, t[i + 2].position, decalage))
             continue;
         if (garde != i) {
@@ -251,15 +264,47 @@ void elaguer(sf::VertexArray& t, sf::Vector2f decalage)
     t.resize(garde);
 }
 
+bool memesSommets(const std::vector<sf::Vertex>& a, const std::vector<sf::Vertex>& b)
+{
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(sf::Vertex)) == 0);
+}
+
 } // namespace
+
+// An editor draws the same overlays frame after frame: the triangles kept from a batch already
+// looked at are taken again rather than looked at anew. Large batches are not kept.
+void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
+{
+    for (size_t k = 0; k < elagages_.size(); ++k) {
+        const Elagage& e = elagages_[k];
+        if (e.decalage == decalage && memesSommets(e.avant, triangles_)) {
+            triangles_ = e.apres;
+            std::rotate(elagages_.begin(), elagages_.begin() + static_cast<std::ptrdiff_t>(k),
+                        elagages_.begin() + static_cast<std::ptrdiff_t>(k + 1));
+            return;
+        }
+    }
+    if (triangles_.size() > SOMMETS_GARDES_MAX) {
+        elaguer(triangles_, decalage);
+        return;
+    }
+    if (elagages_.size() < ELAGAGES_GARDES)
+        elagages_.emplace_back();
+    std::rotate(elagages_.begin(), elagages_.end() - 1, elagages_.end());
+    Elagage& e = elagages_.front();
+    e.decalage = decalage;
+    e.avant = triangles_;
+    elaguer(triangles_, decalage);
+    e.apres = triangles_;
+}
 
 void CLotFormes::vider(sf::RenderTarget& cible)
 {
     sf::Vector2f decalage;
-    if (pixelsUnPourUn(cible, decalage))
-        elaguer(triangles_, decalage);
-    if (triangles_.getVertexCount() > 0)
-        cible.draw(triangles_);
+    if (!triangles_.empty() && pixelsUnPourUn(cible, decalage))
+        elaguerTriangles(decalage);
+    if (!triangles_.empty())
+        cible.draw(triangles_.data(), triangles_.size(), sf::Triangles);
     if (lignes_.getVertexCount() > 0)
         cible.draw(lignes_);
     for (LotGlyphes& l : glyphes_) {
@@ -276,7 +321,7 @@ void CLotFormes::vider(sf::RenderTarget& cible)
 
 bool CLotFormes::estVide() const
 {
-    if (triangles_.getVertexCount() > 0 || lignes_.getVertexCount() > 0)
+    if (!triangles_.empty() || lignes_.getVertexCount() > 0)
         return false;
     for (const LotGlyphes& l : glyphes_)
         if (l.sommets.getVertexCount() > 0)

@@ -52,10 +52,25 @@ private:
         sf::VertexArray sommets;
     };
     LotGlyphes& lot(const sf::Font& police, unsigned taille);
+    const std::vector<sf::Vector2f>& extruder(const sf::Vector2f* p, size_t n, sf::Vector2f centre, float epaisseur);
 
-    sf::VertexArray triangles_{sf::Triangles};
+    void elaguerTriangles(sf::Vector2f decalage);
+
+    std::vector<sf::Vertex> triangles_;
     sf::VertexArray lignes_{sf::Lines};
     std::vector<LotGlyphes> glyphes_;
     std::vector<sf::Vector2f> points_;  // a shape's points, kept between calls
     std::vector<QuadGlyphe> quads_;     // a text's glyphs, likewise
+    std::vector<sf::Vector2f> dedans_, dehors_;  // a polygon's points placed, and extruded
+    // The outline points last extruded, from which points, by which thickness.
+    std::vector<sf::Vector2f> extrudes_, extrudesDe_;
+    float epaisseurExtrudee_ = 0;
+    // The last batches' triangles as collected and as kept, for the pixels' place decalage;
+    // the most recently used first.
+    struct Elagage {
+        sf::Vector2f decalage;
+        std::vector<sf::Vertex> avant, apres;
+    };
+    static constexpr size_t ELAGAGES_GARDES = 4, SOMMETS_GARDES_MAX = 30000;
+    std::vector<Elagage> elagages_;
 };

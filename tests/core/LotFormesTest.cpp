@@ -80,14 +80,24 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
         for (const sf::Shape* f : formes)
             c.draw(*f);
     });
-    const sf::Image lot = dessin([&](sf::RenderTarget& c) {
-        CLotFormes l;
+    // One batch drawn twice (the second time from the triangles kept), then with a handle moved.
+    CLotFormes garde;
+    const auto lot = [&] {
+        return dessin([&](sf::RenderTarget& c) {
+            for (const sf::Shape* f : formes)
+                garde.forme(*f);
+            garde.vider(c);
+            EXPECT_TRUE(garde.estVide()) << "drawing empties the batch";
+        });
+    };
+    EXPECT_EQ(differences(sfml, lot()), 0) << "shapes, the empty triangles left out";
+    EXPECT_EQ(differences(sfml, lot()), 0) << "the same shapes again";
+    poignee.move(0.3f, 0.6f);
+    const sf::Image deplacee = dessin([&](sf::RenderTarget& c) {
         for (const sf::Shape* f : formes)
-            l.forme(*f);
-        l.vider(c);
-        EXPECT_TRUE(l.estVide()) << "drawing empties the batch";
+            c.draw(*f);
     });
-    EXPECT_EQ(differences(sfml, lot), 0) << "shapes, the empty triangles left out";
+    EXPECT_EQ(differences(deplacee, lot()), 0) << "a handle moved by less than a pixel";
 
     const sf::Image lignes = dessin([&](sf::RenderTarget& c) {
         const sf::Vertex l[] = {sf::Vertex({5, 5}, sf::Color::Yellow), sf::Vertex({100, 60}, sf::Color::Yellow)};
