@@ -128,11 +128,8 @@ int CSFMLJeuHUD::dessiner(sf::RenderTarget& fenetre)
         default: break;
         }
     }
-    rectangle.setOutlineThickness(0);
-    rectangle.setFillColor(sf::Color(0, 0, 0, 0));
-    rectangle.setPosition(0, 0);
-    rectangle.setSize(sf::Vector2f(1, 1));
-    fenetre.draw(rectangle);
+    // No panel: nothing to draw (a fully transparent shape leaves the window as it is, but
+    // costs the renderer a change of state and a draw).
     return 0;
 }
 
