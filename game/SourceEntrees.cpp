@@ -4,6 +4,7 @@
 
 void SourceFenetre::debutImage(long image)
 {
+    clavier->oublier();
     file.clear();
     sf::Event e;
     while (jeu.fenetre && jeu.fenetre->pollEvent(e))
@@ -24,7 +25,7 @@ bool SourceFenetre::evenementSuivant(sf::Event& e)
 
 bool SourceFenetre::toucheEnfoncee(sf::Keyboard::Key k) const
 {
-    return sf::Keyboard::isKeyPressed(k);
+    return clavier->enfoncee(k);
 }
 
 void SourceFenetre::fermerFenetre()

@@ -3,10 +3,13 @@
 // the closing of the window. The game polls its source once per frame; everything that
 // reads keys (the game's commands, the menus) asks the same source, so that a test or a
 // replay can stand in for the window.
+#include "game/EtatClavier.h"
+
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
 #include <deque>
+#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
@@ -41,6 +44,8 @@ public:
 private:
     CSFMLJeu& jeu;
     std::deque<sf::Event> file;
+    // Held keys, read from the server once per frame.
+    std::unique_ptr<EtatClavier> clavier = std::make_unique<EtatClavier>();
 };
 
 // Frames written in advance: for each frame, its events and the keys held after each of
