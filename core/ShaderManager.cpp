@@ -197,31 +197,38 @@ void CShaderManager::appliquerUniforms(sf::Shader& shader, const CSPRITE::Unifor
 
 namespace {
 
+// The values of a record, one after the other, as views into its text: a level holds
+// thousands of these records. The piece after the last ";" counts only when it is neither
+// empty nor a lone "\r".
 class Jetons {
 public:
-    explicit Jetons(const std::string& texte)
+    explicit Jetons(std::string_view texte) : t(texte)
     {
-        size_t debut = 0;
-        while (debut <= texte.size()) {
-            size_t fin = texte.find(';', debut);
-            if (fin == std::string::npos) {
-                std::string dernier = texte.substr(debut);
-                if (!dernier.empty() && dernier != "\r")
-                    liste.push_back(dernier);
-                break;
-            }
-            liste.push_back(texte.substr(debut, fin - debut));
-            debut = fin + 1;
-        }
+        nb = static_cast<size_t>(std::count(t.begin(), t.end(), ';')) + 1;
+        const size_t dernierSep = t.rfind(';');
+        const std::string_view dernier = dernierSep == std::string_view::npos ? t : t.substr(dernierSep + 1);
+        if (dernier.empty() || dernier == "\r")
+            --nb;
     }
-    bool reste() const { return i < liste.size(); }
-    size_t restants() const { return liste.size() - i; }
-    std::string texte() { return reste() ? liste[i++] : std::string(); }
+    bool reste() const { return i < nb; }
+    size_t restants() const { return nb - i; }
+    std::string_view texte()
+    {
+        if (!reste())
+            return std::string_view();
+        ++i;
+        const size_t fin = t.find(';', pos);
+        const std::string_view v = t.substr(pos, fin == std::string_view::npos ? std::string_view::npos : fin - pos);
+        pos = fin == std::string_view::npos ? t.size() : fin + 1;
+        return v;
+    }
     float reel() { return tuv::stof(texte()); }
     int entier() { return tuv::stoi(texte()); }
 
 private:
-    std::vector<std::string> liste;
+    std::string_view t;
+    size_t pos = 0;
+    size_t nb = 0;
     size_t i = 0;
 };
 
@@ -231,31 +238,32 @@ void lireUniformsSD(Jetons& j, CSPRITE::Uniforms& m)
     int n = j.entier();
     // Each uniform takes at least two values: never loop past the line.
     for (int k = 0; k < n && j.restants() >= 2; ++k) {
-        std::string nom = j.texte();
+        const std::string_view nom = j.texte();
         CSPRITE::Uniform u;
-        u.strType = j.texte();
-        if (u.strType == "float") {
+        const std::string_view type = j.texte();
+        u.strType.assign(type.data(), type.size());
+        if (type == "float") {
             u.fValeur = j.reel();
-        } else if (u.strType == "int") {
+        } else if (type == "int") {
             u.iValeur = j.entier();
-        } else if (u.strType == "vec2") {
+        } else if (type == "vec2") {
             u.fVec2X = j.reel();
             u.fVec2Y = j.reel();
-        } else if (u.strType == "vec3") {
+        } else if (type == "vec3") {
             u.fVec3X = j.reel();
             u.fVec3Y = j.reel();
             u.fVec3Z = j.reel();
-        } else if (u.strType == "vec4") {
+        } else if (type == "vec4") {
             u.fVec4X = j.reel();
             u.fVec4Y = j.reel();
             u.fVec4Z = j.reel();
             u.fValeur = j.reel();
         } else {
-            m[nom] = u;
+            m.insert_or_assign(std::string(nom), std::move(u));
             continue;
         }
         u.fPhaseDiviseur = j.reel();
-        m[nom] = u;
+        m.insert_or_assign(std::string(nom), std::move(u));
     }
 }
 
@@ -295,7 +303,7 @@ void ajouterUniformsSD(std::string& s, const std::string& nomShader, const CSPRI
 
 } // namespace
 
-void lireShaderSD(const std::string& valeurs, DonneesSprite& sd)
+void lireShaderSD(std::string_view valeurs, DonneesSprite& sd)
 {
     Jetons j(valeurs);
     sd.strShaderFrag = j.texte();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace sf { class Shader; }
@@ -62,7 +63,7 @@ private:
 // The values of a "SHADERSD" line (fragment name; count; its uniforms; vertex name; count;
 // its uniforms; optionally the shader flag and five values) into the sprite's shader fields.
 // A count larger than what the line holds reads what is there.
-void lireShaderSD(const std::string& valeurs, DonneesSprite& sd);
+void lireShaderSD(std::string_view valeurs, DonneesSprite& sd);
 // The same values as text, without a trailing ";" (the optional tail only when asked).
 std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs = false);
 // The same text added at the end of s.

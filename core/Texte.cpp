@@ -14,8 +14,6 @@ namespace tuv {
 
 std::string itos(int valeur) { return std::to_string(valeur); }
 
-int bornerValeurFichier(int valeur) { return std::clamp(valeur, -VALEUR_FICHIER_MAX, VALEUR_FICHIER_MAX); }
-
 std::string ftos(float valeur)
 {
     char tampon[64];

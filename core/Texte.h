@@ -71,6 +71,9 @@ inline int floatVersInt(float valeur)
 // differences of a few such values, or of one with a position that floatVersInt gave, stay
 // inside int.
 constexpr int VALEUR_FICHIER_MAX = 1000000;
-int bornerValeurFichier(int valeur);
+inline int bornerValeurFichier(int valeur)
+{
+    return valeur < -VALEUR_FICHIER_MAX ? -VALEUR_FICHIER_MAX : valeur > VALEUR_FICHIER_MAX ? VALEUR_FICHIER_MAX : valeur;
+}
 
 } // namespace tuv

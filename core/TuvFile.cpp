@@ -3,6 +3,7 @@
 #include "core/Fichiers.h"
 #include "core/Texte.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -154,25 +155,40 @@ int CTUVFile::getValueInt()
     return negatif ? -v : v;
 }
 
+namespace {
+const float PUISSANCES_DIX[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+} // namespace
+
+// Digits and a point read in one pass, the value made as tuv::lireDecimalCourt makes it
+// (at most 7 digits, one float division): the same float, without a second look.
 float CTUVFile::getValueFloat()
 {
-    const char* d = ligneCourante.data();
-    const size_t n = ligneCourante.size();
-    size_t i = pos + (pos < n && d[pos] == '-');
-    int chiffres = 0;
+    const char* const d = ligneCourante.data();
+    const char* const fin = d + ligneCourante.size();
+    const char* p = d + pos;
+    const bool negatif = p < fin && *p == '-';
+    p += negatif;
+    uint32_t chiffres = 0;
+    int nbChiffres = 0, nbDecimales = 0;
     bool point = false;
-    for (; i < n; ++i)
-        if (d[i] >= '0' && d[i] <= '9')
-            ++chiffres;
-        else if (d[i] == '.' && !point)
+    for (; p < fin; ++p) {
+        const unsigned chiffre = static_cast<unsigned char>(*p - '0');
+        if (chiffre < 10) {
+            if (++nbChiffres > 7)
+                break;
+            chiffres = chiffres * 10 + chiffre;
+            nbDecimales += point;
+        } else if (*p == '.' && !point) {
             point = true;
-        else
+        } else {
             break;
-    float v = 0;
-    if (chiffres == 0 || chiffres > 7 || (i < n && d[i] != ';') || !tuv::lireDecimalCourt(d + pos, d + i, v))
+        }
+    }
+    if (nbChiffres == 0 || nbChiffres > 7 || (p < fin && *p != ';'))
         return tuv::stofSansBlancs(getValueView());
-    passerValeur(i);
-    return v;
+    passerValeur(static_cast<size_t>(p - d));
+    const float v = static_cast<float>(chiffres) / PUISSANCES_DIX[nbDecimales];
+    return negatif ? -v : v;
 }
 
 // What getValueView does after a value ending at fin: past its ";", or the position stays at

@@ -21,6 +21,7 @@
 
 #include <SFML/System/Lock.hpp>
 
+#include <algorithm>
 #include <utility>
 
 void CFichierNiveau::enregistrerSD(TableCles& t)
@@ -127,7 +128,7 @@ void CFichierNiveau::lireShaderSD()
 {
     if (!pSDCourant)
         return;
-    ::lireShaderSD(pos < ligneCourante.size() ? ligneCourante.substr(pos) : std::string(), *pSDCourant);
+    ::lireShaderSD(std::string_view(ligneCourante).substr(std::min(pos, ligneCourante.size())), *pSDCourant);
     if (CShaderManager* shaders = g_services.shaderManager())
         shaders->getShader(pSDCourant->strShaderFrag, pSDCourant->strShaderVert);
 }
