@@ -56,7 +56,12 @@ public:
     {
         if (i >= n)
             return defaut;
-        const float x = tuv::stof(v[i]);
+        // A short decimal filling the value (what the writer makes) is read straight away;
+        // anything else goes through the general reader.
+        float x = 0;
+        const char* const fin = v[i].data() + v[i].size();
+        if (tuv::lireDecimalCourt(v[i].data(), fin, x) != fin)
+            x = tuv::stof(v[i]);
         return std::isfinite(x) ? std::clamp(x, -1e9f, 1e9f) : 0.0f;
     }
     bool booleen(size_t i, bool defaut = false) const { return i < n ? tuv::stoi(v[i]) != 0 : defaut; }

@@ -99,9 +99,9 @@ std::string CFichierDEC::lireIdDEC(const std::string& fichier)
     std::string valeur;
     if (!open(fichier, false))
         return valeur;
-    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
+    for (std::string_view cle = getKeyView(); !cle.empty(); cle = getKeyView())
         if (cle == "ID")
-            valeur = getValue();
+            valeur = getValueView();
     close();
     return valeur;
 }

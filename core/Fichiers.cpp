@@ -94,7 +94,9 @@ std::vector<EntreeDossier> listerDossier(const std::string& dossier)
     fs::directory_iterator it(dossier.empty() ? "." : dossier, ec), fin;
     for (; !ec && it != fin; it.increment(ec)) {
         std::error_code ec2;
-        entrees.push_back({it->path().filename().string(), it->is_directory(ec2)});
+        // The entry's path is the folder, a separator and the name read from the folder.
+        const std::string& chemin = it->path().native();
+        entrees.push_back({chemin.substr(chemin.rfind('/') + 1), it->is_directory(ec2)});
     }
     std::sort(entrees.begin(), entrees.end(),
               [](const EntreeDossier& a, const EntreeDossier& b) { return a.nom < b.nom; });

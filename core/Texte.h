@@ -44,9 +44,10 @@ float stof(std::string_view texte);
 // the typed readers of CTUVFile give.
 int stoiSansBlancs(std::string_view texte);
 float stofSansBlancs(std::string_view texte);
-// The fast path of stof: a sign, at most 7 digits and a point, read exactly; false (and
-// nothing read) for any other text. `fin` may stop at any character after the number.
-bool lireDecimalCourt(const char* debut, const char* fin, float& resultat);
+// The fast path of stof: a sign, at most 7 digits and a point, read exactly; gives the end of
+// the number, or null (and nothing read) for any other text. `fin` may stop at any character
+// after the number.
+const char* lireDecimalCourt(const char* debut, const char* fin, float& resultat);
 // Copy without spaces and tabs.
 std::string delspaces(const std::string& texte);
 std::wstring delspaces(const std::wstring& texte);

@@ -3,11 +3,10 @@
 #include "core/Fichiers.h"
 #include "core/Texte.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+
+#include <sys/stat.h>
 
 // An unfinished write is dropped by its CEcritureSure, never committed.
 CTUVFile::~CTUVFile() = default;
@@ -29,8 +28,10 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     // an empty file name under a data folder must not pass for a readable or written file.
     // Nor is anything else but a regular file read: a FIFO blocks for ever, a device may
     // never end.
-    std::error_code ec;
-    if (ecriture ? std::filesystem::is_directory(fichier, ec) : !std::filesystem::is_regular_file(fichier, ec))
+    // One stat of the name as given: no path object to build for each of a folder's files.
+    struct stat etat;
+    const bool existe = ::stat(fichier.c_str(), &etat) == 0;
+    if (ecriture ? existe && S_ISDIR(etat.st_mode) : !(existe && S_ISREG(etat.st_mode)))
         return false;
     if (!ecriture) {
         in.open(fichier, std::ios::in | std::ios::binary);
@@ -155,40 +156,17 @@ int CTUVFile::getValueInt()
     return negatif ? -v : v;
 }
 
-namespace {
-const float PUISSANCES_DIX[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-} // namespace
-
-// Digits and a point read in one pass, the value made as tuv::lireDecimalCourt makes it
-// (at most 7 digits, one float division): the same float, without a second look.
+// The short decimals every writer of the game makes are read in place, in one pass.
 float CTUVFile::getValueFloat()
 {
     const char* const d = ligneCourante.data();
     const char* const fin = d + ligneCourante.size();
-    const char* p = d + pos;
-    const bool negatif = p < fin && *p == '-';
-    p += negatif;
-    uint32_t chiffres = 0;
-    int nbChiffres = 0, nbDecimales = 0;
-    bool point = false;
-    for (; p < fin; ++p) {
-        const unsigned chiffre = static_cast<unsigned char>(*p - '0');
-        if (chiffre < 10) {
-            if (++nbChiffres > 7)
-                break;
-            chiffres = chiffres * 10 + chiffre;
-            nbDecimales += point;
-        } else if (*p == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (nbChiffres == 0 || nbChiffres > 7 || (p < fin && *p != ';'))
+    float v = 0;
+    const char* const finNombre = tuv::lireDecimalCourt(d + pos, fin, v);
+    if (!finNombre || (finNombre < fin && *finNombre != ';'))
         return tuv::stofSansBlancs(getValueView());
-    passerValeur(static_cast<size_t>(p - d));
-    const float v = static_cast<float>(chiffres) / PUISSANCES_DIX[nbDecimales];
-    return negatif ? -v : v;
+    passerValeur(static_cast<size_t>(finNombre - d));
+    return v;
 }
 
 // What getValueView does after a value ending at fin: past its ";", or the position stays at

@@ -14,6 +14,8 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <utility>
+
 namespace {
 
 const char* const POLICE = "./polices/arial.ttf";
@@ -59,9 +61,9 @@ void CSFMLJeuChoix::chargerListe(const std::string& dossier)
     for (const tuv::EntreeDossier& e : tuv::listerDossier(d)) {
         if (e.bDossier || e.nom.find(extension_) == std::string::npos)
             continue;
-        const std::string chemin = d + e.nom;
+        std::string chemin = d + e.nom;
         if (!nomDe(chemin).empty())
-            fichiers.push_back(chemin);
+            fichiers.push_back(std::move(chemin));
     }
     nbFichiers = static_cast<int>(fichiers.size());
     if (nbFichiers > 0)
