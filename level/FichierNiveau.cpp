@@ -135,7 +135,6 @@ void CFichierNiveau::lireCles()
         ++nbClesLues;
         if (cle.empty())
             break;
-        cleCourante.assign(cle.data(), cle.size());
         if (const Lecteur* lecteur = table.trouver(cle))
             (this->*(*lecteur))();
         if (nbClesLues % LIGNES_PAR_RELEVE == 0)

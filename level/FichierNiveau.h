@@ -124,7 +124,6 @@ public:
     int sdButeeGauche = 0, sdButeeDroite = 0, sdPivot = 0, sdLargeurPivot = 0;
     float sdVitesseBascule = 0;
     int sdPoidsBascule = 0, sdCPG = 0, sdCPD = 0;
-    std::string cleCourante;
 
     // ---- beyond the record ------------------------------------------------------------------
     // The loading screen's clock, in milliseconds from any origin; tests inject their own

@@ -51,7 +51,7 @@ void CFichierNiveau::enregistrerSD(TableCles& t)
 // their flags are set. The file carries no collapse speed: the default one stands in.
 void CFichierNiveau::lireRecordSD()
 {
-    nomSD = getValue();
+    nomSD = getValueView();
     sdX = entier();
     sdY = entier();
     sdPlan = entier();
