@@ -21,7 +21,43 @@ std::string ftos(float valeur)
     return std::string(tampon, res.ptr);
 }
 
-char* ecrireEntierLong(char* p, int valeur) { return std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr; }
+namespace {
+
+// "00" to "99", for writing two digits at once.
+const char PAIRES[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                      "8081828384858687888990919293949596979899";
+
+} // namespace
+
+// Positions and sizes are mostly under 10,000: their digits are written directly, the text
+// being that of to_chars.
+char* ecrireEntierLong(char* p, int valeur)
+{
+    unsigned u = static_cast<unsigned>(valeur);
+    if (valeur < 0) {
+        *p++ = '-';
+        u = 0u - u;
+    }
+    if (u >= 10000)
+        return std::to_chars(p, p + TAILLE_NOMBRE_MAX - 1, u).ptr;
+    if (u >= 1000) {
+        std::memcpy(p, PAIRES + 2 * (u / 100), 2);
+        std::memcpy(p + 2, PAIRES + 2 * (u % 100), 2);
+        return p + 4;
+    }
+    if (u >= 100) {
+        *p = static_cast<char>('0' + u / 100);
+        std::memcpy(p + 1, PAIRES + 2 * (u % 100), 2);
+        return p + 3;
+    }
+    if (u >= 10) {
+        std::memcpy(p, PAIRES + 2 * u, 2);
+        return p + 2;
+    }
+    *p = static_cast<char>('0' + u);
+    return p + 1;
+}
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include <SFML/System/Clock.hpp>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -270,7 +271,18 @@ private:
     }
     void agrandirLigne(size_t n);
     void ajouterLigne(std::string_view texte);
-    void cle(const char* nom);
+    void cle(std::string_view nom);
+    // A key written as a literal: its length is known here, with its "=".
+    template <size_t N>
+    void cle(const char (&nom)[N])
+    {
+        nLigne = 0;
+        char* p = placeLigne(N);
+        std::memcpy(p, nom, N - 1);
+        p[N - 1] = '=';
+        nLigne = N;
+        bPremiereValeur = true;
+    }
     void separer();
     // Here, so that every writer's file inlines them: a save writes some hundred thousand.
     void valeur(int v)
@@ -337,7 +349,9 @@ private:
     std::string ligneEcrite;
     size_t nLigne = 0;
     std::string ligneEntiere;  // a record whose text is made whole (shader, emitter)
+    // Lines waiting for the stream: the first nTampon bytes of tamponEcriture.
     std::string tamponEcriture;
+    size_t nTampon = 0;
     bool bPremiereValeur = true;
     // The sprites of each plane during a save, and how far ahead of the one written the
     // walks fetch them.

@@ -48,7 +48,7 @@ void CFichierNiveau::ajouterLigne(std::string_view texte)
     nLigne += texte.size();
 }
 
-void CFichierNiveau::cle(const char* nom)
+void CFichierNiveau::cle(std::string_view nom)
 {
     nLigne = 0;
     ajouterLigne(nom);
@@ -98,18 +98,23 @@ void CFichierNiveau::finLigne() { ecrireLigne(std::string_view(ligneEcrite.data(
 void CFichierNiveau::ecrireLigne(std::string_view ligne)
 {
     constexpr size_t TAILLE_BLOC = 1 << 16;
-    if (tamponEcriture.capacity() < TAILLE_BLOC)
-        tamponEcriture.reserve(2 * TAILLE_BLOC);
-    tamponEcriture += ligne;
-    tamponEcriture += '\n';
-    if (tamponEcriture.size() >= TAILLE_BLOC)
+    const size_t taille = nTampon + ligne.size() + 1;
+    if (taille > tamponEcriture.size())
+        tamponEcriture.resize(std::max(taille, 2 * TAILLE_BLOC));
+    char* p = tamponEcriture.data() + nTampon;
+    if (!ligne.empty())  // an empty line may have no characters at all
+        std::memcpy(p, ligne.data(), ligne.size());
+    p[ligne.size()] = '\n';
+    nTampon = taille;
+    if (nTampon >= TAILLE_BLOC)
         viderTampon();
 }
 
 void CFichierNiveau::viderTampon()
 {
-    write(tamponEcriture);
-    tamponEcriture.clear();
+    if (ecritureSure.ouverte())
+        ecritureSure.flux().write(tamponEcriture.data(), static_cast<std::streamsize>(nTampon));
+    nTampon = 0;
 }
 
 bool CFichierNiveau::aCorriger(std::string_view texte)
