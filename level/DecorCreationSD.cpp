@@ -20,10 +20,11 @@
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
-const char* const DEBUT_DE_NIVEAU = "DEBUT_DE_NIVEAU";
+constexpr std::string_view DEBUT_DE_NIVEAU = "DEBUT_DE_NIVEAU";
 constexpr int POSITION_SANS_JOUEUR = 500;
 constexpr float VOLUME_SON_SD = 50;
 constexpr int MODE_SON_BOUCLE = 3;

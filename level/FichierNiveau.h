@@ -38,6 +38,7 @@ struct MondeJeu;
 class CScript;
 class CScriptEngine;
 class CSPRITE;
+class CSPRITE3;
 class CVue;
 namespace sf { class Sprite; class Text; class Texture; class RenderWindow; }
 
@@ -236,7 +237,7 @@ private:
     // Decor-sprite lines (FichierNiveauSD.cpp).
     void lireSD();
     void lireRecordSD();
-    void habillerSD(CSPRITE& sd);
+    void habillerSD(CSPRITE3& sd);
     void lireLock();
     void lireShaderSD();
     void lirePosDansLePlan();

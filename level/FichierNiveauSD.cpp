@@ -101,7 +101,7 @@ void CFichierNiveau::lireSD()
 }
 
 // The definition's overlays, colour and sound on a new sprite.
-void CFichierNiveau::habillerSD(CSPRITE& sd)
+void CFichierNiveau::habillerSD(CSPRITE3& sd)
 {
     const CFichierDEC& def = *sd.pDEC->pFichierDEC;
     for (const OverDEC& o : def.overs) {
@@ -110,8 +110,7 @@ void CFichierNiveau::habillerSD(CSPRITE& sd)
         sd.setOverVisible(o.nom, o.bVisible);
     }
     sd.setColor(def.couleur);
-    if (auto* s3 = dynamic_cast<CSPRITE3*>(&sd))
-        s3->setCouleurGlobale(def.couleur);
+    sd.setCouleurGlobale(def.couleur);
     if (pJeu)
         faceJeu::services()->attacherSon(def.sonNom, &sd);
 }

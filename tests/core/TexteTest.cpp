@@ -63,6 +63,12 @@ TEST(Texte, NumbersNeverThrowAndClamp)
     EXPECT_EQ(tuv::stof(" Infinity"), 0.0f);
     EXPECT_FLOAT_EQ(tuv::stof("-.5"), -0.5f);
     EXPECT_EQ(tuv::itos(-305), "-305");
+    // The writers' integers, at each change of length and sign: the text of itos.
+    for (int v : {0, 9, 10, 99, 100, 999, 1000, 9999, 10000, -1, -10, -100, -1000, -9999, -10000, INT_MAX, INT_MIN}) {
+        std::string s;
+        tuv::ajouterEntier(s, v);
+        EXPECT_EQ(s, tuv::itos(v)) << v;
+    }
     EXPECT_EQ(tuv::delspaces(std::string(" a\tb c ")), "abc");
 }
 

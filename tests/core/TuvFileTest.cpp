@@ -201,6 +201,11 @@ TEST(TuvFile, TypedReadersTable)
         {"+7", 7, 7.0f},
         {"+-3", 0, -3.0f},  // the float reader takes "+" then a signed number
         {"3.7", 3, 3.7f},
+        {"5.", 5, 5.0f},
+        {"-0.125", 0, -0.125f},
+        {"1.2.3", 1, 1.2f},  // a second point ends the number
+        {"12345678", 12345678, 12345678.0f},  // past the short decimals: the general reader
+        {"1234567.5", 1234567, 1234567.5f},
         {"1,5", 1, 1.0f},  // a decimal comma ends the number
         {"1 , 5", 1, 1.0f},
         {"-.5", 0, -0.5f},
