@@ -96,12 +96,10 @@ int CParticules::demarrer(int px, int py, int t)
     return 1;
 }
 
+// reset() bounds the settings and makes every particle anew, in a list of the right size.
 void CParticules::preparer()
 {
-    borner();
-    bTexture = false;
     bTexture = tuv::chargerMedia(texture, strCheminTexture);
-    particules.assign(size_t(nbParticules), Particule());
     reset();
 }
 

@@ -150,7 +150,7 @@ int CTUVFile::getValueInt()
     for (; i < n && i - debut < 9 && d[i] >= '0' && d[i] <= '9'; ++i)
         v = v * 10 + (d[i] - '0');
     if (i == debut || (i < n && d[i] != ';'))
-        return tuv::stoiSansBlancs(getValueView());
+        return valeurIntGenerale();
     const bool negatif = debut != pos;
     passerValeur(i);
     return negatif ? -v : v;
@@ -164,10 +164,14 @@ float CTUVFile::getValueFloat()
     float v = 0;
     const char* const finNombre = tuv::lireDecimalCourt(d + pos, fin, v);
     if (!finNombre || (finNombre < fin && *finNombre != ';'))
-        return tuv::stofSansBlancs(getValueView());
+        return valeurFloatGenerale();
     passerValeur(static_cast<size_t>(finNombre - d));
     return v;
 }
+
+[[gnu::noinline]] int CTUVFile::valeurIntGenerale() { return tuv::stoiSansBlancs(getValueView()); }
+
+[[gnu::noinline]] float CTUVFile::valeurFloatGenerale() { return tuv::stofSansBlancs(getValueView()); }
 
 // What getValueView does after a value ending at fin: past its ";", or the position stays at
 // the end of the line.

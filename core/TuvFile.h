@@ -68,6 +68,9 @@ private:
     void reinitialiser();
     bool lireLigne(std::string& ligne);
     void passerValeur(size_t fin);
+    // The general readers of the current value, out of the fast paths' way.
+    int valeurIntGenerale();
+    float valeurFloatGenerale();
     std::string valeurJusqua(const std::string& separateur);
 
     std::string cleSansBlancs;  // the current key when the line spells it with blanks
