@@ -154,7 +154,7 @@ int lireEntier(std::string_view texte)
 // Short decimals ("-12.375", "0.5"), the form every writer of the game uses, read
 // without the general parser: at most 7 digits make an exact float, and at most 10
 // decimals a power of ten that is exact too, so one float division rounds the value
-// correctly, as from_chars does. False for anything else (exponent, long numbers).
+// correctly, as from_chars does. Null for anything else (exponent, long numbers).
 const char* lireDecimalCourt(const char* debut, const char* fin, float& resultat)
 {
     const char* c = debut;
