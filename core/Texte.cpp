@@ -151,38 +151,6 @@ int lireEntier(std::string_view texte)
 
 } // namespace
 
-// Short decimals ("-12.375", "0.5"), the form every writer of the game uses, read
-// without the general parser: at most 7 digits make an exact float, and at most 10
-// decimals a power of ten that is exact too, so one float division rounds the value
-// correctly, as from_chars does. Null for anything else (exponent, long numbers).
-const char* lireDecimalCourt(const char* debut, const char* fin, float& resultat)
-{
-    const char* c = debut;
-    const bool negatif = c < fin && *c == '-';
-    c += negatif;
-    // The whole part, then the decimals: one tight loop each, the digits counted at the end.
-    uint32_t chiffres = 0;
-    const char* const entiers = c;
-    for (; c < fin && static_cast<unsigned char>(*c - '0') < 10; ++c)
-        chiffres = chiffres * 10 + static_cast<uint32_t>(*c - '0');
-    const long nbEntiers = c - entiers;
-    long nbDecimales = 0;
-    if (c < fin && *c == '.') {
-        const char* const decimales = ++c;
-        for (; c < fin && static_cast<unsigned char>(*c - '0') < 10; ++c)
-            chiffres = chiffres * 10 + static_cast<uint32_t>(*c - '0');
-        nbDecimales = c - decimales;
-    }
-    // Beyond 7 digits the sum above may have wrapped: the general parser reads those.
-    const long nbChiffres = nbEntiers + nbDecimales;
-    if (nbChiffres == 0 || nbChiffres > 7 || (c < fin && (*c == 'e' || *c == 'E')))
-        return nullptr;
-    static const float puissances[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-    const float v = static_cast<float>(chiffres) / puissances[nbDecimales];
-    resultat = negatif ? -v : v;
-    return c;
-}
-
 int stoi(std::string_view texte) { return lireEntier<false>(texte); }
 
 int stoiSansBlancs(std::string_view texte) { return lireEntier<true>(texte); }

@@ -325,7 +325,7 @@ void CFichierNiveau::lireParamScriptSD()
 
 void CFichierNiveau::lireIdSD()
 {
-    const std::string id = getValue();
+    const std::string_view id = getValueView();
     if (pSDCourant)
         pSDCourant->strID = id;
 }
