@@ -82,11 +82,27 @@ std::string CSPRITE::getIdDEC() const
     return pDEC->pFichierDEC->id;
 }
 
+namespace {
+// Animation 0 of the bank, which gives a sprite its size. Banks number their animations from
+// 0, so it is the map's first entry, found without a search; a bank with negative numbers is
+// searched.
+const CSetTextures* setTaille(const CDEC* banque)
+{
+    if (!banque || banque->anims.empty())
+        return nullptr;
+    const auto premier = banque->anims.begin();
+    if (premier->first >= 0)
+        return premier->first == 0 ? premier->second : nullptr;
+    const auto it = banque->anims.find(0);
+    return it == banque->anims.end() ? nullptr : it->second;
+}
+} // namespace
+
 int CSPRITE::getLargeur() const
 {
     if (bTailleFixe)
         return largeurFixe;
-    const CSetTextures* s = getSet(0);
+    const CSetTextures* s = setTaille(pDEC);
     return s ? s->largeur : 0;
 }
 
@@ -94,7 +110,7 @@ sf::Vector2i CSPRITE::getTaille() const
 {
     if (bTailleFixe)
         return {largeurFixe, hauteurFixe};
-    const CSetTextures* s = getSet(0);
+    const CSetTextures* s = setTaille(pDEC);
     return s ? sf::Vector2i(s->largeur, s->hauteur) : sf::Vector2i(0, 0);
 }
 
@@ -102,7 +118,7 @@ int CSPRITE::getHauteur() const
 {
     if (bTailleFixe)
         return hauteurFixe;
-    const CSetTextures* s = getSet(0);
+    const CSetTextures* s = setTaille(pDEC);
     return s ? s->hauteur : 0;
 }
 
