@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+class CScript;
+class CScriptEngine;
+
 struct Variable {
     enum Type { Indefini = 0, Flottant = 1, Entier = 2, Texte = 3 };
     int type = Indefini;  // readers look only at the field the type names
@@ -26,8 +29,9 @@ public:
     std::wstring strTexte;  // label name of a ":" command
     std::vector<std::wstring> arguments;
     int32_t bFait = 0;
-    // The dispatcher's handler for strMotCle, looked up on the first step and kept: -2 not
-    // yet looked up, -1 no handler (the command is passed over). The keyword never changes
-    // after the command is made.
-    int indexCommande = -2;
+    // The dispatcher's handler for strMotCle, looked up on the first step and kept (the
+    // keyword never changes after the command is made); null before, and for a keyword
+    // without handler, which is passed over.
+    void (CScriptEngine::*gestionnaire)(CScript*) = nullptr;
+    bool bGestionnaireCherche = false;
 };

@@ -10,20 +10,6 @@
 
 #include <climits>
 
-namespace {
-
-constexpr int NON_RESOLUE = -2;
-constexpr int SANS_COMMANDE = -1;
-
-// The keyword table as the dispatcher uses it: keyword -> index, index -> handler. A command
-// keeps its index, so that a step costs one lookup per command over the whole game.
-struct Repartiteur {
-    std::unordered_map<std::string, int> index;
-    std::vector<CommandeScript> commandes;
-};
-
-} // namespace
-
 // Every handler family registers here, one line per keyword.
 void CScriptEngine::enregistrerCommandes(TableCommandes& t)
 {
@@ -105,23 +91,27 @@ void CScriptEngine::lancerCommande(CScript* s, CScriptCommand& c)
         ++s->numCmdCour;
         return;
     }
-    static const Repartiteur repartiteur = [] {
-        Repartiteur r;
-        for (const auto& [motCle, commande] : tableCommandes()) {
-            r.index[motCle] = static_cast<int>(r.commandes.size());
-            r.commandes.push_back(commande);
+    if (c.gestionnaire)
+        (this->*c.gestionnaire)(s);
+    else
+        lancerSansGestionnaire(s, c);
+}
+
+// Kept apart from the step's short path: the first step of each command, and the keywords
+// without handler.
+void CScriptEngine::lancerSansGestionnaire(CScript* s, CScriptCommand& c)
+{
+    if (!c.bGestionnaireCherche) {
+        c.bGestionnaireCherche = true;
+        const TableCommandes& table = tableCommandes();
+        const auto it = table.find(c.strMotCle);
+        if (it != table.end() && it->second) {
+            c.gestionnaire = it->second;
+            (this->*c.gestionnaire)(s);
+            return;
         }
-        return r;
-    }();
-    if (c.indexCommande == NON_RESOLUE) {
-        const auto it = repartiteur.index.find(k);
-        c.indexCommande = it == repartiteur.index.end() ? SANS_COMMANDE : it->second;
     }
-    if (c.indexCommande < 0 || c.indexCommande >= static_cast<int>(repartiteur.commandes.size())) {
-        ++s->numCmdCour;  // a keyword without handler is passed over
-        return;
-    }
-    (this->*repartiteur.commandes[static_cast<size_t>(c.indexCommande)])(s);
+    ++s->numCmdCour;  // a keyword without handler is passed over
 }
 
 void CScriptEngine::finirRun(CScript* s, bool courant)

@@ -452,6 +452,7 @@ private:
     int etape(CScript* s);
     void finirRun(CScript* s, bool courant);
     void lancerCommande(CScript* s, CScriptCommand& c);
+    void lancerSansGestionnaire(CScript* s, CScriptCommand& c);
     static void enregistrerCommandes(TableCommandes& t);
     static void enregistrerValeurs(TableCommandes& t);
     static void enregistrerTextes(TableCommandes& t);
