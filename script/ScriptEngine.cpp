@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 const char* const CHEMIN_POLICE = "./polices/SF_Minced_Meat.ttf";
@@ -365,15 +366,33 @@ CPerso* CScriptEngine::chercherIA(const std::string& id) const
     return jeu && jeu->pdecor ? jeu->pdecor->iaParId(id) : nullptr;
 }
 
+namespace {
+// The ids of a level often share their beginning ("caisse_12", "caisse_13"): a candidate is
+// told apart by its length and last byte together, without a branch (the byte after the
+// end of an empty string is its terminating zero), before its other bytes are compared.
+struct IdCherche {
+    const std::string& id;
+    const char dernier = id.empty() ? '\0' : id.back();
+
+    bool egal(const std::string& candidat) const
+    {
+        const size_t n = candidat.size();
+        const char d = candidat.data()[n - (n != 0)];
+        return ((n == id.size()) & (d == dernier)) && (n < 2 || std::memcmp(candidat.data(), id.data(), n - 1) == 0);
+    }
+};
+} // namespace
+
 CSPRITE* CScriptEngine::chercherSD(const std::string& id) const
 {
     const MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pdecor)
         return nullptr;
+    const IdCherche cherche{id};
     for (CCalqueSD* plan : jeu->pdecor->pPlans)
         if (plan)
             for (CSPRITE* sd : plan->sprites)
-                if (sd && sd->strID == id)
+                if (sd && cherche.egal(sd->strID))
                     return sd;
     return nullptr;
 }
