@@ -77,8 +77,13 @@ struct DonneesSprite {
 
     // --- size ---
     bool bTailleFixe = false;
-    int largeurFixe = 0, hauteurFixe = 0;
     bool bAnime = false;
+    // Zone cue, size, zone number and hit-box margins beside the place: the scripts' trigger
+    // test reads them with the place for every zone script each frame.
+    bool bIndiceZone = false;
+    int largeurFixe = 0, hauteurFixe = 0;
+    int calque = 0;
+    int hitbox[4] = {0, 0, 0, 0};
 
     // --- animation ---
     int numAnim = 0;
@@ -111,11 +116,6 @@ public:
 
     // --- level / editor ---
     int plan = 0;
-    // Zone number, hit-box margins and zone cue together: the scripts' trigger test reads
-    // them for every zone script each frame.
-    int calque = 0;
-    int hitbox[4] = {0, 0, 0, 0};
-    bool bIndiceZone = false;
     int groupe = 0;
     float paramsScript[3] = {0, 0, 0};
     int collision = 0;
@@ -151,8 +151,10 @@ public:
     sf::Sprite sprite;
 
     // --- identity, by name ---
-    std::string strID;
+    // type first: strID then lies within one cache line (the sprite starts one), and the
+    // look-up by id reads it of every sprite of the level.
     std::string type = "DEC";
+    std::string strID;
     std::string strSourceDEC;
 
     // --- behaviours (owned, null while off; their switches above) ---
@@ -201,7 +203,9 @@ public:
     int effetVie = 0;
 };
 
-class CSPRITE : public DonneesSprite {
+// On a cache line of its own: the fields a frame's loops read of each of thousands of
+// sprites (place, size, zone) then lie on as few lines as the layout above allows.
+class alignas(64) CSPRITE : public DonneesSprite {
 public:
     using Uniform = UniformSD;
     CSPRITE();

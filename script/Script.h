@@ -34,7 +34,8 @@ constexpr int CHRONO = 12;         // a countdown of nChrono seconds
 constexpr int IMMEDIAT_PAUSE = 13; // at once, paused after each run (frame scripts)
 } // namespace declencheur
 
-class CScript {
+// On a cache line of its own, which holds all that the run loop reads of an idle script.
+class alignas(64) CScript {
 public:
     CScript() = default;
     CScript(const CScript&) = delete;
@@ -48,8 +49,8 @@ public:
     // empty one), in UTF-8. For tests and the script monitor.
     std::string listing() const;
 
-    // What the run loop reads of every script each frame comes first, on as few cache lines
-    // as may be: a level holds thousands of idle zone scripts.
+    // What the run loop reads of every idle script each frame comes first, within the first
+    // 64 bytes: a level holds thousands of idle zone scripts.
     int nDeclencheur = 0;      // the trigger type (see declencheur above)
     // Its removal was asked during a pass: it takes no step until the pass is over.
     bool bSupprime = false;
@@ -59,11 +60,11 @@ public:
     bool bDetruireFin = false; // removed once its runs are spent
     int nbRunMax = -1;         // -1: no limit
     int nbRunFaits = 0;
-    int numCmdCour = 0;
-    int nbCommandes = 0;       // always commandes.size()
     CSPRITE* pSD = nullptr;    // decor sprite the script is attached to
     std::vector<std::unique_ptr<CScriptCommand>> commandes;
     RefPerso pIAPropre;        // the AI whose character file started the script
+    int numCmdCour = 0;
+    int nbCommandes = 0;       // always commandes.size()
 
     std::string strNom;
     std::string strFichier;    // the ".scp" path, used unchanged

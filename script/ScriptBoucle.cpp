@@ -76,8 +76,9 @@ float pixel(float v)
     return static_cast<float>(v > -2e9f && v < 2e9f ? static_cast<int>(v) : tuv::floatVersInt(v));
 }
 
+// Inlined in the trigger test, which computes a zone for every idle zone script each frame.
 template <bool ARRONDI>
-ZoneScript calculerZone(const CSPRITE& sd)
+[[gnu::always_inline]] inline ZoneScript calculerZone(const CSPRITE& sd)
 {
     const sf::Vector2i taille = sd.getTaille();
     const int gauche = sd.hitbox[0], haut = sd.hitbox[1], droite = sd.hitbox[2], bas = sd.hitbox[3];
@@ -95,14 +96,19 @@ ZoneScript calculerZone(const CSPRITE& sd)
     return z;
 }
 
-} // namespace
-
-ZoneScript CScriptEngine::zoneScript(const CScript& script, bool arrondir)
+template <bool ARRONDI>
+[[gnu::always_inline]] inline ZoneScript zoneDe(const CScript& script)
 {
     const CSPRITE* sd = script.pSD;
     if (!sd || !sd->pDEC)
         return ZoneScript();
-    return arrondir ? calculerZone<true>(*sd) : calculerZone<false>(*sd);
+    return calculerZone<ARRONDI>(*sd);
+}
+} // namespace
+
+ZoneScript CScriptEngine::zoneScript(const CScript& script, bool arrondir)
+{
+    return arrondir ? zoneDe<true>(script) : zoneDe<false>(script);
 }
 
 namespace {
@@ -119,21 +125,17 @@ bool CScriptEngine::estFiltre(const CScript& s) const { return filtre(s, faceJeu
 
 // Scripts and their sprites lie scattered in memory, and the trigger test of an idle script is
 // short: the script a few places ahead, then its sprite's fields that the test reads, are
-// fetched while this one runs.
+// fetched while this one runs. Both start a cache line (see their classes): the script's
+// fields lie on its first line, the sprite's from pDEC to the margins on its first two.
 void CScriptEngine::prefetcherScripts(size_t i) const
 {
     constexpr size_t AVANCE_SCRIPT = 16, AVANCE_SPRITE = 8;
-    if (i + AVANCE_SCRIPT < scripts.size()) {
-        const CScript* s = scripts[i + AVANCE_SCRIPT].get();
-        __builtin_prefetch(s);
-        __builtin_prefetch(&s->pIAPropre);  // the filter's, on the next line
-    }
+    if (i + AVANCE_SCRIPT < scripts.size())
+        __builtin_prefetch(scripts[i + AVANCE_SCRIPT].get());
     if (i + AVANCE_SPRITE < scripts.size())
         if (const CSPRITE* sd = scripts[i + AVANCE_SPRITE]->pSD) {
             __builtin_prefetch(&sd->pDEC);
-            __builtin_prefetch(&sd->x);
-            __builtin_prefetch(&sd->bTailleFixe);
-            __builtin_prefetch(&sd->hitbox);
+            __builtin_prefetch(&sd->hitbox[3]);
         }
 }
 
@@ -263,16 +265,16 @@ void CScriptEngine::declencher(CScript* s)
     case declencheur::IMMEDIAT:
     case declencheur::IMMEDIAT_PAUSE: feu = true; break;
     case declencheur::CHRONO: feu = chronoEcoule(*s); break;
-    case declencheur::ZONE_CAMERA: feu = cameraDans(zoneScript(*s)); break;
+    case declencheur::ZONE_CAMERA: feu = cameraDans(zoneDe<false>(*s)); break;
     case declencheur::ZONE_JOUEUR:
     case declencheur::ZONE_IA:
-        perso = persoDansZone(zoneScript(*s), type == declencheur::ZONE_IA, type == declencheur::ZONE_JOUEUR);
+        perso = persoDansZone(zoneDe<false>(*s), type == declencheur::ZONE_IA, type == declencheur::ZONE_JOUEUR);
         feu = perso != nullptr;
         break;
     default:
         if (type < declencheur::BOUTON_A || type > declencheur::BOUTON_BACK)
             return;  // no such trigger: never
-        perso = persoDansZone(zoneScript(*s), false, false);
+        perso = persoDansZone(zoneDe<false>(*s), false, false);
         if (!boutonDeclencheur(type, s->bRelease)) {
             if (type == declencheur::BOUTON_Y && perso)
                 sd->bIndiceZone = true;  // the zone's cue
