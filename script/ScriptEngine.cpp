@@ -367,18 +367,16 @@ CPerso* CScriptEngine::chercherIA(const std::string& id) const
 }
 
 namespace {
-// The ids of a level often share their beginning ("caisse_12", "caisse_13"): a candidate is
-// told apart by its length and last byte together, without a branch (the byte after the
-// end of an empty string is its terminating zero), before its other bytes are compared.
+// The ids of a level often share their beginning ("caisse_12", "caisse_13"): a candidate of
+// the right length is told apart by its last byte before its other bytes are compared.
 struct IdCherche {
     const std::string& id;
-    const char dernier = id.empty() ? '\0' : id.back();
 
     bool egal(const std::string& candidat) const
     {
-        const size_t n = candidat.size();
-        const char d = candidat.data()[n - (n != 0)];
-        return ((n == id.size()) & (d == dernier)) && (n < 2 || std::memcmp(candidat.data(), id.data(), n - 1) == 0);
+        const size_t n = id.size();
+        return candidat.size() == n &&
+               (n == 0 || (candidat[n - 1] == id[n - 1] && std::memcmp(candidat.data(), id.data(), n - 1) == 0));
     }
 };
 } // namespace
