@@ -31,7 +31,9 @@ TEST_F(CommandesSprites, VisibiliteCouleurPosition)
     executer("{\nSETSDCOLOR(-1;256;-257;300;caisse)\n}");
     EXPECT_EQ(sd->couleur, sf::Color(255, 0, 255, 44)) << "values wrap into 0..255";
     executer("{\nSETSDPOS(caisse;-30;40)\nSETSDPOS(;999;999)\n}", sd);
+    spriteAnime(7, 8, "baisse");  // the same length and last byte
     EXPECT_EQ(lire("GETSDPOS(caisse)"), "f-30|f40") << "an empty id moves nothing, not even the own sprite";
+    EXPECT_EQ(lire("GETSDPOS(baisse)"), "f7|f8") << "ids that differ in their first byte only";
     EXPECT_EQ(lire("GETSDPOS(absente)"), "sNULL|sNULL");
     EXPECT_EQ(lire("ISSDVISIBLE()", nullptr, nullptr, sd), "i0|-") << "the empty id reads the own sprite";
 }

@@ -2,6 +2,8 @@
 // first player's buttons, chronos at both frame rates, frame scripts, and the filters.
 #include "script/OutilsScript.h"
 
+#include "core/SetTextures.h"
+
 namespace {
 
 class Declencheurs : public AvecMoteur {
@@ -180,6 +182,13 @@ TEST_F(Declencheurs, Zones)
     EXPECT_EQ(z.x, 20) << "(10 - 50) x 2 + 100.7, truncated";
     EXPECT_EQ(z.hauteur, 80) << "flipped vertically, (100 - 5 - 15) x 1";
     EXPECT_EQ(CScriptEngine::zoneScript(*s, true).x, 21) << "rounded for the editor's view";
+    // Without a fixed size, animation 0 of the bank gives it, whatever other numbers it holds.
+    r->bTailleFixe = false;
+    r->pDEC->anim(1).hauteur = 50;
+    r->pDEC->anim(-1).hauteur = 60;
+    EXPECT_EQ(CScriptEngine::zoneScript(*s).hauteur, -20) << "no animation 0: (0 - 5 - 15) x 1";
+    r->pDEC->anim(0).hauteur = 120;
+    EXPECT_EQ(CScriptEngine::zoneScript(*s).hauteur, 100) << "animation 0's: (120 - 5 - 15) x 1";
 
     // Without a bank, or without a sprite, there is no zone: a player at (0, 0) fires nothing.
     perso(0, 0);
