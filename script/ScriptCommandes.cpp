@@ -84,6 +84,11 @@ int CScriptEngine::etape(CScript* s)
 
 void CScriptEngine::lancerCommande(CScript* s, CScriptCommand& c)
 {
+    // Most steps run a keyword already looked up; block and label marks never have a handler.
+    if (c.gestionnaire) {
+        (this->*c.gestionnaire)(s);
+        return;
+    }
     const std::string& k = c.strMotCle;
     if (k.size() == 1 && (k[0] == '{' || k[0] == '}' || k[0] == ':')) {
         if (k[0] != ':')
@@ -91,15 +96,12 @@ void CScriptEngine::lancerCommande(CScript* s, CScriptCommand& c)
         ++s->numCmdCour;
         return;
     }
-    if (c.gestionnaire)
-        (this->*c.gestionnaire)(s);
-    else
-        lancerSansGestionnaire(s, c);
+    lancerSansGestionnaire(s, c);
 }
 
-// Kept apart from the step's short path: the first step of each command, and the keywords
-// without handler.
-void CScriptEngine::lancerSansGestionnaire(CScript* s, CScriptCommand& c)
+// Kept apart from the step's short path (not inlined there: its calls would make every step
+// save registers): the first step of each command, and the keywords without handler.
+[[gnu::noinline]] void CScriptEngine::lancerSansGestionnaire(CScript* s, CScriptCommand& c)
 {
     if (!c.bGestionnaireCherche) {
         c.bGestionnaireCherche = true;
