@@ -482,6 +482,9 @@ private:
     void collecterPoigneesAE(int animElem);
     void collecterPoigneesMaillagePlanche();
     void collecterDamier();
+    static sf::Color melange(sf::Color dessus, sf::Color dessous);
+    void colorerFondVue();
+    bool fondVueUni() const;
     void collecterRegles();
     void collecterRepereOrigine();
     void collecterRectsAnimation();

@@ -87,6 +87,7 @@ void CJeuDialogAnimationsSprites::lierVues()
         pImageAnimation->removeImage();
         pImageAnimation->setZoomMove(true);
         pImageAnimation->setColorCadre(pSprite->couleurFond);
+        colorerFondVue();
     }
     colorer(*this, IdAnm::myColorFond, pSprite->couleurFond);
     colorer(*this, IdAnm::myColorGlobale, pSprite->couleurGlobale);

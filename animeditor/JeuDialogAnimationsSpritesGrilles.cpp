@@ -22,6 +22,8 @@ using tuv::floatVersInt;
 namespace {
 const sf::Color CASE_PAIRE(50, 50, 50, 50);
 const sf::Color CASE_IMPAIRE(150, 150, 150, 50);
+// The view's own plain fill, which the dialog draws under it.
+const sf::Color FOND_VUE(200, 203, 208);
 // Below this the cells are too small to see, and their number too large to draw.
 constexpr double CASE_MIN = 2.0;
 const sf::Color COULEUR_REGLE(50, 50, 50, 150);
@@ -113,12 +115,41 @@ void CJeuDialogAnimationsSprites::collecterDamier()
     // Cut to the view: the scissor would cut them there anyway, at the cost of their pixels.
     const sf::FloatRect vue(static_cast<float>(L), static_cast<float>(T), static_cast<float>(W), static_cast<float>(H));
     const float cote = static_cast<float>(s);
+    // Over the plain fill the cells are drawn opaque in the colour their blending gives, the
+    // same pixels at a fraction of the software renderer's cost.
+    const bool uni = fondVueUni();
+    const sf::Color paire = uni ? melange(CASE_PAIRE, FOND_VUE) : CASE_PAIRE;
+    const sf::Color impaire = uni ? melange(CASE_IMPAIRE, FOND_VUE) : CASE_IMPAIRE;
     sf::FloatRect cellule;
     for (long long i = iMin; i <= iMax; ++i)
         for (long long j = jMin; j <= jMax; ++j)
             if (vue.intersects({static_cast<float>(L + ox + i * s), static_cast<float>(T + oy + j * s), cote, cote},
                                cellule))
-                lot_->rectangle(cellule, (i + j) % 2 == 0 ? CASE_PAIRE : CASE_IMPAIRE);
+                lot_->rectangle(cellule, (i + j) % 2 == 0 ? paire : impaire);
+}
+
+// A translucent colour blended over an opaque one, rounded as the software renderer rounds:
+// each of the two products on its own.
+sf::Color CJeuDialogAnimationsSprites::melange(sf::Color dessus, sf::Color dessous)
+{
+    const auto canal = [a = dessus.a](sf::Uint8 h, sf::Uint8 b) {
+        return static_cast<sf::Uint8>((h * a + 127) / 255 + (b * (255 - a) + 127) / 255);
+    };
+    return {canal(dessus.r, dessous.r), canal(dessus.g, dessous.g), canal(dessus.b, dessous.b), 255};
+}
+
+void CJeuDialogAnimationsSprites::colorerFondVue()
+{
+    if (pImageAnimation)
+        pImageAnimation->setColorFond(FOND_VUE);
+}
+
+// The view's plain fill lies under the cells when nothing else shows there: no picture (nor
+// its scroll bars), no frame, no greying of a disabled control.
+bool CJeuDialogAnimationsSprites::fondVueUni() const
+{
+    return pImageAnimation && !pImageAnimation->hasImage() && !pImageAnimation->isCadre() &&
+           pImageAnimation->isActive();
 }
 
 // Rulers --------------------------------------------------------------------------------------------------
