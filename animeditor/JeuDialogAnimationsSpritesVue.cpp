@@ -70,10 +70,12 @@ void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, i
     CCiseaux ciseaux(*w, CCiseaux::rectangle(*w, *this, *pImageAnimation, ox, oy));
     if (!ciseaux.actif())
         return;
+    // Over the view's plain fill the cells are opaque, and need no blending.
+    const sf::BlendMode fusion = lot_->estVide() && fondVueUni() ? sf::BlendNone : sf::BlendAlpha;
     if (bQuadrillage)
         collecterDamier();
     if (!lot_->estVide()) {
-        lot_->vider(*w);
+        lot_->vider(*w, fusion);
         // The software renderer fills the tiles that hold nothing but rectangles along a fast
         // path, twice as cheap: sent on their own, the cells share no tile with the sprite.
         glFlush();

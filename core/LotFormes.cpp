@@ -298,15 +298,15 @@ void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
     e.apres = triangles_;
 }
 
-void CLotFormes::vider(sf::RenderTarget& cible)
+void CLotFormes::vider(sf::RenderTarget& cible, const sf::BlendMode& mode)
 {
     sf::Vector2f decalage;
     if (!triangles_.empty() && pixelsUnPourUn(cible, decalage))
         elaguerTriangles(decalage);
     if (!triangles_.empty())
-        cible.draw(triangles_.data(), triangles_.size(), sf::Triangles);
+        cible.draw(triangles_.data(), triangles_.size(), sf::Triangles, mode);
     if (lignes_.getVertexCount() > 0)
-        cible.draw(lignes_);
+        cible.draw(lignes_, mode);
     for (LotGlyphes& l : glyphes_) {
         if (l.sommets.getVertexCount() == 0)
             continue;

@@ -33,7 +33,9 @@ public:
     void texte(const sf::Font& police, unsigned taille, sf::Color c, const sf::String& s, sf::Vector2f p);
     void texte(const sf::Text& modele, const sf::String& s, sf::Vector2f p);
 
-    void vider(sf::RenderTarget& cible);
+    // mode: sf::BlendNone for a batch of opaque shapes and lines only, which gives the same
+    // pixels and spares the renderer reading back what lies under them.
+    void vider(sf::RenderTarget& cible, const sf::BlendMode& mode = sf::BlendAlpha);
     bool estVide() const;
 
     // One glyph of a text laid out as sf::Text lays it (regular style): its box from the
