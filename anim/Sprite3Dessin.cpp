@@ -475,17 +475,22 @@ void CSPRITE3::dessinerMarqueursAnimElems(sf::RenderTarget& cible, CPLUXControl*
         return;
     Cadrage cadrage(cible, ctrl);
     const sf::Transform t = transformBase(*this, anim, x + cadrage.decalage.x, y + cadrage.decalage.y, zoom, miroir);
-    // One draw for all the circles and one for all the lines.
+    // One draw for all the circles and one for all the lines over them. The circles are
+    // opaque: written without blending, the same pixels cost the renderer less.
     thread_local CLotFormes lot;
+    thread_local std::vector<sf::Vector2f> places;
+    places.clear();
     for (size_t i = 0; i < an->animElems.size(); ++i) {
-        const sf::Vector2f p = t.transformPoint(positionAE(*this, anim, int(i), an->frame));
+        places.push_back(t.transformPoint(positionAE(*this, anim, int(i), an->frame)));
         const bool choisi = static_cast<int>(i) == ae;
-        cercle(lot, p, choisi ? 6.0f : 3.0f, choisi ? sf::Color::Red : sf::Color::White);
+        cercle(lot, places.back(), choisi ? 6.0f : 3.0f, choisi ? sf::Color::Red : sf::Color::White);
+    }
+    lot.vider(cible, sf::BlendNone);
+    for (size_t i = 0; i < an->animElems.size(); ++i)
         for (int enfant : an->animElems[i]->enfants)
             if (getAnimElem(anim, enfant))
-                lot.ligne(p, t.transformPoint(positionAE(*this, anim, enfant, an->frame)),
-                          choisi ? sf::Color::Red : sf::Color(255, 255, 255, 128));
-    }
+                lot.ligne(places[i], t.transformPoint(positionAE(*this, anim, enfant, an->frame)),
+                          static_cast<int>(i) == ae ? sf::Color::Red : sf::Color(255, 255, 255, 128));
     lot.vider(cible);
 }
 
