@@ -34,8 +34,9 @@ script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
 script_getsdpos_200 BenchCommandes BM_GetSDPosScripts BM_RechercheLineaire 1.3 ratio
 script_drawmsg_frame BenchCommandes BM_ImageDrawMsg BM_DessinSFML 1.5 ratio
 level_frame      BenchDecorDessin BM_DessinerNiveau/2000 BM_DessinBrut/2000 1.5 ratio
-# The heaviest shipped level's whole frame against the same textures, fog, background and
-# scene copy drawn by plain SFML calls: the CPU time of the game's own thread (the software
+# The heaviest shipped level's whole frame against the same frame (background, decor, fog,
+# characters and their shadow, particles, fireflies, HUD, scene copy) drawn by plain SFML
+# calls with the same textures and fonts: the CPU time of the game's own thread (the software
 # renderer's fill, the same on both sides, runs in its own threads).
 level_frame_heaviest BenchNiveauxLivres BM_ImageNiveauLePlusLourd BM_ImageSFMLSimple 1.5 ratio 3
 # The collision query against a plain grid calling the same per-sprite test; then its cost
