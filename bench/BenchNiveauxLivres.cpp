@@ -349,7 +349,6 @@ struct ImageSimple {
     Couche proche;             // planes 1 and 0, near fireflies, fog
     std::vector<std::unique_ptr<sf::Drawable>> hud;  // into the window, in the HUD's order
     std::unique_ptr<sf::RenderTexture> rtOmbre;
-    sf::Texture disque;                      // the circle particles' white disc, same pixels
     std::vector<std::unique_ptr<sf::Texture>> texturesParticules;
     int omis = 0;
     size_t nbObjets() const;
@@ -477,7 +476,7 @@ void ajouterHUD(ImageSimple& img, CSFMLJeu& jeu)
 const sf::Texture* textureParticules(ImageSimple& img, const CParticules& e)
 {
     if (e.forme == 0)
-        return &img.disque;
+        return &CParticules::textureDisque();
     if (e.forme != 2)
         return nullptr;
     auto t = std::make_unique<sf::Texture>();
@@ -505,26 +504,9 @@ void ajouterPersos(ImageSimple& img, CSFMLJeu& jeu)
     }
 }
 
-// The white disc circle particles are drawn with, made as the particles make theirs.
-void faireDisque(sf::Texture& t)
-{
-    const unsigned n = 32;
-    sf::Image im;
-    im.create(n, n, sf::Color::Transparent);
-    const float r = n / 2.0f;
-    for (unsigned j = 0; j < n; ++j)
-        for (unsigned i = 0; i < n; ++i) {
-            const float dx = static_cast<float>(i) + 0.5f - r, dy = static_cast<float>(j) + 0.5f - r;
-            if (dx * dx + dy * dy <= r * r)
-                im.setPixel(i, j, sf::Color::White);
-        }
-    t.loadFromImage(im);
-}
-
 std::unique_ptr<ImageSimple> imageSimple(CSFMLJeu& jeu)
 {
     auto img = std::make_unique<ImageSimple>();
-    faireDisque(img->disque);
     if (const sf::RenderTexture* rt = jeu.pRenderTextureOmbre) {
         img->rtOmbre = std::make_unique<sf::RenderTexture>();
         if (!img->rtOmbre->create(rt->getSize().x, rt->getSize().y))

@@ -34,28 +34,6 @@ int borneI(int v, int mini, int maxi) { return std::min(std::max(v, mini), maxi)
 
 sf::Uint8 octet(int v) { return sf::Uint8(borneI(v, 0, 255)); }
 
-// Shared white disc used by circle particles so that they need no file.
-const sf::Texture& texteDisque()
-{
-    static sf::Texture disque;
-    static bool fait = false;
-    if (!fait) {
-        const unsigned n = 32;
-        sf::Image img;
-        img.create(n, n, sf::Color::Transparent);
-        const float r = n / 2.0f;
-        for (unsigned j = 0; j < n; ++j)
-            for (unsigned i = 0; i < n; ++i) {
-                float dx = i + 0.5f - r, dy = j + 0.5f - r;
-                if (dx * dx + dy * dy <= r * r)
-                    img.setPixel(i, j, sf::Color::White);
-            }
-        disque.loadFromImage(img);
-        fait = true;
-    }
-    return disque;
-}
-
 } // namespace
 
 CParticules::CParticules() : sommets(sf::Triangles) {}
@@ -294,12 +272,33 @@ int CParticules::nbVivantes() const
     return n;
 }
 
+const sf::Texture& CParticules::textureDisque()
+{
+    static sf::Texture disque;
+    static bool fait = false;
+    if (!fait) {
+        const unsigned n = 32;
+        sf::Image img;
+        img.create(n, n, sf::Color::Transparent);
+        const float r = n / 2.0f;
+        for (unsigned j = 0; j < n; ++j)
+            for (unsigned i = 0; i < n; ++i) {
+                float dx = i + 0.5f - r, dy = j + 0.5f - r;
+                if (dx * dx + dy * dy <= r * r)
+                    img.setPixel(i, j, sf::Color::White);
+            }
+        disque.loadFromImage(img);
+        fait = true;
+    }
+    return disque;
+}
+
 const sf::Texture* CParticules::textureDessin()
 {
     if (forme == 2)
         return bTexture ? &texture : nullptr;
     if (forme == 0)
-        return &texteDisque();
+        return &textureDisque();
     return nullptr;
 }
 

@@ -101,6 +101,8 @@ public:
 
     // Upper bound of the particle count read from files.
     static constexpr int NB_PARTICULES_MAX = 100000;
+    // The white disc circle particles are drawn with, so that they need no file.
+    static const sf::Texture& textureDisque();
 
 private:
     void naitre(Particule& p, int indice);
