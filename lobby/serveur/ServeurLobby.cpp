@@ -294,13 +294,17 @@ void CServeurLobby::lister(const httplib::Request&, httplib::Response& res)
 void CServeurLobby::texteListe(std::string& sortie)
 {
     const uint64_t g = stock_.generation();
+    const int64_t maintenant = horloge_();
     std::lock_guard<std::mutex> verrou(mutex_);
-    if (!cacheValide_ || g != generationCache_) {
+    // The list depends on the second as well as on the records: a record leaves it at its
+    // expiry, up to ten seconds before the sweep removes it from the store.
+    if (!cacheValide_ || g != generationCache_ || maintenant != instantCache_) {
         std::string texte;
-        for (const FicheJoueur& f : stock_.lister(horloge_() - config_.expiration))
+        for (const FicheJoueur& f : stock_.lister(maintenant - config_.expiration))
             texte += lobby::ligneListe(f);
         cache_ = std::move(texte);
         generationCache_ = g;
+        instantCache_ = maintenant;
         cacheValide_ = true;
     }
     // Copied once, straight into the answer: the list is the largest thing the server sends.

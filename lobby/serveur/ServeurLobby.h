@@ -2,7 +2,8 @@
 // The lobby server: the five scripts the game calls, under its service path, over HTTP/1.1.
 // Players are keyed by the address of their connection, never by a field, so that a client
 // edits and removes only its own records, and one address has only so many records and so
-// many adds and edits a minute. The list text is cached until the store changes.
+// many adds and edits a minute. The list text is cached until the store changes or the clock
+// moves on to the next second.
 #include "lobby/serveur/LimiteurAdresses.h"
 #include "lobby/serveur/StockJoueurs.h"
 
@@ -68,6 +69,7 @@ private:
     int64_t dernierBalayage_ = 0;
     bool balaye_ = false;
     uint64_t generationCache_ = 0;
+    int64_t instantCache_ = 0;  // the second the cache was made at
     bool cacheValide_ = false;
     std::string cache_;
 };

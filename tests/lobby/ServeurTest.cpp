@@ -140,6 +140,8 @@ TEST(ServeurLobby, RecordsExpireOnTheInjectedClockAndComeBackWithAnEdit)
     ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
     s.maintenant = t0 + 599;
     EXPECT_NE(liste(s), "") << "listed at 599 s";
+    s.maintenant = t0 + 605;
+    EXPECT_EQ(liste(s), "") << "gone at 605 s, though the list was made at 599 s and not swept since";
     s.maintenant = t0 + 610;
     EXPECT_EQ(liste(s), "") << "gone after 610 s";
     EXPECT_EQ(envoyer(s, {"POST", "editjoueur.php", CORPS + "&etat=0"}).statut, 200);
