@@ -155,9 +155,11 @@ void CBoucleHttp::boucle()
 void CBoucleHttp::travailler()
 {
     while (!arret_) {
-        // One event at a time: the others stay for the other workers.
+        // One event at a time: the others stay for the other workers. No time-out: deadlines
+        // are the thread's, and the stop wakes every worker through reveil_; a wait without
+        // one arms no timer at each request.
         epoll_event e;
-        if (::epoll_wait(epollConnexions_, &e, 1, static_cast<int>(PAS.count())) != 1 || e.data.u64 == ID_REVEIL)
+        if (::epoll_wait(epollConnexions_, &e, 1, -1) != 1 || e.data.u64 == ID_REVEIL)
             continue;
         Connexion* c = nullptr;
         {
