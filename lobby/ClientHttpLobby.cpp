@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/time.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -70,10 +71,26 @@ public:
         }
         create(fd);
         setBlocking(true);
+        return limiterLecture(TRANCHE);
+    }
+
+    // A read waits at most `delai` (at least a millisecond) for the first byte.
+    bool limiterLecture(sf::Time delai)
+    {
+        const sf::Int64 us = std::max<sf::Int64>(delai.asMicroseconds(), 1000);
+        if (us == delaiLecture_)
+            return true;
+        const timeval t{static_cast<time_t>(us / 1000000), static_cast<suseconds_t>(us % 1000000)};
+        if (::setsockopt(descripteur(), SOL_SOCKET, SO_RCVTIMEO, &t, sizeof t) != 0)
+            return false;
+        delaiLecture_ = us;
         return true;
     }
 
     int descripteur() const { return static_cast<int>(getHandle()); }
+
+private:
+    sf::Int64 delaiLecture_ = 0;
 };
 
 // The body read as it comes, by Content-Length, chunks, or up to the close.
@@ -359,26 +376,21 @@ ReponseHttp CClientHttpLobby::echanger(const std::string& requete, const sf::Clo
     std::vector<char>& tampon = connexion_->tampon;
     tampon.resize(TAILLE_LECTURE);
     bool recu = false;
-    // The answer cannot be there yet: it is waited on before the first read.
-    bool attendre = true;
     for (;;) {
         const sf::Time reste = limites.total - horloge.getElapsedTime();
         if (reste <= sf::Time::Zero || annule()) {
             connexion_.reset();
             return {SANS_REPONSE, {}};
         }
-        if (attendre) {
-            pollfd f{socket.descripteur(), POLLIN, 0};
-            attendre = ::poll(&f, 1, std::min(reste, TRANCHE).asMilliseconds() + 1) == 0;
-            if (attendre)
-                continue;
+        // A read that waits for the answer, a slice at most (the socket's time-out), rather
+        // than a wait then a read: one call where the answer is not there yet, as at first.
+        if (!socket.limiterLecture(std::min(reste + sf::milliseconds(1), TRANCHE))) {
+            connexion_.reset();
+            return {SANS_REPONSE, {}};
         }
-        // What has come is taken at once; only an empty socket is waited on.
-        const ssize_t lu = ::recv(socket.descripteur(), tampon.data(), tampon.size(), MSG_DONTWAIT);
-        if (lu < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
-            attendre = true;
+        const ssize_t lu = ::recv(socket.descripteur(), tampon.data(), tampon.size(), 0);
+        if (lu < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
             continue;
-        }
         const std::size_t n = lu > 0 ? static_cast<std::size_t>(lu) : 0;
         const bool ferme = lu <= 0;
         if (ferme && n == 0 && !recu && gardee) {
