@@ -441,6 +441,10 @@ private:
     float piedsY() const;
     float tete(int i) const;
     CSPRITE* colonne(CDecor* decor, float dx, float dy, float h);
+    // suivrePlateforme for the sprite a step found under or before the feet, without the call
+    // when the sprite has none of the behaviours it reacts to (the walk asks it each probe step).
+    void suivreSupport(int x, int y, CSPRITE* sol);
+    [[gnu::noinline]] void animerAvecEnfants(int numero, float dx, float dy);
     CSPRITE* segment(float x1, float y1, float x2, float y2);
     CSPRITE* segment(CDecor* decor, float x1, float y1, float x2, float y2);
     void jouerFamille(const int famille[10], float dx, float dy);

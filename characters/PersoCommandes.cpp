@@ -29,7 +29,8 @@ bool niveauChrono()
 
 } // namespace
 
-void CPerso::appliquerCommandes(const CommandesJoueur& c)
+// Flattened: the jump rules and the state's branch run inline, once per frame per player.
+[[gnu::flatten]] void CPerso::appliquerCommandes(const CommandesJoueur& c)
 {
     bMarche = false;
     if (!peutBouger())

@@ -115,6 +115,17 @@ void CPerso::setDirection(int d)
 
 void CPerso::setAnimation(int numero, float dx, float dy)
 {
+    // Every movement step ends here: a character without children only moves its sprite.
+    if (nbEnfants > 0 && !enfants.empty()) {
+        animerAvecEnfants(numero, dx, dy);
+        return;
+    }
+    if (sprite)
+        sprite->deplacerAnime(sprite->bAnime ? -1 : numero, dx, dy, bMortTerminee ? 0 : 1);
+}
+
+void CPerso::animerAvecEnfants(int numero, float dx, float dy)
+{
     // Numbered animations are the image bank's: a layered sprite plays the animation its
     // state chose by name and only moves.
     if (sprite)

@@ -127,6 +127,17 @@ CSPRITE* CPerso::colonne(CDecor* d, float dx, float dy, float h)
     return segment(d, x, y, x, tronque(y - h));
 }
 
+void CPerso::suivreSupport(int x, int y, CSPRITE* sol)
+{
+    // What suivrePlateforme does for such a sprite: no slide under the feet.
+    if (sol && !sol->bPhysG && !sol->bPhysC && !sol->bPhysE && !sol->bPhysR) {
+        if (!bDel && peutBouger() && sprite->estVisible())
+            decalagePlateforme = 0;
+        return;
+    }
+    suivrePlateforme(x, y, sol);
+}
+
 int CPerso::chercherMontee(CDecor* d, float dx, float h, int debut)
 {
     const int escalier = std::clamp(maxEscalier, 0, LIMITE_COMPTE);
@@ -191,7 +202,9 @@ void CPerso::tourner(int d)
 
 // ---------------------------------------------------------------- walking
 
-int CPerso::marcher(int d, float facteur)
+// Flattened, as the fall and the jump: their probes and helpers run inline, several times per
+// frame for every character.
+[[gnu::flatten]] int CPerso::marcher(int d, float facteur)
 {
     if (!peutBouger())
         return 0;
@@ -214,7 +227,7 @@ int CPerso::marcher(int d, float facteur)
         const float o = sens * static_cast<float>(i) * pas;
         if (CSPRITE* obstacle = colonne(decor, o, 0, h)) {
             support = obstacle;
-            suivrePlateforme(xPied, yPied, obstacle);
+            suivreSupport(xPied, yPied, obstacle);
             const int k = chercherMontee(decor, o, h, -1);
             if (k > 0) {
                 bloque = true;
@@ -226,7 +239,7 @@ int CPerso::marcher(int d, float facteur)
             const int k = chercherSol(decor, o, h, sol);
             if (k >= 0) {
                 support = sol;
-                suivrePlateforme(xPied, yPied, sol);
+                suivreSupport(xPied, yPied, sol);
                 dy = static_cast<float>(k);
             } else {
                 dy = 0;
@@ -332,7 +345,7 @@ int CPerso::deplacerEnLAir(int d)
 
 // ---------------------------------------------------------------- jumps and falls
 
-int CPerso::gererSaut()
+[[gnu::flatten]] int CPerso::gererSaut()
 {
     if (!peutBouger())
         return 0;
@@ -381,7 +394,7 @@ int CPerso::gererSautMontee()
     return 0;
 }
 
-int CPerso::tomber()
+[[gnu::flatten]] int CPerso::tomber()
 {
     if (!peutBouger())
         return 0;
@@ -470,13 +483,13 @@ int CPerso::poserAuSol(CSPRITE* sol)
             return 0;
         }
         support = bas;
-        suivrePlateforme(xPied, yPied, bas);
+        suivreSupport(xPied, yPied, bas);
         if (!bCoup)
             setAnimation(-1, static_cast<float>(decalagePlateforme) * coefficientTemps(), static_cast<float>(k - 1));
         return 0;
     }
     support = sol;
-    suivrePlateforme(xPied, yPied, sol);
+    suivreSupport(xPied, yPied, sol);
     const float decal = static_cast<float>(decalagePlateforme) * coefficientTemps();
     const int k = chercherMontee(decor, decal, h, 0);
     if (k <= 0 && !bCoup)

@@ -386,7 +386,7 @@ float angleDeVisee(int visee)
 
 } // namespace
 
-void CPerso::commandesTir(const CommandesJoueur& c)
+[[gnu::flatten]] void CPerso::commandesTir(const CommandesJoueur& c)
 {
     if (mode == EtatPerso::MORT)
         return;
