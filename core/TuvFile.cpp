@@ -80,14 +80,13 @@ std::string_view CTUVFile::getKeyView()
             pos = 1;
             return std::string_view(ligne.data(), 1);
         }
-        // One pass up to the "=", noting whether the key holds blanks.
-        const size_t n = ligne.size();
-        size_t egal = 0;
-        bool blancs = false;
-        for (; egal < n && ligne[egal] != '='; ++egal)
-            blancs |= ligne[egal] == ' ' || ligne[egal] == '\t';
-        if (egal == n)
+        // The "=" and the key's blanks found by memchr: keys are short, lines long.
+        const char* const d = ligne.data();
+        const char* const fin = static_cast<const char*>(std::memchr(d, '=', ligne.size()));
+        if (!fin)
             continue;
+        const size_t egal = static_cast<size_t>(fin - d);
+        const bool blancs = std::memchr(d, ' ', egal) || std::memchr(d, '\t', egal);
         std::string_view cle(ligne.data(), egal);
         if (blancs) {
             cleSansBlancs = tuv::delspaces(std::string(cle));
