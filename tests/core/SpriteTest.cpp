@@ -5,6 +5,9 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <cstdint>
+#include <memory>
+
 namespace {
 
 const sf::Color FOND = sf::Color::Black;
@@ -189,21 +192,24 @@ TEST_F(SpriteBase, PlanPrincipalAvanceUneFoisParFrame)
     EXPECT_EQ(sd.numFrame, 1);
 }
 
+// On the heap, as a level makes them: each on a cache line of its own, and freed whole.
 TEST_F(SpriteBase, CopieSansComportementNiSon)
 {
-    CSPRITE a;
-    a.bPhysE = true;
-    a.pPhysE = nullptr;
-    a.strID = "SD1";
-    a.Over("Alerte", "", 0, 1, 2, 1, 1, 0, true);
-    CSPRITE b(a);
-    EXPECT_FALSE(b.bPhysE);
-    EXPECT_EQ(b.pSon, nullptr);
-    EXPECT_EQ(b.strID, "SD1");
-    EXPECT_EQ(b.getOver("Alerte").y, 2);
-    b.supprimerOver("absent");
-    b.supprimerOver("Alerte");
-    EXPECT_TRUE(b.overs.empty());
+    auto a = std::make_unique<CSPRITE>();
+    a->bPhysE = true;
+    a->pPhysE = nullptr;
+    a->strID = "SD1";
+    a->Over("Alerte", "", 0, 1, 2, 1, 1, 0, true);
+    auto b = std::make_unique<CSPRITE>(*a);
+    for (const CSPRITE* s : {a.get(), b.get()})
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(s) % 64, 0u) << "a sprite off its cache line";
+    EXPECT_FALSE(b->bPhysE);
+    EXPECT_EQ(b->pSon, nullptr);
+    EXPECT_EQ(b->strID, "SD1");
+    EXPECT_EQ(b->getOver("Alerte").y, 2);
+    b->supprimerOver("absent");
+    b->supprimerOver("Alerte");
+    EXPECT_TRUE(b->overs.empty());
 }
 
 // A bank read again between two frames must give the sprite the new textures, not the
