@@ -18,6 +18,7 @@
 #include <SFML/System/Clock.hpp>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -25,6 +26,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -318,10 +320,19 @@ private:
     void ecrireReglages();
     void ecrireMeteo();
     void ecrireModeles();
-    std::unordered_map<std::string_view, bool> definitionsUtilisees() const;
     void ecrirePersos();
     void ecrireIAs();
     void ecrirePlans();
+    // The lines from here on stay in memory (some prevision bytes of them expected), until
+    // finRetenue sets them aside: ecrireLignesRetenues writes them after the lines between.
+    void retenirLignes(size_t prevision);
+    void finRetenue();
+    void ecrireLignesRetenues();
+    // The definitions the planes' sprites use, noted while the planes are written: by their
+    // bank, or by an id that is a definition's name (what CDecor::definitionUtilisee tells).
+    void preparerDefinitions();
+    void noterDefinition(const CSPRITE& sd);
+    void finirDefinitions();
     void ecrireScripts(const CSPRITE* proprietaire);
     void grouperScripts();
     void rassemblerSprites(const CDecor& source);
@@ -350,14 +361,25 @@ private:
     std::string ligneEcrite;
     size_t nLigne = 0;
     std::string ligneEntiere;  // a record whose text is made whole (shader, emitter)
-    // Lines waiting for the stream: the first nTampon bytes of tamponEcriture.
-    std::string tamponEcriture;
+    // Lines waiting for the stream: the first nTampon bytes of tamponEcriture (of
+    // capaciteTampon bytes, left uninitialised). While bRetenir, they stay there, the buffer
+    // growing; then the first nRetenues bytes of lignesRetenues.
+    std::unique_ptr<char[]> tamponEcriture;
+    size_t capaciteTampon = 0;
     size_t nTampon = 0;
+    bool bRetenir = false;
+    std::unique_ptr<char[]> lignesRetenues;
+    size_t nRetenues = 0;
     bool bPremiereValeur = true;
-    // The sprites of each plane during a save, and how far ahead of the one written the
-    // walks fetch them.
+    // The sprites of each plane during a save.
     std::vector<CSPRITE*> spritesPlans[5];
-    static constexpr size_t AVANCE_PARCOURS = 4;
+    // Definition name -> used; the banks the sprites use; a bit per length of those names
+    // (the last bit for every length from 63 on), so that most ids need no look-up; the banks
+    // met last, so that most sprites need no set look-up.
+    std::unordered_map<std::string_view, bool> definitionsUtilisees;
+    std::unordered_set<const CDEC*> banquesUtilisees;
+    std::uint64_t longueursNoms = 0;
+    const CDEC* banquesRecentes[32] = {};
     // The scripts to write, by owner (null: the level's own) then creation order, and their
     // owners alone, which the search reads.
     std::vector<std::pair<const CSPRITE*, ScriptSauve>> scriptsParSD;

@@ -20,19 +20,40 @@
 #include "level/EffetLucioles.h"
 #include "level/EffetNeige.h"
 #include "level/FondImage.h"
+#include "level/LectureAvanceSD.h"
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <functional>
-#include <unordered_set>
+#include <iterator>
 
 namespace {
 
 constexpr int TYPE_JEU_MULTI = 2;
 const std::string LIGNE_DIESES(65, '#');
+// Lines go to the stream in pieces of at least this many bytes.
+constexpr size_t TAILLE_BLOC = 1 << 16;
+constexpr size_t MARGE_BLOC = 4096;
+
+std::uint64_t bitLongueur(size_t n) { return std::uint64_t(1) << std::min<size_t>(n, 63); }
+
+// The size of the file a save replaces, which the new one is likely close to; 0 when none.
+size_t tailleFichier(const std::string& fichier)
+{
+    std::error_code ec;
+    const std::uintmax_t taille = std::filesystem::file_size(fichier, ec);
+    return ec ? 0 : static_cast<size_t>(taille);
+}
+
+// A bank's place among the recent ones: a multiplicative hash of its address.
+size_t placeRecente(const CDEC* banque)
+{
+    return static_cast<size_t>((reinterpret_cast<std::uintptr_t>(banque) * 0x9E3779B97F4A7C15ull) >> 59);
+}
 
 } // namespace
 
@@ -97,24 +118,62 @@ void CFichierNiveau::finLigne() { ecrireLigne(std::string_view(ligneEcrite.data(
 // Lines are gathered and handed to the stream in large pieces.
 void CFichierNiveau::ecrireLigne(std::string_view ligne)
 {
-    constexpr size_t TAILLE_BLOC = 1 << 16;
     const size_t taille = nTampon + ligne.size() + 1;
-    if (taille > tamponEcriture.size())
-        tamponEcriture.resize(std::max(taille, 2 * TAILLE_BLOC));
-    char* p = tamponEcriture.data() + nTampon;
+    if (taille > capaciteTampon) {
+        const size_t capacite = std::max(taille, bRetenir ? 2 * capaciteTampon : TAILLE_BLOC + MARGE_BLOC);
+        std::unique_ptr<char[]> plusGrand(new char[capacite]);
+        if (nTampon > 0)
+            std::memcpy(plusGrand.get(), tamponEcriture.get(), nTampon);
+        tamponEcriture = std::move(plusGrand);
+        capaciteTampon = capacite;
+    }
+    char* p = tamponEcriture.get() + nTampon;
     if (!ligne.empty())  // an empty line may have no characters at all
         std::memcpy(p, ligne.data(), ligne.size());
     p[ligne.size()] = '\n';
     nTampon = taille;
-    if (nTampon >= TAILLE_BLOC)
+    if (nTampon >= TAILLE_BLOC && !bRetenir)
         viderTampon();
 }
 
 void CFichierNiveau::viderTampon()
 {
-    if (ecritureSure.ouverte())
-        ecritureSure.flux().write(tamponEcriture.data(), static_cast<std::streamsize>(nTampon));
+    if (ecritureSure.ouverte() && nTampon > 0)
+        ecritureSure.flux().write(tamponEcriture.get(), static_cast<std::streamsize>(nTampon));
     nTampon = 0;
+}
+
+// The buffer is made as large as expected at once, a power of two: no copy as it fills, and
+// from one save to the next the same size, which the allocator then serves from memory it
+// already has.
+void CFichierNiveau::retenirLignes(size_t prevision)
+{
+    viderTampon();
+    bRetenir = true;
+    size_t capacite = TAILLE_BLOC;
+    while (capacite < prevision + MARGE_BLOC)
+        capacite *= 2;
+    if (capacite > capaciteTampon) {
+        tamponEcriture.reset(new char[capacite]);
+        capaciteTampon = capacite;
+    }
+}
+
+void CFichierNiveau::finRetenue()
+{
+    lignesRetenues = std::move(tamponEcriture);
+    nRetenues = nTampon;
+    capaciteTampon = nTampon = 0;
+    bRetenir = false;
+}
+
+void CFichierNiveau::ecrireLignesRetenues()
+{
+    viderTampon();
+    if (ecritureSure.ouverte() && nRetenues > 0)
+        ecritureSure.flux().write(lignesRetenues.get(), static_cast<std::streamsize>(nRetenues));
+    lignesRetenues.reset();
+    nRetenues = 0;
 }
 
 bool CFichierNiveau::aCorriger(std::string_view texte)
@@ -174,14 +233,21 @@ bool CFichierNiveau::sauverNiveau(const std::string& fichier, CDecor& source)
     pJeu = faceJeu::monde();
     rassemblerSprites(source);
     grouperScripts();
+    // The planes come last in the file, but they are written first, held in memory: the
+    // definitions they use, which the file lists before them, are noted on the way, in the
+    // one walk over the sprites.
+    preparerDefinitions();
+    retenirLignes(tailleFichier(fichier));
+    ecrirePlans();
+    finRetenue();
+    finirDefinitions();
     ecrireEntete();
     ecrireReglages();
     ecrireMeteo();
     ecrireModeles();
     ecrirePersos();
     ecrireIAs();
-    ecrirePlans();
-    viderTampon();
+    ecrireLignesRetenues();
     scriptsParSD.clear();
     proprietairesScripts.clear();
     for (std::vector<CSPRITE*>& plan : spritesPlans)
@@ -290,44 +356,47 @@ void CFichierNiveau::ecrireModeles()
             cle("TEXTURE_PER"), valeurTexte(banque->pPersoDef ? banque->pPersoDef->nomFichier : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
-    const std::unordered_map<std::string_view, bool> decors = definitionsUtilisees();
     for (const auto& [nom, banque] : d.modelesDEC)
-        if (banque && decors.at(nom))
+        if (banque && definitionsUtilisees.at(nom))
             cle("TEXTURE_DEC"), valeurTexte(banque->pFichierDEC ? banque->pFichierDEC->chemin : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
     ecrireScripts(nullptr);
 }
 
-// For each definition model, whether a sprite still uses it, by its definition or by its id
-// (what CDecor::definitionUtilisee tells of one name), in one walk over the sprites.
-std::unordered_map<std::string_view, bool> CFichierNiveau::definitionsUtilisees() const
+// For each definition model, whether a sprite of the planes still uses it, by its bank or by
+// its id (what CDecor::definitionUtilisee tells of one name), noted during the planes' walk.
+void CFichierNiveau::preparerDefinitions()
 {
-    std::unordered_map<std::string_view, bool> utilisees;
-    for (const auto& [nom, banque] : pSource->modelesDEC)
-        utilisees.emplace(nom, false);
-    const bool sansNom = utilisees.count(std::string_view()) > 0;
-    std::unordered_set<const CDEC*> definitions;
-    for (const std::vector<CSPRITE*>& plan : spritesPlans)
-        for (size_t i = 0; i < plan.size(); ++i) {
-            if (i + AVANCE_PARCOURS < plan.size() && plan[i + AVANCE_PARCOURS]) {
-                __builtin_prefetch(&plan[i + AVANCE_PARCOURS]->pDEC);
-                __builtin_prefetch(&plan[i + AVANCE_PARCOURS]->strID);
-            }
-            const CSPRITE* sd = plan[i];
-            if (!sd)
-                continue;
-            if (sd->pDEC)
-                definitions.insert(sd->pDEC);
-            if (sd->strID.empty() && !sansNom)
-                continue;
-            if (auto it = utilisees.find(sd->strID); it != utilisees.end())
-                it->second = true;
+    definitionsUtilisees.clear();
+    banquesUtilisees.clear();
+    longueursNoms = 0;
+    std::fill(std::begin(banquesRecentes), std::end(banquesRecentes), nullptr);
+    for (const auto& [nom, banque] : pSource->modelesDEC) {
+        definitionsUtilisees.emplace(nom, false);
+        longueursNoms |= bitLongueur(nom.size());
+    }
+}
+
+void CFichierNiveau::noterDefinition(const CSPRITE& sd)
+{
+    if (sd.pDEC) {
+        const CDEC*& recente = banquesRecentes[placeRecente(sd.pDEC)];
+        if (recente != sd.pDEC) {
+            recente = sd.pDEC;
+            banquesUtilisees.insert(sd.pDEC);
         }
-    for (const CDEC* dec : definitions)
-        if (auto it = utilisees.find(dec->nom); it != utilisees.end())
+    }
+    if (longueursNoms & bitLongueur(sd.strID.size()))
+        if (auto it = definitionsUtilisees.find(sd.strID); it != definitionsUtilisees.end())
             it->second = true;
-    return utilisees;
+}
+
+void CFichierNiveau::finirDefinitions()
+{
+    for (const CDEC* banque : banquesUtilisees)
+        if (auto it = definitionsUtilisees.find(banque->nom); it != definitionsUtilisees.end())
+            it->second = true;
 }
 
 // A player's group, unless its creating line cannot be written: its other records would
@@ -400,9 +469,9 @@ void CFichierNiveau::ecrireIAs()
     ligneVide();
 }
 
-// The planes' lists once into arrays, which the walks below read ahead in. A list is a chain
-// of scattered nodes, each a wait on memory: the five chains are followed side by side, so
-// that their waits overlap.
+// The planes' lists once into arrays, which the writer reads ahead in. A list is a chain of
+// scattered nodes, each a wait on memory: the five chains are followed side by side, so that
+// their waits overlap.
 void CFichierNiveau::rassemblerSprites(const CDecor& source)
 {
     using Iterateur = std::list<CSPRITE*>::const_iterator;
@@ -424,18 +493,19 @@ void CFichierNiveau::rassemblerSprites(const CDecor& source)
     }
 }
 
-// A sprite is some twenty cache lines scattered in memory and the writer reads all over it:
-// the sprites a few places ahead are fetched while one is written, which halves the walk.
+// Every sprite of the planes is looked at for the definitions it uses, even one that is not
+// written; the walk reads the sprites ahead (CLectureAvanceSD), the writer reading all over
+// each of them.
 void CFichierNiveau::ecrirePlans()
 {
     for (int k = 0; k < CDecor::NB_PLANS; ++k) {
-        const std::vector<CSPRITE*>& plan = spritesPlans[k];
-        for (size_t i = 0; i < plan.size(); ++i) {
-            if (i + AVANCE_PARCOURS < plan.size() && plan[i + AVANCE_PARCOURS])
-                for (size_t o = 0; o < sizeof(CSPRITE); o += 64)
-                    __builtin_prefetch(reinterpret_cast<const char*>(plan[i + AVANCE_PARCOURS]) + o);
-            CSPRITE* sd = plan[i];
-            if (sd && !sd->bAncreKP && !sd->bTemporaire && !ecrireGroupeSD(sd, k))
+        CLectureAvanceSD avance(spritesPlans[k]);
+        for (CSPRITE* sd : spritesPlans[k]) {
+            avance.avancer();
+            if (!sd)
+                continue;
+            noterDefinition(*sd);
+            if (!sd->bAncreKP && !sd->bTemporaire && !ecrireGroupeSD(sd, k))
                 ++nbObjetsIgnores;
         }
         if (k < CDecor::NB_PLANS - 1)
