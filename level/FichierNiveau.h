@@ -309,7 +309,7 @@ private:
         valeurFractionnaire(v);
     }
     void valeurFractionnaire(float v);
-    void valeurTexte(const std::string& texte);
+    void valeurTexte(std::string_view texte);
     void finLigne();
     void ligneVide() { ecrireLigne(std::string_view()); }
     void viderTampon();
@@ -322,6 +322,7 @@ private:
     void ecrireModeles();
     void ecrirePersos();
     void ecrireIAs();
+    void ecrireIA(CPerso* ia);
     void ecrirePlans();
     // The lines from here on stay in memory (some prevision bytes of them expected), until
     // finRetenue sets them aside: ecrireLignesRetenues writes them after the lines between.
@@ -349,9 +350,10 @@ private:
     PlaceSauvee placeSauvee(CSPRITE& sd, bool rembobiner);
     bool sauverSD(CSPRITE& sd, int plan, const PlaceSauvee& place);
     // A "SCRIPTRUN" line to write: a live level-file script or one a restart dropped.
+    // Its path lies in nomsScripts.
     struct ScriptSauve {
         unsigned numCreation = 0;
-        std::string fichier;
+        size_t debutFichier = 0, longueurFichier = 0;
         int declencheur = 0;
         bool bRelease = false;
         int nbRunMax = -1;
@@ -384,6 +386,9 @@ private:
     // owners alone, which the search reads.
     std::vector<std::pair<const CSPRITE*, ScriptSauve>> scriptsParSD;
     std::vector<const CSPRITE*> proprietairesScripts;
+    std::string nomsScripts;  // their paths, one after the other
+    void ajouterScript(const CSPRITE* proprietaire, unsigned numCreation, const std::string& fichier, int declencheur,
+                       bool bRelease, int nbRunMax, int nChrono);
     CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau

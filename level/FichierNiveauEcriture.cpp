@@ -49,6 +49,26 @@ size_t tailleFichier(const std::string& fichier)
     return ec ? 0 : static_cast<size_t>(taille);
 }
 
+// What an AI's lines read of its character and of its sprite. Always inlined: the compiler
+// takes a function that only fetches for one without effect, and drops its calls.
+[[gnu::always_inline]] inline void chargerIA(const CPerso& ia)
+{
+    for (const void* champ : {static_cast<const void*>(&ia.sprite), static_cast<const void*>(&ia.direction),
+                              static_cast<const void*>(&ia.bVaisseau), static_cast<const void*>(&ia.id),
+                              static_cast<const void*>(&ia.chaine2), static_cast<const void*>(&ia.numPlanIA),
+                              static_cast<const void*>(&ia.bOmbre), static_cast<const void*>(&ia.ombreHmax),
+                              static_cast<const void*>(&ia.poids), static_cast<const void*>(&ia.modeCollisions),
+                              static_cast<const void*>(&ia.bTemporaire)})
+        __builtin_prefetch(champ);
+}
+
+[[gnu::always_inline]] inline void chargerSpriteIA(const CSPRITE& sd)
+{
+    __builtin_prefetch(&sd.pDEC);
+    __builtin_prefetch(&sd.bPhysC);
+    __builtin_prefetch(&sd.pChemin);
+}
+
 // A bank's place among the recent ones: a multiplicative hash of its address.
 size_t placeRecente(const CDEC* banque)
 {
@@ -97,7 +117,7 @@ void CFichierNiveau::valeurFractionnaire(float v)
 }
 
 // Copied as it is, then corrected in place in the rare text that needs it.
-void CFichierNiveau::valeurTexte(const std::string& texte)
+void CFichierNiveau::valeurTexte(std::string_view texte)
 {
     separer();
     char* debut = placeLigne(texte.size());
@@ -431,41 +451,55 @@ void CFichierNiveau::ecrirePersos()
     ligneVide();
 }
 
+// A character is some forty cache lines scattered in memory, of which its AI's lines read a
+// dozen, and its sprite more: those of the AIs a few places ahead are fetched while one is
+// written.
 void CFichierNiveau::ecrireIAs()
 {
-    for (CPerso* ia : pSource->ias) {
+    constexpr size_t AVANCE_IA = 4, AVANCE_SPRITE = 2;
+    const std::vector<CPerso*> ias(pSource->ias.begin(), pSource->ias.end());
+    for (size_t i = 0; i < ias.size(); ++i) {
+        if (i + AVANCE_IA < ias.size() && ias[i + AVANCE_IA])
+            chargerIA(*ias[i + AVANCE_IA]);
+        if (i + AVANCE_SPRITE < ias.size() && ias[i + AVANCE_SPRITE] && ias[i + AVANCE_SPRITE]->sprite)
+            chargerSpriteIA(*ias[i + AVANCE_SPRITE]->sprite);
         // AIs made during play (meteors, script commands) are not part of the level.
+        CPerso* ia = ias[i];
         if (!ia || ia->bTemporaire || ia->bCreeParScript || ia->bSupprime)
             continue;
-        if (!ia->sprite || !ia->sprite->pDEC) {
+        if (!ia->sprite || !ia->sprite->pDEC)
             ++nbObjetsIgnores;
-            continue;
-        }
-        CSPRITE3& s = *ia->sprite;
-        const PlaceSauvee pos = placeSauvee(s, true);
-        cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->direction);
-        valeur(s.sxMax), valeur(s.syMax), valeur(ia->poids), valeur(int(ia->bVaisseau)), valeur(ia->modeCollisions);
-        finLigne();
-        if (!ia->id.empty())
-            cle("IDIA"), valeurTexte(ia->id), finLigne();
-        if (!ia->chaine2.empty())
-            cle("IDRESPAWN"), valeurTexte(ia->chaine2), finLigne();
-        if (ia->numPlanIA != CDecor::PLAN_PRINCIPAL)
-            cle("NUMPLANIA"), valeur(ia->numPlanIA), finLigne();
-        if (pos.rotation != 0.0f)
-            cle("ROTIA"), valeur(pos.rotation), finLigne();
-        if (ia->distancePatrouille != 0)
-            cle("PATROUILLE"), valeur(ia->distancePatrouille), finLigne();
-        const CPersoDef* def = s.pDEC->pPersoDef;
-        if (def && ia->vitesse != def->vitesse)
-            cle("VITESSEIA"), valeur(ia->vitesse), finLigne();
-        cle("OMBREIA"), valeur(int(ia->bOmbre)), valeur(int(ia->bOmbreDynamique)), valeur(ia->ombreYFixe);
-        valeur(ia->ombreEchelle), valeur(ia->ombreMinScale), valeur(ia->ombreHmax), valeur(ia->correctionY);
-        finLigne();
-        sauverChemin(&s);
-        ecrireScripts(&s);
-        ligneVide();
+        else
+            ecrireIA(ia);
     }
+    ligneVide();
+}
+
+void CFichierNiveau::ecrireIA(CPerso* ia)
+{
+    CSPRITE3& s = *ia->sprite;
+    const PlaceSauvee pos = placeSauvee(s, true);
+    cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->direction);
+    valeur(s.sxMax), valeur(s.syMax), valeur(ia->poids), valeur(int(ia->bVaisseau)), valeur(ia->modeCollisions);
+    finLigne();
+    if (!ia->id.empty())
+        cle("IDIA"), valeurTexte(ia->id), finLigne();
+    if (!ia->chaine2.empty())
+        cle("IDRESPAWN"), valeurTexte(ia->chaine2), finLigne();
+    if (ia->numPlanIA != CDecor::PLAN_PRINCIPAL)
+        cle("NUMPLANIA"), valeur(ia->numPlanIA), finLigne();
+    if (pos.rotation != 0.0f)
+        cle("ROTIA"), valeur(pos.rotation), finLigne();
+    if (ia->distancePatrouille != 0)
+        cle("PATROUILLE"), valeur(ia->distancePatrouille), finLigne();
+    const CPersoDef* def = s.pDEC->pPersoDef;
+    if (def && ia->vitesse != def->vitesse)
+        cle("VITESSEIA"), valeur(ia->vitesse), finLigne();
+    cle("OMBREIA"), valeur(int(ia->bOmbre)), valeur(int(ia->bOmbreDynamique)), valeur(ia->ombreYFixe);
+    valeur(ia->ombreEchelle), valeur(ia->ombreMinScale), valeur(ia->ombreHmax), valeur(ia->correctionY);
+    finLigne();
+    sauverChemin(&s);
+    ecrireScripts(&s);
     ligneVide();
 }
 
@@ -521,15 +555,32 @@ void CFichierNiveau::grouperScripts()
 {
     scriptsParSD.clear();
     proprietairesScripts.clear();
+    nomsScripts.clear();
     const CScriptEngine* e = pSource->moteurScripts();
     if (!e)
         return;
-    for (const auto& s : e->scripts)
+    // A script is a few cache lines scattered in memory, and its path another: those of the
+    // scripts a few places ahead are fetched while one is read.
+    constexpr size_t AVANCE_SCRIPT = 8, AVANCE_CHEMIN = 4;
+    const std::vector<std::unique_ptr<CScript>>& scripts = e->scripts;
+    for (size_t i = 0; i < scripts.size(); ++i) {
+        if (i + AVANCE_SCRIPT < scripts.size())
+            if (const CScript* s = scripts[i + AVANCE_SCRIPT].get()) {
+                __builtin_prefetch(&s->nDeclencheur);
+                __builtin_prefetch(&s->strFichier);
+                __builtin_prefetch(&s->nChrono);
+                __builtin_prefetch(&s->bFichierNiveau);
+                __builtin_prefetch(&s->numCreation);
+            }
+        if (i + AVANCE_CHEMIN < scripts.size())
+            if (const CScript* s = scripts[i + AVANCE_CHEMIN].get(); s && s->bFichierNiveau)
+                __builtin_prefetch(s->strFichier.data());
+        const CScript* s = scripts[i].get();
         if (s && s->bFichierNiveau && !s->bSupprime)
-            scriptsParSD.push_back(
-                {s->pSD, {s->numCreation, s->strFichier, s->nDeclencheur, s->bRelease, s->nbRunMax, s->nChrono}});
+            ajouterScript(s->pSD, s->numCreation, s->strFichier, s->nDeclencheur, s->bRelease, s->nbRunMax, s->nChrono);
+    }
     for (const ScriptAbandonne& a : e->scriptsAbandonnes)
-        scriptsParSD.push_back({a.pSD, {a.numCreation, a.strFichier, a.nDeclencheur, a.bRelease, a.nbRunMax, a.nChrono}});
+        ajouterScript(a.pSD, a.numCreation, a.strFichier, a.nDeclencheur, a.bRelease, a.nbRunMax, a.nChrono);
     // By owner, then in creation order: a small sorted array that every sprite searches
     // without leaving the cache.
     std::stable_sort(scriptsParSD.begin(), scriptsParSD.end(), [](const auto& a, const auto& b) {
@@ -539,6 +590,14 @@ void CFichierNiveau::grouperScripts()
     });
     for (const auto& [sd, script] : scriptsParSD)
         proprietairesScripts.push_back(sd);
+}
+
+void CFichierNiveau::ajouterScript(const CSPRITE* proprietaire, unsigned numCreation, const std::string& fichier,
+                                   int declencheur, bool bRelease, int nbRunMax, int nChrono)
+{
+    scriptsParSD.push_back(
+        {proprietaire, {numCreation, nomsScripts.size(), fichier.size(), declencheur, bRelease, nbRunMax, nChrono}});
+    nomsScripts += fichier;
 }
 
 void CFichierNiveau::ecrireScripts(const CSPRITE* proprietaire)
@@ -561,8 +620,8 @@ void CFichierNiveau::ecrireScripts(const CSPRITE* proprietaire)
     for (auto it = scriptsParSD.begin() + (base - proprietairesScripts.data());
          it != scriptsParSD.end() && it->first == proprietaire; ++it) {
         const ScriptSauve& s = it->second;
-        cle("SCRIPTRUN"), valeurTexte(s.fichier), valeur(s.declencheur), valeur(int(s.bRelease));
-        valeur(s.nbRunMax), finLigne();
+        cle("SCRIPTRUN"), valeurTexte(std::string_view(nomsScripts).substr(s.debutFichier, s.longueurFichier));
+        valeur(s.declencheur), valeur(int(s.bRelease)), valeur(s.nbRunMax), finLigne();
         if (s.nChrono != 0)
             cle("SCRIPT_DECLENCHEUR_CHRONO"), valeur(s.nChrono), finLigne();
     }
