@@ -504,26 +504,31 @@ void CFichierNiveau::ecrireIA(CPerso* ia)
 }
 
 // The planes' lists once into arrays, which the writer reads ahead in. A list is a chain of
-// scattered nodes, each a wait on memory: the five chains are followed side by side, so that
-// their waits overlap.
+// scattered nodes, each a wait on memory: each list is followed from both ends at once, and
+// the five lists side by side, so that ten waits overlap.
 void CFichierNiveau::rassemblerSprites(const CDecor& source)
 {
     using Iterateur = std::list<CSPRITE*>::const_iterator;
     static_assert(sizeof spritesPlans / sizeof spritesPlans[0] == CDecor::NB_PLANS, "one array per plane");
-    Iterateur it[CDecor::NB_PLANS], fin[CDecor::NB_PLANS];
+    Iterateur avant[CDecor::NB_PLANS], arriere[CDecor::NB_PLANS];
+    size_t debut[CDecor::NB_PLANS], fin[CDecor::NB_PLANS];  // the places still to fill: [debut, fin)
     for (int k = 0; k < CDecor::NB_PLANS; ++k) {
-        spritesPlans[k].clear();
-        spritesPlans[k].reserve(source.pPlans[k]->sprites.size());
-        it[k] = source.pPlans[k]->sprites.begin();
-        fin[k] = source.pPlans[k]->sprites.end();
+        const std::list<CSPRITE*>& sprites = source.pPlans[k]->sprites;
+        spritesPlans[k].resize(sprites.size());
+        avant[k] = sprites.begin();
+        arriere[k] = sprites.end();
+        debut[k] = 0;
+        fin[k] = sprites.size();
     }
     for (bool reste = true; reste;) {
         reste = false;
-        for (int k = 0; k < CDecor::NB_PLANS; ++k)
-            if (it[k] != fin[k]) {
-                spritesPlans[k].push_back(*it[k]++);
-                reste = true;
-            }
+        for (int k = 0; k < CDecor::NB_PLANS; ++k) {
+            if (debut[k] < fin[k])
+                spritesPlans[k][debut[k]++] = *avant[k]++;
+            if (debut[k] < fin[k])
+                spritesPlans[k][--fin[k]] = *--arriere[k];
+            reste |= debut[k] < fin[k];
+        }
     }
 }
 
