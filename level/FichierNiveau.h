@@ -336,6 +336,8 @@ private:
     void finirDefinitions();
     void ecrireScripts(const CSPRITE* proprietaire);
     void grouperScripts();
+    void ajouterScript(const CSPRITE* proprietaire, unsigned numCreation, const std::string& fichier, int declencheur,
+                       bool bRelease, int nbRunMax, int nChrono);
     void rassemblerSprites(const CDecor& source);
     // Sprite records (FichierNiveauEcritureSD.cpp).
     bool ecrireGroupeSD(CSPRITE* sd, int plan);
@@ -387,8 +389,6 @@ private:
     std::vector<std::pair<const CSPRITE*, ScriptSauve>> scriptsParSD;
     std::vector<const CSPRITE*> proprietairesScripts;
     std::string nomsScripts;  // their paths, one after the other
-    void ajouterScript(const CSPRITE* proprietaire, unsigned numCreation, const std::string& fichier, int declencheur,
-                       bool bRelease, int nbRunMax, int nChrono);
     CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau
