@@ -309,6 +309,34 @@ private:
         valeurFractionnaire(v);
     }
     void valeurFractionnaire(float v);
+    // Values after the line's first one, written from p, by the same rules as valeur: for a
+    // long record, whose room the writer makes once (TAILLE_VALEUR for each value), then ends
+    // with finirSuite. The place stays in a register: no look at the line per value.
+    static constexpr size_t TAILLE_VALEUR = 1 + tuv::TAILLE_NOMBRE_MAX;
+    struct SuiteValeurs {
+        char* p;
+        void operator()(int v)
+        {
+            *p++ = ';';
+            p = tuv::ecrireEntier(p, v);
+        }
+        void operator()(float v)
+        {
+            if (std::fabs(v) <= 16777216.0f) {
+                const int entier = static_cast<int>(v);
+                if (static_cast<float>(entier) == v && !(entier == 0 && std::signbit(v)))
+                    return (*this)(entier);
+            }
+            *p++ = ';';
+            p = tuv::ecrireReel(p, std::isfinite(v) ? v : 0.0f);
+        }
+    };
+    SuiteValeurs commencerSuite(size_t nbValeurs) { return SuiteValeurs{placeLigne(nbValeurs * TAILLE_VALEUR)}; }
+    void finirSuite(const SuiteValeurs& suite)
+    {
+        nLigne = static_cast<size_t>(suite.p - ligneEcrite.data());
+        bPremiereValeur = false;
+    }
     void valeurTexte(std::string_view texte);
     void finLigne();
     void ligneVide() { ecrireLigne(std::string_view()); }

@@ -20,6 +20,11 @@ namespace {
 
 bool blanc(const sf::Color& c) { return c == sf::Color(255, 255, 255, 255); }
 
+// The most values after the name of an "SD" line (with both behaviours' values), and the
+// values of a "KP" line.
+constexpr size_t NB_VALEURS_SD_MAX = 28;
+constexpr size_t NB_VALEURS_KP = 15;
+
 } // namespace
 
 // Where a sprite, a character or an AI is written, with what its path drives (rotation,
@@ -57,22 +62,24 @@ bool CFichierNiveau::sauverSD(CSPRITE& s, int plan, const PlaceSauvee& pos)
     const std::string& nom = sd->pDEC ? sd->pDEC->nom : s3 ? s3->nom : sansNom;
     if (nom.empty())
         return false;
-    cle("SD"), valeurTexte(nom), valeur(pos.x), valeur(pos.y), valeur(plan);
-    valeur(tuv::floatVersInt(sd->ox)), valeur(tuv::floatVersInt(sd->oy)), valeur(pos.rotation);
-    valeur(sd->rotangle_virtuel), valeur(pos.flipV), valeur(pos.flipH), valeur(sd->sxMax), valeur(sd->syMax);
+    cle("SD"), valeurTexte(nom);
+    SuiteValeurs v = commencerSuite(NB_VALEURS_SD_MAX);
+    v(pos.x), v(pos.y), v(plan), v(tuv::floatVersInt(sd->ox)), v(tuv::floatVersInt(sd->oy)), v(pos.rotation);
+    v(sd->rotangle_virtuel), v(pos.flipV), v(pos.flipH), v(sd->sxMax), v(sd->syMax);
     for (bool b : {sd->bPhysB, sd->bPhysE, sd->bPhysR, sd->bPhysG, sd->bPhysP, sd->bPhysC, sd->bPhysDestruction})
-        valeur(int(b));
+        v(int(b));
     if (sd->bPhysB) {
         const CPhysBascule defaut;
         const CPhysBascule& b = sd->pPhysB ? *sd->pPhysB : defaut;
-        valeur(b.buteeGauche), valeur(b.buteeDroite), valeur(b.pivot), valeur(b.largeurPivot);
-        valeur(b.vitesseRot), valeur(b.poidsBascule), valeur(b.cpg), valeur(b.cpd);
+        v(b.buteeGauche), v(b.buteeDroite), v(b.pivot), v(b.largeurPivot);
+        v(b.vitesseRot), v(b.poidsBascule), v(b.cpg), v(b.cpd);
     }
     if (sd->bPhysE) {
         const CPhysEffondrement defaut;
         const CPhysEffondrement& e = sd->pPhysE ? *sd->pPhysE : defaut;
-        valeur(e.hauteur), valeur(int(e.bHauteurAuto));
+        v(e.hauteur), v(int(e.bHauteurAuto));
     }
+    finirSuite(v);
     finLigne();
     return true;
 }
@@ -201,9 +208,11 @@ bool CFichierNiveau::sauverChemin(CSPRITE* sd)
         if (!kp)
             continue;
         const CSPRITE* a = kp->pAncre;
-        cle("KP"), valeur(a ? a->x : 0.0f), valeur(a ? a->y : 0.0f), valeur(kp->sx), valeur(kp->sy);
-        valeur(a ? a->rotangle : 0.0f), valeur(kp->r), valeur(kp->g), valeur(kp->b), valeur(kp->a);
-        valeur(kp->flipH), valeur(kp->flipV), valeur(kp->v), valeur(kp->vs), valeur(kp->vr), valeur(kp->vc);
+        cle("KP"), valeur(a ? a->x : 0.0f);
+        SuiteValeurs v = commencerSuite(NB_VALEURS_KP - 1);
+        v(a ? a->y : 0.0f), v(kp->sx), v(kp->sy), v(a ? a->rotangle : 0.0f), v(kp->r), v(kp->g), v(kp->b);
+        v(kp->a), v(kp->flipH), v(kp->flipV), v(kp->v), v(kp->vs), v(kp->vr), v(kp->vc);
+        finirSuite(v);
         finLigne();
     }
     return true;
