@@ -13,8 +13,11 @@ namespace {
 
 constexpr std::uintptr_t LIGNE = 64;
 
+// The fetching functions are always inlined: the compiler takes a function that only fetches
+// for one without effect, and drops its calls.
+
 // Fetches every cache line from a to b, in whichever order the two fields lie.
-void charger(const void* a, const void* b)
+[[gnu::always_inline]] inline void charger(const void* a, const void* b)
 {
     std::uintptr_t debut = reinterpret_cast<std::uintptr_t>(a), fin = reinterpret_cast<std::uintptr_t>(b);
     if (debut > fin)
@@ -30,14 +33,13 @@ const char* finDe(const T& champ)
     return reinterpret_cast<const char*>(&champ) + sizeof(T) - 1;
 }
 
-void chargerTexte(const std::string& s)
+[[gnu::always_inline]] inline void chargerTexte(const std::string& s)
 {
     if (!s.empty())
         __builtin_prefetch(s.data());
 }
 
-// What the sprite's lines, in by now, point to and the writer reads. Always inlined: the
-// compiler takes a function that only fetches for one without effect, and drops its calls.
+// What the sprite's lines, in by now, point to and the writer reads.
 [[gnu::always_inline]] inline void chargerPointes(const CSPRITE& sd)
 {
     chargerTexte(sd.strID);
