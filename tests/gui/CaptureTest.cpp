@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const sf::Color FOND_JEU(24, 28, 40);
@@ -140,6 +142,28 @@ TEST(Apparence, DialogOfEveryKindLooksTidy)
 
     delete d;
     CPLUXTest::reset();
+}
+
+// Batched text (glyphs without their margin, nearest texel) has the very pixels of SFML's own
+// text at the same whole-pixel place, clipped or not.
+TEST(Apparence, BatchedTextHasSfmlTextPixels)
+{
+    plux::TexteCache t;
+    t.definir(L"Aléa durée vie, #FF8040 gyjQ", plux::TAILLE_TEXTE, plux::couleur::texte);
+    for (const sf::FloatRect clip : {sf::FloatRect(), sf::FloatRect(30, 12, 120, 9)}) {
+        sf::Image images[2];
+        for (sf::Image& i : images) {
+            sf::RenderTexture rt;
+            ASSERT_TRUE(rt.create(260, 40));
+            rt.clear(plux::couleur::fond);
+            &i == images ? plux::peintre().texte(t, {7, 9}, clip) : plux::peintre().texte(t.texte(), {7, 9}, clip);
+            plux::peintre().vider(rt);
+            rt.display();
+            i = rt.getTexture().copyToImage();
+        }
+        EXPECT_TRUE(std::equal(images[0].getPixelsPtr(), images[0].getPixelsPtr() + 260 * 40 * 4, images[1].getPixelsPtr()))
+            << "batched text differs from sf::Text, clip width " << clip.width;
+    }
 }
 
 } // namespace
