@@ -1230,6 +1230,28 @@ void manettes()
 }
 } // namespace
 
+namespace {
+// The window rectangles that the shown dialogs from debut on, then the message boxes, paint
+// whole with opaque pixels (frame, title bar, body). A translucent background, the toolbar
+// (no frame) and a degenerate size count for nothing.
+std::vector<sf::FloatRect> rectsOpaques(const std::vector<CPLUXDialog*>& dialogues, size_t debut,
+                                        const std::vector<CPLUXMessageBox*>& boites)
+{
+    std::vector<sf::FloatRect> r;
+    auto ajouter = [&](const CPLUXDialog* d) {
+        if (CPLUX::estVivant(d) && d->estAffiche() && d != CPLUX::pTB && d->getColorFond().a == 255 &&
+            d->getWidth() >= 2 && d->getHeight() >= 2)
+            r.emplace_back(static_cast<float>(d->getLeft()), static_cast<float>(d->getTop()),
+                           static_cast<float>(d->getWidth()), static_cast<float>(d->getOuterHeight()));
+    };
+    for (size_t i = debut; i < dialogues.size(); ++i)
+        ajouter(dialogues[i]);
+    for (const CPLUXMessageBox* b : boites)
+        ajouter(b);
+    return r;
+}
+} // namespace
+
 bool CPLUX::update(sf::RenderWindow* w)
 {
     Etat& e = etat();
@@ -1270,11 +1292,16 @@ void CPLUX::refreshSurface()
     const sf::View ancienne = w.getView();
     const sf::Vector2u t = w.getSize();
     w.setView(sf::View(sf::FloatRect(0, 0, static_cast<float>(t.x), static_cast<float>(t.y))));
-    const std::vector<CPLUXDialog*> copie = e.registre;
-    for (CPLUXDialog* d : copie)
-        if (estVivant(d) && d->estAffiche())
-            d->draw(surface, e.souris.x, e.souris.y, 0, 0);
+    // What the dialogs and boxes above a dialog cover is left out: they paint over it.
     plux::Peintre& p = plux::peintre();
+    const std::vector<CPLUXDialog*> copie = e.registre;
+    for (size_t i = 0; i < copie.size(); ++i) {
+        if (!estVivant(copie[i]) || !copie[i]->estAffiche())
+            continue;
+        p.definirCaches(rectsOpaques(copie, i + 1, e.boites));
+        copie[i]->draw(surface, e.souris.x, e.souris.y, 0, 0);
+    }
+    p.definirCaches({});
     if (e.combo && !(e.combo->estAffiche() && e.combo->getParent() && e.combo->getParent()->estAffiche()))
         fermerCombo(); // the program hid it while it was open
     if (e.combo) {

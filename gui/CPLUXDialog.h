@@ -83,6 +83,7 @@ public:
     bool isRedimensionnable() const { return redimensionnable_; }
     bool isPleinEcran() const { return pleinEcran_; }
     void setColorFond(sf::Color c) { couleurFond_ = c; }
+    sf::Color getColorFond() const { return couleurFond_; }
 
     void setDialogCallback(PLUXCallback cb);
     void setDialogCallback(PLUXFileCallback cb);

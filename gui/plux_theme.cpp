@@ -136,10 +136,43 @@ void Peintre::ajouterQuad(const sf::Vertex (&q)[4], bool opaque)
     sommets_.push_back(q[2]);
 }
 
+bool Peintre::cache(sf::FloatRect r) const
+{
+    for (const sf::FloatRect& o : caches_)
+        if (r.left >= o.left && r.top >= o.top && r.left + r.width <= o.left + o.width &&
+            r.top + r.height <= o.top + o.height)
+            return true;
+    return false;
+}
+
 void Peintre::rect(sf::FloatRect r, sf::Color c)
 {
     if (r.width <= 0 || r.height <= 0 || c.a == 0)
         return;
+    rectVisible(r, c, 0);
+}
+
+// Cut along a hidden rectangle's whole-pixel edges, the pieces cover the very pixels that the
+// whole shape covered outside it.
+void Peintre::rectVisible(sf::FloatRect r, sf::Color c, size_t premierCache)
+{
+    for (size_t i = premierCache; i < caches_.size(); ++i) {
+        const sf::FloatRect& o = caches_[i];
+        const float d = r.left + r.width, b = r.top + r.height, od = o.left + o.width, ob = o.top + o.height;
+        if (r.left >= od || d <= o.left || r.top >= ob || b <= o.top)
+            continue;
+        // The bands above and below o, then the parts beside it.
+        if (r.top < o.top)
+            rectVisible({r.left, r.top, r.width, o.top - r.top}, c, i + 1);
+        if (b > ob)
+            rectVisible({r.left, ob, r.width, b - ob}, c, i + 1);
+        const float haut = std::max(r.top, o.top), bas = std::min(b, ob);
+        if (r.left < o.left)
+            rectVisible({r.left, haut, o.left - r.left, bas - haut}, c, i + 1);
+        if (d > od)
+            rectVisible({od, haut, d - od, bas - haut}, c, i + 1);
+        return;
+    }
     const sf::Vertex q[4] = {sf::Vertex({r.left, r.top}, c), sf::Vertex({r.left + r.width, r.top}, c),
                              sf::Vertex({r.left, r.top + r.height}, c),
                              sf::Vertex({r.left + r.width, r.top + r.height}, c)};
@@ -161,6 +194,9 @@ void Peintre::ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c, float ep)
     if (n <= 0.f || c.a == 0)
         return;
     sf::Vector2f p(-d.y / n * ep / 2, d.x / n * ep / 2);
+    const float g = std::min(a.x, b.x) - std::fabs(p.x), h = std::min(a.y, b.y) - std::fabs(p.y);
+    if (cache({g, h, std::fabs(d.x) + 2 * std::fabs(p.x), std::fabs(d.y) + 2 * std::fabs(p.y)}))
+        return;
     const sf::Vertex q[4] = {sf::Vertex(a + p, c), sf::Vertex(b + p, c), sf::Vertex(a - p, c),
                              sf::Vertex(b - p, c)};
     ajouterQuad(q, c.a == 255);
@@ -211,6 +247,8 @@ void Peintre::texte(TexteCache& t, sf::Vector2f p, sf::FloatRect clip)
                 q.bas = cb;
             }
         }
+        if (!caches_.empty() && cache({q.gauche, q.haut, q.droite - q.gauche, q.bas - q.haut}))
+            continue;
         const sf::Vertex a({q.gauche, q.haut}, c, {q.u1, q.v1}), b({q.droite, q.haut}, c, {q.u2, q.v1}),
             d({q.gauche, q.bas}, c, {q.u1, q.v2}), e({q.droite, q.bas}, c, {q.u2, q.v2});
         lot->append(a);

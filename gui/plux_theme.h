@@ -107,6 +107,10 @@ public:
     bool estVide() const;
     // Forgets what was collected without drawing it (measuring the library's own work).
     void abandonner();
+    // Window rectangles of whole pixels that later draws of the frame paint over with opaque
+    // pixels: rectangles keep only their parts outside them, and lines and glyphs wholly inside
+    // one are left out, which changes no pixel of the frame.
+    void definirCaches(std::vector<sf::FloatRect> caches) { caches_ = std::move(caches); }
 
 private:
     struct Texte {
@@ -114,6 +118,8 @@ private:
         sf::FloatRect clip;
     };
     void ajouterQuad(const sf::Vertex (&coins)[4], bool opaque);
+    void rectVisible(sf::FloatRect r, sf::Color c, size_t premierCache);
+    bool cache(sf::FloatRect r) const;
     // Shapes in drawing order, cut into runs of opaque and translucent ones: opaque runs are
     // drawn without blending, which a software rasteriser does several times faster.
     std::vector<sf::Vertex> sommets_;
@@ -121,6 +127,7 @@ private:
     std::vector<Texte> textes_;
     // Glyph batches by character size (each size has its own font texture).
     std::vector<std::pair<unsigned, sf::VertexArray>> glyphes_;
+    std::vector<sf::FloatRect> caches_;
 };
 
 // The one batch the library draws through (drawing runs on the main thread only).

@@ -166,4 +166,43 @@ TEST(Apparence, BatchedTextHasSfmlTextPixels)
     }
 }
 
+// A dialog under another dialog or a message box leaves out what they cover: the frame has the
+// pixels of every layer drawn in full, bottom to top.
+TEST(Apparence, CoveredPartsLeftOutChangeNoPixel)
+{
+    CPLUXTest::reset();
+    sf::RenderWindow fenetre(sf::VideoMode(800, 600), "capture", sf::Style::Titlebar);
+    CPLUX manager(&fenetre);
+    auto* dessous = new DialogueEssai;
+    CPLUX::pModeleDef->appliquerTexte(dessous, MODELE_CAPTURE);
+    auto* dessus = new DialogueEssai;
+    dessus->setId("Dessus");
+    dessus->Size(200, 120);
+    for (CPLUXDialog* d : {static_cast<CPLUXDialog*>(dessous), static_cast<CPLUXDialog*>(dessus)})
+        CPLUX::addDialog(nullptr, d, nullptr, 0), d->show();
+    dessus->setPosition(150, 150);
+    CPLUX::MessageBoxW("Boîte", "Au-dessus des dialogues et de leurs contrôles");
+    sf::Image images[2];
+    for (int entier = 0; entier < 2; ++entier) {
+        CPLUXTest::frame(&fenetre);
+        fenetre.clear(FOND_JEU);
+        if (!entier)
+            CPLUX::refreshSurface();
+        else
+            for (CPLUXDialog* d : {static_cast<CPLUXDialog*>(dessous), static_cast<CPLUXDialog*>(dessus),
+                                   static_cast<CPLUXDialog*>(CPLUX::getMessageBoxes().at(0))})
+                d->draw(&fenetre, 0, 0, 0, 0);
+        sf::Texture t;
+        ASSERT_TRUE(t.create(800, 600));
+        t.update(fenetre);
+        images[entier] = t.copyToImage();
+    }
+    EXPECT_TRUE(std::equal(images[0].getPixelsPtr(), images[0].getPixelsPtr() + 800 * 600 * 4, images[1].getPixelsPtr()))
+        << "a covered part was left out where it shows, or drawn differently";
+    CPLUX::setSurface(nullptr);
+    delete dessus;
+    delete dessous;
+    CPLUXTest::reset();
+}
+
 } // namespace
