@@ -297,13 +297,15 @@ void CSPRITE::animer(int n)
         appliquerTexture(texture);
 }
 
+// A move changes x and y only. The drawable takes its place from them when drawn
+// (preparerSprite) or copied (getSprite): writing it on every move of every character would
+// dirty three of its cache lines per step, for a value nobody reads before then.
 void CSPRITE::deplacer(int n, float dx, float dy)
 {
     if (!bTailleFixe)
         animer(n);
     x += dx;
     y += dy;
-    sprite.setPosition(x, y);
 }
 
 void CSPRITE::deplacerAnime(int n, float dx, float dy, int niveau)
@@ -312,7 +314,6 @@ void CSPRITE::deplacerAnime(int n, float dx, float dy, int niveau)
         animer(n);
     x += dx;
     y += dy;
-    sprite.setPosition(x, y);
 }
 
 void CSPRITE::setPosInit(int px0, int py0, float maxSx, float maxSy)
@@ -325,11 +326,12 @@ void CSPRITE::setPosInit(int px0, int py0, float maxSx, float maxSy)
         syMax = maxSy;
 }
 
+// As a move, a scale is taken by the drawable when drawn or copied: a character turning
+// round sets it on every turn.
 void CSPRITE::setScale(float nsx, float nsy)
 {
     sx = std::isnan(nsx) ? 1.0f : nsx;
     sy = std::isnan(nsy) ? 1.0f : nsy;
-    appliquerEchelle();
 }
 
 void CSPRITE::setFlip(bool h, bool v)
