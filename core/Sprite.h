@@ -102,13 +102,15 @@ protected:
     int largeurPx = 0, hauteurPx = 0;  // frame size set at the last animation change
     bool bAnimeCetteFrame = false;    // a behaviour already advanced the animation this frame
     bool bTextureVoulue = false;      // within afficher's behaviours: animer keeps the texture for the draw
+    // The animation number of setAnime (below), in the room the flags above leave before the
+    // pointers: a character's step then reads no line past the animation's.
+    int numSetAnime = 0;
     // The current frame's texture as animer found it during the afficher call in progress
     // (null otherwise): the draw then needs no second look into the bank.
     const sf::Texture* textureAnimee = nullptr;
-    // The set animer last found, for the bank of that serial number and that animation number.
+    // The set animer last found, for the bank of that serial number and animation numSetAnime.
     CSetTextures* setAnime = nullptr;
     std::uint64_t serieSetAnime = 0;
-    int numSetAnime = 0;
 
 public:
 
