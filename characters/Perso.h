@@ -58,7 +58,9 @@ struct CapturePerso {
     int x = 0, y = 0, largeur = 0, hauteur = 0;
 };
 
-class CPerso {
+// On a cache line of its own: the fields every frame's steps read (first ones of the class,
+// grouped below) then lie on three lines of each character rather than on three or four.
+class alignas(64) CPerso {
 public:
     // An empty character with the defaults; a missing font is reported (once per run).
     CPerso();
