@@ -67,6 +67,16 @@ TEST_F(SpriteDessin, MarqueurAuPixelCalcule)
     EXPECT_EQ(i.getPixel(100, 92), FOND);
     EXPECT_EQ(pixelsAllumes(i), 16);  // 4x2 texels, each 2 pixels
 
+    // A move and a new scale after a draw show in the next one: scale 1 puts the texel in
+    // x [-1, 0], y [-4, -3] around the place, now (110, 120).
+    sd.deplacer(-1, 10, 20);
+    sd.setScale(1, 1);
+    Cible d;
+    sd.afficher(&d.rt, 0, 0, false);
+    i = d.image();
+    EXPECT_EQ(i.getPixel(109, 116), sf::Color::Red) << "the drawn sprite is not where it moved";
+    EXPECT_EQ(pixelsAllumes(i), 8) << "the drawn sprite kept its old scale";
+
     // The centre origin rule uses whole-pixel halves of the frame.
     sd.setOrigine(-1, 0);
     EXPECT_EQ(sd.ox, 2);
