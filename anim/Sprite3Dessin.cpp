@@ -425,7 +425,7 @@ void cercle(CLotFormes& lot, sf::Vector2f p, float rayon, sf::Color couleur)
     thread_local std::vector<Contour> contours;
     auto it = std::find_if(contours.begin(), contours.end(), [rayon](const Contour& c) { return c.rayon == rayon; });
     if (it == contours.end()) {
-        const sf::CircleShape rond(rayon);
+        const sf::CircleShape rond(rayon, CLotFormes::pointsCercle(rayon + 1));
         Contour c{rayon, {}};
         for (size_t i = 0; i < rond.getPointCount(); ++i)
             c.points.push_back(rond.getPoint(i));

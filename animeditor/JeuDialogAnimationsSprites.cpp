@@ -6,9 +6,11 @@
 #include "core/ShaderManager.h"
 
 namespace {
-sf::CircleShape cercle(float rayon, sf::Color fond, sf::Color contour)
+// A circle of one pixel's outline; drawn at a fixed size on screen (a handle) it takes no more
+// points than that size shows.
+sf::CircleShape cercle(float rayon, sf::Color fond, sf::Color contour, bool tailleFixe = true)
 {
-    sf::CircleShape c(rayon, 30);
+    sf::CircleShape c(rayon, tailleFixe ? CLotFormes::pointsCercle(rayon + 1) : 30);
     c.setFillColor(fond);
     c.setOutlineColor(contour);
     c.setOutlineThickness(1);
@@ -45,7 +47,7 @@ void CJeuDialogAnimationsSprites::creerPoignees()
     for (const char* cle : {"HG_HB", "HD_HB", "BG_HB", "BD_HB"})
         mapPoigneesHitbox[cle] = cercle(r, sf::Color(50, 50, 250, 150), sf::Color(250, 250, 250, 220));
 
-    cercleVisee = cercle(static_cast<float>(rayonVisee), sf::Color::Transparent, sf::Color(200, 0, 0, 100));
+    cercleVisee = cercle(static_cast<float>(rayonVisee), sf::Color::Transparent, sf::Color(200, 0, 0, 100), false);
     cercleVisee.setOrigin(static_cast<float>(rayonVisee), static_cast<float>(rayonVisee));
     cercleRepere = cercle(5, sf::Color(100, 100, 100, 100), sf::Color(255, 255, 255, 200));
     cercleRepere.setOutlineThickness(2);

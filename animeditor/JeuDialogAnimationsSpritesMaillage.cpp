@@ -4,6 +4,7 @@
 // drag of a texture coordinate on the sheet.
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
+#include "core/LotFormes.h"
 
 #include "anim/Sprite3.h"
 #include "core/Texte.h"
@@ -28,7 +29,7 @@ enum ModeSelection { POINT = 0, LIGNE = 1, COLONNE = 2, LIGNE_ET_COLONNE = 3 };
 
 sf::CircleShape cercleMaillage(bool choisi)
 {
-    sf::CircleShape c(RAYON_CERCLE_AE, 30);
+    sf::CircleShape c(RAYON_CERCLE_AE, CLotFormes::pointsCercle(RAYON_CERCLE_AE + 1));
     c.setFillColor(choisi ? CERCLE_CHOISI : CERCLE_LIBRE);
     c.setOutlineColor(CONTOUR_CERCLE);
     c.setOutlineThickness(1);

@@ -156,7 +156,7 @@ void CJeuDialogAnimationsSprites::creerPoigneesMaillagePlanche()
         return;
     mapCerclesMaillage.clear();
     rayonCercleMaillage = static_cast<int>(RAYON_CERCLE_PLANCHE);
-    sf::CircleShape modele(RAYON_CERCLE_PLANCHE, 30);
+    sf::CircleShape modele(RAYON_CERCLE_PLANCHE, CLotFormes::pointsCercle(RAYON_CERCLE_PLANCHE + 1));
     modele.setFillColor(FOND_CERCLE_PLANCHE);
     modele.setOutlineColor(CONTOUR_CERCLE_PLANCHE);
     modele.setOutlineThickness(1.f);

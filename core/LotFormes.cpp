@@ -26,7 +26,22 @@ void triangle(std::vector<sf::Vertex>& v, sf::Vector2f a, sf::Vector2f b, sf::Ve
     v.push_back({c, couleur});
 }
 
+// How far a circle's polygon may stray inside the circle, in pixels (at the middle of a side).
+constexpr float ECART_CERCLE = 0.125f;
+constexpr size_t POINTS_CERCLE_MAX = 30, POINTS_CERCLE_MIN = 8;
+
 } // namespace
+
+size_t CLotFormes::pointsCercle(float rayon)
+{
+    // A side of a regular n-gon of radius r lies r * (1 - cos(pi / n)) inside the circle.
+    if (!(rayon > ECART_CERCLE))
+        return POINTS_CERCLE_MIN;
+    const double pi = 3.14159265358979323846;
+    const double n = std::ceil(pi / std::acos(1.0 - static_cast<double>(ECART_CERCLE) / rayon));
+    return n >= static_cast<double>(POINTS_CERCLE_MAX) ? POINTS_CERCLE_MAX
+                                                        : std::max(POINTS_CERCLE_MIN, static_cast<size_t>(n));
+}
 
 void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& t, sf::Color fond,
                           sf::Color contour, float epaisseur)

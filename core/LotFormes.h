@@ -33,6 +33,12 @@ public:
     void texte(const sf::Font& police, unsigned taille, sf::Color c, const sf::String& s, sf::Vector2f p);
     void texte(const sf::Text& modele, const sf::String& s, sf::Vector2f p);
 
+    // The point count of a circle drawn at a fixed size of rayon pixels (outline included):
+    // the fewest, up to SFML's 30, whose polygon strays from the circle by a fraction of a
+    // pixel. The software renderer's cost goes by triangles, and a handle of 4 pixels drawn
+    // with 30 points is 90 triangles that mostly cover no pixel centre.
+    static size_t pointsCercle(float rayon);
+
     // mode: sf::BlendNone for a batch of opaque shapes and lines only, which gives the same
     // pixels and spares the renderer reading back what lies under them.
     void vider(sf::RenderTarget& cible, const sf::BlendMode& mode = sf::BlendAlpha);
