@@ -71,6 +71,8 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
     dehors_.resize(n);
     for (size_t i = 0; i < n; ++i)
         dehors_[i] = t.transformPoint(extrudes[i]);
+    if (n == 4 && bandes(contour))
+        return;
     // The strip joins the points to their extruded places, closed on the first point.
     for (size_t i = 1; i <= n; ++i) {
         const size_t u = i - 1, v = i % n;
@@ -112,6 +114,31 @@ void CLotFormes::forme(const sf::Shape& s)
     for (size_t i = 0; i < n; ++i)
         points_[i] = s.getPoint(i);
     polygone(points_.data(), n, s.getTransform(), s.getFillColor(), s.getOutlineColor(), s.getOutlineThickness());
+}
+
+// An upright rectangle's outline as four upright bands from the same corners: the same pixel
+// centres, one band each, but the software renderer fills upright rectangles along a path
+// several times cheaper than the strip's long slanted triangles (the animation's frames are
+// hundreds of pixels long). False, drawing nothing, for any other polygon of four points.
+bool CLotFormes::bandes(sf::Color c)
+{
+    const sf::Vector2f *i = dedans_.data(), *o = dehors_.data();
+    // Points from the top left, clockwise, and their extruded places, all on the axes.
+    const bool droit = i[0].y == i[1].y && i[1].x == i[2].x && i[2].y == i[3].y && i[3].x == i[0].x &&
+                       o[0].y == o[1].y && o[1].x == o[2].x && o[2].y == o[3].y && o[3].x == o[0].x &&
+                       o[0].x < i[0].x && i[0].x < i[1].x && i[1].x < o[1].x && o[0].y < i[0].y &&
+                       i[0].y < i[3].y && i[3].y < o[3].y;
+    if (!droit)
+        return false;
+    auto bande = [&](float x0, float y0, float x1, float y1) {
+        triangle(triangles_, {x0, y0}, {x1, y0}, {x0, y1}, c);
+        triangle(triangles_, {x0, y1}, {x1, y0}, {x1, y1}, c);
+    };
+    bande(o[0].x, o[0].y, o[1].x, i[0].y);
+    bande(o[3].x, i[3].y, o[2].x, o[3].y);
+    bande(o[0].x, i[0].y, i[0].x, i[3].y);
+    bande(i[1].x, i[1].y, o[1].x, i[2].y);
+    return true;
 }
 
 void CLotFormes::rectangle(const sf::FloatRect& r, sf::Color c)

@@ -63,6 +63,8 @@ private:
     const std::vector<sf::Vector2f>& extruder(const sf::Vector2f* p, size_t n, sf::Vector2f centre, float epaisseur);
 
     void elaguerTriangles(sf::Vector2f decalage);
+    // The outline of the last polygon placed, when an upright rectangle, as four bands.
+    bool bandes(sf::Color c);
 
     std::vector<sf::Vertex> triangles_;
     sf::VertexArray lignes_{sf::Lines};

@@ -59,11 +59,16 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
     repere.setOutlineColor(sf::Color::Red);
     repere.setOutlineThickness(1);
     repere.setPosition(70.5f, 10);
-    sf::RectangleShape rect({60.5f, -30.25f});
+    // Upright, its outline is drawn as four bands; upside down, as the extruded strip.
+    sf::RectangleShape rect({60.5f, 30.25f}), envers({30.5f, -20.25f});
     rect.setFillColor({255, 255, 255, 0});
     rect.setOutlineColor({0, 200, 100, 200});
     rect.setOutlineThickness(3);
-    rect.setPosition(20, 80);
+    rect.setPosition(20.3f, 48.6f);
+    envers.setFillColor({255, 0, 0, 90});
+    envers.setOutlineColor({0, 200, 100, 200});
+    envers.setOutlineThickness(2);
+    envers.setPosition(6.5f, 85.2f);
     sf::ConvexShape cadre(6);
     const sf::Vector2f points[] = {{0, 0}, {20, 0}, {40, 0}, {40, 20}, {20, 20}, {0, 20}};
     for (size_t i = 0; i < 6; ++i)
@@ -74,7 +79,7 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
     cadre.setOrigin(10, 5);
     cadre.setRotation(30);
     cadre.setPosition(75, 50);
-    const std::vector<const sf::Shape*> formes = {&poignee, &repere, &rect, &cadre};
+    const std::vector<const sf::Shape*> formes = {&poignee, &repere, &rect, &envers, &cadre};
 
     const sf::Image sfml = dessin([&](sf::RenderTarget& c) {
         for (const sf::Shape* f : formes)
