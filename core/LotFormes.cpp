@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -27,7 +28,9 @@ void triangle(std::vector<sf::Vertex>& v, sf::Vector2f a, sf::Vector2f b, sf::Ve
 }
 
 // How far a circle's polygon may stray inside the circle, in pixels (at the middle of a side).
-constexpr float ECART_CERCLE = 0.125f;
+// A tenth also leaves the handles' and markers' polygons, centred on a pixel corner (at zoom
+// 1), clear of the pixel centres, so that they are drawn by pixel rows (see enRangees).
+constexpr float ECART_CERCLE = 0.1f;
 constexpr size_t POINTS_CERCLE_MAX = 30, POINTS_CERCLE_MIN = 8;
 
 } // namespace
@@ -60,13 +63,15 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
     dedans_.resize(n);
     for (size_t i = 0; i < n; ++i)
         dedans_[i] = t.transformPoint(p[i]);
-    if (fond.a != 0) {
-        const sf::Vector2f c = t.transformPoint(centre);
+    const size_t debut = triangles_.size();
+    const sf::Vector2f c = t.transformPoint(centre);
+    if (fond.a != 0)
         for (size_t i = 0; i < n; ++i)
             triangle(triangles_, c, dedans_[i], dedans_[(i + 1) % n], fond);
-    }
-    if (epaisseur == 0.f || contour.a == 0)
+    if (epaisseur == 0.f || contour.a == 0) {
+        noterPetit(debut, c, fond, sf::Color::Transparent);
         return;
+    }
     const std::vector<sf::Vector2f>& extrudes = extruder(p, n, centre, epaisseur);
     dehors_.resize(n);
     for (size_t i = 0; i < n; ++i)
@@ -79,6 +84,25 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
         triangle(triangles_, dedans_[u], dehors_[u], dedans_[v], contour);
         triangle(triangles_, dehors_[u], dedans_[v], dehors_[v], contour);
     }
+    noterPetit(debut, c, fond, contour);
+}
+
+// Small shapes (handles, markers) are kept aside as well, to be drawn by pixel rows where
+// the pixels they cover are known for certain (see enRangees).
+void CLotFormes::noterPetit(size_t debut, sf::Vector2f centre, sf::Color fond, sf::Color contour)
+{
+    const size_t n = dedans_.size();
+    if (triangles_.size() == debut || n > PETIT_POINTS_MAX)
+        return;
+    const std::vector<sf::Vector2f>& bord = contour.a != 0 ? dehors_ : dedans_;
+    const auto [mx, Mx] = std::minmax_element(bord.begin(), bord.end(), [](auto a, auto b) { return a.x < b.x; });
+    const auto [my, My] = std::minmax_element(bord.begin(), bord.end(), [](auto a, auto b) { return a.y < b.y; });
+    if (!(Mx->x - mx->x <= PETIT_COTE_MAX && My->y - my->y <= PETIT_COTE_MAX))
+        return;
+    petits_.push_back({debut, triangles_.size(), pointsPetits_.size(), n, centre, fond, contour});
+    pointsPetits_.insert(pointsPetits_.end(), dedans_.begin(), dedans_.end());
+    if (contour.a != 0)
+        pointsPetits_.insert(pointsPetits_.end(), dehors_.begin(), dehors_.end());
 }
 
 // Each point moved along the mean of its two edges' outward normals, as SFML does. Kept for
@@ -311,6 +335,27 @@ bool memesSommets(const std::vector<sf::Vertex>& a, const std::vector<sf::Vertex
     return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(sf::Vertex)) == 0);
 }
 
+// How far inside a convex polygon q lies: the least of its signed distances to the sides'
+// lines, positive inside. NaN for a polygon that is not strictly convex.
+float profondeur(const sf::Vector2f* p, size_t n, sf::Vector2f q)
+{
+    float aire = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const sf::Vector2f a = p[k], b = p[(k + 1) % n];
+        aire += a.x * b.y - b.x * a.y;
+    }
+    const float sens = aire > 0 ? 1.f : -1.f;
+    float d = std::numeric_limits<float>::infinity();
+    for (size_t k = 0; k < n; ++k) {
+        const sf::Vector2f a = p[k], b = p[(k + 1) % n], c = p[(k + 2) % n];
+        const float ex = b.x - a.x, ey = b.y - a.y, l = std::sqrt(ex * ex + ey * ey);
+        if (!(sens * (ex * (c.y - b.y) - ey * (c.x - b.x)) > 0) || l == 0)
+            return std::numeric_limits<float>::quiet_NaN();
+        d = std::min(d, sens * (ex * (q.y - a.y) - ey * (q.x - a.x)) / l);
+    }
+    return d;
+}
+
 } // namespace
 
 // An editor draws the same overlays frame after frame: the triangles kept from a batch already
@@ -327,6 +372,7 @@ void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
         }
     }
     if (triangles_.size() > SOMMETS_GARDES_MAX) {
+        enRangees(decalage);
         elaguer(triangles_, decalage);
         return;
     }
@@ -336,8 +382,91 @@ void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
     Elagage& e = elagages_.front();
     e.decalage = decalage;
     e.avant = triangles_;
+    enRangees(decalage);
     elaguer(triangles_, decalage);
     e.apres = triangles_;
+}
+
+// A small shape's triangles replaced by its pixels, row by row, as upright rectangles on the
+// pixels' edges, when every pixel centre about it lies clearly inside its fill, clearly inside
+// its outline or clearly outside, by a margin wider than the rasteriser's rounding of the
+// corners: the same pixels, each drawn once, from a few rectangles the software renderer
+// fills along its fast path rather than dozens of small slanted triangles. A shape with a
+// pixel centre too near one of its edges keeps its triangles.
+void CLotFormes::enRangees(sf::Vector2f decalage)
+{
+    if (petits_.empty())
+        return;
+    std::vector<sf::Vertex>& sortie = rangees_;
+    sortie.clear();
+    size_t copie = 0;
+    for (const Petit& f : petits_) {
+        sortie.insert(sortie.end(), triangles_.begin() + static_cast<std::ptrdiff_t>(copie),
+                      triangles_.begin() + static_cast<std::ptrdiff_t>(f.debut));
+        copie = f.debut;
+        if (rangees(f, decalage, sortie))
+            copie = f.fin;
+    }
+    sortie.insert(sortie.end(), triangles_.begin() + static_cast<std::ptrdiff_t>(copie), triangles_.end());
+    triangles_.swap(sortie);
+}
+
+bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie) const
+{
+    // The rasteriser rounds the corners to 1/256 of a pixel, which moves a side by less than
+    // 1/256 (the sliver test above takes a wider margin, being cheap to miss).
+    constexpr float MARGE = 1.f / 128;
+    const sf::Vector2f* dedans = pointsPetits_.data() + f.points;
+    const sf::Vector2f* dehors = f.contour.a != 0 ? dedans + f.n : nullptr;
+    // The fan's centre inside, the points inside the outline: else the triangles overlap.
+    if (!(profondeur(dedans, f.n, f.centre) >= MARGE))
+        return false;
+    for (size_t k = 0; dehors && k < f.n; ++k)
+        if (!(profondeur(dehors, f.n, dedans[k]) >= MARGE))
+            return false;
+    const sf::Vector2f* bord = dehors ? dehors : dedans;
+    float x0 = bord[0].x, x1 = x0, y0 = bord[0].y, y1 = y0;
+    for (size_t k = 1; k < f.n; ++k) {
+        x0 = std::min(x0, bord[k].x), x1 = std::max(x1, bord[k].x);
+        y0 = std::min(y0, bord[k].y), y1 = std::max(y1, bord[k].y);
+    }
+    // Far from the origin, the floats' rounding nears the margin (and ints overflow): left
+    // to the triangles.
+    constexpr float LOIN = 8192;
+    if (!(std::fabs(x0) < LOIN && std::fabs(x1) < LOIN && std::fabs(y0) < LOIN && std::fabs(y1) < LOIN))
+        return false;
+    const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
+    const int i0 = static_cast<int>(std::ceil(x0 - dx - MARGE)), i1 = static_cast<int>(std::floor(x1 - dx + MARGE));
+    const int j0 = static_cast<int>(std::ceil(y0 - dy - MARGE)), j1 = static_cast<int>(std::floor(y1 - dy + MARGE));
+    const size_t avant = sortie.size();
+    for (int j = j0; j <= j1; ++j) {
+        sf::Color courante = sf::Color::Transparent;
+        int debut = i0;
+        for (int i = i0; i <= i1 + 1; ++i) {
+            sf::Color c = sf::Color::Transparent;
+            if (i <= i1) {
+                const sf::Vector2f q(static_cast<float>(i) + dx, static_cast<float>(j) + dy);
+                const float d = profondeur(dedans, f.n, q);
+                const float e = dehors && d <= -MARGE ? profondeur(dehors, f.n, q) : -1.f;
+                if (std::fabs(d) < MARGE || std::fabs(e) < MARGE) {
+                    sortie.resize(avant);
+                    return false;
+                }
+                c = d > 0 ? f.fond : e > 0 ? f.contour : sf::Color::Transparent;
+            }
+            if (c == courante)
+                continue;
+            if (courante.a != 0) {
+                const float g = static_cast<float>(debut) + decalage.x, h = static_cast<float>(j) + decalage.y;
+                const float d = static_cast<float>(i) + decalage.x;
+                triangle(sortie, {g, h}, {d, h}, {g, h + 1}, courante);
+                triangle(sortie, {g, h + 1}, {d, h}, {d, h + 1}, courante);
+            }
+            courante = c;
+            debut = i;
+        }
+    }
+    return true;
 }
 
 void CLotFormes::vider(sf::RenderTarget& cible, const sf::BlendMode& mode)
@@ -358,6 +487,8 @@ void CLotFormes::vider(sf::RenderTarget& cible, const sf::BlendMode& mode)
         l.sommets.clear();
     }
     triangles_.clear();
+    petits_.clear();
+    pointsPetits_.clear();
     lignes_.clear();
 }
 

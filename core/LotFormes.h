@@ -3,7 +3,9 @@
 // drawn one by one through SFML, each costs a draw call, and an invisible fill costs its
 // triangles all the same (editor overlays draw hundreds a frame). The pixels are those SFML's
 // own shapes and texts would give: a shape's fill is the same fan and its outline the same
-// extruded strip, a text the same glyph quads; a fully transparent part is left out.
+// extruded strip (or, for an upright rectangle's outline or a small shape clear of the pixel
+// centres, the pixels they cover as upright rectangles), a text the same glyph quads; a fully
+// transparent part is left out.
 //
 // What is collected is drawn by vider(), shapes first, then lines, then texts: a caller whose
 // layers must overlap in another order empties the batch between them.
@@ -62,11 +64,26 @@ private:
     LotGlyphes& lot(const sf::Font& police, unsigned taille);
     const std::vector<sf::Vector2f>& extruder(const sf::Vector2f* p, size_t n, sf::Vector2f centre, float epaisseur);
 
+    // A small polygon's triangles in triangles_ [debut, fin), its n points and (with an
+    // outline) their n extruded places in pointsPetits_ from points, its fan's centre.
+    struct Petit {
+        size_t debut, fin, points, n;
+        sf::Vector2f centre;
+        sf::Color fond, contour;
+    };
+    static constexpr size_t PETIT_POINTS_MAX = 64;
+    static constexpr float PETIT_COTE_MAX = 16;
+    void noterPetit(size_t debut, sf::Vector2f centre, sf::Color fond, sf::Color contour);
+    void enRangees(sf::Vector2f decalage);
+    bool rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie) const;
+
     void elaguerTriangles(sf::Vector2f decalage);
     // The outline of the last polygon placed, when an upright rectangle, as four bands.
     bool bandes(sf::Color c);
 
-    std::vector<sf::Vertex> triangles_;
+    std::vector<sf::Vertex> triangles_, rangees_;
+    std::vector<Petit> petits_;
+    std::vector<sf::Vector2f> pointsPetits_;
     sf::VertexArray lignes_{sf::Lines};
     std::vector<LotGlyphes> glyphes_;
     std::vector<sf::Vector2f> points_;  // a shape's points, kept between calls
