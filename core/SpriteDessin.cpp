@@ -93,11 +93,9 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     // sprite's own pass only, so once per frame.
     if (int(passe) != passeDessin())
         return;
-    // The drawable lies several cache lines after the fields the behaviours and the
-    // animation read: asked for now, its lines come while those run.
-    const char* drawable = reinterpret_cast<const char*>(&sprite);
-    for (size_t o = 0; o < sizeof sprite; o += 64)
-        __builtin_prefetch(drawable + o);
+    // The lines read below, one after another: all asked for now, they come together
+    // instead of one wait per line (a plane's loop has usually asked already).
+    prechargerDessin();
     textureAnimee = nullptr;
     bTextureVoulue = true;
     majComportements();

@@ -18,6 +18,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -174,7 +175,12 @@ bool CCalqueSD::dessiner(float dx, float dy, bool passe)
 
 void CCalqueSD::dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe)
 {
-    for (CSPRITE* sd : sprites) {
+    // Each sprite lies apart in memory: its lines are asked for while the one before it
+    // draws, instead of the draw waiting for them.
+    for (auto it = sprites.begin(); it != sprites.end(); ++it) {
+        CSPRITE* sd = *it;
+        if (auto suivant = std::next(it); suivant != sprites.end() && *suivant)
+            (*suivant)->prechargerDessin();
         if (!sd)
             continue;
         CSPRITE3* anime = sd->bAnime ? dynamic_cast<CSPRITE3*>(sd) : nullptr;
