@@ -57,6 +57,14 @@ private:
     size_t lu_ = 0;
 };
 
+// Set by the list's handler on the worker that runs it: the list state its answer shows.
+struct ListeServie {
+    bool servie = false;
+    uint64_t generation = 0;
+    int64_t instant = 0;
+};
+thread_local ListeServie listeServie;
+
 } // namespace
 
 // The library parses, routes and writes the answers; the connections are the loop's.
@@ -166,7 +174,7 @@ int CServeurLobby::demarrer(std::string& erreur)
     c.requetesParConnexion = REQUETES_PAR_CONNEXION;
     c.limites.corps = CORPS_MAX;
     boucle_ = std::make_unique<CBoucleHttp>(
-        c, [this](const RequeteHttp& q, std::string& r, bool& fermer) { http_->repondre(q, r, fermer); });
+        c, [this](const RequeteHttp& q, std::string& r, bool& fermer) { repondre(q, r, fermer); });
     const int port = boucle_->ecouter(config_.adresse, config_.port, erreur);
     if (port < 0 || !boucle_->demarrer(erreur)) {
         boucle_.reset();
@@ -291,6 +299,43 @@ void CServeurLobby::lister(const httplib::Request&, httplib::Response& res)
     texteListe(res.body);
 }
 
+void CServeurLobby::repondre(const RequeteHttp& q, std::string& reponse, bool& fermer)
+{
+    if (reponseGardee(q, reponse, fermer))
+        return;
+    listeServie = {};
+    http_->repondre(q, reponse, fermer);
+    if (!listeServie.servie)
+        return;
+    auto r = std::make_shared<ReponseListe>();
+    r->requete = q.octets;
+    r->derniere = q.derniere;
+    r->generation = listeServie.generation;
+    r->instant = listeServie.instant;
+    r->octets = reponse;
+    r->fermer = fermer;
+    std::lock_guard<std::mutex> verrou(mutex_);
+    reponseListe_ = std::move(r);
+}
+
+bool CServeurLobby::reponseGardee(const RequeteHttp& q, std::string& reponse, bool& fermer)
+{
+    std::shared_ptr<const ReponseListe> r;
+    {
+        std::lock_guard<std::mutex> verrou(mutex_);
+        r = reponseListe_;
+    }
+    if (!r || r->derniere != q.derniere || r->requete != q.octets)
+        return false;
+    // As the list's handler does, before it looks at the list.
+    balayer();
+    if (r->generation != stock_.generation() || r->instant != horloge_())
+        return false;
+    reponse = r->octets;
+    fermer = r->fermer;
+    return true;
+}
+
 void CServeurLobby::texteListe(std::string& sortie)
 {
     const uint64_t g = stock_.generation();
@@ -309,4 +354,5 @@ void CServeurLobby::texteListe(std::string& sortie)
     }
     // Copied once, straight into the answer: the list is the largest thing the server sends.
     sortie = cache_;
+    listeServie = {true, g, maintenant};
 }

@@ -3,7 +3,7 @@
 // Players are keyed by the address of their connection, never by a field, so that a client
 // edits and removes only its own records, and one address has only so many records and so
 // many adds and edits a minute. The list text is cached until the store changes or the clock
-// moves on to the next second.
+// moves on to the next second; so is the last list answer whole, for the same request bytes.
 #include "lobby/serveur/LimiteurAdresses.h"
 #include "lobby/serveur/StockJoueurs.h"
 
@@ -15,6 +15,7 @@
 
 namespace httplib { struct Request; struct Response; }
 class CBoucleHttp;
+struct RequeteHttp;
 
 struct ConfigServeurLobby {
     std::string adresse = "127.0.0.1";
@@ -57,6 +58,21 @@ private:
     void lister(const httplib::Request& req, httplib::Response& res);
     // The list's text (the cache, remade when the store changed) into `sortie`.
     void texteListe(std::string& sortie);
+    // On a worker: the answer to one whole request.
+    void repondre(const RequeteHttp& q, std::string& reponse, bool& fermer);
+    // The kept list answer, when q is the request it answered and the list has not changed.
+    bool reponseGardee(const RequeteHttp& q, std::string& reponse, bool& fermer);
+
+    // A list answer is a function of the request's bytes, whether it is the connection's
+    // last, and the list: the same three give the same bytes, without the HTTP library.
+    struct ReponseListe {
+        std::string requete;
+        bool derniere = false;
+        uint64_t generation = 0;
+        int64_t instant = 0;
+        std::string octets;
+        bool fermer = false;
+    };
 
     ConfigServeurLobby config_;
     CStockJoueurs& stock_;
@@ -72,4 +88,5 @@ private:
     int64_t instantCache_ = 0;  // the second the cache was made at
     bool cacheValide_ = false;
     std::string cache_;
+    std::shared_ptr<const ReponseListe> reponseListe_;  // under mutex_
 };
