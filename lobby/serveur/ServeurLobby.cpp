@@ -305,7 +305,7 @@ void CServeurLobby::repondre(const RequeteHttp& q, std::string& reponse, bool& f
         return;
     listeServie = {};
     http_->repondre(q, reponse, fermer);
-    if (!listeServie.servie)
+    if (!listeServie.servie || reponse.empty())
         return;
     auto r = std::make_shared<ReponseListe>();
     r->requete = q.octets;

@@ -89,6 +89,28 @@ TEST(ServeurHostile, DawdlersHoldNoWorkerAndAreClosedAtTheirDeadline)
     EXPECT_TRUE(fermee) << "a request that never ends is cut";
 }
 
+// The server keeps its last list answer whole: only the same request, on an unchanged list,
+// gets it again; a connection's last request is answered as such.
+TEST(ServeurHostile, ARepeatedListRequestGetsTheSameBytesUntilTheListChanges)
+{
+    ServeurEssai s;
+    const std::string get = "GET /duelix/sendlistjoueurs.php HTTP/1.1\r\nHost: x\r\n\r\n";
+    Brute b(s.port);
+    std::string deux, trois, fin;
+    b.envoyer(get + get);
+    b.fermee(300, &deux);
+    ASSERT_TRUE(deux.size() % 2 == 0 && deux.substr(0, deux.size() / 2) == deux.substr(deux.size() / 2)) << deux;
+    ASSERT_TRUE(s.stock.enregistrer({0, "Neuf", "", 0, 0, "203.0.113.9", "10.0.0.9", 9000}, s.maintenant));
+    b.envoyer(get + "GET /duelix/sendlistjoueurs.php HTTP/1.1\r\nHost: x\r\nRange: bytes=0-1\r\n\r\n");
+    b.fermee(300, &trois);
+    EXPECT_NE(trois.find(";Neuf;;0;0;203.0.113.9;10.0.0.9;9000\n"), std::string::npos) << "same second, changed list";
+    EXPECT_NE(trois.find("206 Partial Content"), std::string::npos) << "another request, its own answer: " << trois;
+    for (int i = 4; i < 100; ++i)
+        b.envoyer(get);
+    EXPECT_TRUE(b.fermee(ATTENTE_MAX_MS, &fin)) << "closed after its hundredth request";
+    EXPECT_NE(fin.find("Connection: close"), std::string::npos) << "and its last answer says so";
+}
+
 TEST(ServeurHostile, AFloodFromOneAddressIsRefusedWith429AndChangesNothing)
 {
     ServeurEssai s;  // the defaults: 8 players and 60 adds or edits a minute per address
