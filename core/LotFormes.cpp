@@ -387,7 +387,7 @@ void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
     e.apres = triangles_;
 }
 
-// A small shape's triangles replaced by its pixels, row by row, as upright rectangles on the
+// A small shape's triangles replaced by its pixels, in runs of rows, as upright rectangles on the
 // pixels' edges, when every pixel centre about it lies clearly inside its fill, clearly inside
 // its outline or clearly outside, by a margin wider than the rasteriser's rounding of the
 // corners: the same pixels, each drawn once, from a few rectangles the software renderer
@@ -411,7 +411,7 @@ void CLotFormes::enRangees(sf::Vector2f decalage)
     triangles_.swap(sortie);
 }
 
-bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie) const
+bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie)
 {
     // The rasteriser rounds the corners to 1/256 of a pixel, which moves a side by less than
     // 1/256 (the sliver test above takes a wider margin, being cheap to miss).
@@ -438,8 +438,14 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
     const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
     const int i0 = static_cast<int>(std::ceil(x0 - dx - MARGE)), i1 = static_cast<int>(std::floor(x1 - dx + MARGE));
     const int j0 = static_cast<int>(std::ceil(y0 - dy - MARGE)), j1 = static_cast<int>(std::floor(y1 - dy + MARGE));
-    const size_t avant = sortie.size();
+    // The runs of one colour, row by row; a run alike (same ends, same colour) to one of the
+    // row above lengthens that one down. The runs are disjoint: their order changes no pixel.
+    std::vector<Plage>& plages = plages_;
+    plages.clear();
+    ouvertes_.clear();  // the runs reaching the row above, in x order
+    suivantes_.clear();
     for (int j = j0; j <= j1; ++j) {
+        ligne_.clear();
         sf::Color courante = sf::Color::Transparent;
         int debut = i0;
         for (int i = i0; i <= i1 + 1; ++i) {
@@ -448,23 +454,43 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
                 const sf::Vector2f q(static_cast<float>(i) + dx, static_cast<float>(j) + dy);
                 const float d = profondeur(dedans, f.n, q);
                 const float e = dehors && d <= -MARGE ? profondeur(dehors, f.n, q) : -1.f;
-                if (std::fabs(d) < MARGE || std::fabs(e) < MARGE) {
-                    sortie.resize(avant);
+                if (std::fabs(d) < MARGE || std::fabs(e) < MARGE)
                     return false;
-                }
                 c = d > 0 ? f.fond : e > 0 ? f.contour : sf::Color::Transparent;
             }
             if (c == courante)
                 continue;
-            if (courante.a != 0) {
-                const float g = static_cast<float>(debut) + decalage.x, h = static_cast<float>(j) + decalage.y;
-                const float d = static_cast<float>(i) + decalage.x;
-                triangle(sortie, {g, h}, {d, h}, {g, h + 1}, courante);
-                triangle(sortie, {g, h + 1}, {d, h}, {d, h + 1}, courante);
-            }
+            if (courante.a != 0)
+                ligne_.push_back({debut, i, j, j, courante});
             courante = c;
             debut = i;
         }
+        size_t k = 0, n = 0;
+        for (const Plage& p : ligne_) {
+            while (k < ouvertes_.size() && plages[ouvertes_[k]].debut < p.debut)
+                ++k;
+            const bool pareille = k < ouvertes_.size() && plages[ouvertes_[k]].debut == p.debut &&
+                                  plages[ouvertes_[k]].fin == p.fin && plages[ouvertes_[k]].c == p.c;
+            if (pareille) {
+                plages[ouvertes_[k]].j1 = j;
+                ouvertes_[n++] = ouvertes_[k++];
+            } else {
+                plages.push_back(p);
+                suivantes_.push_back(plages.size() - 1);
+            }
+        }
+        // Those lengthened (kept in front, in x order) and the new ones, in x order too.
+        ouvertes_.resize(n);
+        ouvertes_.insert(ouvertes_.end(), suivantes_.begin(), suivantes_.end());
+        suivantes_.clear();
+        std::inplace_merge(ouvertes_.begin(), ouvertes_.begin() + static_cast<std::ptrdiff_t>(n), ouvertes_.end(),
+                           [&](size_t a, size_t b) { return plages[a].debut < plages[b].debut; });
+    }
+    for (const Plage& p : plages) {
+        const float g = static_cast<float>(p.debut) + decalage.x, d = static_cast<float>(p.fin) + decalage.x;
+        const float h = static_cast<float>(p.j0) + decalage.y, b = static_cast<float>(p.j1 + 1) + decalage.y;
+        triangle(sortie, {g, h}, {d, h}, {g, b}, p.c);
+        triangle(sortie, {g, b}, {d, h}, {d, b}, p.c);
     }
     return true;
 }

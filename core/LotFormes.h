@@ -75,7 +75,14 @@ private:
     static constexpr float PETIT_COTE_MAX = 16;
     void noterPetit(size_t debut, sf::Vector2f centre, sf::Color fond, sf::Color contour);
     void enRangees(sf::Vector2f decalage);
-    bool rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie) const;
+    bool rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie);
+    // A run of pixels of one colour over rows j0 to j1, columns debut to fin (excluded).
+    struct Plage {
+        int debut, fin, j0, j1;
+        sf::Color c;
+    };
+    std::vector<Plage> plages_, ligne_;  // kept between shapes
+    std::vector<size_t> ouvertes_, suivantes_;
 
     void elaguerTriangles(sf::Vector2f decalage);
     // The outline of the last polygon placed, when an upright rectangle, as four bands.

@@ -59,6 +59,13 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
     repere.setOutlineColor(sf::Color::Red);
     repere.setOutlineThickness(1);
     repere.setPosition(70.5f, 10);
+    // Centred on a pixel corner, drawn by pixel runs: fill and outline side by side in a row,
+    // runs alike from row to row joined.
+    sf::CircleShape pleine(5, 13);
+    pleine.setFillColor({50, 50, 100, 200});
+    pleine.setOutlineColor({255, 255, 255, 200});
+    pleine.setOutlineThickness(1);
+    pleine.setPosition(100, 60);
     // Upright, its outline is drawn as four bands; upside down, as the extruded strip.
     sf::RectangleShape rect({60.5f, 30.25f}), envers({30.5f, -20.25f});
     rect.setFillColor({255, 255, 255, 0});
@@ -79,7 +86,7 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
     cadre.setOrigin(10, 5);
     cadre.setRotation(30);
     cadre.setPosition(75, 50);
-    const std::vector<const sf::Shape*> formes = {&poignee, &repere, &rect, &envers, &cadre};
+    const std::vector<const sf::Shape*> formes = {&poignee, &repere, &pleine, &rect, &envers, &cadre};
 
     const sf::Image sfml = dessin([&](sf::RenderTarget& c) {
         for (const sf::Shape* f : formes)
