@@ -411,6 +411,33 @@ void CLotFormes::enRangees(sf::Vector2f decalage)
     triangles_.swap(sortie);
 }
 
+// The runs of row j (ligne_) into the shape's runs: a run alike (same ends, same colour) to one
+// reaching the row above lengthens that one down, any other starts a new run.
+void CLotFormes::prolongerPlages(int j)
+{
+    std::vector<Plage>& plages = plages_;
+    size_t k = 0, n = 0;
+    for (const Plage& p : ligne_) {
+        while (k < ouvertes_.size() && plages[ouvertes_[k]].debut < p.debut)
+            ++k;
+        const bool pareille = k < ouvertes_.size() && plages[ouvertes_[k]].debut == p.debut &&
+                              plages[ouvertes_[k]].fin == p.fin && plages[ouvertes_[k]].c == p.c;
+        if (pareille) {
+            plages[ouvertes_[k]].j1 = j;
+            ouvertes_[n++] = ouvertes_[k++];
+        } else {
+            plages.push_back(p);
+            suivantes_.push_back(plages.size() - 1);
+        }
+    }
+    // Those lengthened (kept in front, in x order) and the new ones, in x order too.
+    ouvertes_.resize(n);
+    ouvertes_.insert(ouvertes_.end(), suivantes_.begin(), suivantes_.end());
+    suivantes_.clear();
+    std::inplace_merge(ouvertes_.begin(), ouvertes_.begin() + static_cast<std::ptrdiff_t>(n), ouvertes_.end(),
+                       [&](size_t a, size_t b) { return plages[a].debut < plages[b].debut; });
+}
+
 bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::Vertex>& sortie)
 {
     // The rasteriser rounds the corners to 1/256 of a pixel, which moves a side by less than
@@ -465,26 +492,7 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
             courante = c;
             debut = i;
         }
-        size_t k = 0, n = 0;
-        for (const Plage& p : ligne_) {
-            while (k < ouvertes_.size() && plages[ouvertes_[k]].debut < p.debut)
-                ++k;
-            const bool pareille = k < ouvertes_.size() && plages[ouvertes_[k]].debut == p.debut &&
-                                  plages[ouvertes_[k]].fin == p.fin && plages[ouvertes_[k]].c == p.c;
-            if (pareille) {
-                plages[ouvertes_[k]].j1 = j;
-                ouvertes_[n++] = ouvertes_[k++];
-            } else {
-                plages.push_back(p);
-                suivantes_.push_back(plages.size() - 1);
-            }
-        }
-        // Those lengthened (kept in front, in x order) and the new ones, in x order too.
-        ouvertes_.resize(n);
-        ouvertes_.insert(ouvertes_.end(), suivantes_.begin(), suivantes_.end());
-        suivantes_.clear();
-        std::inplace_merge(ouvertes_.begin(), ouvertes_.begin() + static_cast<std::ptrdiff_t>(n), ouvertes_.end(),
-                           [&](size_t a, size_t b) { return plages[a].debut < plages[b].debut; });
+        prolongerPlages(j);
     }
     for (const Plage& p : plages) {
         const float g = static_cast<float>(p.debut) + decalage.x, d = static_cast<float>(p.fin) + decalage.x;

@@ -82,6 +82,7 @@ private:
         sf::Color c;
     };
     std::vector<Plage> plages_, ligne_;  // kept between shapes
+    void prolongerPlages(int j);
     std::vector<size_t> ouvertes_, suivantes_;
 
     void elaguerTriangles(sf::Vector2f decalage);
