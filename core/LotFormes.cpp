@@ -3,6 +3,7 @@
 #include <SFML/Graphics/Text.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -335,26 +336,48 @@ bool memesSommets(const std::vector<sf::Vertex>& a, const std::vector<sf::Vertex
     return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(sf::Vertex)) == 0);
 }
 
-// How far inside a convex polygon q lies: the least of its signed distances to the sides'
-// lines, positive inside. NaN for a polygon that is not strictly convex.
-float profondeur(const sf::Vector2f* p, size_t n, sf::Vector2f q)
-{
-    float aire = 0;
-    for (size_t k = 0; k < n; ++k) {
-        const sf::Vector2f a = p[k], b = p[(k + 1) % n];
-        aire += a.x * b.y - b.x * a.y;
+// A small polygon as profondeur() reads it: its turn and its sides' lengths, found once per
+// shape rather than again at each of its pixels.
+constexpr size_t COTES_MAX = 64;
+struct Convexe {
+    Convexe(const sf::Vector2f* points, size_t nb) : p(points), n(nb)
+    {
+        float aire = 0;
+        for (size_t k = 0; k < n; ++k) {
+            const sf::Vector2f a = p[k], b = p[(k + 1) % n];
+            aire += a.x * b.y - b.x * a.y;
+        }
+        sens = aire > 0 ? 1.f : -1.f;
+        valide = n <= COTES_MAX;
+        for (size_t k = 0; valide && k < n; ++k) {
+            const sf::Vector2f a = p[k], b = p[(k + 1) % n], c = p[(k + 2) % n];
+            const float ex = b.x - a.x, ey = b.y - a.y;
+            l[k] = std::sqrt(ex * ex + ey * ey);
+            valide = sens * (ex * (c.y - b.y) - ey * (c.x - b.x)) > 0 && l[k] != 0;
+        }
     }
-    const float sens = aire > 0 ? 1.f : -1.f;
-    float d = std::numeric_limits<float>::infinity();
-    for (size_t k = 0; k < n; ++k) {
-        const sf::Vector2f a = p[k], b = p[(k + 1) % n], c = p[(k + 2) % n];
-        const float ex = b.x - a.x, ey = b.y - a.y, l = std::sqrt(ex * ex + ey * ey);
-        if (!(sens * (ex * (c.y - b.y) - ey * (c.x - b.x)) > 0) || l == 0)
+
+    // How far inside the polygon q lies: the least of its signed distances to the sides'
+    // lines, positive inside. NaN for a polygon that is not strictly convex.
+    float profondeur(sf::Vector2f q) const
+    {
+        if (!valide)
             return std::numeric_limits<float>::quiet_NaN();
-        d = std::min(d, sens * (ex * (q.y - a.y) - ey * (q.x - a.x)) / l);
+        float d = std::numeric_limits<float>::infinity();
+        for (size_t k = 0; k < n; ++k) {
+            const sf::Vector2f a = p[k], b = p[(k + 1) % n];
+            const float ex = b.x - a.x, ey = b.y - a.y;
+            d = std::min(d, sens * (ex * (q.y - a.y) - ey * (q.x - a.x)) / l[k]);
+        }
+        return d;
     }
-    return d;
-}
+
+    const sf::Vector2f* p;
+    size_t n;
+    float sens = 1;
+    bool valide = false;
+    std::array<float, COTES_MAX> l{};
+};
 
 } // namespace
 
@@ -443,13 +466,15 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
     // The rasteriser rounds the corners to 1/256 of a pixel, which moves a side by less than
     // 1/256 (the sliver test above takes a wider margin, being cheap to miss).
     constexpr float MARGE = 1.f / 128;
+    static_assert(PETIT_POINTS_MAX <= COTES_MAX, "a small shape's sides fit a Convexe");
     const sf::Vector2f* dedans = pointsPetits_.data() + f.points;
     const sf::Vector2f* dehors = f.contour.a != 0 ? dedans + f.n : nullptr;
+    const Convexe fond(dedans, f.n), contour(dehors ? dehors : dedans, f.n);
     // The fan's centre inside, the points inside the outline: else the triangles overlap.
-    if (!(profondeur(dedans, f.n, f.centre) >= MARGE))
+    if (!(fond.profondeur(f.centre) >= MARGE))
         return false;
     for (size_t k = 0; dehors && k < f.n; ++k)
-        if (!(profondeur(dehors, f.n, dedans[k]) >= MARGE))
+        if (!(contour.profondeur(dedans[k]) >= MARGE))
             return false;
     const sf::Vector2f* bord = dehors ? dehors : dedans;
     float x0 = bord[0].x, x1 = x0, y0 = bord[0].y, y1 = y0;
@@ -479,8 +504,8 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
             sf::Color c = sf::Color::Transparent;
             if (i <= i1) {
                 const sf::Vector2f q(static_cast<float>(i) + dx, static_cast<float>(j) + dy);
-                const float d = profondeur(dedans, f.n, q);
-                const float e = dehors && d <= -MARGE ? profondeur(dehors, f.n, q) : -1.f;
+                const float d = fond.profondeur(q);
+                const float e = dehors && d <= -MARGE ? contour.profondeur(q) : -1.f;
                 if (std::fabs(d) < MARGE || std::fabs(e) < MARGE)
                     return false;
                 c = d > 0 ? f.fond : e > 0 ? f.contour : sf::Color::Transparent;
