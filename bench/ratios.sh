@@ -1,26 +1,37 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release) and checks each performance target against its baseline
-# measured in the same run: every pair runs several rounds interleaved (ours, baseline,
-# ours, ...) so that a busy machine slows both sides alike, and the median of the rounds is
-# compared with the target. Prints one line per target:
-#     name  value  target  PASS|FAIL   (medians of both sides; every round)
-# A benchmark that aborts, prints no timing or runs out of time gives
+# measured in the same run: every pair runs rounds interleaved (ours, baseline, ours, ...)
+# so that a busy machine slows both sides alike. From the rounds' values (ratio, difference
+# or time) comes a 95 % confidence interval of their median; while the target lies inside it,
+# the pair runs one more round, up to --max-rounds rounds or --budget seconds. One line per
+# target:
+#     name  median  target  PASS|NEAR|FAIL  [low, high] in N rounds  (medians of both sides; every round)
+# PASS: the whole interval is at or below the target; FAIL: the whole interval is above it;
+# NEAR: the target is still inside it when the pair has used its rounds (the run cannot tell
+# the two apart: not a failure, listed at the end). A benchmark that aborts, prints no timing
+# or runs out of time gives
 #     name  -  target  FAIL (aborted: <its last error line>)  log: <file>
-# and the next target runs; its error output stays in that log (build/bench/journaux/). Exits non-zero when any
+# and the next target runs; its error output stays in that log (build/bench/journaux/). The
+# last lines count PASS, NEAR and FAIL and name the NEAR targets. Exits non-zero when any
 # line is FAIL. Timings are noisy: not run by CI or test.sh.
 #
-#   bench/ratios.sh [--rounds N] [--no-build] [--target name=value ...] [--only name[,name...]]
+#   bench/ratios.sh [--rounds N] [--max-rounds N] [--budget seconds] [--no-build]
+#                   [--target name=value ...] [--only name[,name...]]
 #                   [--timeout seconds] [--dir folder] [--targets file]
 #
-# --target overrides a target (e.g. --target anm_load=1.1 to see a FAIL); --only runs some
-# (repeatable); --timeout bounds each benchmark run (600 s); --dir takes the benchmark
-# binaries from another folder and --targets the table from a file (the tests use both).
+# --rounds: the rounds every pair runs first (6, the fewest whose lowest and highest round
+# bound a 95 % interval); --max-rounds (25) and --budget (240 s a pair) bound the rounds added
+# while a pair is NEAR. --target overrides a target (e.g. --target anm_load=1.1 to see a
+# FAIL); --only runs some (repeatable); --timeout bounds each benchmark run (600 s); --dir
+# takes the benchmark binaries from another folder and --targets the table from a file (the
+# tests use both).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-# name  binary  ours  baseline  target  kind  [rounds factor]
+# name  binary  ours  baseline  target  kind  [VAR=value ...]
 # kind: "ratio" (ours / baseline), "ms" (ours - baseline, ms of CPU time), "abs" (ours alone,
 # ms of CPU time; baseline "-"). A benchmark with arguments is named with them ("BM_X/5000").
+# VAR=value: environment of both sides' runs of that pair.
 read -r -d '' CIBLES <<'FIN'
 number_readers   BenchTuvFile BM_CTUVFileNombres BM_GetlineFromChars 1.3 ratio
 string_readers   BenchTuvFile BM_CTUVFile BM_GetlineSplit 1.2 ratio
@@ -29,7 +40,7 @@ sprite3_200x20   BenchSprite3 BM_Sprites3MajEtDessin BM_QuadsVertexArray 1.5 rat
 sprite3_120_keyframes BenchSprite3 BM_Sprites3MajEtDessin120Keyframes BM_Sprites3MajEtDessin 1.1 ratio
 # Rounds of this pair spread from 0.94 to 1.38 within one run (the software renderer's
 # threads share the caches with the drawing thread): given more rounds.
-sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio 3
+sprites_5000     BenchSprites BM_SpritesAfficher BM_SpritesSFMLDirects 1.2 ratio
 lobby_list_1000  BenchLobby BM_ListeServeur BM_ListeFichier 2.0 ratio
 script_zones_2000   BenchScripts BM_PasseScriptsZones BM_ZonesBrutes 2.0 ratio
 script_keyword_steps BenchScripts BM_EtapesBascule BM_EtapesLabels 1.2 ratio
@@ -40,14 +51,14 @@ level_frame      BenchDecorDessin BM_DessinerNiveau/2000 BM_DessinBrut/2000 1.5 
 # characters and their shadow, particles, fireflies, HUD, scene copy) drawn by plain SFML
 # calls with the same textures and fonts: the CPU time of the game's own thread (the software
 # renderer's fill, the same on both sides, runs in its own threads).
-level_frame_heaviest BenchNiveauxLivres BM_ImageNiveauLePlusLourd BM_ImageSFMLSimple 1.5 ratio 3
+level_frame_heaviest BenchNiveauxLivres BM_ImageNiveauLePlusLourd BM_ImageSFMLSimple 1.5 ratio
 # The collision query against a plain grid calling the same per-sprite test; then its cost
 # per query at 80,000 sprites against 5,000 (flat, not linear).
 collision_query  BenchCollisions BM_CollisionsTestCollision/5000 BM_CollisionsGrilleBrute/5000 1.5 ratio
 collision_query_80000 BenchCollisions BM_CollisionsTestCollision/80000 BM_CollisionsTestCollision/5000 2.0 ratio
 # The editor's views against the sprite they show: the whole process's CPU time, noisy too.
-anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeul 1.5 ratio 3
-anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio 3
+anim_editor_view    BenchEditeurAnimations BM_VueAnimation BM_SpriteSeul 1.5 ratio
+anim_editor_sheet   BenchEditeurAnimations BM_VuePlanche BM_SpriteSeul 1.5 ratio
 shots_2000_update BenchTirs BM_MajTirs BM_SondesBrutes 1.5 ratio
 shots_2000_draw  BenchTirs BM_AfficherTirs BM_SpritesBruts 1.3 ratio
 characters_300_draw BenchDessinPersos BM_DessinerPersos BM_DessinDirect 1.3 ratio
@@ -69,12 +80,14 @@ movement_500_frame BenchMouvement BM_MouvementPersos - 3.0 abs
 ai_500            BenchIA BM_MajIA BM_SondesSeules 1.3 ratio
 # The whole process's CPU time, the software renderer's threads included: the noisiest
 # pair, given more rounds.
-empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms 3
+empty_game_frame BenchBoucle BM_ImageJeuNiveauVide BM_SceneNue 1.0 ms
 # Editor frames with 5,000 particles, one key typed per frame into the particle options.
-particle_dialog_typing BenchDialogueParticules BM_EtapeSaisieParticules BM_EtapeDialogueCache 1.2 ratio 3
+particle_dialog_typing BenchDialogueParticules BM_EtapeSaisieParticules BM_EtapeDialogueCache 1.2 ratio
 FIN
 
-rounds=5
+rounds=6
+maxRounds=25
+budget=240
 build=1
 delai=600
 dir=build/bench/bench
@@ -84,6 +97,8 @@ declare -A override=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --rounds) rounds="$2"; shift 2 ;;
+        --max-rounds) maxRounds="$2"; shift 2 ;;
+        --budget) budget="$2"; shift 2 ;;
         --no-build) build=0; shift ;;
         --target) override["${2%%=*}"]="${2#*=}"; shift 2 ;;
         --only) IFS=, read -r -a noms <<<"$2"; only+=("${noms[@]}"); shift 2 ;;
@@ -106,7 +121,7 @@ construire() {
 # made meanwhile; a benchmark process ending and the next one starting (or SFML closing and
 # opening its display between two benchmarks of one binary) would now and then hit that reset.
 if [ -z "${DISPLAY:-}" ]; then
-    args=(--rounds "$rounds" --no-build --timeout "$delai" --dir "$dir")
+    args=(--rounds "$rounds" --max-rounds "$maxRounds" --budget "$budget" --no-build --timeout "$delai" --dir "$dir")
     [ ${#only[@]} -gt 0 ] && args+=(--only "$(IFS=,; echo "${only[*]}")")
     [ -n "$fichierCibles" ] && args+=(--targets "$fichierCibles")
     for k in "${!override[@]}"; do args+=(--target "$k=${override[$k]}"); done
@@ -155,8 +170,6 @@ temps() {
     echo "$valeur"
 }
 
-median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
 choisie() {
     [ ${#only[@]} -eq 0 ] && return 0
     local n
@@ -179,41 +192,101 @@ derniereErreur() {
     fi
 }
 
+# A distribution-free 95 % confidence interval of the median of the rounds: with n sorted
+# values v1 <= ... <= vn, the interval [vk, v(n+1-k)] holds the true median with probability
+# 1 - 2 P(B < k), B binomial(n, 1/2); k is the largest with P(B < k) <= 2.5 %. It needs at
+# least 6 rounds (with 5, the smallest and largest round only bound a 94 % interval, taken
+# then). No assumption on the rounds' distribution: a skewed or bimodal spread of rounds, as
+# a busy machine gives, widens the interval instead of misleading it.
+# Prints "median low high" of the values on standard input.
+intervalle() {
+    sort -g | awk '{ v[NR] = $1 }
+        END {
+            n = NR; p = 0.5 ^ n; cumul = p; k = 1
+            for (i = 1; i < n; ++i) { p = p * (n - i + 1) / i; if (cumul + p > 0.025) break; cumul += p; k = i + 1 }
+            m = (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+            printf "%.3f %.3f %.3f\n", m, v[k], v[n + 1 - k] }'
+}
+
+# PASS when the whole interval lies at or below the target, FAIL when it lies above, NEAR
+# while the target is inside it.
+jugement() {
+    awk -v bas="$1" -v haut="$2" -v c="$3" 'BEGIN { print (haut <= c) ? "PASS" : (bas > c) ? "FAIL" : "NEAR" }'
+}
+
+# One round of a pair: ours, then the baseline, in the pair's environment; appends the value
+# of the round (ratio, difference in ms or ours alone in ms) to valeurs, and each side's time.
+tour() {
+    local a b
+    a=$(exportees; temps "$bin" "$nous" "$log") || return 1
+    if [ "$sorte" = abs ]; then
+        b=1
+    else
+        b=$(exportees; temps "$bin" "$base" "$log") || return 1
+    fi
+    nos+=("$a")
+    bases+=("$b")
+    case "$sorte" in
+        ratio) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')") ;;
+        ms) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')") ;;
+        *) valeurs+=("$(awk -v a="$a" 'BEGIN { printf "%.3f", a / 1000 }')") ;;
+    esac
+}
+
+# The pair's own settings (VAR=value columns of its line), exported in the subshell that runs
+# one benchmark.
+exportees() {
+    local v
+    for v in "${envPaire[@]}"; do export "${v?}"; done
+}
+
 echec=0
+proches=()
+declare -A compte=([PASS]=0 [NEAR]=0 [FAIL]=0)
+# name binary ours baseline target kind [VAR=value ...]: the pair runs its first rounds, then
+# one more at a time while its interval still holds the target, up to --max-rounds rounds or
+# --budget seconds spent on the pair.
 verifier() {
-    local nom=$1 bin=$2 nous=$3 base=$4 cible=$5 sorte=$6 facteur=${7:-1}
+    local nom=$1 bin=$2 nous=$3 base=$4 cible=$5 sorte=$6
+    shift 6
+    local envPaire=("$@")
     choisie "$nom" || return 0
     cible=${override[$nom]:-$cible}
-    local log="$journaux/$nom.log" valeurs=() nos=() bases=() a b r
+    local log="$journaux/$nom.log" valeurs=() nos=() bases=() debut=$SECONDS
+    local m bas haut verdict=NEAR
     : >"$log"
-    for ((r = 0; r < rounds * facteur; ++r)); do
-        a=$(temps "$bin" "$nous" "$log") && { [ "$sorte" = abs ] && b=1 || b=$(temps "$bin" "$base" "$log"); }
-        if [ $? != 0 ]; then
+    while [ ${#valeurs[@]} -lt "$maxRounds" ]; do
+        if ! tour; then
             printf '%-22s %7s %7s  FAIL (aborted: %s)  log: %s\n' "$nom" - "$cible" "$(derniereErreur "$log")" "$log"
             echec=1
+            compte[FAIL]=$((compte[FAIL] + 1))
             return 0
         fi
-        nos+=("$a")
-        bases+=("$b")
-        case "$sorte" in
-            ratio) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", a / b }')") ;;
-            ms) valeurs+=("$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.3f", (a - b) / 1000 }')") ;;
-            *) valeurs+=("$(awk -v a="$a" 'BEGIN { printf "%.3f", a / 1000 }')") ;;
-        esac
+        [ ${#valeurs[@]} -lt "$rounds" ] && continue
+        read -r m bas haut < <(printf '%s\n' "${valeurs[@]}" | intervalle)
+        verdict=$(jugement "$bas" "$haut" "$cible")
+        [ "$verdict" != NEAR ] || [ $((SECONDS - debut)) -ge "$budget" ] && break
     done
     rm -f "$log"
-    local m verdict mn mb
-    m=$(printf '%s\n' "${valeurs[@]}" | median)
-    mn=$(printf '%s\n' "${nos[@]}" | median)
-    mb=$(printf '%s\n' "${bases[@]}" | median)
-    verdict=$(awk -v m="$m" -v c="$cible" 'BEGIN { print (m <= c) ? "PASS" : "FAIL" }')
+    compte[$verdict]=$((compte[$verdict] + 1))
     [ "$verdict" = FAIL ] && echec=1
-    local figures
-    figures=$(awk -v a="$mn" -v b="$mb" 'BEGIN { printf "ours %.2f ms, baseline %.2f ms", a / 1000, b / 1000 }')
+    [ "$verdict" = NEAR ] && proches+=("$nom")
+    afficher
+}
+
+# The pair's line: median, target, verdict, the interval and the number of rounds, each
+# side's median time, every round in the order it ran.
+afficher() {
+    local mn mb figures
+    mn=$(printf '%s\n' "${nos[@]}" | intervalle | cut -d' ' -f1)
+    mb=$(printf '%s\n' "${bases[@]}" | intervalle | cut -d' ' -f1)
+    figures=$(awk -v a="$mn" -v b="$mb" 'BEGIN { printf "ours %.2f ms, baseline %.2f ms; ", a / 1000, b / 1000 }')
+    local suite
+    suite=$(printf '[%.2f, %.2f] in %d rounds' "$bas" "$haut" ${#valeurs[@]})
     case "$sorte" in
-        ratio) printf '%-22s %6.2fx %6.2fx  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}" ;;
-        ms) printf '%-22s %+6.2fms %5.2fms  %s   (%s; rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$figures" "${valeurs[*]}" ;;
-        *) printf '%-22s %6.2fms %5.2fms  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "${valeurs[*]}" ;;
+        ratio) printf '%-22s %6.2fx %6.2fx  %-4s  %s   (%srounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$suite" "$figures" "${valeurs[*]}" ;;
+        ms) printf '%-22s %+6.2fms %5.2fms  %-4s  %s   (%srounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$suite" "$figures" "${valeurs[*]}" ;;
+        *) printf '%-22s %6.2fms %5.2fms  %-4s  %s   (rounds: %s)\n' "$nom" "$m" "$cible" "$verdict" "$suite" "${valeurs[*]}" ;;
     esac
 }
 
@@ -222,4 +295,6 @@ while read -r ligne; do
     # shellcheck disable=SC2086
     verifier $ligne
 done <<<"$CIBLES"
+echo "PASS ${compte[PASS]}, NEAR ${compte[NEAR]}, FAIL ${compte[FAIL]}"
+[ ${#proches[@]} -gt 0 ] && echo "NEAR (the target is inside the interval after the rounds allowed): ${proches[*]}"
 exit "$echec"
