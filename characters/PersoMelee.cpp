@@ -32,16 +32,6 @@ void pourChaqueAutre(const CPerso& c, const std::function<void(CPerso&)>& f)
     });
 }
 
-// Another player's character, or, for a player's blow, an enemy of the AI list that shots hit
-// too (contact modes 1 and 2): the levels give their AIs the first player's number, which alone
-// would spare every enemy of an adventure from the hero's kick.
-bool adversaire(const CPerso& frappeur, const CPerso& p)
-{
-    if (p.numJoueur != frappeur.numJoueur)
-        return true;
-    return frappeur.modeIA == -1 && p.modeIA != -1 && (p.modeCollisions == 1 || p.modeCollisions == 2);
-}
-
 bool chevauche(CPerso& a, CPerso& b)
 {
     MondeJeu* jeu = faceJeu::monde();
@@ -98,7 +88,7 @@ int CPerso::coupSimple(float dx, float dy)
         return 0;
     }
     pourChaqueAutre(*this, [this](CPerso& p) {
-        if (!p.bDel && adversaire(*this, p) && p.estVisible() && !p.bParalyse && p.mode != MORT &&
+        if (!p.bDel && p.numJoueur != numJoueur && p.estVisible() && !p.bParalyse && p.mode != MORT &&
             chevauche(*this, p))
             frapper(p, INDIRECT);
     });
@@ -127,7 +117,7 @@ int CPerso::coupAnime()
                 return;
             if (p.bParalyse)
                 touches += frapper(p, DIRECT);
-            else if ((p.mode == MORT || adversaire(*this, p)) && p.estVisible())
+            else if ((p.mode == MORT || p.numJoueur != numJoueur) && p.estVisible())
                 touches += frapper(p, INDIRECT);
         });
         if (touches > 0 && s.getAnim(touche)) {

@@ -90,13 +90,15 @@ TEST_F(Melee, SpriteSimpleFrappeLesEnnemisQuIlTouche)
     mort->mode = MORT;
     CPerso* cache = ia(100, 500, 1);
     cache->sprite->setVisible(false);
+    CPerso* garde = ia(100, 500, 0);  // a level's guard that shots hit carries the hero's number
+    garde->modeCollisions = 1;
     p->degatsCoup = 30;
     p->commencerCoup();
     jusquAuBout(*p);
     EXPECT_EQ(ennemi->vie, 70) << "the enemy touched";
     EXPECT_EQ(ennemi->derniereArme, "COUP DE PIED");
-    for (const CPerso* q : {loin, equipier, paralyse, mort, cache})
-        EXPECT_EQ(q->vie, 100) << "far, team-mate, paralysed, dead or hidden: spared";
+    for (const CPerso* q : {loin, equipier, paralyse, mort, cache, garde})
+        EXPECT_EQ(q->vie, 100) << "far, team-mate, paralysed, dead, hidden or the level's guard: spared";
     EXPECT_EQ(p->mode, ARRET) << "a plain sprite's blow keeps the state";
 }
 

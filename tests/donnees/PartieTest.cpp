@@ -488,16 +488,16 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
         }
 }
 
-// The hero's kick (C) reaches the first level's guard standing a step in front of him.
-TEST(Partie, LeCoupDuHerosAtteintLeGardeDevantLui)
+// The hero's shot (X) reaches the first level's guard in front of him.
+TEST(Partie, LeTirDuHerosAtteintLeGardeDevantLui)
 {
     Partie p;
     ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE) && !p.jeu->pdecor->ias.empty()) << p.echec;
     CPerso& garde = *p.jeu->pdecor->ias.front();
     p.etape("the level runs", [] { return false; }, 150);
-    p.jeu->pPerso->sprite->placer(-1, garde.sprite->x - 30, garde.sprite->y);
+    p.jeu->pPerso->sprite->placer(-1, garde.sprite->x - 100, garde.sprite->y);
     p.jeu->pPerso->setDirection(0);
     const int vie = garde.vie;
-    p.appuyer(sf::Keyboard::C);
-    EXPECT_TRUE(p.etape("the kick lands", [&] { return garde.vie < vie; }, 60)) << "guard 30 px away";
+    p.appuyer(sf::Keyboard::X);
+    EXPECT_TRUE(p.etape("the shot lands", [&] { return garde.vie < vie; }, 60)) << "guard 100 px away";
 }
