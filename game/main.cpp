@@ -1,6 +1,7 @@
 // Entry point: builds the game from "jeu.ini", loads the named sounds, runs the loop and
 // tears down in order. "--dev" turns the development switch on (editor, cheats, diagnostics).
 #include "core/Globals.h"
+#include "core/PiloteGL.h"
 #include "editor/SFMLJeuChoix.h"
 #include "game/Jeu.h"
 
@@ -12,40 +13,7 @@
 #include <string>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define TUV_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TUV_ASAN 1
-#endif
-#endif
-#ifdef TUV_ASAN
-#include <dlfcn.h>
-#include <link.h>
-#endif
-
 namespace {
-
-// Sanitizer builds only. The GL driver is unloaded when the display closes at exit and
-// leaks on its way out; unloaded, its code has no name when the leak check runs, and
-// tests/lsan.supp cannot tell its leaks from ours. Kept loaded to the end, they carry the
-// driver's name, which the suppressions list.
-void garderPiloteGLJusquALaFin()
-{
-#ifdef TUV_ASAN
-    std::vector<std::string> pilotes;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void* liste) {
-            const char* nom = info->dlpi_name;
-            if (nom && (std::strstr(nom, "_dri.so") || std::strstr(nom, "libgallium")))
-                static_cast<std::vector<std::string>*>(liste)->push_back(nom);
-            return 0;
-        },
-        &pilotes);
-    for (const std::string& p : pilotes)
-        dlopen(p.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-#endif
-}
 
 // Automated runs: TUV_FRAMES_MAX stops after that many frames, TUV_TOUCHES="frame:key,..."
 // presses keys (F8, F9, F12, M) at those frames, JEU_REJOUER replays an input file (see
@@ -135,7 +103,7 @@ int main(int argc, char** argv)
         CSFMLJeuChoix::libererSelecteurs();
         return 1;
     }
-    garderPiloteGLJusquALaFin();
+    tuv::garderPiloteGLJusquALaFin();
     if (!lireEnvironnementAutomatique(*jeu)) {
         delete jeu;
         CSFMLJeuGlobal::pmonjeu = nullptr;

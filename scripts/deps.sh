@@ -2,14 +2,15 @@
 # Installs the Debian packages the build and the game need, only when one is missing.
 #   scripts/deps.sh           what ./run.sh needs: the compiler, the build tools, the libraries
 #   scripts/deps.sh --tests   also what ./test.sh needs: the test and benchmark libraries,
-#                             Xvfb, the system fonts and a locale with a decimal comma
+#                             Xvfb, the system fonts, Python (the data generators' check)
+#                             and a locale with a decimal comma
 set -euo pipefail
 PAQUETS=(cmake ninja-build g++ ccache pkg-config libsfml-dev libgl-dev libx11-dev
          libcpp-httplib-dev libsqlite3-dev)
 tests=0
 if [ "${1:-}" = "--tests" ]; then
   tests=1
-  PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+  PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core python3)
 fi
 manquants=()
 for p in "${PAQUETS[@]}"; do

@@ -7,6 +7,7 @@
 //
 //     xvfb-run -a ../build/test/tools/donnees/generer_anm
 #include "anim/Sprite3.h"
+#include "core/PiloteGL.h"
 #include "tools/donnees/Musiques.h"
 
 #include <SFML/Graphics/Texture.hpp>
@@ -440,5 +441,6 @@ int main()
         }
     gabarit = {};
     ok = ecrireMusiques() && ok;
+    tuv::garderPiloteGLJusquALaFin();
     return ok ? 0 : 1;
 }

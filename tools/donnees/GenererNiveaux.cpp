@@ -11,10 +11,13 @@
 #include "core/Chemin.h"
 #include "core/Dec.h"
 #include "core/FichierDec.h"
+#include "core/PiloteGL.h"
 #include "core/Sprite.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
+
+#include <SFML/Window/Context.hpp>
 
 #include <filesystem>
 #include <iostream>
@@ -56,7 +59,7 @@ void solEtHeros(CDecor& d)
     heros->fichier = "./personnages/heros.per";
     heros->sprite->bMarqueurPerso = true;
     heros->sprite->setPosInit(200, 500, 1, 1);
-    heros->directionInitiale = 0;
+    heros->direction = heros->directionInitiale = 0;
     heros->poids = 10;
     heros->bVaisseau = false;
     d.persos.push_back(heros);
@@ -98,6 +101,10 @@ bool ecrire(CDecor& d, const std::string& fichier)
 
 int main()
 {
+    // One context for the whole run: the two levels' textures share it, and the GL driver
+    // stays loaded from the first to the last.
+    sf::Context contexte;
+    tuv::garderPiloteGLJusquALaFin();
     installerHooksPersoDef();
     bool ok = true;
     {
