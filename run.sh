@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game (Release) and starts it.
-# Arguments are passed to the game, e.g. ./run.sh --dev
-#   ./run.sh          plays in build/partie/, a working copy of data/ (play never changes tracked files)
-#   ./run.sh --neuf   the same from a fresh copy (players, scores and progression forgotten)
-#   ./run.sh --dev    development switch on, in data/ itself (what the editors save lands in the project)
-#   ./run.sh --serveur [options]   the online lobby's server instead (build/serveur/), e.g. --port 8080
+# Installs what is missing, builds the game (Release) and starts it; ./run.sh --help lists
+# the arguments.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = "--help" ] || [ "${1:-}" = "-h" ]; then
+  cat <<'FIN'
+usage: ./run.sh [--neuf] [--dev]
+       ./run.sh --serveur [server options]
+Installs the Debian packages that are missing, builds (Release, in build/release/) and starts.
+  (none)      plays in build/partie/, a working copy of data/: play never changes tracked files
+  --neuf      the same from a fresh copy: players, scores and progression start over
+  --dev       development switch on (level editor, animation editor, tools, cheats), playing
+              in data/ itself: what the editors save lands in the project
+  --serveur   the online lobby's server instead of the game, in build/serveur/;
+              ./run.sh --serveur --help lists its options (--port, --adresse...)
+  --help      this text
+FIN
+  exit 0
+fi
 ./scripts/deps.sh
 if [ "${1:-}" = "--serveur" ]; then
   shift

@@ -4,14 +4,21 @@
 #   scripts/deps.sh --tests   also what ./test.sh needs: the test and benchmark libraries,
 #                             Xvfb, the system fonts, Python (the data generators' check)
 #                             and a locale with a decimal comma
+#   scripts/deps.sh --fuzz    also what the fuzz build needs: clang with its libFuzzer runtime,
+#                             and Xvfb to run the targets
 set -euo pipefail
 PAQUETS=(cmake ninja-build g++ ccache pkg-config libsfml-dev libgl-dev libx11-dev
          libcpp-httplib-dev libsqlite3-dev)
 tests=0
-if [ "${1:-}" = "--tests" ]; then
-  tests=1
-  PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core python3)
-fi
+for a in "$@"; do
+  case "$a" in
+    --tests)
+      tests=1
+      PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core python3) ;;
+    --fuzz) PAQUETS+=(clang libclang-rt-dev xvfb xauth) ;;
+    *) echo "usage: $0 [--tests] [--fuzz]" >&2; exit 2 ;;
+  esac
+done
 manquants=()
 for p in "${PAQUETS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The README and the guides of docs/ name only paths that exist: a path of the project (from
+# its root, or from data/ where the game and its tools run) and the target of each link.
+# Usage: chemins_test.sh [source folder]; prints each path that is missing.
+set -uo pipefail
+cd "${1:-$(dirname "$0")/../..}"
+fautes=0
+# The first folders a path may start with: those of the project and of data/ (build/ aside,
+# made by the scripts).
+racines=$( (ls -d */; cd data && ls -d */) | sed 's#/$##' | grep -vx build | sort -u | paste -sd'|')
+for doc in README.md docs/*.md; do
+  dossier=$(dirname "$doc")
+  # Paths: a known first folder, then path characters; patterns with <, > or * are examples.
+  while IFS= read -r chemin; do
+    chemin=${chemin%[.,:;]}
+    [[ "$chemin" == *[\<\>\*]* ]] && continue
+    c=${chemin#./}
+    [ -e "$c" ] || [ -e "data/$c" ] || { echo "FAILED: $doc names $chemin, which does not exist"; fautes=$((fautes + 1)); }
+  done < <(grep -oE "(^|[^A-Za-z0-9_./\$-])(\./)?($racines)/[A-Za-z0-9_./<>*-]*" "$doc" | sed -E 's#^[^A-Za-z0-9.]##')
+  # Links of the Markdown text, from the document's folder.
+  while IFS= read -r lien; do
+    cible=${lien%%#*}
+    [[ -z "$cible" || "$cible" == *://* ]] && continue
+    [ -e "$dossier/$cible" ] || { echo "FAILED: $doc links to $cible, which does not exist"; fautes=$((fautes + 1)); }
+  done < <(grep -oE '\]\([^)]+\)' "$doc" | sed -E 's#^\]\(##; s#\)$##')
+done
+[ "$fautes" -eq 0 ] && echo "every path the documents name exists"
+exit "$fautes"
