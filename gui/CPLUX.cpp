@@ -62,6 +62,10 @@ struct Etat {
     int prochainHandle = 1;
 
     std::deque<sf::Event> file;
+    // Every event pushed gets the next number: the front of the queue has numeroTete, the one
+    // being processed numeroEnCours. A box ignores what was pushed before it opened.
+    uint64_t numeroTete = 0;
+    uint64_t numeroEnCours = 0;
     sf::Vector2i souris{-1, -1};
     sf::Vector2i sourisPush{-1, -1};
     bool boutonsPrisPush[3] = {false, false, false};
@@ -366,6 +370,7 @@ void CPLUX::shutdown()
     e.profondeur = 0;
     purger();
     e.profondeur = profondeur;
+    e.numeroTete += e.file.size();
     e.file.clear();
 }
 
@@ -442,6 +447,9 @@ int CPLUX::MessageBoxW(const std::wstring& title, const std::wstring& text, cons
     b->setHandle(e.prochainHandle++);
     b->centrer(tailleSurface(), static_cast<int>(e.boites.size()));
     e.boites.push_back(b);
+    // The key or click that led to the box, still in the queue, was meant for what the user
+    // saw then: the box waits for a fresh one.
+    b->setPremierEvenement(e.numeroTete + e.file.size());
     // The newest box answers Enter and Escape until the user presses elsewhere.
     e.boiteAuClavier = b;
     setKeyboardFocus(b->getEntry());
@@ -760,8 +768,10 @@ bool CPLUX::pushEvent(const sf::Event& ev)
     Etat& e = etat();
     // While the window is in the background the program may not run update: keep the
     // queue bounded by forgetting the oldest events.
-    if (e.file.size() >= 4096)
+    if (e.file.size() >= 4096) {
         e.file.pop_front();
+        ++e.numeroTete;
+    }
     e.file.push_back(ev);
     switch (ev.type) {
     case sf::Event::KeyPressed:
@@ -916,7 +926,8 @@ void traiterAppui(int b, sf::Vector2i p, sf::RenderWindow* w)
         return;
     }
     CPLUXDialog* d = coucheSous(p);
-    if (e.boiteAuClavier && d != e.boiteAuClavier)
+    // A press made before a box opened neither answers it nor takes the keyboard from it.
+    if (e.boiteAuClavier && d != e.boiteAuClavier && !e.boiteAuClavier->estAnterieur(e.numeroEnCours))
         e.boiteAuClavier = nullptr;
     if (!d) {
         CPLUX::setKeyboardFocus(nullptr);
@@ -927,6 +938,8 @@ void traiterAppui(int b, sf::Vector2i p, sf::RenderWindow* w)
     }
     e.sourisPrise = true;
     const bool estBoite = std::find(e.boites.begin(), e.boites.end(), d) != e.boites.end();
+    if (estBoite && static_cast<CPLUXMessageBox*>(d)->estAnterieur(e.numeroEnCours))
+        return;
     if (estBoite)
         e.boiteAuClavier = static_cast<CPLUXMessageBox*>(d);
     if (!estBoite && d != CPLUX::pTB) {
@@ -1019,6 +1032,8 @@ void traiterTouche(const sf::Event::KeyEvent& k)
 {
     Etat& e = etat();
     if (CPLUXMessageBox* b = e.boiteAuClavier) {
+        if (b->estAnterieur(e.numeroEnCours))
+            return;
         if (k.code == sf::Keyboard::Return || k.code == sf::Keyboard::Escape) {
             b->onKeyPress(k);
             return;
@@ -1040,7 +1055,8 @@ void traiterTouche(const sf::Event::KeyEvent& k)
 void traiterTexte(sf::Uint32 code)
 {
     Etat& e = etat();
-    if (e.boiteAuClavier && (!e.clavier || e.clavier->getParent() != e.boiteAuClavier))
+    if (e.boiteAuClavier && (!e.clavier || e.clavier->getParent() != e.boiteAuClavier ||
+                             e.boiteAuClavier->estAnterieur(e.numeroEnCours)))
         return;
     if (clavierUtilisable())
         e.clavier->onTextEntered(code);
@@ -1262,6 +1278,7 @@ bool CPLUX::update(sf::RenderWindow* w)
     while (!e.file.empty()) {
         const sf::Event ev = e.file.front();
         e.file.pop_front();
+        e.numeroEnCours = e.numeroTete++;
         traiterEvenement(ev, w);
     }
     pasDeGlisse(w);

@@ -4,6 +4,7 @@
 // "OK"/"Annuler". Enter is the first button, Escape the last.
 #include "gui/CPLUXDialog.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ public:
     void repondre(int bouton);
     // Centres the box in a window of that size, shifted by the stacking rank.
     void centrer(sf::Vector2u taille, int rang);
+    // The number of the first event pushed after the box opened: the events before it (the
+    // press that chose the action, its release) are not answers.
+    void setPremierEvenement(uint64_t numero) { premierEvenement_ = numero; }
+    bool estAnterieur(uint64_t numeroEvenement) const { return numeroEvenement < premierEvenement_; }
 
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlInputEnterPress(CPLUXControlTextInput* c) override;
@@ -41,4 +46,5 @@ private:
     std::vector<CPLUXControlButton*> boutons_;
     CPLUXControlTextInput* saisie_ = nullptr;
     bool repondu_ = false;
+    uint64_t premierEvenement_ = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
@@ -99,4 +100,48 @@ TEST(JeuExecutable, RejoueUnFichierDEntrees)
     EXPECT_TRUE(options.loadFromFile(d / "options.png")) << "the capture of the replay";
     EXPECT_FALSE(fs::exists(d / "apres.png")) << "the game went on after quit";
     EXPECT_EQ(lireTexte(d / "sortie.txt").find("do not read"), std::string::npos) << lireTexte(d / "sortie.txt");
+}
+
+// Saves that fail at the keyboard ("langue.ini" and the players' file are folders, which no
+// user may replace): the Return that chose the action does not also close the error box; the
+// box stays over the menu until a fresh key answers it.
+TEST(JeuExecutable, UneSauvegardeRateeResteALEcranJusquALaReponse)
+{
+    DossierTemp d;
+    fs::copy(dossierDonnees(), d.str(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    for (const char* f : {"langue.ini", "niveaux/joueurs.ini"}) {
+        fs::remove(d / f);
+        fs::create_directory(d / f);
+    }
+    const std::string rejeu = "TOUCHE=5;Down;1\nTOUCHE=6;Down;0\n"                  // English
+                              "TOUCHE=10;Return;1\nTOUCHE=12;Return;0\n"            // language saved
+                              "CAPTURE=10;l1.png\nCAPTURE=120;l2.png\n"
+                              "TOUCHE=130;Return;1\nTOUCHE=132;Return;0\nCAPTURE=131;l3.png\n"
+                              "TOUCHE=140;Return;1\nTOUCHE=142;Return;0\n"          // change player
+                              "TOUCHE=150;Return;1\nTOUCHE=152;Return;0\nTEXTE=160;B\n"
+                              "TOUCHE=170;Return;1\nTOUCHE=172;Return;0\n"          // player saved
+                              "CAPTURE=170;j1.png\nCAPTURE=260;j2.png\n"
+                              "TOUCHE=270;Escape;1\nTOUCHE=272;Escape;0\nCAPTURE=271;j3.png\nFIN=280\n";
+    ecrireTexte(d / "rejeu.txt", rejeu);
+    ASSERT_EQ(lancerJeu(d.str(), "JEU_REJOUER=rejeu.txt TUV_FRAMES_MAX=1000", ""), 0) << lireTexte(d / "sortie.txt");
+
+    // The box is drawn light grey at the window's centre, over the dark menu panel.
+    auto boiteVue = [&](const std::string& capture) {
+        sf::Image image;
+        if (!image.loadFromFile(d / capture))
+            return false;
+        int clairs = 0, total = 0;
+        for (unsigned y = 330; y < 390; ++y)
+            for (unsigned x = 500; x < 780; ++x, ++total) {
+                const sf::Color c = image.getPixel(x, y);
+                const int bas = std::min({c.r, c.g, c.b}), haut = std::max({c.r, c.g, c.b});
+                clairs += bas > 225 && haut - bas < 20;
+            }
+        return clairs * 2 > total;
+    };
+    for (const char* vue : {"l1.png", "l2.png", "j1.png", "j2.png"})
+        EXPECT_TRUE(boiteVue(vue)) << vue << ": the failed save's box, before any answer";
+    for (const char* reponse : {"l3.png", "j3.png"})
+        EXPECT_FALSE(boiteVue(reponse)) << reponse << ": a fresh key closes it";
+    EXPECT_TRUE(fs::is_directory(d / "niveaux/joueurs.ini")) << "nothing replaced what could not be written";
 }

@@ -55,6 +55,39 @@ TEST_F(Boites, AnswersReachTheOwner)
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty());
 }
 
+// The program acts on events before the library's update sees them: a box opened by a key (a
+// save that failed) must not take that key, nor anything else pushed before it was shown.
+TEST_F(Boites, EventsPushedBeforeTheBoxAreNotAnswers)
+{
+    DialogueEssai proprietaire;
+    sf::Event e;
+    for (sf::Keyboard::Key k : {sf::Keyboard::Return, sf::Keyboard::Escape}) {
+        e.type = sf::Event::KeyPressed;
+        e.key = {k, false, false, false, false};
+        EXPECT_FALSE(CPLUX::pushEvent(e)) << "no box yet: the key is the program's";
+    }
+    auto ouvrir = [&] { return CPLUX::MessageBoxW("Erreur", "Impossible d'enregistrer", "IDMB", &proprietaire, 1); };
+    const int h1 = ouvrir();
+    const CPLUXControlButton* ok = CPLUX::getMessageBox(h1)->getButton(0);
+    const sf::Vector2i p(ok->getLeftScreen() + 10, ok->getTopScreen() + 10);
+    CPLUX::update(nullptr);
+    EXPECT_TRUE(proprietaire.journal.empty()) << "the keys that led to the box answered it";
+    CPLUXTest::clickAt(p.x, p.y);
+    ASSERT_EQ(proprietaire.journal.size(), 1u) << "a click made once the box is shown answers it";
+
+    // A click where the next box's button will be, made before it opens, is not its answer.
+    e.type = sf::Event::MouseButtonPressed;
+    e.mouseButton = {sf::Mouse::Left, p.x, p.y};
+    CPLUX::pushEvent(e);
+    const int h2 = ouvrir();
+    e.type = sf::Event::MouseButtonReleased;
+    CPLUX::pushEvent(e);
+    CPLUX::update(nullptr);
+    EXPECT_NE(CPLUX::getMessageBox(h2), nullptr) << "closed by a click made before it was shown";
+    CPLUXTest::key(sf::Keyboard::Return);
+    EXPECT_EQ(proprietaire.journal.back(), "mb:" + std::to_string(h2) + ":IDMB:100:") << "a fresh Return answers it";
+}
+
 TEST_F(Boites, OwnerDeletedBeforeTheAnswer)
 {
     auto* proprietaire = new DialogueEssai;
