@@ -1031,9 +1031,9 @@ void traiterMolette(int delta, sf::Vector2i p)
 void traiterTouche(const sf::Event::KeyEvent& k)
 {
     Etat& e = etat();
-    if (CPLUXMessageBox* b = e.boiteAuClavier) {
-        if (b->estAnterieur(e.numeroEnCours))
-            return;
+    // A key pressed before the box opened is no answer: it goes where it would have gone.
+    CPLUXMessageBox* b = e.boiteAuClavier;
+    if (b && !b->estAnterieur(e.numeroEnCours)) {
         if (k.code == sf::Keyboard::Return || k.code == sf::Keyboard::Escape) {
             b->onKeyPress(k);
             return;
@@ -1042,6 +1042,8 @@ void traiterTouche(const sf::Event::KeyEvent& k)
             e.clavier->onKey(k);
         return;
     }
+    if (b && e.clavier && e.clavier->getParent() == b)
+        return;
     if (e.clavier && !clavierUtilisable())
         CPLUX::setKeyboardFocus(nullptr);
     if (e.clavier) {
@@ -1055,8 +1057,9 @@ void traiterTouche(const sf::Event::KeyEvent& k)
 void traiterTexte(sf::Uint32 code)
 {
     Etat& e = etat();
-    if (e.boiteAuClavier && (!e.clavier || e.clavier->getParent() != e.boiteAuClavier ||
-                             e.boiteAuClavier->estAnterieur(e.numeroEnCours)))
+    const CPLUXMessageBox* b = e.boiteAuClavier;
+    const bool champDeLaBoite = b && e.clavier && e.clavier->getParent() == b;
+    if (b && (b->estAnterieur(e.numeroEnCours) ? champDeLaBoite : !champDeLaBoite))
         return;
     if (clavierUtilisable())
         e.clavier->onTextEntered(code);
