@@ -37,12 +37,16 @@ std::string refusChamp(const std::string& champ, const std::string& regle, bool 
 {
     if (valide)
         return {};
-    if (const char32_t c = lobby::premierInvisible(points)) {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-        return champ + " refusé : caractère invisible ou de mise en forme (" + code + ")";
-    }
-    return champ + " refusé : " + regle;
+    const lobby::PointRefuse r = lobby::premierRefuse(points);
+    if (r.defaut == lobby::Defaut::AUCUN)
+        return champ + " refusé : " + regle;
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(r.point));
+    const std::string quoi = r.defaut == lobby::Defaut::INVISIBLE ? "caractère invisible ou de mise en forme"
+                             : r.defaut == lobby::Defaut::NON_CARACTERE
+                                 ? "non-caractère Unicode"
+                                 : "plus de " + std::to_string(lobby::MARQUES_MAX) + " accents sur une lettre";
+    return champ + " refusé : " + quoi + " (" + code + ")";
 }
 
 } // namespace

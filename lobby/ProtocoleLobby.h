@@ -48,9 +48,22 @@ bool texteValide(const std::u32string& points, size_t min, size_t max, bool sans
 // separators, fillers, variation selectors, tags and the other format characters. A name
 // holding one could pass for another player's in the lists.
 bool caractereInvisible(char32_t c);
-// The first such character of a text, or 0.
-char32_t premierInvisible(const std::u32string& points);
-// Names and groups: the field rule, and no invisible character.
+// U+FDD0-U+FDEF and the last two code points of every plane: set aside, never characters.
+bool nonCaractere(char32_t c);
+// Unicode's combining marks (accents and vowel signs, categories Mn, Mc and Me).
+bool marqueCombinante(char32_t c);
+// Marks stacked on one character at most: more spill over the lines above and below.
+constexpr size_t MARQUES_MAX = 4;
+
+// Why a character of a name cannot be shown as it is.
+enum class Defaut { AUCUN, INVISIBLE, NON_CARACTERE, MARQUES };
+struct PointRefuse {
+    Defaut defaut = Defaut::AUCUN;
+    char32_t point = 0;
+};
+// The first invisible character, noncharacter, or mark past MARQUES_MAX in one run of marks.
+PointRefuse premierRefuse(const std::u32string& points);
+// Names and groups: the field rule, and nothing premierRefuse finds.
 bool pseudoValide(std::string_view utf8);
 bool groupeValide(std::string_view utf8);
 bool pseudoValide(const std::wstring& texte);

@@ -69,13 +69,16 @@ TEST_F(LobbyTest, AThirdPartysFloodBoundsTheRequestsAndLeavesThePartnerIntact)
     EXPECT_EQ(a.d->nbEchecsReception, 0) << "the partner was heard through the flood";
 }
 
-TEST_F(LobbyTest, ANameWithALayoutCharacterIsRefusedAndTheStatusSaysWhich)
+TEST_F(LobbyTest, ANameWithAHiddenOrStackedCharacterIsRefusedAndTheStatusSaysWhich)
 {
     ServeurEssai srv;
     Lobby a("JeuDialogInternet", srv.url(), portUdpLibre(), L"admin\u202Enimda");
     a.connecter();
     EXPECT_EQ(a.texte("myTextStatus"), "Pseudo refusé : caractère invisible ou de mise en forme (U+202E)");
     EXPECT_FALSE(a.d->bConnecte);
+    a.saisir("myTextInputPseudo", L"a" + std::wstring(31, L'\u0301'));
+    a.connecter();
+    EXPECT_EQ(a.texte("myTextStatus"), "Pseudo refusé : plus de 4 accents sur une lettre (U+0301)");
     a.saisir("myTextInputPseudo", std::wstring(L"A"));
     a.saisir("myTextInputGroupe", std::string("\xE2\x80\x8B"));
     a.connecter();

@@ -37,6 +37,12 @@ TEST(ProtocoleLobby, FormValuesAreEncodedAndDecodedBack)
 
 TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
 {
+    const auto accents = [](int n) {
+        std::string r;
+        for (int i = 0; i < n; ++i)
+            r += "\xCC\x81";  // U+0301
+        return r;
+    };
     const std::string trenteDeux(32, 'x');
     const struct {
         std::string texte;
@@ -68,6 +74,12 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
         {"a\xF3\xA0\x80\x81", false, false},       // U+E0001 language tag
         {"\xE2\x80\xA9", false, false},             // U+2029 paragraph separator
         {"\xE2\x80\xAF\xE2\x82\xAC\xF0\x9F\x99\x82", true, true},  // narrow space, euro, emoji
+        // Noncharacters, and marks stacked past four on one letter.
+        {"\xEF\xBF\xBF", false, false},                  // U+FFFF
+        {"a\xEF\xB7\x90", false, false},                 // U+FDD0
+        {"a\xF0\x9F\xBF\xBE", false, false},            // U+1FFFE
+        {"a" + accents(4) + "b" + accents(4), true, true},  // four on each letter
+        {"a" + accents(4) + "\xD2\x83", false, false},     // the fifth from another block
     };
     for (const auto& c : cas) {
         EXPECT_EQ(pseudoValide(c.texte), c.pseudo) << "pseudo [" << c.texte << "]";
