@@ -7,14 +7,19 @@ opening a new one whenever the server closes one, and runs --clients honest play
 --duree seconds. Each player registers once, then asks the list and its address and edits
 its record (at most once every 2 s), --pause seconds apart, each request on a new
 connection as the game does, or every other player on a kept-open one. Every player and every dawdler speaks from a
-loopback address of its own (127.0.1.x and up), as players behind different routers do.
+loopback address of its own (127.1.x.y and up), as players behind different routers do.
 
 Prints the latency of the players' requests (p50, p99, worst), the errors (any answer
 other than 200, or none within 3 s) and the rows lost: records missing or not as their
 last accepted edit left them, once in the running server and again after a kill -9 and a
 restart on the same base.
 
+--descripteurs runs the descriptor flood instead: 3,000 connections that say nothing, from
+as many addresses, against a server limited to 1,024 descriptors (--lents, --muets and
+--limite give other mixes).
+
     scripts/charge_lobby.py                               # 500 dawdlers, 200 players, 30 s
+    scripts/charge_lobby.py --descripteurs                # 3,000 silent ones, 1,024 descriptors
     scripts/charge_lobby.py --lents 8 --clients 1 --duree 10   # one player beside 8 dawdlers
     scripts/charge_lobby.py --serveur /tmp/old/serveur_lobby
 
@@ -40,13 +45,17 @@ EDITION_MIN = 2.0  # seconds between two edits of one player
 
 
 def adresse(bloc, i):
-    """The i-th loopback address of a block (127.<bloc>.x.y), never .0 nor .255."""
-    return "127.%d.%d.%d" % (bloc, 1 + i // 250, 1 + i % 250)
+    """The i-th loopback address of a block (127.<bloc>.x.y), never .0 nor .255: the first
+    250 each in a /24 network of its own, as behind different routers."""
+    return "127.%d.%d.%d" % (bloc, 1 + i % 250, 1 + i // 250)
 
 
-def demarrer(exe, base):
+def demarrer(exe, base, limite=0):
+    def limiter():
+        if limite:
+            resource.setrlimit(resource.RLIMIT_NOFILE, (limite, limite))
     p = subprocess.Popen([exe, "--port", "0", "--base", base], stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE, text=True)
+                         stderr=subprocess.PIPE, text=True, preexec_fn=limiter)
     ligne = p.stdout.readline()
     debut = "Serveur du salon : http://127.0.0.1:"
     if not ligne.startswith(debut):
@@ -66,8 +75,9 @@ def requete(conn, methode, script, corps=None, fermer=False):
 
 # Dawdlers -----------------------------------------------------------------------------------
 
-def retardataires(port, n, fin, sortie):
-    """Holds n dawdling connections until fin; puts (mean held, opened) on sortie."""
+def retardataires(port, n, muets, fin, sortie):
+    """Holds n dawdling connections until fin (all silent when muets); puts (mean held,
+    opened) on sortie."""
     sel = selectors.DefaultSelector()
     prochains = {}  # socket -> (index, time of its next line or None when idle)
     ouvertes = [0]
@@ -82,7 +92,7 @@ def retardataires(port, n, fin, sortie):
             s.close()
             return
         ouvertes[0] += 1
-        lent = i % 2 == 0
+        lent = i % 2 == 0 and not muets
         prochains[s] = (i, time.monotonic() if lent else None, 0)
         sel.register(s, selectors.EVENT_READ)
 
@@ -212,7 +222,13 @@ def main():
     a.add_argument("--pause", type=float, default=0.1,
                    help="seconds a player waits between requests (0.1: ten a second, far above the game)")
     a.add_argument("--processus", type=int, default=4, help="processes the players are spread on (4)")
+    a.add_argument("--muets", action="store_true", help="dawdlers that all say nothing")
+    a.add_argument("--limite", type=int, default=0, help="the server's descriptor limit (0: as given)")
+    a.add_argument("--descripteurs", action="store_true",
+                   help="the descriptor flood: --lents 3000 --muets --limite 1024")
     o = a.parse_args()
+    if o.descripteurs:
+        o.lents, o.muets, o.limite = 3000, True, 1024
     if not os.path.exists(o.serveur) and o.serveur == a.get_default("serveur"):
         subprocess.run(["cmake", "-S", RACINE, "-B", os.path.join(RACINE, "build/release"), "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DTUV_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
@@ -223,12 +239,12 @@ def main():
 
     with tempfile.TemporaryDirectory() as dossier:
         base = os.path.join(dossier, "lobby.sqlite")
-        serveur, port = demarrer(o.serveur, base)
+        serveur, port = demarrer(o.serveur, base, o.limite)
         try:
             ctx = multiprocessing.get_context("fork")
             sortie = ctx.Queue()
             fin = time.monotonic() + 1 + o.duree
-            procs = [ctx.Process(target=retardataires, args=(port, o.lents, fin, sortie))] if o.lents else []
+            procs = [ctx.Process(target=retardataires, args=(port, o.lents, o.muets, fin, sortie))] if o.lents else []
             procs[0].start() if procs else None
             time.sleep(1)  # the dawdlers in place first
             k = max(1, min(o.processus, o.clients))
@@ -253,13 +269,15 @@ def main():
             perdus = rangs_perdus(port, attendus)
             serveur.send_signal(signal.SIGKILL)
             serveur.wait()
-            serveur, port = demarrer(o.serveur, base)
+            serveur, port = demarrer(o.serveur, base, o.limite)
             perdus_kill = rangs_perdus(port, attendus)
         finally:
             serveur.kill()
             serveur.wait()
     lat.sort()
-    print("dawdlers: %d asked, %.0f held on average, %d connections opened" % (o.lents, tenues, ouvertes))
+    print("dawdlers: %d asked%s, %.0f held on average, %d connections opened%s"
+          % (o.lents, " (silent)" if o.muets else "", tenues, ouvertes,
+             ", server limited to %d descriptors" % o.limite if o.limite else ""))
     print("players: %d for %.0f s, %d requests, %.0f a second" % (o.clients, o.duree, len(lat), len(lat) / o.duree))
     print("latency: p50 %.1f ms, p99 %.1f ms, worst %.1f ms" % (centile(lat, .5) * 1e3, centile(lat, .99) * 1e3,
                                                                (lat[-1] if lat else 0) * 1e3))

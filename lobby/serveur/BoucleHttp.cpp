@@ -1,7 +1,10 @@
 #include "lobby/serveur/BoucleHttp.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <tuple>
 #include <utility>
 
 #include <arpa/inet.h>
@@ -10,6 +13,7 @@
 #include <netinet/tcp.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,6 +31,11 @@ constexpr size_t LECTURE = 16 * 1024;
 constexpr int LECTURES_PAR_TOUR = 4;
 constexpr int FILE_ECOUTE = 1024;
 constexpr uint32_t EN_LECTURE = EPOLLIN | EPOLLRDHUP;
+// Once descriptors ran short, idle connections get an eighth of their deadline this long.
+constexpr auto DUREE_PRESSE = std::chrono::seconds(1);
+// How long, and how many, addresses that sent requests are remembered.
+constexpr auto DUREE_PARLEURS = std::chrono::minutes(5);
+constexpr size_t PARLEURS_MAX = 65536;
 
 enum class Etat { LECTURE, ECRITURE, FERMETURE };
 
@@ -50,6 +59,9 @@ struct CBoucleHttp::Connexion {
     int requetes = 0;
     bool fermerApres = false;
     Horloge::time_point echeance;
+
+    // Waiting for a request to begin: nothing of it read, nothing to write.
+    bool inactive() const { return !tenue && etat == Etat::LECTURE && !enRequete; }
 };
 
 CBoucleHttp::CBoucleHttp(Config config, Traiteur traiteur) : config_(config), traiteur_(std::move(traiteur)) {}
@@ -60,6 +72,25 @@ CBoucleHttp::~CBoucleHttp()
     if (ecoute_ >= 0)
         ::close(ecoute_);
 }
+
+namespace {
+
+int limiteDescripteurs(int configuree)
+{
+    rlimit l{};
+    if (configuree > 0 || ::getrlimit(RLIMIT_NOFILE, &l) != 0)
+        return configuree > 0 ? configuree : 1024;
+    return static_cast<int>(std::min<rlim_t>(l.rlim_cur, std::numeric_limits<int>::max()));
+}
+
+std::string reponseRefus(int parAdresse)
+{
+    const std::string corps = "trop de connexions pour cette adresse : " + std::to_string(parAdresse) + " au plus\n";
+    return "HTTP/1.1 429 Too Many Requests\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " +
+           std::to_string(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps;
+}
+
+} // namespace
 
 int CBoucleHttp::ecouter(const std::string& adresse, int port, std::string& erreur)
 {
@@ -110,6 +141,9 @@ bool CBoucleHttp::demarrer(std::string& erreur)
                 ::close(std::exchange(*fd, -1));
         return false;
     }
+    seuilDescripteurs_ = static_cast<int>(int64_t{limiteDescripteurs(config_.descripteursMax)} * 8 / 10);
+    refusAdresse_ = reponseRefus(config_.connexionsParAdresse);
+    reserve_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     arret_ = false;
     for (int i = 0; i < config_.travailleurs; ++i)
         travailleurs_.emplace_back([this] { travailler(); });
@@ -128,11 +162,11 @@ void CBoucleHttp::arreter()
     for (std::thread& t : travailleurs_)
         t.join();
     travailleurs_.clear();
-    for (auto& [id, c] : connexions_)
-        ::close(c->fd);
-    connexions_.clear();
-    for (int* fd : {&epoll_, &epollConnexions_, &reveil_})
-        ::close(std::exchange(*fd, -1));
+    for (auto it = connexions_.begin(); it != connexions_.end();)
+        it = oter(it);
+    for (int* fd : {&epoll_, &epollConnexions_, &reveil_, &reserve_})
+        if (*fd >= 0)
+            ::close(std::exchange(*fd, -1));
 }
 
 void CBoucleHttp::boucle()
@@ -190,7 +224,13 @@ void CBoucleHttp::accepter(Horloge::time_point maintenant)
         socklen_t l = sizeof a;
         const int fd = ::accept4(ecoute_, reinterpret_cast<sockaddr*>(&a), &l, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
-            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            const bool aucun = errno == EMFILE || errno == ENFILE;
+            if (aucun) {
+                presseJusqua_ = maintenant + DUREE_PRESSE;
+                if (liberer() > 0 || refuserParReserve())
+                    continue;
+            }
+            if (aucun || errno == ENOBUFS || errno == ENOMEM) {
                 // The waiting connection stays queued: stop asking until sockets are freed.
                 epoll_event e{};
                 ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
@@ -202,26 +242,84 @@ void CBoucleHttp::accepter(Horloge::time_point maintenant)
                 continue;
             return;
         }
-        int un = 1;
-        ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &un, sizeof un);
-        auto c = std::make_unique<Connexion>(config_.limites);
-        c->fd = fd;
+        // Descriptors are numbered from the lowest free one: a high number means few are left.
+        if (fd >= seuilDescripteurs_) {
+            presseJusqua_ = maintenant + DUREE_PRESSE;
+            liberer();
+        }
         char texte[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &a.sin_addr, texte, sizeof texte);
-        c->ip = texte;
-        c->port = ntohs(a.sin_port);
-        c->echeance = maintenant + config_.delaiInactif;
-        epoll_event e{};
-        e.events = EN_LECTURE | EPOLLONESHOT;
-        std::lock_guard<std::mutex> verrou(mutex_);
-        c->id = prochainId_++;
-        e.data.u64 = c->id;
-        if (::epoll_ctl(epollConnexions_, EPOLL_CTL_ADD, fd, &e) != 0) {
-            ::close(fd);
-            continue;
-        }
-        connexions_.emplace(c->id, std::move(c));
+        admettre(fd, texte, ntohs(a.sin_port), maintenant);
     }
+}
+
+void CBoucleHttp::admettre(int fd, const std::string& ip, int port, Horloge::time_point maintenant)
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    int& ouvertes = parAdresse_[ip];
+    if (config_.connexionsParAdresse > 0 && ouvertes >= config_.connexionsParAdresse) {
+        (void)!::send(fd, refusAdresse_.data(), refusAdresse_.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        ::close(fd);
+        return;
+    }
+    int un = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &un, sizeof un);
+    auto c = std::make_unique<Connexion>(config_.limites);
+    c->fd = fd;
+    c->ip = ip;
+    c->port = port;
+    c->echeance = maintenant + config_.delaiInactif;
+    c->id = prochainId_++;
+    epoll_event e{};
+    e.events = EN_LECTURE | EPOLLONESHOT;
+    e.data.u64 = c->id;
+    if (::epoll_ctl(epollConnexions_, EPOLL_CTL_ADD, fd, &e) != 0) {
+        ::close(fd);
+        if (ouvertes == 0)
+            parAdresse_.erase(ip);
+        return;
+    }
+    ++ouvertes;
+    connexions_.emplace(c->id, std::move(c));
+}
+
+size_t CBoucleHttp::liberer()
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    // Never spoke first, strangers before known addresses, then the longest idle (the
+    // earliest deadline).
+    using Rang = std::tuple<bool, bool, Horloge::time_point, uint64_t>;
+    std::vector<std::pair<Rang, Connexions::iterator>> inactives;
+    for (auto it = connexions_.begin(); it != connexions_.end(); ++it) {
+        const Connexion& c = *it->second;
+        if (c.inactive())
+            inactives.emplace_back(Rang(c.requetes > 0, parleurs_.count(c.ip) > 0, c.echeance, c.id), it);
+    }
+    std::sort(inactives.begin(), inactives.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // An eighth of the connections at a time: the numbers freed serve the next accepts.
+    const size_t n = connexions_.size() / 8 + 1;
+    size_t fermees = 0;
+    for (size_t i = 0; i < inactives.size() && fermees < n; ++i) {
+        // A request that came since the last look waits for a worker: not idle after all.
+        char octet;
+        if (::recv(inactives[i].second->second->fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+            continue;
+        oter(inactives[i].second);
+        ++fermees;
+    }
+    return fermees;
+}
+
+bool CBoucleHttp::refuserParReserve()
+{
+    if (reserve_ < 0)
+        return false;
+    ::close(reserve_);
+    const int fd = ::accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd >= 0)
+        ::close(fd);
+    reserve_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    return fd >= 0;
 }
 
 bool CBoucleHttp::servir(Connexion& c, Horloge::time_point maintenant)
@@ -287,6 +385,11 @@ bool CBoucleHttp::repondre(Connexion& c, size_t taille, bool fermerApres)
     q.ipLocale = adresse_;
     q.portLocal = port_;
     q.derniere = fermerApres || ++c.requetes >= config_.requetesParConnexion;
+    if (c.requetes <= 1) {
+        std::lock_guard<std::mutex> verrou(mutex_);
+        if (parleurs_.size() < PARLEURS_MAX || parleurs_.count(c.ip))
+            parleurs_[c.ip] = Horloge::now();
+    }
     c.decoupe.recommencer();
     c.enRequete = false;
     bool fermerReponse = true;
@@ -364,11 +467,17 @@ bool CBoucleHttp::vider(Connexion& c)
     return true;
 }
 
-void CBoucleHttp::fermer(Connexion& c)
+void CBoucleHttp::fermer(Connexion& c) { oter(connexions_.find(c.id)); }
+
+CBoucleHttp::Connexions::iterator CBoucleHttp::oter(Connexions::iterator it)
 {
+    Connexion& c = *it->second;
     // close() also takes the socket out of epoll.
     ::close(c.fd);
-    connexions_.erase(c.id);
+    const auto a = parAdresse_.find(c.ip);
+    if (a != parAdresse_.end() && --a->second <= 0)
+        parAdresse_.erase(a);
+    return connexions_.erase(it);
 }
 
 void CBoucleHttp::balayer(Horloge::time_point maintenant)
@@ -380,14 +489,21 @@ void CBoucleHttp::balayer(Horloge::time_point maintenant)
         ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
         ecouteSuspendue_ = false;
     }
+    // While descriptors are short, a connection that has said nothing yet goes after an
+    // eighth of its deadline.
+    const auto avance = maintenant < presseJusqua_ ? config_.delaiInactif - config_.delaiInactif / 8 : Duree(0);
     std::lock_guard<std::mutex> verrou(mutex_);
     for (auto it = connexions_.begin(); it != connexions_.end();) {
-        Connexion& c = *it->second;
-        if (!c.tenue && maintenant >= c.echeance) {
-            ::close(c.fd);
-            it = connexions_.erase(it);
-        } else {
+        const Connexion& c = *it->second;
+        const bool muette = c.inactive() && c.requetes == 0;
+        if (!c.tenue && (maintenant >= c.echeance || (muette && maintenant + avance >= c.echeance)))
+            it = oter(it);
+        else
             ++it;
-        }
     }
+    if (maintenant < prochainOubli_)
+        return;
+    prochainOubli_ = maintenant + std::chrono::seconds(1);
+    for (auto it = parleurs_.begin(); it != parleurs_.end();)
+        it = maintenant - it->second > DUREE_PARLEURS ? parleurs_.erase(it) : std::next(it);
 }

@@ -8,6 +8,12 @@
 // begin (idle), for the request to arrive whole from its first byte, for its answer to be
 // taken; past it the connection closes. Small answers leave at once (TCP_NODELAY on every
 // connection).
+// One address holds only so many connections; more are refused as they are accepted. When
+// descriptors run short (the one accepted is past 80 % of the limit, or none is left), idle
+// connections go: those that never sent a request first, from addresses that sent none lately
+// before the others, then the longest idle; and for a while a new connection gets an eighth of
+// its deadline to begin its request. One descriptor is kept in reserve to refuse a waiting
+// connection when no idle one can go, so that accepting never spins.
 #include "lobby/serveur/DecoupeRequete.h"
 
 #include <atomic>
@@ -42,6 +48,8 @@ public:
         int travailleurs = 4;
         int requetesParConnexion = 5;
         CDecoupeRequete::Limites limites;
+        int connexionsParAdresse = 0;  // 0: no limit
+        int descripteursMax = 0;       // 0: the process's limit
     };
     // Runs on a worker: the answer's bytes, and `fermer` set when the connection must close
     // after it. An empty answer closes the connection at once.
@@ -63,10 +71,18 @@ public:
 private:
     using Horloge = std::chrono::steady_clock;
     struct Connexion;
+    using Connexions = std::unordered_map<uint64_t, std::unique_ptr<Connexion>>;
 
     void boucle();
     void travailler();
     void accepter(Horloge::time_point maintenant);
+    // A socket just accepted becomes a connection, unless its address has its share.
+    void admettre(int fd, const std::string& ip, int port, Horloge::time_point maintenant);
+    // Descriptors run short: closes idle connections, the least useful first; how many.
+    size_t liberer();
+    // No descriptor left and none idle: the reserve accepts the first waiting connection
+    // and closes it. False when nothing was waiting or the reserve is gone.
+    bool refuserParReserve();
     // On a worker, the connection taken: what its event allows, then false once closed.
     bool servir(Connexion& c, Horloge::time_point maintenant);
     bool lire(Connexion& c, Horloge::time_point maintenant);
@@ -76,6 +92,7 @@ private:
     bool vider(Connexion& c);
     // The caller holds mutex_.
     void fermer(Connexion& c);
+    Connexions::iterator oter(Connexions::iterator it);
     void balayer(Horloge::time_point maintenant);
 
     Config config_;
@@ -88,9 +105,17 @@ private:
     int port_ = 0;
     bool ecouteSuspendue_ = false;
     Horloge::time_point repriseEcoute_;
+    int reserve_ = -1;           // a descriptor to give up when none is left
+    int seuilDescripteurs_ = 0;  // 80 % of the limit
+    Horloge::time_point presseJusqua_;  // idle deadlines are short until then
+    std::string refusAdresse_;  // the answer of a connection past its address's share
 
-    std::mutex mutex_;  // the map, which connection a worker holds, and each one's watch
-    std::unordered_map<uint64_t, std::unique_ptr<Connexion>> connexions_;
+    std::mutex mutex_;  // the maps, which connection a worker holds, and each one's watch
+    Connexions connexions_;
+    std::unordered_map<std::string, int> parAdresse_;  // open connections of each address
+    // Addresses that sent a whole request lately, and when.
+    std::unordered_map<std::string, Horloge::time_point> parleurs_;
+    Horloge::time_point prochainOubli_;  // the thread's
     uint64_t prochainId_ = 2;
 
     std::atomic<bool> arret_{false};

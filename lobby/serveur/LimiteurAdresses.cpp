@@ -8,6 +8,9 @@ constexpr int64_t FENETRE = 60;
 
 void CLimiteurAdresses::avancer(Compte& c, int64_t maintenant)
 {
+    // Counted before the clock was set back: as made now.
+    if (!c.secondes.empty() && c.secondes.back().first > maintenant)
+        c.secondes.assign(1, {maintenant, c.total});
     while (!c.secondes.empty() && c.secondes.front().first <= maintenant - FENETRE) {
         c.total -= c.secondes.front().second;
         c.secondes.pop_front();

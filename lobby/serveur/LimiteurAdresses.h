@@ -1,7 +1,7 @@
 #pragma once
-// How many adds and edits each client address made in the last minute, so that one client
-// cannot fill the lobby or churn it. Counted by whole seconds of the server's clock: at most
-// 60 counters per address, whatever the limit.
+// How many adds and edits each client address (or network) made in the last minute, so that
+// one client cannot fill the lobby or churn it. Counted by whole seconds of the server's clock:
+// at most 60 counters per address, whatever the limit.
 #include <cstdint>
 #include <deque>
 #include <mutex>

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <map>
 #include <vector>
 
@@ -126,11 +127,49 @@ bool lirePort(const std::string& t, int& port)
     return true;
 }
 
+// The record an add or edit asks for, each field checked: false with the reason.
+bool ficheDemandee(const httplib::Request& req, bool avecEtat, FicheJoueur& f, std::string& raison)
+{
+    std::map<std::string, std::string> v;
+    std::vector<const char*> noms = {"pseudo", "groupe", "niveau", "iplan", "port"};
+    if (avecEtat)
+        noms.push_back("etat");
+    if (!lireChamps(req.body, noms, v, raison))
+        return false;
+    long long niveau = 0, etat = 0;
+    const char* mauvais = nullptr;
+    if (!lobby::pseudoValide(v["pseudo"]))
+        mauvais = "pseudo invalide";
+    else if (!lobby::groupeValide(v["groupe"]))
+        mauvais = "groupe invalide";
+    else if (!lobby::lireEntier(v["niveau"], 0, lobby::NIVEAU_MAX, niveau))
+        mauvais = "niveau invalide";
+    else if (!lobby::estIpv4(v["iplan"]))
+        mauvais = "iplan invalide";
+    else if (!lirePort(v["port"], f.port))
+        mauvais = "port invalide";
+    else if (avecEtat && !lobby::lireEntier(v["etat"], 0, 1, etat))
+        mauvais = "etat invalide";
+    else if (!lobby::estIpv4(req.remote_addr))
+        mauvais = "adresse du client non IPv4";
+    if (mauvais) {
+        raison = mauvais;
+        return false;
+    }
+    f.pseudo = v["pseudo"];
+    f.groupe = v["groupe"];
+    f.niveau = static_cast<int>(niveau);
+    f.etat = static_cast<int>(etat);
+    f.ipwan = req.remote_addr;
+    f.iplan = v["iplan"];
+    return true;
+}
+
 } // namespace
 
 CServeurLobby::CServeurLobby(ConfigServeurLobby config, CStockJoueurs& stock, Horloge horloge)
     : config_(std::move(config)), stock_(stock), horloge_(horloge ? std::move(horloge) : Horloge(&horlogeSysteme)),
-      limiteur_(config_.ajoutsParMinute)
+      limiteur_(config_.ajoutsParMinute), limiteurReseaux_(config_.ajoutsParReseau)
 {
 }
 
@@ -138,7 +177,7 @@ CServeurLobby::~CServeurLobby() { arreter(); }
 
 int64_t CServeurLobby::horlogeSysteme()
 {
-    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 
@@ -152,8 +191,12 @@ void CServeurLobby::balayer(bool forcer)
         balaye_ = true;
         dernierBalayage_ = maintenant;
     }
-    stock_.expirer(maintenant - config_.expiration);
+    stock_.expirer(maintenant - config_.expiration, maintenant);
     limiteur_.oublier(maintenant);
+    limiteurReseaux_.oublier(maintenant);
+    const std::string alerte = stock_.surveiller();
+    if (!alerte.empty())
+        std::cerr << "serveur_lobby : " << alerte << std::endl;
 }
 
 int CServeurLobby::demarrer(std::string& erreur)
@@ -173,6 +216,7 @@ int CServeurLobby::demarrer(std::string& erreur)
     c.delaiInactif = std::chrono::seconds(DELAI_INACTIF_S);
     c.requetesParConnexion = REQUETES_PAR_CONNEXION;
     c.limites.corps = CORPS_MAX;
+    c.connexionsParAdresse = config_.connexionsParAdresse;
     boucle_ = std::make_unique<CBoucleHttp>(
         c, [this](const RequeteHttp& q, std::string& r, bool& fermer) { repondre(q, r, fermer); });
     const int port = boucle_->ecouter(config_.adresse, config_.port, erreur);
@@ -227,47 +271,34 @@ void CServeurLobby::installerRoutes()
 void CServeurLobby::ajouter(const httplib::Request& req, httplib::Response& res, bool avecEtat)
 {
     balayer();
-    std::map<std::string, std::string> v;
-    std::string raison;
-    std::vector<const char*> noms = {"pseudo", "groupe", "niveau", "iplan", "port"};
-    if (avecEtat)
-        noms.push_back("etat");
-    if (!lireChamps(req.body, noms, v, raison))
-        return refuser(res, 400, raison);
     FicheJoueur f;
-    long long niveau = 0, etat = 0;
-    if (!lobby::pseudoValide(v["pseudo"]))
-        return refuser(res, 400, "pseudo invalide");
-    if (!lobby::groupeValide(v["groupe"]))
-        return refuser(res, 400, "groupe invalide");
-    if (!lobby::lireEntier(v["niveau"], 0, lobby::NIVEAU_MAX, niveau))
-        return refuser(res, 400, "niveau invalide");
-    if (!lobby::estIpv4(v["iplan"]))
-        return refuser(res, 400, "iplan invalide");
-    if (!lirePort(v["port"], f.port))
-        return refuser(res, 400, "port invalide");
-    if (avecEtat && !lobby::lireEntier(v["etat"], 0, 1, etat))
-        return refuser(res, 400, "etat invalide");
-    if (!lobby::estIpv4(req.remote_addr))
-        return refuser(res, 400, "adresse du client non IPv4");
-    f.pseudo = v["pseudo"];
-    f.groupe = v["groupe"];
-    f.niveau = static_cast<int>(niveau);
-    f.etat = static_cast<int>(etat);
-    f.ipwan = req.remote_addr;
-    f.iplan = v["iplan"];
+    std::string raison;
+    if (!ficheDemandee(req, avecEtat, f, raison))
+        return refuser(res, 400, raison);
     const int64_t maintenant = horloge_();
+    const std::string reseau = reseauAdresse(f.ipwan);
     if (!limiteur_.prendre(f.ipwan, maintenant))
         return refuser(res, 429,
                        "trop de requêtes : " + std::to_string(limiteur_.parMinute()) +
                            " ajouts ou modifications par minute et par adresse au plus");
-    const Enregistrement e =
-        stock_.enregistrer(f, maintenant, {config_.joueursParAdresse, maintenant - config_.expiration});
-    if (e != Enregistrement::FAIT)
+    if (!avecEtat && !limiteurReseaux_.prendre(reseau, maintenant)) {
         limiteur_.rendre(f.ipwan);
+        return refuser(res, 429, "trop d'ajouts pour ce réseau /24 : " +
+                                     std::to_string(limiteurReseaux_.parMinute()) + " par minute au plus");
+    }
+    const PlafondAdresse plafond{config_.joueursParAdresse, maintenant - config_.expiration, config_.plafondReseau()};
+    const Enregistrement e = stock_.enregistrer(f, maintenant, plafond);
+    if (e != Enregistrement::FAIT) {
+        limiteur_.rendre(f.ipwan);
+        if (!avecEtat)
+            limiteurReseaux_.rendre(reseau);
+    }
     if (e == Enregistrement::ADRESSE_PLEINE)
         return refuser(res, 429, "trop de joueurs pour cette adresse : " +
                                      std::to_string(config_.joueursParAdresse) + " au plus");
+    if (e == Enregistrement::RESEAU_PLEIN)
+        return refuser(res, 429, "trop de joueurs pour ce réseau /24 : " +
+                                     std::to_string(config_.plafondReseau()) + " au plus");
     if (e == Enregistrement::COMPLET)
         return refuser(res, 503, "salon complet");
     if (e == Enregistrement::ERREUR)

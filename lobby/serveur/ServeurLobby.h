@@ -2,11 +2,13 @@
 // The lobby server: the five scripts the game calls, under its service path, over HTTP/1.1.
 // Players are keyed by the address of their connection, never by a field, so that a client
 // edits and removes only its own records, and one address has only so many records and so
-// many adds and edits a minute. The list text is cached until the store changes or the clock
-// moves on to the next second; so is the last list answer whole, for the same request bytes.
+// many adds and edits a minute, and one network so many records and adds. The list text is
+// cached until the store changes or the clock moves on to the next second; so is the last
+// list answer whole, for the same request bytes.
 #include "lobby/serveur/LimiteurAdresses.h"
 #include "lobby/serveur/StockJoueurs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,11 +29,22 @@ struct ConfigServeurLobby {
     size_t joueursParAdresse = 8;
     // Adds and edits of one client address in any 60 seconds; a game sends a few an hour.
     int ajoutsParMinute = 60;
+    // Live records of one network (an IPv4 /24), so that one host with many addresses cannot
+    // fill the lobby; 0: a sixteenth of maxJoueurs, and at least 64 so that a small server
+    // still takes a local network's players.
+    size_t joueursParReseau = 0;
+    // Adds of one network in any 60 seconds.
+    int ajoutsParReseau = 120;
+    // Open connections of one client address.
+    int connexionsParAdresse = 16;
+
+    size_t plafondReseau() const { return joueursParReseau ? joueursParReseau : std::max<size_t>(64, maxJoueurs / 16); }
 };
 
 class CServeurLobby {
 public:
-    // Seconds; injectable so that tests can move time.
+    // Seconds of the calendar, kept in the base across reboots; injectable so that tests can
+    // move time.
     using Horloge = std::function<int64_t()>;
 
     CServeurLobby(ConfigServeurLobby config, CStockJoueurs& stock, Horloge horloge = {});
@@ -45,7 +58,8 @@ public:
     // Stops serving and joins; nothing when not started.
     void arreter();
 
-    // Runs the sweep when the last one is 10 s old or more (also called by each request).
+    // Runs the sweep when the last one is 10 s old or more (also called by each request):
+    // expired records go, and the store's file is looked at.
     void balayer(bool forcer = false);
 
     static int64_t horlogeSysteme();
@@ -78,6 +92,7 @@ private:
     CStockJoueurs& stock_;
     Horloge horloge_;
     CLimiteurAdresses limiteur_;
+    CLimiteurAdresses limiteurReseaux_;
     std::unique_ptr<Http> http_;
     std::unique_ptr<CBoucleHttp> boucle_;
 

@@ -12,13 +12,23 @@ enum class Enregistrement {
     FAIT,
     COMPLET,         // a new key, and the store holds its maximum
     ADRESSE_PLEINE,  // a new key, and its ipwan has its maximum of live records
+    RESEAU_PLEIN,    // a new key, and its ipwan's network has its maximum of live records
     ERREUR,          // the storage failed
 };
 
-// At most `max` records seen at or after `depuis` per ipwan, for new keys; 0: no limit.
+// The network of a client address for the limits, its /24: "a.b.c." for "a.b.c.d"; empty for
+// anything but a dotted IPv4 address. Every address of the network, as text, begins with it.
+inline std::string reseauAdresse(const std::string& ip)
+{
+    return lobby::estIpv4(ip) ? ip.substr(0, ip.rfind('.') + 1) : std::string();
+}
+
+// For new keys, at most `max` records seen at or after `depuis` per ipwan and `maxReseau` per
+// network of ipwan; 0: no limit.
 struct PlafondAdresse {
     size_t max = 0;
     int64_t depuis = 0;
+    size_t maxReseau = 0;
 };
 
 class CStockJoueurs {
@@ -38,8 +48,12 @@ public:
     virtual bool retirer(const std::string& ipwan, const std::string& iplan, int port) = 0;
     // Records seen at or after `depuis`, by id.
     virtual std::vector<lobby::FicheJoueur> lister(int64_t depuis) = 0;
-    // Removes the records last seen before `avant`; returns how many went.
-    virtual int expirer(int64_t avant) = 0;
+    // Records seen after `maintenant` were stored before the clock was set back: they count
+    // as seen now. Then removes the records last seen before `avant`; returns how many went.
+    virtual int expirer(int64_t avant, int64_t maintenant) = 0;
+    // Looks whether the storage is still where it was opened and mends it if it can: a line
+    // for the log when something was found, else empty.
+    virtual std::string surveiller() { return {}; }
     // Changes whenever the records change.
     virtual uint64_t generation() = 0;
 };

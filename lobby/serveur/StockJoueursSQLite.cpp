@@ -2,6 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Resets a statement when the step is over, whatever the way out.
@@ -38,14 +44,15 @@ CStockJoueursSQLite::~CStockJoueursSQLite() { fermer(); }
 
 void CStockJoueursSQLite::fermer()
 {
-    for (sqlite3_stmt** st :
-         {&stCompter_, &stExiste_, &stCompterAdresse_, &stEnregistrer_, &stRetirer_, &stLister_, &stExpirer_}) {
+    for (sqlite3_stmt** st : {&stCompter_, &stExiste_, &stCompterAdresse_, &stCompterReseau_, &stEnregistrer_,
+                              &stRetirer_, &stLister_, &stExpirer_, &stRamener_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
     if (base_)
         sqlite3_close(base_);
     base_ = nullptr;
+    surveille_ = false;
 }
 
 bool CStockJoueursSQLite::preparer(const char* sql, sqlite3_stmt** st, std::string& erreur)
@@ -60,6 +67,12 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
     fermer();
+    horsService_ = false;
+    return ouvrirBase(erreur);
+}
+
+bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
+{
     if (sqlite3_open_v2(chemin_.c_str(), &base_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
         erreur = base_ ? sqlite3_errmsg(base_) : "mémoire insuffisante";
@@ -67,18 +80,25 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
         return false;
     }
     sqlite3_busy_timeout(base_, 2000);
-    // The first statement reads the file: a text file is refused here.
+    // The first statement reads the file: a text file is refused here. The exclusive lock,
+    // asked before the switch to the write-ahead log, keeps that log's index in memory. The
+    // version is written at each start: a base that cannot be written is refused now, not at
+    // the first add.
     const char* schema =
+        "PRAGMA locking_mode=EXCLUSIVE;"
         "PRAGMA journal_mode=WAL;"
         "PRAGMA synchronous=NORMAL;"
         "CREATE TABLE IF NOT EXISTS joueurs ("
         " id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo TEXT NOT NULL, groupe TEXT NOT NULL,"
         " niveau INTEGER NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
         " port INTEGER NOT NULL, vu INTEGER NOT NULL, UNIQUE (ipwan, iplan, port));"
-        "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);";
+        "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);"
+        "PRAGMA user_version=1;";
     char* message = nullptr;
     if (sqlite3_exec(base_, schema, nullptr, nullptr, &message) != SQLITE_OK) {
         erreur = message ? message : sqlite3_errmsg(base_);
+        if (sqlite3_errcode(base_) == SQLITE_BUSY)
+            erreur += " (une autre instance du serveur s'en sert)";
         sqlite3_free(message);
         fermer();
         return false;
@@ -87,6 +107,7 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
         preparer("SELECT COUNT(*) FROM joueurs", &stCompter_, erreur) &&
         preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
         preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND vu>=?2", &stCompterAdresse_, erreur) &&
+        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan>=?1 AND ipwan<?2 AND vu>=?3", &stCompterReseau_, erreur) &&
         preparer("INSERT INTO joueurs (pseudo, groupe, niveau, etat, ipwan, iplan, port, vu)"
                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"
                  " ON CONFLICT (ipwan, iplan, port) DO UPDATE SET pseudo=excluded.pseudo,"
@@ -96,10 +117,17 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
         preparer("SELECT id, pseudo, groupe, niveau, etat, ipwan, iplan, port FROM joueurs"
                  " WHERE vu >= ?1 ORDER BY id",
                  &stLister_, erreur) &&
-        preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur);
-    if (!ok)
+        preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur) &&
+        preparer("UPDATE joueurs SET vu=?1 WHERE vu>?1", &stRamener_, erreur);
+    if (!ok) {
         fermer();
-    return ok;
+        return false;
+    }
+    struct stat st {};
+    surveille_ = chemin_ != ":memory:" && ::stat(chemin_.c_str(), &st) == 0;
+    peripherique_ = st.st_dev;
+    inode_ = st.st_ino;
+    return true;
 }
 
 int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
@@ -108,10 +136,41 @@ int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
     return sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
 }
 
+Enregistrement CStockJoueursSQLite::plafonds(const lobby::FicheJoueur& f, PlafondAdresse plafond)
+{
+    const int64_t total = compter(stCompter_);
+    if (total < 0)
+        return Enregistrement::ERREUR;
+    if (static_cast<size_t>(total) >= max_)
+        return Enregistrement::COMPLET;
+    if (plafond.max > 0) {
+        lier(stCompterAdresse_, 1, f.ipwan);
+        sqlite3_bind_int64(stCompterAdresse_, 2, plafond.depuis);
+        const int64_t n = compter(stCompterAdresse_);
+        if (n < 0)
+            return Enregistrement::ERREUR;
+        if (static_cast<size_t>(n) >= plafond.max)
+            return Enregistrement::ADRESSE_PLEINE;
+    }
+    const std::string reseau = reseauAdresse(f.ipwan);
+    if (plafond.maxReseau > 0 && !reseau.empty()) {
+        // The network's addresses as text: from "a.b.c." up to "a.b.c/", the next character.
+        lier(stCompterReseau_, 1, reseau);
+        lier(stCompterReseau_, 2, reseau.substr(0, reseau.size() - 1) + "/");
+        sqlite3_bind_int64(stCompterReseau_, 3, plafond.depuis);
+        const int64_t n = compter(stCompterReseau_);
+        if (n < 0)
+            return Enregistrement::ERREUR;
+        if (static_cast<size_t>(n) >= plafond.maxReseau)
+            return Enregistrement::RESEAU_PLEIN;
+    }
+    return Enregistrement::FAIT;
+}
+
 Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant, PlafondAdresse plafond)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
-    if (!base_)
+    if (!base_ || horsService_)
         return Enregistrement::ERREUR;
     lier(stExiste_, 1, f.ipwan);
     lier(stExiste_, 2, f.iplan);
@@ -120,20 +179,9 @@ Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int
     if (existe < 0)
         return Enregistrement::ERREUR;
     if (existe == 0) {
-        const int64_t total = compter(stCompter_);
-        if (total < 0)
-            return Enregistrement::ERREUR;
-        if (static_cast<size_t>(total) >= max_)
-            return Enregistrement::COMPLET;
-        if (plafond.max > 0) {
-            lier(stCompterAdresse_, 1, f.ipwan);
-            sqlite3_bind_int64(stCompterAdresse_, 2, plafond.depuis);
-            const int64_t n = compter(stCompterAdresse_);
-            if (n < 0)
-                return Enregistrement::ERREUR;
-            if (static_cast<size_t>(n) >= plafond.max)
-                return Enregistrement::ADRESSE_PLEINE;
-        }
+        const Enregistrement p = plafonds(f, plafond);
+        if (p != Enregistrement::FAIT)
+            return p;
     }
     Etape e(stEnregistrer_);
     lier(stEnregistrer_, 1, f.pseudo);
@@ -188,11 +236,16 @@ std::vector<lobby::FicheJoueur> CStockJoueursSQLite::lister(int64_t depuis)
     return r;
 }
 
-int CStockJoueursSQLite::expirer(int64_t avant)
+int CStockJoueursSQLite::expirer(int64_t avant, int64_t maintenant)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
     if (!base_)
         return 0;
+    {
+        Etape e(stRamener_);
+        sqlite3_bind_int64(stRamener_, 1, maintenant);
+        sqlite3_step(stRamener_);
+    }
     Etape e(stExpirer_);
     sqlite3_bind_int64(stExpirer_, 1, avant);
     if (sqlite3_step(stExpirer_) != SQLITE_DONE)
@@ -204,3 +257,53 @@ int CStockJoueursSQLite::expirer(int64_t avant)
 }
 
 uint64_t CStockJoueursSQLite::generation() { return generation_; }
+
+std::string CStockJoueursSQLite::surveiller()
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    if (!surveille_ || !base_)
+        return {};
+    struct stat st {};
+    const bool present = ::stat(chemin_.c_str(), &st) == 0;
+    if (present ? st.st_dev == peripherique_ && st.st_ino == inode_ && !horsService_ : errno != ENOENT)
+        return {};
+    const std::string quoi = "base " + chemin_ + (present ? " remplacée" : " supprimée") + " pendant le service : ";
+    std::string erreur;
+    if (!recrire(erreur)) {
+        horsService_ = true;
+        return quoi + "impossible de la récrire (" + erreur + "), les ajouts sont refusés";
+    }
+    horsService_ = false;
+    return quoi + "récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")";
+}
+
+bool CStockJoueursSQLite::recrire(std::string& erreur)
+{
+    std::string temp = chemin_ + ".XXXXXX.tmp";
+    const int fd = ::mkstemps(temp.data(), 4);
+    if (fd < 0) {
+        erreur = std::strerror(errno);
+        return false;
+    }
+    sqlite3_stmt* st = nullptr;
+    bool ok = sqlite3_prepare_v2(base_, "VACUUM INTO ?1", -1, &st, nullptr) == SQLITE_OK;
+    if (ok) {
+        lier(st, 1, temp);
+        ok = sqlite3_step(st) == SQLITE_DONE;
+    }
+    if (!ok)
+        erreur = sqlite3_errmsg(base_);
+    sqlite3_finalize(st);
+    // On the disk before it takes the name.
+    if (ok && (::fsync(fd) != 0 || ::rename(temp.c_str(), chemin_.c_str()) != 0)) {
+        erreur = std::strerror(errno);
+        ok = false;
+    }
+    ::close(fd);
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    fermer();
+    return ouvrirBase(erreur);
+}

@@ -12,18 +12,37 @@
 
 namespace {
 
+// French, each line followed by its English.
 const char* USAGE =
     "usage : serveur_lobby [--adresse A] [--port P] [--chemin C] [--base F] [--expiration S] [--max-joueurs N]\n"
-    "                      [--joueurs-par-adresse N] [--ajouts-par-minute N]\n"
+    "                      [--joueurs-par-adresse N] [--ajouts-par-minute N] [--connexions-par-adresse N]\n"
+    "                      [--joueurs-par-reseau N] [--ajouts-par-reseau N]\n"
     "  --adresse      adresse IPv4 d'écoute (127.0.0.1 : cette machine seulement ; 0.0.0.0 : le réseau)\n"
+    "                 IPv4 address to listen on (127.0.0.1: this machine only; 0.0.0.0: the network)\n"
     "  --port         port TCP (8080 ; 0 : un port libre)\n"
+    "                 TCP port (8080; 0: a free port)\n"
     "  --chemin       chemin du service (/duelix)\n"
-    "  --base         fichier SQLite (lobby.sqlite ; :memory: : en mémoire)\n"
+    "                 the service's path (/duelix)\n"
+    "  --base         fichier SQLite (lobby.sqlite ; :memory: : en mémoire), au serveur seul : il le garde\n"
+    "                 verrouillé tant qu'il tourne\n"
+    "                 SQLite file (lobby.sqlite; :memory:: in memory), the server's alone: it keeps it locked\n"
+    "                 while it runs\n"
     "  --expiration   secondes sans nouvelle avant qu'un joueur disparaisse (600)\n"
+    "                 seconds without news before a player leaves the list (600)\n"
     "  --max-joueurs  nombre de joueurs au plus (10000)\n"
-    "  --joueurs-par-adresse  joueurs au plus par adresse de client (8)\n"
-    "  --ajouts-par-minute    ajouts et modifications au plus par adresse de client et par minute (60)\n"
-    "  --help         cette aide\n";
+    "                 most players at once (10000)\n"
+    "  --joueurs-par-adresse    joueurs au plus par adresse de client (8)\n"
+    "                           most players of one client address (8)\n"
+    "  --ajouts-par-minute      ajouts et modifications au plus par adresse de client et par minute (60)\n"
+    "                           most adds and edits of one client address in a minute (60)\n"
+    "  --connexions-par-adresse connexions ouvertes au plus par adresse de client (16)\n"
+    "                           most open connections of one client address (16)\n"
+    "  --joueurs-par-reseau     joueurs au plus par réseau /24 (un seizième de --max-joueurs, 64 au moins)\n"
+    "                           most players of one /24 network (a sixteenth of --max-joueurs, 64 or more)\n"
+    "  --ajouts-par-reseau      ajouts au plus par réseau /24 et par minute (120)\n"
+    "                           most adds of one /24 network in a minute (120)\n"
+    "  --help         cette aide\n"
+    "                 this help\n";
 
 int usage(const std::string& raison)
 {
@@ -57,6 +76,12 @@ bool lireOptions(int argc, char** argv, ConfigServeurLobby& c, std::string& base
             c.joueursParAdresse = static_cast<size_t>(n);
         else if (o == "--ajouts-par-minute" && lobby::lireEntier(v, 1, 100000000, n))
             c.ajoutsParMinute = static_cast<int>(n);
+        else if (o == "--connexions-par-adresse" && lobby::lireEntier(v, 1, 100000000, n))
+            c.connexionsParAdresse = static_cast<int>(n);
+        else if (o == "--joueurs-par-reseau" && lobby::lireEntier(v, 1, 100000000, n))
+            c.joueursParReseau = static_cast<size_t>(n);
+        else if (o == "--ajouts-par-reseau" && lobby::lireEntier(v, 1, 100000000, n))
+            c.ajoutsParReseau = static_cast<int>(n);
         else {
             raison = "option inconnue ou valeur invalide : " + o + " " + v;
             return false;
@@ -96,6 +121,8 @@ int main(int argc, char** argv)
     sigaddset(&signaux, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signaux, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    // A file size limit makes the base's writes fail (503), not the server die.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     CStockJoueursSQLite stock(base, config.maxJoueurs);
     std::string erreur;

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -25,7 +26,7 @@ struct ServeurEssai {
     // Every client of a test speaks from 127.0.0.1: the limits per address are the defaults
     // unless a test needs more players there.
     explicit ServeurEssai(const std::string& base = ":memory:", size_t max = 10000, size_t parAdresse = 8,
-                          int parMinute = 60)
+                          int parMinute = 60, const std::function<void(ConfigServeurLobby&)>& regler = {})
         : stock(base, max)
     {
         std::string erreur;
@@ -35,6 +36,8 @@ struct ServeurEssai {
         c.maxJoueurs = max;
         c.joueursParAdresse = parAdresse;
         c.ajoutsParMinute = parMinute;
+        if (regler)
+            regler(c);
         serveur = std::make_unique<CServeurLobby>(c, stock, [this] { return maintenant.load(); });
         port = serveur->demarrer(erreur);
         EXPECT_GT(port, 0) << erreur;

@@ -2,10 +2,13 @@
 // Bounds are generous: they prove a deadline exists, not how fast it is kept.
 #include "OutilsLobby.h"
 
+#include "lobby/serveur/BoucleHttp.h"
+
 #include <algorithm>
 #include <map>
 #include <vector>
 
+#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -15,12 +18,14 @@ namespace {
 
 const int ATTENTE_MAX_MS = 10000;
 
-// A raw connection to the test server.
+// A raw connection to the test server, from one of the loopback addresses.
 struct Brute {
-    explicit Brute(int port) : fd(::socket(AF_INET, SOCK_STREAM, 0))
+    explicit Brute(int port, const std::string& source = "127.0.0.1") : fd(::socket(AF_INET, SOCK_STREAM, 0))
     {
         sockaddr_in a{};
         a.sin_family = AF_INET;
+        ::inet_pton(AF_INET, source.c_str(), &a.sin_addr);
+        EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0) << source;
         a.sin_port = htons(static_cast<uint16_t>(port));
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
@@ -40,8 +45,35 @@ struct Brute {
         }
         return false;
     }
+    // Asks for "/" on the kept connection: true once answered "ok", false when closed or
+    // silent for long first.
+    bool demander()
+    {
+        envoyer("GET / HTTP/1.1\r\nHost: x\r\n\r\n");
+        std::string recu;
+        char b[64];
+        while (recu.size() < 2 || recu.compare(recu.size() - 2, 2, "ok") != 0) {
+            pollfd p{fd, POLLIN, 0};
+            const ssize_t n = ::poll(&p, 1, ATTENTE_MAX_MS) > 0 ? ::recv(fd, b, sizeof b, 0) : 0;
+            if (n <= 0)
+                return false;
+            recu.append(b, static_cast<size_t>(n));
+        }
+        return true;
+    }
     int fd;
 };
+
+// A form posted from `source` on a connection of its own: the answer's status.
+int poster(int port, const std::string& source, const std::string& corps, const char* script = "addjoueur.php")
+{
+    Brute b(port, source);
+    b.envoyer(std::string("POST /duelix/") + script + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\nContent-Length: " +
+              std::to_string(corps.size()) + "\r\n\r\n" + corps);
+    std::string recu;
+    b.fermee(ATTENTE_MAX_MS, &recu);
+    return recu.size() > 12 ? std::atoi(recu.c_str() + 9) : 0;
+}
 
 std::string ajout(int port, const std::string& pseudo)
 {
@@ -57,7 +89,7 @@ TEST(ServeurHostile, DawdlersHoldNoWorkerAndAreClosedAtTheirDeadline)
     // without their end.
     std::vector<std::unique_ptr<Brute>> lents;
     for (int i = 0; i < 24; ++i) {
-        lents.push_back(std::make_unique<Brute>(s.port));
+        lents.push_back(std::make_unique<Brute>(s.port, "127.0.3." + std::to_string(1 + i)));
         if (i % 3 == 1)
             lents.back()->envoyer("GET /duelix/giv");
         if (i % 3 == 2)
@@ -142,4 +174,67 @@ TEST(ServeurHostile, AFloodFromOneAddressIsRefusedWith429AndChangesNothing)
     s.maintenant += 60;
     EXPECT_EQ(c.post(s.url(), "/duelix/editjoueur.php", ajout(1, "neuf") + "&etat=0").statut, 200)
         << "a minute later the address may edit again";
+}
+
+// The loop alone, answering "ok" and keeping the connection, its deadlines ten minutes long:
+// only the limits under test close anything.
+TEST(ServeurHostile, ConnectionsAreLimitedPerAddressAndIdleOnesGoWhenDescriptorsRunShort)
+{
+    const int libre = ::dup(0);  // descriptors are numbered from the lowest free one
+    ::close(libre);
+    CBoucleHttp::Config c;
+    c.delaiInactif = c.delaiRequete = std::chrono::seconds(600);
+    c.connexionsParAdresse = 8;
+    c.descripteursMax = libre + 150;
+    CBoucleHttp boucle(c, [](const RequeteHttp&, std::string& r, bool& fermer) {
+        r = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok";
+        fermer = false;
+    });
+    std::string erreur;
+    const int port = boucle.ecouter("127.0.0.1", 0, erreur);
+    ASSERT_TRUE(port > 0 && boucle.demarrer(erreur)) << erreur;
+
+    Brute parlante(port, "127.0.5.9");
+    ASSERT_TRUE(parlante.demander());
+    std::vector<std::unique_ptr<Brute>> muettes;
+    for (int i = 0; i < 8; ++i)
+        muettes.push_back(std::make_unique<Brute>(port, "127.0.5.1"));
+    std::string recu;
+    EXPECT_TRUE(Brute(port, "127.0.5.1").fermee(ATTENTE_MAX_MS, &recu)) << "the ninth of one address closed at once";
+    EXPECT_EQ(recu.substr(0, 12) + recu.substr(recu.find("\r\n\r\n") + 4),
+              "HTTP/1.1 429trop de connexions pour cette adresse : 8 au plus\n");
+    EXPECT_TRUE(Brute(port, "127.0.5.2").demander()) << "another address is served";
+
+    // Each costs two descriptors of this process, the client's and the server's: past 80 %
+    // of the limit, silent connections go, the oldest first.
+    for (int i = 0; i < 80; ++i)
+        muettes.push_back(std::make_unique<Brute>(port, "127.0.7." + std::to_string(1 + i / 8)));
+    EXPECT_TRUE(muettes.front()->fermee(ATTENTE_MAX_MS)) << "the oldest silent connection closed";
+    EXPECT_FALSE(muettes.back()->fermee(0)) << "the newest kept";
+    EXPECT_TRUE(parlante.demander()) << "a connection that spoke outlives the silent ones";
+    EXPECT_TRUE(Brute(port, "127.0.5.1").demander()) << "the address may connect again once some of its own went";
+}
+
+// One host with many addresses in one /24 network has a share of the players and of the adds.
+TEST(ServeurHostile, ANetworksAddressesShareItsPlayersAndItsAdds)
+{
+    ServeurEssai s(":memory:", 10000, 8, 60, [](ConfigServeurLobby& c) {
+        c.joueursParReseau = 10;
+        c.ajoutsParReseau = 15;
+    });
+    const auto depuis = [](int i) { return "127.0.8." + std::to_string(i); };
+    std::map<int, int> statuts;
+    for (int i = 1; i <= 20; ++i)
+        ++statuts[poster(s.port, depuis(i), ajout(8000, "r" + std::to_string(i)))];
+    EXPECT_EQ(statuts, (std::map<int, int>{{200, 10}, {429, 10}})) << "ten players in the network";
+    EXPECT_EQ(poster(s.port, "127.0.9.1", ajout(8000, "autre")), 200) << "another network adds";
+    for (int i = 1; i <= 10; ++i)
+        poster(s.port, depuis(i), "iplan=10.0.0.1&port=8000", "deconnexionjoueur.php");
+    // Ten adds made, the refused ones given back: five more in this minute.
+    statuts.clear();
+    for (int i = 1; i <= 8; ++i)
+        ++statuts[poster(s.port, depuis(i), ajout(8000, "n" + std::to_string(i)))];
+    EXPECT_EQ(statuts, (std::map<int, int>{{200, 5}, {429, 3}})) << "fifteen adds a minute";
+    const std::string liste = CClientHttpLobby().get(s.url(), "/duelix/sendlistjoueurs.php").corps;
+    EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), 6) << "the refused adds changed nothing";
 }

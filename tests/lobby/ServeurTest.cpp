@@ -7,8 +7,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -32,6 +36,11 @@ ReponseHttp envoyer(const ServeurEssai& s, const Requete& r)
 }
 
 std::string liste(const ServeurEssai& s) { return envoyer(s, {"GET", "sendlistjoueurs.php", ""}).corps; }
+
+std::string ajoutPort(int port)
+{
+    return "pseudo=p" + std::to_string(port) + "&groupe=&niveau=0&iplan=1.1.1.1&port=" + std::to_string(port);
+}
 
 } // namespace
 
@@ -158,34 +167,61 @@ TEST(ServeurLobby, FullServerAnswers503ButStillEditsItsPlayers)
               200);
 }
 
-TEST(ServeurLobby, FileBaseKeepsPlayersAcrossARestartAndSweepsAtStart)
+// Times are calendar seconds kept in the file: after a reboot, or with the clock set back,
+// records from a later time count as seen now, and expire from there.
+TEST(ServeurLobby, RecordsFromALaterClockExpireAfterARestartAtAnEarlierOne)
 {
+    EXPECT_NEAR(static_cast<double>(CServeurLobby::horlogeSysteme()), static_cast<double>(std::time(nullptr)), 2)
+        << "the calendar, not the time since boot";
     DossierTemp d;
     const std::string base = d / "lobby.sqlite";
-    int64_t t0;
     {
         ServeurEssai s(base);
-        t0 = s.maintenant;
-        ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+        s.maintenant = 5000000;
+        for (int port = 1; port <= 8; ++port)
+            ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(port)}).statut, 200);
+        EXPECT_FALSE(std::filesystem::exists(base + "-shm")) << "the log's index is in memory, no file to fail";
     }
-    {
-        ServeurEssai s(base);
-        s.maintenant = t0 + 100;
-        EXPECT_EQ(liste(s), "J=1;A;g;3;0;127.0.0.1;10.0.0.1;8000\n") << "kept in the file";
+    ServeurEssai s(base);  // at 1000
+    const std::string l = liste(s);
+    EXPECT_EQ(std::count(l.begin(), l.end(), '\n'), 8) << "kept in the file, listed as seen now";
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(9)}).statut, 429) << "and counted by the address's cap";
+    s.maintenant = 1000 + 599;
+    EXPECT_NE(liste(s), "");
+    s.maintenant = 1000 + 601;
+    EXPECT_EQ(liste(s), "") << "gone once the expiry has passed since the restart";
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(9)}).statut, 200) << "the address may add again";
+}
+
+// The file gone or another in its place: what the server acknowledged is written again.
+TEST(ServeurLobby, ABaseDeletedOrReplacedWhileServingIsWrittenAgainWithItsPlayers)
+{
+    for (const bool remplacee : {false, true}) {
+        DossierTemp d;
+        const std::string base = d / "lobby.sqlite";
+        {
+            ServeurEssai s(base);
+            ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
+            if (remplacee) {
+                ecrireTexte(d / "autre", "autre chose");
+                ASSERT_EQ(std::rename((d / "autre").c_str(), base.c_str()), 0);
+            } else {
+                ASSERT_EQ(std::remove(base.c_str()), 0);
+            }
+            s.maintenant += 10;  // the next request sweeps, and looks at the file
+            EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200);
+        }
+        CStockJoueursSQLite stock(base, 100);
+        std::string erreur;
+        ASSERT_TRUE(stock.ouvrir(erreur)) << erreur;
+        EXPECT_EQ(stock.lister(0).size(), 2u) << (remplacee ? "replaced" : "deleted") << ": both adds in the file";
     }
-    CStockJoueursSQLite stock(base, 100);
-    std::string erreur;
-    ASSERT_TRUE(stock.ouvrir(erreur));
-    ConfigServeurLobby c;
-    c.port = 0;
-    CServeurLobby serveur(c, stock, [t0] { return t0 + 1000; });
-    ASSERT_GT(serveur.demarrer(erreur), 0);
-    EXPECT_TRUE(stock.lister(0).empty()) << "expired records swept at start";
 }
 
 TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
 {
-    ServeurEssai s(":memory:", 10000, 50, 1000);  // fifty players behind one address
+    // Fifty players behind one address.
+    ServeurEssai s(":memory:", 10000, 50, 1000, [](ConfigServeurLobby& c) { c.connexionsParAdresse = 50; });
     const ResultatCharge r = chargerServeur(s.url(), 50, 20);
     EXPECT_EQ(r.erreurs, 0);
     ASSERT_EQ(r.millisecondes.size(), 1000u);
@@ -199,9 +235,12 @@ TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
 namespace {
 
 struct Programme {
-    explicit Programme(std::vector<std::string> args)
+    // `limite`: a shell's ulimit option the program runs under ("-f 0").
+    explicit Programme(std::vector<std::string> args, const std::string& limite = "")
     {
         args.insert(args.begin(), TUV_SERVEUR_EXE);
+        if (!limite.empty())
+            args.insert(args.begin(), {"/bin/sh", "-c", "ulimit " + limite + " && exec \"$0\" \"$@\""});
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
@@ -215,7 +254,7 @@ struct Programme {
         posix_spawn_file_actions_adddup2(&actions, erreur[1], 2);
         posix_spawn_file_actions_addclose(&actions, sortie[0]);
         posix_spawn_file_actions_addclose(&actions, erreur[0]);
-        if (posix_spawn(&pid, TUV_SERVEUR_EXE, &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
             pid = -1;
         posix_spawn_file_actions_destroy(&actions);
         ::close(sortie[1]);
@@ -272,7 +311,7 @@ TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
     EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "stopped within 2 s with status 0";
 }
 
-TEST(ServeurLobby, ProgramRefusesBadOptionsAndABaseThatIsText)
+TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
 {
     const struct {
         std::vector<std::string> args;
@@ -292,12 +331,36 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndABaseThatIsText)
         p.pid = -1;
         EXPECT_NE(e.find(c.message), std::string::npos) << e;
     }
+    // Bases it cannot use, refused at start with one line: not a base; one it cannot write
+    // (a file size limit, a read-only file), refused before the first add.
     DossierTemp d;
     ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
-    Programme p({"--port", "0", "--base", d / "texte.sqlite"});
-    const std::string e = Programme::tout(p.err);
-    EXPECT_EQ(attendreProcessus(p.pid), 1) << e;
-    p.pid = -1;
-    EXPECT_NE(e.find("base"), std::string::npos) << e;
+    {
+        CStockJoueursSQLite stock(d / "ancienne.sqlite", 10);
+        std::string erreur;
+        ASSERT_TRUE(stock.ouvrir(erreur) && stock.enregistrer({0, "A", "", 0, 0, "1.2.3.4", "1.1.1.1", 1}, 1));
+    }
+    ecrireTexte(d / "lecture.sqlite", lireTexte(d / "ancienne.sqlite"));
+    ::chmod((d / "lecture.sqlite").c_str(), 0444);
+    const std::pair<std::string, std::string> bases[] = {{d / "texte.sqlite", ""},
+                                                         {d / "neuve.sqlite", "-f 0"},
+                                                         {d / "ancienne.sqlite", "-f 0"},
+                                                         {d / "lecture.sqlite", ""}};
+    for (const auto& [base, limite] : bases) {
+        if (base == d / "lecture.sqlite" && ::access(base.c_str(), W_OK) == 0) {
+            std::printf("[skipped] read-only base: this user writes it anyway\n");
+            continue;
+        }
+        Programme p({"--port", "0", "--base", base}, limite);
+        const std::string e = Programme::tout(p.err);
+        EXPECT_EQ(attendreProcessus(p.pid), 1) << e;
+        p.pid = -1;
+        EXPECT_TRUE(e.rfind("serveur_lobby : base " + base + " : ", 0) == 0 &&
+                    std::count(e.begin(), e.end(), '\n') == 1)
+            << e;
+    }
     EXPECT_EQ(lireTexte(d / "texte.sqlite"), std::string(4096, 'x')) << "the file is left as it was";
+    CStockJoueursSQLite stock(d / "ancienne.sqlite", 10);
+    std::string erreur;
+    EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << "so is the base: " << erreur;
 }
