@@ -97,6 +97,8 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     char* message = nullptr;
     if (sqlite3_exec(base_, schema, nullptr, nullptr, &message) != SQLITE_OK) {
         erreur = message ? message : sqlite3_errmsg(base_);
+        if (const int e = sqlite3_system_errno(base_))
+            erreur += std::string(" (") + std::strerror(e) + ")";
         if (sqlite3_errcode(base_) == SQLITE_BUSY)
             erreur += " (une autre instance du serveur s'en sert)";
         sqlite3_free(message);
