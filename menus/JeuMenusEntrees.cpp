@@ -31,8 +31,6 @@ constexpr int CADENCE_REPETITION = 4;
 
 constexpr size_t LONGUEUR_NOM_MAX = 8;
 constexpr int JOUEURS_AFFICHES_MAX = 12;
-// The line of the level-won menu that starts the next level.
-constexpr int LIGNE_NIVEAU_SUIVANT = 2;
 
 bool estGrilleNiveaux(int id)
 {
@@ -326,14 +324,9 @@ void CJeuMenus::entrerMenu(int id)
     case IdMenu::PRINCIPAL:
         lireProgression("./niveaux/progression.ini");
         break;
-    case IdMenu::VICTOIRE:
-        // A won level offers the next one first.
-        if (LIGNE_NIVEAU_SUIVANT < nbLignes && lignes[static_cast<size_t>(LIGNE_NIVEAU_SUIVANT)]->bSelectionnable)
-            ligneActive = LIGNE_NIVEAU_SUIVANT;
-        bPortesFermees = bFermeturePortes = true;
-        break;
     case IdMenu::PAUSE:
     case IdMenu::PAUSE_AVENTURE:
+    case IdMenu::VICTOIRE:
     case IdMenu::ECHEC:
     case IdMenu::ECHEC_AVENTURE:
         bPortesFermees = bFermeturePortes = true;

@@ -222,7 +222,7 @@ TEST(Partie, LePremierNiveauGagneSauveSonTempsEtLaProgression)
     EXPECT_EQ(m.nbLignes, 5) << "the lines of fr_menu_victoire.mnu";
     ASSERT_GE(m.lignes.size(), 4u);
     EXPECT_EQ(m.lignes[2]->pTexte1->getString(), "Niveau suivant") << "French victory menu";
-    EXPECT_EQ(m.ligneActive, 2) << "the cursor on the next level";
+    EXPECT_EQ(m.ligneActive, 0) << "the cursor on the first selectable line";
     std::wstring textes;
     for (const auto& t : journal)
         textes += t.chaine + L"|";
