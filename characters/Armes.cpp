@@ -71,10 +71,10 @@ void CArmes::nouvelleArme()
     auto* a = new CArme();
     a->nom = valeur();
     a->nomAffiche = valeur();
-    a->vitesse = static_cast<float>(valeurEntier());
-    a->degats = valeurEntier();
-    a->munitions = valeurEntier();
-    a->portee = valeurEntier();
+    a->vitesse = static_cast<float>(valeurMesure());
+    a->degats = valeurMesure();
+    a->munitions = valeurMesure();
+    a->portee = valeurMesure();
     armes.push_back(a);
     nbArmes = static_cast<int>(armes.size());
     courante = a;
@@ -125,15 +125,15 @@ void CArmes::lireCle(const std::string& cle)
         a.son = valeur();
     else if (cle == "RECUL") {
         a.dureeRecul = valeurEntier();
-        a.amplitudeRecul = valeurEntier();
+        a.amplitudeRecul = valeurMesure();
     }
 }
 
 // The seven values of a ".dec" sprite line; the image is centred on its frame.
 void CArmes::lireSpriteTir(CDEC& banque, CSPRITE& sprite)
 {
-    const int x = valeurEntier(), y = valeurEntier(), nbFrames = valeurEntier();
-    const int largeur = valeurEntier(), hauteur = valeurEntier();
+    const int x = valeurMesure(), y = valeurMesure(), nbFrames = valeurMesure();
+    const int largeur = valeurMesure(), hauteur = valeurMesure();
     const float vitesse = valeurReel();
     const int nbBoucles = valeurEntier();
     banque.ajouterAnimDec(x, y, nbFrames, largeur, hauteur, vitesse, nbBoucles);

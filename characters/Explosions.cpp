@@ -41,9 +41,9 @@ int CExplosions::charger(const std::string& fichier)
 void CExplosions::lireSequence(CDEC& banque)
 {
     const std::string sequence = valeur();
-    const int nb = valeurEntier(), largeur = valeurEntier(), hauteur = valeurEntier(), masque = valeurEntier();
+    const int nb = valeurMesure(), largeur = valeurMesure(), hauteur = valeurMesure(), masque = valeurEntier();
     const float vitesse = valeurReel();
-    const int boucles = valeurEntier(), premier = valeurEntier();
+    const int boucles = valeurEntier(), premier = valeurMesure();
     const bool allerRetour = valeurDrapeau();
     banque.ajouterAnimNom(sequence, nb, largeur, hauteur, masque, vitesse, boucles, premier, allerRetour);
 }

@@ -2,7 +2,9 @@
 // A key-and-values reader whose values end with their line: a value asked for past the
 // last one of the line is empty (0 as a number), where CTUVFile::getValue would hand the
 // last one again. The character and weapon files read short lines through it, so that a
-// missing value never takes its neighbour's. Integers are held to tuv::VALEUR_FICHIER_MAX.
+// missing value never takes its neighbour's. An integer past the int range reads as its
+// nearest end; one that becomes a position, size, margin, speed, damage or count of things
+// made (a mesure) is held to tuv::VALEUR_FICHIER_MAX, so that sums of a few stay inside int.
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 
@@ -11,7 +13,8 @@
 class CFichierValeurs : public CTUVFile {
 protected:
     std::string valeur() { return finDeLigne() ? std::string() : getValue(); }
-    int valeurEntier() { return finDeLigne() ? 0 : tuv::bornerValeurFichier(getValueInt()); }
+    int valeurEntier() { return finDeLigne() ? 0 : getValueInt(); }
+    int valeurMesure() { return tuv::bornerValeurFichier(valeurEntier()); }
     float valeurReel() { return finDeLigne() ? 0.0f : getValueFloat(); }
     bool valeurDrapeau() { return valeurEntier() != 0; }
 };

@@ -13,10 +13,11 @@ public:
     void lire(COptionsMulti& o);
 
 private:
+    // Players and clones per side: counts of characters made.
     void paire(int (&v)[2])
     {
-        v[0] = valeurEntier();
-        v[1] = valeurEntier();
+        v[0] = valeurMesure();
+        v[1] = valeurMesure();
     }
     void paire(bool (&v)[2])
     {

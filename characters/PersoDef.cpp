@@ -31,6 +31,7 @@ struct CPersoDef::Cle {
     Type type;
     int index = 0;                     // emitter, animation or firing position
     int CPersoDef::*entier = nullptr;  // Type::Entier
+    bool mesure = false;               // its value a distance or speed, held to the files' bound
 };
 
 namespace {
@@ -77,17 +78,21 @@ const CPersoDef::Cle* CPersoDef::trouverCle(const std::string& cle)
 {
     static const std::unordered_map<std::string, Cle> table = [] {
         std::unordered_map<std::string, Cle> t;
-        const std::pair<const char*, int CPersoDef::*> entiers[] = {
+        const std::pair<const char*, int CPersoDef::*> modes[] = {
             {"IA", &CPersoDef::modeIA}, {"DIRECTION_PLANCHE", &CPersoDef::directionPlanche},
-            {"COLLISIONS", &CPersoDef::collisions}, {"PATROUILLE", &CPersoDef::patrouille},
-            {"MAX_SAUT", &CPersoDef::maxSaut}, {"MAX_SAUT_AUTO", &CPersoDef::maxSautAuto},
-            {"MAX_ESCALIER", &CPersoDef::maxEscalier}, {"VITESSE", &CPersoDef::vitesse},
-            {"VITESSE_CHUTE", &CPersoDef::vitesseChute}, {"VITESSE_SAUT", &CPersoDef::vitesseSaut},
-            {"VITESSE_BAS", &CPersoDef::vitesseBas}, {"POIDS", &CPersoDef::poids},
-            {"MODE", &CPersoDef::mode}, {"POSITIONPIEDS", &CPersoDef::posPieds},
+            {"COLLISIONS", &CPersoDef::collisions}, {"MODE", &CPersoDef::mode},
         };
-        for (const auto& [nom, champ] : entiers)
+        for (const auto& [nom, champ] : modes)
             t[nom] = Cle{Type::Entier, 0, champ};
+        const std::pair<const char*, int CPersoDef::*> mesures[] = {
+            {"PATROUILLE", &CPersoDef::patrouille}, {"MAX_SAUT", &CPersoDef::maxSaut},
+            {"MAX_SAUT_AUTO", &CPersoDef::maxSautAuto}, {"MAX_ESCALIER", &CPersoDef::maxEscalier},
+            {"VITESSE", &CPersoDef::vitesse}, {"VITESSE_CHUTE", &CPersoDef::vitesseChute},
+            {"VITESSE_SAUT", &CPersoDef::vitesseSaut}, {"VITESSE_BAS", &CPersoDef::vitesseBas},
+            {"POIDS", &CPersoDef::poids}, {"POSITIONPIEDS", &CPersoDef::posPieds},
+        };
+        for (const auto& [nom, champ] : mesures)
+            t[nom] = Cle{Type::Entier, 0, champ, true};
         const std::pair<const char*, Type> autres[] = {
             {"PLANCHE", Type::Planche}, {"ID", Type::Id}, {"SON_DEGATS", Type::SonDegats},
             {"VIE_VISIBLE", Type::VieVisible}, {"ECHELLE_DEFAUT", Type::EchelleDefaut}, {"VIE", Type::Vie},
@@ -208,17 +213,17 @@ void CPersoDef::lireCle(const Cle& c)
 void CPersoDef::lireReglage(const Cle& c)
 {
     auto paire = [this](int (&v)[2]) {
-        v[0] = valeurEntier();
-        v[1] = valeurEntier();
+        v[0] = valeurMesure();
+        v[1] = valeurMesure();
     };
     switch (c.type) {
-    case Type::Entier: this->*c.entier = valeurEntier(); break;
+    case Type::Entier: this->*c.entier = c.mesure ? valeurMesure() : valeurEntier(); break;
     case Type::Id: id = valeur(); break;
     case Type::SonDegats: sonDegats = valeur(); break;
     case Type::VieVisible: bVieVisible = valeurDrapeau(); break;
     case Type::EchelleDefaut: echelleX = valeurReel(); echelleY = valeurReel(); break;
-    case Type::Vie: vie = valeurEntier(); vieMax = valeurEntier(); break;
-    case Type::Hitbox: for (int& h : hitbox) h = valeurEntier(); break;
+    case Type::Vie: vie = valeurMesure(); vieMax = valeurMesure(); break;
+    case Type::Hitbox: for (int& h : hitbox) h = valeurMesure(); break;
     case Type::Ombre: fichierOmbre = valeur(); break;
     case Type::Degats: paire(degats); break;
     case Type::PositionTete: paire(posTete); break;
@@ -253,8 +258,8 @@ void CPersoDef::lireReglage(const Cle& c)
         o.nom = valeur();
         o.fichier = valeur();
         o.parametre = valeurEntier();
-        o.x = valeurEntier();
-        o.y = valeurEntier();
+        o.x = valeurMesure();
+        o.y = valeurMesure();
         o.sx = valeurReel();
         o.sy = valeurReel();
         o.rotation = valeurReel();
@@ -309,11 +314,11 @@ void CPersoDef::lireImage(const Cle& c)
 const CPersoDef::RectSprite& CPersoDef::lireRectSprite(bool avecOption)
 {
     RectSprite& r = rectSprite;
-    r.gauche = valeurEntier();
-    r.haut = valeurEntier();
-    r.largeur = valeurEntier();
-    r.hauteur = valeurEntier();
-    r.nbFrames = valeurEntier();
+    r.gauche = valeurMesure();
+    r.haut = valeurMesure();
+    r.largeur = valeurMesure();
+    r.hauteur = valeurMesure();
+    r.nbFrames = valeurMesure();
     r.vitesse = valeurReel();
     if (avecOption)
         r.option = valeurEntier();
@@ -330,9 +335,9 @@ void CPersoDef::lireSprite2()
             banque->ajouterAnimNom("VIDE", 0, 0, 0, 0, 0, 0, 0, false);
         return;
     }
-    const int a = valeurEntier(), b = valeurEntier(), c = valeurEntier(), d = valeurEntier();
+    const int a = valeurMesure(), b = valeurMesure(), c = valeurMesure(), d = valeurEntier();
     const float e = valeurReel();
-    const int f = valeurEntier(), g = valeurEntier();
+    const int f = valeurEntier(), g = valeurMesure();
     const bool h = valeurDrapeau();
     optionSprite2 = g;
     if (banque)
@@ -372,7 +377,7 @@ void CPersoDef::lirePartie()
 void CPersoDef::lireIAPart()
 {
     const std::string s1 = valeur(), s2 = valeur();
-    const int i1 = valeurEntier(), i2 = valeurEntier(), i3 = valeurEntier();
+    const int i1 = valeurMesure(), i2 = valeurMesure(), i3 = valeurEntier();
     const float f1 = valeurReel(), f2 = valeurReel(), f3 = valeurReel(), f4 = valeurReel();
     const int i4 = valeurEntier(), i5 = valeurEntier(), i6 = valeurEntier();
     if (bApercuEnCours || cleDefinition.empty())
@@ -445,7 +450,8 @@ void CPersoDef::lireLigneArme(const Cle& c)
         ajouterArme(numero, bPossedee, option1, option2);
         return;
     }
-    const int a = valeurEntier(), b = valeurEntier();
+    // Sprite numbers and firing positions: offsets; the refill period: a time.
+    const int a = c.type == Type::ArmeRechargeAuto ? valeurEntier() : valeurMesure(), b = valeurMesure();
     // Before the first weapon line the values are read and dropped.
     if (armes.empty())
         return;

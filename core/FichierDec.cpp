@@ -21,7 +21,7 @@ sf::Uint8 octet(int valeur) { return static_cast<sf::Uint8>(std::clamp(valeur, 0
 
 } // namespace
 
-int CFichierDEC::entier() { return tuv::bornerValeurFichier(getValueInt()); }
+int CFichierDEC::mesure() { return tuv::bornerValeurFichier(getValueInt()); }
 
 CFichierDEC::~CFichierDEC()
 {
@@ -149,10 +149,10 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
         bPosDansLePlan = entier() != 0;
     } else if (cle == "HITBOX") {
         for (int& marge : hitbox)
-            marge = entier();
+            marge = mesure();
     } else if (cle == "DEGATS") {
-        degats[0] = entier();
-        degats[1] = entier();
+        degats[0] = mesure();
+        degats[1] = mesure();
     } else if (cle == "COLOR") {
         const int r = entier(), g = entier(), b = entier(), a = entier();
         couleur = sf::Color(octet(r), octet(g), octet(b), octet(a));
@@ -188,8 +188,8 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
         if (cible)
             cible->chargerPlanche(planche, masque);
     } else if (cle == "SPRITE") {
-        const int x = entier(), y = entier(), nb = entier();
-        const int l = entier(), h = entier();
+        const int x = mesure(), y = mesure(), nb = mesure();
+        const int l = mesure(), h = mesure();
         const float vitesse = getValueFloat();
         const int boucles = entier();
         largeurFrame = l;
@@ -203,9 +203,9 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
                 cible->ajouterAnimNom(nom, 0, 0, 0, 0, 0, 0, 0, false);
             return true;
         }
-        const int nb = entier(), l = entier(), h = entier(), mode = entier();
+        const int nb = mesure(), l = mesure(), h = mesure(), mode = entier();
         const float vitesse = getValueFloat();
-        const int boucles = entier(), premier = entier();
+        const int boucles = entier(), premier = mesure();
         const bool allerRetour = entier() != 0;
         largeurFrame = l;
         hauteurFrame = h;
@@ -294,8 +294,8 @@ void CFichierDEC::lireOver()
     over.nom = getValue();
     over.fichier = getValue();
     over.n = entier();
-    over.x = entier();
-    over.y = entier();
+    over.x = mesure();
+    over.y = mesure();
     over.sx = getValueFloat();
     over.sy = getValueFloat();
     over.rot = getValueFloat();

@@ -94,8 +94,10 @@ public:
     std::string lireIdDEC(const std::string& fichier);
 
 private:
-    // The next value as an integer, held to tuv::VALEUR_FICHIER_MAX.
-    int entier();
+    // The next value as an integer; a mesure (position, size, margin, damage, count of images)
+    // is held to tuv::VALEUR_FICHIER_MAX, so that sums of a few stay inside int.
+    int entier() { return getValueInt(); }
+    int mesure();
     void reinitialiser();
     void libererTexturesCreuses();
     void lireCle(const std::string& cle, CDEC* cible);

@@ -382,17 +382,20 @@ void CParticules::ajouterTexte49(std::string& s) const
 void CParticules::lire49(CTUVFile& f)
 {
     auto fl = [&f] { return f.getValueFloat(); };
-    auto in = [&f] { return tuv::bornerValeurFichier(f.getValueInt()); };
+    // Sizes, counts and offsets are held to the files' bound; times, modes and colours are
+    // taken as written (borner() keeps those that need it in their range).
+    auto mesure = [&f] { return tuv::bornerValeurFichier(f.getValueInt()); };
+    auto in = [&f] { return f.getValueInt(); };
     auto bo = [&f] { return f.getValueInt() != 0; };
     velX = fl();
     velY = fl();
-    largeurEmetteur = in();
-    hauteurEmetteur = in();
+    largeurEmetteur = mesure();
+    hauteurEmetteur = mesure();
     forcesX = fl();
     forcesY = fl();
     forcesRefX = forcesX;
     forcesRefY = forcesY;
-    nbParticules = in();
+    nbParticules = mesure();
     dureeVie = in();
     aleaDureeVie = in();
     forme = in();
@@ -421,11 +424,11 @@ void CParticules::lire49(CTUVFile& f)
     tailleMin = fl();
     tailleMax = fl();
     modeCollision = in();
-    initLargeur = in();
-    initHauteur = in();
+    initLargeur = mesure();
+    initHauteur = mesure();
     bPauseEmission = bo();
-    decPosX = in();
-    decPosY = in();
+    decPosX = mesure();
+    decPosY = mesure();
     bForcesExterieures = bo();
     bNoCalcCollision = bo();
     bNoDrawPause = bo();

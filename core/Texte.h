@@ -101,7 +101,7 @@ inline int floatVersInt(float valeur)
 // The bound of an integer that a data file gives for a size, margin, offset, position, speed
 // or amount, applied where the file is read: no shipped file comes near it, and sums and
 // differences of a few such values, or of one with a position that floatVersInt gave, stay
-// inside int.
+// inside int. Identifiers, modes, flags and times are not held: they keep the value read.
 constexpr int VALEUR_FICHIER_MAX = 1000000;
 inline int bornerValeurFichier(int valeur)
 {

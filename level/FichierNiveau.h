@@ -166,9 +166,12 @@ private:
     void signalerInconnu(const std::string& nom);
     double maintenant() const;
 
-    // Values of the current line. Floats that are not finite read as 0; integers are held to
-    // tuv::VALEUR_FICHIER_MAX.
-    int entier() { return tuv::bornerValeurFichier(getValueInt()); }
+    // Values of the current line. Floats that are not finite read as 0. An integer past the
+    // int range reads as its nearest end; one that becomes a position, size, margin, speed or
+    // count of things made (a mesure) is held to tuv::VALEUR_FICHIER_MAX, so that sums of a
+    // few stay inside int. Identifiers, modes and times keep their value.
+    int entier() { return getValueInt(); }
+    int mesure() { return tuv::bornerValeurFichier(getValueInt()); }
     float reel();
     bool drapeau() { return getValueInt() != 0; }
     // Low 8 bits: 300 gives 44.

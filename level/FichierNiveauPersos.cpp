@@ -42,12 +42,12 @@ void CFichierNiveau::enregistrerPersos(TableCles& t)
 // x, y, facing, scale, weight and flag of a "PERSO" or "PERSO3" line (after its name).
 void CFichierNiveau::lireValeursPerso(CPerso& p)
 {
-    persoX = entier();
-    persoY = entier();
+    persoX = mesure();
+    persoY = mesure();
     persoDirection = entier();
     persoSX = reel();
     persoSY = reel();
-    persoPoids = entier();
+    persoPoids = mesure();
     p.bVaisseau = drapeau();
     p.sprite->setPosInit(persoX, persoY, persoSX, persoSY);
 }
@@ -193,12 +193,12 @@ void CFichierNiveau::lireNumJoueur()
 void CFichierNiveau::lireIA()
 {
     nomIA = getValue();
-    iaX = entier();
-    iaY = entier();
+    iaX = mesure();
+    iaY = mesure();
     iaDirection = entier();
     iaSX = reel();
     iaSY = reel();
-    iaPoids = entier();
+    iaPoids = mesure();
     iaFlag = entier();
     iaValeur9 = entier();
     pIACourante = pCible->creerIA(nomIA, iaX, iaY, iaDirection, iaSX, iaSY, iaPoids, iaFlag, iaValeur9, false);
@@ -228,7 +228,7 @@ void CFichierNiveau::lireNumPlanIA()
 
 void CFichierNiveau::lirePatrouille()
 {
-    const int n = entier();
+    const int n = mesure();
     if (pIACourante)
         pIACourante->distancePatrouille = n;
 }
@@ -236,9 +236,9 @@ void CFichierNiveau::lirePatrouille()
 void CFichierNiveau::lireOmbreIA()
 {
     const bool bOmbre = drapeau(), bDynamique = drapeau();
-    const int yFixe = entier();
+    const int yFixe = mesure();
     const float echelle = reel(), minimum = reel(), hMax = reel();
-    const int correction = entier();
+    const int correction = mesure();
     if (!pIACourante)
         return;
     CPerso& p = *pIACourante;

@@ -103,7 +103,7 @@ void CFichierNiveau::lireFond()
 {
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
     fichierFond = getValue();
-    const int x0 = entier(), y0 = entier();
+    const int x0 = mesure(), y0 = mesure();
     const float s = reel();
     CFondImage& fond = *pCible->pFondImage;
     if (!fichierFond.empty()) {
@@ -141,8 +141,8 @@ void CFichierNiveau::lireFondCouleur()
 
 void CFichierNiveau::lireTailleJeu()
 {
-    pCible->tailleJeuX = entier();
-    pCible->tailleJeuY = entier();
+    pCible->tailleJeuX = mesure();
+    pCible->tailleJeuY = mesure();
 }
 
 void CFichierNiveau::lireChrono() { pCible->chronoRef = pCible->chrono = entier(); }
@@ -189,7 +189,7 @@ void CFichierNiveau::lireScrollVue()
     pCible->scrollVue = entier();
     if (estMondeJeu())
         faceJeu::options()->vuemode_save = pCible->scrollVue;
-    pCible->vitesseScrollVue = static_cast<float>(entier());
+    pCible->vitesseScrollVue = static_cast<float>(mesure());
     pCible->zoomVue = reel();
 }
 
@@ -217,7 +217,7 @@ void CFichierNiveau::lirePluie() { pCible->activerPluie(drapeau()); }
 void CFichierNiveau::lireNeige()
 {
     const bool actif = drapeau();
-    const int n = entier();
+    const int n = mesure();
     // The snow spans the level as the level's own zoom shows it ("SCROLLVUE" comes first).
     pCible->activerNeige(actif, n, pCible->zoomVue, CEffetNeige::hauteurAvecMarge(pCible->tailleJeuY));
 }
@@ -225,7 +225,7 @@ void CFichierNiveau::lireNeige()
 void CFichierNiveau::lireLucioles()
 {
     const bool actif = drapeau();
-    const int n = entier();
+    const int n = mesure();
     pCible->activerLucioles(actif, n);
 }
 
@@ -236,7 +236,7 @@ void CFichierNiveau::lireNuages() { pCible->activerNuages(drapeau()); }
 void CFichierNiveau::lireEtoilesEffet()
 {
     const bool actif = drapeau();
-    pCible->activerEtoiles(actif, actif ? entier() : 0);
+    pCible->activerEtoiles(actif, actif ? mesure() : 0);
 }
 
 void CFichierNiveau::lireNuagePoussiere() { pCible->activerNuagePoussiere(drapeau()); }
@@ -308,5 +308,5 @@ void CFichierNiveau::lireZone()
 {
     pCible->bZone = drapeau();
     for (int& v : pCible->zone)
-        v = entier();
+        v = mesure();
 }

@@ -52,11 +52,11 @@ void CFichierNiveau::enregistrerSD(TableCles& t)
 void CFichierNiveau::lireRecordSD()
 {
     nomSD = getValueView();
-    sdX = entier();
-    sdY = entier();
+    sdX = mesure();
+    sdY = mesure();
     sdPlan = entier();
-    sdOrigineX = entier();
-    sdOrigineY = entier();
+    sdOrigineX = mesure();
+    sdOrigineY = mesure();
     sdRotation = reel();
     sdVitesseRotation = reel();
     sdFlipV = entier();
@@ -66,17 +66,17 @@ void CFichierNiveau::lireRecordSD()
     for (int* f : {&sdBascule, &sdEffondrement, &sdRebond, &sdGlisse, &sdParticules, &sdChemin, &sdDestruction})
         *f = entier();
     if (sdBascule != 0) {
-        sdButeeGauche = entier();
-        sdButeeDroite = entier();
-        sdPivot = entier();
-        sdLargeurPivot = entier();
+        sdButeeGauche = mesure();
+        sdButeeDroite = mesure();
+        sdPivot = mesure();
+        sdLargeurPivot = mesure();
         sdVitesseBascule = reel();
-        sdPoidsBascule = entier();
-        sdCPG = entier();
-        sdCPD = entier();
+        sdPoidsBascule = mesure();
+        sdCPG = mesure();
+        sdCPD = mesure();
     }
     if (sdEffondrement != 0) {
-        sdEffondrementValeurs[0] = entier();
+        sdEffondrementValeurs[0] = mesure();
         sdEffondrementValeurs[1] = CPhysEffondrement::VITESSE_DEFAUT;
         sdEffondrementValeurs[2] = entier();
     }
@@ -151,7 +151,7 @@ CChemin& CFichierNiveau::chemin(CSPRITE& sd)
 
 void CFichierNiveau::lireCheminSimple()
 {
-    const int h = entier(), v = entier(), vitesse = entier();
+    const int h = mesure(), v = mesure(), vitesse = mesure();
     if (!pSDCourant)
         return;
     CChemin& c = chemin(*pSDCourant);
@@ -254,23 +254,23 @@ void CFichierNiveau::lireValeursForce(CForceSD& f)
     f.ForceX = reel();
     f.ForceY = reel();
     f.Script = getValue();
-    f.portee = entier();
+    f.portee = mesure();
     f.ForceActive = drapeau();
     f.SpriteVisible = drapeau();
     f.modeForce = entier();
     f.ScriptFermeture = getValue();
     f.InvSensX = drapeau();
     f.InvSensY = drapeau();
-    f.ButeeX = entier();
-    f.ButeeY = entier();
-    f.MaxButeeX = entier();
-    f.MaxButeeY = entier();
+    f.ButeeX = mesure();
+    f.ButeeY = mesure();
+    f.MaxButeeX = mesure();
+    f.MaxButeeY = mesure();
     f.Attracteur = drapeau();
     f.AccelDistance = drapeau();
     f.ModifAngleMax = reel();
-    f.RayonAttraction = entier();
-    f.RayonAttracteur = entier();
-    f.EcartAngle = entier();
+    f.RayonAttraction = mesure();
+    f.RayonAttracteur = mesure();
+    f.EcartAngle = mesure();
     f.AccelerationDistance = reel();
     f.ModForceActif = drapeau();
     f.DisparitionImpact = drapeau();

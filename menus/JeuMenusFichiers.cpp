@@ -77,8 +77,8 @@ std::string CJeuMenus::valeurLigne()
     return finDeLigne() ? std::string() : getValue();
 }
 
-// Held to +-1,000,000 as every integer of the game's files: the background's place is added
-// to each line's and to the drawing offsets of the menu's extras.
+// Held to +-1,000,000: a menu's integers are places, sizes, colours, a font and a flag, and
+// the background's place is added to each line's and to the drawing offsets of the extras.
 int CJeuMenus::entierLigne()
 {
     return finDeLigne() ? 0 : tuv::bornerValeurFichier(getValueInt());

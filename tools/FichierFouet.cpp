@@ -69,7 +69,7 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
 {
     if (cle == "FOUET_KP") {
         const int x = tuv::bornerValeurFichier(f.getValueInt()), y = tuv::bornerValeurFichier(f.getValueInt());
-        const int pause = tuv::bornerValeurFichier(f.getValueInt());
+        const int pause = f.getValueInt();  // a time
         if (static_cast<int>(keyPoints.size()) < NB_KP_MAX_FICHIER)
             ajouterKP(dialog, conteneur, static_cast<float>(x), static_cast<float>(y), pause, prefixe);
         else

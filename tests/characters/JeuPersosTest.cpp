@@ -15,6 +15,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Window.hpp>
 
+#include <climits>
 
 namespace {
 
@@ -108,9 +109,10 @@ TEST_F(JeuPersosTest, EveryMakerCopiesTheDefinitionItsWay)
     jeu->pExplosions->explosions.clear();
 }
 
-// Numbers of a ".per" at the limits of int are held where they are read, so that the hit box
+// Margins of a ".per" at the limits of int are held where they are read, so that the hit box
 // of a crouching character (frame less margins, less the head's drop) is a plain sum; an
-// origin at the limits of float is held to +-2e9 as it becomes a pixel.
+// origin at the limits of float is held to +-2e9 as it becomes a pixel. The AI's kind is not
+// a margin: it keeps the int read.
 TEST_F(JeuPersosTest, MarginsAtTheLimitsOfIntGiveABoundedHitBox)
 {
     std::filesystem::create_directories("p");
@@ -124,11 +126,12 @@ TEST_F(JeuPersosTest, MarginsAtTheLimitsOfIntGiveABoundedHitBox)
     for (const Cas& c : cas) {
         const std::string h = c.haut, b = c.bas;
         ecrireTexte("p/l.per", "ID=PLAT\nPLANCHE=p/perso.png;\nSPRITE=0;0;20;40;1;0;0\nHITBOX=" + h + ";" + h + ";" + h +
-                                   ";" + h + "\nPOSITIONTETE=" + h + ";" + b + "\nORIGINE=" + c.origine + "\n");
+                                   ";" + h + "\nPOSITIONTETE=" + h + ";" + b + "\nORIGINE=" + c.origine + "\nIA=" + h + "\n");
         CDecor decor;
         decor.modelesPersos["PLAT"] = new CDEC();
         CPersoDef def;
         def.charger("p/l.per", false, &decor);
+        EXPECT_EQ(def.modeIA, c.marge > 0 ? INT_MAX : INT_MIN) << h;
         CPerso p;
         p.sprite->pDEC = decor.modelesPersos["PLAT"];
         def.appliquer(p, CPersoDef::Usage::CreationIA);

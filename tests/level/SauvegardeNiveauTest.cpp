@@ -11,6 +11,7 @@
 #include "gui/CPLUXMessageBox.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 
 namespace {
@@ -317,6 +318,28 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
     monde().detruirePerso(&ia);
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_PER")) << "the guard's model is no longer used";
+}
+
+// Numbers that name or time things are not held to the bound of sizes: past the int range
+// they read as its nearest end, and two groups of two and three million stay two groups.
+TEST_F(SauvegardeTest, IdentifiantsEtTempsGardentLeurValeur)
+{
+    ecrireFichier("n.niv", "NOM=x;99999999999\nCHRONO=-2147483648\nTEXTURE_DEC=./decors/boite.dec;BOITE\n"
+                           "SD=BOITE;200;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;1;0\nGROUPESD=2000000\n"
+                           "KPG=2147483647;1;1;1;1;0;2147483647\nKP=200;60;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"
+                           "SD=BOITE;300;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\nGROUPESD=3000000\n");
+    for (const char* fichier : {"n.niv", "A.niv"}) {
+        monde().chargerNiveau(fichier, 0);
+        EXPECT_EQ(monde().numNiveau, INT_MAX) << fichier << ": the level's number";
+        EXPECT_EQ(monde().chrono, INT_MIN) << fichier;
+        ASSERT_EQ(sprites(2).size(), 2u) << fichier;
+        EXPECT_EQ(sprites(2)[0]->groupe, 2000000) << fichier;
+        EXPECT_EQ(sprites(2)[1]->groupe, 3000000) << fichier << ": the groups stay apart";
+        ASSERT_NE(sprites(2)[0]->pChemin, nullptr) << fichier;
+        EXPECT_EQ(sprites(2)[0]->pChemin->modeParcours, INT_MAX) << fichier;
+        EXPECT_EQ(sprites(2)[0]->pChemin->nbChemin, INT_MAX) << fichier;
+        ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    }
 }
 
 TEST_F(SauvegardeTest, LeModeleVideNEstJamaisRemplace)
