@@ -29,7 +29,9 @@ constexpr int ACCEPTATIONS_PAR_TOUR = 128;
 constexpr size_t LECTURE = 16 * 1024;
 // Reads per event of one connection: no client keeps a worker to itself.
 constexpr int LECTURES_PAR_TOUR = 4;
-constexpr int FILE_ECOUTE = 1024;
+// Connections waiting to be accepted (the system caps it): under a flood, a newcomer waits in
+// the queue rather than having its opening dropped and retried a second later.
+constexpr int FILE_ECOUTE = 4096;
 constexpr uint32_t EN_LECTURE = EPOLLIN | EPOLLRDHUP;
 // Once descriptors ran short, idle connections get an eighth of their deadline this long.
 constexpr auto DUREE_PRESSE = std::chrono::seconds(1);
