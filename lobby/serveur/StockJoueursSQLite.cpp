@@ -63,6 +63,26 @@ bool CStockJoueursSQLite::preparer(const char* sql, sqlite3_stmt** st, std::stri
     return false;
 }
 
+bool CStockJoueursSQLite::preparerRequetes(std::string& erreur)
+{
+    return preparer("SELECT COUNT(*) FROM joueurs", &stCompter_, erreur) &&
+           preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
+           preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND vu>=?2", &stCompterAdresse_, erreur) &&
+           preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan>=?1 AND ipwan<?2 AND vu>=?3", &stCompterReseau_,
+                    erreur) &&
+           preparer("INSERT INTO joueurs (pseudo, groupe, niveau, etat, ipwan, iplan, port, vu)"
+                    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"
+                    " ON CONFLICT (ipwan, iplan, port) DO UPDATE SET pseudo=excluded.pseudo,"
+                    " groupe=excluded.groupe, niveau=excluded.niveau, etat=excluded.etat, vu=excluded.vu",
+                    &stEnregistrer_, erreur) &&
+           preparer("DELETE FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stRetirer_, erreur) &&
+           preparer("SELECT id, pseudo, groupe, niveau, etat, ipwan, iplan, port FROM joueurs"
+                    " WHERE vu >= ?1 ORDER BY id",
+                    &stLister_, erreur) &&
+           preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur) &&
+           preparer("UPDATE joueurs SET vu=?1 WHERE vu>?1", &stRamener_, erreur);
+}
+
 bool CStockJoueursSQLite::ouvrir(std::string& erreur)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
@@ -80,6 +100,12 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
         return false;
     }
     sqlite3_busy_timeout(base_, 2000);
+    // A file the system will not let it write is opened for reading instead.
+    if (sqlite3_db_readonly(base_, "main") == 1) {
+        erreur = "fichier en lecture seule pour le serveur";
+        fermer();
+        return false;
+    }
     // The first statement reads the file: a text file is refused here. The exclusive lock,
     // asked before the switch to the write-ahead log, keeps that log's index in memory. The
     // version is written at each start: a base that cannot be written is refused now, not at
@@ -105,23 +131,7 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
         fermer();
         return false;
     }
-    const bool ok =
-        preparer("SELECT COUNT(*) FROM joueurs", &stCompter_, erreur) &&
-        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stExiste_, erreur) &&
-        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan=?1 AND vu>=?2", &stCompterAdresse_, erreur) &&
-        preparer("SELECT COUNT(*) FROM joueurs WHERE ipwan>=?1 AND ipwan<?2 AND vu>=?3", &stCompterReseau_, erreur) &&
-        preparer("INSERT INTO joueurs (pseudo, groupe, niveau, etat, ipwan, iplan, port, vu)"
-                 " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)"
-                 " ON CONFLICT (ipwan, iplan, port) DO UPDATE SET pseudo=excluded.pseudo,"
-                 " groupe=excluded.groupe, niveau=excluded.niveau, etat=excluded.etat, vu=excluded.vu",
-                 &stEnregistrer_, erreur) &&
-        preparer("DELETE FROM joueurs WHERE ipwan=?1 AND iplan=?2 AND port=?3", &stRetirer_, erreur) &&
-        preparer("SELECT id, pseudo, groupe, niveau, etat, ipwan, iplan, port FROM joueurs"
-                 " WHERE vu >= ?1 ORDER BY id",
-                 &stLister_, erreur) &&
-        preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur) &&
-        preparer("UPDATE joueurs SET vu=?1 WHERE vu>?1", &stRamener_, erreur);
-    if (!ok) {
+    if (!preparerRequetes(erreur)) {
         fermer();
         return false;
     }

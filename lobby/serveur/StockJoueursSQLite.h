@@ -39,6 +39,7 @@ private:
     // ouvrir() and the rewrite; the caller holds mutex_.
     bool ouvrirBase(std::string& erreur);
     bool preparer(const char* sql, sqlite3_stmt** st, std::string& erreur);
+    bool preparerRequetes(std::string& erreur);
     // The open base copied to a file of its own, then renamed over chemin_ and opened.
     bool recrire(std::string& erreur);
     // A count from a statement whose parameters are bound; -1 on a storage error.
