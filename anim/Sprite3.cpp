@@ -146,7 +146,8 @@ CScript* CSPRITE3_KEYFRAME::scriptVivant()
 CSPRITE3::CSPRITE3() = default;
 
 CSPRITE3::CSPRITE3(const CSPRITE3& autre)
-    : CSPRITE(autre), nom(autre.nom), ID(autre.ID), strFichier(autre.strFichier), strTexture(autre.strTexture),
+    : CSPRITE(autre), nom(autre.nom), ID(autre.ID), strFichier(autre.strFichier),
+      bCoupeSignalee(autre.bCoupeSignalee), strTexture(autre.strTexture),
       scriptTir(autre.scriptTir), bPlay(autre.bPlay), bBoucle(autre.bBoucle), bStopFin(autre.bStopFin),
       bRestart(autre.bRestart), miroir(autre.miroir), armeCourante(autre.armeCourante),
       bAnimForcee(autre.bAnimForcee), couleurFond(autre.couleurFond), couleurGlobale(autre.couleurGlobale),

@@ -253,6 +253,8 @@ public:
     std::string nom;
     std::string ID = "ID_SPRITE3";
     std::string strFichier;
+    // Whether the console was told that a drawing left out one of the sprite's sub-sprites.
+    mutable bool bCoupeSignalee = false;
     std::string strTexture;
     std::string scriptTir;
     bool bPlay = false;

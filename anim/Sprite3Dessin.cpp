@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
 #include <memory>
 #include <vector>
 
@@ -74,19 +75,53 @@ private:
     sf::VertexArray& sommets;
 };
 
-// Sub-sprites one drawing may draw. A sprite may link itself or share its sub-sprites: each
-// level of links multiplies the sub-sprites drawn, and eight levels of ten links would be a
-// hundred million; what a real sprite links stays far below this.
-constexpr int SOUS_SPRITES_MAX = 64;
+// Levels of sub-sprites a drawing follows. Each level multiplies the copies drawn by its
+// links: a sprite met again on its own chain would draw copies without end, and eight levels
+// of ten links would be a hundred million; what real sprites link stays within two levels.
+constexpr int LIENS_MAX = 4;
 
-// What a whole tree drawing shares: the batch, the sub-sprites it may still draw, the tint
+// The sprites of the chain being drawn, from the drawn one down to the current one.
+struct Chaine {
+    const CSPRITE3* sprite = nullptr;
+    const Chaine* parent = nullptr;
+    int liens = 0;  // levels of links above the current sprite
+
+    bool contient(const CSPRITE3* s) const
+    {
+        for (const Chaine* c = this; c; c = c->parent)
+            if (c->sprite == s)
+                return true;
+        return false;
+    }
+};
+
+// What a sprite's tree drawing shares: the batch, the chain above the sprite, the tint
 // (black for the shadow) and whether shaders and emitters take part.
 struct Contexte {
     Lot& lot;
-    int& sousSpritesRestants;
+    const Chaine& chaine;
     sf::Color teinte = sf::Color::White;
     bool bEffets = true;
 };
+
+const std::string& nomSprite(const CSPRITE3& s)
+{
+    return !s.strFichier.empty() ? s.strFichier : s.nom.empty() ? s.ID : s.nom;
+}
+
+// Whether the drawing follows s's link to ss; the console hears of a cut once per sprite.
+bool lienSuivi(const CSPRITE3& s, const Chaine& chaine, const CSPRITE3& ss)
+{
+    const bool boucle = chaine.contient(&ss);
+    if (!boucle && chaine.liens < LIENS_MAX)
+        return true;
+    if (!s.bCoupeSignalee)
+        std::cerr << "Animated sprite " << nomSprite(s) << ": sub-sprite " << nomSprite(ss)
+                  << (boucle ? " holds it already" : " past " + std::to_string(LIENS_MAX) + " levels of sub-sprites")
+                  << ", not drawn" << std::endl;
+    s.bCoupeSignalee = true;
+    return false;
+}
 
 // Where an animation stands in this drawing: its keyframe in force and the ticks since it,
 // found once per animation instead of once per AE and value.
@@ -209,10 +244,10 @@ void dessinerAE(const CSPRITE3& s, Contexte& ctx, const Instant& i, int a, int a
         // The element stands for its sub-sprite: the sub-sprite's global origin sits on the
         // AE's position.
         const int lien = sprite3::animLiee(s, a, ae);
-        if (lien >= 0 && ctx.sousSpritesRestants > 0) {
-            --ctx.sousSpritesRestants;
-            const CSPRITE3& ss = *e.pSpriteLie;
-            Contexte sous{ctx.lot, ctx.sousSpritesRestants, couleur, ctx.bEffets};
+        const CSPRITE3& ss = *e.pSpriteLie;
+        if (lien >= 0 && lienSuivi(s, ctx.chaine, ss)) {
+            const Chaine maillon{&ss, &ctx.chaine, ctx.chaine.liens + 1};
+            Contexte sous{ctx.lot, maillon, couleur, ctx.bEffets};
             // ANMDIRLIEN: the sub-sprite faces the way its parent does, whatever its own mirror.
             sf::Transform ts = base * etat.pivot;
             ts.scale(e.bAnmDirLien ? 1.0f : static_cast<float>(ss.miroir), 1.0f);
@@ -343,8 +378,8 @@ void CSPRITE3::dessiner(sf::RenderTarget* cible, int niveau, float dx, float dy,
         return;
     Cadrage cadrage(*cible, ctrl);
     Lot lot(*cible);
-    int restants = SOUS_SPRITES_MAX;
-    Contexte ctx{lot, restants};
+    const Chaine racine{this};
+    Contexte ctx{lot, racine};
     dessinerArbre(*this, ctx, a,
                   transformBase(*this, a, x + dx + cadrage.decalage.x, y + dy + cadrage.decalage.y, zoom, miroir),
                   niveau);
@@ -363,8 +398,8 @@ void CSPRITE3::dessinerElement(sf::RenderTarget& cible, int a, int ae, const sf:
     if (!aeAffiche(*this, a, ae, i.cle(ae)))
         return;
     Lot lot(cible);
-    int restants = SOUS_SPRITES_MAX;
-    Contexte ctx{lot, restants};
+    const Chaine racine{this};
+    Contexte ctx{lot, racine};
     dessinerAE(*this, ctx, i, a, ae, t, 0);
 }
 
@@ -384,8 +419,8 @@ sf::Vector2f CSPRITE3::dessinerOmbre(sf::RenderTarget* cible, int niveau, sf::Re
     rtOmbre->clear(sf::Color::Transparent);
     {
         Lot lot(*rtOmbre);
-        int restants = SOUS_SPRITES_MAX;
-        Contexte ctx{lot, restants, sf::Color(0, 0, 0, 128), false};
+        const Chaine racine{this};
+        Contexte ctx{lot, racine, sf::Color(0, 0, 0, 128), false};
         dessinerArbre(*this, ctx, a, transformBase(*this, a, ox, oy, echelle, 1), niveau);
     }
     rtOmbre->display();

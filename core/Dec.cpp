@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iostream>
 
 namespace {
 std::atomic<std::uint64_t> derniereSerie{0};
@@ -92,8 +93,14 @@ void CDEC::ajouterAnim(int gauche, int haut, int largeur, int hauteur, int nbFra
     // makes no frame, as a line past a line's bound does.
     if (pMasquePlanche && CSetTextures::dimensionsAcceptables(nbFrames, largeur, hauteur) && nbFrames > 0 &&
         largeur > 0 && hauteur > 0 &&
-        pixelsMasques() + static_cast<long long>(nbFrames) * largeur * hauteur > PIXELS_MASQUES_MAX)
+        pixelsMasques() + static_cast<long long>(nbFrames) * largeur * hauteur > PIXELS_MASQUES_MAX) {
+        if (!bCoupeMasquesSignalee)
+            std::cerr << "Image bank " << nom << ": masks past " << PIXELS_MASQUES_MAX / (1 << 20)
+                      << " Mpixels: animation " << nbAnims - 1 << " and the lines past the bound have no image"
+                      << std::endl;
+        bCoupeMasquesSignalee = true;
         nbFrames = 0;
+    }
     set.decouper(this, gauche, haut, nbFrames, largeur, hauteur, vitesse, option);
 }
 

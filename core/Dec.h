@@ -85,6 +85,8 @@ public:
     static constexpr long long PIXELS_MASQUES_MAX = 1LL << 24;
     // Mask pixels the bank's animations hold now.
     long long pixelsMasques() const;
+    // Whether the console was told that a line of the bank lost its frames to that bound.
+    bool bCoupeMasquesSignalee = false;
 
 private:
     // The set that the next fill goes to, emptied.

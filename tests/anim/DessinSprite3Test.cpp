@@ -181,18 +181,33 @@ TEST_F(Dessin, SousSpriteEtImagePropre)
     pixels(dessiner(), {{11, 11, sf::Color::Blue}, {25, 25, sf::Color::Blue}, {41, 21, VERT}});
 }
 
-// Eight AEs linking the sprite itself: every level of links would draw eight times the
-// copies of the one above (eight levels: over a hundred million). The drawing ends, with the
-// sprite's own square where it was.
-TEST_F(Dessin, SpriteLieASoiMemeDessineUnNombreBorneDeCopies)
+// Seventy AEs standing for one sub-sprite are all drawn. AEs linking the sprite itself would
+// draw copies without end (each level of links eight times the one above): the links are cut,
+// the sprite's own square stays, and the console says so once.
+TEST_F(Dessin, SousSpritesNombreuxEntiersEtBoucleCoupee)
 {
-    s.elements[1]->pSpriteLie = &s;
-    placer(1, 0, 0);
-    for (int ae = 2; ae < 9; ++ae) {
+    CSPRITE3 global;  // the red square at (1, 0) from the AE's position
+    global.pTextureFeuille = &feuille;
+    global.ajouterElement("r", 0, 0, 16, 16, 0, 0, 2, 2, -1, -1, false);
+    const int g = ajouterAnim(global, "g", 2);
+    global.ajouterAnimElem(g, 0, "", 0, 1);
+    global.setKeyAnimElemValeurs(g, 0, 0, 0, true, 1, 0, 0, 0, 1, 1, 0, false);
+    global.setAnimation2(g, 0);
+    s.elements[1]->pSpriteLie = &global;
+    for (int ae = 2; ae <= 70; ++ae) {
         s.ajouterAnimElem(a, 1, "", 0, 1);
-        placer(ae, 0, 0);
+        placer(ae, 60, 40);
     }
-    pixels(dessiner(), {{11, 11, ROUGE}, {25, 25, ROUGE}, {27, 27, NOIR}});
+    placer(70, 0, 40);
+    pixels(dessiner(), {{2, 42, ROUGE}, {62, 42, ROUGE}});
+
+    s.strFichier = "s.anm";
+    s.elements[1]->pSpriteLie = &s;
+    testing::internal::CaptureStderr();
+    dessiner();
+    pixels(dessiner(), {{11, 11, ROUGE}, {25, 25, ROUGE}, {27, 27, NOIR}, {2, 42, NOIR}});
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Animated sprite s.anm: sub-sprite s.anm holds it already, not drawn\n");
 }
 
 TEST_F(Dessin, CollisionDansLaHitboxSeulement)

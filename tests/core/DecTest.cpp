@@ -171,15 +171,22 @@ TEST(SetTextures, DecouperInsideAndPastTheSheet)
 }
 
 // Every mask frame is a frame-sized image, even past the mask sheet: the lines of a bank
-// together stay within its bound; a line past it makes no frame; a refilled line counts once.
+// together stay within its bound; a line past it makes no frame, and the console says so once;
+// a refilled line counts once.
 TEST(Dec, MasksOfAllLinesBoundedTogether)
 {
     CDEC banque;
+    banque.nom = "B";
     banque.planche = motif(8, 8, 0);
     banque.pMasquePlanche = new sf::Image(motif(8, 8, 1));
+    testing::internal::CaptureStderr();
     banque.ajouterAnimDec(0, 0, 2, 1024, 4096, 1.0f, 0);  // 8 Mpixels: half the bound
     banque.ajouterAnimDec(0, 0, 2, 4096, 1024, 1.0f, 0);  // the other half
     banque.ajouterAnimDec(0, 0, 1, 1, 1, 1.0f, 0);        // one pixel too many
+    banque.ajouterAnimDec(0, 0, 1, 1, 1, 1.0f, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Image bank B: masks past 16 Mpixels: animation 2 and the lines past the bound have no image\n")
+        << "one line for the bank";
     EXPECT_EQ(banque.nbFramesAnim(0), 2);
     EXPECT_EQ(banque.nbFramesAnim(1), 2) << "the bound is for all lines, reached exactly";
     EXPECT_EQ(banque.nbFramesAnim(2), 0) << "a line past the bound made masks";
