@@ -420,6 +420,9 @@ private:
     std::vector<std::pair<const CSPRITE*, ScriptSauve>> scriptsParSD;
     std::vector<const CSPRITE*> proprietairesScripts;
     std::string nomsScripts;  // their paths, one after the other
+    // The character models that the IA commands of the world's scripts (running or dropped by
+    // a restart) name: their model lines are written, or the scripts would find none.
+    std::unordered_set<std::string> modelesScripts;
     CDecor* pSource = nullptr;
 
     CDecor* pCible = nullptr;      // the world being filled during chargerNiveau

@@ -366,13 +366,13 @@ void CFichierNiveau::ecrireMeteo()
     ligneVide();
 }
 
-// Only the models something in the level still uses, in name order; then the level's own
-// scripts.
+// Only the models something in the level still uses, a character or a script's IA command,
+// in name order; then the level's own scripts.
 void CFichierNiveau::ecrireModeles()
 {
     const CDecor& d = *pSource;
     for (const auto& [nom, banque] : d.modelesPersos)
-        if (banque && d.modelePersoUtilise(nom))
+        if (banque && (d.modelePersoUtilise(nom) || modelesScripts.count(nom)))
             cle("TEXTURE_PER"), valeurTexte(banque->pPersoDef ? banque->pPersoDef->nomFichier : std::string()),
                 valeurTexte(nom), finLigne();
     ligneVide();
@@ -561,9 +561,14 @@ void CFichierNiveau::grouperScripts()
     scriptsParSD.clear();
     proprietairesScripts.clear();
     nomsScripts.clear();
+    modelesScripts.clear();
     const CScriptEngine* e = pSource->moteurScripts();
     if (!e)
         return;
+    for (const auto& s : e->scripts)
+        if (s && !s->bSupprime)
+            for (std::string& nom : s->modelesIA())
+                modelesScripts.insert(std::move(nom));
     // A script is a few cache lines scattered in memory, and its path another: those of the
     // scripts a few places ahead are fetched while one is read.
     constexpr size_t AVANCE_SCRIPT = 8, AVANCE_CHEMIN = 4;
@@ -584,8 +589,10 @@ void CFichierNiveau::grouperScripts()
         if (s && s->bFichierNiveau && !s->bSupprime)
             ajouterScript(s->pSD, s->numCreation, s->strFichier, s->nDeclencheur, s->bRelease, s->nbRunMax, s->nChrono);
     }
-    for (const ScriptAbandonne& a : e->scriptsAbandonnes)
+    for (const ScriptAbandonne& a : e->scriptsAbandonnes) {
         ajouterScript(a.pSD, a.numCreation, a.strFichier, a.nDeclencheur, a.bRelease, a.nbRunMax, a.nChrono);
+        modelesScripts.insert(a.modelesIA.begin(), a.modelesIA.end());
+    }
     // By owner, then in creation order: a small sorted array that every sprite searches
     // without leaving the cache.
     std::stable_sort(scriptsParSD.begin(), scriptsParSD.end(), [](const auto& a, const auto& b) {

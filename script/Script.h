@@ -48,6 +48,8 @@ public:
     // One line per command: keyword, nCompteur, then each argument in brackets ("[]" for an
     // empty one), in UTF-8. For tests and the script monitor.
     std::string listing() const;
+    // The character models its IA commands name, as written (without quotes).
+    std::vector<std::string> modelesIA() const;
 
     // What the run loop reads of every idle script each frame comes first, within the first
     // 64 bytes: a level holds thousands of idle zone scripts.

@@ -245,7 +245,7 @@ void CScriptEngine::viderScripts()
 void CScriptEngine::abandonner(const CScript& s)
 {
     scriptsAbandonnes.push_back({s.strFichier, s.pSD, s.nDeclencheur, s.bRelease, s.nbRunMax, s.nChrono,
-                                 s.bSupprimerAuRedemarrage, s.numCreation});
+                                 s.bSupprimerAuRedemarrage, s.numCreation, s.modelesIA()});
 }
 
 void CScriptEngine::oublierAbandonnes(const CSPRITE* sd)

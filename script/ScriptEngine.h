@@ -46,6 +46,7 @@ struct ScriptAbandonne {
     int nChrono = 0;
     bool bSupprimerAuRedemarrage = false;
     unsigned numCreation = 0;
+    std::vector<std::string> modelesIA;  // CScript::modelesIA
 };
 
 // The zone of a script's decor sprite in world pixels; not valide without one.

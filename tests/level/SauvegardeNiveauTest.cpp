@@ -342,6 +342,28 @@ TEST_F(SauvegardeTest, IdentifiantsEtTempsGardentLeurValeur)
     }
 }
 
+// A model that only a level script's IA command names is written with the level, while the
+// script runs and once a start has dropped it: reloaded, the script makes its AI.
+TEST_F(SauvegardeTest, UnModeleQueSeulUnScriptNommeEstEcrit)
+{
+    ecrireFichier("scripts/appel.scp", "IA(\"GARDE\";700;800;0;1;1;80;1;3)\n");
+    ecrireFichier("n.niv", "TEXTURE_PER=./personnages/garde.per;GARDE\nSCRIPTRUN=./scripts/appel.scp;2;0;1\n");
+    monde().chargerNiveau("n.niv", 0);
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    monde().demarrerNiveau(1);
+    monde().demarrerNiveau(1);
+    ASSERT_EQ(moteur().nbScripts, 0) << "a start drops trigger-2 scripts";
+    ASSERT_TRUE(monde().sauverNiveau("B.niv"));
+    for (const char* fichier : {"A.niv", "B.niv"})
+        EXPECT_TRUE(contient(lireTexte(fichier), "\nTEXTURE_PER=./personnages/garde.per;GARDE\n")) << fichier;
+    monde().chargerNiveau("B.niv", 0);
+    ASSERT_TRUE(monde().ias.empty());
+    for (int passe = 0; passe < 3; ++passe)  // started, then run
+        moteur().lancerScripts();
+    ASSERT_EQ(monde().ias.size(), 1u) << "the script made its AI";
+    EXPECT_EQ(monde().ias.front()->sprite->pDEC->nom, "GARDE");
+}
+
 TEST_F(SauvegardeTest, LeModeleVideNEstJamaisRemplace)
 {
     ecrireFichier("niveaux/niveau-vide.niv", "modele");
