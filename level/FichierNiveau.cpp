@@ -132,6 +132,7 @@ void CFichierNiveau::lireCles()
     const TableCles& table = tableCles();
     for (;;) {
         const std::string_view cle = getKeyView();
+        cleCourante.assign(cle.data(), cle.size());
         ++nbClesLues;
         if (cle.empty())
             break;

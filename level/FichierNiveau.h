@@ -128,6 +128,7 @@ public:
     int sdButeeGauche = 0, sdButeeDroite = 0, sdPivot = 0, sdLargeurPivot = 0;
     float sdVitesseBascule = 0;
     int sdPoidsBascule = 0, sdCPG = 0, sdCPD = 0;
+    std::string cleCourante;  // key of the line being read; empty once the file has ended
 
     // ---- beyond the record ------------------------------------------------------------------
     // The loading screen's clock, in milliseconds from any origin; tests inject their own

@@ -91,6 +91,21 @@ TEST_F(EcranChargement, AuPlusUneImageParPeriode)
     EXPECT_EQ(chargerAvecHorloge(lignes(160), 20), 0) << "no window: the reader runs headless";
 }
 
+// What the loading screen's steps see of the reading: no key yet, the key of the line being
+// read, then the empty key that ends the file.
+TEST_F(EcranChargement, CleDeLaLigneLue)
+{
+    ecrireFichier("niveau.niv", lignes(15) + "NOM=x;1\n");
+    CFichierNiveau f;
+    std::vector<std::string> cles;
+    f.horloge = [&f, &cles] {
+        cles.push_back(f.cleCourante);
+        return 0.0;
+    };
+    f.chargerNiveau("niveau.niv", monde());
+    EXPECT_EQ(cles, (std::vector<std::string>{"", "NOM", ""})) << "read at the start, after the 16th line, at the end";
+}
+
 TEST_F(EcranChargement, VariablesDuDialogueDesOptions)
 {
     CPLUXTest::reset();
