@@ -36,6 +36,10 @@ constexpr size_t POINTS_CERCLE_MAX = 30, POINTS_CERCLE_MIN = 8;
 
 } // namespace
 
+// The animation editor's handles and mesh circles and the hierarchy markers take this count,
+// 8 to 30 points by their size on screen, instead of a fixed 30: a choice made for the
+// software renderer's sake, which lets their outline stray from the true circle by up to an
+// eighth of a pixel (ECART_CERCLE keeps it to a tenth).
 size_t CLotFormes::pointsCercle(float rayon)
 {
     // A side of a regular n-gon of radius r lies r * (1 - cos(pi / n)) inside the circle.
