@@ -256,6 +256,7 @@ private:
     void finImage();
     void entreesJoueurs();
     void capturerKillcam();
+    void reduireFenetreKillcam();
     void decompterChrono();
     // The end of a level or round (game/FinNiveau.cpp).
     void finNiveau();

@@ -48,11 +48,15 @@ std::string nomLibre(const std::string& base, const std::vector<std::string>& ex
     }
 }
 
+// The window's own pixels: drawing into a render texture leaves that texture's frame buffer
+// bound in the window's context, and a copy of the window would read it instead. Activating
+// the window as a render target binds its own frame buffer again.
 sf::Image imageFenetre(sf::RenderWindow& fenetre)
 {
     sf::Texture t;
     if (!t.create(fenetre.getSize().x, fenetre.getSize().y))
         return sf::Image();
+    fenetre.setActive(true);
     t.update(fenetre);
     return t.copyToImage();
 }
@@ -79,11 +83,19 @@ bool CSFMLJeu::capturerEcranSous(const std::string& fichier)
 }
 
 // Each frame is kept at half the window's width and height (a quarter of the memory); the
-// replay scales it back up to the window.
+// replay scales it back up to the window. The reduction is drawn in a render texture, whose
+// frame buffer stays bound in the window's context: the window is made the target again, or
+// what reads the window after it (a screenshot, a replay's capture) would read the reduction.
 void CSFMLJeu::capturerKillcam()
 {
     if (typeJeu != 2 || mode != 1 || killcamTaille <= 0 || !fenetre)
         return;
+    reduireFenetreKillcam();
+    fenetre->setActive(true);
+}
+
+void CSFMLJeu::reduireFenetreKillcam()
+{
     if (static_cast<int>(killcamImages.size()) != killcamTaille) {
         killcamImages.assign(killcamTaille, sf::Texture());
         killcamPosition = 0;

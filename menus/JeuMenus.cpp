@@ -173,10 +173,14 @@ void CJeuMenus::revoirKillcam(sf::RenderWindow* fenetre)
     const sf::Texture& image = *jeu->imageKillcam(index);
     if (!fenetre || image.getSize().x == 0 || image.getSize().y == 0)
         return;
-    // Frames are kept at a reduced size: scaled back up to the window.
+    // Frames are kept at a reduced size: scaled back up to the window, in the window's pixels
+    // whatever view the frame before left on it.
+    const sf::Vector2f taillePixels(fenetre->getSize());
     sf::Sprite sprite(image);
-    sprite.setScale(static_cast<float>(fenetre->getSize().x) / image.getSize().x,
-                    static_cast<float>(fenetre->getSize().y) / image.getSize().y);
+    sprite.setScale(taillePixels.x / image.getSize().x, taillePixels.y / image.getSize().y);
+    const sf::View vue = fenetre->getView();
+    fenetre->setView(sf::View(sf::FloatRect({0, 0}, taillePixels)));
     fenetre->draw(sprite);
+    fenetre->setView(vue);
     spriteFilm.dessiner(*fenetre);
 }
