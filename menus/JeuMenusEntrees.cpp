@@ -14,6 +14,7 @@
 #include <SFML/Window/Joystick.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -28,6 +29,9 @@ constexpr float SEUIL_Y = 30.0f;
 // A held direction moves at once, then every fourth frame. Counted in frames, not scaled
 // by the frame rate: the menus repeat twice as fast at 60 frames per second.
 constexpr int CADENCE_REPETITION = 4;
+
+// Half a second at 30 frames per second: what the end panels leave to a player still firing.
+constexpr float IMAGES_SOURDES = 15.0f;
 
 constexpr size_t LONGUEUR_NOM_MAX = 8;
 constexpr int JOUEURS_AFFICHES_MAX = 12;
@@ -53,6 +57,12 @@ void CJeuMenus::gererMenu()
     if (!bloque)
         lireManette(e);
     traiterEvenements(e, bloque);
+    // A panel that has just opened hears nothing: the keys of play still struck (fire is
+    // also "watch the end again") are not choices made on it.
+    if (imagesSourdes > 0) {
+        --imagesSourdes;
+        e = EntreesMenu();
+    }
     deplacerVerticalement(e);
     if (estGrilleNiveaux(idMenu))
         deplacerDansGrille(e);
@@ -83,18 +93,24 @@ void CJeuMenus::lireManette(EntreesMenu& e)
         return;
     }
     bool bas[8];
-    for (int b = 0; b < 8; ++b)
+    for (int b = 0; b < 8; ++b) {
         bas[b] = joystickBouton(static_cast<unsigned>(manette), BOUTONS[b]);
+        if (bas[b] && imagesSourdes > 0)
+            boutonsMasques |= 1u << b;
+    }
     bool* relache[8] = {nullptr, &e.bRetour, &e.bRelache2, &e.bRelache3,
                         &e.bRelache4, &e.bRelache5, &e.bRelache6, &e.bRelache7};
     for (int b = 1; b < 8; ++b)
-        *relache[b] = boutonsPrecedents[b + 1] && !bas[b];
+        *relache[b] = boutonsPrecedents[b + 1] && !bas[b] && !(boutonsMasques & (1u << b));
     if (!bas[0]) {
-        e.bValider = boutonsPrecedents[1] && !boutonsPrecedents[0];
+        e.bValider = boutonsPrecedents[1] && !boutonsPrecedents[0] && !(boutonsMasques & 1u);
         boutonsPrecedents[0] = false;
     }
-    for (int b = 0; b < 8; ++b)
+    for (int b = 0; b < 8; ++b) {
         boutonsPrecedents[b + 1] = bas[b];
+        if (!bas[b])
+            boutonsMasques &= ~(1u << b);
+    }
     // The stick's position as the window library gives it, compared in raw units: the game's
     // conversion (dead zone, whole numbers) would read 30.5 as 30, not above the threshold.
     const sf::Vector2i brut = joystickStickGaucheBrut(static_cast<unsigned>(manette));
@@ -312,11 +328,23 @@ void CJeuMenus::memoriserLigne(const EntreesMenu& e)
 }
 
 // Called after the menu's file was read (menu 100: before).
+// The panels of a round's or a game's end: over the closed doors, deaf for half a second.
+void CJeuMenus::entrerFinManche()
+{
+    bPortesFermees = bFermeturePortes = true;
+    const PartieJeu* partie = faceJeu::partie();
+    const float k = partie && partie->framerateCoeff > 0 ? partie->framerateCoeff : 1.0f;
+    imagesSourdes = static_cast<int>(std::lround(IMAGES_SOURDES / k));
+    // Without the killcam the last line (its replay) is neither drawn nor reachable.
+    const OptionsJeu* jeu = faceJeu::options();
+    if ((!jeu || jeu->optionKillcam == 0) && nbLignes > 0)
+        --nbLignes;
+}
+
 void CJeuMenus::entrerMenu(int id)
 {
     bPortesFermees = false;
     idMenu = id;
-    OptionsJeu* jeu = faceJeu::options();
     switch (id) {
     case IdMenu::LANGUE:
         ligneActive = langue == "fr_" ? 0 : 1;
@@ -334,10 +362,7 @@ void CJeuMenus::entrerMenu(int id)
     case IdMenu::VICTOIRE_MANCHE:
     case IdMenu::VICTOIRE_PARTIE:
     case IdMenu::EXAEQUO_MANCHE:
-        bPortesFermees = bFermeturePortes = true;
-        // Without the killcam the last line (its replay) is neither drawn nor reachable.
-        if ((!jeu || jeu->optionKillcam == 0) && nbLignes > 0)
-            --nbLignes;
+        entrerFinManche();
         break;
     case IdMenu::CHOIX_AVENTURE:
         lireListeNiveaux("./niveaux/niveaux_aventure.ini");
