@@ -133,13 +133,17 @@ int CSFMLJeuHUD::dessiner(sf::RenderTarget& fenetre)
     return 0;
 }
 
-void CSFMLJeuHUD::texte(sf::RenderTarget& f, const std::string& chaine, float x, float y, float echelleY)
+void CSFMLJeuHUD::texte(sf::RenderTarget& f, const std::string& chaine, float x, float y, float echelleY,
+                        float largeurMax)
 {
     if (!pTexte)
         return;
     pTexte->setString(sf::String::fromUtf8(chaine.begin(), chaine.end()));
     pTexte->setPosition(x, y);
-    pTexte->setScale(1, echelleY);
+    const sf::FloatRect bornes = pTexte->getLocalBounds();
+    const float largeur = bornes.left + bornes.width;
+    const float k = largeurMax > 0 && largeur > largeurMax ? largeurMax / largeur : 1.0f;
+    pTexte->setScale(k, echelleY * k);
     f.draw(*pTexte);
 }
 

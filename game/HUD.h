@@ -67,7 +67,9 @@ public:
 private:
     static bool slotValide(const CPerso& p);
     void texteOmbre(sf::RenderTarget& f, const std::string& chaine, float x, float y, unsigned taille);
-    void texte(sf::RenderTarget& f, const std::string& chaine, float x, float y, float echelleY = 1);
+    // A text from (x, y); one wider than `largeurMax` (when given) is drawn smaller to fit it.
+    void texte(sf::RenderTarget& f, const std::string& chaine, float x, float y, float echelleY = 1,
+               float largeurMax = 0);
     void dessinerIcone(sf::RenderTarget& f, const std::string& nom, float x, float y, float echelle);
     void dessinerSprite(sf::RenderTarget& f, CSPRITE_SIMPLE& s, float x, float y, float ex, float ey);
     // Weapon name, damage and ammunition of a slot, shifted by dx.

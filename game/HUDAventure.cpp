@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr float LARGEUR_NOM = 93.0f;
+
 // Slots 13 to 15 share the icons of slots 6 to 8.
 std::string nomIconeAventure(int slot)
 {
@@ -94,10 +96,11 @@ int CSFMLJeuHUD::dessinerAventure(sf::RenderTarget& f)
     if (jeu.pMenus && jeu.pMenus->joueurActif >= 0 &&
         jeu.pMenus->joueurActif < static_cast<int>(jeu.pMenus->joueurs.size()))
         nom = jeu.pMenus->joueurs[jeu.pMenus->joueurActif];
+    // The name stays left of the weapon row, whose first frame starts at x = 124.
     pTexte->setFillColor(sf::Color::White);
-    texte(f, nom, 27, 7, 1.3f);
+    texte(f, nom, 27, 7, 1.3f, LARGEUR_NOM);
     pTexte->setFillColor(sf::Color(200, 0, 0, 255));
-    texte(f, nom, 27, 8, 1.2f);
+    texte(f, nom, 27, 8, 1.2f, LARGEUR_NOM);
 
     if (decor.persos.empty() || !decor.persos.front())
         return 0;

@@ -280,9 +280,10 @@ private:
     void extraCases(sf::RenderWindow* fenetre, int y, int nb, const bool* actives, int curseur);
     void extraChapeau(sf::RenderWindow* fenetre, int y, int chapeau);
     void dessinerPortes(sf::RenderWindow* fenetre, int x);
-    // A text in the first font, drawn through dessinerTexte.
+    // A text in the first font, drawn through dessinerTexte; one wider than `largeurMax` (when
+    // given) is drawn smaller to fit it.
     void texte(sf::RenderWindow* fenetre, const sf::String& chaine, float x, float y, unsigned taille,
-               sf::Color couleur);
+               sf::Color couleur, float largeurMax = 0);
 
     std::deque<sf::Event> evenements;
 };

@@ -76,11 +76,16 @@ void CJeuMenus::dessinerTexte(sf::RenderWindow* fenetre, sf::Text& t)
 }
 
 void CJeuMenus::texte(sf::RenderWindow* fenetre, const sf::String& chaine, float x, float y, unsigned taille,
-                      sf::Color couleur)
+                      sf::Color couleur, float largeurMax)
 {
     sf::Text t(chaine, polices[0], taille);
     t.setFillColor(couleur);
     t.setPosition(x, y);
+    const sf::FloatRect bornes = t.getLocalBounds();
+    if (largeurMax > 0 && bornes.left + bornes.width > largeurMax) {
+        const float k = largeurMax / (bornes.left + bornes.width);
+        t.setScale(k, k);
+    }
     dessinerTexte(fenetre, t);
 }
 

@@ -156,8 +156,9 @@ void CJeuMenus::extraNouveauJoueur(sf::RenderWindow* fenetre)
         return;
     const float x = static_cast<float>(lignes[1]->x), y = static_cast<float>(lignes[1]->y);
     if (static_cast<int>(joueurs.size()) < 11) {
+        // The name is typed inside the frame, 10 pixels from each side.
         cadre(fenetre, x + 340, y - 10, 125, 35, BLANC, 2);
-        texte(fenetre, depuisUtf8(strNouveauJoueur), x + 350, y, 16, sf::Color(200, 200, 200, 255));
+        texte(fenetre, depuisUtf8(strNouveauJoueur), x + 350, y, 16, sf::Color(200, 200, 200, 255), 105);
     } else {
         texte(fenetre, langue == "fr_" ? L"Liste des joueurs pleine..." : L"Player list full...", x + 340, y, 20,
               sf::Color(200, 100, 0, 255));

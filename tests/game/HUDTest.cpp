@@ -208,6 +208,16 @@ TEST_F(HUDTest, AdventureIconRowPulseDetailsAndShip)
     p.armeCourante = 13;
     // Slot 13 is the first listed: the icon of "ARME7" at x 133.
     EXPECT_EQ(frame().getPixel(133, 18), sf::Color::Green);
+    // A name of eight wide letters is drawn smaller, left of the row: from the row's frame
+    // (x 124) on, the panel is as with a name of one letter.
+    jeu.pMenus->joueurs = {"W", "WWWWWWWW"};
+    const sf::Image court = frame();
+    jeu.pMenus->joueurActif = 1;
+    const sf::Image long8 = frame();
+    for (unsigned x = 122; x < 300; ++x)
+        for (unsigned y = 0; y < 40; ++y)
+            ASSERT_EQ(court.getPixel(x, y), long8.getPixel(x, y)) << "the long name reaches (" << x << ", " << y << ")";
+    EXPECT_TRUE(dessineDans(long8, 27, 5, 40, 30)) << "the name is drawn";
 
     hud().armePulsation = 13;
     hud().compteurPulsation = 2;
