@@ -109,6 +109,14 @@ def bouclier(l, h):
     return img
 
 
+def avec_marge(img, gauche, haut):
+    """The picture with a transparent margin at its left and top: an icon placed by its top
+    left corner shows that much further right and lower."""
+    grande = Image(img.l + gauche, img.h + haut)
+    grande.coller(img, gauche, haut)
+    return grande
+
+
 def horloge(t):
     img = Image(t, t)
     c = t / 2.0
@@ -245,7 +253,9 @@ def main():
     ecrire_dec(barre(520, 32), "menus", "barre_progression", "BARRE_PROGRESSION", (260, 16))
     ecrire_dec(etoile(28, True), "niveaux", "star", "ETOILE")
     ecrire_dec(etoile(28, False), "niveaux", "star-vide", "ETOILE_VIDE")
-    ecrire_dec(bouclier(26, 30), "niveaux", "bouclier", "BOUCLIER")
+    # The screens place the shield 16 pixels right of the third star's left edge, a star of
+    # 28 pixels: the margin keeps it clear of that star and of the player's name above it.
+    ecrire_dec(avec_marge(bouclier(26, 30), 16, 4), "niveaux", "bouclier", "BOUCLIER")
     ecrire_dec(horloge(26), "niveaux", "temps", "TEMPS")
     ecrire_dec(croix(26), "niveaux", "mort", "MORT")
     ecrire_dec(porte(640, 720), "niveaux", "transition", "TRANSITION")
