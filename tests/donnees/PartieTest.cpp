@@ -14,6 +14,7 @@
 #include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "menus/MenuTypes.h"
+#include "script/ScriptEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -263,23 +264,63 @@ TEST(Partie, UneDefaiteOuvreLeMenuDEchec)
     }, 300)) << p.echec;
 }
 
-// Chrono level 1 with a short chrono in the copy: one step, the HUD (the player's name top
-// right of the chrono panel) still there 50 frames later, then the time runs out.
+// The guide's speech bubble, where the script engine draws it on the window, and the guide's
+// portrait beside it.
+const sf::FloatRect BULLE(250, 470, 540, 185), PORTRAIT(50, 515, 46, 50);
+
+bool bulleAffichee(const CSFMLJeu& j)
+{
+    for (const auto& s : j.pscriptEngine->scripts) {
+        const CScriptCommand* c = s->bEnCours ? CScriptEngine::commandeCourante(s.get()) : nullptr;
+        if (c && (c->strMotCle == "PARLE" || c->strMotCle == "PARLE_EN"))
+            return true;
+    }
+    return false;
+}
+
+// A box of the level on the window, through the camera.
+sf::FloatRect surFenetre(const CSFMLJeu& j, const sf::FloatRect& r)
+{
+    const sf::View& v = j.pvue->vue;
+    const sf::Vector2f coin = v.getCenter() - v.getSize() / 2.0f;
+    const float kx = j.largeurVue / v.getSize().x, ky = j.hauteurVue / v.getSize().y;
+    return {(r.left - coin.x) * kx, (r.top - coin.y) * ky, r.width * kx, r.height * ky};
+}
+
+// Each chrono level with a short chrono in the copy: while the guide's first words show, the
+// first hero stands clear of the bubble and of the portrait; one step, the HUD (the player's
+// name top right of the chrono panel) still there 50 frames later, then the time runs out.
 TEST(Partie, LeChronoEcouleOuvreLeMenu21)
 {
-    Partie p;
-    ASSERT_TRUE(p.remplacer("niveaux/chrono01/niveau.niv", "\nCHRONO=[0-9]+", "\nCHRONO=3"));
-    ASSERT_TRUE(p.demarrer());
-    ASSERT_TRUE(p.jusquAuNiveau(4, IdMenu::CHOIX_CHRONO)) << p.echec;
-    p.appuyer(sf::Keyboard::Right);
-    p.etape("50 frames", [] { return false; }, 50);
-    const sf::Image i = p.imageFenetre();
-    int blancs = 0;  // the HUD writes the player's name in white there
-    for (unsigned x = 500; x < 620; ++x)
-        for (unsigned y = 10; y < 40; ++y)
-            blancs += i.getPixel(x, y) == sf::Color::White;
-    EXPECT_GT(blancs, 20) << "the HUD's player name is drawn";
-    ASSERT_TRUE(p.menu(IdMenu::ECHEC, 600)) << p.echec;
+    for (const int niveau : {1, 2}) {
+        Partie p;
+        const std::string nom = "level " + std::to_string(niveau);
+        ASSERT_TRUE(p.remplacer("niveaux/chrono0" + std::to_string(niveau) + "/niveau.niv", "\nCHRONO=[0-9]+",
+                                "\nCHRONO=3"));
+        ecrireTexte(p.dossier / "niveaux/scores.scr", "SCORE=1;999;---;0;0\nSCORE=1;999;---;0;0\n");
+        ASSERT_TRUE(p.demarrer());
+        ASSERT_TRUE(p.jusquAuNiveau(4, IdMenu::CHOIX_CHRONO, niveau)) << nom << ": " << p.echec;
+        int paroles = 0, dessous = 0;
+        p.etape("the guide's words", [&] {
+            if (!bulleAffichee(*p.jeu))
+                return paroles > 0;
+            ++paroles;
+            const sf::FloatRect heros = surFenetre(*p.jeu, p.jeu->pPerso->sprite->getBoite());
+            dessous += heros.intersects(BULLE) || heros.intersects(PORTRAIT);
+            return false;
+        }, 300);
+        EXPECT_GT(paroles, 30) << nom << ": the guide's first words";
+        EXPECT_EQ(dessous, 0) << nom << ": frames of them with the hero under the bubble or the portrait";
+        p.appuyer(sf::Keyboard::Right);
+        p.etape("50 frames", [] { return false; }, 50);
+        const sf::Image i = p.imageFenetre();
+        int blancs = 0;  // the HUD writes the player's name in white there
+        for (unsigned x = 500; x < 620; ++x)
+            for (unsigned y = 10; y < 40; ++y)
+                blancs += i.getPixel(x, y) == sf::Color::White;
+        EXPECT_GT(blancs, 20) << nom << ": the HUD's player name is drawn";
+        ASSERT_TRUE(p.menu(IdMenu::ECHEC, 600)) << nom << ": " << p.echec;
+    }
 }
 
 // Differing pixels between two frames of the same size, as a fraction of them.
@@ -453,10 +494,27 @@ TEST(Partie, LePremierNiveauSeGagneA60ImagesParSeconde)
     EXPECT_GE(gagnerLePremierNiveau(p), 0) << "at 60 fps: " << p.echec;
 }
 
+// Where the opaque pixels of a menu icon were drawn last.
+sf::FloatRect partieOpaque(const CSPRITE_SIMPLE& icone)
+{
+    const sf::Sprite s = icone.getSprite()->getSprite();
+    const sf::Image image = s.getTexture()->copyToImage();
+    const sf::IntRect r = s.getTextureRect();
+    int gauche = r.width, haut = r.height, droite = -1, bas = -1;
+    for (int y = 0; y < r.height; ++y)
+        for (int x = 0; x < r.width; ++x)
+            if (image.getPixel(r.left + x, r.top + y).a > 0) {
+                gauche = std::min(gauche, x), haut = std::min(haut, y);
+                droite = std::max(droite, x), bas = std::max(bas, y);
+            }
+    return s.getTransform().transformRect(sf::FloatRect(gauche, haut, droite + 1 - gauche, bas + 1 - haut));
+}
+
 // Every shipped menu in both languages with the longest values it shows (players of eight wide
 // letters, a full list in French, three-digit times, every mark, both players on the hero of the
 // longest name): each text lies inside the panel that its file's "FOND" line gives, clear of the
-// panel's frame, or inside the level banner; no text or line picture crosses the title rule.
+// panel's frame, or inside the level banner; no text or line picture crosses the title rule. The
+// name being typed stays in its frame; the shield of a record covers neither a star nor a text.
 TEST(Ecrans, ChaqueTexteDansSonPanneau)
 {
     PiloteJeu p;
@@ -514,6 +572,9 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
                     dores += image.getPixel(x, y) == sf::Color(230, 190, 90, 200);
                 regle[y] = dores > image.getSize().x / 2;
             }
+            // The menus that show a record's stars draw the shield last at its place.
+            const bool etoiles = id == IdMenu::VICTOIRE || id == IdMenu::CHOIX_CHRONO;
+            const sf::FloatRect bouclier = etoiles ? partieOpaque(m.spriteBouclier) : sf::FloatRect();
             for (const auto& t : textes) {
                 const auto utf8 = sf::String(t.chaine).toUtf8();
                 const std::string nom = fichier + ": \"" + std::string(utf8.begin(), utf8.end()) + "\" at " +
@@ -526,7 +587,15 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
                 for (float y = t.bornes.top - fond.top; y < t.bornes.top + t.bornes.height - fond.top; ++y)
                     coupe = coupe || (y >= 0 && y < static_cast<float>(regle.size()) && regle[static_cast<size_t>(y)]);
                 EXPECT_FALSE(coupe) << nom << " crosses the title rule";
+                const LigneMenu& saisie = *m.lignes[std::min<size_t>(1, m.lignes.size() - 1)];
+                if (id == IdMenu::NOUVEAU_JOUEUR && t.chaine == L"WWWWWWWW" && t.bornes.left >= saisie.x + 340)
+                    EXPECT_TRUE(dans(t.bornes, {saisie.x + 340.0f, saisie.y - 10.0f, 125, 35}))
+                        << nom << " leaves its frame";
+                if (bouclier.width > 0 && t.chaine != L"(picture)")
+                    EXPECT_FALSE(t.bornes.intersects(bouclier)) << nom << " under the shield";
             }
+            if (bouclier.width > 0)
+                EXPECT_FALSE(partieOpaque(m.spriteEtoile).intersects(bouclier)) << fichier << ": the shield covers a star";
         }
 }
 
