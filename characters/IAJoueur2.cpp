@@ -72,22 +72,6 @@ int viseeDeAngle(int a)
     return 0;
 }
 
-bool chargee(const SlotArme* a) { return a && a->bPossedee && (a->munitions == -1 || a->munitions > 0); }
-
-// A computer player whose weapon is empty takes its first loaded one, as a player would press
-// the next-weapon key; it keeps the empty one when it has nothing else.
-void prendreArmeChargee(CPerso& s)
-{
-    const SlotArme* courante = s.slotCourant();
-    if (!courante || chargee(courante))
-        return;
-    for (int i = 0; i < s.nbSlots(); ++i)
-        if (chargee(s.armes[static_cast<size_t>(i)])) {
-            s.selectArme(i);
-            return;
-        }
-}
-
 } // namespace
 
 void CIABehaviours::piloterJoueur2()
@@ -113,8 +97,6 @@ void CIABehaviours::piloterJoueur2()
         else if (p->numJoueurBis == 1)
             j2.push_back(p);
     }
-    for (CPerso* s : j2)
-        prendreArmeChargee(*s);
     if (sequenceSaut()) {
         viserJoueur1(j1, j2);
         sauterMenace(j2);
@@ -265,12 +247,6 @@ void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std:
         return;
     const SlotArme* slotJ1 = j1.back()->slotCourant();
     const bool j1Vide = !slotJ1 || slotJ1->munitions <= 0;
-    // A computer player whose own weapon is empty can no longer fire: any weapon on offer is
-    // worth fetching, or it would stand by its target with an empty gun until the round ends.
-    const bool j2Vide = std::any_of(j2.begin(), j2.end(), [](const CPerso* s) {
-        const SlotArme* a = s->slotCourant();
-        return !a || (a->munitions != -1 && a->munitions <= 0);
-    });
     float meilleure = -1;
     for (const auto& script : moteur->scripts) {
         if (!script || script->numCmdCour < 0 || script->numCmdCour >= static_cast<int>(script->commandes.size()))
@@ -281,7 +257,7 @@ void CIABehaviours::chercherFontaines(const std::vector<CPerso*>& j1, const std:
             !sd || sd->getNumAnim() != 0)
             continue;
         const int arme = sd->numArmeFontaine;
-        if (!j1Vide && !j2Vide && arme != 1 && arme != 2 && arme != 4)
+        if (!j1Vide && arme != 1 && arme != 2 && arme != 4)
             continue;
         const sf::Vector2f f(std::trunc(sd->x), std::trunc(sd->y));
         for (CPerso* s : j2) {

@@ -236,7 +236,7 @@ TEST_F(Pilote, FontainesDArmes)
     } cas[] = {
         {"weapon 1 on offer", 1, 10, 0, true},   {"weapon 4 on offer", 4, 10, 0, true},
         {"weapon 3, first player armed", 3, 10, 0, false}, {"weapon 3, first player empty", 3, 0, 0, true},
-        {"weapon 3, the computer's gun empty", 3, 10, 0, true, 0}, {"nothing on offer", 1, 10, 1, false},
+        {"weapon 3, only the computer's gun empty", 3, 10, 0, false, 0}, {"nothing on offer", 1, 10, 1, false},
     };
     for (const Cas& c : cas) {
         sd->numArmeFontaine = c.armeFontaine;
@@ -256,7 +256,7 @@ TEST_F(Pilote, FontainesDArmes)
     j2->nbarmesperso = 2;
     j2->armes[0]->munitions = 0;
     ctrl().piloterJoueur2();
-    EXPECT_EQ(j2->armeCourante, 1) << "an empty gun: the computer takes its loaded weapon";
+    EXPECT_EQ(j2->armeCourante, 0) << "the pilot presses keys; it never changes its own weapon";
     // Without a first player fountains are not considered.
     decor->persos.remove(j1);
     delete j1;
