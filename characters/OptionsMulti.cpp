@@ -69,10 +69,18 @@ void COptionsMulti::defauts()
     choixJ1 = choixJ2 = 0;
     couleurJ1 = sf::Color(255, 200, 200, 255);
     couleurJ2 = sf::Color(200, 200, 255, 255);
-    std::fill(std::begin(armesFontaine), std::end(armesFontaine), 1);
+    // By default the fountains offer the second and the fifth weapon, and each player has one
+    // clone. The computer second player fetches only fountains that offer weapon 1, 2 or 4 and
+    // steers by whichever of its characters stands nearest its goal, while its commands move
+    // only the first: with every weapon allowed, a fountain it passes by keeps offering what it
+    // never fetches, and with clones it steers by one that does not move, so that it stood by
+    // with an empty gun. Weapon 2, the heroes' grenade, misses a standing player more often than
+    // it hits. The options screen turns on any other weapon and more clones.
+    std::fill(std::begin(armesFontaine), std::end(armesFontaine), 0);
+    armesFontaine[1] = armesFontaine[4] = 1;
     optionMenu = 0;
     nbJoueurs[0] = nbJoueurs[1] = 2;
-    nbClones[0] = 2;
+    nbClones[0] = 1;
     nbClones[1] = 4;
     manches = 3;
     for (bool* paire : {invertolites, bisouillettes, padsOtolite, mitrailleuse}) {

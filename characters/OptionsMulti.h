@@ -28,7 +28,7 @@ public:
     ArmesFontaine& armesFontaine;  // 1: a fountain may offer that weapon
     int optionMenu = 0;
     int nbJoueurs[2] = {2, 2};
-    int nbClones[2] = {2, 4};  // clones, and their maximum
+    int nbClones[2] = {1, 4};  // clones, and their maximum
     int manches = 3;           // rounds a player must win
     bool invertolites[2] = {false, true};
     bool bisouillettes[2] = {false, true};
@@ -47,5 +47,5 @@ public:
     int reglageJ1 = 0, reglageJ2 = 0;
 
 private:
-    ArmesFontaine armesPropres = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+    ArmesFontaine armesPropres = {0, 1, 0, 0, 1, 0, 0, 0, 0};
 };

@@ -148,6 +148,7 @@ TEST(MancheMulti, ClonesPointsDeDepartEtScript)
     RefPerso refVieux = vieux;
     t.o().choixJ1 = 1;
     t.o().choixJ2 = 2;
+    t.o().nbClones[0] = 2;
     t.o().drapeauxMenu[3] = true;
     t.m().lancerPartieMulti(true, false, false, false, false, false);
     EXPECT_FALSE(refVieux) << "the world freed the characters it held";
