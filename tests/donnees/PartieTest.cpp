@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -336,23 +335,6 @@ double ecartImages(const sf::Image& a, const sf::Image& b)
     return static_cast<double>(n) / (t.x * t.y);
 }
 
-// Each quarter of the frame holds a picture, not one flat colour: the most common of its
-// sampled pixels covers under half of them.
-bool quartsPleins(const sf::Image& i)
-{
-    const sf::Vector2u t = i.getSize();
-    for (unsigned q = 0; q < 4; ++q) {
-        std::map<sf::Uint32, int> couleurs;
-        int total = 0, plus = 0;
-        for (unsigned y = q / 2 * t.y / 2; y < (q / 2 + 1) * t.y / 2; y += 8)
-            for (unsigned x = q % 2 * t.x / 2; x < (q % 2 + 1) * t.x / 2; x += 8, ++total)
-                plus = std::max(plus, ++couleurs[i.getPixel(x, y).toInteger()]);
-        if (plus * 2 >= total)
-            return false;
-    }
-    return true;
-}
-
 // Player 2's team falls to player 1's shots (the hit handler, as a shot's impact calls it)
 // while player 1 strikes the fire key X every third frame, as a player still firing. Through
 // the round's end and the first frames of the end shown again, every quarter of the window
@@ -379,7 +361,7 @@ void finDeMancheEnTirant(Partie& p)
         if (ouvert)
             panneau = p.imageFenetre();
         else
-            vides += !quartsPleins(p.imageFenetre());
+            vides += !PiloteJeu::quartsPleins(p.imageFenetre());
         const bool frappe = p.images % 3 == 0;
         if (frappe)
             p.frapper(sf::Keyboard::X);
@@ -392,7 +374,7 @@ void finDeMancheEnTirant(Partie& p)
     EXPECT_LE(p.images - ouverture, demiSeconde + 3) << "then the fire key X shows the end again";
     for (int i = 0; i < 10; ++i) {
         p.image();
-        vides += !quartsPleins(p.imageFenetre());
+        vides += !PiloteJeu::quartsPleins(p.imageFenetre());
     }
     EXPECT_EQ(vides, 0) << "frames with a flat quarter, from the round's end to the end shown again";
     EXPECT_GT(ecartImages(panneau, p.imageFenetre()), 0.5) << "the end again, in place of the panel";

@@ -16,11 +16,13 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <regex>
 #include <set>
@@ -147,6 +149,22 @@ public:
         return t.copyToImage();
     }
     bool capturer(const std::string& chemin) const { return imageFenetre().saveToFile(chemin); }
+    // Each quarter of the frame holds a picture, not one flat colour: the most common of its
+    // sampled pixels covers under half of them.
+    static bool quartsPleins(const sf::Image& i)
+    {
+        const sf::Vector2u t = i.getSize();
+        for (unsigned q = 0; q < 4; ++q) {
+            std::map<sf::Uint32, int> couleurs;
+            int total = 0, plus = 0;
+            for (unsigned y = q / 2 * t.y / 2; y < (q / 2 + 1) * t.y / 2; y += 8)
+                for (unsigned x = q % 2 * t.x / 2; x < (q % 2 + 1) * t.x / 2; x += 8, ++total)
+                    plus = std::max(plus, ++couleurs[i.getPixel(x, y).toInteger()]);
+            if (plus * 2 >= total)
+                return false;
+        }
+        return true;
+    }
 
     // The titles and texts of the message boxes open; empty when none is.
     static std::string boitesOuvertes()
