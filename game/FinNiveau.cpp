@@ -20,6 +20,8 @@ namespace {
 
 // 90 frames at 30 frames per second: three seconds at either rate.
 constexpr float IMAGES_PAUSE = 90.0f;
+// Half a second at 30 frames per second, before the panel of a round's end takes a key.
+constexpr float IMAGES_SOURDES = 15.0f;
 // Camera zoom per frame at 30 frames per second, without the zoom's limit.
 constexpr float ZOOM_VICTOIRE = -0.0025f;
 constexpr float ZOOM_DEFAITE = -0.005f;
@@ -218,4 +220,8 @@ void CFinNiveau::ouvrirMenuFin(CSFMLJeu& jeu, int menu)
     jeu.pMenus->entrerMenu(menu);
     // A button A still held from the game must not validate the menu when it is let go.
     jeu.pMenus->boutonsPrecedents[0] = jeu.commandes[0].bA;
+    // The end of a round or a game hears nothing for half a second: the keys of play still
+    // struck (fire is also "watch the end again") are no choice made on it.
+    if (menu == IdMenu::VICTOIRE_MANCHE || menu == IdMenu::VICTOIRE_PARTIE || menu == IdMenu::EXAEQUO_MANCHE)
+        jeu.pMenus->imagesSourdes = static_cast<int>(std::lround(IMAGES_SOURDES / coefficient(jeu)));
 }

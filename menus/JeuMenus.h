@@ -146,9 +146,9 @@ public:
     int premiereLigneJoueur = 0;
     // [0] masks the next release of pad button 0; [1..8] pad buttons 0 to 7 last frame.
     bool boutonsPrecedents[9] = {};
-    // Frames left during which an end-of-round or end-of-game panel takes no key or button,
-    // and the pad buttons (bit b for button b) down during them: their release is not the
-    // panel's. A key held through them sends no new press until it is struck again.
+    // Frames left during which the menu takes no key or button (set as a round's or a game's
+    // end opens), and the pad buttons (bit b for button b) down during them: their release is
+    // not the menu's. A key held through them sends no new press until it is struck again.
     int imagesSourdes = 0;
     unsigned boutonsMasques = 0;
     int fondX = 0, fondY = 0;
@@ -218,7 +218,6 @@ private:
     void memoriserLigne(const EntreesMenu& e);
     void ajouterLignesJoueurs(bool changerJoueur);
     void bornerLigneActive();
-    void entrerFinManche();
     int* ligneMemorisee(int id);
 
     // The action table of the current menu, at the end of gererMenu (JeuMenusActions.cpp):

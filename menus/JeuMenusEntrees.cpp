@@ -14,7 +14,6 @@
 #include <SFML/Window/Joystick.hpp>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -29,9 +28,6 @@ constexpr float SEUIL_Y = 30.0f;
 // A held direction moves at once, then every fourth frame. Counted in frames, not scaled
 // by the frame rate: the menus repeat twice as fast at 60 frames per second.
 constexpr int CADENCE_REPETITION = 4;
-
-// Half a second at 30 frames per second: what the end panels leave to a player still firing.
-constexpr float IMAGES_SOURDES = 15.0f;
 
 constexpr size_t LONGUEUR_NOM_MAX = 8;
 constexpr int JOUEURS_AFFICHES_MAX = 12;
@@ -328,23 +324,11 @@ void CJeuMenus::memoriserLigne(const EntreesMenu& e)
 }
 
 // Called after the menu's file was read (menu 100: before).
-// The panels of a round's or a game's end: over the closed doors, deaf for half a second.
-void CJeuMenus::entrerFinManche()
-{
-    bPortesFermees = bFermeturePortes = true;
-    const PartieJeu* partie = faceJeu::partie();
-    const float k = partie && partie->framerateCoeff > 0 ? partie->framerateCoeff : 1.0f;
-    imagesSourdes = static_cast<int>(std::lround(IMAGES_SOURDES / k));
-    // Without the killcam the last line (its replay) is neither drawn nor reachable.
-    const OptionsJeu* jeu = faceJeu::options();
-    if ((!jeu || jeu->optionKillcam == 0) && nbLignes > 0)
-        --nbLignes;
-}
-
 void CJeuMenus::entrerMenu(int id)
 {
     bPortesFermees = false;
     idMenu = id;
+    OptionsJeu* jeu = faceJeu::options();
     switch (id) {
     case IdMenu::LANGUE:
         ligneActive = langue == "fr_" ? 0 : 1;
@@ -362,7 +346,10 @@ void CJeuMenus::entrerMenu(int id)
     case IdMenu::VICTOIRE_MANCHE:
     case IdMenu::VICTOIRE_PARTIE:
     case IdMenu::EXAEQUO_MANCHE:
-        entrerFinManche();
+        bPortesFermees = bFermeturePortes = true;
+        // Without the killcam the last line (its replay) is neither drawn nor reachable.
+        if ((!jeu || jeu->optionKillcam == 0) && nbLignes > 0)
+            --nbLignes;
         break;
     case IdMenu::CHOIX_AVENTURE:
         lireListeNiveaux("./niveaux/niveaux_aventure.ini");

@@ -2,6 +2,7 @@
 #include "OutilsMenus.h"
 
 #include "characters/Inventaire.h"
+#include "game/FinNiveau.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 
@@ -74,7 +75,6 @@ TEST(ActionsMenus, TableDesLignes)
         m.menuRetour = 60;
         m.ouvrirMenu(c.menu);
         m.ligneActive = c.ligne;
-        m.imagesSourdes = 0;  // an end panel's first half second is past
         entree(b, c.entree);
         const std::string nom = "menu " + std::to_string(c.menu) + " line " + std::to_string(c.ligne) + " " + c.entree;
         EXPECT_EQ(m.idMenu, c.attendu) << nom;
@@ -303,12 +303,12 @@ TEST(ActionsMenus, FinsDeMancheEtKillcam)
     CSFMLJeu& jeu = b.jeu;
     jeu.optionKillcam = 30;
     jeu.killcamImages.resize(3);
-    // For half a second (15 frames at 30 per second, 30 at 60) the panel takes neither the
-    // key X struck at every frame nor the release of pad button Y, held since it opened.
+    // Opened at a round's end, for half a second (15 frames at 30 per second, 30 at 60) the
+    // panel takes neither the key X struck at every frame nor the release of pad button Y,
+    // held since it opened.
     for (float coeff : {1.0f, 0.5f}) {
         jeu.framerateCoeff = coeff;
-        jeu.mode = 0;
-        m.ouvrirMenu(410);
+        CFinNiveau::ouvrirMenuFin(jeu, 410);
         b.stick(0, 0, MANETTE_Y);
         for (int i = 0; i < 15 / coeff; ++i)
             b.image({{SourceScriptee::toucheAppuyee(K::X), {}}});
@@ -319,26 +319,22 @@ TEST(ActionsMenus, FinsDeMancheEtKillcam)
         EXPECT_TRUE(m.bRevoirKillcam) << coeff << ": a fresh X after it";
         m.bRevoirKillcam = false;
     }
-    const auto ouvrir = [&](int id) {
-        m.ouvrirMenu(id);
-        m.imagesSourdes = 0;
-    };
     m.numNiveau = 6;
-    ouvrir(410);
+    m.ouvrirMenu(410);
     entree(b, "B3+B2");
     EXPECT_TRUE(jeu.mode == 1 && !m.bRevoirKillcam && m.bOuverturePortes) << "B3 first: the next round only";
     EXPECT_EQ(jeu.pdecorJeu->appels.calqueDemarre, 6);
     jeu.mode = 0;
-    ouvrir(430);
+    m.ouvrirMenu(430);
     entree(b, "X");
     EXPECT_TRUE(m.bRevoirKillcam) << "the key X replays as B2 does";
     jeu.optionKillcam = 0;
-    ouvrir(410);
+    m.ouvrirMenu(410);
     entree(b, "B2");
     EXPECT_FALSE(m.bRevoirKillcam) << "the killcam is off: B2 does nothing";
     jeu.optionKillcam = 30;
     jeu.killcamImages.clear();
-    ouvrir(420);
+    m.ouvrirMenu(420);
     entree(b, "B2");
     EXPECT_FALSE(m.bRevoirKillcam) << "an empty ring has nothing to show";
     entree(b, "R");
