@@ -36,7 +36,7 @@ struct Niveau {
 
     Niveau()
     {
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
         jeu.pscriptEngineJeu = jeu.pscriptEngine = new CScriptEngine();
         for (int i = 0; i < NB_SPRITES; ++i) {
@@ -67,7 +67,7 @@ void BM_GetSDPosScripts(benchmark::State& etat)
         n.jeu.pscriptEngine->lancerScripts();
         n.jeu.pscriptEngine->lancerScripts();
     }
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
 }
 BENCHMARK(BM_GetSDPosScripts)->Unit(benchmark::kMillisecond);
 
@@ -91,7 +91,7 @@ void BM_RechercheLineaire(benchmark::State& etat)
         }
         benchmark::DoNotOptimize(somme);
     }
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
 }
 BENCHMARK(BM_RechercheLineaire)->Unit(benchmark::kMillisecond);
 
@@ -117,7 +117,7 @@ struct Message {
     Message()
     {
         std::filesystem::current_path(TUV_DATA_DIR_SOURCE);  // the engine's font
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "bench", sf::Style::None);
         jeu.fenetre->setVerticalSyncEnabled(false);
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
@@ -130,7 +130,7 @@ struct Message {
         script->ajouterCommande("DRAWMSG", {L"guide", lignes[0], lignes[1], lignes[2]});
         jeu.pscriptEngine->lancerScripts();  // fires; every later pass draws and waits
     }
-    ~Message() { CSFMLJeuGlobal::pmonjeu = nullptr; }
+    ~Message() { faceJeu::installer({}); }
 
     void finir()
     {

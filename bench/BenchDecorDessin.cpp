@@ -66,7 +66,7 @@ struct Niveau {
         if (chdir(TUV_DATA_DIR_SOURCE) != 0)
             return;
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
         CSFMLJeuGlobal::prenderTexture->create(1280, 720);
         CSFMLJeuGlobal::prenderTexture->setView(sf::View(vue));
@@ -102,7 +102,7 @@ struct Niveau {
         decor.reset();
         jeu.reset();  // deletes the scene texture
         CSFMLJeuGlobal::prenderTexture = nullptr;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
     }
 
     // Eight 64 to 176 pixel images, a fifth of the sprites per plane spread over the level.

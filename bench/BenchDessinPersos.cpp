@@ -41,7 +41,7 @@ struct Monde {
             }
             return t.get();
         };
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.pdecor = &decor;
         jeu.typeJeu = 1;  // no link line, no rounds' bars
         cible.create(1280, 720);
@@ -70,7 +70,7 @@ struct Monde {
     ~Monde()
     {
         jeu.pdecor = nullptr;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
     }
     void regler(bool barres, bool messages)
     {

@@ -28,7 +28,7 @@ struct Banc {
             return;
         ecrans::ecrireIconesEcrans(15);
         ecrans::ecrireMenusEcrans();
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.init("jeu.ini");
         std::fill(std::begin(jeu.armesFontaine), std::end(jeu.armesFontaine), 1);
         jeu.armesFontaine[4] = 0;

@@ -35,7 +35,7 @@ struct Monde {
 
     Monde()
     {
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecor = decor;
         jeu->pIABehaviours = ctrl;
         // A floor, and every tenth block a wall tall enough to hide a player from some AIs.
@@ -81,7 +81,7 @@ struct Monde {
         jeu->pdecor = nullptr;
         delete decor;
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
     }
     // Every AI calm, facing right, detecting this frame.
     void remettre()

@@ -117,7 +117,7 @@ void BM_ImageMenu(benchmark::State& state)
     dossier();
     setLecteurManette([](unsigned) { return EtatManette(); });
     CSFMLJeu jeu;
-    CSFMLJeuGlobal::pmonjeu = &jeu;
+    faceJeu::installer(jeu.facettes());
     jeu.pSourceEntrees = std::make_unique<SourceRepetee>(dixEvenements());
     jeu.pMenus = new CJeuMenus();
     jeu.pMenus->chargerMenu("./menus/", "trente.mnu");

@@ -57,7 +57,7 @@ struct Banc {
         CPLUX::setSurface(&fenetre);
         CPLUX::pTB = new CPLUXToolBar();
         CSFMLJeuGlobal::bModeTest = true;
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pscriptEngine = jeu->pscriptEngineJeu = moteur;
         CPLUX::declareDialog<CJeuDialogScripts>(editeur::id::SCRIPTS, "CJeuDialogScripts");
         CPLUX::pModeleDef->readFile(std::string(TUV_DATA_DIR_SOURCE) + "/PLUX_Modeles/Mod2/");

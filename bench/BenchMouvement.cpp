@@ -58,7 +58,7 @@ struct Monde {
 
     Monde()
     {
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecor = decor;
         g_services.numeroFrame = [] { return imageCourante; };
         // A floor of blocks, every third one a step of 8 pixels.
@@ -105,7 +105,7 @@ struct Monde {
         jeu->pdecor = nullptr;
         delete decor;
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
     }
 
     void remettre(Acteur& a)

@@ -41,7 +41,7 @@ struct Niveau {
 
     Niveau()
     {
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
         jeu.pscriptEngineJeu = jeu.pscriptEngine = new CScriptEngine();
         // Banks of several frame sizes (their images are not needed for zones).

@@ -54,7 +54,7 @@ struct Monde {
                                    "SPRITETIRCANON=16;0;1;16;16;0.5;1\nSPRITETIRIMPACTMUR=32;0;1;16;16;0.5;1\n"
                                    "SPRITETIRIMPACTPERSO=48;0;1;16;16;0.5;1\n";
         std::ofstream(dossier + ".arm") << "ARME=ARME 2;Banc;10;1;10;2000000000\n" << images;
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.parmes = new CArmes();
         jeu.parmes->charger(fichierArmes());
         jeu.pdecor = &decor;

@@ -64,7 +64,7 @@ inline std::unique_ptr<CSFMLJeu> jeuSansFenetre()
 {
     installerHooksPersoDef();
     auto jeu = std::make_unique<CSFMLJeu>();
-    CSFMLJeuGlobal::pmonjeu = jeu.get();
+    faceJeu::installer(jeu->facettes());
     jeu->pdecorJeu = jeu->pdecor = new CDecor();
     jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
     jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);

@@ -21,6 +21,7 @@ class CJeuMenus;
 class COptionsMulti;
 class CPerso;
 class CScriptEngine;
+class CSFMLJeu;
 class CShaderManager;
 class CSPRITE;
 class CSPRITE3;
@@ -241,8 +242,24 @@ public:
     virtual CSPRITE_SIMPLE* spriteBarreProgression() { return nullptr; }
 };
 
-// The game's facets; each is null without a game (CSFMLJeuGlobal::pmonjeu null).
+// The objects that answer for the game. The game installs itself; a test, a benchmark or a
+// fuzz target that has no game installs the parts it makes. Null: absent.
+struct FacettesJeu {
+    MondeJeu* monde = nullptr;
+    PartieJeu* partie = nullptr;
+    OptionsJeu* options = nullptr;
+    AffichageJeu* affichage = nullptr;
+    ServicesJeu* services = nullptr;
+    // The game object itself, CSFMLJeuGlobal::pmonjeu (game/ only); null without a game.
+    CSFMLJeu* jeu = nullptr;
+};
+
+// The game's facets; each is null until installed.
 namespace faceJeu {
+// The one writer of the installed facets and of CSFMLJeuGlobal::pmonjeu; FacettesJeu{}
+// uninstalls. Whoever installs an object uninstalls it before freeing it.
+void installer(const FacettesJeu& facettes);
+const FacettesJeu& installees();
 MondeJeu* monde();
 PartieJeu* partie();
 OptionsJeu* options();

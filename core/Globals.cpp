@@ -1,6 +1,5 @@
 #include "core/Globals.h"
 
-CSFMLJeu* CSFMLJeuGlobal::pmonjeu = nullptr;
 sf::Mutex CSFMLJeuGlobal::mutex;
 sf::RenderTexture* CSFMLJeuGlobal::prenderTexture = nullptr;
 bool CSFMLJeuGlobal::bChargement = false;

@@ -37,7 +37,7 @@ CJeuMenus& menus()
     static std::vector<sf::Font>* neuves = nullptr;
     static CJeuMenus* m = [] {
         auto* jeu = new CSFMLJeu;
-        CSFMLJeuGlobal::pmonjeu = jeu;
+        faceJeu::installer(jeu->facettes());
         // Keys held are asked of a source that holds none: the window's asks the X server at
         // every key, a round trip each.
         jeu->pSourceEntrees = std::make_unique<SourceScriptee>();

@@ -40,7 +40,7 @@ CSFMLJeu& jeu()
         nouveau->pvueJeu = new CVue(1280, 720);
         nouveau->pvueMenu = new CVue(1280, 720);
         nouveau->pvue = nouveau->pvueJeu;
-        CSFMLJeuGlobal::pmonjeu = nouveau;
+        faceJeu::installer(nouveau->facettes());
         installerHooksPersoDef();
         installerServicesScripts(*nouveau);
         // The game's texture cache: a character's icon menu takes its image there.

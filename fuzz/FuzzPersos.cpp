@@ -30,7 +30,7 @@ CSFMLJeu& jeu()
     static CSFMLJeu* j = [] {
         auto* nouveau = new CSFMLJeu;
         nouveau->parmes = new CArmes;
-        CSFMLJeuGlobal::pmonjeu = nouveau;
+        faceJeu::installer(nouveau->facettes());
         installerHooksPersoDef();
         static sf::Texture* feuille = new sf::Texture;
         feuille->create(64, 64);

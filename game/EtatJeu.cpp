@@ -1,5 +1,4 @@
-// The game's facets as the folders below it see them, and the services that touch the
-// game's own parts (HUD, menus, window, killcam, screen effects).
+// The services that touch the game's own parts (HUD, menus, window, killcam, screen effects).
 #include "game/Jeu.h"
 
 #include "characters/Inventaire.h"
@@ -7,14 +6,6 @@
 #include "game/SourceEntrees.h"
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
-
-namespace faceJeu {
-MondeJeu* monde() { return CSFMLJeuGlobal::pmonjeu; }
-PartieJeu* partie() { return CSFMLJeuGlobal::pmonjeu; }
-OptionsJeu* options() { return CSFMLJeuGlobal::pmonjeu; }
-AffichageJeu* affichage() { return CSFMLJeuGlobal::pmonjeu; }
-ServicesJeu* services() { return CSFMLJeuGlobal::pmonjeu; }
-} // namespace faceJeu
 
 void CSFMLJeu::afficherStatut(const std::wstring& t) { texteStatut.setString(sf::String(t)); }
 

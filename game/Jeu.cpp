@@ -78,6 +78,9 @@ constexpr float Y_ICONES = 470;
 CSFMLJeu::CSFMLJeu()
     : pSourceEntrees(std::make_unique<SourceFenetre>(*this)), pFinNiveau(std::make_unique<CFinNiveau>())
 {
+    // The first game made is the game; a second one (a test's scratch game) stays apart.
+    if (!CSFMLJeuGlobal::pmonjeu)
+        faceJeu::installer(facettes());
 }
 
 CSFMLJeu::~CSFMLJeu()
@@ -137,14 +140,11 @@ CSFMLJeu::~CSFMLJeu()
     // The shared spirit sprite points into the texture cache freed above.
     CPerso::libererRessourcesPartagees();
     if (CSFMLJeuGlobal::pmonjeu == this)
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
 }
 
 int CSFMLJeu::init(const std::string& fichier)
 {
-    // main sets it first; a game built elsewhere (tests, tools) is the game all the same.
-    if (!CSFMLJeuGlobal::pmonjeu)
-        CSFMLJeuGlobal::pmonjeu = this;
     for (CommandesJoueur& c : commandes)
         c = CommandesJoueur();
     installerServices();

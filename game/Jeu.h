@@ -51,8 +51,12 @@ class CSFMLJeu : public CPLUXDialog,
                  public AffichageJeu,
                  public ServicesJeu {
 public:
+    // The first game made installs its facets (faceJeu::installer) and its destruction
+    // uninstalls them.
     CSFMLJeu();
     ~CSFMLJeu() override;
+    // This game as the face's installer takes it.
+    FacettesJeu facettes() { return {this, this, this, this, this, this}; }
 
     // Builds the game and reads the configuration (normally "jeu.ini"). Returns 0, or -1
     // when the file gave no "VIEWPORT" (then there is no window).

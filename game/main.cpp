@@ -95,28 +95,22 @@ int main(int argc, char** argv)
     }
 
     auto* jeu = new CSFMLJeu();
-    CSFMLJeuGlobal::pmonjeu = jeu;
     if (jeu->init("jeu.ini") != 0) {
         std::cerr << "jeu: \"jeu.ini\" is missing or has no VIEWPORT line in the working folder; no window can be opened.\n";
         delete jeu;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
         CSFMLJeuChoix::libererSelecteurs();
         return 1;
     }
     tuv::garderPiloteGLJusquALaFin();
     if (!lireEnvironnementAutomatique(*jeu)) {
         delete jeu;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
         return 1;
     }
     if (jeu->mode != 2)
         jeu->chargerSons();
     jeu->boucle();
 
-    if (CSFMLJeuGlobal::pmonjeu) {
-        delete CSFMLJeuGlobal::pmonjeu;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
-    }
+    delete jeu;
     CSFMLJeuChoix::libererSelecteurs();
     return 0;
 }

@@ -28,7 +28,7 @@ protected:
     void TearDown() override
     {
         g_services = sauvegarde;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         EditionTest::TearDown();
     }
     // The "Erreur !" boxes open, the texts of their controls each.

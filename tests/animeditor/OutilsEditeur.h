@@ -110,7 +110,7 @@ std::unique_ptr<T> dialogueModele(const std::string& id)
 
 // A game object that ran no init: only the fields a test fills.
 struct JeuEssai {
-    JeuEssai() { CSFMLJeuGlobal::pmonjeu = &jeu; }
+    JeuEssai() { faceJeu::installer(jeu.facettes()); }
     ~JeuEssai()
     {
         if (jeu.parmes)

@@ -35,7 +35,7 @@ TEST_F(JeuPersosTest, PreloadedCharactersComeFromTheirFiles)
     ecrireTexte("jeu.ini", "LOADPERSO=./personnages/heros.per\nLOADIA=./personnages/garde.per\n"
                            "LOADIA=./personnages/absent.per\n");
     jeu.reset();
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
     {
         CSFMLJeu j;
         j.init("jeu.ini");  // no window: the configuration is read all the same

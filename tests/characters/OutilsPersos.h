@@ -75,13 +75,13 @@ protected:
         };
         CPerso::libererRessourcesPartagees();
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->parmes = new CArmes();
     }
     void TearDown() override
     {
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CPerso::libererRessourcesPartagees();
         g_services = sauvegarde;
         std::filesystem::current_path(ancienDossier);

@@ -4,9 +4,21 @@
 # tools/; game/. A folder includes its own floor and the floors below, except that gui/ and
 # anim/ include only core/ and themselves: in core/ and anim/ only the files of the GUI part
 # of the foundation (names ending in "Combos.cpp" or "Listes.cpp") include gui/.
+# It also fails on a write to CSFMLJeuGlobal::pmonjeu other than the face's one setter,
+# faceJeu::installer (core/EtatJeu.cpp): games, tests and tools install through it, so that the
+# facets and the game pointer never disagree.
 # Usage: couches_test.sh [source folder]; prints each include that climbs.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../..}"
+
+ecrivains=$(grep -rnE 'pmonjeu[[:space:]]*(=[^=]|\+\+|--)|&[[:space:]]*(CSFMLJeuGlobal::)?pmonjeu\b' \
+    core gui anim level characters script menus editor animeditor lobby tools game tests bench fuzz \
+    --include='*.h' --include='*.cpp' | grep -v '^core/EtatJeu\.cpp:' || true)
+if [ -n "$ecrivains" ]; then
+    echo "FAILED: CSFMLJeuGlobal::pmonjeu written outside faceJeu::installer:"
+    echo "$ecrivains"
+    exit 1
+fi
 
 grep -rHE '^[[:space:]]*#[[:space:]]*include "[a-z]+/' \
     core gui anim level characters script menus editor animeditor lobby tools game \

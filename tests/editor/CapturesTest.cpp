@@ -26,7 +26,7 @@ TEST(CapturesDialoguesSprite, OverTheWorkshopLevel)
     {
         CSFMLJeu jeu;
         jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         auto* dlg = dynamic_cast<CJeuDialogSprite*>(CPLUX::getDialog(ids::DIALOGUE));
         auto* shader = dynamic_cast<CJeuDialogShaderVERT*>(CPLUX::getDialog(ids::DIALOGUE_SHADER));
@@ -107,6 +107,6 @@ TEST(CapturesDialoguesSprite, OverTheWorkshopLevel)
         jeu.arreterSons();
     }
     CSFMLJeuGlobal::bModeTest = false;
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
     CPLUXTest::reset();
 }

@@ -15,7 +15,7 @@ TEST(CycleDeVieChoix, MadeByTheSetUpAndDeletedAfterTheGame)
     fs::copy(donnees, ".", fs::copy_options::recursive);
     CSFMLJeuGlobal::bModeTest = true;
     auto* jeu = new CSFMLJeu();
-    CSFMLJeuGlobal::pmonjeu = jeu;
+    faceJeu::installer(jeu->facettes());
     ASSERT_EQ(jeu->init("jeu.ini"), 0);
     ASSERT_NE(CSFMLJeuGlobal::pChoixDec, nullptr) << "the set-up made the decor picker";
     ASSERT_NE(CSFMLJeuGlobal::pChoixPer, nullptr) << "and the character picker";
@@ -24,7 +24,7 @@ TEST(CycleDeVieChoix, MadeByTheSetUpAndDeletedAfterTheGame)
     EXPECT_GT(CSFMLJeuGlobal::pChoixDec->nbFichiers, 0) << "listing \"./decors/\"";
     EXPECT_GT(CSFMLJeuGlobal::pChoixPer->nbFichiers, 0) << "listing \"./personnages/\"";
     delete jeu;
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
     ASSERT_NE(CSFMLJeuGlobal::pChoixDec, nullptr) << "the game's teardown leaves the pickers to main";
     EXPECT_EQ(CSFMLJeuGlobal::pChoixDec->getId(), CSFMLJeuChoixDec::ID) << "alive";
     CSFMLJeuChoix::libererSelecteurs();

@@ -186,7 +186,7 @@ TEST(DeclarationDialogues, OnlyWithTheDevelopmentSwitch)
                 EXPECT_NE(dynamic_cast<CJeuDialogPhysForceOptions*>(CPLUX::getDialog(ids::DIALOGUE_FORCE)), nullptr);
             }
         }
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CPLUXTest::reset();
     }
 }

@@ -65,7 +65,7 @@ protected:
         CSFMLJeuGlobal::bModeTest = true;
         tuv::srand(1);
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecor = jeu->pdecorJeu = new CDecor();
         jeu->pMenus = new CJeuMenus();
         jeu->mode = 2;
@@ -85,7 +85,7 @@ protected:
     {
         jeu.reset();  // the level and the dialogs but the pickers
         CSFMLJeuChoix::libererSelecteurs();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CSFMLJeuGlobal::bModeTest = false;
         CPLUXTest::reset();
         SourisJeu::reinitialiser();

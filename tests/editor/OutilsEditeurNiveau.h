@@ -69,7 +69,7 @@ protected:
         CSFMLJeuGlobal::bModeTest = true;
         tuv::srand(1);
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecor = jeu->pdecorJeu = new CDecor();
         jeu->mode = 2;
         joueur = perso(false, 300, 400);
@@ -80,7 +80,7 @@ protected:
     void TearDown() override
     {
         jeu.reset();  // the dialogs and the level go with the game
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CSFMLJeuGlobal::bModeTest = false;
         CPLUXTest::reset();
         SourisJeu::reinitialiser();

@@ -154,7 +154,7 @@ TEST(MenuEditeurImage, FollowsTheCameraAndSwitchesTheMasksOnAControlClickOfCell5
     std::filesystem::create_directories("menus");
     ASSERT_TRUE(image.saveToFile("menus/menusediteur.png"));
     CSFMLJeu jeu;
-    CSFMLJeuGlobal::pmonjeu = &jeu;
+    faceJeu::installer(jeu.facettes());
     jeu.pdecor = jeu.pdecorJeu = new CDecor();
     jeu.pvue = jeu.pvueJeu = new CVue(1280, 720);
     jeu.pvue->x = 35.8f;
@@ -189,5 +189,5 @@ TEST(MenuEditeurImage, FollowsTheCameraAndSwitchesTheMasksOnAControlClickOfCell5
     clic(5, true);
     EXPECT_FALSE(jeu.pdecor->bMasques) << "each Control-click on cell 5 switches the masks";
     SourisJeu::reinitialiser();
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
 }

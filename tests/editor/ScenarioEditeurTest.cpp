@@ -42,13 +42,13 @@ protected:
         SourisJeu::shiftGauche = [] { return false; };
         jeu = std::make_unique<CSFMLJeu>();
         jeu->pSourceEntrees = std::make_unique<SourceSansFocus>(*jeu);
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
     }
     void TearDown() override
     {
         jeu.reset();
         CSFMLJeuChoix::libererSelecteurs();  // as main does, after the game
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CSFMLJeuGlobal::bModeTest = false;
         SourisJeu::reinitialiser();
         CPLUXTest::reset();

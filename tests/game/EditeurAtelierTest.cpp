@@ -31,7 +31,7 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
     SourisJeu::shiftGauche = [] { return false; };
     {
         CSFMLJeu jeu;
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         ASSERT_TRUE(jeu.mode == 2 && jeu.pdecor == jeu.pdecorJeu);
         EXPECT_EQ(jeu.fichierJeu, "./niveaux/atelier.niv");
@@ -73,7 +73,7 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         monde.chargerNiveau("./niveaux/niveau-vide.niv", 0);
         ASSERT_TRUE(monde.sauverNiveau("vide.niv"));
         EXPECT_EQ(lireTexte("vide.niv"), lireTexte("niveaux/niveau-vide.niv")) << "the empty level too";
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
     }
     // As main does: the editor's pickers outlive the game.
     CSFMLJeuChoix::libererSelecteurs();

@@ -48,7 +48,7 @@ protected:
         g_services.messageBox = [this](const std::string&, const std::string& t, const std::string&) {
             messages.push_back(t);
         };
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         jeu.largeurVue = 1280;
         jeu.hauteurVue = 720;
         jeu.pdecor = jeu.pdecorJeu = new CDecor();
@@ -76,7 +76,7 @@ protected:
     }
     void TearDown() override
     {
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         g_services = ancienServices;
         SourisJeu::reinitialiser();
         std::filesystem::current_path(ancienDossier);

@@ -155,7 +155,7 @@ TEST(DefinitionsDuJeu, AncresDePointsCles)
         EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << "reported once: " << erreurs;
         EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "without a message box";
     }
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
     CPLUXTest::reset();
     std::filesystem::current_path(ancien);
 }

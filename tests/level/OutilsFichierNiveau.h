@@ -110,7 +110,7 @@ protected:
         tuv::srand(1);
         CPerso::libererRessourcesPartagees();
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecorJeu = new CDecor();
         jeu->pdecorMenu = new CDecor();
         jeu->pdecor = jeu->pdecorJeu;
@@ -127,7 +127,7 @@ protected:
     void TearDown() override
     {
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         CPerso::libererRessourcesPartagees();
         g_services = sauvegarde;
         std::filesystem::current_path(ancienDossier);

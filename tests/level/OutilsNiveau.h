@@ -32,7 +32,7 @@ protected:
     {
         tuv::srand(1);
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
         ASSERT_TRUE(CSFMLJeuGlobal::prenderTexture->create(1280, 720));
         decor = std::make_unique<CDecor>();
@@ -43,7 +43,7 @@ protected:
         decor.reset();
         jeu.reset();  // deletes the scene texture
         CSFMLJeuGlobal::prenderTexture = nullptr;
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         g_services = ServicesFondation();
     }
 

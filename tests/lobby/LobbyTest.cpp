@@ -617,7 +617,7 @@ TEST_F(LobbyTest, GamepadAndFocusedControls)
     ServeurEssai srv;
     CSFMLJeu jeu;
     jeu.pMenus = new CJeuMenus();
-    CSFMLJeuGlobal::pmonjeu = &jeu;
+    faceJeu::installer(jeu.facettes());
     std::filesystem::create_directories("menus");
     ecrireTexte("menus/fr_menu1.mnu", "LIGNE=0;0;1;;Autre;0;20;1;1;1\n");
     {
@@ -647,7 +647,7 @@ TEST_F(LobbyTest, GamepadAndFocusedControls)
         CClientHttpLobby client;
         EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "");
     }
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
 }
 
 // Two games on one machine: the one whose window lost the focus still hears its peers.

@@ -401,7 +401,7 @@ TEST(ActionsMenus, PauseEtInventaireEnJeu)
         ecrireMenus();
         ecrireTexte("jeu.ini", "VIEWPORT=64;48\n");
         CSFMLJeu jeu;
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         ASSERT_EQ(jeu.init("jeu.ini"), 0);
         auto s = std::make_unique<SourceScriptee>();
         SourceScriptee& source = *s;
@@ -440,5 +440,5 @@ TEST(ActionsMenus, PauseEtInventaireEnJeu)
         EXPECT_EQ(jeu.mode == 0 && jeu.pMenus->idMenu == 10, type != 2) << nom << ": so does Tab";
     }
     setLecteurManette({});
-    CSFMLJeuGlobal::pmonjeu = nullptr;
+    faceJeu::installer({});
 }

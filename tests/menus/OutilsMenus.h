@@ -34,7 +34,7 @@ public:
     {
         CPLUXTest::reset();
         CSFMLJeuGlobal::bModeTest = false;
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
         auto s = std::make_unique<SourceScriptee>();
         source = s.get();
         jeu.pSourceEntrees = std::move(s);

@@ -40,7 +40,7 @@ TEST(ProgrammeMenus, AnglaisPuisRetoursJusquALaSortie)
 
     CPLUXTest::reset();
     CSFMLJeu jeu;
-    CSFMLJeuGlobal::pmonjeu = &jeu;
+    faceJeu::installer(jeu.facettes());
     ASSERT_EQ(jeu.init("jeu.ini"), 0);
     ASSERT_TRUE(jeu.pMenus && jeu.fenetre);
     EXPECT_EQ(jeu.pMenus->idMenu, 0);

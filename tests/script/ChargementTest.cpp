@@ -32,9 +32,9 @@ public:
     {
         jeu.pMenus = new CJeuMenus();
         jeu.pMenus->langue = langue;
-        CSFMLJeuGlobal::pmonjeu = &jeu;
+        faceJeu::installer(jeu.facettes());
     }
-    ~JeuEnLangue() { CSFMLJeuGlobal::pmonjeu = nullptr; }
+    ~JeuEnLangue() { faceJeu::installer({}); }
 
     CSFMLJeu jeu;
 };

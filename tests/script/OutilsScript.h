@@ -65,7 +65,7 @@ protected:
     {
         tuv::srand(1);
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         jeu->pdecorJeu = new CDecor();
         jeu->pdecor = jeu->pdecorJeu;
         jeu->pscriptEngineJeu = new CScriptEngine();
@@ -79,7 +79,7 @@ protected:
     void TearDown() override
     {
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         g_services = ServicesFondation();
     }
 

@@ -78,7 +78,7 @@ public:
     ~PiloteJeu()
     {
         jeu.reset();
-        CSFMLJeuGlobal::pmonjeu = nullptr;
+        faceJeu::installer({});
         std::filesystem::current_path(ancien);
     }
 
@@ -87,7 +87,7 @@ public:
     {
         tuv::srand(1);  // as a new process starts: a game does not depend on the one before
         jeu = std::make_unique<CSFMLJeu>();
-        CSFMLJeuGlobal::pmonjeu = jeu.get();
+        faceJeu::installer(jeu->facettes());
         if (jeu->init("jeu.ini") != 0)
             return false;
         auto s = std::make_unique<SourcePilote>();
