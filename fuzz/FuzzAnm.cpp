@@ -38,15 +38,21 @@ sf::RenderTexture& cible()
     return *rt;
 }
 
-// Playback and drawing of what was read, at its first frames and at its last one.
-void jouerEtDessiner(CSPRITE3& s)
+sf::RenderTexture& cibleOmbre()
 {
-    static sf::RenderTexture* rtOmbre = [] {
+    static sf::RenderTexture* rt = [] {
         auto* r = new sf::RenderTexture;
         r->create(16, 16);
         return r;
     }();
+    return *rt;
+}
+
+// Playback and drawing of what was read, at its first frames and at its last one.
+void jouerEtDessiner(CSPRITE3& s)
+{
     sf::RenderTexture* rt = &cible();
+    sf::RenderTexture* rtOmbre = &cibleOmbre();
     for (int n = 0; n < s.getNbAnimations() && n < 4; ++n) {
         s.setAnimation2(n, 0);
         s.play();
@@ -92,17 +98,14 @@ void chargerEnJeu(const std::string& entree)
     g_services = ServicesFondation();
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+// The editor's reading: what was read saves and reads back to the same bytes, takes edits,
+// plays and draws.
+void lireEnEditeur(const std::string& entree)
 {
-    fuzz::preparer();
-    const std::string entree = fuzz::ecrireEntree("entree.anm", donnees, taille);
     const std::string a = fuzz::chemin("a.anm"), b = fuzz::chemin("b.anm");
-    chargerEnJeu(entree);
     CSPRITE3 s;
     if (!s.charger(nullptr, nullptr, entree, true))
-        return 0;
+        return;
     if (!s.sauver(a))
         std::abort();
     CSPRITE3 relu;
@@ -122,5 +125,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         }
     }
     jouerEtDessiner(relu);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
+{
+    fuzz::preparer();
+    const std::string entree = fuzz::ecrireEntree("entree.anm", donnees, taille);
+    chargerEnJeu(entree);
+    lireEnEditeur(entree);
+    fuzz::finirRendu(cible());
+    fuzz::finirRendu(cibleOmbre());
     return 0;
 }

@@ -52,5 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         CPLUXTest::frame(fenetre);
     }
     CPLUXTest::reset();
+    fuzz::finirRendu(*fenetre);
     return 0;
 }
