@@ -6,6 +6,7 @@
 #include "characters/EtatsPerso.h"
 #include "characters/IABehaviours.h"
 #include "characters/Perso.h"
+#include "core/ForceSD.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/Vue.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -190,4 +192,39 @@ TEST(Donnees, LesIAMarchentSurLeSol)
             }
         }
     });
+}
+
+// Every force zone that blows upwards lifts a hero who stands still at its foot: the push must
+// beat his own fall, or he stays on the ground landing again and again. Within three seconds
+// his feet are in the upper half of the zone.
+TEST(Donnees, UnCourantMontantSouleveLeHeros)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.mode = 1;
+    int courants = 0;
+    for (const auto& e : std::filesystem::recursive_directory_iterator("niveaux")) {
+        if (e.path().extension() != ".niv" || lireTexte(e.path()).find("\nFORCESD=") == std::string::npos)
+            continue;
+        const std::string niveau = "./" + e.path().string();
+        j.pdecor = j.pdecorJeu;
+        j.pdecor->chargerNiveau(niveau, 1);
+        CPerso* heros = j.pdecor->persos.empty() ? nullptr : j.pPerso;
+        for (CSPRITE* sd : j.pdecor->pPlans[2]->sprites) {
+            if (!heros || !sd->pForce || sd->pForce->ForceY >= 0)
+                continue;
+            ++courants;
+            const sf::FloatRect zone = sd->getBoite();
+            lacher(j, *heros, zone.left + zone.width / 2, zone.top + zone.height - 40, {}, 1);
+            float plusHaut = heros->sprite->y;
+            for (int i = 0; i < 90; ++i) {
+                p.image();
+                plusHaut = std::min(plusHaut, heros->sprite->y);
+            }
+            EXPECT_LT(plusHaut, zone.top + zone.height / 2)
+                << niveau << ": the zone at x = " << zone.left << " lifts the hero only to y = " << plusHaut;
+        }
+    }
+    EXPECT_GT(courants, 0) << "no level has a rising air current";
 }
