@@ -1,16 +1,11 @@
 // The shipped game played in process, as a player would: from the first menu through a
 // level to its end screen, driven by conditions on the game's state (never a timeline),
 // each step with its own timeout; and every shipped menu drawn as a player sees it.
-#include "support/PiloteJeu.h"
+#include "support/Partie.h"
 
-#include "characters/EtatsPerso.h"
 #include "characters/Inventaire.h"
 #include "characters/OptionsMulti.h"
-#include "characters/Perso.h"
-#include "core/Sprite.h"
 #include "game/JeuHUD.h"
-#include "level/CalqueSD.h"
-#include "level/Decor.h"
 #include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "menus/MenuTypes.h"
@@ -24,172 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Partie : public PiloteJeu {
-public:
-    using PiloteJeu::PiloteJeu;
-
-    CJeuMenus& menus() { return *jeu->pMenus; }
-
-    // Frames until the condition holds. False, with what went wrong in `echec`, on a
-    // timeout, a closed window or an open message box (it would hold the keyboard).
-    bool etape(const std::string& nom, const std::function<bool()>& condition, int maximum)
-    {
-        for (int i = 0; i < maximum; ++i) {
-            if (condition())
-                return true;
-            if (!CPLUX::getMessageBoxes().empty() && !boitesRepondues)
-                return echouer(nom + ": a message box opened " + boitesOuvertes());
-            // Answered as the player would, the top one first: it holds the keyboard.
-            while (boitesRepondues && !CPLUX::getMessageBoxes().empty()) {
-                CPLUXMessageBox* b = CPLUX::getMessageBoxes().back();
-                boitesRepondues->push_back(boitesOuvertes());
-                b->repondre(0);
-            }
-            if (!image())
-                return echouer(nom + ": the window closed");
-        }
-        return condition() || echouer(nom + ": not within " + std::to_string(maximum) + " frames (menu " +
-                                      std::to_string(menus().idMenu) + ", mode " + std::to_string(jeu->mode) + ")");
-    }
-
-    // A key struck as a player strikes it: pressed and held for one frame, then released.
-    void appuyer(sf::Keyboard::Key k)
-    {
-        frapper(k);
-        tenir(k, true);
-        image();
-        tenir(k, false);
-        image();
-    }
-
-    // The cursor of the current menu brought to a line by taps (each key pressed and
-    // released between two frames), which is then validated.
-    bool choisir(int ligne)
-    {
-        const int menu = menus().idMenu;
-        for (int i = 0; i < 40 && menus().ligneActive != ligne; ++i) {
-            frapper(menus().ligneActive < ligne ? sf::Keyboard::Down : sf::Keyboard::Up);
-            image();
-        }
-        if (menus().ligneActive != ligne)
-            return echouer("menu " + std::to_string(menu) + ": line " + std::to_string(ligne) + " cannot be reached");
-        appuyer(sf::Keyboard::Return);
-        return true;
-    }
-
-    bool menu(int id, int maximum = 300)
-    {
-        return etape("menu " + std::to_string(id), [&] { return menus().idMenu == id; }, maximum);
-    }
-
-    // Changes a file of the copy; false when the pattern is not in it.
-    bool remplacer(const std::string& fichier, const std::string& motif, const std::string& par)
-    {
-        const std::string texte = lireTexte(dossier / fichier);
-        const std::string nouveau = std::regex_replace(texte, std::regex(motif), par);
-        ecrireTexte(dossier / fichier, nouveau);
-        return nouveau != texte;
-    }
-
-    bool echouer(const std::string& texte)
-    {
-        echec = texte;
-        return false;
-    }
-
-    // The player's road from menu 0 (French) to the first level of a list: a new player
-    // "TESTEUR", then line `ligneListe` of menu 1, the list's menu and its level 1 (for two
-    // players, the options menu 400 too), menu 1000 and the level started.
-    bool jusquALaListe(int ligneListe, int menuListe)
-    {
-        if (!(menu(0) && choisir(0) && menu(1) && choisir(1) && menu(30) && choisir(1)))
-            return false;
-        for (char c : std::string("TESTEUR"))
-            taper(static_cast<sf::Uint32>(c));
-        appuyer(sf::Keyboard::Return);
-        appuyer(sf::Keyboard::Escape);
-        return menu(1) && choisir(ligneListe) && menu(menuListe);
-    }
-    bool jusquAuNiveau(int ligneListe, int menuListe, int niveau = 1)
-    {
-        if (!(jusquALaListe(ligneListe, menuListe) && choisir(niveau)))
-            return false;
-        if (menuListe == IdMenu::CHOIX_MULTI && !(menu(IdMenu::OPTIONS_MULTI) && choisir(1)))
-            return false;
-        return menu(1000) && demarrer1000();
-    }
-    bool demarrer1000()
-    {
-        appuyer(sf::Keyboard::Return);
-        return etape("the level starts", [&] { return jeu->mode == 1 && jeu->pPerso; }, 600);
-    }
-
-    // The decor sprites of the running level with that id.
-    std::vector<CSPRITE*> marqueurs(const std::string& id) const
-    {
-        std::vector<CSPRITE*> r;
-        for (CCalqueSD* plan : jeu->pdecor->pPlans)
-            if (plan)
-                for (CSPRITE* sd : plan->sprites)
-                    if (sd->strID == id)
-                        r.push_back(sd);
-        return r;
-    }
-
-    // A living enemy stands in the zone.
-    bool ennemiDans(const sf::FloatRect& zone) const
-    {
-        for (CPerso* ia : jeu->pdecor->ias)
-            if (ia && ia->sprite && ia->vie > 0 && !ia->bMortLancee && zone.intersects(ia->sprite->getBoite()))
-                return true;
-        return false;
-    }
-
-    // Plays the level holding right: jumps over each "PILOTE_SAUTER" marker and, at each
-    // "PILOTE_TIRER" marker, stops while its zone holds an enemy, firing when `tirer`.
-    // Runs until `fin` holds; `debut` is the frame of the first move.
-    bool jouer(bool tirer, const std::function<bool()>& fin, int maximum)
-    {
-        const std::vector<CSPRITE*> sauts = marqueurs("PILOTE_SAUTER"), tirs = marqueurs("PILOTE_TIRER");
-        debut = images;
-        tenir(sf::Keyboard::Right, true);
-        int i = 0;
-        bool espace = false;
-        sf::FloatRect position;
-        const bool fini = etape("play", [&] {
-            if (fin())
-                return true;
-            CPerso* perso = jeu->pPerso;
-            const sf::FloatRect corps = perso && perso->sprite ? perso->sprite->getBoite() : sf::FloatRect();
-            bool sauter = false, viser = false;
-            for (CSPRITE* m : sauts)
-                sauter |= m->getBoite().intersects(corps);
-            for (CSPRITE* m : tirs)
-                viser |= m->getBoite().intersects(corps) && ennemiDans(m->getBoite());
-            // Keys held and let go for the same time at both rates. A new stroke of the jump
-            // key while the hero rises would dash: it waits for the ground, else the hero
-            // would dash at one rate and not the other, as he stands on the frame grid.
-            const int pas = ++i * 30 / framerate;
-            const bool monte = perso && (perso->mode == EtatPerso::SAUT_MONTE || perso->mode == EtatPerso::REBOND);
-            espace = sauter && pas % 8 < 4 && (espace || !monte);
-            tenir(sf::Keyboard::Right, !viser);
-            tenir(sf::Keyboard::Space, espace);
-            tenir(sf::Keyboard::X, tirer && viser && pas % 4 < 2);
-            if (corps.left != 0)
-                position = corps;
-            return false;
-        }, maximum);
-        if (!fini)
-            echec += " at (" + std::to_string(position.left) + ", " + std::to_string(position.top) + ")";
-        return fini;
-    }
-
-    std::string echec;
-    long debut = 0;
-    // When set, message boxes are answered and their texts kept here instead of failing a step.
-    std::vector<std::string>* boitesRepondues = nullptr;
-};
 
 // The first adventure level played to its end; the frames from the first move to the win.
 long gagnerLePremierNiveau(Partie& p)
@@ -212,21 +41,19 @@ TEST(Partie, LePremierNiveauGagneSauveSonTempsEtLaProgression)
     ASSERT_GE(images, 0) << p.echec;
     for (CSPRITE* zone : p.marqueurs("PILOTE_TIRER"))
         EXPECT_FALSE(p.ennemiDans(zone->getBoite())) << "the guard was shot";
-    std::vector<CJeuMenus::TexteDessine> journal;
-    m.journalTextes = &journal;
+    EXPECT_TRUE(p.hudVu) << "the HUD during play";
     ASSERT_TRUE(p.menu(IdMenu::VICTOIRE, 600)) << p.echec;
-    p.image();
-    m.journalTextes = nullptr;
-    p.capturer(p.ancien / "victoire_aventure01.png");
+    const auto journal = p.textesDessines();
+    p.dernierImage.saveToFile((p.ancien / "victoire_aventure01.png").string());
 
     EXPECT_EQ(m.nbLignes, 5) << "the lines of fr_menu_victoire.mnu";
     ASSERT_GE(m.lignes.size(), 4u);
     EXPECT_EQ(m.lignes[2]->pTexte1->getString(), "Niveau suivant") << "French victory menu";
     EXPECT_EQ(m.ligneActive, 0) << "the cursor on the first selectable line";
+    EXPECT_EQ(p.dessineDans(journal, L"Premiers pas terminé avec succés !", p.panneau(IdMenu::VICTOIRE)), "");
     std::wstring textes;
     for (const auto& t : journal)
         textes += t.chaine + L"|";
-    EXPECT_NE(textes.find(L"Premiers pas terminé avec succés !"), std::wstring::npos) << sf::String(textes).toAnsiString();
     EXPECT_NE(textes.find(L"|" + std::to_wstring(j.tempsNiveau) + L"|"), std::wstring::npos) << "the time is shown";
 
     const double secondes = static_cast<double>(images) / 30.0;

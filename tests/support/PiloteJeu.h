@@ -2,7 +2,7 @@
 // A whole game run in process, for the tests that play the shipped data: a private copy of
 // data/ (without the files the game writes), the game object made and initialised there,
 // and a pilot that holds keys, sends key presses and steps the main loop one frame at a
-// time. The frame rate of the copy's "jeu.ini" can be chosen.
+// time, as fast as it can. The frame rate of the copy's "jeu.ini" can be chosen.
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "game/Jeu.h"
@@ -87,6 +87,8 @@ public:
     {
         tuv::srand(1);  // as a new process starts: a game does not depend on the one before
         jeu = std::make_unique<CSFMLJeu>();
+        // As a replay: each frame is one frame of game time and nothing waits for the clock.
+        jeu->bRejeu = true;
         faceJeu::installer(jeu->facettes());
         if (jeu->init("jeu.ini") != 0)
             return false;

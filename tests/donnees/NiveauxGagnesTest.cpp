@@ -1,0 +1,82 @@
+// Every one-player level won by a new player at the keyboard alone, in French and in English
+// by turns: from the language menu, a player made, the level chosen in its list (the levels
+// before it open, as their wins leave the scores) and played toward its exit. The HUD is
+// seen during play, and the level-won panel shows its title inside the panel.
+#include "support/Partie.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Langue = Partie::Langue;
+
+struct Niveau {
+    int ligneMenu;       // line of the main menu that opens the list
+    int menuListe;
+    const char* scores;  // the list's scores file
+    int nbNiveaux;
+    int niveau;          // from 1
+    Langue langue;
+    const wchar_t* titre;
+};
+
+// The level won; false with what went wrong in p.echec.
+bool gagner(Partie& p, const Niveau& n, int maximum)
+{
+    p.ouvrirJusquA(n.scores, n.niveau, n.nbNiveaux);
+    if (!p.demarrer() || !p.jusquAuNiveau(n.ligneMenu, n.menuListe, n.niveau, n.langue))
+        return false;
+    if (!p.courirVersLaSortie([&] { return p.jeu->pdecor->niveauFini; }, maximum))
+        return false;
+    if (p.jeu->bPersoIAdcd)
+        return p.echouer("the hero died at " + p.ou());
+    return p.menu(IdMenu::VICTOIRE, 600);
+}
+
+void verifierVictoire(Partie& p, const Niveau& n, const std::string& capture)
+{
+    EXPECT_TRUE(p.hudVu) << "the HUD during play";
+    const auto textes = p.textesDessines();
+    p.dernierImage.saveToFile((p.ancien / capture).string());
+    EXPECT_EQ(p.dessineDans(textes, n.titre, p.panneau(IdMenu::VICTOIRE)), "");
+}
+
+const int ADVENTURE = 3, CHRONO = 4;
+
+} // namespace
+
+// The caves in English, then on to the snow pass through "Next level".
+TEST(Partie, LesGrottesGagneesEnAnglais)
+{
+    const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 2, Langue::ANGLAIS,
+                   L"The caves done !"};
+    Partie p;
+    ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
+    verifierVictoire(p, n, "victoire_aventure02.png");
+    ASSERT_TRUE(p.choisir(2) && p.menu(1000)) << p.echec;
+    EXPECT_EQ(p.menus().titreNiveau(), sf::String(L"The snowy pass")) << "menu 1000 names level 3";
+}
+
+// The snow pass, past its fan, in French; after it the level banner says the demo is over.
+TEST(Partie, LeColEnneigeGagneEnFrancais)
+{
+    const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 3, Langue::FRANCAIS,
+                   L"Le col enneigé terminé avec succés !"};
+    Partie p;
+    ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
+    verifierVictoire(p, n, "victoire_aventure03.png");
+    ASSERT_TRUE(p.choisir(2)) << p.echec;
+    const auto textes = p.textesDessines();
+    p.dernierImage.saveToFile((p.ancien / "fin_de_la_demo.png").string());
+    const sf::FloatRect banniere = p.menus().spriteMulti.getSprite()->getSprite().getGlobalBounds();
+    EXPECT_EQ(p.dessineDans(textes, L"Fin de la démo :(", banniere), "");
+}
+
+// The dunes in English: three heroes brought home one after the other.
+TEST(Partie, LesDunesGagneesEnAnglais)
+{
+    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 1, Langue::ANGLAIS, L"The dunes done !"};
+    Partie p;
+    ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
+    verifierVictoire(p, n, "victoire_chrono01.png");
+}
