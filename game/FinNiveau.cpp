@@ -18,8 +18,11 @@
 
 namespace {
 
-// 90 frames at 30 frames per second: three seconds at either rate.
+// 90 frames at 30 frames per second: three seconds at either rate. A lost level pauses one
+// second: its hero has often fallen out of view, and the panel should not wait on an empty
+// scene without its HUD.
 constexpr float IMAGES_PAUSE = 90.0f;
+constexpr float IMAGES_PAUSE_ECHEC = 30.0f;
 // Half a second at 30 frames per second, before the panel of a round's end takes a key.
 constexpr float IMAGES_SOURDES = 15.0f;
 // Camera zoom per frame at 30 frames per second, without the zoom's limit.
@@ -163,7 +166,8 @@ void CFinNiveau::commencer(CSFMLJeu& jeu, Issue issue, int menu, CPerso* vainque
     }
     const float k = coefficient(jeu);
     pasZoom_ = (victoire ? ZOOM_VICTOIRE : ZOOM_DEFAITE) * k;
-    jeu.compteurMultiPause = std::max(1, static_cast<int>(std::trunc(IMAGES_PAUSE / k)));
+    const float pause = issue == Issue::Perdu ? IMAGES_PAUSE_ECHEC : IMAGES_PAUSE;
+    jeu.compteurMultiPause = std::max(1, static_cast<int>(std::trunc(pause / k)));
 }
 
 void CFinNiveau::conclure(CSFMLJeu& jeu)

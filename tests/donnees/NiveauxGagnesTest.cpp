@@ -80,3 +80,31 @@ TEST(Partie, LesDunesGagneesEnAnglais)
     ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
     verifierVictoire(p, n, "victoire_chrono01.png");
 }
+
+// The storm town in French: two heroes over the roofs and up the lifts.
+TEST(Partie, LaCiteDeLOrageGagneeEnFrancais)
+{
+    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 2, Langue::FRANCAIS,
+                   L"La cité de l'orage terminé avec succés !"};
+    Partie p;
+    ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
+    verifierVictoire(p, n, "victoire_chrono02.png");
+}
+
+// The storm town in English, its first hero dropped into the first gap: the level is lost, and
+// within a second and a half the failure panel says so in its frame, for a fall as for the time.
+TEST(Partie, UneChuteDansLaCiteDeLOrage)
+{
+    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 2, Langue::ANGLAIS, L"Failed!"};
+    Partie p;
+    p.ouvrirJusquA(n.scores, n.niveau, n.nbNiveaux);
+    ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(n.ligneMenu, n.menuListe, n.niveau, n.langue)) << p.echec;
+    p.appuyer(sf::Keyboard::Right);
+    p.jeu->pPerso->sprite->placer(-1, 856, 560);
+    ASSERT_TRUE(p.etape("the fall", [&] { return p.jeu->bPersoIAdcd; }, 200)) << p.echec;
+    EXPECT_TRUE(p.menu(IdMenu::ECHEC, 45)) << p.echec;
+    const auto textes = p.textesDessines();
+    p.dernierImage.saveToFile((p.ancien / "echec_chrono02.png").string());
+    EXPECT_EQ(p.dessineDans(textes, n.titre, p.panneau(IdMenu::ECHEC)), "");
+    EXPECT_EQ(p.dessineDans(textes, L"The time ran out, or a hero was lost.", p.panneau(IdMenu::ECHEC)), "");
+}

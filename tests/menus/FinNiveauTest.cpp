@@ -206,7 +206,7 @@ TEST(FinNiveau, Defaites)
             EXPECT_FALSE(t.monde().niveauFini) << "an adventure level has no time limit";
             continue;
         }
-        EXPECT_EQ(t.jusquAuMenu(), 91) << nom;
+        EXPECT_EQ(t.jusquAuMenu(), 31) << nom << ": a second's pause";
         EXPECT_TRUE(t.m().idMenu == c.menu && fichierAffiche(t.m()) == IdMenu::fichier(c.menu)) << nom;
         EXPECT_FALSE(std::filesystem::exists("niveaux/progression.ini")) << nom << ": a defeat writes nothing";
     }
@@ -263,8 +263,9 @@ TEST(FinNiveau, PauseEtZoomAuxDeuxCadences)
             const float zoom = jeu.pvue->zoom;
             const int images = t.jusquAuMenu() - 1;
             const std::string nom = std::string(victoire ? "win" : "loss") + " at " + std::to_string(coeff);
-            EXPECT_EQ(images, coeff == 1.0f ? 90 : 180) << nom << ": three seconds at either rate";
-            EXPECT_NEAR(zoom - jeu.pvue->zoom, victoire ? 0.225f : 0.45f, 1e-4f) << nom << ": the same zoom";
+            const int secondes = victoire ? 3 : 1;
+            EXPECT_EQ(images, static_cast<int>(30 * secondes / coeff)) << nom << ": " << secondes << " s at either rate";
+            EXPECT_NEAR(zoom - jeu.pvue->zoom, victoire ? 0.225f : 0.15f, 1e-4f) << nom << ": the same zoom";
         }
     // The level started again during the pause: its end is forgotten.
     BancFin t;
