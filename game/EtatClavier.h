@@ -1,9 +1,8 @@
 #pragma once
-// The keyboard's keys as the X server holds them, read once per frame: asking SFML for one
-// key asks the server for its whole keymap, a round trip each, and a frame asks for some
-// seventeen keys. The keys whose X name is known here are answered from one keymap read at
-// the first question of the frame; any other key, or everything when no display opens, is
-// asked of SFML as before.
+// The keyboard's keys as the X server holds them: asking SFML for one key asks the server
+// for its whole keymap, a round trip each. The keys whose X name is known here are answered
+// from one keymap read at the first question after oublier(); any other key, or everything
+// when no display opens, is asked of SFML.
 #include <SFML/Window/Keyboard.hpp>
 
 #include <array>
@@ -17,9 +16,9 @@ public:
     EtatClavier(const EtatClavier&) = delete;
     EtatClavier& operator=(const EtatClavier&) = delete;
 
-    // Whether the key is held, as the keymap of this frame says.
+    // Whether the key is held, as the last keymap read says.
     bool enfoncee(sf::Keyboard::Key k);
-    // A new frame: the next question reads the keymap again.
+    // The next question reads the keymap again.
     void oublier() { bLu = false; }
 
 private:

@@ -252,6 +252,8 @@ private:
     void installerServices();
 
     void toucheAppuyee(sf::Keyboard::Key touche);
+    // The four Shift and Control flags, from the input source.
+    void lireModificateurs();
     void molette(float delta);
     void imageMenu();
     void imageNiveau();

@@ -50,12 +50,12 @@ void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
     c.bRelX = o[CIABehaviours::PILOTE_MORT] != 0;
 }
 
-void boutonSourisAppuye(sf::Mouse::Button b)
+void boutonSourisAppuye(sf::Mouse::Button b, const SourceEntrees& source)
 {
-    if (b == sf::Mouse::Left)
-        SourisJeu::bGaucheAppuye = true;
-    else if (b == sf::Mouse::Right)
-        SourisJeu::bDroitAppuye = true;
+    if (b != sf::Mouse::Left && b != sf::Mouse::Right)
+        return;
+    SourisJeu::bCtrlAuClic |= source.toucheEnfoncee(sf::Keyboard::LControl);
+    SourisJeu::bShiftAuClic |= source.toucheEnfoncee(sf::Keyboard::LShift);
 }
 
 } // namespace
@@ -80,18 +80,31 @@ void CSFMLJeu::traiterEvenementsFenetre()
         else if (ev.type == sf::Event::GainedFocus)
             bFocusJeu = true;
         // What a dialog takes is not also a game command.
-        if (CPLUX::pushEvent(ev))
+        const bool pris = CPLUX::pushEvent(ev);
+        SourisJeu::evenement(ev, pris);
+        if (pris)
             continue;
         if (ev.type == sf::Event::KeyPressed)
             toucheAppuyee(ev.key.code);
         else if (ev.type == sf::Event::MouseButtonPressed)
-            boutonSourisAppuye(ev.mouseButton.button);
+            boutonSourisAppuye(ev.mouseButton.button, *pSourceEntrees);
         else if (ev.type == sf::Event::MouseWheelScrolled)
             molette(ev.mouseWheelScroll.delta);
         // The menus never poll the window themselves: two pollers would steal each other's events.
         if (mode == 0 && pMenus)
             pMenus->recevoirEvenement(ev);
     }
+    // Every frame, also while a dialog's field holds the keyboard and the players' input is
+    // not read: the editor's mouse reads them once that field lets the keyboard go.
+    lireModificateurs();
+}
+
+void CSFMLJeu::lireModificateurs()
+{
+    bShiftD = toucheEnfoncee(sf::Keyboard::RShift);
+    bCtrlD = toucheEnfoncee(sf::Keyboard::RControl);
+    bShiftG = toucheEnfoncee(sf::Keyboard::LShift);
+    bCtrlG = toucheEnfoncee(sf::Keyboard::LControl);
 }
 
 bool CSFMLJeu::toucheEnfoncee(sf::Keyboard::Key touche) const
@@ -216,10 +229,7 @@ void CSFMLJeu::resetManette(int joueur)
 
 void CSFMLJeu::evenements(int joueur, bool depuisIA, bool sonder)
 {
-    bShiftD = toucheEnfoncee(sf::Keyboard::RShift);
-    bCtrlD = toucheEnfoncee(sf::Keyboard::RControl);
-    bShiftG = toucheEnfoncee(sf::Keyboard::LShift);
-    bCtrlG = toucheEnfoncee(sf::Keyboard::LControl);
+    lireModificateurs();
     if (joueur < 0 || joueur > 3)
         return;
     CommandesJoueur& c = commandes[joueur];

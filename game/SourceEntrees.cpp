@@ -2,29 +2,60 @@
 
 #include "game/Jeu.h"
 
+#include <algorithm>
+
+SourceFenetre::SourceFenetre(CSFMLJeu& jeu)
+    : jeu(jeu), parEvenement(sf::Keyboard::KeyCount, DEPUIS_CLAVIER)
+{
+}
+
 void SourceFenetre::debutImage(long image)
 {
-    clavier->oublier();
     file.clear();
     sf::Event e;
     while (jeu.fenetre && jeu.fenetre->pollEvent(e))
-        file.push_back(e);
+        file.emplace_back(e, true);
     auto programmee = jeu.touchesProgrammees.find(image);
     if (programmee != jeu.touchesProgrammees.end())
-        file.push_back(SourceScriptee::toucheAppuyee(programmee->second));
+        file.emplace_back(SourceScriptee::toucheAppuyee(programmee->second), false);
 }
 
 bool SourceFenetre::evenementSuivant(sf::Event& e)
 {
     if (file.empty())
         return false;
-    e = file.front();
+    e = file.front().first;
+    const bool fenetre = file.front().second;
     file.pop_front();
+    if (fenetre)
+        suivreTouches(e);
     return true;
+}
+
+void SourceFenetre::suivreTouches(const sf::Event& e)
+{
+    switch (e.type) {
+    case sf::Event::KeyPressed:
+    case sf::Event::KeyReleased:
+        if (e.key.code >= 0 && e.key.code < sf::Keyboard::KeyCount)
+            parEvenement[static_cast<size_t>(e.key.code)] = e.type == sf::Event::KeyPressed ? ENFONCEE : RELACHEE;
+        break;
+    case sf::Event::LostFocus:
+        std::fill(parEvenement.begin(), parEvenement.end(), RELACHEE);
+        break;
+    case sf::Event::GainedFocus:
+        std::fill(parEvenement.begin(), parEvenement.end(), DEPUIS_CLAVIER);
+        clavier->oublier();
+        break;
+    default:
+        break;
+    }
 }
 
 bool SourceFenetre::toucheEnfoncee(sf::Keyboard::Key k) const
 {
+    if (k >= 0 && k < sf::Keyboard::KeyCount && parEvenement[static_cast<size_t>(k)] != DEPUIS_CLAVIER)
+        return parEvenement[static_cast<size_t>(k)] == ENFONCEE;
     return clavier->enfoncee(k);
 }
 

@@ -32,20 +32,30 @@ public:
 };
 
 // The window itself, plus the keys that automated runs press at given frames.
+// A key is held as the window's own key events say, in their order: the server's keymap
+// says what is held now, after every event still queued, so a Shift pressed and let go
+// around a click within one frame would be missed. The keymap is read only where no event
+// tells: at the start and whenever the window gets the focus back (keys let go meanwhile
+// went to another window); without the focus no key is held.
 class SourceFenetre : public SourceEntrees {
 public:
     // The game owns the source; without a window there are no events.
-    explicit SourceFenetre(CSFMLJeu& jeu) : jeu(jeu) {}
+    explicit SourceFenetre(CSFMLJeu& jeu);
     void debutImage(long image) override;
     bool evenementSuivant(sf::Event& e) override;
     bool toucheEnfoncee(sf::Keyboard::Key k) const override;
     void fermerFenetre() override;
 
 private:
+    void suivreTouches(const sf::Event& e);
+
     CSFMLJeu& jeu;
-    std::deque<sf::Event> file;
-    // Held keys, read from the server once per frame.
+    // The frame's events; false for the keys that automated runs press, which hold nothing.
+    std::deque<std::pair<sf::Event, bool>> file;
     std::unique_ptr<EtatClavier> clavier = std::make_unique<EtatClavier>();
+    // Per key: what its last event said (0 up, 1 down), or -1: ask the keymap.
+    enum : signed char { DEPUIS_CLAVIER = -1, RELACHEE = 0, ENFONCEE = 1 };
+    std::vector<signed char> parEvenement;
 };
 
 // Frames written in advance: for each frame, its events and the keys held after each of

@@ -14,17 +14,25 @@
 
 namespace {
 
+// The mouse as the window's events left it; before the first of them, where the device is.
+struct SourisEvenements {
+    bool gauche = false, droit = false;
+    bool bPosition = false;
+    sf::Vector2i position;
+};
+SourisEvenements souris;
+
 EtatSouris lireVraieSouris(const sf::Window& fenetre)
 {
     EtatSouris e;
-    e.gauche = SourisJeu::bGaucheAppuye || sf::Mouse::isButtonPressed(sf::Mouse::Left);
-    e.droit = SourisJeu::bDroitAppuye || sf::Mouse::isButtonPressed(sf::Mouse::Right);
-    e.position = sf::Mouse::getPosition(fenetre);
+    e.gauche = SourisJeu::bGaucheAppuye || souris.gauche;
+    e.droit = SourisJeu::bDroitAppuye || souris.droit;
+    e.position = souris.bPosition ? souris.position : sf::Mouse::getPosition(fenetre);
     return e;
 }
 
-bool ctrlGaucheJeu() { return faceJeu::partie() && faceJeu::partie()->bCtrlG; }
-bool shiftGaucheJeu() { return faceJeu::partie() && faceJeu::partie()->bShiftG; }
+bool ctrlGaucheJeu() { return SourisJeu::bCtrlAuClic || (faceJeu::partie() && faceJeu::partie()->bCtrlG); }
+bool shiftGaucheJeu() { return SourisJeu::bShiftAuClic || (faceJeu::partie() && faceJeu::partie()->bShiftG); }
 
 } // namespace
 
@@ -33,9 +41,44 @@ std::function<bool()> SourisJeu::ctrlGauche = ctrlGaucheJeu;
 std::function<bool()> SourisJeu::shiftGauche = shiftGaucheJeu;
 bool SourisJeu::bGaucheAppuye = false;
 bool SourisJeu::bDroitAppuye = false;
+bool SourisJeu::bCtrlAuClic = false;
+bool SourisJeu::bShiftAuClic = false;
+
+void SourisJeu::evenement(const sf::Event& e, bool pris)
+{
+    switch (e.type) {
+    case sf::Event::MouseMoved:
+        souris.position = {e.mouseMove.x, e.mouseMove.y};
+        souris.bPosition = true;
+        break;
+    case sf::Event::MouseButtonPressed:
+    case sf::Event::MouseButtonReleased: {
+        souris.position = {e.mouseButton.x, e.mouseButton.y};
+        souris.bPosition = true;
+        const bool gauche = e.mouseButton.button == sf::Mouse::Left;
+        if (!gauche && e.mouseButton.button != sf::Mouse::Right)
+            break;
+        bool& tenu = gauche ? souris.gauche : souris.droit;
+        if (e.type == sf::Event::MouseButtonReleased) {
+            tenu = false;
+        } else if (!pris) {
+            tenu = true;
+            (gauche ? bGaucheAppuye : bDroitAppuye) = true;
+        }
+        break;
+    }
+    case sf::Event::LostFocus:
+        // Its release goes to another window.
+        souris.gauche = souris.droit = false;
+        break;
+    default:
+        break;
+    }
+}
 
 void SourisJeu::reinitialiser()
 {
+    souris = SourisEvenements();
     lire = lireVraieSouris;
     ctrlGauche = ctrlGaucheJeu;
     shiftGauche = shiftGaucheJeu;

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <functional>
 #include <string>
@@ -20,15 +21,24 @@ struct EtatSouris {
 };
 
 struct SourisJeu {
-    // The real reader reports a button as down in the frame whose events pressed it, even
-    // when it was let go before the frame read it: a short click is not lost.
+    // The real reader answers from the window's events as the frame took them, as the
+    // dialogs see the mouse: the device runs ahead of them (a press the dialogs have not yet
+    // seen would reach the level under them). A button is down in the frame whose events
+    // pressed it, even when it was let go before the frame read it: a short click is not lost.
     static std::function<EtatSouris(const sf::Window&)> lire;
+    // Each event of the window, in order; pris: the dialogs took it (a press they took holds
+    // nothing for the level, a release always lets go).
+    static void evenement(const sf::Event& e, bool pris);
     static bool bGaucheAppuye, bDroitAppuye;  // pressed by an event of this frame
-    static void debutImage() { bGaucheAppuye = bDroitAppuye = false; }
-    // The game's left Control and left Shift flags, sampled once per frame by its input.
+    // Left Control and left Shift held when a button of this frame went down: a gesture whose
+    // keys were let go before the frame read them still counts.
+    static bool bCtrlAuClic, bShiftAuClic;
+    static void debutImage() { bGaucheAppuye = bDroitAppuye = bCtrlAuClic = bShiftAuClic = false; }
+    // The game's left Control and left Shift flags, sampled once per frame by its input, or
+    // held at a press of this frame.
     static std::function<bool()> ctrlGauche;
     static std::function<bool()> shiftGauche;
-    // Back to the real mouse and the game's flags.
+    // Back to the real mouse (forgetting its events) and the game's flags.
     static void reinitialiser();
 };
 

@@ -2,8 +2,8 @@
 # Installs the Debian packages the build and the game need, only when one is missing.
 #   scripts/deps.sh           what ./run.sh needs: the compiler, the build tools, the libraries
 #   scripts/deps.sh --tests   also what ./test.sh needs: the test and benchmark libraries,
-#                             Xvfb, the system fonts, Python (the data generators' check)
-#                             and a locale with a decimal comma
+#                             Xvfb and its fake input (XTest), the system fonts, Python (the
+#                             data generators' check) and a locale with a decimal comma
 #   scripts/deps.sh --fuzz    also what the fuzz build needs: clang with its libFuzzer runtime,
 #                             and Xvfb to run the targets
 set -euo pipefail
@@ -14,7 +14,7 @@ for a in "$@"; do
   case "$a" in
     --tests)
       tests=1
-      PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core python3) ;;
+      PAQUETS+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth libxtst-dev fonts-dejavu-core python3) ;;
     --fuzz) PAQUETS+=(clang libclang-rt-dev xvfb xauth) ;;
     *) echo "usage: $0 [--tests] [--fuzz]" >&2; exit 2 ;;
   esac

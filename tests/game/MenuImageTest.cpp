@@ -103,4 +103,34 @@ TEST_F(MenuImageTest, ReleaseIsReportedOnceAndOnlyWithControl)
     EXPECT_EQ(pixel(150, 81), sf::Color::Blue);
 }
 
+// The level's mouse is the one the window's events left, frame after frame, whatever the
+// device says meanwhile (here: never pressed); a press the dialogs took holds nothing.
+TEST(SourisJeu, LaSourisEstCelleDesEvenements)
+{
+    SourisJeu::reinitialiser();
+    const sf::Window fenetre;
+    auto bouton = [](sf::Event::EventType t, int x, int y) {
+        sf::Event e;
+        e.type = t;
+        e.mouseButton = {sf::Mouse::Left, x, y};
+        return e;
+    };
+    SourisJeu::debutImage();
+    SourisJeu::evenement(bouton(sf::Event::MouseButtonPressed, 50, 60), false);
+    SourisJeu::debutImage();
+    sf::Event mouvement;
+    mouvement.type = sf::Event::MouseMoved;
+    mouvement.mouseMove = {70, 80};
+    SourisJeu::evenement(mouvement, true);
+    EtatSouris e = SourisJeu::lire(fenetre);
+    EXPECT_TRUE(e.gauche) << "held since its press, a frame later";
+    EXPECT_EQ(e.position, sf::Vector2i(70, 80));
+    SourisJeu::evenement(bouton(sf::Event::MouseButtonReleased, 90, 10), true);
+    EXPECT_FALSE(SourisJeu::lire(fenetre).gauche) << "let go, even over a dialog";
+    SourisJeu::debutImage();
+    SourisJeu::evenement(bouton(sf::Event::MouseButtonPressed, 90, 10), true);
+    EXPECT_FALSE(SourisJeu::lire(fenetre).gauche) << "a press on a dialog is not the level's";
+    SourisJeu::reinitialiser();
+}
+
 } // namespace
