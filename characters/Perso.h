@@ -231,6 +231,9 @@ public:
     int placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY);
     // The drag alone: true while the left button holds the character.
     bool dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY);
+    // Where the mouse takes the character: the frame drawn around it once selected, in level
+    // pixels, without its rotation.
+    sf::FloatRect cadreSaisie() const;
     // Moves the children (and theirs) by (dx, dy); depart: each takes its new place as its
     // start position.
     void deplacerEnfants(float dx, float dy, bool depart);

@@ -49,17 +49,6 @@ sf::Vector2f sourisNiveau(const EtatSouris& souris, int camX, int camY)
             std::round(static_cast<float>(camY) + static_cast<float>(souris.position.y) * zoom + cy)};
 }
 
-// The size the mouse can grab: a plain sprite's frame, a layered sprite's global rectangle.
-sf::Vector2f tailleSaisie(const CSPRITE3& s)
-{
-    if (s.bAnime) {
-        sf::FloatRect r;
-        s.getRectGlobal(r, s.getAnimation());
-        return {r.width, r.height};
-    }
-    return {static_cast<float>(s.getLargeurPx()), static_cast<float>(s.getHauteurPx())};
-}
-
 bool choixPersoAffiche() { return CPLUX::getFocusId() == CHOIX_PERSO && CPLUX::isDialogVisible(CHOIX_PERSO); }
 
 } // namespace
@@ -126,7 +115,9 @@ void CPerso::actionMenuPerso(int index)
         break;
     case CASE_SUPPRIMER:
         // The level's pass over its AIs frees it.
-        if (modeIA != -1 && jeu && jeu->pPersoSelection) {
+        if (modeIA != -1 && jeu && jeu->pPersoSelection && jeu->pdecor &&
+            std::find(jeu->pdecor->ias.begin(), jeu->pdecor->ias.end(), jeu->pPersoSelection.get()) !=
+                jeu->pdecor->ias.end()) {
             jeu->pPersoSelection->bDel = true;
             jeu->pPersoSelection = nullptr;
         }
@@ -206,8 +197,8 @@ int CPerso::glisser(const sf::Vector2f& m, bool gauche)
     }
     CSPRITE3& s = *sprite;
     if (!bSaisiSouris) {
-        const sf::Vector2f t = tailleSaisie(s);
-        if (std::fabs(m.x - s.x) > t.x / 2 * std::fabs(s.sx) || std::fabs(m.y - s.y) > t.y / 2 * std::fabs(s.sy))
+        const sf::FloatRect cadre = cadreSaisie();
+        if (m.x < cadre.left || m.x > cadre.left + cadre.width || m.y < cadre.top || m.y > cadre.top + cadre.height)
             return 0;
         bSaisiSouris = true;
         decalageSourisX = m.x - s.x;
@@ -223,6 +214,17 @@ int CPerso::glisser(const sf::Vector2f& m, bool gauche)
         s.setPosInit(x, y, -1, -1);
     deplacerEnfants(s.x - avantX, s.y - avantY, ia);
     return 1;
+}
+
+sf::FloatRect CPerso::cadreSaisie() const
+{
+    const CSPRITE3& s = *sprite;
+    const sf::Vector2f t = taillePixels();
+    const float l = t.x * s.getSX(), h = t.y * s.getSY();
+    // A layered character stands on its origin, centred; a plain one hangs from its own.
+    const float x = s.bAnime ? s.x - l / 2 : s.x - s.ox * s.getSX();
+    const float y = s.bAnime ? s.y - h : s.y - s.oy * s.getSY();
+    return {std::min(x, x + l), std::min(y, y + h), std::fabs(l), std::fabs(h)};
 }
 
 void CPerso::deplacerEnfants(float dx, float dy, bool depart)

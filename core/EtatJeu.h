@@ -53,7 +53,7 @@ struct MondeJeu {
     std::vector<CPerso*> persosPrecharges;
     std::vector<CPerso*> iasPrechargees;
     std::vector<CPerso*> persosMorts;
-    RefPerso pPersoSelection;  // the editor's selected AI
+    RefPerso pPersoSelection;  // the editor's selected character (an AI or a player)
     RefPerso pPersoModele;     // the model of the editor's placement
     CSPRITE3* pAnimFeu = nullptr;
     CSPRITE3* pAnimLapin = nullptr;

@@ -52,6 +52,7 @@ int CSFMLJeuBarreOutils::souris(sf::RenderWindow& fenetre, int camX, int camY)
     CDecor& d = *jeu->pdecor;
     if (d.pMenuSD)
         d.pMenuSD->setIndex(-1);
+    lacherPerso(fenetre, camX, camY);
     const bool shift = SourisJeu::shiftGauche();
     bool picking = false;  // on to the level's picking and placing
     if (jeu->pHUD && jeu->pHUD->clicEditeur(fenetre)) {
@@ -83,19 +84,33 @@ void CSFMLJeuBarreOutils::choisirIA(sf::RenderWindow& fenetre, int camX, int cam
     CDecor& d = *jeu->pdecor;
     CPerso* choisi = jeu->pPersoSelection.get();
     if (!(choisi && choisi->dialogueChoixPer(fenetre, camX, camY))) {
-        for (CPerso* ia : d.ias) {
-            if (ia && ia->dialogueChoixPer(fenetre, camX, camY)) {
-                jeu->pPersoSelection = ia;
-                d.deselectionner();
-                break;
-            }
-        }
+        // An AI standing in front of the hero is the one taken.
+        auto prendre = [&](const std::list<CPerso*>& liste) {
+            for (CPerso* p : liste)
+                if (p && p->dialogueChoixPer(fenetre, camX, camY)) {
+                    jeu->pPersoSelection = p;
+                    d.deselectionner();
+                    return true;
+                }
+            return false;
+        };
+        if (!prendre(d.ias))
+            prendre(d.persos);
     }
     CPerso* selection = jeu->pPersoSelection.get();
     if (!selection)
         return;
-    // The character dialog and the script monitor show the selected AI when they exist.
+    // The character dialog and the script monitor show the selected character when they exist.
     if (CPLUX::getDialog("JeuDialogPerso"))
         g_services.editerPerso(selection, false);
     CPLUX::refresh("JeuDialogScripts");
+}
+
+// A grab left over from a Shift+click shorter than a frame would otherwise carry the character
+// off at the next Shift+click, wherever it is.
+void CSFMLJeuBarreOutils::lacherPerso(sf::RenderWindow& fenetre, int camX, int camY)
+{
+    CPerso* choisi = jeu->pPersoSelection.get();
+    if (choisi && !SourisJeu::lire(fenetre).gauche)
+        choisi->dialogueChoixPer(fenetre, camX, camY);
 }

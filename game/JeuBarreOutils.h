@@ -2,7 +2,7 @@
 // The level editor's toolbar: draws the icon grids of the selected decor sprite, the player
 // and the selected AI above their owners, and routes the mouse that no dialog took to the
 // HUD's map, the characters' menus, the level's sprite menu and picking, and the choice of
-// the selected AI.
+// the selected character (an AI or a player).
 class CPerso;
 class CSFMLJeu;
 namespace sf { class RenderTarget; class RenderWindow; }
@@ -20,6 +20,9 @@ public:
 private:
     // The character's grid with its bottom edge at the character's origin on screen.
     void dessinerMenuPerso(sf::RenderTarget& cible, CPerso* perso, int camX, int camY);
-    // Shift: the AI the mouse holds becomes the selected one; the character dialogs follow.
+    // Shift: the AI the mouse holds, or else the player it holds, becomes the selected
+    // character; the character dialogs follow.
     void choisirIA(sf::RenderWindow& fenetre, int camX, int camY);
+    // The selected character's drag ends once the left button is up, with or without Shift.
+    void lacherPerso(sf::RenderWindow& fenetre, int camX, int camY);
 };

@@ -19,6 +19,8 @@
 
 #include <SFML/Window/Window.hpp>
 
+#include <algorithm>
+
 namespace {
 
 const char* const CHOIX_DEC = "SFMLJeuChoixDec";
@@ -79,7 +81,9 @@ bool CDecor::placerClicDroit(int mx, int my)
         return creerIA(choix.nomPerso, mx, my, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0,
                        def->collisions, false) != nullptr;
     }
-    if (CPerso* modele = jeu ? jeu->pPersoSelection.get() : nullptr)
+    // A selected player is no model for AIs.
+    CPerso* modele = jeu ? jeu->pPersoSelection.get() : nullptr;
+    if (modele && std::find(ias.begin(), ias.end(), modele) != ias.end())
         return ajouterIA(modele, mx, my) != nullptr;
     return false;
 }

@@ -1,0 +1,211 @@
+// The editor's characters driven as an author drives them: the game on a copy of the workshop
+// level with a guard added, its own window taking real pointer and key events from the X
+// server (XTest), frame after frame. Shift+click selects the guard, then the hero, and the
+// character dialog follows; a Shift+drag moves the hero, "Position init." makes that its
+// start, R saves it and C reloads the level with the hero starting there.
+#include "characters/Perso.h"
+#include "core/Globals.h"
+#include "core/Sprite.h"
+#include "editor/JeuDialogPerso.h"
+#include "editor/SFMLJeuChoix.h"
+#include "game/Jeu.h"
+#include "gui/CPLUX.h"
+#include "gui/CPLUXTest.h"
+#include "level/MenuImage.h"
+#include "level/Decor.h"
+#include "level/Vue.h"
+#include "OutilsJeu.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <regex>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+// The pointer and the keyboard of the X server, as a user's devices: every event goes
+// through the server to whichever window it falls on.
+class PeripheriquesX {
+public:
+    PeripheriquesX() : d_(XOpenDisplay(nullptr)) {}
+    ~PeripheriquesX()
+    {
+        if (d_)
+            XCloseDisplay(d_);
+    }
+    PeripheriquesX(const PeripheriquesX&) = delete;
+    PeripheriquesX& operator=(const PeripheriquesX&) = delete;
+
+    bool ouvert()
+    {
+        int n = 0;
+        return d_ && XTestQueryExtension(d_, &n, &n, &n, &n);
+    }
+    void pointeur(sf::Vector2i ecran) { XTestFakeMotionEvent(d_, -1, ecran.x, ecran.y, CurrentTime); }
+    void bouton(bool bas) { XTestFakeButtonEvent(d_, 1, bas, CurrentTime); }
+    void shift(bool bas) { touche(XK_Shift_L, bas); }
+    void touche(KeySym k, bool bas) { XTestFakeKeyEvent(d_, XKeysymToKeycode(d_, k), bas, CurrentTime); }
+    // Everything sent is handled by the server before this returns.
+    void envoyer() { XSync(d_, False); }
+
+private:
+    Display* d_;
+};
+
+class EditeurPersosX : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy(TUV_DATA_DIR_SOURCE, ".", std::filesystem::copy_options::recursive);
+        // The workshop level with a guard standing 200 pixels right of the hero's start.
+        std::string niveau = lireTexte("niveaux/atelier.niv");
+        niveau = std::regex_replace(niveau, std::regex("TEXTURE_DEC=./decors/sol.dec;SOL\n"),
+                                    "$&TEXTURE_PER=./personnages/garde.per;GARDE\n");
+        ecrireTexte("niveaux/garde.niv", niveau + "IA=GARDE;400;600;0;1;1;100;0;0\nIDIA=GARDE\n");
+        ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/garde.niv\n");
+        CSFMLJeuGlobal::bModeTest = true;
+        SourisJeu::reinitialiser();
+        jeu = std::make_unique<CSFMLJeu>();
+        faceJeu::installer(jeu->facettes());
+    }
+    void TearDown() override
+    {
+        faceJeu::installer({});
+        jeu.reset();
+        CSFMLJeuChoix::libererSelecteurs();
+        CSFMLJeuGlobal::bModeTest = false;
+        CPLUXTest::reset();
+    }
+
+    // Frames until the condition holds, at most n.
+    bool images(const std::function<bool()>& condition, int n = 15)
+    {
+        for (int i = 0; i < n && !condition(); ++i)
+            jeu->etape();
+        return condition();
+    }
+    void images(int n) { images([] { return false; }, n); }
+
+    // A level point on the screen, through the game camera and the window's place.
+    sf::Vector2i ecran(float x, float y) const
+    {
+        const CVue& v = *jeu->pvue;
+        const sf::Vector2i f = jeu->fenetre->getPosition();
+        return {f.x + static_cast<int>((x - std::trunc(v.x) - v.cx) / v.zoom),
+                f.y + static_cast<int>((y - std::trunc(v.y) - v.cy) / v.zoom)};
+    }
+    // A control's middle on the screen.
+    sf::Vector2i ecran(const CPLUXControl& c) const
+    {
+        const sf::Vector2i f = jeu->fenetre->getPosition();
+        return {f.x + c.getLeftScreen() + static_cast<int>(c.getWidth() / 2),
+                f.y + c.getTopScreen() + static_cast<int>(c.getHeight() / 2)};
+    }
+    // Shift held around a press and release, all sent before the game reads any of it: a
+    // click shorter than a frame.
+    void shiftClic(sf::Vector2i ou)
+    {
+        x.pointeur(ou);
+        x.envoyer();
+        images(2);
+        x.shift(true);
+        x.bouton(true);
+        x.bouton(false);
+        x.shift(false);
+        x.envoyer();
+    }
+    std::string texte(const char* id) const { return CPLUX::getControl("JeuDialogPerso", id)->getText(); }
+
+    DossierDeTravail dossier;
+    PeripheriquesX x;
+    std::unique_ptr<CSFMLJeu> jeu;
+};
+
+TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
+{
+    ASSERT_TRUE(x.ouvert()) << "the X server's test extension";
+    ASSERT_EQ(jeu->init("jeu.ini"), 0);
+    ASSERT_EQ(jeu->mode, 2);
+    CDecor& monde = *jeu->pdecor;
+    ASSERT_EQ(monde.ias.size(), 1u);
+    CPerso* garde = monde.ias.front();
+    CPerso* heros = jeu->pPerso.get();
+    ASSERT_TRUE(garde && heros);
+    // The guard stands still (no scripts, no AI step) and both stand on the ground.
+    jeu->bScriptsActifs = false;
+    x.pointeur(ecran(640, 100));
+    x.envoyer();
+    images(30);
+    auto* dialogue = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog("JeuDialogPerso"));
+    ASSERT_NE(dialogue, nullptr);
+
+    // The guard's head: the top of the frame the editor draws around it.
+    const sf::FloatRect cadreGarde = garde->cadreSaisie();
+    shiftClic(ecran(cadreGarde.left + cadreGarde.width / 2, cadreGarde.top + 6));
+    EXPECT_TRUE(images([&] { return jeu->pPersoSelection.get() == garde; })) << "Shift+click on the guard's head";
+    EXPECT_EQ(dialogue->pPerso.get(), garde) << "the character dialog shows the guard";
+    EXPECT_EQ(texte("myTextInputId"), "GARDE");
+
+    // The hero's chest.
+    const sf::FloatRect cadreHeros = heros->cadreSaisie();
+    const sf::Vector2f avant(heros->sprite->x, heros->sprite->y);
+    shiftClic(ecran(avant.x, cadreHeros.top + cadreHeros.height / 3));
+    EXPECT_TRUE(images([&] { return jeu->pPersoSelection.get() == heros; })) << "Shift+click on the hero";
+    EXPECT_EQ(dialogue->pPerso.get(), heros) << "the character dialog shows the hero";
+    images(5);
+    EXPECT_EQ(garde->sprite->x, 400) << "the guard's grab ended with its click";
+
+    // Shift+drag the hero 200 pixels to the right, then make that its start.
+    const sf::Vector2i prise = ecran(avant.x, cadreHeros.top + cadreHeros.height / 3);
+    x.shift(true);
+    x.bouton(true);
+    x.envoyer();
+    images(3);
+    for (int pas = 1; pas <= 4; ++pas) {
+        x.pointeur(prise + sf::Vector2i(50 * pas, 0));
+        x.envoyer();
+        images(2);
+    }
+    x.bouton(false);
+    x.shift(false);
+    x.envoyer();
+    images(5);
+    EXPECT_FLOAT_EQ(heros->sprite->x, avant.x + 200) << "the drag moved the hero";
+    EXPECT_FLOAT_EQ(heros->sprite->x0, avant.x) << "its start stays until it is asked for";
+    CPLUX::show("JeuDialogPerso");
+    images(2);
+    x.pointeur(ecran(*dialogue->getControl("myButtonPosInit")));
+    x.envoyer();
+    images(2);
+    x.bouton(true);
+    x.bouton(false);
+    x.envoyer();
+    const float depart = avant.x + 200;
+    EXPECT_TRUE(images([&] { return heros->sprite->x0 == depart; })) << "\"Position init.\" takes where it stands";
+    EXPECT_EQ(texte("myTextInputXi"), std::to_string(static_cast<int>(depart)));
+
+    // R saves the level, C reads it again: the hero starts where it was put.
+    x.pointeur(ecran(640, 100));
+    x.envoyer();
+    images(2);
+    for (KeySym k : {XK_r, XK_c}) {
+        x.touche(k, true);
+        x.touche(k, false);
+        x.envoyer();
+        images(5);
+    }
+    const std::string ecrit = lireTexte("niveaux/garde.niv");
+    EXPECT_NE(ecrit.find("PERSO3=./personnages/heros.per;" + std::to_string(static_cast<int>(depart)) + ";"),
+              std::string::npos)
+        << ecrit;
+    ASSERT_TRUE(jeu->pPerso);
+    EXPECT_FLOAT_EQ(jeu->pPerso->sprite->x0, depart) << "reloaded, the hero starts where it was put";
+}
+
+} // namespace
