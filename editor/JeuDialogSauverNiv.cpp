@@ -2,6 +2,7 @@
 
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
+#include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "level/Decor.h"
 
@@ -26,7 +27,11 @@ bool CJeuDialogSauverNiv::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXCo
         return true;
     // The level world tells the author how the save went.
     const std::string chemin = getFullPathSave();
-    if (jeu->pdecor->sauverNiveau(chemin.c_str()))
+    if (jeu->pdecor->sauverNiveau(chemin.c_str())) {
         CPLUX::refresh(OPTIONS_NIV);
+        // The new file shows in both lists at once.
+        actualiser();
+        CPLUX::refresh(editeur::id::CHARGER_NIV);
+    }
     return true;
 }

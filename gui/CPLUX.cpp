@@ -832,9 +832,9 @@ void finirGlisses()
 void appuiDansDialogue(CPLUXDialog* d, int b, sf::Vector2i p, sf::RenderWindow* w)
 {
     Etat& e = etat();
-    if (b == 0)
-        d->onDialogPressLeft(w, p.x, p.y);
-    else if (b == 1)
+    if (b == 0 && !d->onDialogPressLeft(w, p.x, p.y))
+        return;
+    if (b == 1)
         d->onDialogPressRight(w, p.x, p.y);
     if (!CPLUX::estVivant(d))
         return;

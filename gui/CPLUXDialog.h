@@ -165,6 +165,8 @@ public:
     virtual void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     virtual bool onDialogIn(sf::RenderWindow* w, int x, int y) { return true; }
     virtual bool onDialogOut() { return true; }
+    // A left press anywhere in the dialog, before its title bar and controls: false keeps
+    // the press from going further.
     virtual bool onDialogPressLeft(sf::RenderWindow* w, int x, int y) { return true; }
     virtual bool onDialogPressRight(sf::RenderWindow* w, int x, int y) { return true; }
     virtual bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) { return true; }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -67,6 +68,17 @@ std::string CPLUXDialogFile::dossierParent(const std::string& dossier)
     return p == std::string::npos ? "./" : sans.substr(0, p + 1);
 }
 
+bool SuiteDoubleClic::ignorer(sf::Vector2i p)
+{
+    constexpr int ECART = 4;  // pixels a hand moves between the two presses of a double click
+    const bool suite = dossierChange_ && horloge_.getElapsedTime().asSeconds() < CPLUXDialogFile::DOUBLE_CLIC &&
+                       std::abs(p.x - appui_.x) <= ECART && std::abs(p.y - appui_.y) <= ECART;
+    dossierChange_ = false;
+    appui_ = p;
+    horloge_.restart();
+    return suite;
+}
+
 // Open dialog ----------------------------------------------------------------------------------------
 
 CPLUXDialogFile::CPLUXDialogFile()
@@ -109,6 +121,26 @@ void CPLUXDialogFile::onCreate()
     CPLUXDialog::onCreate();
     mettreEnPage();
     actualiser();
+}
+
+void CPLUXDialogFile::onShow()
+{
+    CPLUXDialog::onShow();
+    if (isCreate())
+        actualiser();
+}
+
+void CPLUXDialogFile::onRefresh()
+{
+    CPLUXDialog::onRefresh();
+    if (isCreate())
+        actualiser();
+}
+
+bool CPLUXDialogFile::onDialogPressLeft(sf::RenderWindow* w, int x, int y)
+{
+    CPLUXDialog::onDialogPressLeft(w, x, y);
+    return !suiteDoubleClic_.ignorer({x, y});
 }
 
 bool CPLUXDialogFile::onResize(int w, int h)
@@ -207,6 +239,8 @@ void CPLUXDialogFile::changerDossier(const std::string& dossier, bool parUtilisa
     txtDossier_->setData(dossier_);
     actualiser();
     onChangeFolder();
+    if (parUtilisateur)
+        suiteDoubleClic_.dossierChange();
     if (parUtilisateur && aCallback())
         appelerCallback(txtDossier_, 20);
 }
@@ -469,11 +503,18 @@ void CPLUXDialogImage::onCtrlListChange(CPLUXControlList* c)
                                           : dossier_.GetPath() + nom + "/";
     dossier_.InitDossiers(cible);
     remplirDossiers();
+    suiteDoubleClic_.dossierChange();
     if (dossier_.aCallback()) {
         CPLUXControl* ctrl = dossier_.getControl("txtDossier");
         ctrl->setData(dossier_.GetPath());
         dossier_.appelerCallback(ctrl, 20);
     }
+}
+
+bool CPLUXDialogImage::onDialogPressLeft(sf::RenderWindow* w, int x, int y)
+{
+    CPLUXDialog::onDialogPressLeft(w, x, y);
+    return !suiteDoubleClic_.ignorer({x, y});
 }
 
 bool CPLUXDialogImage::onResize(int w, int h)

@@ -19,6 +19,21 @@
 
 class CPLUXControlImage;
 
+// The second press of a double click whose first press changed the folder: the lists changed
+// under the pointer, and that press would act on whatever the new ones show there.
+class SuiteDoubleClic {
+public:
+    // At each left press in the dialog: true for the press to be let go by.
+    bool ignorer(sf::Vector2i p);
+    // The press being handled changed the folder.
+    void dossierChange() { dossierChange_ = true; }
+
+private:
+    sf::Clock horloge_;
+    sf::Vector2i appui_{-1000, -1000};
+    bool dossierChange_ = false;
+};
+
 class CPLUXDialogFile : public CPLUXDialog {
 public:
     // Two presses on the same file within this time (seconds) act as "open".
@@ -57,6 +72,11 @@ public:
     void setCompact(bool) {}
 
     void onCreate() override;
+    // Shown again or refreshed, the dialog lists its folder afresh: files come and go while
+    // it waits (a level saved meanwhile).
+    void onShow() override;
+    void onRefresh() override;
+    bool onDialogPressLeft(sf::RenderWindow* w, int x, int y) override;
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlListChange(CPLUXControlList* c) override;
     bool onResize(int w, int h) override;
@@ -92,6 +112,7 @@ private:
     sf::Vector2i tailleMiseEnPage_{-1, -1};
     sf::Clock horlogeClic_;
     std::string dernierClic_;
+    SuiteDoubleClic suiteDoubleClic_;
 };
 
 class CPLUXDialogFileSave : public CPLUXDialogFile {
@@ -155,6 +176,7 @@ public:
     int getHautApercu() const { return hautApercu_; }
 
     void onCreate() override;
+    bool onDialogPressLeft(sf::RenderWindow* w, int x, int y) override;
     void onCtrlListChange(CPLUXControlList* c) override;
     bool onResize(int w, int h) override;
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
@@ -171,4 +193,5 @@ private:
     sf::Vector2i tailleMiseEnPage_{-1, -1};
     std::string dossierListe_;
     int hautApercu_ = 34;
+    SuiteDoubleClic suiteDoubleClic_;
 };

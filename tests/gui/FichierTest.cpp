@@ -128,6 +128,18 @@ TEST_F(FichierFixture, FolderNavigationAndDoublePressOnAFile)
     ASSERT_EQ(appelsDe("open").size(), 1u);
     EXPECT_EQ(appelsDe("open")[0].chemin, dossier + "a.niv");
 
+    // A double press on a folder enters it once: the second press lands on the new list.
+    std::filesystem::create_directories(tmp / "sub/deeper");
+    f->actualiser();
+    CPLUXTest::selectRow("ID_CB_NAV", "lstDossiers", 1);
+    CPLUXTest::selectRow("ID_CB_NAV", "lstDossiers", 1);
+    EXPECT_EQ(f->GetPath(), dossier + "sub/") << "not sub/deeper/";
+    // A file made while the dialog waits shows once it is shown again.
+    ecrireTexte(tmp / "sub/nouveau.niv", "x");
+    f->hide();
+    f->show();
+    EXPECT_EQ(lignes(f, "lstFichiers"), (std::vector<std::string>{"nouveau.niv"}));
+
     EXPECT_EQ(CPLUXDialogFile::dossierParent("./niveaux/"), "./");
     EXPECT_EQ(CPLUXDialogFile::dossierParent("./"), "../");
     EXPECT_EQ(CPLUXDialogFile::dossierParent("../"), "../../");
