@@ -327,6 +327,9 @@ void CSFMLJeu::chargerPolice()
         t->setCharacterSize(18);
     }
     texteMessage.setCharacterSize(26);
+    // Read over the level and over the light dialogs alike.
+    texteMessage.setOutlineColor(sf::Color::Black);
+    texteMessage.setOutlineThickness(2);
 }
 
 void CSFMLJeu::chargerImageInfo(const std::string& nom, const std::string& fichier)

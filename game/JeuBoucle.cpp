@@ -94,12 +94,6 @@ void CSFMLJeu::imageNiveau()
             pscriptEngine->lancerScripts();
         pscriptEngine->dessinerPrints(fenetre);
     }
-    if (compteurMessage > 0) {
-        --compteurMessage;
-        sf::FloatRect r = texteMessage.getLocalBounds();
-        texteMessage.setPosition(std::floor((largeurVue - r.width) / 2), std::floor(hauteurVue * 0.15f));
-        fenetre->draw(texteMessage);
-    }
     if (pvue)
         pvue->maj();
     if (pHUD && bHUDVisible) {
@@ -112,6 +106,13 @@ void CSFMLJeu::imageNiveau()
     if (editeur && pBarreOutils && pvue)
         pBarreOutils->dessiner(*fenetre, static_cast<int>(std::trunc(pvue->x)), static_cast<int>(std::trunc(pvue->y)));
     majGUI(editeur);
+    // Over the dialogs: what a dialog's button did (a save) shows in front of that dialog.
+    if (compteurMessage > 0) {
+        --compteurMessage;
+        sf::FloatRect r = texteMessage.getLocalBounds();
+        texteMessage.setPosition(std::floor((largeurVue - r.width) / 2), std::floor(hauteurVue * 0.15f));
+        fenetre->draw(texteMessage);
+    }
     // The doors open over the whole finished frame, GUI included.
     if (pMenus && pMenus->bOuverturePortes)
         pMenus->ouvrirPortes(fenetre);
