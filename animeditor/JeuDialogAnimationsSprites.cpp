@@ -4,6 +4,7 @@
 #include "anim/Sprite3.h"
 #include "core/LotFormes.h"
 #include "core/ShaderManager.h"
+#include "gui/CPLUX.h"
 
 namespace {
 // A circle of one pixel's outline; drawn at a fixed size on screen (a handle) it takes no more
@@ -80,9 +81,25 @@ bool CJeuDialogAnimationsSprites::onFocusOff()
     return true;
 }
 
-// Hiding and showing keep the sprite, the selection, the undo list and the options.
-void CJeuDialogAnimationsSprites::onShow() { CPLUXDialog::onShow(); }
-void CJeuDialogAnimationsSprites::onHide() { CPLUXDialog::onHide(); }
+// Hiding and showing keep the sprite, the selection, the undo list and the options. The editor
+// fills the window: the library toolbar, drawn over every dialog, would hide its bottom rows
+// while it is open.
+void CJeuDialogAnimationsSprites::onShow()
+{
+    CPLUXDialog::onShow();
+    if (CPLUX::pTB && CPLUX::pTB->estAffiche()) {
+        bBarreARendre = true;
+        CPLUX::pTB->hide();
+    }
+}
+
+void CJeuDialogAnimationsSprites::onHide()
+{
+    CPLUXDialog::onHide();
+    if (bBarreARendre && CPLUX::pTB)
+        CPLUX::pTB->show();
+    bBarreARendre = false;
+}
 void CJeuDialogAnimationsSprites::onClose() { CPLUXDialog::onClose(); }
 void CJeuDialogAnimationsSprites::onCloseCB(std::string id) { CPLUXDialog::onCloseCB(id); }
 

@@ -376,6 +376,8 @@ public:
     std::list<AnmUndoRecord> listeAnnulations;
     int dureeMessage = 0;
     sf::Text texteMessage;
+    // The library toolbar was shown when the editor opened: it comes back when the editor goes.
+    bool bBarreARendre = false;
 
 private:
     // Left presses: a table from control id to action, each Part's buttons registered in

@@ -239,6 +239,7 @@ void D::afficherSprite()
 
 // Saves --------------------------------------------------------------------------------------------------
 
+// In a box: the status line shows only on the animation tab.
 void D::signalerSauvegarde(bool ok, const std::string& chemin)
 {
     if (!ok) {
@@ -246,6 +247,7 @@ void D::signalerSauvegarde(bool ok, const std::string& chemin)
         return;
     }
     afficherMessage(L"Fichier enregistré : " + CPLUX::utf8toWStr(chemin));
+    CPLUX::MessageBoxW("Enregistrer", "Fichier enregistré : " + chemin);
 }
 
 // The identifier typed, as the file will hold it.
@@ -258,8 +260,10 @@ void D::prendreIdentifiant()
 
 void D::enregistrerAnm()
 {
-    if (pSprite->strFichier.empty())
+    if (pSprite->strFichier.empty()) {
+        CPLUX::MessageBoxW("Enregistrer ANM", "Aucun fichier ANM ouvert : « Enreg. sous… » choisit où l'écrire.");
         return;
+    }
     prendreIdentifiant();
     const std::string chemin = pSprite->strFichier;
     signalerSauvegarde(pSprite->sauver(chemin), chemin);

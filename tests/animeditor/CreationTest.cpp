@@ -5,6 +5,7 @@
 
 #include "animeditor/JeuDialogEventsAnm.h"
 #include "animeditor/JeuDialogScriptAnm.h"
+#include "gui/CPLUXToolBar.h"
 
 #include <filesystem>
 
@@ -216,5 +217,19 @@ TEST_F(EditeurTest, EveryControlOfEveryPageFitsTheGameWindowWhereShowPutsIt)
         ++vus;
     }
     EXPECT_GE(vus, 207 + 3 + 1) << "the model's controls, the page headers and the timeline";
+
+    // The library toolbar, drawn over every dialog, would hide the bottom rows: it steps aside
+    // while the editor is open, and only if it was shown.
+    e->hide();
+    CPLUX::pTB = new CPLUXToolBar();
+    CPLUX::pTB->show();
+    e->show();
+    EXPECT_FALSE(CPLUX::pTB->estAffiche()) << "hidden while the editor is open";
+    e->hide();
+    EXPECT_TRUE(CPLUX::pTB->estAffiche()) << "back once it closes";
+    CPLUX::pTB->hide();
+    e->show();
+    e->hide();
+    EXPECT_FALSE(CPLUX::pTB->estAffiche());
     CPLUX::setSurface(nullptr);
 }

@@ -179,5 +179,6 @@ TEST_F(EditeurTest, FileDialogCallbacksActOnlyOnTheChosenFile)
     sauver->show();
     EXPECT_TRUE(CJeuDialogAnimationsSprites::callbackSauverEtats(e.d.get(), sauver, save, 0));
     EXPECT_EQ(lireTexte(dossier / "etats.eta"), ENTETE + "ETATS=1;LU\n") << "the extension is added";
-    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 2u);
+    EXPECT_EQ(CPLUX::getMessageBoxes().back()->getTitle(), "Enregistrer") << "the written file is reported";
 }

@@ -31,12 +31,12 @@ protected:
         faceJeu::installer({});
         EditionTest::TearDown();
     }
-    // The "Erreur !" boxes open, the texts of their controls each.
-    std::vector<std::string> erreurs() const
+    // The boxes of that title open ("Erreur !" by default), the texts of their controls each.
+    std::vector<std::string> erreurs(const std::string& titre = "Erreur !") const
     {
         std::vector<std::string> r;
         for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
-            if (b->getTitle() == "Erreur !")
+            if (b->getTitle() == titre)
                 r.push_back(texteBoite(*b));
         return r;
     }
@@ -152,6 +152,7 @@ TEST_F(FichiersTest, EverySaveSaysWhetherItWroteTheFile)
             } else {
                 EXPECT_TRUE(erreurs().empty()) << quoi;
             }
+            EXPECT_EQ(erreurs("Enregistrer").size(), c.ecrit ? 1u : 0u) << quoi << ": a box on every tab";
             if (c.ecrit) {
                 EXPECT_EQ(message(), "Fichier enregistré : " + c.chemin) << quoi;
                 EXPECT_NE(lireTexte(c.chemin), avant) << quoi;
@@ -169,6 +170,9 @@ TEST_F(FichiersTest, EverySaveSaysWhetherItWroteTheFile)
         }
     }
     EXPECT_FALSE(fs::exists(dossier / "absent"));
+    s().strFichier.clear();
+    d().enregistrerAnm();
+    EXPECT_EQ(erreurs("Enregistrer ANM").size(), 1u) << "without a file, a box says what to do";
 }
 
 TEST_F(FichiersTest, SaveAsThenReopenGivesTheSameSpriteAndTheSameBytes)
