@@ -6,6 +6,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/DecoupeVue.h"
 
 #include <algorithm>
 
@@ -217,8 +218,11 @@ void CCSEFouet::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy
         accumulateurPas_ -= 1.f;
         pasFrame();
     }
-    if (w)
+    // The rope flies wide during a strike: it stays inside its own view.
+    if (w && pImageFouet) {
+        const CDecoupeVue vue(*w, {pImageFouet->getPositionScreen(), {pImageFouet->getWidth(), pImageFouet->getHeight()}});
         fouet().dessiner(*w);
+    }
     if (aSprite()) {
         CPLUX::setConsoleText("ssFouet.pSprite->nbanimtotale=" + tuv::itos(ssFouet.pSprite->nbanimtotale), 0);
         CPLUX::setConsoleText("ssFouet.pSprite->sensAnim=" + tuv::itos(ssFouet.pSprite->sensAnim), 1);
