@@ -167,6 +167,14 @@ void CCSESelectionZone::onCtrlCheckChange(CPLUXControlButtonCheck* c)
     }
 }
 
+void CCSESelectionZone::statut(const std::string& texte) const
+{
+    if (CPLUXControlText* t = ctrlText(ID_STATUT))
+        t->setText(texte);
+    else
+        CPLUX::setConsoleText(texte, LIGNE_CONSOLE);
+}
+
 // Zone geometry ----------------------------------------------------------------------------------------
 
 std::optional<float> CCSESelectionZone::rapportPremiere(bool largeur) const
@@ -176,8 +184,7 @@ std::optional<float> CCSESelectionZone::rapportPremiere(bool largeur) const
                          : static_cast<float>(largeur ? textures[0]->getSize().x : textures[0]->getSize().y);
     const int controle = image ? tuv::floatVersInt(largeur ? image->getWidth() : image->getHeight()) : 0;
     if (taille <= 0.f || controle <= 0) {
-        CPLUX::setConsoleText("Découpe : la première image ou \"myImage\" a une taille nulle, zone inchangée",
-                              LIGNE_CONSOLE);
+        statut("Découpe : la première image ou \"myImage\" a une taille nulle, zone inchangée");
         return std::nullopt;
     }
     return taille / static_cast<float>(controle);
@@ -297,7 +304,7 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
         message += ", " + tuv::itos(manquantes) + " absentes ou illisibles";
     if (dernier < numFin)
         message += " (limite de " + tuv::itos(NB_IMAGES_MAX) + " images)";
-    CPLUX::setConsoleText(message, LIGNE_CONSOLE);
+    statut(message);
 }
 
 void CCSESelectionZone::afficherImage(int i)
@@ -326,7 +333,7 @@ void CCSESelectionZone::enregistrerZones()
     if (textures.empty())
         return;
     if (!rectangleDecoupe(0)) {
-        CPLUX::setConsoleText("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré", LIGNE_CONSOLE);
+        statut("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré");
         return;
     }
     int k = 1, ecrites = 0, echecs = 0, manquantes = 0;
@@ -344,7 +351,7 @@ void CCSESelectionZone::enregistrerZones()
         }
         compteurAbandon = cycleAbandon(compteurAbandon);
     }
-    CPLUX::setConsoleText(tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier, LIGNE_CONSOLE);
+    statut(tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier);
     if (echecs > 0 || manquantes > 0)
         CPLUX::MessageBoxW("Erreur !", tuv::itos(echecs) + " découpes non enregistrées dans " + strDossier + "\n" +
                                            tuv::itos(manquantes) + " images source absentes ou illisibles");

@@ -85,12 +85,17 @@ private:
     static constexpr const char* ID_IMAGE = "myImage";
     static constexpr const char* ID_ZONE = "myZone";
     static constexpr const char* ID_IMAGE_COURANTE = "myTextInputImageCourante";
+    // The status line at the bottom of the dialog.
+    static constexpr const char* ID_STATUT = "myTextStatut";
 
     // Next position in the drop cycle of abandonImage.
     int cycleAbandon(int compteur) const;
     // Width (or height) of the first texture over that of "myImage"; nothing, and a word on
-    // the console, when either is 0.
+    // the status line, when either is 0.
     std::optional<float> rapportPremiere(bool largeur) const;
+    // What the last load or export did, on the dialog's status line (on the library's
+    // console when the model has none).
+    void statut(const std::string& texte) const;
     void appliquerTailleZone(bool largeur);
     void majNbImages();
     void ecrireIndex(int index);

@@ -180,7 +180,7 @@ TEST_F(Apercu, RealSizeNeedsAnImage)
     charger("vide/", 1, 1);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle"));
     EXPECT_EQ(s->pDialogApercu, nullptr) << "nor with an empty first texture";
-    EXPECT_NE(CPLUX::getConsoleText(2).find(L"taille nulle"), std::wstring::npos);
+    EXPECT_NE(texte("myTextStatut").find("taille nulle"), std::string::npos);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonApercu"));
     EXPECT_NE(s->pDialogApercu, nullptr) << "the preview itself needs none";
 }

@@ -89,13 +89,13 @@ TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonOpenAnimation"));
     ASSERT_EQ(s->textures.size(), 1u);
     EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/");
-    EXPECT_EQ(CPLUX::getConsoleText(2), L"1 images chargées depuis ./Sprites/");
+    EXPECT_EQ(texte("myTextStatut"), "1 images chargées depuis ./Sprites/");
     EXPECT_EQ(s->zoneL, 100) << "the picture shows the 256 pixels at 256: one to one";
     EXPECT_EQ(s->zoneH, 200);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
     // The model's zone stands at (32, 32) from the picture's corner.
     verifierDecoupe(lire("Sprites/se_0001.png"), motif(256, 256, 0), 32, 32, 100, 200, "se_0001.png");
-    EXPECT_EQ(CPLUX::getConsoleText(2), L"1 découpes enregistrées dans ./Sprites/");
+    EXPECT_EQ(texte("myTextStatut"), "1 découpes enregistrées dans ./Sprites/");
     EXPECT_EQ(fichiers("Sprites"), (std::vector<std::string>{"0001.png", "se_0001.png"}));
 }
 
@@ -168,14 +168,14 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     ASSERT_EQ(s->textures.size(), 4u) << "missing images keep their places";
     EXPECT_EQ(s->textures[1]->getSize(), sf::Vector2u(0, 0));
     EXPECT_EQ(s->textures[2]->getSize(), sf::Vector2u(0, 0));
-    EXPECT_EQ(CPLUX::getConsoleText(2), L"4 images chargées depuis seq/, 3 absentes ou illisibles");
+    EXPECT_EQ(texte("myTextStatut"), "4 images chargées depuis seq/, 3 absentes ou illisibles");
     s->enregistrerZones();
     EXPECT_EQ(textesBoites(), "Erreur !: 0 découpes non enregistrées dans seq/\n3 images source absentes ou illisibles\n");
 
     charger("seq/", 1, 1000000000);
     EXPECT_EQ(s->textures.size(), static_cast<size_t>(CCSESelectionZone::NB_IMAGES_MAX));
-    EXPECT_EQ(CPLUX::getConsoleText(2),
-              L"10000 images chargées depuis seq/, 9999 absentes ou illisibles (limite de 10000 images)");
+    EXPECT_EQ(texte("myTextStatut"),
+              "10000 images chargées depuis seq/, 9999 absentes ou illisibles (limite de 10000 images)");
     charger("seq/", -5, 5);
     EXPECT_EQ(s->textures.size(), 11u);
 }
@@ -193,11 +193,11 @@ TEST_F(Decoupe, FailedWritesAreCountedAndLeaveNothingBehind)
     EXPECT_EQ(fichiers("seq"), (std::vector<std::string>{"0001.png", "0002.png", "0003.png", "se_0001.png",
                                                          "se_0002.png", "se_0003.png"}))
         << "no temporary file left";
-    EXPECT_EQ(CPLUX::getConsoleText(2), L"2 découpes enregistrées dans seq/");
+    EXPECT_EQ(texte("myTextStatut"), "2 découpes enregistrées dans seq/");
     EXPECT_EQ(textesBoites(), "Erreur !: 1 découpes non enregistrées dans seq/\n0 images source absentes ou illisibles\n");
 
     // A folder nobody may write in, root included.
     s->strDossier = "/proc/";
     s->enregistrerZones();
-    EXPECT_EQ(CPLUX::getConsoleText(2), L"0 découpes enregistrées dans /proc/");
+    EXPECT_EQ(texte("myTextStatut"), "0 découpes enregistrées dans /proc/");
 }
