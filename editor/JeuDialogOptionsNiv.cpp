@@ -37,6 +37,18 @@ const SaisieEntier ENTIERS[] = {
     {"myTextInputTypeJeu", typeJeu},
 };
 
+// The background image's numbers, bound by name to the level's background (real or whole).
+struct SaisieFond {
+    const char* id;
+    bool reel;
+};
+const SaisieFond FOND[] = {
+    {"myTextInputFondFlou", true},
+    {"myTextInputFondX0", false},
+    {"myTextInputFondY0", false},
+    {"myTextInputFondEchelle", true},
+};
+
 // What may still become a number as the author types on: nothing, or a sign alone.
 bool nombreEnCours(const std::string& texte)
 {
@@ -144,6 +156,9 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
                 refuser(*c, champ);
             return;
         }
+    for (const SaisieFond& f : FOND)
+        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !nombreEnCours(texte))
+            refuserFond(*c);
 }
 
 // The text goes, the value stays, and the author is told.
@@ -153,6 +168,20 @@ void CJeuDialogOptionsNiv::refuser(CPLUXControlTextInput& saisie, int valeur)
     editeur::remplirTexte(&saisie, valeur);
     CPLUX::MessageBoxW(std::string("Options du niveau"),
                        "« " + texte + " » n'est pas un nombre entier : la valeur reste " + std::to_string(valeur) + ".");
+}
+
+// The library left the bound number as it was: the field shows it again. Without a background
+// image in the level nothing is bound, and the field is emptied.
+void CJeuDialogOptionsNiv::refuserFond(CPLUXControlTextInput& saisie)
+{
+    const std::string texte = saisie.getText();
+    afficherVariables();
+    std::string message = "« " + texte + " » n'est pas un nombre";
+    if (saisie.getText() == texte)
+        editeur::remplirTexte(&saisie, std::string());
+    else
+        message += " : la valeur reste " + saisie.getText();
+    CPLUX::MessageBoxW(std::string("Options du niveau"), message + ".");
 }
 
 void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -3,7 +3,8 @@
 // level file's path, the seven weather and ambient effects, the game map and the saved view
 // mode of the running level, each change written into the game or the level at once. The
 // level reader refills it at the end of every load (CPLUX::refresh reaches init). A number
-// field whose text cannot become a number is refused: the value stays, and a box says so.
+// field whose text cannot become a number is refused: the value stays, and a box says so;
+// the background image's numbers, which the library edits by name, too.
 #include "gui/CPLUXDialog.h"
 
 #include <string>
@@ -24,4 +25,5 @@ private:
     // The checks and the view mode from the level and the game.
     void remplirCases();
     void refuser(CPLUXControlTextInput& saisie, int valeur);
+    void refuserFond(CPLUXControlTextInput& saisie);
 };

@@ -1,5 +1,6 @@
 #include "gui/CPLUXControlTextInput.h"
 
+#include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialog.h"
@@ -302,4 +303,20 @@ void CPLUXControlTextInput::dessiner(plux::Peintre& p, float ox, float oy)
         if (xc >= clip.left - 1 && xc <= clip.left + clip.width)
             p.rect({std::round(xc), yTexte, 1.f, hLigne + 2}, c::texte);
     }
+}
+
+bool CPLUXControlTextInput::estNombre(const std::string& texte, bool reel)
+{
+    const std::string s = tuv::delspaces(texte);
+    size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    bool chiffre = false, point = false;
+    for (; i < s.size(); ++i) {
+        if (s[i] >= '0' && s[i] <= '9')
+            chiffre = true;
+        else if (s[i] == '.' && reel && !point)
+            point = true;
+        else
+            return false;
+    }
+    return chiffre;
 }

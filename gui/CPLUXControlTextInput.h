@@ -14,6 +14,9 @@ public:
     Genre getGenre() const override { return GENRE_SAISIE; }
     bool isTextInput() const override { return true; }
     bool isFocusable() const override { return true; }
+    // Whether a typed text is a number as stoi (reel: stof) reads it whole: blanks aside, a
+    // sign, digits and, for reel, one "." among them.
+    static bool estNombre(const std::string& texte, bool reel);
 
     size_t getCaret() const { return caret_; }
     size_t getSelectionStart() const { return std::min(caret_, ancre_); }

@@ -454,14 +454,21 @@ void CPLUXDialog::ecrireVariable(CPLUXControl* c)
         *static_cast<std::string*>(v.ptr) =
             coche ? (static_cast<CPLUXControlButtonCheck*>(c)->isChecked() ? "1" : "0") : texte;
         break;
+    // A text that is no number (a letter typed, a field being emptied) leaves the number as
+    // it was.
     case Variable::FLOAT:
-        *static_cast<float*>(v.ptr) = liste ? static_cast<float>(l->getNumSel()) : tuv::stof(tuv::delspaces(texte));
+        if (liste)
+            *static_cast<float*>(v.ptr) = static_cast<float>(l->getNumSel());
+        else if (CPLUXControlTextInput::estNombre(texte, true))
+            *static_cast<float*>(v.ptr) = tuv::stof(tuv::delspaces(texte));
         break;
     case Variable::INT:
         if (coche)
             *static_cast<int*>(v.ptr) = static_cast<CPLUXControlButtonCheck*>(c)->isChecked() ? 1 : 0;
-        else
-            *static_cast<int*>(v.ptr) = liste ? l->getNumSel() : tuv::stoi(tuv::delspaces(texte));
+        else if (liste)
+            *static_cast<int*>(v.ptr) = l->getNumSel();
+        else if (CPLUXControlTextInput::estNombre(texte, false))
+            *static_cast<int*>(v.ptr) = tuv::stoi(tuv::delspaces(texte));
         break;
     case Variable::BOOL:
         if (coche)

@@ -4,6 +4,7 @@
 
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
+#include "level/FondImage.h"
 #include "level/EffetEtoiles.h"
 #include "level/EffetLucioles.h"
 #include "level/EffetNeige.h"
@@ -71,6 +72,30 @@ TEST_F(OptionsNiveau, TypedNumbersAndPath)
     }
     saisir(NIV, "myTextInputCheminFichierNiv", " ./niveaux/a b.niv ");
     EXPECT_EQ(decor().fichierSaisi, " ./niveaux/a b.niv ") << "the path is stored as typed";
+}
+
+// The background image's numbers, which the library edits by name, refuse a text alike.
+TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
+{
+    ecrireTexte("f.niv", "FOND=;0;0;1\n");
+    decor().chargerNiveau("f.niv", 1);
+    const CFondImage& fond = *decor().pFondImage;
+    const std::tuple<const char*, const char*, std::function<bool()>, bool> cas[] = {
+        {"myTextInputFondX0", "12", [&] { return fond.x0 == 12; }, false},
+        {"myTextInputFondX0", "12a", [&] { return fond.x0 == 12; }, true},
+        {"myTextInputFondEchelle", "2.5", [&] { return fond.s == 2.5f; }, false},
+        {"myTextInputFondEchelle", "2,5", [&] { return fond.s == 2.5f; }, true},
+        {"myTextInputFondFlou", "", [&] { return fond.shader_blur_radius == 0.f; }, false},
+    };
+    for (const auto& [id, tape, garde, refuse] : cas) {
+        ASSERT_TRUE(saisir(NIV, id, tape));
+        EXPECT_TRUE(garde()) << id << " typed \"" << tape << "\"";
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << tape << "\" refused or not";
+        if (refuse) {
+            EXPECT_NE(texte(id), tape) << "\"" << tape << "\" gives way to the value kept";
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        }
+    }
 }
 
 // A level edited from a menu has its own type and file: a type typed on one menu level goes
