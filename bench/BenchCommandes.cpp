@@ -38,7 +38,7 @@ struct Niveau {
     {
         faceJeu::installer(jeu.facettes());
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
-        jeu.pscriptEngineJeu = jeu.pscriptEngine = new CScriptEngine();
+        jeu.pscriptEngineJeu = jeu.pscriptEngine = jeu.pdecorJeu->pMoteur = new CScriptEngine();
         for (int i = 0; i < NB_SPRITES; ++i) {
             auto* sd = new CSPRITE();
             sd->strID = "caisse_" + std::to_string(i);
@@ -121,7 +121,7 @@ struct Message {
         jeu.fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "bench", sf::Style::None);
         jeu.fenetre->setVerticalSyncEnabled(false);
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
-        jeu.pscriptEngineJeu = jeu.pscriptEngine = new CScriptEngine();
+        jeu.pscriptEngineJeu = jeu.pscriptEngine = jeu.pdecorJeu->pMoteur = new CScriptEngine();
         jeu.pscriptEngine->textureFondMessage = fond;
         jeu.pscriptEngine->imagesParle["guide"] = std::make_unique<sf::Texture>(visage);
         jeu.imagesInfo["Tilde"] = new sf::Texture(tilde);

@@ -76,10 +76,10 @@ struct Niveau {
         jeu->pvue->y = CAMERA_Y;
         jeu->largeurVue = 1280;
         jeu->mode = 1;
-        // What installerServices gives the sprites: the camera's rectangle, for culling.
-        g_services.rectVue = [this] { return vue; };
         decor = std::make_unique<CDecor>();
         jeu->pdecor = decor.get();
+        // The world's camera: its rectangle culls the sprites.
+        decor->pCamera = jeu->pvue;
         decor->tailleJeuX = LARGEUR_METEO;
         decor->tailleJeuY = HAUTEUR_NIVEAU;
         for (int n = 0; n < 6; ++n)

@@ -43,7 +43,7 @@ struct Niveau {
     {
         faceJeu::installer(jeu.facettes());
         jeu.pdecorJeu = jeu.pdecor = new CDecor();
-        jeu.pscriptEngineJeu = jeu.pscriptEngine = new CScriptEngine();
+        jeu.pscriptEngineJeu = jeu.pscriptEngine = jeu.pdecorJeu->pMoteur = new CScriptEngine();
         // Banks of several frame sizes (their images are not needed for zones).
         std::vector<CDEC*> banques;
         for (int b = 0; b < 8; ++b) {

@@ -65,7 +65,6 @@ struct Scene {
             b.setRotation(float(n % 360));
             bruts.push_back(b);
         }
-        g_services.rectVue = [] { return sf::FloatRect(0, 0, float(LARGEUR), float(HAUTEUR)); };
     }
 
     void finir()
@@ -101,7 +100,7 @@ void BM_SpritesAfficher(benchmark::State& etat)
     s.rt.setActive(true);
     for (auto _ : etat) {
         s.rt.clear();
-        s.plan.dessiner(0, 0, false);
+        s.plan.dessiner(0, 0, false, sf::FloatRect(0, 0, float(LARGEUR), float(HAUTEUR)));
         s.finir();
     }
     etat.SetItemsProcessed(etat.iterations() * NB_SPRITES);
@@ -113,13 +112,11 @@ void BM_SpritesAfficherMoitieHorsVue(benchmark::State& etat)
 {
     Scene& s = scene();
     s.rt.setActive(true);
-    g_services.rectVue = [] { return sf::FloatRect(0, 0, LARGEUR / 2.0f, float(HAUTEUR)); };
     for (auto _ : etat) {
         s.rt.clear();
-        s.plan.dessiner(0, 0, false);
+        s.plan.dessiner(0, 0, false, sf::FloatRect(0, 0, LARGEUR / 2.0f, float(HAUTEUR)));
         s.finir();
     }
-    g_services.rectVue = [] { return sf::FloatRect(0, 0, float(LARGEUR), float(HAUTEUR)); };
     etat.SetItemsProcessed(etat.iterations() * NB_SPRITES);
 }
 BENCHMARK(BM_SpritesAfficherMoitieHorsVue)->Unit(benchmark::kMillisecond);

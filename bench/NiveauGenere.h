@@ -68,6 +68,8 @@ inline std::unique_ptr<CSFMLJeu> jeuSansFenetre()
     jeu->pdecorJeu = jeu->pdecor = new CDecor();
     jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
     jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
+    jeu->pdecorJeu->pCamera = jeu->pvueJeu;
+    jeu->pdecorJeu->pMoteur = jeu->pscriptEngineJeu;
     return jeu;
 }
 

@@ -388,7 +388,9 @@ void CPerso::liberer()
 
 CPerso::~CPerso()
 {
-    // Its scripts go first, while its sprites can still be told apart from others.
+    // Its scripts go first, while its sprites can still be told apart from others. Both engines:
+    // its keyframes' scripts were made through whichever engine was active when its animation
+    // was read, not necessarily its world's.
     if (MondeJeu* jeu = faceJeu::monde())
         for (CScriptEngine* e : {jeu->pscriptEngineMenu, jeu->pscriptEngineJeu})
             if (e)

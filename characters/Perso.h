@@ -375,6 +375,10 @@ public:
     float ombreMinScale = 0.15f;
     float ombreHmax = 350;
     RefPerso porteur;
+    // The world that holds it, set when a world makes or takes it (not owned); null for a
+    // character of no world (a preloaded model, the editor's picker). A child copied with its
+    // carrier finds it through the carrier.
+    CDecor* pMonde = nullptr;
     bool bDevantParent = true;
     RefPerso tourelle;
     bool drapeau19 = false;
@@ -440,8 +444,8 @@ private:
     // 1 crouched), the probe of the body column at (dx, dy) and of a segment, the animation of
     // a family by aim, turning, and the limits that keep absurd file values from hanging a frame.
     // A step that probes several times looks up the level once and hands it to the probes
-    // (null: no level, nothing is ever hit).
-    static CDecor* decorActif();
+    // (null: no level, nothing is ever hit): its own world or its carrier's, else the active one.
+    CDecor* decorActif() const;
     bool peutBouger() const;
     float piedsY() const;
     float tete(int i) const;

@@ -75,8 +75,13 @@ int vitesseBornee(int v) { return std::clamp(v, -CPerso::LIMITE_VITESSE, CPerso:
 
 unsigned long CPerso::nbSondes = 0;
 
-CDecor* CPerso::decorActif()
+CDecor* CPerso::decorActif() const
 {
+    // Carriers are a few levels deep; the bound only guards against a loop.
+    const CPerso* p = this;
+    for (int n = 0; p && n < 16; ++n, p = p->porteur.get())
+        if (p->pMonde)
+            return p->pMonde;
     MondeJeu* jeu = faceJeu::monde();
     return jeu ? jeu->pdecor : nullptr;
 }

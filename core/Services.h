@@ -71,8 +71,6 @@ struct ServicesFondation {
     std::function<CSPRITE_SIMPLE*(const std::string&)> overJeu =
         [](const std::string&) -> CSPRITE_SIMPLE* { return nullptr; };
 
-    // Active camera rectangle, for culling; empty means "draw everything".
-    std::function<sf::FloatRect()> rectVue = [] { return sf::FloatRect(); };
     std::function<bool(float, float, float, float)> estCollision =
         [](float, float, float, float) { return false; };
     std::function<bool(CSPRITE*, int, int, sf::Color)> collisionPixel =

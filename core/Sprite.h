@@ -271,7 +271,10 @@ public:
 
     // --- drawing ---
     // passe: 0 or 1; the main plane (2) is drawn twice, a POSDANSLEPLAN sprite there in pass 1.
-    virtual void afficher(sf::RenderTarget* cible, float dx, float dy, bool passe);
+    // vue: what the camera shows, in level coordinates; a sprite outside it costs no draw
+    // (empty: draw wherever it lies).
+    virtual void afficher(sf::RenderTarget* cible, float dx, float dy, bool passe,
+                          const sf::FloatRect& vue = sf::FloatRect());
     // The pass in which this sprite runs its behaviours and draws.
     int passeDessin() const { return (plan == 2 && bPosDansLePlan) ? 1 : 0; }
     // Asks for the cache lines a still sprite's draw reads (from its start to the end of the

@@ -87,7 +87,7 @@ void CSPRITE::majComportements()
         animer(-1);
 }
 
-void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
+void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe, const sf::FloatRect& vue)
 {
     // The main plane is drawn in two passes: behaviours and the animation run in the
     // sprite's own pass only, so once per frame.
@@ -112,7 +112,6 @@ void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe)
     if (texture) {
         // The sprite's transform, computed once (SFML keeps it), serves the culling test
         // and the draw.
-        sf::FloatRect vue = g_services.rectVue();
         bool dedans = true;
         if (vue.width > 0 && vue.height > 0) {
             sf::FloatRect boite = boiteGlobale(sprite);

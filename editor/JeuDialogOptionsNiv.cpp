@@ -17,12 +17,7 @@ constexpr const char* SAISIE_CHEMIN = "myTextInputCheminFichierNiv";
 constexpr const char* COMBO_VUE = "myComboBox";
 
 // The game's own type is its played world's; another world (the menus') keeps its own.
-int& typeJeu(PartieJeu& partie, CDecor& d)
-{
-    const MondeJeu* m = faceJeu::monde();
-    const bool mondeJeu = m && (&d == m->pdecorJeu || (!m->pdecorJeu && &d == m->pdecor));
-    return mondeJeu ? partie.typeJeu : d.typeJeu;
-}
+int& typeJeu(PartieJeu& partie, CDecor& d) { return d.estMondeJeu() ? partie.typeJeu : d.typeJeu; }
 
 // The integer inputs and the field of the running level or game each one edits.
 struct SaisieEntier {

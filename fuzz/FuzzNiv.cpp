@@ -70,6 +70,8 @@ CDecor& monde()
         CSFMLJeu& j = jeu();
         auto* m = new CDecor();
         j.pdecorJeu = j.pdecor = m;
+        m->pCamera = j.pvueJeu;
+        m->pMoteur = j.pscriptEngineJeu;
         m->modelesDEC["BLOC"] = banque("BLOC", 32, 16, 4);
         m->modelesDEC["HERBE"] = banque("HERBE", 20, 10, 3);
         m->modelesPersos["GARDE"] = banque("GARDE", 30, 50, 2);

@@ -40,7 +40,8 @@ void CSFMLJeu::spriteSupprime(CSPRITE* sd)
     for (CSPRITE*& effet : effetsEcran)
         if (effet == sd)
             effet = nullptr;
-    // Its scripts go with it, and what a restart kept of its level-file scripts.
+    // Its scripts go with it, and what a restart kept of its level-file scripts. Both engines:
+    // a sprite's animation scripts are made through the active engine, not always its world's.
     for (CScriptEngine* e : {pscriptEngineMenu, pscriptEngineJeu})
         if (e)
             e->supprimerScriptsSD(sd);

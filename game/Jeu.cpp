@@ -193,6 +193,8 @@ void CSFMLJeu::creerObjets()
     pscriptEngineMenu = new CScriptEngine();
     pscriptEngineJeu = new CScriptEngine();
     pscriptEngine = pscriptEngineMenu;
+    pdecorMenu->pMoteur = pscriptEngineMenu;
+    pdecorJeu->pMoteur = pscriptEngineJeu;
     pMenus = new CJeuMenus();
 }
 
@@ -286,6 +288,10 @@ void CSFMLJeu::creerFenetre(int largeur, int hauteur)
     pvueMenu = new CVue(largeur, hauteur);
     pvueJeu = new CVue(largeur, hauteur);
     pvue = pdecor == pdecorJeu ? pvueJeu : pvueMenu;
+    if (pdecorMenu)
+        pdecorMenu->pCamera = pvueMenu;
+    if (pdecorJeu)
+        pdecorJeu->pCamera = pvueJeu;
     pHUD = new CSFMLJeuHUD();
     pPLUX = new CPLUX(fenetre);
     CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();

@@ -49,11 +49,6 @@ void CSFMLJeu::installerServices()
     s.messageBox = [](const std::string& titre, const std::string& texte, const std::string&) {
         CPLUX::MessageBoxW(titre, texte);
     };
-    // What the active camera shows, so that sprites outside it cost nothing to draw.
-    s.rectVue = [this] {
-        return pvue ? sf::FloatRect(pvue->x + pvue->cx, pvue->y + pvue->cy, pvue->sx, pvue->sy)
-                    : sf::FloatRect();
-    };
     // Particles and collapsing platforms ask the active world as non-characters.
     s.estCollision = [this](float x1, float y1, float x2, float y2) {
         return pdecor && pdecor->estCollision(nullptr, x1, y1, x2, y2);

@@ -162,18 +162,18 @@ sf::RenderTarget* CCalqueSD::choisirCible()
     return pCible = pRenderTexture.get();
 }
 
-bool CCalqueSD::dessiner(float dx, float dy, bool passe)
+bool CCalqueSD::dessiner(float dx, float dy, bool passe, const sf::FloatRect& vue)
 {
     if (!bVisible)
         return false;
     sf::RenderTarget* cible = choisirCible();
-    dessinerSprites(cible, dx, dy, passe);
+    dessinerSprites(cible, dx, dy, passe, vue);
     if (pRenderTexture && cible == pRenderTexture.get())
         composer();
     return true;
 }
 
-void CCalqueSD::dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe)
+void CCalqueSD::dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe, const sf::FloatRect& vue)
 {
     // Each sprite lies apart in memory: its lines are asked for while the one before it
     // draws, instead of the draw waiting for them.
@@ -187,7 +187,7 @@ void CCalqueSD::dessinerSprites(sf::RenderTarget* cible, float dx, float dy, boo
         if (anime)
             dessinerAnime(*anime, cible, dx, dy, passe);
         else
-            sd->afficher(cible, dx, dy, passe);
+            sd->afficher(cible, dx, dy, passe, vue);
     }
 }
 

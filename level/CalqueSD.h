@@ -3,6 +3,7 @@
 // its visibility, an optional private render texture for a blurred plane, and the editor's
 // picking of the sprite under the mouse. A level world owns five of them.
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Text.hpp>
 
 #include "level/IndexSD.h"
@@ -24,8 +25,9 @@ public:
 
     // The private render texture of that size; on success it becomes the current target.
     bool creerTexture(unsigned largeur, unsigned hauteur);
-    // Draws the plane for one pass; false when the plane is hidden.
-    bool dessiner(float dx, float dy, bool passe);
+    // Draws the plane for one pass, its sprites outside vue (level coordinates; empty: none)
+    // skipped; false when the plane is hidden.
+    bool dessiner(float dx, float dy, bool passe, const sf::FloatRect& vue = sf::FloatRect());
     // Sprites of a positive sub-layer are shown when it is n, hidden otherwise.
     void afficherCalque(int n);
     // Moves the sprite to the end of the list (drawn in front); the number of sprites.
@@ -58,7 +60,7 @@ public:
 private:
     // The target of this frame: the scene, or the private texture of a blurred plane.
     sf::RenderTarget* choisirCible();
-    void dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe);
+    void dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe, const sf::FloatRect& vue);
     void dessinerAnime(CSPRITE3& sd, sf::RenderTarget* cible, float dx, float dy, bool passe);
     // Puts the private texture onto the scene through the blur shader.
     void composer();

@@ -171,3 +171,9 @@ bool supprimerPerso(CPerso* perso)
     delete perso;
     return true;
 }
+
+bool CDecor::estMondeJeu() const
+{
+    const MondeJeu* jeu = faceJeu::monde();
+    return jeu && (this == jeu->pdecorJeu || (!jeu->pdecorJeu && this == jeu->pdecor));
+}

@@ -38,6 +38,7 @@ class CScriptEngine;
 class CSPRITE;
 class CSPRITE3;
 class CSPRITE_SIMPLE;
+class CVue;
 namespace sf { class RenderTarget; class RenderTexture; class RenderWindow; class Sprite; class Window; }
 struct Charge;
 
@@ -192,9 +193,11 @@ public:
     // The sprite of the level file's last "SD" record, appended to the plane; null when its
     // definition name is empty or names no definition preloaded in modelesDEC.
     CSPRITE3* creerSDNiveau(CFichierNiveau* fichier, CCalqueSD* plan);
-    // The script engine of this world: the game's engine of this world, else the active one;
-    // null without a game.
-    CScriptEngine* moteurScripts() const;
+    // The script engine of this world (pMoteur); null while it has none.
+    CScriptEngine* moteurScripts() const { return pMoteur; }
+    // The game's played world: the game world, or the active one while the game has no game
+    // world; false without a game. Only its game type is the game's own.
+    bool estMondeJeu() const;
 
     // What a level load needs of the world (DecorChargement.cpp) ------------------------------
     // Back to its construction value, every field that a level-wide line of a level file
@@ -250,6 +253,12 @@ public:
     // track could not be opened.
     int jouerMusiques(bool charger);
     void stopApplaudissements();
+
+    // The camera and the script engine the game pairs with this world (both the game's); null
+    // until paired: a world without a camera draws from (0, 0) unclipped, one without an
+    // engine makes no scripts.
+    CVue* pCamera = nullptr;
+    CScriptEngine* pMoteur = nullptr;
 
     // Background and planes
     CFondImage* pFondImage = nullptr;  // owned

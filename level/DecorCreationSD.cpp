@@ -150,18 +150,6 @@ int CDecor::indexPlan(const CCalqueSD* plan) const
     return 0;
 }
 
-CScriptEngine* CDecor::moteurScripts() const
-{
-    const MondeJeu* jeu = faceJeu::monde();
-    if (!jeu)
-        return nullptr;
-    if (this == jeu->pdecorJeu && jeu->pscriptEngineJeu)
-        return jeu->pscriptEngineJeu;
-    if (this == jeu->pdecorMenu && jeu->pscriptEngineMenu)
-        return jeu->pscriptEngineMenu;
-    return jeu->pscriptEngine;
-}
-
 // The definition's scripts on the sprite; they come back with the definition, so the level
 // writer does not save them.
 static void creerScriptsSD(CScriptEngine* moteur, CSPRITE3& sd, const CFichierDEC& def)

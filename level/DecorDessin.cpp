@@ -46,8 +46,9 @@ struct CDecor::ContexteImage {
     MondeJeu* jeu = nullptr;  // the game's world, null without a game
     int mode = MODE_JEU;
     bool afficheIAs = true;
-    float x = 0, y = 0;  // the active camera's left and top
+    float x = 0, y = 0;  // the world's camera's left and top
     float zoom = 1;
+    sf::FloatRect vue;   // what the camera shows, in level coordinates (empty: no camera)
     int largeurVue = 0;
     int dx[NB_NIVEAUX] = {}, dy[NB_NIVEAUX] = {};  // offsets of planes 0-4 and the background
     bool editeur() const { return mode == MODE_EDITEUR; }
@@ -63,10 +64,11 @@ CDecor::ContexteImage CDecor::contexteImage() const
         c.afficheIAs = faceJeu::options()->bAfficheIAs;
         c.largeurVue = faceJeu::affichage()->largeurVue;
     }
-    if (const CVue* vue = niveau::camera()) {
+    if (const CVue* vue = pCamera) {
         c.x = vue->x;
         c.y = vue->y;
         c.zoom = vue->zoom;
+        c.vue = sf::FloatRect(vue->x + vue->cx, vue->y + vue->cy, vue->sx, vue->sy);
     }
     for (int n = 0; n < NB_NIVEAUX; ++n) {
         c.dx[n] = tuv::floatVersInt(decalagePlanX(n));
@@ -108,13 +110,13 @@ void CDecor::dessinerLointain(const ContexteImage& c)
     dessinerIAs(NIVEAU_FOND, c);
     dessinerVoile(NIVEAU_FOND, c);
 
-    pPlans[4]->dessiner(float(c.dx[4]), float(c.dy[4]), false);
+    pPlans[4]->dessiner(float(c.dx[4]), float(c.dy[4]), false, c.vue);
     if (bEtoiles && pEtoiles)
         pEtoiles->dessiner(c.scene, 0, 0, float(c.dx[4]), float(c.dy[4]));
     dessinerIAs(4, c);
     dessinerVoile(4, c);
 
-    pPlans[3]->dessiner(float(c.dx[3]), float(c.dy[3]), false);
+    pPlans[3]->dessiner(float(c.dx[3]), float(c.dy[3]), false, c.vue);
     if (bLucioles && pLucioles)
         pLucioles->afficher(c.scene, 0, pLucioles->nbLucioles / 5, float(c.dx[3]), float(c.dy[3]));
     if (bPluie && pPluie)
@@ -128,7 +130,7 @@ void CDecor::dessinerPrincipal(const ContexteImage& c)
 {
     sf::RenderTexture& scene = *c.scene;
     const float dx = float(c.dx[PLAN_PRINCIPAL]), dy = float(c.dy[PLAN_PRINCIPAL]);
-    pPlans[PLAN_PRINCIPAL]->dessiner(dx, dy, false);
+    pPlans[PLAN_PRINCIPAL]->dessiner(dx, dy, false, c.vue);
     for (auto it = creusements.rbegin(); it != creusements.rend(); ++it)
         (*it)->dessiner(scene);
     for (CPerso* p : persos)
@@ -146,7 +148,7 @@ void CDecor::dessinerPrincipal(const ContexteImage& c)
         pLucioles->afficher(c.scene, pLucioles->nbLucioles / 5, pLucioles->nbLucioles / 4, dx, dy);
     if (bPluie && pPluie)
         pPluie->afficher(c.scene, pPluie->nbGouttes / 3, pPluie->nbGouttes / 2, true);
-    pPlans[PLAN_PRINCIPAL]->dessiner(dx, dy, true);
+    pPlans[PLAN_PRINCIPAL]->dessiner(dx, dy, true, c.vue);
     for (CPerso* p : persos)
         if (p)
             p->majParticules(c.scene);
@@ -158,13 +160,13 @@ void CDecor::dessinerPrincipal(const ContexteImage& c)
 // Planes 1 and 0 with the near rain, snow, fireflies and fog, then the colour filter.
 void CDecor::dessinerProche(const ContexteImage& c)
 {
-    pPlans[1]->dessiner(float(c.dx[1]), float(c.dy[1]), false);
+    pPlans[1]->dessiner(float(c.dx[1]), float(c.dy[1]), false, c.vue);
     dessinerIAs(1, c);
     if (bPluie && pPluie)
         pPluie->afficher(c.scene, pPluie->nbGouttes / 2, pPluie->nbGouttes, false);
     dessinerVoile(1, c);
 
-    pPlans[0]->dessiner(float(c.dx[0]), float(c.dy[0]), false);
+    pPlans[0]->dessiner(float(c.dx[0]), float(c.dy[0]), false, c.vue);
     if (bNeige && pNeige)
         pNeige->afficher(c.scene);
     if (bLucioles && pLucioles)

@@ -94,6 +94,7 @@ CPerso* CDecor::creerIA(const std::string& modele, int x, int y, int direction, 
     ia->visee = ia->bVaisseau ? 1 : -1;
     creerScriptsIA(*ia, def);
     ia->armeSuivante();
+    ia->pMonde = this;
     if (!attache)
         ias.push_back(ia);
     chaine.modeles.push_back(modele);
@@ -162,6 +163,7 @@ CPerso* CDecor::ajouterIA(CPerso* modele, int x, int y)
     if (!anime && !sm.pDEC)
         return nullptr;
     auto* copie = new CPerso(*modele);
+    copie->pMonde = this;
     if (!copie->sprite)
         copie->sprite = new CSPRITE3();
     const float dx = static_cast<float>(x) - copie->sprite->x, dy = static_cast<float>(y) - copie->sprite->y;

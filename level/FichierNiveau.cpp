@@ -200,7 +200,7 @@ void CFichierNiveau::finir()
     // One thread: nothing can be loading in the background while the reader runs.
     assert(!CSFMLJeuGlobal::bChargement);
     CDecor& d = *pCible;
-    if (CVue* vue = vueDe(d)) {
+    if (CVue* vue = d.pCamera) {
         vue->x = vue->y = 0;
         vue->vuemode = d.scrollVue;
         vue->vitesseScroll = d.vitesseScrollVue;
@@ -217,27 +217,13 @@ void CFichierNiveau::finir()
     }
 }
 
-CVue* CFichierNiveau::vueDe(const CDecor& d) const
-{
-    if (!pJeu)
-        return nullptr;
-    return &d == pJeu->pdecorJeu ? pJeu->pvueJeu : &d == pJeu->pdecorMenu ? pJeu->pvueMenu
-                                  : &d == pJeu->pdecor                 ? pJeu->pvue
-                                                                       : nullptr;
-}
-
 void CFichierNiveau::signalerInconnu(const std::string& nom)
 {
     if (std::find(nomsInconnus.begin(), nomsInconnus.end(), nom) == nomsInconnus.end())
         nomsInconnus.push_back(nom);
 }
 
-bool CFichierNiveau::estMondeJeu() const
-{
-    if (!pJeu || !pCible)
-        return false;
-    return pCible == pJeu->pdecorJeu || (!pJeu->pdecorJeu && pCible == pJeu->pdecor);
-}
+bool CFichierNiveau::estMondeJeu() const { return pCible && pCible->estMondeJeu(); }
 
 // Only the game world's type is the game's: another world (the menus') keeps its own.
 int CFichierNiveau::typeJeuEcrit() const

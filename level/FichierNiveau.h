@@ -265,9 +265,6 @@ private:
     void lireDecDefaut();
     CChemin& chemin(CSPRITE& sd);
 
-    // The camera a level of that world is shown through; null when none.
-    CVue* vueDe(const CDecor& d) const;
-
     // Writer (FichierNiveauEcriture.cpp): the line being built, key first, values after.
     // Room for n more bytes at the end of the line.
     char* placeLigne(size_t n)

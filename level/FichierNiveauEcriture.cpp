@@ -300,7 +300,7 @@ void CFichierNiveau::ecrireReglages()
     cle("TAILLEJEU"), valeur(d.tailleJeuX), valeur(d.tailleJeuY), finLigne();
     // The camera holds the level's values since its load; its zoom base, not the zoom the
     // editor's wheel changes.
-    const CVue* vue = vueDe(d);
+    const CVue* vue = d.pCamera;
     const int mode = estMondeJeu() && faceJeu::options()->vuemode_save >= 0 ? faceJeu::options()->vuemode_save : d.scrollVue;
     cle("SCROLLVUE"), valeur(mode), valeur(tuv::floatVersInt(vue ? vue->vitesseScroll : d.vitesseScrollVue));
     valeur(vue ? vue->zoomBase : d.zoomVue), finLigne();

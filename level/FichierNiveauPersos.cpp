@@ -64,6 +64,7 @@ void CFichierNiveau::viserEtArmer(CPerso& p, bool bDrapeau)
 void CFichierNiveau::ajouterJoueur(CPerso* p)
 {
     pCible->persos.push_back(p);
+    p->pMonde = pCible;
     pJoueur = p;
     // The game follows the player of the world it plays, not one read behind the menus.
     if (pJeu && pCible == pJeu->pdecor)

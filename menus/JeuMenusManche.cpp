@@ -266,5 +266,6 @@ void CJeuMenus::creerClones(int p, sf::Vector2i depart, int arme)
             s->play();
         }
         decor.persos.push_back(clone);
+        clone->pMonde = &decor;
     }
 }

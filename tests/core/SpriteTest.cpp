@@ -85,22 +85,21 @@ TEST_F(SpriteDessin, MarqueurAuPixelCalcule)
 
 TEST_F(SpriteDessin, RienHorsDeLaVueEtPasseSelonLePlan)
 {
-    g_services.rectVue = [] { return sf::FloatRect(0, 0, 50, 50); };
     {
         Cible c;
-        sd.afficher(&c.rt, 0, 0, false);
+        sd.afficher(&c.rt, 0, 0, false, sf::FloatRect(0, 0, 50, 50));
         EXPECT_EQ(pixelsAllumes(c.image()), 0);
     }
-    g_services.rectVue = [] { return sf::FloatRect(90, 90, 50, 50); };
+    const sf::FloatRect vue(90, 90, 50, 50);
     {
         Cible c;
-        sd.afficher(&c.rt, 0, 0, false);
+        sd.afficher(&c.rt, 0, 0, false, vue);
         EXPECT_EQ(pixelsAllumes(c.image()), 8);
     }
     // The drawing offset counts: the same sprite shifted out of the view is skipped.
     {
         Cible c;
-        sd.afficher(&c.rt, -80, 0, false);
+        sd.afficher(&c.rt, -80, 0, false, vue);
         EXPECT_EQ(pixelsAllumes(c.image()), 0);
     }
 

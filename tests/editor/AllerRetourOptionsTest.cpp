@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         DialoguesOptions::SetUp();
-        jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
+        jeu->pscriptEngineJeu = jeu->pscriptEngine = decor->pMoteur = new CScriptEngine();
         peindre("decors/dalle.png", 64, 16);
         ecrireFichier("decors/dalle.dec", "ID=DALLE\nPLANCHE=./decors/dalle.png;\nSPRITE=0;0;1;64;16;0;0\n");
         ecrireScript("scripts/force.scp");

@@ -120,6 +120,10 @@ protected:
         jeu->pvueJeu = new CVue(1280, 720);
         jeu->pvueMenu = new CVue(1280, 720);
         jeu->pvue = jeu->pvueJeu;
+        jeu->pdecorJeu->pCamera = jeu->pvueJeu;
+        jeu->pdecorJeu->pMoteur = jeu->pscriptEngineJeu;
+        jeu->pdecorMenu->pCamera = jeu->pvueMenu;
+        jeu->pdecorMenu->pMoteur = jeu->pscriptEngineMenu;
         jeu->pExplosions = new CExplosions();
         jeu->parmes = new CArmes();
         installerServicesScripts(*jeu);

@@ -59,6 +59,7 @@ protected:
         jeu->hauteurVue = 720;
         jeu->pvue->x = x;
         jeu->pvue->y = y;
+        decor->pCamera = jeu->pvue;
         scene().setView(sf::View(sf::FloatRect(x, y, 1280, 720)));
         return *jeu->pvue;
     }

@@ -75,6 +75,8 @@ protected:
         jeu->pvue = jeu->pvueJeu;
         moteur = jeu->pscriptEngineJeu;
         decor = jeu->pdecor;
+        decor->pCamera = jeu->pvueJeu;
+        decor->pMoteur = moteur;
     }
     void TearDown() override
     {

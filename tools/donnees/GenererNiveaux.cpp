@@ -63,6 +63,7 @@ void solEtHeros(CDecor& d)
     heros->poids = 10;
     heros->bVaisseau = false;
     d.persos.push_back(heros);
+    heros->pMonde = &d;
 }
 
 void construireAtelier(CDecor& d)
