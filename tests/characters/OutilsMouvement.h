@@ -6,18 +6,19 @@
 #include "core/FichierDec.h"
 #include "core/Physique.h"
 #include "core/SpriteSimple.h"
+#include "game/Jeu.h"
 #include "level/OutilsNiveau.h"
 
 #include <cmath>
 #include <string>
 
-class Mouvement : public AvecJeu {
+class Mouvement : public AvecJeuDe<CSFMLJeu> {
 protected:
     static constexpr int NB_ANIMS = 47;
 
     void SetUp() override
     {
-        AvecJeu::SetUp();
+        AvecJeuDe<CSFMLJeu>::SetUp();
         banquePerso = nullptr;  // the last world freed it
         nbBlocs = 0;
         coefficient(1.0f);

@@ -3,6 +3,7 @@
 // onCreate), over a game without init whose world's main plane holds a sprite made in code,
 // selected; the level hooks filled as the game fills them. Inputs are typed key by key.
 #include "animeditor/OutilsEditeur.h"
+#include "game/Jeu.h"
 #include "game/OutilsJeu.h"
 #include "level/OutilsNiveau.h"
 
@@ -44,12 +45,12 @@ inline void sonEssai(sf::SoundBuffer& b)
     b.loadFromSamples(s.data(), s.size(), 1, 22050);
 }
 
-class DialoguesSprite : public AvecJeu {
+class DialoguesSprite : public AvecJeuDe<CSFMLJeu> {
 protected:
     void SetUp() override
     {
         CPLUXTest::reset();
-        AvecJeu::SetUp();
+        AvecJeuDe<CSFMLJeu>::SetUp();
         installerLiensDialogues();
         dialSprite = dialogueCree<CJeuDialogSprite>(ids::DIALOGUE);
         dialShader = dialogueCree<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER);
@@ -64,7 +65,7 @@ protected:
         dialSprite.reset();
         dialShader.reset();
         dialParticules.reset();
-        AvecJeu::TearDown();
+        AvecJeuDe<CSFMLJeu>::TearDown();
         CPLUXTest::reset();
     }
 

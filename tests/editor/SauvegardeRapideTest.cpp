@@ -67,6 +67,8 @@ TEST_F(SauvegardeRapide, WritesTheLevelFileAndTellsHowItWent)
     decor().fichierSaisi = "r.niv";
     jeu->touchesEditeur(sf::Keyboard::R);
     EXPECT_TRUE(std::filesystem::exists("r.niv"));
+    jeu->touchesEditeur(sf::Keyboard::C);
+    EXPECT_EQ(decor().appels.fichierCharge, "r.niv") << "and C reloads it, as the options' button does";
     decor().fichierSaisi = "options.niv";
     presser(editeur::id::OPTIONS_EDITEUR, "myButtonSauveNiv");
     EXPECT_TRUE(std::filesystem::exists("options.niv"));

@@ -3,14 +3,11 @@
 // editor's save and reload keys.
 #include "level/OutilsSauvegarde.h"
 
-#include "game/HUD.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
 #include "level/Creusement.h"
-#include "menus/JeuMenus.h"
 
-#include <SFML/Window/Keyboard.hpp>
 
 namespace {
 
@@ -33,7 +30,6 @@ protected:
         peindre("decors/respawn.png", 16, 8);
         ecrireFichier("decors/respawn.dec", "ID=RESPAWN\nPLANCHE=./decors/respawn.png;\nSPRITE=0;0;1;8;8;0;0\nSPRITE=8;0;1;8;8;0;0\n");
         ecrireFichier("n.niv", NIVEAU);
-        jeu->pHUD = new CSFMLJeuHUD();
     }
     struct Comptes {
         size_t sprites, ias, persos, scripts, tirs, trous, effets, traces;
@@ -95,7 +91,7 @@ TEST_F(ChargementTest, ChampsDuJeuAuDemarrageEtAuChargement)
 {
     for (bool chargement : {false, true}) {
         monde().chargerNiveau("n.niv", 0);
-        CSFMLJeu& j = *jeu;
+        FaceTest& j = *jeu;
         j.bJoue = j.bControleJoueurs = j.bSansFaute = j.bZoomEntree = false;
         j.tableCoups[2] = j.compteursNiveau[1] = j.compteurJeu = j.manchesGagnees[3] = 4;
         j.nbJoueursMultiDcd = j.compteurMultiPause = 5;
@@ -157,7 +153,7 @@ TEST_F(ChargementTest, MeteoresCompteurEtFiltre)
     for (float coeff : {1.0f, 0.5f}) {
         jeu->framerateCoeff = coeff;
         monde().demarrerNiveau(1);
-        EXPECT_EQ(jeu->pHUD->compteurDepart, coeff == 1.0f ? 90 : 180) << "three seconds at " << coeff;
+        EXPECT_EQ(jeu->compteDepart, coeff == 1.0f ? 90 : 180) << "three seconds at " << coeff;
         EXPECT_EQ(monde().compteurMeteores, coeff == 1.0f ? 200 : 400) << "the meteors' timer is armed";
     }
 }
@@ -185,19 +181,4 @@ TEST_F(ChargementTest, LesVariablesDuFondSontDeliees)
             EXPECT_EQ(d.ctrlTextInput("c" + std::to_string(i))->getText(), "tel quel") << CHAMPS_FOND[i][0] << " unbound";
     }
     CPLUXTest::reset();
-}
-
-TEST_F(ChargementTest, ToucheDeSauvegardeEtDeRechargement)
-{
-    jeu->mode = 2;
-    jeu->touchesEditeur(sf::Keyboard::R);
-    EXPECT_EQ(jeu->texteMessage.getString().toAnsiString().rfind("Erreur : Sauvegarde", 0), 0u)
-        << "without a level file nothing is written, and the author is told";
-    monde().chargerNiveau("n.niv", 3);
-    monde().fichierSaisi = "r.niv";
-    jeu->touchesEditeur(sf::Keyboard::R);
-    EXPECT_TRUE(std::filesystem::exists("r.niv")) << "R saves the level to its file";
-    jeu->touchesEditeur(sf::Keyboard::C);
-    EXPECT_EQ(monde().appels.fichierCharge, "r.niv") << "C reloads the level file";
-    EXPECT_EQ(monde().appels.numeroCharge, 3) << "with the last load's sub-layer";
 }

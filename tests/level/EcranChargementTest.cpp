@@ -124,38 +124,3 @@ TEST_F(EcranChargement, VariablesDuDialogueDesOptions)
     }
     CPLUXTest::reset();
 }
-
-// Key points of paths draw their anchors from one bank of the game, read once.
-TEST(DefinitionsDuJeu, AncresDePointsCles)
-{
-    DossierTemp dossier;
-    const std::filesystem::path ancien = std::filesystem::current_path();
-    std::filesystem::current_path(dossier.str());
-    ecrireTexte("jeu.ini", "FRAMERATE=30\n");
-    peindre("effets/ancrage_kp.png", 8, 8);
-    ecrireFichier("effets/ancrage_kp.dec", "ID=ANCRE\nPLANCHE=./effets/ancrage_kp.png;\nSPRITE=0;0;1;8;8;0;0\n");
-    CPLUXTest::reset();
-    {
-        CSFMLJeu jeu;
-        jeu.init("jeu.ini");
-        CAncrageKP a, b;
-        ASSERT_NE(a.pAncre->pDEC, nullptr) << "the anchor's bank is read";
-        EXPECT_EQ(a.pAncre->pDEC, b.pAncre->pDEC) << "and shared";
-        EXPECT_EQ(jeu.definitionsSprites["SPRITE_ANCRAGE_KP"], a.pAncre->pDEC) << "kept by the game";
-    }
-    std::filesystem::remove("effets/ancrage_kp.dec");
-    {
-        CSFMLJeu jeu;
-        jeu.init("jeu.ini");
-        testing::internal::CaptureStderr();
-        CAncrageKP a, b;
-        const std::string erreurs = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(a.pAncre->pDEC, nullptr) << "a file that does not load gives none";
-        EXPECT_EQ(b.pAncre->pDEC, nullptr);
-        EXPECT_EQ(std::count(erreurs.begin(), erreurs.end(), '\n'), 1) << "reported once: " << erreurs;
-        EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "without a message box";
-    }
-    faceJeu::installer({});
-    CPLUXTest::reset();
-    std::filesystem::current_path(ancien);
-}

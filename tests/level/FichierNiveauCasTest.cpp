@@ -49,7 +49,7 @@ TEST_F(Cas, LignesLuesEtIgnorees)
     EXPECT_FLOAT_EQ(monde().pFondImage->shader_blur_radius, 0) << "nor the background";
     // An empty file reads nothing and still ends the load.
     ASSERT_TRUE(charger(""));
-    EXPECT_EQ(jeu->texteStatut.getString().toAnsiString(), "Temps chargement = 0 secondes");
+    EXPECT_EQ(sf::String(jeu->statut).toAnsiString(), "Temps chargement = 0 secondes");
     // A definition preloaded twice under one name is read once.
     peindre("decors/autre.png", 90, 10);
     ecrireFichier("decors/autre.dec", "ID=AUTRE\nPLANCHE=./decors/autre.png;\nSPRITE=0;0;9;10;10;0;0\n");
@@ -111,7 +111,7 @@ TEST_F(Cas, JoueurAbsentOuInconnu)
     EXPECT_EQ(lecteur->nomsInconnus, (std::vector<std::string>{"FANTOME", "RIEN"})) << "each name once";
     EXPECT_NE(erreurs.find("FANTOME"), std::string::npos) << "reported on standard error";
     EXPECT_EQ(erreurs.find("FANTOME"), erreurs.rfind("FANTOME")) << "once";
-    EXPECT_NE(jeu->texteStatut.getString().toAnsiString().find("RIEN"), std::string::npos)
+    EXPECT_NE(sf::String(jeu->statut).toAnsiString().find("RIEN"), std::string::npos)
         << "and in the status text";
     EXPECT_EQ(monde().modelesDEC.count("RIEN"), 0u) << "the lookup leaves no empty entry";
 }
@@ -212,7 +212,7 @@ TEST_F(Cas, FichierAbsent)
     EXPECT_FALSE(jeu->bJoue);
     EXPECT_EQ(d.chrono, 44) << "the world stays as it was";
     EXPECT_FLOAT_EQ(jeu->pvueJeu->zoom, 2) << "the camera is still set from the world";
-    EXPECT_FALSE(jeu->texteStatut.getString().isEmpty()) << "the load time is still shown";
+    EXPECT_FALSE(jeu->statut.empty()) << "the load time is still shown";
 }
 
 // A world that held another level ends as a fresh world reading the same file.

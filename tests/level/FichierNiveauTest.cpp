@@ -180,7 +180,7 @@ TEST_F(NiveauComplet, ReglagesDuNiveau)
     EXPECT_EQ(jeu->pvueJeu->vuemode, 3) << "camera mode";
     EXPECT_FLOAT_EQ(jeu->pvueJeu->zoomBase, 0.75f) << "camera base zoom";
     EXPECT_EQ(jeu->fichierJeu, "niveau.niv");
-    EXPECT_EQ(jeu->texteStatut.getString().toAnsiString().rfind("Temps chargement = ", 0), 0u)
+    EXPECT_EQ(sf::String(jeu->statut).toAnsiString().rfind("Temps chargement = ", 0), 0u)
         << "the load time is shown";
     ASSERT_TRUE(d.modelesPersos.count("GARDE") && d.modelesPersos["GARDE"]) << "TEXTURE_PER";
     EXPECT_EQ(d.modelesPersos["GARDE"]->pPersoDef->cleDefinition, "GARDE") << "TEXTURE_PER keys the definition";

@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the level-file tests: a private working folder holding the fonts and the
-// assets each test writes, a game object without init with both worlds, their script engines
-// and cameras, and a reader run on a level text.
+// assets each test writes, the game's face with both worlds, their script engines and
+// cameras, and a reader run on a level text.
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Explosions.h"
@@ -11,12 +11,12 @@
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Services.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/FichierNiveau.h"
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
+#include "support/FaceTest.h"
 #include "support/Outils.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -109,8 +109,7 @@ protected:
         installerHooksPersoDef();
         tuv::srand(1);
         CPerso::libererRessourcesPartagees();
-        jeu = std::make_unique<CSFMLJeu>();
-        faceJeu::installer(jeu->facettes());
+        jeu = std::make_unique<FaceTest>();
         jeu->pdecorJeu = new CDecor();
         jeu->pdecorMenu = new CDecor();
         jeu->pdecor = jeu->pdecorJeu;
@@ -131,8 +130,6 @@ protected:
     void TearDown() override
     {
         jeu.reset();
-        faceJeu::installer({});
-        CPerso::libererRessourcesPartagees();
         g_services = sauvegarde;
         std::filesystem::current_path(ancienDossier);
     }
@@ -170,6 +167,6 @@ protected:
     DossierTemp dossier;
     std::filesystem::path ancienDossier;
     ServicesFondation sauvegarde;
-    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<FaceTest> jeu;
     std::unique_ptr<CFichierNiveau> lecteur;
 };

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the level tests: a game object without init holding a scene texture, a level
-// world, and image banks whose sheets and collision masks are painted in code.
+// Helpers of the level tests: the game's face holding a scene texture, a level world, and image banks whose sheets and collision masks are painted in code.
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
@@ -8,10 +7,10 @@
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "core/SetTextures.h"
-#include "game/Jeu.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/Vue.h"
+#include "support/FaceTest.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -25,13 +24,15 @@ const sf::Color BLEU(0, 0, 255, 255);
 const sf::Color ROUGE(255, 0, 0, 255);
 const sf::Color VIDE(0, 0, 0, 0);
 
-// A game built without init, reached as pmonjeu, drawing into a 1280x720 scene; its world.
-class AvecJeu : public ::testing::Test {
+// The game's face (or, for the game's own tests, the game built without init) drawing into a
+// 1280x720 scene; its world.
+template <class Jeu>
+class AvecJeuDe : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tuv::srand(1);
-        jeu = std::make_unique<CSFMLJeu>();
+        jeu = std::make_unique<Jeu>();
         faceJeu::installer(jeu->facettes());
         CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
         ASSERT_TRUE(CSFMLJeuGlobal::prenderTexture->create(1280, 720));
@@ -42,8 +43,6 @@ protected:
     {
         decor.reset();
         jeu.reset();  // deletes the scene texture
-        CSFMLJeuGlobal::prenderTexture = nullptr;
-        faceJeu::installer({});
         g_services = ServicesFondation();
     }
 
@@ -78,9 +77,10 @@ protected:
         return p;
     }
 
-    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<Jeu> jeu;
     std::unique_ptr<CDecor> decor;
 };
+using AvecJeu = AvecJeuDe<FaceTest>;
 
 // A bank of one animation of nb frames largeur x hauteur, opaque white, whose mask is
 // painted by couleurMasque(x, y) in frame coordinates (the same for every frame). The

@@ -221,7 +221,7 @@ TEST_F(SauvegardeTest, CeQuiCasseraitLeFichierEstEcarteOuCorrige)
     EXPECT_TRUE(contient(a, "IDSD=a,b c\n")) << "\";\" and line breaks replaced in a value";
     for (const char* absent : {"orphelin", "NUMJOUEUR=5", "IDIA=copie"})
         EXPECT_FALSE(contient(a, absent)) << "a group without its creating line is left out: " << absent;
-    const std::string message = jeu->texteMessage.getString().toAnsiString();
+    const std::string message = sf::String(jeu->message).toAnsiString();
     EXPECT_TRUE(contient(message, "3 objet")) << "the save says how many objects it left out: " << message;
     EXPECT_TRUE(contient(message, "1 texte")) << "and how many values it changed: " << message;
     monde().chargerNiveau("A.niv", 0);
@@ -391,7 +391,7 @@ TEST_F(SauvegardeTest, CopieDeLAncienFichierEtEchecs)
     for (const char* chemin : {"absent/n.niv", "dossier.niv"}) {
         EXPECT_FALSE(monde().sauverNiveau(chemin)) << chemin;
         EXPECT_EQ(jeu->fichierJeu, "neuf.niv") << "the level file stays the last saved one";
-        EXPECT_EQ(jeu->texteMessage.getString().toAnsiString().rfind("Erreur : Sauvegarde du niveau", 0), 0u)
+        EXPECT_EQ(sf::String(jeu->message).toAnsiString().rfind("Erreur : Sauvegarde du niveau", 0), 0u)
             << "the failure is shown";
     }
     FichierQuiEchoue coupe(20);
