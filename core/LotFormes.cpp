@@ -287,6 +287,11 @@ bool videDePixels(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Vector2f d
     const float dx = decalage.x + 0.5f, dy = decalage.y + 0.5f;
     const float i0 = std::ceil(x0 - dx - MARGE), i1 = std::floor(x1 - dx + MARGE);
     const float j0 = std::ceil(y0 - dy - MARGE), j1 = std::floor(y1 - dy + MARGE);
+    // Far from the origin a float's step of one may round back to where it was, and the
+    // loops below would never end: such a triangle is kept without a look.
+    constexpr float LOIN = 1 << 22;
+    if (!(std::fabs(i0) < LOIN && std::fabs(i1) < LOIN && std::fabs(j0) < LOIN && std::fabs(j1) < LOIN))
+        return false;
     if (i0 > i1 || j0 > j1)
         return true;
     const float aire = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);

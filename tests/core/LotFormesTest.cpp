@@ -127,3 +127,22 @@ TEST(LotFormes, ShapesLinesAndTextsDrawAsSfmlDrawsThem)
     });
     EXPECT_EQ(differences(lignes, lotLignes), 0) << "a line and a text";
 }
+
+// Far from the origin a float's step of one may round back to where it was (beyond 2^24
+// pixels floats step by two): small outlines there draw as SFML draws them, and do not hang.
+TEST(LotFormes, OutlinesFarOffDrawAsSfmlDrawsThem)
+{
+    for (float x : {16777216.f, 16777218.f, 16777220.f, 20000000.f}) {
+        sf::CircleShape rond(3, 12);
+        rond.setOutlineColor(sf::Color::Red);
+        rond.setOutlineThickness(1);
+        rond.setPosition(x, 10.3f);
+        const sf::Image sfml = dessin([&](sf::RenderTarget& c) { c.draw(rond); });
+        const sf::Image lot = dessin([&](sf::RenderTarget& c) {
+            CLotFormes l;
+            l.forme(rond);
+            l.vider(c);
+        });
+        EXPECT_EQ(differences(sfml, lot), 0) << "a circle at x = " << x;
+    }
+}
