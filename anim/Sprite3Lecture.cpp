@@ -7,6 +7,8 @@
 #include "core/Commandes.h"
 #include "core/Services.h"
 
+#include <SFML/Audio/Sound.hpp>
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -77,7 +79,7 @@ void arriveeFrame(CSPRITE3& s, int a, bool principale)
     }
     if (!principale)
         return;
-    if (!kf.son.empty() && !(kf.bSonSiStop && g_services.sonEnCours(kf.son)))
+    if (!kf.son.empty() && !(kf.bSonSiStop && g_services.sonEnCours(kf.son) == sf::Sound::Playing))
         g_services.jouerSon(kf.son);
     if (CScript* script = kf.scriptVivant())
         g_services.reprendreScript(script);

@@ -5,6 +5,7 @@
 #include "characters/Armes.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
+#include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
@@ -418,7 +419,8 @@ void CPersoDef::lireShaderLien()
     const std::string& ligne = getLigneCourante();
     const size_t egal = ligne.find('=');
     lireShaderSD(egal == std::string::npos ? std::string() : ligne.substr(egal + 1), *lien);
-    if (CShaderManager* shaders = g_services.shaderManager())
+    const AffichageJeu* affichage = faceJeu::affichage();
+    if (CShaderManager* shaders = affichage ? affichage->pShaderManager : nullptr)
         shaders->getShader(lien->strShaderFrag, lien->strShaderVert);
     spriteShaderLien = std::move(lien);
 }

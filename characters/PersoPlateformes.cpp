@@ -11,7 +11,6 @@
 #include "core/Globals.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
-#include "core/Services.h"
 #include "core/Texte.h"
 #include "level/Creusement.h"
 #include "level/Decor.h"
@@ -44,7 +43,7 @@ float tronque(float v) { return static_cast<float>(tuv::floatVersInt(v)); }
 bool particulesActives()
 {
     const OptionsJeu* jeu = faceJeu::options();
-    return jeu ? jeu->bParticules : g_services.particulesActives();
+    return !jeu || jeu->bParticules;
 }
 
 } // namespace

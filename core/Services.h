@@ -47,7 +47,8 @@ struct ServicesFondation {
     std::function<void(const std::string&)> jouerSon = [](const std::string&) {};
     std::function<void(const std::string&)> arreterSon = [](const std::string&) {};
     std::function<void(const std::string&, bool)> bouclerSon = [](const std::string&, bool) {};
-    std::function<bool(const std::string&)> sonEnCours = [](const std::string&) { return false; };
+    // As the game's service answers: 0 stopped, 1 paused, 2 playing (sf::Sound's status); 0 when absent.
+    std::function<int(const std::string&)> sonEnCours = [](const std::string&) { return 0; };
     std::function<void()> arreterSons = [] {};
     std::function<float()> volumeEffets = [] { return 100.0f; };
     std::function<const sf::SoundBuffer*(const std::string&)> bufferSon =

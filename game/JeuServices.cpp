@@ -28,7 +28,7 @@ void CSFMLJeu::installerServices()
     s.jouerSon = [this](const std::string& nom) { jouerSon(nom); };
     s.arreterSon = [this](const std::string& nom) { arreterSon(nom); };
     s.bouclerSon = [this](const std::string& nom, bool b) { bouclerSon(nom, b); };
-    s.sonEnCours = [this](const std::string& nom) { return sonEnCours(nom) == sf::Sound::Playing; };
+    s.sonEnCours = [this](const std::string& nom) { return sonEnCours(nom); };
     s.arreterSons = [this] { arreterSons(); };
     s.volumeEffets = [this] { return volumeEffets; };
     s.bufferSon = [this](const std::string& nom) -> const sf::SoundBuffer* {

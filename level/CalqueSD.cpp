@@ -211,7 +211,8 @@ void CCalqueSD::composer()
     if (!scene)
         return;
     sf::RenderStates etats;
-    if (CShaderManager* gestion = g_services.shaderManager()) {
+    const AffichageJeu* affichage = faceJeu::affichage();
+    if (CShaderManager* gestion = affichage ? affichage->pShaderManager : nullptr) {
         if (sf::Shader* flou = gestion->getShader("flou.frag", "")) {
             flou->setUniform("texture", sf::Shader::CurrentTexture);
             flou->setUniform("rayon", rayonFlou);

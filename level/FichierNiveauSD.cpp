@@ -128,7 +128,8 @@ void CFichierNiveau::lireShaderSD()
     if (!pSDCourant)
         return;
     ::lireShaderSD(std::string_view(ligneCourante).substr(std::min(pos, ligneCourante.size())), *pSDCourant);
-    if (CShaderManager* shaders = g_services.shaderManager())
+    const AffichageJeu* affichage = faceJeu::affichage();
+    if (CShaderManager* shaders = affichage ? affichage->pShaderManager : nullptr)
         shaders->getShader(pSDCourant->strShaderFrag, pSDCourant->strShaderVert);
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/Commandes.h"
 
+#include <SFML/Audio/Sound.hpp>
+
 #include <cmath>
 
 using V = std::vector<int>;
@@ -109,7 +111,7 @@ TEST_F(Lecture, SonEtScriptDeKeyframe)
     // The editor's switch turns frame scripts off; a sound asked only when stopped waits.
     s.bScriptsFrames = false;
     kf.bSonSiStop = 1;
-    g_services.sonEnCours = [](const std::string&) { return true; };
+    g_services.sonEnCours = [](const std::string&) { return int(sf::Sound::Playing); };
     frames(s, 3);
     EXPECT_EQ(sons.size(), 2u);
 }
