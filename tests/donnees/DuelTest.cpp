@@ -2,97 +2,35 @@
 // language menu at the keyboard, in French then in English, with the shipped data and the
 // options screen left as it opens: the computer's hero comes to fight a player who stands
 // still, and what the player sees is checked at each round's end.
-#include "support/PiloteJeu.h"
+#include "support/Partie.h"
 
-#include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "game/JeuHUD.h"
-#include "menus/JeuMenus.h"
-#include "menus/MenuTypes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-class Duel : public PiloteJeu {
-public:
-    // The copy's "jeu.ini" gives the second player to the computer; the game then runs as a
-    // replay does, each frame one frame of game time, without waiting.
-    bool demarrerContreOrdinateur()
-    {
-        const std::string ini = lireTexte(dossier / "jeu.ini");
-        ecrireTexte(dossier / "jeu.ini", std::regex_replace(ini, std::regex("\nIA_JOUEUR2=0"), "\nIA_JOUEUR2=1"));
-        if (!demarrer())
-            return false;
-        jeu->bRejeu = true;
-        jeu->fenetre->setFramerateLimit(0);
-        return true;
-    }
+// The copy's "jeu.ini" gives the second player to the computer; then the arena's line of the
+// two-player list, its options screen as it opens, and the round started.
+bool jusquALArene(Partie& p, Partie::Langue langue, int arene)
+{
+    if (!p.remplacer("jeu.ini", "\nIA_JOUEUR2=0", "\nIA_JOUEUR2=1"))
+        return p.echouer("jeu.ini has no IA_JOUEUR2=0 line");
+    return p.demarrer() && p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene, langue) &&
+           p.etape("the countdown", [&] { return p.jeu->pHUD->compteurDepart < 0; }, 300);
+}
 
-    CJeuMenus& menus() { return *jeu->pMenus; }
-    bool menu(int id, int maximum = 300)
-    {
-        return attendre([&] { return menus().idMenu == id; }, maximum) || echouer("menu " + std::to_string(id));
-    }
-    void appuyer(sf::Keyboard::Key k)
-    {
-        frapper(k);
-        tenir(k, true);
-        image();
-        tenir(k, false);
-        image();
-    }
-    // The cursor brought to the line by taps of the arrows, then Return.
-    bool choisir(int ligne)
-    {
-        for (int i = 0; i < 40 && menus().ligneActive != ligne; ++i) {
-            frapper(menus().ligneActive < ligne ? sf::Keyboard::Down : sf::Keyboard::Up);
-            image();
-        }
-        if (menus().ligneActive != ligne)
-            return echouer("menu " + std::to_string(menus().idMenu) + ": line " + std::to_string(ligne));
-        appuyer(sf::Keyboard::Return);
-        return true;
-    }
-
-    // Language line 0 (French) or 1 (English), a new player, then the arena's line of the
-    // two-player list, its options screen as it opens, and the round started.
-    bool jusquALArene(int langue, int arene)
-    {
-        if (!(menu(IdMenu::LANGUE) && choisir(langue) && menu(IdMenu::PRINCIPAL) && choisir(1) &&
-              menu(IdMenu::NOUVEAU_JOUEUR) && choisir(1)))
-            return false;
-        for (char c : std::string("DUEL"))
-            taper(static_cast<sf::Uint32>(c));
-        appuyer(sf::Keyboard::Return);
-        appuyer(sf::Keyboard::Escape);
-        if (!(menu(IdMenu::PRINCIPAL) && choisir(5) && menu(IdMenu::CHOIX_MULTI) && choisir(arene) &&
-              menu(IdMenu::OPTIONS_MULTI) && choisir(1) && menu(IdMenu::ATTENTE)))
-            return false;
-        appuyer(sf::Keyboard::Return);
-        return attendre([&] { return jeu->mode == 1 && jeu->pHUD->compteurDepart < 0; }, 300) ||
-               echouer("the round does not start");
-    }
-
-    bool finDeManche() const
-    {
-        const int id = jeu->pMenus->idMenu;
-        return jeu->mode == 0 &&
-               (id == IdMenu::VICTOIRE_MANCHE || id == IdMenu::VICTOIRE_PARTIE || id == IdMenu::EXAEQUO_MANCHE);
-    }
-
-    bool echouer(const std::string& texte)
-    {
-        echec = texte;
-        return false;
-    }
-    std::string echec;
-};
+bool finDeManche(Partie& p)
+{
+    const int id = p.menus().idMenu;
+    return p.jeu->mode == 0 &&
+           (id == IdMenu::VICTOIRE_MANCHE || id == IdMenu::VICTOIRE_PARTIE || id == IdMenu::EXAEQUO_MANCHE);
+}
 
 // Both players' HUD panels, light grey on the sky, fill the top corners of the frame.
 bool hudPresent(const sf::Image& i)
@@ -108,14 +46,11 @@ bool hudPresent(const sf::Image& i)
 }
 
 // The texts of the frame drawn after the panel opened lie inside the panel's picture, clear
-// of its frame, or in the level's banner above it; the headline names the winner (both players have the same hero, told apart
-// as "(J2)" or "(P2)").
-void titreDansLePanneau(Duel& p, const std::wstring& gagnant)
+// of its frame, or in the level's banner above it; the headline names the winner (both
+// players have the same hero, told apart as "(J2)" or "(P2)").
+void titreDansLePanneau(Partie& p, const std::wstring& gagnant)
 {
-    std::vector<CJeuMenus::TexteDessine> textes;
-    p.menus().journalTextes = &textes;
-    p.image();
-    p.menus().journalTextes = nullptr;
+    const auto textes = p.textesDessines();
     sf::FloatRect panneau = p.menus().pSpriteFond->getGlobalBounds(), commun;
     panneau = {panneau.left + 9, panneau.top + 9, panneau.width - 18, panneau.height - 18};
     const sf::FloatRect banniere = p.menus().spriteMulti.getSprite()->getSprite().getGlobalBounds();
@@ -133,28 +68,27 @@ void titreDansLePanneau(Duel& p, const std::wstring& gagnant)
 // round ends within 100 seconds of play with the HUD drawn; on each panel, once it listens, X
 // shows the end again over the whole window, then Y starts the next round, until the
 // computer has won the game.
-void partieContreLOrdinateur(int langue, int arene)
+void partieContreLOrdinateur(Partie::Langue langue, int arene)
 {
-    Duel p;
-    ASSERT_TRUE(p.demarrerContreOrdinateur());
-    ASSERT_TRUE(p.jusquALArene(langue, arene)) << p.echec;
+    Partie p;
+    ASSERT_TRUE(jusquALArene(p, langue, arene)) << p.echec;
     CSFMLJeu& j = *p.jeu;
     for (int manche = 1; manche <= 5; ++manche) {
         const long debut = p.images;
         bool hud = false;
         ASSERT_TRUE(p.attendre([&] {
             hud = hud || (p.images - debut == 60 && hudPresent(p.imageFenetre()));
-            return p.finDeManche();
+            return finDeManche(p);
         }, 3000)) << "arena " << arene << ", round " << manche << ": no end within 3,000 frames";
         std::printf("arena %d, round %d: ended after %ld frames\n", arene, manche, p.images - debut);
         EXPECT_TRUE(hud) << "arena " << arene << ", round " << manche << ": the HUD while playing";
         const bool partie = p.menus().idMenu == IdMenu::VICTOIRE_PARTIE;
-        titreDansLePanneau(p, langue == 0 ? L"(J2)" : L"(P2)");
+        titreDansLePanneau(p, langue == Partie::Langue::FRANCAIS ? L"(J2)" : L"(P2)");
         p.attendre([] { return false; }, 20);  // the panel listens after half a second
         p.appuyer(sf::Keyboard::X);
         int vides = 0, images = 0;
         EXPECT_TRUE(p.attendre([&] {
-            vides += !Duel::quartsPleins(p.imageFenetre());
+            vides += !Partie::quartsPleins(p.imageFenetre());
             ++images;
             return !p.menus().bRevoirKillcam;
         }, 200)) << "the end shown again comes to its end";
@@ -173,5 +107,5 @@ void partieContreLOrdinateur(int langue, int arene)
 
 } // namespace
 
-TEST(Duel, PremiereArene) { partieContreLOrdinateur(0, 1); }
-TEST(Duel, SecondeArene) { partieContreLOrdinateur(1, 2); }
+TEST(Duel, PremiereArene) { partieContreLOrdinateur(Partie::Langue::FRANCAIS, 1); }
+TEST(Duel, SecondeArene) { partieContreLOrdinateur(Partie::Langue::ANGLAIS, 2); }

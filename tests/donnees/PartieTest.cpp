@@ -388,17 +388,3 @@ TEST(Ecrans, ChaqueTexteDansSonPanneau)
                 << fichier << ": the shield covers a star";
         }
 }
-
-// The hero's shot (X) reaches the first level's guard in front of him.
-TEST(Partie, LeTirDuHerosAtteintLeGardeDevantLui)
-{
-    Partie p;
-    ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE) && !p.jeu->pdecor->ias.empty()) << p.echec;
-    CPerso& garde = *p.jeu->pdecor->ias.front();
-    p.etape("the level runs", [] { return false; }, 150);
-    p.jeu->pPerso->sprite->placer(-1, garde.sprite->x - 100, garde.sprite->y);
-    p.jeu->pPerso->setDirection(0);
-    const int vie = garde.vie;
-    p.appuyer(sf::Keyboard::X);
-    EXPECT_TRUE(p.etape("the shot lands", [&] { return garde.vie < vie; }, 60)) << "guard 100 px away";
-}
