@@ -1,4 +1,4 @@
-// The editor as it comes up: its defaults, the controls its creation fills, the timeline laid
+// The editor as it comes up: the controls its creation fills, the timeline laid
 // over its placeholder, missing pieces (no game, a model without some controls), opening it
 // from the game with and without the development switch, and its fit in the game's window.
 #include "OutilsEditeur.h"
@@ -15,49 +15,6 @@ struct Interrupteur {
     ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
 };
 } // namespace
-
-TEST_F(EditeurTest, DefaultsAfterConstructionAndAfterCreation)
-{
-    const CJeuDialogAnimationsSprites neuf;
-    Editeur e;
-    for (const CJeuDialogAnimationsSprites* d : {&neuf, static_cast<const CJeuDialogAnimationsSprites*>(e.d.get())}) {
-        SCOPED_TRACE(d == &neuf ? "constructed" : "created");
-        ASSERT_NE(d->pSprite, nullptr);
-        const std::pair<const char*, std::pair<int, int>> entiers[] = {
-            {"elementSel", {d->elementSel, -1}},           {"numAnimationSel", {d->numAnimationSel, -1}},
-            {"numAnimElemSel", {d->numAnimElemSel, -1}},   {"numAnimElemSelPrec", {d->numAnimElemSelPrec, -1}},
-            {"numKeyFrameSel", {d->numKeyFrameSel, 0}},    {"nombreElements", {d->nombreElements, 1}},
-            {"tailleQuadrillage", {d->tailleQuadrillage, 50}}, {"rayonCercleMaillage", {d->rayonCercleMaillage, 3}},
-            {"rayonCercleMaillageSel", {d->rayonCercleMaillageSel, 3}}, {"rayonVisee", {d->rayonVisee, 100}},
-            {"precisionCheminAnimation", {d->precisionCheminAnimation, 10}}, {"dureeMessage", {d->dureeMessage, 0}},
-            {"numAnimationMere", {d->numAnimationMere, -1}}, {"numCercleMaillageAESel", {d->numCercleMaillageAESel, -1}}};
-        for (const auto& [nom, v] : entiers)
-            EXPECT_EQ(v.first, v.second) << nom;
-        EXPECT_EQ(d->zoom, 1.0f);
-        EXPECT_TRUE(d->bQuadrillage && d->bCadreSurSelection && d->bAfficheRectHitbox && d->bDrawHierarchie &&
-                    d->bNouvelleMere && d->bDebutDrag)
-            << "a flag that starts on is off";
-        EXPECT_FALSE(d->bNomsVisibles || d->bModeMaillage || d->bLockAnimElemSel || d->bCopieFrame)
-            << "a flag that starts off is on";
-        EXPECT_EQ(d->texteMessage.getCharacterSize(), 16u);
-    }
-    // The fifteen handle circles and the two single ones.
-    EXPECT_EQ(neuf.mapPoignees.size() + neuf.mapPoigneesHitbox.size(), 15u);
-    const std::tuple<const sf::CircleShape*, float, sf::Color, sf::Color> cercles[] = {
-        {&neuf.mapPoignees.at("HG"), 3.f, {50, 50, 100, 200}, {255, 255, 255, 200}},
-        {&neuf.mapPoignees.at("R"), 3.f, {50, 250, 50, 200}, {0, 0, 0, 200}},
-        {&neuf.mapPoigneesHitbox.at("O"), 4.f, {250, 50, 50, 150}, {0, 150, 150, 255}},
-        {&neuf.mapPoigneesHitbox.at("BG_HB"), 3.f, {50, 50, 250, 150}, {250, 250, 250, 220}},
-        {&neuf.cercleVisee, 100.f, sf::Color::Transparent, {200, 0, 0, 100}},
-        {&neuf.cercleRepere, 5.f, {100, 100, 100, 100}, {255, 255, 255, 200}}};
-    for (const auto& [c, rayon, fond, contour] : cercles) {
-        EXPECT_EQ(c->getRadius(), rayon);
-        EXPECT_EQ(c->getFillColor(), fond) << "radius " << rayon;
-        EXPECT_EQ(c->getOutlineColor(), contour) << "radius " << rayon;
-    }
-    EXPECT_EQ(neuf.cercleVisee.getOrigin(), sf::Vector2f(100, 100));
-    EXPECT_EQ(neuf.cercleRepere.getOrigin(), sf::Vector2f(5, 5));
-}
 
 TEST_F(EditeurTest, CreationBindsAndFillsTheControls)
 {
