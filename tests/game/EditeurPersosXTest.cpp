@@ -21,6 +21,7 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <regex>
 
 #include <X11/Xlib.h>
@@ -33,29 +34,20 @@ namespace {
 // through the server to whichever window it falls on.
 class PeripheriquesX {
 public:
-    PeripheriquesX() : d_(XOpenDisplay(nullptr)) {}
-    ~PeripheriquesX()
-    {
-        if (d_)
-            XCloseDisplay(d_);
-    }
-    PeripheriquesX(const PeripheriquesX&) = delete;
-    PeripheriquesX& operator=(const PeripheriquesX&) = delete;
-
     bool ouvert()
     {
         int n = 0;
-        return d_ && XTestQueryExtension(d_, &n, &n, &n, &n);
+        return d_ && XTestQueryExtension(d_.get(), &n, &n, &n, &n);
     }
-    void pointeur(sf::Vector2i ecran) { XTestFakeMotionEvent(d_, -1, ecran.x, ecran.y, CurrentTime); }
-    void bouton(bool bas) { XTestFakeButtonEvent(d_, 1, bas, CurrentTime); }
+    void pointeur(sf::Vector2i ecran) { XTestFakeMotionEvent(d_.get(), -1, ecran.x, ecran.y, CurrentTime); }
+    void bouton(bool bas) { XTestFakeButtonEvent(d_.get(), 1, bas, CurrentTime); }
     void shift(bool bas) { touche(XK_Shift_L, bas); }
-    void touche(KeySym k, bool bas) { XTestFakeKeyEvent(d_, XKeysymToKeycode(d_, k), bas, CurrentTime); }
+    void touche(KeySym k, bool bas) { XTestFakeKeyEvent(d_.get(), XKeysymToKeycode(d_.get(), k), bas, CurrentTime); }
     // Everything sent is handled by the server before this returns.
-    void envoyer() { XSync(d_, False); }
+    void envoyer() { XSync(d_.get(), False); }
 
 private:
-    Display* d_;
+    std::unique_ptr<Display, int (*)(Display*)> d_{XOpenDisplay(nullptr), XCloseDisplay};
 };
 
 class EditeurPersosX : public ::testing::Test {
@@ -107,14 +99,14 @@ protected:
         return {f.x + c.getLeftScreen() + static_cast<int>(c.getWidth() / 2),
                 f.y + c.getTopScreen() + static_cast<int>(c.getHeight() / 2)};
     }
-    // Shift held around a press and release, all sent before the game reads any of it: a
-    // click shorter than a frame.
-    void shiftClic(sf::Vector2i ou)
+    // The pointer brought there, then a press and release (with Shift held around them), all
+    // sent before the game reads any of it: a click shorter than a frame.
+    void clic(sf::Vector2i ou, bool shift)
     {
         x.pointeur(ou);
         x.envoyer();
         images(2);
-        x.shift(true);
+        x.shift(shift);
         x.bouton(true);
         x.bouton(false);
         x.shift(false);
@@ -147,7 +139,7 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
 
     // The guard's head: the top of the frame the editor draws around it.
     const sf::FloatRect cadreGarde = garde->cadreSaisie();
-    shiftClic(ecran(cadreGarde.left + cadreGarde.width / 2, cadreGarde.top + 6));
+    clic(ecran(cadreGarde.left + cadreGarde.width / 2, cadreGarde.top + 6), true);
     EXPECT_TRUE(images([&] { return jeu->pPersoSelection.get() == garde; })) << "Shift+click on the guard's head";
     EXPECT_EQ(dialogue->pPerso.get(), garde) << "the character dialog shows the guard";
     EXPECT_EQ(texte("myTextInputId"), "GARDE");
@@ -155,7 +147,7 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     // The hero's chest.
     const sf::FloatRect cadreHeros = heros->cadreSaisie();
     const sf::Vector2f avant(heros->sprite->x, heros->sprite->y);
-    shiftClic(ecran(avant.x, cadreHeros.top + cadreHeros.height / 3));
+    clic(ecran(avant.x, cadreHeros.top + cadreHeros.height / 3), true);
     EXPECT_TRUE(images([&] { return jeu->pPersoSelection.get() == heros; })) << "Shift+click on the hero";
     EXPECT_EQ(dialogue->pPerso.get(), heros) << "the character dialog shows the hero";
     images(5);
@@ -180,12 +172,7 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     EXPECT_FLOAT_EQ(heros->sprite->x0, avant.x) << "its start stays until it is asked for";
     CPLUX::show("JeuDialogPerso");
     images(2);
-    x.pointeur(ecran(*dialogue->getControl("myButtonPosInit")));
-    x.envoyer();
-    images(2);
-    x.bouton(true);
-    x.bouton(false);
-    x.envoyer();
+    clic(ecran(*dialogue->getControl("myButtonPosInit")), false);
     const float depart = avant.x + 200;
     EXPECT_TRUE(images([&] { return heros->sprite->x0 == depart; })) << "\"Position init.\" takes where it stands";
     EXPECT_EQ(texte("myTextInputXi"), std::to_string(static_cast<int>(depart)));
