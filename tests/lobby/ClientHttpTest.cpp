@@ -165,10 +165,12 @@ TEST(ClientHttpLobby, ClosedPortAndBadAddressGiveNoAnswer)
     EXPECT_EQ(client.get("https://127.0.0.1", "/").statut, 1001) << "not an address it can reach";
 }
 
+// The bound is loose (the answer comes 2.5 s after the cancellation): it proves the client
+// stops waiting, not how fast, so that a loaded machine does not fail it.
 TEST(ClientHttpLobby, CancellationIsSeenAtOnce)
 {
     std::atomic<bool> annule{false};
-    Repondeur r([](sf::TcpSocket&) { std::this_thread::sleep_for(std::chrono::milliseconds(400)); });
+    Repondeur r([](sf::TcpSocket&) { std::this_thread::sleep_for(std::chrono::milliseconds(2600)); });
     std::thread stop([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         annule = true;
@@ -176,6 +178,6 @@ TEST(ClientHttpLobby, CancellationIsSeenAtOnce)
     CClientHttpLobby client(&annule);
     const auto debut = std::chrono::steady_clock::now();
     EXPECT_EQ(client.get(r.url(), "/").statut, 1001);
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(100 + 250)) << "well before the answer at 400 ms";
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(2000)) << "well before the answer";
     stop.join();
 }
