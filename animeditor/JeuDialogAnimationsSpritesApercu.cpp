@@ -3,7 +3,6 @@
 #include "animeditor/Ciseaux.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "core/EtatJeu.h"
@@ -12,6 +11,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 

@@ -5,11 +5,11 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 

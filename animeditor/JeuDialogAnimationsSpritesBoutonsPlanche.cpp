@@ -3,13 +3,13 @@
 // mesh reset, and the press on the sheet that picks the element under the mouse.
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 

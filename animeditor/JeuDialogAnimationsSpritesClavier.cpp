@@ -4,12 +4,12 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
+#include "gui/OutilsControles.h"
 
 #include <string>
 

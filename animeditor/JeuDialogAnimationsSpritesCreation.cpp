@@ -3,7 +3,6 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
@@ -16,6 +15,7 @@
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 
 using editeur::afficher;
 using editeur::cocher;

@@ -3,7 +3,6 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "gui/CPLUX.h"
@@ -11,6 +10,7 @@
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
+#include "gui/OutilsControles.h"
 
 #include <climits>
 

@@ -5,7 +5,6 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
@@ -18,6 +17,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXDialogFile.h"
+#include "gui/OutilsControles.h"
 #include "level/Decor.h"
 
 #include <set>

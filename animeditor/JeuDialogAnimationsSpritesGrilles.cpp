@@ -3,7 +3,6 @@
 // their handles and the shadow marker, which a drag of the view moves.
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 #include "core/LotFormes.h"
 
 #include "anim/Sprite3.h"
@@ -11,6 +10,7 @@
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 #include <cmath>

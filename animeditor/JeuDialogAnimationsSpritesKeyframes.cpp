@@ -5,10 +5,10 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "gui/CPLUX.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,6 @@
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
@@ -12,6 +11,7 @@
 #include "core/Globals.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 

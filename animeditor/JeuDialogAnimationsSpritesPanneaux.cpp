@@ -3,13 +3,13 @@
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "animeditor/JeuDialogScriptAnm.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "core/Services.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 using editeur::afficher;
 using editeur::cocher;

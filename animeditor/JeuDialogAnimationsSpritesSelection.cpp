@@ -4,7 +4,6 @@
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "animeditor/JeuDialogEventsAnm.h"
-#include "animeditor/OutilsControles.h"
 
 #include "anim/Sprite3.h"
 #include "core/Texte.h"
@@ -12,6 +11,7 @@
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 #include <string>

@@ -1,12 +1,12 @@
 // The seesaw options: its eight values shown, and written together by "myButtonOk".
 #include "editor/JeuDialogPhysBasculeOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/Physique.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
+#include "gui/OutilsControles.h"
 
 namespace {
 

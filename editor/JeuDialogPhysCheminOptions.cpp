@@ -1,7 +1,6 @@
 // The fill of the path options and the write-back of its platform inputs and checks.
 #include "editor/JeuDialogPhysCheminOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/Chemin.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
@@ -11,6 +10,7 @@
 #include "editor/JeuDialogSprite.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 

@@ -2,7 +2,6 @@
 // flags, and the resets of one platform or of every platform of the main plane.
 #include "editor/JeuDialogPhysEffondrementOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Physique.h"
@@ -11,6 +10,7 @@
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 

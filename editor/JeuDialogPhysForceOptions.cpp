@@ -1,7 +1,6 @@
 // The force zone options: the zone's values shown and written back at once, and its scripts.
 #include "editor/JeuDialogPhysForceOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/EtatJeu.h"
 #include "core/ForceSD.h"
 #include "core/Globals.h"
@@ -10,6 +9,7 @@
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 #include "script/Script.h"
 #include "script/ScriptEngine.h"
 

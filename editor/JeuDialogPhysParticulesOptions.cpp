@@ -1,8 +1,8 @@
 // The fill of the particle emitter options dialog: every control from the emitter it is given.
 #include "editor/JeuDialogPhysParticulesOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "editor/ChampsParticules.h"
+#include "gui/OutilsControles.h"
 
 using namespace champsParticules;
 

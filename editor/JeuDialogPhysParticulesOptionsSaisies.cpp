@@ -2,7 +2,6 @@
 // into the live emitter at once; the restart and the weapon test.
 #include "editor/JeuDialogPhysParticulesOptions.h"
 
-#include "animeditor/OutilsControles.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
 #include "core/EtatJeu.h"
@@ -12,6 +11,7 @@
 #include "editor/ChampsParticules.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 
 #include <memory>
 

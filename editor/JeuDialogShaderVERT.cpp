@@ -1,6 +1,5 @@
 #include "editor/JeuDialogShaderVERT.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
@@ -9,6 +8,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 
 namespace {
 

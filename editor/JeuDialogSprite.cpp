@@ -1,7 +1,6 @@
 // The fill of the sprite properties dialog: one table over its controls.
 #include "editor/JeuDialogSprite.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/Dec.h"
 #include "core/EtatJeu.h"
 #include "core/FichierDec.h"
@@ -18,6 +17,7 @@
 #include "editor/LiensDialogues.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 #include "level/Decor.h"
 
 #include <SFML/Audio/Sound.hpp>

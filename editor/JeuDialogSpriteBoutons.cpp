@@ -2,7 +2,6 @@
 // of the sprite's shaders.
 #include "editor/JeuDialogSprite.h"
 
-#include "animeditor/OutilsControles.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/ShaderManager.h"
@@ -13,6 +12,7 @@
 #include "editor/LiensDialogues.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 namespace {
 

@@ -22,24 +22,12 @@
 #include <string>
 #include <vector>
 
-class CArmes;
-class CDecor;
+// The world's classes come declared with the facets (core/EtatJeu.h).
 class CDEC;
-class CExplosions;
 class CFinNiveau;
-class CIABehaviours;
-class CJeuMenus;
-class COptionsMulti;
-class CPerso;
-class CScriptEngine;
-class CShaderManager;
-class CSPRITE;
-class CSPRITE3;
-class CSPRITE_SIMPLE;
+class CPLUX;
 class CSFMLJeuBarreOutils;
 class CSFMLJeuHUD;
-class CVue;
-class CPLUX;
 class SourceEntrees;
 
 // CPLUXDialog stays the first base: a dialog pointer of the game is its address.
