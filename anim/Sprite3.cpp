@@ -22,6 +22,29 @@ int versEntier(float v) { return std::isfinite(v) ? static_cast<int>(std::clamp(
 
 // ==================================================================== records
 
+void copierPose(CSPRITE3_KEYANIMELEM& vers, const CSPRITE3_KEYANIMELEM& de, unsigned canaux)
+{
+    using namespace canalPose;
+    if (canaux & element)
+        vers.element = de.element;
+    if (canaux & visible)
+        vers.visible = de.visible;
+    if (canaux & avantPlan)
+        vers.avantPlan = de.avantPlan;
+    if (canaux & position)
+        vers.position = de.position;
+    if (canaux & origine)
+        vers.origine = de.origine;
+    if (canaux & echelle)
+        vers.echelle = de.echelle;
+    if (canaux & rotation)
+        vers.rotation = de.rotation;
+    if (canaux & maillage) {
+        const size_t n = std::min(vers.maillage.size(), de.maillage.size());
+        std::copy(de.maillage.begin(), de.maillage.begin() + static_cast<long>(n), vers.maillage.begin());
+    }
+}
+
 CSPRITE3_ELEMENT::CSPRITE3_ELEMENT() : vertices(sf::Quads) { construireMaillage(); }
 
 CSPRITE3_ELEMENT::CSPRITE3_ELEMENT(const CSPRITE3_ELEMENT& autre)

@@ -19,6 +19,11 @@ bool nomCorrespond(const CSPRITE3& s, const CSPRITE3_ANIMELEM& ae, const std::st
 
 int nbAE(const CSPRITE3_ANIMATION& anim) { return static_cast<int>(anim.animElems.size()); }
 
+// What a linked element takes of its model's keys: where it stands, its size, turn and
+// depth. Its visibility, its pivot and its mesh stay its own (another element, another mesh).
+constexpr unsigned SUIT_ELEMENT_LIE = canalPose::position | canalPose::echelle | canalPose::rotation |
+                                      canalPose::avantPlan;
+
 } // namespace
 
 // ==================================================================== helpers
@@ -189,12 +194,8 @@ void CSPRITE3::copierKeysElementLie(int e)
                 continue;
             const CSPRITE3_KEYANIMELEM modele = kf->cles[static_cast<size_t>(source)];
             for (size_t i = 0; i < kf->cles.size() && i < anim.animElems.size(); ++i)
-                if (anim.animElems[i]->element == e) {
-                    kf->cles[i].position = modele.position;
-                    kf->cles[i].echelle = modele.echelle;
-                    kf->cles[i].rotation = modele.rotation;
-                    kf->cles[i].avantPlan = modele.avantPlan;
-                }
+                if (anim.animElems[i]->element == e)
+                    copierPose(kf->cles[i], modele, SUIT_ELEMENT_LIE);
         }
         recalculerPentes(a);
     }
@@ -582,15 +583,10 @@ void CSPRITE3::ajouterKeyframe(int a, int f)
     for (size_t i = 0; i < anim->animElems.size(); ++i) {
         const int e = anim->animElems[i]->element;
         CSPRITE3_KEYANIMELEM cle = nouvelleCle(e, sf::Vector2f());
-        if (f > 0 && avant && i < avant->cles.size()) {
-            const CSPRITE3_KEYANIMELEM& prec = avant->cles[i];
-            cle.element = prec.element;
-            cle.visible = prec.visible;
-            cle.position = prec.position;
-            cle.origine = prec.origine;
-            cle.echelle = prec.echelle;
-            cle.rotation = prec.rotation;
-        }
+        // The pose of the key before, but a new key starts behind the others with its mesh at
+        // rest: the editor's keyframe copies carry those two over themselves.
+        if (f > 0 && avant && i < avant->cles.size())
+            copierPose(cle, avant->cles[i], canalPose::tous & ~(canalPose::avantPlan | canalPose::maillage));
         kf->cles.push_back(std::move(cle));
     }
     auto pos = std::find_if(kfs.begin(), kfs.end(), [f](const auto& k) { return k->frame >= f; });

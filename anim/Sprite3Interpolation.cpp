@@ -189,18 +189,8 @@ CSPRITE3_KEYANIMELEM etatA(const CSPRITE3& s, int a, int f, int ae)
     return etat;
 }
 
-void ecrireEtat(CSPRITE3_KEYANIMELEM& cle, const CSPRITE3_KEYANIMELEM& etat)
-{
-    cle.visible = etat.visible;
-    cle.avantPlan = etat.avantPlan;
-    cle.origine = etat.origine;
-    cle.position = etat.position;
-    cle.echelle = etat.echelle;
-    cle.rotation = etat.rotation;
-    // Only as many offsets as the target element has vertices.
-    const size_t n = std::min(cle.maillage.size(), etat.maillage.size());
-    std::copy(etat.maillage.begin(), etat.maillage.begin() + static_cast<long>(n), cle.maillage.begin());
-}
+// The element stays the target's: a paste goes only onto AEs showing the source's elements.
+constexpr unsigned POSE_COLLEE = canalPose::tous & ~canalPose::element;
 
 } // namespace
 
@@ -229,7 +219,7 @@ int CSPRITE3::copierFrame(int aSrc, int fSrc, int aDst, int fDst)
     if (!cible || cible->frame != fDst)
         return 0;
     for (int i = 0; i < n && i < static_cast<int>(cible->cles.size()); ++i)
-        ecrireEtat(cible->cles[static_cast<size_t>(i)], etats[static_cast<size_t>(i)]);
+        copierPose(cible->cles[static_cast<size_t>(i)], etats[static_cast<size_t>(i)], POSE_COLLEE);
     cible->bFille = bFille;
     recalculerPentes(aDst);
     return 1;
@@ -249,7 +239,7 @@ int CSPRITE3::appliquerInterpolationKeyframe(int aSrc, int fSrc, int aDst, int f
     CSPRITE3_KEYANIMELEM* cle = getCle(aDst, fDst, ae);
     if (!cle)
         return 0;
-    ecrireEtat(*cle, etat);
+    copierPose(*cle, etat, POSE_COLLEE);
     recalculerPentes(aDst);
     if (aSrc != aDst)
         recalculerPentes(aSrc);

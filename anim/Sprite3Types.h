@@ -81,6 +81,23 @@ struct CSPRITE3_KEYANIMELEM {
     std::vector<sf::Vector2f> penteMaillage;  // empty when the mesh does not move
 };
 
+// The channels of a key's pose, combined with | to say what copierPose copies. A key's colour
+// and linked animation are set on their own: no pose copy touches them.
+namespace canalPose {
+constexpr unsigned element = 1u << 0;
+constexpr unsigned visible = 1u << 1;
+constexpr unsigned avantPlan = 1u << 2;
+constexpr unsigned position = 1u << 3;
+constexpr unsigned origine = 1u << 4;
+constexpr unsigned echelle = 1u << 5;
+constexpr unsigned rotation = 1u << 6;
+constexpr unsigned maillage = 1u << 7;  // only as many offsets as the target's element has vertices
+constexpr unsigned tous = (1u << 8) - 1;
+} // namespace canalPose
+
+// Copies the chosen channels (canalPose) of one key into another; the others stay the target's.
+void copierPose(CSPRITE3_KEYANIMELEM& vers, const CSPRITE3_KEYANIMELEM& de, unsigned canaux);
+
 struct CSPRITE3_KEYFRAME {
     int frame = 0;
     unsigned char bFille = 1;  // the daughter animation shows at this keyframe

@@ -12,14 +12,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
-// The AE panel's values; a control missing from the model, or a number that is none, keeps
-// the key's own value.
+// The AE panel's values: the key as the panel shows it, and the keyframe's daughter flag. A
+// control missing from the model, or a number that is none, keeps the key's own value.
 struct ValeursPanneau {
-    bool visible, avantPlan, filleVisible;
-    sf::Vector2f position, origine, echelle;
-    float rotation;
+    CSPRITE3_KEYANIMELEM cle;
+    bool filleVisible;
 };
 
 ValeursPanneau lirePanneauAE(const CPLUXDialog& d, const CSPRITE3_KEYANIMELEM& cle, bool filleVisible)
@@ -33,38 +33,35 @@ ValeursPanneau lirePanneauAE(const CPLUXDialog& d, const CSPRITE3_KEYANIMELEM& c
         const CPLUXControlButtonCheck* c = d.ctrlButtonCheck(id);
         return c ? c->isChecked() : actuel;
     };
-    ValeursPanneau v;
-    v.visible = coche(IdAnm::myButtonCheckElemAnimCourVisible, cle.visible != 0);
-    v.position = {nombre(IdAnm::myTextInputAnimCourX, cle.position.x), nombre(IdAnm::myTextInputAnimCourY, cle.position.y)};
-    v.origine = {nombre(IdAnm::myTextInputAnimCourOx, cle.origine.x), nombre(IdAnm::myTextInputAnimCourOy, cle.origine.y)};
-    v.echelle = {nombre(IdAnm::myTextInputAnimCourSx, cle.echelle.x), nombre(IdAnm::myTextInputAnimCourSy, cle.echelle.y)};
-    v.rotation = nombre(IdAnm::myTextInputAnimCourAngle, cle.rotation);
-    v.avantPlan = coche(IdAnm::myButtonCheckAnimElementAvantPlan, cle.avantPlan != 0);
-    v.filleVisible = coche(IdAnm::myButtonCheckAnimElementFilleVisible, filleVisible);
+    ValeursPanneau v{cle, coche(IdAnm::myButtonCheckAnimElementFilleVisible, filleVisible)};
+    CSPRITE3_KEYANIMELEM& c = v.cle;
+    c.visible = coche(IdAnm::myButtonCheckElemAnimCourVisible, cle.visible != 0);
+    c.position = {nombre(IdAnm::myTextInputAnimCourX, cle.position.x), nombre(IdAnm::myTextInputAnimCourY, cle.position.y)};
+    c.origine = {nombre(IdAnm::myTextInputAnimCourOx, cle.origine.x), nombre(IdAnm::myTextInputAnimCourOy, cle.origine.y)};
+    c.echelle = {nombre(IdAnm::myTextInputAnimCourSx, cle.echelle.x), nombre(IdAnm::myTextInputAnimCourSy, cle.echelle.y)};
+    c.rotation = nombre(IdAnm::myTextInputAnimCourAngle, cle.rotation);
+    c.avantPlan = coche(IdAnm::myButtonCheckAnimElementAvantPlan, cle.avantPlan != 0);
     return v;
 }
 
-// The channels "myButtonCheckCAE..." ask to copy; unchecked when missing.
-struct Canaux {
-    bool visible, avantPlan, position, origine, rotation, echelle, maillage;
-};
-
-Canaux lireCanaux(const CPLUXDialog& d)
+// The channels (canalPose) "myButtonCheckCAE..." ask to copy; unchecked when missing.
+unsigned lireCanaux(const CPLUXDialog& d)
 {
-    auto coche = [&d](const char* id) {
-        const CPLUXControlButtonCheck* c = d.ctrlButtonCheck(id);
-        return c && c->isChecked();
-    };
-    return {coche(IdAnm::myButtonCheckCAEVisible),  coche(IdAnm::myButtonCheckCAEAvplan),
-            coche(IdAnm::myButtonCheckCAEPosition), coche(IdAnm::myButtonCheckCAEOrigine),
-            coche(IdAnm::myButtonCheckCAERotation), coche(IdAnm::myButtonCheckCAEEchelle),
-            coche(IdAnm::myButtonCheckCAEMaillage)};
+    const std::pair<const char*, unsigned> cases[] = {
+        {IdAnm::myButtonCheckCAEVisible, canalPose::visible},   {IdAnm::myButtonCheckCAEAvplan, canalPose::avantPlan},
+        {IdAnm::myButtonCheckCAEPosition, canalPose::position}, {IdAnm::myButtonCheckCAEOrigine, canalPose::origine},
+        {IdAnm::myButtonCheckCAERotation, canalPose::rotation}, {IdAnm::myButtonCheckCAEEchelle, canalPose::echelle},
+        {IdAnm::myButtonCheckCAEMaillage, canalPose::maillage}};
+    unsigned canaux = 0;
+    for (const auto& [id, canal] : cases)
+        if (const CPLUXControlButtonCheck* c = d.ctrlButtonCheck(id); c && c->isChecked())
+            canaux |= canal;
+    return canaux;
 }
 
-void copierMaillage(std::vector<sf::Vector2f>& vers, const std::vector<sf::Vector2f>& de)
-{
-    std::copy(de.begin(), de.begin() + static_cast<long>(std::min(de.size(), vers.size())), vers.begin());
-}
+// A made keyframe takes the whole pose of its source keys; the element is already the same
+// (same animation, same AE).
+constexpr unsigned POSE_KEYFRAME = canalPose::tous & ~canalPose::element;
 } // namespace
 
 void CJeuDialogAnimationsSprites::appliquerPanneauAE()
@@ -74,9 +71,10 @@ void CJeuDialogAnimationsSprites::appliquerPanneauAE()
     if (k == -1 || !pSprite->isKeyframe(a, k) || !pSprite->getCle(a, k, ae))
         return;
     const ValeursPanneau v = lirePanneauAE(*this, *pSprite->getCle(a, k, ae), pSprite->getKeyframeFlag(a, k));
-    pSprite->setKeyAnimElemValeurs(a, k, ae, pSprite->getElementAnimElem(a, ae), v.visible, v.position.x,
-                                   v.position.y, v.origine.x, v.origine.y, v.echelle.x, v.echelle.y, v.rotation,
-                                   v.avantPlan);
+    const CSPRITE3_KEYANIMELEM& c = v.cle;
+    pSprite->setKeyAnimElemValeurs(a, k, ae, pSprite->getElementAnimElem(a, ae), c.visible, c.position.x,
+                                   c.position.y, c.origine.x, c.origine.y, c.echelle.x, c.echelle.y, c.rotation,
+                                   c.avantPlan);
     pSprite->setKeyframeFlag(a, k, v.filleVisible);
     rafraichirKeyframes(k);
 }
@@ -118,16 +116,8 @@ void CJeuDialogAnimationsSprites::creerKeyframe(bool interpolee)
         return;
     if (avant) {
         nouvelle->bFille = fille;
-        for (size_t i = 0; i < cles.size() && i < nouvelle->cles.size(); ++i) {
-            CSPRITE3_KEYANIMELEM& c = nouvelle->cles[i];
-            c.visible = cles[i].visible;
-            c.avantPlan = cles[i].avantPlan;
-            c.origine = cles[i].origine;
-            c.position = cles[i].position;
-            c.echelle = cles[i].echelle;
-            c.rotation = cles[i].rotation;
-            copierMaillage(c.maillage, cles[i].maillage);
-        }
+        for (size_t i = 0; i < cles.size() && i < nouvelle->cles.size(); ++i)
+            copierPose(nouvelle->cles[i], cles[i], POSE_KEYFRAME);
         pSprite->recalculerPentes(a);
     }
     numKeyFrameSel = f;
@@ -144,33 +134,19 @@ void CJeuDialogAnimationsSprites::appliquerAEKeyframes(int frameCible)
     const int a = numAnimationSel, ae = numAnimElemSel, f = pSprite->getFrameCourante();
     if (frameCible != -1 && !pSprite->isKeyframe(a, frameCible))
         return;
-    const Canaux canaux = lireCanaux(*this);
+    const unsigned canaux = lireCanaux(*this);
     CSPRITE3_ANIMATION* anim = pSprite->getAnim(a);
     const CSPRITE3_KEYANIMELEM* source = pSprite->getCle(a, f, ae);
     if (!anim || f < 0 || !source)
         return;
+    // The panel's key carries the mesh of the current frame. Into one keyframe the mesh goes
+    // whatever its check says; into every keyframe, only when checked and after the loop.
     const ValeursPanneau v = lirePanneauAE(*this, *source, pSprite->getKeyframeFlag(a, f));
-    const std::vector<sf::Vector2f> maillage = source->maillage;
-    for (auto& kf : anim->keyframes) {
-        if ((frameCible != -1 && kf->frame != frameCible) || ae >= static_cast<int>(kf->cles.size()))
-            continue;
-        CSPRITE3_KEYANIMELEM& cle = kf->cles[static_cast<size_t>(ae)];
-        if (canaux.visible)
-            cle.visible = v.visible;
-        if (canaux.position)
-            cle.position = v.position;
-        if (canaux.origine)
-            cle.origine = v.origine;
-        if (canaux.echelle)
-            cle.echelle = v.echelle;
-        if (canaux.rotation)
-            cle.rotation = v.rotation;
-        if (canaux.avantPlan)
-            cle.avantPlan = v.avantPlan;
-        if (frameCible != -1)
-            copierMaillage(cle.maillage, maillage);
-    }
-    if (frameCible == -1 && canaux.maillage)
+    const unsigned copies = frameCible != -1 ? canaux | canalPose::maillage : canaux & ~canalPose::maillage;
+    for (auto& kf : anim->keyframes)
+        if ((frameCible == -1 || kf->frame == frameCible) && ae < static_cast<int>(kf->cles.size()))
+            copierPose(kf->cles[static_cast<size_t>(ae)], v.cle, copies);
+    if (frameCible == -1 && (canaux & canalPose::maillage))
         pSprite->copierMaillageToutesKeyframes(a, ae, f);
     pSprite->recalculerPentes(a);
     rafraichirKeyframes(numKeyFrameSel);

@@ -1,5 +1,6 @@
 #include "Sprite3Outils.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -111,6 +112,36 @@ TEST_F(Edition, LesOperationsGardentLesInvariants)
     s.ajouterKeyframe(0, INT_MAX);
     s.insererFrame(0, 0);
     EXPECT_FALSE(s.isKeyframe(0, INT_MAX));
+}
+
+// What each copy of a key leaves out. A new keyframe takes the pose of the one before but
+// starts behind with its mesh at rest; a linked element takes its model's place, size, turn
+// and depth, and keeps its own visibility, pivot and mesh.
+TEST_F(Edition, CeQueChaqueCopieDUneCleLaisse)
+{
+    auto auRepos = [](const CSPRITE3_KEYANIMELEM& c) {
+        return std::all_of(c.maillage.begin(), c.maillage.end(), [](sf::Vector2f p) { return p == sf::Vector2f(); });
+    };
+    s.setKeyAnimElemValeurs(0, 5, 0, 0, false, 7, 8, 2, 3, 2, 0.5f, 30, true);
+    s.setPointMaillage(0, 5, 0, 0, 4, -4);
+    s.ajouterKeyframe(0, 7);
+    const CSPRITE3_KEYANIMELEM& neuve = *s.getCle(0, 7, 0);
+    EXPECT_EQ(neuve.visible, 0);
+    EXPECT_TRUE(neuve.position == sf::Vector2f(7, 8) && neuve.origine == sf::Vector2f(2, 3)) << "place and pivot";
+    EXPECT_TRUE(neuve.echelle == sf::Vector2f(2, 0.5f) && neuve.rotation == 30) << "size and turn";
+    EXPECT_EQ(neuve.avantPlan, 0) << "a new key starts behind";
+    EXPECT_TRUE(auRepos(neuve)) << "and its mesh at rest";
+
+    // Element 1 is linked to element 0: AE 1 follows AE 0.
+    s.setKeyAnimElemValeurs(0, 5, 1, 1, true, 0, 0, 1, 1, 1, 1, 0, false);
+    s.setPointMaillage(0, 5, 1, 0, -2, 2);
+    s.copierKeysElementLie(1);
+    const CSPRITE3_KEYANIMELEM& lie = *s.getCle(0, 5, 1);
+    EXPECT_TRUE(lie.position == sf::Vector2f(7, 8) && lie.echelle == sf::Vector2f(2, 0.5f) && lie.rotation == 30);
+    EXPECT_EQ(lie.avantPlan, 1);
+    EXPECT_EQ(lie.visible, 1) << "its own visibility";
+    EXPECT_EQ(lie.origine, sf::Vector2f(1, 1)) << "its own pivot";
+    EXPECT_FALSE(auRepos(lie)) << "its own mesh";
 }
 
 // Which keyframe is in force at each frame: at the frame, else the last before, else the

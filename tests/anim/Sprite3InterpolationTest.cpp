@@ -82,9 +82,14 @@ TEST_F(Interpolation, RotationDesEnfantsSelonLesDrapeaux)
 
 TEST_F(Interpolation, CopierFrameEcritLEtatInterpole)
 {
+    s.setKeyAnimElemAvantPlan(0, 0, 0, true);
+    s.setPointMaillage(0, 10, 0, 0, 8, 8);
     EXPECT_EQ(s.copierFrame(0, 5, 0, 15), 1);
     EXPECT_TRUE(s.isKeyframe(0, 15));
     EXPECT_EQ(s.getPositionInterpolee(0, 15, 0), sf::Vector2f(50, -10));
+    const int sommet = s.getSommetPointMaillage(0, 0, 0);
+    EXPECT_EQ(s.getCle(0, 15, 0)->avantPlan, 1) << "the in-front flag of the keyframe in force at 5";
+    EXPECT_EQ(s.getKeyAnimElemPoint(0, 15, 0, sommet), sf::Vector2f(4, 4)) << "the mesh half way";
     EXPECT_EQ(s.getPositionInterpolee(0, 12, 0), sf::Vector2f(80, -16));  // slopes recomputed
 
     s.ajouterAnimation("b", true);
