@@ -151,14 +151,16 @@ void CJeuMenus::lancerNiveauListe(int i, bool choix)
     if (choix)
         indexNiveau = i;
     selectionnerDecor(true);
+    // A load records the file and number through the level service; a restart does not pass
+    // through it, and may restart the file on another number.
     if (j->pdecor) {
-        if (strFichierNiveau == strNiveauCharge)
+        if (strFichierNiveau == strNiveauCharge) {
             j->pdecor->demarrerNiveau(numNiveau);
-        else
+            numNiveauCharge = numNiveau;
+        } else {
             j->pdecor->chargerNiveau(strFichierNiveau, numNiveau);
+        }
     }
-    strNiveauCharge = strFichierNiveau;
-    numNiveauCharge = numNiveau;
     idMenu = IdMenu::ATTENTE;
     ouvrirMenu(IdMenu::ATTENTE);
 }

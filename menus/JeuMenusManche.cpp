@@ -184,9 +184,7 @@ void CJeuMenus::demarrerManche()
     if (strFichierNiveau == strNiveauCharge) {
         decor->demarrerNiveau(numNiveau);
     } else {
-        decor->chargerNiveau(strFichierNiveau, numNiveau);
-        strNiveauCharge = strFichierNiveau;
-        numNiveauCharge = numNiveau;
+        decor->chargerNiveau(strFichierNiveau, numNiveau);  // the level service records both
     }
     const std::vector<sf::Vector2i> departs = pointsDepart();
     if (j->persosPrecharges.size() >= 2 && j->pscriptEngineJeu) {
