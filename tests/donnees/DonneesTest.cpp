@@ -228,3 +228,31 @@ TEST(Donnees, UnCourantMontantSouleveLeHeros)
     }
     EXPECT_GT(courants, 0) << "no level has a rising air current";
 }
+
+// A character whose weapon is empty has the rabbit drawn at his feet, placed by its own origin
+// on the character's: it sits on his ground line beside his hit box, not over his legs (it
+// once hid them, and a hero out of ammunition seemed to stand on a white block).
+TEST(Donnees, LeLapinDUneArmeVideEstACoteDesJambes)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    ASSERT_NE(j.pAnimLapin, nullptr);
+    j.pdecor = j.pdecorJeu;
+    j.pdecor->chargerNiveau("./niveaux/aventure01/niveau.niv", 1);
+    ASSERT_NE(j.pPerso, nullptr);
+    const CSPRITE3& h = *j.pPerso->sprite;
+    const sf::FloatRect boite = h.getRectHitbox(h.getAnimation());
+    const sf::Vector2f o = h.getOrigineGlobaleCourante(), l = j.pAnimLapin->getOrigineGlobaleCourante();
+    sf::FloatRect lapin;
+    j.pAnimLapin->getRectGlobal(lapin, 0);  // its one animation
+    // Both from the hero's feet, in level pixels; the rabbit is drawn at scale 1.
+    const float sx = h.getSX(), sy = h.getSY();
+    const float gauche = (boite.left - o.x) * sx, droite = (boite.left + boite.width - o.x) * sx;
+    const float lapinGauche = -l.x * sx, lapinBas = -l.y * sy + lapin.height;
+    EXPECT_TRUE(lapinGauche + lapin.width <= gauche || lapinGauche >= droite)
+        << "the rabbit spans " << lapinGauche << " to " << lapinGauche + lapin.width << ", the hero " << gauche
+        << " to " << droite;
+    EXPECT_GT(lapinGauche + lapin.width, gauche - 12) << "the rabbit stays by the hero";
+    EXPECT_NEAR(lapinBas, (boite.top + boite.height - o.y) * sy, 2) << "the rabbit on the hero's ground line";
+}

@@ -367,11 +367,14 @@ void construireFeu(CSPRITE3& s)
 }
 
 // The rabbit that hops at the feet of a character whose weapon is empty: two 24 x 24 frames.
+// The drawing puts its origin on the character's feet: the origin stands right of the rabbit,
+// so that it sits on the ground beside the figure (whose hit box reaches 10 pixels each side)
+// instead of over its legs.
 void construireLapin(CSPRITE3& s)
 {
     ajouterElements(s, {{"lapin0", 0, 0, 24, 24}, {"lapin1", 24, 0, 24, 24}});
     ajouterAnimation(s, {"LAPIN", {0, 1}, 6}, sf::FloatRect(0, 0, 24, 24), sf::FloatRect(0, 0, 24, 24),
-                     sf::Vector2f(12, 24));
+                     sf::Vector2f(36, 24));
     s.etats["LAPIN"] = 0;
     s.ID = "LAPIN";
     s.strTexture = "./lapin.png";
