@@ -179,7 +179,7 @@ int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
 
 bool CPerso::dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY)
 {
-    if (!sprite || !CSFMLJeuGlobal::pmonjeu)
+    if (!sprite || !faceJeu::monde())
         return false;
     const EtatSouris souris = SourisJeu::lire(fenetre);
     return glisser(sourisNiveau(souris, camX, camY), souris.gauche) == 1;

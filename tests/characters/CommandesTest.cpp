@@ -1,5 +1,5 @@
-// The player's command step: the character's branch by state, the jump and dash rules, and
-// the game's side (which character obeys, the stop while the level does not run, the go).
+// The player's command step: the character's branch by state, the jump and dash rules, and the
+// camera's call back of a straggler.
 #include "OutilsMouvement.h"
 
 #include "characters/EtatsPerso.h"
@@ -164,106 +164,14 @@ TEST_F(Commandes, ActionUneFoisParAppui)
     EXPECT_EQ(p->mode, EtatPerso::ACTION) << "pressed again";
 }
 
-TEST_F(Commandes, CoteJeuQuiObeitEtQuand)
+// Camera mode 4: a character too far from the group walks one step back toward it and keeps
+// facing its way.
+TEST_F(Commandes, RetourDeLaCameraEnMode4)
 {
-    jeu->mode = 1;
-    jeu->bJoue = true;
-    jeu->bControleJoueurs = true;
-    CPerso* j1 = perso(100, 500);
-    CPerso* autre = perso(300, 500);  // a second player character of a chrono level
-    CPerso* j2 = perso(500, 500);
-    j2->numJoueur = 1;
-    for (CPerso* p : {j1, autre, j2})
-        p->vitesse = 4;
-    jeu->pPerso = j1;
-    jeu->commandes[0].bDroite = true;
-    jeu->commandes[1].bGauche = true;
-    jeu->commandesJoueur(0);
-    jeu->commandesJoueur(1);
-    EXPECT_EQ(x(j1), 104) << "player 0 moves the game's player";
-    EXPECT_EQ(x(autre), 300) << "the other player characters wait";
-    EXPECT_EQ(x(j2), 496) << "player 1 moves the first character of player 1";
-
-    // Without control the record is empty: nothing walks, but a fall still lands.
-    jeu->bControleJoueurs = false;
-    j2->vitesseChute = 10;
-    j2->sprite->y = 492;
-    j2->setEtat(EtatPerso::CHUTE);
-    jeu->commandesJoueur(0);
-    jeu->commandesJoueur(1);
-    EXPECT_EQ(x(j1), 104);
-    EXPECT_EQ(j2->mode, EtatPerso::RECEPTION_CHUTE);
-
-    // While the level does not run, player 0's step stops every character once.
-    jeu->bJoue = false;
-    j1->mode = EtatPerso::MARCHE;
-    autre->sprite->y = 300;
-    autre->setEtat(EtatPerso::CHUTE);
-    autre->vitesseChute = 8;
-    jeu->commandesJoueur(0);
-    jeu->commandesJoueur(1);
-    EXPECT_EQ(j1->mode, EtatPerso::ARRET);
-    EXPECT_EQ(y(autre), 316) << "one fall step, not two";
-}
-
-TEST_F(Commandes, TourelleDUnJoueurPasPriseParLAutreDansLaMemeImage)
-{
-    jeu->mode = 1;
-    jeu->bJoue = jeu->bControleJoueurs = true;
-    auto* t = new CPerso();
-    t->id = "TOURELLE_CONTROLABLE";
-    decor->ias.push_back(t);
-    CPerso* j1 = perso(100, 500);
-    CPerso* j2 = perso(100, 500);
-    j2->numJoueur = 1;
-    jeu->pPerso = j1;
-    t->bActionTourelle = true;  // left over from the last frame
-    jeu->commandesJoueur(0);
-    EXPECT_FALSE(t->bActionTourelle) << "cleared once per frame, by player 0's step";
-    j1->utiliserTourelle(t);
-    ASSERT_EQ(t->tourelle, j1);
-    jeu->commandesJoueur(1);
-    EXPECT_TRUE(t->bActionTourelle) << "player 1's step does not clear it";
-    j2->utiliserTourelle(t);
-    EXPECT_EQ(t->tourelle, j1);
-    EXPECT_FALSE(j2->bTourelle);
-}
-
-TEST_F(Commandes, LePremierOrdreDonneLeDepartDuChrono)
-{
-    jeu->mode = 1;
-    jeu->bJoue = jeu->bControleJoueurs = true;
-    jeu->pPerso = perso(100, 500);
-    for (bool CommandesJoueur::*pause : {&CommandesJoueur::bPause, &CommandesJoueur::bStart,
-                                         &CommandesJoueur::bRelStart}) {
-        jeu->commandes[0] = avec(pause);
-        jeu->commandesJoueur(0);
-        EXPECT_FALSE(jeu->bGoChrono) << "pause alone is no start";
-    }
-    jeu->bControleJoueurs = false;
-    jeu->commandes[0] = avec(&CommandesJoueur::bDroite);
-    jeu->commandesJoueur(0);
-    EXPECT_FALSE(jeu->bGoChrono) << "not before the player has control";
-    jeu->bControleJoueurs = true;
-    jeu->commandesJoueur(0);
-    EXPECT_TRUE(jeu->bGoChrono);
-}
-
-TEST_F(Commandes, ToucheMDuJeuEtRetourDeLaCameraEnMode4)
-{
-    CSFMLJeuGlobal::bModeTest = true;
     jeu->mode = 1;
     CPerso* p = perso(100, 500);
-    p->mode = EtatPerso::MARCHE;
+    p->mode = EtatPerso::ARRET;
     jeu->pPerso = p;
-    jeu->touchesJeu(sf::Keyboard::M);
-    CSFMLJeuGlobal::bModeTest = false;
-    EXPECT_EQ(jeu->mode, 2);
-    EXPECT_EQ(p->mode, EtatPerso::ARRET) << "the player stands when the editor opens";
-
-    // Camera mode 4: a character too far from the group walks one step back toward it and
-    // keeps facing its way.
-    jeu->mode = 1;
     CVue vue(1280, 720);
     vue.vuemode = 4;
     vue.distanceMax = 80;

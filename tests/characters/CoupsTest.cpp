@@ -4,7 +4,6 @@
 #include "OutilsCombat.h"
 
 #include "core/Particules.h"
-#include "menus/JeuMenus.h"
 
 namespace {
 
@@ -49,8 +48,7 @@ TEST_F(Coups, TableDesMessagesEnFrancaisEtEnAnglais)
 {
     for (const char* langue : {"fr_", "en_"})
         for (const LigneMessage& l : LIGNES) {
-            jeu->pMenus = new CJeuMenus();
-            jeu->pMenus->langue = langue;
+            jeu->langueMenus = langue;
             moteur();
             CPerso* p = surLeSol();
             CPerso* autre = ia(300, 500);

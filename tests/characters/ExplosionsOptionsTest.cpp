@@ -70,22 +70,6 @@ TEST_F(ExplosionsOptions, MultiplayerOptionsReader)
     EXPECT_EQ(std::vector<int>(o.nbClones, o.nbClones + 2), (std::vector<int>{1, 4}));
     EXPECT_EQ(std::vector<bool>(o.drapeauxMenu, o.drapeauxMenu + 4), (std::vector<bool>{false, false, true, false}))
         << "the menu's four yes/no options: off, off, on, off";
-
-    // The game's fountain flags and the options' are one storage.
-    CSFMLJeu frais;
-    frais.init("absent.ini");
-    ASSERT_NE(frais.pOptionsMulti, nullptr);
-    EXPECT_EQ(std::vector<int>(frais.armesFontaine, frais.armesFontaine + 9), (std::vector<int>{0, 1, 0, 0, 1, 0, 0, 0, 0}))
-        << "a fresh game's fountains offer the second and the fifth weapon";
-    frais.armesFontaine[4] = 0;
-    EXPECT_EQ(frais.pOptionsMulti->armesFontaine[4], 0);
-    frais.pOptionsMulti->armesFontaine[7] = 1;
-    EXPECT_EQ(frais.armesFontaine[7], 1);
-    frais.pOptionsMulti->defauts();
-    EXPECT_TRUE(frais.armesFontaine[4] == 1 && frais.armesFontaine[7] == 0) << "the defaults reset both names";
-    ASSERT_NE(frais.pscriptEngineMenu, nullptr);
-    const int arme = frais.pscriptEngineMenu->choisirArmeAuHasard();  // the game of the test, also fresh
-    EXPECT_TRUE(arme >= 0 && arme < 9) << "with the defaults a fountain offers a weapon";
 }
 
 // The shipped files agree: every explosion a character names is defined with its images,

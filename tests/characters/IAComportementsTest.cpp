@@ -235,7 +235,6 @@ protected:
     void SetUp() override
     {
         TestIA::SetUp();
-        jeu->espionSons = [this](const std::string& nom) { sons.push_back(nom); };
         base = ia(1000, 600, TypeIA::INERTE_2);
         poserBase(8);
         canon = ia(900, 500, TypeIA::CANON_ROTATIF);
@@ -254,12 +253,11 @@ protected:
     }
     // The cannon's eye is at (900, 440): a player whose feet are at this height is level with it.
     static constexpr float Y_JOUEUR = 473.3333f;
-    int nbTourelle() const { return static_cast<int>(std::count(sons.begin(), sons.end(), "TOURELLE")); }
+    int nbTourelle() const { return static_cast<int>(std::count(jeu->sons.begin(), jeu->sons.end(), "TOURELLE")); }
 
     CPerso* base = nullptr;
     CPerso* canon = nullptr;
     CPerso* joueur = nullptr;
-    std::vector<std::string> sons;
 };
 
 TEST_F(Canon, ViseEtSouffle)
@@ -296,7 +294,7 @@ TEST_F(Canon, TourneQuandLeJoueurChangeDeCote)
 {
     for (float c : COEFFICIENTS) {
         coefficient(c);
-        sons.clear();
+        jeu->sons.clear();
         canon->setDirection(0);
         canon->sprite->x = 900;
         base->sprite->placer(0, 1000, 600);

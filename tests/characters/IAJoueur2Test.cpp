@@ -1,16 +1,13 @@
 // The computer second player: aiming and firing, the jump sequence at both frame rates, the
-// chase and the weapon fountains; then the game's input step copying the pilot's bytes into the
-// second player's record, and the command step aiming and turning its character.
+// chase and the weapon fountains.
 #include "OutilsIA.h"
 
 #include "characters/Armes.h"
 #include "characters/EtatsPerso.h"
-#include "game/HUD.h"
 #include "script/Script.h"
 #include "script/ScriptEngine.h"
 #include "support/Outils.h"
 
-#include <cstring>
 #include <set>
 
 namespace {
@@ -266,70 +263,6 @@ TEST_F(Pilote, FontainesDArmes)
     EXPECT_FALSE(ctrl().bCibleFontaine);
     EXPECT_EQ(octet(CIABehaviours::PILOTE_GAUCHE), 0);
     jeu->pscriptEngine = nullptr;
-}
-
-// The input step of a computer second player copies the pilot's bytes field by field.
-TEST_F(Pilote, LEntreeCopieLePilote)
-{
-    jeu->pHUD = new CSFMLJeuHUD();
-    jeu->pHUD->compteurDepart = -1;
-    jeu->mode = 1;
-    jeu->typeJeu = 2;
-    using C = CommandesJoueur;
-    struct Cas {
-        int octet;
-        std::vector<bool C::*> champs;
-    } cas[] = {
-        {0, {&C::bGauche}}, {3, {&C::bBasClavier, &C::bAccroupi}}, {4, {&C::bTir, &C::bTirMaintenu}},
-        {5, {}},            {6, {&C::bSaut, &C::bSautMaintenu}},   {12, {&C::bRelX}},
-    };
-    for (const Cas& c : cas) {
-        std::fill(std::begin(ctrl().commandesPilote), std::end(ctrl().commandesPilote), 0);
-        ctrl().commandesPilote[c.octet] = 1;
-        jeu->commandes[1] = C();
-        jeu->commandes[1].bA = true;  // last frame's key: replaced
-        jeu->commandes[1].bSuperPouvoir = true;
-        jeu->evenements(1, true, true);
-        C attendu = C();
-        for (bool C::*champ : c.champs)
-            attendu.*champ = true;
-        attendu.bSuperPouvoir = true;
-        EXPECT_EQ(std::memcmp(&jeu->commandes[1], &attendu, sizeof(C)), 0) << "byte " << c.octet;
-    }
-    // During the round's countdown the record is empty, the super power kept.
-    ctrl().commandesPilote[CIABehaviours::PILOTE_GAUCHE] = 1;
-    jeu->pHUD->compteurDepart = 20;
-    jeu->evenements(1, true, true);
-    EXPECT_FALSE(jeu->commandes[1].bGauche);
-    EXPECT_TRUE(jeu->commandes[1].bSuperPouvoir);
-}
-
-// The command step gives the piloted character the pilot's aim and facing.
-TEST_F(Pilote, LaCommandeViseEtTourne)
-{
-    bloc(-500, 600, 2000, 40);
-    jeu->mode = 1;
-    jeu->typeJeu = 2;
-    jeu->bIAJoueur2 = true;
-    jeu->bJoue = jeu->bControleJoueurs = true;
-    ctrl().viseeJ2 = 0;
-    ctrl().angleJ2 = 315;
-    ctrl().directionJ2 = 1;
-    jeu->commandes[1] = CommandesJoueur();
-    jeu->commandesJoueur(1);
-    EXPECT_EQ(j2->angleVisee, 315);
-    EXPECT_EQ(j2->direction, 1);
-    // Walking right, it still faces its target.
-    jeu->commandes[1].bDroite = true;
-    jeu->commandesJoueur(1);
-    EXPECT_GT(x(j2), 100);
-    EXPECT_EQ(j2->direction, 1);
-    // A human second player aims with the keys.
-    jeu->bIAJoueur2 = false;
-    jeu->commandes[1] = CommandesJoueur();
-    jeu->commandesJoueur(1);
-    EXPECT_FALSE(j2->bViseePilotee);
-    EXPECT_EQ(j2->angleVisee, 270) << "straight ahead on its side";
 }
 
 } // namespace

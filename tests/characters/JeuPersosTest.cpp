@@ -1,19 +1,12 @@
-// Where characters meet the game shell: the preloaded characters of "jeu.ini", what each
-// maker copies from a definition, the shipped character files, and the HUD map's drag.
+// What each maker copies from a definition, margins at the limits, and the shipped character
+// files.
 #include "OutilsPersos.h"
 
 #include "characters/EtatsPerso.h"
 #include "characters/Explosions.h"
 #include "core/Dec.h"
-#include "core/Particules.h"
 #include "core/SetTextures.h"
-#include "game/HUD.h"
 #include "level/Decor.h"
-#include "level/MenuImage.h"
-#include "level/Vue.h"
-
-#include <SFML/Graphics/RenderTexture.hpp>
-#include <SFML/Window/Window.hpp>
 
 #include <climits>
 
@@ -28,36 +21,6 @@ protected:
                                                          std::filesystem::copy_options::overwrite_existing);
     }
 };
-
-TEST_F(JeuPersosTest, PreloadedCharactersComeFromTheirFiles)
-{
-    avecDonnees();
-    ecrireTexte("jeu.ini", "LOADPERSO=./personnages/heros.per\nLOADIA=./personnages/garde.per\n"
-                           "LOADIA=./personnages/absent.per\n");
-    jeu.reset();
-    faceJeu::installer({});
-    {
-        CSFMLJeu j;
-        j.init("jeu.ini");  // no window: the configuration is read all the same
-        ASSERT_NE(j.parmes, nullptr);
-        EXPECT_GE(j.parmes->nbArmes, 22);
-        ASSERT_EQ(j.persosPrecharges.size(), 1u);
-        ASSERT_EQ(j.iasPrechargees.size(), 2u);
-        const CPerso& heros = *j.persosPrecharges[0];
-        EXPECT_EQ(heros.visee, 1) << "a vehicle-mode character starts aiming";
-        ASSERT_EQ(heros.armes.size(), 5u);
-        EXPECT_EQ(heros.armes[0]->munitions, j.parmes->arme(1)->munitions) << "the list's full load";
-        EXPECT_EQ(j.parmes->arme(heros.armes[3]->numero)->nom, "ARME 9") << "the hero carries grenades";
-        EXPECT_EQ(j.parmes->arme(heros.armes[4]->numero)->nom, "ARME 10") << "and missiles";
-        ASSERT_NE(heros.particuleTouche, nullptr) << "the emitters are read straight into the character";
-        EXPECT_EQ(heros.particuleTouche->pElementAttache, heros.sprite);
-        EXPECT_EQ(heros.hauteurHitbox, 56) << "the RECT_HITBOX height of animation 0";
-        EXPECT_EQ(j.iasPrechargees[0]->modeIA, 1);
-        EXPECT_EQ(j.iasPrechargees[1]->fichier, "./personnages/absent.per") << "a missing file still gives a character";
-        EXPECT_TRUE(messages.empty()) << messages.front();
-    }
-    // The game freed its banks' definitions with itself: the leak checker tells.
-}
 
 TEST_F(JeuPersosTest, EveryMakerCopiesTheDefinitionItsWay)
 {
@@ -180,36 +143,6 @@ TEST_F(JeuPersosTest, TheShippedCharacterFiles)
     ASSERT_EQ(defTourelle.overs.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(defTourelle.overs[0].fichier)) << "the turret's seat marker";
     EXPECT_TRUE(messages.empty()) << messages.front();
-}
-
-TEST_F(JeuPersosTest, DraggingTheLevelMovesAttachedCharactersToo)
-{
-    jeu->pdecor = jeu->pdecorJeu = new CDecor();
-    jeu->pvue = jeu->pvueJeu = new CVue(1280, 720);
-    jeu->pHUD = new CSFMLJeuHUD();
-    jeu->pdecor->bCarte = true;
-    auto* parent = new CPerso();
-    auto* enfant = new CPerso();
-    parent->enfants.push_back(enfant);
-    parent->nbEnfants = 1;
-    parent->sprite->x = 100;
-    enfant->sprite->x = 130;
-    jeu->pdecor->persos.push_back(parent);  // the child is its parent's, not the level's
-    EtatSouris souris;
-    SourisJeu::lire = [&souris](const sf::Window&) { return souris; };
-    SourisJeu::ctrlGauche = SourisJeu::shiftGauche = [] { return false; };
-    sf::Window fenetre;
-    sf::RenderTexture rendu;
-    rendu.create(64, 64);
-    for (const auto& [x, gauche] : {std::pair<int, bool>{400, false}, {400, true}, {390, true}}) {
-        souris = {gauche, false, {x, 300}};
-        jeu->pHUD->clicEditeur(fenetre, rendu);
-    }
-    SourisJeu::reinitialiser();
-    const float dx = parent->sprite->x - 100;
-    EXPECT_NE(dx, 0.0f) << "the drag moved nothing";
-    EXPECT_EQ(enfant->sprite->x - 130, dx) << "the attached character stays with its parent";
-    EXPECT_EQ(enfant->sprite->y, parent->sprite->y);
 }
 
 } // namespace

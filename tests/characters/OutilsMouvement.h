@@ -2,23 +2,27 @@
 // Levels built in code for the movement tests: ground, walls and platforms are decor sprites
 // of the main plane whose masks are green rectangles; the character is a plain sprite of 32 x 64
 // pixels standing on its feet (origin at the bottom middle), with 47 numbered animations of
-// two frames each. Every scenario can run at coefficient 1.0 and at 0.5.
+// two frames each. Every scenario can run at coefficient 1.0 and at 0.5. The game's own tests of
+// its command step stand on the game built without init instead of the face.
 #include "core/FichierDec.h"
 #include "core/Physique.h"
 #include "core/SpriteSimple.h"
-#include "game/Jeu.h"
 #include "level/OutilsNiveau.h"
 
 #include <cmath>
 #include <string>
 
-class Mouvement : public AvecJeuDe<CSFMLJeu> {
+template <class Jeu>
+class MouvementDe : public AvecJeuDe<Jeu> {
 protected:
+    using AvecJeuDe<Jeu>::jeu;
+    using AvecJeuDe<Jeu>::decor;
+
     static constexpr int NB_ANIMS = 47;
 
     void SetUp() override
     {
-        AvecJeuDe<CSFMLJeu>::SetUp();
+        AvecJeuDe<Jeu>::SetUp();
         banquePerso = nullptr;  // the last world freed it
         nbBlocs = 0;
         coefficient(1.0f);
@@ -43,7 +47,7 @@ protected:
     {
         const std::string nom = "BLOC" + std::to_string(++nbBlocs);
         CDEC* b = banque(*decor, nom, largeur, hauteur, [](int, int) { return VERT; });
-        return spriteDecor(plan(2), b, x, y, collision);
+        return spriteDecor(this->plan(2), b, x, y, collision);
     }
     // Soft ground: its definition has a dig texture, so it takes footprints and holes.
     CSPRITE* blocMeuble(float x, float y, int largeur, int hauteur)
@@ -90,6 +94,8 @@ protected:
     int nbBlocs = 0;
     CDEC* banquePerso = nullptr;
 };
+
+using Mouvement = MouvementDe<FaceTest>;
 
 // The two frame rates each scenario runs at.
 constexpr float COEFFICIENTS[] = {1.0f, 0.5f};

@@ -1,5 +1,5 @@
 #pragma once
-// Shared set-up of the character tests: a fresh working folder, a game object holding a
+// Shared set-up of the character tests: a fresh working folder, the game's face holding a
 // weapon list (the definitions read it), the definition hooks, a texture cache and the
 // message boxes recorded. Files the tests need are written into the folder.
 #include "anim/Sprite3.h"
@@ -9,7 +9,7 @@
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Services.h"
-#include "game/Jeu.h"
+#include "support/FaceTest.h"
 #include "support/Outils.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -74,15 +74,12 @@ protected:
             return t.get();
         };
         CPerso::libererRessourcesPartagees();
-        jeu = std::make_unique<CSFMLJeu>();
-        faceJeu::installer(jeu->facettes());
+        jeu = std::make_unique<FaceTest>();
         jeu->parmes = new CArmes();
     }
     void TearDown() override
     {
         jeu.reset();
-        faceJeu::installer({});
-        CPerso::libererRessourcesPartagees();
         g_services = sauvegarde;
         std::filesystem::current_path(ancienDossier);
     }
@@ -120,5 +117,5 @@ protected:
     std::filesystem::path ancienDossier;
     ServicesFondation sauvegarde;
     std::vector<std::string> messages;
-    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<FaceTest> jeu;
 };

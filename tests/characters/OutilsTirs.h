@@ -1,14 +1,13 @@
 #pragma once
-// Shared set-up of the weapon and shot tests: the game of the character tests with a level
-// world built in code (rectangular decor sprites of real banks), a HUD, the sounds played and
-// a weapon file written by the test.
+// Shared set-up of the weapon and shot tests: the face of the character tests with a level
+// world built in code (rectangular decor sprites of real banks), the sounds played and a weapon
+// file written by the test.
 #include "OutilsPersos.h"
 #include "level/OutilsNiveau.h"
 
 #include "characters/EtatsPerso.h"
 #include "characters/OptionsMulti.h"
 #include "core/Hasard.h"
-#include "game/HUD.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -24,7 +23,6 @@ protected:
         tuv::srand(1);
         decor = std::make_unique<CDecor>();
         jeu->pdecor = decor.get();
-        jeu->pHUD = new CSFMLJeuHUD();
         jeu->pOptionsMulti = new COptionsMulti(jeu->armesFontaine);
         g_services.jouerSon = [this](const std::string& nom) { sons.push_back(nom); };
         g_services.framerateCoeff = [this] { return coeff; };

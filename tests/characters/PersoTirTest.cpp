@@ -64,11 +64,11 @@ TEST_F(PersoTir, SlotSwitching)
     p->numJoueur = 1;
     for (float c : {1.0f, 0.5f}) {
         coeff = c;
-        jeu->pHUD->compteurArme[1] = 0;
+        jeu->nomsArme.clear();
         p->armePrecedente();
-        EXPECT_EQ(jeu->pHUD->compteurArme[1], 0) << "the previous weapon shows no name";
+        EXPECT_TRUE(jeu->nomsArme.empty()) << "the previous weapon shows no name";
         p->armeSuivante();
-        EXPECT_EQ(jeu->pHUD->compteurArme[1], c == 1.0f ? 150 : 300) << "at coefficient " << c;
+        EXPECT_EQ(jeu->nomsArme, (std::vector<std::pair<int, int>>{{1, c == 1.0f ? 150 : 300}})) << "at coefficient " << c;
     }
 }
 
@@ -133,7 +133,7 @@ TEST_F(PersoTir, RefusalsAndAmmunition)
         jeu->parmes->viderTirs();
         sons.clear();
         jeu->typeJeu = c.typeJeu;
-        jeu->pHUD->compteurArme[0] = 0;
+        jeu->nomsArme.clear();
         CPerso* q = perso(0, 0);
         q->modeIA = c.modeIA;
         for (int i = 0; i < c.nbSlots; ++i)
@@ -145,7 +145,7 @@ TEST_F(PersoTir, RefusalsAndAmmunition)
         EXPECT_EQ(nbSons("TIRVIDE"), c.nbVides) << "case " << n;
         EXPECT_EQ(q->armeCourante, c.courantApres) << "case " << n;
         EXPECT_EQ(q->armes[size_t(c.courant)]->munitions, c.munitionsApres) << "case " << n;
-        EXPECT_EQ(jeu->pHUD->compteurArme[0], c.compteurHUD) << "case " << n;
+        EXPECT_EQ(jeu->nomsArme.empty() ? 0 : jeu->nomsArme.back().second, c.compteurHUD) << "case " << n;
         ++n;
     }
     jeu->typeJeu = 0;

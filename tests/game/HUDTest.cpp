@@ -365,12 +365,19 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     for (CPerso* p : {&a, &b})
         EXPECT_EQ(sf::Vector2f(p->sprite->x, p->sprite->y), sf::Vector2f(1000, 400));
 
-    // Dragging outside the map pans the level under the mouse, not with Control.
+    // Dragging outside the map pans the level under the mouse, not with Control; a carried
+    // character (its carrier's, not the level's) goes with its carrier.
+    auto* enfant = new CPerso();
+    a.enfants.push_back(enfant);
+    a.nbEnfants = 1;
+    enfant->sprite->x = 1030;
+    enfant->sprite->y = 400;
     EXPECT_FALSE(clic(410, 305, false));
     EXPECT_FALSE(hud().bSourisSurCarte);
     EXPECT_FALSE(clic(410, 305, true));
     EXPECT_FALSE(clic(400, 300, true));
     EXPECT_EQ(sf::Vector2f(a.sprite->x, a.sprite->y), sf::Vector2f(1020, 410));
+    EXPECT_EQ(sf::Vector2f(enfant->sprite->x, enfant->sprite->y), sf::Vector2f(1050, 410));
     ctrl = true;
     EXPECT_FALSE(clic(390, 300, true));
     EXPECT_FLOAT_EQ(a.sprite->x, 1020);

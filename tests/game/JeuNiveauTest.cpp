@@ -1,9 +1,12 @@
-// What the game does for the level: its worlds built by init with their planes' textures and
-// its collision and shader services, the bank of key-point anchors it keeps, and the editor's
-// toolbar routing the mouse between the HUD's map, the menus and the level's picking.
+// What the game does for the world: its worlds built by init with their planes' textures and
+// its collision and shader services, what the world's calls change in the game, the bank of
+// key-point anchors and the characters it preloads, and the editor's toolbar routing the mouse
+// between the HUD's map, the menus and the level's picking.
 #include "level/OutilsFichierNiveau.h"
 #include "level/OutilsNiveau.h"
 
+#include "characters/OptionsMulti.h"
+#include "core/Particules.h"
 #include "core/ShaderManager.h"
 #include "game/HUD.h"
 #include "game/Jeu.h"
@@ -12,6 +15,8 @@
 #include "gui/CPLUXTest.h"
 #include "core/Chemin.h"
 #include "level/MenuImage.h"
+#include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
 #include "OutilsJeu.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -92,6 +97,85 @@ TEST(DecorJeu, ServicesShadersEtTexturesDesPlans)
         EXPECT_FALSE(g_services.estCollision(102, 52, 102, 52)) << "no active world: nothing";
         EXPECT_FALSE(g_services.collisionPixel(sd, 102, 52, VERT));
         jeu.pdecor = actif;
+    }
+    CPLUXTest::reset();
+}
+
+// Each call of the world reaches the game's own state: the world's tests read a recording of
+// these calls instead (the sounds have their own tests).
+TEST(ServicesDuJeu, CeQueLeMondeDemandeArriveAuJeu)
+{
+    CSFMLJeu jeu;
+    ServicesJeu& s = jeu;
+    jeu.pvue = jeu.pvueJeu = new CVue(1280, 720);
+    s.secouerCamera(12, 5);
+    s.secouerCamera(30, 9);
+    EXPECT_TRUE(jeu.pvue->tremblementActif());
+    EXPECT_EQ(jeu.pvue->amplitudeTremblement, 5) << "a shake under way is not replaced";
+    jeu.pHUD = new CSFMLJeuHUD();
+    s.armerCompteDepart(90);
+    s.afficherNomArme(1, 150);
+    s.pulserArme(2, 300);
+    EXPECT_EQ(jeu.pHUD->compteurDepart, 90);
+    EXPECT_EQ(jeu.pHUD->compteurArme[1], 150);
+    EXPECT_TRUE(jeu.pHUD->armePulsation == 2 && jeu.pHUD->compteurPulsation == 300);
+    s.afficherStatut(L"statut");
+    s.afficherMessage(L"bonjour", 60);
+    EXPECT_EQ(jeu.texteStatut.getString().toWideString(), L"statut");
+    EXPECT_EQ(jeu.texteMessage.getString().toWideString(), L"bonjour");
+    EXPECT_EQ(jeu.compteurMessage, 60);
+    jeu.pMenus = new CJeuMenus();
+    jeu.pMenus->langue = "en_";
+    s.niveauCharge("niveaux/a.niv", 2);
+    s.niveauChoisi("niveaux", "niveaux/a.niv");
+    EXPECT_EQ(s.langue(), "en_");
+    EXPECT_TRUE(jeu.pMenus->strNiveauCharge == "niveaux/a.niv" && jeu.pMenus->numNiveauCharge == 2);
+    EXPECT_EQ(s.fichierNiveauCharge(), "niveaux/a.niv");
+    EXPECT_TRUE(jeu.pMenus->strDossierNiveau == "niveaux" && jeu.pMenus->strCheminNiveau == "niveaux/a.niv");
+}
+
+// The characters "jeu.ini" preloads come from their files; the fountains' flags of the game
+// and of its multiplayer options are one storage.
+TEST(DefinitionsDuJeu, PersosPrechargesEtFontaines)
+{
+    DossierDeTravail dossier;
+    std::filesystem::copy(TUV_DATA_DIR_SOURCE, ".", std::filesystem::copy_options::recursive |
+                                                        std::filesystem::copy_options::overwrite_existing);
+    ecrireTexte("jeu.ini", "LOADPERSO=./personnages/heros.per\nLOADIA=./personnages/garde.per\n"
+                           "LOADIA=./personnages/absent.per\n");
+    CPLUXTest::reset();
+    {
+        CSFMLJeu j;
+        j.init("jeu.ini");  // no window: the configuration is read all the same
+        EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "without a message box";
+        ASSERT_NE(j.parmes, nullptr);
+        EXPECT_GE(j.parmes->nbArmes, 22);
+        ASSERT_EQ(j.persosPrecharges.size(), 1u);
+        ASSERT_EQ(j.iasPrechargees.size(), 2u);
+        const CPerso& heros = *j.persosPrecharges[0];
+        EXPECT_EQ(heros.visee, 1) << "a vehicle-mode character starts aiming";
+        ASSERT_EQ(heros.armes.size(), 5u);
+        EXPECT_EQ(heros.armes[0]->munitions, j.parmes->arme(1)->munitions) << "the list's full load";
+        EXPECT_EQ(j.parmes->arme(heros.armes[3]->numero)->nom, "ARME 9") << "the hero carries grenades";
+        EXPECT_EQ(j.parmes->arme(heros.armes[4]->numero)->nom, "ARME 10") << "and missiles";
+        ASSERT_NE(heros.particuleTouche, nullptr) << "the emitters are read straight into the character";
+        EXPECT_EQ(heros.particuleTouche->pElementAttache, heros.sprite);
+        EXPECT_EQ(heros.hauteurHitbox, 56) << "the RECT_HITBOX height of animation 0";
+        EXPECT_EQ(j.iasPrechargees[0]->modeIA, 1);
+        EXPECT_EQ(j.iasPrechargees[1]->fichier, "./personnages/absent.per") << "a missing file still gives a character";
+        // The game's fountain flags and the options' are one storage.
+        ASSERT_NE(j.pOptionsMulti, nullptr);
+        EXPECT_EQ(std::vector<int>(j.armesFontaine, j.armesFontaine + 9), (std::vector<int>{0, 1, 0, 0, 1, 0, 0, 0, 0}))
+            << "a fresh game's fountains offer the second and the fifth weapon";
+        j.armesFontaine[4] = 0;
+        EXPECT_EQ(j.pOptionsMulti->armesFontaine[4], 0);
+        j.pOptionsMulti->armesFontaine[7] = 1;
+        EXPECT_EQ(j.armesFontaine[7], 1);
+        j.pOptionsMulti->defauts();
+        EXPECT_TRUE(j.armesFontaine[4] == 1 && j.armesFontaine[7] == 0) << "the defaults reset both names";
+        ASSERT_NE(j.pscriptEngineMenu, nullptr);
+        const int arme = j.pscriptEngineMenu->choisirArmeAuHasard();  // the game of the test, also fresh
+        EXPECT_TRUE(arme >= 0 && arme < 9) << "with the defaults a fountain offers a weapon";
     }
     CPLUXTest::reset();
 }

@@ -26,7 +26,8 @@
 #include <utility>
 #include <vector>
 
-// What the world asked of the game, in order; the answers are the harmless defaults except
+// What the world asked of the game, in order (sounds, shakes, the HUD's weapon names and pulses,
+// the countdown, status, message, the level loaded and chosen); the answers are the harmless defaults except
 // the level that was loaded, which reads back as the game's menus would keep it.
 class ServicesEnregistres : public ServicesJeu {
 public:
@@ -34,6 +35,8 @@ public:
     void arreterSon(const std::string& nom) override { sonsArretes.push_back(nom); }
     void secouerCamera(int duree, int amplitude) override { secousses.emplace_back(duree, amplitude); }
     void armerCompteDepart(int images) override { compteDepart = images; }
+    void afficherNomArme(int joueur, int images) override { nomsArme.emplace_back(joueur, images); }
+    void pulserArme(int slot, int images) override { pulsations.emplace_back(slot, images); }
     void niveauCharge(const std::string& fichier, int calque) override
     {
         niveau = fichier;
@@ -45,6 +48,7 @@ public:
         dossierChoisi = dossier;
         cheminChoisi = chemin;
     }
+    std::string langue() const override { return langueMenus; }
     void afficherStatut(const std::wstring& texte) override { statut = texte; }
     void afficherMessage(const std::wstring& texte, int dureeFrames) override
     {
@@ -55,9 +59,12 @@ public:
     std::vector<std::string> sons, sonsArretes;
     std::vector<std::pair<int, int>> secousses;  // (frames, amplitude)
     int compteDepart = -1;                       // -1: never armed
+    std::vector<std::pair<int, int>> nomsArme;   // (player, frames) of each weapon name shown
+    std::vector<std::pair<int, int>> pulsations; // (slot, frames)
     std::string niveau;
     int calqueNiveau = -1;
     std::string dossierChoisi, cheminChoisi;
+    std::string langueMenus = "fr_";  // the menus' language, as the game answers it
     std::wstring statut, message;
     int dureeMessage = -1;
 };
