@@ -124,6 +124,7 @@ TEST(ServicesDuJeu, CeQueLeMondeDemandeArriveAuJeu)
     EXPECT_EQ(jeu.texteStatut.getString().toWideString(), L"statut");
     EXPECT_EQ(jeu.texteMessage.getString().toWideString(), L"bonjour");
     EXPECT_EQ(jeu.compteurMessage, 60);
+    EXPECT_EQ(s.langue(), "fr_") << "without menus";
     jeu.pMenus = new CJeuMenus();
     jeu.pMenus->langue = "en_";
     s.niveauCharge("niveaux/a.niv", 2);
@@ -132,6 +133,9 @@ TEST(ServicesDuJeu, CeQueLeMondeDemandeArriveAuJeu)
     EXPECT_TRUE(jeu.pMenus->strNiveauCharge == "niveaux/a.niv" && jeu.pMenus->numNiveauCharge == 2);
     EXPECT_EQ(s.fichierNiveauCharge(), "niveaux/a.niv");
     EXPECT_TRUE(jeu.pMenus->strDossierNiveau == "niveaux" && jeu.pMenus->strCheminNiveau == "niveaux/a.niv");
+    jeu.mode = 1;
+    s.menuPause();
+    EXPECT_EQ(jeu.mode, 0) << "the pause menu took over";
 }
 
 // The characters "jeu.ini" preloads come from their files; the fountains' flags of the game

@@ -2,10 +2,7 @@
 // engine over several files, and what a recompilation keeps.
 #include "script/ScriptEngine.h"
 
-#include "core/Globals.h"
-#include "game/Jeu.h"
-#include "menus/JeuMenus.h"
-
+#include "support/FaceTest.h"
 #include "support/Outils.h"
 
 #include <gtest/gtest.h>
@@ -25,18 +22,9 @@ std::string compiler(CScriptEngine& moteur, const std::string& texte)
     return s.listing();
 }
 
-// A game object whose menus speak the given language, for as long as it lives.
-class JeuEnLangue {
-public:
-    explicit JeuEnLangue(const std::string& langue)
-    {
-        jeu.pMenus = new CJeuMenus();
-        jeu.pMenus->langue = langue;
-        faceJeu::installer(jeu.facettes());
-    }
-    ~JeuEnLangue() { faceJeu::installer({}); }
-
-    CSFMLJeu jeu;
+// The game's face whose menus speak the given language, for as long as it lives.
+struct JeuEnLangue : FaceTest {
+    explicit JeuEnLangue(const std::string& langue) { langueMenus = langue; }
 };
 
 } // namespace
@@ -74,13 +62,6 @@ TEST(ChargementScript, LanguesDuJeu)
     CScriptEngine moteur;
     EXPECT_EQ(compiler(moteur, texte), "DRAWMSG 0 [fr] [i] [1] [2]\nPARLE 3 [a] [3] [] [] []\n")
         << "no game object: French";
-    {
-        JeuEnLangue sansMenus("en_");
-        delete sansMenus.jeu.pMenus;
-        sansMenus.jeu.pMenus = nullptr;
-        EXPECT_EQ(compiler(moteur, texte), "DRAWMSG 0 [fr] [i] [1] [2]\nPARLE 3 [a] [3] [] [] []\n")
-            << "no menu object: French";
-    }
     JeuEnLangue jeu("en_");
     EXPECT_EQ(compiler(moteur, texte), "DRAWMSG_EN 0 [en] [i] [1] [2]\nPARLE_EN 4 [b] [4] [] [] []\n");
 }

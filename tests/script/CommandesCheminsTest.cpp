@@ -161,7 +161,7 @@ TEST_F(BougeGroupe, VersLeMurAuxDeuxTaux)
     for (const float coeff : {1.0f, 0.5f}) {
         taux(coeff);
         a->x = b->x = 300;
-        sons.clear();
+        jeu->sons.clear();
         CSPRITE* levier = spriteAnime(900, 0);
         CScript* s = lancer("BOUGE_GROUPE(5;2)", levier);
         images(1);

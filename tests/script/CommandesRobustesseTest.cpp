@@ -1,13 +1,10 @@
 // Every keyword of the dispatcher with hostile arguments (none, empty, extreme numbers,
-// unknown ids, very long texts, a variable holding NaN) on a small level, in a window: every
+// unknown ids, very long texts, a variable holding NaN) on a small level: every
 // frame ends, nothing crashes, and the camera, sprites and characters keep finite values.
 #include "script/OutilsCommandes.h"
 
 #include "core/Chemin.h"
 #include "core/Particules.h"
-#include "menus/JeuMenus.h"
-
-#include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cmath>
 #include <limits>
@@ -20,9 +17,6 @@ protected:
     {
         Commandes::SetUp();
         jeu->mode = 1;
-        jeu->fenetre = new sf::RenderWindow(sf::VideoMode(320, 200), "robustesse", sf::Style::None);
-        jeu->pHUD = new CSFMLJeuHUD();
-        jeu->pMenus = new CJeuMenus();
         listeArmes({0});
         joueur = perso(100, 100);
         joueur->armes.push_back(new SlotArme());

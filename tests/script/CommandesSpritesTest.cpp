@@ -134,7 +134,6 @@ protected:
     {
         Commandes::SetUp();
         jeu->mode = 1;
-        jeu->pHUD = new CSFMLJeuHUD();
         listeArmes({60});
         fontaine = spriteAnime(0, 0);
         fontaine->idSon = "RECHARGE";
@@ -183,7 +182,7 @@ TEST_F(Fontaine, OptionsDeChargement)
     }
     jeu->chargementArmesJoueur1 = jeu->chargementArmesJoueur2 = 4;
     EXPECT_EQ(prendre(avecArme(2, 0)), 60) << "other players always take the full load";
-    EXPECT_EQ(jeu->pHUD->compteurArme[2], 150);
+    EXPECT_EQ(jeu->nomsArme.back(), std::make_pair(2, 150));
 
     // The AIs of the taker's number are served too; an AI's number is 0 unless set.
     CPerso* iaDuJoueur1 = perso(0, 0, true);
@@ -205,7 +204,7 @@ TEST_F(Fontaine, OptionsDeChargement)
     taux(0.5f);
     EXPECT_EQ(prendre(avecArme(9, 0)), 60);
     EXPECT_EQ(prendre(joueur), 0);
-    EXPECT_EQ(jeu->pHUD->compteurArme[0], 300) << "five seconds at 60 frames per second";
+    EXPECT_EQ(jeu->nomsArme.back(), std::make_pair(0, 300)) << "five seconds at 60 frames per second";
 }
 
 TEST_F(Fontaine, PriseEtReArmement)

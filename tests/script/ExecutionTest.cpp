@@ -2,7 +2,6 @@
 // closed by IF and by other scripts, the commands run inline, and a frame that always ends.
 #include "script/OutilsScript.h"
 
-#include "menus/JeuMenus.h"
 #include "support/Outils.h"
 
 namespace {
@@ -103,11 +102,9 @@ TEST_F(Execution, CommandesEnLigne)
     EXPECT_EQ(decor->checkpointX, 103) << "without a sprite the point stays";
     EXPECT_TRUE(jeu->bIA);
 
-    jeu->pMenus = new CJeuMenus();
-    jeu->mode = 1;
     script("BACKTOMENU()", declencheur::IMMEDIAT, 1);
     images(2);
-    EXPECT_EQ(jeu->mode, 0) << "the pause menu took over";
+    EXPECT_EQ(jeu->pausesMenu, 1) << "the pause menu is asked for";
 }
 
 // Seeded random scripts of every kind of statement, with waits inside blocks and scripts that

@@ -1,23 +1,26 @@
 #pragma once
 // Helpers of the command tests: scripts run once from their text, their return values read
-// back with their types, sprites whose bank has numbered (empty) animations, the sound spy.
+// back with their types, sprites whose bank has numbered (empty) animations, the sounds played.
 #include "script/OutilsScript.h"
 
 #include "characters/Armes.h"
 #include "core/FichierDec.h"
-#include "game/HUD.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <vector>
 
-class Commandes : public AvecMoteur {
+template <class Jeu>
+class CommandesDe : public AvecMoteurDe<Jeu> {
 protected:
-    void SetUp() override
-    {
-        AvecMoteur::SetUp();
-        jeu->espionSons = [this](const std::string& nom) { sons.push_back(nom); };
-    }
+    using AvecMoteurDe<Jeu>::jeu;
+    using AvecMoteurDe<Jeu>::moteur;
+    using AvecMoteurDe<Jeu>::decor;
+    using AvecMoteurDe<Jeu>::script;
+    using AvecMoteurDe<Jeu>::images;
+    using AvecMoteurDe<Jeu>::sprite;
+    using AvecMoteurDe<Jeu>::perso;
 
     // A script that runs once, fired by the first frame; its first command runs on the next.
     CScript* lancer(const std::string& texte, CSPRITE* sd = nullptr)
@@ -152,11 +155,7 @@ protected:
 
     int compterSons(const std::string& nom) const
     {
-        int n = 0;
-        for (const std::string& s : sons)
-            n += s == nom ? 1 : 0;
-        return n;
+        return static_cast<int>(std::count(jeu->sons.begin(), jeu->sons.end(), nom));
     }
-
-    std::vector<std::string> sons;
 };
+using Commandes = CommandesDe<FaceTest>;

@@ -1,7 +1,8 @@
 #pragma once
-// Helpers of the engine tests: a game built without init holding one level world and its
-// engine, scripts compiled from text, decor sprites with a bank of a fixed size (no image
-// needed) and player or AI characters with an animated sprite.
+// Helpers of the engine tests: the game's face (or, for the game's own tests, the game built
+// without init) holding one level world and its engine, scripts compiled from text, decor
+// sprites with a bank of a fixed size (no image needed) and player or AI characters with an
+// animated sprite.
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
@@ -9,13 +10,13 @@
 #include "core/Hasard.h"
 #include "core/Services.h"
 #include "core/Texte.h"
-#include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
+#include "support/FaceTest.h"
 
 #include <gtest/gtest.h>
 
@@ -59,13 +60,13 @@ private:
     std::filesystem::path avant;
 };
 
-class AvecMoteur : public ::testing::Test {
+template <class Jeu>
+class AvecMoteurDe : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tuv::srand(1);
-        jeu = std::make_unique<CSFMLJeu>();
-        faceJeu::installer(jeu->facettes());
+        jeu = std::make_unique<Jeu>();
         jeu->pdecorJeu = new CDecor();
         jeu->pdecor = jeu->pdecorJeu;
         jeu->pscriptEngineJeu = new CScriptEngine();
@@ -81,7 +82,6 @@ protected:
     void TearDown() override
     {
         jeu.reset();
-        faceJeu::installer({});
         g_services = ServicesFondation();
     }
 
@@ -133,7 +133,8 @@ protected:
         return p;
     }
 
-    std::unique_ptr<CSFMLJeu> jeu;
+    std::unique_ptr<Jeu> jeu;
     CScriptEngine* moteur = nullptr;
     CDecor* decor = nullptr;
 };
+using AvecMoteur = AvecMoteurDe<FaceTest>;

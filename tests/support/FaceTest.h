@@ -2,7 +2,7 @@
 // The game's face without a game, for the tests of the world (levels, characters, scripts):
 // the four facets and services that record what the world asks of the game. It installs itself
 // while it lives and frees what the game would free of the world's parts: the worlds, their
-// cameras and engines, the weapons, explosions, AI and the preloaded characters.
+// cameras and engines, the weapons, explosions, AI, the preloaded characters and the window.
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Explosions.h"
@@ -19,6 +19,7 @@
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Shader.hpp>
 
@@ -27,7 +28,7 @@
 #include <vector>
 
 // What the world asked of the game, in order (sounds, shakes, the HUD's weapon names and pulses,
-// the countdown, status, message, the level loaded and chosen); the answers are the harmless defaults except
+// the countdown, status, message, pause menu, the level loaded and chosen); the answers are the harmless defaults except
 // the level that was loaded, which reads back as the game's menus would keep it.
 class ServicesEnregistres : public ServicesJeu {
 public:
@@ -49,6 +50,8 @@ public:
         cheminChoisi = chemin;
     }
     std::string langue() const override { return langueMenus; }
+    const sf::Font* policeJeu() const override { return &police; }
+    void menuPause() override { ++pausesMenu; }
     void afficherStatut(const std::wstring& texte) override { statut = texte; }
     void afficherMessage(const std::wstring& texte, int dureeFrames) override
     {
@@ -65,6 +68,8 @@ public:
     int calqueNiveau = -1;
     std::string dossierChoisi, cheminChoisi;
     std::string langueMenus = "fr_";  // the menus' language, as the game answers it
+    sf::Font police;                  // the game's text font
+    int pausesMenu = 0;
     std::wstring statut, message;
     int dureeMessage = -1;
 };
@@ -110,6 +115,7 @@ public:
         CSFMLJeuGlobal::prenderTexture = nullptr;
         delete pRenderTextureOmbre;
         CPerso::libererRessourcesPartagees();
+        delete fenetre;
         if (faceJeu::installees().monde == this)
             faceJeu::installer({});
     }

@@ -1,8 +1,12 @@
-// Message boxes and speech bubbles drawn into a window under Xvfb: places of the background,
-// speaker image, lines and prompt (probed pixels), the waits on B and X at both frame rates,
-// NOPARLE in both languages, the look commands, and the resources read from "jeu.ini".
+// What the game does for the scripts. Message boxes and speech bubbles drawn into a window
+// under Xvfb: places of the background, speaker image, lines and prompt (probed pixels), the
+// waits on B and X at both frame rates, NOPARLE in both languages, the look commands, and the
+// resources read from "jeu.ini"; the sounds' voices of PLAYSON; the scene drawn through the
+// screen effects of a test shader.
 #include "script/OutilsCommandes.h"
 
+#include "core/ShaderManager.h"
+#include "game/Jeu.h"
 #include "menus/JeuMenus.h"
 #include "support/Outils.h"
 
@@ -40,11 +44,11 @@ bool texteDans(const sf::Image& img, unsigned x0, unsigned y0, unsigned y1)
     return false;
 }
 
-class CommandesMessages : public Commandes {
+class CommandesMessages : public CommandesDe<CSFMLJeu> {
 protected:
     void SetUp() override
     {
-        Commandes::SetUp();
+        CommandesDe<CSFMLJeu>::SetUp();
         jeu->fenetre = new sf::RenderWindow(sf::VideoMode(1280, 720), "messages", sf::Style::None);
         fond = ecrireImage(dossier, "fond.png", 200, 100, sf::Color(255, 0, 0));
         tilde = ecrireImage(dossier, "tilde.png", 30, 20, sf::Color(0, 0, 255));
@@ -283,4 +287,119 @@ TEST_F(CommandesMessages, RessourcesLivrees)
     for (const char* nom : {"Tilde", "A", "B", "X", "Y", "Joy"})
         EXPECT_EQ(jeu->imagesInfo.count(nom), 1u) << nom;
     EXPECT_EQ(jeu->iconesBoutons.size(), 5u);
+}
+
+namespace {
+
+// The game's voices under the scripts, the sounds it plays recorded.
+class SonsDesScripts : public CommandesDe<CSFMLJeu> {
+protected:
+    void SetUp() override
+    {
+        CommandesDe<CSFMLJeu>::SetUp();
+        jeu->espionSons = [this](const std::string& nom) { sons.push_back(nom); };
+    }
+    int compterSons(const std::string& nom) const { return static_cast<int>(std::count(sons.begin(), sons.end(), nom)); }
+
+    std::vector<std::string> sons;
+};
+
+// The scene drawn through the screen effects into a small window.
+class EffetEcran : public CommandesDe<CSFMLJeu> {
+protected:
+    void SetUp() override
+    {
+        CommandesDe<CSFMLJeu>::SetUp();
+        if (!sf::Shader::isAvailable())
+            GTEST_SKIP() << "no shaders here";
+        jeu->fenetre = new sf::RenderWindow(sf::VideoMode(64, 64), "effet", sf::Style::None);
+        jeu->pShaderManager = new CShaderManager();
+        jeu->pShaderManager->dossier = TUV_SHADERS_TEST_DIR;
+        jeu->bUseShader = true;
+        scene.create(64, 64);
+        scene.clear(sf::Color(0, 0, 255));
+        scene.display();
+        e0 = sprite(0, 0);
+        e0->strID = "effet0";
+        e0->strShaderFrag = "effet_test.frag";
+        e1 = sprite(0, 0);
+        e1->strID = "effet1";
+        e1->strShaderFrag = "effet_test.frag";
+    }
+    sf::Color pixel()
+    {
+        jeu->fenetre->clear(sf::Color::Black);
+        jeu->afficherScene(scene);
+        sf::Texture t;
+        t.create(64, 64);
+        t.update(*jeu->fenetre);
+        return t.copyToImage().getPixel(32, 32);
+    }
+
+    static bool proche(sf::Color a, sf::Color b)
+    {
+        return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
+    }
+
+    sf::RenderTexture scene;
+    CSPRITE* e0 = nullptr;
+    CSPRITE* e1 = nullptr;
+};
+
+} // namespace
+
+TEST_F(SonsDesScripts, ModesDePlaySon)
+{
+    // The modes of PLAYSON on a sound that lasts a few seconds: times played, playing (2).
+    std::vector<sf::Int16> echantillons(22050 * 4, 1000);
+    jeu->buffersSons["BIP"].loadFromSamples(echantillons.data(), echantillons.size(), 1, 22050);
+    const struct {
+        const char* commande;
+        int joues, enCours;
+    } cas[] = {
+        {"PLAYSON(BIP;1)", 1, 2},
+        {"PLAYSON(BIP;1)", 1, 2},   // mode 1 leaves a playing sound alone
+        {"PLAYSON(BIP;-1)", 1, 0},  // -1 stops
+        {"PLAYSON(BIP;5)", 2, 2},   // other modes: again from the start
+    };
+    for (const auto& c : cas) {
+        executer(c.commande);
+        EXPECT_EQ(compterSons("BIP"), c.joues) << c.commande;
+        EXPECT_EQ(jeu->sonEnCours("BIP"), c.enCours) << c.commande;
+    }
+    executer("PLAYSON(BIP;2)");
+    EXPECT_TRUE(jeu->voixSons.voixDe("BIP")->getLoop()) << "mode 2 loops";
+    executer("PLAYSON(ABSENT;2)");
+    EXPECT_EQ(jeu->sonEnCours("ABSENT"), 0);
+    jeu->arreterSons();
+}
+
+TEST_F(EffetEcran, SceneATraversLeShader)
+{
+    EXPECT_EQ(pixel(), sf::Color(0, 0, 255)) << "no effect: the plain copy";
+    executer("{\nINITSHADERGLOBAL(effet0;1;200;0;0;1;0;3)\n}");
+    EXPECT_TRUE(proche(pixel(), sf::Color(200, 0, 255))) << "mode 1 writes red";
+    EXPECT_NE(jeu->shaderEcran, nullptr);
+    jeu->bUseShader = false;
+    EXPECT_EQ(pixel(), sf::Color(0, 0, 255)) << "USESHADER off";
+    EXPECT_EQ(jeu->shaderEcran, nullptr);
+    jeu->bUseShader = true;
+    // Both slots: slot 0's pass first, slot 1's over it.
+    executer("{\nINITSHADERGLOBAL(effet1;1;0;0;0;0;1;-1)\n}");
+    EXPECT_TRUE(proche(pixel(), sf::Color(255, 200, 0))) << "(200, 0, 255) turned round";
+    // Lives run out: e0 had 3 frames, e1 has no end.
+    for (int i = 0; i < 3; ++i)
+        jeu->decompterEffetsEcran();
+    EXPECT_EQ(jeu->effetsEcran[0], nullptr);
+    EXPECT_EQ(jeu->effetsEcran[1], e1);
+    EXPECT_EQ(pixel(), sf::Color(255, 0, 0)) << "slot 1 alone turns blue round";
+    // A shader that does not load: the plain copy.
+    e1->strShaderFrag = "casse.frag";
+    EXPECT_EQ(pixel(), sf::Color(0, 0, 255));
+    e1->strShaderFrag = "absent.frag";
+    EXPECT_EQ(pixel(), sf::Color(0, 0, 255));
+    // The level frees the slot's sprite: the slot is emptied first.
+    e1->strShaderFrag = "effet_test.frag";
+    decor->detacherSD(e1);
+    EXPECT_EQ(jeu->effetsEcran[1], nullptr);
 }
