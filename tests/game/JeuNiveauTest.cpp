@@ -24,38 +24,8 @@
 
 #include <algorithm>
 
-namespace {
-
 // The game without init over a world built in code, in editor mode, the mouse scripted.
-class BarreOutils : public AvecJeuDe<CSFMLJeu> {
-protected:
-    void SetUp() override
-    {
-        AvecJeuDe<CSFMLJeu>::SetUp();
-        CPLUXTest::reset();
-        camera(0, 0);
-        jeu->mode = 2;
-        SourisJeu::lire = [this](const sf::Window&) { return etat; };
-        SourisJeu::ctrlGauche = [this] { return ctrl; };
-        SourisJeu::shiftGauche = [this] { return shift; };
-        icones.create(12 * 32, 32);
-        decor->pMenuSD->charger(icones, 32, 32, 0, 0);
-        b = banque(*decor, "B", 40, 40, nullptr);
-    }
-    void TearDown() override
-    {
-        SourisJeu::reinitialiser();
-        AvecJeuDe<CSFMLJeu>::TearDown();
-        CPLUXTest::reset();
-    }
-
-    EtatSouris etat;
-    bool ctrl = false, shift = false;
-    sf::Texture icones;
-    CDEC* b = nullptr;
-};
-
-} // namespace
+using BarreOutils = SourisEditeurDe<CSFMLJeu>;
 
 TEST(DecorJeu, ServicesShadersEtTexturesDesPlans)
 {

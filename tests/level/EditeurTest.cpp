@@ -20,28 +20,8 @@ namespace {
 
 enum Icone { ECHELLE = 0, ROTATION = 1, VERROU = 2, PLAN_SUIVANT = 4, PLAN_PRECEDENT = 7, MIROIR_H = 8, SUPPRIMER = 11 };
 
-class EditeurTest : public AvecJeu {
+class EditeurTest : public SourisEditeurDe<FaceTest> {
 protected:
-    void SetUp() override
-    {
-        AvecJeu::SetUp();
-        CPLUXTest::reset();
-        camera(0, 0);
-        jeu->mode = 2;
-        SourisJeu::lire = [this](const sf::Window&) { return etat; };
-        SourisJeu::ctrlGauche = [this] { return ctrl; };
-        SourisJeu::shiftGauche = [this] { return shift; };
-        // The strip: twelve 32 x 32 icons in one row.
-        icones.create(12 * 32, 32);
-        decor->pMenuSD->charger(icones, 32, 32, 0, 0);
-        b = banque(*decor, "B", 40, 40, nullptr);
-    }
-    void TearDown() override
-    {
-        SourisJeu::reinitialiser();
-        AvecJeu::TearDown();
-        CPLUXTest::reset();
-    }
     // One frame of the mouse at (x, y) through the strip (or the picking under it).
     bool image(int x, int y, bool gauche, bool droit = false)
     {
@@ -74,10 +54,6 @@ protected:
     }
 
     sf::Window fenetre;
-    EtatSouris etat;
-    bool ctrl = false, shift = false;
-    sf::Texture icones;
-    CDEC* b = nullptr;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Helpers of the level tests: the game's face holding a scene texture, a level world, and image banks whose sheets and collision masks are painted in code.
+// Helpers of the level tests: the game's face holding a scene texture, a level world, image banks
+// whose sheets and collision masks are painted in code, and the editor's mouse over that world.
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
@@ -8,7 +9,9 @@
 #include "core/Services.h"
 #include "core/SetTextures.h"
 #include "level/CalqueSD.h"
+#include "gui/CPLUXTest.h"
 #include "level/Decor.h"
+#include "level/MenuImage.h"
 #include "level/Vue.h"
 #include "support/FaceTest.h"
 
@@ -130,3 +133,34 @@ inline CSPRITE* spriteDecor(CCalqueSD& plan, CDEC* b, float x, float y, int coll
     plan.sprites.push_back(sd);
     return sd;
 }
+
+// The editor's mouse over that world in editor mode, the camera at the origin, scripted through
+// SourisJeu; the selected sprite's strip of twelve 32 x 32 icons in one row; a 40 x 40 bank "B".
+template <class Jeu>
+class SourisEditeurDe : public AvecJeuDe<Jeu> {
+protected:
+    void SetUp() override
+    {
+        AvecJeuDe<Jeu>::SetUp();
+        CPLUXTest::reset();
+        this->camera(0, 0);
+        this->jeu->mode = 2;
+        SourisJeu::lire = [this](const sf::Window&) { return etat; };
+        SourisJeu::ctrlGauche = [this] { return ctrl; };
+        SourisJeu::shiftGauche = [this] { return shift; };
+        icones.create(12 * 32, 32);
+        this->decor->pMenuSD->charger(icones, 32, 32, 0, 0);
+        b = banque(*this->decor, "B", 40, 40, nullptr);
+    }
+    void TearDown() override
+    {
+        SourisJeu::reinitialiser();
+        AvecJeuDe<Jeu>::TearDown();
+        CPLUXTest::reset();
+    }
+
+    EtatSouris etat;
+    bool ctrl = false, shift = false;
+    sf::Texture icones;
+    CDEC* b = nullptr;
+};
