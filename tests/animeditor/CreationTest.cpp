@@ -1,20 +1,11 @@
 // The editor as it comes up: the controls its creation fills, the timeline laid
-// over its placeholder, missing pieces (no game, a model without some controls), opening it
-// from the game with and without the development switch, and its fit in the game's window.
+// over its placeholder, missing pieces (no game, a model without some controls), and its fit
+// in the game's window.
 #include "OutilsEditeur.h"
 
-#include "animeditor/JeuDialogEventsAnm.h"
-#include "animeditor/JeuDialogScriptAnm.h"
 #include "gui/CPLUXToolBar.h"
 
 #include <filesystem>
-
-namespace {
-struct Interrupteur {
-    explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
-    ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
-};
-} // namespace
 
 TEST_F(EditeurTest, CreationBindsAndFillsTheControls)
 {
@@ -110,47 +101,6 @@ TEST_F(EditeurTest, NoGameNoShaderFolderAndMissingControlsAreSkipped)
     e->majNbExecutionsScript();
     e->majListeAnimElems();
     EXPECT_EQ(e->zoom, 1.0f);
-}
-
-TEST_F(EditeurTest, TheGameOpensTheEditorOnlyWithTheDevelopmentSwitch)
-{
-    for (const bool dev : {true, false}) {
-        SCOPED_TRACE(dev ? "switch on" : "switch off");
-        CPLUXTest::reset();  // declarations are the library's: one game per run
-        DossierTemp dossier;
-        std::filesystem::create_directories(dossier / "PLUX_Modeles/Mod2");
-        ecrireTexte(dossier / "PLUX_Modeles/Mod2/JeuDialogAnimationsSprites.mod", texteModeleEditeur());
-        for (const char* id : {"JeuDialogScriptAnm", "JeuDialogEventsAnm"})
-            ecrireTexte(dossier / ("PLUX_Modeles/Mod2/" + std::string(id) + ".mod"),
-                        lireTexte(dossierData() + "/PLUX_Modeles/Mod2/" + id + ".mod"));
-        ecrireTexte(dossier / "jeu.ini", "VIEWPORT=1280;720\n");
-        DansDossier ici(dossier.str());
-        Interrupteur interrupteur(dev);
-        CSFMLJeu jeu;
-        ASSERT_EQ(jeu.init("jeu.ini"), 0);
-        CPLUXDialog* editeur = CPLUX::getDialog(IdAnm::DIALOGUE);
-        CPLUXDialog* script = CPLUX::getDialog("JeuDialogScriptAnm");
-        CPLUXDialog* evenements = CPLUX::getDialog("JeuDialogEventsAnm");
-        if (!dev) {
-            EXPECT_EQ(editeur, nullptr) << "without the switch the editor does not exist";
-            EXPECT_EQ(script, nullptr) << "nor its script editor";
-            EXPECT_EQ(evenements, nullptr) << "nor its events dialog";
-            continue;
-        }
-        EXPECT_NE(dynamic_cast<CJeuDialogScriptAnm*>(script), nullptr);
-        EXPECT_NE(dynamic_cast<CJeuDialogEventsAnm*>(evenements), nullptr);
-        EXPECT_EQ(script->ctrlComboBox("myComboBoxScpCmds")->getNbElements(), 24) << "created: the catalogue filled";
-        ASSERT_NE(dynamic_cast<CJeuDialogAnimationsSprites*>(editeur), nullptr);
-        EXPECT_FALSE(editeur->estAffiche()) << "created hidden";
-        EXPECT_TRUE(editeur->isCreate());
-        CPLUX::pTB->show();
-        CPLUXTest::frame(jeu.fenetre);
-        const CPLUXControl* b = CPLUX::pTB->getControl("tb" + std::to_string(editeur->getHwnd()));
-        ASSERT_NE(b, nullptr) << "a toolbar button for the editor";
-        CPLUXTest::clickAt(b->getLeftScreen() + static_cast<int>(b->getWidth() / 2),
-                           b->getTopScreen() + static_cast<int>(b->getHeight() / 2));
-        EXPECT_TRUE(editeur->estAffiche()) << "the toolbar button shows it";
-    }
 }
 
 TEST_F(EditeurTest, EveryControlOfEveryPageFitsTheGameWindowWhereShowPutsIt)

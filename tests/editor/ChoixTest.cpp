@@ -1,11 +1,12 @@
 // The decor and character pickers: which files they list, paging with wrap-around, folder
-// changes, the value fields and animation buttons, the empty list, and the choice the level
-// editor reads through g_services.choixEditeur.
+// changes, the value fields and animation buttons, the empty list, the choice the level
+// editor reads through g_services.choixEditeur, and a missing font said once per picker.
 #include "OutilsDialoguesNiveau.h"
 
 #include "characters/Perso.h"
 #include "core/Texte.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXMessageBox.h"
 #include "level/CalqueSD.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -220,4 +221,19 @@ TEST_F(ChoixTest, ARightClickPlacesWhatTheShownPickerShows)
     ASSERT_EQ(decor.ias.size(), 1u) << "an AI placed";
     EXPECT_NE(decor.modelesPersos["HEROS"], choixPer().pDEC) << "made from the level's own definition";
     EXPECT_EQ(decor.pPlanTravail->sprites.size(), 1u);
+}
+
+TEST_F(DialoguesNiveauTest, AMissingFontIsSaidOncePerPicker)
+{
+    CSFMLJeuChoix::libererSelecteurs();
+    fs::remove("polices/arial.ttf");
+    CPLUX::addDialog(nullptr, new CSFMLJeuChoixDec, nullptr, 0);
+    CPLUX::addDialog(nullptr, new CSFMLJeuChoixPer, nullptr, 0);
+    for (int i = 0; i < 3; ++i)
+        image();
+    std::vector<std::string> titres;
+    for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+        titres.push_back(b->getTitle());
+    EXPECT_EQ(titres, (std::vector<std::string>{"Erreur dans CSFMLJeuChoixDec", "Erreur !"}));
+    EXPECT_GT(choixDec().nbFichiers, 0) << "the picker works without its text";
 }

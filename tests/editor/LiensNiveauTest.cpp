@@ -1,12 +1,9 @@
 // What the level world asks of the dialogs through the hooks (picking, the icon strip, the
-// delete, a level load, a freed character), and the dialogs as the game's set-up declares them.
+// delete, a level load, a freed character).
 #include "OutilsSprite.h"
 
 #include "core/Particules.h"
 #include "level/MenuImage.h"
-
-#include <filesystem>
-#include <set>
 
 namespace {
 
@@ -130,63 +127,4 @@ TEST_F(Liens, DeleteLoadAndFreedCharacterLeaveTheDialogsDetached)
     EXPECT_EQ(decor->pSDSelection, nullptr);
     detaches();
     toucher();
-}
-
-namespace {
-
-// The control ids a model file declares.
-std::set<std::string> controlesDuModele(const std::string& id)
-{
-    std::set<std::string> r;
-    std::istringstream in(lireTexte(dossierData() + "/PLUX_Modeles/Mod2/" + id + ".mod"));
-    for (std::string l; std::getline(in, l);)
-        if (l.rfind("CONTROLE=", 0) == 0)
-            r.insert(l.substr(l.find(';') + 1));
-    return r;
-}
-
-struct Interrupteur {
-    explicit Interrupteur(bool dev) { CSFMLJeuGlobal::bModeTest = dev; }
-    ~Interrupteur() { CSFMLJeuGlobal::bModeTest = false; }
-};
-
-} // namespace
-
-TEST(DeclarationDialogues, OnlyWithTheDevelopmentSwitch)
-{
-    for (bool dev : {false, true}) {
-        CPLUXTest::reset();
-        Interrupteur i(dev);
-        DossierDeTravail dossier;
-        std::filesystem::copy(dossierData() + "/PLUX_Modeles", "PLUX_Modeles",
-                              std::filesystem::copy_options::recursive);
-        ecrireTexte("jeu.ini", "VIEWPORT=320;200\n");
-        {
-            CSFMLJeu jeu;
-            ASSERT_EQ(jeu.init("jeu.ini"), 0);
-            for (const char* id : {ids::DIALOGUE, ids::DIALOGUE_SHADER, ids::DIALOGUE_EFFONDREMENT, ids::DIALOGUE_BASCULE,
-                                   ids::DIALOGUE_CHEMIN, ids::DIALOGUE_PARTICULES, ids::DIALOGUE_FORCE}) {
-                CPLUXDialog* d = CPLUX::getDialog(id);
-                ASSERT_EQ(d != nullptr, dev) << id << (dev ? " missing" : " without the switch");
-                if (!d)
-                    continue;
-                EXPECT_FALSE(CPLUX::isDialogVisible(id)) << id;
-                for (const std::string& c : controlesDuModele(id))
-                    EXPECT_TRUE(d->isCtrlIdExist(c)) << id << ": " << c;
-            }
-            if (dev) {
-                EXPECT_NE(dynamic_cast<CJeuDialogSprite*>(CPLUX::getDialog(ids::DIALOGUE)), nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogShaderVERT*>(CPLUX::getDialog(ids::DIALOGUE_SHADER)), nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogPhysEffondrementOptions*>(CPLUX::getDialog(ids::DIALOGUE_EFFONDREMENT)),
-                          nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogPhysBasculeOptions*>(CPLUX::getDialog(ids::DIALOGUE_BASCULE)), nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogPhysCheminOptions*>(CPLUX::getDialog(ids::DIALOGUE_CHEMIN)), nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogPhysParticulesOptions*>(CPLUX::getDialog(ids::DIALOGUE_PARTICULES)),
-                          nullptr);
-                EXPECT_NE(dynamic_cast<CJeuDialogPhysForceOptions*>(CPLUX::getDialog(ids::DIALOGUE_FORCE)), nullptr);
-            }
-        }
-        faceJeu::installer({});
-        CPLUXTest::reset();
-    }
 }

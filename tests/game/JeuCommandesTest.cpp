@@ -1,12 +1,13 @@
-// The main loop hands each player's commands to its character after sampling its input; the
-// command step decides which character obeys and when, and a computer second player's input
-// is its pilot's bytes.
+// The main loop hands each player's commands to its character after sampling its input (a
+// computer second player's from its pilot); the command step decides which character obeys
+// and when, and a computer second player's input is its pilot's bytes.
 #include "characters/OutilsMouvement.h"
 
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/EtatsPerso.h"
 #include "characters/IABehaviours.h"
+#include "characters/Inventaire.h"
 #include "characters/Perso.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
@@ -15,6 +16,8 @@
 #include "game/JeuHUD.h"
 #include "game/SourceEntrees.h"
 #include "level/Decor.h"
+#include "menus/JeuMenus.h"
+#include "menus/OutilsMenus.h"
 #include "OutilsJeu.h"
 
 #include <gtest/gtest.h>
@@ -23,29 +26,42 @@
 #include <filesystem>
 #include <memory>
 
-TEST(JeuCommandes, ChaqueJoueurAgitApresSesEntrees)
-{
+namespace {
+
+// The game started with these lines of "jeu.ini", playing over two characters in mid-air,
+// player 1 followed by the camera, its input scripted.
+class DeuxJoueursEnJeu : public ::testing::Test {
+protected:
+    void demarrer(const std::string& options)
+    {
+        ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n" + options);
+        fichiersPersos();
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        jeu.fenetre->setFramerateLimit(0);
+        auto source = std::make_unique<SourceScriptee>(jeu.fenetre);
+        entrees = source.get();
+        jeu.pSourceEntrees = std::move(source);
+        jeu.mode = 1;
+        jeu.pdecor = jeu.pdecorJeu;
+        jeu.bJoue = jeu.bControleJoueurs = true;
+        deuxJoueurs(*jeu.pdecor, joueurs);
+        jeu.pPerso = joueurs[0];
+    }
+
     DossierDeTravail d;
-    ecrireTexte("jeu.ini", "VIEWPORT=160;120\nFRAMERATE=30\n");
-    fichiersPersos();
     CSFMLJeu jeu;
-    ASSERT_EQ(jeu.init("jeu.ini"), 0);
-    jeu.fenetre->setFramerateLimit(0);
-    auto source = std::make_unique<SourceScriptee>(jeu.fenetre);
-    SourceScriptee& entrees = *source;
-    jeu.pSourceEntrees = std::move(source);
-    jeu.mode = 1;
-    jeu.pdecor = jeu.pdecorJeu;
-    jeu.bJoue = jeu.bControleJoueurs = true;
+    SourceScriptee* entrees = nullptr;
+    CPerso* joueurs[2] = {};
+};
 
-    // Two characters in mid-air: a held direction moves them while they fall.
-    CPerso* joueurs[2];
-    deuxJoueurs(*jeu.pdecor, joueurs);
-    jeu.pPerso = joueurs[0];
+} // namespace
 
+TEST_F(DeuxJoueursEnJeu, ChaqueJoueurAgitApresSesEntrees)
+{
+    ASSERT_NO_FATAL_FAILURE(demarrer(""));
     // Player 1 holds right (arrow), player 2 left (J): one player game, one mover.
-    entrees.ajouterImage({sf::Keyboard::Right, sf::Keyboard::J});
-    entrees.ajouterImage({sf::Keyboard::Right, sf::Keyboard::J});
+    entrees->ajouterImage({sf::Keyboard::Right, sf::Keyboard::J});
+    entrees->ajouterImage({sf::Keyboard::Right, sf::Keyboard::J});
     jeu.etape();
     EXPECT_EQ(joueurs[0]->sprite->x, 101) << "player 1's walk step";
     EXPECT_EQ(joueurs[1]->sprite->x, 300) << "no second player outside the two-player game";
@@ -57,6 +73,88 @@ TEST(JeuCommandes, ChaqueJoueurAgitApresSesEntrees)
     jeu.etape();
     EXPECT_GT(joueurs[0]->sprite->x, 101);
     EXPECT_LT(joueurs[1]->sprite->x, 300) << "the second player's step in the two-player game";
+}
+
+// A frame of the two-player game with "IA_JOUEUR2" hands the pilot's commands to the second
+// player's character, and the discovery message is drawn after the HUD, with or without the
+// menu object.
+TEST_F(DeuxJoueursEnJeu, UneImageAvecLeSecondJoueurPilote)
+{
+    ASSERT_NO_FATAL_FAILURE(demarrer("IA_JOUEUR2=1\n"));
+    jeu.typeJeu = 2;
+    jeu.bIAJoueur2 = true;
+    jeu.pHUD->compteurDepart = -1;
+    jeu.etape();
+    EXPECT_TRUE(jeu.commandes[1].bGauche) << "the pilot chases the first player, on the left";
+    EXPECT_LT(joueurs[1]->sprite->x, 300);
+    EXPECT_TRUE(joueurs[1]->bViseePilotee);
+    EXPECT_EQ(joueurs[1]->direction, jeu.pIABehaviours->directionJ2);
+
+    // The discovery message runs one frame per frame, after the HUD.
+    ASSERT_TRUE(jeu.pMenus && jeu.pMenus->pInventaire);
+    jeu.pMenus->pInventaire->compteurDecouverte = 50;
+    jeu.etape();
+    EXPECT_EQ(jeu.pMenus->pInventaire->compteurDecouverte, 49);
+    // And a frame without a menu object runs.
+    CJeuMenus* menus = jeu.pMenus;
+    jeu.pMenus = nullptr;
+    EXPECT_TRUE(jeu.etape());
+    jeu.pMenus = menus;
+}
+
+// In play, Escape and the pad's START open the pause menu, BACK and Tab the inventory.
+TEST(JeuCommandes, PauseEtInventaireEnJeu)
+{
+    EtatManette pad;
+    pad.bConnecte = true;
+    setLecteurManette([&](unsigned n) { return n == 0 ? pad : EtatManette(); });
+    for (int type : {0, 1, 2}) {
+        DossierDeTravail d;
+        CPLUXTest::reset();
+        std::filesystem::create_directories("menus");
+        ecrireMenus();
+        ecrireTexte("jeu.ini", "VIEWPORT=64;48\n");
+        CSFMLJeu jeu;
+        faceJeu::installer(jeu.facettes());
+        ASSERT_EQ(jeu.init("jeu.ini"), 0);
+        auto s = std::make_unique<SourceScriptee>();
+        SourceScriptee& source = *s;
+        jeu.pSourceEntrees = std::move(s);
+        jeu.bXInput = true;
+        jeu.typeJeu = type;
+        jeu.mode = 1;
+        const int pause = type == 0 ? 60 : 6;
+        auto image = [&](Touches touches, uint16_t boutons = 0) {
+            pad.boutons = boutons;
+            source.ajouterImage(touches);
+            jeu.etape();
+        };
+        const std::string nom = "game type " + std::to_string(type);
+        image({});
+        image({sf::Keyboard::Escape});
+        EXPECT_TRUE(jeu.mode == 0 && jeu.pMenus->idMenu == pause) << nom << ": Escape as it goes down";
+        // Escape again, in the menu: back, the game resumes with the key still held.
+        source.ajouterImage(SourceScriptee::toucheAppuyee(sf::Keyboard::Escape), {sf::Keyboard::Escape});
+        jeu.etape();
+        ASSERT_EQ(jeu.mode, 1) << nom;
+        image({sf::Keyboard::Escape});
+        image({sf::Keyboard::Escape});
+        EXPECT_EQ(jeu.mode, 1) << nom << ": a key still held does not open the pause again";
+        image({});
+        image({}, MANETTE_START);
+        EXPECT_EQ(jeu.mode, 1) << nom << ": START acts on its release";
+        image({});
+        EXPECT_TRUE(jeu.mode == 0 && jeu.pMenus->idMenu == pause) << nom << ": START released";
+        jeu.mode = 1;
+        image({}, MANETTE_BACK);
+        image({});
+        EXPECT_EQ(jeu.mode == 0 && jeu.pMenus->idMenu == 10, type != 2) << nom << ": BACK opens the inventory";
+        jeu.mode = 1;
+        image({sf::Keyboard::Tab});
+        EXPECT_EQ(jeu.mode == 0 && jeu.pMenus->idMenu == 10, type != 2) << nom << ": so does Tab";
+    }
+    setLecteurManette({});
+    faceJeu::installer({});
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "gui/CPLUXControlTab.h"
 #include "gui/CPLUXMessageBox.h"
 #include "menus/JeuMenus.h"
+#include "support/FaceTest.h"
 #include "support/PiloteJeu.h"
 
 #include <SFML/Network/Packet.hpp>
@@ -598,9 +599,8 @@ TEST_F(LobbyTest, PollsFollowTheFrameRate)
 TEST_F(LobbyTest, GamepadAndFocusedControls)
 {
     ServeurEssai srv;
-    CSFMLJeu jeu;
-    jeu.pMenus = new CJeuMenus();
-    faceJeu::installer(jeu.facettes());
+    FaceTest face;
+    std::unique_ptr<CJeuMenus> menus(face.pMenus = new CJeuMenus());
     std::filesystem::create_directories("menus");
     ecrireTexte("menus/fr_menu1.mnu", "LIGNE=0;0;1;;Autre;0;20;1;1;1\n");
     {
@@ -625,12 +625,11 @@ TEST_F(LobbyTest, GamepadAndFocusedControls)
         a.d->onJoystickBtnBRelease(0);
         EXPECT_FALSE(a.d->bConnecte);
         EXPECT_FALSE(a.d->estAffiche());
-        EXPECT_EQ(jeu.pMenus->idMenu, 1);
+        EXPECT_EQ(menus->idMenu, 1);
         EXPECT_TRUE(a.d->attendreReseau(5000));
         CClientHttpLobby client;
         EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "");
     }
-    faceJeu::installer({});
 }
 
 // Two games on one machine: the one whose window lost the focus still hears its peers.

@@ -1,10 +1,9 @@
-// The menu object: construction, killcam replay, the KILLCAM option and the world switch.
+// The menu object: construction, killcam replay and the world switch.
 #include "OutilsMenus.h"
 
 #include "gui/CPLUX.h"
 #include "level/Vue.h"
 #include "script/ScriptEngine.h"
-#include "support/SourceSansFocus.h"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -71,34 +70,6 @@ TEST(ObjetMenus, RevoirKillcam)
     ecran.update(fenetre);
     const sf::Image pixels = ecran.copyToImage();
     EXPECT_TRUE(pixels.getPixel(0, 0) == sf::Color::Red && pixels.getPixel(7, 5) == sf::Color::Red);
-}
-
-TEST(ObjetMenus, OptionKillcam)
-{
-    // KILLCAM (null: no key), frames per second, then the option and the ring's length.
-    const struct {
-        const char* valeur;
-        int images, option, taille;
-    } cas[] = {{nullptr, 30, 0, 0}, {"0", 30, 0, 0},    {"-5", 30, 0, 0},     {"x", 30, 0, 0},
-               {"60", 30, 60, 60},   {"60", 60, 60, 120}, {"10000", 30, 90, 90}};
-    for (const auto& c : cas) {
-        DossierDeTravail d;
-        CPLUXTest::reset();
-        ecrireTexte("jeu.ini", "VIEWPORT=64;48\nFRAMERATE=" + std::to_string(c.images) + "\n" +
-                                   (c.valeur ? std::string("KILLCAM=") + c.valeur + "\n" : ""));
-        CSFMLJeu jeu;
-        jeu.pSourceEntrees = std::make_unique<SourceSansFocus>(jeu);
-        ASSERT_EQ(jeu.init("jeu.ini"), 0);
-        const std::string nom = std::string(c.valeur ? c.valeur : "absent") + " at " + std::to_string(c.images);
-        EXPECT_TRUE(jeu.optionKillcam == c.option && jeu.killcamTaille == c.taille) << nom;
-        if (c.taille == 0)
-            continue;
-        jeu.mode = 1;
-        jeu.typeJeu = 2;
-        jeu.etape();
-        ASSERT_EQ(jeu.killcamImages.size(), static_cast<size_t>(c.taille)) << nom;
-        EXPECT_EQ(jeu.killcamImages[jeu.killcamPosition].getSize(), sf::Vector2u(32, 24)) << "half the window";
-    }
 }
 
 TEST(ObjetMenus, BasculeEntreLesMondes)
