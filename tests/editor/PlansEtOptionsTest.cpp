@@ -6,6 +6,7 @@
 #include "level/EffetNeige.h"
 #include "level/EffetPluie.h"
 #include "level/Vue.h"
+#include "support/FaceTest.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -153,8 +154,7 @@ TEST(MenuEditeurImage, FollowsTheCameraAndSwitchesTheMasksOnAControlClickOfCell5
     image.create(320, 32, sf::Color::Blue);  // ten cells of 32 x 32
     std::filesystem::create_directories("menus");
     ASSERT_TRUE(image.saveToFile("menus/menusediteur.png"));
-    CSFMLJeu jeu;
-    faceJeu::installer(jeu.facettes());
+    FaceTest jeu;  // the menu reads the world facet alone
     jeu.pdecor = jeu.pdecorJeu = new CDecor();
     jeu.pvue = jeu.pvueJeu = new CVue(1280, 720);
     jeu.pvue->x = 35.8f;
@@ -189,5 +189,4 @@ TEST(MenuEditeurImage, FollowsTheCameraAndSwitchesTheMasksOnAControlClickOfCell5
     clic(5, true);
     EXPECT_FALSE(jeu.pdecor->bMasques) << "each Control-click on cell 5 switches the masks";
     SourisJeu::reinitialiser();
-    faceJeu::installer({});
 }
