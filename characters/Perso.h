@@ -471,6 +471,8 @@ private:
     // A count of frames at 30 fps as frames at the current rate (at least 1).
     static int dureeFrames(int frames);
     static int dureeFrames(int frames, float coeff);
+    // A named sound through the game; silent without one.
+    static void jouerSon(const std::string& nom);
     void animerMarche(float dx, float dy, bool bloque);
     int deplacerHorizontal(int d, float distance, const int famille[10]);
     void prendre(CPerso& tourelle);

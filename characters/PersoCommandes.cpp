@@ -86,9 +86,10 @@ bool CPerso::reglesSaut(const CommandesJoueur& c)
             passerEtat(DASH);
             compteurDash = dureeFrames(DUREE_DASH);
             bnodash = true;
-            if (ServicesJeu* jeu = faceJeu::services())
+            if (ServicesJeu* jeu = faceJeu::services()) {
                 jeu->secouerCamera(SECOUSSE_DASH_DUREE, SECOUSSE_DASH_AMPLITUDE);
-            g_services.jouerSon("DASH");
+                jeu->jouerSon("DASH");
+            }
             bDashPossible = false;
         } else {
             compteurDash = 0;

@@ -119,9 +119,9 @@ void CPerso::prendreCoup(int degats, int directionPoussee, int inutilise, int in
         secousseCamera();
     const bool vivant = mode != MORT;
     if (vivant) {
-        g_services.jouerSon("DASH");
+        jouerSon("DASH");
         if (vie > 0)
-            g_services.jouerSon(sonDegats);
+            jouerSon(sonDegats);
         relancer(particuleTouche);
         subirDegats(degats, indirect);
         if (typeJeu() != TYPE_CHRONO)
@@ -207,7 +207,7 @@ void CPerso::ajouterMessage(int degats, bool vivant)
     m->texte = enFrancais() ? l->francais : l->anglais;
     messages.push_back(m);
     if (l->son)
-        g_services.jouerSon(l->son);
+        jouerSon(l->son);
     if (l->blast)
         lancerShaderCoup();
 }

@@ -101,7 +101,7 @@ void CPerso::mortOuParalysie()
         return;
     }
     relancer(particuleMort);
-    g_services.jouerSon("SPLASH");
+    jouerSon("SPLASH");
     if (modeIA == -1) {
         mortGenerale();
     } else {
@@ -129,14 +129,14 @@ void CPerso::mortJoueurMulti()
         vieParalysie = vie = vieMax;
     } else {
         bParalyse = false;
-        g_services.jouerSon("SPLASH");
+        jouerSon("SPLASH");
         setEtat(MORT);
         compteurMort = aCeTaux(DUREE_CAPTURE);
         capturerIcone();
         libererEsprit(false);
         relancer(particuleMort);
     }
-    g_services.jouerSon("DASH");
+    jouerSon("DASH");
     if (joueurValide && o && jeu->paralysie[numJoueur] >= o->nbClones[0])
         eliminerJoueur();
 }
@@ -162,7 +162,7 @@ void CPerso::eliminerJoueur()
                 p.libererEsprit(true);
         }
     });
-    g_services.jouerSon("SPLASH");
+    jouerSon("SPLASH");
 }
 
 // An adventure player's death ends the level: every character falls with it.
@@ -202,7 +202,7 @@ void CPerso::libererEsprit(bool elimine)
         e.x = sprite->x - o0.x * sprite->getSX();
         e.y = sprite->y - o0.y * sprite->getSY();
     }
-    g_services.jouerSon("FANTOME");
+    jouerSon("FANTOME");
 }
 
 void CPerso::majTouche()
@@ -313,5 +313,5 @@ void CPerso::explosionMort()
     const auto& sons = jeu->pExplosions->sonsExplosions;
     auto it = sons.find(nom);
     if (it != sons.end() && !it->second.empty())
-        g_services.jouerSon(it->second);
+        jouerSon(it->second);
 }

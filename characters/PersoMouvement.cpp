@@ -89,6 +89,12 @@ std::vector<sf::FloatRect>* CPerso::journalSondes = nullptr;
 
 int CPerso::dureeFrames(int frames) { return dureeFrames(frames, coefficientTemps()); }
 
+void CPerso::jouerSon(const std::string& nom)
+{
+    if (ServicesJeu* jeu = faceJeu::services())
+        jeu->jouerSon(nom);
+}
+
 int CPerso::dureeFrames(int frames, float coeff)
 {
     const int n = std::clamp(frames, 0, LIMITE_COMPTE);

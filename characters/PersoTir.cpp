@@ -213,7 +213,7 @@ int CPerso::refuserTir(int munitions)
 {
     if (munitions != 0)
         return munitions;
-    g_services.jouerSon("TIRVIDE");
+    jouerSon("TIRVIDE");
     if (modeIA == -1 && typeJeu() == 0 && armeCourante != SLOT_DE_SECOURS && nbSlots() > SLOT_DE_SECOURS) {
         selectArme(SLOT_DE_SECOURS);
         montrerNomArme(numJoueur);

@@ -52,8 +52,9 @@ bool particulesArmes() { return faceJeu::options() && faceJeu::options()->bUsePa
 
 void jouer(const std::string& son)
 {
-    if (!son.empty())
-        g_services.jouerSon(son);
+    ServicesJeu* jeu = faceJeu::services();
+    if (jeu && !son.empty())
+        jeu->jouerSon(son);
 }
 
 void secouer(int duree, int amplitude)

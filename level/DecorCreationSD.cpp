@@ -11,7 +11,6 @@
 #include "core/Hasard.h"
 #include "core/Particules.h"
 #include "core/Physique.h"
-#include "core/Services.h"
 #include "core/SetTextures.h"
 #include "core/Texte.h"
 #include "level/CalqueSD.h"
@@ -197,9 +196,10 @@ CSPRITE3* CDecor::creerSD(CDEC* definition, int x, int y, CCalqueSD* plan)
     copierDefinition(*sd, def);
     sd->plan = i;
     sd->calque = calqueTravail;
-    if (def.sonMode == MODE_SON_BOUCLE && !def.sonNom.empty()) {
-        g_services.bouclerSon(def.sonNom, true);
-        g_services.jouerSon(def.sonNom);
+    ServicesJeu* jeu = faceJeu::services();
+    if (jeu && def.sonMode == MODE_SON_BOUCLE && !def.sonNom.empty()) {
+        jeu->bouclerSon(def.sonNom, true);
+        jeu->jouerSon(def.sonNom);
     }
     sd->volumeSon = VOLUME_SON_SD;
     sd->collision = def.collisions;

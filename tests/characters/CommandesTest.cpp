@@ -89,8 +89,6 @@ TEST_F(Commandes, ConditionsDuDash)
     for (const Cas& k : cas) {
         TearDown();
         SetUp();
-        std::vector<std::string> sons;
-        g_services.jouerSon = [&](const std::string& s) { sons.push_back(s); };
         if (k.plafond)
             bloc(0, 250, 400, 20, 2);
         CPerso* p = perso(100, 300);
@@ -99,7 +97,7 @@ TEST_F(Commandes, ConditionsDuDash)
         p->mode = k.etat;
         p->bCoup = k.coup;
         p->appliquerCommandes(avec(&CommandesJoueur::bSautMaintenu));
-        EXPECT_EQ(sons.size(), k.dash ? 1u : 0u) << k.quoi;
+        EXPECT_EQ(jeu->sons.size(), k.dash ? 1u : 0u) << k.quoi;
         EXPECT_EQ(p->bnodash, k.dash) << k.quoi;
         if (k.plafond) {
             EXPECT_EQ(p->compteurDash, 0) << "a blocked start clears the count";

@@ -150,9 +150,9 @@ TEST_F(Coups, CasLimites)
     p = perso(400, 500);
     p->mode = MORT;
     jeu->typeJeu = 1;
-    sons.clear();
+    jeu->sons.clear();
     p->prendreCoup(10, 1, 0, 0);
-    EXPECT_TRUE(sons.empty() && p->messages.empty()) << "chrono: a dead body only takes the push back";
+    EXPECT_TRUE(jeu->sons.empty() && p->messages.empty()) << "chrono: a dead body only takes the push back";
     EXPECT_EQ(p->compteurDash2, 20);
     jeu->typeJeu = 0;
 

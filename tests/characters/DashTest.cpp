@@ -69,8 +69,6 @@ TEST_F(Dash, MemeDistanceEtDureeAuxDeuxCadences)
 {
     for (float c : COEFFICIENTS) {
         coefficient(c);
-        std::vector<std::string> sons;
-        g_services.jouerSon = [&](const std::string& s) { sons.push_back(s); };
         CPerso* p = perso(500, 300);
         p->vitesse = 3;
         p->visee = 1;
@@ -87,7 +85,7 @@ TEST_F(Dash, MemeDistanceEtDureeAuxDeuxCadences)
         EXPECT_EQ(images14, images(10)) << "ten frames of dash at 30 fps (the first starts it), at " << c;
         EXPECT_EQ(p->mode, EtatPerso::CHUTE) << "then the fall";
         EXPECT_EQ(x(p), 500 + 10 * 12) << "the same distance at " << c;
-        EXPECT_EQ(sons, std::vector<std::string>{"DASH"}) << "one sound per dash";
+        EXPECT_EQ(jeu->sons, std::vector<std::string>{"DASH"}) << "one sound per dash";
         EXPECT_FALSE(p->bDashPossible) << "one dash per jump";
         TearDown();
         SetUp();

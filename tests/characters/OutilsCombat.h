@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the hit, death, melee and drawing tests: the movement tests' level with a
-// camera, the multiplayer options, a script engine, the game mode and the sounds recorded.
+// camera, the multiplayer options, a script engine and the game mode (the face records the sounds).
 #include "OutilsMouvement.h"
 
 #include "characters/EtatsPerso.h"
@@ -11,15 +11,12 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 class Combat : public Mouvement {
 protected:
     void SetUp() override
     {
         Mouvement::SetUp();
-        sons.clear();
-        g_services.jouerSon = [this](const std::string& n) { sons.push_back(n); };
         jeu->pOptionsMulti = new COptionsMulti();
         jeu->pvueJeu = jeu->pvue = new CVue(1280, 720);
         jeu->mode = 1;  // in the game
@@ -32,7 +29,7 @@ protected:
         bloc(0, 500, 2000, 40);
         return perso(x, 500);
     }
-    int joues(const std::string& nom) const { return int(std::count(sons.begin(), sons.end(), nom)); }
+    int joues(const std::string& nom) const { return int(std::count(jeu->sons.begin(), jeu->sons.end(), nom)); }
     CScriptEngine& moteur()
     {
         if (!jeu->pscriptEngine)
@@ -68,6 +65,4 @@ protected:
         s.setAnimation(0, 0, true);
         s.play();
     }
-
-    std::vector<std::string> sons;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the weapon and shot tests: the face of the character tests with a level
-// world built in code (rectangular decor sprites of real banks), the sounds played and a weapon
-// file written by the test.
+// world built in code (rectangular decor sprites of real banks) and a weapon file written by
+// the test.
 #include "OutilsPersos.h"
 #include "level/OutilsNiveau.h"
 
@@ -24,7 +24,6 @@ protected:
         decor = std::make_unique<CDecor>();
         jeu->pdecor = decor.get();
         jeu->pOptionsMulti = new COptionsMulti(jeu->armesFontaine);
-        g_services.jouerSon = [this](const std::string& nom) { sons.push_back(nom); };
         g_services.framerateCoeff = [this] { return coeff; };
     }
     void TearDown() override
@@ -110,7 +109,7 @@ protected:
         t->etat = CTir::VOL;
         return t;
     }
-    int nbSons(const std::string& nom) const { return int(std::count(sons.begin(), sons.end(), nom)); }
+    int nbSons(const std::string& nom) const { return int(std::count(jeu->sons.begin(), jeu->sons.end(), nom)); }
     // A small target for the frames whose drawing the test does not look at.
     sf::RenderTexture& ecran()
     {
@@ -122,7 +121,6 @@ protected:
     }
 
     std::unique_ptr<CDecor> decor;
-    std::vector<std::string> sons;
     float coeff = 1.0f;
     std::unique_ptr<sf::RenderTexture> petitEcran;
 };

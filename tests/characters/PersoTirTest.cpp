@@ -131,7 +131,7 @@ TEST_F(PersoTir, RefusalsAndAmmunition)
     int n = 0;
     for (const Cas& c : cas) {
         jeu->parmes->viderTirs();
-        sons.clear();
+        jeu->sons.clear();
         jeu->typeJeu = c.typeJeu;
         jeu->nomsArme.clear();
         CPerso* q = perso(0, 0);
@@ -265,7 +265,7 @@ TEST_F(PersoTir, VehiclePatterns)
     };
     for (const Cas& c : cas) {
         jeu->parmes->viderTirs();
-        sons.clear();
+        jeu->sons.clear();
         s->typeTir = c.typeTir;
         p->tirer(0);
         const std::vector<float> a = angles();

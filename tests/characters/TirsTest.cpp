@@ -55,7 +55,7 @@ TEST_F(Tirs, SubStepsAndRange)
     for (const Cas& c : cas) {
         liste().viderTirs();
         plan().vider();
-        sons.clear();
+        jeu->sons.clear();
         if (c.mur)
             mur(float(c.mur), 290, 2, 20);
         CTir* t = enVol(c.arme, 100, 300, 0, 90, tireur);
@@ -68,7 +68,7 @@ TEST_F(Tirs, SubStepsAndRange)
                                 " speed " + std::to_string(c.vitesse) + " wall " + std::to_string(c.mur);
         if (c.xApres < 0) {
             EXPECT_TRUE(liste().tirs.empty()) << nom << ": finished before moving";
-            EXPECT_TRUE(sons.empty()) << nom << ": without a sound";
+            EXPECT_TRUE(jeu->sons.empty()) << nom << ": without a sound";
             continue;
         }
         ASSERT_EQ(liste().tirs.size(), 1u) << nom;
@@ -324,7 +324,7 @@ TEST_F(Tirs, FragmentsOfGrenadesAndMissiles)
         int nombre, pas, direction;
     };
     for (const Cas& c : {Cas{GRENADE, 90, 18, 20, 0}, Cas{GRENADE, 200, 18, 20, 1}, Cas{MISSILE, 90, 36, 10, 0}}) {
-        sons.clear();
+        jeu->sons.clear();
         const std::vector<CTir*> eclats = eclatsApres(c.arme, c.angle, c.arme == MISSILE);
         ASSERT_EQ(int(eclats.size()), c.nombre) << "weapon " << c.arme;
         for (int i = 0; i < c.nombre; ++i) {

@@ -48,8 +48,6 @@ TEST_F(CreationSD, PlanEtDecalage)
                            "PLAYSON=BOUCLE;0;3\nPARTICULESD=1;1;1;1;1;1;5;10;0;0;1;255;255;255;255;0;;-1;0;0;0;0;0;0;0;0;0;"
                            "0;0;0;0;0;1;1;0;1;1;0;0;0;0;0;0;0;0;0;0;0;0\n"
                            "PHYSDESTRUCTION=1;2;3;4;5;6;0;300;2;3;4\nCOLLISIONS=4\n");
-    std::vector<std::string> sons;
-    g_services.jouerSon = [&sons](const std::string& nom) { sons.push_back(nom); };
     jeu->pvue->x = 100;
     jeu->pvue->y = 50;
     monde().scrollPlans[0][0] = monde().scrollPlans[0][1] = 0.5f;
@@ -71,7 +69,7 @@ TEST_F(CreationSD, PlanEtDecalage)
     // What the definition gives.
     EXPECT_FLOAT_EQ(s3->ox, 32) << "ORIGINE -1 on a 65 x 33 frame";
     EXPECT_EQ(s3->calque, 4) << "the world's work sub-layer";
-    EXPECT_EQ(sons, (std::vector<std::string>{"BOUCLE", "BOUCLE"})) << "PLAYSON mode 3 starts at once";
+    EXPECT_EQ(jeu->sons, (std::vector<std::string>{"BOUCLE", "BOUCLE"})) << "PLAYSON mode 3 starts at once";
     ASSERT_TRUE(s3->bPhysP && s3->pParticules) << "a copy of the definition's emitter";
     EXPECT_NE(s3->pParticules, monde().modelesDEC["P"]->pFichierDEC->pParticules);
     EXPECT_EQ(s3->pParticules->pElementAttache, s3);

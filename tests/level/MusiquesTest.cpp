@@ -58,9 +58,6 @@ TEST_F(Musiques, PistesDiffuseesEtEnMemoire)
 
 TEST_F(Musiques, SilenceDeFinDeNiveau)
 {
-    std::vector<std::string> joues, arretes;
-    g_services.jouerSon = [&](const std::string& nom) { joues.push_back(nom); };
-    g_services.arreterSon = [&](const std::string& nom) { arretes.push_back(nom); };
     CDEC* b = banque(*decor, "B", 4, 4, nullptr);
     for (int n : {2, 4}) {
         CSPRITE* sd = spriteDecor(plan(n), b, 0, 0);
@@ -73,7 +70,7 @@ TEST_F(Musiques, SilenceDeFinDeNiveau)
     decor->cheminMusique = "musique.wav";
     decor->cheminMusiqueAmbiance = "ambiance.wav";
     decor->jouerMusiques(true);
-    EXPECT_EQ(joues, std::vector<std::string>{"CLOCHE2"}) << "the main plane's sprites start their sounds";
+    EXPECT_EQ(jeu->sons, std::vector<std::string>{"CLOCHE2"}) << "the main plane's sprites start their sounds";
     decor->bMusiquesStreamees = false;
     decor->jouerMusiques(true);
     ASSERT_TRUE(joue(decor->musique) && joue(decor->sonMusiqueAmbiance));
@@ -83,6 +80,6 @@ TEST_F(Musiques, SilenceDeFinDeNiveau)
              &decor->musique, &decor->musiqueAmbiance, &decor->sonMusique, &decor->sonMusiqueAmbiance,
              &decor->musiqueFin})
         EXPECT_FALSE(joue(*s));
-    EXPECT_EQ(jeu->sonsArretes, std::vector<std::string>{"APPLAUDISSEMENTS"}) << "and the applause";
-    EXPECT_EQ(arretes, (std::vector<std::string>{"CLOCHE2", "CLOCHE4"})) << "every plane's sprites fall silent";
+    EXPECT_EQ(jeu->sonsArretes, (std::vector<std::string>{"CLOCHE2", "CLOCHE4", "APPLAUDISSEMENTS"}))
+        << "every plane's sprites fall silent, then the applause";
 }

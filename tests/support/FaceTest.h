@@ -21,6 +21,7 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Shader.hpp>
 
 #include <string>
@@ -80,7 +81,13 @@ class FaceTest : public MondeJeu,
                  public AffichageJeu,
                  public ServicesEnregistres {
 public:
-    FaceTest() { faceJeu::installer(facettes()); }
+    FaceTest()
+    {
+        faceJeu::installer(facettes());
+        // As the game does, the sprites' own sounds reach the same recording.
+        g_services.jouerSon = [this](const std::string& nom) { jouerSon(nom); };
+        g_services.arreterSon = [this](const std::string& nom) { arreterSon(nom); };
+    }
     ~FaceTest() override
     {
         g_services = ServicesFondation();
