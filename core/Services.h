@@ -20,7 +20,7 @@ class CPerso;
 class CPersoDef;
 class CPLUXControl;
 struct CommandesJoueur;
-namespace sf { class SoundBuffer; class Texture; }
+namespace sf { class Texture; }
 
 // What the editor's pickers show now: the decor picker's definition (its name and ".dec" file)
 // and the character picker's ".per" file with the name its definition carries. Empty: nothing
@@ -51,8 +51,6 @@ struct ServicesFondation {
     std::function<int(const std::string&)> sonEnCours = [](const std::string&) { return 0; };
     std::function<void()> arreterSons = [] {};
     std::function<float()> volumeEffets = [] { return 100.0f; };
-    std::function<const sf::SoundBuffer*(const std::string&)> bufferSon =
-        [](const std::string&) -> const sf::SoundBuffer* { return nullptr; };
 
     std::function<CShaderManager*()> shaderManager = []() -> CShaderManager* { return nullptr; };
     std::function<bool()> shadersActifs = [] { return false; };

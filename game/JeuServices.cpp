@@ -31,10 +31,6 @@ void CSFMLJeu::installerServices()
     s.sonEnCours = [this](const std::string& nom) { return sonEnCours(nom); };
     s.arreterSons = [this] { arreterSons(); };
     s.volumeEffets = [this] { return volumeEffets; };
-    s.bufferSon = [this](const std::string& nom) -> const sf::SoundBuffer* {
-        auto it = buffersSons.find(nom);
-        return it == buffersSons.end() ? nullptr : &it->second;
-    };
     s.shaderManager = [this] { return pShaderManager; };
     s.shadersActifs = [this] { return bUseShader; };
     s.particulesActives = [this] { return bParticules; };
