@@ -18,6 +18,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 
 namespace {
@@ -53,6 +54,15 @@ bool pixelOpaque(const sf::Texture& texture, float u, float v)
     if (iu < 0 || iv < 0 || iu >= int(image.getSize().x) || iv >= int(image.getSize().y))
         return false;
     return image.getPixel(unsigned(iu), unsigned(iv)).a != 0;
+}
+
+// Asks for the list node holding *valeur: its links lie just before the value, possibly on the
+// cache line before.
+void prechargerNoeud(CSPRITE* const* valeur)
+{
+    const auto v = reinterpret_cast<std::uintptr_t>(valeur);
+    __builtin_prefetch(valeur);
+    __builtin_prefetch(reinterpret_cast<const void*>(v - 2 * sizeof(void*)));
 }
 
 } // namespace
@@ -175,12 +185,17 @@ bool CCalqueSD::dessiner(float dx, float dy, bool passe, const sf::FloatRect& vu
 
 void CCalqueSD::dessinerSprites(sf::RenderTarget* cible, float dx, float dy, bool passe, const sf::FloatRect& vue)
 {
-    // Each sprite lies apart in memory: its lines are asked for while the one before it
-    // draws, instead of the draw waiting for them.
+    // Each sprite, and each node of the list, lies apart in memory: the next sprite's lines
+    // and the node after it are asked for while this one draws, instead of the walk waiting
+    // for them (a frame's rendering leaves none of them in the caches).
     for (auto it = sprites.begin(); it != sprites.end(); ++it) {
         CSPRITE* sd = *it;
-        if (auto suivant = std::next(it); suivant != sprites.end() && *suivant)
-            (*suivant)->prechargerDessin();
+        if (auto suivant = std::next(it); suivant != sprites.end()) {
+            if (auto apres = std::next(suivant); apres != sprites.end())
+                prechargerNoeud(&*apres);
+            if (*suivant)
+                (*suivant)->prechargerDessin();
+        }
         if (!sd)
             continue;
         CSPRITE3* anime = sd->bAnime ? dynamic_cast<CSPRITE3*>(sd) : nullptr;
