@@ -3,10 +3,13 @@
 #include "core/Fichiers.h"
 #include "core/Texte.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // An unfinished write is dropped by its CEcritureSure, never committed.
 CTUVFile::~CTUVFile() = default;
@@ -40,6 +43,46 @@ bool CTUVFile::open(const std::string& fichier, bool ecriture)
     return ecritureSure.ouvrir(fichier);
 }
 
+namespace {
+
+// The whole of a regular file into texte: its size asked of the open file, then read straight
+// into the string (no stream buffer, no copy). A file grown meanwhile is read to its end.
+// Anything else is refused as open() refuses it; opened without waiting, a FIFO cannot block.
+bool lireFichierRegulier(const std::string& fichier, std::string& texte)
+{
+    const int fd = ::open(fichier.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat etat;
+    bool lu = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
+    size_t n = 0;
+    if (lu)
+        texte.resize(static_cast<size_t>(etat.st_size) + 1);
+    while (lu) {
+        if (n == texte.size())
+            texte.resize(2 * texte.size());
+        const ssize_t r = ::read(fd, texte.data() + n, texte.size() - n);
+        if (r > 0)
+            n += static_cast<size_t>(r);
+        else if (r == 0)
+            break;
+        else if (errno != EINTR)
+            lu = false;
+    }
+    ::close(fd);
+    texte.resize(lu ? n : 0);
+    return lu;
+}
+
+} // namespace
+
+bool CTUVFile::openEntier(const std::string& fichier)
+{
+    reinitialiser();
+    bEntier = lireFichierRegulier(fichier, entier);
+    return bEntier;
+}
+
 void CTUVFile::openTexte(const std::string& t)
 {
     reinitialiser();
@@ -52,6 +95,9 @@ bool CTUVFile::close()
 {
     bTexte = false;
     texte.str(std::string());
+    bEntier = false;
+    entier.clear();
+    posEntier = 0;
     if (in.is_open())
         in.close();
     in.clear();
@@ -61,9 +107,34 @@ bool CTUVFile::close()
 
 bool CTUVFile::lireLigne(std::string& ligne)
 {
+    if (bEntier)
+        return lireLigneEntier(ligne);
     if (bTexte)
         return tuv::lireLigneTexte(texte, ligne, bDebutFichier);
     return in.is_open() && tuv::lireLigneTexte(in, ligne, bDebutFichier);
+}
+
+// The next line of the file in memory, as tuv::lireLigneTexte takes it from a stream.
+bool CTUVFile::lireLigneEntier(std::string& ligne)
+{
+    if (posEntier >= entier.size())
+        return false;
+    const char* const debut = entier.data() + posEntier;
+    const size_t reste = entier.size() - posEntier;
+    const char* const nl = static_cast<const char*>(std::memchr(debut, '\n', reste));
+    size_t n = nl ? static_cast<size_t>(nl - debut) : reste;
+    posEntier += nl ? n + 1 : n;
+    size_t saut = 0;
+    if (bDebutFichier) {
+        bDebutFichier = false;
+        if (n >= 3 && std::memcmp(debut, "\xEF\xBB\xBF", 3) == 0)
+            saut = 3;
+    }
+    // Files written on Windows end their lines with CR LF.
+    if (n > saut && debut[n - 1] == '\r')
+        --n;
+    ligne.assign(debut + saut, n - saut);
+    return true;
 }
 
 std::string CTUVFile::getKey() { return std::string(getKeyView()); }

@@ -24,6 +24,10 @@ public:
     // Reads a text held in memory (an answer of a server) under every rule of open() for
     // reading: CR LF, a BOM, "#" lines, empty keys, the last value repeated on a short line.
     void openTexte(const std::string& texte);
+    // open() for reading, the whole file read at once and its lines then taken from memory:
+    // for a long file read from its start to its end (a level of thousands of lines), one
+    // read instead of a stream's buffer refilled and each line scanned through it.
+    bool openEntier(const std::string& fichier);
     // Commits a file opened for writing: false when it could not be written completely
     // and put in place (the old file is then untouched), and every caller says so.
     bool close();
@@ -67,6 +71,7 @@ protected:
 private:
     void reinitialiser();
     bool lireLigne(std::string& ligne);
+    bool lireLigneEntier(std::string& ligne);
     void passerValeur(size_t fin);
     // The general readers of the current value, out of the fast paths' way.
     int valeurIntGenerale();
@@ -75,4 +80,8 @@ private:
 
     std::string cleSansBlancs;  // the current key when the line spells it with blanks
     bool bDebutFichier = true;
+    // The file openEntier read, and where its next line starts.
+    std::string entier;
+    size_t posEntier = 0;
+    bool bEntier = false;
 };

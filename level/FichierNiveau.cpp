@@ -68,7 +68,7 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     commencer(cible);
     // Only the progress bar uses the count: without a window there is none to draw.
     nbClesComptees = (pJeu && faceJeu::affichage()->fenetre) ? compterCles(fichier) : 0;
-    const bool ouvert = open(fichier, false);
+    const bool ouvert = openEntier(fichier);
     if (ouvert) {
         // A file that leaves a setting out gets the world's default, not the previous
         // level's; a file that does not open leaves the world as the caller left it.
@@ -118,7 +118,7 @@ void CFichierNiveau::commencer(CDecor& cible)
 
 int CFichierNiveau::compterCles(const std::string& fichier)
 {
-    if (!open(fichier, false))
+    if (!openEntier(fichier))
         return 0;
     int n = 0;
     for (bool fin = false; !fin; ++n)

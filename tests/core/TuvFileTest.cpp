@@ -14,25 +14,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Through the stream and through the whole file read at once, with and without a line break
+// at the end.
 TEST(TuvFile, ReaderWalksKeysSkippingCommentsBlanksAndCrLf)
 {
     DossierTemp d;
-    ecrireTexte(d / "a.ini",
-                "\xEF\xBB\xBF# banner\r\n#####\r\n\r\nPREMIER=1\r\nno equals here\r\n{\r\n"
-                "  DEUX  = x;y\r\n=orphan\r\n}\r\nTROIS=z\r\n");
-    CTUVFile f;
-    ASSERT_TRUE(f.open(d / "a.ini", false));
-    EXPECT_EQ(f.getKey(), "PREMIER");
-    EXPECT_EQ(f.getValueInt(), 1);
-    EXPECT_EQ(f.getKey(), "{");
-    EXPECT_EQ(f.getKey(), "DEUX");
-    EXPECT_EQ(f.getValue(), " x");
-    EXPECT_EQ(f.getValue(), "y");
-    EXPECT_EQ(f.getKey(), "}");
-    EXPECT_EQ(f.getKey(), "TROIS");
-    EXPECT_EQ(f.getValue(), "z");
-    EXPECT_EQ(f.getKey(), "");
-    EXPECT_EQ(f.getKey(), "");
+    const std::string texte = "\xEF\xBB\xBF# banner\r\n#####\r\n\r\nPREMIER=1\r\nno equals here\r\n{\r\n"
+                              "  DEUX  = x;y\r\n=orphan\r\n}\r\nTROIS=z";
+    for (const std::string& fin : {"\r\n", ""})
+        for (const bool entier : {false, true}) {
+            SCOPED_TRACE(std::string(entier ? "whole file" : "stream") + (fin.empty() ? ", no last break" : ""));
+            ecrireTexte(d / "a.ini", texte + fin);
+            CTUVFile f;
+            ASSERT_TRUE(entier ? f.openEntier(d / "a.ini") : f.open(d / "a.ini", false));
+            EXPECT_EQ(f.getKey(), "PREMIER");
+            EXPECT_EQ(f.getValueInt(), 1);
+            EXPECT_EQ(f.getKey(), "{");
+            EXPECT_EQ(f.getKey(), "DEUX");
+            EXPECT_EQ(f.getValue(), " x");
+            EXPECT_EQ(f.getValue(), "y");
+            EXPECT_EQ(f.getKey(), "}");
+            EXPECT_EQ(f.getKey(), "TROIS");
+            EXPECT_EQ(f.getValue(), "z");
+            EXPECT_EQ(f.getKey(), "");
+            EXPECT_EQ(f.getKey(), "");
+        }
 }
 
 TEST(TuvFile, ValuesPastTheEndOfTheLine)
@@ -130,14 +136,19 @@ TEST(TuvFile, WriteRoundTripAndFailures)
 
     // A folder is no file: neither readable nor writable as one.
     EXPECT_FALSE(f.open(d.str(), false));
+    EXPECT_FALSE(f.openEntier(d.str()));
     EXPECT_FALSE(f.open(d.str(), true));
     // Nor is a FIFO or a device, which would block or never end.
     ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
     {
         ChienDeGarde garde(std::chrono::seconds(1), "reading a FIFO");
         EXPECT_FALSE(f.open(d / "tube", false));
+        EXPECT_FALSE(f.openEntier(d / "tube"));
         EXPECT_FALSE(f.open("/dev/zero", false));
+        EXPECT_FALSE(f.openEntier("/dev/zero"));
     }
+    EXPECT_FALSE(f.openEntier(d / "absent.ini"));
+    EXPECT_EQ(f.getKey(), "") << "a file that did not open reads as empty";
     std::filesystem::remove(d / "tube");
     EXPECT_FALSE(tuv::fichierExiste(d.str() + ".tmp"));
 }
