@@ -58,6 +58,8 @@ struct Etat {
     CPLUXMessageBox* boiteAuClavier = nullptr;
     std::vector<CPLUXControl*> controlesASupprimer;
     std::vector<CPLUXDialog*> dialoguesASupprimer;
+    std::vector<CPLUXDialog*> copieImages;
+    bool imagesEnCours = false;
     int profondeur = 0;
     int prochainHandle = 1;
 
@@ -1160,10 +1162,9 @@ void survol(sf::RenderWindow* w)
     Etat& e = etat();
     const sf::Vector2i p = e.souris;
     CPLUXDialog* d = p.x < 0 ? nullptr : coucheSous(p);
-    CPLUXControl* c = d ? d->controleSous(p.x, p.y) : nullptr;
     // No hover for others while a control is being dragged.
     const Appui& a = e.appuis[0];
-    if (a.actif && a.c && c != a.c)
+    if (a.actif && a.c && (d ? d->controleSous(p.x, p.y) : nullptr) != a.c)
         return;
     if (d != e.survolD) {
         CPLUXDialog* ancien = e.survolD;
@@ -1185,7 +1186,7 @@ void survol(sf::RenderWindow* w)
     d->onDialogIn(w, p.x, p.y);
     if (!CPLUX::estVivant(d))
         return;
-    c = d->controleSous(p.x, p.y);
+    CPLUXControl* c = d->controleSous(p.x, p.y);
     if (c != e.survolC) {
         CPLUXControl* ancienC = e.survolC;
         e.survolC = c;
@@ -1208,10 +1209,19 @@ void survol(sf::RenderWindow* w)
 
 void images(void)
 {
-    const std::vector<CPLUXDialog*> copie = etat().registre;
+    Etat& e = etat();
+    // The registry as it stood: onFrame may open, close or reorder dialogs. The copy reuses the
+    // buffer of the frames before, unless an onFrame runs the library's update in its turn.
+    std::vector<CPLUXDialog*> local;
+    std::vector<CPLUXDialog*>& copie = e.imagesEnCours ? local : e.copieImages;
+    copie = e.registre;
+    const bool dehors = !e.imagesEnCours;
+    e.imagesEnCours = true;
     for (CPLUXDialog* d : copie)
         if (CPLUX::estVivant(d) && d->estAffiche())
             d->onFrame();
+    if (dehors)
+        e.imagesEnCours = false;
 }
 
 void manettes()

@@ -586,12 +586,14 @@ CPLUXControl* CPLUXDialog::controleSous(int x, int y) const
 {
     for (auto it = controles_.rbegin(); it != controles_.rend(); ++it) {
         CPLUXControl* c = *it;
-        if (c == btnClose_ || c == btnMinimize_ || !c->estAffiche())
+        if (c == btnClose_ || c == btnMinimize_ || !c->isVisible())
             continue;
-        if (CPLUXControl* enfant = c->enfantSous(x, y))
-            return enfant;
-        if (c->contient(x, y))
-            return c;
+        // Where the point falls first: whether a control shows asks its page and containers.
+        CPLUXControl* sous = c->enfantSous(x, y);
+        if (!sous && c->contient(x, y))
+            sous = c;
+        if (sous && c->estAffiche())
+            return sous;
     }
     return nullptr;
 }
