@@ -203,6 +203,9 @@ void CLotFormes::disposer(const sf::Font& police, unsigned taille, const sf::Str
     const float interligne = police.getLineSpacing(taille);
     float x = 0.f, y = static_cast<float>(taille);
     sf::Uint32 precedent = 0;
+    // Room for every glyph at once (growing by doubling when callers append texts in turn).
+    if (quads.capacity() < quads.size() + s.getSize())
+        quads.reserve(std::max(2 * quads.capacity(), quads.size() + s.getSize()));
     for (sf::Uint32 car : s) {
         if (car == L'\r')
             continue;

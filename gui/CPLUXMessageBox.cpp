@@ -9,19 +9,12 @@ namespace {
 // Breaks text into lines no wider than `largeur` pixels, at spaces where possible.
 std::wstring couper(const std::wstring& texte, float largeur, unsigned taille)
 {
-    sf::Text mesure;
-    mesure.setFont(plux::police());
-    mesure.setCharacterSize(taille);
-    auto largeurDe = [&](const std::wstring& s) {
-        mesure.setString(plux::versSf(s));
-        return mesure.getLocalBounds().width;
-    };
     std::wstring resultat, ligne, mot;
     auto pousserMot = [&]() {
         if (mot.empty())
             return;
         const std::wstring essai = ligne.empty() ? mot : ligne + L" " + mot;
-        if (!ligne.empty() && largeurDe(essai) > largeur) {
+        if (!ligne.empty() && plux::largeurTexte(essai, taille) > largeur) {
             resultat += ligne + L"\n";
             ligne = mot;
         } else {
@@ -58,8 +51,7 @@ CPLUXMessageBox::CPLUXMessageBox(const std::wstring& title, const std::wstring& 
 
     const std::wstring coupe = couper(text, 420.f, plux::TAILLE_TEXTE);
     int nbLignes = 1 + static_cast<int>(std::count(coupe.begin(), coupe.end(), L'\n'));
-    sf::Text mesure(plux::versSf(coupe), plux::police(), plux::TAILLE_TEXTE);
-    const float lTexte = mesure.getLocalBounds().width;
+    const float lTexte = plux::largeurTexte(coupe, plux::TAILLE_TEXTE);
 
     std::vector<std::wstring> libelles;
     switch (genre_) {

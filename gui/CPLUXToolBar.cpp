@@ -14,8 +14,8 @@ constexpr unsigned TAILLE_TEXTE = 12;
 // Each button as wide as its whole label.
 float largeurBouton(const std::wstring& titre)
 {
-    const sf::Text t(plux::versSf(titre), plux::police(), TAILLE_TEXTE);
-    return std::max(static_cast<float>(LARGEUR_MIN), std::ceil(t.getLocalBounds().width) + 2 * MARGE_TEXTE);
+    const float texte = std::ceil(plux::largeurTexte(titre, TAILLE_TEXTE));
+    return std::max(static_cast<float>(LARGEUR_MIN), texte + 2 * MARGE_TEXTE);
 }
 } // namespace
 

@@ -58,10 +58,40 @@ sf::Color melange(sf::Color fond, sf::Color dessus)
 
 sf::String versSf(const std::wstring& texte)
 {
-    sf::String s;
-    for (wchar_t c : texte)
-        s += static_cast<sf::Uint32>(c);
-    return s;
+    return sf::String(std::basic_string<sf::Uint32>(texte.begin(), texte.end()));
+}
+
+float largeurTexte(const std::wstring& texte, unsigned taille)
+{
+    if (texte.empty())
+        return 0.f;
+    // SFML's own walk: kerning first, whitespace moves the pen and widens the bounds, each
+    // glyph widens them by its box.
+    const sf::Font& f = police();
+    const float espace = f.getGlyph(L' ', taille, false).advance;
+    float x = 0.f, gauche = static_cast<float>(taille), droite = 0.f;
+    sf::Uint32 precedent = 0;
+    for (wchar_t c : texte) {
+        const auto car = static_cast<sf::Uint32>(c);
+        if (car == L'\r')
+            continue;
+        x += f.getKerning(precedent, car, taille);
+        precedent = car;
+        if (car == L' ' || car == L'\t' || car == L'\n') {
+            gauche = std::min(gauche, x);
+            if (car == L'\n')
+                x = 0.f;
+            else
+                x += car == L' ' ? espace : espace * 4;
+            droite = std::max(droite, x);
+            continue;
+        }
+        const sf::Glyph& g = f.getGlyph(car, taille, false);
+        gauche = std::min(gauche, x + g.bounds.left);
+        droite = std::max(droite, x + g.bounds.left + g.bounds.width);
+        x += g.advance;
+    }
+    return droite - gauche;
 }
 
 void TexteCache::definir(const std::wstring& contenu, unsigned taille, sf::Color couleur)

@@ -63,6 +63,10 @@ sf::Color melange(sf::Color fond, sf::Color dessus);
 // UTF-32 wide text to SFML text without any locale.
 sf::String versSf(const std::wstring& texte);
 
+// The width of the bounds that sf::Text::getLocalBounds gives for this text in the library's
+// font at that size (regular style), found without laying out the glyphs' vertices.
+float largeurTexte(const std::wstring& texte, unsigned taille);
+
 // A cached text: the glyph layout is redone only when the content or size changes; a
 // colour change only recolours. The glyph quads are what the batch draws; the sf::Text is
 // kept for measuring and for callers that want to style a label themselves.

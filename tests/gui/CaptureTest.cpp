@@ -166,6 +166,21 @@ TEST(Apparence, BatchedTextHasSfmlTextPixels)
     }
 }
 
+// Labels and message boxes are measured without laying out vertices: the width is that of
+// SFML's own bounds, whatever whitespace, kerning or lines the text holds.
+TEST(Apparence, TextWidthIsSfmlBounds)
+{
+    const std::wstring textes[] = {L"Nom", L"AV To Wa", L"  deux espaces devant", L"fin ", L"\ttab\t",
+                                   L"lignes\nplus longue\r\ncourte", L"\r", L" ", std::wstring(L"a\0b", 3),
+                                   L"Aléa durée vie, #FF8040 gyjQ"};
+    for (const unsigned taille : {plux::TAILLE_TEXTE, 31u})
+        for (const std::wstring& t : textes) {
+            const sf::Text sfml(plux::versSf(t), plux::police(), taille);
+            EXPECT_FLOAT_EQ(plux::largeurTexte(t, taille), sfml.getLocalBounds().width)
+                << "size " << taille << ", text of " << t.size() << " characters: " << CPLUX::wstrToUtf8(t);
+        }
+}
+
 // A dialog under another dialog or a message box leaves out what they cover: the frame has the
 // pixels of every layer drawn in full, bottom to top.
 TEST(Apparence, CoveredPartsLeftOutChangeNoPixel)
