@@ -21,30 +21,34 @@ namespace {
 constexpr float MARGE = 8.f;
 constexpr float ECART = 6.f;
 
-std::string nettoyer(const std::string& s)
+// s without its surrounding blanks, in place.
+void rogner(std::string& s)
 {
-    size_t a = 0, b = s.size();
-    while (a < b && (s[a] == ' ' || s[a] == '\t' || s[a] == '\r' || s[a] == '\n'))
-        ++a;
-    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t' || s[b - 1] == '\r' || s[b - 1] == '\n'))
-        --b;
-    return s.substr(a, b - a);
+    const char* blancs = " \t\r\n";
+    s.erase(s.find_last_not_of(blancs) + 1);
+    s.erase(0, s.find_first_not_of(blancs));
 }
 
-std::vector<std::string> decouper(const std::string& s, char sep)
+std::string nettoyer(std::string s)
+{
+    rogner(s);
+    return s;
+}
+
+// The fields of s from debut on, between the separators.
+std::vector<std::string> decouper(const std::string& s, size_t debut, char sep)
 {
     std::vector<std::string> r;
-    std::string courant;
-    for (char c : s) {
-        if (c == sep) {
-            r.push_back(courant);
-            courant.clear();
-        } else {
-            courant += c;
+    r.reserve(static_cast<size_t>(std::count(s.begin() + static_cast<std::ptrdiff_t>(debut), s.end(), sep)) + 1);
+    for (;;) {
+        const size_t fin = s.find(sep, debut);
+        if (fin == std::string::npos) {
+            r.emplace_back(s, debut);
+            return r;
         }
+        r.emplace_back(s, debut, fin - debut);
+        debut = fin + 1;
     }
-    r.push_back(courant);
-    return r;
 }
 
 sf::Color lireCouleur(const std::vector<std::string>& v)
@@ -90,8 +94,7 @@ float hauteurParDefaut(CPLUXControl::Genre g)
 
 float largeurTexte(const std::wstring& t)
 {
-    sf::Text m(plux::versSf(t), plux::police(), plux::TAILLE_TEXTE);
-    const float l = m.getLocalBounds().width;
+    const float l = plux::largeurTexte(t, plux::TAILLE_TEXTE);
     return l > 0 ? l : 7.f * static_cast<float>(t.size());
 }
 
@@ -113,14 +116,16 @@ public:
         Bloc bloc;
         while (std::getline(in, ligne)) {
             ++numero;
-            ligne = nettoyer(ligne);
+            rogner(ligne);
             if (ligne.empty() || ligne[0] == '#')
                 continue;
             if (ligne == "{") {
                 if (dansBloc)
                     erreur(numero, "bloc non fermé");
                 dansBloc = true;
-                bloc = Bloc();
+                // Emptied, not replaced: the next blocks reuse its room.
+                bloc.cles.clear();
+                bloc.lignes.clear();
                 bloc.ligne = numero;
                 continue;
             }
@@ -138,7 +143,7 @@ public:
                 continue;
             }
             const std::string cle = nettoyer(ligne.substr(0, egal));
-            std::vector<std::string> valeurs = decouper(ligne.substr(egal + 1), ';');
+            std::vector<std::string> valeurs = decouper(ligne, egal + 1, ';');
             if (dansBloc) {
                 bloc.cles.emplace_back(cle, std::move(valeurs));
                 bloc.lignes.push_back(numero);
