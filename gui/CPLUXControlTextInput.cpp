@@ -57,10 +57,11 @@ size_t CPLUXControlTextInput::caractereSous(int x)
 {
     cache_.definir(texte_, tailleTexte_, couleurTexte_);
     const float lx = static_cast<float>(x - getLeftScreen()) - MARGE + defilement_;
+    const std::vector<float> positions = cache_.positionsCaracteres();
     size_t meilleur = 0;
     float ecart = 1e9f;
-    for (size_t i = 0; i <= texte_.size(); ++i) {
-        const float d = std::abs(cache_.positionCaractere(i) - lx);
+    for (size_t i = 0; i < positions.size(); ++i) {
+        const float d = std::abs(positions[i] - lx);
         if (d < ecart) {
             ecart = d;
             meilleur = i;

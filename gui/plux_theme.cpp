@@ -154,6 +154,42 @@ float TexteCache::positionCaractere(size_t i)
     return texte_.findCharacterPos(i).x - texte_.getPosition().x;
 }
 
+std::vector<float> TexteCache::positionsCaracteres()
+{
+    // sf::Text::findCharacterPos's walk, each step kept.
+    const float x0 = texte_.getPosition().x;
+    const sf::Font* f = texte_.getFont();
+    if (!f)
+        return std::vector<float>(contenu_.size() + 1, -x0);
+    const unsigned t = texte_.getCharacterSize();
+    const bool gras = (texte_.getStyle() & sf::Text::Bold) != 0;
+    float espace = f->getGlyph(L' ', t, gras).advance;
+    const float lettres = (espace / 3.f) * (texte_.getLetterSpacing() - 1.f);
+    espace += lettres;
+    const float interligne = f->getLineSpacing(t) * texte_.getLineSpacing();
+    const sf::Transform& tr = texte_.getTransform();
+    std::vector<float> r;
+    r.reserve(contenu_.size() + 1);
+    sf::Vector2f p;
+    r.push_back(tr.transformPoint(p).x - x0);
+    sf::Uint32 precedent = 0;
+    for (wchar_t c : contenu_) {
+        const auto car = static_cast<sf::Uint32>(c);
+        p.x += f->getKerning(precedent, car, t);
+        precedent = car;
+        if (car == L' ')
+            p.x += espace;
+        else if (car == L'\t')
+            p.x += espace * 4;
+        else if (car == L'\n')
+            p = {0.f, p.y + interligne};
+        else
+            p.x += f->getGlyph(car, t, gras).advance + lettres;
+        r.push_back(tr.transformPoint(p).x - x0);
+    }
+    return r;
+}
+
 void Peintre::ajouterQuad(const sf::Vertex (&q)[4], bool opaque)
 {
     if (series_.empty() || series_.back().second != opaque)

@@ -80,6 +80,8 @@ public:
     float largeur();
     // Left offset in pixels of character i (i may equal the length).
     float positionCaractere(size_t i);
+    // The offsets of every character, 0 to the length, found in one walk of the text.
+    std::vector<float> positionsCaracteres();
 
     // One glyph: its box relative to the text's origin and its place in the font texture.
     using Quad = CLotFormes::QuadGlyphe;

@@ -166,18 +166,30 @@ TEST(Apparence, BatchedTextHasSfmlTextPixels)
     }
 }
 
-// Labels and message boxes are measured without laying out vertices: the width is that of
-// SFML's own bounds, whatever whitespace, kerning or lines the text holds.
-TEST(Apparence, TextWidthIsSfmlBounds)
+// Labels and message boxes are measured without laying out vertices, and a click in a text
+// field finds its character from every offset at once: the width is that of SFML's own
+// bounds and each offset SFML's, whatever whitespace, kerning or lines the text holds.
+TEST(Apparence, TextMeasuresAreSfmls)
 {
     const std::wstring textes[] = {L"Nom", L"AV To Wa", L"  deux espaces devant", L"fin ", L"\ttab\t",
                                    L"lignes\nplus longue\r\ncourte", L"\r", L" ", std::wstring(L"a\0b", 3),
                                    L"Aléa durée vie, #FF8040 gyjQ"};
     for (const unsigned taille : {plux::TAILLE_TEXTE, 31u})
         for (const std::wstring& t : textes) {
-            const sf::Text sfml(plux::versSf(t), plux::police(), taille);
+            sf::Text sfml(plux::versSf(t), plux::police(), taille);
+            sfml.setPosition(7, 3);
             EXPECT_FLOAT_EQ(plux::largeurTexte(t, taille), sfml.getLocalBounds().width)
                 << "size " << taille << ", text of " << t.size() << " characters: " << CPLUX::wstrToUtf8(t);
+            const std::vector<float> positions = [&] {
+                plux::TexteCache c;
+                c.definir(t, taille, plux::couleur::texte);
+                c.texte().setPosition(7, 3);
+                return c.positionsCaracteres();
+            }();
+            ASSERT_EQ(positions.size(), t.size() + 1);
+            for (size_t i = 0; i <= t.size(); ++i)
+                EXPECT_FLOAT_EQ(positions[i], sfml.findCharacterPos(i).x - 7)
+                    << "offset of character " << i << ", size " << taille << ": " << CPLUX::wstrToUtf8(t);
         }
 }
 
