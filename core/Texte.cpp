@@ -225,15 +225,29 @@ std::wstring delspaces(const std::wstring& texte)
 
 std::wstring utf8toWStr(std::string_view texte)
 {
+    std::wstring r;
+    utf8versWStr(texte, r);
+    return r;
+}
+
+void utf8versWStr(std::string_view texte, std::wstring& r)
+{
     const auto* s = reinterpret_cast<const unsigned char*>(texte.data());
-    size_t n = texte.size(), i = 0;
-    // Most texts are ASCII: widened at once.
-    while (i < n && s[i] < 0x80)
+    const size_t n = texte.size();
+    // Most texts are ASCII: widened in one pass that also tells whether any byte was not.
+    r.resize(n);
+    wchar_t* w = r.data();
+    unsigned char hors = 0;
+    for (size_t j = 0; j < n; ++j) {
+        w[j] = static_cast<wchar_t>(s[j]);
+        hors |= s[j];
+    }
+    if (hors < 0x80)
+        return;
+    size_t i = 0;
+    while (s[i] < 0x80)
         ++i;
-    if (i == n)
-        return std::wstring(s, s + n);
-    std::wstring r(s, s + i);
-    r.reserve(texte.size());
+    r.resize(i);
     while (i < n) {
         unsigned char c = s[i];
         int suite;
@@ -255,7 +269,6 @@ std::wstring utf8toWStr(std::string_view texte)
         r += static_cast<wchar_t>(cp);
         i += suite + 1;
     }
-    return r;
 }
 
 std::string wstrToUtf8(const std::wstring& texte)

@@ -84,6 +84,8 @@ std::string delspaces(const std::string& texte);
 std::wstring delspaces(const std::wstring& texte);
 // UTF-8 <-> UTF-32 wide strings; malformed input becomes U+FFFD.
 std::wstring utf8toWStr(std::string_view texte);
+// The same into sortie, whose storage is reused: a list refilled row by row allocates nothing.
+void utf8versWStr(std::string_view texte, std::wstring& sortie);
 std::string wstrToUtf8(const std::wstring& texte);
 // Float to int toward zero, clamped to +-2,000,000,000 so that sums such as x + width stay
 // inside int; NaN and infinities give 0. Every position or size taken to an integer goes

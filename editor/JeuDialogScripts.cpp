@@ -273,9 +273,11 @@ void CJeuDialogScripts::remplirScripts()
     CPLUXControlList* l = preparer(ctrlList(ids::LISTE_SCRIPTS));
     if (!l)
         return;
+    std::string texte;  // one buffer for every row's text
     for (int k = 0; k < nbScripts; ++k) {
         const CScript& s = *scriptsListes[static_cast<size_t>(k)];
-        ajouterLigne(*l, k + 1, s.strFichier + marqueur(s, bScriptsRun));
+        texte.assign(s.strFichier).append(marqueur(s, bScriptsRun));
+        ajouterLigne(*l, k + 1, texte);
     }
     editeur::remplirSelection(l, numScript);
 }

@@ -58,33 +58,91 @@ void CPLUXControlTextArea::insertText(const std::wstring& c, const std::wstring&
 void CPLUXControlTextArea::reset()
 {
     fermerEditeur();
+    for (std::unique_ptr<Ligne>& l : lignes_)
+        libres_.push_back(std::move(l));
     lignes_.clear();
     col2EnAttente_.clear();
     sel_ = -1;
     premiere_ = 0;
 }
 
-void CPLUXControlTextArea::AddElement(const std::wstring& t)
+std::unique_ptr<CPLUXControlTextArea::Ligne> CPLUXControlTextArea::ligneLibre()
 {
-    auto l = std::make_unique<Ligne>();
-    l->c1 = t;
+    if (libres_.empty())
+        return std::make_unique<Ligne>();
+    std::unique_ptr<Ligne> l = std::move(libres_.back());
+    libres_.pop_back();
+    l->c1.clear();
+    l->c2.clear();
+    l->aCol2 = false;
+    l->couleurPerso = false;
+    l->couleur = sf::Color();
+    l->textes.reset();
+    return l;
+}
+
+void CPLUXControlTextArea::ajouter(std::unique_ptr<Ligne> l)
+{
     if (!col2EnAttente_.empty()) {
-        l->c2 = col2EnAttente_.front();
+        l->c2 = std::move(col2EnAttente_.front());
         l->aCol2 = true;
         col2EnAttente_.pop_front();
     }
     lignes_.push_back(std::move(l));
 }
 
+void CPLUXControlTextArea::AddElement(const std::wstring& t)
+{
+    std::unique_ptr<Ligne> l = ligneLibre();
+    l->c1 = t;
+    ajouter(std::move(l));
+}
+
+void CPLUXControlTextArea::AddElement(std::wstring&& t)
+{
+    std::unique_ptr<Ligne> l = ligneLibre();
+    l->c1 = std::move(t);
+    ajouter(std::move(l));
+}
+
+void CPLUXControlTextArea::ajouterUtf8(std::string_view t)
+{
+    std::unique_ptr<Ligne> l = ligneLibre();
+    tuv::utf8versWStr(t, l->c1);
+    ajouter(std::move(l));
+}
+
+// Column 2 before or after its row: the n-th texts of both columns end up together.
+std::wstring* CPLUXControlTextArea::col2Libre()
+{
+    if (lignes_.empty() || lignes_.back()->aCol2 || !col2EnAttente_.empty())
+        return nullptr;
+    lignes_.back()->aCol2 = true;
+    return &lignes_.back()->c2;
+}
+
 void CPLUXControlTextArea::AddElementCol2(const std::wstring& t)
 {
-    // Column 2 before or after its row: the n-th texts of both columns end up together.
-    if (!lignes_.empty() && !lignes_.back()->aCol2 && col2EnAttente_.empty()) {
-        lignes_.back()->c2 = t;
-        lignes_.back()->aCol2 = true;
-    } else {
+    if (std::wstring* c2 = col2Libre())
+        *c2 = t;
+    else
         col2EnAttente_.push_back(t);
-    }
+}
+
+void CPLUXControlTextArea::AddElementCol2(std::wstring&& t)
+{
+    if (std::wstring* c2 = col2Libre())
+        *c2 = std::move(t);
+    else
+        col2EnAttente_.push_back(std::move(t));
+}
+
+void CPLUXControlTextArea::ajouterCol2Utf8(std::string_view t)
+{
+    if (std::wstring* c2 = col2Libre())
+        tuv::utf8versWStr(t, *c2);
+    else
+        col2EnAttente_.push_back(tuv::utf8toWStr(t));
 }
 
 void CPLUXControlTextArea::selectionner(int n)

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class CPLUXControlTextInput;
@@ -25,13 +26,16 @@ public:
     CPLUXControlTextInput* getInputCol2() { return editeur_.get(); }
 
     void reset();
-    void AddElement(const std::string& t) { AddElement(plux_utf8(t)); }
-    void AddElement(const char* t) { AddElement(plux_utf8(t)); }
+    // A row refilled after reset() reuses a row the reset kept, its texts' storage with it.
+    void AddElement(const std::string& t) { ajouterUtf8(t); }
+    void AddElement(const char* t) { ajouterUtf8(t); }
     void AddElement(const std::wstring& t);
+    void AddElement(std::wstring&& t);
     void AddElement(const wchar_t* t) { AddElement(std::wstring(t)); }
-    void AddElementCol2(const std::string& t) { AddElementCol2(plux_utf8(t)); }
-    void AddElementCol2(const char* t) { AddElementCol2(plux_utf8(t)); }
+    void AddElementCol2(const std::string& t) { ajouterCol2Utf8(t); }
+    void AddElementCol2(const char* t) { ajouterCol2Utf8(t); }
     void AddElementCol2(const std::wstring& t);
+    void AddElementCol2(std::wstring&& t);
     void AddElementCol2(const wchar_t* t) { AddElementCol2(std::wstring(t)); }
     void setVisibleCol2(bool v) { col2Visible_ = v; }
     bool isVisibleCol2() const { return col2Visible_; }
@@ -98,6 +102,8 @@ protected:
     float largeurColonne2() const;
     sf::FloatRect rectBarre(float ox, float oy) const;
     void limiterDefilement();
+    void ajouterUtf8(std::string_view t);
+    void ajouterCol2Utf8(std::string_view t);
 
     struct Ligne {
         std::wstring c1, c2;
@@ -117,6 +123,12 @@ protected:
         }
     };
     std::vector<std::unique_ptr<Ligne>> lignes_;
+    // Rows the last reset emptied, reused by the next additions.
+    std::vector<std::unique_ptr<Ligne>> libres_;
+    std::unique_ptr<Ligne> ligneLibre();
+    void ajouter(std::unique_ptr<Ligne> l);
+    // The last row's column 2 when the next column-2 text is its own (then marked as given).
+    std::wstring* col2Libre();
     std::deque<std::wstring> col2EnAttente_;
     int sel_ = -1;
     int premiere_ = 0;

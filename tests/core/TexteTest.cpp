@@ -145,5 +145,10 @@ TEST(Texte, Utf8Conversions)
     EXPECT_EQ(tuv::utf8toWStr("a\x80" "b"), L"a\uFFFDb");
     EXPECT_EQ(tuv::utf8toWStr("a\xC3"), L"a\uFFFD");
     EXPECT_EQ(tuv::utf8toWStr("\xC0\xAF"), L"\uFFFD");
+    std::wstring reutilisee = L"a longer text before";
+    tuv::utf8versWStr("\xC3\xA9t\xC3\xA9", reutilisee);
+    EXPECT_EQ(reutilisee, L"\u00E9t\u00E9") << "into a used string, only the new text is left";
+    tuv::utf8versWStr("ab", reutilisee);
+    EXPECT_EQ(reutilisee, L"ab");
     EXPECT_EQ(tuv::wstrToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
 }

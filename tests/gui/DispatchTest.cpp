@@ -126,6 +126,18 @@ TEST_F(Dispatch, ProgrammaticChangesRaiseOnlyWhereTheProgramReliesOnIt)
     liste->editElement("x", -1);
     EXPECT_EQ(liste->getNbElements(), 4);
     EXPECT_TRUE(d->journal.empty());
+    // Rows refilled after a reset carry nothing of the rows they replace.
+    for (int r = 0; r < 4; ++r)
+        liste->setColor(sf::Color::Red, r);
+    liste->reset();
+    liste->AddElement("z");
+    liste->AddElementCol2("2e");
+    liste->AddElement(std::wstring(L"y"));
+    EXPECT_EQ(liste->getText(0), "z");
+    EXPECT_EQ(liste->getTextCol2(0), "2e");
+    EXPECT_EQ(liste->getTextCol2(1), "") << "an old row's second column came back";
+    EXPECT_EQ(liste->getColor(0), sf::Color::Transparent) << "a refilled row has no colour of its own";
+    EXPECT_EQ(liste->getColor(1), sf::Color::Transparent);
 
     // A second control under a used id is refused and stays the caller's.
     auto* doublon = new CPLUXControlButton;
