@@ -304,6 +304,12 @@ public:
     bool bViseePilotee = false;      // the computer pilot gives this character its aim: the command step keeps it
     // The weapon keys as the last command step saw them: a held key switches once.
     bool bArmeSuivanteAvant = false, bArmePrecedenteAvant = false;
+    // Asked by every probe that finds the active level (decorActif).
+    RefPerso porteur;
+    // The world that holds it, set when a world makes or takes it (not owned); null for a
+    // character of no world (a preloaded model, the editor's picker). A child copied with its
+    // carrier finds it through the carrier.
+    CDecor* pMonde = nullptr;
     CParticules* particuleTouche = nullptr;  // owned
     CParticules* particuleMort = nullptr;    // owned
     CParticules* particuleFin = nullptr;     // owned
@@ -374,11 +380,6 @@ public:
     float ombreEchelle = 0.3f;
     float ombreMinScale = 0.15f;
     float ombreHmax = 350;
-    RefPerso porteur;
-    // The world that holds it, set when a world makes or takes it (not owned); null for a
-    // character of no world (a preloaded model, the editor's picker). A child copied with its
-    // carrier finds it through the carrier.
-    CDecor* pMonde = nullptr;
     bool bDevantParent = true;
     RefPerso tourelle;
     bool drapeau19 = false;
