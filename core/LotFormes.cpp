@@ -21,11 +21,24 @@ sf::Vector2f normale(sf::Vector2f a, sf::Vector2f b)
 
 float scalaire(sf::Vector2f a, sf::Vector2f b) { return a.x * b.x + a.y * b.y; }
 
-void triangle(std::vector<sf::Vertex>& v, sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color couleur)
+// Room for k more triangles at the end of v, written in place by triangle(): SFML's vertex
+// constructors are not inline, and overlays append thousands of vertices a frame.
+sf::Vertex* place(std::vector<sf::Vertex>& v, size_t k)
 {
-    v.push_back({a, couleur});
-    v.push_back({b, couleur});
-    v.push_back({c, couleur});
+    static const sf::Vertex vierge;
+    const size_t n = v.size();
+    v.insert(v.end(), 3 * k, vierge);
+    return v.data() + n;
+}
+
+// Writes a triangle of one colour at s, and moves s past it.
+void triangle(sf::Vertex*& s, sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color couleur)
+{
+    s[0].position = a;
+    s[1].position = b;
+    s[2].position = c;
+    s[0].color = s[1].color = s[2].color = couleur;
+    s += 3;
 }
 
 // How far a circle's polygon may stray inside the circle, in pixels (at the middle of a side).
@@ -70,9 +83,11 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
         dedans_[i] = t.transformPoint(p[i]);
     const size_t debut = triangles_.size();
     const sf::Vector2f c = t.transformPoint(centre);
-    if (fond.a != 0)
+    if (fond.a != 0) {
+        sf::Vertex* s = place(triangles_, n);
         for (size_t i = 0; i < n; ++i)
-            triangle(triangles_, c, dedans_[i], dedans_[(i + 1) % n], fond);
+            triangle(s, c, dedans_[i], dedans_[(i + 1) % n], fond);
+    }
     if (epaisseur == 0.f || contour.a == 0) {
         noterPetit(debut, c, fond, sf::Color::Transparent);
         return;
@@ -84,10 +99,11 @@ void CLotFormes::polygone(const sf::Vector2f* p, size_t n, const sf::Transform& 
     if (n == 4 && bandes(contour))
         return;
     // The strip joins the points to their extruded places, closed on the first point.
+    sf::Vertex* s = place(triangles_, 2 * n);
     for (size_t i = 1; i <= n; ++i) {
         const size_t u = i - 1, v = i % n;
-        triangle(triangles_, dedans_[u], dehors_[u], dedans_[v], contour);
-        triangle(triangles_, dehors_[u], dedans_[v], dehors_[v], contour);
+        triangle(s, dedans_[u], dehors_[u], dedans_[v], contour);
+        triangle(s, dehors_[u], dedans_[v], dehors_[v], contour);
     }
     noterPetit(debut, c, fond, contour);
 }
@@ -159,9 +175,10 @@ bool CLotFormes::bandes(sf::Color c)
                        i[0].y < i[3].y && i[3].y < o[3].y;
     if (!droit)
         return false;
+    sf::Vertex* s = place(triangles_, 8);
     auto bande = [&](float x0, float y0, float x1, float y1) {
-        triangle(triangles_, {x0, y0}, {x1, y0}, {x0, y1}, c);
-        triangle(triangles_, {x0, y1}, {x1, y0}, {x1, y1}, c);
+        triangle(s, {x0, y0}, {x1, y0}, {x0, y1}, c);
+        triangle(s, {x0, y1}, {x1, y0}, {x1, y1}, c);
     };
     bande(o[0].x, o[0].y, o[1].x, i[0].y);
     bande(o[3].x, i[3].y, o[2].x, o[3].y);
@@ -176,8 +193,9 @@ void CLotFormes::rectangle(const sf::FloatRect& r, sf::Color c)
         return;
     const sf::Vector2f hg(r.left, r.top), hd(r.left + r.width, r.top), bg(r.left, r.top + r.height),
         bd(r.left + r.width, r.top + r.height);
-    triangle(triangles_, hg, hd, bg, c);
-    triangle(triangles_, bg, hd, bd, c);
+    sf::Vertex* s = place(triangles_, 2);
+    triangle(s, hg, hd, bg, c);
+    triangle(s, bg, hd, bd, c);
 }
 
 void CLotFormes::ligne(sf::Vector2f a, sf::Vector2f b, sf::Color c)
@@ -395,21 +413,20 @@ struct Convexe {
 
 // An editor draws the same overlays frame after frame: the triangles kept from a batch already
 // looked at are taken again rather than looked at anew. Large batches are not kept.
-void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
+const std::vector<sf::Vertex>& CLotFormes::elaguerTriangles(sf::Vector2f decalage)
 {
     for (size_t k = 0; k < elagages_.size(); ++k) {
         const Elagage& e = elagages_[k];
         if (e.decalage == decalage && memesSommets(e.avant, triangles_)) {
-            triangles_ = e.apres;
             std::rotate(elagages_.begin(), elagages_.begin() + static_cast<std::ptrdiff_t>(k),
                         elagages_.begin() + static_cast<std::ptrdiff_t>(k + 1));
-            return;
+            return elagages_.front().apres;
         }
     }
     if (triangles_.size() > SOMMETS_GARDES_MAX) {
         enRangees(decalage);
         elaguer(triangles_, decalage);
-        return;
+        return triangles_;
     }
     if (elagages_.size() < ELAGAGES_GARDES)
         elagages_.emplace_back();
@@ -420,6 +437,7 @@ void CLotFormes::elaguerTriangles(sf::Vector2f decalage)
     enRangees(decalage);
     elaguer(triangles_, decalage);
     e.apres = triangles_;
+    return triangles_;
 }
 
 // A small shape's triangles replaced by its pixels, in runs of rows, as upright rectangles on the
@@ -531,11 +549,12 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
         }
         prolongerPlages(j);
     }
+    sf::Vertex* s = place(sortie, 2 * plages.size());
     for (const Plage& p : plages) {
         const float g = static_cast<float>(p.debut) + decalage.x, d = static_cast<float>(p.fin) + decalage.x;
         const float h = static_cast<float>(p.j0) + decalage.y, b = static_cast<float>(p.j1 + 1) + decalage.y;
-        triangle(sortie, {g, h}, {d, h}, {g, b}, p.c);
-        triangle(sortie, {g, b}, {d, h}, {d, b}, p.c);
+        triangle(s, {g, h}, {d, h}, {g, b}, p.c);
+        triangle(s, {g, b}, {d, h}, {d, b}, p.c);
     }
     return true;
 }
@@ -543,10 +562,10 @@ bool CLotFormes::rangees(const Petit& f, sf::Vector2f decalage, std::vector<sf::
 void CLotFormes::vider(sf::RenderTarget& cible, const sf::BlendMode& mode)
 {
     sf::Vector2f decalage;
-    if (!triangles_.empty() && pixelsUnPourUn(cible, decalage))
-        elaguerTriangles(decalage);
-    if (!triangles_.empty())
-        cible.draw(triangles_.data(), triangles_.size(), sf::Triangles, mode);
+    const std::vector<sf::Vertex>& dessin =
+        !triangles_.empty() && pixelsUnPourUn(cible, decalage) ? elaguerTriangles(decalage) : triangles_;
+    if (!dessin.empty())
+        cible.draw(dessin.data(), dessin.size(), sf::Triangles, mode);
     if (lignes_.getVertexCount() > 0)
         cible.draw(lignes_, mode);
     for (LotGlyphes& l : glyphes_) {

@@ -85,7 +85,8 @@ private:
     void prolongerPlages(int j);
     std::vector<size_t> ouvertes_, suivantes_;
 
-    void elaguerTriangles(sf::Vector2f decalage);
+    // The triangles to draw: triangles_ pruned, or those kept from the same batch drawn before.
+    const std::vector<sf::Vertex>& elaguerTriangles(sf::Vector2f decalage);
     // The outline of the last polygon placed, when an upright rectangle, as four bands.
     bool bandes(sf::Color c);
 
