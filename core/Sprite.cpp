@@ -16,32 +16,13 @@
 #include <cstdlib>
 
 
+const sf::Sprite& spriteVierge()
+{
+    static const sf::Sprite vierge;
+    return vierge;
+}
+
 CSPRITE::CSPRITE() = default;
-
-// Keeping freed sprites' blocks for the next sprites of the same size (in a list or a stack,
-// taken back first-in or last-in) makes a level load slower, not faster: the allocator's own
-// blocks, cut one after the other from what the previous level freed, are written faster than
-// the scattered blocks taken back, whatever allocator work that saves.
-void* CSPRITE::operator new(std::size_t taille, std::align_val_t alignement)
-{
-    // The block's own address is kept in the word before the object: malloc's blocks are
-    // aligned to at least a pointer, so the object starts between one pointer and one
-    // alignment after it.
-    const auto a = static_cast<std::uintptr_t>(alignement);
-    static_assert(alignof(CSPRITE) >= sizeof(void*), "room for the block's address");
-    void* bloc = std::malloc(taille + a);
-    if (!bloc)
-        throw std::bad_alloc();
-    const std::uintptr_t objet = (reinterpret_cast<std::uintptr_t>(bloc) + a) & ~(a - 1);
-    reinterpret_cast<void**>(objet)[-1] = bloc;
-    return reinterpret_cast<void*>(objet);
-}
-
-void CSPRITE::operator delete(void* objet, std::align_val_t) noexcept
-{
-    if (objet)
-        std::free(static_cast<void**>(objet)[-1]);
-}
 
 CSPRITE::CSPRITE(const CSPRITE& a) : DonneesSprite(a)
 {

@@ -38,6 +38,10 @@ struct UniformSD {
     float fPhaseDiviseur = 0;  // 0 = constant, else the game clock / this is added
 };
 
+// The drawable of a new sprite: copying it costs a level load of thousands of sprites less
+// than constructing each drawable through the graphics library (several calls per sprite).
+const sf::Sprite& spriteVierge();
+
 // Every field of a sprite. Kept apart from CSPRITE so that its copy constructor can
 // copy them all at once and then drop what a copy must not share.
 struct DonneesSprite {
@@ -152,7 +156,7 @@ public:
     int modeSon = 0;
     std::string strShaderVert, strShaderFrag;
     Overs overs;
-    sf::Sprite sprite;
+    sf::Sprite sprite{spriteVierge()};
 
     // --- identity, by name ---
     // type first: strID then lies within one cache line (the sprite starts one), and the
@@ -217,11 +221,11 @@ public:
     CSPRITE& operator=(const CSPRITE&) = delete;
     virtual ~CSPRITE();
 
-    // A level makes and frees thousands of sprites: the C library's aligned allocation
-    // splits and frees the spare ends of every block, which costs a level load a fifth of
-    // its time. A plain block one alignment larger, aligned by hand, costs one allocation.
+    // A level makes and frees thousands of sprites: they are cut one after the other from
+    // plates of a few dozen of one size, and a plate goes back to the C library with its last
+    // sprite (SpriteBlocs.cpp). The size tells the delete which plates a sprite came from.
     static void* operator new(std::size_t taille, std::align_val_t alignement);
-    static void operator delete(void* objet, std::align_val_t alignement) noexcept;
+    static void operator delete(void* objet, std::size_t taille, std::align_val_t alignement) noexcept;
 
     // --- placing and animation ---
     int placer(int numAnim, int x, int y);

@@ -5,8 +5,11 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -219,6 +222,35 @@ TEST_F(SpriteBase, CopieSansComportementNiSon)
     b->supprimerOver("absent");
     b->supprimerOver("Alerte");
     EXPECT_TRUE(b->overs.empty());
+}
+
+// Several plates' worth of sprites, half freed and made again: every sprite on its own cache
+// lines, none sharing memory with a live one, and the survivors' fields intact.
+TEST_F(SpriteBase, SpritesParPlaques)
+{
+    std::vector<std::unique_ptr<CSPRITE>> sprites;
+    auto faire = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            sprites.push_back(std::make_unique<CSPRITE>());
+            sprites.back()->strID = "SD" + std::to_string(sprites.size());
+        }
+    };
+    faire(200);
+    for (size_t i = 0; i < sprites.size(); i += 2)
+        sprites[i].reset();
+    faire(200);
+    std::vector<std::uintptr_t> adresses;
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        if (!sprites[i])
+            continue;
+        const auto a = reinterpret_cast<std::uintptr_t>(sprites[i].get());
+        EXPECT_EQ(a % 64, 0u) << "sprite " << i << " off its cache line";
+        EXPECT_EQ(sprites[i]->strID, "SD" + std::to_string(i + 1)) << "sprite " << i << " overwritten";
+        adresses.push_back(a);
+    }
+    std::sort(adresses.begin(), adresses.end());
+    for (size_t i = 1; i < adresses.size(); ++i)
+        EXPECT_GE(adresses[i] - adresses[i - 1], sizeof(CSPRITE)) << "two live sprites overlap";
 }
 
 // A bank read again between two frames must give the sprite the new textures, not the
