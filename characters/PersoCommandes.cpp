@@ -35,14 +35,6 @@ bool niveauChrono()
     bMarche = false;
     if (!peutBouger())
         return;
-    // What the state's step reads only after its first probes: the animation families it
-    // plays and the sprite's animation fields. Asked for now, they arrive while the probes
-    // run instead of the step waiting for them (a frame of many characters leaves none of a
-    // character's lines in the nearest cache).
-    __builtin_prefetch(&animArret[0]);
-    __builtin_prefetch(&animMarche[9]);
-    __builtin_prefetch(&animSautDsc[9]);
-    __builtin_prefetch(&sprite->bVisible);
     // A dead player only goes through its death.
     if (mode == MORT && estVisible()) {
         mourir();
