@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -186,7 +185,9 @@ void CServeurLobby::balayer(bool forcer)
     const int64_t maintenant = horloge_();
     {
         std::lock_guard<std::mutex> verrou(mutex_);
-        if (!forcer && balaye_ && maintenant - dernierBalayage_ < INTERVALLE_BALAYAGE)
+        // A clock set back sweeps at once, and from its new time on.
+        const bool recent = maintenant >= dernierBalayage_ && maintenant - dernierBalayage_ < INTERVALLE_BALAYAGE;
+        if (!forcer && balaye_ && recent)
             return;
         balaye_ = true;
         dernierBalayage_ = maintenant;
@@ -194,9 +195,7 @@ void CServeurLobby::balayer(bool forcer)
     stock_.expirer(maintenant - config_.expiration, maintenant);
     limiteur_.oublier(maintenant);
     limiteurReseaux_.oublier(maintenant);
-    const std::string alerte = stock_.surveiller();
-    if (!alerte.empty())
-        std::cerr << "serveur_lobby : " << alerte << std::endl;
+    stock_.surveiller();
 }
 
 int CServeurLobby::demarrer(std::string& erreur)
@@ -286,7 +285,8 @@ void CServeurLobby::ajouter(const httplib::Request& req, httplib::Response& res,
         return refuser(res, 429, "trop d'ajouts pour ce réseau /24 : " +
                                      std::to_string(limiteurReseaux_.parMinute()) + " par minute au plus");
     }
-    const PlafondAdresse plafond{config_.joueursParAdresse, maintenant - config_.expiration, config_.plafondReseau()};
+    const PlafondAdresse plafond{config_.joueursParAdresse, maintenant - config_.expiration, config_.plafondReseau(),
+                                 config_.plafondReseau16()};
     const Enregistrement e = stock_.enregistrer(f, maintenant, plafond);
     if (e != Enregistrement::FAIT) {
         limiteur_.rendre(f.ipwan);
@@ -299,6 +299,9 @@ void CServeurLobby::ajouter(const httplib::Request& req, httplib::Response& res,
     if (e == Enregistrement::RESEAU_PLEIN)
         return refuser(res, 429, "trop de joueurs pour ce réseau /24 : " +
                                      std::to_string(config_.plafondReseau()) + " au plus");
+    if (e == Enregistrement::RESEAU16_PLEIN)
+        return refuser(res, 429, "trop de joueurs pour ce réseau /16 : " +
+                                     std::to_string(config_.plafondReseau16()) + " au plus");
     if (e == Enregistrement::COMPLET)
         return refuser(res, 503, "salon complet");
     if (e == Enregistrement::ERREUR)

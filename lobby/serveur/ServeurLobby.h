@@ -39,6 +39,10 @@ struct ConfigServeurLobby {
     int connexionsParAdresse = 16;
 
     size_t plafondReseau() const { return joueursParReseau ? joueursParReseau : std::max<size_t>(64, maxJoueurs / 16); }
+    // Live records of one /16 network, a quarter of maxJoueurs and at least one full /24: four
+    // such networks fill the lobby. When it is full, a new player whose /16 holds fewer
+    // players takes the place of the oldest of the /16 holding the most.
+    size_t plafondReseau16() const { return std::max(plafondReseau(), maxJoueurs / 4); }
 };
 
 class CServeurLobby {
@@ -58,8 +62,8 @@ public:
     // Stops serving and joins; nothing when not started.
     void arreter();
 
-    // Runs the sweep when the last one is 10 s old or more (also called by each request):
-    // expired records go, and the store's file is looked at.
+    // Runs the sweep when the last one is 10 s old or more, or the clock went back since (also
+    // called by each request): expired records go, and the store's files are looked at.
     void balayer(bool forcer = false);
 
     static int64_t horlogeSysteme();

@@ -2,10 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <iostream>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,10 +35,27 @@ std::string colonne(sqlite3_stmt* st, int i)
              : std::string();
 }
 
+// SQLite's message, and the system's when a system call failed.
+std::string raison(sqlite3* base)
+{
+    std::string r = sqlite3_errmsg(base);
+    if (const int e = sqlite3_system_errno(base))
+        r += std::string(" (") + std::strerror(e) + ")";
+    return r;
+}
+
+// The range of the addresses of a network as text: from "a.b.c." up to "a.b.c/", the next
+// character.
+void lierPrefixe(sqlite3_stmt* st, const std::string& prefixe)
+{
+    lier(st, 1, prefixe);
+    lier(st, 2, prefixe.substr(0, prefixe.size() - 1) + "/");
+}
+
 } // namespace
 
 CStockJoueursSQLite::CStockJoueursSQLite(std::string chemin, size_t maxJoueurs)
-    : chemin_(std::move(chemin)), max_(maxJoueurs)
+    : chemin_(std::move(chemin)), max_(maxJoueurs), fichiers_(chemin_)
 {
 }
 
@@ -45,14 +64,47 @@ CStockJoueursSQLite::~CStockJoueursSQLite() { fermer(); }
 void CStockJoueursSQLite::fermer()
 {
     for (sqlite3_stmt** st : {&stCompter_, &stExiste_, &stCompterAdresse_, &stCompterReseau_, &stEnregistrer_,
-                              &stRetirer_, &stLister_, &stExpirer_, &stRamener_}) {
+                              &stRetirer_, &stLister_, &stExpirer_, &stRamener_, &stPlusAncien_, &stEvincer_,
+                              &stAdresses_}) {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
     if (base_)
         sqlite3_close(base_);
     base_ = nullptr;
-    surveille_ = false;
+    fichiers_.oublier();
+    comptesValides_ = false;
+}
+
+void CStockJoueursSQLite::journaliser(const std::string& ligne)
+{
+    std::cerr << "serveur_lobby : " << ligne << std::endl;
+}
+
+void CStockJoueursSQLite::echec(const char* operation)
+{
+    // SQLite does not always keep the system's reason of a failed write (a file size limit):
+    // the C library's, read before anything else, is then the one.
+    const int systeme = errno;
+    const int code = sqlite3_extended_errcode(base_);
+    if (code == codeEchec_)
+        return;
+    codeEchec_ = code;
+    raisonEchec_ = raison(base_);
+    const int primaire = code & 0xff;
+    if (!sqlite3_system_errno(base_) && systeme &&
+        (primaire == SQLITE_IOERR || primaire == SQLITE_FULL || primaire == SQLITE_CANTOPEN))
+        raisonEchec_ += std::string(" (") + std::strerror(systeme) + ")";
+    journaliser("base " + chemin_ + " : échec (" + operation + ") : " + raisonEchec_ +
+                " ; les échecs suivants du même genre ne sont pas signalés");
+}
+
+void CStockJoueursSQLite::reussite()
+{
+    if (codeEchec_ == 0)
+        return;
+    journaliser("base " + chemin_ + " : de nouveau écrite après l'échec « " + raisonEchec_ + " »");
+    codeEchec_ = 0;
 }
 
 bool CStockJoueursSQLite::preparer(const char* sql, sqlite3_stmt** st, std::string& erreur)
@@ -80,7 +132,11 @@ bool CStockJoueursSQLite::preparerRequetes(std::string& erreur)
                     " WHERE vu >= ?1 ORDER BY id",
                     &stLister_, erreur) &&
            preparer("DELETE FROM joueurs WHERE vu < ?1", &stExpirer_, erreur) &&
-           preparer("UPDATE joueurs SET vu=?1 WHERE vu>?1", &stRamener_, erreur);
+           preparer("UPDATE joueurs SET vu=?1 WHERE vu>?1", &stRamener_, erreur) &&
+           preparer("SELECT id FROM joueurs WHERE ipwan>=?1 AND ipwan<?2 ORDER BY vu, id LIMIT 1", &stPlusAncien_,
+                    erreur) &&
+           preparer("DELETE FROM joueurs WHERE id=?1", &stEvincer_, erreur) &&
+           preparer("SELECT ipwan FROM joueurs", &stAdresses_, erreur);
 }
 
 bool CStockJoueursSQLite::ouvrir(std::string& erreur)
@@ -91,70 +147,107 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     return ouvrirBase(erreur);
 }
 
+bool CStockJoueursSQLite::refuserOuverture(const std::string& raisonBase, std::string& erreur)
+{
+    const std::string dossier = chemin_ == ":memory:" ? std::string() : fichiers_.dossierRefuse();
+    erreur = dossier.empty() ? raisonBase : dossier;
+    fermer();
+    return false;
+}
+
+bool CStockJoueursSQLite::executer(const std::string& sql, std::string& erreur)
+{
+    char* message = nullptr;
+    if (sqlite3_exec(base_, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    erreur = message ? message : sqlite3_errmsg(base_);
+    if (const int e = sqlite3_system_errno(base_))
+        erreur += std::string(" (") + std::strerror(e) + ")";
+    if (sqlite3_errcode(base_) == SQLITE_BUSY)
+        erreur += " (une autre instance du serveur s'en sert)";
+    sqlite3_free(message);
+    return false;
+}
+
 bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
 {
     if (sqlite3_open_v2(chemin_.c_str(), &base_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        erreur = base_ ? sqlite3_errmsg(base_) : "mémoire insuffisante";
-        fermer();
-        return false;
-    }
+                        nullptr) != SQLITE_OK)
+        return refuserOuverture(base_ ? sqlite3_errmsg(base_) : "mémoire insuffisante", erreur);
     sqlite3_busy_timeout(base_, 2000);
     // A file the system will not let it write is opened for reading instead.
-    if (sqlite3_db_readonly(base_, "main") == 1) {
-        erreur = "fichier en lecture seule pour le serveur";
-        fermer();
-        return false;
-    }
+    if (sqlite3_db_readonly(base_, "main") == 1)
+        return refuserOuverture("fichier en lecture seule pour le serveur", erreur);
     // The first statement reads the file: a text file is refused here. The exclusive lock,
-    // asked before the switch to the write-ahead log, keeps that log's index in memory. The
+    // asked before the switch to the write-ahead log, keeps that log's index in memory.
+    std::string raisonBase;
+    if (!executer("PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", raisonBase))
+        return refuserOuverture(raisonBase, erreur);
+    // The first version kept times since the machine's boot: its rows would all go at the
+    // first sweep. They are marked seen now, once, with the version that says so. The
     // version is written at each start: a base that cannot be written is refused now, not at
     // the first add.
-    const char* schema =
-        "PRAGMA locking_mode=EXCLUSIVE;"
-        "PRAGMA journal_mode=WAL;"
-        "PRAGMA synchronous=NORMAL;"
+    const int64_t maintenant =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const std::string schema =
+        "BEGIN;"
         "CREATE TABLE IF NOT EXISTS joueurs ("
         " id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo TEXT NOT NULL, groupe TEXT NOT NULL,"
         " niveau INTEGER NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
         " port INTEGER NOT NULL, vu INTEGER NOT NULL, UNIQUE (ipwan, iplan, port));"
-        "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);"
-        "PRAGMA user_version=1;";
-    char* message = nullptr;
-    if (sqlite3_exec(base_, schema, nullptr, nullptr, &message) != SQLITE_OK) {
-        erreur = message ? message : sqlite3_errmsg(base_);
-        if (const int e = sqlite3_system_errno(base_))
-            erreur += std::string(" (") + std::strerror(e) + ")";
-        if (sqlite3_errcode(base_) == SQLITE_BUSY)
-            erreur += " (une autre instance du serveur s'en sert)";
-        sqlite3_free(message);
-        fermer();
-        return false;
-    }
-    if (!preparerRequetes(erreur)) {
-        fermer();
-        return false;
-    }
-    struct stat st {};
-    surveille_ = chemin_ != ":memory:" && ::stat(chemin_.c_str(), &st) == 0;
-    peripherique_ = st.st_dev;
-    inode_ = st.st_ino;
+        "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);" +
+        (premiereVersion() ? "UPDATE joueurs SET vu=" + std::to_string(maintenant) + ";" : std::string()) +
+        "PRAGMA user_version=1;"
+        "COMMIT;";
+    if (!executer(schema, raisonBase))
+        return refuserOuverture(raisonBase, erreur);
+    if (!preparerRequetes(raisonBase))
+        return refuserOuverture(raisonBase, erreur);
+    if (chemin_ != ":memory:")
+        fichiers_.noter();
     return true;
+}
+
+bool CStockJoueursSQLite::premiereVersion()
+{
+    sqlite3_stmt* st = nullptr;
+    bool premiere = false;
+    if (sqlite3_prepare_v2(base_,
+                           "SELECT (SELECT user_version FROM pragma_user_version) = 0 AND EXISTS"
+                           " (SELECT 1 FROM sqlite_master WHERE type='table' AND name='joueurs')",
+                           -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        premiere = sqlite3_column_int(st, 0) != 0;
+    sqlite3_finalize(st);
+    return premiere;
 }
 
 int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
 {
     Etape e(st);
-    return sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    if (sqlite3_step(st) == SQLITE_ROW)
+        return sqlite3_column_int64(st, 0);
+    echec("lecture");
+    return -1;
 }
 
-Enregistrement CStockJoueursSQLite::plafonds(const lobby::FicheJoueur& f, PlafondAdresse plafond)
+bool CStockJoueursSQLite::aboutir(sqlite3_stmt* st, const char* operation)
 {
-    const int64_t total = compter(stCompter_);
-    if (total < 0)
-        return Enregistrement::ERREUR;
-    if (static_cast<size_t>(total) >= max_)
-        return Enregistrement::COMPLET;
+    if (sqlite3_step(st) == SQLITE_DONE)
+        return true;
+    echec(operation);
+    return false;
+}
+
+int64_t CStockJoueursSQLite::compterReseau(const std::string& prefixe, int64_t depuis)
+{
+    lierPrefixe(stCompterReseau_, prefixe);
+    sqlite3_bind_int64(stCompterReseau_, 3, depuis);
+    return compter(stCompterReseau_);
+}
+
+Enregistrement CStockJoueursSQLite::plafonds(const lobby::FicheJoueur& f, PlafondAdresse plafond, Place& place)
+{
     if (plafond.max > 0) {
         lier(stCompterAdresse_, 1, f.ipwan);
         sqlite3_bind_int64(stCompterAdresse_, 2, plafond.depuis);
@@ -164,19 +257,103 @@ Enregistrement CStockJoueursSQLite::plafonds(const lobby::FicheJoueur& f, Plafon
         if (static_cast<size_t>(n) >= plafond.max)
             return Enregistrement::ADRESSE_PLEINE;
     }
-    const std::string reseau = reseauAdresse(f.ipwan);
-    if (plafond.maxReseau > 0 && !reseau.empty()) {
-        // The network's addresses as text: from "a.b.c." up to "a.b.c/", the next character.
-        lier(stCompterReseau_, 1, reseau);
-        lier(stCompterReseau_, 2, reseau.substr(0, reseau.size() - 1) + "/");
-        sqlite3_bind_int64(stCompterReseau_, 3, plafond.depuis);
-        const int64_t n = compter(stCompterReseau_);
+    const struct {
+        size_t max;
+        std::string prefixe;
+        Enregistrement refus;
+    } reseaux[] = {{plafond.maxReseau, reseauAdresse(f.ipwan), Enregistrement::RESEAU_PLEIN},
+                   {plafond.maxReseau16, reseau16Adresse(f.ipwan), Enregistrement::RESEAU16_PLEIN}};
+    for (const auto& r : reseaux) {
+        if (r.max == 0 || r.prefixe.empty())
+            continue;
+        const int64_t n = compterReseau(r.prefixe, plafond.depuis);
         if (n < 0)
             return Enregistrement::ERREUR;
-        if (static_cast<size_t>(n) >= plafond.maxReseau)
-            return Enregistrement::RESEAU_PLEIN;
+        if (static_cast<size_t>(n) >= r.max)
+            return r.refus;
     }
+    const int64_t total = compter(stCompter_);
+    if (total < 0)
+        return Enregistrement::ERREUR;
+    return static_cast<size_t>(total) < max_ ? Enregistrement::FAIT : faireDeLaPlace(reseaux[1].prefixe, place);
+}
+
+bool CStockJoueursSQLite::compterReseaux16()
+{
+    parReseau16_.clear();
+    Etape e(stAdresses_);
+    int r;
+    while ((r = sqlite3_step(stAdresses_)) == SQLITE_ROW)
+        ++parReseau16_[reseau16Adresse(colonne(stAdresses_, 0))];
+    if (r != SQLITE_DONE) {
+        echec("lecture");
+        return false;
+    }
+    comptesValides_ = true;
+    return true;
+}
+
+void CStockJoueursSQLite::decompter(const std::string& reseau16)
+{
+    const auto it = parReseau16_.find(reseau16);
+    if (it != parReseau16_.end() && --it->second == 0)
+        parReseau16_.erase(it);
+}
+
+Enregistrement CStockJoueursSQLite::faireDeLaPlace(const std::string& reseau16, Place& place)
+{
+    if (!comptesValides_ && !compterReseaux16())
+        return Enregistrement::ERREUR;
+    const auto plus = std::max_element(parReseau16_.begin(), parReseau16_.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto sien = parReseau16_.find(reseau16);
+    const size_t n = sien == parReseau16_.end() ? 0 : sien->second;
+    // Taking the place must leave the newcomer's network no larger than the one it takes from:
+    // otherwise two networks would take it from each other in turn.
+    if (plus == parReseau16_.end() || plus->first.empty() || n + 2 > plus->second)
+        return Enregistrement::COMPLET;
+    Etape e(stPlusAncien_);
+    lierPrefixe(stPlusAncien_, plus->first);
+    if (sqlite3_step(stPlusAncien_) != SQLITE_ROW) {
+        echec("lecture");
+        return Enregistrement::ERREUR;
+    }
+    place = {sqlite3_column_int64(stPlusAncien_, 0), plus->first};
     return Enregistrement::FAIT;
+}
+
+bool CStockJoueursSQLite::ecrire(const lobby::FicheJoueur& f, int64_t maintenant, const Place& place)
+{
+    const bool transaction = place.id != 0;
+    if (transaction && sqlite3_exec(base_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        echec("ajout");
+        return false;
+    }
+    bool ok = true;
+    if (place.id != 0) {
+        Etape e(stEvincer_);
+        sqlite3_bind_int64(stEvincer_, 1, place.id);
+        ok = aboutir(stEvincer_, "ajout");
+    }
+    if (ok) {
+        Etape e(stEnregistrer_);
+        lier(stEnregistrer_, 1, f.pseudo);
+        lier(stEnregistrer_, 2, f.groupe);
+        sqlite3_bind_int(stEnregistrer_, 3, f.niveau);
+        sqlite3_bind_int(stEnregistrer_, 4, f.etat);
+        lier(stEnregistrer_, 5, f.ipwan);
+        lier(stEnregistrer_, 6, f.iplan);
+        sqlite3_bind_int(stEnregistrer_, 7, f.port);
+        sqlite3_bind_int64(stEnregistrer_, 8, maintenant);
+        ok = aboutir(stEnregistrer_, "ajout");
+    }
+    if (transaction && ok && sqlite3_exec(base_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        echec("ajout");
+        ok = false;
+    }
+    if (transaction && !ok)
+        sqlite3_exec(base_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return ok;
 }
 
 Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant, PlafondAdresse plafond)
@@ -190,24 +367,23 @@ Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int
     const int64_t existe = compter(stExiste_);
     if (existe < 0)
         return Enregistrement::ERREUR;
+    Place place;
     if (existe == 0) {
-        const Enregistrement p = plafonds(f, plafond);
+        const Enregistrement p = plafonds(f, plafond, place);
         if (p != Enregistrement::FAIT)
             return p;
     }
-    Etape e(stEnregistrer_);
-    lier(stEnregistrer_, 1, f.pseudo);
-    lier(stEnregistrer_, 2, f.groupe);
-    sqlite3_bind_int(stEnregistrer_, 3, f.niveau);
-    sqlite3_bind_int(stEnregistrer_, 4, f.etat);
-    lier(stEnregistrer_, 5, f.ipwan);
-    lier(stEnregistrer_, 6, f.iplan);
-    sqlite3_bind_int(stEnregistrer_, 7, f.port);
-    sqlite3_bind_int64(stEnregistrer_, 8, maintenant);
-    if (sqlite3_step(stEnregistrer_) != SQLITE_DONE)
+    if (!ecrire(f, maintenant, place))
         return Enregistrement::ERREUR;
+    reussite();
+    if (existe == 0 && comptesValides_) {
+        ++parReseau16_[reseau16Adresse(f.ipwan)];
+        if (place.id != 0)
+            decompter(place.reseau16);
+    }
     ++generation_;
-    return Enregistrement::FAIT;
+    // Acknowledged only once it is in the files the base's name gives.
+    return controler() ? Enregistrement::FAIT : Enregistrement::ERREUR;
 }
 
 bool CStockJoueursSQLite::retirer(const std::string& ipwan, const std::string& iplan, int port)
@@ -215,13 +391,22 @@ bool CStockJoueursSQLite::retirer(const std::string& ipwan, const std::string& i
     std::lock_guard<std::mutex> verrou(mutex_);
     if (!base_)
         return false;
-    Etape e(stRetirer_);
-    lier(stRetirer_, 1, ipwan);
-    lier(stRetirer_, 2, iplan);
-    sqlite3_bind_int(stRetirer_, 3, port);
-    if (sqlite3_step(stRetirer_) != SQLITE_DONE || sqlite3_changes(base_) == 0)
+    {
+        Etape e(stRetirer_);
+        lier(stRetirer_, 1, ipwan);
+        lier(stRetirer_, 2, iplan);
+        sqlite3_bind_int(stRetirer_, 3, port);
+        if (!aboutir(stRetirer_, "retrait"))
+            return false;
+    }
+    if (sqlite3_changes(base_) == 0)
         return false;
+    reussite();
+    if (comptesValides_)
+        decompter(reseau16Adresse(ipwan));
     ++generation_;
+    if (!horsService_)
+        controler();
     return true;
 }
 
@@ -233,7 +418,8 @@ std::vector<lobby::FicheJoueur> CStockJoueursSQLite::lister(int64_t depuis)
         return r;
     Etape e(stLister_);
     sqlite3_bind_int64(stLister_, 1, depuis);
-    while (sqlite3_step(stLister_) == SQLITE_ROW) {
+    int pas;
+    while ((pas = sqlite3_step(stLister_)) == SQLITE_ROW) {
         lobby::FicheJoueur f;
         f.id = sqlite3_column_int64(stLister_, 0);
         f.pseudo = colonne(stLister_, 1);
@@ -245,6 +431,8 @@ std::vector<lobby::FicheJoueur> CStockJoueursSQLite::lister(int64_t depuis)
         f.port = sqlite3_column_int(stLister_, 7);
         r.push_back(std::move(f));
     }
+    if (pas != SQLITE_DONE)
+        echec("lecture");
     return r;
 }
 
@@ -253,43 +441,71 @@ int CStockJoueursSQLite::expirer(int64_t avant, int64_t maintenant)
     std::lock_guard<std::mutex> verrou(mutex_);
     if (!base_)
         return 0;
+    int ramenes = 0;
     {
         Etape e(stRamener_);
         sqlite3_bind_int64(stRamener_, 1, maintenant);
-        sqlite3_step(stRamener_);
+        if (!aboutir(stRamener_, "expiration"))
+            return 0;
+        ramenes = sqlite3_changes(base_);
     }
     Etape e(stExpirer_);
     sqlite3_bind_int64(stExpirer_, 1, avant);
-    if (sqlite3_step(stExpirer_) != SQLITE_DONE)
+    if (!aboutir(stExpirer_, "expiration"))
         return 0;
     const int n = sqlite3_changes(base_);
-    if (n > 0)
+    // A statement that changed nothing wrote nothing: it says nothing of the disk.
+    if (ramenes + n > 0)
+        reussite();
+    if (n > 0) {
+        comptesValides_ = false;
         ++generation_;
+    }
     return n;
 }
 
 uint64_t CStockJoueursSQLite::generation() { return generation_; }
 
-std::string CStockJoueursSQLite::surveiller()
+void CStockJoueursSQLite::surveiller()
 {
     std::lock_guard<std::mutex> verrou(mutex_);
-    if (!surveille_ || !base_)
-        return {};
-    struct stat st {};
-    const bool present = ::stat(chemin_.c_str(), &st) == 0;
-    if (present ? st.st_dev == peripherique_ && st.st_ino == inode_ && !horsService_ : errno != ENOENT)
-        return {};
-    const std::string quoi = "base " + chemin_ + (present ? " remplacée" : " supprimée") + " pendant le service : ";
-    std::string erreur;
-    if (!recrire(erreur)) {
-        horsService_ = true;
-        return quoi + "impossible de la récrire (" + erreur + "), les ajouts sont refusés";
-    }
-    horsService_ = false;
-    return quoi + "récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")";
+    if (base_)
+        controler();
 }
 
-bool CStockJoueursSQLite::recrire(std::string& erreur)
+bool CStockJoueursSQLite::controler()
+{
+    using Etat = CFichiersBase::Etat;
+    const CFichiersBase::Constat c = fichiers_.constater();
+    if (c.intact() && !horsService_)
+        return true;
+    std::string quoi;
+    if (c.base != Etat::INTACT)
+        quoi = "base " + chemin_ + (c.base == Etat::SUPPRIME ? " supprimée" : " remplacée");
+    if (c.wal != Etat::INTACT)
+        quoi += (quoi.empty() ? "" : ", ") + std::string("journal ") + chemin_ + "-wal" +
+                (c.wal == Etat::SUPPRIME ? " supprimé" : " remplacé");
+    quoi = quoi.empty() ? "base " + chemin_ + " hors service" : quoi + " pendant le service";
+    std::string erreur;
+    std::vector<std::string> apartes;
+    if (!recrire(c, apartes, erreur)) {
+        // Tried again at each sweep: said once for each reason.
+        if (!horsService_ || erreur != raisonHorsService_)
+            journaliser(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés");
+        horsService_ = true;
+        raisonHorsService_ = erreur;
+        return false;
+    }
+    horsService_ = false;
+    std::string ligne = quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")";
+    for (const std::string& a : apartes)
+        ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
+    journaliser(ligne);
+    return true;
+}
+
+bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes,
+                                  std::string& erreur)
 {
     std::string temp = chemin_ + ".XXXXXX.tmp";
     const int fd = ::mkstemps(temp.data(), 4);
@@ -304,10 +520,15 @@ bool CStockJoueursSQLite::recrire(std::string& erreur)
         ok = sqlite3_step(st) == SQLITE_DONE;
     }
     if (!ok)
-        erreur = sqlite3_errmsg(base_);
+        erreur = raison(base_);
     sqlite3_finalize(st);
     // On the disk before it takes the name.
-    if (ok && (::fsync(fd) != 0 || ::rename(temp.c_str(), chemin_.c_str()) != 0)) {
+    if (ok && ::fsync(fd) != 0) {
+        erreur = std::strerror(errno);
+        ok = false;
+    }
+    ok = ok && fichiers_.degager(c, apartes, erreur);
+    if (ok && ::rename(temp.c_str(), chemin_.c_str()) != 0) {
         erreur = std::strerror(errno);
         ok = false;
     }

@@ -3,26 +3,31 @@
 // ever bound to prepared statements. One mutex: the server's handlers run on its threads.
 // The file is the server's alone: it is held locked while open, and its write-ahead log's
 // index lives in memory (no "-shm" file that a fault could make unwritable under the server).
+#include "lobby/serveur/FichiersBase.h"
 #include "lobby/serveur/StockJoueurs.h"
 
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 class CStockJoueursSQLite : public CStockJoueurs {
 public:
-    // ":memory:" keeps the base in memory.
+    // ":memory:" keeps the base in memory. What fails and what is mended is said on standard
+    // error, a line each.
     CStockJoueursSQLite(std::string chemin, size_t maxJoueurs);
     ~CStockJoueursSQLite() override;
     CStockJoueursSQLite(const CStockJoueursSQLite&) = delete;
     CStockJoueursSQLite& operator=(const CStockJoueursSQLite&) = delete;
 
     // Opens or creates the base and its table; false with the reason when the file does not
-    // open, is not a base, cannot be written or is another program's.
+    // open, is not a base, cannot be written or is another program's. The rows of a base of
+    // the first version, whose times counted from the machine's boot, are marked seen now.
     bool ouvrir(std::string& erreur);
 
     using CStockJoueurs::enregistrer;
@@ -31,21 +36,53 @@ public:
     std::vector<lobby::FicheJoueur> lister(int64_t depuis) override;
     int expirer(int64_t avant, int64_t maintenant) override;
     uint64_t generation() override;
-    // A file deleted or replaced under the server is written again, whole, from the base
-    // still open; while it cannot be, adds fail rather than be acknowledged and then lost.
-    std::string surveiller() override;
+    // The base or its log deleted or replaced under the server: the base is written again,
+    // whole, from the one still open, someone else's file first moved aside. While it cannot
+    // be, adds fail rather than be acknowledged and then lost. Also done after every write.
+    void surveiller() override;
 
 private:
     // ouvrir() and the rewrite; the caller holds mutex_.
     bool ouvrirBase(std::string& erreur);
     bool preparer(const char* sql, sqlite3_stmt** st, std::string& erreur);
     bool preparerRequetes(std::string& erreur);
-    // The open base copied to a file of its own, then renamed over chemin_ and opened.
-    bool recrire(std::string& erreur);
+    bool executer(const std::string& sql, std::string& erreur);
+    // A base of the first version: its table there, its version 0.
+    bool premiereVersion();
+    // Closes the base refused at open: false, with the folder's reason when this process may
+    // not create files there (the log must be), else SQLite's.
+    bool refuserOuverture(const std::string& raisonBase, std::string& erreur);
+    // The files looked at, the base written again when they changed: false when it is out of
+    // service. The caller holds mutex_.
+    bool controler();
+    // The open base copied to a file of its own, then renamed over chemin_ and opened; the
+    // names given to someone else's files moved aside go to `apartes`.
+    bool recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes, std::string& erreur);
     // A count from a statement whose parameters are bound; -1 on a storage error.
-    static int64_t compter(sqlite3_stmt* st);
-    // FAIT when a new key is within the limits, else why not.
-    Enregistrement plafonds(const lobby::FicheJoueur& fiche, PlafondAdresse plafond);
+    int64_t compter(sqlite3_stmt* st);
+    // Steps a statement that returns no row: false on a storage error, logged as `operation`.
+    bool aboutir(sqlite3_stmt* st, const char* operation);
+    // Live rows whose ipwan begins with `prefixe` (a network's); -1 on a storage error.
+    int64_t compterReseau(const std::string& prefixe, int64_t depuis);
+    // The row a new key takes the place of in a full store, and its /16.
+    struct Place {
+        int64_t id = 0;
+        std::string reseau16;
+    };
+    // FAIT when a new key is within the limits and the store has room or a place to take,
+    // else why not.
+    Enregistrement plafonds(const lobby::FicheJoueur& fiche, PlafondAdresse plafond, Place& place);
+    // In a full store: the oldest row of the /16 holding the most rows, when the newcomer's
+    // /16 would hold no more than that one after taking its place; COMPLET otherwise.
+    Enregistrement faireDeLaPlace(const std::string& reseau16, Place& place);
+    bool compterReseaux16();
+    void decompter(const std::string& reseau16);
+    // The row written, after the one whose place it takes if any, as one transaction.
+    bool ecrire(const lobby::FicheJoueur& fiche, int64_t maintenant, const Place& place);
+    // The first failure of a kind is logged with SQLite's reason, then the recovery.
+    void echec(const char* operation);
+    void reussite();
+    void journaliser(const std::string& ligne);
     void fermer();
 
     std::string chemin_;
@@ -61,10 +98,18 @@ private:
     sqlite3_stmt* stLister_ = nullptr;
     sqlite3_stmt* stExpirer_ = nullptr;
     sqlite3_stmt* stRamener_ = nullptr;
-    // The file opened, while a file: what the path must still name.
-    bool surveille_ = false;
-    uint64_t peripherique_ = 0, inode_ = 0;
+    sqlite3_stmt* stPlusAncien_ = nullptr;
+    sqlite3_stmt* stEvincer_ = nullptr;
+    sqlite3_stmt* stAdresses_ = nullptr;
+    CFichiersBase fichiers_;
     bool horsService_ = false;  // the file could not be written again
+    std::string raisonHorsService_;
+    int codeEchec_ = 0;         // SQLite's code of the failure last logged, until a success
+    std::string raisonEchec_;
+    // Rows of each /16 (all rows, as the store's maximum counts them), counted again when rows
+    // went other than one at a time.
+    std::unordered_map<std::string, size_t> parReseau16_;
+    bool comptesValides_ = false;
     // Read by every list request without the lock.
     std::atomic<uint64_t> generation_{0};
 };

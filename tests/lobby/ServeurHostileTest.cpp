@@ -238,3 +238,34 @@ TEST(ServeurHostile, ANetworksAddressesShareItsPlayersAndItsAdds)
     const std::string liste = CClientHttpLobby().get(s.url(), "/duelix/sendlistjoueurs.php").corps;
     EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), 6) << "the refused adds changed nothing";
 }
+
+// One host with addresses in a few /16 networks fills the lobby; a network holding fewer
+// players still gets in, taking the places of the oldest players of the largest networks.
+TEST(ServeurHostile, AFullLobbyStillTakesTheNewcomersOfAQuietNetwork)
+{
+    ServeurEssai s(":memory:", 1000);  // 64 players a /24, 250 a /16
+    std::map<int, int> statuts;
+    for (int i = 0; i < 4 * 4 * 8; ++i) {  // 4 /16s of 4 /24s of 8 addresses
+        const std::string source = "127." + std::to_string(11 + i / 32) + "." + std::to_string(1 + i / 8 % 4) + "." +
+                                   std::to_string(1 + i % 8);
+        for (int j = 0; j < 8; ++j)
+            ++statuts[poster(s.port, source, ajout(1 + j, "r"))];
+    }
+    EXPECT_EQ(statuts, (std::map<int, int>{{200, 1000}, {429, 24}})) << "250 players in each /16, the lobby full";
+    statuts.clear();
+    for (int i = 0; i < 25; ++i) {  // 25 addresses in 4 /24s of a fresh /16
+        const std::string source = "127.20." + std::to_string(1 + i % 4) + "." + std::to_string(1 + i / 4);
+        for (int j = 0; j < 8; ++j)
+            ++statuts[poster(s.port, source, ajout(1 + j, "n"))];
+    }
+    EXPECT_EQ(statuts, (std::map<int, int>{{200, 200}})) << "a fresh network's 200 players";
+    EXPECT_EQ(poster(s.port, "127.20.4.9", ajout(1, "n")), 503) << "no more than a full network's share";
+    EXPECT_EQ(poster(s.port, "127.12.9.1", ajout(1, "r")), 503) << "nor a large network's";
+    const std::string liste = CClientHttpLobby().get(s.url(), "/duelix/sendlistjoueurs.php").corps;
+    for (const char* reseau : {";127.11.", ";127.12.", ";127.13.", ";127.14.", ";127.20."}) {
+        size_t n = 0;
+        for (size_t p = liste.find(reseau); p != std::string::npos; p = liste.find(reseau, p + 1))
+            ++n;
+        EXPECT_EQ(n, 200u) << reseau << ": the places taken evenly from the four";
+    }
+}

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <spawn.h>
@@ -193,29 +195,42 @@ TEST(ServeurLobby, RecordsFromALaterClockExpireAfterARestartAtAnEarlierOne)
     EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(9)}).statut, 200) << "the address may add again";
 }
 
-// The file gone or another in its place: what the server acknowledged is written again.
-TEST(ServeurLobby, ABaseDeletedOrReplacedWhileServingIsWrittenAgainWithItsPlayers)
+TEST(ServeurLobby, AClockSetBackSweepsAtOnceAndFromItsNewTimeOn)
 {
-    for (const bool remplacee : {false, true}) {
-        DossierTemp d;
-        const std::string base = d / "lobby.sqlite";
-        {
-            ServeurEssai s(base);
-            ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
-            if (remplacee) {
-                ecrireTexte(d / "autre", "autre chose");
-                ASSERT_EQ(std::rename((d / "autre").c_str(), base.c_str()), 0);
-            } else {
-                ASSERT_EQ(std::remove(base.c_str()), 0);
-            }
-            s.maintenant += 10;  // the next request sweeps, and looks at the file
-            EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200);
-        }
-        CStockJoueursSQLite stock(base, 100);
-        std::string erreur;
-        ASSERT_TRUE(stock.ouvrir(erreur)) << erreur;
-        EXPECT_EQ(stock.lister(0).size(), 2u) << (remplacee ? "replaced" : "deleted") << ": both adds in the file";
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite";
+    ServeurEssai s(base);
+    s.maintenant = 4600;
+    ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", CORPS}).statut, 200);
+    s.maintenant = 1000;  // an hour back
+    ASSERT_EQ(std::remove(base.c_str()), 0);
+    EXPECT_NE(liste(s), "") << "seen now";
+    EXPECT_TRUE(std::filesystem::exists(base)) << "the sweep looked at the file and wrote it again";
+    s.maintenant = 1000 + 601;
+    EXPECT_EQ(liste(s), "") << "expired an expiry after the clock went back, not an hour later";
+}
+
+// The first version kept times since boot: its players are kept as seen at the upgrade, once.
+TEST(ServeurLobby, APlayerOfAFirstVersionBaseIsListedAfterTheUpgradeThenExpires)
+{
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite";
+    sqlite3* b = nullptr;
+    ASSERT_EQ(sqlite3_open(base.c_str(), &b), SQLITE_OK);
+    const char* ancienne =
+        "CREATE TABLE joueurs (id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo TEXT NOT NULL, groupe TEXT NOT NULL,"
+        " niveau INTEGER NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
+        " port INTEGER NOT NULL, vu INTEGER NOT NULL, UNIQUE (ipwan, iplan, port));"
+        "INSERT INTO joueurs VALUES (7, 'Ancien', '', 0, 0, '203.0.113.1', '10.0.0.1', 9, 50);";
+    ASSERT_EQ(sqlite3_exec(b, ancienne, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(b);
+    {
+        ServeurEssai s(base);  // at 1000, 50 s after a boot long ago
+        EXPECT_EQ(liste(s), "J=7;Ancien;;0;0;203.0.113.1;10.0.0.1;9\n");
     }
+    ServeurEssai s(base);
+    s.maintenant = 1000 + 601;
+    EXPECT_EQ(liste(s), "") << "seen at the upgrade, not again at each start";
 }
 
 TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
@@ -273,6 +288,12 @@ struct Programme {
         if (err)
             std::fclose(err);
     }
+    // The server's address from its first line; empty when it did not start.
+    std::string url()
+    {
+        const std::string l = ligne(out), debut = "Serveur du salon : http://";
+        return l.rfind(debut, 0) == 0 ? "http://" + l.substr(debut.size(), l.find("/duelix") - debut.size()) : "";
+    }
     static std::string ligne(FILE* f)
     {
         char tampon[512] = {};
@@ -309,6 +330,74 @@ TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
     while (::waitpid(p.pid, &etat, WNOHANG) == 0 && std::chrono::steady_clock::now() - debutArret < std::chrono::seconds(2))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "stopped within 2 s with status 0";
+}
+
+// What the server acknowledged is in the base's files after a kill -9, whatever was done to
+// them while it served; a file put in the base's place is kept aside, whole.
+TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeletedOrReplaced)
+{
+    const struct {
+        const char* quoi;
+        const char* supprime;  // the file removed; none: another file renamed over the base
+    } fautes[] = {{"log deleted", "-wal"}, {"base deleted", ""}, {"base replaced", nullptr}};
+    for (const auto& f : fautes) {
+        DossierTemp d;
+        const std::string base = d / "lobby.sqlite", copie = "copie de l'opérateur";
+        Programme p({"--port", "0", "--base", base, "--joueurs-par-adresse", "100"});
+        const std::string url = p.url();
+        ASSERT_NE(url, "");
+        CClientHttpLobby c;
+        int acquittes = 0;
+        for (int port = 1; port <= 40; ++port) {
+            if (port == 21 && f.supprime) {
+                ASSERT_EQ(std::remove((base + f.supprime).c_str()), 0);
+            } else if (port == 21) {
+                ecrireTexte(d / "copie", copie);
+                ASSERT_EQ(std::rename((d / "copie").c_str(), base.c_str()), 0);
+            }
+            acquittes += c.post(url, "/duelix/addjoueur.php", ajoutPort(port)).statut == 200;
+        }
+        ::kill(p.pid, SIGKILL);
+        attendreProcessus(p.pid);
+        p.pid = -1;
+        const std::string journal = Programme::tout(p.err);
+        EXPECT_EQ(acquittes, 40) << f.quoi << ": " << journal;
+        CStockJoueursSQLite stock(base, 100);
+        std::string erreur;
+        ASSERT_TRUE(stock.ouvrir(erreur)) << erreur;
+        EXPECT_EQ(stock.lister(0).size(), 40u) << f.quoi << ": every acknowledged player after the kill";
+        if (!f.supprime) {
+            EXPECT_EQ(lireTexte(base + ".remplacee-1"), copie) << "kept aside, whole";
+            EXPECT_NE(journal.find(" gardé sous le nom " + base + ".remplacee-1"), std::string::npos) << journal;
+        }
+    }
+}
+
+TEST(ServeurLobby, ProgramLogsTheFirstWriteFailureOfAKindAndTheRecovery)
+{
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite";
+    Programme p({"--port", "0", "--base", base});
+    const std::string url = p.url();
+    ASSERT_NE(url, "");
+    CClientHttpLobby c;
+    ASSERT_EQ(c.post(url, "/duelix/addjoueur.php", ajoutPort(1)).statut, 200);
+    // A full disk: the file size limit at the log's size.
+    const rlimit plein{static_cast<rlim_t>(std::filesystem::file_size(base + "-wal")), RLIM_INFINITY};
+    ASSERT_EQ(::prlimit(p.pid, RLIMIT_FSIZE, &plein, nullptr), 0);
+    for (int port = 2; port <= 5; ++port)
+        EXPECT_EQ(c.post(url, "/duelix/addjoueur.php", ajoutPort(port)).corps, "base indisponible\n");
+    const rlimit libre{RLIM_INFINITY, RLIM_INFINITY};
+    ASSERT_EQ(::prlimit(p.pid, RLIMIT_FSIZE, &libre, nullptr), 0);
+    EXPECT_EQ(c.post(url, "/duelix/addjoueur.php", ajoutPort(6)).statut, 200);
+    ::kill(p.pid, SIGTERM);
+    attendreProcessus(p.pid);
+    p.pid = -1;
+    const std::string prefixe = "serveur_lobby : base " + base + " : ", raison = "disk I/O error (File too large)";
+    EXPECT_EQ(Programme::tout(p.err),
+              prefixe + "échec (ajout) : " + raison + " ; les échecs suivants du même genre ne sont pas signalés\n" +
+                  prefixe + "de nouveau écrite après l'échec « " + raison + " »\n")
+        << "the first failure and the recovery, once each";
 }
 
 TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
@@ -363,4 +452,27 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     CStockJoueursSQLite stock(d / "ancienne.sqlite", 10);
     std::string erreur;
     EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << "so is the base: " << erreur;
+
+    // A writable base in a folder where its log cannot be made: the folder and the reason said,
+    // as for a user other than the folder's (root is one only after giving up its rights).
+    const std::string ferme = d / "ferme";
+    std::filesystem::create_directory(ferme);
+    ecrireTexte(ferme + "/lobby.sqlite", lireTexte(d / "ancienne.sqlite"));
+    ::chmod((ferme + "/lobby.sqlite").c_str(), 0666);
+    ::chmod(ferme.c_str(), 0555);
+    const int code = dansUnProcessus([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return 2;
+        CStockJoueursSQLite s(ferme + "/lobby.sqlite", 10);
+        std::string e;
+        const bool ouverte = s.ouvrir(e);
+        std::fprintf(stderr, "%s\n", e.c_str());
+        return !ouverte && e == "dossier " + ferme +
+                                    " : le serveur ne peut pas y créer de fichier (Permission denied) ;"
+                                    " il y crée le journal lobby.sqlite-wal à côté de la base"
+                   ? 0
+                   : 1;
+    });
+    ::chmod(ferme.c_str(), 0755);
+    EXPECT_EQ(code, 0) << "an unwritable folder named as such";
 }

@@ -1,0 +1,52 @@
+#pragma once
+// The two files of a base in write-ahead-log mode, the base and its "-wal", as the server
+// opened them: each known by its device and inode, so that one deleted, or another file put in
+// its place, is seen at the next look. Someone else's file is moved aside under a name of its
+// own before the base is written again, never written over.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CFichiersBase {
+public:
+    explicit CFichiersBase(const std::string& chemin);
+
+    // What became of one of the files since noter().
+    enum class Etat { INTACT, SUPPRIME, REMPLACE };
+    struct Constat {
+        Etat base = Etat::INTACT;
+        Etat wal = Etat::INTACT;
+        bool intact() const { return base == Etat::INTACT && wal == Etat::INTACT; }
+    };
+
+    // Remembers what the two paths name now, the base just opened; a path that names nothing
+    // then is not watched.
+    void noter();
+    // Nothing watched (a base in memory, or closed).
+    void oublier();
+    Constat constater() const;
+    // Before a copy of the open base takes the base's name: a file of someone else's at either
+    // path is moved aside (its new name added to `apartes`), and the server's own log is
+    // unlinked, since a log left beside the new base would be replayed into it. The open base
+    // keeps the descriptors it has. false with the reason when a file could not be moved aside:
+    // nothing has then been written over.
+    bool degager(const Constat& c, std::vector<std::string>& apartes, std::string& erreur);
+
+    // Why no base can be made or written at the path: its folder, when this process may not
+    // create files there, with the system's reason; else empty.
+    std::string dossierRefuse() const;
+
+private:
+    struct Fichier {
+        std::string chemin;
+        bool suivi = false;
+        uint64_t peripherique = 0, inode = 0;
+        void noter();
+        Etat etat() const;
+    };
+    // Gives the file a free name "<path>.remplacee-N" (a hard link, so that no file already
+    // there is replaced) and frees its path: the new name, or empty with the reason.
+    static std::string mettreDeCote(const std::string& chemin, std::string& erreur);
+
+    Fichier base_, wal_;
+};
