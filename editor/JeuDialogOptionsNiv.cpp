@@ -44,13 +44,6 @@ const SaisieFond FOND[] = {
     {"myTextInputFondEchelle", true},
 };
 
-// What may still become a number as the author types on: nothing, or a sign alone.
-bool nombreEnCours(const std::string& texte)
-{
-    const std::string t = tuv::delspaces(texte);
-    return t.empty() || t == "-" || t == "+";
-}
-
 struct CaseMeteo {
     const char* id;
     editeur::Meteo effet;
@@ -146,23 +139,12 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            int& champ = s.champ(*faceJeu::partie(), *jeu->pdecor);
-            if (!editeur::lireEntierSaisi(texte, champ) && !nombreEnCours(texte))
-                refuser(*c, champ);
+            editeur::lireNombreSaisi(*c, s.champ(*faceJeu::partie(), *jeu->pdecor));
             return;
         }
     for (const SaisieFond& f : FOND)
-        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !nombreEnCours(texte))
+        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !editeur::nombreEnCours(texte))
             refuserFond(*c);
-}
-
-// The text goes, the value stays, and the author is told.
-void CJeuDialogOptionsNiv::refuser(CPLUXControlTextInput& saisie, int valeur)
-{
-    const std::string texte = saisie.getText();
-    editeur::remplirTexte(&saisie, valeur);
-    CPLUX::MessageBoxW(std::string("Options du niveau"),
-                       "« " + texte + " » n'est pas un nombre entier : la valeur reste " + std::to_string(valeur) + ".");
 }
 
 // The library left the bound number as it was: the field shows it again. Without a background

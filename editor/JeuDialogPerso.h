@@ -15,6 +15,8 @@ public:
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlInputChange(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    // A level load: the character shown is gone, or still there; the fields say which.
+    void onRefresh() override;
 
     // The character being edited; reads null once that character is freed.
     RefPerso pPerso;

@@ -1,11 +1,12 @@
 // The character dialog: each control shows its field, a fill changes nothing, what the author
-// types or checks is stored (blanks out, numbers read and clamped), the two buttons, and a
+// types or checks is stored (blanks out, numbers checked and clamped), the two buttons, and a
 // character freed under the dialog.
 #include "OutilsMoniteur.h"
 
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "editor/JeuDialogSprite.h"
+#include "gui/CPLUXMessageBox.h"
 
 #include <sstream>
 
@@ -136,28 +137,45 @@ TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmpty)
 
 TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
 {
-    dlgPerso->init();
-    const std::pair<const char*, const char*> saisies[][2] = {
-        {{"myTextInputVitesse", "1 2"}, {"myTextInputVitesse", "12"}},
-        {{"myTextInputId", " garde 2 "}, {"myTextInputId", "garde2"}},
-        {{"myTextInputIdRespawn", "R 3"}, {"myTextInputIdRespawn", "R3"}},
-        {{"myTextInputDegatsIA", "12abc"}, {"myTextInputDegatsIA", "12"}},
-        {{"myTextInputMaxVie", "99999999999"}, {"myTextInputMaxVie", "2147483647"}},
-        {{"myTextInputPoids", "-0"}, {"myTextInputPoids", "0"}},
-        {{"myTextInputModeIA", ""}, {"myTextInputModeIA", "0"}},
-        {{"myTextInputOmbreEchelle", "1e40"}, {"myTextInputOmbreEchelle", "3.4028235e+38"}},
-        {{"myTextInputSx", "nan"}, {"myTextInputSx", "0"}},
-        {{"myTextInputXi", "-12.5"}, {"myTextInputXi", "-12.5"}},
-        {{"myTextInputNbArmes", "50"}, {"myTextInputNbArmes", "2"}},  // two slots
-        {{"myTextInputNbArmes", "-3"}, {"myTextInputNbArmes", "0"}},
-        {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "G2"}},
-        {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
-        {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
+    // What the control (or another that shows the same field) reads once refilled; null: what
+    // it read before the typing. A number field refuses a text that is no whole number with a
+    // box; empty, it keeps its value silently.
+    const struct {
+        const char* id;
+        const char* tape;
+        const char* montre;
+        const char* lu;
+    } saisies[] = {
+        {"myTextInputVitesse", "1 2", "myTextInputVitesse", "12"},
+        {"myTextInputId", " garde 2 ", "myTextInputId", "garde2"},
+        {"myTextInputIdRespawn", "R 3", "myTextInputIdRespawn", "R3"},
+        {"myTextInputDegatsIA", "12abc", "myTextInputDegatsIA", nullptr},
+        {"myTextInputDegatsIA", "12", "myTextInputDegatsIA", "12"},
+        {"myTextInputMaxVie", "2147483648", "myTextInputMaxVie", nullptr},
+        {"myTextInputMaxVie", "2147483647", "myTextInputMaxVie", "2147483647"},
+        {"myTextInputPoids", "-0", "myTextInputPoids", "0"},
+        {"myTextInputModeIA", "", "myTextInputModeIA", nullptr},
+        {"myTextInputOmbreEchelle", "1e40", "myTextInputOmbreEchelle", nullptr},
+        {"myTextInputSx", "nan", "myTextInputSx", nullptr},
+        {"myTextInputXi", "-12.5", "myTextInputXi", "-12.5"},
+        {"myTextInputNbArmes", "50", "myTextInputNbArmes", "2"},  // two slots
+        {"myTextInputNbArmes", "-3", "myTextInputNbArmes", "0"},
+        {"myTextInputIdPER", "G 2", "myTextInputIdPER", "G2"},
+        {"myTextInputFichierPER", "./personnages/b.per", "myTextInputFichierPER", "./personnages/b.per"},
+        {"myTextInputModeCollisions", "2", "myButtonCheckCollisionsPersoIAs", "[x]"},
     };
     for (const auto& s : saisies) {
-        saisir(PERSO, s[0].first, s[0].second);
         dlgPerso->init();
-        EXPECT_EQ(controle(s[1].first), s[1].second) << s[0].first << " typed \"" << s[0].second << "\"";
+        const std::string avant = controle(s.montre);
+        saisir(PERSO, s.id, s.tape);
+        const bool refuse = !s.lu && *s.tape;
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << s.tape << "\" refused or not";
+        if (refuse) {
+            EXPECT_EQ(controle(s.id), avant) << "\"" << s.tape << "\" gives way to the value kept";
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        }
+        dlgPerso->init();
+        EXPECT_EQ(controle(s.montre), s.lu ? s.lu : avant) << s.id << " typed \"" << s.tape << "\"";
     }
     EXPECT_EQ(ia->vitesse, 12);
     EXPECT_EQ(ia->id, "garde2");
