@@ -173,6 +173,23 @@ void CJeuDialogPerso::onRefresh()
     init();
 }
 
+void CJeuDialogPerso::onFrame()
+{
+    CPLUXDialog::onFrame();
+    CPerso* p = pPerso.get();
+    if (!p)
+        return;
+    for (const char* id : {"myTextInputX", "myTextInputY"}) {
+        CPLUXControlTextInput* saisie = ctrlTextInput(id);
+        const Controle* c = controle(id);
+        if (!saisie || !c || saisie->hasFocus())
+            continue;
+        const std::string t = texte(c->champ(*p));
+        if (saisie->getText() != t)
+            editeur::remplirTexte(saisie, t);
+    }
+}
+
 void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);

@@ -17,6 +17,9 @@ public:
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
     // A level load: the character shown is gone, or still there; the fields say which.
     void onRefresh() override;
+    // The character's place follows it as it moves (a drag, a fall), except in a field the
+    // author is typing in.
+    void onFrame() override;
 
     // The character being edited; reads null once that character is freed.
     RefPerso pPerso;

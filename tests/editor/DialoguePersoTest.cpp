@@ -201,13 +201,16 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
 TEST_F(DialoguePerso, InitialPositionAndTheSpriteButton)
 {
     dlgPerso->init();
+    const std::string vitesse = controle("myTextInputVitesse");
+    ia->vitesse += 5;
     ia->sprite->x = 130;
     ia->sprite->y = 240;
     presser(PERSO, "myButtonPosInit");
     EXPECT_TRUE(ia->sprite->x0 == 130 && ia->sprite->y0 == 240) << "the initial position is where it stands";
     EXPECT_EQ(controle("myTextInputXi"), "130");
     EXPECT_EQ(controle("myTextInputYi"), "240");
-    EXPECT_EQ(controle("myTextInputX"), "100.5") << "the other fields wait for the next fill";
+    EXPECT_EQ(controle("myTextInputX"), "130") << "the place follows the character from frame to frame";
+    EXPECT_EQ(controle("myTextInputVitesse"), vitesse) << "the other fields wait for the next fill";
 
     auto sprite = std::make_unique<CJeuDialogSprite>();
     sprite->setId(editeur::id::SPRITE);
