@@ -88,7 +88,7 @@ void CJeuDialogOptionsNiv::remplirCases()
     for (const CaseMeteo& m : METEO)
         cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
     if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
-        vue->setNumSel(faceJeu::options()->vuemode_save);
+        vue->setNumSel(d.estMondeJeu() ? faceJeu::options()->vuemode_save : d.scrollVue);
 }
 
 // The level shown may have changed since the last load (a menu's level, the game's).
@@ -175,6 +175,11 @@ void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
 {
     CPLUXDialog::onCtrlComboChange(c);
     MondeJeu* jeu = faceJeu::monde();
-    if (c && jeu && jeu->pdecor && c->getId() == COMBO_VUE)
+    if (!c || !jeu || !jeu->pdecor || c->getId() != COMBO_VUE)
+        return;
+    // As the game type: the game's view mode is its played world's; a menu's level keeps its own.
+    if (jeu->pdecor->estMondeJeu())
         faceJeu::options()->vuemode_save = c->getNumSel();
+    else
+        jeu->pdecor->scrollVue = c->getNumSel();
 }
