@@ -137,45 +137,38 @@ TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmpty)
 
 TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
 {
-    // What the control (or another that shows the same field) reads once refilled; null: what
-    // it read before the typing. A number field refuses a text that is no whole number with a
-    // box; empty, it keeps its value silently.
-    const struct {
-        const char* id;
-        const char* tape;
-        const char* montre;
-        const char* lu;
-    } saisies[] = {
-        {"myTextInputVitesse", "1 2", "myTextInputVitesse", "12"},
-        {"myTextInputId", " garde 2 ", "myTextInputId", "garde2"},
-        {"myTextInputIdRespawn", "R 3", "myTextInputIdRespawn", "R3"},
-        {"myTextInputDegatsIA", "12abc", "myTextInputDegatsIA", nullptr},
-        {"myTextInputDegatsIA", "12", "myTextInputDegatsIA", "12"},
-        {"myTextInputMaxVie", "2147483648", "myTextInputMaxVie", nullptr},
-        {"myTextInputMaxVie", "2147483647", "myTextInputMaxVie", "2147483647"},
-        {"myTextInputPoids", "-0", "myTextInputPoids", "0"},
-        {"myTextInputModeIA", "", "myTextInputModeIA", nullptr},
-        {"myTextInputOmbreEchelle", "1e40", "myTextInputOmbreEchelle", nullptr},
-        {"myTextInputSx", "nan", "myTextInputSx", nullptr},
-        {"myTextInputXi", "-12.5", "myTextInputXi", "-12.5"},
-        {"myTextInputNbArmes", "50", "myTextInputNbArmes", "2"},  // two slots
-        {"myTextInputNbArmes", "-3", "myTextInputNbArmes", "0"},
-        {"myTextInputIdPER", "G 2", "myTextInputIdPER", "G2"},
-        {"myTextInputFichierPER", "./personnages/b.per", "myTextInputFichierPER", "./personnages/b.per"},
-        {"myTextInputModeCollisions", "2", "myButtonCheckCollisionsPersoIAs", "[x]"},
+    // A number field refuses a text that is no number with a box, and shows again what it
+    // showed before (a null expected text); empty, it keeps its value silently.
+    const std::pair<const char*, const char*> saisies[][2] = {
+        {{"myTextInputVitesse", "1 2"}, {"myTextInputVitesse", "12"}},
+        {{"myTextInputId", " garde 2 "}, {"myTextInputId", "garde2"}},
+        {{"myTextInputIdRespawn", "R 3"}, {"myTextInputIdRespawn", "R3"}},
+        {{"myTextInputDegatsIA", "12abc"}, {"myTextInputDegatsIA", nullptr}},
+        {{"myTextInputDegatsIA", "12"}, {"myTextInputDegatsIA", "12"}},
+        {{"myTextInputMaxVie", "2147483648"}, {"myTextInputMaxVie", nullptr}},
+        {{"myTextInputMaxVie", "2147483647"}, {"myTextInputMaxVie", "2147483647"}},
+        {{"myTextInputPoids", "-0"}, {"myTextInputPoids", "0"}},
+        {{"myTextInputModeIA", ""}, {"myTextInputModeIA", nullptr}},
+        {{"myTextInputOmbreEchelle", "1e40"}, {"myTextInputOmbreEchelle", nullptr}},
+        {{"myTextInputSx", "nan"}, {"myTextInputSx", nullptr}},
+        {{"myTextInputXi", "-12.5"}, {"myTextInputXi", "-12.5"}},
+        {{"myTextInputNbArmes", "50"}, {"myTextInputNbArmes", "2"}},  // two slots
+        {{"myTextInputNbArmes", "-3"}, {"myTextInputNbArmes", "0"}},
+        {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "G2"}},
+        {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
+        {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
     };
     for (const auto& s : saisies) {
         dlgPerso->init();
-        const std::string avant = controle(s.montre);
-        saisir(PERSO, s.id, s.tape);
-        const bool refuse = !s.lu && *s.tape;
-        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << s.tape << "\" refused or not";
-        if (refuse) {
-            EXPECT_EQ(controle(s.id), avant) << "\"" << s.tape << "\" gives way to the value kept";
+        const std::string avant = controle(s[1].first);
+        saisir(PERSO, s[0].first, s[0].second);
+        const bool refuse = !s[1].second && *s[0].second;
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << s[0].second << "\" refused or not";
+        if (refuse)
             CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
-        }
         dlgPerso->init();
-        EXPECT_EQ(controle(s.montre), s.lu ? s.lu : avant) << s.id << " typed \"" << s.tape << "\"";
+        EXPECT_EQ(controle(s[1].first), s[1].second ? s[1].second : avant)
+            << s[0].first << " typed \"" << s[0].second << "\"";
     }
     EXPECT_EQ(ia->vitesse, 12);
     EXPECT_EQ(ia->id, "garde2");
