@@ -407,7 +407,8 @@ int CPerso::gererSautMontee()
 
 [[gnu::flatten]] int CPerso::tomber()
 {
-    if (!peutBouger())
+    // A character the editor's mouse carries stays where the mouse holds it.
+    if (!peutBouger() || bSaisiSouris)
         return 0;
     support = nullptr;
     if (mode != CHUTE_SAUT && mode != CHUTE && mode != MORT && mode != VICTOIRE)

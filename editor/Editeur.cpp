@@ -12,6 +12,7 @@
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 
@@ -138,6 +139,48 @@ bool lireEntierSaisi(const std::string& texte, int& valeur)
         return false;
     valeur = static_cast<int>(v);
     return true;
+}
+
+bool nombreEnCours(const std::string& texte)
+{
+    const std::string t = tuv::delspaces(texte);
+    return t.empty() || t == "-" || t == "+";
+}
+
+namespace {
+
+// The text goes, the value stays, and the author is told.
+void refuserNombre(CPLUXControlTextInput& saisie, const std::string& genre, const std::string& valeur)
+{
+    const std::string texte = saisie.getText();
+    remplirTexte(&saisie, valeur);
+    const CPLUXDialog* dialogue = saisie.getParent();
+    CPLUX::MessageBoxW(dialogue ? dialogue->getTitleW() : std::wstring(),
+                       tuv::utf8toWStr("« " + texte + " » n'est pas " + genre + " : la valeur reste " + valeur + "."));
+}
+
+} // namespace
+
+bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur)
+{
+    const std::string texte = saisie.getText();
+    if (lireEntierSaisi(texte, valeur))
+        return true;
+    if (!nombreEnCours(texte))
+        refuserNombre(saisie, "un nombre entier", tuv::itos(valeur));
+    return false;
+}
+
+bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur)
+{
+    const std::string texte = saisie.getText();
+    if (CPLUXControlTextInput::estNombre(texte, true)) {
+        valeur = tuv::stof(tuv::delspaces(texte));
+        return true;
+    }
+    if (!nombreEnCours(texte))
+        refuserNombre(saisie, "un nombre", tuv::ftos(valeur));
+    return false;
 }
 
 void ouvrirDialogueChemins()

@@ -8,6 +8,7 @@
 
 class CDecor;
 class CPLUXControl;
+class CPLUXControlTextInput;
 
 namespace editeur {
 
@@ -57,6 +58,14 @@ int entierSaisi(const std::string& texte);
 // The same, strictly: true, with the value, only when the text without its blanks is a sign
 // and digits that fit an int.
 bool lireEntierSaisi(const std::string& texte, int& valeur);
+// What may still become a number as the author types on: nothing, or a sign alone.
+bool nombreEnCours(const std::string& texte);
+// A number field's text as the author types it. True, with the value, when it reads as a
+// number (lireEntierSaisi; for a float also digits with one decimal point). Empty or a sign
+// alone is let be (false, the value unchanged). Any other text is refused: the field shows
+// the value again and a box, titled as the field's dialog, says so.
+bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur);
+bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur);
 
 // "myButtonChemins" and F4: with no decor sprite selected, the sprite of the character that
 // the character dialog holds becomes the selection (in no plane); then the path dialog is

@@ -50,8 +50,12 @@ const CaseBarre CASES[] = {
 // The first five rows show only while the game has a player, the ghost mode included.
 constexpr int NB_CASES_JOUEUR = 5;
 
+// Only a change shows or hides it: showing an open menu again would bring it in front of the
+// dialog the author is working in.
 void afficherMenu(bool masque)
 {
+    if (masque != CPLUX::isDialogVisible(editeur::id::MENU))
+        return;
     if (masque)
         CPLUX::hide(editeur::id::MENU);
     else
@@ -67,7 +71,8 @@ bool source(const CaseBarre& c, const OptionsJeu& options, const MondeJeu& monde
     }
     CPerso* joueur = monde.pPerso.get();
     if (c.drapeauJoueur && joueur) {
-        valeur = joueur->*c.drapeauJoueur;
+        // Character mode is the player passing through the decor: its collisions off.
+        valeur = c.ecriture == Ecriture::ModePerso ? !(joueur->*c.drapeauJoueur) : joueur->*c.drapeauJoueur;
         return true;
     }
     return false;

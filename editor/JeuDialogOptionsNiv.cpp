@@ -44,13 +44,6 @@ const SaisieFond FOND[] = {
     {"myTextInputFondEchelle", true},
 };
 
-// What may still become a number as the author types on: nothing, or a sign alone.
-bool nombreEnCours(const std::string& texte)
-{
-    const std::string t = tuv::delspaces(texte);
-    return t.empty() || t == "-" || t == "+";
-}
-
 struct CaseMeteo {
     const char* id;
     editeur::Meteo effet;
@@ -95,7 +88,7 @@ void CJeuDialogOptionsNiv::remplirCases()
     for (const CaseMeteo& m : METEO)
         cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
     if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
-        vue->setNumSel(faceJeu::options()->vuemode_save);
+        vue->setNumSel(d.estMondeJeu() ? faceJeu::options()->vuemode_save : d.scrollVue);
 }
 
 // The level shown may have changed since the last load (a menu's level, the game's).
@@ -146,23 +139,12 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            int& champ = s.champ(*faceJeu::partie(), *jeu->pdecor);
-            if (!editeur::lireEntierSaisi(texte, champ) && !nombreEnCours(texte))
-                refuser(*c, champ);
+            editeur::lireNombreSaisi(*c, s.champ(*faceJeu::partie(), *jeu->pdecor));
             return;
         }
     for (const SaisieFond& f : FOND)
-        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !nombreEnCours(texte))
+        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !editeur::nombreEnCours(texte))
             refuserFond(*c);
-}
-
-// The text goes, the value stays, and the author is told.
-void CJeuDialogOptionsNiv::refuser(CPLUXControlTextInput& saisie, int valeur)
-{
-    const std::string texte = saisie.getText();
-    editeur::remplirTexte(&saisie, valeur);
-    CPLUX::MessageBoxW(std::string("Options du niveau"),
-                       "« " + texte + " » n'est pas un nombre entier : la valeur reste " + std::to_string(valeur) + ".");
 }
 
 // The library left the bound number as it was: the field shows it again. Without a background
@@ -193,6 +175,11 @@ void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
 {
     CPLUXDialog::onCtrlComboChange(c);
     MondeJeu* jeu = faceJeu::monde();
-    if (c && jeu && jeu->pdecor && c->getId() == COMBO_VUE)
+    if (!c || !jeu || !jeu->pdecor || c->getId() != COMBO_VUE)
+        return;
+    // As the game type: the game's view mode is its played world's; a menu's level keeps its own.
+    if (jeu->pdecor->estMondeJeu())
         faceJeu::options()->vuemode_save = c->getNumSel();
+    else
+        jeu->pdecor->scrollVue = c->getNumSel();
 }

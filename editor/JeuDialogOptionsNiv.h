@@ -24,6 +24,5 @@ public:
 private:
     // The checks and the view mode from the level and the game.
     void remplirCases();
-    void refuser(CPLUXControlTextInput& saisie, int valeur);
     void refuserFond(CPLUXControlTextInput& saisie);
 };

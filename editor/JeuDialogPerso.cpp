@@ -131,16 +131,16 @@ bool coche(const Controle& c, const Champ& champ)
     return false;
 }
 
-// The blank-free text typed, read as the field's kind.
-void ecrire(const Champ& champ, const std::string& saisie)
+// The text typed, read as the field's kind: a text without its blanks; a number only when the
+// whole text is one (anything else is refused, the value staying).
+void ecrire(const Champ& champ, CPLUXControlTextInput& saisie)
 {
-    const std::string t = tuv::delspaces(saisie);
     if (const auto* e = std::get_if<int*>(&champ))
-        **e = tuv::stoi(t);
+        editeur::lireNombreSaisi(saisie, **e);
     else if (const auto* r = std::get_if<float*>(&champ))
-        **r = tuv::stof(t);
+        editeur::lireNombreSaisi(saisie, **r);
     else if (const auto* s = std::get_if<std::string*>(&champ))
-        **s = t;
+        **s = tuv::delspaces(saisie.getText());
 }
 
 void ecrireCase(const Controle& c, const Champ& champ, bool etat)
@@ -167,6 +167,29 @@ void CJeuDialogPerso::init()
     }
 }
 
+void CJeuDialogPerso::onRefresh()
+{
+    CPLUXDialog::onRefresh();
+    init();
+}
+
+void CJeuDialogPerso::onFrame()
+{
+    CPLUXDialog::onFrame();
+    CPerso* p = pPerso.get();
+    if (!p)
+        return;
+    for (const char* id : {"myTextInputX", "myTextInputY"}) {
+        CPLUXControlTextInput* saisie = ctrlTextInput(id);
+        const Controle* c = controle(id);
+        if (!saisie || !c || saisie->hasFocus())
+            continue;
+        const std::string t = texte(c->champ(*p));
+        if (saisie->getText() != t)
+            editeur::remplirTexte(saisie, t);
+    }
+}
+
 void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
@@ -175,7 +198,7 @@ void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
     if (!p || !ctrl || estCase(ctrl->genre))
         return;
     const Champ champ = ctrl->champ(*p);
-    ecrire(champ, c->getText());
+    ecrire(champ, *c);
     // The weapon code reads that many slots of the list: never more than it holds.
     if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso)
         p->nbarmesperso = std::clamp(p->nbarmesperso, 0, static_cast<int>(p->armes.size()));

@@ -15,6 +15,11 @@ public:
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlInputChange(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    // A level load: the character shown is gone, or still there; the fields say which.
+    void onRefresh() override;
+    // The character's place follows it as it moves (a drag, a fall), except in a field the
+    // author is typing in.
+    void onFrame() override;
 
     // The character being edited; reads null once that character is freed.
     RefPerso pPerso;

@@ -261,13 +261,13 @@ void CSFMLJeuHUD::dessinerOverlay(sf::RenderTarget& f)
 
 bool CSFMLJeuHUD::clicEditeur(sf::RenderWindow& fenetre) { return clicEditeur(fenetre, fenetre); }
 
-void CSFMLJeuHUD::quitterModePerso()
+void CSFMLJeuHUD::entrerModePerso()
 {
     CSFMLJeu& jeu = *CSFMLJeuGlobal::pmonjeu;
     if (!jeu.pPerso || !jeu.pPerso->bCollisions)
         return;
     jeu.pPerso->bCollisions = false;
-    // The editor toolbar shows the player's collisions (no toolbar without the dialogs).
+    // The editor toolbar shows the character mode (no toolbar without the dialogs).
     editeur::rafraichirBarre();
 }
 
@@ -307,7 +307,7 @@ bool CSFMLJeuHUD::clicEditeur(const sf::Window& souris, sf::RenderTarget& cible)
         return true;
     }
     if (dedans) {
-        quitterModePerso();
+        entrerModePerso();
         const int lx = static_cast<int>((mx - carteX) * k), ly = static_cast<int>((my - carteY) * k);
         for (CPerso* p : decor.persos)
             if (p && p->sprite)
@@ -327,7 +327,7 @@ bool CSFMLJeuHUD::clicEditeur(const sf::Window& souris, sf::RenderTarget& cible)
         memoriser();
         return false;
     }
-    quitterModePerso();
+    entrerModePerso();
     const float zoom = vue ? vue->zoom : 1.0f;
     const float dx = 2 * zoom * (sourisX - mx), dy = 2 * zoom * (sourisY - my);
     for (CPerso* p : decor.persos)

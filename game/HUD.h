@@ -76,5 +76,5 @@ private:
     void dessinerDetailsArme(sf::RenderTarget& f, const CPerso& p, const std::string& icone, float dx);
     void compteARebours(sf::RenderTarget& f);
     void deplacerPerso(CPerso& p, float dx, float dy);
-    void quitterModePerso();
+    void entrerModePerso();
 };

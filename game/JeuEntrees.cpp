@@ -184,6 +184,12 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
             pPerso->bCollisions = true;
         bCarteJeu = false;
         pPersoSelection = nullptr;
+        // A drag cut short by the switch: no character stays held in the air.
+        if (pdecor)
+            for (auto* liste : {&pdecor->persos, &pdecor->ias})
+                for (CPerso* p : *liste)
+                    if (p)
+                        p->bSaisiSouris = false;
         break;
     case sf::Keyboard::P:
         // The toolbar's character-mode toggle: the player's collisions off or back on.

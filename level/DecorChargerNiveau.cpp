@@ -114,8 +114,11 @@ void CDecor::preparerNiveau(const std::string& fichier, int calque)
     if (pPoussierePas->charger(strPoussierePas))
         if (CSPRITE* s = pPoussierePas->getSprite())
             s->setOrigine(static_cast<float>(s->getLargeur() / 2), static_cast<float>(s->getHauteur() / 2));
-    if (CSFMLJeuGlobal::bModeTest)
+    if (CSFMLJeuGlobal::bModeTest) {
         CPLUX::refresh("JeuDialogScripts");
+        // The character dialog may show one of the characters just freed.
+        CPLUX::refresh("JeuDialogPerso");
+    }
     musiqueFin.stop();
     jouerMusiques(true);
     if (estMondeActif(faceJeu::monde(), this))

@@ -141,10 +141,12 @@ void CJeuMenus::selectionnerDecorMenu()
 
 void CJeuMenus::selectionnerDecor(bool decorJeu)
 {
-    if (!decorJeu)
+    if (!decorJeu) {
         selectionnerDecorMenu();
-    else if (MondeJeu* jeu = faceJeu::monde())
+    } else if (MondeJeu* jeu = faceJeu::monde()) {
+        bJeuMondeMenu = false;
         activerMonde(jeu->pdecorJeu, jeu->pvueJeu, jeu->pscriptEngineJeu, jeu->pdecorMenu, true);
+    }
 }
 
 // The replay shows the slots from the one after the write position round to the one before

@@ -156,6 +156,11 @@ public:
     std::unique_ptr<sf::Sprite> pSpriteFond;
     std::string strFondNiv;
     bool bFondNiv = false;  // the current menu has a live level behind it ("FONDNIV")
+    // The level played lives in the menu world: the editor, entered from a menu, plays it
+    // there. A pause or an end panel then resumes and restarts that world, not the game's.
+    // Set by the switch to the editor, cleared when the game world is chosen or a menu loads
+    // its live level over it.
+    bool bJeuMondeMenu = false;
     std::unique_ptr<sf::Texture> pTextureCurseur;
     std::unique_ptr<sf::Sprite> pSpriteCurseur;
     CSPRITE_SIMPLE spriteEtoile, spriteEtoileVide, spriteMort, spriteBouclier, spriteTemps;
@@ -245,6 +250,8 @@ private:
     // Shared steps of the actions.
     void reprendre();
     void recommencer(int numero);
+    // The world whose level is played: the game world, or the menu world (bJeuMondeMenu).
+    CDecor* mondeJoue() const;
     void choisirNiveauSelonType();
     void changerJoueurDepuis(int menu);
     bool pasVolume(bool effets, bool droite, bool gauche);

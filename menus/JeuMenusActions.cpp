@@ -65,27 +65,36 @@ void CJeuMenus::actionMenu(const EntreesMenu& e)
 
 // ---- shared steps ----------------------------------------------------------------------------
 
+CDecor* CJeuMenus::mondeJoue() const
+{
+    const MondeJeu* j = faceJeu::monde();
+    return j ? (bJeuMondeMenu ? j->pdecorMenu : j->pdecorJeu) : nullptr;
+}
+
 // Back to the game, the doors opening over it. A pause menu with a live level of its own
-// made the menu world active: the game world takes over again.
+// made the menu world active: the world played takes over again.
 void CJeuMenus::reprendre()
 {
     MondeJeu* j = faceJeu::monde();
     if (!j)
         return;
-    if (j->pdecor != j->pdecorJeu)
-        selectionnerDecor(true);
+    if (j->pdecor != mondeJoue())
+        selectionnerDecor(!bJeuMondeMenu);
     bOuverturePortes = true;
     faceJeu::partie()->mode = 1;
 }
 
+// The world played starts again. A level the editor plays in the menu world restarts with
+// the number it was loaded with: the game's level numbers are not its own.
 void CJeuMenus::recommencer(int numero)
 {
     MondeJeu* j = faceJeu::monde();
     if (!j)
         return;
-    selectionnerDecor(true);
+    const bool mondeMenu = bJeuMondeMenu;
+    selectionnerDecor(!mondeMenu);
     if (j->pdecor)
-        j->pdecor->demarrerNiveau(numero);
+        j->pdecor->demarrerNiveau(mondeMenu ? j->pdecor->calqueVisible : numero);
     faceJeu::partie()->mode = 1;
 }
 
@@ -409,14 +418,13 @@ void CJeuMenus::actionPauseAventure(const EntreesMenu& e)
 void CJeuMenus::gererMenuPauseAventure(bool bValider, bool bRetour, bool bRelache7, bool bDroite, bool bGauche,
                                        bool /*bToucheFrappee*/)
 {
-    MondeJeu* j = faceJeu::monde();
     if (bValider) {
         switch (ligneActive) {
         case 0: reprendre(); return;
         case 2:
             // From the very beginning: the checkpoint goes.
-            if (j && j->pdecorJeu)
-                j->pdecorJeu->checkpointX = j->pdecorJeu->checkpointY = -1;
+            if (CDecor* d = mondeJoue())
+                d->checkpointX = d->checkpointY = -1;
             [[fallthrough]];
         case 1: recommencer(dernierNumero(faceJeu::monde(), numNiveau)); return;
         case 3: choisirNiveauSelonType(); return;
@@ -479,12 +487,11 @@ void CJeuMenus::actionEchecAventure(const EntreesMenu& e)
 
 void CJeuMenus::gererMenuEchecAventure(bool bValider, bool bRetour)
 {
-    MondeJeu* j = faceJeu::monde();
     if (bValider) {
         switch (ligneActive) {
         case 3:
-            if (j && j->pdecorJeu)
-                j->pdecorJeu->checkpointX = j->pdecorJeu->checkpointY = -1;
+            if (CDecor* d = mondeJoue())
+                d->checkpointX = d->checkpointY = -1;
             [[fallthrough]];
         case 2: recommencer(numNiveau); return;
         case 4: changerJoueurDepuis(IdMenu::ECHEC_AVENTURE); return;

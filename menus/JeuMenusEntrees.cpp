@@ -231,6 +231,8 @@ void CJeuMenus::basculerEditeur()
     if (jeu->pdecor)
         jeu->pdecor->chrono = jeu->pdecor->chronoRef;
     faceJeu::partie()->mode = 2;
+    // Whatever the editor plays from here lives in the world now shown.
+    bJeuMondeMenu = jeu->pdecor && jeu->pdecor == jeu->pdecorMenu;
     faceJeu::options()->bHUDVisible = false;
     faceJeu::options()->bCarteJeu = true;
     if (jeu->pPerso)

@@ -108,8 +108,10 @@ void CJeuMenus::lireFondNiv()
         return;
     strFondNiv = niveau;
     MondeJeu* jeu = faceJeu::monde();
-    if (jeu && jeu->pdecor && !niveau.empty())
+    if (jeu && jeu->pdecor && !niveau.empty()) {
+        bJeuMondeMenu = false;
         jeu->pdecor->chargerNiveau(niveau, 1);
+    }
 }
 
 void CJeuMenus::lireCurseur()

@@ -3,6 +3,7 @@
 #include "core/Fichiers.h"
 #include "core/Media.h"
 #include "core/Texte.h"
+#include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -120,30 +121,37 @@ bool CCSESelectionZone::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXCont
     return true;
 }
 
-void CCSESelectionZone::saisieTexte(const std::string& id, const std::string& texte)
+// A number field takes only a number (editeur::lireNombreSaisi): another text is refused,
+// with a box, and the value it edits stays.
+void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
 {
+    const std::string& id = c.getId();
+    int n = 0;
     if (id == ID_PREFIXE) {
-        strPrefixe = texte;
-    } else if (id == ID_NUM_DEBUT) {
-        numDebut = tuv::stoi(texte);
-        majNbImages();
-    } else if (id == ID_NUM_FIN) {
-        numFin = tuv::stoi(texte);
-        majNbImages();
-    } else if (id == ID_NB_DIGIT) {
-        nbDigit = tuv::stoi(texte);
+        strPrefixe = tuv::delspaces(c.getText());
     } else if (id == ID_EXT) {
-        strExt = texte;
+        strExt = tuv::delspaces(c.getText());
+    } else if (id == ID_NUM_DEBUT || id == ID_NUM_FIN) {
+        if (editeur::lireNombreSaisi(c, id == ID_NUM_DEBUT ? numDebut : numFin))
+            majNbImages();
+    } else if (id == ID_NB_DIGIT) {
+        editeur::lireNombreSaisi(c, nbDigit);
     } else if (id == ID_DECALAGE) {
-        decalage = tuv::stof(texte);
+        editeur::lireNombreSaisi(c, decalage);
     } else if (id == ID_ZONE_L || id == ID_ZONE_H) {
-        (id == ID_ZONE_L ? zoneL : zoneH) = tailleZone(tuv::stoi(texte));
-        appliquerTailleZone(id == ID_ZONE_L);
+        int& taille = id == ID_ZONE_L ? zoneL : zoneH;
+        n = taille;
+        if (editeur::lireNombreSaisi(c, n)) {
+            taille = tailleZone(n);
+            appliquerTailleZone(id == ID_ZONE_L);
+        }
     } else if (id == ID_IMAGE_COURANTE) {
-        numImageCourante = tuv::stoi(texte);
-        afficherImage(numImageCourante);
+        if (editeur::lireNombreSaisi(c, numImageCourante))
+            afficherImage(numImageCourante);
     } else if (id == ID_ABANDON) {
-        abandonImage = std::max(0, tuv::stoi(texte));
+        n = abandonImage;
+        if (editeur::lireNombreSaisi(c, n))
+            abandonImage = std::max(0, n);
     }
 }
 
@@ -151,9 +159,8 @@ void CCSESelectionZone::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
     // Spaces go wherever they stand: "12 5" reads 125, "my prefix" is "myprefix".
-    const std::string texte = tuv::delspaces(c->getText());
-    if (!saisieLecture(c->getId(), texte))
-        saisieTexte(c->getId(), texte);
+    if (c && !saisieLecture(*c))
+        saisieTexte(*c);
 }
 
 void CCSESelectionZone::onCtrlCheckChange(CPLUXControlButtonCheck* c)

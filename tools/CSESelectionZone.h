@@ -99,8 +99,8 @@ private:
     void appliquerTailleZone(bool largeur);
     void majNbImages();
     void ecrireIndex(int index);
-    void saisieTexte(const std::string& id, const std::string& texte);
-    bool saisieLecture(const std::string& id, const std::string& texte);
+    void saisieTexte(CPLUXControlTextInput& c);
+    bool saisieLecture(CPLUXControlTextInput& c);
     bool appuiLecture(const std::string& id);
     void tailleReelle(float facteur);
     sf::Vector2i tailleApercu() const;

@@ -5,6 +5,7 @@
 #include "tools/CSESelectionZone.h"
 
 #include "core/Texte.h"
+#include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -108,21 +109,21 @@ bool CCSESelectionZone::appuiLecture(const std::string& id)
     return true;
 }
 
-bool CCSESelectionZone::saisieLecture(const std::string& id, const std::string& texte)
+bool CCSESelectionZone::saisieLecture(CPLUXControlTextInput& c)
 {
+    const std::string& id = c.getId();
     if (id == ID_VITESSE) {
-        const float v = tuv::stof(texte);
-        vitesse = std::isfinite(v) ? v : 0.f;
+        editeur::lireNombreSaisi(c, vitesse);
     } else if (id == ID_ZOOM) {
         // A zoom that is not above 0 would make an empty preview: the old one stays.
-        const float z = tuv::stof(texte);
-        if (z > 0.f && std::isfinite(z))
+        float z = zoom;
+        if (editeur::lireNombreSaisi(c, z) && z > 0.f)
             zoom = z;
         afficherImage(numImageCourante);
     } else if (id == ID_DEBUT_LECTURE) {
-        debutLecture = tuv::stoi(texte);
+        editeur::lireNombreSaisi(c, debutLecture);
     } else if (id == ID_FIN_LECTURE) {
-        finLecture = tuv::stoi(texte);
+        editeur::lireNombreSaisi(c, finLecture);
     } else {
         return false;
     }

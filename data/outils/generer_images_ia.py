@@ -15,6 +15,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from generer_images_hud import Image, dec, dec_anime, ecrire  # noqa: E402
 
 
+# An enemy's collision mode: shot at and hurting on contact. The editor's character picker
+# places a model with this value, as the shipped levels place their enemies.
+CONTACT = "COLLISIONS=1"
+
+
 def ecrire_per(chemin, titre, lignes):
     entete = ["#" * 65, "# " + titre, "# Genere par outils/generer_images_ia.py.", "#" * 65]
     with open(chemin, "w") as f:
@@ -47,7 +52,7 @@ def tireur():
     img.png("personnages/tireur.png")
     ecrire_per("personnages/tireur.per", "Un tireur au sol (IA 100) : il avance et tire de temps en temps.", [
         "ID=TIREUR", "PLANCHE=./personnages/tireur.png;", "DIRECTION_PLANCHE=0", "IA=100", "VIE=40;40",
-        "VITESSE=3", "POSITIONTETE=44;30", "DEGATS=10;0",
+        "VITESSE=3", "POSITIONTETE=44;30", "DEGATS=10;0", CONTACT,
         "# 0 arret, 1 marche : gauche;haut;largeur;hauteur;images;vitesse;option.",
         "SPRITE=0;0;32;48;2;0.1;0", "SPRITE=0;48;32;48;2;0.25;0",
         "ARME=2;1;0;0", "XYTIRDEBOUT90=24;-26"])
@@ -67,7 +72,7 @@ def volant():
     img.png("personnages/volant.png")
     ecrire_per("personnages/volant.per", "Un insecte volant (IA 104) : les autres deviennent 105 quand il meurt.", [
         "ID=VOLANT", "PLANCHE=./personnages/volant.png;", "DIRECTION_PLANCHE=0", "IA=104", "VIE=10;10",
-        "VITESSE=4", "POSITIONTETE=20;20", "DEGATS=8;0", "SPRITE=0;0;40;24;2;0.5;0"])
+        "VITESSE=4", "POSITIONTETE=20;20", "DEGATS=8;0", CONTACT, "SPRITE=0;0;40;24;2;0.5;0"])
 
 
 def oiseau():
@@ -111,7 +116,7 @@ def canon():
         "VITESSE=0", "POSITIONTETE=10;10", "ORIGINE=38;10", "SPRITE=0;0;48;20;1;0;0"])
     ecrire_per("personnages/canon_base.per", "Le socle d'un canon rotatif : son animation 0 le tourne (images 0 a 7).", [
         "ID=CANON_BASE", "PLANCHE=./personnages/canon_base.png;", "DIRECTION_PLANCHE=0", "IA=420",
-        "VIE=300;300", "VITESSE=0", "POSITIONTETE=40;40", "SPRITE=0;0;96;64;8;1;0",
+        "VIE=300;300", "VITESSE=0", "POSITIONTETE=40;40", CONTACT, "SPRITE=0;0;96;64;8;1;0",
         "# Le tube : fichier;cle, puis modele;;x;y;direction;echelle x;echelle y;;;;flottant;contact.",
         "TEXTURE_PER_PART=./personnages/canon.per;CANON",
         "IAPART=CANON;;-135;-40;0;1;1;0;0;0;1;0"])

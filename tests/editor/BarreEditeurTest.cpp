@@ -87,13 +87,13 @@ TEST_F(BarreEditeur, RefreshChecksShowsTheFlagsAndTheMenuRule)
     const std::pair<const char*, bool> attendus[] = {
         {"myButtonCheckVieInfinie", true},   {"myButtonCheckMunitionsInfinie", false},
         {"myButtonCheckBoostInfinie", true}, {"myButtonCheckModeFantome", true},
-        {"myButtonCheckModePerso", false},   {"myButtonCheckSizeX", false},
+        {"myButtonCheckModePerso", true},    {"myButtonCheckSizeX", false},
         {"myButtonCheckSizeY", true},        {"myButtonCheckLocksSelect", false},
         {"myButtonCheckScriptsActifs", false}, {"myButtonCheckAfficheIAs", false},
         {"myButtonCheckAfficheHitboxes", false}, {"myButtonCheckAfficheGrille", true},
     };
     for (const auto& [id, attendu] : attendus)
-        EXPECT_EQ(coche(BARRE, id), attendu) << id;
+        EXPECT_EQ(coche(BARRE, id), attendu) << id << " (character mode: the player's collisions off)";
 
     // Without a player the first five rows, the ghost mode included, keep what they show.
     jeu->pPerso = nullptr;

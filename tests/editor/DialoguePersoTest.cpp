@@ -1,11 +1,12 @@
 // The character dialog: each control shows its field, a fill changes nothing, what the author
-// types or checks is stored (blanks out, numbers read and clamped), the two buttons, and a
+// types or checks is stored (blanks out, numbers checked and clamped), the two buttons, and a
 // character freed under the dialog.
 #include "OutilsMoniteur.h"
 
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "editor/JeuDialogSprite.h"
+#include "gui/CPLUXMessageBox.h"
 
 #include <sstream>
 
@@ -136,17 +137,20 @@ TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmpty)
 
 TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
 {
-    dlgPerso->init();
+    // A number field refuses a text that is no number with a box, and shows again what it
+    // showed before (a null expected text); empty, it keeps its value silently.
     const std::pair<const char*, const char*> saisies[][2] = {
         {{"myTextInputVitesse", "1 2"}, {"myTextInputVitesse", "12"}},
         {{"myTextInputId", " garde 2 "}, {"myTextInputId", "garde2"}},
         {{"myTextInputIdRespawn", "R 3"}, {"myTextInputIdRespawn", "R3"}},
-        {{"myTextInputDegatsIA", "12abc"}, {"myTextInputDegatsIA", "12"}},
-        {{"myTextInputMaxVie", "99999999999"}, {"myTextInputMaxVie", "2147483647"}},
+        {{"myTextInputDegatsIA", "12abc"}, {"myTextInputDegatsIA", nullptr}},
+        {{"myTextInputDegatsIA", "12"}, {"myTextInputDegatsIA", "12"}},
+        {{"myTextInputMaxVie", "2147483648"}, {"myTextInputMaxVie", nullptr}},
+        {{"myTextInputMaxVie", "2147483647"}, {"myTextInputMaxVie", "2147483647"}},
         {{"myTextInputPoids", "-0"}, {"myTextInputPoids", "0"}},
-        {{"myTextInputModeIA", ""}, {"myTextInputModeIA", "0"}},
-        {{"myTextInputOmbreEchelle", "1e40"}, {"myTextInputOmbreEchelle", "3.4028235e+38"}},
-        {{"myTextInputSx", "nan"}, {"myTextInputSx", "0"}},
+        {{"myTextInputModeIA", ""}, {"myTextInputModeIA", nullptr}},
+        {{"myTextInputOmbreEchelle", "1e40"}, {"myTextInputOmbreEchelle", nullptr}},
+        {{"myTextInputSx", "nan"}, {"myTextInputSx", nullptr}},
         {{"myTextInputXi", "-12.5"}, {"myTextInputXi", "-12.5"}},
         {{"myTextInputNbArmes", "50"}, {"myTextInputNbArmes", "2"}},  // two slots
         {{"myTextInputNbArmes", "-3"}, {"myTextInputNbArmes", "0"}},
@@ -155,9 +159,16 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
         {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
     };
     for (const auto& s : saisies) {
-        saisir(PERSO, s[0].first, s[0].second);
         dlgPerso->init();
-        EXPECT_EQ(controle(s[1].first), s[1].second) << s[0].first << " typed \"" << s[0].second << "\"";
+        const std::string avant = controle(s[1].first);
+        saisir(PERSO, s[0].first, s[0].second);
+        const bool refuse = !s[1].second && *s[0].second;
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), refuse ? 1u : 0u) << "\"" << s[0].second << "\" refused or not";
+        if (refuse)
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        dlgPerso->init();
+        EXPECT_EQ(controle(s[1].first), s[1].second ? s[1].second : avant)
+            << s[0].first << " typed \"" << s[0].second << "\"";
     }
     EXPECT_EQ(ia->vitesse, 12);
     EXPECT_EQ(ia->id, "garde2");
@@ -183,13 +194,16 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
 TEST_F(DialoguePerso, InitialPositionAndTheSpriteButton)
 {
     dlgPerso->init();
+    const std::string vitesse = controle("myTextInputVitesse");
+    ia->vitesse += 5;
     ia->sprite->x = 130;
     ia->sprite->y = 240;
     presser(PERSO, "myButtonPosInit");
     EXPECT_TRUE(ia->sprite->x0 == 130 && ia->sprite->y0 == 240) << "the initial position is where it stands";
     EXPECT_EQ(controle("myTextInputXi"), "130");
     EXPECT_EQ(controle("myTextInputYi"), "240");
-    EXPECT_EQ(controle("myTextInputX"), "100.5") << "the other fields wait for the next fill";
+    EXPECT_EQ(controle("myTextInputX"), "130") << "the place follows the character from frame to frame";
+    EXPECT_EQ(controle("myTextInputVitesse"), vitesse) << "the other fields wait for the next fill";
 
     auto sprite = std::make_unique<CJeuDialogSprite>();
     sprite->setId(editeur::id::SPRITE);

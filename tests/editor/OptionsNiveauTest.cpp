@@ -98,9 +98,9 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
     }
 }
 
-// A level edited from a menu has its own type and file: a type typed on one menu level goes
-// neither to the game nor to the next level loaded there, and R saves the level shown.
-TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeAndFile)
+// A level edited from a menu has its own type, view mode and file: a type typed on one menu
+// level goes neither to the game nor to the next level loaded there, and R saves the level shown.
+TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeViewModeAndFile)
 {
     ecrireTexte("a.niv", "TYPEJEU=1\n");
     ecrireTexte("b.niv", "NOM=b;1\n");
@@ -109,11 +109,16 @@ TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeAndFile)
     EXPECT_EQ(texte("myTextInputTypeJeu"), "1");
     saisir(NIV, "myTextInputTypeJeu", "99");
     jeu->pdecor->chargerNiveau("b.niv", 1);
+    const int vueJeu = jeu->vuemode_save;
+    CPLUX::show(NIV);
+    ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 5));
     EXPECT_EQ(texte("myTextInputTypeJeu"), "0") << "refreshed from the level loaded";
     EXPECT_EQ(texte("myTextInputCheminFichierNiv"), "b.niv");
     jeu->touchesEditeur(sf::Keyboard::R);
     EXPECT_NE(lireTexte("b.niv").find("\nTYPEJEU=0\n"), std::string::npos) << "R saved b.niv with its own type";
+    EXPECT_NE(lireTexte("b.niv").find("\nSCROLLVUE=5;"), std::string::npos) << "and the view mode chosen for it";
     EXPECT_EQ(jeu->typeJeu, 0) << "the game's type never moved";
+    EXPECT_EQ(jeu->vuemode_save, vueJeu) << "nor the game's view mode";
 }
 
 TEST_F(OptionsNiveau, WeatherChecksMakeAndFreeTheirEffectTwice)

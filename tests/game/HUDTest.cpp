@@ -346,7 +346,8 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     CPerso& a = *perso(100, 100);
     CPerso& b = *perso(300, 200);
 
-    // The editor toolbar with its character-mode button, checked while collisions are on.
+    // The editor toolbar with its character-mode button, checked while the player's collisions
+    // are off.
     CJeuDialogMenuEditeur barre;
     barre.setId("JeuDialogMenuEditeur");
     CPLUX::enregistrer(&barre);
@@ -359,9 +360,9 @@ TEST_F(HUDTest, MapClickTeleportsAndDragPans)
     EXPECT_TRUE(joueur.bCollisions);
     EXPECT_TRUE(clic(55, 25, true));
     EXPECT_TRUE(hud().bSourisSurCarte);
-    EXPECT_FALSE(joueur.bCollisions);  // character mode off first
+    EXPECT_FALSE(joueur.bCollisions);  // character mode first: the player passes through the decor
     ASSERT_NE(modePerso, nullptr);
-    EXPECT_FALSE(modePerso->isChecked());  // and the toolbar follows
+    EXPECT_TRUE(modePerso->isChecked());  // and the toolbar follows
     for (CPerso* p : {&a, &b})
         EXPECT_EQ(sf::Vector2f(p->sprite->x, p->sprite->y), sf::Vector2f(1000, 400));
 

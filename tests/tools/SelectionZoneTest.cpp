@@ -48,36 +48,43 @@ TEST(Decoupage, FourDigitNumbering)
         EXPECT_EQ(CCSESelectionZone::numero4(n), texte) << n;
 }
 
-TEST_F(Decoupe, TypedValuesLoseTheirSpacesAndAreBounded)
+// A number field refuses a text that is no number: a box says so, the field shows the value
+// kept. Blanks go wherever they stand.
+TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
 {
     const struct {
         const char* input;
         const char* texte;
         std::function<bool(const CCSESelectionZone&)> verifie;
+        const char* refuse;  // what the field shows again, for a refused text
     } cas[] = {
-        {"myTextInputNumDebut", "12 5", [](auto& s) { return s.numDebut == 125 && s.nbImages == -124; }},
-        {"myTextInputNumDebut", "abc", [](auto& s) { return s.numDebut == 0 && s.nbImages == 1; }},
-        {"myTextInputNumFin", "-2147483648", [](auto& s) { return s.nbImages == INT_MIN; }},
-        {"myTextInputNumFin", "1", [](auto& s) { return s.nbImages == 1; }},
-        {"myTextInputPrefixe", "my prefix", [](auto& s) { return s.strPrefixe == "myprefix"; }},
-        {"myTextInputExt", " .bmp", [](auto& s) { return s.strExt == ".bmp"; }},
-        {"myTextInputNbDigit", "6", [](auto& s) { return s.nbDigit == 6; }},
-        {"myTextInputDecalage", "1e30", [](auto& s) { return s.decalage == 1e30f; }},
-        {"myTextInputDecalage", "nan", [](auto& s) { return s.decalage == 0.f; }},
-        {"myTextInputZoneL", "0", [](auto& s) { return s.zoneL == 1; }},
-        {"myTextInputZoneH", "100000", [](auto& s) { return s.zoneH == CCSESelectionZone::TAILLE_ZONE_MAX; }},
-        {"myTextInputAbandonImage", "-7", [](auto& s) { return s.abandonImage == 0; }},
-        {"myTextInputAbandonImage", "99999999999", [](auto& s) { return s.abandonImage == INT_MAX; }},
-        {"myTextInputVitesse", "-1", [](auto& s) { return s.vitesse == -1.f; }},
-        {"myTextInputZoom", "0", [](auto& s) { return s.zoom == 1.f; }},
-        {"myTextInputZoom", "2.5", [](auto& s) { return s.zoom == 2.5f; }},
-        {"myTextInputDossier", "ailleurs/", [](auto& s) { return s.strDossier == "./Sprites/"; }},
+        {"myTextInputNumDebut", "12 5", [](auto& s) { return s.numDebut == 125 && s.nbImages == -124; }, nullptr},
+        {"myTextInputNumDebut", "abc", [](auto& s) { return s.numDebut == 125; }, "125"},
+        {"myTextInputNumFin", "-2147483648", [](auto& s) { return s.nbImages == INT_MIN; }, nullptr},
+        {"myTextInputNumFin", "1", [](auto& s) { return s.nbImages == -124; }, nullptr},
+        {"myTextInputPrefixe", "my prefix", [](auto& s) { return s.strPrefixe == "myprefix"; }, nullptr},
+        {"myTextInputExt", " .bmp", [](auto& s) { return s.strExt == ".bmp"; }, nullptr},
+        {"myTextInputNbDigit", "6", [](auto& s) { return s.nbDigit == 6; }, nullptr},
+        {"myTextInputDecalage", "0a", [](auto& s) { return s.decalage == 0.f; }, "0"},
+        {"myTextInputDecalage", "-10.5", [](auto& s) { return s.decalage == -10.5f; }, nullptr},
+        {"myTextInputZoneL", "0", [](auto& s) { return s.zoneL == 1; }, nullptr},
+        {"myTextInputZoneH", "100000", [](auto& s) { return s.zoneH == CCSESelectionZone::TAILLE_ZONE_MAX; }, nullptr},
+        {"myTextInputAbandonImage", "-7", [](auto& s) { return s.abandonImage == 0; }, nullptr},
+        {"myTextInputVitesse", "-1", [](auto& s) { return s.vitesse == -1.f; }, nullptr},
+        {"myTextInputZoom", "0", [](auto& s) { return s.zoom == 1.f; }, nullptr},
+        {"myTextInputZoom", "2.5", [](auto& s) { return s.zoom == 2.5f; }, nullptr},
+        {"myTextInputDossier", "ailleurs/", [](auto& s) { return s.strDossier == "./Sprites/"; }, nullptr},
     };
     for (const auto& c : cas) {
         saisir(ID, c.input, c.texte);
         EXPECT_TRUE(c.verifie(*s)) << c.input << " typed \"" << c.texte << "\"";
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), c.refuse ? 1u : 0u) << "\"" << c.texte << "\" refused or not";
+        if (c.refuse) {
+            EXPECT_EQ(texte(c.input), c.refuse) << "\"" << c.texte << "\" gives way to the value kept";
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        }
     }
-    EXPECT_EQ(texte("myTextInputNbImages"), "1") << "shown after each change of the numbers";
+    EXPECT_EQ(texte("myTextInputNbImages"), "-124") << "shown after each change of the numbers";
     // The typed zone size became the zone's size (no image loaded: one to one).
     EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getWidth(), 1.f);
     EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getHeight(), 8192.f);
@@ -148,7 +155,7 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
     geometrie(64, 48, -10, -5, 30, 20);
     s->enregistrerZones();
     verifierDecoupe(lire("seq/se_0001.png"), motif(64, 48, 0), -10, -5, 30, 20, "zone off the image");
-    saisir(ID, "myTextInputDecalage", "-1e30");
+    saisir(ID, "myTextInputDecalage", "-1000000000000000000000000000000");
     s->enregistrerZones();
     verifierDecoupe(lire("seq/se_0002.png"), motif(64, 48, 1), -2000000000, -5, 30, 20, "shifted far away");
 }
