@@ -20,4 +20,5 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # stop at exit, and parallel test binaries do not compete with its worker threads.
 export LP_NUM_THREADS=0
 cd build/test
-ctest --output-on-failure -j"$(nproc)" "$@"
+# CTEST_PARALLEL_LEVEL caps the test binaries run at once (the build's jobs: CMAKE_BUILD_PARALLEL_LEVEL).
+ctest --output-on-failure -j"${CTEST_PARALLEL_LEVEL:-$(nproc)}" "$@"

@@ -240,8 +240,9 @@ public:
     void detacherDialoguesLies();
 
     // Keyframes ----------------------------------------------------------------------------------
-    // Writes the AE panel into the selected keyframe.
+    // Writes the AE panel into the selected keyframe, when there is one to write into.
     void appliquerPanneauAE();
+    bool panneauAEEcrivable() const;
     // A keyframe at the current frame, when it has none: interpolated from the keyframe
     // before it, or a copy of that keyframe.
     void ajouterKeyframeInterpolee();

@@ -75,7 +75,8 @@ void drapeauAE(D& d, const char* type, bool avant)
 {
     if (!animation(d))
         return;
-    d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, avant ? 1.f : 0.f, 0, 0, 0, 0);
+    if (d.panneauAEEcrivable())
+        d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, avant ? 1.f : 0.f, 0, 0, 0, 0);
     d.appliquerPanneauAE();
 }
 

@@ -64,15 +64,23 @@ unsigned lireCanaux(const CPLUXDialog& d)
 constexpr unsigned POSE_KEYFRAME = canalPose::tous & ~canalPose::element;
 } // namespace
 
+bool CJeuDialogAnimationsSprites::panneauAEEcrivable() const
+{
+    const int a = numAnimationSel, k = numKeyFrameSel;
+    // Only on a keyframe: between keyframes the key in force is another frame's.
+    return k != -1 && pSprite->isKeyframe(a, k) && pSprite->getCle(a, k, numAnimElemSel);
+}
+
+// The key keeps its own picture: a key may show another element than its AE's first one
+// (a hop's second picture), and the panel has no say in it.
 void CJeuDialogAnimationsSprites::appliquerPanneauAE()
 {
     const int a = numAnimationSel, k = numKeyFrameSel, ae = numAnimElemSel;
-    // Only on a keyframe: between keyframes the key in force is another frame's.
-    if (k == -1 || !pSprite->isKeyframe(a, k) || !pSprite->getCle(a, k, ae))
+    if (!panneauAEEcrivable())
         return;
     const ValeursPanneau v = lirePanneauAE(*this, *pSprite->getCle(a, k, ae), pSprite->getKeyframeFlag(a, k));
     const CSPRITE3_KEYANIMELEM& c = v.cle;
-    pSprite->setKeyAnimElemValeurs(a, k, ae, pSprite->getElementAnimElem(a, ae), c.visible, c.position.x,
+    pSprite->setKeyAnimElemValeurs(a, k, ae, c.element, c.visible, c.position.x,
                                    c.position.y, c.origine.x, c.origine.y, c.echelle.x, c.echelle.y, c.rotation,
                                    c.avantPlan);
     pSprite->setKeyframeFlag(a, k, v.filleVisible);

@@ -41,10 +41,13 @@ int depuisUn(const std::string& t)
 }
 
 // Anim-element values: the value before the change is recorded, then the whole panel is
-// written into the keyframe. The panel moves no child, and its undo moves none either.
+// written into the keyframe. The panel moves no child, and its undo moves none either. Off a
+// keyframe nothing is written, and nothing recorded: undoing it would write this frame's
+// values into the keyframe before it.
 void annulerPuisAppliquer(D& d, const char* type, float v1, float v2, float v3, float v4)
 {
-    d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, v1, v2, v3, v4, 0);
+    if (d.panneauAEEcrivable())
+        d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, v1, v2, v3, v4, 0);
     d.appliquerPanneauAE();
 }
 

@@ -26,6 +26,9 @@
 # takes the benchmark binaries from another folder and --targets the table from a file (the
 # tests use both).
 set -uo pipefail
+# The usage is this header, from its second line to the first line that is no comment.
+usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
+for a in "$@"; do case "$a" in -h | --help) usage; exit 0 ;; esac; done
 cd "$(dirname "$0")/.."
 
 # name  binary  ours  baseline  target  kind  [VAR=value ...]
@@ -105,7 +108,7 @@ while [ $# -gt 0 ]; do
         --timeout) delai="$2"; shift 2 ;;
         --dir) dir="$2"; shift 2 ;;
         --targets) fichierCibles="$2"; shift 2 ;;
-        *) echo "unknown option: $1" >&2; exit 2 ;;
+        *) echo "unknown option: $1 (bench/ratios.sh --help lists them)" >&2; exit 2 ;;
     esac
 done
 [ -n "$fichierCibles" ] && CIBLES=$(cat "$fichierCibles")

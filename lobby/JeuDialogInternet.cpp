@@ -225,6 +225,11 @@ bool CJeuDialogInternet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXCon
     } else if (id == "myButtonRefreshList") {
         refreshListeJoueurs(strUrlServeur, strCheminService);
     } else if (id == "myButtonAnnulerJeu") {
+        // The pairing ends here, whatever the server answers: back to the lobby's screen.
+        modeLobby = 0;
+        bEnJeu = false;
+        if (CPLUXControlTab* t = ctrlTab("myTab"))
+            t->setNumTabElemActif(0);
         deconnexion(strUrlServeur, strCheminService);
         connexionServeur(strUrlServeur, strCheminService);
     } else if (id == "myButtonSendMsg") {

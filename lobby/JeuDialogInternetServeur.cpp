@@ -107,6 +107,8 @@ bool cleJ(std::string_view cle)
     return j;
 }
 
+const std::string LISTE_NON_LUE = "Liste des joueurs non lue (code erreur=";
+
 std::wstring texteEtat(int etat)
 {
     return etat == 0 ? L"en attente d'un joueur" : etat == 1 ? L"en jeu" : L"???";
@@ -309,10 +311,13 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
         liste->reset();
     }
     numJoueurPing = 0;
-    // Emptied on a failure too, so that the lines always match the records.
+    // Emptied on a failure too, so that the lines always match the records; the status says
+    // why the list is empty, until a list is read again.
     listeJoueurs.clear();
     if (statut != 200)
-        return;
+        return montrerStatut(LISTE_NON_LUE + std::to_string(statut) + ")");
+    if (strStatus.compare(0, LISTE_NON_LUE.size(), LISTE_NON_LUE) == 0)
+        montrerStatut("Connexion ok (200)");
     lireListe(corps, [this](lobby::FicheJoueur& fiche) {
         if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
             return;

@@ -19,6 +19,9 @@ TEST_F(EditeurTest, CreationBindsAndFillsTheControls)
     Editeur e;
 
     EXPECT_EQ(e->pSprite->pDialogue, static_cast<void*>(static_cast<CPLUXDialog*>(e.d.get())));
+    EXPECT_TRUE(e->elementSel == -1 && e->numAnimationSel == -1 && e->numAnimElemSel == -1 &&
+                e->numKeyFrameSel == 0 && e->listeAnnulations.empty())
+        << "a fresh editor selects nothing and has nothing to undo";
     const std::pair<const CPLUXControl*, const char*> liens[] = {
         {e->pImagePlanche, IdAnm::myImagePlancheSprites}, {e->pImageAnimation, IdAnm::myImageAnimation},
         {e->pImageEtats, IdAnm::myImageEtats}, {e->pTab, IdAnm::myTab}, {e->pZonePlanche, IdAnm::myZone},

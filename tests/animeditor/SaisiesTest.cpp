@@ -142,11 +142,12 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     }
 }
 
-TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildren)
+TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePicture)
 {
-    // AE 0 has AE 1 as its child; the panel moves AE 0 alone.
+    // AE 0 has AE 1 as its child; the panel moves AE 0 alone. AE 0's own picture is element 0,
+    // its key at frame 5 shows element 1 (a hop's second picture).
     s().getAnimElem(0, 0)->enfants = {1};
-    s().setKeyAnimElemValeurs(0, 5, 0, 0, true, 10, 20, 1, 2, 1, 1, 30, false);
+    s().setKeyAnimElemValeurs(0, 5, 0, 1, true, 10, 20, 1, 2, 1, 1, 30, false);
     s().setKeyAnimElemValeurs(0, 5, 1, 1, true, 50, 60, 0, 0, 1, 1, 0, false);
     frame(5);
     animElem(0);
@@ -172,8 +173,10 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildren)
                       s().getCle(0, 5, 0)->echelle + sf::Vector2f(s().getCle(0, 5, 0)->rotation, 0),
                   avant.position + avant.origine + avant.echelle + sf::Vector2f(avant.rotation, 0))
             << "the keyframe took the input";
+        EXPECT_EQ(s().getCle(0, 5, 0)->element, 1) << "the key keeps its picture";
         touche(sf::Keyboard::Z, true);
         const CSPRITE3_KEYANIMELEM& apres = *s().getCle(0, 5, 0);
+        EXPECT_EQ(apres.element, 1);
         EXPECT_EQ(apres.position, avant.position);
         EXPECT_EQ(apres.origine, avant.origine);
         EXPECT_EQ(apres.echelle, avant.echelle);
@@ -181,11 +184,22 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildren)
         EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(50, 60)) << "the child never moved";
         d().majPanneauAE();
     }
-    // Off a keyframe the record is pushed all the same; nothing is written.
+    // Off a keyframe nothing is written, nor recorded: its undo would write frame 7's values
+    // into the keyframe before it.
     frame(7);
     saisir(IdAnm::myTextInputAnimCourX, "99");
-    EXPECT_EQ(d().listeAnnulations.size(), 1u);
+    EXPECT_TRUE(d().listeAnnulations.empty());
     EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
+
+    frame(5);
+    saisir(IdAnm::myTextInputAnimCourX, "40");
+    DossierTemp dossier;
+    d().sauverAnmSous(dossier / "saut.anm");
+    CSPRITE3 relu;
+    ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "saut.anm", true));
+    ASSERT_NE(relu.getCle(0, 5, 0), nullptr);
+    EXPECT_EQ(relu.getCle(0, 5, 0)->element, 1) << "the file keeps the key's picture";
+    EXPECT_EQ(relu.getCle(0, 5, 0)->position, sf::Vector2f(40, 20));
 }
 
 TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)

@@ -4,7 +4,7 @@
 # targets after them still run, the aborted one run once only; a pair clearly below its
 # target passes, one clearly above fails, both in the first rounds, and one whose rounds
 # straddle the target runs up to the round cap and ends NEAR; the exit status says a target
-# failed.
+# failed; --help prints the usage.
 set -uo pipefail
 racine="$(cd "$(dirname "$0")/../.." && pwd)"
 tmp=$(mktemp -d)
@@ -54,4 +54,5 @@ grep -q "assertion failed" "$tmp/journaux/avorte.log" || { echo "the abort's err
 [ "$statut" != 0 ] || { echo "exit status 0 with failed targets" >&2; erreurs=1; }
 seules=$("$racine/bench/ratios.sh" --no-build --rounds 1 --max-rounds 1 --dir "$tmp/bin" --targets "$tmp/cibles" --only bon,trop)
 [ "$(grep -c -E '^(bon|trop) ' <<<"$seules")" = 2 ] && [ "$(wc -l <<<"$seules")" = 3 ] || { echo "--only bon,trop ran: $seules" >&2; erreurs=1; }
+grep -q -- "--max-rounds N" <(cd "$tmp" && "$racine/bench/ratios.sh" --help) || { echo "--help prints no usage" >&2; erreurs=1; }
 exit "$erreurs"

@@ -141,7 +141,7 @@ TEST_F(TestIA, PorteesDeDetection)
         a->compteurAlerte = c.compteurAlerte;
         CPerso* j = perso(c.distance, Y_CIBLE);
         CPerso* vu = ctrl().detecterPerso(a);
-        EXPECT_EQ(vu != nullptr, c.vu) << "alert " << c.compteurAlerte << ", distance " << c.distance;
+        EXPECT_EQ(vu, c.vu ? j : nullptr) << "alert " << c.compteurAlerte << ", distance " << c.distance;
         if (vu) {
             EXPECT_EQ(ctrl().distanceDetection, static_cast<int>(c.distance));
             EXPECT_EQ(a->angleVisee, 90) << "aimed straight right";

@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string DOSSIER_CAPTURES = (fs::current_path() / "captures_editeur").string();
+const std::string DOSSIER_CAPTURES = (dossierDuBinaire() / "captures_editeur").string();
 const sf::Color VERT(0, 200, 0), ROUGE(220, 0, 0), JAUNE(250, 220, 0), BLEU(0, 0, 230);
 
 // A layered animation: one element of the whole 10 x 30 sheet drawn from y = -10, so that it

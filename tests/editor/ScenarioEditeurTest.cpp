@@ -12,6 +12,7 @@
 #include "level/Vue.h"
 #include "menus/JeuMenus.h"
 #include "script/Script.h"
+#include "support/Outils.h"
 #include "support/SourceSansFocus.h"
 
 #include <SFML/Graphics/Sprite.hpp>
@@ -27,8 +28,7 @@ const char* const NIV = editeur::id::OPTIONS_NIV;
 const char* const OPTIONS = editeur::id::OPTIONS_EDITEUR;
 const char* const PLANS = editeur::id::PLANS;
 
-// Resolved before any test leaves the starting folder.
-const std::string DOSSIER_CAPTURES = std::filesystem::absolute("editor").string();
+const std::string DOSSIER_CAPTURES = (dossierDuBinaire() / "editor").string();
 
 class Scenario : public ::testing::Test {
 protected:

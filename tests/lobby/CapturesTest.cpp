@@ -117,6 +117,10 @@ TEST_F(CapturesLobby, EveryStateDrawnAtTheWindowSize)
     b.presser("myButtonConnexionServeur");
     images({&a}, 100);
     dessiner(a, "9-partenaire-absent");
+    srv.serveur.reset();
+    a.presser("myButtonAnnulerJeu");
+    images({&a}, 1);
+    EXPECT_FALSE(cadreRouge(dessiner(a, "10-partie-annulee-sans-serveur"), a.ctrl("myImagePerso1")));
 
     Lobby r("JeuDialogInternetR", srv.url(), portUdpLibre(), L"a;b");
     r.connecter();

@@ -106,6 +106,8 @@ TEST_F(LobbyTest, PlayersAreLookedUpByAddressAndOptionsReset)
     EXPECT_TRUE(d.isDemandeEnvoyee("10.0.0.1", "192.168.0.1", 8000)) << "the name plays no part";
     EXPECT_EQ(d.indexDemandeRecue("10.0.0.1", "192.168.0.1", 8000), -1);
 
+    EXPECT_TRUE(d.portUDP == 8000 && d.strPseudo == L"Joueur" && d.strStatus == "hors ligne")
+        << "a fresh lobby: port 8000, named Joueur, offline";
     d.nbClones = 3, d.numPerso = d.numCouleur = d.numImageNiveau = d.modeJeu = 1;
     d.initOptions();
     EXPECT_TRUE(d.nbClones == 1 && d.numPerso == 0 && d.numCouleur == 0 && d.numImageNiveau == 0 && d.modeJeu == 0)
@@ -295,7 +297,7 @@ TEST_F(Salon, APairMeasuresItsDelayAndRefusesOtherRequests)
     EXPECT_EQ(a->d->demandesEnvoyees.size(), envoyees) << "right presses while paired do nothing";
 }
 
-TEST_F(Salon, ASilentPartnerIsReportedOnceAndTheGameCanBeCancelled)
+TEST_F(Salon, ASilentPartnerIsReportedOnceAndTheGameCanBeCancelledWithOrWithoutTheServer)
 {
     apparier();
     images({a.get(), b.get()}, 8);
@@ -318,6 +320,19 @@ TEST_F(Salon, ASilentPartnerIsReportedOnceAndTheGameCanBeCancelled)
     images({a.get()}, 3);
     EXPECT_TRUE(a->d->bConnecte && a->d->modeLobby == 0 && !a->d->bEnJeu);
     EXPECT_EQ(a->d->ctrlTab("myTab")->getNumTabElemActif(), 0);
+
+    // With the server gone, a list that could not be read says so, and B, still paired while
+    // offline, goes back to the lobby's screen all the same.
+    srv.reset();
+    c->presser("myButtonRefreshList");
+    c->image();
+    EXPECT_EQ(c->texte("myTextStatus"), "Liste des joueurs non lue (code erreur=1001)");
+    EXPECT_EQ(c->liste("myListJoueursEnLigne")->getNbElements(), 0);
+    b->presser("myButtonAnnulerJeu");
+    b->image();
+    EXPECT_EQ(b->texte("myTextStatus"), "Erreur de connexion (code erreur=1001)");
+    EXPECT_TRUE(b->d->modeLobby == 0 && !b->d->bEnJeu) << "no outline left over the connection panel";
+    EXPECT_EQ(b->d->ctrlTab("myTab")->getNumTabElemActif(), 0);
 }
 
 TEST_F(LobbyTest, ListsKeepTheGroupAndLevelAndColourEachLine)

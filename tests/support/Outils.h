@@ -31,6 +31,13 @@ private:
     std::filesystem::path chemin_;
 };
 
+// The test binary's own folder (build/test/tests/), where the pictures kept for a look go,
+// whatever the current folder (also while static objects are made).
+inline std::filesystem::path dossierDuBinaire()
+{
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
+}
+
 inline void ecrireTexte(const std::string& chemin, const std::string& contenu)
 {
     std::ofstream out(chemin, std::ios::binary);

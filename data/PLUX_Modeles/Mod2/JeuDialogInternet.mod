@@ -255,6 +255,12 @@ ONGLET=myTab;1
 LECTURE_SEULE=1
 }
 {
+CONTROLE=TEXTE;lblSansPartie
+TEXTE=Aucune partie ne démarre en réseau : le salon sert à discuter et à convenir des options.
+RECT=28;660;584;20
+ONGLET=myTab;1
+}
+{
 CONTROLE=BOUTON;myButtonAnnulerJeu
 TEXTE=Annuler la partie
 RECT=640;34;620;28
