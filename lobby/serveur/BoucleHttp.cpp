@@ -27,8 +27,8 @@ constexpr auto PAS = std::chrono::milliseconds(50);
 // After the system refused a socket (out of memory), accepting waits this long.
 constexpr auto PAUSE_ECOUTE = std::chrono::milliseconds(100);
 // Descriptors running short close no connection accepted less than this long ago that has not
-// completed a request: its request may be on its way, or half read. Short, since while every
-// connection is that young, accepting waits.
+// completed a request: its request may be on its way, or half read. Short, since meanwhile
+// accepting waits.
 constexpr auto ACCUEIL = std::chrono::milliseconds(20);
 constexpr int ACCEPTATIONS_PAR_TOUR = 128;
 constexpr size_t LECTURE = 16 * 1024;
@@ -181,7 +181,7 @@ void CBoucleHttp::arreter()
         t.join();
     travailleurs_.clear();
     for (auto it = connexions_.begin(); it != connexions_.end();)
-        it = oter(it, true);
+        it = oter(it, false);
     for (int* fd : {&epoll_, &epollConnexions_, &reveil_})
         if (*fd >= 0)
             ::close(std::exchange(*fd, -1));
@@ -316,30 +316,29 @@ size_t CBoucleHttp::liberer(Horloge::time_point maintenant)
     // Those that never completed a request go first: a silence, a dripping header and an
     // answer never taken alike, since an honest client completes its request within
     // milliseconds. Those that did go only once no other is left (a server full of players
-    // keeping their connections): while the others are just accepted, accepting waits.
-    // Strangers before known addresses, then the longest held without completing a request.
+    // keeping their connections). Strangers before known addresses, then the longest held
+    // without completing a request.
     using Rang = std::tuple<bool, Horloge::time_point, uint64_t>;
     std::vector<std::pair<Rang, Connexions::iterator>> jamais, abouties;
-    bool jeunes = false;
     for (auto it = connexions_.begin(); it != connexions_.end(); ++it) {
         const Connexion& c = *it->second;
-        if (c.tenue)
-            continue;
-        if (!c.abouti && maintenant - c.depuis < ACCUEIL)
-            jeunes = true;
-        else
+        if (!c.tenue)
             (c.abouti ? abouties : jamais).emplace_back(Rang(parleurs_.count(c.ip) > 0, c.depuis, c.id), it);
     }
-    auto& candidates = jamais.empty() && !jeunes ? abouties : jamais;
+    auto& candidates = jamais.empty() ? abouties : jamais;
     // An eighth of the connections at a time: the numbers freed serve the next accepts.
     const size_t n = std::min(candidates.size(), connexions_.size() / 8 + 1);
     std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(n), candidates.end(),
                       [](const auto& a, const auto& b) { return a.first < b.first; });
     size_t fermees = 0;
     for (size_t i = 0; i < n; ++i) {
+        const Connexion& c = *candidates[i].second->second;
+        // None in its first moments, its request may be on its way or half read; nor those
+        // ranked after it: accepting waits for them.
+        if (!c.abouti && maintenant - c.depuis < ACCUEIL)
+            break;
         // A request that came since the last look waits for a worker: not idle after all.
         char octet;
-        const Connexion& c = *candidates[i].second->second;
         if (c.inactive() && ::recv(c.fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
             continue;
         oter(candidates[i].second, true);

@@ -17,9 +17,8 @@
 // connections go, an eighth at a time: those that never completed a request (silent,
 // dripping a header, or never taking their answer) first, from addresses that completed none
 // lately before the others, the longest held first; the others only once none of those is
-// left, the longest since their last request. None goes in its first 20 ms, its request may
-// be on its way; while every connection is that young, accepting waits and newcomers stay
-// queued.
+// left, the longest since their last request. While the next to go is less than 20 ms old
+// (its request may be on its way), none goes: accepting waits and newcomers stay queued.
 #include "lobby/serveur/DecoupeRequete.h"
 
 #include <atomic>
