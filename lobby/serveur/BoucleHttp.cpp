@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 #include <arpa/inet.h>
@@ -69,7 +68,8 @@ struct CBoucleHttp::Connexion {
     // Accepted, or its last answer taken whole: how long it has held a descriptor without
     // completing a request.
     Horloge::time_point depuis;
-    bool abouti = false;  // an answer of it was taken whole
+    bool abouti = false;  // an answer of it was taken whole (under mutex_)
+    bool connue = false;  // its address had completed a request lately when it was accepted
     CDecoupeRequete decoupe;
     std::string reponse;
     size_t envoye = 0;
@@ -296,6 +296,7 @@ void CBoucleHttp::admettre(int fd, const std::string& ip, int port, Horloge::tim
     c->port = port;
     c->echeance = maintenant + config_.delaiInactif;
     c->depuis = maintenant;
+    c->connue = parleurs_.count(ip) > 0;
     c->id = prochainId_++;
     epoll_event e{};
     e.events = EN_LECTURE | EPOLLONESHOT;
@@ -307,42 +308,55 @@ void CBoucleHttp::admettre(int fd, const std::string& ip, int port, Horloge::tim
         return;
     }
     ++ouvertes;
+    nouvelles_[c->connue].insert(c->id);
     connexions_.emplace(c->id, std::move(c));
 }
 
 size_t CBoucleHttp::liberer(Horloge::time_point maintenant)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
+    // An eighth of the connections at a time: the numbers freed serve the next accepts.
+    const size_t n = connexions_.size() / 8 + 1;
+    size_t fermees = 0;
     // Those that never completed a request go first: a silence, a dripping header and an
     // answer never taken alike, since an honest client completes its request within
-    // milliseconds. Those that did go only once no other is left (a server full of players
-    // keeping their connections). Strangers before known addresses, then the longest held
-    // without completing a request.
-    using Rang = std::tuple<bool, Horloge::time_point, uint64_t>;
-    std::vector<std::pair<Rang, Connexions::iterator>> jamais, abouties;
-    for (auto it = connexions_.begin(); it != connexions_.end(); ++it) {
-        const Connexion& c = *it->second;
-        if (!c.tenue)
-            (c.abouti ? abouties : jamais).emplace_back(Rang(parleurs_.count(c.ip) > 0, c.depuis, c.id), it);
+    // milliseconds. Strangers before known addresses, then the longest held: the order of
+    // acceptance.
+    for (std::set<uint64_t>& ids : nouvelles_) {
+        for (auto id = ids.begin(); id != ids.end() && fermees < n;) {
+            const auto it = connexions_.find(*id++);
+            const Connexion& c = *it->second;
+            if (c.tenue)
+                continue;
+            // None in its first moments, its request may be on its way or half read; nor
+            // those ranked after it: accepting waits for them.
+            if (maintenant - c.depuis < ACCUEIL)
+                return fermees;
+            // A request that came since the last look waits for a worker: not idle after all.
+            char octet;
+            if (c.inactive() && ::recv(c.fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+                continue;
+            oter(it, true);
+            ++fermees;
+        }
     }
-    auto& candidates = jamais.empty() ? abouties : jamais;
-    // An eighth of the connections at a time: the numbers freed serve the next accepts.
-    const size_t n = std::min(candidates.size(), connexions_.size() / 8 + 1);
-    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(n), candidates.end(),
+    if (fermees > 0 || !nouvelles_[0].empty() || !nouvelles_[1].empty())
+        return fermees;
+    // Only players keeping their connections are left: the longest idle go.
+    std::vector<std::pair<Horloge::time_point, Connexions::iterator>> abouties;
+    for (auto it = connexions_.begin(); it != connexions_.end(); ++it)
+        if (!it->second->tenue)
+            abouties.emplace_back(it->second->depuis, it);
+    const size_t m = std::min(abouties.size(), n);
+    std::partial_sort(abouties.begin(), abouties.begin() + static_cast<std::ptrdiff_t>(m), abouties.end(),
                       [](const auto& a, const auto& b) { return a.first < b.first; });
-    size_t fermees = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const Connexion& c = *candidates[i].second->second;
-        // None in its first moments, its request may be on its way or half read; nor those
-        // ranked after it: accepting waits for them.
-        if (!c.abouti && maintenant - c.depuis < ACCUEIL)
-            break;
-        // A request that came since the last look waits for a worker: not idle after all.
+    for (size_t i = 0; i < m; ++i) {
         char octet;
-        if (c.inactive() && ::recv(c.fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
-            continue;
-        oter(candidates[i].second, true);
-        ++fermees;
+        if (!abouties[i].second->second->inactive() ||
+            ::recv(abouties[i].second->second->fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) <= 0) {
+            oter(abouties[i].second, true);
+            ++fermees;
+        }
     }
     return fermees;
 }
@@ -456,8 +470,9 @@ bool CBoucleHttp::ecrire(Connexion& c, Horloge::time_point maintenant)
     c.echeance = maintenant + config_.delaiInactif;
     c.depuis = maintenant;
     if (!c.abouti) {
-        c.abouti = true;
         std::lock_guard<std::mutex> verrou(mutex_);
+        c.abouti = true;
+        nouvelles_[c.connue].erase(c.id);
         if (parleurs_.size() < PARLEURS_MAX || parleurs_.count(c.ip))
             parleurs_[c.ip] = maintenant;
     }
@@ -508,6 +523,8 @@ CBoucleHttp::Connexions::iterator CBoucleHttp::oter(Connexions::iterator it, boo
     }
     // close() also takes the socket out of epoll.
     ::close(c.fd);
+    if (!c.abouti)
+        nouvelles_[c.connue].erase(c.id);
     const auto a = parAdresse_.find(c.ip);
     if (a != parAdresse_.end() && --a->second <= 0)
         parAdresse_.erase(a);

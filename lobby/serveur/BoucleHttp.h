@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -114,6 +115,9 @@ private:
     std::mutex mutex_;  // the maps, which connection a worker holds, and each one's watch
     Connexions connexions_;
     std::unordered_map<std::string, int> parAdresse_;  // open connections of each address
+    // Connections that never completed a request, by age (their ids): from addresses that
+    // had completed none lately when accepted, then from the others.
+    std::set<uint64_t> nouvelles_[2];
     // Addresses that completed a request lately, and when.
     std::unordered_map<std::string, Horloge::time_point> parleurs_;
     Horloge::time_point prochainOubli_;  // the thread's
