@@ -15,11 +15,16 @@ last accepted edit left them, once in the running server and again after a kill 
 restart on the same base.
 
 --descripteurs runs the descriptor flood instead: 3,000 connections that say nothing, from
-as many addresses, against a server limited to 1,024 descriptors (--lents, --muets and
---limite give other mixes).
+as many addresses, against a server limited to 1,024 descriptors; --gouttes the same flood
+with half of them sending a header line a second, beside 50 players for 15 s (--lents,
+--muets and --limite give other mixes). --pipelines N adds N connections that each send
+--par-pipeline list requests at once and never read an answer, beside a list of --lignes
+players added first; the server's memory and its sockets' send queues are then measured.
 
     scripts/charge_lobby.py                               # 500 dawdlers, 200 players, 30 s
     scripts/charge_lobby.py --descripteurs                # 3,000 silent ones, 1,024 descriptors
+    scripts/charge_lobby.py --gouttes                     # 3,000 silent or dripping, 1,024 descriptors
+    scripts/charge_lobby.py --lents 0 --lignes 10000 --pipelines 64 --duree 10
     scripts/charge_lobby.py --lents 8 --clients 1 --duree 10   # one player beside 8 dawdlers
     scripts/charge_lobby.py --serveur /tmp/old/serveur_lobby
 
@@ -30,12 +35,14 @@ import http.client
 import multiprocessing
 import os
 import resource
+import select
 import selectors
 import signal
 import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 RACINE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -50,11 +57,11 @@ def adresse(bloc, i):
     return "127.%d.%d.%d" % (bloc, 1 + i % 250, 1 + i // 250)
 
 
-def demarrer(exe, base, limite=0):
+def demarrer(exe, base, limite=0, joueurs=10000):
     def limiter():
         if limite:
             resource.setrlimit(resource.RLIMIT_NOFILE, (limite, limite))
-    p = subprocess.Popen([exe, "--port", "0", "--base", base], stdout=subprocess.PIPE,
+    p = subprocess.Popen([exe, "--port", "0", "--base", base, "--max-joueurs", str(joueurs)], stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, text=True, preexec_fn=limiter)
     ligne = p.stdout.readline()
     debut = "Serveur du salon : http://127.0.0.1:"
@@ -134,6 +141,96 @@ def retardataires(port, n, muets, fin, sortie):
     sortie.put((somme / max(1, mesures), ouvertes[0]))
 
 
+def pipelines(port, n, k, fin, sortie):
+    """Holds n connections that each send k list requests at once and never read, opening a
+    new one whenever the server drops one; puts the connections opened on sortie."""
+    demande = b"GET %s/sendlistjoueurs.php HTTP/1.1\r\nHost: x\r\n\r\n" % CHEMIN.encode() * k
+    sondage = select.poll()
+    ouvertes = {}
+    compte = [0]
+
+    def ouvrir(i):
+        s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        s.settimeout(DELAI_CLIENT)
+        try:
+            s.bind((adresse(4, i), 0))
+            s.connect(("127.0.0.1", port))
+            s.sendall(demande)
+        except OSError:
+            s.close()
+            return
+        compte[0] += 1
+        # POLLIN is never asked: a reset or a close is reported all the same, and nothing read.
+        sondage.register(s, select.POLLRDHUP)
+        ouvertes[s.fileno()] = (s, i)
+
+    for i in range(n):
+        ouvrir(i)
+    while time.monotonic() < fin:
+        for fd, _ in sondage.poll(100):
+            s, i = ouvertes.pop(fd)
+            sondage.unregister(fd)
+            s.close()
+            if time.monotonic() < fin:
+                ouvrir(i)
+    for s, _ in ouvertes.values():
+        s.close()
+    sortie.put(("pipelines", compte[0]))
+
+
+def remplir(port, n):
+    """Adds n players, each from an address of its own: how many were refused."""
+    refus = [0]
+
+    def lot(indices):
+        for i in indices:
+            conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10, source_address=(adresse(3, i), 0))
+            try:
+                statut = requete(conn, "POST", "/addjoueur.php",
+                                 "pseudo=r%d&groupe=charge&niveau=0&iplan=10.0.0.1&port=8000" % i, True)[0]
+            except (OSError, http.client.HTTPException):
+                statut = 0
+            conn.close()
+            refus[0] += statut != 200
+
+    fils = [threading.Thread(target=lot, args=(range(g, n, 16),)) for g in range(16)]
+    for f in fils:
+        f.start()
+    for f in fils:
+        f.join()
+    return refus[0]
+
+
+class Mesure(threading.Thread):
+    """The server's resident memory and its sockets' send queues (orphans included), the
+    highest seen, looked at every 100 ms."""
+
+    def __init__(self, pid, port):
+        super().__init__(daemon=True)
+        self.pid, self.port, self.fini = pid, "%04X" % port, threading.Event()
+        self.rss = self.file = self.file_max = 0
+
+    def run(self):
+        while not self.fini.wait(0.1):
+            try:
+                with open("/proc/%d/status" % self.pid) as f:
+                    for ligne in f:
+                        if ligne.startswith("VmRSS:"):
+                            self.rss = max(self.rss, int(ligne.split()[1]) * 1024)
+                total = 0
+                with open("/proc/net/tcp") as f:
+                    next(f)
+                    for ligne in f:
+                        champs = ligne.split()
+                        if champs[1].endswith(":" + self.port):
+                            envoi = int(champs[4].split(":")[0], 16)
+                            total += envoi
+                            self.file_max = max(self.file_max, envoi)
+                self.file = max(self.file, total)
+            except OSError:
+                return
+
+
 # Honest players -----------------------------------------------------------------------------
 
 def joueur(port, i, fin, pause, resultat):
@@ -141,18 +238,20 @@ def joueur(port, i, fin, pause, resultat):
     garder = i % 2 == 0
     conn = None
     corps = "pseudo=h%de%d&groupe=charge&niveau=0&iplan=10.0.0.1&port=8000"
-    lat, erreurs, etat, edition = [], 0, None, 0.0
+    lat, erreurs, etat, edition = [], {}, None, 0.0
 
     def une(methode, script, c=None):
-        nonlocal conn, erreurs
+        nonlocal conn
         t = time.monotonic()
+        reprise = conn is not None and garder  # a kept connection used again
         try:
             if conn is None or not garder:
                 conn = http.client.HTTPConnection("127.0.0.1", port, timeout=DELAI_CLIENT,
                                                   source_address=source)
             statut, texte = requete(conn, methode, script, c, not garder)
-        except (OSError, http.client.HTTPException):
-            statut, texte = 0, ""
+            genre = "status %d" % statut
+        except (OSError, http.client.HTTPException) as e:
+            statut, texte, genre = 0, "", type(e).__name__ + (" on a kept connection" if reprise else "")
             conn.close()
             conn = None
         lat.append(time.monotonic() - t)
@@ -160,7 +259,7 @@ def joueur(port, i, fin, pause, resultat):
             conn.close()
             conn = None
         if statut != 200:
-            erreurs += 1
+            erreurs[genre] = erreurs.get(genre, 0) + 1
         return statut, texte
 
     n = 0
@@ -212,7 +311,7 @@ def centile(v, p):
     return v[min(len(v) - 1, int(len(v) * p))] if v else float("nan")
 
 
-def main():
+def options():
     a = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     a.add_argument("--serveur", default=os.path.join(RACINE, "build/release/serveur_lobby"),
                    help="the program (build/release/serveur_lobby, built when missing)")
@@ -226,63 +325,105 @@ def main():
     a.add_argument("--limite", type=int, default=0, help="the server's descriptor limit (0: as given)")
     a.add_argument("--descripteurs", action="store_true",
                    help="the descriptor flood: --lents 3000 --muets --limite 1024")
+    a.add_argument("--gouttes", action="store_true",
+                   help="the dripping flood: --lents 3000 --limite 1024 --clients 50 --duree 15")
+    a.add_argument("--lignes", type=int, default=0, help="players added before the load (0)")
+    a.add_argument("--pipelines", type=int, default=0,
+                   help="connections that send list requests at once and never read (0)")
+    a.add_argument("--par-pipeline", type=int, default=60, help="requests each of them sends (60)")
     o = a.parse_args()
     if o.descripteurs:
         o.lents, o.muets, o.limite = 3000, True, 1024
+    if o.gouttes:
+        o.lents, o.muets, o.limite, o.clients, o.duree = 3000, False, 1024, 50, 15
     if not os.path.exists(o.serveur) and o.serveur == a.get_default("serveur"):
         subprocess.run(["cmake", "-S", RACINE, "-B", os.path.join(RACINE, "build/release"), "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DTUV_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
         subprocess.run(["cmake", "--build", os.path.join(RACINE, "build/release"), "--target", "serveur_lobby"],
                        check=True)
+    return o
+
+
+def charger(o, port, r):
+    """Runs the dawdlers, the pipelines and the players until the end of the load; fills r."""
+    ctx = multiprocessing.get_context("fork")
+    sortie = ctx.Queue()
+    fin = time.monotonic() + 1 + o.duree
+    procs = []
+    if o.lents:
+        procs.append(ctx.Process(target=retardataires, args=(port, o.lents, o.muets, fin, sortie)))
+    if o.pipelines:
+        procs.append(ctx.Process(target=pipelines, args=(port, o.pipelines, o.par_pipeline, fin, sortie)))
+    for p in procs:
+        p.start()
+    time.sleep(1)  # the dawdlers in place first
+    k = max(1, min(o.processus, o.clients))
+    for g in range(k):
+        p = ctx.Process(target=groupe_joueurs, args=(port, list(range(g, o.clients, k)), fin, o.pause, sortie))
+        p.start()
+        procs.append(p)
+    for _ in procs:
+        m = sortie.get()
+        if isinstance(m, tuple) and m[0] == "pipelines":
+            r["pipelines"] = m[1]
+        elif isinstance(m, tuple):
+            r["tenues"], r["ouvertes"] = m
+        else:
+            for l, e, f in m:
+                r["lat"] += l
+                for genre, n in e.items():
+                    r["erreurs"][genre] = r["erreurs"].get(genre, 0) + n
+                if f:
+                    r["attendus"].append(f)
+    for p in procs:
+        p.join()
+
+
+def main():
+    o = options()
     dur = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
     resource.setrlimit(resource.RLIMIT_NOFILE, (dur, dur))
-
+    joueurs = max(10000, o.lignes + o.clients)
+    r = {"lat": [], "erreurs": {}, "attendus": [], "tenues": 0.0, "ouvertes": 0, "pipelines": 0}
     with tempfile.TemporaryDirectory() as dossier:
         base = os.path.join(dossier, "lobby.sqlite")
-        serveur, port = demarrer(o.serveur, base, o.limite)
+        serveur, port = demarrer(o.serveur, base, o.limite, joueurs)
         try:
-            ctx = multiprocessing.get_context("fork")
-            sortie = ctx.Queue()
-            fin = time.monotonic() + 1 + o.duree
-            procs = [ctx.Process(target=retardataires, args=(port, o.lents, o.muets, fin, sortie))] if o.lents else []
-            procs[0].start() if procs else None
-            time.sleep(1)  # the dawdlers in place first
-            k = max(1, min(o.processus, o.clients))
-            for g in range(k):
-                indices = list(range(g, o.clients, k))
-                p = ctx.Process(target=groupe_joueurs, args=(port, indices, fin, o.pause, sortie))
-                p.start()
-                procs.append(p)
-            lat, erreurs, attendus, tenues, ouvertes = [], 0, [], 0.0, 0
-            for _ in procs:
-                r = sortie.get()
-                if isinstance(r, tuple):
-                    tenues, ouvertes = r
-                    continue
-                for l, e, f in r:
-                    lat += l
-                    erreurs += e
-                    if f:
-                        attendus.append(f)
-            for p in procs:
-                p.join()
-            perdus = rangs_perdus(port, attendus)
+            refus = remplir(port, o.lignes)
+            mesure = Mesure(serveur.pid, port)
+            mesure.start()
+            charger(o, port, r)
+            mesure.fini.set()
+            mesure.join()
+            perdus = rangs_perdus(port, r["attendus"])
             serveur.send_signal(signal.SIGKILL)
             serveur.wait()
-            serveur, port = demarrer(o.serveur, base, o.limite)
-            perdus_kill = rangs_perdus(port, attendus)
+            serveur, port = demarrer(o.serveur, base, o.limite, joueurs)
+            perdus_kill = rangs_perdus(port, r["attendus"])
         finally:
             serveur.kill()
             serveur.wait()
-    lat.sort()
-    print("dawdlers: %d asked%s, %.0f held on average, %d connections opened%s"
-          % (o.lents, " (silent)" if o.muets else "", tenues, ouvertes,
-             ", server limited to %d descriptors" % o.limite if o.limite else ""))
-    print("players: %d for %.0f s, %d requests, %.0f a second" % (o.clients, o.duree, len(lat), len(lat) / o.duree))
+    lat = sorted(r["lat"])
+    erreurs = sum(r["erreurs"].values())
+    if o.lents:
+        print("dawdlers: %d asked%s, %.0f held on average, %d connections opened%s"
+              % (o.lents, " (silent)" if o.muets else "", r["tenues"], r["ouvertes"],
+                 ", server limited to %d descriptors" % o.limite if o.limite else ""))
+    if o.lignes:
+        print("list: %d players added first, %d refused" % (o.lignes, refus))
+    if o.pipelines:
+        print("pipelines: %d asked, %d connections opened, %d requests each, never read"
+              % (o.pipelines, r["pipelines"], o.par_pipeline))
+    print("server: %.0f MB resident, %.1f MB in its sockets' send queues, %.0f KB in one, at most"
+          % (mesure.rss / 1e6, mesure.file / 1e6, mesure.file_max / 1e3))
+    print("players: %d for %.0f s, %d requests, %.0f a second, %d never added"
+          % (o.clients, o.duree, len(lat), len(lat) / o.duree, o.clients - len(r["attendus"])))
     print("latency: p50 %.1f ms, p99 %.1f ms, worst %.1f ms" % (centile(lat, .5) * 1e3, centile(lat, .99) * 1e3,
                                                                (lat[-1] if lat else 0) * 1e3))
-    print("errors: %d" % erreurs)
-    print("rows lost: %d running, %d after kill -9 and restart (of %d)" % (perdus, perdus_kill, len(attendus)))
+    print("errors: %d%s" % (erreurs, " (" + ", ".join("%s: %d" % g for g in sorted(r["erreurs"].items())) + ")"
+                            if erreurs else ""))
+    print("rows lost: %d running, %d after kill -9 and restart (of %d)"
+          % (perdus, perdus_kill, len(r["attendus"])))
     return 0 if erreurs == 0 and perdus == 0 and perdus_kill == 0 else 1
 
 

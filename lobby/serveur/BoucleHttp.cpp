@@ -4,18 +4,18 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <linux/sockios.h>
 
 namespace {
 
@@ -23,8 +23,12 @@ constexpr uint64_t ID_ECOUTE = 0;
 constexpr uint64_t ID_REVEIL = 1;
 // Deadlines are looked at this often: a connection goes at most this much past its own.
 constexpr auto PAS = std::chrono::milliseconds(50);
-// After the system refused a socket (too many open), accepting waits this long.
+// After the system refused a socket (out of memory), accepting waits this long.
 constexpr auto PAUSE_ECOUTE = std::chrono::milliseconds(100);
+// Descriptors running short close no connection accepted less than this long ago that has not
+// completed a request: its request may be on its way, or half read. Short, since meanwhile
+// accepting waits.
+constexpr auto ACCUEIL = std::chrono::milliseconds(20);
 constexpr int ACCEPTATIONS_PAR_TOUR = 128;
 constexpr size_t LECTURE = 16 * 1024;
 // Reads per event of one connection: no client keeps a worker to itself.
@@ -32,9 +36,15 @@ constexpr int LECTURES_PAR_TOUR = 4;
 // Connections waiting to be accepted (the system caps it): under a flood, a newcomer waits in
 // the queue rather than having its opening dropped and retried a second later.
 constexpr int FILE_ECOUTE = 4096;
+// The system hands a connection over once its first byte came, or after this many seconds
+// without (it then answers the handshake once more): one that says nothing holds no
+// descriptor meanwhile, and a newcomer that speaks is not queued behind silent ones.
+constexpr int PREMIER_OCTET_S = 1;
 constexpr uint32_t EN_LECTURE = EPOLLIN | EPOLLRDHUP;
-// Once descriptors ran short, idle connections get an eighth of their deadline this long.
-constexpr auto DUREE_PRESSE = std::chrono::seconds(1);
+// The system's send buffer of one connection (it doubles it for its own use): a client that
+// asks and never reads holds this and the answer under way, not megabytes of the system's
+// memory; an honest client takes a whole list answer in a couple of round trips.
+constexpr int TAMPON_ENVOI = 128 * 1024;
 // How long, and how many, addresses that sent requests are remembered.
 constexpr auto DUREE_PARLEURS = std::chrono::minutes(5);
 constexpr size_t PARLEURS_MAX = 65536;
@@ -55,6 +65,11 @@ struct CBoucleHttp::Connexion {
     int port = 0;
     std::string lu;  // from the start of the request under way
     bool enRequete = false;
+    // Accepted, or its last answer taken whole: how long it has held a descriptor without
+    // completing a request.
+    Horloge::time_point depuis;
+    bool abouti = false;  // an answer of it was taken whole (under mutex_)
+    bool connue = false;  // its address had completed a request lately when it was accepted
     CDecoupeRequete decoupe;
     std::string reponse;
     size_t envoye = 0;
@@ -104,7 +119,9 @@ int CBoucleHttp::ecouter(const std::string& adresse, int port, std::string& erre
     socklen_t l = sizeof a;
     if (fd < 0 || ecoute_ >= 0 || ::inet_pton(AF_INET, adresse.c_str(), &a.sin_addr) != 1 ||
         ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &un, sizeof un) != 0 ||
-        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, FILE_ECOUTE) != 0 ||
+        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::setsockopt(fd, IPPROTO_TCP, TCP_DEFER_ACCEPT, &PREMIER_OCTET_S, sizeof PREMIER_OCTET_S) != 0 ||
+        ::listen(fd, FILE_ECOUTE) != 0 ||
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &l) != 0) {
         erreur = "impossible d'écouter sur " + adresse + ":" + std::to_string(port) +
                  " (port occupé ou adresse invalide)";
@@ -145,7 +162,6 @@ bool CBoucleHttp::demarrer(std::string& erreur)
     }
     seuilDescripteurs_ = static_cast<int>(int64_t{limiteDescripteurs(config_.descripteursMax)} * 8 / 10);
     refusAdresse_ = reponseRefus(config_.connexionsParAdresse);
-    reserve_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     arret_ = false;
     for (int i = 0; i < config_.travailleurs; ++i)
         travailleurs_.emplace_back([this] { travailler(); });
@@ -165,8 +181,8 @@ void CBoucleHttp::arreter()
         t.join();
     travailleurs_.clear();
     for (auto it = connexions_.begin(); it != connexions_.end();)
-        it = oter(it);
-    for (int* fd : {&epoll_, &epollConnexions_, &reveil_, &reserve_})
+        it = oter(it, false);
+    for (int* fd : {&epoll_, &epollConnexions_, &reveil_})
         if (*fd >= 0)
             ::close(std::exchange(*fd, -1));
 }
@@ -176,8 +192,19 @@ void CBoucleHttp::boucle()
     epoll_event evenements[2];
     auto prochainBalayage = Horloge::now() + PAS;
     while (!arret_) {
-        const int n = ::epoll_wait(epoll_, evenements, 2, static_cast<int>(PAS.count()));
+        // While accepting waits, the listening socket is not watched: wake when it resumes.
+        Duree attente = PAS;
+        if (ecouteSuspendue_)
+            attente = std::clamp(std::chrono::ceil<Duree>(repriseEcoute_ - Horloge::now()), Duree(0), attente);
+        const int n = ::epoll_wait(epoll_, evenements, 2, static_cast<int>(attente.count()));
         const auto maintenant = Horloge::now();
+        if (ecouteSuspendue_ && maintenant >= repriseEcoute_) {
+            epoll_event e{};
+            e.events = EPOLLIN;
+            e.data.u64 = ID_ECOUTE;
+            ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
+            ecouteSuspendue_ = false;
+        }
         for (int i = 0; i < n; ++i)
             if (evenements[i].data.u64 == ID_ECOUTE)
                 accepter(maintenant);
@@ -227,17 +254,15 @@ void CBoucleHttp::accepter(Horloge::time_point maintenant)
         const int fd = ::accept4(ecoute_, reinterpret_cast<sockaddr*>(&a), &l, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
             const bool aucun = errno == EMFILE || errno == ENFILE;
-            if (aucun) {
-                presseJusqua_ = maintenant + DUREE_PRESSE;
-                if (liberer() > 0 || refuserParReserve())
-                    continue;
-            }
+            if (aucun && liberer(maintenant) > 0)
+                continue;
             if (aucun || errno == ENOBUFS || errno == ENOMEM) {
-                // The waiting connection stays queued: stop asking until sockets are freed.
+                // The waiting connection stays queued, rather than refused: stop asking until
+                // the connections just accepted had their first byte's time.
                 epoll_event e{};
                 ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
                 ecouteSuspendue_ = true;
-                repriseEcoute_ = maintenant + PAUSE_ECOUTE;
+                repriseEcoute_ = maintenant + (aucun ? Duree(ACCUEIL) : Duree(PAUSE_ECOUTE));
                 return;
             }
             if (errno == EINTR || errno == ECONNABORTED)
@@ -245,10 +270,8 @@ void CBoucleHttp::accepter(Horloge::time_point maintenant)
             return;
         }
         // Descriptors are numbered from the lowest free one: a high number means few are left.
-        if (fd >= seuilDescripteurs_) {
-            presseJusqua_ = maintenant + DUREE_PRESSE;
-            liberer();
-        }
+        if (fd >= seuilDescripteurs_)
+            liberer(maintenant);
         char texte[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &a.sin_addr, texte, sizeof texte);
         admettre(fd, texte, ntohs(a.sin_port), maintenant);
@@ -266,11 +289,14 @@ void CBoucleHttp::admettre(int fd, const std::string& ip, int port, Horloge::tim
     }
     int un = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &un, sizeof un);
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &TAMPON_ENVOI, sizeof TAMPON_ENVOI);
     auto c = std::make_unique<Connexion>(config_.limites);
     c->fd = fd;
     c->ip = ip;
     c->port = port;
     c->echeance = maintenant + config_.delaiInactif;
+    c->depuis = maintenant;
+    c->connue = parleurs_.count(ip) > 0;
     c->id = prochainId_++;
     epoll_event e{};
     e.events = EN_LECTURE | EPOLLONESHOT;
@@ -282,46 +308,57 @@ void CBoucleHttp::admettre(int fd, const std::string& ip, int port, Horloge::tim
         return;
     }
     ++ouvertes;
+    nouvelles_[c->connue].insert(c->id);
     connexions_.emplace(c->id, std::move(c));
 }
 
-size_t CBoucleHttp::liberer()
+size_t CBoucleHttp::liberer(Horloge::time_point maintenant)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
-    // Never spoke first, strangers before known addresses, then the longest idle (the
-    // earliest deadline).
-    using Rang = std::tuple<bool, bool, Horloge::time_point, uint64_t>;
-    std::vector<std::pair<Rang, Connexions::iterator>> inactives;
-    for (auto it = connexions_.begin(); it != connexions_.end(); ++it) {
-        const Connexion& c = *it->second;
-        if (c.inactive())
-            inactives.emplace_back(Rang(c.requetes > 0, parleurs_.count(c.ip) > 0, c.echeance, c.id), it);
-    }
-    std::sort(inactives.begin(), inactives.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     // An eighth of the connections at a time: the numbers freed serve the next accepts.
     const size_t n = connexions_.size() / 8 + 1;
     size_t fermees = 0;
-    for (size_t i = 0; i < inactives.size() && fermees < n; ++i) {
-        // A request that came since the last look waits for a worker: not idle after all.
+    // Those that never completed a request go first: a silence, a dripping header and an
+    // answer never taken alike, since an honest client completes its request within
+    // milliseconds. Strangers before known addresses, then the longest held: the order of
+    // acceptance.
+    for (std::set<uint64_t>& ids : nouvelles_) {
+        for (auto id = ids.begin(); id != ids.end() && fermees < n;) {
+            const auto it = connexions_.find(*id++);
+            const Connexion& c = *it->second;
+            if (c.tenue)
+                continue;
+            // None in its first moments, its request may be on its way or half read; nor
+            // those ranked after it: accepting waits for them.
+            if (maintenant - c.depuis < ACCUEIL)
+                return fermees;
+            // A request that came since the last look waits for a worker: not idle after all.
+            char octet;
+            if (c.inactive() && ::recv(c.fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+                continue;
+            oter(it, true);
+            ++fermees;
+        }
+    }
+    if (fermees > 0 || !nouvelles_[0].empty() || !nouvelles_[1].empty())
+        return fermees;
+    // Only players keeping their connections are left: the longest idle go.
+    std::vector<std::pair<Horloge::time_point, Connexions::iterator>> abouties;
+    for (auto it = connexions_.begin(); it != connexions_.end(); ++it)
+        if (!it->second->tenue)
+            abouties.emplace_back(it->second->depuis, it);
+    const size_t m = std::min(abouties.size(), n);
+    std::partial_sort(abouties.begin(), abouties.begin() + static_cast<std::ptrdiff_t>(m), abouties.end(),
+                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < m; ++i) {
         char octet;
-        if (::recv(inactives[i].second->second->fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
-            continue;
-        oter(inactives[i].second);
-        ++fermees;
+        if (!abouties[i].second->second->inactive() ||
+            ::recv(abouties[i].second->second->fd, &octet, 1, MSG_PEEK | MSG_DONTWAIT) <= 0) {
+            oter(abouties[i].second, true);
+            ++fermees;
+        }
     }
     return fermees;
-}
-
-bool CBoucleHttp::refuserParReserve()
-{
-    if (reserve_ < 0)
-        return false;
-    ::close(reserve_);
-    const int fd = ::accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd >= 0)
-        ::close(fd);
-    reserve_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    return fd >= 0;
 }
 
 bool CBoucleHttp::servir(Connexion& c, Horloge::time_point maintenant)
@@ -387,11 +424,6 @@ bool CBoucleHttp::repondre(Connexion& c, size_t taille, bool fermerApres)
     q.ipLocale = adresse_;
     q.portLocal = port_;
     q.derniere = fermerApres || ++c.requetes >= config_.requetesParConnexion;
-    if (c.requetes <= 1) {
-        std::lock_guard<std::mutex> verrou(mutex_);
-        if (parleurs_.size() < PARLEURS_MAX || parleurs_.count(c.ip))
-            parleurs_[c.ip] = Horloge::now();
-    }
     c.decoupe.recommencer();
     c.enRequete = false;
     bool fermerReponse = true;
@@ -436,6 +468,14 @@ bool CBoucleHttp::ecrire(Connexion& c, Horloge::time_point maintenant)
     c.reponse.shrink_to_fit();
     c.surveille = EN_LECTURE;
     c.echeance = maintenant + config_.delaiInactif;
+    c.depuis = maintenant;
+    if (!c.abouti) {
+        std::lock_guard<std::mutex> verrou(mutex_);
+        c.abouti = true;
+        nouvelles_[c.connue].erase(c.id);
+        if (parleurs_.size() < PARLEURS_MAX || parleurs_.count(c.ip))
+            parleurs_[c.ip] = maintenant;
+    }
     if (!c.fermerApres) {
         c.etat = Etat::LECTURE;
         if (!c.lu.empty()) {
@@ -469,13 +509,22 @@ bool CBoucleHttp::vider(Connexion& c)
     return true;
 }
 
-void CBoucleHttp::fermer(Connexion& c) { oter(connexions_.find(c.id)); }
+void CBoucleHttp::fermer(Connexion& c) { oter(connexions_.find(c.id), false); }
 
-CBoucleHttp::Connexions::iterator CBoucleHttp::oter(Connexions::iterator it)
+CBoucleHttp::Connexions::iterator CBoucleHttp::oter(Connexions::iterator it, bool couper)
 {
     Connexion& c = *it->second;
+    // An answer the client has not taken by then is dropped with the connection (a reset),
+    // rather than left to the system to push for minutes after the close.
+    int enAttente = 0;
+    if (couper && ::ioctl(c.fd, SIOCOUTQ, &enAttente) == 0 && enAttente > 0) {
+        const linger sec{1, 0};
+        ::setsockopt(c.fd, SOL_SOCKET, SO_LINGER, &sec, sizeof sec);
+    }
     // close() also takes the socket out of epoll.
     ::close(c.fd);
+    if (!c.abouti)
+        nouvelles_[c.connue].erase(c.id);
     const auto a = parAdresse_.find(c.ip);
     if (a != parAdresse_.end() && --a->second <= 0)
         parAdresse_.erase(a);
@@ -484,22 +533,11 @@ CBoucleHttp::Connexions::iterator CBoucleHttp::oter(Connexions::iterator it)
 
 void CBoucleHttp::balayer(Horloge::time_point maintenant)
 {
-    if (ecouteSuspendue_ && maintenant >= repriseEcoute_) {
-        epoll_event e{};
-        e.events = EPOLLIN;
-        e.data.u64 = ID_ECOUTE;
-        ::epoll_ctl(epoll_, EPOLL_CTL_MOD, ecoute_, &e);
-        ecouteSuspendue_ = false;
-    }
-    // While descriptors are short, a connection that has said nothing yet goes after an
-    // eighth of its deadline.
-    const auto avance = maintenant < presseJusqua_ ? config_.delaiInactif - config_.delaiInactif / 8 : Duree(0);
     std::lock_guard<std::mutex> verrou(mutex_);
     for (auto it = connexions_.begin(); it != connexions_.end();) {
         const Connexion& c = *it->second;
-        const bool muette = c.inactive() && c.requetes == 0;
-        if (!c.tenue && (maintenant >= c.echeance || (muette && maintenant + avance >= c.echeance)))
-            it = oter(it);
+        if (!c.tenue && maintenant >= c.echeance)
+            it = oter(it, true);
         else
             ++it;
     }

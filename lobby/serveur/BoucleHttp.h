@@ -8,12 +8,17 @@
 // begin (idle), for the request to arrive whole from its first byte, for its answer to be
 // taken; past it the connection closes. Small answers leave at once (TCP_NODELAY on every
 // connection).
+// A connection's system send buffer is small (a few hundred KB): one that asks and never reads
+// holds about one answer until its write deadline, which resets it and drops what was unsent.
+// The system hands a connection over once its first byte came, or after a second of silence,
+// so that silent ones hold no descriptor meanwhile and queue no newcomer behind them.
 // One address holds only so many connections; more are refused as they are accepted. When
-// descriptors run short (the one accepted is past 80 % of the limit, or none is left), idle
-// connections go: those that never sent a request first, from addresses that sent none lately
-// before the others, then the longest idle; and for a while a new connection gets an eighth of
-// its deadline to begin its request. One descriptor is kept in reserve to refuse a waiting
-// connection when no idle one can go, so that accepting never spins.
+// descriptors run short (the one accepted is past 80 % of the limit, or none is left),
+// connections go, an eighth at a time: those that never completed a request (silent,
+// dripping a header, or never taking their answer) first, from addresses that completed none
+// lately before the others, the longest held first; the others only once none of those is
+// left, the longest since their last request. While the next to go is less than 20 ms old
+// (its request may be on its way), none goes: accepting waits and newcomers stay queued.
 #include "lobby/serveur/DecoupeRequete.h"
 
 #include <atomic>
@@ -22,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -78,11 +84,8 @@ private:
     void accepter(Horloge::time_point maintenant);
     // A socket just accepted becomes a connection, unless its address has its share.
     void admettre(int fd, const std::string& ip, int port, Horloge::time_point maintenant);
-    // Descriptors run short: closes idle connections, the least useful first; how many.
-    size_t liberer();
-    // No descriptor left and none idle: the reserve accepts the first waiting connection
-    // and closes it. False when nothing was waiting or the reserve is gone.
-    bool refuserParReserve();
+    // Descriptors run short: closes connections, the least useful first; how many.
+    size_t liberer(Horloge::time_point maintenant);
     // On a worker, the connection taken: what its event allows, then false once closed.
     bool servir(Connexion& c, Horloge::time_point maintenant);
     bool lire(Connexion& c, Horloge::time_point maintenant);
@@ -90,9 +93,10 @@ private:
     bool repondre(Connexion& c, size_t taille, bool fermerApres);
     bool ecrire(Connexion& c, Horloge::time_point maintenant);
     bool vider(Connexion& c);
-    // The caller holds mutex_.
+    // The caller holds mutex_. A connection cut (past its deadline, or to free its
+    // descriptor) drops what it still had to send.
     void fermer(Connexion& c);
-    Connexions::iterator oter(Connexions::iterator it);
+    Connexions::iterator oter(Connexions::iterator it, bool couper);
     void balayer(Horloge::time_point maintenant);
 
     Config config_;
@@ -105,15 +109,16 @@ private:
     int port_ = 0;
     bool ecouteSuspendue_ = false;
     Horloge::time_point repriseEcoute_;
-    int reserve_ = -1;           // a descriptor to give up when none is left
     int seuilDescripteurs_ = 0;  // 80 % of the limit
-    Horloge::time_point presseJusqua_;  // idle deadlines are short until then
     std::string refusAdresse_;  // the answer of a connection past its address's share
 
     std::mutex mutex_;  // the maps, which connection a worker holds, and each one's watch
     Connexions connexions_;
     std::unordered_map<std::string, int> parAdresse_;  // open connections of each address
-    // Addresses that sent a whole request lately, and when.
+    // Connections that never completed a request, by age (their ids): from addresses that
+    // had completed none lately when accepted, then from the others.
+    std::set<uint64_t> nouvelles_[2];
+    // Addresses that completed a request lately, and when.
     std::unordered_map<std::string, Horloge::time_point> parleurs_;
     Horloge::time_point prochainOubli_;  // the thread's
     uint64_t prochainId_ = 2;

@@ -5,7 +5,11 @@
 #include "lobby/serveur/BoucleHttp.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <map>
+#include <numeric>
+#include <sstream>
 #include <vector>
 
 #include <arpa/inet.h>
@@ -32,6 +36,12 @@ struct Brute {
     }
     ~Brute() { ::close(fd); }
     void envoyer(const std::string& t) { ::send(fd, t.data(), t.size(), MSG_NOSIGNAL); }
+    // Reset by the server: seen without reading anything.
+    bool coupee()
+    {
+        pollfd p{fd, 0, 0};
+        return ::poll(&p, 1, 0) == 1 && (p.revents & (POLLERR | POLLHUP));
+    }
     // Reads for at most `ms`: true when the server closed; what it sent goes to `recu`.
     bool fermee(int ms, std::string* recu = nullptr)
     {
@@ -73,6 +83,23 @@ int poster(int port, const std::string& source, const std::string& corps, const 
     std::string recu;
     b.fermee(ATTENTE_MAX_MS, &recu);
     return recu.size() > 12 ? std::atoi(recu.c_str() + 9) : 0;
+}
+
+// The bytes the system still has to send on each connection of 127.0.0.1:port, its server's
+// side (those the server closed and the system still pushes included).
+std::vector<size_t> filesEnvoi(int port)
+{
+    char local[16];
+    std::snprintf(local, sizeof local, "0100007F:%04X", port);
+    std::ifstream f("/proc/net/tcp");
+    std::vector<size_t> r;
+    std::string ligne, n, adresse, distante, etat, files;
+    for (std::getline(f, ligne); std::getline(f, ligne);) {
+        std::istringstream(ligne) >> n >> adresse >> distante >> etat >> files;
+        if (adresse == local && etat != "0A")  // not the listening socket
+            r.push_back(std::stoul(files.substr(0, files.find(':')), nullptr, 16));
+    }
+    return r;
 }
 
 std::string ajout(int port, const std::string& pseudo)
@@ -178,7 +205,7 @@ TEST(ServeurHostile, AFloodFromOneAddressIsRefusedWith429AndChangesNothing)
 
 // The loop alone, answering "ok" and keeping the connection, its deadlines ten minutes long:
 // only the limits under test close anything.
-TEST(ServeurHostile, ConnectionsAreLimitedPerAddressAndIdleOnesGoWhenDescriptorsRunShort)
+TEST(ServeurHostile, ConnectionsAreLimitedPerAddressAndUnfinishedOnesGoFirstWhenDescriptorsRunShort)
 {
     const int libre = ::dup(0);  // descriptors are numbered from the lowest free one
     ::close(libre);
@@ -196,23 +223,75 @@ TEST(ServeurHostile, ConnectionsAreLimitedPerAddressAndIdleOnesGoWhenDescriptors
 
     Brute parlante(port, "127.0.5.9");
     ASSERT_TRUE(parlante.demander());
-    std::vector<std::unique_ptr<Brute>> muettes;
+    // Each begins a request and never ends it (the system hands a connection over once it
+    // speaks, in that order).
+    const auto goutte = [port](const std::string& source) {
+        auto b = std::make_unique<Brute>(port, source);
+        b->envoyer("GET / HTTP/1.1\r\n");
+        return b;
+    };
+    std::vector<std::unique_ptr<Brute>> lentes;
     for (int i = 0; i < 8; ++i)
-        muettes.push_back(std::make_unique<Brute>(port, "127.0.5.1"));
+        lentes.push_back(goutte("127.0.5.1"));
     std::string recu;
-    EXPECT_TRUE(Brute(port, "127.0.5.1").fermee(ATTENTE_MAX_MS, &recu)) << "the ninth of one address closed at once";
+    EXPECT_TRUE(goutte("127.0.5.1")->fermee(ATTENTE_MAX_MS, &recu)) << "the ninth of one address closed at once";
     EXPECT_EQ(recu.substr(0, 12) + recu.substr(recu.find("\r\n\r\n") + 4),
               "HTTP/1.1 429trop de connexions pour cette adresse : 8 au plus\n");
     EXPECT_TRUE(Brute(port, "127.0.5.2").demander()) << "another address is served";
 
     // Each costs two descriptors of this process, the client's and the server's: past 80 %
-    // of the limit, silent connections go, the oldest first.
+    // of the limit, those that never completed a request go, the longest held first, none in
+    // its first moments: past those, the next one accepted makes room.
     for (int i = 0; i < 80; ++i)
-        muettes.push_back(std::make_unique<Brute>(port, "127.0.7." + std::to_string(1 + i / 8)));
-    EXPECT_TRUE(muettes.front()->fermee(ATTENTE_MAX_MS)) << "the oldest silent connection closed";
-    EXPECT_FALSE(muettes.back()->fermee(0)) << "the newest kept";
-    EXPECT_TRUE(parlante.demander()) << "a connection that spoke outlives the silent ones";
+        lentes.push_back(goutte("127.0.7." + std::to_string(1 + i / 8)));
+    bool place = false;
+    for (int i = 0; i < ATTENTE_MAX_MS / 100 && !(place = lentes.front()->fermee(100)); ++i)
+        lentes.push_back(goutte("127.0.7." + std::to_string(11 + i / 8)));
+    EXPECT_TRUE(place) << "the oldest unfinished request closed";
+    EXPECT_FALSE(lentes.back()->fermee(0)) << "the newest kept";
+    EXPECT_TRUE(parlante.demander()) << "a connection that completed a request outlives the others";
     EXPECT_TRUE(Brute(port, "127.0.5.1").demander()) << "the address may connect again once some of its own went";
+}
+
+// Requests sent at once by a client that never reads: the server holds the answer under way
+// and a send buffer of a few hundred KB (megabytes each before), until the write deadline
+// resets the connection and the system drops what it still had to send.
+TEST(ServeurHostile, AClientThatNeverReadsHoldsAboutOneAnswerUntilItsDeadline)
+{
+    CBoucleHttp::Config c;
+    c.delaiEcriture = std::chrono::seconds(1);
+    const std::string liste(480 * 1024, 'J');
+    CBoucleHttp boucle(c, [&liste](const RequeteHttp& q, std::string& r, bool& fermer) {
+        const std::string corps = q.octets.compare(0, 6, "GET /l") == 0 ? liste : "ok";
+        r = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(corps.size()) + "\r\n\r\n" + corps;
+        fermer = false;
+    });
+    std::string erreur;
+    const int port = boucle.ecouter("127.0.0.1", 0, erreur);
+    ASSERT_TRUE(port > 0 && boucle.demarrer(erreur)) << erreur;
+    std::string soixante;
+    for (int i = 0; i < 60; ++i)
+        soixante += "GET /l HTTP/1.1\r\nHost: x\r\n\r\n";
+    std::vector<std::unique_ptr<Brute>> sourds;
+    for (int i = 0; i < 8; ++i) {
+        sourds.push_back(std::make_unique<Brute>(port, "127.0.6." + std::to_string(1 + i)));
+        sourds.back()->envoyer(soixante);
+    }
+    EXPECT_TRUE(Brute(port, "127.0.6.100").demander()) << "an honest request answered beside them";
+    size_t plusLongue = 0;
+    long coupes = 0;
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(ATTENTE_MAX_MS);
+    while (coupes < 8 && std::chrono::steady_clock::now() < fin) {
+        for (size_t f : filesEnvoi(port))
+            plusLongue = std::max(plusLongue, f);
+        coupes = std::count_if(sourds.begin(), sourds.end(), [](const auto& b) { return b->coupee(); });
+        ::poll(nullptr, 0, 10);
+    }
+    EXPECT_GT(plusLongue, 0u) << "the answers were under way";
+    EXPECT_LT(plusLongue, 640u * 1024) << "one connection's send queue";
+    EXPECT_EQ(coupes, 8) << "each reset at its write deadline";
+    const std::vector<size_t> restes = filesEnvoi(port);
+    EXPECT_EQ(std::accumulate(restes.begin(), restes.end(), size_t{0}), 0u) << "nothing left for the system to push";
 }
 
 // One host with many addresses in one /24 network has a share of the players and of the adds.
