@@ -32,6 +32,22 @@ constexpr unsigned TAILLE_NOMBRE = 30, TAILLE_TEXTE = 60, TAILLE_KP = 40;
 constexpr float MONTEE_MESSAGE = 10;
 const sf::Color FANTOME_KP(255, 255, 255, 80);
 
+// What the scene's view shows, in level coordinates.
+sf::FloatRect rectangleVue(const sf::RenderTarget& cible)
+{
+    const sf::View& v = cible.getView();
+    return {v.getCenter() - v.getSize() / 2.0f, v.getSize()};
+}
+
+// The shift that brings [debut, debut + longueur] inside [bord, bord + place]; 0 when it is
+// inside or cannot fit.
+float dansLIntervalle(float debut, float longueur, float bord, float place)
+{
+    if (longueur > place)
+        return 0;
+    return std::max(bord - debut, std::min(0.0f, bord + place - (debut + longueur)));
+}
+
 float zoomCamera()
 {
     const MondeJeu* jeu = faceJeu::monde();
@@ -118,6 +134,11 @@ void CPerso::dessinerMessages(sf::RenderTarget& cible)
     const float coeff = coefficientTemps();
     const int duree = static_cast<int>(30.0f / coeff + 15.0f);
     const float x = sprite->x, y = sprite->y - taillePixels().y * sprite->getSY();
+    // A message rises and drifts for a second and a half, turning: above a character near the
+    // top or a side of the view it would leave it. Where the character is seen, its messages
+    // are drawn inside the view; their course is unchanged.
+    const sf::FloatRect vue = rectangleVue(cible);
+    const bool enVue = vue.contains(x, y);
     for (MessagePerso* m : messages) {
         if (!m || m->compteur <= 0)
             continue;
@@ -132,6 +153,11 @@ void CPerso::dessinerMessages(sf::RenderTarget& cible)
             texteFeu.setString(CPLUX::utf8toWStr(m->texte));
             texteFeu.setRotation(static_cast<float>(m->compteur * m->derive) * 0.5f * coeff);
             texteFeu.setCharacterSize(TAILLE_TEXTE);
+        }
+        if (enVue) {
+            const sf::FloatRect b = texteFeu.getGlobalBounds();
+            texteFeu.move(dansLIntervalle(b.left, b.width, vue.left, vue.width),
+                          dansLIntervalle(b.top, b.height, vue.top, vue.height));
         }
         cible.draw(texteFeu);
         const int age = std::max(0, duree - m->compteur);
