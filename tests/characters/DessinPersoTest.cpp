@@ -166,13 +166,15 @@ TEST_F(Dessin, MessagesFlottantsAuxDeuxCadences)
 }
 
 // "Headshot !" over a character at the view's top right corner rises and drifts right for a
-// second and a half: it is drawn inside the view all along, its text unchanged. The message
-// of a character out of view is left where its course puts it.
+// second and a half: it is drawn inside the view all along, below the top twelfth (the
+// killcam's film band) and above the bottom one, its text unchanged. The message of a
+// character out of view is left where its course puts it.
 TEST_F(Dessin, UnMessageResteDansLaVue)
 {
     sf::Font police;
     ASSERT_TRUE(tuv::chargerMedia(police, (dossierDonnees() / "polices" / "arial.ttf").string()));
     const sf::Vector2f vue = scene().getView().getSize();
+    const float bande = vue.y / 12;
     CPerso* vu = perso(vue.x - 30, 150);
     CPerso* horsVue = perso(vue.x + 300, 150);
     for (CPerso* p : {vu, horsVue}) {
@@ -183,7 +185,7 @@ TEST_F(Dessin, UnMessageResteDansLaVue)
         vu->dessiner(scene());
         const sf::FloatRect b = vu->texteFeu.getGlobalBounds();
         ASSERT_EQ(vu->texteFeu.getString(), sf::String(L"Headshot !"));
-        const sf::FloatRect dedans(-0.01f, -0.01f, vue.x + 0.02f, vue.y + 0.02f);  // rounding of the moves
+        const sf::FloatRect dedans(-0.01f, bande - 0.01f, vue.x + 0.02f, vue.y - 2 * bande + 0.02f);  // rounding
         ASSERT_TRUE(dedans.contains(b.left, b.top) && dedans.contains(b.left + b.width, b.top + b.height))
             << "frame " << i << ": " << b.left << ", " << b.top << ", " << b.width << " x " << b.height;
     }
