@@ -30,7 +30,26 @@ constexpr float LARGEUR_BARRE = 80, HAUTEUR_BARRE = 5;
 const sf::Color FOND_BARRE(0, 0, 0, 180);
 constexpr unsigned TAILLE_NOMBRE = 30, TAILLE_TEXTE = 60, TAILLE_KP = 40;
 constexpr float MONTEE_MESSAGE = 10;
+// The killcam's replay lays its film's bands over the top and bottom twelfths of the window,
+// where the HUD's panels stand too: the floating messages are kept clear of them.
+constexpr float BANDE_VUE = 1.0f / 12;
 const sf::Color FANTOME_KP(255, 255, 255, 80);
+
+// What the scene's view shows, in level coordinates.
+sf::FloatRect rectangleVue(const sf::RenderTarget& cible)
+{
+    const sf::View& v = cible.getView();
+    return {v.getCenter() - v.getSize() / 2.0f, v.getSize()};
+}
+
+// The shift that brings [debut, debut + longueur] inside [bord, bord + place]; 0 when it is
+// inside or cannot fit.
+float dansLIntervalle(float debut, float longueur, float bord, float place)
+{
+    if (longueur > place)
+        return 0;
+    return std::max(bord - debut, std::min(0.0f, bord + place - (debut + longueur)));
+}
 
 float zoomCamera()
 {
@@ -118,6 +137,12 @@ void CPerso::dessinerMessages(sf::RenderTarget& cible)
     const float coeff = coefficientTemps();
     const int duree = static_cast<int>(30.0f / coeff + 15.0f);
     const float x = sprite->x, y = sprite->y - taillePixels().y * sprite->getSY();
+    // A message rises and drifts for a second and a half, turning: above a character near the
+    // top or a side of the view it would leave it. Where the character is seen, its messages
+    // are drawn inside the view, clear of its top and bottom bands; their course is unchanged.
+    const sf::FloatRect vue = rectangleVue(cible);
+    const bool enVue = vue.contains(x, y);
+    const float bande = vue.height * BANDE_VUE;
     for (MessagePerso* m : messages) {
         if (!m || m->compteur <= 0)
             continue;
@@ -132,6 +157,11 @@ void CPerso::dessinerMessages(sf::RenderTarget& cible)
             texteFeu.setString(CPLUX::utf8toWStr(m->texte));
             texteFeu.setRotation(static_cast<float>(m->compteur * m->derive) * 0.5f * coeff);
             texteFeu.setCharacterSize(TAILLE_TEXTE);
+        }
+        if (enVue) {
+            const sf::FloatRect b = texteFeu.getGlobalBounds();
+            texteFeu.move(dansLIntervalle(b.left, b.width, vue.left, vue.width),
+                          dansLIntervalle(b.top, b.height, vue.top + bande, vue.height - 2 * bande));
         }
         cible.draw(texteFeu);
         const int age = std::max(0, duree - m->compteur);

@@ -91,10 +91,15 @@ int CVue::maj(const ContexteVue& c)
     default: break;  // an unknown mode keeps the stored rectangle
     }
     trembler();
-    vue.reset(sf::FloatRect(x + cx, y + cy, sx, sy));
-    if (c.scene)
-        c.scene->setView(vue);
+    poserSurScene(c.scene);
     return 0;
+}
+
+void CVue::poserSurScene(sf::RenderTarget* scene)
+{
+    vue.reset(sf::FloatRect(x + cx, y + cy, sx, sy));
+    if (scene)
+        scene->setView(vue);
 }
 
 void CVue::majDecalageBaisse(int etat)

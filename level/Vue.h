@@ -41,6 +41,8 @@ public:
     bool zoomVers(float cible, float pas);
     void tremblement(int duree, int amplitude);
     bool tremblementActif() const { return compteurTremblement > 0; }
+    // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
+    void poserSurScene(sf::RenderTarget* scene);
 
     // Where maj() takes the game from: the game object by default, a fixture in tests.
     static std::function<ContexteVue()> contexte;

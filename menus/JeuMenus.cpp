@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -112,6 +113,9 @@ void CJeuMenus::ouvrirMenu(int id)
 }
 
 // Every switch deletes the shots in flight, so that no shot of one world lands in the other.
+// The scene takes the camera's view at once: a camera moves the view only while it has a
+// player to follow, and the menus' world has none once the hero has left the game's world
+// (a won level), which would leave the scene looking where the game's camera last looked.
 void CJeuMenus::activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, CDecor* autre, bool infosVie)
 {
     MondeJeu* jeu = faceJeu::monde();
@@ -119,8 +123,10 @@ void CJeuMenus::activerMonde(CDecor* monde, CVue* vue, CScriptEngine* scripts, C
         return;
     if (monde)
         jeu->pdecor = monde;
-    if (vue)
+    if (vue) {
         jeu->pvue = vue;
+        vue->poserSurScene(CSFMLJeuGlobal::prenderTexture);
+    }
     if (scripts)
         jeu->pscriptEngine = scripts;
     if (jeu->parmes)

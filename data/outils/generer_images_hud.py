@@ -762,6 +762,17 @@ def images_meteo():
     for _ in range(26):
         cx, cy = next(tirage) * 600, 80 + next(tirage) * 260
         doux(brouillard, cx, cy, 40 + next(tirage) * 60, (225, 228, 235), 60, 1.6)
+    # The level lays two copies side by side, sliding, each stretched to the level's width:
+    # banks cut off at the image's sides would show as hard vertical edges where one copy
+    # ends over the other. They thin out to nothing over the outer quarter on each side.
+    for i in range(600):
+        bord = min(i + 0.5, 599.5 - i) / 150.0
+        if bord >= 1:
+            continue
+        f = bord * bord * (3 - 2 * bord)
+        for j in range(400):
+            p = brouillard.px[j * 600 + i]
+            p[3] = int(round(p[3] * f))
     brouillard.png("effets/brouillard.png")
     # A cloud puff, 50 x 50, drawn about its centre.
     nuage = Image(50, 50)

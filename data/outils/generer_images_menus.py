@@ -16,10 +16,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from generer_images_hud import Image, icone  # noqa: E402
 
 
-def fond(l, h, bande=100):
-    """A night-blue panel going to violet, with a double frame and a band under the title."""
+def fond(l, h, bande=100, alpha=235, bande2=None):
+    """A night-blue panel going to violet, with a double frame, a band under the title and
+    another at bande2 when given; the game shows a little through it unless alpha is 255."""
     img = Image(l, h)
-    haut, bas = (18, 24, 64, 235), (52, 20, 70, 235)
+    haut, bas = (18, 24, 64, alpha), (52, 20, 70, alpha)
     for j in range(h):
         t = j / max(1, h - 1)
         c = tuple(int(haut[k] * (1 - t) + bas[k] * t) for k in range(4))
@@ -31,8 +32,9 @@ def fond(l, h, bande=100):
             img.px[j * l + i] = [min(255, p[0] + 10), min(255, p[1] + 10), min(255, p[2] + 18), p[3]]
     img.cadre(0, 0, l, h, (230, 190, 90, 255), 4)
     img.cadre(8, 8, l - 16, h - 16, (150, 110, 60, 255), 1)
-    if bande:
-        img.rect(24, bande, l - 48, 2, (230, 190, 90, 200))
+    for b in (bande, bande2):
+        if b:
+            img.rect(24, b, l - 48, 2, (230, 190, 90, 200))
     return img
 
 
@@ -242,10 +244,14 @@ def main():
     # x = 1230 and the rows fill the height of the window.
     fond(1230, 710, 62).png(os.path.join("menus", "fond_options_multi.png"))
     fond(560, 380, 52).png(os.path.join("menus", "fond_pause.png"))
+    # A lost level: the lit windows of a town behind would read through the text.
+    fond(560, 380, 52, 255).png(os.path.join("menus", "fond_echec.png"))
     # A won level: its title, time, stars and record above the rule.
     fond(700, 380, 116).png(os.path.join("menus", "fond_victoire.png"))
-    # The end of a round: the eliminated players' pictures stand below it, from y = 470.
-    fond(920, 360, 62).png(os.path.join("menus", "fond_manche.png"))
+    # The end of a round: the game draws the eliminated players' pictures, 200 pixels high,
+    # from y = 470; the panel (from y = 100) holds them under a second band, rather than
+    # leaving them over the closed doors like holes cut into them.
+    fond(920, 590, 62, 235, 345).png(os.path.join("menus", "fond_manche.png"))
     attente(1280, 720, (340, 600, 600, 70)).png(os.path.join("menus", "fond_attente.png"))
     fond(600, 70, None).png(os.path.join("menus", "fond_bandeau.png"))
     icones_editeur().png(os.path.join("menus", "menusediteur.png"))

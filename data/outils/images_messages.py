@@ -9,9 +9,10 @@ def dessiner(g):
     animated one of four frames), the pad pictures of the texts' "~" marker with the
     prompt's tilde, and the anchor of key points."""
     # The message box holds three lines 35 pixels apart and the prompt 105 pixels under the
-    # first line.
+    # first line. Opaque: the game draws it nine tenths covering, and a box drawn over another
+    # left open lets the older lines show through that little.
     fond = g.Image(780, 160)
-    fond.rect(4, 4, 772, 152, (18, 26, 52, 225))
+    fond.rect(4, 4, 772, 152, (18, 26, 52, 255))
     fond.cadre(1, 1, 778, 158, (190, 205, 235, 255), 3)
     fond.cadre(7, 7, 766, 146, (70, 90, 140, 255), 1)
     fond.png("menus/fond_message.png")

@@ -5,6 +5,7 @@
 
 #include "characters/Armes.h"
 #include "level/Decor.h"
+#include "core/Media.h"
 #include "support/Outils.h"
 
 #include <cstdlib>
@@ -162,6 +163,33 @@ TEST_F(Dessin, MessagesFlottantsAuxDeuxCadences)
         TearDown();
         SetUp();
     }
+}
+
+// "Headshot !" over a character at the view's top right corner rises and drifts right for a
+// second and a half: it is drawn inside the view all along, below the top twelfth (the
+// killcam's film band) and above the bottom one, its text unchanged. The message of a
+// character out of view is left where its course puts it.
+TEST_F(Dessin, UnMessageResteDansLaVue)
+{
+    sf::Font police;
+    ASSERT_TRUE(tuv::chargerMedia(police, (dossierDonnees() / "polices" / "arial.ttf").string()));
+    const sf::Vector2f vue = scene().getView().getSize();
+    // Less the bands of a twelfth, give or take the rounding of the moves.
+    const sf::FloatRect dedans(-0.01f, vue.y / 12 - 0.01f, vue.x + 0.02f, vue.y * 5 / 6 + 0.02f);
+    CPerso* vu = perso(vue.x - 30, 150);
+    CPerso* horsVue = perso(vue.x + 300, 150);
+    for (CPerso* p : {vu, horsVue}) {
+        p->texteFeu.setFont(police);
+        p->messages.push_back(new MessagePerso{45, 100, 0, 0, 4, "Headshot !"});
+    }
+    for (int i = 0; i < 44; ++i) {
+        vu->dessiner(scene());
+        const sf::FloatRect b = vu->texteFeu.getGlobalBounds();
+        ASSERT_TRUE(dedans.contains(b.left, b.top) && dedans.contains(b.left + b.width, b.top + b.height)) << i;
+    }
+    EXPECT_EQ(vu->texteFeu.getString(), sf::String(L"Headshot !"));
+    horsVue->dessiner(scene());
+    EXPECT_FLOAT_EQ(horsVue->texteFeu.getPosition().x, vue.x + 300) << "drawn at its character, out of view";
 }
 
 TEST_F(Dessin, RechargementAutomatiqueAuxDeuxCadences)

@@ -136,7 +136,9 @@ TEST_F(Melee, SpriteAnimeTouchePersonneOuPlusieurs)
     equipier->vieParalysie = 50;
     CPerso* mort = ia(100, 500, 1);
     mort->mode = MORT;
-    for (CPerso* q : {a, b, loin, equipier, mort})
+    CPerso* garde = ia(100, 500, 0);  // shots hit it, but it carries the hero's number
+    garde->modeCollisions = 1;
+    for (CPerso* q : {a, b, loin, equipier, mort, garde})
         anime(*q, {"ARRET_VISEE"});
     p->degatsCoup = 25;
     p->commencerCoup();
@@ -149,6 +151,7 @@ TEST_F(Melee, SpriteAnimeTouchePersonneOuPlusieurs)
     EXPECT_EQ(loin->vie, 100);
     EXPECT_EQ(equipier->vieParalysie, 25) << "a paralysed team-mate is struck directly";
     EXPECT_EQ(mort->messages.size(), 1u) << "a body only gets a message";
+    EXPECT_EQ(garde->vie, 100) << "a live team-mate is spared, whatever its contact mode";
     EXPECT_EQ(p->sprite->getAnimation(), 2) << "COUP_0_TOUCHE after a strike";
     EXPECT_TRUE(p->bCoup);
     jusquAuBout(*p);

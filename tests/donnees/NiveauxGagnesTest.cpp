@@ -70,6 +70,19 @@ TEST(Partie, LeColEnneigeGagneEnFrancais)
     p.dernierImage.saveToFile((p.ancien / "fin_de_la_demo.png").string());
     const sf::FloatRect banniere = p.menus().spriteMulti.getSprite()->getSprite().getGlobalBounds();
     EXPECT_EQ(p.dessineDans(textes, L"Fin de la démo :(", banniere), "");
+    // Escape: the main menu over its live level, whose ground runs along the window's bottom
+    // (the sky's colour alone there means the scene still looks where the game's camera did).
+    p.appuyer(sf::Keyboard::Escape);
+    ASSERT_TRUE(p.menu(IdMenu::PRINCIPAL)) << p.echec;
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(p.image());
+    const sf::Image menu = p.imageFenetre();
+    menu.saveToFile((p.ancien / "menu_apres_la_demo.png").string());
+    const sf::Color ciel = p.jeu->pdecorMenu->couleurFond;
+    int sol = 0;
+    for (unsigned x = 0; x < menu.getSize().x; x += 4)
+        sol += menu.getPixel(x, menu.getSize().y - 10) != ciel;
+    EXPECT_GT(sol, 200) << "of 320 points along the bottom, so many are not the sky";
 }
 
 // The dunes in English: three heroes brought home one after the other.

@@ -72,12 +72,14 @@ TEST(Partie, LePremierNiveauGagneSauveSonTempsEtLaProgression)
 }
 
 // Waiting before the guard without shooting, the guard made a shooter in the copy (the
-// tutorial's guard only wakes when hit): the hero falls, menu 210 opens, and "restart from
-// the start" puts a living hero back at the level's start.
+// tutorial's guard only wakes when hit) and the hero one of its shots from death (whether a
+// full life lasts the walk past it depends on the level's random draws): the hero falls, menu
+// 210 opens, and "restart from the start" puts a living hero back at the level's start.
 TEST(Partie, UneDefaiteOuvreLeMenuDEchec)
 {
     Partie p;
     ASSERT_TRUE(p.remplacer("personnages/garde.per", "\nIA=1\n", "\nIA=100\n"));
+    ASSERT_TRUE(p.remplacer("personnages/heros.per", "\nVIE=100;100\n", "\nVIE=10;10\n"));
     ASSERT_TRUE(p.demarrer());
     ASSERT_TRUE(p.jusquAuNiveau(3, IdMenu::CHOIX_AVENTURE)) << p.echec;
     ASSERT_TRUE(p.jouer(false, [&] { return p.menus().idMenu == IdMenu::ECHEC_AVENTURE; }, 3000)) << p.echec;
