@@ -20,7 +20,7 @@ case "$1" in
     *BM_Base*) ligne BM_Base 1 ;;
     *BM_Avorte*) echo run >>"$(dirname "$0")/avorte.runs"; echo "assertion failed: the plane is empty" >&2; kill -ABRT $$ ;;
     *BM_Muet*) ;;
-    *BM_Lent*) sleep 30 ;;
+    *BM_Lent*) sleep 120 ;;
 esac
 FAUX
 chmod +x "$tmp/bin/bench_Faux"
@@ -33,7 +33,7 @@ bon    Faux BM_Bon BM_Base 2.5 ratio
 trop   Faux BM_Bon - 1.0 abs
 proche Faux BM_Partage BM_Base 2.0 ratio
 CIBLES
-sortie=$("$racine/bench/ratios.sh" --no-build --max-rounds 8 --timeout 1 --dir "$tmp/bin" --targets "$tmp/cibles")
+sortie=$("$racine/bench/ratios.sh" --no-build --max-rounds 8 --timeout 5 --dir "$tmp/bin" --targets "$tmp/cibles")
 statut=$?
 echo "$sortie"
 erreurs=0
@@ -42,7 +42,7 @@ attendre() {
 }
 attendre "^avorte +- +1.5 +FAIL \(aborted: assertion failed: the plane is empty \(exit status 134\)\)  log: $tmp/journaux/avorte.log$"
 attendre "^muet +- +1.5 +FAIL \(aborted: no single timing for BM_Muet"
-attendre "^lent +- +1.5 +FAIL \(aborted: timed out after 1 s\)"
+attendre "^lent +- +1.5 +FAIL \(aborted: timed out after 5 s\)"
 attendre "^absent +- +1.5 +FAIL \(aborted: no benchmark binary $tmp/bin/bench_Manquant\)"
 attendre "^bon +2.00x +2.50x +PASS +\[2.00, 2.00\] in 6 rounds"
 attendre "^trop +2.00ms +1.00ms +FAIL +\[2.00, 2.00\] in 6 rounds"

@@ -109,7 +109,9 @@ TEST(ClientHttpLobby, BadAnswersGiveTheirStatusWithinTheDeadline)
         const auto duree = std::chrono::steady_clock::now() - debut;
         EXPECT_EQ(rep.statut, c.statut) << c.quoi;
         EXPECT_EQ(rep.corps, c.corps) << c.quoi;
-        EXPECT_LT(duree, std::chrono::milliseconds(700 + 600)) << c.quoi << ": the deadline holds";
+        // The statuses tell a deadline that fired from a server that closed; this bound only
+        // catches a client that hangs, with room for a loaded machine's scheduling.
+        EXPECT_LT(duree, std::chrono::milliseconds(700 + 4000)) << c.quoi << ": the deadline holds";
         EXPECT_LE(rep.corps.capacity(), (1u << 20) + 64 * 1024) << c.quoi << ": memory bounded";
         if (std::string(c.quoi) == "a good answer") {
             EXPECT_NE(r.recu.find("POST /duelix/addjoueur.php HTTP/1.1\r\n"), std::string::npos) << r.recu;
