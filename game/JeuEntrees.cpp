@@ -37,6 +37,8 @@ const ClavierJoueur CLAVIERS[2] = {
 constexpr float SEUIL_AXE = 40.0f;
 
 // The pilot's bytes as the record's commands; bytes 5 and 7 (the "W" commands) have no field.
+// Byte 11, pressed when the first player stands within reach, is B and a melee blow: without
+// it a hero whose gun was empty stood by the player and never struck.
 void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
 {
     const unsigned char* o = pilote.commandesPilote;
@@ -46,7 +48,7 @@ void copierPilote(const CIABehaviours& pilote, CommandesJoueur& c)
     c.bBasClavier = c.bAccroupi = o[CIABehaviours::PILOTE_BAS] != 0;
     c.bTir = c.bTirMaintenu = o[CIABehaviours::PILOTE_TIR] != 0;
     c.bSaut = c.bSautMaintenu = o[CIABehaviours::PILOTE_SAUT] != 0;
-    c.bB = o[CIABehaviours::PILOTE_ACTION] != 0;
+    c.bB = c.bCorpsACorps = o[CIABehaviours::PILOTE_ACTION] != 0;
     c.bRelX = o[CIABehaviours::PILOTE_MORT] != 0;
 }
 

@@ -200,6 +200,8 @@ void CDecor::reprendreJeu(bool chargement)
     jeu->compteurMultiPause = 0;
     jeu->nbJoueursMultiDcd = 0;
     std::fill(std::begin(jeu->tableCoups), std::end(jeu->tableCoups), 0);
+    // Clones lost are counted per round: the round's end and its panel read this round's.
+    std::fill(std::begin(jeu->paralysie), std::end(jeu->paralysie), 0);
     for (int j = 0; j < NB_MANETTES; ++j)
         faceJeu::services()->resetManette(j);
     faceJeu::services()->chargerHUD();

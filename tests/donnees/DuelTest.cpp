@@ -1,15 +1,19 @@
-// A whole two-player game against the computer ("IA_JOUEUR2=1") in each arena, played from the
-// language menu at the keyboard, in French then in English, with the shipped data and the
-// options screen left as it opens: the computer's hero comes to fight a player who stands
-// still, and what the player sees is checked at each round's end.
+// Whole two-player games against the computer ("IA_JOUEUR2=1") in each arena, played from the
+// language menu at the keyboard with the shipped data and the options screen left as it opens.
+// An arena's games follow each other in one game process, each from the end panel of the one
+// before with a seed of its own for the game's random numbers: the player stands still, or
+// empties his weapon and waits at the far side. Every round must end, and what the player sees
+// is checked at each round's end.
 #include "support/Partie.h"
 
+#include "characters/OptionsMulti.h"
 #include "core/SpriteSimple.h"
 #include "game/JeuHUD.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,7 +51,7 @@ bool hudPresent(const sf::Image& i)
 
 // The texts of the frame drawn after the panel opened lie inside the panel's picture, clear
 // of its frame, or in the level's banner above it; the headline names the winner (both
-// players have the same hero, told apart as "(J2)" or "(P2)").
+// players have the same hero, told apart as "(J2)" or "(P2)"), unless nobody won.
 void titreDansLePanneau(Partie& p, const std::wstring& gagnant)
 {
     const auto textes = p.textesDessines();
@@ -61,51 +65,153 @@ void titreDansLePanneau(Partie& p, const std::wstring& gagnant)
         EXPECT_TRUE(t.bornes.width == 0 || dans(panneau) || dans(banniere))
             << "menu " << p.menus().idMenu << ": \"" << sf::String(t.chaine).toAnsiString() << "\" leaves its panel";
     }
-    EXPECT_TRUE(nomme) << "menu " << p.menus().idMenu << ": no text names the winner";
+    EXPECT_TRUE(gagnant.empty() || nomme) << "menu " << p.menus().idMenu << ": no text names the winner";
 }
 
-// A whole game against the computer, the player holding no key while a round is played: each
-// round ends within 100 seconds of play with the HUD drawn; on each panel, once it listens, X
-// shows the end again over the whole window, then Y starts the next round, until the
-// computer has won the game.
-void partieContreLOrdinateur(Partie::Langue langue, int arene)
+// The skulls drawn on a player's line of the panel: the lost-clone mark at its places one after
+// the other, from the first, each found when most of its opaque pixels are on the frame.
+int cranesDessines(Partie& p, const sf::Image& image, const sf::Image& crane, int ligne)
 {
-    Partie p;
-    ASSERT_TRUE(jusquALArene(p, langue, arene)) << p.echec;
+    const int x0 = p.menus().fondX + 470, y0 = p.menus().fondY + 86 + 28 * ligne;
+    int n = 0;
+    for (;; ++n) {
+        int opaques = 0, vus = 0;
+        for (unsigned y = 0; y < crane.getSize().y; ++y)
+            for (unsigned x = 0; x < crane.getSize().x; ++x) {
+                const sf::Color c = crane.getPixel(x, y);
+                if (c.a < 255)
+                    continue;
+                const sf::Color f = image.getPixel(static_cast<unsigned>(x0 + 32 * n) + x, static_cast<unsigned>(y0) + y);
+                ++opaques;
+                vus += std::abs(f.r - c.r) + std::abs(f.g - c.g) + std::abs(f.b - c.b) < 40;
+            }
+        if (vus * 10 < opaques * 8)
+            return n;
+    }
+}
+
+enum class Joueur { IMMOBILE, VIDE_AU_LOIN };
+
+// The first player's character of the running round.
+CPerso* joueur1(Partie& p)
+{
+    for (CPerso* c : p.jeu->pdecor->persos)
+        if (c && c->numJoueur == 0 && c->sprite)
+            return c;
+    return nullptr;
+}
+
+// The player of the second game: he fires until his weapon is empty, then walks to the end of
+// the arena away from the computer's hero and stands there.
+void viderPuisSEloigner(Partie& p, bool& vide, int& cote)
+{
+    CPerso* j1 = joueur1(p);
+    const SlotArme* s = j1 ? j1->slotCourant() : nullptr;
+    vide = vide || !s || s->munitions == 0;
+    p.tenir(sf::Keyboard::X, !vide && p.images % 4 < 2);
+    if (!vide || !j1)
+        return;
+    if (cote == 0)
+        cote = j1->sprite->x < static_cast<float>(p.jeu->pdecor->tailleJeuX) / 2 ? -1 : 1;
+    const float bord = cote < 0 ? 100.0f : static_cast<float>(p.jeu->pdecor->tailleJeuX) - 100;
+    p.tenir(sf::Keyboard::Left, cote < 0 && j1->sprite->x > bord);
+    p.tenir(sf::Keyboard::Right, cote > 0 && j1->sprite->x < bord);
+}
+
+// Each player's clones that died since the round started: a character of his that goes into
+// death or paralysis, counted once per fall.
+struct Pertes {
+    std::map<const CPerso*, bool> tombes;
+    int parJoueur[2] = {0, 0};
+
+    void noter(Partie& p)
+    {
+        for (const CPerso* c : p.jeu->pdecor->persos) {
+            if (!c || c->numJoueur < 0 || c->numJoueur > 1)
+                continue;
+            const bool tombe = c->mode == EtatPerso::MORT || c->mode == EtatPerso::PARALYSE;
+            parJoueur[c->numJoueur] += tombe && !tombes[c];
+            tombes[c] = tombe;
+        }
+    }
+};
+
+// One whole game, to its end panel: each round ends within 100 seconds of play, with the HUD
+// drawn a second into it when it still runs; its panel names the winner and shows on each
+// player's line as many skulls as he lost clones in that round; in the first game X on each
+// panel shows the end again over the whole window. Y then starts the next round, or the next
+// game from the end panel.
+void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue langue)
+{
     CSFMLJeu& j = *p.jeu;
+    sf::Image crane;
+    ASSERT_TRUE(crane.loadFromFile("niveaux/mort.png"));
+    const int limite = 3000 * p.framerate / 30;
     for (int manche = 1; manche <= 5; ++manche) {
         const long debut = p.images;
-        bool hud = false;
+        bool hud = true, vide = false;
+        int cote = 0;
+        Pertes pertes;
         ASSERT_TRUE(p.attendre([&] {
-            hud = hud || (p.images - debut == 60 && hudPresent(p.imageFenetre()));
+            if (p.images - debut == p.framerate && !j.pdecor->niveauFini)
+                hud = hudPresent(p.imageFenetre());
+            if (joueur == Joueur::VIDE_AU_LOIN)
+                viderPuisSEloigner(p, vide, cote);
+            pertes.noter(p);
             return finDeManche(p);
-        }, 3000)) << "arena " << arene << ", round " << manche << ": no end within 3,000 frames";
+        }, limite)) << "arena " << arene << ", round " << manche << ": no end within " << limite << " frames";
+        for (sf::Keyboard::Key k : {sf::Keyboard::X, sf::Keyboard::Left, sf::Keyboard::Right})
+            p.tenir(k, false);
         std::printf("arena %d, round %d: ended after %ld frames\n", arene, manche, p.images - debut);
         EXPECT_TRUE(hud) << "arena " << arene << ", round " << manche << ": the HUD while playing";
-        const bool partie = p.menus().idMenu == IdMenu::VICTOIRE_PARTIE;
-        titreDansLePanneau(p, langue == Partie::Langue::FRANCAIS ? L"(J2)" : L"(P2)");
-        p.attendre([] { return false; }, 20);  // the panel listens after half a second
-        p.appuyer(sf::Keyboard::X);
-        int vides = 0, images = 0;
-        EXPECT_TRUE(p.attendre([&] {
-            vides += !Partie::quartsPleins(p.imageFenetre());
-            ++images;
-            return !p.menus().bRevoirKillcam;
-        }, 200)) << "the end shown again comes to its end";
-        EXPECT_GT(images, 10) << "X shows the end again";
-        EXPECT_EQ(vides, 0) << "arena " << arene << ", round " << manche << ": frames of the end shown again with a flat quarter";
-        if (partie) {
-            EXPECT_EQ(j.manchesGagnees[1], 3) << "the computer has won three rounds";
-            return;
+        const bool finPartie = p.menus().idMenu == IdMenu::VICTOIRE_PARTIE;
+        const int gagnant = p.menus().idMenu == IdMenu::EXAEQUO_MANCHE ? -1 : p.menus().gagnant;
+        const std::wstring nom = langue == Partie::Langue::FRANCAIS ? L"(J" : L"(P";
+        titreDansLePanneau(p, gagnant < 0 ? L"" : nom + std::to_wstring(gagnant + 1) + L")");
+        for (int ligne = 0; ligne < 2; ++ligne)
+            EXPECT_EQ(cranesDessines(p, p.dernierImage, crane, ligne), pertes.parJoueur[ligne])
+                << "arena " << arene << ", round " << manche << ": skulls on player " << ligne + 1 << "'s line";
+        p.attendre([] { return false; }, 20 * p.framerate / 30);  // the panel listens after two thirds of a second
+        if (revoir) {
+            p.appuyer(sf::Keyboard::X);
+            int vides = 0, images = 0;
+            EXPECT_TRUE(p.attendre([&] {
+                vides += !Partie::quartsPleins(p.imageFenetre());
+                ++images;
+                return !p.menus().bRevoirKillcam;
+            }, 200 * p.framerate / 30)) << "the end shown again comes to its end";
+            EXPECT_GT(images, 10) << "X shows the end again";
+            EXPECT_EQ(vides, 0) << "arena " << arene << ", round " << manche << ": frames of the end shown again with a flat quarter";
         }
         p.appuyer(sf::Keyboard::Y);
-        ASSERT_TRUE(p.attendre([&] { return j.mode == 1 && j.pHUD->compteurDepart < 0; }, 300))
+        ASSERT_TRUE(p.attendre([&] { return j.mode == 1 && j.pHUD->compteurDepart < 0; }, 300 * p.framerate / 30))
             << "Y: the next round";
+        if (finPartie) {
+            EXPECT_EQ(j.manchesGagnees[0] + j.manchesGagnees[1], 0) << "Y on the end panel: a new game";
+            return;
+        }
     }
     ADD_FAILURE() << "arena " << arene << ": no end of the game in five rounds";
 }
 
+// One game per seed, the player standing still and waiting emptied at the far side in turn.
+void duels(Partie::Langue langue, int arene, int framerate, std::initializer_list<unsigned> graines)
+{
+    Partie p(framerate);
+    ASSERT_TRUE(jusquALArene(p, langue, arene)) << p.echec;
+    int n = 0;
+    for (unsigned graine : graines) {
+        std::printf("arena %d at %d frames a second, seed %u\n", arene, framerate, graine);
+        tuv::srand(graine);
+        partie(p, arene, n % 2 == 0 ? Joueur::IMMOBILE : Joueur::VIDE_AU_LOIN, n == 0, langue);
+        ++n;
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
 } // namespace
 
-TEST(Duel, PremiereArene) { partieContreLOrdinateur(Partie::Langue::FRANCAIS, 1); }
-TEST(Duel, SecondeArene) { partieContreLOrdinateur(Partie::Langue::ANGLAIS, 2); }
+TEST(Duel, PremiereArene) { duels(Partie::Langue::FRANCAIS, 1, 30, {1, 2, 3}); }
+TEST(Duel, SecondeArene) { duels(Partie::Langue::ANGLAIS, 2, 30, {1, 2, 3}); }
+TEST(Duel, PremiereAreneA60Images) { duels(Partie::Langue::ANGLAIS, 1, 60, {4, 5}); }

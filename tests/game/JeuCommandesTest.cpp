@@ -318,6 +318,7 @@ TEST_F(PiloteDuJeu, LEntreeCopieLePilote)
     } cas[] = {
         {0, {&C::bGauche}}, {3, {&C::bBasClavier, &C::bAccroupi}}, {4, {&C::bTir, &C::bTirMaintenu}},
         {5, {}},            {6, {&C::bSaut, &C::bSautMaintenu}},   {12, {&C::bRelX}},
+        {11, {&C::bB, &C::bCorpsACorps}},
     };
     for (const Cas& c : cas) {
         std::fill(std::begin(ctrl().commandesPilote), std::end(ctrl().commandesPilote), 0);

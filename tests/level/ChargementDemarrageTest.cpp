@@ -93,14 +93,14 @@ TEST_F(ChargementTest, ChampsDuJeuAuDemarrageEtAuChargement)
         monde().chargerNiveau("n.niv", 0);
         FaceTest& j = *jeu;
         j.bJoue = j.bControleJoueurs = j.bSansFaute = j.bZoomEntree = false;
-        j.tableCoups[2] = j.compteursNiveau[1] = j.compteurJeu = j.manchesGagnees[3] = 4;
+        j.tableCoups[2] = j.compteursNiveau[1] = j.compteurJeu = j.manchesGagnees[3] = j.paralysie[1] = 4;
         j.nbJoueursMultiDcd = j.compteurMultiPause = 5;
         j.bGoChrono = j.bPersoIAdcd = true;
         chargement ? monde().chargerNiveau("n.niv", 2) : monde().demarrerNiveau(2);
         const char* quoi = chargement ? "load" : "start";
         EXPECT_TRUE(j.bJoue && j.bControleJoueurs && j.bSansFaute) << quoi << " sets the running flags";
         EXPECT_EQ(j.bZoomEntree, chargement) << "only the load sets the zoom input";
-        EXPECT_TRUE(j.tableCoups[2] == 0 && j.compteurJeu == 0 && j.nbJoueursMultiDcd == 0 &&
+        EXPECT_TRUE(j.tableCoups[2] == 0 && j.paralysie[1] == 0 && j.compteurJeu == 0 && j.nbJoueursMultiDcd == 0 &&
                     j.compteurMultiPause == 0 && !j.bGoChrono && !j.bPersoIAdcd)
             << quoi << " resets the counters";
         EXPECT_EQ(j.compteursNiveau[1], chargement ? 4 : 0) << "the per-level counters at a start";
