@@ -104,6 +104,55 @@ TEST(Partie, LaCiteDeLOrageGagneeEnFrancais)
     verifierVictoire(p, n, "victoire_chrono02.png");
 }
 
+// The storm town as the plainest player plays it: the way to the exit held, and the jump key
+// down for a few frames of each second, tapped (2 frames) and held (20) in turn, from eight
+// starting phases of that second; the level started again from its end panel. Every roof, gap
+// and lift lets him through, tapped or held.
+TEST(Partie, LaCiteDeLOrageEnSautsOrdinaires)
+{
+    const int SECONDE = 30, PHASES = 8;
+    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 2, Langue::FRANCAIS, L""};
+    Partie p;
+    p.ouvrirJusquA(n.scores, n.niveau, n.nbNiveaux);
+    ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(n.ligneMenu, n.menuListe, n.niveau, n.langue)) << p.echec;
+    const sf::FloatRect sortie = p.marqueurs("SORTIE").at(0)->getBoite();
+    int gagnees = 0;
+    std::string pertes;
+    for (int phase = 0; phase < PHASES; ++phase) {
+        int i = phase * SECONDE / PHASES;
+        const int tenue = phase % 2 == 0 ? 2 : 20;
+        sf::Vector2f ou;
+        ASSERT_TRUE(p.etape("play", [&] {
+            if (p.jeu->pdecor->niveauFini)
+                return true;
+            const CPerso* h = p.jeu->pPerso;
+            ou = h && h->sprite ? sf::Vector2f(h->sprite->x, h->sprite->y) : ou;
+            p.tenir(sf::Keyboard::Right, ou.x < sortie.left + sortie.width / 2);
+            p.tenir(sf::Keyboard::Left, ou.x >= sortie.left + sortie.width / 2);
+            p.tenir(sf::Keyboard::Space, i++ % SECONDE < tenue);
+            return false;
+        }, 3000)) << p.echec;
+        for (sf::Keyboard::Key k : {sf::Keyboard::Right, sf::Keyboard::Left, sf::Keyboard::Space})
+            p.tenir(k, false);
+        const auto panneau = [&] {
+            return p.jeu->mode == 0 && (p.menus().idMenu == IdMenu::VICTOIRE || p.menus().idMenu == IdMenu::ECHEC);
+        };
+        ASSERT_TRUE(p.etape("the end panel", panneau, 600)) << p.echec;
+        const bool gagnee = p.menus().idMenu == IdMenu::VICTOIRE;
+        gagnees += gagnee;
+        if (!gagnee)
+            pertes += " phase " + std::to_string(phase) + (tenue == 2 ? " tapped" : " held") + " at (" + std::to_string(static_cast<int>(ou.x)) + ", " +
+                      std::to_string(static_cast<int>(ou.y)) + ");";
+        // "Recommencer", once the panel takes keys.
+        p.attendre([] { return false; }, 20);
+        ASSERT_TRUE(phase + 1 == PHASES ||
+                    (p.choisir(gagnee ? 1 : 3) &&
+                     p.etape("the level again", [&] { return p.jeu->mode == 1 && !p.jeu->pdecor->niveauFini; }, 300)))
+            << p.echec;
+    }
+    EXPECT_GE(gagnees, 6) << "won from " << gagnees << " of " << PHASES << " phases; lost:" << pertes;
+}
+
 // The storm town in English, its first hero dropped into the first gap: the level is lost, and
 // within a second and a half the failure panel says so in its frame, for a fall as for the time.
 TEST(Partie, UneChuteDansLaCiteDeLOrage)
