@@ -141,12 +141,6 @@ bool lireEntierSaisi(const std::string& texte, int& valeur)
     return true;
 }
 
-bool nombreEnCours(const std::string& texte)
-{
-    const std::string t = tuv::delspaces(texte);
-    return t.empty() || t == "-" || t == "+";
-}
-
 namespace {
 
 // The text goes, the value stays, and the author is told.
@@ -166,7 +160,7 @@ bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur)
     const std::string texte = saisie.getText();
     if (lireEntierSaisi(texte, valeur))
         return true;
-    if (!nombreEnCours(texte))
+    if (!CPLUXControlTextInput::nombreEnCours(texte, false))
         refuserNombre(saisie, "un nombre entier", tuv::itos(valeur));
     return false;
 }
@@ -178,7 +172,7 @@ bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur)
         valeur = tuv::stof(tuv::delspaces(texte));
         return true;
     }
-    if (!nombreEnCours(texte))
+    if (!CPLUXControlTextInput::nombreEnCours(texte, true))
         refuserNombre(saisie, "un nombre", tuv::ftos(valeur));
     return false;
 }

@@ -58,11 +58,10 @@ int entierSaisi(const std::string& texte);
 // The same, strictly: true, with the value, only when the text without its blanks is a sign
 // and digits that fit an int.
 bool lireEntierSaisi(const std::string& texte, int& valeur);
-// What may still become a number as the author types on: nothing, or a sign alone.
-bool nombreEnCours(const std::string& texte);
 // A number field's text as the author types it. True, with the value, when it reads as a
-// number (lireEntierSaisi; for a float also digits with one decimal point). Empty or a sign
-// alone is let be (false, the value unchanged). Any other text is refused: the field shows
+// number (lireEntierSaisi; for a float also digits with one decimal point). What may still
+// become one (CPLUXControlTextInput::nombreEnCours: empty, a sign alone, for a float "." or
+// "-.") is let be (false, the value unchanged). Any other text is refused: the field shows
 // the value again and a box, titled as the field's dialog, says so.
 bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur);
 bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur);

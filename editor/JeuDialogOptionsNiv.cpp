@@ -143,7 +143,8 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
             return;
         }
     for (const SaisieFond& f : FOND)
-        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) && !editeur::nombreEnCours(texte))
+        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) &&
+            !CPLUXControlTextInput::nombreEnCours(texte, f.reel))
             refuserFond(*c);
 }
 

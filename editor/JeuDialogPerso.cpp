@@ -153,18 +153,34 @@ void ecrireCase(const Controle& c, const Champ& champ, bool etat)
 
 } // namespace
 
+// A control whose field is missing (no character, or it lacks the sprite, bank or definition
+// holding it) is emptied and takes neither typing nor clicks; so are the sprite's buttons.
 void CJeuDialogPerso::init()
 {
     CPerso* p = pPerso.get();
     for (const Controle& c : CONTROLES) {
         const Champ champ = p ? c.champ(*p) : Champ();
+        CPLUXControl* controle = getControl(c.id);
+        if (!controle)
+            continue;
         if (estCase(c.genre)) {
             if (CPLUXControlButtonCheck* b = ctrlButtonCheck(c.id))
                 b->setCheck(coche(c, champ));
         } else {
-            editeur::remplirTexte(getControl(c.id), texte(champ));
+            editeur::remplirTexte(controle, texte(champ));
         }
+        controle->setActive(!std::holds_alternative<std::monostate>(champ));
     }
+    for (const char* bouton : {BOUTON_POS_INIT, BOUTON_SPRITE})
+        if (CPLUXControl* b = getControl(bouton))
+            b->setActive(p && p->sprite);
+    rempli = p != nullptr;
+}
+
+void CJeuDialogPerso::onCreate()
+{
+    CPLUXDialog::onCreate();
+    init();
 }
 
 void CJeuDialogPerso::onRefresh()
@@ -177,8 +193,12 @@ void CJeuDialogPerso::onFrame()
 {
     CPLUXDialog::onFrame();
     CPerso* p = pPerso.get();
-    if (!p)
+    if (!p) {
+        // Its character went away between two fills: the dialog empties at once.
+        if (rempli)
+            init();
         return;
+    }
     for (const char* id : {"myTextInputX", "myTextInputY"}) {
         CPLUXControlTextInput* saisie = ctrlTextInput(id);
         const Controle* c = controle(id);

@@ -321,3 +321,10 @@ bool CPLUXControlTextInput::estNombre(const std::string& texte, bool reel)
     }
     return chiffre;
 }
+
+bool CPLUXControlTextInput::nombreEnCours(const std::string& texte, bool reel)
+{
+    const std::string s = tuv::delspaces(texte);
+    const size_t signe = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    return s.size() == signe || (reel && s.size() == signe + 1 && s[signe] == '.');
+}

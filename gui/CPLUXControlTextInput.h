@@ -17,6 +17,9 @@ public:
     // Whether a typed text is a number as stoi (reel: stof) reads it whole: blanks aside, a
     // sign, digits and, for reel, one "." among them.
     static bool estNombre(const std::string& texte, bool reel);
+    // Whether a typed text that is no number yet may become one as the user types on: blanks
+    // aside, nothing, a sign alone, and for reel a "." after them ("." and "-." begin ".5").
+    static bool nombreEnCours(const std::string& texte, bool reel);
 
     size_t getCaret() const { return caret_; }
     size_t getSelectionStart() const { return std::min(caret_, ancre_); }

@@ -392,6 +392,7 @@ private:
     void dessinerIAs(int niveau, const ContexteImage& c);
     void dessinerVoile(int niveau, const ContexteImage& c);
     void dessinerZone(sf::RenderTexture& scene);
+    void dessinerFiltre(sf::RenderTexture& scene);
     // AI creation along one chain of attached models (a model met again on it is not made).
     struct ChaineIA;
     CPerso* creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int flottant,

@@ -27,6 +27,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -173,10 +174,28 @@ void CDecor::dessinerProche(const ContexteImage& c)
         pLucioles->afficher(c.scene, pLucioles->nbLucioles / 4, pLucioles->nbLucioles, float(c.dx[0]), float(c.dy[0]));
     if (bBrouillard && pBrouillard)
         pBrouillard->afficher(c.scene);
-    if (bFiltre && pFiltre) {
-        pFiltre->placer(tuv::floatVersInt(c.x), tuv::floatVersInt(c.y));
-        pFiltre->dessiner(*c.scene);
-    }
+    dessinerFiltre(*c.scene);
+}
+
+// The filter tints all the scene shows: it is stretched over the scene's view as it stands
+// this frame, whole pixels around it, since the camera eases its zoom, keeps its rectangle
+// off-centre and shakes long after the level was loaded.
+void CDecor::dessinerFiltre(sf::RenderTexture& scene)
+{
+    CSPRITE* s = pFiltre ? pFiltre->getSprite() : nullptr;
+    if (!bFiltre || !s)
+        return;
+    const sf::Vector2i image = s->getTaille();
+    if (image.x <= 0 || image.y <= 0)
+        return;
+    const sf::View& vue = scene.getView();
+    const sf::Vector2f coin = vue.getCenter() - vue.getSize() / 2.0f;
+    const float gauche = std::floor(coin.x), haut = std::floor(coin.y);
+    const float largeur = std::ceil(coin.x + vue.getSize().x) - gauche;
+    const float hauteur = std::ceil(coin.y + vue.getSize().y) - haut;
+    pFiltre->placer(int(gauche), int(haut));
+    pFiltre->setScale(largeur / float(image.x), hauteur / float(image.y));
+    pFiltre->dessiner(scene);
 }
 
 // Over-images, the meteor timer, the nearest AIs, the veil over everything, the editor's zone.

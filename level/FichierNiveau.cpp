@@ -205,8 +205,6 @@ void CFichierNiveau::finir()
         vue->vuemode = d.scrollVue;
         vue->vitesseScroll = d.vitesseScrollVue;
         vue->zoom = vue->zoomBase = d.zoomVue;
-        if (d.pFiltre)
-            d.pFiltre->setScale(vue->largeur * vue->zoom, vue->hauteur * vue->zoom);
     }
     CPLUX::refresh(DIALOGUE_OPTIONS);
     if (!nomsInconnus.empty()) {

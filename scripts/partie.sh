@@ -9,6 +9,8 @@
 # COPY/.origine/), and an edited one is kept. --neuf deletes COPY first (a fresh start) and
 # is not passed on. With --dev the game runs in DATA itself, so that the editors
 # save into the project. GAME "-" prepares the folder and prints it instead of starting.
+# A start that finds COPY copies only the files that changed on either side since (by size
+# and time), in a few processes: the window opens at once.
 set -euo pipefail
 if [ $# -lt 3 ]; then
   echo "usage: $0 DATA COPY GAME [--neuf] [--dev] [arguments...]" >&2
@@ -71,21 +73,44 @@ copierEditable() {
   cmp -s "$source" "$origine" || cp -p "$source" "$origine"
 }
 
+# Each file of the folder as "size mtime path" (path relative to it), NUL-terminated.
+lister() {
+  find "$1" -type f -printf '%s %T@ %P\0'
+}
+
+# Refreshes COPY from DATA in a few processes whatever the number of files: a file is copied
+# when COPY lacks it or holds it with another size or time. Copies keep DATA's time (cp -p),
+# so that an unchanged file is passed over at the next start without being read, and a file
+# changed on either side since is copied again.
+rafraichir() {
+  local entree taille reste date rel cible
+  local -A copies=()
+  local -a aCopier=()
+  while IFS= read -r -d '' entree; do
+    taille=${entree%% *} reste=${entree#* }
+    copies[${reste#* }]="$taille ${reste%% *}"
+  done < <(lister "$copie")
+  while IFS= read -r -d '' entree; do
+    taille=${entree%% *} reste=${entree#* }
+    date=${reste%% *} rel=${reste#* }
+    ignore "$rel" && continue
+    if [[ " ${EDITABLES[*]} " == *" $rel "* ]]; then
+      copierEditable "$donnees/$rel" "$rel"
+    elif [ "${copies[$rel]-}" != "$taille $date" ]; then
+      aCopier+=("$rel")
+    fi
+  done < <(lister "$donnees")
+  [ ${#aCopier[@]} -eq 0 ] && return 0
+  cible=$(cd "$copie" && pwd)
+  printf '%s\0' "${aCopier[@]}" | (cd "$donnees" && xargs -0 cp -p --parents -t "$cible" --)
+}
+
 if [ "$dev" -eq 1 ]; then
   dossier=$donnees
 else
   [ "$neuf" -eq 1 ] && rm -rf "$copie"
   mkdir -p "$copie"
-  while IFS= read -r -d '' f; do
-    rel=${f#"$donnees"/}
-    ignore "$rel" && continue
-    mkdir -p "$copie/$(dirname "$rel")"
-    if [[ " ${EDITABLES[*]} " == *" $rel "* ]]; then
-      copierEditable "$f" "$rel"
-      continue
-    fi
-    cmp -s "$f" "$copie/$rel" || cp -p "$f" "$copie/$rel"
-  done < <(find "$donnees" -type f -print0)
+  rafraichir
   dossier=$copie
 fi
 

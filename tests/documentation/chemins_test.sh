@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The README and the guides of docs/ name only paths that exist: a path of the project (from
-# its root, or from data/ where the game and its tools run) and the target of each link.
+# its root, or from data/ where the game and its tools run) and the target of each link; and
+# no fixed folder under /tmp.
 # Usage: chemins_test.sh [source folder]; prints each path that is missing.
 set -uo pipefail
 cd "${1:-$(dirname "$0")/../..}"
@@ -23,6 +24,11 @@ for doc in README.md docs/*.md; do
     [[ -z "$cible" || "$cible" == *://* ]] && continue
     [ -e "$dossier/$cible" ] || { echo "FAILED: $doc links to $cible, which does not exist"; fautes=$((fautes + 1)); }
   done < <(grep -oE '\]\([^)]+\)' "$doc" | sed -E 's#^\]\(##; s#\)$##')
+  # A fixed name under /tmp in an example is another user's folder on a shared machine, which
+  # the example's rm -rf would remove: the examples make theirs with mktemp -d.
+  while IFS= read -r fixe; do
+    echo "FAILED: $doc uses the fixed folder $fixe (a folder of its own: mktemp -d)"; fautes=$((fautes + 1))
+  done < <(grep -oE '/tmp/[A-Za-z0-9_.-]+' "$doc")
 done
 [ "$fautes" -eq 0 ] && echo "every path the documents name exists"
 exit "$fautes"

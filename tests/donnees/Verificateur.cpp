@@ -469,28 +469,42 @@ void Verificateur::verifierSons()
 
 void Verificateur::verifierListesEtMenus()
 {
-    const std::pair<const char*, const char*> listes[] = {
-        {"niveaux/niveaux_aventure.ini", "menu320_choixniveau_aventure.mnu"},
-        {"niveaux/niveaux_chrono.ini", "menu330_choixniveau_chrono.mnu"},
-        {"niveaux/niveaux_multi.ini", "menu340_choixniveau_multi.mnu"},
+    // The adventure and chrono levels open one after the other: a locked level takes the
+    // cursor and Return does nothing, so the list's menu says why, in its language.
+    const struct {
+        const char* liste;
+        const char* menu;
+        bool ouvertureEnOrdre;
+    } listes[] = {
+        {"niveaux/niveaux_aventure.ini", "menu320_choixniveau_aventure.mnu", true},
+        {"niveaux/niveaux_chrono.ini", "menu330_choixniveau_chrono.mnu", true},
+        {"niveaux/niveaux_multi.ini", "menu340_choixniveau_multi.mnu", false},
     };
-    for (const auto& [liste, menu] : listes) {
+    const std::pair<const char*, const char*> ouverture[] = {
+        {"fr_", "Un niveau s'ouvre quand le précédent est gagné."}, {"en_", "A level opens once the one before is won."}};
+    for (const auto& [liste, menu, ouvertureEnOrdre] : listes) {
         size_t nbNiveaux = 0;
         for (const Ligne& l : verifierCles(liste, {{"NIV", {2}}})) {
             ++nbNiveaux;
             if (!existe(l.valeurs[0] + "niveau.niv"))
                 erreur(liste, l.numero, "NIV: no level file " + l.valeurs[0] + "niveau.niv");
         }
-        for (const char* langue : {"fr_", "en_"}) {
+        for (const auto& [langue, phrase] : ouverture) {
             const std::string fichier = std::string("menus/") + langue + menu;
             std::vector<int> choisissables;
             int index = 0;
+            bool ditOuverture = false;
             for (const Ligne& l : lireLignes(racine_ / fichier))
                 if (l.cle == "LIGNE") {
                     if (l.valeurs.size() > 2 && l.valeurs[2] != "0")
                         choisissables.push_back(index);
+                    else
+                        for (const std::string& v : l.valeurs)
+                            ditOuverture |= v.find(phrase) != std::string::npos;
                     ++index;
                 }
+            if (ouvertureEnOrdre && !ditOuverture)
+                erreur(fichier, 0, std::string("no line says \"") + phrase + "\"");
             bool enOrdre = choisissables.size() == nbNiveaux;
             for (size_t k = 0; enOrdre && k < choisissables.size(); ++k)
                 enOrdre = choisissables[k] == int(k) + 1;

@@ -101,15 +101,23 @@ TEST(Verificateur, MasquesDesTroisCouleurs)
     EXPECT_EQ(v.erreurs()[0], "x.dec: 3: mask ./mauvais.png has the colour (0, 250, 0, 255) at 3, 2");
 }
 
-// The selectable lines of a level-choice menu are lines 1 to n, one per level of its list.
+// The selectable lines of a level-choice menu are lines 1 to n, one per level of its list; the
+// lists whose levels open one after the other say so in a line that cannot be chosen.
 TEST(Verificateur, MenusDeChoixEtListes)
 {
     DossierTemp d;
     ecrire(d, "niveaux/niveaux_aventure.ini", "NIV=./niveaux/a/;1\nNIV=./niveaux/b/;2\n");
+    ecrire(d, "niveaux/niveaux_chrono.ini", "NIV=./niveaux/a/;1\n");
     ecrire(d, "niveaux/a/niveau.niv", "");
-    const std::string deux = "LIGNE=0;0;0;;Titre;0;20;1;1;1\nLIGNE=0;0;1;;A;0;20;1;1;1\nLIGNE=0;0;1;;B;0;20;1;1;1\n";
+    const std::string deux = "LIGNE=0;0;0;;Titre;0;20;1;1;1\nLIGNE=0;0;1;;A;0;20;1;1;1\nLIGNE=0;0;1;;B;0;20;1;1;1\n"
+                             "LIGNE=0;0;0;;~A jouer   Un niveau s'ouvre quand le précédent est gagné.;2;16;1;1;1\n";
     ecrire(d, "menus/fr_menu320_choixniveau_aventure.mnu", deux);
-    ecrire(d, "menus/en_menu320_choixniveau_aventure.mnu", "LIGNE=0;0;1;;A;0;20;1;1;1\n");
+    ecrire(d, "menus/en_menu320_choixniveau_aventure.mnu", "LIGNE=0;0;1;;A;0;20;1;1;1\n"
+                                                          "LIGNE=0;0;0;;A level opens once the one before is won.;2;16;1;1;1\n");
+    const std::string un = "LIGNE=0;0;0;;Titre;0;20;1;1;1\nLIGNE=0;0;1;;A;0;20;1;1;1\n";
+    ecrire(d, "menus/fr_menu330_choixniveau_chrono.mnu", un + "LIGNE=0;0;0;;~A jouer;2;16;1;1;1\n");
+    // Said only by a line that can be chosen: said nowhere.
+    ecrire(d, "menus/en_menu330_choixniveau_chrono.mnu", un + "LIGNE=0;0;1;;A level opens once the one before is won.;0;20;1;1;1\n");
     donnees::Verificateur v(d.str());
     v.verifierListesEtMenus();
     std::string liste;
@@ -119,4 +127,11 @@ TEST(Verificateur, MenusDeChoixEtListes)
         << liste;
     EXPECT_NE(liste.find("menus/en_menu320_choixniveau_aventure.mnu: 0: its selectable lines"), std::string::npos) << liste;
     EXPECT_EQ(liste.find("fr_menu320"), std::string::npos) << "the French menu matches its list:" << liste;
+    EXPECT_EQ(liste.find("en_menu320_choixniveau_aventure.mnu: 0: no line"), std::string::npos) << liste;
+    EXPECT_NE(liste.find("menus/fr_menu330_choixniveau_chrono.mnu: 0: no line says \"Un niveau s'ouvre quand le "
+                         "précédent est gagné.\""),
+              std::string::npos)
+        << liste;
+    EXPECT_NE(liste.find("menus/en_menu330_choixniveau_chrono.mnu: 0: no line says"), std::string::npos) << liste;
+    EXPECT_EQ(liste.find("menu340"), std::string::npos) << "the two-player levels are all open:" << liste;
 }

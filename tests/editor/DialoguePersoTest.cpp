@@ -106,21 +106,25 @@ TEST_F(DialoguePerso, EachControlShowsItsFieldAndTheFillChangesNothing)
     ia->sprite->pDEC = nullptr;
     dlgPerso->init();
     EXPECT_EQ(controle("myTextInputIdPER"), "");
+    EXPECT_FALSE(dlgPerso->getControl("myTextInputIdPER")->isActive()) << "a field with nothing to hold takes no typing";
     saisir(PERSO, "myTextInputIdPER", "AUTRE");
     EXPECT_EQ(banque->id, "GARDE");
 }
 
-TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmpty)
+TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmptyAndTakesNoTyping)
 {
-    // Freed by the level: the reference reads null.
     dlgPerso->init();
+    CPLUX::show(PERSO);
+    // Freed by the level: the reference reads null, and the next frame empties the dialog.
     decor().detruirePerso(ia);
-    for (const char* id : {"myTextInputVitesse", "myTextInputId", "myTextInputX", "myButtonCheckOmbre"})
-        saisir(PERSO, id, "5");
+    CPLUXTest::frame(&fenetreEditeur());
+    for (const char* id : {"myTextInputVitesse", "myTextInputId", "myTextInputX", "myTextInputSx"}) {
+        CPLUXTest::typeText(PERSO, id, "5");
+        EXPECT_EQ(controle(id), "") << id << " took typing";
+    }
     for (const char* id : {"myButtonCheckOmbre", "myButtonPosInit", "myButtonPropSpriteIA"})
         presser(PERSO, id);
     EXPECT_EQ(decor().pSDSelection, nullptr);
-    dlgPerso->init();
     int saisies = 0, cases = 0;
     for (CPLUXControl* c : dlgPerso->getControls()) {
         if (c->getGenre() == CPLUXControl::GENRE_SAISIE) {
@@ -130,6 +134,9 @@ TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmpty)
             ++cases;
             EXPECT_FALSE(b->isChecked()) << c->getId();
         }
+        // The model's controls, not the title bar's buttons.
+        if (c->getId().rfind("my", 0) == 0)
+            EXPECT_FALSE(c->isActive()) << c->getId() << " active in an emptied dialog";
     }
     EXPECT_EQ(saisies, 39);
     EXPECT_EQ(cases, 6);

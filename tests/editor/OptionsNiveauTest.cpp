@@ -74,7 +74,8 @@ TEST_F(OptionsNiveau, TypedNumbersAndPath)
     EXPECT_EQ(decor().fichierSaisi, " ./niveaux/a b.niv ") << "the path is stored as typed";
 }
 
-// The background image's numbers, which the library edits by name, refuse a text alike.
+// The background image's numbers, which the library edits by name, refuse a text alike; a
+// decimal one lets its first "." be, so that ".5" can be typed.
 TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
 {
     ecrireTexte("f.niv", "FOND=;0;0;1\n");
@@ -85,6 +86,10 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
         {"myTextInputFondX0", "12a", [&] { return fond.x0 == 12; }, true},
         {"myTextInputFondEchelle", "2.5", [&] { return fond.s == 2.5f; }, false},
         {"myTextInputFondEchelle", "2,5", [&] { return fond.s == 2.5f; }, true},
+        {"myTextInputFondEchelle", "-.", [&] { return fond.s == 2.5f; }, false},
+        {"myTextInputFondEchelle", ".", [&] { return fond.s == 2.5f; }, false},
+        {"myTextInputFondEchelle", ".5", [&] { return fond.s == 0.5f; }, false},
+        {"myTextInputFondX0", ".", [&] { return fond.x0 == 12; }, true},
         {"myTextInputFondFlou", "", [&] { return fond.shader_blur_radius == 0.f; }, false},
     };
     for (const auto& [id, tape, garde, refuse] : cas) {

@@ -165,4 +165,26 @@ TEST_F(Saisie, NumbersGoThroughTheRoundTrippingConversions)
     EXPECT_EQ(d->getControl("btnOk")->getTextW(), L"R\u00e9gl\u00e9");
 }
 
+// Typed one key at a time, every step of a number is a number or may still become one, so
+// that a number field opens no box on the way; a step that can become none is neither.
+TEST(SaisieNombre, EachStepOfANumberBeingTypedIsLetBe)
+{
+    const std::pair<const char*, bool> nombres[] = {{"-.5", true}, {" + 12.25", true}, {".5", true},
+                                                    {"-40", false}, {"7", false}};
+    for (const auto& [nombre, reel] : nombres) {
+        const std::string texte = nombre;
+        for (size_t n = 0; n <= texte.size(); ++n) {
+            const std::string debut = texte.substr(0, n);
+            EXPECT_TRUE(CPLUXControlTextInput::estNombre(debut, reel) ||
+                        CPLUXControlTextInput::nombreEnCours(debut, reel))
+                << "\"" << debut << "\" on the way to \"" << texte << "\" (" << (reel ? "decimal" : "integer") << ")";
+        }
+    }
+    const std::pair<const char*, bool> jamais[] = {{".", false}, {"-.", false}, {"..", true}, {"-.-", true},
+                                                   {"a", true}, {".e", true}, {"--", false}};
+    for (const auto& [texte, reel] : jamais)
+        EXPECT_FALSE(CPLUXControlTextInput::estNombre(texte, reel) || CPLUXControlTextInput::nombreEnCours(texte, reel))
+            << "\"" << texte << "\" can become no " << (reel ? "decimal" : "integer");
+}
+
 } // namespace

@@ -71,10 +71,6 @@ TEST_F(Image, OrdreEtParallaxe)
     }
     // In front of the characters on the main plane, under plane 1.
     carre(2, DEVANT, 650 - 30, 300 + 30, 60)->bPosDansLePlan = true;
-    // The filter at the camera's corner, over plane 0.
-    carre(0, P0, 300 - 90, 120 - 12, 50);
-    decor->pFiltre->setDEC(banqueCouleur(*decor, "FILTRE", 10, 10, FILTRE));
-    decor->bFiltre = true;
     auto* ia = new CPerso();
     ia->numPlanIA = 3;
     decor->ias.push_back(ia);
@@ -93,7 +89,6 @@ TEST_F(Image, OrdreEtParallaxe)
     }
     EXPECT_EQ(p.getPixel(355, 185), DEVANT) << "the in-front sprite covers the main plane";
     EXPECT_EQ(p.getPixel(355, 205), P1) << "plane 1 covers the in-front sprite";
-    EXPECT_EQ(p.getPixel(2, 2), FILTRE) << "the filter at the camera's corner, over plane 0";
     EXPECT_EQ(p.getPixel(1200, 700), sf::Color(1, 2, 3)) << "cleared to the level's colour";
 
     // Factors of 0: everything at its level coordinates.
@@ -191,14 +186,14 @@ TEST_F(Image, Voile)
 }
 
 // The veil's level: 5 lies over the background and under plane 4, 0 over everything with the
-// filter; it follows the camera.
+// filter; it follows the camera. The filter, stretched from its 10-pixel picture, covers the
+// whole view over plane 0.
 TEST_F(Image, NiveauDuVoile)
 {
     camera(3000, 400);
     fond(FOND, 3000, 400);
     carre(4, P4, 3100, 400);
-    decor->pFiltre->setDEC(banqueCouleur(*decor, "FILTRE", 10, 10, FILTRE));
-    decor->bFiltre = true;
+    carre(0, P0, 4180, 1020);
     decor->voile.bActif = true;
     decor->voile.couleur = VOILE;
     decor->voile.bFini = true;
@@ -207,7 +202,13 @@ TEST_F(Image, NiveauDuVoile)
     sf::Image p = photo();
     EXPECT_EQ(p.getPixel(50, 50), VOILE) << "over the background";
     EXPECT_EQ(p.getPixel(150, 50), P4) << "under plane 4";
-    EXPECT_EQ(p.getPixel(2, 2), FILTRE) << "under the filter";
+    ASSERT_EQ(p.getPixel(1279, 719), P0) << "plane 0 at the view's corner";
+    decor->pFiltre->setDEC(banqueCouleur(*decor, "FILTRE", 10, 10, FILTRE));
+    decor->bFiltre = true;
+    image();
+    p = photo();
+    for (sf::Vector2u px : {sf::Vector2u(0, 0), sf::Vector2u(50, 50), sf::Vector2u(1279, 719)})
+        EXPECT_EQ(p.getPixel(px.x, px.y), FILTRE) << "the filter covers (" << px.x << ", " << px.y << ")";
     decor->voile.plan = 0;
     image();
     p = photo();

@@ -242,7 +242,26 @@ TEST_F(Meteo, EclairEtTonnerre)
     EXPECT_EQ(decor->pFiltre->getSprite()->couleur, sf::Color(255, 255, 255, 128));
     EXPECT_EQ(jeu->sons, std::vector<std::string>{"TONERRE2"});
     EXPECT_EQ(jeu->secousses, (std::vector<std::pair<int, int>>{{4, 4}})) << "the camera shakes";
-    orage.afficher();
+    // The level frame lights all the camera shows with the shipped one-pixel filter, though
+    // its zoom eased from the level's 0.8 since the load and its rectangle sits off-centre
+    // (chrono 2 in a jump: its right and bottom strips stayed unlit).
+    jeu->mode = 1;
+    decor->couleurFond = sf::Color::Black;
+    CVue& vue = camera(500.3f, 200.7f);
+    vue.zoom = 0.83f;
+    vue.sx = 1280 * vue.zoom;
+    vue.sy = 720 * vue.zoom;
+    vue.cx = (1280 - vue.sx) / 2;
+    vue.cy = (720 - vue.sy) / 2;
+    vue.poserSurScene(&scene());
+    decor->dessiner(nullptr);
+    const sf::Image p = photo();
+    const std::pair<const char*, sf::Vector2u> bords[] = {{"top-left", {0, 0}},
+                                                         {"right", {1279, 360}},
+                                                         {"bottom", {640, 719}},
+                                                         {"bottom-right", {1279, 719}}};
+    for (const auto& [nom, px] : bords)
+        EXPECT_GE(p.getPixel(px.x, px.y).r, 120) << "the flash lights the view's " << nom << " edge";
     orage.afficher();
     EXPECT_TRUE(decor->bFiltre) << "two more drawings";
     if (orage.compteurFlash == 0) {  // unless a new flash came at once

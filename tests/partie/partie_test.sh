@@ -52,6 +52,23 @@ verifier "--neuf forgets the language chosen in play" [ ! -e "$c/langue.ini" ]
 verifier "--neuf forgets the scores" [ ! -e "$c/niveaux/scores_aventure.scr" ]
 verifier "--neuf still copies the levels" grep -q "NIVEAU=2" "$c/niveaux/niveau1.niv"
 
+# Changed on either side, a file is copied again; with nothing changed, a start runs no
+# program per file (it took seconds over the 600 files of data/).
+echo "NIVEAU=9" > "$c/niveaux/niveau1.niv"
+for i in $(seq 1 40); do echo "n$i" > "$d/niveaux/n$i.niv"; done
+"$script" "$d" "$c" - > /dev/null
+verifier "a level changed in the copy gets data/'s again" grep -q "NIVEAU=2" "$c/niveaux/niveau1.niv"
+verifier "a new level of data/ is copied" cmp -s "$d/niveaux/n40.niv" "$c/niveaux/n40.niv"
+mkdir -p "$tmp/bin"
+for p in cmp cp mkdir dirname cat; do
+  printf '#!/bin/sh\necho %s >> "%s/appels"\nexec %s "$@"\n' "$p" "$tmp" "$(command -v "$p")" > "$tmp/bin/$p"
+  chmod +x "$tmp/bin/$p"
+done
+: > "$tmp/appels"
+PATH="$tmp/bin:$PATH" "$script" "$d" "$c" - > /dev/null
+appels=$(wc -l < "$tmp/appels")
+verifier "a start with nothing changed runs no program per file ($appels runs for 44 files)" [ "$appels" -lt 10 ]
+
 dossier=$("$script" "$d" "$c" - --dev)
 verifier "--dev plays in data/ itself" [ "$dossier" = "$d" ]
 
