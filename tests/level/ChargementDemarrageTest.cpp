@@ -142,36 +142,28 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 // the checkpoint (or his start without one), held within the level, also at its corner.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
 {
-    constexpr float X = 6000, Y = 2000;
     constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
-    struct Cas {
-        int mode;
-        float zoom;
-        float px, py;  // the checkpoint; x < 0: none, the hero starts at (3000, 1200)
-    };
-    const Cas CAS[] = {{1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200},
-                       {6, 0.8f, 3000, 1200}, {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940},
-                       {6, 1, 5940, 1940}, {2, 1, 60, 120}, {1, 1, -1, -1}, {5, 0.8f, -1, -1}};
-    for (const Cas& c : CAS) {
-        ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(c.mode) + ";18;" +
-                                       std::to_string(c.zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
+    // Mode, zoom and checkpoint ((-1, -1): none, the hero at his start, (3000, 1200)).
+    const std::tuple<int, float, int, int> CAS[] = {
+        {1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200}, {6, 0.8f, 3000, 1200},
+        {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940}, {6, 1, 5940, 1940}, {2, 1, 60, 120},
+        {1, 1, -1, -1},     {5, 0.8f, -1, -1}};
+    for (const auto& [mode, zoom, px, py] : CAS) {
+        ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(mode) + ";18;" +
+                                       std::to_string(zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
                                        "PERSO=GARDE;3000;1200;0;1;1;33;0\n");
         monde().chargerNiveau("grand.niv", 0);
-        monde().checkpointX = static_cast<int>(c.px);
-        monde().checkpointY = static_cast<int>(c.py);
+        monde().checkpointX = px;
+        monde().checkpointY = py;
         monde().demarrerNiveau(1);
-        const float hx = c.px < 0 ? 3000 : c.px, hy = c.px < 0 ? 1200 : c.py;
+        const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
         const sf::View& v = jeu->pvue->vue;
-        const float gauche = v.getCenter().x - v.getSize().x / 2, haut = v.getCenter().y - v.getSize().y / 2;
-        const float droite = gauche + v.getSize().x, bas = haut + v.getSize().y;
-        const std::string quoi = "mode " + std::to_string(c.mode) + " at (" + std::to_string(int(hx)) + ", " +
-                                 std::to_string(int(hy)) + "): view (" + std::to_string(int(gauche)) + ", " +
-                                 std::to_string(int(haut)) + ")-(" + std::to_string(int(droite)) + ", " +
-                                 std::to_string(int(bas)) + ")";
-        EXPECT_EQ(jeu->pvue->vuemode, c.mode) << quoi;
-        EXPECT_TRUE(gauche < hx - SOL && hx + SOL < droite) << quoi << ": the hero across";
-        EXPECT_TRUE(haut < hy - HAUT && hy + SOL < bas) << quoi << ": the hero and the ground under him";
-        EXPECT_TRUE(gauche >= 0 && droite <= X && bas <= Y) << quoi << ": within the level";
+        const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
+        SCOPED_TRACE("mode " + std::to_string(mode) + ", hero at " + std::to_string(hx) + ", " + std::to_string(hy) +
+                     ", view from " + std::to_string(r.left) + ", " + std::to_string(r.top));
+        EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
+        EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
+        EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
     }
 }
 
