@@ -88,7 +88,7 @@ void CJeuDialogOptionsNiv::remplirCases()
     for (const CaseMeteo& m : METEO)
         cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
     if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
-        vue->setNumSel(d.estMondeJeu() ? faceJeu::options()->vuemode_save : d.scrollVue);
+        vue->setNumSel(d.modeVueChoisi());
 }
 
 // The level shown may have changed since the last load (a menu's level, the game's).
@@ -178,9 +178,7 @@ void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
     MondeJeu* jeu = faceJeu::monde();
     if (!c || !jeu || !jeu->pdecor || c->getId() != COMBO_VUE)
         return;
-    // As the game type: the game's view mode is its played world's; a menu's level keeps its own.
-    if (jeu->pdecor->estMondeJeu())
-        faceJeu::options()->vuemode_save = c->getNumSel();
-    else
-        jeu->pdecor->scrollVue = c->getNumSel();
+    // As the game type: the game's view mode is its played world's; a menu's level keeps its
+    // own. The camera takes it when play resumes.
+    jeu->pdecor->choisirModeVue(c->getNumSel());
 }

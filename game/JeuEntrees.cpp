@@ -173,6 +173,9 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
         if (!CSFMLJeuGlobal::bModeTest)
             break;
         mode = 1;
+        // Play goes on with the view mode chosen for the level, in the world being edited.
+        if (pdecor)
+            pdecor->reprendreModeVue();
         if (pHUD)
             pHUD->bInfosVisible = true;
         if (CPLUX::pTB)

@@ -20,6 +20,7 @@
 #include "level/EffetPluie.h"
 #include "level/FondImage.h"
 #include "level/MenuImage.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <algorithm>
@@ -176,4 +177,24 @@ bool CDecor::estMondeJeu() const
 {
     const MondeJeu* jeu = faceJeu::monde();
     return jeu && (this == jeu->pdecorJeu || (!jeu->pdecorJeu && this == jeu->pdecor));
+}
+
+int CDecor::modeVueChoisi() const
+{
+    const OptionsJeu* options = faceJeu::options();
+    return estMondeJeu() && options->vuemode_save >= 0 ? options->vuemode_save : scrollVue;
+}
+
+void CDecor::choisirModeVue(int mode)
+{
+    if (estMondeJeu())
+        faceJeu::options()->vuemode_save = mode;
+    else
+        scrollVue = mode;
+}
+
+void CDecor::reprendreModeVue()
+{
+    if (pCamera)
+        pCamera->vuemode = modeVueChoisi();
 }

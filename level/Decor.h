@@ -198,6 +198,13 @@ public:
     // The game's played world: the game world, or the active one while the game has no game
     // world; false without a game. Only its game type is the game's own.
     bool estMondeJeu() const;
+    // The view mode chosen for the level: its file's "SCROLLVUE" or the author's choice in the
+    // level options. The game world keeps it in the game's vuemode_save, a menu's level in
+    // its own scrollVue. choisirModeVue changes it; reprendreModeVue gives it to the world's
+    // camera, as play resumes from the editor.
+    int modeVueChoisi() const;
+    void choisirModeVue(int mode);
+    void reprendreModeVue();
 
     // What a level load needs of the world (DecorChargement.cpp) ------------------------------
     // Back to its construction value, every field that a level-wide line of a level file

@@ -211,7 +211,9 @@ void CDecor::reprendreJeu(bool chargement)
         faceJeu::monde()->parmes->viderTirs();
 }
 
-// The active camera at its level zoom over the respawn point (the level's origin without one).
+// The active camera at its level zoom around the hero: at the respawn point when there is one,
+// else at the first player's start, with the ground under him in view whatever the mode. The
+// group's camera starts left of the respawn point, at the top.
 void CDecor::placerCamera()
 {
     MondeJeu* jeu = faceJeu::monde();
@@ -221,14 +223,19 @@ void CDecor::placerCamera()
     vue.zoom = vue.zoomBase;
     if (CSFMLJeuGlobal::bModeTest)
         CPLUX::refresh("JeuDialogScripts");
-    if (checkpointX == -1 && checkpointY == -1) {
-        vue.x = vue.y = 0;
-    } else if (scrollVue == VUE_GROUPE) {
-        vue.x = static_cast<float>(checkpointX - RECUL_VUE_GROUPE);
+    const bool reprise = checkpointX != -1 || checkpointY != -1;
+    const CPerso* heros = persos.empty() ? nullptr : persos.front();
+    if (vue.vuemode == VUE_GROUPE) {
+        vue.x = reprise ? static_cast<float>(checkpointX - RECUL_VUE_GROUPE) : 0;
         vue.y = 0;
+    } else if (reprise) {
+        vue.placerAutour(static_cast<float>(checkpointX), static_cast<float>(checkpointY),
+                         static_cast<float>(tailleJeuX), static_cast<float>(tailleJeuY));
+    } else if (heros && heros->sprite) {
+        vue.placerAutour(heros->sprite->x, heros->sprite->y, static_cast<float>(tailleJeuX),
+                         static_cast<float>(tailleJeuY));
     } else {
-        vue.x = static_cast<float>(checkpointX);
-        vue.y = static_cast<float>(checkpointY);
+        vue.x = vue.y = 0;
     }
     vue.maj();
 }

@@ -301,8 +301,8 @@ void CFichierNiveau::ecrireReglages()
     // The camera holds the level's values since its load; its zoom base, not the zoom the
     // editor's wheel changes.
     const CVue* vue = d.pCamera;
-    const int mode = estMondeJeu() && faceJeu::options()->vuemode_save >= 0 ? faceJeu::options()->vuemode_save : d.scrollVue;
-    cle("SCROLLVUE"), valeur(mode), valeur(tuv::floatVersInt(vue ? vue->vitesseScroll : d.vitesseScrollVue));
+    cle("SCROLLVUE"), valeur(d.modeVueChoisi());
+    valeur(tuv::floatVersInt(vue ? vue->vitesseScroll : d.vitesseScrollVue));
     valeur(vue ? vue->zoomBase : d.zoomVue), finLigne();
     ligneVide();
     static const char* const SCROLLPLANS[] = {"SCROLLPLAN0", "SCROLLPLAN1", "SCROLLPLAN2",

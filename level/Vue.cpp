@@ -487,6 +487,19 @@ bool CVue::zoomVers(float cible, float pas)
     return false;
 }
 
+void CVue::placerAutour(float px, float py, float largeurNiveau, float hauteurNiveau)
+{
+    tailleVue();
+    // Modes 6 and 7 draw their zoomed rectangle centred on the unzoomed one.
+    const bool centre = vuemode == 6 || vuemode == 7;
+    const float ox = centre ? (largeur - sx) / 2 : 0;
+    const float oy = centre ? (hauteur - sy) / 2 : 0;
+    const float gauche = std::max(0.0f, std::min(px - sx / 2, largeurNiveau - sx));
+    const float haut = std::max(0.0f, std::min(py - sy * 2 / 3, hauteurNiveau - sy));
+    x = gauche - ox;
+    y = haut - oy;
+}
+
 void CVue::tremblement(int duree, int amplitude)
 {
     phaseTremblement = 0;

@@ -40,6 +40,11 @@ public:
     // Moves the zoom towards cible by pas; true once it is there.
     bool zoomVers(float cible, float pas);
     void tremblement(int duree, int amplitude);
+    // The view at its zoom around the point (px, py) of a level largeurNiveau by
+    // hauteurNiveau: the point in the middle across and two thirds down, so that what it
+    // stands on shows under it, the view held within the level (at its left or top edge
+    // when the level is smaller than the view).
+    void placerAutour(float px, float py, float largeurNiveau, float hauteurNiveau);
     bool tremblementActif() const { return compteurTremblement > 0; }
     // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
     void poserSurScene(sf::RenderTarget* scene);

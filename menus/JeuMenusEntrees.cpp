@@ -32,6 +32,8 @@ constexpr int CADENCE_REPETITION = 4;
 constexpr size_t LONGUEUR_NOM_MAX = 8;
 constexpr int JOUEURS_AFFICHES_MAX = 12;
 
+constexpr int VUE_FIXE = 6;  // the camera mode that leaves the view where it is
+
 bool estGrilleNiveaux(int id)
 {
     return id == IdMenu::CHOIX_AVENTURE || id == IdMenu::CHOIX_CHRONO || id == IdMenu::CHOIX_MULTI;
@@ -222,7 +224,9 @@ void CJeuMenus::redimensionner(unsigned largeur, unsigned hauteur)
     faceJeu::affichage()->fenetre->setView(jeu->pvue->vue);
 }
 
-// The running level goes to the editor with a fixed camera and the editor's menu toggled.
+// The running level goes to the editor with a fixed camera and the editor's menu toggled. The
+// level's chosen view mode stays as it is (a menu's camera would otherwise become the game
+// level's mode): M in the editor plays with it again.
 void CJeuMenus::basculerEditeur()
 {
     MondeJeu* jeu = faceJeu::monde();
@@ -237,10 +241,8 @@ void CJeuMenus::basculerEditeur()
     faceJeu::options()->bCarteJeu = true;
     if (jeu->pPerso)
         jeu->pPerso->resetEtat();
-    if (jeu->pvue) {
-        faceJeu::options()->vuemode_save = jeu->pvue->vuemode;
-        jeu->pvue->vuemode = 6;
-    }
+    if (jeu->pvue)
+        jeu->pvue->vuemode = VUE_FIXE;
     if (CPLUX::isDialogVisible("JeuDialogMenuEditeur"))
         CPLUX::hide("JeuDialogMenuEditeur");
     else

@@ -131,6 +131,14 @@ protected:
         x.envoyer();
     }
     std::string texte(const char* id) const { return CPLUX::getControl("JeuDialogPerso", id)->getText(); }
+    // F6, the level options' "Mode de vue" set to the mode, F6 again.
+    void choisirModeVue(int mode)
+    {
+        const char* const NIV = "JeuDialogOptionsNiv";
+        ASSERT_TRUE(frapper(XK_F6, [&] { return CPLUX::isDialogVisible(NIV); }));
+        ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", mode));
+        ASSERT_TRUE(frapper(XK_F6, [&] { return !CPLUX::isDialogVisible(NIV); }));
+    }
     // A key held for two frames (play reads the keys' state) and let go for one, then frames
     // until the condition holds (at most n). The frame after the release reads it: the window
     // library takes a release and a press of the same key in the same millisecond for the
@@ -242,6 +250,11 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     ASSERT_TRUE(jeu->pPerso);
     EXPECT_FLOAT_EQ(jeu->pPerso->sprite->x0, depart) << "reloaded, the hero starts where it was put";
     EXPECT_EQ(texte("myTextInputX"), "") << "the dialog lets the freed hero go";
+
+    // The level options' view mode is the one M plays with.
+    choisirModeVue(5);
+    ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 1; }));
+    EXPECT_TRUE(jeu->pvue == jeu->pvueJeu && jeu->pvueJeu->vuemode == 5) << "the game world plays in mode 5";
 }
 
 } // namespace
@@ -280,9 +293,13 @@ TEST_F(EditeurPersosX, UnNiveauDeLEditeurDUnMenuSeJoueSeMetEnPauseEtRecommence)
     EXPECT_EQ(garde.modeCollisions, 1) << "a picker's guard is shot at and hurts on contact";
     ASSERT_TRUE(frapper(XK_F3, [] { return !CPLUX::isDialogVisible(editeur::id::CHOIX_PER); }));
 
-    // M plays it; Escape pauses, Escape again resumes the same world.
+    // M plays it, in the view mode chosen for it; Escape pauses, Escape again resumes the same world.
+    const int modeJeu = jeu->vuemode_save;
+    choisirModeVue(5);
     x.pointeur(ecran(heros.sprite->x, heros.sprite->y - 300));
     ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 1; }));
+    EXPECT_EQ(jeu->pvueMenu->vuemode, 5) << "the menu world plays in mode 5";
+    EXPECT_EQ(jeu->vuemode_save, modeJeu) << "the game level's mode stays its own";
     const auto joue = [&] { return jeu->mode == 1 && jeu->pdecor == &monde; };
     ASSERT_TRUE(frapper(XK_Escape, [&] { return jeu->mode == 0; })) << "paused";
     EXPECT_TRUE(frapper(XK_Escape, joue)) << "resumed in the world played";

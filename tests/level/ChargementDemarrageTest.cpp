@@ -126,7 +126,6 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
     EXPECT_EQ(respawn->getNumAnim(), 1) << "a reached respawn point keeps its animation";
     EXPECT_TRUE(garde.bMortTerminee) << "killed before the point was reached: stays dead";
     EXPECT_EQ(joueur.sprite->x, 950) << "the player comes back at the checkpoint";
-    EXPECT_TRUE(jeu->pvue->x == 950 && jeu->pvue->y == 40) << "and so does the camera";
     // Without the checkpoint the guard comes back, its tripled hit box divided again.
     monde().checkpointX = monde().checkpointY = -1;
     respawn->setAnim(0);
@@ -137,6 +136,35 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
     garde.bDetruireAuRechargement = true;
     monde().demarrerNiveau(1);
     EXPECT_TRUE(garde.bDel) << "told not to come back";
+}
+
+// Whatever the view mode, a start shows the hero and the ground he stands on: the view around
+// the checkpoint (or his start without one), held within the level, also at its corner.
+TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
+{
+    constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
+    // Mode, zoom and checkpoint ((-1, -1): none, the hero at his start, (3000, 1200)).
+    const std::tuple<int, float, int, int> CAS[] = {
+        {1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200}, {6, 0.8f, 3000, 1200},
+        {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940}, {6, 1, 5940, 1940}, {2, 1, 60, 120},
+        {1, 1, -1, -1},     {5, 0.8f, -1, -1}};
+    for (const auto& [mode, zoom, px, py] : CAS) {
+        ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(mode) + ";18;" +
+                                       std::to_string(zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
+                                       "PERSO=GARDE;3000;1200;0;1;1;33;0\n");
+        monde().chargerNiveau("grand.niv", 0);
+        monde().checkpointX = px;
+        monde().checkpointY = py;
+        monde().demarrerNiveau(1);
+        const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
+        const sf::View& v = jeu->pvue->vue;
+        const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
+        SCOPED_TRACE("mode " + std::to_string(mode) + ", hero at " + std::to_string(hx) + ", " + std::to_string(hy) +
+                     ", view from " + std::to_string(r.left) + ", " + std::to_string(r.top));
+        EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
+        EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
+        EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+    }
 }
 
 TEST_F(ChargementTest, MeteoresCompteurEtFiltre)

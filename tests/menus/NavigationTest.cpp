@@ -240,5 +240,6 @@ TEST(NavigationMenus, ToucheMEtBoiteDeMessage)
     CSFMLJeuGlobal::bModeTest = true;
     b.image({appui(K::M)});
     EXPECT_TRUE(b.jeu.mode == 2 && !b.jeu.bHUDVisible && b.jeu.bCarteJeu);
-    EXPECT_TRUE(b.jeu.vuemode_save == 3 && vue->vuemode == 6 && b.jeu.pdecor->chrono == 60);
+    EXPECT_TRUE(vue->vuemode == 6 && b.jeu.pdecor->chrono == 60) << "a fixed view, the chrono back";
+    EXPECT_EQ(b.jeu.vuemode_save, -1) << "the game level's chosen view mode is not the menu camera's";
 }
