@@ -163,6 +163,7 @@ int CSFMLJeu::init(const std::string& fichier)
             pvue = pvueJeu;
             pscriptEngine = pscriptEngineJeu;
             pdecor->chargerNiveau(fichierEditeur, 0);
+            pvue->arreterDefilement();
             chargerSons();
             CPLUX::show(editeur::id::MENU_EDITEUR);
             editeur::rafraichirBarre();

@@ -158,6 +158,8 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
         bCarteJeu = true;
         if (pPerso)
             pPerso->resetEtat();
+        if (pvue)
+            pvue->arreterDefilement();
     }
 }
 

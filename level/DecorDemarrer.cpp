@@ -28,7 +28,6 @@ namespace {
 constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1, TYPE_MULTI = 2;
 constexpr int SLOT_AVENTURE = 9, SLOT_CHRONO = 0;
 constexpr int NB_MANETTES = 4;
-constexpr int VUE_GROUPE = 4;           // the camera mode that frames every player
 constexpr int RECUL_VUE_GROUPE = 200;   // it starts this far left of the respawn point
 constexpr int ATTENTE_METEORES = 200;   // frames at 30 per second before the first shower
 constexpr int COMPTE_DEPART = 90;       // the HUD's round countdown, frames at 30 per second
@@ -225,7 +224,7 @@ void CDecor::placerCamera()
         CPLUX::refresh("JeuDialogScripts");
     const bool reprise = checkpointX != -1 || checkpointY != -1;
     const CPerso* heros = persos.empty() ? nullptr : persos.front();
-    if (vue.vuemode == VUE_GROUPE) {
+    if (vue.vuemode == CVue::MODE_GROUPE) {
         vue.x = reprise ? static_cast<float>(checkpointX - RECUL_VUE_GROUPE) : 0;
         vue.y = 0;
     } else if (reprise) {

@@ -46,6 +46,16 @@ public:
     // when the level is smaller than the view).
     void placerAutour(float px, float py, float largeurNiveau, float hauteurNiveau);
     bool tremblementActif() const { return compteurTremblement > 0; }
+    // The editor takes the level over: an auto-scrolling view stops where it is, so that the
+    // author edits what he sees; the other modes go on. Play resumes with the level's mode.
+    void arreterDefilement()
+    {
+        if (vuemode == MODE_DEFILEMENT)
+            vuemode = MODE_FIXE;
+    }
+    static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself
+    static constexpr int MODE_GROUPE = 4;      // frames every player
+    static constexpr int MODE_FIXE = 6;        // stays where it is
     // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
     void poserSurScene(sf::RenderTarget* scene);
 

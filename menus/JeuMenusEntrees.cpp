@@ -32,8 +32,6 @@ constexpr int CADENCE_REPETITION = 4;
 constexpr size_t LONGUEUR_NOM_MAX = 8;
 constexpr int JOUEURS_AFFICHES_MAX = 12;
 
-constexpr int VUE_FIXE = 6;  // the camera mode that leaves the view where it is
-
 bool estGrilleNiveaux(int id)
 {
     return id == IdMenu::CHOIX_AVENTURE || id == IdMenu::CHOIX_CHRONO || id == IdMenu::CHOIX_MULTI;
@@ -242,7 +240,7 @@ void CJeuMenus::basculerEditeur()
     if (jeu->pPerso)
         jeu->pPerso->resetEtat();
     if (jeu->pvue)
-        jeu->pvue->vuemode = VUE_FIXE;
+        jeu->pvue->vuemode = CVue::MODE_FIXE;
     if (CPLUX::isDialogVisible("JeuDialogMenuEditeur"))
         CPLUX::hide("JeuDialogMenuEditeur");
     else

@@ -255,6 +255,17 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     choisirModeVue(5);
     ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 1; }));
     EXPECT_TRUE(jeu->pvue == jeu->pvueJeu && jeu->pvueJeu->vuemode == 5) << "the game world plays in mode 5";
+
+    // An auto-scrolling level stops scrolling while it is edited, and scrolls again in play.
+    ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 2; }));
+    EXPECT_EQ(jeu->pvueJeu->vuemode, 5) << "a following view goes on in the editor";
+    choisirModeVue(1);
+    ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 1; }));
+    EXPECT_EQ(jeu->pvueJeu->vuemode, 1) << "play scrolls";
+    ASSERT_TRUE(frapper(XK_m, [&] { return jeu->mode == 2; }));
+    const float bord = jeu->pvueJeu->x;
+    images(3);
+    EXPECT_TRUE(jeu->pvueJeu->vuemode == 6 && jeu->pvueJeu->x == bord) << "the editor's view stays where it is";
 }
 
 } // namespace
