@@ -1,19 +1,26 @@
 // Whole two-player games against the computer ("IA_JOUEUR2=1") in each arena, played from the
 // language menu at the keyboard with the shipped data and the options screen left as it opens.
 // An arena's games follow each other in one game process, each from the end panel of the one
-// before with a seed of its own for the game's random numbers: the player stands still, or
-// empties his weapon and waits at the far side. Every round must end, and what the player sees
-// is checked at each round's end.
+// before with a seed of its own for the game's random numbers: the player stands still, empties
+// his weapon and waits at the far side, or holds the middle of the arena. Every round must end;
+// what the player sees is checked at each round's end, and each hero is seen whole at his start
+// and at the middle (arena 1's boulder, arena 2's bounce pad), where scenery once hid him.
 #include "support/Partie.h"
 
+#include "anim/Sprite3.h"
 #include "characters/OptionsMulti.h"
+#include "core/Globals.h"
 #include "core/SpriteSimple.h"
 #include "game/JeuHUD.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,13 +97,13 @@ int cranesDessines(Partie& p, const sf::Image& image, const sf::Image& crane, in
     }
 }
 
-enum class Joueur { IMMOBILE, VIDE_AU_LOIN };
+enum class Joueur { IMMOBILE, VIDE_AU_LOIN, AU_MILIEU };
 
-// The first player's character of the running round.
-CPerso* joueur1(Partie& p)
+// The first character of a player (0 or 1) in the running round.
+CPerso* heros(Partie& p, int joueur)
 {
     for (CPerso* c : p.jeu->pdecor->persos)
-        if (c && c->numJoueur == 0 && c->sprite)
+        if (c && c->numJoueur == joueur && c->sprite)
             return c;
     return nullptr;
 }
@@ -105,7 +112,7 @@ CPerso* joueur1(Partie& p)
 // the arena away from the computer's hero and stands there.
 void viderPuisSEloigner(Partie& p, bool& vide, int& cote)
 {
-    CPerso* j1 = joueur1(p);
+    CPerso* j1 = heros(p, 0);
     const SlotArme* s = j1 ? j1->slotCourant() : nullptr;
     vide = vide || !s || s->munitions == 0;
     p.tenir(sf::Keyboard::X, !vide && p.images % 4 < 2);
@@ -117,6 +124,116 @@ void viderPuisSEloigner(Partie& p, bool& vide, int& cote)
     p.tenir(sf::Keyboard::Left, cote < 0 && j1->sprite->x > bord);
     p.tenir(sf::Keyboard::Right, cote > 0 && j1->sprite->x < bord);
 }
+
+// What tells each hero apart on the screen: the colours of his picture sheet that the other
+// player's lacks (both play the same hero, each in his own colours: shirt, sleeves, legs).
+struct CouleursPropres {
+    std::set<sf::Uint32> couleurs[2];
+
+    void apprendre(Partie& p)
+    {
+        std::set<sf::Uint32> feuilles[2];
+        for (int j = 0; j < 2; ++j)
+            if (const CPerso* h = heros(p, j); h && h->sprite->pTextureFeuille) {
+                const sf::Image f = h->sprite->pTextureFeuille->copyToImage();
+                for (unsigned y = 0; y < f.getSize().y; ++y)
+                    for (unsigned x = 0; x < f.getSize().x; ++x)
+                        if (f.getPixel(x, y).a == 255)
+                            feuilles[j].insert(f.getPixel(x, y).toInteger());
+            }
+        for (int j = 0; j < 2; ++j)
+            for (sf::Uint32 c : feuilles[j])
+                if (!feuilles[1 - j].count(c))
+                    couleurs[j].insert(c);
+    }
+
+    // His own-coloured pixels in the window's frame around where he stands (a hero's height
+    // above his feet, half of it on each side); -1 when the camera does not show that box whole.
+    int vus(const sf::Image& image, const CPerso& h, int joueur) const
+    {
+        const sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
+        if (!scene)
+            return -1;
+        const sf::Vector2i a = scene->mapCoordsToPixel({h.sprite->x - HAUTEUR / 2, h.sprite->y - HAUTEUR});
+        const sf::Vector2i b = scene->mapCoordsToPixel({h.sprite->x + HAUTEUR / 2, h.sprite->y + 4});
+        const sf::Vector2u t = image.getSize();
+        if (a.x < 0 || a.y < 0 || b.x > static_cast<int>(t.x) || b.y > static_cast<int>(t.y))
+            return -1;
+        int n = 0;
+        for (unsigned y = static_cast<unsigned>(a.y); y < static_cast<unsigned>(b.y); ++y)
+            for (unsigned x = static_cast<unsigned>(a.x); x < static_cast<unsigned>(b.x); ++x)
+                n += couleurs[joueur].count(image.getPixel(x, y).toInteger());
+        return n;
+    }
+
+    static constexpr float HAUTEUR = 80;
+};
+
+// The player of the third game walks to the middle of the arena and holds it.
+void tenirLeMilieu(Partie& p)
+{
+    const CPerso* j1 = heros(p, 0);
+    const float milieu = static_cast<float>(p.jeu->pdecor->tailleJeuX) / 2, x = j1 ? j1->sprite->x : milieu;
+    p.tenir(sf::Keyboard::Left, x > milieu + 6);
+    p.tenir(sf::Keyboard::Right, x < milieu - 6);
+}
+
+// Each hero's own pixels where nothing of the arena may hide him, whenever the camera shows
+// him whole there and no hit has him flashing: at his start on the round's first frame, and
+// on the ground at the arena's middle (once a round, the other hero clear of him). Over an
+// arena's games each hero must have been looked at at his start, and the player who holds
+// the middle there.
+struct HerosVus {
+    CouleursPropres propres;
+    float milieu = 0;
+    bool auMilieu[2] = {false, false};  // in this round
+    int departs[2] = {0, 0}, milieux = 0;  // how many times each was looked at
+
+    void regarder(Partie& p, bool depart, const std::string& ou)
+    {
+        if (p.jeu->mode != 1 || p.jeu->pdecor->niveauFini)
+            return;
+        sf::Image image;
+        for (int j = 0; j < 2; ++j) {
+            const CPerso* h = heros(p, j);
+            const CPerso* autre = heros(p, 1 - j);
+            if (!h || h->compteurTouche >= 0 || h->compteurClignote > 0)
+                continue;
+            const float x = h->sprite->x;
+            const bool debout = h->mode == EtatPerso::ARRET || h->mode == EtatPerso::MARCHE ||
+                                h->mode == EtatPerso::RECEPTION || h->mode == EtatPerso::RECEPTION_CHUTE;
+            const bool seul = !autre || std::fabs(autre->sprite->x - x) > CouleursPropres::HAUTEUR / 2;
+            const bool ici = !depart && !auMilieu[j] && debout && seul && std::fabs(x - milieu) < PRES;
+            if (!depart && !ici)
+                continue;
+            if (image.getSize().x == 0)
+                image = p.imageFenetre();
+            const int n = propres.vus(image, *h, j);
+            if (n < 0)
+                continue;
+            const std::string lieu = depart ? " at his start" : " at the middle";
+            std::printf("%s: player %d%s (x %d): %d own pixels\n", ou.c_str(), j + 1, lieu.c_str(),
+                        static_cast<int>(x), n);
+            EXPECT_GE(n, SEUIL) << ou << ": player " << j + 1 << lieu << " (x " << x << ") shows " << n
+                                << " of his own pixels";
+            departs[j] += depart;
+            milieux += ici;
+            auMilieu[j] = auMilieu[j] || ici;
+        }
+    }
+
+    void bilan(int arene, bool milieuTenu) const
+    {
+        for (int j = 0; j < 2; ++j)
+            EXPECT_GT(departs[j], 0) << "arena " << arene << ": player " << j + 1 << " never seen at his start";
+        EXPECT_TRUE(!milieuTenu || milieux > 0) << "arena " << arene << ": nobody seen at the middle";
+    }
+
+    static constexpr float PRES = 24;
+    // A hero in full view shows 420 to 560 of his own pixels; behind arena 1's bush or boulder
+    // he showed under 15.
+    static constexpr int SEUIL = 200;
+};
 
 // Each player's clones that died since the round started: a character of his that goes into
 // death or paralysis, counted once per fall.
@@ -141,7 +258,7 @@ struct Pertes {
 // player's line as many skulls as he lost clones in that round; in the first game X on each
 // panel shows the end again over the whole window. Y then starts the next round, or the next
 // game from the end panel.
-void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue langue)
+void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue langue, HerosVus& vus)
 {
     CSFMLJeu& j = *p.jeu;
     sf::Image crane;
@@ -152,11 +269,16 @@ void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue lan
         bool hud = true, vide = false;
         int cote = 0;
         Pertes pertes;
+        vus.auMilieu[0] = vus.auMilieu[1] = false;
+        const std::string ou = "arena " + std::to_string(arene) + ", round " + std::to_string(manche);
         ASSERT_TRUE(p.attendre([&] {
+            vus.regarder(p, p.images == debut, ou);
             if (p.images - debut == p.framerate && !j.pdecor->niveauFini)
                 hud = hudPresent(p.imageFenetre());
             if (joueur == Joueur::VIDE_AU_LOIN)
                 viderPuisSEloigner(p, vide, cote);
+            if (joueur == Joueur::AU_MILIEU)
+                tenirLeMilieu(p);
             pertes.noter(p);
             return finDeManche(p);
         }, limite)) << "arena " << arene << ", round " << manche << ": no end within " << limite << " frames";
@@ -194,20 +316,27 @@ void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue lan
     ADD_FAILURE() << "arena " << arene << ": no end of the game in five rounds";
 }
 
-// One game per seed, the player standing still and waiting emptied at the far side in turn.
+// One game per seed, the player standing still, waiting emptied at the far side and holding the
+// middle in turn.
 void duels(Partie::Langue langue, int arene, int framerate, std::initializer_list<unsigned> graines)
 {
     Partie p(framerate);
     ASSERT_TRUE(jusquALArene(p, langue, arene)) << p.echec;
+    HerosVus vus;
+    vus.propres.apprendre(p);
+    vus.milieu = static_cast<float>(p.jeu->pdecor->tailleJeuX) / 2;
+    ASSERT_FALSE(vus.propres.couleurs[0].empty() || vus.propres.couleurs[1].empty()) << "the two heroes' colours";
+    const Joueur joueurs[] = {Joueur::IMMOBILE, Joueur::VIDE_AU_LOIN, Joueur::AU_MILIEU};
     int n = 0;
     for (unsigned graine : graines) {
         std::printf("arena %d at %d frames a second, seed %u\n", arene, framerate, graine);
         tuv::srand(graine);
-        partie(p, arene, n % 2 == 0 ? Joueur::IMMOBILE : Joueur::VIDE_AU_LOIN, n == 0, langue);
+        partie(p, arene, joueurs[n % 3], n == 0, langue, vus);
         ++n;
         if (::testing::Test::HasFatalFailure())
             return;
     }
+    vus.bilan(arene, n >= 3);
 }
 
 } // namespace
