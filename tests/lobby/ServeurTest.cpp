@@ -3,13 +3,12 @@
 #include "ChargeLobby.h"
 #include "OutilsLobby.h"
 
+#include "support/ChienDeGarde.h"
 #include "support/Processus.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <thread>
 #include <vector>
 
 #include <sqlite3.h>
@@ -325,11 +324,13 @@ TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
     CClientHttpLobby c;
     EXPECT_EQ(c.get("http://127.0.0.1:" + std::to_string(port), "/duelix/giveip.php").corps, "IP=127.0.0.1\n");
     ::kill(p.pid, SIGTERM);
-    const auto debutArret = std::chrono::steady_clock::now();
-    int etat = 0;
-    while (::waitpid(p.pid, &etat, WNOHANG) == 0 && std::chrono::steady_clock::now() - debutArret < std::chrono::seconds(2))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "stopped within 2 s with status 0";
+    int code = -1;
+    {
+        ChienDeGarde garde(ChienDeGarde::BLOCAGE, "the server after SIGTERM");
+        code = attendreProcessus(p.pid);
+    }
+    p.pid = -1;
+    EXPECT_EQ(code, 0) << "stopped on SIGTERM, status 0";
 }
 
 // What the server acknowledged is in the base's files after a kill -9, whatever was done to
