@@ -11,43 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
+#include <future>
 #include <thread>
 
 namespace {
 
-// Said by the test once the client returned; waited for by the responder.
-class Retour {
-public:
-    void signaler()
-    {
-        {
-            std::lock_guard<std::mutex> v(m_);
-            fait_ = true;
-        }
-        cv_.notify_all();
-    }
-    void attendre()
-    {
-        std::unique_lock<std::mutex> v(m_);
-        cv_.wait(v, [this] { return fait_; });
-    }
-    // Waits at most `duree`: true once the client returned.
-    bool attendre(std::chrono::milliseconds duree)
-    {
-        std::unique_lock<std::mutex> v(m_);
-        return cv_.wait_for(v, duree, [this] { return fait_; });
-    }
-
-private:
-    std::mutex m_;
-    std::condition_variable cv_;
-    bool fait_ = false;
-};
-
-using Reponse = std::function<void(sf::TcpSocket&, Retour&)>;
+// Ready once the client returned: what a responder that outlasts the client waits for.
+using Retour = std::shared_future<void>;
+using Reponse = std::function<void(sf::TcpSocket&, Retour)>;
 
 // Accepts one connection, reads the request, then plays `reponse` on the socket; the client
 // has returned once the responder is destroyed.
@@ -71,7 +43,7 @@ public:
     }
     ~Repondeur()
     {
-        retour_.signaler();
+        client_.set_value();
         fil_.join();
     }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(ecoute_.getLocalPort()); }
@@ -79,7 +51,8 @@ public:
 
 private:
     Reponse reponse_;
-    Retour retour_;
+    std::promise<void> client_;
+    Retour retour_ = client_.get_future().share();
     sf::TcpListener ecoute_;
     std::thread fil_;
 };
@@ -110,44 +83,45 @@ TEST(ClientHttpLobby, BadAnswersGiveTheirStatusWithinTheDeadline)
         int statut;
         const char* corps;
     } cas[] = {
-        {"a good answer", [&](sf::TcpSocket& s, Retour&) { ecrire(s, ok); }, 200, "hello"},
-        {"HTTP/1.0 up to the close", [](sf::TcpSocket& s, Retour&) { ecrire(s, "HTTP/1.0 200 OK\r\n\r\nIP=1.2.3.4\n"); },
-         200, "IP=1.2.3.4\n"},
-        {"garbage", [](sf::TcpSocket& s, Retour&) { ecrire(s, "SSH-2.0-OpenSSH\r\n\r\n"); }, 1000, ""},
-        {"500", [](sf::TcpSocket& s, Retour&) { ecrire(s, "HTTP/1.1 500 Oops\r\nContent-Length: 0\r\n\r\n"); }, 500, ""},
+        {"a good answer", [&](sf::TcpSocket& s, Retour) { ecrire(s, ok); }, 200, "hello"},
+        {"HTTP/1.0 up to the close", [](sf::TcpSocket& s, Retour) { ecrire(s, "HTTP/1.0 200 OK\r\n\r\nIP=1.2.3.4\n"); }, 200,
+         "IP=1.2.3.4\n"},
+        {"garbage", [](sf::TcpSocket& s, Retour) { ecrire(s, "SSH-2.0-OpenSSH\r\n\r\n"); }, 1000, ""},
+        {"500", [](sf::TcpSocket& s, Retour) { ecrire(s, "HTTP/1.1 500 Oops\r\nContent-Length: 0\r\n\r\n"); }, 500, ""},
         {"302 is not followed",
-         [](sf::TcpSocket& s, Retour&) {
+         [](sf::TcpSocket& s, Retour) {
              ecrire(s, "HTTP/1.1 302 Found\r\nLocation: http://1.2.3.4/\r\nContent-Length: 0\r\n\r\n");
          },
          302, ""},
-        {"silence", [](sf::TcpSocket&, Retour& client) { client.attendre(); }, 1001, ""},
+        {"silence", [](sf::TcpSocket&, Retour client) { client.wait(); }, 1001, ""},
         // A byte every 50 ms, never the hundredth: every read gets something, only the
         // request's whole deadline can end it.
         {"a dripping body",
-         [](sf::TcpSocket& s, Retour& client) {
+         [](sf::TcpSocket& s, Retour client) {
              ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n");
-             for (int i = 0; i < 99 && !client.attendre(std::chrono::milliseconds(50)); ++i)
+             const auto pause = std::chrono::milliseconds(50);
+             for (int i = 0; i < 99 && client.wait_for(pause) != std::future_status::ready; ++i)
                  ecrire(s, "x");
-             client.attendre();
+             client.wait();
          },
          1001, ""},
-        {"100 MB", [](sf::TcpSocket& s, Retour&) { inonder(s, "HTTP/1.1 200 OK\r\n\r\n", 100u << 20); }, 1000, ""},
+        {"100 MB", [](sf::TcpSocket& s, Retour) { inonder(s, "HTTP/1.1 200 OK\r\n\r\n", 100u << 20); }, 1000, ""},
         {"100 MB announced",
-         [](sf::TcpSocket& s, Retour&) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\n"); }, 1000,
+         [](sf::TcpSocket& s, Retour) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 104857600\r\n\r\n"); }, 1000,
          ""},
-        {"a short body", [](sf::TcpSocket& s, Retour&) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc"); },
-         1000, ""},
+        {"a short body", [](sf::TcpSocket& s, Retour) { ecrire(s, "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc"); }, 1000,
+         ""},
         {"chunked",
-         [](sf::TcpSocket& s, Retour&) {
+         [](sf::TcpSocket& s, Retour) {
              ecrire(s, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nJ=1;\r\n");
              ecrire(s, "3;ext=1\r\nabc\r\n0\r\n\r\n");
          },
          200, "J=1;abc"},
         {"bad chunk size",
-         [](sf::TcpSocket& s, Retour&) { ecrire(s, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n"); },
-         1000, ""},
-        {"a 1 MB header", [](sf::TcpSocket& s, Retour&) { inonder(s, "HTTP/1.1 200 OK\r\nX: ", 1u << 20); }, 1000, ""},
-        {"closed at once", [](sf::TcpSocket& s, Retour&) { s.disconnect(); }, 1000, ""},
+         [](sf::TcpSocket& s, Retour) { ecrire(s, "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n"); }, 1000,
+         ""},
+        {"a 1 MB header", [](sf::TcpSocket& s, Retour) { inonder(s, "HTTP/1.1 200 OK\r\nX: ", 1u << 20); }, 1000, ""},
+        {"closed at once", [](sf::TcpSocket& s, Retour) { s.disconnect(); }, 1000, ""},
     };
     for (const auto& c : cas) {
         Repondeur r(c.reponse);
@@ -228,9 +202,9 @@ TEST(ClientHttpLobby, ClosedPortAndBadAddressGiveNoAnswer)
 TEST(ClientHttpLobby, CancellationEndsARequestLeftWaiting)
 {
     std::atomic<bool> annule{false};
-    Repondeur r([&annule](sf::TcpSocket&, Retour& client) {
+    Repondeur r([&annule](sf::TcpSocket&, Retour client) {
         annule = true;
-        client.attendre();
+        client.wait();
     });
     CClientHttpLobby client(&annule);
     client.limites.total = sf::seconds(3600);

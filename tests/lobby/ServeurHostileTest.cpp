@@ -60,8 +60,17 @@ struct Brute {
     std::string reponses(int n)
     {
         std::string recu;
-        char b[4096];
-        while (entieres(recu) < n) {
+        for (size_t debut = 0; n > 0;) {
+            const size_t fin = recu.find("\r\n\r\n", debut), longueur = recu.find("Content-Length: ", debut);
+            const size_t suite = fin == std::string::npos || longueur > fin
+                                     ? std::string::npos
+                                     : fin + 4 + std::stoul(recu.substr(longueur + 16));
+            if (suite <= recu.size()) {
+                debut = suite;
+                --n;
+                continue;
+            }
+            char b[4096];
             pollfd p{fd, POLLIN, 0};
             const ssize_t lu = ::poll(&p, 1, ATTENTE_MAX_MS) > 0 ? ::recv(fd, b, sizeof b, 0) : 0;
             if (lu <= 0)
@@ -69,18 +78,6 @@ struct Brute {
             recu.append(b, static_cast<size_t>(lu));
         }
         return recu;
-    }
-    static int entieres(const std::string& t)
-    {
-        int n = 0;
-        for (size_t debut = 0;; ++n) {
-            const size_t fin = t.find("\r\n\r\n", debut), longueur = t.find("Content-Length: ", debut);
-            if (fin == std::string::npos || longueur > fin)
-                return n;
-            debut = fin + 4 + std::stoul(t.substr(longueur + 16));
-            if (debut > t.size())
-                return n;
-        }
     }
     // Asks for "/" on the kept connection: true once answered "ok", false when closed or
     // silent for long first.
