@@ -23,9 +23,6 @@
 namespace {
 
 const sf::Time TRANCHE = sf::milliseconds(50);
-// A kept connection idle longer than this is closed rather than used: the server closes its
-// idle ones after two seconds.
-const sf::Time INACTIVITE_MAX = sf::seconds(1);
 // A player list of a thousand lines comes in one or two reads.
 constexpr size_t TAILLE_LECTURE = 64 * 1024;
 
@@ -299,9 +296,9 @@ struct CClientHttpLobby::Connexion {
 
     // Still worth a request: recently used, and nothing waiting on it (an end of stream or
     // bytes no request asked for).
-    bool utilisable(const std::string& h, int p) const
+    bool utilisable(const std::string& h, int p, sf::Time inactiviteMax) const
     {
-        if (h != hote || p != port || inactive.getElapsedTime() > INACTIVITE_MAX)
+        if (h != hote || p != port || inactive.getElapsedTime() > inactiviteMax)
             return false;
         pollfd f{socket.descripteur(), POLLIN, 0};
         return ::poll(&f, 1, 0) == 0;
@@ -340,7 +337,7 @@ ReponseHttp CClientHttpLobby::executer(const std::string& url, const std::string
     // A kept connection the server closed meanwhile gets the request a second time, over a
     // new one; a new connection's silence is the answer.
     for (int essai = 0; essai < 2; ++essai) {
-        const bool gardee = connexion_ && connexion_->utilisable(hote, port);
+        const bool gardee = connexion_ && connexion_->utilisable(hote, port, limites.inactivite);
         if (!gardee) {
             connexion_.reset();
             uint32_t ip4 = 0;

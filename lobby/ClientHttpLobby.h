@@ -7,9 +7,9 @@
 //
 // The connection stays open after an answer whose end was known (by length or chunks) and
 // serves the next request to the same server, for as long as the client lives: a lobby's
-// requests share one. A kept connection idle for a second is not used again (the server
-// closes idle ones after a short time), and one that turns out closed before answering is
-// replaced once by a new one.
+// requests share one. A kept connection idle for a second (`limites.inactivite`) is not used
+// again (the server closes idle ones after a short time), and one that turns out closed
+// before answering is replaced once by a new one.
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
@@ -36,6 +36,9 @@ public:
         sf::Time total = sf::seconds(3);
         size_t entetes = 16 * 1024;
         size_t corps = 1024 * 1024;
+        // A kept connection idle longer than this is closed rather than used: the server
+        // closes its idle ones after two seconds.
+        sf::Time inactivite = sf::seconds(1);
     };
 
     explicit CClientHttpLobby(const std::atomic<bool>* annulation = nullptr);

@@ -19,7 +19,8 @@ as many addresses, against a server limited to 1,024 descriptors; --gouttes the 
 with half of them sending a header line a second, beside 50 players for 15 s (--lents,
 --muets and --limite give other mixes). --pipelines N adds N connections that each send
 --par-pipeline list requests at once and never read an answer, beside a list of --lignes
-players added first; the server's memory and its sockets' send queues are then measured.
+players added first (from as many /16 networks as the server's caps ask: 4 for 10,000 rows,
+a list of about 500 KB); the server's memory and its sockets' send queues are then measured.
 
     scripts/charge_lobby.py                               # 500 dawdlers, 200 players, 30 s
     scripts/charge_lobby.py --descripteurs                # 3,000 silent ones, 1,024 descriptors
@@ -178,13 +179,23 @@ def pipelines(port, n, k, fin, sortie):
     sortie.put(("pipelines", compte[0]))
 
 
-def remplir(port, n):
-    """Adds n players, each from an address of its own: how many were refused."""
+def reseaux16(n, joueurs):
+    """How many /16 networks n players added first come from: one holds at most a quarter of
+    the server's maximum (and a /24 a sixteenth, spread here over 250 of them)."""
+    par16 = max(1, joueurs // 4)
+    return (n + par16 - 1) // par16, par16
+
+
+def remplir(port, n, joueurs):
+    """Adds n players, each from an address of its own, as many networks as their caps ask
+    (127.10.x.y, 127.11.x.y...): how many were refused."""
     refus = [0]
+    _, par16 = reseaux16(n, joueurs)
 
     def lot(indices):
         for i in indices:
-            conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10, source_address=(adresse(3, i), 0))
+            source = adresse(10 + i // par16, i % par16)
+            conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10, source_address=(source, 0))
             try:
                 statut = requete(conn, "POST", "/addjoueur.php",
                                  "pseudo=r%d&groupe=charge&niveau=0&iplan=10.0.0.1&port=8000" % i, True)[0]
@@ -293,11 +304,17 @@ def groupe_joueurs(port, indices, fin, pause, sortie):
     sortie.put(resultat)
 
 
-def rangs_perdus(port, attendus):
+def liste(port):
+    """The server's list of players, None when it did not answer it."""
     conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
     statut, texte = requete(conn, "GET", "/sendlistjoueurs.php")
     conn.close()
-    if statut != 200:
+    return texte if statut == 200 else None
+
+
+def rangs_perdus(port, attendus):
+    texte = liste(port)
+    if texte is None:
         return len(attendus)
     vus = {}
     for ligne in texte.splitlines():
@@ -327,7 +344,8 @@ def options():
                    help="the descriptor flood: --lents 3000 --muets --limite 1024")
     a.add_argument("--gouttes", action="store_true",
                    help="the dripping flood: --lents 3000 --limite 1024 --clients 50 --duree 15")
-    a.add_argument("--lignes", type=int, default=0, help="players added before the load (0)")
+    a.add_argument("--lignes", type=int, default=0,
+                   help="players added before the load, a quarter of the maximum per /16 network (0)")
     a.add_argument("--pipelines", type=int, default=0,
                    help="connections that send list requests at once and never read (0)")
     a.add_argument("--par-pipeline", type=int, default=60, help="requests each of them sends (60)")
@@ -389,7 +407,8 @@ def main():
         base = os.path.join(dossier, "lobby.sqlite")
         serveur, port = demarrer(o.serveur, base, o.limite, joueurs)
         try:
-            refus = remplir(port, o.lignes)
+            refus = remplir(port, o.lignes, joueurs)
+            taille_liste = len((liste(port) or "").encode())
             mesure = Mesure(serveur.pid, port)
             mesure.start()
             charger(o, port, r)
@@ -410,7 +429,8 @@ def main():
               % (o.lents, " (silent)" if o.muets else "", r["tenues"], r["ouvertes"],
                  ", server limited to %d descriptors" % o.limite if o.limite else ""))
     if o.lignes:
-        print("list: %d players added first, %d refused" % (o.lignes, refus))
+        print("list: %d players added first from %d /16 networks, %d refused; the list is %.0f KB"
+              % (o.lignes, reseaux16(o.lignes, joueurs)[0], refus, taille_liste / 1e3))
     if o.pipelines:
         print("pipelines: %d asked, %d connections opened, %d requests each, never read"
               % (o.pipelines, r["pipelines"], o.par_pipeline))

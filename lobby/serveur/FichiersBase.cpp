@@ -22,7 +22,7 @@ CFichiersBase::CFichiersBase(const std::string& chemin)
 void CFichiersBase::Fichier::noter()
 {
     struct stat st {};
-    suivi = ::stat(chemin.c_str(), &st) == 0;
+    suivi = ::lstat(chemin.c_str(), &st) == 0;
     peripherique = st.st_dev;
     inode = st.st_ino;
 }
@@ -32,15 +32,17 @@ CFichiersBase::Etat CFichiersBase::Fichier::etat() const
     if (!suivi)
         return Etat::INTACT;
     struct stat st {};
-    if (::stat(chemin.c_str(), &st) != 0)
+    if (::lstat(chemin.c_str(), &st) != 0)
         // Only a path that names nothing is a loss: a folder we may no longer search says
         // nothing about the file.
         return errno == ENOENT ? Etat::SUPPRIME : Etat::INTACT;
     return st.st_dev == peripherique && st.st_ino == inode ? Etat::INTACT : Etat::REMPLACE;
 }
 
-void CFichiersBase::noter()
+void CFichiersBase::noter(const std::string& ouvert)
 {
+    base_.chemin = ouvert;
+    wal_.chemin = ouvert + "-wal";
     base_.noter();
     wal_.noter();
 }
@@ -79,6 +81,34 @@ bool CFichiersBase::degager(const Constat& c, std::vector<std::string>& apartes,
     if (c.wal == Etat::INTACT)
         ::unlink(wal_.chemin.c_str());
     return true;
+}
+
+bool CFichiersBase::garderSecours(const std::string& copie, std::vector<std::string>& apartes, std::string& erreur)
+{
+    const bool notre = secours_.suivi && secours_.chemin == base_.chemin + ".secours" && secours_.etat() == Etat::INTACT;
+    secours_.chemin = base_.chemin + ".secours";
+    struct stat st {};
+    if (!notre && ::lstat(secours_.chemin.c_str(), &st) == 0) {
+        const std::string nom = mettreDeCote(secours_.chemin, erreur);
+        if (nom.empty())
+            return false;
+        apartes.push_back(nom);
+    }
+    if (::rename(copie.c_str(), secours_.chemin.c_str()) != 0) {
+        erreur = "impossible de garder la copie " + secours_.chemin + " (" + std::strerror(errno) + ")";
+        return false;
+    }
+    secours_.noter();
+    return true;
+}
+
+std::string CFichiersBase::retirerSecours()
+{
+    const bool notre = secours_.suivi && secours_.etat() == Etat::INTACT;
+    secours_.suivi = false;
+    if (!notre || ::unlink(secours_.chemin.c_str()) != 0)
+        return {};
+    return secours_.chemin;
 }
 
 std::string CFichiersBase::dossierRefuse() const

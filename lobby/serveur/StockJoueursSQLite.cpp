@@ -204,7 +204,7 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     if (!preparerRequetes(raisonBase))
         return refuserOuverture(raisonBase, erreur);
     if (chemin_ != ":memory:")
-        fichiers_.noter();
+        fichiers_.noter(sqlite3_db_filename(base_, "main"));
     return true;
 }
 
@@ -359,7 +359,9 @@ bool CStockJoueursSQLite::ecrire(const lobby::FicheJoueur& f, int64_t maintenant
 Enregistrement CStockJoueursSQLite::enregistrer(const lobby::FicheJoueur& f, int64_t maintenant, PlafondAdresse plafond)
 {
     std::lock_guard<std::mutex> verrou(mutex_);
-    if (!base_ || horsService_)
+    // The files looked at first: a row is written only where the base's name gives it, and an
+    // add refused is not listed.
+    if (!base_ || horsService_ || !controler())
         return Enregistrement::ERREUR;
     lier(stExiste_, 1, f.ipwan);
     lier(stExiste_, 2, f.iplan);
@@ -487,54 +489,76 @@ bool CStockJoueursSQLite::controler()
                 (c.wal == Etat::SUPPRIME ? " supprimé" : " remplacé");
     quoi = quoi.empty() ? "base " + chemin_ + " hors service" : quoi + " pendant le service";
     std::string erreur;
-    std::vector<std::string> apartes;
-    if (!recrire(c, apartes, erreur)) {
-        // Tried again at each sweep: said once for each reason.
-        if (!horsService_ || erreur != raisonHorsService_)
-            journaliser(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés");
+    std::vector<std::string> apartes, apartesSecours;
+    bool secours = false;
+    const auto aparte = [](std::string ligne, const std::vector<std::string>& noms) {
+        for (const std::string& a : noms)
+            ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
+        return ligne;
+    };
+    if (!recrire(c, apartes, erreur, secours, apartesSecours)) {
+        // Tried again at each sweep: said once for each reason, the copy's name once; a file
+        // moved aside always.
+        if (!horsService_ || erreur != raisonHorsService_ || !apartes.empty())
+            journaliser(aparte(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés", apartes));
+        if (secours && (!secoursSignale_ || !apartesSecours.empty()))
+            journaliser(aparte("copie complète des joueurs gardée sous le nom " + fichiers_.chemin() +
+                                   ".secours, refaite à chaque essai tant que la base ne peut être récrite",
+                               apartesSecours));
+        secoursSignale_ = secoursSignale_ || secours;
         horsService_ = true;
         raisonHorsService_ = erreur;
         return false;
     }
     horsService_ = false;
-    std::string ligne = quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")";
-    for (const std::string& a : apartes)
-        ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
+    secoursSignale_ = false;
+    std::string ligne = aparte(quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")", apartes);
+    const std::string retiree = fichiers_.retirerSecours();
+    if (!retiree.empty())
+        ligne += " ; copie " + retiree + " retirée";
     journaliser(ligne);
     return true;
 }
 
 bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes,
-                                  std::string& erreur)
+                                  std::string& erreur, bool& secours, std::vector<std::string>& apartesSecours)
 {
-    std::string temp = chemin_ + ".XXXXXX.tmp";
+    const std::string cible = fichiers_.chemin();
+    std::string temp = cible + ".XXXXXX.tmp";
     const int fd = ::mkstemps(temp.data(), 4);
     if (fd < 0) {
         erreur = std::strerror(errno);
         return false;
     }
     sqlite3_stmt* st = nullptr;
-    bool ok = sqlite3_prepare_v2(base_, "VACUUM INTO ?1", -1, &st, nullptr) == SQLITE_OK;
-    if (ok) {
+    bool copie = sqlite3_prepare_v2(base_, "VACUUM INTO ?1", -1, &st, nullptr) == SQLITE_OK;
+    if (copie) {
         lier(st, 1, temp);
-        ok = sqlite3_step(st) == SQLITE_DONE;
+        copie = sqlite3_step(st) == SQLITE_DONE;
     }
-    if (!ok)
+    if (!copie)
         erreur = raison(base_);
     sqlite3_finalize(st);
-    // On the disk before it takes the name.
-    if (ok && ::fsync(fd) != 0) {
+    // On the disk before it takes a name.
+    if (copie && ::fsync(fd) != 0) {
         erreur = std::strerror(errno);
-        ok = false;
-    }
-    ok = ok && fichiers_.degager(c, apartes, erreur);
-    if (ok && ::rename(temp.c_str(), chemin_.c_str()) != 0) {
-        erreur = std::strerror(errno);
-        ok = false;
+        copie = false;
     }
     ::close(fd);
+    bool ok = copie && fichiers_.degager(c, apartes, erreur);
+    if (ok && ::rename(temp.c_str(), cible.c_str()) != 0) {
+        erreur = std::strerror(errno);
+        ok = false;
+    }
     if (!ok) {
-        ::unlink(temp.c_str());
+        // The rows acknowledged so far are then only in the open file, deleted or hidden: the
+        // copy stays beside it, where the operator can put it back.
+        std::string pasGardee;
+        secours = copie && fichiers_.garderSecours(temp, apartesSecours, pasGardee);
+        if (!secours)
+            ::unlink(temp.c_str());
+        if (copie && !secours)
+            erreur += " ; " + pasGardee;
         return false;
     }
     fermer();

@@ -38,7 +38,9 @@ public:
     uint64_t generation() override;
     // The base or its log deleted or replaced under the server: the base is written again,
     // whole, from the one still open, someone else's file first moved aside. While it cannot
-    // be, adds fail rather than be acknowledged and then lost. Also done after every write.
+    // be, adds fail rather than be acknowledged and then lost, and the whole copy made for it
+    // is kept beside the base as "<base>.secours" (made again at each look, removed once the
+    // base is written again). Also done before and after every write.
     void surveiller() override;
 
 private:
@@ -55,9 +57,12 @@ private:
     // The files looked at, the base written again when they changed: false when it is out of
     // service. The caller holds mutex_.
     bool controler();
-    // The open base copied to a file of its own, then renamed over chemin_ and opened; the
-    // names given to someone else's files moved aside go to `apartes`.
-    bool recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes, std::string& erreur);
+    // The open base copied to a file of its own, then renamed over the base and opened; the
+    // names given to someone else's files moved aside go to `apartes`. When the base's name
+    // cannot be had, the copy made is kept as the backup copy (`secours` then true), a file
+    // found at the copy's name moved aside first (to `apartesSecours`).
+    bool recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes, std::string& erreur,
+                 bool& secours, std::vector<std::string>& apartesSecours);
     // A count from a statement whose parameters are bound; -1 on a storage error.
     int64_t compter(sqlite3_stmt* st);
     // Steps a statement that returns no row: false on a storage error, logged as `operation`.
@@ -104,6 +109,7 @@ private:
     CFichiersBase fichiers_;
     bool horsService_ = false;  // the file could not be written again
     std::string raisonHorsService_;
+    bool secoursSignale_ = false;  // the backup copy's name logged, until the base is written again
     int codeEchec_ = 0;         // SQLite's code of the failure last logged, until a success
     std::string raisonEchec_;
     // Rows of each /16 (all rows, as the store's maximum counts them), counted again when rows

@@ -48,7 +48,7 @@ TEST(Media, SeulUnFichierOrdinaireArriveAuxDecodeurs)
     std::streambuf* ancien = sf::err().rdbuf(erreurs.rdbuf());
     for (const auto& [media, charger] : medias)
         for (const auto& [quoi, chemin] : chemins) {
-            ChienDeGarde garde(std::chrono::seconds(1), std::string(media) + " from " + quoi);
+            ChienDeGarde garde(ChienDeGarde::BLOCAGE, std::string(media) + " from " + quoi);
             EXPECT_FALSE(charger(chemin)) << media << " loaded from " << quoi;
         }
     sf::err().rdbuf(ancien);

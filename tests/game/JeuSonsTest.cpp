@@ -87,7 +87,7 @@ TEST(JeuSons, UnCheminQuiNEstPasUnFichierNeChargeRienEtRendLaMain)
                             "LOADSOUND=BON;un.wav\n");
     CSFMLJeu jeu;
     {
-        ChienDeGarde garde(std::chrono::seconds(1), "chargerSons on a folder and a FIFO");
+        ChienDeGarde garde(ChienDeGarde::BLOCAGE, "chargerSons on a folder and a FIFO");
         jeu.chargerSons();
     }
     for (const char* nom : {"MENU", "TUBE", "ABSENT"})

@@ -1,6 +1,7 @@
 #pragma once
 // A load on a lobby server: clients on threads of their own, each with its own client, each
-// adding itself, then asking lists, addresses and edits, then removing itself.
+// adding itself, then asking lists, addresses and edits, then removing itself. The clients'
+// deadlines are out of reach: an error is an answer other than 200, never a slow machine.
 #include "lobby/ClientHttpLobby.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ inline ResultatCharge chargerServeur(const std::string& url, int clients, int re
     for (int c = 0; c < clients; ++c)
         fils.emplace_back([&, c] {
             CClientHttpLobby client;
+            client.limites.total = client.limites.connexion = sf::seconds(600);
             const std::string port = std::to_string(c + 1);
             const std::string corps = "pseudo=c" + port + "&groupe=&niveau=0&iplan=10.0.0.1&port=" + port;
             for (int r = 0; r < requetes; ++r) {

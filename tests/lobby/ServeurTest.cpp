@@ -3,13 +3,13 @@
 #include "ChargeLobby.h"
 #include "OutilsLobby.h"
 
+#include "support/ChienDeGarde.h"
 #include "support/Processus.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <thread>
+#include <functional>
 #include <vector>
 
 #include <sqlite3.h>
@@ -210,6 +210,46 @@ TEST(ServeurLobby, AClockSetBackSweepsAtOnceAndFromItsNewTimeOn)
     EXPECT_EQ(liste(s), "") << "expired an expiry after the clock went back, not an hour later";
 }
 
+// While the base's name cannot be had, the copy beside it is made again at each sweep, a file
+// found at its name first moved aside; once the base is written again the copy goes.
+TEST(ServeurLobby, TheCopyKeptWhileTheBaseCannotBeWrittenFollowsTheSweepsUntilItIs)
+{
+    namespace fs = std::filesystem;
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite", secours = base + ".secours";
+    const auto joueurs = [](const std::string& fichier) {
+        sqlite3* b = nullptr;
+        sqlite3_stmt* st = nullptr;
+        int n = -1;
+        if (sqlite3_open_v2(fichier.c_str(), &b, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+            sqlite3_prepare_v2(b, "SELECT COUNT(*) FROM joueurs", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            n = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+        sqlite3_close(b);
+        return n;
+    };
+    ServeurEssai s(base);
+    ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
+    ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200);
+    ecrireTexte(secours, "une copie d'un autre jour");
+    fs::remove(base);
+    fs::create_directory(base);
+    EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(3)}).statut, 503);
+    EXPECT_EQ(joueurs(secours), 2) << "the copy made at the look before the add";
+    EXPECT_EQ(lireTexte(secours + ".remplacee-1"), "une copie d'un autre jour") << "not ours: moved aside";
+    EXPECT_EQ(envoyer(s, {"POST", "deconnexionjoueur.php", "iplan=1.1.1.1&port=1"}).statut, 200);
+    s.maintenant += 10;
+    liste(s);
+    EXPECT_EQ(joueurs(secours), 1) << "made again at the sweep";
+    fs::remove(base);
+    s.maintenant += 10;
+    EXPECT_EQ(liste(s), "J=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
+    EXPECT_TRUE(fs::is_regular_file(base)) << "the base written again";
+    EXPECT_FALSE(fs::exists(secours)) << "the copy gone with it";
+    EXPECT_TRUE(fs::exists(secours + ".remplacee-1")) << "the other one kept";
+}
+
 // The first version kept times since boot: its players are kept as seen at the upgrade, once.
 TEST(ServeurLobby, APlayerOfAFirstVersionBaseIsListedAfterTheUpgradeThenExpires)
 {
@@ -325,51 +365,96 @@ TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
     CClientHttpLobby c;
     EXPECT_EQ(c.get("http://127.0.0.1:" + std::to_string(port), "/duelix/giveip.php").corps, "IP=127.0.0.1\n");
     ::kill(p.pid, SIGTERM);
-    const auto debutArret = std::chrono::steady_clock::now();
-    int etat = 0;
-    while (::waitpid(p.pid, &etat, WNOHANG) == 0 && std::chrono::steady_clock::now() - debutArret < std::chrono::seconds(2))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << "stopped within 2 s with status 0";
+    int code = -1;
+    {
+        ChienDeGarde garde(ChienDeGarde::BLOCAGE, "the server after SIGTERM");
+        code = attendreProcessus(p.pid);
+    }
+    p.pid = -1;
+    EXPECT_EQ(code, 0) << "stopped on SIGTERM, status 0";
 }
 
 // What the server acknowledged is in the base's files after a kill -9, whatever was done to
-// them while it served; a file put in the base's place is kept aside, whole.
+// them while it served; a file put in the base's place is kept aside, whole. A name that cannot
+// be had refuses the adds, and the whole copy made for it stays beside the base, where the
+// operator puts it back: no add refused is listed, no add acknowledged is lost.
 TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeletedOrReplaced)
 {
+    namespace fs = std::filesystem;
+    const std::string copie = "copie de l'opérateur";
+    const auto ailleurs = [](const std::string& nom) {
+        fs::rename(nom, nom + ".ailleurs");
+        fs::create_symlink(fs::path(nom + ".ailleurs").filename(), nom);
+    };
+    // What is kept beside the base, named in the log: the operator's file moved aside, a link
+    // moved aside, the copy of the players while the base's name cannot be had.
+    enum class Garde { RIEN, FICHIER, LIEN, COPIE };
     const struct {
         const char* quoi;
-        const char* supprime;  // the file removed; none: another file renamed over the base
-    } fautes[] = {{"log deleted", "-wal"}, {"base deleted", ""}, {"base replaced", nullptr}};
+        std::function<void(const std::string& base)> faute;
+        int acquittes;      // of 40 adds, 20 before the fault
+        Garde garde;
+        const char* nom;  // its name after the base's
+    } fautes[] = {
+        {"log deleted", [](const std::string& b) { fs::remove(b + "-wal"); }, 40, Garde::RIEN, ""},
+        {"base deleted", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, ""},
+        {"base replaced",
+         [&copie](const std::string& b) {
+             ecrireTexte(b + ".neuve", copie);
+             fs::rename(b + ".neuve", b);
+         },
+         40, Garde::FICHIER, ".remplacee-1"},
+        {"base moved behind a link", [&](const std::string& b) { ailleurs(b); }, 40, Garde::LIEN, ".remplacee-1"},
+        {"log moved behind a link", [&](const std::string& b) { ailleurs(b + "-wal"); }, 40, Garde::LIEN,
+         "-wal.remplacee-1"},
+        {"a folder in the base's place",
+         [](const std::string& b) {
+             fs::remove(b);
+             fs::create_directory(b);
+         },
+         20, Garde::COPIE, ".secours"},
+    };
     for (const auto& f : fautes) {
         DossierTemp d;
-        const std::string base = d / "lobby.sqlite", copie = "copie de l'opérateur";
+        const std::string base = d / "lobby.sqlite", nom = fs::canonical(d.str()) / "lobby.sqlite";
         Programme p({"--port", "0", "--base", base, "--joueurs-par-adresse", "100"});
         const std::string url = p.url();
         ASSERT_NE(url, "");
         CClientHttpLobby c;
         int acquittes = 0;
         for (int port = 1; port <= 40; ++port) {
-            if (port == 21 && f.supprime) {
-                ASSERT_EQ(std::remove((base + f.supprime).c_str()), 0);
-            } else if (port == 21) {
-                ecrireTexte(d / "copie", copie);
-                ASSERT_EQ(std::rename((d / "copie").c_str(), base.c_str()), 0);
-            }
+            if (port == 21)
+                f.faute(base);
             acquittes += c.post(url, "/duelix/addjoueur.php", ajoutPort(port)).statut == 200;
         }
+        const std::string liste = c.get(url, "/duelix/sendlistjoueurs.php").corps;
         ::kill(p.pid, SIGKILL);
         attendreProcessus(p.pid);
         p.pid = -1;
         const std::string journal = Programme::tout(p.err);
-        EXPECT_EQ(acquittes, 40) << f.quoi << ": " << journal;
+        EXPECT_EQ(acquittes, f.acquittes) << f.quoi << ": " << journal;
+        EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), f.acquittes) << f.quoi << ": a refused add listed";
+        const std::string gardee = nom + f.nom, dit = " sous le nom " + gardee;
+        if (f.garde != Garde::RIEN) {
+            EXPECT_NE(journal.find(dit), std::string::npos) << f.quoi << ": " << journal;
+            EXPECT_EQ(journal.find(dit), journal.rfind(dit)) << f.quoi << ": named once";
+        }
+        if (f.garde == Garde::FICHIER)
+            EXPECT_EQ(lireTexte(gardee), copie) << "kept aside, whole";
+        if (f.garde == Garde::LIEN)
+            EXPECT_TRUE(fs::is_symlink(gardee)) << f.quoi << ": the link itself kept aside";
+        if (f.garde == Garde::COPIE) {
+            // Put back as docs/lobby.md says: what took the base's name away, the old log,
+            // then the copy.
+            fs::remove(base);
+            fs::remove(base + "-wal");
+            fs::rename(gardee, base);
+        }
         CStockJoueursSQLite stock(base, 100);
         std::string erreur;
-        ASSERT_TRUE(stock.ouvrir(erreur)) << erreur;
-        EXPECT_EQ(stock.lister(0).size(), 40u) << f.quoi << ": every acknowledged player after the kill";
-        if (!f.supprime) {
-            EXPECT_EQ(lireTexte(base + ".remplacee-1"), copie) << "kept aside, whole";
-            EXPECT_NE(journal.find(" gardé sous le nom " + base + ".remplacee-1"), std::string::npos) << journal;
-        }
+        ASSERT_TRUE(stock.ouvrir(erreur)) << f.quoi << ": " << erreur;
+        EXPECT_EQ(stock.lister(0).size(), static_cast<size_t>(f.acquittes))
+            << f.quoi << ": every acknowledged player after the kill";
     }
 }
 

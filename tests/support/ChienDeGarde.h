@@ -1,6 +1,8 @@
 #pragma once
 // Ends the test run when the code it guards has not returned in time: a hang (a decoder
 // looping on a folder, an open blocking on a FIFO) must fail the test, not stall the run.
+// Its time is for a hang only, never a bound on how fast the code is: a loaded machine may
+// hold a thread back for seconds.
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -11,6 +13,9 @@
 
 class ChienDeGarde {
 public:
+    // Far past what any guarded call takes, however loaded the machine.
+    static constexpr std::chrono::seconds BLOCAGE{60};
+
     ChienDeGarde(std::chrono::milliseconds delai, std::string quoi)
         : quoi_(std::move(quoi)), fil_([this, delai] {
               std::unique_lock<std::mutex> verrou(m_);

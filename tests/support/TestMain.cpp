@@ -51,6 +51,9 @@ bool preparerDonnees(const fs::path& depart)
 
 int main(int argc, char** argv)
 {
+    // Sounds load and play silently, as under test.sh, also in a binary run by hand: OpenAL
+    // reads this when it first opens a device, so before any test makes a sound.
+    ::setenv("ALSOFT_DRIVERS", "null", 0);
     std::setlocale(LC_ALL, "C");
     ::testing::InitGoogleTest(&argc, argv);
     const fs::path depart = fs::current_path();
