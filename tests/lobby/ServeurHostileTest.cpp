@@ -5,8 +5,10 @@
 #include "lobby/serveur/BoucleHttp.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <sstream>
@@ -277,45 +279,56 @@ TEST(ServeurHostile, ConnectionsAreLimitedPerAddressAndUnfinishedOnesGoFirstWhen
     EXPECT_TRUE(Brute(port, "127.0.5.1").demander()) << "the address may connect again once some of its own went";
 }
 
-// Requests sent at once by a client that never reads: the server holds the answer under way
-// and a send buffer of a few hundred KB (megabytes each before), until the write deadline
-// resets the connection and the system drops what it still had to send.
+// Requests sent at once by clients that never read: the server holds the answer under way
+// and a send buffer of a few hundred KB each (megabytes each before), until the write deadline
+// resets the connection and the system drops what it still had to send. The queues are read
+// under a deadline that cannot come first, the resets under one that comes soon.
 TEST(ServeurHostile, AClientThatNeverReadsHoldsAboutOneAnswerUntilItsDeadline)
 {
-    CBoucleHttp::Config c;
-    c.delaiEcriture = std::chrono::seconds(1);
     const std::string liste(480 * 1024, 'J');
-    CBoucleHttp boucle(c, [&liste](const RequeteHttp& q, std::string& r, bool& fermer) {
-        const std::string corps = q.octets.compare(0, 6, "GET /l") == 0 ? liste : "ok";
-        r = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(corps.size()) + "\r\n\r\n" + corps;
-        fermer = false;
-    });
-    std::string erreur;
-    const int port = boucle.ecouter("127.0.0.1", 0, erreur);
-    ASSERT_TRUE(port > 0 && boucle.demarrer(erreur)) << erreur;
     std::string soixante;
     for (int i = 0; i < 60; ++i)
         soixante += "GET /l HTTP/1.1\r\nHost: x\r\n\r\n";
-    std::vector<std::unique_ptr<Brute>> sourds;
-    for (int i = 0; i < 8; ++i) {
-        sourds.push_back(std::make_unique<Brute>(port, "127.0.6." + std::to_string(1 + i)));
-        sourds.back()->envoyer(soixante);
-    }
-    EXPECT_TRUE(Brute(port, "127.0.6.100").demander()) << "an honest request answered beside them";
-    size_t plusLongue = 0;
-    long coupes = 0;
-    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(ATTENTE_MAX_MS);
-    while (coupes < 8 && std::chrono::steady_clock::now() < fin) {
-        for (size_t f : filesEnvoi(port))
-            plusLongue = std::max(plusLongue, f);
-        coupes = std::count_if(sourds.begin(), sourds.end(), [](const auto& b) { return b->coupee(); });
-        ::poll(nullptr, 0, 10);
-    }
-    EXPECT_GT(plusLongue, 0u) << "the answers were under way";
-    EXPECT_LT(plusLongue, 640u * 1024) << "one connection's send queue";
-    EXPECT_EQ(coupes, 8) << "each reset at its write deadline";
-    const std::vector<size_t> restes = filesEnvoi(port);
-    EXPECT_EQ(std::accumulate(restes.begin(), restes.end(), size_t{0}), 0u) << "nothing left for the system to push";
+    // Eight deaf clients of a server with that write deadline, then the rest of the case.
+    const auto sourds = [&](std::chrono::milliseconds delai, const std::function<void(int, std::vector<std::unique_ptr<Brute>>&)>& suite) {
+        CBoucleHttp::Config c;
+        c.delaiEcriture = delai;
+        CBoucleHttp boucle(c, [&liste](const RequeteHttp& q, std::string& r, bool& fermer) {
+            const std::string corps = q.octets.compare(0, 6, "GET /l") == 0 ? liste : "ok";
+            r = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(corps.size()) + "\r\n\r\n" + corps;
+            fermer = false;
+        });
+        std::string erreur;
+        const int port = boucle.ecouter("127.0.0.1", 0, erreur);
+        ASSERT_TRUE(port > 0 && boucle.demarrer(erreur)) << erreur;
+        std::vector<std::unique_ptr<Brute>> b;
+        for (int i = 0; i < 8; ++i) {
+            b.push_back(std::make_unique<Brute>(port, "127.0.6." + std::to_string(1 + i)));
+            b.back()->envoyer(soixante);
+        }
+        suite(port, b);
+    };
+    const auto fin = [] { return std::chrono::steady_clock::now() + std::chrono::milliseconds(ATTENTE_MAX_MS); };
+
+    sourds(std::chrono::seconds(600), [&](int port, std::vector<std::unique_ptr<Brute>>&) {
+        EXPECT_TRUE(Brute(port, "127.0.6.100").demander()) << "an honest request answered beside them";
+        size_t plusLongue = 0, pleines = 0;
+        for (const auto t = fin(); pleines < 8 && std::chrono::steady_clock::now() < t; ::poll(nullptr, 0, 10)) {
+            const std::vector<size_t> files = filesEnvoi(port);
+            pleines = std::count_if(files.begin(), files.end(), [](size_t f) { return f > 0; });
+            plusLongue = std::max(plusLongue, files.empty() ? 0 : *std::max_element(files.begin(), files.end()));
+        }
+        EXPECT_EQ(pleines, 8u) << "each one's answers under way";
+        EXPECT_LT(plusLongue, 640u * 1024) << "one connection's send queue";
+    });
+    sourds(std::chrono::seconds(1), [&](int port, std::vector<std::unique_ptr<Brute>>& b) {
+        long coupes = 0;
+        for (const auto t = fin(); coupes < 8 && std::chrono::steady_clock::now() < t; ::poll(nullptr, 0, 10))
+            coupes = std::count_if(b.begin(), b.end(), [](const auto& x) { return x->coupee(); });
+        EXPECT_EQ(coupes, 8) << "each reset at its write deadline";
+        const std::vector<size_t> restes = filesEnvoi(port);
+        EXPECT_EQ(std::accumulate(restes.begin(), restes.end(), size_t{0}), 0u) << "nothing left for the system to push";
+    });
 }
 
 // One host with many addresses in one /24 network has a share of the players and of the adds.
