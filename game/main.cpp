@@ -4,6 +4,7 @@
 #include "core/PiloteGL.h"
 #include "editor/SFMLJeuChoix.h"
 #include "game/Jeu.h"
+#include "game/SortieSon.h"
 
 #include <X11/Xlib.h>
 
@@ -93,6 +94,8 @@ int main(int argc, char** argv)
         std::cerr << "jeu: no display to open the window on (DISPLAY is not set or cannot be reached)\n";
         return 1;
     }
+    // Before the game makes its first sound object (the menus' musics).
+    sortieSon::choisir();
 
     auto* jeu = new CSFMLJeu();
     if (jeu->init("jeu.ini") != 0) {
