@@ -15,7 +15,9 @@
 #include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace editeur {
@@ -53,6 +55,9 @@ const ToucheDialogue TOUCHES[] = {
     {sf::Keyboard::F1, id::OPTIONS_EDITEUR}, {sf::Keyboard::F2, id::CHOIX_DEC}, {sf::Keyboard::F3, id::CHOIX_PER},
     {sf::Keyboard::F5, id::PLANS},           {sf::Keyboard::F6, id::OPTIONS_NIV}, {sf::Keyboard::F7, id::SCRIPTS},
 };
+
+// The fourth zoom key shows the level's whole width.
+constexpr int ZOOM_NIVEAU_ENTIER = 4;
 
 // The send flag is off while f fills c.
 template <class F>
@@ -106,6 +111,29 @@ bool toucheDialogue(sf::Keyboard::Key touche)
             return true;
         }
     return false;
+}
+
+bool toucheZoom(sf::Keyboard::Key touche)
+{
+    if (touche < sf::Keyboard::Num1 || touche > sf::Keyboard::Num4)
+        return false;
+    MondeJeu* jeu = faceJeu::monde();
+    CDecor* decor = jeu ? jeu->pdecor : nullptr;
+    CVue* vue = decor ? decor->pCamera : nullptr;
+    if (!vue)
+        return true;
+    decor->reprendreModeVue();
+    vue->arreterDefilement();
+    const int cran = touche - sf::Keyboard::Num1 + 1;
+    const int largeurVue = std::max(1, static_cast<int>(vue->largeur));
+    vue->zoom = static_cast<float>(cran < ZOOM_NIVEAU_ENTIER ? cran : decor->tailleJeuX / largeurVue + 1);
+    const float X = static_cast<float>(decor->tailleJeuX), Y = static_cast<float>(decor->tailleJeuY);
+    const CPerso* joueur = jeu->pPerso;
+    if (joueur && joueur->sprite)
+        vue->placerAutour(joueur->sprite->x, joueur->sprite->y, X, Y);
+    else
+        vue->placerAutour(0, 0, X, Y);
+    return true;
 }
 
 void remplirTexte(CPLUXControl* c, const std::string& texte)

@@ -44,6 +44,12 @@ void rafraichirBarre();
 // any other key.
 bool toucheDialogue(sf::Keyboard::Key touche);
 
+// The editor's zoom keys, 1 to 4 of the number row: the level's chosen view mode back (an
+// auto-scroll held still while the level is edited), at zoom 1, 2 or 3, or (4) wide enough
+// for the whole level (its width over the view's, plus one), the view around the player
+// within the level. False for any other key.
+bool toucheZoom(sf::Keyboard::Key touche);
+
 // Fills a control from the game without the fill coming back as a change: the control's
 // send flag is off while its text or selection is set, then restored. A null control is
 // skipped.

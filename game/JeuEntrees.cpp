@@ -165,8 +165,13 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
 
 void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
 {
-    // The function keys that open the editor's dialogs do nothing more.
-    switch (editeur::toucheDialogue(touche) ? sf::Keyboard::Unknown : touche) {
+    // The zoom keys are the digits alone: with Shift or Control they are the animation
+    // editor's, which leaves the keys to the level editor too.
+    const bool chiffreSeul = !toucheEnfoncee(sf::Keyboard::LShift) && !toucheEnfoncee(sf::Keyboard::RShift) &&
+                             !toucheEnfoncee(sf::Keyboard::LControl) && !toucheEnfoncee(sf::Keyboard::RControl);
+    // The keys that open the editor's dialogs or zoom do nothing more.
+    const bool prise = editeur::toucheDialogue(touche) || (chiffreSeul && editeur::toucheZoom(touche));
+    switch (prise ? sf::Keyboard::Unknown : touche) {
     case sf::Keyboard::LSystem:
         if (CPLUX::pTB)
             CPLUX::pTB->isMinimize() || !CPLUX::pTB->isVisible() ? CPLUX::pTB->show() : CPLUX::pTB->hide();

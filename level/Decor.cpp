@@ -195,6 +195,9 @@ void CDecor::choisirModeVue(int mode)
 
 void CDecor::reprendreModeVue()
 {
-    if (pCamera)
-        pCamera->vuemode = modeVueChoisi();
+    if (!pCamera)
+        return;
+    pCamera->vuemode = modeVueChoisi();
+    // The editor's zoom (its zoom keys, the wheel) was for editing: play is seen at the level's.
+    pCamera->zoom = pCamera->zoomBase;
 }

@@ -201,7 +201,7 @@ public:
     // The view mode chosen for the level: its file's "SCROLLVUE" or the author's choice in the
     // level options. The game world keeps it in the game's vuemode_save, a menu's level in
     // its own scrollVue. choisirModeVue changes it; reprendreModeVue gives it to the world's
-    // camera, as play resumes from the editor.
+    // camera, back at the level's zoom, as play resumes from the editor.
     int modeVueChoisi() const;
     void choisirModeVue(int mode);
     void reprendreModeVue();

@@ -212,14 +212,15 @@ void CDecor::reprendreJeu(bool chargement)
 
 // The active camera at its level zoom around the hero: at the respawn point when there is one,
 // else at the first player's start, with the ground under him in view whatever the mode. The
-// group's camera starts left of the respawn point, at the top.
+// group's camera starts left of the respawn point, at the top. Mode 8 sets its own zoom and
+// then holds still: the view is placed at that zoom from the start.
 void CDecor::placerCamera()
 {
     MondeJeu* jeu = faceJeu::monde();
     if (!jeu || !jeu->pvue || (jeu->pdecor && jeu->pdecor != this))
         return;
     CVue& vue = *jeu->pvue;
-    vue.zoom = vue.zoomBase;
+    vue.zoom = vue.vuemode == CVue::MODE_DIAGNOSTIC ? vue.zoomDiagnostic(*this) : vue.zoomBase;
     if (CSFMLJeuGlobal::bModeTest)
         CPLUX::refresh("JeuDialogScripts");
     const bool reprise = checkpointX != -1 || checkpointY != -1;

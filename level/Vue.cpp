@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -50,6 +51,41 @@ int signeEcart(int d, float pas)
 
 void replacer(CSPRITE& s) { s.placer(-1, tuv::floatVersInt(s.x), tuv::floatVersInt(s.y)); }
 
+constexpr int MODE_JEU_EDITEUR = 2;
+
+// Where mode 8 writes on the console, in the order of its values.
+constexpr int LIGNES_DIAGNOSTIC[] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
+
+// The smallest and largest positions of the characters mode 8 looks at: those neither
+// mounted nor kept out of the view.
+struct Etendue {
+    float xMin = 9999999, yMin = 9999999, xMax = 0, yMax = 0;
+    // The horizontal spread; 1 for none, so that the zoom it gives stays a number.
+    float ecartX() const { return xMax - xMin == 0 ? 1 : xMax - xMin; }
+};
+
+Etendue etendueDiagnostic(const CDecor& decor)
+{
+    Etendue e;
+    for (const CPerso* k : decor.persos) {
+        if (!k || !k->sprite || k->bMonte || k->bHorsVue)
+            continue;
+        const CSPRITE& s = *spriteDe(*k);
+        e.xMin = std::min(e.xMin, s.x);
+        e.xMax = std::max(e.xMax, s.x);
+        e.yMin = std::min(e.yMin, s.y);
+        e.yMax = std::max(e.yMax, s.y);
+    }
+    return e;
+}
+
+// The zoom mode 8 aims at before the level's bounds: 15 times the spread over the width.
+float cibleDiagnostic(const CDecor& decor, const Etendue& e)
+{
+    const float X = decor.tailleJeuX > 0 ? static_cast<float>(decor.tailleJeuX) : 1.0f;
+    return 15 * e.ecartX() / X;
+}
+
 } // namespace
 
 std::function<ContexteVue()> CVue::contexte = contexteJeu;
@@ -71,6 +107,8 @@ int CVue::maj() { return maj(contexte()); }
 
 int CVue::maj(const ContexteVue& c)
 {
+    if (vuemode != MODE_DIAGNOSTIC)
+        effacerDiagnostic();
     if (!c.joueur || !spriteDe(*c.joueur) || !c.decor)
         return -1;
     switch (vuemode) {
@@ -90,6 +128,7 @@ int CVue::maj(const ContexteVue& c)
     case 8: mode8(c); break;
     default: break;  // an unknown mode keeps the stored rectangle
     }
+    cadrerNiveauEntier(c);
     trembler();
     poserSurScene(c.scene);
     return 0;
@@ -230,7 +269,7 @@ void CVue::mode4(const ContexteVue& c)
 {
     const CPerso& joueur = *c.joueur;
     const CSPRITE& sj = *spriteDe(joueur);
-    if (c.modeJeu == 2) {
+    if (c.modeJeu == MODE_JEU_EDITEUR) {
         tailleVue();
         x = tuv::floatVersInt(sj.x) - sx / 2;
         y = tuv::floatVersInt(sj.y) - sy / 2;
@@ -334,7 +373,9 @@ void CVue::mode5(const ContexteVue& c)
     const float coeff = c.framerateCoeff;
     const float Y = static_cast<float>(c.decor->tailleJeuY);
     retard = 200.0f;
-    easingZoom(p.mode >= 5 && p.mode <= 8, p.mode >= 2 && p.mode <= 4, coeff);
+    // While the level is edited the zoom stays where the author put it (zoom keys, wheel).
+    if (c.modeJeu != MODE_JEU_EDITEUR)
+        easingZoom(p.mode >= 5 && p.mode <= 8, p.mode >= 2 && p.mode <= 4, coeff);
     tailleVue();
 
     float ecart, sens;
@@ -403,21 +444,8 @@ void CVue::mode7(const ContexteVue& c)
 // A diagnostic mode: the zoom follows the horizontal spread of the characters.
 void CVue::mode8(const ContexteVue& c)
 {
-    float xMin = 9999999, yMin = 9999999, xMax = 0, yMax = 0;
-    for (const CPerso* k : c.decor->persos) {
-        if (!k || !k->sprite || k->bMonte || k->bHorsVue)
-            continue;
-        const CSPRITE& s = *spriteDe(*k);
-        xMin = std::min(xMin, s.x);
-        xMax = std::max(xMax, s.x);
-        yMin = std::min(yMin, s.y);
-        yMax = std::max(yMax, s.y);
-    }
-    float ecart = xMax - xMin;
-    if (ecart == 0)
-        ecart = 1;
-    const float X = c.decor->tailleJeuX > 0 ? static_cast<float>(c.decor->tailleJeuX) : 1.0f;
-    const float cible = 15 * ecart / X;
+    const Etendue e = etendueDiagnostic(*c.decor);
+    const float cible = cibleDiagnostic(*c.decor, e);
     zoom = std::clamp(cible, zoomBase - 0.2f, zoomBase);
     const float ancienSx = sx, ancienSy = sy;
     cx = ancienSx - largeur * zoom;
@@ -425,13 +453,40 @@ void CVue::mode8(const ContexteVue& c)
     sx = largeur * zoom;
     sy = hauteur * zoom;
 
-    const std::pair<int, std::pair<const wchar_t*, float>> lignes[] = {
-        {1, {L"   Vue.x (apr\u00e8s correction)=", x}}, {2, {L"   Vue.y (apr\u00e8s correction)=", y}},
-        {3, {L"sx=", sx}}, {4, {L"sy=", sy}}, {5, {L"cx=", cx}}, {6, {L"cy=", cy}},
-        {10, {L"Xmin=", xMin}}, {11, {L"Xmax=", xMax}}, {12, {L"Ymin=", yMin}}, {13, {L"Ymax=", yMax}},
-        {14, {L"diffX=", ecart}}, {15, {L"z=", cible}}, {16, {L"ZoomVue=", zoom}}};
-    for (const auto& [ligne, texte] : lignes)
-        CPLUX::setConsoleText(std::wstring(texte.first) + CPLUX::ftows(texte.second), ligne);
+    const std::pair<const wchar_t*, float> valeurs[] = {
+        {L"   Vue.x (apr\u00e8s correction)=", x}, {L"   Vue.y (apr\u00e8s correction)=", y},
+        {L"sx=", sx}, {L"sy=", sy}, {L"cx=", cx}, {L"cy=", cy}, {L"Xmin=", e.xMin}, {L"Xmax=", e.xMax},
+        {L"Ymin=", e.yMin}, {L"Ymax=", e.yMax}, {L"diffX=", e.ecartX()}, {L"z=", cible}, {L"ZoomVue=", zoom}};
+    static_assert(std::size(valeurs) == std::size(LIGNES_DIAGNOSTIC));
+    for (size_t i = 0; i < std::size(valeurs); ++i)
+        CPLUX::setConsoleText(std::wstring(valeurs[i].first) + CPLUX::ftows(valeurs[i].second), LIGNES_DIAGNOSTIC[i]);
+    diagnosticAffiche = true;
+}
+
+float CVue::zoomDiagnostic(const CDecor& decor) const
+{
+    return std::clamp(cibleDiagnostic(decor, etendueDiagnostic(decor)), zoomBase - 0.2f, zoomBase);
+}
+
+void CVue::effacerDiagnostic()
+{
+    if (!diagnosticAffiche)
+        return;
+    for (int ligne : LIGNES_DIAGNOSTIC)
+        CPLUX::setConsoleText(L"", ligne);
+    diagnosticAffiche = false;
+}
+
+// While the level is edited, a view as wide as the level shows all of it: from its left edge
+// and within its height (the zoom keys' whole width). The diagnostic's view stays as it is.
+void CVue::cadrerNiveauEntier(const ContexteVue& c)
+{
+    const float X = static_cast<float>(c.decor->tailleJeuX);
+    if (c.modeJeu != MODE_JEU_EDITEUR || vuemode == MODE_DIAGNOSTIC || X <= 0 || sx < X)
+        return;
+    const float Y = static_cast<float>(c.decor->tailleJeuY);
+    x = -cx;
+    y = std::max(0.0f, std::min(y + cy, Y - sy)) - cy;
 }
 
 void CVue::trembler()

@@ -56,6 +56,10 @@ public:
     static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself
     static constexpr int MODE_GROUPE = 4;      // frames every player
     static constexpr int MODE_FIXE = 6;        // stays where it is
+    static constexpr int MODE_DIAGNOSTIC = 8;  // zooms to the characters' spread, its values on the console
+    // The zoom mode 8 takes for the characters of the level: their horizontal spread over the
+    // level's width, within 0.2 under the level's zoom. A start in mode 8 places the view at it.
+    float zoomDiagnostic(const CDecor& decor) const;
     // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
     void poserSurScene(sf::RenderTarget* scene);
 
@@ -101,5 +105,10 @@ private:
     void mode5(const ContexteVue& c);
     void mode7(const ContexteVue& c);
     void mode8(const ContexteVue& c);
+    void cadrerNiveauEntier(const ContexteVue& c);
     void trembler();
+    // Mode 8's lines are on the program's one console: any camera that runs another mode
+    // takes them off.
+    static void effacerDiagnostic();
+    static inline bool diagnosticAffiche = false;
 };

@@ -201,6 +201,22 @@ void CCSEFouet::pasFrame()
 
 // Handlers ---------------------------------------------------------------------------------------
 
+void CCSEFouet::console(const std::string& texte, int ligne)
+{
+    CPLUX::setConsoleText(texte, ligne);
+    lignesConsole_[ligne] = CPLUX::getConsoleText(ligne);
+}
+
+// Its lines on the program's console go with it, but for those another tool wrote since.
+void CCSEFouet::onHide()
+{
+    CPLUXDialog::onHide();
+    for (const auto& [ligne, texte] : lignesConsole_)
+        if (CPLUX::getConsoleText(ligne) == texte)
+            CPLUX::setConsoleText(L"", ligne);
+    lignesConsole_.clear();
+}
+
 void CCSEFouet::onCreate()
 {
     CPLUXDialog::onCreate();
@@ -224,8 +240,8 @@ void CCSEFouet::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy
         fouet().dessiner(*w);
     }
     if (aSprite()) {
-        CPLUX::setConsoleText("ssFouet.pSprite->nbanimtotale=" + tuv::itos(ssFouet.pSprite->nbanimtotale), 0);
-        CPLUX::setConsoleText("ssFouet.pSprite->sensAnim=" + tuv::itos(ssFouet.pSprite->sensAnim), 1);
+        console("ssFouet.pSprite->nbanimtotale=" + tuv::itos(ssFouet.pSprite->nbanimtotale), 0);
+        console("ssFouet.pSprite->sensAnim=" + tuv::itos(ssFouet.pSprite->sensAnim), 1);
     }
 }
 
@@ -307,7 +323,7 @@ void CCSEFouet::changerFrame(int pas)
         numFrame = 0;
     }
     afficherFrame(modeFrappe, numFrame);
-    CPLUX::setConsoleText("numKPCour=" + tuv::itos(numKPCour), 10);
+    console("numKPCour=" + tuv::itos(numKPCour), 10);
     bLecture = false;
     afficherNumFrame();
 }
@@ -316,21 +332,21 @@ void CCSEFouet::lireFouet()
 {
     CFouet& f = fouet();
     if (!f.charger(FICHIER, this, pImageFouet, strPrefixeKP)) {
-        CPLUX::setConsoleText(std::string(FICHIER) + " introuvable", 2);
+        console(std::string(FICHIER) + " introuvable", 2);
         return;
     }
     numKPCour = -1;
     if (f.nbKPIgnores > 0)
-        CPLUX::setConsoleText(std::string(FICHIER) + " : " + tuv::itos(CFouet::NB_KP_MAX_FICHIER) +
-                                  " points clés lus, " + tuv::itos(f.nbKPIgnores) + " ignorés",
-                              2);
+        console(std::string(FICHIER) + " : " + tuv::itos(CFouet::NB_KP_MAX_FICHIER) + " points clés lus, " +
+                    tuv::itos(f.nbKPIgnores) + " ignorés",
+                2);
     majControles();
 }
 
 void CCSEFouet::sauverFouet()
 {
     if (fouet().sauver(FICHIER, pImageFouet))
-        CPLUX::setConsoleText(std::string(FICHIER) + " enregistré", 2);
+        console(std::string(FICHIER) + " enregistré", 2);
     else
         CPLUX::MessageBoxW("Erreur !", "Impossible d'enregistrer " + std::string(FICHIER));
 }

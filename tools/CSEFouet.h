@@ -8,6 +8,7 @@
 
 #include <SFML/Graphics/Sprite.hpp>
 
+#include <map>
 #include <string>
 
 class CPLUXControlImage;
@@ -48,6 +49,7 @@ public:
     void pasFrame();
 
     void onCreate() override;
+    void onHide() override;
     // Steps on frames (scaled by the time coefficient), then draws; a null window only steps.
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
     void onMove(int dx, int dy) override;
@@ -104,6 +106,10 @@ private:
     void lireFouet();
     void sauverFouet();
     void saisieParametre(const std::string& id, const std::string& texte);
+    // A line of the program's console, remembered so that it goes when the dialog closes.
+    void console(const std::string& texte, int ligne);
+
+    std::map<int, std::wstring> lignesConsole_;
 
     // Frames owed to the chain: grows by the time coefficient, one step per whole frame.
     float accumulateurPas_ = 0.f;

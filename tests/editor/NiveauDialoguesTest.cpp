@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The empty level (its ground, two sprites, and its hero) with a game type, a zone and three
+// The empty level (its ground, eight sprites, and its hero) with a game type, a zone and three
 // boxes of the main plane.
 std::string niveauAvecCaisses()
 {
@@ -69,7 +69,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     ecrireTexte("niveaux/essai.niv", niveauAvecCaisses());
     ASSERT_TRUE(choisir(CJeuDialogChargerNiv::ID, "essai.niv"));
     ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "open"));
-    EXPECT_EQ(nbSprites(), 5u) << "its sprites: the ground and the boxes";
+    EXPECT_EQ(nbSprites(), 11u) << "its sprites: the ground and the boxes";
     EXPECT_EQ(jeu->typeJeu, 1);
     EXPECT_EQ(jeu->pdecor->zone[0], 10);
     EXPECT_EQ(jeu->pMenus->strDossierNiveau, "./niveaux/") << "the menu object's level folder";
@@ -77,7 +77,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogChargerNiv::ID)) << "the dialog stays open";
 
     ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "myButtonNouveau"));
-    EXPECT_EQ(nbSprites(), 2u) << "the empty level: its ground";
+    EXPECT_EQ(nbSprites(), 8u) << "the empty level: its ground";
     EXPECT_EQ(jeu->typeJeu, 0);
     EXPECT_EQ(jeu->pMenus->strDossierNiveau, "./niveaux/");
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
@@ -90,7 +90,7 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     d->InitDossiers("./niveaux/");
     presser(CJeuDialogChargerNiv::ID, "open");
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
-    EXPECT_EQ(nbSprites(), 2u);
+    EXPECT_EQ(nbSprites(), 8u);
 }
 
 TEST_F(NiveauDialoguesTest, ABrokenLevelChosenIsReportedAndTheEditorGoesOn)
@@ -207,7 +207,7 @@ TEST_F(NiveauDialoguesTest, TheSelfRegisteringPairAsBuilt)
     }
     EXPECT_EQ(nbSprites(), 0u);
     EXPECT_FALSE(CSFMLJeuOuvrir::rappel(ouvrir.get(), &o, o.getControl("open"), 0));
-    EXPECT_EQ(nbSprites(), 5u) << "folder + file loaded";
+    EXPECT_EQ(nbSprites(), 11u) << "folder + file loaded";
     CPLUXDialogFileSave& s = *sauver->pDialogFichier;
     s.InitDossiers("./niveaux/");
     s.getControl("txtFichier")->setText("copie.niv");

@@ -2,6 +2,7 @@
 // checks, the zone, the map and the view mode, and nothing without a level.
 #include "OutilsEditeurNiveau.h"
 
+#include "game/SourceEntrees.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXMessageBox.h"
 #include "level/FondImage.h"
@@ -10,6 +11,7 @@
 #include "level/EffetNeige.h"
 #include "level/EffetNuages.h"
 #include "level/EffetPluie.h"
+#include "level/Vue.h"
 
 #include <climits>
 #include <functional>
@@ -177,6 +179,39 @@ TEST_F(OptionsNiveau, MapAndViewMode)
     ASSERT_EQ(decor().pSDSelection, nullptr);
     ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 2));
     EXPECT_EQ(jeu->vuemode_save, 2) << "stored without any decor sprite selected";
+}
+
+// The zoom keys: the mode chosen for the level back (an auto-scroll held), zoom 1, 2, 3 or the
+// whole width, the view around the player within the level, held over 30 updates of editing;
+// with Shift the digits are the animation editor's. M plays at the level's zoom.
+TEST_F(OptionsNiveau, ZoomKeys)
+{
+    decor().tailleJeuX = 5120;
+    decor().tailleJeuY = 900;
+    joueur->sprite->x = 3000;
+    joueur->sprite->y = 800;
+    CVue& vue = *(jeu->pvue = jeu->pvueJeu = decor().pCamera = new CVue(1280, 720));
+    auto* source = new SourceScriptee();
+    jeu->pSourceEntrees.reset(source);
+    using K = sf::Keyboard;
+    // Key, Shift held, mode chosen; then the camera's mode, zoom and the shown rectangle's corner.
+    const std::tuple<K::Key, bool, int, int, float, float, float> cas[] = {
+        {K::Num2, false, 2, 2, 2, 1720, 0}, {K::Num1, false, 2, 2, 1, 2360, 180}, {K::Num3, false, 1, 6, 3, 1080, 0},
+        {K::Num4, false, 5, 5, 5, 0, 0},    {K::Num1, true, 2, 5, 5, 0, 0},       {K::Num5, false, 2, 5, 5, 0, 0}};
+    for (const auto& [touche, shift, choisi, mode, zoom, gauche, haut] : cas) {
+        SCOPED_TRACE("key " + std::to_string(touche) + (shift ? " with Shift" : "") + ", mode " + std::to_string(choisi));
+        source->ajouterImage(shift ? SourceScriptee::Touches{K::LShift} : SourceScriptee::Touches{});
+        source->debutImage(0);
+        jeu->vuemode_save = choisi;
+        jeu->touchesEditeur(touche);
+        for (int i = 0; i < 30; ++i)
+            vue.maj();
+        const sf::Vector2f coin = vue.vue.getCenter() - vue.vue.getSize() / 2.0f;
+        EXPECT_TRUE(vue.vuemode == mode && vue.zoom == zoom) << vue.vuemode << ", zoom " << vue.zoom;
+        EXPECT_TRUE(coin.x == gauche && coin.y == haut) << "shown from " << coin.x << ", " << coin.y;
+    }
+    jeu->touchesEditeur(K::M);
+    EXPECT_TRUE(vue.vuemode == 2 && vue.zoom == 1) << "play in the chosen mode at the level's zoom";
 }
 
 TEST_F(OptionsNiveau, NothingWithoutALevel)

@@ -422,10 +422,13 @@ TEST_F(Scenario, FromTheMenuPlaceSaveAsOpenAgainAndPlay)
     // M plays it: the empty level's hero lands on its ground and is drawn there, over the sky.
     touche(sf::Keyboard::M);
     ASSERT_TRUE(jeu->mode == 1 && jeu->pPerso) << "playing, with a hero";
+    EXPECT_TRUE(vue.vuemode == 5 && monde.tailleJeuX > 2 * 1280) << "a wide level whose view follows the hero";
     const CSPRITE& heros = *jeu->pPerso->sprite;
-    for (int i = 0; i < 60 && std::fabs(heros.y - 656) > 2; ++i)
+    for (int i = 0; i < 60 && std::fabs(heros.y - 836) > 2; ++i)
         image();
-    EXPECT_NEAR(heros.y, 656, 2) << "standing on the ground";
+    EXPECT_NEAR(heros.y, 836, 2) << "standing on the ground";
+    for (int i = 0; i < 30; ++i)  // the view follows him down to the level's bottom
+        image();
     capturer("niveau_joue");
     const sf::Image scene = CSFMLJeuGlobal::prenderTexture->getTexture().copyToImage();
     const auto hx = unsigned((heros.x - std::trunc(vue.x) - vue.cx) / vue.zoom);

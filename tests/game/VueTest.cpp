@@ -212,6 +212,9 @@ TEST_F(VueTest, Mode8WithoutCharactersClampsTheZoom)
     EXPECT_FLOAT_EQ(vue.cx, 1280 - 1280 * 1.3f);
     EXPECT_EQ(CPLUX::getConsoleText(16), L"ZoomVue=" + CPLUX::ftows(1.3f));
     EXPECT_EQ(CPLUX::getConsoleText(1).substr(0, 12), L"   Vue.x (ap");
+    vue.vuemode = 6;
+    maj();
+    EXPECT_TRUE(CPLUX::getConsoleText(1).empty() && CPLUX::getConsoleText(16).empty()) << "gone with the mode";
 }
 
 TEST_F(VueTest, ZoomHelpers)

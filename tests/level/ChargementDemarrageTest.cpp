@@ -139,7 +139,9 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 }
 
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around
-// the checkpoint (or his start without one), held within the level, also at its corner.
+// the checkpoint (or his start without one), held within the level, also at its corner. The
+// diagnostic mode 8 (its own zoom, a view that does not move) too, its lines on the console
+// only while it runs.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
 {
     constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
@@ -147,7 +149,7 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
     const std::tuple<int, float, int, int> CAS[] = {
         {1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200}, {6, 0.8f, 3000, 1200},
         {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940}, {6, 1, 5940, 1940}, {2, 1, 60, 120},
-        {1, 1, -1, -1},     {5, 0.8f, -1, -1}};
+        {8, 1, 5940, 1940}, {8, 0.8f, 60, 120}, {1, 1, -1, -1},      {5, 0.8f, -1, -1}};
     for (const auto& [mode, zoom, px, py] : CAS) {
         ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(mode) + ";18;" +
                                        std::to_string(zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
@@ -156,6 +158,8 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         monde().checkpointX = px;
         monde().checkpointY = py;
         monde().demarrerNiveau(1);
+        for (int i = 0; mode == CVue::MODE_DIAGNOSTIC && i < 3; ++i)  // it holds still from the start on
+            jeu->pvue->maj();
         const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
         const sf::View& v = jeu->pvue->vue;
         const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
@@ -164,6 +168,7 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
         EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
         EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+        EXPECT_EQ(CPLUX::getConsoleText(16).empty(), mode != 8) << "the diagnostic's lines";
     }
 }
 

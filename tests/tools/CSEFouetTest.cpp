@@ -199,6 +199,9 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
+    CPLUX::hide(ID);
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
+    CPLUX::show(ID);
     std::filesystem::remove("fouet0.ini.save");
     std::filesystem::create_directories("fouet0.ini.save/plein");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));

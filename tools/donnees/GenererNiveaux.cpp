@@ -1,6 +1,7 @@
 // Writes the levels the game ships, through the game's own level writer so that they are in
-// its exact form: the empty level the editor starts from ("niveau-vide.niv": the hero on the
-// ground, so that every new level can be played at once) and the workshop ("atelier.niv":
+// its exact form: the empty level the editor starts from ("niveau-vide.niv": four screens wide
+// with ground all along and the hero on it, so that every new level can be played at once and
+// grow sideways, its view following the hero as the adventures' does) and the workshop ("atelier.niv":
 // ground, boxes, a platform on a key-point path, a box with a shader uniform, the hero). Run from data/ with a display (the definitions' sheets are
 // loaded into textures):
 //
@@ -48,17 +49,23 @@ void cheminPlateforme(CSPRITE& sd)
     sd.pChemin->nbKP = 2;
 }
 
-// The ground across the view, and the hero standing on it at the left.
-void solEtHeros(CDecor& d)
+// The ground's pieces are 640 pixels wide and 64 high, placed by their top middle.
+constexpr int LARGEUR_SOL = 640, HAUTEUR_SOL = 64;
+// The hero starts this high above the ground and falls onto it.
+constexpr int CHUTE_DEPART = 156;
+
+// A level of that size with ground all along its bottom, and the hero above it at the left.
+void solEtHeros(CDecor& d, int largeur, int hauteur)
 {
-    d.tailleJeuX = 1280;
-    d.tailleJeuY = 720;
-    for (int x : {320, 960})
-        poser(d, "sol", x, 656);
+    d.tailleJeuX = largeur;
+    d.tailleJeuY = hauteur;
+    const int sol = hauteur - HAUTEUR_SOL;
+    for (int x = LARGEUR_SOL / 2; x < largeur; x += LARGEUR_SOL)
+        poser(d, "sol", x, sol);
     auto* heros = new CPerso();
     heros->fichier = "./personnages/heros.per";
     heros->sprite->bMarqueurPerso = true;
-    heros->sprite->setPosInit(200, 500, 1, 1);
+    heros->sprite->setPosInit(200, sol - CHUTE_DEPART, 1, 1);
     heros->direction = heros->directionInitiale = 0;
     heros->poids = 10;
     heros->bVaisseau = false;
@@ -71,7 +78,7 @@ void construireAtelier(CDecor& d)
     d.nomNiveau = L"Atelier";
     d.numNiveau = 1;
     d.bCarte = true;
-    solEtHeros(d);
+    solEtHeros(d, 1280, 720);
     for (auto [x, y] : {std::pair{520, 592}, std::pair{584, 592}, std::pair{552, 528}})
         poser(d, "caisse", x, y);
     if (CSPRITE3* floue = poser(d, "caisse", 1150, 592)) {
@@ -83,6 +90,9 @@ void construireAtelier(CDecor& d)
     if (CSPRITE3* plateforme = poser(d, "plateforme", 760, 480))
         cheminPlateforme(*plateforme);
 }
+
+// The view mode of the adventures: it follows the hero, looking ahead of him.
+constexpr int MODE_VUE_SUIVI = 5;
 
 bool ecrire(CDecor& d, const std::string& fichier)
 {
@@ -110,7 +120,8 @@ int main()
     bool ok = true;
     {
         CDecor vide;
-        solEtHeros(vide);
+        solEtHeros(vide, 5120, 900);
+        vide.scrollVue = MODE_VUE_SUIVI;
         ok = ecrire(vide, "./niveaux/niveau-vide.niv") && ok;
     }
     CDecor atelier;
