@@ -103,7 +103,7 @@ private:
     void changerFrame(int pas);
     void lireFouet();
     void sauverFouet();
-    void saisieParametre(const std::string& id, const std::string& texte);
+    void saisieParametre(const std::string& id);
 
     // Frames owed to the chain: grows by the time coefficient, one step per whole frame.
     float accumulateurPas_ = 0.f;
