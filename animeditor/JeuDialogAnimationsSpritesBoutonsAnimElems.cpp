@@ -13,6 +13,7 @@
 #include "anim/Sprite3.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTextInput.h"
 
 namespace {
 const char* const CANAUX[] = {IdAnm::myButtonCheckCAEVisible,  IdAnm::myButtonCheckCAEAvplan,
@@ -55,8 +56,11 @@ void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
     t[IdAnm::myButtonCopieAESelRien] = [](D& d, const AppuiGauche&) { cocherCanaux(d, false); };
     t[IdAnm::myButtonCopieAESelTout] = [](D& d, const AppuiGauche&) { cocherCanaux(d, true); };
     t[IdAnm::myButtonAppliquerFrame] = [](D& d, const AppuiGauche&) {
-        const CPLUXControl* c = d.getControl(IdAnm::myTextInputNumFrameAppliquer);
-        const int n = c ? CPLUX::stoi(c->getText()) : -1;
+        // A frame that is no number is refused: the field is emptied.
+        CPLUXControlTextInput* c = d.ctrlTextInput(IdAnm::myTextInputNumFrameAppliquer);
+        int n = -1;
+        if (c && !CPLUXControlTextInput::lireEntier(c->getText(), n))
+            c->refuserNombre(std::string(), false);
         if (n >= 0 && n < d.pSprite->getNbFrames(d.numAnimationSel))
             d.appliquerAEKeyframes(n);
     };

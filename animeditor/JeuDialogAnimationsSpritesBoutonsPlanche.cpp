@@ -12,6 +12,7 @@
 #include "gui/OutilsControles.h"
 
 #include <algorithm>
+#include <cmath>
 
 using editeur::afficher;
 
@@ -74,13 +75,21 @@ void CJeuDialogAnimationsSprites::ajouterElements()
         const CPLUXControlComboBox* c = ctrlComboBox(id);
         return c ? std::max(-1, c->getNumSel() - 1) : -1;
     };
+    // The zone in whole pixels; a number that is none is refused and keeps the zone's value,
+    // or the chosen element's origin.
+    auto nombre = [this](const char* id, float actuel) {
+        editeur::lireNombre(*this, id, actuel);
+        return actuel;
+    };
+    const CSPRITE3_ELEMENT* choisi = pSprite->getElement(elementSel);
+    const sf::Vector2f origine = choisi ? choisi->origine : sf::Vector2f();
     const std::string nom = CSPRITE3::nomFichier(texte(IdAnm::myTextInputNomElement));
-    float x = static_cast<float>(CPLUX::stoi(texte(IdAnm::myTextInputElementX)));
-    const float y = static_cast<float>(CPLUX::stoi(texte(IdAnm::myTextInputElementY)));
-    const float l = static_cast<float>(CPLUX::stoi(texte(IdAnm::myTextInputElementL)));
-    const float h = static_cast<float>(CPLUX::stoi(texte(IdAnm::myTextInputElementH)));
-    const float ox = CPLUX::stof(texte(IdAnm::myTextInputElementOx));
-    const float oy = CPLUX::stof(texte(IdAnm::myTextInputElementOy));
+    float x = std::trunc(nombre(IdAnm::myTextInputElementX, rectZonePlanche.left));
+    const float y = std::trunc(nombre(IdAnm::myTextInputElementY, rectZonePlanche.top));
+    const float l = std::trunc(nombre(IdAnm::myTextInputElementL, rectZonePlanche.width));
+    const float h = std::trunc(nombre(IdAnm::myTextInputElementH, rectZonePlanche.height));
+    const float ox = nombre(IdAnm::myTextInputElementOx, origine.x);
+    const float oy = nombre(IdAnm::myTextInputElementOy, origine.y);
     const CPLUXControlButtonCheck* couleur = ctrlButtonCheck(IdAnm::myButtonCheckUseSpriteColor);
     const int arme = ligne(IdAnm::myComboBoxArmeElement), lie = ligne(IdAnm::myComboBoxLienElement);
     const int n = std::min(nombreElements, MAX_ELEMENTS_PAR_AJOUT);

@@ -16,7 +16,7 @@
 
 namespace {
 // The AE panel's values: the key as the panel shows it, and the keyframe's daughter flag. A
-// control missing from the model, or a number that is none, keeps the key's own value.
+// control missing from the model, or a number that is none (refused), keeps the key's own value.
 struct ValeursPanneau {
     CSPRITE3_KEYANIMELEM cle;
     bool filleVisible;
@@ -25,9 +25,8 @@ struct ValeursPanneau {
 ValeursPanneau lirePanneauAE(const CPLUXDialog& d, const CSPRITE3_KEYANIMELEM& cle, bool filleVisible)
 {
     auto nombre = [&d](const char* id, float actuel) {
-        const CPLUXControl* c = d.getControl(id);
-        const float v = c ? CPLUX::stof(c->getText()) : actuel;
-        return std::isfinite(v) ? v : actuel;
+        editeur::lireNombre(d, id, actuel);
+        return actuel;
     };
     auto coche = [&d](const char* id, bool actuel) {
         const CPLUXControlButtonCheck* c = d.ctrlButtonCheck(id);

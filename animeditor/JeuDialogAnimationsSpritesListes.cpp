@@ -98,10 +98,11 @@ void CJeuDialogAnimationsSprites::modifierElement(bool rafraichir)
     const CSPRITE3_ELEMENT* e = pSprite->getElement(elementSel);
     if (!e)
         return;
-    // A control missing from the model keeps the element's own value.
+    // A control missing from the model, or a number that is none (refused), keeps the
+    // element's own value.
     auto nombre = [this](const char* id, float actuel) {
-        const CPLUXControl* c = getControl(id);
-        return c ? CPLUX::stof(c->getText()) : actuel;
+        editeur::lireNombre(*this, id, actuel);
+        return actuel;
     };
     auto ligne = [this](const char* id, int actuel) {
         const CPLUXControlComboBox* c = ctrlComboBox(id);

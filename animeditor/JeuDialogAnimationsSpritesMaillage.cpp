@@ -11,6 +11,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,10 +73,10 @@ void CJeuDialogAnimationsSprites::appliquerTailleMaillage()
         return;
     // The inputs count cells, the mesh points.
     auto points = [this](const char* id, int actuelle) {
-        const CPLUXControl* c = getControl(id);
-        if (!c)
+        int cellules = actuelle - 1;
+        if (!editeur::lireNombre(*this, id, cellules))
             return actuelle;
-        return static_cast<int>(std::clamp(static_cast<long long>(CPLUX::stoi(c->getText())) + 1, -1000000LL, 1000000LL));
+        return static_cast<int>(std::clamp(static_cast<long long>(cellules) + 1, -1000000LL, 1000000LL));
     };
     pSprite->setMaillage(elementSel, points(IdAnm::myTextInputMaillageNbCols, actuel.x),
                          points(IdAnm::myTextInputMaillageNbLignes, actuel.y));

@@ -88,10 +88,9 @@ void CJeuDialogAnimationsSprites::majNbExecutionsScript()
     if (a == -1 || !pSprite->isKeyframe(a, f))
         return;
     CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
-    const CPLUXControl* saisie = getControl(IdAnm::myTextInputNbRunScript);
-    if (!kf || !saisie)
+    if (!kf || !ctrlTextInput(IdAnm::myTextInputNbRunScript) ||
+        !editeur::lireNombre(*this, IdAnm::myTextInputNbRunScript, kf->nbExecutions))
         return;
-    kf->nbExecutions = CPLUX::stoi(saisie->getText());
     if (!kf->scriptVivant())
         return;
     // Made again with the new count.

@@ -1,7 +1,8 @@
 // Text inputs of the animation editor. Validated inputs act on Enter: frames, speeds, play
 // counts, shadow, keyframe and anim-element values (those of the AE record an undo step first);
 // live inputs act on every change: the sheet zone, the sheet view, the batch of elements to
-// add, the bounce of the animation and the path's precision.
+// add, the bounce of the animation and the path's precision. A number input refuses a text
+// that is no number (CPLUXControlTextInput::lireNombre): at Enter, or as it is typed.
 #include "animeditor/ControlTimeline.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
@@ -18,13 +19,13 @@
 #include <unordered_map>
 
 using editeur::afficher;
-using editeur::texte;
 using tuv::floatVersInt;
 
 namespace {
 using D = CJeuDialogAnimationsSprites;
 using R = AnmUndoRecord;
-using Action = void (*)(D&, const std::string& texte);
+using Saisie = CPLUXControlTextInput;
+using Action = void (*)(D&, Saisie& saisie);
 using Table = std::unordered_map<std::string, Action>;
 
 // An aim animation holds its frames per degree for each degree of a half turn.
@@ -32,18 +33,21 @@ constexpr long long DEGRES_VISEE = 180;
 
 bool animation(const D& d) { return d.pSprite->getAnim(d.numAnimationSel) != nullptr; }
 int frame(const D& d) { return d.pSprite->getFrameCourante(); }
-float nombre(const D& d, const char* id) { return CPLUX::stof(texte(d, id)); }
-// The inputs count from 1, the sprite from 0.
-int depuisUn(const std::string& t)
+// Numbers go by the number fields' rule: a validated input (Return) refuses a text that is no
+// number, with a box, and shows the value kept; a live one does so as it is typed.
+template <class T>
+bool valide(Saisie& saisie, T& valeur)
 {
-    const int n = CPLUX::stoi(t);
-    return n == INT_MIN ? INT_MIN : n - 1;
+    return saisie.lireNombre(valeur, true);
 }
+// The inputs count from 1, the sprite from 0.
+int versUn(int n) { return n == INT_MIN || n == INT_MAX ? n : n + 1; }
+int depuisUn(int n) { return n == INT_MIN ? INT_MIN : n - 1; }
 
 // Anim-element values: the value before the change is recorded, then the whole panel is
 // written into the keyframe. The panel moves no child, and its undo moves none either. Off a
 // keyframe nothing is written, and nothing recorded: undoing it would write this frame's
-// values into the keyframe before it.
+// values into the keyframe before it. A value refused records nothing.
 void annulerPuisAppliquer(D& d, const char* type, float v1, float v2, float v3, float v4)
 {
     if (d.panneauAEEcrivable())
@@ -51,80 +55,98 @@ void annulerPuisAppliquer(D& d, const char* type, float v1, float v2, float v3, 
     d.appliquerPanneauAE();
 }
 
-void angleAE(D& d, const std::string&)
+// The typed one of a pair of inputs (x, y), the value kept being the key's.
+bool valideCouple(Saisie& saisie, const char* idX, sf::Vector2f actuel)
 {
-    if (animation(d))
-        annulerPuisAppliquer(d, R::FAE_ROT,
-                             d.pSprite->getKeyAnimElemRotation(d.numAnimationSel, frame(d), d.numAnimElemSel), 0, 0, 0);
+    return valide(saisie, saisie.getId() == idX ? actuel.x : actuel.y);
 }
 
-void origineAE(D& d, const std::string&)
+void angleAE(D& d, Saisie& saisie)
+{
+    if (!animation(d))
+        return;
+    float r = d.pSprite->getKeyAnimElemRotation(d.numAnimationSel, frame(d), d.numAnimElemSel);
+    const float avant = r;
+    if (valide(saisie, r))
+        annulerPuisAppliquer(d, R::FAE_ROT, avant, 0, 0, 0);
+}
+
+void origineAE(D& d, Saisie& saisie)
 {
     if (!animation(d))
         return;
     const sf::Vector2f o = d.pSprite->getKeyAnimElemOrigine(d.numAnimationSel, frame(d), d.numAnimElemSel);
-    annulerPuisAppliquer(d, R::FAE_ORIGIN, o.x, o.y, 0, 0);
+    if (valideCouple(saisie, IdAnm::myTextInputAnimCourOx, o))
+        annulerPuisAppliquer(d, R::FAE_ORIGIN, o.x, o.y, 0, 0);
 }
 
-void echelleAE(D& d, const std::string&)
+void echelleAE(D& d, Saisie& saisie)
 {
     if (!animation(d))
         return;
     const sf::Vector2f e = d.pSprite->getKeyAnimElemEchelle(d.numAnimationSel, frame(d), d.numAnimElemSel);
     const sf::Vector2f p = d.pSprite->getPositionInterpolee(d.numAnimationSel, frame(d), d.numAnimElemSel);
-    annulerPuisAppliquer(d, R::FAE_SCALE, e.x, e.y, p.x, p.y);
+    if (valideCouple(saisie, IdAnm::myTextInputAnimCourSx, e))
+        annulerPuisAppliquer(d, R::FAE_SCALE, e.x, e.y, p.x, p.y);
 }
 
-void positionAE(D& d, const std::string&)
+void positionAE(D& d, Saisie& saisie)
 {
     if (!animation(d))
         return;
     const sf::Vector2f p = d.pSprite->getPositionInterpolee(d.numAnimationSel, frame(d), d.numAnimElemSel);
-    annulerPuisAppliquer(d, R::FAE_MOVE, p.x, p.y, 0, 0);
+    if (valideCouple(saisie, IdAnm::myTextInputAnimCourX, p))
+        annulerPuisAppliquer(d, R::FAE_MOVE, p.x, p.y, 0, 0);
 }
 
 // Frames ----------------------------------------------------------------------------------------------
 
 // A frame outside the animation selects frame 0; the timeline, the panels and numKeyFrameSel
 // follow the sprite's frame.
-void frameCourante(D& d, const std::string& t)
+void frameCourante(D& d, Saisie& saisie)
 {
     if (!animation(d)) {
         afficher(d, IdAnm::myTextInputAnimFrameCour, "0");
         return;
     }
-    int f = CPLUX::stoi(t);
+    int f = frame(d);
+    if (!valide(saisie, f))
+        return;
     if (f < 0 || f >= d.pSprite->getNbFrames(d.numAnimationSel))
         f = 0;
     d.allerAFrame(f);
 }
 
 // A larger count takes effect; a smaller one drops the keyframes beyond it, so it is asked first.
-void nbFrames(D& d, const std::string& t)
+void nbFrames(D& d, Saisie& saisie)
 {
     const int a = d.numAnimationSel;
     if (!animation(d)) {
         afficher(d, IdAnm::myTextInputAnimFrameNb, "0");
         return;
     }
-    const long long n = std::max(1, CPLUX::stoi(t));
     const int actuel = d.pSprite->getNbFrames(a);
+    int n = actuel;
+    if (!valide(saisie, n))
+        return;
+    n = std::max(1, n);
     if (n > actuel) {
         d.changerNbFrames(a, n);
     } else if (n < actuel) {
         CPLUX::MessageBoxW(L"ATTENTION !",
-                           L"Réduire l'animation à " + CPLUX::itows(static_cast<int>(n)) +
+                           L"Réduire l'animation à " + CPLUX::itows(n) +
                                L" frames ? Les keyframes au-delà seront supprimées.",
                            D::IDMB_CHANGE_NBFRAMES, &d, 2);
     }
 }
 
-void nbFramesVisee(D& d, const std::string& t)
+void nbFramesVisee(D& d, Saisie& saisie)
 {
     const int a = d.numAnimationSel;
-    if (!animation(d))
+    float typee = static_cast<float>(d.pSprite->getNbFramesVisee(a));
+    if (!animation(d) || !valide(saisie, typee))
         return;
-    const int n = std::max(1, floatVersInt(CPLUX::stof(t)));
+    const int n = std::max(1, floatVersInt(typee));
     d.pSprite->setNbFramesVisee(a, n);
     if (d.pTimeline)
         d.pTimeline->setNbFramesParDegre(n);
@@ -139,90 +161,118 @@ void nbFramesVisee(D& d, const std::string& t)
     }
 }
 
-void vitesse(D& d, const std::string& t)
+void vitesse(D& d, Saisie& saisie)
 {
+    int v = d.pSprite->getVitesseAnim(d.numAnimationSel);
     if (!animation(d))
         afficher(d, IdAnm::myTextInputVitesseAnimCour, "1");
-    else
-        d.pSprite->setVitesseAnim(d.numAnimationSel, CPLUX::stoi(t));
+    else if (valide(saisie, v))
+        d.pSprite->setVitesseAnim(d.numAnimationSel, v);
 }
 
-void gotoKeyframe(D& d, const std::string&)
-{
-    if (animation(d))
-        d.pSprite->setKeyframeGoto(d.numAnimationSel, frame(d), CPLUX::stoi(texte(d, IdAnm::myTextInputGotoFrameAnim)),
-                                   CPLUX::stoi(texte(d, IdAnm::myTextInputNbGotoFrameAnim)));
-}
-
-void gotoKeyframeEtMarqueurs(D& d, const std::string& t)
+// The target and its count are read together; either refused, nothing changes.
+void gotoKeyframe(D& d, Saisie&)
 {
     if (!animation(d))
         return;
-    gotoKeyframe(d, t);
+    sf::Vector2i g = d.pSprite->getKeyframeGoto(d.numAnimationSel, frame(d));
+    if (editeur::lireNombre(d, IdAnm::myTextInputGotoFrameAnim, g.x) &
+        editeur::lireNombre(d, IdAnm::myTextInputNbGotoFrameAnim, g.y))
+        d.pSprite->setKeyframeGoto(d.numAnimationSel, frame(d), g.x, g.y);
+}
+
+void gotoKeyframeEtMarqueurs(D& d, Saisie& saisie)
+{
+    if (!animation(d))
+        return;
+    gotoKeyframe(d, saisie);
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
     afficher(d, IdAnm::myTextInputAnimFrameNb, CPLUX::itos(d.pSprite->getNbFrames(d.numAnimationSel)));
 }
 
 // Animation, shadow, view and files ---------------------------------------------------------------
 
-void imageElement(D& d, const std::string& t)
+void imageElement(D& d, Saisie& saisie)
 {
     if (d.pSprite->getElement(d.elementSel))
-        d.chargerImageElement(d.elementSel, t);
+        d.chargerImageElement(d.elementSel, saisie.getText());
 }
 
-void lecturesAvantGoto(D& d, const std::string& t)
+void lecturesAvantGoto(D& d, Saisie& saisie)
 {
-    if (animation(d))
-        d.pSprite->getAnim(d.numAnimationSel)->nbLecturesGoto = depuisUn(t);
+    CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
+    int n = an ? versUn(an->nbLecturesGoto) : 0;
+    if (an && valide(saisie, n))
+        an->nbLecturesGoto = depuisUn(n);
 }
 
-void animationGoto(D& d, const std::string& t)
+void animationGoto(D& d, Saisie& saisie)
 {
-    if (animation(d))
-        d.pSprite->getAnim(d.numAnimationSel)->animGoto = depuisUn(t);
+    CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
+    int n = an ? versUn(an->animGoto) : 0;
+    if (an && valide(saisie, n))
+        an->animGoto = depuisUn(n);
 }
 
-void deplacerAnimation(D& d, const std::string&)
+// A move by (Dx, Dy): a text that is no number moves nothing.
+void deplacerAnimation(D& d, Saisie&)
 {
-    if (animation(d))
-        d.pSprite->deplacerAnimation(d.numAnimationSel, nombre(d, IdAnm::myTextInputMoveAnimDx),
-                                     nombre(d, IdAnm::myTextInputMoveAnimDy));
+    sf::Vector2f v;
+    if (animation(d) && editeur::lireNombre(d, IdAnm::myTextInputMoveAnimDx, v.x) &
+                            editeur::lireNombre(d, IdAnm::myTextInputMoveAnimDy, v.y))
+        d.pSprite->deplacerAnimation(d.numAnimationSel, v.x, v.y);
 }
 
 // Kept within the wheel's bounds: a zoom of 0 would divide the drags by zero.
-void zoomVue(D& d, const std::string& t)
+void zoomVue(D& d, Saisie& saisie)
 {
-    const float z = CPLUX::stof(t);
-    if (z > 0)
+    float z = d.zoom;
+    if (valide(saisie, z) && z > 0)
         d.zoom = std::clamp(z, D::ZOOM_MIN, D::ZOOM_MAX);
     afficher(d, IdAnm::myTextInputZoomAnimation, d.zoom);
 }
 
-void deltaMere(D& d, const std::string&)
+// Both values of a pair of inputs, each the sprite's own when refused; true when both read.
+bool lireCouple(const D& d, const char* idX, const char* idY, sf::Vector2f& v)
 {
-    if (d.numAnimationSel >= 0)
-        d.pSprite->setKeyframeDelta(d.numAnimationSel, frame(d), nombre(d, IdAnm::myTextInputDxMere),
-                                    nombre(d, IdAnm::myTextInputDyMere));
+    return editeur::lireNombre(d, idX, v.x) & editeur::lireNombre(d, idY, v.y);
 }
 
-void ombreEcrasement(D& d, const std::string&)
+void deltaMere(D& d, Saisie&)
 {
-    d.pSprite->setOmbreEcrasement(d.numAnimationSel, nombre(d, IdAnm::myTextInputOmbreEcraseX),
-                                  nombre(d, IdAnm::myTextInputOmbreEcraseY));
+    if (d.numAnimationSel < 0)
+        return;
+    sf::Vector2f v = d.pSprite->getKeyframeDelta(d.numAnimationSel, frame(d));
+    if (lireCouple(d, IdAnm::myTextInputDxMere, IdAnm::myTextInputDyMere, v))
+        d.pSprite->setKeyframeDelta(d.numAnimationSel, frame(d), v.x, v.y);
 }
 
-void ombreDecalage(D& d, const std::string&)
+void ombreEcrasement(D& d, Saisie&)
 {
-    d.pSprite->setOmbreDecalage(d.numAnimationSel, nombre(d, IdAnm::myTextInputOmbreDx),
-                                nombre(d, IdAnm::myTextInputOmbreDy));
+    sf::Vector2f v = d.pSprite->getOmbreEcrasement(d.numAnimationSel);
+    if (lireCouple(d, IdAnm::myTextInputOmbreEcraseX, IdAnm::myTextInputOmbreEcraseY, v))
+        d.pSprite->setOmbreEcrasement(d.numAnimationSel, v.x, v.y);
+}
+
+void ombreDecalage(D& d, Saisie&)
+{
+    sf::Vector2f v = d.pSprite->getOmbreDecalage(d.numAnimationSel);
+    if (lireCouple(d, IdAnm::myTextInputOmbreDx, IdAnm::myTextInputOmbreDy, v))
+        d.pSprite->setOmbreDecalage(d.numAnimationSel, v.x, v.y);
+}
+
+void ombreRotation(D& d, Saisie& saisie)
+{
+    int r = d.pSprite->getOmbreRotation(d.numAnimationSel);
+    if (valide(saisie, r))
+        d.pSprite->setOmbreRotation(d.numAnimationSel, r);
 }
 
 // Cells below one pixel would never end the grid's loop.
-void tailleQuadrillage(D& d, const std::string& t)
+void tailleQuadrillage(D& d, Saisie& saisie)
 {
-    const int n = CPLUX::stoi(t);
-    if (n >= 1)
+    int n = d.tailleQuadrillage;
+    if (valide(saisie, n) && n >= 1)
         d.tailleQuadrillage = n;
 }
 
@@ -234,7 +284,7 @@ const Table& saisiesValidees()
         {IdAnm::myTextInputElementImageExt, imageElement},
         {IdAnm::myTextInputAnimFrameNb, nbFrames},
         {IdAnm::myTextInputNbRunScript,
-         [](D& d, const std::string&) {
+         [](D& d, Saisie&) {
              d.majNbExecutionsScript();
              d.majMarqueursTimeline(d.pSprite, d.pTimeline);
          }},
@@ -252,8 +302,8 @@ const Table& saisiesValidees()
         {IdAnm::myTextInputAnimCourX, positionAE},
         {IdAnm::myTextInputAnimCourY, positionAE},
         {IdAnm::myTextInputNbFramesVisee, nbFramesVisee},
-        {IdAnm::myTextInputMaillageNbCols, [](D& d, const std::string&) { d.appliquerTailleMaillage(); }},
-        {IdAnm::myTextInputMaillageNbLignes, [](D& d, const std::string&) { d.appliquerTailleMaillage(); }},
+        {IdAnm::myTextInputMaillageNbCols, [](D& d, Saisie&) { d.appliquerTailleMaillage(); }},
+        {IdAnm::myTextInputMaillageNbLignes, [](D& d, Saisie&) { d.appliquerTailleMaillage(); }},
         {IdAnm::myTextInputDxMere, deltaMere},
         {IdAnm::myTextInputDyMere, deltaMere},
         {IdAnm::myTextInputGotoFrameAnim, gotoKeyframeEtMarqueurs},
@@ -262,10 +312,9 @@ const Table& saisiesValidees()
         {IdAnm::myTextInputOmbreEcraseY, ombreEcrasement},
         {IdAnm::myTextInputOmbreDx, ombreDecalage},
         {IdAnm::myTextInputOmbreDy, ombreDecalage},
-        {IdAnm::myTextInputOmbreRot,
-         [](D& d, const std::string& t) { d.pSprite->setOmbreRotation(d.numAnimationSel, CPLUX::stoi(t)); }},
+        {IdAnm::myTextInputOmbreRot, ombreRotation},
         {IdAnm::myTextInputOptionTailleQuadrillage, tailleQuadrillage},
-        {IdAnm::myTextInputScriptTir, [](D& d, const std::string& t) { d.pSprite->scriptTir = t; }},
+        {IdAnm::myTextInputScriptTir, [](D& d, Saisie& saisie) { d.pSprite->scriptTir = saisie.getText(); }},
     };
     return table;
 }
@@ -274,18 +323,20 @@ const Table& saisiesValidees()
 
 // One side of the zone, in sheet pixels; the zone control follows.
 template <float sf::FloatRect::*cote>
-void zone(D& d, const std::string& t)
+void zone(D& d, Saisie& saisie)
 {
-    d.rectZonePlanche.*cote = CPLUX::stof(t);
-    d.placerZonePlanche();
+    if (saisie.lireNombre(d.rectZonePlanche.*cote))
+        d.placerZonePlanche();
 }
 
 // A half-typed "0." is no zoom: the sheet keeps its own until a real one is typed. The zone
 // and the mesh circles stay on the same sheet pixels.
-void zoomPlanche(D& d, const std::string& t)
+void zoomPlanche(D& d, Saisie& saisie)
 {
-    const float z = CPLUX::stof(t);
-    if (!d.pImagePlanche || !(z > 0))
+    if (!d.pImagePlanche)
+        return;
+    float z = d.pImagePlanche->getScale();
+    if (!saisie.lireNombre(z) || !(z > 0))
         return;
     d.pImagePlanche->setScale(z);
     d.placerZonePlanche();
@@ -293,61 +344,68 @@ void zoomPlanche(D& d, const std::string& t)
         d.placerPoigneesMaillagePlanche(d.elementSel);
 }
 
-void caseGrillePlanche(D& d, const std::string& t)
+void caseGrillePlanche(D& d, Saisie& saisie)
 {
-    const float taille = CPLUX::stof(t);
-    if (d.pImagePlanche && taille >= 1)
+    if (!d.pImagePlanche)
+        return;
+    float taille = d.pImagePlanche->getGridCellSize();
+    if (saisie.lireNombre(taille) && taille >= 1)
         d.pImagePlanche->setGridCellSize(taille);
 }
 
-CSPRITE3_ANIMATION* animationSel(D& d) { return d.pSprite->getAnim(d.numAnimationSel); }
+// An integer of the dialog, at least `minimum`.
+template <int D::*champ, int minimum>
+void entierLive(D& d, Saisie& saisie)
+{
+    int n = d.*champ;
+    if (saisie.lireNombre(n))
+        d.*champ = std::max(minimum, n);
+}
+
+// A bound of the bounce, typed as a decimal and kept whole.
+template <int CSPRITE3_ANIMATION::*borne>
+void borneSoubresaut(D& d, Saisie& saisie)
+{
+    CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
+    float v = an ? static_cast<float>(an->*borne) : 0.f;
+    if (an && saisie.lireNombre(v))
+        an->*borne = floatVersInt(v);
+}
+
+template <float CSPRITE3_ANIMATION::*valeur>
+void soubresaut(D& d, Saisie& saisie)
+{
+    if (CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel))
+        saisie.lireNombre(an->*valeur);
+}
 
 const Table& saisiesLive()
 {
     static const Table table = {
-        {IdAnm::myTextInputElementEspace,
-         [](D& d, const std::string& t) { d.espacementElements = std::max(0, CPLUX::stoi(t)); }},
-        {IdAnm::myTextInputElementNombre,
-         [](D& d, const std::string& t) { d.nombreElements = std::max(1, CPLUX::stoi(t)); }},
+        {IdAnm::myTextInputElementEspace, entierLive<&D::espacementElements, 0>},
+        {IdAnm::myTextInputElementNombre, entierLive<&D::nombreElements, 1>},
         {IdAnm::myTextInputElementX, zone<&sf::FloatRect::left>},
         {IdAnm::myTextInputElementY, zone<&sf::FloatRect::top>},
         {IdAnm::myTextInputElementL, zone<&sf::FloatRect::width>},
         {IdAnm::myTextInputElementH, zone<&sf::FloatRect::height>},
         {IdAnm::myTextInputZoomImagePlanche, zoomPlanche},
         {IdAnm::myTextInputTailleCaseGrillePlanche, caseGrillePlanche},
-        {IdAnm::myTextInputSoubressautBorneInf,
-         [](D& d, const std::string& t) {
-             if (CSPRITE3_ANIMATION* an = animationSel(d))
-                 an->borneInf = floatVersInt(CPLUX::stof(t));
-         }},
-        {IdAnm::myTextInputSoubressautBorneSup,
-         [](D& d, const std::string& t) {
-             if (CSPRITE3_ANIMATION* an = animationSel(d))
-                 an->borneSup = floatVersInt(CPLUX::stof(t));
-         }},
-        {IdAnm::myTextInputSoubressautMax,
-         [](D& d, const std::string& t) {
-             if (CSPRITE3_ANIMATION* an = animationSel(d))
-                 an->maxSoubressaut = CPLUX::stof(t);
-         }},
-        {IdAnm::myTextInputSoubressautVitesse,
-         [](D& d, const std::string& t) {
-             if (CSPRITE3_ANIMATION* an = animationSel(d))
-                 an->vitesseSoubressaut = CPLUX::stof(t);
-         }},
-        {IdAnm::myTextInputPrecisionCheminAnimation,
-         [](D& d, const std::string& t) { d.precisionCheminAnimation = std::max(1, CPLUX::stoi(t)); }},
+        {IdAnm::myTextInputSoubressautBorneInf, borneSoubresaut<&CSPRITE3_ANIMATION::borneInf>},
+        {IdAnm::myTextInputSoubressautBorneSup, borneSoubresaut<&CSPRITE3_ANIMATION::borneSup>},
+        {IdAnm::myTextInputSoubressautMax, soubresaut<&CSPRITE3_ANIMATION::maxSoubressaut>},
+        {IdAnm::myTextInputSoubressautVitesse, soubresaut<&CSPRITE3_ANIMATION::vitesseSoubressaut>},
+        {IdAnm::myTextInputPrecisionCheminAnimation, entierLive<&D::precisionCheminAnimation, 1>},
     };
     return table;
 }
 
-void agir(const Table& table, D& d, const CPLUXControlTextInput* c)
+void agir(const Table& table, D& d, CPLUXControlTextInput* c)
 {
     if (!c)
         return;
     const auto it = table.find(c->getId());
     if (it != table.end())
-        it->second(d, c->getText());
+        it->second(d, *c);
 }
 } // namespace
 

@@ -21,6 +21,14 @@ std::string ftos(float valeur)
     return std::string(tampon, res.ptr);
 }
 
+std::string ftosDecimal(float valeur)
+{
+    // The longest, the smallest subnormal: "-0." and 44 more digits.
+    char tampon[64];
+    auto res = std::to_chars(tampon, tampon + sizeof(tampon), valeur, std::chars_format::fixed);
+    return std::string(tampon, res.ptr);
+}
+
 namespace {
 
 // "00" to "99", for writing two digits at once.

@@ -14,6 +14,9 @@ namespace tuv {
 std::string itos(int valeur);
 // Shortest text that reads back to the very same float.
 std::string ftos(float valeur);
+// The same in plain decimals, never with an exponent ("1000000", not "1e+06"): what a number
+// field shows, so that the field takes back every value it shows.
+std::string ftosDecimal(float valeur);
 // The texts of itos and ftos written from p, which has room for TAILLE_NOMBRE_MAX bytes; the
 // end of the text. For writers that format many numbers.
 constexpr size_t TAILLE_NOMBRE_MAX = 32;
@@ -91,10 +94,10 @@ std::string wstrToUtf8(const std::wstring& texte);
 // inside int; NaN and infinities give 0. Every position or size taken to an integer goes
 // through it: a sprite thrown far away must not make the conversion undefined. Inline: the
 // characters' and the collision query's steps convert every coordinate they probe.
+constexpr float FLOAT_VERS_INT_MAX = 2e9f;
 inline int floatVersInt(float valeur)
 {
-    constexpr float LIMITE = 2e9f;
-    if (valeur > -LIMITE && valeur < LIMITE)  // false for NaN too
+    if (valeur > -FLOAT_VERS_INT_MAX && valeur < FLOAT_VERS_INT_MAX)  // false for NaN too
         return static_cast<int>(valeur);
     if (!std::isfinite(valeur))
         return 0;

@@ -12,13 +12,11 @@
 #include "editor/JeuDialogPhysCheminOptions.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
-#include "gui/CPLUXControlTextInput.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/Vue.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace editeur {
 
@@ -150,59 +148,6 @@ void remplirSelection(CPLUXControl* c, int ligne)
 {
     if (auto* liste = dynamic_cast<CPLUXControlList*>(c))
         enSilence(c, [&](CPLUXControl&) { liste->setNumSel(ligne); });
-}
-
-int entierSaisi(const std::string& texte) { return tuv::stoiSansBlancs(texte); }
-
-bool lireEntierSaisi(const std::string& texte, int& valeur)
-{
-    const std::string t = tuv::delspaces(texte);
-    const size_t debut = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
-    constexpr size_t CHIFFRES_MAX = 10;
-    if (t.size() == debut || t.size() - debut > CHIFFRES_MAX ||
-        t.find_first_not_of("0123456789", debut) != std::string::npos)
-        return false;
-    const long long v = std::stoll(t);
-    if (v < INT_MIN || v > INT_MAX)
-        return false;
-    valeur = static_cast<int>(v);
-    return true;
-}
-
-namespace {
-
-// The text goes, the value stays, and the author is told.
-void refuserNombre(CPLUXControlTextInput& saisie, const std::string& genre, const std::string& valeur)
-{
-    const std::string texte = saisie.getText();
-    remplirTexte(&saisie, valeur);
-    const CPLUXDialog* dialogue = saisie.getParent();
-    CPLUX::MessageBoxW(dialogue ? dialogue->getTitleW() : std::wstring(),
-                       tuv::utf8toWStr("« " + texte + " » n'est pas " + genre + " : la valeur reste " + valeur + "."));
-}
-
-} // namespace
-
-bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur)
-{
-    const std::string texte = saisie.getText();
-    if (lireEntierSaisi(texte, valeur))
-        return true;
-    if (!CPLUXControlTextInput::nombreEnCours(texte, false))
-        refuserNombre(saisie, "un nombre entier", tuv::itos(valeur));
-    return false;
-}
-
-bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur)
-{
-    const std::string texte = saisie.getText();
-    if (CPLUXControlTextInput::estNombre(texte, true)) {
-        valeur = tuv::stof(tuv::delspaces(texte));
-        return true;
-    }
-    if (!CPLUXControlTextInput::nombreEnCours(texte, true))
-        refuserNombre(saisie, "un nombre", tuv::ftos(valeur));
-    return false;
 }
 
 void ouvrirDialogueChemins()

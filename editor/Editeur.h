@@ -1,14 +1,13 @@
 #pragma once
 // What the level editor's dialogs and keys share: the dialog ids, the toggle by id, silent
-// fills of controls, typed numbers, the opener of the path dialog, the reload and the quick
-// save of the level being edited, the light sprites and the weather switches.
+// fills of controls, the opener of the path dialog, the reload and the quick save of the level
+// being edited, the light sprites and the weather switches.
 #include <string>
 
 #include <SFML/Window/Keyboard.hpp>
 
 class CDecor;
 class CPLUXControl;
-class CPLUXControlTextInput;
 
 namespace editeur {
 
@@ -57,20 +56,6 @@ void remplirTexte(CPLUXControl* c, const std::string& texte);
 void remplirTexte(CPLUXControl* c, int valeur);
 // A list's or a combo's selected line.
 void remplirSelection(CPLUXControl* c, int ligne);
-
-// A number typed by the author: blanks removed, then read as atoi would ("12x" gives 12, text
-// gives 0), clamped instead of overflowing.
-int entierSaisi(const std::string& texte);
-// The same, strictly: true, with the value, only when the text without its blanks is a sign
-// and digits that fit an int.
-bool lireEntierSaisi(const std::string& texte, int& valeur);
-// A number field's text as the author types it. True, with the value, when it reads as a
-// number (lireEntierSaisi; for a float also digits with one decimal point). What may still
-// become one (CPLUXControlTextInput::nombreEnCours: empty, a sign alone, for a float "." or
-// "-.") is let be (false, the value unchanged). Any other text is refused: the field shows
-// the value again and a box, titled as the field's dialog, says so.
-bool lireNombreSaisi(CPLUXControlTextInput& saisie, int& valeur);
-bool lireNombreSaisi(CPLUXControlTextInput& saisie, float& valeur);
 
 // "myButtonChemins" and F4: with no decor sprite selected, the sprite of the character that
 // the character dialog holds becomes the selection (in no plane); then the path dialog is

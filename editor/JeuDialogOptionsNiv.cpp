@@ -139,27 +139,15 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            editeur::lireNombreSaisi(*c, s.champ(*faceJeu::partie(), *jeu->pdecor));
+            c->lireNombre(s.champ(*faceJeu::partie(), *jeu->pdecor));
             return;
         }
+    // The library refused a bound number's text already; without a background image in the
+    // level nothing is bound, and the field is emptied.
     for (const SaisieFond& f : FOND)
         if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) &&
             !CPLUXControlTextInput::nombreEnCours(texte, f.reel))
-            refuserFond(*c);
-}
-
-// The library left the bound number as it was: the field shows it again. Without a background
-// image in the level nothing is bound, and the field is emptied.
-void CJeuDialogOptionsNiv::refuserFond(CPLUXControlTextInput& saisie)
-{
-    const std::string texte = saisie.getText();
-    afficherVariables();
-    std::string message = "« " + texte + " » n'est pas un nombre";
-    if (saisie.getText() == texte)
-        editeur::remplirTexte(&saisie, std::string());
-    else
-        message += " : la valeur reste " + saisie.getText();
-    CPLUX::MessageBoxW(std::string("Options du niveau"), message + ".");
+            c->refuserNombre(std::string(), f.reel);
 }
 
 void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -24,5 +24,4 @@ public:
 private:
     // The checks and the view mode from the level and the game.
     void remplirCases();
-    void refuserFond(CPLUXControlTextInput& saisie);
 };

@@ -116,7 +116,7 @@ std::string texte(const Champ& champ)
     if (const auto* e = std::get_if<int*>(&champ))
         return tuv::itos(**e);
     if (const auto* r = std::get_if<float*>(&champ))
-        return tuv::ftos(**r);
+        return tuv::ftosDecimal(**r);
     if (const auto* t = std::get_if<std::string*>(&champ))
         return **t;
     return "";
@@ -136,9 +136,9 @@ bool coche(const Controle& c, const Champ& champ)
 void ecrire(const Champ& champ, CPLUXControlTextInput& saisie)
 {
     if (const auto* e = std::get_if<int*>(&champ))
-        editeur::lireNombreSaisi(saisie, **e);
+        saisie.lireNombre(**e);
     else if (const auto* r = std::get_if<float*>(&champ))
-        editeur::lireNombreSaisi(saisie, **r);
+        saisie.lireNombre(**r);
     else if (const auto* s = std::get_if<std::string*>(&champ))
         **s = tuv::delspaces(saisie.getText());
 }
@@ -243,8 +243,8 @@ bool CJeuDialogPerso::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContro
     if (c->getId() == BOUTON_POS_INIT) {
         sprite.x0 = sprite.x;
         sprite.y0 = sprite.y;
-        editeur::remplirTexte(getControl("myTextInputXi"), tuv::ftos(sprite.x0));
-        editeur::remplirTexte(getControl("myTextInputYi"), tuv::ftos(sprite.y0));
+        editeur::remplirTexte(getControl("myTextInputXi"), tuv::ftosDecimal(sprite.x0));
+        editeur::remplirTexte(getControl("myTextInputYi"), tuv::ftosDecimal(sprite.y0));
     } else if (c->getId() == BOUTON_SPRITE) {
         // The sprite dialog edits the level's selection; a character's sprite is in no plane.
         MondeJeu* jeu = faceJeu::monde();

@@ -46,17 +46,15 @@ void CJeuDialogPhysBasculeOptions::init()
     bRemplissage = avant;
 }
 
-// The texts are read as typed: "1 5" is 1, leading blanks are skipped.
+// Blanks aside; a text that is no number is refused and keeps the seesaw's value.
 void CJeuDialogPhysBasculeOptions::valider()
 {
     CPhysBascule* b = basculeSelection();
     if (!b)
         return;
     for (const auto& e : ENTIERS)
-        if (const CPLUXControl* c = getControl(e.id))
-            b->*e.champ = tuv::stoi(c->getText());
-    if (const CPLUXControl* c = getControl(ids::myTextInputVitesseRot))
-        b->vitesseRot = tuv::stof(c->getText());
+        editeur::lireNombre(*this, e.id, b->*e.champ);
+    editeur::lireNombre(*this, ids::myTextInputVitesseRot, b->vitesseRot);
 }
 
 bool CJeuDialogPhysBasculeOptions::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)

@@ -134,7 +134,7 @@ void CJeuDialogPhysCheminOptions::onCtrlInputChange(CPLUXControlTextInput* c)
         return;
     for (const auto& p : PLATEFORME)
         if (c->getId() == p.id)
-            sd->pChemin->*p.champ = tuv::stoi(tuv::delspaces(c->getText()));
+            c->lireNombre(sd->pChemin->*p.champ);
 }
 
 void CJeuDialogPhysCheminOptions::pauserTous(bool pause)

@@ -33,7 +33,7 @@ private:
     void afficher(const char* id, const T& valeur);
     // "myButtonKPOK": the typed values into the selected key point and the path.
     void appliquerKP(CChemin& chemin);
-    float nombre(const char* id) const;
+    float nombre(const char* id, float actuel) const;
     // The key point at numKP; null when numKP selects none (outside 0 to nbKP - 1).
     static CAncrageKP* kpSelectionne(const CChemin& chemin);
     // Every path of the world's five planes, the sprites' path flag not consulted.

@@ -8,6 +8,7 @@
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
+#include "gui/OutilsControles.h"
 
 namespace {
 
@@ -37,8 +38,10 @@ bool CJeuDialogPhysCheminOptions::onPressLeft(sf::RenderWindow* w, int x, int y,
         chemin.bPause = true;
         chemin.ajouterKP(sd);
     } else if (id == ids::myButtonMAJ) {
-        const float v = nombre(ids::myTextInputV), vs = nombre(ids::myTextInputVS);
-        const float vr = nombre(ids::myTextInputVR), vc = nombre(ids::myTextInputVC);
+        // The speeds shown are those of the key point chosen, or the global speed's -1.
+        const CAncrageKP* kp = kpSelectionne(chemin);
+        const float v = nombre(ids::myTextInputV, kp ? kp->v : -1), vs = nombre(ids::myTextInputVS, kp ? kp->vs : -1);
+        const float vr = nombre(ids::myTextInputVR, kp ? kp->vr : -1), vc = nombre(ids::myTextInputVC, kp ? kp->vc : -1);
         chemin.majKP(sd, v, vs, vr, vc);
     } else if (id == ids::myButtonKPOK) {
         // The controls go on showing the values just applied: no refill.
@@ -51,11 +54,12 @@ bool CJeuDialogPhysCheminOptions::onPressLeft(sf::RenderWindow* w, int x, int y,
     return true;
 }
 
-// A typed number, blanks removed; 0 for a text without one.
-float CJeuDialogPhysCheminOptions::nombre(const char* id) const
+// A typed number by the number fields' rule, the text validated by a button: `actuel` when the
+// model lacks the field or its text is refused.
+float CJeuDialogPhysCheminOptions::nombre(const char* id, float actuel) const
 {
-    const CPLUXControl* t = getControl(id);
-    return t ? tuv::stof(tuv::delspaces(t->getText())) : 0.0f;
+    editeur::lireNombre(*this, id, actuel);
+    return actuel;
 }
 
 void CJeuDialogPhysCheminOptions::appliquerKP(CChemin& chemin)
@@ -64,20 +68,22 @@ void CJeuDialogPhysCheminOptions::appliquerKP(CChemin& chemin)
     if (!kp)
         return;
     // Colour values are truncated, not clamped: the path clamps them when it runs.
-    auto canal = [this](const char* id) { return tuv::floatVersInt(nombre(id)); };
-    kp->sx = nombre(ids::myTextInputSx);
-    kp->sy = nombre(ids::myTextInputSy);
-    kp->r = canal(ids::myTextInputCR);
-    kp->g = canal(ids::myTextInputCG);
-    kp->b = canal(ids::myTextInputCB);
-    kp->a = canal(ids::myTextInputCA);
-    kp->v = nombre(ids::myTextInputV);
-    kp->vr = nombre(ids::myTextInputVR);
-    kp->vs = nombre(ids::myTextInputVS);
-    kp->vc = nombre(ids::myTextInputVC);
-    chemin.vGlobale = nombre(ids::myTextInputVGlobale);
-    chemin.vGlobaleC = nombre(ids::myTextInputVGlobaleC);
-    chemin.vGlobaleS = nombre(ids::myTextInputVGlobaleS);
-    chemin.vGlobaleR = nombre(ids::myTextInputVGlobaleR);
+    auto canal = [this](const char* id, int actuel) {
+        return tuv::floatVersInt(nombre(id, static_cast<float>(actuel)));
+    };
+    kp->sx = nombre(ids::myTextInputSx, kp->sx);
+    kp->sy = nombre(ids::myTextInputSy, kp->sy);
+    kp->r = canal(ids::myTextInputCR, kp->r);
+    kp->g = canal(ids::myTextInputCG, kp->g);
+    kp->b = canal(ids::myTextInputCB, kp->b);
+    kp->a = canal(ids::myTextInputCA, kp->a);
+    kp->v = nombre(ids::myTextInputV, kp->v);
+    kp->vr = nombre(ids::myTextInputVR, kp->vr);
+    kp->vs = nombre(ids::myTextInputVS, kp->vs);
+    kp->vc = nombre(ids::myTextInputVC, kp->vc);
+    chemin.vGlobale = nombre(ids::myTextInputVGlobale, chemin.vGlobale);
+    chemin.vGlobaleC = nombre(ids::myTextInputVGlobaleC, chemin.vGlobaleC);
+    chemin.vGlobaleS = nombre(ids::myTextInputVGlobaleS, chemin.vGlobaleS);
+    chemin.vGlobaleR = nombre(ids::myTextInputVGlobaleR, chemin.vGlobaleR);
     chemin.deselectionner();
 }

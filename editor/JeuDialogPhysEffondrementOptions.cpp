@@ -39,8 +39,14 @@ void pourChaquePlateforme(const std::function<void(CSPRITE&)>& f)
             f(*sd);
 }
 
-// Typed speeds and heights are read as numbers and truncated toward zero ("7.9" is 7).
-int entierTronque(const CPLUXControl& c) { return tuv::floatVersInt(tuv::stof(tuv::delspaces(c.getText()))); }
+// Typed speeds and heights are read as numbers and truncated toward zero ("7.9" is 7); a text
+// that is no number is refused.
+void lireTronque(CPLUXControlTextInput& c, int& valeur)
+{
+    float v = static_cast<float>(valeur);
+    if (c.lireNombre(v))
+        valeur = tuv::floatVersInt(v);
+}
 
 } // namespace
 
@@ -64,9 +70,9 @@ void CJeuDialogPhysEffondrementOptions::onCtrlInputChange(CPLUXControlTextInput*
     if (!e)
         return;
     if (c->getId() == ids::myTextInputVitesse)
-        e->vitesse = entierTronque(*c);
+        lireTronque(*c, e->vitesse);
     else if (c->getId() == ids::myTextInputHauteur)
-        e->hauteur = entierTronque(*c);
+        lireTronque(*c, e->hauteur);
 }
 
 void CJeuDialogPhysEffondrementOptions::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -122,17 +122,16 @@ void CJeuDialogPhysForceOptions::onCtrlInputChange(CPLUXControlTextInput* c)
     CSPRITE* sd = bRemplissage || !c ? nullptr : spriteAvecZone();
     if (!sd)
         return;
-    const std::string t = tuv::delspaces(c->getText());
     CForceSD& z = *sd->pForce;
     for (const Saisie& s : SAISIES) {
         if (c->getId() != s.id)
             continue;
         if (s.entier)
-            z.*s.entier = tuv::stoi(t);
+            c->lireNombre(z.*s.entier);
         else if (s.reel)
-            z.*s.reel = tuv::stof(t);
+            c->lireNombre(z.*s.reel);
         else
-            z.*s.texte = t;
+            z.*s.texte = tuv::delspaces(c->getText());
         return;
     }
 }

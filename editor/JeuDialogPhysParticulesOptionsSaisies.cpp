@@ -28,18 +28,23 @@ const T* ligne(const T (&table)[N], const std::string& id)
     return nullptr;
 }
 
-void ecrire(CParticules& p, const Saisie& s, const std::string& texte)
+// Numbers by the number fields' rule: a text that is no number is refused, the value kept.
+void ecrire(CParticules& p, const Saisie& s, CPLUXControlTextInput& c)
 {
+    int canal = 0;
     switch (s.genre) {
     case Genre::Reel:
-        p.*s.reel = tuv::stof(texte);
-        if (s.copie)
+        if (c.lireNombre(p.*s.reel) && s.copie)
             p.*s.copie = p.*s.reel;
         break;
     case Genre::Entier:
-    case Genre::Compte: p.*s.entier = tuv::stoi(texte); break;
-    case Genre::Canal: p.couleur.*s.canal = sf::Uint8(tuv::stoi(texte) & 0xFF); break;
-    case Genre::Chemin: p.strCheminTexture = texte; break;
+    case Genre::Compte: c.lireNombre(p.*s.entier); break;
+    case Genre::Canal:
+        canal = p.couleur.*s.canal;
+        if (c.lireNombre(canal))
+            p.couleur.*s.canal = sf::Uint8(canal & 0xFF);
+        break;
+    case Genre::Chemin: p.strCheminTexture = tuv::delspaces(c.getText()); break;
     }
 }
 
@@ -96,7 +101,7 @@ void CJeuDialogPhysParticulesOptions::onCtrlInputChange(CPLUXControlTextInput* c
     const Saisie* s = ligne(SAISIES, c->getId());
     if (!s)
         return;
-    ecrire(*pParticules, *s, tuv::delspaces(c->getText()));
+    ecrire(*pParticules, *s, *c);
     // A half-typed value must not reach the next births (a negative random life, a huge
     // colour amplitude): the emitter keeps only values it can run with.
     pParticules->borner();

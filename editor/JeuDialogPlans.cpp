@@ -82,14 +82,17 @@ bool CJeuDialogPlans::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContro
     return false;
 }
 
-// Layer numbers: read as atoi reads them, negatives give 0.
+// Layer numbers: negatives give 0; a text that is no number is refused.
 void CJeuDialogPlans::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
     CDecor* d = decorCourant();
-    if (!c || !d)
+    if (!c || !d || (c->getId() != SAISIE_TRAVAIL && c->getId() != SAISIE_VISIBLE))
         return;
-    const int n = std::max(0, tuv::stoi(c->getText()));
+    int n = c->getId() == SAISIE_TRAVAIL ? d->calqueTravail : d->calqueVisible;
+    if (!c->lireNombre(n))
+        return;
+    n = std::max(0, n);
     if (c->getId() == SAISIE_TRAVAIL) {
         d->calqueTravail = n;
     } else if (c->getId() == SAISIE_VISIBLE && n != d->calqueVisible) {

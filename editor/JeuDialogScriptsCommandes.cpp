@@ -259,9 +259,9 @@ void CJeuDialogScripts::onCtrlInputChange(CPLUXControlTextInput* c)
     if (id == ids::SAISIE_SCRIPT)
         s->strFichier = c->getText();
     else if (id == ids::SAISIE_NB_RUN)
-        s->nbRunMax = tuv::stoiSansBlancs(c->getText());
+        c->lireNombre(s->nbRunMax);
     else if (id == ids::SAISIE_CHRONO)
-        s->nChrono = tuv::stoiSansBlancs(c->getText());
+        c->lireNombre(s->nChrono);
 }
 
 void CJeuDialogScripts::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -156,7 +156,6 @@ void CJeuDialogShaderVERT::onCtrlInputChange(CPLUXControlTextInput* c)
     CPLUXDialog::onCtrlInputChange(c);
     if (!c || bRemplissage)
         return;
-    const float v = tuv::stof(tuv::delspaces(c->getText()));
     const std::string nom = texteDe(IdSprite::myTextNomVar);
     const std::string type = texteDe(IdSprite::myTextVType);
     CSPRITE::Uniforms* m = iListeCourante == 0 ? pUniformsVert : iListeCourante == 1 ? pUniformsFrag : nullptr;
@@ -164,20 +163,24 @@ void CJeuDialogShaderVERT::onCtrlInputChange(CPLUXControlTextInput* c)
         return;
     auto it = m->find(nom);
     if (it != m->end())
-        ecrireValeur(c->getId(), v, type, it->second);
+        ecrireValeur(*c, type, it->second);
 }
 
-// The type is the one the label shows, which the choice of the variable wrote.
-void CJeuDialogShaderVERT::ecrireValeur(const std::string& idSaisie, float v, const std::string& type,
+// The type is the one the label shows, which the choice of the variable wrote. A text that is
+// no number is refused and the variable keeps its value; an integer takes a decimal truncated.
+void CJeuDialogShaderVERT::ecrireValeur(CPLUXControlTextInput& saisie, const std::string& type,
                                         CSPRITE::Uniform& u) const
 {
-    if (idSaisie == IdSprite::myTextInputPhaseDiviseur) {
-        u.fPhaseDiviseur = v;
+    if (saisie.getId() == IdSprite::myTextInputPhaseDiviseur) {
+        saisie.lireNombre(u.fPhaseDiviseur);
         return;
     }
-    const int i = indexSaisie(idSaisie);
+    const int i = indexSaisie(saisie.getId());
     const Composantes* t = composantesDe(type);
     if (i < 0 || !t || i >= t->nb)
+        return;
+    float v = t->entier ? static_cast<float>(u.iValeur) : u.*(t->champs[i]);
+    if (!saisie.lireNombre(v))
         return;
     if (t->entier)
         u.iValeur = tuv::floatVersInt(v);

@@ -31,7 +31,7 @@ public:
 private:
     // The four value inputs for the uniform's type: visibility, then values.
     void afficherValeurs(const CSPRITE::Uniform& u);
-    void ecrireValeur(const std::string& idSaisie, float v, const std::string& type, CSPRITE::Uniform& u) const;
+    void ecrireValeur(CPLUXControlTextInput& saisie, const std::string& type, CSPRITE::Uniform& u) const;
     // The text of a label, empty when the model lacks it.
     std::string texteDe(const char* id) const;
 };

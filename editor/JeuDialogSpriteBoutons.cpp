@@ -70,8 +70,9 @@ bool CJeuDialogSprite::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContr
     if (id == ids::myButtonPlayPauseSon) {
         jouerPauseSon(*sd);
     } else if (id == ids::myButtonVolume) {
-        const CPLUXControl* volume = getControl(ids::myTextInputVolumeSon);
-        sd->setVolumeSon(tuv::stof(volume ? volume->getText() : std::string()));
+        float volume = sd->volumeSon;
+        if (editeur::lireNombre(*this, ids::myTextInputVolumeSon, volume))
+            sd->setVolumeSon(volume);
     } else {
         deplacerOmbre(*sd, id);
     }

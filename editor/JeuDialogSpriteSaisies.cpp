@@ -28,30 +28,30 @@ namespace {
 
 namespace ids = IdSprite;
 
-// The text as the input holds it, or without its blanks ("1 5" is 15 in X, 1 in Rot).
-enum class Lecture { TelQuel, SansBlancs };
+using Saisie = CPLUXControlTextInput;
 
+// Numbers go by the number fields' rule (Saisie::lireNombre): blanks aside, a text that is no
+// number is refused and the sprite keeps its value; texts are taken as typed.
 struct LigneSaisie {
     const char* id;
-    Lecture lecture;
-    void (*ecrire)(CSPRITE&, const std::string&);
+    void (*ecrire)(CSPRITE&, Saisie&);
 };
-
-float nombre(const std::string& t) { return tuv::stof(t); }
 
 // A typed position is also where the sprite starts (what the level file keeps), as a drag
 // makes it, unless the sprite collapses: its start is then where it waits.
-void placer(CSPRITE& s, float& position, float& initiale, const std::string& t)
+void placer(CSPRITE& s, float& position, float& initiale, Saisie& c)
 {
-    position = nombre(t);
-    if (!s.bPhysE)
+    if (c.lireNombre(position) && !s.bPhysE)
         initiale = position;
 }
 
 // A new layer hides the sprite unless the level shows that layer; layer 0 is always shown.
-void changerCalque(CSPRITE& s, const std::string& t)
+void changerCalque(CSPRITE& s, Saisie& c)
 {
-    const int calque = std::max(0, tuv::stoi(t));
+    int calque = s.calque;
+    if (!c.lireNombre(calque))
+        return;
+    calque = std::max(0, calque);
     if (calque == s.calque)
         return;
     s.calque = calque;
@@ -60,42 +60,62 @@ void changerCalque(CSPRITE& s, const std::string& t)
     s.bVisible = calque == 0 || (decor && calque == decor->calqueVisible);
 }
 
-void changerGroupe(CSPRITE& s, const std::string& t)
+void changerGroupe(CSPRITE& s, Saisie& c)
 {
-    const int groupe = std::max(0, tuv::stoi(t));
-    if (groupe != s.groupe)
-        s.groupe = groupe;
+    int groupe = s.groupe;
+    if (c.lireNombre(groupe))
+        s.groupe = std::max(0, groupe);
 }
 
 // Script parameters hold whole numbers.
-float parametre(const std::string& t) { return std::trunc(nombre(t)); }
+template <int i>
+void parametre(CSPRITE& s, Saisie& c)
+{
+    float p = s.paramsScript[i];
+    if (c.lireNombre(p))
+        s.paramsScript[i] = std::trunc(p);
+}
 
-using L = Lecture;
-using T = const std::string&;
+// A number of the sprite, read into place.
+template <class T, T DonneesSprite::*champ>
+void nombre(CSPRITE& s, Saisie& c)
+{
+    c.lireNombre(s.*champ);
+}
+
+template <float DonneesSprite::*champ>
+void origine(CSPRITE& s, Saisie& c)
+{
+    if (c.lireNombre(s.*champ))
+        s.appliquerOrigine();
+}
+
+using T = Saisie&;
+using DS = DonneesSprite;
 
 const LigneSaisie SAISIES[] = {
-    {ids::myTextInputRotV, L::TelQuel, [](CSPRITE& s, T t) { s.rotangle_virtuel = nombre(t); }},
-    {ids::myTextInputRot, L::TelQuel, [](CSPRITE& s, T t) { s.rotangle = nombre(t); }},
-    {ids::myTextInputRotAnim, L::TelQuel, [](CSPRITE& s, T t) { s.rotationPas = nombre(t); }},
-    {ids::myTextInputX, L::SansBlancs, [](CSPRITE& s, T t) { placer(s, s.x, s.x0, t); }},
-    {ids::myTextInputY, L::SansBlancs, [](CSPRITE& s, T t) { placer(s, s.y, s.y0, t); }},
-    {ids::myTextInputOmbreOfX, L::SansBlancs, [](CSPRITE& s, T t) { s.ombreDX = nombre(t); }},
-    {ids::myTextInputOmbreOfY, L::SansBlancs, [](CSPRITE& s, T t) { s.ombreDY = nombre(t); }},
-    {ids::myTextInputOmbreSX, L::SansBlancs, [](CSPRITE& s, T t) { s.ombreSX = nombre(t); }},
-    {ids::myTextInputOmbreSY, L::SansBlancs, [](CSPRITE& s, T t) { s.ombreSY = nombre(t); }},
-    {ids::myTextInputOmbreRotation, L::SansBlancs, [](CSPRITE& s, T t) { s.ombreRotation = nombre(t); }},
-    {ids::myTextInputOx, L::SansBlancs, [](CSPRITE& s, T t) { s.ox = nombre(t), s.appliquerOrigine(); }},
-    {ids::myTextInputOy, L::SansBlancs, [](CSPRITE& s, T t) { s.oy = nombre(t), s.appliquerOrigine(); }},
-    {ids::myTextInputCollision, L::TelQuel, [](CSPRITE& s, T t) { s.collision = tuv::stoi(t); }},
-    {ids::myTextInputIdSon, L::TelQuel, [](CSPRITE& s, T t) { s.idSon = t; }},
-    {ids::myTextInputID, L::TelQuel, [](CSPRITE& s, T t) { s.strID = t; }},
-    {ids::myTextInputModeSon, L::SansBlancs, [](CSPRITE& s, T t) { s.modeSon = tuv::stoi(t); }},
-    {ids::myTextInputDelaisSon, L::SansBlancs, [](CSPRITE& s, T t) { s.delaiSon = tuv::stoi(t); }},
-    {ids::myTextInputCalque, L::SansBlancs, changerCalque},
-    {ids::myTextInputGroupe, L::SansBlancs, changerGroupe},
-    {ids::myTextInputParam1, L::SansBlancs, [](CSPRITE& s, T t) { s.paramsScript[0] = parametre(t); }},
-    {ids::myTextInputParam2, L::SansBlancs, [](CSPRITE& s, T t) { s.paramsScript[1] = parametre(t); }},
-    {ids::myTextInputParam3, L::SansBlancs, [](CSPRITE& s, T t) { s.paramsScript[2] = parametre(t); }},
+    {ids::myTextInputRotV, nombre<float, &DS::rotangle_virtuel>},
+    {ids::myTextInputRot, nombre<float, &DS::rotangle>},
+    {ids::myTextInputRotAnim, nombre<float, &DS::rotationPas>},
+    {ids::myTextInputX, [](CSPRITE& s, T c) { placer(s, s.x, s.x0, c); }},
+    {ids::myTextInputY, [](CSPRITE& s, T c) { placer(s, s.y, s.y0, c); }},
+    {ids::myTextInputOmbreOfX, nombre<float, &DS::ombreDX>},
+    {ids::myTextInputOmbreOfY, nombre<float, &DS::ombreDY>},
+    {ids::myTextInputOmbreSX, nombre<float, &DS::ombreSX>},
+    {ids::myTextInputOmbreSY, nombre<float, &DS::ombreSY>},
+    {ids::myTextInputOmbreRotation, nombre<float, &DS::ombreRotation>},
+    {ids::myTextInputOx, origine<&DS::ox>},
+    {ids::myTextInputOy, origine<&DS::oy>},
+    {ids::myTextInputCollision, nombre<int, &DS::collision>},
+    {ids::myTextInputIdSon, [](CSPRITE& s, T c) { s.idSon = c.getText(); }},
+    {ids::myTextInputID, [](CSPRITE& s, T c) { s.strID = c.getText(); }},
+    {ids::myTextInputModeSon, nombre<int, &DS::modeSon>},
+    {ids::myTextInputDelaisSon, nombre<int, &DS::delaiSon>},
+    {ids::myTextInputCalque, changerCalque},
+    {ids::myTextInputGroupe, changerGroupe},
+    {ids::myTextInputParam1, parametre<0>},
+    {ids::myTextInputParam2, parametre<1>},
+    {ids::myTextInputParam3, parametre<2>},
 };
 
 // The checks that only set a flag of the sprite.
@@ -168,8 +188,7 @@ void CJeuDialogSprite::onCtrlInputChange(CPLUXControlTextInput* c)
     for (const LigneSaisie& l : SAISIES) {
         if (c->getId() != l.id)
             continue;
-        const std::string t = c->getText();
-        l.ecrire(*sd, l.lecture == Lecture::SansBlancs ? tuv::delspaces(t) : t);
+        l.ecrire(*sd, *c);
         return;
     }
 }

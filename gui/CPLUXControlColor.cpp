@@ -175,9 +175,11 @@ void CPLUXDialogCouleur::onCtrlInputChange(CPLUXControlTextInput* c)
     CPLUXDialog::onCtrlInputChange(c);
     if (remplissage_)
         return;
-    for (int i = 0; i < 4; ++i)
-        if (champs_[i] == c)
-            curseurs_[i]->setValue(static_cast<float>(std::clamp(tuv::stoi(c->getText()), 0, 255)));
+    for (int i = 0; i < 4; ++i) {
+        int canal = champs_[i] == c ? static_cast<int>(curseurs_[i]->getValue()) : 0;
+        if (champs_[i] == c && c->lireNombre(canal))
+            curseurs_[i]->setValue(static_cast<float>(std::clamp(canal, 0, 255)));
+    }
     // The field being typed in keeps its text ("3" on the way to "30").
     const sf::Color couleur = lire();
     afficher(couleur, c);

@@ -4,8 +4,10 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialog.h"
+#include "gui/CPLUXMessageBox.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwctype>
 
 namespace {
@@ -306,9 +308,11 @@ void CPLUXControlTextInput::dessiner(plux::Peintre& p, float ox, float oy)
     }
 }
 
-bool CPLUXControlTextInput::estNombre(const std::string& texte, bool reel)
+namespace {
+
+// Blanks aside, a sign and digits, for a decimal with one "." among them.
+bool formeNombre(const std::string& s, bool reel)
 {
-    const std::string s = tuv::delspaces(texte);
     size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
     bool chiffre = false, point = false;
     for (; i < s.size(); ++i) {
@@ -322,9 +326,83 @@ bool CPLUXControlTextInput::estNombre(const std::string& texte, bool reel)
     return chiffre;
 }
 
+} // namespace
+
+bool CPLUXControlTextInput::lireEntier(const std::string& texte, int& valeur)
+{
+    const std::string t = tuv::delspaces(texte);
+    // More digits could overflow the reading itself.
+    constexpr size_t CHIFFRES_MAX = 10;
+    const size_t debut = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    if (!formeNombre(t, false) || t.size() - debut > CHIFFRES_MAX)
+        return false;
+    const long long v = std::stoll(t);
+    if (v < INT_MIN || v > INT_MAX)
+        return false;
+    valeur = static_cast<int>(v);
+    return true;
+}
+
+bool CPLUXControlTextInput::lireReel(const std::string& texte, float& valeur)
+{
+    const std::string t = tuv::delspaces(texte);
+    if (!formeNombre(t, true))
+        return false;
+    const float v = tuv::stof(t);
+    if (!(std::fabs(v) < tuv::FLOAT_VERS_INT_MAX))
+        return false;
+    valeur = v;
+    return true;
+}
+
+bool CPLUXControlTextInput::estNombre(const std::string& texte, bool reel)
+{
+    int entier = 0;
+    float decimal = 0.f;
+    return reel ? lireReel(texte, decimal) : lireEntier(texte, entier);
+}
+
 bool CPLUXControlTextInput::nombreEnCours(const std::string& texte, bool reel)
 {
     const std::string s = tuv::delspaces(texte);
     const size_t signe = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
     return s.size() == signe || (reel && s.size() == signe + 1 && s[signe] == '.');
+}
+
+bool CPLUXControlTextInput::lireNombre(int& valeur, bool valide)
+{
+    const std::string texte = getText();
+    if (lireEntier(texte, valeur))
+        return true;
+    if (valide || !nombreEnCours(texte, false))
+        refuserNombre(tuv::itos(valeur), false);
+    return false;
+}
+
+bool CPLUXControlTextInput::lireNombre(float& valeur, bool valide)
+{
+    const std::string texte = getText();
+    if (lireReel(texte, valeur))
+        return true;
+    if (valide || !nombreEnCours(texte, true))
+        refuserNombre(tuv::ftosDecimal(valeur), true);
+    return false;
+}
+
+void CPLUXControlTextInput::refuserNombre(const std::string& valeur, bool reel)
+{
+    const std::string texte = getText();
+    const bool envoi = isSendEventOnChange();
+    setSendEventOnChange(false);
+    setText(valeur);
+    setSendEventOnChange(envoi);
+    // One box says it for every refusal while it is open (fields read together, keys typed
+    // ahead of it): it holds the keyboard until answered.
+    for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+        if (b->getBoxId() == BOITE_REFUS)
+            return;
+    std::string message = "« " + texte + " » n'est pas " + (reel ? "un nombre" : "un nombre entier");
+    message += valeur.empty() ? "." : " : la valeur reste " + valeur + ".";
+    CPLUX::MessageBoxW(parent_ ? parent_->getTitleW() : std::wstring(), tuv::utf8toWStr(message), BOITE_REFUS,
+                       nullptr, 0);
 }

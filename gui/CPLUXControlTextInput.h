@@ -14,12 +14,28 @@ public:
     Genre getGenre() const override { return GENRE_SAISIE; }
     bool isTextInput() const override { return true; }
     bool isFocusable() const override { return true; }
-    // Whether a typed text is a number as stoi (reel: stof) reads it whole: blanks aside, a
-    // sign, digits and, for reel, one "." among them.
+    // Number fields, one rule for every dialog. A typed text is a number when, blanks aside, it
+    // is a sign and digits (for a decimal, with one "." among them) whose value the field holds:
+    // an int, or a decimal smaller in size than tuv::FLOAT_VERS_INT_MAX (beyond it a value
+    // turned into whole pixels or frames would change). No exponent: "1e3" is no number.
     static bool estNombre(const std::string& texte, bool reel);
+    // The value of a text that is a number; false, the value unchanged, for any other.
+    static bool lireEntier(const std::string& texte, int& valeur);
+    static bool lireReel(const std::string& texte, float& valeur);
     // Whether a typed text that is no number yet may become one as the user types on: blanks
     // aside, nothing, a sign alone, and for reel a "." after them ("." and "-." begin ".5").
     static bool nombreEnCours(const std::string& texte, bool reel);
+    // This field's text as a number: true, with the value, when it is one. A text that may
+    // still become one is let be (false, the value unchanged), unless `valide` (the text was
+    // validated: Return, a button). Any other text is refused: the field shows the value kept
+    // and a box titled as the field's dialog says so; while such a box is open, further
+    // refusals open none.
+    bool lireNombre(int& valeur, bool valide = false);
+    bool lireNombre(float& valeur, bool valide = false);
+    // The refusal itself: the field shows `valeur` (silently; empty when nothing is kept).
+    void refuserNombre(const std::string& valeur, bool reel);
+    // The id of the refusal's box.
+    static constexpr const char* BOITE_REFUS = "PLUX_NOMBRE_REFUSE";
 
     size_t getCaret() const { return caret_; }
     size_t getSelectionStart() const { return std::min(caret_, ancre_); }

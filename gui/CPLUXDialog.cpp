@@ -448,27 +448,32 @@ void CPLUXDialog::ecrireVariable(CPLUXControl* c)
     const bool coche = c->getGenre() == CPLUXControl::GENRE_CASE;
     const bool liste = estListe(c);
     auto* l = liste ? static_cast<CPLUXControlTextArea*>(c) : nullptr;
+    auto* saisie = c->getGenre() == CPLUXControl::GENRE_SAISIE ? dynamic_cast<CPLUXControlTextInput*>(c) : nullptr;
     const std::string texte = l ? l->getTextSel() : c->getText();
     switch (v.type) {
     case Variable::STRING:
         *static_cast<std::string*>(v.ptr) =
             coche ? (static_cast<CPLUXControlButtonCheck*>(c)->isChecked() ? "1" : "0") : texte;
         break;
-    // A text that is no number (a letter typed, a field being emptied) leaves the number as
-    // it was.
+    // A number field's text goes by the fields' rule (CPLUXControlTextInput::lireNombre): a
+    // text that is no number is refused and leaves the number as it was.
     case Variable::FLOAT:
         if (liste)
             *static_cast<float*>(v.ptr) = static_cast<float>(l->getNumSel());
-        else if (CPLUXControlTextInput::estNombre(texte, true))
-            *static_cast<float*>(v.ptr) = tuv::stof(tuv::delspaces(texte));
+        else if (saisie)
+            saisie->lireNombre(*static_cast<float*>(v.ptr));
+        else
+            CPLUXControlTextInput::lireReel(texte, *static_cast<float*>(v.ptr));
         break;
     case Variable::INT:
         if (coche)
             *static_cast<int*>(v.ptr) = static_cast<CPLUXControlButtonCheck*>(c)->isChecked() ? 1 : 0;
         else if (liste)
             *static_cast<int*>(v.ptr) = l->getNumSel();
-        else if (CPLUXControlTextInput::estNombre(texte, false))
-            *static_cast<int*>(v.ptr) = tuv::stoi(tuv::delspaces(texte));
+        else if (saisie)
+            saisie->lireNombre(*static_cast<int*>(v.ptr));
+        else
+            CPLUXControlTextInput::lireEntier(texte, *static_cast<int*>(v.ptr));
         break;
     case Variable::BOOL:
         if (coche)
@@ -501,8 +506,8 @@ void CPLUXDialog::afficherVariables()
             n = tuv::stoi(texte);
             break;
         case Variable::FLOAT:
-            texte = tuv::ftos(*static_cast<float*>(v.ptr));
-            n = static_cast<int>(*static_cast<float*>(v.ptr));
+            texte = tuv::ftosDecimal(*static_cast<float*>(v.ptr));
+            n = tuv::floatVersInt(*static_cast<float*>(v.ptr));
             b = n != 0;
             break;
         case Variable::INT:

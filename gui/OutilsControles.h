@@ -3,6 +3,7 @@
 // lacks that control.
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXDialog.h"
 
 #include <string>
@@ -28,6 +29,17 @@ inline std::string texte(const CPLUXDialog& d, const char* id)
 {
     const CPLUXControl* c = d.getControl(id);
     return c ? c->getText() : std::string();
+}
+
+// The number in field `id` once its text is validated (Return, a button), by the number
+// fields' rule (CPLUXControlTextInput::lireNombre): true, with the value, when the text is a
+// number, or `valeur` unchanged when the model lacks the field; any other text is refused and
+// the field shows `valeur`, kept.
+template <class T>
+bool lireNombre(const CPLUXDialog& d, const char* id, T& valeur)
+{
+    CPLUXControlTextInput* c = d.ctrlTextInput(id);
+    return !c || c->lireNombre(valeur, true);
 }
 
 // Silent: filling a colour reports no change.

@@ -373,10 +373,11 @@ bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     } else if (id == ID_INIT_MASSE) {
         initMasse();
     } else if (id == ID_PAUSE_INIT) {
+        // A pause that is no number is refused: the key point keeps its own.
         if (numKPCour >= 0 && numKPCour < static_cast<int>(f.keyPoints.size())) {
-            const CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE);
-            const int pause = t ? tuv::stoi(tuv::delspaces(t->getText())) : 1;
-            f.keyPoints[static_cast<size_t>(numKPCour)].pause = std::max(1, pause);
+            int& pause = f.keyPoints[static_cast<size_t>(numKPCour)].pause;
+            if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE); t && t->lireNombre(pause, true))
+                pause = std::max(1, pause);
             selectKP(kpDeFrame(numFrame));
         }
     } else if (id == ID_LIRE) {
@@ -398,22 +399,26 @@ bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     return true;
 }
 
-// A typed node count, length or stiffness goes into the model, bounded, and the chain is rebuilt.
-void CCSEFouet::saisieParametre(const std::string& id, const std::string& texte)
+// The library has read a typed node count, length or stiffness into its displayed value, by
+// the number fields' rule; the value goes into the model, bounded, the displayed value
+// becomes the model's, and the chain is rebuilt.
+void CCSEFouet::saisieParametre(const std::string& id)
 {
     CFouet& f = fouet();
     if (id == ID_NB_NOEUDS) {
-        const int nb = std::clamp(tuv::stoi(texte), 0, CFouet::NB_NOEUDS_MAX);
+        const int nb = std::clamp(valeurs.nbNoeuds, 0, CFouet::NB_NOEUDS_MAX);
         if (nb == 0)
             f.vider();
         f.nbNoeuds = nb;
     } else if (id == ID_LONGUEUR) {
-        const float l = tuv::stof(texte);
-        if (l > 0.f)
-            f.longueur = l;
+        if (valeurs.longueur > 0.f)
+            f.longueur = valeurs.longueur;
     } else {
-        f.rigidite = std::clamp(tuv::stoi(texte), 0, CFouet::RIGIDITE_MAX);
+        f.rigidite = std::clamp(valeurs.rigidite, 0, CFouet::RIGIDITE_MAX);
     }
+    valeurs.nbNoeuds = f.nbNoeuds;
+    valeurs.longueur = f.longueur;
+    valeurs.rigidite = f.rigidite;
     initMasse();
 }
 
@@ -421,8 +426,10 @@ void CCSEFouet::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
     const std::string& id = c->getId();
-    if (id == ID_NB_NOEUDS || id == ID_LONGUEUR || id == ID_RIGIDITE)
-        saisieParametre(id, tuv::delspaces(c->getText()));
+    // A text on its way to a number changes nothing yet.
+    if ((id == ID_NB_NOEUDS || id == ID_LONGUEUR || id == ID_RIGIDITE) &&
+        CPLUXControlTextInput::estNombre(c->getText(), id == ID_LONGUEUR))
+        saisieParametre(id);
 }
 
 void CCSEFouet::onCtrlCheckChange(CPLUXControlButtonCheck* c)

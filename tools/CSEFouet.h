@@ -105,7 +105,7 @@ private:
     void changerFrame(int pas);
     void lireFouet();
     void sauverFouet();
-    void saisieParametre(const std::string& id, const std::string& texte);
+    void saisieParametre(const std::string& id);
     // A line of the program's console, remembered so that it goes when the dialog closes.
     void console(const std::string& texte, int ligne);
 

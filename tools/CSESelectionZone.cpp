@@ -3,7 +3,6 @@
 #include "core/Fichiers.h"
 #include "core/Media.h"
 #include "core/Texte.h"
-#include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -74,7 +73,7 @@ void CCSESelectionZone::onCreate()
         if (CPLUXControlTextInput* t = ctrlTextInput(id))
             t->setText(texte);
     };
-    ecrire(ID_DECALAGE, tuv::ftos(decalage));
+    ecrire(ID_DECALAGE, tuv::ftosDecimal(decalage));
     ecrire(ID_NB_IMAGES, tuv::itos(nbImages));
     ecrire(ID_EXT, strExt);
     ecrire(ID_NB_DIGIT, tuv::itos(nbDigit));
@@ -83,8 +82,8 @@ void CCSESelectionZone::onCreate()
     ecrire("myTextInputDebutLecture", tuv::itos(debutLecture));
     ecrire("myTextInputFinLecture", tuv::itos(finLecture));
     ecrire(ID_PREFIXE, strPrefixe);
-    ecrire("myTextInputVitesse", tuv::ftos(vitesse));
-    ecrire("myTextInputZoom", tuv::ftos(zoom));
+    ecrire("myTextInputVitesse", tuv::ftosDecimal(vitesse));
+    ecrire("myTextInputZoom", tuv::ftosDecimal(zoom));
     ecrire(ID_IMAGE_COURANTE, tuv::itos(numImageCourante));
     ecrire(ID_ABANDON, tuv::itos(abandonImage));
     ecrire(ID_ZONE_L, tuv::itos(zoneL));
@@ -121,8 +120,8 @@ bool CCSESelectionZone::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXCont
     return true;
 }
 
-// A number field takes only a number (editeur::lireNombreSaisi): another text is refused,
-// with a box, and the value it edits stays.
+// A number field takes only a number (CPLUXControlTextInput::lireNombre): another text is
+// refused, with a box, and the value it edits stays.
 void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
 {
     const std::string& id = c.getId();
@@ -132,25 +131,25 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
     } else if (id == ID_EXT) {
         strExt = tuv::delspaces(c.getText());
     } else if (id == ID_NUM_DEBUT || id == ID_NUM_FIN) {
-        if (editeur::lireNombreSaisi(c, id == ID_NUM_DEBUT ? numDebut : numFin))
+        if (c.lireNombre(id == ID_NUM_DEBUT ? numDebut : numFin))
             majNbImages();
     } else if (id == ID_NB_DIGIT) {
-        editeur::lireNombreSaisi(c, nbDigit);
+        c.lireNombre(nbDigit);
     } else if (id == ID_DECALAGE) {
-        editeur::lireNombreSaisi(c, decalage);
+        c.lireNombre(decalage);
     } else if (id == ID_ZONE_L || id == ID_ZONE_H) {
         int& taille = id == ID_ZONE_L ? zoneL : zoneH;
         n = taille;
-        if (editeur::lireNombreSaisi(c, n)) {
+        if (c.lireNombre(n)) {
             taille = tailleZone(n);
             appliquerTailleZone(id == ID_ZONE_L);
         }
     } else if (id == ID_IMAGE_COURANTE) {
-        if (editeur::lireNombreSaisi(c, numImageCourante))
+        if (c.lireNombre(numImageCourante))
             afficherImage(numImageCourante);
     } else if (id == ID_ABANDON) {
         n = abandonImage;
-        if (editeur::lireNombreSaisi(c, n))
+        if (c.lireNombre(n))
             abandonImage = std::max(0, n);
     }
 }

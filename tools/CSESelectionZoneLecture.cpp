@@ -5,7 +5,6 @@
 #include "tools/CSESelectionZone.h"
 
 #include "core/Texte.h"
-#include "editor/Editeur.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
@@ -113,17 +112,17 @@ bool CCSESelectionZone::saisieLecture(CPLUXControlTextInput& c)
 {
     const std::string& id = c.getId();
     if (id == ID_VITESSE) {
-        editeur::lireNombreSaisi(c, vitesse);
+        c.lireNombre(vitesse);
     } else if (id == ID_ZOOM) {
         // A zoom that is not above 0 would make an empty preview: the old one stays.
         float z = zoom;
-        if (editeur::lireNombreSaisi(c, z) && z > 0.f)
+        if (c.lireNombre(z) && z > 0.f)
             zoom = z;
         afficherImage(numImageCourante);
     } else if (id == ID_DEBUT_LECTURE) {
-        editeur::lireNombreSaisi(c, debutLecture);
+        c.lireNombre(debutLecture);
     } else if (id == ID_FIN_LECTURE) {
-        editeur::lireNombreSaisi(c, finLecture);
+        c.lireNombre(finLecture);
     } else {
         return false;
     }

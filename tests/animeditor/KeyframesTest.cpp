@@ -147,10 +147,13 @@ TEST_F(KeyframesTest, ThePanelGoesIntoTheChosenKeyframeOnly)
     d().allerAFrame(10);
     panneau(IdAnm::myTextInputAnimCourX, "-12.5");
     panneau(IdAnm::myTextInputAnimCourSx, "abc");
+    const float echelle = cle(0, 10, 0).echelle.x;
     d().ctrlButtonCheck(IdAnm::myButtonCheckAnimElementFilleVisible)->setCheck(false);
     d().appliquerPanneauAE();
     EXPECT_FLOAT_EQ(cle(0, 10, 0).position.x, -12.5f);
-    EXPECT_FLOAT_EQ(cle(0, 10, 0).echelle.x, 0) << "a text that is no number reads as 0";
+    EXPECT_FLOAT_EQ(cle(0, 10, 0).echelle.x, echelle) << "a text that is no number is refused";
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
     EXPECT_FALSE(s().getKeyframeFlag(0, 10));
     EXPECT_TRUE(proche(cle(0, 0, 0).position, {0, 0}));
     // Between keyframes nothing is written: the key in force belongs to frame 0.

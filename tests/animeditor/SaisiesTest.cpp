@@ -49,7 +49,12 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
              EXPECT_EQ(d().zoom, 10.f) << "within the wheel's bounds";
              EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "10");
          }},
-        {IdAnm::myTextInputZoomAnimation, "abc", [&] { EXPECT_EQ(d().zoom, 10.f) << "no number: ignored"; }},
+        {IdAnm::myTextInputZoomAnimation, "abc",
+         [&] {
+             EXPECT_EQ(d().zoom, 10.f) << "no number: refused";
+             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "10");
+             EXPECT_TRUE(repondre(0)) << "with a box";
+         }},
         {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
@@ -63,6 +68,12 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         {IdAnm::myTextInputMoveAnimDx, "4",
          [&] { EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(4, -1)) << "by (Dx, Dy)"; }},
         {IdAnm::myTextInputDxMere, "6", [&] { EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2)); }},
+        {IdAnm::myTextInputDxMere, "1e3",
+         [&] {
+             EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2)) << "no exponent";
+             EXPECT_EQ(texte(IdAnm::myTextInputDxMere), "6");
+             EXPECT_TRUE(repondre(0));
+         }},
         {IdAnm::myTextInputGotoFrameAnim, "3",
          [&] { EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4)) << "target and count read together"; }},
         {IdAnm::myTextInputOmbreEcraseY, "0.5", [&] { EXPECT_EQ(an.ombreEcrasement, sf::Vector2f(1.5f, 0.5f)); }},
@@ -71,7 +82,12 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
              EXPECT_EQ(an.nbFrames, 15);
              EXPECT_EQ(d().pTimeline->getNbFrames(), 15);
          }},
-        {IdAnm::myTextInputAnimFrameNb, "999999999999",
+        {IdAnm::myTextInputAnimFrameNb, "24a",
+         [&] {
+             EXPECT_EQ(an.nbFrames, 15);
+             EXPECT_TRUE(repondre(0));
+         }},
+        {IdAnm::myTextInputAnimFrameNb, "2000000000",
          [&] {
              EXPECT_EQ(an.nbFrames, 100000000) << "the sprite's own limit";
              EXPECT_EQ(d().pTimeline->getNbFrames(), 100000000);
@@ -118,7 +134,7 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     EXPECT_EQ(s().getNbFrames(0), 540);
     EXPECT_EQ(d().pTimeline->getNbFrames(), 540);
     EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "540");
-    saisir(IdAnm::myTextInputNbFramesVisee, "99999999999");
+    saisir(IdAnm::myTextInputNbFramesVisee, "1000000000");
     EXPECT_EQ(s().getNbFrames(0), 100000000) << "within the sprite's limit";
     saisir(IdAnm::myTextInputNbFramesVisee, "1");
     EXPECT_EQ(s().getNbFrames(0), 180);
@@ -140,6 +156,7 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
         EXPECT_EQ(d().numKeyFrameSel, 0) << t << ": keyframe 0";
         EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameCour), "0");
     }
+    EXPECT_TRUE(repondre(0)) << "\"abc\" refused, the frame kept";
 }
 
 TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePicture)
@@ -184,6 +201,12 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
         EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(50, 60)) << "the child never moved";
         d().majPanneauAE();
     }
+    // A value that is no number is refused: nothing is written, nor recorded.
+    saisir(IdAnm::myTextInputAnimCourX, "1e3");
+    EXPECT_TRUE(repondre(0));
+    EXPECT_TRUE(d().listeAnnulations.empty());
+    EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
+    EXPECT_EQ(texte(IdAnm::myTextInputAnimCourX), "10");
     // Off a keyframe nothing is written, nor recorded: its undo would write frame 7's values
     // into the keyframe before it.
     frame(7);
@@ -233,17 +256,19 @@ TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)
 
 TEST_F(SaisiesTest, LiveInputsAndThePanelsThatFillThem)
 {
-    const std::tuple<const char*, const char*, std::function<int()>, int> table[] = {
-        {IdAnm::myTextInputElementNombre, "0", [&] { return d().nombreElements; }, 1},
-        {IdAnm::myTextInputElementNombre, "4", [&] { return d().nombreElements; }, 4},
-        {IdAnm::myTextInputElementEspace, "-5", [&] { return d().espacementElements; }, 0},
-        {IdAnm::myTextInputPrecisionCheminAnimation, "0", [&] { return d().precisionCheminAnimation; }, 1},
-        {IdAnm::myTextInputSoubressautBorneInf, "2.9", [&] { return s().getAnim(0)->borneInf; }, 2},
-        {IdAnm::myTextInputSoubressautBorneSup, "1e40", [&] { return s().getAnim(0)->borneSup; }, 2000000000},
+    // A text that is no number is refused as typed, with a box: the value kept stays.
+    const std::tuple<const char*, const char*, std::function<int()>, int, bool> table[] = {
+        {IdAnm::myTextInputElementNombre, "0", [&] { return d().nombreElements; }, 1, false},
+        {IdAnm::myTextInputElementNombre, "4", [&] { return d().nombreElements; }, 4, false},
+        {IdAnm::myTextInputElementEspace, "-5", [&] { return d().espacementElements; }, 0, false},
+        {IdAnm::myTextInputPrecisionCheminAnimation, "0", [&] { return d().precisionCheminAnimation; }, 1, false},
+        {IdAnm::myTextInputSoubressautBorneInf, "2.9", [&] { return s().getAnim(0)->borneInf; }, 2, false},
+        {IdAnm::myTextInputSoubressautBorneSup, "1e40", [&] { return s().getAnim(0)->borneSup; }, 1, true},
     };
-    for (const auto& [id, t, valeur, attendu] : table) {
+    for (const auto& [id, t, valeur, attendu, refuse] : table) {
         saisir(id, t, false);
         EXPECT_EQ(valeur(), attendu) << id << " = " << t;
+        EXPECT_EQ(repondre(0), refuse) << id << " = " << t;
     }
     saisir(IdAnm::myTextInputSoubressautMax, "1.25", false);
     EXPECT_EQ(s().getAnim(0)->maxSoubressaut, 1.25f);

@@ -47,10 +47,11 @@ TEST_F(Boutons, ShadowStepsAndVolume)
     }
 
     sd->idSon = "cloche";
-    for (const auto& [tape, volume] : {std::pair<const char*, float>{"abc", 0}, {"150", 100}, {" 42.5", 42.5f}}) {
+    for (const auto& [tape, volume] : {std::pair<const char*, float>{"abc", 100}, {"150", 100}, {" 42.5", 42.5f}}) {
         saisir(ids::myTextInputVolumeSon, tape);
         cliquer(ids::myButtonVolume);
         EXPECT_FLOAT_EQ(sd->volumeSon, volume) << tape;
+        EXPECT_EQ(refus(), *tape == 'a') << tape << " refused or not";
     }
     sd->idSon = "";
     saisir(ids::myTextInputVolumeSon, "10");

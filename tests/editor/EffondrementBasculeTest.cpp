@@ -56,16 +56,18 @@ TEST_F(Effondrement, InputsChecksAndFill)
         const char* saisie;
         int CPhysEffondrement::*champ;
         int attendu;
+        bool refuse;
     } cas[] = {
-        {ide::myTextInputVitesse, "7.9", &CPhysEffondrement::vitesse, 7},
-        {ide::myTextInputVitesse, "-2.5", &CPhysEffondrement::vitesse, -2},
-        {ide::myTextInputHauteur, "1 2", &CPhysEffondrement::hauteur, 12},
-        {ide::myTextInputHauteur, "1e40", &CPhysEffondrement::hauteur, 2000000000},
-        {ide::myTextInputHauteur, "abc", &CPhysEffondrement::hauteur, 0},
+        {ide::myTextInputVitesse, "7.9", &CPhysEffondrement::vitesse, 7, false},
+        {ide::myTextInputVitesse, "-2.5", &CPhysEffondrement::vitesse, -2, false},
+        {ide::myTextInputHauteur, "1 2", &CPhysEffondrement::hauteur, 12, false},
+        {ide::myTextInputHauteur, "1e40", &CPhysEffondrement::hauteur, 1, true},  // at the "e"
+        {ide::myTextInputHauteur, "abc", &CPhysEffondrement::hauteur, 1, true},
     };
     for (const auto& c : cas) {
         saisirDans(*dialEffondrement, c.id, c.saisie);
         EXPECT_EQ(e().*c.champ, c.attendu) << c.id << " <- " << c.saisie;
+        EXPECT_EQ(refus(), c.refuse) << c.saisie << " refused or not";
     }
     cliquerDans(*dialEffondrement, ide::myButtonCheckHauteurAuto);
     EXPECT_TRUE(e().bHauteurAuto);
@@ -83,7 +85,7 @@ TEST_F(Effondrement, InputsChecksAndFill)
 
     // Without a selection the inputs write nothing and the fill keeps the texts.
     saisirDans(*dialEffondrement, ide::myTextInputHauteur, "99");
-    EXPECT_EQ(e().hauteur, 0);
+    EXPECT_EQ(e().hauteur, 1);
     dialEffondrement->init();
     EXPECT_EQ(texteDe(*dialEffondrement, ide::myTextInputHauteur), "99");
 }
@@ -164,16 +166,19 @@ TEST_F(Effondrement, SeesawOkWritesAndCancelRefills)
         float (*lire)(const CPhysBascule&);
         float attendu;
     } cas[] = {
-        {idb::myTextInputPivot, "1 5", [](const CPhysBascule& b) { return float(b.pivot); }, 1},
+        {idb::myTextInputPivot, "1 5", [](const CPhysBascule& b) { return float(b.pivot); }, 15},
         {idb::myTextInputLargeurPivot, "  15", [](const CPhysBascule& b) { return float(b.largeurPivot); }, 15},
         {idb::myTextInputVitesseRot, "2.75", [](const CPhysBascule& b) { return b.vitesseRot; }, 2.75f},
-        {idb::myTextInputPoidsBascule, "2.75", [](const CPhysBascule& b) { return float(b.poidsBascule); }, 2},
+        // Refused by "OK", with one box for the three: the seesaw keeps its values.
+        {idb::myTextInputPoidsBascule, "2.75", [](const CPhysBascule& b) { return float(b.poidsBascule); }, 0},
         {idb::myTextInputCPG, "abc", [](const CPhysBascule& b) { return float(b.cpg); }, 0},
-        {idb::myTextInputCPD, "-99999999999", [](const CPhysBascule& b) { return float(b.cpd); }, -2147483648.0f},
+        {idb::myTextInputCPD, "-99999999999", [](const CPhysBascule& b) { return float(b.cpd); }, 0},
     };
     for (const auto& c : cas)
         saisirDans(*dialBascule, c.id, c.saisie);
     cliquerDans(*dialBascule, idb::myButtonOk);
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    EXPECT_TRUE(refus());
     for (const auto& c : cas)
         EXPECT_EQ(c.lire(*sd->pPhysB), c.attendu) << c.id << " <- \"" << c.saisie << "\"";
 

@@ -3,8 +3,7 @@
 #include "OutilsMoniteur.h"
 
 #include "characters/Armes.h"
-
-#include <climits>
+#include "gui/CPLUXMessageBox.h"
 
 class MoniteurCommandes : public MoniteurTest {
 protected:
@@ -198,17 +197,22 @@ TEST_F(MoniteurCommandes, InputsChecksAndTheComboEditTheShownScript)
         const char* saisi;
         int nbRunMax, chrono;
         const char* fichier;
+        bool refuse;
     };
     const Cas cas[] = {
-        {ids::SAISIE_NB_RUN, "-7", -7, 0, "c.scp"},
-        {ids::SAISIE_NB_RUN, " 1 2x", 12, 0, "c.scp"},
-        {ids::SAISIE_CHRONO, "99999999999", 12, INT_MAX, "c.scp"},
-        {ids::SAISIE_CHRONO, "abc", 12, 0, "c.scp"},
-        {ids::SAISIE_SCRIPT, "./niveaux/scripts/x y.scp", 12, 0, "./niveaux/scripts/x y.scp"},
-        {ids::SAISIE_POS, "3", 12, 0, "./niveaux/scripts/x y.scp"},
+        {ids::SAISIE_NB_RUN, "-7", -7, 0, "c.scp", false},
+        {ids::SAISIE_NB_RUN, " 1 2", 12, 0, "c.scp", false},
+        {ids::SAISIE_NB_RUN, "12x", 12, 0, "c.scp", true},
+        {ids::SAISIE_CHRONO, "99999999999", 12, 0, "c.scp", true},
+        {ids::SAISIE_CHRONO, "abc", 12, 0, "c.scp", true},
+        {ids::SAISIE_SCRIPT, "./niveaux/scripts/x y.scp", 12, 0, "./niveaux/scripts/x y.scp", false},
+        {ids::SAISIE_POS, "3", 12, 0, "./niveaux/scripts/x y.scp", false},
     };
     for (const Cas& c : cas) {
         saisir(ids::DIALOGUE, c.id, c.saisi);
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), c.refuse ? 1u : 0u) << "\"" << c.saisi << "\" refused or not";
+        if (c.refuse)
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
         EXPECT_EQ(s->nbRunMax, c.nbRunMax) << c.id << " \"" << c.saisi << "\"";
         EXPECT_EQ(s->nChrono, c.chrono) << c.id << " \"" << c.saisi << "\"";
         EXPECT_EQ(s->strFichier, c.fichier) << c.id << " \"" << c.saisi << "\"";

@@ -19,6 +19,7 @@
 #include "editor/JeuDialogSprite.h"
 #include "editor/LiensDialogues.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/CPLUXMessageBox.h"
 
 #include <SFML/Audio/SoundBuffer.hpp>
 
@@ -85,6 +86,12 @@ protected:
     }
     void saisir(const char* id, const std::string& t) { saisir(ids::DIALOGUE, id, t); }
     void cliquer(const char* id) { ASSERT_TRUE(CPLUXTest::click(ids::DIALOGUE, id)) << id; }
+    // Answers the box of a refused number: true when one was open.
+    static bool refus()
+    {
+        const auto& boites = CPLUX::getMessageBoxes();
+        return !boites.empty() && CPLUXTest::answerMessageBox(boites[0]->getHwnd(), 0);
+    }
 
     // The game's sounds played through its table, as its own set-up does.
     void brancherSons()

@@ -112,17 +112,20 @@ TEST_F(Particules, TypedValuesGoIntoTheLiveEmitter)
         {idp::myTextInputForcesX, "1.5", [](const CParticules& p) { return p.forcesX + p.forcesRefX; }, 3},
         {idp::myTextInputVelY, "1 e", [](const CParticules& p) { return p.velY; }, 1},
         {idp::myTextInputLargeurEmetteur, "-4", [](const CParticules& p) { return float(p.largeurEmetteur); }, -4},
-        {idp::myTextInputDureeVie, "abc", [](const CParticules& p) { return float(p.dureeVie); }, 1},
+        {idp::myTextInputDureeVie, "abc", [](const CParticules& p) { return float(p.dureeVie); }, 10},
         // Sizes stay as typed in either order (minimum x 100 + maximum), even reversed.
         {idp::myTextInputTailleMin, "9", taillesMinMax, 901},
         {idp::myTextInputTailleMax, "20", taillesMinMax, 920},
         {idp::myTextInputTailleMax, "3", taillesMinMax, 903},
         {idp::myTextInputTailleMin, "2", taillesMinMax, 203},
     };
+    int refusees = 0;
     for (const auto& c : cas) {
         saisirDans(dlgP(), c.id, c.saisie);
         EXPECT_EQ(c.lire(*e), c.attendu) << c.id << " <- \"" << c.saisie << "\"";
+        refusees += refus();
     }
+    EXPECT_EQ(refusees, 2) << "\"1 e\" and \"abc\"";
     EXPECT_EQ(dlgP().ctrlColor(idp::myColorParticules)->getColor().r, 44) << "the colour control follows";
     EXPECT_EQ(texteDe(dlgP(), idp::myTextInputR), "300") << "the typed channel stays as typed";
 

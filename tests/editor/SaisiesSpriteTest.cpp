@@ -40,28 +40,31 @@ TEST_F(Saisies, TypedValuesGoIntoTheSprite)
         {ids::myTextInputX, "1 5", false, ids::myTextInputXi, "15", true},  // blanks removed
         {ids::myTextInputX, "1 5", true, ids::myTextInputXi, "90", true},   // a collapsing sprite waits there
         {ids::myTextInputY, "-7", false, ids::myTextInputYi, "-7", true},
-        {ids::myTextInputRot, "1 5", false, ids::myTextInputRot, "1", true},  // as typed
+        {ids::myTextInputRot, "1 5", false, ids::myTextInputRot, "15", true},
         {ids::myTextInputCalque, "-3", false, ids::myTextInputCalque, "0", true},  // layer 0 is shown
         {ids::myTextInputCalque, "3", false, ids::myTextInputCalque, "3", true},   // the same: flag kept
         {ids::myTextInputCalque, "1", false, ids::myTextInputCalque, "1", true},   // the visible layer
         {ids::myTextInputCalque, "2", false, ids::myTextInputCalque, "2", false},
-        {ids::myTextInputCalque, "99999999999999", false, ids::myTextInputCalque, "2147483647", false},
+        {ids::myTextInputCalque, "99999999999999", false, ids::myTextInputCalque, "999999999", false},  // refused
         {ids::myTextInputGroupe, "-3", false, ids::myTextInputGroupe, "0", true},
         {ids::myTextInputParam1, "2.9", false, ids::myTextInputParam1, "2", true},
         {ids::myTextInputParam3, "-2.9", false, ids::myTextInputParam3, "-2", true},
         {ids::myTextInputOx, "12", false, ids::myTextInputOx, "12", true},
-        {ids::myTextInputCollision, "abc", false, ids::myTextInputCollision, "0", true},
+        {ids::myTextInputCollision, "abc", false, ids::myTextInputCollision, "1", true},  // refused: kept
         {ids::myTextInputModeSon, " 3", false, ids::myTextInputModeSon, "3", true},
-        {ids::myTextInputOmbreOfY, "1e40", false, ids::myTextInputOmbreOfY, "3.4028235e+38", true},
+        {ids::myTextInputOmbreOfY, "1e40", false, ids::myTextInputOmbreOfY, "1", true},  // refused at the "e"
         {ids::myTextInputID, " porte;1 ", false, ids::myTextInputID, " porte;1 ", true},
     };
+    int refusees = 0;
     for (const auto& c : cas) {
         sd->calque = 3, sd->x0 = 90, sd->bVisible = true, sd->groupe = 5, sd->bPhysE = c.effondrement;
         saisir(c.saisie, c.tape);
+        refusees += refus();
         dlg().init();
         EXPECT_EQ(texte(c.relue), c.attendu) << c.saisie << " <- \"" << c.tape << "\"";
         EXPECT_EQ(sd->bVisible, c.visible) << c.saisie << " <- \"" << c.tape << "\"";
     }
+    EXPECT_EQ(refusees, 3) << "one box for each text refused";
     EXPECT_FLOAT_EQ(sd->sprite.getOrigin().x, 12) << "Ox sets the drawn origin";
 
     // The inputs that only show a value change nothing; without a selection nothing is written.

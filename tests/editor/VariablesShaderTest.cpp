@@ -85,15 +85,18 @@ TEST_F(Variables, TypedValuesGoIntoTheChosenVariable)
         {1, ids::myTextInputV1, "-2.9", [](const U& u) { return float(u.iValeur); }, -2},
         {0, ids::myTextInputV1, "1 .5", [](const U& u) { return u.fValeur; }, 1.5f},
         {0, ids::myTextInputV1, "1,5", [](const U& u) { return u.fValeur; }, 1},
-        {2, ids::myTextInputV2, "abc", [](const U& u) { return u.fVec2Y; }, 0},
-        {0, ids::myTextInputV1, "", [](const U& u) { return u.fValeur; }, 0},
+        {2, ids::myTextInputV2, "abc", [](const U& u) { return u.fVec2Y; }, 2},
+        {0, ids::myTextInputV1, "", [](const U& u) { return u.fValeur; }, 1},
     };
+    int refusees = 0;
     for (const auto& k : cas) {
         choisir(k.ligne);
         taper(k.saisie, k.tape);
         const std::string nom = c(ids::myTextNomVar)->getText();
         EXPECT_FLOAT_EQ(k.lire(vert[nom]), k.attendu) << nom << " <- \"" << k.tape << "\"";
+        refusees += refus();
     }
+    EXPECT_EQ(refusees, 2) << "\"1,5\" at the \",\" and \"abc\"";
     for (int ligne = 0; ligne < 5; ++ligne) {
         choisir(ligne);
         taper(ids::myTextInputPhaseDiviseur, "2");
@@ -103,7 +106,7 @@ TEST_F(Variables, TypedValuesGoIntoTheChosenVariable)
     choisir(0, ids::myComboBoxVarFrag);
     EXPECT_EQ(dialShader->iListeCourante, 1);
     taper(ids::myTextInputV1, "8");
-    EXPECT_TRUE(frag["float"].fValeur == 8 && vert["float"].fValeur == 0);
+    EXPECT_TRUE(frag["float"].fValeur == 8 && vert["float"].fValeur == 1);
 }
 
 TEST_F(Variables, DetachedEmptyAndClosed)

@@ -165,6 +165,51 @@ TEST_F(Saisie, NumbersGoThroughTheRoundTrippingConversions)
     EXPECT_EQ(d->getControl("btnOk")->getTextW(), L"R\u00e9gl\u00e9");
 }
 
+// A number field (here bound by name) refuses, as it is typed, a text that can become no
+// number: the text goes, the value stays, shown in a form the field takes back. Keys typed
+// ahead of the box add no box.
+TEST_F(Saisie, NumberFieldsRefuseWhatCanBecomeNoNumber)
+{
+    CPLUX::pModeleDef->appliquerTexte(d, "{\nCONTROLE=SAISIE;txtN\nVAR=n;INT\nRECT=10;200;100;20\n}\n"
+                                         "{\nCONTROLE=SAISIE;txtR\nVAR=r;FLOAT\nRECT=120;200;100;20\n}\n");
+    int n = 7;
+    float r = 1e6f;
+    d->setMapVar("n", &n);
+    d->setMapVar("r", &r);
+    CPLUX::refresh("Essai");
+    EXPECT_EQ(d->ctrlTextInput("txtR")->getText(), "1000000") << "no exponent, which the field would refuse";
+    const struct {
+        const char* id;
+        const char* tape;
+        const char* montre;
+        int n;
+        float r;
+    } cas[] = {
+        {"txtN", "a", "7", 7, 1e6f},
+        {"txtN", "24a", "24", 24, 1e6f},
+        {"txtN", "99999999999", "999999999", 999999999, 1e6f},  // the tenth 9 leaves int
+        {"txtR", "1e3", "1", 999999999, 1.f},
+        {"txtR", "-10000000000000000000", "-1000000000", 999999999, -1e9f},
+    };
+    for (const auto& c : cas) {
+        ASSERT_TRUE(CPLUXTest::click("Essai", c.id));
+        CPLUXTest::key(sf::Keyboard::A, true);
+        CPLUXTest::type(c.tape);  // every key queued at once, as typed quickly
+        EXPECT_EQ(d->ctrlTextInput(c.id)->getText(), c.montre) << c.tape;
+        EXPECT_EQ(n, c.n) << c.tape;
+        EXPECT_EQ(r, c.r) << c.tape;
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << c.tape << ": one box for every key refused";
+        EXPECT_EQ(CPLUX::getMessageBoxes()[0]->getTitle(), "Réglages d'essai");
+        CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    }
+    // The value shown takes the next key.
+    ASSERT_TRUE(CPLUXTest::click("Essai", "txtR"));
+    CPLUXTest::key(sf::Keyboard::End);
+    CPLUXTest::key(sf::Keyboard::BackSpace);
+    EXPECT_EQ(r, -1e8f);
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty());
+}
+
 // Typed one key at a time, every step of a number is a number or may still become one, so
 // that a number field opens no box on the way; a step that can become none is neither.
 TEST(SaisieNombre, EachStepOfANumberBeingTypedIsLetBe)
@@ -181,7 +226,8 @@ TEST(SaisieNombre, EachStepOfANumberBeingTypedIsLetBe)
         }
     }
     const std::pair<const char*, bool> jamais[] = {{".", false}, {"-.", false}, {"..", true}, {"-.-", true},
-                                                   {"a", true}, {".e", true}, {"--", false}};
+                                                   {"a", true}, {".e", true}, {"--", false},
+                                                   {"1e3", true}, {"2147483648", false}};
     for (const auto& [texte, reel] : jamais)
         EXPECT_FALSE(CPLUXControlTextInput::estNombre(texte, reel) || CPLUXControlTextInput::nombreEnCours(texte, reel))
             << "\"" << texte << "\" can become no " << (reel ? "decimal" : "integer");

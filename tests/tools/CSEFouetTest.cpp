@@ -57,12 +57,16 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     for (const auto& c : frames)
         EXPECT_EQ(e->kpDeFrame(c[0]), c[1]) << "key point of frame " << c[0];
 
-    // A typed pause is at least 1; then the key point of the current frame is selected.
-    for (const char* t : {"0", "-4"}) {
+    // A typed pause is at least 1; then the key point of the current frame is selected. A
+    // pause that is no number is refused: the key point keeps its own.
+    for (const char* t : {"0", "-4", "3a"}) {
         saisir("myTextInputKPPause", t);
         ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
         EXPECT_EQ(f().keyPoints[2].pause, 1) << "typed " << t;
     }
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: « 3a » n'est pas un nombre entier : la valeur reste 1.\n");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    EXPECT_EQ(texte("myTextInputKPPause"), "1");
     EXPECT_EQ(e->numKPCour, 2) << "frame 5 is now past every pause: the last key point";
 
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSupprime"));
@@ -128,18 +132,28 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         const char* texte;
         int nbNoeuds, rigidite;
         float longueur;
+        const char* refuse;  // what the field shows again, for a refused text
     } cas[] = {
-        {"myTextInputNbNoeuds", "30", 30, 2, 0.5f},
-        {"myTextInputLongueur", "2 .5", 30, 2, 2.5f},
-        {"myTextInputLongueur", "-3", 30, 2, 2.5f},
-        {"myTextInputLongueur", "abc", 30, 2, 2.5f},
-        {"myTextInputRigidite", "-3", 30, 0, 2.5f},
-        {"myTextInputRigidite", "99999999999", 30, CFouet::RIGIDITE_MAX, 2.5f},
-        {"myTextInputNbNoeuds", "99999999999", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 2.5f},
-        {"myTextInputNbNoeuds", "", 0, CFouet::RIGIDITE_MAX, 2.5f},
+        {"myTextInputNbNoeuds", "30", 30, 2, 0.5f, nullptr},
+        {"myTextInputNbNoeuds", "x", 30, 2, 0.5f, "30"},
+        {"myTextInputNbNoeuds", "24a", 24, 2, 0.5f, "24"},
+        {"myTextInputLongueur", "2 .5", 24, 2, 2.5f, nullptr},
+        {"myTextInputLongueur", "-3", 24, 2, 2.5f, nullptr},
+        {"myTextInputLongueur", "abc", 24, 2, 2.5f, "2.5"},
+        {"myTextInputLongueur", "100000000000000000000", 24, 2, 1e9f, "1000000000"},
+        {"myTextInputRigidite", "-3", 24, 0, 1e9f, nullptr},
+        {"myTextInputRigidite", "99999999999", 24, CFouet::RIGIDITE_MAX, 1e9f, "64"},
+        {"myTextInputNbNoeuds", "99999999999", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, "2000"},
+        {"myTextInputNbNoeuds", "", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, nullptr},
+        {"myTextInputLongueur", "2.5", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 2.5f, nullptr},
     };
     for (const auto& c : cas) {
         saisir(c.input, c.texte);
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), c.refuse ? 1u : 0u) << "\"" << c.texte << "\" refused or not";
+        if (c.refuse) {
+            EXPECT_EQ(texte(c.input), c.refuse) << "\"" << c.texte << "\" gives way to the value kept";
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+        }
         EXPECT_EQ(f().nbNoeuds, c.nbNoeuds) << c.input << " " << c.texte;
         EXPECT_EQ(f().noeuds.size(), static_cast<size_t>(c.nbNoeuds)) << c.input << " " << c.texte;
         EXPECT_EQ(f().rigidite, c.rigidite) << c.input << " " << c.texte;
@@ -195,10 +209,13 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     ASSERT_NE(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(texte("myTextInputNbNoeuds"), "24") << "the controls show the model";
     EXPECT_EQ(texte("myTextInputRigidite"), "3");
+    saisir("myTextInputNbNoeuds", "a");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
 
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=24\n"), std::string::npos) << "the letter refused";
     CPLUX::hide(ID);
     EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
     CPLUX::show(ID);
