@@ -1,8 +1,11 @@
 #include "lobby/serveur/FichiersBase.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,12 +14,79 @@ namespace {
 // Enough for years of restored copies; past it something is wrong with the folder.
 constexpr int NOMS_A_ESSAYER = 1000;
 
+bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Renames `de` to `vers` unless something is there already (errno EEXIST then). A rename moves
+// whatever is at `de`: a folder, a link itself, a file of another user (a hard link would be
+// refused for the last two under protected hard links).
+bool deplacerSansEcraser(const std::string& de, const std::string& vers)
+{
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, de.c_str(), AT_FDCWD, vers.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system without it says so: the name is then looked at first.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    struct stat st {};
+    if (::lstat(vers.c_str(), &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return errno == ENOENT && ::rename(de.c_str(), vers.c_str()) == 0;
+}
+
+// `de` renamed to the first free name "<prefixe>N": that name, or empty with why not.
+std::string deplacerVersLibre(const std::string& de, const std::string& prefixe, std::string& pourquoi)
+{
+    for (int n = 1; n <= NOMS_A_ESSAYER; ++n) {
+        const std::string nom = prefixe + std::to_string(n);
+        if (deplacerSansEcraser(de, nom))
+            return nom;
+        if (errno != EEXIST) {
+            pourquoi = std::string(" (") + std::strerror(errno) + ")";
+            return {};
+        }
+    }
+    pourquoi = " : " + std::to_string(NOMS_A_ESSAYER) + " noms déjà pris";
+    return {};
+}
+
 } // namespace
 
 CFichiersBase::CFichiersBase(const std::string& chemin)
 {
-    base_.chemin = chemin;
+    base_.chemin = nom_.chemin = chemin;
     wal_.chemin = chemin + "-wal";
+}
+
+CFichiersBase::~CFichiersBase()
+{
+    if (verrou_ >= 0)
+        ::close(verrou_);
+}
+
+bool CFichiersBase::verrouiller(std::string& erreur)
+{
+    if (verrou_ >= 0)
+        return true;
+    const std::string nom = nom_.chemin + ".verrou";
+    // Read only: a lock file another user left locks as well. Never through a link put there.
+    const int fd = ::open(nom.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const std::string raison = std::strerror(errno), dossier = dossierRefuse();
+        erreur = dossier.empty() ? "verrou " + nom + " : " + raison : dossier;
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        erreur = errno == EWOULDBLOCK
+                     ? "un autre serveur s'en sert (il tient le verrou " + nom + ") ; arrêtez-le d'abord"
+                     : "verrou " + nom + " : " + std::strerror(errno);
+        ::close(fd);
+        return false;
+    }
+    verrou_ = fd;
+    return true;
 }
 
 void CFichiersBase::Fichier::noter()
@@ -45,61 +115,101 @@ void CFichiersBase::noter(const std::string& ouvert)
     wal_.chemin = ouvert + "-wal";
     base_.noter();
     wal_.noter();
+    nom_.noter();
+    // The name given is watched on its own only when it is another entry than the base's: a link.
+    if (nom_.suivi && nom_.peripherique == base_.peripherique && nom_.inode == base_.inode)
+        nom_.suivi = false;
 }
 
-void CFichiersBase::oublier() { base_.suivi = wal_.suivi = false; }
+void CFichiersBase::oublier() { base_.suivi = wal_.suivi = nom_.suivi = false; }
 
-CFichiersBase::Constat CFichiersBase::constater() const { return {base_.etat(), wal_.etat()}; }
+CFichiersBase::Etat CFichiersBase::etatNom() const
+{
+    const Etat lien = nom_.etat();
+    if (!nom_.suivi || lien != Etat::INTACT)
+        return lien;
+    // The same link: where it leads now. Nowhere is the base deleted, which its own look sees
+    // (written again there, the link leads to it again).
+    struct stat mene {}, base {};
+    if (::stat(nom_.chemin.c_str(), &mene) != 0)
+        return Etat::INTACT;
+    return ::stat(base_.chemin.c_str(), &base) == 0 && memeFichier(mene, base) ? Etat::INTACT : Etat::REMPLACE;
+}
+
+CFichiersBase::Constat CFichiersBase::constater() const { return {base_.etat(), wal_.etat(), etatNom()}; }
+
+const std::string& CFichiersBase::cible(const Constat& c) const
+{
+    return c.nom == Etat::INTACT ? base_.chemin : nom_.chemin;
+}
 
 std::string CFichiersBase::mettreDeCote(const std::string& chemin, std::string& erreur)
 {
-    for (int n = 1; n <= NOMS_A_ESSAYER; ++n) {
-        const std::string nom = chemin + ".remplacee-" + std::to_string(n);
-        if (::link(chemin.c_str(), nom.c_str()) == 0) {
-            ::unlink(chemin.c_str());
-            return nom;
-        }
-        if (errno != EEXIST) {
-            erreur = "impossible de mettre " + chemin + " de côté (" + std::strerror(errno) + ")";
-            return {};
-        }
-    }
-    erreur = "impossible de mettre " + chemin + " de côté : " + std::to_string(NOMS_A_ESSAYER) + " noms déjà pris";
-    return {};
+    std::string pourquoi;
+    const std::string nom = deplacerVersLibre(chemin, chemin + ".remplacee-", pourquoi);
+    if (nom.empty())
+        erreur = "impossible de mettre " + chemin + " de côté" + pourquoi;
+    return nom;
 }
 
 bool CFichiersBase::degager(const Constat& c, std::vector<std::string>& apartes, std::string& erreur)
 {
-    for (const auto& [etat, chemin] : {std::make_pair(c.base, base_.chemin), std::make_pair(c.wal, wal_.chemin)}) {
-        if (etat != Etat::REMPLACE)
-            continue;
+    const auto aparte = [&](const std::string& chemin) {
         const std::string nom = mettreDeCote(chemin, erreur);
-        if (nom.empty())
-            return false;
-        apartes.push_back(nom);
+        if (!nom.empty())
+            apartes.push_back(nom);
+        return !nom.empty();
+    };
+    if (c.nom != Etat::INTACT) {
+        // The base goes at the name given; the file the name led to is left as it is, the old
+        // base or someone else's.
+        struct stat st {};
+        for (const std::string& chemin : {nom_.chemin, nom_.chemin + "-wal"})
+            if (::lstat(chemin.c_str(), &st) == 0 && !aparte(chemin))
+                return false;
+        return true;
     }
+    for (const auto& [etat, chemin] : {std::make_pair(c.base, base_.chemin), std::make_pair(c.wal, wal_.chemin)})
+        if (etat == Etat::REMPLACE && !aparte(chemin))
+            return false;
     if (c.wal == Etat::INTACT)
         ::unlink(wal_.chemin.c_str());
     return true;
 }
 
-bool CFichiersBase::garderSecours(const std::string& copie, std::vector<std::string>& apartes, std::string& erreur)
+std::string CFichiersBase::garderSecours(const std::string& copie, const std::string& cible,
+                                         std::vector<std::string>& apartes, std::string& erreur)
 {
-    const bool notre = secours_.suivi && secours_.chemin == base_.chemin + ".secours" && secours_.etat() == Etat::INTACT;
-    secours_.chemin = base_.chemin + ".secours";
+    const std::string usuel = cible + ".secours";
+    const bool notre = secours_.suivi && secours_.etat() == Etat::INTACT;
+    std::string nom = usuel;
     struct stat st {};
-    if (!notre && ::lstat(secours_.chemin.c_str(), &st) == 0) {
-        const std::string nom = mettreDeCote(secours_.chemin, erreur);
-        if (nom.empty())
-            return false;
-        apartes.push_back(nom);
+    if (!(notre && secours_.chemin == usuel) && ::lstat(usuel.c_str(), &st) == 0) {
+        std::string refus;
+        const std::string aparte = mettreDeCote(usuel, refus);
+        if (!aparte.empty())
+            apartes.push_back(aparte);
+        else
+            // A name the server cannot free (someone else's file in a folder with the sticky
+            // bit): the copy goes where it went before, or under a free name of its own.
+            nom = notre ? secours_.chemin : std::string();
     }
-    if (::rename(copie.c_str(), secours_.chemin.c_str()) != 0) {
-        erreur = "impossible de garder la copie " + secours_.chemin + " (" + std::strerror(errno) + ")";
-        return false;
+    std::string pourquoi;
+    if (nom.empty()) {
+        nom = deplacerVersLibre(copie, usuel + "-", pourquoi);
+    } else if (::rename(copie.c_str(), nom.c_str()) != 0) {
+        pourquoi = std::string(" (") + std::strerror(errno) + ")";
+        nom.clear();
     }
+    if (nom.empty()) {
+        erreur = "impossible de garder la copie " + usuel + pourquoi;
+        return {};
+    }
+    if (notre && secours_.chemin != nom)
+        ::unlink(secours_.chemin.c_str());
+    secours_.chemin = nom;
     secours_.noter();
-    return true;
+    return nom;
 }
 
 std::string CFichiersBase::retirerSecours()

@@ -3,47 +3,64 @@
 // opened them: each known by its device and inode, so that one deleted, or another file put in
 // its place, is seen at the next look. A name is looked at without following a symbolic link:
 // a link put at it, even to the very file opened, is another file (the base moved away behind
-// a link would be opened at the link's target after a restart, its log left behind). Someone
-// else's file is moved aside under a name of its own before the base is written again, never
-// written over.
+// a link would be opened at the link's target after a restart, its log left behind). The name
+// the server was given is watched too when it is itself a link: once it leads elsewhere, the
+// next start would open another file, so the base is written again at that name. Whatever is
+// found where the base is written (a file, a folder, a link, someone else's) is moved aside
+// under a name of its own first, never written over. A lock file beside the base keeps a
+// second server off it, even once the base's file was deleted.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class CFichiersBase {
 public:
+    // `chemin`: the base's name as the server was given it.
     explicit CFichiersBase(const std::string& chemin);
+    ~CFichiersBase();
+    CFichiersBase(const CFichiersBase&) = delete;
+    CFichiersBase& operator=(const CFichiersBase&) = delete;
 
     // What became of one of the files since noter().
     enum class Etat { INTACT, SUPPRIME, REMPLACE };
     struct Constat {
         Etat base = Etat::INTACT;
         Etat wal = Etat::INTACT;
-        bool intact() const { return base == Etat::INTACT && wal == Etat::INTACT; }
+        Etat nom = Etat::INTACT;  // the name given, a link, no longer leading to the base
+        bool intact() const { return base == Etat::INTACT && wal == Etat::INTACT && nom == Etat::INTACT; }
     };
 
-    // Remembers what the two paths name now, the base just opened at `ouvert` (its path once
-    // the system's links are followed, where the base is then written again); a path that
-    // names nothing then is not watched.
+    // Takes "<name given>.verrou", held until this object goes (the server's life): false with
+    // the reason when another server holds it or it cannot be made. The file is never replaced
+    // nor removed, so that every server asks the same one.
+    bool verrouiller(std::string& erreur);
+
+    // Remembers what the paths name now, the base just opened at `ouvert` (its path once the
+    // system's links are followed); a path that names nothing then is not watched.
     void noter(const std::string& ouvert);
     // The base's path, as noter() last had it.
     const std::string& chemin() const { return base_.chemin; }
+    // Where the base is written again after `c`: the name given when that no longer leads to
+    // the base, else the base's path.
+    const std::string& cible(const Constat& c) const;
     // Nothing watched (a base in memory, or closed).
     void oublier();
     Constat constater() const;
-    // Before a copy of the open base takes the base's name: a file of someone else's at either
-    // path is moved aside (its new name added to `apartes`), and the server's own log is
-    // unlinked, since a log left beside the new base would be replayed into it. The open base
-    // keeps the descriptors it has. false with the reason when a file could not be moved aside:
-    // nothing has then been written over.
+    // Before a copy of the open base takes cible(c): whatever is found there, or at its log's
+    // path, and is not the server's own is moved aside (its new name added to `apartes`), and
+    // the server's own log there is unlinked, since a log left beside the new base would be
+    // replayed into it. The open base keeps the descriptors it has. false with the reason when
+    // a file could not be moved aside: nothing has then been written over.
     bool degager(const Constat& c, std::vector<std::string>& apartes, std::string& erreur);
 
-    // While the base cannot be written again at its name: the whole copy `copie`, already on
-    // the disk, takes the name "<base>.secours" in its place, over the one kept before. A file
-    // there that is not that one (left by an earlier run, or put there) is moved aside first,
-    // its new name added to `apartes`. false with the reason when it cannot: the copy is then
-    // left where it is.
-    bool garderSecours(const std::string& copie, std::vector<std::string>& apartes, std::string& erreur);
+    // While the base cannot be written again at `cible`: the whole copy `copie`, already on
+    // the disk, is kept as "<cible>.secours", over the one kept before. A file there that is
+    // not that one (left by an earlier run, or put there) is moved aside first, its new name
+    // added to `apartes`; when it cannot be, the copy takes a free name "<cible>.secours-N"
+    // instead. Its name, or empty with the reason when it cannot be kept: the copy is then left
+    // where it is.
+    std::string garderSecours(const std::string& copie, const std::string& cible, std::vector<std::string>& apartes,
+                              std::string& erreur);
     // The copy kept by garderSecours() removed, the base written again holding all it held:
     // its name, or empty when none was kept or the file at its name is no longer the one kept.
     std::string retirerSecours();
@@ -60,10 +77,11 @@ private:
         void noter();
         Etat etat() const;
     };
-    // Gives the file a free name "<path>.remplacee-N" (a hard link, so that no file already
-    // there is replaced; a symbolic link is moved itself, not what it names) and frees its
-    // path: the new name, or empty with the reason.
+    Etat etatNom() const;
+    // Gives the file at `chemin` a free name "<chemin>.remplacee-N" and frees its path: the new
+    // name, or empty with the reason.
     static std::string mettreDeCote(const std::string& chemin, std::string& erreur);
 
-    Fichier base_, wal_, secours_;
+    Fichier base_, wal_, nom_, secours_;
+    int verrou_ = -1;
 };

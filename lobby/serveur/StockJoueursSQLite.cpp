@@ -8,9 +8,13 @@
 #include <cstring>
 #include <iostream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The base's `user_version` since times are calendar seconds; the first version's is 0.
+constexpr int VERSION_BASE = 1;
 
 // Resets a statement when the step is over, whatever the way out.
 struct Etape {
@@ -144,6 +148,9 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     std::lock_guard<std::mutex> verrou(mutex_);
     fermer();
     horsService_ = false;
+    // Locked before SQLite opens anything: a second server makes no file at a deleted base's name.
+    if (chemin_ != ":memory:" && !fichiers_.verrouiller(erreur))
+        return false;
     return ouvrirBase(erreur);
 }
 
@@ -164,7 +171,7 @@ bool CStockJoueursSQLite::executer(const std::string& sql, std::string& erreur)
     if (const int e = sqlite3_system_errno(base_))
         erreur += std::string(" (") + std::strerror(e) + ")";
     if (sqlite3_errcode(base_) == SQLITE_BUSY)
-        erreur += " (une autre instance du serveur s'en sert)";
+        erreur += " (un autre programme s'en sert)";
     sqlite3_free(message);
     return false;
 }
@@ -178,11 +185,26 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     // A file the system will not let it write is opened for reading instead.
     if (sqlite3_db_readonly(base_, "main") == 1)
         return refuserOuverture("fichier en lecture seule pour le serveur", erreur);
-    // The first statement reads the file: a text file is refused here. The exclusive lock,
-    // asked before the switch to the write-ahead log, keeps that log's index in memory.
+    // Nothing is written before the file is known for the server's own: not even the log that
+    // closing would copy into a base of another program in write-ahead-log mode. The exclusive
+    // lock, asked before the first read, keeps such a log's index in memory.
+    const std::string wal = std::string(sqlite3_db_filename(base_, "main")) + "-wal";
+    struct stat st {};
+    const bool walAvant = ::lstat(wal.c_str(), &st) == 0;
+    sqlite3_db_config(base_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     std::string raisonBase;
-    if (!executer("PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", raisonBase))
+    const Contenu contenu =
+        executer("PRAGMA locking_mode=EXCLUSIVE;", raisonBase) ? reconnaitre(raisonBase) : Contenu::ILLISIBLE;
+    if (contenu == Contenu::ILLISIBLE || contenu == Contenu::ETRANGER) {
+        refuserOuverture(raisonBase, erreur);
+        // The empty log SQLite made to read a base in write-ahead-log mode goes with it.
+        if (!walAvant && ::lstat(wal.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
+            ::unlink(wal.c_str());
+        return false;
+    }
+    if (!executer("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", raisonBase))
         return refuserOuverture(raisonBase, erreur);
+    sqlite3_db_config(base_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     // The first version kept times since the machine's boot: its rows would all go at the
     // first sweep. They are marked seen now, once, with the version that says so. The
     // version is written at each start: a base that cannot be written is refused now, not at
@@ -196,8 +218,8 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
         " niveau INTEGER NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
         " port INTEGER NOT NULL, vu INTEGER NOT NULL, UNIQUE (ipwan, iplan, port));"
         "CREATE INDEX IF NOT EXISTS joueurs_vu ON joueurs (vu);" +
-        (premiereVersion() ? "UPDATE joueurs SET vu=" + std::to_string(maintenant) + ";" : std::string()) +
-        "PRAGMA user_version=1;"
+        (contenu == Contenu::PREMIERE ? "UPDATE joueurs SET vu=" + std::to_string(maintenant) + ";" : std::string()) +
+        "PRAGMA user_version=" + std::to_string(VERSION_BASE) + ";"
         "COMMIT;";
     if (!executer(schema, raisonBase))
         return refuserOuverture(raisonBase, erreur);
@@ -208,18 +230,39 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     return true;
 }
 
-bool CStockJoueursSQLite::premiereVersion()
+CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(std::string& raisonBase)
 {
+    // The server's objects: its table, the counter of its ids, the index of its UNIQUE and the
+    // one on `vu` (which the first version had not).
+    const char* sql =
+        "SELECT (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master),"
+        " (SELECT COUNT(*) FROM sqlite_master WHERE NOT ((type='table' AND name IN ('joueurs', 'sqlite_sequence'))"
+        "  OR (type='index' AND tbl_name='joueurs' AND name IN ('joueurs_vu', 'sqlite_autoindex_joueurs_1')))),"
+        " (SELECT group_concat(name, ',') FROM pragma_table_info('joueurs')),"
+        " (SELECT group_concat(name, ',') FROM pragma_index_info('sqlite_autoindex_joueurs_1')),"
+        " (SELECT group_concat(name, ', ') FROM sqlite_master WHERE type='table')";
     sqlite3_stmt* st = nullptr;
-    bool premiere = false;
-    if (sqlite3_prepare_v2(base_,
-                           "SELECT (SELECT user_version FROM pragma_user_version) = 0 AND EXISTS"
-                           " (SELECT 1 FROM sqlite_master WHERE type='table' AND name='joueurs')",
-                           -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        premiere = sqlite3_column_int(st, 0) != 0;
+    if (sqlite3_prepare_v2(base_, sql, -1, &st, nullptr) != SQLITE_OK || sqlite3_step(st) != SQLITE_ROW) {
+        raisonBase = raison(base_);
+        if (sqlite3_errcode(base_) == SQLITE_BUSY)
+            raisonBase += " (un autre programme s'en sert)";
+        sqlite3_finalize(st);
+        return Contenu::ILLISIBLE;
+    }
+    const int64_t version = sqlite3_column_int64(st, 0);
+    const bool vide = sqlite3_column_int64(st, 1) == 0, autres = sqlite3_column_int64(st, 2) != 0;
+    const bool notre = !autres && (version == 0 || version == VERSION_BASE) &&
+                       colonne(st, 3) == "id,pseudo,groupe,niveau,etat,ipwan,iplan,port,vu" &&
+                       colonne(st, 4) == "ipwan,iplan,port";
+    const std::string tables = colonne(st, 5);
     sqlite3_finalize(st);
-    return premiere;
+    if (vide)
+        return Contenu::NEUVE;
+    if (notre)
+        return version == 0 ? Contenu::PREMIERE : Contenu::ACTUELLE;
+    raisonBase = "base d'un autre programme (version " + std::to_string(version) + ", tables : " + tables +
+                 "), laissée telle quelle : le serveur n'ouvre que la sienne, un fichier vide ou un nom nouveau";
+    return Contenu::ETRANGER;
 }
 
 int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
@@ -487,10 +530,13 @@ bool CStockJoueursSQLite::controler()
     if (c.wal != Etat::INTACT)
         quoi += (quoi.empty() ? "" : ", ") + std::string("journal ") + chemin_ + "-wal" +
                 (c.wal == Etat::SUPPRIME ? " supprimé" : " remplacé");
+    if (c.nom != Etat::INTACT)
+        quoi += (quoi.empty() ? "" : ", ") + std::string("lien ") + chemin_ +
+                (c.nom == Etat::SUPPRIME ? " supprimé" : " menant à un autre fichier");
     quoi = quoi.empty() ? "base " + chemin_ + " hors service" : quoi + " pendant le service";
     std::string erreur;
     std::vector<std::string> apartes, apartesSecours;
-    bool secours = false;
+    std::string secours;
     const auto aparte = [](std::string ligne, const std::vector<std::string>& noms) {
         for (const std::string& a : noms)
             ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
@@ -501,17 +547,18 @@ bool CStockJoueursSQLite::controler()
         // moved aside always.
         if (!horsService_ || erreur != raisonHorsService_ || !apartes.empty())
             journaliser(aparte(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés", apartes));
-        if (secours && (!secoursSignale_ || !apartesSecours.empty()))
-            journaliser(aparte("copie complète des joueurs gardée sous le nom " + fichiers_.chemin() +
-                                   ".secours, refaite à chaque essai tant que la base ne peut être récrite",
+        if (!secours.empty() && (secours != secoursSignale_ || !apartesSecours.empty()))
+            journaliser(aparte("copie complète des joueurs gardée sous le nom " + secours +
+                                   ", refaite à chaque essai tant que la base ne peut être récrite",
                                apartesSecours));
-        secoursSignale_ = secoursSignale_ || secours;
+        if (!secours.empty())
+            secoursSignale_ = secours;
         horsService_ = true;
         raisonHorsService_ = erreur;
         return false;
     }
     horsService_ = false;
-    secoursSignale_ = false;
+    secoursSignale_.clear();
     std::string ligne = aparte(quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")", apartes);
     const std::string retiree = fichiers_.retirerSecours();
     if (!retiree.empty())
@@ -521,9 +568,10 @@ bool CStockJoueursSQLite::controler()
 }
 
 bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes,
-                                  std::string& erreur, bool& secours, std::vector<std::string>& apartesSecours)
+                                  std::string& erreur, std::string& secours,
+                                  std::vector<std::string>& apartesSecours)
 {
-    const std::string cible = fichiers_.chemin();
+    const std::string cible = fichiers_.cible(c);
     std::string temp = cible + ".XXXXXX.tmp";
     const int fd = ::mkstemps(temp.data(), 4);
     if (fd < 0) {
@@ -554,10 +602,11 @@ bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<s
         // The rows acknowledged so far are then only in the open file, deleted or hidden: the
         // copy stays beside it, where the operator can put it back.
         std::string pasGardee;
-        secours = copie && fichiers_.garderSecours(temp, apartesSecours, pasGardee);
-        if (!secours)
+        if (copie)
+            secours = fichiers_.garderSecours(temp, cible, apartesSecours, pasGardee);
+        if (secours.empty())
             ::unlink(temp.c_str());
-        if (copie && !secours)
+        if (copie && secours.empty())
             erreur += " ; " + pasGardee;
         return false;
     }

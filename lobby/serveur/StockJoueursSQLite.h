@@ -25,9 +25,10 @@ public:
     CStockJoueursSQLite(const CStockJoueursSQLite&) = delete;
     CStockJoueursSQLite& operator=(const CStockJoueursSQLite&) = delete;
 
-    // Opens or creates the base and its table; false with the reason when the file does not
-    // open, is not a base, cannot be written or is another program's. The rows of a base of
-    // the first version, whose times counted from the machine's boot, are marked seen now.
+    // Opens or creates the base and its table; false with the reason when another server holds
+    // it, or the file does not open, is not a base, cannot be written or is another program's
+    // (left byte for byte as it was). The rows of a base of the first version, whose times
+    // counted from the machine's boot, are marked seen now.
     bool ouvrir(std::string& erreur);
 
     using CStockJoueurs::enregistrer;
@@ -49,8 +50,10 @@ private:
     bool preparer(const char* sql, sqlite3_stmt** st, std::string& erreur);
     bool preparerRequetes(std::string& erreur);
     bool executer(const std::string& sql, std::string& erreur);
-    // A base of the first version: its table there, its version 0.
-    bool premiereVersion();
+    // What the file opened holds, read before anything is written to it.
+    enum class Contenu { NEUVE, PREMIERE, ACTUELLE, ETRANGER, ILLISIBLE };
+    // ETRANGER and ILLISIBLE with the reason.
+    Contenu reconnaitre(std::string& raisonBase);
     // Closes the base refused at open: false, with the folder's reason when this process may
     // not create files there (the log must be), else SQLite's.
     bool refuserOuverture(const std::string& raisonBase, std::string& erreur);
@@ -59,10 +62,10 @@ private:
     bool controler();
     // The open base copied to a file of its own, then renamed over the base and opened; the
     // names given to someone else's files moved aside go to `apartes`. When the base's name
-    // cannot be had, the copy made is kept as the backup copy (`secours` then true), a file
+    // cannot be had, the copy made is kept as the backup copy (`secours` then its name), a file
     // found at the copy's name moved aside first (to `apartesSecours`).
     bool recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes, std::string& erreur,
-                 bool& secours, std::vector<std::string>& apartesSecours);
+                 std::string& secours, std::vector<std::string>& apartesSecours);
     // A count from a statement whose parameters are bound; -1 on a storage error.
     int64_t compter(sqlite3_stmt* st);
     // Steps a statement that returns no row: false on a storage error, logged as `operation`.
@@ -109,7 +112,7 @@ private:
     CFichiersBase fichiers_;
     bool horsService_ = false;  // the file could not be written again
     std::string raisonHorsService_;
-    bool secoursSignale_ = false;  // the backup copy's name logged, until the base is written again
+    std::string secoursSignale_;  // the backup copy's name logged, until the base is written again
     int codeEchec_ = 0;         // SQLite's code of the failure last logged, until a success
     std::string raisonEchec_;
     // Rows of each /16 (all rows, as the store's maximum counts them), counted again when rows

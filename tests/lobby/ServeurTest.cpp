@@ -10,6 +10,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <sqlite3.h>
@@ -43,6 +44,13 @@ std::string ajoutPort(int port)
 {
     return "pseudo=p" + std::to_string(port) + "&groupe=&niveau=0&iplan=1.1.1.1&port=" + std::to_string(port);
 }
+
+// Root acting as nobody while it lives, as a server run by a user of its own (a program started
+// meanwhile too): root's files are then another user's to the server.
+struct CommeUnAutre {
+    CommeUnAutre() { EXPECT_TRUE(::setegid(65534) == 0 && ::seteuid(65534) == 0); }
+    ~CommeUnAutre() { EXPECT_TRUE(::seteuid(0) == 0 && ::setegid(0) == 0); }
+};
 
 } // namespace
 
@@ -210,12 +218,16 @@ TEST(ServeurLobby, AClockSetBackSweepsAtOnceAndFromItsNewTimeOn)
     EXPECT_EQ(liste(s), "") << "expired an expiry after the clock went back, not an hour later";
 }
 
-// While the base's name cannot be had, the copy beside it is made again at each sweep, a file
-// found at its name first moved aside; once the base is written again the copy goes.
+// While the base's name cannot be had (another user's folder there, in a folder with the sticky
+// bit), the copy beside it is made again at each sweep, a folder found at its name first moved
+// aside; once the base is written again the copy goes.
 TEST(ServeurLobby, TheCopyKeptWhileTheBaseCannotBeWrittenFollowsTheSweepsUntilItIs)
 {
     namespace fs = std::filesystem;
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "another user's folder needs root to make";
     DossierTemp d;
+    fs::permissions(d.str(), fs::perms::all | fs::perms::sticky_bit);
     const std::string base = d / "lobby.sqlite", secours = base + ".secours";
     const auto joueurs = [](const std::string& fichier) {
         sqlite3* b = nullptr;
@@ -229,20 +241,25 @@ TEST(ServeurLobby, TheCopyKeptWhileTheBaseCannotBeWrittenFollowsTheSweepsUntilIt
         sqlite3_close(b);
         return n;
     };
+    std::optional<CommeUnAutre> serveur(std::in_place);
     ServeurEssai s(base);
     ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
     ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200);
-    ecrireTexte(secours, "une copie d'un autre jour");
+    fs::create_directory(secours);
     fs::remove(base);
+    serveur.reset();
     fs::create_directory(base);
+    serveur.emplace();
     EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(3)}).statut, 503);
     EXPECT_EQ(joueurs(secours), 2) << "the copy made at the look before the add";
-    EXPECT_EQ(lireTexte(secours + ".remplacee-1"), "une copie d'un autre jour") << "not ours: moved aside";
+    EXPECT_TRUE(fs::is_directory(secours + ".remplacee-1")) << "not ours: moved aside";
     EXPECT_EQ(envoyer(s, {"POST", "deconnexionjoueur.php", "iplan=1.1.1.1&port=1"}).statut, 200);
     s.maintenant += 10;
     liste(s);
     EXPECT_EQ(joueurs(secours), 1) << "made again at the sweep";
+    serveur.reset();
     fs::remove(base);
+    serveur.emplace();
     s.maintenant += 10;
     EXPECT_EQ(liste(s), "J=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
     EXPECT_TRUE(fs::is_regular_file(base)) << "the base written again";
@@ -386,38 +403,64 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         fs::rename(nom, nom + ".ailleurs");
         fs::create_symlink(fs::path(nom + ".ailleurs").filename(), nom);
     };
-    // What is kept beside the base, named in the log: the operator's file moved aside, a link
-    // moved aside, the copy of the players while the base's name cannot be had.
-    enum class Garde { RIEN, FICHIER, LIEN, COPIE };
+    const auto remplacer = [&copie](const std::string& nom) {
+        ecrireTexte(nom + ".neuve", copie);
+        fs::rename(nom + ".neuve", nom);
+    };
+    const auto dossier = [](const std::string& nom) {
+        fs::remove(nom);
+        fs::create_directory(nom);
+    };
+    // The server, run as another user, may move root's files in a folder of its own.
+    const auto auServeur = [](const std::string& b) { ::chown(fs::path(b).parent_path().c_str(), 65534, 65534); };
+    // What is kept beside the base, named in the log: what was found in its place moved aside
+    // (a file, a link, a folder), the copy of the players while the base's name cannot be had.
+    enum class Garde { RIEN, FICHIER, LIEN, COPIE, DOSSIER };
     const struct {
         const char* quoi;
         std::function<void(const std::string& base)> faute;
         int acquittes;      // of 40 adds, 20 before the fault
         Garde garde;
         const char* nom;  // its name after the base's
+        std::function<void(const std::string& base)> avant = {};  // before the server starts
+        bool autre = false;  // the server run by another user than root, who makes the fault
     } fautes[] = {
         {"log deleted", [](const std::string& b) { fs::remove(b + "-wal"); }, 40, Garde::RIEN, ""},
         {"base deleted", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, ""},
-        {"base replaced",
-         [&copie](const std::string& b) {
-             ecrireTexte(b + ".neuve", copie);
-             fs::rename(b + ".neuve", b);
-         },
-         40, Garde::FICHIER, ".remplacee-1"},
+        {"base replaced", remplacer, 40, Garde::FICHIER, ".remplacee-1"},
         {"base moved behind a link", [&](const std::string& b) { ailleurs(b); }, 40, Garde::LIEN, ".remplacee-1"},
         {"log moved behind a link", [&](const std::string& b) { ailleurs(b + "-wal"); }, 40, Garde::LIEN,
          "-wal.remplacee-1"},
-        {"a folder in the base's place",
-         [](const std::string& b) {
-             fs::remove(b);
-             fs::create_directory(b);
+        {"a folder in the base's place", dossier, 40, Garde::DOSSIER, ".remplacee-1"},
+        {"a folder in the log's place", [&](const std::string& b) { dossier(b + "-wal"); }, 40, Garde::DOSSIER,
+         "-wal.remplacee-1"},
+        {"another user's file in the base's place", remplacer, 40, Garde::FICHIER, ".remplacee-1", auServeur, true},
+        {"another user's folder in the base's place and file at the copy's, sticky folder", dossier, 20,
+         Garde::COPIE, ".secours-1",
+         [&](const std::string& b) {
+             fs::permissions(fs::path(b).parent_path(), fs::perms::all | fs::perms::sticky_bit);
+             ecrireTexte(b + ".secours", copie);
          },
-         20, Garde::COPIE, ".secours"},
+         true},
+        {"the base's name, a link, pointed at another file",
+         [](const std::string& b) { fs::remove(b); fs::create_symlink("lobby.sqlite.autre", b); }, 40, Garde::LIEN,
+         ".remplacee-1",
+         [&](const std::string& b) { fs::create_symlink("lobby.sqlite.vraie", b); ecrireTexte(b + ".autre", copie); }},
     };
     for (const auto& f : fautes) {
+        if (f.autre && ::geteuid() != 0) {
+            std::printf("[skipped] %s: another user's files need root to make\n", f.quoi);
+            continue;
+        }
         DossierTemp d;
-        const std::string base = d / "lobby.sqlite", nom = fs::canonical(d.str()) / "lobby.sqlite";
+        const std::string base = fs::canonical(d.str()) / "lobby.sqlite", nom = base;
+        if (f.avant)
+            f.avant(base);
+        std::optional<CommeUnAutre> autre;
+        if (f.autre)
+            autre.emplace();
         Programme p({"--port", "0", "--base", base, "--joueurs-par-adresse", "100"});
+        autre.reset();
         const std::string url = p.url();
         ASSERT_NE(url, "");
         CClientHttpLobby c;
@@ -434,7 +477,7 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         const std::string journal = Programme::tout(p.err);
         EXPECT_EQ(acquittes, f.acquittes) << f.quoi << ": " << journal;
         EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), f.acquittes) << f.quoi << ": a refused add listed";
-        const std::string gardee = nom + f.nom, dit = " sous le nom " + gardee;
+        const std::string gardee = nom + f.nom, dit = " sous le nom " + gardee + (f.garde == Garde::COPIE ? "," : "\n");
         if (f.garde != Garde::RIEN) {
             EXPECT_NE(journal.find(dit), std::string::npos) << f.quoi << ": " << journal;
             EXPECT_EQ(journal.find(dit), journal.rfind(dit)) << f.quoi << ": named once";
@@ -449,6 +492,12 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
             fs::remove(base);
             fs::remove(base + "-wal");
             fs::rename(gardee, base);
+        }
+        if (f.garde == Garde::DOSSIER) {
+            EXPECT_TRUE(fs::is_directory(gardee)) << f.quoi << ": the folder moved aside";
+        }
+        if (fs::exists(base + ".autre")) {
+            EXPECT_EQ(lireTexte(base + ".autre"), copie) << f.quoi << ": the file the link led to, left as it was";
         }
         CStockJoueursSQLite stock(base, 100);
         std::string erreur;
@@ -506,7 +555,9 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
         EXPECT_NE(e.find(c.message), std::string::npos) << e;
     }
     // Bases it cannot use, refused at start with one line: not a base; one it cannot write
-    // (a file size limit, a read-only file), refused before the first add.
+    // (a file size limit, a read-only file), refused before the first add; another program's
+    // (valid SQLite files), left byte for byte; one a running server holds, though its file was
+    // deleted.
     DossierTemp d;
     ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
     {
@@ -516,24 +567,54 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     }
     ecrireTexte(d / "lecture.sqlite", lireTexte(d / "ancienne.sqlite"));
     ::chmod((d / "lecture.sqlite").c_str(), 0444);
-    const std::pair<std::string, std::string> bases[] = {{d / "texte.sqlite", ""},
-                                                         {d / "neuve.sqlite", "-f 0"},
-                                                         {d / "ancienne.sqlite", "-f 0"},
-                                                         {d / "lecture.sqlite", ""}};
-    for (const auto& [base, limite] : bases) {
+    const auto etrangere = [&d](const char* nom, const char* sql) {
+        sqlite3* b = nullptr;
+        EXPECT_TRUE(sqlite3_open((d / nom).c_str(), &b) == 0 && sqlite3_exec(b, sql, nullptr, nullptr, nullptr) == 0);
+        sqlite3_close(b);
+    };
+    etrangere("autre.sqlite", "CREATE TABLE t (x); INSERT INTO t VALUES (1); PRAGMA user_version=7;");
+    etrangere("journal.sqlite", "PRAGMA journal_mode=WAL; CREATE TABLE t (x); INSERT INTO t VALUES (1);");
+    etrangere("colonnes.sqlite", "CREATE TABLE joueurs (pseudo TEXT, ipwan TEXT);");
+    etrangere("sans_unique.sqlite", "CREATE TABLE joueurs (id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo, groupe,"
+                                    " niveau, etat, ipwan, iplan, port, vu);");
+    Programme tenante({"--port", "0", "--base", d / "tenue.sqlite"});
+    ASSERT_NE(tenante.url(), "");
+    std::filesystem::remove(d / "tenue.sqlite");
+    const char* etranger = "base d'un autre programme";
+    const struct {
+        std::string base, limite;
+        const char* dit;  // a part of the line
+        bool intacte;     // left byte for byte, no log made beside it
+    } bases[] = {{d / "texte.sqlite", "", "file is not a database", true},
+                 {d / "neuve.sqlite", "-f 0", "", false},
+                 {d / "ancienne.sqlite", "-f 0", "", false},
+                 {d / "lecture.sqlite", "", "", false},
+                 {d / "autre.sqlite", "", "base d'un autre programme (version 7, tables : t)", true},
+                 {d / "journal.sqlite", "", etranger, true},
+                 {d / "colonnes.sqlite", "", etranger, true},
+                 {d / "sans_unique.sqlite", "", etranger, true},
+                 {d / "tenue.sqlite", "", "un autre serveur s'en sert (il tient le verrou ", false}};
+    for (const auto& [base, limite, dit, intacte] : bases) {
         if (base == d / "lecture.sqlite" && ::access(base.c_str(), W_OK) == 0) {
             std::printf("[skipped] read-only base: this user writes it anyway\n");
             continue;
         }
+        const std::string avant = lireTexte(base);
         Programme p({"--port", "0", "--base", base}, limite);
+        if (!p.url().empty())
+            ::kill(p.pid, SIGKILL);  // started: its status says so below
         const std::string e = Programme::tout(p.err);
         EXPECT_EQ(attendreProcessus(p.pid), 1) << e;
         p.pid = -1;
         EXPECT_TRUE(e.rfind("serveur_lobby : base " + base + " : ", 0) == 0 &&
-                    std::count(e.begin(), e.end(), '\n') == 1)
+                    std::count(e.begin(), e.end(), '\n') == 1 && e.find(dit) != std::string::npos)
             << e;
+        if (intacte) {
+            EXPECT_TRUE(lireTexte(base) == avant) << base << ": left byte for byte";
+            EXPECT_FALSE(std::filesystem::exists(base + "-wal")) << base << ": no log left beside it";
+        }
     }
-    EXPECT_EQ(lireTexte(d / "texte.sqlite"), std::string(4096, 'x')) << "the file is left as it was";
+    EXPECT_FALSE(std::filesystem::exists(d / "tenue.sqlite")) << "the second server made no file at the name";
     CStockJoueursSQLite stock(d / "ancienne.sqlite", 10);
     std::string erreur;
     EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << "so is the base: " << erreur;
