@@ -139,7 +139,9 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 }
 
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around
-// the checkpoint (or his start without one), held within the level, also at its corner.
+// the checkpoint (or his start without one), held within the level, also at its corner. He
+// faces the middle of the level from there, and the push of the blow that killed him, turned
+// the other way, is not taken up at his first step.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
 {
     constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
@@ -155,8 +157,12 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         monde().chargerNiveau("grand.niv", 0);
         monde().checkpointX = px;
         monde().checkpointY = py;
-        monde().demarrerNiveau(1);
         const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
+        const int face = hx > 3000 ? 1 : 0;  // left past the level's middle
+        CPerso& heros = *monde().persos.front();
+        heros.compteurDash2 = 10;
+        heros.directionPoussee = face;  // a push that turns him to 1 - face
+        monde().demarrerNiveau(1);
         const sf::View& v = jeu->pvue->vue;
         const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
         SCOPED_TRACE("mode " + std::to_string(mode) + ", hero at " + std::to_string(hx) + ", " + std::to_string(hy) +
@@ -164,6 +170,8 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
         EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
         EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+        heros.appliquerCommandes(CommandesJoueur{});
+        EXPECT_TRUE(heros.direction == face && heros.sprite->x == hx) << "facing the middle, not pushed on";
     }
 }
 
