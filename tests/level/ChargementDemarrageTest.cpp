@@ -139,7 +139,9 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 }
 
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around
-// the checkpoint (or his start without one), held within the level, also at its corner. He
+// the checkpoint (or his start without one), held within the level, also at its corner; the
+// group's view starts 200 px left of the checkpoint at the top, its first update one step of
+// 10 px down toward the group (the hero faces right: no step across). He
 // faces the middle of the level from there, and the push of the blow that killed him, turned
 // the other way, is not taken up at his first step.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
@@ -149,7 +151,7 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
     const std::tuple<int, float, int, int> CAS[] = {
         {1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200}, {6, 0.8f, 3000, 1200},
         {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940}, {6, 1, 5940, 1940}, {2, 1, 60, 120},
-        {1, 1, -1, -1},     {5, 0.8f, -1, -1}};
+        {1, 1, -1, -1},     {5, 0.8f, -1, -1},   {4, 1, 3000, 1200}};
     for (const auto& [mode, zoom, px, py] : CAS) {
         ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(mode) + ";18;" +
                                        std::to_string(zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
@@ -167,9 +169,13 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
         SCOPED_TRACE("mode " + std::to_string(mode) + ", hero at " + std::to_string(hx) + ", " + std::to_string(hy) +
                      ", view from " + std::to_string(r.left) + ", " + std::to_string(r.top));
-        EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
-        EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
-        EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+        if (mode == CVue::MODE_GROUPE) {
+            EXPECT_TRUE(r.left == 2800 && r.top == 10) << "200 px left of the checkpoint, at the top";
+        } else {
+            EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
+            EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
+            EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+        }
         heros.appliquerCommandes(CommandesJoueur{});
         EXPECT_TRUE(heros.direction == face && heros.sprite->x == hx) << "facing the middle, not pushed on";
     }
