@@ -87,6 +87,8 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     if (pJeu) {
         faceJeu::partie()->execTemps = std::difftime(std::time(nullptr), debut);
         std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(faceJeu::partie()->execTemps))) + L" secondes";
+        for (const std::string& l : lignesCorrigees)
+            statut += L"\n" + tuv::utf8toWStr(l);
         if (!nomsInconnus.empty()) {
             std::string noms;
             for (const std::string& n : nomsInconnus)
@@ -108,6 +110,7 @@ void CFichierNiveau::commencer(CDecor& cible)
     pScriptCourant = nullptr;
     pJoueur = nullptr;
     nomsInconnus.clear();
+    lignesCorrigees.clear();
     typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
     cible.libererDefinitionsRetirees();
     cible.bInfos = true;
@@ -213,6 +216,8 @@ void CFichierNiveau::finir()
             std::cerr << ' ' << n;
         std::cerr << '\n';
     }
+    for (const std::string& l : lignesCorrigees)
+        std::cerr << "Niveau : " << l << '\n';
 }
 
 void CFichierNiveau::signalerInconnu(const std::string& nom)

@@ -53,9 +53,11 @@ public:
         if (vuemode == MODE_DEFILEMENT)
             vuemode = MODE_FIXE;
     }
-    static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself
+    static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself; a level's default
     static constexpr int MODE_GROUPE = 4;      // frames every player
     static constexpr int MODE_FIXE = 6;        // stays where it is
+    static constexpr int NB_MODES = 9;         // 0 to 8
+    static bool modeConnu(int mode) { return mode >= 0 && mode < NB_MODES; }
     // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
     void poserSurScene(sf::RenderTarget* scene);
 

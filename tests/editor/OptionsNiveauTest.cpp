@@ -177,6 +177,8 @@ TEST_F(OptionsNiveau, MapAndViewMode)
     ASSERT_EQ(decor().pSDSelection, nullptr);
     ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 2));
     EXPECT_EQ(jeu->vuemode_save, 2) << "stored without any decor sprite selected";
+    CPLUX::getDialog(NIV)->ctrlComboBox("myComboBox")->CPLUXControlTextArea::setNumSel(-1);  // told as a change
+    EXPECT_EQ(jeu->vuemode_save, 2) << "no row chosen: no mode stored";
 }
 
 TEST_F(OptionsNiveau, NothingWithoutALevel)
