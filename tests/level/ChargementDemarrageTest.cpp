@@ -181,6 +181,26 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
     }
 }
 
+// While the editor is on, a level loaded into the world it edits, the game's or a menu's, holds
+// its auto-scrolling view still: the hero stays at his start; M plays it scrolling.
+TEST_F(ChargementTest, UnChargementSousLEditeurTientLaVue)
+{
+    ecrireFichier("large.niv", "TAILLEJEU=6000;720\nSCROLLVUE=1;18;1\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
+                               "PERSO=GARDE;100;500;0;1;1;33;0\n");
+    jeu->mode = 2;
+    for (CDecor* d : {jeu->pdecorJeu, jeu->pdecorMenu}) {
+        jeu->pdecor = d;
+        jeu->pvue = d->pCamera;
+        d->chargerNiveau("large.niv", 0);
+        for (int i = 0; i < 60; ++i)
+            jeu->pvue->maj();
+        const char* monde = d == jeu->pdecorJeu ? "game world" : "menu world";
+        EXPECT_TRUE(jeu->pvue->x == 0 && d->persos.front()->sprite->x == 100) << monde << ": nothing moved";
+        d->reprendreModeVue();
+        EXPECT_EQ(jeu->pvue->vuemode, CVue::MODE_DEFILEMENT) << monde << ": M scrolls";
+    }
+}
+
 TEST_F(ChargementTest, MeteoresCompteurEtFiltre)
 {
     modeleMeteore();
