@@ -8,6 +8,7 @@
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/Decor.h"
+#include "level/Vue.h"
 
 namespace {
 
@@ -167,6 +168,8 @@ void CJeuDialogOptionsNiv::onCtrlComboChange(CPLUXControlComboBox* c)
     if (!c || !jeu || !jeu->pdecor || c->getId() != COMBO_VUE)
         return;
     // As the game type: the game's view mode is its played world's; a menu's level keeps its
-    // own. The camera takes it when play resumes.
-    jeu->pdecor->choisirModeVue(c->getNumSel());
+    // own. The camera takes it when play resumes. A combo without a row chosen stores nothing:
+    // the level file gets only modes that exist.
+    if (CVue::modeConnu(c->getNumSel()))
+        jeu->pdecor->choisirModeVue(c->getNumSel());
 }

@@ -162,8 +162,8 @@ int CSFMLJeu::init(const std::string& fichier)
             pdecor = pdecorJeu;
             pvue = pvueJeu;
             pscriptEngine = pscriptEngineJeu;
+            // Loaded in the editor, the level's view holds still until M.
             pdecor->chargerNiveau(fichierEditeur, 0);
-            pvue->arreterDefilement();
             chargerSons();
             CPLUX::show(editeur::id::MENU_EDITEUR);
             editeur::rafraichirBarre();

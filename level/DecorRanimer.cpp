@@ -34,8 +34,13 @@ void remettreEnVie(CPerso& p)
     p.compteurTouche = -1;
 }
 
+// A hit's push is held while its character lies dead: the revived one must not take it up,
+// walking off his start and turned toward where the blow came from, and a force zone's drift
+// goes with it.
 void oublierCoups(CPerso& p)
 {
+    p.compteurDash2 = p.compteurRecul = 0;
+    p.vitesseForceX = p.vitesseForceY = 0;
     p.compteurMort = 0;
     p.derniereArme.clear();
     p.bToucheTete = p.bTirTete = p.bTirJambes = p.bFlecheGenou = false;

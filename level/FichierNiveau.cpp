@@ -33,6 +33,7 @@ const sf::Vector2f POSITION_BARRE(380, 653);
 constexpr float HAUTEUR_BARRE = 34;
 const sf::Color COULEUR_BARRE(200, 50, 50, 200);
 constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
+constexpr int MODE_EDITEUR = 2;  // the game's mode while the editor is on
 
 } // namespace
 
@@ -87,6 +88,8 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     if (pJeu) {
         faceJeu::partie()->execTemps = std::difftime(std::time(nullptr), debut);
         std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(faceJeu::partie()->execTemps))) + L" secondes";
+        for (const std::string& l : lignesCorrigees)
+            statut += L"\n" + tuv::utf8toWStr(l);
         if (!nomsInconnus.empty()) {
             std::string noms;
             for (const std::string& n : nomsInconnus)
@@ -108,6 +111,7 @@ void CFichierNiveau::commencer(CDecor& cible)
     pScriptCourant = nullptr;
     pJoueur = nullptr;
     nomsInconnus.clear();
+    lignesCorrigees.clear();
     typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
     cible.libererDefinitionsRetirees();
     cible.bInfos = true;
@@ -194,7 +198,9 @@ void CFichierNiveau::dessinerEcran(sf::RenderWindow& fenetre)
     }
 }
 
-// The world's camera takes the level's view settings; the level dialog reads the level.
+// The world's camera takes the level's view settings; the level dialog reads the level. A
+// level loaded into the world the editor is on holds its view as the editor's start and M do:
+// the author edits what he sees, and play resumes with the level's mode at M.
 void CFichierNiveau::finir()
 {
     // One thread: nothing can be loading in the background while the reader runs.
@@ -205,6 +211,8 @@ void CFichierNiveau::finir()
         vue->vuemode = d.scrollVue;
         vue->vitesseScroll = d.vitesseScrollVue;
         vue->zoom = vue->zoomBase = d.zoomVue;
+        if (pJeu && faceJeu::partie()->mode == MODE_EDITEUR && pJeu->pdecor == &d)
+            vue->arreterDefilement();
     }
     CPLUX::refresh(DIALOGUE_OPTIONS);
     if (!nomsInconnus.empty()) {
@@ -213,6 +221,8 @@ void CFichierNiveau::finir()
             std::cerr << ' ' << n;
         std::cerr << '\n';
     }
+    for (const std::string& l : lignesCorrigees)
+        std::cerr << "Niveau : " << l << '\n';
 }
 
 void CFichierNiveau::signalerInconnu(const std::string& nom)

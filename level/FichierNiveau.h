@@ -144,6 +144,9 @@ public:
     // Names of "PERSO" and "SD" lines that no "TEXTURE_PER" or "TEXTURE_DEC" line preloaded,
     // each once, in the order met; reported at the end of the load.
     std::vector<std::string> nomsInconnus;
+    // Lines with a value the reader replaced by the default, each with what it did; reported
+    // at the end of the load as the names above.
+    std::vector<std::string> lignesCorrigees;
 
 protected:
     // Every line of a save goes through here.

@@ -15,6 +15,7 @@
 #include "level/Decor.h"
 #include "level/EffetNeige.h"
 #include "level/FondImage.h"
+#include "level/Vue.h"
 #include "script/ScriptEngine.h"
 
 #include <SFML/Graphics/Sprite.hpp>
@@ -22,6 +23,12 @@
 #include <SFML/System/Lock.hpp>
 
 #include <algorithm>
+
+namespace {
+
+constexpr size_t LIGNE_CITEE_MAX = 80;  // characters of a line quoted in the load's report
+
+} // namespace
 
 void CFichierNiveau::enregistrerReglages(TableCles& t)
 {
@@ -184,9 +191,16 @@ void CFichierNiveau::lireScriptChrono()
     pScriptCourant->nCompteChrono = e->imagesChrono(n);
 }
 
+// A mode the camera does not know would hold the view still while the hero walks out of it:
+// it is read as the default, and the load says so.
 void CFichierNiveau::lireScrollVue()
 {
     pCible->scrollVue = entier();
+    if (!CVue::modeConnu(pCible->scrollVue)) {
+        lignesCorrigees.push_back("« " + getLigneCourante().substr(0, LIGNE_CITEE_MAX) + " » : mode de vue inconnu, lu comme " +
+                                  std::to_string(CVue::MODE_DEFILEMENT));
+        pCible->scrollVue = CVue::MODE_DEFILEMENT;
+    }
     if (estMondeJeu())
         faceJeu::options()->vuemode_save = pCible->scrollVue;
     pCible->vitesseScrollVue = static_cast<float>(mesure());

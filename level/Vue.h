@@ -53,13 +53,15 @@ public:
         if (vuemode == MODE_DEFILEMENT)
             vuemode = MODE_FIXE;
     }
-    static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself
+    static constexpr int MODE_DEFILEMENT = 1;  // scrolls right by itself; a level's default
     static constexpr int MODE_GROUPE = 4;      // frames every player
     static constexpr int MODE_FIXE = 6;        // stays where it is
     static constexpr int MODE_DIAGNOSTIC = 8;  // zooms to the characters' spread, its values on the console
     // The zoom mode 8 takes for the characters of the level: their horizontal spread over the
     // level's width, within 0.2 under the level's zoom. A start in mode 8 places the view at it.
     float zoomDiagnostic(const CDecor& decor) const;
+    static constexpr int NB_MODES = 9;         // 0 to 8
+    static bool modeConnu(int mode) { return mode >= 0 && mode < NB_MODES; }
     // Its rectangle, as it stands, becomes the scene's view (nothing without a scene).
     void poserSurScene(sf::RenderTarget* scene);
 

@@ -179,6 +179,8 @@ TEST_F(OptionsNiveau, MapAndViewMode)
     ASSERT_EQ(decor().pSDSelection, nullptr);
     ASSERT_TRUE(CPLUXTest::chooseEntry(NIV, "myComboBox", 2));
     EXPECT_EQ(jeu->vuemode_save, 2) << "stored without any decor sprite selected";
+    CPLUX::getDialog(NIV)->ctrlComboBox("myComboBox")->CPLUXControlTextArea::setNumSel(-1);  // told as a change
+    EXPECT_EQ(jeu->vuemode_save, 2) << "no row chosen: no mode stored";
 }
 
 // The zoom keys: the mode chosen for the level back (an auto-scroll held), zoom 1, 2, 3 or the

@@ -73,10 +73,12 @@ protected:
     void SetUp() override
     {
         std::filesystem::copy(TUV_DATA_DIR_SOURCE, ".", std::filesystem::copy_options::recursive);
-        // The workshop level with a guard standing 200 pixels right of the hero's start.
+        // The workshop level, three screens wide (its view scrolls by itself in play), with a
+        // guard standing 200 pixels right of the hero's start.
         std::string niveau = lireTexte("niveaux/atelier.niv");
         niveau = std::regex_replace(niveau, std::regex("TEXTURE_DEC=./decors/sol.dec;SOL\n"),
                                     "$&TEXTURE_PER=./personnages/garde.per;GARDE\n");
+        niveau = std::regex_replace(niveau, std::regex("\nTAILLEJEU=1280;"), "\nTAILLEJEU=3840;");
         ecrireTexte("niveaux/garde.niv", niveau + "IA=GARDE;400;600;0;1;1;100;0;0\nIDIA=GARDE\n");
         ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/garde.niv\n");
         CSFMLJeuGlobal::bModeTest = true;
@@ -173,7 +175,8 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     jeu->bScriptsActifs = false;
     x.pointeur(ecran(640, 100));
     x.envoyer();
-    images(30);
+    images(60);
+    EXPECT_TRUE(jeu->pvue->vuemode == CVue::MODE_FIXE && jeu->pvue->x == 0) << "started in the editor, the view holds";
     auto* dialogue = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog("JeuDialogPerso"));
     ASSERT_NE(dialogue, nullptr);
     // The editor's main menu ("Menu masqué" unchecked), then the character dialog over it.
@@ -266,6 +269,12 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     const float bord = jeu->pvueJeu->x;
     images(3);
     EXPECT_TRUE(jeu->pvueJeu->vuemode == 6 && jeu->pvueJeu->x == bord) << "the editor's view stays where it is";
+    // C reads the level again: its view holds at the level's start, and so does the hero.
+    const int chargements = monde.appels.chargerNiveau;
+    ASSERT_TRUE(frapper(XK_c, [&] { return monde.appels.chargerNiveau > chargements && jeu->pPerso; }));
+    images(60);
+    EXPECT_TRUE(jeu->pvueJeu->vuemode == 6 && jeu->pvueJeu->x == 0) << "reloaded in the editor, the view holds";
+    EXPECT_FLOAT_EQ(jeu->pPerso->sprite->x, depart) << "the hero stays at his start";
 }
 
 } // namespace

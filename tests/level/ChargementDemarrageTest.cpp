@@ -141,7 +141,10 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around
 // the checkpoint (or his start without one), held within the level, also at its corner. The
 // diagnostic mode 8 (its own zoom, a view that does not move) too, its lines on the console
-// only while it runs.
+// only while it runs. The group's view starts 200 px left of the checkpoint at the top, its
+// first update one step of 10 px down toward the group (the hero faces right: no step across).
+// He faces the middle of the level from there, and the push of the blow that killed him,
+// turned the other way, is not taken up at his first step.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
 {
     constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
@@ -149,7 +152,8 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
     const std::tuple<int, float, int, int> CAS[] = {
         {1, 1, 3000, 1200}, {2, 1, 3000, 1200}, {3, 1, 3000, 1200}, {5, 0.8f, 3000, 1200}, {6, 0.8f, 3000, 1200},
         {1, 1, 5940, 1940}, {3, 1, 5940, 1940}, {6, 0.8f, 60, 1940}, {6, 1, 5940, 1940}, {2, 1, 60, 120},
-        {8, 1, 5940, 1940}, {8, 0.8f, 60, 120}, {1, 1, -1, -1},      {5, 0.8f, -1, -1}};
+        {8, 1, 5940, 1940}, {8, 0.8f, 60, 120}, {1, 1, -1, -1},      {5, 0.8f, -1, -1},
+        {4, 1, 3000, 1200}};
     for (const auto& [mode, zoom, px, py] : CAS) {
         ecrireFichier("grand.niv", "TAILLEJEU=6000;2000\nSCROLLVUE=" + std::to_string(mode) + ";18;" +
                                        std::to_string(zoom) + "\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
@@ -157,18 +161,48 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         monde().chargerNiveau("grand.niv", 0);
         monde().checkpointX = px;
         monde().checkpointY = py;
+        const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
+        const int face = hx > 3000 ? 1 : 0;  // left past the level's middle
+        CPerso& heros = *monde().persos.front();
+        heros.compteurDash2 = 10;
+        heros.directionPoussee = face;  // a push that turns him to 1 - face
         monde().demarrerNiveau(1);
         for (int i = 0; mode == CVue::MODE_DIAGNOSTIC && i < 3; ++i)  // it holds still from the start on
             jeu->pvue->maj();
-        const float hx = px < 0 ? 3000 : px, hy = px < 0 ? 1200 : py;
         const sf::View& v = jeu->pvue->vue;
         const sf::FloatRect r(v.getCenter() - v.getSize() / 2.0f, v.getSize());
         SCOPED_TRACE("mode " + std::to_string(mode) + ", hero at " + std::to_string(hx) + ", " + std::to_string(hy) +
                      ", view from " + std::to_string(r.left) + ", " + std::to_string(r.top));
-        EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
-        EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
-        EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
-        EXPECT_EQ(CPLUX::getConsoleText(16).empty(), mode != 8) << "the diagnostic's lines";
+        if (mode == CVue::MODE_GROUPE) {
+            EXPECT_TRUE(r.left == 2800 && r.top == 10) << "200 px left of the checkpoint, at the top";
+        } else {
+            EXPECT_TRUE(r.left < hx - SOL && hx + SOL < r.left + r.width) << "the hero across";
+            EXPECT_TRUE(r.top < hy - HAUT && hy + SOL < r.top + r.height) << "the hero and the ground under him";
+            EXPECT_TRUE(r.left >= 0 && r.left + r.width <= 6000 && r.top + r.height <= 2000) << "within the level";
+        }
+        EXPECT_EQ(CPLUX::getConsoleText(16).empty(), mode != CVue::MODE_DIAGNOSTIC) << "the diagnostic's lines";
+        heros.appliquerCommandes(CommandesJoueur{});
+        EXPECT_TRUE(heros.direction == face && heros.sprite->x == hx) << "facing the middle, not pushed on";
+    }
+}
+
+// While the editor is on, a level loaded into the world it edits, the game's or a menu's, holds
+// its auto-scrolling view still: the hero stays at his start; M plays it scrolling.
+TEST_F(ChargementTest, UnChargementSousLEditeurTientLaVue)
+{
+    ecrireFichier("large.niv", "TAILLEJEU=6000;720\nSCROLLVUE=1;18;1\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
+                               "PERSO=GARDE;100;500;0;1;1;33;0\n");
+    jeu->mode = 2;
+    for (CDecor* d : {jeu->pdecorJeu, jeu->pdecorMenu}) {
+        jeu->pdecor = d;
+        jeu->pvue = d->pCamera;
+        d->chargerNiveau("large.niv", 0);
+        for (int i = 0; i < 60; ++i)
+            jeu->pvue->maj();
+        const char* monde = d == jeu->pdecorJeu ? "game world" : "menu world";
+        EXPECT_TRUE(jeu->pvue->x == 0 && d->persos.front()->sprite->x == 100) << monde << ": nothing moved";
+        d->reprendreModeVue();
+        EXPECT_EQ(jeu->pvue->vuemode, CVue::MODE_DEFILEMENT) << monde << ": M scrolls";
     }
 }
 

@@ -351,4 +351,12 @@ TEST_F(Cas, EntreesAbsurdes)
     vider(monde());
     ASSERT_TRUE(charger(niveau));
     EXPECT_EQ(monde().persos.size(), 1u);
+    // A view mode the camera does not know is read as the default, and the line is named.
+    for (const std::string mode : {"9", "-1", "2147483647"}) {
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(charger("SCROLLVUE=" + mode + ";18;1\n"));
+        const std::string dit = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(monde().scrollVue == 1 && jeu->vuemode_save == 1 && jeu->pvueJeu->vuemode == 1) << mode;
+        EXPECT_NE(dit.find("« SCROLLVUE=" + mode + ";18;1 » : mode de vue inconnu, lu comme 1"), std::string::npos) << dit;
+    }
 }
