@@ -5,12 +5,15 @@
 #include "anim/Sprite3.h"
 
 #include "core/Fichiers.h"
+#include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/TableVues.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <algorithm>
 #include <array>
@@ -346,6 +349,14 @@ bool CSPRITE3::sauver(const std::string& fichier)
 }
 
 // ==================================================================== reading
+
+std::shared_ptr<CSPRITE3> lireSprite3DEC(const std::string& fichier)
+{
+    auto sprite = std::make_shared<CSPRITE3>();
+    if (!sprite->charger(nullptr, CSFMLJeuGlobal::prenderTexture, fichier, false))
+        return nullptr;
+    return sprite;
+}
 
 bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string& fichier, bool editeur)
 {

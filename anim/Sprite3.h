@@ -309,3 +309,8 @@ private:
     friend class LecteurAnm;  // the ".anm" reader makes keys the way the editor does
     void ecrireAnm(CTUVFile& f) const;
 };
+
+// The layered animation of a ".dec" definition's "SPRITE3" key, read from the ".anm" file it
+// names: what the game gives core/'s ".dec" reader as g_services.lireSprite3. Null when the
+// file does not open (the reader's message box says so).
+std::shared_ptr<CSPRITE3> lireSprite3DEC(const std::string& fichier);

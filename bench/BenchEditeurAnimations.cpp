@@ -4,7 +4,9 @@
 // the selected one's mesh circles, a row of three), against the sprite alone drawn by the
 // game's 9-argument drawing into the same window and control. Every side waits for the
 // rendering to finish (glFinish).
-// Run under Xvfb: xvfb-run -a build/bench/bench/bench_BenchEditeurAnimations
+// Run under Xvfb, the software renderer drawing in the calling thread as bench/ratios.sh runs
+// it (its threads' CPU would weigh more than the view):
+//     LP_NUM_THREADS=0 xvfb-run -a -s "-noreset" build/bench/bench/bench_BenchEditeurAnimations
 #include "anim/Sprite3.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"

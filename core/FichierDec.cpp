@@ -1,10 +1,10 @@
 #include "core/FichierDec.h"
 
-#include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Particules.h"
+#include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
@@ -28,7 +28,6 @@ CFichierDEC::~CFichierDEC()
     libererTexturesCreuses();
     delete pParticules;
     delete pShaderSD;
-    delete pSprite3;
 }
 
 void CFichierDEC::libererTexturesCreuses()
@@ -44,8 +43,7 @@ void CFichierDEC::libererTexturesCreuses()
 void CFichierDEC::reinitialiser()
 {
     fichierSprite3.clear();
-    delete pSprite3;
-    pSprite3 = nullptr;
+    pSprite3.reset();
     largeurFrame = 0;
     hauteurFrame = 0;
     numAnimDebut = -1;
@@ -213,14 +211,9 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
             cible->ajouterAnimNom(nom, nb, l, h, mode, vitesse, boucles, premier, allerRetour);
     } else if (cle == "SPRITE3") {
         fichierSprite3 = getValue();
-        // The layered animation is read now; a file that does not open is reported by the
-        // reader and leaves no sprite.
-        delete pSprite3;
-        pSprite3 = new CSPRITE3();
-        if (!pSprite3->charger(nullptr, CSFMLJeuGlobal::prenderTexture, fichierSprite3, false)) {
-            delete pSprite3;
-            pSprite3 = nullptr;
-        }
+        // The layered animation is read now, by anim/ through the game's hook; a file that
+        // does not open is reported by the reader and leaves no sprite.
+        pSprite3 = g_services.lireSprite3(fichierSprite3);
     } else {
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ public:
     std::string id;
     std::string chemin; // file read last (set once it opened)
     std::string fichierSprite3;
-    CSPRITE3* pSprite3 = nullptr; // owned; loaded from fichierSprite3 by anim/
+    std::shared_ptr<CSPRITE3> pSprite3; // read from fichierSprite3 (g_services.lireSprite3)
     int largeurFrame = 0;         // of the last "SPRITE"/"SPRITE2" line
     int hauteurFrame = 0;
     int numAnimDebut = -1; // -1: random start frame

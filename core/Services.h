@@ -6,6 +6,7 @@
 #include <SFML/Graphics/Rect.hpp>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ struct ServicesFondation {
         [](const std::string&, const std::string&) -> CDEC* { return nullptr; };
     std::function<CSPRITE3*(const std::string&)> animGlobale =
         [](const std::string&) -> CSPRITE3* { return nullptr; };
+    // The layered animation a ".dec" file's "SPRITE3" key names, read from that ".anm" file
+    // (lireSprite3DEC of anim/Sprite3.h); null when it does not load, which the reader
+    // reports, and without the hook. The pointer frees the sprite it holds.
+    std::function<std::shared_ptr<CSPRITE3>(const std::string&)> lireSprite3 =
+        [](const std::string&) -> std::shared_ptr<CSPRITE3> { return nullptr; };
     std::function<sf::Texture*(const std::string&, const std::string&)> textureCache =
         [](const std::string&, const std::string&) -> sf::Texture* { return nullptr; };
     std::function<CSPRITE_SIMPLE*(const std::string&)> overJeu =

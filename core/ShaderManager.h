@@ -1,6 +1,6 @@
 #pragma once
 // Shader cache of the game and the reader of uniform declarations.
-// The combo-box fillers live in ShaderManagerCombos.cpp (they need the GUI layer).
+// The combo-box fillers live with the GUI layer (gui/ShaderManagerCombos.cpp).
 #include "core/Sprite.h"
 
 #include <SFML/Graphics/Texture.hpp>
@@ -43,7 +43,7 @@ public:
     static void appliquerUniforms(sf::Shader& shader, const CSPRITE::Uniforms& vert,
                                   const CSPRITE::Uniforms& frag, float secondes, bool periodesEntieres = false);
 
-    // The shader dialogs' combos; defined with the GUI layer (ShaderManagerCombos.cpp).
+    // The shader dialogs' combos; defined with the GUI layer (gui/ShaderManagerCombos.cpp).
     // false when the folder does not open, the combo then keeps what it held.
     bool remplirComboShaders(const std::string& dossier, CPLUXControlComboBox* combo, const std::string& ext);
     void remplirComboVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m);

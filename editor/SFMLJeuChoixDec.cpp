@@ -50,5 +50,5 @@ void CSFMLJeuChoixDec::chargerApercu()
 
 CSPRITE3* CSFMLJeuChoixDec::spriteAnime() const
 {
-    return pDEC && pApercu && pApercu->bAnime ? pDEC->pFichierDEC->pSprite3 : nullptr;
+    return pDEC && pApercu && pApercu->bAnime ? pDEC->pFichierDEC->pSprite3.get() : nullptr;
 }

@@ -1,7 +1,10 @@
 // Arbitrary bytes as a ".dec" definition: the key-and-values reader walks every key and
-// value, then the definition reader fills an image bank from it.
+// value, then the definition reader fills an image bank from it (and reads the layered
+// animation its "SPRITE3" key names, as in the game).
+#include "anim/Sprite3.h"
 #include "core/Dec.h"
 #include "core/FichierDec.h"
+#include "core/Services.h"
 #include "core/TuvFile.h"
 
 #include "FuzzOutils.h"
@@ -32,6 +35,7 @@ void parcourir(const std::string& chemin)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
 {
     fuzz::preparer();
+    g_services.lireSprite3 = &lireSprite3DEC;
     const std::string entree = fuzz::ecrireEntree("entree.dec", donnees, taille);
     parcourir(entree);
     CDEC dec;

@@ -1,6 +1,7 @@
 // What the foundation (sprites, animations, files) reaches of the game: see core/Services.h.
 #include "game/Jeu.h"
 
+#include "anim/Sprite3.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
@@ -35,6 +36,7 @@ void CSFMLJeu::installerServices()
     s.shadersActifs = [this] { return bUseShader; };
     s.particulesActives = [this] { return bParticules; };
     s.animGlobale = [this](const std::string& nom) { return getAnimGlobale(nom); };
+    s.lireSprite3 = &lireSprite3DEC;
     s.textureCache = [this](const std::string& cle, const std::string& chemin) {
         return textureEnCache(cle, chemin);
     };

@@ -403,6 +403,7 @@ TEST_F(FichierAnm, EntreeAbimeeChargeCeQuiPeutLEtre)
 
 TEST_F(FichierAnm, UnDecAvecSprite3ChargeLAnimation)
 {
+    g_services.lireSprite3 = &lireSprite3DEC;  // as the game fills it
     CSPRITE3 s;
     construire(s);
     s.sauver(dossier / "perso.anm");

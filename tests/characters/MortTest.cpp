@@ -31,10 +31,12 @@ TEST_F(Mort, MinuterieDuCoupAuxDeuxCadences)
         EXPECT_EQ(p->sprite->sprite.getColor(), sf::Color(255, 0, 0)) << "tinted";
         for (int i = 1; i <= k.fin; ++i) {
             p->dessiner(scene());
-            if (i == k.chute - 1)
+            if (i == k.chute - 1) {
                 EXPECT_EQ(p->mode, TOUCHE) << "the hit animation replays until draw " << i << " at " << k.coeff;
-            if (i == k.chute)
+            }
+            if (i == k.chute) {
                 EXPECT_EQ(p->mode, CHUTE) << "draw " << i << " at " << k.coeff;
+            }
             if (i == k.fin - 1) {
                 p->prendreCoup(1, 0, 0, 0);
                 EXPECT_NE(p->mode, TOUCHE) << "still recovering at draw " << i;

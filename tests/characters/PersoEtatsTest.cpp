@@ -94,8 +94,9 @@ TEST_F(PersoEtatsTest, EachStatePlaysItsAnimationWithItsFrameRule)
         EXPECT_EQ(perso.visee, 0) << c.etat;
         EXPECT_EQ(sprite().getAnimation(), cible) << "state " << c.etat;
         EXPECT_EQ(sprite().getFrame(cible), c.premiere ? 0 : 3) << "state " << c.etat;
-        if (c.nom)
+        if (c.nom) {
             EXPECT_EQ(sprite().getAnim(cible)->nbLectures, 0) << "state " << c.etat << ": loop count not reset";
+        }
         EXPECT_EQ(sprite().nbanimtotale, 0);
         EXPECT_EQ(perso.posTete[0], 20 + cible) << "the head follows the hit box of " << c.etat;
     }

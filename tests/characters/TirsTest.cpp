@@ -135,14 +135,18 @@ TEST_F(Tirs, MineFallsRestsAndArms)
     m->etat = CTir::VOL;
     for (int f = 1; f <= 60; ++f) {
         liste().majTirs();
-        if (f == 1)
+        if (f == 1) {
             EXPECT_EQ(m->y, 205) << "nothing within 10 pixels: 5 per probe";
-        if (f == 19)
+        }
+        if (f == 19) {
             EXPECT_EQ(m->y, 291) << "the floor within 10 pixels: 1 per probe";
-        if (f == 30)
+        }
+        if (f == 30) {
             EXPECT_EQ(m->y, 298) << "rests on the floor";
-        if (f < 60)
+        }
+        if (f < 60) {
             ASSERT_EQ(joueur->vie, 100) << "harmless while arming, frame " << f;
+        }
     }
     EXPECT_EQ(joueur->vie, 40) << "armed, it hurts its own shooter";
     EXPECT_EQ(m->etat, CTir::IMPACT_PERSO);
@@ -242,8 +246,9 @@ TEST_F(Tirs, FriendlyFireAndProtection)
         const int degats = liste().arme(c.arme)->degats;
         // A body takes no more damage, only a message.
         EXPECT_EQ(v->vie + v->vieParalysie, c.attendu && !c.morte ? 200 - degats : 200) << "case " << n;
-        if (c.attendu)
+        if (c.attendu) {
             EXPECT_EQ(v->dernierAttaquant, tireur) << "case " << n;
+        }
         jeu->commandes[c.numVictime].bSuperPouvoir = false;
         ++n;
     }

@@ -21,7 +21,7 @@ TEST(TuvFile, ReaderWalksKeysSkippingCommentsBlanksAndCrLf)
     DossierTemp d;
     const std::string texte = "\xEF\xBB\xBF# banner\r\n#####\r\n\r\nPREMIER=1\r\nno equals here\r\n{\r\n"
                               "  DEUX  = x;y\r\n=orphan\r\n}\r\nTROIS=z";
-    for (const std::string& fin : {"\r\n", ""})
+    for (const std::string fin : {"\r\n", ""})
         for (const bool entier : {false, true}) {
             SCOPED_TRACE(std::string(entier ? "whole file" : "stream") + (fin.empty() ? ", no last break" : ""));
             ecrireTexte(d / "a.ini", texte + fin);

@@ -135,8 +135,9 @@ TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmptyAndTakesNoTyping)
             EXPECT_FALSE(b->isChecked()) << c->getId();
         }
         // The model's controls, not the title bar's buttons.
-        if (c->getId().rfind("my", 0) == 0)
+        if (c->getId().rfind("my", 0) == 0) {
             EXPECT_FALSE(c->isActive()) << c->getId() << " active in an emptied dialog";
+        }
     }
     EXPECT_EQ(saisies, 39);
     EXPECT_EQ(cases, 6);

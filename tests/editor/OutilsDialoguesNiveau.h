@@ -71,6 +71,7 @@ protected:
         jeu->mode = 2;
         // What installerServices gives the editor.
         installerHooksPersoDef();
+        g_services.lireSprite3 = &lireSprite3DEC;
         g_services.choixEditeur = &CSFMLJeuChoix::choixCourant;
         g_services.textureCache = [this](const std::string& cle, const std::string& chemin) {
             return jeu->textureEnCache(cle, chemin);

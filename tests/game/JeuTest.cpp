@@ -244,8 +244,9 @@ TEST(Jeu, LaFenetreEstEntiereSurLeBureau)
     EXPECT_GE(p.y, 0) << "top edge on the desktop";
     EXPECT_LE(p.x + static_cast<int>(t.x), static_cast<int>(bureau.width)) << "right edge on the desktop";
     EXPECT_LE(p.y + static_cast<int>(t.y), static_cast<int>(bureau.height)) << "bottom edge on the desktop";
-    if (bureau.width >= t.x && bureau.height >= t.y)
+    if (bureau.width >= t.x && bureau.height >= t.y) {
         EXPECT_NEAR(p.x, (static_cast<int>(bureau.width) - 1280) / 2, 1) << "centred";
+    }
 }
 
 TEST(Jeu, UneCaptureOuUnRapportQuiNePeutSEcrireEstSignale)

@@ -305,9 +305,10 @@ void verifierDisposition(CPLUXDialog* d)
     }
     for (size_t i = 0; i < places.size(); ++i)
         for (size_t j = i + 1; j < places.size(); ++j)
-            if (memePage(places[i], places[j]))
+            if (memePage(places[i], places[j])) {
                 EXPECT_FALSE(recouvre(places[i]->getRect(), places[j]->getRect()))
                     << places[i]->getId() << " / " << places[j]->getId();
+            }
 }
 } // namespace
 

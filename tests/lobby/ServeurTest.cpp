@@ -482,10 +482,12 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
             EXPECT_NE(journal.find(dit), std::string::npos) << f.quoi << ": " << journal;
             EXPECT_EQ(journal.find(dit), journal.rfind(dit)) << f.quoi << ": named once";
         }
-        if (f.garde == Garde::FICHIER)
+        if (f.garde == Garde::FICHIER) {
             EXPECT_EQ(lireTexte(gardee), copie) << "kept aside, whole";
-        if (f.garde == Garde::LIEN)
+        }
+        if (f.garde == Garde::LIEN) {
             EXPECT_TRUE(fs::is_symlink(gardee)) << f.quoi << ": the link itself kept aside";
+        }
         if (f.garde == Garde::COPIE) {
             // Put back as docs/lobby.md says: what took the base's name away, the old log,
             // then the copy.

@@ -199,8 +199,9 @@ TEST(ActionsMenus, Joueurs)
         const size_t reste = e.efface == 0 ? 4u : 3u;
         EXPECT_EQ(m.joueurs.size(), reste) << "erase " << e.efface;
         EXPECT_EQ(m.joueurActif, e.actifApres) << "erase " << e.efface << " with " << e.actif << " active";
-        if (e.efface > 0)
+        if (e.efface > 0) {
             EXPECT_EQ(m.ligneActive, m.premiereLigneJoueur + m.joueurActif) << "menu 30 again on the active player";
+        }
     }
     // Choosing a player line of 33 makes it active and returns to the caller.
     m.joueurs = {"a", "b"};

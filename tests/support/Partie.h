@@ -347,8 +347,11 @@ private:
 
     void conduire(CPerso& h, int sens, Conduite& c)
     {
-        if (c.heros != &h)
-            c = Conduite{&h, h.sprite->x};
+        if (c.heros != &h) {
+            c = Conduite();
+            c.heros = &h;
+            c.xAvant = h.sprite->x;
+        }
         suivrePlateformes(c);
         const float x = h.sprite->x, y = h.sprite->y, s = static_cast<float>(sens);
         const bool auSol = h.mode == EtatPerso::ARRET || h.mode == EtatPerso::MARCHE;

@@ -1,4 +1,5 @@
-// The shader dialogs' combo fillers: linked with the program, which has the GUI layer.
+// The shader dialogs' combo fillers: the shader manager is core/'s, the combos are this
+// library's, so they are defined here, where both are seen.
 #include "core/Fichiers.h"
 #include "core/ShaderManager.h"
 
