@@ -2,7 +2,7 @@
 // decor sprite selected, carrying a live emitter of 5,000 square particles (life 60, no cycle
 // limit). Baseline: the game's frame with the dialog hidden and nothing typed. Measured: the
 // same frames with the dialog shown and filled and one key typed per frame (digits, ".",
-// "-" and Backspace over six inputs that do not restart the emitter). Apart from the target:
+// blanks and Backspace over six inputs that do not restart the emitter). Apart from the target:
 // one key per frame into the particle count, which restarts the 5,000 particles.
 // The frame-rate limit is off; compare the process CPU time.
 // Run under Xvfb: xvfb-run -a build/bench/bench/bench_BenchDialogueParticules
@@ -76,14 +76,16 @@ struct Banc {
     }
 
     // One key into the input, as the library hands a key to the input holding the keyboard
-    // (the window's focus under Xvfb comes and goes). Each input runs through ".", a digit,
-    // two Backspaces, "-" and a Backspace, so that its value stays close to the fill's ("4"
-    // gives 4, 4.7, 4, 4, 4): the emitter keeps drawing what the baseline draws.
-    void taper(int saisie, const char* id)
+    // (the window's focus under Xvfb comes and goes). Each decimal input runs through ".", a
+    // digit, two Backspaces, a blank and a Backspace, so that its value stays close to the
+    // fill's ("4" gives 4, 4.7, 4, 4, 4); a whole number input (a colour) through a blank and a
+    // Backspace. Every text is a number (blanks aside), so that no refusal box opens: the
+    // emitter keeps drawing what the baseline draws.
+    void taper(int saisie, const char* id, bool reel)
     {
-        static const char cycle[] = ".0\b\b-\b";
+        static const char cycle[] = ".0\b\b \b";
         const unsigned k = pas[saisie]++;
-        char t = cycle[k % 6];
+        char t = reel ? cycle[k % 6] : " \b"[k % 2];
         if (t == '0')
             t = static_cast<char>('0' + (k / 6) % 10);
         taper(id, t);
@@ -138,6 +140,7 @@ void BM_EtapeSaisieParticules(benchmark::State& state)
     const char* saisies[] = {idp::myTextInputVelX,   idp::myTextInputVelY,
                              idp::myTextInputForcesX, idp::myTextInputAngle1,
                              idp::myTextInputTailleParticule, idp::myTextInputR};
+    const int colonne = 5;  // the whole number among them
     const size_t taille = b.sd->pParticules->getParticules().size();
     // One key goes in and out before the timing: every six keys an input is back to its fill,
     // so the texts after the run tell nothing.
@@ -148,7 +151,7 @@ void BM_EtapeSaisieParticules(benchmark::State& state)
     b.taper(idp::myTextInputVelX, '\b');
     int i = 0;
     for (auto _ : state) {
-        b.taper(i, saisies[i]);
+        b.taper(i, saisies[i], i != colonne);
         i = (i + 1) % 6;
         b.jeu.etape();
     }
@@ -156,6 +159,8 @@ void BM_EtapeSaisieParticules(benchmark::State& state)
         state.SkipWithError("a write resized the particle set");
     else if (!recu)
         state.SkipWithError("the keys did not reach the dialog");
+    else if (CPLUX::getMessageBoxes().size() > b.boitesOuvertes)
+        state.SkipWithError("a key was refused: a box holds the keyboard over the editor");
     b.montrer(false);
 }
 BENCHMARK(BM_EtapeSaisieParticules)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
@@ -184,11 +189,11 @@ void BM_EtapeSaisieNbParticules(benchmark::State& state)
         return;
     }
     b.montrer(true);
-    bool point = true;
+    bool blanc = true;
     for (auto _ : state) {
-        // "5000." and "5000" in turn: a ".", then a Backspace.
-        b.taper(idp::myTextInputNbParticules, point ? '.' : '\b');
-        point = !point;
+        // "5000 " and "5000" in turn: a blank, then a Backspace.
+        b.taper(idp::myTextInputNbParticules, blanc ? ' ' : '\b');
+        blanc = !blanc;
         b.jeu.etape();
     }
     b.montrer(false);
