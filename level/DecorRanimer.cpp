@@ -48,6 +48,9 @@ void oublierCoups(CPerso& p)
     p.bCoup = false;
     p.tempsCoup = 0;
     p.etapeCoup = 0;
+    // The push of the blow that felled him ends with his death: carried over, it would slide
+    // him from his start through the next round's countdown.
+    p.compteurDash2 = p.compteurRecul = 0;
 }
 
 // The current slot gets its weapon's full load again.

@@ -1,10 +1,11 @@
 // Whole two-player games against the computer ("IA_JOUEUR2=1") in each arena, played from the
 // language menu at the keyboard with the shipped data and the options screen left as it opens.
 // An arena's games follow each other in one game process, each from the end panel of the one
-// before with a seed of its own for the game's random numbers: the player stands still, empties
-// his weapon and waits at the far side, or holds the middle of the arena. Every round must end;
-// what the player sees is checked at each round's end, and each hero is seen whole at his start
-// and at the middle (arena 1's boulder, arena 2's bounce pad), where scenery once hid him.
+// before with a seed of its own for the game's random numbers: the player stands still, waits
+// at the far side against the end wall with an emptied weapon, or holds the middle of the arena.
+// Every round must end; what the player sees is checked at each round's end. At every countdown
+// each hero stands at his own start and both are seen whole; each is seen whole at the middle
+// (arena 1's boulder, arena 2's bounce pad), where scenery once hid him, and against a wall.
 #include "support/Partie.h"
 
 #include "anim/Sprite3.h"
@@ -22,18 +23,18 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 // The copy's "jeu.ini" gives the second player to the computer; then the arena's line of the
-// two-player list, its options screen as it opens, and the round started.
+// two-player list, its options screen as it opens, and the round started (its countdown to come).
 bool jusquALArene(Partie& p, Partie::Langue langue, int arene)
 {
     if (!p.remplacer("jeu.ini", "\nIA_JOUEUR2=0", "\nIA_JOUEUR2=1"))
         return p.echouer("jeu.ini has no IA_JOUEUR2=0 line");
-    return p.demarrer() && p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene, langue) &&
-           p.etape("the countdown", [&] { return p.jeu->pHUD->compteurDepart < 0; }, 300);
+    return p.demarrer() && p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene, langue);
 }
 
 bool finDeManche(Partie& p)
@@ -99,6 +100,9 @@ int cranesDessines(Partie& p, const sf::Image& image, const sf::Image& crane, in
 
 enum class Joueur { IMMOBILE, VIDE_AU_LOIN, AU_MILIEU };
 
+// Within this of an arena's end a hero stands against its wall.
+constexpr float BOUT = 150;
+
 // The first character of a player (0 or 1) in the running round.
 CPerso* heros(Partie& p, int joueur)
 {
@@ -108,21 +112,22 @@ CPerso* heros(Partie& p, int joueur)
     return nullptr;
 }
 
-// The player of the second game: he fires until his weapon is empty, then walks to the end of
-// the arena away from the computer's hero and stands there.
-void viderPuisSEloigner(Partie& p, bool& vide, int& cote)
+// The player of the second game walks to the end of the arena away from the computer's hero
+// and, against the wall, fires until his weapon is empty, then waits there.
+void auLoinPuisVider(Partie& p, bool& vide, int& cote)
 {
     CPerso* j1 = heros(p, 0);
-    const SlotArme* s = j1 ? j1->slotCourant() : nullptr;
-    vide = vide || !s || s->munitions == 0;
-    p.tenir(sf::Keyboard::X, !vide && p.images % 4 < 2);
-    if (!vide || !j1)
+    if (!j1)
         return;
+    const float X = static_cast<float>(p.jeu->pdecor->tailleJeuX), x = j1->sprite->x;
     if (cote == 0)
-        cote = j1->sprite->x < static_cast<float>(p.jeu->pdecor->tailleJeuX) / 2 ? -1 : 1;
-    const float bord = cote < 0 ? 100.0f : static_cast<float>(p.jeu->pdecor->tailleJeuX) - 100;
-    p.tenir(sf::Keyboard::Left, cote < 0 && j1->sprite->x > bord);
-    p.tenir(sf::Keyboard::Right, cote > 0 && j1->sprite->x < bord);
+        cote = x < X / 2 ? -1 : 1;
+    p.tenir(sf::Keyboard::Left, cote < 0);
+    p.tenir(sf::Keyboard::Right, cote > 0);
+    const SlotArme* s = j1->slotCourant();
+    vide = vide || !s || s->munitions == 0;
+    const bool auMur = cote < 0 ? x < BOUT : x > X - BOUT;
+    p.tenir(sf::Keyboard::X, auMur && !vide && p.images % 4 < 2);
 }
 
 // What tells each hero apart on the screen: the colours of his picture sheet that the other
@@ -178,21 +183,52 @@ void tenirLeMilieu(Partie& p)
     p.tenir(sf::Keyboard::Right, x < milieu - 6);
 }
 
-// Each hero's own pixels where nothing of the arena may hide him, whenever the camera shows
-// him whole there and no hit has him flashing: at his start on the round's first frame, and
-// on the ground at the arena's middle (once a round, the other hero clear of him). Over an
-// arena's games each hero must have been looked at at his start, and the player who holds
-// the middle there.
+// Each hero's own pixels where nothing of the arena may hide him. At the countdown's "2", "1"
+// and "GO!" he stands at his own start (a start marker, not the other's) and is seen whole,
+// once the doors that open a game's first round have left the frame.
+// In play, whenever the camera shows him whole and no hit has him flashing, he is looked at
+// once a round on the ground at the arena's middle and stopped against an end wall, the other
+// hero clear of him. Over an arena's games the player who holds the middle must have been looked
+// at there, and the one who waits at the far side against the wall.
 struct HerosVus {
+    enum Lieu { MILIEU, MUR };
     CouleursPropres propres;
     float milieu = 0;
-    bool auMilieu[2] = {false, false};  // in this round
-    int departs[2] = {0, 0}, milieux = 0;  // how many times each was looked at
+    bool vuIci[2][2] = {};  // in this round, by place and player
+    float xAvant[2] = {0, 0};  // where each stood at the frame before
+    int departs[2] = {0, 0}, lieux[2] = {0, 0};  // how many times each was looked at
 
-    void regarder(Partie& p, bool depart, const std::string& ou)
+    void compte(Partie& p, const std::string& ou)
+    {
+        const int n = p.jeu->pHUD->compteurDepart;
+        if (p.jeu->mode != 1 || n < 0 || n > 2 * p.framerate || n % p.framerate != 0)
+            return;
+        const sf::Image image = p.imageFenetre();
+        const std::string quand = ou + ", countdown " + (n > 0 ? std::to_string(n / p.framerate) : "GO");
+        int depart[2] = {-1, -1};
+        for (int j = 0; j < 2; ++j) {
+            const CPerso* h = heros(p, j);
+            ASSERT_TRUE(h) << quand << ": player " << j + 1 << " has no hero";
+            const std::vector<CSPRITE*>& marques = p.jeu->pdecor->positionsDepart;
+            for (size_t i = 0; i < marques.size(); ++i)
+                if (std::fabs(marques[i]->x - h->sprite->x) < 2)
+                    depart[j] = static_cast<int>(i);
+            EXPECT_GE(depart[j], 0) << quand << ": player " << j + 1 << " at x " << h->sprite->x << ", not at a start";
+            if (p.menus().bOuverturePortes)
+                continue;
+            const int vus = propres.vus(image, *h, j);
+            EXPECT_GE(vus, SEUIL) << quand << ": player " << j + 1 << " shows " << vus
+                                  << " of his own pixels (-1: not whole in view)";
+            ++departs[j];
+        }
+        EXPECT_NE(depart[0], depart[1]) << quand << ": both heroes at one start";
+    }
+
+    void regarder(Partie& p, const std::string& ou)
     {
         if (p.jeu->mode != 1 || p.jeu->pdecor->niveauFini)
             return;
+        const float X = static_cast<float>(p.jeu->pdecor->tailleJeuX);
         sf::Image image;
         for (int j = 0; j < 2; ++j) {
             const CPerso* h = heros(p, j);
@@ -200,38 +236,40 @@ struct HerosVus {
             if (!h || h->compteurTouche >= 0 || h->compteurClignote > 0)
                 continue;
             const float x = h->sprite->x;
+            const bool immobile = x == std::exchange(xAvant[j], x);
             const bool debout = h->mode == EtatPerso::ARRET || h->mode == EtatPerso::MARCHE ||
                                 h->mode == EtatPerso::RECEPTION || h->mode == EtatPerso::RECEPTION_CHUTE;
             const bool seul = !autre || std::fabs(autre->sprite->x - x) > CouleursPropres::HAUTEUR / 2;
-            const bool ici = !depart && !auMilieu[j] && debout && seul && std::fabs(x - milieu) < PRES;
-            if (!depart && !ici)
+            const bool auMur = (x < BOUT || x > X - BOUT) && immobile;
+            const int lieu = std::fabs(x - milieu) < PRES ? MILIEU : auMur ? MUR : -1;
+            if (lieu < 0 || vuIci[lieu][j] || !debout || !seul)
                 continue;
             if (image.getSize().x == 0)
                 image = p.imageFenetre();
             const int n = propres.vus(image, *h, j);
             if (n < 0)
                 continue;
-            const std::string lieu = depart ? " at his start" : " at the middle";
-            std::printf("%s: player %d%s (x %d): %d own pixels\n", ou.c_str(), j + 1, lieu.c_str(),
+            const std::string nom = lieu == MILIEU ? " at the middle" : " against a wall";
+            std::printf("%s: player %d%s (x %d): %d own pixels\n", ou.c_str(), j + 1, nom.c_str(),
                         static_cast<int>(x), n);
-            EXPECT_GE(n, SEUIL) << ou << ": player " << j + 1 << lieu << " (x " << x << ") shows " << n
+            EXPECT_GE(n, SEUIL) << ou << ": player " << j + 1 << nom << " (x " << x << ") shows " << n
                                 << " of his own pixels";
-            departs[j] += depart;
-            milieux += ici;
-            auMilieu[j] = auMilieu[j] || ici;
+            ++lieux[lieu];
+            vuIci[lieu][j] = true;
         }
     }
 
-    void bilan(int arene, bool milieuTenu) const
+    void bilan(int arene, bool milieuTenu, bool murAtteint) const
     {
         for (int j = 0; j < 2; ++j)
             EXPECT_GT(departs[j], 0) << "arena " << arene << ": player " << j + 1 << " never seen at his start";
-        EXPECT_TRUE(!milieuTenu || milieux > 0) << "arena " << arene << ": nobody seen at the middle";
+        EXPECT_TRUE(!milieuTenu || lieux[MILIEU] > 0) << "arena " << arene << ": nobody seen at the middle";
+        EXPECT_TRUE(!murAtteint || lieux[MUR] > 0) << "arena " << arene << ": nobody seen whole against a wall";
     }
 
     static constexpr float PRES = 24;
-    // A hero in full view shows 420 to 560 of his own pixels; behind arena 1's bush or boulder
-    // he showed under 15.
+    // A hero in full view shows 250 to 470 of his own pixels at the arenas' zoom; behind arena
+    // 1's bush or boulder he showed under 15.
     static constexpr int SEUIL = 200;
 };
 
@@ -265,18 +303,23 @@ void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue lan
     ASSERT_TRUE(crane.loadFromFile("niveaux/mort.png"));
     const int limite = 3000 * p.framerate / 30;
     for (int manche = 1; manche <= 5; ++manche) {
-        const long debut = p.images;
         bool hud = true, vide = false;
         int cote = 0;
         Pertes pertes;
-        vus.auMilieu[0] = vus.auMilieu[1] = false;
         const std::string ou = "arena " + std::to_string(arene) + ", round " + std::to_string(manche);
         ASSERT_TRUE(p.attendre([&] {
-            vus.regarder(p, p.images == debut, ou);
+            vus.compte(p, ou);
+            return j.mode == 1 && j.pHUD->compteurDepart < 0;
+        }, 300 * p.framerate / 30)) << ou << ": the countdown";
+        const long debut = p.images;
+        for (bool* l : vus.vuIci)
+            l[0] = l[1] = false;
+        ASSERT_TRUE(p.attendre([&] {
+            vus.regarder(p, ou);
             if (p.images - debut == p.framerate && !j.pdecor->niveauFini)
                 hud = hudPresent(p.imageFenetre());
             if (joueur == Joueur::VIDE_AU_LOIN)
-                viderPuisSEloigner(p, vide, cote);
+                auLoinPuisVider(p, vide, cote);
             if (joueur == Joueur::AU_MILIEU)
                 tenirLeMilieu(p);
             pertes.noter(p);
@@ -306,8 +349,7 @@ void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue lan
             EXPECT_EQ(vides, 0) << "arena " << arene << ", round " << manche << ": frames of the end shown again with a flat quarter";
         }
         p.appuyer(sf::Keyboard::Y);
-        ASSERT_TRUE(p.attendre([&] { return j.mode == 1 && j.pHUD->compteurDepart < 0; }, 300 * p.framerate / 30))
-            << "Y: the next round";
+        ASSERT_TRUE(p.attendre([&] { return j.mode == 1; }, 300 * p.framerate / 30)) << "Y: the next round";
         if (finPartie) {
             EXPECT_EQ(j.manchesGagnees[0] + j.manchesGagnees[1], 0) << "Y on the end panel: a new game";
             return;
@@ -336,7 +378,7 @@ void duels(Partie::Langue langue, int arene, int framerate, std::initializer_lis
         if (::testing::Test::HasFatalFailure())
             return;
     }
-    vus.bilan(arene, n >= 3);
+    vus.bilan(arene, n >= 3, n >= 2);
 }
 
 } // namespace

@@ -280,6 +280,8 @@ TEST_F(IA, Reanimation)
     p->vitesse = 6;
     p->vitesseCourante = 1;
     p->derniereArme = "ARME 1";
+    p->compteurDash2 = 40;
+    p->compteurRecul = 3;
     p->armes.push_back(new SlotArme{0, 3, true});
     p->nbarmesperso = 1;
     p->armeCourante = 0;
@@ -293,6 +295,7 @@ TEST_F(IA, Reanimation)
     EXPECT_EQ(p->vie, 80);
     EXPECT_FALSE(p->bDel || p->bMortTerminee || p->bVaisseau || p->bParalyse || p->bCoup);
     EXPECT_EQ(p->vitesseCourante, 6);
+    EXPECT_EQ(p->compteurDash2 + p->compteurRecul, 0) << "the push of the killing blow does not outlive him";
     EXPECT_EQ(p->armes[0]->munitions, 40) << "refilled from the weapon's stock";
     EXPECT_FALSE(s.isKeyAnimElemVisible(0, 0, 0)) << "the fire overlay is switched off";
     EXPECT_EQ(sf::Vector2f(s.sx, s.sy), sf::Vector2f(1.5f, 1.5f)) << "its default scale";
