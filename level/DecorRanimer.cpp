@@ -35,8 +35,8 @@ void remettreEnVie(CPerso& p)
 }
 
 // A hit's push is held while its character lies dead: the revived one must not take it up,
-// walking off his start and turned toward where the blow came from, and a force zone's drift
-// goes with it.
+// sliding from his start through the next round's countdown and turned toward where the blow
+// came from; a force zone's drift goes with it.
 void oublierCoups(CPerso& p)
 {
     p.compteurDash2 = p.compteurRecul = 0;
@@ -48,9 +48,6 @@ void oublierCoups(CPerso& p)
     p.bCoup = false;
     p.tempsCoup = 0;
     p.etapeCoup = 0;
-    // The push of the blow that felled him ends with his death: carried over, it would slide
-    // him from his start through the next round's countdown.
-    p.compteurDash2 = p.compteurRecul = 0;
 }
 
 // The current slot gets its weapon's full load again.
