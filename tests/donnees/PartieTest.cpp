@@ -132,16 +132,16 @@ TEST(Partie, LeChronoEcouleOuvreLeMenu21)
 }
 
 // Differing pixels between two frames of the same size, as a fraction of them.
-double ecartImages(const sf::Image& a, const sf::Image& b)
+double ecartImages(const sf::Image& a, const sf::Image& b, unsigned depuisY = 0)
 {
     const sf::Vector2u t = a.getSize();
-    if (t != b.getSize() || t.x == 0 || t.y == 0)
+    if (t != b.getSize() || t.x == 0 || t.y <= depuisY)
         return 1;
     long n = 0;
-    for (unsigned y = 0; y < t.y; ++y)
+    for (unsigned y = depuisY; y < t.y; ++y)
         for (unsigned x = 0; x < t.x; ++x)
             n += a.getPixel(x, y) != b.getPixel(x, y);
-    return static_cast<double>(n) / (t.x * t.y);
+    return static_cast<double>(n) / (t.x * (t.y - depuisY));
 }
 
 // Player 2's team falls to player 1's shots (the hit handler, as a shot's impact calls it)
@@ -197,7 +197,8 @@ void finDeMancheEnTirant(Partie& p)
 
 // Two players, each arena at the keyboard: the hero walks as soon as the round starts when
 // the direction was held through "3, 2, 1"; then, with no key held and the view at rest,
-// eight frames in a row differ by under 5 % of their pixels and player 1's hero is in view.
+// the lower halves of eight frames in a row differ by under 5 % of their pixels and player
+// 1's hero is in view.
 // The round is then played to its end and the next one started. The second arena plays at 60
 // frames per second.
 TEST(Partie, DeuxJoueursDansLesArenes)
@@ -226,7 +227,9 @@ TEST(Partie, DeuxJoueursDansLesArenes)
         for (int i = 0; i < 8; ++i) {
             p.image();
             const sf::Image apres = p.imageFenetre();
-            EXPECT_LT(ecartImages(avant, apres), 0.05) << "arena " << arene << ", frame " << i;
+            // The sky's clouds drift (across many pixels once the arena's zoom scales them):
+            // the lower half, ground, scenery and heroes, holds still.
+            EXPECT_LT(ecartImages(avant, apres, apres.getSize().y / 2), 0.05) << "arena " << arene << ", frame " << i;
             avant = apres;
         }
         const CVue& vue = *j.pvue;
