@@ -13,6 +13,8 @@ namespace {
 
 // Enough for years of restored copies; past it something is wrong with the folder.
 constexpr int NOMS_A_ESSAYER = 1000;
+// Opens of the lock file, each undone by a start that gave up and removed it meanwhile.
+constexpr int ESSAIS_VERROU = 100;
 
 bool memeFichier(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
@@ -71,22 +73,69 @@ bool CFichiersBase::verrouiller(std::string& erreur)
     if (verrou_ >= 0)
         return true;
     const std::string nom = nom_.chemin + ".verrou";
-    // Read only: a lock file another user left locks as well. Never through a link put there.
-    const int fd = ::open(nom.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const std::string raison = std::strerror(errno), dossier = dossierRefuse();
-        erreur = dossier.empty() ? "verrou " + nom + " : " + raison : dossier;
-        return false;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        erreur = errno == EWOULDBLOCK
-                     ? "un autre serveur s'en sert (il tient le verrou " + nom + ") ; arrêtez-le d'abord"
-                     : "verrou " + nom + " : " + std::strerror(errno);
+    for (int essai = 0; essai < ESSAIS_VERROU; ++essai) {
+        // Read only: a lock file another user left locks as well. Never through a link put there.
+        bool cree = true;
+        int fd = ::open(nom.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd < 0 && errno == EEXIST) {
+            cree = false;
+            fd = ::open(nom.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                continue;  // removed by a start that gave up meanwhile
+        }
+        if (fd < 0) {
+            const std::string raison = std::strerror(errno), dossier = dossierRefuse();
+            erreur = dossier.empty() ? "verrou " + nom + " : " + raison : dossier;
+            return false;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            erreur = errno == EWOULDBLOCK
+                         ? "un autre serveur s'en sert (il tient le verrou " + nom + ") ; arrêtez-le d'abord"
+                         : "verrou " + nom + " : " + std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        // A start that gave up may have removed the file between our open and our lock.
+        struct stat tenu {}, nomme {};
+        if (::fstat(fd, &tenu) == 0 && ::lstat(nom.c_str(), &nomme) == 0 && memeFichier(tenu, nomme)) {
+            verrou_ = fd;
+            verrouCree_ = cree;
+            return true;
+        }
         ::close(fd);
-        return false;
     }
-    verrou_ = fd;
-    return true;
+    erreur = "verrou " + nom + " : retiré à chaque essai";
+    return false;
+}
+
+CFichiersBase::Presents CFichiersBase::presents() const
+{
+    struct stat st {};
+    Presents p;
+    p.base = ::lstat(nom_.chemin.c_str(), &st) == 0;
+    p.wal = ::lstat((nom_.chemin + "-wal").c_str(), &st) == 0;
+    return p;
+}
+
+void CFichiersBase::renoncer(const Presents& avant)
+{
+    struct stat st {};
+    const auto retirerFait = [&st](bool present, const std::string& chemin) {
+        if (!present && ::lstat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            ::unlink(chemin.c_str());
+    };
+    retirerFait(avant.base, nom_.chemin);
+    retirerFait(avant.wal, nom_.chemin + "-wal");
+    if (verrou_ < 0)
+        return;
+    // Removed while still held, and only when the name still leads to it.
+    const std::string nom = nom_.chemin + ".verrou";
+    struct stat tenu {};
+    if (verrouCree_ && ::fstat(verrou_, &tenu) == 0 && ::lstat(nom.c_str(), &st) == 0 && memeFichier(tenu, st))
+        ::unlink(nom.c_str());
+    ::close(verrou_);
+    verrou_ = -1;
+    verrouCree_ = false;
 }
 
 void CFichiersBase::Fichier::noter()

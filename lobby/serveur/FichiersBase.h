@@ -8,7 +8,8 @@
 // next start would open another file, so the base is written again at that name. Whatever is
 // found where the base is written (a file, a folder, a link, someone else's) is moved aside
 // under a name of its own first, never written over. A lock file beside the base keeps a
-// second server off it, even once the base's file was deleted.
+// second server off it, even once the base's file was deleted. A start that refuses the base
+// removes what it made there: the base's file or log it made, and the lock file it made.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,10 +31,21 @@ public:
         bool intact() const { return base == Etat::INTACT && wal == Etat::INTACT && nom == Etat::INTACT; }
     };
 
-    // Takes "<name given>.verrou", held until this object goes (the server's life): false with
-    // the reason when another server holds it or it cannot be made. The file is never replaced
-    // nor removed, so that every server asks the same one.
+    // Takes "<name given>.verrou", held until this object goes (the server's life) or the start
+    // gives up: false with the reason when another server holds it or it cannot be made. The
+    // file is never replaced; only the start that made it removes it, while it holds it, when
+    // it refuses the base. So a server checks, once it holds a lock, that the name still leads
+    // to the file it locked: every server asks the same one.
     bool verrouiller(std::string& erreur);
+
+    // Which of the base and its log are at their names, before a start opens anything.
+    struct Presents {
+        bool base = false, wal = false;
+    };
+    Presents presents() const;
+    // The start refused the base: the regular files it made at the base's and the log's names
+    // since `avant` removed, and the lock let go, its file removed when this start made it.
+    void renoncer(const Presents& avant);
 
     // Remembers what the paths name now, the base just opened at `ouvert` (its path once the
     // system's links are followed); a path that names nothing then is not watched.
@@ -84,4 +96,5 @@ private:
 
     Fichier base_, wal_, nom_, secours_;
     int verrou_ = -1;
+    bool verrouCree_ = false;  // the lock file made by this start
 };

@@ -15,6 +15,11 @@ namespace {
 
 // The base's `user_version` since times are calendar seconds; the first version's is 0.
 constexpr int VERSION_BASE = 1;
+// The columns of the table `joueurs` as the server makes it (both versions): name, type, NOT
+// NULL, key.
+constexpr const char* COLONNES = "id INTEGER PK, pseudo TEXT NOT NULL, groupe TEXT NOT NULL, niveau INTEGER NOT NULL,"
+                                 " etat INTEGER NOT NULL, ipwan TEXT NOT NULL, iplan TEXT NOT NULL,"
+                                 " port INTEGER NOT NULL, vu INTEGER NOT NULL";
 
 // Resets a statement when the step is over, whatever the way out.
 struct Etape {
@@ -54,6 +59,21 @@ void lierPrefixe(sqlite3_stmt* st, const std::string& prefixe)
 {
     lier(st, 1, prefixe);
     lier(st, 2, prefixe.substr(0, prefixe.size() - 1) + "/");
+}
+
+// A path as a "file:" URI has it: every byte but the unreserved ones and '/' escaped.
+std::string cheminUri(const std::string& chemin)
+{
+    static const char* HEX = "0123456789ABCDEF";
+    std::string r;
+    for (const char o : chemin) {
+        const unsigned char c = static_cast<unsigned char>(o);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || std::strchr("/-._~", c))
+            r += o;
+        else
+            r += {'%', HEX[c >> 4], HEX[c & 15]};
+    }
+    return r;
 }
 
 } // namespace
@@ -148,10 +168,17 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     std::lock_guard<std::mutex> verrou(mutex_);
     fermer();
     horsService_ = false;
+    if (chemin_ == ":memory:")
+        return ouvrirBase(erreur);
     // Locked before SQLite opens anything: a second server makes no file at a deleted base's name.
-    if (chemin_ != ":memory:" && !fichiers_.verrouiller(erreur))
+    if (!fichiers_.verrouiller(erreur))
         return false;
-    return ouvrirBase(erreur);
+    const CFichiersBase::Presents avant = fichiers_.presents();
+    if (ouvrirBase(erreur))
+        return true;
+    // A refusal leaves no file of its own: the base's file SQLite made, its log, the lock file.
+    fichiers_.renoncer(avant);
+    return false;
 }
 
 bool CStockJoueursSQLite::refuserOuverture(const std::string& raisonBase, std::string& erreur)
@@ -188,15 +215,15 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     // Nothing is written before the file is known for the server's own: not even the log that
     // closing would copy into a base of another program in write-ahead-log mode. The exclusive
     // lock, asked before the first read, keeps such a log's index in memory.
-    const std::string wal = std::string(sqlite3_db_filename(base_, "main")) + "-wal";
+    const std::string fichier = sqlite3_db_filename(base_, "main"), wal = fichier + "-wal";
     struct stat st {};
     const bool walAvant = ::lstat(wal.c_str(), &st) == 0;
     sqlite3_db_config(base_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     std::string raisonBase;
     const Contenu contenu =
-        executer("PRAGMA locking_mode=EXCLUSIVE;", raisonBase) ? reconnaitre(raisonBase) : Contenu::ILLISIBLE;
+        executer("PRAGMA locking_mode=EXCLUSIVE;", raisonBase) ? reconnaitre(base_, raisonBase) : Contenu::ILLISIBLE;
     if (contenu == Contenu::ILLISIBLE || contenu == Contenu::ETRANGER) {
-        refuserOuverture(raisonBase, erreur);
+        refuserOuverture(raisonRefus(contenu, raisonBase, fichier, walAvant), erreur);
         // The empty log SQLite made to read a base in write-ahead-log mode goes with it.
         if (!walAvant && ::lstat(wal.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
             ::unlink(wal.c_str());
@@ -230,29 +257,28 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     return true;
 }
 
-CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(std::string& raisonBase)
+CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(sqlite3* base, std::string& description)
 {
-    // The server's objects: its table, the counter of its ids, the index of its UNIQUE and the
-    // one on `vu` (which the first version had not).
+    // Types compared as SQLite does, whatever their case. The key's UNIQUE is the table's
+    // first automatic index.
     const char* sql =
-        "SELECT (SELECT user_version FROM pragma_user_version), (SELECT COUNT(*) FROM sqlite_master),"
-        " (SELECT COUNT(*) FROM sqlite_master WHERE NOT ((type='table' AND name IN ('joueurs', 'sqlite_sequence'))"
-        "  OR (type='index' AND tbl_name='joueurs' AND name IN ('joueurs_vu', 'sqlite_autoindex_joueurs_1')))),"
-        " (SELECT group_concat(name, ',') FROM pragma_table_info('joueurs')),"
+        "SELECT (SELECT user_version FROM pragma_user_version), (SELECT application_id FROM pragma_application_id),"
+        " (SELECT COUNT(*) FROM sqlite_master),"
+        " (SELECT group_concat(name || ' ' || upper(type) || CASE WHEN \"notnull\" THEN ' NOT NULL' ELSE '' END ||"
+        "  CASE WHEN pk THEN ' PK' ELSE '' END, ', ') FROM pragma_table_info('joueurs')),"
         " (SELECT group_concat(name, ',') FROM pragma_index_info('sqlite_autoindex_joueurs_1')),"
         " (SELECT group_concat(name, ', ') FROM sqlite_master WHERE type='table')";
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(base_, sql, -1, &st, nullptr) != SQLITE_OK || sqlite3_step(st) != SQLITE_ROW) {
-        raisonBase = raison(base_);
-        if (sqlite3_errcode(base_) == SQLITE_BUSY)
-            raisonBase += " (un autre programme s'en sert)";
+    if (sqlite3_prepare_v2(base, sql, -1, &st, nullptr) != SQLITE_OK || sqlite3_step(st) != SQLITE_ROW) {
+        description = raison(base);
+        if (sqlite3_errcode(base) == SQLITE_BUSY)
+            description += " (un autre programme s'en sert)";
         sqlite3_finalize(st);
         return Contenu::ILLISIBLE;
     }
-    const int64_t version = sqlite3_column_int64(st, 0);
-    const bool vide = sqlite3_column_int64(st, 1) == 0, autres = sqlite3_column_int64(st, 2) != 0;
-    const bool notre = !autres && (version == 0 || version == VERSION_BASE) &&
-                       colonne(st, 3) == "id,pseudo,groupe,niveau,etat,ipwan,iplan,port,vu" &&
+    const int64_t version = sqlite3_column_int64(st, 0), application = sqlite3_column_int64(st, 1);
+    const bool vide = sqlite3_column_int64(st, 2) == 0 && version == 0 && application == 0;
+    const bool notre = (version == 0 || version == VERSION_BASE) && colonne(st, 3) == COLONNES &&
                        colonne(st, 4) == "ipwan,iplan,port";
     const std::string tables = colonne(st, 5);
     sqlite3_finalize(st);
@@ -260,9 +286,39 @@ CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(std::string& raiso
         return Contenu::NEUVE;
     if (notre)
         return version == 0 ? Contenu::PREMIERE : Contenu::ACTUELLE;
-    raisonBase = "base d'un autre programme (version " + std::to_string(version) + ", tables : " + tables +
-                 "), laissée telle quelle : le serveur n'ouvre que la sienne, un fichier vide ou un nom nouveau";
+    description = "version " + std::to_string(version) +
+                  (application ? ", application_id " + std::to_string(application) : std::string()) +
+                  ", tables : " + (tables.empty() ? std::string("aucune") : tables);
     return Contenu::ETRANGER;
+}
+
+std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string& description,
+                                             const std::string& fichier, bool walAvant)
+{
+    const int code = sqlite3_errcode(base_) & 0xff;
+    if (walAvant && (contenu == Contenu::ETRANGER || code == SQLITE_CORRUPT || code == SQLITE_NOTADB)) {
+        // The base's file read alone: an immutable open looks at no log and writes nothing.
+        sqlite3* seule = nullptr;
+        std::string rien;
+        const bool ouverte = sqlite3_open_v2(("file:" + cheminUri(fichier) + "?immutable=1").c_str(), &seule,
+                                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
+        const Contenu sienne = ouverte ? reconnaitre(seule, rien) : Contenu::ILLISIBLE;
+        sqlite3_close(seule);
+        if (sienne == Contenu::PREMIERE || sienne == Contenu::ACTUELLE) {
+            // Named as the operator gave it, unless that name is a link: the log is beside the file.
+            struct stat st {};
+            const bool lien = ::lstat(chemin_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+            const std::string journal = (lien ? fichier : chemin_) + "-wal";
+            return "journal " + journal + " d'une autre base à côté d'elle (avec lui : " + description +
+                   "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (mv " +
+                   journal + " " + journal + ".autre) puis relancez le serveur ; n'ouvrez pas la base avec"
+                   " sqlite3 avant : il y appliquerait ce journal";
+        }
+    }
+    if (contenu == Contenu::ILLISIBLE)
+        return description;
+    return "base d'un autre programme (" + description +
+           "), laissée telle quelle : le serveur n'ouvre que la sienne, un fichier vide ou un nom nouveau";
 }
 
 int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)

@@ -50,10 +50,18 @@ private:
     bool preparer(const char* sql, sqlite3_stmt** st, std::string& erreur);
     bool preparerRequetes(std::string& erreur);
     bool executer(const std::string& sql, std::string& erreur);
-    // What the file opened holds, read before anything is written to it.
+    // What the file opened holds, read before anything is written to it. The server's base is
+    // its version and its table `joueurs` (columns, types, NOT NULL, key); whatever else an
+    // operator added beside them (an index, a trigger, a view, ANALYZE's statistics) is kept
+    // and served. Empty is no object, version 0 and application id 0: a file with only a
+    // version or an application id set is another program's.
     enum class Contenu { NEUVE, PREMIERE, ACTUELLE, ETRANGER, ILLISIBLE };
-    // ETRANGER and ILLISIBLE with the reason.
-    Contenu reconnaitre(std::string& raisonBase);
+    // ETRANGER with what the file holds ("version 7, tables : t"), ILLISIBLE with the reason.
+    static Contenu reconnaitre(sqlite3* base, std::string& description);
+    // Why the file opened is refused. With a log beside it and the base's file read alone the
+    // server's, the log is another base's: named, with what to do.
+    std::string raisonRefus(Contenu contenu, const std::string& description, const std::string& fichier,
+                            bool walAvant);
     // Closes the base refused at open: false, with the folder's reason when this process may
     // not create files there (the log must be), else SQLite's.
     bool refuserOuverture(const std::string& raisonBase, std::string& erreur);

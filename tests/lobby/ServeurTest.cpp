@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include <sqlite3.h>
@@ -558,8 +559,10 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     }
     // Bases it cannot use, refused at start with one line: not a base; one it cannot write
     // (a file size limit, a read-only file), refused before the first add; another program's
-    // (valid SQLite files), left byte for byte; one a running server holds, though its file was
-    // deleted.
+    // (valid SQLite files, one only a version or an application id set), or its own beside
+    // another base's log, left byte for byte; one a running server holds, though its file was
+    // deleted. A refusal leaves no file it made. Its own base with what an operator adds beside
+    // its table is served, the additions kept.
     DossierTemp d;
     ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
     {
@@ -571,7 +574,8 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     ::chmod((d / "lecture.sqlite").c_str(), 0444);
     const auto etrangere = [&d](const char* nom, const char* sql) {
         sqlite3* b = nullptr;
-        EXPECT_TRUE(sqlite3_open((d / nom).c_str(), &b) == 0 && sqlite3_exec(b, sql, nullptr, nullptr, nullptr) == 0);
+        EXPECT_TRUE(sqlite3_open((d / nom).c_str(), &b) == 0 && sqlite3_exec(b, sql, nullptr, nullptr, nullptr) == 0)
+            << nom << ": " << sql << ": " << sqlite3_errmsg(b);
         sqlite3_close(b);
     };
     etrangere("autre.sqlite", "CREATE TABLE t (x); INSERT INTO t VALUES (1); PRAGMA user_version=7;");
@@ -579,14 +583,39 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     etrangere("colonnes.sqlite", "CREATE TABLE joueurs (pseudo TEXT, ipwan TEXT);");
     etrangere("sans_unique.sqlite", "CREATE TABLE joueurs (id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo, groupe,"
                                     " niveau, etat, ipwan, iplan, port, vu);");
+    etrangere("types.sqlite", "CREATE TABLE joueurs (id INTEGER PRIMARY KEY AUTOINCREMENT, pseudo TEXT NOT NULL,"
+                              " groupe TEXT NOT NULL, niveau TEXT NOT NULL, etat INTEGER NOT NULL, ipwan TEXT NOT NULL,"
+                              " iplan TEXT NOT NULL, port INTEGER NOT NULL, vu INTEGER NOT NULL,"
+                              " UNIQUE (ipwan, iplan, port));");
+    etrangere("version.sqlite", "PRAGMA user_version=7;");
+    etrangere("application.sqlite", "PRAGMA application_id=42;");
+    for (const char* nom : {"analysee.sqlite", "indexee.sqlite", "journal_autre.sqlite"})
+        ecrireTexte(d / nom, lireTexte(d / "ancienne.sqlite"));
+    etrangere("analysee.sqlite", "ANALYZE; PRAGMA optimize;");
+    etrangere("indexee.sqlite", "CREATE INDEX parPseudo ON joueurs (pseudo); CREATE VIEW noms AS SELECT pseudo FROM"
+                                " joueurs; CREATE TRIGGER t AFTER DELETE ON joueurs BEGIN SELECT 1; END;");
+    sqlite3* ailleurs = nullptr;  // another base's log, copied while it is open (closed, it has none)
+    sqlite3_open((d / "ailleurs.sqlite").c_str(), &ailleurs);
+    sqlite3_exec(ailleurs, "PRAGMA journal_mode=WAL; CREATE TABLE t (x); INSERT INTO t VALUES (1);", 0, 0, 0);
+    std::filesystem::copy_file(d / "ailleurs.sqlite-wal", d / "journal_autre.sqlite-wal");
+    sqlite3_close(ailleurs);
+    const auto voisins = [&d](const std::string& base) {
+        std::set<std::string> noms;
+        for (const auto& e : std::filesystem::directory_iterator(d.str()))
+            if (e.path().string().rfind(base, 0) == 0)
+                noms.insert(e.path().string());
+        return noms;
+    };
     Programme tenante({"--port", "0", "--base", d / "tenue.sqlite"});
     ASSERT_NE(tenante.url(), "");
     std::filesystem::remove(d / "tenue.sqlite");
     const char* etranger = "base d'un autre programme";
+    const std::string journalAutre = d / "journal_autre.sqlite-wal";
     const struct {
         std::string base, limite;
-        const char* dit;  // a part of the line
-        bool intacte;     // left byte for byte, no log made beside it
+        std::string dit;  // a part of the line
+        bool intacte;     // left byte for byte, with its log if it had one
+        bool servie = false;
     } bases[] = {{d / "texte.sqlite", "", "file is not a database", true},
                  {d / "neuve.sqlite", "-f 0", "", false},
                  {d / "ancienne.sqlite", "-f 0", "", false},
@@ -595,28 +624,40 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                  {d / "journal.sqlite", "", etranger, true},
                  {d / "colonnes.sqlite", "", etranger, true},
                  {d / "sans_unique.sqlite", "", etranger, true},
+                 {d / "types.sqlite", "", etranger, true},
+                 {d / "version.sqlite", "", "base d'un autre programme (version 7, tables : aucune)", true},
+                 {d / "application.sqlite", "", "(version 0, application_id 42, tables : aucune)", true},
+                 {d / "journal_autre.sqlite", "", "journal " + journalAutre + " d'une autre base", true},
+                 {d / "analysee.sqlite", "", "", false, true},
+                 {d / "indexee.sqlite", "", "", false, true},
                  {d / "tenue.sqlite", "", "un autre serveur s'en sert (il tient le verrou ", false}};
-    for (const auto& [base, limite, dit, intacte] : bases) {
+    for (const auto& [base, limite, dit, intacte, servie] : bases) {
         if (base == d / "lecture.sqlite" && ::access(base.c_str(), W_OK) == 0) {
             std::printf("[skipped] read-only base: this user writes it anyway\n");
             continue;
         }
-        const std::string avant = lireTexte(base);
+        const std::string avant = lireTexte(base), walAvant = lireTexte(base + "-wal");
+        const std::set<std::string> fichiers = voisins(base);
         Programme p({"--port", "0", "--base", base}, limite);
         if (!p.url().empty())
             ::kill(p.pid, SIGKILL);  // started: its status says so below
         const std::string e = Programme::tout(p.err);
-        EXPECT_EQ(attendreProcessus(p.pid), 1) << e;
+        EXPECT_EQ(attendreProcessus(p.pid), servie ? 1000 + SIGKILL : 1) << base << ": " << e;
         p.pid = -1;
+        if (servie)
+            continue;
         EXPECT_TRUE(e.rfind("serveur_lobby : base " + base + " : ", 0) == 0 &&
                     std::count(e.begin(), e.end(), '\n') == 1 && e.find(dit) != std::string::npos)
             << e;
+        EXPECT_EQ(voisins(base), fichiers) << base << ": a refusal leaves no file it made (lock, base, log)";
         if (intacte) {
-            EXPECT_TRUE(lireTexte(base) == avant) << base << ": left byte for byte";
-            EXPECT_FALSE(std::filesystem::exists(base + "-wal")) << base << ": no log left beside it";
+            EXPECT_TRUE(lireTexte(base) == avant && lireTexte(base + "-wal") == walAvant)
+                << base << ": left byte for byte";
         }
     }
-    EXPECT_FALSE(std::filesystem::exists(d / "tenue.sqlite")) << "the second server made no file at the name";
+    // What the operator added, kept by the server: dropped now, each fails when missing.
+    etrangere("analysee.sqlite", "DROP TABLE sqlite_stat1;");
+    etrangere("indexee.sqlite", "DROP INDEX parPseudo; DROP VIEW noms; DROP TRIGGER t;");
     CStockJoueursSQLite stock(d / "ancienne.sqlite", 10);
     std::string erreur;
     EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << "so is the base: " << erreur;
