@@ -49,8 +49,12 @@ void CSFMLJeu::spriteSupprime(CSPRITE* sd)
 
 void CSFMLJeu::chargerHUD()
 {
-    if (pHUD)
-        pHUD->charger();
+    if (!pHUD)
+        return;
+    pHUD->charger();
+    // A level loaded in the editor is edited without the player's panels, as M into it hides them.
+    if (mode == 2)
+        pHUD->bInfosVisible = false;
 }
 
 void CSFMLJeu::armerCompteDepart(int images)

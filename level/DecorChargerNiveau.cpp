@@ -27,6 +27,7 @@ constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1;
 constexpr int SLOT_AVENTURE = 9;
 constexpr int ATTENTE_METEORES = 200;
 constexpr int COMPTE_DEPART = 90;
+constexpr int MODE_EDITEUR = 2;  // the game's mode while the editor is on
 const char* const DIALOGUE_OPTIONS = "JeuDialogOptionsNiv";
 // The background fields the level dialog edits in place: unbound before the background is
 // emptied, bound again by the reader.
@@ -103,6 +104,10 @@ void CDecor::preparerNiveau(const std::string& fichier, int calque)
     PartieJeu* jeu = faceJeu::partie();
     checkpointX = checkpointY = -1;
     reprendreJeu(true);
+    // Under the editor the reader held the view: it shows the level where a start would, the
+    // hero and the ground under him, and M plays on from there.
+    if (jeu && jeu->mode == MODE_EDITEUR)
+        placerCamera();
     if (estMondeActif(faceJeu::monde(), this))
         std::fill(std::begin(jeu->manchesGagnees), std::end(jeu->manchesGagnees), 0);
     viderTracesPas();

@@ -1,4 +1,4 @@
-// The editor's characters driven as an author drives them: the game on a copy of the workshop
+// The editor's characters driven as an author drives them: the game on a copy of the empty
 // level with a guard added, its own window taking real pointer and key events from the X
 // server (XTest), frame after frame. Shift+click selects the guard, then the hero, and the
 // character dialog follows; a Shift+drag moves the hero, "Position init." makes that its
@@ -14,6 +14,7 @@
 #include "editor/JeuDialogPerso.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "editor/SFMLJeuChoix.h"
+#include "game/HUD.h"
 #include "game/Jeu.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXTest.h"
@@ -73,13 +74,13 @@ protected:
     void SetUp() override
     {
         std::filesystem::copy(TUV_DATA_DIR_SOURCE, ".", std::filesystem::copy_options::recursive);
-        // The workshop level, three screens wide (its view scrolls by itself in play), with a
+        // The empty level, taller than the window (its view scrolls by itself in play), with a
         // guard standing 200 pixels right of the hero's start.
-        std::string niveau = lireTexte("niveaux/atelier.niv");
+        std::string niveau = lireTexte("niveaux/niveau-vide.niv");
         niveau = std::regex_replace(niveau, std::regex("TEXTURE_DEC=./decors/sol.dec;SOL\n"),
                                     "$&TEXTURE_PER=./personnages/garde.per;GARDE\n");
-        niveau = std::regex_replace(niveau, std::regex("\nTAILLEJEU=1280;"), "\nTAILLEJEU=3840;");
-        ecrireTexte("niveaux/garde.niv", niveau + "IA=GARDE;400;600;0;1;1;100;0;0\nIDIA=GARDE\n");
+        niveau = std::regex_replace(niveau, std::regex("\nSCROLLVUE=5;"), "\nSCROLLVUE=1;");
+        ecrireTexte("niveaux/garde.niv", niveau + "IA=GARDE;400;780;0;1;1;100;0;0\nIDIA=GARDE\n");
         ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/garde.niv\n");
         CSFMLJeuGlobal::bModeTest = true;
         SourisJeu::reinitialiser();
@@ -176,7 +177,9 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     x.pointeur(ecran(640, 100));
     x.envoyer();
     images(60);
-    EXPECT_TRUE(jeu->pvue->vuemode == CVue::MODE_FIXE && jeu->pvue->x == 0) << "started in the editor, the view holds";
+    // Held where a start shows the hero: the level's bottom 720 pixels, his ground in them.
+    const auto auDepart = [&] { return jeu->pvue->vuemode == CVue::MODE_FIXE && jeu->pvue->x == 0 && jeu->pvue->y == 180; };
+    EXPECT_TRUE(auDepart() && !jeu->pHUD->bInfosVisible) << "started in the editor, the view holds, no HUD";
     auto* dialogue = dynamic_cast<CJeuDialogPerso*>(CPLUX::getDialog("JeuDialogPerso"));
     ASSERT_NE(dialogue, nullptr);
     // The editor's main menu ("Menu masqué" unchecked), then the character dialog over it.
@@ -273,7 +276,7 @@ TEST_F(EditeurPersosX, ChoisirLeGardeEtLeHerosPuisDeplacerLeDepartDuHeros)
     const int chargements = monde.appels.chargerNiveau;
     ASSERT_TRUE(frapper(XK_c, [&] { return monde.appels.chargerNiveau > chargements && jeu->pPerso; }));
     images(60);
-    EXPECT_TRUE(jeu->pvueJeu->vuemode == 6 && jeu->pvueJeu->x == 0) << "reloaded in the editor, the view holds";
+    EXPECT_TRUE(auDepart() && !jeu->pHUD->bInfosVisible) << "reloaded in the editor, the view holds, no HUD";
     EXPECT_FLOAT_EQ(jeu->pPerso->sprite->x, depart) << "the hero stays at his start";
 }
 

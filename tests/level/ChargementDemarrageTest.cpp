@@ -186,23 +186,30 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
     }
 }
 
-// While the editor is on, a level loaded into the world it edits, the game's or a menu's, holds
-// its auto-scrolling view still: the hero stays at his start; M plays it scrolling.
-TEST_F(ChargementTest, UnChargementSousLEditeurTientLaVue)
+// While the editor is on, a level loaded into the world it edits, the game's or a menu's, is
+// seen as a start shows it, whatever the mode: the hero and the ground under him, the level
+// taller than the view. A scrolling view holds at his start; M plays on with him in view.
+TEST_F(ChargementTest, UnChargementSousLEditeurMontreLeHerosEtTientLaVue)
 {
-    ecrireFichier("large.niv", "TAILLEJEU=6000;720\nSCROLLVUE=1;18;1\nTEXTURE_PER=./personnages/garde.per;GARDE\n"
-                               "PERSO=GARDE;100;500;0;1;1;33;0\n");
-    jeu->mode = 2;
-    for (CDecor* d : {jeu->pdecorJeu, jeu->pdecorMenu}) {
-        jeu->pdecor = d;
-        jeu->pvue = d->pCamera;
-        d->chargerNiveau("large.niv", 0);
-        for (int i = 0; i < 60; ++i)
-            jeu->pvue->maj();
-        const char* monde = d == jeu->pdecorJeu ? "game world" : "menu world";
-        EXPECT_TRUE(jeu->pvue->x == 0 && d->persos.front()->sprite->x == 100) << monde << ": nothing moved";
-        d->reprendreModeVue();
-        EXPECT_EQ(jeu->pvue->vuemode, CVue::MODE_DEFILEMENT) << monde << ": M scrolls";
+    for (int mode = 0; mode < CVue::NB_MODES; ++mode) {
+        CDecor& d = mode % 2 ? *jeu->pdecorMenu : *jeu->pdecorJeu;
+        ecrireFichier("haut.niv", "TAILLEJEU=6000;900\nSCROLLVUE=" + std::to_string(mode) + ";18;1\n"
+                                  "TEXTURE_PER=./personnages/garde.per;GARDE\nPERSO=GARDE;100;840;0;1;1;33;0\n");
+        jeu->mode = 2;
+        jeu->pdecor = &d;
+        jeu->pvue = d.pCamera;
+        d.chargerNiveau("haut.niv", 0);
+        for (int maj : {60, 120}) {  // edited, then played after M
+            for (int i = 0; i < maj; ++i)
+                jeu->pvue->maj();
+            const sf::FloatRect r(jeu->pvue->vue.getCenter() - jeu->pvue->vue.getSize() / 2.0f, jeu->pvue->vue.getSize());
+            const float hx = d.persos.front()->sprite->x;  // 40 px to each side, 100 above his feet, 40 of ground under
+            EXPECT_TRUE(r.left < hx + 40 && hx - 40 < r.left + r.width && r.top < 840 - 100 && 840 + 40 < r.top + r.height &&
+                        (maj > 60 || mode != 1 || (r.left == 0 && hx == 100)))
+                << "mode " << mode << " after " << maj << " updates: hero at " << hx << ", view from " << r.left << ", " << r.top;
+            d.reprendreModeVue();  // M
+            jeu->mode = 1;
+        }
     }
 }
 
