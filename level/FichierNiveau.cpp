@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Particules.h"
+#include "core/Services.h"
 #include "core/Sprite.h"
 #include "core/SpriteSimple.h"
 #include "core/Texte.h"
@@ -34,6 +35,10 @@ constexpr float HAUTEUR_BARRE = 34;
 const sf::Color COULEUR_BARRE(200, 50, 50, 200);
 constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
 constexpr int MODE_EDITEUR = 2;  // the game's mode while the editor is on
+// The load's message: frames at 30 per second, and how much of the lists it quotes.
+constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
+constexpr size_t MESSAGE_LIGNES_MAX = 4;
+constexpr size_t MESSAGE_NOMS_MAX = 100;
 
 } // namespace
 
@@ -223,6 +228,36 @@ void CFichierNiveau::finir()
     }
     for (const std::string& l : lignesCorrigees)
         std::cerr << "Niveau : " << l << '\n';
+    // The author reads them over the level he plays or edits; a level read behind the menus
+    // keeps them on the console, where no frame of a level would take the message away.
+    const bool montre = estMondeJeu() || (pJeu && faceJeu::partie()->mode == MODE_EDITEUR && pJeu->pdecor == &d);
+    const std::wstring message = montre ? messageChargement() : std::wstring();
+    ServicesJeu* jeu = faceJeu::services();
+    if (jeu && !message.empty())
+        jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_CHARGEMENT / coefficientTemps())));
+}
+
+// The file's name, then a few of the corrected lines and of the names left out (the console
+// has them all); empty when the file read cleanly.
+std::wstring CFichierNiveau::messageChargement() const
+{
+    if (lignesCorrigees.empty() && nomsInconnus.empty())
+        return {};
+    std::wstring m = L"Niveau « " + tuv::utf8toWStr(pCible->fichierNiveau) + L" » :";
+    const size_t lignes = std::min(lignesCorrigees.size(), MESSAGE_LIGNES_MAX);
+    for (size_t i = 0; i < lignes; ++i)
+        m += L"\n" + tuv::utf8toWStr(lignesCorrigees[i]);
+    if (lignesCorrigees.size() > lignes)
+        m += L"\n... et " + std::to_wstring(lignesCorrigees.size() - lignes) + L" autres lignes corrigées (console)";
+    if (!nomsInconnus.empty()) {
+        std::string noms;
+        for (const std::string& n : nomsInconnus)
+            noms += (noms.empty() ? "" : ", ") + n;
+        if (noms.size() > MESSAGE_NOMS_MAX)
+            noms = noms.substr(0, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) + " en tout)";
+        m += L"\nNon préchargés : " + tuv::utf8toWStr(noms);
+    }
+    return m;
 }
 
 void CFichierNiveau::signalerInconnu(const std::string& nom)

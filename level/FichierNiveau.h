@@ -168,6 +168,7 @@ private:
     void dessinerEcran(sf::RenderWindow& fenetre);
     void finir();
     void signalerInconnu(const std::string& nom);
+    std::wstring messageChargement() const;
     double maintenant() const;
 
     // Values of the current line. Floats that are not finite read as 0. An integer past the

@@ -23,10 +23,12 @@
 #include <SFML/System/Lock.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr size_t LIGNE_CITEE_MAX = 80;  // characters of a line quoted in the load's report
+constexpr float ZOOM_DEFAUT = 1.0f;      // what an impossible view zoom is read as
 
 } // namespace
 
@@ -191,20 +193,24 @@ void CFichierNiveau::lireScriptChrono()
     pScriptCourant->nCompteChrono = e->imagesChrono(n);
 }
 
-// A mode the camera does not know would hold the view still while the hero walks out of it:
-// it is read as the default, and the load says so.
+// A mode the camera does not know would hold the view still while the hero walks out of it;
+// at a zoom of 0 the view spans no pixel of the level, below 0 it looks away from it. Either is
+// read as the default, and the load says so.
 void CFichierNiveau::lireScrollVue()
 {
+    const std::string citee = "« " + getLigneCourante().substr(0, LIGNE_CITEE_MAX) + " » : ";
     pCible->scrollVue = entier();
     if (!CVue::modeConnu(pCible->scrollVue)) {
-        lignesCorrigees.push_back("« " + getLigneCourante().substr(0, LIGNE_CITEE_MAX) + " » : mode de vue inconnu, lu comme " +
-                                  std::to_string(CVue::MODE_DEFILEMENT));
+        lignesCorrigees.push_back(citee + "mode de vue inconnu, lu comme " + std::to_string(CVue::MODE_DEFILEMENT));
         pCible->scrollVue = CVue::MODE_DEFILEMENT;
     }
     if (estMondeJeu())
         faceJeu::options()->vuemode_save = pCible->scrollVue;
     pCible->vitesseScrollVue = static_cast<float>(mesure());
-    pCible->zoomVue = reel();
+    const float zoom = getValueFloat();
+    pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
+    if (pCible->zoomVue != zoom)
+        lignesCorrigees.push_back(citee + "zoom de vue nul, négatif ou infini, lu comme " + tuv::ftos(ZOOM_DEFAUT));
 }
 
 void CFichierNiveau::lireShaderBlur()

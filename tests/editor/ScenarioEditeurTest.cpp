@@ -224,14 +224,26 @@ TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
 TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
 {
     // The empty level with one AI of the hero's model instead of the hero (who would draw the
-    // AI away from the click), and a script for the monitor to run.
-    const std::regex heros("(PERSO3|NUMJOUEUR|PERSO_COLOR)=[^\n]*\n");
-    const std::string vide = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), heros, "");
+    // AI away from the click), a view mode no camera knows, and a script for the monitor to run.
+    const std::regex heros("(PERSO3|NUMJOUEUR|PERSO_COLOR)=[^\n]*\n|SCROLLVUE=[^\n]*");
+    const std::string vide = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), heros, "") + "\nSCROLLVUE=9;18;1\n";
     ecrireTexte("niveaux/ia.niv", vide + "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
     ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/ia.niv\n");
     ecrireTexte("niveaux/scripts/essai.scp", "SETVARIABLE(a;1)\nSETVARIABLE(b;2)\nPAUSE(100)\n");
     ASSERT_EQ(jeu->init("jeu.ini"), 0);
     image();
+    for (int i = 0; i < 100 && jeu->pMenus->bOuverturePortes; ++i)  // the doors open over the message
+        image();
+    sf::Texture t;
+    ASSERT_TRUE(t.create(1280, 720));
+    t.update(*jeu->fenetre);
+    const sf::Image fenetre = t.copyToImage();
+    const sf::IntRect r(jeu->texteMessage.getGlobalBounds());
+    int lettres = 0;
+    for (int y = std::max(r.top, 0); y < std::min(r.top + r.height, 720); ++y)
+        for (int x = std::max(r.left, 0); x < std::min(r.left + r.width, 1280); ++x)
+            lettres += fenetre.getPixel(x, y) == sf::Color::White;
+    EXPECT_GT(lettres, 1000) << "the corrected view mode is not said in the window";
     const char* const PERSO = editeur::id::PERSO;
     const char* const SCRIPTS = editeur::id::SCRIPTS;
     ASSERT_EQ(jeu->pdecor->ias.size(), 1u);

@@ -111,8 +111,8 @@ TEST_F(Cas, JoueurAbsentOuInconnu)
     EXPECT_EQ(lecteur->nomsInconnus, (std::vector<std::string>{"FANTOME", "RIEN"})) << "each name once";
     EXPECT_NE(erreurs.find("FANTOME"), std::string::npos) << "reported on standard error";
     EXPECT_EQ(erreurs.find("FANTOME"), erreurs.rfind("FANTOME")) << "once";
-    EXPECT_NE(sf::String(jeu->statut).toAnsiString().find("RIEN"), std::string::npos)
-        << "and in the status text";
+    EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Niveau « niveau.niv » :\nNon préchargés : FANTOME, RIEN")
+        << "and over the level";
     EXPECT_EQ(monde().modelesDEC.count("RIEN"), 0u) << "the lookup leaves no empty entry";
 }
 
@@ -275,7 +275,7 @@ TEST_F(Cas, DeuxMondes)
     CDecor& menu = *jeu->pdecorMenu;
     ASSERT_TRUE(charger(DEFINITIONS + "TYPEJEU=2\nSCROLLVUE=6;3;0.5\nCARTE=1\nNOM=Menu;1\nSCALE_PERSOS=2;3\n"
                                       "SCRIPTRUN=./scripts/s.scp;2;0;1\nPERSO=GARDE;0;0;1;1;1;10;0\n" +
-                            sd(1, 2),
+                            sd(1, 2) + sd(3, 4, "RIEN"),
                         &menu));
     EXPECT_EQ(menu.persos.size(), 1u) << "the player goes to the menu world";
     EXPECT_EQ(menu.persos.front()->visee, 1) << "the file's own game type (two-player) sets the aim";
@@ -290,6 +290,11 @@ TEST_F(Cas, DeuxMondes)
     EXPECT_EQ(jeu->pscriptEngineMenu->scripts.size(), 1u) << "the menu world's engine has it";
     EXPECT_FLOAT_EQ(monde().scalePersosX, 2) << "SCALE_PERSOS is the game world's";
     EXPECT_FLOAT_EQ(menu.scalePersosX, 1);
+    EXPECT_TRUE(jeu->message.empty()) << "what the menus' level lacks is not said over the game";
+    jeu->mode = 2;  // but to the editor entered from the menu, which works on that level
+    jeu->pdecor = &menu;
+    ASSERT_TRUE(charger(sd(3, 4, "RIEN"), &menu));
+    EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Niveau « niveau.niv » :\nNon préchargés : RIEN");
 }
 
 // "FREE_TEXTURE_MEM": the definitions leave the maps; nothing drawn from one is freed under it.
@@ -351,12 +356,19 @@ TEST_F(Cas, EntreesAbsurdes)
     vider(monde());
     ASSERT_TRUE(charger(niveau));
     EXPECT_EQ(monde().persos.size(), 1u);
-    // A view mode the camera does not know is read as the default, and the line is named.
-    for (const std::string mode : {"9", "-1", "2147483647"}) {
-        testing::internal::CaptureStderr();
-        ASSERT_TRUE(charger("SCROLLVUE=" + mode + ";18;1\n"));
-        const std::string dit = testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(monde().scrollVue == 1 && jeu->vuemode_save == 1 && jeu->pvueJeu->vuemode == 1) << mode;
-        EXPECT_NE(dit.find("« SCROLLVUE=" + mode + ";18;1 » : mode de vue inconnu, lu comme 1"), std::string::npos) << dit;
+    // A view mode the camera does not know, or a zoom that shows nothing, is read as the
+    // default, and the line is named over the level.
+    const char *const MODE = "mode de vue inconnu, lu comme 1", *const ZOOM = "zoom de vue nul, négatif ou infini, lu comme 1";
+    const struct { std::string ligne; int mode; float zoom; const char* dit; } vues[] = {
+        {"SCROLLVUE=9;18;1", 1, 1, MODE}, {"SCROLLVUE=-1;18;1", 1, 1, MODE}, {"SCROLLVUE=2147483647;18;1", 1, 1, MODE},
+        {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM}, {"SCROLLVUE=4;18;nan", 4, 1, ZOOM},
+        {"SCROLLVUE=4;18;0.8", 4, 0.8f, nullptr}};
+    for (const auto& v : vues) {
+        jeu->message.clear();
+        ASSERT_TRUE(charger(v.ligne + "\n"));
+        EXPECT_TRUE(monde().scrollVue == v.mode && jeu->vuemode_save == v.mode && jeu->pvueJeu->vuemode == v.mode) << v.ligne;
+        EXPECT_FLOAT_EQ(jeu->pvueJeu->zoom, v.zoom) << v.ligne;
+        const std::string dit = v.dit ? "Niveau « niveau.niv » :\n« " + v.ligne + " » : " + v.dit : "";
+        EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << v.ligne;
     }
 }
