@@ -34,9 +34,12 @@ void remettreEnVie(CPerso& p)
     p.compteurTouche = -1;
 }
 
-// A hit's push is held while its character lies dead: the revived one must not take it up,
-// sliding from his start through the next round's countdown and turned toward where the blow
-// came from; a force zone's drift goes with it.
+// What the last blows left. The push, recoil and drift are more than a revival has to undo to
+// bring him back to life, but they are cleared on purpose: the killing blow's push (up to 40
+// frames at walking speed) and recoil are held while he lies dead, and a force zone goes on
+// writing its drift into a body lying in it. Left in, the revived hero took them up at his
+// first frame, sliding up to 240 px from his start or the checkpoint through the doors and the
+// countdown, when no player may move, and turning toward where the blow came from.
 void oublierCoups(CPerso& p)
 {
     p.compteurDash2 = p.compteurRecul = 0;

@@ -144,7 +144,7 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 // only while it runs. The group's view starts 200 px left of the checkpoint at the top, its
 // first update one step of 10 px down toward the group (the hero faces right: no step across).
 // He faces the middle of the level from there, and the push of the blow that killed him,
-// turned the other way, is not taken up at his first step.
+// turned the other way, and a force zone's drift are not taken up at his first step.
 TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
 {
     constexpr float HAUT = 100, SOL = 40;  // the hero above his feet, the ground under them
@@ -166,6 +166,7 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         CPerso& heros = *monde().persos.front();
         heros.compteurDash2 = 10;
         heros.directionPoussee = face;  // a push that turns him to 1 - face
+        heros.vitesseForceX = 6;        // and a force zone's drift
         monde().demarrerNiveau(1);
         for (int i = 0; mode == CVue::MODE_DIAGNOSTIC && i < 3; ++i)  // it holds still from the start on
             jeu->pvue->maj();
@@ -182,6 +183,7 @@ TEST_F(ChargementTest, LeHerosEtSonSolEnVueAuDepart)
         }
         EXPECT_EQ(CPLUX::getConsoleText(16).empty(), mode != CVue::MODE_DIAGNOSTIC) << "the diagnostic's lines";
         heros.appliquerCommandes(CommandesJoueur{});
+        monde().pousserPersos();
         EXPECT_TRUE(heros.direction == face && heros.sprite->x == hx) << "facing the middle, not pushed on";
     }
 }

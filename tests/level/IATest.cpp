@@ -282,6 +282,8 @@ TEST_F(IA, Reanimation)
     p->derniereArme = "ARME 1";
     p->compteurDash2 = 40;
     p->compteurRecul = 3;
+    p->vitesseForceX = -7;  // a force zone's drift
+    p->vitesseForceY = 3;
     p->armes.push_back(new SlotArme{0, 3, true});
     p->nbarmesperso = 1;
     p->armeCourante = 0;
@@ -296,6 +298,7 @@ TEST_F(IA, Reanimation)
     EXPECT_FALSE(p->bDel || p->bMortTerminee || p->bVaisseau || p->bParalyse || p->bCoup);
     EXPECT_EQ(p->vitesseCourante, 6);
     EXPECT_EQ(p->compteurDash2 + p->compteurRecul, 0) << "the push of the killing blow does not outlive him";
+    EXPECT_EQ(sf::Vector2f(p->vitesseForceX, p->vitesseForceY), sf::Vector2f(0, 0)) << "nor a force zone's drift";
     EXPECT_EQ(p->armes[0]->munitions, 40) << "refilled from the weapon's stock";
     EXPECT_FALSE(s.isKeyAnimElemVisible(0, 0, 0)) << "the fire overlay is switched off";
     EXPECT_EQ(sf::Vector2f(s.sx, s.sy), sf::Vector2f(1.5f, 1.5f)) << "its default scale";
@@ -310,8 +313,12 @@ TEST_F(IA, Reanimation)
     decor->checkpointY = 70;
     jeu->typeJeu = 2;
     jeu->manchesGagnees[1] = 0;
+    p->compteurDash2 = 40;
+    p->compteurRecul = 3;
+    p->vitesseForceY = 5;
     decor->ranimerPerso(p, 0);
     EXPECT_EQ(sf::Vector2f(s.x, s.y), sf::Vector2f(60, 70)) << "at the respawn point";
+    EXPECT_EQ(p->compteurDash2 + p->compteurRecul + p->vitesseForceY, 0) << "two players: push and drift gone too";
     EXPECT_TRUE(p->particuleMort->bStop);
     EXPECT_FALSE(s.bVisible) << "the round's start shows it";
     EXPECT_TRUE(s.bTailleFixe);
