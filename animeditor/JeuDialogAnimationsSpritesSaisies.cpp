@@ -170,14 +170,23 @@ void vitesse(D& d, Saisie& saisie)
         d.pSprite->setVitesseAnim(d.numAnimationSel, v);
 }
 
+// Both values of a pair of inputs into `v`, each left as it was when refused; true when both read.
+// The second is read even after the first was refused: refused too, it shows its kept value.
+template <class T>
+bool lireCouple(const D& d, const char* idX, const char* idY, sf::Vector2<T>& v)
+{
+    const bool x = editeur::lireNombre(d, idX, v.x);
+    const bool y = editeur::lireNombre(d, idY, v.y);
+    return x && y;
+}
+
 // The target and its count are read together; either refused, nothing changes.
 void gotoKeyframe(D& d, Saisie&)
 {
     if (!animation(d))
         return;
     sf::Vector2i g = d.pSprite->getKeyframeGoto(d.numAnimationSel, frame(d));
-    if (editeur::lireNombre(d, IdAnm::myTextInputGotoFrameAnim, g.x) &
-        editeur::lireNombre(d, IdAnm::myTextInputNbGotoFrameAnim, g.y))
+    if (lireCouple(d, IdAnm::myTextInputGotoFrameAnim, IdAnm::myTextInputNbGotoFrameAnim, g))
         d.pSprite->setKeyframeGoto(d.numAnimationSel, frame(d), g.x, g.y);
 }
 
@@ -218,8 +227,7 @@ void animationGoto(D& d, Saisie& saisie)
 void deplacerAnimation(D& d, Saisie&)
 {
     sf::Vector2f v;
-    if (animation(d) && editeur::lireNombre(d, IdAnm::myTextInputMoveAnimDx, v.x) &
-                            editeur::lireNombre(d, IdAnm::myTextInputMoveAnimDy, v.y))
+    if (animation(d) && lireCouple(d, IdAnm::myTextInputMoveAnimDx, IdAnm::myTextInputMoveAnimDy, v))
         d.pSprite->deplacerAnimation(d.numAnimationSel, v.x, v.y);
 }
 
@@ -230,12 +238,6 @@ void zoomVue(D& d, Saisie& saisie)
     if (valide(saisie, z) && z > 0)
         d.zoom = std::clamp(z, D::ZOOM_MIN, D::ZOOM_MAX);
     afficher(d, IdAnm::myTextInputZoomAnimation, d.zoom);
-}
-
-// Both values of a pair of inputs, each the sprite's own when refused; true when both read.
-bool lireCouple(const D& d, const char* idX, const char* idY, sf::Vector2f& v)
-{
-    return editeur::lireNombre(d, idX, v.x) & editeur::lireNombre(d, idY, v.y);
 }
 
 void deltaMere(D& d, Saisie&)

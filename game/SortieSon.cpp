@@ -1,11 +1,15 @@
 #include "game/SortieSon.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <iostream>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +17,9 @@ namespace sortieSon {
 
 namespace {
 
-// The child's whole work: no return, no handler of the parent's exit runs there.
-[[noreturn]] void sonderDansLEnfant()
+using Horloge = std::chrono::steady_clock;
+
+bool ouvrirPeripherique()
 {
     // The sound libraries write their own complaints about a missing device.
     const int nul = ::open("/dev/null", O_WRONLY);
@@ -30,28 +35,78 @@ namespace {
     void* peripherique = ouvrir ? ouvrir(nullptr) : nullptr;
     if (peripherique && fermer)
         fermer(peripherique);
-    ::_exit(peripherique ? 0 : 1);
+    return peripherique != nullptr;
+}
+
+// The child's whole work: no return, no handler of the parent's exit runs there. Its answer
+// is one byte on `ecriture`, written before it leaves: a helper the sound library started
+// may keep the pipe open after the child is gone.
+[[noreturn]] void sonderDansLEnfant(bool (*sonde)(), pid_t parent, int ecriture)
+{
+    // A game killed while it waits takes its probe along; one already gone leaves none.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent)
+        ::_exit(1);
+    const char reponse = sonde() ? 1 : 0;
+    while (::write(ecriture, &reponse, 1) < 0 && errno == EINTR) {
+    }
+    ::_exit(reponse ? 0 : 1);
+}
+
+// Whether the child answered (or died) before `limite`. Sleeps in poll: the usual answer,
+// a few milliseconds away, costs the start nothing more.
+bool attendreReponse(int lecture, std::chrono::milliseconds limite)
+{
+    const Horloge::time_point fin = Horloge::now() + limite;
+    for (;;) {
+        const auto reste = std::chrono::ceil<std::chrono::milliseconds>(fin - Horloge::now());
+        pollfd attente{lecture, POLLIN, 0};
+        const int n = ::poll(&attente, 1, static_cast<int>(std::max<long long>(0, reste.count())));
+        if (n > 0)
+            return true;
+        if (n == 0 || errno != EINTR)
+            return false;
+    }
 }
 
 } // namespace
 
-bool peripheriqueDisponible()
+bool sonderDansUnEnfant(bool (*sonde)(), std::chrono::milliseconds limite)
 {
     std::cout.flush();
     std::cerr.flush();
     std::fflush(nullptr);
-    const pid_t enfant = ::fork();
-    if (enfant == 0)
-        sonderDansLEnfant();
+    int tube[2];
     // Nobody to ask: OpenAL is left to open its device itself, as it always did.
-    if (enfant < 0)
+    if (::pipe2(tube, O_CLOEXEC) != 0)
         return true;
+    const pid_t parent = ::getpid();
+    const pid_t enfant = ::fork();
+    if (enfant == 0) {
+        ::close(tube[0]);
+        sonderDansLEnfant(sonde, parent, tube[1]);
+    }
+    ::close(tube[1]);
+    if (enfant < 0) {
+        ::close(tube[0]);
+        return true;
+    }
+    const bool repondu = attendreReponse(tube[0], limite);
+    // A device that blocks its opening holds the child, never the game.
+    if (!repondu)
+        ::kill(enfant, SIGKILL);
+    ::close(tube[0]);
     int statut = 0;
     while (::waitpid(enfant, &statut, 0) < 0)
         if (errno != EINTR)
-            return true;
+            return repondu;
     // A child that crashed in the sound library would crash the game there too.
-    return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+    return repondu && WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+}
+
+bool peripheriqueDisponible()
+{
+    return sonderDansUnEnfant(ouvrirPeripherique, ATTENTE_MAX);
 }
 
 bool choisir()

@@ -7,10 +7,22 @@
 // threads' writes into that stream corrupt memory. OpenAL's silent output instead plays
 // everything as a device would, unheard, which is also what the tests play through.
 
+#include <chrono>
+
 namespace sortieSon {
 
-// Whether OpenAL opens its default device. Asked in a child process: OpenAL picks its
-// drivers once, at its first call, and this process must still be free to pick the silent one.
+// How long the start waits for a device to open: a usual one answers in a few milliseconds,
+// one that blocks (a sound server that accepts and never answers) would hold the window back.
+constexpr std::chrono::milliseconds ATTENTE_MAX{2500};
+
+// Whether `sonde`, run in a child process, returns true within `limite`. A child still at
+// work then is killed and reaped and counts as no device, as does one that crashed; the
+// child also dies with the calling thread (the game's main one). True when no child can be made.
+bool sonderDansUnEnfant(bool (*sonde)(), std::chrono::milliseconds limite);
+
+// Whether OpenAL opens its default device within ATTENTE_MAX. Asked in a child process: OpenAL
+// picks its drivers once, at its first call, and this process must still be free to pick the
+// silent one.
 bool peripheriqueDisponible();
 
 // Without a device, sends every sound to OpenAL's silent output and says so in one line on

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The rules of tests/support/EntreesCtest.cmake on a project of their own: a source's games
 # make entries, but not those commented out (a line or a block) nor disabled ones; an entry
-# whose binary ran no test fails, one that ran tests passes.
+# whose binary ran no test, or skipped every one, fails; one that passed tests passes.
 # Usage: entrees_test.sh [source folder]
 set -uo pipefail
 racine="$(cd "${1:-$(dirname "$0")/../..}" && pwd)"
@@ -27,7 +27,9 @@ tuv_parties_du_source("\${texte}" parties)
 file(WRITE \${CMAKE_BINARY_DIR}/parties.txt "\${parties}")
 add_test(NAME aucun COMMAND echo "[==========] Running 0 tests from 0 test suites.")
 add_test(NAME deux COMMAND echo "[==========] Running 2 tests from 1 test suite.")
-tuv_echouer_sans_test(aucun deux)
+add_test(NAME sautes COMMAND printf "%s\\n" "[==========] Running 2 tests from 1 test suite." "[  PASSED  ] 0 tests." "[  SKIPPED ] 2 tests, listed below:")
+add_test(NAME un_saute COMMAND printf "%s\\n" "[==========] Running 2 tests from 1 test suite." "[  PASSED  ] 1 test." "[  SKIPPED ] 1 test, listed below:")
+tuv_echouer_sans_test(aucun deux sautes un_saute)
 FIN
 erreurs=0
 cmake -S "$tmp/src" -B "$tmp/b" >"$tmp/cmake.log" 2>&1 || { cat "$tmp/cmake.log"; exit 1; }
@@ -37,5 +39,7 @@ parties=$(cat "$tmp/b/parties.txt")
 (cd "$tmp/b" && ctest) >"$tmp/ctest.log" 2>&1
 grep -Eq "aucun .*Failed" "$tmp/ctest.log" || { echo "FAILED: an entry that ran no test passed" >&2; erreurs=1; }
 grep -Eq "deux .*Passed" "$tmp/ctest.log" || { echo "FAILED: an entry that ran tests failed" >&2; erreurs=1; }
+grep -Eq "sautes .*Failed" "$tmp/ctest.log" || { echo "FAILED: an entry whose tests all skipped passed" >&2; erreurs=1; }
+grep -Eq "un_saute .*Passed" "$tmp/ctest.log" || { echo "FAILED: an entry with a test passed beside a skip failed" >&2; erreurs=1; }
 [ "$erreurs" = 0 ] || cat "$tmp/ctest.log"
 exit "$erreurs"

@@ -1,4 +1,6 @@
 // The real executable, started in a copy of data/ as a player would start it.
+#include "game/SortieSon.h"
+#include "support/ChienDeGarde.h"
 #include "support/Outils.h"
 
 #include <SFML/Graphics/Image.hpp>
@@ -6,9 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -106,6 +111,20 @@ TEST(JeuExecutable, SansPeripheriqueSonJoueEnSilence)
             panneau += c.b > c.r + 20 && std::max({c.r, c.g, c.b}) < 100;
         }
     EXPECT_GT(panneau, 80 * 560 * 9 / 10) << "the language menu's panel is not drawn";
+}
+
+// The probe's answers: a device, none, a crash in the sound library, and a device whose
+// opening blocks, which must not hold the start: the child is ended and reaped in time.
+TEST(JeuExecutable, LaSondeDuSonRepondOuRendLaMain)
+{
+    using sortieSon::sonderDansUnEnfant;
+    ChienDeGarde garde(ChienDeGarde::BLOCAGE, "the sound probe of a blocked device");
+    const std::chrono::seconds large{30};
+    EXPECT_TRUE(sonderDansUnEnfant([] { return true; }, large)) << "a device that opens";
+    EXPECT_FALSE(sonderDansUnEnfant([] { return false; }, large)) << "no device";
+    EXPECT_FALSE(sonderDansUnEnfant([] { return ::raise(SIGKILL) != 0; }, large)) << "a crash";
+    EXPECT_FALSE(sonderDansUnEnfant([]() -> bool { for (;;) ::pause(); }, std::chrono::milliseconds(200)));
+    EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD) << "a probe's child is left";
 }
 
 // A replay file drives the real executable on its frame clock: English, the options
