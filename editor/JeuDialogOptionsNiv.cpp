@@ -143,10 +143,11 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
             c->lireNombre(s.champ(*faceJeu::partie(), *jeu->pdecor));
             return;
         }
-    // The library refused a bound number's text already; without a background image in the
-    // level nothing is bound, and the field is emptied.
+    // The library read a bound number's text already (and may have let a text be: a value
+    // read from a file may be too large); without a background image in the level nothing is
+    // bound, and the field is emptied.
     for (const SaisieFond& f : FOND)
-        if (c->getId() == f.id && !CPLUXControlTextInput::estNombre(texte, f.reel) &&
+        if (c->getId() == f.id && !estLiee(c->varNom) && !CPLUXControlTextInput::estNombre(texte, f.reel) &&
             !CPLUXControlTextInput::nombreEnCours(texte, f.reel))
             c->refuserNombre(std::string(), f.reel);
 }

@@ -16,6 +16,14 @@ constexpr float MARGE = 4.f;
 bool estMot(wchar_t c) { return std::iswalnum(static_cast<wint_t>(c)) || c == L'_' || c > 127; }
 } // namespace
 
+const CPLUXControlTextInput* CPLUXControlTextInput::champRefuse_ = nullptr;
+
+CPLUXControlTextInput::~CPLUXControlTextInput()
+{
+    if (champRefuse_ == this)
+        champRefuse_ = nullptr;
+}
+
 void CPLUXControlTextInput::appliquerTexte(const std::wstring& t)
 {
     // A programmatic text is a change like a typed one: it is reported (unless the send
@@ -35,6 +43,19 @@ void CPLUXControlTextInput::changer(const std::wstring& t, size_t caret)
         parent_->signalerChangement(this);
 }
 
+void CPLUXControlTextInput::editer(const std::wstring& t, size_t caret)
+{
+    if (champRefuse_ == this) {
+        champRefuse_ = nullptr;
+        for (CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+            if (b->getBoxId() == BOITE_REFUS) {
+                b->repondre(-1);
+                break;
+            }
+    }
+    changer(t, caret);
+}
+
 void CPLUXControlTextInput::leverChangement(CPLUXDialog* d) { d->onCtrlInputChange(this); }
 
 void CPLUXControlTextInput::selectAll()
@@ -52,6 +73,8 @@ void CPLUXControlTextInput::onKeyboardFocus(bool f)
         ancre_ = caret_;
         if (listeProprietaire)
             listeProprietaire->fermerEditeur();
+        if (parent_)
+            parent_->signalerSortie(this);
     }
 }
 
@@ -139,8 +162,7 @@ void CPLUXControlTextInput::remplacerSelection(const std::wstring& t)
     const size_t a = getSelectionStart(), b = getSelectionEnd();
     if (a == b && t.empty())
         return;
-    std::wstring n = texte_.substr(0, a) + t + texte_.substr(b);
-    changer(n, a + t.size());
+    editer(texte_.substr(0, a) + t + texte_.substr(b), a + t.size());
 }
 
 void CPLUXControlTextInput::effacer(bool avant)
@@ -153,10 +175,10 @@ void CPLUXControlTextInput::effacer(bool avant)
     }
     if (avant && caret_ > 0) {
         const size_t debut = CPLUX::isKeyCtrlPress() ? motPrecedent(caret_) : caret_ - 1;
-        changer(texte_.substr(0, debut) + texte_.substr(caret_), debut);
+        editer(texte_.substr(0, debut) + texte_.substr(caret_), debut);
     } else if (!avant && caret_ < texte_.size()) {
         const size_t fin = CPLUX::isKeyCtrlPress() ? motSuivant(caret_) : caret_ + 1;
-        changer(texte_.substr(0, caret_) + texte_.substr(fin), caret_);
+        editer(texte_.substr(0, caret_) + texte_.substr(fin), caret_);
     }
 }
 
@@ -384,12 +406,33 @@ bool CPLUXControlTextInput::lireNombre(float& valeur, bool valide)
     const std::string texte = getText();
     if (lireReel(texte, valeur))
         return true;
-    if (valide || !nombreEnCours(texte, true))
+    // A value kept beyond the fields' range came from a file: the texts between it and a new
+    // value (its digits being removed or replaced) are as large, and refusing them would bring
+    // it back at every key.
+    const bool depuisHorsBornes = !(std::fabs(valeur) < tuv::FLOAT_VERS_INT_MAX) &&
+                                  formeNombre(tuv::delspaces(texte), true);
+    if (valide || !(nombreEnCours(texte, true) || depuisHorsBornes))
         refuserNombre(tuv::ftosDecimal(valeur), true);
     return false;
 }
 
+bool CPLUXControlTextInput::lireNombre(int& valeur, int min, int max)
+{
+    int v = valeur;
+    if (lireEntier(getText(), v) && v >= min && v <= max) {
+        valeur = v;
+        return true;
+    }
+    refuser(tuv::itos(valeur), "un nombre entier de " + tuv::itos(min) + " à " + tuv::itos(max));
+    return false;
+}
+
 void CPLUXControlTextInput::refuserNombre(const std::string& valeur, bool reel)
+{
+    refuser(valeur, reel ? "un nombre" : "un nombre entier");
+}
+
+void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string& description)
 {
     const std::string texte = getText();
     const bool envoi = isSendEventOnChange();
@@ -401,8 +444,9 @@ void CPLUXControlTextInput::refuserNombre(const std::string& valeur, bool reel)
     for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
         if (b->getBoxId() == BOITE_REFUS)
             return;
-    std::string message = "« " + texte + " » n'est pas " + (reel ? "un nombre" : "un nombre entier");
+    std::string message = "« " + texte + " » n'est pas " + description;
     message += valeur.empty() ? "." : " : la valeur reste " + valeur + ".";
+    champRefuse_ = this;
     CPLUX::MessageBoxW(parent_ ? parent_->getTitleW() : std::wstring(), tuv::utf8toWStr(message), BOITE_REFUS,
                        nullptr, 0);
 }

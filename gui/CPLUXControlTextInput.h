@@ -27,11 +27,16 @@ public:
     static bool nombreEnCours(const std::string& texte, bool reel);
     // This field's text as a number: true, with the value, when it is one. A text that may
     // still become one is let be (false, the value unchanged), unless `valide` (the text was
-    // validated: Return, a button). Any other text is refused: the field shows the value kept
-    // and a box titled as the field's dialog says so; while such a box is open, further
-    // refusals open none.
+    // validated: Return, a button, the field left). So is a decimal too large while the value
+    // kept is one too (read from a file): the author is on his way from it to a new one. Any
+    // other text is refused: the field shows the value kept and a box titled as the field's
+    // dialog says so; while such a box is open, further refusals open none, and the box goes
+    // as soon as the field it tells of is edited again (it would name a value left behind).
     bool lireNombre(int& valeur, bool valide = false);
     bool lireNombre(float& valeur, bool valide = false);
+    // A validated whole number from min to max; any other text is refused, the box naming the
+    // bounds.
+    bool lireNombre(int& valeur, int min, int max);
     // The refusal itself: the field shows `valeur` (silently; empty when nothing is kept).
     void refuserNombre(const std::string& valeur, bool reel);
     // The id of the refusal's box.
@@ -48,12 +53,15 @@ public:
     void onMouseDrag(int x, int y) override;
     bool onKey(const sf::Event::KeyEvent& k) override;
     void onTextEntered(sf::Uint32 c) override;
+    // Losing the keyboard is told to the dialog (CPLUXDialog::onCtrlInputLeave).
     void onKeyboardFocus(bool f) override;
     void leverChangement(CPLUXDialog* d) override;
     void dessiner(plux::Peintre& p, float ox, float oy) override;
 
     // Set by the list that owns this editor ("saisieCol2"): told when Enter or Escape closes it.
     class CPLUXControlTextArea* listeProprietaire = nullptr;
+
+    ~CPLUXControlTextInput() override;
 
 protected:
     void appliquerTexte(const std::wstring& t) override;
@@ -66,6 +74,10 @@ private:
     size_t motPrecedent(size_t p) const;
     size_t motSuivant(size_t p) const;
     void changer(const std::wstring& t, size_t caret);
+    // A change made by the user's keys: first closes the refusal box that tells of this field.
+    void editer(const std::wstring& t, size_t caret);
+    // `description` completes "« texte » n'est pas ...".
+    void refuser(const std::string& valeur, const std::string& description);
     void suivreCaret();
 
     size_t caret_ = 0;
@@ -75,4 +87,7 @@ private:
     sf::Clock horloge_;
     sf::Clock clignote_;
     float dernierAppui_ = -10.f;
+
+    // The field the open refusal box tells of (compared, never followed).
+    static const CPLUXControlTextInput* champRefuse_;
 };

@@ -565,6 +565,15 @@ void CPLUXDialog::signalerEntree(CPLUXControlTextInput* c)
     CPLUX::sortirDispatch();
 }
 
+void CPLUXDialog::signalerSortie(CPLUXControlTextInput* c)
+{
+    if (!c)
+        return;
+    CPLUX::entrerDispatch();
+    onCtrlInputLeave(c);
+    CPLUX::sortirDispatch();
+}
+
 bool CPLUXDialog::onClicLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
 {
     if (!c || (!c->isMovable() && !c->isResizable()))

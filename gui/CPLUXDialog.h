@@ -140,6 +140,7 @@ public:
     void setMapVar(const std::string& name, int* v);
     void setMapVar(const std::string& name, bool* v);
     void setMapVar(const std::string& name, std::nullptr_t);
+    bool estLiee(const std::string& name) const { return variables_.count(name) != 0; }
     // Shows every bound variable in its control, silently.
     void afficherVariables();
 
@@ -185,6 +186,8 @@ public:
     // Writes a bound variable.
     virtual void onCtrlInputChange(CPLUXControlTextInput* c) {}
     virtual void onCtrlInputEnterPress(CPLUXControlTextInput* c) {}
+    // The input lost the keyboard (a press elsewhere, Tab, Escape, a box, the dialog hidden).
+    virtual void onCtrlInputLeave(CPLUXControlTextInput* c) {}
     virtual void onCtrlCheckChange(CPLUXControlButtonCheck* c) {}
     virtual void onCtrlSliderChange(CPLUXControlSliderH* c) {}
     virtual void onCtrlColorChange(CPLUXControlColor* c) {}
@@ -218,6 +221,7 @@ public:
     // unless c's send flag is off or c's own handler is already running.
     void signalerChangement(CPLUXControl* c);
     void signalerEntree(CPLUXControlTextInput* c);
+    void signalerSortie(CPLUXControlTextInput* c);
     // Calls the dialog's callback, if any, with the given control and code.
     void appelerCallback(CPLUXControl* c, int code);
     bool aCallback() const { return callback_ || callbackFichier_; }

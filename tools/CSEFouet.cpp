@@ -40,7 +40,6 @@ const sf::Color CADRE_SELECTION(0, 0, 255, 255);
 const sf::Color CADRE_DEPART(255, 255, 255, 128);
 
 // Displayed values bound to the model's inputs (their model declares these names).
-constexpr const char* VAR_NB_NOEUDS = "nbNoeuds";
 constexpr const char* VAR_LONGUEUR = "longueur";
 constexpr const char* VAR_RIGIDITE = "rigidite";
 constexpr const char* VAR_KP_VISIBLES = "bKPVisibles";
@@ -49,7 +48,6 @@ constexpr const char* VAR_KP_VISIBLES = "bKPVisibles";
 
 CCSEFouet::CCSEFouet()
 {
-    setMapVar(VAR_NB_NOEUDS, &valeurs.nbNoeuds);
     setMapVar(VAR_LONGUEUR, &valeurs.longueur);
     setMapVar(VAR_RIGIDITE, &valeurs.rigidite);
     setMapVar(VAR_KP_VISIBLES, &valeurs.bKPVisibles);
@@ -222,6 +220,19 @@ void CCSEFouet::onCreate()
     CPLUXDialog::onCreate();
     pImageFouet = ctrlImage(ID_IMAGE);
     CPLUX::refresh(getId());
+}
+
+// The node count is not bound (the library would read it at every key): it is shown with the
+// bound values.
+void CCSEFouet::onRefresh()
+{
+    CPLUXDialog::onRefresh();
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_NB_NOEUDS)) {
+        const bool envoi = t->isSendEventOnChange();
+        t->setSendEventOnChange(false);
+        t->setText(fouet().nbNoeuds);
+        t->setSendEventOnChange(envoi);
+    }
 }
 
 void CCSEFouet::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
@@ -399,24 +410,18 @@ bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     return true;
 }
 
-// The library has read a typed node count, length or stiffness into its displayed value, by
-// the number fields' rule; the value goes into the model, bounded, the displayed value
-// becomes the model's, and the chain is rebuilt.
+// The library has read a typed length or stiffness into its displayed value, by the number
+// fields' rule; the value goes into the model, bounded, the displayed value becomes the
+// model's, and the chain is rebuilt.
 void CCSEFouet::saisieParametre(const std::string& id)
 {
     CFouet& f = fouet();
-    if (id == ID_NB_NOEUDS) {
-        const int nb = std::clamp(valeurs.nbNoeuds, 0, CFouet::NB_NOEUDS_MAX);
-        if (nb == 0)
-            f.vider();
-        f.nbNoeuds = nb;
-    } else if (id == ID_LONGUEUR) {
+    if (id == ID_LONGUEUR) {
         if (valeurs.longueur > 0.f)
             f.longueur = valeurs.longueur;
     } else {
         f.rigidite = std::clamp(valeurs.rigidite, 0, CFouet::RIGIDITE_MAX);
     }
-    valeurs.nbNoeuds = f.nbNoeuds;
     valeurs.longueur = f.longueur;
     valeurs.rigidite = f.rigidite;
     initMasse();
@@ -427,9 +432,37 @@ void CCSEFouet::onCtrlInputChange(CPLUXControlTextInput* c)
     CPLUXDialog::onCtrlInputChange(c);
     const std::string& id = c->getId();
     // A text on its way to a number changes nothing yet.
-    if ((id == ID_NB_NOEUDS || id == ID_LONGUEUR || id == ID_RIGIDITE) &&
-        CPLUXControlTextInput::estNombre(c->getText(), id == ID_LONGUEUR))
+    if ((id == ID_LONGUEUR || id == ID_RIGIDITE) && CPLUXControlTextInput::estNombre(c->getText(), id == ID_LONGUEUR))
         saisieParametre(id);
+}
+
+// Each count rebuilds the chain: taken as typed, "2.75" or "1e3" would leave a whip of their
+// first digits, and "Sauver fouet" would write it.
+void CCSEFouet::onCtrlInputEnterPress(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputEnterPress(c);
+    if (c->getId() == ID_NB_NOEUDS)
+        saisieNbNoeuds(*c, true);
+}
+
+void CCSEFouet::onCtrlInputLeave(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputLeave(c);
+    if (c->getId() == ID_NB_NOEUDS)
+        saisieNbNoeuds(*c, false);
+}
+
+// A count beyond 0 .. NB_NOEUDS_MAX is refused with the rest: the field shows the model's.
+void CCSEFouet::saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree)
+{
+    CFouet& f = fouet();
+    int nb = f.nbNoeuds;
+    if (!saisie.lireNombre(nb, 0, CFouet::NB_NOEUDS_MAX) || (nb == f.nbNoeuds && !entree))
+        return;
+    if (nb == 0)
+        f.vider();
+    f.nbNoeuds = valeurs.nbNoeuds = nb;
+    initMasse();
 }
 
 void CCSEFouet::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -50,6 +50,7 @@ public:
 
     void onCreate() override;
     void onHide() override;
+    void onRefresh() override;
     // Steps on frames (scaled by the time coefficient), then draws; a null window only steps.
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
     void onMove(int dx, int dy) override;
@@ -58,9 +59,12 @@ public:
     bool onPressRight(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlInputEnterPress(CPLUXControlTextInput* c) override;
+    void onCtrlInputLeave(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
 
-    // The model's values as the controls show them (bound to the inputs by name).
+    // The model's values as the controls show them (the length and stiffness bound to their
+    // inputs by name).
     struct Valeurs {
         bool bNoeudsVisibles = true;
         bool bCorpsVisible = true;
@@ -106,6 +110,9 @@ private:
     void lireFouet();
     void sauverFouet();
     void saisieParametre(const std::string& id);
+    // The node count typed, at Return (`entree`: the chain is rebuilt even for the same count)
+    // or when the field is left.
+    void saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree);
     // A line of the program's console, remembered so that it goes when the dialog closes.
     void console(const std::string& texte, int ligne);
 

@@ -105,6 +105,33 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
     }
 }
 
+// Typed: a refusal's box goes when its field is edited again (it would name a value left
+// behind); a scale read from the file beyond the range is let be until replaced.
+TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
+{
+    ecrireTexte("f.niv", "FOND=./decors/Ville/fond.png;0;0;3000000000\n");
+    decor().chargerNiveau("f.niv", 1);
+    CPLUX::show(NIV);
+    // Typed after End, or after Ctrl+A for a leading '^'; then the scale and the box open.
+    const std::tuple<std::string, float, std::string> cas[] = {
+        {"5", 3e9f, ""},
+        {"^12345678901", 1234567936.f, "« 12345678901 » n'est pas un nombre : la valeur reste 1234567936."},
+        {"^1.5", 1.5f, ""},
+        {"x", 1.5f, "« 1.5x » n'est pas un nombre : la valeur reste 1.5."}};
+    for (const auto& [tape, echelle, attendue] : cas) {
+        ASSERT_TRUE(CPLUXTest::click(NIV, "myTextInputFondEchelle"));
+        CPLUXTest::key(tape[0] == '^' ? sf::Keyboard::A : sf::Keyboard::End, tape[0] == '^');
+        CPLUXTest::type(tape.substr(tape[0] == '^'));
+        EXPECT_EQ(decor().pFondImage->s, echelle) << tape;
+        std::string boite;  // its lines joined
+        for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+            for (const CPLUXControl* t : b->getControls())
+                boite += t->getGenre() == CPLUXControl::GENRE_TEXTE ? t->getText() : "";
+        std::replace(boite.begin(), boite.end(), '\n', ' ');
+        EXPECT_EQ(boite, attendue) << tape;
+    }
+}
+
 // A level edited from a menu has its own type, view mode and file: a type typed on one menu
 // level goes neither to the game nor to the next level loaded there, and R saves the level shown.
 TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeViewModeAndFile)

@@ -125,30 +125,46 @@ TEST_F(EditeurFouet, MassChecksAndStrikeChecks)
     EXPECT_EQ(f().compteurPause, 4);
 }
 
+// The node count is taken at Return or when its field is left (Tab), whole and within 0 ..
+// NB_NOEUDS_MAX; the length and the stiffness as they are typed.
 TEST_F(EditeurFouet, TypedParametersReachTheModel)
 {
+    using K = sf::Keyboard;
+    const char* const NB = "myTextInputNbNoeuds";
     const struct {
         const char* input;
         const char* texte;
+        K::Key fin;  // Unknown: taken as typed
         int nbNoeuds, rigidite;
         float longueur;
         const char* refuse;  // what the field shows again, for a refused text
     } cas[] = {
-        {"myTextInputNbNoeuds", "30", 30, 2, 0.5f, nullptr},
-        {"myTextInputNbNoeuds", "x", 30, 2, 0.5f, "30"},
-        {"myTextInputNbNoeuds", "24a", 24, 2, 0.5f, "24"},
-        {"myTextInputLongueur", "2 .5", 24, 2, 2.5f, nullptr},
-        {"myTextInputLongueur", "-3", 24, 2, 2.5f, nullptr},
-        {"myTextInputLongueur", "abc", 24, 2, 2.5f, "2.5"},
-        {"myTextInputLongueur", "100000000000000000000", 24, 2, 1e9f, "1000000000"},
-        {"myTextInputRigidite", "-3", 24, 0, 1e9f, nullptr},
-        {"myTextInputRigidite", "99999999999", 24, CFouet::RIGIDITE_MAX, 1e9f, "64"},
-        {"myTextInputNbNoeuds", "99999999999", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, "2000"},
-        {"myTextInputNbNoeuds", "", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, nullptr},
-        {"myTextInputLongueur", "2.5", CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 2.5f, nullptr},
+        {NB, "30", K::Return, 30, 2, 0.5f, nullptr},
+        {NB, "2.75", K::Tab, 30, 2, 0.5f, "30"},
+        {NB, "1e3", K::Return, 30, 2, 0.5f, "30"},
+        {NB, "-1", K::Tab, 30, 2, 0.5f, "30"},
+        {NB, "2001", K::Return, 30, 2, 0.5f, "30"},
+        {NB, "24", K::Tab, 24, 2, 0.5f, nullptr},
+        {"myTextInputLongueur", "2 .5", K::Unknown, 24, 2, 2.5f, nullptr},
+        {"myTextInputLongueur", "-3", K::Unknown, 24, 2, 2.5f, nullptr},
+        {"myTextInputLongueur", "abc", K::Unknown, 24, 2, 2.5f, "2.5"},
+        {"myTextInputLongueur", "100000000000000000000", K::Unknown, 24, 2, 1e9f, "1000000000"},
+        {"myTextInputRigidite", "-3", K::Unknown, 24, 0, 1e9f, nullptr},
+        {"myTextInputRigidite", "99999999999", K::Unknown, 24, CFouet::RIGIDITE_MAX, 1e9f, "64"},
+        {NB, "999999999999999999999", K::Return, 24, CFouet::RIGIDITE_MAX, 1e9f, "24"},
+        {NB, "2000", K::Return, CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, nullptr},
+        {NB, "", K::Tab, CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, "2000"},
+        {"myTextInputLongueur", "2.5", K::Unknown, CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 2.5f, nullptr},
     };
+    EXPECT_EQ(texte(NB), "0") << "the model's count, shown from the start";
     for (const auto& c : cas) {
+        const size_t avant = f().noeuds.size();
         saisir(c.input, c.texte);
+        if (c.fin != K::Unknown) {
+            EXPECT_EQ(f().noeuds.size(), avant) << "\"" << c.texte << "\" typed: the chain waits";
+            ASSERT_TRUE(CPLUX::getMessageBoxes().empty()) << "\"" << c.texte << "\" typed: no box yet";
+            CPLUXTest::key(c.fin);
+        }
         ASSERT_EQ(CPLUX::getMessageBoxes().size(), c.refuse ? 1u : 0u) << "\"" << c.texte << "\" refused or not";
         if (c.refuse) {
             EXPECT_EQ(texte(c.input), c.refuse) << "\"" << c.texte << "\" gives way to the value kept";
@@ -160,7 +176,8 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         EXPECT_FLOAT_EQ(f().longueur, c.longueur) << c.input << " " << c.texte;
         e->draw(nullptr, 0, 0, 0, 0);
     }
-    saisir("myTextInputNbNoeuds", "3");
+    saisir(NB, "3");
+    CPLUXTest::key(K::Return);
     // Rebuilt from the dialog's corner + (10, 100) without key points, spaced by the length.
     EXPECT_FLOAT_EQ(f().noeuds[2].x, e->getLeft() + 10 + 2 * 2.5f);
     EXPECT_FLOAT_EQ(f().noeuds[2].y, e->getTop() + 100.f);
@@ -209,13 +226,12 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     ASSERT_NE(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(texte("myTextInputNbNoeuds"), "24") << "the controls show the model";
     EXPECT_EQ(texte("myTextInputRigidite"), "3");
-    saisir("myTextInputNbNoeuds", "a");
-    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
-
+    // The press on "Sauver fouet" leaves the node count's field: its text is read first.
+    saisir("myTextInputNbNoeuds", "12");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
-    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=24\n"), std::string::npos) << "the letter refused";
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=12\n"), std::string::npos) << "12 taken, then saved";
     CPLUX::hide(ID);
     EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
     CPLUX::show(ID);

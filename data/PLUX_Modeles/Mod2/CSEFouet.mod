@@ -35,7 +35,6 @@ RECT=743;57;123;20
 CONTROLE=SAISIE;myTextInputNbNoeuds
 LIBELLE=Nb nœuds
 RECT=746;81;120;20
-VAR=nbNoeuds;INT
 }
 {
 CONTROLE=SAISIE;myTextInputLongueur
