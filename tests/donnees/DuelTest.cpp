@@ -8,20 +8,16 @@
 // (arena 1's boulder, arena 2's bounce pad), where scenery once hid him, and against a wall.
 #include "support/Partie.h"
 
-#include "anim/Sprite3.h"
 #include "characters/OptionsMulti.h"
 #include "core/Globals.h"
 #include "core/SpriteSimple.h"
 #include "game/JeuHUD.h"
-
-#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,18 +96,6 @@ int cranesDessines(Partie& p, const sf::Image& image, const sf::Image& crane, in
 
 enum class Joueur { IMMOBILE, VIDE_AU_LOIN, AU_MILIEU };
 
-// Within this of an arena's end a hero stands against its wall.
-constexpr float BOUT = 150;
-
-// The first character of a player (0 or 1) in the running round.
-CPerso* heros(Partie& p, int joueur)
-{
-    for (CPerso* c : p.jeu->pdecor->persos)
-        if (c && c->numJoueur == joueur && c->sprite)
-            return c;
-    return nullptr;
-}
-
 // The player of the second game walks to the end of the arena away from the computer's hero
 // and, against the wall, fires until his weapon is empty, then waits there.
 void auLoinPuisVider(Partie& p, bool& vide, int& cote)
@@ -129,50 +113,6 @@ void auLoinPuisVider(Partie& p, bool& vide, int& cote)
     const bool auMur = cote < 0 ? x < BOUT : x > X - BOUT;
     p.tenir(sf::Keyboard::X, auMur && !vide && p.images % 4 < 2);
 }
-
-// What tells each hero apart on the screen: the colours of his picture sheet that the other
-// player's lacks (both play the same hero, each in his own colours: shirt, sleeves, legs).
-struct CouleursPropres {
-    std::set<sf::Uint32> couleurs[2];
-
-    void apprendre(Partie& p)
-    {
-        std::set<sf::Uint32> feuilles[2];
-        for (int j = 0; j < 2; ++j)
-            if (const CPerso* h = heros(p, j); h && h->sprite->pTextureFeuille) {
-                const sf::Image f = h->sprite->pTextureFeuille->copyToImage();
-                for (unsigned y = 0; y < f.getSize().y; ++y)
-                    for (unsigned x = 0; x < f.getSize().x; ++x)
-                        if (f.getPixel(x, y).a == 255)
-                            feuilles[j].insert(f.getPixel(x, y).toInteger());
-            }
-        for (int j = 0; j < 2; ++j)
-            for (sf::Uint32 c : feuilles[j])
-                if (!feuilles[1 - j].count(c))
-                    couleurs[j].insert(c);
-    }
-
-    // His own-coloured pixels in the window's frame around where he stands (a hero's height
-    // above his feet, half of it on each side); -1 when the camera does not show that box whole.
-    int vus(const sf::Image& image, const CPerso& h, int joueur) const
-    {
-        const sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
-        if (!scene)
-            return -1;
-        const sf::Vector2i a = scene->mapCoordsToPixel({h.sprite->x - HAUTEUR / 2, h.sprite->y - HAUTEUR});
-        const sf::Vector2i b = scene->mapCoordsToPixel({h.sprite->x + HAUTEUR / 2, h.sprite->y + 4});
-        const sf::Vector2u t = image.getSize();
-        if (a.x < 0 || a.y < 0 || b.x > static_cast<int>(t.x) || b.y > static_cast<int>(t.y))
-            return -1;
-        int n = 0;
-        for (unsigned y = static_cast<unsigned>(a.y); y < static_cast<unsigned>(b.y); ++y)
-            for (unsigned x = static_cast<unsigned>(a.x); x < static_cast<unsigned>(b.x); ++x)
-                n += couleurs[joueur].count(image.getPixel(x, y).toInteger());
-        return n;
-    }
-
-    static constexpr float HAUTEUR = 80;
-};
 
 // The player of the third game walks to the middle of the arena and holds it.
 void tenirLeMilieu(Partie& p)
@@ -268,9 +208,9 @@ struct HerosVus {
     }
 
     static constexpr float PRES = 24;
-    // A hero in full view shows 250 to 470 of his own pixels at the arenas' zoom; behind arena
+    // A hero in full view shows 180 to 280 of his own pixels at the arenas' zoom; behind arena
     // 1's bush or boulder he showed under 15.
-    static constexpr int SEUIL = 200;
+    static constexpr int SEUIL = 120;
 };
 
 // Each player's clones that died since the round started: a character of his that goes into

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -195,10 +196,59 @@ void finDeMancheEnTirant(Partie& p)
     EXPECT_GT(j.pHUD->compteurDepart, 0) << "counting down to the next round";
 }
 
+// Both humans walk apart to the arena's ends: player 1 to the wall behind him, then player 2
+// the other way, as far as the group camera lets them part (it walks back a hero beyond 700
+// pixels of the group's middle: about 1,400 pixels apart, more after jumps away). There each
+// fires four shots, player 2 jumps twice and player 1 crouches (the view eases in by a tenth while he
+// does, as it does on a hit). Every frame shows both heroes whole: the box where each stands in
+// view and his own colours drawn in it.
+void auxMurs(Partie& p, int arene, bool gaucheJ1)
+{
+    constexpr int VU = 30;  // a hero drawn, even turned about by the group's walk back, shows 46 or more
+    CouleursPropres propres;
+    propres.apprendre(p);
+    const float X = static_cast<float>(p.jeu->pdecor->tailleJeuX);
+    const sf::Keyboard::Key j1 = gaucheJ1 ? sf::Keyboard::Left : sf::Keyboard::Right;
+    const sf::Keyboard::Key j2 = gaucheJ1 ? sf::Keyboard::L : sf::Keyboard::J;
+    int i = 0, depart2 = -1, hors = 0;
+    float ecart = 0;
+    p.etape("apart to the walls", [&] {
+        const CPerso* h[2] = {heros(p, 0), heros(p, 1)};
+        if (!h[0] || !h[1])
+            return true;
+        const int pas = i++ * 30 / p.framerate;
+        const float x1 = h[0]->sprite->x;
+        if (depart2 < 0 && (gaucheJ1 ? x1 < BOUT : x1 > X - BOUT))
+            depart2 = pas;
+        const int fin = depart2 < 0 ? 0 : pas - depart2;  // frames since player 1 reached his wall
+        p.tenir(j1, true);
+        p.tenir(j2, depart2 >= 0);
+        p.tenir(sf::Keyboard::X, fin >= 60 && fin < 92 && fin % 8 < 4);
+        p.tenir(sf::Keyboard::Numpad1, fin >= 92 && fin < 124 && fin % 8 < 4);
+        p.tenir(sf::Keyboard::RShift, fin >= 60 && fin < 100 && fin % 20 < 6);
+        p.tenir(sf::Keyboard::Down, fin >= 124);
+        const sf::Image image = p.imageFenetre();
+        for (int j = 0; j < 2; ++j) {
+            const int n = propres.vus(image, *h[j], j);
+            const bool clignote = h[j]->compteurTouche >= 0 || h[j]->compteurClignote > 0;
+            if ((n < 0 || (n < VU && !clignote)) && ++hors <= 5)
+                ADD_FAILURE() << "arena " << arene << ", frame " << i << ": player " << j + 1 << " at x "
+                              << h[j]->sprite->x << " shows " << n << " of his own pixels (-1: not whole in view)";
+        }
+        ecart = std::max(ecart, std::fabs(x1 - h[1]->sprite->x));
+        return fin >= 160;
+    }, 500 * p.framerate / 30);
+    for (sf::Keyboard::Key k : {j1, j2, sf::Keyboard::X, sf::Keyboard::Numpad1, sf::Keyboard::RShift, sf::Keyboard::Down})
+        p.tenir(k, false);
+    EXPECT_GE(depart2, 0) << "arena " << arene << ": player 1 never reached his wall";
+    EXPECT_GT(ecart, 1400) << "arena " << arene << ": the heroes never stood as far apart as the group allows";
+    EXPECT_EQ(hors, 0) << "arena " << arene << ": frames with a hero not whole in view";
+}
+
 // Two players, each arena at the keyboard: the hero walks as soon as the round starts when
 // the direction was held through "3, 2, 1"; then, with no key held and the view at rest,
 // the lower halves of eight frames in a row differ by under 5 % of their pixels and player
-// 1's hero is in view.
+// 1's hero is in view. Both then walk apart to the walls and fight there, seen whole.
 // The round is then played to its end and the next one started. The second arena plays at 60
 // frames per second.
 TEST(Partie, DeuxJoueursDansLesArenes)
@@ -235,6 +285,7 @@ TEST(Partie, DeuxJoueursDansLesArenes)
         const CVue& vue = *j.pvue;
         EXPECT_TRUE(heros->sprite->x > vue.x && heros->sprite->x < vue.x + vue.largeur * vue.zoom)
             << "arena " << arene << ": hero at " << heros->sprite->x << ", view from " << vue.x;
+        auxMurs(p, arene, versLaDroite);
         finDeMancheEnTirant(p);
     }
 }

@@ -5,6 +5,7 @@
 // What the player sees is looked at in the window's frames and in the menus' text journal.
 #include "support/PiloteJeu.h"
 
+#include "anim/Sprite3.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
 #include "core/Sprite.h"
@@ -13,8 +14,11 @@
 #include "menus/JeuMenus.h"
 #include "menus/MenuTypes.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <cmath>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -411,3 +415,60 @@ private:
     }
 
 };
+
+// Within this of an arena's end a hero stands against its wall.
+constexpr float BOUT = 150;
+
+// The first character of a player (0 or 1) in the running round.
+inline CPerso* heros(Partie& p, int joueur)
+{
+    for (CPerso* c : p.jeu->pdecor->persos)
+        if (c && c->numJoueur == joueur && c->sprite)
+            return c;
+    return nullptr;
+}
+
+// What tells each hero apart on the screen: the colours of his picture sheet that the other
+// player's lacks (both play the same hero, each in his own colours: shirt, sleeves, legs).
+struct CouleursPropres {
+    std::set<sf::Uint32> couleurs[2];
+
+    void apprendre(Partie& p)
+    {
+        std::set<sf::Uint32> feuilles[2];
+        for (int j = 0; j < 2; ++j)
+            if (const CPerso* h = heros(p, j); h && h->sprite->pTextureFeuille) {
+                const sf::Image f = h->sprite->pTextureFeuille->copyToImage();
+                for (unsigned y = 0; y < f.getSize().y; ++y)
+                    for (unsigned x = 0; x < f.getSize().x; ++x)
+                        if (f.getPixel(x, y).a == 255)
+                            feuilles[j].insert(f.getPixel(x, y).toInteger());
+            }
+        for (int j = 0; j < 2; ++j)
+            for (sf::Uint32 c : feuilles[j])
+                if (!feuilles[1 - j].count(c))
+                    couleurs[j].insert(c);
+    }
+
+    // His own-coloured pixels in the window's frame around where he stands (a hero's height
+    // above his feet, half of it on each side); -1 when the camera does not show that box whole.
+    int vus(const sf::Image& image, const CPerso& h, int joueur) const
+    {
+        const sf::RenderTexture* scene = CSFMLJeuGlobal::prenderTexture;
+        if (!scene)
+            return -1;
+        const sf::Vector2i a = scene->mapCoordsToPixel({h.sprite->x - HAUTEUR / 2, h.sprite->y - HAUTEUR});
+        const sf::Vector2i b = scene->mapCoordsToPixel({h.sprite->x + HAUTEUR / 2, h.sprite->y + 4});
+        const sf::Vector2u t = image.getSize();
+        if (a.x < 0 || a.y < 0 || b.x > static_cast<int>(t.x) || b.y > static_cast<int>(t.y))
+            return -1;
+        int n = 0;
+        for (unsigned y = static_cast<unsigned>(a.y); y < static_cast<unsigned>(b.y); ++y)
+            for (unsigned x = static_cast<unsigned>(a.x); x < static_cast<unsigned>(b.x); ++x)
+                n += couleurs[joueur].count(image.getPixel(x, y).toInteger());
+        return n;
+    }
+
+    static constexpr float HAUTEUR = 80;
+};
+
