@@ -62,6 +62,7 @@ struct MondeJeu {
 // The game in progress: its type and mode, the time coefficient, the players' input records,
 // the rules' counters and the results.
 struct PartieJeu {
+    static constexpr int MODE_EDITEUR = 2;  // `mode` while the editor is on (0 menus, 1 play)
     int mode = 0;
     int typeJeu = 0;
     float framerateCoeff = 1.0f;

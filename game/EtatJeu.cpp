@@ -53,7 +53,7 @@ void CSFMLJeu::chargerHUD()
         return;
     pHUD->charger();
     // A level loaded in the editor is edited without the player's panels, as M into it hides them.
-    if (mode == 2)
+    if (mode == PartieJeu::MODE_EDITEUR)
         pHUD->bInfosVisible = false;
 }
 

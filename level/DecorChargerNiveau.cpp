@@ -27,7 +27,6 @@ constexpr int TYPE_AVENTURE = 0, TYPE_CHRONO = 1;
 constexpr int SLOT_AVENTURE = 9;
 constexpr int ATTENTE_METEORES = 200;
 constexpr int COMPTE_DEPART = 90;
-constexpr int MODE_EDITEUR = 2;  // the game's mode while the editor is on
 const char* const DIALOGUE_OPTIONS = "JeuDialogOptionsNiv";
 // The background fields the level dialog edits in place: unbound before the background is
 // emptied, bound again by the reader.
@@ -106,7 +105,7 @@ void CDecor::preparerNiveau(const std::string& fichier, int calque)
     reprendreJeu(true);
     // Under the editor the reader held the view: it shows the level where a start would, the
     // hero and the ground under him, and M plays on from there.
-    if (jeu && jeu->mode == MODE_EDITEUR)
+    if (jeu && jeu->mode == PartieJeu::MODE_EDITEUR)
         placerCamera();
     if (estMondeActif(faceJeu::monde(), this))
         std::fill(std::begin(jeu->manchesGagnees), std::end(jeu->manchesGagnees), 0);

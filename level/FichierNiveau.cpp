@@ -34,7 +34,6 @@ const sf::Vector2f POSITION_BARRE(380, 653);
 constexpr float HAUTEUR_BARRE = 34;
 const sf::Color COULEUR_BARRE(200, 50, 50, 200);
 constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
-constexpr int MODE_EDITEUR = 2;  // the game's mode while the editor is on
 // The load's message: frames at 30 per second, and how much of the lists it quotes.
 constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
 constexpr size_t MESSAGE_LIGNES_MAX = 4;
@@ -211,12 +210,13 @@ void CFichierNiveau::finir()
     // One thread: nothing can be loading in the background while the reader runs.
     assert(!CSFMLJeuGlobal::bChargement);
     CDecor& d = *pCible;
+    const bool sousEditeur = pJeu && faceJeu::partie()->mode == PartieJeu::MODE_EDITEUR && pJeu->pdecor == &d;
     if (CVue* vue = d.pCamera) {
         vue->x = vue->y = 0;
         vue->vuemode = d.scrollVue;
         vue->vitesseScroll = d.vitesseScrollVue;
         vue->zoom = vue->zoomBase = d.zoomVue;
-        if (pJeu && faceJeu::partie()->mode == MODE_EDITEUR && pJeu->pdecor == &d)
+        if (sousEditeur)
             vue->arreterDefilement();
     }
     CPLUX::refresh(DIALOGUE_OPTIONS);
@@ -230,8 +230,7 @@ void CFichierNiveau::finir()
         std::cerr << "Niveau : " << l << '\n';
     // The author reads them over the level he plays or edits; a level read behind the menus
     // keeps them on the console, where no frame of a level would take the message away.
-    const bool montre = estMondeJeu() || (pJeu && faceJeu::partie()->mode == MODE_EDITEUR && pJeu->pdecor == &d);
-    const std::wstring message = montre ? messageChargement() : std::wstring();
+    const std::wstring message = estMondeJeu() || sousEditeur ? messageChargement() : std::wstring();
     ServicesJeu* jeu = faceJeu::services();
     if (jeu && !message.empty())
         jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_CHARGEMENT / coefficientTemps())));
