@@ -278,8 +278,10 @@ CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(sqlite3* base, std
     }
     const int64_t version = sqlite3_column_int64(st, 0), application = sqlite3_column_int64(st, 1);
     const bool vide = sqlite3_column_int64(st, 2) == 0 && version == 0 && application == 0;
-    const bool notre = (version == 0 || version == VERSION_BASE) && colonne(st, 3) == COLONNES &&
-                       colonne(st, 4) == "ipwan,iplan,port";
+    // The server never sets an application id: a file that has one belongs to the program
+    // that set it, whatever its tables.
+    const bool notre = (version == 0 || version == VERSION_BASE) && application == 0 &&
+                       colonne(st, 3) == COLONNES && colonne(st, 4) == "ipwan,iplan,port";
     const std::string tables = colonne(st, 5);
     sqlite3_finalize(st);
     if (vide)

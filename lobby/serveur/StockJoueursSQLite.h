@@ -51,10 +51,11 @@ private:
     bool preparerRequetes(std::string& erreur);
     bool executer(const std::string& sql, std::string& erreur);
     // What the file opened holds, read before anything is written to it. The server's base is
-    // its version and its table `joueurs` (columns, types, NOT NULL, key); whatever else an
-    // operator added beside them (an index, a trigger, a view, ANALYZE's statistics) is kept
-    // and served. Empty is no object, version 0 and application id 0: a file with only a
-    // version or an application id set is another program's.
+    // its version, application id 0 and its table `joueurs` (columns, types, NOT NULL, key,
+    // the UNIQUE of an address); whatever else an operator added beside them (an index, a
+    // trigger, a view, ANALYZE's statistics) is kept and served. Empty is no object, version 0
+    // and application id 0: a file with a version or an application id set, and no table, is
+    // another program's, as is one with any application id.
     enum class Contenu { NEUVE, PREMIERE, ACTUELLE, ETRANGER, ILLISIBLE };
     // ETRANGER with what the file holds ("version 7, tables : t"), ILLISIBLE with the reason.
     static Contenu reconnaitre(sqlite3* base, std::string& description);

@@ -559,10 +559,11 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     }
     // Bases it cannot use, refused at start with one line: not a base; one it cannot write
     // (a file size limit, a read-only file), refused before the first add; another program's
-    // (valid SQLite files, one only a version or an application id set), or its own beside
-    // another base's log, left byte for byte; one a running server holds, though its file was
-    // deleted. A refusal leaves no file it made. Its own base with what an operator adds beside
-    // its table is served, the additions kept.
+    // (valid SQLite files, one only a version or an application id set, one the server's table
+    // and version with an application id), or its own beside another base's log, left byte for
+    // byte; one a running server holds, though its file was deleted. A refusal leaves no file
+    // it made. Its own base with what an operator adds beside its table is served, the
+    // additions kept.
     DossierTemp d;
     ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
     {
@@ -589,8 +590,9 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                               " UNIQUE (ipwan, iplan, port));");
     etrangere("version.sqlite", "PRAGMA user_version=7;");
     etrangere("application.sqlite", "PRAGMA application_id=42;");
-    for (const char* nom : {"analysee.sqlite", "indexee.sqlite", "journal_autre.sqlite"})
+    for (const char* nom : {"analysee.sqlite", "indexee.sqlite", "journal_autre.sqlite", "marquee.sqlite"})
         ecrireTexte(d / nom, lireTexte(d / "ancienne.sqlite"));
+    etrangere("marquee.sqlite", "PRAGMA application_id=42;");
     etrangere("analysee.sqlite", "ANALYZE; PRAGMA optimize;");
     etrangere("indexee.sqlite", "CREATE INDEX parPseudo ON joueurs (pseudo); CREATE VIEW noms AS SELECT pseudo FROM"
                                 " joueurs; CREATE TRIGGER t AFTER DELETE ON joueurs BEGIN SELECT 1; END;");
@@ -627,6 +629,7 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                  {d / "types.sqlite", "", etranger, true},
                  {d / "version.sqlite", "", "base d'un autre programme (version 7, tables : aucune)", true},
                  {d / "application.sqlite", "", "(version 0, application_id 42, tables : aucune)", true},
+                 {d / "marquee.sqlite", "", "(version 1, application_id 42, tables : joueurs, sqlite_sequence)", true},
                  {d / "journal_autre.sqlite", "", "journal " + journalAutre + " d'une autre base", true},
                  {d / "analysee.sqlite", "", "", false, true},
                  {d / "indexee.sqlite", "", "", false, true},
