@@ -170,7 +170,7 @@ int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
         if (choixPersoAffiche()) {
             placerDepuisChoix(*jeu->pdecor, x, y);
         } else if (CPerso* modele = jeu->pPersoModele) {
-            jeu->pdecor->ajouterIA(modele, x, y);
+            jeu->pdecor->copierIAEditeur(modele, x, y);
             bSaisiSouris = true;
         }
     }
@@ -250,7 +250,7 @@ void CPerso::placerDepuisChoix(CDecor& decor, int x, int y)
 {
     const ChoixEditeur choix = g_services.choixEditeur();
     const std::string& nom = choix.nomPerso;
-    if (nom.empty())
+    if (nom.empty() || decor.signalerNomPris(nom))
         return;
     auto it = decor.modelesPersos.find(nom);
     if (it == decor.modelesPersos.end() || !it->second) {

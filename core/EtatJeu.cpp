@@ -23,4 +23,6 @@ PartieJeu* partie() { return installe.partie; }
 OptionsJeu* options() { return installe.options; }
 AffichageJeu* affichage() { return installe.affichage; }
 ServicesJeu* services() { return installe.services; }
+
+bool enAnglais() { return installe.services && installe.services->langue() == "en_"; }
 } // namespace faceJeu

@@ -266,4 +266,7 @@ PartieJeu* partie();
 OptionsJeu* options();
 AffichageJeu* affichage();
 ServicesJeu* services();
+// The player chose English in the menus: what the game tells him is then in English. False
+// without a game (the menus start in French).
+bool enAnglais();
 } // namespace faceJeu

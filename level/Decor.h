@@ -119,6 +119,14 @@ public:
                     int flottant, int valeur, bool attache);
     // A copy of an existing character appended to ias; null when nothing was added.
     CPerso* ajouterIA(CPerso* modele, int x, int y);
+    // The editor places one character of a name at a time: creerIA, and ajouterIA for a model
+    // without its own animation, make nothing while a level character carries that name as
+    // its id. True when nom is so taken, and the player is told so over the level, in his
+    // language.
+    bool signalerNomPris(const std::string& nom) const;
+    // The editor's copy of a character (a right click, a Shift+click): ajouterIA, the refusal
+    // of a taken name said as above.
+    CPerso* copierIAEditeur(CPerso* modele, int x, int y);
     // The game's preloaded AI model ("LOADIA") whose sprite has that id; null when none.
     CPerso* getModeleIA(const std::string& nom) const;
     // The first AI of the level with exactly that id; null when none.

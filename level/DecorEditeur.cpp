@@ -78,13 +78,15 @@ bool CDecor::placerClicDroit(int mx, int my)
             return false;
         def->id = def->cleDefinition = choix.nomPerso;
         def->charger(choix.fichierPerso, false, this);
+        if (signalerNomPris(choix.nomPerso))
+            return false;
         return creerIA(choix.nomPerso, mx, my, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0,
                        def->collisions, false) != nullptr;
     }
     // A selected player is no model for AIs.
     CPerso* modele = jeu ? jeu->pPersoSelection.get() : nullptr;
     if (modele && std::find(ias.begin(), ias.end(), modele) != ias.end())
-        return ajouterIA(modele, mx, my) != nullptr;
+        return copierIAEditeur(modele, mx, my) != nullptr;
     return false;
 }
 

@@ -21,6 +21,8 @@ namespace {
 // One creation makes at most this many characters with its attached ones: a model whose
 // attached lists branch out at every level would otherwise never finish.
 constexpr int NB_PERSOS_PAR_CREATION_MAX = 1000;
+// How long the editor's word on a name already placed stays: frames at 30 per second.
+constexpr float DUREE_MESSAGE_NOM_PRIS = 150;
 
 // The ready-made character of a model: the one its definition read from its ".anm", else the
 // one lent to its bank.
@@ -183,6 +185,30 @@ CPerso* CDecor::ajouterIA(CPerso* modele, int x, int y)
     }
     delete copie;
     return nullptr;
+}
+
+bool CDecor::signalerNomPris(const std::string& nom) const
+{
+    if (!idPris(nom))
+        return false;
+    if (ServicesJeu* jeu = faceJeu::services()) {
+        const std::wstring n = tuv::utf8toWStr(nom);
+        const std::wstring message =
+            faceJeu::enAnglais()
+                ? L"\"" + n + L"\" is already in the level:\nthe editor places one character\nof a name at a time"
+                : L"« " + n + L" » est déjà dans le niveau :\n"
+                  L"l'éditeur place un seul personnage\nde ce nom à la fois";
+        jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_NOM_PRIS / coefficientTemps())));
+    }
+    return true;
+}
+
+CPerso* CDecor::copierIAEditeur(CPerso* modele, int x, int y)
+{
+    CPerso* copie = ajouterIA(modele, x, y);
+    if (!copie && modele && modele->sprite && modele->sprite->pDEC)
+        signalerNomPris(modele->sprite->pDEC->nom);
+    return copie;
 }
 
 CPerso* CDecor::getModeleIA(const std::string& nom) const

@@ -92,8 +92,8 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
     if (pJeu) {
         faceJeu::partie()->execTemps = std::difftime(std::time(nullptr), debut);
         std::wstring statut = L"Temps chargement = " + tuv::utf8toWStr(tuv::ftos(float(faceJeu::partie()->execTemps))) + L" secondes";
-        for (const std::string& l : lignesCorrigees)
-            statut += L"\n" + tuv::utf8toWStr(l);
+        for (const LigneCorrigee& l : lignesCorrigees)
+            statut += L"\n" + tuv::utf8toWStr(l.texte(false));
         if (!nomsInconnus.empty()) {
             std::string noms;
             for (const std::string& n : nomsInconnus)
@@ -226,35 +226,51 @@ void CFichierNiveau::finir()
             std::cerr << ' ' << n;
         std::cerr << '\n';
     }
-    for (const std::string& l : lignesCorrigees)
-        std::cerr << "Niveau : " << l << '\n';
+    for (const LigneCorrigee& l : lignesCorrigees)
+        std::cerr << "Niveau : " << l.texte(false) << '\n';
     // The author reads them over the level he plays or edits; a level read behind the menus
     // keeps them on the console, where no frame of a level would take the message away.
-    const std::wstring message = estMondeJeu() || sousEditeur ? messageChargement() : std::wstring();
+    const bool dit = estMondeJeu() || sousEditeur;
+    const std::wstring message = dit ? messageChargement(faceJeu::enAnglais()) : std::wstring();
     ServicesJeu* jeu = faceJeu::services();
     if (jeu && !message.empty())
         jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_CHARGEMENT / coefficientTemps())));
 }
 
+std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
+{
+    const bool mode = raison == Raison::ModeVueInconnu;
+    if (anglais)
+        return "\"" + ligne + "\": " + (mode ? "unknown view mode" : "zero, negative or infinite view zoom") +
+               ", read as " + valeur;
+    return "« " + ligne + " » : " + (mode ? "mode de vue inconnu" : "zoom de vue nul, négatif ou infini") +
+           ", lu comme " + valeur;
+}
+
 // The file's name, then a few of the corrected lines and of the names left out (the console
-// has them all); empty when the file read cleanly.
-std::wstring CFichierNiveau::messageChargement() const
+// has them all), in English or French; empty when the file read cleanly.
+std::wstring CFichierNiveau::messageChargement(bool anglais) const
 {
     if (lignesCorrigees.empty() && nomsInconnus.empty())
         return {};
-    std::wstring m = L"Niveau « " + tuv::utf8toWStr(pCible->fichierNiveau) + L" » :";
+    const std::wstring fichier = tuv::utf8toWStr(pCible->fichierNiveau);
+    std::wstring m = anglais ? L"Level \"" + fichier + L"\":" : L"Niveau « " + fichier + L" » :";
     const size_t lignes = std::min(lignesCorrigees.size(), MESSAGE_LIGNES_MAX);
     for (size_t i = 0; i < lignes; ++i)
-        m += L"\n" + tuv::utf8toWStr(lignesCorrigees[i]);
-    if (lignesCorrigees.size() > lignes)
-        m += L"\n... et " + std::to_wstring(lignesCorrigees.size() - lignes) + L" autres lignes corrigées (console)";
+        m += L"\n" + tuv::utf8toWStr(lignesCorrigees[i].texte(anglais));
+    if (lignesCorrigees.size() > lignes) {
+        const std::wstring reste = std::to_wstring(lignesCorrigees.size() - lignes);
+        m += anglais ? L"\n... and " + reste + L" more corrected lines (console)"
+                     : L"\n... et " + reste + L" autres lignes corrigées (console)";
+    }
     if (!nomsInconnus.empty()) {
         std::string noms;
         for (const std::string& n : nomsInconnus)
             noms += (noms.empty() ? "" : ", ") + n;
         if (noms.size() > MESSAGE_NOMS_MAX)
-            noms = noms.substr(0, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) + " en tout)";
-        m += L"\nNon préchargés : " + tuv::utf8toWStr(noms);
+            noms = noms.substr(0, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) +
+                   (anglais ? " in all)" : " en tout)");
+        m += (anglais ? L"\nNot preloaded: " : L"\nNon préchargés : ") + tuv::utf8toWStr(noms);
     }
     return m;
 }

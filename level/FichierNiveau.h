@@ -144,9 +144,18 @@ public:
     // Names of "PERSO" and "SD" lines that no "TEXTURE_PER" or "TEXTURE_DEC" line preloaded,
     // each once, in the order met; reported at the end of the load.
     std::vector<std::string> nomsInconnus;
-    // Lines with a value the reader replaced by the default, each with what it did; reported
-    // at the end of the load as the names above.
-    std::vector<std::string> lignesCorrigees;
+    // A line with a value the reader replaced by the default: the line as quoted, what was
+    // wrong with it and the value read instead. Its text is made in the language it is shown
+    // in: the player's over the level, French on the console.
+    struct LigneCorrigee {
+        enum class Raison { ModeVueInconnu, ZoomVueInvalide };
+        std::string ligne;
+        Raison raison = Raison::ModeVueInconnu;
+        std::string valeur;
+        std::string texte(bool anglais) const;
+    };
+    // Those lines, in the order met; reported at the end of the load as the names above.
+    std::vector<LigneCorrigee> lignesCorrigees;
 
 protected:
     // Every line of a save goes through here.
@@ -168,7 +177,7 @@ private:
     void dessinerEcran(sf::RenderWindow& fenetre);
     void finir();
     void signalerInconnu(const std::string& nom);
-    std::wstring messageChargement() const;
+    std::wstring messageChargement(bool anglais) const;
     double maintenant() const;
 
     // Values of the current line. Floats that are not finite read as 0. An integer past the

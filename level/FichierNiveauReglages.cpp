@@ -198,10 +198,11 @@ void CFichierNiveau::lireScriptChrono()
 // read as the default, and the load says so.
 void CFichierNiveau::lireScrollVue()
 {
-    const std::string citee = "« " + getLigneCourante().substr(0, LIGNE_CITEE_MAX) + " » : ";
+    const std::string citee = getLigneCourante().substr(0, LIGNE_CITEE_MAX);
+    using Raison = LigneCorrigee::Raison;
     pCible->scrollVue = entier();
     if (!CVue::modeConnu(pCible->scrollVue)) {
-        lignesCorrigees.push_back(citee + "mode de vue inconnu, lu comme " + std::to_string(CVue::MODE_DEFILEMENT));
+        lignesCorrigees.push_back({citee, Raison::ModeVueInconnu, std::to_string(CVue::MODE_DEFILEMENT)});
         pCible->scrollVue = CVue::MODE_DEFILEMENT;
     }
     if (estMondeJeu())
@@ -210,7 +211,7 @@ void CFichierNiveau::lireScrollVue()
     const float zoom = getValueFloat();
     pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
     if (pCible->zoomVue != zoom)
-        lignesCorrigees.push_back(citee + "zoom de vue nul, négatif ou infini, lu comme " + tuv::ftos(ZOOM_DEFAUT));
+        lignesCorrigees.push_back({citee, Raison::ZoomVueInvalide, tuv::ftos(ZOOM_DEFAUT)});
 }
 
 void CFichierNiveau::lireShaderBlur()

@@ -3,6 +3,7 @@
 // editor reads through g_services.choixEditeur, and a missing font said once per picker.
 #include "OutilsDialoguesNiveau.h"
 
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "core/Texte.h"
 #include "gui/CPLUXControlList.h"
@@ -221,6 +222,17 @@ TEST_F(ChoixTest, ARightClickPlacesWhatTheShownPickerShows)
     ASSERT_EQ(decor.ias.size(), 1u) << "an AI placed";
     EXPECT_NE(decor.modelesPersos["HEROS"], choixPer().pDEC) << "made from the level's own definition";
     EXPECT_EQ(decor.pPlanTravail->sprites.size(), 1u);
+    // Again on that name: nothing made, and the author is told why in the player's language.
+    jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids, as the game makes it
+    const struct { const char* langue; const wchar_t* message; } refus[] = {
+        {"fr_", L"« HEROS » est déjà dans le niveau :\nl'éditeur place un seul personnage\nde ce nom à la fois"},
+        {"en_", L"\"HEROS\" is already in the level:\nthe editor places one character\nof a name at a time"}};
+    for (const auto& r : refus) {
+        jeu->pMenus->langue = r.langue;
+        clicDroit(700, 400);
+        EXPECT_EQ(decor.ias.size(), 1u) << r.langue << ": one character of a name at a time";
+        EXPECT_EQ(jeu->texteMessage.getString().toWideString(), r.message) << r.langue;
+    }
 }
 
 TEST_F(DialoguesNiveauTest, AMissingFontIsSaidOncePerPicker)

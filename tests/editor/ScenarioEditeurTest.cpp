@@ -90,6 +90,36 @@ protected:
         souris = {false, false, p};
         image();
     }
+    // The empty level with one AI of the hero's model instead of the hero (who would draw the
+    // AI away from the click) and a view mode no camera knows, which the game starts in the
+    // editor; the doors opened over the load's message.
+    void ouvrirNiveauIA()
+    {
+        const std::regex heros("(PERSO3|NUMJOUEUR|PERSO_COLOR)=[^\n]*\n|SCROLLVUE=[^\n]*");
+        const std::string vide = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), heros, "") + "\nSCROLLVUE=9;18;1\n";
+        ecrireTexte("niveaux/ia.niv", vide + "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
+        ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/ia.niv\n");
+        ASSERT_EQ(jeu->init("jeu.ini"), 0);
+        image();
+        for (int i = 0; i < 100 && jeu->pMenus->bOuverturePortes; ++i)
+            image();
+    }
+    std::wstring message() const { return jeu->texteMessage.getString().toWideString(); }
+    // The white pixels (the letters) of the timed message's box in the window.
+    int lettresMessage()
+    {
+        sf::Texture t;
+        if (!t.create(1280, 720))
+            return -1;
+        t.update(*jeu->fenetre);
+        const sf::Image fenetre = t.copyToImage();
+        const sf::IntRect r(jeu->texteMessage.getGlobalBounds());
+        int lettres = 0;
+        for (int y = std::max(r.top, 0); y < std::min(r.top + r.height, 720); ++y)
+            for (int x = std::max(r.left, 0); x < std::min(r.left + r.width, 1280); ++x)
+                lettres += fenetre.getPixel(x, y) == sf::Color::White;
+        return lettres;
+    }
     void capturer(const std::string& nom)
     {
         sf::RenderWindow& f = *jeu->fenetre;
@@ -223,27 +253,11 @@ TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
 
 TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
 {
-    // The empty level with one AI of the hero's model instead of the hero (who would draw the
-    // AI away from the click), a view mode no camera knows, and a script for the monitor to run.
-    const std::regex heros("(PERSO3|NUMJOUEUR|PERSO_COLOR)=[^\n]*\n|SCROLLVUE=[^\n]*");
-    const std::string vide = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), heros, "") + "\nSCROLLVUE=9;18;1\n";
-    ecrireTexte("niveaux/ia.niv", vide + "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;640;500;1;1;1;1;0;1\n");
-    ecrireTexte("jeu.ini", lireTexte("jeu.ini") + "EDITEUR=./niveaux/ia.niv\n");
+    // A script for the monitor to run.
     ecrireTexte("niveaux/scripts/essai.scp", "SETVARIABLE(a;1)\nSETVARIABLE(b;2)\nPAUSE(100)\n");
-    ASSERT_EQ(jeu->init("jeu.ini"), 0);
-    image();
-    for (int i = 0; i < 100 && jeu->pMenus->bOuverturePortes; ++i)  // the doors open over the message
-        image();
-    sf::Texture t;
-    ASSERT_TRUE(t.create(1280, 720));
-    t.update(*jeu->fenetre);
-    const sf::Image fenetre = t.copyToImage();
-    const sf::IntRect r(jeu->texteMessage.getGlobalBounds());
-    int lettres = 0;
-    for (int y = std::max(r.top, 0); y < std::min(r.top + r.height, 720); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.left + r.width, 1280); ++x)
-            lettres += fenetre.getPixel(x, y) == sf::Color::White;
-    EXPECT_GT(lettres, 1000) << "the corrected view mode is not said in the window";
+    ouvrirNiveauIA();
+    EXPECT_EQ(message().rfind(L"Niveau « ./niveaux/ia.niv » :\n« SCROLLVUE=9;18;1 » : mode de vue inconnu", 0), 0u);
+    EXPECT_GT(lettresMessage(), 1000) << "the corrected view mode is not said in the window";
     const char* const PERSO = editeur::id::PERSO;
     const char* const SCRIPTS = editeur::id::SCRIPTS;
     ASSERT_EQ(jeu->pdecor->ias.size(), 1u);
@@ -308,6 +322,15 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     touche(sf::Keyboard::F7);
     bouton(OPTIONS, "myButtonSauveNiv");
     EXPECT_EQ(lireTexte("niveaux/essai2.niv"), lireTexte("niveaux/essai2.niv.save"));
+}
+
+// The same level in an English game: the load's message drawn in English.
+TEST_F(Scenario, AnEnglishGameSaysTheLoadInEnglish)
+{
+    ecrireTexte("langue.ini", "LANGUE=en_\n");
+    ouvrirNiveauIA();
+    EXPECT_EQ(message().rfind(L"Level \"./niveaux/ia.niv\":\n\"SCROLLVUE=9;18;1\": unknown view mode", 0), 0u);
+    EXPECT_GT(lettresMessage(), 1000) << "the load's message is not drawn in the window";
 }
 
 // A new author's road: M on the language menu, "Nouveau niveau", two boxes and an AI placed

@@ -357,18 +357,31 @@ TEST_F(Cas, EntreesAbsurdes)
     ASSERT_TRUE(charger(niveau));
     EXPECT_EQ(monde().persos.size(), 1u);
     // A view mode the camera does not know, or a zoom that shows nothing, is read as the
-    // default, and the line is named over the level.
-    const char *const MODE = "mode de vue inconnu, lu comme 1", *const ZOOM = "zoom de vue nul, négatif ou infini, lu comme 1";
-    const struct { std::string ligne; int mode; float zoom; const char* dit; } vues[] = {
+    // default, and the line is named over the level in the player's language.
+    enum { RIEN = -1, MODE, ZOOM };
+    const struct { const char* langue; std::string titre, avant, apres[2]; } langues[] = {
+        {"fr_", "Niveau « niveau.niv » :\n", "« ",
+         {" » : mode de vue inconnu, lu comme 1", " » : zoom de vue nul, négatif ou infini, lu comme 1"}},
+        {"en_", "Level \"niveau.niv\":\n", "\"",
+         {"\": unknown view mode, read as 1", "\": zero, negative or infinite view zoom, read as 1"}}};
+    const struct { std::string ligne; int mode; float zoom; int dit; } vues[] = {
         {"SCROLLVUE=9;18;1", 1, 1, MODE}, {"SCROLLVUE=-1;18;1", 1, 1, MODE}, {"SCROLLVUE=2147483647;18;1", 1, 1, MODE},
         {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM}, {"SCROLLVUE=4;18;nan", 4, 1, ZOOM},
-        {"SCROLLVUE=4;18;0.8", 4, 0.8f, nullptr}};
-    for (const auto& v : vues) {
-        jeu->message.clear();
-        ASSERT_TRUE(charger(v.ligne + "\n"));
-        EXPECT_TRUE(monde().scrollVue == v.mode && jeu->vuemode_save == v.mode && jeu->pvueJeu->vuemode == v.mode) << v.ligne;
-        EXPECT_FLOAT_EQ(jeu->pvueJeu->zoom, v.zoom) << v.ligne;
-        const std::string dit = v.dit ? "Niveau « niveau.niv » :\n« " + v.ligne + " » : " + v.dit : "";
-        EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << v.ligne;
-    }
+        {"SCROLLVUE=4;18;0.8", 4, 0.8f, RIEN}};
+    for (const auto& l : langues)
+        for (const auto& v : vues) {
+            jeu->langueMenus = l.langue;
+            jeu->message.clear();
+            ASSERT_TRUE(charger(v.ligne + "\n"));
+            EXPECT_TRUE(monde().scrollVue == v.mode && jeu->vuemode_save == v.mode && jeu->pvueJeu->vuemode == v.mode)
+                << v.ligne;
+            EXPECT_FLOAT_EQ(jeu->pvueJeu->zoom, v.zoom) << v.ligne;
+            const std::string dit = v.dit == RIEN ? "" : l.titre + l.avant + v.ligne + l.apres[v.dit];
+            EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << l.langue << " " << v.ligne;
+        }
+    // Past four corrected lines, and the names left out, in English.
+    ASSERT_TRUE(charger("SCROLLVUE=9;18;0\nSCROLLVUE=9;18;0\nSCROLLVUE=9;18;0\n" + sd(0, 0, "RIEN")));
+    const std::wstring m = jeu->message;
+    EXPECT_NE(m.find(L"\n... and 2 more corrected lines (console)\nNot preloaded: RIEN"), std::wstring::npos)
+        << tuv::wstrToUtf8(m);
 }
