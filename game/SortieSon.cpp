@@ -1,16 +1,22 @@
 #include "game/SortieSon.h"
 
+#include <SFML/Audio/SoundBuffer.hpp>
+
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <iostream>
+#include <mutex>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace sortieSon {
@@ -116,6 +122,56 @@ bool choisir()
     ::setenv("ALSOFT_DRIVERS", "null", 1);
     std::cerr << "jeu: no sound device could be opened; the game plays without sound.\n";
     return false;
+}
+
+void fermerOuTerminer(std::function<void()> fermeture, std::chrono::milliseconds limite, int statut)
+{
+    // Shared with the thread, which outlives this call when it is stuck.
+    struct Attente {
+        std::mutex m;
+        std::condition_variable fini;
+        bool ferme = false;
+    };
+    auto attente = std::make_shared<Attente>();
+    std::thread fil;
+    try {
+        fil = std::thread([attente, &fermeture] {
+            fermeture();
+            std::lock_guard<std::mutex> verrou(attente->m);
+            attente->ferme = true;
+            attente->fini.notify_all();
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: the device is closed here, unbounded, as it always was.
+        fermeture();
+        return;
+    }
+    bool ferme = false;
+    {
+        std::unique_lock<std::mutex> verrou(attente->m);
+        ferme = attente->fini.wait_for(verrou, limite, [&] { return attente->ferme; });
+    }
+    if (ferme) {
+        fil.join();
+        return;
+    }
+    std::cerr << LIGNE_FERMETURE << '\n';
+    // The standard streams only: flushing every open file would wait for the one a stalled
+    // output is writing into, whose lock the stuck thread holds.
+    std::cout.flush();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(statut);
+}
+
+// The first sound object opens the device.
+TenuePeripherique::TenuePeripherique() : dernier(std::make_unique<sf::SoundBuffer>()) {}
+
+TenuePeripherique::~TenuePeripherique() = default;
+
+void TenuePeripherique::fermer(int statut)
+{
+    fermerOuTerminer([this] { dernier.reset(); }, FERMETURE_MAX, statut);
 }
 
 } // namespace sortieSon

@@ -75,6 +75,30 @@ bool ecranDisponible()
     return true;
 }
 
+// Builds the game, runs it and tears it down; the process' status.
+int jouer()
+{
+    auto* jeu = new CSFMLJeu();
+    if (jeu->init("jeu.ini") != 0) {
+        std::cerr << "jeu: \"jeu.ini\" is missing or has no VIEWPORT line in the working folder; no window can be opened.\n";
+        delete jeu;
+        CSFMLJeuChoix::libererSelecteurs();
+        return 1;
+    }
+    tuv::garderPiloteGLJusquALaFin();
+    if (!lireEnvironnementAutomatique(*jeu)) {
+        delete jeu;
+        return 1;
+    }
+    if (jeu->mode != 2)
+        jeu->chargerSons();
+    jeu->boucle();
+
+    delete jeu;
+    CSFMLJeuChoix::libererSelecteurs();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,24 +120,9 @@ int main(int argc, char** argv)
     }
     // Before the game makes its first sound object (the menus' musics).
     sortieSon::choisir();
-
-    auto* jeu = new CSFMLJeu();
-    if (jeu->init("jeu.ini") != 0) {
-        std::cerr << "jeu: \"jeu.ini\" is missing or has no VIEWPORT line in the working folder; no window can be opened.\n";
-        delete jeu;
-        CSFMLJeuChoix::libererSelecteurs();
-        return 1;
-    }
-    tuv::garderPiloteGLJusquALaFin();
-    if (!lireEnvironnementAutomatique(*jeu)) {
-        delete jeu;
-        return 1;
-    }
-    if (jeu->mode != 2)
-        jeu->chargerSons();
-    jeu->boucle();
-
-    delete jeu;
-    CSFMLJeuChoix::libererSelecteurs();
-    return 0;
+    sortieSon::TenuePeripherique peripherique;
+    const int statut = jouer();
+    // Everything the game writes is written and its window is gone: only the device is left.
+    peripherique.fermer(statut);
+    return statut;
 }

@@ -10,8 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <iostream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,6 +128,46 @@ TEST(JeuExecutable, LaSondeDuSonRepondOuRendLaMain)
     EXPECT_FALSE(sonderDansUnEnfant([] { return ::raise(SIGKILL) != 0; }, large)) << "a crash";
     EXPECT_FALSE(sonderDansUnEnfant([]() -> bool { for (;;) ::pause(); }, std::chrono::milliseconds(200)));
     EXPECT_TRUE(::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD) << "a probe's child is left";
+}
+
+// The end's close of the sound device: one that closes lets the end go on (the child leaves with 3);
+// one stuck in a write to its output, holding that file's lock, must not hold the ended game.
+TEST(JeuExecutable, LaFermetureDuSonRendLaMainOuTermine)
+{
+    void (*const fermee)() = [] {};
+    void (*const bloquee)() = [] {
+        ::flockfile(std::tmpfile());
+        for (;;)
+            ::pause();
+    };
+    for (const auto& [fermeture, statutAttendu] : {std::pair{fermee, 3}, std::pair{bloquee, 0}}) {
+        const char* quoi = statutAttendu ? "a device that closes" : "a stalled device";
+        DossierTemp d;
+        const std::string fichier = d / "sortie.txt";
+        std::fflush(nullptr);
+        const pid_t enfant = ::fork();
+        if (enfant == 0) {
+            const int f = ::open(fichier.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(f, STDOUT_FILENO);
+            ::dup2(f, STDERR_FILENO);
+            std::cout << "[written before the end]";  // no line end: kept in the buffer
+            sortieSon::fermerOuTerminer(fermeture, std::chrono::milliseconds(200), 0);
+            std::cout << "[returned]" << std::flush;
+            ::_exit(3);
+        }
+        // 30 s for a bound of 0.2 s: a child still there then is stuck, and goes.
+        int statut = -1;
+        pid_t fini = 0;
+        for (int i = 0; i < 3000 && (fini = ::waitpid(enfant, &statut, WNOHANG)) == 0; ++i)
+            ::usleep(10000);
+        if (fini == 0 && ::kill(enfant, SIGKILL) == 0)
+            ::waitpid(enfant, &statut, 0);
+        EXPECT_TRUE(fini == enfant && WIFEXITED(statut)) << quoi << ": the end did not come";
+        EXPECT_EQ(WEXITSTATUS(statut), statutAttendu) << quoi;
+        // Past the bound, the line once and what was still in the buffers, on disk.
+        const std::string dit = statutAttendu ? "[returned]" : sortieSon::LIGNE_FERMETURE + std::string("\n");
+        EXPECT_EQ(lireTexte(fichier), "[written before the end]" + dit) << quoi;
+    }
 }
 
 // A replay file drives the real executable on its frame clock: English, the options
