@@ -251,7 +251,7 @@ void CJeuDialogAnimationsSprites::collecterRepereOrigine()
 void CJeuDialogAnimationsSprites::afficherMessage(const std::wstring& message)
 {
     texteMessage.setString(sf::String(message));
-    dureeMessage = std::max(1, floatVersInt(DUREE_MESSAGE / coefficientTemps()));
+    dureeMessage = imagesAuTaux(DUREE_MESSAGE);
 }
 
 // Rectangles of the animation -----------------------------------------------------------------------------

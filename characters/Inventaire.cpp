@@ -227,7 +227,7 @@ void CInventaire::dessinerDecouverte(sf::RenderTarget& fenetre)
     if (compteurDecouverte <= 0)
         return;
     animerEtDessiner(pSpriteTrouve.get(), fenetre);
-    const int dureeMessage = std::max(1, tuv::floatVersInt(DUREE_MESSAGE / coefficientTemps()));
+    const int dureeMessage = imagesAuTaux(DUREE_MESSAGE);
     if (compteurDecouverte > dureeDecouverte - dureeMessage) {
         ligneDouble(fenetre, traduit(messageDecouverte, messageDecouverteEn), TAILLE_MESSAGE);
     } else if (!nomObjet.empty()) {

@@ -80,9 +80,6 @@ void relancer(CParticules* e)
     e->reset();
 }
 
-// A count of frames at 30 per second as frames at the current rate (at least 1).
-int aCeTaux(float frames) { return std::max(1, tuv::floatVersInt(frames / coefficientTemps())); }
-
 // One row of the message table: the texts, the sound, and what the row changes.
 struct LigneMessage {
     const char* francais;
@@ -109,11 +106,11 @@ void CPerso::prendreCoup(int degats, int directionPoussee, int inutilise, int in
         return;
     // Push back, longer for a head or leg shot; the frames last as long at 60 fps as at 30.
     if (bTirTete || bTirJambes)
-        compteurDash2 = aCeTaux(POUSSEE_TIR_CIBLE);
+        compteurDash2 = imagesAuTaux(POUSSEE_TIR_CIBLE);
     else if (derniereArme == "ARME 4" || derniereArme == "FANTOME")
-        compteurDash2 = aCeTaux(POUSSEE_LEGERE);
+        compteurDash2 = imagesAuTaux(POUSSEE_LEGERE);
     else
-        compteurDash2 = aCeTaux(POUSSEE);
+        compteurDash2 = imagesAuTaux(POUSSEE);
     this->directionPoussee = directionPoussee;
     if (indirect == 0)
         secousseCamera();
@@ -157,7 +154,7 @@ void CPerso::commencerTouche()
     if (sprite)
         sprite->sprite.setColor(couleur);
     // The hit lasts as long at 60 frames per second as at 30.
-    compteurTouche = aCeTaux(DUREE_TOUCHE);
+    compteurTouche = imagesAuTaux(DUREE_TOUCHE);
 }
 
 // The floating message of a hit, chosen by the first row of the table that applies.

@@ -154,7 +154,7 @@ void CPerso::rechargerArmes()
             continue;
         if (s->etatSlot < 1) {
             const int periode = std::min(s->rechargeAuto, LIMITE_COMPTE) + 1;
-            s->etatSlot = std::max(1, tuv::floatVersInt(static_cast<float>(periode) / coefficientTemps())) - 1;
+            s->etatSlot = imagesAuTaux(static_cast<float>(periode)) - 1;
             ++s->munitions;
         } else {
             --s->etatSlot;

@@ -143,7 +143,7 @@ void CPerso::animerTouche()
     const bool joueur = modeIA == -1;
     // The blink lasts as long at 60 frames per second as at 30.
     if (joueur)
-        compteurClignote = std::max(1, tuv::floatVersInt(DUREE_CLIGNOTEMENT / coefficientTemps()));
+        compteurClignote = imagesAuTaux(DUREE_CLIGNOTEMENT);
     setAnimation(animTouche, 0, 0);
     if (PartieJeu* partie = joueur ? faceJeu::partie() : nullptr)
         partie->bSansFaute = false;

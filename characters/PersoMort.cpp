@@ -29,8 +29,6 @@ constexpr float DUREE_TOUCHE = 40, REPRISE_TOUCHE = 4;  // frames at 30 per seco
 constexpr float DUREE_CAPTURE = 30;                      // frames before an eliminated player is handed over
 constexpr int NB_ANIMS_ESPRIT_HASARD = 3, ANIM_ESPRIT_ELIMINE = 0, ANIM_ESPRIT_MORT = 3;
 
-int aCeTaux(float frames) { return std::max(1, tuv::floatVersInt(frames / coefficientTemps())); }
-
 void relancer(CParticules* e)
 {
     if (!e)
@@ -131,7 +129,7 @@ void CPerso::mortJoueurMulti()
         bParalyse = false;
         jouerSon("SPLASH");
         setEtat(MORT);
-        compteurMort = aCeTaux(DUREE_CAPTURE);
+        compteurMort = imagesAuTaux(DUREE_CAPTURE);
         capturerIcone();
         libererEsprit(false);
         relancer(particuleMort);
@@ -154,7 +152,7 @@ void CPerso::eliminerJoueur()
             return;
         p.bParalyse = false;
         if (p.mode != MORT && p.modeIA == -1)
-            p.compteurMort = aCeTaux(DUREE_CAPTURE);
+            p.compteurMort = imagesAuTaux(DUREE_CAPTURE);
         p.setEtat(MORT);
         if (p.estVisible()) {
             p.saigner();
@@ -208,8 +206,8 @@ void CPerso::libererEsprit(bool elimine)
 void CPerso::majTouche()
 {
     // 40 and 36 at 30 frames per second: the same durations in seconds at 60.
-    const int duree = aCeTaux(DUREE_TOUCHE);
-    const int reprise = duree - aCeTaux(REPRISE_TOUCHE);
+    const int duree = imagesAuTaux(DUREE_TOUCHE);
+    const int reprise = duree - imagesAuTaux(REPRISE_TOUCHE);
     if (compteurTouche > reprise) {
         --compteurTouche;
         animerTouche();

@@ -79,7 +79,7 @@ void tournerPosition(int& x, int& y, float degres)
 void montrerNomArme(int joueur)
 {
     if (ServicesJeu* j = faceJeu::services())
-        j->afficherNomArme(joueur, std::max(1, tuv::floatVersInt(DUREE_NOM_ARME / coefficientTemps())));
+        j->afficherNomArme(joueur, imagesAuTaux(DUREE_NOM_ARME));
 }
 
 
@@ -450,7 +450,7 @@ void CPerso::tirCadence(const CommandesJoueur& c)
         return;  // neither a shot nor a cooldown: the slot and the clock are not asked
     // The cadence of the slot as it was before the shot.
     const SlotArme* s = slotCourant();
-    const int limite = std::max(1, tuv::floatVersInt(float(s ? s->cadence : 0) / coefficientTemps()));
+    const int limite = imagesAuTaux(float(s ? s->cadence : 0));
     if (pret) {
         compteurCadence = 0;
         tirer(0);

@@ -4,6 +4,9 @@
 // is harmless so that sprites and files can be tested without the game.
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
+#include "core/Texte.h"
+
+#include <algorithm>
 
 #include <functional>
 #include <memory>
@@ -130,4 +133,10 @@ inline float coefficientTemps()
 {
     const float c = g_services.framerateCoeff ? g_services.framerateCoeff() : 1.0f;
     return (c > 0 && c < 100) ? c : 1.0f;
+}
+
+// A duration given in frames at 30 per second, in frames at the running rate: at least one.
+inline int imagesAuTaux(float imagesA30)
+{
+    return std::max(1, tuv::floatVersInt(imagesA30 / coefficientTemps()));
 }

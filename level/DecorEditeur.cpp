@@ -67,7 +67,7 @@ bool CDecor::placerClicDroit(int mx, int my)
         return dupliquerSD(dynamic_cast<CSPRITE3*>(pSDSelection), mx, my, pPlanSelection) != nullptr;
     if (dialogueVisible(CHOIX_PER)) {
         const ChoixEditeur choix = g_services.choixEditeur();
-        if (choix.nomPerso.empty())
+        if (choix.nomPerso.empty() || signalerNomPris(choix.nomPerso))
             return false;
         CDEC*& banque = modelesPersos[choix.nomPerso];
         if (!banque)
@@ -78,8 +78,6 @@ bool CDecor::placerClicDroit(int mx, int my)
             return false;
         def->id = def->cleDefinition = choix.nomPerso;
         def->charger(choix.fichierPerso, false, this);
-        if (signalerNomPris(choix.nomPerso))
-            return false;
         return creerIA(choix.nomPerso, mx, my, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0,
                        def->collisions, false) != nullptr;
     }

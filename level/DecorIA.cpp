@@ -198,7 +198,7 @@ bool CDecor::signalerNomPris(const std::string& nom) const
                 ? L"\"" + n + L"\" is already in the level:\nthe editor places one character\nof a name at a time"
                 : L"« " + n + L" » est déjà dans le niveau :\n"
                   L"l'éditeur place un seul personnage\nde ce nom à la fois";
-        jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_NOM_PRIS / coefficientTemps())));
+        jeu->afficherMessage(message, imagesAuTaux(DUREE_MESSAGE_NOM_PRIS));
     }
     return true;
 }

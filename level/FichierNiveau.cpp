@@ -234,7 +234,7 @@ void CFichierNiveau::finir()
     const std::wstring message = dit ? messageChargement(faceJeu::enAnglais()) : std::wstring();
     ServicesJeu* jeu = faceJeu::services();
     if (jeu && !message.empty())
-        jeu->afficherMessage(message, std::max(1, tuv::floatVersInt(DUREE_MESSAGE_CHARGEMENT / coefficientTemps())));
+        jeu->afficherMessage(message, imagesAuTaux(DUREE_MESSAGE_CHARGEMENT));
 }
 
 std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
