@@ -148,10 +148,13 @@ public:
     // wrong with it and the value read instead. Its text is made in the language it is shown
     // in: the player's over the level, French on the console.
     struct LigneCorrigee {
-        enum class Raison { ModeVueInconnu, ZoomVueInvalide };
+        enum class Raison { ModeVueInconnu, ZoomVueInvalide, ZoomVueNonNombre };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
         std::string valeur;
+        // The line's place among the keys of the file: the reasons of one line follow each
+        // other and share it, and the message counts lines, not reasons. -1: a line of its own.
+        int numero = -1;
         std::string texte(bool anglais) const;
     };
     // Those lines, in the order met; reported at the end of the load as the names above.
