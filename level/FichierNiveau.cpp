@@ -114,6 +114,7 @@ void CFichierNiveau::commencer(CDecor& cible)
     pIACourante = nullptr;
     pScriptCourant = nullptr;
     pJoueur = nullptr;
+    bIAEnAttente = false;
     nomsInconnus.clear();
     lignesCorrigees.clear();
     typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
@@ -142,6 +143,8 @@ void CFichierNiveau::lireCles()
         const std::string_view cle = getKeyView();
         cleCourante.assign(cle.data(), cle.size());
         ++nbClesLues;
+        if (bIAEnAttente && cle != "IDIA")
+            creerIAEnAttente(std::string());
         if (cle.empty())
             break;
         if (const Lecteur* lecteur = table.trouver(cle))
@@ -239,6 +242,14 @@ void CFichierNiveau::finir()
 
 std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 {
+    const bool pris = raison == Raison::IdIAPris;
+    if (pris || raison == Raison::ModeleIAInconnu) {
+        if (anglais)
+            return "\"" + ligne + "\": " + (pris ? "ID " + valeur + " already in the level" : "model not preloaded") +
+                   ", not made";
+        return "« " + ligne + " » : " + (pris ? "ID " + valeur + " déjà dans le niveau" : "modèle non préchargé") +
+               ", non créé";
+    }
     const bool mode = raison == Raison::ModeVueInconnu;
     if (anglais)
         return "\"" + ligne + "\": " + (mode ? "unknown view mode" : "zero, negative or infinite view zoom") +
