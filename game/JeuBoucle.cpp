@@ -19,6 +19,7 @@
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <memory>
@@ -109,8 +110,10 @@ void CSFMLJeu::imageNiveau()
     // Over the dialogs: what a dialog's button did (a save) shows in front of that dialog.
     if (compteurMessage > 0) {
         --compteurMessage;
-        sf::FloatRect r = texteMessage.getLocalBounds();
-        texteMessage.setPosition(std::floor((largeurVue - r.width) / 2), std::floor(hauteurVue * 0.15f));
+        const sf::FloatRect r = texteMessage.getLocalBounds();
+        // A message of many lines rises until its last one is in the window.
+        const float y = std::min(std::floor(hauteurVue * 0.15f), std::floor(hauteurVue - r.top - r.height));
+        texteMessage.setPosition(std::floor((largeurVue - r.width) / 2), std::max(0.0f, y));
         fenetre->draw(texteMessage);
     }
     // The doors open over the whole finished frame, GUI included.

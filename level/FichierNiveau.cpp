@@ -34,10 +34,16 @@ const sf::Vector2f POSITION_BARRE(380, 653);
 constexpr float HAUTEUR_BARRE = 34;
 const sf::Color COULEUR_BARRE(200, 50, 50, 200);
 constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
-// The load's message: frames at 30 per second, and how much of the lists it quotes.
+// The load's message: frames at 30 per second, and how much of the lists it quotes (the
+// reasons of whole lines of the file, one reason to a line of the message).
 constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
 constexpr size_t MESSAGE_LIGNES_MAX = 4;
 constexpr size_t MESSAGE_NOMS_MAX = 100;
+// What was wrong with a corrected line, in English and in French, in the order of
+// CFichierNiveau::LigneCorrigee::Raison (up to the view's; an AI line not made says more).
+const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
+                                  {"zero, negative or infinite view zoom", "zoom de vue nul, négatif ou infini"},
+                                  {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"}};
 
 } // namespace
 
@@ -250,29 +256,38 @@ std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
         return "« " + ligne + " » : " + (pris ? "ID " + valeur + " déjà dans le niveau" : "modèle non préchargé") +
                ", non créé";
     }
-    const bool mode = raison == Raison::ModeVueInconnu;
+    const char* const quoi = RAISONS[static_cast<size_t>(raison)][anglais ? 0 : 1];
     if (anglais)
-        return "\"" + ligne + "\": " + (mode ? "unknown view mode" : "zero, negative or infinite view zoom") +
-               ", read as " + valeur;
-    return "« " + ligne + " » : " + (mode ? "mode de vue inconnu" : "zoom de vue nul, négatif ou infini") +
-           ", lu comme " + valeur;
+        return "\"" + ligne + "\": " + quoi + ", read as " + valeur;
+    return "« " + ligne + " » : " + quoi + ", lu comme " + valeur;
 }
 
-// The file's name, then a few of the corrected lines and of the names left out (the console
-// has them all), in English or French; empty when the file read cleanly.
+// The file's name, then the reasons of a few whole corrected lines and a few of the names
+// left out (the console has them all), in English or French; empty when the file read cleanly.
 std::wstring CFichierNiveau::messageChargement(bool anglais) const
 {
     if (lignesCorrigees.empty() && nomsInconnus.empty())
         return {};
     const std::wstring fichier = tuv::utf8toWStr(pCible->fichierNiveau);
     std::wstring m = anglais ? L"Level \"" + fichier + L"\":" : L"Niveau « " + fichier + L" » :";
-    const size_t lignes = std::min(lignesCorrigees.size(), MESSAGE_LIGNES_MAX);
-    for (size_t i = 0; i < lignes; ++i)
+    // Where each line of the file starts among the reasons, and where the reasons end.
+    std::vector<size_t> debuts;
+    for (size_t i = 0; i < lignesCorrigees.size(); ++i) {
+        const int n = lignesCorrigees[i].numero;
+        if (i == 0 || n < 0 || n != lignesCorrigees[i - 1].numero)
+            debuts.push_back(i);
+    }
+    const size_t nbLignes = debuts.size();
+    debuts.push_back(lignesCorrigees.size());
+    size_t montrees = std::min<size_t>(nbLignes, 1);
+    while (montrees < nbLignes && debuts[montrees + 1] <= MESSAGE_LIGNES_MAX)
+        ++montrees;
+    for (size_t i = 0; i < debuts[montrees]; ++i)
         m += L"\n" + tuv::utf8toWStr(lignesCorrigees[i].texte(anglais));
-    if (lignesCorrigees.size() > lignes) {
-        const std::wstring reste = std::to_wstring(lignesCorrigees.size() - lignes);
-        m += anglais ? L"\n... and " + reste + L" more corrected lines (console)"
-                     : L"\n... et " + reste + L" autres lignes corrigées (console)";
+    if (const size_t reste = nbLignes - montrees; reste > 0) {
+        const std::wstring n = std::to_wstring(reste);
+        m += anglais ? L"\n... and " + n + L" more corrected lines (console)"
+                     : L"\n... et " + n + L" autres lignes corrigées (console)";
     }
     if (!nomsInconnus.empty()) {
         std::string noms;

@@ -151,12 +151,16 @@ public:
         enum class Raison {
             ModeVueInconnu,
             ZoomVueInvalide,
+            ZoomVueNonNombre,
             IdIAPris,         // an "IA" line that made nothing: its id (valeur) is carried already,
             ModeleIAInconnu,  // or its model was not preloaded
         };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
         std::string valeur;
+        // The line's place among the keys of the file: the reasons of one line follow each
+        // other and share it, and the message counts lines, not reasons. -1: a line of its own.
+        int numero = -1;
         std::string texte(bool anglais) const;
     };
     // Those lines, in the order met; reported at the end of the load as the names above.

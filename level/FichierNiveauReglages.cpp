@@ -29,6 +29,17 @@ namespace {
 
 constexpr float ZOOM_DEFAUT = 1.0f;      // what an impossible view zoom is read as
 
+// A number, for the file's float reader, starts past blanks and a sign with a digit or a
+// point; it reads any other text ("nan", "inf", a word, nothing) as 0.
+bool commeNombre(std::string_view texte)
+{
+    const size_t i = texte.find_first_not_of(" \t\r\n");
+    if (i == std::string_view::npos)
+        return false;
+    const size_t c = i + (texte[i] == '+' || texte[i] == '-');
+    return c < texte.size() && ((texte[c] >= '0' && texte[c] <= '9') || texte[c] == '.');
+}
+
 } // namespace
 
 void CFichierNiveau::enregistrerReglages(TableCles& t)
@@ -194,23 +205,27 @@ void CFichierNiveau::lireScriptChrono()
 
 // A mode the camera does not know would hold the view still while the hero walks out of it;
 // at a zoom of 0 the view spans no pixel of the level, below 0 it looks away from it. Either is
-// read as the default, and the load says so.
+// read as the default, and the load says so; a zoom that is not a number (read as 0) is named
+// as such.
 void CFichierNiveau::lireScrollVue()
 {
     const std::string citee = getLigneCourante().substr(0, LIGNE_CITEE_MAX);
     using Raison = LigneCorrigee::Raison;
     pCible->scrollVue = entier();
     if (!CVue::modeConnu(pCible->scrollVue)) {
-        lignesCorrigees.push_back({citee, Raison::ModeVueInconnu, std::to_string(CVue::MODE_DEFILEMENT)});
+        lignesCorrigees.push_back({citee, Raison::ModeVueInconnu, std::to_string(CVue::MODE_DEFILEMENT), nbClesLues});
         pCible->scrollVue = CVue::MODE_DEFILEMENT;
     }
     if (estMondeJeu())
         faceJeu::options()->vuemode_save = pCible->scrollVue;
     pCible->vitesseScrollVue = static_cast<float>(mesure());
-    const float zoom = getValueFloat();
+    const std::string_view texteZoom = getValueView();
+    const float zoom = tuv::stofSansBlancs(texteZoom);
     pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
-    if (pCible->zoomVue != zoom)
-        lignesCorrigees.push_back({citee, Raison::ZoomVueInvalide, tuv::ftos(ZOOM_DEFAUT)});
+    if (pCible->zoomVue != zoom) {
+        const Raison r = commeNombre(texteZoom) ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre;
+        lignesCorrigees.push_back({citee, r, tuv::ftos(ZOOM_DEFAUT), nbClesLues});
+    }
 }
 
 void CFichierNiveau::lireShaderBlur()

@@ -144,9 +144,10 @@ void CFichiersBase::Fichier::noter()
     suivi = ::lstat(chemin.c_str(), &st) == 0;
     peripherique = st.st_dev;
     inode = st.st_ino;
+    droits = st.st_mode & 07777;
 }
 
-CFichiersBase::Etat CFichiersBase::Fichier::etat() const
+CFichiersBase::Etat CFichiersBase::Fichier::etat()
 {
     if (!suivi)
         return Etat::INTACT;
@@ -155,7 +156,11 @@ CFichiersBase::Etat CFichiersBase::Fichier::etat() const
         // Only a path that names nothing is a loss: a folder we may no longer search says
         // nothing about the file.
         return errno == ENOENT ? Etat::SUPPRIME : Etat::INTACT;
-    return st.st_dev == peripherique && st.st_ino == inode ? Etat::INTACT : Etat::REMPLACE;
+    if (st.st_dev != peripherique || st.st_ino != inode)
+        return Etat::REMPLACE;
+    // An operator's chmod while the server runs is what a base written again must keep.
+    droits = st.st_mode & 07777;
+    return Etat::INTACT;
 }
 
 void CFichiersBase::noter(const std::string& ouvert)
@@ -172,7 +177,7 @@ void CFichiersBase::noter(const std::string& ouvert)
 
 void CFichiersBase::oublier() { base_.suivi = wal_.suivi = nom_.suivi = false; }
 
-CFichiersBase::Etat CFichiersBase::etatNom() const
+CFichiersBase::Etat CFichiersBase::etatNom()
 {
     const Etat lien = nom_.etat();
     if (!nom_.suivi || lien != Etat::INTACT)
@@ -185,7 +190,7 @@ CFichiersBase::Etat CFichiersBase::etatNom() const
     return ::stat(base_.chemin.c_str(), &base) == 0 && memeFichier(mene, base) ? Etat::INTACT : Etat::REMPLACE;
 }
 
-CFichiersBase::Constat CFichiersBase::constater() const { return {base_.etat(), wal_.etat(), etatNom()}; }
+CFichiersBase::Constat CFichiersBase::constater() { return {base_.etat(), wal_.etat(), etatNom()}; }
 
 const std::string& CFichiersBase::cible(const Constat& c) const
 {

@@ -57,7 +57,11 @@ public:
     const std::string& cible(const Constat& c) const;
     // Nothing watched (a base in memory, or closed).
     void oublier();
-    Constat constater() const;
+    // Also notes the base's permission bits while it is at its path.
+    Constat constater();
+    // The permission bits of the base as last seen at its path: a base written again keeps
+    // them (0 before any look).
+    unsigned droits() const { return base_.droits; }
     // Before a copy of the open base takes cible(c): whatever is found there, or at its log's
     // path, and is not the server's own is moved aside (its new name added to `apartes`), and
     // the server's own log there is unlinked, since a log left beside the new base would be
@@ -86,10 +90,12 @@ private:
         std::string chemin;
         bool suivi = false;
         uint64_t peripherique = 0, inode = 0;
+        unsigned droits = 0;
         void noter();
-        Etat etat() const;
+        // Refreshes `droits` when the file is still the one noted.
+        Etat etat();
     };
-    Etat etatNom() const;
+    Etat etatNom();
     // Gives the file at `chemin` a free name "<chemin>.remplacee-N" and frees its path: the new
     // name, or empty with the reason.
     static std::string mettreDeCote(const std::string& chemin, std::string& erreur);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include <sys/stat.h>
@@ -74,6 +75,35 @@ std::string cheminUri(const std::string& chemin)
             r += {'%', HEX[c >> 4], HEX[c & 15]};
     }
     return r;
+}
+
+// A word as a shell reads it back whole: bare when it holds nothing the shell reads otherwise,
+// else between single quotes.
+std::string pourLeShell(const std::string& t)
+{
+    if (!t.empty() && t.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/-._") ==
+                          std::string::npos)
+        return t;
+    std::string r = "'";
+    for (const char c : t)
+        r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return r + "'";
+}
+
+// A path in full, so that a command the server suggests works from the folder the operator is
+// in, not only from the one the server was started in.
+std::string cheminComplet(const std::string& chemin)
+{
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::absolute(chemin, ec);
+    return ec ? chemin : p.lexically_normal().string();
+}
+
+// The command that puts the log `journal` aside under "<journal><suffixe>".
+std::string mettreLeJournalDeCote(const std::string& journal, const char* suffixe)
+{
+    const std::string plein = cheminComplet(journal);
+    return "mv " + pourLeShell(plein) + " " + pourLeShell(plein + suffixe);
 }
 
 } // namespace
@@ -174,6 +204,16 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     if (!fichiers_.verrouiller(erreur))
         return false;
     const CFichiersBase::Presents avant = fichiers_.presents();
+    if (avant.wal && !avant.base) {
+        // SQLite would start a new base beside it and drop it: the players it holds, with the
+        // base it belongs to, would be lost for good.
+        const std::string journal = chemin_ + "-wal";
+        erreur = "journal " + journal + " sans base à côté de lui, laissé tel quel : sa base a été supprimée ou"
+                 " déplacée ; remettez-la à côté de lui, ou mettez-le de côté (" +
+                 mettreLeJournalDeCote(journal, ".seul") + ") pour partir d'une base neuve, puis relancez le serveur";
+        fichiers_.renoncer(avant);
+        return false;
+    }
     if (ouvrirBase(erreur))
         return true;
     // A refusal leaves no file of its own: the base's file SQLite made, its log, the lock file.
@@ -222,7 +262,7 @@ bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
     std::string raisonBase;
     const Contenu contenu =
         executer("PRAGMA locking_mode=EXCLUSIVE;", raisonBase) ? reconnaitre(base_, raisonBase) : Contenu::ILLISIBLE;
-    if (contenu == Contenu::ILLISIBLE || contenu == Contenu::ETRANGER) {
+    if (contenu == Contenu::ILLISIBLE || contenu == Contenu::ETRANGER || contenu == Contenu::ELARGIE) {
         refuserOuverture(raisonRefus(contenu, raisonBase, fichier, walAvant), erreur);
         // The empty log SQLite made to read a base in write-ahead-log mode goes with it.
         if (!walAvant && ::lstat(wal.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
@@ -267,7 +307,8 @@ CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(sqlite3* base, std
         " (SELECT group_concat(name || ' ' || upper(type) || CASE WHEN \"notnull\" THEN ' NOT NULL' ELSE '' END ||"
         "  CASE WHEN pk THEN ' PK' ELSE '' END, ', ') FROM pragma_table_info('joueurs')),"
         " (SELECT group_concat(name, ',') FROM pragma_index_info('sqlite_autoindex_joueurs_1')),"
-        " (SELECT group_concat(name, ', ') FROM sqlite_master WHERE type='table')";
+        " (SELECT group_concat(name, ', ') FROM sqlite_master WHERE type='table'),"
+        " (SELECT group_concat(name, char(10)) FROM pragma_table_info('joueurs') WHERE cid >= 9)";
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(base, sql, -1, &st, nullptr) != SQLITE_OK || sqlite3_step(st) != SQLITE_ROW) {
         description = raison(base);
@@ -280,14 +321,18 @@ CStockJoueursSQLite::Contenu CStockJoueursSQLite::reconnaitre(sqlite3* base, std
     const bool vide = sqlite3_column_int64(st, 2) == 0 && version == 0 && application == 0;
     // The server never sets an application id: a file that has one belongs to the program
     // that set it, whatever its tables.
-    const bool notre = (version == 0 || version == VERSION_BASE) && application == 0 &&
-                       colonne(st, 3) == COLONNES && colonne(st, 4) == "ipwan,iplan,port";
-    const std::string tables = colonne(st, 5);
+    const bool entete = (version == 0 || version == VERSION_BASE) && application == 0 &&
+                        colonne(st, 4) == "ipwan,iplan,port";
+    const std::string colonnes = colonne(st, 3), tables = colonne(st, 5), ajoutees = colonne(st, 6);
     sqlite3_finalize(st);
     if (vide)
         return Contenu::NEUVE;
-    if (notre)
+    if (entete && colonnes == COLONNES)
         return version == 0 ? Contenu::PREMIERE : Contenu::ACTUELLE;
+    if (entete && colonnes.rfind(std::string(COLONNES) + ", ", 0) == 0) {
+        description = ajoutees;
+        return Contenu::ELARGIE;
+    }
     description = "version " + std::to_string(version) +
                   (application ? ", application_id " + std::to_string(application) : std::string()) +
                   ", tables : " + (tables.empty() ? std::string("aucune") : tables);
@@ -312,15 +357,38 @@ std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string&
             const bool lien = ::lstat(chemin_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
             const std::string journal = (lien ? fichier : chemin_) + "-wal";
             return "journal " + journal + " d'une autre base à côté d'elle (avec lui : " + description +
-                   "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (mv " +
-                   journal + " " + journal + ".autre) puis relancez le serveur ; n'ouvrez pas la base avec"
-                   " sqlite3 avant : il y appliquerait ce journal";
+                   "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (" +
+                   mettreLeJournalDeCote(journal, ".autre") +
+                   ") puis relancez le serveur ; n'ouvrez pas la base avec sqlite3 avant : il y appliquerait ce journal";
         }
     }
     if (contenu == Contenu::ILLISIBLE)
         return description;
+    if (contenu == Contenu::ELARGIE)
+        return raisonElargie(description);
     return "base d'un autre programme (" + description +
            "), laissée telle quelle : le serveur n'ouvre que la sienne, un fichier vide ou un nom nouveau";
+}
+
+std::string CStockJoueursSQLite::raisonElargie(const std::string& ajoutees) const
+{
+    std::string noms, sql;
+    size_t debut = 0;
+    while (debut <= ajoutees.size()) {
+        const size_t fin = std::min(ajoutees.find('\n', debut), ajoutees.size());
+        const std::string nom = ajoutees.substr(debut, fin - debut);
+        std::string cite = "\"";
+        for (const char c : nom)
+            cite += c == '"' ? std::string("\"\"") : std::string(1, c);
+        cite += '"';
+        noms += (noms.empty() ? "" : ", ") + nom;
+        sql += "ALTER TABLE joueurs DROP COLUMN " + cite + ";";
+        debut = fin + 1;
+    }
+    return "table joueurs différente de celle du serveur (colonnes en plus : " + noms +
+           "), laissée telle quelle : le serveur arrêté, retirez-les (sqlite3 " + pourLeShell(cheminComplet(chemin_)) +
+           " " + pourLeShell(sql) + ") ; pour garder ce qu'elles tiennent, copiez-le d'abord dans une table à vous"
+           " avec l'id du joueur";
 }
 
 int64_t CStockJoueursSQLite::compter(sqlite3_stmt* st)
@@ -576,6 +644,12 @@ void CStockJoueursSQLite::surveiller()
         controler();
 }
 
+bool CStockJoueursSQLite::terminer()
+{
+    std::lock_guard<std::mutex> verrou(mutex_);
+    return !base_ || controler();
+}
+
 bool CStockJoueursSQLite::controler()
 {
     using Etat = CFichiersBase::Etat;
@@ -636,6 +710,10 @@ bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<s
         erreur = std::strerror(errno);
         return false;
     }
+    // Made private, the copy takes the bits of the base it replaces instead: what the operator
+    // let others read stays readable. SQLite gives the log the base's.
+    if (fichiers_.droits() != 0)
+        ::fchmod(fd, fichiers_.droits());
     sqlite3_stmt* st = nullptr;
     bool copie = sqlite3_prepare_v2(base_, "VACUUM INTO ?1", -1, &st, nullptr) == SQLITE_OK;
     if (copie) {

@@ -43,6 +43,11 @@ public:
     // is kept beside the base as "<base>.secours" (made again at each look, removed once the
     // base is written again). Also done before and after every write.
     void surveiller() override;
+    // At the stop, once no request comes any more: the files looked at as a request does, so
+    // that a base deleted or replaced since the last look is written again before the server
+    // ends rather than lost with its open file. false when it could not be (the log said why,
+    // and where the copy of the players is kept).
+    bool terminer();
 
 private:
     // ouvrir() and the rewrite; the caller holds mutex_.
@@ -55,14 +60,18 @@ private:
     // the UNIQUE of an address); whatever else an operator added beside them (an index, a
     // trigger, a view, ANALYZE's statistics) is kept and served. Empty is no object, version 0
     // and application id 0: a file with a version or an application id set, and no table, is
-    // another program's, as is one with any application id.
-    enum class Contenu { NEUVE, PREMIERE, ACTUELLE, ETRANGER, ILLISIBLE };
-    // ETRANGER with what the file holds ("version 7, tables : t"), ILLISIBLE with the reason.
+    // another program's, as is one with any application id. ELARGIE: the server's base but for
+    // columns added at the end of `joueurs`, which the server would not fill.
+    enum class Contenu { NEUVE, PREMIERE, ACTUELLE, ELARGIE, ETRANGER, ILLISIBLE };
+    // ETRANGER with what the file holds ("version 7, tables : t"), ELARGIE with the names of
+    // the columns added (a line each), ILLISIBLE with the reason.
     static Contenu reconnaitre(sqlite3* base, std::string& description);
     // Why the file opened is refused. With a log beside it and the base's file read alone the
     // server's, the log is another base's: named, with what to do.
     std::string raisonRefus(Contenu contenu, const std::string& description, const std::string& fichier,
                             bool walAvant);
+    // The refusal of a base with columns added to `joueurs`: which, and how to undo it.
+    std::string raisonElargie(const std::string& ajoutees) const;
     // Closes the base refused at open: false, with the folder's reason when this process may
     // not create files there (the log must be), else SQLite's.
     bool refuserOuverture(const std::string& raisonBase, std::string& erreur);

@@ -1,4 +1,5 @@
-// The lobby server program: options, start, and a clean stop on SIGINT or SIGTERM.
+// The lobby server program: options, start, and a clean stop on SIGINT or SIGTERM (status 1
+// when the base could not be written again before the end).
 #include "lobby/serveur/ServeurLobby.h"
 #include "lobby/serveur/StockJoueursSQLite.h"
 
@@ -145,5 +146,5 @@ int main(int argc, char** argv)
     int recu = 0;
     sigwait(&signaux, &recu);
     serveur.arreter();
-    return 0;
+    return stock.terminer() ? 0 : 1;
 }

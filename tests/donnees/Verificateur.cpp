@@ -494,7 +494,9 @@ void Verificateur::verifierListesEtMenus()
             std::vector<int> choisissables;
             int index = 0;
             bool ditOuverture = false;
-            for (const Ligne& l : lireLignes(racine_ / fichier))
+            const std::vector<Ligne> lignes = lireLignes(racine_ / fichier);
+            verifierPlacesNiveaux(fichier, lignes);
+            for (const Ligne& l : lignes)
                 if (l.cle == "LIGNE") {
                     if (l.valeurs.size() > 2 && l.valeurs[2] != "0")
                         choisissables.push_back(index);
@@ -513,6 +515,31 @@ void Verificateur::verifierListesEtMenus()
                                        ", one per level of " + liste);
         }
     }
+}
+
+// A level line takes y - 4 to y + 86 once chosen (its picture enlarged and framed; the chrono
+// record under its name ends within it), a line that cannot be chosen after the first level
+// (a hint) y to y + its size + 4: a level line that reaches into a hint hides its letters.
+void Verificateur::verifierPlacesNiveaux(const std::string& fichier, const std::vector<Ligne>& lignes)
+{
+    std::vector<const Ligne*> niveaux, indices;
+    for (const Ligne& l : lignes) {
+        if (l.cle != "LIGNE" || l.valeurs.size() < 3)
+            continue;
+        if (l.valeurs[2] != "0")
+            niveaux.push_back(&l);
+        else if (!niveaux.empty())
+            indices.push_back(&l);
+    }
+    for (const Ligne* n : niveaux)
+        for (const Ligne* i : indices) {
+            const int y = entier(n->valeurs[1]), yi = entier(i->valeurs[1]);
+            const int taille = i->valeurs.size() > 6 ? entier(i->valeurs[6]) : 0;
+            if (y - 4 < yi + taille + 4 && yi < y + 86)
+                erreur(fichier, n->numero, "LIGNE: a level line at y " + std::to_string(y) + " runs into line " +
+                                               std::to_string(i->numero) + " at y " + std::to_string(yi) +
+                                               " (a level line takes y - 4 to y + 86)");
+        }
 }
 
 void Verificateur::verifierMenusDuJeu()

@@ -2,10 +2,11 @@
 // The data checker: walks a data folder and reports, as "file: line: what", every file a
 // data file names that is missing, every key its format does not know or that carries the
 // wrong number of values, menu fonts out of range, level-choice menus that do not match
-// their lists, script keywords the engine does not know, sounds played but never declared,
-// models a level uses without declaring them, a short weapon list and mask pixels of a
-// colour the collisions do not know. It also counts what the shipped levels use, so that a
-// test can ask for every decor behaviour at least once.
+// their lists or whose level lines run into their hints, script keywords the engine does
+// not know, sounds played but never declared, models a level uses without declaring them, a
+// short weapon list and mask pixels of a colour the collisions do not know. It also counts
+// what the shipped levels use, so that a test can ask for every decor behaviour at least
+// once.
 #include <filesystem>
 #include <map>
 #include <set>
@@ -52,6 +53,8 @@ public:
     // After the files: sounds played but not declared, lists against their menus.
     void verifierSons();
     void verifierListesEtMenus();
+    // A level-choice menu's level lines clear of its hint lines.
+    void verifierPlacesNiveaux(const std::string& fichier, const std::vector<Ligne>& lignes);
     // The 21 menus in both languages, with the selectable lines the game gives a meaning.
     void verifierMenusDuJeu();
 

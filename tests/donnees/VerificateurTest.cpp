@@ -64,6 +64,11 @@ TEST(Verificateur, ChaqueFauteDonneSonMessage)
              v.verifierSons();
          },
          "the sound GRONDEMENT played by d.dec is not declared"},
+        {"level line over a hint",
+         {{"menus/en_menu330_choixniveau_chrono.mnu", "LIGNE=40;20;0;;T;1;40;1;1;1\nLIGNE=40;510;1;;A;0;17;1;1;1\n"
+                                                      "LIGNE=40;75;0;;Rules;2;16;1;1;1\nLIGNE=40;590;0;;Keys;2;16;1;1;1\n"}},
+         [](auto& v) { v.verifierListesEtMenus(); },
+         "menus/en_menu330_choixniveau_chrono.mnu: 2: LIGNE: a level line at y 510 runs into line 4 at y 590"},
     };
     for (const Cas& c : cas) {
         DossierTemp d;
@@ -109,8 +114,8 @@ TEST(Verificateur, MenusDeChoixEtListes)
     ecrire(d, "niveaux/niveaux_aventure.ini", "NIV=./niveaux/a/;1\nNIV=./niveaux/b/;2\n");
     ecrire(d, "niveaux/niveaux_chrono.ini", "NIV=./niveaux/a/;1\n");
     ecrire(d, "niveaux/a/niveau.niv", "");
-    const std::string deux = "LIGNE=0;0;0;;Titre;0;20;1;1;1\nLIGNE=0;0;1;;A;0;20;1;1;1\nLIGNE=0;0;1;;B;0;20;1;1;1\n"
-                             "LIGNE=0;0;0;;~A jouer   Un niveau s'ouvre quand le précédent est gagné.;2;16;1;1;1\n";
+    const std::string deux = "LIGNE=0;0;0;;Titre;0;20;1;1;1\nLIGNE=0;0;1;;A;0;20;1;1;1\nLIGNE=0;100;1;;B;0;20;1;1;1\n"
+                             "LIGNE=0;190;0;;~A jouer   Un niveau s'ouvre quand le précédent est gagné.;2;16;1;1;1\n";
     ecrire(d, "menus/fr_menu320_choixniveau_aventure.mnu", deux);
     ecrire(d, "menus/en_menu320_choixniveau_aventure.mnu", "LIGNE=0;0;1;;A;0;20;1;1;1\n"
                                                           "LIGNE=0;0;0;;A level opens once the one before is won.;2;16;1;1;1\n");

@@ -324,13 +324,33 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     EXPECT_EQ(lireTexte("niveaux/essai2.niv"), lireTexte("niveaux/essai2.niv.save"));
 }
 
-// The same level in an English game: the load's message drawn in English.
+// The same level in an English game: the load's message drawn in English. Then, opened as
+// "Charger" does in each language, a long-named level with thirty corrected view lines (one
+// in three with two reasons) and twelve unknown sprites: every line of its message is cut.
 TEST_F(Scenario, AnEnglishGameSaysTheLoadInEnglish)
 {
     ecrireTexte("langue.ini", "LANGUE=en_\n");
     ouvrirNiveauIA();
     EXPECT_EQ(message().rfind(L"Level \"./niveaux/ia.niv\":\n\"SCROLLVUE=9;18;1\": unknown view mode", 0), 0u);
     EXPECT_GT(lettresMessage(), 1000) << "the load's message is not drawn in the window";
+    std::string niveau = std::regex_replace(lireTexte("niveaux/niveau-vide.niv"), std::regex("SCROLLVUE=[^\n]*"), "");
+    for (int i = 0; i < 30; ++i)
+        niveau += i % 3 ? "SCROLLVUE=9;18;1\n" : "SCROLLVUE=9;18;nan\n";
+    for (int i = 10; i < 22; ++i)
+        niveau += "SD=ROCHER_MOUSSU_" + std::to_string(i) + ";0;600;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n";
+    const std::string chemin = "./niveaux/" + std::string(120, 'n') + ".niv";
+    ecrireTexte(chemin, niveau);
+    for (const auto& [langue, reste] : {std::pair{"en_", L"\n... and 27 more corrected lines (console)\n"},
+                                        std::pair{"fr_", L"\n... et 27 autres lignes corrigées (console)\n"}}) {
+        jeu->pMenus->langue = langue;
+        jeu->pdecor->chargerNiveau(chemin, 1);
+        for (int i = 0; i < 100 && (i == 0 || jeu->pMenus->bOuverturePortes); ++i)
+            image();
+        EXPECT_NE(message().find(reste), std::wstring::npos) << langue << ": lines counted, not reasons";
+        const sf::FloatRect r = jeu->texteMessage.getGlobalBounds();
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left + r.width <= 1280 && r.top + r.height <= 720)
+            << langue << ": the message leaves the window, at x " << r.left << ":\n" << tuv::wstrToUtf8(message());
+    }
 }
 
 // A new author's road: M on the language menu, "Nouveau niveau", two boxes and an AI placed

@@ -372,16 +372,18 @@ TEST_F(Cas, EntreesAbsurdes)
     EXPECT_EQ(monde().persos.size(), 1u);
     // A view mode the camera does not know, or a zoom that shows nothing, is read as the
     // default, and the line is named over the level in the player's language.
-    enum { RIEN = -1, MODE, ZOOM };
-    const struct { const char* langue; std::string titre, avant, apres[2]; } langues[] = {
+    enum { RIEN = -1, MODE, ZOOM, NONNOMBRE };
+    const struct { const char* langue; std::string titre, avant, apres[3]; } langues[] = {
         {"fr_", "Niveau « niveau.niv » :\n", "« ",
-         {" » : mode de vue inconnu, lu comme 1", " » : zoom de vue nul, négatif ou infini, lu comme 1"}},
+         {" » : mode de vue inconnu, lu comme 1", " » : zoom de vue nul, négatif ou infini, lu comme 1",
+          " » : zoom de vue qui n'est pas un nombre, lu comme 1"}},
         {"en_", "Level \"niveau.niv\":\n", "\"",
-         {"\": unknown view mode, read as 1", "\": zero, negative or infinite view zoom, read as 1"}}};
+         {"\": unknown view mode, read as 1", "\": zero, negative or infinite view zoom, read as 1",
+          "\": view zoom that is not a number, read as 1"}}};
     const struct { std::string ligne; int mode; float zoom; int dit; } vues[] = {
         {"SCROLLVUE=9;18;1", 1, 1, MODE}, {"SCROLLVUE=-1;18;1", 1, 1, MODE}, {"SCROLLVUE=2147483647;18;1", 1, 1, MODE},
-        {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM}, {"SCROLLVUE=4;18;nan", 4, 1, ZOOM},
-        {"SCROLLVUE=4;18;0.8", 4, 0.8f, RIEN}};
+        {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM},
+        {"SCROLLVUE=4;18;nan", 4, 1, NONNOMBRE}, {"SCROLLVUE=4;18;0.8", 4, 0.8f, RIEN}};
     for (const auto& l : langues)
         for (const auto& v : vues) {
             jeu->langueMenus = l.langue;
@@ -393,9 +395,10 @@ TEST_F(Cas, EntreesAbsurdes)
             const std::string dit = v.dit == RIEN ? "" : l.titre + l.avant + v.ligne + l.apres[v.dit];
             EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << l.langue << " " << v.ligne;
         }
-    // Past four corrected lines, and the names left out, in English.
-    ASSERT_TRUE(charger("SCROLLVUE=9;18;0\nSCROLLVUE=9;18;0\nSCROLLVUE=9;18;0\n" + sd(0, 0, "RIEN")));
+    // Past four reasons (of whole lines, the rest counted in lines), and the names left out.
+    const std::string deux = "SCROLLVUE=9;18;nan\n", un = "SCROLLVUE=9;18;1\n";
+    ASSERT_TRUE(charger(un + deux + un + deux + deux + un + sd(0, 0, "RIEN")));
     const std::wstring m = jeu->message;
-    EXPECT_NE(m.find(L"\n... and 2 more corrected lines (console)\nNot preloaded: RIEN"), std::wstring::npos)
+    EXPECT_NE(m.find(L"\n... and 3 more corrected lines (console)\nNot preloaded: RIEN"), std::wstring::npos)
         << tuv::wstrToUtf8(m);
 }

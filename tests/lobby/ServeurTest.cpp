@@ -392,10 +392,10 @@ TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
     EXPECT_EQ(code, 0) << "stopped on SIGTERM, status 0";
 }
 
-// What the server acknowledged is in the base's files after a kill -9, whatever was done to
-// them while it served; a file put in the base's place is kept aside, whole. A name that cannot
-// be had refuses the adds, and the whole copy made for it stays beside the base, where the
-// operator puts it back: no add refused is listed, no add acknowledged is lost.
+// What the server acknowledged is in the base's files after a kill -9 or a SIGTERM, whatever was
+// done to them while it served, with their mode; a file put in the base's place is kept aside,
+// whole. A name that cannot be had refuses the adds, and the whole copy made for it stays beside
+// the base, where the operator puts it back: no add refused is listed, no add acknowledged is lost.
 TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeletedOrReplaced)
 {
     namespace fs = std::filesystem;
@@ -425,9 +425,12 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         const char* nom;  // its name after the base's
         std::function<void(const std::string& base)> avant = {};  // before the server starts
         bool autre = false;  // the server run by another user than root, who makes the fault
+        bool arret = false;  // the fault after the last add and the list, then SIGTERM, not a kill
     } fautes[] = {
         {"log deleted", [](const std::string& b) { fs::remove(b + "-wal"); }, 40, Garde::RIEN, ""},
         {"base deleted", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, ""},
+        {"base deleted, then SIGTERM", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, "", {}, false,
+         true},
         {"base replaced", remplacer, 40, Garde::FICHIER, ".remplacee-1"},
         {"base moved behind a link", [&](const std::string& b) { ailleurs(b); }, 40, Garde::LIEN, ".remplacee-1"},
         {"log moved behind a link", [&](const std::string& b) { ailleurs(b + "-wal"); }, 40, Garde::LIEN,
@@ -466,14 +469,19 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         ASSERT_NE(url, "");
         CClientHttpLobby c;
         int acquittes = 0;
+        const unsigned droits = 0640;
         for (int port = 1; port <= 40; ++port) {
-            if (port == 21)
+            if (port == 11)
+                ::chmod(base.c_str(), droits);  // by the operator while it serves
+            if (port == 21 && !f.arret)
                 f.faute(base);
             acquittes += c.post(url, "/duelix/addjoueur.php", ajoutPort(port)).statut == 200;
         }
         const std::string liste = c.get(url, "/duelix/sendlistjoueurs.php").corps;
-        ::kill(p.pid, SIGKILL);
-        attendreProcessus(p.pid);
+        if (f.arret)
+            f.faute(base);
+        ::kill(p.pid, f.arret ? SIGTERM : SIGKILL);
+        EXPECT_EQ(attendreProcessus(p.pid), f.arret ? 0 : 1000 + SIGKILL) << f.quoi;
         p.pid = -1;
         const std::string journal = Programme::tout(p.err);
         EXPECT_EQ(acquittes, f.acquittes) << f.quoi << ": " << journal;
@@ -499,6 +507,10 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         if (f.garde == Garde::DOSSIER) {
             EXPECT_TRUE(fs::is_directory(gardee)) << f.quoi << ": the folder moved aside";
         }
+        struct stat st {};
+        ::stat(base.c_str(), &st);
+        EXPECT_EQ(st.st_mode & 07777, droits) << f.quoi << ": the base written again keeps its mode, 0" << std::oct
+                                              << droits << ", not 0" << (st.st_mode & 07777);
         if (fs::exists(base + ".autre")) {
             EXPECT_EQ(lireTexte(base + ".autre"), copie) << f.quoi << ": the file the link led to, left as it was";
         }
@@ -560,8 +572,9 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     // Bases it cannot use, refused at start with one line: not a base; one it cannot write
     // (a file size limit, a read-only file), refused before the first add; another program's
     // (valid SQLite files, one only a version or an application id set, one the server's table
-    // and version with an application id), or its own beside another base's log, left byte for
-    // byte; one a running server holds, though its file was deleted. A refusal leaves no file
+    // and version with an application id), its own with a column added to its table, or beside
+    // another base's log, a log with no base, left byte for byte; one a running server holds,
+    // though its file was deleted. A refusal leaves no file
     // it made. Its own base with what an operator adds beside its table is served, the
     // additions kept.
     DossierTemp d;
@@ -590,9 +603,11 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                               " UNIQUE (ipwan, iplan, port));");
     etrangere("version.sqlite", "PRAGMA user_version=7;");
     etrangere("application.sqlite", "PRAGMA application_id=42;");
-    for (const char* nom : {"analysee.sqlite", "indexee.sqlite", "journal_autre.sqlite", "marquee.sqlite"})
+    for (const char* nom :
+         {"analysee.sqlite", "indexee.sqlite", "journal_autre.sqlite", "marquee.sqlite", "elargie.sqlite"})
         ecrireTexte(d / nom, lireTexte(d / "ancienne.sqlite"));
     etrangere("marquee.sqlite", "PRAGMA application_id=42;");
+    etrangere("elargie.sqlite", "ALTER TABLE joueurs ADD COLUMN note INTEGER; ALTER TABLE joueurs ADD \"l'a\";");
     etrangere("analysee.sqlite", "ANALYZE; PRAGMA optimize;");
     etrangere("indexee.sqlite", "CREATE INDEX parPseudo ON joueurs (pseudo); CREATE VIEW noms AS SELECT pseudo FROM"
                                 " joueurs; CREATE TRIGGER t AFTER DELETE ON joueurs BEGIN SELECT 1; END;");
@@ -600,11 +615,13 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     sqlite3_open((d / "ailleurs.sqlite").c_str(), &ailleurs);
     sqlite3_exec(ailleurs, "PRAGMA journal_mode=WAL; CREATE TABLE t (x); INSERT INTO t VALUES (1);", 0, 0, 0);
     std::filesystem::copy_file(d / "ailleurs.sqlite-wal", d / "journal_autre.sqlite-wal");
+    std::filesystem::copy_file(d / "ailleurs.sqlite-wal", d / "orpheline.sqlite-wal");
     sqlite3_close(ailleurs);
     const auto voisins = [&d](const std::string& base) {
         std::set<std::string> noms;
+        const std::string prefixe = std::filesystem::absolute(base).lexically_normal();
         for (const auto& e : std::filesystem::directory_iterator(d.str()))
-            if (e.path().string().rfind(base, 0) == 0)
+            if (e.path().string().rfind(prefixe, 0) == 0)
                 noms.insert(e.path().string());
         return noms;
     };
@@ -612,7 +629,9 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     ASSERT_NE(tenante.url(), "");
     std::filesystem::remove(d / "tenue.sqlite");
     const char* etranger = "base d'un autre programme";
-    const std::string journalAutre = d / "journal_autre.sqlite-wal";
+    const std::string journalAutre = d / "journal_autre.sqlite-wal", orpheline = d / "orpheline.sqlite-wal";
+    // Its command works from any folder, not only the server's.
+    const std::string baseAutre = std::filesystem::relative(d / "journal_autre.sqlite");
     const struct {
         std::string base, limite;
         std::string dit;  // a part of the line
@@ -630,7 +649,13 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                  {d / "version.sqlite", "", "base d'un autre programme (version 7, tables : aucune)", true},
                  {d / "application.sqlite", "", "(version 0, application_id 42, tables : aucune)", true},
                  {d / "marquee.sqlite", "", "(version 1, application_id 42, tables : joueurs, sqlite_sequence)", true},
-                 {d / "journal_autre.sqlite", "", "journal " + journalAutre + " d'une autre base", true},
+                 {baseAutre, "", "de côté (mv " + journalAutre + " " + journalAutre + ".autre)", true},
+                 {d / "orpheline.sqlite", "", "journal " + orpheline + " sans base à côté de lui, laissé tel", true},
+                 {d / "elargie.sqlite", "",
+                  "table joueurs différente de celle du serveur (colonnes en plus : note, l'a), laissée telle quelle :"
+                  " le serveur arrêté, retirez-les (sqlite3 " + d / "elargie.sqlite" +
+                      " 'ALTER TABLE joueurs DROP COLUMN \"note\";ALTER TABLE joueurs DROP COLUMN \"l'\\''a\";')",
+                  true},
                  {d / "analysee.sqlite", "", "", false, true},
                  {d / "indexee.sqlite", "", "", false, true},
                  {d / "tenue.sqlite", "", "un autre serveur s'en sert (il tient le verrou ", false}};
