@@ -115,8 +115,10 @@ public:
     // AI characters (DecorIA.cpp) -------------------------------------------------------------
     // An AI made from the level's character model of that name with its attached characters,
     // appended to ias unless attache (a child, owned by its carrier); null when nothing was made.
+    // Nothing is made while a level character carries the model's name as its id, unless the
+    // AI is given an id of its own (id) that none carries: it then takes that id.
     CPerso* creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int inutilise,
-                    int flottant, int valeur, bool attache);
+                    int flottant, int valeur, bool attache, const std::string& id = std::string());
     // A copy of an existing character appended to ias; null when nothing was added.
     CPerso* ajouterIA(CPerso* modele, int x, int y);
     // The editor places one character of a name at a time: creerIA, and ajouterIA for a model
@@ -125,8 +127,12 @@ public:
     // language.
     bool signalerNomPris(const std::string& nom) const;
     // The editor's copy of a character (a right click, a Shift+click): ajouterIA, the refusal
-    // of a taken name said as above.
+    // of a taken name said as above. A copy made gets an id of its own, its model's name and
+    // the first number no AI of this world carries (GARDE1, GARDE2...), which the save writes
+    // and the next load makes it by.
     CPerso* copierIAEditeur(CPerso* modele, int x, int y);
+    // The first of nom1, nom2... that no AI of this world carries as its id.
+    std::string idLibre(const std::string& nom) const;
     // The game's preloaded AI model ("LOADIA") whose sprite has that id; null when none.
     CPerso* getModeleIA(const std::string& nom) const;
     // The first AI of the level with exactly that id; null when none.
@@ -411,7 +417,7 @@ private:
     // AI creation along one chain of attached models (a model met again on it is not made).
     struct ChaineIA;
     CPerso* creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int flottant,
-                    int valeur, bool attache, ChaineIA& chaine);
+                    int valeur, bool attache, ChaineIA& chaine, const std::string& id = std::string());
     void creerEnfants(CPerso& parent, CDEC& banque, float sx, float sy, ChaineIA& chaine);
     void creerScriptsIA(CPerso& ia, const CPersoDef& def);
     int purger(std::list<CPerso*>& liste, bool (CDecor::*aSupprimer)(const CPerso*) const);

@@ -56,18 +56,18 @@ struct CDecor::ChaineIA {
 };
 
 CPerso* CDecor::creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int,
-                        int flottant, int valeur, bool attache)
+                        int flottant, int valeur, bool attache, const std::string& id)
 {
     ChaineIA chaine;
-    return creerIA(modele, x, y, direction, sx, sy, flottant, valeur, attache, chaine);
+    return creerIA(modele, x, y, direction, sx, sy, flottant, valeur, attache, chaine, id);
 }
 
 CPerso* CDecor::creerIA(const std::string& modele, int x, int y, int direction, float sx, float sy, int flottant,
-                        int valeur, bool attache, ChaineIA& chaine)
+                        int valeur, bool attache, ChaineIA& chaine, const std::string& id)
 {
     // The subscript is the Part's lookup: an unknown name is left in the map, empty.
     CDEC* banque = modelesPersos[modele];
-    if (!banque || !banque->pPersoDef || idPris(modele))
+    if (!banque || !banque->pPersoDef || (idPris(modele) && (id.empty() || idPris(id))))
         return nullptr;
     if (chaine.nbFaits >= NB_PERSOS_PAR_CREATION_MAX) {
         chaine.signaler("AI " + modele + ": too many attached characters, the rest are not made");
@@ -81,7 +81,7 @@ CPerso* CDecor::creerIA(const std::string& modele, int x, int y, int direction, 
         ia->sprite = new CSPRITE3();
     CSPRITE3& s = *ia->sprite;
     s.bTailleFixe = modeleIA != nullptr;
-    ia->id = def.id;
+    ia->id = id.empty() ? def.id : id;
     ia->bVaisseau = flottant != 0;
     ia->modeCollisions = valeur;
     s.pDEC = banque;
@@ -206,9 +206,29 @@ bool CDecor::signalerNomPris(const std::string& nom) const
 CPerso* CDecor::copierIAEditeur(CPerso* modele, int x, int y)
 {
     CPerso* copie = ajouterIA(modele, x, y);
-    if (!copie && modele && modele->sprite && modele->sprite->pDEC)
-        signalerNomPris(modele->sprite->pDEC->nom);
+    const CDEC* banque = modele && modele->sprite ? modele->sprite->pDEC : nullptr;
+    if (!copie) {
+        if (banque)
+            signalerNomPris(banque->nom);
+        return nullptr;
+    }
+    // The load makes one character per id: a copy carrying none, or another's, would be saved
+    // and then lost. Its name is the one its level line is written with. The copy is the last
+    // AI: another carrying its id comes first.
+    const CDEC* banqueCopie = copie->sprite ? copie->sprite->pDEC : nullptr;
+    const std::string nom = banqueCopie ? banqueCopie->nom : modele->id;
+    if (!nom.empty() && (copie->id.empty() || iaParId(copie->id) != copie))
+        copie->id = idLibre(nom);
     return copie;
+}
+
+std::string CDecor::idLibre(const std::string& nom) const
+{
+    for (unsigned n = 1;; ++n) {
+        std::string id = nom + std::to_string(n);
+        if (!iaParId(id))
+            return id;
+    }
 }
 
 CPerso* CDecor::getModeleIA(const std::string& nom) const

@@ -40,7 +40,7 @@ constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
 constexpr size_t MESSAGE_LIGNES_MAX = 4;
 constexpr size_t MESSAGE_NOMS_MAX = 100;
 // What was wrong with a corrected line, in English and in French, in the order of
-// CFichierNiveau::LigneCorrigee::Raison.
+// CFichierNiveau::LigneCorrigee::Raison (up to the view's; an AI line not made says more).
 const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"zero, negative or infinite view zoom", "zoom de vue nul, négatif ou infini"},
                                   {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"}};
@@ -120,6 +120,7 @@ void CFichierNiveau::commencer(CDecor& cible)
     pIACourante = nullptr;
     pScriptCourant = nullptr;
     pJoueur = nullptr;
+    bIAEnAttente = false;
     nomsInconnus.clear();
     lignesCorrigees.clear();
     typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
@@ -148,6 +149,8 @@ void CFichierNiveau::lireCles()
         const std::string_view cle = getKeyView();
         cleCourante.assign(cle.data(), cle.size());
         ++nbClesLues;
+        if (bIAEnAttente && cle != "IDIA")
+            creerIAEnAttente(std::string());
         if (cle.empty())
             break;
         if (const Lecteur* lecteur = table.trouver(cle))
@@ -245,6 +248,14 @@ void CFichierNiveau::finir()
 
 std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 {
+    const bool pris = raison == Raison::IdIAPris;
+    if (pris || raison == Raison::ModeleIAInconnu) {
+        if (anglais)
+            return "\"" + ligne + "\": " + (pris ? "ID " + valeur + " already in the level" : "model not preloaded") +
+                   ", not made";
+        return "« " + ligne + " » : " + (pris ? "ID " + valeur + " déjà dans le niveau" : "modèle non préchargé") +
+               ", non créé";
+    }
     const char* const quoi = RAISONS[static_cast<size_t>(raison)][anglais ? 0 : 1];
     if (anglais)
         return "\"" + ligne + "\": " + quoi + ", read as " + valeur;

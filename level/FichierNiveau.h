@@ -148,7 +148,13 @@ public:
     // wrong with it and the value read instead. Its text is made in the language it is shown
     // in: the player's over the level, French on the console.
     struct LigneCorrigee {
-        enum class Raison { ModeVueInconnu, ZoomVueInvalide, ZoomVueNonNombre };
+        enum class Raison {
+            ModeVueInconnu,
+            ZoomVueInvalide,
+            ZoomVueNonNombre,
+            IdIAPris,         // an "IA" line that made nothing: its id (valeur) is carried already,
+            ModeleIAInconnu,  // or its model was not preloaded
+        };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
         std::string valeur;
@@ -159,6 +165,11 @@ public:
     };
     // Those lines, in the order met; reported at the end of the load as the names above.
     std::vector<LigneCorrigee> lignesCorrigees;
+    static constexpr size_t LIGNE_CITEE_MAX = 80;  // characters of a line quoted in that report
+    // An "IA" line read and not yet made: the next key tells whether an "IDIA" gives it an id
+    // of its own. The line as quoted.
+    bool bIAEnAttente = false;
+    std::string ligneIA;
 
 protected:
     // Every line of a save goes through here.
@@ -250,6 +261,7 @@ private:
     void lirePersoCouleur();
     void lireNumJoueur();
     void lireIA();
+    void creerIAEnAttente(const std::string& id);
     void lireIdIA();
     void lireIdRespawn();
     void lireNumPlanIA();

@@ -189,10 +189,12 @@ void CFichierNiveau::lireNumJoueur()
         pJoueur->numJoueur = pJoueur->numJoueurBis = n;
 }
 
-// An AI made by the world's AI creation from its preloaded model; none when nothing was
-// made, so that the AI lines after it are ignored.
+// An AI made by the world's AI creation from its preloaded model, once the next key has
+// told whether an "IDIA" gives it an id of its own; none when nothing was made, so that the
+// AI lines after it are ignored.
 void CFichierNiveau::lireIA()
 {
+    ligneIA = getLigneCourante().substr(0, LIGNE_CITEE_MAX);
     nomIA = getValue();
     iaX = mesure();
     iaY = mesure();
@@ -202,13 +204,29 @@ void CFichierNiveau::lireIA()
     iaPoids = mesure();
     iaFlag = entier();
     iaValeur9 = entier();
-    pIACourante = pCible->creerIA(nomIA, iaX, iaY, iaDirection, iaSX, iaSY, iaPoids, iaFlag, iaValeur9, false);
+    bIAEnAttente = true;
+}
+
+// A line whose id is free is made even while another character carries its model's name as
+// id (the editor's copies are saved so); one that makes nothing is said at the end of the load.
+void CFichierNiveau::creerIAEnAttente(const std::string& id)
+{
+    bIAEnAttente = false;
+    pIACourante = pCible->creerIA(nomIA, iaX, iaY, iaDirection, iaSX, iaSY, iaPoids, iaFlag, iaValeur9, false, id);
     pSDCourant = pIACourante ? pIACourante->sprite : nullptr;
+    if (pIACourante)
+        return;
+    const auto it = pCible->modelesPersos.find(nomIA);
+    const bool connu = it != pCible->modelesPersos.end() && it->second && it->second->pPersoDef;
+    using Raison = LigneCorrigee::Raison;
+    lignesCorrigees.push_back({ligneIA, connu ? Raison::IdIAPris : Raison::ModeleIAInconnu, id.empty() ? nomIA : id});
 }
 
 void CFichierNiveau::lireIdIA()
 {
     const std::string id = getValue();
+    if (bIAEnAttente)
+        creerIAEnAttente(id);
     if (pIACourante)
         pIACourante->id = id;
 }

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr size_t LIGNE_CITEE_MAX = 80;  // characters of a line quoted in the load's report
 constexpr float ZOOM_DEFAUT = 1.0f;      // what an impossible view zoom is read as
 
 // A number, for the file's float reader, starts past blanks and a sign with a digit or a

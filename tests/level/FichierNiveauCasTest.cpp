@@ -174,9 +174,23 @@ TEST_F(Cas, MeteoEtIA)
                                       "IA=GARDE;5;5;1;1;1;1;0;0\n" +
                         sd(0, 0) + "OMBREIA=0;0;7;1;1;1;1\nIDIA=garde\n"));
     ASSERT_EQ(monde().ias.size(), 1u) << "an unknown model makes no AI";
+    EXPECT_EQ(lecteur->lignesCorrigees.at(0).texte(true),
+              "\"IA=INCONNU;1;1;1;1;1;1;0;0\": model not preloaded, not made");
     EXPECT_EQ(monde().ias.front()->id, "garde") << "AI lines after a decor sprite still reach the AI";
     EXPECT_EQ(monde().ias.front()->ombreYFixe, 7);
     EXPECT_EQ(monde().ias.front()->distancePatrouille, 0) << "lines after an unknown model change nothing";
+    jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
+    const std::string garde = "IA=GARDE;1;1;1;1;1;1;0;0\nIDIA=GARDE", pris = "IA=GARDE;2;2;1;1;1;1;0;0";
+    for (const char* langue : {"fr_", "en_"}) {
+        jeu->langueMenus = langue;
+        vider(monde());
+        ASSERT_TRUE(charger(DEFINITIONS + garde + "\n" + garde + "1\n" + pris + "\nIDIA=GARDE1\n"));
+        EXPECT_EQ(monde().ias.size(), 2u) << "GARDE, then GARDE1 by its own id; not GARDE1 again";
+        EXPECT_EQ(tuv::wstrToUtf8(jeu->message),
+                  langue[0] == 'f'
+                      ? "Niveau « niveau.niv » :\n« " + pris + " » : ID GARDE1 déjà dans le niveau, non créé"
+                      : "Level \"niveau.niv\":\n\"" + pris + "\": ID GARDE1 already in the level, not made");
+    }
 }
 
 // A second zone replaces the first, whose scripts leave the engine.

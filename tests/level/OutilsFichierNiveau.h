@@ -5,6 +5,7 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Explosions.h"
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"

@@ -320,6 +320,20 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
     EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_PER")) << "the guard's model is no longer used";
 }
 
+// The editor's copies of a layered character come back from a save with the ids they showed.
+TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
+{
+    jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
+    ecrireFichier("n.niv", "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;100;700;0;1;1;10;0;0\nIDIA=HEROS\n");
+    monde().chargerNiveau("n.niv", 0);
+    for (int x : {300, 500})
+        ASSERT_NE(monde().copierIAEditeur(monde().ias.front(), x, 700), nullptr) << "a layered character's copy";
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    monde().chargerNiveau("A.niv", 0);
+    ASSERT_EQ(monde().ias.size(), 3u) << "all back, each by an id of its own:\n" << lireTexte("A.niv");
+    EXPECT_EQ(monde().ias.back()->id, "HEROS2");
+}
+
 // Numbers that name or time things are not held to the bound of sizes: past the int range
 // they read as its nearest end, and two groups of two and three million stay two groups.
 TEST_F(SauvegardeTest, IdentifiantsEtTempsGardentLeurValeur)
