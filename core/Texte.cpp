@@ -279,6 +279,16 @@ void utf8versWStr(std::string_view texte, std::wstring& r)
     }
 }
 
+std::string debutUtf8(std::string_view texte, size_t max)
+{
+    if (texte.size() <= max)
+        return std::string(texte);
+    size_t n = max;
+    while (n > 0 && (static_cast<unsigned char>(texte[n]) & 0xC0) == 0x80)
+        --n;
+    return std::string(texte.substr(0, n));
+}
+
 std::string wstrToUtf8(const std::wstring& texte)
 {
     std::string r;

@@ -90,6 +90,9 @@ std::wstring utf8toWStr(std::string_view texte);
 // The same into sortie, whose storage is reused: a list refilled row by row allocates nothing.
 void utf8versWStr(std::string_view texte, std::wstring& sortie);
 std::string wstrToUtf8(const std::wstring& texte);
+// The first octets of texte, at most max, cut before a character rather than inside one: a
+// quoted line or a list shortened for a message shows no broken letter at its end.
+std::string debutUtf8(std::string_view texte, size_t max);
 // Float to int toward zero, clamped to +-2,000,000,000 so that sums such as x + width stay
 // inside int; NaN and infinities give 0. Every position or size taken to an integer goes
 // through it: a sprite thrown far away must not make the conversion undefined. Inline: the

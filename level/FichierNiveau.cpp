@@ -294,7 +294,7 @@ std::wstring CFichierNiveau::messageChargement(bool anglais) const
         for (const std::string& n : nomsInconnus)
             noms += (noms.empty() ? "" : ", ") + n;
         if (noms.size() > MESSAGE_NOMS_MAX)
-            noms = noms.substr(0, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) +
+            noms = tuv::debutUtf8(noms, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) +
                    (anglais ? " in all)" : " en tout)");
         m += (anglais ? L"\nNot preloaded: " : L"\nNon préchargés : ") + tuv::utf8toWStr(noms);
     }

@@ -165,7 +165,7 @@ public:
     };
     // Those lines, in the order met; reported at the end of the load as the names above.
     std::vector<LigneCorrigee> lignesCorrigees;
-    static constexpr size_t LIGNE_CITEE_MAX = 80;  // characters of a line quoted in that report
+    static constexpr size_t LIGNE_CITEE_MAX = 80;  // octets of a line quoted in that report
     // An "IA" line read and not yet made: the next key tells whether an "IDIA" gives it an id
     // of its own. The line as quoted.
     bool bIAEnAttente = false;

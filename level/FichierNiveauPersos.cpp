@@ -194,7 +194,7 @@ void CFichierNiveau::lireNumJoueur()
 // AI lines after it are ignored.
 void CFichierNiveau::lireIA()
 {
-    ligneIA = getLigneCourante().substr(0, LIGNE_CITEE_MAX);
+    ligneIA = tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX);
     nomIA = getValue();
     iaX = mesure();
     iaY = mesure();

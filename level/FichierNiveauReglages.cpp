@@ -209,7 +209,7 @@ void CFichierNiveau::lireScriptChrono()
 // as such.
 void CFichierNiveau::lireScrollVue()
 {
-    const std::string citee = getLigneCourante().substr(0, LIGNE_CITEE_MAX);
+    const std::string citee = tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX);
     using Raison = LigneCorrigee::Raison;
     pCible->scrollVue = entier();
     if (!CVue::modeConnu(pCible->scrollVue)) {

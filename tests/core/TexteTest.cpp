@@ -151,4 +151,8 @@ TEST(Texte, Utf8Conversions)
     tuv::utf8versWStr("ab", reutilisee);
     EXPECT_EQ(reutilisee, L"ab");
     EXPECT_EQ(tuv::wstrToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
+    // Shortened for a message: never inside a letter.
+    EXPECT_EQ(tuv::debutUtf8("\xC3\xA9t\xC3\xA9", 4), "\xC3\xA9t") << "the last letter cut whole";
+    EXPECT_EQ(tuv::debutUtf8("\xC3\xA9t\xC3\xA9", 5), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(tuv::debutUtf8("\xF0\x9F\x98\x80", 3), "");
 }
