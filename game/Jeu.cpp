@@ -18,6 +18,7 @@
 #include "game/JeuHUD.h"
 #include "game/SourceEntrees.h"
 #include "gui/CPLUX.h"
+#include "gui/plux_theme.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "level/Vue.h"
@@ -76,39 +77,6 @@ constexpr float Y_ICONES = 470;
 // between it and each side of the window.
 constexpr unsigned TAILLE_MESSAGE = 26, TAILLE_MESSAGE_MIN = 14;
 constexpr float MARGE_MESSAGE = 16;
-
-// The lines of message broken where, drawn as texte draws them, they would be wider than
-// largeur: after the last space that fits, or, in a word wider than that (a long path), after
-// its last character that fits.
-std::wstring couperLignes(sf::Text texte, const std::wstring& message, float largeur)
-{
-    const float bords = 2 * texte.getOutlineThickness();
-    texte.setPosition(0, 0);
-    std::wstring coupe;
-    for (size_t debut = 0; debut <= message.size();) {
-        const size_t fin = std::min(message.find(L'\n', debut), message.size());
-        std::wstring ligne = message.substr(debut, fin - debut);
-        texte.setString(ligne);
-        // findCharacterPos(n) is where the character after the first n starts.
-        while (ligne.size() > 1 && texte.findCharacterPos(ligne.size()).x + bords > largeur) {
-            size_t tient = 1, deborde = ligne.size();  // one character at least, to move on
-            while (deborde - tient > 1) {
-                const size_t milieu = (tient + deborde) / 2;
-                (texte.findCharacterPos(milieu).x + bords <= largeur ? tient : deborde) = milieu;
-            }
-            const size_t espace = ligne.rfind(L' ', tient);
-            const size_t n = espace != std::wstring::npos && espace > 0 ? espace : tient;
-            coupe += ligne.substr(0, n) + L'\n';
-            ligne.erase(0, ligne[n] == L' ' ? n + 1 : n);
-            texte.setString(ligne);
-        }
-        coupe += ligne;
-        if (fin < message.size())
-            coupe += L'\n';
-        debut = fin + 1;
-    }
-    return coupe;
-}
 
 } // namespace
 
@@ -434,9 +402,17 @@ void CSFMLJeu::afficherMessage(const std::wstring& message, int dureeFrames)
 {
     const float largeur = static_cast<float>(largeurVue) - 2 * MARGE_MESSAGE;
     const float hauteur = static_cast<float>(hauteurVue) - 2 * MARGE_MESSAGE;
+    // As drawn: the pen's end past the last character, and the outline on both sides.
+    sf::Text essai = texteMessage;
+    essai.setPosition(0, 0);
+    const auto mesure = [&essai](const std::wstring& ligne) {
+        essai.setString(sf::String(ligne));
+        return essai.findCharacterPos(ligne.size()).x + 2 * essai.getOutlineThickness();
+    };
     for (unsigned taille = TAILLE_MESSAGE;; --taille) {
         texteMessage.setCharacterSize(taille);
-        texteMessage.setString(sf::String(largeur > 0 ? couperLignes(texteMessage, message, largeur) : message));
+        essai.setCharacterSize(taille);
+        texteMessage.setString(sf::String(largeur > 0 ? plux::couperLignes(message, largeur, mesure) : message));
         if (taille <= TAILLE_MESSAGE_MIN || largeur <= 0 || texteMessage.getLocalBounds().height <= hauteur)
             break;
     }

@@ -5,39 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-// Breaks text into lines no wider than `largeur` pixels, at spaces where possible.
-std::wstring couper(const std::wstring& texte, float largeur, unsigned taille)
-{
-    std::wstring resultat, ligne, mot;
-    auto pousserMot = [&]() {
-        if (mot.empty())
-            return;
-        const std::wstring essai = ligne.empty() ? mot : ligne + L" " + mot;
-        if (!ligne.empty() && plux::largeurTexte(essai, taille) > largeur) {
-            resultat += ligne + L"\n";
-            ligne = mot;
-        } else {
-            ligne = essai;
-        }
-        mot.clear();
-    };
-    for (wchar_t c : texte) {
-        if (c == L' ') {
-            pousserMot();
-        } else if (c == L'\n') {
-            pousserMot();
-            resultat += ligne + L"\n";
-            ligne.clear();
-        } else {
-            mot += c;
-        }
-    }
-    pousserMot();
-    return resultat + ligne;
-}
-} // namespace
-
 CPLUXMessageBox::CPLUXMessageBox(const std::wstring& title, const std::wstring& text, const std::string& idBox,
                                  CPLUXDialog* owner, int kind)
     : idBoite_(idBox), proprietaire_(owner), genre_(kind < 0 || kind > 4 ? 0 : kind)
@@ -49,7 +16,8 @@ CPLUXMessageBox::CPLUXMessageBox(const std::wstring& title, const std::wstring& 
     setCloseMode(0);
     setVisibleInTB(false);
 
-    const std::wstring coupe = couper(text, 420.f, plux::TAILLE_TEXTE);
+    const std::wstring coupe =
+        plux::couperLignes(text, 420.f, [](const std::wstring& l) { return plux::largeurTexte(l, plux::TAILLE_TEXTE); });
     int nbLignes = 1 + static_cast<int>(std::count(coupe.begin(), coupe.end(), L'\n'));
     const float lTexte = plux::largeurTexte(coupe, plux::TAILLE_TEXTE);
 

@@ -61,6 +61,32 @@ sf::String versSf(const std::wstring& texte)
     return sf::String(std::basic_string<sf::Uint32>(texte.begin(), texte.end()));
 }
 
+std::wstring couperLignes(const std::wstring& texte, float largeur,
+                          const std::function<float(const std::wstring&)>& largeurDe)
+{
+    std::wstring coupe;
+    for (size_t debut = 0; debut <= texte.size();) {
+        const size_t fin = std::min(texte.find(L'\n', debut), texte.size());
+        std::wstring ligne = texte.substr(debut, fin - debut);
+        while (ligne.size() > 1 && largeurDe(ligne) > largeur) {
+            size_t tient = 1, deborde = ligne.size();  // one character at least, to move on
+            while (deborde - tient > 1) {
+                const size_t milieu = (tient + deborde) / 2;
+                (largeurDe(ligne.substr(0, milieu)) <= largeur ? tient : deborde) = milieu;
+            }
+            const size_t espace = ligne.rfind(L' ', tient);
+            const size_t n = espace != std::wstring::npos && espace > 0 ? espace : tient;
+            coupe += ligne.substr(0, n) + L'\n';
+            ligne.erase(0, ligne[n] == L' ' ? n + 1 : n);
+        }
+        coupe += ligne;
+        if (fin < texte.size())
+            coupe += L'\n';
+        debut = fin + 1;
+    }
+    return coupe;
+}
+
 float largeurTexte(const std::wstring& texte, unsigned taille)
 {
     if (texte.empty())

@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics.hpp>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,6 +67,12 @@ sf::String versSf(const std::wstring& texte);
 // The width of the bounds that sf::Text::getLocalBounds gives for this text in the library's
 // font at that size (regular style), found without laying out the glyphs' vertices.
 float largeurTexte(const std::wstring& texte, unsigned taille);
+
+// texte broken into lines no wider than largeur as largeurDe measures them: after the last
+// space that fits, or, in a word wider than a line (a long path), after its last character
+// that fits. Its own line breaks are kept.
+std::wstring couperLignes(const std::wstring& texte, float largeur,
+                          const std::function<float(const std::wstring&)>& largeurDe);
 
 // A cached text: the glyph layout is redone only when the content or size changes; a
 // colour change only recolours. The glyph quads are what the batch draws; the sf::Text is

@@ -213,12 +213,10 @@ CPerso* CDecor::copierIAEditeur(CPerso* modele, int x, int y)
         return nullptr;
     }
     // The load makes one character per id: a copy carrying none, or another's, would be saved
-    // and then lost. Its name is the one its level line is written with. The copy is the last
-    // AI: another carrying its id comes first.
-    const CDEC* banqueCopie = copie->sprite ? copie->sprite->pDEC : nullptr;
-    const std::string nom = banqueCopie ? banqueCopie->nom : modele->id;
-    if (!nom.empty() && (copie->id.empty() || iaParId(copie->id) != copie))
-        copie->id = idLibre(nom);
+    // and then lost. Its name is the one its level line is written with (a copy without a
+    // model is not saved). The copy is the last AI: another carrying its id comes first.
+    if (banque && (copie->id.empty() || iaParId(copie->id) != copie))
+        copie->id = idLibre(banque->nom);
     return copie;
 }
 

@@ -40,10 +40,12 @@ constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
 constexpr size_t MESSAGE_LIGNES_MAX = 4;
 constexpr size_t MESSAGE_NOMS_MAX = 100;
 // What was wrong with a corrected line, in English and in French, in the order of
-// CFichierNiveau::LigneCorrigee::Raison (up to the view's; an AI line not made says more).
+// CFichierNiveau::LigneCorrigee::Raison.
 const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"zero, negative or infinite view zoom", "zoom de vue nul, négatif ou infini"},
-                                  {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"}};
+                                  {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"},
+                                  {"already in the level", "déjà dans le niveau"},
+                                  {"model not preloaded", "modèle non préchargé"}};
 
 } // namespace
 
@@ -248,18 +250,16 @@ void CFichierNiveau::finir()
 
 std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 {
-    const bool pris = raison == Raison::IdIAPris;
-    if (pris || raison == Raison::ModeleIAInconnu) {
-        if (anglais)
-            return "\"" + ligne + "\": " + (pris ? "ID " + valeur + " already in the level" : "model not preloaded") +
-                   ", not made";
-        return "« " + ligne + " » : " + (pris ? "ID " + valeur + " déjà dans le niveau" : "modèle non préchargé") +
-               ", non créé";
-    }
-    const char* const quoi = RAISONS[static_cast<size_t>(raison)][anglais ? 0 : 1];
+    std::string quoi = RAISONS[static_cast<size_t>(raison)][anglais ? 0 : 1];
+    // An AI line is made or not: its value is the id it wanted, not one read instead.
+    const bool nonCree = raison == Raison::IdIAPris || raison == Raison::ModeleIAInconnu;
+    if (raison == Raison::IdIAPris)
+        quoi = "ID " + valeur + " " + quoi;
+    const std::string suite = nonCree ? (anglais ? ", not made" : ", non créé")
+                                      : (anglais ? ", read as " : ", lu comme ") + valeur;
     if (anglais)
-        return "\"" + ligne + "\": " + quoi + ", read as " + valeur;
-    return "« " + ligne + " » : " + quoi + ", lu comme " + valeur;
+        return "\"" + ligne + "\": " + quoi + suite;
+    return "« " + ligne + " » : " + quoi + suite;
 }
 
 // The file's name, then the reasons of a few whole corrected lines and a few of the names
