@@ -106,6 +106,14 @@ std::string mettreLeJournalDeCote(const std::string& journal, const char* suffix
     return "mv " + pourLeShell(plein) + " " + pourLeShell(plein + suffixe);
 }
 
+// A line followed by the names under which what was found in a file's place is kept.
+std::string avecApartes(std::string ligne, const std::vector<std::string>& noms)
+{
+    for (const std::string& a : noms)
+        ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
+    return ligne;
+}
+
 } // namespace
 
 CStockJoueursSQLite::CStockJoueursSQLite(std::string chemin, size_t maxJoueurs)
@@ -647,15 +655,12 @@ void CStockJoueursSQLite::surveiller()
 bool CStockJoueursSQLite::terminer()
 {
     std::lock_guard<std::mutex> verrou(mutex_);
-    return !base_ || controler();
+    return !base_ || controler(true);
 }
 
-bool CStockJoueursSQLite::controler()
+std::string CStockJoueursSQLite::changements(const CFichiersBase::Constat& c) const
 {
     using Etat = CFichiersBase::Etat;
-    const CFichiersBase::Constat c = fichiers_.constater();
-    if (c.intact() && !horsService_)
-        return true;
     std::string quoi;
     if (c.base != Etat::INTACT)
         quoi = "base " + chemin_ + (c.base == Etat::SUPPRIME ? " supprimée" : " remplacée");
@@ -665,24 +670,41 @@ bool CStockJoueursSQLite::controler()
     if (c.nom != Etat::INTACT)
         quoi += (quoi.empty() ? "" : ", ") + std::string("lien ") + chemin_ +
                 (c.nom == Etat::SUPPRIME ? " supprimé" : " menant à un autre fichier");
-    quoi = quoi.empty() ? "base " + chemin_ + " hors service" : quoi + " pendant le service";
+    return quoi.empty() ? "base " + chemin_ + " hors service" : quoi + " pendant le service";
+}
+
+bool CStockJoueursSQLite::controler(bool arret)
+{
+    const CFichiersBase::Constat c = fichiers_.constater();
+    if (c.intact() && !horsService_)
+        return true;
+    const std::string quoi = changements(c);
     std::string erreur;
     std::vector<std::string> apartes, apartesSecours;
     std::string secours;
-    const auto aparte = [](std::string ligne, const std::vector<std::string>& noms) {
-        for (const std::string& a : noms)
-            ligne += " ; le fichier trouvé à sa place est gardé sous le nom " + a;
-        return ligne;
-    };
     if (!recrire(c, apartes, erreur, secours, apartesSecours)) {
+        if (arret) {
+            // No try comes after this one: where the acknowledged players are left is said
+            // always, even when a sweep already said why the base could not be written.
+            const int64_t n = compter(stCompter_);
+            std::string ligne = quoi + " : impossible de la récrire avant l'arrêt (" + erreur +
+                                ") ; joueurs acquittés : " + (n < 0 ? "nombre inconnu" : std::to_string(n));
+            ligne += secours.empty() ? ", perdus avec elle"
+                                     : ", gardés seulement dans la copie complète sous le nom " + secours +
+                                           ", à remettre à la place de la base";
+            apartes.insert(apartes.end(), apartesSecours.begin(), apartesSecours.end());
+            journaliser(avecApartes(ligne, apartes));
+            return false;
+        }
         // Tried again at each sweep: said once for each reason, the copy's name once; a file
         // moved aside always.
         if (!horsService_ || erreur != raisonHorsService_ || !apartes.empty())
-            journaliser(aparte(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés", apartes));
+            journaliser(avecApartes(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés",
+                                    apartes));
         if (!secours.empty() && (secours != secoursSignale_ || !apartesSecours.empty()))
-            journaliser(aparte("copie complète des joueurs gardée sous le nom " + secours +
-                                   ", refaite à chaque essai tant que la base ne peut être récrite",
-                               apartesSecours));
+            journaliser(avecApartes("copie complète des joueurs gardée sous le nom " + secours +
+                                        ", refaite à chaque essai tant que la base ne peut être récrite",
+                                    apartesSecours));
         if (!secours.empty())
             secoursSignale_ = secours;
         horsService_ = true;
@@ -691,7 +713,10 @@ bool CStockJoueursSQLite::controler()
     }
     horsService_ = false;
     secoursSignale_.clear();
-    std::string ligne = aparte(quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) + ")", apartes);
+    // Said of the base, whatever else the look found changed (its log, the link to it).
+    std::string ligne = quoi + (c.base == CFichiersBase::Etat::INTACT ? " : base récrite" : " : récrite") +
+                        " (joueurs : " + std::to_string(compter(stCompter_)) + ")";
+    ligne = avecApartes(ligne, apartes);
     const std::string retiree = fichiers_.retirerSecours();
     if (!retiree.empty())
         ligne += " ; copie " + retiree + " retirée";

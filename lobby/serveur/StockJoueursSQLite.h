@@ -45,8 +45,8 @@ public:
     void surveiller() override;
     // At the stop, once no request comes any more: the files looked at as a request does, so
     // that a base deleted or replaced since the last look is written again before the server
-    // ends rather than lost with its open file. false when it could not be (the log said why,
-    // and where the copy of the players is kept).
+    // ends rather than lost with its open file. false when it could not be: its line says why,
+    // and how many acknowledged players are lost with the base, or kept only in the copy.
     bool terminer();
 
 private:
@@ -76,8 +76,11 @@ private:
     // not create files there (the log must be), else SQLite's.
     bool refuserOuverture(const std::string& raisonBase, std::string& erreur);
     // The files looked at, the base written again when they changed: false when it is out of
-    // service. The caller holds mutex_.
-    bool controler();
+    // service. The caller holds mutex_. At the stop (`arret`) a base that cannot be written
+    // again is said in a line of its own.
+    bool controler(bool arret = false);
+    // What the look found changed, as the log says it ("base … supprimée pendant le service").
+    std::string changements(const CFichiersBase::Constat& c) const;
     // The open base copied to a file of its own, then renamed over the base and opened; the
     // names given to someone else's files moved aside go to `apartes`. When the base's name
     // cannot be had, the copy made is kept as the backup copy (`secours` then its name), a file

@@ -415,8 +415,9 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
     // The server, run as another user, may move root's files in a folder of its own.
     const auto auServeur = [](const std::string& b) { ::chown(fs::path(b).parent_path().c_str(), 65534, 65534); };
     // What is kept beside the base, named in the log: what was found in its place moved aside
-    // (a file, a link, a folder), the copy of the players while the base's name cannot be had.
-    enum class Garde { RIEN, FICHIER, LIEN, COPIE, DOSSIER };
+    // (a file, a link, a folder), the copy of the players while the base's name cannot be had;
+    // nothing when its folder is gone (the players lost, their number said).
+    enum class Garde { RIEN, FICHIER, LIEN, COPIE, DOSSIER, PERDUS };
     const struct {
         const char* quoi;
         std::function<void(const std::string& base)> faute;
@@ -426,11 +427,15 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         std::function<void(const std::string& base)> avant = {};  // before the server starts
         bool autre = false;  // the server run by another user than root, who makes the fault
         bool arret = false;  // the fault after the last add and the list, then SIGTERM, not a kill
+        const char* dit = "";  // in the log's last line
     } fautes[] = {
         {"log deleted", [](const std::string& b) { fs::remove(b + "-wal"); }, 40, Garde::RIEN, ""},
         {"base deleted", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, ""},
-        {"base deleted, then SIGTERM", [](const std::string& b) { fs::remove(b); }, 40, Garde::RIEN, "", {}, false,
-         true},
+        {"log deleted, then SIGTERM", [](const std::string& b) { fs::remove(b + "-wal"); }, 40, Garde::RIEN, "", {},
+         false, true, "-wal supprimé pendant le service : base récrite (joueurs : 40)\n"},
+        {"its folder removed, then SIGTERM", [](const std::string& b) { fs::remove_all(fs::path(b).parent_path()); },
+         40, Garde::PERDUS, "", {}, false, true,
+         ": impossible de la récrire avant l'arrêt (No such file or directory) ; joueurs acquittés : 40, perdus"},
         {"base replaced", remplacer, 40, Garde::FICHIER, ".remplacee-1"},
         {"base moved behind a link", [&](const std::string& b) { ailleurs(b); }, 40, Garde::LIEN, ".remplacee-1"},
         {"log moved behind a link", [&](const std::string& b) { ailleurs(b + "-wal"); }, 40, Garde::LIEN,
@@ -481,11 +486,15 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
         if (f.arret)
             f.faute(base);
         ::kill(p.pid, f.arret ? SIGTERM : SIGKILL);
-        EXPECT_EQ(attendreProcessus(p.pid), f.arret ? 0 : 1000 + SIGKILL) << f.quoi;
+        EXPECT_EQ(attendreProcessus(p.pid), f.arret ? (f.garde == Garde::PERDUS ? 1 : 0) : 1000 + SIGKILL) << f.quoi;
         p.pid = -1;
         const std::string journal = Programme::tout(p.err);
         EXPECT_EQ(acquittes, f.acquittes) << f.quoi << ": " << journal;
         EXPECT_EQ(std::count(liste.begin(), liste.end(), '\n'), f.acquittes) << f.quoi << ": a refused add listed";
+        EXPECT_NE(journal.find(f.dit, journal.rfind("serveur_lobby")), std::string::npos)
+            << f.quoi << ": the log's last line should say " << f.dit << "\n" << journal;
+        if (f.garde == Garde::PERDUS)
+            continue;
         const std::string gardee = nom + f.nom, dit = " sous le nom " + gardee + (f.garde == Garde::COPIE ? "," : "\n");
         if (f.garde != Garde::RIEN) {
             EXPECT_NE(journal.find(dit), std::string::npos) << f.quoi << ": " << journal;
