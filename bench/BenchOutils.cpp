@@ -106,7 +106,7 @@ struct Sequence {
                 for (unsigned x = 0; x < 256; ++x)
                     img.setPixel(x, y, sf::Color(static_cast<sf::Uint8>(x + n), static_cast<sf::Uint8>(y),
                                                  static_cast<sf::Uint8>(x ^ y), (x * y + n) % 5 ? 255 : 0));
-            img.saveToFile(dossier / (CCSESelectionZone::numero4(n) + ".png"));
+            img.saveToFile(dossier / (CCSESelectionZone::numero(n, 4) + ".png"));
         }
         slicer.setId("CSESelectionZone");
         CPLUX::pModeleDef->appliquerFichier(&slicer, dossierModeles() + "CSESelectionZone.mod");
@@ -129,10 +129,10 @@ struct Sequence {
     {
         for (int n = 1; n <= NB_IMAGES; ++n) {
             sf::Image source, cut;
-            source.loadFromFile(dossier / (CCSESelectionZone::numero4(n) + ".png"));
+            source.loadFromFile(dossier / (CCSESelectionZone::numero(n, 4) + ".png"));
             cut.create(128, 128, sf::Color::Black);
             cut.copy(source, 0, 0, sf::IntRect(n - 1, 0, 128, 128), true);
-            cut.saveToFile(dossier / ("base/se_" + CCSESelectionZone::numero4(n) + ".png"));
+            cut.saveToFile(dossier / ("base/se_" + CCSESelectionZone::numero(n, 4) + ".png"));
         }
     }
     DossierTemp dossier;
@@ -151,7 +151,7 @@ void BM_ExportDecoupes(benchmark::State& state)
     s.exporter();
     s.baseline();
     for (int n = 1; n <= NB_IMAGES; ++n) {
-        const std::string nom = "se_" + CCSESelectionZone::numero4(n) + ".png";
+        const std::string nom = "se_" + CCSESelectionZone::numero(n, 4) + ".png";
         if (lireTexte(s.dossier / nom) != lireTexte(s.dossier / ("base/" + nom))) {
             state.SkipWithError(("the cuts differ: " + nom).c_str());
             return;

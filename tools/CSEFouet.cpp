@@ -9,6 +9,7 @@
 #include "gui/DecoupeVue.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace {
 
@@ -339,27 +340,50 @@ void CCSEFouet::changerFrame(int pas)
     afficherNumFrame();
 }
 
+// The console line says what the last read or save did; values read otherwise than written
+// are named in a box and on standard error, as a level's load names its corrected lines.
 void CCSEFouet::lireFouet()
 {
     CFouet& f = fouet();
-    if (!f.charger(FICHIER, this, pImageFouet, strPrefixeKP)) {
-        console(std::string(FICHIER) + " introuvable", 2);
+    const std::string fichier = FICHIER;
+    if (!f.charger(fichier, this, pImageFouet, strPrefixeKP)) {
+        console(fichier + " introuvable", 2);
         return;
     }
     numKPCour = -1;
+    // The chain is rebuilt with the mode the check buttons show: the file's.
+    numModeMasse = f.modeMasse;
+    std::string bilan = fichier + " lu";
     if (f.nbKPIgnores > 0)
-        console(std::string(FICHIER) + " : " + tuv::itos(CFouet::NB_KP_MAX_FICHIER) + " points clés lus, " +
-                    tuv::itos(f.nbKPIgnores) + " ignorés",
-                2);
+        bilan += ", " + tuv::itos(CFouet::NB_KP_MAX_FICHIER) + " points clés lus, " + tuv::itos(f.nbKPIgnores) +
+                 " ignorés";
+    const auto& corrigees = f.valeursCorrigees;
+    if (!corrigees.empty()) {
+        bilan += ", " + tuv::itos(static_cast<int>(corrigees.size())) + " valeurs corrigées";
+        std::string message = fichier + " : valeurs corrigées";
+        constexpr size_t MONTREES_MAX = 8;
+        for (size_t i = 0; i < corrigees.size(); ++i) {
+            std::cerr << "Fouet : " << corrigees[i] << '\n';
+            if (i < MONTREES_MAX)
+                message += "\n" + corrigees[i];
+        }
+        if (corrigees.size() > MONTREES_MAX)
+            message += "\n... et " + tuv::itos(static_cast<int>(corrigees.size() - MONTREES_MAX)) + " autres (console)";
+        CPLUX::MessageBoxW(getTitleW(), tuv::utf8toWStr(message));
+    }
+    console(bilan, 2);
     majControles();
 }
 
 void CCSEFouet::sauverFouet()
 {
-    if (fouet().sauver(FICHIER, pImageFouet))
-        console(std::string(FICHIER) + " enregistré", 2);
-    else
-        CPLUX::MessageBoxW("Erreur !", "Impossible d'enregistrer " + std::string(FICHIER));
+    const std::string fichier = FICHIER;
+    if (fouet().sauver(fichier, pImageFouet)) {
+        console(fichier + " enregistré", 2);
+        return;
+    }
+    console(fichier + " non enregistré", 2);
+    CPLUX::MessageBoxW("Erreur !", "Impossible d'enregistrer " + fichier);
 }
 
 bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
@@ -441,15 +465,24 @@ void CCSEFouet::onCtrlInputChange(CPLUXControlTextInput* c)
 void CCSEFouet::onCtrlInputEnterPress(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputEnterPress(c);
-    if (c->getId() == ID_NB_NOEUDS)
-        saisieNbNoeuds(*c, true);
+    finSaisie(*c, true);
 }
 
 void CCSEFouet::onCtrlInputLeave(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputLeave(c);
-    if (c->getId() == ID_NB_NOEUDS)
-        saisieNbNoeuds(*c, false);
+    finSaisie(*c, false);
+}
+
+// A length or a stiffness the model did not take (a length of 0 or below, a stiffness beyond
+// its bounds) stays in its field while it is typed, "0" being on its way to "0.5": once the
+// field is left, it shows what the model kept.
+void CCSEFouet::finSaisie(CPLUXControlTextInput& c, bool entree)
+{
+    if (c.getId() == ID_NB_NOEUDS)
+        saisieNbNoeuds(c, entree);
+    else if (c.getId() == ID_LONGUEUR || c.getId() == ID_RIGIDITE)
+        CPLUX::refresh(getId());
 }
 
 // A count beyond 0 .. NB_NOEUDS_MAX is refused with the rest: the field shows the model's.

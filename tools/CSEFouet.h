@@ -113,6 +113,8 @@ private:
     // The node count typed, at Return (`entree`: the chain is rebuilt even for the same count)
     // or when the field is left.
     void saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree);
+    // A field validated: Return (`entree`) or left.
+    void finSaisie(CPLUXControlTextInput& c, bool entree);
     // A line of the program's console, remembered so that it goes when the dialog closes.
     void console(const std::string& texte, int ligne);
 

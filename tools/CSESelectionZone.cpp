@@ -45,16 +45,12 @@ CCSESelectionZone::CCSESelectionZone() = default;
 // The preview goes first: it shows a sprite of this dialog.
 CCSESelectionZone::~CCSESelectionZone() { pDialogApercu.reset(); }
 
-std::string CCSESelectionZone::numero4(int n)
+std::string CCSESelectionZone::numero(int n, int chiffres)
 {
+    // A negative number counts as one digit: -3 on four gives "000-3".
     const std::string t = tuv::itos(n);
-    if (n <= 9)
-        return "000" + t;
-    if (n <= 99)
-        return "00" + t;
-    if (n <= 999)
-        return "0" + t;
-    return t;
+    const int longueur = n < 0 ? 1 : static_cast<int>(t.size());
+    return std::string(static_cast<size_t>(std::max(0, chiffres - longueur)), '0') + t;
 }
 
 int CCSESelectionZone::cycleAbandon(int compteur) const
@@ -66,39 +62,84 @@ int CCSESelectionZone::cycleAbandon(int compteur) const
 
 // Fields and controls ----------------------------------------------------------------------------------
 
+// Each field and the text of the value it edits, in the order the dialog fills them.
+struct CCSESelectionZone::Champ {
+    const char* id;
+    std::string (*texte)(const CCSESelectionZone&);
+};
+
+const CCSESelectionZone::Champ CCSESelectionZone::CHAMPS[] = {
+    {ID_DOSSIER, [](const CCSESelectionZone& s) { return s.strDossier; }},
+    {ID_DECALAGE, [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.decalage); }},
+    {ID_NB_IMAGES, [](const CCSESelectionZone& s) { return tuv::itos(s.nbImagesALire()); }},
+    {ID_EXT, [](const CCSESelectionZone& s) { return s.strExt; }},
+    {ID_NB_DIGIT, [](const CCSESelectionZone& s) { return tuv::itos(s.nbDigit); }},
+    {ID_NUM_DEBUT, [](const CCSESelectionZone& s) { return tuv::itos(s.numDebut); }},
+    {ID_NUM_FIN, [](const CCSESelectionZone& s) { return tuv::itos(s.numFin); }},
+    {"myTextInputDebutLecture", [](const CCSESelectionZone& s) { return tuv::itos(s.debutLecture); }},
+    {"myTextInputFinLecture", [](const CCSESelectionZone& s) { return tuv::itos(s.finLecture); }},
+    {ID_PREFIXE, [](const CCSESelectionZone& s) { return s.strPrefixe; }},
+    {"myTextInputVitesse", [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.vitesse); }},
+    {"myTextInputZoom", [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.zoom); }},
+    {ID_IMAGE_COURANTE, [](const CCSESelectionZone& s) { return tuv::itos(s.numImageCourante); }},
+    {ID_ABANDON, [](const CCSESelectionZone& s) { return tuv::itos(s.abandonImage); }},
+    {ID_ZONE_L, [](const CCSESelectionZone& s) { return tuv::itos(s.zoneL); }},
+    {ID_ZONE_H, [](const CCSESelectionZone& s) { return tuv::itos(s.zoneH); }},
+};
+
 void CCSESelectionZone::onCreate()
 {
     CPLUXDialog::onCreate();
-    auto ecrire = [this](const char* id, const std::string& texte) {
-        if (CPLUXControlTextInput* t = ctrlTextInput(id))
-            t->setText(texte);
-    };
-    ecrire(ID_DECALAGE, tuv::ftosDecimal(decalage));
-    ecrire(ID_NB_IMAGES, tuv::itos(nbImages));
-    ecrire(ID_EXT, strExt);
-    ecrire(ID_NB_DIGIT, tuv::itos(nbDigit));
-    ecrire(ID_NUM_DEBUT, tuv::itos(numDebut));
-    ecrire(ID_NUM_FIN, tuv::itos(numFin));
-    ecrire("myTextInputDebutLecture", tuv::itos(debutLecture));
-    ecrire("myTextInputFinLecture", tuv::itos(finLecture));
-    ecrire(ID_PREFIXE, strPrefixe);
-    ecrire("myTextInputVitesse", tuv::ftosDecimal(vitesse));
-    ecrire("myTextInputZoom", tuv::ftosDecimal(zoom));
-    ecrire(ID_IMAGE_COURANTE, tuv::itos(numImageCourante));
-    ecrire(ID_ABANDON, tuv::itos(abandonImage));
-    ecrire(ID_ZONE_L, tuv::itos(zoneL));
-    ecrire(ID_ZONE_H, tuv::itos(zoneH));
+    for (const Champ& champ : CHAMPS)
+        if (CPLUXControlTextInput* t = ctrlTextInput(champ.id))
+            t->setText(champ.texte(*this));
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ID_BOUCLE))
         c->setCheck(bBoucle);
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ID_SENS_INVERSE))
         c->setCheck(bBouclageSensInverse);
 }
 
+// A value typed that the slicer does not keep as typed (a zone size beyond its bounds, a zoom
+// of 0, spaces in a prefix) stays in its field while it is typed, "0" being on its way to
+// "0.5": once the field is left, or at Return, the field shows the value kept.
+void CCSESelectionZone::montrerValeurGardee(CPLUXControlTextInput& c) const
+{
+    for (const Champ& champ : CHAMPS)
+        if (c.getId() == champ.id) {
+            const bool envoi = c.isSendEventOnChange();
+            c.setSendEventOnChange(false);
+            c.setText(champ.texte(*this));
+            c.setSendEventOnChange(envoi);
+        }
+}
+
+void CCSESelectionZone::onCtrlInputEnterPress(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputEnterPress(c);
+    if (c)
+        montrerValeurGardee(*c);
+}
+
+void CCSESelectionZone::onCtrlInputLeave(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputLeave(c);
+    if (c)
+        montrerValeurGardee(*c);
+}
+
+int CCSESelectionZone::nbImagesALire() const
+{
+    const long long n = static_cast<long long>(numFin) - numDebut + 1;
+    return static_cast<int>(std::clamp<long long>(n, 0, NB_IMAGES_MAX));
+}
+
+// "Nb images" shows how many images a load reads; nbImages stays the index of the last one,
+// where playback ends.
 void CCSESelectionZone::majNbImages()
 {
     nbImages = versInt(static_cast<long long>(numFin) - numDebut);
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_NB_IMAGES))
-        t->setText(nbImages);
+        t->setText(nbImagesALire());
 }
 
 bool CCSESelectionZone::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
@@ -126,7 +167,10 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
 {
     const std::string& id = c.getId();
     int n = 0;
-    if (id == ID_PREFIXE) {
+    if (id == ID_DOSSIER) {
+        // A folder name may hold spaces: it is taken as typed.
+        strDossier = c.getText();
+    } else if (id == ID_PREFIXE) {
         strPrefixe = tuv::delspaces(c.getText());
     } else if (id == ID_EXT) {
         strExt = tuv::delspaces(c.getText());
@@ -134,7 +178,9 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
         if (c.lireNombre(id == ID_NUM_DEBUT ? numDebut : numFin))
             majNbImages();
     } else if (id == ID_NB_DIGIT) {
-        c.lireNombre(nbDigit);
+        n = nbDigit;
+        if (c.lireNombre(n))
+            nbDigit = std::clamp(n, 1, NB_CHIFFRES_MAX);
     } else if (id == ID_DECALAGE) {
         c.lireNombre(decalage);
     } else if (id == ID_ZONE_L || id == ID_ZONE_H) {
@@ -282,7 +328,10 @@ sf::Image CCSESelectionZone::decouper(const sf::Image& source, const sf::IntRect
 
 void CCSESelectionZone::chargerImages(const std::string& dossier)
 {
+    // The folder is a prefix of every path: "seq" typed is the folder seq/.
     strDossier = dossier;
+    if (!strDossier.empty() && strDossier.back() != '/')
+        strDossier += '/';
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_DOSSIER))
         t->setText(strDossier);
     // Nothing may keep pointing at the textures that go.
@@ -293,7 +342,7 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
         std::min<long long>(numFin, static_cast<long long>(numDebut) + NB_IMAGES_MAX - 1);
     int manquantes = 0;
     for (long long n = numDebut; n <= dernier; ++n) {
-        const std::string chemin = strDossier + strPrefixe + numero4(static_cast<int>(n)) + strExt;
+        const std::string chemin = strDossier + strPrefixe + numero(static_cast<int>(n), nbDigit) + strExt;
         auto t = std::make_unique<sf::Texture>();
         // Only a regular file reaches the image library.
         if (!tuv::chargerMedia(*t, chemin))
@@ -306,6 +355,8 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
         onCtrlSizeChange(z);
     afficherImage(0);
     std::string message = tuv::itos(static_cast<int>(textures.size())) + " images chargées depuis " + strDossier;
+    if (numDebut > numFin)
+        message += " : Premier n° (" + tuv::itos(numDebut) + ") au-dessus de Dernier n° (" + tuv::itos(numFin) + ")";
     if (manquantes > 0)
         message += ", " + tuv::itos(manquantes) + " absentes ou illisibles";
     if (dernier < numFin)
@@ -333,32 +384,51 @@ void CCSESelectionZone::afficherImage(int i)
 
 // Export -------------------------------------------------------------------------------------------------
 
+// Cut k is the k-th image kept, from 1 whatever the sequence's first number: a missing source
+// leaves its number without a cut (an older cut of that number stays as it was).
 void CCSESelectionZone::enregistrerZones()
 {
     compteurAbandon = 0;
-    if (textures.empty())
+    if (textures.empty()) {
+        statut("Découpe : aucune image chargée, rien n'est enregistré");
         return;
+    }
     if (!rectangleDecoupe(0)) {
         statut("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré");
         return;
     }
-    int k = 1, ecrites = 0, echecs = 0, manquantes = 0;
+    int k = 1, ecrites = 0, remplacees = 0, echecs = 0, manquantes = 0;
     for (size_t i = 0; i < textures.size(); ++i) {
         if (compteurAbandon == 0) {
             const sf::Image source = textures[i]->copyToImage();
+            const std::string chemin = strDossier + "se_" + strPrefixe + numero(k, CHIFFRES_DECOUPES) + ".png";
+            std::error_code erreur;
+            const bool existait = std::filesystem::exists(chemin, erreur);
             if (source.getSize().x == 0 || source.getSize().y == 0)
                 ++manquantes;
-            const sf::Image cut = decouper(source, *rectangleDecoupe(static_cast<int>(i)));
-            if (tuv::ecrireImage(cut, strDossier + "se_" + strPrefixe + numero4(k) + ".png"))
-                ++ecrites;
-            else
+            else if (!tuv::ecrireImage(decouper(source, *rectangleDecoupe(static_cast<int>(i))), chemin))
                 ++echecs;
+            else if (++ecrites; existait)
+                ++remplacees;
             ++k;
         }
         compteurAbandon = cycleAbandon(compteurAbandon);
     }
-    statut(tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier);
-    if (echecs > 0 || manquantes > 0)
-        CPLUX::MessageBoxW("Erreur !", tuv::itos(echecs) + " découpes non enregistrées dans " + strDossier + "\n" +
-                                           tuv::itos(manquantes) + " images source absentes ou illisibles");
+    // The status line holds one line, the parts after the count; the box, shown on a failure,
+    // one per line.
+    std::vector<std::string> parties{tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier};
+    if (remplacees > 0)
+        parties.push_back(tuv::itos(remplacees) + " découpes existantes remplacées");
+    if (manquantes > 0)
+        parties.push_back(tuv::itos(manquantes) + " images source absentes ou illisibles : pas de découpe");
+    if (echecs > 0)
+        parties.push_back(tuv::itos(echecs) + " découpes non enregistrées");
+    std::string ligne, boite;
+    for (const std::string& p : parties) {
+        ligne += (ligne.empty() ? "" : ", ") + p;
+        boite += (boite.empty() ? "" : "\n") + p;
+    }
+    statut(ligne);
+    if (manquantes > 0 || echecs > 0)
+        CPLUX::MessageBoxW("Erreur !", boite);
 }

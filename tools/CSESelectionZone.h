@@ -26,8 +26,16 @@ public:
     CCSESelectionZone();
     ~CCSESelectionZone() override;
 
-    // n as four digits at least: 7 -> "0007", 1000 -> "1000", -3 -> "000-3".
-    static std::string numero4(int n);
+    // "Nb chiffres" at most: more would only add zeros to a whole number's ten digits.
+    static constexpr int NB_CHIFFRES_MAX = 10;
+    // The cuts' numbers have four digits, whatever the sequence's.
+    static constexpr int CHIFFRES_DECOUPES = 4;
+
+    // n with `chiffres` digits at least, a negative n counting as one: (7, 4) -> "0007",
+    // (7, 2) -> "07", (1000, 2) -> "1000", (-3, 4) -> "000-3".
+    static std::string numero(int n, int chiffres);
+    // How many images a load reads: from numDebut to numFin, none when numDebut is above.
+    int nbImagesALire() const;
 
     // Loads numDebut..numFin from the folder (a missing image keeps its place, empty).
     void chargerImages(const std::string& dossier);
@@ -49,6 +57,8 @@ public:
     void draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy) override;
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;
     void onCtrlInputChange(CPLUXControlTextInput* c) override;
+    void onCtrlInputEnterPress(CPLUXControlTextInput* c) override;
+    void onCtrlInputLeave(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
     void onCtrlSizeChange(CPLUXControl* c) override;
 
@@ -81,6 +91,9 @@ public:
     float zoom = 1.0f;
 
 private:
+    struct Champ;
+    static const Champ CHAMPS[];
+
     // Controls both halves of the dialog reach.
     static constexpr const char* ID_IMAGE = "myImage";
     static constexpr const char* ID_ZONE = "myZone";
@@ -98,6 +111,7 @@ private:
     void statut(const std::string& texte) const;
     void appliquerTailleZone(bool largeur);
     void majNbImages();
+    void montrerValeurGardee(CPLUXControlTextInput& c) const;
     void ecrireIndex(int index);
     void saisieTexte(CPLUXControlTextInput& c);
     bool saisieLecture(CPLUXControlTextInput& c);

@@ -9,6 +9,9 @@
 #include "gui/CPLUX.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -36,7 +39,60 @@ sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
     return {tuv::floatVersInt(x), tuv::floatVersInt(y)};
 }
 
+// A value's text starts as a number does, blanks aside: a sign, then a digit or a point ("abc",
+// "nan", "inf" and an empty value do not).
+bool commeNombre(std::string_view texte)
+{
+    texte.remove_prefix(std::min(texte.find_first_not_of(" \t\r"), texte.size()));
+    if (!texte.empty() && (texte[0] == '+' || texte[0] == '-'))
+        texte.remove_prefix(1);
+    return !texte.empty() && (std::isdigit(static_cast<unsigned char>(texte[0])) || texte[0] == '.');
+}
+
 } // namespace
+
+// The line quoted, why its value was not taken and what was read instead, as a level's load
+// names its corrected lines.
+void CFouet::corriger(const CTUVFile& f, const std::string& raison, const std::string& lu)
+{
+    constexpr size_t LIGNE_CITEE_MAX = 80;
+    valeursCorrigees.push_back("« " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raison +
+                               ", lu comme " + lu);
+}
+
+int CFouet::entierLu(CTUVFile& f, int defaut, int min, int max)
+{
+    const std::string_view texte = f.getValueView();
+    if (!commeNombre(texte)) {
+        corriger(f, "pas un nombre", tuv::itos(defaut));
+        return defaut;
+    }
+    const int lu = tuv::stoiSansBlancs(texte);
+    const int garde = std::clamp(lu, min, max);
+    if (garde != lu)
+        corriger(f, "hors de " + tuv::itos(min) + " à " + tuv::itos(max), tuv::itos(garde));
+    return garde;
+}
+
+float CFouet::reelLu(CTUVFile& f, float defaut, bool positif)
+{
+    const std::string_view texte = f.getValueView();
+    if (!commeNombre(texte)) {
+        corriger(f, "pas un nombre", tuv::ftos(defaut));
+        return defaut;
+    }
+    // What a number field holds: a decimal below FLOAT_VERS_INT_MAX in size.
+    const float lu = tuv::stofSansBlancs(texte);
+    if (positif && lu <= 0.f) {
+        corriger(f, "nul ou négatif", tuv::ftos(defaut));
+        return defaut;
+    }
+    if (!(std::fabs(lu) < tuv::FLOAT_VERS_INT_MAX)) {
+        corriger(f, "trop grand", tuv::ftos(defaut));
+        return defaut;
+    }
+    return lu;
+}
 
 bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) const
 {
@@ -64,9 +120,13 @@ bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) c
     return f.close();
 }
 
+// A value the model cannot take is named and read as a new whip's (a count or a stiffness
+// beyond its bounds, as the nearest bound): a save never writes it back as it was read.
 void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
                      const std::string& prefixe, int& nbLus)
 {
+    static const CFouet neuf;
+    const int entierMax = tuv::VALEUR_FICHIER_MAX;
     if (cle == "FOUET_KP") {
         const int x = tuv::bornerValeurFichier(f.getValueInt()), y = tuv::bornerValeurFichier(f.getValueInt());
         const int pause = f.getValueInt();  // a time
@@ -75,29 +135,29 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
         else
             ++nbKPIgnores;
     } else if (cle == "FOUET_NBNOEUDS") {
-        nbLus = std::clamp(f.getValueInt(), 0, NB_NOEUDS_MAX);
+        nbLus = entierLu(f, neuf.nbNoeuds, 0, NB_NOEUDS_MAX);
     } else if (cle == "FOUET_LONGUEUR") {
-        longueur = f.getValueFloat();
+        longueur = reelLu(f, neuf.longueur, true);
     } else if (cle == "FOUET_GRAVITE") {
-        gravite = f.getValueFloat();
+        gravite = reelLu(f, neuf.gravite);
     } else if (cle == "FOUET_FRICTION") {
-        friction = f.getValueFloat();
+        friction = reelLu(f, neuf.friction);
     } else if (cle == "FOUET_RAL") {
-        ral = f.getValueFloat();
+        ral = reelLu(f, neuf.ral);
     } else if (cle == "FOUET_RIGIDITE") {
-        rigidite = std::clamp(f.getValueInt(), 0, RIGIDITE_MAX);
+        rigidite = entierLu(f, neuf.rigidite, 0, RIGIDITE_MAX);
     } else if (cle == "FOUET_MASSE") {
-        masse = f.getValueFloat();
-        modeMasse = f.getValueInt();
-        facteurMasse = f.getValueFloat();
+        masse = reelLu(f, neuf.masse);
+        modeMasse = f.getValueInt();  // any other mode than 0, 1 and 2 weighs as the constant one
+        facteurMasse = reelLu(f, neuf.facteurMasse);
     } else if (cle == "FOUET_COULEUR") {
         couleur = lireCouleur(f);
     } else if (cle == "FOUET_COULEUR_TRAINE") {
         couleurTraine = lireCouleur(f);
     } else if (cle == "FOUET_EPAISSEUR") {
-        epaisseur = tuv::bornerValeurFichier(f.getValueInt());
+        epaisseur = entierLu(f, neuf.epaisseur, -entierMax, entierMax);
     } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
-        epaisseurTraine = tuv::bornerValeurFichier(f.getValueInt());
+        epaisseurTraine = entierLu(f, neuf.epaisseurTraine, -entierMax, entierMax);
     }
 }
 
@@ -111,11 +171,13 @@ bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXContr
     strFichier = fichier;
     supprimerKP();
     nbKPIgnores = 0;
-    int nbLus = 0;
+    valeursCorrigees.clear();
+    // No count in the file keeps the nodes; a count of 0 empties the whip.
+    int nbLus = -1;
     for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey())
         lireCle(f, cle, dialog, conteneur, prefixe, nbLus);
     f.close();
-    if (nbLus > 0) {
+    if (nbLus >= 0) {
         // Key point 0's centre in the dialog's pixels, as the chain starts from there.
         sf::Vector2i depart(100, 100);
         if (!keyPoints.empty() && keyPoints[0].marqueur) {

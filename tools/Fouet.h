@@ -79,7 +79,8 @@ public:
 
     // "FOUET_" key file (FichierFouet.cpp). sauver keeps the old file as fichier + ".save"
     // and returns whether the new file was written whole; charger returns false, leaving the
-    // model as it was, when the file cannot be read.
+    // model as it was, when the file cannot be read, and names in valeursCorrigees the values
+    // it read otherwise than written.
     bool sauver(const std::string& fichier, const CPLUXControl* conteneur) const;
     bool charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXControl* conteneur,
                  const std::string& prefixe);
@@ -115,6 +116,9 @@ public:
     int compteurPause = 0;
     // "FOUET_KP" lines the last charger skipped past NB_KP_MAX_FICHIER.
     int nbKPIgnores = 0;
+    // The values the last charger did not take as written: each line quoted, why, and the
+    // value read instead.
+    std::vector<std::string> valeursCorrigees;
 
 private:
     float masseNoeud(int i) const;
@@ -125,6 +129,10 @@ private:
     void relaxer();
     void lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
                  const std::string& prefixe, int& nbLus);
+    // The line's next value as the model takes it (FichierFouet.cpp).
+    int entierLu(CTUVFile& f, int defaut, int min, int max);
+    float reelLu(CTUVFile& f, float defaut, bool positif = false);
+    void corriger(const CTUVFile& f, const std::string& raison, const std::string& lu);
 
     // Stiffness the link records were sized for.
     int rigiditeLiens = 0;

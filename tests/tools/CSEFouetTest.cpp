@@ -138,6 +138,7 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         int nbNoeuds, rigidite;
         float longueur;
         const char* refuse;  // what the field shows again, for a refused text
+        const char* quitte = nullptr;  // what it shows once left, for a value not kept as typed
     } cas[] = {
         {NB, "30", K::Return, 30, 2, 0.5f, nullptr},
         {NB, "2.75", K::Tab, 30, 2, 0.5f, "30"},
@@ -146,10 +147,10 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         {NB, "2001", K::Return, 30, 2, 0.5f, "30"},
         {NB, "24", K::Tab, 24, 2, 0.5f, nullptr},
         {"myTextInputLongueur", "2 .5", K::Unknown, 24, 2, 2.5f, nullptr},
-        {"myTextInputLongueur", "-3", K::Unknown, 24, 2, 2.5f, nullptr},
+        {"myTextInputLongueur", "-3", K::Unknown, 24, 2, 2.5f, nullptr, "2.5"},
         {"myTextInputLongueur", "abc", K::Unknown, 24, 2, 2.5f, "2.5"},
         {"myTextInputLongueur", "100000000000000000000", K::Unknown, 24, 2, 1e9f, "1000000000"},
-        {"myTextInputRigidite", "-3", K::Unknown, 24, 0, 1e9f, nullptr},
+        {"myTextInputRigidite", "-3", K::Unknown, 24, 0, 1e9f, nullptr, "0"},
         {"myTextInputRigidite", "99999999999", K::Unknown, 24, CFouet::RIGIDITE_MAX, 1e9f, "64"},
         {NB, "999999999999999999999", K::Return, 24, CFouet::RIGIDITE_MAX, 1e9f, "24"},
         {NB, "2000", K::Return, CFouet::NB_NOEUDS_MAX, CFouet::RIGIDITE_MAX, 1e9f, nullptr},
@@ -174,6 +175,10 @@ TEST_F(EditeurFouet, TypedParametersReachTheModel)
         EXPECT_EQ(f().noeuds.size(), static_cast<size_t>(c.nbNoeuds)) << c.input << " " << c.texte;
         EXPECT_EQ(f().rigidite, c.rigidite) << c.input << " " << c.texte;
         EXPECT_FLOAT_EQ(f().longueur, c.longueur) << c.input << " " << c.texte;
+        if (c.quitte) {
+            CPLUXTest::key(K::Tab);
+            EXPECT_EQ(texte(c.input), c.quitte) << c.input << " " << c.texte << ", then left";
+        }
         e->draw(nullptr, 0, 0, 0, 0);
     }
     saisir(NB, "3");
@@ -218,9 +223,10 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
 {
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini introuvable");
-    ecrireTexte("fouet0.ini", "FOUET_NBNOEUDS=24\nFOUET_RIGIDITE=3\nFOUET_KP=100;100;2\nFOUET_KP=200;150;3\n"
-                              "FOUET_KP=300;100;4\n");
+    ecrireTexte("fouet0.ini", "FOUET_NBNOEUDS=24\nFOUET_RIGIDITE=3\nFOUET_MASSE=1;2;0.5\nFOUET_KP=100;100;2\n"
+                              "FOUET_KP=200;150;3\nFOUET_KP=300;100;4\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini lu");
     EXPECT_EQ(f().nbNoeuds, 24);
     EXPECT_EQ(f().keyPoints.size(), 3u);
     ASSERT_NE(e->getControl("__KP__2"), nullptr);
@@ -232,6 +238,24 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=12\n"), std::string::npos) << "12 taken, then saved";
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_MASSE=1;2;0.5\n"), std::string::npos)
+        << "the chain rebuilt with the mass mode read, which the checks show";
+
+    // No node saved, none read back.
+    saisir("myTextInputNbNoeuds", "0");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
+    saisir("myTextInputNbNoeuds", "5");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(texte("myTextInputNbNoeuds"), "0");
+    // Values the whip cannot take are named; the next save writes what was read instead.
+    ecrireTexte("fouet0.ini", "FOUET_LONGUEUR=-5\nFOUET_GRAVITE=abc\n");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\n« FOUET_LONGUEUR=-5 » : nul ou "
+                              "négatif, lu comme 0.5\n« FOUET_GRAVITE=abc » : pas un nombre, lu comme 0.001\n");
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini lu, 2 valeurs corrigées");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_LONGUEUR=0.5\nFOUET_GRAVITE=0.001\n"), std::string::npos);
     CPLUX::hide(ID);
     EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
     CPLUX::show(ID);
@@ -239,6 +263,7 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     std::filesystem::create_directories("fouet0.ini.save/plein");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(textesBoites(), "Erreur !: Impossible d'enregistrer fouet0.ini\n");
+    EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini non enregistré") << "no earlier success left on the line";
 }
 
 TEST(EditeurFouetTemps, SixtyFramesPerSecondStepAsThirty)

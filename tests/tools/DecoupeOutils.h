@@ -41,13 +41,14 @@ protected:
         OutilTest::SetUp();
         s = dialogueOutil<T>(ID);
     }
-    // numbers debut..fin of l x h images in dossier, named prefixe + four digits + ext.
+    // numbers debut..fin of l x h images in dossier, named prefixe + number + ext.
     static void sequence(const std::string& dossier, const std::string& prefixe, const std::string& ext, int debut,
-                         int fin, unsigned l, unsigned h)
+                         int fin, unsigned l, unsigned h, int chiffres = 4)
     {
         std::filesystem::create_directories(dossier);
         for (int n = debut; n <= fin; ++n)
-            ASSERT_TRUE(motif(l, h, n - debut).saveToFile(dossier + prefixe + CCSESelectionZone::numero4(n) + ext));
+            ASSERT_TRUE(
+                motif(l, h, n - debut).saveToFile(dossier + prefixe + CCSESelectionZone::numero(n, chiffres) + ext));
     }
     // "myImage" of the given size; the zone at (x, y) from its corner, l x h, as a user leaves it.
     void geometrie(float largeurImage, float hauteurImage, float x, float y, float l, float h)
@@ -59,14 +60,16 @@ protected:
         z->setVisibleDimension(l, h);
         s->onCtrlSizeChange(z);
     }
+    // The sequence typed into the dialog, then "Charger séquence".
     void charger(const std::string& dossier, int debut, int fin, const std::string& prefixe = "",
-                 const std::string& ext = ".png")
+                 const std::string& ext = ".png", int chiffres = 4)
     {
+        saisir(ID, "myTextInputDossier", dossier);
         saisir(ID, "myTextInputNumDebut", std::to_string(debut));
         saisir(ID, "myTextInputNumFin", std::to_string(fin));
+        saisir(ID, "myTextInputNbDigit", std::to_string(chiffres));
         saisir(ID, "myTextInputPrefixe", prefixe);
         saisir(ID, "myTextInputExt", ext);
-        s->strDossier = dossier;
         ASSERT_TRUE(CPLUXTest::click(ID, "myButtonOpenAnimation"));
     }
     std::string texte(const char* id) const { return s->getControl(id)->getText(); }

@@ -99,13 +99,16 @@ TEST_F(FichierFouet, ReadingKeepsNodesWithoutACountAndAlwaysReplacesKeyPoints)
     f.creer(5, 10, 20, 1.f, 0, 0.f);
     f.ajouterKP(&s.d, s.image, 50, 50, 1, "__KP__");
     f.ajouterKP(&s.d, s.image, 80, 50, 1, "__KP__");
-    ASSERT_TRUE(s.charger(f, "FOUET_NBNOEUDS=0\nFOUET_LONGUEUR=3\nFOUET_RAL=1\nFOUET_XYZ=5\nFOUET_RAL=2\n"));
-    EXPECT_EQ(f.nbNoeuds, 5) << "a count of 0 keeps the nodes";
+    ASSERT_TRUE(s.charger(f, "FOUET_LONGUEUR=3\nFOUET_RAL=1\nFOUET_XYZ=5\nFOUET_RAL=2\n"));
+    EXPECT_EQ(f.nbNoeuds, 5) << "no count keeps the nodes";
     EXPECT_FLOAT_EQ(f.noeuds[4].x, 12.f) << "at their places (spacing 0.5)";
     EXPECT_FLOAT_EQ(f.longueur, 3.f);
     EXPECT_FLOAT_EQ(f.ral, 2.f) << "a repeated key overwrites";
     EXPECT_TRUE(f.keyPoints.empty()) << "the old key points go even without new ones";
     EXPECT_EQ(s.d.getControl("__KP__0"), nullptr);
+    ASSERT_TRUE(s.charger(f, "FOUET_NBNOEUDS=0\n"));
+    EXPECT_EQ(f.nbNoeuds, 0) << "a whip saved with no node reads back with none";
+    EXPECT_TRUE(f.noeuds.empty() && f.noeudsSuivants.empty());
 
     // A file that does not open leaves everything as it was.
     f.ajouterKP(&s.d, s.image, 50, 50, 1, "__KP__");
@@ -116,18 +119,22 @@ TEST_F(FichierFouet, ReadingKeepsNodesWithoutACountAndAlwaysReplacesKeyPoints)
     EXPECT_EQ(f.strFichier, "fouet0.ini");
 }
 
-TEST_F(FichierFouet, BadValuesAreBounded)
+// A value the model cannot take is named (the texts: EditeurFouet.ReadAndSaveFouet0) and read
+// as a new whip's, a count or a stiffness as its nearest bound.
+TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
 {
     Scene s;
     const struct {
         const char* texte;
         int nbNoeuds, rigidite;
         float longueur;
+        size_t corrigees;
     } cas[] = {
-        {"FOUET_NBNOEUDS=1000000000\nFOUET_RIGIDITE=-5\n", CFouet::NB_NOEUDS_MAX, 0, 0.5f},
-        {"FOUET_NBNOEUDS=3\nFOUET_RIGIDITE=1000000\nFOUET_LONGUEUR=nan\n", 3, CFouet::RIGIDITE_MAX, 0.f},
-        {"FOUET_NBNOEUDS=3\r\nFOUET_LONGUEUR=inf\r\n", 3, 2, 0.f},
-        {"\xEF\xBB\xBF" "FOUET_NBNOEUDS=4\nFOUET_LONGUEUR=1e40\n", 4, 2, FLT_MAX},
+        {"FOUET_NBNOEUDS=1000000000\nFOUET_RIGIDITE=-5\n", CFouet::NB_NOEUDS_MAX, 0, 0.5f, 2},
+        {"FOUET_NBNOEUDS=3\nFOUET_RIGIDITE=1000000\nFOUET_LONGUEUR=nan\n", 3, CFouet::RIGIDITE_MAX, 0.5f, 2},
+        {"FOUET_NBNOEUDS=3\r\nFOUET_LONGUEUR=inf\r\n", 3, 2, 0.5f, 1},
+        {"\xEF\xBB\xBF" "FOUET_NBNOEUDS=4\nFOUET_LONGUEUR=1e40\n", 4, 2, 0.5f, 1},
+        {"FOUET_NBNOEUDS=4\nFOUET_LONGUEUR=1e-05\nFOUET_MASSE=2;1;0.25\n", 4, 2, 1e-5f, 0},
     };
     for (const auto& c : cas) {
         CFouet f;
@@ -135,6 +142,7 @@ TEST_F(FichierFouet, BadValuesAreBounded)
         EXPECT_EQ(f.nbNoeuds, c.nbNoeuds) << c.texte;
         EXPECT_EQ(f.rigidite, c.rigidite) << c.texte;
         EXPECT_FLOAT_EQ(f.longueur, c.longueur) << c.texte;
+        EXPECT_EQ(f.valeursCorrigees.size(), c.corrigees) << c.texte;
         for (int i = 0; i < 3; ++i)
             f.simuler(false, false);
         EXPECT_EQ(f.liens.size(), static_cast<size_t>(2 * c.rigidite)) << c.texte;

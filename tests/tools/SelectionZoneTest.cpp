@@ -40,16 +40,19 @@ void verifierDecoupe(const sf::Image& cut, const sf::Image& source, int gauche, 
 
 } // namespace
 
-TEST(Decoupage, FourDigitNumbering)
+TEST(Decoupage, Numbering)
 {
-    const std::pair<int, const char*> cas[] = {{7, "0007"},   {42, "0042"},   {999, "0999"},
-                                               {1000, "1000"}, {12345, "12345"}, {-3, "000-3"}};
-    for (const auto& [n, texte] : cas)
-        EXPECT_EQ(CCSESelectionZone::numero4(n), texte) << n;
+    const struct {
+        int n, chiffres;
+        const char* texte;
+    } cas[] = {{7, 4, "0007"}, {999, 4, "0999"}, {12345, 4, "12345"}, {-3, 4, "000-3"}, {7, 2, "07"}, {123, 2, "123"}};
+    for (const auto& c : cas)
+        EXPECT_EQ(CCSESelectionZone::numero(c.n, c.chiffres), c.texte) << c.n << " on " << c.chiffres;
 }
 
 // A number field refuses a text that is no number: a box says so, the field shows the value
-// kept. Blanks go wherever they stand.
+// kept. Blanks go wherever they stand. A value kept otherwise than typed is shown once the
+// field is left.
 TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
 {
     const struct {
@@ -57,24 +60,29 @@ TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
         const char* texte;
         std::function<bool(const CCSESelectionZone&)> verifie;
         const char* refuse;  // what the field shows again, for a refused text
+        const char* quitte;  // what it shows once left, when not the text typed
     } cas[] = {
-        {"myTextInputNumDebut", "12 5", [](auto& s) { return s.numDebut == 125 && s.nbImages == -124; }, nullptr},
-        {"myTextInputNumDebut", "abc", [](auto& s) { return s.numDebut == 125; }, "125"},
-        {"myTextInputNumFin", "-2147483648", [](auto& s) { return s.nbImages == INT_MIN; }, nullptr},
-        {"myTextInputNumFin", "1", [](auto& s) { return s.nbImages == -124; }, nullptr},
-        {"myTextInputPrefixe", "my prefix", [](auto& s) { return s.strPrefixe == "myprefix"; }, nullptr},
-        {"myTextInputExt", " .bmp", [](auto& s) { return s.strExt == ".bmp"; }, nullptr},
-        {"myTextInputNbDigit", "6", [](auto& s) { return s.nbDigit == 6; }, nullptr},
-        {"myTextInputDecalage", "0a", [](auto& s) { return s.decalage == 0.f; }, "0"},
-        {"myTextInputDecalage", "-10.5", [](auto& s) { return s.decalage == -10.5f; }, nullptr},
-        {"myTextInputDecalage", "100000000000000000000", [](auto& s) { return s.decalage == 1e9f; }, "1000000000"},
-        {"myTextInputZoneL", "0", [](auto& s) { return s.zoneL == 1; }, nullptr},
-        {"myTextInputZoneH", "100000", [](auto& s) { return s.zoneH == CCSESelectionZone::TAILLE_ZONE_MAX; }, nullptr},
-        {"myTextInputAbandonImage", "-7", [](auto& s) { return s.abandonImage == 0; }, nullptr},
-        {"myTextInputVitesse", "-1", [](auto& s) { return s.vitesse == -1.f; }, nullptr},
-        {"myTextInputZoom", "0", [](auto& s) { return s.zoom == 1.f; }, nullptr},
-        {"myTextInputZoom", "2.5", [](auto& s) { return s.zoom == 2.5f; }, nullptr},
-        {"myTextInputDossier", "ailleurs/", [](auto& s) { return s.strDossier == "./Sprites/"; }, nullptr},
+        {"myTextInputNumDebut", "12 5", [](auto& s) { return s.numDebut == 125 && s.nbImages == -124; }, nullptr,
+         "125"},
+        {"myTextInputNumDebut", "abc", [](auto& s) { return s.numDebut == 125; }, "125", nullptr},
+        {"myTextInputNumFin", "-2147483648", [](auto& s) { return s.nbImages == INT_MIN; }, nullptr, nullptr},
+        {"myTextInputNumFin", "1", [](auto& s) { return s.nbImages == -124; }, nullptr, nullptr},
+        {"myTextInputPrefixe", "my prefix", [](auto& s) { return s.strPrefixe == "myprefix"; }, nullptr, "myprefix"},
+        {"myTextInputExt", " .bmp", [](auto& s) { return s.strExt == ".bmp"; }, nullptr, ".bmp"},
+        {"myTextInputNbDigit", "6", [](auto& s) { return s.nbDigit == 6; }, nullptr, nullptr},
+        {"myTextInputNbDigit", "12", [](auto& s) { return s.nbDigit == 10; }, nullptr, "10"},
+        {"myTextInputDecalage", "0a", [](auto& s) { return s.decalage == 0.f; }, "0", nullptr},
+        {"myTextInputDecalage", "-10.5", [](auto& s) { return s.decalage == -10.5f; }, nullptr, nullptr},
+        {"myTextInputDecalage", "100000000000000000000", [](auto& s) { return s.decalage == 1e9f; }, "1000000000",
+         nullptr},
+        {"myTextInputZoneL", "0", [](auto& s) { return s.zoneL == 1; }, nullptr, "1"},
+        {"myTextInputZoneH", "100000", [](auto& s) { return s.zoneH == CCSESelectionZone::TAILLE_ZONE_MAX; }, nullptr,
+         "8192"},
+        {"myTextInputAbandonImage", "-7", [](auto& s) { return s.abandonImage == 0; }, nullptr, "0"},
+        {"myTextInputVitesse", "-1", [](auto& s) { return s.vitesse == -1.f; }, nullptr, nullptr},
+        {"myTextInputZoom", "0", [](auto& s) { return s.zoom == 1.f; }, nullptr, "1"},
+        {"myTextInputZoom", "2.5", [](auto& s) { return s.zoom == 2.5f; }, nullptr, nullptr},
+        {"myTextInputDossier", "ailleurs/", [](auto& s) { return s.strDossier == "ailleurs/"; }, nullptr, nullptr},
     };
     for (const auto& c : cas) {
         saisir(ID, c.input, c.texte);
@@ -84,8 +92,11 @@ TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
             EXPECT_EQ(texte(c.input), c.refuse) << "\"" << c.texte << "\" gives way to the value kept";
             CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
         }
+        CPLUXTest::key(sf::Keyboard::Tab);
+        EXPECT_EQ(texte(c.input), c.quitte ? c.quitte : c.refuse ? c.refuse : c.texte)
+            << c.input << " typed \"" << c.texte << "\", then left";
     }
-    EXPECT_EQ(texte("myTextInputNbImages"), "-124") << "shown after each change of the numbers";
+    EXPECT_EQ(texte("myTextInputNbImages"), "0") << "numbers 125 to 1: no image to load";
     // The typed zone size became the zone's size (no image loaded: one to one).
     EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getWidth(), 1.f);
     EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getHeight(), 8192.f);
@@ -94,6 +105,7 @@ TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
 TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
 {
     sequence("./Sprites/", "", ".png", 1, 1, 256, 256);
+    EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/") << "the folder a load reads, shown from the start";
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonOpenAnimation"));
     ASSERT_EQ(s->textures.size(), 1u);
     EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/");
@@ -109,8 +121,10 @@ TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
 
 TEST_F(Decoupe, NumberedSequenceCutsEveryImagePixelByPixel)
 {
-    sequence("seq/", "run_", ".bmp", 8, 12, 64, 48);
-    charger("seq/", 8, 12, "run_", ".bmp");
+    // Named with two digits; the folder typed without its separator.
+    sequence("seq/", "run_", ".bmp", 8, 12, 64, 48, 2);
+    charger("seq", 8, 12, "run_", ".bmp", 2);
+    EXPECT_EQ(texte("myTextStatut"), "5 images chargées depuis seq/");
     ASSERT_EQ(s->textures.size(), 5u);
     EXPECT_EQ(s->nbImages, 4);
     geometrie(64, 48, 10, 20, 30, 16);
@@ -119,8 +133,8 @@ TEST_F(Decoupe, NumberedSequenceCutsEveryImagePixelByPixel)
     s->enregistrerZones();
     for (int k = 1; k <= 5; ++k) {
         // BMP keeps no transparency: the source as it reads back.
-        sf::Image source = lire("seq/run_" + CCSESelectionZone::numero4(7 + k) + ".bmp");
-        const std::string nom = "se_run_" + CCSESelectionZone::numero4(k) + ".png";
+        sf::Image source = lire("seq/run_" + CCSESelectionZone::numero(7 + k, 2) + ".bmp");
+        const std::string nom = "se_run_" + CCSESelectionZone::numero(k, 4) + ".png";
         verifierDecoupe(lire("seq/" + nom), source, 10, 20, 30, 16, nom);
     }
     EXPECT_FALSE(std::filesystem::exists("seq/se_run_0006.png"));
@@ -134,7 +148,7 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
     saisir(ID, "myTextInputDecalage", "10");
     s->enregistrerZones();
     for (int k = 1; k <= 3; ++k)
-        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero4(k) + ".png"), motif(64, 48, k - 1), 10 * (k - 1), 0,
+        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero(k, 4) + ".png"), motif(64, 48, k - 1), 10 * (k - 1), 0,
                         20, 10, "shifted cut " + std::to_string(k));
 
     // One image dropped after each kept one: images 0, 2 and 4 become cuts 1, 2 and 3.
@@ -143,7 +157,7 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
     saisir(ID, "myTextInputAbandonImage", "1");
     s->enregistrerZones();
     for (int k = 1; k <= 3; ++k)
-        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero4(k) + ".png"), motif(64, 48, 2 * (k - 1)), 0, 0, 20,
+        verifierDecoupe(lire("seq/se_" + CCSESelectionZone::numero(k, 4) + ".png"), motif(64, 48, 2 * (k - 1)), 0, 0, 20,
                         10, "kept image " + std::to_string(2 * (k - 1)));
     EXPECT_FALSE(std::filesystem::exists("seq/se_0004.png"));
 
@@ -166,7 +180,10 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     std::filesystem::create_directories("seq");
     charger("seq/", 5, 2);
     EXPECT_TRUE(s->textures.empty()) << "first number above the last";
-    EXPECT_EQ(texte("myTextInputNbImages"), "-3");
+    EXPECT_EQ(texte("myTextStatut"), "0 images chargées depuis seq/ : Premier n° (5) au-dessus de Dernier n° (2)");
+    EXPECT_EQ(texte("myTextInputNbImages"), "0");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
+    EXPECT_EQ(texte("myTextStatut"), "Découpe : aucune image chargée, rien n'est enregistré");
 
     sequence("seq/", "", ".png", 1, 3, 32, 32);
     std::filesystem::remove("seq/0002.png");
@@ -177,8 +194,13 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     EXPECT_EQ(s->textures[1]->getSize(), sf::Vector2u(0, 0));
     EXPECT_EQ(s->textures[2]->getSize(), sf::Vector2u(0, 0));
     EXPECT_EQ(texte("myTextStatut"), "4 images chargées depuis seq/, 3 absentes ou illisibles");
+    // A missing source gets no cut: its number stays free.
     s->enregistrerZones();
-    EXPECT_EQ(textesBoites(), "Erreur !: 0 découpes non enregistrées dans seq/\n3 images source absentes ou illisibles\n");
+    EXPECT_EQ(texte("myTextStatut"),
+              "1 découpes enregistrées dans seq/, 3 images source absentes ou illisibles : pas de découpe");
+    EXPECT_EQ(textesBoites(),
+              "Erreur !: 1 découpes enregistrées dans seq/\n3 images source absentes ou illisibles : pas de découpe\n");
+    EXPECT_EQ(fichiers("seq"), (std::vector<std::string>{"0001.png", "0003.png", "0004.png", "se_0001.png"}));
 
     charger("seq/", 1, 1000000000);
     EXPECT_EQ(s->textures.size(), static_cast<size_t>(CCSESelectionZone::NB_IMAGES_MAX));
@@ -201,11 +223,13 @@ TEST_F(Decoupe, FailedWritesAreCountedAndLeaveNothingBehind)
     EXPECT_EQ(fichiers("seq"), (std::vector<std::string>{"0001.png", "0002.png", "0003.png", "se_0001.png",
                                                          "se_0002.png", "se_0003.png"}))
         << "no temporary file left";
-    EXPECT_EQ(texte("myTextStatut"), "2 découpes enregistrées dans seq/");
-    EXPECT_EQ(textesBoites(), "Erreur !: 1 découpes non enregistrées dans seq/\n0 images source absentes ou illisibles\n");
+    EXPECT_EQ(texte("myTextStatut"),
+              "2 découpes enregistrées dans seq/, 1 découpes existantes remplacées, 1 découpes non enregistrées");
+    EXPECT_EQ(textesBoites(), "Erreur !: 2 découpes enregistrées dans seq/\n1 découpes existantes remplacées\n"
+                              "1 découpes non enregistrées\n");
 
     // A folder nobody may write in, root included.
     s->strDossier = "/proc/";
     s->enregistrerZones();
-    EXPECT_EQ(texte("myTextStatut"), "0 découpes enregistrées dans /proc/");
+    EXPECT_EQ(texte("myTextStatut"), "0 découpes enregistrées dans /proc/, 3 découpes non enregistrées");
 }
