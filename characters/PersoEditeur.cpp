@@ -114,13 +114,10 @@ void CPerso::actionMenuPerso(int index)
         sprite->setScale(sprite->getSX(), sprite->getSY());
         break;
     case CASE_SUPPRIMER:
-        // The level's pass over its AIs frees it.
-        if (modeIA != -1 && jeu && jeu->pPersoSelection && jeu->pdecor &&
-            std::find(jeu->pdecor->ias.begin(), jeu->pdecor->ias.end(), jeu->pPersoSelection.get()) !=
-                jeu->pdecor->ias.end()) {
-            jeu->pPersoSelection->bDel = true;
+        // Out of the level at once; this very character may be the one removed, so it is freed
+        // at the next frame's start, not here.
+        if (modeIA != -1 && jeu && jeu->pdecor && jeu->pdecor->retirerIA(jeu->pPersoSelection.get()))
             jeu->pPersoSelection = nullptr;
-        }
         break;
     default: break;
     }

@@ -59,6 +59,9 @@ void CSFMLJeu::imageMenu()
 void CSFMLJeu::imageNiveau()
 {
     bool editeur = mode == 2;
+    // The AIs the editor removed last frame go before anything of this frame walks the AIs.
+    if (pdecor)
+        pdecor->libererIAsRetirees();
     if (pIABehaviours && bAfficheIAs && (!editeur || bScriptsActifs))
         pIABehaviours->majIA();
     // "FREE_IAS_MEMORY": finished AIs leave the level as soon as they are done.

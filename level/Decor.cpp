@@ -75,6 +75,7 @@ CDecor::~CDecor()
     for (sf::Sprite* trace : tracesPas)
         supprimerSprite(trace);
     tracesPas.clear();
+    libererIAsRetirees();
     for (CPerso* p : persos)
         supprimerPerso(p);
     persos.clear();

@@ -147,6 +147,12 @@ public:
     // The one way the world frees a character: out of persos or ias, out of its carrier's
     // children (the slot stays, null), then deleted.
     void detruirePerso(CPerso* perso);
+    // The editor's removal of an AI: out of ias at once, its attached characters with it, so
+    // that no walk of the AIs, save or start finds it; freed by libererIAsRetirees, which each
+    // frame calls first (the removal comes from the AI's own icon menu). False when ia is not
+    // one of ias.
+    bool retirerIA(CPerso* ia);
+    void libererIAsRetirees();
     // Brings a player's character back to a playable state (DecorRanimer.cpp).
     void ranimerPerso(CPerso* perso, int armeSlot);
 
@@ -403,6 +409,8 @@ public:
     Appels appels;
 
 private:
+    // AIs the editor removed, owned until libererIAsRetirees frees them.
+    std::vector<CPerso*> iasRetirees;
     // What one frame reads of the game and the camera.
     struct ContexteImage;
     ContexteImage contexteImage() const;

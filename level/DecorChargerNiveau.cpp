@@ -60,6 +60,7 @@ void CDecor::viderNiveau()
     creusements.clear();
     libererEffetsMeteo();
     // Characters go through the world's one deletion: the game's references to them read null.
+    libererIAsRetirees();
     while (!ias.empty())
         detruirePerso(ias.back());
     while (!persos.empty())

@@ -283,6 +283,24 @@ void CDecor::detruirePerso(CPerso* perso)
     delete perso;
 }
 
+bool CDecor::retirerIA(CPerso* ia)
+{
+    auto it = std::find(ias.begin(), ias.end(), ia);
+    if (!ia || it == ias.end())
+        return false;
+    ias.erase(it);
+    iasRetirees.push_back(ia);
+    return true;
+}
+
+void CDecor::libererIAsRetirees()
+{
+    std::vector<CPerso*> partantes;
+    partantes.swap(iasRetirees);
+    for (CPerso* ia : partantes)
+        detruirePerso(ia);
+}
+
 // The editor can select a character's own sprite (the AI dialog does): neither the selection
 // nor a dialog may keep it. The attached characters go with their carrier.
 void CDecor::oublierSpritesPerso(const CPerso& perso)

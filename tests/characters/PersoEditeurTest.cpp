@@ -76,13 +76,15 @@ TEST_F(Editeur, CasesDuMenu)
     menu(*joueur);
     clic(*joueur, 9);
     EXPECT_EQ(jeu->pPersoSelection, a);
-    EXPECT_FALSE(a->bDel);
-    // An AI's: the selected AI goes at the level's next pass.
+    EXPECT_EQ(decor->ias.size(), 1u) << "the player's cross removes nothing";
+    // An AI's: the selected AI leaves the level's AIs at once, without FREE_IAS_MEMORY, and is
+    // freed by the next frame's call.
+    const RefPerso retiree = a;
     clic(*a, 9);
-    EXPECT_TRUE(a->bDel);
     EXPECT_EQ(jeu->pPersoSelection, nullptr);
-    decor->purgerIAs();
-    EXPECT_TRUE(decor->ias.empty()) << "freed by the level's list pass";
+    EXPECT_TRUE(decor->ias.empty()) << "out of the level's AIs";
+    decor->libererIAsRetirees();
+    EXPECT_EQ(retiree, nullptr) << "freed";
     a = nullptr;
 }
 

@@ -320,17 +320,25 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
     EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_PER")) << "the guard's model is no longer used";
 }
 
-// The editor's copies of a layered character come back from a save with the ids they showed.
+// The editor's copies of a layered character come back from a save with the ids they showed;
+// the AIs it removed do not, nor the guard a removed base carried.
 TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
 {
     jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
-    ecrireFichier("n.niv", "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;100;700;0;1;1;10;0;0\nIDIA=HEROS\n");
+    ecrireFichier("personnages/socle.per", "ID=SOCLE\nIA=420\nTEXTURE_PER_PART=./personnages/garde.per;GARDE\n"
+                                           "IAPART=GARDE;;-10;-5;0;1;1;0;0;0;1;0\n");
+    ecrireFichier("n.niv", "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;100;700;0;1;1;10;0;0\nIDIA=HEROS\n"
+                           "TEXTURE_PER=./personnages/socle.per;SOCLE\nIA=SOCLE;900;800;0;1;1;80;0;1\n");
     monde().chargerNiveau("n.niv", 0);
-    for (int x : {300, 500})
+    const RefPerso socle = monde().ias.back(), garde = socle->enfants.at(0);
+    for (int x : {300, 500, 700})
         ASSERT_NE(monde().copierIAEditeur(monde().ias.front(), x, 700), nullptr) << "a layered character's copy";
+    ASSERT_TRUE(monde().retirerIA(socle) && monde().retirerIA(monde().ias.back())) << "the base and HEROS3";
+    monde().libererIAsRetirees();
+    EXPECT_EQ(garde, nullptr) << "the guard goes with its base";
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     monde().chargerNiveau("A.niv", 0);
-    ASSERT_EQ(monde().ias.size(), 3u) << "all back, each by an id of its own:\n" << lireTexte("A.niv");
+    ASSERT_EQ(monde().ias.size(), 3u) << "the hero and two copies, each by an id of its own:\n" << lireTexte("A.niv");
     EXPECT_EQ(monde().ias.back()->id, "HEROS2");
 }
 
