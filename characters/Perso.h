@@ -545,7 +545,6 @@ private:
     void modifierEchelle(float pas);
     void tournerEditeur(float pas);
     int glisser(const sf::Vector2f& souris, bool gauche);
-    void placerDepuisChoix(CDecor& decor, int x, int y);
 
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);

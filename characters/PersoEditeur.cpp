@@ -4,10 +4,7 @@
 // script a gesture.
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
-#include "characters/PersoDef.h"
-#include "core/Dec.h"
 #include "core/EtatJeu.h"
-#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
@@ -168,7 +165,8 @@ int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
     if (pression && SourisJeu::shiftGauche() && !bSaisiSouris) {
         const int x = tuv::floatVersInt(m.x), y = tuv::floatVersInt(m.y);
         if (choixPersoAffiche()) {
-            placerDepuisChoix(*jeu->pdecor, x, y);
+            if (CPerso* ia = jeu->pdecor->placerPersoChoisi(x, y))
+                jeu->pPersoModele = ia;
         } else if (CPerso* modele = jeu->pPersoModele) {
             jeu->pdecor->copierIAEditeur(modele, x, y);
             bSaisiSouris = true;
@@ -242,31 +240,4 @@ void CPerso::deplacerEnfants(float dx, float dy, bool depart)
             s.setPosInit(tuv::floatVersInt(s.x), tuv::floatVersInt(s.y), -1, -1);
         e->deplacerEnfants(dx, dy, depart);
     }
-}
-
-// Places the character the picker shows: its definition is read into the level's models the
-// first time, then an AI of it is made at the mouse and becomes the model of the next clicks.
-void CPerso::placerDepuisChoix(CDecor& decor, int x, int y)
-{
-    const ChoixEditeur choix = g_services.choixEditeur();
-    const std::string& nom = choix.nomPerso;
-    if (nom.empty() || decor.signalerNomPris(nom))
-        return;
-    auto it = decor.modelesPersos.find(nom);
-    if (it == decor.modelesPersos.end() || !it->second) {
-        if (!tuv::fichierExiste(choix.fichierPerso))
-            return;
-        auto* banque = new CDEC();
-        banque->nom = nom;
-        delete decor.modelesPersos[nom];
-        decor.modelesPersos[nom] = banque;
-        if (CPersoDef* def = banque->pPersoDef) {
-            def->id = nom;
-            def->cleDefinition = nom;
-            def->charger(choix.fichierPerso, false, &decor);
-        }
-    }
-    if (CPerso* ia = decor.creerIA(nom, x, y, 0, 1, 1, 0, 0, 0, false))
-        if (MondeJeu* jeu = faceJeu::monde())
-            jeu->pPersoModele = ia;
 }

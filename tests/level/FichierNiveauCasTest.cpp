@@ -179,6 +179,7 @@ TEST_F(Cas, MeteoEtIA)
     EXPECT_EQ(monde().ias.front()->id, "garde") << "AI lines after a decor sprite still reach the AI";
     EXPECT_EQ(monde().ias.front()->ombreYFixe, 7);
     EXPECT_EQ(monde().ias.front()->distancePatrouille, 0) << "lines after an unknown model change nothing";
+    EXPECT_EQ(monde().ias.front()->animTouche, 0) << "a sheet without hit pictures shows its standing one when hit";
     jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
     const std::string garde = "IA=GARDE;1;1;1;1;1;1;0;0\nIDIA=GARDE", pris = "IA=GARDE;2;2;1;1;1;1;0;0";
     for (const char* langue : {"fr_", "en_"}) {
