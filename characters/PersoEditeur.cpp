@@ -105,6 +105,7 @@ void CPerso::actionMenuPerso(int index)
         sprite->flipH = -sprite->flipH;
         sprite->setScale(sprite->getSX(), sprite->getSY());
         direction = direction == 0 ? 1 : 0;
+        directionInitiale = direction;
         break;
     case CASE_MIROIR_V:
         sprite->flipV = -sprite->flipV;
@@ -183,8 +184,8 @@ bool CPerso::dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY)
     return glisser(sourisNiveau(souris, camX, camY), souris.gauche) == 1;
 }
 
-// The drag: grabbed where the left button went down over the sprite, then following the mouse;
-// a carried character stays on its carrier. An AI's start position follows it.
+// The drag: grabbed where the left button went down over the sprite, then following the mouse
+// once it moves; a carried character stays on its carrier. An AI's start position follows it.
 int CPerso::glisser(const sf::Vector2f& m, bool gauche)
 {
     if (!gauche) {
@@ -199,10 +200,13 @@ int CPerso::glisser(const sf::Vector2f& m, bool gauche)
         if (m.x < cadre.left || m.x > cadre.left + cadre.width || m.y < cadre.top || m.y > cadre.top + cadre.height)
             return 0;
         bSaisiSouris = true;
+        bSourisDeplacee = false;
+        sourisSaisie = m;
         decalageSourisX = m.x - s.x;
         decalageSourisY = m.y - s.y;
     }
-    if (porteur)
+    bSourisDeplacee = bSourisDeplacee || m != sourisSaisie;
+    if (porteur || !bSourisDeplacee)
         return 1;
     const float avantX = s.x, avantY = s.y;
     const int x = tuv::floatVersInt(m.x - decalageSourisX), y = tuv::floatVersInt(m.y - decalageSourisY);

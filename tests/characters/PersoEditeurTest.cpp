@@ -59,6 +59,8 @@ TEST_F(Editeur, CasesDuMenu)
 {
     clic(*a, 6);
     EXPECT_EQ(a->direction, 1) << "the horizontal mirror turns the character";
+    clic(*a, 6);
+    EXPECT_TRUE(a->direction == 0 && a->directionInitiale == 0) << "and back, as the level file keeps it";
     a->bCollisions = false;
     const float y0 = a->sprite->y;
     a->vitesseChute = 10;
@@ -148,6 +150,7 @@ TEST_F(Editeur, GlisserUneIA)
     souris.position = sf::Vector2i(20, 380);
     souris.gauche = true;
     EXPECT_TRUE(a->dialogueChoixPer(fenetre, 1000, 0)) << "grabbed 10 right of and 20 above its feet";
+    EXPECT_EQ(sf::Vector2f(a->sprite->x0, a->sprite->y0), sf::Vector2f(500, 0)) << "a press alone leaves its start";
     souris.position = sf::Vector2i(120, 480);
     EXPECT_TRUE(a->dialogueChoixPer(fenetre, 1000, 0));
     EXPECT_EQ(sf::Vector2f(a->sprite->x0, a->sprite->y0), sf::Vector2f(1110, 500)) << "moved with its start";

@@ -58,6 +58,14 @@ TEST_F(VueTest, Mode0FollowsAndClamps)
         EXPECT_FLOAT_EQ(vue.x, c.x) << c.px;
         EXPECT_FLOAT_EQ(vue.y, c.y) << c.py;
     }
+    // A hero dragged in the editor is not followed: he stays under the mouse.
+    contexte.modeJeu = 2;
+    joueur->bSaisiSouris = true;
+    placer(2900, 1400);
+    maj();
+    EXPECT_FLOAT_EQ(vue.x, 0) << "the view holds still while a character is dragged";
+    joueur->bSaisiSouris = false;
+    contexte.modeJeu = 1;
     // A level narrower than the view: the clamp gives a negative left edge.
     decor.tailleJeuX = 1000;
     placer(700, 100);
