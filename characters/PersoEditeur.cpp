@@ -143,6 +143,9 @@ void CPerso::modifierEchelle(float pas)
     if (jeu->bSizeY)
         sy = borner(sy);
     sprite->setScale(sx, sy);
+    // The pair the level file keeps with the start.
+    sprite->sxMax = sx;
+    sprite->syMax = sy;
 }
 
 void CPerso::tournerEditeur(float pas)

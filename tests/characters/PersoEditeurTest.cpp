@@ -113,6 +113,8 @@ TEST_F(Editeur, EchelleEtRotationTenues)
             a->dialoguePerso(fenetre, 0, 0);
         EXPECT_NEAR(a->sprite->sx, 10, 0.001f) << "not above 10";
         EXPECT_NEAR(a->sprite->sy, 10, 0.001f);
+        EXPECT_TRUE(a->sprite->sxMax == a->sprite->sx && a->sprite->syMax == a->sprite->sy)
+            << "the scale the level file keeps";
         // Rotation: -1 degree per frame from 0 wraps to 359; +1 brings it back.
         surCase(3);
         souris.droit = false;
