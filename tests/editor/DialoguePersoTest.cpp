@@ -166,7 +166,6 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
         {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
         {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
         {{"myTextInputNumPlanIA", "9"}, {"myTextInputNumPlanIA", nullptr}},  // drawn on no plane
-        {{"myTextInputNumPlanIA", "5"}, {"myTextInputNumPlanIA", "5"}},
     };
     for (const auto& s : saisies) {
         dlgPerso->init();
