@@ -342,6 +342,10 @@ public:
     CMenuImage* menuPerso = nullptr;  // owned
     float decalageSourisX = 0, decalageSourisY = 0;
     bool bSaisiSouris = false;
+    // Where the mouse took it, and whether it moved since: a press and release that does not
+    // move the mouse only selects.
+    sf::Vector2f sourisSaisie;
+    bool bSourisDeplacee = false;
     std::string chaine1;
     bool bActionTourelle = false;
     int compteur5 = 0, compteur6 = 0, compteur7 = 0, compteur8 = 0, compteur9 = 0, compteur10 = 0,
@@ -545,7 +549,6 @@ private:
     void modifierEchelle(float pas);
     void tournerEditeur(float pas);
     int glisser(const sf::Vector2f& souris, bool gauche);
-    void placerDepuisChoix(CDecor& decor, int x, int y);
 
     // Copies the model's emitters and children into this character.
     void copierEmetteurs(const CPerso& modele);

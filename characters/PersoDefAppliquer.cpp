@@ -116,6 +116,11 @@ void CPersoDef::copierCreationIA(CPerso& p) const
     p.animAction = animations[ANIM_ACTION];
     p.animTouche = animations[ANIM_TOUCHE];
     p.animMort = animations[ANIM_MORT];
+    // A sheet without hit pictures: the character keeps its standing picture when hit. The
+    // missing animation showed nothing, and on a character turned its own way nothing took it
+    // off again (a cannon base placed facing its sheet vanished at its first hit).
+    if (p.sprite && !p.sprite->bAnime && p.sprite->pDEC && p.sprite->pDEC->nbFramesAnim(p.animTouche) <= 0)
+        p.animTouche = p.animArret[0];
     if (p.sprite) {
         ajouterOvers(*p.sprite);
         // The sheet faces one way; a character facing the other is drawn mirrored.

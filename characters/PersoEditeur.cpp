@@ -4,10 +4,7 @@
 // script a gesture.
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
-#include "characters/PersoDef.h"
-#include "core/Dec.h"
 #include "core/EtatJeu.h"
-#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
@@ -108,6 +105,7 @@ void CPerso::actionMenuPerso(int index)
         sprite->flipH = -sprite->flipH;
         sprite->setScale(sprite->getSX(), sprite->getSY());
         direction = direction == 0 ? 1 : 0;
+        directionInitiale = direction;
         break;
     case CASE_MIROIR_V:
         sprite->flipV = -sprite->flipV;
@@ -142,6 +140,9 @@ void CPerso::modifierEchelle(float pas)
     if (jeu->bSizeY)
         sy = borner(sy);
     sprite->setScale(sx, sy);
+    // The pair the level file keeps with the start.
+    sprite->sxMax = sx;
+    sprite->syMax = sy;
 }
 
 void CPerso::tournerEditeur(float pas)
@@ -165,7 +166,8 @@ int CPerso::placerPersoEditeur(sf::RenderWindow& fenetre, int camX, int camY)
     if (pression && SourisJeu::shiftGauche() && !bSaisiSouris) {
         const int x = tuv::floatVersInt(m.x), y = tuv::floatVersInt(m.y);
         if (choixPersoAffiche()) {
-            placerDepuisChoix(*jeu->pdecor, x, y);
+            if (CPerso* ia = jeu->pdecor->placerPersoChoisi(x, y))
+                jeu->pPersoModele = ia;
         } else if (CPerso* modele = jeu->pPersoModele) {
             jeu->pdecor->copierIAEditeur(modele, x, y);
             bSaisiSouris = true;
@@ -182,8 +184,8 @@ bool CPerso::dialogueChoixPer(sf::RenderWindow& fenetre, int camX, int camY)
     return glisser(sourisNiveau(souris, camX, camY), souris.gauche) == 1;
 }
 
-// The drag: grabbed where the left button went down over the sprite, then following the mouse;
-// a carried character stays on its carrier. An AI's start position follows it.
+// The drag: grabbed where the left button went down over the sprite, then following the mouse
+// once it moves; a carried character stays on its carrier. An AI's start position follows it.
 int CPerso::glisser(const sf::Vector2f& m, bool gauche)
 {
     if (!gauche) {
@@ -198,10 +200,13 @@ int CPerso::glisser(const sf::Vector2f& m, bool gauche)
         if (m.x < cadre.left || m.x > cadre.left + cadre.width || m.y < cadre.top || m.y > cadre.top + cadre.height)
             return 0;
         bSaisiSouris = true;
+        bSourisDeplacee = false;
+        sourisSaisie = m;
         decalageSourisX = m.x - s.x;
         decalageSourisY = m.y - s.y;
     }
-    if (porteur)
+    bSourisDeplacee = bSourisDeplacee || m != sourisSaisie;
+    if (porteur || !bSourisDeplacee)
         return 1;
     const float avantX = s.x, avantY = s.y;
     const int x = tuv::floatVersInt(m.x - decalageSourisX), y = tuv::floatVersInt(m.y - decalageSourisY);
@@ -239,31 +244,4 @@ void CPerso::deplacerEnfants(float dx, float dy, bool depart)
             s.setPosInit(tuv::floatVersInt(s.x), tuv::floatVersInt(s.y), -1, -1);
         e->deplacerEnfants(dx, dy, depart);
     }
-}
-
-// Places the character the picker shows: its definition is read into the level's models the
-// first time, then an AI of it is made at the mouse and becomes the model of the next clicks.
-void CPerso::placerDepuisChoix(CDecor& decor, int x, int y)
-{
-    const ChoixEditeur choix = g_services.choixEditeur();
-    const std::string& nom = choix.nomPerso;
-    if (nom.empty() || decor.signalerNomPris(nom))
-        return;
-    auto it = decor.modelesPersos.find(nom);
-    if (it == decor.modelesPersos.end() || !it->second) {
-        if (!tuv::fichierExiste(choix.fichierPerso))
-            return;
-        auto* banque = new CDEC();
-        banque->nom = nom;
-        delete decor.modelesPersos[nom];
-        decor.modelesPersos[nom] = banque;
-        if (CPersoDef* def = banque->pPersoDef) {
-            def->id = nom;
-            def->cleDefinition = nom;
-            def->charger(choix.fichierPerso, false, &decor);
-        }
-    }
-    if (CPerso* ia = decor.creerIA(nom, x, y, 0, 1, 1, 0, 0, 0, false))
-        if (MondeJeu* jeu = faceJeu::monde())
-            jeu->pPersoModele = ia;
 }

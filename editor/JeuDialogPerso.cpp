@@ -14,6 +14,7 @@
 #include "level/Decor.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <variant>
 
@@ -36,6 +37,7 @@ struct Controle {
     const char* id;
     Genre genre;
     Champ (*champ)(CPerso&);
+    int min = std::numeric_limits<int>::min(), max = std::numeric_limits<int>::max();  // Genre::Entier
 };
 
 Champ duSprite(CPerso& p, float CSPRITE::*f) { return p.sprite ? Champ(&(p.sprite->*f)) : Champ(); }
@@ -78,7 +80,8 @@ const Controle CONTROLES[] = {
     {"myTextInputXi", Genre::Reel, [](CPerso& p) { return duSprite(p, &CSPRITE::x0); }},
     {"myTextInputY", Genre::Reel, [](CPerso& p) { return duSprite(p, &CSPRITE::y); }},
     {"myTextInputYi", Genre::Reel, [](CPerso& p) { return duSprite(p, &CSPRITE::y0); }},
-    {"myTextInputNumPlanIA", Genre::Entier, [](CPerso& p) { return Champ(&p.numPlanIA); }},
+    // An AI is drawn among the planes and the background: on no other.
+    {"myTextInputNumPlanIA", Genre::Entier, [](CPerso& p) { return Champ(&p.numPlanIA); }, 0, CDecor::NB_NIVEAUX - 1},
     {"myTextInputDirection", Genre::Entier, [](CPerso& p) { return Champ(&p.direction); }},
     {"myTextInputNbArmes", Genre::Entier, [](CPerso& p) { return Champ(&p.nbarmesperso); }},
     {"myTextInputIdSonCriDegats", Genre::Texte, [](CPerso& p) { return Champ(&p.sonDegats); }},
@@ -132,12 +135,16 @@ bool coche(const Controle& c, const Champ& champ)
 }
 
 // The text typed, read as the field's kind: a text without its blanks; a number only when the
-// whole text is one (anything else is refused, the value staying).
-void ecrire(const Champ& champ, CPLUXControlTextInput& saisie)
+// whole text is one, and within the field's bounds (anything else is refused, the value staying).
+void ecrire(const Controle& c, const Champ& champ, CPLUXControlTextInput& saisie)
 {
-    if (const auto* e = std::get_if<int*>(&champ))
-        saisie.lireNombre(**e);
-    else if (const auto* r = std::get_if<float*>(&champ))
+    const bool borne = c.min != std::numeric_limits<int>::min() || c.max != std::numeric_limits<int>::max();
+    if (const auto* e = std::get_if<int*>(&champ)) {
+        if (borne && !CPLUXControlTextInput::nombreEnCours(saisie.getText(), false))
+            saisie.lireNombre(**e, c.min, c.max);
+        else
+            saisie.lireNombre(**e);
+    } else if (const auto* r = std::get_if<float*>(&champ))
         saisie.lireNombre(**r);
     else if (const auto* s = std::get_if<std::string*>(&champ))
         **s = tuv::delspaces(saisie.getText());
@@ -218,10 +225,17 @@ void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
     if (!p || !ctrl || estCase(ctrl->genre))
         return;
     const Champ champ = ctrl->champ(*p);
-    ecrire(champ, *c);
+    ecrire(*ctrl, champ, *c);
     // The weapon code reads that many slots of the list: never more than it holds.
     if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso)
         p->nbarmesperso = std::clamp(p->nbarmesperso, 0, static_cast<int>(p->armes.size()));
+    // What the level file keeps: the scale the sprite keeps with its start, the facing placed.
+    if (p->sprite && (champ == Champ(&p->sprite->sx) || champ == Champ(&p->sprite->sy))) {
+        p->sprite->sxMax = p->sprite->sx;
+        p->sprite->syMax = p->sprite->sy;
+    }
+    if (champ == Champ(&p->direction))
+        p->directionInitiale = p->direction;
 }
 
 void CJeuDialogPerso::onCtrlCheckChange(CPLUXControlButtonCheck* c)

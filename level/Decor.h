@@ -131,6 +131,11 @@ public:
     // the first number no AI of this world carries (GARDE1, GARDE2...), which the save writes
     // and the next load makes it by.
     CPerso* copierIAEditeur(CPerso* modele, int x, int y);
+    // The character picker's character at (x, y), as a level line naming its model makes it
+    // (the model's facing, scales, weight and collision value), its model read into the
+    // level's models the first time. Null when nothing was made (no choice, no file, the name
+    // taken: said as above).
+    CPerso* placerPersoChoisi(int x, int y);
     // The first of nom1, nom2... that no AI of this world carries as its id.
     std::string idLibre(const std::string& nom) const;
     // The game's preloaded AI model ("LOADIA") whose sprite has that id; null when none.

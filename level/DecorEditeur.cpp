@@ -7,6 +7,7 @@
 #include "core/Dec.h"
 #include "core/EtatJeu.h"
 #include "core/FichierDec.h"
+#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Services.h"
 #include "core/Texte.h"
@@ -65,27 +66,41 @@ bool CDecor::placerClicDroit(int mx, int my)
     }
     if (pSDSelection)
         return dupliquerSD(dynamic_cast<CSPRITE3*>(pSDSelection), mx, my, pPlanSelection) != nullptr;
-    if (dialogueVisible(CHOIX_PER)) {
-        const ChoixEditeur choix = g_services.choixEditeur();
-        if (choix.nomPerso.empty() || signalerNomPris(choix.nomPerso))
-            return false;
-        CDEC*& banque = modelesPersos[choix.nomPerso];
-        if (!banque)
-            banque = new CDEC();
-        banque->nom = choix.nomPerso;
-        CPersoDef* def = banque->pPersoDef;
-        if (!def)
-            return false;
-        def->id = def->cleDefinition = choix.nomPerso;
-        def->charger(choix.fichierPerso, false, this);
-        return creerIA(choix.nomPerso, mx, my, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0,
-                       def->collisions, false) != nullptr;
-    }
+    if (dialogueVisible(CHOIX_PER))
+        return placerPersoChoisi(mx, my) != nullptr;
     // A selected player is no model for AIs.
     CPerso* modele = jeu ? jeu->pPersoSelection.get() : nullptr;
     if (modele && std::find(ias.begin(), ias.end(), modele) != ias.end())
         return copierIAEditeur(modele, mx, my) != nullptr;
     return false;
+}
+
+// The model is read into the level's models once, as a "TEXTURE_PER" line reads it: reading it
+// again would add its pictures and attached parts a second time.
+CPerso* CDecor::placerPersoChoisi(int x, int y)
+{
+    const ChoixEditeur choix = g_services.choixEditeur();
+    const std::string& nom = choix.nomPerso;
+    if (nom.empty() || signalerNomPris(nom))
+        return nullptr;
+    auto it = modelesPersos.find(nom);
+    if (it == modelesPersos.end() || !it->second) {
+        if (!tuv::fichierExiste(choix.fichierPerso))
+            return nullptr;
+        CDEC*& banque = modelesPersos[nom];
+        banque = new CDEC();
+        banque->nom = nom;
+        if (CPersoDef* def = banque->pPersoDef) {
+            def->id = def->cleDefinition = nom;
+            def->charger(choix.fichierPerso, false, this);
+        }
+        it = modelesPersos.find(nom);
+    }
+    const CPersoDef* def = it->second->pPersoDef;
+    if (!def)
+        return nullptr;
+    return creerIA(nom, x, y, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0, def->collisions,
+                   false);
 }
 
 // A Ctrl+click: the sprite under the mouse, asked from plane 0 (nearest) to 4.

@@ -45,7 +45,8 @@ const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"zero, negative or infinite view zoom", "zoom de vue nul, négatif ou infini"},
                                   {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"},
                                   {"already in the level", "déjà dans le niveau"},
-                                  {"model not preloaded", "modèle non préchargé"}};
+                                  {"model not preloaded", "modèle non préchargé"},
+                                  {"AI plane outside 0 to 5", "plan d'IA hors de 0 à 5"}};
 
 } // namespace
 

@@ -154,6 +154,7 @@ public:
             ZoomVueNonNombre,
             IdIAPris,         // an "IA" line that made nothing: its id (valeur) is carried already,
             ModeleIAInconnu,  // or its model was not preloaded
+            PlanIAHorsBornes,
         };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;

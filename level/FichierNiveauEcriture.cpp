@@ -479,7 +479,8 @@ void CFichierNiveau::ecrireIA(CPerso* ia)
 {
     CSPRITE3& s = *ia->sprite;
     const PlaceSauvee pos = placeSauvee(s, true);
-    cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->direction);
+    // The facing it was placed with, as its start: not the one its scripts turned it to.
+    cle("IA"), valeurTexte(s.pDEC->nom), valeur(pos.x), valeur(pos.y), valeur(ia->directionInitiale);
     valeur(s.sxMax), valeur(s.syMax), valeur(ia->poids), valeur(int(ia->bVaisseau)), valeur(ia->modeCollisions);
     finLigne();
     if (!ia->id.empty())

@@ -238,11 +238,18 @@ void CFichierNiveau::lireIdRespawn()
         pIACourante->chaine2 = id;
 }
 
+// An AI is drawn on the planes and the background, 0 to 5: on another plane it would be drawn
+// nowhere. Such a plane is read as the main one, and the load says so.
 void CFichierNiveau::lireNumPlanIA()
 {
+    const std::string citee = tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX);
     const int n = entier();
-    if (pIACourante)
-        pIACourante->numPlanIA = n;
+    if (!pIACourante)
+        return;
+    pIACourante->numPlanIA = n >= 0 && n < CDecor::NB_NIVEAUX ? n : CDecor::PLAN_PRINCIPAL;
+    if (pIACourante->numPlanIA != n)
+        lignesCorrigees.push_back(
+            {citee, LigneCorrigee::Raison::PlanIAHorsBornes, std::to_string(CDecor::PLAN_PRINCIPAL), nbClesLues});
 }
 
 void CFichierNiveau::lirePatrouille()

@@ -17,6 +17,15 @@
 
 namespace {
 
+bool persoSaisi(const CDecor& decor)
+{
+    for (const auto* liste : {&decor.persos, &decor.ias})
+        for (const CPerso* p : *liste)
+            if (p && p->bSaisiSouris)
+                return true;
+    return false;
+}
+
 // The active level and player of the game; no player when there is no game.
 ContexteVue contexteJeu()
 {
@@ -111,6 +120,11 @@ int CVue::maj(const ContexteVue& c)
         effacerDiagnostic();
     if (!c.joueur || !spriteDe(*c.joueur) || !c.decor)
         return -1;
+    // A character dragged in the editor stays under the mouse: the view does not follow it.
+    if (c.modeJeu == MODE_JEU_EDITEUR && persoSaisi(*c.decor)) {
+        poserSurScene(c.scene);
+        return 0;
+    }
     switch (vuemode) {
     case 0: mode0(c); break;
     case 1: garderJoueur(c, true); break;

@@ -59,6 +59,8 @@ TEST_F(Editeur, CasesDuMenu)
 {
     clic(*a, 6);
     EXPECT_EQ(a->direction, 1) << "the horizontal mirror turns the character";
+    clic(*a, 6);
+    EXPECT_TRUE(a->direction == 0 && a->directionInitiale == 0) << "and back, as the level file keeps it";
     a->bCollisions = false;
     const float y0 = a->sprite->y;
     a->vitesseChute = 10;
@@ -113,6 +115,8 @@ TEST_F(Editeur, EchelleEtRotationTenues)
             a->dialoguePerso(fenetre, 0, 0);
         EXPECT_NEAR(a->sprite->sx, 10, 0.001f) << "not above 10";
         EXPECT_NEAR(a->sprite->sy, 10, 0.001f);
+        EXPECT_TRUE(a->sprite->sxMax == a->sprite->sx && a->sprite->syMax == a->sprite->sy)
+            << "the scale the level file keeps";
         // Rotation: -1 degree per frame from 0 wraps to 359; +1 brings it back.
         surCase(3);
         souris.droit = false;
@@ -150,6 +154,7 @@ TEST_F(Editeur, GlisserUneIA)
     souris.position = sf::Vector2i(20, 380);
     souris.gauche = true;
     EXPECT_TRUE(a->dialogueChoixPer(fenetre, 1000, 0)) << "grabbed 10 right of and 20 above its feet";
+    EXPECT_EQ(sf::Vector2f(a->sprite->x0, a->sprite->y0), sf::Vector2f(500, 0)) << "a press alone leaves its start";
     souris.position = sf::Vector2i(120, 480);
     EXPECT_TRUE(a->dialogueChoixPer(fenetre, 1000, 0));
     EXPECT_EQ(sf::Vector2f(a->sprite->x0, a->sprite->y0), sf::Vector2f(1110, 500)) << "moved with its start";

@@ -233,6 +233,19 @@ TEST_F(ChoixTest, ARightClickPlacesWhatTheShownPickerShows)
         EXPECT_EQ(decor.ias.size(), 1u) << r.langue << ": one character of a name at a time";
         EXPECT_EQ(jeu->texteMessage.getString().toWideString(), r.message) << r.langue;
     }
+    // Shift+right click, an AI taken and the picker clicked last: its guard, made as a level line
+    // naming the model makes it (facing, scales, weight, collision value of garde.per).
+    while (choixPer().pDEC->nom != "GARDE")
+        presser(CSFMLJeuChoixPer::ID, "btnRight");
+    jeu->pPersoSelection = decor.ias.front();
+    decor.ias.front()->modeIA = 1;  // heros.per names no behaviour: only an AI places so
+    SourisJeu::shiftGauche = [] { return true; };
+    souris = {false, true, {600, 400}};
+    decor.ias.front()->dialoguePerso(fenetreDialogues(), 0, 0);
+    ASSERT_EQ(decor.ias.size(), 2u);
+    ASSERT_TRUE(decor.sauverNiveau("./niveaux/choix.niv"));
+    EXPECT_NE(lireTexte("niveaux/choix.niv").find("\nIA=GARDE;600;400;0;1;1;100;0;1\n"), std::string::npos)
+        << "written with the model's collision value: shot at in play";
 }
 
 TEST_F(DialoguesNiveauTest, AMissingFontIsSaidOncePerPicker)

@@ -165,6 +165,7 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
         {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "G2"}},
         {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
         {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
+        {{"myTextInputNumPlanIA", "9"}, {"myTextInputNumPlanIA", nullptr}},  // drawn on no plane
     };
     for (const auto& s : saisies) {
         dlgPerso->init();

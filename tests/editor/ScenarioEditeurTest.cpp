@@ -274,6 +274,8 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     taper(PERSO, "myTextInputDistancePatrouille", " 8 0");
     taper(PERSO, "myTextInputOmbreEchelle", "0.5");
     taper(PERSO, "myTextInputXi", "700");
+    taper(PERSO, "myTextInputSx", "2");
+    taper(PERSO, "myTextInputSy", "2");
     capturer("dialogue_perso");
     CPLUX::hide(PERSO);
 
@@ -311,6 +313,7 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     EXPECT_EQ(ia->distancePatrouille, 80);
     EXPECT_EQ(ia->ombreEchelle, 0.5f);
     EXPECT_EQ(ia->sprite->x0, 700.f);
+    EXPECT_TRUE(ia->sprite->getSX() == 2 && ia->sprite->getSY() == 2) << "the scale typed";
     for (CSPRITE* sd : jeu->pdecor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites)
         if (sd->getIdDEC() == "SDVIDE")
             jeu->pdecor->pSDSelection = sd;

@@ -75,7 +75,7 @@ TEST_F(VueTest, Mode0FollowsAndClamps)
     maj();
     EXPECT_FLOAT_EQ(vue.decalageBaisse, 0);
 
-    // Without a player, or in an unknown mode, nothing moves.
+    // Without a player, in an unknown mode, or while the editor drags a character, nothing moves.
     contexte.joueur = nullptr;
     EXPECT_EQ(maj(), -1);
     EXPECT_EQ(vue.maj(), -1);  // no game at all
@@ -84,6 +84,11 @@ TEST_F(VueTest, Mode0FollowsAndClamps)
     vue.x = 7;
     EXPECT_EQ(maj(), 0);
     EXPECT_FLOAT_EQ(vue.x, 7);
+    vue.vuemode = 0;
+    contexte.modeJeu = 2;
+    joueur->bSaisiSouris = true;
+    maj();
+    EXPECT_FLOAT_EQ(vue.x, 7) << "a dragged hero stays under the mouse";
 }
 
 TEST_P(VueTest, Mode1ScrollsAndPushesThePlayer)

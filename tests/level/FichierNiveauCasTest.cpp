@@ -179,17 +179,21 @@ TEST_F(Cas, MeteoEtIA)
     EXPECT_EQ(monde().ias.front()->id, "garde") << "AI lines after a decor sprite still reach the AI";
     EXPECT_EQ(monde().ias.front()->ombreYFixe, 7);
     EXPECT_EQ(monde().ias.front()->distancePatrouille, 0) << "lines after an unknown model change nothing";
+    EXPECT_EQ(monde().ias.front()->animTouche, 0) << "a sheet without hit pictures shows its standing one when hit";
     jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
     const std::string garde = "IA=GARDE;1;1;1;1;1;1;0;0\nIDIA=GARDE", pris = "IA=GARDE;2;2;1;1;1;1;0;0";
     for (const char* langue : {"fr_", "en_"}) {
         jeu->langueMenus = langue;
         vider(monde());
-        ASSERT_TRUE(charger(DEFINITIONS + garde + "\n" + garde + "1\n" + pris + "\nIDIA=GARDE1\n"));
+        ASSERT_TRUE(charger(DEFINITIONS + garde + "\nNUMPLANIA=9\n" + garde + "1\n" + pris + "\nIDIA=GARDE1\n"));
         EXPECT_EQ(monde().ias.size(), 2u) << "GARDE, then GARDE1 by its own id; not GARDE1 again";
+        EXPECT_EQ(monde().ias.front()->numPlanIA, 2) << "a plane no AI is drawn on is read as the main one";
+        const std::string plan = langue[0] == 'f' ? "« NUMPLANIA=9 » : plan d'IA hors de 0 à 5, lu comme 2\n"
+                                                  : "\"NUMPLANIA=9\": AI plane outside 0 to 5, read as 2\n";
         EXPECT_EQ(tuv::wstrToUtf8(jeu->message),
                   langue[0] == 'f'
-                      ? "Niveau « niveau.niv » :\n« " + pris + " » : ID GARDE1 déjà dans le niveau, non créé"
-                      : "Level \"niveau.niv\":\n\"" + pris + "\": ID GARDE1 already in the level, not made");
+                      ? "Niveau « niveau.niv » :\n" + plan + "« " + pris + " » : ID GARDE1 déjà dans le niveau, non créé"
+                      : "Level \"niveau.niv\":\n" + plan + "\"" + pris + "\": ID GARDE1 already in the level, not made");
     }
 }
 

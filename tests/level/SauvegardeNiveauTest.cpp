@@ -286,7 +286,7 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
     EXPECT_TRUE(contient(a, "\nSCROLLVUE=1;18;1\n")) << "the level's zoom, not the editor's";
     EXPECT_TRUE(contient(a, "\nROTIA=30\n")) << "rotation of the AI";
     EXPECT_TRUE(contient(a, "\nVITESSEIA=12\n")) << "speed of the AI, other than its model's";
-    EXPECT_TRUE(contient(a, "\nIA=GARDE;700;800;1;")) << "the AI's facing of the moment";
+    EXPECT_TRUE(contient(a, "\nIA=GARDE;700;800;0;")) << "the facing it was placed with, not a script's";
 
     // A definition is preloaded while a sprite names it, by its bank's name or by its id.
     CSPRITE& boite = *sprites(2)[0];
