@@ -106,9 +106,12 @@ protected:
         peindre("niveaux/fond.png", 64, 32);
         ecrireFichier("canonique.niv", niveauCanonique());
     }
-    // The sprite and the AI that follow a key-point path, moved half-way along it.
+    // The sprite and the AI that follow a key-point path, moved half-way along it; the
+    // spinning sprite turned.
     void avancerChemins()
     {
+        for (int i = 0; i < 20; ++i)
+            sprites(1)[0]->majComportements();
         for (CSPRITE* sd : sprites(2))
             if (sd->pChemin && sd->pChemin->typeAnimation == 0)
                 for (int i = 0; i < 20; ++i)
