@@ -45,6 +45,29 @@ CAncrageKP::~CAncrageKP() { delete pAncre; }
 
 CChemin::CChemin() = default;
 
+CChemin::CChemin(const CChemin& a, float dx, float dy)
+    : typeAnimation(a.typeAnimation), type(a.type), depVitesse(a.depVitesse), depH(a.depH), depV(a.depV),
+      vGlobale(a.vGlobale), vGlobaleC(a.vGlobaleC), vGlobaleR(a.vGlobaleR), vGlobaleS(a.vGlobaleS),
+      modeParcours(a.modeParcours), bAfficherChemin(a.bAfficherChemin), nbChemin(a.nbChemin),
+      bPauseDepart(a.bPauseDepart), bPasAPas(a.bPasAPas), bActif(a.bActif)
+{
+    for (const CAncrageKP* kp : a.listeKP) {
+        if (!kp)
+            continue;
+        auto* k = new CAncrageKP();
+        k->pAncre->x = k->pAncre->x0 = kp->pAncre->x + dx;
+        k->pAncre->y = k->pAncre->y0 = kp->pAncre->y + dy;
+        k->pAncre->rotangle = kp->pAncre->rotangle;
+        k->sx = kp->sx, k->sy = kp->sy;
+        k->r = kp->r, k->g = kp->g, k->b = kp->b, k->a = kp->a;
+        k->flipH = kp->flipH, k->flipV = kp->flipV;
+        k->v = kp->v, k->vs = kp->vs, k->vr = kp->vr, k->vc = kp->vc;
+        listeKP.push_back(k);
+    }
+    nbKP = static_cast<int>(listeKP.size());
+    reinitialiser();
+}
+
 CChemin::~CChemin()
 {
     for (CAncrageKP* kp : listeKP)

@@ -25,6 +25,8 @@ public:
 class CChemin {
 public:
     CChemin();
+    // Another path's settings and key points, the points moved by (dx, dy); it starts anew.
+    CChemin(const CChemin& autre, float dx, float dy);
     CChemin(const CChemin&) = delete;
     CChemin& operator=(const CChemin&) = delete;
     ~CChemin();

@@ -20,6 +20,18 @@ int tirage(int a, int b)
 
 } // namespace
 
+CForceSD::CForceSD(const CForceSD& a)
+    : CycleMin(a.CycleMin), CycleMax(a.CycleMax), DureeMin(a.DureeMin), DureeMax(a.DureeMax), ForceX(a.ForceX),
+      ForceY(a.ForceY), portee(a.portee), modeForce(a.modeForce), InvSensX(a.InvSensX), InvSensY(a.InvSensY),
+      ButeeX(a.ButeeX), ButeeY(a.ButeeY), MaxButeeX(a.MaxButeeX), MaxButeeY(a.MaxButeeY), Script(a.Script),
+      ScriptFermeture(a.ScriptFermeture), ForceActive(a.ForceActive), SpriteVisible(a.SpriteVisible),
+      Attracteur(a.Attracteur), AccelDistance(a.AccelDistance), ModifAngleMax(a.ModifAngleMax),
+      RayonAttraction(a.RayonAttraction), RayonAttracteur(a.RayonAttracteur), EcartAngle(a.EcartAngle),
+      AccelerationDistance(a.AccelerationDistance), ModForceActif(a.ModForceActif),
+      DisparitionImpact(a.DisparitionImpact), bDrapeau(a.bDrapeau)
+{
+}
+
 void CForceSD::reinitialiser()
 {
     bNouveauCycle = true;

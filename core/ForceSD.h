@@ -10,7 +10,9 @@ class CScript;
 class CForceSD {
 public:
     CForceSD() = default;
-    CForceSD(const CForceSD&) = delete;
+    // Another zone's settings; the scripts are made by whoever owns the copy, and its cycle
+    // starts anew.
+    CForceSD(const CForceSD& autre);
     CForceSD& operator=(const CForceSD&) = delete;
     ~CForceSD() = default;
 

@@ -77,6 +77,7 @@ struct DonneesSprite {
     float rotangle_virtuel = 0;
     float rotationPas = 0;
     float angleDynamique = 0;  // seesaw and sway tilt; never saved
+    float angleTourne = 0;     // turned by rotationPas since the level was made; never saved
     int flipH = 1, flipV = 1;
     int sens = 1;
     sf::Color couleur = sf::Color::White;
@@ -241,7 +242,7 @@ public:
     float getSY() const { return sy; }
     void setFlip(bool h, bool v);
     void setRotation(float deg);
-    float getAngleTotal() const { return rotangle + rotangle_virtuel + angleDynamique; }
+    float getAngleTotal() const { return rotangle + rotangle_virtuel + angleDynamique + angleTourne; }
     void setOrigine(float ox, float oy);
     void appliquerOrigine();
     void setVisible(bool visible) { bVisible = visible; }

@@ -77,8 +77,9 @@ void CSPRITE::majComportements()
             planteSens = 1;
         }
     }
+    // Beside the author's rotation, which the level file keeps.
     if (rotationPas != 0 && !std::isnan(rotationPas))
-        rotangle = std::fmod(rotangle + rotationPas * coefficientTemps(), 360.0f);
+        angleTourne = std::fmod(angleTourne + rotationPas * coefficientTemps(), 360.0f);
     if (bPhysP && pParticules && !pParticules->bFini && g_services.particulesActives())
         pParticules->majTout();
     gererSon();

@@ -72,22 +72,25 @@ void remplirVariables(CPLUXControlComboBox* combo, CSPRITE::Uniforms& m)
 
 void CJeuDialogShaderVERT::init()
 {
-    if (pUniformsVert) {
-        remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarVert), *pUniformsVert);
-        iListeCourante = 0;
-    }
-    if (pUniformsFrag) {
-        remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarFrag), *pUniformsFrag);
-        iListeCourante = 0;
-    }
-    if (pUniformsVert || pUniformsFrag)
-        return;
-    iListeCourante = -1;
+    CSPRITE::Uniforms aucune;
+    remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarVert), pUniformsVert ? *pUniformsVert : aucune);
+    remplirVariables(ctrlComboBox(IdSprite::myComboBoxVarFrag), pUniformsFrag ? *pUniformsFrag : aucune);
+    iListeCourante = pUniformsVert || pUniformsFrag ? 0 : -1;
+    // The fields showed a variable of the maps attached before: typed into, they would write
+    // nothing, or into that variable's namesake.
     bRemplissage = true;
-    CPLUX::setTextTI(this, IdSprite::myTextInputPhaseDiviseur, "");
+    for (const char* id : {IdSprite::myTextNomVar, IdSprite::myTextVType, IdSprite::myTextInputPhaseDiviseur})
+        editeur::afficher(*this, id, std::string());
     for (const char* id : SAISIES_VALEUR)
-        CPLUX::setTextTI(this, id, "");
+        editeur::afficher(*this, id, std::string());
     bRemplissage = false;
+}
+
+void CJeuDialogShaderVERT::attacher(CSPRITE::Uniforms* vert, CSPRITE::Uniforms* frag)
+{
+    pUniformsVert = vert;
+    pUniformsFrag = frag;
+    init();
 }
 
 bool CJeuDialogShaderVERT::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)

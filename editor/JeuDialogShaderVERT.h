@@ -10,8 +10,11 @@
 class CJeuDialogShaderVERT : public CPLUXDialog {
 public:
     // Refills the two variable lists from the attached maps (the vertex map is then the one
-    // edited); detached, empties the period and value inputs.
+    // edited), empty when detached; no variable is chosen then: the name, type, period and
+    // value fields are emptied.
     void init();
+    // Edits these maps (both null: none) from now on, refilled.
+    void attacher(CSPRITE::Uniforms* vert, CSPRITE::Uniforms* frag);
 
     // "myButtonFermer" closes the dialog; the maps are not touched.
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;

@@ -194,6 +194,8 @@ void CJeuDialogSprite::init()
         remplirSprite(*sd);
     } else {
         remplirControles(nullptr);
+        if (auto* d = dialogue<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER); d && d->pUniformsVert == uniformsDonnees)
+            d->attacher(nullptr, nullptr);
         editeur::choisirLigne(*this, ids::myComboBoxShader, 0);
         editeur::choisirLigne(*this, ids::myComboBoxShaderFrag, 0);
         editeur::afficher(*this, ids::myTextStatusSon, std::string());
@@ -207,9 +209,13 @@ void CJeuDialogSprite::remplirSprite(CSPRITE& sd)
         d->init(sd.pParticules, &sd);
     if (auto* d = dialogue<CJeuDialogPhysForceOptions>(ids::DIALOGUE_FORCE))
         d->refreshFromSprite();
-    // Refilled from the maps attached last; only the shader combos attach new ones.
+    // The shader variables edited are the selection's; refilled only when they change, so
+    // that a variable being edited stays chosen.
     if (auto* d = dialogue<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER))
-        d->init();
+        if (d->pUniformsVert != &sd.uniformsVert || d->pUniformsFrag != &sd.uniformsFrag) {
+            d->attacher(&sd.uniformsVert, &sd.uniformsFrag);
+            uniformsDonnees = &sd.uniformsVert;
+        }
     remplirShaders(sd);
     remplirControles(&sd);
     remplirStatutSon(sd);

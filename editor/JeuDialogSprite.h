@@ -31,6 +31,9 @@ public:
     bool bRemplissage = false;
 
 private:
+    // The vertex map this dialog gave the shader variables dialog last (compared, never
+    // followed): with no selection, it takes back its own, not the animation editor's.
+    const void* uniformsDonnees = nullptr;
     void remplirSprite(CSPRITE& sd);
     void remplirShaders(const CSPRITE& sd);
     void remplirStatutSon(const CSPRITE& sd);

@@ -140,8 +140,7 @@ void CJeuDialogSprite::choisirShader(CSPRITE& sd, const CPLUXControlComboBox& co
     else
         gestion->lireUniforms(gestion->dossier + nom, sd.uniformsVert, sd.uniformsFrag, fragment ? 1 : 0);
     if (auto* d = dialogue<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER)) {
-        d->pUniformsVert = &sd.uniformsVert;
-        d->pUniformsFrag = &sd.uniformsFrag;
-        d->init();
+        d->attacher(&sd.uniformsVert, &sd.uniformsFrag);
+        uniformsDonnees = &sd.uniformsVert;
     }
 }

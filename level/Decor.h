@@ -201,7 +201,6 @@ public:
     void invaliderIndex();
     float decalagePlanX(int plan) const;
     float decalagePlanY(int plan) const;
-    CSPRITE3* dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan);
     bool definitionUtilisee(const std::string& nom) const;
     bool modelePersoUtilise(const std::string& nom) const;
     // Position 0-4 of the plane among this world's; 0 for any other plane.
@@ -218,6 +217,15 @@ public:
     // The sprite of the level file's last "SD" record, appended to the plane; null when its
     // definition name is empty or names no definition preloaded in modelesDEC.
     CSPRITE3* creerSDNiveau(CFichierNiveau* fichier, CCalqueSD* plan);
+    // The editor's copy of a decor sprite at (x, y) less the plane's scroll offset, appended
+    // to the plane: what it does comes with it (behaviours and their settings, collision and
+    // "DEC par défaut", shadow, colour, shaders), not its scripts; a sprite with an id gives
+    // its copy the id followed by the first number no decor sprite carries (SORTIE1...).
+    // Null without a model or a plane.
+    CSPRITE3* dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan);
+    // The force zone's two scripts (its "Script" and closing one) made in this world's engine,
+    // waiting: the zone starts them.
+    void creerScriptsForce(CSPRITE& sd);
     // The script engine of this world (pMoteur); null while it has none.
     CScriptEngine* moteurScripts() const { return pMoteur; }
     // The game's played world: the game world, or the active one while the game has no game

@@ -1,12 +1,14 @@
 // Decor sprites made from definitions: by the editor and the path anchors (creerSD), from a
 // ".dec" file at the player (creerSDFichier), and from the record of a level file's "SD"
 // line (creerSDNiveau). Every sprite points at this world's own copy of its definition.
+// The editor's copy of a sprite (dupliquerSD).
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
 #include "core/Dec.h"
 #include "core/EtatJeu.h"
 #include "core/FichierDec.h"
+#include "core/ForceSD.h"
 #include "core/Globals.h"
 #include "core/Hasard.h"
 #include "core/Particules.h"
@@ -137,6 +139,49 @@ void ajouterComportements(CSPRITE3& sd, const CFichierNiveau& r, const CFichierD
     sd.bPhysDestruction = r.sdDestruction != 0;
     if (sd.bPhysDestruction)
         sd.pPhysDestruction = nouvelleDestruction(def);
+}
+
+// What a sprite does, given to its copy (whose copy constructor left every slot empty): the
+// settings, not the run state. The path's key points move with the copy, by (dx, dy).
+void copierComportements(const CSPRITE& m, CSPRITE& c, float dx, float dy)
+{
+    c.bPhysB = m.bPhysB, c.bPhysG = m.bPhysG, c.bPhysR = m.bPhysR, c.bPhysE = m.bPhysE;
+    c.bPhysP = m.bPhysP, c.bPhysC = m.bPhysC, c.bPhysDestruction = m.bPhysDestruction, c.bPhysForce = m.bPhysForce;
+    if (m.pPhysB)
+        c.pPhysB = new CPhysBascule(*m.pPhysB);
+    if (m.pPhysG)
+        c.pPhysG = new CPhysG();
+    if (m.pPhysR)
+        c.pPhysR = new CPhysRebond();
+    if (const CPhysEffondrement* e = m.pPhysE) {
+        c.pPhysE = new CPhysEffondrement(e->hauteur, e->vitesse, e->bHauteurAuto);
+        c.pPhysE->bHauteurVisible = e->bHauteurVisible;
+    }
+    if (const CPhysDestruction* d = m.pPhysDestruction)
+        c.pPhysDestruction = new CPhysDestruction(d->bActif, d->resistance, d->animDetruit, d->v4, d->v5, d->v6,
+                                                  d->bDisparait, d->r, d->g, d->b, d->a);
+    if (m.pChemin)
+        c.pChemin = new CChemin(*m.pChemin, dx, dy);
+    if (m.pForce)
+        c.pForce = new CForceSD(*m.pForce);
+    if (m.pParticules) {
+        c.pParticules = new CParticules(*m.pParticules);
+        c.pParticules->pElementAttache = &c;
+        c.pParticules->demarrer(tuv::floatVersInt(c.x), tuv::floatVersInt(c.y), m.pParticules->type);
+    }
+}
+
+// The first of id1, id2... that no decor sprite of the world carries.
+std::string idLibreSD(const CDecor& d, const std::string& id)
+{
+    for (unsigned n = 1;; ++n) {
+        std::string libre = id + std::to_string(n);
+        const auto porte = [&libre](const CSPRITE* sd) { return sd && sd->strID == libre; };
+        if (std::none_of(std::begin(d.pPlans), std::end(d.pPlans), [&porte](const CCalqueSD* plan) {
+                return plan && std::any_of(plan->sprites.begin(), plan->sprites.end(), porte);
+            }))
+            return libre;
+    }
 }
 
 } // namespace
@@ -271,4 +316,40 @@ CSPRITE3* CDecor::creerSDNiveau(CFichierNiveau* fichier, CCalqueSD* plan)
     }
     plan->sprites.push_back(sd);
     return sd;
+}
+
+CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
+{
+    if (!modele || !plan)
+        return nullptr;
+    const int i = indexPlan(plan);
+    const int px = tuv::floatVersInt(float(x) - decalagePlanX(i));
+    const int py = tuv::floatVersInt(float(y) - decalagePlanY(i));
+    auto* copie = new CSPRITE3(*modele);
+    copie->placer(0, px, py);
+    copie->setPosInit(px, py, -1, -1);
+    copie->plan = i;
+    copie->bSelectionne = false;
+    copierComportements(*modele, *copie, float(px) - modele->x, float(py) - modele->y);
+    creerScriptsForce(*copie);
+    // A script naming the id must find one sprite.
+    if (!modele->strID.empty())
+        copie->strID = idLibreSD(*this, modele->strID);
+    plan->sprites.push_back(copie);
+    return copie;
+}
+
+void CDecor::creerScriptsForce(CSPRITE& sd)
+{
+    CScriptEngine* moteur = moteurScripts();
+    CForceSD* f = sd.pForce;
+    if (!moteur || !f)
+        return;
+    for (auto [nom, script] : {std::pair{&f->Script, &f->pScript}, std::pair{&f->ScriptFermeture, &f->pScriptFermeture}}) {
+        if (nom->empty())
+            continue;
+        *script = moteur->creerScript(*nom, &sd, declencheur::CHRONO, 0, false, true);
+        if (*script)
+            (*script)->bActif = false;
+    }
 }

@@ -157,23 +157,6 @@ float CDecor::decalagePlanX(int plan) const { return decalagePlan(plan, position
 
 float CDecor::decalagePlanY(int plan) const { return decalagePlan(plan, positionCamera().y, 1, scrollPlans); }
 
-CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
-{
-    if (!modele || !plan)
-        return nullptr;
-    const int i = indexPlan(plan);
-    const int px = tuv::floatVersInt(float(x) - decalagePlanX(i));
-    const int py = tuv::floatVersInt(float(y) - decalagePlanY(i));
-    auto* copie = new CSPRITE3(*modele);
-    copie->bDecDefaut = true;
-    copie->placer(0, px, py);
-    copie->setPosInit(px, py, -1, -1);
-    copie->plan = i;
-    copie->bSelectionne = false;
-    plan->sprites.push_back(copie);
-    return copie;
-}
-
 bool CDecor::definitionUtilisee(const std::string& nom) const
 {
     for (const CCalqueSD* plan : pPlans)

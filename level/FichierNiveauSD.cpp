@@ -235,15 +235,9 @@ void CFichierNiveau::lireForceSD()
     delete sd.pForce;
     sd.pForce = new CForceSD();
     sd.bPhysForce = true;
-    CForceSD& f = *sd.pForce;
-    lireValeursForce(f);
-    for (auto [nom, script] : {std::pair{&f.Script, &f.pScript}, std::pair{&f.ScriptFermeture, &f.pScriptFermeture}}) {
-        if (nom->empty() || !e)
-            continue;
-        *script = e->creerScript(*nom, &sd, declencheur::CHRONO, 0, false, true);
-        if (*script)
-            (*script)->bActif = false;
-    }
+    lireValeursForce(*sd.pForce);
+    if (pCible)
+        pCible->creerScriptsForce(sd);
 }
 
 void CFichierNiveau::lireValeursForce(CForceSD& f)

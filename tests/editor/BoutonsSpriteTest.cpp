@@ -109,15 +109,31 @@ TEST_F(Boutons, ShaderChoiceReadsTheFileAndAttachesTheVariables)
     ecrireTexte("shaders/a.frag", "uniform vec3 foo;\nuniform float Amp;\nvoid main() {}\n");
     jeu->pShaderManager = new CShaderManager();
     sd->uniformsFrag["ancienne"].strType = "float";
+    sd->uniformsFrag["foo"].fVec3X = 0.7f;
     dlg().init();
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
     EXPECT_EQ(sd->strShaderFrag, "a.frag");
     ASSERT_EQ(sd->uniformsFrag.size(), 2u) << "the map is the file's";
+    EXPECT_FLOAT_EQ(sd->uniformsFrag["foo"].fVec3X, 0.7f) << "the value the sprite had is lost";
     EXPECT_TRUE(sd->uniformsFrag["foo"].strType == "vec3" && sd->uniformsFrag["Amp"].strType == "float");
     EXPECT_TRUE(dialShader->pUniformsVert == &sd->uniformsVert && dialShader->pUniformsFrag == &sd->uniformsFrag);
     auto* variables = dialShader->ctrlComboBox(ids::myComboBoxVarFrag);
     EXPECT_EQ(textesDe(variables), (std::vector<std::string>{"Amp", "foo"}));
     EXPECT_EQ(variables->getTextCol2(1), "(vec3)");
+    // The variables edited follow the selection: another sprite's (read from a level), then none.
+    CSPRITE* autre = spriteDecor(plan(2), sd->pDEC, 300, 50);
+    autre->uniformsFrag["Amp"].strType = "float";
+    decor->pSDSelection = autre;
+    dlg().init();
+    dialShader->show();
+    ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE_SHADER, ids::myComboBoxVarFrag, 0));
+    saisir(ids::DIALOGUE_SHADER, ids::myTextInputV1, "0.5");
+    EXPECT_TRUE(autre->uniformsFrag["Amp"].fValeur == 0.5f && sd->uniformsFrag["Amp"].fValeur == 0)
+        << "typed into the sprite selected before";
+    decor->deselectionner();  // refills through the hook
+    EXPECT_EQ(variables->getNbElements(), 0) << "without a selection the variables dialog shows some";
+    decor->pSDSelection = sd;
+    dlg().init();
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 0));
     EXPECT_TRUE(sd->strShaderFrag.empty() && sd->uniformsFrag.empty()) << "\"(sans shader)\" empties the stage";
 

@@ -88,9 +88,6 @@ TEST(CapturesDialoguesSprite, OverTheWorkshopLevel)
         CPLUXTest::key(sf::Keyboard::Escape);
         CPLUXTest::clickAt(1200, 700);
 
-        jeu.pdecor->deselectionner();
-        capturer("dialogue_sans_selection");
-
         dlg->hide();
         shader->show();
         const std::pair<const char*, int> choix[] = {{"float", 1}, {"vec3", 2}};
@@ -100,10 +97,14 @@ TEST(CapturesDialoguesSprite, OverTheWorkshopLevel)
         }
         ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE_SHADER, ids::myComboBoxVarVert, 0));
         capturer("variables_vec4");
+        jeu.pdecor->deselectionner();
+        capturer("variables_sans_selection");
+        dlg->show();
+        capturer("dialogue_sans_selection");
         jeu.pdecor->chargerNiveau("./niveaux/atelier.niv", 0);
         jeu.pdecor->pSDSelection = jeu.pdecor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites.front();
         dlg->init();
-        capturer("variables_detache");
+        capturer("variables_apres_chargement");
         jeu.arreterSons();
     }
     CSFMLJeuGlobal::bModeTest = false;

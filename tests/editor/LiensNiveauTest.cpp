@@ -104,7 +104,7 @@ TEST_F(Liens, DeleteLoadAndFreedCharacterLeaveTheDialogsDetached)
     detaches();
     toucher();  // AddressSanitizer watches
 
-    // A level load detaches both; the next fill of a selection empties the value inputs.
+    // A level load detaches both; the next fill attaches the selection's, nothing chosen.
     CSPRITE* autre = spriteDecor(plan(2), banqueCouleur(*decor, "autre", 4, 4, VERT), 0, 0);
     attacher(*autre);
     CSFMLJeuGlobal::bModeTest = true;  // the load lets the dialog go only where it exists
@@ -114,7 +114,7 @@ TEST_F(Liens, DeleteLoadAndFreedCharacterLeaveTheDialogsDetached)
     toucher();
     decor->pSDSelection = spriteDecor(plan(2), banqueCouleur(*decor, "autre", 4, 4, VERT), 0, 0);
     dlg().init();
-    EXPECT_EQ(dialShader->iListeCourante, -1);
+    EXPECT_EQ(dialShader->pUniformsFrag, &decor->pSDSelection->uniformsFrag);
     EXPECT_EQ(dialShader->getControl(ids::myTextInputV1)->getText(), "");
 
     // A character freed with its selected sprite (an attached character's here).

@@ -67,11 +67,15 @@ TEST_F(Saisies, TypedValuesGoIntoTheSprite)
     EXPECT_EQ(refusees, 3) << "one box for each text refused";
     EXPECT_FLOAT_EQ(sd->sprite.getOrigin().x, 12) << "Ox sets the drawn origin";
 
-    // The inputs that only show a value change nothing; without a selection nothing is written.
+    // The inputs that only show a value take no typing; the volume waits for its button;
+    // without a selection nothing is written.
     for (const char* id : {ids::myTextInputPoids, ids::myTextInputSX, ids::myTextInputSY, ids::myTextInputXi,
-                           ids::myTextInputYi, ids::myTextInputPlan, ids::myTextInputDEC, ids::myTextInputFichierDEC,
-                           ids::myTextInputVolumeSon})
+                           ids::myTextInputYi, ids::myTextInputPlan, ids::myTextInputDEC, ids::myTextInputFichierDEC}) {
+        const std::string montre = texte(id);
         saisir(id, "77");
+        EXPECT_EQ(texte(id), montre) << id << " took typing, which changes nothing";
+    }
+    saisir(ids::myTextInputVolumeSon, "77");
     decor->pSDSelection = nullptr;
     saisir(ids::myTextInputX, "5");
     EXPECT_TRUE(sd->sx == 1 && sd->volumeSon == 100 && sd->x0 == 90 && sd->plan == 2 && sd->x == 15);

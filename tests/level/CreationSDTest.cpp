@@ -112,12 +112,3 @@ TEST_F(CreationSD, ImageDeDepartEtBalancement)
     }
     EXPECT_EQ(angles, (std::set<float>{-0.1f, 0.0f})) << "a 0.1 degree range: n = 2";
 }
-
-TEST_F(CreationSD, CopieDUnSpriteSurSaDefinition)
-{
-    CSPRITE3 modele;
-    modele.bDecDefaut = false;
-    CSPRITE3* copie = monde().dupliquerSD(&modele, 1, 1, &plan(1));
-    ASSERT_NE(copie, nullptr);
-    EXPECT_TRUE(copie->bDecDefaut) << "a new sprite uses its definition's settings";
-}

@@ -106,9 +106,12 @@ protected:
         peindre("niveaux/fond.png", 64, 32);
         ecrireFichier("canonique.niv", niveauCanonique());
     }
-    // The sprite and the AI that follow a key-point path, moved half-way along it.
+    // The sprite and the AI that follow a key-point path, moved half-way along it; the
+    // spinning sprite turned.
     void avancerChemins()
     {
+        for (int i = 0; i < 20; ++i)
+            sprites(1)[0]->majComportements();
         for (CSPRITE* sd : sprites(2))
             if (sd->pChemin && sd->pChemin->typeAnimation == 0)
                 for (int i = 0; i < 20; ++i)
@@ -159,6 +162,40 @@ TEST_F(SauvegardeCanonique, CompteDesValeursEtCheminsRembobines)
         EXPECT_EQ(nbValeurs(sd[i]), attendus[i]) << "values, the name included, of " << sd[i];
     EXPECT_EQ(surChemin->pChemin->numKP, -1) << "a save rewinds a sprite's key-point path";
     EXPECT_EQ(ia->sprite->pChemin->numKP, -1) << "and an AI's";
+}
+
+// The editor's copy of each sprite, 1000 pixels right of it, saved and read back: its lines
+// are its model's but the x (its key points' too) and the id; the scripts stay behind.
+TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
+{
+    monde().chargerNiveau("canonique.niv", 0);
+    for (int p = 0; p < 3; ++p)
+        for (CSPRITE* sd : sprites(p))
+            ASSERT_NE(monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), int(sd->x) + 1000, int(sd->y), &plan(p)), nullptr);
+    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+    ASSERT_TRUE(chargerPuisSauver("A.niv", "B.niv"));
+    EXPECT_EQ(lireTexte("B.niv"), lireTexte("A.niv")) << premiereDifference(lireTexte("B.niv"), lireTexte("A.niv"));
+    // From the first "SD" line on, the save holds each model's lines and its copy's: 1000
+    // more on the x of "SD" and "KP" lines, an id of its own, no script.
+    auto lignesSprites = [](const std::string& texte) {
+        std::vector<std::string> l = lignes(texte);
+        l.erase(l.begin(), std::find_if(l.begin(), l.end(), [](const std::string& x) { return x.rfind("SD=", 0) == 0; }));
+        l.erase(std::remove(l.begin(), l.end(), ""), l.end());
+        std::sort(l.begin(), l.end());
+        return l;
+    };
+    std::vector<std::string> attendues = lignesSprites(niveauCanonique());
+    for (size_t i = 0, n = attendues.size(); i < n; ++i) {
+        const std::string l = attendues[i];
+        const size_t debut = l.rfind("SD=", 0) == 0 ? l.find(';') + 1 : l.rfind("KP=", 0) == 0 ? 3 : 0;
+        std::ostringstream x;
+        if (debut)
+            x << l.substr(0, debut) << std::stof(l.substr(debut)) + 1000 << l.substr(l.find(';', debut));
+        if (debut || l.rfind("SCRIPT", 0) != 0)
+            attendues.push_back(debut ? x.str() : l == "IDSD=porte" ? "IDSD=porte1" : l);
+    }
+    std::sort(attendues.begin(), attendues.end());
+    EXPECT_EQ(lignesSprites(lireTexte("A.niv")), attendues) << "a copy's lines are not its model's, moved";
 }
 
 TEST_F(SauvegardeTest, FlottantsRelusALIdentique)

@@ -24,7 +24,7 @@ COULEUR=40;70;120;255
 }
 {
 CONTROLE=CASE;chkPlan0
-TEXTE=Plan 0 (fond)
+TEXTE=Plan 0 (premier plan)
 RECT=8;111;220;20
 GROUPE=plans
 }
@@ -48,7 +48,7 @@ GROUPE=plans
 }
 {
 CONTROLE=CASE;chkPlan4
-TEXTE=Plan 4 (premier plan)
+TEXTE=Plan 4 (fond)
 RECT=8;207;220;20
 GROUPE=plans
 }
