@@ -240,9 +240,12 @@ public:
     void detacherDialoguesLies();
 
     // Keyframes ----------------------------------------------------------------------------------
-    // Writes the AE panel into the selected keyframe, when there is one to write into.
+    // Writes the AE panel into the keyframe shown, when there is one to write into.
     void appliquerPanneauAE();
     bool panneauAEEcrivable() const;
+    // A value typed or ticked in the AE panel: the undo record of that kind (none for null)
+    // with the values it replaces, then the panel written; or a box saying why it cannot be.
+    void modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4);
     // A keyframe at the current frame, when it has none: interpolated from the keyframe
     // before it, or a copy of that keyframe.
     void ajouterKeyframeInterpolee();
