@@ -133,6 +133,8 @@ public:
     void dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
+    // The animation the preview plays, marked in the animation list (-1: none marked).
+    void marquerAnimationApercu(int animation);
     // Shapes of the views, each drawn into cible at once (the views collect them and draw
     // them together).
     void dessinerMaillagePlanche(sf::RenderTarget& cible, int element);
