@@ -580,16 +580,29 @@ void CSPRITE3::getRectGlobal(sf::FloatRect& rect, int a) const
     rect = anim ? anim->rectGlobal : sf::FloatRect();
 }
 
+// The state last linked to the animation while it still links it; else the first state an
+// "ETAT" line links to it.
 std::string CSPRITE3::getEtatAnimation(int a) const
 {
     const CSPRITE3_ANIMATION* anim = getAnim(a);
-    return anim ? anim->etatJeu : std::string();
+    if (!anim)
+        return {};
+    if (!anim->etatJeu.empty() && getEtat(anim->etatJeu) == a)
+        return anim->etatJeu;
+    for (const auto& [nomEtat, n] : etats)
+        if (n == a)
+            return nomEtat;
+    return {};
 }
 
+// A state links one animation: the one it linked before no longer names it.
 void CSPRITE3::setEtatAnimation(const std::string& nomEtat, int a, int valeur)
 {
-    if (CSPRITE3_ANIMATION* anim = getAnim(a))
-        anim->etatJeu = valeur == -1 ? std::string() : nomEtat;
+    for (auto& anim : animations)
+        if (anim->etatJeu == nomEtat)
+            anim->etatJeu.clear();
+    if (CSPRITE3_ANIMATION* anim = getAnim(a); anim && valeur != -1)
+        anim->etatJeu = nomEtat;
     etats[nomEtat] = valeur;
 }
 

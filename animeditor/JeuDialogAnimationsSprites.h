@@ -133,6 +133,8 @@ public:
     void dessinerPlanche(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerVue(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
     void dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy);
+    // The animation the preview plays, marked in the animation list (-1: none marked).
+    void marquerAnimationApercu(int animation);
     // Shapes of the views, each drawn into cible at once (the views collect them and draw
     // them together).
     void dessinerMaillagePlanche(sf::RenderTarget& cible, int element);
@@ -240,9 +242,12 @@ public:
     void detacherDialoguesLies();
 
     // Keyframes ----------------------------------------------------------------------------------
-    // Writes the AE panel into the selected keyframe, when there is one to write into.
+    // Writes the AE panel into the keyframe shown, when there is one to write into.
     void appliquerPanneauAE();
     bool panneauAEEcrivable() const;
+    // A value typed or ticked in the AE panel: the undo record of that kind (none for null)
+    // with the values it replaces, then the panel written; or a box saying why it cannot be.
+    void modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4);
     // A keyframe at the current frame, when it has none: interpolated from the keyframe
     // before it, or a copy of that keyframe.
     void ajouterKeyframeInterpolee();

@@ -1,5 +1,6 @@
 // The preview (tab 2): the sprite plays as the first player's character would, its animation
-// chosen each frame from the player's input and its state names, the animation list following.
+// chosen each frame from the player's input and its state names. The animation list shows in
+// green the one that plays; its selection stays the author's, which the page's fields edit.
 #include "animeditor/Ciseaux.h"
 #include "animeditor/IdsAnimationsSprites.h"
 #include "animeditor/JeuDialogAnimationsSprites.h"
@@ -12,6 +13,7 @@
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/OutilsControles.h"
+#include "gui/plux_theme.h"
 
 #include <algorithm>
 
@@ -20,7 +22,15 @@ namespace {
 constexpr float OMBRE_PAR_VITESSE = 20.f;
 // The character is drawn this many pixels higher per unit of vertical speed.
 constexpr float HAUTEUR_PAR_VITESSE = 34.f;
+const sf::Color COULEUR_JOUEE(0, 150, 0);
 } // namespace
+
+void CJeuDialogAnimationsSprites::marquerAnimationApercu(int animation)
+{
+    if (CPLUXControlList* l = ctrlList(IdAnm::myListAnimations))
+        for (int ligne = 0; ligne < l->getNbElements(); ++ligne)
+            l->setColor(ligne == animation ? COULEUR_JOUEE : plux::couleur::texte, ligne);
+}
 
 void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
 {
@@ -36,10 +46,7 @@ void CJeuDialogAnimationsSprites::dessinerApercu(sf::RenderWindow* w, int mouseX
     if (jeu)
         jeu->evenements(0, false, !CPLUX::isInput());
     pSprite->updateEtatJoueur(0);
-    const int courante = pSprite->getAnimation();
-    if (courante != numAnimationSel && pSprite->getAnim(courante))
-        if (CPLUXControlList* l = ctrlList(IdAnm::myListAnimations))
-            l->setNumSel(courante);
+    marquerAnimationApercu(pSprite->getAnimation());
 
     const sf::Vector2f g = pSprite->getOrigineGlobaleCourante();
     const float v = pSprite->vitesseVerticale;

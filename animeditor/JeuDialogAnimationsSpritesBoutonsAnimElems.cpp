@@ -149,17 +149,20 @@ void CJeuDialogAnimationsSprites::basculerEmetteur(sf::RenderWindow* fenetre)
     }
 }
 
-// A name already there goes back to no animation; the lists name it once.
+// A name already there is refused: its link stays, the box names it.
 void CJeuDialogAnimationsSprites::ajouterEtat()
 {
     const CPLUXControl* saisie = getControl(IdAnm::myTextInputNomEtat);
     const std::string nom = CSPRITE3::nomFichier(saisie ? saisie->getText() : std::string());
     if (nom.empty())
         return;
-    const bool nouveau = pSprite->etats.count(nom) == 0;
-    pSprite->etats[nom] = -1;
-    if (!nouveau)
+    if (const auto it = pSprite->etats.find(nom); it != pSprite->etats.end()) {
+        const CSPRITE3_ANIMATION* lie = pSprite->getAnim(it->second);
+        CPLUX::MessageBoxW(getTitle(), "L'état « " + nom + " » existe déjà : " +
+                                           (lie ? "il reste lié à l'animation " + lie->nom + "." : "il n'est lié à aucune animation."));
         return;
+    }
+    pSprite->etats[nom] = -1;
     if (CPLUXControlComboBox* c = ctrlComboBox(IdAnm::myComboBoxEtatJeu))
         c->AddElement(nom);
     if (CPLUXControlList* l = ctrlList(IdAnm::myListEtats))

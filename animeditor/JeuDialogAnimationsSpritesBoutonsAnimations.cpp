@@ -136,11 +136,16 @@ void CJeuDialogAnimationsSprites::supprimerAnimationSel()
         l->setNumSel(-1);
 }
 
+// The element chosen on the sheet page; without one, the message over the view says so.
 void CJeuDialogAnimationsSprites::ajouterAnimElemSel()
 {
     const int a = numAnimationSel;
-    if (!pSprite->getAnim(a) || !pSprite->getElement(elementSel))
+    if (!pSprite->getAnim(a))
         return;
+    if (!pSprite->getElement(elementSel)) {
+        afficherMessage(L"Aucun élément choisi (onglet « Planche ») : pas d'AE ajouté");
+        return;
+    }
     pSprite->ajouterAnimElem(a, elementSel, "", 0, 1, -1);
     majListeAnimElems();
     numAnimElemSel = pSprite->getNbAnimElems(a) - 1;

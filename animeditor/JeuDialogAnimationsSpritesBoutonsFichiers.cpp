@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialogFile.h"
 
 #include <initializer_list>
@@ -116,9 +117,13 @@ void CJeuDialogAnimationsSprites::boutonsFichiers(TableBoutons& t)
     };
     t[IdAnm::myButtonEnregistrerANM] = [](D& d, const AppuiGauche&) { d.enregistrerAnm(); };
     t[IdAnm::myButtonNouveauAnm] = [](D& d, const AppuiGauche&) { d.nouvelleAnimation(); };
+    // The element chosen stays chosen, its panel showing what the file holds.
     t[IdAnm::myButtonReloadAnm] = [](D& d, const AppuiGauche&) {
-        if (!d.pSprite->strFichier.empty())
-            d.ouvrirAnm(d.pSprite->strFichier);
+        const int element = d.elementSel;
+        if (d.pSprite->strFichier.empty() || !d.ouvrirAnm(d.pSprite->strFichier))
+            return;
+        if (CPLUXControlList* l = d.ctrlList(IdAnm::myListElementsPlanche); l && d.pSprite->getElement(element))
+            l->setNumSel(element);
     };
     t[IdAnm::myButtonReloadPlanche] = [](D& d, const AppuiGauche&) { d.rechargerPlanche(); };
     t[IdAnm::myButtonReloadScriptFrame] = [](D& d, const AppuiGauche&) { d.majNbExecutionsScript(); };

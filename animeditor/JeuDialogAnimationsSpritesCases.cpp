@@ -62,22 +62,22 @@ void taillesLiees(D& d, bool coche)
     d.appliquerTailleMaillage();
 }
 
-// A stopped sprite unticked goes back to its first frame.
+// A stopped sprite unticked goes back to its first frame; stopped, the frame it shows is the
+// chosen one.
 void lecture(D& d, bool coche)
 {
     if (!coche && !d.pSprite->bPlay)
         d.pSprite->setFrameCourante(0);
     d.pSprite->bPlay = coche;
+    if (!coche && animation(d))
+        d.allerAFrame(frame(d));
 }
 
 // The key's flag before the change is recorded, then the panel is written (no child moves).
 void drapeauAE(D& d, const char* type, bool avant)
 {
-    if (!animation(d))
-        return;
-    if (d.panneauAEEcrivable())
-        d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, avant ? 1.f : 0.f, 0, 0, 0, 0);
-    d.appliquerPanneauAE();
+    if (animation(d))
+        d.modifierPanneauAE(type, avant ? 1.f : 0.f, 0, 0, 0);
 }
 
 // An aim animation has at least a frame per degree of a half turn; a count of frames per
@@ -214,7 +214,11 @@ const Table& casesAnimation()
              drapeauAE(d, R::FAE_AVP,
                        d.pSprite->isKeyAnimElemAvantPlan(d.numAnimationSel, frame(d), d.numAnimElemSel));
          }},
-        {IdAnm::myButtonCheckAnimElementFilleVisible, [](D& d, bool) { d.appliquerPanneauAE(); }},
+        {IdAnm::myButtonCheckAnimElementFilleVisible,
+         [](D& d, bool) {
+             if (animation(d))
+                 d.modifierPanneauAE(nullptr, 0, 0, 0, 0);
+         }},
         {IdAnm::myButtonCheckFrameSensLectureSansChangement,
          [](D& d, bool c) {
              if (animation(d))

@@ -182,15 +182,20 @@ bool CJeuDialogAnimationsSprites::toucheSelectionMaillage(sf::Keyboard::Key code
     return true;
 }
 
+// No point chosen: the slot keeps what it held, and the message says why.
 void CJeuDialogAnimationsSprites::sauverSelectionMaillage(CSPRITE3_ELEMENT& el, int slot)
 {
-    el.derniereSelection = slot;
-    std::vector<int>& points = el.selections[slot - 1];
-    points.clear();
+    std::vector<int> points;
     for (const auto& [point, cercle] : selectionMaillage)
         if (cercle.getFillColor().r == ROUGE_CHOISI)
             points.push_back(point);
     const std::wstring n = CPLUX::itows(slot);
+    if (points.empty()) {
+        afficherMessage(L"Aucun point de maillage choisi (Ctrl+clic) : sélection n°" + n + L" inchangée");
+        return;
+    }
+    el.derniereSelection = slot;
+    el.selections[slot - 1] = std::move(points);
     afficherMessage(L"Sélection maillage n°" + n + L" sauvegardé : SHIFT+CTRL+" + n +
                     L" pour appliquer cette sélection à nouveau");
 }

@@ -13,6 +13,7 @@
 #include "editor/JeuDialogShaderVERT.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/OutilsControles.h"
 
 #include <unordered_map>
 
@@ -96,19 +97,18 @@ void famille(D& d, CPLUXControlComboBox& c, int ligne)
         l->setNumSel(n);
 }
 
-// Only an animation that carries a state leaves it: an empty name would become a state.
+// The chosen animation (the list's selection, also on the preview page, whose playing one is
+// only marked). Only an animation that carries a state leaves it: an empty name would become
+// a state. The combo then shows the state the animation plays for (another may link it too).
 void etatJeu(D& d, CPLUXControlComboBox& c, int ligne)
 {
     const int a = d.numAnimationSel;
     if (!d.pSprite->getAnim(a))
         return;
-    if (ligne > 0) {
-        d.pSprite->setEtatAnimation(c.getTextSel(), a, a);
-        return;
-    }
-    const std::string etat = d.pSprite->getEtatAnimation(a);
+    const std::string etat = ligne > 0 ? c.getTextSel() : d.pSprite->getEtatAnimation(a);
     if (!etat.empty())
-        d.pSprite->setEtatAnimation(etat, a, -1);
+        d.pSprite->setEtatAnimation(etat, a, ligne > 0 ? a : -1);
+    editeur::choisirTexte(d, IdAnm::myComboBoxEtatJeu, d.pSprite->getEtatAnimation(a));
 }
 
 // An AE of an element tied to another weapon is not shown: it is no longer selected.

@@ -76,11 +76,18 @@ void CJeuDialogAnimationsSprites::onCtrlTabChange(CPLUXControlTab* c)
     if (!c || c != pTab)
         return;
     const int onglet = c->getNumTabElemActif();
+    if (onglet != ONGLET_APERCU)
+        marquerAnimationApercu(-1);
     if (onglet == ONGLET_ANIMATION) {
         pSprite->bStopFin = true;
         pSprite->bPlay = false;
         cocher(*this, IdAnm::myButtonCheckPlayPauseAnim, false);
         pSprite->miroir = 1;
+        // The preview played animations of its own choosing: the page shows the chosen one.
+        if (pSprite->getAnim(numAnimationSel)) {
+            pSprite->setAnimation(numAnimationSel, -1, false);
+            allerAFrame(pSprite->getFrameCourante());
+        }
     } else if (onglet == ONGLET_APERCU) {
         pSprite->bStopFin = false;
     }

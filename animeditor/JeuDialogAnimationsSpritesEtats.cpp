@@ -10,6 +10,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialogFile.h"
+#include "gui/OutilsControles.h"
 
 #include <algorithm>
 
@@ -40,11 +41,15 @@ std::vector<std::string> nomsDeLaLigne(const std::string& ligne)
 }
 } // namespace
 
+// The list replaces the sprite's names and unlinks them all: the box says how many links that
+// undid, so that the author can link them again or reload the file.
 void CJeuDialogAnimationsSprites::chargerEtats(const std::string& chemin)
 {
     CTUVFile f;
-    if (!f.open(chemin, false))
+    if (!f.open(chemin, false)) {
+        CPLUX::MessageBoxW(getTitle(), "Impossible de lire " + chemin + " : les états restent.");
         return;
+    }
     bool lu = false;
     std::map<std::string, int> etats;
     for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey()) {
@@ -57,10 +62,19 @@ void CJeuDialogAnimationsSprites::chargerEtats(const std::string& chemin)
         lu = true;
     }
     f.close();
-    if (!lu)
+    if (!lu) {
+        CPLUX::MessageBoxW(getTitle(), "Pas de ligne ETATS dans " + chemin + " : les états restent.");
         return;
+    }
+    const auto liens = std::count_if(pSprite->etats.begin(), pSprite->etats.end(),
+                                     [](const auto& e) { return e.second != -1; });
+    for (auto& anim : pSprite->animations)
+        anim->etatJeu.clear();
     pSprite->etats = std::move(etats);
     remplirListesEtats();
+    CPLUX::MessageBoxW(getTitle(), "États lus de " + chemin + " : " + CPLUX::itos(static_cast<int>(pSprite->etats.size())) +
+                                       ", reliés à aucune animation. Liens défaits : " + CPLUX::itos(static_cast<int>(liens)) +
+                                       " (« État jeu » relie un état à l'animation choisie).");
 }
 
 void CJeuDialogAnimationsSprites::remplirListesEtats()
@@ -79,6 +93,7 @@ void CJeuDialogAnimationsSprites::remplirListesEtats()
         if (liste)
             liste->AddElement(etat.first);
     }
+    editeur::choisirTexte(*this, IdAnm::myComboBoxEtatJeu, pSprite->getEtatAnimation(numAnimationSel));
 }
 
 bool CJeuDialogAnimationsSprites::sauverEtats(const std::string& chemin)

@@ -133,6 +133,9 @@ void CJeuDialogAnimationsSprites::onCtrlUserChange(CPLUXControl* c, std::string 
     } else if (event == "CSPRITE3_bPlay_changed") {
         if (CPLUXControlButtonCheck* b = ctrlButtonCheck(IdAnm::myButtonCheckPlayPauseAnim))
             b->setCheck(pSprite->bPlay);
+        // Stopped at its end: the frame it shows is the chosen one.
+        if (!pSprite->bPlay && pSprite->getAnim(numAnimationSel))
+            allerAFrame(pSprite->getFrameCourante());
     }
 }
 

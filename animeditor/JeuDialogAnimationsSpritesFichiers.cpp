@@ -16,6 +16,7 @@
 #include "core/TuvFile.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
+#include "gui/CPLUXControlList.h"
 #include "gui/CPLUXDialogFile.h"
 #include "gui/OutilsControles.h"
 #include "level/Decor.h"
@@ -175,9 +176,7 @@ void D::nouvelleAnimation()
         pImagePlanche->removeImage();
     if (pImageAnimation)
         pImageAnimation->removeImage();
-    for (const char* id : {IdAnm::myTextInputNomFichierANM, IdAnm::myTextInputNomAnimElem,
-                           IdAnm::myTextInputNomAnimation, IdAnm::myTextInputNomElement})
-        afficher(*this, id, "");
+    afficher(*this, IdAnm::myTextInputNomFichierANM, "");
     colorerListeAnimElems(numKeyFrameSel);
 }
 
@@ -215,7 +214,6 @@ void D::afficherSprite()
     majComboAnmBase(true);
     afficher(*this, IdAnm::myTextInputScriptTir, pSprite->scriptTir);
     remplirListesEtats();
-    pZonePlanche = ctrlZone(IdAnm::myZone);
     afficher(*this, IdAnm::myTextInputIDAnm, pSprite->ID);
     if (pImagePlanche) {
         pImagePlanche->setImage(pSprite->strTexture);
@@ -227,6 +225,12 @@ void D::afficherSprite()
         pImagePlanche->setGrid(pSprite->bGrilleVisible);
         cocher(*this, IdAnm::myButtonCheckGrillePlanche, pSprite->bGrilleVisible);
     }
+    // Nothing is chosen: the panels say so rather than show the old sprite's.
+    pZonePlanche = ctrlZone(IdAnm::myZone);
+    if (CPLUXControlList* l = ctrlList(IdAnm::myListElementsPlanche))
+        elementChoisi(l);
+    afficher(*this, IdAnm::myTextInputNomAnimation, "");
+    afficher(*this, IdAnm::myTextInputNomAnimElem, "");
     cocher(*this, IdAnm::myButtonCheckReculTir, pSprite->bReculArme);
     if (pImageAnimation)
         pImageAnimation->setColorCadre(pSprite->couleurFond);

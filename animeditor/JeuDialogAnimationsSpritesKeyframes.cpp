@@ -63,27 +63,48 @@ unsigned lireCanaux(const CPLUXDialog& d)
 constexpr unsigned POSE_KEYFRAME = canalPose::tous & ~canalPose::element;
 } // namespace
 
+// The keyframe shown: the current frame, a keyframe, standing still. Between keyframes the
+// key in force is another frame's; while the animation plays, the frame shown passes.
 bool CJeuDialogAnimationsSprites::panneauAEEcrivable() const
 {
-    const int a = numAnimationSel, k = numKeyFrameSel;
-    // Only on a keyframe: between keyframes the key in force is another frame's.
-    return k != -1 && pSprite->isKeyframe(a, k) && pSprite->getCle(a, k, numAnimElemSel);
+    const int a = numAnimationSel, f = pSprite->getFrameCourante();
+    return !pSprite->bPlay && pSprite->isKeyframe(a, f) && pSprite->getCle(a, f, numAnimElemSel);
 }
 
 // The key keeps its own picture: a key may show another element than its AE's first one
 // (a hop's second picture), and the panel has no say in it.
 void CJeuDialogAnimationsSprites::appliquerPanneauAE()
 {
-    const int a = numAnimationSel, k = numKeyFrameSel, ae = numAnimElemSel;
+    const int a = numAnimationSel, f = pSprite->getFrameCourante(), ae = numAnimElemSel;
     if (!panneauAEEcrivable())
         return;
-    const ValeursPanneau v = lirePanneauAE(*this, *pSprite->getCle(a, k, ae), pSprite->getKeyframeFlag(a, k));
+    const ValeursPanneau v = lirePanneauAE(*this, *pSprite->getCle(a, f, ae), pSprite->getKeyframeFlag(a, f));
     const CSPRITE3_KEYANIMELEM& c = v.cle;
-    pSprite->setKeyAnimElemValeurs(a, k, ae, c.element, c.visible, c.position.x,
+    pSprite->setKeyAnimElemValeurs(a, f, ae, c.element, c.visible, c.position.x,
                                    c.position.y, c.origine.x, c.origine.y, c.echelle.x, c.echelle.y, c.rotation,
                                    c.avantPlan);
-    pSprite->setKeyframeFlag(a, k, v.filleVisible);
-    rafraichirKeyframes(k);
+    pSprite->setKeyframeFlag(a, f, v.filleVisible);
+    rafraichirKeyframes(f);
+}
+
+// Nothing typed or ticked stays in the panel as if it were taken: refused, the box says why
+// and the panel shows the key's values again.
+void CJeuDialogAnimationsSprites::modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4)
+{
+    const int a = numAnimationSel, f = pSprite->getFrameCourante();
+    if (!panneauAEEcrivable()) {
+        const std::wstring pourquoi =
+            !pSprite->getAnimElem(a, numAnimElemSel) ? L"aucun AE n'est choisi."
+            : pSprite->bPlay ? L"l'animation joue (décochez « Lecture » pour modifier la frame montrée)."
+                             : L"la frame " + CPLUX::itows(f) +
+                                   L" n'est pas une keyframe (« Ajouter clé » en fait une).";
+        CPLUX::MessageBoxW(getTitleW(), L"Valeur non gardée : " + pourquoi);
+        majPanneauAE();
+        return;
+    }
+    if (annulation)
+        ajouterAnnulation(annulation, a, f, numAnimElemSel, v1, v2, v3, v4, 0);
+    appliquerPanneauAE();
 }
 
 void CJeuDialogAnimationsSprites::ajouterKeyframeInterpolee() { creerKeyframe(true); }

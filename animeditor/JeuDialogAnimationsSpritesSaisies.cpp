@@ -44,23 +44,15 @@ bool valide(Saisie& saisie, T& valeur)
 int versUn(int n) { return n == INT_MIN || n == INT_MAX ? n : n + 1; }
 int depuisUn(int n) { return n == INT_MIN ? INT_MIN : n - 1; }
 
-// Anim-element values: the value before the change is recorded, then the whole panel is
-// written into the keyframe. The panel moves no child, and its undo moves none either. Off a
-// keyframe nothing is written, and nothing recorded: undoing it would write this frame's
-// values into the keyframe before it. A value refused records nothing.
-void annulerPuisAppliquer(D& d, const char* type, float v1, float v2, float v3, float v4)
-{
-    if (d.panneauAEEcrivable())
-        d.ajouterAnnulation(type, d.numAnimationSel, frame(d), d.numAnimElemSel, v1, v2, v3, v4, 0);
-    d.appliquerPanneauAE();
-}
-
 // The typed one of a pair of inputs (x, y), the value kept being the key's.
 bool valideCouple(Saisie& saisie, const char* idX, sf::Vector2f actuel)
 {
     return valide(saisie, saisie.getId() == idX ? actuel.x : actuel.y);
 }
 
+// Anim-element values: the value before the change is recorded, then the whole panel is
+// written into the keyframe (modifierPanneauAE). The panel moves no child, and its undo moves
+// none either. A value refused records nothing.
 void angleAE(D& d, Saisie& saisie)
 {
     if (!animation(d))
@@ -68,7 +60,7 @@ void angleAE(D& d, Saisie& saisie)
     float r = d.pSprite->getKeyAnimElemRotation(d.numAnimationSel, frame(d), d.numAnimElemSel);
     const float avant = r;
     if (valide(saisie, r))
-        annulerPuisAppliquer(d, R::FAE_ROT, avant, 0, 0, 0);
+        d.modifierPanneauAE(R::FAE_ROT, avant, 0, 0, 0);
 }
 
 void origineAE(D& d, Saisie& saisie)
@@ -77,7 +69,7 @@ void origineAE(D& d, Saisie& saisie)
         return;
     const sf::Vector2f o = d.pSprite->getKeyAnimElemOrigine(d.numAnimationSel, frame(d), d.numAnimElemSel);
     if (valideCouple(saisie, IdAnm::myTextInputAnimCourOx, o))
-        annulerPuisAppliquer(d, R::FAE_ORIGIN, o.x, o.y, 0, 0);
+        d.modifierPanneauAE(R::FAE_ORIGIN, o.x, o.y, 0, 0);
 }
 
 void echelleAE(D& d, Saisie& saisie)
@@ -87,7 +79,7 @@ void echelleAE(D& d, Saisie& saisie)
     const sf::Vector2f e = d.pSprite->getKeyAnimElemEchelle(d.numAnimationSel, frame(d), d.numAnimElemSel);
     const sf::Vector2f p = d.pSprite->getPositionInterpolee(d.numAnimationSel, frame(d), d.numAnimElemSel);
     if (valideCouple(saisie, IdAnm::myTextInputAnimCourSx, e))
-        annulerPuisAppliquer(d, R::FAE_SCALE, e.x, e.y, p.x, p.y);
+        d.modifierPanneauAE(R::FAE_SCALE, e.x, e.y, p.x, p.y);
 }
 
 void positionAE(D& d, Saisie& saisie)
@@ -96,7 +88,7 @@ void positionAE(D& d, Saisie& saisie)
         return;
     const sf::Vector2f p = d.pSprite->getPositionInterpolee(d.numAnimationSel, frame(d), d.numAnimElemSel);
     if (valideCouple(saisie, IdAnm::myTextInputAnimCourX, p))
-        annulerPuisAppliquer(d, R::FAE_MOVE, p.x, p.y, 0, 0);
+        d.modifierPanneauAE(R::FAE_MOVE, p.x, p.y, 0, 0);
 }
 
 // Frames ----------------------------------------------------------------------------------------------
@@ -346,13 +338,16 @@ void zoomPlanche(D& d, Saisie& saisie)
         d.placerPoigneesMaillagePlanche(d.elementSel);
 }
 
+// The sprite's own cell size (GRILLECASE), as the grid check is its GRILLEVISIBLE; below a
+// pixel the grid would never end. A text on its way to a number is let be.
 void caseGrillePlanche(D& d, Saisie& saisie)
 {
-    if (!d.pImagePlanche)
+    int taille = d.pSprite->grilleCase;
+    if (Saisie::nombreEnCours(saisie.getText(), false) || !saisie.lireNombre(taille, 1, INT_MAX))
         return;
-    float taille = d.pImagePlanche->getGridCellSize();
-    if (saisie.lireNombre(taille) && taille >= 1)
-        d.pImagePlanche->setGridCellSize(taille);
+    d.pSprite->grilleCase = taille;
+    if (d.pImagePlanche)
+        d.pImagePlanche->setGridCellSize(static_cast<float>(taille));
 }
 
 // An integer of the dialog, at least `minimum`.

@@ -153,6 +153,8 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     majComboAnimationMereFilles();
     majComboAnimationLienAE();
     majMarqueursTimeline(pSprite, pTimeline);
+    // The frame shown is the one chosen: a keyframe there takes what the AE panel is given.
+    allerAFrame(pSprite->getFrameCourante());
 }
 
 // Bounce, shadow, daughter and the animation that follows.

@@ -16,15 +16,7 @@ std::string itos(int valeur) { return std::to_string(valeur); }
 
 std::string ftos(float valeur)
 {
-    char tampon[64];
-    auto res = std::to_chars(tampon, tampon + sizeof(tampon), valeur);
-    return std::string(tampon, res.ptr);
-}
-
-std::string ftosDecimal(float valeur)
-{
-    // The longest, the smallest subnormal: "-0." and 44 more digits.
-    char tampon[64];
+    char tampon[TAILLE_NOMBRE_MAX];
     auto res = std::to_chars(tampon, tampon + sizeof(tampon), valeur, std::chars_format::fixed);
     return std::string(tampon, res.ptr);
 }
@@ -75,7 +67,7 @@ namespace {
 struct TexteReel {
     uint32_t bits = 0;
     uint8_t taille = 0;  // 0: empty
-    char texte[TAILLE_NOMBRE_MAX - 5] = {};
+    char texte[27] = {};
 };
 thread_local TexteReel textesReels[256];
 
@@ -83,9 +75,8 @@ thread_local TexteReel textesReels[256];
 
 char* ecrireReel(char* p, float valeur)
 {
-    // A whole number under 100,000 has the same shortest text as the integer (from 100,000
-    // on, "1e+05" is shorter); -0 keeps its sign.
-    if (std::fabs(valeur) < 100000.0f && valeur == std::trunc(valeur) && !(valeur == 0.0f && std::signbit(valeur)))
+    // A whole number an int holds has the same text as the integer; -0 keeps its sign.
+    if (std::fabs(valeur) < 2147483648.0f && valeur == std::trunc(valeur) && !(valeur == 0.0f && std::signbit(valeur)))
         return ecrireEntier(p, static_cast<int>(valeur));
     uint32_t bits;
     std::memcpy(&bits, &valeur, sizeof bits);
@@ -94,7 +85,7 @@ char* ecrireReel(char* p, float valeur)
         std::memcpy(p, t.texte, t.taille);
         return p + t.taille;
     }
-    char* fin = std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur).ptr;
+    char* fin = std::to_chars(p, p + TAILLE_NOMBRE_MAX, valeur, std::chars_format::fixed).ptr;
     const size_t taille = static_cast<size_t>(fin - p);
     if (taille <= sizeof t.texte) {
         t.bits = bits;

@@ -12,14 +12,15 @@ namespace tuv {
 
 
 std::string itos(int valeur);
-// Shortest text that reads back to the very same float.
+// Shortest text that reads back to the very same float, in plain decimals, never with an
+// exponent ("1000000000", not "1e+09"): what the data files hold and the number fields show,
+// so that a field takes back every value a file or a field gives it.
 std::string ftos(float valeur);
-// The same in plain decimals, never with an exponent ("1000000", not "1e+06"): what a number
-// field shows, so that the field takes back every value it shows.
-std::string ftosDecimal(float valeur);
+inline std::string ftosDecimal(float valeur) { return ftos(valeur); }
 // The texts of itos and ftos written from p, which has room for TAILLE_NOMBRE_MAX bytes; the
-// end of the text. For writers that format many numbers.
-constexpr size_t TAILLE_NOMBRE_MAX = 32;
+// end of the text. For writers that format many numbers. The longest text is the smallest
+// subnormal's: "-0." and 44 more digits.
+constexpr size_t TAILLE_NOMBRE_MAX = 64;
 char* ecrireEntierLong(char* p, int valeur);
 inline char* ecrireEntier(char* p, int valeur)
 {

@@ -240,6 +240,9 @@ private:
     void installerServices();
 
     void toucheAppuyee(sf::Keyboard::Key touche);
+    // The keyboard belongs to the dialogs: a text field holds it, or the animation editor,
+    // which fills the window, is shown (the level's keys would act on a level out of sight).
+    static bool clavierAuxDialogues();
     // The four Shift and Control flags, from the input source.
     void lireModificateurs();
     void molette(float delta);

@@ -67,7 +67,7 @@ void CSFMLJeu::imageNiveau()
     // "FREE_IAS_MEMORY": finished AIs leave the level as soon as they are done.
     if (bFreeIasMemory && pdecor)
         pdecor->purgerIAs();
-    if (bFocusJeu && !CPLUX::isInput())
+    if (bFocusJeu && !clavierAuxDialogues())
         entreesJoueurs();
     // The push the force zones gave last frame, once the characters took their own steps.
     if (pdecor && (!editeur || bScriptsActifs))

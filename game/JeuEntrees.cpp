@@ -109,6 +109,11 @@ void CSFMLJeu::lireModificateurs()
     bCtrlG = toucheEnfoncee(sf::Keyboard::LControl);
 }
 
+bool CSFMLJeu::clavierAuxDialogues()
+{
+    return CPLUX::isInput() || CPLUX::isDialogVisible(editeur::id::ANIMATIONS);
+}
+
 bool CSFMLJeu::toucheEnfoncee(sf::Keyboard::Key touche) const
 {
     return pSourceEntrees && pSourceEntrees->toucheEnfoncee(touche);
@@ -131,6 +136,9 @@ void CSFMLJeu::toucheAppuyee(sf::Keyboard::Key touche)
     default:
         break;
     }
+    // The report, the screenshot and the killcam above are the program's; these are the level's.
+    if (clavierAuxDialogues())
+        return;
     if (mode == 1)
         touchesJeu(touche);
     else if (mode == 2)

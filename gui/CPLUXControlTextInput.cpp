@@ -423,13 +423,22 @@ bool CPLUXControlTextInput::lireNombre(int& valeur, int min, int max)
         valeur = v;
         return true;
     }
-    refuser(tuv::itos(valeur), "un nombre entier de " + tuv::itos(min) + " à " + tuv::itos(max));
+    refuser(tuv::itos(valeur), "n'est pas un nombre entier de " + tuv::itos(min) + " à " + tuv::itos(max));
     return false;
 }
 
+// A number beyond what the field holds is told so: it is a number, only too large.
 void CPLUXControlTextInput::refuserNombre(const std::string& valeur, bool reel)
 {
-    refuser(valeur, reel ? "un nombre" : "un nombre entier");
+    const std::string t = tuv::delspaces(getText());
+    if (!formeNombre(t, reel)) {
+        refuser(valeur, reel ? "n'est pas un nombre" : "n'est pas un nombre entier");
+        return;
+    }
+    const bool negatif = t[0] == '-';
+    const std::string borne = reel ? (negatif ? "plus de -" : "moins de ") + tuv::itos(static_cast<int>(tuv::FLOAT_VERS_INT_MAX))
+                                   : negatif ? "au moins " + tuv::itos(INT_MIN) : "au plus " + tuv::itos(INT_MAX);
+    refuser(valeur, std::string(negatif ? "est trop petit (" : "est trop grand (") + borne + ")");
 }
 
 void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string& description)
@@ -444,7 +453,7 @@ void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string
     for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
         if (b->getBoxId() == BOITE_REFUS)
             return;
-    std::string message = "« " + texte + " » n'est pas " + description;
+    std::string message = "« " + texte + " » " + description;
     message += valeur.empty() ? "." : " : la valeur reste " + valeur + ".";
     champRefuse_ = this;
     CPLUX::MessageBoxW(parent_ ? parent_->getTitleW() : std::wstring(), tuv::utf8toWStr(message), BOITE_REFUS,

@@ -76,7 +76,7 @@ private:
     void changer(const std::wstring& t, size_t caret);
     // A change made by the user's keys: first closes the refusal box that tells of this field.
     void editer(const std::wstring& t, size_t caret);
-    // `description` completes "« texte » n'est pas ...".
+    // `description` completes "« texte » ..." ("n'est pas un nombre", "est trop grand (...)").
     void refuser(const std::string& valeur, const std::string& description);
     void suivreCaret();
 

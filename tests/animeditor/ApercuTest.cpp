@@ -1,4 +1,4 @@
-// The preview plays the sprite as the player's character, the animation list following the
+// The preview plays the sprite as the player's character, the animation list marking the
 // animation its input and state names choose; and every view survives what a hand-made file
 // or absurd settings give it.
 #include "OutilsVues.h"
@@ -16,23 +16,35 @@ protected:
 };
 } // namespace
 
-TEST_F(ApercuTest, TheAnimationListFollowsThePlayersStateOnTheSameFrame)
+// The list marks what plays, in green, on the same frame; its chosen line stays the author's,
+// which "État jeu" shows and links.
+TEST_F(ApercuTest, TheAnimationListMarksWhatPlaysAndKeepsTheAuthorsChoice)
 {
     JeuEssai jeu;
     g_services.commandes = [&jeu](int j) -> const CommandesJoueur* { return &jeu.jeu.commandes[j]; };
     EditeurVues v(CJeuDialogAnimationsSprites::ONGLET_APERCU);
     CSPRITE3& s = *v.e->pSprite;
     s.etats = {{"ARRET", 0}, {"CHUTE", 1}};
+    v.e->remplirListesEtats();
     s.bBoucle = true;
+    CPLUXControlList& liste = *v.e.liste(IdAnm::myListAnimations);
+    const sf::Color vert(0, 150, 0);
     v.e->dessinerApercu(&fenetre, 0, 0, 0, 0);
     EXPECT_TRUE(s.bPlay) << "the preview always plays";
     EXPECT_TRUE(v.e.coche(IdAnm::myButtonCheckLectureAnimBoucle)) << "the loop check shows the sprite's flag";
-    EXPECT_EQ(v.e->numAnimationSel, 0) << "standing: ARRET";
+    EXPECT_EQ(liste.getColor(0), vert) << "standing: ARRET";
     s.vitesseVerticale = 7;  // falling
     v.e->dessinerApercu(&fenetre, 0, 0, 0, 0);
-    EXPECT_EQ(s.getAnimation(), 1) << "falling: CHUTE";
-    EXPECT_EQ(v.e->numAnimationSel, 1) << "the editor follows on the same frame";
-    EXPECT_EQ(v.e.liste(IdAnm::myListAnimations)->getNumSel(), 1);
+    EXPECT_TRUE(s.getAnimation() == 1 && liste.getColor(1) == vert && liste.getColor(0) != vert) << "falling: CHUTE";
+    EXPECT_TRUE(v.e->numAnimationSel == 0 && liste.getNumSel() == 0) << "line 0 stays chosen";
+    CPLUXControlComboBox& etat = *v.e.combo(IdAnm::myComboBoxEtatJeu);
+    EXPECT_EQ(etat.getTextSel(), "ARRET") << "its state, linked by the file's line alone";
+    etat.setNumSel(etat.getLine("CHUTE"));
+    v.e->onCtrlComboChange(&etat);
+    EXPECT_EQ(s.etats, (std::map<std::string, int>{{"ARRET", 0}, {"CHUTE", 0}})) << "CHUTE to the chosen animation";
+    v.e->pTab->setNumTabElemActif(CJeuDialogAnimationsSprites::ONGLET_ANIMATION);
+    v.e->onCtrlTabChange(v.e->pTab);
+    EXPECT_EQ(s.getAnimation(), 0) << "the animation page shows the chosen animation again";
 }
 
 TEST_F(ApercuTest, WithoutAGameThePreviewPlaysWithoutInputNorShadow)

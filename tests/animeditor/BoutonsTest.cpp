@@ -267,17 +267,20 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     EXPECT_FALSE(s().hasEmetteur(1, 0));
     EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "New");
 
-    // A state twice: one entry at -1, one line per list.
+    // A state already there is refused, its link kept and named; one line per list.
     s().etats["COURSE"] = 1;
     d().remplirListesEtats();
     saisir(IdAnm::myTextInputNomEtat, "COURSE");
     appuyer(IdAnm::myButtonAddEtat);
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "a name already there is refused";
+    EXPECT_NE(texteBoite(*CPLUX::getMessageBoxes()[0]).find("L'état « COURSE » existe déjà : il reste lié à l'animation saut."),
+              std::string::npos) << "the box names the link kept";
+    CPLUX::getMessageBoxes()[0]->repondre(0);
     saisir(IdAnm::myTextInputNomEtat, "SAUT");
-    appuyer(IdAnm::myButtonAddEtat);
     appuyer(IdAnm::myButtonAddEtat);
     saisir(IdAnm::myTextInputNomEtat, "");
     appuyer(IdAnm::myButtonAddEtat);
-    EXPECT_EQ(s().etats, (std::map<std::string, int>{{"COURSE", -1}, {"SAUT", -1}}));
+    EXPECT_EQ(s().etats, (std::map<std::string, int>{{"COURSE", 1}, {"SAUT", -1}}));
     EXPECT_EQ(lignes(IdAnm::myListEtats), (std::vector<std::string>{"COURSE", "SAUT"}));
     EXPECT_EQ(textesDe(e->combo(IdAnm::myComboBoxEtatJeu)), (std::vector<std::string>{"(vide)", "COURSE", "SAUT"}));
 

@@ -249,14 +249,16 @@ TEST_F(FichiersTest, OpenReloadAndNewStartTheEditionOver)
         const char* quoi;
         std::function<void()> faire;
         int elements, animations;
+        int element;  // chosen after: a reload keeps "bras" (100, 0, 40 x 20)
     };
     const Cas table[] = {
-        {"open", [&] { d().callbackOuvrirANM(&d(), dialogue(1, &CJeuDialogAnimationsSprites::callbackOuvrirANM, dossier.str(), "a.anm"), nullptr, 15); }, 4, 2},
-        {"reload", [&] { appuyer(IdAnm::myButtonReloadAnm); }, 4, 2},
-        {"New", [&] { appuyer(IdAnm::myButtonNouveauAnm); }, 0, 0},
+        {"open", [&] { d().callbackOuvrirANM(&d(), dialogue(1, &CJeuDialogAnimationsSprites::callbackOuvrirANM, dossier.str(), "a.anm"), nullptr, 15); }, 4, 2, -1},
+        {"reload", [&] { appuyer(IdAnm::myButtonReloadAnm); }, 4, 2, 1},
+        {"New", [&] { appuyer(IdAnm::myButtonNouveauAnm); }, 0, 0, -1},
     };
     for (const Cas& c : table) {
         choisirAE(1);
+        e->ctrl(IdAnm::myTextInputNomElement)->setText("tapé");
         appuyer(IdAnm::myButtonOriginCenter);
         appuyer(IdAnm::myButtonCopieAE);
         d().bCopieFrame = true;
@@ -265,15 +267,18 @@ TEST_F(FichiersTest, OpenReloadAndNewStartTheEditionOver)
         d().bNouvelleMere = false;
         ASSERT_FALSE(d().listeAnnulations.empty());
         c.faire();
-        for (int sel : {d().elementSel, d().numAnimationSel, d().numAnimElemSel, d().numAnimElemSelPrec, d().numKeyFrameSel,
+        for (int sel : {d().numAnimationSel, d().numAnimElemSel, d().numAnimElemSelPrec, d().numKeyFrameSel,
                         d().numAnimElemSurvol, d().numAnimationMere, d().numAnimationFilleSel})
             EXPECT_EQ(sel, -1) << c.quoi;
+        EXPECT_EQ(d().elementSel, c.element) << c.quoi;
+        EXPECT_EQ(e->texte(IdAnm::myTextInputNomElement), c.element < 0 ? "" : "bras") << c.quoi << ": the element's panel";
         EXPECT_TRUE(d().bNouvelleMere) << c.quoi;
         EXPECT_TRUE(d().listeAnnulations.empty()) << c.quoi;
         EXPECT_FALSE(d().bCopieFrame) << c.quoi;
         EXPECT_EQ(d().numAnimationCopie, -1) << c.quoi;
         EXPECT_EQ(d().numAnimationCopieAE, -1) << c.quoi;
-        EXPECT_TRUE(d().selectionMaillage.empty() && d().mapCerclesMaillage.empty()) << c.quoi;
+        EXPECT_TRUE(d().selectionMaillage.empty()) << c.quoi;
+        EXPECT_EQ(d().mapCerclesMaillage.empty(), c.element < 0) << c.quoi << ": the chosen element's mesh circles";
         EXPECT_EQ(s().getNbElements(), c.elements) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNbElements(), c.elements) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListAnimations)->getNbElements(), c.animations) << c.quoi;

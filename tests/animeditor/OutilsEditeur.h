@@ -14,6 +14,7 @@
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTab.h"
+#include "gui/CPLUXMessageBox.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
 #include "support/Outils.h"
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -174,6 +176,18 @@ protected:
     std::unique_ptr<Editeur> e;
     Planche planche;
 };
+
+// The texts of a message box, each followed by "|", its lines joined.
+inline std::string texteBoite(const CPLUXMessageBox& b)
+{
+    std::string r;
+    for (const CPLUXControl* c : b.getControls()) {
+        std::string t = c->getText();
+        std::replace(t.begin(), t.end(), '\n', ' ');
+        r += t + "|";
+    }
+    return r;
+}
 
 // Elements "tete" (20 x 10) and "corps" (30 x 30); animation 0 "marche" of 10 frames with
 // keyframes at 0 and 5, one AE per element, both at (0, 0); the current animation.

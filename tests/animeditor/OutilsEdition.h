@@ -139,17 +139,6 @@ protected:
         d().centreVueY = static_cast<int>(vue->getHeight() / 2) - static_cast<int>(std::lround(d().zoom * p.y));
         ASSERT_TRUE(CPLUXTest::drag(IdAnm::DIALOGUE, IdAnm::myImageAnimation, dx, dy, pas));
     }
-    // The texts of a message box, its lines joined.
-    static std::string texteBoite(const CPLUXMessageBox& b)
-    {
-        std::string r;
-        for (const CPLUXControl* c : b.getControls()) {
-            std::string t = c->getText();
-            std::replace(t.begin(), t.end(), '\n', ' ');
-            r += t + "|";
-        }
-        return r;
-    }
     std::unique_ptr<Editeur> e;
     std::unique_ptr<SpriteEdition> sprite;
 };

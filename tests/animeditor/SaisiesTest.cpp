@@ -207,10 +207,11 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
     EXPECT_TRUE(d().listeAnnulations.empty());
     EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
     EXPECT_EQ(texte(IdAnm::myTextInputAnimCourX), "10");
-    // Off a keyframe nothing is written, nor recorded: its undo would write frame 7's values
-    // into the keyframe before it.
+    // Off a keyframe nothing is written, nor recorded (its undo would write frame 7's values
+    // into the keyframe before it), and a box says why.
     frame(7);
     saisir(IdAnm::myTextInputAnimCourX, "99");
+    EXPECT_TRUE(repondre(0)) << "refused with a box";
     EXPECT_TRUE(d().listeAnnulations.empty());
     EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
 
@@ -223,6 +224,13 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
     ASSERT_NE(relu.getCle(0, 5, 0), nullptr);
     EXPECT_EQ(relu.getCle(0, 5, 0)->element, 1) << "the file keeps the key's picture";
     EXPECT_EQ(relu.getCle(0, 5, 0)->position, sf::Vector2f(40, 20));
+
+    // Chosen in its list after an open, no frame clicked: the keyframe shown takes X.
+    d().numKeyFrameSel = -1;  // as an open leaves it
+    animation(0);
+    animElem(0);
+    saisir(IdAnm::myTextInputAnimCourX, "20");
+    EXPECT_EQ(s().getCle(0, 5, 0)->position.x, 20.f) << "the keyframe shown, frame 5, took X";
 }
 
 TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)
@@ -249,9 +257,12 @@ TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)
         saisir(IdAnm::myTextInputZoomImagePlanche, t, false);
     EXPECT_EQ(planche->getScale(), 2.f);
     saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "24", false);
-    saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "0", false);
-    saisir(IdAnm::myTextInputTailleCaseGrillePlanche, "0.5", false);
+    for (const char* t : {"0", "0.5"}) {
+        saisir(IdAnm::myTextInputTailleCaseGrillePlanche, t, false);
+        EXPECT_TRUE(repondre(0)) << t << " refused with a box";
+    }
     EXPECT_EQ(planche->getGridCellSize(), 24.f);
+    EXPECT_EQ(s().grilleCase, 24) << "the sprite's, which its file keeps";
 }
 
 TEST_F(SaisiesTest, LiveInputsAndThePanelsThatFillThem)

@@ -79,7 +79,7 @@ static void verifierAllerRetourFloats()
     std::mt19937 gen(12345);
     std::uniform_int_distribution<uint32_t> bits;
     std::vector<float> valeurs = {1e-7f,     123456.789f, -0.0f,     0.1f, 0.0f, 3.4e38f, -1.17549435e-38f,
-                                  99999.0f, -99999.0f,  100000.0f, 1e7f, 7.0f};
+                                  99999.0f, -99999.0f,  100000.0f, 1e7f, 7.0f, 1e9f, -1.4e-45f};
     while (valeurs.size() < 10000) {
         uint32_t b = bits(gen);
         float f;
@@ -90,6 +90,7 @@ static void verifierAllerRetourFloats()
     for (float f : valeurs) {
         std::string t = tuv::ftos(f);
         ASSERT_EQ(t.find(','), std::string::npos) << t;
+        ASSERT_EQ(t.find('e'), std::string::npos) << t << ": an exponent, which no number field takes back";
         std::string ajoute = "x";
         tuv::ajouterReel(ajoute, f);
         ASSERT_EQ(ajoute, "x" + t) << "the append form writes what ftos writes";

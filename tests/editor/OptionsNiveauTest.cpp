@@ -115,7 +115,7 @@ TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
     // Typed after End, or after Ctrl+A for a leading '^'; then the scale and the box open.
     const std::tuple<std::string, float, std::string> cas[] = {
         {"5", 3e9f, ""},
-        {"^12345678901", 1234567936.f, "« 12345678901 » n'est pas un nombre : la valeur reste 1234567936."},
+        {"^12345678901", 1234567936.f, "« 12345678901 » est trop grand (moins de 2000000000) : la valeur reste 1234567936."},
         {"^1.5", 1.5f, ""},
         {"x", 1.5f, "« 1.5x » n'est pas un nombre : la valeur reste 1.5."}};
     for (const auto& [tape, echelle, attendue] : cas) {

@@ -1,10 +1,11 @@
 // The editor on the shipped workshop level, in a copy of data/: the game started with the
 // development switch opens it, a scripted Ctrl+click selects a box, a right click copies it,
-// the editor's save key writes a file that loads back and saves to the same bytes. The
-// shipped levels are in the writer's exact form.
+// the editor's save key writes a file that loads back and saves to the same bytes, and does
+// nothing behind the animation editor. The shipped levels are in the writer's exact form.
 #include "characters/Perso.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
+#include "editor/Editeur.h"
 #include "editor/SFMLJeuChoix.h"
 #include "game/Jeu.h"
 #include "game/JeuBarreOutils.h"
@@ -14,6 +15,7 @@
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
 #include "OutilsJeu.h"
+#include "support/PiloteJeu.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,21 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         image(fenetre(300, 300), false, true);
         image(fenetre(300, 300), false, false);
         EXPECT_EQ(principal.sprites.size(), 8u) << "a right click copies it";
+
+        // Behind the animation editor, which fills the window, R, C, F and M do nothing.
+        ASSERT_TRUE(editeur::basculerDialogue(editeur::id::ANIMATIONS));
+        auto pilote = std::make_unique<SourcePilote>();
+        for (sf::Keyboard::Key k : {sf::Keyboard::R, sf::Keyboard::C, sf::Keyboard::F, sf::Keyboard::M}) {
+            pilote->file.emplace_back();
+            pilote->file.back().type = sf::Event::KeyPressed;
+            pilote->file.back().key = {k, false, false, false, false};
+        }
+        jeu.pSourceEntrees = std::move(pilote);
+        jeu.traiterEvenementsFenetre();
+        EXPECT_TRUE(lireTexte("tel_quel.niv") == lireTexte("niveaux/atelier.niv") && principal.sprites.size() == 8u)
+            << "the level behind was saved or reloaded";
+        EXPECT_TRUE(!jeu.bModeFantome && jeu.mode == 2) << "ghost mode or play switched behind";
+        editeur::basculerDialogue(editeur::id::ANIMATIONS);
 
         monde.fichierSaisi = "copie.niv";
         jeu.touchesEditeur(sf::Keyboard::R);
