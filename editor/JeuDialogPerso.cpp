@@ -220,8 +220,10 @@ void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
     const Champ champ = ctrl->champ(*p);
     ecrire(champ, *c);
     // The weapon code reads that many slots of the list: never more than it holds.
-    if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso)
+    if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso) {
         p->nbarmesperso = std::clamp(p->nbarmesperso, 0, static_cast<int>(p->armes.size()));
+        c->montrerValeurGardee(p->nbarmesperso);
+    }
 }
 
 void CJeuDialogPerso::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -52,6 +52,7 @@ void changerCalque(CSPRITE& s, Saisie& c)
     if (!c.lireNombre(calque))
         return;
     calque = std::max(0, calque);
+    c.montrerValeurGardee(calque);
     if (calque == s.calque)
         return;
     s.calque = calque;
@@ -65,6 +66,7 @@ void changerGroupe(CSPRITE& s, Saisie& c)
     int groupe = s.groupe;
     if (c.lireNombre(groupe))
         s.groupe = std::max(0, groupe);
+    c.montrerValeurGardee(s.groupe);
 }
 
 // Script parameters hold whole numbers.
@@ -74,6 +76,7 @@ void parametre(CSPRITE& s, Saisie& c)
     float p = s.paramsScript[i];
     if (c.lireNombre(p))
         s.paramsScript[i] = std::trunc(p);
+    c.montrerValeurGardee(s.paramsScript[i]);
 }
 
 // A number of the sprite, read into place.
