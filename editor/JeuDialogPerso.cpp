@@ -46,7 +46,8 @@ CDEC* banque(CPerso& p) { return p.sprite ? p.sprite->pDEC : nullptr; }
 const Controle CONTROLES[] = {
     {"myButtonCheckCollisionsPersoIAs", Genre::CaseNonNul, [](CPerso& p) { return Champ(&p.modeCollisions); }},
     {"myTextInputId", Genre::Texte, [](CPerso& p) { return Champ(&p.id); }},
-    {"myTextInputIdPER", Genre::Texte, [](CPerso& p) { return banque(p) ? Champ(&banque(p)->id) : Champ(); }},
+    // The model's name, which the level's "IA" line writes: shown only (the model owns it).
+    {"myTextInputIdPER", Genre::Texte, [](CPerso& p) { return banque(p) ? Champ(&banque(p)->nom) : Champ(); }},
     {"myTextInputFichierPER", Genre::Texte,
      [](CPerso& p) {
          CDEC* b = banque(p);
@@ -215,7 +216,8 @@ void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
     CPLUXDialog::onCtrlInputChange(c);
     CPerso* p = pPerso.get();
     const Controle* ctrl = c ? controle(c->getId()) : nullptr;
-    if (!p || !ctrl || estCase(ctrl->genre))
+    // A field shown only is never written back, whatever sets its text.
+    if (!p || !ctrl || estCase(ctrl->genre) || c->isReadOnly())
         return;
     const Champ champ = ctrl->champ(*p);
     ecrire(champ, *c);
@@ -272,10 +274,11 @@ void editerPerso(CPerso* perso, bool basculer)
     d->init();
     if (!basculer)
         return;
-    if (d->isMinimize())
-        CPLUX::show(id::PERSO);
-    else
+    // Closed by its cross the dialog is hidden without being minimised: shown is what counts.
+    if (d->estAffiche())
         CPLUX::hide(id::PERSO);
+    else
+        CPLUX::show(id::PERSO);
 }
 
 } // namespace editeur
