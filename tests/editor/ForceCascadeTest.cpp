@@ -115,6 +115,10 @@ TEST_F(Force, ScriptButtonsMakeThenReloadTheirScripts)
         EXPECT_EQ(moteur.scripts[0].get(), z().*b.script) << b.bouton;
         EXPECT_EQ(moteur.scripts[0]->strFichier, "autre.scp");
     }
+    // A file that is not there is said, as the script monitor says it.
+    saisirDans(*dialForce, idf::myTextInputScript, "absent.scp");
+    cliquerDans(*dialForce, idf::myButtonInitScript);
+    EXPECT_TRUE(refus()) << "a box says the script file is missing";
 }
 
 TEST_F(Force, TheSpriteDialogRefreshesAndShowsTheOptions)
