@@ -31,6 +31,8 @@ public:
     bool bRemplissage = false;
 
 private:
+    // The behaviours' option dialogs from the selection (null: none).
+    static void rafraichirOptions(CSPRITE* sd);
     void remplirSprite(CSPRITE& sd);
     void remplirShaders(const CSPRITE& sd);
     void remplirStatutSon(const CSPRITE& sd);

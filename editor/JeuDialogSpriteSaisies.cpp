@@ -204,8 +204,10 @@ void CJeuDialogSprite::onCtrlCheckChange(CPLUXControlButtonCheck* c)
         return;
     const std::string& id = c->getId();
     const bool etat = c->isChecked();
-    if (basculerComportement(*sd, id, etat))
+    if (basculerComportement(*sd, id, etat)) {
+        rafraichirOptions(sd);  // the options dialogs show the behaviour made or freed
         return;
+    }
     for (const auto& d : DRAPEAUX)
         if (id == d.id) {
             (*sd).*(d.drapeau) = etat;

@@ -144,10 +144,12 @@ TEST_F(Force, TheSpriteDialogRefreshesAndShowsTheOptions)
     EXPECT_TRUE(CPLUX::isDialogVisible(ids::DIALOGUE_CHEMIN));
     EXPECT_EQ(texteDe(*dialChemin, IdSprite::Chemin::myTextNum), "2 / 3") << "shown filled";
 
-    // Without a selection the path is reset; the emitter and zone dialogs are left as they were.
+    // Without a selection (after a reload) the path is reset and the collapse and zone emptied;
+    // the emitter's dialog is left to its emitter.
     decor->pSDSelection = nullptr;
     dlg().init();
     EXPECT_EQ(texteDe(*dialChemin, IdSprite::Chemin::myTextNum), IdSprite::COMPTEUR_INCONNU);
-    EXPECT_EQ(texteDe(*dialForce, idf::myTextInputCycleMax), "5");
+    EXPECT_EQ(texteDe(*dialForce, idf::myTextInputCycleMax), "");
+    EXPECT_EQ(texteDe(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur), "");
     EXPECT_EQ(dialParticules->pParticules, sd->pParticules);
 }

@@ -139,9 +139,10 @@ TEST_F(Saisies, ThePlayersListAndWhatTheDialogsHold)
     cliquer(ids::myButtonCheckPhysP);
     dialParticules->init(sd->pParticules, nullptr);
     cliquer(ids::myButtonCheckPhysP);
+    EXPECT_EQ(dialParticules->pParticules, nullptr) << "the freed emitter stayed in the particle dialog";
     cliquer(ids::myButtonCheckPhysP);
     EXPECT_EQ(joueur->plateformes, (std::list<CSPRITE*>{repos, sd})) << "pruned of the launching pad, sd once";
-    EXPECT_EQ(dialParticules->pParticules, nullptr) << "the freed emitter stayed in the particle dialog";
+    EXPECT_EQ(dialParticules->pParticules, sd->pParticules) << "the new emitter shown once checked";
 
     // The force zone's two scripts leave the engine with the zone.
     jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();
