@@ -192,7 +192,8 @@ public:
     sf::Sound* pSon = nullptr;  // owned; created on demand by the game
     int delaiSon = 0;
     int compteurSon = 0;
-    float volumeSon = 100;
+    static constexpr float VOLUME_SON_DEFAUT = 100;  // also of a level line without "VOLUMESON"
+    float volumeSon = VOLUME_SON_DEFAUT;
     bool bSonStoppe = false;
     bool bSonJoue = false;  // modes 1 and 3: already started
 

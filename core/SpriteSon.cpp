@@ -24,10 +24,10 @@ float volumeApplique(float volumeSon)
 
 } // namespace
 
+// Kept also without a sound: the author may type the volume before the sound, and the level
+// file keeps it.
 void CSPRITE::setVolumeSon(float v)
 {
-    if (idSon.empty())
-        return;
     volumeSon = std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, 100.0f);
     if (pSon)
         pSon->setVolume(volumeApplique(volumeSon));

@@ -7,6 +7,7 @@ constexpr const char* DIALOGUE = "JeuDialogScripts";
 constexpr const char* TEXTE_TITRE = "myTextTitre";
 constexpr const char* TEXTE_NB = "myTextNb";
 constexpr const char* TEXTE_INFO_DEC_NIV = "myTextInfoDecNiv";
+constexpr const char* TEXTE_COMMANDES = "lblCommandes";
 constexpr const char* SAISIE_POS = "myTextInputPos";
 constexpr const char* SAISIE_SCRIPT = "myTextInputScript";
 constexpr const char* SAISIE_NB_RUN = "myTextInputNbRun";

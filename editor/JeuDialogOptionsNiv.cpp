@@ -8,7 +8,11 @@
 #include "gui/CPLUXControlList.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "level/Decor.h"
+#include "level/FondImage.h"
 #include "level/Vue.h"
+
+#include <climits>
+#include <iterator>
 
 namespace {
 
@@ -20,17 +24,31 @@ constexpr const char* COMBO_VUE = "myComboBox";
 // The game's own type is its played world's; another world (the menus') keeps its own.
 int& typeJeu(PartieJeu& partie, CDecor& d) { return d.estMondeJeu() ? partie.typeJeu : d.typeJeu; }
 
-// The integer inputs and the field of the running level or game each one edits.
+// The integer inputs, the field of the running level or game each one edits and the values
+// it takes (the game types: 0 adventure, 1 chrono, 2 two players).
 struct SaisieEntier {
     const char* id;
     int& (*champ)(PartieJeu& partie, CDecor& decor);
+    int min = INT_MIN, max = INT_MAX;
 };
 const SaisieEntier ENTIERS[] = {
     {"myTextInputXHG", [](PartieJeu&, CDecor& d) -> int& { return d.zone[0]; }},
     {"myTextInputYHG", [](PartieJeu&, CDecor& d) -> int& { return d.zone[1]; }},
     {"myTextInputXBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[2]; }},
     {"myTextInputYBD", [](PartieJeu&, CDecor& d) -> int& { return d.zone[3]; }},
-    {"myTextInputTypeJeu", typeJeu},
+    {"myTextInputTypeJeu", typeJeu, 0, 2},
+};
+
+// The background's numbers that draw nothing sensible: a blur below 0, a scale of 0 or below.
+struct BorneFond {
+    const char* id;
+    float CFondImage::*champ;
+    bool zeroPris;
+    const char* description;
+};
+const BorneFond BORNES_FOND[] = {
+    {"myTextInputFondFlou", &CFondImage::shader_blur_radius, true, "un nombre positif ou nul"},
+    {"myTextInputFondEchelle", &CFondImage::s, false, "un nombre supérieur à 0"},
 };
 
 // The background image's numbers, bound by name to the level's background (real or whole).
@@ -75,6 +93,9 @@ void CJeuDialogOptionsNiv::init()
     for (const SaisieEntier& s : ENTIERS)
         editeur::remplirTexte(getControl(s.id), s.champ(*faceJeu::partie(), *jeu->pdecor));
     editeur::remplirTexte(getControl(SAISIE_CHEMIN), jeu->pdecor->fichierSaisi);
+    if (const CFondImage* fond = jeu->pdecor->pFondImage)
+        for (size_t i = 0; i < std::size(BORNES_FOND); ++i)
+            gardesFond[i] = fond->*BORNES_FOND[i].champ;
     remplirCases();
 }
 
@@ -85,7 +106,8 @@ void CJeuDialogOptionsNiv::remplirCases()
         return;
     const CDecor& d = *jeu->pdecor;
     cocher(ctrlButtonCheck(CASE_ZONE), d.bZone);
-    cocher(ctrlButtonCheck(CASE_CARTE), faceJeu::options()->bCarteJeu);
+    // The level's map, which the save writes: M shows the map in the editor whatever it says.
+    cocher(ctrlButtonCheck(CASE_CARTE), d.bCarte);
     for (const CaseMeteo& m : METEO)
         cocher(ctrlButtonCheck(m.id), editeur::meteoActive(d, m.effet));
     if (CPLUXControlComboBox* vue = ctrlComboBox(COMBO_VUE))
@@ -140,9 +162,17 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
     }
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
-            c->lireNombre(s.champ(*faceJeu::partie(), *jeu->pdecor));
+            int& champ = s.champ(*faceJeu::partie(), *jeu->pdecor);
+            int v = champ;
+            if (!c->lireNombre(v))
+                return;
+            if (v >= s.min && v <= s.max)
+                champ = v;
+            else
+                c->lireNombre(champ, s.min, s.max);  // refused, the box naming the range
             return;
         }
+    bornerFond(*c, false);
     // The library read a bound number's text already (and may have let a text be: a value
     // read from a file may be too large); without a background image in the level nothing is
     // bound, and the field is emptied.
@@ -150,6 +180,37 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
         if (c->getId() == f.id && !estLiee(c->varNom) && !CPLUXControlTextInput::estNombre(texte, f.reel) &&
             !CPLUXControlTextInput::nombreEnCours(texte, f.reel))
             c->refuserNombre(std::string(), f.reel);
+}
+
+void CJeuDialogOptionsNiv::onCtrlInputLeave(CPLUXControlTextInput* c)
+{
+    CPLUXDialog::onCtrlInputLeave(c);
+    if (c)
+        bornerFond(*c, true);
+}
+
+// What the library wrote by name is taken back when it is out of bounds, and refused with the
+// box. A scale of 0 may be on its way to "0.5": refused once the field is left so.
+void CJeuDialogOptionsNiv::bornerFond(CPLUXControlTextInput& c, bool quitte)
+{
+    MondeJeu* jeu = faceJeu::monde();
+    CFondImage* fond = jeu && jeu->pdecor ? jeu->pdecor->pFondImage : nullptr;
+    float lu = 0.f;
+    if (!fond || !estLiee(c.varNom) || !CPLUXControlTextInput::lireReel(c.getText(), lu))
+        return;
+    for (size_t i = 0; i < std::size(BORNES_FOND); ++i) {
+        const BorneFond& b = BORNES_FOND[i];
+        if (c.getId() != b.id)
+            continue;
+        if (lu > 0.f || (b.zeroPris && lu == 0.f)) {
+            gardesFond[i] = fond->*b.champ;
+            return;
+        }
+        fond->*b.champ = gardesFond[i];
+        if (quitte || lu != 0.f)
+            c.refuserHorsBornes(tuv::ftosDecimal(gardesFond[i]), b.description);
+        return;
+    }
 }
 
 void CJeuDialogOptionsNiv::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -48,7 +48,8 @@ CDEC* banque(CPerso& p) { return p.sprite ? p.sprite->pDEC : nullptr; }
 const Controle CONTROLES[] = {
     {"myButtonCheckCollisionsPersoIAs", Genre::CaseNonNul, [](CPerso& p) { return Champ(&p.modeCollisions); }},
     {"myTextInputId", Genre::Texte, [](CPerso& p) { return Champ(&p.id); }},
-    {"myTextInputIdPER", Genre::Texte, [](CPerso& p) { return banque(p) ? Champ(&banque(p)->id) : Champ(); }},
+    // The model's name, which the level's "IA" line writes: shown only (the model owns it).
+    {"myTextInputIdPER", Genre::Texte, [](CPerso& p) { return banque(p) ? Champ(&banque(p)->nom) : Champ(); }},
     {"myTextInputFichierPER", Genre::Texte,
      [](CPerso& p) {
          CDEC* b = banque(p);
@@ -222,13 +223,16 @@ void CJeuDialogPerso::onCtrlInputChange(CPLUXControlTextInput* c)
     CPLUXDialog::onCtrlInputChange(c);
     CPerso* p = pPerso.get();
     const Controle* ctrl = c ? controle(c->getId()) : nullptr;
-    if (!p || !ctrl || estCase(ctrl->genre))
+    // A field shown only is never written back, whatever sets its text.
+    if (!p || !ctrl || estCase(ctrl->genre) || c->isReadOnly())
         return;
     const Champ champ = ctrl->champ(*p);
     ecrire(*ctrl, champ, *c);
     // The weapon code reads that many slots of the list: never more than it holds.
-    if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso)
+    if (std::get_if<int*>(&champ) && std::get<int*>(champ) == &p->nbarmesperso) {
         p->nbarmesperso = std::clamp(p->nbarmesperso, 0, static_cast<int>(p->armes.size()));
+        c->montrerValeurGardee(p->nbarmesperso);
+    }
     // What the level file keeps: the scale the sprite keeps with its start, the facing placed.
     if (p->sprite && (champ == Champ(&p->sprite->sx) || champ == Champ(&p->sprite->sy))) {
         p->sprite->sxMax = p->sprite->sx;
@@ -284,10 +288,11 @@ void editerPerso(CPerso* perso, bool basculer)
     d->init();
     if (!basculer)
         return;
-    if (d->isMinimize())
-        CPLUX::show(id::PERSO);
-    else
+    // Closed by its cross the dialog is hidden without being minimised: shown is what counts.
+    if (d->estAffiche())
         CPLUX::hide(id::PERSO);
+    else
+        CPLUX::show(id::PERSO);
 }
 
 } // namespace editeur

@@ -59,6 +59,11 @@ void CJeuDialogPhysEffondrementOptions::init()
         editeur::afficher(*this, ids::myTextInputHauteur, e->hauteur);
         editeur::cocher(*this, ids::myButtonCheckHauteurAuto, e->bHauteurAuto);
         editeur::cocher(*this, ids::myButtonCheckHauteurVisible, e->bHauteurVisible);
+    } else {
+        for (const char* id : {ids::myTextInputVitesse, ids::myTextInputHauteur})
+            editeur::afficher(*this, id, std::string());
+        for (const char* id : {ids::myButtonCheckHauteurAuto, ids::myButtonCheckHauteurVisible})
+            editeur::cocher(*this, id, false);
     }
     bRemplissage = avant;
 }

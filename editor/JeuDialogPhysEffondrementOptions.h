@@ -7,7 +7,7 @@ class CSPRITE;
 
 class CJeuDialogPhysEffondrementOptions : public CPLUXDialog {
 public:
-    // Refills the dialog from the selected sprite's collapse behaviour; nothing without one.
+    // Refills the dialog from the selected sprite's collapse behaviour; empty without one.
     void init();
 
     bool onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c) override;

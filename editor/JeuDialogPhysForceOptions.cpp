@@ -2,12 +2,14 @@
 #include "editor/JeuDialogPhysForceOptions.h"
 
 #include "core/EtatJeu.h"
+#include "core/Fichiers.h"
 #include "core/ForceSD.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "core/Texte.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogSprite.h"
+#include "gui/CPLUX.h"
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/OutilsControles.h"
 #include "script/Script.h"
@@ -178,9 +180,16 @@ bool CJeuDialogPhysForceOptions::onPressLeft(sf::RenderWindow* w, int x, int y, 
     if (!sd)
         return true;
     CForceSD& z = *sd->pForce;
-    if (c->getId() == ids::myButtonInitScript)
+    const std::string* fichier = nullptr;
+    if (c->getId() == ids::myButtonInitScript) {
+        fichier = &z.Script;
         preparerScript(z.pScript, z.Script, *sd);
-    else if (c->getId() == ids::myButtonInitScriptFermeture)
+    } else if (c->getId() == ids::myButtonInitScriptFermeture) {
+        fichier = &z.ScriptFermeture;
         preparerScript(z.pScriptFermeture, z.ScriptFermeture, *sd);
+    }
+    // Said as the script monitor says it: a file that is not there gives the script nothing.
+    if (fichier && !tuv::fichierExiste(*fichier))
+        CPLUX::MessageBoxW(getTitle(), "Fichier introuvable : « " + *fichier + " » (non relu).");
     return true;
 }

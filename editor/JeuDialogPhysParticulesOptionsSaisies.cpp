@@ -48,6 +48,16 @@ void ecrire(CParticules& p, const Saisie& s, CPLUXControlTextInput& c)
     }
 }
 
+void montrerGardee(const CParticules& p, const Saisie& s, CPLUXControlTextInput& c)
+{
+    if (s.genre == Genre::Reel)
+        c.montrerValeurGardee(p.*s.reel);
+    else if (s.genre == Genre::Canal)
+        c.montrerValeurGardee(static_cast<int>(p.couleur.*s.canal));
+    else if (s.genre != Genre::Chemin)
+        c.montrerValeurGardee(p.*s.entier);
+}
+
 } // namespace
 
 void CJeuDialogPhysParticulesOptions::redemarrer(int type)
@@ -103,8 +113,9 @@ void CJeuDialogPhysParticulesOptions::onCtrlInputChange(CPLUXControlTextInput* c
         return;
     ecrire(*pParticules, *s, *c);
     // A half-typed value must not reach the next births (a negative random life, a huge
-    // colour amplitude): the emitter keeps only values it can run with.
+    // colour amplitude): the emitter keeps only values it can run with, which the field shows.
     pParticules->borner();
+    montrerGardee(*pParticules, *s, *c);
     if (s->genre == Genre::Canal)
         editeur::colorer(*this, ids::myColorParticules, pParticules->couleur);
     else if (s->genre == Genre::Compte)

@@ -4,6 +4,7 @@
 
 #include "characters/Perso.h"
 #include "core/EtatJeu.h"
+#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "editor/Editeur.h"
 #include "editor/IdsScripts.h"
@@ -27,6 +28,8 @@ const char* const TITRE_SPRITE = "Tous les scripts du sprite sélectionné.";
 const char* const TITRE_NIVEAU = "Tous les scripts du niveau.";
 const char* const INFO_DEC = "Script déclaré dans un DEC ou un ANM (non sauvegardé dans le NIV)";
 const char* const INFO_NIV = "Script non déclaré dans un DEC ou un ANM (sauvegardé dans le NIV)";
+const char* const COMMANDES = "Commandes";
+const char* const COMMANDES_SANS_FICHIER = "Commandes (fichier introuvable : non relu)";
 
 enum class EtatScript { Pause, EnCours, Attente, Fini };
 
@@ -222,6 +225,7 @@ void CJeuDialogScripts::afficherVide()
     editeur::remplirTexte(getControl(ids::TEXTE_TITRE), PAS_DE_SCRIPT);
     editeur::remplirTexte(getControl(ids::TEXTE_INFO_DEC_NIV), "");
     editeur::remplirTexte(getControl(ids::SAISIE_CHRONO), 0);
+    editeur::remplirTexte(getControl(ids::TEXTE_COMMANDES), COMMANDES);
     editeur::remplirTexte(getControl(ids::SAISIE_NUM_CMD), 0);
     for (const char* id : {ids::SAISIE_CMD, ids::SAISIE_RUNS_FAITS, ids::SAISIE_ETAT})
         editeur::remplirTexte(getControl(id), "");
@@ -240,6 +244,14 @@ void CJeuDialogScripts::afficherReglages(const CScript& s)
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ids::CASE_RELEASE))
         c->setCheck(s.bRelease);
     editeur::remplirTexte(getControl(ids::SAISIE_CHRONO), s.nChrono);
+    afficherFichier(s.strFichier);
+}
+
+// A file that is not there reads nothing: the commands listed are those read before, if any.
+void CJeuDialogScripts::afficherFichier(const std::string& fichier)
+{
+    const char* titre = tuv::fichierExiste(fichier) ? COMMANDES : COMMANDES_SANS_FICHIER;
+    editeur::remplirTexte(getControl(ids::TEXTE_COMMANDES), titre);
 }
 
 void CJeuDialogScripts::afficherEtat(const CScript& s)

@@ -6,6 +6,7 @@
 // copy of one: each refresh reads the engine and the level through the game object.
 #include "gui/CPLUXDialog.h"
 
+#include <string>
 #include <vector>
 
 class CScript;
@@ -56,6 +57,8 @@ private:
 
     void afficherVide();
     void afficherReglages(const CScript& s);
+    // Over the commands: whether the shown script's file is there to be read.
+    void afficherFichier(const std::string& fichier);
     // State, current command and runs done, the part that follows the script every frame.
     void afficherEtat(const CScript& s);
     void remplirCommandes(const CScript& s);

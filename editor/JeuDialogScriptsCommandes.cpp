@@ -256,8 +256,10 @@ void CJeuDialogScripts::onCtrlInputChange(CPLUXControlTextInput* c)
     if (nbScripts <= 0 || !s)
         return;
     const std::string& id = c->getId();
-    if (id == ids::SAISIE_SCRIPT)
+    if (id == ids::SAISIE_SCRIPT) {
         s->strFichier = c->getText();
+        afficherFichier(s->strFichier);
+    }
     else if (id == ids::SAISIE_NB_RUN)
         c->lireNombre(s->nbRunMax);
     else if (id == ids::SAISIE_CHRONO)

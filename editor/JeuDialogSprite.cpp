@@ -177,15 +177,25 @@ CSPRITE* CJeuDialogSprite::selection()
     return jeu && jeu->pdecor ? jeu->pdecor->pSDSelection : nullptr;
 }
 
-void CJeuDialogSprite::init()
+// The behaviours' option dialogs follow the selection, whatever it is (empty without it or
+// without their behaviour); the particles' is left to the emitter it edits without one.
+void CJeuDialogSprite::rafraichirOptions(CSPRITE* sd)
 {
-    // The path, collapse and seesaw options follow the selection, whatever it is.
     if (auto* d = dialogue<CJeuDialogPhysCheminOptions>(ids::DIALOGUE_CHEMIN))
         d->init();
     if (auto* d = dialogue<CJeuDialogPhysEffondrementOptions>(ids::DIALOGUE_EFFONDREMENT))
         d->init();
     if (auto* d = dialogue<CJeuDialogPhysBasculeOptions>(ids::DIALOGUE_BASCULE))
         d->init();
+    if (auto* d = dialogue<CJeuDialogPhysForceOptions>(ids::DIALOGUE_FORCE))
+        d->refreshFromSprite();
+    if (auto* d = dialogue<CJeuDialogPhysParticulesOptions>(ids::DIALOGUE_PARTICULES); d && sd)
+        d->init(sd->pParticules, sd);
+}
+
+void CJeuDialogSprite::init()
+{
+    rafraichirOptions(selection());
     // Our inputs report the texts written here as changes: they must not go back into the
     // sprite (a parameter of 2.5 read from a level would come back as 2).
     const bool avant = bRemplissage;
@@ -205,10 +215,6 @@ void CJeuDialogSprite::init()
 
 void CJeuDialogSprite::remplirSprite(CSPRITE& sd)
 {
-    if (auto* d = dialogue<CJeuDialogPhysParticulesOptions>(ids::DIALOGUE_PARTICULES))
-        d->init(sd.pParticules, &sd);
-    if (auto* d = dialogue<CJeuDialogPhysForceOptions>(ids::DIALOGUE_FORCE))
-        d->refreshFromSprite();
     // The shader variables edited are the selection's; refilled only when they change, so
     // that a variable being edited stays chosen.
     if (auto* d = dialogue<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER))

@@ -34,6 +34,8 @@ private:
     // The vertex map this dialog gave the shader variables dialog last (compared, never
     // followed): with no selection, it takes back its own, not the animation editor's.
     const void* uniformsDonnees = nullptr;
+    // The behaviours' option dialogs from the selection (null: none).
+    static void rafraichirOptions(CSPRITE* sd);
     void remplirSprite(CSPRITE& sd);
     void remplirShaders(const CSPRITE& sd);
     void remplirStatutSon(const CSPRITE& sd);

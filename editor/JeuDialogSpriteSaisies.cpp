@@ -52,6 +52,7 @@ void changerCalque(CSPRITE& s, Saisie& c)
     if (!c.lireNombre(calque))
         return;
     calque = std::max(0, calque);
+    c.montrerValeurGardee(calque);
     if (calque == s.calque)
         return;
     s.calque = calque;
@@ -65,6 +66,7 @@ void changerGroupe(CSPRITE& s, Saisie& c)
     int groupe = s.groupe;
     if (c.lireNombre(groupe))
         s.groupe = std::max(0, groupe);
+    c.montrerValeurGardee(s.groupe);
 }
 
 // Script parameters hold whole numbers.
@@ -74,6 +76,7 @@ void parametre(CSPRITE& s, Saisie& c)
     float p = s.paramsScript[i];
     if (c.lireNombre(p))
         s.paramsScript[i] = std::trunc(p);
+    c.montrerValeurGardee(s.paramsScript[i]);
 }
 
 // A number of the sprite, read into place.
@@ -201,8 +204,10 @@ void CJeuDialogSprite::onCtrlCheckChange(CPLUXControlButtonCheck* c)
         return;
     const std::string& id = c->getId();
     const bool etat = c->isChecked();
-    if (basculerComportement(*sd, id, etat))
+    if (basculerComportement(*sd, id, etat)) {
+        rafraichirOptions(sd);  // the options dialogs show the behaviour made or freed
         return;
+    }
     for (const auto& d : DRAPEAUX)
         if (id == d.id) {
             (*sd).*(d.drapeau) = etat;

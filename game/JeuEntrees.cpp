@@ -158,6 +158,9 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
 {
     if (touche == sf::Keyboard::Return)
         commandes[0].bEntree = true;
+    // The character picker left open by the editor closes with its key in play too.
+    if (touche == sf::Keyboard::F3 && CPLUX::isDialogVisible(editeur::id::CHOIX_PER))
+        CPLUX::hide(editeur::id::CHOIX_PER);
     if (touche == sf::Keyboard::M && CSFMLJeuGlobal::bModeTest) {
         if (pHUD)
             pHUD->bInfosVisible = false;
@@ -179,6 +182,9 @@ void CSFMLJeu::touchesEditeur(sf::Keyboard::Key touche)
                              !toucheEnfoncee(sf::Keyboard::LControl) && !toucheEnfoncee(sf::Keyboard::RControl);
     // The keys that open the editor's dialogs or zoom do nothing more.
     const bool prise = editeur::toucheDialogue(touche) || (chiffreSeul && editeur::toucheZoom(touche));
+    // As in play: Return closes a script's message box.
+    if (touche == sf::Keyboard::Return)
+        commandes[0].bEntree = true;
     switch (prise ? sf::Keyboard::Unknown : touche) {
     case sf::Keyboard::LSystem:
         if (CPLUX::pTB)

@@ -71,7 +71,9 @@ bool CSFMLJeu::attacherSon(const std::string& nom, CSPRITE* sd)
     if (nom.empty() || sd->modeSon == 4) {
         delete sd->pSon;
         sd->pSon = nullptr;
-        sd->setVolumeSon(0);
+        // A sprite without a sound keeps the volume it was given for one.
+        if (!sd->idSon.empty())
+            sd->setVolumeSon(0);
         return false;
     }
     auto it = buffersSons.find(nom);

@@ -35,6 +35,7 @@ void CPLUXControlTextInput::changer(const std::wstring& t, size_t caret)
 {
     const bool different = t != texte_;
     texte_ = t;
+    gardeeASortie_.clear();
     caret_ = std::min(caret, texte_.size());
     ancre_ = caret_;
     suivreCaret();
@@ -71,6 +72,8 @@ void CPLUXControlTextInput::onKeyboardFocus(bool f)
     clignote_.restart();
     if (!f) {
         ancre_ = caret_;
+        if (!gardeeASortie_.empty())
+            afficherSansEnvoi(gardeeASortie_);
         if (listeProprietaire)
             listeProprietaire->fermerEditeur();
         if (parent_)
@@ -458,4 +461,35 @@ void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string
     champRefuse_ = this;
     CPLUX::MessageBoxW(parent_ ? parent_->getTitleW() : std::wstring(), tuv::utf8toWStr(message), BOITE_REFUS,
                        nullptr, 0);
+}
+
+void CPLUXControlTextInput::refuserHorsBornes(const std::string& valeur, const std::string& description)
+{
+    refuser(valeur, description);
+}
+
+void CPLUXControlTextInput::afficherSansEnvoi(const std::string& texte)
+{
+    const bool envoi = isSendEventOnChange();
+    setSendEventOnChange(false);
+    setText(texte);
+    setSendEventOnChange(envoi);
+}
+
+void CPLUXControlTextInput::montrerValeurGardee(int valeur)
+{
+    int lu = 0;
+    if (lireEntier(getText(), lu) && lu != valeur)
+        afficherSansEnvoi(tuv::itos(valeur));
+}
+
+void CPLUXControlTextInput::montrerValeurGardee(float valeur)
+{
+    float lu = 0.f;
+    if (!lireReel(getText(), lu) || lu == valeur)
+        return;
+    if (lu == 0.f)
+        gardeeASortie_ = tuv::ftosDecimal(valeur);
+    else
+        afficherSansEnvoi(tuv::ftosDecimal(valeur));
 }

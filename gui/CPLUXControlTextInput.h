@@ -41,6 +41,14 @@ public:
     void refuserNombre(const std::string& valeur, bool reel);
     // The id of the refusal's box.
     static constexpr const char* BOITE_REFUS = "PLUX_NOMBRE_REFUSE";
+    // A number its owner does not take: refused as above, the box saying the text is not
+    // `description` ("un nombre supérieur à 0").
+    void refuserHorsBornes(const std::string& valeur, const std::string& description);
+    // After its owner bounded the value read (a floor, the whole part, a range): the field
+    // shows the value kept when its text reads another number. A decimal text that reads 0
+    // may still become the value kept ("0.5"): it is shown once the field is left.
+    void montrerValeurGardee(int valeur);
+    void montrerValeurGardee(float valeur);
 
     size_t getCaret() const { return caret_; }
     size_t getSelectionStart() const { return std::min(caret_, ancre_); }
@@ -78,6 +86,8 @@ private:
     void editer(const std::wstring& t, size_t caret);
     // `description` completes "« texte » ..." ("n'est pas un nombre", "est trop grand (...)").
     void refuser(const std::string& valeur, const std::string& description);
+    // The text set without telling the dialog.
+    void afficherSansEnvoi(const std::string& texte);
     void suivreCaret();
 
     size_t caret_ = 0;
@@ -87,6 +97,9 @@ private:
     sf::Clock horloge_;
     sf::Clock clignote_;
     float dernierAppui_ = -10.f;
+
+    // The value kept that the field shows once left; empty for none (montrerValeurGardee).
+    std::string gardeeASortie_;
 
     // The field the open refusal box tells of (compared, never followed).
     static const CPLUXControlTextInput* champRefuse_;

@@ -74,7 +74,11 @@ std::wstring couperLignes(const std::wstring& texte, float largeur,
                 const size_t milieu = (tient + deborde) / 2;
                 (largeurDe(ligne.substr(0, milieu)) <= largeur ? tient : deborde) = milieu;
             }
-            const size_t espace = ligne.rfind(L' ', tient);
+            size_t espace = ligne.rfind(L' ', tient);
+            // An opening quote stays with what it quotes: the cut goes before it, or into the
+            // word after it.
+            if (espace != std::wstring::npos && espace > 0 && ligne[espace - 1] == L'\u00AB')
+                espace = espace > 1 ? ligne.rfind(L' ', espace - 2) : std::wstring::npos;
             const size_t n = espace != std::wstring::npos && espace > 0 ? espace : tient;
             coupe += ligne.substr(0, n) + L'\n';
             ligne.erase(0, ligne[n] == L' ' ? n + 1 : n);

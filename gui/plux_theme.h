@@ -70,7 +70,7 @@ float largeurTexte(const std::wstring& texte, unsigned taille);
 
 // texte broken into lines no wider than largeur as largeurDe measures them: after the last
 // space that fits, or, in a word wider than a line (a long path), after its last character
-// that fits. Its own line breaks are kept.
+// that fits; never after an opening "«". Its own line breaks are kept.
 std::wstring couperLignes(const std::wstring& texte, float largeur,
                           const std::function<float(const std::wstring&)>& largeurDe);
 

@@ -246,7 +246,9 @@ CSPRITE3* CDecor::creerSD(CDEC* definition, int x, int y, CCalqueSD* plan)
         jeu->bouclerSon(def.sonNom, true);
         jeu->jouerSon(def.sonNom);
     }
-    sd->volumeSon = VOLUME_SON_SD;
+    // Without a sound, the volume a level line without "VOLUMESON" gives: nothing to write.
+    if (!sd->idSon.empty())
+        sd->volumeSon = VOLUME_SON_SD;
     sd->collision = def.collisions;
     const int px = tuv::floatVersInt(static_cast<float>(x) - decalagePlanX(i));
     const int py = tuv::floatVersInt(static_cast<float>(y) - decalagePlanY(i));

@@ -119,7 +119,7 @@ void CDecor::actionMenuSD(int index, bool clic, bool gauche)
     }
     if (clic && index == ICONE_PROPRIETES) {
         if (CPLUXDialog* d = CPLUX::getDialog(DIALOGUE_SPRITE))
-            d->isMinimize() ? CPLUX::show(DIALOGUE_SPRITE) : CPLUX::hide(DIALOGUE_SPRITE);
+            d->estAffiche() ? CPLUX::hide(DIALOGUE_SPRITE) : CPLUX::show(DIALOGUE_SPRITE);
         g_services.rafraichirDialogueSprite();
         return;
     }

@@ -95,7 +95,8 @@ bool CFichierNiveau::ecrireGroupeSD(CSPRITE* sd, int plan)
     if (sd->paramsScript[0] != 0.0f || sd->paramsScript[1] != 0.0f || sd->paramsScript[2] != 0.0f)
         cle("PARAM_SCRIPT_SD"), valeur(sd->paramsScript[0]), valeur(sd->paramsScript[1]),
             valeur(sd->paramsScript[2]), finLigne();
-    if (!sd->idSon.empty())
+    // A volume typed on a sprite whose definition has no sound waits for one: kept too.
+    if (!sd->idSon.empty() || sd->volumeSon != DonneesSprite::VOLUME_SON_DEFAUT)
         cle("VOLUMESON"), valeur(sd->volumeSon), finLigne();
     if (sd->bLock)
         ecrireLigne("LOCK=1");

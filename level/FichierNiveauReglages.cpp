@@ -23,6 +23,7 @@
 #include <SFML/System/Lock.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace {
@@ -38,6 +39,18 @@ bool commeNombre(std::string_view texte)
         return false;
     const size_t c = i + (texte[i] == '+' || texte[i] == '-');
     return c < texte.size() && ((texte[c] >= '0' && texte[c] <= '9') || texte[c] == '.');
+}
+
+// "inf" or "infinity", signed or not, in any case: an infinite value, though read as 0 too.
+bool infini(std::string_view texte)
+{
+    std::string mot;
+    for (char c : texte)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            mot += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!mot.empty() && (mot[0] == '+' || mot[0] == '-'))
+        mot.erase(0, 1);
+    return mot == "inf" || mot == "infinity";
 }
 
 } // namespace
@@ -205,8 +218,8 @@ void CFichierNiveau::lireScriptChrono()
 
 // A mode the camera does not know would hold the view still while the hero walks out of it;
 // at a zoom of 0 the view spans no pixel of the level, below 0 it looks away from it. Either is
-// read as the default, and the load says so; a zoom that is not a number (read as 0) is named
-// as such.
+// read as the default, and the load says so, as is an infinite one; a zoom that is not a number
+// (read as 0) is named as such.
 void CFichierNiveau::lireScrollVue()
 {
     const std::string citee = tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX);
@@ -223,7 +236,8 @@ void CFichierNiveau::lireScrollVue()
     const float zoom = tuv::stofSansBlancs(texteZoom);
     pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
     if (pCible->zoomVue != zoom) {
-        const Raison r = commeNombre(texteZoom) ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre;
+        const bool nombre = commeNombre(texteZoom) || infini(texteZoom);
+        const Raison r = nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre;
         lignesCorrigees.push_back({citee, r, tuv::ftos(ZOOM_DEFAUT), nbClesLues});
     }
 }

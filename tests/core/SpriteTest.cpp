@@ -319,7 +319,7 @@ TEST_F(SpriteBase, SonSelonLeMode)
     CSPRITE sansId;
     sansId.setVolumeSon(20);
     sansId.stopSon();
-    EXPECT_EQ(sansId.volumeSon, 100);
+    EXPECT_EQ(sansId.volumeSon, 20) << "kept for a sound given later";
     stoppe.setVolumeSon(150);
     EXPECT_EQ(stoppe.volumeSon, 100);
     stoppe.setVolumeSon(-4);

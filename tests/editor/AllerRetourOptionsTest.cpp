@@ -37,8 +37,7 @@ protected:
         std::advance(it, i);
         decor->pSDSelection = *it;
         dlg().init();
-        cliquerDans(dlg(), comportement);
-        dlg().init();
+        cliquerDans(dlg(), comportement);  // its options dialog follows at once
         return **it;
     }
     void saisirTout(CPLUXDialog& d, const std::vector<std::pair<const char*, const char*>>& saisies)
@@ -65,6 +64,7 @@ TEST_F(AllerRetour, WhatTheDialogsSetComesBackFromTheFile)
     const std::string particules = emetteur.pParticules->texte49();
 
     choisir(1, ids::myButtonCheckPhysE);
+    EXPECT_EQ(texteDe(*dialEffondrement, IdSprite::Effondrement::myTextInputVitesse), "0") << "shown once checked";
     saisirDans(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur, "75");
     choisir(2, ids::myButtonCheckPhysE);
     saisirDans(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur, "40");
@@ -104,6 +104,7 @@ TEST_F(AllerRetour, WhatTheDialogsSetComesBackFromTheFile)
 
     namespace idf = IdSprite::Force;
     choisir(6, ids::myButtonCheckPhysForce);
+    EXPECT_EQ(texteDe(*dialForce, idf::myTextInputRayonAttraction), "500") << "shown once checked";
     saisirTout(*dialForce, {{idf::myTextInputCycleMax, "90"}, {idf::myTextInputCycleMin, "30"},
                             {idf::myTextInputDureeMax, "20"}, {idf::myTextInputDureeMin, "10"},
                             {idf::myTextInputForceX, "1.5"}, {idf::myTextInputForceY, "-2.5"},

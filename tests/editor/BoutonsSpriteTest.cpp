@@ -56,7 +56,7 @@ TEST_F(Boutons, ShadowStepsAndVolume)
     sd->idSon = "";
     saisir(ids::myTextInputVolumeSon, "10");
     cliquer(ids::myButtonVolume);
-    EXPECT_FLOAT_EQ(sd->volumeSon, 42.5f) << "a sprite without a sound keeps its volume";
+    EXPECT_FLOAT_EQ(sd->volumeSon, 10) << "a sprite without a sound takes it too, for the level file";
 }
 
 TEST_F(Boutons, PlayPauseStopsAndStartsTheGamesSound)

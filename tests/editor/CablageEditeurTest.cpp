@@ -272,5 +272,9 @@ TEST(CablageEditeur, TheEngineAndTheIconMenuReachTheMonitorAndTheCharacterDialog
     EXPECT_EQ(perso->getControl("myTextInputX")->getText(), "123.5");
     g_services.editerPerso(ia, true);
     EXPECT_FALSE(CPLUX::isDialogVisible(editeur::id::PERSO));
+    g_services.editerPerso(ia, true);
+    perso->close();  // its cross
+    g_services.editerPerso(ia, true);
+    EXPECT_TRUE(CPLUX::isDialogVisible(editeur::id::PERSO)) << "the first press after the cross shows it";
     CPLUXTest::reset();
 }

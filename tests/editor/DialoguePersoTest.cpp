@@ -38,7 +38,7 @@ protected:
         installerHooksPersoDef();
         banque = new CDEC();  // the level owns it
         decor().modelesDEC["GARDE"] = banque;
-        banque->id = "GARDE";
+        banque->nom = "GARDE";
         banque->pPersoDef->nomFichier = "./personnages/garde.per";
         ia = perso(true, 100.5f, 200.25f);
         ia->sprite->pDEC = banque;
@@ -94,7 +94,6 @@ TEST_F(DialoguePerso, EachControlShowsItsFieldAndTheFillChangesNothing)
     for (const auto& [id, texte] : attendus)
         EXPECT_EQ(controle(id), texte) << id;
     EXPECT_EQ(etat(p), avant) << "filling wrote nothing back";
-    EXPECT_EQ(banque->id, "GARDE");
 
     // No bank, or a bank without definition: those fields are empty and typing them does nothing.
     CPersoDef* def = banque->pPersoDef;
@@ -108,7 +107,7 @@ TEST_F(DialoguePerso, EachControlShowsItsFieldAndTheFillChangesNothing)
     EXPECT_EQ(controle("myTextInputIdPER"), "");
     EXPECT_FALSE(dlgPerso->getControl("myTextInputIdPER")->isActive()) << "a field with nothing to hold takes no typing";
     saisir(PERSO, "myTextInputIdPER", "AUTRE");
-    EXPECT_EQ(banque->id, "GARDE");
+    EXPECT_EQ(banque->nom, "GARDE");
 }
 
 TEST_F(DialoguePerso, WithoutACharacterEveryControlIsEmptyAndTakesNoTyping)
@@ -162,7 +161,7 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
         {{"myTextInputXi", "-12.5"}, {"myTextInputXi", "-12.5"}},
         {{"myTextInputNbArmes", "50"}, {"myTextInputNbArmes", "2"}},  // two slots
         {{"myTextInputNbArmes", "-3"}, {"myTextInputNbArmes", "0"}},
-        {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "G2"}},
+        {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "GARDE"}},  // shown only
         {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
         {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
         {{"myTextInputNumPlanIA", "9"}, {"myTextInputNumPlanIA", nullptr}},  // drawn on no plane
@@ -181,7 +180,7 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
     }
     EXPECT_EQ(ia->vitesse, 12);
     EXPECT_EQ(ia->id, "garde2");
-    EXPECT_EQ(banque->id, "G2") << "the bank's id, not the character's";
+    EXPECT_EQ(banque->nom, "GARDE") << "the model's name, which the level writes, is shown only";
     EXPECT_EQ(ia->degats[1], 12);
 
     const std::pair<const char*, int> cases[] = {

@@ -83,11 +83,11 @@ TEST_F(Effondrement, InputsChecksAndFill)
     EXPECT_FALSE(cachee->pPhysE->bHauteurVisible || autrePlan->pPhysE->bHauteurVisible);
     EXPECT_EQ(sansObjet->pPhysE, nullptr);
 
-    // Without a selection the inputs write nothing and the fill keeps the texts.
+    // Without a selection the inputs write nothing and the fill empties them.
     saisirDans(*dialEffondrement, ide::myTextInputHauteur, "99");
     EXPECT_EQ(e().hauteur, 1);
     dialEffondrement->init();
-    EXPECT_EQ(texteDe(*dialEffondrement, ide::myTextInputHauteur), "99");
+    EXPECT_EQ(texteDe(*dialEffondrement, ide::myTextInputHauteur), "");
 }
 
 TEST_F(Effondrement, ResetsPutPlatformsBack)

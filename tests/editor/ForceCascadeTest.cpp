@@ -115,6 +115,10 @@ TEST_F(Force, ScriptButtonsMakeThenReloadTheirScripts)
         EXPECT_EQ(moteur.scripts[0].get(), z().*b.script) << b.bouton;
         EXPECT_EQ(moteur.scripts[0]->strFichier, "autre.scp");
     }
+    // A file that is not there is said, as the script monitor says it.
+    saisirDans(*dialForce, idf::myTextInputScript, "absent.scp");
+    cliquerDans(*dialForce, idf::myButtonInitScript);
+    EXPECT_TRUE(refus()) << "a box says the script file is missing";
 }
 
 TEST_F(Force, TheSpriteDialogRefreshesAndShowsTheOptions)
@@ -140,10 +144,12 @@ TEST_F(Force, TheSpriteDialogRefreshesAndShowsTheOptions)
     EXPECT_TRUE(CPLUX::isDialogVisible(ids::DIALOGUE_CHEMIN));
     EXPECT_EQ(texteDe(*dialChemin, IdSprite::Chemin::myTextNum), "2 / 3") << "shown filled";
 
-    // Without a selection the path is reset; the emitter and zone dialogs are left as they were.
+    // Without a selection (after a reload) the path is reset and the collapse and zone emptied;
+    // the emitter's dialog is left to its emitter.
     decor->pSDSelection = nullptr;
     dlg().init();
     EXPECT_EQ(texteDe(*dialChemin, IdSprite::Chemin::myTextNum), IdSprite::COMPTEUR_INCONNU);
-    EXPECT_EQ(texteDe(*dialForce, idf::myTextInputCycleMax), "5");
+    EXPECT_EQ(texteDe(*dialForce, idf::myTextInputCycleMax), "");
+    EXPECT_EQ(texteDe(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur), "");
     EXPECT_EQ(dialParticules->pParticules, sd->pParticules);
 }

@@ -90,6 +90,9 @@ TEST_F(Liens, PickingAndTheIconStripRefillTheDialog)
     clicIcone(PROPRIETES);
     EXPECT_TRUE(CPLUX::isDialogVisible(ids::DIALOGUE));
     EXPECT_EQ(texte(ids::myTextInputID), "renomme");
+    dialSprite->close();  // its cross
+    clicIcone(PROPRIETES);
+    EXPECT_TRUE(CPLUX::isDialogVisible(ids::DIALOGUE)) << "the first click after the cross shows it";
     decor->deselectionner();
     EXPECT_EQ(texte(ids::myTextInputID), "");
 }

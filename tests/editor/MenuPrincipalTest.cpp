@@ -113,6 +113,11 @@ TEST_F(MenuPrincipal, KeysAndButtonsShareTheToggle)
         jeu->touchesEditeur(touche);
         EXPECT_FALSE(CPLUX::isDialogVisible(id)) << "and the other way round";
     }
+    // The character picker left open by the editor closes with F3 in play.
+    enregistrerAutres();
+    jeu->touchesEditeur(sf::Keyboard::F3);
+    jeu->touchesJeu(sf::Keyboard::F3);
+    EXPECT_FALSE(CPLUX::isDialogVisible(editeur::id::CHOIX_PER)) << "closed in play";
 }
 
 TEST_F(MenuPrincipal, PathDialogSelectsTheEditedCharactersSpriteOnlyWithoutSelection)

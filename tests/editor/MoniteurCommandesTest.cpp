@@ -141,6 +141,8 @@ TEST_F(MoniteurCommandes, WithoutItsFilesNewMakesAnEmptySpriteAndAScriptWithoutC
     ASSERT_NE(decor().pSDSelection, nullptr);
     ASSERT_EQ(mon->nbScripts, 1);
     EXPECT_EQ(affiche()->nbCommandes, 0);
+    EXPECT_EQ(mon->getControl(ids::TEXTE_COMMANDES)->getText(), "Commandes (fichier introuvable : non relu)")
+        << "the monitor says the file is not there";
 }
 
 TEST_F(MoniteurCommandes, ReloadReadsTheScriptAgainAndMayRemoveWhatItMade)
@@ -165,6 +167,7 @@ TEST_F(MoniteurCommandes, ReloadReadsTheScriptAgainAndMayRemoveWhatItMade)
     EXPECT_EQ(decor().ias.size(), 2u) << "the check is off: the AIs stay";
     EXPECT_TRUE(a->numCmdCour == 0 && !a->bEnCours) << "stopped";
     EXPECT_EQ(a->nbCommandes, 2) << "read again from its file";
+    EXPECT_EQ(mon->getControl(ids::TEXTE_COMMANDES)->getText(), "Commandes");
 
     mon->ctrlButtonCheck(ids::CASE_SUPPR_OBJETS)->setCheck(true);
     presser(ids::DIALOGUE, "myButtonReload");

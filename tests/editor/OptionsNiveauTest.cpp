@@ -34,7 +34,8 @@ TEST_F(OptionsNiveau, RefreshFillsEveryControlFromTheLevel)
     decor().activerPluie(true);
     jeu->typeJeu = 1;
     decor().fichierSaisi = "./niveaux/mon niveau.niv";
-    jeu->bCarteJeu = false;
+    decor().bCarte = false;
+    jeu->bCarteJeu = true;  // as M into the editor sets it
     jeu->vuemode_save = 3;
     CPLUX::refresh(NIV);  // what the level reader does at the end of a load
     const std::pair<const char*, const char*> textes[] = {
@@ -43,7 +44,7 @@ TEST_F(OptionsNiveau, RefreshFillsEveryControlFromTheLevel)
     for (const auto& [id, attendu] : textes)
         EXPECT_EQ(texte(id), attendu) << id;
     EXPECT_TRUE(coche(NIV, "myButtonCheckZonePersos"));
-    EXPECT_FALSE(coche(NIV, "myButtonCheckCarteJeu"));
+    EXPECT_FALSE(coche(NIV, "myButtonCheckCarteJeu")) << "the level's map, which the save writes";
     EXPECT_TRUE(coche(NIV, "myButtonCheckPGPluie")) << "the weather checks show the level's flags";
     EXPECT_FALSE(coche(NIV, "myButtonCheckPGNeige"));
     EXPECT_EQ(dialogue(NIV)->ctrlComboBox("myComboBox")->getNumSel(), 3);
@@ -61,7 +62,8 @@ TEST_F(OptionsNiveau, TypedNumbersAndPath)
         {"myTextInputXHG", "abc", xhg, 12, true},  {"myTextInputXHG", "12x", xhg, 12, true},
         {"myTextInputXHG", "-", xhg, 12, false},   {"myTextInputYBD", "2147483647", ybd, INT_MAX, false},
         {"myTextInputYBD", "2147483648", ybd, INT_MAX, true}, {"myTextInputYBD", "1e40", ybd, INT_MAX, true},
-        {"myTextInputTypeJeu", "99", type, 99, false},        {"myTextInputTypeJeu", "", type, 99, false},
+        {"myTextInputTypeJeu", "2", type, 2, false},          {"myTextInputTypeJeu", "99", type, 2, true},
+        {"myTextInputTypeJeu", "", type, 2, false},
     };
     for (const auto& [id, tape, champ, attendu, refuse] : cas) {
         ASSERT_TRUE(saisir(NIV, id, tape));
@@ -92,6 +94,8 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
         {"myTextInputFondEchelle", ".", [&] { return fond.s == 2.5f; }, false},
         {"myTextInputFondEchelle", ".5", [&] { return fond.s == 0.5f; }, false},
         {"myTextInputFondX0", ".", [&] { return fond.x0 == 12; }, true},
+        {"myTextInputFondEchelle", "-1", [&] { return fond.s == 0.5f; }, true},
+        {"myTextInputFondFlou", "-3", [&] { return fond.shader_blur_radius == 0.f; }, true},
         {"myTextInputFondFlou", "", [&] { return fond.shader_blur_radius == 0.f; }, false},
     };
     for (const auto& [id, tape, garde, refuse] : cas) {
@@ -112,6 +116,14 @@ TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
     ecrireTexte("f.niv", "FOND=./decors/Ville/fond.png;0;0;3000000000\n");
     decor().chargerNiveau("f.niv", 1);
     CPLUX::show(NIV);
+    const auto boite = [] {  // its lines joined
+        std::string t;
+        for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+            for (const CPLUXControl* c : b->getControls())
+                t += c->getGenre() == CPLUXControl::GENRE_TEXTE ? c->getText() : "";
+        std::replace(t.begin(), t.end(), '\n', ' ');
+        return t;
+    };
     // Typed after End, or after Ctrl+A for a leading '^'; then the scale and the box open.
     const std::tuple<std::string, float, std::string> cas[] = {
         {"5", 3e9f, ""},
@@ -123,13 +135,17 @@ TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
         CPLUXTest::key(tape[0] == '^' ? sf::Keyboard::A : sf::Keyboard::End, tape[0] == '^');
         CPLUXTest::type(tape.substr(tape[0] == '^'));
         EXPECT_EQ(decor().pFondImage->s, echelle) << tape;
-        std::string boite;  // its lines joined
-        for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
-            for (const CPLUXControl* t : b->getControls())
-                boite += t->getGenre() == CPLUXControl::GENRE_TEXTE ? t->getText() : "";
-        std::replace(boite.begin(), boite.end(), '\n', ' ');
-        EXPECT_EQ(boite, attendue) << tape;
+        EXPECT_EQ(boite(), attendue) << tape;
     }
+    // A scale of 0, which may begin "0.5", is refused once the field is left so.
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    ASSERT_TRUE(CPLUXTest::click(NIV, "myTextInputFondEchelle"));
+    CPLUXTest::key(sf::Keyboard::A, true);
+    CPLUXTest::type("0");
+    EXPECT_EQ(boite() + " " + tuv::ftos(decor().pFondImage->s), " 1.5") << "let be while typed";
+    ASSERT_TRUE(CPLUXTest::click(NIV, "myTextInputFondX0"));
+    EXPECT_EQ(boite(), "« 0 » n'est pas un nombre supérieur à 0 : la valeur reste 1.5.");
+    EXPECT_EQ(texte("myTextInputFondEchelle"), "1.5");
 }
 
 // A level edited from a menu has its own type, view mode and file: a type typed on one menu
@@ -141,7 +157,7 @@ TEST_F(OptionsNiveau, TheMenusLevelKeepsItsOwnTypeViewModeAndFile)
     jeu->pdecor = jeu->pdecorMenu = new CDecor();  // the game deletes it
     jeu->pdecor->chargerNiveau("a.niv", 1);
     EXPECT_EQ(texte("myTextInputTypeJeu"), "1");
-    saisir(NIV, "myTextInputTypeJeu", "99");
+    saisir(NIV, "myTextInputTypeJeu", "2");
     jeu->pdecor->chargerNiveau("b.niv", 1);
     const int vueJeu = jeu->vuemode_save;
     CPLUX::show(NIV);
@@ -196,7 +212,8 @@ TEST_F(OptionsNiveau, WeatherChecksMakeAndFreeTheirEffectTwice)
 TEST_F(OptionsNiveau, MapAndViewMode)
 {
     decor().bCarte = true;
-    presser(NIV, "myButtonCheckCarteJeu");  // shown checked: the game's map is on
+    CPLUX::refresh(NIV);
+    presser(NIV, "myButtonCheckCarteJeu");  // shown checked: the level's map is on
     EXPECT_FALSE(decor().bCarte || jeu->bCarteJeu) << "the level's and the game's map flags together";
     EXPECT_FALSE(coche(editeur::id::OPTIONS_EDITEUR, "myButtonCheckCarteJeu")) << "the editor options refreshed";
     presser(NIV, "myButtonCheckCarteJeu");

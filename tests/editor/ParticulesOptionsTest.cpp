@@ -113,6 +113,7 @@ TEST_F(Particules, TypedValuesGoIntoTheLiveEmitter)
         {idp::myTextInputVelY, "1 e", [](const CParticules& p) { return p.velY; }, 1},
         {idp::myTextInputLargeurEmetteur, "-4", [](const CParticules& p) { return float(p.largeurEmetteur); }, -4},
         {idp::myTextInputDureeVie, "abc", [](const CParticules& p) { return float(p.dureeVie); }, 10},
+        {idp::myTextInputDureeVie, "-5", [](const CParticules& p) { return float(p.dureeVie); }, 1},
         // Sizes stay as typed in either order (minimum x 100 + maximum), even reversed.
         {idp::myTextInputTailleMin, "9", taillesMinMax, 901},
         {idp::myTextInputTailleMax, "20", taillesMinMax, 920},
@@ -127,7 +128,11 @@ TEST_F(Particules, TypedValuesGoIntoTheLiveEmitter)
     }
     EXPECT_EQ(refusees, 2) << "\"1 e\" and \"abc\"";
     EXPECT_EQ(dlgP().ctrlColor(idp::myColorParticules)->getColor().r, 44) << "the colour control follows";
-    EXPECT_EQ(texteDe(dlgP(), idp::myTextInputR), "300") << "the typed channel stays as typed";
+    // Each field shows what the emitter kept: its range, the channel's low byte.
+    const std::pair<const char*, const char*> gardes[] = {
+        {idp::myTextInputNbParticules, "100000"}, {idp::myTextInputR, "44"}, {idp::myTextInputDureeVie, "1"}};
+    for (const auto& [id, garde] : gardes)
+        EXPECT_EQ(texteDe(dlgP(), id), garde) << id << " shows the value kept";
 
     // Absurd values typed meanwhile run clean (UndefinedBehaviorSanitizer watches).
     saisirDans(dlgP(), idp::myTextInputNbParticules, "50");

@@ -60,6 +60,10 @@ TEST_F(Saisies, TypedValuesGoIntoTheSprite)
         sd->calque = 3, sd->x0 = 90, sd->bVisible = true, sd->groupe = 5, sd->bPhysE = c.effondrement;
         saisir(c.saisie, c.tape);
         refusees += refus();
+        if (std::string(c.saisie) == c.relue) {
+            EXPECT_EQ(tuv::delspaces(texte(c.saisie)), tuv::delspaces(c.attendu))
+                << c.saisie << " <- \"" << c.tape << "\": the value kept shown at once";
+        }
         dlg().init();
         EXPECT_EQ(texte(c.relue), c.attendu) << c.saisie << " <- \"" << c.tape << "\"";
         EXPECT_EQ(sd->bVisible, c.visible) << c.saisie << " <- \"" << c.tape << "\"";
@@ -139,9 +143,10 @@ TEST_F(Saisies, ThePlayersListAndWhatTheDialogsHold)
     cliquer(ids::myButtonCheckPhysP);
     dialParticules->init(sd->pParticules, nullptr);
     cliquer(ids::myButtonCheckPhysP);
+    EXPECT_EQ(dialParticules->pParticules, nullptr) << "the freed emitter stayed in the particle dialog";
     cliquer(ids::myButtonCheckPhysP);
     EXPECT_EQ(joueur->plateformes, (std::list<CSPRITE*>{repos, sd})) << "pruned of the launching pad, sd once";
-    EXPECT_EQ(dialParticules->pParticules, nullptr) << "the freed emitter stayed in the particle dialog";
+    EXPECT_EQ(dialParticules->pParticules, sd->pParticules) << "the new emitter shown once checked";
 
     // The force zone's two scripts leave the engine with the zone.
     jeu->pscriptEngineJeu = jeu->pscriptEngine = new CScriptEngine();

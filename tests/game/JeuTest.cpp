@@ -327,6 +327,9 @@ TEST(Jeu, CommandesDesJoueursDepuisLaManette)
     EXPECT_TRUE(c.bB && c.bRelB) << "player 1's Return in play: the pad's B pressed and released";
     jeu.evenements(0, false, true);
     EXPECT_FALSE(c.bRelB) << "once a press";
+    jeu.touchesEditeur(sf::Keyboard::Return);
+    jeu.evenements(0, false, true);
+    EXPECT_TRUE(c.bRelB) << "in the editor too: a script's message box closes";
 
     // Before "go" of a round, nothing moves.
     CSFMLJeuHUD hud;

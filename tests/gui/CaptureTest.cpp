@@ -193,6 +193,16 @@ TEST(Apparence, TextMeasuresAreSfmls)
         }
 }
 
+// Message boxes and the game's timed message break their lines at the last space that fits,
+// inside a word wider than a line, and never right after an opening quote.
+TEST(Apparence, LinesBreakAtSpacesAndKeepAQuoteWithItsText)
+{
+    const auto caracteres = [](const std::wstring& l) { return static_cast<float>(l.size()); };
+    EXPECT_EQ(plux::couperLignes(L"abc def ghi", 10.f, caracteres), L"abc def\nghi");
+    EXPECT_EQ(plux::couperLignes(L"Niveau « ./abcdefghijkl »", 10.f, caracteres), L"Niveau\n« ./abcdef\nghijkl »")
+        << "the quote goes with the path, broken inside";
+}
+
 // A dialog under another dialog or a message box leaves out what they cover: the frame has the
 // pixels of every layer drawn in full, bottom to top.
 TEST(Apparence, CoveredPartsLeftOutChangeNoPixel)

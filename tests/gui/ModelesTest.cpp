@@ -48,8 +48,8 @@ const std::pair<const char*, const char*> ATTENDUS[] = {
     {"JeuDialogSauverNiv",
      "BOUTON save "},
     {"JeuDialogScripts",
-     "TEXTE myTextTitre myTextNb myTextInfoDecNiv SAISIE myTextInputPos myTextInputScript myTextInputNbRun "
-     "myTextInputChrono myTextInputNumCmdCour myTextInputCmdCour myTextInputNbLancementsFaits "
+     "TEXTE myTextTitre myTextNb myTextInfoDecNiv lblCommandes SAISIE myTextInputPos myTextInputScript "
+     "myTextInputNbRun myTextInputChrono myTextInputNumCmdCour myTextInputCmdCour myTextInputNbLancementsFaits "
      "myTextInputScriptRun COMBO myComboBox CASE myButtonCheckRelease myButtonCheckRefreshAutoVariables "
      "myButtonCheckDelObjetsReload LISTE myListCommandes myListVariables myListScripts myListObjets BOUTON "
      "myButtonScriptsRunPause myButtonPrec myButtonSuiv myButtonNew myButtonDel myButtonReloadAllScripts "

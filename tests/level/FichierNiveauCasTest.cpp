@@ -386,7 +386,7 @@ TEST_F(Cas, EntreesAbsurdes)
           "\": view zoom that is not a number, read as 1"}}};
     const struct { std::string ligne; int mode; float zoom; int dit; } vues[] = {
         {"SCROLLVUE=9;18;1", 1, 1, MODE}, {"SCROLLVUE=-1;18;1", 1, 1, MODE}, {"SCROLLVUE=2147483647;18;1", 1, 1, MODE},
-        {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM},
+        {"SCROLLVUE=4;18;0", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-0.5", 4, 1, ZOOM}, {"SCROLLVUE=4;18;-Inf", 4, 1, ZOOM},
         {"SCROLLVUE=4;18;nan", 4, 1, NONNOMBRE}, {"SCROLLVUE=4;18;0.8", 4, 0.8f, RIEN}};
     for (const auto& l : langues)
         for (const auto& v : vues) {

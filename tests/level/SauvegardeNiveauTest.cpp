@@ -63,8 +63,8 @@ std::string niveauCanonique()
                        "KP=700;800;1;1;0;255;255;255;255;0;0;-1;-1;-1;-1\n"
                        "KP=900;800;1.5;1.5;10;255;0;0;255;1;0;2;-1;-1;-1\n"
                        "SCRIPTRUN=./scripts/ia.scp;3;1;4\n\n\n"
-                       // Plane 0: the plain 19 values, a colour and a shadow.
-                       "SD=DALLE;100;50;0;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nCOLSD=10;20;30;40\n"
+                       // Plane 0: the plain 19 values, a volume without a sound, a colour and a shadow.
+                       "SD=DALLE;100;50;0;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nVOLUMESON=30\nCOLSD=10;20;30;40\n"
                        "OMBRESD=1.1;0.9;4;-5;15;1\n\n"
                        // Plane 1: collapse only (21 values), the per-sprite records and shaders.
                        "SD=BOITE;200;60;1;16;32;10;0.5;-1;1;2;3;0;1;0;0;0;0;0;40;1\n"
