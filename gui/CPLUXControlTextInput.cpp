@@ -465,7 +465,7 @@ void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string
 
 void CPLUXControlTextInput::refuserHorsBornes(const std::string& valeur, const std::string& description)
 {
-    refuser(valeur, description);
+    refuser(valeur, "n'est pas " + description);
 }
 
 void CPLUXControlTextInput::afficherSansEnvoi(const std::string& texte)
