@@ -42,8 +42,13 @@ template <class T>
 void CJeuDialogPhysCheminOptions::afficher(const char* id, const T& valeur)
 {
     const CPLUXControl* c = getControl(id);
-    if (c && c != pSaisieGardee)
+    if (c && !(bEnMarche && gardee(c)))
         editeur::afficher(*this, id, valeur);
+}
+
+bool CJeuDialogPhysCheminOptions::gardee(const CPLUXControl* c) const
+{
+    return c == CPLUX::getKeyboardFocus() || saisiesTapees.count(c) > 0;
 }
 
 void CJeuDialogPhysCheminOptions::onCreate()
@@ -54,15 +59,17 @@ void CJeuDialogPhysCheminOptions::onCreate()
 
 void CJeuDialogPhysCheminOptions::rafraichirEnMarche()
 {
-    pSaisieGardee = CPLUX::getKeyboardFocus();
+    bEnMarche = true;
     init();
-    pSaisieGardee = nullptr;
+    bEnMarche = false;
 }
 
 void CJeuDialogPhysCheminOptions::init()
 {
     const bool avant = bRemplissage;
     bRemplissage = true;
+    if (!bEnMarche)
+        saisiesTapees.clear();
     const CSPRITE* sd = CJeuDialogSprite::selection();
     if (!sd || !sd->bPhysC || !sd->pChemin) {
         reinitialiser();
@@ -129,6 +136,8 @@ void CJeuDialogPhysCheminOptions::remplirKP(const CChemin& c, const CAncrageKP& 
 void CJeuDialogPhysCheminOptions::onCtrlInputChange(CPLUXControlTextInput* c)
 {
     CPLUXDialog::onCtrlInputChange(c);
+    if (!bRemplissage && c)
+        saisiesTapees.insert(c);
     const CSPRITE* sd = bRemplissage || !c ? nullptr : CJeuDialogSprite::selection();
     if (!sd || !sd->pChemin)
         return;

@@ -4,6 +4,8 @@
 // travel mode, and one key point at a time, the selected one, with its counter n / total.
 #include "gui/CPLUXDialog.h"
 
+#include <set>
+
 class CAncrageKP;
 class CChemin;
 class CSPRITE;
@@ -12,8 +14,9 @@ class CJeuDialogPhysCheminOptions : public CPLUXDialog {
 public:
     // Refills the dialog from the selected sprite's path (JeuDialogPhysCheminOptions.cpp).
     void init();
-    // The refresh the running path asks for when it sets out for its next key point: the
-    // text input that holds the keyboard keeps what is being typed into it.
+    // The refresh the running path asks for when it sets out for its next key point (any
+    // path of the level): the text inputs typed into since the last fill, and the one that
+    // holds the keyboard, keep their text until "OK point" or the next fill.
     void rafraichirEnMarche();
 
     void onCreate() override;
@@ -28,7 +31,7 @@ public:
 private:
     void reinitialiser();
     void remplirKP(const CChemin& chemin, const CAncrageKP& kp);
-    // Writes a text input unless it is the one kept by rafraichirEnMarche.
+    // Writes a text input unless rafraichirEnMarche keeps it.
     template <class T>
     void afficher(const char* id, const T& valeur);
     // "myButtonKPOK": the typed values into the selected key point and the path.
@@ -39,5 +42,9 @@ private:
     // Every path of the world's five planes, the sprites' path flag not consulted.
     static void pauserTous(bool pause);
 
-    const CPLUXControl* pSaisieGardee = nullptr;
+    bool gardee(const CPLUXControl* c) const;
+
+    // The inputs typed into since the last fill.
+    std::set<const CPLUXControl*> saisiesTapees;
+    bool bEnMarche = false;
 };

@@ -86,4 +86,6 @@ void CJeuDialogPhysCheminOptions::appliquerKP(CChemin& chemin)
     chemin.vGlobaleS = nombre(ids::myTextInputVGlobaleS, chemin.vGlobaleS);
     chemin.vGlobaleR = nombre(ids::myTextInputVGlobaleR, chemin.vGlobaleR);
     chemin.deselectionner();
+    // Applied: the texts are the path's values now.
+    saisiesTapees.clear();
 }

@@ -114,6 +114,12 @@ void CSFMLJeuEditeurOptions::afficherDrapeaux()
     }
 }
 
+void CSFMLJeuEditeurOptions::suivreNiveau()
+{
+    if (pDialog && pDialog->estAffiche())
+        afficherDrapeaux();
+}
+
 bool CSFMLJeuEditeurOptions::callback(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code)
 {
     auto* moi = static_cast<CSFMLJeuEditeurOptions*>(owner);

@@ -18,6 +18,9 @@ public:
 
     // Each check shows its flag (nothing without a game or a level).
     void afficherDrapeaux();
+    // Each frame of the editor: while the window is open its checks show the level as it is,
+    // after a load, F6 or a script as well, so that a press inverts what the author sees.
+    void suivreNiveau();
 
     // The window's callback: a press (code 0) on a check inverts its flag. Always true.
     static bool callback(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code);

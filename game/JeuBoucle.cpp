@@ -10,6 +10,7 @@
 #include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "editor/JeuDialogMenuEditeur.h"
+#include "editor/SFMLJeuEditeurOptions.h"
 #include "game/JeuBarreOutils.h"
 #include "game/JeuHUD.h"
 #include "game/SourceRejouee.h"
@@ -291,8 +292,11 @@ void CSFMLJeu::finImage()
         texteFPS.setString("FPS : " + tuv::itos(regleFramerate.getMesure()) + " / " +
                            tuv::itos(regleFramerate.getCible()));
     if (mode == 2)
-        if (auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(editeur::id::MENU_EDITEUR)))
+        if (auto* barre = dynamic_cast<CJeuDialogMenuEditeur*>(CPLUX::getDialog(editeur::id::MENU_EDITEUR))) {
             barre->setFPS();
+            if (CSFMLJeuEditeurOptions* options = barre->getOptions())
+                options->suivreNiveau();
+        }
     decompterChrono();
     if (mode == 1)
         finNiveau();

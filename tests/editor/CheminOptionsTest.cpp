@@ -178,13 +178,21 @@ TEST_F(Chemin, KeyPointButtons)
     EXPECT_EQ(sd->pChemin, nullptr);
 }
 
-TEST_F(Chemin, TheRunningPathRefreshesAroundTheTypedInput)
+TEST_F(Chemin, TheRunningPathRefreshesAroundTheTypedInputs)
 {
     g_services.devMode = [] { return true; };
     points(3);
     c().getKP(1)->r = 40;
     dialChemin->show();
-    saisirDans(*dialChemin, idc::myTextInputV, "7");
+    // Shown only: no typing. Typed: kept while the path runs, until "OK point".
+    for (const char* id : {idc::myTextInputNBChemin, idc::myTextInputX, idc::myTextInputY, idc::myTextInputR}) {
+        saisirDans(*dialChemin, id, "77");
+        EXPECT_EQ(texteDe(*dialChemin, id), "0") << id << " took typing, which changes nothing";
+    }
+    const std::pair<const char*, const char*> tapes[] = {
+        {idc::myTextInputSx, "2"}, {idc::myTextInputVGlobale, "3"}, {idc::myTextInputV, "7"}};
+    for (const auto& [id, t] : tapes)
+        saisirDans(*dialChemin, id, t);
     ASSERT_EQ(CPLUX::getKeyboardFocus(), dialChemin->getControl(idc::myTextInputV));
     // The path sets out from key point 0 to 1, then, once there, to 2.
     for (int i = 0; i < 2000 && c().numKP < 1; ++i)
@@ -192,7 +200,8 @@ TEST_F(Chemin, TheRunningPathRefreshesAroundTheTypedInput)
     c().maj(0, 0, sd);
     EXPECT_EQ(compteur(), "2 / 3");
     EXPECT_EQ(texteDe(*dialChemin, idc::myTextInputCR), "40");
-    EXPECT_EQ(texteDe(*dialChemin, idc::myTextInputV), "7") << "the typed speed was replaced";
+    for (const auto& [id, t] : tapes)
+        EXPECT_EQ(texteDe(*dialChemin, id), t) << id << ": typed, then replaced by the running path";
 
     // Anchors without bank are drawn with the path.
     c().dessiner(scene(), 0, 0);

@@ -230,6 +230,9 @@ TEST_F(Scenario, EditTheWorkshopSaveItReloadItAndKeepAnotherLevelSafe)
                            b->getTopScreen() + static_cast<int>(b->getHeight() / 2));
         EXPECT_TRUE(d->estAffiche()) << d->getTitle() << " shown from the library toolbar";
     }
+    image();
+    EXPECT_TRUE(barre->getOptions()->pDialog->ctrlButtonCheck("chkPluie")->isChecked())
+        << "the \"Options\" window shows the rain that F6 set and the load read back";
     bouton(BARRE, "myButtonCheckMenuVisible");
     bouton(MENU, "myButtonListeSD");
     capturer("liste_sd");
