@@ -110,6 +110,7 @@ private:
     void lireFouet();
     void sauverFouet();
     void saisieParametre(const std::string& id);
+    void choisirModeMasse(int mode);
     // The node count typed, at Return (`entree`: the chain is rebuilt even for the same count)
     // or when the field is left.
     void saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree);

@@ -73,6 +73,12 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(f().keyPoints.size(), 2u);
     EXPECT_EQ(e->numKPCour, -1) << "no selection of a removed key point";
+    saisir("myTextInputKPPause", "5");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: Aucun point clé choisi : cliquez sur son repère.\nLa pause tapée "
+                              "n'est pas prise.\n")
+        << "a pause with no key point to take it is refused";
+    EXPECT_EQ(f().keyPoints[0].pause + f().keyPoints[1].pause, 5) << "pauses 3 and 2 as they were";
 }
 
 TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
@@ -89,8 +95,12 @@ TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
 
 TEST_F(EditeurFouet, MassChecksAndStrikeChecks)
 {
+    EXPECT_TRUE(e->ctrlButtonCheck("myButtonCheckMasseCte")->isChecked()) << "a new whip's mode, from the start";
+    f().creer(3, 0, 0, 1.f, CFouet::MASSE_CONSTANTE, 0.25f);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
     EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE);
+    EXPECT_EQ(f().modeMasse, CFouet::MASSE_DECROISSANTE) << "the mode checked is the one a save writes";
+    EXPECT_FLOAT_EQ(f().noeuds[2].masse, 0.5f) << "the chain rebuilt with it: 1 - 2 x 0.25";
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
     EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE) << "a second press";
     CPLUXControlButtonCheck* plus = e->ctrlButtonCheck("myButtonCheckMassePlus");
