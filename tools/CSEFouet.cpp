@@ -527,3 +527,18 @@ void CCSEFouet::onCtrlCheckChange(CPLUXControlButtonCheck* c)
             bFrappeEnCours = false;
         }
 }
+
+// Off the picture, a key point would be drawn over other dialogs and saved where a read cannot
+// put it back (a marker past the dialog's edge is read to the picture's middle).
+void CCSEFouet::onCtrlMove(CPLUXControl* c)
+{
+    CPLUXDialog::onCtrlMove(c);
+    if (!c || !pImageFouet || c->getId().find(strPrefixeKP) == std::string::npos)
+        return;
+    const float demi = CFouet::TAILLE_MARQUEUR / 2.f;
+    const float l = pImageFouet->getLeft(), t = pImageFouet->getTop();
+    const float x = std::clamp(c->getLeft() + demi, l, l + pImageFouet->getWidth()) - demi;
+    const float y = std::clamp(c->getTop() + demi, t, t + pImageFouet->getHeight()) - demi;
+    if (x != c->getLeft() || y != c->getTop())
+        c->setPosition(x, y);
+}

@@ -53,6 +53,9 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(texte("myTextNumFrame"), "Frame : 6");
     EXPECT_EQ(texte("myTextInputKPPause"), "4");
     EXPECT_EQ(e->getControl("__KP__2")->getColorCadre(), sf::Color(0, 0, 255, 255));
+    // Dragged off the picture, a marker stops with its centre on the picture's edge (8, 33).
+    ASSERT_TRUE(CPLUXTest::drag(ID, "__KP__2", -400, -300, 4));
+    EXPECT_EQ(e->getControl("__KP__2")->getRect(), sf::FloatRect(1, 26, 14, 14));
     const int frames[][2] = {{-1, -1}, {0, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 2}, {50, 2}};
     for (const auto& c : frames)
         EXPECT_EQ(e->kpDeFrame(c[0]), c[1]) << "key point of frame " << c[0];
