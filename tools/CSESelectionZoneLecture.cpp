@@ -48,7 +48,9 @@ void CCSESelectionZone::ecrireIndex(int index)
 
 void CCSESelectionZone::avancerLecture(float v)
 {
-    cumulVitesse += std::isfinite(v) ? v : 0.f;
+    // A speed of 0 or below holds playback still, and leaves no debt that a speed typed later
+    // would have to pay back before the next image.
+    cumulVitesse = std::max(0.f, cumulVitesse + (std::isfinite(v) ? v : 0.f));
     if (cumulVitesse < 1.f)
         return;
     // Reset, not reduced: any speed of 1 or more gives one image per drawn frame.

@@ -80,8 +80,12 @@ TEST_F(Lecture, PlaybackShowsTheseIndices)
         EXPECT_EQ(s->numImageCourante, c.fin) << nom;
         EXPECT_EQ(s->bPlay, c.enLecture) << nom;
     }
-    // Started again after the end without looping: the index is past the end, playback idles.
+    // A speed below 0 held playback still and owes nothing: speed 1 shows at the next frame.
     s->vitesse = 1.f;
+    s->montres.clear();
+    s->draw(nullptr, 0, 0, 0, 0);
+    EXPECT_EQ(s->montres, V{0}) << "speed 1 after 5 frames at -1";
+    // Started again after the end without looping: the index is past the end, playback idles.
     s->abandonImage = 0;
     jouer(7);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonPause"));
