@@ -191,13 +191,29 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
             appliquerTailleZone(id == ID_ZONE_L);
         }
     } else if (id == ID_IMAGE_COURANTE) {
-        if (c.lireNombre(numImageCourante))
-            afficherImage(numImageCourante);
+        saisieImageCourante(c);
     } else if (id == ID_ABANDON) {
         n = abandonImage;
         if (c.lireNombre(n))
             abandonImage = std::max(0, n);
     }
+}
+
+// An index typed names an image loaded: another would leave the picture on the image shown
+// while the field names one it does not show. Playback and the step buttons write theirs as
+// they are (a reading range may lie past the images).
+void CCSESelectionZone::saisieImageCourante(CPLUXControlTextInput& c)
+{
+    int n = numImageCourante;
+    if (!c.lireNombre(n))
+        return;
+    const int derniere = static_cast<int>(textures.size()) - 1;
+    if (!ecritureIndex_ && derniere >= 0 && (n < 0 || n > derniere)) {
+        c.refuserHorsBornes(tuv::itos(numImageCourante), "une image chargée (0 à " + tuv::itos(derniere) + ")");
+        return;
+    }
+    numImageCourante = n;
+    afficherImage(n);
 }
 
 void CCSESelectionZone::onCtrlInputChange(CPLUXControlTextInput* c)

@@ -118,10 +118,14 @@ private:
     void montrerValeurGardee(CPLUXControlTextInput& c) const;
     void ecrireIndex(int index);
     void saisieTexte(CPLUXControlTextInput& c);
+    void saisieImageCourante(CPLUXControlTextInput& c);
     bool saisieLecture(CPLUXControlTextInput& c);
     bool appuiLecture(const std::string& id);
     void tailleReelle(float facteur);
     sf::Vector2i tailleApercu() const;
     void dimensionnerApercu();
     void afficherApercu(int i);
+
+    // Playback or a step button is writing its index into "myTextInputImageCourante".
+    bool ecritureIndex_ = false;
 };

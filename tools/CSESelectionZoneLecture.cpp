@@ -39,7 +39,9 @@ void CCSESelectionZone::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox
 void CCSESelectionZone::ecrireIndex(int index)
 {
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_IMAGE_COURANTE)) {
+        ecritureIndex_ = true;
         t->setText(index);
+        ecritureIndex_ = false;
     } else {
         numImageCourante = index;
         afficherImage(index);

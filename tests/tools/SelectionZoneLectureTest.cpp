@@ -118,6 +118,13 @@ TEST_F(Lecture, ButtonsWalkTheReadingRange)
     EXPECT_EQ(s->montres, (V{2, 3, 3, 2})) << "the step buttons show their index; play waits for a frame";
     EXPECT_FALSE(s->bPlay) << "a step stops playback";
     EXPECT_EQ(s->spriteImage.getTexture(), s->textures[2].get());
+    // An index typed names one of the five images: 5 is refused, the field shows 2 again.
+    saisir(ID, "myTextInputImageCourante", "5");
+    EXPECT_EQ(textesBoites(), "Découpe d'images: « 5 » n'est pas une image chargée (0 à 4) : la valeur reste 2.\n");
+    EXPECT_EQ(texte("myTextInputImageCourante"), "2");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    saisir(ID, "myTextInputImageCourante", "4");
+    EXPECT_EQ(s->spriteImage.getTexture(), s->textures[4].get()) << "index 4 typed, shown";
 
     s->numImageCourante = 3;
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckBoucle"));
