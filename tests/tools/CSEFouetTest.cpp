@@ -53,9 +53,9 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(texte("myTextNumFrame"), "Frame : 6");
     EXPECT_EQ(texte("myTextInputKPPause"), "4");
     EXPECT_EQ(e->getControl("__KP__2")->getColorCadre(), sf::Color(0, 0, 255, 255));
-    // Dragged off the picture, a marker stops with its centre on the picture's edge (8, 33).
     ASSERT_TRUE(CPLUXTest::drag(ID, "__KP__2", -400, -300, 4));
-    EXPECT_EQ(e->getControl("__KP__2")->getRect(), sf::FloatRect(1, 26, 14, 14));
+    EXPECT_EQ(e->getControl("__KP__2")->getRect(), sf::FloatRect(1, 26, 14, 14))
+        << "dragged off the picture: centred on its corner (8, 33)";
     const int frames[][2] = {{-1, -1}, {0, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 2}, {50, 2}};
     for (const auto& c : frames)
         EXPECT_EQ(e->kpDeFrame(c[0]), c[1]) << "key point of frame " << c[0];
@@ -78,9 +78,7 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(e->numKPCour, -1) << "no selection of a removed key point";
     saisir("myTextInputKPPause", "5");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
-    EXPECT_EQ(textesBoites(), "Éditeur de fouet: Aucun point clé choisi : cliquez sur son repère.\nLa pause tapée "
-                              "n'est pas prise.\n")
-        << "a pause with no key point to take it is refused";
+    EXPECT_NE(textesBoites().find("Aucun point clé choisi"), std::string::npos) << "a pause taken by none is refused";
     EXPECT_EQ(f().keyPoints[0].pause + f().keyPoints[1].pause, 5) << "pauses 3 and 2 as they were";
 }
 

@@ -130,8 +130,7 @@ TEST_F(Decoupe, NumberedSequenceCutsEveryImagePixelByPixel)
     geometrie(64, 48, 10, 20, 30, 16);
     EXPECT_EQ(s->zoneL, 30);
     EXPECT_EQ(s->zoneH, 16);
-    // Another folder and prefix typed since the load are the next load's: the cuts go beside
-    // the images they are cut from.
+    // A folder and a prefix typed since the load are the next load's: the cuts go beside theirs.
     saisir(ID, "myTextInputDossier", "ailleurs/");
     saisir(ID, "myTextInputPrefixe", "autre_");
     s->enregistrerZones();
