@@ -40,6 +40,7 @@ protected:
 TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
 {
     ASSERT_NE(e->pImageFouet, nullptr) << "the picture is taken at creation";
+    EXPECT_FALSE(e->isRedimensionnable()) << "made smaller, it would draw its controls past its frame";
     troisKP();
     const CPLUXControl* m = e->getControl("__KP__0");
     ASSERT_NE(m, nullptr);
