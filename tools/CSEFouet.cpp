@@ -220,7 +220,8 @@ void CCSEFouet::onCreate()
 {
     CPLUXDialog::onCreate();
     pImageFouet = ctrlImage(ID_IMAGE);
-    CPLUX::refresh(getId());
+    // The mass check of the whip's mode and the frame texts, from the start.
+    majControles();
 }
 
 // The node count is not bound (the library would read it at every key): it is shown with the
@@ -408,8 +409,12 @@ bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     } else if (id == ID_INIT_MASSE) {
         initMasse();
     } else if (id == ID_PAUSE_INIT) {
-        // A pause that is no number is refused: the key point keeps its own.
-        if (numKPCour >= 0 && numKPCour < static_cast<int>(f.keyPoints.size())) {
+        // A pause that is no number is refused: the key point keeps its own. Without a key
+        // point chosen the pause typed goes nowhere: a box says so.
+        if (numKPCour < 0 || numKPCour >= static_cast<int>(f.keyPoints.size())) {
+            CPLUX::MessageBoxW(getTitleW(), tuv::utf8toWStr("Aucun point clé choisi : cliquez sur son repère.\n"
+                                                            "La pause tapée n'est pas prise."));
+        } else {
             int& pause = f.keyPoints[static_cast<size_t>(numKPCour)].pause;
             if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE); t && t->lireNombre(pause, true))
                 pause = std::max(1, pause);
@@ -498,13 +503,22 @@ void CCSEFouet::saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree)
     initMasse();
 }
 
+// The mode checked is the whip's at once, as a typed length is: the chain is rebuilt with it,
+// and "Sauver fouet" writes the mode the checks show.
+void CCSEFouet::choisirModeMasse(int mode)
+{
+    numModeMasse = mode;
+    fouet().modeMasse = mode;
+    initMasse();
+}
+
 void CCSEFouet::onCtrlCheckChange(CPLUXControlButtonCheck* c)
 {
     CPLUXDialog::onCtrlCheckChange(c);
     const std::string& id = c->getId();
     for (int mode = 0; mode < 3; ++mode)
         if (id == ID_MASSES[mode] && c->isChecked())
-            numModeMasse = mode;
+            choisirModeMasse(mode);
     if (id == ID_KP_VISIBLE)
         c->isChecked() ? fouet().montrerKP() : fouet().cacherKP();
     for (int mode = 0; mode < 3; ++mode)
@@ -512,4 +526,19 @@ void CCSEFouet::onCtrlCheckChange(CPLUXControlButtonCheck* c)
             lancerFrappe(mode);
             bFrappeEnCours = false;
         }
+}
+
+// Off the picture, a key point would be drawn over other dialogs and saved where a read cannot
+// put it back (a marker past the dialog's edge is read to the picture's middle).
+void CCSEFouet::onCtrlMove(CPLUXControl* c)
+{
+    CPLUXDialog::onCtrlMove(c);
+    if (!c || !pImageFouet || c->getId().find(strPrefixeKP) == std::string::npos)
+        return;
+    const float demi = CFouet::TAILLE_MARQUEUR / 2.f;
+    const float l = pImageFouet->getLeft(), t = pImageFouet->getTop();
+    const float x = std::clamp(c->getLeft() + demi, l, l + pImageFouet->getWidth()) - demi;
+    const float y = std::clamp(c->getTop() + demi, t, t + pImageFouet->getHeight()) - demi;
+    if (x != c->getLeft() || y != c->getTop())
+        c->setPosition(x, y);
 }

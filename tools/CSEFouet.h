@@ -62,6 +62,8 @@ public:
     void onCtrlInputEnterPress(CPLUXControlTextInput* c) override;
     void onCtrlInputLeave(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
+    // A key point dragged stays on the picture, its centre at the picture's edge at most.
+    void onCtrlMove(CPLUXControl* c) override;
 
     // The model's values as the controls show them (the length and stiffness bound to their
     // inputs by name).
@@ -110,6 +112,7 @@ private:
     void lireFouet();
     void sauverFouet();
     void saisieParametre(const std::string& id);
+    void choisirModeMasse(int mode);
     // The node count typed, at Return (`entree`: the chain is rebuilt even for the same count)
     // or when the field is left.
     void saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree);

@@ -191,13 +191,29 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
             appliquerTailleZone(id == ID_ZONE_L);
         }
     } else if (id == ID_IMAGE_COURANTE) {
-        if (c.lireNombre(numImageCourante))
-            afficherImage(numImageCourante);
+        saisieImageCourante(c);
     } else if (id == ID_ABANDON) {
         n = abandonImage;
         if (c.lireNombre(n))
             abandonImage = std::max(0, n);
     }
+}
+
+// An index typed names an image loaded: another would leave the picture on the image shown
+// while the field names one it does not show. Playback and the step buttons write theirs as
+// they are (a reading range may lie past the images).
+void CCSESelectionZone::saisieImageCourante(CPLUXControlTextInput& c)
+{
+    int n = numImageCourante;
+    if (!c.lireNombre(n))
+        return;
+    const int derniere = static_cast<int>(textures.size()) - 1;
+    if (!ecritureIndex_ && derniere >= 0 && (n < 0 || n > derniere)) {
+        c.refuserHorsBornes(tuv::itos(numImageCourante), "une image chargée (0 à " + tuv::itos(derniere) + ")");
+        return;
+    }
+    numImageCourante = n;
+    afficherImage(n);
 }
 
 void CCSESelectionZone::onCtrlInputChange(CPLUXControlTextInput* c)
@@ -338,6 +354,8 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
     spriteImage = sf::Sprite();
     spriteZone = sf::Sprite();
     textures.clear();
+    dossierCharge = strDossier;
+    prefixeCharge = strPrefixe;
     const long long dernier =
         std::min<long long>(numFin, static_cast<long long>(numDebut) + NB_IMAGES_MAX - 1);
     int manquantes = 0;
@@ -385,7 +403,8 @@ void CCSESelectionZone::afficherImage(int i)
 // Export -------------------------------------------------------------------------------------------------
 
 // Cut k is the k-th image kept, from 1 whatever the sequence's first number: a missing source
-// leaves its number without a cut (an older cut of that number stays as it was).
+// leaves its number without a cut (an older cut of that number stays as it was). The cuts of
+// one sequence never land beside another one picked or typed since the load.
 void CCSESelectionZone::enregistrerZones()
 {
     compteurAbandon = 0;
@@ -401,7 +420,7 @@ void CCSESelectionZone::enregistrerZones()
     for (size_t i = 0; i < textures.size(); ++i) {
         if (compteurAbandon == 0) {
             const sf::Image source = textures[i]->copyToImage();
-            const std::string chemin = strDossier + "se_" + strPrefixe + numero(k, CHIFFRES_DECOUPES) + ".png";
+            const std::string chemin = dossierCharge + "se_" + prefixeCharge + numero(k, CHIFFRES_DECOUPES) + ".png";
             std::error_code erreur;
             const bool existait = std::filesystem::exists(chemin, erreur);
             if (source.getSize().x == 0 || source.getSize().y == 0)
@@ -416,7 +435,7 @@ void CCSESelectionZone::enregistrerZones()
     }
     // The status line holds one line, the parts after the count; the box, shown on a failure,
     // one per line.
-    std::vector<std::string> parties{tuv::itos(ecrites) + " découpes enregistrées dans " + strDossier};
+    std::vector<std::string> parties{tuv::itos(ecrites) + " découpes enregistrées dans " + dossierCharge};
     if (remplacees > 0)
         parties.push_back(tuv::itos(remplacees) + " découpes existantes remplacées");
     if (manquantes > 0)

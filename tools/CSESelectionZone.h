@@ -41,7 +41,7 @@ public:
     void chargerImages(const std::string& dossier);
     // Shows image i in "myImage" and, when it exists, its cut in the preview.
     void afficherImage(int i);
-    // Cuts every kept image into strDossier + "se_" + strPrefixe + number + ".png".
+    // Cuts every kept image into dossierCharge + "se_" + prefixeCharge + number + ".png".
     void enregistrerZones();
     // The cut of image i in that image's pixels; nothing when "myImage" has no size.
     std::optional<sf::IntRect> rectangleDecoupe(int i) const;
@@ -70,6 +70,10 @@ public:
     sf::Sprite spriteZone;
     std::string strPrefixe;
     std::string strExt = ".png";
+    // Folder and prefix of the sequence loaded: the cuts go beside it, whatever "Dossier" and
+    // "Préfixe" say since (the next load's).
+    std::string dossierCharge;
+    std::string prefixeCharge;
     int nbImages = 0;
     int numImageCourante = 0;
     float decalage = 0.f;
@@ -114,10 +118,14 @@ private:
     void montrerValeurGardee(CPLUXControlTextInput& c) const;
     void ecrireIndex(int index);
     void saisieTexte(CPLUXControlTextInput& c);
+    void saisieImageCourante(CPLUXControlTextInput& c);
     bool saisieLecture(CPLUXControlTextInput& c);
     bool appuiLecture(const std::string& id);
     void tailleReelle(float facteur);
     sf::Vector2i tailleApercu() const;
     void dimensionnerApercu();
     void afficherApercu(int i);
+
+    // Playback or a step button is writing its index into "myTextInputImageCourante".
+    bool ecritureIndex_ = false;
 };

@@ -39,7 +39,9 @@ void CCSESelectionZone::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox
 void CCSESelectionZone::ecrireIndex(int index)
 {
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_IMAGE_COURANTE)) {
+        ecritureIndex_ = true;
         t->setText(index);
+        ecritureIndex_ = false;
     } else {
         numImageCourante = index;
         afficherImage(index);
@@ -48,7 +50,9 @@ void CCSESelectionZone::ecrireIndex(int index)
 
 void CCSESelectionZone::avancerLecture(float v)
 {
-    cumulVitesse += std::isfinite(v) ? v : 0.f;
+    // A speed of 0 or below holds playback still, and leaves no debt that a speed typed later
+    // would have to pay back before the next image.
+    cumulVitesse = std::max(0.f, cumulVitesse + (std::isfinite(v) ? v : 0.f));
     if (cumulVitesse < 1.f)
         return;
     // Reset, not reduced: any speed of 1 or more gives one image per drawn frame.

@@ -178,12 +178,12 @@ bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXContr
         lireCle(f, cle, dialog, conteneur, prefixe, nbLus);
     f.close();
     if (nbLus >= 0) {
-        // Key point 0's centre in the dialog's pixels, as the chain starts from there.
+        // The handle on key point 0, on screen as the nodes are (not from the dialog's corner,
+        // which would leave it off its marker by the dialog's place).
         sf::Vector2i depart(100, 100);
         if (!keyPoints.empty() && keyPoints[0].marqueur) {
-            const CPLUXControlText* m = keyPoints[0].marqueur;
-            depart = {tuv::floatVersInt(m->getLeft() + m->getWidth() / 2.f),
-                      tuv::floatVersInt(m->getTop() + m->getHeight() / 2.f)};
+            const sf::Vector2f c = centreKP(keyPoints[0]);
+            depart = {tuv::floatVersInt(c.x), tuv::floatVersInt(c.y)};
         }
         creer(nbLus, static_cast<float>(depart.x), static_cast<float>(depart.y), masse, modeMasse, facteurMasse);
     }

@@ -358,6 +358,7 @@ TEST(Modeles, GeometryTheProgramDependsOn)
         const sf::FloatRect zone = m.d->getControl("myZone")->getRect();
         sf::FloatRect inter;
         EXPECT_TRUE(image.intersects(zone, inter) && inter == zone);
+        EXPECT_FALSE(m.d->isRedimensionnable()) << "nothing in it follows a new size";
     }
     {
         ModeleCharge m("JeuDialogAnimationsSprites");

@@ -40,6 +40,7 @@ protected:
 TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
 {
     ASSERT_NE(e->pImageFouet, nullptr) << "the picture is taken at creation";
+    EXPECT_FALSE(e->isRedimensionnable()) << "made smaller, it would draw its controls past its frame";
     troisKP();
     const CPLUXControl* m = e->getControl("__KP__0");
     ASSERT_NE(m, nullptr);
@@ -53,6 +54,9 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(texte("myTextNumFrame"), "Frame : 6");
     EXPECT_EQ(texte("myTextInputKPPause"), "4");
     EXPECT_EQ(e->getControl("__KP__2")->getColorCadre(), sf::Color(0, 0, 255, 255));
+    ASSERT_TRUE(CPLUXTest::drag(ID, "__KP__2", -400, -300, 4));
+    EXPECT_EQ(e->getControl("__KP__2")->getRect(), sf::FloatRect(1, 26, 14, 14))
+        << "dragged off the picture: centred on its corner (8, 33)";
     const int frames[][2] = {{-1, -1}, {0, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {8, 2}, {9, 2}, {50, 2}};
     for (const auto& c : frames)
         EXPECT_EQ(e->kpDeFrame(c[0]), c[1]) << "key point of frame " << c[0];
@@ -73,6 +77,10 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(f().keyPoints.size(), 2u);
     EXPECT_EQ(e->numKPCour, -1) << "no selection of a removed key point";
+    saisir("myTextInputKPPause", "5");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
+    EXPECT_NE(textesBoites().find("Aucun point clé choisi"), std::string::npos) << "a pause taken by none is refused";
+    EXPECT_EQ(f().keyPoints[0].pause + f().keyPoints[1].pause, 5) << "pauses 3 and 2 as they were";
 }
 
 TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
@@ -89,8 +97,12 @@ TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
 
 TEST_F(EditeurFouet, MassChecksAndStrikeChecks)
 {
+    EXPECT_TRUE(e->ctrlButtonCheck("myButtonCheckMasseCte")->isChecked()) << "a new whip's mode, from the start";
+    f().creer(3, 0, 0, 1.f, CFouet::MASSE_CONSTANTE, 0.25f);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
     EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE);
+    EXPECT_EQ(f().modeMasse, CFouet::MASSE_DECROISSANTE) << "the mode checked is the one a save writes";
+    EXPECT_FLOAT_EQ(f().noeuds[2].masse, 0.5f) << "the chain rebuilt with it: 1 - 2 x 0.25";
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckMasseMoins"));
     EXPECT_EQ(e->numModeMasse, CFouet::MASSE_DECROISSANTE) << "a second press";
     CPLUXControlButtonCheck* plus = e->ctrlButtonCheck("myButtonCheckMassePlus");

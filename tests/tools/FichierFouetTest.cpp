@@ -85,10 +85,10 @@ TEST_F(FichierFouet, EveryKeyAndKeyPointRoundTrips)
     EXPECT_EQ(m->getTop() + 7 - s2.image->getTop(), 40.f) << "centre y from the picture's corner";
     EXPECT_EQ(g.keyPoints[0].pause, 6);
     EXPECT_EQ(g.keyPoints[1].pause, 2);
-    // The chain starts at key point 0's centre in the dialog's pixels: (20 + 57, 50 + 40).
+    // The chain starts on key point 0's centre on screen: (60, 40) + (20 + 57, 50 + 40).
     ASSERT_EQ(g.nbNoeuds, 24);
-    EXPECT_FLOAT_EQ(g.noeuds[0].x, 77.f);
-    EXPECT_FLOAT_EQ(g.noeuds[0].y, 90.f);
+    EXPECT_FLOAT_EQ(g.noeuds[0].x, 137.f) << "the handle on its marker";
+    EXPECT_FLOAT_EQ(g.noeuds[0].y, 130.f) << "the handle on its marker";
     EXPECT_FLOAT_EQ(g.noeuds[1].masse, 2.5f - 0.0625f) << "mode 2 masses";
 }
 

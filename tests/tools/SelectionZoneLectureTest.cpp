@@ -80,8 +80,12 @@ TEST_F(Lecture, PlaybackShowsTheseIndices)
         EXPECT_EQ(s->numImageCourante, c.fin) << nom;
         EXPECT_EQ(s->bPlay, c.enLecture) << nom;
     }
-    // Started again after the end without looping: the index is past the end, playback idles.
+    // A speed below 0 held playback still and owes nothing: speed 1 shows at the next frame.
+    // Started again after the end without looping, the index is past the end: playback idles.
     s->vitesse = 1.f;
+    s->montres.clear();
+    s->draw(nullptr, 0, 0, 0, 0);
+    EXPECT_EQ(s->montres, V{0}) << "speed 1 after 5 frames at -1";
     s->abandonImage = 0;
     jouer(7);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonPause"));
@@ -114,6 +118,10 @@ TEST_F(Lecture, ButtonsWalkTheReadingRange)
     EXPECT_EQ(s->montres, (V{2, 3, 3, 2})) << "the step buttons show their index; play waits for a frame";
     EXPECT_FALSE(s->bPlay) << "a step stops playback";
     EXPECT_EQ(s->spriteImage.getTexture(), s->textures[2].get());
+    // An index typed names one of the five images: 5 is refused, the field shows 2 again.
+    saisir(ID, "myTextInputImageCourante", "5");
+    EXPECT_EQ(textesBoites(), "Découpe d'images: « 5 » n'est pas une image chargée (0 à 4) : la valeur reste 2.\n");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
 
     s->numImageCourante = 3;
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonCheckBoucle"));

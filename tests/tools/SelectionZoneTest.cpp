@@ -130,7 +130,11 @@ TEST_F(Decoupe, NumberedSequenceCutsEveryImagePixelByPixel)
     geometrie(64, 48, 10, 20, 30, 16);
     EXPECT_EQ(s->zoneL, 30);
     EXPECT_EQ(s->zoneH, 16);
+    // A folder and a prefix typed since the load are the next load's: the cuts go beside theirs.
+    saisir(ID, "myTextInputDossier", "ailleurs/");
+    saisir(ID, "myTextInputPrefixe", "autre_");
     s->enregistrerZones();
+    EXPECT_EQ(texte("myTextStatut"), "5 découpes enregistrées dans seq/");
     for (int k = 1; k <= 5; ++k) {
         // BMP keeps no transparency: the source as it reads back.
         sf::Image source = lire("seq/run_" + CCSESelectionZone::numero(7 + k, 2) + ".bmp");
@@ -229,7 +233,7 @@ TEST_F(Decoupe, FailedWritesAreCountedAndLeaveNothingBehind)
                               "1 découpes non enregistrées\n");
 
     // A folder nobody may write in, root included.
-    s->strDossier = "/proc/";
+    s->dossierCharge = "/proc/";
     s->enregistrerZones();
     EXPECT_EQ(texte("myTextStatut"), "0 découpes enregistrées dans /proc/, 3 découpes non enregistrées");
 }
