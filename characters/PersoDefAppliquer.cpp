@@ -27,6 +27,30 @@ sf::Vector2i tailleSprite(const CSPRITE3& s)
     return {s.getLargeur(), s.getHauteur()};
 }
 
+// A sheet lists only the pictures its character has (a shooter: standing and walking; a
+// flyer: one): an animation number the sheet lacks showed nothing, so that a flyer placed
+// from the picker, which starts falling, or a shooter walking, was an invisible enemy that
+// still shot, and a cannon base facing its sheet vanished at its first hit. Such a number
+// takes the standing picture; the death's stays, a character without one goes at its death.
+void remplacerAnimationsAbsentes(CPerso& p, const CDEC& banque)
+{
+    const int debout = p.animArret[0];
+    if (banque.nbFramesAnim(debout) <= 0)
+        return;
+    auto remplacer = [&](int& a) {
+        if (banque.nbFramesAnim(a) <= 0)
+            a = debout;
+    };
+    for (int k = 0; k < 10; ++k) {
+        remplacer(p.animArret[k]);
+        remplacer(p.animMarche[k]);
+        remplacer(p.animSautAsc[k]);
+        remplacer(p.animSautDsc[k]);
+    }
+    for (int* a : {&p.animSautReception, &p.animSautReceptionArme, &p.animAction, &p.animTouche})
+        remplacer(*a);
+}
+
 int hauteurHitbox(const CSPRITE3& s)
 {
     if (s.bAnime)
@@ -116,11 +140,8 @@ void CPersoDef::copierCreationIA(CPerso& p) const
     p.animAction = animations[ANIM_ACTION];
     p.animTouche = animations[ANIM_TOUCHE];
     p.animMort = animations[ANIM_MORT];
-    // A sheet without hit pictures: the character keeps its standing picture when hit. The
-    // missing animation showed nothing, and on a character turned its own way nothing took it
-    // off again (a cannon base placed facing its sheet vanished at its first hit).
-    if (p.sprite && !p.sprite->bAnime && p.sprite->pDEC && p.sprite->pDEC->nbFramesAnim(p.animTouche) <= 0)
-        p.animTouche = p.animArret[0];
+    if (p.sprite && !p.sprite->bAnime && p.sprite->pDEC)
+        remplacerAnimationsAbsentes(p, *p.sprite->pDEC);
     if (p.sprite) {
         ajouterOvers(*p.sprite);
         // The sheet faces one way; a character facing the other is drawn mirrored.

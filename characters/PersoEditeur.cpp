@@ -46,6 +46,18 @@ sf::Vector2f sourisNiveau(const EtatSouris& souris, int camX, int camY)
             std::round(static_cast<float>(camY) + static_cast<float>(souris.position.y) * zoom + cy)};
 }
 
+// A character of the level's AI list, or one with an AI behaviour (a carried part): a model
+// without an "IA" line (the hero's, a turret's) placed from the picker is an AI without a
+// behaviour, which the author drags and deletes like any other.
+bool estIA(const CPerso& p)
+{
+    if (p.modeIA != -1)
+        return true;
+    const MondeJeu* jeu = faceJeu::monde();
+    const CDecor* decor = jeu ? jeu->pdecor : nullptr;
+    return decor && std::find(decor->ias.begin(), decor->ias.end(), &p) != decor->ias.end();
+}
+
 bool choixPersoAffiche() { return CPLUX::getFocusId() == CHOIX_PERSO && CPLUX::isDialogVisible(CHOIX_PERSO); }
 
 } // namespace
@@ -74,7 +86,7 @@ bool CPerso::dialoguePerso(sf::RenderWindow& fenetre, int camX, int camY)
         }
         return true;
     }
-    const bool ia = modeIA != -1;
+    const bool ia = estIA(*this);
     if (ia)
         placerPersoEditeur(fenetre, camX, camY);
     // The editor's two character switches are its character mode and its show-AIs flag: the
@@ -114,7 +126,7 @@ void CPerso::actionMenuPerso(int index)
     case CASE_SUPPRIMER:
         // Out of the level at once; this very character may be the one removed, so it is freed
         // at the next frame's start, not here.
-        if (modeIA != -1 && jeu && jeu->pdecor && jeu->pdecor->retirerIA(jeu->pPersoSelection.get()))
+        if (estIA(*this) && jeu && jeu->pdecor && jeu->pdecor->retirerIA(jeu->pPersoSelection.get()))
             jeu->pPersoSelection = nullptr;
         break;
     default: break;
@@ -211,7 +223,7 @@ int CPerso::glisser(const sf::Vector2f& m, bool gauche)
     const float avantX = s.x, avantY = s.y;
     const int x = tuv::floatVersInt(m.x - decalageSourisX), y = tuv::floatVersInt(m.y - decalageSourisY);
     s.placer(0, x, y);
-    const bool ia = modeIA != -1;
+    const bool ia = estIA(*this);
     if (ia)
         s.setPosInit(x, y, -1, -1);
     deplacerEnfants(s.x - avantX, s.y - avantY, ia);

@@ -50,6 +50,8 @@ const Controle CONTROLES[] = {
     {"myTextInputId", Genre::Texte, [](CPerso& p) { return Champ(&p.id); }},
     // The model's name, which the level's "IA" line writes: shown only (the model owns it).
     {"myTextInputIdPER", Genre::Texte, [](CPerso& p) { return banque(p) ? Champ(&banque(p)->nom) : Champ(); }},
+    // Its file, which the level's "TEXTURE_PER" line writes for every AI of the model and any level
+    // saved later in the run: shown only too.
     {"myTextInputFichierPER", Genre::Texte,
      [](CPerso& p) {
          CDEC* b = banque(p);
@@ -83,7 +85,8 @@ const Controle CONTROLES[] = {
     {"myTextInputYi", Genre::Reel, [](CPerso& p) { return duSprite(p, &CSPRITE::y0); }},
     // An AI is drawn among the planes and the background: on no other.
     {"myTextInputNumPlanIA", Genre::Entier, [](CPerso& p) { return Champ(&p.numPlanIA); }, 0, CDecor::NB_NIVEAUX - 1},
-    {"myTextInputDirection", Genre::Entier, [](CPerso& p) { return Champ(&p.direction); }},
+    // 0 right, 1 left: the level file keeps no other facing.
+    {"myTextInputDirection", Genre::Entier, [](CPerso& p) { return Champ(&p.direction); }, 0, 1},
     {"myTextInputNbArmes", Genre::Entier, [](CPerso& p) { return Champ(&p.nbarmesperso); }},
     {"myTextInputIdSonCriDegats", Genre::Texte, [](CPerso& p) { return Champ(&p.sonDegats); }},
     {"myButtonCheckVieVisible", Genre::Case, [](CPerso& p) { return Champ(&p.bVieVisible); }},

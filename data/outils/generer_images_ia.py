@@ -54,7 +54,7 @@ def tireur():
         "ID=TIREUR", "PLANCHE=./personnages/tireur.png;", "DIRECTION_PLANCHE=0", "IA=100", "VIE=40;40",
         "VITESSE=3", "POSITIONTETE=44;30", "DEGATS=10;0", CONTACT,
         "# 0 arret, 1 marche : gauche;haut;largeur;hauteur;images;vitesse;option.",
-        "SPRITE=0;0;32;48;2;0.1;0", "SPRITE=0;48;32;48;2;0.25;0",
+        "SPRITE=0;0;32;48;2;0.1;0", "SPRITE=0;48;32;48;2;0.25;0", "ANIM_PERSO_MARCHE=1",
         "ARME=2;1;0;0", "XYTIRDEBOUT90=24;-26"])
 
 

@@ -50,8 +50,13 @@ TEST_F(DonneesIA, PersonnagesDesIA)
         CPerso* ia = decor.creerIA(c.id, 1000, 600, 0, 1, 1, 0, 0, 0, false);
         ASSERT_NE(ia, nullptr) << c.id;
         EXPECT_EQ(ia->modeIA, c.type) << c.id;
-        EXPECT_EQ(decor.modelesPersos[c.id]->nbFramesAnim(0), c.nbAnim0) << c.id;
+        const CDEC& banque = *decor.modelesPersos[c.id];
+        EXPECT_EQ(banque.nbFramesAnim(0), c.nbAnim0) << c.id;
+        // Made falling (as the picker places them), walking, hit: each shows a picture.
+        for (int a : {ia->animSautDsc[0], ia->animMarche[0], ia->animArret[0], ia->animTouche})
+            EXPECT_GT(banque.nbFramesAnim(a), 0) << c.id << " draws nothing in its animation " << a;
     }
+    EXPECT_EQ(decor.ias.front()->animMarche[0], 1) << "the shooter walks with its sheet's second row";
     CPerso* base = decor.ias.back();
     ASSERT_EQ(base->nbEnfants, 1) << "the cannon is attached to its base";
     CPerso* canon = base->enfants[0];

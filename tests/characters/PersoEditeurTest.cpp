@@ -81,6 +81,8 @@ TEST_F(Editeur, CasesDuMenu)
     EXPECT_EQ(decor->ias.size(), 1u) << "the player's cross removes nothing";
     // An AI's: the selected AI leaves the level's AIs at once, without FREE_IAS_MEMORY, and is
     // freed by the next frame's call.
+    // One from a model without an "IA" line (the hero's, a turret's) is an AI all the same.
+    a->modeIA = -1;
     const RefPerso retiree = a;
     clic(*a, 9);
     EXPECT_EQ(jeu->pPersoSelection, nullptr);
@@ -143,6 +145,7 @@ TEST_F(Editeur, GlisserUneIA)
     a->nbEnfants = 1;
     enfant->porteur = a;
     enfant->modeIA = 421;
+    a->modeIA = -1;  // a model without an "IA" line: its start follows all the same
     // Camera at (1000, 0) with zoom 1: window x 10 is level x 1010.
     a->sprite->x = 1010;
     enfant->sprite->x = 1030;

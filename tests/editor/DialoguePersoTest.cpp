@@ -162,9 +162,10 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
         {{"myTextInputNbArmes", "50"}, {"myTextInputNbArmes", "2"}},  // two slots
         {{"myTextInputNbArmes", "-3"}, {"myTextInputNbArmes", "0"}},
         {{"myTextInputIdPER", "G 2"}, {"myTextInputIdPER", "GARDE"}},  // shown only
-        {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/b.per"}},
+        {{"myTextInputFichierPER", "./personnages/b.per"}, {"myTextInputFichierPER", "./personnages/garde.per"}},
         {{"myTextInputModeCollisions", "2"}, {"myButtonCheckCollisionsPersoIAs", "[x]"}},
         {{"myTextInputNumPlanIA", "9"}, {"myTextInputNumPlanIA", nullptr}},  // drawn on no plane
+        {{"myTextInputDirection", "2"}, {"myTextInputDirection", nullptr}},  // right or left only
     };
     for (const auto& s : saisies) {
         dlgPerso->init();
@@ -181,6 +182,7 @@ TEST_F(DialoguePerso, WhatIsTypedOrCheckedIsStored)
     EXPECT_EQ(ia->vitesse, 12);
     EXPECT_EQ(ia->id, "garde2");
     EXPECT_EQ(banque->nom, "GARDE") << "the model's name, which the level writes, is shown only";
+    EXPECT_EQ(banque->pPersoDef->nomFichier, "./personnages/garde.per") << "so is the model's file, which the level writes";
     EXPECT_EQ(ia->degats[1], 12);
 
     const std::pair<const char*, int> cases[] = {
