@@ -30,9 +30,7 @@ TEST_F(OptionsEditeur, AIsGoBackToTheirStartAliveWithTheirChildren)
     enfant->sprite->x0 = 40;
     enfant->sprite->y0 = 50;
     ia->enfants = {nullptr, enfant};  // a freed child leaves its entry null
-    // Placed facing right (0), turned left by a script: the mirror goes with the facing.
-    ia->direction = ia->directionInitiale = 0;
-    ia->setDirection(1);
+    ia->direction = ia->directionInitiale = 0, ia->setDirection(1);  // placed facing right, turned by a script
     for (CPerso* p : {ia, enfant}) {
         p->sprite->placer(3, 700, 800);
         p->bDel = p->bMortLancee = p->bMortTerminee = true;
