@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Media.h"
 #include "core/Particules.h"
+#include "core/Physique.h"
 #include "core/Services.h"
 #include "core/ShaderManager.h"
 #include "core/Sprite.h"
@@ -279,6 +280,14 @@ void CFichierDEC::lireDestruction()
     bPhysDestruction = true;
     for (int& valeur : destruction)
         valeur = entier();
+}
+
+CPhysDestruction* CFichierDEC::nouvelleDestruction() const
+{
+    const int* v = destruction;
+    auto octet = [](int n) { return static_cast<sf::Uint8>(n); };
+    return new CPhysDestruction(v[0] != 0, v[1], v[2], v[3], v[4], v[5], v[6] != 0, octet(v[7]), octet(v[8]),
+                                octet(v[9]), octet(v[10]));
 }
 
 void CFichierDEC::lireOver()

@@ -13,6 +13,7 @@ class CDEC;
 class CSPRITE;
 class CSPRITE3;
 class CParticules;
+class CPhysDestruction;
 namespace sf { class Texture; }
 
 // "SCRIPTRUN" record, completed by the two keys that follow it.
@@ -93,6 +94,9 @@ public:
     bool chargerDEC(const std::string& fichier, CDEC* cible);
     // Value of the file's last "ID" line; "" when it does not open or has none.
     std::string lireIdDEC(const std::string& fichier);
+    // The destruction every sprite of this definition takes ("PHYSDESTRUCTION"; without the
+    // line, one that is off); the caller owns it.
+    CPhysDestruction* nouvelleDestruction() const;
 
 private:
     // The next value as an integer; a mesure (position, size, margin, damage, count of images)

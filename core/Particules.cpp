@@ -74,6 +74,17 @@ int CParticules::demarrer(int px, int py, int t)
     return 1;
 }
 
+void CParticules::attacher(CSPRITE* sprite)
+{
+    bPause = bPauseEmission;
+    bAttache = sprite != nullptr;
+    pElementAttache = sprite;
+    if (sprite)
+        demarrer(tuv::floatVersInt(sprite->x), tuv::floatVersInt(sprite->y), 0);
+    else
+        demarrer(0, 0, 0);
+}
+
 // reset() bounds the settings and makes every particle anew, in a list of the right size.
 void CParticules::preparer()
 {

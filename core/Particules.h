@@ -37,6 +37,9 @@ public:
     ~CParticules();
 
     int demarrer(int x, int y, int type);
+    // Follows the sprite (null: none) and starts a fountain where it stands, paused when its
+    // emission starts paused: how a level's emitter starts, and one the editor switches on.
+    void attacher(CSPRITE* sprite);
     void preparer();
     void setPosition(float x, float y);
     void deplacer(float dx, float dy);

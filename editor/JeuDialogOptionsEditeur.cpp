@@ -97,7 +97,8 @@ void CJeuDialogOptionsEditeur::onCtrlCheckChange(CPLUXControlButtonCheck* c)
     editeur::rafraichirBarre();
 }
 
-// Back where the level placed it, alive, on animation 0 in state 0; its children too.
+// Back where the level placed it and facing its way, alive, on animation 0 in state 0; its
+// children too.
 void CJeuDialogOptionsEditeur::replacerIA(CPerso& ia)
 {
     if (ia.sprite)
@@ -111,6 +112,8 @@ void CJeuDialogOptionsEditeur::replacerIA(CPerso& ia)
         ia.bMortTerminee = false;
     }
     ia.setEtat(EtatPerso::ARRET);
+    // Facing the way the author placed it, not the way its scripts turned it.
+    ia.setDirection(ia.directionInitiale);
     // The level clears an entry whose child it freed.
     for (CPerso* enfant : ia.enfants)
         if (enfant)

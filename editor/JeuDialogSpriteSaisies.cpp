@@ -5,7 +5,9 @@
 #include "anim/Sprite3.h"
 #include "characters/Perso.h"
 #include "core/Chemin.h"
+#include "core/Dec.h"
 #include "core/EtatJeu.h"
+#include "core/FichierDec.h"
 #include "core/ForceSD.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
@@ -135,17 +137,36 @@ const struct {
 };
 
 // The flag follows the check; an object is made only into an empty slot and freed only from
-// a full one, so that a flag and a slot that disagree neither leak nor double.
+// a full one, so that a flag and a slot that disagree neither leak nor double. The object made
+// is the one the level reader makes from the line a save writes for it: what is checked plays
+// as it will after R and C. Returns whether an object was made.
 template <class T>
-void basculer(bool& drapeau, T*& slot, bool etat)
+bool basculer(bool& drapeau, T*& slot, bool etat, T* (*nouveau)(const CSPRITE&) = nullptr,
+              const CSPRITE* sd = nullptr)
 {
     drapeau = etat;
     if (etat && !slot) {
-        slot = new T();
-    } else if (!etat && slot) {
+        slot = nouveau && sd ? nouveau(*sd) : new T();
+        return true;
+    }
+    if (!etat && slot) {
         delete slot;
         slot = nullptr;
     }
+    return false;
+}
+
+// The destruction comes from the sprite's definition, as the reader gives it.
+CPhysDestruction* destructionDefinie(const CSPRITE& sd)
+{
+    const CFichierDEC* def = sd.pDEC ? sd.pDEC->pFichierDEC : nullptr;
+    return def ? def->nouvelleDestruction() : new CPhysDestruction();
+}
+
+// The file keeps no collapse speed: the reader gives the default one.
+CPhysEffondrement* effondrementDefaut(const CSPRITE&)
+{
+    return new CPhysEffondrement(0, CPhysEffondrement::VITESSE_DEFAUT, true);
 }
 
 CPerso* joueur()
@@ -226,15 +247,16 @@ bool CJeuDialogSprite::basculerComportement(CSPRITE& sd, const std::string& id, 
     } else if (id == ids::myButtonCheckPhysR) {
         basculer(sd.bPhysR, sd.pPhysR, etat);
     } else if (id == ids::myButtonCheckPhysDestruction) {
-        basculer(sd.bPhysDestruction, sd.pPhysDestruction, etat);
+        basculer(sd.bPhysDestruction, sd.pPhysDestruction, etat, destructionDefinie, &sd);
     } else if (id == ids::myButtonCheckPhysE) {
-        basculer(sd.bPhysE, sd.pPhysE, etat);
+        basculer(sd.bPhysE, sd.pPhysE, etat, effondrementDefaut, &sd);
     } else if (id == ids::myButtonCheckPhysP) {
         if (!etat) {
             elaguerPlateformes();
             oublierEmetteurDialogues(sd.pParticules);
         }
-        basculer(sd.bPhysP, sd.pParticules, etat);
+        if (basculer(sd.bPhysP, sd.pParticules, etat))
+            sd.pParticules->attacher(&sd);
     } else if (id == ids::myButtonCheckPhysForce) {
         if (!etat && sd.pForce)
             supprimerScriptsForce(*sd.pForce);

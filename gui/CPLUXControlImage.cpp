@@ -310,15 +310,31 @@ CPLUXControlZone::CPLUXControlZone()
     redimensionnable_ = true;
 }
 
+// A zone larger than the dialog's picture, or dragged past it, is drawn only over its dialog's
+// body: the rest would lie over the level or another dialog.
 void CPLUXControlZone::dessiner(plux::Peintre& p, float ox, float oy)
 {
     const sf::FloatRect r = rectEcran(ox, oy);
-    if (epaisseur_ > 0.f)
-        p.cadre(r, couleur_, epaisseur_);
+    const CPLUXDialog* d = getParent();
+    const sf::FloatRect corps = d ? sf::FloatRect(ox, oy + static_cast<float>(d->hauteurTitre()),
+                                                  static_cast<float>(d->getWidth()), static_cast<float>(d->getHeight()))
+                                  : r;
+    const auto peindre = [&](sf::FloatRect morceau) {
+        sf::FloatRect vu;
+        if (morceau.intersects(corps, vu))
+            p.rect(vu, couleur_);
+    };
+    const float e = std::min({epaisseur_, r.width / 2, r.height / 2});
+    if (e > 0.f) {
+        peindre({r.left, r.top, r.width, e});
+        peindre({r.left, r.top + r.height - e, r.width, e});
+        peindre({r.left, r.top + e, e, r.height - 2 * e});
+        peindre({r.left + r.width - e, r.top + e, e, r.height - 2 * e});
+    }
     if (redimensionnable_) {
         // The corner grip shows where a drag resizes.
         const float g = std::min({BORD_SAISIE, r.width, r.height});
-        p.rect({r.left + r.width - g, r.top + r.height - g, g, g}, couleur_);
+        peindre({r.left + r.width - g, r.top + r.height - g, g, g});
     }
 }
 

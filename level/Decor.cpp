@@ -153,6 +153,7 @@ void CDecor::detacherSD(CSPRITE* sd)
     if (pSDSelection == sd) {
         pSDSelection = nullptr;
         pPlanSelection = nullptr;
+        g_services.rafraichirDialogueSprite();
     }
     for (CCalqueSD* plan : pPlans)
         if (plan && plan->pSDTrouve == sd)

@@ -82,14 +82,6 @@ void copierShader(CSPRITE3& sd, const CFichierDEC& def)
     std::copy(std::begin(s.valeursShader), std::end(s.valeursShader), sd.valeursShader);
 }
 
-CPhysDestruction* nouvelleDestruction(const CFichierDEC& def)
-{
-    const int* v = def.destruction;
-    auto octet = [](int n) { return static_cast<sf::Uint8>(n); };
-    return new CPhysDestruction(v[0] != 0, v[1], v[2], v[3], v[4], v[5], v[6] != 0, octet(v[7]), octet(v[8]),
-                                octet(v[9]), octet(v[10]));
-}
-
 // Sway of a plant: the definition's settings about the sprite's scale, and a random start
 // tilt within the range (kept out of the saved rotation).
 void balancerSD(CSPRITE3& sd, const CFichierDEC& def)
@@ -138,7 +130,7 @@ void ajouterComportements(CSPRITE3& sd, const CFichierNiveau& r, const CFichierD
         sd.pParticules = new CParticules();
     sd.bPhysDestruction = r.sdDestruction != 0;
     if (sd.bPhysDestruction)
-        sd.pPhysDestruction = nouvelleDestruction(def);
+        sd.pPhysDestruction = def.nouvelleDestruction();
 }
 
 // What a sprite does, given to its copy (whose copy constructor left every slot empty): the
@@ -257,7 +249,7 @@ CSPRITE3* CDecor::creerSD(CDEC* definition, int x, int y, CCalqueSD* plan)
     sd->setScale(def.echelleX, def.echelleY);
     sd->bPhysDestruction = def.bPhysDestruction;
     if (def.bPhysDestruction)
-        sd->pPhysDestruction = nouvelleDestruction(def);
+        sd->pPhysDestruction = def.nouvelleDestruction();
     plan->sprites.push_back(sd);
     return sd;
 }

@@ -310,6 +310,8 @@ void CDecor::oublierSpritesPerso(const CPerso& perso)
         if (pSDSelection == perso.sprite) {
             pSDSelection = nullptr;
             pPlanSelection = nullptr;
+            // The properties dialog showed it: it shows the empty selection now.
+            g_services.rafraichirDialogueSprite();
         }
     }
     for (const CPerso* enfant : perso.enfants)

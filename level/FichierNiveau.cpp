@@ -344,11 +344,5 @@ void CFichierNiveau::lireParticulesSD(CParticules* emetteur, CSPRITE* sprite)
     if (!emetteur)
         return;
     emetteur->lire49(*this);
-    emetteur->bPause = emetteur->bPauseEmission;
-    emetteur->bAttache = sprite != nullptr;
-    emetteur->pElementAttache = sprite;
-    if (sprite)
-        emetteur->demarrer(tuv::floatVersInt(sprite->x), tuv::floatVersInt(sprite->y), 0);
-    else
-        emetteur->demarrer(0, 0, 0);
+    emetteur->attacher(sprite);
 }

@@ -64,7 +64,8 @@ TEST_F(AllerRetour, WhatTheDialogsSetComesBackFromTheFile)
     const std::string particules = emetteur.pParticules->texte49();
 
     choisir(1, ids::myButtonCheckPhysE);
-    EXPECT_EQ(texteDe(*dialEffondrement, IdSprite::Effondrement::myTextInputVitesse), "0") << "shown once checked";
+    EXPECT_EQ(texteDe(*dialEffondrement, IdSprite::Effondrement::myTextInputVitesse), "4")
+        << "shown once checked, with the speed a loaded platform falls at";
     saisirDans(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur, "75");
     choisir(2, ids::myButtonCheckPhysE);
     saisirDans(*dialEffondrement, IdSprite::Effondrement::myTextInputHauteur, "40");

@@ -3,6 +3,8 @@
 #include "animeditor/OutilsEditeur.h"
 #include "level/OutilsSauvegarde.h"
 
+#include "core/Particules.h"
+#include "core/Physique.h"
 #include "core/ShaderManager.h"
 #include "editor/IdsSprite.h"
 #include "editor/JeuDialogShaderVERT.h"
@@ -26,6 +28,8 @@ protected:
             std::filesystem::copy_file(dossierData() + "/shaders/" + f, std::string("shaders/") + f);
         jeu->pShaderManager = new CShaderManager();
         installerLiensDialogues();
+        ecrireFichier("decors/boite.dec", "ID=BOITE\nPLANCHE=./decors/boite.png;\nSPRITE=0;0;1;32;32;0;0\nORIGINE=16;32\n"
+                                          "COLLISIONS=1\nPLAYSON=SON_BOITE;0;0\nPHYSDESTRUCTION=1;12;1;0;0;0;0;200;40;30;255\n");
         sprite = dialogueModele<CJeuDialogSprite>(ids::DIALOGUE);
         shader = dialogueModele<CJeuDialogShaderVERT>(ids::DIALOGUE_SHADER);
     }
@@ -97,6 +101,14 @@ TEST_F(AllerRetourSprite, WhatTheDialogsWriteTheLevelFileKeeps)
                            ids::myButtonCheckPhysDestruction, ids::myButtonCheckPhysForce})
         cocher(id, true);
     cocher(ids::myButtonCheckDECdefaut, false);
+    // Checked, they play as the reader makes them: resistance and tint, fall speed, emitter on the sprite.
+    const auto joue = [](const CSPRITE& s) {
+        return std::tuple(s.pPhysDestruction->resistance, int(s.pPhysDestruction->g), s.pPhysE->vitesse,
+                          s.pParticules->pElementAttache == &s);
+    };
+    ASSERT_TRUE(sd->pPhysDestruction && sd->pPhysE && sd->pParticules);
+    const auto coches = joue(*sd);
+    EXPECT_EQ(coches, std::tuple(12, 40, 4, true));
     sprite->ctrlColor(ids::myColor)->changerParUtilisateur(sf::Color(200, 100, 50, 255));
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShader, 1));
@@ -125,9 +137,10 @@ TEST_F(AllerRetourSprite, WhatTheDialogsWriteTheLevelFileKeeps)
                 sd->ombreRotation == 30);
     EXPECT_FALSE(sd->bDecDefaut);
     EXPECT_EQ(sd->collision, 3);
-    EXPECT_TRUE(sd->bPhysB && sd->pPhysB && sd->bPhysE && sd->pPhysE && sd->bPhysR && sd->pPhysR && sd->bPhysG &&
+    ASSERT_TRUE(sd->bPhysB && sd->pPhysB && sd->bPhysE && sd->pPhysE && sd->bPhysR && sd->pPhysR && sd->bPhysG &&
                 sd->pPhysG && sd->bPhysP && sd->pParticules && sd->bPhysC && sd->pChemin && sd->bPhysDestruction &&
                 sd->pPhysDestruction && sd->pForce);
+    EXPECT_EQ(joue(*sd), coches);
     EXPECT_EQ(sd->strShaderFrag, "teinte.frag");
     EXPECT_EQ(sd->strShaderVert, "ondulation.vert");
     const auto& v = sd->uniformsVert;

@@ -126,8 +126,11 @@ TEST_F(Liens, DeleteLoadAndFreedCharacterLeaveTheDialogsDetached)
     ia->enfants.push_back(enfant);
     attacher(*enfant->sprite);
     decor->pSDSelection = enfant->sprite;
+    enfant->sprite->strID = "enfant";
+    dlg().init();
     decor->detruirePerso(ia);
     EXPECT_EQ(decor->pSDSelection, nullptr);
+    EXPECT_EQ(texte(ids::myTextInputID), "") << "the properties still show the freed sprite";
     detaches();
     toucher();
 }

@@ -30,6 +30,7 @@ TEST_F(OptionsEditeur, AIsGoBackToTheirStartAliveWithTheirChildren)
     enfant->sprite->x0 = 40;
     enfant->sprite->y0 = 50;
     ia->enfants = {nullptr, enfant};  // a freed child leaves its entry null
+    ia->direction = ia->directionInitiale = 0, ia->setDirection(1);  // placed facing right, turned by a script
     for (CPerso* p : {ia, enfant}) {
         p->sprite->placer(3, 700, 800);
         p->bDel = p->bMortLancee = p->bMortTerminee = true;
@@ -46,6 +47,8 @@ TEST_F(OptionsEditeur, AIsGoBackToTheirStartAliveWithTheirChildren)
         EXPECT_FALSE(p->bDel || p->bMortLancee) << "no longer leaving the level";
         EXPECT_EQ(p->vie, 80) << "full life";
         EXPECT_EQ(p->mode, EtatPerso::ARRET) << "state 0, out of its death";
+        EXPECT_TRUE(p->direction == p->directionInitiale && p->sprite->flipH == 1)
+            << "facing the way it was placed: " << p->direction << ", mirror " << p->sprite->flipH;
     }
     EXPECT_EQ(sf::Vector2f(joueur->sprite->x, joueur->sprite->y), sf::Vector2f(123, 456)) << "the player stays";
 }

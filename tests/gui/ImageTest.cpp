@@ -3,6 +3,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXTest.h"
+#include "gui/plux_theme.h"
 #include "support/Outils.h"
 
 #include <gtest/gtest.h>
@@ -187,6 +188,20 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     CPLUXTest::drag("dlgImage", "zone", 15, 10, 5);
     EXPECT_FLOAT_EQ(zone->getLeft(), 65.f);
     EXPECT_FLOAT_EQ(zone->getTop(), 70.f);
+
+    // Past the dialog's right edge (410) and bottom, only its part over the dialog is drawn.
+    zone->setPosition(350, 250), zone->setVisibleDimension(200, 150), zone->setColor(sf::Color::Red);
+    sf::RenderTexture cible;
+    ASSERT_TRUE(cible.create(600, 500));
+    cible.clear(sf::Color::Black);
+    plux::Peintre p;
+    zone->dessiner(p, 10, 10);
+    p.vider(cible);
+    cible.display();
+    const sf::Image vu = cible.getTexture().copyToImage();
+    EXPECT_EQ(vu.getPixel(380, 260), sf::Color::Red) << "its top edge over the dialog";
+    EXPECT_EQ(vu.getPixel(500, 260), sf::Color::Black) << "its top edge past the dialog";
+    EXPECT_EQ(vu.getPixel(360, 311 + dlg.hauteurTitre()), sf::Color::Black) << "its left edge below the dialog";
 }
 
 TEST_F(ImageFixture, MovableTextMarkerFollowsTheMouse)
