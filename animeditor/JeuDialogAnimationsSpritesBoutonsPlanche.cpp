@@ -131,6 +131,6 @@ void CJeuDialogAnimationsSprites::centrerOrigineElement()
     const sf::FloatRect r = pSprite->getRectElement(elementSel);
     pSprite->setOrigineElement(elementSel, r.width * 0.5f, r.height * 0.5f);
     const sf::Vector2f o = pSprite->getOrigineElement(elementSel);
-    afficher(*this, IdAnm::myTextInputElementOx, CPLUX::itos(tuv::floatVersInt(o.x)));
-    afficher(*this, IdAnm::myTextInputElementOy, CPLUX::itos(tuv::floatVersInt(o.y)));
+    afficher(*this, IdAnm::myTextInputElementOx, CPLUX::ftos(o.x));
+    afficher(*this, IdAnm::myTextInputElementOy, CPLUX::ftos(o.y));
 }

@@ -29,6 +29,9 @@ void CJeuDialogAnimationsSprites::onMBClose(int handle, std::string id, bool ans
 {
     CPLUXDialog::onMBClose(handle, id, answer1, answer2, answer3, text);
     const int a = numAnimationSel;
+    // "Non" keeps the count: the field shows it again, not the one refused.
+    if (!answer1 && id == IDMB_CHANGE_NBFRAMES && pSprite->getAnim(a))
+        afficher(*this, IdAnm::myTextInputAnimFrameNb, pSprite->getNbFrames(a));
     if (!answer1 || !pSprite->getAnim(a))
         return;
     if (id == IDMB_CHANGE_NBFRAMES)

@@ -372,12 +372,13 @@ void D::chargerImageElement(int e, const std::string& chemin)
 }
 
 // Made through the hooks the sprite's reader uses: the engine that holds a script removes it.
+// Typed or chosen, a script goes to the keyframe shown; off a keyframe it is refused.
 void D::choisirScriptFrame(const std::string& chemin)
 {
+    if (refuserHorsKeyframe(false))
+        return;
     afficher(*this, IdAnm::myTextInputScriptFrame, chemin);
     const int a = numAnimationSel, f = pSprite->getFrameCourante();
-    if (a == -1 || !pSprite->isKeyframe(a, f))
-        return;
     CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
     if (kf->pScript || chemin.empty()) {
         kf->supprimerScript();

@@ -277,8 +277,11 @@ const Table& saisiesValidees()
         {IdAnm::myTextInputElementImageExterne, imageElement},
         {IdAnm::myTextInputElementImageExt, imageElement},
         {IdAnm::myTextInputAnimFrameNb, nbFrames},
+        {IdAnm::myTextInputScriptFrame, [](D& d, Saisie& saisie) { d.choisirScriptFrame(saisie.getText()); }},
         {IdAnm::myTextInputNbRunScript,
          [](D& d, Saisie&) {
+             if (d.refuserHorsKeyframe(false))
+                 return;
              d.majNbExecutionsScript();
              d.majMarqueursTimeline(d.pSprite, d.pTimeline);
          }},

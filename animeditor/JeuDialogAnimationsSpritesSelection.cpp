@@ -78,8 +78,8 @@ void CJeuDialogAnimationsSprites::elementChoisi(CPLUXControlList* l)
         pZonePlanche->setVisibleDimension(z.width, z.height);
         afficher(*this, IdAnm::myTextInputNomElement, el->nom);
         const sf::Vector2f o = pSprite->getOrigineElement(e);
-        afficher(*this, IdAnm::myTextInputElementOx, CPLUX::itos(tuv::floatVersInt(o.x)));
-        afficher(*this, IdAnm::myTextInputElementOy, CPLUX::itos(tuv::floatVersInt(o.y)));
+        afficher(*this, IdAnm::myTextInputElementOx, CPLUX::ftos(o.x));
+        afficher(*this, IdAnm::myTextInputElementOy, CPLUX::ftos(o.y));
         choisirLigne(*this, IdAnm::myComboBoxArmeElement, el->arme + 1LL);
         choisirLigne(*this, IdAnm::myComboBoxLienElement, el->elementLie + 1LL);
         cocher(*this, IdAnm::myButtonCheckUseSpriteColor, el->bCouleurGlobale);

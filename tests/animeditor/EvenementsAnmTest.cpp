@@ -94,7 +94,7 @@ TEST_F(EvenementsAnmTest, BindingMarksTheEventsWithAScriptAndTargetsTheLastOne)
         SCOPED_TRACE(c.quoi);
         c.preparer();
         sc->editScriptFrame(&s);
-        ev->setElement(&s, c.animation, c.animElem);
+        ev->setElement(&s, c.animation, c.animElem, true);
         std::string noms;
         for (int i = 0; i < liste()->getNbElements(); ++i)
             noms += liste()->getText(i) + " ";
@@ -104,6 +104,12 @@ TEST_F(EvenementsAnmTest, BindingMarksTheEventsWithAScriptAndTargetsTheLastOne)
         EXPECT_EQ(cibleScript(), c.cible) << "the script editor's target";
         EXPECT_EQ(sc->pSprite, &s);
     }
+    // Bound again as the editor's AE list binds it: a script editor on a frame's script stays
+    // there; one on an AE's script follows the new AE.
+    sc->editScriptFrame(&s);
+    ev->setElement(&s, 0, 1);
+    EXPECT_EQ(cibleScript(), "frame") << "not taken from the frame";
+    ev->setElement(&s, 0, 0, true);
     // The script editor shows the targeted event's lines.
     ev->setElement(&s, 0, 1);
     ASSERT_EQ(sc->ctrlList("myListScript")->getNbElements(), 1);

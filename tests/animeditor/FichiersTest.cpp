@@ -403,6 +403,8 @@ TEST_F(FichiersTest, CallbacksActOnTheChosenFileOnly)
             sprite = std::make_unique<SpriteEdition>(s());
             d().majListeElements();
             e->liste(IdAnm::myListElementsPlanche)->setNumSel(0);
+            d().majListeAnimations();
+            e->liste(IdAnm::myListAnimations)->setNumSel(0);  // a keyframe shown, for its script
             ecrireTexte(dossier / "x.anm", "ID=X\n");
             fs::remove(dossier / "x.anm.save");
             CPLUXDialogFile* f = dialogue(c.genre, c.rappel, dossier.str(), c.genre == 4 ? "x.png" : "x.anm");
@@ -518,10 +520,11 @@ TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
     ecrireTexte(dossier / "a.scp", "BASCULE()\n");
     ecrireTexte(dossier / "b.scp", "BASCULE()\n");
 
-    // Between keyframes only the text changes.
+    // Between keyframes it is refused with a box: the field shows the frame has none.
     d().allerAFrame(4);
     d().choisirScriptFrame(dossier / "a.scp");
-    EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), dossier / "a.scp");
+    EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), "");
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
     EXPECT_EQ(jeu.pscriptEngineMenu->nbScripts, 0);
     EXPECT_EQ(s().getAnim(0)->keyframes[0]->script, "");
 

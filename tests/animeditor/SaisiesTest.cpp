@@ -93,6 +93,9 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
              EXPECT_EQ(d().pTimeline->getNbFrames(), 100000000);
              EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "100000000") << "the count stored";
          }},
+        {IdAnm::myTextInputScriptFrame, "saut.scp",
+         [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->script, "saut.scp") << "the keyframe shown took it"; }},
+        {IdAnm::myTextInputNbRunScript, "2", [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->nbExecutions, 2); }},
     };
     // Values the rows above read beside the one typed.
     frame(5);
@@ -105,6 +108,20 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         saisir(c.id, c.texte);
         c.verifier();
     }
+    // Off a keyframe a script and its count are refused with a box; the file keeps frame 5's.
+    frame(7);
+    for (const char* id : {IdAnm::myTextInputScriptFrame, IdAnm::myTextInputNbRunScript}) {
+        saisir(id, "9");
+        EXPECT_TRUE(repondre(0)) << id << " refused";
+        EXPECT_EQ(texte(id), id == IdAnm::myTextInputScriptFrame ? "" : "0") << "the frame has none";
+    }
+    DossierTemp dossier;
+    d().sauverAnmSous(dossier / "s.anm");
+    CSPRITE3 relu;
+    ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "s.anm", true));
+    EXPECT_EQ(relu.getKeyframeEnForce(0, 5)->script, "saut.scp");
+    EXPECT_EQ(relu.getKeyframeEnForce(0, 5)->nbExecutions, 2);
+    EXPECT_EQ(relu.getKeyframeEnForce(0, 0)->script, "");
 }
 
 TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
@@ -119,6 +136,7 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     EXPECT_EQ(CPLUX::getMessageBoxes().back()->getTitleW(), L"ATTENTION !");
     ASSERT_TRUE(repondre(1));
     EXPECT_EQ(s().getNbFrames(0), 10);
+    EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "10") << "Non: the count kept is shown again";
     EXPECT_TRUE(s().isKeyframe(0, 8));
     saisir(IdAnm::myTextInputAnimFrameNb, "6");
     ASSERT_TRUE(repondre(0));
