@@ -136,10 +136,16 @@ void nbFramesVisee(D& d, Saisie& saisie)
 {
     const int a = d.numAnimationSel;
     float typee = static_cast<float>(d.pSprite->getNbFramesVisee(a));
-    if (!animation(d) || !valide(saisie, typee))
+    if (!animation(d)) {
+        afficher(d, IdAnm::myTextInputNbFramesVisee, "");
         return;
+    }
+    if (!valide(saisie, typee))
+        return;
+    // Shown as stored: whole, at least 1.
     const int n = std::max(1, floatVersInt(typee));
     d.pSprite->setNbFramesVisee(a, n);
+    afficher(d, IdAnm::myTextInputNbFramesVisee, n);
     if (d.pTimeline)
         d.pTimeline->setNbFramesParDegre(n);
     if (!d.pSprite->isVisee(a))

@@ -139,6 +139,8 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     }
     if (pSprite->isVisee(a))
         viseeChoisie(a);
+    else
+        afficher(*this, IdAnm::myTextInputNbFramesVisee, pSprite->getNbFramesVisee(a));
     panneauAnimation(a);
     majComboAnimationFille();
     choisirLigne(*this, IdAnm::myComboBoxAnimationFille, an->fille + 1LL);

@@ -58,10 +58,15 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
-        {IdAnm::myTextInputNbFramesVisee, "0", [&] { EXPECT_EQ(an.nbFramesVisee, 1); }},
+        {IdAnm::myTextInputNbFramesVisee, "0",
+         [&] {
+             EXPECT_EQ(an.nbFramesVisee, 1);
+             EXPECT_EQ(texte(IdAnm::myTextInputNbFramesVisee), "1") << "shown as stored";
+         }},
         {IdAnm::myTextInputNbFramesVisee, "2.9",
          [&] {
              EXPECT_EQ(an.nbFramesVisee, 2);
+             EXPECT_EQ(texte(IdAnm::myTextInputNbFramesVisee), "2");
              EXPECT_EQ(an.nbFrames, 10) << "not an aim animation: the count stays";
              EXPECT_EQ(d().pTimeline->getNbFramesParDegre(), 2);
          }},
