@@ -377,9 +377,6 @@ TEST_F(BoutonsTest, DeletionsAndMovesLeaveNoIndexPointingElsewhere)
         EXPECT_EQ(d().numAnimElemSelPrec, -1) << c.quoi;
         EXPECT_TRUE(d().listeAnnulations.empty()) << c.quoi;
         EXPECT_EQ(d().numAnimationCopieAE, -1) << c.quoi;
-        const CSPRITE3_ELEMENT* el = s().getElement(d().elementSel);
-        EXPECT_EQ(e->texte(IdAnm::myTextInputNomElement), el ? el->nom : "") << c.quoi << ": the element panel";
-        EXPECT_EQ(e->texte(IdAnm::myTextInputElementOx), el ? CPLUX::ftos(el->origine.x) : "") << c.quoi;
         const Instantane avant(s(), 0);
         const int nb = s().getNbAnimElems(0);
         appuyer(IdAnm::myButtonColleAE);

@@ -104,12 +104,6 @@ TEST_F(EvenementsAnmTest, BindingMarksTheEventsWithAScriptAndTargetsTheLastOne)
         EXPECT_EQ(cibleScript(), c.cible) << "the script editor's target";
         EXPECT_EQ(sc->pSprite, &s);
     }
-    // Bound again as the editor's AE list binds it: a script editor on a frame's script stays
-    // there; one on an AE's script follows the new AE.
-    sc->editScriptFrame(&s);
-    ev->setElement(&s, 0, 1);
-    EXPECT_EQ(cibleScript(), "frame") << "not taken from the frame";
-    ev->setElement(&s, 0, 0, true);
     // The script editor shows the targeted event's lines.
     ev->setElement(&s, 0, 1);
     ASSERT_EQ(sc->ctrlList("myListScript")->getNbElements(), 1);

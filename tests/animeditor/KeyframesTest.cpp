@@ -127,8 +127,6 @@ TEST_F(KeyframesTest, CheckedChannelsGoIntoTheTargetKeyframes)
         appuyer(IdAnm::myButtonAppliquerFrame);
         EXPECT_TRUE(memesCles(Instantane(s(), 0), avant)) << "target " << n;
         ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "target " << n;
-        EXPECT_NE(texteBoite(*CPLUX::getMessageBoxes()[0]).find("la frame " + std::string(n) + " n'est pas une keyframe"),
-                  std::string::npos);
         CPLUX::getMessageBoxes()[0]->repondre(0);
     }
     // No keyframe before the first nor after the last.
