@@ -64,10 +64,12 @@ void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
     t[IdAnm::myButtonReloadShaders] = [](D& d, const AppuiGauche&) { d.remplirCombosShaders(); };
     t[IdAnm::myButtonNewDelEmetteur] = [](D& d, const AppuiGauche& p) { d.basculerEmetteur(p.fenetre); };
     t[IdAnm::myButtonAddEtat] = [](D& d, const AppuiGauche&) { d.ajouterEtat(); };
-    // Shown from here, the script dialog edits the frame's script, even after the events
-    // dialog had it on an AE's event.
+    // Shown from here, the script dialog edits the frame's script; shown on an AE's event
+    // script (from the events dialog), it comes back to the frame's instead of hiding.
     t[IdAnm::myButtonScriptAnmInterne] = [](D& d, const AppuiGauche&) {
-        if (basculer<CJeuDialogScriptAnm>("JeuDialogScriptAnm"))
+        const auto* script = dynamic_cast<CJeuDialogScriptAnm*>(CPLUX::getDialog("JeuDialogScriptAnm"));
+        if ((script && script->bScriptAE && CPLUX::isDialogVisible("JeuDialogScriptAnm")) ||
+            basculer<CJeuDialogScriptAnm>("JeuDialogScriptAnm"))
             d.ciblerScriptFrame();
     };
     t[IdAnm::myButtonEventsAE] = [](D& d, const AppuiGauche&) {

@@ -324,10 +324,14 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     EXPECT_EQ(evenements->numAnimElem, 0);
     s().getAnimElem(1, 0)->evenements["onMouseOn"];
     evenements->setElement(&s(), 1, 0, true);
-    ASSERT_TRUE(script->bScriptAE);
-    appuyer(IdAnm::myButtonScriptAnmInterne);
-    EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID));
-    EXPECT_FALSE(script->bScriptAE) << "the frame's script, not the AE event's the events dialog showed";
+    for (bool montre : {false, true}) {
+        script->bScriptAE = true;
+        if (montre)
+            script->show();
+        appuyer(IdAnm::myButtonScriptAnmInterne);
+        EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID)) << montre;
+        EXPECT_FALSE(script->bScriptAE) << montre << ": the frame's script, not the events dialog's";
+    }
     choisirAE(0);
     EXPECT_FALSE(script->bScriptAE) << "another AE chosen: still the frame's";
     appuyer(IdAnm::myButtonScriptAnmInterne);
