@@ -263,6 +263,8 @@ public:
     void appliquerAEKeyframes(int frameCible);
     // The same into the keyframe typed in "myTextInputNumFrameAppliquer", or a box saying why not.
     void appliquerVersFrame();
+    // The animation's own fields emptied while no animation is chosen.
+    void viderPanneauAnimation();
     // Selects frame f on the timeline and runs what choosing it there runs: after keyframes
     // or frames changed, the selection and the panels name what the frame now holds.
     void allerAFrame(int f);

@@ -85,10 +85,12 @@ void drapeauAE(D& d, const char* type, bool avant)
 void visee(D& d, bool coche)
 {
     const int a = d.numAnimationSel;
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     d.pSprite->setVisee(a, coche);
     if (d.pTimeline)
         d.pTimeline->setModeVisee(coche);
-    if (!coche || !animation(d))
+    if (!coche)
         return;
     const int parDegre = std::max(1, d.pSprite->getNbFramesVisee(a));
     if (d.pTimeline)
@@ -238,7 +240,11 @@ const Table& casesAnimation()
         {IdAnm::myButtonCheckShaderActif,
          [](D& d, bool c) { d.pSprite->setShaderActif(d.numAnimationSel, d.numAnimElemSel, c); }},
         {IdAnm::myButtonCheckAnimAvecInterpolation,
-         [](D& d, bool c) { d.pSprite->setInterpolation(d.numAnimationSel, c); }},
+         [](D& d, bool c) {
+             if (!animation(d))
+                 return d.viderPanneauAnimation();
+             d.pSprite->setInterpolation(d.numAnimationSel, c);
+         }},
         {IdAnm::myButtonCheckElemAnimCourVisible,
          [](D& d, bool) {
              drapeauAE(d, R::FAE_VISIBLE,
@@ -251,7 +257,12 @@ const Table& casesAnimation()
              if (animation(d))
                  d.pSprite->setEmetteurActif(d.numAnimationSel, d.numAnimElemSel, c);
          }},
-        {IdAnm::myButtonCheckOmbreActive, [](D& d, bool c) { d.pSprite->setOmbre(d.numAnimationSel, c); }},
+        {IdAnm::myButtonCheckOmbreActive,
+         [](D& d, bool c) {
+             if (!animation(d))
+                 return d.viderPanneauAnimation();
+             d.pSprite->setOmbre(d.numAnimationSel, c);
+         }},
         {IdAnm::myButtonCheckPlaySonSiStop, sonSiArret},
     };
     return table;

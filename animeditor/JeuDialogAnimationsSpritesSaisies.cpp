@@ -136,10 +136,8 @@ void nbFramesVisee(D& d, Saisie& saisie)
 {
     const int a = d.numAnimationSel;
     float typee = static_cast<float>(d.pSprite->getNbFramesVisee(a));
-    if (!animation(d)) {
-        afficher(d, IdAnm::myTextInputNbFramesVisee, "");
-        return;
-    }
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     if (!valide(saisie, typee))
         return;
     // Shown as stored: whole, at least 1.
@@ -208,16 +206,20 @@ void imageElement(D& d, Saisie& saisie)
 void lecturesAvantGoto(D& d, Saisie& saisie)
 {
     CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
-    int n = an ? versUn(an->nbLecturesGoto) : 0;
-    if (an && valide(saisie, n))
+    if (!an)
+        return d.viderPanneauAnimation();
+    int n = versUn(an->nbLecturesGoto);
+    if (valide(saisie, n))
         an->nbLecturesGoto = depuisUn(n);
 }
 
 void animationGoto(D& d, Saisie& saisie)
 {
     CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
-    int n = an ? versUn(an->animGoto) : 0;
-    if (an && valide(saisie, n))
+    if (!an)
+        return d.viderPanneauAnimation();
+    int n = versUn(an->animGoto);
+    if (valide(saisie, n))
         an->animGoto = depuisUn(n);
 }
 
@@ -249,6 +251,8 @@ void deltaMere(D& d, Saisie&)
 
 void ombreEcrasement(D& d, Saisie&)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     sf::Vector2f v = d.pSprite->getOmbreEcrasement(d.numAnimationSel);
     if (lireCouple(d, IdAnm::myTextInputOmbreEcraseX, IdAnm::myTextInputOmbreEcraseY, v))
         d.pSprite->setOmbreEcrasement(d.numAnimationSel, v.x, v.y);
@@ -256,6 +260,8 @@ void ombreEcrasement(D& d, Saisie&)
 
 void ombreDecalage(D& d, Saisie&)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     sf::Vector2f v = d.pSprite->getOmbreDecalage(d.numAnimationSel);
     if (lireCouple(d, IdAnm::myTextInputOmbreDx, IdAnm::myTextInputOmbreDy, v))
         d.pSprite->setOmbreDecalage(d.numAnimationSel, v.x, v.y);
@@ -263,6 +269,8 @@ void ombreDecalage(D& d, Saisie&)
 
 void ombreRotation(D& d, Saisie& saisie)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     int r = d.pSprite->getOmbreRotation(d.numAnimationSel);
     if (valide(saisie, r))
         d.pSprite->setOmbreRotation(d.numAnimationSel, r);

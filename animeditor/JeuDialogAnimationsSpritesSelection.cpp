@@ -112,13 +112,7 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     numAnimElemSel = -1;
     if (!an) {
         majListeAnimElems();
-        afficher(*this, IdAnm::myTextInputNomAnimation, "");
-        cocher(*this, IdAnm::myButtonCheckViseeMarcheSoubressaut, false);
-        for (const char* id : {IdAnm::myTextInputSoubressautBorneInf, IdAnm::myTextInputSoubressautBorneSup,
-                               IdAnm::myTextInputSoubressautMax, IdAnm::myTextInputSoubressautVitesse})
-            afficher(*this, id, "");
-        for (const char* id : CASES_FILLE)
-            cocher(*this, id, false);
+        viderPanneauAnimation();
         pSprite->setAnimation2(-1, -1);
         majMarqueursTimeline(pSprite, pTimeline);
         return;
@@ -160,6 +154,26 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
 }
 
 // Bounce, shadow, daughter and the animation that follows.
+// No animation chosen: its fields show nothing of the one chosen before, and a value typed or
+// ticked there, which nothing takes, goes as it came.
+void CJeuDialogAnimationsSprites::viderPanneauAnimation()
+{
+    for (const char* id :
+         {IdAnm::myTextInputNomAnimation, IdAnm::myTextInputSoubressautBorneInf, IdAnm::myTextInputSoubressautBorneSup,
+          IdAnm::myTextInputSoubressautMax, IdAnm::myTextInputSoubressautVitesse, IdAnm::myTextInputOmbreRot,
+          IdAnm::myTextInputOmbreDx, IdAnm::myTextInputOmbreDy, IdAnm::myTextInputOmbreEcraseX,
+          IdAnm::myTextInputOmbreEcraseY, IdAnm::myTextInputNbFramesVisee,
+          IdAnm::myTextInputNbLecturesAvantNouvelleAnim, IdAnm::myTextInputNumAnimACharger})
+        afficher(*this, id, "");
+    afficher(*this, IdAnm::myTextInputAnimFrameNb, "0");
+    afficher(*this, IdAnm::myTextInputVitesseAnimCour, "1");
+    for (const char* id : {IdAnm::myButtonCheckViseeMarcheSoubressaut, IdAnm::myButtonCheckOmbreActive,
+                           IdAnm::myButtonCheckAnimAvecInterpolation, IdAnm::myButtonCheckTimelineVisee})
+        cocher(*this, id, false);
+    for (const char* id : CASES_FILLE)
+        cocher(*this, id, false);
+}
+
 void CJeuDialogAnimationsSprites::panneauAnimation(int a)
 {
     const CSPRITE3_ANIMATION* an = pSprite->getAnim(a);

@@ -116,6 +116,12 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
     ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "s.anm", true));
     const CSPRITE3_KEYFRAME& kf = *relu.getKeyframeEnForce(0, 5);
     EXPECT_EQ(kf.script + "*" + std::to_string(kf.nbExecutions), "saut.scp*2");
+    // No animation chosen: its fields show nothing, and what is typed or ticked there goes.
+    e->liste(IdAnm::myListAnimations)->setNumSel(-1);
+    EXPECT_EQ(texte(IdAnm::myTextInputOmbreEcraseX), "");
+    saisir(IdAnm::myTextInputOmbreRot, "45");
+    basculer(IdAnm::myButtonCheckOmbreActive);
+    EXPECT_EQ(texte(IdAnm::myTextInputOmbreRot) + (e->coche(IdAnm::myButtonCheckOmbreActive) ? "x" : ""), "");
 }
 
 TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
