@@ -47,8 +47,10 @@ TEST_F(BoutonsTest, ElementButtons)
     appuyer(IdAnm::myButtonAjouterElement);
     EXPECT_EQ(s().getNbElements(), avant + 3 + 1000) << "at most 1,000 a press";
     d().nombreElements = -4;
+    saisir(IdAnm::myTextInputElementOx, "");
     appuyer(IdAnm::myButtonAjouterElement);
     EXPECT_EQ(d().elementSel, s().getNbElements() - 1);
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "an empty origin field asks nothing";
 
     // Centring: 15 x 9 gives (7.5, 4.5), shown whole, so that "Modifier" keeps the halves.
     s().setElement(0, "corps", 0, 0, 15, 9, 0, 0, -1, -1, false);
