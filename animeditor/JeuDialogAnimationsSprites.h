@@ -265,6 +265,7 @@ public:
     void appliquerVersFrame();
     // The animation's own fields emptied while no animation is chosen.
     void viderPanneauAnimation();
+    void viderPanneauAnimElem();
     // Selects frame f on the timeline and runs what choosing it there runs: after keyframes
     // or frames changed, the selection and the panels name what the frame now holds.
     void allerAFrame(int f);

@@ -236,16 +236,26 @@ void CJeuDialogAnimationsSprites::animElemChoisi(CPLUXControlList* l)
     }
     const int a = numAnimationSel;
     if (pSprite->getAnim(a) && pSprite->getFrameCourante() < pSprite->getNbFrames(a)) {
-        if (numAnimElemSel != -1) {
+        if (numAnimElemSel != -1)
             panneauxAnimElem(a, numAnimElemSel);
-        } else {
-            choisirLigne(*this, IdAnm::myComboBoxShadersVert, 0);
-            choisirLigne(*this, IdAnm::myComboBoxShadersFrag, 0);
-        }
     }
+    if (!pSprite->getAnimElem(a, numAnimElemSel))
+        viderPanneauAnimElem();
     majComboAnimationLienAE();
     if (auto* evenements = dynamic_cast<CJeuDialogEventsAnm*>(CPLUX::getDialog("JeuDialogEventsAnm")))
         evenements->setElement(pSprite, numAnimationSel, numAnimElemSel);
+}
+
+// No AE chosen: the AE's own settings show nothing of the one chosen before; ticked, they
+// are ticked back off (nothing takes them).
+void CJeuDialogAnimationsSprites::viderPanneauAnimElem()
+{
+    afficher(*this, IdAnm::myTextInputNomAnimElem, "");
+    for (const char* id : {IdAnm::myButtonCheckLockAnimElem, IdAnm::myButtonCheckVisibleAnimElem,
+                           IdAnm::myButtonCheckShaderActif, IdAnm::myButtonCheckEmetteurParticules})
+        cocher(*this, id, false);
+    choisirLigne(*this, IdAnm::myComboBoxShadersVert, 0);
+    choisirLigne(*this, IdAnm::myComboBoxShadersFrag, 0);
 }
 
 void CJeuDialogAnimationsSprites::panneauxAnimElem(int a, int ae)
