@@ -79,9 +79,15 @@ void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
 }
 
 // What the copied AE is now (not when it was copied), appended to the selected animation.
+// Nothing to paste (no copy, or the AEs of the copied one's animation changed since): the
+// message over the view says so.
 void CJeuDialogAnimationsSprites::collerAE()
 {
-    if (!pSprite->getAnimElem(numAnimationCopieAE, numAnimElemCopieAE) || !pSprite->getAnim(numAnimationSel))
+    if (!pSprite->getAnimElem(numAnimationCopieAE, numAnimElemCopieAE)) {
+        afficherMessage(L"Aucun AE copié (« Copier AE » sur l'AE à coller) : rien de collé");
+        return;
+    }
+    if (!pSprite->getAnim(numAnimationSel))
         return;
     pSprite->collerAnimElem(numAnimationCopieAE, numAnimationSel, numAnimElemCopieAE, numFrameCopieAE);
     majListeAnimElems();

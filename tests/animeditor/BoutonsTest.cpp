@@ -388,6 +388,7 @@ TEST_F(BoutonsTest, DeletionsAndMovesLeaveNoIndexPointingElsewhere)
         appuyer(IdAnm::myButtonColleAE);
         d().annulerDerniereAction();
         EXPECT_EQ(s().getNbAnimElems(0), nb) << c.quoi << ": nothing pasted";
+        EXPECT_NE(d().texteMessage.getString().find(L"rien de collé"), sf::String::InvalidPos) << c.quoi;
         EXPECT_TRUE(memesCles(Instantane(s(), 0), avant)) << c.quoi;
     }
 }
