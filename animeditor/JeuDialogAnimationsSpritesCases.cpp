@@ -152,7 +152,7 @@ void decalageMere(D& d, bool coche)
 
 void sensInverse(D& d, bool coche)
 {
-    if (!animation(d))
+    if (!animation(d) || d.refuserHorsKeyframe(false))
         return;
     d.pSprite->setKeyframeSensInverse(d.numAnimationSel, frame(d), coche);
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
@@ -223,7 +223,7 @@ const Table& casesAnimation()
          }},
         {IdAnm::myButtonCheckFrameSensLectureSansChangement,
          [](D& d, bool c) {
-             if (animation(d))
+             if (animation(d) && !d.refuserHorsKeyframe(false))
                  d.pSprite->setKeyframeSensChange(d.numAnimationSel, frame(d), c);
          }},
         {IdAnm::myButtonCheckAfficheFilleAvant, [](D& d, bool c) { modeFille(d, 0, c); }},

@@ -115,10 +115,10 @@ void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c)
         pSprite->couleurGlobale = couleur;
     } else if (id == IdAnm::myColorFrameElements) {
         // Only the keyframe shown: off a keyframe there is nothing of this frame to colour.
-        if (pSprite->getAnim(a) && pSprite->isKeyframe(a, numKeyFrameSel))
-            pSprite->setKeyframeCouleur(a, numKeyFrameSel, couleur);
+        if (pSprite->getAnim(a) && !refuserHorsKeyframe(false))
+            pSprite->setKeyframeCouleur(a, pSprite->getFrameCourante(), couleur);
     } else if (id == IdAnm::myColorFrameAE) {
-        if (a >= 0 && numAnimElemSel >= 0)
+        if (!refuserHorsKeyframe(true))
             pSprite->setKeyAnimElemCouleur(a, pSprite->getFrameCourante(), numAnimElemSel, couleur);
     }
 }

@@ -176,10 +176,11 @@ bool lireCouple(const D& d, const char* idX, const char* idY, sf::Vector2<T>& v)
     return x && y;
 }
 
-// The target and its count are read together; either refused, nothing changes.
+// The target and its count are read together; either refused, nothing changes. Like every
+// value of the keyframe panel, they go to the keyframe shown, refused between keyframes.
 void gotoKeyframe(D& d, Saisie&)
 {
-    if (!animation(d))
+    if (!animation(d) || d.refuserHorsKeyframe(false))
         return;
     sf::Vector2i g = d.pSprite->getKeyframeGoto(d.numAnimationSel, frame(d));
     if (lireCouple(d, IdAnm::myTextInputGotoFrameAnim, IdAnm::myTextInputNbGotoFrameAnim, g))
@@ -188,8 +189,8 @@ void gotoKeyframe(D& d, Saisie&)
 
 void gotoKeyframeEtMarqueurs(D& d, Saisie& saisie)
 {
-    if (!animation(d))
-        return;
+    if (!animation(d) || !d.pSprite->isKeyframe(d.numAnimationSel, frame(d)))
+        return gotoKeyframe(d, saisie);
     gotoKeyframe(d, saisie);
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
     afficher(d, IdAnm::myTextInputAnimFrameNb, CPLUX::itos(d.pSprite->getNbFrames(d.numAnimationSel)));
@@ -242,7 +243,7 @@ void zoomVue(D& d, Saisie& saisie)
 
 void deltaMere(D& d, Saisie&)
 {
-    if (d.numAnimationSel < 0)
+    if (d.numAnimationSel < 0 || d.refuserHorsKeyframe(false))
         return;
     sf::Vector2f v = d.pSprite->getKeyframeDelta(d.numAnimationSel, frame(d));
     if (lireCouple(d, IdAnm::myTextInputDxMere, IdAnm::myTextInputDyMere, v))

@@ -109,6 +109,14 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         saisir(c.id, c.texte);
         c.verifier();
     }
+    // Off a keyframe its values are refused with a box: the keyframe before keeps its own.
+    frame(7);
+    for (const char* id : {IdAnm::myTextInputDxMere, IdAnm::myTextInputGotoFrameAnim}) {
+        saisir(id, "9");
+        EXPECT_TRUE(repondre(0)) << id << " refused";
+    }
+    EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2));
+    EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4));
     // The frame's script and its count reach the file.
     DossierTemp dossier;
     d().sauverAnmSous(dossier / "s.anm");
