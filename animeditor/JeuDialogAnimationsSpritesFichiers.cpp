@@ -343,8 +343,17 @@ void D::appliquerAuJeu()
         CSPRITE3* s = p ? p->sprite : nullptr;
         if (!s || s == pSprite || s->ID != pSprite->ID || !relus.insert(s).second)
             continue;
+        // Played on by name: numbers move when animations were added or deleted.
+        const CSPRITE3_ANIMATION* joue = s->getAnim(s->getAnimation());
+        const std::string nom = joue ? joue->nom : std::string();
+        const int frame = s->getFrameCourante();
         if (!s->charger(nullptr, CSFMLJeuGlobal::prenderTexture, fichier, false))
             return;
+        for (int a = 0; !nom.empty() && a < s->getNbAnimations(); ++a)
+            if (s->getAnim(a)->nom == nom) {
+                s->setAnimation(a, frame, false);
+                break;
+            }
     }
 }
 

@@ -507,6 +507,14 @@ TEST_F(FichiersTest, ApplyingToTheGameReadsAgainTheSpritesOfTheEditedIdentifier)
     EXPECT_EQ(messages.size(), 1u) << "one report, not one per sprite: " << ::testing::PrintToString(messages);
     for (const CSPRITE3* h : heros)
         EXPECT_EQ(h->getNbFrames(0), 33) << "nothing read again";
+    // A sprite plays on the animation it played, by name, when numbers moved.
+    heros[0]->setAnimation(1, 0, true);
+    const std::string joue = s().getAnim(1)->nom;
+    s().supprimerAnimation(0);
+    d().sauverAnmSous(dossier / "heros.anm");
+    appuyer(IdAnm::myButtonAppliquerAuJeu);
+    ASSERT_EQ(heros[0]->getAnimation(), 0);
+    EXPECT_EQ(heros[0]->getAnim(0)->nom, joue);
 }
 
 TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
