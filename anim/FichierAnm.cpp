@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iostream>
 #include <string_view>
 
 namespace {
@@ -420,6 +421,7 @@ public:
 private:
     bool lireLigneEntiere(Cle c);
     void lireSprite(Cle c);
+    void lireGrilleCase();
     void lireElement(Cle c);
     void nouvelleAnimation();
     void lireAnimation(Cle c);
@@ -517,7 +519,7 @@ void LecteurAnm::lireSprite(Cle c)
     case Cle::Texture: s.strTexture = v.texte(0); break;
     case Cle::ScriptTir: s.scriptTir = v.texte(0); break;
     case Cle::GrilleVisible: s.bGrilleVisible = v.booleen(0); break;
-    case Cle::GrilleCase: s.grilleCase = v.entier(0, 16); break;
+    case Cle::GrilleCase: lireGrilleCase(); break;
     case Cle::ReculArme: s.bReculArme = v.booleen(0); break;
     case Cle::CouleurFond: s.couleurFond = v.couleur(0); break;
     case Cle::CouleurGlobale: s.couleurGlobale = v.couleur(0); break;
@@ -525,6 +527,16 @@ void LecteurAnm::lireSprite(Cle c)
     case Cle::Etat: s.etats[CSPRITE3::nomFichier(v.texte(0))] = v.entier(1, -1); break;
     default: break;
     }
+}
+
+// A grid cell below one pixel would never end the editor's grid: read as the sprite's default
+// (16), the corrected line named on the console as the level reader names its own.
+void LecteurAnm::lireGrilleCase()
+{
+    const int n = v.entier(0, 16);
+    s.grilleCase = n >= 1 ? n : 16;
+    if (n < 1)
+        std::cerr << "ANM : « GRILLECASE=" << n << " » : case inférieure à 1, lu comme 16\n";
 }
 
 void LecteurAnm::lireElement(Cle c)

@@ -322,10 +322,24 @@ void CSPRITE3::supprimerAnimation(int a)
         else if (n > a)
             --n;
     };
+    // An element without a sub-sprite of its own links this sprite's animations, as do the
+    // keys of its AEs; a sub-sprite's animations do not move.
+    auto propre = [this](int e) {
+        const CSPRITE3_ELEMENT* el = getElement(e);
+        return el && (!el->pSpriteLie || el->pSpriteLie == this);
+    };
     for (auto& anim : animations) {
         renumeroter(anim->fille);
         renumeroter(anim->animGoto);
+        for (auto& kf : anim->keyframes)
+            for (size_t i = 0; i < kf->cles.size() && i < anim->animElems.size(); ++i)
+                if (propre(anim->animElems[i]->element))
+                    renumeroter(kf->cles[i].lienAnim);
     }
+    for (int e = 0; e < getNbElements(); ++e)
+        if (propre(e))
+            for (int& lien : elements[static_cast<size_t>(e)]->lienAnim)
+                renumeroter(lien);
     for (auto& [nomEtat, n] : etats)
         renumeroter(n);
     if (animCourante == a)

@@ -202,6 +202,9 @@ public:
     void majPanneauKeyFrame();
     void majPanneauAE();
     void majNbExecutionsScript();
+    // The frame script dialog back on the keyframe shown, whatever it showed last (an AE's
+    // event script from the events dialog).
+    void ciblerScriptFrame();
 
     // Lists and combos.
     void majListeElements();
@@ -248,6 +251,9 @@ public:
     // A value typed or ticked in the AE panel: the undo record of that kind (none for null)
     // with the values it replaces, then the panel written; or a box saying why it cannot be.
     void modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4);
+    // True, with a box saying why, when the frame shown cannot take a change: no keyframe
+    // there, the animation playing, or (pourAE) no AE chosen.
+    bool refuserHorsKeyframe(bool pourAE);
     // A keyframe at the current frame, when it has none: interpolated from the keyframe
     // before it, or a copy of that keyframe.
     void ajouterKeyframeInterpolee();
@@ -255,6 +261,11 @@ public:
     // The checked channels of the selected AE's panel into the keyframe at frameCible, or
     // into every keyframe with -1.
     void appliquerAEKeyframes(int frameCible);
+    // The same into the keyframe typed in "myTextInputNumFrameAppliquer", or a box saying why not.
+    void appliquerVersFrame();
+    // The animation's own fields emptied while no animation is chosen.
+    void viderPanneauAnimation();
+    void viderPanneauAnimElem();
     // Selects frame f on the timeline and runs what choosing it there runs: after keyframes
     // or frames changed, the selection and the panels name what the frame now holds.
     void allerAFrame(int f);

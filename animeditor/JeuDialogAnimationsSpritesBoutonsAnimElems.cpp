@@ -55,15 +55,7 @@ void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
     t[IdAnm::myButtonColleAE] = [](D& d, const AppuiGauche&) { d.collerAE(); };
     t[IdAnm::myButtonCopieAESelRien] = [](D& d, const AppuiGauche&) { cocherCanaux(d, false); };
     t[IdAnm::myButtonCopieAESelTout] = [](D& d, const AppuiGauche&) { cocherCanaux(d, true); };
-    t[IdAnm::myButtonAppliquerFrame] = [](D& d, const AppuiGauche&) {
-        // A frame that is no number is refused: the field is emptied.
-        CPLUXControlTextInput* c = d.ctrlTextInput(IdAnm::myTextInputNumFrameAppliquer);
-        int n = -1;
-        if (c && !CPLUXControlTextInput::lireEntier(c->getText(), n))
-            c->refuserNombre(std::string(), false);
-        if (n >= 0 && n < d.pSprite->getNbFrames(d.numAnimationSel))
-            d.appliquerAEKeyframes(n);
-    };
+    t[IdAnm::myButtonAppliquerFrame] = [](D& d, const AppuiGauche&) { d.appliquerVersFrame(); };
     t[IdAnm::myButtonAppliquerMaillageToutesFrames] = [](D& d, const AppuiGauche&) { d.appliquerAEKeyframes(-1); };
     t[IdAnm::myButtonAppliquerMaillageFrameSuiv] = [](D& d, const AppuiGauche&) { d.appliquerVersKeyframeVoisine(1); };
     t[IdAnm::myButtonAppliquerMaillageFramePrec] = [](D& d, const AppuiGauche&) { d.appliquerVersKeyframeVoisine(-1); };
@@ -72,22 +64,55 @@ void CJeuDialogAnimationsSprites::boutonsAnimElems(TableBoutons& t)
     t[IdAnm::myButtonReloadShaders] = [](D& d, const AppuiGauche&) { d.remplirCombosShaders(); };
     t[IdAnm::myButtonNewDelEmetteur] = [](D& d, const AppuiGauche& p) { d.basculerEmetteur(p.fenetre); };
     t[IdAnm::myButtonAddEtat] = [](D& d, const AppuiGauche&) { d.ajouterEtat(); };
-    t[IdAnm::myButtonScriptAnmInterne] = [](D&, const AppuiGauche&) {
-        basculer<CJeuDialogScriptAnm>("JeuDialogScriptAnm");
+    // Shown from here, the script dialog edits the frame's script; shown on an AE's event
+    // script (from the events dialog), it comes back to the frame's instead of hiding.
+    t[IdAnm::myButtonScriptAnmInterne] = [](D& d, const AppuiGauche&) {
+        const auto* script = dynamic_cast<CJeuDialogScriptAnm*>(CPLUX::getDialog("JeuDialogScriptAnm"));
+        if ((script && script->bScriptAE && CPLUX::isDialogVisible("JeuDialogScriptAnm")) ||
+            basculer<CJeuDialogScriptAnm>("JeuDialogScriptAnm"))
+            d.ciblerScriptFrame();
     };
     t[IdAnm::myButtonEventsAE] = [](D& d, const AppuiGauche&) {
         if (auto* evenements = basculer<CJeuDialogEventsAnm>("JeuDialogEventsAnm"))
-            evenements->setElement(d.pSprite, d.numAnimationSel, d.numAnimElemSel);
+            evenements->setElement(d.pSprite, d.numAnimationSel, d.numAnimElemSel, true);
     };
 }
 
 // What the copied AE is now (not when it was copied), appended to the selected animation.
+// Nothing to paste (no copy, or the AEs of the copied one's animation changed since): the
+// message over the view says so.
 void CJeuDialogAnimationsSprites::collerAE()
 {
-    if (!pSprite->getAnimElem(numAnimationCopieAE, numAnimElemCopieAE) || !pSprite->getAnim(numAnimationSel))
+    if (!pSprite->getAnimElem(numAnimationCopieAE, numAnimElemCopieAE)) {
+        afficherMessage(L"Aucun AE copié (« Copier AE » sur l'AE à coller) : rien de collé");
+        return;
+    }
+    if (!pSprite->getAnim(numAnimationSel))
         return;
     pSprite->collerAnimElem(numAnimationCopieAE, numAnimationSel, numAnimElemCopieAE, numFrameCopieAE);
     majListeAnimElems();
+}
+
+// Into the keyframe typed in its field. A frame that is no number is refused (the field is
+// emptied); one that is no keyframe, or no AE to copy from, is refused with a box.
+void CJeuDialogAnimationsSprites::appliquerVersFrame()
+{
+    CPLUXControlTextInput* c = ctrlTextInput(IdAnm::myTextInputNumFrameAppliquer);
+    int n = -1;
+    if (c && !CPLUXControlTextInput::lireEntier(c->getText(), n)) {
+        c->refuserNombre(std::string(), false);
+        return;
+    }
+    const int a = numAnimationSel;
+    if (pSprite->getAnimElem(a, numAnimElemSel) && pSprite->isKeyframe(a, n)) {
+        appliquerAEKeyframes(n);
+        return;
+    }
+    const std::wstring pourquoi = !pSprite->getAnimElem(a, numAnimElemSel)
+                                      ? L"aucun AE n'est choisi."
+                                      : L"la frame " + CPLUX::itows(n) +
+                                            L" n'est pas une keyframe (« Ajouter clé » en fait une).";
+    CPLUX::MessageBoxW(getTitleW(), L"Rien n'est appliqué : " + pourquoi);
 }
 
 // Into the keyframe after (1) or before (-1) the one in force at the current frame.

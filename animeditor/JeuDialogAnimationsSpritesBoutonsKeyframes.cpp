@@ -63,7 +63,7 @@ void CJeuDialogAnimationsSprites::boutonsKeyframes(TableBoutons& t)
 void CJeuDialogAnimationsSprites::retournerAE(bool horizontal)
 {
     const int a = numAnimationSel, k = numKeyFrameSel, ae = numAnimElemSel;
-    if (!pSprite->isKeyframe(a, k) || !pSprite->getCle(a, k, ae))
+    if (refuserHorsKeyframe(true) || !pSprite->isKeyframe(a, k) || !pSprite->getCle(a, k, ae))
         return;
     const sf::Vector2f s = pSprite->getKeyAnimElemEchelle(a, k, ae);
     ajouterAnnulation(horizontal ? AnmUndoRecord::FAE_FLIPH : AnmUndoRecord::FAE_FLIPV, a, k, ae, s.x, s.y, 0, 0,
@@ -123,10 +123,12 @@ void CJeuDialogAnimationsSprites::defilerTimeline(int sens)
     }
 }
 
+// These act on the keyframe shown, as a typed value does: between keyframes the key in
+// force is another frame's, so they are refused with the same box.
 void CJeuDialogAnimationsSprites::centrerOrigineAE()
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante(), ae = numAnimElemSel;
-    if (!pSprite->getCle(a, f, ae))
+    if (refuserHorsKeyframe(true))
         return;
     const sf::FloatRect r = pSprite->getRectElement(pSprite->getElementAnimElem(a, ae));
     const sf::Vector2f o = pSprite->getKeyAnimElemOrigine(a, f, ae);
@@ -141,9 +143,9 @@ void CJeuDialogAnimationsSprites::centrerOrigineAE()
 void CJeuDialogAnimationsSprites::tailleUnAE()
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante(), ae = numAnimElemSel;
-    const CSPRITE3_KEYANIMELEM* cle = pSprite->getCle(a, f, ae);
-    if (!cle)
+    if (refuserHorsKeyframe(true))
         return;
+    const CSPRITE3_KEYANIMELEM* cle = pSprite->getCle(a, f, ae);
     ajouterAnnulation(AnmUndoRecord::FAE_SCALE, a, f, ae, cle->echelle.x, cle->echelle.y, cle->position.x,
                       cle->position.y, enfantsSelonTouches());
     pSprite->setKeyAnimElemEchelle(a, f, ae, 1, 1, !CPLUX::isKeyCtrlPress(), !CPLUX::isKeyAltPress());
@@ -151,13 +153,13 @@ void CJeuDialogAnimationsSprites::tailleUnAE()
     majPanneauAE();
 }
 
-// The mesh offsets of the AE back to 0, in every keyframe or in the one in force. Written
+// The mesh offsets of the AE back to 0, in every keyframe or in the one shown. Written
 // into the keys at once, the slopes recomputed once.
 void CJeuDialogAnimationsSprites::razMaillageAE(bool toutesKeyframes)
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante(), ae = numAnimElemSel;
     CSPRITE3_ANIMATION* anim = pSprite->getAnim(a);
-    if (!anim || !pSprite->getAnimElem(a, ae))
+    if (!anim || !pSprite->getAnimElem(a, ae) || (!toutesKeyframes && refuserHorsKeyframe(true)))
         return;
     auto raz = [](CSPRITE3_KEYANIMELEM& cle) { std::fill(cle.maillage.begin(), cle.maillage.end(), sf::Vector2f()); };
     if (!toutesKeyframes) {

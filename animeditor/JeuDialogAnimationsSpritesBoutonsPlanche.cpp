@@ -76,9 +76,10 @@ void CJeuDialogAnimationsSprites::ajouterElements()
         return c ? std::max(-1, c->getNumSel() - 1) : -1;
     };
     // The zone in whole pixels; a number that is none is refused and keeps the zone's value,
-    // or the chosen element's origin.
-    auto nombre = [this](const char* id, float actuel) {
-        editeur::lireNombre(*this, id, actuel);
+    // or the chosen element's origin. An empty field (no element chosen) keeps it unasked.
+    auto nombre = [this, &texte](const char* id, float actuel) {
+        if (!texte(id).empty())
+            editeur::lireNombre(*this, id, actuel);
         return actuel;
     };
     const CSPRITE3_ELEMENT* choisi = pSprite->getElement(elementSel);
@@ -131,6 +132,6 @@ void CJeuDialogAnimationsSprites::centrerOrigineElement()
     const sf::FloatRect r = pSprite->getRectElement(elementSel);
     pSprite->setOrigineElement(elementSel, r.width * 0.5f, r.height * 0.5f);
     const sf::Vector2f o = pSprite->getOrigineElement(elementSel);
-    afficher(*this, IdAnm::myTextInputElementOx, CPLUX::itos(tuv::floatVersInt(o.x)));
-    afficher(*this, IdAnm::myTextInputElementOy, CPLUX::itos(tuv::floatVersInt(o.y)));
+    afficher(*this, IdAnm::myTextInputElementOx, CPLUX::ftos(o.x));
+    afficher(*this, IdAnm::myTextInputElementOy, CPLUX::ftos(o.y));
 }

@@ -6,6 +6,7 @@
 #include "animeditor/JeuDialogAnimationsSprites.h"
 
 #include "anim/Sprite3.h"
+#include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/OutilsControles.h"
 
@@ -29,7 +30,6 @@ const char* const BOUTONS_LISTE_AE[] = {IdAnm::myButtonMonterAnimElem, IdAnm::my
                                         IdAnm::myButtonSupprimerElementAnimation};
 
 bool animation(const D& d) { return d.pSprite->getAnim(d.numAnimationSel) != nullptr; }
-bool animElem(const D& d) { return d.numAnimationSel >= 0 && d.numAnimElemSel >= 0; }
 int frame(const D& d) { return d.pSprite->getFrameCourante(); }
 CSPRITE3_ELEMENT* element(D& d) { return d.pSprite->getElement(d.elementSel); }
 
@@ -85,10 +85,12 @@ void drapeauAE(D& d, const char* type, bool avant)
 void visee(D& d, bool coche)
 {
     const int a = d.numAnimationSel;
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     d.pSprite->setVisee(a, coche);
     if (d.pTimeline)
         d.pTimeline->setModeVisee(coche);
-    if (!coche || !animation(d))
+    if (!coche)
         return;
     const int parDegre = std::max(1, d.pSprite->getNbFramesVisee(a));
     if (d.pTimeline)
@@ -124,8 +126,8 @@ void colorerAE(D& d) { d.colorerListeAnimElemsCourante(); }
 
 void verrouAE(D& d, bool coche)
 {
-    if (!animElem(d))
-        return;
+    if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
+        return d.viderPanneauAnimElem();
     d.pSprite->setAnimElemVerrou(d.numAnimationSel, d.numAnimElemSel, coche);
     colorerAE(d);
 }
@@ -135,7 +137,7 @@ void optionAE(D& d, bool coche)
 {
     CSPRITE3_ANIMELEM* ae = d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel);
     if (!ae)
-        return;
+        return d.viderPanneauAnimElem();
     ae->option = coche;
     colorerAE(d);
 }
@@ -150,7 +152,7 @@ void decalageMere(D& d, bool coche)
 
 void sensInverse(D& d, bool coche)
 {
-    if (!animation(d))
+    if (!animation(d) || d.refuserHorsKeyframe(false))
         return;
     d.pSprite->setKeyframeSensInverse(d.numAnimationSel, frame(d), coche);
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
@@ -221,7 +223,7 @@ const Table& casesAnimation()
          }},
         {IdAnm::myButtonCheckFrameSensLectureSansChangement,
          [](D& d, bool c) {
-             if (animation(d))
+             if (animation(d) && !d.refuserHorsKeyframe(false))
                  d.pSprite->setKeyframeSensChange(d.numAnimationSel, frame(d), c);
          }},
         {IdAnm::myButtonCheckAfficheFilleAvant, [](D& d, bool c) { modeFille(d, 0, c); }},
@@ -236,9 +238,17 @@ const Table& casesAnimation()
         {IdAnm::myButtonCheckDecalageMere, decalageMere},
         {IdAnm::myButtonCheckVisibleAnimElem, optionAE},
         {IdAnm::myButtonCheckShaderActif,
-         [](D& d, bool c) { d.pSprite->setShaderActif(d.numAnimationSel, d.numAnimElemSel, c); }},
+         [](D& d, bool c) {
+             if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
+                 return d.viderPanneauAnimElem();
+             d.pSprite->setShaderActif(d.numAnimationSel, d.numAnimElemSel, c);
+         }},
         {IdAnm::myButtonCheckAnimAvecInterpolation,
-         [](D& d, bool c) { d.pSprite->setInterpolation(d.numAnimationSel, c); }},
+         [](D& d, bool c) {
+             if (!animation(d))
+                 return d.viderPanneauAnimation();
+             d.pSprite->setInterpolation(d.numAnimationSel, c);
+         }},
         {IdAnm::myButtonCheckElemAnimCourVisible,
          [](D& d, bool) {
              drapeauAE(d, R::FAE_VISIBLE,
@@ -248,10 +258,23 @@ const Table& casesAnimation()
         {IdAnm::myButtonCheckSensLectureFrame, sensInverse},
         {IdAnm::myButtonCheckEmetteurParticules,
          [](D& d, bool c) {
-             if (animation(d))
-                 d.pSprite->setEmetteurActif(d.numAnimationSel, d.numAnimElemSel, c);
+             if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
+                 return d.viderPanneauAnimElem();
+             // Kept with the emitter only: without one the file has nowhere to keep it.
+             if (!d.pSprite->hasEmetteur(d.numAnimationSel, d.numAnimElemSel)) {
+                 cocher(d, IdAnm::myButtonCheckEmetteurParticules, false);
+                 CPLUX::MessageBoxW(d.getTitleW(), L"Valeur non gardée : l'AE n'a pas d'émetteur (« Émetteur ± » "
+                                                   L"en ajoute un).");
+                 return;
+             }
+             d.pSprite->setEmetteurActif(d.numAnimationSel, d.numAnimElemSel, c);
          }},
-        {IdAnm::myButtonCheckOmbreActive, [](D& d, bool c) { d.pSprite->setOmbre(d.numAnimationSel, c); }},
+        {IdAnm::myButtonCheckOmbreActive,
+         [](D& d, bool c) {
+             if (!animation(d))
+                 return d.viderPanneauAnimation();
+             d.pSprite->setOmbre(d.numAnimationSel, c);
+         }},
         {IdAnm::myButtonCheckPlaySonSiStop, sonSiArret},
     };
     return table;

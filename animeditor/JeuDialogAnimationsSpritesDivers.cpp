@@ -29,6 +29,9 @@ void CJeuDialogAnimationsSprites::onMBClose(int handle, std::string id, bool ans
 {
     CPLUXDialog::onMBClose(handle, id, answer1, answer2, answer3, text);
     const int a = numAnimationSel;
+    // "Non" keeps the count: the field shows it again, not the one refused.
+    if (!answer1 && id == IDMB_CHANGE_NBFRAMES && pSprite->getAnim(a))
+        afficher(*this, IdAnm::myTextInputAnimFrameNb, pSprite->getNbFrames(a));
     if (!answer1 || !pSprite->getAnim(a))
         return;
     if (id == IDMB_CHANGE_NBFRAMES)
@@ -112,10 +115,10 @@ void CJeuDialogAnimationsSprites::onCtrlColorChange(CPLUXControlColor* c)
         pSprite->couleurGlobale = couleur;
     } else if (id == IdAnm::myColorFrameElements) {
         // Only the keyframe shown: off a keyframe there is nothing of this frame to colour.
-        if (pSprite->getAnim(a) && pSprite->isKeyframe(a, numKeyFrameSel))
-            pSprite->setKeyframeCouleur(a, numKeyFrameSel, couleur);
+        if (pSprite->getAnim(a) && !refuserHorsKeyframe(false))
+            pSprite->setKeyframeCouleur(a, pSprite->getFrameCourante(), couleur);
     } else if (id == IdAnm::myColorFrameAE) {
-        if (a >= 0 && numAnimElemSel >= 0)
+        if (!refuserHorsKeyframe(true))
             pSprite->setKeyAnimElemCouleur(a, pSprite->getFrameCourante(), numAnimElemSel, couleur);
     }
 }

@@ -100,9 +100,16 @@ void CJeuDialogAnimationsSprites::changerZoomVue(int delta)
 
 // Drawing ------------------------------------------------------------------------------------------------
 
+// The sheet's zone is drawn by the sheet view, cut to the view: the dialog's own pass over its
+// controls would draw it whole, past the view and the dialog when the zone reaches beyond.
 void CJeuDialogAnimationsSprites::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
 {
+    const bool zone = pZonePlanche && pZonePlanche->isVisible();
+    if (zone)
+        pZonePlanche->setVisible(false);
     CPLUXDialog::draw(w, mouseX, mouseY, ox, oy);
+    if (zone)
+        pZonePlanche->setVisible(true);
     if (!pTab)
         return;
     switch (pTab->getNumTabElemActif()) {

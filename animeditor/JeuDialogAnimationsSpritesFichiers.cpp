@@ -343,8 +343,17 @@ void D::appliquerAuJeu()
         CSPRITE3* s = p ? p->sprite : nullptr;
         if (!s || s == pSprite || s->ID != pSprite->ID || !relus.insert(s).second)
             continue;
+        // Played on by name: numbers move when animations were added or deleted.
+        const CSPRITE3_ANIMATION* joue = s->getAnim(s->getAnimation());
+        const std::string nom = joue ? joue->nom : std::string();
+        const int frame = s->getFrameCourante();
         if (!s->charger(nullptr, CSFMLJeuGlobal::prenderTexture, fichier, false))
             return;
+        for (int a = 0; !nom.empty() && a < s->getNbAnimations(); ++a)
+            if (s->getAnim(a)->nom == nom) {
+                s->setAnimation(a, frame, false);
+                break;
+            }
     }
 }
 
@@ -372,12 +381,13 @@ void D::chargerImageElement(int e, const std::string& chemin)
 }
 
 // Made through the hooks the sprite's reader uses: the engine that holds a script removes it.
+// Typed or chosen, a script goes to the keyframe shown; off a keyframe it is refused.
 void D::choisirScriptFrame(const std::string& chemin)
 {
+    if (refuserHorsKeyframe(false))
+        return;
     afficher(*this, IdAnm::myTextInputScriptFrame, chemin);
     const int a = numAnimationSel, f = pSprite->getFrameCourante();
-    if (a == -1 || !pSprite->isKeyframe(a, f))
-        return;
     CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
     if (kf->pScript || chemin.empty()) {
         kf->supprimerScript();

@@ -87,23 +87,35 @@ void CJeuDialogAnimationsSprites::appliquerPanneauAE()
     rafraichirKeyframes(f);
 }
 
-// Nothing typed or ticked stays in the panel as if it were taken: refused, the box says why
-// and the panel shows the key's values again.
-void CJeuDialogAnimationsSprites::modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4)
+// Nothing typed, ticked or pressed stays in the panel as if it were taken: refused, the box
+// says why and the panels show the keyframe's values again. A frame's own values (its
+// script) need no AE.
+bool CJeuDialogAnimationsSprites::refuserHorsKeyframe(bool pourAE)
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante();
-    if (!panneauAEEcrivable()) {
-        const std::wstring pourquoi =
-            !pSprite->getAnimElem(a, numAnimElemSel) ? L"aucun AE n'est choisi."
-            : pSprite->bPlay ? L"l'animation joue (décochez « Lecture » pour modifier la frame montrée)."
-                             : L"la frame " + CPLUX::itows(f) +
-                                   L" n'est pas une keyframe (« Ajouter clé » en fait une).";
-        CPLUX::MessageBoxW(getTitleW(), L"Valeur non gardée : " + pourquoi);
+    const bool ecrivable = pourAE ? panneauAEEcrivable() : !pSprite->bPlay && pSprite->isKeyframe(a, f);
+    if (ecrivable)
+        return false;
+    const std::wstring pourquoi =
+        !pSprite->getAnim(a)                              ? L"aucune animation n'est choisie."
+        : pourAE && !pSprite->getAnimElem(a, numAnimElemSel) ? L"aucun AE n'est choisi."
+        : pSprite->bPlay ? L"l'animation joue (décochez « Lecture » pour modifier la frame montrée)."
+                         : L"la frame " + CPLUX::itows(f) + L" n'est pas une keyframe (« Ajouter clé » en fait une).";
+    CPLUX::MessageBoxW(getTitleW(), L"Valeur non gardée : " + pourquoi);
+    if (pourAE)
         majPanneauAE();
+    else
+        majPanneauKeyFrame();
+    return true;
+}
+
+void CJeuDialogAnimationsSprites::modifierPanneauAE(const char* annulation, float v1, float v2, float v3, float v4)
+{
+    if (refuserHorsKeyframe(true))
         return;
-    }
     if (annulation)
-        ajouterAnnulation(annulation, a, f, numAnimElemSel, v1, v2, v3, v4, 0);
+        ajouterAnnulation(annulation, numAnimationSel, pSprite->getFrameCourante(), numAnimElemSel, v1, v2, v3, v4,
+                          0);
     appliquerPanneauAE();
 }
 

@@ -83,7 +83,7 @@ void CJeuDialogAnimationsSprites::majCombosLienElementAnim()
     const CSPRITE3_ELEMENT* e = pSprite->getElement(elementSel);
     const CSPRITE3* source = e && e->pSpriteLie ? e->pSpriteLie : pSprite;
     const std::pair<const char*, int> combos[] = {{IdAnm::myComboBoxLienElementAnim, 0},
-                                                  {IdAnm::myComboBoxLienElementAnimTir, 1}};
+                                                  {IdAnm::myComboBoxLienElementAnimTir, 2}};
     for (const auto& [id, lien] : combos) {
         CPLUXControlComboBox* c = ctrlComboBox(id);
         if (!c)
@@ -119,8 +119,8 @@ void CJeuDialogAnimationsSprites::modifierElement(bool rafraichir)
                         nombre(IdAnm::myTextInputElementOx, e->origine.x),
                         nombre(IdAnm::myTextInputElementOy, e->origine.y), ligne(IdAnm::myComboBoxArmeElement, e->arme),
                         lie, couleur ? couleur->isChecked() : e->bCouleurGlobale);
-    if (lie >= 0)
-        pSprite->copierKeysElementLie(elementSel);
+    // The link is stored; the AEs' keys take the linked element's pose only on "Init lien"
+    // (a change of name or rectangle must not overwrite the keys an author posed).
     if (!rafraichir)
         return;
     majListeElements();

@@ -82,6 +82,12 @@ void CJeuDialogAnimationsSprites::retargeterScriptFrame(int animation, int frame
     dialogue->editScriptFrame(surKeyframe ? pSprite : nullptr);
 }
 
+void CJeuDialogAnimationsSprites::ciblerScriptFrame()
+{
+    cibleScript_ = CibleScript();
+    retargeterScriptFrame(numAnimationSel, pSprite->getFrameCourante());
+}
+
 void CJeuDialogAnimationsSprites::majNbExecutionsScript()
 {
     const int a = numAnimationSel, f = pSprite->getFrameCourante();

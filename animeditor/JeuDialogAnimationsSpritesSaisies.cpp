@@ -136,10 +136,14 @@ void nbFramesVisee(D& d, Saisie& saisie)
 {
     const int a = d.numAnimationSel;
     float typee = static_cast<float>(d.pSprite->getNbFramesVisee(a));
-    if (!animation(d) || !valide(saisie, typee))
+    if (!animation(d))
+        return d.viderPanneauAnimation();
+    if (!valide(saisie, typee))
         return;
+    // Shown as stored: whole, at least 1.
     const int n = std::max(1, floatVersInt(typee));
     d.pSprite->setNbFramesVisee(a, n);
+    afficher(d, IdAnm::myTextInputNbFramesVisee, n);
     if (d.pTimeline)
         d.pTimeline->setNbFramesParDegre(n);
     if (!d.pSprite->isVisee(a))
@@ -172,10 +176,11 @@ bool lireCouple(const D& d, const char* idX, const char* idY, sf::Vector2<T>& v)
     return x && y;
 }
 
-// The target and its count are read together; either refused, nothing changes.
+// The target and its count are read together; either refused, nothing changes. Like every
+// value of the keyframe panel, they go to the keyframe shown, refused between keyframes.
 void gotoKeyframe(D& d, Saisie&)
 {
-    if (!animation(d))
+    if (!animation(d) || d.refuserHorsKeyframe(false))
         return;
     sf::Vector2i g = d.pSprite->getKeyframeGoto(d.numAnimationSel, frame(d));
     if (lireCouple(d, IdAnm::myTextInputGotoFrameAnim, IdAnm::myTextInputNbGotoFrameAnim, g))
@@ -184,8 +189,8 @@ void gotoKeyframe(D& d, Saisie&)
 
 void gotoKeyframeEtMarqueurs(D& d, Saisie& saisie)
 {
-    if (!animation(d))
-        return;
+    if (!animation(d) || !d.pSprite->isKeyframe(d.numAnimationSel, frame(d)))
+        return gotoKeyframe(d, saisie);
     gotoKeyframe(d, saisie);
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
     afficher(d, IdAnm::myTextInputAnimFrameNb, CPLUX::itos(d.pSprite->getNbFrames(d.numAnimationSel)));
@@ -202,16 +207,20 @@ void imageElement(D& d, Saisie& saisie)
 void lecturesAvantGoto(D& d, Saisie& saisie)
 {
     CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
-    int n = an ? versUn(an->nbLecturesGoto) : 0;
-    if (an && valide(saisie, n))
+    if (!an)
+        return d.viderPanneauAnimation();
+    int n = versUn(an->nbLecturesGoto);
+    if (valide(saisie, n))
         an->nbLecturesGoto = depuisUn(n);
 }
 
 void animationGoto(D& d, Saisie& saisie)
 {
     CSPRITE3_ANIMATION* an = d.pSprite->getAnim(d.numAnimationSel);
-    int n = an ? versUn(an->animGoto) : 0;
-    if (an && valide(saisie, n))
+    if (!an)
+        return d.viderPanneauAnimation();
+    int n = versUn(an->animGoto);
+    if (valide(saisie, n))
         an->animGoto = depuisUn(n);
 }
 
@@ -234,7 +243,7 @@ void zoomVue(D& d, Saisie& saisie)
 
 void deltaMere(D& d, Saisie&)
 {
-    if (d.numAnimationSel < 0)
+    if (d.numAnimationSel < 0 || d.refuserHorsKeyframe(false))
         return;
     sf::Vector2f v = d.pSprite->getKeyframeDelta(d.numAnimationSel, frame(d));
     if (lireCouple(d, IdAnm::myTextInputDxMere, IdAnm::myTextInputDyMere, v))
@@ -243,6 +252,8 @@ void deltaMere(D& d, Saisie&)
 
 void ombreEcrasement(D& d, Saisie&)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     sf::Vector2f v = d.pSprite->getOmbreEcrasement(d.numAnimationSel);
     if (lireCouple(d, IdAnm::myTextInputOmbreEcraseX, IdAnm::myTextInputOmbreEcraseY, v))
         d.pSprite->setOmbreEcrasement(d.numAnimationSel, v.x, v.y);
@@ -250,6 +261,8 @@ void ombreEcrasement(D& d, Saisie&)
 
 void ombreDecalage(D& d, Saisie&)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     sf::Vector2f v = d.pSprite->getOmbreDecalage(d.numAnimationSel);
     if (lireCouple(d, IdAnm::myTextInputOmbreDx, IdAnm::myTextInputOmbreDy, v))
         d.pSprite->setOmbreDecalage(d.numAnimationSel, v.x, v.y);
@@ -257,6 +270,8 @@ void ombreDecalage(D& d, Saisie&)
 
 void ombreRotation(D& d, Saisie& saisie)
 {
+    if (!animation(d))
+        return d.viderPanneauAnimation();
     int r = d.pSprite->getOmbreRotation(d.numAnimationSel);
     if (valide(saisie, r))
         d.pSprite->setOmbreRotation(d.numAnimationSel, r);
@@ -277,8 +292,11 @@ const Table& saisiesValidees()
         {IdAnm::myTextInputElementImageExterne, imageElement},
         {IdAnm::myTextInputElementImageExt, imageElement},
         {IdAnm::myTextInputAnimFrameNb, nbFrames},
+        {IdAnm::myTextInputScriptFrame, [](D& d, Saisie& saisie) { d.choisirScriptFrame(saisie.getText()); }},
         {IdAnm::myTextInputNbRunScript,
          [](D& d, Saisie&) {
+             if (d.refuserHorsKeyframe(false))
+                 return;
              d.majNbExecutionsScript();
              d.majMarqueursTimeline(d.pSprite, d.pTimeline);
          }},

@@ -78,8 +78,8 @@ void CJeuDialogAnimationsSprites::elementChoisi(CPLUXControlList* l)
         pZonePlanche->setVisibleDimension(z.width, z.height);
         afficher(*this, IdAnm::myTextInputNomElement, el->nom);
         const sf::Vector2f o = pSprite->getOrigineElement(e);
-        afficher(*this, IdAnm::myTextInputElementOx, CPLUX::itos(tuv::floatVersInt(o.x)));
-        afficher(*this, IdAnm::myTextInputElementOy, CPLUX::itos(tuv::floatVersInt(o.y)));
+        afficher(*this, IdAnm::myTextInputElementOx, CPLUX::ftos(o.x));
+        afficher(*this, IdAnm::myTextInputElementOy, CPLUX::ftos(o.y));
         choisirLigne(*this, IdAnm::myComboBoxArmeElement, el->arme + 1LL);
         choisirLigne(*this, IdAnm::myComboBoxLienElement, el->elementLie + 1LL);
         cocher(*this, IdAnm::myButtonCheckUseSpriteColor, el->bCouleurGlobale);
@@ -112,13 +112,7 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     numAnimElemSel = -1;
     if (!an) {
         majListeAnimElems();
-        afficher(*this, IdAnm::myTextInputNomAnimation, "");
-        cocher(*this, IdAnm::myButtonCheckViseeMarcheSoubressaut, false);
-        for (const char* id : {IdAnm::myTextInputSoubressautBorneInf, IdAnm::myTextInputSoubressautBorneSup,
-                               IdAnm::myTextInputSoubressautMax, IdAnm::myTextInputSoubressautVitesse})
-            afficher(*this, id, "");
-        for (const char* id : CASES_FILLE)
-            cocher(*this, id, false);
+        viderPanneauAnimation();
         pSprite->setAnimation2(-1, -1);
         majMarqueursTimeline(pSprite, pTimeline);
         return;
@@ -139,6 +133,8 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
     }
     if (pSprite->isVisee(a))
         viseeChoisie(a);
+    else
+        afficher(*this, IdAnm::myTextInputNbFramesVisee, pSprite->getNbFramesVisee(a));
     panneauAnimation(a);
     majComboAnimationFille();
     choisirLigne(*this, IdAnm::myComboBoxAnimationFille, an->fille + 1LL);
@@ -158,6 +154,26 @@ void CJeuDialogAnimationsSprites::animationChoisie(CPLUXControlList* l)
 }
 
 // Bounce, shadow, daughter and the animation that follows.
+// No animation chosen: its fields show nothing of the one chosen before, and a value typed or
+// ticked there, which nothing takes, goes as it came.
+void CJeuDialogAnimationsSprites::viderPanneauAnimation()
+{
+    for (const char* id :
+         {IdAnm::myTextInputNomAnimation, IdAnm::myTextInputSoubressautBorneInf, IdAnm::myTextInputSoubressautBorneSup,
+          IdAnm::myTextInputSoubressautMax, IdAnm::myTextInputSoubressautVitesse, IdAnm::myTextInputOmbreRot,
+          IdAnm::myTextInputOmbreDx, IdAnm::myTextInputOmbreDy, IdAnm::myTextInputOmbreEcraseX,
+          IdAnm::myTextInputOmbreEcraseY, IdAnm::myTextInputNbFramesVisee,
+          IdAnm::myTextInputNbLecturesAvantNouvelleAnim, IdAnm::myTextInputNumAnimACharger})
+        afficher(*this, id, "");
+    afficher(*this, IdAnm::myTextInputAnimFrameNb, "0");
+    afficher(*this, IdAnm::myTextInputVitesseAnimCour, "1");
+    for (const char* id : {IdAnm::myButtonCheckViseeMarcheSoubressaut, IdAnm::myButtonCheckOmbreActive,
+                           IdAnm::myButtonCheckAnimAvecInterpolation, IdAnm::myButtonCheckTimelineVisee})
+        cocher(*this, id, false);
+    for (const char* id : CASES_FILLE)
+        cocher(*this, id, false);
+}
+
 void CJeuDialogAnimationsSprites::panneauAnimation(int a)
 {
     const CSPRITE3_ANIMATION* an = pSprite->getAnim(a);
@@ -220,16 +236,26 @@ void CJeuDialogAnimationsSprites::animElemChoisi(CPLUXControlList* l)
     }
     const int a = numAnimationSel;
     if (pSprite->getAnim(a) && pSprite->getFrameCourante() < pSprite->getNbFrames(a)) {
-        if (numAnimElemSel != -1) {
+        if (numAnimElemSel != -1)
             panneauxAnimElem(a, numAnimElemSel);
-        } else {
-            choisirLigne(*this, IdAnm::myComboBoxShadersVert, 0);
-            choisirLigne(*this, IdAnm::myComboBoxShadersFrag, 0);
-        }
     }
+    if (!pSprite->getAnimElem(a, numAnimElemSel))
+        viderPanneauAnimElem();
     majComboAnimationLienAE();
     if (auto* evenements = dynamic_cast<CJeuDialogEventsAnm*>(CPLUX::getDialog("JeuDialogEventsAnm")))
         evenements->setElement(pSprite, numAnimationSel, numAnimElemSel);
+}
+
+// No AE chosen: the AE's own settings show nothing of the one chosen before; ticked, they
+// are ticked back off (nothing takes them).
+void CJeuDialogAnimationsSprites::viderPanneauAnimElem()
+{
+    afficher(*this, IdAnm::myTextInputNomAnimElem, "");
+    for (const char* id : {IdAnm::myButtonCheckLockAnimElem, IdAnm::myButtonCheckVisibleAnimElem,
+                           IdAnm::myButtonCheckShaderActif, IdAnm::myButtonCheckEmetteurParticules})
+        cocher(*this, id, false);
+    choisirLigne(*this, IdAnm::myComboBoxShadersVert, 0);
+    choisirLigne(*this, IdAnm::myComboBoxShadersFrag, 0);
 }
 
 void CJeuDialogAnimationsSprites::panneauxAnimElem(int a, int ae)

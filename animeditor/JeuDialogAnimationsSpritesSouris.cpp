@@ -111,8 +111,8 @@ bool CJeuDialogAnimationsSprites::onClicLeft(sf::RenderWindow* w, int x, int y, 
         pSprite->setOrigineElement(elementSel, (static_cast<float>(x - getLeft()) - pZonePlanche->getLeft()) / s,
                                    (static_cast<float>(y - getTop()) - pZonePlanche->getTop()) / s);
         const sf::Vector2f o = pSprite->getOrigineElement(elementSel);
-        editeur::afficher(*this, IdAnm::myTextInputElementOx, CPLUX::itos(floatVersInt(o.x)));
-        editeur::afficher(*this, IdAnm::myTextInputElementOy, CPLUX::itos(floatVersInt(o.y)));
+        editeur::afficher(*this, IdAnm::myTextInputElementOx, CPLUX::ftos(o.x));
+        editeur::afficher(*this, IdAnm::myTextInputElementOy, CPLUX::ftos(o.y));
     } else if (c == pImageAnimation) {
         // The first step grabs what lies under the press: the library's first step may
         // already carry the mouse's movement.

@@ -26,8 +26,10 @@ CSPRITE3_ANIMELEM* CJeuDialogEventsAnm::animElem() const
     return pSprite ? pSprite->getAnimElem(numAnimation, numAnimElem) : nullptr;
 }
 
-void CJeuDialogEventsAnm::setElement(CSPRITE3* sprite, int animation, int ae)
+void CJeuDialogEventsAnm::setElement(CSPRITE3* sprite, int animation, int ae, bool cibler)
 {
+    const CJeuDialogScriptAnm* script = dialogueScript();
+    const bool suivre = cibler || (script && script->bScriptAE);
     pSprite = sprite;
     numAnimation = animation;
     numAnimElem = ae;
@@ -44,12 +46,14 @@ void CJeuDialogEventsAnm::setElement(CSPRITE3* sprite, int animation, int ae)
     if (pSprite && !pSprite->getAnim(numAnimation)) {
         if (l)
             l->reset();
-        effacerScript();
+        if (suivre)
+            effacerScript();
         return;
     }
     const CSPRITE3_ANIMELEM* lie = animElem();
     if (!lie || !l) {
-        effacerScript();
+        if (suivre)
+            effacerScript();
         return;
     }
     // The selection ends on the last event marked; it is reported once, below.
@@ -61,7 +65,8 @@ void CJeuDialogEventsAnm::setElement(CSPRITE3* sprite, int animation, int ae)
             marquerLigne(l->getNumSel(), true);
     }
     l->setSendEventOnChange(true);
-    retargeterScript();
+    if (suivre)
+        retargeterScript();
 }
 
 void CJeuDialogEventsAnm::marquerLigne(int ligne, bool script)

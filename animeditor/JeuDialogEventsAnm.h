@@ -17,9 +17,10 @@ public:
     static constexpr const char* EVENEMENTS[] = {"onMouseClickLeft",   "onMouseClickRight", "onMouseReleaseLeft",
                                                  "onMouseReleaseRight", "onMouseOn",         "onMouseOut"};
 
-    // Binds the dialog to AE animElem of animation `animation` of the sprite (-1: none),
-    // refills the list and targets the script editor at the selected event.
-    void setElement(CSPRITE3* sprite, int animation, int animElem);
+    // Binds the dialog to AE animElem of animation `animation` of the sprite (-1: none) and
+    // refills the list. The script editor is targeted at the selected event when asked
+    // (cibler) or when it already shows an AE's script; one on a frame's script stays there.
+    void setElement(CSPRITE3* sprite, int animation, int animElem, bool cibler = false);
 
     void onCreate() override;
     void onCtrlListChange(CPLUXControlList* c) override;

@@ -295,8 +295,18 @@ TEST_F(Edition, AnimationCouranteEtEtats)
 
     s.animations[0]->fille = 1;
     s.etats["SAUT"] = 1;
+    // Links to this sprite's animations follow (AE 0, element a); a sub-sprite's stay (AE 2, c).
+    CSPRITE3 sous;
+    s.elements[2]->pSpriteLie = &sous;
+    s.setKeyAnimElemLienAnim(1, 5, 0, 1);
+    s.setKeyAnimElemLienAnim(1, 5, 2, 1);
+    s.elements[0]->lienAnim[2] = s.elements[2]->lienAnim[2] = 1;
     s.supprimerAnimation(0);
+    s.elements[2]->pSpriteLie = nullptr;
     EXPECT_EQ(s.getEtat("SAUT"), 0);
+    EXPECT_EQ(std::vector<int>({s.getKeyAnimElemLienAnim(0, 5, 0), s.getKeyAnimElemLienAnim(0, 5, 2),
+                                s.elements[0]->lienAnim[2], s.elements[2]->lienAnim[2]}),
+              std::vector<int>({0, 1, 0, 1}));
     s.ajouterAnimation("x", false);
     s.animations[1]->animGoto = 0;
     s.supprimerAnimation(0);

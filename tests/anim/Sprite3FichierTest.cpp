@@ -441,7 +441,7 @@ TEST_F(FichierAnm, ValeursLuesCommeAvant)
     std::string texte = "  I D\t=nom avec blancs \n";
     for (const Cas& c : cas)
         texte += "ANIMATION=a\nCERCLEVISEEPOS=" + c.valeur + ";" + c.valeur + "\nCERCLEVISEERAYON=" + c.valeur + "\n";
-    texte += "ANIMATION=manquantes\nCERCLEVISEEPOS=5\nCERCLEVISEERAYON\n";
+    texte += "ANIMATION=manquantes\nCERCLEVISEEPOS=5\nCERCLEVISEERAYON\nGRILLECASE=-4\n";
     ecrireTexte(dossier / "v.anm", texte);
     CSPRITE3 s;
     ASSERT_TRUE(s.charger(nullptr, nullptr, dossier / "v.anm", true));
@@ -456,6 +456,7 @@ TEST_F(FichierAnm, ValeursLuesCommeAvant)
     }
     EXPECT_EQ(s.getCercleViseePos(n), sf::Vector2f(5, 0)) << "a missing value reads as its default";
     EXPECT_EQ(s.getCercleViseeRayon(n), 100) << "a line without '=' is skipped";
+    EXPECT_EQ(s.grilleCase, 16) << "a grid cell below 1 reads as the default";
 }
 
 } // namespace

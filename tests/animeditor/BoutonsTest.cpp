@@ -47,16 +47,20 @@ TEST_F(BoutonsTest, ElementButtons)
     appuyer(IdAnm::myButtonAjouterElement);
     EXPECT_EQ(s().getNbElements(), avant + 3 + 1000) << "at most 1,000 a press";
     d().nombreElements = -4;
+    saisir(IdAnm::myTextInputElementOx, "");
     appuyer(IdAnm::myButtonAjouterElement);
     EXPECT_EQ(d().elementSel, s().getNbElements() - 1);
+    EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "an empty origin field asks nothing";
 
-    // Centring: 15 x 9 gives (7.5, 4.5), shown as 7 and 4.
+    // Centring: 15 x 9 gives (7.5, 4.5), shown whole, so that "Modifier" keeps the halves.
     s().setElement(0, "corps", 0, 0, 15, 9, 0, 0, -1, -1, false);
     e->liste(IdAnm::myListElementsPlanche)->setNumSel(0);
     appuyer(IdAnm::myButtonElementCentreO);
     EXPECT_TRUE(proche(s().getOrigineElement(0), {7.5f, 4.5f}));
-    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOx), "7");
-    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOy), "4");
+    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOx), "7.5");
+    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOy), "4.5");
+    appuyer(IdAnm::myButtonModifierElement);
+    EXPECT_TRUE(proche(s().getOrigineElement(0), {7.5f, 4.5f})) << "the origin kept through Modifier";
     // Its origin into every key that shows it.
     appuyer(IdAnm::myButtonAppliquerOrigineTous);
     EXPECT_TRUE(proche(cle(0, 10, 0).origine, {7.5f, 4.5f}));
@@ -181,13 +185,19 @@ TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
     EXPECT_TRUE(proche(cle(0, 10, 1).echelle, {1, 1}));
     EXPECT_TRUE(proche(cle(0, 10, 1).position, {100, 0}));
 
-    // Off a keyframe, flips and the keyframe deletion do nothing.
+    // Off a keyframe the keyframe deletion does nothing; the AE buttons are refused with a
+    // box each, as a typed value is (the keyframe before would change unseen).
     d().allerAFrame(5);
     const Instantane entre(s(), 0);
-    appuyer(IdAnm::myButtonFlipH);
-    appuyer(IdAnm::myButtonFlipV);
+    for (const char* id : {IdAnm::myButtonFlipH, IdAnm::myButtonFlipV, IdAnm::myButtonTailleUn,
+                           IdAnm::myButtonOriginCenter, IdAnm::myButtonRazMaillageElement})
+        appuyer(id);
     appuyer(IdAnm::myButtonSupprimerKeyAnim);
     EXPECT_TRUE(memesCles(Instantane(s(), 0), entre));
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 5u) << "one box a refused button";
+    EXPECT_NE(texteBoite(*CPLUX::getMessageBoxes()[0]).find("la frame 5 n'est pas une keyframe"), std::string::npos);
+    while (!CPLUX::getMessageBoxes().empty())
+        CPLUX::getMessageBoxes().back()->repondre(0);
     d().allerAFrame(10);
     appuyer(IdAnm::myButtonSupprimerKeyAnim);
     EXPECT_FALSE(s().isKeyframe(0, 10));
@@ -199,9 +209,9 @@ TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
         s().ajouterKeyframe(0, f);
     for (int f : {0, 5, 10, 15})
         s().setPointMaillage(0, f, 0, 1, 4, 4);
-    d().allerAFrame(7);
+    d().allerAFrame(5);
     appuyer(IdAnm::myButtonRazMaillageElement);
-    EXPECT_TRUE(proche(s().getKeyAnimElemPoint(0, 5, 0, s().getSommetPointMaillage(0, 0, 1)), {0, 0})) << "the keyframe in force";
+    EXPECT_TRUE(proche(s().getKeyAnimElemPoint(0, 5, 0, s().getSommetPointMaillage(0, 0, 1)), {0, 0})) << "the keyframe shown";
     EXPECT_TRUE(proche(s().getKeyAnimElemPoint(0, 10, 0, s().getSommetPointMaillage(0, 0, 1)), {4, 4}));
     appuyer(IdAnm::myButtonRazMaillageElementToutesFrames);
     for (int f : {0, 10, 15})
@@ -314,8 +324,18 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     EXPECT_EQ(evenements->pSprite, &s());
     EXPECT_EQ(evenements->numAnimation, 1);
     EXPECT_EQ(evenements->numAnimElem, 0);
-    appuyer(IdAnm::myButtonScriptAnmInterne);
-    EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID));
+    s().getAnimElem(1, 0)->evenements["onMouseOn"];
+    evenements->setElement(&s(), 1, 0, true);
+    for (bool montre : {false, true}) {
+        script->bScriptAE = true;
+        if (montre)
+            script->show();
+        appuyer(IdAnm::myButtonScriptAnmInterne);
+        EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID)) << montre;
+        EXPECT_FALSE(script->bScriptAE) << montre << ": the frame's script, not the events dialog's";
+    }
+    choisirAE(0);
+    EXPECT_FALSE(script->bScriptAE) << "another AE chosen: still the frame's";
     appuyer(IdAnm::myButtonScriptAnmInterne);
     EXPECT_FALSE(CPLUX::isDialogVisible(CJeuDialogScriptAnm::ID));
 
@@ -368,6 +388,7 @@ TEST_F(BoutonsTest, DeletionsAndMovesLeaveNoIndexPointingElsewhere)
         appuyer(IdAnm::myButtonColleAE);
         d().annulerDerniereAction();
         EXPECT_EQ(s().getNbAnimElems(0), nb) << c.quoi << ": nothing pasted";
+        EXPECT_NE(d().texteMessage.getString().find(L"rien de collé"), sf::String::InvalidPos) << c.quoi;
         EXPECT_TRUE(memesCles(Instantane(s(), 0), avant)) << c.quoi;
     }
 }

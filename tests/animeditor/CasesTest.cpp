@@ -2,6 +2,8 @@
 // element flags, the aim switch, the edit mode, the daughter's drawing mode and the AE list.
 #include "OutilsManip.h"
 
+#include "gui/CPLUXMessageBox.h"
+
 #include <functional>
 
 namespace {
@@ -51,6 +53,15 @@ TEST_F(CasesTest, EachCheckWritesItsFlag)
         cocherCase(c.id, c.coche);
         EXPECT_TRUE(c.valeur()) << c.id << (c.coche ? " ticked" : " unticked");
     }
+    // The emitter's flag needs an emitter (refused with a box); the AE's flags an AE.
+    basculer(IdAnm::myButtonCheckEmetteurParticules);
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    CPLUX::getMessageBoxes()[0]->repondre(0);
+    touche(sf::Keyboard::Escape);
+    basculer(IdAnm::myButtonCheckShaderActif);
+    for (const char* id : {IdAnm::myButtonCheckEmetteurParticules, IdAnm::myButtonCheckShaderActif,
+                           IdAnm::myButtonCheckLockAnimElem})
+        EXPECT_FALSE(e->coche(id)) << id;
 }
 
 TEST_F(CasesTest, PlaybackModeDaughterAimAndListStyle)

@@ -94,7 +94,7 @@ TEST_F(EvenementsAnmTest, BindingMarksTheEventsWithAScriptAndTargetsTheLastOne)
         SCOPED_TRACE(c.quoi);
         c.preparer();
         sc->editScriptFrame(&s);
-        ev->setElement(&s, c.animation, c.animElem);
+        ev->setElement(&s, c.animation, c.animElem, true);
         std::string noms;
         for (int i = 0; i < liste()->getNbElements(); ++i)
             noms += liste()->getText(i) + " ";

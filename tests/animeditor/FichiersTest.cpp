@@ -403,6 +403,8 @@ TEST_F(FichiersTest, CallbacksActOnTheChosenFileOnly)
             sprite = std::make_unique<SpriteEdition>(s());
             d().majListeElements();
             e->liste(IdAnm::myListElementsPlanche)->setNumSel(0);
+            d().majListeAnimations();
+            e->liste(IdAnm::myListAnimations)->setNumSel(0);  // a keyframe shown, for its script
             ecrireTexte(dossier / "x.anm", "ID=X\n");
             fs::remove(dossier / "x.anm.save");
             CPLUXDialogFile* f = dialogue(c.genre, c.rappel, dossier.str(), c.genre == 4 ? "x.png" : "x.anm");
@@ -505,6 +507,14 @@ TEST_F(FichiersTest, ApplyingToTheGameReadsAgainTheSpritesOfTheEditedIdentifier)
     EXPECT_EQ(messages.size(), 1u) << "one report, not one per sprite: " << ::testing::PrintToString(messages);
     for (const CSPRITE3* h : heros)
         EXPECT_EQ(h->getNbFrames(0), 33) << "nothing read again";
+    // A sprite plays on the animation it played, by name, when numbers moved.
+    heros[0]->setAnimation(1, 0, true);
+    const std::string joue = s().getAnim(1)->nom;
+    s().supprimerAnimation(0);
+    d().sauverAnmSous(dossier / "heros.anm");
+    appuyer(IdAnm::myButtonAppliquerAuJeu);
+    ASSERT_EQ(heros[0]->getAnimation(), 0);
+    EXPECT_EQ(heros[0]->getAnim(0)->nom, joue);
 }
 
 TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
@@ -518,10 +528,11 @@ TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
     ecrireTexte(dossier / "a.scp", "BASCULE()\n");
     ecrireTexte(dossier / "b.scp", "BASCULE()\n");
 
-    // Between keyframes only the text changes.
+    // Between keyframes it is refused with a box: the field shows the frame has none.
     d().allerAFrame(4);
     d().choisirScriptFrame(dossier / "a.scp");
-    EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), dossier / "a.scp");
+    EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), "");
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
     EXPECT_EQ(jeu.pscriptEngineMenu->nbScripts, 0);
     EXPECT_EQ(s().getAnim(0)->keyframes[0]->script, "");
 

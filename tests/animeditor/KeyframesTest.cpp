@@ -118,7 +118,7 @@ TEST_F(KeyframesTest, CheckedChannelsGoIntoTheTargetKeyframes)
     appuyer(IdAnm::myButtonAppliquerMaillageToutesFrames);
     EXPECT_TRUE(proche(s().getPositionInterpolee(0, 5, 0), {40, 0}));
 
-    // Targets that are no keyframe, or past the animation, take nothing.
+    // Targets that are no keyframe, or past the animation, take nothing: a box says so.
     const Instantane avant(s(), 0);
     canaux({IdAnm::myButtonCheckCAEPosition, IdAnm::myButtonCheckCAEEchelle});
     panneau(IdAnm::myTextInputAnimCourX, "-99");
@@ -126,6 +126,8 @@ TEST_F(KeyframesTest, CheckedChannelsGoIntoTheTargetKeyframes)
         panneau(IdAnm::myTextInputNumFrameAppliquer, n);
         appuyer(IdAnm::myButtonAppliquerFrame);
         EXPECT_TRUE(memesCles(Instantane(s(), 0), avant)) << "target " << n;
+        ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "target " << n;
+        CPLUX::getMessageBoxes()[0]->repondre(0);
     }
     // No keyframe before the first nor after the last.
     appuyer(IdAnm::myButtonAppliquerMaillageFramePrec);

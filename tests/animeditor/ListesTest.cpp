@@ -69,6 +69,7 @@ TEST_F(ListesTest, ElementListAndLinkCombos)
     CSPRITE3_ELEMENT& el = *s().getElement(1);
     el.pSpriteLie = &sousSprite;
     el.lienAnim[0] = 2;
+    el.lienAnim[2] = 1;  // the shot combo shows the third slot
     for (const int element : {1, 0, -1}) {
         d().elementSel = element;
         d().majCombosLienElementAnim();
@@ -79,7 +80,7 @@ TEST_F(ListesTest, ElementListAndLinkCombos)
         EXPECT_EQ(lien->getTextCol2(0), "-1");
         EXPECT_EQ(lien->getColor(1), VERT);
         EXPECT_EQ(lien->getNumSel(), element == 1 ? 3 : 0) << element;
-        EXPECT_EQ(e->combo(IdAnm::myComboBoxLienElementAnimTir)->getNumSel(), 0) << element;
+        EXPECT_EQ(e->combo(IdAnm::myComboBoxLienElementAnimTir)->getNumSel(), element == 1 ? 2 : 0) << element;
     }
 }
 
@@ -295,7 +296,9 @@ TEST_F(ListesTest, ElementInputsAreWrittenBackWithOrWithoutRefresh)
     e->combo(IdAnm::myComboBoxLienElement)->setNumSel(1);
     d().modifierElement(true);
     EXPECT_EQ(el.elementLie, 0);
-    EXPECT_EQ(s().getPositionInterpolee(0, 0, 1), sf::Vector2f(7, 9)) << "the linked element's keys copied";
+    EXPECT_EQ(s().getPositionInterpolee(0, 0, 1), sf::Vector2f(0, 0)) << "the link stored, the keys left as posed";
+    d().onPressLeft(nullptr, 0, 0, e->ctrl(IdAnm::myButtonInitLienElement));
+    EXPECT_EQ(s().getPositionInterpolee(0, 0, 1), sf::Vector2f(7, 9)) << "Init lien copies the keys";
     EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getTextCol2(1), "buste");
     EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNumSel(), 1);
     d().elementSel = -1;

@@ -58,10 +58,11 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
-        {IdAnm::myTextInputNbFramesVisee, "0", [&] { EXPECT_EQ(an.nbFramesVisee, 1); }},
+        {IdAnm::myTextInputNbFramesVisee, "0", [&] { EXPECT_EQ(texte(IdAnm::myTextInputNbFramesVisee), "1"); }},
         {IdAnm::myTextInputNbFramesVisee, "2.9",
          [&] {
              EXPECT_EQ(an.nbFramesVisee, 2);
+             EXPECT_EQ(texte(IdAnm::myTextInputNbFramesVisee), "2");
              EXPECT_EQ(an.nbFrames, 10) << "not an aim animation: the count stays";
              EXPECT_EQ(d().pTimeline->getNbFramesParDegre(), 2);
          }},
@@ -93,6 +94,9 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
              EXPECT_EQ(d().pTimeline->getNbFrames(), 100000000);
              EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "100000000") << "the count stored";
          }},
+        {IdAnm::myTextInputScriptFrame, "saut.scp",
+         [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->script, "saut.scp") << "the keyframe shown took it"; }},
+        {IdAnm::myTextInputNbRunScript, "2", [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->nbExecutions, 2); }},
     };
     // Values the rows above read beside the one typed.
     frame(5);
@@ -105,6 +109,27 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         saisir(c.id, c.texte);
         c.verifier();
     }
+    // Off a keyframe its values are refused with a box: the keyframe before keeps its own.
+    frame(7);
+    for (const char* id : {IdAnm::myTextInputDxMere, IdAnm::myTextInputGotoFrameAnim}) {
+        saisir(id, "9");
+        EXPECT_TRUE(repondre(0)) << id << " refused";
+    }
+    EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2));
+    EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4));
+    // The frame's script and its count reach the file.
+    DossierTemp dossier;
+    d().sauverAnmSous(dossier / "s.anm");
+    CSPRITE3 relu;
+    ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "s.anm", true));
+    const CSPRITE3_KEYFRAME& kf = *relu.getKeyframeEnForce(0, 5);
+    EXPECT_EQ(kf.script + "*" + std::to_string(kf.nbExecutions), "saut.scp*2");
+    // No animation chosen: its fields show nothing, and what is typed or ticked there goes.
+    e->liste(IdAnm::myListAnimations)->setNumSel(-1);
+    EXPECT_EQ(texte(IdAnm::myTextInputOmbreEcraseX), "");
+    saisir(IdAnm::myTextInputOmbreRot, "45");
+    basculer(IdAnm::myButtonCheckOmbreActive);
+    EXPECT_EQ(texte(IdAnm::myTextInputOmbreRot) + (e->coche(IdAnm::myButtonCheckOmbreActive) ? "x" : ""), "");
 }
 
 TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
@@ -119,6 +144,7 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     EXPECT_EQ(CPLUX::getMessageBoxes().back()->getTitleW(), L"ATTENTION !");
     ASSERT_TRUE(repondre(1));
     EXPECT_EQ(s().getNbFrames(0), 10);
+    EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "10") << "Non: the count kept is shown again";
     EXPECT_TRUE(s().isKeyframe(0, 8));
     saisir(IdAnm::myTextInputAnimFrameNb, "6");
     ASSERT_TRUE(repondre(0));

@@ -110,6 +110,16 @@ TEST_F(VuesPixelsTest, SheetOutlinesMeshLabelsAndTheNextElementsOfARow)
     const float x1 = static_cast<float>(d().getLeft()) + droite - 120;
     EXPECT_TRUE(procheDe(px(rangee, x1, haut), melange(px(seule, x1, haut), {50, 250, 50, 200}))) << "the next one";
     EXPECT_EQ(px(rangee, x1 + 100, haut), px(seule, x1 + 100, haut)) << "not the one leaving the view";
+
+    // A zone reaching past the view's right edge is cut there.
+    d().nombreElements = 1;
+    d().pZonePlanche->setPosition(droite - 50, i.getTop() + 200);
+    d().pZonePlanche->setVisibleDimension(400, 50);
+    const sf::Image debordante = image();
+    d().pZonePlanche->setVisible(false);
+    const float bord = static_cast<float>(d().getLeft()) + droite;
+    EXPECT_GT(differences(debordante, image(), {bord - 50, haut - 10, 48, 70}), 10) << "the zone shows in the view";
+    EXPECT_EQ(differences(debordante, image(), {bord + 1, haut - 10, 300, 70}), 0) << "and nowhere past it";
 }
 
 TEST_F(VuesPixelsTest, EveryFrameStyleOfTheTable)
