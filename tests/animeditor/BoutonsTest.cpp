@@ -16,6 +16,8 @@ class BoutonsTest : public EditionTest {
 protected:
     void saisir(const char* id, const std::string& texte) { e->ctrl(id)->setText(texte); }
     std::vector<std::string> lignes(const char* id) { return textesDe(e->liste(id)); }
+    // The element chosen, in the editor and in its list.
+    std::pair<int, int> elementChoisi() { return {d().elementSel, e->liste(IdAnm::myListElementsPlanche)->getNumSel()}; }
 };
 } // namespace
 
@@ -23,13 +25,11 @@ TEST_F(BoutonsTest, ElementButtons)
 {
     d().pTab->setNumTabElemActif(CJeuDialogAnimationsSprites::ONGLET_PLANCHE);
     const int avant = s().getNbElements();
-    saisir(IdAnm::myTextInputNomElement, "pied");
-    saisir(IdAnm::myTextInputElementX, "10");
-    saisir(IdAnm::myTextInputElementY, "90");
-    saisir(IdAnm::myTextInputElementL, "20");
-    saisir(IdAnm::myTextInputElementH, "8");
-    saisir(IdAnm::myTextInputElementOx, "2.5");
-    saisir(IdAnm::myTextInputElementOy, "1");
+    for (const auto& [id, t] : {std::pair{IdAnm::myTextInputNomElement, "pied"}, {IdAnm::myTextInputElementX, "10"},
+                                {IdAnm::myTextInputElementY, "90"}, {IdAnm::myTextInputElementL, "20"},
+                                {IdAnm::myTextInputElementH, "8"}, {IdAnm::myTextInputElementOx, "2.5"},
+                                {IdAnm::myTextInputElementOy, "1"}})
+        saisir(id, t);
     d().nombreElements = 3;
     d().espacementElements = 4;
     appuyer(IdAnm::myButtonAjouterElement);
@@ -41,8 +41,7 @@ TEST_F(BoutonsTest, ElementButtons)
         EXPECT_EQ(el.rect, sf::FloatRect(x[i], 90, 20, 8)) << el.nom;
         EXPECT_TRUE(proche(el.origine, {2.5f, 1})) << el.nom;
     }
-    EXPECT_EQ(d().elementSel, avant + 2) << "the last one is chosen";
-    EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNumSel(), avant + 2);
+    EXPECT_EQ(elementChoisi(), std::pair(avant + 2, avant + 2)) << "the last one is chosen";
     d().nombreElements = 2000000000;
     appuyer(IdAnm::myButtonAjouterElement);
     EXPECT_EQ(s().getNbElements(), avant + 3 + 1000) << "at most 1,000 a press";
@@ -57,8 +56,7 @@ TEST_F(BoutonsTest, ElementButtons)
     e->liste(IdAnm::myListElementsPlanche)->setNumSel(0);
     appuyer(IdAnm::myButtonElementCentreO);
     EXPECT_TRUE(proche(s().getOrigineElement(0), {7.5f, 4.5f}));
-    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOx), "7.5");
-    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOy), "4.5");
+    EXPECT_EQ(e->texte(IdAnm::myTextInputElementOx) + " " + e->texte(IdAnm::myTextInputElementOy), "7.5 4.5");
     appuyer(IdAnm::myButtonModifierElement);
     EXPECT_TRUE(proche(s().getOrigineElement(0), {7.5f, 4.5f})) << "the origin kept through Modifier";
     // Its origin into every key that shows it.
@@ -77,16 +75,13 @@ TEST_F(BoutonsTest, ElementButtons)
     const int px = planche->getLeftScreen() + static_cast<int>(planche->getWidth()) - 5;
     const int py = planche->getTopScreen() + static_cast<int>(planche->getHeight()) - 5;
     d().onPressLeft(nullptr, px, py, e->ctrl(IdAnm::myImagePlancheSprites));
-    EXPECT_EQ(d().elementSel, -1);
-    EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNumSel(), -1);
-    EXPECT_EQ(d().pZonePlanche->getLeft(), static_cast<float>(px - d().getLeft()));
-    EXPECT_EQ(d().pZonePlanche->getTop(), static_cast<float>(py - d().getTop()));
+    EXPECT_EQ(elementChoisi(), std::pair(-1, -1));
+    EXPECT_EQ(d().pZonePlanche->getPosition(), sf::Vector2f(px - d().getLeft(), py - d().getTop()));
     // A press on an element chooses it.
     const float z = planche->getScale();
     d().onPressLeft(nullptr, planche->getLeftScreen() + static_cast<int>(150 * z), planche->getTopScreen() + 2,
                     e->ctrl(IdAnm::myImagePlancheSprites));
-    EXPECT_EQ(d().elementSel, 2) << "main, (140, 0, 20, 10)";
-    EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNumSel(), 2);
+    EXPECT_EQ(elementChoisi(), std::pair(2, 2)) << "main, (140, 0, 20, 10)";
 }
 
 TEST_F(BoutonsTest, AnimationAndAEButtons)
@@ -149,15 +144,13 @@ TEST_F(BoutonsTest, AnimationAndAEButtons)
     d().pImageAnimation->setVisibleDimension(441, 361);
     ASSERT_EQ(d().numAnimElemSel, -1);
     appuyer(IdAnm::myButtonRazAxeAnimation);
-    EXPECT_EQ(d().centreVueX, 220);
-    EXPECT_EQ(d().centreVueY, 180);
+    EXPECT_EQ(sf::Vector2i(d().centreVueX, d().centreVueY), sf::Vector2i(220, 180));
     e->liste(IdAnm::myListAnimations)->setNumSel(0);
     choisirAE(0);
     d().allerAFrame(10);
     d().zoom = 2;
     appuyer(IdAnm::myButtonRazAxeAnimation);
-    EXPECT_EQ(d().centreVueX, 220 - 40) << "corps at (20, 10) at zoom 2";
-    EXPECT_EQ(d().centreVueY, 180 - 20);
+    EXPECT_EQ(sf::Vector2i(d().centreVueX, d().centreVueY), sf::Vector2i(180, 160)) << "corps at (20, 10), zoom 2";
 }
 
 TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
@@ -185,8 +178,7 @@ TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
     EXPECT_TRUE(proche(cle(0, 10, 1).echelle, {1, 1}));
     EXPECT_TRUE(proche(cle(0, 10, 1).position, {100, 0}));
 
-    // Off a keyframe the keyframe deletion does nothing; the AE buttons are refused with a
-    // box each, as a typed value is (the keyframe before would change unseen).
+    // Off a keyframe the deletion does nothing; the AE buttons are refused with a box each.
     d().allerAFrame(5);
     const Instantane entre(s(), 0);
     for (const char* id : {IdAnm::myButtonFlipH, IdAnm::myButtonFlipV, IdAnm::myButtonTailleUn,
@@ -231,17 +223,13 @@ TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
 
     // The timeline's cell width stays within 4 and 14.
     CControlTimeline& t = *d().pTimeline;
-    const std::pair<int, int> moins[] = {{5, 4}, {4, 4}, {2, 2}};
-    for (const auto& [avant, apres] : moins) {
+    const char *moins = IdAnm::myButtonTLMoins, *plus = IdAnm::myButtonTLPlus;
+    const std::tuple<const char*, int, int> largeurs[] = {{moins, 5, 4},  {moins, 4, 4},  {moins, 2, 2},
+                                                          {plus, 13, 14}, {plus, 14, 14}, {plus, 20, 20}};
+    for (const auto& [bouton, avant, apres] : largeurs) {
         t.setLargeurFrame(avant);
-        appuyer(IdAnm::myButtonTLMoins);
-        EXPECT_EQ(t.getLargeurFrame(), apres) << "minus from " << avant;
-    }
-    const std::pair<int, int> plus[] = {{13, 14}, {14, 14}, {20, 20}};
-    for (const auto& [avant, apres] : plus) {
-        t.setLargeurFrame(avant);
-        appuyer(IdAnm::myButtonTLPlus);
-        EXPECT_EQ(t.getLargeurFrame(), apres) << "plus from " << avant;
+        appuyer(bouton);
+        EXPECT_EQ(t.getLargeurFrame(), apres) << bouton << " from " << avant;
     }
     t.setLargeurFrame(4);
     t.setNbFrames(1000);
@@ -253,8 +241,8 @@ TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
 
     appuyer(IdAnm::myButtonCreerAnimSimpleAuto);
     ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
-    EXPECT_EQ(CPLUX::getMessageBoxes().front()->getBoxId(), "IDMBANIMAUTO");
-    EXPECT_EQ(CPLUX::getMessageBoxes().front()->getKind(), 2);
+    EXPECT_EQ(std::tuple(CPLUX::getMessageBoxes().front()->getBoxId(), CPLUX::getMessageBoxes().front()->getKind()),
+              std::tuple("IDMBANIMAUTO", 2)) << "the automatic animation's box";
 }
 
 TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
@@ -311,8 +299,8 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     shaders.setId("JeuDialogShader");
     CPLUX::addDialog(nullptr, &shaders, nullptr, 0);
     appuyer(IdAnm::myButtonShowOptionsShaders);
-    EXPECT_EQ(shaders.pUniformsVert, &s().getAnimElem(1, 0)->uniformsVert);
-    EXPECT_EQ(shaders.pUniformsFrag, &s().getAnimElem(1, 0)->uniformsFrag);
+    EXPECT_TRUE(shaders.pUniformsVert == &s().getAnimElem(1, 0)->uniformsVert &&
+                shaders.pUniformsFrag == &s().getAnimElem(1, 0)->uniformsFrag) << "pointed at the AE's tables";
     EXPECT_TRUE(shaders.estAffiche());
     // With the events and script dialogs: shown and bound, then hidden, at each press.
     auto evenements = dialogueModele<CJeuDialogEventsAnm>(CJeuDialogEventsAnm::ID);
@@ -321,9 +309,8 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     script->hide();
     appuyer(IdAnm::myButtonEventsAE);
     EXPECT_TRUE(CPLUX::isDialogVisible(CJeuDialogEventsAnm::ID));
-    EXPECT_EQ(evenements->pSprite, &s());
-    EXPECT_EQ(evenements->numAnimation, 1);
-    EXPECT_EQ(evenements->numAnimElem, 0);
+    EXPECT_TRUE(evenements->pSprite == &s() && evenements->numAnimation == 1 && evenements->numAnimElem == 0)
+        << "the events dialog bound to AE 0 of animation 1";
     s().getAnimElem(1, 0)->evenements["onMouseOn"];
     evenements->setElement(&s(), 1, 0, true);
     for (bool montre : {false, true}) {
@@ -341,9 +328,8 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
 
     // The AE goes: every dialog lets go of it.
     appuyer(IdAnm::myButtonSupprimerElementAnimation);
-    EXPECT_EQ(shaders.pUniformsVert, nullptr);
-    EXPECT_EQ(shaders.pUniformsFrag, nullptr);
-    EXPECT_EQ(shaders.iListeCourante, -1);
+    EXPECT_TRUE(!shaders.pUniformsVert && !shaders.pUniformsFrag && shaders.iListeCourante == -1)
+        << "the shader dialog still points at the AE's tables";
     EXPECT_EQ(evenements->numAnimElem, -1);
     appuyer(IdAnm::myButtonEventsAE);
     EXPECT_FALSE(CPLUX::isDialogVisible(CJeuDialogEventsAnm::ID));
@@ -380,9 +366,8 @@ TEST_F(BoutonsTest, DeletionsAndMovesLeaveNoIndexPointingElsewhere)
         ASSERT_EQ(d().listeAnnulations.size(), 1u);
         appuyer(c.bouton);
         EXPECT_EQ(d().numAnimElemSel, c.apres) << c.quoi;
-        EXPECT_EQ(d().numAnimElemSelPrec, -1) << c.quoi;
-        EXPECT_TRUE(d().listeAnnulations.empty()) << c.quoi;
-        EXPECT_EQ(d().numAnimationCopieAE, -1) << c.quoi;
+        EXPECT_TRUE(d().numAnimElemSelPrec == -1 && d().listeAnnulations.empty() && d().numAnimationCopieAE == -1)
+            << c.quoi << ": an index, an undo or a copy left";
         const Instantane avant(s(), 0);
         const int nb = s().getNbAnimElems(0);
         appuyer(IdAnm::myButtonColleAE);
@@ -410,18 +395,16 @@ TEST_F(BoutonsTest, NamesAreStoredAsTheFileReadsThemBack)
     appuyer(IdAnm::myButtonModifierElement);
     saisir(IdAnm::myTextInputIDAnm, nom);
     d().sauverAnmSous(dossier / "noms.anm");
-    EXPECT_EQ(s().getAnim(0)->nom, lu);
-    EXPECT_EQ(s().getNomAnimElem(0, 1), lu);
-    EXPECT_EQ(s().etats.count(lu), 1u);
-    EXPECT_EQ(s().getElement(2)->nom, lu);
-    EXPECT_EQ(s().ID, lu);
     CSPRITE3 relu;
     ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "noms.anm", true));
-    EXPECT_EQ(relu.getAnim(0)->nom, lu);
-    EXPECT_EQ(relu.getNomAnimElem(0, 1), lu);
-    EXPECT_EQ(relu.etats.count(lu), 1u);
-    EXPECT_EQ(relu.getElement(2)->nom, lu);
-    EXPECT_EQ(relu.ID, lu);
+    for (CSPRITE3* sp : {&s(), &relu}) {
+        const char* quoi = sp == &relu ? "read back" : "stored";
+        EXPECT_EQ(sp->getAnim(0)->nom, lu) << quoi;
+        EXPECT_EQ(sp->getNomAnimElem(0, 1), lu) << quoi;
+        EXPECT_EQ(sp->etats.count(lu), 1u) << quoi;
+        EXPECT_EQ(sp->getElement(2)->nom, lu) << quoi;
+        EXPECT_EQ(sp->ID, lu) << quoi;
+    }
 }
 
 // Every control pressed, on a fresh editor and with selections that name nothing.

@@ -268,23 +268,19 @@ TEST_F(FichiersTest, OpenReloadAndNewStartTheEditionOver)
         ASSERT_FALSE(d().listeAnnulations.empty());
         c.faire();
         for (int sel : {d().numAnimationSel, d().numAnimElemSel, d().numAnimElemSelPrec, d().numKeyFrameSel,
-                        d().numAnimElemSurvol, d().numAnimationMere, d().numAnimationFilleSel})
-            EXPECT_EQ(sel, -1) << c.quoi;
+                        d().numAnimElemSurvol, d().numAnimationMere, d().numAnimationFilleSel, d().numAnimationCopie,
+                        d().numAnimationCopieAE})
+            EXPECT_EQ(sel, -1) << c.quoi << ": a selection or a copy left";
         EXPECT_EQ(d().elementSel, c.element) << c.quoi;
         EXPECT_EQ(e->texte(IdAnm::myTextInputNomElement), c.element < 0 ? "" : "bras") << c.quoi << ": the element's panel";
-        EXPECT_TRUE(d().bNouvelleMere) << c.quoi;
-        EXPECT_TRUE(d().listeAnnulations.empty()) << c.quoi;
-        EXPECT_FALSE(d().bCopieFrame) << c.quoi;
-        EXPECT_EQ(d().numAnimationCopie, -1) << c.quoi;
-        EXPECT_EQ(d().numAnimationCopieAE, -1) << c.quoi;
-        EXPECT_TRUE(d().selectionMaillage.empty()) << c.quoi;
+        EXPECT_TRUE(d().bNouvelleMere && d().listeAnnulations.empty() && !d().bCopieFrame && d().selectionMaillage.empty())
+            << c.quoi << ": a mother link, an undo, a copied frame or a mesh selection left";
         EXPECT_EQ(d().mapCerclesMaillage.empty(), c.element < 0) << c.quoi << ": the chosen element's mesh circles";
         EXPECT_EQ(s().getNbElements(), c.elements) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListElementsPlanche)->getNbElements(), c.elements) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListAnimations)->getNbElements(), c.animations) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListAnimationElements)->getNbElements(), 0) << c.quoi;
-        EXPECT_EQ(d().pTimeline->getNbFrames(), 0) << c.quoi;
-        EXPECT_TRUE(d().pTimeline->getMarqueurs().empty()) << c.quoi;
+        EXPECT_TRUE(d().pTimeline->getNbFrames() == 0 && d().pTimeline->getMarqueurs().empty()) << c.quoi << ": timeline";
         EXPECT_EQ(textesDe(e->combo(IdAnm::myComboBoxEtatJeu)), std::vector<std::string>{"(vide)"}) << c.quoi;
         EXPECT_EQ(e->liste(IdAnm::myListEtats)->getNbElements(), 0) << c.quoi;
         EXPECT_EQ(e->texte(IdAnm::myTextInputNomFichierANM), c.animations ? chemin : "") << c.quoi;
@@ -432,8 +428,7 @@ TEST_F(FichiersTest, AnElementsOwnImageShowsInTheView)
     vert.create(100, 50, sf::Color(0, 200, 0));
     ASSERT_TRUE(vert.saveToFile(dossier / "vert.png"));
     d().zoom = 1;
-    d().centreVueX = 100;
-    d().centreVueY = 100;
+    d().centreVueX = d().centreVueY = 100;
     d().bQuadrillage = d().bGrilleAnimation = d().bCadreSurSelection = false;
     const sf::Vector2i p = ecran({50, 25});
     const sf::Color feuille = image().getPixel(p.x, p.y);
@@ -449,15 +444,14 @@ TEST_F(FichiersTest, AnElementsOwnImageShowsInTheView)
     // No file name: the element goes back to the sheet.
     f = dialogue(4, &CJeuDialogAnimationsSprites::callbackImageElement, dossier.str(), "");
     CJeuDialogAnimationsSprites::callbackImageElement(&d(), f, nullptr, 15);
-    EXPECT_EQ(s().getElement(0)->strImage, "");
-    EXPECT_EQ(s().getElement(0)->pTexture, nullptr);
+    EXPECT_TRUE(s().getElement(0)->strImage.empty() && !s().getElement(0)->pTexture) << "the sheet's picture again";
     EXPECT_TRUE(procheDe(image().getPixel(p.x, p.y), feuille));
 
     // A picture that does not load: the path kept, the sheet shown, the reader's message.
     ecrireTexte(dossier / "faux.png", "pas une image");
     d().chargerImageElement(0, dossier / "faux.png");
-    EXPECT_EQ(s().getElement(0)->strImage, dossier / "faux.png");
-    EXPECT_EQ(s().getElement(0)->pTexture, nullptr);
+    EXPECT_TRUE(s().getElement(0)->strImage == dossier / "faux.png" && !s().getElement(0)->pTexture)
+        << "the path kept, no picture";
     ASSERT_FALSE(CPLUX::getMessageBoxes().empty());
     EXPECT_EQ(CPLUX::getMessageBoxes().back()->getBoxId(), "IDMBIMGLIEN");
     d().chargerImageElement(9, dossier / "vert.png");
@@ -532,9 +526,9 @@ TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
     d().allerAFrame(4);
     d().choisirScriptFrame(dossier / "a.scp");
     EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), "");
-    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
-    EXPECT_EQ(jeu.pscriptEngineMenu->nbScripts, 0);
-    EXPECT_EQ(s().getAnim(0)->keyframes[0]->script, "");
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u) << "refused with a box";
+    EXPECT_TRUE(jeu.pscriptEngineMenu->nbScripts == 0 && s().getAnim(0)->keyframes[0]->script.empty())
+        << "a script made or written";
 
     d().allerAFrame(10);
     s().getKeyframeEnForce(0, 10)->nbExecutions = 3;
@@ -556,7 +550,6 @@ TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
 
     d().choisirScriptFrame("");
     EXPECT_EQ(jeu.pscriptEngineJeu->nbScripts, 0) << "an empty name removes it";
-    EXPECT_EQ(kf.pScript, nullptr);
-    EXPECT_EQ(kf.script, "");
+    EXPECT_TRUE(!kf.pScript && kf.script.empty()) << "the keyframe keeps a script";
     appuyer(IdAnm::myButtonNouveauAnm);
 }

@@ -181,11 +181,9 @@ protected:
 inline std::string texteBoite(const CPLUXMessageBox& b)
 {
     std::string r;
-    for (const CPLUXControl* c : b.getControls()) {
-        std::string t = c->getText();
-        std::replace(t.begin(), t.end(), '\n', ' ');
-        r += t + "|";
-    }
+    for (const CPLUXControl* c : b.getControls())
+        r += c->getText() + "|";
+    std::replace(r.begin(), r.end(), '\n', ' ');
     return r;
 }
 

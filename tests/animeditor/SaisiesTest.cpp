@@ -34,27 +34,16 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         std::function<void()> verifier;
     };
     const CSPRITE3_ANIMATION& an = *s().getAnim(0);
+    const auto zoomVu = [&] { return tuv::ftos(d().zoom) + " " + texte(IdAnm::myTextInputZoomAnimation); };
     const Cas table[] = {
         {IdAnm::myTextInputNbLecturesAvantNouvelleAnim, "1", [&] { EXPECT_EQ(an.nbLecturesGoto, 0); }},
         {IdAnm::myTextInputNumAnimACharger, "1", [&] { EXPECT_EQ(an.animGoto, 0); }},
         {IdAnm::myTextInputNumAnimACharger, "-2147483648", [&] { EXPECT_EQ(an.animGoto, INT_MIN); }},
         {IdAnm::myTextInputZoomAnimation, "2.5", [&] { EXPECT_EQ(d().zoom, 2.5f); }},
-        {IdAnm::myTextInputZoomAnimation, "0",
-         [&] {
-             EXPECT_EQ(d().zoom, 2.5f) << "ignored";
-             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "2.5") << "the input shows the zoom again";
-         }},
-        {IdAnm::myTextInputZoomAnimation, "20",
-         [&] {
-             EXPECT_EQ(d().zoom, 10.f) << "within the wheel's bounds";
-             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "10");
-         }},
+        {IdAnm::myTextInputZoomAnimation, "0", [&] { EXPECT_EQ(zoomVu(), "2.5 2.5") << "ignored, shown again"; }},
+        {IdAnm::myTextInputZoomAnimation, "20", [&] { EXPECT_EQ(zoomVu(), "10 10") << "within the wheel's bounds"; }},
         {IdAnm::myTextInputZoomAnimation, "abc",
-         [&] {
-             EXPECT_EQ(d().zoom, 10.f) << "no number: refused";
-             EXPECT_EQ(texte(IdAnm::myTextInputZoomAnimation), "10");
-             EXPECT_TRUE(repondre(0)) << "with a box";
-         }},
+         [&] { EXPECT_EQ(zoomVu(), "10 10") << "no number: refused"; EXPECT_TRUE(repondre(0)) << "with a box"; }},
         {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
@@ -79,15 +68,9 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
          [&] { EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4)) << "target and count read together"; }},
         {IdAnm::myTextInputOmbreEcraseY, "0.5", [&] { EXPECT_EQ(an.ombreEcrasement, sf::Vector2f(1.5f, 0.5f)); }},
         {IdAnm::myTextInputAnimFrameNb, "15",
-         [&] {
-             EXPECT_EQ(an.nbFrames, 15);
-             EXPECT_EQ(d().pTimeline->getNbFrames(), 15);
-         }},
+         [&] { EXPECT_EQ(an.nbFrames, 15); EXPECT_EQ(d().pTimeline->getNbFrames(), 15) << "the timeline's"; }},
         {IdAnm::myTextInputAnimFrameNb, "24a",
-         [&] {
-             EXPECT_EQ(an.nbFrames, 15);
-             EXPECT_TRUE(repondre(0));
-         }},
+         [&] { EXPECT_EQ(an.nbFrames, 15) << "refused"; EXPECT_TRUE(repondre(0)) << "with a box"; }},
         {IdAnm::myTextInputAnimFrameNb, "2000000000",
          [&] {
              EXPECT_EQ(an.nbFrames, 100000000) << "the sprite's own limit";
@@ -117,13 +100,12 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
     }
     EXPECT_EQ(s().getKeyframeDelta(0, 5), sf::Vector2f(6, 2));
     EXPECT_EQ(s().getKeyframeGoto(0, 5), sf::Vector2i(3, 4));
-    // The frame's script and its count reach the file.
     DossierTemp dossier;
     d().sauverAnmSous(dossier / "s.anm");
     CSPRITE3 relu;
     ASSERT_TRUE(relu.charger(nullptr, nullptr, dossier / "s.anm", true));
     const CSPRITE3_KEYFRAME& kf = *relu.getKeyframeEnForce(0, 5);
-    EXPECT_EQ(kf.script + "*" + std::to_string(kf.nbExecutions), "saut.scp*2");
+    EXPECT_EQ(kf.script + "*" + std::to_string(kf.nbExecutions), "saut.scp*2") << "the frame's script and count, read back";
     // No animation chosen: its fields show nothing, and what is typed or ticked there goes.
     e->liste(IdAnm::myListAnimations)->setNumSel(-1);
     EXPECT_EQ(texte(IdAnm::myTextInputOmbreEcraseX), "");
@@ -157,9 +139,8 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     // Aim animations: a frame per degree of a half turn.
     s().setVisee(0, true);
     saisir(IdAnm::myTextInputNbFramesVisee, "3");
-    EXPECT_EQ(s().getNbFrames(0), 540);
-    EXPECT_EQ(d().pTimeline->getNbFrames(), 540);
-    EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "540");
+    EXPECT_EQ(std::tuple(s().getNbFrames(0), d().pTimeline->getNbFrames(), texte(IdAnm::myTextInputAnimFrameNb)),
+              std::tuple(540, 540, "540")) << "the sprite's count, the timeline's, the field's";
     saisir(IdAnm::myTextInputNbFramesVisee, "1000000000");
     EXPECT_EQ(s().getNbFrames(0), 100000000) << "within the sprite's limit";
     saisir(IdAnm::myTextInputNbFramesVisee, "1");
@@ -168,9 +149,8 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
 
     // The current frame: the timeline, the panels and the selected keyframe follow it.
     saisir(IdAnm::myTextInputAnimFrameCour, "5");
-    EXPECT_EQ(s().getFrameCourante(), 5);
-    EXPECT_EQ(d().numKeyFrameSel, 5);
-    EXPECT_EQ(d().pTimeline->getFrameSel(), 5);
+    EXPECT_EQ(std::tuple(s().getFrameCourante(), d().numKeyFrameSel, d().pTimeline->getFrameSel()), std::tuple(5, 5, 5))
+        << "the frame, the keyframe chosen, the timeline's";
     for (const char* t : {"179", "7"}) {
         saisir(IdAnm::myTextInputAnimFrameCour, t);
         EXPECT_EQ(s().getFrameCourante(), std::stoi(t));
@@ -178,9 +158,8 @@ TEST_F(SaisiesTest, FrameCountsAimFramesAndTheCurrentFrame)
     }
     for (const char* t : {"180", "-4", "abc"}) {
         saisir(IdAnm::myTextInputAnimFrameCour, t);
-        EXPECT_EQ(s().getFrameCourante(), 0) << t << ": frame 0";
-        EXPECT_EQ(d().numKeyFrameSel, 0) << t << ": keyframe 0";
-        EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameCour), "0");
+        EXPECT_EQ(std::tuple(s().getFrameCourante(), d().numKeyFrameSel, texte(IdAnm::myTextInputAnimFrameCour)),
+                  std::tuple(0, 0, "0")) << t << ": frame 0, keyframe 0, shown";
     }
     EXPECT_TRUE(repondre(0)) << "\"abc\" refused, the frame kept";
 }
@@ -210,8 +189,7 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
         const CSPRITE3_KEYANIMELEM avant = *s().getCle(0, 5, 0);
         saisir(c.id, c.texte);
         ASSERT_EQ(d().listeAnnulations.size(), 1u) << "one record";
-        EXPECT_EQ(d().listeAnnulations.back().type, c.type);
-        EXPECT_EQ(d().listeAnnulations.back().enfants, 0);
+        EXPECT_EQ(std::tuple(d().listeAnnulations.back().type, d().listeAnnulations.back().enfants), std::tuple(c.type, 0));
         EXPECT_NE(s().getCle(0, 5, 0)->position + s().getCle(0, 5, 0)->origine +
                       s().getCle(0, 5, 0)->echelle + sf::Vector2f(s().getCle(0, 5, 0)->rotation, 0),
                   avant.position + avant.origine + avant.echelle + sf::Vector2f(avant.rotation, 0))
@@ -219,11 +197,8 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
         EXPECT_EQ(s().getCle(0, 5, 0)->element, 1) << "the key keeps its picture";
         touche(sf::Keyboard::Z, true);
         const CSPRITE3_KEYANIMELEM& apres = *s().getCle(0, 5, 0);
-        EXPECT_EQ(apres.element, 1);
-        EXPECT_EQ(apres.position, avant.position);
-        EXPECT_EQ(apres.origine, avant.origine);
-        EXPECT_EQ(apres.echelle, avant.echelle);
-        EXPECT_EQ(apres.rotation, avant.rotation);
+        EXPECT_EQ(std::tie(apres.element, apres.position, apres.origine, apres.echelle, apres.rotation),
+                  std::tie(avant.element, avant.position, avant.origine, avant.echelle, avant.rotation)) << "undone";
         EXPECT_EQ(s().getCle(0, 5, 1)->position, sf::Vector2f(50, 60)) << "the child never moved";
         d().majPanneauAE();
     }
@@ -233,8 +208,7 @@ TEST_F(SaisiesTest, EachAnimElemInputRecordsOneUndoThatLeavesTheChildrenAndThePi
     EXPECT_TRUE(d().listeAnnulations.empty());
     EXPECT_EQ(s().getCle(0, 5, 0)->position, sf::Vector2f(10, 20));
     EXPECT_EQ(texte(IdAnm::myTextInputAnimCourX), "10");
-    // Off a keyframe nothing is written, nor recorded (its undo would write frame 7's values
-    // into the keyframe before it), and a box says why.
+    // Off a keyframe: refused with a box, nothing written nor recorded.
     frame(7);
     saisir(IdAnm::myTextInputAnimCourX, "99");
     EXPECT_TRUE(repondre(0)) << "refused with a box";
@@ -267,16 +241,12 @@ TEST_F(SaisiesTest, TheSheetZoneFollowsTheElementInputsAtEachZoom)
         SCOPED_TRACE("sheet zoom " + std::to_string(z));
         saisir(IdAnm::myTextInputZoomImagePlanche, z == 1.f ? "1" : "2", false);
         ASSERT_EQ(planche->getScale(), z);
-        saisir(IdAnm::myTextInputElementX, "10", false);
-        saisir(IdAnm::myTextInputElementY, "6", false);
-        saisir(IdAnm::myTextInputElementL, "30", false);
-        saisir(IdAnm::myTextInputElementH, "12.5", false);
+        for (const auto& [id, t] : {std::pair{IdAnm::myTextInputElementX, "10"}, {IdAnm::myTextInputElementY, "6"},
+                                    {IdAnm::myTextInputElementL, "30"}, {IdAnm::myTextInputElementH, "12.5"}})
+            saisir(id, t, false);
         EXPECT_EQ(d().rectZonePlanche, sf::FloatRect(10, 6, 30, 12.5f));
-        const sf::FloatRect zone = d().pZonePlanche->getRect();
-        EXPECT_FLOAT_EQ(zone.left, planche->getLeft() + 10 * z);
-        EXPECT_FLOAT_EQ(zone.top, planche->getTop() + 6 * z);
-        EXPECT_FLOAT_EQ(zone.width, 30 * z);
-        EXPECT_FLOAT_EQ(zone.height, 12.5f * z);
+        EXPECT_EQ(d().pZonePlanche->getRect(),
+                  sf::FloatRect(planche->getLeft() + 10 * z, planche->getTop() + 6 * z, 30 * z, 12.5f * z));
     }
     // A half-typed zoom is no zoom; cells below a pixel are none either.
     for (const char* t : {"0", "0.", "-1", ""})
@@ -323,10 +293,8 @@ TEST_F(SaisiesTest, LiveInputsAndThePanelsThatFillThem)
     animation(0);
     EXPECT_EQ(el.rect, sf::FloatRect(3.3f, 7.7f, 20.1f, 10.9f));
     EXPECT_EQ(d().rectZonePlanche, el.rect);
-    EXPECT_EQ(an.borneInf, 2);
-    EXPECT_EQ(an.borneSup, 7);
-    EXPECT_EQ(an.maxSoubressaut, 0.3f);
-    EXPECT_EQ(an.vitesseSoubressaut, 1.7f);
+    EXPECT_EQ(std::make_tuple(an.borneInf, an.borneSup, an.maxSoubressaut, an.vitesseSoubressaut),
+              std::make_tuple(2, 7, 0.3f, 1.7f)) << "the bounce";
 }
 
 // Enter in either image input loads the picture at once: the view shows it in place of the

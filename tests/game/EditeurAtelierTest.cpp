@@ -68,16 +68,14 @@ TEST(EditeurAtelier, OuvrirChoisirCopierSauver)
         // Behind the animation editor, which fills the window, R, C, F and M do nothing.
         ASSERT_TRUE(editeur::basculerDialogue(editeur::id::ANIMATIONS));
         auto pilote = std::make_unique<SourcePilote>();
-        for (sf::Keyboard::Key k : {sf::Keyboard::R, sf::Keyboard::C, sf::Keyboard::F, sf::Keyboard::M}) {
-            pilote->file.emplace_back();
-            pilote->file.back().type = sf::Event::KeyPressed;
-            pilote->file.back().key = {k, false, false, false, false};
-        }
+        sf::Event touche{};
+        touche.type = sf::Event::KeyPressed;
+        for (sf::Keyboard::Key k : {sf::Keyboard::R, sf::Keyboard::C, sf::Keyboard::F, sf::Keyboard::M})
+            touche.key.code = k, pilote->file.push_back(touche);
         jeu.pSourceEntrees = std::move(pilote);
         jeu.traiterEvenementsFenetre();
-        EXPECT_TRUE(lireTexte("tel_quel.niv") == lireTexte("niveaux/atelier.niv") && principal.sprites.size() == 8u)
-            << "the level behind was saved or reloaded";
-        EXPECT_TRUE(!jeu.bModeFantome && jeu.mode == 2) << "ghost mode or play switched behind";
+        EXPECT_TRUE(lireTexte("tel_quel.niv") == lireTexte("niveaux/atelier.niv") && principal.sprites.size() == 8u &&
+                    !jeu.bModeFantome && jeu.mode == 2) << "the level behind saved, reloaded, ghosted or played";
         editeur::basculerDialogue(editeur::id::ANIMATIONS);
 
         monde.fichierSaisi = "copie.niv";

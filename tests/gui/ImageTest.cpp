@@ -132,8 +132,7 @@ TEST_F(ImageFixture, HeldPressGivesOneStepPerUpdateAndTheDeltasAddUp)
     // One step per update while held (moving the mouse runs one, then the frame another,
     // where the mouse did not move).
     EXPECT_EQ(dlg.pas - avant, 8);
-    EXPECT_FLOAT_EQ(dlg.somme.x, static_cast<float>(p.x - c.x));
-    EXPECT_FLOAT_EQ(dlg.somme.y, static_cast<float>(p.y - c.y));
+    EXPECT_EQ(dlg.somme, sf::Vector2f(p - c));
 }
 
 TEST_F(ImageFixture, DraggingThePictureScrollsItUnlessTheDialogMovesTheView)
@@ -142,14 +141,12 @@ TEST_F(ImageFixture, DraggingThePictureScrollsItUnlessTheDialogMovesTheView)
     image->setDimensionImage(true);
     image->setScale(1.f);
     image->setScroll(100, 100);
-    CPLUXTest::drag("dlgImage", "img", -30, -20, 3);
-    EXPECT_EQ(image->getScrollX(), 130);
-    EXPECT_EQ(image->getScrollY(), 120);
-
-    image->setZoomMove(true);
-    CPLUXTest::drag("dlgImage", "img", -30, -20, 3);
-    EXPECT_EQ(image->getScrollX(), 130);
-    EXPECT_EQ(image->getScrollY(), 120);
+    for (bool vueDuDialogue : {false, true}) {
+        image->setZoomMove(vueDuDialogue);
+        CPLUXTest::drag("dlgImage", "img", -30, -20, 3);
+        EXPECT_EQ(sf::Vector2i(image->getScrollX(), image->getScrollY()), sf::Vector2i(130, 120))
+            << (vueDuDialogue ? "the dialog moves the view: no scroll" : "the drag scrolls");
+    }
 }
 
 TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
@@ -166,10 +163,8 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     EXPECT_EQ(dlg.deplacements + dlg.tailles, 0);
 
     CPLUXTest::drag("dlgImage", "zone", 15, 10, 5);
-    EXPECT_FLOAT_EQ(zone->getLeft(), 65.f);
-    EXPECT_FLOAT_EQ(zone->getTop(), 70.f);
-    EXPECT_GE(dlg.deplacements, 5);
-    EXPECT_EQ(dlg.tailles, 0);
+    EXPECT_EQ(zone->getPosition(), sf::Vector2f(65, 70));
+    EXPECT_TRUE(dlg.deplacements >= 5 && dlg.tailles == 0) << "moves told, no resize";
 
     // A drag from the corner grip resizes.
     const sf::Vector2i coin(zone->getLeftScreen() + 48, zone->getTopScreen() + 38);
@@ -179,15 +174,13 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     CPLUXTest::frame();
     CPLUXTest::frame();
     CPLUXTest::releaseLeft();
-    EXPECT_FLOAT_EQ(zone->getWidth(), 70.f);
-    EXPECT_FLOAT_EQ(zone->getHeight(), 45.f);
+    EXPECT_EQ(zone->getRect(), sf::FloatRect(65, 70, 70, 45));
     EXPECT_GE(dlg.tailles, 1);
 
     // A dialog whose onClicLeft skips the base keeps the zone still.
     dlg.sauterBase = true;
     CPLUXTest::drag("dlgImage", "zone", 15, 10, 5);
-    EXPECT_FLOAT_EQ(zone->getLeft(), 65.f);
-    EXPECT_FLOAT_EQ(zone->getTop(), 70.f);
+    EXPECT_EQ(zone->getPosition(), sf::Vector2f(65, 70));
 
     // Past the dialog's right edge (410) and bottom, only its part over the dialog is drawn.
     zone->setPosition(350, 250), zone->setVisibleDimension(200, 150), zone->setColor(sf::Color::Red);
@@ -195,9 +188,7 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     ASSERT_TRUE(cible.create(600, 500));
     cible.clear(sf::Color::Black);
     plux::Peintre p;
-    zone->dessiner(p, 10, 10);
-    p.vider(cible);
-    cible.display();
+    zone->dessiner(p, 10, 10), p.vider(cible), cible.display();
     const sf::Image vu = cible.getTexture().copyToImage();
     EXPECT_EQ(vu.getPixel(380, 260), sf::Color::Red) << "its top edge over the dialog";
     EXPECT_EQ(vu.getPixel(500, 260), sf::Color::Black) << "its top edge past the dialog";
@@ -210,8 +201,7 @@ TEST_F(ImageFixture, MovableTextMarkerFollowsTheMouse)
     marqueur->setMovable(true);
     marqueur->setData("0");
     CPLUXTest::drag("dlgImage", "__KP__0", -40, 25, 4);
-    EXPECT_FLOAT_EQ(marqueur->getLeft(), 210.f);
-    EXPECT_FLOAT_EQ(marqueur->getTop(), 125.f);
+    EXPECT_EQ(marqueur->getPosition(), sf::Vector2f(210, 125));
     EXPECT_GE(dlg.deplacements, 4);
 }
 

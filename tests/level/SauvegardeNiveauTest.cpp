@@ -106,8 +106,7 @@ protected:
         peindre("niveaux/fond.png", 64, 32);
         ecrireFichier("canonique.niv", niveauCanonique());
     }
-    // The sprite and the AI that follow a key-point path, moved half-way along it; the
-    // spinning sprite turned.
+    // The sprite and the AI on key-point paths moved half-way along; the spinning sprite turned.
     void avancerChemins()
     {
         for (int i = 0; i < 20; ++i)
@@ -160,12 +159,13 @@ TEST_F(SauvegardeCanonique, CompteDesValeursEtCheminsRembobines)
     ASSERT_EQ(sd.size(), std::size(attendus)) << "one SD line per sprite";
     for (size_t i = 0; i < sd.size(); ++i)
         EXPECT_EQ(nbValeurs(sd[i]), attendus[i]) << "values, the name included, of " << sd[i];
-    EXPECT_EQ(surChemin->pChemin->numKP, -1) << "a save rewinds a sprite's key-point path";
-    EXPECT_EQ(ia->sprite->pChemin->numKP, -1) << "and an AI's";
+    EXPECT_EQ(std::tuple(surChemin->pChemin->numKP, ia->sprite->pChemin->numKP), std::tuple(-1, -1))
+        << "a save rewinds the key-point paths of a sprite and of an AI";
 }
 
-// The editor's copy of each sprite, 1000 pixels right of it, saved and read back: its lines
-// are its model's but the x (its key points' too) and the id; the scripts stay behind.
+// The editor's copy of each sprite, 1000 pixels right of it, saved and read back: from the first
+// "SD" line on, each model's lines and its copy's, 1000 more on the x of "SD" and "KP" lines,
+// an id of its own, no script.
 TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
 {
     monde().chargerNiveau("canonique.niv", 0);
@@ -175,8 +175,6 @@ TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     ASSERT_TRUE(chargerPuisSauver("A.niv", "B.niv"));
     EXPECT_EQ(lireTexte("B.niv"), lireTexte("A.niv")) << premiereDifference(lireTexte("B.niv"), lireTexte("A.niv"));
-    // From the first "SD" line on, the save holds each model's lines and its copy's: 1000
-    // more on the x of "SD" and "KP" lines, an id of its own, no script.
     auto lignesSprites = [](const std::string& texte) {
         std::vector<std::string> l = lignes(texte);
         l.erase(l.begin(), std::find_if(l.begin(), l.end(), [](const std::string& x) { return x.rfind("SD=", 0) == 0; }));
@@ -331,15 +329,15 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
     homonyme.nom = "BOITE";
     CDEC* banque = boite.pDEC;
     boite.pDEC = &homonyme;
-    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
-    EXPECT_TRUE(contient(lireTexte("A.niv"), "\nTEXTURE_DEC=./decors/boite.dec;BOITE\n")) << "by the bank's name";
-    homonyme.nom = "AUTRE";
-    boite.strID = "BOITE";
-    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
-    EXPECT_TRUE(contient(lireTexte("A.niv"), "\nTEXTURE_DEC=./decors/boite.dec;BOITE\n")) << "by the sprite's id";
-    boite.strID.clear();
-    ASSERT_TRUE(monde().sauverNiveau("A.niv"));
-    EXPECT_FALSE(contient(lireTexte("A.niv"), "TEXTURE_DEC")) << "no sprite names it";
+    const std::tuple<const char*, const char*, const char*> noms[] = {
+        {"BOITE", "", "by the bank's name"}, {"AUTRE", "BOITE", "by the sprite's id"}, {"AUTRE", "", nullptr}};
+    for (const auto& [nom, id, pourquoi] : noms) {
+        homonyme.nom = nom;
+        boite.strID = id;
+        ASSERT_TRUE(monde().sauverNiveau("A.niv"));
+        EXPECT_EQ(contient(lireTexte("A.niv"), pourquoi ? "\nTEXTURE_DEC=./decors/boite.dec;BOITE\n" : "TEXTURE_DEC"),
+                  pourquoi != nullptr) << (pourquoi ? pourquoi : "no sprite names it");
+    }
     boite.pDEC = banque;
 
     // Two players' rounds: the characters' scale instead of player groups.
@@ -389,14 +387,13 @@ TEST_F(SauvegardeTest, IdentifiantsEtTempsGardentLeurValeur)
                            "SD=BOITE;300;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\nGROUPESD=3000000\n");
     for (const char* fichier : {"n.niv", "A.niv"}) {
         monde().chargerNiveau(fichier, 0);
-        EXPECT_EQ(monde().numNiveau, INT_MAX) << fichier << ": the level's number";
-        EXPECT_EQ(monde().chrono, INT_MIN) << fichier;
+        EXPECT_TRUE(monde().numNiveau == INT_MAX && monde().chrono == INT_MIN) << fichier << ": number, chrono";
         ASSERT_EQ(sprites(2).size(), 2u) << fichier;
         EXPECT_EQ(sprites(2)[0]->groupe, 2000000) << fichier;
         EXPECT_EQ(sprites(2)[1]->groupe, 3000000) << fichier << ": the groups stay apart";
         ASSERT_NE(sprites(2)[0]->pChemin, nullptr) << fichier;
-        EXPECT_EQ(sprites(2)[0]->pChemin->modeParcours, INT_MAX) << fichier;
-        EXPECT_EQ(sprites(2)[0]->pChemin->nbChemin, INT_MAX) << fichier;
+        EXPECT_TRUE(sprites(2)[0]->pChemin->modeParcours == INT_MAX && sprites(2)[0]->pChemin->nbChemin == INT_MAX)
+            << fichier << ": the path's numbers";
         ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     }
 }
@@ -431,8 +428,7 @@ TEST_F(SauvegardeTest, LeModeleVideNEstJamaisRemplace)
         EXPECT_FALSE(monde().sauverNiveau(chemin)) << chemin;
         EXPECT_EQ(fermerBoites(), std::vector<std::string>{"ATTENTION !"}) << "the box asks for another file";
     }
-    EXPECT_EQ(lireTexte("niveaux/niveau-vide.niv"), "modele");
-    EXPECT_EQ(lireTexte("niveaux/niveau-vide.niv.save"), "ancien");
+    EXPECT_EQ(lireTexte("niveaux/niveau-vide.niv") + "|" + lireTexte("niveaux/niveau-vide.niv.save"), "modele|ancien");
 }
 
 TEST_F(SauvegardeTest, CopieDeLAncienFichierEtEchecs)

@@ -15,6 +15,8 @@ std::string texte(const char* id) { return CPLUX::getControl(ID, id)->getText();
 
 void saisir(const char* id, const std::string& t) { ::saisir(ID, id, t); }
 
+sf::Vector2f pos(const NoeudFouet& n) { return {n.x, n.y}; }
+
 class EditeurFouet : public OutilTest {
 protected:
     void SetUp() override
@@ -26,11 +28,10 @@ protected:
     // Three markers with pauses 3, 2 and 4.
     void troisKP()
     {
-        for (int i = 0; i < 3; ++i)
+        for (int pause : {3, 2, 4}) {
             ASSERT_TRUE(CPLUXTest::click(ID, "myButtonAjoute"));
-        f().keyPoints[0].pause = 3;
-        f().keyPoints[1].pause = 2;
-        f().keyPoints[2].pause = 4;
+            f().keyPoints.back().pause = pause;
+        }
     }
     std::unique_ptr<CCSEFouet> e;
 };
@@ -210,21 +211,18 @@ TEST_F(EditeurFouet, NodesFollowTheDialogAndTheMouse)
     CPLUXTest::mouseMove(depart.x + 30, depart.y - 15);
     CPLUXTest::releaseLeft();
     EXPECT_EQ(e->getPosition(), avant + sf::Vector2i(30, -15)) << "the dialog moved";
-    EXPECT_FLOAT_EQ(f().noeuds[0].x, 230.f) << "the handle moved with it";
-    EXPECT_FLOAT_EQ(f().noeuds[0].y, 185.f) << "the handle moved with it";
+    EXPECT_EQ(pos(f().noeuds[0]), sf::Vector2f(230, 185)) << "the handle moved with it";
 
     // A left drag on the picture puts the handle on the mouse.
     const sf::Vector2i c = CPLUXTest::centre(ID, "myImageFouet");
     ASSERT_TRUE(CPLUXTest::drag(ID, "myImageFouet", 40, -20, 4));
-    EXPECT_FLOAT_EQ(f().noeuds[0].x, c.x + 40.f);
-    EXPECT_FLOAT_EQ(f().noeuds[0].y, c.y - 20.f);
+    EXPECT_EQ(pos(f().noeuds[0]), sf::Vector2f(c + sf::Vector2i(40, -20)));
 
     // A right drag holds the tip on the mouse; the tip is free again at the next right press.
     CPLUXTest::pressRightAt(c.x, c.y);
     CPLUXTest::mouseMove(c.x + 25, c.y + 5);
     CPLUXTest::releaseRight();
-    EXPECT_FLOAT_EQ(f().noeudsSuivants.back().x, c.x + 25.f) << "tip of the buffer it was put in";
-    EXPECT_FLOAT_EQ(f().noeudsSuivants.back().y, c.y + 5.f);
+    EXPECT_EQ(pos(f().noeudsSuivants.back()), sf::Vector2f(c + sf::Vector2i(25, 5))) << "tip of the buffer it was put in";
     EXPECT_FALSE(f().bBoutTire);
     CPLUXTest::pressRightAt(c.x, c.y);
     EXPECT_TRUE(f().bBoutTire);
@@ -239,26 +237,22 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
                               "FOUET_KP=200;150;3\nFOUET_KP=300;100;4\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini lu");
-    EXPECT_EQ(f().nbNoeuds, 24);
-    EXPECT_EQ(f().keyPoints.size(), 3u);
+    EXPECT_EQ(std::tuple(f().nbNoeuds, f().keyPoints.size()), std::tuple(24, 3u)) << "nodes and key points read";
     ASSERT_NE(e->getControl("__KP__2"), nullptr);
-    EXPECT_EQ(texte("myTextInputNbNoeuds"), "24") << "the controls show the model";
-    EXPECT_EQ(texte("myTextInputRigidite"), "3");
+    EXPECT_EQ(texte("myTextInputNbNoeuds") + " " + texte("myTextInputRigidite"), "24 3") << "the controls show the model";
     // The press on "Sauver fouet" leaves the node count's field: its text is read first.
     saisir("myTextInputNbNoeuds", "12");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini enregistré");
-    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_KP=200;150;3\n"), std::string::npos);
-    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_NBNOEUDS=12\n"), std::string::npos) << "12 taken, then saved";
-    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_MASSE=1;2;0.5\n"), std::string::npos)
-        << "the chain rebuilt with the mass mode read, which the checks show";
+    // 12 taken, then saved; the chain rebuilt with the mass mode read, which the checks show.
+    for (const char* ligne : {"FOUET_KP=200;150;3\n", "FOUET_NBNOEUDS=12\n", "FOUET_MASSE=1;2;0.5\n"})
+        EXPECT_NE(lireTexte("fouet0.ini").find(ligne), std::string::npos) << ligne << " not saved";
 
-    // No node saved, none read back.
     saisir("myTextInputNbNoeuds", "0");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     saisir("myTextInputNbNoeuds", "5");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
-    EXPECT_EQ(texte("myTextInputNbNoeuds"), "0");
+    EXPECT_EQ(texte("myTextInputNbNoeuds"), "0") << "no node saved, none read back";
     // Values the whip cannot take are named; the next save writes what was read instead.
     ecrireTexte("fouet0.ini", "FOUET_LONGUEUR=-5\nFOUET_GRAVITE=abc\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
@@ -291,9 +285,7 @@ TEST(EditeurFouetTemps, SixtyFramesPerSecondStepAsThirty)
     for (int i = 0; i < 20; ++i)
         b.draw(nullptr, 0, 0, 0, 0);
     g_services.framerateCoeff = coefficient;
-    for (size_t i = 0; i < 12; ++i) {
-        EXPECT_EQ(a.ssFouet.pFouet->noeuds[i].x, b.ssFouet.pFouet->noeuds[i].x) << "node " << i;
-        EXPECT_EQ(a.ssFouet.pFouet->noeuds[i].y, b.ssFouet.pFouet->noeuds[i].y) << "node " << i;
-    }
+    for (size_t i = 0; i < 12; ++i)
+        EXPECT_EQ(pos(a.ssFouet.pFouet->noeuds[i]), pos(b.ssFouet.pFouet->noeuds[i])) << "node " << i;
     EXPECT_NE(a.ssFouet.pFouet->noeuds[11].y, 100.f) << "the chain did move";
 }
