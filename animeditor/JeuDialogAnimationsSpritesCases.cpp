@@ -30,6 +30,14 @@ const char* const BOUTONS_LISTE_AE[] = {IdAnm::myButtonMonterAnimElem, IdAnm::my
                                         IdAnm::myButtonSupprimerElementAnimation};
 
 bool animation(const D& d) { return d.pSprite->getAnim(d.numAnimationSel) != nullptr; }
+// No AE chosen: its checks are emptied, as nothing takes them.
+bool sansAE(D& d)
+{
+    if (d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
+        return false;
+    d.viderPanneauAnimElem();
+    return true;
+}
 int frame(const D& d) { return d.pSprite->getFrameCourante(); }
 CSPRITE3_ELEMENT* element(D& d) { return d.pSprite->getElement(d.elementSel); }
 
@@ -126,8 +134,8 @@ void colorerAE(D& d) { d.colorerListeAnimElemsCourante(); }
 
 void verrouAE(D& d, bool coche)
 {
-    if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
-        return d.viderPanneauAnimElem();
+    if (sansAE(d))
+        return;
     d.pSprite->setAnimElemVerrou(d.numAnimationSel, d.numAnimElemSel, coche);
     colorerAE(d);
 }
@@ -135,10 +143,9 @@ void verrouAE(D& d, bool coche)
 // Shown and pickable in the editor.
 void optionAE(D& d, bool coche)
 {
-    CSPRITE3_ANIMELEM* ae = d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel);
-    if (!ae)
-        return d.viderPanneauAnimElem();
-    ae->option = coche;
+    if (sansAE(d))
+        return;
+    d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel)->option = coche;
     colorerAE(d);
 }
 
@@ -239,8 +246,8 @@ const Table& casesAnimation()
         {IdAnm::myButtonCheckVisibleAnimElem, optionAE},
         {IdAnm::myButtonCheckShaderActif,
          [](D& d, bool c) {
-             if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
-                 return d.viderPanneauAnimElem();
+             if (sansAE(d))
+                 return;
              d.pSprite->setShaderActif(d.numAnimationSel, d.numAnimElemSel, c);
          }},
         {IdAnm::myButtonCheckAnimAvecInterpolation,
@@ -258,8 +265,8 @@ const Table& casesAnimation()
         {IdAnm::myButtonCheckSensLectureFrame, sensInverse},
         {IdAnm::myButtonCheckEmetteurParticules,
          [](D& d, bool c) {
-             if (!d.pSprite->getAnimElem(d.numAnimationSel, d.numAnimElemSel))
-                 return d.viderPanneauAnimElem();
+             if (sansAE(d))
+                 return;
              // Kept with the emitter only: without one the file has nowhere to keep it.
              if (!d.pSprite->hasEmetteur(d.numAnimationSel, d.numAnimElemSel)) {
                  cocher(d, IdAnm::myButtonCheckEmetteurParticules, false);

@@ -189,9 +189,9 @@ void gotoKeyframe(D& d, Saisie&)
 
 void gotoKeyframeEtMarqueurs(D& d, Saisie& saisie)
 {
-    if (!animation(d) || !d.pSprite->isKeyframe(d.numAnimationSel, frame(d)))
-        return gotoKeyframe(d, saisie);
     gotoKeyframe(d, saisie);
+    if (!animation(d) || !d.pSprite->isKeyframe(d.numAnimationSel, frame(d)))
+        return;
     d.majMarqueursTimeline(d.pSprite, d.pTimeline);
     afficher(d, IdAnm::myTextInputAnimFrameNb, CPLUX::itos(d.pSprite->getNbFrames(d.numAnimationSel)));
 }
@@ -361,7 +361,7 @@ void zoomPlanche(D& d, Saisie& saisie)
 void caseGrillePlanche(D& d, Saisie& saisie)
 {
     int taille = d.pSprite->grilleCase;
-    if (Saisie::nombreEnCours(saisie.getText(), false) || !saisie.lireNombre(taille, 1, INT_MAX))
+    if (!saisie.lireNombre(taille, 1, INT_MAX))
         return;
     d.pSprite->grilleCase = taille;
     if (d.pImagePlanche)

@@ -67,6 +67,7 @@ namespace {
 struct TexteReel {
     uint32_t bits = 0;
     uint8_t taille = 0;  // 0: empty
+    // The usual texts (a longer one is made each time): 27 keeps the entry at 32 bytes.
     char texte[27] = {};
 };
 thread_local TexteReel textesReels[256];
@@ -183,6 +184,15 @@ float stof(std::string_view texte)
     if (res.ec != std::errc())
         return 0.0f;
     return v;
+}
+
+bool commeNombre(std::string_view texte)
+{
+    const size_t i = texte.find_first_not_of(" \t\r\n");
+    if (i == std::string_view::npos)
+        return false;
+    const size_t c = i + (texte[i] == '+' || texte[i] == '-');
+    return c < texte.size() && ((texte[c] >= '0' && texte[c] <= '9') || texte[c] == '.');
 }
 
 float stofSansBlancs(std::string_view texte)

@@ -16,7 +16,6 @@ std::string itos(int valeur);
 // exponent ("1000000000", not "1e+09"): what the data files hold and the number fields show,
 // so that a field takes back every value a file or a field gives it.
 std::string ftos(float valeur);
-inline std::string ftosDecimal(float valeur) { return ftos(valeur); }
 // The texts of itos and ftos written from p, which has room for TAILLE_NOMBRE_MAX bytes; the
 // end of the text. For writers that format many numbers. The longest text is the smallest
 // subnormal's: "-0." and 44 more digits.
@@ -49,6 +48,10 @@ float stof(std::string_view texte);
 // the typed readers of CTUVFile give.
 int stoiSansBlancs(std::string_view texte);
 float stofSansBlancs(std::string_view texte);
+// Whether a text starts as a number does, past blanks and a sign: with a digit or a point. The
+// readers above read any other text ("nan", "inf", a word, nothing) as 0, which a file's
+// reader may then name as no number.
+bool commeNombre(std::string_view texte);
 // The fast path of stof: short decimals ("-12.375", "0.5"), the form every writer of the game
 // uses, read without the general parser. At most 7 digits make an exact float, and at most 7
 // decimals a power of ten that is exact too, so one float division rounds the value correctly,

@@ -163,13 +163,10 @@ void CJeuDialogOptionsNiv::onCtrlInputChange(CPLUXControlTextInput* c)
     for (const SaisieEntier& s : ENTIERS)
         if (c->getId() == s.id) {
             int& champ = s.champ(*faceJeu::partie(), *jeu->pdecor);
-            int v = champ;
-            if (!c->lireNombre(v))
-                return;
-            if (v >= s.min && v <= s.max)
-                champ = v;
+            if (s.min == INT_MIN && s.max == INT_MAX)
+                c->lireNombre(champ);
             else
-                c->lireNombre(champ, s.min, s.max);  // refused, the box naming the range
+                c->lireNombre(champ, s.min, s.max);
             return;
         }
     bornerFond(*c, false);
@@ -208,7 +205,7 @@ void CJeuDialogOptionsNiv::bornerFond(CPLUXControlTextInput& c, bool quitte)
         }
         fond->*b.champ = gardesFond[i];
         if (quitte || lu != 0.f)
-            c.refuserHorsBornes(tuv::ftosDecimal(gardesFond[i]), b.description);
+            c.refuserHorsBornes(tuv::ftos(gardesFond[i]), b.description);
         return;
     }
 }

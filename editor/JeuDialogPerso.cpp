@@ -123,7 +123,7 @@ std::string texte(const Champ& champ)
     if (const auto* e = std::get_if<int*>(&champ))
         return tuv::itos(**e);
     if (const auto* r = std::get_if<float*>(&champ))
-        return tuv::ftosDecimal(**r);
+        return tuv::ftos(**r);
     if (const auto* t = std::get_if<std::string*>(&champ))
         return **t;
     return "";
@@ -144,7 +144,7 @@ void ecrire(const Controle& c, const Champ& champ, CPLUXControlTextInput& saisie
 {
     const bool borne = c.min != std::numeric_limits<int>::min() || c.max != std::numeric_limits<int>::max();
     if (const auto* e = std::get_if<int*>(&champ)) {
-        if (borne && !CPLUXControlTextInput::nombreEnCours(saisie.getText(), false))
+        if (borne)
             saisie.lireNombre(**e, c.min, c.max);
         else
             saisie.lireNombre(**e);
@@ -264,8 +264,8 @@ bool CJeuDialogPerso::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXContro
     if (c->getId() == BOUTON_POS_INIT) {
         sprite.x0 = sprite.x;
         sprite.y0 = sprite.y;
-        editeur::remplirTexte(getControl("myTextInputXi"), tuv::ftosDecimal(sprite.x0));
-        editeur::remplirTexte(getControl("myTextInputYi"), tuv::ftosDecimal(sprite.y0));
+        editeur::remplirTexte(getControl("myTextInputXi"), tuv::ftos(sprite.x0));
+        editeur::remplirTexte(getControl("myTextInputYi"), tuv::ftos(sprite.y0));
     } else if (c->getId() == BOUTON_SPRITE) {
         // The sprite dialog edits the level's selection; a character's sprite is in no plane.
         MondeJeu* jeu = faceJeu::monde();

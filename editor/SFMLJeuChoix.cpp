@@ -83,7 +83,7 @@ void CSFMLJeuChoix::pager(int sens)
 void CSFMLJeuChoix::remplirValeurs()
 {
     const bool apercu = nbFichiers > 0 && pApercu && pDEC;
-    editeur::remplirTexte(getControl(SAISIE_VITESSE), apercu ? tuv::ftosDecimal(pApercu->tempsFrame) : "");
+    editeur::remplirTexte(getControl(SAISIE_VITESSE), apercu ? tuv::ftos(pApercu->tempsFrame) : "");
     remplirNumAnim();
     editeur::remplirTexte(getControl(TEXTE_NB_ANIMS), "/ " + tuv::itos(apercu ? pDEC->nbAnims : 0));
 }

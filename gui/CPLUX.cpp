@@ -202,8 +202,8 @@ CPLUX::~CPLUX() = default;
 
 std::string CPLUX::itos(int v) { return tuv::itos(v); }
 std::wstring CPLUX::itows(int v) { return tuv::utf8toWStr(tuv::itos(v)); }
-std::string CPLUX::ftos(float v) { return tuv::ftosDecimal(v); }
-std::wstring CPLUX::ftows(float v) { return tuv::utf8toWStr(tuv::ftosDecimal(v)); }
+std::string CPLUX::ftos(float v) { return tuv::ftos(v); }
+std::wstring CPLUX::ftows(float v) { return tuv::utf8toWStr(tuv::ftos(v)); }
 int CPLUX::stoi(const std::string& t) { return tuv::stoi(t); }
 float CPLUX::stof(const std::string& t) { return tuv::stof(t); }
 std::string CPLUX::delspaces(const std::string& t) { return tuv::delspaces(t); }

@@ -36,7 +36,7 @@ public:
     // Text and numbers (forwarding to core/Texte) ------------------------------------------------
     static std::string itos(int v);
     static std::wstring itows(int v);
-    // In plain decimals (tuv::ftosDecimal), as the number fields show them.
+    // In plain decimals (tuv::ftos), as the number fields show them.
     static std::string ftos(float v);
     static std::wstring ftows(float v);
     static int stoi(const std::string& t);

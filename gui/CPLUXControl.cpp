@@ -123,8 +123,8 @@ void CPLUXControl::setText(const wchar_t* t) { appliquerTexte(t ? t : L""); }
 void CPLUXControl::setText(int v) { setText(tuv::itos(v)); }
 void CPLUXControl::setText(unsigned v) { setText(std::to_string(v)); }
 void CPLUXControl::setText(long v) { setText(std::to_string(v)); }
-void CPLUXControl::setText(float v) { setText(tuv::ftosDecimal(v)); }
-void CPLUXControl::setText(double v) { setText(tuv::ftosDecimal(static_cast<float>(v))); }
+void CPLUXControl::setText(float v) { setText(tuv::ftos(v)); }
+void CPLUXControl::setText(double v) { setText(tuv::ftos(static_cast<float>(v))); }
 std::string CPLUXControl::getText() const { return tuv::wstrToUtf8(texte_); }
 
 void CPLUXControl::appliquerTexte(const std::wstring& t) { texte_ = t; }

@@ -415,17 +415,19 @@ bool CPLUXControlTextInput::lireNombre(float& valeur, bool valide)
     const bool depuisHorsBornes = !(std::fabs(valeur) < tuv::FLOAT_VERS_INT_MAX) &&
                                   formeNombre(tuv::delspaces(texte), true);
     if (valide || !(nombreEnCours(texte, true) || depuisHorsBornes))
-        refuserNombre(tuv::ftosDecimal(valeur), true);
+        refuserNombre(tuv::ftos(valeur), true);
     return false;
 }
 
-bool CPLUXControlTextInput::lireNombre(int& valeur, int min, int max)
+bool CPLUXControlTextInput::lireNombre(int& valeur, int min, int max, bool valide)
 {
     int v = valeur;
     if (lireEntier(getText(), v) && v >= min && v <= max) {
         valeur = v;
         return true;
     }
+    if (!valide && nombreEnCours(getText(), false))
+        return false;
     refuser(tuv::itos(valeur), "n'est pas un nombre entier de " + tuv::itos(min) + " à " + tuv::itos(max));
     return false;
 }
@@ -447,10 +449,7 @@ void CPLUXControlTextInput::refuserNombre(const std::string& valeur, bool reel)
 void CPLUXControlTextInput::refuser(const std::string& valeur, const std::string& description)
 {
     const std::string texte = getText();
-    const bool envoi = isSendEventOnChange();
-    setSendEventOnChange(false);
-    setText(valeur);
-    setSendEventOnChange(envoi);
+    afficherSansEnvoi(valeur);
     // One box says it for every refusal while it is open (fields read together, keys typed
     // ahead of it): it holds the keyboard until answered.
     for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
@@ -489,7 +488,7 @@ void CPLUXControlTextInput::montrerValeurGardee(float valeur)
     if (!lireReel(getText(), lu) || lu == valeur)
         return;
     if (lu == 0.f)
-        gardeeASortie_ = tuv::ftosDecimal(valeur);
+        gardeeASortie_ = tuv::ftos(valeur);
     else
-        afficherSansEnvoi(tuv::ftosDecimal(valeur));
+        afficherSansEnvoi(tuv::ftos(valeur));
 }

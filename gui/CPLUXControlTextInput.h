@@ -34,9 +34,9 @@ public:
     // as soon as the field it tells of is edited again (it would name a value left behind).
     bool lireNombre(int& valeur, bool valide = false);
     bool lireNombre(float& valeur, bool valide = false);
-    // A validated whole number from min to max; any other text is refused, the box naming the
-    // bounds.
-    bool lireNombre(int& valeur, int min, int max);
+    // A whole number from min to max; any other text is refused, the box naming the bounds,
+    // except one that may still become a number, let be unless `valide` (as above).
+    bool lireNombre(int& valeur, int min, int max, bool valide = false);
     // The refusal itself: the field shows `valeur` (silently; empty when nothing is kept).
     void refuserNombre(const std::string& valeur, bool reel);
     // The id of the refusal's box.
@@ -49,6 +49,8 @@ public:
     // may still become the value kept ("0.5"): it is shown once the field is left.
     void montrerValeurGardee(int valeur);
     void montrerValeurGardee(float valeur);
+    // The text set without telling the dialog (its owner shows what it kept).
+    void afficherSansEnvoi(const std::string& texte);
 
     size_t getCaret() const { return caret_; }
     size_t getSelectionStart() const { return std::min(caret_, ancre_); }
@@ -86,8 +88,6 @@ private:
     void editer(const std::wstring& t, size_t caret);
     // `description` completes "« texte » ..." ("n'est pas un nombre", "est trop grand (...)").
     void refuser(const std::string& valeur, const std::string& description);
-    // The text set without telling the dialog.
-    void afficherSansEnvoi(const std::string& texte);
     void suivreCaret();
 
     size_t caret_ = 0;

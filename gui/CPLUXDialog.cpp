@@ -506,7 +506,7 @@ void CPLUXDialog::afficherVariables()
             n = tuv::stoi(texte);
             break;
         case Variable::FLOAT:
-            texte = tuv::ftosDecimal(*static_cast<float*>(v.ptr));
+            texte = tuv::ftos(*static_cast<float*>(v.ptr));
             n = tuv::floatVersInt(*static_cast<float*>(v.ptr));
             b = n != 0;
             break;

@@ -158,8 +158,7 @@ void copierComportements(const CSPRITE& m, CSPRITE& c, float dx, float dy)
         c.pForce = new CForceSD(*m.pForce);
     if (m.pParticules) {
         c.pParticules = new CParticules(*m.pParticules);
-        c.pParticules->pElementAttache = &c;
-        c.pParticules->demarrer(tuv::floatVersInt(c.x), tuv::floatVersInt(c.y), m.pParticules->type);
+        c.pParticules->attacher(&c);
     }
 }
 

@@ -30,17 +30,6 @@ namespace {
 
 constexpr float ZOOM_DEFAUT = 1.0f;      // what an impossible view zoom is read as
 
-// A number, for the file's float reader, starts past blanks and a sign with a digit or a
-// point; it reads any other text ("nan", "inf", a word, nothing) as 0.
-bool commeNombre(std::string_view texte)
-{
-    const size_t i = texte.find_first_not_of(" \t\r\n");
-    if (i == std::string_view::npos)
-        return false;
-    const size_t c = i + (texte[i] == '+' || texte[i] == '-');
-    return c < texte.size() && ((texte[c] >= '0' && texte[c] <= '9') || texte[c] == '.');
-}
-
 // "inf" or "infinity", signed or not, in any case: an infinite value, though read as 0 too.
 bool infini(std::string_view texte)
 {
@@ -236,7 +225,7 @@ void CFichierNiveau::lireScrollVue()
     const float zoom = tuv::stofSansBlancs(texteZoom);
     pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
     if (pCible->zoomVue != zoom) {
-        const bool nombre = commeNombre(texteZoom) || infini(texteZoom);
+        const bool nombre = tuv::commeNombre(texteZoom) || infini(texteZoom);
         const Raison r = nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre;
         lignesCorrigees.push_back({citee, r, tuv::ftos(ZOOM_DEFAUT), nbClesLues});
     }

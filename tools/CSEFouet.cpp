@@ -495,7 +495,7 @@ void CCSEFouet::saisieNbNoeuds(CPLUXControlTextInput& saisie, bool entree)
 {
     CFouet& f = fouet();
     int nb = f.nbNoeuds;
-    if (!saisie.lireNombre(nb, 0, CFouet::NB_NOEUDS_MAX) || (nb == f.nbNoeuds && !entree))
+    if (!saisie.lireNombre(nb, 0, CFouet::NB_NOEUDS_MAX, true) || (nb == f.nbNoeuds && !entree))
         return;
     if (nb == 0)
         f.vider();

@@ -70,7 +70,7 @@ struct CCSESelectionZone::Champ {
 
 const CCSESelectionZone::Champ CCSESelectionZone::CHAMPS[] = {
     {ID_DOSSIER, [](const CCSESelectionZone& s) { return s.strDossier; }},
-    {ID_DECALAGE, [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.decalage); }},
+    {ID_DECALAGE, [](const CCSESelectionZone& s) { return tuv::ftos(s.decalage); }},
     {ID_NB_IMAGES, [](const CCSESelectionZone& s) { return tuv::itos(s.nbImagesALire()); }},
     {ID_EXT, [](const CCSESelectionZone& s) { return s.strExt; }},
     {ID_NB_DIGIT, [](const CCSESelectionZone& s) { return tuv::itos(s.nbDigit); }},
@@ -79,8 +79,8 @@ const CCSESelectionZone::Champ CCSESelectionZone::CHAMPS[] = {
     {"myTextInputDebutLecture", [](const CCSESelectionZone& s) { return tuv::itos(s.debutLecture); }},
     {"myTextInputFinLecture", [](const CCSESelectionZone& s) { return tuv::itos(s.finLecture); }},
     {ID_PREFIXE, [](const CCSESelectionZone& s) { return s.strPrefixe; }},
-    {"myTextInputVitesse", [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.vitesse); }},
-    {"myTextInputZoom", [](const CCSESelectionZone& s) { return tuv::ftosDecimal(s.zoom); }},
+    {"myTextInputVitesse", [](const CCSESelectionZone& s) { return tuv::ftos(s.vitesse); }},
+    {"myTextInputZoom", [](const CCSESelectionZone& s) { return tuv::ftos(s.zoom); }},
     {ID_IMAGE_COURANTE, [](const CCSESelectionZone& s) { return tuv::itos(s.numImageCourante); }},
     {ID_ABANDON, [](const CCSESelectionZone& s) { return tuv::itos(s.abandonImage); }},
     {ID_ZONE_L, [](const CCSESelectionZone& s) { return tuv::itos(s.zoneL); }},
@@ -105,12 +105,8 @@ void CCSESelectionZone::onCreate()
 void CCSESelectionZone::montrerValeurGardee(CPLUXControlTextInput& c) const
 {
     for (const Champ& champ : CHAMPS)
-        if (c.getId() == champ.id) {
-            const bool envoi = c.isSendEventOnChange();
-            c.setSendEventOnChange(false);
-            c.setText(champ.texte(*this));
-            c.setSendEventOnChange(envoi);
-        }
+        if (c.getId() == champ.id)
+            c.afficherSansEnvoi(champ.texte(*this));
 }
 
 void CCSESelectionZone::onCtrlInputEnterPress(CPLUXControlTextInput* c)

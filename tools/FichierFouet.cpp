@@ -9,7 +9,6 @@
 #include "gui/CPLUX.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string_view>
 
@@ -39,16 +38,6 @@ sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
     return {tuv::floatVersInt(x), tuv::floatVersInt(y)};
 }
 
-// A value's text starts as a number does, blanks aside: a sign, then a digit or a point ("abc",
-// "nan", "inf" and an empty value do not).
-bool commeNombre(std::string_view texte)
-{
-    texte.remove_prefix(std::min(texte.find_first_not_of(" \t\r"), texte.size()));
-    if (!texte.empty() && (texte[0] == '+' || texte[0] == '-'))
-        texte.remove_prefix(1);
-    return !texte.empty() && (std::isdigit(static_cast<unsigned char>(texte[0])) || texte[0] == '.');
-}
-
 } // namespace
 
 // The line quoted, why its value was not taken and what was read instead, as a level's load
@@ -63,7 +52,7 @@ void CFouet::corriger(const CTUVFile& f, const std::string& raison, const std::s
 int CFouet::entierLu(CTUVFile& f, int defaut, int min, int max)
 {
     const std::string_view texte = f.getValueView();
-    if (!commeNombre(texte)) {
+    if (!tuv::commeNombre(texte)) {
         corriger(f, "pas un nombre", tuv::itos(defaut));
         return defaut;
     }
@@ -77,7 +66,7 @@ int CFouet::entierLu(CTUVFile& f, int defaut, int min, int max)
 float CFouet::reelLu(CTUVFile& f, float defaut, bool positif)
 {
     const std::string_view texte = f.getValueView();
-    if (!commeNombre(texte)) {
+    if (!tuv::commeNombre(texte)) {
         corriger(f, "pas un nombre", tuv::ftos(defaut));
         return defaut;
     }
