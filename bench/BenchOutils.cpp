@@ -116,6 +116,7 @@ struct Sequence {
         CPLUXControlZone* zone = slicer.ctrlZone("myZone");
         zone->setPosition(image->getLeft(), image->getTop());
         zone->setVisibleDimension(128, 128);
+        slicer.onCtrlSizeChange(zone);
         slicer.numDebut = 1;
         slicer.numFin = NB_IMAGES;
         slicer.decalage = 1.f;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -90,6 +91,17 @@ const CCSESelectionZone::Champ CCSESelectionZone::CHAMPS[] = {
 void CCSESelectionZone::onCreate()
 {
     CPLUXDialog::onCreate();
+    // The picture keeps its ratio, drawn from the view's corner at the scale vue() reads.
+    if (CPLUXControlImage* image = ctrlImage(ID_IMAGE)) {
+        image->setPathImage("");
+        image->setImage(&spriteImage);
+        image->setKeepRatio(true);
+        image->setDimensionImage(false);
+    }
+    // The zone's corner as the model places it, before the size fields size it.
+    const CPLUXControlZone* z = ctrlZone(ID_ZONE);
+    if (const std::optional<Vue> v = vue(); z && v)
+        coinZone = v->versImage({z->getLeft(), z->getTop()});
     for (const Champ& champ : CHAMPS)
         if (CPLUXControlTextInput* t = ctrlTextInput(champ.id))
             t->setText(champ.texte(*this));
@@ -97,6 +109,7 @@ void CCSESelectionZone::onCreate()
         c->setCheck(bBoucle);
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ID_SENS_INVERSE))
         c->setCheck(bBouclageSensInverse);
+    placerZone();
 }
 
 // A value typed that the slicer does not keep as typed (a zone size beyond its bounds, a zoom
@@ -184,7 +197,8 @@ void CCSESelectionZone::saisieTexte(CPLUXControlTextInput& c)
         n = taille;
         if (c.lireNombre(n)) {
             taille = tailleZone(n);
-            appliquerTailleZone(id == ID_ZONE_L);
+            resteGlisse_ = {};
+            zoneChangee();
         }
     } else if (id == ID_IMAGE_COURANTE) {
         saisieImageCourante(c);
@@ -241,78 +255,126 @@ void CCSESelectionZone::statut(const std::string& texte) const
 
 // Zone geometry ----------------------------------------------------------------------------------------
 
-std::optional<float> CCSESelectionZone::rapportPremiere(bool largeur) const
+sf::Vector2f CCSESelectionZone::Vue::versDialogue(sf::Vector2i pixel) const
 {
-    const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
-    const float taille = textures.empty() ? 0.f
-                         : static_cast<float>(largeur ? textures[0]->getSize().x : textures[0]->getSize().y);
-    const int controle = image ? tuv::floatVersInt(largeur ? image->getWidth() : image->getHeight()) : 0;
-    if (taille <= 0.f || controle <= 0) {
-        statut("Découpe : la première image ou \"myImage\" a une taille nulle, zone inchangée");
-        return std::nullopt;
-    }
-    return taille / static_cast<float>(controle);
+    return {cadre.left + static_cast<float>(pixel.x) * echelle, cadre.top + static_cast<float>(pixel.y) * echelle};
 }
 
-// A typed size in image pixels becomes the zone's size on screen.
-void CCSESelectionZone::appliquerTailleZone(bool largeur)
+// To the nearest image pixel: a zone that placerZone put there reads back its own corner.
+sf::Vector2i CCSESelectionZone::Vue::versImage(sf::Vector2f point) const
+{
+    return {tuv::floatVersInt(std::round((point.x - cadre.left) / echelle)),
+            tuv::floatVersInt(std::round((point.y - cadre.top) / echelle))};
+}
+
+std::optional<CCSESelectionZone::Vue> CCSESelectionZone::vue() const
+{
+    const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
+    if (!image || image->getWidth() < 1.f || image->getHeight() < 1.f)
+        return std::nullopt;
+    // The picture keeps its ratio: one scale for both axes, the one the control draws it with,
+    // from its corner. Before an image is read, an image pixel is a dialog pixel.
+    const sf::Vector2f taille = image->getImageSize();
+    const float echelle = taille.x > 0.f && taille.y > 0.f ? image->facteurAffichage().x : 1.f;
+    return Vue{image->getRect(), echelle};
+}
+
+sf::FloatRect CCSESelectionZone::rectZone(const Vue& v)
+{
+    // The corner stays on a pixel the view shows; the outline stops at the view's edges.
+    const auto dernier = [&](float cote) {
+        return std::max(0, tuv::floatVersInt(std::ceil(cote / v.echelle - 1e-3f)) - 1);
+    };
+    coinZone.x = std::clamp(coinZone.x, 0, dernier(v.cadre.width));
+    coinZone.y = std::clamp(coinZone.y, 0, dernier(v.cadre.height));
+    const sf::Vector2f coin = v.versDialogue(coinZone);
+    const float l = std::min(static_cast<float>(zoneL) * v.echelle, v.cadre.left + v.cadre.width - coin.x);
+    const float h = std::min(static_cast<float>(zoneH) * v.echelle, v.cadre.top + v.cadre.height - coin.y);
+    return {coin.x, coin.y, std::max(l, 1.f), std::max(h, 1.f)};
+}
+
+void CCSESelectionZone::placerZone()
 {
     CPLUXControlZone* z = ctrlZone(ID_ZONE);
-    if (!z)
+    const std::optional<Vue> v = vue();
+    if (!z || !v)
         return;
-    float taille = static_cast<float>(largeur ? zoneL : zoneH);
-    if (!textures.empty()) {
-        const std::optional<float> r = rapportPremiere(largeur);
-        if (!r)
-            return;
-        taille /= *r;
+    const sf::FloatRect r = rectZone(*v);
+    z->setPosition(r.left, r.top);
+    z->setVisibleDimension(r.width, r.height);
+    zonePlacee_ = z->getRect();
+}
+
+void CCSESelectionZone::lireZone(const CPLUXControl& zone)
+{
+    const std::optional<Vue> v = vue();
+    if (!v)
+        return;
+    // Where the mouse has the zone: where the library moved or resized it, plus what rounding
+    // held back at the drag's earlier steps, so that a slow drag is not lost.
+    const sf::FloatRect r = zone.getRect();
+    const sf::FloatRect libre(r.left + resteGlisse_.left, r.top + resteGlisse_.top, r.width + resteGlisse_.width,
+                              r.height + resteGlisse_.height);
+    coinZone = v->versImage({libre.left, libre.top});
+    const sf::Vector2i voulu = coinZone;
+    // A side dragged gives its size; the other keeps its own, which the view's edge may cut.
+    const bool largeur = r.width != zonePlacee_.width, hauteur = r.height != zonePlacee_.height;
+    const auto taille = [&](float cote) { return tailleZone(tuv::floatVersInt(std::round(cote / v->echelle))); };
+    if (largeur)
+        zoneL = taille(libre.width);
+    if (hauteur)
+        zoneH = taille(libre.height);
+    const sf::FloatRect place = rectZone(*v);
+    // Held at the view's edge, the corner keeps nothing back; moved, the zone's sides neither
+    // (the view's edge may cut them otherwise).
+    const bool deplacee = r.left != zonePlacee_.left || r.top != zonePlacee_.top;
+    const auto reste = [&](bool change, float voulue, float placee, float avant) {
+        return change ? voulue - placee : deplacee ? 0.f : avant;
+    };
+    resteGlisse_ = {coinZone.x == voulu.x ? libre.left - place.left : 0.f,
+                    coinZone.y == voulu.y ? libre.top - place.top : 0.f,
+                    reste(largeur, libre.width, place.width, resteGlisse_.width),
+                    reste(hauteur, libre.height, place.height, resteGlisse_.height)};
+    for (const auto& [id, valeur] : {std::pair{ID_ZONE_L, zoneL}, std::pair{ID_ZONE_H, zoneH}})
+        if (CPLUXControlTextInput* t = ctrlTextInput(id))
+            t->afficherSansEnvoi(tuv::itos(valeur));
+}
+
+void CCSESelectionZone::zoneChangee()
+{
+    placerZone();
+    if (pDialogApercu) {
+        dimensionnerApercu();
+        afficherImage(numImageCourante);
     }
-    z->setVisibleDimension(largeur ? taille : z->getWidth(), largeur ? z->getHeight() : taille);
 }
 
 void CCSESelectionZone::onCtrlSizeChange(CPLUXControl* c)
 {
     CPLUXDialog::onCtrlSizeChange(c);
-    if (!c || c->getId() != ID_ZONE)
-        return;
-    if (pDialogApercu) {
-        dimensionnerApercu();
-        afficherImage(numImageCourante);
+    if (c && c->getId() == ID_ZONE) {
+        lireZone(*c);
+        zoneChangee();
     }
-    if (textures.empty()) {
-        zoneL = tailleZone(tuv::floatVersInt(c->getWidth()));
-        zoneH = tailleZone(tuv::floatVersInt(c->getHeight()));
-    } else {
-        const std::optional<float> rl = rapportPremiere(true), rh = rapportPremiere(false);
-        if (!rl || !rh)
-            return;
-        zoneL = tailleZone(tuv::floatVersInt(*rl * c->getWidth()));
-        zoneH = tailleZone(tuv::floatVersInt(*rh * c->getHeight()));
+}
+
+void CCSESelectionZone::onCtrlMove(CPLUXControl* c)
+{
+    CPLUXDialog::onCtrlMove(c);
+    if (c && c->getId() == ID_ZONE) {
+        lireZone(*c);
+        zoneChangee();
     }
-    // Written as the user would type them: the inputs then size the zone from them.
-    const int l = zoneL, h = zoneH;
-    if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZONE_L))
-        t->setText(l);
-    if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZONE_H))
-        t->setText(h);
 }
 
 std::optional<sf::IntRect> CCSESelectionZone::rectangleDecoupe(int i) const
 {
-    const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
-    const CPLUXControlZone* zone = ctrlZone(ID_ZONE);
-    if (!image || !zone || i < 0 || i >= static_cast<int>(textures.size()))
+    const std::optional<Vue> v = vue();
+    if (!v || i < 0 || i >= static_cast<int>(textures.size()))
         return std::nullopt;
-    const int largeur = tuv::floatVersInt(image->getWidth()), hauteur = tuv::floatVersInt(image->getHeight());
-    if (largeur <= 0 || hauteur <= 0)
-        return std::nullopt;
-    const sf::Vector2u t = textures[static_cast<size_t>(i)]->getSize();
-    const float sx = static_cast<float>(t.x) / static_cast<float>(largeur);
-    const float sy = static_cast<float>(t.y) / static_cast<float>(hauteur);
-    // The shift is added in display pixels, before the scaling.
-    const float x = (static_cast<float>(i) * decalage + (zone->getLeft() - image->getLeft())) * sx;
-    const float y = (zone->getTop() - image->getTop()) * sy;
-    return sf::IntRect(tuv::floatVersInt(x), tuv::floatVersInt(y), zoneL, zoneH);
+    // The shift is typed in pixels of the view.
+    const float x = static_cast<float>(coinZone.x) + static_cast<float>(i) * decalage / v->echelle;
+    return sf::IntRect(tuv::floatVersInt(std::round(x)), coinZone.y, zoneL, zoneH);
 }
 
 sf::Image CCSESelectionZone::decouper(const sf::Image& source, const sf::IntRect& rect) const
@@ -363,11 +425,14 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
             ++manquantes;
         textures.push_back(std::move(t));
     }
-    if (!textures.empty())
-        spriteImage.setTexture(*textures[0], true);
-    if (CPLUXControlZone* z = ctrlZone(ID_ZONE))
-        onCtrlSizeChange(z);
-    afficherImage(0);
+    // Every image shows at the size of the first one read, the view's scale with it. The zone
+    // keeps its pixels: its fields say what they said.
+    const auto lue = std::find_if(textures.begin(), textures.end(), [](const auto& t) { return t->getSize().x > 0; });
+    if (lue != textures.end())
+        spriteImage.setTexture(**lue, true);
+    resteGlisse_ = {};
+    placerZone();
+    ecrireIndex(0);
     std::string message = tuv::itos(static_cast<int>(textures.size())) + " images chargées depuis " + strDossier;
     if (numDebut > numFin)
         message += " : Premier n° (" + tuv::itos(numDebut) + ") au-dessus de Dernier n° (" + tuv::itos(numFin) + ")";
@@ -382,16 +447,9 @@ void CCSESelectionZone::afficherImage(int i)
 {
     if (i < 0 || i >= static_cast<int>(textures.size()))
         return;
-    // The rectangle is the first texture's, kept: every image shows at that size.
+    // The rectangle is the first image's read, kept: every image shows at that size. "myImage"
+    // draws spriteImage from the start.
     spriteImage.setTexture(*textures[static_cast<size_t>(i)], false);
-    if (CPLUXControlImage* image = ctrlImage(ID_IMAGE)) {
-        image->setPathImage("");
-        image->setImage(&spriteImage);
-        image->setKeepRatio(true);
-        // Stretched over the control: the zone's conversions read the control's size as the
-        // picture's.
-        image->setDimensionImage(false);
-    }
     if (pDialogApercu)
         afficherApercu(i);
 }
@@ -399,8 +457,8 @@ void CCSESelectionZone::afficherImage(int i)
 // Export -------------------------------------------------------------------------------------------------
 
 // Cut k is the k-th image kept, from 1 whatever the sequence's first number: a missing source
-// leaves its number without a cut (an older cut of that number stays as it was). The cuts of
-// one sequence never land beside another one picked or typed since the load.
+// leaves its number without a cut (an older cut of that number stays as it was, and is said).
+// The cuts of one sequence never land beside another one picked or typed since the load.
 void CCSESelectionZone::enregistrerZones()
 {
     compteurAbandon = 0;
@@ -412,16 +470,17 @@ void CCSESelectionZone::enregistrerZones()
         statut("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré");
         return;
     }
-    int k = 1, ecrites = 0, remplacees = 0, echecs = 0, manquantes = 0;
+    int k = 1, ecrites = 0, remplacees = 0, echecs = 0, manquantes = 0, laissees = 0;
     for (size_t i = 0; i < textures.size(); ++i) {
         if (compteurAbandon == 0) {
             const sf::Image source = textures[i]->copyToImage();
             const std::string chemin = dossierCharge + "se_" + prefixeCharge + numero(k, CHIFFRES_DECOUPES) + ".png";
             std::error_code erreur;
             const bool existait = std::filesystem::exists(chemin, erreur);
-            if (source.getSize().x == 0 || source.getSize().y == 0)
+            if (source.getSize().x == 0 || source.getSize().y == 0) {
                 ++manquantes;
-            else if (!tuv::ecrireImage(decouper(source, *rectangleDecoupe(static_cast<int>(i))), chemin))
+                laissees += existait ? 1 : 0;
+            } else if (!tuv::ecrireImage(decouper(source, *rectangleDecoupe(static_cast<int>(i))), chemin))
                 ++echecs;
             else if (++ecrites; existait)
                 ++remplacees;
@@ -436,6 +495,8 @@ void CCSESelectionZone::enregistrerZones()
         parties.push_back(tuv::itos(remplacees) + " découpes existantes remplacées");
     if (manquantes > 0)
         parties.push_back(tuv::itos(manquantes) + " images source absentes ou illisibles : pas de découpe");
+    if (laissees > 0)
+        parties.push_back(tuv::itos(laissees) + " découpes d'un export précédent laissées");
     if (echecs > 0)
         parties.push_back(tuv::itos(echecs) + " découpes non enregistrées");
     std::string ligne, boite;

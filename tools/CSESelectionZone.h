@@ -43,7 +43,8 @@ public:
     void afficherImage(int i);
     // Cuts every kept image into dossierCharge + "se_" + prefixeCharge + number + ".png".
     void enregistrerZones();
-    // The cut of image i in that image's pixels; nothing when "myImage" has no size.
+    // The cut of image i in that image's pixels: the zone, shifted by i x decalage; nothing when
+    // "myImage" has no size.
     std::optional<sf::IntRect> rectangleDecoupe(int i) const;
     // The cut of a source image: a zoneL x zoneH image, opaque black where the rectangle
     // leaves the source or the source is transparent.
@@ -61,6 +62,9 @@ public:
     void onCtrlInputLeave(CPLUXControlTextInput* c) override;
     void onCtrlCheckChange(CPLUXControlButtonCheck* c) override;
     void onCtrlSizeChange(CPLUXControl* c) override;
+    void onCtrlMove(CPLUXControl* c) override;
+    // The preview goes with the slicer (closed, hidden or minimised).
+    void onHide() override;
 
     bool bPlay = false;
     bool bBoucle = false;
@@ -88,11 +92,16 @@ public:
     float cumulVitesse = 0.f;
     bool bBouclageSensInverse = false;
     int sensLecture = 1;
+    // The zone in pixels of the images: its size here, its corner in coinZone.
     int zoneL = 100;
     int zoneH = 200;
+    sf::Vector2i coinZone;
     // Made on first use; kept (closing only hides it) until the slicer goes.
     std::unique_ptr<CPLUXDialog> pDialogApercu;
+    // Preview pixels per image pixel: 1 shows the cut at its own size.
     float zoom = 1.0f;
+    // What the preview shows: the cut of the current image, as the export writes it.
+    sf::Texture textureApercu;
 
 private:
     struct Champ;
@@ -105,15 +114,31 @@ private:
     // The status line at the bottom of the dialog.
     static constexpr const char* ID_STATUT = "myTextStatut";
 
+    // How the picture stands in "myImage": a point of the dialog is cadre's corner + an image
+    // point x echelle. The zone, its size fields, the preview and the cuts all go through it.
+    struct Vue {
+        sf::FloatRect cadre;
+        float echelle = 1.f;
+        sf::Vector2f versDialogue(sf::Vector2i pixel) const;
+        sf::Vector2i versImage(sf::Vector2f point) const;
+    };
+
     // Next position in the drop cycle of abandonImage.
     int cycleAbandon(int compteur) const;
-    // Width (or height) of the first texture over that of "myImage"; nothing, and a word on
-    // the status line, when either is 0.
-    std::optional<float> rapportPremiere(bool largeur) const;
+    // Nothing when "myImage" has no size.
+    std::optional<Vue> vue() const;
+    // The zone's rectangle in the dialog from coinZone, zoneL and zoneH: on whole image pixels,
+    // inside "myImage" (a zone larger than what the view holds of it is drawn to the view's
+    // edges); coinZone is brought inside the view first.
+    sf::FloatRect rectZone(const Vue& v);
+    void placerZone();
+    // coinZone, zoneL and zoneH from the zone the user is moving or resizing.
+    void lireZone(const CPLUXControl& zone);
+    // The zone control and the preview after the zone changed.
+    void zoneChangee();
     // What the last load or export did, on the dialog's status line (on the library's
     // console when the model has none).
     void statut(const std::string& texte) const;
-    void appliquerTailleZone(bool largeur);
     void majNbImages();
     void montrerValeurGardee(CPLUXControlTextInput& c) const;
     void ecrireIndex(int index);
@@ -128,4 +153,8 @@ private:
 
     // Playback or a step button is writing its index into "myTextInputImageCourante".
     bool ecritureIndex_ = false;
+    // The zone control as placerZone left it, and how far from it the mouse has the zone while
+    // a drag's steps are rounded to whole image pixels.
+    sf::FloatRect zonePlacee_;
+    sf::FloatRect resteGlisse_;
 };

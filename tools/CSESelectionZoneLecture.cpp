@@ -8,6 +8,7 @@
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/plux_theme.h"
 
 #include <algorithm>
 #include <climits>
@@ -21,12 +22,31 @@ constexpr const char* ID_DEBUT_LECTURE = "myTextInputDebutLecture";
 constexpr const char* ID_FIN_LECTURE = "myTextInputFinLecture";
 constexpr const char* ID_APERCU_IMAGE = "myImageVETailleReelle";
 
+// The width the preview's title bar needs to show its whole title, as the library lays it out:
+// the text from 8 pixels in, clipped 4 pixels before the close button (24 pixels) and the
+// minimise one (22).
+int largeurTitre(const CPLUXDialog& d)
+{
+    float l = 8.f + plux::largeurTexte(d.getTitleW(), plux::TAILLE_TEXTE) + 4.f;
+    for (const auto& [id, bouton] : {std::pair{"btnClose", 24.f}, std::pair{"btnMinimize", 22.f}})
+        if (const CPLUXControl* b = d.getControl(id); b && b->isVisible())
+            l += bouton;
+    return static_cast<int>(std::ceil(l));
+}
+
 int difference(int a, int b)
 {
     return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) - b, INT_MIN, INT_MAX));
 }
 
 } // namespace
+
+void CCSESelectionZone::onHide()
+{
+    CPLUXDialog::onHide();
+    if (pDialogApercu && pDialogApercu->estAffiche())
+        pDialogApercu->close();
+}
 
 void CCSESelectionZone::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
 {
@@ -133,15 +153,12 @@ bool CCSESelectionZone::saisieLecture(CPLUXControlTextInput& c)
     return true;
 }
 
-// The zoom that shows the first image at its own size in the preview (times facteur).
+// The cut at its own size in the preview (times facteur).
 void CCSESelectionZone::tailleReelle(float facteur)
 {
     if (textures.empty())
         return;
-    const std::optional<float> r = rapportPremiere(true);
-    if (!r)
-        return;
-    zoom = facteur / *r;
+    zoom = facteur;
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_ZOOM))
         t->setText(zoom);
     ouvrirApercu();
@@ -151,16 +168,14 @@ void CCSESelectionZone::tailleReelle(float facteur)
 
 sf::Vector2i CCSESelectionZone::tailleApercu() const
 {
-    const CPLUXControlZone* z = ctrlZone(ID_ZONE);
-    const float l = z ? z->getWidth() : static_cast<float>(zoneL), h = z ? z->getHeight() : static_cast<float>(zoneH);
-    return {std::clamp(tuv::floatVersInt(l * zoom), 1, TAILLE_APERCU_MAX),
-            std::clamp(tuv::floatVersInt(h * zoom), 1, TAILLE_APERCU_MAX)};
+    return {std::clamp(tuv::floatVersInt(static_cast<float>(zoneL) * zoom), 1, TAILLE_APERCU_MAX),
+            std::clamp(tuv::floatVersInt(static_cast<float>(zoneH) * zoom), 1, TAILLE_APERCU_MAX)};
 }
 
 void CCSESelectionZone::dimensionnerApercu()
 {
     const sf::Vector2i t = tailleApercu();
-    pDialogApercu->Size(t.x, t.y);
+    pDialogApercu->Size(std::max(t.x, largeurTitre(*pDialogApercu)), t.y);
     if (CPLUXControlImage* image = pDialogApercu->ctrlImage(ID_APERCU_IMAGE))
         image->setVisibleDimension(static_cast<float>(t.x), static_cast<float>(t.y));
 }
@@ -168,12 +183,9 @@ void CCSESelectionZone::dimensionnerApercu()
 void CCSESelectionZone::ouvrirApercu()
 {
     if (!pDialogApercu) {
-        const sf::Vector2i t = tailleApercu();
         auto d = std::make_unique<CPLUXDialog>();
         d->setTitle(L"Aperçu");
         d->setVisible(true);
-        d->setMinimize(false);
-        d->Size(t.x, t.y);
         d->setPosition(10, 10);
         d->setCloseMode(2);
         if (CPLUXControlImage* image = d->addControlImage(ID_APERCU_IMAGE)) {
@@ -181,23 +193,24 @@ void CCSESelectionZone::ouvrirApercu()
             image->setUserCtrl(true);
             image->setVisible(true);
             image->setPosition(0, static_cast<float>(d->hauteurTitre()));
-            image->setVisibleDimension(static_cast<float>(t.x), static_cast<float>(t.y));
         }
         CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
         pDialogApercu = std::move(d);
-    } else {
-        pDialogApercu->setVisible(true);
-        pDialogApercu->setMinimize(false);
-        dimensionnerApercu();
     }
+    pDialogApercu->setVisible(true);
+    pDialogApercu->setMinimize(false);
+    dimensionnerApercu();
     afficherImage(numImageCourante);
 }
 
+// The cut itself, black where the export writes black, not the picture under the zone.
 void CCSESelectionZone::afficherApercu(int i)
 {
-    spriteZone.setTexture(*textures[static_cast<size_t>(i)], false);
-    if (const std::optional<sf::IntRect> r = rectangleDecoupe(i))
-        spriteZone.setTextureRect(*r);
+    const std::optional<sf::IntRect> r = rectangleDecoupe(i);
+    if (r && textureApercu.loadFromImage(decouper(textures[static_cast<size_t>(i)]->copyToImage(), *r)))
+        spriteZone.setTexture(textureApercu, true);
+    else
+        spriteZone = sf::Sprite();
     if (CPLUXControlImage* image = pDialogApercu->ctrlImage(ID_APERCU_IMAGE)) {
         image->setPathImage("");
         image->setImage(&spriteZone);

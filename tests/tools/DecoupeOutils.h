@@ -7,6 +7,8 @@
 
 #include <SFML/Graphics/Image.hpp>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 // Image i of a test sequence: pixel (x, y) is (x, y, 20 i), opaque, and transparent where
@@ -50,15 +52,28 @@ protected:
             ASSERT_TRUE(
                 motif(l, h, n - debut).saveToFile(dossier + prefixe + CCSESelectionZone::numero(n, chiffres) + ext));
     }
-    // "myImage" of the given size; the zone at (x, y) from its corner, l x h, as a user leaves it.
-    void geometrie(float largeurImage, float hauteurImage, float x, float y, float l, float h)
+    // "myImage" of the given size, showing images of that size at their own; the zone l x h
+    // typed, then moved to (x, y) from the picture's corner.
+    void geometrie(float largeurImage, float hauteurImage, int x, int y, int l, int h)
     {
         CPLUXControlImage* image = s->ctrlImage("myImage");
         image->setVisibleDimension(largeurImage, hauteurImage);
+        saisir(ID, "myTextInputZoneL", std::to_string(l));
+        saisir(ID, "myTextInputZoneH", std::to_string(h));
         CPLUXControlZone* z = s->ctrlZone("myZone");
-        z->setPosition(image->getLeft() + x, image->getTop() + y);
-        z->setVisibleDimension(l, h);
-        s->onCtrlSizeChange(z);
+        z->setPosition(image->getLeft() + static_cast<float>(x), image->getTop() + static_cast<float>(y));
+        s->onCtrlMove(z);
+    }
+    // The zone dragged a pixel at a time by its middle, or by its corner grip (which resizes it).
+    void glisserZone(bool coin, int dx, int dy)
+    {
+        const CPLUXControl* z = s->getControl("myZone");
+        const sf::Vector2i p = CPLUXTest::centre(ID, "myZone") +
+                               (coin ? sf::Vector2i(z->getWidth() / 2 - 2, z->getHeight() / 2 - 2) : sf::Vector2i());
+        CPLUXTest::pressLeftAt(p.x, p.y);
+        for (int i = 1, n = std::max({std::abs(dx), std::abs(dy), 1}); i <= n; ++i)
+            CPLUXTest::mouseMove(p.x + dx * i / n, p.y + dy * i / n);
+        CPLUXTest::releaseLeft();
     }
     // The sequence typed into the dialog, then "Charger séquence".
     void charger(const std::string& dossier, int debut, int fin, const std::string& prefixe = "",

@@ -4,6 +4,7 @@
 
 #include "core/Texte.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/plux_theme.h"
 #include "tools/CSEOpenDossier.h"
 
 namespace {
@@ -102,8 +103,11 @@ TEST_F(Lecture, PlaybackShowsTheseIndices)
 
 TEST_F(Lecture, ButtonsWalkTheReadingRange)
 {
+    saisir(ID, "myTextInputImageCourante", "3");
     sequence("seq/", "n", ".png", 10, 14, 16, 16);
     charger("seq/", 10, 14, "n");
+    EXPECT_EQ(texte("myTextInputImageCourante") + ", " + std::to_string(s->numImageCourante), "0, 0")
+        << "a load goes back to the first image";
     saisir(ID, "myTextInputDebutLecture", "12");
     saisir(ID, "myTextInputFinLecture", "13");
     s->montres.clear();
@@ -141,26 +145,27 @@ TEST_F(Lecture, ButtonsWalkTheReadingRange)
 
 TEST_F(Lecture, PreviewFollowsZoomAndZone)
 {
-    // The picture shows the 128-pixel images at 256: real size is a zoom of 2.
+    // "Taille 1" shows the cut at its own size, the 128-pixel images being shown at 256.
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle"));
-    EXPECT_FLOAT_EQ(s->zoom, 2.f);
-    EXPECT_EQ(texte("myTextInputZoom"), "2");
+    EXPECT_FLOAT_EQ(s->zoom, 1.f);
+    EXPECT_EQ(texte("myTextInputZoom"), "1");
     CPLUXDialog* apercu = s->pDialogApercu.get();
     ASSERT_NE(apercu, nullptr);
     EXPECT_EQ(apercu->getTitleW(), L"Aperçu");
     EXPECT_TRUE(apercu->estAffiche());
-    EXPECT_EQ(sf::Vector2i(apercu->getWidth(), apercu->getHeight()), sf::Vector2i(200, 400)) << "zone 100 x 200";
-    // The preview shows the cut of the current image: zone at (32, 32) on screen, half in image pixels.
-    EXPECT_EQ(s->spriteZone.getTextureRect(), sf::IntRect(16, 16, 50, 100));
     const CPLUXControlImage* image = apercu->ctrlImage("myImageVETailleReelle");
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->getRect(), sf::FloatRect(0, 25, 200, 400));
+    EXPECT_EQ(image->getRect(), sf::FloatRect(0, 25, 100, 200)) << "zone 100 x 200";
 
+    // Half as large, the dialog stays as wide as its title bar needs: the title from 8 pixels
+    // in, then 4 before the close (24) and minimise (22) buttons.
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle05"));
-    EXPECT_FLOAT_EQ(s->zoom, 1.f);
-    EXPECT_EQ(apercu->getWidth(), 100);
+    EXPECT_FLOAT_EQ(s->zoom, 0.5f);
+    EXPECT_EQ(image->getRect(), sf::FloatRect(0, 25, 50, 100));
+    const float titre = plux::largeurTexte(L"Aperçu", plux::TAILLE_TEXTE);
+    EXPECT_GE(static_cast<float>(apercu->getWidth()), 8 + titre + 4 + 24 + 22);
     saisir(ID, "myTextInputZoom", "0");
-    EXPECT_FLOAT_EQ(s->zoom, 1.f) << "a zoom of 0 is ignored";
+    EXPECT_FLOAT_EQ(s->zoom, 0.5f) << "a zoom of 0 is ignored";
     saisir(ID, "myTextInputZoom", "1.5");
     apercu->close();
     EXPECT_FALSE(apercu->estAffiche());
@@ -169,26 +174,23 @@ TEST_F(Lecture, PreviewFollowsZoomAndZone)
     EXPECT_TRUE(apercu->estAffiche());
     EXPECT_EQ(sf::Vector2i(apercu->getWidth(), apercu->getHeight()), sf::Vector2i(150, 300)) << "trunc(zone x 1.5)";
 
-    // The zone resized by the user: the preview follows.
-    geometrie(256, 256, 32, 32, 61, 41);
-    EXPECT_EQ(sf::Vector2i(apercu->getWidth(), apercu->getHeight()), sf::Vector2i(91, 61));
+    // The zone, drawn 192 x 192 to the view's corner from (64, 64), made smaller with the mouse
+    // by (60, 40) window pixels: 66 x 76 image pixels; the preview follows.
+    glisserZone(true, -60, -40);
+    EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(66, 76));
+    EXPECT_EQ(image->getRect(), sf::FloatRect(0, 25, 99, 114));
     saisir(ID, "myTextInputZoom", "1000000000");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonApercu"));
     EXPECT_EQ(apercu->getWidth(), CCSESelectionZone::TAILLE_APERCU_MAX) << "bounded";
+    s->close();
+    EXPECT_FALSE(apercu->estAffiche()) << "the preview goes with the slicer";
 }
 
-TEST_F(Apercu, RealSizeNeedsAnImage)
+TEST_F(Apercu, RealSizeNeedsASequence)
 {
-    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle"));
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle05"));
-    EXPECT_EQ(s->pDialogApercu, nullptr) << "nothing without a texture";
+    EXPECT_EQ(s->pDialogApercu, nullptr) << "nothing without a sequence";
     EXPECT_FLOAT_EQ(s->zoom, 1.f);
-    std::filesystem::create_directory("vide");
-    ecrireTexte("vide/0001.png", "");
-    charger("vide/", 1, 1);
-    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonTailleReelle"));
-    EXPECT_EQ(s->pDialogApercu, nullptr) << "nor with an empty first texture";
-    EXPECT_NE(texte("myTextStatut").find("taille nulle"), std::string::npos);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonApercu"));
     EXPECT_NE(s->pDialogApercu, nullptr) << "the preview itself needs none";
 }

@@ -90,9 +90,10 @@ TEST_F(Decoupe, TypedValuesLoseTheirSpacesAreCheckedAndBounded)
         EXPECT_EQ(texte(c.input), c.montre ? c.montre : c.texte) << c.input << " typed \"" << c.texte << "\", then left";
     }
     EXPECT_EQ(texte("myTextInputNbImages"), "0") << "numbers 125 to 1: no image to load";
-    // The typed zone size became the zone's size (no image loaded: one to one).
+    // The typed zone size became the zone's size (no image loaded: one to one); 8192 high, it
+    // is drawn to the bottom of the 256-pixel view, from 32 pixels down.
     EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getWidth(), 1.f);
-    EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getHeight(), 8192.f);
+    EXPECT_FLOAT_EQ(s->ctrlZone("myZone")->getHeight(), 224.f);
 }
 
 TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
@@ -103,7 +104,6 @@ TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
     ASSERT_EQ(s->textures.size(), 1u);
     EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/");
     EXPECT_EQ(texte("myTextStatut"), "1 images chargées depuis ./Sprites/");
-    EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(100, 200)) << "256 pixels shown at 256: one to one";
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
     // The model's zone stands at (32, 32) from the picture's corner.
     verifierDecoupe(lire("Sprites/se_0001.png"), motif(256, 256, 0), 32, 32, 100, 200, "se_0001.png");
@@ -161,13 +161,53 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
     s->enregistrerZones();
     EXPECT_TRUE(std::filesystem::exists("seq/se_0006.png"));
 
-    // A zone partly off the image: black outside, the image where it overlaps.
-    geometrie(64, 48, -10, -5, 30, 20);
+    // A zone partly off the picture on the right and below: black there.
+    geometrie(64, 48, 50, 40, 30, 20);
     s->enregistrerZones();
-    verifierDecoupe(lire("seq/se_0001.png"), motif(64, 48, 0), -10, -5, 30, 20, "zone off the image");
+    verifierDecoupe(lire("seq/se_0001.png"), motif(64, 48, 0), 50, 40, 30, 20, "zone off the image");
     s->decalage = -1e30f;  // more than a field takes
     s->enregistrerZones();
-    verifierDecoupe(lire("seq/se_0002.png"), motif(64, 48, 1), -2000000000, -5, 30, 20, "shifted far away");
+    verifierDecoupe(lire("seq/se_0002.png"), motif(64, 48, 1), -2000000000, 40, 30, 20, "shifted far away");
+}
+
+// The picture keeps its ratio in the 256 x 256 view: on any shape the red zone, its fields, the
+// preview and the cuts are the same pixels. The zone typed 40 x 30, moved by (20, 10) pixels of
+// the window, its corner grip dragged by (10, 6).
+TEST_F(Decoupe, ZoneFieldsPreviewAndCutsAreTheSamePixelsOnAnyShape)
+{
+    const struct {
+        unsigned l, h;
+        float echelle;  // window pixels per image pixel
+        sf::Vector2i coin, taille;
+    } cas[] = {
+        {128, 96, 2.f, {32 + 10, 32 + 5}, {40 + 5, 30 + 3}},
+        {192, 256, 1.f, {32 + 20, 32 + 10}, {40 + 10, 30 + 6}},
+        {512, 384, 0.5f, {32 + 40, 32 + 20}, {40 + 20, 30 + 12}},
+    };
+    for (const auto& c : cas) {
+        const std::string nom = std::to_string(c.l) + "x" + std::to_string(c.h), dossier = "seq" + nom + "/";
+        s = dialogueOutil<CCSESelectionZone>(ID);
+        sequence(dossier, "", ".png", 1, 1, c.l, c.h, 2);
+        charger(dossier, 1, 1, "", ".png", 2);
+        EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(100, 200)) << nom << ": a load keeps the zone";
+        saisir(ID, "myTextInputZoneL", "40");
+        saisir(ID, "myTextInputZoneH", "30");
+        glisserZone(false, 20, 10);
+        glisserZone(true, 10, 6);
+        EXPECT_EQ(texte("myTextInputZoneL") + " x " + texte("myTextInputZoneH"),
+                  std::to_string(c.taille.x) + " x " + std::to_string(c.taille.y)) << nom;
+        const sf::Vector2f coin = sf::Vector2f(c.coin) * c.echelle, taille = sf::Vector2f(c.taille) * c.echelle;
+        const sf::FloatRect vue = s->getControl("myImage")->getRect();
+        EXPECT_EQ(s->ctrlZone("myZone")->getRect(),
+                  sf::FloatRect(vue.left + coin.x, vue.top + coin.y, taille.x, taille.y))
+            << nom << ": the red zone on these pixels of the picture";
+        ASSERT_TRUE(CPLUXTest::click(ID, "myButtonApercu") && CPLUXTest::click(ID, "myButtonEnregistrer"));
+        const sf::Image cut = lire(dossier + "se_0001.png"), apercu = s->textureApercu.copyToImage();
+        const sf::Vector2u t(c.taille);
+        verifierDecoupe(cut, motif(c.l, c.h, 0), c.coin.x, c.coin.y, t.x, t.y, nom);
+        ASSERT_EQ(apercu.getSize(), t) << nom;
+        EXPECT_TRUE(std::equal(cut.getPixelsPtr(), cut.getPixelsPtr() + 4 * t.x * t.y, apercu.getPixelsPtr())) << nom;
+    }
 }
 
 TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
@@ -189,11 +229,13 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     EXPECT_TRUE(s->textures[1]->getSize() == sf::Vector2u(0, 0) && s->textures[2]->getSize() == sf::Vector2u(0, 0))
         << "a missing and an unreadable image hold empty places";
     EXPECT_EQ(texte("myTextStatut"), "4 images chargées depuis seq/, 3 absentes ou illisibles");
-    // A missing source gets no cut: its number stays free.
+    // A missing source gets no cut: its number stays free, or keeps the cut of an earlier export.
+    ecrireTexte("seq/se_0003.png", "ancienne");
     s->enregistrerZones();
-    EXPECT_EQ(textesBoites(),
-              "Erreur !: 1 découpes enregistrées dans seq/\n3 images source absentes ou illisibles : pas de découpe\n");
-    EXPECT_EQ(fichiers("seq"), (std::vector<std::string>{"0001.png", "0003.png", "0004.png", "se_0001.png"}));
+    EXPECT_EQ(textesBoites(), "Erreur !: 1 découpes enregistrées dans seq/\n3 images source absentes ou illisibles : "
+                              "pas de découpe\n1 découpes d'un export précédent laissées\n");
+    EXPECT_EQ(fichiers("seq"),
+              (std::vector<std::string>{"0001.png", "0003.png", "0004.png", "se_0001.png", "se_0003.png"}));
 
     charger("seq/", 1, 1000000000);
     EXPECT_EQ(s->textures.size(), static_cast<size_t>(CCSESelectionZone::NB_IMAGES_MAX));
