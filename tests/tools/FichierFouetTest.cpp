@@ -148,12 +148,8 @@ TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
             f.simuler(false, false);
         EXPECT_EQ(f.liens.size(), static_cast<size_t>(2 * c.rigidite)) << c.texte;
     }
-    // Each line named once with all it was read as, which the next save writes (the picture
-    // is 600 x 420).
-    const struct {
-        std::string ligne;
-        const char* dit;
-    } lignes[] = {
+    // Each line named once with all it was read as, which the next save writes (picture 600 x 420).
+    const struct { std::string ligne; const char* dit; } lignes[] = {
         {"FOUET_NBNOEUDS=12.7", "pas un nombre entier, lu comme 12"},
         {"FOUET_RIGIDITE=2.5", "pas un nombre entier, lu comme 2"},
         {"FOUET_EPAISSEUR_TRAINE= 2x", "pas un nombre entier, lu comme 2"},
