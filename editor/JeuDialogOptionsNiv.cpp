@@ -47,7 +47,7 @@ struct BorneFond {
     const char* description;
 };
 const BorneFond BORNES_FOND[] = {
-    {"myTextInputFondFlou", &CFondImage::shader_blur_radius, true, "un nombre positif ou nul"},
+    {"myTextInputFondFlou", &CFondImage::shader_blur_radius, true, "un nombre de 0 ou plus"},
     {"myTextInputFondEchelle", &CFondImage::s, false, "un nombre supérieur à 0"},
 };
 

@@ -46,7 +46,10 @@ const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"view zoom that is not a number", "zoom de vue qui n'est pas un nombre"},
                                   {"already in the level", "déjà dans le niveau"},
                                   {"model not preloaded", "modèle non préchargé"},
-                                  {"AI plane outside 0 to 5", "plan d'IA hors de 0 à 5"}};
+                                  {"AI plane outside 0 to 5", "plan d'IA hors de 0 à 5"},
+                                  {"game type outside 0 to 2", "type de jeu hors de 0 à 2"},
+                                  {"background scale of 0 or below", "échelle du fond de 0 ou moins"},
+                                  {"negative blur", "flou négatif"}};
 
 } // namespace
 

@@ -155,6 +155,9 @@ public:
             IdIAPris,         // an "IA" line that made nothing: its id (valeur) is carried already,
             ModeleIAInconnu,  // or its model was not preloaded
             PlanIAHorsBornes,
+            TypeJeuHorsBornes,
+            EchelleFondInvalide,
+            FlouNegatif,
         };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
@@ -230,6 +233,8 @@ private:
     void lireScriptRun();
     void lireScriptChrono();
     void lireScrollVue();
+    // The current line, quoted, read otherwise than written: `valeur` instead.
+    void corrigerLigne(LigneCorrigee::Raison raison, const std::string& valeur);
     void lireShaderBlur();
     template <int K>
     void lireScrollPlan();

@@ -29,6 +29,9 @@
 namespace {
 
 constexpr float ZOOM_DEFAUT = 1.0f;      // what an impossible view zoom is read as
+constexpr float ECHELLE_FOND_DEFAUT = 1.0f;  // and a background scale of 0 or below
+// Game types: 0 adventure, 1 chrono, 2 two players.
+constexpr int TYPE_AVENTURE = 0, TYPE_MAX = 2;
 
 // "inf" or "infinity", signed or not, in any case: an infinite value, though read as 0 too.
 bool infini(std::string_view texte)
@@ -132,7 +135,10 @@ void CFichierNiveau::lireFond()
         pCible->bCouleurFond = false;
         fond.x0 = x0;
         fond.y0 = y0;
-        fond.s = s;
+        // At 0 or below the background would vanish or turn over, as F6 refuses.
+        fond.s = s > 0 ? s : ECHELLE_FOND_DEFAUT;
+        if (fond.s != s)
+            corrigerLigne(LigneCorrigee::Raison::EchelleFondInvalide, tuv::ftos(ECHELLE_FOND_DEFAUT));
     }
     lierDialogueFond();
 }
@@ -211,11 +217,10 @@ void CFichierNiveau::lireScriptChrono()
 // (read as 0) is named as such.
 void CFichierNiveau::lireScrollVue()
 {
-    const std::string citee = tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX);
     using Raison = LigneCorrigee::Raison;
     pCible->scrollVue = entier();
     if (!CVue::modeConnu(pCible->scrollVue)) {
-        lignesCorrigees.push_back({citee, Raison::ModeVueInconnu, std::to_string(CVue::MODE_DEFILEMENT), nbClesLues});
+        corrigerLigne(Raison::ModeVueInconnu, std::to_string(CVue::MODE_DEFILEMENT));
         pCible->scrollVue = CVue::MODE_DEFILEMENT;
     }
     if (estMondeJeu())
@@ -226,15 +231,24 @@ void CFichierNiveau::lireScrollVue()
     pCible->zoomVue = zoom > 0 && std::isfinite(zoom) ? zoom : ZOOM_DEFAUT;
     if (pCible->zoomVue != zoom) {
         const bool nombre = tuv::commeNombre(texteZoom) || infini(texteZoom);
-        const Raison r = nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre;
-        lignesCorrigees.push_back({citee, r, tuv::ftos(ZOOM_DEFAUT), nbClesLues});
+        corrigerLigne(nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre, tuv::ftos(ZOOM_DEFAUT));
     }
 }
 
+void CFichierNiveau::corrigerLigne(LigneCorrigee::Raison raison, const std::string& valeur)
+{
+    lignesCorrigees.push_back({tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX), raison, valeur, nbClesLues});
+}
+
+// A blur below 0 (of a plane or of the background) is read as none, as F6 refuses it.
 void CFichierNiveau::lireShaderBlur()
 {
     const int n = entier();
-    const float rayon = reel();
+    float rayon = reel();
+    if (rayon < 0 && n >= 0 && n <= CDecor::NB_PLANS) {
+        corrigerLigne(LigneCorrigee::Raison::FlouNegatif, "0");
+        rayon = 0;
+    }
     if (n >= 0 && n < CDecor::NB_PLANS)
         pCible->pPlans[n]->rayonFlou = rayon;
     else if (n == CDecor::NB_PLANS)
@@ -335,9 +349,13 @@ void CFichierNiveau::lireTextureDec()
     entree->pFichierDEC->chargerDEC(fichier, entree);
 }
 
+// A game type the game does not know is read as adventure, as F6 refuses it.
 void CFichierNiveau::lireTypeJeu()
 {
-    typeJeuLu = pCible->typeJeu = entier();
+    const int lu = entier();
+    typeJeuLu = pCible->typeJeu = lu >= TYPE_AVENTURE && lu <= TYPE_MAX ? lu : TYPE_AVENTURE;
+    if (typeJeuLu != lu)
+        corrigerLigne(LigneCorrigee::Raison::TypeJeuHorsBornes, std::to_string(TYPE_AVENTURE));
     if (estMondeJeu())
         faceJeu::partie()->typeJeu = typeJeuLu;
 }

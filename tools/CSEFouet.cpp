@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -326,6 +327,17 @@ void CCSEFouet::appuiMarqueur(CPLUXControl* marqueur)
     afficherNumFrame();
 }
 
+// No key point chosen any more (removed, or the file read): the frame and the pause shown were
+// its own.
+void CCSEFouet::oublierKP()
+{
+    numKPCour = -1;
+    numFrame = 0;
+    afficherNumFrame();
+    if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE))
+        t->afficherSansEnvoi(std::string());
+}
+
 // One frame back (pas < 0) or forward, wrapping around the strike's frames.
 void CCSEFouet::changerFrame(int pas)
 {
@@ -351,25 +363,29 @@ void CCSEFouet::lireFouet()
         console(fichier + " introuvable", 2);
         return;
     }
-    numKPCour = -1;
+    oublierKP();
     // The chain is rebuilt with the mode the check buttons show: the file's.
     numModeMasse = f.modeMasse;
     std::string bilan = fichier + " lu";
-    if (f.nbKPIgnores > 0)
-        bilan += ", " + tuv::itos(CFouet::NB_KP_MAX_FICHIER) + " points clés lus, " + tuv::itos(f.nbKPIgnores) +
-                 " ignorés";
-    const auto& corrigees = f.valeursCorrigees;
-    if (!corrigees.empty()) {
-        bilan += ", " + tuv::itos(static_cast<int>(corrigees.size())) + " valeurs corrigées";
+    std::vector<std::string> dits = f.valeursCorrigees;
+    if (f.nbKPIgnores > 0) {
+        const std::string ignores = tuv::itos(f.nbKPIgnores) + " points clés ignorés au-delà de " +
+                                    tuv::itos(CFouet::NB_KP_MAX_FICHIER);
+        bilan += ", " + ignores;
+        dits.insert(dits.begin(), ignores);  // before the values, which may be many
+    }
+    if (!f.valeursCorrigees.empty())
+        bilan += ", " + tuv::itos(static_cast<int>(f.valeursCorrigees.size())) + " valeurs corrigées";
+    if (!dits.empty()) {
         std::string message = fichier + " : valeurs corrigées";
         constexpr size_t MONTREES_MAX = 8;
-        for (size_t i = 0; i < corrigees.size(); ++i) {
-            std::cerr << "Fouet : " << corrigees[i] << '\n';
+        for (size_t i = 0; i < dits.size(); ++i) {
+            std::cerr << "Fouet : " << dits[i] << '\n';
             if (i < MONTREES_MAX)
-                message += "\n" + corrigees[i];
+                message += "\n" + dits[i];
         }
-        if (corrigees.size() > MONTREES_MAX)
-            message += "\n... et " + tuv::itos(static_cast<int>(corrigees.size() - MONTREES_MAX)) + " autres (console)";
+        if (dits.size() > MONTREES_MAX)
+            message += "\n... et " + tuv::itos(static_cast<int>(dits.size() - MONTREES_MAX)) + " autres (console)";
         CPLUX::MessageBoxW(getTitleW(), tuv::utf8toWStr(message));
     }
     console(bilan, 2);
@@ -403,7 +419,7 @@ bool CCSEFouet::onPressLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     } else if (id == ID_SUPPRIME) {
         f.supprimerDernierKP();
         if (numKPCour >= static_cast<int>(f.keyPoints.size()))
-            numKPCour = -1;
+            oublierKP();
     } else if (id.find(strPrefixeKP) != std::string::npos) {
         appuiMarqueur(c);
     } else if (id == ID_INIT_MASSE) {

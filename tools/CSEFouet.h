@@ -108,6 +108,7 @@ private:
     void afficherNumFrame();
     void encadrerKP(int n, sf::Color c);
     void appuiMarqueur(CPLUXControl* marqueur);
+    void oublierKP();
     void changerFrame(int pas);
     void lireFouet();
     void sauverFouet();

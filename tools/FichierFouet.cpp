@@ -9,6 +9,7 @@
 #include "gui/CPLUX.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string_view>
 
@@ -17,15 +18,6 @@ namespace {
 std::string texteCouleur(sf::Color c)
 {
     return tuv::itos(c.r) + ";" + tuv::itos(c.g) + ";" + tuv::itos(c.b) + ";" + tuv::itos(c.a);
-}
-
-// Each channel keeps the low 8 bits of what the file says (300 reads as 44, -1 as 255).
-sf::Color lireCouleur(CTUVFile& f)
-{
-    sf::Uint8 v[4];
-    for (sf::Uint8& c : v)
-        c = static_cast<sf::Uint8>(static_cast<unsigned>(f.getValueInt()));
-    return sf::Color(v[0], v[1], v[2], v[3]);
 }
 
 // A marker's centre from the container's corner, in the dialog's pixels.
@@ -38,49 +30,127 @@ sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
     return {tuv::floatVersInt(x), tuv::floatVersInt(y)};
 }
 
+// Blanks aside, a sign and digits: what the whip editor's whole-number fields take ("12.7"
+// and "3x" are not, though they read as 12 and 3).
+bool entierEcrit(std::string_view texte)
+{
+    bool signe = false, chiffre = false;
+    for (char c : texte) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        if ((c == '-' || c == '+') && !signe && !chiffre)
+            signe = true;
+        else if (c >= '0' && c <= '9')
+            chiffre = true;
+        else
+            return false;
+    }
+    return chiffre;
+}
+
+// The values of one line as the whip takes them, and why any of them was not taken as
+// written (`quoi` names the value on a line of several).
+class LigneLue {
+public:
+    explicit LigneLue(CTUVFile& f) : f_(f) {}
+
+    // A value beyond min .. max is read as its nearest bound, or as `defaut` unless `borne`.
+    int entier(int defaut, int min, int max, const std::string& quoi = "", bool borne = true)
+    {
+        const std::string_view texte = f_.getValueView();
+        if (!tuv::commeNombre(texte)) {
+            raison(quoi, "pas un nombre");
+            return defaut;
+        }
+        const int lu = tuv::stoiSansBlancs(texte);
+        const int garde = lu < min || lu > max ? (borne ? std::clamp(lu, min, max) : defaut) : lu;
+        if (garde != lu)
+            raison(quoi, max == INT_MAX ? "d'au moins " + tuv::itos(min)
+                                        : "hors de " + tuv::itos(min) + " à " + tuv::itos(max));
+        else if (!entierEcrit(texte))
+            raison(quoi, "pas un nombre entier");
+        return garde;
+    }
+
+    float reel(float defaut, bool positif = false)
+    {
+        const std::string_view texte = f_.getValueView();
+        if (!tuv::commeNombre(texte)) {
+            raison("", "pas un nombre");
+            return defaut;
+        }
+        // What a number field holds: a decimal below FLOAT_VERS_INT_MAX in size.
+        const float lu = tuv::stofSansBlancs(texte);
+        if (positif && lu <= 0.f) {
+            raison("", "nul ou négatif");
+            return defaut;
+        }
+        if (!(std::fabs(lu) < tuv::FLOAT_VERS_INT_MAX)) {
+            raison("", "trop grand");
+            return defaut;
+        }
+        return lu;
+    }
+
+    // Each channel keeps the low 8 bits of what the file says (300 reads as 44, -1 as 255).
+    sf::Color couleur()
+    {
+        sf::Uint8 v[4];
+        for (sf::Uint8& c : v) {
+            const std::string_view texte = f_.getValueView();
+            const int lu = tuv::stoiSansBlancs(texte);
+            c = static_cast<sf::Uint8>(static_cast<unsigned>(lu));
+            if (!tuv::commeNombre(texte))
+                raison("", "pas un nombre");
+            else if (lu != c)
+                raison("", "hors de 0 à 255");
+            else if (!entierEcrit(texte))
+                raison("", "pas un nombre entier");
+        }
+        return sf::Color(v[0], v[1], v[2], v[3]);
+    }
+
+    // Each reason once, in the order met.
+    void raison(const std::string& quoi, const std::string& pourquoi)
+    {
+        const std::string r = quoi.empty() ? pourquoi : quoi + " " + pourquoi;
+        if ((", " + raisons_ + ", ").find(", " + r + ", ") == std::string::npos)
+            raisons_ += (raisons_.empty() ? "" : ", ") + r;
+    }
+    const std::string& raisons() const { return raisons_; }
+
+private:
+    CTUVFile& f_;
+    std::string raisons_;
+};
+
+// A key point's centre stays on the picture, at its edge at most, as a drag leaves it; its
+// pause is 1 frame at least. Past NB_KP_MAX_FICHIER it is counted, not added: "" then.
+std::string lireKP(CFouet& fouet, LigneLue& l, CPLUXDialog* dialog, CPLUXControl* conteneur,
+                   const std::string& prefixe)
+{
+    const int borne = tuv::VALEUR_FICHIER_MAX;
+    const int largeur = conteneur ? tuv::floatVersInt(conteneur->getWidth()) : borne;
+    const int hauteur = conteneur ? tuv::floatVersInt(conteneur->getHeight()) : borne;
+    const int x = l.entier(0, conteneur ? 0 : -borne, largeur, "x");
+    const int y = l.entier(0, conteneur ? 0 : -borne, hauteur, "y");
+    const int pause = l.entier(1, 1, INT_MAX, "pause");
+    if (static_cast<int>(fouet.keyPoints.size()) >= CFouet::NB_KP_MAX_FICHIER) {
+        ++fouet.nbKPIgnores;
+        return {};
+    }
+    fouet.ajouterKP(dialog, conteneur, static_cast<float>(x), static_cast<float>(y), pause, prefixe);
+    return tuv::itos(x) + ";" + tuv::itos(y) + ";" + tuv::itos(pause);
+}
+
 } // namespace
 
-// The line quoted, why its value was not taken and what was read instead, as a level's load
-// names its corrected lines.
-void CFouet::corriger(const CTUVFile& f, const std::string& raison, const std::string& lu)
+// The line quoted, why its values were not all taken and what was read: what a save writes.
+void CFouet::corriger(const CTUVFile& f, const std::string& raisons, const std::string& lu)
 {
     constexpr size_t LIGNE_CITEE_MAX = 80;
-    valeursCorrigees.push_back("« " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raison +
+    valeursCorrigees.push_back("« " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raisons +
                                ", lu comme " + lu);
-}
-
-int CFouet::entierLu(CTUVFile& f, int defaut, int min, int max)
-{
-    const std::string_view texte = f.getValueView();
-    if (!tuv::commeNombre(texte)) {
-        corriger(f, "pas un nombre", tuv::itos(defaut));
-        return defaut;
-    }
-    const int lu = tuv::stoiSansBlancs(texte);
-    const int garde = std::clamp(lu, min, max);
-    if (garde != lu)
-        corriger(f, "hors de " + tuv::itos(min) + " à " + tuv::itos(max), tuv::itos(garde));
-    return garde;
-}
-
-float CFouet::reelLu(CTUVFile& f, float defaut, bool positif)
-{
-    const std::string_view texte = f.getValueView();
-    if (!tuv::commeNombre(texte)) {
-        corriger(f, "pas un nombre", tuv::ftos(defaut));
-        return defaut;
-    }
-    // What a number field holds: a decimal below FLOAT_VERS_INT_MAX in size.
-    const float lu = tuv::stofSansBlancs(texte);
-    if (positif && lu <= 0.f) {
-        corriger(f, "nul ou négatif", tuv::ftos(defaut));
-        return defaut;
-    }
-    if (!(std::fabs(lu) < tuv::FLOAT_VERS_INT_MAX)) {
-        corriger(f, "trop grand", tuv::ftos(defaut));
-        return defaut;
-    }
-    return lu;
 }
 
 bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) const
@@ -109,45 +179,48 @@ bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) c
     return f.close();
 }
 
-// A value the model cannot take is named and read as a new whip's (a count or a stiffness
-// beyond its bounds, as the nearest bound): a save never writes it back as it was read.
+// A value the model cannot take is named with what was read instead (a new whip's, a count
+// or a stiffness as its nearest bound, a colour's low 8 bits, a key point on the picture): the
+// next save writes what the name said.
 void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
                      const std::string& prefixe, int& nbLus)
 {
     static const CFouet neuf;
-    const int entierMax = tuv::VALEUR_FICHIER_MAX;
+    LigneLue l(f);
+    std::string lu;
     if (cle == "FOUET_KP") {
-        const int x = tuv::bornerValeurFichier(f.getValueInt()), y = tuv::bornerValeurFichier(f.getValueInt());
-        const int pause = f.getValueInt();  // a time
-        if (static_cast<int>(keyPoints.size()) < NB_KP_MAX_FICHIER)
-            ajouterKP(dialog, conteneur, static_cast<float>(x), static_cast<float>(y), pause, prefixe);
-        else
-            ++nbKPIgnores;
+        lu = lireKP(*this, l, dialog, conteneur, prefixe);
     } else if (cle == "FOUET_NBNOEUDS") {
-        nbLus = entierLu(f, neuf.nbNoeuds, 0, NB_NOEUDS_MAX);
+        nbLus = l.entier(neuf.nbNoeuds, 0, NB_NOEUDS_MAX);
+        lu = tuv::itos(nbLus);
     } else if (cle == "FOUET_LONGUEUR") {
-        longueur = reelLu(f, neuf.longueur, true);
+        lu = tuv::ftos(longueur = l.reel(neuf.longueur, true));
     } else if (cle == "FOUET_GRAVITE") {
-        gravite = reelLu(f, neuf.gravite);
+        lu = tuv::ftos(gravite = l.reel(neuf.gravite));
     } else if (cle == "FOUET_FRICTION") {
-        friction = reelLu(f, neuf.friction);
+        lu = tuv::ftos(friction = l.reel(neuf.friction));
     } else if (cle == "FOUET_RAL") {
-        ral = reelLu(f, neuf.ral);
+        lu = tuv::ftos(ral = l.reel(neuf.ral));
     } else if (cle == "FOUET_RIGIDITE") {
-        rigidite = entierLu(f, neuf.rigidite, 0, RIGIDITE_MAX);
+        lu = tuv::itos(rigidite = l.entier(neuf.rigidite, 0, RIGIDITE_MAX));
     } else if (cle == "FOUET_MASSE") {
-        masse = reelLu(f, neuf.masse);
-        modeMasse = f.getValueInt();  // any other mode than 0, 1 and 2 weighs as the constant one
-        facteurMasse = reelLu(f, neuf.facteurMasse);
+        masse = l.reel(neuf.masse);
+        // Another mode would weigh as the constant one, a new whip's.
+        modeMasse = l.entier(neuf.modeMasse, MASSE_CONSTANTE, MASSE_DECROISSANTE, "mode de masse", false);
+        facteurMasse = l.reel(neuf.facteurMasse);
+        lu = tuv::ftos(masse) + ";" + tuv::itos(modeMasse) + ";" + tuv::ftos(facteurMasse);
     } else if (cle == "FOUET_COULEUR") {
-        couleur = lireCouleur(f);
+        lu = texteCouleur(couleur = l.couleur());
     } else if (cle == "FOUET_COULEUR_TRAINE") {
-        couleurTraine = lireCouleur(f);
+        lu = texteCouleur(couleurTraine = l.couleur());
     } else if (cle == "FOUET_EPAISSEUR") {
-        epaisseur = entierLu(f, neuf.epaisseur, -entierMax, entierMax);
+        // A thickness of 0 would hide the line a negative one drew: a new whip's instead.
+        lu = tuv::itos(epaisseur = l.entier(neuf.epaisseur, 0, tuv::VALEUR_FICHIER_MAX, "", false));
     } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
-        epaisseurTraine = entierLu(f, neuf.epaisseurTraine, -entierMax, entierMax);
+        lu = tuv::itos(epaisseurTraine = l.entier(neuf.epaisseurTraine, 0, tuv::VALEUR_FICHIER_MAX, "", false));
     }
+    if (!l.raisons().empty() && !lu.empty())
+        corriger(f, l.raisons(), lu);
 }
 
 bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXControl* conteneur,

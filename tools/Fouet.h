@@ -129,10 +129,7 @@ private:
     void relaxer();
     void lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
                  const std::string& prefixe, int& nbLus);
-    // The line's next value as the model takes it (FichierFouet.cpp).
-    int entierLu(CTUVFile& f, int defaut, int min, int max);
-    float reelLu(CTUVFile& f, float defaut, bool positif = false);
-    void corriger(const CTUVFile& f, const std::string& raison, const std::string& lu);
+    void corriger(const CTUVFile& f, const std::string& raisons, const std::string& lu);
 
     // Stiffness the link records were sized for.
     int rigiditeLiens = 0;

@@ -13,12 +13,24 @@
 #include "level/EffetPluie.h"
 #include "level/Vue.h"
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <tuple>
 
 namespace {
 const char* const NIV = editeur::id::OPTIONS_NIV;
+
+// The open boxes' lines, joined.
+std::string boite()
+{
+    std::string t;
+    for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
+        for (const CPLUXControl* c : b->getControls())
+            t += c->getGenre() == CPLUXControl::GENRE_TEXTE ? c->getText() : "";
+    std::replace(t.begin(), t.end(), '\n', ' ');
+    return t;
+}
 } // namespace
 
 class OptionsNiveau : public EditeurNiveauTest {
@@ -107,6 +119,8 @@ TEST_F(OptionsNiveau, BackgroundNumbersRefuseTextsAlike)
             CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
         }
     }
+    ASSERT_TRUE(saisir(NIV, "myTextInputFondFlou", "-1"));
+    EXPECT_EQ(boite(), "« -1 » n'est pas un nombre de 0 ou plus : la valeur reste 0.") << "0 is a blur";
 }
 
 // Typed: a refusal's box goes when its field is edited again (it would name a value left
@@ -116,14 +130,6 @@ TEST_F(OptionsNiveau, BackgroundScaleTypedKeyByKey)
     ecrireTexte("f.niv", "FOND=./decors/Ville/fond.png;0;0;3000000000\n");
     decor().chargerNiveau("f.niv", 1);
     CPLUX::show(NIV);
-    const auto boite = [] {  // its lines joined
-        std::string t;
-        for (const CPLUXMessageBox* b : CPLUX::getMessageBoxes())
-            for (const CPLUXControl* c : b->getControls())
-                t += c->getGenre() == CPLUXControl::GENRE_TEXTE ? c->getText() : "";
-        std::replace(t.begin(), t.end(), '\n', ' ');
-        return t;
-    };
     // Typed after End, or after Ctrl+A for a leading '^'; then the scale and the box open.
     const std::tuple<std::string, float, std::string> cas[] = {
         {"5", 3e9f, ""},

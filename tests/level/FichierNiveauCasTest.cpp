@@ -406,3 +406,37 @@ TEST_F(Cas, EntreesAbsurdes)
     EXPECT_NE(m.find(L"\n... and 3 more corrected lines (console)\nNot preloaded: RIEN"), std::wstring::npos)
         << tuv::wstrToUtf8(m);
 }
+
+// A game type, a background scale or a blur that F6 refuses is read as its default, and the load
+// names the line; the scale of no picture and the blur of no plane are not read: nothing said.
+TEST_F(Cas, ReglagesRefusesParF6)
+{
+    peindre("decors/fond.png", 8, 8);
+    const std::string fond = "FOND=./decors/fond.png;0;0;";
+    const char* const TYPE = "type de jeu hors de 0 à 2, lu comme 0";
+    const char* const ECHELLE = "échelle du fond de 0 ou moins, lu comme 1";
+    const char* const FLOU = "flou négatif, lu comme 0";
+    const struct { std::string ligne; int type; float echelle, flouFond, flouPlan2; const char* dit; } cas[] = {
+        {"TYPEJEU=-1", 0, 1, 0, 0, TYPE},          {"TYPEJEU=2", 2, 1, 0, 0, nullptr},
+        {fond + "-2.5", 0, 1, 0, 0, ECHELLE},      {fond + "nan", 0, 1, 0, 0, ECHELLE},
+        {fond + "0.5", 0, 0.5f, 0, 0, nullptr},    {"FOND=;0;0;0", 0, 1, 0, 0, nullptr},
+        {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, FLOU},   {"SHADERBLUR=5;3", 0, 1, 3, 0, nullptr},
+        {"SHADERBLUR=7;-4", 0, 1, 0, 0, nullptr},
+    };
+    for (const auto& c : cas) {
+        jeu->message.clear();
+        jeu->typeJeu = 0;  // the game's, which a file without the line leaves as it is
+        ASSERT_TRUE(charger(c.ligne + "\n"));
+        EXPECT_TRUE(jeu->typeJeu == c.type && monde().typeJeu == c.type) << c.ligne << ": game type";
+        EXPECT_FLOAT_EQ(monde().pFondImage->s, c.echelle) << c.ligne;
+        EXPECT_FLOAT_EQ(monde().pFondImage->shader_blur_radius, c.flouFond) << c.ligne;
+        EXPECT_FLOAT_EQ(monde().pPlans[2]->rayonFlou, c.flouPlan2) << c.ligne;
+        const std::string dit = c.dit ? "Niveau « niveau.niv » :\n« " + c.ligne + " » : " + c.dit : "";
+        EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << c.ligne;
+    }
+    jeu->langueMenus = "en_";
+    ASSERT_TRUE(charger("TYPEJEU=3\n" + fond + "0\nSHADERBLUR=5;-4\n"));
+    EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Level \"niveau.niv\":\n\"TYPEJEU=3\": game type outside 0 to 2, read as 0\n"
+                                             "\"" + fond + "0\": background scale of 0 or below, read as 1\n"
+                                             "\"SHADERBLUR=5;-4\": negative blur, read as 0");
+}

@@ -78,6 +78,7 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(f().keyPoints.size(), 2u);
     EXPECT_EQ(e->numKPCour, -1) << "no selection of a removed key point";
+    EXPECT_EQ(texte("myTextNumFrame") + "|" + texte("myTextInputKPPause"), "Frame : 1|") << "nor its frame and pause";
     saisir("myTextInputKPPause", "5");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonKPCourPauseInit"));
     EXPECT_NE(textesBoites().find("Aucun point clé choisi"), std::string::npos) << "a pause taken by none is refused";
@@ -240,6 +241,8 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     EXPECT_EQ(std::tuple(f().nbNoeuds, f().keyPoints.size()), std::tuple(24, 3u)) << "nodes and key points read";
     ASSERT_NE(e->getControl("__KP__2"), nullptr);
     EXPECT_EQ(texte("myTextInputNbNoeuds") + " " + texte("myTextInputRigidite"), "24 3") << "the controls show the model";
+    ASSERT_TRUE(CPLUXTest::click(ID, "__KP__1"));
+    EXPECT_EQ(texte("myTextNumFrame") + "|" + texte("myTextInputKPPause"), "Frame : 3|3");
     // The press on "Sauver fouet" leaves the node count's field: its text is read first.
     saisir("myTextInputNbNoeuds", "12");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
@@ -253,6 +256,7 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     saisir("myTextInputNbNoeuds", "5");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
     EXPECT_EQ(texte("myTextInputNbNoeuds"), "0") << "no node saved, none read back";
+    EXPECT_EQ(texte("myTextNumFrame") + "|" + texte("myTextInputKPPause"), "Frame : 1|") << "key point 1 is another";
     // Values the whip cannot take are named; the next save writes what was read instead.
     ecrireTexte("fouet0.ini", "FOUET_LONGUEUR=-5\nFOUET_GRAVITE=abc\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));

@@ -5,6 +5,7 @@
 #include "tools/Fouet.h"
 
 #include <cfloat>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -119,8 +120,8 @@ TEST_F(FichierFouet, ReadingKeepsNodesWithoutACountAndAlwaysReplacesKeyPoints)
     EXPECT_EQ(f.strFichier, "fouet0.ini");
 }
 
-// A value the model cannot take is named (the texts: EditeurFouet.ReadAndSaveFouet0) and read
-// as a new whip's, a count or a stiffness as its nearest bound.
+// A value the model cannot take is named (the box: EditeurFouet.ReadAndSaveFouet0) and read
+// as a new whip's, a count or a stiffness as its nearest bound, a key point on the picture.
 TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
 {
     Scene s;
@@ -146,6 +147,29 @@ TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
         for (int i = 0; i < 3; ++i)
             f.simuler(false, false);
         EXPECT_EQ(f.liens.size(), static_cast<size_t>(2 * c.rigidite)) << c.texte;
+    }
+    // Each line named once with all it was read as, which the next save writes (picture 600 x 420).
+    const struct { std::string ligne; const char* dit; } lignes[] = {
+        {"FOUET_NBNOEUDS=12.7", "pas un nombre entier, lu comme 12"},
+        {"FOUET_RIGIDITE=2.5", "pas un nombre entier, lu comme 2"},
+        {"FOUET_EPAISSEUR_TRAINE= 2x", "pas un nombre entier, lu comme 2"},
+        {"FOUET_EPAISSEUR=-3", "hors de 0 à 1000000, lu comme 1"},
+        {"FOUET_COULEUR=300;90;40;255", "hors de 0 à 255, lu comme 44;90;40;255"},
+        {"FOUET_COULEUR_TRAINE=a;-1;3.5;7", "pas un nombre, hors de 0 à 255, pas un nombre entier, lu comme 0;255;3;7"},
+        {"FOUET_MASSE=1;7;0.03", "mode de masse hors de 0 à 2, lu comme 1;0;0.03"},
+        {"FOUET_KP=abc;150;4", "x pas un nombre, lu comme 0;150;4"},
+        {"FOUET_KP=100;100;-4", "pause d'au moins 1, lu comme 100;100;1"},
+        {"FOUET_KP=9000;9000;5", "x hors de 0 à 600, y hors de 0 à 420, lu comme 600;420;5"},
+        {"FOUET_KP=-5;421;x", "x hors de 0 à 600, y hors de 0 à 420, pause pas un nombre, lu comme 0;420;1"},
+    };
+    for (const auto& l : lignes) {
+        Scene s2;  // its markers' ids free
+        CFouet f;
+        ASSERT_TRUE(s2.charger(f, l.ligne + "\n"));
+        EXPECT_EQ(f.valeursCorrigees, std::vector<std::string>{"« " + l.ligne + " » : " + l.dit});
+        ASSERT_TRUE(f.sauver("fouet0.ini", s2.image));
+        const std::string ecrit = l.ligne.substr(0, l.ligne.find('=') + 1) + (strstr(l.dit, "lu comme ") + 9);
+        EXPECT_NE(lireTexte("fouet0.ini").find(ecrit + "\n"), std::string::npos) << ecrit << " not saved";
     }
     CFouet f;
     std::string beaucoup = "FOUET_COULEUR=300;-1;256;7\nFOUET_KP=10;20\n";
