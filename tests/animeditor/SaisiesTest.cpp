@@ -47,7 +47,9 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         {IdAnm::myTextInputZoomAnimation, "0.05", [&] { EXPECT_EQ(d().zoom, 0.1f); }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "0", [&] { EXPECT_EQ(d().tailleQuadrillage, 50) << "ignored"; }},
         {IdAnm::myTextInputOptionTailleQuadrillage, "12", [&] { EXPECT_EQ(d().tailleQuadrillage, 12); }},
-        {IdAnm::myTextInputNbFramesVisee, "0", [&] { EXPECT_EQ(texte(IdAnm::myTextInputNbFramesVisee), "1"); }},
+        {IdAnm::myTextInputNbFramesVisee, "0",
+         [&] { EXPECT_EQ(std::to_string(an.nbFramesVisee) + " " + texte(IdAnm::myTextInputNbFramesVisee), "1 1")
+                   << "kept and shown at 1"; }},
         {IdAnm::myTextInputNbFramesVisee, "2.9",
          [&] {
              EXPECT_EQ(an.nbFramesVisee, 2);

@@ -9,10 +9,12 @@
 #include "core/Physique.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXMessageBox.h"
+#include "level/MenuImage.h"
 
 #include <algorithm>
 #include <climits>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -356,7 +358,8 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
 }
 
 // The editor's copies of a layered character come back from a save with the ids they showed;
-// the AIs it removed do not, nor the guard a removed base carried.
+// the AIs the author removed with the red cross of their strip do not, nor the guard a removed
+// base carried, and the others come back as they were.
 TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
 {
     jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
@@ -368,13 +371,49 @@ TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
     const RefPerso socle = monde().ias.back(), garde = socle->enfants.at(0);
     for (int x : {300, 500, 700})
         ASSERT_NE(monde().copierIAEditeur(monde().ias.front(), x, 700), nullptr) << "a layered character's copy";
-    ASSERT_TRUE(monde().retirerIA(socle) && monde().retirerIA(monde().ias.back())) << "the base and HEROS3";
+    monde().ias.front()->direction = monde().ias.front()->directionInitiale = 1;  // one field off its copies'
+    // What a save keeps of an AI, by id.
+    const auto fiches = [this] {
+        std::map<std::string, std::string> f;
+        for (const CPerso* p : monde().ias) {
+            const CSPRITE3& s = *p->sprite;
+            std::ostringstream o;
+            o << s.pDEC->nom << " at " << s.x << ";" << s.y << " facing " << p->directionInitiale << " scale "
+              << s.sxMax << ";" << s.syMax << " weight " << p->poids << " ship " << p->bVaisseau << " collisions "
+              << p->modeCollisions << " plane " << p->numPlanIA << " speed " << p->vitesse << " shadow "
+              << p->bOmbre << " children " << p->enfants.size();
+            f[p->id] = o.str();
+        }
+        return f;
+    };
+    // The red cross of the strip, clicked with left Control on the selected character.
+    sf::Texture grille;
+    grille.create(320, 32);
+    sf::RenderWindow fenetre;  // never opened: the mouse is scripted
+    EtatSouris souris{false, false, sf::Vector2i(100 + 32 * 9 + 16, 116)};
+    SourisJeu::lire = [&](const sf::Window&) { return souris; };
+    SourisJeu::ctrlGauche = [] { return true; };
+    jeu->mode = PartieJeu::MODE_EDITEUR;
+    const auto croix = [&](CPerso* p) {
+        jeu->pPersoSelection = p;
+        p->menuPerso->charger(grille, 32, 32, 100, 100);
+        p->menuPerso->setActif(true);
+        for (bool bouton : {true, false}) {
+            souris.gauche = bouton;
+            p->dialoguePerso(fenetre, 0, 0);
+        }
+    };
+    const std::string derniere = monde().ias.back()->id;
+    croix(socle.get());
+    croix(monde().ias.back());
+    SourisJeu::reinitialiser();
     monde().libererIAsRetirees();
     EXPECT_EQ(garde, nullptr) << "the guard goes with its base";
+    const auto attendues = fiches();
+    ASSERT_EQ(attendues.count(derniere) + attendues.count("SOCLE"), 0u) << "both gone from the level's AIs";
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     monde().chargerNiveau("A.niv", 0);
-    ASSERT_EQ(monde().ias.size(), 3u) << "the hero and two copies, each by an id of its own:\n" << lireTexte("A.niv");
-    EXPECT_EQ(monde().ias.back()->id, "HEROS2");
+    EXPECT_EQ(fiches(), attendues) << "the others, each by an id of its own, as they were:\n" << lireTexte("A.niv");
 }
 
 // Numbers that name or time things are not held to the bound of sizes: past the int range
