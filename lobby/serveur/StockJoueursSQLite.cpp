@@ -13,6 +13,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using chemins::cheminAbsolu;
+using chemins::cheminComplet;
+using chemins::cheminUri;
+using chemins::mettreLeJournalDeCote;
+using chemins::pourLeShell;
+
 namespace {
 
 // The base's `user_version` since times are calendar seconds; the first version's is 0.
@@ -74,7 +80,7 @@ std::string avecApartes(std::string ligne, const std::vector<std::string>& noms)
 } // namespace
 
 CStockJoueursSQLite::CStockJoueursSQLite(std::string chemin, size_t maxJoueurs)
-    : chemin_(std::move(chemin)), absolu_(chemins::cheminAbsolu(chemin_)), max_(maxJoueurs), fichiers_(absolu_, chemin_)
+    : chemin_(std::move(chemin)), absolu_(cheminAbsolu(chemin_)), max_(maxJoueurs), fichiers_(absolu_, chemin_)
 {
 }
 
@@ -191,7 +197,8 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
         const std::string journal = chemin_ + "-wal";
         erreur = "journal " + journal + " sans base à côté de lui, laissé tel quel : sa base a été supprimée ou"
                  " déplacée ; remettez-la à côté de lui, ou mettez-le de côté (" +
-                 chemins::mettreLeJournalDeCote(absolu_ + "-wal", ".seul") + ") pour partir d'une base neuve, puis relancez le serveur";
+                 mettreLeJournalDeCote(absolu_ + "-wal", ".seul") +
+                 ") pour partir d'une base neuve, puis relancez le serveur";
         fichiers_.renoncer(avant);
         return false;
     }
@@ -328,7 +335,7 @@ std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string&
         // The base's file read alone: an immutable open looks at no log and writes nothing.
         sqlite3* seule = nullptr;
         std::string rien;
-        const bool ouverte = sqlite3_open_v2(("file:" + chemins::cheminUri(fichier) + "?immutable=1").c_str(), &seule,
+        const bool ouverte = sqlite3_open_v2(("file:" + cheminUri(fichier) + "?immutable=1").c_str(), &seule,
                                              SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
         const Contenu sienne = ouverte ? reconnaitre(seule, rien) : Contenu::ILLISIBLE;
         sqlite3_close(seule);
@@ -339,7 +346,7 @@ std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string&
             const std::string journal = (lien ? fichier : chemin_) + "-wal";
             return "journal " + journal + " d'une autre base à côté d'elle (avec lui : " + description +
                    "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (" +
-                   chemins::mettreLeJournalDeCote((lien ? fichier : absolu_) + "-wal", ".autre") +
+                   mettreLeJournalDeCote((lien ? fichier : absolu_) + "-wal", ".autre") +
                    ") puis relancez le serveur ; n'ouvrez pas la base avec sqlite3 avant : il y appliquerait ce journal";
         }
     }
@@ -367,8 +374,8 @@ std::string CStockJoueursSQLite::raisonElargie(const std::string& ajoutees) cons
         debut = fin + 1;
     }
     return "table joueurs différente de celle du serveur (colonnes en plus : " + noms +
-           "), laissée telle quelle : le serveur arrêté, retirez-les (sqlite3 " + chemins::pourLeShell(chemins::cheminComplet(absolu_)) +
-           " " + chemins::pourLeShell(sql) + ") ; pour garder ce qu'elles tiennent, copiez-le d'abord dans une table à vous"
+           "), laissée telle quelle : le serveur arrêté, retirez-les (sqlite3 " + pourLeShell(cheminComplet(absolu_)) +
+           " " + pourLeShell(sql) + ") ; pour garder ce qu'elles tiennent, copiez-le d'abord dans une table à vous"
            " avec l'id du joueur";
 }
 
