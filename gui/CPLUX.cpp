@@ -1049,7 +1049,10 @@ void traiterTouche(const sf::Event::KeyEvent& k)
     if (e.clavier && !clavierUtilisable())
         CPLUX::setKeyboardFocus(nullptr);
     if (e.clavier) {
-        e.clavier->onKey(k);
+        // A key the field has no use for goes to the field's dialog.
+        CPLUXDialog* d = e.clavier->getParent();
+        if (!e.clavier->onKey(k) && estDialogueAffiche(d))
+            d->onKeyPress(k);
         return;
     }
     if (estDialogueAffiche(CPLUX::dialogfocus))

@@ -333,7 +333,15 @@ void CPLUXControlText::dessiner(plux::Peintre& p, float ox, float oy)
     const sf::FloatRect r = rectEcran(ox, oy);
     if (cadre_)
         p.cadre(r, couleurCadre_);
-    cache_.definir(texte_, tailleTexte_, couleurTexteEffective());
+    const float largeur = r.width - (cadre_ ? 6.f : 0.f);
+    if (aLaLigne && (coupeDe_ != texte_ || coupeA_ != largeur)) {
+        coupeDe_ = texte_;
+        coupeA_ = largeur;
+        coupe_ = plux::couperLignes(texte_, largeur, [this](const std::wstring& l) {
+            return plux::largeurTexte(l, tailleTexte_);
+        });
+    }
+    cache_.definir(aLaLigne ? coupe_ : texte_, tailleTexte_, couleurTexteEffective());
     if (texte_.empty())
         return;
     const float hLigne = static_cast<float>(tailleTexte_) * 1.2f;

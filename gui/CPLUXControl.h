@@ -264,6 +264,14 @@ public:
     void dessiner(plux::Peintre& p, float ox, float oy) override;
     // Right-aligned text (labels placed at the left of a control).
     bool alignerDroite = false;
+    // Text longer than the control's width drawn on as many lines as it takes (a status line):
+    // getText() stays the text as set.
+    bool aLaLigne = false;
+
+private:
+    // The lines drawn for `coupeDe_` at the width `coupeA_`.
+    std::wstring coupeDe_, coupe_;
+    float coupeA_ = 0.f;
 };
 
 class CPLUXControlPanel : public CPLUXControl {

@@ -187,6 +187,9 @@ void CPLUXControlTextInput::effacer(bool avant)
 
 bool CPLUXControlTextInput::onKey(const sf::Event::KeyEvent& k)
 {
+    // No text: its dialog's (F5 refreshes a list while a field holds the keyboard).
+    if (k.code >= sf::Keyboard::F1 && k.code <= sf::Keyboard::F15)
+        return false;
     clignote_.restart();
     const bool ctrl = k.control || CPLUX::isKeyCtrlPress();
     const bool shift = k.shift || CPLUX::isKeyShiftPress();

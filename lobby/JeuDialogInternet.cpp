@@ -53,8 +53,8 @@ std::string refusChamp(const std::string& champ, const std::string& regle, bool 
 
 std::string CJeuDialogInternet::refusPseudo(const std::wstring& pseudo)
 {
-    return refusChamp("Pseudo", "1 à 32 caractères, sans « ; » ni caractère de contrôle", lobby::pseudoValide(pseudo),
-                      std::u32string(pseudo.begin(), pseudo.end()));
+    return refusChamp("Pseudo", "1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle",
+                      lobby::pseudoValide(pseudo), std::u32string(pseudo.begin(), pseudo.end()));
 }
 
 std::string CJeuDialogInternet::refusGroupe(const std::string& groupe)
@@ -142,8 +142,15 @@ int CJeuDialogInternet::frames(int a30fps)
 void CJeuDialogInternet::montrerStatut(const std::string& s)
 {
     strStatus = s;
+    statutRefus_ = false;
     if (CPLUXControl* c = getControl("myTextStatus"))
         c->setText(strStatus);
+}
+
+void CJeuDialogInternet::montrerRefus(const std::string& s)
+{
+    montrerStatut(s);
+    statutRefus_ = true;
 }
 
 void CJeuDialogInternet::onCreate()
@@ -165,6 +172,9 @@ void CJeuDialogInternet::onCreate()
         c->setText(strPseudo);
     if (CPLUXControl* c = getControl("myTextInputGroupe"))
         c->setText(strGroupe);
+    // A refusal says why in full, on as many lines as the column needs.
+    if (CPLUXControlText* t = ctrlText("myTextStatus"))
+        t->aLaLigne = true;
     montrerStatut(strStatus);
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck("myButtonCheckGroupeUse"))
         c->setCheck(bGroupeUse);
@@ -277,21 +287,10 @@ void CJeuDialogInternet::onCtrlInputEnterPress(CPLUXControlTextInput* c)
         return;
     const std::string& id = c->getId();
     if (id == "myTextInputPseudo" || id == "myTextInputGroupe") {
-        std::wstring pseudo = strPseudo;
-        std::string groupe = strGroupe;
-        if (id == "myTextInputPseudo") {
-            pseudo = c->getTextW();
-            if (const std::string refus = refusPseudo(pseudo); !refus.empty())
-                return montrerStatut(refus);
-        } else {
-            groupe = c->getText();
-            if (const std::string refus = refusGroupe(groupe); !refus.empty())
-                return montrerStatut(refus);
-        }
-        strPseudo = pseudo;
-        strGroupe = groupe;
-        editJoueur(strUrlServeur, strCheminService);
-        refreshListeJoueurs(strUrlServeur, strCheminService);
+        const bool pseudo = id == "myTextInputPseudo";
+        if (const std::string refus = pseudo ? refusPseudo(c->getTextW()) : refusGroupe(c->getText()); !refus.empty())
+            return montrerRefus(refus);
+        changerPseudoGroupe(pseudo ? c->getTextW() : strPseudo, pseudo ? strGroupe : c->getText());
     } else if (id == "myTextInputMsgChat") {
         envoyerMessageSaisi();
     }
@@ -316,7 +315,7 @@ void CJeuDialogInternet::onCtrlCheckChange(CPLUXControlButtonCheck* c)
     if (id == "myButtonCheckGroupeUse") {
         if (CPLUXControl* g = getControl("myTextInputGroupe")) {
             if (const std::string refus = refusGroupe(g->getText()); !refus.empty())
-                return montrerStatut(refus);
+                return montrerRefus(refus);
             strGroupe = g->getText();
         }
         bGroupeUse = coche;

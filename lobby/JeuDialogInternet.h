@@ -152,8 +152,14 @@ private:
     void appliquerConnexion(int statut, const std::string& ipwan);
     void appliquerListe(int statut, const std::string& corps);
     void ajouterLigneJoueur(const JoueurEnLigne& j);
-    std::string corpsJoueur(bool avecEtat) const;
+    std::string corpsJoueur(bool avecEtat, const std::wstring& pseudo, const std::string& groupe) const;
+    // A name or group typed and accepted by the game: kept once the server takes it (at once
+    // when offline); refused, the one the server lists stays, in its field too.
+    void changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe);
+    void appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe);
     void montrerStatut(const std::string& s);
+    // A refusal on the status line, until the next answer read or name taken says otherwise.
+    void montrerRefus(const std::string& s);
 
     // Packets.
     JoueurEnLigne ficheSoi(int code) const;
@@ -182,6 +188,7 @@ private:
     unsigned generation_ = 0;
     bool bConnexionEnCours = false;
     bool bRafraichissementEnCours = false;
+    bool statutRefus_ = false;
     // Registered on the server, under this address and port.
     bool bEnregistre = false;
     std::string ipLanLiee_;

@@ -125,10 +125,10 @@ void CJeuDialogInternet::poster(std::function<void(CClientHttpLobby&)> travail, 
     } : std::function<void()>());
 }
 
-std::string CJeuDialogInternet::corpsJoueur(bool avecEtat) const
+std::string CJeuDialogInternet::corpsJoueur(bool avecEtat, const std::wstring& pseudo, const std::string& groupe) const
 {
-    lobby::ChampsFormulaire champs = {{"pseudo", tuv::wstrToUtf8(strPseudo)},
-                                      {"groupe", strGroupe},
+    lobby::ChampsFormulaire champs = {{"pseudo", tuv::wstrToUtf8(pseudo)},
+                                      {"groupe", groupe},
                                       {"niveau", std::to_string(numNiveau)},
                                       {"iplan", ipLanLiee_},
                                       {"port", std::to_string(portLie_)}};
@@ -155,7 +155,7 @@ bool CJeuDialogInternet::lireChampsSaisis(std::wstring& pseudo, std::string& gro
     if (refus.empty())
         refus = refusGroupe(groupe);
     if (!refus.empty())
-        montrerStatut(refus);
+        montrerRefus(refus);
     return refus.empty();
 }
 
@@ -193,7 +193,7 @@ void CJeuDialogInternet::connexionServeur(std::string url, std::string chemin)
     montrerStatut("Connexion en cours…");
     auto ipwan = std::make_shared<std::string>();
     auto statut = std::make_shared<int>(CClientHttpLobby::SANS_REPONSE);
-    const std::string corps = corpsJoueur(false);
+    const std::string corps = corpsJoueur(false, strPseudo, strGroupe);
     poster(
         [url, chemin, corps, ipwan, statut](CClientHttpLobby& client) {
             const ReponseHttp ip = client.get(url, chemin + "/giveip.php");
@@ -236,8 +236,42 @@ void CJeuDialogInternet::editJoueur(std::string url, std::string chemin)
     // Sent only while registered, with the name and group as they were accepted.
     if (!bEnregistre || !lobby::pseudoValide(strPseudo) || !lobby::groupeValide(strGroupe))
         return;
-    const std::string corps = corpsJoueur(true);
+    const std::string corps = corpsJoueur(true, strPseudo, strGroupe);
     poster([url, chemin, corps](CClientHttpLobby& c) { c.post(url, chemin + "/editjoueur.php", corps); }, {});
+}
+
+void CJeuDialogInternet::changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe)
+{
+    if (!bEnregistre) {
+        // Offline: taken as typed, sent at the next connection.
+        strPseudo = pseudo;
+        strGroupe = groupe;
+        if (statutRefus_ && !bConnexionEnCours)
+            montrerStatut("hors ligne");
+        return;
+    }
+    auto statut = std::make_shared<int>(CClientHttpLobby::SANS_REPONSE);
+    const std::string url = strUrlServeur, chemin = strCheminService, corps = corpsJoueur(true, pseudo, groupe);
+    poster([url, chemin, corps,
+            statut](CClientHttpLobby& c) { *statut = c.post(url, chemin + "/editjoueur.php", corps).statut; },
+           [this, pseudo, groupe, statut] { appliquerChangement(*statut, pseudo, groupe); });
+}
+
+void CJeuDialogInternet::appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe)
+{
+    if (statut == 200) {
+        strPseudo = pseudo;
+        strGroupe = groupe;
+        montrerStatut("Connexion ok (200)");
+        return refreshListeJoueurs(strUrlServeur, strCheminService);
+    }
+    // What the server still lists is kept, and shown again in its field.
+    const bool nom = pseudo != strPseudo;
+    const std::string garde = nom ? tuv::wstrToUtf8(strPseudo) : strGroupe;
+    if (CPLUXControl* c = getControl(nom ? "myTextInputPseudo" : "myTextInputGroupe"))
+        c->setText(garde);
+    montrerRefus(std::string(nom ? "Pseudo" : "Groupe") + " non changé (code erreur=" + std::to_string(statut) +
+                 "), « " + garde + " » gardé");
 }
 
 void CJeuDialogInternet::delier()
@@ -316,8 +350,8 @@ void CJeuDialogInternet::appliquerListe(int statut, const std::string& corps)
     listeJoueurs.clear();
     if (statut != 200)
         return montrerStatut(LISTE_NON_LUE + std::to_string(statut) + ")");
-    if (strStatus.compare(0, LISTE_NON_LUE.size(), LISTE_NON_LUE) == 0)
-        montrerStatut("Connexion ok (200)");
+    // Read: whatever failure or refusal the status said is over.
+    montrerStatut("Connexion ok (200)");
     lireListe(corps, [this](lobby::FicheJoueur& fiche) {
         if (bGroupeUse ? fiche.groupe != strGroupe : !fiche.groupe.empty())
             return;

@@ -340,9 +340,31 @@ bool champValide(std::string_view utf8, size_t min, size_t max)
     return points >= min && points <= max;
 }
 
+// Unicode's space separators: a name of them only would be listed as an empty line.
+bool espace(char32_t c)
+{
+    return c == 0x20 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+bool aUnVisible(const std::u32string& points)
+{
+    return std::any_of(points.begin(), points.end(), [](char32_t c) { return !espace(c); });
+}
+
 } // namespace
 
-bool pseudoValide(std::string_view utf8) { return champValide(utf8, 1, PSEUDO_MAX); }
+bool pseudoValide(std::string_view utf8)
+{
+    if (!champValide(utf8, 1, PSEUDO_MAX))
+        return false;
+    // Passed the rule: any ASCII byte but a space is a character to see.
+    for (const char c : utf8)
+        if (c != ' ' && static_cast<unsigned char>(c) < 0x80)
+            return true;
+    std::u32string points;
+    return decoderUtf8(std::string(utf8), points) && aUnVisible(points);
+}
 
 bool groupeValide(std::string_view utf8) { return champValide(utf8, 0, GROUPE_MAX); }
 
@@ -351,7 +373,7 @@ bool pseudoValide(const std::wstring& texte)
     std::u32string p;
     for (wchar_t c : texte)
         p += static_cast<char32_t>(c);
-    return texteValide(p, 1, PSEUDO_MAX) && premierRefuse(p).defaut == Defaut::AUCUN;
+    return texteValide(p, 1, PSEUDO_MAX) && premierRefuse(p).defaut == Defaut::AUCUN && aUnVisible(p);
 }
 
 bool lireEntier(std::string_view texte, long long min, long long max, long long& valeur)

@@ -56,7 +56,7 @@ std::string deplacerVersLibre(const std::string& de, const std::string& prefixe,
 
 } // namespace
 
-CFichiersBase::CFichiersBase(const std::string& chemin)
+CFichiersBase::CFichiersBase(const std::string& chemin, const std::string& montre) : montre_(montre)
 {
     base_.chemin = nom_.chemin = chemin;
     wal_.chemin = chemin + "-wal";
@@ -64,6 +64,7 @@ CFichiersBase::CFichiersBase(const std::string& chemin)
 
 CFichiersBase::~CFichiersBase()
 {
+    oublier();
     if (verrou_ >= 0)
         ::close(verrou_);
 }
@@ -72,7 +73,7 @@ bool CFichiersBase::verrouiller(std::string& erreur)
 {
     if (verrou_ >= 0)
         return true;
-    const std::string nom = nom_.chemin + ".verrou";
+    const std::string nom = nom_.chemin + ".verrou", montre = montre_ + ".verrou";
     for (int essai = 0; essai < ESSAIS_VERROU; ++essai) {
         // Read only: a lock file another user left locks as well. Never through a link put there.
         bool cree = true;
@@ -85,13 +86,13 @@ bool CFichiersBase::verrouiller(std::string& erreur)
         }
         if (fd < 0) {
             const std::string raison = std::strerror(errno), dossier = dossierRefuse();
-            erreur = dossier.empty() ? "verrou " + nom + " : " + raison : dossier;
+            erreur = dossier.empty() ? "verrou " + montre + " : " + raison : dossier;
             return false;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             erreur = errno == EWOULDBLOCK
-                         ? "un autre serveur s'en sert (il tient le verrou " + nom + ") ; arrêtez-le d'abord"
-                         : "verrou " + nom + " : " + std::strerror(errno);
+                         ? "un autre serveur s'en sert (il tient le verrou " + montre + ") ; arrêtez-le d'abord"
+                         : "verrou " + montre + " : " + std::strerror(errno);
             ::close(fd);
             return false;
         }
@@ -104,7 +105,7 @@ bool CFichiersBase::verrouiller(std::string& erreur)
         }
         ::close(fd);
     }
-    erreur = "verrou " + nom + " : retiré à chaque essai";
+    erreur = "verrou " + montre + " : retiré à chaque essai";
     return false;
 }
 
@@ -165,9 +166,17 @@ CFichiersBase::Etat CFichiersBase::Fichier::etat()
 
 void CFichiersBase::noter(const std::string& ouvert)
 {
+    oublier();
     base_.chemin = ouvert;
     wal_.chemin = ouvert + "-wal";
     base_.noter();
+    struct stat tenu {};
+    baseTenue_ = base_.suivi ? ::open(ouvert.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC) : -1;
+    if (baseTenue_ >= 0 && (::fstat(baseTenue_, &tenu) != 0 || tenu.st_dev != base_.peripherique ||
+                            tenu.st_ino != base_.inode)) {
+        ::close(baseTenue_);
+        baseTenue_ = -1;
+    }
     wal_.noter();
     nom_.noter();
     // The name given is watched on its own only when it is another entry than the base's: a link.
@@ -175,7 +184,19 @@ void CFichiersBase::noter(const std::string& ouvert)
         nom_.suivi = false;
 }
 
-void CFichiersBase::oublier() { base_.suivi = wal_.suivi = nom_.suivi = false; }
+void CFichiersBase::oublier()
+{
+    base_.suivi = wal_.suivi = nom_.suivi = false;
+    if (baseTenue_ >= 0)
+        ::close(baseTenue_);
+    baseTenue_ = -1;
+}
+
+unsigned CFichiersBase::droits() const
+{
+    struct stat st {};
+    return baseTenue_ >= 0 && ::fstat(baseTenue_, &st) == 0 ? st.st_mode & 07777 : base_.droits;
+}
 
 CFichiersBase::Etat CFichiersBase::etatNom()
 {

@@ -16,8 +16,10 @@
 
 class CFichiersBase {
 public:
-    // `chemin`: the base's name as the server was given it.
-    explicit CFichiersBase(const std::string& chemin);
+    // `chemin`: the base's name as the server was given it, made absolute at start (the
+    // server's working folder may be removed and made again while it runs); `montre`: that
+    // name as the operator typed it, for the lines that name the lock.
+    CFichiersBase(const std::string& chemin, const std::string& montre);
     ~CFichiersBase();
     CFichiersBase(const CFichiersBase&) = delete;
     CFichiersBase& operator=(const CFichiersBase&) = delete;
@@ -59,9 +61,10 @@ public:
     void oublier();
     // Also notes the base's permission bits while it is at its path.
     Constat constater();
-    // The permission bits of the base as last seen at its path: a base written again keeps
-    // them (0 before any look).
-    unsigned droits() const { return base_.droits; }
+    // The permission bits of the base the server has open, read now, even when it was deleted
+    // from its path since a chmod (else as last seen at its path; 0 before any look): a base
+    // written again keeps them.
+    unsigned droits() const;
     // Before a copy of the open base takes cible(c): whatever is found there, or at its log's
     // path, and is not the server's own is moved aside (its new name added to `apartes`), and
     // the server's own log there is unlinked, since a log left beside the new base would be
@@ -101,6 +104,10 @@ private:
     static std::string mettreDeCote(const std::string& chemin, std::string& erreur);
 
     Fichier base_, wal_, nom_, secours_;
+    std::string montre_;
+    // The base noted, held by a descriptor that reads only its state (O_PATH: closing it lets
+    // go of none of SQLite's locks on the file).
+    int baseTenue_ = -1;
     int verrou_ = -1;
     bool verrouCree_ = false;  // the lock file made by this start
 };

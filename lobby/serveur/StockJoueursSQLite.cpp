@@ -1,16 +1,23 @@
 #include "lobby/serveur/StockJoueursSQLite.h"
 
+#include "lobby/serveur/CheminsBase.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using chemins::cheminAbsolu;
+using chemins::cheminComplet;
+using chemins::cheminUri;
+using chemins::mettreLeJournalDeCote;
+using chemins::pourLeShell;
 
 namespace {
 
@@ -62,50 +69,6 @@ void lierPrefixe(sqlite3_stmt* st, const std::string& prefixe)
     lier(st, 2, prefixe.substr(0, prefixe.size() - 1) + "/");
 }
 
-// A path as a "file:" URI has it: every byte but the unreserved ones and '/' escaped.
-std::string cheminUri(const std::string& chemin)
-{
-    static const char* HEX = "0123456789ABCDEF";
-    std::string r;
-    for (const char o : chemin) {
-        const unsigned char c = static_cast<unsigned char>(o);
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || std::strchr("/-._~", c))
-            r += o;
-        else
-            r += {'%', HEX[c >> 4], HEX[c & 15]};
-    }
-    return r;
-}
-
-// A word as a shell reads it back whole: bare when it holds nothing the shell reads otherwise,
-// else between single quotes.
-std::string pourLeShell(const std::string& t)
-{
-    if (!t.empty() && t.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/-._") ==
-                          std::string::npos)
-        return t;
-    std::string r = "'";
-    for (const char c : t)
-        r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return r + "'";
-}
-
-// A path in full, so that a command the server suggests works from the folder the operator is
-// in, not only from the one the server was started in.
-std::string cheminComplet(const std::string& chemin)
-{
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::absolute(chemin, ec);
-    return ec ? chemin : p.lexically_normal().string();
-}
-
-// The command that puts the log `journal` aside under "<journal><suffixe>".
-std::string mettreLeJournalDeCote(const std::string& journal, const char* suffixe)
-{
-    const std::string plein = cheminComplet(journal);
-    return "mv " + pourLeShell(plein) + " " + pourLeShell(plein + suffixe);
-}
-
 // A line followed by the names under which what was found in a file's place is kept.
 std::string avecApartes(std::string ligne, const std::vector<std::string>& noms)
 {
@@ -117,23 +80,39 @@ std::string avecApartes(std::string ligne, const std::vector<std::string>& noms)
 } // namespace
 
 CStockJoueursSQLite::CStockJoueursSQLite(std::string chemin, size_t maxJoueurs)
-    : chemin_(std::move(chemin)), max_(maxJoueurs), fichiers_(chemin_)
+    : chemin_(std::move(chemin)), absolu_(cheminAbsolu(chemin_)), max_(maxJoueurs), fichiers_(absolu_, chemin_)
 {
 }
 
 CStockJoueursSQLite::~CStockJoueursSQLite() { fermer(); }
 
+void CStockJoueursSQLite::echanger(Ouverte& o)
+{
+    std::swap(base_, o.base);
+    sqlite3_stmt** const requetes[] = {&stCompter_, &stExiste_,       &stCompterAdresse_, &stCompterReseau_,
+                                       &stEnregistrer_, &stRetirer_,  &stLister_,         &stExpirer_,
+                                       &stRamener_,     &stPlusAncien_, &stEvincer_,      &stAdresses_};
+    static_assert(std::size(requetes) == NB_REQUETES, "every statement moves with its base");
+    for (size_t i = 0; i < NB_REQUETES; ++i)
+        std::swap(*requetes[i], o.requetes[i]);
+}
+
+void CStockJoueursSQLite::fermer(Ouverte& o)
+{
+    for (sqlite3_stmt*& st : o.requetes) {
+        sqlite3_finalize(st);
+        st = nullptr;
+    }
+    if (o.base)
+        sqlite3_close(o.base);
+    o.base = nullptr;
+}
+
 void CStockJoueursSQLite::fermer()
 {
-    for (sqlite3_stmt** st : {&stCompter_, &stExiste_, &stCompterAdresse_, &stCompterReseau_, &stEnregistrer_,
-                              &stRetirer_, &stLister_, &stExpirer_, &stRamener_, &stPlusAncien_, &stEvincer_,
-                              &stAdresses_}) {
-        sqlite3_finalize(*st);
-        *st = nullptr;
-    }
-    if (base_)
-        sqlite3_close(base_);
-    base_ = nullptr;
+    Ouverte o;
+    echanger(o);
+    fermer(o);
     fichiers_.oublier();
     comptesValides_ = false;
 }
@@ -218,7 +197,8 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
         const std::string journal = chemin_ + "-wal";
         erreur = "journal " + journal + " sans base à côté de lui, laissé tel quel : sa base a été supprimée ou"
                  " déplacée ; remettez-la à côté de lui, ou mettez-le de côté (" +
-                 mettreLeJournalDeCote(journal, ".seul") + ") pour partir d'une base neuve, puis relancez le serveur";
+                 mettreLeJournalDeCote(absolu_ + "-wal", ".seul") +
+                 ") pour partir d'une base neuve, puis relancez le serveur";
         fichiers_.renoncer(avant);
         return false;
     }
@@ -253,7 +233,7 @@ bool CStockJoueursSQLite::executer(const std::string& sql, std::string& erreur)
 
 bool CStockJoueursSQLite::ouvrirBase(std::string& erreur)
 {
-    if (sqlite3_open_v2(chemin_.c_str(), &base_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+    if (sqlite3_open_v2(absolu_.c_str(), &base_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK)
         return refuserOuverture(base_ ? sqlite3_errmsg(base_) : "mémoire insuffisante", erreur);
     sqlite3_busy_timeout(base_, 2000);
@@ -362,11 +342,11 @@ std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string&
         if (sienne == Contenu::PREMIERE || sienne == Contenu::ACTUELLE) {
             // Named as the operator gave it, unless that name is a link: the log is beside the file.
             struct stat st {};
-            const bool lien = ::lstat(chemin_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+            const bool lien = ::lstat(absolu_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
             const std::string journal = (lien ? fichier : chemin_) + "-wal";
             return "journal " + journal + " d'une autre base à côté d'elle (avec lui : " + description +
                    "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (" +
-                   mettreLeJournalDeCote(journal, ".autre") +
+                   mettreLeJournalDeCote((lien ? fichier : absolu_) + "-wal", ".autre") +
                    ") puis relancez le serveur ; n'ouvrez pas la base avec sqlite3 avant : il y appliquerait ce journal";
         }
     }
@@ -394,7 +374,7 @@ std::string CStockJoueursSQLite::raisonElargie(const std::string& ajoutees) cons
         debut = fin + 1;
     }
     return "table joueurs différente de celle du serveur (colonnes en plus : " + noms +
-           "), laissée telle quelle : le serveur arrêté, retirez-les (sqlite3 " + pourLeShell(cheminComplet(chemin_)) +
+           "), laissée telle quelle : le serveur arrêté, retirez-les (sqlite3 " + pourLeShell(cheminComplet(absolu_)) +
            " " + pourLeShell(sql) + ") ; pour garder ce qu'elles tiennent, copiez-le d'abord dans une table à vous"
            " avec l'id du joueur";
 }
@@ -679,66 +659,69 @@ bool CStockJoueursSQLite::controler(bool arret)
     if (c.intact() && !horsService_)
         return true;
     const std::string quoi = changements(c);
-    std::string erreur;
-    std::vector<std::string> apartes, apartesSecours;
-    std::string secours;
-    if (!recrire(c, apartes, erreur, secours, apartesSecours)) {
-        if (arret) {
-            // No try comes after this one: where the acknowledged players are left is said
-            // always, even when a sweep already said why the base could not be written.
-            const int64_t n = compter(stCompter_);
-            std::string ligne = quoi + " : impossible de la récrire avant l'arrêt (" + erreur +
-                                ") ; joueurs acquittés : " + (n < 0 ? "nombre inconnu" : std::to_string(n));
-            ligne += secours.empty() ? ", perdus avec elle"
-                                     : ", gardés seulement dans la copie complète sous le nom " + secours +
-                                           ", à remettre à la place de la base";
-            apartes.insert(apartes.end(), apartesSecours.begin(), apartesSecours.end());
-            journaliser(avecApartes(ligne, apartes));
-            return false;
-        }
-        // Tried again at each sweep: said once for each reason, the copy's name once; a file
-        // moved aside always.
-        if (!horsService_ || erreur != raisonHorsService_ || !apartes.empty())
-            journaliser(avecApartes(quoi + " : impossible de la récrire (" + erreur + "), les ajouts sont refusés",
-                                    apartes));
-        if (!secours.empty() && (secours != secoursSignale_ || !apartesSecours.empty()))
-            journaliser(avecApartes("copie complète des joueurs gardée sous le nom " + secours +
-                                        ", refaite à chaque essai tant que la base ne peut être récrite",
-                                    apartesSecours));
-        if (!secours.empty())
-            secoursSignale_ = secours;
-        horsService_ = true;
-        raisonHorsService_ = erreur;
+    Recriture r;
+    recrire(c, !arret, r);
+    // At the stop the base written whole is all there is to do: nothing opens it again.
+    if (r.ecrite && (r.rouverte || arret)) {
+        horsService_ = false;
+        secoursSignale_.clear();
+        // Said of the base, whatever else the look found changed (its log, the link to it).
+        std::string ligne = quoi + (c.base == CFichiersBase::Etat::INTACT ? " : base récrite" : " : récrite") +
+                            " (joueurs : " + std::to_string(compter(stCompter_)) + ")";
+        ligne = avecApartes(ligne, r.apartes);
+        const std::string retiree = fichiers_.retirerSecours();
+        if (!retiree.empty())
+            ligne += " ; copie " + retiree + " retirée";
+        journaliser(ligne);
+        return true;
+    }
+    if (arret) {
+        // No try comes after this one: where the acknowledged players are left is said
+        // always, even when a sweep already said why the base could not be written.
+        const int64_t n = compter(stCompter_);
+        std::string ligne = quoi + " : impossible de la récrire avant l'arrêt (" + r.erreur +
+                            ") ; joueurs acquittés : " + (n < 0 ? "nombre inconnu" : std::to_string(n));
+        ligne += r.secours.empty() ? ", perdus avec elle"
+                                   : ", gardés seulement dans la copie complète sous le nom " + r.secours +
+                                         ", à remettre à la place de la base";
+        r.apartes.insert(r.apartes.end(), r.apartesSecours.begin(), r.apartesSecours.end());
+        journaliser(avecApartes(ligne, r.apartes));
         return false;
     }
-    horsService_ = false;
-    secoursSignale_.clear();
-    // Said of the base, whatever else the look found changed (its log, the link to it).
-    std::string ligne = quoi + (c.base == CFichiersBase::Etat::INTACT ? " : base récrite" : " : récrite") +
-                        " (joueurs : " + std::to_string(compter(stCompter_)) + ")";
-    ligne = avecApartes(ligne, apartes);
-    const std::string retiree = fichiers_.retirerSecours();
-    if (!retiree.empty())
-        ligne += " ; copie " + retiree + " retirée";
-    journaliser(ligne);
-    return true;
+    signalerHorsService(quoi, r);
+    return false;
 }
 
-bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes,
-                                  std::string& erreur, std::string& secours,
-                                  std::vector<std::string>& apartesSecours)
+void CStockJoueursSQLite::signalerHorsService(const std::string& quoi, const Recriture& r)
+{
+    // Tried again at each sweep: said once for each reason, the copy's name once; a file
+    // moved aside always.
+    if (!horsService_ || r.erreur != raisonHorsService_ || !r.apartes.empty()) {
+        const std::string ligne =
+            r.ecrite ? quoi + " : récrite (joueurs : " + std::to_string(compter(stCompter_)) +
+                           "), mais impossible de la rouvrir (" + r.erreur + "), les ajouts sont refusés"
+                     : quoi + " : impossible de la récrire (" + r.erreur + "), les ajouts sont refusés";
+        journaliser(avecApartes(ligne, r.apartes));
+    }
+    if (!r.secours.empty() && (r.secours != secoursSignale_ || !r.apartesSecours.empty()))
+        journaliser(avecApartes("copie complète des joueurs gardée sous le nom " + r.secours +
+                                    ", refaite à chaque essai tant que la base ne peut être récrite",
+                                r.apartesSecours));
+    if (!r.secours.empty())
+        secoursSignale_ = r.secours;
+    horsService_ = true;
+    raisonHorsService_ = r.erreur;
+}
+
+void CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, bool rouvrir, Recriture& r)
 {
     const std::string cible = fichiers_.cible(c);
     std::string temp = cible + ".XXXXXX.tmp";
     const int fd = ::mkstemps(temp.data(), 4);
     if (fd < 0) {
-        erreur = std::strerror(errno);
-        return false;
+        r.erreur = std::strerror(errno);
+        return;
     }
-    // Made private, the copy takes the bits of the base it replaces instead: what the operator
-    // let others read stays readable. SQLite gives the log the base's.
-    if (fichiers_.droits() != 0)
-        ::fchmod(fd, fichiers_.droits());
     sqlite3_stmt* st = nullptr;
     bool copie = sqlite3_prepare_v2(base_, "VACUUM INTO ?1", -1, &st, nullptr) == SQLITE_OK;
     if (copie) {
@@ -746,17 +729,21 @@ bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<s
         copie = sqlite3_step(st) == SQLITE_DONE;
     }
     if (!copie)
-        erreur = raison(base_);
+        r.erreur = raison(base_);
     sqlite3_finalize(st);
-    // On the disk before it takes a name.
+    // Made private, the copy takes the bits of the base it replaces once written (a base made
+    // read-only is copied too): what the operator let others read stays readable. SQLite gives
+    // the log the base's. On the disk before it takes a name.
+    if (copie && fichiers_.droits() != 0)
+        ::fchmod(fd, fichiers_.droits());
     if (copie && ::fsync(fd) != 0) {
-        erreur = std::strerror(errno);
+        r.erreur = std::strerror(errno);
         copie = false;
     }
     ::close(fd);
-    bool ok = copie && fichiers_.degager(c, apartes, erreur);
+    bool ok = copie && fichiers_.degager(c, r.apartes, r.erreur);
     if (ok && ::rename(temp.c_str(), cible.c_str()) != 0) {
-        erreur = std::strerror(errno);
+        r.erreur = std::strerror(errno);
         ok = false;
     }
     if (!ok) {
@@ -764,13 +751,28 @@ bool CStockJoueursSQLite::recrire(const CFichiersBase::Constat& c, std::vector<s
         // copy stays beside it, where the operator can put it back.
         std::string pasGardee;
         if (copie)
-            secours = fichiers_.garderSecours(temp, cible, apartesSecours, pasGardee);
-        if (secours.empty())
+            r.secours = fichiers_.garderSecours(temp, cible, r.apartesSecours, pasGardee);
+        if (r.secours.empty())
             ::unlink(temp.c_str());
-        if (copie && secours.empty())
-            erreur += " ; " + pasGardee;
-        return false;
+        if (copie && r.secours.empty())
+            r.erreur += " ; " + pasGardee;
+        return;
     }
-    fermer();
-    return ouvrirBase(erreur);
+    r.ecrite = true;
+    // The file at the name holds everything from now on: the base open so far, once let go,
+    // must not remove the log of the new one at that name.
+    if (cible == sqlite3_db_filename(base_, "main"))
+        sqlite3_db_config(base_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    if (!rouvrir)
+        return;
+    // The new file opened before the one open so far is let go: when it does not open, that
+    // one is kept, with its statements, and the file written is watched as the base.
+    Ouverte ancienne;
+    echanger(ancienne);
+    r.rouverte = ouvrirBase(r.erreur);
+    if (!r.rouverte) {
+        echanger(ancienne);
+        fichiers_.noter(cible);
+    }
+    fermer(ancienne);
 }

@@ -6,6 +6,7 @@
 #include "lobby/serveur/FichiersBase.h"
 #include "lobby/serveur/StockJoueurs.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -81,12 +82,27 @@ private:
     bool controler(bool arret = false);
     // What the look found changed, as the log says it ("base … supprimée pendant le service").
     std::string changements(const CFichiersBase::Constat& c) const;
-    // The open base copied to a file of its own, then renamed over the base and opened; the
-    // names given to someone else's files moved aside go to `apartes`. When the base's name
-    // cannot be had, the copy made is kept as the backup copy (`secours` then its name), a file
-    // found at the copy's name moved aside first (to `apartesSecours`).
-    bool recrire(const CFichiersBase::Constat& c, std::vector<std::string>& apartes, std::string& erreur,
-                 std::string& secours, std::vector<std::string>& apartesSecours);
+    // What a rewrite did: the base written at its name, opened there; the names given to
+    // someone else's files moved aside; when the name could not be had, the copy kept as the
+    // backup copy (`secours`), a file found at the copy's name moved aside first.
+    struct Recriture {
+        bool ecrite = false, rouverte = false;
+        std::string erreur, secours;
+        std::vector<std::string> apartes, apartesSecours;
+    };
+    // The open base copied to a file of its own, then renamed over the base and, with
+    // `rouvrir`, opened there.
+    void recrire(const CFichiersBase::Constat& c, bool rouvrir, Recriture& r);
+    // A rewrite that left the server out of service, said once for each reason.
+    void signalerHorsService(const std::string& quoi, const Recriture& r);
+    // The open base and its statements, moved out while the base written again opens.
+    static constexpr size_t NB_REQUETES = 12;
+    struct Ouverte {
+        sqlite3* base = nullptr;
+        std::array<sqlite3_stmt*, NB_REQUETES> requetes{};
+    };
+    void echanger(Ouverte& o);
+    static void fermer(Ouverte& o);
     // A count from a statement whose parameters are bound; -1 on a storage error.
     int64_t compter(sqlite3_stmt* st);
     // Steps a statement that returns no row: false on a storage error, logged as `operation`.
@@ -114,7 +130,8 @@ private:
     void journaliser(const std::string& ligne);
     void fermer();
 
-    std::string chemin_;
+    std::string chemin_;  // as given, in the lines the log says
+    std::string absolu_;  // made absolute at start: what is opened and watched
     size_t max_;
     std::mutex mutex_;
     sqlite3* base_ = nullptr;

@@ -400,13 +400,15 @@ TEST_F(LobbyTest, RefusedConnectionsSaySoAndSendNothing)
     ServeurEssai srv;
     sf::UdpSocket occupe;
     ASSERT_EQ(occupe.bind(sf::Socket::AnyPort), sf::Socket::Done);
-    const std::string pseudoRefuse = "Pseudo refusé : 1 à 32 caractères, sans « ; » ni caractère de contrôle";
+    const std::string pseudoRefuse =
+        "Pseudo refusé : 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle";
     const struct {
         std::wstring pseudo;
         std::string port, url, statut;
     } cas[] = {
         {L"a;b", "", "", pseudoRefuse},
         {L"", "", "", pseudoRefuse},
+        {L"\u00A0 ", "", "", pseudoRefuse},
         {std::wstring(33, L'n'), "", "", pseudoRefuse},
         {L"ok", "0", "", "Port UDP invalide (1 à 65535)"},
         {L"ok", "70000", "", "Port UDP invalide (1 à 65535)"},
@@ -432,6 +434,44 @@ TEST_F(LobbyTest, RefusedConnectionsSaySoAndSendNothing)
     EXPECT_EQ(g.texte("myTextStatus"), "Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
     CClientHttpLobby client;
     EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "") << "nothing reached the server";
+}
+
+// A name typed and Return, F5 with the field still holding the keyboard: the status says what
+// the server did with the name, the field and the list show the name it keeps, and the next
+// success (a name taken, a list read) clears a refusal. Two adds or edits a minute.
+TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsARefusal)
+{
+    ServeurEssai srv(":memory:", 10000, 8, 2);
+    Lobby a("JeuDialogInternet", srv.url(), portUdpLibre(), L"Arthur");
+    a.connecter();
+    const std::string ok = "Connexion ok (200)";
+    const struct {
+        const wchar_t* tape;  // then Return; none: F5
+        int secondes;         // on the server's clock first
+        std::string statut;
+        const wchar_t* garde;  // in the field and the list
+    } etapes[] = {
+        {L"Lancelot", 0, ok, L"Lancelot"},
+        {L"Galaad", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
+        {nullptr, 0, ok, L"Lancelot"},
+        {L" 　 ", 0, "Pseudo refusé : 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle",
+         nullptr},
+        {L"Galaad", 61, ok, L"Galaad"},
+    };
+    for (const auto& e : etapes) {
+        srv.maintenant += e.secondes;
+        if (e.tape)
+            a.saisir("myTextInputPseudo", std::wstring(e.tape));
+        CPLUX::setKeyboardFocus(a.ctrl("myTextInputPseudo"));
+        CPLUXTest::key(e.tape ? sf::Keyboard::Return : sf::Keyboard::F5);
+        images({&a}, 2);
+        const std::string quoi = e.tape ? tuv::wstrToUtf8(e.tape) : "F5";
+        EXPECT_EQ(a.texte("myTextStatus"), e.statut) << quoi;
+        if (!e.garde)
+            continue;
+        EXPECT_EQ(a.ctrl("myTextInputPseudo")->getTextW(), e.garde) << quoi;
+        EXPECT_TRUE(a.d->listeJoueurs.size() == 1 && a.d->listeJoueurs[0].pseudo == e.garde) << quoi;
+    }
 }
 
 TEST_F(LobbyTest, AnUnreachableServerNeverHoldsTheFrame)

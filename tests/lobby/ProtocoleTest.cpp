@@ -63,6 +63,9 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
         {"\xED\xA0\x80", false, false},  // surrogate
         {"\xF4\x90\x80\x80", false, false},
         {"&=+%\"'$`|> ", true, true},
+        {"   ", false, true},                                    // a name of spaces only: an empty line
+        {"\xC2\xA0\xE2\x80\x83\xE3\x80\x80", false, true},  // no-break, em and ideographic spaces
+        {" \xE2\x80\x83" "a", true, true},
         {"$(touch pwned)", true, true},
         // Invisible and layout characters: a name must look like what it is.
         {"admin\xE2\x80\xAEnimda", false, false},   // U+202E right-to-left override
@@ -88,6 +91,7 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
     EXPECT_TRUE(pseudoValide(std::wstring(32, L'\u00E9')));
     EXPECT_FALSE(pseudoValide(std::wstring(1, static_cast<wchar_t>(0x110000))));
     EXPECT_FALSE(pseudoValide(std::wstring(L"ab\u202Ec"))) << "the game's own check refuses it too";
+    EXPECT_FALSE(pseudoValide(std::wstring(L" \u3000"))) << "and a name of spaces";
 }
 
 TEST(ProtocoleLobby, DottedAddressesAndNumbers)

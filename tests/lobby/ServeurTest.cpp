@@ -2,6 +2,7 @@
 // have; its store in a file across a restart; its program started as a player would.
 #include "ChargeLobby.h"
 #include "OutilsLobby.h"
+#include "ProgrammeServeur.h"
 
 #include "support/ChienDeGarde.h"
 #include "support/Processus.h"
@@ -18,8 +19,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
 
 namespace {
 
@@ -71,6 +70,8 @@ TEST(ServeurLobby, EachBadFieldAloneIsRefusedAndChangesNothing)
         {"pseudo repeated", {"POST", "addjoueur.php", CORPS + "&pseudo=B"}, 400},
         {"unknown field", {"POST", "addjoueur.php", CORPS + "&ipwan=1.2.3.4"}, 400},
         {"empty pseudo", {"POST", "addjoueur.php", "pseudo=&groupe=g&niveau=3&iplan=10.0.0.1&port=8000"}, 400},
+        {"spaces only", {"POST", "addjoueur.php", "pseudo=+%C2%A0%E3%80%80&groupe=&niveau=0&iplan=1.1.1.1&port=1"},
+         400},
         {"33 characters", {"POST", "addjoueur.php", "pseudo=" + std::string(33, 'a') + "&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"group of 33", {"POST", "addjoueur.php", "pseudo=a&groupe=" + std::string(33, 'a') + "&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"not UTF-8", {"POST", "addjoueur.php", "pseudo=%FF&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
@@ -305,72 +306,6 @@ TEST(ServeurLobby, LoadOfFiftyClientsHasNoError)
 
 // The program ------------------------------------------------------------------------------
 
-namespace {
-
-struct Programme {
-    // `limite`: a shell's ulimit option the program runs under ("-f 0").
-    explicit Programme(std::vector<std::string> args, const std::string& limite = "")
-    {
-        args.insert(args.begin(), TUV_SERVEUR_EXE);
-        if (!limite.empty())
-            args.insert(args.begin(), {"/bin/sh", "-c", "ulimit " + limite + " && exec \"$0\" \"$@\""});
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        int sortie[2], erreur[2];
-        if (::pipe(sortie) != 0 || ::pipe(erreur) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, sortie[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, erreur[1], 2);
-        posix_spawn_file_actions_addclose(&actions, sortie[0]);
-        posix_spawn_file_actions_addclose(&actions, erreur[0]);
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(sortie[1]);
-        ::close(erreur[1]);
-        out = ::fdopen(sortie[0], "r");
-        err = ::fdopen(erreur[0], "r");
-    }
-    ~Programme()
-    {
-        if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == 0) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-        if (out)
-            std::fclose(out);
-        if (err)
-            std::fclose(err);
-    }
-    // The server's address from its first line; empty when it did not start.
-    std::string url()
-    {
-        const std::string l = ligne(out), debut = "Serveur du salon : http://";
-        return l.rfind(debut, 0) == 0 ? "http://" + l.substr(debut.size(), l.find("/duelix") - debut.size()) : "";
-    }
-    static std::string ligne(FILE* f)
-    {
-        char tampon[512] = {};
-        return f && std::fgets(tampon, sizeof tampon, f) ? tampon : "";
-    }
-    static std::string tout(FILE* f)
-    {
-        std::string r;
-        for (std::string l = ligne(f); !l.empty(); l = ligne(f))
-            r += l;
-        return r;
-    }
-    pid_t pid = -1;
-    FILE* out = nullptr;
-    FILE* err = nullptr;
-};
-
-} // namespace
-
 TEST(ServeurLobby, ProgramAnnouncesItsPortAnswersAndStopsOnSigterm)
 {
     Programme p({"--port", "0", "--base", ":memory:"});
@@ -531,6 +466,90 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
     }
 }
 
+// The docs' remedies from the server's own folder, the base named as ./run.sh --serveur names
+// it: its folder removed and made again, or the base made read-only then deleted (the server,
+// run by a user of its own, may then write it but not open it again: adds refused, the list
+// kept); a chmod just before, and no request after the fault but a list; then SIGTERM. The base
+// is written whole at its name, with the mode of the chmod, and the stop says so.
+TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop)
+{
+    namespace fs = std::filesystem;
+    const std::string supprimee = "serveur_lobby : base lobby.sqlite supprimée";
+    const struct {
+        const char* quoi;
+        unsigned droits;
+        bool autre;
+        std::function<void(const std::string& dossier)> faute;
+        int ajout;  // the status of an add after the fault, 0: none
+        std::string journal;
+    } cas[] = {
+        {"its folder removed and made again", 0600, false,
+         [](const std::string& d) { fs::remove_all(d); fs::create_directory(d); }, 0,
+         supprimee + ", journal lobby.sqlite-wal supprimé pendant le service : récrite (joueurs : 1)\n"},
+        {"read-only, deleted", 0444, true, [](const std::string& d) { fs::remove(d + "/lobby.sqlite"); }, 503,
+         supprimee + " pendant le service : récrite (joueurs : 1), mais impossible de la rouvrir (fichier en lecture"
+                     " seule pour le serveur), les ajouts sont refusés\nserveur_lobby : base lobby.sqlite hors service"
+                     " : base récrite (joueurs : 1)\n"},
+    };
+    for (const auto& c : cas) {
+        if (c.autre && ::geteuid() != 0) {
+            std::printf("[skipped] %s: a server of another user needs root to start\n", c.quoi);
+            continue;
+        }
+        DossierTemp d;
+        ::chown(d.str().c_str(), 65534, 65534);
+        // A user of its own through and through: the leak check at its end works only so.
+        Programme p({"--port", "0"}, "cd " + d.str() + " && exec" +
+                                         (c.autre ? " setpriv --reuid=65534 --regid=65534 --clear-groups" : ""));
+        const std::string url = p.url();
+        ASSERT_NE(url, "") << c.quoi;
+        CClientHttpLobby client;
+        ASSERT_EQ(client.post(url, "/duelix/addjoueur.php", ajoutPort(1)).statut, 200);
+        ::chmod((d / "lobby.sqlite").c_str(), c.droits);
+        c.faute(d.str());
+        if (c.ajout) {
+            EXPECT_EQ(client.post(url, "/duelix/addjoueur.php", ajoutPort(2)).statut, c.ajout) << c.quoi;
+        }
+        EXPECT_EQ(client.get(url, "/duelix/sendlistjoueurs.php").corps, "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\n")
+            << c.quoi << ": the player still listed";
+        ::kill(p.pid, SIGTERM);
+        EXPECT_EQ(attendreProcessus(p.pid), 0) << c.quoi;
+        p.pid = -1;
+        EXPECT_EQ(Programme::tout(p.err), c.journal) << c.quoi;
+        struct stat st {};
+        EXPECT_TRUE(::stat((d / "lobby.sqlite").c_str(), &st) == 0 && (st.st_mode & 07777) == c.droits)
+            << c.quoi << ": written again with the mode of the chmod, 0" << std::oct << (st.st_mode & 07777);
+        CStockJoueursSQLite stock(d / "lobby.sqlite", 10);
+        std::string erreur;
+        EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << c.quoi << ": " << erreur;
+    }
+}
+
+// The request remedy, from the server's own folder: its folder removed and made again, a
+// request after a sweep's interval writes the base there whole, and the lobby goes on.
+TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
+{
+    DossierDeTravail dossier;
+    const std::string base = dossier / "lobby.sqlite", nom = std::filesystem::path(base).parent_path();
+    {
+        ServeurEssai s("lobby.sqlite");
+        ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
+        std::filesystem::remove_all(nom);
+        std::filesystem::create_directory(nom);
+        s.maintenant += 11;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(envoyer(s, {"GET", "giveip.php", ""}).corps, "IP=127.0.0.1\n");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "serveur_lobby : base lobby.sqlite supprimée, journal lobby.sqlite-wal supprimé pendant le service :"
+                  " récrite (joueurs : 1)\n");
+        EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200) << "adds taken";
+        EXPECT_EQ(liste(s), "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\nJ=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
+    }
+    CStockJoueursSQLite stock(base, 10);
+    std::string erreur;
+    EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 2) << "both in the base: " << erreur;
+}
+
 TEST(ServeurLobby, ProgramLogsTheFirstWriteFailureOfAKindAndTheRecovery)
 {
     DossierTemp d;
@@ -642,13 +661,13 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     // Its command works from any folder, not only the server's.
     const std::string baseAutre = std::filesystem::relative(d / "journal_autre.sqlite");
     const struct {
-        std::string base, limite;
+        std::string base, prelude;
         std::string dit;  // a part of the line
         bool intacte;     // left byte for byte, with its log if it had one
         bool servie = false;
     } bases[] = {{d / "texte.sqlite", "", "file is not a database", true},
-                 {d / "neuve.sqlite", "-f 0", "", false},
-                 {d / "ancienne.sqlite", "-f 0", "", false},
+                 {d / "neuve.sqlite", "ulimit -f 0 && exec", "", false},
+                 {d / "ancienne.sqlite", "ulimit -f 0 && exec", "", false},
                  {d / "lecture.sqlite", "", "", false},
                  {d / "autre.sqlite", "", "base d'un autre programme (version 7, tables : t)", true},
                  {d / "journal.sqlite", "", etranger, true},
@@ -668,14 +687,14 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                  {d / "analysee.sqlite", "", "", false, true},
                  {d / "indexee.sqlite", "", "", false, true},
                  {d / "tenue.sqlite", "", "un autre serveur s'en sert (il tient le verrou ", false}};
-    for (const auto& [base, limite, dit, intacte, servie] : bases) {
+    for (const auto& [base, prelude, dit, intacte, servie] : bases) {
         if (base == d / "lecture.sqlite" && ::access(base.c_str(), W_OK) == 0) {
             std::printf("[skipped] read-only base: this user writes it anyway\n");
             continue;
         }
         const std::string avant = lireTexte(base), walAvant = lireTexte(base + "-wal");
         const std::set<std::string> fichiers = voisins(base);
-        Programme p({"--port", "0", "--base", base}, limite);
+        Programme p({"--port", "0", "--base", base}, prelude);
         if (!p.url().empty())
             ::kill(p.pid, SIGKILL);  // started: its status says so below
         const std::string e = Programme::tout(p.err);

@@ -83,13 +83,13 @@ ONGLET=myTab;0
 {
 CONTROLE=TEXTE;myTextStatus
 TEXTE=hors ligne
-RECT=16;306;320;20
+RECT=16;306;320;52
 ONGLET=myTab;0
 }
 {
 CONTROLE=TEXTE;lblAideListes
 TEXTE=Clic droit : demander / accepter une partie
-RECT=16;330;320;20
+RECT=16;362;320;20
 ONGLET=myTab;0
 }
 {
