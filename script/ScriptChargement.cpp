@@ -155,8 +155,8 @@ bool estEntier(const std::string& texte)
 {
     const std::string t = tuv::delspaces(texte);
     const size_t debut = !t.empty() && (t[0] == '-' || t[0] == '+') ? 1 : 0;
-    return t.size() > debut &&
-           std::all_of(t.begin() + static_cast<std::ptrdiff_t>(debut), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    return t.size() > debut && std::all_of(t.begin() + static_cast<std::ptrdiff_t>(debut), t.end(), chiffre);
 }
 
 // The names the script's "=" commands assign: a number argument may name one of them.

@@ -118,7 +118,6 @@ TEST_F(MoniteurScripts, StatesCommandsAndMarkersOfTheShownScript)
     EXPECT_EQ(texte(ids::SAISIE_SCRIPT), "s.scp") << "the file shows at the next refresh";
 
     // The lines its file could not read whole: the line's number and why, then the line.
-    EXPECT_EQ(texte(ids::TEXTE_ILLISIBLES), "Lignes non lues");
     EXPECT_TRUE(lignes(ids::LISTE_ILLISIBLES).empty());
     std::istringstream flux("PRINT(a;0;0)\nPAUZE(3)\n");
     moteur->chargerScriptFlux(s, flux);
