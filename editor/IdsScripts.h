@@ -8,6 +8,7 @@ constexpr const char* TEXTE_TITRE = "myTextTitre";
 constexpr const char* TEXTE_NB = "myTextNb";
 constexpr const char* TEXTE_INFO_DEC_NIV = "myTextInfoDecNiv";
 constexpr const char* TEXTE_COMMANDES = "lblCommandes";
+constexpr const char* TEXTE_ILLISIBLES = "lblLignesIllisibles";
 constexpr const char* SAISIE_POS = "myTextInputPos";
 constexpr const char* SAISIE_SCRIPT = "myTextInputScript";
 constexpr const char* SAISIE_NB_RUN = "myTextInputNbRun";
@@ -24,5 +25,6 @@ constexpr const char* LISTE_COMMANDES = "myListCommandes";
 constexpr const char* LISTE_VARIABLES = "myListVariables";
 constexpr const char* LISTE_SCRIPTS = "myListScripts";
 constexpr const char* LISTE_OBJETS = "myListObjets";
+constexpr const char* LISTE_ILLISIBLES = "myListLignesIllisibles";
 constexpr const char* BOUTON_TOUS = "myButtonScriptsRunPause";
 } // namespace IdScripts

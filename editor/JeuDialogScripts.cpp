@@ -13,6 +13,7 @@
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -30,6 +31,8 @@ const char* const INFO_DEC = "Script déclaré dans un DEC ou un ANM (non sauveg
 const char* const INFO_NIV = "Script non déclaré dans un DEC ou un ANM (sauvegardé dans le NIV)";
 const char* const COMMANDES = "Commandes";
 const char* const COMMANDES_SANS_FICHIER = "Commandes (fichier introuvable : non relu)";
+const char* const LIGNES_ILLISIBLES = "Lignes non lues";
+constexpr size_t LIGNES_ILLISIBLES_MAX = 200;  // rows of a file that is no script at all
 
 enum class EtatScript { Pause, EnCours, Attente, Fini };
 
@@ -208,6 +211,7 @@ void CJeuDialogScripts::rafraichir()
     // The level writer saves exactly the scripts of the level file.
     editeur::remplirTexte(getControl(ids::TEXTE_INFO_DEC_NIV), s->bFichierNiveau ? INFO_NIV : INFO_DEC);
     remplirCommandes(*s);
+    remplirIllisibles(*s);
     remplirVariables(*s);
     remplirScripts();
     remplirObjets();
@@ -229,7 +233,9 @@ void CJeuDialogScripts::afficherVide()
     editeur::remplirTexte(getControl(ids::SAISIE_NUM_CMD), 0);
     for (const char* id : {ids::SAISIE_CMD, ids::SAISIE_RUNS_FAITS, ids::SAISIE_ETAT})
         editeur::remplirTexte(getControl(id), "");
-    for (const char* id : {ids::LISTE_COMMANDES, ids::LISTE_VARIABLES, ids::LISTE_SCRIPTS, ids::LISTE_OBJETS})
+    editeur::remplirTexte(getControl(ids::TEXTE_ILLISIBLES), LIGNES_ILLISIBLES);
+    for (const char* id : {ids::LISTE_COMMANDES, ids::LISTE_VARIABLES, ids::LISTE_SCRIPTS, ids::LISTE_OBJETS,
+                           ids::LISTE_ILLISIBLES})
         if (CPLUXControlList* l = ctrlList(id))
             l->reset();
 }
@@ -272,6 +278,29 @@ void CJeuDialogScripts::remplirCommandes(const CScript& s)
     if (CPLUXControlList* l = preparer(ctrlList(ids::LISTE_COMMANDES)))
         for (size_t i = 0; i < s.commandes.size(); ++i)
             ajouterLigne(*l, static_cast<int>(i), texteCommande(*s.commandes[i]));
+}
+
+// Each line in two rows: its number and what is wrong, then the line as written.
+void CJeuDialogScripts::remplirIllisibles(const CScript& s)
+{
+    const size_t n = s.lignesIllisibles.size();
+    editeur::remplirTexte(getControl(ids::TEXTE_ILLISIBLES),
+                          n == 0 ? std::string(LIGNES_ILLISIBLES)
+                                 : std::string(LIGNES_ILLISIBLES) + " (" + std::to_string(n) + ")");
+    CPLUXControlList* l = ctrlList(ids::LISTE_ILLISIBLES);
+    if (!l)
+        return;
+    l->reset();
+    for (size_t i = 0; i < std::min(n, LIGNES_ILLISIBLES_MAX); ++i) {
+        const LigneIllisible& ligne = s.lignesIllisibles[i];
+        ajouterLigne(*l, ligne.ligne, ligne.raisonTexte());
+        l->AddElement("");
+        l->AddElementCol2(ligne.citee);
+    }
+    if (n > LIGNES_ILLISIBLES_MAX) {
+        l->AddElement("...");
+        l->AddElementCol2("et " + std::to_string(n - LIGNES_ILLISIBLES_MAX) + " autres");
+    }
 }
 
 void CJeuDialogScripts::remplirVariables(const CScript& s)

@@ -62,6 +62,8 @@ private:
     // State, current command and runs done, the part that follows the script every frame.
     void afficherEtat(const CScript& s);
     void remplirCommandes(const CScript& s);
+    // The lines of its file its last compilation skipped or did not read whole.
+    void remplirIllisibles(const CScript& s);
     void remplirVariables(const CScript& s);
     void remplirScripts();
     void remplirObjets();

@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iostream>
 
 namespace {
 
@@ -280,6 +281,16 @@ void CSFMLJeu::lireCle(const std::string& cle, bool premierePasse)
         bTirInfini = drapeauOu(getValue(), bTirInfini);
 }
 
+std::string CSFMLJeu::fenetreTropGrande(int largeur, int hauteur, unsigned ecranLargeur, unsigned ecranHauteur)
+{
+    if (static_cast<unsigned>(largeur) <= ecranLargeur && static_cast<unsigned>(hauteur) <= ecranHauteur)
+        return {};
+    const auto taille = [](auto l, auto h) { return std::to_string(l) + "x" + std::to_string(h); };
+    return "jeu: the window of VIEWPORT=" + std::to_string(largeur) + ";" + std::to_string(hauteur) +
+           " is larger than the screen (" + taille(ecranLargeur, ecranHauteur) +
+           "): part of it is off the screen; give jeu.ini a VIEWPORT the screen holds.";
+}
+
 void CSFMLJeu::creerFenetre(int largeur, int hauteur)
 {
     largeurVue = largeur;
@@ -289,6 +300,8 @@ void CSFMLJeu::creerFenetre(int largeur, int hauteur)
     // SFML leaves a new window where the window manager puts it, on some desktops partly below
     // the screen: the game's window is centred on the desktop.
     const sf::VideoMode bureau = sf::VideoMode::getDesktopMode();
+    if (const std::string trop = fenetreTropGrande(largeur, hauteur, bureau.width, bureau.height); !trop.empty())
+        std::cerr << trop << '\n';
     fenetre->setPosition(sf::Vector2i(std::max(0, (static_cast<int>(bureau.width) - largeur) / 2),
                                       std::max(0, (static_cast<int>(bureau.height) - hauteur) / 2)));
     pvueMenu = new CVue(largeur, hauteur);

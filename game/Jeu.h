@@ -52,6 +52,9 @@ public:
     // One of init's two passes over the configuration: the first makes the window (unless
     // there is one) and the over-images, the second reads every other key.
     void lireConfiguration(const std::string& fichier, bool premierePasse);
+    // What a start says on standard error about a window wider or taller than the screen
+    // (it opens partly off the screen); empty when the window fits.
+    static std::string fenetreTropGrande(int largeur, int hauteur, unsigned ecranLargeur, unsigned ecranHauteur);
     // Runs frames until the window closes.
     void boucle();
     // One frame of the main loop; false once the window is closed.

@@ -2,6 +2,7 @@
 // One script of a level world: its compiled commands, labels, variables, return values,
 // on-screen texts and trigger. Created and owned by the script engine.
 #include "core/RefPerso.h"
+#include "script/LigneIllisible.h"
 #include "script/ScriptCommand.h"
 
 #include <SFML/Graphics/Color.hpp>
@@ -91,6 +92,9 @@ public:
     float fEchelleFondX = 1.0f, fEchelleFondY = 1.0f;
     int nStyleTexte = 0;
     int nTailleTexte = 14;
+
+    // The lines its last compilation skipped or did not read whole, in file order.
+    std::vector<LigneIllisible> lignesIllisibles;
 
     // Made from a "SCRIPTRUN" line of the level file: the level writer saves exactly these.
     // Kept when the script is recompiled or restarted.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iostream>
 
 namespace {
 
@@ -142,9 +143,29 @@ std::vector<std::wstring> argumentsRetour(const std::string& nom, size_t p)
     return args;
 }
 
+constexpr size_t LIGNES_ILLISIBLES_CONSOLE = 20;
+
 int valeurEntiere(const std::wstring& argument)
 {
     return tuv::stoi(tuv::delspaces(tuv::wstrToUtf8(argument)));
+}
+
+// A sign and digits, blanks aside: what reads as the number written.
+bool estEntier(const std::string& texte)
+{
+    const std::string t = tuv::delspaces(texte);
+    const size_t debut = !t.empty() && (t[0] == '-' || t[0] == '+') ? 1 : 0;
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    return t.size() > debut && std::all_of(t.begin() + static_cast<std::ptrdiff_t>(debut), t.end(), chiffre);
+}
+
+// The names the script's "=" commands assign: a number argument may name one of them.
+bool estVariableAffectee(const CScript& script, const std::string& nom)
+{
+    for (const auto& c : script.commandes)
+        if (c->strMotCle == "=" && !c->arguments.empty() && tuv::wstrToUtf8(c->arguments[0]) == nom)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -206,8 +227,12 @@ bool CScriptEngine::lireCommande(const std::string& motCle, const std::string& p
                                  std::wstring& texte, int& compteur, bool& sortDuBloc)
 {
     const EntreeMotCle* e = chercherMotCle(motCle);
-    if (!e)
+    if (!e) {
+        // NULL stands for the else and endif lines.
+        if (motCle != "NULL")
+            fichier.signaler(LigneIllisible::Raison::MotCleInconnu, motCle);
         return false;
+    }
     sortDuBloc = e->sortDuBloc;
     // Only the message commands of the current language are kept; the other variant
     // reads nothing.
@@ -218,8 +243,13 @@ bool CScriptEngine::lireCommande(const std::string& motCle, const std::string& p
         argumentsLigne.push_back(fichier.getArgW());
     if (estLabel(motCle))
         texte = argumentsLigne[0];
-    else if (e->argumentCompteur >= 0)
-        compteur = valeurEntiere(argumentsLigne[static_cast<size_t>(e->argumentCompteur)]);
+    else if (e->argumentCompteur >= 0) {
+        const std::wstring& argument = argumentsLigne[static_cast<size_t>(e->argumentCompteur)];
+        compteur = valeurEntiere(argument);
+        // A variable's name is kept only if the script assigns it (seen once it is compiled).
+        if (const std::string t = tuv::wstrToUtf8(argument); !estEntier(t))
+            fichier.signaler(LigneIllisible::Raison::PasUnNombre, t);
+    }
     return true;
 }
 
@@ -235,6 +265,7 @@ void CScriptEngine::compiler(CScript& script)
     script.nbRunFaits = 0;
     // An "if" left open in another file must not pair with this file's "else" or "endif".
     fichier.pileIf.clear();
+    fichier.sisOuverts.clear();
     fichier.lignesGenerees.clear();
     fichier.nLigneGeneree = 0;
     const std::string prefixe = langue();
@@ -278,4 +309,32 @@ void CScriptEngine::compiler(CScript& script)
         if (horsBloc)
             script.ajouterCommande("{", {});
     }
+    releverLignesIllisibles(script);
+}
+
+void CScriptEngine::releverLignesIllisibles(CScript& script)
+{
+    std::vector<LigneIllisible> lignes = std::move(fichier.lignesIllisibles);
+    fichier.lignesIllisibles.clear();
+    lignes.insert(lignes.end(), fichier.sisOuverts.begin(), fichier.sisOuverts.end());
+    lignes.erase(std::remove_if(lignes.begin(), lignes.end(),
+                                [&](const LigneIllisible& l) {
+                                    return l.raison == LigneIllisible::Raison::PasUnNombre &&
+                                           estVariableAffectee(script, l.detail);
+                                }),
+                 lignes.end());
+    std::stable_sort(lignes.begin(), lignes.end(),
+                     [](const LigneIllisible& a, const LigneIllisible& b) { return a.ligne < b.ligne; });
+    script.lignesIllisibles = std::move(lignes);
+    const auto dites = lignesSignalees.find(script.strFichier);
+    if (dites != lignesSignalees.end() ? dites->second == script.lignesIllisibles : script.lignesIllisibles.empty())
+        return;
+    // A file that is not a script at all would fill the console: the monitor lists them all.
+    const size_t n = script.lignesIllisibles.size();
+    for (size_t i = 0; i < std::min(n, LIGNES_ILLISIBLES_CONSOLE); ++i)
+        std::cerr << "Script " << script.strFichier << ", " << script.lignesIllisibles[i].texte() << '\n';
+    if (n > LIGNES_ILLISIBLES_CONSOLE)
+        std::cerr << "Script " << script.strFichier << " : et " << n - LIGNES_ILLISIBLES_CONSOLE
+                  << " autres lignes non lues (moniteur de scripts, F7)\n";
+    lignesSignalees[script.strFichier] = script.lignesIllisibles;
 }

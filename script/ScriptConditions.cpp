@@ -49,6 +49,7 @@ bool CScriptFile::traiterIf()
             return false;
         const int n = ++nCompteurIf;
         pileIf.push_back(n);
+        sisOuverts.push_back(decrire(LigneIllisible::Raison::SiSansFin));
         copierCondition(strLigne.size(), n);
         return true;
     }
@@ -134,5 +135,7 @@ bool CScriptFile::traiterEndif(std::string& motCle)
         return false;
     ajouterLigneGeneree(":ENDIF" + tuv::itos(pileIf.back()));
     pileIf.pop_back();
+    if (!sisOuverts.empty())
+        sisOuverts.pop_back();
     return true;
 }

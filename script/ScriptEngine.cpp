@@ -224,6 +224,7 @@ void CScriptEngine::oublierPerso(CPerso* perso)
 void CScriptEngine::viderScripts()
 {
     bPasserPause = 0;
+    lignesSignalees.clear();
     scriptsAbandonnes.clear();
     if (nPasse == 0) {
         scripts.clear();

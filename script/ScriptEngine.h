@@ -327,6 +327,10 @@ public:
     void construireLabels(CScript* script);
     // Arguments the compiler reads for a keyword; -1 for a keyword outside the table.
     static int nbArgumentsMotCle(const std::string& motCle);
+    // The skipped or unreadable lines last written on the console, by file: a file compiled
+    // again with the same lines (a restart, scripts sharing it) is not named again. A level
+    // load forgets them.
+    std::map<std::string, std::vector<LigneIllisible>> lignesSignalees;
 
     CScriptFile fichier;
     std::vector<std::wstring> argumentsLigne;
@@ -377,6 +381,8 @@ private:
                       int& compteur, bool& sortDuBloc);
     // Language prefix of the menus: "fr_" or "en_".
     static std::string langue();
+    // The reader's findings become the script's; the console names them when they changed.
+    void releverLignesIllisibles(CScript& script);
 
     // Removal now, by pointer; outside a pass only.
     void detruireScript(size_t i);

@@ -98,6 +98,8 @@ bool CScriptFile::open(const std::string& fichier, bool ecriture)
         return false;
     entree = &fichierEntree;
     bDebutFichier = true;
+    nLigne = 0;
+    lignesIllisibles.clear();
     return true;
 }
 
@@ -106,6 +108,8 @@ void CScriptFile::ouvrirFlux(std::istream& flux)
     close();
     entree = &flux;
     bDebutFichier = true;
+    nLigne = 0;
+    lignesIllisibles.clear();
 }
 
 bool CScriptFile::close()
@@ -129,7 +133,41 @@ void CScriptFile::rembobiner()
 bool CScriptFile::lireLigneFichier(std::string& ligne)
 {
     // A byte-order mark would spoil the first keyword.
-    return entree && tuv::lireLigneTexte(*entree, ligne, bDebutFichier);
+    if (!entree || !tuv::lireLigneTexte(*entree, ligne, bDebutFichier))
+        return false;
+    ++nLigne;
+    ligneBrute = ligne;
+    return true;
+}
+
+LigneIllisible CScriptFile::decrire(LigneIllisible::Raison raison, std::string detail) const
+{
+    const size_t debut = ligneBrute.find_first_not_of(" \t");
+    const size_t fin = ligneBrute.find_last_not_of(" \t");
+    const std::string_view ligne =
+        debut == npos ? std::string_view() : std::string_view(ligneBrute).substr(debut, fin - debut + 1);
+    return {nLigne, raison, tuv::debutUtf8(ligne, LigneIllisible::LIGNE_CITEE_MAX), std::move(detail)};
+}
+
+void CScriptFile::signaler(LigneIllisible::Raison raison, std::string detail)
+{
+    lignesIllisibles.push_back(decrire(raison, std::move(detail)));
+}
+
+void CScriptFile::verifierLigne(bool trouve, const std::string& motCle)
+{
+    using Raison = LigneIllisible::Raison;
+    if (!trouve || motCle.empty()) {
+        // A line of blanks or of a comment alone is empty once cut.
+        if (!strLigne.empty())
+            signaler(Raison::SansCommande);
+        return;
+    }
+    const bool marque = motCle.size() == 1 && (motCle[0] == '{' || motCle[0] == '}' || motCle[0] == ':');
+    if (bGuillemetOuvert)
+        signaler(Raison::GuillemetOuvert);
+    else if (!bFermee && !marque && !bExpression)
+        signaler(Raison::ParentheseManquante);
 }
 
 bool CScriptFile::ligneGeneree(std::string& motCle)
@@ -137,6 +175,7 @@ bool CScriptFile::ligneGeneree(std::string& motCle)
     strLigne.swap(lignesGenerees[nLigneGeneree]);
     strGauche.clear();
     const bool trouve = decouper(motCle, false, true);
+    verifierLigne(trouve, motCle);
     if (++nLigneGeneree >= lignesGenerees.size()) {
         nLigneGeneree = 0;
         lignesGenerees.clear();
@@ -182,12 +221,15 @@ std::string CScriptFile::lireLigneSuivante()
             if (!si && (traiterElse(motCle) || traiterEndif(motCle)))
                 break;
             if (!si && !motCle.empty()) {
+                signaler(LigneIllisible::Raison::SinonSansSi);
                 elseOuEndifSeul = true;
                 continue;
             }
         }
         // A statement without keyword ("(x)", "=(x)") is no statement.
-        if (decouper(motCle, si, true) && !motCle.empty())
+        const bool trouve = decouper(motCle, si, true);
+        verifierLigne(trouve, motCle);
+        if (trouve && !motCle.empty())
             break;
     }
     for (char& c : motCle)
@@ -246,6 +288,7 @@ bool CScriptFile::decouper(std::string& motCle, bool sansAffectation, bool netto
     // every step reload it.
     size_t egal = npos, parenthese = npos, p = npos;
     bool guillemets = false;
+    bFermee = false;
     char* t = strLigne.data();
     const size_t n = strLigne.size();
     size_t fin = 0;
@@ -258,6 +301,7 @@ bool CScriptFile::decouper(std::string& motCle, bool sansAffectation, bool netto
             } else if (!guillemets && nettoyer && k == Blanc) {
                 continue;
             } else if (!guillemets && ((nettoyer && k == Diese) || k == Fermante)) {
+                bFermee = k == Fermante;
                 break;
             } else if (k == Ouvrante) {
                 if (p == npos)
@@ -271,8 +315,12 @@ bool CScriptFile::decouper(std::string& motCle, bool sansAffectation, bool netto
         t[fin++] = c;
     }
     strLigne.resize(fin);
-    if (!sansAffectation && traiterAffectation(egal, parenthese))
+    bGuillemetOuvert = guillemets;
+    bExpression = false;
+    if (!sansAffectation && traiterAffectation(egal, parenthese)) {
+        bExpression = parenthese == npos;
         p = strLigne.find('(');
+    }
     if (strLigne.empty() || strLigne[0] == '\n' || strLigne[0] == '\r') {
         motCle.clear();
         return false;

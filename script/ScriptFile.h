@@ -4,6 +4,7 @@
 // into commands and "if / else / endif" lines into IF, GOTO and numbered labels.
 // It reads any std::istream, so text can be compiled without a file.
 #include "core/TuvFile.h"
+#include "script/LigneIllisible.h"
 
 #include <cstdint>
 #include <fstream>
@@ -42,6 +43,15 @@ public:
     // Decimal commas are accepted: "1,5" reads 1.5.
     float lireArgFloat();
     std::wstring getArgWBis();
+
+    // The lines skipped or not read whole since the last open, in the order met.
+    std::vector<LigneIllisible> lignesIllisibles;
+    // The current line (the last line of the input read) with what is wrong with it; signaler
+    // adds it to the lines above.
+    LigneIllisible decrire(LigneIllisible::Raison raison, std::string detail = {}) const;
+    void signaler(LigneIllisible::Raison raison, std::string detail = {});
+    // The ifs of several lines still open, each as it will be named if no endif closes it.
+    std::vector<LigneIllisible> sisOuverts;
 
     static std::string supprimerCar(const std::string& texte, char c);
     static std::wstring supprimerCarW(const std::wstring& texte, wchar_t c);
@@ -85,12 +95,23 @@ private:
     void copierCondition(size_t longueur, int n);
     void ajouterLigneGeneree(std::string ligne) { lignesGenerees.push_back(std::move(ligne)); }
 
+    // After a line was cut into a statement: names what kept it from being read whole.
+    void verifierLigne(bool trouve, const std::string& motCle);
+
     std::ifstream fichierEntree;
     std::istream* entree = nullptr;
     bool bDebutFichier = true;
     CTUVFile sortie;
     // Scratch line swapped with strLigne by the rewritings, so that lines reuse its room.
     std::string tampon;
+    // The last line of the input read, as written, and its number from 1.
+    std::string ligneBrute;
+    int nLigne = 0;
+    // What the last cut found: the closing ")" outside quotes, a quote left open, an
+    // assignment of an operation (which has no ")").
+    bool bFermee = false;
+    bool bGuillemetOuvert = false;
+    bool bExpression = false;
 };
 
 // Helpers on script text, shared by the reader and the conditional rewriting.

@@ -79,6 +79,8 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
         CScript* s = moteur.creerScript(f, nullptr, 2, 1, false, false);
         ASSERT_NE(s, nullptr) << f;
         EXPECT_GT(s->nbCommandes, 0) << f << " compiles to nothing";
+        for (const LigneIllisible& l : s->lignesIllisibles)
+            ADD_FAILURE() << f << ", " << l.texte();
     }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the definitions:" << boites();
 }

@@ -116,6 +116,14 @@ TEST_F(MoniteurScripts, StatesCommandsAndMarkersOfTheShownScript)
     EXPECT_EQ(lignes(ids::LISTE_VARIABLES), (Lignes{"0|x=3", "1|y=oui"}));
     EXPECT_EQ(mon->ctrlList(ids::LISTE_COMMANDES)->getNumSel(), 0);
     EXPECT_EQ(texte(ids::SAISIE_SCRIPT), "s.scp") << "the file shows at the next refresh";
+
+    // The lines its file could not read whole: the line's number and why, then the line.
+    EXPECT_TRUE(lignes(ids::LISTE_ILLISIBLES).empty());
+    std::istringstream flux("PRINT(a;0;0)\nPAUZE(3)\n");
+    moteur->chargerScriptFlux(s, flux);
+    mon->rafraichir();
+    EXPECT_EQ(texte(ids::TEXTE_ILLISIBLES), "Lignes non lues (1)");
+    EXPECT_EQ(lignes(ids::LISTE_ILLISIBLES), (Lignes{"2|commande inconnue PAUZE : ignorée", "|PAUZE(3)"}));
 }
 
 TEST_F(MoniteurScripts, ObjectsListTheAIsMadeDuringPlay)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -129,3 +130,76 @@ TEST(ChargementScript, RecompilationGardeOuRemplace)
         << "the settings of the script stay";
 }
 
+
+TEST(ChargementScript, LignesIllisiblesNommeesSansChangerCeQuiTourne)
+{
+    using R = LigneIllisible::Raison;
+    struct Cas {
+        const char* texte;
+        const char* commeSi;  // what compiles to the same commands; null: the text itself
+        int ligne;            // 0: no line named
+        R raison;
+        const char* detail;
+    };
+    const Cas cas[] = {
+        {"PRINT(a;0;0)\nPAUSE(30", "PRINT(a;0;0)\nPAUSE(30)", 2, R::ParentheseManquante, ""},
+        {"PAUSE(30 # attendre", "PAUSE(30)", 1, R::ParentheseManquante, ""},
+        {"PRINT(\"a b;0;0)", nullptr, 1, R::GuillemetOuvert, ""},
+        {"PAUSE(abc)", nullptr, 1, R::PasUnNombre, "abc"},
+        {"\nPAUZE(30)\nPAUSE(30)", "PAUSE(30)", 2, R::MotCleInconnu, "PAUZE"},
+        {"PAUSE 30\nPRINT(a;0;0)", "PRINT(a;0;0)", 1, R::SansCommande, ""},
+        {"PRINT(a;0;0)\nendif", "PRINT(a;0;0)", 2, R::SinonSansSi, ""},
+        {"if (a < 3)\nPRINT(a;0;0)", nullptr, 1, R::SiSansFin, ""},
+        {"if (a < 3) then PAUSE(3", "if (a < 3) then PAUSE(3)", 1, R::ParentheseManquante, ""},
+        // Read whole: nothing named.
+        {"n = 5\nPAUSE(n)\nPARLE(a;n)", nullptr, 0, R::SansCommande, ""},
+        {"x = n + 1\n{\n:fin\n}\n# seul\n   \nGOTO(fin)\nPARLE_EN(a;b)", nullptr, 0, R::SansCommande, ""},
+        {"if (a < 3)\nPAUSE(-2)\nelse\nPRINT(\"a (b\";0;0)\nendif", nullptr, 0, R::SansCommande, ""},
+    };
+    for (const Cas& c : cas) {
+        CScriptEngine moteur;
+        CScript s;
+        std::istringstream flux(c.texte);
+        moteur.chargerScriptFlux(&s, flux);
+        if (c.ligne == 0) {
+            EXPECT_TRUE(s.lignesIllisibles.empty()) << c.texte << "\n-> " << s.lignesIllisibles[0].texte();
+            continue;
+        }
+        ASSERT_EQ(s.lignesIllisibles.size(), 1u) << c.texte;
+        const LigneIllisible& l = s.lignesIllisibles[0];
+        EXPECT_EQ(l.ligne, c.ligne) << c.texte;
+        EXPECT_EQ(l.raison, c.raison) << c.texte << "\n-> " << l.texte();
+        EXPECT_EQ(l.detail, c.detail) << c.texte;
+        CScriptEngine autre;
+        EXPECT_EQ(s.listing(), compiler(autre, c.commeSi ? c.commeSi : c.texte)) << c.texte;
+    }
+}
+
+TEST(ChargementScript, LignesIllisiblesDitesUneFoisParChargement)
+{
+    DossierTemp d;
+    ecrireTexte(d / "a.scp", "PRINT(a;0;0)\n  PAUSE(abc)  # tout de suite\n");
+    CScriptEngine moteur;
+    CScript s, t;
+    s.strFichier = t.strFichier = d / "a.scp";
+    const auto console = [&](CScript& script) {
+        testing::internal::CaptureStderr();
+        moteur.chargerScript(&script);
+        return testing::internal::GetCapturedStderr();
+    };
+    EXPECT_EQ(console(s), "Script " + s.strFichier +
+                              ", ligne 2 : « PAUSE(abc)  # tout de suite » : « abc » lu comme 0 : ni nombre "
+                              "ni variable\n");
+    EXPECT_EQ(console(s) + console(t), "") << "a restart, another script of the same file";
+    // The file changed, and is no script: twenty lines, then how many more the monitor lists.
+    std::string texte;
+    for (int i = 0; i < 25; ++i)
+        texte += "PAUSE 30\n";
+    ecrireTexte(d / "a.scp", texte);
+    const std::string dit = console(s);
+    EXPECT_EQ(std::count(dit.begin(), dit.end(), '\n'), 21) << dit;
+    EXPECT_NE(dit.find("et 5 autres lignes non lues"), std::string::npos) << dit;
+    EXPECT_EQ(s.lignesIllisibles.size(), 25u) << "the script keeps them all";
+    moteur.viderScripts();
+    EXPECT_NE(console(t), "") << "a level load names them again";
+}

@@ -2,8 +2,9 @@
 # Une clé par ligne, valeurs séparées par ";" ; un bloc { } par contrôle,
 # dans l'ordre de dessin et de tabulation. Positions dans le dialogue, barre de titre comprise.
 # Trois colonnes : la liste des scripts et ses boutons, avec les variables et les objets
-# dessous ; les réglages du script affiché ; ses commandes. Les quatre listes ont une
-# première colonne de 60 pixels pour les numéros et une seconde de 390 pixels.
+# dessous ; les réglages du script affiché, avec les lignes de son fichier ignorées ou mal
+# lues dessous ; ses commandes. Les listes ont une première colonne de 60 pixels pour les
+# numéros et une seconde de 390 pixels, celle des lignes non lues 50 et 250.
 
 DIALOGUE=JeuDialogScripts
 TITRE=Scripts du niveau
@@ -165,6 +166,19 @@ RECT=468;261;300;20
 CONTROLE=CASE;myButtonCheckDelObjetsReload
 TEXTE=Suppr. objets au rechargement
 RECT=468;285;300;20
+}
+{
+CONTROLE=TEXTE;lblLignesIllisibles
+TEXTE=Lignes non lues
+RECT=468;313;300;20
+COULEUR=40;70;120;255
+}
+{
+CONTROLE=LISTE;myListLignesIllisibles
+RECT=468;337;300;324
+COL2=1;250
+LECTURE_SEULE=1
+INFO=Lignes du fichier ignorées ou mal lues
 }
 {
 CONTROLE=SAISIE;myTextInputNumCmdCour
