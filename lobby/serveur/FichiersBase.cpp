@@ -170,6 +170,10 @@ void CFichiersBase::noter(const std::string& ouvert)
     base_.chemin = ouvert;
     wal_.chemin = ouvert + "-wal";
     base_.noter();
+    // The base was just opened or written there: missing now, it was deleted since (its folder
+    // removed while the server started), which the next look must see rather than watch nothing.
+    if (!base_.suivi && errno == ENOENT)
+        base_.suivi = true;
     struct stat tenu {};
     baseTenue_ = base_.suivi ? ::open(ouvert.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC) : -1;
     if (baseTenue_ >= 0 && (::fstat(baseTenue_, &tenu) != 0 || tenu.st_dev != base_.peripherique ||

@@ -50,7 +50,8 @@ public:
     void renoncer(const Presents& avant);
 
     // Remembers what the paths name now, the base just opened at `ouvert` (its path once the
-    // system's links are followed); a path that names nothing then is not watched.
+    // system's links are followed); a log or link that names nothing then is not watched, and a
+    // base that does is already deleted.
     void noter(const std::string& ouvert);
     // The base's path, as noter() last had it.
     const std::string& chemin() const { return base_.chemin; }

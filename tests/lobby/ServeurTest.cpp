@@ -4,6 +4,7 @@
 #include "OutilsLobby.h"
 #include "ProgrammeServeur.h"
 
+#include "lobby/serveur/FichiersBase.h"
 #include "support/ChienDeGarde.h"
 #include "support/Processus.h"
 
@@ -523,6 +524,17 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
         std::string erreur;
         EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << c.quoi << ": " << erreur;
     }
+}
+
+// A base gone between its opening and the server's first look (its folder removed while the
+// server started) is a deleted base, which the stop names, not a file left unwatched.
+TEST(ServeurLobby, ABaseGoneBeforeTheFirstLookIsSeenDeleted)
+{
+    DossierTemp d;
+    const std::string base = d / "lobby.sqlite";
+    CFichiersBase fichiers(base, "lobby.sqlite");
+    fichiers.noter(base);
+    EXPECT_EQ(fichiers.constater().base, CFichiersBase::Etat::SUPPRIME) << "the base missing at the first look";
 }
 
 // The request remedy, from the server's own folder: its folder removed and made again, a
