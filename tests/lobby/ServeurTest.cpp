@@ -526,17 +526,6 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
     }
 }
 
-// A base gone between its opening and the server's first look (its folder removed while the
-// server started) is a deleted base, which the stop names, not a file left unwatched.
-TEST(ServeurLobby, ABaseGoneBeforeTheFirstLookIsSeenDeleted)
-{
-    DossierTemp d;
-    const std::string base = d / "lobby.sqlite";
-    CFichiersBase fichiers(base, "lobby.sqlite");
-    fichiers.noter(base);
-    EXPECT_EQ(fichiers.constater().base, CFichiersBase::Etat::SUPPRIME) << "the base missing at the first look";
-}
-
 // The request remedy, from the server's own folder: its folder removed and made again, a
 // request after a sweep's interval writes the base there whole, and the lobby goes on.
 TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
@@ -560,6 +549,9 @@ TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
     CStockJoueursSQLite stock(base, 10);
     std::string erreur;
     EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 2) << "both in the base: " << erreur;
+    CFichiersBase partie(nom + "/autre.sqlite", "autre.sqlite");  // the folder removed while a server starts
+    partie.noter(nom + "/autre.sqlite");
+    EXPECT_EQ(partie.constater().base, CFichiersBase::Etat::SUPPRIME) << "a base gone before the first look";
 }
 
 TEST(ServeurLobby, ProgramLogsTheFirstWriteFailureOfAKindAndTheRecovery)
