@@ -160,15 +160,15 @@ void CPerso::commencerTouche()
 // The floating message of a hit, chosen by the first row of the table that applies.
 void CPerso::ajouterMessage(int degats, bool vivant)
 {
-    static const LigneMessage ESPRIT_VENGEUR_MORT = {"Esprit revenchard !", "Esprit revenchard !", "FUREUR", false};
-    static const LigneMessage ESPRIT_FRAPPEUR = {"Esprit frappeur !", "poltergeist  !", "FUREUR", false};
+    static const LigneMessage ESPRIT_VENGEUR_MORT = {"Esprit revenchard !", "Esprit revenchard!", "FUREUR", false};
+    static const LigneMessage ESPRIT_FRAPPEUR = {"Esprit frappeur !", "poltergeist!", "FUREUR", false};
     static const LigneMessage MORT_AUTRE = {" ", " ", nullptr, false};
-    static const LigneMessage COUP_DE_PIED = {"Bottage de cul !", "KickAss !", "KICKASS", true};
-    static const LigneMessage VENGEANCE = {"Vengeance spiritique !", "Spirit Revenge !", "FUREUR", true};
+    static const LigneMessage COUP_DE_PIED = {"Bottage de cul !", "KickAss!", "KICKASS", true};
+    static const LigneMessage VENGEANCE = {"Vengeance spiritique !", "Spirit Revenge!", "FUREUR", true};
     static const LigneMessage ESPRIT_SEUL = {"", "", nullptr, true};
     static const LigneMessage CASQUE = {"", "", "TIRDANSCASQUE", false};
-    static const LigneMessage HEADSHOT = {"Headshot !", "Headshot !", "HEADSHOT", false};
-    static const LigneMessage GENOU = {"Fleche dans le genou !", "Arrow in the knee !", nullptr, false};
+    static const LigneMessage HEADSHOT = {"Headshot !", "Headshot!", "HEADSHOT", false};
+    static const LigneMessage GENOU = {"Fleche dans le genou !", "Arrow in the knee!", nullptr, false};
     static const LigneMessage RIEN = {"", "", nullptr, false};
 
     const MondeJeu* jeu = faceJeu::monde();

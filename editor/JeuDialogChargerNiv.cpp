@@ -36,6 +36,11 @@ void CJeuDialogChargerNiv::chargerNiveau(const std::string& dossier, const std::
     if (!jeu || !jeu->pdecor)
         return;
     jeu->pdecor->chargerNiveau(dossier + fichier, 1);
+    // Opened over the menus, its work is done: left open it would stand over the level shown
+    // behind them. The editor keeps it for the next file.
+    if (const PartieJeu* partie = faceJeu::partie(); partie && partie->mode != PartieJeu::MODE_EDITEUR)
+        if (CPLUXDialog* d = CPLUX::getDialog(ID))
+            d->close();
     CPLUX::refresh(OPTIONS_NIV);
     if (jeu->pMenus) {
         jeu->pMenus->strDossierNiveau = dossier;

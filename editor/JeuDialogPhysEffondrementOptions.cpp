@@ -48,6 +48,18 @@ void lireTronque(CPLUXControlTextInput& c, int& valeur)
         valeur = tuv::floatVersInt(v);
 }
 
+// A height below 0 would lift the platform instead of dropping it: refused with the box, the
+// height kept.
+void lireHauteur(CPLUXControlTextInput& c, int& hauteur)
+{
+    int lue = hauteur;
+    lireTronque(c, lue);
+    if (lue >= 0)
+        hauteur = lue;
+    else
+        c.refuserHorsBornes(std::to_string(hauteur), "un nombre de 0 ou plus");
+}
+
 } // namespace
 
 void CJeuDialogPhysEffondrementOptions::init()
@@ -77,7 +89,7 @@ void CJeuDialogPhysEffondrementOptions::onCtrlInputChange(CPLUXControlTextInput*
     if (c->getId() == ids::myTextInputVitesse)
         lireTronque(*c, e->vitesse);
     else if (c->getId() == ids::myTextInputHauteur)
-        lireTronque(*c, e->hauteur);
+        lireHauteur(*c, e->hauteur);
 }
 
 void CJeuDialogPhysEffondrementOptions::onCtrlCheckChange(CPLUXControlButtonCheck* c)

@@ -39,6 +39,8 @@ private:
     void remplirSprite(CSPRITE& sd);
     void remplirShaders(const CSPRITE& sd);
     void remplirStatutSon(const CSPRITE& sd);
+    // Shows the start the sprite keeps after its position was typed.
+    void montrerDepart(const CSPRITE& sd);
     // The controls of the fill table from the sprite, or their no-selection values (null).
     void remplirControles(const CSPRITE* sd);
 

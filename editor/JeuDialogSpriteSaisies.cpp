@@ -18,6 +18,7 @@
 #include "editor/LiensDialogues.h"
 #include "gui/CPLUXControlColor.h"
 #include "gui/CPLUXControlTextInput.h"
+#include "gui/OutilsControles.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 
@@ -213,8 +214,19 @@ void CJeuDialogSprite::onCtrlInputChange(CPLUXControlTextInput* c)
         if (c->getId() != l.id)
             continue;
         l.ecrire(*sd, *c);
+        if (c->getId() == ids::myTextInputX || c->getId() == ids::myTextInputY)
+            montrerDepart(*sd);
         return;
     }
+}
+
+// The greyed start fields follow a typed position (a collapsing sprite's stays where it waits).
+void CJeuDialogSprite::montrerDepart(const CSPRITE& sd)
+{
+    bRemplissage = true;
+    editeur::afficher(*this, ids::myTextInputXi, sd.x0);
+    editeur::afficher(*this, ids::myTextInputYi, sd.y0);
+    bRemplissage = false;
 }
 
 void CJeuDialogSprite::onCtrlCheckChange(CPLUXControlButtonCheck* c)

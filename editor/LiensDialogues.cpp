@@ -29,12 +29,11 @@ void rafraichirDialogueSprite()
         d->init();
 }
 
+// Emptied as well: a list of variables whose sprite is gone would offer what cannot be edited.
 void detacherDialogueShader()
 {
-    if (auto* d = dialogue<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER)) {
-        d->pUniformsVert = nullptr;
-        d->pUniformsFrag = nullptr;
-    }
+    if (auto* d = dialogue<CJeuDialogShaderVERT>(IdSprite::DIALOGUE_SHADER))
+        d->attacher(nullptr, nullptr);
 }
 
 namespace {

@@ -26,7 +26,7 @@ void rafraichirDialogueSprite();
 // Refills "JeuDialogPhysCheminOptions" for the path that sets out for its next key point,
 // leaving alone the input being typed into.
 void rafraichirDialogueChemin();
-// "JeuDialogShader" edits no map any more (its list and controls are left as they are).
+// "JeuDialogShader" edits no map any more, its lists and fields emptied.
 void detacherDialogueShader();
 // The sprite is about to be freed: the shader dialog is detached when it edits one of its
 // maps, the particle dialog when it edits its emitter or one of the sprite's.

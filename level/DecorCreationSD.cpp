@@ -323,8 +323,14 @@ CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
     copie->setPosInit(px, py, -1, -1);
     copie->plan = i;
     copie->bSelectionne = false;
-    copierComportements(*modele, *copie, float(px) - modele->x, float(py) - modele->y);
+    // The key points keep their place relative to the start: the model may be anywhere on
+    // its path when copied.
+    copierComportements(*modele, *copie, float(px) - modele->x0, float(py) - modele->y0);
     creerScriptsForce(*copie);
+    // A sprite with a sound object of its own plays through it: the copy gets one too, at
+    // the model's volume (the copy constructor shares none).
+    if (ServicesJeu* jeu = faceJeu::services(); jeu && modele->pSon && jeu->attacherSon(modele->idSon, copie))
+        copie->setVolumeSon(modele->volumeSon);
     // A script naming the id must find one sprite.
     if (!modele->strID.empty())
         copie->strID = idLibreSD(*this, modele->strID);

@@ -2,6 +2,7 @@
 // mouse (planes asked from the nearest), a drag moves it, a right click places the picker's
 // definition or character, or a copy of the selected sprite or character.
 #include "anim/Sprite3.h"
+#include "characters/IABehaviours.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
@@ -99,8 +100,14 @@ CPerso* CDecor::placerPersoChoisi(int x, int y)
     const CPersoDef* def = it->second->pPersoDef;
     if (!def)
         return nullptr;
-    return creerIA(nom, x, y, def->directionPlanche, def->echelleX, def->echelleY, def->poids, 0, def->collisions,
-                   false);
+    // As the shipped levels write it: the erratic flyers are ships (they do not fall) and the
+    // shadow takes no height correction.
+    const bool vaisseau = def->modeIA == TypeIA::VOLANT || def->modeIA == TypeIA::VOLANT_RAPIDE;
+    CPerso* cree = creerIA(nom, x, y, def->directionPlanche, def->echelleX, def->echelleY, def->poids, vaisseau ? 1 : 0,
+                           def->collisions, false);
+    if (cree)
+        cree->correctionY = 0;
+    return cree;
 }
 
 // A Ctrl+click: the sprite under the mouse, asked from plane 0 (nearest) to 4.

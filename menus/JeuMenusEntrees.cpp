@@ -338,11 +338,15 @@ void CJeuMenus::entrerMenu(int id)
     case IdMenu::PRINCIPAL:
         lireProgression("./niveaux/progression.ini");
         break;
+    case IdMenu::ECHEC_AVENTURE:
+        // The last line promises the raised flags: without one raised it is not drawn.
+        if (const CDecor* d = mondeJoue(); (!d || d->checkpointX == -1 || d->checkpointY == -1) && nbLignes > 0)
+            --nbLignes;
+        [[fallthrough]];
     case IdMenu::PAUSE:
     case IdMenu::PAUSE_AVENTURE:
     case IdMenu::VICTOIRE:
     case IdMenu::ECHEC:
-    case IdMenu::ECHEC_AVENTURE:
         bPortesFermees = bFermeturePortes = true;
         break;
     case IdMenu::VICTOIRE_MANCHE:

@@ -136,7 +136,7 @@ void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
     sf::String titre;
     if (indexNiveau >= 0 && indexNiveau < static_cast<int>(nomsNiveaux.size()))
         titre = depuisUtf8(nomsNiveaux[static_cast<size_t>(indexNiveau)]) +
-                (francais ? L" terminé avec succés !" : L" done !");
+                (francais ? L" terminé avec succés !" : L" done!");
     texte(fenetre, titre, fx + 40, fy + 35, 22, ORANGE);
     icone(fenetre, spriteTemps, fondX + 70, fondY + 65);
     texte(fenetre, tuv::itos(j ? std::max(0, j->tempsNiveau) : 0), fx + 102, fy + 75, 16, JAUNE_TEMPS);
@@ -146,7 +146,7 @@ void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
     if (j && j->bSansFaute)
         icone(fenetre, spriteBouclier, fondX + 266, fondY + 65);
     if (j && j->bNouveauRecord)
-        texte(fenetre, francais ? L"Record battu !" : L"New best score !", fx + 340, fy + 75, 16,
+        texte(fenetre, francais ? L"Record battu !" : L"New best score!", fx + 340, fy + 75, 16,
               sf::Color(200, 100, 0, 255));
 }
 
@@ -274,8 +274,8 @@ void CJeuMenus::extraChapeau(sf::RenderWindow* fenetre, int y, int chapeau)
     const Boutique& b = BOUTIQUE[chapeau];
     const sf::String oui = francais ? "oui" : "yes", non = francais ? "non" : "no";
     const float fy = static_cast<float>(y);
-    texte(fenetre, sf::String(francais ? "Munitions : " : "Ammo : ") + b.munitions, 1100, fy, 10, ORANGE);
-    texte(fenetre, sf::String(francais ? L"Tir à la tête : " : L"Headshot : ") + (b.tete ? oui : non), 1100, fy + 14, 10,
+    texte(fenetre, sf::String(francais ? "Munitions : " : "Ammo: ") + b.munitions, 1100, fy, 10, ORANGE);
+    texte(fenetre, sf::String(francais ? L"Tir à la tête : " : L"Headshot: ") + (b.tete ? oui : non), 1100, fy + 14, 10,
           ORANGE);
-    texte(fenetre, sf::String(francais ? "Blessures : " : "Damages : ") + b.blessures, 1100, fy + 28, 10, ORANGE);
+    texte(fenetre, sf::String(francais ? "Blessures : " : "Damage: ") + b.blessures, 1100, fy + 28, 10, ORANGE);
 }

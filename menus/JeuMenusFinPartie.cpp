@@ -47,9 +47,9 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
     const sf::String gagnantNom = nom(gagnant == 0 ? 0 : 1);
     sf::String titre;
     if (idMenu == IdMenu::VICTOIRE_PARTIE)
-        titre = francais ? L"Partie gagnée par " + gagnantNom + L" !" : gagnantNom + L" won the game !";
+        titre = francais ? L"Partie gagnée par " + gagnantNom + L" !" : gagnantNom + L" won the game!";
     else if (idMenu == IdMenu::VICTOIRE_MANCHE)
-        titre = francais ? L"Manche gagnée par " + gagnantNom + L" !" : L"Round win by " + gagnantNom + L" !";
+        titre = francais ? L"Manche gagnée par " + gagnantNom + L" !" : L"Round win by " + gagnantNom + L"!";
     else
         titre = francais ? L"Tout le monde est mort !" : L"Everybody is dead !";
     texte(fenetre, titre, fx + 40, fy + 30, 20, sf::Color(255, 180, 0, 255));
@@ -91,7 +91,7 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
     sf::Color couleur;
     for (int i = 0; i < nbJoueurs; ++i) {
         if (i < 2) {
-            ligne = nom(i) + L" :";
+            ligne = nom(i) + (francais ? L" :" : L":");
             couleur = i == 0 ? sf::Color(200, 100, 100, 255) : sf::Color(100, 100, 200, 255);
         }
         const float y = fy + 80 + 28.0f * i;

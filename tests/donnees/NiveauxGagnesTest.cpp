@@ -49,7 +49,7 @@ const int ADVENTURE = 3, CHRONO = 4;
 TEST(Partie, LesGrottesGagneesEnAnglais)
 {
     const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 2, Langue::ANGLAIS,
-                   L"The caves done !"};
+                   L"The caves done!"};
     Partie p;
     ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
     verifierVictoire(p, n, "victoire_aventure02.png");
@@ -88,7 +88,7 @@ TEST(Partie, LeColEnneigeGagneEnFrancais)
 // The dunes in English: three heroes brought home one after the other.
 TEST(Partie, LesDunesGagneesEnAnglais)
 {
-    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 1, Langue::ANGLAIS, L"The dunes done !"};
+    const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 1, Langue::ANGLAIS, L"The dunes done!"};
     Partie p;
     ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
     verifierVictoire(p, n, "victoire_chrono01.png");

@@ -243,9 +243,19 @@ TEST_F(ChoixTest, ARightClickPlacesWhatTheShownPickerShows)
     souris = {false, true, {600, 400}};
     decor.ias.front()->dialoguePerso(fenetreDialogues(), 0, 0);
     ASSERT_EQ(decor.ias.size(), 2u);
+    // The flyer, a ship as the shipped levels write it.
+    SourisJeu::shiftGauche = [] { return false; };
+    while (choixPer().pDEC->nom != "VOLANT")
+        presser(CSFMLJeuChoixPer::ID, "btnRight");
+    clicDroit(800, 300);
+    ASSERT_EQ(decor.ias.size(), 3u);
     ASSERT_TRUE(decor.sauverNiveau("./niveaux/choix.niv"));
-    EXPECT_NE(lireTexte("niveaux/choix.niv").find("\nIA=GARDE;600;400;0;1;1;100;0;1\n"), std::string::npos)
+    const std::string niveau = lireTexte("niveaux/choix.niv");
+    EXPECT_NE(niveau.find("\nIA=GARDE;600;400;0;1;1;100;0;1\n"), std::string::npos)
         << "written with the model's collision value: shot at in play";
+    EXPECT_NE(niveau.find("\nIA=VOLANT;800;300;0;1;1;100;1;1\n"), std::string::npos) << "the flyer is no ship";
+    for (size_t i = niveau.find("\nOMBREIA="); i != std::string::npos; i = niveau.find("\nOMBREIA=", i + 1))
+        EXPECT_EQ(niveau.substr(niveau.find('\n', i + 1) - 2, 2), ";0") << "a shadow corrected unlike the shipped lines";
 }
 
 TEST_F(DialoguesNiveauTest, AMissingFontIsSaidOncePerPicker)

@@ -54,6 +54,8 @@ protected:
     {
         EXPECT_EQ(dialShader->pUniformsVert, nullptr);
         EXPECT_EQ(dialShader->pUniformsFrag, nullptr);
+        EXPECT_EQ(dialShader->ctrlComboBox(ids::myComboBoxVarFrag)->getNbElements(), 0) << "the gone sprite's list";
+        EXPECT_EQ(dialShader->getControl(ids::myTextNomVar)->getText(), "") << "its chosen variable";
         EXPECT_EQ(dialParticules->pParticules, nullptr);
         EXPECT_EQ(dialParticules->pProprietaire, nullptr);
     }

@@ -67,6 +67,7 @@ protected:
 TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
 {
     ecrireTexte("niveaux/essai.niv", niveauAvecCaisses());
+    jeu->mode = PartieJeu::MODE_EDITEUR;
     ASSERT_TRUE(choisir(CJeuDialogChargerNiv::ID, "essai.niv"));
     ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "open"));
     EXPECT_EQ(nbSprites(), 11u) << "its sprites: the ground and the boxes";
@@ -91,6 +92,12 @@ TEST_F(NiveauDialoguesTest, OpenLoadsTheChosenLevelOrTheEmptyOne)
     presser(CJeuDialogChargerNiv::ID, "open");
     EXPECT_EQ(jeu->pMenus->strCheminNiveau, "./niveaux/niveau-vide.niv");
     EXPECT_EQ(nbSprites(), 8u);
+
+    jeu->mode = 0;  // opened over the main menu
+    ASSERT_TRUE(choisir(CJeuDialogChargerNiv::ID, "essai.niv"));
+    ASSERT_TRUE(presser(CJeuDialogChargerNiv::ID, "open"));
+    EXPECT_EQ(nbSprites(), 11u);
+    EXPECT_FALSE(CPLUX::isDialogVisible(CJeuDialogChargerNiv::ID)) << "left over the loaded level";
 }
 
 TEST_F(NiveauDialoguesTest, ABrokenLevelChosenIsReportedAndTheEditorGoesOn)

@@ -165,15 +165,20 @@ TEST_F(SauvegardeCanonique, CompteDesValeursEtCheminsRembobines)
         << "a save rewinds the key-point paths of a sprite and of an AI";
 }
 
-// The editor's copy of each sprite, 1000 pixels right of it, saved and read back: from the first
+// The editor's copy of each sprite, 1000 pixels right of its start, saved and read back: from the first
 // "SD" line on, each model's lines and its copy's, 1000 more on the x of "SD" and "KP" lines,
 // an id of its own, no script.
 TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
 {
     monde().chargerNiveau("canonique.niv", 0);
     for (int p = 0; p < 3; ++p)
-        for (CSPRITE* sd : sprites(p))
-            ASSERT_NE(monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), int(sd->x) + 1000, int(sd->y), &plan(p)), nullptr);
+        for (CSPRITE* sd : sprites(p)) {
+            // Each taken on its way (a path's platform moves): the copy is placed from the start.
+            const float x = sd->x, y = sd->y;
+            sd->x += 37.25f, sd->y -= 11.5f;
+            ASSERT_NE(monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), int(sd->x0) + 1000, int(sd->y0), &plan(p)), nullptr);
+            sd->x = x, sd->y = y;
+        }
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     ASSERT_TRUE(chargerPuisSauver("A.niv", "B.niv"));
     EXPECT_EQ(lireTexte("B.niv"), lireTexte("A.niv")) << premiereDifference(lireTexte("B.niv"), lireTexte("A.niv"));

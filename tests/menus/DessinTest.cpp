@@ -174,7 +174,7 @@ TEST(DessinMenus, MeilleursTempsEtVictoire)
         t.m().bPortesFermees = false;
         i = t.dessiner();
         const std::string nom = riche ? "3 stars, shield, record" : "nothing earned";
-        EXPECT_TRUE(t.texte(riche ? L"Été terminé avec succés !" : L"Été done !")) << nom;
+        EXPECT_TRUE(t.texte(riche ? L"Été terminé avec succés !" : L"Été done!")) << nom;
         EXPECT_TRUE(t.texte(L"42") && t.texte(L"42")->position == sf::Vector2f(202, 125)) << nom;
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(i.getPixel(288 + 32 * k, 133), riche ? JAUNE : NOIR) << nom << " star " << k;
@@ -238,7 +238,7 @@ TEST(DessinMenus, FinsDeMancheEtIcones)
         const char* indice;       // a hint line of the file, UTF-8
         const wchar_t* auClavier;  // as a keyboard player reads it
     } cas[] = {{420, 0, "fr_", L"Partie gagnée par Rorezu !", "~Y : nouvelle partie", L"[Y] : nouvelle partie"},
-               {410, 0, "en_", L"Round win by Rorezu !", "~X: watch the end again", L"[X]: watch the end again"},
+               {410, 0, "en_", L"Round win by Rorezu!", "~X: watch the end again", L"[X]: watch the end again"},
                {430, -1, "fr_", L"Tout le monde est mort !", "~A ou Entrée ~B", L"[A] ou Entrée [B]"}};
     for (const auto& c : cas) {
         t.m().langue = c.langue;
