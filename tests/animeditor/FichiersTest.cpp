@@ -40,11 +40,13 @@ protected:
                 r.push_back(texteBoite(*b));
         return r;
     }
-    // The status message over the view while it shows.
+    // The status message over the view while it shows, its lines joined.
     std::string message() const
     {
         const auto u = d().texteMessage.getString().toUtf8();
-        return d().dureeMessage > 0 ? std::string(u.begin(), u.end()) : "";
+        std::string m(u.begin(), u.end());
+        std::replace(m.begin(), m.end(), '\n', ' ');
+        return d().dureeMessage > 0 ? m : "";
     }
     const CJeuDialogAnimationsSprites& d() const { return *e->d; }
     using EditionTest::d;
