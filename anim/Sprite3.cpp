@@ -155,6 +155,11 @@ void CSPRITE3_KEYFRAME::supprimerScript()
     numScript = 0;
 }
 
+bool CSPRITE3_KEYFRAME::scriptEnService() const
+{
+    return pScript && g_services.numeroScript(pScript) == numScript;
+}
+
 CScript* CSPRITE3_KEYFRAME::scriptVivant()
 {
     if (pScript && g_services.numeroScript(pScript) != numScript) {
@@ -184,6 +189,14 @@ CSPRITE3::CSPRITE3(const CSPRITE3& autre)
         elements.push_back(std::make_unique<CSPRITE3_ELEMENT>(*e));
     for (const auto& a : autre.animations)
         animations.push_back(std::make_unique<CSPRITE3_ANIMATION>(*a));
+    // A copy plays on its own: each character made from a model runs its frame scripts on
+    // its own sprite, with its own count. A model read for the editor has none to give.
+    for (size_t a = 0; a < animations.size(); ++a)
+        for (size_t k = 0; k < animations[a]->keyframes.size(); ++k) {
+            CSPRITE3_KEYFRAME& kf = *animations[a]->keyframes[k];
+            if (autre.animations[a]->keyframes[k]->scriptEnService())
+                kf.creerScript(kf.script, this);
+        }
 }
 
 CSPRITE3::~CSPRITE3() { viderAnimations(); }

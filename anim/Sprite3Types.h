@@ -109,9 +109,10 @@ struct CSPRITE3_KEYFRAME {
     sf::Color couleur = sf::Color::White;
     std::string son;
     unsigned char bSonSiStop = 0;
+    static constexpr int EXECUTIONS_SANS_FIN = -1;
     std::string script;  // KF_SCRIPT path
-    int nbExecutions = 0;
-    CScript* pScript = nullptr;  // made and owned by the script engine; never copied
+    int nbExecutions = 0;  // runs per character and level; EXECUTIONS_SANS_FIN: each time it plays
+    CScript* pScript = nullptr;  // made and owned by the script engine; a copy makes its own
     unsigned numScript = 0;      // its creation number: the engine may give a freed script's address to a new one
     CScriptAnm scp;              // KF_SCP
     std::vector<CSPRITE3_KEYANIMELEM> cles;  // one per AE, AE order
@@ -120,6 +121,8 @@ struct CSPRITE3_KEYFRAME {
     void creerScript(const std::string& chemin, CSPRITE* sd);
     // Removes it from its engine, if the engine still holds that very script.
     void supprimerScript();
+    // Whether its engine still holds the very script it made.
+    bool scriptEnService() const;
     // The script while its engine still holds it; null (and forgotten) once the engine freed
     // it, even if a new script now stands at the same address.
     CScript* scriptVivant();

@@ -444,10 +444,15 @@ private:
     void montrerOptionsShaders();
     void montrerOptionsParticules();
     void basculerEmetteur(sf::RenderWindow* fenetre);
+    // What "myButtonNewDelEmetteur" does to the chosen AE, said in the panel's language.
+    static const char* texteBoutonEmetteur(bool aUnEmetteur);
     void ajouterEtat();
     void remplirCombosShaders();
     // File buttons without a dialog.
     void rechargerPlanche();
+    // The sheet from that file, shown at zoom 1; a file that is not there is refused with a
+    // box and the sheet stays. False when refused.
+    bool chargerPlanche(const std::string& chemin);
     void rechargerAnimsGlobales();
     void prendreIdentifiant();
 

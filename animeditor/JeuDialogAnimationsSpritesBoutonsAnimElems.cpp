@@ -153,6 +153,11 @@ void CJeuDialogAnimationsSprites::montrerOptionsParticules()
     dialogue->init(ae->pParticules.get(), pSprite);
 }
 
+const char* CJeuDialogAnimationsSprites::texteBoutonEmetteur(bool aUnEmetteur)
+{
+    return aUnEmetteur ? "Retirer émetteur" : "Ajouter émetteur";
+}
+
 // The particle dialog lets go of an emitter before it is deleted.
 void CJeuDialogAnimationsSprites::basculerEmetteur(sf::RenderWindow* fenetre)
 {
@@ -166,11 +171,11 @@ void CJeuDialogAnimationsSprites::basculerEmetteur(sf::RenderWindow* fenetre)
             dialogue->init(nullptr, nullptr);
         pSprite->supprimerEmetteur(a, ae);
         if (bouton)
-            bouton->setButtonText("New");
+            bouton->setButtonText(texteBoutonEmetteur(false));
     } else {
         pSprite->ajouterEmetteur(fenetre, nullptr, a, ae);
         if (bouton)
-            bouton->setButtonText("Del");
+            bouton->setButtonText(texteBoutonEmetteur(true));
     }
 }
 

@@ -148,8 +148,12 @@ void CJeuDialogAnimationsSprites::ajouterAnimElemSel()
     }
     pSprite->ajouterAnimElem(a, elementSel, "", 0, 1, -1);
     majListeAnimElems();
+    numAnimElemSelPrec = numAnimElemSel;
     numAnimElemSel = pSprite->getNbAnimElems(a) - 1;
     choisirLigneAnimElem(numAnimElemSel);
+    // Its panel shows its key at once, as for an AE chosen in the list: a value typed next
+    // then changes that value only (the panel is written whole into the key).
+    panneauxAnimElem(a, numAnimElemSel);
 }
 
 // Later AEs move down one index: the records, buffers and dialogs that name the animation's

@@ -131,11 +131,20 @@ void CJeuDialogAnimationsSprites::boutonsFichiers(TableBoutons& t)
     t[IdAnm::myButtonAppliquerAuJeu] = [](D& d, const AppuiGauche&) { d.appliquerAuJeu(); };
 }
 
+// The sheet the "Planche" field names: one typed there is loaded as if chosen with "Ouvrir
+// planche…", or refused with a box; the same sheet is read again from the disk.
 void CJeuDialogAnimationsSprites::rechargerPlanche()
 {
+    const CPLUXControl* champ = getControl(IdAnm::myTextInputNomPlanche);
+    const std::string chemin = champ ? champ->getText() : pSprite->strTexture;
+    if (chemin != pSprite->strTexture || chemin.empty()) {
+        chargerPlanche(chemin);
+        return;
+    }
     if (pImagePlanche)
         pImagePlanche->setImage(pSprite->strTexture);
-    pSprite->chargerTexture(CLE_TEXTURE, pSprite->strTexture);
+    if (!pSprite->chargerTexture(CLE_TEXTURE, pSprite->strTexture))
+        chargerPlanche(chemin);
 }
 
 // The game's global animations read again; the sprite's sub-sprites are looked up again in

@@ -134,10 +134,16 @@ void CJeuDialogAnimationsSprites::collerFrame()
         numFrameCopie >= pSprite->getNbFrames(numAnimationCopie))
         return;
     const int f = pSprite->getFrame(a);
+    // An AE alone has no keyframe to go into there: said as "Appliquer frame" says it.
+    if (numAnimElemCopie != -1 && !pSprite->isKeyframe(a, f)) {
+        CPLUX::MessageBoxW(getTitleW(), L"Rien n'est collé : la frame " + CPLUX::itows(f) +
+                                            L" n'est pas une keyframe (« Ajouter clé » en fait une).");
+        return;
+    }
     int colle = 0;
     if (numAnimElemCopie == -1)
         colle = pSprite->copierFrame(numAnimationCopie, numFrameCopie, a, f);
-    else if (pSprite->isKeyframe(a, f))
+    else
         colle = pSprite->appliquerInterpolationKeyframe(numAnimationCopie, numFrameCopie, a, f, numAnimElemCopie);
     majMarqueursTimeline(pSprite, pTimeline);
     afficher(*this, IdAnm::myTextInputAnimFrameNb, pSprite->getNbFrames(a));

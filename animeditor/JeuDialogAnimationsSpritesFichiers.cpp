@@ -105,17 +105,26 @@ bool D::callbackExporterNouveauANM(void* owner, CPLUXDialog* dlg, CPLUXControl* 
 
 bool D::callbackOuvrirPlanche(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code)
 {
-    return repondre(owner, dlg, ouverture(ctrl, code), [](D& e, CPLUXDialogFile& f) {
-        e.pSprite->chargerTexture(CLE_TEXTURE, f.GetFullPath());
-        afficher(e, IdAnm::myTextInputNomPlanche, e.pSprite->strTexture);
-        if (CPLUXControlImage* planche = e.ctrlImage(IdAnm::myImagePlancheSprites)) {
-            planche->setImage(e.pSprite->strTexture);
-            planche->setDimensionImage(true);
-            planche->setScale(1.0f);
-        }
-        // The zone stays on its sheet pixels at the new scale; the zoom input follows.
-        e.replacerZonePlanche();
-    });
+    return repondre(owner, dlg, ouverture(ctrl, code),
+                    [](D& e, CPLUXDialogFile& f) { e.chargerPlanche(f.GetFullPath()); });
+}
+
+bool D::chargerPlanche(const std::string& chemin)
+{
+    if (!pSprite->chargerTexture(CLE_TEXTURE, chemin)) {
+        CPLUX::MessageBoxW(getTitle(), "Fichier introuvable : « " + chemin + " » (planche non chargée).");
+        afficher(*this, IdAnm::myTextInputNomPlanche, pSprite->strTexture);
+        return false;
+    }
+    afficher(*this, IdAnm::myTextInputNomPlanche, pSprite->strTexture);
+    if (CPLUXControlImage* planche = ctrlImage(IdAnm::myImagePlancheSprites)) {
+        planche->setImage(pSprite->strTexture);
+        planche->setDimensionImage(true);
+        planche->setScale(1.0f);
+    }
+    // The zone stays on its sheet pixels at the new scale; the zoom input follows.
+    replacerZonePlanche();
+    return true;
 }
 
 bool D::callbackImageElement(void* owner, CPLUXDialog* dlg, CPLUXControl* ctrl, int code)
@@ -229,6 +238,11 @@ void D::afficherSprite()
     pZonePlanche = ctrlZone(IdAnm::myZone);
     if (CPLUXControlList* l = ctrlList(IdAnm::myListElementsPlanche))
         elementChoisi(l);
+    // No element chosen: its fields do not pass the selection zone off as one.
+    if (elementSel < 0)
+        for (const char* id : {IdAnm::myTextInputElementX, IdAnm::myTextInputElementY, IdAnm::myTextInputElementL,
+                               IdAnm::myTextInputElementH})
+            afficher(*this, id, "");
     afficher(*this, IdAnm::myTextInputNomAnimation, "");
     afficher(*this, IdAnm::myTextInputNomAnimElem, "");
     cocher(*this, IdAnm::myButtonCheckReculTir, pSprite->bReculArme);
@@ -381,11 +395,18 @@ void D::chargerImageElement(int e, const std::string& chemin)
 }
 
 // Made through the hooks the sprite's reader uses: the engine that holds a script removes it.
-// Typed or chosen, a script goes to the keyframe shown; off a keyframe it is refused.
+// Typed or chosen, a script goes to the keyframe shown; off a keyframe it is refused, and so
+// is a file that is not there (the keyframe keeps its script). A keyframe given its first
+// script runs it each time it plays: a count of 0 would never run it.
 void D::choisirScriptFrame(const std::string& chemin)
 {
     if (refuserHorsKeyframe(false))
         return;
+    if (!chemin.empty() && !tuv::fichierExiste(chemin)) {
+        CPLUX::MessageBoxW(getTitle(), "Fichier introuvable : « " + chemin + " » (script non gardé).");
+        majPanneauKeyFrame();
+        return;
+    }
     afficher(*this, IdAnm::myTextInputScriptFrame, chemin);
     const int a = numAnimationSel, f = pSprite->getFrameCourante();
     CSPRITE3_KEYFRAME* kf = pSprite->getKeyframeEnForce(a, f);
@@ -394,8 +415,11 @@ void D::choisirScriptFrame(const std::string& chemin)
         kf->script.clear();
     }
     if (!chemin.empty()) {
+        if (kf->nbExecutions == 0)
+            kf->nbExecutions = CSPRITE3_KEYFRAME::EXECUTIONS_SANS_FIN;
         kf->creerScript(chemin, nullptr);
         kf->script = chemin;
+        afficher(*this, IdAnm::myTextInputNbRunScript, CPLUX::itos(kf->nbExecutions));
     }
     rafraichirKeyframes(f);
 }

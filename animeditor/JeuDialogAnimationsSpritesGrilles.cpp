@@ -32,8 +32,6 @@ constexpr float DEMI_GRADUATION = 10.f;
 constexpr double MARGE_GRADUATION = 20.0;
 const sf::Color COULEUR_AIGUILLE(0, 0, 255, 200);
 constexpr float EPAISSEUR_CADRAN = 2.f;
-// 120 drawings at 30 frames per second.
-constexpr float DUREE_MESSAGE = 120.f;
 const sf::Color FOND_TRANSPARENT(255, 255, 255, 0);
 const sf::Color CONTOUR_RECT_GLOBAL(0, 200, 100, 200);
 const sf::Color CONTOUR_HITBOX(0, 0, 180, 200);
@@ -242,16 +240,6 @@ void CJeuDialogAnimationsSprites::collecterRepereOrigine()
     lot_->ligne({M.x, M.y - r * z}, {M.x, M.y + r * z}, c);
     const sf::Vector2f h = tournerPoint(P.x + r, P.y, static_cast<float>(90 - f), P.x, P.y);
     lot_->ligne(M, {vue.x + h.x * z + d.x, vue.y + h.y * z + d.y}, COULEUR_AIGUILLE);
-}
-
-// Status message ------------------------------------------------------------------------------------------
-
-// Counted in drawings of the view: as many more at 60 frames per second as it takes to stay
-// the same time on screen.
-void CJeuDialogAnimationsSprites::afficherMessage(const std::wstring& message)
-{
-    texteMessage.setString(sf::String(message));
-    dureeMessage = imagesAuTaux(DUREE_MESSAGE);
 }
 
 // Rectangles of the animation -----------------------------------------------------------------------------

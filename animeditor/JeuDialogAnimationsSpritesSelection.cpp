@@ -281,5 +281,5 @@ void CJeuDialogAnimationsSprites::panneauxAnimElem(int a, int ae)
     choisirTexte(*this, IdAnm::myComboBoxShadersVert, pSprite->getShaderVert(a, ae));
     choisirTexte(*this, IdAnm::myComboBoxShadersFrag, pSprite->getShaderFrag(a, ae));
     cocher(*this, IdAnm::myButtonCheckEmetteurParticules, pSprite->isEmetteurActif(a, ae));
-    afficher(*this, IdAnm::myButtonNewDelEmetteur, pSprite->hasEmetteur(a, ae) ? "Del" : "New");
+    afficher(*this, IdAnm::myButtonNewDelEmetteur, texteBoutonEmetteur(pSprite->hasEmetteur(a, ae)));
 }

@@ -10,9 +10,11 @@
 #include "anim/Sprite3.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
+#include "core/Services.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlImage.h"
+#include "gui/plux_theme.h"
 
 #include <SFML/OpenGL.hpp>
 
@@ -39,8 +41,10 @@ constexpr size_t MAX_CERCLES_MAILLAGE = 1000;
 constexpr int FRAMES_VISEE_MIN = 180;
 // The path of an animation draws at most this many points per AE, however fine its step.
 constexpr int MAX_POINTS_CHEMIN = 2000;
-// The status message's place from the view's corner.
+// The status message's place from the view's corner; it keeps as far from the right edge.
 constexpr int MESSAGE_DX = 60, MESSAGE_DY = 4;
+// 120 drawings at 30 frames per second.
+constexpr float DUREE_MESSAGE = 120.f;
 const char* const BOUTONS_MODE[] = {IdAnm::myButtonCheckModeSizeMoveRot, IdAnm::myButtonCheckModeMaillage,
                                     IdAnm::myButtonCheckDrawHierarchie};
 
@@ -114,6 +118,20 @@ void CJeuDialogAnimationsSprites::dessinerVue(sf::RenderWindow* w, int mouseX, i
         w->draw(texteMessage);
     }
     redessinerBoutonsMode(*w, ox, oy);
+}
+
+// Counted in drawings of the view: as many more at 60 frames per second as it takes to stay
+// the same time on screen. Broken into lines that stay inside the view, as drawn.
+void CJeuDialogAnimationsSprites::afficherMessage(const std::wstring& message)
+{
+    const float largeur = pImageAnimation ? pImageAnimation->getWidth() - 2.f * MESSAGE_DX : 0.f;
+    sf::Text essai = texteMessage;
+    const auto mesure = [&essai](const std::wstring& ligne) {
+        essai.setString(sf::String(ligne));
+        return essai.findCharacterPos(ligne.size()).x - essai.findCharacterPos(0).x;
+    };
+    texteMessage.setString(sf::String(largeur > 0 ? plux::couperLignes(message, largeur, mesure) : message));
+    dureeMessage = imagesAuTaux(DUREE_MESSAGE);
 }
 
 // Over the sprite: the frames, the selection's mesh and handles, the rectangles, the hovered

@@ -82,6 +82,23 @@ TEST_F(BoutonsTest, ElementButtons)
     d().onPressLeft(nullptr, planche->getLeftScreen() + static_cast<int>(150 * z), planche->getTopScreen() + 2,
                     e->ctrl(IdAnm::myImagePlancheSprites));
     EXPECT_EQ(elementChoisi(), std::pair(2, 2)) << "main, (140, 0, 20, 10)";
+
+    // A sheet typed in "Planche" and "Recharger": loaded, or refused with a box naming it.
+    DossierTemp dossier;
+    sf::Image image;
+    image.create(8, 8);
+    ASSERT_TRUE(image.saveToFile(dossier / "feuille.png"));
+    const std::string avantPlanche = s().strTexture;
+    saisir(IdAnm::myTextInputNomPlanche, dossier / "absente.png");
+    appuyer(IdAnm::myButtonReloadPlanche);
+    ASSERT_EQ(CPLUX::getMessageBoxes().size(), 1u);
+    EXPECT_NE(texteBoite(*CPLUX::getMessageBoxes().back()).find("absente.png"), std::string::npos);
+    EXPECT_EQ(s().strTexture, avantPlanche) << "the sheet stays";
+    EXPECT_EQ(e->texte(IdAnm::myTextInputNomPlanche), avantPlanche);
+    saisir(IdAnm::myTextInputNomPlanche, dossier / "feuille.png");
+    appuyer(IdAnm::myButtonReloadPlanche);
+    EXPECT_EQ(s().strTexture, dossier / "feuille.png");
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 1u);
 }
 
 TEST_F(BoutonsTest, AnimationAndAEButtons)
@@ -151,6 +168,20 @@ TEST_F(BoutonsTest, AnimationAndAEButtons)
     d().zoom = 2;
     appuyer(IdAnm::myButtonRazAxeAnimation);
     EXPECT_EQ(sf::Vector2i(d().centreVueX, d().centreVueY), sf::Vector2i(180, 160)) << "corps at (20, 10), zoom 2";
+
+    // An AE added shows its key at once: a value typed then changes that value only.
+    e->liste(IdAnm::myListAnimations)->setNumSel(2);
+    d().allerAFrame(0);
+    e->liste(IdAnm::myListElementsPlanche)->setNumSel(1);
+    appuyer(IdAnm::myButtonAjouterElementAnimation);
+    ASSERT_EQ(d().numAnimElemSel, 0);
+    EXPECT_EQ(e->texte(IdAnm::myTextInputAnimCourX), "0");
+    EXPECT_TRUE(e->coche(IdAnm::myButtonCheckElemAnimCourVisible) && e->coche(IdAnm::myButtonCheckAnimElementFilleVisible))
+        << "the panel shows the new key";
+    saisir(IdAnm::myTextInputAnimCourX, "5");
+    d().onCtrlInputEnterPress(d().ctrlTextInput(IdAnm::myTextInputAnimCourX));
+    EXPECT_EQ(s().getCle(2, 0, 0)->position.x, 5.f);
+    EXPECT_TRUE(s().getCle(2, 0, 0)->visible && s().getKeyframeFlag(2, 0)) << "no hiding, the keyframe's flag kept";
 }
 
 TEST_F(BoutonsTest, KeyframeFrameAndTimelineButtons)
@@ -260,10 +291,10 @@ TEST_F(BoutonsTest, AECopyStatesAndTheDialogsBoundToAnAE)
     choisirAE(0);
     appuyer(IdAnm::myButtonNewDelEmetteur);
     EXPECT_TRUE(s().hasEmetteur(1, 0));
-    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Del");
+    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Retirer émetteur");
     appuyer(IdAnm::myButtonNewDelEmetteur);
     EXPECT_FALSE(s().hasEmetteur(1, 0));
-    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "New");
+    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Ajouter émetteur");
 
     // A state already there is refused, its link kept and named; one line per list.
     s().etats["COURSE"] = 1;

@@ -146,8 +146,10 @@ TEST_F(ClavierTest, AFrameCopiedWholeOrOneAnimElemIsPastedOnAnotherFrame)
     animElem(1);
     touche(Touche::C, true);
     frame(7);
+    const size_t boites = CPLUX::getMessageBoxes().size();
     touche(Touche::V, true);
     EXPECT_FALSE(s().isKeyframe(0, 7)) << "one AE is not pasted between keyframes";
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), boites + 1) << "the refusal is said in a box";
     frame(5);
     animElem(0);
     touche(Touche::V, true);

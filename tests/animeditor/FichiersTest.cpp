@@ -40,11 +40,13 @@ protected:
                 r.push_back(texteBoite(*b));
         return r;
     }
-    // The status message over the view while it shows.
+    // The status message over the view while it shows, its lines joined.
     std::string message() const
     {
         const auto u = d().texteMessage.getString().toUtf8();
-        return d().dureeMessage > 0 ? std::string(u.begin(), u.end()) : "";
+        std::string m(u.begin(), u.end());
+        std::replace(m.begin(), m.end(), '\n', ' ');
+        return d().dureeMessage > 0 ? m : "";
     }
     const CJeuDialogAnimationsSprites& d() const { return *e->d; }
     using EditionTest::d;
@@ -273,6 +275,7 @@ TEST_F(FichiersTest, OpenReloadAndNewStartTheEditionOver)
             EXPECT_EQ(sel, -1) << c.quoi << ": a selection or a copy left";
         EXPECT_EQ(d().elementSel, c.element) << c.quoi;
         EXPECT_EQ(e->texte(IdAnm::myTextInputNomElement), c.element < 0 ? "" : "bras") << c.quoi << ": the element's panel";
+        EXPECT_EQ(e->texte(IdAnm::myTextInputElementX), c.element < 0 ? "" : "100") << c.quoi << ": the zone is no element";
         EXPECT_TRUE(d().bNouvelleMere && d().listeAnnulations.empty() && !d().bCopieFrame && d().selectionMaillage.empty())
             << c.quoi << ": a mother link, an undo, a copied frame or a mesh selection left";
         EXPECT_EQ(d().mapCerclesMaillage.empty(), c.element < 0) << c.quoi << ": the chosen element's mesh circles";
@@ -530,10 +533,20 @@ TEST_F(FichiersTest, FrameScriptsLiveInTheEngineThatHoldsThem)
     EXPECT_TRUE(jeu.pscriptEngineMenu->nbScripts == 0 && s().getAnim(0)->keyframes[0]->script.empty())
         << "a script made or written";
 
+    // A keyframe's first script runs each time it plays (a count of 0 would never run it);
+    // a path to no file is refused with a box, the keyframe keeping its script.
     d().allerAFrame(10);
-    s().getKeyframeEnForce(0, 10)->nbExecutions = 3;
     d().choisirScriptFrame(dossier / "a.scp");
     CSPRITE3_KEYFRAME& kf = *s().getKeyframeEnForce(0, 10);
+    EXPECT_EQ(kf.nbExecutions, -1);
+    EXPECT_EQ(e->texte(IdAnm::myTextInputNbRunScript), "-1");
+    e->ctrl(IdAnm::myTextInputNbRunScript)->setText("3");
+    d().majNbExecutionsScript();
+    d().choisirScriptFrame(dossier / "absent.scp");
+    EXPECT_EQ(CPLUX::getMessageBoxes().size(), 2u);
+    EXPECT_NE(texteBoite(*CPLUX::getMessageBoxes().back()).find("absent.scp"), std::string::npos) << "the file is named";
+    EXPECT_EQ(e->texte(IdAnm::myTextInputScriptFrame), dossier / "a.scp");
+    EXPECT_EQ(kf.nbExecutions, 3) << "a count set is kept";
     ASSERT_NE(kf.pScript, nullptr);
     EXPECT_TRUE(jeu.pscriptEngineMenu->contient(kf.pScript));
     EXPECT_TRUE(kf.pScript->bPause) << "it waits for its frame";

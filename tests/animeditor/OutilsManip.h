@@ -104,7 +104,13 @@ protected:
         CPLUX::changerFocusDialogue(e->d.get());
         CPLUXTest::key(k, ctrl, shift);
     }
-    std::wstring message() const { return e->d->texteMessage.getString().toWideString(); }
+    // The status message, its lines (broken to fit the view) joined.
+    std::wstring message() const
+    {
+        std::wstring m = e->d->texteMessage.getString().toWideString();
+        std::replace(m.begin(), m.end(), L'\n', L' ');
+        return m;
+    }
 
     sf::RenderWindow fenetre;
     JeuEssai jeu;

@@ -34,6 +34,9 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
         std::function<void()> verifier;
     };
     const CSPRITE3_ANIMATION& an = *s().getAnim(0);
+    DossierTemp scripts;  // a frame script must be there to be taken
+    ecrireTexte(scripts / "saut.scp", "BASCULE()\n");
+    const DansDossier ici(scripts.str());
     const auto zoomVu = [&] { return tuv::ftos(d().zoom) + " " + texte(IdAnm::myTextInputZoomAnimation); };
     const Cas table[] = {
         {IdAnm::myTextInputNbLecturesAvantNouvelleAnim, "1", [&] { EXPECT_EQ(an.nbLecturesGoto, 0); }},

@@ -128,7 +128,7 @@ TEST_F(SelectionTest, ChoosingAnAnimElemSelectsItsElementAndFillsItsPanels)
     EXPECT_EQ(e->combo(IdAnm::myComboBoxArmeElement)->getNumSel(), 2);
     EXPECT_EQ(e->combo(IdAnm::myComboBoxShadersFrag)->getNumSel(), 1);
     EXPECT_EQ(e->combo(IdAnm::myComboBoxShadersVert)->getNumSel(), 0) << "a shader no line reads";
-    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Del");
+    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Retirer émetteur");
     EXPECT_EQ(d().selectionMaillage.size(), 4u) << "circles of its 2 x 2 mesh";
     EXPECT_EQ(d().numAnimElemSelPrec, -1);
 
@@ -137,7 +137,7 @@ TEST_F(SelectionTest, ChoosingAnAnimElemSelectsItsElementAndFillsItsPanels)
     EXPECT_EQ(e->texte(IdAnm::myTextInputNomAnimElem), "tete");
     EXPECT_EQ(e->combo(IdAnm::myComboBoxArmes)->getNumSel(), 2) << "an element without weapon leaves them";
     EXPECT_EQ(e->combo(IdAnm::myComboBoxArmeElement)->getNumSel(), 0) << "but its own panel shows none";
-    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "New");
+    EXPECT_EQ(e->texte(IdAnm::myButtonNewDelEmetteur), "Ajouter émetteur");
     s().setNomAnimElem(0, 0, "crane");
     animElem(0);
     EXPECT_EQ(e->texte(IdAnm::myTextInputNomAnimElem), "crane");
