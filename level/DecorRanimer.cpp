@@ -129,10 +129,15 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     s.bTailleFixe = multi;
 }
 
-// An AI back at its start, alive with its first weapon loaded; controllable turrets keep their
-// visibility. Its attached characters go back to their own starts.
+// An AI back at its start as a load makes it: alive, facing its "Direction", with its first
+// weapon loaded; controllable turrets keep their visibility. Its attached characters (a
+// cannon's gun, which is not in the level's list of AIs) come back the same way, each at its
+// own place on its carrier.
 void CDecor::ranimerIA(CPerso& ia)
 {
+    // Its death tripled the top of its hit box.
+    if (ia.bMortTerminee && ia.sprite)
+        ia.sprite->hitbox[1] /= 3;
     ia.mode = EtatPerso::ARRET;
     if (ia.sprite && ia.id != "TOURELLE_CONTROLABLE")
         ia.sprite->setVisible(true);
@@ -142,11 +147,12 @@ void CDecor::ranimerIA(CPerso& ia)
     ia.compteurTouche = -1;
     if (ia.sprite)
         placerAuDepart(*ia.sprite);
+    ia.setDirection(ia.directionInitiale);
     ia.armeCourante = 0;
     recharger(ia);
     for (CPerso* enfant : ia.enfants)
-        if (enfant && enfant->sprite)
-            placerAuDepart(*enfant->sprite);
+        if (enfant && enfant != &ia)
+            ranimerIA(*enfant);
     if (ia.sprite && ia.sprite->pChemin)
         ia.sprite->pChemin->reinitialiser();
     for (CParticules* e : {ia.particuleTouche, ia.particuleMort, ia.particuleFin})
