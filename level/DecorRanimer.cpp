@@ -53,6 +53,16 @@ void oublierCoups(CPerso& p)
     p.etapeCoup = 0;
 }
 
+// Every slot gets its weapon's full load again, as the character's load gave it: a hero
+// revived after spending the rounds of his other weapons does not come back without them.
+void rechargerTout(CPerso& p)
+{
+    const CArmes* liste = armesDuJeu();
+    for (SlotArme* slot : p.armes)
+        if (const CArme* arme = slot && liste ? liste->arme(slot->numero) : nullptr)
+            slot->munitions = arme->munitions;
+}
+
 // The current slot gets its weapon's full load again.
 void recharger(CPerso& p)
 {
@@ -109,7 +119,7 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
         s.appliquerAnimElemsParNom(nom, false, true);
     s.setCouleurGlobale(sf::Color(255, 255, 255, 255));
     p.vitesseCourante = p.vitesse;
-    recharger(p);
+    rechargerTout(p);
     s.sprite.setColor(s.couleur);
     const bool sansReprise = checkpointX == -1 || checkpointY == -1;
     if (sansReprise)
