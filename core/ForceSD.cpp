@@ -37,6 +37,9 @@ void CForceSD::reinitialiser()
     bNouveauCycle = true;
     bEnForce = false;
     compteurCycle = compteurDuree = 0;
+    longueurCycle = duree = 0;
+    signeX = signeY = 1;
+    limiteX = limiteY = 0;
 }
 
 void CForceSD::maj(CSPRITE* sd)

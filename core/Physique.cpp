@@ -102,6 +102,13 @@ int CPhysRebond::maj(int x, int y, CSPRITE* sd)
 
 CPhysEffondrement::CPhysEffondrement(int h, int v, bool bAuto) : hauteur(h), bHauteurAuto(bAuto), vitesse(v) {}
 
+void CPhysEffondrement::reinitialiser()
+{
+    const bool visible = bHauteurVisible;
+    *this = CPhysEffondrement(hauteur, vitesse, bHauteurAuto);
+    bHauteurVisible = visible;
+}
+
 int CPhysEffondrement::maj(CSPRITE* sd)
 {
     if (!sd || !sd->bPhysE)
@@ -149,6 +156,11 @@ CPhysDestruction::CPhysDestruction(bool actif, int res, int anim, int a4, int a5
       r(sf::Uint8(std::clamp(cr, 0, 255))), g(sf::Uint8(std::clamp(cg, 0, 255))),
       b(sf::Uint8(std::clamp(cb, 0, 255))), a(sf::Uint8(std::clamp(ca, 0, 255)))
 {
+}
+
+void CPhysDestruction::reinitialiser()
+{
+    *this = CPhysDestruction(bActif, resistance, animDetruit, v4, v5, v6, bDisparait, r, g, b, a);
 }
 
 void CPhysDestruction::toucher(CSPRITE* sd, int degats)

@@ -37,6 +37,8 @@ class CPhysRebond {
 public:
     // -1 when off, else the state after the step (0 idle, 1 triggered, 2 launch).
     int maj(int x, int y, CSPRITE* sd);
+    // Back to idle, as the level made it.
+    void reinitialiser() { etat = 0; }
 
     bool bActif = true;
     int etat = 0;
@@ -54,6 +56,8 @@ public:
 
     // -1 when the sprite's flag E is off, -2 when finished, else the state after the step.
     int maj(CSPRITE* sd);
+    // Waiting again with nothing fallen: the settings stay, the fall's state is made anew.
+    void reinitialiser();
 
     int etat = 0;             // 0 waiting, 1 falling, 2 fallen
     bool bEnAttente = true;   // cleared by the character that triggers the fall
@@ -78,6 +82,9 @@ public:
     void toucher(CSPRITE* sd, int degats);
     // Per-frame: fades the hit tint out.
     void maj(CSPRITE* sd);
+    // Whole again, no damage and no tint: the settings stay, the run state is made anew. The
+    // sprite it broke is the caller's to show and rewind.
+    void reinitialiser();
 
     bool bActif = true;
     int resistance = 1;

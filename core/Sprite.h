@@ -293,6 +293,11 @@ public:
     }
     // Per-frame behaviours and animation (step 2 of afficher), run once per frame.
     void majComportements();
+    // What play changed in the behaviours and their marks on the sprite back to what the level
+    // made (a restart): every behaviour's run state, the tilt, turn and hit tint, the
+    // visibility a destruction took, the door, push and shot marks. The settings stay, as do
+    // the place and the animation, which the caller rewinds.
+    void reinitialiserComportements();
     // Draws the current image with everything applied, without culling or behaviours.
     virtual void dessinerImage(sf::RenderTarget& cible, float dx, float dy);
 

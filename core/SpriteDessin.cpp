@@ -88,6 +88,34 @@ void CSPRITE::majComportements()
         animer(-1);
 }
 
+void CSPRITE::reinitialiserComportements()
+{
+    if (pPhysDestruction) {
+        if (pPhysDestruction->bDetruit)
+            bVisible = bVisibleDepart;
+        pPhysDestruction->reinitialiser();
+    }
+    if (pPhysE)
+        pPhysE->reinitialiser();
+    if (pPhysR)
+        pPhysR->reinitialiser();
+    if (pForce)
+        pForce->reinitialiser();
+    if (pChemin)
+        pChemin->reinitialiser();
+    if (pParticules) {
+        pParticules->bStop = pParticules->bStopDepart;
+        pParticules->preparer();
+    }
+    // A seesaw starts level; a swaying sprite goes on from where it is, as its start is drawn.
+    if (!bPlante)
+        angleDynamique = 0;
+    angleTourne = 0;
+    sprite.setColor(couleur);
+    bPorteFermee = bImpact = false;
+    marqueTir = 0;
+}
+
 void CSPRITE::afficher(sf::RenderTarget* cible, float dx, float dy, bool passe, const sf::FloatRect& vue)
 {
     // The main plane is drawn in two passes: behaviours and the animation run in the

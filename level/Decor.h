@@ -94,6 +94,10 @@ public:
     bool respawnActif(const std::string& id) const;
     // The weapon slot revived players start with: 9 adventure, 0 chrono, else a fountain's draw.
     int armeDeDepart() const;
+    // The slot p starts with for the start weapon arme: the adventure's tenth slot names the
+    // hero's own start weapon, his first slot when he carries fewer (both a load and a restart
+    // start him on it).
+    static int slotDeDepart(const CPerso& p, int arme);
     // Pads of players 1 and 2: the first two connected pads, else 0 and 1.
     void affecterManettes();
     // Two-player game: the two halves of persos exchange their start positions.

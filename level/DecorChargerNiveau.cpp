@@ -90,7 +90,7 @@ void CDecor::armerJoueursCharges()
             continue;
         p->setDirection(p->sprite->x <= static_cast<float>(tailleJeuX / 2) ? 0 : 1);
         p->visee = type == TYPE_CHRONO ? -1 : 1;
-        p->selectArme(arme);
+        p->selectArme(slotDeDepart(*p, arme));
         if (type != TYPE_AVENTURE || static_cast<int>(p->armes.size()) <= SLOT_AVENTURE)
             continue;
         for (size_t k = 0; k < p->armes.size(); ++k)

@@ -4,11 +4,9 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
-#include "core/Chemin.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Manettes.h"
-#include "core/Particules.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControl.h"
@@ -53,6 +51,13 @@ int CDecor::armeDeDepart() const
     if (type == TYPE_CHRONO)
         return SLOT_CHRONO;
     return jeu && jeu->pscriptEngine ? jeu->pscriptEngine->choisirArmeAuHasard() : SLOT_CHRONO;
+}
+
+int CDecor::slotDeDepart(const CPerso& p, int arme)
+{
+    const PartieJeu* jeu = faceJeu::partie();
+    const bool aventure = !jeu || jeu->typeJeu == TYPE_AVENTURE;
+    return aventure && arme == SLOT_AVENTURE && arme >= p.nbSlots() && p.nbSlots() > 0 ? 0 : arme;
 }
 
 void CDecor::affecterManettes()
@@ -101,30 +106,28 @@ void CDecor::echangerPositionsMulti()
     }
 }
 
-// Main-plane sprites back at their start: place, animation 0, paths, emitters, collisions and
-// (adventure) visibility. Respawn points keep their animation while a checkpoint is set.
+// Decor sprites back at their start, as a load of the level makes them: place, animation 0,
+// every behaviour's run state, collisions and (adventure) visibility. Respawn points keep their
+// animation while a checkpoint is set. Every plane: a background platform's path or a force
+// zone of another plane starts its run anew as well.
 void CDecor::rembobinerSD()
 {
     const PartieJeu* jeu = faceJeu::partie();
     const bool aventure = !jeu || jeu->typeJeu == TYPE_AVENTURE;
     const bool reprise = checkpointX != -1 || checkpointY != -1;
-    for (CSPRITE* sd : pPlans[PLAN_PRINCIPAL]->sprites) {
-        if (!sd)
-            continue;
-        if (!(reprise && sd->getIdDEC() == ID_RESPAWN)) {
-            sd->placerImage(0, 0, tuv::floatVersInt(sd->x0), tuv::floatVersInt(sd->y0));
-            sd->setAnim(0);
+    for (CCalqueSD* plan : pPlans)
+        for (CSPRITE* sd : plan->sprites) {
+            if (!sd)
+                continue;
+            if (!(reprise && sd->getIdDEC() == ID_RESPAWN)) {
+                sd->placerImage(0, 0, tuv::floatVersInt(sd->x0), tuv::floatVersInt(sd->y0));
+                sd->setAnim(0);
+            }
+            sd->reinitialiserComportements();
+            sd->bCollisionsActives = true;
+            if (aventure)
+                sd->bVisible = sd->bVisibleDepart;
         }
-        if (sd->pChemin)
-            sd->pChemin->reinitialiser();
-        if (sd->pParticules) {
-            sd->pParticules->bStop = sd->pParticules->bStopDepart;
-            sd->pParticules->preparer();
-        }
-        sd->bCollisionsActives = true;
-        if (aventure)
-            sd->bVisible = sd->bVisibleDepart;
-    }
 }
 
 // Which AIs come back: one the scripts told not to is removed; one tied to a respawn point
@@ -139,14 +142,8 @@ void CDecor::ranimerIAs()
             ia->bDel = true;
             continue;
         }
-        if (!respawnActif(ia->chaine2)) {
-            // Its death tripled the top of its hit box.
-            if (ia->bMortTerminee && ia->sprite)
-                ia->sprite->hitbox[1] /= 3;
+        if (!respawnActif(ia->chaine2) || (!ia->bDel && !ia->bMortTerminee))
             ranimerIA(*ia);
-        } else if (!ia->bDel && !ia->bMortTerminee) {
-            ranimerIA(*ia);
-        }
         if (ia->sprite)
             for (const char* nom : OVERS_CRISTAUX)
                 ia->sprite->supprimerOver(nom);
@@ -270,7 +267,7 @@ int CDecor::demarrerNiveau(int calque)
     invaliderIndex();
     const int arme = armeDeDepart();
     for (CPerso* p : persos)
-        ranimerPerso(p, arme);
+        ranimerPerso(p, p ? slotDeDepart(*p, arme) : arme);
     ranimerIAs();
     remplacerMeteores();
     chrono = chronoRef;

@@ -53,6 +53,16 @@ void oublierCoups(CPerso& p)
     p.etapeCoup = 0;
 }
 
+// Every slot gets its weapon's full load again, as the character's load gave it: a hero
+// revived after spending the rounds of his other weapons does not come back without them.
+void rechargerTout(CPerso& p)
+{
+    const CArmes* liste = armesDuJeu();
+    for (SlotArme* slot : p.armes)
+        if (const CArme* arme = slot && liste ? liste->arme(slot->numero) : nullptr)
+            slot->munitions = arme->munitions;
+}
+
 // The current slot gets its weapon's full load again.
 void recharger(CPerso& p)
 {
@@ -109,7 +119,7 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
         s.appliquerAnimElemsParNom(nom, false, true);
     s.setCouleurGlobale(sf::Color(255, 255, 255, 255));
     p.vitesseCourante = p.vitesse;
-    recharger(p);
+    rechargerTout(p);
     s.sprite.setColor(s.couleur);
     const bool sansReprise = checkpointX == -1 || checkpointY == -1;
     if (sansReprise)
@@ -129,10 +139,15 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     s.bTailleFixe = multi;
 }
 
-// An AI back at its start, alive with its first weapon loaded; controllable turrets keep their
-// visibility. Its attached characters go back to their own starts.
+// An AI back at its start as a load makes it: alive, facing its "Direction", with its first
+// weapon loaded; controllable turrets keep their visibility. Its attached characters (a
+// cannon's gun, which is not in the level's list of AIs) come back the same way, each at its
+// own place on its carrier.
 void CDecor::ranimerIA(CPerso& ia)
 {
+    // Its death tripled the top of its hit box.
+    if (ia.bMortTerminee && ia.sprite)
+        ia.sprite->hitbox[1] /= 3;
     ia.mode = EtatPerso::ARRET;
     if (ia.sprite && ia.id != "TOURELLE_CONTROLABLE")
         ia.sprite->setVisible(true);
@@ -142,11 +157,12 @@ void CDecor::ranimerIA(CPerso& ia)
     ia.compteurTouche = -1;
     if (ia.sprite)
         placerAuDepart(*ia.sprite);
+    ia.setDirection(ia.directionInitiale);
     ia.armeCourante = 0;
     recharger(ia);
     for (CPerso* enfant : ia.enfants)
-        if (enfant && enfant->sprite)
-            placerAuDepart(*enfant->sprite);
+        if (enfant && enfant != &ia)
+            ranimerIA(*enfant);
     if (ia.sprite && ia.sprite->pChemin)
         ia.sprite->pChemin->reinitialiser();
     for (CParticules* e : {ia.particuleTouche, ia.particuleMort, ia.particuleFin})

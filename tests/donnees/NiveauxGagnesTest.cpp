@@ -4,6 +4,8 @@
 // seen during play, and the level-won panel shows its title inside the panel.
 #include "support/Partie.h"
 
+#include "core/Physique.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +57,43 @@ TEST(Partie, LesGrottesGagneesEnAnglais)
     verifierVictoire(p, n, "victoire_aventure02.png");
     ASSERT_TRUE(p.choisir(2) && p.menu(1000)) << p.echec;
     EXPECT_EQ(p.menus().titreNiveau(), sf::String(L"The snowy pass")) << "menu 1000 names level 3";
+}
+
+// The caves in English after a death: the two crates on the ground shot down, the hero lost on
+// the spikes past them, "Restart from the last flag" (none reached: the start), the crates
+// whole again and breakable again, and the level won.
+TEST(Partie, LesGrottesGagneesApresUneChute)
+{
+    const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 2, Langue::ANGLAIS,
+                   L"The caves done !"};
+    Partie p;
+    p.ouvrirJusquA(n.scores, n.niveau, n.nbNiveaux);
+    ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(n.ligneMenu, n.menuListe, n.niveau, n.langue)) << p.echec;
+    std::vector<CSPRITE*> caisses;
+    for (CSPRITE* sd : p.jeu->pdecor->pPlans[CDecor::PLAN_PRINCIPAL]->sprites)
+        if (sd->getIdDEC() == "MECA_CAISSE" && sd->y0 > 780)
+            caisses.push_back(sd);
+    ASSERT_EQ(caisses.size(), 2u) << "the crates on the ground";
+    const auto cassees = [&] { return caisses[0]->pPhysDestruction->bDetruit && caisses[1]->pPhysDestruction->bDetruit; };
+    const auto capture = [&](const char* nom) { p.image(); p.imageFenetre().saveToFile((p.ancien / nom).string()); };
+    ASSERT_TRUE(p.courirVersLaSortie(cassees, 1500)) << p.echec;
+    capture("grottes_caisses_cassees.png");
+    p.tenir(sf::Keyboard::Right, true);
+    ASSERT_TRUE(p.etape("the spikes", [&] { return p.jeu->bPersoIAdcd; }, 600)) << p.echec;
+    p.tenir(sf::Keyboard::Right, false);
+    ASSERT_TRUE(p.menu(IdMenu::ECHEC_AVENTURE, 300)) << p.echec;
+    p.attendre([] { return false; }, 20);
+    ASSERT_TRUE(p.choisir(2) && p.etape("the level again", [&] { return p.jeu->mode == 1; }, 300)) << p.echec;
+    for (const CSPRITE* c : caisses)
+        EXPECT_TRUE(!c->pPhysDestruction->bDetruit && c->pPhysDestruction->degatsRecus == 0 && c->bVisible &&
+                    c->getNumAnim() == 0) << "a crate whole again at (" << c->x << ", " << c->y << ")";
+    capture("grottes_reprise.png");
+    ASSERT_TRUE(p.courirVersLaSortie(cassees, 1500)) << "the crates again: " << p.echec;
+    capture("grottes_caisses_cassees_encore.png");
+    ASSERT_TRUE(p.courirVersLaSortie([&] { return p.jeu->pdecor->niveauFini; }, 4000)) << p.echec;
+    ASSERT_FALSE(p.jeu->bPersoIAdcd) << "the hero died at " << p.ou();
+    ASSERT_TRUE(p.menu(IdMenu::VICTOIRE, 600)) << p.echec;
+    verifierVictoire(p, n, "victoire_aventure02_reprise.png");
 }
 
 // The snow pass, past its fan, in French; after it the level banner says the demo is over.

@@ -6,7 +6,11 @@
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
+#include "core/ForceSD.h"
+#include "core/Physique.h"
 #include "level/Creusement.h"
+
+#include <sstream>
 
 
 namespace {
@@ -59,7 +63,85 @@ protected:
     }
 };
 
+// What play changes in the sprite: place, animation, look and every behaviour's run state.
+std::string etatSD(const CSPRITE& sd)
+{
+    std::ostringstream o;
+    const sf::Color c = sd.sprite.getColor();
+    o << sd.getIdDEC() << " at " << sd.x << "," << sd.y << " anim " << sd.getNumAnim() << "/" << sd.numFrame
+      << " visible " << sd.bVisible << " colour " << int(c.r) << "," << int(c.g) << "," << int(c.b)
+      << " angle " << sd.angleDynamique << "+" << sd.angleTourne;
+    if (const CPhysDestruction* d = sd.pPhysDestruction)
+        o << " destruction " << d->degatsRecus << "/" << d->bDetruit << "/" << d->compteurTeinte;
+    if (const CPhysEffondrement* e = sd.pPhysE)
+        o << " collapse " << e->etat << "/" << e->bEnAttente << "/" << e->parcouru << "/" << e->bTermine << "/" << e->reste;
+    if (sd.pPhysR)
+        o << " bounce " << sd.pPhysR->etat;
+    if (const CForceSD* f = sd.pForce)
+        o << " force " << f->bNouveauCycle << "/" << f->bEnForce << "/" << f->compteurCycle << "/" << f->compteurDuree
+          << "/" << f->longueurCycle << "/" << f->duree << "/" << f->limiteX << "/" << f->limiteY;
+    return o.str();
+}
+
 } // namespace
+
+// A crate shot down, a slab stood on until it fell, a seesaw tilted, a bounce pad used and a
+// force zone of another plane run, the hero on his second weapon: a restart gives back each
+// sprite as the level's load and first start gave it, and the hero his start weapon.
+TEST_F(ChargementTest, UnRedemarrageRendLeNiveauDuChargement)
+{
+    peindre("decors/caisse.png", 32, 64);
+    ecrireFichier("decors/caisse.dec", "ID=CAISSE\nPLANCHE=./decors/caisse.png;\nSPRITE=0;0;1;32;32;0;0\n"
+                                       "SPRITE=0;32;1;32;32;0;0\nORIGINE=16;32\nCOLLISIONS=1\n"
+                                       "PHYSDESTRUCTION=1;30;1;0;0;0;0;255;140;100;255\n");
+    ecrireFichier("personnages/tireur.per", "ID=TIREUR\nSPRITE3=./personnages/heros.anm\nORIGINE=-1;-1\n"
+                                            "ARME=1;1;0;0\nARME=7;1;0;0\n");
+    ecrireFichier("b.niv", std::string("TEXTURE_DEC=./decors/caisse.dec;CAISSE\nTEXTURE_DEC=./decors/dalle.dec;DALLE\n"
+                                       "PERSO3=./personnages/tireur.per;100;500;0;1;1;10;0\n"
+                                       "SD=CAISSE;200;500;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;1\n"
+                                       "SD=DALLE;300;500;2;32;0;0;0;1;1;1;1;0;1;0;0;0;0;0;40;0\n"
+                                       "SD=DALLE;400;500;2;32;0;0;0;1;1;1;1;1;0;0;0;0;0;0;-1;-1;-1;0;1.5;0;0;0\n"
+                                       "SD=DALLE;500;500;2;32;0;0;0;1;1;1;1;0;0;1;1;0;0;0\n"
+                                       "SD=DALLE;600;500;3;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nFORCESD=") +
+                               FORCE_TEST + "\n");
+    monde().chargerNiveau("b.niv", 0);
+    monde().demarrerNiveau(1);
+    const auto etats = [&] {
+        std::vector<std::string> r;
+        for (int n = 0; n < 5; ++n)
+            for (const CSPRITE* sd : sprites(n))
+                r.push_back(etatSD(*sd));
+        return r;
+    };
+    const std::vector<std::string> frais = etats();
+    const std::vector<CSPRITE*> sd = sprites(2);
+    ASSERT_TRUE(sd.size() == 4 && sprites(3).size() == 1 && sd[0]->pPhysDestruction && sd[1]->pPhysE &&
+                sd[2]->pPhysB && sd[3]->pPhysR && sprites(3)[0]->pForce);
+    CPerso& heros = *monde().persos.front();
+    ASSERT_EQ(heros.armeCourante, 0) << "the adventure's start weapon is his first";
+    // Play as the shots, the hero's steps and his weight do it, then a second of frames.
+    for (int tir = 0; tir < 3; ++tir)
+        sd[0]->pPhysDestruction->toucher(sd[0], 12);
+    sd[1]->pPhysE->bEnAttente = false;
+    sd[2]->angleDynamique = 12;
+    sd[3]->pPhysR->maj(500, 500, sd[3]);
+    for (int i = 0; i < 30; ++i)
+        for (int n = 0; n < 5; ++n)
+            for (CSPRITE* s : sprites(n))
+                s->afficher(nullptr, 0, 0, s->passeDessin());
+    heros.selectArme(1);
+    ASSERT_TRUE(sd[0]->pPhysDestruction->bDetruit && sd[1]->pPhysE->etat == 2) << "broken, fallen";
+    ASSERT_NE(etats(), frais);
+    monde().demarrerNiveau(1);
+    const std::vector<std::string> apres = etats();
+    for (size_t i = 0; i < frais.size(); ++i)
+        EXPECT_EQ(apres[i], frais[i]) << "sprite " << i << " after a restart";
+    EXPECT_EQ(heros.armeCourante, 0) << "the start weapon again";
+    // And again the crate breaks under the same shots.
+    for (int tir = 0; tir < 3; ++tir)
+        sd[0]->pPhysDestruction->toucher(sd[0], 12);
+    EXPECT_TRUE(sd[0]->pPhysDestruction->bDetruit && sd[0]->getNumAnim() == 1) << "broken again";
+}
 
 TEST_F(ChargementTest, DeuxChargementsDonnentLeMemeMonde)
 {
@@ -129,7 +211,10 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
     // Without the checkpoint the guard comes back, its tripled hit box divided again.
     monde().checkpointX = monde().checkpointY = -1;
     respawn->setAnim(0);
+    garde.mode = 0;
+    garde.setDirection(1 - garde.directionInitiale);
     monde().demarrerNiveau(1);
+    EXPECT_EQ(garde.direction, garde.directionInitiale) << "facing its Direction again, as a load";
     EXPECT_TRUE(!garde.bMortTerminee && garde.vie == garde.vieMax && garde.sprite->x == 3000);
     EXPECT_EQ(garde.sprite->hitbox[1], 10);
     EXPECT_TRUE(jeu->pvue->x == 0 && jeu->pvue->y == 0) << "no checkpoint: the level's origin";

@@ -285,7 +285,8 @@ TEST_F(IA, Reanimation)
     p->vitesseForceX = -7;  // a force zone's drift
     p->vitesseForceY = 3;
     p->armes.push_back(new SlotArme{0, 3, true});
-    p->nbarmesperso = 1;
+    p->armes.push_back(new SlotArme{0, 0, true});  // spent, not in hand
+    p->nbarmesperso = 2;
     p->armeCourante = 0;
     p->particuleTouche = new CParticules();
     p->particuleMort = new CParticules();
@@ -299,7 +300,7 @@ TEST_F(IA, Reanimation)
     EXPECT_EQ(p->vitesseCourante, 6);
     EXPECT_EQ(p->compteurDash2 + p->compteurRecul, 0) << "the push of the killing blow does not outlive him";
     EXPECT_EQ(sf::Vector2f(p->vitesseForceX, p->vitesseForceY), sf::Vector2f(0, 0)) << "nor a force zone's drift";
-    EXPECT_EQ(p->armes[0]->munitions, 40) << "refilled from the weapon's stock";
+    EXPECT_EQ(p->armes[0]->munitions + p->armes[1]->munitions, 80) << "every slot refilled from its weapon's stock";
     EXPECT_FALSE(s.isKeyAnimElemVisible(0, 0, 0)) << "the fire overlay is switched off";
     EXPECT_EQ(sf::Vector2f(s.sx, s.sy), sf::Vector2f(1.5f, 1.5f)) << "its default scale";
     EXPECT_EQ(p->direction, 0) << "its initial facing";
