@@ -402,11 +402,9 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
             }
         }
     }
-    if (!editeur)
-        for (auto& anim : animations)
-            for (auto& kf : anim->keyframes)
-                if (!kf->script.empty())
-                    kf->creerScript(kf->script, this);
+    bScriptsKeyframesEnJeu = !editeur;
+    if (bScriptsKeyframesEnJeu)
+        creerScriptsKeyframes();
     bAnime = true;
     return true;
 }

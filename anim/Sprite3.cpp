@@ -155,11 +155,6 @@ void CSPRITE3_KEYFRAME::supprimerScript()
     numScript = 0;
 }
 
-bool CSPRITE3_KEYFRAME::scriptEnService() const
-{
-    return pScript && g_services.numeroScript(pScript) == numScript;
-}
-
 CScript* CSPRITE3_KEYFRAME::scriptVivant()
 {
     if (pScript && g_services.numeroScript(pScript) != numScript) {
@@ -182,7 +177,8 @@ CSPRITE3::CSPRITE3(const CSPRITE3& autre)
       etats(autre.etats), bGrilleVisible(autre.bGrilleVisible), grilleCase(autre.grilleCase),
       bReculArme(autre.bReculArme), vitesseVerticale(autre.vitesseVerticale),
       bDessinerFille(autre.bDessinerFille), bDessinerMere(autre.bDessinerMere), bShadersTous(autre.bShadersTous),
-      bScriptsFrames(autre.bScriptsFrames), pDialogue(autre.pDialogue), animCourante(autre.animCourante),
+      bScriptsFrames(autre.bScriptsFrames), bScriptsKeyframesEnJeu(autre.bScriptsKeyframesEnJeu),
+      pDialogue(autre.pDialogue), animCourante(autre.animCourante),
       viseeAuto(autre.viseeAuto), pTextureFeuille(autre.pTextureFeuille)
 {
     for (const auto& e : autre.elements)
@@ -190,13 +186,17 @@ CSPRITE3::CSPRITE3(const CSPRITE3& autre)
     for (const auto& a : autre.animations)
         animations.push_back(std::make_unique<CSPRITE3_ANIMATION>(*a));
     // A copy plays on its own: each character made from a model runs its frame scripts on
-    // its own sprite, with its own count. A model read for the editor has none to give.
-    for (size_t a = 0; a < animations.size(); ++a)
-        for (size_t k = 0; k < animations[a]->keyframes.size(); ++k) {
-            CSPRITE3_KEYFRAME& kf = *animations[a]->keyframes[k];
-            if (autre.animations[a]->keyframes[k]->scriptEnService())
-                kf.creerScript(kf.script, this);
-        }
+    // its own sprite, with its own count, also when the model's went with an earlier level.
+    if (bScriptsKeyframesEnJeu)
+        creerScriptsKeyframes();
+}
+
+void CSPRITE3::creerScriptsKeyframes()
+{
+    for (auto& anim : animations)
+        for (auto& kf : anim->keyframes)
+            if (!kf->script.empty())
+                kf->creerScript(kf->script, this);
 }
 
 CSPRITE3::~CSPRITE3() { viderAnimations(); }

@@ -48,6 +48,8 @@ public:
     static std::string nomFichier(std::string nom);
     void viderElements();
     void viderAnimations();
+    // Each keyframe naming a script makes it, on this sprite.
+    void creerScriptsKeyframes();
     // Looks every ANMREF up again by its key: to be called after the game re-reads its map
     // of global animations, so that no element keeps pointing at a replaced sprite.
     void relierAnimsGlobales();
@@ -272,6 +274,9 @@ public:
     bool bReculArme = false;
     float vitesseVerticale = 0;
     bool bDessinerFille = true, bDessinerMere = true, bShadersTous = true, bScriptsFrames = true;
+    // Read for play (not for the animation editor): its keyframes' scripts are made, and so
+    // are a copy's, whatever became of the original's (a level load empties the engine).
+    bool bScriptsKeyframesEnJeu = false;
     void* pDialogue = nullptr;  // hears "CSPRITE3_bPlay_changed"
     std::vector<std::unique_ptr<CSPRITE3_ELEMENT>> elements;
     std::vector<std::unique_ptr<CSPRITE3_ANIMATION>> animations;

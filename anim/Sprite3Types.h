@@ -121,8 +121,6 @@ struct CSPRITE3_KEYFRAME {
     void creerScript(const std::string& chemin, CSPRITE* sd);
     // Removes it from its engine, if the engine still holds that very script.
     void supprimerScript();
-    // Whether its engine still holds the very script it made.
-    bool scriptEnService() const;
     // The script while its engine still holds it; null (and forgotten) once the engine freed
     // it, even if a new script now stands at the same address.
     CScript* scriptVivant();

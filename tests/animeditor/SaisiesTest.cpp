@@ -82,8 +82,10 @@ TEST_F(SaisiesTest, ValidatedInputsOnEnter)
              EXPECT_EQ(d().pTimeline->getNbFrames(), 100000000);
              EXPECT_EQ(texte(IdAnm::myTextInputAnimFrameNb), "100000000") << "the count stored";
          }},
-        {IdAnm::myTextInputScriptFrame, "saut.scp",
-         [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->script, "saut.scp") << "the keyframe shown took it"; }},
+        {IdAnm::myTextInputScriptFrame, "saut.scp", [&] {
+             const CSPRITE3_KEYFRAME& k = *s().getKeyframeEnForce(0, 5);
+             EXPECT_EQ(k.script + "*" + std::to_string(k.nbExecutions), "saut.scp*-1") << "taken, to run at each play";
+         }},
         {IdAnm::myTextInputNbRunScript, "2", [&] { EXPECT_EQ(s().getKeyframeEnForce(0, 5)->nbExecutions, 2); }},
     };
     // Values the rows above read beside the one typed.

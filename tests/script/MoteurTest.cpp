@@ -190,56 +190,41 @@ TEST_F(Moteur, CrochetsDeLaFondation)
 }
 
 // An animation's keyframe script, loaded outside the editor, waits paused for its frame. Each
-// character made from the model runs its own, with its own count; a deleted one's goes.
+// character made from the model, also after a level load, runs its own; a deleted one's goes.
 TEST_F(Moteur, ScriptDeKeyframeAttendSaFrameSurChaqueCopie)
 {
     installerServicesScripts(*jeu);
     DossierTemp dossier;
     CPerso modele;
     chargerAnimAScript(*modele.sprite, dossier);
-    CSPRITE3& anim = *modele.sprite;
     ASSERT_EQ(moteur->nbScripts, 1);
-    CScript* s = moteur->scripts[0].get();
+    moteur->viderScripts();
+    CPerso* gardes[2] = {decor->ajouterIA(&modele, 10, 0), decor->ajouterIA(&modele, 90, 0)};
+    ASSERT_EQ(moteur->nbScripts, 2) << "one script per guard, made with it";
+    CScript* siens[2] = {moteur->scripts[0].get(), moteur->scripts[1].get()};
     images(3);
-    EXPECT_EQ(s->nbRunFaits, 0) << "paused: it takes no step until its frame";
-    // Played, the sprite resumes it when it reaches the keyframe's frame.
-    auto jouerJusquA = [&](CSPRITE3& sprite, CScript* script) {
-        sprite.play();
+    EXPECT_EQ(siens[0]->nbRunFaits, 0) << "paused: it takes no step until its frame";
+    // Played, a guard's sprite resumes its script when it reaches the keyframe's frame.
+    const auto jouer = [&](int g) {
+        gardes[g]->sprite->play();
         for (int tick = 0; tick < 40; ++tick) {
-            sprite.update(nullptr, 1, 0, 0, 0);
-            if (!script->bPause)
-                return sprite.getFrame(0);
+            gardes[g]->sprite->update(nullptr, 1, 0, 0, 0);
+            if (!siens[g]->bPause)
+                return gardes[g]->sprite->getFrame(0);
         }
         return -1;
     };
-    EXPECT_EQ(jouerJusquA(anim, s), anim.animations[0]->keyframes[0]->frame);
+    EXPECT_EQ(jouer(0), 2);
     images(2);
-    EXPECT_EQ(s->nbRunFaits, 1);
-    EXPECT_TRUE(s->bPause) << "paused again after its run";
-
-    CPerso* gardes[2] = {decor->ajouterIA(&modele, 10, 0), decor->ajouterIA(&modele, 90, 0)};
-    ASSERT_TRUE(gardes[0] && gardes[1]);
-    ASSERT_EQ(moteur->nbScripts, 3) << "one script per guard, made with it";
-    CScript* siens[2] = {moteur->scripts[1].get(), moteur->scripts[2].get()};
-    for (int g = 0; g < 2; ++g) {
-        EXPECT_EQ(siens[g]->pSD, gardes[g]->sprite) << "guard " << g << " runs it on its own sprite";
-        EXPECT_TRUE(siens[g]->bPause && siens[g]->nbRunMax == 3) << "guard " << g;
-    }
-    // Guard 0 through the keyframe four times, guard 1 once: each counts its own runs, up to 3.
-    for (int fois = 0; fois < 4; ++fois) {
-        EXPECT_GE(jouerJusquA(*gardes[0]->sprite, siens[0]), fois < 3 ? 0 : -1) << "run " << fois;
-        images(2);
-    }
-    EXPECT_EQ(jouerJusquA(*gardes[1]->sprite, siens[1]), anim.animations[0]->keyframes[0]->frame);
+    EXPECT_TRUE(siens[0]->nbRunFaits == 1 && siens[0]->bPause) << "one run, then paused again";
+    EXPECT_EQ(jouer(1), 2);
     images(2);
-    EXPECT_EQ(siens[0]->nbRunFaits, 3) << "guard 0 stops at the count set";
-    EXPECT_EQ(siens[1]->nbRunFaits, 1) << "guard 1 counts its own";
-    EXPECT_EQ(s->nbRunFaits, 1) << "the model's is its own";
-    // Deleted, a guard takes its script out of the engine, and only its.
+    EXPECT_TRUE(siens[0]->nbRunFaits == 1 && siens[1]->nbRunFaits == 1 && siens[1]->nbRunMax == 3)
+        << "each guard counts its own runs, up to the count set";
+    EXPECT_EQ(siens[1]->pSD, gardes[1]->sprite) << "on its own sprite";
     decor->ias.erase(std::find(decor->ias.begin(), decor->ias.end(), gardes[1]));
     delete gardes[1];
-    EXPECT_EQ(moteur->nbScripts, 2);
-    EXPECT_TRUE(moteur->contient(s) && moteur->contient(siens[0]));
+    EXPECT_TRUE(moteur->nbScripts == 1 && moteur->contient(siens[0])) << "a deleted guard takes only its own";
 }
 
 // A level load frees the keyframe's script, and the engine's next script may get its address
