@@ -89,7 +89,10 @@ void CSFMLJeuBarreOutils::choisirIA(sf::RenderWindow& fenetre, int camX, int cam
             for (CPerso* p : liste)
                 if (p && p->dialogueChoixPer(fenetre, camX, camY)) {
                     jeu->pPersoSelection = p;
-                    d.deselectionner();
+                    // Its own sprite, which "Propriétés sprite IA" made the selection, stays
+                    // the sprite dialogs' subject, as a decor sprite picked again does.
+                    if (d.pSDSelection != p->sprite)
+                        d.deselectionner();
                     return true;
                 }
             return false;
