@@ -23,7 +23,9 @@ int CSFMLJeuBarreOutils::dessiner(sf::RenderTarget& cible, int camX, int camY)
     if (!jeu || !jeu->pdecor)
         return 0;
     CDecor& d = *jeu->pdecor;
-    if (d.pSDSelection && d.pMenuSD)
+    // The strip acts on decor sprites: a character's own sprite selected for the dialogs
+    // (in no plane) has the character's strip.
+    if (d.pSDSelection && d.pPlanSelection && d.pMenuSD)
         d.pMenuSD->dessiner(cible);
     dessinerMenuPerso(cible, jeu->pPerso.get(), camX, camY);
     dessinerMenuPerso(cible, jeu->pPersoSelection.get(), camX, camY);
