@@ -23,7 +23,9 @@ int CSFMLJeuBarreOutils::dessiner(sf::RenderTarget& cible, int camX, int camY)
     if (!jeu || !jeu->pdecor)
         return 0;
     CDecor& d = *jeu->pdecor;
-    if (d.pSDSelection && d.pMenuSD)
+    // The strip acts on decor sprites: a character's own sprite selected for the dialogs
+    // (in no plane) has the character's strip.
+    if (d.pSDSelection && d.pPlanSelection && d.pMenuSD)
         d.pMenuSD->dessiner(cible);
     dessinerMenuPerso(cible, jeu->pPerso.get(), camX, camY);
     dessinerMenuPerso(cible, jeu->pPersoSelection.get(), camX, camY);
@@ -89,7 +91,10 @@ void CSFMLJeuBarreOutils::choisirIA(sf::RenderWindow& fenetre, int camX, int cam
             for (CPerso* p : liste)
                 if (p && p->dialogueChoixPer(fenetre, camX, camY)) {
                     jeu->pPersoSelection = p;
-                    d.deselectionner();
+                    // Its own sprite, which "Propriétés sprite IA" made the selection, stays
+                    // the sprite dialogs' subject, as a decor sprite picked again does.
+                    if (d.pSDSelection != p->sprite)
+                        d.deselectionner();
                     return true;
                 }
             return false;

@@ -65,7 +65,8 @@ bool CDecor::placerClicDroit(int mx, int my)
         transitoire.pFichierDEC->chemin = choix.fichierDecor;
         return creerSD(&transitoire, mx, my, pPlanTravail) != nullptr;
     }
-    if (pSDSelection)
+    // A character's own sprite, selected for its dialogs, is in no plane and no model.
+    if (pSDSelection && pPlanSelection)
         return dupliquerSD(dynamic_cast<CSPRITE3*>(pSDSelection), mx, my, pPlanSelection) != nullptr;
     if (dialogueVisible(CHOIX_PER))
         return placerPersoChoisi(mx, my) != nullptr;

@@ -156,7 +156,8 @@ bool CDecor::gererMenuSD(sf::Window* fenetre, int camX, int camY)
     if (!fenetre)
         return false;
     CMenuImage& menu = *pMenuSD;
-    if (menu.survol(*fenetre)) {
+    // Not drawn for a character's own sprite (in no plane): it takes no click then.
+    if (pPlanSelection && menu.survol(*fenetre)) {
         // The strip scales, turns, moves, reorders or deletes the selection.
         invaliderIndex();
         if (menu.clicGaucheCtrl())

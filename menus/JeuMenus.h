@@ -8,6 +8,7 @@
 #include "core/SpriteSimple.h"
 #include "core/TuvFile.h"
 #include "menus/MenuTypes.h"
+#include "menus/NomsListes.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Window/Event.hpp>
@@ -76,6 +77,10 @@ public:
     // The banner's text: the current level's name, else "Editeur" in the editor, else the
     // end of the demo.
     sf::String titreNiveau() const;
+    // The name (UTF-8) the level lists give the level the running world holds, however it
+    // was loaded; empty for a level no list holds, and past the list's last level won (the
+    // demo is over).
+    std::string nomNiveauJoue() const;
     // Headline, victory animations, rounds and lost clones of menus 410, 420 and 430
     // (JeuMenusFinPartie.cpp).
     void messageFinPartie(sf::RenderWindow* fenetre);
@@ -176,6 +181,7 @@ public:
     std::string fichierScores;  // the file `scores` came from, which the score rule writes
     std::vector<std::string> listeNiveaux;
     std::vector<std::string> nomsNiveaux;
+    mutable NomsListes nomsListes;
     std::vector<int> numerosNiveaux;
     std::vector<std::string> joueurs;  // UTF-8 names
     int joueurActif = 0;

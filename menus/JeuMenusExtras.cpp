@@ -134,9 +134,8 @@ void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
     const float fx = static_cast<float>(fondX), fy = static_cast<float>(fondY);
     const bool francais = langue == "fr_";
     sf::String titre;
-    if (indexNiveau >= 0 && indexNiveau < static_cast<int>(nomsNiveaux.size()))
-        titre = depuisUtf8(nomsNiveaux[static_cast<size_t>(indexNiveau)]) +
-                (francais ? L" terminé avec succés !" : L" done!");
+    if (const std::string nom = nomNiveauJoue(); !nom.empty())
+        titre = depuisUtf8(nom) + (francais ? L" terminé avec succés !" : L" done!");
     texte(fenetre, titre, fx + 40, fy + 35, 22, ORANGE);
     icone(fenetre, spriteTemps, fondX + 70, fondY + 65);
     texte(fenetre, tuv::itos(j ? std::max(0, j->tempsNiveau) : 0), fx + 102, fy + 75, 16, JAUNE_TEMPS);

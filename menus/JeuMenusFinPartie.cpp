@@ -51,7 +51,7 @@ void CJeuMenus::messageFinPartie(sf::RenderWindow* fenetre)
     else if (idMenu == IdMenu::VICTOIRE_MANCHE)
         titre = francais ? L"Manche gagnée par " + gagnantNom + L" !" : L"Round win by " + gagnantNom + L"!";
     else
-        titre = francais ? L"Tout le monde est mort !" : L"Everybody is dead !";
+        titre = francais ? L"Tout le monde est mort !" : L"Everybody is dead!";
     texte(fenetre, titre, fx + 40, fy + 30, 20, sf::Color(255, 180, 0, 255));
 
     // The winner in front on the right, the other player on the left; in a draw both play

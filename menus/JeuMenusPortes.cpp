@@ -80,14 +80,28 @@ void CJeuMenus::portesFermees(sf::RenderWindow* fenetre)
         j->pdecor->afficherEffetsFenetre(*fenetre);
 }
 
+std::string CJeuMenus::nomNiveauJoue() const
+{
+    const MondeJeu* j = faceJeu::monde();
+    const std::string fichier = j && j->pdecor ? j->pdecor->fichierNiveau : strNiveauCharge;
+    const int taille = static_cast<int>(listeNiveaux.size());
+    // The level the choice menu started, named as its line showed it.
+    if (static_cast<unsigned>(indexNiveau) < nomsNiveaux.size() &&
+        NomsListes::memeFichier(fichierNiveauListe(indexNiveau), fichier))
+        return nomsNiveaux[static_cast<size_t>(indexNiveau)];
+    // "Next level" after the last one: the demo is over, the last level still loaded.
+    if (taille > 0 && indexNiveau >= taille && NomsListes::memeFichier(fichierNiveauListe(taille - 1), fichier))
+        return std::string();
+    // Loaded another way (the editor, "Charger", a level script): found in the lists.
+    return nomsListes.nom(fichier, langue);
+}
+
 sf::String CJeuMenus::titreNiveau() const
 {
     const bool francais = langue == "fr_";
-    if (static_cast<unsigned>(indexNiveau) < nomsNiveaux.size()) {
-        // Level names are UTF-8: decoded as such, never byte by byte through the locale.
-        const std::string& nom = nomsNiveaux[static_cast<size_t>(indexNiveau)];
+    // Level names are UTF-8: decoded as such, never byte by byte through the locale.
+    if (const std::string nom = nomNiveauJoue(); !nom.empty())
         return sf::String::fromUtf8(nom.begin(), nom.end());
-    }
     if (faceJeu::partie() && faceJeu::partie()->mode == 2)
         return francais ? L"Editeur" : L"Editor";
     return francais ? L"Fin de la démo :(" : L"End of the demo :(";

@@ -4,6 +4,7 @@
 // author sees go to "editor/" beside the test binary.
 #include "OutilsEditeurNiveau.h"
 
+#include "editor/IdsSprite.h"
 #include "editor/SFMLJeuChoixDec.h"
 #include "editor/SFMLJeuChoixPer.h"
 #include "editor/SFMLJeuEditeurOptions.h"
@@ -280,6 +281,21 @@ TEST_F(Scenario, EditAnAIAndANewScriptThenSaveAndReloadThem)
     taper(PERSO, "myTextInputSx", "2");
     taper(PERSO, "myTextInputSy", "2");
     capturer("dialogue_perso");
+
+    // A variable of its sprite's shader, chosen, stays chosen when the AI is taken again after
+    // a play (which lets the taken character go), as a decor sprite's picked again does.
+    ia->sprite->uniformsFrag["teinte"].strType = "vec3";
+    bouton(PERSO, "myButtonPropSpriteIA");
+    CPLUX::show(IdSprite::DIALOGUE_SHADER);
+    ASSERT_TRUE(CPLUXTest::chooseEntry(IdSprite::DIALOGUE_SHADER, IdSprite::myComboBoxVarFrag, 0));
+    touche(sf::Keyboard::M);
+    touche(sf::Keyboard::M);
+    SourisJeu::shiftGauche = [] { return true; };
+    clicNiveau(ia->sprite->x, ia->sprite->y - 20, false);
+    SourisJeu::shiftGauche = [] { return false; };
+    EXPECT_EQ(texte(IdSprite::DIALOGUE_SHADER, IdSprite::myTextNomVar), "teinte") << "taken again, it let it go";
+    CPLUX::hide(IdSprite::DIALOGUE_SHADER);
+    CPLUX::hide(IdSprite::DIALOGUE);
     CPLUX::hide(PERSO);
 
     // F7: a new script on an empty sprite, set up, read again from its file and stepped once.

@@ -162,7 +162,9 @@ TEST(DessinMenus, MeilleursTempsEtVictoire)
     // Menu 20: title, clock, time, stars earned, shield, record; relative to FOND.
     ecrireImage("f.png", 2, 2, NOIR);
     t.m().nomsNiveaux = {"Été"};
+    t.m().listeNiveaux = {"./niveaux/ete/"};
     t.m().indexNiveau = 0;
+    t.b.jeu.pdecor->fichierNiveau = "./niveaux/ete/niveau.niv";
     for (bool riche : {true, false}) {
         t.b.jeu.tempsNiveau = 42;
         t.b.jeu.nbEtoiles = riche ? 3 : 0;

@@ -80,22 +80,45 @@ TEST(PortesEtTitre, TexteDuBandeau)
     CJeuMenus& m = b.menus();
     std::vector<CJeuMenus::TexteDessine> journal;
     m.journalTextes = &journal;
+    // Two adventure levels, the last chosen from its menu, and a chrono level in another list.
+    ecrireTexte("niveaux/niveaux_aventure.ini", "NIV=./niveaux/foret/;1\nNIV=./niveaux/ete/;2\n");
+    ecrireTexte("niveaux/niveaux_chrono.ini", "# chrono\nNIV=./niveaux/dunes/;1\n");
+    for (const char* n : {"foret", "ete", "dunes"}) {
+        std::filesystem::create_directories(std::string("niveaux/") + n);
+        ecrireTexte(std::string("niveaux/") + n + "/niveau.niv", "NOM=x;1\n");
+    }
+    const std::string titre = "LIGNE=40;20;0;;Titre;1;40;255;240;200\n";
+    ecrireTexte("menus/fr_menu320_choixniveau_aventure.mnu",
+                titre + "LIGNE=40;110;1;;La forêt;0;22;1;1;1\nLIGNE=40;210;1;;Été;0;22;1;1;1\n");
+    ecrireTexte("menus/en_menu330_choixniveau_chrono.mnu", titre + "LIGNE=40;110;1;a.png;The dunes;0;17;1;1;1;Sand\n");
+    ecrireTexte("menus/fr_menu330_choixniveau_chrono.mnu", titre + "LIGNE=40;110;1;;Les dunes\n");
+    m.listeNiveaux = {"./niveaux/foret/", "./niveaux/ete/"};
     m.nomsNiveaux = {"La forêt", "Été"};
-    // Language, mode, level index, then the banner.
+    // Language, mode, level index, the running world's file, then the banner.
     const struct {
         const char* langue;
         int mode, index;
+        const char* fichier;
         const wchar_t* attendu;
-    } cas[] = {{"fr_", 0, 1, L"Été"},       {"en_", 2, 0, L"La forêt"}, {"fr_", 2, 2, L"Editeur"},
-               {"en_", 2, -1, L"Editor"},   {"fr_", 1, 2, L"Fin de la démo :("}, {"en_", 0, 5, L"End of the demo :("},
-               {"de_", 0, 9, L"End of the demo :("}};
+    } cas[] = {
+        {"fr_", 0, 1, "./niveaux/ete/niveau.niv", L"Été"},
+        {"en_", 0, 0, "./niveaux/dunes/niveau.niv", L"The dunes"},  // "Charger": another list
+        {"fr_", 1, 5, "niveaux/dunes/niveau.niv", L"Les dunes"},
+        {"fr_", 0, 0, "./niveaux/ete/niveau.niv", L"Été"},
+        {"fr_", 0, 2, "./niveaux/ete/niveau.niv", L"Fin de la démo :("},  // won past the last
+        {"fr_", 2, 0, "./niveaux/autre.niv", L"Editeur"},
+        {"en_", 2, -1, "", L"Editor"},
+        {"en_", 0, 1, "./niveaux/autre.niv", L"End of the demo :("},
+        {"de_", 0, 9, "", L"End of the demo :("},
+    };
     for (const auto& c : cas) {
         m.langue = c.langue;
         b.jeu.mode = c.mode;
         m.indexNiveau = c.index;
+        b.jeu.pdecor->fichierNiveau = c.fichier;
         journal.clear();
         m.afficherTitreNiveau(nullptr);
         ASSERT_EQ(journal.size(), 1u);
-        EXPECT_EQ(journal[0].chaine, c.attendu) << c.langue << " mode " << c.mode << " index " << c.index;
+        EXPECT_EQ(journal[0].chaine, c.attendu) << c.langue << " mode " << c.mode << " " << c.fichier;
     }
 }
