@@ -149,6 +149,9 @@ void CPersoDef::copierCreationIA(CPerso& p) const
             p.sprite->flipH = -p.sprite->flipH;
             p.sprite->setScale(p.sprite->getSX(), p.sprite->getSY());
         }
+        // A layered sprite is drawn by its mirror, which every turn sets from the facing: the
+        // character shows its facing from the start, and a restart turning it gives the same.
+        p.sprite->miroir = p.direction == 1 ? -1 : 1;
     }
     lierExplosion(p);
     p.bSupprimerMort = bSupprimerMort != 0;

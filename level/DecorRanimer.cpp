@@ -4,7 +4,9 @@
 #include "characters/Armes.h"
 #include "characters/EtatsPerso.h"
 #include "characters/Perso.h"
+#include "characters/PersoDef.h"
 #include "core/Chemin.h"
+#include "core/Dec.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Particules.h"
@@ -139,16 +141,19 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     s.bTailleFixe = multi;
 }
 
-// An AI back at its start as a load makes it: alive, facing its "Direction", with its first
-// weapon loaded; controllable turrets keep their visibility. Its attached characters (a
-// cannon's gun, which is not in the level's list of AIs) come back the same way, each at its
-// own place on its carrier.
+// An AI back at its start as a load makes it: alive, its model's hit box (the loot its death
+// dropped widened it, whether or not the death had played to its end), falling or hovering in
+// its first animation, facing its "Direction", with its first weapon loaded; controllable
+// turrets keep their visibility. Its attached characters (a cannon's gun, which is not in the
+// level's list of AIs) come back the same way, each at its own place on its carrier.
 void CDecor::ranimerIA(CPerso& ia)
 {
-    // Its death tripled the top of its hit box.
-    if (ia.bMortTerminee && ia.sprite)
-        ia.sprite->hitbox[1] /= 3;
+    const CPersoDef* def = ia.sprite && ia.sprite->pDEC ? ia.sprite->pDEC->pPersoDef : nullptr;
+    if (def)
+        std::copy(std::begin(def->hitbox), std::end(def->hitbox), ia.sprite->hitbox);
+    // Out of the death state first: a dead character takes no other.
     ia.mode = EtatPerso::ARRET;
+    ia.setEtat(ia.bVaisseau ? EtatPerso::ARRET : EtatPerso::CHUTE);
     if (ia.sprite && ia.id != "TOURELLE_CONTROLABLE")
         ia.sprite->setVisible(true);
     ia.bDel = ia.bMortTerminee = ia.bPasdesaut = ia.bInversionGD = ia.bParalyse = ia.bMortLancee = false;
@@ -158,6 +163,7 @@ void CDecor::ranimerIA(CPerso& ia)
     if (ia.sprite)
         placerAuDepart(*ia.sprite);
     ia.setDirection(ia.directionInitiale);
+    ia.visee = ia.bVaisseau ? 1 : -1;
     ia.armeCourante = 0;
     recharger(ia);
     for (CPerso* enfant : ia.enfants)

@@ -65,7 +65,7 @@ TEST(Partie, LesGrottesGagneesEnAnglais)
 TEST(Partie, LesGrottesGagneesApresUneChute)
 {
     const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 2, Langue::ANGLAIS,
-                   L"The caves done !"};
+                   L"The caves done!"};
     Partie p;
     p.ouvrirJusquA(n.scores, n.niveau, n.nbNiveaux);
     ASSERT_TRUE(p.demarrer() && p.jusquAuNiveau(n.ligneMenu, n.menuListe, n.niveau, n.langue)) << p.echec;

@@ -6,6 +6,7 @@
 #include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
+#include "characters/EtatsPerso.h"
 #include "core/ForceSD.h"
 #include "core/Physique.h"
 #include "level/Creusement.h"
@@ -194,29 +195,44 @@ TEST_F(ChargementTest, ChampsDuJeuAuDemarrageEtAuChargement)
 
 TEST_F(ChargementTest, RedemarrageRespawnEtIA)
 {
+    // A guard on foot facing left, with a hit box of its own.
+    ecrireFichier("personnages/garde.per", lireTexte("personnages/garde.per") + "HITBOX=2;8;2;0\n");
+    std::string niveau = NIVEAU;
+    niveau.replace(niveau.find("3000;800;0;1;1;80;1"), 19, "3000;800;1;1;1;80;0");
+    ecrireFichier("n.niv", niveau);
     monde().chargerNiveau("n.niv", 0);
     CSPRITE* respawn = sprites(2)[1];
     CPerso& garde = *monde().ias.front();
     CPerso& joueur = *monde().persos.front();
+    // What a restart must give back of the guard as the load made it.
+    const auto etat = [&] {
+        const CSPRITE3& s = *garde.sprite;
+        return std::vector<int>{s.hitbox[0], s.hitbox[1], s.hitbox[2], s.hitbox[3], garde.direction, s.flipH,
+                                s.miroir, garde.vie, garde.mode, garde.visee, garde.bDel, garde.bMortLancee,
+                                int(s.x), int(s.y)};
+    };
+    const std::vector<int> charge = etat();
+    // Turned, then killed in play: its dropped loot triples the top of its hit box; its death
+    // has not played out when the hero dies in turn.
+    jeu->mode = 1;
+    garde.setDirection(1 - garde.directionInitiale);
+    garde.prendreCoup(garde.vieMax, 0, 0, 0);
+    ASSERT_TRUE(garde.mode == EtatPerso::MORT && garde.sprite->hitbox[1] == 24 && !garde.bMortTerminee);
+    monde().demarrerNiveau(1);
+    EXPECT_EQ(etat(), charge) << "hit box, facing, mirror, life, state, aim, place of the load";
     // The player reached the respawn point; the guard tied to it had died before.
     respawn->setAnim(1);
     monde().checkpointX = 950;
     monde().checkpointY = 40;
     garde.bMortTerminee = true;
-    garde.sprite->hitbox[1] = 30;
     monde().demarrerNiveau(1);
     EXPECT_EQ(respawn->getNumAnim(), 1) << "a reached respawn point keeps its animation";
     EXPECT_TRUE(garde.bMortTerminee) << "killed before the point was reached: stays dead";
     EXPECT_EQ(joueur.sprite->x, 950) << "the player comes back at the checkpoint";
-    // Without the checkpoint the guard comes back, its tripled hit box divided again.
     monde().checkpointX = monde().checkpointY = -1;
     respawn->setAnim(0);
-    garde.mode = 0;
-    garde.setDirection(1 - garde.directionInitiale);
     monde().demarrerNiveau(1);
-    EXPECT_EQ(garde.direction, garde.directionInitiale) << "facing its Direction again, as a load";
-    EXPECT_TRUE(!garde.bMortTerminee && garde.vie == garde.vieMax && garde.sprite->x == 3000);
-    EXPECT_EQ(garde.sprite->hitbox[1], 10);
+    EXPECT_EQ(etat(), charge) << "without the checkpoint it comes back";
     EXPECT_TRUE(jeu->pvue->x == 0 && jeu->pvue->y == 0) << "no checkpoint: the level's origin";
     garde.bDetruireAuRechargement = true;
     monde().demarrerNiveau(1);
