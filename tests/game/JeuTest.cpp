@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <csignal>
 #include <ctime>
 #include <filesystem>

@@ -476,14 +476,10 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
 {
     namespace fs = std::filesystem;
     const std::string supprimee = "serveur_lobby : base lobby.sqlite supprimée";
-    const struct {
-        const char* quoi;
-        unsigned droits;
-        bool autre;
-        std::function<void(const std::string& dossier)> faute;
-        int ajout;  // the status of an add after the fault, 0: none
-        std::string journal;
-    } cas[] = {
+    // The case; the chmod; run by another user; the fault in the folder; the status of an add
+    // after it (0: none); the log.
+    const struct { const char* quoi; unsigned droits; bool autre; std::function<void(const std::string&)> faute;
+                   int ajout; std::string journal; } cas[] = {
         {"its folder removed and made again", 0600, false,
          [](const std::string& d) { fs::remove_all(d); fs::create_directory(d); }, 0,
          supprimee + ", journal lobby.sqlite-wal supprimé pendant le service : récrite (joueurs : 1)\n"},
@@ -508,9 +504,7 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
         ASSERT_EQ(client.post(url, "/duelix/addjoueur.php", ajoutPort(1)).statut, 200);
         ::chmod((d / "lobby.sqlite").c_str(), c.droits);
         c.faute(d.str());
-        if (c.ajout) {
-            EXPECT_EQ(client.post(url, "/duelix/addjoueur.php", ajoutPort(2)).statut, c.ajout) << c.quoi;
-        }
+        EXPECT_TRUE(!c.ajout || client.post(url, "/duelix/addjoueur.php", ajoutPort(2)).statut == c.ajout) << c.quoi;
         EXPECT_EQ(client.get(url, "/duelix/sendlistjoueurs.php").corps, "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\n")
             << c.quoi << ": the player still listed";
         ::kill(p.pid, SIGTERM);
