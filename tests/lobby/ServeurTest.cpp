@@ -467,11 +467,10 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
     }
 }
 
-// The docs' remedies from the server's own folder, the base named as ./run.sh --serveur names
-// it: its folder removed and made again, or the base made read-only then deleted (the server,
-// run by a user of its own, may then write it but not open it again: adds refused, the list
-// kept); a chmod just before, and no request after the fault but a list; then SIGTERM. The base
-// is written whole at its name, with the mode of the chmod, and the stop says so.
+// The docs' remedies, the server started in its base's folder as ./run.sh --serveur does: the
+// folder removed and made again, or the base chmodded read-only then deleted (the server, of
+// another user, may write it but not reopen it: adds refused, the list kept); then SIGTERM
+// writes the base whole at its name, with the mode of the chmod, and says so.
 TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop)
 {
     namespace fs = std::filesystem;
