@@ -412,26 +412,24 @@ TEST_F(Cas, EntreesAbsurdes)
 TEST_F(Cas, ReglagesRefusesParF6)
 {
     peindre("decors/fond.png", 8, 8);
-    const std::string fond = "FOND=./decors/fond.png;0;0;";
-    const char* const TYPE = "type de jeu hors de 0 à 2, lu comme 0";
-    const char* const ECHELLE = "échelle du fond de 0 ou moins, lu comme 1";
-    const char* const FLOU = "flou négatif, lu comme 0";
-    const struct { std::string ligne; int type; float echelle, flouFond, flouPlan2; const char* dit; } cas[] = {
-        {"TYPEJEU=-1", 0, 1, 0, 0, TYPE},          {"TYPEJEU=2", 2, 1, 0, 0, nullptr},
-        {fond + "-2.5", 0, 1, 0, 0, ECHELLE},      {fond + "nan", 0, 1, 0, 0, ECHELLE},
-        {fond + "0.5", 0, 0.5f, 0, 0, nullptr},    {"FOND=;0;0;0", 0, 1, 0, 0, nullptr},
-        {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, FLOU},   {"SHADERBLUR=5;3", 0, 1, 3, 0, nullptr},
-        {"SHADERBLUR=7;-4", 0, 1, 0, 0, nullptr},
+    const std::string fond = "FOND=./decors/fond.png;0;0;", ECHELLE = "échelle du fond de 0 ou moins, lu comme 1";
+    // The line; the game type, the background's scale and blur and plane 2's blur read; what is said.
+    const struct { std::string ligne; int type; float echelle, flouFond, flouPlan2; std::string dit; } cas[] = {
+        {"TYPEJEU=-1", 0, 1, 0, 0, "type de jeu hors de 0 à 2, lu comme 0"}, {"TYPEJEU=2", 2, 1, 0, 0, ""},
+        {fond + "-2.5", 0, 1, 0, 0, ECHELLE}, {fond + "nan", 0, 1, 0, 0, ECHELLE}, {fond + "0.5", 0, 0.5f, 0, 0, ""},
+        {"FOND=;0;0;0", 0, 1, 0, 0, ""},      {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, "flou négatif, lu comme 0"},
+        {"SHADERBLUR=5;3", 0, 1, 3, 0, ""},   {"SHADERBLUR=7;-4", 0, 1, 0, 0, ""},
     };
     for (const auto& c : cas) {
         jeu->message.clear();
         jeu->typeJeu = 0;  // the game's, which a file without the line leaves as it is
         ASSERT_TRUE(charger(c.ligne + "\n"));
-        EXPECT_TRUE(jeu->typeJeu == c.type && monde().typeJeu == c.type) << c.ligne << ": game type";
-        EXPECT_FLOAT_EQ(monde().pFondImage->s, c.echelle) << c.ligne;
-        EXPECT_FLOAT_EQ(monde().pFondImage->shader_blur_radius, c.flouFond) << c.ligne;
-        EXPECT_FLOAT_EQ(monde().pPlans[2]->rayonFlou, c.flouPlan2) << c.ligne;
-        const std::string dit = c.dit ? "Niveau « niveau.niv » :\n« " + c.ligne + " » : " + c.dit : "";
+        const CDecor& m = monde();
+        EXPECT_TRUE(jeu->typeJeu == c.type && m.typeJeu == c.type && m.pFondImage->s == c.echelle &&
+                    m.pFondImage->shader_blur_radius == c.flouFond && m.pPlans[2]->rayonFlou == c.flouPlan2)
+            << c.ligne << ": game type " << m.typeJeu << ", scale " << m.pFondImage->s << ", blurs "
+            << m.pFondImage->shader_blur_radius << " " << m.pPlans[2]->rayonFlou;
+        const std::string dit = c.dit.empty() ? "" : "Niveau « niveau.niv » :\n« " + c.ligne + " » : " + c.dit;
         EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << c.ligne;
     }
     jeu->langueMenus = "en_";

@@ -445,12 +445,9 @@ TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsA
     Lobby a("JeuDialogInternet", srv.url(), portUdpLibre(), L"Arthur");
     a.connecter();
     const std::string ok = "Connexion ok (200)";
-    const struct {
-        const wchar_t* tape;  // then Return; none: F5
-        int secondes;         // on the server's clock first
-        std::string statut;
-        const wchar_t* garde;  // in the field and the list
-    } etapes[] = {
+    // Typed then Return (none: F5) after seconds on the server's clock; the status; the name kept
+    // in the field and the list.
+    const struct { const wchar_t* tape; int secondes; std::string statut; const wchar_t* garde; } etapes[] = {
         {L"Lancelot", 0, ok, L"Lancelot"},
         {L"Galaad", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
         {nullptr, 0, ok, L"Lancelot"},

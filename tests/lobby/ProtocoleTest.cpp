@@ -91,7 +91,6 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
     EXPECT_TRUE(pseudoValide(std::wstring(32, L'\u00E9')));
     EXPECT_FALSE(pseudoValide(std::wstring(1, static_cast<wchar_t>(0x110000))));
     EXPECT_FALSE(pseudoValide(std::wstring(L"ab\u202Ec"))) << "the game's own check refuses it too";
-    EXPECT_FALSE(pseudoValide(std::wstring(L" \u3000"))) << "and a name of spaces";
 }
 
 TEST(ProtocoleLobby, DottedAddressesAndNumbers)

@@ -101,15 +101,12 @@ TEST(PortesEtTitre, TexteDuBandeau)
         const char* fichier;
         const wchar_t* attendu;
     } cas[] = {
-        {"fr_", 0, 1, "./niveaux/ete/niveau.niv", L"Été"},
+        {"fr_", 0, 1, "./niveaux/ete/niveau.niv", L"Été"}, {"fr_", 0, 0, "./niveaux/ete/niveau.niv", L"Été"},
         {"en_", 0, 0, "./niveaux/dunes/niveau.niv", L"The dunes"},  // "Charger": another list
         {"fr_", 1, 5, "niveaux/dunes/niveau.niv", L"Les dunes"},
-        {"fr_", 0, 0, "./niveaux/ete/niveau.niv", L"Été"},
         {"fr_", 0, 2, "./niveaux/ete/niveau.niv", L"Fin de la démo :("},  // won past the last
-        {"fr_", 2, 0, "./niveaux/autre.niv", L"Editeur"},
-        {"en_", 2, -1, "", L"Editor"},
-        {"en_", 0, 1, "./niveaux/autre.niv", L"End of the demo :("},
-        {"de_", 0, 9, "", L"End of the demo :("},
+        {"fr_", 2, 0, "./niveaux/autre.niv", L"Editeur"},          {"en_", 2, -1, "", L"Editor"},
+        {"en_", 0, 1, "./niveaux/autre.niv", L"End of the demo :("}, {"de_", 0, 9, "", L"End of the demo :("},
     };
     for (const auto& c : cas) {
         m.langue = c.langue;

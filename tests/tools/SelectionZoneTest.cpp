@@ -175,11 +175,8 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
 // the window, its corner grip dragged by (10, 6).
 TEST_F(Decoupe, ZoneFieldsPreviewAndCutsAreTheSamePixelsOnAnyShape)
 {
-    const struct {
-        unsigned l, h;
-        float echelle;  // window pixels per image pixel
-        sf::Vector2i coin, taille;
-    } cas[] = {
+    // The picture's size, its window pixels per image pixel; the zone's corner and size on it.
+    const struct { unsigned l, h; float echelle; sf::Vector2i coin, taille; } cas[] = {
         {128, 96, 2.f, {32 + 10, 32 + 5}, {40 + 5, 30 + 3}},
         {192, 256, 1.f, {32 + 20, 32 + 10}, {40 + 10, 30 + 6}},
         {512, 384, 0.5f, {32 + 40, 32 + 20}, {40 + 20, 30 + 12}},
