@@ -9,6 +9,7 @@
 #include "core/Physique.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXMessageBox.h"
+#include "level/MenuImage.h"
 
 #include <algorithm>
 #include <climits>
@@ -362,7 +363,7 @@ TEST_F(SauvegardeTest, ReglesDuNiveauEtDesIA)
 }
 
 // The editor's copies of a layered character come back from a save with the ids they showed;
-// the AIs the author removed (the red cross of their strip) do not, nor the guard a removed
+// the AIs the author removed with the red cross of their strip do not, nor the guard a removed
 // base carried, and the others come back as they were.
 TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
 {
@@ -390,11 +391,31 @@ TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
         }
         return f;
     };
-    ASSERT_TRUE(monde().retirerIA(socle.get()) && monde().retirerIA(monde().ias.back())) << "the base and HEROS3";
+    // The red cross of the strip, clicked with left Control on the selected character.
+    sf::Texture grille;
+    grille.create(320, 32);
+    sf::RenderWindow fenetre;  // never opened: the mouse is scripted
+    EtatSouris souris{false, false, sf::Vector2i(100 + 32 * 9 + 16, 116)};
+    SourisJeu::lire = [&](const sf::Window&) { return souris; };
+    SourisJeu::ctrlGauche = [] { return true; };
+    jeu->mode = PartieJeu::MODE_EDITEUR;
+    const auto croix = [&](CPerso* p) {
+        jeu->pPersoSelection = p;
+        p->menuPerso->charger(grille, 32, 32, 100, 100);
+        p->menuPerso->setActif(true);
+        for (bool bouton : {true, false}) {
+            souris.gauche = bouton;
+            p->dialoguePerso(fenetre, 0, 0);
+        }
+    };
+    const std::string derniere = monde().ias.back()->id;
+    croix(socle.get());
+    croix(monde().ias.back());
+    SourisJeu::reinitialiser();
     monde().libererIAsRetirees();
     EXPECT_EQ(garde, nullptr) << "the guard goes with its base";
     const auto attendues = fiches();
-    ASSERT_EQ(attendues.size(), 3u) << "the hero and two copies left";
+    ASSERT_EQ(attendues.count(derniere) + attendues.count("SOCLE"), 0u) << "both gone from the level's AIs";
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     monde().chargerNiveau("A.niv", 0);
     EXPECT_EQ(fiches(), attendues) << "the others, each by an id of its own, as they were:\n" << lireTexte("A.niv");
