@@ -167,7 +167,9 @@ void CPerso::getPositionTir(int& x, int& y, const int& signe)
         return;
     }
     const Posture groupe = posture(mode);
-    const int angle = indiceVisee(visee);
+    // An AI aims no set direction (its sight turns it to face what it sees): it fires
+    // straight ahead, from where its ".per" says, not from its feet, which lie in the ground.
+    const int angle = indiceVisee(visee < 0 && modeIA != -1 ? 1 : visee);
     // The crouch-walking group has no position for the intermediate angles.
     if (groupe == SANS_POSTURE || angle < 0 || (groupe == ACCROUPI_MARCHE && angle >= A30))
         return;

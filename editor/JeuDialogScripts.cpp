@@ -240,16 +240,26 @@ void CJeuDialogScripts::afficherVide()
             l->reset();
 }
 
+// A rebuild comes whenever a script of the level ends a run: the field the author is typing
+// in for the same script keeps its text and caret ("-" on the way to "-3" would else come
+// back as the value kept, at every key).
 void CJeuDialogScripts::afficherReglages(const CScript& s)
 {
+    const bool memeScript = scriptRegle == &s && numCreationRegle == s.numCreation;
+    scriptRegle = &s;
+    numCreationRegle = s.numCreation;
+    auto champ = [&](const char* id) {
+        CPLUXControl* c = getControl(id);
+        return memeScript && c && CPLUX::getKeyboardFocus() == c ? nullptr : c;
+    };
     editeur::remplirTexte(getControl(ids::TEXTE_NB), nbScripts);
-    editeur::remplirTexte(getControl(ids::SAISIE_POS), numScript + 1);
-    editeur::remplirTexte(getControl(ids::SAISIE_SCRIPT), s.strFichier);
-    editeur::remplirTexte(getControl(ids::SAISIE_NB_RUN), s.nbRunMax);
+    editeur::remplirTexte(champ(ids::SAISIE_POS), numScript + 1);
+    editeur::remplirTexte(champ(ids::SAISIE_SCRIPT), s.strFichier);
+    editeur::remplirTexte(champ(ids::SAISIE_NB_RUN), s.nbRunMax);
     editeur::remplirSelection(getControl(ids::COMBO_DECLENCHEUR), s.getDeclencheur());
     if (CPLUXControlButtonCheck* c = ctrlButtonCheck(ids::CASE_RELEASE))
         c->setCheck(s.bRelease);
-    editeur::remplirTexte(getControl(ids::SAISIE_CHRONO), s.nChrono);
+    editeur::remplirTexte(champ(ids::SAISIE_CHRONO), s.nChrono);
     afficherFichier(s.strFichier);
 }
 

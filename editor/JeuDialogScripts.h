@@ -86,6 +86,9 @@ private:
     void supprimerObjetsDe(const CScript& s);
 
     bool bAReconstruire = true;
+    // The script whose settings the fields show (compared, never followed).
+    const CScript* scriptRegle = nullptr;
+    unsigned numCreationRegle = 0;
     const CScriptEngine* moteurLu = nullptr;
     size_t nbScriptsMoteurLu = 0;
     std::vector<const CScript*> scriptsListes;  // beside listeScripts, for the checks

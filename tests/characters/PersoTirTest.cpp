@@ -105,6 +105,11 @@ TEST_F(PersoTir, FiringPositionOfEachAimAndStance)
         EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.x, c.y))
             << "state " << c.mode << " aim " << c.visee << " sign " << c.signe << " angle " << c.angle;
     }
+    p->modeIA = 1;
+    p->mode = 0;
+    p->visee = -1;
+    p->getPositionTir(x, y, -1);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(-4, -40)) << "an AI without aim fires straight ahead, standing";
 }
 
 TEST_F(PersoTir, RefusalsAndAmmunition)

@@ -230,6 +230,15 @@ TEST_F(MoniteurCommandes, InputsChecksAndTheComboEditTheShownScript)
     mon->onCtrlComboChange(mon->ctrlComboBox(ids::COMBO_DECLENCHEUR));
     EXPECT_EQ(s->getDeclencheur(), declencheur::CHRONO) << "no choice changes nothing";
 
+    // A rebuild (any script ending a run asks one) leaves the field being typed in as typed.
+    ASSERT_TRUE(CPLUXTest::click(ids::DIALOGUE, ids::SAISIE_NB_RUN));
+    CPLUXTest::key(sf::Keyboard::A, true);
+    CPLUXTest::type("-");
+    CPLUX::refresh(ids::DIALOGUE);
+    image();
+    CPLUXTest::type("3");
+    EXPECT_EQ(s->nbRunMax, -3) << "the sign typed before the rebuild is kept";
+
     // With nothing listed, the edits have nothing to change.
     decor().pSDSelection = sprite(2, "DEC");
     mon->refreshListeScripts();
