@@ -35,6 +35,8 @@ public:
     // The editor's mouse on the map; true when the mouse is over it.
     bool clicEditeur(sf::RenderWindow& fenetre);
     bool clicEditeur(const sf::Window& souris, sf::RenderTarget& cible);
+    // A two-player panel's label, player from 0: French puts a blank before the colon.
+    static std::string etiquetteJoueur(int joueur, bool francais);
 
     int32_t sourisX = 0, sourisY = 0;
     float carteX = 5, carteY = 5;

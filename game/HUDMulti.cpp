@@ -36,6 +36,11 @@ constexpr int MANCHES_AFFICHEES = 9;
 
 } // namespace
 
+std::string CSFMLJeuHUD::etiquetteJoueur(int joueur, bool francais)
+{
+    return (francais ? "J" : "P") + tuv::itos(joueur + 1) + (francais ? " :" : ":");
+}
+
 // 3, 2, 1, go. The count is armed in frames of the running rate; its steps are compared in
 // frames of 30 per second (the count scaled by the rate coefficient), so that the sequence
 // lasts three seconds at 30 and at 60 frames per second.
@@ -87,7 +92,7 @@ int CSFMLJeuHUD::dessinerMulti(sf::RenderTarget& f)
 
     for (int n = 0; n < nbJoueurs; ++n) {
         const float x0 = 8 + n * (largeur + 7);
-        const std::string label = (francais ? "J" : "P") + tuv::itos(n + 1) + " :";
+        const std::string label = etiquetteJoueur(n, francais);
         pTexte->setFillColor(sf::Color::White);
         texte(f, label, x0 + 19, 7, 1.3f);
         pTexte->setFillColor(COULEURS_JOUEURS[n]);

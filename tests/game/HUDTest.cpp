@@ -305,6 +305,8 @@ TEST_F(HUDTest, PlayerPanelsSideBySide)
     EXPECT_NE(img.getPixel(8 + 65 + 48 + 2, 20), etoiles[2]);
     EXPECT_GT(img.getPixel(8 + 220, 18).g, 150);  // full gauge in green
     EXPECT_NE(img.getPixel(435 + 220, 18), img.getPixel(8 + 220, 18));  // no character
+    EXPECT_EQ(CSFMLJeuHUD::etiquetteJoueur(1, false), "P2:") << "English: no blank before the colon";
+    EXPECT_EQ(CSFMLJeuHUD::etiquetteJoueur(1, true), "J2 :");
 
     // Seven players are drawn as four; absurd round counts stay in the panel.
     jeu.pOptionsMulti->nbJoueurs[0] = 7;
