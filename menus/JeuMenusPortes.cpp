@@ -3,6 +3,7 @@
 #include "menus/JeuMenus.h"
 
 #include "core/EtatJeu.h"
+#include "core/Fichiers.h"
 #include "core/Globals.h"
 #include "core/Sprite.h"
 #include "level/Decor.h"
@@ -84,13 +85,15 @@ std::string CJeuMenus::nomNiveauJoue() const
 {
     const MondeJeu* j = faceJeu::monde();
     const std::string fichier = j && j->pdecor ? j->pdecor->fichierNiveau : strNiveauCharge;
+    if (fichier.empty())
+        return std::string();
     const int taille = static_cast<int>(listeNiveaux.size());
     // The level the choice menu started, named as its line showed it.
     if (static_cast<unsigned>(indexNiveau) < nomsNiveaux.size() &&
-        NomsListes::memeFichier(fichierNiveauListe(indexNiveau), fichier))
+        tuv::memeFichier(fichierNiveauListe(indexNiveau), fichier))
         return nomsNiveaux[static_cast<size_t>(indexNiveau)];
     // "Next level" after the last one: the demo is over, the last level still loaded.
-    if (taille > 0 && indexNiveau >= taille && NomsListes::memeFichier(fichierNiveauListe(taille - 1), fichier))
+    if (taille > 0 && indexNiveau >= taille && tuv::memeFichier(fichierNiveauListe(taille - 1), fichier))
         return std::string();
     // Loaded another way (the editor, "Charger", a level script): found in the lists.
     return nomsListes.nom(fichier, langue);

@@ -1,8 +1,7 @@
 #include "menus/NomsListes.h"
 
+#include "core/Fichiers.h"
 #include "core/TuvFile.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -27,7 +26,7 @@ int indexDans(const std::string& liste, const std::string& fichier)
     for (std::string cle = f.getKey(); !cle.empty() && trouve < 0; cle = f.getKey()) {
         if (cle != "NIV")
             continue;
-        if (NomsListes::memeFichier(f.getValue() + "niveau.niv", fichier))
+        if (tuv::memeFichier(f.getValue() + "niveau.niv", fichier))
             trouve = i;
         ++i;
     }
@@ -58,16 +57,6 @@ std::string texteLigne(const std::string& menu, int ligne)
 }
 
 } // namespace
-
-bool NomsListes::memeFichier(const std::string& a, const std::string& b)
-{
-    if (a.empty() || b.empty())
-        return false;
-    if (a == b)
-        return true;
-    std::error_code e;
-    return std::filesystem::equivalent(a, b, e) && !e;
-}
 
 const std::string& NomsListes::nom(const std::string& fichier, const std::string& langue)
 {

@@ -10,8 +10,6 @@ public:
     // UTF-8, empty when no list holds the file. The answer for the last file and language
     // asked is kept: the banner asks every frame.
     const std::string& nom(const std::string& fichier, const std::string& langue);
-    // Whether two paths name the same file ("./niveaux/x/" and "niveaux/x/" do).
-    static bool memeFichier(const std::string& a, const std::string& b);
 
 private:
     std::string fichier_, langue_, nom_;

@@ -7,6 +7,7 @@
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 #include "gui/CPLUX.h"
+#include "gui/CPLUXControlTextInput.h"
 
 #include <algorithm>
 #include <climits>
@@ -30,23 +31,9 @@ sf::Vector2i centreRelatif(const KPFouet& kp, const CPLUXControl* conteneur)
     return {tuv::floatVersInt(x), tuv::floatVersInt(y)};
 }
 
-// Blanks aside, a sign and digits: what the whip editor's whole-number fields take ("12.7"
-// and "3x" are not, though they read as 12 and 3).
-bool entierEcrit(std::string_view texte)
-{
-    bool signe = false, chiffre = false;
-    for (char c : texte) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
-            continue;
-        if ((c == '-' || c == '+') && !signe && !chiffre)
-            signe = true;
-        else if (c >= '0' && c <= '9')
-            chiffre = true;
-        else
-            return false;
-    }
-    return chiffre;
-}
+// What the whip editor's whole-number fields take ("12.7" and "3x" are not, though they
+// read as 12 and 3).
+bool entierEcrit(std::string_view texte) { return CPLUXControlTextInput::estNombre(std::string(texte), false); }
 
 // The values of one line as the whip takes them, and why any of them was not taken as
 // written (`quoi` names the value on a line of several).
