@@ -890,13 +890,7 @@ void appuiDansDialogue(CPLUXDialog* d, int b, sf::Vector2i p, sf::RenderWindow* 
     if (b == 0) {
         const float lx = static_cast<float>(p.x - d->getLeft()) - c->getLeft();
         const float ly = static_cast<float>(p.y - d->getTop()) - c->getTop();
-        c->modeGlisse = 0;
-        if (c->isResizable()) {
-            if (lx >= c->getWidth() - 6)
-                c->modeGlisse |= 1;
-            if (ly >= c->getHeight() - 6)
-                c->modeGlisse |= 2;
-        }
+        c->modeGlisse = c->isResizable() ? c->modeRedimension(lx, ly) : 0;
         c->onMousePressLeft(w, p.x, p.y, d);
         if (!CPLUX::estVivant(d) || !e.appuis[0].actif)
             return;

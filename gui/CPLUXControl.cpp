@@ -116,6 +116,11 @@ void CPLUXControl::setAnchors(bool left, bool top, bool right, bool bottom)
     ancres_[3] = bottom;
 }
 
+int CPLUXControl::modeRedimension(float x, float y) const
+{
+    return (x >= getWidth() - 6 ? 1 : 0) | (y >= getHeight() - 6 ? 2 : 0);
+}
+
 void CPLUXControl::setText(const std::string& t) { appliquerTexte(tuv::utf8toWStr(t)); }
 void CPLUXControl::setText(const char* t) { appliquerTexte(tuv::utf8toWStr(t ? t : "")); }
 void CPLUXControl::setText(const std::wstring& t) { appliquerTexte(t); }

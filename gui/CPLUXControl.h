@@ -168,6 +168,9 @@ public:
     bool estAnonyme = false;
     // Resize mode chosen by the press that started a user drag: 0 move, 1 right, 2 bottom, 3 both.
     int modeGlisse = 0;
+    // The mode of a press at (x, y) from the control's corner, for a resizable control: its right
+    // and bottom 6-pixel bands resize it.
+    virtual int modeRedimension(float x, float y) const;
 
 protected:
     virtual void appliquerTexte(const std::wstring& t);

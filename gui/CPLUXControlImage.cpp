@@ -332,10 +332,21 @@ void CPLUXControlZone::dessiner(plux::Peintre& p, float ox, float oy)
         peindre({r.left + r.width - e, r.top + e, e, r.height - 2 * e});
     }
     if (redimensionnable_) {
-        // The corner grip shows where a drag resizes.
-        const float g = std::min({BORD_SAISIE, r.width, r.height});
-        peindre({r.left + r.width - g, r.top + r.height - g, g, g});
+        const sf::FloatRect g = poignee();
+        peindre({r.left + g.left, r.top + g.top, g.width, g.height});
     }
+}
+
+sf::FloatRect CPLUXControlZone::poignee() const
+{
+    const float g = std::max(0.f, std::min({BORD_SAISIE, getWidth() / 2, getHeight() / 2}));
+    return {getWidth() - g, getHeight() - g, g, g};
+}
+
+int CPLUXControlZone::modeRedimension(float x, float y) const
+{
+    const sf::FloatRect g = poignee();
+    return x >= g.left && y >= g.top ? 3 : 0;
 }
 
 // Typed look-ups of the dialog for the kinds above ------------------------------------------------

@@ -95,12 +95,15 @@ private:
 
 class CPLUXControlZone : public CPLUXControl {
 public:
-    // Size of the corner grip drawn where a drag resizes (the library resizes from within
-    // 6 pixels of the right or bottom edge).
+    // Side of the corner grip, the only place a drag resizes the zone: at most half the zone's
+    // width and height, so that a small zone keeps a part that moves it.
     static constexpr float BORD_SAISIE = 6.f;
 
     CPLUXControlZone();
     Genre getGenre() const override { return GENRE_ZONE; }
+    // The grip, from the zone's corner.
+    sf::FloatRect poignee() const;
+    int modeRedimension(float x, float y) const override;
     void setLineThickness(float e) { epaisseur_ = e < 0.f ? 0.f : e; }
     float getLineThickness() const { return epaisseur_; }
     void setColor(sf::Color c) { couleur_ = c; }

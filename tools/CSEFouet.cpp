@@ -37,6 +37,9 @@ constexpr const char* ID_MASSES[] = {"myButtonCheckMasseCte", "myButtonCheckMass
 // Strike checks, in the order of the strike modes: they prepare a strike without running it.
 constexpr const char* ID_FRAPPES[] = {"myButtonCheckRepos", "myButtonCheckFrappe1", "myButtonCheckFrappe2"};
 
+// The console line that names the key point chosen.
+constexpr int LIGNE_KP = 10;
+
 const sf::Color CADRE_NEUTRE(64, 64, 64, 255);
 const sf::Color CADRE_SELECTION(0, 0, 255, 255);
 const sf::Color CADRE_DEPART(255, 255, 255, 128);
@@ -97,6 +100,7 @@ void CCSEFouet::selectKP(int n)
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE))
         t->setText(kps[static_cast<size_t>(numKPCour)].pause);
     encadrerKP(numKPCour, CADRE_SELECTION);
+    majLigneKP(false);
 }
 
 int CCSEFouet::kpDeFrame(int f) const
@@ -319,6 +323,7 @@ void CCSEFouet::appuiMarqueur(CPLUXControl* marqueur)
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE))
         t->setText(f.keyPoints[static_cast<size_t>(n)].pause);
     encadrerKP(numKPCour, CADRE_SELECTION);
+    majLigneKP(false);
     long long somme = 0;
     for (int i = 0; i < n; ++i)
         somme += f.keyPoints[static_cast<size_t>(i)].pause;
@@ -334,21 +339,37 @@ void CCSEFouet::oublierKP()
     numKPCour = -1;
     numFrame = 0;
     afficherNumFrame();
+    majLigneKP(false);
     if (CPLUXControlTextInput* t = ctrlTextInput(ID_KP_PAUSE))
         t->afficherSansEnvoi(std::string());
 }
 
-// One frame back (pas < 0) or forward, wrapping around the strike's frames.
+// A frame step writes the line; it then follows the key point chosen, and goes with none (but
+// for a line another tool wrote since).
+void CCSEFouet::majLigneKP(bool pas)
+{
+    const auto it = lignesConsole_.find(LIGNE_KP);
+    const bool aNous = it != lignesConsole_.end() && CPLUX::getConsoleText(LIGNE_KP) == it->second;
+    if (numKPCour >= 0 && (pas || aNous)) {
+        console("numKPCour=" + tuv::itos(numKPCour), LIGNE_KP);
+    } else if (numKPCour < 0 && aNous) {
+        CPLUX::setConsoleText(L"", LIGNE_KP);
+        lignesConsole_.erase(it);
+    }
+}
+
+// One frame back (pas < 0) or forward, wrapping around the strike's frames; without any frame
+// it stays on the first.
 void CCSEFouet::changerFrame(int pas)
 {
     if (pas < 0) {
         if (--numFrame < 0)
-            numFrame = nbFrames - 1;
+            numFrame = std::max(nbFrames, 1) - 1;
     } else if (++numFrame >= nbFrames) {
         numFrame = 0;
     }
     afficherFrame(modeFrappe, numFrame);
-    console("numKPCour=" + tuv::itos(numKPCour), 10);
+    majLigneKP(true);
     bLecture = false;
     afficherNumFrame();
 }

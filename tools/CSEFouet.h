@@ -121,6 +121,8 @@ private:
     void finSaisie(CPLUXControlTextInput& c, bool entree);
     // A line of the program's console, remembered so that it goes when the dialog closes.
     void console(const std::string& texte, int ligne);
+    // The console line of the key point chosen: written by a frame step (`pas`), kept up after.
+    void majLigneKP(bool pas);
 
     std::map<int, std::wstring> lignesConsole_;
 

@@ -91,12 +91,13 @@ const CCSESelectionZone::Champ CCSESelectionZone::CHAMPS[] = {
 void CCSESelectionZone::onCreate()
 {
     CPLUXDialog::onCreate();
-    // The picture keeps its ratio, drawn from the view's corner at the scale vue() reads.
+    // Every picture at its own size times the view's scale (placerZone sets it), from the
+    // view's corner; neither the wheel nor a drag moves it.
     if (CPLUXControlImage* image = ctrlImage(ID_IMAGE)) {
         image->setPathImage("");
         image->setImage(&spriteImage);
-        image->setKeepRatio(true);
-        image->setDimensionImage(false);
+        image->setDimensionImage(true);
+        image->setZoomMove(true);
     }
     // The zone's corner as the model places it, before the size fields size it.
     const CPLUXControlZone* z = ctrlZone(ID_ZONE);
@@ -267,26 +268,47 @@ sf::Vector2i CCSESelectionZone::Vue::versImage(sf::Vector2f point) const
             tuv::floatVersInt(std::round((point.y - cadre.top) / echelle))};
 }
 
+sf::Vector2u CCSESelectionZone::tailleSequence() const
+{
+    sf::Vector2u t;
+    for (const auto& texture : textures) {
+        t.x = std::max(t.x, texture->getSize().x);
+        t.y = std::max(t.y, texture->getSize().y);
+    }
+    return t;
+}
+
 std::optional<CCSESelectionZone::Vue> CCSESelectionZone::vue() const
 {
     const CPLUXControlImage* image = ctrlImage(ID_IMAGE);
     if (!image || image->getWidth() < 1.f || image->getHeight() < 1.f)
         return std::nullopt;
-    // The picture keeps its ratio: one scale for both axes, the one the control draws it with,
-    // from its corner. Before an image is read, an image pixel is a dialog pixel.
-    const sf::Vector2f taille = image->getImageSize();
-    const float echelle = taille.x > 0.f && taille.y > 0.f ? image->facteurAffichage().x : 1.f;
+    // One scale for the whole sequence, that of its largest width and height shown whole: the
+    // zone's pixels are the same pixels of every picture, each drawn at its own size from the
+    // view's corner. Before an image is read, an image pixel is a dialog pixel.
+    const sf::Vector2u t = tailleSequence();
+    float echelle = 1.f;
+    if (t.x > 0 && t.y > 0)
+        echelle = std::clamp(std::min(image->getWidth() / static_cast<float>(t.x),
+                                      image->getHeight() / static_cast<float>(t.y)),
+                             CPLUXControlImage::ZOOM_MIN, CPLUXControlImage::ZOOM_MAX);
     return Vue{image->getRect(), echelle};
 }
 
 sf::FloatRect CCSESelectionZone::rectZone(const Vue& v)
 {
-    // The corner stays on a pixel the view shows; the outline stops at the view's edges.
-    const auto dernier = [&](float cote) {
-        return std::max(0, tuv::floatVersInt(std::ceil(cote / v.echelle - 1e-3f)) - 1);
+    // The corner stays on the pictures (on the view before a load), far enough in that a part
+    // of the zone a drag can take lies on them: PRISE_ZONE pixels of the view, or the whole
+    // zone when it is smaller. It stays on the view too; the outline stops at the view's edges.
+    const sf::Vector2u t = tailleSequence();
+    const auto dernier = [&](float vueCote, unsigned imageCote, int taille) {
+        const int vus = tuv::floatVersInt(std::ceil(vueCote / v.echelle - 1e-3f));
+        const int etendue = t.x > 0 && t.y > 0 ? static_cast<int>(imageCote) : vus;
+        const int prise = std::min(taille, tuv::floatVersInt(std::ceil(PRISE_ZONE / v.echelle)));
+        return std::max(0, std::min(etendue - prise, vus - 1));
     };
-    coinZone.x = std::clamp(coinZone.x, 0, dernier(v.cadre.width));
-    coinZone.y = std::clamp(coinZone.y, 0, dernier(v.cadre.height));
+    coinZone.x = std::clamp(coinZone.x, 0, dernier(v.cadre.width, t.x, zoneL));
+    coinZone.y = std::clamp(coinZone.y, 0, dernier(v.cadre.height, t.y, zoneH));
     const sf::Vector2f coin = v.versDialogue(coinZone);
     const float l = std::min(static_cast<float>(zoneL) * v.echelle, v.cadre.left + v.cadre.width - coin.x);
     const float h = std::min(static_cast<float>(zoneH) * v.echelle, v.cadre.top + v.cadre.height - coin.y);
@@ -299,6 +321,8 @@ void CCSESelectionZone::placerZone()
     const std::optional<Vue> v = vue();
     if (!z || !v)
         return;
+    if (CPLUXControlImage* image = ctrlImage(ID_IMAGE))
+        image->setScale(v->echelle);
     const sf::FloatRect r = rectZone(*v);
     z->setPosition(r.left, r.top);
     z->setVisibleDimension(r.width, r.height);
@@ -377,6 +401,19 @@ std::optional<sf::IntRect> CCSESelectionZone::rectangleDecoupe(int i) const
     return sf::IntRect(tuv::floatVersInt(std::round(x)), coinZone.y, zoneL, zoneH);
 }
 
+sf::IntRect CCSESelectionZone::partieDans(const sf::IntRect& rect, sf::Vector2u taille)
+{
+    // In 64 bits: a shifted rectangle may lie near the ints' ends.
+    const long long gauche = std::max<long long>(rect.left, 0);
+    const long long haut = std::max<long long>(rect.top, 0);
+    const long long droite = std::min<long long>(static_cast<long long>(rect.left) + rect.width, taille.x);
+    const long long bas = std::min<long long>(static_cast<long long>(rect.top) + rect.height, taille.y);
+    if (droite <= gauche || bas <= haut)
+        return {};
+    return {static_cast<int>(gauche), static_cast<int>(haut), static_cast<int>(droite - gauche),
+            static_cast<int>(bas - haut)};
+}
+
 sf::Image CCSESelectionZone::decouper(const sf::Image& source, const sf::IntRect& rect) const
 {
     sf::Image cut;
@@ -384,17 +421,10 @@ sf::Image CCSESelectionZone::decouper(const sf::Image& source, const sf::IntRect
                sf::Color::Black);
     // Only the part inside the source is copied, at its place in the cut: the image library
     // would read past the source for a rectangle that runs off it.
-    const sf::Vector2u s = source.getSize();
-    const long long gauche = std::max<long long>(rect.left, 0);
-    const long long haut = std::max<long long>(rect.top, 0);
-    const long long droite = std::min<long long>(static_cast<long long>(rect.left) + rect.width, s.x);
-    const long long bas = std::min<long long>(static_cast<long long>(rect.top) + rect.height, s.y);
-    if (droite <= gauche || bas <= haut)
-        return cut;
-    const sf::IntRect dedans(static_cast<int>(gauche), static_cast<int>(haut), static_cast<int>(droite - gauche),
-                             static_cast<int>(bas - haut));
-    cut.copy(source, static_cast<unsigned>(gauche - rect.left), static_cast<unsigned>(haut - rect.top), dedans,
-             true);
+    const sf::IntRect dedans = partieDans(rect, source.getSize());
+    if (dedans.width > 0)
+        cut.copy(source, static_cast<unsigned>(static_cast<long long>(dedans.left) - rect.left),
+                 static_cast<unsigned>(static_cast<long long>(dedans.top) - rect.top), dedans, true);
     return cut;
 }
 
@@ -425,11 +455,7 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
             ++manquantes;
         textures.push_back(std::move(t));
     }
-    // Every image shows at the size of the first one read, the view's scale with it. The zone
-    // keeps its pixels: its fields say what they said.
-    const auto lue = std::find_if(textures.begin(), textures.end(), [](const auto& t) { return t->getSize().x > 0; });
-    if (lue != textures.end())
-        spriteImage.setTexture(**lue, true);
+    // The zone keeps its pixels (its fields say what they said), brought onto the pictures.
     resteGlisse_ = {};
     placerZone();
     ecrireIndex(0);
@@ -447,18 +473,24 @@ void CCSESelectionZone::afficherImage(int i)
 {
     if (i < 0 || i >= static_cast<int>(textures.size()))
         return;
-    // The rectangle is the first image's read, kept: every image shows at that size. "myImage"
+    // At its own size: nothing of another picture's frame is drawn past a smaller one. "myImage"
     // draws spriteImage from the start.
-    spriteImage.setTexture(*textures[static_cast<size_t>(i)], false);
+    spriteImage.setTexture(*textures[static_cast<size_t>(i)], true);
     if (pDialogApercu)
         afficherApercu(i);
 }
 
 // Export -------------------------------------------------------------------------------------------------
 
-// Cut k is the k-th image kept, from 1 whatever the sequence's first number: a missing source
-// leaves its number without a cut (an older cut of that number stays as it was, and is said).
-// The cuts of one sequence never land beside another one picked or typed since the load.
+std::string CCSESelectionZone::cheminDecoupe(int k) const
+{
+    return dossierCharge + "se_" + prefixeCharge + numero(k, CHIFFRES_DECOUPES) + ".png";
+}
+
+// Cut k is the k-th image kept, from 1 whatever the sequence's first number. A missing source,
+// or one the zone misses altogether (a smaller picture of the sequence, a shift), leaves its
+// number without a cut: an older cut of that number stays as it was, and is said. The cuts of
+// one sequence never land beside another one picked or typed since the load.
 void CCSESelectionZone::enregistrerZones()
 {
     compteurAbandon = 0;
@@ -470,41 +502,62 @@ void CCSESelectionZone::enregistrerZones()
         statut("Découpe : \"myImage\" a une taille nulle, rien n'est enregistré");
         return;
     }
-    int k = 1, ecrites = 0, remplacees = 0, echecs = 0, manquantes = 0, laissees = 0;
+    BilanExport b;
+    int k = 1;
     for (size_t i = 0; i < textures.size(); ++i) {
         if (compteurAbandon == 0) {
             const sf::Image source = textures[i]->copyToImage();
-            const std::string chemin = dossierCharge + "se_" + prefixeCharge + numero(k, CHIFFRES_DECOUPES) + ".png";
+            const sf::IntRect rect = *rectangleDecoupe(static_cast<int>(i));
+            const sf::IntRect dedans = partieDans(rect, source.getSize());
+            const std::string chemin = cheminDecoupe(k);
             std::error_code erreur;
             const bool existait = std::filesystem::exists(chemin, erreur);
-            if (source.getSize().x == 0 || source.getSize().y == 0) {
-                ++manquantes;
-                laissees += existait ? 1 : 0;
-            } else if (!tuv::ecrireImage(decouper(source, *rectangleDecoupe(static_cast<int>(i))), chemin))
-                ++echecs;
-            else if (++ecrites; existait)
-                ++remplacees;
+            const bool absente = source.getSize().x == 0 || source.getSize().y == 0;
+            if (absente || dedans.width == 0) {
+                ++(absente ? b.manquantes : b.vides);
+                b.laissees += existait ? 1 : 0;
+            } else if (!tuv::ecrireImage(decouper(source, rect), chemin)) {
+                ++b.echecs;
+            } else {
+                ++b.ecrites;
+                b.remplacees += existait ? 1 : 0;
+            }
             ++k;
         }
         compteurAbandon = cycleAbandon(compteurAbandon);
     }
-    // The status line holds one line, the parts after the count; the box, shown on a failure,
-    // one per line.
-    std::vector<std::string> parties{tuv::itos(ecrites) + " découpes enregistrées dans " + dossierCharge};
-    if (remplacees > 0)
-        parties.push_back(tuv::itos(remplacees) + " découpes existantes remplacées");
-    if (manquantes > 0)
-        parties.push_back(tuv::itos(manquantes) + " images source absentes ou illisibles : pas de découpe");
-    if (laissees > 0)
-        parties.push_back(tuv::itos(laissees) + " découpes d'un export précédent laissées");
-    if (echecs > 0)
-        parties.push_back(tuv::itos(echecs) + " découpes non enregistrées");
+    // Cuts of a longer export, numbered on from this one's last.
+    std::error_code erreur;
+    while (b.apres < NB_IMAGES_MAX && std::filesystem::exists(cheminDecoupe(k + b.apres), erreur))
+        ++b.apres;
+    direBilan(b, k);
+}
+
+void CCSESelectionZone::direBilan(const BilanExport& b, int suivante) const
+{
+    const auto nom = [&](int k) { return std::filesystem::path(cheminDecoupe(k)).filename().string(); };
+    // The status line holds one line, the parts after the count; the box, shown when a cut is
+    // missing, one per line.
+    std::vector<std::string> parties{tuv::itos(b.ecrites) + " découpes enregistrées dans " + dossierCharge};
+    if (b.remplacees > 0)
+        parties.push_back(tuv::itos(b.remplacees) + " découpes existantes remplacées");
+    if (b.manquantes > 0)
+        parties.push_back(tuv::itos(b.manquantes) + " images source absentes ou illisibles : pas de découpe");
+    if (b.vides > 0)
+        parties.push_back(tuv::itos(b.vides) + " images que la zone ne touche pas : pas de découpe");
+    if (b.laissees > 0)
+        parties.push_back(tuv::itos(b.laissees) + " découpes d'un export précédent laissées");
+    if (b.echecs > 0)
+        parties.push_back(tuv::itos(b.echecs) + " découpes non enregistrées");
+    if (b.apres > 0)
+        parties.push_back(tuv::itos(b.apres) + " découpes d'un export plus long laissées après la dernière (" +
+                          nom(suivante) + (b.apres > 1 ? " à " + nom(suivante + b.apres - 1) : "") + ")");
     std::string ligne, boite;
     for (const std::string& p : parties) {
         ligne += (ligne.empty() ? "" : ", ") + p;
         boite += (boite.empty() ? "" : "\n") + p;
     }
     statut(ligne);
-    if (manquantes > 0 || echecs > 0)
+    if (b.manquantes > 0 || b.vides > 0 || b.echecs > 0)
         CPLUX::MessageBoxW("Erreur !", boite);
 }

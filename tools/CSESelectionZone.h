@@ -22,6 +22,8 @@ public:
     // Bounds of the cut and of the preview, in pixels.
     static constexpr int TAILLE_ZONE_MAX = 8192;
     static constexpr int TAILLE_APERCU_MAX = 4096;
+    // What a drag keeps of the zone on the pictures, in pixels of the view (all of a smaller zone).
+    static constexpr float PRISE_ZONE = 16.f;
 
     CCSESelectionZone();
     ~CCSESelectionZone() override;
@@ -49,6 +51,10 @@ public:
     // The cut of a source image: a zoneL x zoneH image, opaque black where the rectangle
     // leaves the source or the source is transparent.
     sf::Image decouper(const sf::Image& source, const sf::IntRect& rect) const;
+    // The part of rect on an image of that size, empty (width 0) when none.
+    static sf::IntRect partieDans(const sf::IntRect& rect, sf::Vector2u taille);
+    // The largest width and height of the images loaded, (0, 0) without one.
+    sf::Vector2u tailleSequence() const;
 
     // Playback and preview (CSESelectionZoneLecture.cpp).
     void avancerLecture(float v);
@@ -129,7 +135,7 @@ private:
     std::optional<Vue> vue() const;
     // The zone's rectangle in the dialog from coinZone, zoneL and zoneH: on whole image pixels,
     // inside "myImage" (a zone larger than what the view holds of it is drawn to the view's
-    // edges); coinZone is brought inside the view first.
+    // edges); coinZone is brought back first so that a part of the zone lies on the pictures.
     sf::FloatRect rectZone(const Vue& v);
     void placerZone();
     // coinZone, zoneL and zoneH from the zone the user is moving or resizing.
@@ -139,6 +145,14 @@ private:
     // What the last load or export did, on the dialog's status line (on the library's
     // console when the model has none).
     void statut(const std::string& texte) const;
+    // What an export did, counted for its status line.
+    struct BilanExport {
+        int ecrites = 0, remplacees = 0, manquantes = 0, vides = 0, laissees = 0, echecs = 0;
+        int apres = 0;  // cuts of an earlier, longer export left past the last one written
+    };
+    // Cut k's file, beside the sequence loaded.
+    std::string cheminDecoupe(int k) const;
+    void direBilan(const BilanExport& b, int suivante) const;
     void majNbImages();
     void montrerValeurGardee(CPLUXControlTextInput& c) const;
     void ecrireIndex(int index);

@@ -197,8 +197,10 @@ void CCSESelectionZone::ouvrirApercu()
         CPLUX::addDialog(nullptr, d.get(), nullptr, 0);
         pDialogApercu = std::move(d);
     }
+    // Over the slicer, whose button asked for it, also when it comes back.
     pDialogApercu->setVisible(true);
     pDialogApercu->setMinimize(false);
+    CPLUX::ajouterAuPremierPlan(pDialogApercu.get());
     dimensionnerApercu();
     afficherImage(numImageCourante);
 }

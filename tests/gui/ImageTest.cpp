@@ -177,6 +177,19 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     EXPECT_EQ(zone->getRect(), sf::FloatRect(65, 70, 70, 45));
     EXPECT_GE(dlg.tailles, 1);
 
+    // Only the grip resizes, at most half the zone: a small zone moves from anywhere else, its
+    // right and bottom edges included.
+    zone->setVisibleDimension(13, 6);
+    EXPECT_EQ(zone->poignee(), sf::FloatRect(10, 3, 3, 3));
+    for (const sf::Vector2i p : {sf::Vector2i(0, 0), sf::Vector2i(12, 1), sf::Vector2i(1, 5)}) {
+        zone->setPosition(65, 70);
+        CPLUXTest::pressLeftAt(zone->getLeftScreen() + p.x, zone->getTopScreen() + p.y);
+        CPLUXTest::mouseMove(zone->getLeftScreen() + p.x + 4, zone->getTopScreen() + p.y + 3);
+        CPLUXTest::releaseLeft();
+        EXPECT_EQ(zone->getRect(), sf::FloatRect(69, 73, 13, 6)) << "pressed at " << p.x << ", " << p.y;
+    }
+    zone->setPosition(65, 70);
+
     // A dialog whose onClicLeft skips the base keeps the zone still.
     dlg.sauterBase = true;
     CPLUXTest::drag("dlgImage", "zone", 15, 10, 5);

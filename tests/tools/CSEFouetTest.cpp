@@ -85,16 +85,22 @@ TEST_F(EditeurFouet, MarkersAreAddedSelectedAndRemoved)
     EXPECT_EQ(f().keyPoints[0].pause + f().keyPoints[1].pause, 5) << "pauses 3 and 2 as they were";
 }
 
-TEST_F(EditeurFouet, FrameButtonsWithoutSpriteWrapOverNoFrame)
+// Without a frame both buttons stay on the first; the console line names the key point chosen,
+// and goes with it.
+TEST_F(EditeurFouet, FrameButtonsWithoutSpriteStayOnTheFirstFrame)
 {
-    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonFrameSuiv"));
-    EXPECT_EQ(e->numFrame, 0) << "nbFrames 0";
-    EXPECT_EQ(texte("myTextNumFrame"), "Frame : 1");
-    EXPECT_FALSE(e->bLecture);
-    EXPECT_EQ(CPLUX::getConsoleText(10), L"numKPCour=-1");
+    for (const char* bouton : {"myButtonFrameSuiv", "myButtonFramePrec"}) {
+        ASSERT_TRUE(CPLUXTest::click(ID, bouton));
+        EXPECT_EQ(texte("myTextNumFrame") + "|" + std::to_string(e->numFrame), "Frame : 1|0") << bouton;
+        EXPECT_FALSE(e->bLecture);
+        EXPECT_EQ(CPLUX::getConsoleText(10), L"") << bouton << " with no key point chosen";
+    }
+    troisKP();
+    ASSERT_TRUE(CPLUXTest::click(ID, "__KP__2"));
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonFramePrec"));
-    EXPECT_EQ(e->numFrame, -1) << "below 0: nbFrames - 1";
-    EXPECT_EQ(texte("myTextNumFrame"), "Frame : 0");
+    EXPECT_EQ(CPLUX::getConsoleText(10), L"numKPCour=2");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSupprime"));
+    EXPECT_EQ(CPLUX::getConsoleText(10), L"") << "the key point removed";
 }
 
 TEST_F(EditeurFouet, MassChecksAndStrikeChecks)

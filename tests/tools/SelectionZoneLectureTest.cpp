@@ -171,6 +171,7 @@ TEST_F(Lecture, PreviewFollowsZoomAndZone)
     EXPECT_FALSE(apercu->estAffiche());
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonApercu"));
     EXPECT_EQ(s->pDialogApercu.get(), apercu) << "the same preview comes back";
+    EXPECT_EQ(CPLUX::getDialogs().back(), apercu) << "over the slicer";
     EXPECT_TRUE(apercu->estAffiche());
     EXPECT_EQ(sf::Vector2i(apercu->getWidth(), apercu->getHeight()), sf::Vector2i(150, 300)) << "trunc(zone x 1.5)";
 

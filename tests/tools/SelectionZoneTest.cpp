@@ -161,13 +161,56 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
     s->enregistrerZones();
     EXPECT_TRUE(std::filesystem::exists("seq/se_0006.png"));
 
-    // A zone partly off the picture on the right and below: black there.
-    geometrie(64, 48, 50, 40, 30, 20);
+    s->decalage = -1e30f;  // more than a field takes: the zone misses every image but the first
     s->enregistrerZones();
-    verifierDecoupe(lire("seq/se_0001.png"), motif(64, 48, 0), 50, 40, 30, 20, "zone off the image");
-    s->decalage = -1e30f;  // more than a field takes
+    EXPECT_EQ(texte("myTextStatut"), "1 découpes enregistrées dans seq/, 1 découpes existantes remplacées, 5 images "
+                                     "que la zone ne touche pas : pas de découpe, 5 découpes d'un export précédent laissées");
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().at(0)->getHwnd(), 0);
+    // A shorter export leaves the longer one's last cuts, and says which.
+    s->decalage = 0.f;
+    s->abandonImage = 1;
     s->enregistrerZones();
-    verifierDecoupe(lire("seq/se_0002.png"), motif(64, 48, 1), -2000000000, 40, 30, 20, "shifted far away");
+    EXPECT_EQ(texte("myTextStatut"), "3 découpes enregistrées dans seq/, 3 découpes existantes remplacées, 3 découpes "
+                                     "d'un export plus long laissées après la dernière (se_0004.png à se_0006.png)");
+}
+
+// Pictures of three sizes share the scale of the largest width and height (300 x 240 in the
+// 256-pixel view), each drawn at its own size. The zone, dragged past each edge of the view, is
+// taken back from there and keeps 16 view pixels (19 image pixels) on the pictures; each cut is
+// its picture's crop, and a picture the zone misses gets none, said.
+TEST_F(Decoupe, MixedSizesAndAZoneDraggedPastEachEdge)
+{
+    const sf::Vector2u tailles[] = {{200, 150}, {300, 100}, {120, 240}};
+    std::filesystem::create_directories("mix");
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(motif(tailles[i].x, tailles[i].y, i).saveToFile("mix/000" + std::to_string(i + 1) + ".png"));
+    charger("mix/", 1, 3);
+    for (int i = 0; i < 3; ++i) {
+        saisir(ID, "myTextInputImageCourante", std::to_string(i));
+        EXPECT_EQ(s->spriteImage.getTextureRect(), sf::IntRect(0, 0, tailles[i].x, tailles[i].y)) << "picture " << i;
+        EXPECT_FLOAT_EQ(s->ctrlImage("myImage")->facteurAffichage().x, 256.f / 300.f) << "picture " << i;
+    }
+    saisir(ID, "myTextInputZoneL", "150");
+    saisir(ID, "myTextInputZoneH", "120");
+    const std::tuple<sf::Vector2i, sf::Vector2i, int> cas[] = {{{600, 0}, {281, 32}, 1},   {{-600, 0}, {0, 32}, 3},
+                                                              {{0, 600}, {0, 221}, 1},   {{0, -600}, {0, 0}, 3},
+                                                              {{600, 600}, {281, 221}, 0}};
+    for (const auto& [glisse, coin, ecrites] : cas) {
+        const std::string nom = "dragged by " + std::to_string(glisse.x) + ", " + std::to_string(glisse.y);
+        glisserZone(false, glisse.x, glisse.y);
+        EXPECT_EQ(s->coinZone, coin) << nom;
+        for (int k = 1; k <= 3; ++k)
+            std::filesystem::remove("mix/se_000" + std::to_string(k) + ".png");
+        s->enregistrerZones();
+        const std::string vides = ", " + std::to_string(3 - ecrites) + " images que la zone ne touche pas : pas de découpe";
+        EXPECT_EQ(texte("myTextStatut"), std::to_string(ecrites) + " découpes enregistrées dans mix/" +
+                                             (ecrites < 3 ? vides : "")) << nom;
+        for (int i = 0; i < 3; ++i)
+            if (const std::string cut = "mix/se_000" + std::to_string(i + 1) + ".png"; std::filesystem::exists(cut))
+                verifierDecoupe(lire(cut), motif(tailles[i].x, tailles[i].y, i), coin.x, coin.y, 150, 120, nom);
+        if (ecrites < 3)
+            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().at(0)->getHwnd(), 0);
+    }
 }
 
 // The picture keeps its ratio in the 256 x 256 view: on any shape the red zone, its fields, the
