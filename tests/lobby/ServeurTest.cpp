@@ -520,22 +520,35 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
 }
 
 // The request remedy, from the server's own folder: its folder removed and made again, a
-// request after a sweep's interval writes the base there whole, and the lobby goes on.
+// request after a sweep's interval writes the base there whole with its lock, and the lobby
+// goes on. A second server on the base, before that look or after it, is refused.
 TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
 {
     DossierDeTravail dossier;
     const std::string base = dossier / "lobby.sqlite", nom = std::filesystem::path(base).parent_path();
+    // By its full path: this process stays in the folder removed.
+    const auto second = [&base] {
+        CStockJoueursSQLite autre(base, 10);
+        std::string erreur;
+        return autre.ouvrir(erreur) ? std::string("started") : erreur;
+    };
+    const std::string refus =
+        "un autre serveur s'en sert (il tient le verrou " + base + ".verrou) ; arrêtez-le d'abord";
     {
         ServeurEssai s("lobby.sqlite");
         ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
         std::filesystem::remove_all(nom);
         std::filesystem::create_directory(nom);
+        EXPECT_EQ(second(), refus) << "before the first server's look";
+        EXPECT_TRUE(std::filesystem::is_empty(nom)) << "the refused start made no file";
         s.maintenant += 11;
         testing::internal::CaptureStderr();
         EXPECT_EQ(envoyer(s, {"GET", "giveip.php", ""}).corps, "IP=127.0.0.1\n");
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "serveur_lobby : base lobby.sqlite supprimée, journal lobby.sqlite-wal supprimé pendant le service :"
                   " récrite (joueurs : 1)\n");
+        EXPECT_TRUE(std::filesystem::exists(base + ".verrou")) << "the lock file made again with the base";
+        EXPECT_EQ(second(), refus) << "after the look";
         EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200) << "adds taken";
         EXPECT_EQ(liste(s), "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\nJ=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
     }
