@@ -73,6 +73,7 @@ TEST(ServeurLobby, EachBadFieldAloneIsRefusedAndChangesNothing)
         {"empty pseudo", {"POST", "addjoueur.php", "pseudo=&groupe=g&niveau=3&iplan=10.0.0.1&port=8000"}, 400},
         {"spaces only", {"POST", "addjoueur.php", "pseudo=+%C2%A0%E3%80%80&groupe=&niveau=0&iplan=1.1.1.1&port=1"},
          400},
+        {"group of spaces", {"POST", "addjoueur.php", "pseudo=a&groupe=%20%20&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"33 characters", {"POST", "addjoueur.php", "pseudo=" + std::string(33, 'a') + "&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"group of 33", {"POST", "addjoueur.php", "pseudo=a&groupe=" + std::string(33, 'a') + "&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"not UTF-8", {"POST", "addjoueur.php", "pseudo=%FF&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
