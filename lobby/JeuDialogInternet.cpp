@@ -61,7 +61,7 @@ std::string CJeuDialogInternet::refusGroupe(const std::string& groupe)
 {
     std::u32string points;
     lobby::decoderUtf8(groupe, points);
-    return refusChamp("Groupe", "32 caractères au plus, sans « ; » ni caractère de contrôle",
+    return refusChamp("Groupe", "vide, ou 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle",
                       lobby::groupeValide(groupe), points);
 }
 
@@ -290,7 +290,8 @@ void CJeuDialogInternet::onCtrlInputEnterPress(CPLUXControlTextInput* c)
         const bool pseudo = id == "myTextInputPseudo";
         if (const std::string refus = pseudo ? refusPseudo(c->getTextW()) : refusGroupe(c->getText()); !refus.empty())
             return montrerRefus(refus);
-        changerPseudoGroupe(pseudo ? c->getTextW() : strPseudo, pseudo ? strGroupe : c->getText());
+        changerPseudoGroupe(pseudo ? c->getTextW() : strPseudo, pseudo ? strGroupe : c->getText(),
+                            pseudo ? Champ::PSEUDO : Champ::GROUPE);
     } else if (id == "myTextInputMsgChat") {
         envoyerMessageSaisi();
     }

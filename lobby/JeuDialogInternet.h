@@ -153,10 +153,11 @@ private:
     void appliquerListe(int statut, const std::string& corps);
     void ajouterLigneJoueur(const JoueurEnLigne& j);
     std::string corpsJoueur(bool avecEtat, const std::wstring& pseudo, const std::string& groupe) const;
-    // A name or group typed and accepted by the game: kept once the server takes it (at once
-    // when offline); refused, the one the server lists stays, in its field too.
-    void changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe);
-    void appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe);
+    // A name or group typed in `champ` and accepted by the game: kept once the server takes it
+    // (at once when offline); refused, the one the server lists stays, in that field too.
+    enum class Champ { PSEUDO, GROUPE };
+    void changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe, Champ champ);
+    void appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe, Champ champ);
     void montrerStatut(const std::string& s);
     // A refusal on the status line, until the next answer read or name taken says otherwise.
     void montrerRefus(const std::string& s);

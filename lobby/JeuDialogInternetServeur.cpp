@@ -240,7 +240,7 @@ void CJeuDialogInternet::editJoueur(std::string url, std::string chemin)
     poster([url, chemin, corps](CClientHttpLobby& c) { c.post(url, chemin + "/editjoueur.php", corps); }, {});
 }
 
-void CJeuDialogInternet::changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe)
+void CJeuDialogInternet::changerPseudoGroupe(const std::wstring& pseudo, const std::string& groupe, Champ champ)
 {
     if (!bEnregistre) {
         // Offline: taken as typed, sent at the next connection.
@@ -254,10 +254,11 @@ void CJeuDialogInternet::changerPseudoGroupe(const std::wstring& pseudo, const s
     const std::string url = strUrlServeur, chemin = strCheminService, corps = corpsJoueur(true, pseudo, groupe);
     poster([url, chemin, corps,
             statut](CClientHttpLobby& c) { *statut = c.post(url, chemin + "/editjoueur.php", corps).statut; },
-           [this, pseudo, groupe, statut] { appliquerChangement(*statut, pseudo, groupe); });
+           [this, pseudo, groupe, champ, statut] { appliquerChangement(*statut, pseudo, groupe, champ); });
 }
 
-void CJeuDialogInternet::appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe)
+void CJeuDialogInternet::appliquerChangement(int statut, const std::wstring& pseudo, const std::string& groupe,
+                                             Champ champ)
 {
     if (statut == 200) {
         strPseudo = pseudo;
@@ -265,8 +266,9 @@ void CJeuDialogInternet::appliquerChangement(int statut, const std::wstring& pse
         montrerStatut("Connexion ok (200)");
         return refreshListeJoueurs(strUrlServeur, strCheminService);
     }
-    // What the server still lists is kept, and shown again in its field.
-    const bool nom = pseudo != strPseudo;
+    // What the server still lists is kept, and shown again in the field typed in (which may
+    // hold the very one kept).
+    const bool nom = champ == Champ::PSEUDO;
     const std::string garde = nom ? tuv::wstrToUtf8(strPseudo) : strGroupe;
     if (CPLUXControl* c = getControl(nom ? "myTextInputPseudo" : "myTextInputGroupe"))
         c->setText(garde);

@@ -352,13 +352,10 @@ bool aUnVisible(const std::u32string& points)
     return std::any_of(points.begin(), points.end(), [](char32_t c) { return !espace(c); });
 }
 
-} // namespace
-
-bool pseudoValide(std::string_view utf8)
+// A text that passed the field rule holds a character other than a space.
+bool unVisible(std::string_view utf8)
 {
-    if (!champValide(utf8, 1, PSEUDO_MAX))
-        return false;
-    // Passed the rule: any ASCII byte but a space is a character to see.
+    // Any ASCII byte but a space is a character to see.
     for (const char c : utf8)
         if (c != ' ' && static_cast<unsigned char>(c) < 0x80)
             return true;
@@ -366,7 +363,15 @@ bool pseudoValide(std::string_view utf8)
     return decoderUtf8(std::string(utf8), points) && aUnVisible(points);
 }
 
-bool groupeValide(std::string_view utf8) { return champValide(utf8, 0, GROUPE_MAX); }
+} // namespace
+
+bool pseudoValide(std::string_view utf8) { return champValide(utf8, 1, PSEUDO_MAX) && unVisible(utf8); }
+
+// A group of spaces would read as none in the list, yet hide everyone from its player.
+bool groupeValide(std::string_view utf8)
+{
+    return champValide(utf8, 0, GROUPE_MAX) && (utf8.empty() || unVisible(utf8));
+}
 
 bool pseudoValide(const std::wstring& texte)
 {

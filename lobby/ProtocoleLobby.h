@@ -63,8 +63,8 @@ struct PointRefuse {
 };
 // The first invisible character, noncharacter, or mark past MARQUES_MAX in one run of marks.
 PointRefuse premierRefuse(const std::u32string& points);
-// Names and groups: the field rule, and nothing premierRefuse finds; a name also holds a
-// character other than a space.
+// Names and groups: the field rule, and nothing premierRefuse finds; a name, and a group that
+// is not empty, also hold a character other than a space.
 bool pseudoValide(std::string_view utf8);
 bool groupeValide(std::string_view utf8);
 bool pseudoValide(const std::wstring& texte);

@@ -1,12 +1,17 @@
 #include "lobby/serveur/FichiersBase.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +59,38 @@ std::string deplacerVersLibre(const std::string& de, const std::string& prefixe,
     return {};
 }
 
+// The lock's hold that no file carries: a name of the abstract socket namespace, made of the lock
+// file's path with its folder resolved, held as long as the process lives. Removing the base's
+// folder and making it again takes the lock file with it, not this: a second server started
+// then is refused all the same. -1 with errno EADDRINUSE when another process holds it.
+int prendreNomVerrou(const std::string& fichier)
+{
+    const size_t barre = fichier.rfind('/');
+    const std::string tete = barre == std::string::npos ? "." : barre == 0 ? "/" : fichier.substr(0, barre);
+    char dossier[PATH_MAX];
+    std::string cle = fichier;
+    if (::realpath(tete.c_str(), dossier))
+        cle = dossier + fichier.substr(barre == std::string::npos ? 0 : barre);
+    // FNV-1a: any path fits the address.
+    uint64_t h = 14695981039346656037ULL;
+    for (const char c : cle)
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    // sun_path[0] left 0: a name of the abstract namespace, gone with the last descriptor.
+    const int n = std::snprintf(a.sun_path + 1, sizeof a.sun_path - 1, "serveur_lobby %016llx",
+                                static_cast<unsigned long long>(h));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto taille = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<size_t>(n));
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&a), taille) != 0) {
+        const int e = errno;
+        ::close(fd);
+        errno = e;
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 CFichiersBase::CFichiersBase(const std::string& chemin, const std::string& montre) : montre_(montre)
@@ -67,6 +104,13 @@ CFichiersBase::~CFichiersBase()
     oublier();
     if (verrou_ >= 0)
         ::close(verrou_);
+    if (nomVerrou_ >= 0)
+        ::close(nomVerrou_);
+}
+
+std::string CFichiersBase::refusVerrou() const
+{
+    return "un autre serveur s'en sert (il tient le verrou " + montre_ + ".verrou) ; arrêtez-le d'abord";
 }
 
 bool CFichiersBase::verrouiller(std::string& erreur)
@@ -74,9 +118,25 @@ bool CFichiersBase::verrouiller(std::string& erreur)
     if (verrou_ >= 0)
         return true;
     const std::string nom = nom_.chemin + ".verrou", montre = montre_ + ".verrou";
+    nomVerrou_ = prendreNomVerrou(nom);
+    if (nomVerrou_ < 0) {
+        erreur = errno == EADDRINUSE ? refusVerrou() : "verrou " + montre + " : " + std::strerror(errno);
+        return false;
+    }
+    verrou_ = prendreFichierVerrou(nom, montre, verrouCree_, erreur);
+    if (verrou_ >= 0)
+        return true;
+    ::close(nomVerrou_);
+    nomVerrou_ = -1;
+    return false;
+}
+
+int CFichiersBase::prendreFichierVerrou(const std::string& nom, const std::string& montre, bool& cree,
+                                        std::string& erreur) const
+{
     for (int essai = 0; essai < ESSAIS_VERROU; ++essai) {
         // Read only: a lock file another user left locks as well. Never through a link put there.
-        bool cree = true;
+        cree = true;
         int fd = ::open(nom.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
         if (fd < 0 && errno == EEXIST) {
             cree = false;
@@ -87,26 +147,21 @@ bool CFichiersBase::verrouiller(std::string& erreur)
         if (fd < 0) {
             const std::string raison = std::strerror(errno), dossier = dossierRefuse();
             erreur = dossier.empty() ? "verrou " + montre + " : " + raison : dossier;
-            return false;
+            return -1;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            erreur = errno == EWOULDBLOCK
-                         ? "un autre serveur s'en sert (il tient le verrou " + montre + ") ; arrêtez-le d'abord"
-                         : "verrou " + montre + " : " + std::strerror(errno);
+            erreur = errno == EWOULDBLOCK ? refusVerrou() : "verrou " + montre + " : " + std::strerror(errno);
             ::close(fd);
-            return false;
+            return -1;
         }
         // A start that gave up may have removed the file between our open and our lock.
         struct stat tenu {}, nomme {};
-        if (::fstat(fd, &tenu) == 0 && ::lstat(nom.c_str(), &nomme) == 0 && memeFichier(tenu, nomme)) {
-            verrou_ = fd;
-            verrouCree_ = cree;
-            return true;
-        }
+        if (::fstat(fd, &tenu) == 0 && ::lstat(nom.c_str(), &nomme) == 0 && memeFichier(tenu, nomme))
+            return fd;
         ::close(fd);
     }
     erreur = "verrou " + montre + " : retiré à chaque essai";
-    return false;
+    return -1;
 }
 
 CFichiersBase::Presents CFichiersBase::presents() const
@@ -137,6 +192,28 @@ void CFichiersBase::renoncer(const Presents& avant)
     ::close(verrou_);
     verrou_ = -1;
     verrouCree_ = false;
+    ::close(nomVerrou_);
+    nomVerrou_ = -1;
+}
+
+void CFichiersBase::refaireVerrou()
+{
+    if (verrou_ < 0)
+        return;
+    const std::string nom = nom_.chemin + ".verrou";
+    struct stat tenu {}, st {};
+    // The file held is at its name, or the folder is out of reach.
+    if (::lstat(nom.c_str(), &st) == 0 ? ::fstat(verrou_, &tenu) == 0 && memeFichier(tenu, st) : errno != ENOENT)
+        return;
+    // Made or taken (a copy put back with the folder), else tried again at the next look.
+    bool cree = false;
+    std::string pourquoi;
+    const int fd = prendreFichierVerrou(nom, montre_ + ".verrou", cree, pourquoi);
+    if (fd < 0)
+        return;
+    // The file held so far is no longer at the name: its lock kept nobody off.
+    ::close(verrou_);
+    verrou_ = fd;
 }
 
 void CFichiersBase::Fichier::noter()

@@ -8,8 +8,9 @@
 // next start would open another file, so the base is written again at that name. Whatever is
 // found where the base is written (a file, a folder, a link, someone else's) is moved aside
 // under a name of its own first, never written over. A lock file beside the base keeps a
-// second server off it, even once the base's file was deleted. A start that refuses the base
-// removes what it made there: the base's file or log it made, and the lock file it made.
+// second server off it, even once the base's file was deleted; a name the system holds for the
+// process keeps it off while that file is gone with the base's folder. A start that refuses the
+// base removes what it made there: the base's file or log it made, and the lock file it made.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,11 +35,15 @@ public:
     };
 
     // Takes "<name given>.verrou", held until this object goes (the server's life) or the start
-    // gives up: false with the reason when another server holds it or it cannot be made. The
-    // file is never replaced; only the start that made it removes it, while it holds it, when
-    // it refuses the base. So a server checks, once it holds a lock, that the name still leads
-    // to the file it locked: every server asks the same one.
+    // gives up, with a name the system keeps for that file's path (its folder resolved) while
+    // the process holds it: false with the reason when another server holds either or the file
+    // cannot be made. The file is never replaced; only the start that made it removes it, while
+    // it holds it, when it refuses the base. So a server checks, once it holds a lock, that the
+    // name still leads to the file it locked: every server asks the same one.
     bool verrouiller(std::string& erreur);
+    // At each look, the lock file at its name held again when it is no longer the one held
+    // (deleted, its folder removed and made again, another put back): made when missing.
+    void refaireVerrou();
 
     // Which of the base and its log are at their names, before a start opens anything.
     struct Presents {
@@ -103,6 +108,9 @@ private:
     // Gives the file at `chemin` a free name "<chemin>.remplacee-N" and frees its path: the new
     // name, or empty with the reason.
     static std::string mettreDeCote(const std::string& chemin, std::string& erreur);
+    // The lock file at `nom` opened or made (`cree`), and held: its descriptor, else -1 with why.
+    int prendreFichierVerrou(const std::string& nom, const std::string& montre, bool& cree, std::string& erreur) const;
+    std::string refusVerrou() const;
 
     Fichier base_, wal_, nom_, secours_;
     std::string montre_;
@@ -111,4 +119,5 @@ private:
     int baseTenue_ = -1;
     int verrou_ = -1;
     bool verrouCree_ = false;  // the lock file made by this start
+    int nomVerrou_ = -1;       // the socket holding the lock's name
 };

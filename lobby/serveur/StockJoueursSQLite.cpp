@@ -655,6 +655,7 @@ std::string CStockJoueursSQLite::changements(const CFichiersBase::Constat& c) co
 
 bool CStockJoueursSQLite::controler(bool arret)
 {
+    fichiers_.refaireVerrou();
     const CFichiersBase::Constat c = fichiers_.constater();
     if (c.intact() && !horsService_)
         return true;

@@ -429,9 +429,10 @@ TEST_F(LobbyTest, RefusedConnectionsSaySoAndSendNothing)
         EXPECT_FALSE(a.d->bConnecte || a.d->connexionEnCours());
     }
     Lobby g("JeuDialogInternet", srv.url(), portUdpLibre(), L"ok");
-    g.saisir("myTextInputGroupe", std::string("a;b"));
+    g.saisir("myTextInputGroupe", std::string("  "));
     g.connecter();
-    EXPECT_EQ(g.texte("myTextStatus"), "Groupe refusé : 32 caractères au plus, sans « ; » ni caractère de contrôle");
+    EXPECT_EQ(g.texte("myTextStatus"),
+              "Groupe refusé : vide, ou 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle");
     CClientHttpLobby client;
     EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "") << "nothing reached the server";
 }
@@ -451,6 +452,7 @@ TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsA
         {L"Lancelot", 0, ok, L"Lancelot"},
         {L"Galaad", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
         {nullptr, 0, ok, L"Lancelot"},
+        {L"Lancelot", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
         {L" 　 ", 0, "Pseudo refusé : 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle",
          nullptr},
         {L"Galaad", 61, ok, L"Galaad"},

@@ -63,8 +63,8 @@ TEST(ProtocoleLobby, NamesAndGroupsFollowTheFieldRule)
         {"\xED\xA0\x80", false, false},  // surrogate
         {"\xF4\x90\x80\x80", false, false},
         {"&=+%\"'$`|> ", true, true},
-        {"   ", false, true},                                    // a name of spaces only: an empty line
-        {"\xC2\xA0\xE2\x80\x83\xE3\x80\x80", false, true},  // no-break, em and ideographic spaces
+        {"   ", false, false},                                    // spaces only: an empty line
+        {"\xC2\xA0\xE2\x80\x83\xE3\x80\x80", false, false},  // no-break, em and ideographic spaces
         {" \xE2\x80\x83" "a", true, true},
         {"$(touch pwned)", true, true},
         // Invisible and layout characters: a name must look like what it is.

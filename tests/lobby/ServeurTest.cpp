@@ -73,6 +73,7 @@ TEST(ServeurLobby, EachBadFieldAloneIsRefusedAndChangesNothing)
         {"empty pseudo", {"POST", "addjoueur.php", "pseudo=&groupe=g&niveau=3&iplan=10.0.0.1&port=8000"}, 400},
         {"spaces only", {"POST", "addjoueur.php", "pseudo=+%C2%A0%E3%80%80&groupe=&niveau=0&iplan=1.1.1.1&port=1"},
          400},
+        {"group of spaces", {"POST", "addjoueur.php", "pseudo=a&groupe=%20%20&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"33 characters", {"POST", "addjoueur.php", "pseudo=" + std::string(33, 'a') + "&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"group of 33", {"POST", "addjoueur.php", "pseudo=a&groupe=" + std::string(33, 'a') + "&niveau=0&iplan=1.1.1.1&port=1"}, 400},
         {"not UTF-8", {"POST", "addjoueur.php", "pseudo=%FF&groupe=&niveau=0&iplan=1.1.1.1&port=1"}, 400},
@@ -468,16 +469,16 @@ TEST(ServeurLobby, AcknowledgedPlayersOutliveAKillAfterTheBaseOrItsLogWasDeleted
 }
 
 // The docs' remedies, the server started in its base's folder as ./run.sh --serveur does: the
-// folder removed and made again, or the base chmodded read-only then deleted (the server, of
-// another user, may write it but not reopen it: adds refused, the list kept); then SIGTERM
-// writes the base whole at its name, with the mode of the chmod, and says so.
+// folder removed and made again, or the base chmodded read-only then deleted (the server, not
+// root, may write it but not reopen it: adds refused, the list kept); then SIGTERM writes the
+// base whole at its name, with the mode of the chmod, and says so.
 TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop)
 {
     namespace fs = std::filesystem;
     const std::string supprimee = "serveur_lobby : base lobby.sqlite supprimée";
-    // The case; the chmod; run by another user; the fault in the folder; the status of an add
-    // after it (0: none); the log.
-    const struct { const char* quoi; unsigned droits; bool autre; std::function<void(const std::string&)> faute;
+    // The case; the chmod; run by a user other than root; the fault in the folder; the status of
+    // an add after it (0: none); the log.
+    const struct { const char* quoi; unsigned droits; bool pasRoot; std::function<void(const std::string&)> faute;
                    int ajout; std::string journal; } cas[] = {
         {"its folder removed and made again", 0600, false,
          [](const std::string& d) { fs::remove_all(d); fs::create_directory(d); }, 0,
@@ -488,15 +489,13 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
                      " : base récrite (joueurs : 1)\n"},
     };
     for (const auto& c : cas) {
-        if (c.autre && ::geteuid() != 0) {
-            std::printf("[skipped] %s: a server of another user needs root to start\n", c.quoi);
-            continue;
-        }
         DossierTemp d;
         ::chown(d.str().c_str(), 65534, 65534);
+        // To root no file is read-only: root runs the server as nobody, any other user as itself.
         // A user of its own through and through: the leak check at its end works only so.
+        const bool nobody = c.pasRoot && ::geteuid() == 0;
         Programme p({"--port", "0"}, "cd " + d.str() + " && exec" +
-                                         (c.autre ? " setpriv --reuid=65534 --regid=65534 --clear-groups" : ""));
+                                         (nobody ? " setpriv --reuid=65534 --regid=65534 --clear-groups" : ""));
         const std::string url = p.url();
         ASSERT_NE(url, "") << c.quoi;
         CClientHttpLobby client;
@@ -513,6 +512,7 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
         struct stat st {};
         EXPECT_TRUE(::stat((d / "lobby.sqlite").c_str(), &st) == 0 && (st.st_mode & 07777) == c.droits)
             << c.quoi << ": written again with the mode of the chmod, 0" << std::oct << (st.st_mode & 07777);
+        ::chmod((d / "lobby.sqlite").c_str(), 0600);
         CStockJoueursSQLite stock(d / "lobby.sqlite", 10);
         std::string erreur;
         EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 1) << c.quoi << ": " << erreur;
@@ -520,22 +520,35 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
 }
 
 // The request remedy, from the server's own folder: its folder removed and made again, a
-// request after a sweep's interval writes the base there whole, and the lobby goes on.
+// request after a sweep's interval writes the base there whole with its lock, and the lobby
+// goes on. A second server on the base, before that look or after it, is refused.
 TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
 {
     DossierDeTravail dossier;
     const std::string base = dossier / "lobby.sqlite", nom = std::filesystem::path(base).parent_path();
+    // By its full path: this process stays in the folder removed.
+    const auto second = [&base] {
+        CStockJoueursSQLite autre(base, 10);
+        std::string erreur;
+        return autre.ouvrir(erreur) ? std::string("started") : erreur;
+    };
+    const std::string refus =
+        "un autre serveur s'en sert (il tient le verrou " + base + ".verrou) ; arrêtez-le d'abord";
     {
         ServeurEssai s("lobby.sqlite");
         ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
         std::filesystem::remove_all(nom);
         std::filesystem::create_directory(nom);
+        EXPECT_EQ(second(), refus) << "before the first server's look";
+        EXPECT_TRUE(std::filesystem::is_empty(nom)) << "the refused start made no file";
         s.maintenant += 11;
         testing::internal::CaptureStderr();
         EXPECT_EQ(envoyer(s, {"GET", "giveip.php", ""}).corps, "IP=127.0.0.1\n");
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "serveur_lobby : base lobby.sqlite supprimée, journal lobby.sqlite-wal supprimé pendant le service :"
                   " récrite (joueurs : 1)\n");
+        EXPECT_TRUE(std::filesystem::exists(base + ".verrou")) << "the lock file made again with the base";
+        EXPECT_EQ(second(), refus) << "after the look";
         EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200) << "adds taken";
         EXPECT_EQ(liste(s), "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\nJ=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
     }
