@@ -42,6 +42,17 @@ void auRepos(CPerso& canon)
     canon.visee = -1;
 }
 
+// The cannon at the end of a turn: shown, covering the side the base turned to, at its start on
+// the left side and 270 px further right on the right one.
+void montrerDuCote(CPerso& canon, int cote)
+{
+    CSPRITE3& s = *canon.sprite;
+    canon.setDirection(cote);
+    s.setVisible(true);
+    s.x = cote == 0 ? s.x0 : s.x0 + DECALAGE_DROITE;
+    s.y = s.y0;
+}
+
 void jouerTourelle()
 {
     if (ServicesJeu* j = faceJeu::services())
@@ -86,29 +97,28 @@ bool CIABehaviours::canonTourne(CPerso& canon, CPerso& base)
 {
     const int derniere = derniereFrame(base);
     const int f = ia::frame(*base.sprite);
-    if (f < 1 || f > derniere - 1)
+    if (f < 1 || f > derniere - 1) {
+        // A hit on the base plays its animation 0 too, and may carry it to an end between two
+        // steps of the turn: the turn is over all the same. Left hidden, the cannon stayed
+        // unseen, with its life bar, until another hit turned the base again.
+        if (!canon.sprite->bVisible && (f == 0 || f == derniere)) {
+            montrerDuCote(canon, f == 0 ? 0 : 1);
+            reinitialiser(canon);
+        }
         return false;
+    }
     canon.sprite->setVisible(false);
     if (canon.direction == 0)
         jouerAnimVers(&base, 0, 0, derniere);
     else
         jouerAnimVers(&base, 0, derniere, 0);
-    CSPRITE3& s = *canon.sprite;
     const int g = ia::frame(*base.sprite);
-    if (g == 0) {
-        canon.setDirection(0);
-        s.setVisible(true);
-        s.x = s.x0;
-        s.y = s.y0;
-    } else if (g == derniere) {
-        canon.setDirection(1);
-        s.setVisible(true);
-        s.x = s.x0 + DECALAGE_DROITE;
-        s.y = s.y0;
-    }
+    if (g == 0 || g == derniere)
+        montrerDuCote(canon, g == 0 ? 0 : 1);
     reinitialiser(canon);
     return true;
 }
+
 
 void CIABehaviours::canonDetection(CPerso& canon)
 {

@@ -90,6 +90,17 @@ void premiereArme(CPerso& p)
 
 void placerAuDepart(CSPRITE3& s) { s.placerImage(0, 0, tuv::floatVersInt(s.x0), tuv::floatVersInt(s.y0)); }
 
+// An AI's sprite as its creation placed it: at its start, unturned, in the first frame of its
+// first animation, played forward. A cannon's base whose turn, or the hits that play it, left
+// it on another frame or playing backwards took the gun it carries to the wrong side, hidden.
+void placerCommeACreation(CSPRITE3& s)
+{
+    s.placer(0, tuv::floatVersInt(s.x0), tuv::floatVersInt(s.y0));
+    s.sensAnim = 1;
+    s.tempsFrame = 0;
+    s.setRotation(0);
+}
+
 // The hit and end emitters always stop; the death emitter only outside a two-player round.
 void arreterEmetteurs(CPerso& p)
 {
@@ -161,7 +172,7 @@ void CDecor::ranimerIA(CPerso& ia)
     ia.compteurClignote = 0;
     ia.compteurTouche = -1;
     if (ia.sprite)
-        placerAuDepart(*ia.sprite);
+        placerCommeACreation(*ia.sprite);
     ia.setDirection(ia.directionInitiale);
     ia.visee = ia.bVaisseau ? 1 : -1;
     ia.armeCourante = 0;

@@ -135,7 +135,7 @@ void CJeuMenus::extraVictoire(sf::RenderWindow* fenetre)
     const bool francais = langue == "fr_";
     sf::String titre;
     if (const std::string nom = nomNiveauJoue(); !nom.empty())
-        titre = depuisUtf8(nom) + (francais ? L" terminé avec succés !" : L" done!");
+        titre = depuisUtf8(nom) + (francais ? L" terminé avec succès !" : L" done!");
     texte(fenetre, titre, fx + 40, fy + 35, 22, ORANGE);
     icone(fenetre, spriteTemps, fondX + 70, fondY + 65);
     texte(fenetre, tuv::itos(j ? std::max(0, j->tempsNiveau) : 0), fx + 102, fy + 75, 16, JAUNE_TEMPS);

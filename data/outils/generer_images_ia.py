@@ -93,18 +93,24 @@ def oiseau():
 
 
 def canon():
-    """A rotating cannon: its base (96 x 64) turns from the left side (frame 0) to the right one
-    (frame 7), and the barrel (48 x 20) points left, the side it covers while not turned."""
-    base = Image(96 * 8, 64)
+    """A rotating cannon: its base (320 x 64) is a long emplacement whose turret rides from the
+    left end (frame 0) to the right one (frame 7), and the barrel (48 x 20) points left, the side
+    it covers while not turned. The cannon stands on the turret: at the base's foot x - 135, 40 px
+    up, and 270 px further right once turned, so the turret's ends are 135 px each side of the
+    middle, 24 px from the top."""
+    largeur, hauteur, demi_course = 320, 64, 135
+    base = Image(largeur * 8, hauteur)
     for f in range(8):
-        x = f * 96
-        base.rect(x + 16, 40, 64, 24, (90, 95, 100, 255))
-        base.cadre(x + 16, 40, 64, 24, (50, 52, 56, 255), 2)
-        # The turret on the base swings from left to right over the eight frames.
-        t = f / 7.0
-        cx = x + 48 + (t - 0.5) * 40
-        base.disque(cx, 38, 14, (120, 125, 130, 255))
-        base.disque(cx, 38, 6, (60, 62, 66, 255))
+        x = f * largeur
+        base.rect(x + 8, 44, largeur - 16, 20, (90, 95, 100, 255))
+        base.cadre(x + 8, 44, largeur - 16, 20, (50, 52, 56, 255), 2)
+        for k in range(6):
+            base.disque(x + 40 + k * 48, 54, 3, (60, 62, 66, 255))
+        # The turret rides along the base from left to right over the eight frames.
+        cx = x + largeur / 2 + (f / 7.0 - 0.5) * 2 * demi_course
+        base.rect(round(cx) - 10, 24, 20, 21, (70, 74, 78, 255))
+        base.disque(cx, 24, 16, (120, 125, 130, 255))
+        base.disque(cx, 24, 7, (60, 62, 66, 255))
     base.png("personnages/canon_base.png")
     tube = Image(48, 20)
     tube.disque(38, 10, 9, (100, 105, 110, 255))
@@ -116,7 +122,7 @@ def canon():
         "VITESSE=0", "POSITIONTETE=10;10", "ORIGINE=38;10", "SPRITE=0;0;48;20;1;0;0"])
     ecrire_per("personnages/canon_base.per", "Le socle d'un canon rotatif : son animation 0 le tourne (images 0 a 7).", [
         "ID=CANON_BASE", "PLANCHE=./personnages/canon_base.png;", "DIRECTION_PLANCHE=0", "IA=420",
-        "VIE=300;300", "VITESSE=0", "POSITIONTETE=40;40", CONTACT, "SPRITE=0;0;96;64;8;1;0",
+        "VIE=300;300", "VITESSE=0", "POSITIONTETE=40;40", CONTACT, "SPRITE=0;0;320;64;8;1;0",
         "# Le tube : fichier;cle, puis modele;;x;y;direction;echelle x;echelle y;;;;flottant;contact.",
         "TEXTURE_PER_PART=./personnages/canon.per;CANON",
         "IAPART=CANON;;-135;-40;0;1;1;0;0;0;1;0"])

@@ -324,6 +324,12 @@ TEST_F(Canon, TourneQuandLeJoueurChangeDeCote)
         EXPECT_EQ(canon->sprite->x, 900) << "and back";
         EXPECT_EQ(ia::frame(*base->sprite), 0);
     }
+    // A hit on the base plays its turn too, and can carry it to its end between two steps.
+    canon->sprite->setVisible(false);
+    base->sprite->numFrame = 7;
+    tours(1);
+    EXPECT_TRUE(canon->sprite->bVisible && canon->direction == 1 && canon->sprite->x == 1170)
+        << "the turn ends where the base stands: shown on its right side";
 }
 
 TEST_F(Canon, SansBaseNiArmeNiHuitImages)

@@ -120,6 +120,24 @@ TEST(Donnees, NiSortieNiRepitDansLesNiveaux)
                 EXPECT_LT(heros->sprite->y, boite.top + boite.height)
                     << niveau << ": through the platform at x = " << boite.left << ", from 60 + " << d;
             }
+            // A collapsing bridge that goes on from the ground at one of its ends is walked onto
+            // from there, not into a notch under its end that only a jump leaves.
+            constexpr float MARCHE = 16;  // the heroes' highest stair (MAX_ESCALIER)
+            for (int sens = 1; sd->pPhysE && sens >= -1; sens -= 2) {
+                const float bout = sens > 0 ? boite.left : boite.left + boite.width;
+                lacher(j, *heros, bout - 40 * static_cast<float>(sens), boite.top - 60, {}, 30);
+                if (heros->vie <= 0 || std::abs(heros->sprite->y - boite.top) > MARCHE)
+                    continue;  // no ground level with it there
+                heros->setEtat(EtatPerso::ARRET);  // landed: the landing's end comes with its drawing
+                CommandesJoueur marche{};
+                (sens > 0 ? marche.bDroite : marche.bGauche) = true;
+                for (int i = 0; i < 20 && heros->vie > 0; ++i)
+                    heros->appliquerCommandes(marche);
+                const float x = heros->sprite->x, y = heros->sprite->y;
+                EXPECT_TRUE(y <= boite.top + MARCHE && (x - bout) * static_cast<float>(sens) > 10)
+                    << niveau << ": walking onto the bridge at (" << bout << ", " << boite.top << "), the hero stops at ("
+                    << x << ", " << y << ")";
+            }
             // Ground just above the level's bottom holds the hero as any other.
             const bool fond = sd->collision == 1 && static_cast<float>(j.pdecor->tailleJeuY) - boite.top < 40;
             for (int d = 0; fond && d < 8; ++d) {

@@ -97,7 +97,7 @@ TEST(Partie, LesGrottesGagneesApresUneChute)
 TEST(Partie, LeColEnneigeGagneEnFrancais)
 {
     const Niveau n{ADVENTURE, IdMenu::CHOIX_AVENTURE, "niveaux/scores_aventure.scr", 3, 3, Langue::FRANCAIS,
-                   L"Le col enneigé terminé avec succés !"};
+                   L"Le col enneigé terminé avec succès !"};
     Partie p;
     ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
     verifierVictoire(p, n, "victoire_aventure03.png");
@@ -134,7 +134,7 @@ TEST(Partie, LesDunesGagneesEnAnglais)
 TEST(Partie, LaCiteDeLOrageGagneeEnFrancais)
 {
     const Niveau n{CHRONO, IdMenu::CHOIX_CHRONO, "niveaux/scores.scr", 2, 2, Langue::FRANCAIS,
-                   L"La cité de l'orage terminé avec succés !"};
+                   L"La cité de l'orage terminé avec succès !"};
     Partie p;
     ASSERT_TRUE(gagner(p, n, 4000)) << p.echec;
     verifierVictoire(p, n, "victoire_chrono02.png");

@@ -51,7 +51,7 @@ TEST(Partie, LePremierNiveauGagneSauveSonTempsEtLaProgression)
     ASSERT_GE(m.lignes.size(), 4u);
     EXPECT_EQ(m.lignes[2]->pTexte1->getString(), "Niveau suivant") << "French victory menu";
     EXPECT_EQ(m.ligneActive, 0) << "the cursor on the first selectable line";
-    EXPECT_EQ(p.dessineDans(journal, L"Premiers pas terminé avec succés !", p.panneau(IdMenu::VICTOIRE)), "");
+    EXPECT_EQ(p.dessineDans(journal, L"Premiers pas terminé avec succès !", p.panneau(IdMenu::VICTOIRE)), "");
     std::wstring textes;
     for (const auto& t : journal)
         textes += t.chaine + L"|";

@@ -7,9 +7,12 @@
 #include "gui/CPLUXModeleDef.h"
 #include "gui/CPLUXTest.h"
 #include "characters/EtatsPerso.h"
+#include "characters/IABehaviours.h"
 #include "core/ForceSD.h"
 #include "core/Physique.h"
 #include "level/Creusement.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <regex>
 #include <sstream>
@@ -221,6 +224,52 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
     garde.bDetruireAuRechargement = true;
     monde().demarrerNiveau(1);
     EXPECT_TRUE(garde.bDel) << "told not to come back";
+}
+
+// The shipped cannon: a base carrying its gun, which is in no list of the level. Hit until its
+// turn has run, then both killed, the hero in its sight; restarted from the reached flag, then
+// from the start: the base and its gun come back each time as the load made them.
+TEST_F(ChargementTest, LeCanonEtSonTubeReviennentCommeAuChargement)
+{
+    namespace fs = std::filesystem;
+    for (const char* f : {"canon.per", "canon.png", "canon_base.per", "canon_base.png"})
+        fs::copy_file(fs::path(TUV_DATA_DIR_SOURCE) / "personnages" / f, std::string("personnages/") + f);
+    ecrireFichier("canon.niv", "TEXTURE_PER=./personnages/canon_base.per;CANON_BASE\n"
+                               "TEXTURE_DEC=./decors/respawn.dec;RESPAWN\nPERSO3=./personnages/heros.per;2400;802;0;1;1;10;0\n"
+                               "IA=CANON_BASE;2900;802;0;1;1;100;0;1\nSD=RESPAWN;2300;802;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n");
+    jeu->pIABehaviours = new CIABehaviours();
+    monde().chargerNiveau("canon.niv", 0);
+    ASSERT_TRUE(monde().ias.size() == 1 && monde().ias.front()->enfants.size() == 1);
+    CPerso &base = *monde().ias.front(), &tube = *base.enfants.front();
+    // Life, state, death, shown, place, facing, turn, frame and its way of play of each.
+    const auto etat = [&] {
+        std::vector<float> v;
+        for (const CPerso* p : {&base, &tube})
+            v.insert(v.end(), {float(p->vie), float(p->mode), float(p->bDel || p->bMortTerminee), float(p->sprite->bVisible),
+                               p->sprite->x, p->sprite->y, float(p->direction), p->sprite->rotangle,
+                               float(p->sprite->numFrame), float(p->sprite->sensAnim)});
+        return v;
+    };
+    const std::vector<float> charge = etat();
+    sf::RenderTexture image;
+    ASSERT_TRUE(image.create(16, 16));
+    jeu->mode = 1;
+    jeu->pvue->x = 2300;  // the cannon in view: its animations run as it is drawn
+    for (bool drapeau : {true, false}) {
+        for (int i = 0; i < 24; ++i) {
+            if (i % 3 == 0)
+                base.prendreCoup(10, 0, 0, 0);
+            jeu->pIABehaviours->majIA();
+            base.dessiner(image);
+        }
+        tube.prendreCoup(tube.vieMax, 0, 0, 0);
+        base.prendreCoup(base.vieMax, 0, 0, 0);
+        ASSERT_TRUE(base.mode == EtatPerso::MORT && tube.mode == EtatPerso::MORT) << "both killed";
+        sprites(2)[0]->setAnim(drapeau ? 1 : 0);
+        monde().checkpointX = monde().checkpointY = drapeau ? 2300 : -1;
+        monde().demarrerNiveau(1);
+        EXPECT_EQ(etat(), charge) << (drapeau ? "from the flag" : "from the start");
+    }
 }
 
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around

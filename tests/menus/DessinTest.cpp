@@ -176,7 +176,7 @@ TEST(DessinMenus, MeilleursTempsEtVictoire)
         t.m().bPortesFermees = false;
         i = t.dessiner();
         const std::string nom = riche ? "3 stars, shield, record" : "nothing earned";
-        EXPECT_TRUE(t.texte(riche ? L"Été terminé avec succés !" : L"Été done!")) << nom;
+        EXPECT_TRUE(t.texte(riche ? L"Été terminé avec succès !" : L"Été done!")) << nom;
         EXPECT_TRUE(t.texte(L"42") && t.texte(L"42")->position == sf::Vector2f(202, 125)) << nom;
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(i.getPixel(288 + 32 * k, 133), riche ? JAUNE : NOIR) << nom << " star " << k;
