@@ -2,6 +2,7 @@
 
 #include "core/Services.h"
 #include "core/Sprite.h"
+#include "core/Texte.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
@@ -157,6 +158,21 @@ bool CChemin::majKP(CSPRITE* sd, float v, float vs, float vr, float vc)
     kp->vr = vr;
     kp->vc = vc;
     deselectionner();
+    return true;
+}
+
+bool CChemin::placerAuDepart(CSPRITE& sd) const
+{
+    const CAncrageKP* kp = typeAnimation == 0 && !listeKP.empty() ? listeKP.front() : nullptr;
+    if (!kp || !kp->pAncre)
+        return false;
+    const CSPRITE& a = *kp->pAncre;
+    sd.placer(-1, tuv::floatVersInt(a.x), tuv::floatVersInt(a.y));
+    sd.setColor(sf::Color(sf::Uint8(kp->r & 0xFF), sf::Uint8(kp->g & 0xFF), sf::Uint8(kp->b & 0xFF),
+                          sf::Uint8(kp->a & 0xFF)));
+    sd.setScale(kp->sx, kp->sy);
+    sd.setRotation(a.rotangle);
+    sd.setFlip(kp->flipH != 0, kp->flipV != 0);
     return true;
 }
 

@@ -40,6 +40,9 @@ public:
     void deselectionner();
     // Running fields back to their values after construction (level start).
     void reinitialiser();
+    // A key-point path puts sd at its first key point with that point's scale, rotation,
+    // colour and flips, as a level load leaves it; false when it has no key point.
+    bool placerAuDepart(CSPRITE& sd) const;
     // One frame of movement of sd along the path; sets decalageX/Y to the displacement.
     void maj(int x, int y, CSPRITE* sd);
     // Editor view: the legs and the anchors.

@@ -352,6 +352,13 @@ void CSPRITE::setColor(sf::Color c)
     sprite.setColor(c);
 }
 
+void CSPRITE::colorerEnJeu(sf::Color c)
+{
+    if (!couleurDuNiveau)
+        couleurDuNiveau = couleur;
+    setColor(c);
+}
+
 sf::Sprite CSPRITE::getSprite() const
 {
     sf::Sprite copie = sprite;

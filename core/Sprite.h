@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 
 class CDEC;
@@ -143,6 +144,11 @@ public:
     bool bPorteFermee = false;
     int decalageLabel = 0;
     int numArmeFontaine = 0;
+    // What a load gives the sprite and a restart gives back: the frame of animation 0 it
+    // starts on (its definition's NUM_ANIM_DEBUT, or one drawn at random), and, while a
+    // script's colour shows, the colour the level gave it (none otherwise).
+    int numFrameDepart = 0;
+    std::optional<sf::Color> couleurDuNiveau;
 
     // --- what every frame's draw asks of each sprite, together ---
     // The behaviours' switches (their objects below), the sway's, the sound mode, the
@@ -249,6 +255,10 @@ public:
     void setVisible(bool visible) { bVisible = visible; }
     bool estVisible() const { return bVisible; }
     void setColor(sf::Color c);
+    // A colour that play gives (a script's): shown until the next restart, which gives the
+    // level's back; the level file keeps the level's.
+    void colorerEnJeu(sf::Color c);
+    sf::Color couleurSauvee() const { return couleurDuNiveau.value_or(couleur); }
     int getLargeur() const;
     int getHauteur() const;
     // Both at once (one look-up in the bank).
@@ -294,9 +304,9 @@ public:
     // Per-frame behaviours and animation (step 2 of afficher), run once per frame.
     void majComportements();
     // What play changed in the behaviours and their marks on the sprite back to what the level
-    // made (a restart): every behaviour's run state, the tilt, turn and hit tint, the
-    // visibility a destruction took, the door, push and shot marks. The settings stay, as do
-    // the place and the animation, which the caller rewinds.
+    // made (a restart): every behaviour's run state, the tilt, turn and hit tint, a script's
+    // colour, the visibility a destruction took, the door, push and shot marks. The settings
+    // stay, as do the place and the animation, which the caller rewinds.
     void reinitialiserComportements();
     // Draws the current image with everything applied, without culling or behaviours.
     virtual void dessinerImage(sf::RenderTarget& cible, float dx, float dy);

@@ -111,6 +111,9 @@ void CSPRITE::reinitialiserComportements()
     if (!bPlante)
         angleDynamique = 0;
     angleTourne = 0;
+    if (couleurDuNiveau)
+        couleur = *couleurDuNiveau;
+    couleurDuNiveau.reset();
     sprite.setColor(couleur);
     bPorteFermee = bImpact = false;
     marqueTir = 0;

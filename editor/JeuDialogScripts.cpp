@@ -6,10 +6,12 @@
 #include "core/EtatJeu.h"
 #include "core/Fichiers.h"
 #include "core/Globals.h"
+#include "core/Texte.h"
 #include "editor/Editeur.h"
 #include "editor/IdsScripts.h"
 #include "gui/CPLUX.h"
 #include "gui/CPLUXControlList.h"
+#include "gui/plux_theme.h"
 #include "level/Decor.h"
 #include "script/ScriptEngine.h"
 
@@ -101,6 +103,26 @@ void ajouterLigne(CPLUXControlList& l, int numero, const std::string& texte)
 {
     l.AddElement(CPLUX::itos(numero));
     l.AddElementCol2(texte);
+}
+
+// The text in as many rows as it takes within the second column, the first after premiere.
+void ajouterCoupe(CPLUXControlList& l, const std::string& premiere, const std::string& texte)
+{
+    const unsigned taille = l.getTextSize();
+    const float largeur = l.largeurTexteCol2();
+    const std::wstring entier = tuv::utf8toWStr(texte);
+    const std::wstring coupe = largeur <= 0 ? entier : plux::couperLignes(entier, largeur, [taille](const std::wstring& t) {
+        return plux::largeurTexte(t, taille);
+    });
+    size_t debut = 0;
+    for (bool suite = false;; suite = true) {
+        const size_t fin = coupe.find(L'\n', debut);
+        l.AddElement(suite ? std::string() : premiere);
+        l.AddElementCol2(coupe.substr(debut, fin == std::wstring::npos ? fin : fin - debut));
+        if (fin == std::wstring::npos)
+            return;
+        debut = fin + 1;
+    }
 }
 
 CDecor* decor()
@@ -290,7 +312,8 @@ void CJeuDialogScripts::remplirCommandes(const CScript& s)
             ajouterLigne(*l, static_cast<int>(i), texteCommande(*s.commandes[i]));
 }
 
-// Each line in two rows: its number and what is wrong, then the line as written.
+// Each line by its number: what is wrong, then the line as written, each wrapped within the
+// column.
 void CJeuDialogScripts::remplirIllisibles(const CScript& s)
 {
     const size_t n = s.lignesIllisibles.size();
@@ -303,9 +326,8 @@ void CJeuDialogScripts::remplirIllisibles(const CScript& s)
     l->reset();
     for (size_t i = 0; i < std::min(n, LIGNES_ILLISIBLES_MAX); ++i) {
         const LigneIllisible& ligne = s.lignesIllisibles[i];
-        ajouterLigne(*l, ligne.ligne, ligne.raisonTexte());
-        l->AddElement("");
-        l->AddElementCol2(ligne.citee);
+        ajouterCoupe(*l, CPLUX::itos(ligne.ligne), ligne.raisonTexte());
+        ajouterCoupe(*l, "", ligne.citee);
     }
     if (n > LIGNES_ILLISIBLES_MAX) {
         l->AddElement("...");

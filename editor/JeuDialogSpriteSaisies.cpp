@@ -308,7 +308,9 @@ void CJeuDialogSprite::onCtrlColorChange(CPLUXControlColor* c)
     if (!c || !sd || c->getId() != ids::myColor)
         return;
     const sf::Color couleur = c->getColor();
+    // The author's colour is the level's, also over one a script gave in play.
     sd->setColor(couleur);
+    sd->couleurDuNiveau.reset();
     if (auto* s3 = dynamic_cast<CSPRITE3*>(sd))
         s3->setCouleurGlobale(couleur);
 }

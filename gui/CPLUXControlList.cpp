@@ -11,6 +11,7 @@ namespace {
 constexpr float LARGEUR_BARRE = 10.f;
 // The first column always keeps room for a short number, scroll bar shown or not.
 constexpr float LARGEUR_COL1_MIN = 40.f;
+constexpr float MARGE_TEXTE = 4.f;  // a column's text from its left edge
 constexpr int LIGNES_LISTE_COMBO = 10;
 } // namespace
 
@@ -288,6 +289,8 @@ float CPLUXControlTextArea::largeurColonne2() const
     return std::min(static_cast<float>(largeurCol2_), place);
 }
 
+float CPLUXControlTextArea::largeurTexteCol2() const { return std::max(0.f, largeurColonne2() - 2 * MARGE_TEXTE); }
+
 sf::FloatRect CPLUXControlTextArea::rectBarre(float ox, float oy) const
 {
     return {ox + rect_.left + rect_.width - LARGEUR_BARRE - 1, oy + rect_.top + 1, LARGEUR_BARRE,
@@ -408,7 +411,7 @@ void CPLUXControlTextArea::dessinerLignes(plux::Peintre& p, sf::FloatRect r, int
             p.rect({r.left + largeur - col2, y, 1, h}, sf::Color(215, 217, 221));
             t.t2.definir(l.c2, tailleTexte_, coul);
             if (!l.c2.empty() && !(editeurOuvert() && i == ligneEditee_))
-                p.texte(t.t2, {r.left + largeur - col2 + 4, yt}, {r.left + largeur - col2, y, col2, h});
+                p.texte(t.t2, {r.left + largeur - col2 + MARGE_TEXTE, yt}, {r.left + largeur - col2, y, col2, h});
         }
     }
 }

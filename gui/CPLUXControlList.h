@@ -41,6 +41,8 @@ public:
     bool isVisibleCol2() const { return col2Visible_; }
     void setLargeurCol2(int l) { largeurCol2_ = l < 0 ? 0 : l; }
     int getLargeurCol2() const { return largeurCol2_; }
+    // The width a column-2 text has before the column clips it, its margins taken off.
+    float largeurTexteCol2() const;
 
     // The list raises onCtrlListChange, even for the current row; the combo is silent.
     virtual void setNumSel(int n);

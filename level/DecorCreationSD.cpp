@@ -195,8 +195,8 @@ static void creerScriptsSD(CScriptEngine* moteur, CSPRITE3& sd, const CFichierDE
         CScript* s = moteur->creerScript(r.fichier, &sd, r.declencheur, r.maxRuns, r.bFlag, true);
         if (!s)
             continue;
+        // Its countdown stays at 0, as a start leaves it: a chrono script runs at once.
         s->nChrono = r.chrono;
-        s->nCompteChrono = moteur->imagesChrono(r.chrono);
         s->bSupprimerAuRedemarrage = r.bDetruireAuRechargement;
     }
 }
@@ -304,7 +304,7 @@ CSPRITE3* CDecor::creerSDNiveau(CFichierNiveau* fichier, CCalqueSD* plan)
     if (frame == -1)
         frame = nbFrames > 0 ? tuv::rand() % nbFrames : 0;
     if (frame > 0 && frame < nbFrames) {
-        sd->numFrame = frame;
+        sd->numFrame = sd->numFrameDepart = frame;
         sd->placer(-1, r.sdX, r.sdY);
     }
     plan->sprites.push_back(sd);

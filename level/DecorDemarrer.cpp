@@ -4,6 +4,8 @@
 #include "anim/Sprite3.h"
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/Chemin.h"
+#include "core/Dec.h"
 #include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Manettes.h"
@@ -106,27 +108,30 @@ void CDecor::echangerPositionsMulti()
     }
 }
 
-// Decor sprites back at their start, as a load of the level makes them: place, animation 0,
-// every behaviour's run state, collisions and (adventure) visibility. Respawn points keep their
-// animation while a checkpoint is set. Every plane: a background platform's path or a force
-// zone of another plane starts its run anew as well.
+// Decor sprites back as a load of the level makes them: place, animation 0 on the frame the
+// load chose, every behaviour's run state, a script's colour, collisions and visibility, in
+// every kind of game; a sprite on a key-point path at its first key point with that point's
+// look. Respawn points keep their animation while a checkpoint is set. Every plane: a
+// background platform's path or a force zone of another plane starts its run anew as well.
 void CDecor::rembobinerSD()
 {
-    const PartieJeu* jeu = faceJeu::partie();
-    const bool aventure = !jeu || jeu->typeJeu == TYPE_AVENTURE;
     const bool reprise = checkpointX != -1 || checkpointY != -1;
     for (CCalqueSD* plan : pPlans)
         for (CSPRITE* sd : plan->sprites) {
             if (!sd)
                 continue;
-            if (!(reprise && sd->getIdDEC() == ID_RESPAWN)) {
-                sd->placerImage(0, 0, tuv::floatVersInt(sd->x0), tuv::floatVersInt(sd->y0));
+            const bool garde = reprise && sd->getIdDEC() == ID_RESPAWN;
+            if (!garde) {
                 sd->setAnim(0);
+                if (sd->pDEC && sd->numFrameDepart < sd->pDEC->nbFramesAnim(0))
+                    sd->numFrame = sd->numFrameDepart;
+                sd->placer(-1, tuv::floatVersInt(sd->x0), tuv::floatVersInt(sd->y0));
             }
             sd->reinitialiserComportements();
+            if (!garde && sd->bPhysC && sd->pChemin)
+                sd->pChemin->placerAuDepart(*sd);
             sd->bCollisionsActives = true;
-            if (aventure)
-                sd->bVisible = sd->bVisibleDepart;
+            sd->bVisible = sd->bVisibleDepart;
         }
 }
 

@@ -28,12 +28,13 @@ constexpr size_t NB_VALEURS_KP = 15;
 } // namespace
 
 // Where a sprite, a character or an AI is written, with what its path drives (rotation,
-// colour, flips): its own, or for a key-point path those of the first key point ((0, 0)
-// without anchor), where the path takes it back; without any key point, its own.
+// colour, flips): its own (the level's colour, not one a script shows), or for a key-point
+// path those of the first key point ((0, 0) without anchor), where the path takes it back;
+// without any key point, its own.
 // rembobiner: the path starts again from there.
 CFichierNiveau::PlaceSauvee CFichierNiveau::placeSauvee(CSPRITE& sd, bool rembobiner)
 {
-    PlaceSauvee p{tuv::floatVersInt(sd.x0), tuv::floatVersInt(sd.y0), sd.rotangle, sd.couleur, sd.flipH, sd.flipV};
+    PlaceSauvee p{tuv::floatVersInt(sd.x0), tuv::floatVersInt(sd.y0), sd.rotangle, sd.couleurSauvee(), sd.flipH, sd.flipV};
     CChemin* c = sd.bPhysC ? sd.pChemin : nullptr;
     if (!c || c->typeAnimation != 0 || c->listeKP.empty() || !c->listeKP.front())
         return p;

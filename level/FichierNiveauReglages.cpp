@@ -201,14 +201,13 @@ void CFichierNiveau::lireScriptRun()
         pScriptCourant->bFichierNiveau = true;
 }
 
+// The period only: the countdown stays at 0, as a start leaves it, so that a chrono script
+// runs at once after a load as after a restart.
 void CFichierNiveau::lireScriptChrono()
 {
     const int n = entier();
-    CScriptEngine* e = moteur();
-    if (!pScriptCourant || !e)
-        return;
-    pScriptCourant->nChrono = n;
-    pScriptCourant->nCompteChrono = e->imagesChrono(n);
+    if (pScriptCourant)
+        pScriptCourant->nChrono = n;
 }
 
 // A mode the camera does not know would hold the view still while the hero walks out of it;

@@ -263,6 +263,8 @@ void CScriptEngine::compiler(CScript& script)
     script.labels.clear();
     script.variables.clear();
     script.nbRunFaits = 0;
+    // The texts the old commands wrote go with them (the monitor's reload, a restart).
+    script.prints.clear();
     // An "if" left open in another file must not pair with this file's "else" or "endif".
     fichier.pileIf.clear();
     fichier.sisOuverts.clear();

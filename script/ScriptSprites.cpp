@@ -109,8 +109,8 @@ void CScriptEngine::cmdSETSDCOLOR(CScript* s)
 {
     marquerFait(s);
     if (CSPRITE* sd = sdArg(s, 4, true))
-        sd->setColor(sf::Color(commandes::canalModulo(getArgInt(s, 0)), commandes::canalModulo(getArgInt(s, 1)),
-                               commandes::canalModulo(getArgInt(s, 2)), commandes::canalModulo(getArgInt(s, 3))));
+        sd->colorerEnJeu(sf::Color(commandes::canalModulo(getArgInt(s, 0)), commandes::canalModulo(getArgInt(s, 1)),
+                                   commandes::canalModulo(getArgInt(s, 2)), commandes::canalModulo(getArgInt(s, 3))));
     ++s->numCmdCour;
 }
 

@@ -109,6 +109,7 @@ TEST_F(AllerRetourSprite, WhatTheDialogsWriteTheLevelFileKeeps)
     ASSERT_TRUE(sd->pPhysDestruction && sd->pPhysE && sd->pParticules);
     const auto coches = joue(*sd);
     EXPECT_EQ(coches, std::tuple(12, 40, 4, true));
+    sd->colorerEnJeu(sf::Color::Red);  // a script's in play: the author's colour replaces it in the file too
     sprite->ctrlColor(ids::myColor)->changerParUtilisateur(sf::Color(200, 100, 50, 255));
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShaderFrag, 1));
     ASSERT_TRUE(CPLUXTest::chooseEntry(ids::DIALOGUE, ids::myComboBoxShader, 1));

@@ -160,12 +160,14 @@ TEST_F(MoniteurCommandes, ReloadReadsTheScriptAgainAndMayRemoveWhatItMade)
     montrer(0);
     a->numCmdCour = 2;
     a->bEnCours = true;
+    a->prints.emplace_back();  // a text its run wrote
     dlgPerso->pPerso = cree;
 
     presser(ids::DIALOGUE, "myButtonReload");
     EXPECT_EQ(jeu->parmes->nbAppelsViderTirs, 1) << "shots cleared";
     EXPECT_EQ(decor().ias.size(), 2u) << "the check is off: the AIs stay";
     EXPECT_TRUE(a->numCmdCour == 0 && !a->bEnCours) << "stopped";
+    EXPECT_TRUE(a->prints.empty()) << "what it wrote goes with it";
     EXPECT_EQ(a->nbCommandes, 2) << "read again from its file";
     EXPECT_EQ(mon->getControl(ids::TEXTE_COMMANDES)->getText(), "Commandes");
 

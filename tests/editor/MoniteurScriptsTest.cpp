@@ -3,6 +3,8 @@
 // inside the engine's list however it changes between frames.
 #include "OutilsMoniteur.h"
 
+#include "gui/plux_theme.h"
+
 using Lignes = std::vector<std::string>;
 
 class MoniteurScripts : public MoniteurTest {};
@@ -117,13 +119,19 @@ TEST_F(MoniteurScripts, StatesCommandsAndMarkersOfTheShownScript)
     EXPECT_EQ(mon->ctrlList(ids::LISTE_COMMANDES)->getNumSel(), 0);
     EXPECT_EQ(texte(ids::SAISIE_SCRIPT), "s.scp") << "the file shows at the next refresh";
 
-    // The lines its file could not read whole: the line's number and why, then the line.
+    // The lines its file could not read whole: the line's number and why, then the line, each
+    // wrapped into rows that the column shows whole.
     EXPECT_TRUE(lignes(ids::LISTE_ILLISIBLES).empty());
-    std::istringstream flux("PRINT(a;0;0)\nPAUZE(3)\n");
+    std::istringstream flux("PRINT(a;0;0)\nPAUZE(3)\nPRINT(\"un texte sans fin qui deborde de la colonne;0;0)\n");
     moteur->chargerScriptFlux(s, flux);
     mon->rafraichir();
-    EXPECT_EQ(texte(ids::TEXTE_ILLISIBLES), "Lignes non lues (1)");
-    EXPECT_EQ(lignes(ids::LISTE_ILLISIBLES), (Lignes{"2|commande inconnue PAUZE : ignorée", "|PAUZE(3)"}));
+    EXPECT_EQ(texte(ids::TEXTE_ILLISIBLES), "Lignes non lues (2)");
+    const Lignes rangs = lignes(ids::LISTE_ILLISIBLES);
+    EXPECT_EQ(rangs, (Lignes{"2|commande inconnue PAUZE :", "|ignorée", "|PAUZE(3)", "3|guillemet non fermé : lu jusqu'au",
+                             "|bout", "|PRINT(\"un texte sans fin qui deborde", "|de la colonne;0;0)"}));
+    const CPLUXControlList& liste = *mon->ctrlList(ids::LISTE_ILLISIBLES);
+    for (int i = 0; i < liste.getNbElements(); ++i)
+        EXPECT_LE(plux::largeurTexte(liste.getTextCol2W(i), liste.getTextSize()), liste.largeurTexteCol2()) << rangs[i];
 }
 
 TEST_F(MoniteurScripts, ObjectsListTheAIsMadeDuringPlay)

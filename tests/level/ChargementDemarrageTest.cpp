@@ -73,8 +73,10 @@ std::string etatSD(const CSPRITE& sd)
     std::ostringstream o;
     const sf::Color c = sd.sprite.getColor();
     o << sd.getIdDEC() << " at " << sd.x << "," << sd.y << " anim " << sd.getNumAnim() << "/" << sd.numFrame
-      << " visible " << sd.bVisible << " colour " << int(c.r) << "," << int(c.g) << "," << int(c.b) << " angle "
-      << sd.angleDynamique << "+" << sd.angleTourne << " bounce " << (sd.pPhysR ? sd.pPhysR->etat : -1);
+      << " visible " << sd.bVisible << " colour " << int(c.r) << "," << int(c.g) << "," << int(c.b) << "," << int(c.a)
+      << " (" << int(sd.couleur.b) << ") scale " << sd.sx << "," << sd.sy << " flips " << sd.flipH << "," << sd.flipV
+      << " angle " << sd.rotangle << "+" << sd.angleDynamique << "+" << sd.angleTourne << " bounce "
+      << (sd.pPhysR ? sd.pPhysR->etat : -1);
     if (const CPhysDestruction* d = sd.pPhysDestruction)
         o << " destruction " << d->degatsRecus << "/" << d->bDetruit << "/" << d->compteurTeinte;
     if (const CPhysEffondrement* e = sd.pPhysE)
@@ -87,50 +89,85 @@ std::string etatSD(const CSPRITE& sd)
 
 } // namespace
 
-// A crate shot down, a slab stood on until it fell, a seesaw tilted, a bounce pad used and a
-// force zone of another plane run, the hero on his second weapon: a restart gives back each
-// sprite as the level's load and first start gave it, and the hero his start weapon.
+// A crate shot down (it vanishes), a slab stood on until it fell, a seesaw tilted, a bounce pad used, a
+// force zone of another plane run, a slab driven along its key points, grass started on its
+// second frame, a script that moved, recoloured, hid and animated sprites, the hero on his
+// second weapon: a restart gives back each sprite as the level's load gave it, in an adventure
+// as in a chrono level, and the hero his start weapon.
 TEST_F(ChargementTest, UnRedemarrageRendLeNiveauDuChargement)
 {
     peindre("decors/caisse.png", 32, 64);
     ecrireFichier("decors/caisse.dec", "ID=CAISSE\nPLANCHE=./decors/caisse.png;\nSPRITE=0;0;1;32;32;0;0\n"
                                        "SPRITE=0;32;1;32;32;0;0\nORIGINE=16;32\nCOLLISIONS=1\n"
-                                       "PHYSDESTRUCTION=1;30;1;0;0;0;0;255;140;100;255\n");
+                                       "PHYSDESTRUCTION=1;30;1;0;0;0;1;255;140;100;255\n");
+    ecrireFichier("decors/herbe.dec", "ID=HERBE\nPLANCHE=./decors/caisse.png;\nSPRITE=0;0;2;16;32;0.5;0\n"
+                                      "SPRITE=0;32;1;16;32;0;0\nNUM_ANIM_DEBUT=1\n");
     ecrireFichier("personnages/tireur.per", "ID=TIREUR\nSPRITE3=./personnages/heros.anm\nORIGINE=-1;-1\n"
                                             "ARME=1;1;0;0\nARME=7;1;0;0\n");
-    ecrireFichier("b.niv", std::string("TEXTURE_DEC=./decors/caisse.dec;CAISSE\nTEXTURE_DEC=./decors/dalle.dec;DALLE\n"
-                                       "PERSO3=./personnages/tireur.per;100;500;0;1;1;10;0\n"
-                                       "SD=CAISSE;200;500;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;1\n"
-                                       "SD=DALLE;300;500;2;32;0;0;0;1;1;1;1;0;1;0;0;0;0;0;40;0\n"
-                                       "SD=DALLE;400;500;2;32;0;0;0;1;1;1;1;1;0;0;0;0;0;0;-1;-1;-1;0;1.5;0;0;0\n"
-                                       "SD=DALLE;500;500;2;32;0;0;0;1;1;1;1;0;0;1;1;0;0;0\n"
-                                       "SD=DALLE;600;500;3;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nFORCESD=") +
-                               std::regex_replace(FORCE_TEST, std::regex(";2;1;"), ";2;0;") + "\n");  // running
-    monde().chargerNiveau("b.niv", 0);
-    monde().demarrerNiveau(1);
-    const auto chaque = [&](auto f) { for (int n = 0; n < 5; ++n) for (CSPRITE* s : sprites(n)) f(*s); };
-    const auto etats = [&] { std::vector<std::string> r; chaque([&](CSPRITE& s) { r.push_back(etatSD(s)); }); return r; };
-    const std::vector<std::string> frais = etats();
-    const std::vector<CSPRITE*> sd = sprites(2);
-    ASSERT_TRUE(sd.size() == 4 && sprites(3).size() == 1 && sd[0]->pPhysDestruction && sd[1]->pPhysE &&
-                sd[2]->pPhysB && sd[3]->pPhysR && sprites(3)[0]->pForce);
-    CPerso& heros = *monde().persos.front();
-    // Play as the shots, the hero's steps and his weight do it, then a second of frames; the
-    // seesaw tilted and the crate tinted as the restart comes.
-    for (int tir = 0; tir < 3; ++tir)
-        sd[0]->pPhysDestruction->toucher(sd[0], 12);
-    sd[1]->pPhysE->bEnAttente = false;
-    sd[3]->pPhysR->maj(500, 500, sd[3]);
-    for (int i = 0; i < 30; ++i)
-        chaque([](CSPRITE& s) { s.afficher(nullptr, 0, 0, s.passeDessin()); });
-    sd[2]->angleDynamique = 12;
-    sd[0]->sprite.setColor(sf::Color::Red);
-    heros.selectArme(1);
-    ASSERT_TRUE(sd[0]->pPhysDestruction->bDetruit && sd[1]->pPhysE->etat == 2 && !sprites(3)[0]->pForce->bNouveauCycle)
-        << "broken, fallen, run";
-    monde().demarrerNiveau(1);
-    EXPECT_EQ(etats(), frais) << "every sprite after a restart as after the load (a crate whole breaks again)";
-    EXPECT_EQ(heros.armeCourante, 0) << "the start weapon again";
+    ecrireFichier("scripts/jeu.scp", "SETSDPOS(p;50;60)\nSETSDCOLOR(0;0;255;128;p)\nSETSDVISIBLE(0;h)\nSDANIM(h;1)\n");
+    for (int type : {0, 1}) {
+        ecrireFichier("b.niv", "TYPEJEU=" + std::to_string(type) + "\nSCRIPTRUN=./scripts/jeu.scp;2;0;1\n"
+                               "TEXTURE_DEC=./decors/caisse.dec;CAISSE\nTEXTURE_DEC=./decors/dalle.dec;DALLE\n"
+                               "TEXTURE_DEC=./decors/herbe.dec;HERBE\nPERSO3=./personnages/tireur.per;100;500;0;1;1;10;0\n"
+                               "SD=CAISSE;200;500;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;1\n"
+                               "SD=DALLE;300;500;2;32;0;0;0;1;1;1;1;0;1;0;0;0;0;0;40;0\n"
+                               "SD=DALLE;400;500;2;32;0;0;0;1;1;1;1;1;0;0;0;0;0;0;-1;-1;-1;0;1.5;0;0;0\n"
+                               "SD=DALLE;500;500;2;32;0;0;0;1;1;1;1;0;0;1;1;0;0;0\nIDSD=p\n"
+                               "SD=DALLE;700;500;2;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nKPG=0;4;5;0.1;20;0;-1\n"
+                               "KP=720;480;1.5;1;10;200;100;50;255;0;0;-1;-1;-1;-1\n"
+                               "KP=900;480;2;0.5;90;0;0;255;255;1;0;-1;-1;-1;-1\n"
+                               "SD=HERBE;800;500;2;8;32;0;0;1;1;1;1;0;0;0;0;0;0;0\nIDSD=h\n"
+                               "SD=DALLE;600;500;3;32;0;0;0;1;1;1;1;0;0;0;0;0;0;0\nFORCESD=" +
+                                   std::regex_replace(FORCE_TEST, std::regex(";2;1;"), ";2;0;") + "\n");  // running
+        monde().chargerNiveau("b.niv", 0);
+        const auto chaque = [&](auto f) { for (int n = 0; n < 5; ++n) for (CSPRITE* s : sprites(n)) f(*s); };
+        const auto etats = [&] { std::vector<std::string> r; chaque([&](CSPRITE& s) { r.push_back(etatSD(s)); }); return r; };
+        const std::vector<std::string> frais = etats();
+        const std::vector<CSPRITE*> sd = sprites(2);
+        ASSERT_TRUE(sd.size() == 6 && sprites(3).size() == 1 && sd[0]->pPhysDestruction && sd[1]->pPhysE &&
+                    sd[2]->pPhysB && sd[3]->pPhysR && sd[4]->pChemin && sd[5]->numFrame == 1 && sprites(3)[0]->pForce);
+        CPerso& heros = *monde().persos.front();
+        // Play as the shots, the hero's steps and his weight do it, the script, then a second
+        // of frames; the seesaw tilted and the crate tinted as the restart comes.
+        for (int tir = 0; tir < 3; ++tir)
+            sd[0]->pPhysDestruction->toucher(sd[0], 12);
+        sd[1]->pPhysE->bEnAttente = false;
+        sd[3]->pPhysR->maj(500, 500, sd[3]);
+        for (int i = 0; i < 30; ++i) {
+            moteur().lancerScripts();
+            chaque([](CSPRITE& s) { s.afficher(nullptr, 0, 0, s.passeDessin()); });
+        }
+        sd[2]->angleDynamique = 12;
+        sd[0]->sprite.setColor(sf::Color::Red);
+        heros.selectArme(1);
+        ASSERT_TRUE(monde().sauverNiveau("joue.niv"));
+        EXPECT_FALSE(contient(lireTexte("joue.niv"), "COLSD=0;0;255")) << "a save keeps the level's colour, not the script's";
+        ASSERT_TRUE(sd[0]->pPhysDestruction->bDetruit && !sd[0]->bVisible && sd[1]->pPhysE->etat == 2 && !sprites(3)[0]->pForce->bNouveauCycle &&
+                    sd[3]->x == 50 && sd[3]->couleur.b == 255 && !sd[5]->bVisible && sd[4]->x > 720)
+            << "broken, fallen, run, moved by the script and along the path";
+        monde().demarrerNiveau(1);
+        EXPECT_EQ(etats(), frais) << "type " << type << ": every sprite after a restart as after the load (a crate whole breaks again)";
+        EXPECT_EQ(heros.armeCourante, 0) << "the start weapon again";
+    }
+}
+
+// A chrono script of 2 seconds on a box, which never shows an animation 1, runs on the first
+// frames after a load as after a restart; the restart takes away what its run wrote.
+TEST_F(ChargementTest, UnChronoPartAuChargementCommeAuRedemarrage)
+{
+    ecrireFichier("scripts/tic.scp", "PRINT(\"tic\";600;300)\n");
+    ecrireFichier("c.niv", "TEXTURE_DEC=./decors/boite.dec;BOITE\nSD=BOITE;200;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\n"
+                           "SCRIPTRUN=./scripts/tic.scp;12;0;-1\nSCRIPT_DECLENCHEUR_CHRONO=2\n");
+    monde().chargerNiveau("c.niv", 0);
+    const CScript& tic = *moteur().scripts.back();
+    for (const char* quoi : {"load", "restart"}) {
+        if (quoi == std::string("restart"))
+            monde().demarrerNiveau(1);
+        EXPECT_TRUE(tic.prints.empty()) << quoi;
+        for (int i = 0; i < 3; ++i)
+            moteur().lancerScripts();
+        EXPECT_EQ(tic.prints.size(), 1u) << quoi << ": it ran at once";
+    }
 }
 
 TEST_F(ChargementTest, DeuxChargementsDonnentLeMemeMonde)

@@ -301,48 +301,45 @@ TEST_F(NiveauComplet, SpritesDecorEtLeursComportements)
     EXPECT_EQ(lecteur->sdOrigineY, 4) << "the record keeps the origin for the writer";
 }
 
-// The scripts in the engine's order, with their owners, flags and chrono countdowns; only
-// those of "SCRIPTRUN" lines are the level file's.
+// The scripts in the engine's order, with their owners, flags and chrono periods; only
+// those of "SCRIPTRUN" lines are the level file's. A load leaves every countdown at 0, as a
+// start does: a chrono script runs at once.
 TEST_F(NiveauComplet, ScriptsDansLOrdre)
 {
-    for (float coeff : {1.0f, 0.5f}) {
-        vider(monde());
-        jeu->framerateCoeff = coeff;
-        ASSERT_TRUE(charger(niveauComplet()));
-        const auto& s = moteur().scripts;
-        ASSERT_EQ(s.size(), 6u) << "level, player, definition, two zone and one sprite script";
-        CSPRITE* bloc = spriteID(2, "BLOC");
-        CSPRITE* garde = monde().persos.front()->sprite;
-        struct Attendu {
-            const char* fichier;
-            CSPRITE* sd;
-            int declencheur, nbRunMax;
-            bool bRelease, bDeclareDEC, bFichierNiveau;
-            int nChrono, compte;
-        };
-        const int n = static_cast<int>(1 / coeff);
-        const Attendu attendus[] = {
-            {"./scripts/niveau.scp", nullptr, 2, -1, false, false, true, 4, 120 * n},
-            {"./scripts/garde.scp", garde, 0, 1, false, false, true, 0, 0},
-            {"./scripts/def.scp", bloc, 12, 5, true, true, false, 2, 60 * n},
-            {"./scripts/force.scp", bloc, 12, 0, false, true, false, 0, 0},
-            {"./scripts/fermeture.scp", bloc, 12, 0, false, true, false, 0, 0},
-            {"./scripts/porte.scp", bloc, 3, 4, true, false, true, 3, 90 * n},
-        };
-        for (size_t i = 0; i < 6; ++i) {
-            const CScript& c = *s[i];
-            const Attendu& a = attendus[i];
-            EXPECT_EQ(c.strFichier, a.fichier) << "script " << i;
-            EXPECT_EQ(c.pSD, a.sd) << a.fichier << ": owner";
-            EXPECT_EQ(c.getDeclencheur(), a.declencheur) << a.fichier << ": trigger";
-            EXPECT_EQ(c.nbRunMax, a.nbRunMax) << a.fichier << ": runs";
-            EXPECT_EQ(c.bRelease, a.bRelease) << a.fichier << ": release flag";
-            EXPECT_EQ(c.bDeclareDEC, a.bDeclareDEC) << a.fichier << ": declared by a definition or zone";
-            EXPECT_EQ(c.bFichierNiveau, a.bFichierNiveau) << a.fichier << ": the level file's";
-            EXPECT_EQ(c.nChrono, a.nChrono) << a.fichier << ": chrono period";
-            EXPECT_EQ(c.nCompteChrono, a.compte) << a.fichier << ": countdown at coefficient " << coeff;
-        }
-        EXPECT_TRUE(s[2]->bSupprimerAuRedemarrage) << "SCRIPT_DESTROYONRELOAD of the definition";
-        EXPECT_EQ(s[0]->nbCommandes, 1) << "the script file is compiled";
+    vider(monde());
+    ASSERT_TRUE(charger(niveauComplet()));
+    const auto& s = moteur().scripts;
+    ASSERT_EQ(s.size(), 6u) << "level, player, definition, two zone and one sprite script";
+    CSPRITE* bloc = spriteID(2, "BLOC");
+    CSPRITE* garde = monde().persos.front()->sprite;
+    struct Attendu {
+        const char* fichier;
+        CSPRITE* sd;
+        int declencheur, nbRunMax;
+        bool bRelease, bDeclareDEC, bFichierNiveau;
+        int nChrono;
+    };
+    const Attendu attendus[] = {
+        {"./scripts/niveau.scp", nullptr, 2, -1, false, false, true, 4},
+        {"./scripts/garde.scp", garde, 0, 1, false, false, true, 0},
+        {"./scripts/def.scp", bloc, 12, 5, true, true, false, 2},
+        {"./scripts/force.scp", bloc, 12, 0, false, true, false, 0},
+        {"./scripts/fermeture.scp", bloc, 12, 0, false, true, false, 0},
+        {"./scripts/porte.scp", bloc, 3, 4, true, false, true, 3},
+    };
+    for (size_t i = 0; i < 6; ++i) {
+        const CScript& c = *s[i];
+        const Attendu& a = attendus[i];
+        EXPECT_EQ(c.strFichier, a.fichier) << "script " << i;
+        EXPECT_EQ(c.pSD, a.sd) << a.fichier << ": owner";
+        EXPECT_EQ(c.getDeclencheur(), a.declencheur) << a.fichier << ": trigger";
+        EXPECT_EQ(c.nbRunMax, a.nbRunMax) << a.fichier << ": runs";
+        EXPECT_EQ(c.bRelease, a.bRelease) << a.fichier << ": release flag";
+        EXPECT_EQ(c.bDeclareDEC, a.bDeclareDEC) << a.fichier << ": declared by a definition or zone";
+        EXPECT_EQ(c.bFichierNiveau, a.bFichierNiveau) << a.fichier << ": the level file's";
+        EXPECT_EQ(c.nChrono, a.nChrono) << a.fichier << ": chrono period";
+        EXPECT_EQ(c.nCompteChrono, 0) << a.fichier << ": countdown";
     }
+    EXPECT_TRUE(s[2]->bSupprimerAuRedemarrage) << "SCRIPT_DESTROYONRELOAD of the definition";
+    EXPECT_EQ(s[0]->nbCommandes, 1) << "the script file is compiled";
 }

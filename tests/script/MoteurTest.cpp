@@ -190,7 +190,8 @@ TEST_F(Moteur, CrochetsDeLaFondation)
 }
 
 // An animation's keyframe script, loaded outside the editor, waits paused for its frame. Each
-// character made from the model, also after a level load, runs its own; a deleted one's goes.
+// character made from the model, also after a level load, runs its own, and so does the
+// editor's copy of a placed one; a deleted one's goes.
 TEST_F(Moteur, ScriptDeKeyframeAttendSaFrameSurChaqueCopie)
 {
     installerServicesScripts(*jeu);
@@ -199,7 +200,8 @@ TEST_F(Moteur, ScriptDeKeyframeAttendSaFrameSurChaqueCopie)
     chargerAnimAScript(*modele.sprite, dossier);
     ASSERT_EQ(moteur->nbScripts, 1);
     moteur->viderScripts();
-    CPerso* gardes[2] = {decor->ajouterIA(&modele, 10, 0), decor->ajouterIA(&modele, 90, 0)};
+    CPerso* gardes[2] = {decor->ajouterIA(&modele, 10, 0), nullptr};
+    gardes[1] = decor->ajouterIA(gardes[0], 90, 0);
     ASSERT_EQ(moteur->nbScripts, 2) << "one script per guard, made with it";
     CScript* siens[2] = {moteur->scripts[0].get(), moteur->scripts[1].get()};
     images(3);
