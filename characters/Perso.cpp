@@ -337,7 +337,7 @@ bool CPerso::copierArmes(const CPersoDef& def)
     for (const auto& a : def.armes) {
         auto* s = new SlotArme();
         s->numero = a->numero;
-        s->bPossedee = a->bPossedee;
+        s->bPossedee = s->bPossedeeDefinition = a->bPossedee;
         s->option = a->option1;
         s->typeTir = a->option2;
         s->cadence = a->cadence;

@@ -50,6 +50,8 @@ struct SlotArme {
     int premierSprite[2] = {-1, -1};
     // Firing origins from the sprite position: standing, crouched, crouch-walking.
     int positionsTir[NB_POSITIONS][2] = {};
+    // Owned by the character's file; a two-player round takes back what the round before gave.
+    bool bPossedeeDefinition = false;
 };
 
 // A snapshot of the scene around the character.

@@ -88,6 +88,24 @@ void premiereArme(CPerso& p)
         }
 }
 
+// A two-player round's start weapon: slot k of a hero holds weapon k of the options' row, so
+// the weapon drawn among the ticked ones is the slot he starts on, given him for the round,
+// besides his own weapons; what the round before or a fountain gave him is taken back. With
+// nothing drawn (no weapon ticked, or a hero without that slot) he holds his first own one.
+void armerPourLaManche(CPerso& p, int slot)
+{
+    for (SlotArme* s : p.armes)
+        if (s)
+            s->bPossedee = s->bPossedeeDefinition;
+    SlotArme* donnee = slot >= 0 && slot < p.nbSlots() ? p.armes[static_cast<size_t>(slot)] : nullptr;
+    if (!donnee) {
+        premiereArme(p);
+        return;
+    }
+    donnee->bPossedee = true;
+    p.selectArme(slot);
+}
+
 void placerAuDepart(CSPRITE3& s) { s.placerImage(0, 0, tuv::floatVersInt(s.x0), tuv::floatVersInt(s.y0)); }
 
 // An AI's sprite as its creation placed it: at its start, unturned, in the first frame of its
@@ -123,10 +141,10 @@ void CDecor::ranimerPerso(CPerso* perso, int armeSlot)
     const PartieJeu* jeu = faceJeu::partie();
     const bool multi = jeu && jeu->typeJeu == TYPE_JEU_MULTI;
     remettreEnVie(p);
-    if (armeSlot >= 0 && armeSlot < p.nbarmesperso)
+    if (multi)
+        armerPourLaManche(p, armeSlot);
+    else if (armeSlot >= 0 && armeSlot < p.nbarmesperso)
         p.selectArme(armeSlot);
-    else if (multi && p.armeCourante < 0)
-        premiereArme(p);
     oublierCoups(p);
     for (const char* nom : SURIMPRESSIONS_MORT)
         s.appliquerAnimElemsParNom(nom, false, true);

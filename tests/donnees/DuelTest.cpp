@@ -6,6 +6,8 @@
 // Every round must end; what the player sees is checked at each round's end. At every countdown
 // each hero stands at his own start and both are seen whole; each is seen whole at the middle
 // (arena 1's boulder, arena 2's bounce pad), where scenery once hid him, and against a wall.
+// At every countdown each hero holds, and owns, a weapon ticked in the options' "Fountain
+// weapons" row: the default two, or weapon 5 alone.
 #include "support/Partie.h"
 
 #include "characters/OptionsMulti.h"
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -25,12 +28,19 @@
 namespace {
 
 // The copy's "jeu.ini" gives the second player to the computer; then the arena's line of the
-// two-player list, its options screen as it opens, and the round started (its countdown to come).
-bool jusquALArene(Partie& p, Partie::Langue langue, int arene)
+// two-player list, its options screen as it opens but for the weapons `armes` (counted from 1)
+// ticked alone when given, and the round started (its countdown to come).
+bool jusquALArene(Partie& p, Partie::Langue langue, int arene, std::initializer_list<int> armes)
 {
     if (!p.remplacer("jeu.ini", "\nIA_JOUEUR2=0", "\nIA_JOUEUR2=1"))
         return p.echouer("jeu.ini has no IA_JOUEUR2=0 line");
-    return p.demarrer() && p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene, langue);
+    if (!p.demarrer())
+        return false;
+    if (armes.size() > 0)
+        std::fill(std::begin(p.jeu->armesFontaine), std::end(p.jeu->armesFontaine), 0);
+    for (int a : armes)
+        p.jeu->armesFontaine[a - 1] = 1;
+    return p.jusquAuNiveau(5, IdMenu::CHOIX_MULTI, arene, langue);
 }
 
 bool finDeManche(Partie& p)
@@ -154,6 +164,7 @@ struct HerosVus {
                 if (std::fabs(marques[i]->x - h->sprite->x) < 2)
                     depart[j] = static_cast<int>(i);
             EXPECT_GE(depart[j], 0) << quand << ": player " << j + 1 << " at x " << h->sprite->x << ", not at a start";
+            armeTiree(p, *h, j, quand);
             if (p.menus().bOuverturePortes)
                 continue;
             const int vus = propres.vus(image, *h, j);
@@ -162,6 +173,19 @@ struct HerosVus {
             ++departs[j];
         }
         EXPECT_NE(depart[0], depart[1]) << quand << ": both heroes at one start";
+    }
+
+    // Slot k of a hero holds weapon k of the options' row.
+    static void armeTiree(Partie& p, const CPerso& h, int j, const std::string& quand)
+    {
+        const SlotArme* s = h.slotCourant();
+        const int k = h.armeCourante;
+        const bool cochee = k >= 0 && k < COptionsMulti::NB_ARMES_FONTAINE && p.jeu->armesFontaine[k] == 1;
+        const bool sienne = s && s->bPossedee;
+        EXPECT_TRUE(cochee && sienne) << quand << ": player " << j + 1 << " holds weapon " << k + 1
+                                      << (cochee ? "" : ", not ticked") << (sienne ? "" : ", not his");
+        if (p.jeu->pHUD->compteurDepart == 0)
+            std::printf("%s: player %d holds weapon %d\n", quand.c_str(), j + 1, k + 1);
     }
 
     void regarder(Partie& p, const std::string& ou)
@@ -300,10 +324,11 @@ void partie(Partie& p, int arene, Joueur joueur, bool revoir, Partie::Langue lan
 
 // One game per seed, the player standing still, waiting emptied at the far side and holding the
 // middle in turn.
-void duels(Partie::Langue langue, int arene, int framerate, std::initializer_list<unsigned> graines)
+void duels(Partie::Langue langue, int arene, int framerate, std::initializer_list<unsigned> graines,
+           std::initializer_list<int> armes = {})
 {
     Partie p(framerate);
-    ASSERT_TRUE(jusquALArene(p, langue, arene)) << p.echec;
+    ASSERT_TRUE(jusquALArene(p, langue, arene, armes)) << p.echec;
     HerosVus vus;
     vus.propres.apprendre(p);
     vus.milieu = static_cast<float>(p.jeu->pdecor->tailleJeuX) / 2;
@@ -325,4 +350,4 @@ void duels(Partie::Langue langue, int arene, int framerate, std::initializer_lis
 
 TEST(Duel, PremiereArene) { duels(Partie::Langue::FRANCAIS, 1, 30, {1, 2, 3}); }
 TEST(Duel, SecondeArene) { duels(Partie::Langue::ANGLAIS, 2, 30, {1, 2, 3}); }
-TEST(Duel, PremiereAreneA60Images) { duels(Partie::Langue::ANGLAIS, 1, 60, {4, 5}); }
+TEST(Duel, PremiereAreneA60Images) { duels(Partie::Langue::ANGLAIS, 1, 60, {4, 5}, {5}); }

@@ -4,6 +4,8 @@
 #include "support/PiloteJeu.h"
 
 #include "anim/Sprite3.h"
+#include "characters/OptionsMulti.h"
+#include "characters/Perso.h"
 #include "characters/PersoDef.h"
 #include "core/Dec.h"
 #include "core/FichierDec.h"
@@ -45,6 +47,18 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
     CSFMLJeu& j = *p.jeu;
     j.chargerSons();
     EXPECT_EQ(j.persosPrecharges.size(), 8u) << "the eight heroes of LOADPERSO";
+    // Slot k of every hero holds weapon k of the options' "Fountain weapons" row, the one a
+    // round or a fountain gives him; each owns three, the first of which starts a chrono level.
+    for (size_t h = 0; h < j.persosPrecharges.size(); ++h) {
+        const CPerso& heros = *j.persosPrecharges[h];
+        ASSERT_EQ(heros.nbSlots(), COptionsMulti::NB_ARMES_FONTAINE) << "hero " << h << "'s weapon slots";
+        int siennes = 0;
+        for (size_t k = 0; k < heros.armes.size(); ++k) {
+            EXPECT_EQ(heros.armes[k]->numero, j.persosPrecharges[0]->armes[k]->numero) << "hero " << h << ", slot " << k;
+            siennes += heros.armes[k]->bPossedeeDefinition;
+        }
+        EXPECT_TRUE(siennes == 3 && heros.armes[0]->bPossedee) << "hero " << h << " owns " << siennes << " weapons";
+    }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "at start:" << boites();
 
     for (const std::string& f : fichiers(".mnu")) {

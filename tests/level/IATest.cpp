@@ -324,9 +324,18 @@ TEST_F(IA, Reanimation)
     EXPECT_FALSE(s.bVisible) << "the round's start shows it";
     EXPECT_TRUE(s.bTailleFixe);
 
-    p->armes.insert(p->armes.begin(), new SlotArme{2, 0, false});  // not owned
-    p->nbarmesperso = 2;
+    // Slot k holds weapon k of the options' row: the drawn one is his for the round only.
+    p->armes.insert(p->armes.begin(), new SlotArme{2, 0, false});
+    p->nbarmesperso = 3;
+    p->armes[1]->bPossedeeDefinition = true;  // slot 2 came from a fountain
     p->armeCourante = -1;
     decor->ranimerPerso(p, 5);
-    EXPECT_EQ(p->armeCourante, 1) << "a round's drawn weapon he lacks: his first owned one, not none";
+    EXPECT_EQ(p->armeCourante, 1) << "a round's drawn weapon he lacks: his first own one, not none";
+    EXPECT_FALSE(p->armes[2]->bPossedee) << "the fountain's weapon is taken back at the next round";
+    decor->ranimerPerso(p, 0);
+    EXPECT_EQ(p->armeCourante, 0) << "the drawn weapon is the one in his hand";
+    EXPECT_TRUE(p->armes[0]->bPossedee) << "the drawn weapon is his for the round";
+    decor->ranimerPerso(p, -1);
+    EXPECT_EQ(p->armeCourante, 1) << "nothing drawn: his first own weapon, not the round before's";
+    EXPECT_FALSE(p->armes[0]->bPossedee) << "the round before's weapon is taken back";
 }
