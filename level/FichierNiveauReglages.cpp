@@ -46,6 +46,23 @@ bool infini(std::string_view texte)
     return mot == "inf" || mot == "infinity";
 }
 
+// A number past what F6's fields hold ("3000000000"): F6 would refuse to type it, but a file
+// keeps it as it always did (a whole one bounded as any position): not named as no number.
+bool grandNombre(std::string_view texte, bool reel)
+{
+    const std::string t = tuv::delspaces(std::string(texte));
+    size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    const size_t debut = i;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
+        ++i;
+    if (i == debut)
+        return false;
+    if (!reel)
+        return i == t.size();
+    const float v = tuv::stof(t);
+    return std::isfinite(v) && std::fabs(v) >= tuv::FLOAT_VERS_INT_MAX;
+}
+
 } // namespace
 
 void CFichierNiveau::enregistrerReglages(TableCles& t)
@@ -137,8 +154,9 @@ void CFichierNiveau::lireFond()
     // At 0 or below the background would vanish or turn over, as F6 refuses; a scale that is
     // no number ("inf", a word) is said to be so.
     const std::string_view texteEchelle = getValueView();
-    float s = 0;
-    const bool nombre = CPLUXControlTextInput::lireReel(std::string(texteEchelle), s);
+    float s = tuv::stofSansBlancs(texteEchelle);
+    const bool nombre =
+        CPLUXControlTextInput::lireReel(std::string(texteEchelle), s) || grandNombre(texteEchelle, true);
     if (!nombre)
         corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(ECHELLE_FOND_DEFAUT));
     else if (s <= 0)
@@ -264,7 +282,7 @@ int CFichierNiveau::entierReglage(bool borne)
     int v = tuv::stoiSansBlancs(texte);
     if (borne)
         v = tuv::bornerValeurFichier(v);
-    if (!CPLUXControlTextInput::estNombre(std::string(texte), false))
+    if (!CPLUXControlTextInput::estNombre(std::string(texte), false) && !grandNombre(texte, false))
         corrigerValeur(tuv::commeNombre(texte) ? LigneCorrigee::Raison::ValeurNonEntiere
                                                : LigneCorrigee::Raison::ValeurNonNombre,
                        tuv::itos(v));
@@ -278,7 +296,8 @@ float CFichierNiveau::reelReglage()
     if (!CPLUXControlTextInput::lireReel(std::string(texte), v)) {
         v = tuv::stofSansBlancs(texte);
         v = std::isfinite(v) ? v : 0.0f;
-        corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(v));
+        if (!grandNombre(texte, true))
+            corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(v));
     }
     return v;
 }

@@ -459,6 +459,7 @@ TEST_F(Cas, ValeursDesReglagesLuesAutrementNommees)
         {"SHADERBLUR=5", "valeur 2 absente(s), lu comme 5"},
         {"TYPEJEU=1.5", "valeur 1 «1.5» n'est pas un nombre entier, lu comme 1"},
         {"ZONE=1;-3;0;50;60", ""},
+        {"FOND=./decors/fond.png;3000000000;0;3000000000", ""},  // past F6's fields, kept as ever
     };
     for (const auto& c : cas) {
         jeu->message.clear();
