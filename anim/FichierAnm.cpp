@@ -3,6 +3,7 @@
 // Optional lines are written only when their values differ from a new record's, so that
 // save -> load -> save gives the same bytes.
 #include "anim/Sprite3.h"
+#include "anim/ValeursAnm.h"
 
 #include "core/Fichiers.h"
 #include "core/Globals.h"
@@ -18,76 +19,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iostream>
 #include <string_view>
+
+using anm::Valeurs;
 
 namespace {
 
 const char* const TITRE_ANM = "ATTENTION !";
 const char* const CLE_TEXTURE_EDITEUR = "ID_PROVISOIRE_EDITEUR_ANIMATION_SPRITE";
-
-// Values of one line, split on ";", as views into the file's current line (read before the
-// next line is). A missing value reads as the field's default; numbers are brought into
-// ranges the sprite can compute with (a hand-edited file may hold anything).
-class Valeurs {
-public:
-    // The values of a line read by CTUVFile::getKey: what follows its first "=".
-    void decouper(std::string_view ligne)
-    {
-        n = 0;
-        const size_t egal = ligne.find('=');
-        const char* debut = ligne.data() + (egal == std::string_view::npos ? ligne.size() : egal + 1);
-        const char* const fin = ligne.data() + ligne.size();
-        // One pass over the values: most are a few characters, shorter than a search call.
-        for (const char* c = debut;; ++c) {
-            if (c != fin && *c != ';')
-                continue;
-            if (n == v.size())
-                v.emplace_back();
-            v[n++] = std::string_view(debut, static_cast<size_t>(c - debut));
-            if (c == fin)
-                break;
-            debut = c + 1;
-        }
-    }
-    size_t taille() const { return n; }
-    std::string texte(size_t i) const { return i < n ? std::string(v[i]) : std::string(); }
-    int entier(size_t i, int defaut = 0, int mini = -BORNE, int maxi = BORNE) const
-    {
-        return i < n ? std::clamp(tuv::stoi(v[i]), mini, maxi) : defaut;
-    }
-    float reel(size_t i, float defaut = 0) const
-    {
-        if (i >= n)
-            return defaut;
-        // A short decimal filling the value (what the writer makes) is read straight away;
-        // anything else goes through the general reader.
-        float x = 0;
-        const char* const fin = v[i].data() + v[i].size();
-        if (tuv::lireDecimalCourt(v[i].data(), fin, x) != fin)
-            x = tuv::stof(v[i]);
-        return std::isfinite(x) ? std::clamp(x, -1e9f, 1e9f) : 0.0f;
-    }
-    bool booleen(size_t i, bool defaut = false) const { return i < n ? tuv::stoi(v[i]) != 0 : defaut; }
-    unsigned char octet(size_t i, unsigned char defaut = 0) const
-    {
-        return i < n ? static_cast<unsigned char>(tuv::stoi(v[i]) != 0) : defaut;
-    }
-    sf::Color couleur(size_t i) const
-    {
-        auto c = [&](size_t k) { return static_cast<sf::Uint8>(entier(k, 255, 0, 255)); };
-        return sf::Color(c(i), c(i + 1), c(i + 2), c(i + 3));
-    }
-    sf::Vector2f point(size_t i, float defaut = 0) const { return sf::Vector2f(reel(i, defaut), reel(i + 1, defaut)); }
-    sf::FloatRect rect(size_t i) const { return sf::FloatRect(reel(i), reel(i + 1), reel(i + 2), reel(i + 3)); }
-
-    // Frame numbers, counts and indexes: differences of two must not overflow.
-    static constexpr int BORNE = 100000000;
-
-private:
-    std::vector<std::string_view> v;  // kept from line to line: no allocation per line
-    size_t n = 0;
-};
 
 // Keys in the order of the records they belong to: the reader dispatches on these ranges.
 enum class Cle {
@@ -370,7 +309,9 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
     viderElements();
     viderAnimations();
     etats.clear();
+    notes.commencer(fichier);
     lireAnm(f, proprio, cible);
+    notes.direUneFois("ANM : ");
 
     for (int a = 0; a < getNbAnimations(); ++a) {
         CSPRITE3_ANIMATION& anim = *animations[static_cast<size_t>(a)];
@@ -420,6 +361,8 @@ private:
     bool lireLigneEntiere(Cle c);
     void lireSprite(Cle c);
     void lireGrilleCase();
+    sf::Color couleurDite();
+    void finirEtats();
     void lireElement(Cle c);
     void nouvelleAnimation();
     void lireAnimation(Cle c);
@@ -453,6 +396,11 @@ private:
         size_t nbAE = 0, nbElements = 0;
         long cout = 0;
     } coutCompte;
+    // The "ETAT" lines, checked once the animations are read.
+    struct EtatLu {
+        std::string etat, lieu, ecrit;
+    };
+    std::vector<EtatLu> etatsLus;
 };
 
 void LecteurAnm::lire()
@@ -487,6 +435,7 @@ void LecteurAnm::lire()
         else
             lireCle(c);
     }
+    finirEtats();
 }
 
 // The script and emitter readers take the line from the file themselves.
@@ -519,10 +468,17 @@ void LecteurAnm::lireSprite(Cle c)
     case Cle::GrilleVisible: s.bGrilleVisible = v.booleen(0); break;
     case Cle::GrilleCase: lireGrilleCase(); break;
     case Cle::ReculArme: s.bReculArme = v.booleen(0); break;
-    case Cle::CouleurFond: s.couleurFond = v.couleur(0); break;
-    case Cle::CouleurGlobale: s.couleurGlobale = v.couleur(0); break;
+    case Cle::CouleurFond: s.couleurFond = couleurDite(); break;
+    case Cle::CouleurGlobale: s.couleurGlobale = couleurDite(); break;
     // Map keys get the writer's replacements now, or their order would change on saving.
-    case Cle::Etat: s.etats[CSPRITE3::nomFichier(v.texte(0))] = v.entier(1, -1); break;
+    case Cle::Etat: {
+        const std::string etat = CSPRITE3::nomFichier(v.texte(0));
+        s.etats[etat] = v.entier(1, -1);
+        if (v.taille() < 2)
+            s.notes.ajouter(s.notes.lieu(f) + " valeur 2 absente, lue comme -1 (aucune animation)");
+        etatsLus.push_back({etat, s.notes.lieu(f), std::string(v.vue(1))});
+        break;
+    }
     default: break;
     }
 }
@@ -534,7 +490,37 @@ void LecteurAnm::lireGrilleCase()
     const int n = v.entier(0, 16);
     s.grilleCase = n >= 1 ? n : 16;
     if (n < 1)
-        std::cerr << "ANM : « GRILLECASE=" << n << " » : case inférieure à 1, lu comme 16\n";
+        s.notes.noterValeur(f, 1, v.vue(0), "case inférieure à 1", "16");
+}
+
+// Each channel held to 0 .. 255, a missing one 255: each said.
+sf::Color LecteurAnm::couleurDite()
+{
+    for (size_t i = 0; i < 4; ++i) {
+        const std::string_view ecrit = v.vue(i);
+        const int lu = v.entier(i, 255, 0, 255);
+        if (i >= v.taille())
+            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "absente", "255");
+        else if (!tuv::commeNombre(ecrit))
+            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "pas un nombre", tuv::itos(lu));
+        else if (lu != tuv::stoi(ecrit))
+            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "hors de 0 à 255", tuv::itos(lu));
+    }
+    return v.couleur(0);
+}
+
+// A state linked to an animation the sprite does not have would show nothing: unlinked (-1),
+// as a state no line names.
+void LecteurAnm::finirEtats()
+{
+    for (const EtatLu& e : etatsLus) {
+        int& n = s.etats[e.etat];
+        if (n >= -1 && n < s.getNbAnimations())
+            continue;
+        s.notes.ajouter(e.lieu + " valeur 2 «" + e.ecrit + "» animation absente (le sprite en a " +
+                        tuv::itos(s.getNbAnimations()) + "), lue comme -1");
+        n = -1;
+    }
 }
 
 void LecteurAnm::lireElement(Cle c)

@@ -7,6 +7,7 @@
 // point changes nothing and getters return the default stated beside them. The editor
 // calls them with whatever the user selected.
 #include "anim/Sprite3Types.h"
+#include "core/NotesLecture.h"
 #include "core/Sprite.h"
 
 #include <SFML/Graphics/Color.hpp>
@@ -269,6 +270,8 @@ public:
     sf::Color couleurFond = sf::Color(128, 128, 128);
     sf::Color couleurGlobale = sf::Color::White;
     std::map<std::string, int> etats;
+    // What the last charger read otherwise than written (said on the console).
+    tuv::RecueilNotes notes;
     bool bGrilleVisible = false;
     int grilleCase = 16;
     bool bReculArme = false;

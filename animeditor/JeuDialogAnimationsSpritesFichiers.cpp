@@ -162,6 +162,11 @@ bool D::ouvrirAnm(const std::string& chemin)
     afficher(*this, IdAnm::myTextInputNomFichierANM, chemin);
     reinitialiserEdition();
     afficherSprite();
+    // What the reader took otherwise than written: the next save writes it so.
+    constexpr size_t NOTES_MONTREES = 8;
+    if (!pSprite->notes.vide())
+        CPLUX::MessageBoxW(getTitleW(), tuv::utf8toWStr(chemin + " : valeurs corrigées\n" +
+                                                        pSprite->notes.resume(NOTES_MONTREES)));
     return true;
 }
 

@@ -12,9 +12,17 @@
 
 class CFichierValeurs : public CTUVFile {
 protected:
-    std::string valeur() { return finDeLigne() ? std::string() : getValue(); }
-    int valeurEntier() { return finDeLigne() ? 0 : getValueInt(); }
+    std::string valeur() { return manque() ? std::string() : getValue(); }
+    int valeurEntier() { return manque() ? 0 : getValueInt(); }
     int valeurMesure() { return tuv::bornerValeurFichier(valeurEntier()); }
-    float valeurReel() { return finDeLigne() ? 0.0f : getValueFloat(); }
+    float valeurReel() { return manque() ? 0.0f : getValueFloat(); }
+    // Past the line's end: the value is counted among those the line lacks.
+    bool manque()
+    {
+        if (!finDeLigne())
+            return false;
+        noterValeur(ligneCourante.size(), ligneCourante.size(), true);
+        return true;
+    }
     bool valeurDrapeau() { return valeurEntier() != 0; }
 };

@@ -16,6 +16,8 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
+#include <algorithm>
+#include <climits>
 #include <unordered_map>
 
 std::function<CDEC*()> CPersoDef::banqueApercu = [] { return static_cast<CDEC*>(nullptr); };
@@ -33,6 +35,7 @@ struct CPersoDef::Cle {
     int index = 0;                     // emitter, animation or firing position
     int CPersoDef::*entier = nullptr;  // Type::Entier
     bool mesure = false;               // its value a distance or speed, held to the files' bound
+    bool positif = false;              // a speed: below 0 the character would go the other way
 };
 
 namespace {
@@ -88,12 +91,16 @@ const CPersoDef::Cle* CPersoDef::trouverCle(const std::string& cle)
         const std::pair<const char*, int CPersoDef::*> mesures[] = {
             {"PATROUILLE", &CPersoDef::patrouille}, {"MAX_SAUT", &CPersoDef::maxSaut},
             {"MAX_SAUT_AUTO", &CPersoDef::maxSautAuto}, {"MAX_ESCALIER", &CPersoDef::maxEscalier},
-            {"VITESSE", &CPersoDef::vitesse}, {"VITESSE_CHUTE", &CPersoDef::vitesseChute},
-            {"VITESSE_SAUT", &CPersoDef::vitesseSaut}, {"VITESSE_BAS", &CPersoDef::vitesseBas},
             {"POIDS", &CPersoDef::poids}, {"POSITIONPIEDS", &CPersoDef::posPieds},
         };
         for (const auto& [nom, champ] : mesures)
             t[nom] = Cle{Type::Entier, 0, champ, true};
+        const std::pair<const char*, int CPersoDef::*> vitesses[] = {
+            {"VITESSE", &CPersoDef::vitesse}, {"VITESSE_CHUTE", &CPersoDef::vitesseChute},
+            {"VITESSE_SAUT", &CPersoDef::vitesseSaut}, {"VITESSE_BAS", &CPersoDef::vitesseBas},
+        };
+        for (const auto& [nom, champ] : vitesses)
+            t[nom] = Cle{Type::Entier, 0, champ, true, true};
         const std::pair<const char*, Type> autres[] = {
             {"PLANCHE", Type::Planche}, {"ID", Type::Id}, {"SON_DEGATS", Type::SonDegats},
             {"VIE_VISIBLE", Type::VieVisible}, {"ECHELLE_DEFAUT", Type::EchelleDefaut}, {"VIE", Type::Vie},
@@ -169,14 +176,18 @@ void CPersoDef::charger(const std::string& fichier, bool bApercu, CDecor* decor)
         return;
     nomFichier = fichier;
     reinitialiser();
+    notes.commencer(fichier);
     bApercuEnCours = bApercu;
     decorEnCours = decor;
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         cleCourante = cle;
-        if (const Cle* c = trouverCle(cle))
+        if (const Cle* c = trouverCle(cle)) {
             lireCle(*c);
+            notes.noterLigne(*this, "0 ou vide");
+        }
     }
     close();
+    notes.direUneFois("Personnage : ");
     decorEnCours = nullptr;
 }
 
@@ -218,12 +229,13 @@ void CPersoDef::lireReglage(const Cle& c)
         v[1] = valeurMesure();
     };
     switch (c.type) {
-    case Type::Entier: this->*c.entier = c.mesure ? valeurMesure() : valeurEntier(); break;
+    case Type::Entier: this->*c.entier = valeurBornee(c.mesure, c.positif ? 0 : INT_MIN); break;
     case Type::Id: id = valeur(); break;
     case Type::SonDegats: sonDegats = valeur(); break;
     case Type::VieVisible: bVieVisible = valeurDrapeau(); break;
     case Type::EchelleDefaut: echelleX = valeurReel(); echelleY = valeurReel(); break;
-    case Type::Vie: vie = valeurMesure(); vieMax = valeurMesure(); break;
+    // At 0 or below the character would be dead at its start.
+    case Type::Vie: vie = valeurBornee(true, 1); vieMax = valeurBornee(true, 1); break;
     case Type::Hitbox: for (int& h : hitbox) h = valeurMesure(); break;
     case Type::Ombre: fichierOmbre = valeur(); break;
     case Type::Degats: paire(degats); break;
@@ -452,8 +464,9 @@ void CPersoDef::lireLigneArme(const Cle& c)
         ajouterArme(numero, bPossedee, option1, option2);
         return;
     }
-    // Sprite numbers and firing positions: offsets; the refill period: a time.
-    const int a = c.type == Type::ArmeRechargeAuto ? valeurEntier() : valeurMesure(), b = valeurMesure();
+    // Sprite numbers and firing positions: offsets, two; the refill period: a time, alone.
+    const bool recharge = c.type == Type::ArmeRechargeAuto;
+    const int a = recharge ? valeurEntier() : valeurMesure(), b = recharge ? 0 : valeurMesure();
     // Before the first weapon line the values are read and dropped.
     if (armes.empty())
         return;
@@ -469,6 +482,19 @@ void CPersoDef::lireLigneArme(const Cle& c)
     }
 }
 
+int CPersoDef::valeurBornee(bool mesure, int min)
+{
+    const int avant = valeursManquantes();
+    const int lu = mesure ? valeurMesure() : valeurEntier();
+    const bool manquante = valeursManquantes() > avant;
+    const int garde = std::max(lu, min);
+    if (!manquante && !tuv::commeNombre(valeurEcrite()))
+        notes.noterValeur(*this, "pas un nombre", tuv::itos(garde));
+    else if (garde != lu)
+        notes.noterValeur(*this, manquante ? "absente" : "inférieure à " + tuv::itos(min), tuv::itos(garde));
+    return garde;
+}
+
 bool CPersoDef::ajouterArme(int numero, bool bPossedee, int option1, int option2)
 {
     auto a = std::make_unique<Arme>();
@@ -481,6 +507,9 @@ bool CPersoDef::ajouterArme(int numero, bool bPossedee, int option1, int option2
     if (const CArme* arme = liste ? liste->arme(numero) : nullptr) {
         a->munitions = arme->munitions;
         a->cadence = arme->cadenceTir;
+    } else if (liste) {
+        // Kept as the line says, but it fires nothing: the author should know.
+        notes.noter(*this, "arme " + tuv::itos(numero) + " absente de la liste des armes, sans munitions");
     }
     armes.push_back(std::move(a));
     ++nbArmes;

@@ -5,6 +5,7 @@
 // time of the reading. appliquer() then copies the definition into a character: the one
 // place where the three makers' copy rules live.
 #include "characters/FichierValeurs.h"
+#include "core/NotesLecture.h"
 
 #include <functional>
 #include <memory>
@@ -149,6 +150,8 @@ public:
     float echelleExplosionX = 0, echelleExplosionY = 0;
     std::vector<std::unique_ptr<Arme>> armes;
     int nbArmes = 0;
+    // What the last charger took otherwise than written (it says them on the console).
+    tuv::RecueilNotes notes;
 
 private:
     enum class Type;
@@ -168,6 +171,9 @@ private:
     void lireShaderLien();
     void lireSprite3();
     void lireLigneArme(const Cle& cle);
+    // An integer of the current line, read as at least min: one that is no number, or below
+    // min, is named.
+    int valeurBornee(bool mesure, int min);
     // The bank a sprite line of the current reading goes to: the picker's in preview mode,
     // else the level's bank of the current id; null when there is none.
     CDEC* banqueLignes() const;

@@ -15,6 +15,7 @@
 #include <SFML/System/Lock.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,6 +24,26 @@ sf::Uint8 octet(int valeur) { return static_cast<sf::Uint8>(std::clamp(valeur, 0
 } // namespace
 
 int CFichierDEC::mesure() { return tuv::bornerValeurFichier(getValueInt()); }
+
+int CFichierDEC::tailleFrame()
+{
+    const int lu = mesure();
+    if (lu >= 0)
+        return lu;
+    notes.noterValeur(*this, "négative", tuv::itos(-lu));
+    return -lu;
+}
+
+// A text that is no number would put the origin at 0; -1 is the definition's own (half the
+// frame), as without the line.
+float CFichierDEC::origine()
+{
+    const float lu = getValueFloat();
+    if (tuv::commeNombre(valeurEcrite()) && std::isfinite(lu))
+        return lu;
+    notes.noterValeur(*this, "pas un nombre", "-1 (la moitié de la frame)");
+    return -1;
+}
 
 CFichierDEC::~CFichierDEC()
 {
@@ -85,11 +106,15 @@ bool CFichierDEC::chargerDEC(const std::string& fichier, CDEC* cible)
         return false;
     chemin = fichier;
     reinitialiser();
+    notes.commencer(fichier);
     if (cible)
         cible->nbAnims = 0;
-    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
+    for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         lireCle(cle, cible);
+        notes.noterLigne(*this);
+    }
     close();
+    notes.direUneFois("Décor : ");
     return true;
 }
 
@@ -135,8 +160,8 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
     } else if (cle == "NUM_ANIM_DEBUT") {
         numAnimDebut = entier();
     } else if (cle == "ORIGINE") {
-        origineX = getValueFloat();
-        origineY = getValueFloat();
+        origineX = origine();
+        origineY = origine();
     } else if (cle == "ECHELLE") {
         echelleX = getValueFloat();
         echelleY = getValueFloat();
@@ -188,7 +213,7 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
             cible->chargerPlanche(planche, masque);
     } else if (cle == "SPRITE") {
         const int x = mesure(), y = mesure(), nb = mesure();
-        const int l = mesure(), h = mesure();
+        const int l = tailleFrame(), h = tailleFrame();
         const float vitesse = getValueFloat();
         const int boucles = entier();
         largeurFrame = l;
@@ -202,7 +227,7 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
                 cible->ajouterAnimNom(nom, 0, 0, 0, 0, 0, 0, 0, false);
             return true;
         }
-        const int nb = mesure(), l = mesure(), h = mesure(), mode = entier();
+        const int nb = mesure(), l = tailleFrame(), h = tailleFrame(), mode = entier();
         const float vitesse = getValueFloat();
         const int boucles = entier(), premier = mesure();
         const bool allerRetour = entier() != 0;
@@ -280,6 +305,12 @@ void CFichierDEC::lireDestruction()
     bPhysDestruction = true;
     for (int& valeur : destruction)
         valeur = entier();
+    // Below 0 the sprite would break at the first touch of anything, a hit of 0 included.
+    constexpr int RESISTANCE = 1;
+    if (destruction[RESISTANCE] < 0) {
+        notes.noter(*this, "valeur 2 «" + tuv::itos(destruction[RESISTANCE]) + "» résistance négative, lue comme 0");
+        destruction[RESISTANCE] = 0;
+    }
 }
 
 CPhysDestruction* CFichierDEC::nouvelleDestruction() const

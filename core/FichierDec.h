@@ -1,6 +1,7 @@
 #pragma once
 // Reader of ".dec" sprite definitions: the images go to the target image bank (CDEC),
 // everything else stays in this object for the decor-sprite creation to copy.
+#include "core/NotesLecture.h"
 #include "core/TuvFile.h"
 
 #include <SFML/Graphics/Color.hpp>
@@ -85,6 +86,8 @@ public:
     float tempsFrame = 0;
     std::string planche;
     std::string masque;
+    // What the last read took otherwise than written (chargerDEC says them on the console).
+    tuv::RecueilNotes notes;
 
     CFichierDEC() = default;
     ~CFichierDEC() override;
@@ -103,6 +106,9 @@ private:
     // is held to tuv::VALEUR_FICHIER_MAX, so that sums of a few stay inside int.
     int entier() { return getValueInt(); }
     int mesure();
+    // A frame's width or height: below 0 the sprite would draw nothing, its size is read.
+    int tailleFrame();
+    float origine();
     void reinitialiser();
     void libererTexturesCreuses();
     void lireCle(const std::string& cle, CDEC* cible);

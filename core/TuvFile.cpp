@@ -22,6 +22,15 @@ void CTUVFile::reinitialiser()
     pos = 0;
     bFinDeLigne = false;
     bDebutFichier = true;
+    nLignes = 0;
+    nouvelleLigne();
+}
+
+void CTUVFile::nouvelleLigne()
+{
+    nValeursLues = 0;
+    nManquantes = 0;
+    debutValeur = finValeur = 0;
 }
 
 bool CTUVFile::open(const std::string& fichier, bool ecriture)
@@ -107,6 +116,8 @@ bool CTUVFile::close()
 
 bool CTUVFile::lireLigne(std::string& ligne)
 {
+    ++nLignes;
+    nouvelleLigne();
     if (bEntier)
         return lireLigneEntier(ligne);
     if (bTexte)
@@ -172,6 +183,7 @@ std::string_view CTUVFile::getKeyView()
     ligneCourante.clear();
     pos = 0;
     bFinDeLigne = false;
+    nouvelleLigne();
     return std::string_view();
 }
 
@@ -194,12 +206,16 @@ std::string CTUVFile::getValue() { return std::string(getValueView()); }
 std::string_view CTUVFile::getValueView()
 {
     // The reader's hot path: a character search, no separator string, no copy.
+    const bool manque = bFinDeLigne;
     bFinDeLigne = true;
-    if (pos >= ligneCourante.size())
+    if (pos >= ligneCourante.size()) {
+        noterValeur(pos, pos, manque);
         return std::string_view();
+    }
     const char* debut = ligneCourante.data() + pos;
     const size_t reste = ligneCourante.size() - pos;
     const char* fin = static_cast<const char*>(std::memchr(debut, ';', reste));
+    noterValeur(pos, fin ? pos + static_cast<size_t>(fin - debut) : ligneCourante.size(), manque);
     if (!fin)
         return std::string_view(debut, reste);
     bFinDeLigne = false;
@@ -222,6 +238,7 @@ int CTUVFile::getValueInt()
     if (i == debut || (i < n && d[i] != ';'))
         return valeurIntGenerale();
     const bool negatif = debut != pos;
+    noterValeur(pos, i, bFinDeLigne);
     passerValeur(i);
     return negatif ? -v : v;
 }
@@ -235,6 +252,7 @@ float CTUVFile::getValueFloat()
     const char* const finNombre = tuv::lireDecimalCourt(d + pos, fin, v);
     if (!finNombre || (finNombre < fin && *finNombre != ';'))
         return valeurFloatGenerale();
+    noterValeur(pos, static_cast<size_t>(finNombre - d), bFinDeLigne);
     passerValeur(static_cast<size_t>(finNombre - d));
     return v;
 }
@@ -273,6 +291,7 @@ void CTUVFile::skipLines(int n)
         ligneCourante = ligne;
         pos = 0;
         bFinDeLigne = false;
+        nouvelleLigne();
     }
 }
 

@@ -55,6 +55,15 @@ public:
     void endLine();
 
     const std::string& getLigneCourante() const { return ligneCourante; }
+    // The current line's number in the file, from 1 (comment and empty lines count).
+    int numeroLigne() const { return nLignes; }
+    // How many values of the current line were read so far, the last one's number among
+    // them (from 1), its text as written, and how many were asked for past the line's end:
+    // those read as the last value again (or, for a reader that says so, as nothing), which
+    // the reader names as it names a bad value.
+    int nbValeursLues() const { return nValeursLues; }
+    std::string_view valeurEcrite() const { return {ligneCourante.data() + debutValeur, finValeur - debutValeur}; }
+    int valeursManquantes() const { return nManquantes; }
     // True when the last value read ended its line (no ";" after it): a further value
     // read would only give that one again. False right after getKey.
     bool finDeLigne() const { return bFinDeLigne; }
@@ -67,6 +76,16 @@ protected:
     std::string ligneCourante;
     size_t pos = 0;
     bool bFinDeLigne = false;
+    int nManquantes = 0;  // see valeursManquantes
+
+    // A value read from debut to fin of the current line; manque: past the line's end.
+    void noterValeur(size_t debut, size_t fin, bool manque)
+    {
+        debutValeur = debut;
+        finValeur = fin;
+        ++nValeursLues;
+        nManquantes += manque;
+    }
 
 private:
     void reinitialiser();
@@ -78,6 +97,11 @@ private:
     float valeurFloatGenerale();
     std::string valeurJusqua(const std::string& separateur);
 
+    void nouvelleLigne();
+
+    int nLignes = 0;
+    int nValeursLues = 0;
+    size_t debutValeur = 0, finValeur = 0;
     std::string cleSansBlancs;  // the current key when the line spells it with blanks
     bool bDebutFichier = true;
     // The file openEntier read, and where its next line starts.

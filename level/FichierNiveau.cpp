@@ -49,7 +49,10 @@ const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"AI plane outside 0 to 5", "plan d'IA hors de 0 à 5"},
                                   {"game type outside 0 to 2", "type de jeu hors de 0 à 2"},
                                   {"background scale of 0 or below", "échelle du fond de 0 ou moins"},
-                                  {"negative blur", "flou négatif"}};
+                                  {"negative blur", "flou négatif"},
+                                  {"is not a number", "n'est pas un nombre"},
+                                  {"is not a whole number", "n'est pas un nombre entier"},
+                                  {"missing", "absente(s)"}};
 
 } // namespace
 
@@ -259,6 +262,8 @@ std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
     const bool nonCree = raison == Raison::IdIAPris || raison == Raison::ModeleIAInconnu;
     if (raison == Raison::IdIAPris)
         quoi = "ID " + valeur + " " + quoi;
+    if (!detail.empty())
+        quoi = (anglais ? "value " : "valeur ") + detail + " " + quoi;
     const std::string suite = nonCree ? (anglais ? ", not made" : ", non créé")
                                       : (anglais ? ", read as " : ", lu comme ") + valeur;
     if (anglais)
@@ -270,7 +275,7 @@ std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 // left out (the console has them all), in English or French; empty when the file read cleanly.
 std::wstring CFichierNiveau::messageChargement(bool anglais) const
 {
-    if (lignesCorrigees.empty() && nomsInconnus.empty())
+    if (lignesCorrigees.empty() && nomsInconnus.empty() && notesDefinitions.empty())
         return {};
     const std::wstring fichier = tuv::utf8toWStr(pCible->fichierNiveau);
     std::wstring m = anglais ? L"Level \"" + fichier + L"\":" : L"Niveau « " + fichier + L" » :";
@@ -301,6 +306,21 @@ std::wstring CFichierNiveau::messageChargement(bool anglais) const
             noms = tuv::debutUtf8(noms, MESSAGE_NOMS_MAX) + "... (" + std::to_string(nomsInconnus.size()) +
                    (anglais ? " in all)" : " en tout)");
         m += (anglais ? L"\nNot preloaded: " : L"\nNon préchargés : ") + tuv::utf8toWStr(noms);
+    }
+    return m + notesDefinitionsMessage(anglais);
+}
+
+// The definitions' own notes, in the console's words (their readers know no language).
+std::wstring CFichierNiveau::notesDefinitionsMessage(bool anglais) const
+{
+    if (notesDefinitions.empty())
+        return {};
+    std::wstring m = anglais ? L"\nDefinitions read otherwise than written:" : L"\nDéfinitions lues autrement qu'écrites :";
+    for (size_t i = 0; i < notesDefinitions.size() && i < MESSAGE_LIGNES_MAX; ++i)
+        m += L"\n" + tuv::utf8toWStr(notesDefinitions[i]);
+    if (notesDefinitions.size() > MESSAGE_LIGNES_MAX) {
+        const std::wstring n = std::to_wstring(notesDefinitions.size() - MESSAGE_LIGNES_MAX);
+        m += anglais ? L"\n... and " + n + L" more (console)" : L"\n... et " + n + L" autres (console)";
     }
     return m;
 }

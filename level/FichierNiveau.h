@@ -158,6 +158,9 @@ public:
             TypeJeuHorsBornes,
             EchelleFondInvalide,
             FlouNegatif,
+            ValeurNonNombre,   // a value of a setting that F6 would refuse: no number,
+            ValeurNonEntiere,  // or a decimal where F6 takes a whole number
+            ValeursAbsentes,   // a short line: its last value read again
         };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
@@ -165,10 +168,16 @@ public:
         // The line's place among the keys of the file: the reasons of one line follow each
         // other and share it, and the message counts lines, not reasons. -1: a line of its own.
         int numero = -1;
+        // Which value of the line, as "2 «abc»" (or "3 to 4" for missing ones); empty when
+        // the reason names the whole line.
+        std::string detail;
         std::string texte(bool anglais) const;
     };
     // Those lines, in the order met; reported at the end of the load as the names above.
     std::vector<LigneCorrigee> lignesCorrigees;
+    // What the preloaded ".dec" and ".per" files were read as otherwise than written (their
+    // readers say it on the console): the first few in the load message.
+    std::vector<std::string> notesDefinitions;
     static constexpr size_t LIGNE_CITEE_MAX = 80;  // octets of a line quoted in that report
     // An "IA" line read and not yet made: the next key tells whether an "IDIA" gives it an id
     // of its own. The line as quoted.
@@ -196,6 +205,7 @@ private:
     void finir();
     void signalerInconnu(const std::string& nom);
     std::wstring messageChargement(bool anglais) const;
+    std::wstring notesDefinitionsMessage(bool anglais) const;
     double maintenant() const;
 
     // Values of the current line. Floats that are not finite read as 0. An integer past the
@@ -235,6 +245,14 @@ private:
     void lireScrollVue();
     // The current line, quoted, read otherwise than written: `valeur` instead.
     void corrigerLigne(LigneCorrigee::Raison raison, const std::string& valeur);
+    // The values of a setting F6 shows, under F6's rule for its field: a whole number, or
+    // (reelReglage) a decimal of the fields' size. Any other text is named with what the
+    // file's rule reads it as (nothing numeric: 0; "5.5": 5; a mesure bounded as mesure()).
+    int entierReglage(bool borne);
+    float reelReglage();
+    void corrigerValeur(LigneCorrigee::Raison raison, const std::string& valeur);
+    // The values the current line lacked, named with the one read in their place.
+    void nommerManques();
     void lireShaderBlur();
     template <int K>
     void lireScrollPlan();

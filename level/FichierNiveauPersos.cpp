@@ -219,7 +219,7 @@ void CFichierNiveau::creerIAEnAttente(const std::string& id)
     const auto it = pCible->modelesPersos.find(nomIA);
     const bool connu = it != pCible->modelesPersos.end() && it->second && it->second->pPersoDef;
     using Raison = LigneCorrigee::Raison;
-    lignesCorrigees.push_back({ligneIA, connu ? Raison::IdIAPris : Raison::ModeleIAInconnu, id.empty() ? nomIA : id});
+    lignesCorrigees.push_back({ligneIA, connu ? Raison::IdIAPris : Raison::ModeleIAInconnu, id.empty() ? nomIA : id, -1, {}});
 }
 
 void CFichierNiveau::lireIdIA()
@@ -249,7 +249,7 @@ void CFichierNiveau::lireNumPlanIA()
     pIACourante->numPlanIA = n >= 0 && n < CDecor::NB_NIVEAUX ? n : CDecor::PLAN_PRINCIPAL;
     if (pIACourante->numPlanIA != n)
         lignesCorrigees.push_back(
-            {citee, LigneCorrigee::Raison::PlanIAHorsBornes, std::to_string(CDecor::PLAN_PRINCIPAL), nbClesLues});
+            {citee, LigneCorrigee::Raison::PlanIAHorsBornes, std::to_string(CDecor::PLAN_PRINCIPAL), nbClesLues, {}});
 }
 
 void CFichierNiveau::lirePatrouille()

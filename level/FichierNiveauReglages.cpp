@@ -10,6 +10,7 @@
 #include "core/Media.h"
 #include "core/Texte.h"
 #include "gui/CPLUX.h"
+#include "gui/CPLUXControlTextInput.h"
 #include "gui/CPLUXDialog.h"
 #include "level/CalqueSD.h"
 #include "level/Decor.h"
@@ -43,6 +44,23 @@ bool infini(std::string_view texte)
     if (!mot.empty() && (mot[0] == '+' || mot[0] == '-'))
         mot.erase(0, 1);
     return mot == "inf" || mot == "infinity";
+}
+
+// A number past what F6's fields hold ("3000000000"): F6 would refuse to type it, but a file
+// keeps it as it always did (a whole one bounded as any position): not named as no number.
+bool grandNombre(std::string_view texte, bool reel)
+{
+    const std::string t = tuv::delspaces(std::string(texte));
+    size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    const size_t debut = i;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
+        ++i;
+    if (i == debut)
+        return false;
+    if (!reel)
+        return i == t.size();
+    const float v = tuv::stof(t);
+    return std::isfinite(v) && std::fabs(v) >= tuv::FLOAT_VERS_INT_MAX;
 }
 
 } // namespace
@@ -127,19 +145,29 @@ void CFichierNiveau::lireFond()
 {
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
     fichierFond = getValue();
-    const int x0 = mesure(), y0 = mesure();
-    const float s = reel();
-    CFondImage& fond = *pCible->pFondImage;
-    if (!fichierFond.empty()) {
-        fond.charger(fichierFond);
-        pCible->bCouleurFond = false;
-        fond.x0 = x0;
-        fond.y0 = y0;
-        // At 0 or below the background would vanish or turn over, as F6 refuses.
-        fond.s = s > 0 ? s : ECHELLE_FOND_DEFAUT;
-        if (fond.s != s)
-            corrigerLigne(LigneCorrigee::Raison::EchelleFondInvalide, tuv::ftos(ECHELLE_FOND_DEFAUT));
+    // Without a picture the values are not read: nothing to say of them.
+    if (fichierFond.empty()) {
+        lierDialogueFond();
+        return;
     }
+    const int x0 = entierReglage(true), y0 = entierReglage(true);
+    // At 0 or below the background would vanish or turn over, as F6 refuses; a scale that is
+    // no number ("inf", a word) is said to be so.
+    const std::string_view texteEchelle = getValueView();
+    float s = tuv::stofSansBlancs(texteEchelle);
+    const bool nombre =
+        CPLUXControlTextInput::lireReel(std::string(texteEchelle), s) || grandNombre(texteEchelle, true);
+    if (!nombre)
+        corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(ECHELLE_FOND_DEFAUT));
+    else if (s <= 0)
+        corrigerLigne(LigneCorrigee::Raison::EchelleFondInvalide, tuv::ftos(ECHELLE_FOND_DEFAUT));
+    nommerManques();
+    CFondImage& fond = *pCible->pFondImage;
+    fond.charger(fichierFond);
+    pCible->bCouleurFond = false;
+    fond.x0 = x0;
+    fond.y0 = y0;
+    fond.s = nombre && s > 0 ? s : ECHELLE_FOND_DEFAUT;
     lierDialogueFond();
 }
 
@@ -232,22 +260,72 @@ void CFichierNiveau::lireScrollVue()
         const bool nombre = tuv::commeNombre(texteZoom) || infini(texteZoom);
         corrigerLigne(nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre, tuv::ftos(ZOOM_DEFAUT));
     }
+    nommerManques();
 }
 
 void CFichierNiveau::corrigerLigne(LigneCorrigee::Raison raison, const std::string& valeur)
 {
-    lignesCorrigees.push_back({tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX), raison, valeur, nbClesLues});
+    lignesCorrigees.push_back({tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX), raison, valeur, nbClesLues, {}});
+}
+
+void CFichierNiveau::corrigerValeur(LigneCorrigee::Raison raison, const std::string& valeur)
+{
+    constexpr size_t VALEUR_CITEE_MAX = 20;
+    corrigerLigne(raison, valeur);
+    lignesCorrigees.back().detail =
+        tuv::itos(nbValeursLues()) + " «" + tuv::debutUtf8(std::string(valeurEcrite()), VALEUR_CITEE_MAX) + "»";
+}
+
+int CFichierNiveau::entierReglage(bool borne)
+{
+    const std::string_view texte = getValueView();
+    int v = tuv::stoiSansBlancs(texte);
+    if (borne)
+        v = tuv::bornerValeurFichier(v);
+    if (!CPLUXControlTextInput::estNombre(std::string(texte), false) && !grandNombre(texte, false))
+        corrigerValeur(tuv::commeNombre(texte) ? LigneCorrigee::Raison::ValeurNonEntiere
+                                               : LigneCorrigee::Raison::ValeurNonNombre,
+                       tuv::itos(v));
+    return v;
+}
+
+float CFichierNiveau::reelReglage()
+{
+    const std::string_view texte = getValueView();
+    float v = 0;
+    if (!CPLUXControlTextInput::lireReel(std::string(texte), v)) {
+        v = tuv::stofSansBlancs(texte);
+        v = std::isfinite(v) ? v : 0.0f;
+        if (!grandNombre(texte, true))
+            corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(v));
+    }
+    return v;
+}
+
+void CFichierNiveau::nommerManques()
+{
+    const int manquantes = valeursManquantes();
+    if (manquantes <= 0)
+        return;
+    const int derniere = nbValeursLues(), premiere = derniere - manquantes + 1;
+    corrigerLigne(LigneCorrigee::Raison::ValeursAbsentes, std::string(valeurEcrite()));
+    lignesCorrigees.back().detail =
+        tuv::itos(premiere) + (manquantes > 1 ? "-" + tuv::itos(derniere) : "");
 }
 
 // A blur below 0 (of a plane or of the background) is read as none, as F6 refuses it.
 void CFichierNiveau::lireShaderBlur()
 {
-    const int n = entier();
-    float rayon = reel();
-    if (rayon < 0 && n >= 0 && n <= CDecor::NB_PLANS) {
+    const int n = entierReglage(false);
+    // The blur of no plane is not read: nothing to say of it.
+    const bool plan = n >= 0 && n <= CDecor::NB_PLANS;
+    float rayon = plan ? reelReglage() : reel();
+    if (rayon < 0 && plan) {
         corrigerLigne(LigneCorrigee::Raison::FlouNegatif, "0");
         rayon = 0;
     }
+    if (plan)
+        nommerManques();
     if (n >= 0 && n < CDecor::NB_PLANS)
         pCible->pPlans[n]->rayonFlou = rayon;
     else if (n == CDecor::NB_PLANS)
@@ -331,6 +409,7 @@ void CFichierNiveau::lireTexturePer()
         def->id = nom;
         def->cleDefinition = nom;
         def->charger(fichier, false, pCible);
+        notesDefinitions.insert(notesDefinitions.end(), def->notes.notes().begin(), def->notes.notes().end());
     }
 }
 
@@ -346,15 +425,18 @@ void CFichierNiveau::lireTextureDec()
     entree->nom = nom;
     entree->pFichierDEC->id = nom;
     entree->pFichierDEC->chargerDEC(fichier, entree);
+    const std::vector<std::string>& notes = entree->pFichierDEC->notes.notes();
+    notesDefinitions.insert(notesDefinitions.end(), notes.begin(), notes.end());
 }
 
 // A game type the game does not know is read as adventure, as F6 refuses it.
 void CFichierNiveau::lireTypeJeu()
 {
-    const int lu = entier();
+    const int lu = entierReglage(false);
     typeJeuLu = pCible->typeJeu = lu >= TYPE_AVENTURE && lu <= TYPE_MAX ? lu : TYPE_AVENTURE;
     if (typeJeuLu != lu)
         corrigerLigne(LigneCorrigee::Raison::TypeJeuHorsBornes, std::to_string(TYPE_AVENTURE));
+    nommerManques();
     if (estMondeJeu())
         faceJeu::partie()->typeJeu = typeJeuLu;
 }
@@ -363,5 +445,6 @@ void CFichierNiveau::lireZone()
 {
     pCible->bZone = drapeau();
     for (int& v : pCible->zone)
-        v = mesure();
+        v = entierReglage(true);
+    nommerManques();
 }

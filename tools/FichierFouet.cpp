@@ -206,8 +206,34 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
     } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
         lu = tuv::itos(epaisseurTraine = l.entier(neuf.epaisseurTraine, 0, tuv::VALEUR_FICHIER_MAX, "", false));
     }
+    // A short line's missing values are the last one given again: said, as a bad value is.
+    if (const int manquantes = f.valeursManquantes(); manquantes > 0) {
+        const int premiere = f.nbValeursLues() - manquantes + 1;
+        l.raison("", manquantes == 1 ? "valeur " + tuv::itos(premiere) + " absente"
+                                     : "valeurs " + tuv::itos(premiere) + " à " + tuv::itos(f.nbValeursLues()) +
+                                           " absentes");
+    }
     if (!l.raisons().empty() && !lu.empty())
         corriger(f, l.raisons(), lu);
+}
+
+// What the file sets, as a new whip has it: a key the file lacks takes this, not what an
+// earlier file left. The node count is not among them: no count keeps the nodes.
+void CFouet::reprendreValeursNeuves()
+{
+    const CFouet neuf;
+    couleur = neuf.couleur;
+    couleurTraine = neuf.couleurTraine;
+    epaisseur = neuf.epaisseur;
+    epaisseurTraine = neuf.epaisseurTraine;
+    longueur = neuf.longueur;
+    gravite = neuf.gravite;
+    friction = neuf.friction;
+    ral = neuf.ral;
+    rigidite = neuf.rigidite;
+    masse = neuf.masse;
+    modeMasse = neuf.modeMasse;
+    facteurMasse = neuf.facteurMasse;
 }
 
 bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXControl* conteneur,
@@ -221,6 +247,7 @@ bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXContr
     supprimerKP();
     nbKPIgnores = 0;
     valeursCorrigees.clear();
+    reprendreValeursNeuves();
     // No count in the file keeps the nodes; a count of 0 empties the whip.
     int nbLus = -1;
     for (std::string cle = f.getKey(); !cle.empty(); cle = f.getKey())

@@ -130,6 +130,7 @@ private:
     void lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, CPLUXControl* conteneur,
                  const std::string& prefixe, int& nbLus);
     void corriger(const CTUVFile& f, const std::string& raisons, const std::string& lu);
+    void reprendreValeursNeuves();
 
     // Stiffness the link records were sized for.
     int rigiditeLiens = 0;

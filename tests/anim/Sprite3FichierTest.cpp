@@ -459,4 +459,36 @@ TEST_F(FichierAnm, ValeursLuesCommeAvant)
     EXPECT_EQ(s.grilleCase, 16) << "a grid cell below 1 reads as the default";
 }
 
+// A colour channel or a state's animation the sprite cannot take is named with file and line
+// and read as what the sprite can show.
+TEST_F(FichierAnm, ValeursCorrigeesNommees)
+{
+    const struct { std::string ligne, note; } cas[] = {
+        {"COULEURGLOBALE=300;1;1", "COULEURGLOBALE valeur 1 «300» hors de 0 à 255, lue comme 255|"
+                                   "COULEURGLOBALE valeur 4 «» absente, lue comme 255"},
+        {"COULEURFOND=10;abc;-4;20", "COULEURFOND valeur 2 «abc» pas un nombre, lue comme 0|"
+                                     "COULEURFOND valeur 3 «-4» hors de 0 à 255, lue comme 0"},
+        {"ETAT=ARRET;999", "ETAT valeur 2 «999» animation absente (le sprite en a 1), lue comme -1"},
+        {"ETAT=ARRET", "ETAT valeur 2 absente, lue comme -1 (aucune animation)"},
+        {"GRILLECASE=-4", "GRILLECASE valeur 1 «-4» case inférieure à 1, lue comme 16"},
+        {"ETAT=ARRET;0", ""},
+    };
+    const std::string fichier = dossier / "c.anm";
+    for (const auto& c : cas) {
+        ecrireTexte(fichier, "ID=A\n" + c.ligne + "\nANIMATION=a\n");
+        CSPRITE3 s;
+        ASSERT_TRUE(s.charger(nullptr, nullptr, fichier, true));
+        std::string notes;
+        for (const std::string& n : s.notes.notes())
+            notes += (notes.empty() ? "" : "|") + n.substr((fichier + ":2: ").size());
+        EXPECT_EQ(notes, c.note) << c.ligne;
+    }
+    ecrireTexte(fichier, "COULEURGLOBALE=300;1;1\nETAT=ARRET;999\nETAT=MARCHE;0\nANIMATION=a\n");
+    CSPRITE3 s;
+    ASSERT_TRUE(s.charger(nullptr, nullptr, fichier, true));
+    EXPECT_EQ(s.couleurGlobale, sf::Color(255, 1, 1, 255));
+    EXPECT_EQ(s.etats["ARRET"], -1) << "a state linked to no animation";
+    EXPECT_EQ(s.etats["MARCHE"], 0);
+}
+
 } // namespace

@@ -259,7 +259,7 @@ TEST_F(PersoDefTest, MalformedLinesKeepWhatCouldBeRead)
     def.charger("mal.per", false, decor.get());
     EXPECT_EQ(def.id, "MAL") << "byte-order mark and CR LF";
     EXPECT_EQ(def.vie, 42);
-    EXPECT_EQ(def.vieMax, 0) << "a missing value reads 0, not the previous one";
+    EXPECT_EQ(def.vieMax, 1) << "a missing value reads 0, not the previous one, and a life is at least 1";
     EXPECT_EQ(def.vitesse, 0) << "text where a number is expected reads 0";
     EXPECT_TRUE(def.armes.empty()) << "weapon keys before any ARME are dropped";
     EXPECT_EQ(decor->modelesPersos["MAL"]->nbAnims, 2) << "absurd cuts add empty animations";
@@ -279,6 +279,36 @@ TEST_F(PersoDefTest, MalformedLinesKeepWhatCouldBeRead)
                             [](const std::string& m) { return m.find("absente.anm") != std::string::npos; }),
               1);
     EXPECT_EQ(p.setEtat(0), 1) << "the character still changes state";
+}
+
+// Each value read otherwise than written is named with file and line; what would leave the
+// character dead at its start or walking backwards is bounded.
+TEST_F(PersoDefTest, BadValuesAndShortLinesNamed)
+{
+    const struct { std::string ligne, note; } cas[] = {
+        {"VIE=abc;-5", "VIE valeur 1 «abc» pas un nombre, lue comme 1|VIE valeur 2 «-5» inférieure à 1, lue comme 1"},
+        {"VITESSE=-3", "VITESSE valeur 1 «-3» inférieure à 0, lue comme 0"},
+        {"VITESSE_SAUT=vite", "VITESSE_SAUT valeur 1 «vite» pas un nombre, lue comme 0"},
+        {"ARME=99;1;0;0", "ARME arme 99 absente de la liste des armes, sans munitions"},
+        {"HITBOX=6;8", "HITBOX valeurs 3 à 4 absentes, lues comme «0 ou vide»"},
+        {"POSITIONTETE=5", "POSITIONTETE valeur 2 absente, lue comme «0 ou vide»"},
+        {"VIE=100;100", ""},
+    };
+    for (const auto& c : cas) {
+        ecrireTexte("mal.per", "ID=MAL\n" + c.ligne + "\n");
+        CPersoDef def;
+        def.charger("mal.per", false, decor.get());
+        std::string notes;
+        for (const std::string& n : def.notes.notes())
+            notes += (notes.empty() ? "" : "|") + n.substr(std::string("mal.per:2: ").size());
+        EXPECT_EQ(notes, c.note) << c.ligne;
+    }
+    ecrireTexte("mal.per", "VIE=abc;-5\nVITESSE=-3\nHITBOX=6;8\n");
+    CPersoDef def;
+    def.charger("mal.per", false, decor.get());
+    EXPECT_TRUE(def.vie == 1 && def.vieMax == 1) << "life read as " << def.vie << ";" << def.vieMax;
+    EXPECT_EQ(def.vitesse, 0) << "a negative speed";
+    EXPECT_EQ(std::vector<int>(def.hitbox, def.hitbox + 4), (std::vector<int>{6, 8, 0, 0})) << "missing values";
 }
 
 TEST_F(PersoDefTest, HooksMakeEveryBankOwnADefinition)

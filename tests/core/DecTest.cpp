@@ -344,6 +344,40 @@ TEST(FichierDEC, ShortLinesAndBadFiles)
     }
 }
 
+// A value the reader corrects or cannot take, and each value a short line lacks, is named
+// with its file and line; what would hide the sprite is bounded.
+TEST(FichierDEC, BadValuesAndShortLinesNamed)
+{
+    DossierTemp d;
+    motif(16, 16, 0).saveToFile(d / "p.png");
+    const struct { std::string ligne, note; } cas[] = {
+        {"SPRITE=0;0;3;32;-40;1;0", "SPRITE valeur 5 «-40» négative, lue comme 40"},
+        {"SPRITE2=x;2;-8;8;0;1;0;1;0", "SPRITE2 valeur 3 «-8» négative, lue comme 8"},
+        {"ORIGINE=abc;64", "ORIGINE valeur 1 «abc» pas un nombre, lue comme -1 (la moitié de la frame)"},
+        {"PHYSDESTRUCTION=1;-5;0;0;0;0;1;255;0;0;255", "PHYSDESTRUCTION valeur 2 «-5» résistance négative, lue comme 0"},
+        {"HITBOX=6;8", "HITBOX valeurs 3 à 4 absentes, lues comme «8»"},
+        {"ECHELLE=2", "ECHELLE valeur 2 absente, lue comme «2»"},
+        {"SPRITE=0;0;3;32;40;1;0", ""},
+    };
+    for (const auto& c : cas) {
+        const std::string fichier = d / "c.dec";
+        ecrireTexte(fichier, "PLANCHE=" + d / "p.png" + "\n" + c.ligne + "\n");
+        CDEC dec;
+        CFichierDEC& f = *dec.pFichierDEC;
+        ASSERT_TRUE(f.chargerDEC(fichier, &dec));
+        const std::vector<std::string> attendu = c.note.empty() ? std::vector<std::string>{}
+                                                                : std::vector<std::string>{fichier + ":2: " + c.note};
+        EXPECT_EQ(f.notes.notes(), attendu) << c.ligne;
+    }
+    CFichierDEC f;
+    ecrireTexte(d / "c.dec", "SPRITE=0;0;3;32;-40;1;0\nORIGINE=abc;64\nPHYSDESTRUCTION=1;-5\nHITBOX=6;8\n");
+    ASSERT_TRUE(f.chargerDEC(d / "c.dec", nullptr));
+    EXPECT_EQ(f.hauteurFrame, 40) << "a negative frame height draws nothing";
+    EXPECT_EQ(sf::Vector2f(f.origineX, f.origineY), sf::Vector2f(-1, 64)) << "the origin's first value";
+    EXPECT_EQ(f.destruction[1], 0) << "the resistance";
+    EXPECT_EQ(std::vector<int>(f.hitbox, f.hitbox + 4), (std::vector<int>{6, 8, 8, 8})) << "the last value repeats";
+}
+
 TEST(CDEC, BankOperations)
 {
     int crees = 0, detruits = 0;

@@ -70,6 +70,33 @@ TEST(TuvFile, ValuesPastTheEndOfTheLine)
     EXPECT_FLOAT_EQ(f.getValueFloat(), 1.0f);
 }
 
+// Each reader (text, whole number, decimal) tells how many values it took, the last one as
+// written, and how many it asked for past the line's end; the line's number counts comments.
+TEST(TuvFile, ValuesALineLacksAreCounted)
+{
+    DossierTemp d;
+    ecrireTexte(d / "m.ini", "# comment\nK=200;20\n\nL=1;2.5;\nM=\nN=abc\n");
+    // Per key: how it reads its 4 values (t text, i int, f float); after them, values read,
+    // the last one's text, values missing and the line's number.
+    const struct { const char* cle; const char* lecture; int lues; const char* ecrite; int manquantes, ligne; } cas[] = {
+        {"K", "iiii", 4, "20", 2, 2}, {"L", "ffff", 4, "", 1, 4}, {"M", "tti", 3, "", 2, 5}, {"N", "ft", 2, "abc", 1, 6},
+    };
+    for (const bool entier : {false, true}) {
+        CTUVFile f;
+        ASSERT_TRUE(entier ? f.openEntier(d / "m.ini") : f.open(d / "m.ini", false));
+        for (const auto& c : cas) {
+            ASSERT_EQ(f.getKey(), c.cle);
+            EXPECT_EQ(f.valeursManquantes() + f.nbValeursLues(), 0) << c.cle << ": nothing read after the key";
+            for (const char* l = c.lecture; *l; ++l)
+                *l == 'i' ? (void)f.getValueInt() : *l == 'f' ? (void)f.getValueFloat() : (void)f.getValueView();
+            EXPECT_EQ(f.nbValeursLues(), c.lues) << c.cle << (entier ? " (whole file)" : "");
+            EXPECT_EQ(f.valeurEcrite(), c.ecrite) << c.cle;
+            EXPECT_EQ(f.valeursManquantes(), c.manquantes) << c.cle << (entier ? " (whole file)" : "");
+            EXPECT_EQ(f.numeroLigne(), c.ligne) << c.cle;
+        }
+    }
+}
+
 // Readers of lines whose length varies ask whether the value just read was the line's last.
 TEST(TuvFile, FinDeLigneSaysWhetherAnotherValueFollows)
 {

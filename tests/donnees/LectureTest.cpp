@@ -134,3 +134,40 @@ TEST(Lecture, LesNiveauxSontCommeLesEcritLEditeur)
     }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << boites();
 }
+
+// The shipped files hold nothing their readers would take otherwise than written: no note of
+// a bad value or of a short line, which an author would else meet at every start.
+TEST(Lecture, LesDonneesSeLisentSansNote)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    auto sansNote = [](const std::string& f, const tuv::RecueilNotes& n) {
+        EXPECT_TRUE(n.vide()) << f << ": " << n.resume(4);
+    };
+    for (const std::string& f : fichiers(".niv")) {
+        CDecor monde;
+        CFichierNiveau lecteur;
+        lecteur.chargerNiveau(f, monde);
+        using Raison = CFichierNiveau::LigneCorrigee::Raison;
+        for (const CFichierNiveau::LigneCorrigee& l : lecteur.lignesCorrigees)
+            EXPECT_TRUE(l.raison != Raison::ValeurNonNombre && l.raison != Raison::ValeurNonEntiere &&
+                        l.raison != Raison::ValeursAbsentes)
+                << f << ": " << l.texte(false);
+        EXPECT_TRUE(lecteur.notesDefinitions.empty()) << f << ": " << lecteur.notesDefinitions[0];
+    }
+    for (const std::string& f : fichiers(".dec")) {
+        CFichierDEC lecteur;
+        lecteur.chargerDEC(f, nullptr);
+        sansNote(f, lecteur.notes);
+    }
+    for (const std::string& f : fichiers(".per")) {
+        CPersoDef def;
+        def.charger(f, false, p.jeu->pdecorJeu);
+        sansNote(f, def.notes);
+    }
+    for (const std::string& f : fichiers(".anm")) {
+        CSPRITE3 s;
+        s.charger(nullptr, nullptr, f, false);
+        sansNote(f, s.notes);
+    }
+}

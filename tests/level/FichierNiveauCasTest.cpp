@@ -416,7 +416,7 @@ TEST_F(Cas, ReglagesRefusesParF6)
     // The line; the game type, the background's scale and blur and plane 2's blur read; what is said.
     const struct { std::string ligne; int type; float echelle, flouFond, flouPlan2; std::string dit; } cas[] = {
         {"TYPEJEU=-1", 0, 1, 0, 0, "type de jeu hors de 0 à 2, lu comme 0"}, {"TYPEJEU=2", 2, 1, 0, 0, ""},
-        {fond + "-2.5", 0, 1, 0, 0, ECHELLE}, {fond + "nan", 0, 1, 0, 0, ECHELLE}, {fond + "0.5", 0, 0.5f, 0, 0, ""},
+        {fond + "-2.5", 0, 1, 0, 0, ECHELLE}, {fond + "nan", 0, 1, 0, 0, "valeur 4 «nan» n'est pas un nombre, lu comme 1"}, {fond + "0.5", 0, 0.5f, 0, 0, ""},
         {"FOND=;0;0;0", 0, 1, 0, 0, ""},      {"SHADERBLUR=2;-0.5", 0, 1, 0, 0, "flou négatif, lu comme 0"},
         {"SHADERBLUR=5;3", 0, 1, 3, 0, ""},   {"SHADERBLUR=7;-4", 0, 1, 0, 0, ""},
     };
@@ -437,4 +437,41 @@ TEST_F(Cas, ReglagesRefusesParF6)
     EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Level \"niveau.niv\":\n\"TYPEJEU=3\": game type outside 0 to 2, read as 0\n"
                                              "\"" + fond + "0\": background scale of 0 or below, read as 1\n"
                                              "\"SHADERBLUR=5;-4\": negative blur, read as 0");
+}
+
+// Every value of a setting F6 shows is read under F6's rule for its field, a short line's
+// missing values as its last one: each value read otherwise than written is named, the
+// line's reasons together.
+TEST_F(Cas, ValeursDesReglagesLuesAutrementNommees)
+{
+    peindre("decors/fond.png", 8, 8);
+    const struct { std::string ligne; std::string dit; } cas[] = {
+        {"FOND=./decors/fond.png;abc;12.5;1",
+         "valeur 2 «abc» n'est pas un nombre, lu comme 0\n« FOND=./decors/fond.png;abc;12.5;1 » : "
+         "valeur 3 «12.5» n'est pas un nombre entier, lu comme 12"},
+        {"FOND=./decors/fond.png;0;0;inf", "valeur 4 «inf» n'est pas un nombre, lu comme 1"},
+        {"FOND=./decors/fond.png;4", "valeur 3-4 absente(s), lu comme 4"},
+        {"ZONE=1;abc;5.5;-3;x",
+         "valeur 2 «abc» n'est pas un nombre, lu comme 0\n« ZONE=1;abc;5.5;-3;x » : valeur 3 «5.5» n'est pas un "
+         "nombre entier, lu comme 5\n« ZONE=1;abc;5.5;-3;x » : valeur 5 «x» n'est pas un nombre, lu comme 0"},
+        {"ZONE=1;10;20", "valeur 4-5 absente(s), lu comme 20"},
+        {"SHADERBLUR=2;abc", "valeur 2 «abc» n'est pas un nombre, lu comme 0"},
+        {"SHADERBLUR=5", "valeur 2 absente(s), lu comme 5"},
+        {"TYPEJEU=1.5", "valeur 1 «1.5» n'est pas un nombre entier, lu comme 1"},
+        {"ZONE=1;-3;0;50;60", ""},
+        {"FOND=./decors/fond.png;3000000000;0;3000000000", ""},  // past F6's fields, kept as ever
+    };
+    for (const auto& c : cas) {
+        jeu->message.clear();
+        ASSERT_TRUE(charger(c.ligne + "\n"));
+        const std::string dit = c.dit.empty() ? "" : "Niveau « niveau.niv » :\n« " + c.ligne + " » : " + c.dit;
+        EXPECT_EQ(tuv::wstrToUtf8(jeu->message), dit) << c.ligne;
+    }
+    ASSERT_TRUE(charger("FOND=./decors/fond.png;abc;12.5;inf\nZONE=1;abc;5.5;-3;x\nSHADERBLUR=2;abc\n"));
+    const CDecor& m = monde();
+    EXPECT_TRUE(m.pFondImage->x0 == 0 && m.pFondImage->y0 == 12 && m.pFondImage->s == 1)
+        << "background read as " << m.pFondImage->x0 << ", " << m.pFondImage->y0 << ", scale " << m.pFondImage->s;
+    EXPECT_TRUE(m.bZone && m.zone[0] == 0 && m.zone[1] == 5 && m.zone[2] == -3 && m.zone[3] == 0)
+        << "zone read as " << m.zone[0] << ";" << m.zone[1] << ";" << m.zone[2] << ";" << m.zone[3];
+    EXPECT_EQ(m.pPlans[2]->rayonFlou, 0) << "a blur that is no number";
 }

@@ -272,6 +272,17 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_LONGUEUR=0.5\nFOUET_GRAVITE=0.001\n"), std::string::npos);
+    // A short line is named as a bad value is; a key the file lacks (the gravity read from the
+    // file before) takes a new whip's value, which the save writes.
+    ecrireTexte("fouet0.ini", "FOUET_GRAVITE=0.5\n");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    ecrireTexte("fouet0.ini", "FOUET_COULEUR=200;20\n");
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\n« FOUET_COULEUR=200;20 » : valeurs "
+                              "3 à 4 absentes, lu comme\n200;20;20;20\n");  // the box wraps
+    CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
+    ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
+    EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_GRAVITE=0.001\n"), std::string::npos) << lireTexte("fouet0.ini");
     CPLUX::hide(ID);
     EXPECT_EQ(CPLUX::getConsoleText(2), L"") << "the line goes with the whip editor";
     CPLUX::show(ID);

@@ -161,6 +161,10 @@ TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
         {"FOUET_KP=100;100;-4", "pause d'au moins 1, lu comme 100;100;1"},
         {"FOUET_KP=9000;9000;5", "x hors de 0 à 600, y hors de 0 à 420, lu comme 600;420;5"},
         {"FOUET_KP=-5;421;x", "x hors de 0 à 600, y hors de 0 à 420, pause pas un nombre, lu comme 0;420;1"},
+        // A short line: its missing values are its last one again, said as a bad value is.
+        {"FOUET_COULEUR=200;20", "valeurs 3 à 4 absentes, lu comme 200;20;20;20"},
+        {"FOUET_MASSE=1", "valeurs 2 à 3 absentes, lu comme 1;1;1"},
+        {"FOUET_KP=150;150", "valeur 3 absente, lu comme 150;150;150"},
     };
     for (const auto& l : lignes) {
         Scene s2;  // its markers' ids free
@@ -183,6 +187,24 @@ TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
     ecrireTexte("fouet0.ini", std::string("\0\x01\xff=\n=;;\n", 8));
     EXPECT_TRUE(f.charger("fouet0.ini", &s.d, s.image, "__KP__")) << "binary junk reads as nothing";
     EXPECT_TRUE(f.keyPoints.empty());
+}
+
+// A key the file lacks takes a new whip's value, not what the file read before left.
+TEST_F(FichierFouet, MissingKeysTakeANewWhipsValues)
+{
+    Scene s;
+    CFouet f;
+    ASSERT_TRUE(s.charger(f, "FOUET_COULEUR_TRAINE=1;2;3;4\nFOUET_GRAVITE=0.5\nFOUET_RIGIDITE=5\nFOUET_MASSE=3;2;0.5\n"));
+    ASSERT_EQ(f.rigidite, 5);
+    ASSERT_TRUE(s.charger(f, "FOUET_LONGUEUR=2\n"));
+    const CFouet neuf;
+    EXPECT_EQ(f.couleurTraine, neuf.couleurTraine) << "the trail colour of the earlier file";
+    EXPECT_EQ(f.gravite, neuf.gravite) << "the gravity of the earlier file";
+    EXPECT_EQ(f.rigidite, neuf.rigidite) << "the stiffness of the earlier file";
+    EXPECT_TRUE(f.masse == neuf.masse && f.modeMasse == neuf.modeMasse && f.facteurMasse == neuf.facteurMasse)
+        << "the mass of the earlier file";
+    EXPECT_EQ(f.longueur, 2.f);
+    EXPECT_TRUE(f.valeursCorrigees.empty()) << "a missing key is no corrected value";
 }
 
 TEST_F(FichierFouet, SaveKeepsABackupAndReportsFailure)
