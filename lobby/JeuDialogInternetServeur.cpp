@@ -272,8 +272,10 @@ void CJeuDialogInternet::appliquerChangement(int statut, const std::wstring& pse
     const std::string garde = nom ? tuv::wstrToUtf8(strPseudo) : strGroupe;
     if (CPLUXControl* c = getControl(nom ? "myTextInputPseudo" : "myTextInputGroupe"))
         c->setText(garde);
+    // A name is never empty; a group may be: then none was kept.
+    const std::string gardeDit = garde.empty() ? "toujours sans groupe" : "« " + garde + " » gardé";
     montrerRefus(std::string(nom ? "Pseudo" : "Groupe") + " non changé (code erreur=" + std::to_string(statut) +
-                 "), « " + garde + " » gardé");
+                 "), " + gardeDit);
 }
 
 void CJeuDialogInternet::delier()

@@ -38,6 +38,31 @@ std::string cheminAbsolu(const std::string& chemin)
     return ec || chemin == ":memory:" ? chemin : p.string();
 }
 
+std::string cheminResolu(const std::string& chemin)
+{
+    namespace fs = std::filesystem;
+    // As many links as the system follows in one path.
+    constexpr int LIENS_SUIVIS = 40;
+    fs::path nom = cheminAbsolu(chemin);
+    std::error_code ec;
+    for (int lien = 0; lien <= LIENS_SUIVIS; ++lien) {
+        if (!nom.has_filename() || nom.filename() == "." || nom.filename() == "..") {
+            const fs::path dossier = fs::weakly_canonical(nom, ec);
+            return ec ? cheminComplet(nom) : dossier.string();
+        }
+        // Its folder resolved as far as it exists, then its last part followed while a link. A
+        // relative link leads from the folder it is in, once that folder is resolved.
+        const fs::path plein = fs::weakly_canonical(nom.parent_path(), ec) / nom.filename();
+        if (ec)
+            return cheminComplet(nom);
+        const fs::path mene = fs::read_symlink(plein, ec);
+        if (ec)
+            return plein.string();
+        nom = plein.parent_path() / mene;
+    }
+    return nom.string();
+}
+
 std::string cheminComplet(const std::string& chemin) { return std::filesystem::path(chemin).lexically_normal(); }
 
 std::string mettreLeJournalDeCote(const std::string& journal, const char* suffixe)

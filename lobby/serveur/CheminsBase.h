@@ -9,6 +9,12 @@ namespace chemins {
 // base once the working folder the server was started in is removed and made again. ":memory:"
 // stays as it is.
 std::string cheminAbsolu(const std::string& chemin);
+// The file a name leads to, as SQLite opens it: its folder resolved, then its last part followed
+// while it is a symbolic link, one that leads to no file yet included (the file SQLite would
+// make). Every name of one file gives the same path. Of a name whose folder does not exist,
+// what exists is resolved and the rest tidied; a chain of links that never ends gives its last
+// name.
+std::string cheminResolu(const std::string& chemin);
 // An absolute path tidied (no "." nor ".."), for a command the server suggests: it works from
 // the folder the operator is in, not only from the one the server was started in.
 std::string cheminComplet(const std::string& chemin);

@@ -1,13 +1,13 @@
 #include "lobby/serveur/FichiersBase.h"
 
+#include "lobby/serveur/CheminsBase.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
-#include <limits.h>
-#include <stdlib.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -60,20 +60,15 @@ std::string deplacerVersLibre(const std::string& de, const std::string& prefixe,
 }
 
 // The lock's hold that no file carries: a name of the abstract socket namespace, made of the lock
-// file's path with its folder resolved, held as long as the process lives. Removing the base's
-// folder and making it again takes the lock file with it, not this: a second server started
-// then is refused all the same. -1 with errno EADDRINUSE when another process holds it.
+// file's path (resolved: one name for every path to it), held as long as the process lives.
+// Removing the base's folder and making it again takes the lock file with it, not this: a second
+// server started then is refused all the same. -1 with errno EADDRINUSE when another process
+// holds it.
 int prendreNomVerrou(const std::string& fichier)
 {
-    const size_t barre = fichier.rfind('/');
-    const std::string tete = barre == std::string::npos ? "." : barre == 0 ? "/" : fichier.substr(0, barre);
-    char dossier[PATH_MAX];
-    std::string cle = fichier;
-    if (::realpath(tete.c_str(), dossier))
-        cle = dossier + fichier.substr(barre == std::string::npos ? 0 : barre);
     // FNV-1a: any path fits the address.
     uint64_t h = 14695981039346656037ULL;
-    for (const char c : cle)
+    for (const char c : fichier)
         h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
     sockaddr_un a{};
     a.sun_family = AF_UNIX;
@@ -110,25 +105,60 @@ CFichiersBase::~CFichiersBase()
 
 std::string CFichiersBase::refusVerrou() const
 {
-    return "un autre serveur s'en sert (il tient le verrou " + montre_ + ".verrou) ; arrêtez-le d'abord";
+    return "un autre serveur s'en sert (il tient le verrou " + montreVerrou_ + ") ; arrêtez-le d'abord";
 }
 
 bool CFichiersBase::verrouiller(std::string& erreur)
 {
     if (verrou_ >= 0)
         return true;
-    const std::string nom = nom_.chemin + ".verrou", montre = montre_ + ".verrou";
-    nomVerrou_ = prendreNomVerrou(nom);
-    if (nomVerrou_ < 0) {
-        erreur = errno == EADDRINUSE ? refusVerrou() : "verrou " + montre + " : " + std::strerror(errno);
+    // A server given the base through a link, and one given the file it leads to, or a name
+    // whose folder is a link, ask the same lock. A link leading to no file yet leads to the file
+    // SQLite makes.
+    const std::string cle = chemins::cheminResolu(nom_.chemin);
+    struct stat st {};
+    const bool lien = ::lstat(nom_.chemin.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    // The lock beside a link's name would be no file: the one beside the base is named in full.
+    montreVerrou_ = (lien ? cle : montre_) + ".verrou";
+    base_.chemin = cle;
+    wal_.chemin = cle + "-wal";
+    return prendreVerrou(cle, erreur);
+}
+
+bool CFichiersBase::prendreVerrou(const std::string& cle, std::string& erreur)
+{
+    const std::string nom = cle + ".verrou";
+    const int tenu = prendreNomVerrou(nom);
+    if (tenu < 0) {
+        erreur = errno == EADDRINUSE ? refusVerrou() : "verrou " + montreVerrou_ + " : " + std::strerror(errno);
         return false;
     }
-    verrou_ = prendreFichierVerrou(nom, montre, verrouCree_, erreur);
+    bool cree = false;
+    const int fd = prendreFichierVerrou(nom, montreVerrou_, cree, erreur);
+    if (fd < 0) {
+        ::close(tenu);
+        return false;
+    }
+    // The new lock held before the old one goes: the base is never left without one.
     if (verrou_ >= 0)
-        return true;
-    ::close(nomVerrou_);
-    nomVerrou_ = -1;
-    return false;
+        ::close(verrou_);
+    if (nomVerrou_ >= 0)
+        ::close(nomVerrou_);
+    verrou_ = fd;
+    nomVerrou_ = tenu;
+    verrouCree_ = cree;
+    cle_ = cle;
+    return true;
+}
+
+void CFichiersBase::suivreBase()
+{
+    if (verrou_ < 0 || base_.chemin == cle_)
+        return;
+    const std::string cle = chemins::cheminResolu(base_.chemin);
+    std::string pourquoi;
+    if (cle != cle_)
+        prendreVerrou(cle, pourquoi);
 }
 
 int CFichiersBase::prendreFichierVerrou(const std::string& nom, const std::string& montre, bool& cree,
@@ -168,8 +198,8 @@ CFichiersBase::Presents CFichiersBase::presents() const
 {
     struct stat st {};
     Presents p;
-    p.base = ::lstat(nom_.chemin.c_str(), &st) == 0;
-    p.wal = ::lstat((nom_.chemin + "-wal").c_str(), &st) == 0;
+    p.base = ::lstat(base_.chemin.c_str(), &st) == 0;
+    p.wal = ::lstat(wal_.chemin.c_str(), &st) == 0;
     return p;
 }
 
@@ -180,12 +210,12 @@ void CFichiersBase::renoncer(const Presents& avant)
         if (!present && ::lstat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode))
             ::unlink(chemin.c_str());
     };
-    retirerFait(avant.base, nom_.chemin);
-    retirerFait(avant.wal, nom_.chemin + "-wal");
+    retirerFait(avant.base, base_.chemin);
+    retirerFait(avant.wal, wal_.chemin);
     if (verrou_ < 0)
         return;
     // Removed while still held, and only when the name still leads to it.
-    const std::string nom = nom_.chemin + ".verrou";
+    const std::string nom = cle_ + ".verrou";
     struct stat tenu {};
     if (verrouCree_ && ::fstat(verrou_, &tenu) == 0 && ::lstat(nom.c_str(), &st) == 0 && memeFichier(tenu, st))
         ::unlink(nom.c_str());
@@ -200,7 +230,8 @@ void CFichiersBase::refaireVerrou()
 {
     if (verrou_ < 0)
         return;
-    const std::string nom = nom_.chemin + ".verrou";
+    suivreBase();
+    const std::string nom = cle_ + ".verrou";
     struct stat tenu {}, st {};
     // The file held is at its name, or the folder is out of reach.
     if (::lstat(nom.c_str(), &st) == 0 ? ::fstat(verrou_, &tenu) == 0 && memeFichier(tenu, st) : errno != ENOENT)
@@ -208,7 +239,7 @@ void CFichiersBase::refaireVerrou()
     // Made or taken (a copy put back with the folder), else tried again at the next look.
     bool cree = false;
     std::string pourquoi;
-    const int fd = prendreFichierVerrou(nom, montre_ + ".verrou", cree, pourquoi);
+    const int fd = prendreFichierVerrou(nom, montreVerrou_, cree, pourquoi);
     if (fd < 0)
         return;
     // The file held so far is no longer at the name: its lock kept nobody off.
@@ -284,11 +315,12 @@ CFichiersBase::Etat CFichiersBase::etatNom()
     const Etat lien = nom_.etat();
     if (!nom_.suivi || lien != Etat::INTACT)
         return lien;
-    // The same link: where it leads now. Nowhere is the base deleted, which its own look sees
-    // (written again there, the link leads to it again).
+    // The same link, or one made anew at its place: where it leads now. To nothing at the base's
+    // path is the base deleted, which its own look sees (written again there, the link leads to
+    // it again); to nothing elsewhere, it leads to another file a restart would make.
     struct stat mene {}, base {};
     if (::stat(nom_.chemin.c_str(), &mene) != 0)
-        return Etat::INTACT;
+        return chemins::cheminResolu(nom_.chemin) == base_.chemin ? Etat::INTACT : Etat::REMPLACE;
     return ::stat(base_.chemin.c_str(), &base) == 0 && memeFichier(mene, base) ? Etat::INTACT : Etat::REMPLACE;
 }
 

@@ -9,8 +9,10 @@
 // found where the base is written (a file, a folder, a link, someone else's) is moved aside
 // under a name of its own first, never written over. A lock file beside the base keeps a
 // second server off it, even once the base's file was deleted; a name the system holds for the
-// process keeps it off while that file is gone with the base's folder. A start that refuses the
-// base removes what it made there: the base's file or log it made, and the lock file it made.
+// process keeps it off while that file is gone with the base's folder. Both are those of the file
+// the name leads to, its links followed: every name of one base meets the same lock. A start
+// that refuses the base removes what it made there: the base's file or log it made, and the
+// lock file it made.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,18 +36,21 @@ public:
         bool intact() const { return base == Etat::INTACT && wal == Etat::INTACT && nom == Etat::INTACT; }
     };
 
-    // Takes "<name given>.verrou", held until this object goes (the server's life) or the start
-    // gives up, with a name the system keeps for that file's path (its folder resolved) while
-    // the process holds it: false with the reason when another server holds either or the file
-    // cannot be made. The file is never replaced; only the start that made it removes it, while
-    // it holds it, when it refuses the base. So a server checks, once it holds a lock, that the
-    // name still leads to the file it locked: every server asks the same one.
+    // Takes "<base>.verrou", the base being the file the name given leads to (chemin() from
+    // then on), held until this object goes (the server's life) or the start gives up, with a
+    // name the system keeps for that file's path while the process holds it: false with the
+    // reason when another server holds either or the file cannot be made. The file is never
+    // replaced; only the start that made it removes it, while it holds it, when it refuses the
+    // base. So a server checks, once it holds a lock, that the name still leads to the file it
+    // locked: every server asks the same one.
     bool verrouiller(std::string& erreur);
-    // At each look, the lock file at its name held again when it is no longer the one held
-    // (deleted, its folder removed and made again, another put back): made when missing.
+    // At each look, the lock following the base, and its file held again when it is no longer
+    // the one held (deleted, its folder removed and made again, another put back): made when
+    // missing.
     void refaireVerrou();
 
-    // Which of the base and its log are at their names, before a start opens anything.
+    // Which of the base and its log are at their paths, once locked, before a start opens
+    // anything.
     struct Presents {
         bool base = false, wal = false;
     };
@@ -58,7 +63,7 @@ public:
     // system's links are followed); a log or link that names nothing then is not watched, and a
     // base that does is already deleted.
     void noter(const std::string& ouvert);
-    // The base's path, as noter() last had it.
+    // The base's path: the file the name given leads to once locked, then as noter() last had it.
     const std::string& chemin() const { return base_.chemin; }
     // Where the base is written again after `c`: the name given when that no longer leads to
     // the base, else the base's path.
@@ -108,12 +113,20 @@ private:
     // Gives the file at `chemin` a free name "<chemin>.remplacee-N" and frees its path: the new
     // name, or empty with the reason.
     static std::string mettreDeCote(const std::string& chemin, std::string& erreur);
+    // The lock of the base at `cle` taken, the one held so far let go: false with why.
+    bool prendreVerrou(const std::string& cle, std::string& erreur);
+    // The lock moved to the base noted when that is another file than the one locked (written
+    // again at the name given, a link no longer leading to it). Held by another server, the new
+    // one is tried again at the next look, the one held so far kept.
+    void suivreBase();
     // The lock file at `nom` opened or made (`cree`), and held: its descriptor, else -1 with why.
     int prendreFichierVerrou(const std::string& nom, const std::string& montre, bool& cree, std::string& erreur) const;
     std::string refusVerrou() const;
 
     Fichier base_, wal_, nom_, secours_;
     std::string montre_;
+    std::string cle_;           // the base locked, its links followed
+    std::string montreVerrou_;  // its lock, in the lines: the name given's, unless that is a link
     // The base noted, held by a descriptor that reads only its state (O_PATH: closing it lets
     // go of none of SQLite's locks on the file).
     int baseTenue_ = -1;

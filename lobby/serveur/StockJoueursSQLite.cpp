@@ -194,10 +194,9 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     if (avant.wal && !avant.base) {
         // SQLite would start a new base beside it and drop it: the players it holds, with the
         // base it belongs to, would be lost for good.
-        const std::string journal = chemin_ + "-wal";
-        erreur = "journal " + journal + " sans base à côté de lui, laissé tel quel : sa base a été supprimée ou"
-                 " déplacée ; remettez-la à côté de lui, ou mettez-le de côté (" +
-                 mettreLeJournalDeCote(absolu_ + "-wal", ".seul") +
+        erreur = "journal " + nomJournal(false) + " sans base à côté de lui, laissé tel quel : sa base a été"
+                 " supprimée ou déplacée ; remettez-la à côté de lui, ou mettez-le de côté (" +
+                 mettreLeJournalDeCote(nomJournal(true), ".seul") +
                  ") pour partir d'une base neuve, puis relancez le serveur";
         fichiers_.renoncer(avant);
         return false;
@@ -207,6 +206,13 @@ bool CStockJoueursSQLite::ouvrir(std::string& erreur)
     // A refusal leaves no file of its own: the base's file SQLite made, its log, the lock file.
     fichiers_.renoncer(avant);
     return false;
+}
+
+std::string CStockJoueursSQLite::nomJournal(bool plein) const
+{
+    struct stat st {};
+    const bool lien = ::lstat(absolu_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    return (lien ? fichiers_.chemin() : plein ? absolu_ : chemin_) + "-wal";
 }
 
 bool CStockJoueursSQLite::refuserOuverture(const std::string& raisonBase, std::string& erreur)
@@ -340,13 +346,9 @@ std::string CStockJoueursSQLite::raisonRefus(Contenu contenu, const std::string&
         const Contenu sienne = ouverte ? reconnaitre(seule, rien) : Contenu::ILLISIBLE;
         sqlite3_close(seule);
         if (sienne == Contenu::PREMIERE || sienne == Contenu::ACTUELLE) {
-            // Named as the operator gave it, unless that name is a link: the log is beside the file.
-            struct stat st {};
-            const bool lien = ::lstat(absolu_.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-            const std::string journal = (lien ? fichier : chemin_) + "-wal";
-            return "journal " + journal + " d'une autre base à côté d'elle (avec lui : " + description +
+            return "journal " + nomJournal(false) + " d'une autre base à côté d'elle (avec lui : " + description +
                    "), laissés tels quels : la base seule est celle du serveur ; mettez ce journal de côté (" +
-                   mettreLeJournalDeCote((lien ? fichier : absolu_) + "-wal", ".autre") +
+                   mettreLeJournalDeCote(nomJournal(true), ".autre") +
                    ") puis relancez le serveur ; n'ouvrez pas la base avec sqlite3 avant : il y appliquerait ce journal";
         }
     }
@@ -662,6 +664,9 @@ bool CStockJoueursSQLite::controler(bool arret)
     const std::string quoi = changements(c);
     Recriture r;
     recrire(c, !arret, r);
+    // Written at the name given, no longer a link to the file locked: the lock goes with the base.
+    if (r.ecrite)
+        fichiers_.refaireVerrou();
     // At the stop the base written whole is all there is to do: nothing opens it again.
     if (r.ecrite && (r.rouverte || arret)) {
         horsService_ = false;

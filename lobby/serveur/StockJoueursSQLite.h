@@ -71,6 +71,9 @@ private:
     // server's, the log is another base's: named, with what to do.
     std::string raisonRefus(Contenu contenu, const std::string& description, const std::string& fichier,
                             bool walAvant);
+    // The base's log as a refusal names it: beside the name given (by its full path with
+    // `plein`, for a command), unless that name is a link: beside the file it leads to.
+    std::string nomJournal(bool plein) const;
     // The refusal of a base with columns added to `joueurs`: which, and how to undo it.
     std::string raisonElargie(const std::string& ajoutees) const;
     // Closes the base refused at open: false, with the folder's reason when this process may

@@ -437,8 +437,8 @@ TEST_F(LobbyTest, RefusedConnectionsSaySoAndSendNothing)
     EXPECT_EQ(client.get(srv.url(), "/duelix/sendlistjoueurs.php").corps, "") << "nothing reached the server";
 }
 
-// A name typed and Return, F5 with the field still holding the keyboard: the status says what
-// the server did with the name, the field and the list show the name it keeps, and the next
+// A name (or group) typed and Return, F5 with the field still holding the keyboard: the status
+// says what the server did with it, the field and the list show the one it keeps, and the next
 // success (a name taken, a list read) clears a refusal. Two adds or edits a minute.
 TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsARefusal)
 {
@@ -447,12 +447,14 @@ TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsA
     a.connecter();
     const std::string ok = "Connexion ok (200)";
     // Typed then Return (none: F5) after seconds on the server's clock; the status; the name kept
-    // in the field and the list.
-    const struct { const wchar_t* tape; int secondes; std::string statut; const wchar_t* garde; } etapes[] = {
+    // in the field and the list; the field, the name's unless given.
+    const struct { const wchar_t* tape; int secondes; std::string statut; const wchar_t* garde;
+                   const char* champ = "myTextInputPseudo"; } etapes[] = {
         {L"Lancelot", 0, ok, L"Lancelot"},
         {L"Galaad", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
         {nullptr, 0, ok, L"Lancelot"},
         {L"Lancelot", 0, "Pseudo non changé (code erreur=429), « Lancelot » gardé", L"Lancelot"},
+        {L"amis", 0, "Groupe non changé (code erreur=429), toujours sans groupe", L"", "myTextInputGroupe"},
         {L" 　 ", 0, "Pseudo refusé : 1 à 32 caractères dont un visible, sans « ; » ni caractère de contrôle",
          nullptr},
         {L"Galaad", 61, ok, L"Galaad"},
@@ -460,16 +462,17 @@ TEST_F(LobbyTest, TheStatusSaysWhatTheServerDidWithANameAndTheNextSuccessClearsA
     for (const auto& e : etapes) {
         srv.maintenant += e.secondes;
         if (e.tape)
-            a.saisir("myTextInputPseudo", std::wstring(e.tape));
-        CPLUX::setKeyboardFocus(a.ctrl("myTextInputPseudo"));
+            a.saisir(e.champ, std::wstring(e.tape));
+        CPLUX::setKeyboardFocus(a.ctrl(e.champ));
         CPLUXTest::key(e.tape ? sf::Keyboard::Return : sf::Keyboard::F5);
         images({&a}, 2);
         const std::string quoi = e.tape ? tuv::wstrToUtf8(e.tape) : "F5";
         EXPECT_EQ(a.texte("myTextStatus"), e.statut) << quoi;
         if (!e.garde)
             continue;
-        EXPECT_EQ(a.ctrl("myTextInputPseudo")->getTextW(), e.garde) << quoi;
-        EXPECT_TRUE(a.d->listeJoueurs.size() == 1 && a.d->listeJoueurs[0].pseudo == e.garde) << quoi;
+        EXPECT_EQ(a.ctrl(e.champ)->getTextW(), e.garde) << quoi;
+        const bool nom = std::string(e.champ) == "myTextInputPseudo";
+        EXPECT_TRUE(a.d->listeJoueurs.size() == 1 && (!nom || a.d->listeJoueurs[0].pseudo == e.garde)) << quoi;
     }
 }
 

@@ -46,6 +46,18 @@ std::string ajoutPort(int port)
     return "pseudo=p" + std::to_string(port) + "&groupe=&niveau=0&iplan=1.1.1.1&port=" + std::to_string(port);
 }
 
+// A second server's start on `base`: "started", else why it was refused; a refusal by its lock.
+std::string secondServeur(const std::string& base)
+{
+    CStockJoueursSQLite autre(base, 10);
+    std::string erreur;
+    return autre.ouvrir(erreur) ? std::string("started") : erreur;
+}
+std::string refusVerrou(const std::string& base)
+{
+    return "un autre serveur s'en sert (il tient le verrou " + base + ".verrou) ; arrêtez-le d'abord";
+}
+
 // Root acting as nobody while it lives, as a server run by a user of its own (a program started
 // meanwhile too): root's files are then another user's to the server.
 struct CommeUnAutre {
@@ -521,40 +533,65 @@ TEST(ServeurLobby, ABaseDeletedInTheServersOwnFolderIsWrittenAgainThereAtTheStop
 
 // The request remedy, from the server's own folder: its folder removed and made again, a
 // request after a sweep's interval writes the base there whole with its lock, and the lobby
-// goes on. A second server on the base, before that look or after it, is refused.
+// goes on. A second server given any name of the base (a spelling of its path, a link to its
+// file, a chain of them, a link to its folder) is refused with the lock's line before any
+// removal, and after it both before the first server's look and after it. A first server given
+// a link that then leads elsewhere writes the base at the link's name, and its lock goes along.
 TEST(ServeurLobby, ARequestAfterASweepWritesTheBaseAgainInItsFolderMadeAgain)
 {
+    namespace fs = std::filesystem;
     DossierDeTravail dossier;
-    const std::string base = dossier / "lobby.sqlite", nom = std::filesystem::path(base).parent_path();
-    // By its full path: this process stays in the folder removed.
-    const auto second = [&base] {
-        CStockJoueursSQLite autre(base, 10);
-        std::string erreur;
-        return autre.ouvrir(erreur) ? std::string("started") : erreur;
+    DossierTemp ailleurs;
+    const std::string base = dossier / "lobby.sqlite", nom = fs::path(base).parent_path(), lien = nom + "/lien.sqlite";
+    const std::string vraie = fs::canonical(nom) / "lobby.sqlite", parDossier = ailleurs / "serveur";
+    fs::create_directory_symlink(nom, parDossier);
+    // The folder made anew with its links, leading to no file until the first server's look.
+    const auto refaire = [&] {
+        fs::remove_all(nom);
+        fs::create_directory(nom);
+        fs::create_symlink("lobby.sqlite", lien);
+        fs::create_symlink("lien.sqlite", nom + "/chaine.sqlite");
     };
-    const std::string refus =
-        "un autre serveur s'en sert (il tient le verrou " + base + ".verrou) ; arrêtez-le d'abord";
-    {
+    // By its full path (this process stays in the folder removed); a link's refusal names the lock
+    // beside the base, in full.
+    const struct { std::string nom; bool lien; } noms[] = {
+        {base, false}, {nom + "/./lobby.sqlite", false},
+        {nom + "/../" + fs::path(nom).filename().string() + "/lobby.sqlite", false},
+        {lien, true},  {nom + "/chaine.sqlite", true}, {parDossier + "/lobby.sqlite", false}};
+    for (const auto& n : noms) {
+        const std::string refus = refusVerrou(n.lien ? vraie : n.nom);
+        refaire();
+        ASSERT_EQ(::chdir(nom.c_str()), 0);
         ServeurEssai s("lobby.sqlite");
         ASSERT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(1)}).statut, 200);
-        std::filesystem::remove_all(nom);
-        std::filesystem::create_directory(nom);
-        EXPECT_EQ(second(), refus) << "before the first server's look";
-        EXPECT_TRUE(std::filesystem::is_empty(nom)) << "the refused start made no file";
+        EXPECT_EQ(secondServeur(n.nom), refus) << n.nom << ": before any removal";
+        refaire();
+        EXPECT_EQ(secondServeur(n.nom), refus) << n.nom << ": before the first server's look";
+        EXPECT_EQ(std::distance(fs::directory_iterator(nom), {}), 2) << n.nom << ": the refusal made no file";
         s.maintenant += 11;
         testing::internal::CaptureStderr();
         EXPECT_EQ(envoyer(s, {"GET", "giveip.php", ""}).corps, "IP=127.0.0.1\n");
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "serveur_lobby : base lobby.sqlite supprimée, journal lobby.sqlite-wal supprimé pendant le service :"
                   " récrite (joueurs : 1)\n");
-        EXPECT_TRUE(std::filesystem::exists(base + ".verrou")) << "the lock file made again with the base";
-        EXPECT_EQ(second(), refus) << "after the look";
+        EXPECT_TRUE(fs::exists(base + ".verrou")) << "the lock file made again with the base";
+        EXPECT_EQ(secondServeur(n.nom), refus) << n.nom << ": after the look";
         EXPECT_EQ(envoyer(s, {"POST", "addjoueur.php", ajoutPort(2)}).statut, 200) << "adds taken";
         EXPECT_EQ(liste(s), "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\nJ=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
     }
-    CStockJoueursSQLite stock(base, 10);
-    std::string erreur;
-    EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 2) << "both in the base: " << erreur;
+    {
+        CStockJoueursSQLite stock(base, 10);
+        std::string erreur;
+        EXPECT_TRUE(stock.ouvrir(erreur) && stock.lister(0).size() == 2) << "both in the base: " << erreur;
+    }
+    ServeurEssai s(lien);
+    EXPECT_EQ(secondServeur(base), refusVerrou(base)) << "the file the link leads to";
+    fs::remove(lien);
+    fs::create_symlink("autre.sqlite", lien);
+    s.maintenant += 11;
+    EXPECT_EQ(liste(s), "J=1;p1;;0;0;127.0.0.1;1.1.1.1;1\nJ=2;p2;;0;0;127.0.0.1;1.1.1.1;2\n");
+    EXPECT_EQ(secondServeur(lien), refusVerrou(lien)) << "the base now at the link's name";
+    EXPECT_EQ(secondServeur(base), "started") << "the file the link led to, no longer the server's";
     CFichiersBase partie(nom + "/autre.sqlite", "autre.sqlite");  // the folder removed while a server starts
     partie.noter(nom + "/autre.sqlite");
     EXPECT_EQ(partie.constater().base, CFichiersBase::Etat::SUPPRIME) << "a base gone before the first look";
@@ -611,9 +648,8 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     // (a file size limit, a read-only file), refused before the first add; another program's
     // (valid SQLite files, one only a version or an application id set, one the server's table
     // and version with an application id), its own with a column added to its table, or beside
-    // another base's log, a log with no base, left byte for byte; one a running server holds,
-    // though its file was deleted. A refusal leaves no file
-    // it made. Its own base with what an operator adds beside its table is served, the
+    // another base's log, a log with no base (also named through a link), left byte for byte;
+    // one a running server holds, though its file was deleted. A refusal leaves no file it made. Its own base with what an operator adds beside its table is served, the
     // additions kept.
     DossierTemp d;
     ecrireTexte(d / "texte.sqlite", std::string(4096, 'x'));
@@ -654,6 +690,7 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
     sqlite3_exec(ailleurs, "PRAGMA journal_mode=WAL; CREATE TABLE t (x); INSERT INTO t VALUES (1);", 0, 0, 0);
     std::filesystem::copy_file(d / "ailleurs.sqlite-wal", d / "journal_autre.sqlite-wal");
     std::filesystem::copy_file(d / "ailleurs.sqlite-wal", d / "orpheline.sqlite-wal");
+    std::filesystem::create_symlink("orpheline.sqlite", d / "lien_orpheline.sqlite");
     sqlite3_close(ailleurs);
     const auto voisins = [&d](const std::string& base) {
         std::set<std::string> noms;
@@ -688,6 +725,7 @@ TEST(ServeurLobby, ProgramRefusesBadOptionsAndBasesItCannotUse)
                  {d / "application.sqlite", "", "(version 0, application_id 42, tables : aucune)", true},
                  {d / "marquee.sqlite", "", "(version 1, application_id 42, tables : joueurs, sqlite_sequence)", true},
                  {baseAutre, "", "de côté (mv " + journalAutre + " " + journalAutre + ".autre)", true},
+                 {d / "lien_orpheline.sqlite", "", "journal " + orpheline + " sans base à côté de lui", true},
                  {d / "orpheline.sqlite", "", "journal " + orpheline + " sans base à côté de lui, laissé tel", true},
                  {d / "elargie.sqlite", "",
                   "table joueurs différente de celle du serveur (colonnes en plus : note, l'a), laissée telle quelle :"
