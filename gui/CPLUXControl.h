@@ -87,6 +87,9 @@ public:
     bool isMovable() const { return deplacable_; }
     void setResizable(bool r) { redimensionnable_ = r; }
     bool isResizable() const { return redimensionnable_; }
+    // The smallest width and height a user's drag leaves a resizable control.
+    void setTailleMinimale(float t) { tailleMin_ = t; }
+    float getTailleMinimale() const { return tailleMin_; }
     void setParentCtrl(CPLUXControl* p) { parentCtrl_ = p; }
     CPLUXControl* getParentCtrl() const { return parentCtrl_; }
 
@@ -200,6 +203,7 @@ protected:
     bool user_ = false;
     bool deplacable_ = false;
     bool redimensionnable_ = false;
+    float tailleMin_ = 4.f;
     CPLUXControl* parentCtrl_ = nullptr;
     CPLUXControl* libelle_ = nullptr;    // this control's caption
     CPLUXControl* libelleDe_ = nullptr;  // the control this caption belongs to

@@ -304,6 +304,11 @@ void CPLUXControlImage::dessinerBarres(plux::Peintre& p, sf::FloatRect ecran)
 
 // Zone -------------------------------------------------------------------------------------------
 
+namespace {
+// The pixel edge nearest to a coordinate.
+int pixelProche(float v) { return static_cast<int>(std::clamp(std::floor(v + 0.5f), -1e9f, 1e9f)); }
+} // namespace
+
 CPLUXControlZone::CPLUXControlZone()
 {
     deplacable_ = true;
@@ -311,10 +316,16 @@ CPLUXControlZone::CPLUXControlZone()
 }
 
 // A zone larger than the dialog's picture, or dragged past it, is drawn only over its dialog's
-// body: the rest would lie over the level or another dialog.
+// body: the rest would lie over the level or another dialog. It is drawn on whole pixels, those
+// a press takes: the edges of a zone over a picture shown at another scale than its own fall
+// between pixels.
 void CPLUXControlZone::dessiner(plux::Peintre& p, float ox, float oy)
 {
-    const sf::FloatRect r = rectEcran(ox, oy);
+    const auto ecran = [&](sf::IntRect r) {
+        return sf::FloatRect(ox + static_cast<float>(r.left), oy + static_cast<float>(r.top),
+                             static_cast<float>(r.width), static_cast<float>(r.height));
+    };
+    const sf::FloatRect r = ecran(pixels());
     const CPLUXDialog* d = getParent();
     const sf::FloatRect corps = d ? sf::FloatRect(ox, oy + static_cast<float>(d->hauteurTitre()),
                                                   static_cast<float>(d->getWidth()), static_cast<float>(d->getHeight()))
@@ -324,29 +335,49 @@ void CPLUXControlZone::dessiner(plux::Peintre& p, float ox, float oy)
         if (morceau.intersects(corps, vu))
             p.rect(vu, couleur_);
     };
-    const float e = std::min({epaisseur_, r.width / 2, r.height / 2});
-    if (e > 0.f) {
+    // A line of one pixel at least; a zone it would fill is filled.
+    const float e = epaisseur_ > 0.f ? std::max(1.f, std::round(epaisseur_)) : 0.f;
+    if (e > 0.f && (2 * e >= r.width || 2 * e >= r.height)) {
+        peindre(r);
+    } else if (e > 0.f) {
         peindre({r.left, r.top, r.width, e});
         peindre({r.left, r.top + r.height - e, r.width, e});
         peindre({r.left, r.top + e, e, r.height - 2 * e});
         peindre({r.left + r.width - e, r.top + e, e, r.height - 2 * e});
     }
-    if (redimensionnable_) {
-        const sf::FloatRect g = poignee();
-        peindre({r.left + g.left, r.top + g.top, g.width, g.height});
-    }
+    if (redimensionnable_)
+        peindre(ecran(poignee()));
 }
 
-sf::FloatRect CPLUXControlZone::poignee() const
+sf::IntRect CPLUXControlZone::pixels() const
 {
-    const float g = std::max(0.f, std::min({BORD_SAISIE, getWidth() / 2, getHeight() / 2}));
-    return {getWidth() - g, getHeight() - g, g, g};
+    const int gauche = pixelProche(rect_.left), haut = pixelProche(rect_.top);
+    const int droite = std::max(pixelProche(rect_.left + rect_.width), gauche + 1);
+    const int bas = std::max(pixelProche(rect_.top + rect_.height), haut + 1);
+    return {gauche, haut, droite - gauche, bas - haut};
+}
+
+sf::IntRect CPLUXControlZone::poignee() const
+{
+    const sf::IntRect z = pixels();
+    const int dedans = z.width > 2 * BORD_SAISIE && z.height > 2 * BORD_SAISIE ? BORD_SAISIE : 0;
+    return {z.left + z.width - dedans, z.top + z.height - dedans, BORD_SAISIE, BORD_SAISIE};
+}
+
+bool CPLUXControlZone::contient(int x, int y) const
+{
+    if (!parent_)
+        return false;
+    const int lx = x - parent_->getLeft(), ly = y - parent_->getTop();
+    if (!pixels().contains(lx, ly) && !(redimensionnable_ && poignee().contains(lx, ly)))
+        return false;
+    return !parentCtrl_ || parentCtrl_->getRect().contains(static_cast<float>(lx), static_cast<float>(ly));
 }
 
 int CPLUXControlZone::modeRedimension(float x, float y) const
 {
-    const sf::FloatRect g = poignee();
-    return x >= g.left && y >= g.top ? 3 : 0;
+    // (x, y) is from the rectangle's corner: back to the pixel pressed.
+    return poignee().contains(pixelProche(getLeft() + x), pixelProche(getTop() + y)) ? 3 : 0;
 }
 
 // Typed look-ups of the dialog for the kinds above ------------------------------------------------

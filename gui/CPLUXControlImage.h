@@ -95,14 +95,20 @@ private:
 
 class CPLUXControlZone : public CPLUXControl {
 public:
-    // Side of the corner grip, the only place a drag resizes the zone: at most half the zone's
-    // width and height, so that a small zone keeps a part that moves it.
-    static constexpr float BORD_SAISIE = 6.f;
+    // Side of the corner square, the only place a drag resizes the zone. It lies inside the
+    // zone's bottom right corner when the zone is more than twice as wide and high, so that the
+    // zone's middle still moves it; a smaller zone has it just past that corner.
+    static constexpr int BORD_SAISIE = 6;
 
     CPLUXControlZone();
     Genre getGenre() const override { return GENRE_ZONE; }
-    // The grip, from the zone's corner.
-    sf::FloatRect poignee() const;
+    // The pixels the zone is drawn on, from its dialog's corner: its rectangle's edges rounded
+    // to the nearest pixel, one pixel at least (a rectangle may be smaller than a pixel). A
+    // press on any of them takes it.
+    sf::IntRect pixels() const;
+    // The corner square, in the same pixels (drawn and taken only when the zone is resizable).
+    sf::IntRect poignee() const;
+    bool contient(int x, int y) const override;
     int modeRedimension(float x, float y) const override;
     void setLineThickness(float e) { epaisseur_ = e < 0.f ? 0.f : e; }
     float getLineThickness() const { return epaisseur_; }

@@ -584,9 +584,9 @@ bool CPLUXDialog::onClicLeft(sf::RenderWindow* w, int x, int y, CPLUXControl* c)
     if (c->isResizable() && c->modeGlisse != 0) {
         float w2 = c->getWidth(), h2 = c->getHeight();
         if (c->modeGlisse & 1)
-            w2 = std::max(4.f, w2 + d.x);
+            w2 = std::max(c->getTailleMinimale(), w2 + d.x);
         if (c->modeGlisse & 2)
-            h2 = std::max(4.f, h2 + d.y);
+            h2 = std::max(c->getTailleMinimale(), h2 + d.y);
         c->setVisibleDimension(w2, h2);
         onCtrlSizeChange(c);
     } else if (c->isMovable()) {

@@ -39,6 +39,12 @@ int versInt(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_
 
 int tailleZone(int v) { return std::clamp(v, 1, CCSESelectionZone::TAILLE_ZONE_MAX); }
 
+// "1 découpe enregistrée", "3 découpes enregistrées": 0 and 1 take the singular.
+std::string compte(int n, const char* un, const char* plusieurs)
+{
+    return tuv::itos(n) + " " + (n > 1 ? plusieurs : un);
+}
+
 } // namespace
 
 CCSESelectionZone::CCSESelectionZone() = default;
@@ -99,8 +105,13 @@ void CCSESelectionZone::onCreate()
         image->setDimensionImage(true);
         image->setZoomMove(true);
     }
+    // An export's status line names the cuts it leaves: on as many lines as that takes.
+    if (CPLUXControlText* t = ctrlText(ID_STATUT))
+        t->aLaLigne = true;
     // The zone's corner as the model places it, before the size fields size it.
-    const CPLUXControlZone* z = ctrlZone(ID_ZONE);
+    CPLUXControlZone* z = ctrlZone(ID_ZONE);
+    if (z)
+        z->setTailleMinimale(TAILLE_MIN_VUE);
     if (const std::optional<Vue> v = vue(); z && v)
         coinZone = v->versImage({z->getLeft(), z->getTop()});
     for (const Champ& champ : CHAMPS)
@@ -297,22 +308,39 @@ std::optional<CCSESelectionZone::Vue> CCSESelectionZone::vue() const
 
 sf::FloatRect CCSESelectionZone::rectZone(const Vue& v)
 {
-    // The corner stays on the pictures (on the view before a load), far enough in that a part
-    // of the zone a drag can take lies on them: PRISE_ZONE pixels of the view, or the whole
-    // zone when it is smaller. It stays on the view too; the outline stops at the view's edges.
-    const sf::Vector2u t = tailleSequence();
-    const auto dernier = [&](float vueCote, unsigned imageCote, int taille) {
-        const int vus = tuv::floatVersInt(std::ceil(vueCote / v.echelle - 1e-3f));
-        const int etendue = t.x > 0 && t.y > 0 ? static_cast<int>(imageCote) : vus;
-        const int prise = std::min(taille, tuv::floatVersInt(std::ceil(PRISE_ZONE / v.echelle)));
-        return std::max(0, std::min(etendue - prise, vus - 1));
+    // The corner stays on a picture (on the view before a load), far enough in that a part of
+    // the zone a drag can take lies on it: PRISE_ZONE pixels of the view, or the whole zone when
+    // it is smaller. Pictures of several shapes leave corners of the sequence's box empty: the
+    // zone takes, of the places each picture gives, the nearest to where it was put. It stays on
+    // the view too; the outline stops at the view's edges.
+    const sf::Vector2i vus(tuv::floatVersInt(std::ceil(v.cadre.width / v.echelle - 1e-3f)),
+                           tuv::floatVersInt(std::ceil(v.cadre.height / v.echelle - 1e-3f)));
+    const int prise = tuv::floatVersInt(std::ceil(PRISE_ZONE / v.echelle));
+    const auto dernier = [&](long long etendue, int vu, int taille) {
+        return static_cast<int>(std::max<long long>(0, std::min<long long>(etendue - std::min(taille, prise), vu - 1)));
     };
-    coinZone.x = std::clamp(coinZone.x, 0, dernier(v.cadre.width, t.x, zoneL));
-    coinZone.y = std::clamp(coinZone.y, 0, dernier(v.cadre.height, t.y, zoneH));
-    const sf::Vector2f coin = v.versDialogue(coinZone);
-    const float l = std::min(static_cast<float>(zoneL) * v.echelle, v.cadre.left + v.cadre.width - coin.x);
-    const float h = std::min(static_cast<float>(zoneH) * v.echelle, v.cadre.top + v.cadre.height - coin.y);
-    return {coin.x, coin.y, std::max(l, 1.f), std::max(h, 1.f)};
+    const auto place = [&](sf::Vector2<long long> etendue) {
+        return sf::Vector2i(std::clamp(coinZone.x, 0, dernier(etendue.x, vus.x, zoneL)),
+                            std::clamp(coinZone.y, 0, dernier(etendue.y, vus.y, zoneH)));
+    };
+    const auto ecart = [&](sf::Vector2i c) {
+        const long long dx = static_cast<long long>(c.x) - coinZone.x, dy = static_cast<long long>(c.y) - coinZone.y;
+        return dx * dx + dy * dy;
+    };
+    std::optional<sf::Vector2i> coin;
+    for (const auto& texture : textures) {
+        const sf::Vector2u t = texture->getSize();
+        if (t.x == 0 || t.y == 0)
+            continue;
+        const sf::Vector2i c = place({t.x, t.y});
+        if (!coin || ecart(c) < ecart(*coin))
+            coin = c;
+    }
+    coinZone = coin ? *coin : place({vus.x, vus.y});
+    const sf::Vector2f haut = v.versDialogue(coinZone);
+    const float l = std::min(static_cast<float>(zoneL) * v.echelle, v.cadre.left + v.cadre.width - haut.x);
+    const float h = std::min(static_cast<float>(zoneH) * v.echelle, v.cadre.top + v.cadre.height - haut.y);
+    return {haut.x, haut.y, l, h};
 }
 
 void CCSESelectionZone::placerZone()
@@ -459,11 +487,12 @@ void CCSESelectionZone::chargerImages(const std::string& dossier)
     resteGlisse_ = {};
     placerZone();
     ecrireIndex(0);
-    std::string message = tuv::itos(static_cast<int>(textures.size())) + " images chargées depuis " + strDossier;
+    std::string message =
+        compte(static_cast<int>(textures.size()), "image chargée", "images chargées") + " depuis " + strDossier;
     if (numDebut > numFin)
         message += " : Premier n° (" + tuv::itos(numDebut) + ") au-dessus de Dernier n° (" + tuv::itos(numFin) + ")";
     if (manquantes > 0)
-        message += ", " + tuv::itos(manquantes) + " absentes ou illisibles";
+        message += ", " + compte(manquantes, "absente ou illisible", "absentes ou illisibles");
     if (dernier < numFin)
         message += " (limite de " + tuv::itos(NB_IMAGES_MAX) + " images)";
     statut(message);
@@ -538,20 +567,25 @@ void CCSESelectionZone::direBilan(const BilanExport& b, int suivante) const
     const auto nom = [&](int k) { return std::filesystem::path(cheminDecoupe(k)).filename().string(); };
     // The status line holds one line, the parts after the count; the box, shown when a cut is
     // missing, one per line.
-    std::vector<std::string> parties{tuv::itos(b.ecrites) + " découpes enregistrées dans " + dossierCharge};
+    std::vector<std::string> parties{compte(b.ecrites, "découpe enregistrée", "découpes enregistrées") + " dans " +
+                                     dossierCharge};
     if (b.remplacees > 0)
-        parties.push_back(tuv::itos(b.remplacees) + " découpes existantes remplacées");
+        parties.push_back(compte(b.remplacees, "découpe existante remplacée", "découpes existantes remplacées"));
     if (b.manquantes > 0)
-        parties.push_back(tuv::itos(b.manquantes) + " images source absentes ou illisibles : pas de découpe");
+        parties.push_back(compte(b.manquantes, "image source absente ou illisible",
+                                 "images source absentes ou illisibles") + " : pas de découpe");
     if (b.vides > 0)
-        parties.push_back(tuv::itos(b.vides) + " images que la zone ne touche pas : pas de découpe");
+        parties.push_back(compte(b.vides, "image que la zone ne touche pas", "images que la zone ne touche pas") +
+                          " : pas de découpe");
     if (b.laissees > 0)
-        parties.push_back(tuv::itos(b.laissees) + " découpes d'un export précédent laissées");
+        parties.push_back(
+            compte(b.laissees, "découpe d'un export précédent laissée", "découpes d'un export précédent laissées"));
     if (b.echecs > 0)
-        parties.push_back(tuv::itos(b.echecs) + " découpes non enregistrées");
+        parties.push_back(compte(b.echecs, "découpe non enregistrée", "découpes non enregistrées"));
     if (b.apres > 0)
-        parties.push_back(tuv::itos(b.apres) + " découpes d'un export plus long laissées après la dernière (" +
-                          nom(suivante) + (b.apres > 1 ? " à " + nom(suivante + b.apres - 1) : "") + ")");
+        parties.push_back(
+            compte(b.apres, "découpe d'un export plus long laissée", "découpes d'un export plus long laissées") +
+            " après la dernière (" + nom(suivante) + (b.apres > 1 ? " à " + nom(suivante + b.apres - 1) : "") + ")");
     std::string ligne, boite;
     for (const std::string& p : parties) {
         ligne += (ligne.empty() ? "" : ", ") + p;

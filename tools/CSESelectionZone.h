@@ -24,6 +24,9 @@ public:
     static constexpr int TAILLE_APERCU_MAX = 4096;
     // What a drag keeps of the zone on the pictures, in pixels of the view (all of a smaller zone).
     static constexpr float PRISE_ZONE = 16.f;
+    // What a drag of its square leaves of the zone, in pixels of the view: less than one on a
+    // picture shown smaller than its own pixels, so that a drag takes it down to one of them.
+    static constexpr float TAILLE_MIN_VUE = 0.01f;
 
     CCSESelectionZone();
     ~CCSESelectionZone() override;
@@ -71,6 +74,8 @@ public:
     void onCtrlMove(CPLUXControl* c) override;
     // The preview goes with the slicer (closed, hidden or minimised).
     void onHide() override;
+    // The preview stays over the slicer while it shows, also when the slicer is pressed.
+    void onFrame() override;
 
     bool bPlay = false;
     bool bBoucle = false;

@@ -48,6 +48,17 @@ void CCSESelectionZone::onHide()
         pDialogApercu->close();
 }
 
+void CCSESelectionZone::onFrame()
+{
+    CPLUXDialog::onFrame();
+    if (!pDialogApercu || !pDialogApercu->estAffiche())
+        return;
+    const std::vector<CPLUXDialog*>& ordre = CPLUX::getDialogs();
+    const auto rang = [&](const CPLUXDialog* d) { return std::find(ordre.begin(), ordre.end(), d) - ordre.begin(); };
+    if (rang(pDialogApercu.get()) < rang(this))
+        CPLUX::ajouterAuPremierPlan(pDialogApercu.get(), getHwnd());
+}
+
 void CCSESelectionZone::draw(sf::RenderWindow* w, int mouseX, int mouseY, int ox, int oy)
 {
     if (w)

@@ -177,10 +177,10 @@ TEST_F(ImageFixture, ZoneMovesAndResizesOnlyByTheUser)
     EXPECT_EQ(zone->getRect(), sf::FloatRect(65, 70, 70, 45));
     EXPECT_GE(dlg.tailles, 1);
 
-    // Only the grip resizes, at most half the zone: a small zone moves from anywhere else, its
-    // right and bottom edges included.
+    // Only the grip resizes. A zone too small to hold it beside a part that moves it has it just
+    // past its corner, and moves from anywhere on it, its right and bottom edges included.
     zone->setVisibleDimension(13, 6);
-    EXPECT_EQ(zone->poignee(), sf::FloatRect(10, 3, 3, 3));
+    EXPECT_EQ(zone->poignee(), sf::IntRect(65 + 13, 70 + 6, 6, 6));
     for (const sf::Vector2i p : {sf::Vector2i(0, 0), sf::Vector2i(12, 1), sf::Vector2i(1, 5)}) {
         zone->setPosition(65, 70);
         CPLUXTest::pressLeftAt(zone->getLeftScreen() + p.x, zone->getTopScreen() + p.y);

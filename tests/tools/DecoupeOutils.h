@@ -68,8 +68,13 @@ protected:
     void glisserZone(bool coin, int dx, int dy)
     {
         const CPLUXControl* z = s->getControl("myZone");
-        const sf::Vector2i p = CPLUXTest::centre(ID, "myZone") +
-                               (coin ? sf::Vector2i(z->getWidth() / 2 - 2, z->getHeight() / 2 - 2) : sf::Vector2i());
+        glisser(CPLUXTest::centre(ID, "myZone") +
+                    (coin ? sf::Vector2i(z->getWidth() / 2 - 2, z->getHeight() / 2 - 2) : sf::Vector2i()),
+                dx, dy);
+    }
+    // A press at p (window pixels), the mouse moved a pixel at a time by (dx, dy), released.
+    static void glisser(sf::Vector2i p, int dx, int dy)
+    {
         CPLUXTest::pressLeftAt(p.x, p.y);
         for (int i = 1, n = std::max({std::abs(dx), std::abs(dy), 1}); i <= n; ++i)
             CPLUXTest::mouseMove(p.x + dx * i / n, p.y + dy * i / n);

@@ -178,6 +178,7 @@ TEST_F(Lecture, PreviewFollowsZoomAndZone)
     // The zone, drawn 192 x 192 to the view's corner from (64, 64), made smaller with the mouse
     // by (60, 40) window pixels: 66 x 76 image pixels; the preview follows.
     glisserZone(true, -60, -40);
+    EXPECT_EQ(CPLUX::getDialogs().back(), apercu) << "still over the slicer pressed";
     EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(66, 76));
     EXPECT_EQ(image->getRect(), sf::FloatRect(0, 25, 99, 114));
     saisir(ID, "myTextInputZoom", "1000000000");

@@ -1,6 +1,11 @@
 // The slicer: numbering, inputs, loading a sequence and the export of the cuts.
 #include "DecoupeOutils.h"
 
+#include "core/Texte.h"
+#include "gui/plux_theme.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -17,6 +22,9 @@ std::vector<std::string> fichiers(const std::string& dossier)
     std::sort(r.begin(), r.end());
     return r;
 }
+
+// "0007.png"
+std::string numero(int n) { return CCSESelectionZone::numero(n, 4) + ".png"; }
 
 sf::Image lire(const std::string& chemin)
 {
@@ -103,11 +111,11 @@ TEST_F(Decoupe, DefaultsLoadOneImageAndCutItAtTheZone)
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonOpenAnimation"));
     ASSERT_EQ(s->textures.size(), 1u);
     EXPECT_EQ(texte("myTextInputDossier"), "./Sprites/");
-    EXPECT_EQ(texte("myTextStatut"), "1 images chargées depuis ./Sprites/");
+    EXPECT_EQ(texte("myTextStatut"), "1 image chargée depuis ./Sprites/");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
     // The model's zone stands at (32, 32) from the picture's corner.
     verifierDecoupe(lire("Sprites/se_0001.png"), motif(256, 256, 0), 32, 32, 100, 200, "se_0001.png");
-    EXPECT_EQ(texte("myTextStatut"), "1 découpes enregistrées dans ./Sprites/");
+    EXPECT_EQ(texte("myTextStatut"), "1 découpe enregistrée dans ./Sprites/");
     EXPECT_EQ(fichiers("Sprites"), (std::vector<std::string>{"0001.png", "se_0001.png"}));
 }
 
@@ -163,53 +171,125 @@ TEST_F(Decoupe, ShiftDropAndTransparency)
 
     s->decalage = -1e30f;  // more than a field takes: the zone misses every image but the first
     s->enregistrerZones();
-    EXPECT_EQ(texte("myTextStatut"), "1 découpes enregistrées dans seq/, 1 découpes existantes remplacées, 5 images "
+    EXPECT_EQ(texte("myTextStatut"), "1 découpe enregistrée dans seq/, 1 découpe existante remplacée, 5 images "
                                      "que la zone ne touche pas : pas de découpe, 5 découpes d'un export précédent laissées");
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().at(0)->getHwnd(), 0);
-    // A shorter export leaves the longer one's last cuts, and says which.
+    // A shorter export leaves the longer one's last cuts, and says which, on as many lines of the
+    // status line as that takes.
     s->decalage = 0.f;
+    charger("seq/", 1, 5);
+    s->enregistrerZones();
+    EXPECT_EQ(texte("myTextStatut"), "5 découpes enregistrées dans seq/, 5 découpes existantes remplacées, 1 découpe "
+                                     "d'un export plus long laissée après la dernière (se_0006.png)");
     s->abandonImage = 1;
     s->enregistrerZones();
     EXPECT_EQ(texte("myTextStatut"), "3 découpes enregistrées dans seq/, 3 découpes existantes remplacées, 3 découpes "
                                      "d'un export plus long laissées après la dernière (se_0004.png à se_0006.png)");
+    const auto* statut = static_cast<const CPLUXControlText*>(s->getControl("myTextStatut"));
+    EXPECT_TRUE(statut->aLaLigne && statut->getHeight() >= 3 * plux::TAILLE_TEXTE * 1.2f &&
+                statut->getTop() + statut->getHeight() <= static_cast<float>(s->getOuterHeight()))
+        << "three lines of the status line, within the dialog";
 }
 
-// Pictures of three sizes share the scale of the largest width and height (300 x 240 in the
-// 256-pixel view), each drawn at its own size. The zone, dragged past each edge of the view, is
-// taken back from there and keeps 16 view pixels (19 image pixels) on the pictures; each cut is
-// its picture's crop, and a picture the zone misses gets none, said.
+// Pictures of three sizes share the scale of the largest width and height (300 x 240, then
+// 300 x 300, in the 256-pixel view), each drawn at its own size. The zone, dragged past each edge
+// of the view, is taken back from there and keeps 16 view pixels (19 image pixels) on a picture,
+// never in a corner of the sequence's box that no picture covers; each cut is its picture's crop,
+// and a picture the zone misses gets none, said.
 TEST_F(Decoupe, MixedSizesAndAZoneDraggedPastEachEdge)
 {
-    const sf::Vector2u tailles[] = {{200, 150}, {300, 100}, {120, 240}};
-    std::filesystem::create_directories("mix");
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(motif(tailles[i].x, tailles[i].y, i).saveToFile("mix/000" + std::to_string(i + 1) + ".png"));
-    charger("mix/", 1, 3);
-    for (int i = 0; i < 3; ++i) {
-        saisir(ID, "myTextInputImageCourante", std::to_string(i));
-        EXPECT_EQ(s->spriteImage.getTextureRect(), sf::IntRect(0, 0, tailles[i].x, tailles[i].y)) << "picture " << i;
-        EXPECT_FLOAT_EQ(s->ctrlImage("myImage")->facteurAffichage().x, 256.f / 300.f) << "picture " << i;
-    }
-    saisir(ID, "myTextInputZoneL", "150");
-    saisir(ID, "myTextInputZoneH", "120");
-    const std::tuple<sf::Vector2i, sf::Vector2i, int> cas[] = {{{600, 0}, {281, 32}, 1},   {{-600, 0}, {0, 32}, 3},
-                                                              {{0, 600}, {0, 221}, 1},   {{0, -600}, {0, 0}, 3},
-                                                              {{600, 600}, {281, 221}, 0}};
-    for (const auto& [glisse, coin, ecrites] : cas) {
-        const std::string nom = "dragged by " + std::to_string(glisse.x) + ", " + std::to_string(glisse.y);
-        glisserZone(false, glisse.x, glisse.y);
-        EXPECT_EQ(s->coinZone, coin) << nom;
-        for (int k = 1; k <= 3; ++k)
-            std::filesystem::remove("mix/se_000" + std::to_string(k) + ".png");
-        s->enregistrerZones();
-        const std::string vides = ", " + std::to_string(3 - ecrites) + " images que la zone ne touche pas : pas de découpe";
-        EXPECT_EQ(texte("myTextStatut"), std::to_string(ecrites) + " découpes enregistrées dans mix/" +
-                                             (ecrites < 3 ? vides : "")) << nom;
+    struct Cas { sf::Vector2i glisse, coin; int ecrites; };
+    const struct { std::string dossier; std::vector<sf::Vector2u> tailles; int zone; std::vector<Cas> cas; } jeux[] = {
+        {"mix/", {{200, 150}, {300, 100}, {120, 240}}, 150,
+         {{{600, 0}, {281, 32}, 1}, {{-600, 0}, {0, 32}, 3}, {{0, 600}, {0, 221}, 1}, {{0, -600}, {0, 0}, 3},
+          {{600, 600}, {181, 131}, 1}}},
+        {"fin/", {{300, 1}, {1, 300}, {150, 150}}, 40,
+         {{{600, 600}, {131, 131}, 1}, {{-600, -600}, {0, 0}, 3}, {{600, 0}, {281, 0}, 1}}},
+    };
+    for (const auto& [dossier, tailles, zone, cas] : jeux) {
+        std::filesystem::create_directories(dossier);
         for (int i = 0; i < 3; ++i)
-            if (const std::string cut = "mix/se_000" + std::to_string(i + 1) + ".png"; std::filesystem::exists(cut))
-                verifierDecoupe(lire(cut), motif(tailles[i].x, tailles[i].y, i), coin.x, coin.y, 150, 120, nom);
-        if (ecrites < 3)
-            CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().at(0)->getHwnd(), 0);
+            ASSERT_TRUE(motif(tailles[i].x, tailles[i].y, i).saveToFile(dossier + numero(i + 1)));
+        charger(dossier, 1, 3);
+        for (int i = 0; i < 3; ++i) {
+            saisir(ID, "myTextInputImageCourante", std::to_string(i));
+            EXPECT_EQ(s->spriteImage.getTextureRect(), sf::IntRect(0, 0, tailles[i].x, tailles[i].y))
+                << "picture " << i;
+            EXPECT_FLOAT_EQ(s->ctrlImage("myImage")->facteurAffichage().x, 256.f / 300.f) << "picture " << i;
+        }
+        saisir(ID, "myTextInputZoneL", std::to_string(zone));
+        saisir(ID, "myTextInputZoneH", std::to_string(zone * 4 / 5));
+        for (const auto& [glisse, coin, ecrites] : cas) {
+            const std::string nom =
+                dossier + " dragged by " + std::to_string(glisse.x) + ", " + std::to_string(glisse.y);
+            glisserZone(false, glisse.x, glisse.y);
+            EXPECT_EQ(s->coinZone, coin) << nom;
+            for (int k = 1; k <= 3; ++k)
+                std::filesystem::remove(dossier + "se_" + numero(k));
+            s->enregistrerZones();
+            EXPECT_EQ(texte("myTextStatut"), ecrites == 3 ? "3 découpes enregistrées dans " + dossier
+                                                          : "1 découpe enregistrée dans " + dossier +
+                                                                ", 2 images que la zone ne touche pas : pas de découpe")
+                << nom;
+            for (int i = 0; i < 3; ++i)
+                if (const std::string cut = dossier + "se_" + numero(i + 1); std::filesystem::exists(cut))
+                    verifierDecoupe(lire(cut), motif(tailles[i].x, tailles[i].y, i), coin.x, coin.y, zone, zone * 4 / 5,
+                                    nom);
+            if (ecrites < 3)
+                CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes().at(0)->getHwnd(), 0);
+        }
+    }
+}
+
+// A zone of any size is taken where it is drawn, at a scale below 1, at 1 and above: drawn alone
+// over black, what shows is what a press takes, its box and its corner square (inside a zone more
+// than twice as large as the square, past the corner of a smaller one). From (32, 32), a drag of
+// 32 window pixels from the middle of what is drawn moves it 32 / scale image pixels; from the
+// middle of its square, it sizes it as much.
+TEST_F(Decoupe, AZoneOfAnySizeIsTakenWhereItIsDrawn)
+{
+    const struct { unsigned l, h; float echelle; int pas; } vues[] = {
+        {400, 300, 0.64f, 50}, {256, 192, 1.f, 32}, {160, 120, 1.6f, 20}};
+    for (const auto& v : vues) {
+        const std::string dossier = "vue" + std::to_string(v.l) + "/";
+        sequence(dossier, "", ".png", 1, 3, v.l, v.h);
+        charger(dossier, 1, 3);
+        ASSERT_FLOAT_EQ(s->ctrlImage("myImage")->facteurAffichage().x, v.echelle) << dossier;
+        for (const int n : {1, 2, 3, 4, 5, 6, 40}) {
+            const std::string nom = std::to_string(n) + "x" + std::to_string(n) + " at " + tuv::ftos(v.echelle);
+            s->coinZone = {32, 32};
+            saisir(ID, "myTextInputZoneL", std::to_string(n));
+            saisir(ID, "myTextInputZoneH", std::to_string(n));
+            CPLUXControlZone* z = s->ctrlZone("myZone");
+            sf::RenderTexture cible;
+            ASSERT_TRUE(cible.create(400, 400));
+            cible.clear(sf::Color::Black);
+            plux::Peintre p;
+            z->dessiner(p, static_cast<float>(s->getLeft()), static_cast<float>(s->getTop())), p.vider(cible);
+            cible.display();
+            const sf::Image vu = cible.getTexture().copyToImage();
+            const sf::IntRect carre = {z->poignee().left + s->getLeft(), z->poignee().top + s->getTop(), 6, 6};
+            int x0 = 400, y0 = 400, x1 = -1, y1 = -1, carreVu = 0;  // what is drawn beside the square
+            for (int y = 0; y < 400; ++y)
+                for (int x = 0; x < 400; ++x)
+                    if (vu.getPixel(x, y) != sf::Color::Black && !(carre.contains(x, y) && ++carreVu))
+                        x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+            EXPECT_EQ(carreVu, 36) << nom << ": its square drawn whole";
+            ASSERT_GE(x1, 0) << nom;
+            const sf::IntRect boite(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+            int ecarts = 0;
+            for (int y = boite.top - 2; y < carre.top + 8; ++y)
+                for (int x = boite.left - 2; x < carre.left + 8; ++x)
+                    ecarts += (s->controleSous(x, y) == z) != (boite.contains(x, y) || carre.contains(x, y));
+            EXPECT_EQ(ecarts, 0) << nom << ": pixels drawn and not taken, or taken and not drawn";
+            glisser({boite.left + (boite.width - 1) / 2, boite.top + (boite.height - 1) / 2}, 32, 32);
+            EXPECT_EQ(s->coinZone, sf::Vector2i(32 + v.pas, 32 + v.pas)) << nom << ": moved from its middle";
+            EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(n, n)) << nom << ": moved, not sized";
+            glisser({z->poignee().left + s->getLeft() + 3, z->poignee().top + s->getTop() + 3}, 32, 32);
+            EXPECT_EQ(sf::Vector2i(s->zoneL, s->zoneH), sf::Vector2i(n + v.pas, n + v.pas))
+                << nom << ": sized by its square";
+            EXPECT_EQ(s->coinZone, sf::Vector2i(32 + v.pas, 32 + v.pas)) << nom << ": sized, not moved";
+        }
     }
 }
 
@@ -255,7 +335,7 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     std::filesystem::create_directories("seq");
     charger("seq/", 5, 2);
     EXPECT_TRUE(s->textures.empty()) << "first number above the last";
-    EXPECT_EQ(texte("myTextStatut"), "0 images chargées depuis seq/ : Premier n° (5) au-dessus de Dernier n° (2)");
+    EXPECT_EQ(texte("myTextStatut"), "0 image chargée depuis seq/ : Premier n° (5) au-dessus de Dernier n° (2)");
     EXPECT_EQ(texte("myTextInputNbImages"), "0");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonEnregistrer"));
     EXPECT_EQ(texte("myTextStatut"), "Découpe : aucune image chargée, rien n'est enregistré");
@@ -272,8 +352,8 @@ TEST_F(Decoupe, OddSequencesLoadWhatTheyCan)
     // A missing source gets no cut: its number stays free, or keeps the cut of an earlier export.
     ecrireTexte("seq/se_0003.png", "ancienne");
     s->enregistrerZones();
-    EXPECT_EQ(textesBoites(), "Erreur !: 1 découpes enregistrées dans seq/\n3 images source absentes ou illisibles : "
-                              "pas de découpe\n1 découpes d'un export précédent laissées\n");
+    EXPECT_EQ(textesBoites(), "Erreur !: 1 découpe enregistrée dans seq/\n3 images source absentes ou illisibles : "
+                              "pas de découpe\n1 découpe d'un export précédent laissée\n");
     EXPECT_EQ(fichiers("seq"),
               (std::vector<std::string>{"0001.png", "0003.png", "0004.png", "se_0001.png", "se_0003.png"}));
 
@@ -299,12 +379,12 @@ TEST_F(Decoupe, FailedWritesAreCountedAndLeaveNothingBehind)
                                                          "se_0002.png", "se_0003.png"}))
         << "no temporary file left";
     EXPECT_EQ(texte("myTextStatut"),
-              "2 découpes enregistrées dans seq/, 1 découpes existantes remplacées, 1 découpes non enregistrées");
-    EXPECT_EQ(textesBoites(), "Erreur !: 2 découpes enregistrées dans seq/\n1 découpes existantes remplacées\n"
-                              "1 découpes non enregistrées\n");
+              "2 découpes enregistrées dans seq/, 1 découpe existante remplacée, 1 découpe non enregistrée");
+    EXPECT_EQ(textesBoites(), "Erreur !: 2 découpes enregistrées dans seq/\n1 découpe existante remplacée\n"
+                              "1 découpe non enregistrée\n");
 
     // A folder nobody may write in, root included.
     s->dossierCharge = "/proc/";
     s->enregistrerZones();
-    EXPECT_EQ(texte("myTextStatut"), "0 découpes enregistrées dans /proc/, 3 découpes non enregistrées");
+    EXPECT_EQ(texte("myTextStatut"), "0 découpe enregistrée dans /proc/, 3 découpes non enregistrées");
 }
