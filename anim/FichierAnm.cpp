@@ -310,6 +310,7 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
     viderAnimations();
     etats.clear();
     notes.commencer(fichier);
+    f.verifierDans(&notes);
     lireAnm(f, proprio, cible);
     notes.direUneFois("ANM : ");
 
@@ -354,14 +355,21 @@ bool CSPRITE3::charger(void* proprio, sf::RenderTarget* cible, const std::string
 // one function per kind of record.
 class LecteurAnm {
 public:
-    LecteurAnm(CSPRITE3& sprite, CTUVFile& fichier) : s(sprite), f(fichier) {}
+    LecteurAnm(CSPRITE3& sprite, CTUVFile& fichier) : s(sprite), f(fichier) { v.suivre(&s.notes, &f); }
     void lire();
 
 private:
+    // The current line belongs to a record the file did not open (or that was left out): it
+    // is dropped, said with why (nothing: silently).
+    void horsRecord(const std::string& pourquoi)
+    {
+        v.ignorer();
+        f.ligneIgnoree(pourquoi);
+    }
+    void finirAnimElems();
     bool lireLigneEntiere(Cle c);
     void lireSprite(Cle c);
     void lireGrilleCase();
-    sf::Color couleurDite();
     void finirEtats();
     void lireElement(Cle c);
     void nouvelleAnimation();
@@ -401,6 +409,12 @@ private:
         std::string etat, lieu, ecrit;
     };
     std::vector<EtatLu> etatsLus;
+    // The element each AE names, checked once the elements are read.
+    struct AELu {
+        const CSPRITE3_ANIMELEM* ae;
+        std::string lieu;
+    };
+    std::vector<AELu> aesLus;
 };
 
 void LecteurAnm::lire()
@@ -408,11 +422,15 @@ void LecteurAnm::lire()
     const auto& table = tableCles();
     for (std::string_view k = f.getKeyView(); !k.empty(); k = f.getKeyView()) {
         const Cle* trouvee = table.trouver(k);
-        if (!trouvee)
-            continue;  // written by a later version
+        if (!trouvee) {
+            f.cleNonPrise();
+            continue;
+        }
         const Cle c = *trouvee;
         if (lireLigneEntiere(c))
             continue;
+        // The values are split here: the file's own count of them does not hold.
+        f.resteLu();
         v.decouper(f.getLigneCourante());
         if (c <= Cle::Etat)
             lireSprite(c);
@@ -421,7 +439,7 @@ void LecteurAnm::lire()
         else if (c == Cle::Animation)
             nouvelleAnimation();
         else if (!anim)
-            continue;
+            horsRecord("avant toute ANIMATION");
         else if (c <= Cle::Ombre)
             lireAnimation(c);
         else if (c <= Cle::AeScp)
@@ -429,13 +447,15 @@ void LecteurAnm::lire()
         else if (c == Cle::Keyframe)
             nouvelleKeyframe();
         else if (!kf)
-            continue;
+            horsRecord(anim->keyframes.empty() ? "avant toute KEYFRAME" : "");
         else if (c <= Cle::KfScp)
             lireKeyframe(c);
         else
             lireCle(c);
+        v.finir();
     }
     finirEtats();
+    finirAnimElems();
 }
 
 // The script and emitter readers take the line from the file themselves.
@@ -443,15 +463,21 @@ bool LecteurAnm::lireLigneEntiere(Cle c)
 {
     if (c == Cle::AeScp) {
         if (evenement)
-            evenement->charger(f);
+            evenement->charger(f, &s.notes);
+        else
+            f.ligneIgnoree(ae ? "avant tout AE_EVENT" : "");
     } else if (c == Cle::KfScp) {
         if (kf)
-            kf->scp.charger(f);
+            kf->scp.charger(f, &s.notes);
+        else
+            f.ligneIgnoree(anim && anim->keyframes.empty() ? "avant toute KEYFRAME" : "");
     } else if (c == Cle::Particule) {
         if (ae) {
             ae->bEmetteurActif = f.getValueInt() != 0;
             ae->pParticules = std::make_unique<CParticules>();
             ae->pParticules->lire49(f);
+        } else {
+            f.ligneIgnoree(anim && anim->animElems.empty() ? "avant tout ANIMELEM" : "");
         }
     } else {
         return false;
@@ -468,14 +494,12 @@ void LecteurAnm::lireSprite(Cle c)
     case Cle::GrilleVisible: s.bGrilleVisible = v.booleen(0); break;
     case Cle::GrilleCase: lireGrilleCase(); break;
     case Cle::ReculArme: s.bReculArme = v.booleen(0); break;
-    case Cle::CouleurFond: s.couleurFond = couleurDite(); break;
-    case Cle::CouleurGlobale: s.couleurGlobale = couleurDite(); break;
+    case Cle::CouleurFond: s.couleurFond = v.couleur(0); break;
+    case Cle::CouleurGlobale: s.couleurGlobale = v.couleur(0); break;
     // Map keys get the writer's replacements now, or their order would change on saving.
     case Cle::Etat: {
         const std::string etat = CSPRITE3::nomFichier(v.texte(0));
         s.etats[etat] = v.entier(1, -1);
-        if (v.taille() < 2)
-            s.notes.ajouter(s.notes.lieu(f) + " valeur 2 absente, lue comme -1 (aucune animation)");
         etatsLus.push_back({etat, s.notes.lieu(f), std::string(v.vue(1))});
         break;
     }
@@ -493,22 +517,6 @@ void LecteurAnm::lireGrilleCase()
         s.notes.noterValeur(f, 1, v.vue(0), "case inférieure à 1", "16");
 }
 
-// Each channel held to 0 .. 255, a missing one 255: each said.
-sf::Color LecteurAnm::couleurDite()
-{
-    for (size_t i = 0; i < 4; ++i) {
-        const std::string_view ecrit = v.vue(i);
-        const int lu = v.entier(i, 255, 0, 255);
-        if (i >= v.taille())
-            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "absente", "255");
-        else if (!tuv::commeNombre(ecrit))
-            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "pas un nombre", tuv::itos(lu));
-        else if (lu != tuv::stoi(ecrit))
-            s.notes.noterValeur(f, static_cast<int>(i + 1), ecrit, "hors de 0 à 255", tuv::itos(lu));
-    }
-    return v.couleur(0);
-}
-
 // A state linked to an animation the sprite does not have would show nothing: unlinked (-1),
 // as a state no line names.
 void LecteurAnm::finirEtats()
@@ -521,6 +529,15 @@ void LecteurAnm::finirEtats()
                         tuv::itos(s.getNbAnimations()) + "), lue comme -1");
         n = -1;
     }
+}
+
+// An AE of an element the sprite does not have would draw nothing: it is read as none (-1).
+void LecteurAnm::finirAnimElems()
+{
+    for (const AELu& a : aesLus)
+        if (!s.getElement(a.ae->element))
+            s.notes.ajouter(a.lieu + " valeur 1 «" + tuv::itos(a.ae->element) + "» élément absent (le sprite en a " +
+                            tuv::itos(s.getNbElements()) + "), lu comme -1");
 }
 
 void LecteurAnm::lireElement(Cle c)
@@ -541,7 +558,7 @@ void LecteurAnm::lireElement(Cle c)
         return;
     }
     if (!el)
-        return;
+        return horsRecord("avant tout ELEMENT");
     switch (c) {
     case Cle::ElImg: el->strImage = v.texte(0); break;
     case Cle::AnmRef: el->strAnmRef = v.texte(0); break;
@@ -560,12 +577,15 @@ void LecteurAnm::lireElement(Cle c)
     }
     case Cle::ElSel: {
         const int slot = v.entier(0);
-        if (slot < 1 || slot > 3)
+        if (slot < 1 || slot > 3) {
+            horsRecord("sélection " + tuv::itos(slot) + " hors de 1 à 3");
             break;
+        }
         auto& sel = el->selections[slot - 1];
         sel.clear();
+        // One value past those given is asked for, so that a count beyond them is named.
         const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(1), 0)),
-                                          v.taille() > 2 ? v.taille() - 2 : 0);
+                                          (v.taille() > 2 ? v.taille() - 2 : 0) + 1);
         for (size_t i = 0; i < n; ++i) {
             const int p = v.entier(2 + i, -1);
             if (p >= 0 && p < el->getNbPoints())
@@ -638,7 +658,7 @@ void LecteurAnm::nouvelAnimElem()
     evenement = nullptr;
     if (budget < cout) {
         ae = nullptr;
-        return;
+        return horsRecord("");
     }
     budget -= cout;
     auto nouveau = std::make_unique<CSPRITE3_ANIMELEM>();
@@ -646,6 +666,8 @@ void LecteurAnm::nouvelAnimElem()
     nouveau->nom = v.texte(1);
     nouveau->verrou = v.octet(2);
     nouveau->option = v.octet(3, 1);
+    if (e != -1)
+        aesLus.push_back({nouveau.get(), s.notes.lieu(f)});
     ae = nouveau.get();
     anim->animElems.push_back(std::move(nouveau));
 }
@@ -658,21 +680,29 @@ void LecteurAnm::lireAnimElem(Cle c)
     }
     if (c == Cle::Evenement) {
         evenement = ae ? &ae->evenements[CSPRITE3::nomFichier(v.texte(0))] : nullptr;
+        if (!ae)
+            horsRecord(anim->animElems.empty() ? "avant tout ANIMELEM" : "");
         return;
     }
     if (!ae)
-        return;
+        return horsRecord(anim->animElems.empty() ? "avant tout ANIMELEM" : "");
     if (c == Cle::Enfants) {
         ae->enfants.clear();
-        const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(0), 0)), v.taille() - 1);
-        for (size_t i = 0; i < n; ++i)
-            ae->enfants.push_back(v.entier(1 + i, -1));
+        // One value past those given is asked for, so that a count beyond them is named.
+        const size_t n = std::min<size_t>(static_cast<size_t>(std::max(v.entier(0), 0)), v.taille());
+        for (size_t i = 0; i < n; ++i) {
+            const int enfant = v.entier(1 + i, -1);
+            if (1 + i < v.taille())
+                ae->enfants.push_back(enfant);
+        }
     } else if (c == Cle::Shader) {
         ae->bShaderActif = v.booleen(0, true);
+        v.toutLu();
         const std::string tout = f.getValueBetween("", "");
         const size_t sep = tout.find(';');
         DonneesSprite d;
-        lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d);
+        // The record follows the flag: its first value is the line's second.
+        lireShaderSD(sep == std::string::npos ? std::string() : tout.substr(sep + 1), d, &f, 2);
         ae->strShaderFrag = d.strShaderFrag;
         ae->strShaderVert = d.strShaderVert;
         ae->uniformsFrag = uniformsConnus(d.uniformsFrag);
@@ -687,7 +717,9 @@ void LecteurAnm::nouvelleKeyframe()
     const long cout = coutKeyframe();
     if (s.isKeyframe(static_cast<int>(s.animations.size()) - 1, frame) || budget < cout) {
         kf = nullptr;  // a second keyframe at one frame could never be found
-        return;
+        if (budget >= cout)
+            s.notes.noter(f, "image " + tuv::itos(frame) + " qui a déjà une KEYFRAME, ignorée avec ses lignes");
+        return horsRecord("");
     }
     budget -= cout;
     auto nouvelle = std::make_unique<CSPRITE3_KEYFRAME>();
@@ -747,7 +779,7 @@ void LecteurAnm::nouvelleCle()
     cle = nullptr;
     const size_t i = kf->cles.size();
     if (i >= anim->animElems.size())
-        return;
+        return horsRecord("au-delà des ANIMELEM de l'animation");
     kf->cles.push_back(s.nouvelleCle(anim->animElems[i]->element, sf::Vector2f()));
     cle = &kf->cles.back();
     cle->element = v.entier(0, -1);
@@ -766,7 +798,7 @@ void LecteurAnm::lireCle(Cle c)
         return;
     }
     if (!cle)
-        return;
+        return horsRecord("");
     if (c == Cle::KaeLienAnim) {
         cle->lienAnim = v.entier(0, -1);
     } else if (c == Cle::KaeCouleur) {

@@ -6,6 +6,7 @@
 
 class CTUVFile;
 class CPLUXControlList;
+namespace tuv { class RecueilNotes; }
 
 class CScriptAnm {
 public:
@@ -20,8 +21,12 @@ public:
     // with "." instead: stored scripts rely on this conversion.
     void ecrire(CTUVFile& f, const std::string& cle) const;
     // Appends the line the file is positioned on (just after the key): the command up to the
-    // first ";", the rest with every "," turned back into ";".
-    void charger(CTUVFile& f);
+    // first ";", the rest with every "," turned back into ";". With notes, what the line holds
+    // that its command does not run as written is named there as the line's, the command
+    // being its value 1 and each argument a value after it: an unknown command, arguments
+    // missing (the command is then never run), one that is no number where the command reads
+    // a number, arguments past those the command takes.
+    void charger(CTUVFile& f, tuv::RecueilNotes* notes = nullptr);
 
     // Editor list fillers, built with the program (they need the GUI layer).
     void getLignes(CPLUXControlList* liste) const;

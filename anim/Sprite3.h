@@ -280,6 +280,9 @@ public:
     // Read for play (not for the animation editor): its keyframes' scripts are made, and so
     // are a copy's, whatever became of the original's (a level load empties the engine).
     bool bScriptsKeyframesEnJeu = false;
+    // Its character lies dead: the animation the body lies on comes round to the keys its death
+    // already ran, and moving onto a keyframe no longer resumes the keyframe's script.
+    bool bScriptsKeyframesSuspendus = false;
     void* pDialogue = nullptr;  // hears "CSPRITE3_bPlay_changed"
     std::vector<std::unique_ptr<CSPRITE3_ELEMENT>> elements;
     std::vector<std::unique_ptr<CSPRITE3_ANIMATION>> animations;

@@ -81,7 +81,7 @@ void arriveeFrame(CSPRITE3& s, int a, bool principale)
         return;
     if (!kf.son.empty() && !(kf.bSonSiStop && g_services.sonEnCours(kf.son) == sf::Sound::Playing))
         g_services.jouerSon(kf.son);
-    if (CScript* script = kf.scriptVivant())
+    if (CScript* script = s.bScriptsKeyframesSuspendus ? nullptr : kf.scriptVivant())
         g_services.reprendreScript(script);
     if (s.bScriptsFrames && kf.scp.getNbLignes() > 0)
         CInterpreteurAnm::executer(s, kf.scp, a);

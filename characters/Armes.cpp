@@ -60,9 +60,12 @@ int CArmes::charger(const std::string& fichier)
         return 0;
     // The list is read once per run; a second reading replaces it rather than doubling it.
     viderArmes();
+    notes.commencer(fichier);
+    verifierDans(&notes);
     for (std::string cle = getKey(); !cle.empty(); cle = getKey())
         lireCle(cle);
     close();
+    notes.direUneFois("Armes : ");
     return 0;
 }
 
@@ -93,8 +96,10 @@ void CArmes::lireCle(const std::string& cle)
         return;
     }
     // Every other key belongs to the latest weapon: before the first one it is dropped.
-    if (!courante)
+    if (!courante) {
+        ligneIgnoree("avant la première ARME");
         return;
+    }
     CArme& a = *courante;
     if (cle == "COLOR") {
         const int r = valeurEntier(), g = valeurEntier(), b = valeurEntier(), al = valeurEntier();
@@ -123,10 +128,13 @@ void CArmes::lireCle(const std::string& cle)
         lireSpriteTir(*a.pDecImpactPerso, *a.pSpriteImpactPerso);
     else if (cle == "SON")
         a.son = valeur();
+    else if (cle == "NOM_EN")
+        a.nomAfficheEn = valeur();
     else if (cle == "RECUL") {
         a.dureeRecul = valeurEntier();
         a.amplitudeRecul = valeurMesure();
-    }
+    } else
+        cleNonPrise();
 }
 
 // The seven values of a ".dec" sprite line; the image is centred on its frame.

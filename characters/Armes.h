@@ -27,7 +27,8 @@ public:
     CArme& operator=(const CArme&) = delete;
 
     std::string nom;         // "ARME 1" ... compared by the rules of shots and deaths
-    std::string nomAffiche;  // shown by the HUD beside the damage
+    std::string nomAffiche;    // shown by the HUD beside the damage
+    std::string nomAfficheEn;  // the same in English ("NOM_EN"); empty: nomAffiche
     int dureeRecul = 0, amplitudeRecul = 0;  // camera shake at each shot
     std::string son;
     float vitesse = 0;  // pixels per frame
@@ -41,6 +42,12 @@ public:
     std::unique_ptr<CParticules> pParticulesTir, pParticulesTir2;  // may be null
     sf::Color couleur = sf::Color::White;
     int cadenceTir = 10;
+
+    // The name shown to a player of that language.
+    const std::string& nomPour(bool anglais) const
+    {
+        return anglais && !nomAfficheEn.empty() ? nomAfficheEn : nomAffiche;
+    }
 };
 
 // How a weapon's shots behave, told by its identifier ("ARME 1" ...); any other identifier

@@ -15,6 +15,8 @@ int CExplosions::charger(const std::string& fichier)
         return 0;
     CDEC* courante = nullptr;  // the bank of the latest EXPLOSION line
     std::string nom;
+    notes.commencer(fichier);
+    verifierDans(&notes);
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         if (cle == "EXPLOSION") {
             nom = valeur();
@@ -25,14 +27,17 @@ int CExplosions::charger(const std::string& fichier)
             banque->nom = nom;
             sonsExplosions[nom].clear();
         } else if (!courante) {
-            continue;  // lines before the first EXPLOSION belong to nothing
+            ligneIgnoree("avant la première EXPLOSION");  // it belongs to nothing
         } else if (cle == "SPRITE2") {
             lireSequence(*courante);
         } else if (cle == "SON") {
             sonsExplosions[nom] = valeur();
+        } else {
+            cleNonPrise();
         }
     }
     close();
+    notes.direUneFois("Explosions : ");
     return 0;
 }
 

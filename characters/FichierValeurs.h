@@ -5,12 +5,19 @@
 // missing value never takes its neighbour's. An integer past the int range reads as its
 // nearest end; one that becomes a position, size, margin, speed, damage or count of things
 // made (a mesure) is held to tuv::VALEUR_FICHIER_MAX, so that sums of a few stay inside int.
+#include "core/NotesLecture.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
 
 #include <string>
 
 class CFichierValeurs : public CTUVFile {
+public:
+    CFichierValeurs() { valeurAbsenteLueComme("0 ou vide"); }
+
+    // What the last reading took otherwise than written (it says them on the console).
+    tuv::RecueilNotes notes;
+
 protected:
     std::string valeur() { return manque() ? std::string() : getValue(); }
     int valeurEntier() { return manque() ? 0 : getValueInt(); }

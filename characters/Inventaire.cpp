@@ -83,6 +83,8 @@ int CInventaire::lireObjets(const std::string& fichier)
     objets.clear();
     if (!tuv::fichierExiste(fichier) || !open(fichier, false))
         return 0;
+    notes.commencer(fichier);
+    verifierDans(&notes);
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         if (cle == "CAT") {
             valeurEntier();  // read and not used
@@ -102,19 +104,27 @@ int CInventaire::lireObjets(const std::string& fichier)
             if (i >= 0 && i < static_cast<int>(categories.size())) {
                 categoriesEn.resize(categories.size());
                 categoriesEn[static_cast<size_t>(i)] = valeurW();
+            } else {
+                ligneIgnoree("catégorie " + tuv::itos(i) + " absente des CAT qui précèdent");
             }
         } else if (cle == "MESSAGE_DECOUVERTE_EN") {
             messageDecouverteEn = valeurW();
         } else if (cle == "OBJ_EN") {
             // After the object's own line, which it completes.
-            const auto it = objets.find(valeur());
+            const std::string nom = valeur();
+            const auto it = objets.find(nom);
             if (it != objets.end()) {
                 it->second.nomAfficheEn = valeurW();
                 it->second.descriptionEn = valeurW();
+            } else {
+                ligneIgnoree("objet " + nom + " absent des OBJ qui précèdent");
             }
+        } else {
+            cleNonPrise();
         }
     }
     close();
+    notes.direUneFois("Inventaire : ");
     return 0;
 }
 

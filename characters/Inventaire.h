@@ -100,7 +100,7 @@ private:
         return traduit(categories[i], i < categoriesEn.size() ? categoriesEn[i] : std::wstring());
     }
     void ligneDouble(sf::RenderTarget& cible, const sf::String& chaine, unsigned taille);
-    std::wstring valeurW() { return finDeLigne() ? std::wstring() : getValueW(); }
+    std::wstring valeurW() { return manque() ? std::wstring() : getValueW(); }
     // Frames of the discovery message, and of its first text.
     int dureeDecouverte = 90;
 };

@@ -2,6 +2,7 @@
 
 #include "characters/FichierValeurs.h"
 #include "core/Fichiers.h"
+#include "core/NotesLecture.h"
 
 #include <algorithm>
 
@@ -53,6 +54,8 @@ void LecteurOptions::lire(COptionsMulti& o)
             paire(o.mitrailleuse);
         else if (cle == "PADSOTOLITE")
             paire(o.padsOtolite);
+        else
+            cleNonPrise();
     }
 }
 
@@ -69,13 +72,14 @@ void COptionsMulti::defauts()
     choixJ1 = choixJ2 = 0;
     couleurJ1 = sf::Color(255, 200, 200, 255);
     couleurJ2 = sf::Color(200, 200, 255, 255);
-    // By default the fountains offer the second and the fifth weapon, and each player has one
-    // clone. The computer second player fetches only fountains that offer weapon 1, 2 or 4 and
-    // steers by whichever of its characters stands nearest its goal, while its commands move
-    // only the first: with every weapon allowed, a fountain it passes by keeps offering what it
-    // never fetches, and with clones it steers by one that does not move, so that it stood by
-    // with an empty gun. Weapon 2, the heroes' grenade, misses a standing player more often than
-    // it hits. The options screen turns on any other weapon and more clones.
+    // By default the fountains offer the second and the fifth weapon (indexes 1 and 4: the
+    // rifle and the machine gun), and each player has one clone. The computer second player
+    // fetches only fountains that offer index 1, 2 or 4 and steers by whichever of its
+    // characters stands nearest its goal, while its commands move only the first: with every
+    // weapon allowed, a fountain it passes by keeps offering what it never fetches, and with
+    // clones it steers by one that does not move, so that it stood by with an empty gun. Index
+    // 2, the laser, which it fetches too, is left off: the duels are played with these two. The
+    // options screen turns on any other weapon and more clones.
     std::fill(std::begin(armesFontaine), std::end(armesFontaine), 0);
     armesFontaine[1] = armesFontaine[4] = 1;
     optionMenu = 0;
@@ -102,7 +106,11 @@ int COptionsMulti::charger(const std::string& fichier)
         defauts();
         return 1;
     }
+    tuv::RecueilNotes notes;
+    notes.commencer(fichier);
+    lecteur.verifierDans(&notes);
     lecteur.lire(*this);
     lecteur.close();
+    notes.direUneFois("Options deux joueurs : ");
     return 1;
 }

@@ -529,6 +529,7 @@ private:
     void rechargerArmes();
     void dessinerLienCamera(sf::RenderTarget& cible);
     int dessinerOmbreEtEnfoncement();
+    bool ombrePortee() const;
     void dessinerArme(sf::RenderTarget& cible, int couche);
     void dessinerEnfants(sf::RenderTarget& cible, bool plan);
     void dessinerCorps(sf::RenderTarget& cible, int coupe);

@@ -167,6 +167,8 @@ void CPersoDef::reinitialiser()
     armes.clear();
     nbArmes = 0;
     overs.clear();
+    parties.clear();
+    bDessin = false;
 }
 
 void CPersoDef::charger(const std::string& fichier, bool bApercu, CDecor* decor)
@@ -175,18 +177,23 @@ void CPersoDef::charger(const std::string& fichier, bool bApercu, CDecor* decor)
     if (!tuv::fichierExiste(fichier) || !open(fichier, false))
         return;
     nomFichier = fichier;
+    empreinte = tuv::empreinteFichier(fichier);
     reinitialiser();
     notes.commencer(fichier);
+    verifierDans(&notes);
     bApercuEnCours = bApercu;
     decorEnCours = decor;
     for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
         cleCourante = cle;
-        if (const Cle* c = trouverCle(cle)) {
+        if (const Cle* c = trouverCle(cle))
             lireCle(*c);
-            notes.noterLigne(*this, "0 ou vide");
-        }
+        else
+            cleNonPrise();
     }
     close();
+    // Without a sprite the character would walk and fire unseen.
+    if (!bDessin)
+        notes.ajouter(fichier + ": ni SPRITE3 ni SPRITE, le personnage n'a rien à dessiner");
     notes.direUneFois("Personnage : ");
     decorEnCours = nullptr;
 }
@@ -205,6 +212,8 @@ std::string CPersoDef::lireNom(const std::string& fichier)
 
 void CPersoDef::lireCle(const Cle& c)
 {
+    bDessin = bDessin || c.type == Type::Sprite3 || c.type == Type::Sprite2 || c.type == Type::Sprite ||
+              c.type == Type::TexturePerPart;
     switch (c.type) {
     case Type::Planche: case Type::Sprite2: case Type::Sprite: case Type::SpriteBouclier:
         lireImage(c);
@@ -372,6 +381,7 @@ void CPersoDef::lirePartie()
 {
     const std::string fichier = valeur();
     const std::string cle = valeur();
+    parties.push_back(cle);
     if (bApercuEnCours || !decorEnCours)
         return;
     CDEC*& entree = decorEnCours->modelesPersos[cle];
@@ -428,9 +438,10 @@ void CPersoDef::lireEmetteur(int numero)
 void CPersoDef::lireShaderLien()
 {
     auto lien = std::make_unique<CSPRITE>();
+    resteLu();
     const std::string& ligne = getLigneCourante();
     const size_t egal = ligne.find('=');
-    lireShaderSD(egal == std::string::npos ? std::string() : ligne.substr(egal + 1), *lien);
+    lireShaderSD(egal == std::string::npos ? std::string() : ligne.substr(egal + 1), *lien, this);
     const AffichageJeu* affichage = faceJeu::affichage();
     if (CShaderManager* shaders = affichage ? affichage->pShaderManager : nullptr)
         shaders->getShader(lien->strShaderFrag, lien->strShaderVert);
@@ -484,11 +495,13 @@ void CPersoDef::lireLigneArme(const Cle& c)
 
 int CPersoDef::valeurBornee(bool mesure, int min)
 {
-    const int avant = valeursManquantes();
-    const int lu = mesure ? valeurMesure() : valeurEntier();
-    const bool manquante = valeursManquantes() > avant;
+    // Read as text: a value that is no number is named here with what it is kept as.
+    const bool manquante = manque();
+    const std::string_view ecrit = manquante ? std::string_view() : getValueView();
+    const int entier = manquante ? 0 : tuv::stoiSansBlancs(ecrit);
+    const int lu = mesure ? tuv::bornerValeurFichier(entier) : entier;
     const int garde = std::max(lu, min);
-    if (!manquante && !tuv::commeNombre(valeurEcrite()))
+    if (!manquante && !tuv::commeNombre(ecrit))
         notes.noterValeur(*this, "pas un nombre", tuv::itos(garde));
     else if (garde != lu)
         notes.noterValeur(*this, manquante ? "absente" : "inférieure à " + tuv::itos(min), tuv::itos(garde));

@@ -5,7 +5,7 @@
 // time of the reading. appliquer() then copies the definition into a character: the one
 // place where the three makers' copy rules live.
 #include "characters/FichierValeurs.h"
-#include "core/NotesLecture.h"
+#include "core/Fichiers.h"
 
 #include <functional>
 #include <memory>
@@ -111,6 +111,8 @@ public:
 
     // ---- fields, in their documented order --------------------------------------------
     std::string nomFichier;
+    tuv::EmpreinteFichier empreinte;   // that file as it was when read
+    std::vector<std::string> parties;  // the keys of its "TEXTURE_PER_PART" lines
     std::unique_ptr<CPerso> pPersoApercu;  // made by "SPRITE3" when no character is built
     std::string id;
     std::string idIA;
@@ -150,8 +152,6 @@ public:
     float echelleExplosionX = 0, echelleExplosionY = 0;
     std::vector<std::unique_ptr<Arme>> armes;
     int nbArmes = 0;
-    // What the last charger took otherwise than written (it says them on the console).
-    tuv::RecueilNotes notes;
 
 private:
     enum class Type;
@@ -184,6 +184,7 @@ private:
 
     bool bApercuEnCours = false;
     CDecor* decorEnCours = nullptr;
+    bool bDessin = false;  // a sprite line or a part was read: the character shows
 };
 
 // Makes every image bank own a character definition from now on (CDEC's hooks).

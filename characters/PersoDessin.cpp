@@ -33,6 +33,7 @@ constexpr int POINTS_CLIGNOTEMENT = 30;
 constexpr float ICONE_AU_DESSUS = 50;
 constexpr int EPAISSEUR_LIEN = 6;
 constexpr float FONDU_LIEN = 40;
+constexpr int LIMITE_PORTEURS = 16;  // carriers looked at above a character, as a guard against a loop
 
 // An animation drawn with its top-left corner (its global origin left out) at (x, y), then
 // advanced one step.
@@ -196,12 +197,24 @@ int CPerso::dessinerOmbreEtEnfoncement()
             const float bas = static_cast<float>(trou->rectY + trou->profondeur);
             coupe = std::max(0, tuv::floatVersInt((bas - haut) / sy + ENFONCEMENT_MARGE));
         }
-        if (bOmbre)
+        if (ombrePortee())
             dessinerOmbreSprite();
-    } else if (bOmbre) {
+    } else if (ombrePortee()) {
         dessinerOmbre();
     }
     return coupe;
+}
+
+// A piece a character carries (a cannon's gun on its base's turret) stands on its carrier, and
+// its own shadow, sought on the decor below, would lie on the ground through the carrier: it
+// casts one only when its carrier does.
+bool CPerso::ombrePortee() const
+{
+    const CPerso* p = this;
+    for (int i = 0; p && i <= LIMITE_PORTEURS; ++i, p = p->porteur.get())
+        if (!p->bOmbre)
+            return false;
+    return p == nullptr;
 }
 
 // The weapon image behind (couche 0) or in front (1): frame 0 of the bank's animation

@@ -67,6 +67,9 @@ int CPerso::setEtat(int etat)
 {
     if (mode == EtatPerso::MORT)
         return 0;
+    // Alive (a revival leaves the death state first, then takes a state): its keys run again.
+    if (sprite)
+        sprite->bScriptsKeyframesSuspendus = false;
     if (!sprite || !sprite->bAnime) {
         mode = etat;
         if (sprite)

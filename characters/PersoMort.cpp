@@ -237,6 +237,10 @@ int CPerso::mourir()
             --compteurMort;
         }
     }
+    // A death's keys run once: the body lies on an animation (the shipped characters' death
+    // animation itself) that comes round to them again for as long as the level lasts.
+    if (mode == MORT && sprite && sprite->bAnime && sprite->getNbBoucles(sprite->getAnimation()) > 0)
+        sprite->bScriptsKeyframesSuspendus = true;
     if (bMortTerminee)
         return 2;
     if (bVieInfinie)

@@ -38,8 +38,9 @@ int CFichierDEC::tailleFrame()
 // frame), as without the line.
 float CFichierDEC::origine()
 {
-    const float lu = getValueFloat();
-    if (tuv::commeNombre(valeurEcrite()) && std::isfinite(lu))
+    const std::string_view ecrit = getValueView();
+    const float lu = tuv::stofSansBlancs(ecrit);
+    if (tuv::commeNombre(ecrit) && std::isfinite(lu))
         return lu;
     notes.noterValeur(*this, "pas un nombre", "-1 (la moitié de la frame)");
     return -1;
@@ -98,6 +99,8 @@ void CFichierDEC::reinitialiser()
     tempsFrame = 0;
     planche.clear();
     masque.clear();
+    nbAnimations = 0;
+    lieuDestruction.clear();
 }
 
 bool CFichierDEC::chargerDEC(const std::string& fichier, CDEC* cible)
@@ -105,15 +108,16 @@ bool CFichierDEC::chargerDEC(const std::string& fichier, CDEC* cible)
     if (!open(fichier, false))
         return false;
     chemin = fichier;
+    empreinte = tuv::empreinteFichier(fichier);
     reinitialiser();
     notes.commencer(fichier);
+    verifierDans(&notes);
     if (cible)
         cible->nbAnims = 0;
-    for (std::string cle = getKey(); !cle.empty(); cle = getKey()) {
+    for (std::string cle = getKey(); !cle.empty(); cle = getKey())
         lireCle(cle, cible);
-        notes.noterLigne(*this);
-    }
     close();
+    verifierDestruction();
     notes.direUneFois("Décor : ");
     return true;
 }
@@ -192,16 +196,19 @@ void CFichierDEC::lireCle(const std::string& cle, CDEC* cible)
         pParticules = new CParticules();
         pParticules->lire49(*this);
     } else if (cle == "SHADERSD") {
+        resteLu();
         ligneShaderSD = resteDeLaLigne();
         delete pShaderSD;
         pShaderSD = new CSPRITE();
-        lireShaderSD(ligneShaderSD, *pShaderSD);
+        lireShaderSD(ligneShaderSD, *pShaderSD, this);
     } else if (cle == "PLANTE") {
         lirePlante();
     } else if (cle == "PHYSDESTRUCTION") {
         lireDestruction();
     } else if (cle == "ADD_OVER") {
         lireOver();
+    } else {
+        cleNonPrise();
     }
 }
 
@@ -218,10 +225,12 @@ bool CFichierDEC::lireCleSprite(const std::string& cle, CDEC* cible)
         const int boucles = entier();
         largeurFrame = l;
         hauteurFrame = h;
+        ++nbAnimations;
         if (cible)
             cible->ajouterAnimDec(x, y, nb, l, h, vitesse, boucles);
     } else if (cle == "SPRITE2") {
         const std::string nom = getValue();
+        ++nbAnimations;
         if (nom == "VIDE") {
             if (cible)
                 cible->ajouterAnimNom(nom, 0, 0, 0, 0, 0, 0, 0, false);
@@ -311,6 +320,19 @@ void CFichierDEC::lireDestruction()
         notes.noter(*this, "valeur 2 «" + tuv::itos(destruction[RESISTANCE]) + "» résistance négative, lue comme 0");
         destruction[RESISTANCE] = 0;
     }
+    lieuDestruction = notes.lieu(*this);
+}
+
+// A sprite that breaks into an animation the file does not have hides instead: said, once
+// every animation line is read.
+void CFichierDEC::verifierDestruction()
+{
+    constexpr int ANIMATION = 2, DISPARAIT = 6;
+    const int n = destruction[ANIMATION];
+    if (!bPhysDestruction || destruction[DISPARAIT] != 0 || n < 0 || n < nbAnimations || !fichierSprite3.empty())
+        return;
+    notes.ajouter(lieuDestruction + " valeur 3 «" + tuv::itos(n) + "» animation absente du fichier (il en a " +
+                  tuv::itos(nbAnimations) + "), le sprite cassé disparaît");
 }
 
 CPhysDestruction* CFichierDEC::nouvelleDestruction() const

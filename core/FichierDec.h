@@ -1,6 +1,7 @@
 #pragma once
 // Reader of ".dec" sprite definitions: the images go to the target image bank (CDEC),
 // everything else stays in this object for the decor-sprite creation to copy.
+#include "core/Fichiers.h"
 #include "core/NotesLecture.h"
 #include "core/TuvFile.h"
 
@@ -54,6 +55,7 @@ class CFichierDEC : public CTUVFile {
 public:
     std::string id;
     std::string chemin; // file read last (set once it opened)
+    tuv::EmpreinteFichier empreinte; // that file as it was when read
     std::string fichierSprite3;
     std::shared_ptr<CSPRITE3> pSprite3; // read from fichierSprite3 (g_services.lireSprite3)
     int largeurFrame = 0;         // of the last "SPRITE"/"SPRITE2" line
@@ -117,7 +119,11 @@ private:
     void lireCreuse();
     void lirePlante();
     void lireDestruction();
+    void verifierDestruction();
     void lireOver();
     void lireDeuxNoms(std::string& premier, std::string& second);
     std::string resteDeLaLigne() const;
+
+    int nbAnimations = 0;         // "SPRITE" and "SPRITE2" lines read
+    std::string lieuDestruction;  // where the "PHYSDESTRUCTION" line is, for its note
 };

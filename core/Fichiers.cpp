@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -19,6 +20,15 @@ bool fichierExiste(const std::string& chemin)
 {
     std::error_code ec;
     return !chemin.empty() && fs::is_regular_file(chemin, ec);
+}
+
+EmpreinteFichier empreinteFichier(const std::string& chemin)
+{
+    struct stat etat;
+    if (chemin.empty() || ::stat(chemin.c_str(), &etat) != 0 || !S_ISREG(etat.st_mode))
+        return {};
+    return {static_cast<long long>(etat.st_mtim.tv_sec), static_cast<long long>(etat.st_mtim.tv_nsec),
+            static_cast<long long>(etat.st_size)};
 }
 
 bool dossierExiste(const std::string& chemin)

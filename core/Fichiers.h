@@ -7,6 +7,18 @@
 namespace tuv {
 
 bool fichierExiste(const std::string& chemin);
+// What tells that a file changed since it was read: its modification time and size (none for
+// a file that is not there).
+struct EmpreinteFichier {
+    long long secondes = -1, nanosecondes = 0, taille = -1;
+    bool existe() const { return taille >= 0; }
+    bool operator==(const EmpreinteFichier& o) const
+    {
+        return secondes == o.secondes && nanosecondes == o.nanosecondes && taille == o.taille;
+    }
+    bool operator!=(const EmpreinteFichier& o) const { return !(*this == o); }
+};
+EmpreinteFichier empreinteFichier(const std::string& chemin);
 bool dossierExiste(const std::string& chemin);
 // Whether the two paths name the same file ("./a/b.niv" and "a/b.niv"), whether it exists
 // or not.

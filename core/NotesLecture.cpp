@@ -48,18 +48,36 @@ void RecueilNotes::noterValeur(const CTUVFile& f, int indice, std::string_view e
                      ", lue comme " + commeLu);
 }
 
-void RecueilNotes::noterLigne(const CTUVFile& f, const std::string& commeLu)
+// "values 3 to 5" (or "value 3"), agreeing with its verb.
+static std::string valeurs(int premiere, int derniere, const char* singulier, const char* pluriel)
 {
-    const int manquantes = f.valeursManquantes();
-    if (manquantes <= 0)
-        return;
-    const int derniere = f.nbValeursLues();
-    const int premiere = derniere - manquantes + 1;
-    const std::string lu = commeLu.empty() ? std::string(f.valeurEcrite()) : commeLu;
-    std::string quelles = manquantes == 1 ? "valeur " + std::to_string(premiere) + " absente, lue"
-                                          : "valeurs " + std::to_string(premiere) + " à " +
-                                                std::to_string(derniere) + " absentes, lues";
-    lignes.push_back(lieu(f) + " " + quelles + " comme " + citer(lu));
+    if (premiere == derniere)
+        return "valeur " + std::to_string(premiere) + " " + singulier;
+    return "valeurs " + std::to_string(premiere) + " à " + std::to_string(derniere) + " " + pluriel;
+}
+
+void RecueilNotes::noterEcart(const CTUVFile& f, const CTUVFile::Ecart& e)
+{
+    using Type = CTUVFile::Ecart::Type;
+    switch (e.type) {
+    case Type::ValeursAbsentes:
+        lignes.push_back(lieu(f) + " " + valeurs(e.premiere, e.derniere, "absente, lue", "absentes, lues") +
+                         " comme " + citer(e.commeLu));
+        break;
+    case Type::PasUnNombre: noterValeur(f, e.premiere, e.ecrit, "pas un nombre", e.commeLu); break;
+    case Type::ValeursEnTrop:
+        lignes.push_back(lieu(f) + " " + valeurs(e.premiere, e.derniere, "", "") + citer(e.ecrit) +
+                         (e.premiere == e.derniere ? " en trop, non lue" : " en trop, non lues"));
+        break;
+    case Type::SansEgal: {
+        const bool egal = e.ecrit.find('=') != std::string_view::npos;
+        lignes.push_back(fichier + ":" + std::to_string(f.numeroLigne()) + ": " + citer(e.ecrit) +
+                         (egal ? " sans clé" : " sans « = »") + ", ligne non lue");
+        break;
+    }
+    case Type::CleNonPrise: lignes.push_back(lieu(f) + " clé inconnue, ligne non lue"); break;
+    case Type::LigneIgnoree: lignes.push_back(lieu(f) + " " + e.commeLu + ", ligne non lue"); break;
+    }
 }
 
 void RecueilNotes::noter(const CTUVFile& f, const std::string& texte) { lignes.push_back(lieu(f) + " " + texte); }

@@ -3,12 +3,12 @@
 // a value bounded, values a short line lacks. One note a line,
 // "file:line: KEY value n «written» reason, read as X", in the order met; the reader
 // prints them on the console and, where an editor read the file, shows them to its author.
+#include "core/TuvFile.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class CTUVFile;
 
 namespace tuv {
 
@@ -18,9 +18,8 @@ public:
     void commencer(const std::string& fichier);
     // The value just read from f (the last one f gave) was taken as commeLu: pourquoi says why.
     void noterValeur(const CTUVFile& f, const std::string& pourquoi, const std::string& commeLu);
-    // The values f's current line lacked, if any, each named as commeLu (empty: the line's
-    // last value, which the file gives again).
-    void noterLigne(const CTUVFile& f, const std::string& commeLu = std::string());
+    // What f found its current line read as otherwise than written (CTUVFile::verifierDans).
+    void noterEcart(const CTUVFile& f, const CTUVFile::Ecart& e);
     // The same for a reader that splits the line itself: value number indice (from 1) of
     // f's current line, written `ecrit`.
     void noterValeur(const CTUVFile& f, int indice, std::string_view ecrit, const std::string& pourquoi,

@@ -4,6 +4,7 @@
 #include "core/Media.h"
 #include "core/Services.h"
 #include "core/Texte.h"
+#include "core/TuvFile.h"
 
 #include <SFML/Graphics/Shader.hpp>
 
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -199,10 +201,12 @@ namespace {
 
 // The values of a record, one after the other, as views into its text: a level holds
 // thousands of these records. The piece after the last ";" counts only when it is neither
-// empty nor a lone "\r".
+// empty nor a lone "\r". Given the file the record came from, each value read otherwise than
+// written is said there as its line's (CTUVFile::ecartDuReste): one that is no number as it
+// is read, those asked past the record's end and those left over by finir.
 class Jetons {
 public:
-    explicit Jetons(std::string_view texte) : t(texte)
+    Jetons(std::string_view texte, CTUVFile* fichier, int premiere) : t(texte), f(fichier), numero(premiere)
     {
         nb = static_cast<size_t>(std::count(t.begin(), t.end(), ';')) + 1;
         const size_t dernierSep = t.rfind(';');
@@ -212,32 +216,87 @@ public:
     }
     bool reste() const { return i < nb; }
     size_t restants() const { return nb - i; }
-    std::string_view texte()
+    // The next value; past the end, an empty one, named as read as commeLu.
+    std::string_view texte(const char* commeLu = "")
     {
-        if (!reste())
+        if (!reste()) {
+            manque(commeLu);
             return std::string_view();
+        }
         ++i;
         const size_t fin = t.find(';', pos);
         const std::string_view v = t.substr(pos, fin == std::string_view::npos ? std::string_view::npos : fin - pos);
         pos = fin == std::string_view::npos ? t.size() : fin + 1;
         return v;
     }
-    float reel() { return tuv::stof(texte()); }
-    int entier() { return tuv::stoi(texte()); }
+    float reel() { return nombre<float>(); }
+    int entier() { return nombre<int>(); }
+    // One value asked past the record's end, read as commeLu.
+    void manque(const char* commeLu)
+    {
+        if (!f)
+            return;
+        manques += (nManques++ ? ";" : "") + std::string(commeLu);
+    }
+    // The values the record lacked, then those no field took.
+    void finir()
+    {
+        if (!f)
+            return;
+        using Ecart = CTUVFile::Ecart;
+        const int apres = numero + static_cast<int>(nb);  // the first value past the end
+        if (nManques > 0)
+            f->ecartDuReste({Ecart::Type::ValeursAbsentes, apres, apres + nManques - 1, {}, manques});
+        std::string_view surplus = reste() ? t.substr(pos) : std::string_view();
+        surplus = surplus.substr(0, surplus.find_last_not_of("; \t\r") + 1);
+        if (!surplus.empty()) {
+            const int premier = numero + static_cast<int>(i);
+            f->ecartDuReste({Ecart::Type::ValeursEnTrop, premier,
+                             premier + static_cast<int>(std::count(surplus.begin(), surplus.end(), ';')), surplus, {}});
+        }
+    }
 
 private:
+    template <class T>
+    T nombre()
+    {
+        const std::string_view v = texte("0");
+        T x;
+        if constexpr (std::is_same_v<T, int>)
+            x = tuv::stoi(v);
+        else
+            x = tuv::stof(v);
+        if (f && !v.empty() && !tuv::commeNombre(v))
+            nonNombre(v, std::is_same_v<T, int> ? tuv::itos(static_cast<int>(x)) : tuv::ftos(static_cast<float>(x)));
+        return x;
+    }
+    void nonNombre(std::string_view v, const std::string& commeLu)
+    {
+        const int n = numero + static_cast<int>(i) - 1;
+        f->ecartDuReste({CTUVFile::Ecart::Type::PasUnNombre, n, n, v, commeLu});
+    }
+
     std::string_view t;
     size_t pos = 0;
     size_t nb = 0;
     size_t i = 0;
+    CTUVFile* f;
+    int numero;  // the record's first value's number on its line
+    int nManques = 0;
+    std::string manques;
 };
 
 void lireUniformsSD(Jetons& j, CSPRITE::Uniforms& m)
 {
     m.clear();
     int n = j.entier();
-    // Each uniform takes at least two values: never loop past the line.
-    for (int k = 0; k < n && j.restants() >= 2; ++k) {
+    // Each uniform takes at least two values: never loop past the line. A count the line
+    // falls short of asks one value past its end, for the uniforms it lacks.
+    for (int k = 0; k < n; ++k) {
+        if (j.restants() < 2) {
+            j.manque("");
+            break;
+        }
         const std::string_view nom = j.texte();
         CSPRITE::Uniform u;
         const std::string_view type = j.texte();
@@ -303,18 +362,20 @@ void ajouterUniformsSD(std::string& s, const std::string& nomShader, const CSPRI
 
 } // namespace
 
-void lireShaderSD(std::string_view valeurs, DonneesSprite& sd)
+void lireShaderSD(std::string_view valeurs, DonneesSprite& sd, CTUVFile* f, int premiere)
 {
-    Jetons j(valeurs);
+    Jetons j(valeurs, f, premiere);
     sd.strShaderFrag = j.texte();
     lireUniformsSD(j, sd.uniformsFrag);
     sd.strShaderVert = j.texte();
     lireUniformsSD(j, sd.uniformsVert);
-    if (!j.reste())
-        return;
-    sd.bShader = j.entier() != 0;
-    for (float& v : sd.valeursShader)
-        v = j.reel();
+    // The shader flag and its five values are left out as a whole.
+    if (j.reste()) {
+        sd.bShader = j.entier() != 0;
+        for (float& v : sd.valeursShader)
+            v = j.reel();
+    }
+    j.finir();
 }
 
 std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs)

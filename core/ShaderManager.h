@@ -14,6 +14,7 @@
 
 namespace sf { class Shader; }
 class CPLUXControlComboBox;
+class CTUVFile;
 
 class CShaderManager {
 public:
@@ -62,8 +63,10 @@ private:
 
 // The values of a "SHADERSD" line (fragment name; count; its uniforms; vertex name; count;
 // its uniforms; optionally the shader flag and five values) into the sprite's shader fields.
-// A count larger than what the line holds reads what is there.
-void lireShaderSD(std::string_view valeurs, DonneesSprite& sd);
+// A count larger than what the line holds reads what is there. Given the file whose current
+// line holds the record, from its value number premiere, the values read otherwise than
+// written (short, no number, left over) are said there as that line's.
+void lireShaderSD(std::string_view valeurs, DonneesSprite& sd, CTUVFile* f = nullptr, int premiere = 1);
 // The same values as text, without a trailing ";" (the optional tail only when asked).
 std::string texteShaderSD(const DonneesSprite& sd, bool avecValeurs = false);
 // The same text added at the end of s.

@@ -143,7 +143,8 @@ public:
     bool bImpact = false;
     bool bPorteFermee = false;
     int decalageLabel = 0;
-    int numArmeFontaine = 0;
+    // A weapon fountain's weapon (0-8 of the options' row), -1 while it has none to give.
+    int numArmeFontaine = -1;
     // What a load gives the sprite and a restart gives back: the frame of animation 0 it
     // starts on (its definition's NUM_ANIM_DEBUT, or one drawn at random), and, while a
     // script's colour shows, the colour the level gave it (none otherwise).

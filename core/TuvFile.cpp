@@ -1,8 +1,10 @@
 #include "core/TuvFile.h"
 
 #include "core/Fichiers.h"
+#include "core/NotesLecture.h"
 #include "core/Texte.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,8 @@ void CTUVFile::reinitialiser()
 {
     ecritureSure.abandonner();
     close();
+    bVerifier = bLigneAVerifier = false;
+    pNotes = nullptr;
     ligneCourante.clear();
     pos = 0;
     bFinDeLigne = false;
@@ -102,6 +106,8 @@ void CTUVFile::openTexte(const std::string& t)
 
 bool CTUVFile::close()
 {
+    if (bLigneAVerifier)
+        finirLigne();
     bTexte = false;
     texte.str(std::string());
     bEntier = false;
@@ -152,6 +158,8 @@ std::string CTUVFile::getKey() { return std::string(getKeyView()); }
 
 std::string_view CTUVFile::getKeyView()
 {
+    if (bLigneAVerifier)
+        finirLigne();
     // The line is read straight into the current line: no copy per key.
     while (lireLigne(ligneCourante)) {
         const std::string& ligne = ligneCourante;
@@ -160,13 +168,18 @@ std::string_view CTUVFile::getKeyView()
         bFinDeLigne = false;
         if (ligne[0] == '{' || ligne[0] == '}') {
             pos = 1;
+            bLigneAVerifier = false;
             return std::string_view(ligne.data(), 1);
         }
         // The "=" and the key's blanks found by memchr: keys are short, lines long.
         const char* const d = ligne.data();
         const char* const fin = static_cast<const char*>(std::memchr(d, '=', ligne.size()));
-        if (!fin)
+        // A line of blanks is an empty line; any other without "=" is dropped, and said.
+        if (!fin) {
+            if (bVerifier && ligne.find_first_not_of(" \t\r") != std::string::npos)
+                signalerEcart({Ecart::Type::SansEgal, 0, 0, ligne, {}});
             continue;
+        }
         const size_t egal = static_cast<size_t>(fin - d);
         const bool blancs = std::memchr(d, ' ', egal) || std::memchr(d, '\t', egal);
         std::string_view cle(ligne.data(), egal);
@@ -175,9 +188,14 @@ std::string_view CTUVFile::getKeyView()
             cle = cleSansBlancs;
         }
         // An empty key would read as the end of the file to every reader loop.
-        if (cle.empty())
+        if (cle.empty()) {
+            if (bVerifier)
+                signalerEcart({Ecart::Type::SansEgal, 0, 0, ligne, {}});
             continue;
+        }
         pos = egal + 1;
+        bLigneAVerifier = bVerifier;
+        bResteLu = false;
         return cle;
     }
     ligneCourante.clear();
@@ -257,9 +275,79 @@ float CTUVFile::getValueFloat()
     return v;
 }
 
-[[gnu::noinline]] int CTUVFile::valeurIntGenerale() { return tuv::stoiSansBlancs(getValueView()); }
+// A value given again for a missing one is named with the line's missing values, not twice.
+[[gnu::noinline]] int CTUVFile::valeurIntGenerale()
+{
+    const int avant = nManquantes;
+    const std::string_view texte = getValueView();
+    const int v = tuv::stoiSansBlancs(texte);
+    if (bLigneAVerifier && nManquantes == avant && !tuv::commeNombre(texte))
+        signalerNonNombre(texte, tuv::itos(v));
+    return v;
+}
 
-[[gnu::noinline]] float CTUVFile::valeurFloatGenerale() { return tuv::stofSansBlancs(getValueView()); }
+[[gnu::noinline]] float CTUVFile::valeurFloatGenerale()
+{
+    const int avant = nManquantes;
+    const std::string_view texte = getValueView();
+    const float v = tuv::stofSansBlancs(texte);
+    if (bLigneAVerifier && nManquantes == avant && !tuv::commeNombre(texte))
+        signalerNonNombre(texte, tuv::ftos(v));
+    return v;
+}
+
+void CTUVFile::signalerNonNombre(std::string_view ecrit, const std::string& commeLu)
+{
+    signalerEcart({Ecart::Type::PasUnNombre, nValeursLues, nValeursLues, ecrit, commeLu});
+}
+
+void CTUVFile::signalerEcart(const Ecart& e)
+{
+    if (pNotes)
+        pNotes->noterEcart(*this, e);
+}
+
+void CTUVFile::finirLigne()
+{
+    bLigneAVerifier = false;
+    if (nManquantes > 0) {
+        const std::string_view derniere = valeurEcrite();
+        signalerEcart({Ecart::Type::ValeursAbsentes, nValeursLues - nManquantes + 1, nValeursLues, derniere,
+                       manqueLuComme ? std::string(manqueLuComme) : std::string(derniere)});
+    }
+    const std::string_view reste = bResteLu ? std::string_view() : resteNonLu();
+    if (!reste.empty()) {
+        const int n = 1 + static_cast<int>(std::count(reste.begin(), reste.end(), ';'));
+        signalerEcart({Ecart::Type::ValeursEnTrop, nValeursLues + 1, nValeursLues + n, reste, {}});
+    }
+}
+
+std::string_view CTUVFile::resteNonLu() const
+{
+    if (bFinDeLigne || pos >= ligneCourante.size())
+        return {};
+    std::string_view reste(ligneCourante.data() + pos, ligneCourante.size() - pos);
+    // Empty values at the end ("1;2;", a ";" a writer left) hold nothing past what was read.
+    const size_t fin = reste.find_last_not_of("; \t\r");
+    return fin == std::string_view::npos ? std::string_view() : reste.substr(0, fin + 1);
+}
+
+void CTUVFile::cleNonPrise()
+{
+    if (!bLigneAVerifier)
+        return;
+    bLigneAVerifier = false;
+    signalerEcart({Ecart::Type::CleNonPrise, 0, 0, {}, {}});
+}
+
+void CTUVFile::ligneIgnoree(const std::string& pourquoi)
+{
+    if (!bLigneAVerifier)
+        return;
+    bLigneAVerifier = false;
+    if (!pourquoi.empty())
+        signalerEcart({Ecart::Type::LigneIgnoree, 0, 0, {}, pourquoi});
+}
 
 // What getValueView does after a value ending at fin: past its ";", or the position stays at
 // the end of the line.

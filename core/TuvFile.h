@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace tuv { class RecueilNotes; }
+
 class CTUVFile {
 public:
     CTUVFile() = default;
@@ -68,6 +70,46 @@ public:
     // read would only give that one again. False right after getKey.
     bool finDeLigne() const { return bFinDeLigne; }
 
+    // ---- What the reader took otherwise than written ----------------------------------------
+    // A line read otherwise than written, as the file sees it: values asked past the line's
+    // end, a value that is no number where a number is read, values past those the reader
+    // asked for, a line without "=", a key the reader does not take, a line it drops.
+    struct Ecart {
+        enum class Type { ValeursAbsentes, PasUnNombre, ValeursEnTrop, SansEgal, CleNonPrise, LigneIgnoree };
+        Type type = Type::ValeursAbsentes;
+        int premiere = 0, derniere = 0;  // the values concerned, from 1
+        std::string_view ecrit;          // as written: the value, the values in excess, the line
+        std::string commeLu;             // what they were read as; for LigneIgnoree, why
+    };
+    // From now to the next open, each line read otherwise than written is said
+    // (signalerEcart: into notes, or the reader's own form). Off after open(): a pass that
+    // only looks for a key (a count, a name) says nothing.
+    void verifierDans(tuv::RecueilNotes* notes)
+    {
+        pNotes = notes;
+        bVerifier = true;
+    }
+    // The reader does not take the current key ("{" and "}" lines are no keys).
+    void cleNonPrise();
+    // The reader drops the current line: said with why; silent with no why (a line of an
+    // object that was not made, which the reader said already).
+    void ligneIgnoree(const std::string& pourquoi = std::string());
+    // The rest of the current line is the reader's: it splits or hands it on itself.
+    void resteLu() { bResteLu = true; }
+    // What a reader that splits the rest itself (a shader record) found there, said as the
+    // file says its own: only while the current line is checked.
+    void ecartDuReste(const Ecart& e)
+    {
+        if (bLigneAVerifier)
+            signalerEcart(e);
+    }
+    // What the values the reader did not ask for are: empty when the line was read to its end
+    // (or its rest only holds empty values).
+    std::string_view resteNonLu() const;
+    // What a missing value is read as, for a reader that does not give the last one again
+    // (null: the last one).
+    void valeurAbsenteLueComme(const char* texte) { manqueLuComme = texte; }
+
 protected:
     std::ifstream in;
     std::istringstream texte;
@@ -77,6 +119,10 @@ protected:
     size_t pos = 0;
     bool bFinDeLigne = false;
     int nManquantes = 0;  // see valeursManquantes
+
+    // Says e (a reader with a form of its own overrides it); by default into the notes given
+    // to verifierDans.
+    virtual void signalerEcart(const Ecart& e);
 
     // A value read from debut to fin of the current line; manque: past the line's end.
     void noterValeur(size_t debut, size_t fin, bool manque)
@@ -98,6 +144,9 @@ private:
     std::string valeurJusqua(const std::string& separateur);
 
     void nouvelleLigne();
+    // The checks of the key line just read, before the next one is.
+    void finirLigne();
+    void signalerNonNombre(std::string_view ecrit, const std::string& commeLu);
 
     int nLignes = 0;
     int nValeursLues = 0;
@@ -108,4 +157,11 @@ private:
     std::string entier;
     size_t posEntier = 0;
     bool bEntier = false;
+    // Checks (verifierDans): on, the current line is a key line not yet checked, its rest is
+    // the reader's.
+    bool bVerifier = false;
+    bool bLigneAVerifier = false;
+    bool bResteLu = false;
+    tuv::RecueilNotes* pNotes = nullptr;
+    const char* manqueLuComme = nullptr;
 };

@@ -167,6 +167,8 @@ void CSFMLJeu::touchesJeu(sf::Keyboard::Key touche)
         mode = 2;
         CPLUX::show(editeur::id::MENU_EDITEUR);
         bCarteJeu = true;
+        if (pdecor)
+            pdecor->montrerMessageChargementTenu();
         if (pPerso)
             pPerso->resetEtat();
         if (pvue)

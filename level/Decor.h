@@ -88,6 +88,9 @@ public:
     // optionChargement for the editor's reload); always 0. A file that does not read leaves an
     // empty world and says so in a message box.
     int chargerNiveau(const std::string& fichier, int calque);
+    // The editor is entered on this world: a load message no one saw (a menu's background
+    // level, read behind the menus) is shown now, before R can save what was misread.
+    void montrerMessageChargementTenu();
     // Puts the loaded level into its starting state, showing sub-layer calque; always 1.
     int demarrerNiveau(int calque);
     // The first respawn sprite of the main plane with that id has been reached (animation 1).
@@ -252,6 +255,9 @@ public:
     // deleted at once; one still used by a sprite or a character waits in
     // definitionsRetirees until a later load or the world's end finds it unused.
     void retirerModeles();
+    // Takes the definition filed under nom out of modeles (one of the two maps) as
+    // retirerModeles does: the next line naming it reads its file again.
+    void retirerModele(std::map<std::string, CDEC*>& modeles, const std::string& nom);
     // Deletes the retired definitions that nothing uses any more.
     void libererDefinitionsRetirees();
     // Whether a sprite of either world, or a character of either world or of the game's
@@ -342,6 +348,8 @@ public:
     // Its file: the one it was last read from or written to (empty: none yet), and the one
     // the editor's quick save writes: the same, unless the author typed another path.
     std::string fichierNiveau, fichierSaisi;
+    // The last load's message when it was not shown, in English and French (empty: none).
+    std::wstring messageChargementTenu[2];
     // The game type its file gives ("TYPEJEU"); the game world's is also the game's own type.
     int typeJeu = 0;
 

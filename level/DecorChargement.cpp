@@ -71,6 +71,16 @@ void CDecor::retirerModeles()
     libererDefinitionsRetirees();
 }
 
+void CDecor::retirerModele(std::map<std::string, CDEC*>& modeles, const std::string& nom)
+{
+    const auto it = modeles.find(nom);
+    if (it == modeles.end())
+        return;
+    if (it->second)
+        definitionsRetirees.emplace_back(it->second);
+    modeles.erase(it);
+}
+
 void CDecor::libererDefinitionsRetirees()
 {
     // A bank's own model character may point at a bank retired with it: those go together.

@@ -151,6 +151,8 @@ int CDecor::chargerNiveau(const std::string& fichier, int calque)
     optionChargement = calque;
     calqueVisible = calque;
     viderNiveau();
+    messageChargementTenu[0].clear();
+    messageChargementTenu[1].clear();
     bool lu = false;
     {
         CFichierNiveau lecteur;
@@ -160,4 +162,13 @@ int CDecor::chargerNiveau(const std::string& fichier, int calque)
         CPLUX::MessageBoxW(std::string("Erreur !"), "Impossible de charger le niveau : " + fichier);
     preparerNiveau(fichier, calque);
     return 0;
+}
+
+void CDecor::montrerMessageChargementTenu()
+{
+    const std::wstring message = messageChargementTenu[faceJeu::enAnglais() ? 0 : 1];
+    messageChargementTenu[0].clear();
+    messageChargementTenu[1].clear();
+    if (ServicesJeu* jeu = faceJeu::services(); jeu && !message.empty())
+        jeu->afficherMessage(message, imagesAuTaux(CFichierNiveau::DUREE_MESSAGE_CHARGEMENT));
 }

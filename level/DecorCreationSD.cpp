@@ -162,11 +162,14 @@ void copierComportements(const CSPRITE& m, CSPRITE& c, float dx, float dy)
     }
 }
 
-// The first of id1, id2... that no decor sprite of the world carries.
+// The first of id1, id2... that no decor sprite of the world carries, numbered from the id
+// without the number that ends it: a copy of a copy (SORTIE1) is SORTIE2, not SORTIE11.
 std::string idLibreSD(const CDecor& d, const std::string& id)
 {
+    const size_t fin = id.find_last_not_of("0123456789");
+    const std::string nom = fin == std::string::npos ? id : id.substr(0, fin + 1);
     for (unsigned n = 1;; ++n) {
-        std::string libre = id + std::to_string(n);
+        std::string libre = nom + std::to_string(n);
         const auto porte = [&libre](const CSPRITE* sd) { return sd && sd->strID == libre; };
         if (std::none_of(std::begin(d.pPlans), std::end(d.pPlans), [&porte](const CCalqueSD* plan) {
                 return plan && std::any_of(plan->sprites.begin(), plan->sprites.end(), porte);
@@ -331,6 +334,12 @@ CSPRITE3* CDecor::dupliquerSD(CSPRITE3* modele, int x, int y, CCalqueSD* plan)
     // the model's volume (the copy constructor shares none).
     if (ServicesJeu* jeu = faceJeu::services(); jeu && modele->pSon && jeu->attacherSon(modele->idSon, copie))
         copie->setVolumeSon(modele->volumeSon);
+    // A script's colour is the model's in play only: the copy takes the level's, which it is
+    // saved with.
+    if (modele->couleurDuNiveau) {
+        copie->setColor(*modele->couleurDuNiveau);
+        copie->couleurDuNiveau.reset();
+    }
     // A script naming the id must find one sprite.
     if (!modele->strID.empty())
         copie->strID = idLibreSD(*this, modele->strID);

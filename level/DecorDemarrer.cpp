@@ -262,14 +262,15 @@ int CDecor::demarrerNiveau(int calque)
     purgerPlans();
     if (jeu)
         std::fill(std::begin(jeu->compteursNiveau), std::end(jeu->compteursNiveau), 0);
-    if (CScriptEngine* e = jeu ? faceJeu::monde()->pscriptEngine : nullptr) {
-        e->bMessageAffiche = false;
-        e->initFontainesDArmes();
-    }
     viderTracesPas();
     rembobinerSD();
     // Every sprite went back to its start.
     invaliderIndex();
+    // After the rewind, which lights every fountain: one with no weapon to give stays dark.
+    if (CScriptEngine* e = jeu ? faceJeu::monde()->pscriptEngine : nullptr) {
+        e->bMessageAffiche = false;
+        e->initFontainesDArmes();
+    }
     const int arme = armeDeDepart();
     for (CPerso* p : persos)
         ranimerPerso(p, p ? slotDeDepart(*p, arme) : arme);

@@ -71,6 +71,7 @@ void CDecor::relancerMeteores()
         m->bMortTerminee = false;
         m->bMortLancee = false;
         m->mode = 0;
+        m->sprite->bScriptsKeyframesSuspendus = false;  // alive again: its keys run
         m->vie = m->vieMax;
         const sf::Vector2i p = depart(tailleJeuX, d);
         m->sprite->placer(0, p.x, p.y);

@@ -34,9 +34,8 @@ const sf::Vector2f POSITION_BARRE(380, 653);
 constexpr float HAUTEUR_BARRE = 34;
 const sf::Color COULEUR_BARRE(200, 50, 50, 200);
 constexpr int BARRE_SPRITE_X = 640, BARRE_SPRITE_Y = 670;
-// The load's message: frames at 30 per second, and how much of the lists it quotes (the
-// reasons of whole lines of the file, one reason to a line of the message).
-constexpr float DUREE_MESSAGE_CHARGEMENT = 200;
+// How much of the lists the load's message quotes (the reasons of whole lines of the file,
+// one reason to a line of the message).
 constexpr size_t MESSAGE_LIGNES_MAX = 4;
 constexpr size_t MESSAGE_NOMS_MAX = 100;
 // What was wrong with a corrected line, in English and in French, in the order of
@@ -52,7 +51,10 @@ const char* const RAISONS[][2] = {{"unknown view mode", "mode de vue inconnu"},
                                   {"negative blur", "flou négatif"},
                                   {"is not a number", "n'est pas un nombre"},
                                   {"is not a whole number", "n'est pas un nombre entier"},
-                                  {"missing", "absente(s)"}};
+                                  {"missing", "absente(s)"},
+                                  {"in excess", "en trop"},
+                                  {"line without \"=\"", "ligne sans « = »"},
+                                  {"unknown key", "clé inconnue"}};
 
 } // namespace
 
@@ -100,6 +102,8 @@ bool CFichierNiveau::chargerNiveau(const std::string& fichier, CDecor& cible)
         }
         nbClesLues = 0;
         cible.positionsDepart.clear();
+        // Every line read otherwise than written is named (signalerEcart), for every key.
+        verifierDans(nullptr);
         lireCles();
         close();
     }
@@ -132,6 +136,8 @@ void CFichierNiveau::commencer(CDecor& cible)
     bIAEnAttente = false;
     nomsInconnus.clear();
     lignesCorrigees.clear();
+    notesDefinitions.clear();
+    definitionsNonRelues.clear();
     typeJeuLu = pJeu ? faceJeu::partie()->typeJeu : 0;
     cible.libererDefinitionsRetirees();
     cible.bInfos = true;
@@ -164,6 +170,8 @@ void CFichierNiveau::lireCles()
             break;
         if (const Lecteur* lecteur = table.trouver(cle))
             (this->*(*lecteur))();
+        else
+            cleNonPrise();
         if (nbClesLues % LIGNES_PAR_RELEVE == 0)
             etapeEcran();
     }
@@ -244,27 +252,40 @@ void CFichierNiveau::finir()
             std::cerr << ' ' << n;
         std::cerr << '\n';
     }
-    for (const LigneCorrigee& l : lignesCorrigees)
-        std::cerr << "Niveau : " << l.texte(false) << '\n';
+    for (const std::string& f : definitionsNonRelues)
+        std::cerr << "Niveau : " << f << " changé mais illisible, non relu : la définition lue avant reste\n";
+    for (const LigneCorrigee& l : lignesCorrigees) {
+        std::cerr << "Niveau : ";
+        if (l.ligneFichier > 0)
+            std::cerr << d.fichierNiveau << ':' << l.ligneFichier << ": ";
+        std::cerr << l.texte(false) << '\n';
+    }
     // The author reads them over the level he plays or edits; a level read behind the menus
-    // keeps them on the console, where no frame of a level would take the message away.
+    // keeps them on the console, where no frame of a level would take the message away, and
+    // for the editor, which shows them when it is entered on that world.
     const bool dit = estMondeJeu() || sousEditeur;
     const std::wstring message = dit ? messageChargement(faceJeu::enAnglais()) : std::wstring();
     ServicesJeu* jeu = faceJeu::services();
     if (jeu && !message.empty())
         jeu->afficherMessage(message, imagesAuTaux(DUREE_MESSAGE_CHARGEMENT));
+    if (!dit)
+        for (bool anglais : {true, false})
+            d.messageChargementTenu[anglais ? 0 : 1] = messageChargement(anglais);
 }
 
 std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 {
     std::string quoi = RAISONS[static_cast<size_t>(raison)][anglais ? 0 : 1];
-    // An AI line is made or not: its value is the id it wanted, not one read instead.
+    // An AI line is made or not: its value is the id it wanted, not one read instead; a line
+    // or values not read are read as nothing.
     const bool nonCree = raison == Raison::IdIAPris || raison == Raison::ModeleIAInconnu;
+    const bool nonLu = raison == Raison::ValeursEnTrop || raison == Raison::SansEgal || raison == Raison::CleInconnue;
     if (raison == Raison::IdIAPris)
         quoi = "ID " + valeur + " " + quoi;
     if (!detail.empty())
         quoi = (anglais ? "value " : "valeur ") + detail + " " + quoi;
     const std::string suite = nonCree ? (anglais ? ", not made" : ", non créé")
+                              : nonLu ? (anglais ? ", not read" : ", non lu")
                                       : (anglais ? ", read as " : ", lu comme ") + valeur;
     if (anglais)
         return "\"" + ligne + "\": " + quoi + suite;
@@ -275,7 +296,7 @@ std::string CFichierNiveau::LigneCorrigee::texte(bool anglais) const
 // left out (the console has them all), in English or French; empty when the file read cleanly.
 std::wstring CFichierNiveau::messageChargement(bool anglais) const
 {
-    if (lignesCorrigees.empty() && nomsInconnus.empty() && notesDefinitions.empty())
+    if (lignesCorrigees.empty() && nomsInconnus.empty() && notesDefinitions.empty() && definitionsNonRelues.empty())
         return {};
     const std::wstring fichier = tuv::utf8toWStr(pCible->fichierNiveau);
     std::wstring m = anglais ? L"Level \"" + fichier + L"\":" : L"Niveau « " + fichier + L" » :";
@@ -313,9 +334,13 @@ std::wstring CFichierNiveau::messageChargement(bool anglais) const
 // The definitions' own notes, in the console's words (their readers know no language).
 std::wstring CFichierNiveau::notesDefinitionsMessage(bool anglais) const
 {
+    std::wstring m;
+    for (const std::string& f : definitionsNonRelues)
+        m += (anglais ? L"\nNot read again, unreadable (the one read before stays): "
+                      : L"\nNon relue, illisible (celle lue avant reste) : ") + tuv::utf8toWStr(f);
     if (notesDefinitions.empty())
-        return {};
-    std::wstring m = anglais ? L"\nDefinitions read otherwise than written:" : L"\nDéfinitions lues autrement qu'écrites :";
+        return m;
+    m += anglais ? L"\nDefinitions read otherwise than written:" : L"\nDéfinitions lues autrement qu'écrites :";
     for (size_t i = 0; i < notesDefinitions.size() && i < MESSAGE_LIGNES_MAX; ++i)
         m += L"\n" + tuv::utf8toWStr(notesDefinitions[i]);
     if (notesDefinitions.size() > MESSAGE_LIGNES_MAX) {

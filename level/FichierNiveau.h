@@ -8,6 +8,8 @@
 // game type, camera mode, player...) only when that world is the game's played one: a level
 // read behind the menus leaves the game as it was. It runs without a window: the loading
 // screen is drawn only when the game has one.
+#include "core/Fichiers.h"
+#include "core/NotesLecture.h"
 #include "core/TableVues.h"
 #include "core/Texte.h"
 #include "core/TuvFile.h"
@@ -35,6 +37,7 @@ class CDecor;
 class CDEC;
 class CForceSD;
 class CParticules;
+class CPersoDef;
 class CPerso;
 struct MondeJeu;
 class CScript;
@@ -158,9 +161,12 @@ public:
             TypeJeuHorsBornes,
             EchelleFondInvalide,
             FlouNegatif,
-            ValeurNonNombre,   // a value of a setting that F6 would refuse: no number,
+            ValeurNonNombre,   // a value that is no number (of a setting: that F6 would refuse),
             ValeurNonEntiere,  // or a decimal where F6 takes a whole number
             ValeursAbsentes,   // a short line: its last value read again
+            ValeursEnTrop,     // values past those the key takes, not read
+            SansEgal,          // a line without "=" (or without a key), not read
+            CleInconnue,       // a key the reader does not take, not read
         };
         std::string ligne;
         Raison raison = Raison::ModeVueInconnu;
@@ -171,6 +177,7 @@ public:
         // Which value of the line, as "2 «abc»" (or "3 to 4" for missing ones); empty when
         // the reason names the whole line.
         std::string detail;
+        int ligneFichier = 0;  // the line's number in the file, for the console (0: none)
         std::string texte(bool anglais) const;
     };
     // Those lines, in the order met; reported at the end of the load as the names above.
@@ -178,7 +185,11 @@ public:
     // What the preloaded ".dec" and ".per" files were read as otherwise than written (their
     // readers say it on the console): the first few in the load message.
     std::vector<std::string> notesDefinitions;
+    // The preloaded files changed since they were read that cannot be read again (gone,
+    // unreadable): their definitions stay as first read.
+    std::vector<std::string> definitionsNonRelues;
     static constexpr size_t LIGNE_CITEE_MAX = 80;  // octets of a line quoted in that report
+    static constexpr float DUREE_MESSAGE_CHARGEMENT = 200;  // the load's message, frames at 30 a second
     // An "IA" line read and not yet made: the next key tells whether an "IDIA" gives it an id
     // of its own. The line as quoted.
     bool bIAEnAttente = false;
@@ -251,8 +262,8 @@ private:
     int entierReglage(bool borne);
     float reelReglage();
     void corrigerValeur(LigneCorrigee::Raison raison, const std::string& valeur);
-    // The values the current line lacked, named with the one read in their place.
-    void nommerManques();
+    // What the file found read otherwise than written, as the level names it.
+    void signalerEcart(const Ecart& e) override;
     void lireShaderBlur();
     template <int K>
     void lireScrollPlan();
@@ -270,8 +281,13 @@ private:
     void lireScalePersos();
     void lireTexturePer();
     void lireTextureDec();
+    bool aRelire(const std::string& fichier, const std::string& lu, const tuv::EmpreinteFichier& empreinte);
+    bool modeleARelire(const CPersoDef& def, const std::string& fichier, int profondeur);
+    void retirerModele(const std::string& nom, int profondeur);
+    void ajouterNotesDefinition(const tuv::RecueilNotes& notes);
     void lireTypeJeu();
     void lireZone();
+    void lireNonPrise() { ligneIgnoree(); }
 
     // Character and AI lines (FichierNiveauPersos.cpp).
     void lirePerso3();

@@ -25,6 +25,8 @@ void CFichierNiveau::enregistrerPersos(TableCles& t)
 {
     // "ROTIA" and "VITESSEIA" are written after an AI but never read back: stored levels
     // play without them.
+    t.ajouter("ROTIA", &CFichierNiveau::lireNonPrise);
+    t.ajouter("VITESSEIA", &CFichierNiveau::lireNonPrise);
     t.ajouter("PERSO3", &CFichierNiveau::lirePerso3);
     t.ajouter("PERSO", &CFichierNiveau::lirePerso);
     t.ajouter("BOUCLIER", &CFichierNiveau::lireBouclier);
@@ -114,6 +116,7 @@ void CFichierNiveau::lirePerso()
     CDEC* banque = it == pCible->modelesPersos.end() ? nullptr : it->second;
     if (!banque || !banque->pPersoDef) {
         signalerInconnu(nom);
+        ligneIgnoree();  // named with the models not preloaded
         pSDCourant = nullptr;
         pJoueur = nullptr;
         return;

@@ -67,7 +67,9 @@ bool grandNombre(std::string_view texte, bool reel)
 
 void CFichierNiveau::enregistrerReglages(TableCles& t)
 {
-    // "LOGO_TIMER" and "TEXTE" are read by no one: like every unknown key they are skipped.
+    // "LOGO_TIMER" and "TEXTE" are read by no one: skipped, as keys the reader knows.
+    t.ajouter("LOGO_TIMER", &CFichierNiveau::lireNonPrise);
+    t.ajouter("TEXTE", &CFichierNiveau::lireNonPrise);
     t.ajouter("NOM", &CFichierNiveau::lireNom);
     t.ajouter("INFOS", &CFichierNiveau::lireInfos);
     t.ajouter("MUSIQUE", &CFichierNiveau::lireMusique);
@@ -147,6 +149,7 @@ void CFichierNiveau::lireFond()
     fichierFond = getValue();
     // Without a picture the values are not read: nothing to say of them.
     if (fichierFond.empty()) {
+        ligneIgnoree();
         lierDialogueFond();
         return;
     }
@@ -161,7 +164,6 @@ void CFichierNiveau::lireFond()
         corrigerValeur(LigneCorrigee::Raison::ValeurNonNombre, tuv::ftos(ECHELLE_FOND_DEFAUT));
     else if (s <= 0)
         corrigerLigne(LigneCorrigee::Raison::EchelleFondInvalide, tuv::ftos(ECHELLE_FOND_DEFAUT));
-    nommerManques();
     CFondImage& fond = *pCible->pFondImage;
     fond.charger(fichierFond);
     pCible->bCouleurFond = false;
@@ -260,20 +262,52 @@ void CFichierNiveau::lireScrollVue()
         const bool nombre = tuv::commeNombre(texteZoom) || infini(texteZoom);
         corrigerLigne(nombre ? Raison::ZoomVueInvalide : Raison::ZoomVueNonNombre, tuv::ftos(ZOOM_DEFAUT));
     }
-    nommerManques();
 }
 
 void CFichierNiveau::corrigerLigne(LigneCorrigee::Raison raison, const std::string& valeur)
 {
-    lignesCorrigees.push_back({tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX), raison, valeur, nbClesLues, {}});
+    lignesCorrigees.push_back(
+        {tuv::debutUtf8(getLigneCourante(), LIGNE_CITEE_MAX), raison, valeur, nbClesLues, {}, numeroLigne()});
 }
+
+namespace {
+
+constexpr size_t VALEUR_CITEE_MAX = 20;
+
+// "3" or "3-9", and the text written, quoted.
+std::string detailValeurs(int premiere, int derniere, std::string_view ecrit, bool citer)
+{
+    std::string d = tuv::itos(premiere) + (derniere > premiere ? "-" + tuv::itos(derniere) : "");
+    if (citer)
+        d += " «" + tuv::debutUtf8(std::string(ecrit), VALEUR_CITEE_MAX) + "»";
+    return d;
+}
+
+} // namespace
 
 void CFichierNiveau::corrigerValeur(LigneCorrigee::Raison raison, const std::string& valeur)
 {
-    constexpr size_t VALEUR_CITEE_MAX = 20;
     corrigerLigne(raison, valeur);
+    lignesCorrigees.back().detail = detailValeurs(nbValeursLues(), nbValeursLues(), valeurEcrite(), true);
+}
+
+void CFichierNiveau::signalerEcart(const Ecart& e)
+{
+    using Raison = LigneCorrigee::Raison;
+    using Type = Ecart::Type;
+    switch (e.type) {
+    case Type::ValeursAbsentes: corrigerLigne(Raison::ValeursAbsentes, e.commeLu); break;
+    case Type::PasUnNombre: corrigerLigne(Raison::ValeurNonNombre, e.commeLu); break;
+    case Type::ValeursEnTrop: corrigerLigne(Raison::ValeursEnTrop, {}); break;
+    case Type::SansEgal:
+        corrigerLigne(Raison::SansEgal, {});
+        lignesCorrigees.back().numero = -1;  // a line of its own, after the key line before it
+        return;
+    case Type::CleNonPrise: corrigerLigne(Raison::CleInconnue, {}); return;
+    case Type::LigneIgnoree: return;  // the level drops lines only silently
+    }
     lignesCorrigees.back().detail =
-        tuv::itos(nbValeursLues()) + " «" + tuv::debutUtf8(std::string(valeurEcrite()), VALEUR_CITEE_MAX) + "»";
+        detailValeurs(e.premiere, e.derniere, e.ecrit, e.type != Type::ValeursAbsentes);
 }
 
 int CFichierNiveau::entierReglage(bool borne)
@@ -302,30 +336,19 @@ float CFichierNiveau::reelReglage()
     return v;
 }
 
-void CFichierNiveau::nommerManques()
-{
-    const int manquantes = valeursManquantes();
-    if (manquantes <= 0)
-        return;
-    const int derniere = nbValeursLues(), premiere = derniere - manquantes + 1;
-    corrigerLigne(LigneCorrigee::Raison::ValeursAbsentes, std::string(valeurEcrite()));
-    lignesCorrigees.back().detail =
-        tuv::itos(premiere) + (manquantes > 1 ? "-" + tuv::itos(derniere) : "");
-}
-
 // A blur below 0 (of a plane or of the background) is read as none, as F6 refuses it.
 void CFichierNiveau::lireShaderBlur()
 {
     const int n = entierReglage(false);
     // The blur of no plane is not read: nothing to say of it.
     const bool plan = n >= 0 && n <= CDecor::NB_PLANS;
+    if (!plan)
+        ligneIgnoree();
     float rayon = plan ? reelReglage() : reel();
     if (rayon < 0 && plan) {
         corrigerLigne(LigneCorrigee::Raison::FlouNegatif, "0");
         rayon = 0;
     }
-    if (plan)
-        nommerManques();
     if (n >= 0 && n < CDecor::NB_PLANS)
         pCible->pPlans[n]->rayonFlou = rayon;
     else if (n == CDecor::NB_PLANS)
@@ -365,7 +388,8 @@ void CFichierNiveau::lireNuages() { pCible->activerNuages(drapeau()); }
 void CFichierNiveau::lireEtoilesEffet()
 {
     const bool actif = drapeau();
-    pCible->activerEtoiles(actif, actif ? mesure() : 0);
+    const int n = mesure();
+    pCible->activerEtoiles(actif, actif ? n : 0);
 }
 
 void CFichierNiveau::lireNuagePoussiere() { pCible->activerNuagePoussiere(drapeau()); }
@@ -394,22 +418,83 @@ void CFichierNiveau::lireScalePersos()
     d->scalePersosY = reel();
 }
 
-// A model already filed under the name stays as it is: its file is not read again.
+// A file read before under the name is read again when it changed since (an edit made while
+// the game runs, taken by the editor's C); else it stays as it is, and its notes are listed as
+// at its first reading. One whose file cannot be read any more stays, and the load says so.
+bool CFichierNiveau::aRelire(const std::string& fichier, const std::string& lu, const tuv::EmpreinteFichier& empreinte)
+{
+    if (!lu.empty() && lu != fichier)
+        return false;  // another file filed under that name: the first one stays
+    const tuv::EmpreinteFichier maintenant = tuv::empreinteFichier(fichier);
+    if (maintenant == empreinte)
+        return false;
+    if (!maintenant.existe() && !lu.empty()) {
+        if (std::find(definitionsNonRelues.begin(), definitionsNonRelues.end(), fichier) == definitionsNonRelues.end())
+            definitionsNonRelues.push_back(fichier);
+        return false;
+    }
+    return maintenant.existe();
+}
+
+// A model or one of its parts (to a depth that a ring of parts cannot pass) changed.
+bool CFichierNiveau::modeleARelire(const CPersoDef& def, const std::string& fichier, int profondeur)
+{
+    if (aRelire(fichier, def.nomFichier, def.empreinte))
+        return true;
+    constexpr int PROFONDEUR_MAX = 8;
+    if (profondeur >= PROFONDEUR_MAX)
+        return false;
+    for (const std::string& cle : def.parties) {
+        const auto it = pCible->modelesPersos.find(cle);
+        const CPersoDef* partie = it == pCible->modelesPersos.end() || !it->second ? nullptr : it->second->pPersoDef;
+        if (partie && modeleARelire(*partie, partie->nomFichier, profondeur + 1))
+            return true;
+    }
+    return false;
+}
+
+// The model and its parts leave the map, so that its reading makes them anew.
+void CFichierNiveau::retirerModele(const std::string& nom, int profondeur)
+{
+    const auto it = pCible->modelesPersos.find(nom);
+    if (it == pCible->modelesPersos.end())
+        return;
+    const std::vector<std::string> parties =
+        it->second && it->second->pPersoDef ? it->second->pPersoDef->parties : std::vector<std::string>();
+    pCible->retirerModele(pCible->modelesPersos, nom);
+    if (profondeur < 8)
+        for (const std::string& partie : parties)
+            retirerModele(partie, profondeur + 1);
+}
+
+void CFichierNiveau::ajouterNotesDefinition(const tuv::RecueilNotes& notes)
+{
+    notesDefinitions.insert(notesDefinitions.end(), notes.notes().begin(), notes.notes().end());
+}
+
 void CFichierNiveau::lireTexturePer()
 {
     const std::string fichier = getValue();
     const std::string nom = getValue();
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    const auto it = pCible->modelesPersos.find(nom);
+    if (it != pCible->modelesPersos.end() && it->second) {
+        const CPersoDef* lu = it->second->pPersoDef;
+        if (!lu || !modeleARelire(*lu, fichier, 0)) {
+            if (lu)
+                ajouterNotesDefinition(lu->notes);
+            return;
+        }
+        retirerModele(nom, 0);
+    }
     CDEC*& entree = pCible->modelesPersos[nom];
-    if (entree)
-        return;
     entree = new CDEC();
     entree->nom = nom;
     if (CPersoDef* def = entree->pPersoDef) {
         def->id = nom;
         def->cleDefinition = nom;
         def->charger(fichier, false, pCible);
-        notesDefinitions.insert(notesDefinitions.end(), def->notes.notes().begin(), def->notes.notes().end());
+        ajouterNotesDefinition(def->notes);
     }
 }
 
@@ -418,15 +503,21 @@ void CFichierNiveau::lireTextureDec()
     const std::string fichier = getValue();
     const std::string nom = getValue();
     sf::Lock verrou(CSFMLJeuGlobal::mutex);
+    const auto it = pCible->modelesDEC.find(nom);
+    if (it != pCible->modelesDEC.end() && it->second) {
+        const CFichierDEC& lu = *it->second->pFichierDEC;
+        if (!aRelire(fichier, lu.chemin, lu.empreinte)) {
+            ajouterNotesDefinition(lu.notes);
+            return;
+        }
+        pCible->retirerModele(pCible->modelesDEC, nom);
+    }
     CDEC*& entree = pCible->modelesDEC[nom];
-    if (entree)
-        return;
     entree = new CDEC();
     entree->nom = nom;
     entree->pFichierDEC->id = nom;
     entree->pFichierDEC->chargerDEC(fichier, entree);
-    const std::vector<std::string>& notes = entree->pFichierDEC->notes.notes();
-    notesDefinitions.insert(notesDefinitions.end(), notes.begin(), notes.end());
+    ajouterNotesDefinition(entree->pFichierDEC->notes);
 }
 
 // A game type the game does not know is read as adventure, as F6 refuses it.
@@ -436,7 +527,6 @@ void CFichierNiveau::lireTypeJeu()
     typeJeuLu = pCible->typeJeu = lu >= TYPE_AVENTURE && lu <= TYPE_MAX ? lu : TYPE_AVENTURE;
     if (typeJeuLu != lu)
         corrigerLigne(LigneCorrigee::Raison::TypeJeuHorsBornes, std::to_string(TYPE_AVENTURE));
-    nommerManques();
     if (estMondeJeu())
         faceJeu::partie()->typeJeu = typeJeuLu;
 }
@@ -446,5 +536,4 @@ void CFichierNiveau::lireZone()
     pCible->bZone = drapeau();
     for (int& v : pCible->zone)
         v = entierReglage(true);
-    nommerManques();
 }

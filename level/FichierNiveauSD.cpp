@@ -125,9 +125,10 @@ void CFichierNiveau::lireLock()
 // The rest of the line is the shader record; the shader is loaded into the cache once.
 void CFichierNiveau::lireShaderSD()
 {
+    resteLu();
     if (!pSDCourant)
         return;
-    ::lireShaderSD(std::string_view(ligneCourante).substr(std::min(pos, ligneCourante.size())), *pSDCourant);
+    ::lireShaderSD(std::string_view(ligneCourante).substr(std::min(pos, ligneCourante.size())), *pSDCourant, this);
     const AffichageJeu* affichage = faceJeu::affichage();
     if (CShaderManager* shaders = affichage ? affichage->pShaderManager : nullptr)
         shaders->getShader(pSDCourant->strShaderFrag, pSDCourant->strShaderVert);
@@ -224,8 +225,9 @@ void CFichierNiveau::lireKP()
 // A second zone for the same sprite replaces the first, whose two scripts leave the engine.
 void CFichierNiveau::lireForceSD()
 {
+    // The lines of a sprite that was not made are dropped: the load named the sprite.
     if (!pSDCourant)
-        return;
+        return ligneIgnoree();
     CSPRITE& sd = *pSDCourant;
     CScriptEngine* e = moteur();
     if (sd.pForce && e) {
@@ -276,6 +278,8 @@ void CFichierNiveau::lireParticulesCourant()
 {
     if (pSDCourant && pSDCourant->pParticules)
         lireParticulesSD(pSDCourant->pParticules, pSDCourant);
+    else
+        ligneIgnoree();
 }
 
 void CFichierNiveau::lireCalqueSD()

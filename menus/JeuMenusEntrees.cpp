@@ -235,6 +235,8 @@ void CJeuMenus::basculerEditeur()
     faceJeu::partie()->mode = 2;
     // Whatever the editor plays from here lives in the world now shown.
     bJeuMondeMenu = jeu->pdecor && jeu->pdecor == jeu->pdecorMenu;
+    if (jeu->pdecor)
+        jeu->pdecor->montrerMessageChargementTenu();
     faceJeu::options()->bHUDVisible = false;
     faceJeu::options()->bCarteJeu = true;
     if (jeu->pPerso)

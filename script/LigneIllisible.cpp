@@ -16,6 +16,14 @@ std::string LigneIllisible::raisonTexte() const
         quoi = "« " + detail + " » lu comme " + tuv::itos(tuv::stoiSansBlancs(detail)) + " : ni nombre ni variable";
         break;
     case Raison::SiSansFin: quoi = "if sans endif : faux, le script finit"; break;
+    case Raison::EnTrop: quoi = "« " + detail + " » en trop : ignoré"; break;
+    case Raison::PointVirgule: quoi = "« ; » entre guillemets : coupe le texte"; break;
+    case Raison::OperateurEnTrop:
+        quoi = "« " + detail + " » lu comme " + lue + " : un opérateur entre deux valeurs";
+        break;
+    case Raison::OperandeManquant: quoi = "valeur manquante : lue comme 0"; break;
+    case Raison::SansComparaison: quoi = "if sans comparaison : faux, le script finit"; break;
+    case Raison::ComparaisonEnTrop: quoi = "lu comme if (" + detail + ") ; faux, il finit le script"; break;
     }
     return quoi;
 }

@@ -168,12 +168,32 @@ bool estVariableAffectee(const CScript& script, const std::string& nom)
     return false;
 }
 
+// A number or an operand the compiler named that is a name the script assigns after all:
+// it is read as the variable.
+bool nommeUneVariable(const CScript& script, const LigneIllisible& l)
+{
+    using Raison = LigneIllisible::Raison;
+    if (l.raison != Raison::PasUnNombre && l.raison != Raison::OperateurEnTrop)
+        return false;
+    const bool signe = l.raison == Raison::OperateurEnTrop && !l.detail.empty() && l.detail[0] == '-';
+    return estVariableAffectee(script, signe ? l.detail.substr(1) : l.detail);
+}
+
 } // namespace
 
 int CScriptEngine::nbArgumentsMotCle(const std::string& motCle)
 {
     const EntreeMotCle* e = chercherMotCle(motCle);
     return e ? e->nbArguments : -1;
+}
+
+std::vector<std::pair<std::string, int>> CScriptEngine::motsCles()
+{
+    std::vector<std::pair<std::string, int>> r;
+    for (const RangMotsCles& rang : TABLE_MOTS_CLES)
+        for (const char* mot : rang.motsCles)
+            r.emplace_back(mot, rang.nbArguments);
+    return r;
 }
 
 std::string CScriptEngine::langue()
@@ -234,6 +254,8 @@ bool CScriptEngine::lireCommande(const std::string& motCle, const std::string& p
         return false;
     }
     sortDuBloc = e->sortDuBloc;
+    // Named in either language: the author plays in both.
+    verifierArguments(motCle, e->nbArguments);
     // Only the message commands of the current language are kept; the other variant
     // reads nothing.
     if (e->langue && prefixe != e->langue)
@@ -280,8 +302,10 @@ void CScriptEngine::compiler(CScript& script)
         int compteur = 0;
         bool garder, sortDuBloc = false;
         if (k.size() == 1 && k[0] == '{') {
+            verifierArguments(k, 0);
             garder = ++profondeur == 1;
         } else if (k.size() == 1 && k[0] == '}') {
+            verifierArguments(k, 0);
             profondeur = std::max(profondeur - 1, 0);
             garder = profondeur == 0;
         } else {
@@ -320,10 +344,7 @@ void CScriptEngine::releverLignesIllisibles(CScript& script)
     fichier.lignesIllisibles.clear();
     lignes.insert(lignes.end(), fichier.sisOuverts.begin(), fichier.sisOuverts.end());
     lignes.erase(std::remove_if(lignes.begin(), lignes.end(),
-                                [&](const LigneIllisible& l) {
-                                    return l.raison == LigneIllisible::Raison::PasUnNombre &&
-                                           estVariableAffectee(script, l.detail);
-                                }),
+                                [&](const LigneIllisible& l) { return nommeUneVariable(script, l); }),
                  lignes.end());
     std::stable_sort(lignes.begin(), lignes.end(),
                      [](const LigneIllisible& a, const LigneIllisible& b) { return a.ligne < b.ligne; });

@@ -21,8 +21,9 @@
 namespace {
 const char* const CHEMIN_POLICE = "./polices/SF_Minced_Meat.ttf";
 const char* const ID_MONITEUR = "JeuDialogScripts";
-constexpr int NB_ARMES_FONTAINE = 9;
 constexpr int TIRAGES_ARME_MAX = 100;
+// A fountain's animations: lit with a weapon to take, dark.
+constexpr int FONTAINE_ALLUMEE = 0, FONTAINE_ETEINTE = 1;
 } // namespace
 
 std::function<CSPRITE3*()> CScriptEngine::spriteEditeurAnimations = [] { return nullptr; };
@@ -301,27 +302,23 @@ void CScriptEngine::redemarrerScript(CScript& s)
 
 void CScriptEngine::preparerFontaines(CScript& s)
 {
-    for (const auto& c : s.commandes) {
-        if (c->strMotCle != "FONTAINEDARMES" || !s.pSD)
-            continue;
-        s.pSD->setAnim(0);
-        s.pSD->setOverVisible("FONTAINEDARMESLUX", true);
-        s.pSD->setOverVisible("FONTAINEDARMES_ARME", true);
-        afficherArmeFontaine(&s, choisirArmeAuHasard());
-    }
+    for (const auto& c : s.commandes)
+        if (c->strMotCle == "FONTAINEDARMES" && s.pSD)
+            allumerFontaine(s, choisirArmeFontaine());
 }
 
 // ---------------------------------------------------------------- weapon fountains
 
-int CScriptEngine::choisirArmeAuHasard()
+int CScriptEngine::choisirArmeAuHasard(int limite)
 {
     const OptionsJeu* jeu = faceJeu::options();
     if (!jeu)
         return -1;
     const int* drapeaux = jeu->armesFontaine;
+    auto offerte = [&](int k) { return k >= 0 && k < limite && k < NB_ARMES_FONTAINE && drapeaux[k] == 1; };
     int nb = 0, derniere = -1;
     for (int k = 0; k < NB_ARMES_FONTAINE; ++k)
-        if (drapeaux[k] == 1) {
+        if (offerte(k)) {
             ++nb;
             derniere = k;
         }
@@ -329,13 +326,31 @@ int CScriptEngine::choisirArmeAuHasard()
         return derniere;
     for (int essai = 0; essai < TIRAGES_ARME_MAX; ++essai) {
         const int k = tuv::rand() % NB_ARMES_FONTAINE;
-        if (drapeaux[k] == 1)
+        if (offerte(k))
             return k;
     }
     for (int k = 0; k < NB_ARMES_FONTAINE; ++k)
-        if (drapeaux[k] == 1)
+        if (offerte(k))
             return k;
     return -1;
+}
+
+// The adventure's hero has fewer slots than the row has weapons: a fountain shows only what
+// every player can take.
+int CScriptEngine::choisirArmeFontaine()
+{
+    int limite = NB_ARMES_FONTAINE;
+    if (const CDecor* d = monde())
+        for (const CPerso* p : d->persos)
+            if (p)
+                limite = std::min(limite, p->nbSlots());
+    return choisirArmeAuHasard(limite);
+}
+
+bool CScriptEngine::armeDonnable(int w, const CPerso& p)
+{
+    const OptionsJeu* jeu = faceJeu::options();
+    return jeu && w >= 0 && w < NB_ARMES_FONTAINE && jeu->armesFontaine[w] == 1 && w < p.nbSlots();
 }
 
 void CScriptEngine::afficherArmeFontaine(CScript* script, int w)
@@ -344,6 +359,21 @@ void CScriptEngine::afficherArmeFontaine(CScript* script, int w)
         return;
     script->pSD->setOverFichier("FONTAINEDARMES_ARME", "ARME" + tuv::itos(w + 1));
     script->pSD->numArmeFontaine = w;
+}
+
+void CScriptEngine::allumerFontaine(CScript& s, int w)
+{
+    CSPRITE* sd = s.pSD;
+    if (!sd)
+        return;
+    const bool allumee = w >= 0 && w < NB_ARMES_FONTAINE;
+    sd->setAnim(allumee ? FONTAINE_ALLUMEE : FONTAINE_ETEINTE);
+    sd->setOverVisible("FONTAINEDARMESLUX", allumee);
+    sd->setOverVisible("FONTAINEDARMES_ARME", allumee);
+    if (allumee)
+        afficherArmeFontaine(&s, w);
+    else
+        sd->numArmeFontaine = -1;
 }
 
 // ---------------------------------------------------------------- lookups

@@ -19,7 +19,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace sf { class RenderWindow; class RenderTarget; }
@@ -94,11 +96,21 @@ public:
     int indexCreation(unsigned numero) const;
 
     // ---- weapon fountains -----------------------------------------------------------------
-    // An enabled weapon (flag 1 of CSFMLJeu::armesFontaine), -1 when none is.
-    int choisirArmeAuHasard();
+    // The weapons of the options' "Fountain weapons" row.
+    static constexpr int NB_ARMES_FONTAINE = 9;
+    // An enabled weapon (flag 1 of CSFMLJeu::armesFontaine) below `limite`, -1 when none is.
+    int choisirArmeAuHasard(int limite = NB_ARMES_FONTAINE);
+    // A fountain's weapon: enabled, and in a slot of every player's character of the active
+    // world (a fountain gives slot w of the row's weapon w); -1 when none is.
+    int choisirArmeFontaine();
+    // Weapon w of a fountain may go to p: enabled, and p has slot w.
+    static bool armeDonnable(int w, const CPerso& p);
     // Shows weapon w (0-8) on the fountain of the script's sprite; other values change nothing.
     void afficherArmeFontaine(CScript* script, int w);
-    // Each weapon fountain of the script: its sprite at animation 0 with its lights and a drawn weapon.
+    // The fountain of the script's sprite lit with weapon w (animation 0, its lights, the
+    // weapon over it), or, for no weapon (w < 0), out: dark, nothing over it, nothing to take.
+    void allumerFontaine(CScript& script, int w);
+    // Each weapon fountain of the script lit with a weapon drawn, or out when none can be.
     void preparerFontaines(CScript& script);
 
     // ---- lookups shared by the handlers ---------------------------------------------------
@@ -172,6 +184,9 @@ public:
     static int texteVersInt(const std::string& texte);
     static float texteVersFloat(const std::string& texte);
     static bool estFlottant(const std::string& texte);
+    // What an operand of "=" or IF that names no variable is read as: a number, or a text
+    // in double quotes.
+    static std::string operandeLuComme(const std::string& operande);
     static std::string getVariableTexte(const CScript* script, const std::string& nom);
     static float getVariableFloat(const CScript* script, const std::string& nom);
     static int getVariableInt(const CScript* script, const std::string& nom);
@@ -327,6 +342,8 @@ public:
     void construireLabels(CScript* script);
     // Arguments the compiler reads for a keyword; -1 for a keyword outside the table.
     static int nbArgumentsMotCle(const std::string& motCle);
+    // Every keyword of that table with its number of arguments.
+    static std::vector<std::pair<std::string, int>> motsCles();
     // The skipped or unreadable lines last written on the console, by file: a file compiled
     // again with the same lines (a restart, scripts sharing it) is not named again. A level
     // load forgets them.
@@ -379,6 +396,12 @@ private:
     // Reads the arguments of one statement; false when the command is not to be kept.
     bool lireCommande(const std::string& motCle, const std::string& prefixe, std::wstring& texte,
                       int& compteur, bool& sortDuBloc);
+    // Names what the statement's arguments, not yet read, make it take otherwise than
+    // written (ScriptVerifications.cpp).
+    void verifierArguments(const std::string& motCle, int nbArguments);
+    void verifierOperation(const std::string& a, const std::string& op, const std::string& b);
+    void verifierOperandes(const std::string& a, const std::string& b);
+    void verifierCondition(std::string_view ecrits, size_t nbEcrits);
     // Language prefix of the menus: "fr_" or "en_".
     static std::string langue();
     // The reader's findings become the script's; the console names them when they changed.

@@ -146,7 +146,7 @@ LigneIllisible CScriptFile::decrire(LigneIllisible::Raison raison, std::string d
     const size_t fin = ligneBrute.find_last_not_of(" \t");
     const std::string_view ligne =
         debut == npos ? std::string_view() : std::string_view(ligneBrute).substr(debut, fin - debut + 1);
-    return {nLigne, raison, tuv::debutUtf8(ligne, LigneIllisible::LIGNE_CITEE_MAX), std::move(detail)};
+    return {nLigne, raison, tuv::debutUtf8(ligne, LigneIllisible::LIGNE_CITEE_MAX), std::move(detail), {}};
 }
 
 void CScriptFile::signaler(LigneIllisible::Raison raison, std::string detail)
@@ -196,6 +196,7 @@ bool peutEtreConditionnelle(const std::string& ligne)
 std::string CScriptFile::lireLigneSuivante()
 {
     bDernierArg = false;
+    bLigneSi = false;
     std::string motCle;
     // A stray else or endif on the file's last line ends it with "NULL"; the next call gives "".
     bool elseOuEndifSeul = false;
@@ -229,8 +230,10 @@ std::string CScriptFile::lireLigneSuivante()
         // A statement without keyword ("(x)", "=(x)") is no statement.
         const bool trouve = decouper(motCle, si, true);
         verifierLigne(trouve, motCle);
-        if (trouve && !motCle.empty())
+        if (trouve && !motCle.empty()) {
+            bLigneSi = si;
             break;
+        }
     }
     for (char& c : motCle)
         if (c >= 'a' && c <= 'z')
@@ -395,6 +398,11 @@ std::wstring versWide(const std::string& t, size_t debut, size_t fin)
             return tuv::utf8toWStr(t.substr(debut, fin - debut));
     return std::wstring(source + debut, source + fin);
 }
+}
+
+std::string_view CScriptFile::argumentsEcrits() const
+{
+    return std::string_view(strLigne).substr(std::min<size_t>(nPosArg, strLigne.size()));
 }
 
 std::wstring CScriptFile::getArgW()

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CScriptFile {
@@ -34,6 +35,12 @@ public:
     std::wstring getArgW();
     // Names to assign the statement's results to ("x;y"), "" when none.
     const std::string& getMotCle() const { return strGauche; }
+    // The statement's arguments not yet read, as getArgW cuts them (";" between them); before
+    // the first getArgW, all of them.
+    std::string_view argumentsEcrits() const;
+    // The statement is the IF an "if (...)" line was rewritten into: its last argument is the
+    // conditional's number, not the author's.
+    bool ligneSi() const { return bLigneSi; }
 
     // Parsing of a short "name(arg;arg)" text without a file.
     void setLigne(const std::string& ligne);
@@ -112,6 +119,7 @@ private:
     bool bFermee = false;
     bool bGuillemetOuvert = false;
     bool bExpression = false;
+    bool bLigneSi = false;
 };
 
 // Helpers on script text, shared by the reader and the conditional rewriting.

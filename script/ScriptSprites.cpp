@@ -273,24 +273,19 @@ void CScriptEngine::cmdFONTAINEDARMES(CScript* s)
         return;
     }
     CPerso* preneur = s->pPersoDeclencheur.get();
+    const int arme = sd->numArmeFontaine;
     if (mode == MODE_REARMER && sd->getNumAnim() == PRIS) {
-        sd->setAnim(DISPONIBLE);
-        sd->setOverVisible("FONTAINEDARMESLUX", true);
-        sd->setOverVisible("FONTAINEDARMES_ARME", true);
-        const int w = choisirArmeAuHasard();
-        if (w >= 0)
-            afficherArmeFontaine(s, w);
-    } else if (mode == MODE_PRENDRE && sd->getNumAnim() == DISPONIBLE && preneur) {
-        sd->setAnim(PRIS);
-        sd->setOverVisible("FONTAINEDARMESLUX", false);
-        sd->setOverVisible("FONTAINEDARMES_ARME", false);
-        // Every character of that player's number, the AIs included (theirs is 0 unless set).
+        allumerFontaine(*s, choisirArmeFontaine());  // out again when no weapon can be drawn
+    } else if (mode == MODE_PRENDRE && sd->getNumAnim() == DISPONIBLE && preneur && armeDonnable(arme, *preneur)) {
+        allumerFontaine(*s, -1);
+        // Every character of that player's number, the AIs included (theirs is 0 unless set),
+        // that has the weapon's slot: the one he holds is not refilled instead.
         std::vector<CPerso*> servis(d->persos.begin(), d->persos.end());
         servis.insert(servis.end(), d->ias.begin(), d->ias.end());
         for (CPerso* p : servis) {
-            if (!p || p->numJoueur != preneur->numJoueur)
+            if (!p || p->numJoueur != preneur->numJoueur || arme >= p->nbSlots())
                 continue;
-            p->selectArme(sd->numArmeFontaine);
+            p->selectArme(arme);
             if (SlotArme* slot = slotCourant(*p)) {
                 slot->munitions = chargePleine(*slot, p->numJoueur, *faceJeu::monde(), *faceJeu::partie());
                 slot->bPossedee = true;

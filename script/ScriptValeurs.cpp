@@ -36,7 +36,9 @@ struct Operande {
     std::string texte;
 };
 
-Operande typer(const CScript& s, std::string t)
+using Variables = std::map<std::string, Variable>;
+
+Operande typer(const Variables& variables, std::string t)
 {
     Operande o;
     long long signe = 1;
@@ -60,8 +62,8 @@ Operande typer(const CScript& s, std::string t)
         o.texte = sansGuillemets(t);
         return o;
     }
-    const auto it = s.variables.find(t);
-    if (it != s.variables.end()) {
+    const auto it = variables.find(t);
+    if (it != variables.end()) {
         const Variable& v = it->second;
         if (v.type == Variable::Entier)
             entier(signe * v.i);
@@ -221,6 +223,12 @@ bool CScriptEngine::estFlottant(const std::string& texte)
     return texte.find_first_of(".,") != std::string::npos;
 }
 
+std::string CScriptEngine::operandeLuComme(const std::string& operande)
+{
+    const Operande o = typer(Variables(), operande);
+    return o.type == Variable::Texte ? "\"" + o.texte + "\"" : o.texte;
+}
+
 // ---------------------------------------------------------------- variables and return values
 
 std::string CScriptEngine::texteValeur(const Variable& v)
@@ -305,7 +313,7 @@ void CScriptEngine::cmdEgal(CScript* s)
         if (k >= 0 && k < static_cast<int>(s->retours.size()))
             s->variables[cible] = s->retours[static_cast<size_t>(k)];
     } else if (!op.empty()) {
-        const Operande oa = typer(*s, a), ob = typer(*s, b);
+        const Operande oa = typer(s->variables, a), ob = typer(s->variables, b);
         Variable& v = s->variables[cible];
         if (oa.type == Variable::Texte || ob.type == Variable::Texte) {
             v = Variable();
@@ -321,7 +329,7 @@ void CScriptEngine::cmdEgal(CScript* s)
             }
         }
     } else {
-        s->variables[cible] = valeurDe(typer(*s, a));
+        s->variables[cible] = valeurDe(typer(s->variables, a));
     }
     ++s->numCmdCour;
 }
@@ -329,7 +337,7 @@ void CScriptEngine::cmdEgal(CScript* s)
 void CScriptEngine::cmdIF(CScript* s)
 {
     marquerFait(s);
-    const Operande a = typer(*s, getArgString(s, 0)), b = typer(*s, getArgString(s, 2));
+    const Operande a = typer(s->variables, getArgString(s, 0)), b = typer(s->variables, getArgString(s, 2));
     if (comparer(a, getArgString(s, 1), b)) {
         ++s->numCmdCour;
         return;

@@ -130,14 +130,45 @@ std::string lireKP(CFouet& fouet, LigneLue& l, CPLUXDialog* dialog, CPLUXControl
     return tuv::itos(x) + ";" + tuv::itos(y) + ";" + tuv::itos(pause);
 }
 
-} // namespace
-
-// The line quoted, why its values were not all taken and what was read: what a save writes.
-void CFouet::corriger(const CTUVFile& f, const std::string& raisons, const std::string& lu)
+// The file and line, the line quoted, why its values were not all taken and what was read
+// (nothing: not read).
+std::string texteCorrige(const CTUVFile& f, const std::string& fichier, const std::string& raisons,
+                         const std::string& lu)
 {
     constexpr size_t LIGNE_CITEE_MAX = 80;
-    valeursCorrigees.push_back("« " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raisons +
-                               ", lu comme " + lu);
+    return fichier + ":" + tuv::itos(f.numeroLigne()) + ": « " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raisons +
+           (lu.empty() ? ", non lue" : ", lu comme " + lu);
+}
+
+// The whip file as read: the lines the reader never sees (no "=", a key it does not take)
+// are named in the whip's own form; a line's missing and excess values, lireCle names them.
+class FichierFouetLu : public CTUVFile {
+public:
+    FichierFouetLu(std::vector<std::string>& corrigees, const std::string& nom)
+        : valeursCorrigees(corrigees), fichier(nom)
+    {
+    }
+
+protected:
+    void signalerEcart(const Ecart& e) override
+    {
+        if (e.type == Ecart::Type::SansEgal)
+            valeursCorrigees.push_back(texteCorrige(*this, fichier, "ligne sans « = »", ""));
+        else if (e.type == Ecart::Type::CleNonPrise)
+            valeursCorrigees.push_back(texteCorrige(*this, fichier, "clé inconnue", ""));
+    }
+
+private:
+    std::vector<std::string>& valeursCorrigees;
+    const std::string& fichier;
+};
+
+} // namespace
+
+// What a save writes.
+void CFouet::corriger(const CTUVFile& f, const std::string& raisons, const std::string& lu)
+{
+    valeursCorrigees.push_back(texteCorrige(f, strFichier, raisons, lu));
 }
 
 bool CFouet::sauver(const std::string& fichier, const CPLUXControl* conteneur) const
@@ -205,6 +236,9 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
         lu = tuv::itos(epaisseur = l.entier(neuf.epaisseur, 0, tuv::VALEUR_FICHIER_MAX, "", false));
     } else if (cle == "FOUET_EPAISSEUR_TRAINE") {
         lu = tuv::itos(epaisseurTraine = l.entier(neuf.epaisseurTraine, 0, tuv::VALEUR_FICHIER_MAX, "", false));
+    } else {
+        f.cleNonPrise();
+        return;
     }
     // A short line's missing values are the last one given again: said, as a bad value is.
     if (const int manquantes = f.valeursManquantes(); manquantes > 0) {
@@ -213,6 +247,8 @@ void CFouet::lireCle(CTUVFile& f, const std::string& cle, CPLUXDialog* dialog, C
                                      : "valeurs " + tuv::itos(premiere) + " à " + tuv::itos(f.nbValeursLues()) +
                                            " absentes");
     }
+    if (const std::string_view reste = f.resteNonLu(); !reste.empty())
+        l.raison("", "valeurs en trop «" + tuv::debutUtf8(std::string(reste), 20) + "» non lues");
     if (!l.raisons().empty() && !lu.empty())
         corriger(f, l.raisons(), lu);
 }
@@ -240,9 +276,10 @@ bool CFouet::charger(const std::string& fichier, CPLUXDialog* dialog, CPLUXContr
                      const std::string& prefixe)
 {
     // A folder of that name opens as an empty stream on Linux: it is no whip file either.
-    CTUVFile f;
+    FichierFouetLu f(valeursCorrigees, fichier);
     if (!tuv::fichierExiste(fichier) || !f.open(fichier, false))
         return false;
+    f.verifierDans(nullptr);
     strFichier = fichier;
     supprimerKP();
     nbKPIgnores = 0;

@@ -465,17 +465,29 @@ TEST_F(FichierAnm, ValeursCorrigeesNommees)
 {
     const struct { std::string ligne, note; } cas[] = {
         {"COULEURGLOBALE=300;1;1", "COULEURGLOBALE valeur 1 «300» hors de 0 à 255, lue comme 255|"
-                                   "COULEURGLOBALE valeur 4 «» absente, lue comme 255"},
+                                   "COULEURGLOBALE valeur 4 absente, lue comme «255»"},
         {"COULEURFOND=10;abc;-4;20", "COULEURFOND valeur 2 «abc» pas un nombre, lue comme 0|"
                                      "COULEURFOND valeur 3 «-4» hors de 0 à 255, lue comme 0"},
         {"ETAT=ARRET;999", "ETAT valeur 2 «999» animation absente (le sprite en a 1), lue comme -1"},
-        {"ETAT=ARRET", "ETAT valeur 2 absente, lue comme -1 (aucune animation)"},
+        {"ETAT=ARRET", "ETAT valeur 2 absente, lue comme «-1»"},
         {"GRILLECASE=-4", "GRILLECASE valeur 1 «-4» case inférieure à 1, lue comme 16"},
         {"ETAT=ARRET;0", ""},
+        // Lines of the animation, which its own "ANIMATION" line opens.
+        {"NBFRAMESANIMATION=-5", "NBFRAMESANIMATION valeur 1 «-5» inférieure à 0, lue comme 0"},
+        {"ANIMATION_GOTO=abc;1", "ANIMATION_GOTO valeur 1 «abc» pas un nombre, lue comme 0"},
+        {"ANIMELEM=99;;0;1", "ANIMELEM valeur 1 «99» élément absent (le sprite en a 0), lu comme -1"},
+        {"VISEE=1;1", "VISEE valeur 2 «1» en trop, non lue"},
+        {"KF_SENS=1", "KF_SENS avant toute KEYFRAME, ligne non lue"},
+        // A keyframe's script: the command is value 1.
+        {"KEYFRAME=0;1\nKF_SCP=tourner;( 1 )", "KF_SCP valeur 1 «tourner» commande inconnue, jamais jouée"},
+        {"KEYFRAME=0;1\nKF_SCP=# note;( x , y )", ""},
     };
     const std::string fichier = dossier / "c.anm";
     for (const auto& c : cas) {
-        ecrireTexte(fichier, "ID=A\n" + c.ligne + "\nANIMATION=a\n");
+        // An animation line goes after its "ANIMATION" line, the others before.
+        const bool animation = c.ligne.find("ANIM") == 0 || c.ligne.find("NBFRAMES") == 0 ||
+                               c.ligne.find("VISEE") == 0 || c.ligne.find("K") == 0;
+        ecrireTexte(fichier, animation ? "ANIMATION=a\n" + c.ligne + "\n" : "ID=A\n" + c.ligne + "\nANIMATION=a\n");
         CSPRITE3 s;
         ASSERT_TRUE(s.charger(nullptr, nullptr, fichier, true));
         std::string notes;

@@ -22,7 +22,7 @@ TEST_F(ArmesTest, EveryKeyOfTheFile)
     ecrireTexte("armes.arm",
                 "# banner\nRECUL=9;9\nCOLOR=1;2;3;4\nSPRITETIR=0;0;1;8;8;0;0\n"
                 "ARME=ARME 8;Arc;14;40;20;900\n"
-                "PLANCHE=armes.png\n"
+                "NOM_EN=Bow\nPLANCHE=armes.png\n"
                 "ORIGINE_SPRITETIR=1;1\n"
                 "SPRITETIR=0;0;2;31;17;0.5;0\n"
                 "SPRITETIRCANON=0;32;1;16;16;1;1\n"
@@ -41,6 +41,7 @@ TEST_F(ArmesTest, EveryKeyOfTheFile)
 
     const CArme& arc = arme(0);
     EXPECT_EQ(arc.portee, 900);
+    EXPECT_EQ(arc.nomPour(false) + "/" + arc.nomPour(true), "Arc/Bow") << "the French and English names";
     EXPECT_EQ(arc.dureeRecul, 3) << "a RECUL line before the first ARME must be ignored";
     EXPECT_EQ(arc.couleur, sf::Color(10, 255, 0, 128)) << "channels are clamped to 0..255";
     // An origin line before the cut is overridden by the cut's centre, one after it wins.
@@ -59,6 +60,7 @@ TEST_F(ArmesTest, EveryKeyOfTheFile)
     // A short ARME line and its defaults; two PARTICULE_TIR lines leave the second one.
     const CArme& grenade = arme(1);
     EXPECT_EQ(grenade.vitesse, 0.0f) << "missing values read 0, not the line's last value again";
+    EXPECT_EQ(grenade.nomPour(true), "Grenade") << "without NOM_EN, English shows the French name";
     EXPECT_EQ(grenade.portee, 0);
     ASSERT_NE(grenade.pParticulesTir, nullptr);
     EXPECT_EQ(grenade.pParticulesTir->nbParticules, 7);
@@ -120,6 +122,7 @@ TEST(ArmesLivrees, TheShippedFileHasEveryWeaponTheRulesName)
     for (int i = 0; i < liste.nbArmes; ++i) {
         const CArme& a = *liste.arme(i);
         noms.insert(a.nom);
+        EXPECT_FALSE(a.nomAfficheEn.empty()) << a.nom << " has no English name (NOM_EN)";
         for (const CDEC* banque : {a.pDecTir.get(), a.pDecCanon.get(), a.pDecImpactMur.get(), a.pDecImpactPerso.get()}) {
             ASSERT_NE(banque->trouverAnim(0), nullptr) << a.nom;
             EXPECT_GT(banque->nbFramesAnim(0), 0) << a.nom << ": animation 0 has no frame (sheet missing?)";

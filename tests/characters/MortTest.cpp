@@ -3,6 +3,7 @@
 
 #include "characters/Explosions.h"
 #include "characters/PersoDef.h"
+#include "support/Outils.h"
 
 namespace {
 
@@ -111,6 +112,41 @@ TEST_F(Mort, MortDUnSpriteAnime)
         sansEtats->sprite->update(nullptr, 1, 0, 0, -1);
     }
     EXPECT_TRUE(sansEtats->bMortTerminee) << "without ARRET and MORT: animation 0 plays out";
+}
+
+// A death's key runs once per death whatever its count, though the body (ARRET, linked to the
+// one-frame MORT as the guard's) comes round to it every other frame; again after a restart.
+TEST_F(Mort, LaCleDeLaMortTourneUneFoisParMort)
+{
+    installerServicesScripts(*jeu);
+    decor->pMoteur = jeu->pscriptEngine = &moteur();
+    DossierTemp dossier;
+    ecrireTexte(dossier / "mort.scp", "BASCULE()\n");
+    for (const bool joueur : {false, true})
+        for (const int nbExecutions : {-1, 1, 3}) {
+            const std::string cas = (joueur ? "player, count " : "AI, count ") + std::to_string(nbExecutions);
+            CPerso* p = joueur ? surLeSol() : ia(300, 500);
+            anime(*p, {"MORT", "ARRET_VISEE", "TOUCHE", "CHUTE"}, 1);
+            CSPRITE3& s = *p->sprite;
+            s.etats["ARRET"] = 0;  // MORT_2 and MORT_4, not named, play animation 0 too
+            s.setVitesseAnim(0, 2);
+            CSPRITE3_KEYFRAME& cle = *s.getAnim(0)->keyframes[0];
+            cle.nbExecutions = nbExecutions;
+            cle.creerScript(dossier / "mort.scp", &s);
+            for (int mort = 1; mort <= 2; ++mort) {
+                p->prendreCoup(p->vie, 0, 0, 0);
+                for (int image = 0; image < 300; ++image) {
+                    p->mourir();
+                    s.update(nullptr, 1, s.x, s.y, -1);
+                    moteur().lancerScripts();
+                }
+                ASSERT_NE(cle.scriptVivant(), nullptr) << cas;
+                EXPECT_EQ(cle.scriptVivant()->nbRunFaits, 1) << cas << ", death " << mort;
+                EXPECT_TRUE(s.getAnimation() == 0 && s.getNbBoucles(0) > 100) << cas << ": the body lies as before";
+                decor->demarrerNiveau(1);
+                EXPECT_NE(p->mode, MORT) << cas << ": revived";
+            }
+        }
 }
 
 TEST_F(Mort, ExplosionEtEnfants)

@@ -293,9 +293,12 @@ TEST_F(PersoDefTest, BadValuesAndShortLinesNamed)
         {"HITBOX=6;8", "HITBOX valeurs 3 à 4 absentes, lues comme «0 ou vide»"},
         {"POSITIONTETE=5", "POSITIONTETE valeur 2 absente, lue comme «0 ou vide»"},
         {"VIE=100;100", ""},
+        {"VIEE=100", "VIEE clé inconnue, ligne non lue"},
+        {"VIE 100", "«VIE 100» sans « = », ligne non lue"},
+        {"VIE=1;2;3", "VIE valeur 3 «3» en trop, non lue"},
     };
     for (const auto& c : cas) {
-        ecrireTexte("mal.per", "ID=MAL\n" + c.ligne + "\n");
+        ecrireTexte("mal.per", "ID=MAL\n" + c.ligne + "\nSPRITE=0;0;8;8;1;0;0\n");
         CPersoDef def;
         def.charger("mal.per", false, decor.get());
         std::string notes;
@@ -303,6 +306,12 @@ TEST_F(PersoDefTest, BadValuesAndShortLinesNamed)
             notes += (notes.empty() ? "" : "|") + n.substr(std::string("mal.per:2: ").size());
         EXPECT_EQ(notes, c.note) << c.ligne;
     }
+    // Nothing to draw: the character would walk and fire unseen.
+    ecrireTexte("mal.per", "ID=MAL\nVIE=100;100\n");
+    CPersoDef invisible;
+    invisible.charger("mal.per", false, decor.get());
+    ASSERT_EQ(invisible.notes.notes().size(), 1u);
+    EXPECT_EQ(invisible.notes.notes()[0], "mal.per: ni SPRITE3 ni SPRITE, le personnage n'a rien à dessiner");
     ecrireTexte("mal.per", "VIE=abc;-5\nVITESSE=-3\nHITBOX=6;8\n");
     CPersoDef def;
     def.charger("mal.per", false, decor.get());

@@ -358,6 +358,11 @@ TEST(FichierDEC, BadValuesAndShortLinesNamed)
         {"HITBOX=6;8", "HITBOX valeurs 3 à 4 absentes, lues comme «8»"},
         {"ECHELLE=2", "ECHELLE valeur 2 absente, lue comme «2»"},
         {"SPRITE=0;0;3;32;40;1;0", ""},
+        // A crate that breaks into an animation the file lacks would vanish instead.
+        {"PHYSDESTRUCTION=1;30;1;0;0;0;0;255;140;100;255",
+         "PHYSDESTRUCTION valeur 3 «1» animation absente du fichier (il en a 0), le sprite cassé disparaît"},
+        {"COLLISIONS=1;2", "COLLISIONS valeur 2 «2» en trop, non lue"},
+        {"ORIGIN=1;2", "ORIGIN clé inconnue, ligne non lue"},
     };
     for (const auto& c : cas) {
         const std::string fichier = d / "c.dec";

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The README and the guides of docs/ name only paths that exist: a path of the project (from
 # its root, or from data/ where the game and its tools run) and the target of each link; and
-# no fixed folder under /tmp.
+# no fixed folder under /tmp. docs/architecture.md names every folder (below).
 # Usage: chemins_test.sh [source folder]; prints each path that is missing.
 set -uo pipefail
 cd "${1:-$(dirname "$0")/../..}"
@@ -29,6 +29,27 @@ for doc in README.md docs/*.md; do
   while IFS= read -r fixe; do
     echo "FAILED: $doc uses the fixed folder $fixe (a folder of its own: mktemp -d)"; fautes=$((fautes + 1))
   done < <(grep -oE '/tmp/[A-Za-z0-9_.-]+' "$doc")
+done
+# docs/architecture.md's table names every folder of the project; a folder of tests/ with
+# sources is a test binary of tests/CMakeLists.txt (else its .cpp files build nothing), and
+# the guide names each of the others, which hold shell-script entries.
+for d in */ .ci/; do
+  d=${d%/}
+  [ "$d" = build ] && continue
+  grep -qE '^\|.*`'"$d"'/`' docs/architecture.md ||
+    { echo "FAILED: docs/architecture.md's folder table leaves out $d/"; fautes=$((fautes + 1)); }
+done
+for d in tests/*/; do
+  d=${d%/}
+  n=${d#tests/}
+  [ "$n" = support ] && continue
+  if compgen -G "$d/*.cpp" > /dev/null; then
+    grep -q "^tuv_test_dir($n " tests/CMakeLists.txt ||
+      { echo "FAILED: $d holds .cpp files but no tuv_test_dir line builds them"; fautes=$((fautes + 1)); }
+  else
+    grep -q "$d/" docs/architecture.md ||
+      { echo "FAILED: docs/architecture.md does not name $d/"; fautes=$((fautes + 1)); }
+  fi
 done
 [ "$fautes" -eq 0 ] && echo "every path the documents name exists"
 exit "$fautes"

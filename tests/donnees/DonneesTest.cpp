@@ -11,12 +11,14 @@
 #include "level/Decor.h"
 #include "level/Vue.h"
 #include "menus/JeuMenus.h"
+#include "script/ScriptEngine.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 
 namespace {
@@ -273,4 +275,76 @@ TEST(Donnees, LeLapinDUneArmeVideEstACoteDesJambes)
         << " to " << droite;
     EXPECT_GT(lapinGauche + lapin.width, gauche - 12) << "the rabbit stays by the hero";
     EXPECT_NEAR(lapinBas, (boite.top + boite.height - o.y) * sy, 2) << "the rabbit on the hero's ground line";
+}
+
+namespace {
+
+// The level started as a game of that kind starts it: a two-player game from its options
+// screen, the others by a restart with their players (an arena's: a two-player hero). Its
+// first player, shown as his arrival would.
+CPerso& demarrerEnType(CSFMLJeu& j, const std::string& niveau, int type)
+{
+    j.typeJeu = type;
+    if (type == 2) {
+        j.pMenus->strFichierNiveau = j.pMenus->strNiveauCharge = niveau;
+        j.pMenus->lancerPartieMulti(true, false, false, false, false, false);
+    } else {
+        if (j.pdecor->persos.empty())
+            j.pdecor->persos.push_back(new CPerso(*j.persosPrecharges[0]));
+        j.pdecor->demarrerNiveau(1);
+    }
+    CPerso& h = *j.pdecor->persos.front();
+    h.sprite->bVisible = true;
+    return h;
+}
+
+} // namespace
+
+// Every weapon fountain of the shipped levels, in each kind of game, gives the weapon it shows,
+// ticked in the options' row and in a slot of the players. After a start that drew weapon 4,
+// nothing ticked leaves it dark and giving nothing; weapon 2 alone shows and gives 2; weapon 7
+// alone is past the adventure hero's five slots: his fountains stay dark.
+TEST(Donnees, UneFontaineNeDonneQueLArmeCocheeQuElleMontre)
+{
+    PiloteJeu p;
+    ASSERT_TRUE(p.demarrer());
+    CSFMLJeu& j = *p.jeu;
+    j.pMenus->selectionnerDecor(true);
+    j.mode = 1;
+    int vues = 0;
+    pourChaqueNiveau(j, [&](const std::string& niveau, const std::filesystem::path&) {
+        for (int type : {0, 1, 2})
+            for (int cochee : {3, -1, 1, 6}) {
+                std::fill(std::begin(j.armesFontaine), std::end(j.armesFontaine), 0);
+                if (cochee >= 0)
+                    j.armesFontaine[cochee] = 1;
+                CPerso& h = demarrerEnType(j, niveau, type);
+                const int arme = cochee < h.nbSlots() ? cochee : -1;
+                const std::string cas = niveau + ", game type " + std::to_string(type) + ", " +
+                                        (cochee < 0 ? "no weapon" : "weapon " + std::to_string(cochee + 1) + " alone");
+                std::set<CSPRITE*> fontaines;
+                for (const auto& s : j.pscriptEngine->scripts)
+                    for (const auto& c : s->commandes)
+                        if (c->strMotCle == "FONTAINEDARMES" && s->pSD)
+                            fontaines.insert(s->pSD);
+                for (CSPRITE* f : fontaines) {
+                    ++vues;
+                    const auto& o = f->overs["FONTAINEDARMES_ARME"];
+                    const std::string montree = o.bVisible ? o.fichier : "";
+                    const std::string attendue = arme >= 0 ? "ARME" + std::to_string(arme + 1) : "";
+                    EXPECT_TRUE(f->getNumAnim() == (arme >= 0 ? 0 : 1) && montree == attendue)
+                        << cas << ": shows «" << montree << "», animation " << f->getNumAnim();
+                    const int tenue = h.armeCourante;
+                    h.sprite->x = f->x;
+                    h.sprite->y = f->y;
+                    for (int i = 0; i < 5; ++i)  // standing on it: its take script fires, then runs
+                        j.pscriptEngine->lancerScripts();
+                    EXPECT_EQ(f->getNumAnim(), 1) << cas << ": taken, or dark";
+                    EXPECT_TRUE(arme >= 0 ? h.armeCourante == arme && h.armes[static_cast<size_t>(arme)]->bPossedee
+                                          : h.armeCourante == tenue)
+                        << cas << ": holds weapon " << h.armeCourante + 1;
+                }
+            }
+    });
+    EXPECT_GE(vues, 5 * 3 * 4) << "the five fountains of the shipped levels, in three kinds of game, four times";
 }

@@ -4,6 +4,9 @@
 #include "support/PiloteJeu.h"
 
 #include "anim/Sprite3.h"
+#include "characters/Armes.h"
+#include "characters/Explosions.h"
+#include "characters/Inventaire.h"
 #include "characters/OptionsMulti.h"
 #include "characters/Perso.h"
 #include "characters/PersoDef.h"
@@ -13,6 +16,7 @@
 #include "level/FichierNiveau.h"
 #include "menus/JeuMenus.h"
 #include "script/ScriptEngine.h"
+#include "tools/Fouet.h"
 
 #include <gtest/gtest.h>
 
@@ -150,9 +154,7 @@ TEST(Lecture, LesDonneesSeLisentSansNote)
         lecteur.chargerNiveau(f, monde);
         using Raison = CFichierNiveau::LigneCorrigee::Raison;
         for (const CFichierNiveau::LigneCorrigee& l : lecteur.lignesCorrigees)
-            EXPECT_TRUE(l.raison != Raison::ValeurNonNombre && l.raison != Raison::ValeurNonEntiere &&
-                        l.raison != Raison::ValeursAbsentes)
-                << f << ": " << l.texte(false);
+            EXPECT_TRUE(l.raison < Raison::ValeurNonNombre) << f << ": " << l.texte(false);
         EXPECT_TRUE(lecteur.notesDefinitions.empty()) << f << ": " << lecteur.notesDefinitions[0];
     }
     for (const std::string& f : fichiers(".dec")) {
@@ -170,4 +172,15 @@ TEST(Lecture, LesDonneesSeLisentSansNote)
         s.charger(nullptr, nullptr, f, false);
         sansNote(f, s.notes);
     }
+    CArmes armes;
+    armes.charger("./personnages/armes.arm");
+    sansNote("armes.arm", armes.notes);
+    CExplosions explosions;
+    explosions.charger("./explosions/explos.ini");
+    sansNote("explos.ini", explosions.notes);
+    CInventaire inventaire;
+    sansNote(CInventaire::FICHIER, inventaire.notes);
+    CFouet fouet;
+    fouet.charger("./fouet0.ini", nullptr, nullptr, "");
+    EXPECT_TRUE(fouet.valeursCorrigees.empty()) << fouet.valeursCorrigees[0];
 }

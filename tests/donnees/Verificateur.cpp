@@ -300,7 +300,7 @@ void Verificateur::verifierArmes(const std::string& fichier)
         {"SPRITETIRCANON", {7}}, {"SPRITETIRIMPACTMUR", {7}}, {"SPRITETIRIMPACTPERSO", {7}},
         {"ORIGINE_SPRITETIR", {2}}, {"ORIGINE_SPRITETIR_IMPACT", {2}}, {"CADENCETIR", {1}},
         {"SON", {1}},            {"RECUL", {2}},          {"COLOR", {4}},
-        {"PARTICULE_TIR", {49}}, {"PARTICULE_TIR2", {49}},
+        {"PARTICULE_TIR", {49}}, {"PARTICULE_TIR2", {49}}, {"NOM_EN", {1}},
     };
     int nbArmes = 0;
     for (const Ligne& l : verifierCles(fichier, format)) {

@@ -255,6 +255,35 @@ TEST_F(HUDTest, AdventureIconRowPulseDetailsAndShip)
     jeu.pPerso = nullptr;
 }
 
+// The weapon's name beside its damage, in the adventure's panel and in a player's of two: in
+// English its English name, in French (or where the weapon has none) the French one.
+TEST_F(HUDTest, WeaponNameInThePlayersLanguage)
+{
+    CPerso& p = *perso(500, 500);
+    donnerArme(p, 0, 3, 5);
+    p.armeCourante = 0;
+    CArme& arme = *jeu.parmes->armes[3];
+    // The name's place, from its x to the damage icon's, as drawn.
+    const auto nom = [&](int type, const char* langue, const char* francais, const char* anglais) {
+        jeu.typeJeu = type;
+        jeu.pMenus->langue = langue;
+        arme.nomAffiche = francais;
+        arme.nomAfficheEn = anglais;
+        hud().compteurArme[0] = 1;
+        const sf::Image i = frame();
+        std::vector<sf::Uint32> v;
+        for (unsigned y = 36; y < 62; ++y)
+            for (unsigned x = 88; x < 166; ++x)
+                v.push_back(i.getPixel(x, y).toInteger());
+        return v;
+    };
+    for (int t : {0, 2}) {
+        EXPECT_TRUE(nom(t, "en_", "Arme3", "Gun") == nom(t, "fr_", "Gun", "")) << t << ": in English, the English name";
+        EXPECT_TRUE(nom(t, "fr_", "Arme3", "Gun") == nom(t, "en_", "Arme3", "")) << t << ": else the French one";
+        EXPECT_TRUE(nom(t, "fr_", "Arme3", "") != nom(t, "fr_", "Gun", "")) << t << ": the name is drawn there";
+    }
+}
+
 TEST_F(HUDTest, RoundCountdownAtBothRates)
 {
     jeu.typeJeu = 2;

@@ -263,17 +263,24 @@ TEST_F(ChargementTest, RedemarrageRespawnEtIA)
     EXPECT_TRUE(garde.bDel) << "told not to come back";
 }
 
-// The shipped cannon: a base carrying its gun, which is in no list of the level. Hit until its
-// turn has run, then both killed, the hero in its sight; restarted from the reached flag, then
-// from the start: the base and its gun come back each time as the load made them.
+// The shipped cannon: a base carrying its gun, which is in no list of the level, on ground, its
+// shadow off as the snow pass has it. Hit until its turn has run, then both killed, the hero in
+// its sight; restarted from the reached flag, then from the start: the base and its gun come
+// back each time as the load made them, and neither casts a shadow meanwhile (the gun's, sought
+// on the ground below, lay slanted at the base's foot and, turned, through its turret).
 TEST_F(ChargementTest, LeCanonEtSonTubeReviennentCommeAuChargement)
 {
     namespace fs = std::filesystem;
     for (const char* f : {"canon.per", "canon.png", "canon_base.per", "canon_base.png"})
         fs::copy_file(fs::path(TUV_DATA_DIR_SOURCE) / "personnages" / f, std::string("personnages/") + f);
-    ecrireFichier("canon.niv", "TEXTURE_PER=./personnages/canon_base.per;CANON_BASE\n"
+    peindre("decors/sol.png", 640, 32);
+    ecrireFichier("decors/sol.dec", "ID=SOL\nPLANCHE=./decors/sol.png;./decors/sol.png\nSPRITE=0;0;1;640;32;0;0\n"
+                                    "ORIGINE=0;0\nCOLLISIONS=1\n");
+    ecrireFichier("canon.niv", "TEXTURE_PER=./personnages/canon_base.per;CANON_BASE\nTEXTURE_DEC=./decors/sol.dec;SOL\n"
                                "TEXTURE_DEC=./decors/respawn.dec;RESPAWN\nPERSO3=./personnages/heros.per;2400;802;0;1;1;10;0\n"
-                               "IA=CANON_BASE;2900;802;0;1;1;100;0;1\nSD=RESPAWN;2300;802;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n");
+                               "IA=CANON_BASE;2900;802;0;1;1;100;0;1\nOMBREIA=0;1;0;0.3;0.15;350;0\n"
+                               "SD=RESPAWN;2300;802;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n"
+                               "SD=SOL;2580;802;2;0;0;0;0;1;1;1;1;0;0;0;0;0;0;0\n");
     jeu->pIABehaviours = new CIABehaviours();
     monde().chargerNiveau("canon.niv", 0);
     ASSERT_TRUE(monde().ias.size() == 1 && monde().ias.front()->enfants.size() == 1);
@@ -288,16 +295,33 @@ TEST_F(ChargementTest, LeCanonEtSonTubeReviennentCommeAuChargement)
         return v;
     };
     const std::vector<float> charge = etat();
+    // The bodies into a target of their own; the shadows go to the scene, around the cannon.
     sf::RenderTexture image;
     ASSERT_TRUE(image.create(16, 16));
+    CSFMLJeuGlobal::prenderTexture = new sf::RenderTexture();
+    sf::RenderTexture& scene = *CSFMLJeuGlobal::prenderTexture;
+    ASSERT_TRUE(scene.create(640, 320));
+    const auto ombres = [&] {
+        scene.display();
+        const sf::Image i = scene.getTexture().copyToImage();
+        int n = 0;
+        for (unsigned y = 0; y < i.getSize().y; ++y)
+            for (unsigned x = 0; x < i.getSize().x; ++x)
+                n += i.getPixel(x, y).a != 0;
+        scene.clear(sf::Color::Transparent);
+        scene.setView(sf::View(sf::FloatRect(2580, 600, 640, 320)));
+        return n;
+    };
+    ombres();
     jeu->mode = 1;
-    jeu->pvue->x = 2300;  // the cannon in view: its animations run as it is drawn
     for (bool drapeau : {true, false}) {
+        jeu->pvue->x = 2300;  // the cannon in view: its animations run as it is drawn
         for (int i = 0; i < 24; ++i) {
             if (i % 3 == 0)
                 base.prendreCoup(10, 0, 0, 0);
             jeu->pIABehaviours->majIA();
             base.dessiner(image);
+            EXPECT_EQ(ombres(), 0) << "pixels of shadow at frame " << i << (drapeau ? ", first round" : ", after the flag");
         }
         tube.prendreCoup(tube.vieMax, 0, 0, 0);
         base.prendreCoup(base.vieMax, 0, 0, 0);
@@ -307,6 +331,12 @@ TEST_F(ChargementTest, LeCanonEtSonTubeReviennentCommeAuChargement)
         monde().demarrerNiveau(1);
         EXPECT_EQ(etat(), charge) << (drapeau ? "from the flag" : "from the start");
     }
+    jeu->pvue->x = 2300;
+    base.dessiner(image);
+    EXPECT_EQ(ombres(), 0) << "after the restart from the start";
+    base.bOmbre = true;
+    base.dessiner(image);
+    EXPECT_GT(ombres(), 0) << "with the base's shadow on, shadows show";
 }
 
 // Whatever the view mode, a start shows the hero and the ground he stands on: the view around

@@ -309,10 +309,19 @@ TEST_F(Cas, DeuxMondes)
     EXPECT_FLOAT_EQ(monde().scalePersosX, 2) << "SCALE_PERSOS is the game world's";
     EXPECT_FLOAT_EQ(menu.scalePersosX, 1);
     EXPECT_TRUE(jeu->message.empty()) << "what the menus' level lacks is not said over the game";
-    jeu->mode = 2;  // but to the editor entered from the menu, which works on that level
+    // but to the editor when it is entered on that level (M in a menu), before R can save it,
+    menu.montrerMessageChargementTenu();
+    EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Niveau « niveau.niv » :\nNon préchargés : RIEN");
+    jeu->message.clear();
+    menu.montrerMessageChargementTenu();
+    EXPECT_TRUE(jeu->message.empty()) << "once";
+    jeu->mode = 2;  // and at once to the editor entered from the menu, which works on that level
     jeu->pdecor = &menu;
     ASSERT_TRUE(charger(sd(3, 4, "RIEN"), &menu));
     EXPECT_EQ(tuv::wstrToUtf8(jeu->message), "Niveau « niveau.niv » :\nNon préchargés : RIEN");
+    jeu->message.clear();
+    menu.montrerMessageChargementTenu();
+    EXPECT_TRUE(jeu->message.empty()) << "a message shown at the load is not kept";
 }
 
 // "FREE_TEXTURE_MEM": the definitions leave the maps; nothing drawn from one is freed under it.
@@ -344,6 +353,31 @@ TEST_F(Cas, LiberationDesDefinitions)
     ASSERT_TRUE(charger(niveau));
     EXPECT_EQ(monde().modelesDEC.size(), 1u);
     EXPECT_TRUE(monde().definitionsRetirees.empty());
+}
+
+// A preloaded file edited while the game runs is read again by the next load of the level (the
+// editor's C), whose message lists its notes as the first load's does; a file gone since
+// leaves the definition as it was read, and the message says so.
+TEST_F(Cas, DefinitionModifieeRelue)
+{
+    const std::string niveau = DEFINITIONS + sd(1, 1);
+    const std::string bloc = "ID=BLOC\nPLANCHE=./decors/bloc.png;\nSPRITE=0;0;2;20;20;0;0\nORIGINE=";
+    ecrireFichier("decors/bloc.dec", bloc + "abc;5\n");
+    ASSERT_TRUE(charger(niveau));
+    ASSERT_EQ(lecteur->notesDefinitions.size(), 1u) << "the first load";
+    ASSERT_TRUE(charger(niveau));
+    ASSERT_EQ(lecteur->notesDefinitions.size(), 1u) << "the same definition loaded again";
+    EXPECT_NE(tuv::wstrToUtf8(jeu->message).find("ORIGINE valeur 1 «abc»"), std::string::npos) << "in the message";
+    ecrireFichier("decors/bloc.dec", bloc + "7;5\n");
+    ASSERT_TRUE(charger(niveau));
+    EXPECT_TRUE(lecteur->notesDefinitions.empty()) << "the mended file read again";
+    ASSERT_NE(premier(2), nullptr);
+    EXPECT_EQ(monde().modelesDEC["BLOC"]->pFichierDEC->origineX, 7) << "its new origin, which the sprites take";
+    std::filesystem::remove("decors/bloc.dec");
+    ASSERT_TRUE(charger(niveau));
+    EXPECT_EQ(lecteur->definitionsNonRelues, (std::vector<std::string>{"./decors/bloc.dec"}));
+    EXPECT_NE(tuv::wstrToUtf8(jeu->message).find("Non relue"), std::string::npos);
+    EXPECT_EQ(monde().modelesDEC["BLOC"]->pFichierDEC->origineX, 7) << "the definition read before stays";
 }
 
 // Bad input: the load returns and keeps everything in range (run under the sanitizers).

@@ -237,9 +237,11 @@ TEST_F(IA, PluieDeMeteores)
     decor->ias.push_back(fini);
     EXPECT_EQ(decor->purgerIAs(), 1);
     ASSERT_EQ(meteores().size(), 5u);
+    for (CPerso* m : meteores())
+        m->sprite->bScriptsKeyframesSuspendus = true;  // as a death played through leaves them
     decor->relancerMeteores();
     for (CPerso* m : meteores())
-        EXPECT_FALSE(m->bDel);
+        EXPECT_TRUE(!m->bDel && !m->sprite->bScriptsKeyframesSuspendus) << "back, their keys' scripts running";
 
     decor->nbMeteores = 0;
     decor->compteurMeteores = 7;

@@ -167,7 +167,8 @@ TEST_F(SauvegardeCanonique, CompteDesValeursEtCheminsRembobines)
 
 // The editor's copy of each sprite, 1000 pixels right of its start, saved and read back: from the first
 // "SD" line on, each model's lines and its copy's, 1000 more on the x of "SD" and "KP" lines,
-// an id of its own, no script.
+// an id of its own, no script. A colour a script gave the model in play is no copy's: the copy
+// shows the level's colour, the one it is saved with.
 TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
 {
     monde().chargerNiveau("canonique.niv", 0);
@@ -176,7 +177,12 @@ TEST_F(SauvegardeCanonique, UneCopieEcritCeQueFaitSonModele)
             // Each taken on its way (a path's platform moves): the copy is placed from the start.
             const float x = sd->x, y = sd->y;
             sd->x += 37.25f, sd->y -= 11.5f;
-            ASSERT_NE(monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), int(sd->x0) + 1000, int(sd->y0), &plan(p)), nullptr);
+            const sf::Color niveau = sd->couleur;
+            sd->colorerEnJeu(sf::Color(9, 8, 7, 6));
+            const CSPRITE3* c = monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), int(sd->x0) + 1000, int(sd->y0), &plan(p));
+            ASSERT_NE(c, nullptr);
+            EXPECT_TRUE(c->couleur == niveau && c->sprite.getColor() == niveau && c->couleurSauvee() == niveau)
+                << sd->getIdDEC() << ": the copy shows the level's colour, not the script's";
             sd->x = x, sd->y = y;
         }
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
@@ -419,6 +425,39 @@ TEST_F(SauvegardeTest, LesCopiesDeLEditeurReviennent)
     ASSERT_TRUE(monde().sauverNiveau("A.niv"));
     monde().chargerNiveau("A.niv", 0);
     EXPECT_EQ(fiches(), attendues) << "the others, each by an id of its own, as they were:\n" << lireTexte("A.niv");
+}
+
+// Each kind of sprite the editor copies, copied, then its copy copied, then that copy: the ids
+// are numbered from the first model's, the number that ends it left out (an exit, a tree, a
+// door its author numbered, a layered character).
+TEST_F(SauvegardeTest, LesCopiesDeCopiesSontNumeroteesDepuisLeModele)
+{
+    jeu->pIABehaviours = new CIABehaviours();  // what knows the level's ids
+    std::string niveau = "TEXTURE_DEC=./decors/boite.dec;BOITE\n";
+    for (const char* id : {"SORTIE", "SAPIN", "PORTE2"})
+        niveau += "SD=BOITE;100;60;2;16;32;0;0;1;1;1;1;0;0;0;0;0;0;0\nIDSD=" + std::string(id) + "\n";
+    ecrireFichier("n.niv", niveau + "TEXTURE_PER=./personnages/heros.per;HEROS\nIA=HEROS;100;700;0;1;1;10;0;0\nIDIA=HEROS\n");
+    monde().chargerNiveau("n.niv", 0);
+    // The copy's id, made from the sprite or character of that id.
+    const auto copier = [&](const std::string& id) -> std::string {
+        if (CPerso* ia = monde().iaParId(id)) {
+            const CPerso* c = monde().copierIAEditeur(ia, 900, 700);
+            return c ? c->id : "no copy";
+        }
+        for (CSPRITE* sd : sprites(2))
+            if (sd->strID == id) {
+                const CSPRITE3* c = monde().dupliquerSD(dynamic_cast<CSPRITE3*>(sd), 900, 60, &plan(2));
+                return c ? c->strID : "no copy";
+            }
+        return "nothing of id " + id;
+    };
+    const std::vector<std::vector<std::string>> cas = {{"SORTIE", "SORTIE1", "SORTIE2", "SORTIE3"},
+                                                       {"SAPIN", "SAPIN1", "SAPIN2", "SAPIN3"},
+                                                       {"PORTE2", "PORTE1", "PORTE3", "PORTE4"},
+                                                       {"HEROS", "HEROS1", "HEROS2", "HEROS3"}};
+    for (const auto& ids : cas)
+        for (size_t i = 1; i < ids.size(); ++i)
+            EXPECT_EQ(copier(ids[i - 1]), ids[i]) << "the copy of " << ids[i - 1];
 }
 
 // Numbers that name or time things are not held to the bound of sizes: past the int range

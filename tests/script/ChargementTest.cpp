@@ -15,11 +15,17 @@ namespace {
 
 const std::string DOSSIER_SCP = TUV_SCP_DIR;
 
-std::string compiler(CScriptEngine& moteur, const std::string& texte)
+using Notes = std::vector<std::pair<LigneIllisible::Raison, std::string>>;
+
+// The listing; the lines named, with why, into notes when given.
+std::string compiler(CScriptEngine& moteur, const std::string& texte, Notes* notes = nullptr)
 {
     CScript s;
     std::istringstream flux(texte);
     moteur.chargerScriptFlux(&s, flux);
+    for (const LigneIllisible& l : s.lignesIllisibles)
+        if (notes)
+            notes->emplace_back(l.raison, l.detail);
     return s.listing();
 }
 
@@ -134,7 +140,7 @@ TEST(ChargementScript, LignesIllisiblesNommeesSansChangerCeQuiTourne)
 {
     using R = LigneIllisible::Raison;
     // The text; what compiles to the same commands (null: the text itself); the line named (0:
-    // none), why, and the detail.
+    // none), why, and the detail (with "-> " what it is read as, where the note says).
     const struct { const char *texte, *commeSi; int ligne; R raison; std::string detail; } cas[] = {
         {"PRINT(a;0;0)\nPAUSE(30", "PRINT(a;0;0)\nPAUSE(30)", 2, R::ParentheseManquante, ""},
         {"PAUSE(30 # attendre", "PAUSE(30)", 1, R::ParentheseManquante, ""},
@@ -145,10 +151,20 @@ TEST(ChargementScript, LignesIllisiblesNommeesSansChangerCeQuiTourne)
         {"PRINT(a;0;0)\nendif", "PRINT(a;0;0)", 2, R::SinonSansSi, ""},
         {"if (a < 3)\nPRINT(a;0;0)", nullptr, 1, R::SiSansFin, ""},
         {"if (a < 3) then PAUSE(3", "if (a < 3) then PAUSE(3)", 1, R::ParentheseManquante, ""},
+        // One operator between two values: the second operand is read up to its operator.
+        {"x = 700 + 3 * 40", nullptr, 1, R::OperateurEnTrop, "3*40 -> 3"},
+        {"t = \"a\" + \"b\" + \"c\"", nullptr, 1, R::OperateurEnTrop, "\"b\"+\"c\" -> \"b+c\""},
+        {"if (n + 1 < 3)\nendif", nullptr, 1, R::OperateurEnTrop, "n+1 -> 0"},
+        {"x = n +", nullptr, 1, R::OperandeManquant, ""},
+        {"if (a < b < c)\nendif", nullptr, 1, R::ComparaisonEnTrop, "a < b"},
+        {"if (vu)\nendif", nullptr, 1, R::SansComparaison, ""},
+        {"t = \"a;b\"", nullptr, 1, R::PointVirgule, ""},
         // Read whole: nothing named.
         {"n = 5\nPAUSE(n)\nPARLE(a;n)", nullptr, 0, R::SansCommande, ""},
         {"x = n + 1\n{\n:fin\n}\n# seul\n   \nGOTO(fin)\nPARLE_EN(a;b)", nullptr, 0, R::SansCommande, ""},
         {"if (a < 3)\nPAUSE(-2)\nelse\nPRINT(\"a (b\";0;0)\nendif", nullptr, 0, R::SansCommande, ""},
+        {"PAUSE(30;)\nx = 5 - -3\nx = -a * 2\nt = \"x\" + \"a+b\"\nma-var = 2\nx = 1 + ma-var\nif (x <= -1)\nendif",
+         nullptr, 0, R::SansCommande, ""},
     };
     for (const auto& c : cas) {
         CScriptEngine moteur, autre;
@@ -157,7 +173,8 @@ TEST(ChargementScript, LignesIllisiblesNommeesSansChangerCeQuiTourne)
         moteur.chargerScriptFlux(&s, flux);
         const auto& l = s.lignesIllisibles;
         ASSERT_EQ(l.size(), c.ligne ? 1u : 0u) << c.texte << "\n-> " << (l.empty() ? "" : l[0].texte());
-        EXPECT_TRUE(l.empty() || (l[0].ligne == c.ligne && l[0].raison == c.raison && l[0].detail == c.detail))
+        const std::string detail = l.empty() ? "" : l[0].detail + (l[0].lue.empty() ? "" : " -> " + l[0].lue);
+        EXPECT_TRUE(l.empty() || (l[0].ligne == c.ligne && l[0].raison == c.raison && detail == c.detail))
             << c.texte << "\n-> " << l[0].texte();
         EXPECT_EQ(s.listing(), compiler(autre, c.commeSi ? c.commeSi : c.texte)) << c.texte;
     }
@@ -190,4 +207,33 @@ TEST(ChargementScript, LignesIllisiblesDitesUneFoisParChargement)
     EXPECT_EQ(s.lignesIllisibles.size(), 25u) << "the script keeps them all";
     moteur.viderScripts();
     EXPECT_NE(console(t), "") << "a level load names them again";
+}
+
+TEST(ChargementScript, UnArgumentDeTropOuDeMoinsPourChaqueMotCle)
+{
+    CScriptEngine moteur;
+    // The keyword with n arguments "1", "2"... (and a ";" after them): marks take theirs
+    // without parentheses, and only an assignment makes "=" ("x = 1 + 2", then ";5").
+    const auto ligne = [](const std::string& motCle, int n, const char* fin = "") {
+        if (motCle == "=")
+            return std::string("x=1+2").substr(0, size_t(n + 1)) + (n > 4 ? ";5" : "");
+        std::string args;
+        for (int i = 1; i <= n; ++i)
+            args += (i > 1 ? ";" : "") + std::to_string(i);
+        const bool marque = motCle == "{" || motCle == "}" || motCle == ":";
+        return marque ? motCle + args + fin : motCle + "(" + args + fin + ")";
+    };
+    for (const auto& [motCle, n] : CScriptEngine::motsCles()) {
+        Notes deTrop, manque, ecrit;
+        EXPECT_EQ(compiler(moteur, ligne(motCle, n + 1), &deTrop), compiler(moteur, ligne(motCle, n)))
+            << motCle << ": the extra is dropped";
+        const auto enTrop = std::make_pair(LigneIllisible::Raison::EnTrop, std::to_string(n + 1));
+        EXPECT_EQ(std::count(deTrop.begin(), deTrop.end(), enTrop), 1) << motCle << " with " << n + 1 << " arguments";
+        if (n == 0)
+            continue;
+        // An argument left out reads as written empty: the same commands, the same notes.
+        const std::string vide = ligne(motCle, n - 1, n > 1 ? ";" : "");
+        EXPECT_EQ(compiler(moteur, ligne(motCle, n - 1), &manque), compiler(moteur, vide, &ecrit)) << motCle;
+        EXPECT_EQ(manque, ecrit) << motCle << " with " << n - 1 << " arguments";
+    }
 }

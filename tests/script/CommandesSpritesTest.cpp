@@ -137,7 +137,6 @@ protected:
         listeArmes({60});
         fontaine = spriteAnime(0, 0);
         fontaine->idSon = "RECHARGE";
-        fontaine->numArmeFontaine = 0;
         joueur = avecArme(0, 0);
     }
 
@@ -151,10 +150,11 @@ protected:
         return p;
     }
 
-    // Takes the fountain with that character; the ammunition of its slot.
-    int prendre(CPerso* p)
+    // Takes the fountain, lit with that weapon, with that character; the ammunition of its slot 0.
+    int prendre(CPerso* p, int arme = 0)
     {
         fontaine->setAnim(0);
+        fontaine->numArmeFontaine = arme;
         p->armes[0]->munitions = 7;
         executerPar(p, "FONTAINEDARMES(1)", fontaine);
         return p->armes[0]->munitions;
@@ -221,6 +221,20 @@ TEST_F(Fontaine, PriseEtReArmement)
     EXPECT_EQ(fontaine->getNumAnim(), 0);
     EXPECT_TRUE(fontaine->overs["FONTAINEDARMESLUX"].bVisible);
     EXPECT_EQ(fontaine->overs["FONTAINEDARMES_ARME"].fichier, "ARME1");
+    // A weapon turned off since it was drawn, or past the taker's slots, gives nothing and does
+    // not refill the one he holds; an AI of his number without that slot is not refilled either.
+    jeu->armesFontaine[0] = 0;
+    EXPECT_EQ(prendre(joueur), 7) << "weapon 1, turned off";
+    jeu->armesFontaine[1] = 1;
+    EXPECT_EQ(prendre(joueur, 1), 7) << "weapon 2, past his one slot";
+    EXPECT_EQ(fontaine->getNumAnim(), 0) << "left for a player who can take it";
+    slot(joueur, 0);
+    CPerso* ia = perso(0, 0, true);
+    slot(ia, 0, 7);
+    ia->armeCourante = 0;
+    prendre(joueur, 1);
+    EXPECT_TRUE(joueur->armeCourante == 1 && joueur->armes[1]->munitions == 60) << "weapon 2, in his second slot";
+    EXPECT_EQ(ia->armes[0]->munitions, 7) << "an AI with one slot";
     // Outside the game, without a sprite or a taker: only advances.
     jeu->mode = 2;
     EXPECT_EQ(prendre(joueur), 7);

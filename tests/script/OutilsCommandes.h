@@ -130,13 +130,14 @@ protected:
         jeu->parmes->nbArmes = static_cast<int>(charges.size());
     }
 
-    // A slot of weapon `numero` added to the character's.
+    // A slot of weapon `numero` added to the character's, counted among his slots.
     static SlotArme* slot(CPerso* p, int numero, int munitions = 0)
     {
         auto* s = new SlotArme();
         s->numero = numero;
         s->munitions = munitions;
         p->armes.push_back(s);
+        p->nbarmesperso = static_cast<int>(p->armes.size());
         return s;
     }
 

@@ -266,8 +266,9 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     // Values the whip cannot take are named; the next save writes what was read instead.
     ecrireTexte("fouet0.ini", "FOUET_LONGUEUR=-5\nFOUET_GRAVITE=abc\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
-    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\n« FOUET_LONGUEUR=-5 » : nul ou "
-                              "négatif, lu comme 0.5\n« FOUET_GRAVITE=abc » : pas un nombre, lu comme 0.001\n");
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\nfouet0.ini:1: « FOUET_LONGUEUR=-5 » : "
+                              "nul ou négatif, lu\ncomme 0.5\nfouet0.ini:2: « FOUET_GRAVITE=abc » : pas un nombre, "
+                              "lu\ncomme 0.001\n");  // the box wraps
     EXPECT_EQ(CPLUX::getConsoleText(2), L"fouet0.ini lu, 2 valeurs corrigées");
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
@@ -278,8 +279,8 @@ TEST_F(EditeurFouet, ReadAndSaveFouet0)
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
     ecrireTexte("fouet0.ini", "FOUET_COULEUR=200;20\n");
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonLireFouet"));
-    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\n« FOUET_COULEUR=200;20 » : valeurs "
-                              "3 à 4 absentes, lu comme\n200;20;20;20\n");  // the box wraps
+    EXPECT_EQ(textesBoites(), "Éditeur de fouet: fouet0.ini : valeurs corrigées\nfouet0.ini:1: « FOUET_COULEUR=200;20 » "
+                              ": valeurs 3 à 4\nabsentes, lu comme 200;20;20;20\n");
     CPLUXTest::answerMessageBox(CPLUX::getMessageBoxes()[0]->getHwnd(), 0);
     ASSERT_TRUE(CPLUXTest::click(ID, "myButtonSauverFouet"));
     EXPECT_NE(lireTexte("fouet0.ini").find("FOUET_GRAVITE=0.001\n"), std::string::npos) << lireTexte("fouet0.ini");

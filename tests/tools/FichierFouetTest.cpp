@@ -170,7 +170,7 @@ TEST_F(FichierFouet, BadValuesAreNamedAndBounded)
         Scene s2;  // its markers' ids free
         CFouet f;
         ASSERT_TRUE(s2.charger(f, l.ligne + "\n"));
-        EXPECT_EQ(f.valeursCorrigees, std::vector<std::string>{"« " + l.ligne + " » : " + l.dit});
+        EXPECT_EQ(f.valeursCorrigees, std::vector<std::string>{"fouet0.ini:1: « " + l.ligne + " » : " + l.dit});
         ASSERT_TRUE(f.sauver("fouet0.ini", s2.image));
         const std::string ecrit = l.ligne.substr(0, l.ligne.find('=') + 1) + (strstr(l.dit, "lu comme ") + 9);
         EXPECT_NE(lireTexte("fouet0.ini").find(ecrit + "\n"), std::string::npos) << ecrit << " not saved";
