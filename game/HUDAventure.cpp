@@ -5,6 +5,7 @@
 
 #include "characters/Armes.h"
 #include "characters/Perso.h"
+#include "core/EtatJeu.h"
 #include "core/Globals.h"
 #include "core/Texte.h"
 #include "game/Jeu.h"
@@ -53,8 +54,7 @@ void CSFMLJeuHUD::dessinerDetailsArme(sf::RenderTarget& f, const CPerso& p, cons
         dessinerIcone(f, icone, 53 + dx, 57, 1);
         // A weapon number outside the list has neither name nor damage to show.
         if (const CArme* arme = armeDuSlot(slot)) {
-            const CJeuMenus* menus = CSFMLJeuGlobal::pmonjeu ? CSFMLJeuGlobal::pmonjeu->pMenus : nullptr;
-            texte(f, arme->nomPour(menus && menus->langue == "en_"), 88 + dx, 40);
+            texte(f, arme->nomPour(faceJeu::enAnglais()), 88 + dx, 40);
             dessinerSprite(f, spriteDegats, 168 + dx, 52, 0.5f, 0.5f);
             texte(f, tuv::itos(arme->degats), 208 + dx, 65);
         }

@@ -273,6 +273,8 @@ void CFichierNiveau::corrigerLigne(LigneCorrigee::Raison raison, const std::stri
 namespace {
 
 constexpr size_t VALEUR_CITEE_MAX = 20;
+// How deep a character's parts are followed: a ring of parts naming each other stops there.
+constexpr int PROFONDEUR_PARTIES_MAX = 8;
 
 // "3" or "3-9", and the text written, quoted.
 std::string detailValeurs(int premiere, int derniere, std::string_view ecrit, bool citer)
@@ -441,8 +443,7 @@ bool CFichierNiveau::modeleARelire(const CPersoDef& def, const std::string& fich
 {
     if (aRelire(fichier, def.nomFichier, def.empreinte))
         return true;
-    constexpr int PROFONDEUR_MAX = 8;
-    if (profondeur >= PROFONDEUR_MAX)
+    if (profondeur >= PROFONDEUR_PARTIES_MAX)
         return false;
     for (const std::string& cle : def.parties) {
         const auto it = pCible->modelesPersos.find(cle);
@@ -462,7 +463,7 @@ void CFichierNiveau::retirerModele(const std::string& nom, int profondeur)
     const std::vector<std::string> parties =
         it->second && it->second->pPersoDef ? it->second->pPersoDef->parties : std::vector<std::string>();
     pCible->retirerModele(pCible->modelesPersos, nom);
-    if (profondeur < 8)
+    if (profondeur < PROFONDEUR_PARTIES_MAX)
         for (const std::string& partie : parties)
             retirerModele(partie, profondeur + 1);
 }

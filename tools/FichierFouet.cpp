@@ -136,8 +136,8 @@ std::string texteCorrige(const CTUVFile& f, const std::string& fichier, const st
                          const std::string& lu)
 {
     constexpr size_t LIGNE_CITEE_MAX = 80;
-    return fichier + ":" + tuv::itos(f.numeroLigne()) + ": « " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) + " » : " + raisons +
-           (lu.empty() ? ", non lue" : ", lu comme " + lu);
+    return fichier + ":" + tuv::itos(f.numeroLigne()) + ": « " + tuv::debutUtf8(f.getLigneCourante(), LIGNE_CITEE_MAX) +
+           " » : " + raisons + (lu.empty() ? ", non lue" : ", lu comme " + lu);
 }
 
 // The whip file as read: the lines the reader never sees (no "=", a key it does not take)

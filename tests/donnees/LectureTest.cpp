@@ -29,17 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The files of the working folder with that extension, as "./dir/name" paths.
-std::vector<std::string> fichiers(const std::string& extension)
-{
-    std::vector<std::string> liste;
-    for (const auto& e : fs::recursive_directory_iterator("."))
-        if (e.is_regular_file() && e.path().extension() == extension)
-            liste.push_back(e.path().generic_string());
-    std::sort(liste.begin(), liste.end());
-    return liste;
-}
-
 std::string boites() { return PiloteJeu::boitesOuvertes(); }
 
 } // namespace
@@ -65,7 +54,7 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
     }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "at start:" << boites();
 
-    for (const std::string& f : fichiers(".mnu")) {
+    for (const std::string& f : fichiersDe(".mnu")) {
         const std::string nom = fs::path(f).filename().string();
         j.pMenus->langue = nom.substr(0, 3);
         j.pMenus->chargerMenu("./menus/", nom.substr(3));
@@ -73,7 +62,7 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
     }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the menus:" << boites();
 
-    for (const std::string& f : fichiers(".niv")) {
+    for (const std::string& f : fichiersDe(".niv")) {
         CDecor monde;
         CFichierNiveau lecteur;
         EXPECT_TRUE(lecteur.chargerNiveau(f, monde)) << f;
@@ -81,18 +70,18 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
     }
     EXPECT_TRUE(CPLUX::getMessageBoxes().empty()) << "after the levels:" << boites();
 
-    for (const std::string& f : fichiers(".dec")) {
+    for (const std::string& f : fichiersDe(".dec")) {
         CDEC banque;
         CFichierDEC lecteur;
         EXPECT_TRUE(lecteur.chargerDEC(f, &banque)) << f;
         EXPECT_FALSE(lecteur.id.empty()) << f << " has no ID";
     }
-    for (const std::string& f : fichiers(".per")) {
+    for (const std::string& f : fichiersDe(".per")) {
         CPersoDef def;
         def.charger(f, false, j.pdecorJeu);
         EXPECT_FALSE(def.id.empty()) << f << " has no ID";
     }
-    for (const std::string& f : fichiers(".scp")) {
+    for (const std::string& f : fichiersDe(".scp")) {
         CScriptEngine moteur;
         CScript* s = moteur.creerScript(f, nullptr, 2, 1, false, false);
         ASSERT_NE(s, nullptr) << f;
@@ -108,7 +97,7 @@ TEST(Lecture, ChaqueFichierSeLitSansMessage)
 TEST(Lecture, LesAnimationsSontCommeLesEcritLEditeur)
 {
     PiloteJeu p;
-    for (const std::string& f : fichiers(".anm")) {
+    for (const std::string& f : fichiersDe(".anm")) {
         CSPRITE3 s;
         ASSERT_TRUE(s.charger(nullptr, nullptr, f, false)) << f;
         const std::string copie = p.dossier / "copie.anm";
@@ -127,7 +116,7 @@ TEST(Lecture, LesNiveauxSontCommeLesEcritLEditeur)
     ASSERT_TRUE(p.demarrer());
     CSFMLJeu& j = *p.jeu;
     j.pMenus->selectionnerDecor(true);
-    for (const std::string& f : fichiers(".niv")) {
+    for (const std::string& f : fichiersDe(".niv")) {
         j.pdecorJeu->chargerNiveau(f, 1);
         const std::string copie = p.dossier / "copie.niv";
         CFichierNiveau ecrivain;
@@ -148,7 +137,7 @@ TEST(Lecture, LesDonneesSeLisentSansNote)
     auto sansNote = [](const std::string& f, const tuv::RecueilNotes& n) {
         EXPECT_TRUE(n.vide()) << f << ": " << n.resume(4);
     };
-    for (const std::string& f : fichiers(".niv")) {
+    for (const std::string& f : fichiersDe(".niv")) {
         CDecor monde;
         CFichierNiveau lecteur;
         lecteur.chargerNiveau(f, monde);
@@ -157,17 +146,17 @@ TEST(Lecture, LesDonneesSeLisentSansNote)
             EXPECT_TRUE(l.raison < Raison::ValeurNonNombre) << f << ": " << l.texte(false);
         EXPECT_TRUE(lecteur.notesDefinitions.empty()) << f << ": " << lecteur.notesDefinitions[0];
     }
-    for (const std::string& f : fichiers(".dec")) {
+    for (const std::string& f : fichiersDe(".dec")) {
         CFichierDEC lecteur;
         lecteur.chargerDEC(f, nullptr);
         sansNote(f, lecteur.notes);
     }
-    for (const std::string& f : fichiers(".per")) {
+    for (const std::string& f : fichiersDe(".per")) {
         CPersoDef def;
         def.charger(f, false, p.jeu->pdecorJeu);
         sansNote(f, def.notes);
     }
-    for (const std::string& f : fichiers(".anm")) {
+    for (const std::string& f : fichiersDe(".anm")) {
         CSPRITE3 s;
         s.charger(nullptr, nullptr, f, false);
         sansNote(f, s.notes);

@@ -71,16 +71,6 @@ std::vector<std::string> cerrDe(const std::function<void()>& lire)
     return lignesDe(flux.str());
 }
 
-std::vector<std::string> fichiersDe(const std::string& extension)
-{
-    std::vector<std::string> l;
-    for (const auto& e : fs::recursive_directory_iterator("."))
-        if (e.is_regular_file() && e.path().extension() == extension)
-            l.push_back(e.path().generic_string());
-    std::sort(l.begin(), l.end());
-    return l;
-}
-
 // The key of a line, or "" for a comment, a block or a line without "=".
 std::string cleDe(const std::string& ligne)
 {

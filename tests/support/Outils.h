@@ -1,9 +1,11 @@
 #pragma once
 // Small helpers shared by the tests: a private temporary folder and whole-file I/O.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -50,4 +52,15 @@ inline std::string lireTexte(const std::string& chemin)
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+// The files under the working folder with that extension, as "./dir/name" paths, sorted.
+inline std::vector<std::string> fichiersDe(const std::string& extension)
+{
+    std::vector<std::string> liste;
+    for (const auto& e : std::filesystem::recursive_directory_iterator("."))
+        if (e.is_regular_file() && e.path().extension() == extension)
+            liste.push_back(e.path().generic_string());
+    std::sort(liste.begin(), liste.end());
+    return liste;
 }
